@@ -1,0 +1,7 @@
+#pragma once
+
+class QApplication;
+
+// Names, translations and the default font; shared by the program and the widget tests so that
+// both see the same interface.
+void InitApplication(QApplication &App);

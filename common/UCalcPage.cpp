@@ -1,0 +1,289 @@
+#include "common/UCalcPage.h"
+
+#include "common/UMsgBox.h"
+#include "common/UNumKeyFilter.h"
+#include "common/UNumText.h"
+#include "common/UUtils.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+const QString TCalcPage::StatusNotice = QStringLiteral(
+    "  本软件将持续更新，请及时下载最新版本。如有疑问请联系客服QQ：800012345，咨询免费。"
+    "可根据客户需求定制开发各类税务计算软件。");
+
+namespace {
+
+QFont PixelFont(int Pixels, bool Bold) {
+    QFont font;
+    font.setPixelSize(Pixels);
+    font.setBold(Bold);
+    return font;
+}
+
+void Paint(QWidget *Widget, const QColor &Background) {
+    QPalette palette = Widget->palette();
+    palette.setColor(QPalette::Window, Background);
+    Widget->setPalette(palette);
+    Widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+TCalcPage::TCalcPage(const QString &Title, QSize Size, QWidget *Parent) : QWidget(Parent) {
+    resize(Size);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    Panel1 = new QLabel(Title, this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedHeight(25);
+    Panel1->setFont(PixelFont(13, true));
+    Paint(Panel1, QColor(0xC0, 0xC0, 0xC0));
+    layout->addWidget(Panel1);
+
+    ClientArea = new QWidget(this);
+    ClientArea->setObjectName(QStringLiteral("PanelClient"));
+    Paint(ClientArea, Qt::white);
+    ClientArea->installEventFilter(this);
+    layout->addWidget(ClientArea, 1);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setFixedHeight(20);
+    StatusBar1->setSizeGripEnabled(false);
+    auto *notice = new QLabel(StatusNotice, StatusBar1);
+    notice->setFrameShape(QFrame::Panel);
+    notice->setFrameShadow(QFrame::Raised);
+    StatusBar1->addWidget(notice, 1);
+    layout->addWidget(StatusBar1);
+
+    KeyFilter = new TNumKeyFilter(this);
+}
+
+QLineEdit *TCalcPage::AmountEdit(const QString &Name, int X, int Y, int Width,
+                                 const QString &Text) {
+    auto *edit = new QLineEdit(Text, ClientArea);
+    edit->setObjectName(Name);
+    edit->setFont(PixelFont(16, false));
+    edit->setGeometry(X, Y, Width, 28);
+    KeyFilter->Attach(edit);
+    return edit;
+}
+
+QLineEdit *TCalcPage::ResultEdit(const QString &CaptionText, const QString &Name, int X, int Y,
+                                 int Width) {
+    RedCaption(CaptionText, X, Y + 6);
+    QLineEdit *edit = AmountEdit(Name, X + 80, Y, Width);
+    Describe(edit, CaptionText);
+    return edit;
+}
+
+QLabel *TCalcPage::Caption(const QString &Text, int X, int Y, bool Bold) {
+    auto *label = new QLabel(Text, ClientArea);
+    label->setFont(PixelFont(12, Bold));
+    label->move(X, Y);
+    label->adjustSize();
+    return label;
+}
+
+QLabel *TCalcPage::RedCaption(const QString &Text, int X, int Y) {
+    QLabel *label = Caption(Text, X, Y, true);
+    label->setStyleSheet(QStringLiteral("color: red;"));
+    return label;
+}
+
+QLabel *TCalcPage::Note(const QString &Text, int X, int Y) {
+    QLabel *label = Caption(Text, X, Y, false);
+    label->setStyleSheet(QStringLiteral("color: gray;"));
+    return label;
+}
+
+QLabel *TCalcPage::MsgLabel(const QString &Name, int X, int Y, int Width) {
+    auto *label = new QLabel(QStringLiteral("   "), ClientArea);
+    label->setObjectName(Name);
+    label->setStyleSheet(QStringLiteral("color: red;"));
+    label->setGeometry(X, Y, Width, 20);
+    return label;
+}
+
+QLabel *TCalcPage::ResultLabel(const QString &Name, const QString &CaptionText,
+                               const QString &Initial, int X, int Y, int CaptionWidth) {
+    Caption(CaptionText, X, Y, false);
+    auto *label = new QLabel(Initial, ClientArea);
+    label->setObjectName(Name);
+    Describe(label, CaptionText);
+    label->setGeometry(X + CaptionWidth, Y, 220, 16);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QPushButton *TCalcPage::Button(const QString &Name, const QString &Text, int X, int Y, int Width,
+                               int Height) {
+    auto *button = new QPushButton(Text, ClientArea);
+    button->setObjectName(Name);
+    button->setGeometry(X, Y, Width, Height);
+    return button;
+}
+
+QPushButton *TCalcPage::CopyButton(const QString &Name, QLineEdit *Source, int X, int Y) {
+    QPushButton *button = Button(Name, QStringLiteral("复制"), X, Y + 2, 50, 25);
+    connect(button, &QPushButton::clicked, this,
+            [Source] { TUtils::CopyToClipboard(Source->text()); });
+    return button;
+}
+
+QRadioButton *TCalcPage::Radio(const QString &Name, const QString &Text, int X, int Y,
+                               bool Checked) {
+    auto *radio = new QRadioButton(Text, ClientArea);
+    radio->setObjectName(Name);
+    radio->move(X, Y);
+    radio->adjustSize();
+    radio->setChecked(Checked);
+    return radio;
+}
+
+QLabel *TCalcPage::Heading(const QString &Text, int X, int Y, int RuleWidth) {
+    QLabel *heading = Caption(Text, X, Y, true);
+    auto *rule = new QFrame(ClientArea);
+    rule->setGeometry(X, Y + 20, RuleWidth, 1);
+    rule->setStyleSheet(QStringLiteral("border-top: 1px dashed gray;"));
+    return heading;
+}
+
+QLineEdit *TCalcPage::LabelledEdit(const QString &CaptionText, const QString &Name, int X, int Y,
+                                   int Width, const QString &Text) {
+    QLabel *caption = Caption(CaptionText, X, Y);
+    QLineEdit *edit = AmountEdit(Name, X, Y + 20, Width, Text);
+    caption->setBuddy(edit);
+    Describe(edit, CaptionText);
+    return edit;
+}
+
+void TCalcPage::Describe(QWidget *Widget, const QString &CaptionText) {
+    QString name = CaptionText.trimmed();
+    while (name.endsWith(QStringLiteral("：")) || name.endsWith(QChar(':')))
+        name.chop(1);
+    Widget->setAccessibleName(name);
+}
+
+QGroupBox *TCalcPage::RightGroup(const QString &Title, int Y, QSize Size, const QString &Picture,
+                                 int RightMargin) {
+    auto *group = new QGroupBox(Title, ClientArea);
+    QFont font = group->font();
+    font.setBold(true);
+    group->setFont(font);
+    group->setGeometry(0, Y, Size.width(), Size.height());
+    if (!Picture.isEmpty()) {
+        auto *picture = new QLabel(group);
+        picture->setGeometry(8, 20, Size.width() - 16, Size.height() - 28);
+        picture->setAlignment(Qt::AlignCenter);
+        picture->setPixmap(QPixmap(Picture));
+    }
+    RightAnchored.append({group, RightMargin});
+    PlaceRightAnchored();
+    return group;
+}
+
+QLabel *TCalcPage::RightPicture(const QString &Name, int Y, QSize Size, const QString &Picture,
+                                int RightMargin) {
+    auto *picture = new QLabel(ClientArea);
+    picture->setObjectName(Name);
+    picture->setGeometry(0, Y, Size.width(), Size.height());
+    picture->setAlignment(Qt::AlignCenter);
+    if (!Picture.isEmpty())
+        picture->setPixmap(QPixmap(Picture));
+    RightAnchored.append({picture, RightMargin});
+    PlaceRightAnchored();
+    return picture;
+}
+
+void TCalcPage::OnEnter(QLineEdit *Edit, std::function<void()> Action) {
+    KeyFilter->SetEnterAction(Edit, std::move(Action));
+}
+
+void TCalcPage::SetTabOrder(std::initializer_list<QWidget *> Widgets) {
+    QWidget *previous = nullptr;
+    for (QWidget *widget : Widgets) {
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void TCalcPage::FocusAndSelect(QLineEdit *Edit) {
+    Edit->setFocus(Qt::OtherFocusReason);
+    Edit->selectAll();
+}
+
+void TCalcPage::ReportInline(QLabel *Msg, const QString &Text, QLineEdit *Edit) {
+    Msg->setText(Text);
+    FocusAndSelect(Edit);
+}
+
+void TCalcPage::ReportBox(const QString &Text, QLineEdit *Edit) {
+    MsgBox::Show(this, Text);
+    FocusAndSelect(Edit);
+}
+
+void TCalcPage::ClearMessages(std::initializer_list<QLabel *> Labels) {
+    for (QLabel *label : Labels)
+        label->clear();
+}
+
+std::optional<double> TCalcPage::ReadAmount(const QLineEdit *Edit) {
+    return NumText::ParseAmount(Edit->text().toStdString());
+}
+
+std::optional<double> TCalcPage::ReadOptionalAmount(const QLineEdit *Edit) {
+    if (Edit->text().trimmed().isEmpty())
+        return 0.0;
+    return ReadAmount(Edit);
+}
+
+std::optional<double> TCalcPage::ReadAmountUnchecked(const QLineEdit *Edit, bool Optional) {
+    const auto value = Optional ? ReadOptionalAmount(Edit) : ReadAmount(Edit);
+    if (!value)
+        MsgBox::ShowConversionError(this, Edit->text());
+    return value;
+}
+
+QString TCalcPage::General(double Value) {
+    return QString::fromStdString(NumText::FormatGeneral(Value));
+}
+
+QString TCalcPage::Yuan(double Value) {
+    return General(Value) + QStringLiteral("元");
+}
+
+QString TCalcPage::Percent(double Rate) {
+    return General(Rate * 100) + QStringLiteral("%");
+}
+
+void TCalcPage::CMShowingChanged() {
+    if (FirstInput && isVisible())
+        FirstInput->setFocus(Qt::OtherFocusReason);
+}
+
+void TCalcPage::showEvent(QShowEvent *Event) {
+    QWidget::showEvent(Event);
+    CMShowingChanged();
+}
+
+bool TCalcPage::eventFilter(QObject *Watched, QEvent *Event) {
+    if (Watched == ClientArea && Event->type() == QEvent::Resize)
+        PlaceRightAnchored();
+    return QWidget::eventFilter(Watched, Event);
+}
+
+void TCalcPage::PlaceRightAnchored() {
+    for (const auto &[widget, margin] : RightAnchored)
+        widget->move(std::max(0, ClientArea->width() - margin - widget->width()), widget->y());
+}

@@ -1,0 +1,95 @@
+#pragma once
+// Base of every calculator page: the grey title strip, the white client area whose controls are
+// placed at fixed positions, the status bar with the notice, focus on the first input when shown,
+// and the helpers that build and report alike on every page.
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class TNumKeyFilter;
+
+class TCalcPage : public QWidget {
+    Q_OBJECT
+  public:
+    TCalcPage(const QString &Title, QSize Size, QWidget *Parent = nullptr);
+
+    QLabel *Panel1 = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+
+    static const QString StatusNotice;
+
+  protected:
+    QWidget *Client() const { return ClientArea; }
+
+    // Builders; positions are in the client area.
+    QLineEdit *AmountEdit(const QString &Name, int X, int Y, int Width = 121,
+                          const QString &Text = {});
+    // A result edit (应纳税额, 税后收入) with its bold red caption to the left; the edit starts
+    // at X + 80.
+    QLineEdit *ResultEdit(const QString &CaptionText, const QString &Name, int X, int Y,
+                          int Width = 121);
+    QLabel *Caption(const QString &Text, int X, int Y, bool Bold = true);
+    QLabel *RedCaption(const QString &Text, int X, int Y);
+    QLabel *Note(const QString &Text, int X, int Y);
+    QLabel *MsgLabel(const QString &Name, int X, int Y, int Width = 330);
+    QLabel *ResultLabel(const QString &Name, const QString &CaptionText, const QString &Initial,
+                        int X, int Y, int CaptionWidth = 100);
+    QPushButton *Button(const QString &Name, const QString &Text, int X, int Y, int Width = 75,
+                        int Height = 25);
+    QPushButton *CopyButton(const QString &Name, QLineEdit *Source, int X, int Y);
+    QRadioButton *Radio(const QString &Name, const QString &Text, int X, int Y, bool Checked);
+    QLabel *Heading(const QString &Text, int X, int Y, int RuleWidth = 420);
+    // A caption above an amount edit; the caption also names the edit for screen readers.
+    QLineEdit *LabelledEdit(const QString &CaptionText, const QString &Name, int X, int Y,
+                            int Width = 121, const QString &Text = {});
+    static void Describe(QWidget *Widget, const QString &CaptionText);
+    // Pictures and group boxes anchored to the right edge of the client area. A picture is a
+    // resource path (":/pictures/salary_method.jpg"); a missing one leaves the place empty.
+    QGroupBox *RightGroup(const QString &Title, int Y, QSize Size, const QString &Picture = {},
+                          int RightMargin = 15);
+    QLabel *RightPicture(const QString &Name, int Y, QSize Size, const QString &Picture = {},
+                         int RightMargin = 15);
+
+    void SetFirstInput(QLineEdit *Edit) { FirstInput = Edit; }
+    QLineEdit *FirstInputEdit() const { return FirstInput; }
+    void OnEnter(QLineEdit *Edit, std::function<void()> Action);
+    void SetTabOrder(std::initializer_list<QWidget *> Widgets);
+
+    // Reporting.
+    static void FocusAndSelect(QLineEdit *Edit);
+    void ReportInline(QLabel *Msg, const QString &Text, QLineEdit *Edit);
+    void ReportBox(const QString &Text, QLineEdit *Edit);
+    static void ClearMessages(std::initializer_list<QLabel *> Labels);
+
+    // Reading amounts (rounded to cents). An optional amount that is blank reads as 0. The
+    // unchecked form reports a text that is not a number in an error box and gives no value.
+    static std::optional<double> ReadAmount(const QLineEdit *Edit);
+    static std::optional<double> ReadOptionalAmount(const QLineEdit *Edit);
+    std::optional<double> ReadAmountUnchecked(const QLineEdit *Edit, bool Optional = false);
+
+    // Display forms of results.
+    static QString General(double Value);
+    static QString Yuan(double Value);
+    static QString Percent(double Rate);
+
+    // Called when the page becomes visible: the caret goes into the first input.
+    virtual void CMShowingChanged();
+    void showEvent(QShowEvent *Event) override;
+    bool eventFilter(QObject *Watched, QEvent *Event) override;
+
+  private:
+    void PlaceRightAnchored();
+
+    QWidget *ClientArea = nullptr;
+    QLineEdit *FirstInput = nullptr;
+    TNumKeyFilter *KeyFilter = nullptr;
+    QList<QPair<QWidget *, int>> RightAnchored;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace MsgBox {
+
+// The application's own title, used where a box carries the system's default caption.
+inline const QString ApplicationTitle = QStringLiteral("Pendra计算器");
+
+// A modal box with the caption "提示" (or the given one), the text, one OK button and no icon.
+void Show(QWidget *Parent, const QString &Text, const QString &Title = QStringLiteral("提示"));
+
+// The report of a text that is not a number, where a handler leaves the conversion unchecked.
+void ShowConversionError(QWidget *Parent, const QString &Text);
+
+} // namespace MsgBox

@@ -1,0 +1,150 @@
+#include "common/UUtils.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+// The product web site; a reserved domain that never resolves until the site exists.
+const QString ProductSite = QStringLiteral("http://www.pendra.example/");
+
+const QString SupportQQ = QStringLiteral("800012345");
+const QString SupportShopAccount = QStringLiteral("pendra客服");
+
+QString &SiteOverride() {
+    static QString url;
+    return url;
+}
+
+TUtils::Launcher &LauncherOverride() {
+    static TUtils::Launcher launcher;
+    return launcher;
+}
+
+bool StartDetached(const QString &program, const QStringList &arguments) {
+    if (LauncherOverride())
+        return LauncherOverride()(program, arguments);
+    const QString path = QStandardPaths::findExecutable(program);
+    return !path.isEmpty() && QProcess::startDetached(path, arguments);
+}
+
+// Runs the request to its end on the calling thread's own event loop, with a bounded time and
+// body; user input stays queued meanwhile, so the window cannot be re-entered.
+QString FetchBody(QNetworkReply *reply) {
+    QByteArray body;
+    bool tooLarge = false;
+    QEventLoop loop;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, reply, &QNetworkReply::abort);
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, [&] {
+        body += reply->read(TUtils::HttpMaxBody + 1 - body.size());
+        if (body.size() > TUtils::HttpMaxBody) {
+            tooLarge = true;
+            reply->abort();
+        }
+    });
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    deadline.start(TUtils::HttpTimeoutMs);
+    if (!reply->isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!tooLarge)
+        body += reply->read(TUtils::HttpMaxBody + 1 - body.size());
+
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status == 304)
+        return QStringLiteral("location=") + QString::fromUtf8(reply->rawHeader("Location"));
+    if (tooLarge || reply->error() != QNetworkReply::NoError || status < 200 || status > 299)
+        return {};
+    return QString::fromUtf8(body);
+}
+
+} // namespace
+
+QString TUtils::HttpGet(const QString &Address) {
+    QNetworkAccessManager manager;
+    QNetworkRequest request{QUrl(Address)};
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
+    request.setTransferTimeout(HttpTimeoutMs);
+    QNetworkReply *reply = manager.get(request);
+    const QString result = FetchBody(reply);
+    delete reply;
+    return result;
+}
+
+void TUtils::CopyToClipboard(const QString &Text) {
+    QApplication::clipboard()->setText(Text);
+}
+
+void TUtils::OpenUrl(const QString &Address) {
+    QDesktopServices::openUrl(QUrl(Address));
+}
+
+void TUtils::OpenChat() {
+    OpenUrl(QStringLiteral("http://wpa.qq.com/msgrd?v=3&uin=%1&site=qq&menu=yes").arg(SupportQQ));
+}
+
+void TUtils::OpenShopChat() {
+    const QString account = QString::fromUtf8(QUrl::toPercentEncoding(SupportShopAccount));
+    OpenUrl(QStringLiteral("http://www.taobao.com/webww/ww.php?ver=3&touid=%1&siteid=cntaobao"
+                           "&status=1&charset=utf-8")
+                .arg(account));
+}
+
+void TUtils::OpenNotepad() {
+    StartFirstAvailable({QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"),
+                         QStringLiteral("kwrite"), QStringLiteral("kate"),
+                         QStringLiteral("mousepad"), QStringLiteral("xed"), QStringLiteral("pluma"),
+                         QStringLiteral("featherpad"), QStringLiteral("leafpad")});
+}
+
+void TUtils::OpenCalc() {
+    StartFirstAvailable({QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
+                         QStringLiteral("galculator"), QStringLiteral("qalculate-gtk"),
+                         QStringLiteral("mate-calc"), QStringLiteral("xcalc")});
+}
+
+void TUtils::StartFirstAvailable(const QStringList &Programs) {
+    for (const QString &program : Programs) {
+        if (StartDetached(program, {}))
+            return;
+    }
+}
+
+bool TUtils::NumKeyPress(const QLineEdit *Sender, const QString &Key) {
+    if (Key.size() != 1)
+        return false;
+    const QChar c = Key.front();
+    if (c == QChar(u'\b') || c == QChar(u'\r') || (c >= QChar(u'0') && c <= QChar(u'9')))
+        return true;
+    return c == QChar('.') && !Sender->text().contains(QChar('.'));
+}
+
+QString TUtils::SiteUrl() {
+    return SiteOverride().isEmpty() ? ProductSite : SiteOverride();
+}
+
+QString TUtils::SitePage(const QString &Path) {
+    QString root = SiteUrl();
+    if (root.endsWith(QChar('/')) && Path.startsWith(QChar('/')))
+        root.chop(1);
+    return root + Path;
+}
+
+void TUtils::SetSiteUrlForTesting(const QString &Url) {
+    SiteOverride() = Url;
+}
+
+void TUtils::SetLauncherForTesting(Launcher L) {
+    LauncherOverride() = std::move(L);
+}

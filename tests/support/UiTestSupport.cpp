@@ -1,0 +1,51 @@
+#include "support/UiTestSupport.h"
+
+#include <QDialog>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace UiTest {
+
+ModalSeen CloseNextModal(const std::function<void()> &Action,
+                         const std::function<void(QWidget *)> &Inspect) {
+    ModalSeen seen;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || seen.Shown)
+            return;
+        seen.Shown = true;
+        seen.Title = modal->windowTitle();
+        seen.ClassName = QString::fromLatin1(modal->metaObject()->className());
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            seen.Text = box->text();
+        if (Inspect)
+            Inspect(modal);
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    });
+    poll.start();
+    Action();
+    poll.stop();
+    return seen;
+}
+
+void Type(QLineEdit *Edit, const QString &Text) {
+    Edit->setFocus();
+    QTest::keyClicks(Edit, Text);
+}
+
+void TypeAndEnter(QLineEdit *Edit, const QString &Text) {
+    Edit->clear();
+    Type(Edit, Text);
+    QTest::keyClick(Edit, Qt::Key_Return);
+}
+
+void Click(QWidget *Button) {
+    QTest::mouseClick(Button, Qt::LeftButton);
+}
+
+} // namespace UiTest
