@@ -132,6 +132,7 @@ void TFrmMain::CreateToolBar() {
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
     ToolBar1->setFixedHeight(28);
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
     ToolBar1->toggleViewAction()->setVisible(false);
     QFont font = ToolBar1->font();
     font.setPixelSize(13);

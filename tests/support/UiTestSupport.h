@@ -7,6 +7,12 @@
 #include <QTest>
 #include <QWidget>
 #include <functional>
+#include <ostream>
+
+// Readable gtest failure messages for Qt strings.
+inline void PrintTo(const QString &Text, std::ostream *Out) {
+    *Out << '"' << Text.toStdString() << '"';
+}
 
 namespace UiTest {
 

@@ -1,0 +1,167 @@
+#include "app/UFrmMain.h"
+#include "common/UUtils.h"
+#include "pages/UFrmSalary.h"
+#include "support/UiTestSupport.h"
+#include "support/UrlCatcher.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QToolBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace UiTest;
+
+namespace {
+
+class MainWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Main.show();
+        QApplication::setActiveWindow(&Main);
+        QCoreApplication::processEvents();
+    }
+    QAction *Item(const char *name) { return Main.findChild<QAction *>(name); }
+    QStringList CheckedItems() {
+        QStringList checked;
+        for (QAction *action : Main.N2->actions())
+            if (action->isChecked())
+                checked << action->objectName();
+        return checked;
+    }
+    TFrmMain Main;
+};
+
+TEST_F(MainWindow, CaptionSizesAndMinimum) {
+    EXPECT_EQ(Main.windowTitle(), "Pendra个人所得税计算器 V3.01--最专业的个税计算器");
+    EXPECT_EQ(Main.size(), QSize(927, 723));
+    EXPECT_EQ(Main.minimumSize(), QSize(920, 723));
+    Main.resize(600, 400);
+    EXPECT_EQ(Main.size(), QSize(920, 723));
+    EXPECT_EQ(QString::fromLatin1(Main.metaObject()->className()), "TFrmMain");
+}
+
+TEST_F(MainWindow, StartsWithTheSalaryPageAndItsCheckMark) {
+    ASSERT_NE(Main.CurrentPage(), nullptr);
+    EXPECT_EQ(QString::fromLatin1(Main.CurrentPage()->metaObject()->className()), "TFrmSalary");
+    EXPECT_EQ(Main.CurrentPage()->parentWidget(), Main.PanelMain);
+    EXPECT_EQ(CheckedItems(), QStringList{"MSalary"});
+    auto *income = Main.CurrentPage()->findChild<QLineEdit *>("TxtIncome");
+    ASSERT_NE(income, nullptr);
+    EXPECT_TRUE(income->hasFocus());
+}
+
+TEST_F(MainWindow, MenuEntriesInOrderWithHiddenOnesPresent) {
+    const QStringList calculator{"MSalary", "N20", "MYearAward", "N22", "N21", "",    "N3",
+                                 "N4",      "N7",  "N10",        "",    "N11", "N8",  "N9",
+                                 "",        "N6",  "N12",        "N13", "",    "N14", "N19"};
+    QStringList names;
+    for (QAction *action : Main.N2->actions())
+        names << action->objectName();
+    EXPECT_EQ(names, calculator);
+    for (const char *hidden : {"N22", "N21", "MUpdate", "N23"}) {
+        ASSERT_NE(Item(hidden), nullptr) << hidden;
+        EXPECT_FALSE(Item(hidden)->isVisible()) << hidden;
+    }
+    QStringList menus;
+    for (QAction *action : Main.MainMenu1->actions())
+        menus << action->text();
+    EXPECT_EQ(menus, (QStringList{"文件(&F)", "计算器(&C)", "工具(&T)", "帮助(&H)"}));
+    EXPECT_EQ(Item("MExit")->text(), "退出(&X)");
+    EXPECT_EQ(Item("MAbout")->text(), "关于(&A)...");
+    EXPECT_EQ(Item("N5")->text(), "人民币大小写(&R)");
+}
+
+TEST_F(MainWindow, ToolbarButtonsInOrderWithCaptionsOnly) {
+    QStringList captions;
+    for (auto *button : Main.ToolBar1->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly)) {
+        if (!button->objectName().startsWith("ToolButton") &&
+            !button->objectName().startsWith("TBtn"))
+            continue;
+        captions << button->objectName() + "=" + button->text();
+        EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextOnly);
+    }
+    EXPECT_EQ(captions,
+              (QStringList{"ToolButton1= 工资薪金", "ToolButton2=年终奖", "ToolButton5=劳务报酬",
+                           "ToolButton4=稿酬所得", "ToolButton3=货币大写", "TBtnOpenCalc= 计算器 ",
+                           "ToolButton8= 记事本 ", "ToolButton7=参数设置"}));
+    EXPECT_FALSE(Main.ToolButton7->isVisible());
+    EXPECT_TRUE(Main.ToolButton1->isVisible());
+}
+
+TEST_F(MainWindow, ToolbarPageButtonLeavesTheCheckMark) {
+    Main.MYearAward->trigger();
+    EXPECT_EQ(CheckedItems(), QStringList{"MYearAward"});
+    Click(Main.ToolButton1);
+    EXPECT_EQ(QString::fromLatin1(Main.CurrentPage()->metaObject()->className()), "TFrmSalary");
+    EXPECT_EQ(CheckedItems(), QStringList{"MYearAward"});
+    Main.MSalary->trigger();
+    EXPECT_EQ(CheckedItems(), QStringList{"MSalary"});
+}
+
+TEST_F(MainWindow, ChoosingTheShownCategoryKeepsThePageAndItsEntries) {
+    QPointer<QWidget> before = Main.CurrentPage();
+    auto *income = before->findChild<QLineEdit *>("TxtIncome");
+    Type(income, "8000");
+    Main.MSalary->trigger();
+    Click(Main.ToolButton1);
+    EXPECT_EQ(Main.CurrentPage(), before.data());
+    EXPECT_EQ(income->text(), "8000");
+    EXPECT_EQ(Main.PanelMain->findChildren<TFrmSalary *>().size(), 1);
+}
+
+TEST_F(MainWindow, AReplacedPageIsFreed) {
+    QPointer<QWidget> salary = Main.CurrentPage();
+    Main.ShowPage("TOtherPage", [] { return new QWidget; });
+    EXPECT_TRUE(salary.isNull());
+    Main.ShowPage<TFrmSalary>();
+    ASSERT_NE(Main.CurrentPage(), nullptr);
+    EXPECT_EQ(Main.PanelMain->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).size(), 1);
+}
+
+TEST_F(MainWindow, LogoAndHomePageOpenTheSite) {
+    UrlCatcher catcher;
+    EXPECT_EQ(Main.ImgLogo->size(), QSize(210, 70));
+    EXPECT_EQ(Main.ImgLogo->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(Main.ImgLogo, Qt::LeftButton);
+    Main.MHomePage->trigger();
+    ASSERT_EQ(catcher.Opened.size(), 2);
+    EXPECT_EQ(catcher.Opened[0], QUrl(TUtils::SiteUrl()));
+    EXPECT_EQ(catcher.Opened[1], QUrl(TUtils::SiteUrl()));
+}
+
+TEST_F(MainWindow, CalculatorAndNotepadGoThroughTheLauncher) {
+    QStringList started;
+    TUtils::SetLauncherForTesting([&](const QString &program, const QStringList &) {
+        started << program;
+        return true;
+    });
+    Click(Main.TBtnOpenCalc);
+    Main.NSysCalc->trigger();
+    Click(Main.ToolButton8);
+    TUtils::SetLauncherForTesting({});
+    EXPECT_EQ(started, (QStringList{"gnome-calculator", "gnome-calculator", "gnome-text-editor"}));
+}
+
+TEST_F(MainWindow, AdvertisementPanelStartsHiddenAndTitlesHideIt) {
+    EXPECT_FALSE(Main.PanelAds->isVisible());
+    Main.PanelAds->show();
+    Main.WebBrowser1TitleChange("广告");
+    EXPECT_TRUE(Main.PanelAds->isVisible());
+    Main.WebBrowser1TitleChange("没有可以显示的页面");
+    EXPECT_FALSE(Main.PanelAds->isVisible());
+    Main.PanelAds->show();
+    Main.WebBrowser1TitleChange("404 Not Found");
+    EXPECT_FALSE(Main.PanelAds->isVisible());
+}
+
+TEST_F(MainWindow, ExitClosesTheWindow) {
+    Main.MExit->trigger();
+    EXPECT_FALSE(Main.isVisible());
+}
+
+} // namespace
