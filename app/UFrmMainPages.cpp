@@ -1,7 +1,11 @@
 // Which page or window each menu entry and toolbar button opens.
 #include "app/UFrmMain.h"
 
+#include "pages/UFrmCompany.h"
+#include "pages/UFrmLicense.h"
 #include "pages/UFrmSalary.h"
+#include "pages/UFrmSalaryOld.h"
+#include "pages/UFrmTransfer.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -28,6 +32,10 @@ void TFrmMain::WirePages() {
     // Late fee, severance, individual business, flat-rate incomes.
 
     // Transfer, contracted operation, royalties, earlier-rules wages.
+    BindItem<TFrmTransfer>(this, N10);
+    BindItem<TFrmCompany>(this, N9);
+    BindItem<TFrmLicense>(this, N11);
+    BindItem<TFrmSalaryOld>(this, N20);
 
     // Social insurance, annual salary, feedback, about, update.
 }

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "engine/UTransferInfo.h"
+
+// Property transfer: 20 % of the transfer income less the original value and the fees paid.
+class TTransferManager {
+  public:
+    static TTransferInfo Calc(double Income, double Original, double Expense);
+};

@@ -1,0 +1,76 @@
+#include "pages/UFrmLicense.h"
+
+#include "engine/ULicenseManager.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TFrmLicense::TFrmLicense(QWidget *Parent)
+    : TCalcPage(QStringLiteral("   特许权使用费所得 "), QSize(935, 521), Parent) {
+    BuildInputs();
+    BuildResults();
+    RightGroup(QStringLiteral("计算方法"), 30, QSize(370, 275),
+               QStringLiteral(":/pictures/license_method.jpg"), 34);
+    SetFirstInput(TxtIncome);
+    SetTabOrder(
+        {TxtIncome, BtnCalc, BtnReset, TxtTax, TxtIncomeAfterTax, BtnCopyTax, BtnCopyIncome});
+
+    connect(BtnCalc, &QPushButton::clicked, this, &TFrmLicense::BtnCalcClick);
+    connect(BtnReset, &QPushButton::clicked, this, &TFrmLicense::BtnResetClick);
+    OnEnter(TxtIncome, [this] { BtnCalcClick(); });
+}
+
+void TFrmLicense::BuildInputs() {
+    TxtIncome =
+        LabelledEdit(QStringLiteral("收入金额：  "), QStringLiteral("TxtIncome"), 30, 20, 198);
+    TxtMsgIncome = MsgLabel(QStringLiteral("TxtMsgIncome"), 237, 43, 250);
+    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), 237, 63, 250);
+    TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), 237, 83, 250);
+    txtCalcMsgNew = Caption(QString(), 30, 80, false);
+    txtCalcMsgNew->setObjectName(QStringLiteral("txtCalcMsgNew"));
+    BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 257, 112);
+    BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 340, 112);
+}
+
+void TFrmLicense::BuildResults() {
+    Heading(QStringLiteral("详细计算结果："), 30, 143);
+    const QString zero = QStringLiteral("0.00元");
+    TxtIncome2 =
+        ResultLabel(QStringLiteral("TxtIncome2"), QStringLiteral("收入金额："), zero, 30, 179, 93);
+    TxtDeductFee = ResultLabel(QStringLiteral("TxtDeductFee"), QStringLiteral("减除费用："), zero,
+                               30, 203, 93);
+    TxtTaxableIncome = ResultLabel(QStringLiteral("TxtTaxableIncome"),
+                                   QStringLiteral("应纳税所得额："), zero, 30, 227, 93);
+    TxtRate = ResultLabel(QStringLiteral("TxtRate"), QStringLiteral("适用税率："),
+                          QStringLiteral("0%"), 30, 249, 93);
+    TxtTax = ResultEdit(QStringLiteral("应纳税额："), QStringLiteral("TxtTax"), 45, 277);
+    BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTax, 257, 275);
+    TxtIncomeAfterTax =
+        ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 45, 313);
+    BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 256, 311);
+}
+
+void TFrmLicense::BtnCalcClick() {
+    const auto income = ReadAmount(TxtIncome);
+    if (!income)
+        return ReportBox(QStringLiteral("收入金额数据无效，请重新输入。"), TxtIncome);
+
+    const TLicenseInfo info = TLicenseManager::Calc(*income);
+    TxtIncome2->setText(General(info.Income));
+    TxtDeductFee->setText(General(info.DeductFee));
+    TxtTaxableIncome->setText(General(info.TaxableIncome));
+    TxtTax->setText(General(info.Tax));
+    TxtIncomeAfterTax->setText(General(info.IncomeAfterTax));
+    TxtRate->setText(Percent(info.Rate));
+    FocusAndSelect(TxtIncome);
+}
+
+void TFrmLicense::BtnResetClick() {
+    for (QLabel *label : {TxtIncome2, TxtDeductFee, TxtTaxableIncome})
+        label->setText(QStringLiteral("0.00元"));
+    TxtRate->setText(QStringLiteral("0%"));
+    for (QLineEdit *edit : {TxtTax, TxtIncomeAfterTax, TxtIncome})
+        edit->clear();
+    TxtIncome->setFocus(Qt::OtherFocusReason);
+}
