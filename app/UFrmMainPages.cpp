@@ -1,7 +1,12 @@
 // Which page or window each menu entry and toolbar button opens.
 #include "app/UFrmMain.h"
 
+#include "pages/UFrmLaoWu.h"
+#include "pages/UFrmMoney.h"
+#include "pages/UFrmRent.h"
 #include "pages/UFrmSalary.h"
+#include "pages/UFrmWriting.h"
+#include "pages/UFrmYearAward.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -24,6 +29,19 @@ void TFrmMain::WirePages() {
     BindButton<TFrmSalary>(this, ToolButton1);
 
     // Bonus, labour, capital numerals, lease, author remuneration.
+    BindItem<TFrmYearAward>(this, MYearAward);
+    BindButton<TFrmYearAward>(this, ToolButton2);
+    BindItem<TFrmLaoWu>(this, N3);
+    BindButton<TFrmLaoWu>(this, ToolButton5);
+    BindItem<TFrmWriting>(this, N4);
+    BindButton<TFrmWriting>(this, ToolButton4);
+    BindItem<TFrmRent>(this, N7);
+    const auto openMoney = [] {
+        TFrmMoney dialog;
+        dialog.exec();
+    };
+    connect(N5, &QAction::triggered, this, openMoney);
+    connect(ToolButton3, &QToolButton::clicked, this, openMoney);
 
     // Late fee, severance, individual business, flat-rate incomes.
 
