@@ -2,10 +2,15 @@
 #include "app/UFrmMain.h"
 
 #include "pages/UFrmCompany.h"
+#include "pages/UFrmLaoWu.h"
 #include "pages/UFrmLicense.h"
+#include "pages/UFrmMoney.h"
+#include "pages/UFrmRent.h"
 #include "pages/UFrmSalary.h"
 #include "pages/UFrmSalaryOld.h"
 #include "pages/UFrmTransfer.h"
+#include "pages/UFrmWriting.h"
+#include "pages/UFrmYearAward.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -28,6 +33,19 @@ void TFrmMain::WirePages() {
     BindButton<TFrmSalary>(this, ToolButton1);
 
     // Bonus, labour, capital numerals, lease, author remuneration.
+    BindItem<TFrmYearAward>(this, MYearAward);
+    BindButton<TFrmYearAward>(this, ToolButton2);
+    BindItem<TFrmLaoWu>(this, N3);
+    BindButton<TFrmLaoWu>(this, ToolButton5);
+    BindItem<TFrmWriting>(this, N4);
+    BindButton<TFrmWriting>(this, ToolButton4);
+    BindItem<TFrmRent>(this, N7);
+    const auto openMoney = [] {
+        TFrmMoney dialog;
+        dialog.exec();
+    };
+    connect(N5, &QAction::triggered, this, openMoney);
+    connect(ToolButton3, &QToolButton::clicked, this, openMoney);
 
     // Late fee, severance, individual business, flat-rate incomes.
 

@@ -115,8 +115,13 @@ QLabel *TCalcPage::MsgLabel(const QString &Name, int X, int Y, int Width) {
 }
 
 QLabel *TCalcPage::ResultLabel(const QString &Name, const QString &CaptionText,
-                               const QString &Initial, int X, int Y, int CaptionWidth) {
-    Caption(CaptionText, X, Y, false);
+                               const QString &Initial, int X, int Y, int CaptionWidth,
+                               Qt::Alignment CaptionAlignment) {
+    QLabel *caption = Caption(CaptionText, X, Y, false);
+    if (CaptionAlignment & Qt::AlignRight) {
+        caption->setGeometry(X, Y, CaptionWidth - 8, caption->height());
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
     auto *label = new QLabel(Initial, ClientArea);
     label->setObjectName(Name);
     Describe(label, CaptionText);

@@ -40,8 +40,10 @@ class TCalcPage : public QWidget {
     QLabel *RedCaption(const QString &Text, int X, int Y);
     QLabel *Note(const QString &Text, int X, int Y);
     QLabel *MsgLabel(const QString &Name, int X, int Y, int Width = 330);
+    // A right-aligned caption ends 8 pixels before the value.
     QLabel *ResultLabel(const QString &Name, const QString &CaptionText, const QString &Initial,
-                        int X, int Y, int CaptionWidth = 100);
+                        int X, int Y, int CaptionWidth = 100,
+                        Qt::Alignment CaptionAlignment = Qt::AlignLeft);
     QPushButton *Button(const QString &Name, const QString &Text, int X, int Y, int Width = 75,
                         int Height = 25);
     QPushButton *CopyButton(const QString &Name, QLineEdit *Source, int X, int Y);

@@ -10,9 +10,15 @@
 #include <QLineEdit>
 #include <QMenu>
 
+#include <limits>
+
 namespace {
 
+const char *const UnlimitedProperty = "pendraUnlimitedEntry";
+
 int RoomLeft(const QLineEdit *edit) {
+    if (edit->property(UnlimitedProperty).toBool())
+        return std::numeric_limits<int>::max();
     const int kept = edit->text().size() - edit->selectedText().size();
     return std::max(0, TNumKeyFilter::MaxTyped - kept);
 }
@@ -34,6 +40,10 @@ void TNumKeyFilter::Attach(QLineEdit *Edit) {
 
 void TNumKeyFilter::SetEnterAction(QLineEdit *Edit, std::function<void()> Action) {
     EnterActions.insert(Edit, std::move(Action));
+}
+
+void TNumKeyFilter::SetUnlimited(QLineEdit *Edit) {
+    Edit->setProperty(UnlimitedProperty, true);
 }
 
 void TNumKeyFilter::PasteLimited(QLineEdit *Edit) {

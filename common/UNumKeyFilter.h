@@ -19,6 +19,9 @@ class TNumKeyFilter : public QObject {
 
     void Attach(QLineEdit *Edit);
     void SetEnterAction(QLineEdit *Edit, std::function<void()> Action);
+    // Lifts the limit on what is typed or pasted, for the result edits that take a tax or an
+    // after-tax income of any length.
+    static void SetUnlimited(QLineEdit *Edit);
     static void PasteLimited(QLineEdit *Edit);
 
   protected:

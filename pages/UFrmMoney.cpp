@@ -1,0 +1,96 @@
+#include "pages/UFrmMoney.h"
+
+#include "common/UNumKeyFilter.h"
+#include "common/UNumText.h"
+#include "common/UUtils.h"
+#include "engine/UMoneyManager.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TFrmMoney::TFrmMoney(QWidget *Parent) : QDialog(Parent), KeyFilter(new TNumKeyFilter(this)) {
+    setWindowTitle(QStringLiteral("人民币大小写转换"));
+    setFixedSize(451, 237);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    Caption(QStringLiteral("人民币小写金额："), 29, 33);
+    TxtLowercase = Edit(QStringLiteral("TxtLowercase"), 30, 53, 219);
+    BtnConvert = Button(QStringLiteral("BtnConvert"), QStringLiteral("转换"), 258, 53);
+    TxtMsg = new QLabel(QStringLiteral("   "), this);
+    TxtMsg->setObjectName(QStringLiteral("TxtMsg"));
+    TxtMsg->setStyleSheet(QStringLiteral("color: red;"));
+    TxtMsg->setGeometry(32, 87, 387, 20);
+    Caption(QStringLiteral("人民币大写金额："), 31, 119);
+    TxtCapital = Edit(QStringLiteral("TxtCapital"), 30, 140, 387);
+    BtnCopy = Button(QStringLiteral("BtnCopy"), QStringLiteral("复制"), 258, 190);
+    BtnCancel = Button(QStringLiteral("BtnCancel"), QStringLiteral("取消"), 344, 190);
+
+    setTabOrder(TxtLowercase, BtnConvert);
+    setTabOrder(BtnConvert, TxtCapital);
+    setTabOrder(TxtCapital, BtnCopy);
+    setTabOrder(BtnCopy, BtnCancel);
+    TxtLowercase->setFocus(Qt::OtherFocusReason);
+
+    connect(BtnConvert, &QPushButton::clicked, this, &TFrmMoney::BtnConvertClick);
+    connect(BtnCopy, &QPushButton::clicked, this, &TFrmMoney::BtnCopyClick);
+    connect(BtnCancel, &QPushButton::clicked, this, &TFrmMoney::BtnCancelClick);
+    KeyFilter->SetEnterAction(TxtLowercase, [this] { BtnConvertClick(); });
+    // Enter in the capital box is swallowed, so that it presses no default button either.
+    KeyFilter->SetEnterAction(TxtCapital, [] {});
+}
+
+QLabel *TFrmMoney::Caption(const QString &Text, int X, int Y) {
+    auto *label = new QLabel(Text, this);
+    QFont font = label->font();
+    font.setPixelSize(12);
+    font.setBold(true);
+    label->setFont(font);
+    label->move(X, Y);
+    label->adjustSize();
+    return label;
+}
+
+QLineEdit *TFrmMoney::Edit(const QString &Name, int X, int Y, int Width) {
+    auto *edit = new QLineEdit(this);
+    edit->setObjectName(Name);
+    QFont font = edit->font();
+    font.setPixelSize(16);
+    edit->setFont(font);
+    edit->setGeometry(X, Y, Width, 28);
+    KeyFilter->Attach(edit);
+    return edit;
+}
+
+QPushButton *TFrmMoney::Button(const QString &Name, const QString &Text, int X, int Y) {
+    auto *button = new QPushButton(Text, this);
+    button->setObjectName(Name);
+    button->setGeometry(X, Y, 75, 28);
+    return button;
+}
+
+void TFrmMoney::BtnConvertClick() {
+    TxtMsg->clear();
+    const auto amount = NumText::ParseAmount(TxtLowercase->text().toStdString());
+    // Negative amounts and amounts from 10^13 yuan up can only be pasted in; they have no
+    // capital form.
+    if (!amount || !TMoneyManager::CanConvert(*amount)) {
+        TxtMsg->setText(QStringLiteral("人民币小写金额数据无效，请重新输入。"));
+        TxtLowercase->setFocus(Qt::OtherFocusReason);
+        TxtLowercase->selectAll();
+        return;
+    }
+    TxtCapital->setText(QString::fromStdString(TMoneyManager::ToCapital(*amount)));
+    TxtLowercase->setText(QString::fromStdString(NumText::FormatGeneral(*amount)));
+}
+
+void TFrmMoney::BtnCopyClick() {
+    TUtils::CopyToClipboard(TxtCapital->text());
+}
+
+void TFrmMoney::BtnCancelClick() {
+    reject();
+}

@@ -1,0 +1,90 @@
+#include "pages/UFrmRent.h"
+
+#include "common/UNumKeyFilter.h"
+#include "engine/URentManager.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TFrmRent::TFrmRent(QWidget *Parent)
+    : TCalcPage(QStringLiteral("   财产租赁所得 "), QSize(902, 540), Parent) {
+    BuildInputs();
+    BuildResults();
+    RightGroup(QStringLiteral("计算方法"), 30, QSize(370, 211),
+               QStringLiteral(":/pictures/rent_method.jpg"), 28);
+    SetFirstInput(TxtIncome);
+    SetTabOrder({TxtIncome, BtnCalc, BtnReset, TxtTax, TxtIncomeAfterTax, BtnCopyTax, BtnCopyIncome,
+                 chbIsHousing});
+
+    connect(BtnCalc, &QPushButton::clicked, this, &TFrmRent::BtnCalcClick);
+    connect(BtnReset, &QPushButton::clicked, this, &TFrmRent::BtnResetClick);
+    OnEnter(TxtIncome, [this] { BtnCalcClick(); });
+}
+
+void TFrmRent::BuildInputs() {
+    TxtIncome =
+        LabelledEdit(QStringLiteral("收入金额：  "), QStringLiteral("TxtIncome"), 30, 20, 198);
+    TxtMsgIncome = MsgLabel(QStringLiteral("TxtMsgIncome"), 237, 43, 240);
+    Note(QStringLiteral("注：收入金额为收入总额去掉相关成本、费用及损失后的金额。"), 30, 76);
+    chbIsHousing = new QCheckBox(QStringLiteral("住房出租 "), Client());
+    chbIsHousing->setObjectName(QStringLiteral("chbIsHousing"));
+    QFont bold = chbIsHousing->font();
+    bold.setBold(true);
+    chbIsHousing->setFont(bold);
+    chbIsHousing->move(32, 115);
+    chbIsHousing->adjustSize();
+    Note(QStringLiteral("注：如果是个人的住房出租，请选中此项。 "), 30, 140);
+    BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 257, 189);
+    BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 340, 189);
+}
+
+void TFrmRent::BuildResults() {
+    Heading(QStringLiteral("详细计算结果："), 30, 220);
+    const QString zero = QStringLiteral("0.00元");
+    TxtIncome2 =
+        ResultLabel(QStringLiteral("TxtIncome2"), QStringLiteral("收入金额："), zero, 23, 256);
+    TxtDeductFee =
+        ResultLabel(QStringLiteral("TxtDeductFee"), QStringLiteral("减除费用："), zero, 23, 280);
+    TxtTaxableIncome = ResultLabel(QStringLiteral("TxtTaxableIncome"),
+                                   QStringLiteral("应纳税所得额："), zero, 23, 300);
+    TxtRate = ResultLabel(QStringLiteral("TxtRate"), QStringLiteral("适用税率："),
+                          QStringLiteral("0%"), 23, 322);
+
+    TxtTax = ResultEdit(QStringLiteral("应纳税额："), QStringLiteral("TxtTax"), 45, 349);
+    BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTax, 257, 345);
+    TxtIncomeAfterTax =
+        ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 45, 385);
+    BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 256, 382);
+    TNumKeyFilter::SetUnlimited(TxtTax);
+    TNumKeyFilter::SetUnlimited(TxtIncomeAfterTax);
+}
+
+void TFrmRent::BtnCalcClick() {
+    ClearMessages({TxtMsgIncome});
+    const auto income = ReadAmount(TxtIncome);
+    if (!income)
+        return ReportInline(TxtMsgIncome, QStringLiteral("收入金额数据无效，请重新输入。"),
+                            TxtIncome);
+    const TRentInfo info = TRentManager::Calc(*income, chbIsHousing->isChecked());
+    TxtTax->setText(General(info.Tax));
+    TxtIncomeAfterTax->setText(General(info.IncomeAfterTax));
+    TxtIncome2->setText(Yuan(info.Income));
+    TxtTaxableIncome->setText(Yuan(info.TaxableIncome));
+    TxtDeductFee->setText(Yuan(info.DeductFee));
+    TxtRate->setText(Percent(info.Rate));
+    FocusAndSelect(TxtIncome);
+}
+
+void TFrmRent::BtnResetClick() {
+    // The message stays: only the next calculation removes it.
+    TxtTax->clear();
+    TxtIncomeAfterTax->clear();
+    for (QLabel *label : {TxtIncome2, TxtTaxableIncome, TxtDeductFee})
+        label->setText(QStringLiteral("0.00元"));
+    TxtRate->setText(QStringLiteral("0%"));
+    chbIsHousing->setChecked(false);
+    TxtIncome->clear();
+    TxtIncome->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,106 @@
+#include "pages/UFrmWriting.h"
+
+#include "common/UNumKeyFilter.h"
+#include "common/UNumText.h"
+#include "engine/UWritingManager.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TFrmWriting::TFrmWriting(QWidget *Parent)
+    : TCalcPage(QStringLiteral("   稿酬所得"), QSize(960, 592), Parent) {
+    BuildInputs();
+    BuildResults();
+    RightGroup(QStringLiteral("计算方法"), 30, QSize(370, 203),
+               QStringLiteral(":/pictures/writing_method.jpg"), 30);
+    SetFirstInput(TxtIncome);
+    SetTabOrder({TxtIncome, BtnCalc, BtnReset, TxtTax, TxtIncomeAfterTax, BtnCopyTax, BtnCopyIncome,
+                 BtnAntiTax, BtnAntiIncomeAfterTax});
+
+    connect(BtnCalc, &QPushButton::clicked, this, &TFrmWriting::BtnCalcClick);
+    connect(BtnReset, &QPushButton::clicked, this, &TFrmWriting::BtnResetClick);
+    connect(BtnAntiTax, &QPushButton::clicked, this, &TFrmWriting::BtnAntiTaxClick);
+    connect(BtnAntiIncomeAfterTax, &QPushButton::clicked, this,
+            &TFrmWriting::BtnAntiIncomeAfterTaxClick);
+    OnEnter(TxtIncome, [this] { BtnCalcClick(); });
+}
+
+void TFrmWriting::BuildInputs() {
+    TxtIncome =
+        LabelledEdit(QStringLiteral("收入金额：  "), QStringLiteral("TxtIncome"), 30, 20, 198);
+    // Kept from the form; every message of this page goes into a box instead.
+    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), 240, 43, 250);
+    TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), 240, 66, 250);
+    TxtMsgIncome = MsgLabel(QStringLiteral("TxtMsgIncome"), 240, 89, 250);
+    txtCalcMsgNew = Caption(QString(), 30, 80, false);
+    txtCalcMsgNew->setObjectName(QStringLiteral("txtCalcMsgNew"));
+    BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 257, 112);
+    BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 340, 112);
+}
+
+void TFrmWriting::BuildResults() {
+    Heading(QStringLiteral("详细计算结果："), 30, 143);
+    const QString zero = QStringLiteral("0.00元");
+    TxtIncome2 =
+        ResultLabel(QStringLiteral("TxtIncome2"), QStringLiteral("收入金额："), zero, 23, 179);
+    TxtDeductFee =
+        ResultLabel(QStringLiteral("TxtDeductFee"), QStringLiteral("减除费用："), zero, 24, 200);
+    TxtTaxableIncome = ResultLabel(QStringLiteral("TxtTaxableIncome"),
+                                   QStringLiteral("应纳税所得额："), zero, 23, 218);
+    TxtRate = ResultLabel(QStringLiteral("TxtRate"), QStringLiteral("适用税率："),
+                          QStringLiteral("0%"), 23, 240);
+
+    TxtTax = ResultEdit(QStringLiteral("应纳税额："), QStringLiteral("TxtTax"), 45, 266);
+    BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTax, 257, 266);
+    BtnAntiTax = Button(QStringLiteral("BtnAntiTax"), QStringLiteral("反算"), 340, 268, 50);
+    TxtIncomeAfterTax =
+        ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 45, 302);
+    BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 256, 302);
+    BtnAntiIncomeAfterTax =
+        Button(QStringLiteral("BtnAntiIncomeAfterTax"), QStringLiteral("反算"), 340, 304, 50);
+    TNumKeyFilter::SetUnlimited(TxtTax);
+    TNumKeyFilter::SetUnlimited(TxtIncomeAfterTax);
+}
+
+void TFrmWriting::BtnCalcClick() {
+    const auto income = ReadAmount(TxtIncome);
+    if (!income)
+        return ReportBox(QStringLiteral("收入金额数据无效，请重新输入。"), TxtIncome);
+    const TWritingInfo info = TWritingManager::Calc(*income);
+    TxtIncome2->setText(Yuan(info.Income));
+    TxtTaxableIncome->setText(Yuan(info.TaxableIncome));
+    TxtDeductFee->setText(Yuan(info.DeductFee));
+    TxtRate->setText(Percent(info.Rate));
+    TxtTax->setText(General(info.Tax));
+    TxtIncomeAfterTax->setText(General(info.IncomeAfterTax));
+    FocusAndSelect(TxtIncome);
+}
+
+void TFrmWriting::Reverse(QLineEdit *Source, const QString &Message,
+                          const std::function<double(double)> &Payment) {
+    const auto amount = ReadAmount(Source);
+    if (!amount)
+        return ReportBox(Message, Source);
+    TxtIncome->setText(QString::fromStdString(NumText::FormatCents(Payment(*amount))));
+    BtnCalcClick();
+}
+
+void TFrmWriting::BtnAntiTaxClick() {
+    Reverse(TxtTax, QStringLiteral("应纳税额数据无效，请重新输入。"), &TWritingManager::AntiTax);
+}
+
+void TFrmWriting::BtnAntiIncomeAfterTaxClick() {
+    Reverse(TxtIncomeAfterTax, QStringLiteral("税后收入数据无效，请重新输入。"),
+            &TWritingManager::AntiIncomeAfterTax);
+}
+
+void TFrmWriting::BtnResetClick() {
+    for (QLabel *label : {TxtIncome2, TxtTaxableIncome, TxtDeductFee})
+        label->setText(QStringLiteral("0.00元"));
+    TxtRate->setText(QStringLiteral("0%"));
+    TxtTax->clear();
+    TxtIncomeAfterTax->clear();
+    TxtIncome->clear();
+    TxtIncome->setFocus(Qt::OtherFocusReason);
+}

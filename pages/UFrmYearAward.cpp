@@ -1,0 +1,114 @@
+#include "pages/UFrmYearAward.h"
+
+#include "common/UNumText.h"
+#include "engine/UYearAwardManager.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+TFrmYearAward::TFrmYearAward(QWidget *Parent)
+    : TCalcPage(QStringLiteral("   年终奖金所得"), QSize(900, 600), Parent) {
+    BuildInputs();
+    BuildResults();
+    RightPicture(QStringLiteral("ImgIllustration"), 10, QSize(380, 150),
+                 QStringLiteral(":/pictures/yearaward_illustration.jpg"));
+    RightGroup(QStringLiteral("计算方法"), 170, QSize(420, 290),
+               QStringLiteral(":/pictures/yearaward_method.jpg"));
+    SetFirstInput(TxtYearAward);
+    SetTabOrder({TxtYearAward, TxtIncome, TxtGolds, RBtnChina, RBtnForeign, BtnCalc, BtnReset,
+                 TxtTax, BtnCopyTax, TxtIncomeAfterTax, BtnCopyIncome});
+
+    connect(BtnCalc, &QPushButton::clicked, this, &TFrmYearAward::BtnCalcClick);
+    connect(BtnReset, &QPushButton::clicked, this, &TFrmYearAward::BtnResetClick);
+    for (QLineEdit *edit : {TxtYearAward, TxtIncome, TxtGolds})
+        OnEnter(edit, [this] { BtnCalcClick(); });
+}
+
+void TFrmYearAward::BuildInputs() {
+    TxtYearAward =
+        LabelledEdit(QStringLiteral("年终奖金： "), QStringLiteral("TxtYearAward"), 20, 12);
+    TxtMsgYA = MsgLabel(QStringLiteral("TxtMsgYA"), 150, 38, 300);
+    TxtIncome = LabelledEdit(QStringLiteral("当月工资： "), QStringLiteral("TxtIncome"), 20, 66);
+    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), 150, 92, 300);
+    TxtGolds =
+        LabelledEdit(QStringLiteral("当月社保及公积金："), QStringLiteral("TxtGolds"), 20, 120);
+    TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), 150, 146, 300);
+    Note(QStringLiteral("注：如果没有交纳社保及公积金等，此项可不填。"), 20, 174);
+    RBtnChina = Radio(QStringLiteral("RBtnChina"), QStringLiteral("国内人士"), 20, 196, true);
+    RBtnForeign = Radio(QStringLiteral("RBtnForeign"), QStringLiteral("外籍人士"), 110, 196, false);
+    // Kept from the form but read by nothing on this page.
+    ChbAutoCalc = new QCheckBox(QStringLiteral("自动计算"), Client());
+    ChbAutoCalc->setObjectName(QStringLiteral("ChbAutoCalc"));
+    ChbAutoCalc->setVisible(false);
+    txtCalcMsgNew = Caption(QString(), 20, 250, false);
+    txtCalcMsgNew->setObjectName(QStringLiteral("txtCalcMsgNew"));
+    BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 20, 226);
+    BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 110, 226);
+}
+
+void TFrmYearAward::BuildResults() {
+    Heading(QStringLiteral("详细计算结果："), 20, 268);
+    const QString zero = QStringLiteral("0.00元");
+    TxtYA = ResultLabel(QStringLiteral("TxtYA"), QStringLiteral("年终奖金额："), zero, 20, 298);
+    TxtTaxableIncome = ResultLabel(QStringLiteral("TxtTaxableIncome"),
+                                   QStringLiteral("应纳税所得额："), zero, 20, 320);
+    TxtSP = ResultLabel(QStringLiteral("TxtSP"), QStringLiteral("起征额："), zero, 20, 342);
+    TxtAverage =
+        ResultLabel(QStringLiteral("TxtAverage"), QStringLiteral("年终奖平均数："), zero, 20, 364);
+    TxtRate = ResultLabel(QStringLiteral("TxtRate"), QStringLiteral("适用税率："),
+                          QStringLiteral("0%"), 20, 386);
+    TxtDeduct =
+        ResultLabel(QStringLiteral("TxtDeduct"), QStringLiteral("速算扣除数："), zero, 20, 408);
+
+    TxtTax = ResultEdit(QStringLiteral("应纳税额："), QStringLiteral("TxtTax"), 20, 438);
+    BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTax, 230, 438);
+    TxtIncomeAfterTax =
+        ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 20, 474);
+    BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 230, 474);
+}
+
+void TFrmYearAward::BtnCalcClick() {
+    ClearMessages({TxtMsgYA, TxtMsgSalary, TxtMsgGolds});
+    const auto yearAward = ReadAmount(TxtYearAward);
+    if (!yearAward)
+        return ReportInline(TxtMsgYA, QStringLiteral("年终奖金收入金额数据无效，请重新输入。"),
+                            TxtYearAward);
+    const auto income = ReadAmount(TxtIncome);
+    if (!income)
+        return ReportInline(TxtMsgSalary, QStringLiteral("当月工资收入金额数据无效，请重新输入。"),
+                            TxtIncome);
+    const auto golds = ReadOptionalAmount(TxtGolds);
+    if (!golds)
+        return ReportInline(TxtMsgGolds, QStringLiteral("社保及公积金数据无效，请重新输入。"),
+                            TxtGolds);
+
+    const TYearAwardInfo info =
+        TYearAwardManager::Calc(RBtnForeign->isChecked(), *yearAward, *income, *golds);
+    TxtSP->setText(RBtnChina->isChecked() ? QStringLiteral("3500元") : QStringLiteral("4800元"));
+    TxtRate->setText(Percent(info.Rate));
+    TxtDeduct->setText(Yuan(info.Deduct));
+    TxtYA->setText(Yuan(info.YearAward));
+    TxtTaxableIncome->setText(Yuan(info.TaxableIncome));
+    TxtAverage->setText(QString::fromStdString(NumText::FormatCents(info.Average)) +
+                        QStringLiteral("元"));
+    TxtTax->setText(General(info.Tax));
+    TxtIncomeAfterTax->setText(General(info.IncomeAfterTax));
+    FocusAndSelect(TxtYearAward);
+}
+
+void TFrmYearAward::BtnResetClick() {
+    TxtYearAward->clear();
+    TxtIncome->clear();
+    TxtGolds->clear();
+    RBtnChina->setChecked(true);
+    TxtIncomeAfterTax->clear();
+    TxtTax->clear();
+    ClearMessages({TxtMsgYA, TxtMsgSalary, TxtMsgGolds});
+    for (QLabel *label : {TxtYA, TxtTaxableIncome, TxtSP, TxtAverage, TxtDeduct})
+        label->setText(QStringLiteral("0.00元"));
+    TxtRate->setText(QStringLiteral("0%"));
+    FocusAndSelect(TxtYearAward);
+}
