@@ -1,6 +1,12 @@
 // Which page or window each menu entry and toolbar button opens.
 #include "app/UFrmMain.h"
 
+#include "pages/UFrmChance.h"
+#include "pages/UFrmInterest.h"
+#include "pages/UFrmLateFee.h"
+#include "pages/UFrmMakeUp.h"
+#include "pages/UFrmOthers.h"
+#include "pages/UFrmPersonal.h"
 #include "pages/UFrmSalary.h"
 
 #include <QAction>
@@ -26,6 +32,12 @@ void TFrmMain::WirePages() {
     // Bonus, labour, capital numerals, lease, author remuneration.
 
     // Late fee, severance, individual business, flat-rate incomes.
+    BindItem<TFrmLateFee>(this, N14);
+    BindItem<TFrmMakeUp>(this, N19);
+    BindItem<TFrmPersonal>(this, N8);
+    BindItem<TFrmInterest>(this, N6);
+    BindItem<TFrmChance>(this, N12);
+    BindItem<TFrmOthers>(this, N13);
 
     // Transfer, contracted operation, royalties, earlier-rules wages.
 

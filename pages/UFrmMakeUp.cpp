@@ -9,13 +9,14 @@
 #include <QPushButton>
 
 TFrmMakeUp::TFrmMakeUp(QWidget *Parent)
-    : TCalcPage(QStringLiteral("   经济补偿金所得"), QSize(980, 560), Parent) {
+    : TCalcPage(QStringLiteral("   经济补偿金所得"), QSize(920, 560), Parent) {
     BuildInputs();
     BuildResults();
-    RightPicture(QStringLiteral("ImgIllustration"), 20, QSize(370, 180),
-                 QStringLiteral(":/pictures/makeup_illustration.jpg"), 30);
-    RightGroup(QStringLiteral("计算方法"), 215, QSize(370, 240),
-               QStringLiteral(":/pictures/makeup_method.jpg"), 30);
+    // Narrow enough to leave the formulas their room in the smallest main window.
+    RightPicture(QStringLiteral("ImgIllustration"), 20, QSize(330, 180),
+                 QStringLiteral(":/pictures/makeup_illustration.jpg"), 15);
+    RightGroup(QStringLiteral("计算方法"), 215, QSize(330, 240),
+               QStringLiteral(":/pictures/makeup_method.jpg"), 15);
     SetFirstInput(TxtOnceIncome);
     SetTabOrder({TxtOnceIncome, TxtAverageWage, TxtFiveGolds, CmbYears, BtnCalc, BtnReset,
                  TxtTotalTax, BtnCopyTax, TxtTotalIncomeAfterTax, BtnCopyIncome});
