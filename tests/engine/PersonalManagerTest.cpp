@@ -59,12 +59,4 @@ TEST(PersonalCalc, LossIsTaxedNothingNeverNegative) {
     EXPECT_EQ(info.IncomeAfterTax, -100);
 }
 
-TEST(PersonalCalc, TaxIsContinuousAtEveryBound) {
-    for (const double bound : {5000.0, 10000.0, 30000.0, 50000.0}) {
-        const double below = TPersonalManager::Calc(bound).Tax;
-        const TPersonalInfo above = TPersonalManager::Calc(bound + 0.01);
-        EXPECT_NEAR(above.Tax - below, 0.01 * above.Rate, 1e-9) << bound;
-    }
-}
-
 } // namespace

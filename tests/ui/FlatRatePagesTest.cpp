@@ -179,18 +179,6 @@ INSTANTIATE_TEST_SUITE_P(
                                       "12499999.9875", "12499999.99元"})),
     RowName());
 
-TEST_P(FlatRateReverse, ResultsOfTheReverseMatchTheForwardCalculation) {
-    const ReverseCase &c = Row();
-    Type(c.FromTax ? Page->TxtTax : Page->TxtIncomeAfterTax, c.Given);
-    Click(c.FromTax ? Page->BtnAntiTax : Page->BtnAntiIncomeAfterTax);
-    const QString tax = Page->TxtTax->text();
-    const QString afterTax = Page->TxtIncomeAfterTax->text();
-    Page->TxtIncome->setText(Page->TxtIncome2->text().chopped(1));
-    Click(Page->BtnCalc);
-    EXPECT_EQ(Page->TxtTax->text(), tax) << c.Rule;
-    EXPECT_EQ(Page->TxtIncomeAfterTax->text(), afterTax) << c.Rule;
-}
-
 struct ReverseMessageCase {
     const char *Rule;
     bool FromTax;
@@ -283,14 +271,6 @@ TEST_P(FlatRatePage, CopyButtonsCopyTheBareResults) {
     EXPECT_EQ(QApplication::clipboard()->text(), "2469.134");
     Click(Page->BtnCopyIncome);
     EXPECT_EQ(QApplication::clipboard()->text(), "9876.536");
-}
-
-TEST_P(FlatRatePage, UnusedMessagesStayBlank) {
-    TypeAndEnter(Page->TxtIncome, "");
-    Type(Page->TxtTax, "0");
-    CloseNextModal([&] { Click(Page->BtnAntiTax); });
-    for (QLabel *label : {Page->TxtMsgSalary, Page->TxtMsgGolds, Page->txtCalcMsgNew})
-        EXPECT_TRUE(label->text().trimmed().isEmpty()) << label->objectName().toStdString();
 }
 
 TEST_P(FlatRatePage, TabKeyFollowsTheForm) {

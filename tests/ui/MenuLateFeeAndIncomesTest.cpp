@@ -64,15 +64,4 @@ INSTANTIATE_TEST_SUITE_P(LateFeeSeveranceBusinessFlatRate, MenuOpensPage,
                                                     "   被确定征税的其他部分", "TxtIncome"}),
                          [](const auto &info) { return std::string(info.param.Item); });
 
-TEST(MenuOpensPage, SwitchingBetweenFlatRatePagesMakesANewPageOfTheOtherClass) {
-    TFrmMain main;
-    main.findChild<QAction *>("N6")->trigger();
-    QPointer<QWidget> interest = main.CurrentPage();
-    main.findChild<QAction *>("N12")->trigger();
-    EXPECT_TRUE(interest.isNull()) << "the replaced page is freed";
-    EXPECT_STREQ(main.CurrentPage()->metaObject()->className(), "TFrmChance");
-    main.findChild<QAction *>("N13")->trigger();
-    EXPECT_STREQ(main.CurrentPage()->metaObject()->className(), "TFrmOthers");
-}
-
 } // namespace
