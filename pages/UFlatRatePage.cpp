@@ -23,7 +23,7 @@ void TFlatRatePage::BuildInputs() {
     TxtIncome =
         LabelledEdit(QStringLiteral("收入金额：  "), QStringLiteral("TxtIncome"), 30, 20, 198);
     TxtMsgIncome = MsgLabel(QStringLiteral("TxtMsgIncome"), 237, 43, 260);
-    // Kept for the forms that share these names; nothing is reported in them here.
+    // Present on every page of this family, though nothing is ever reported in them.
     TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), 237, 70, 260);
     TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), 237, 90, 260);
     BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 257, 112);
