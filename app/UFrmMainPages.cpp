@@ -1,10 +1,16 @@
 // Which page or window each menu entry and toolbar button opens.
 #include "app/UFrmMain.h"
 
+#include "pages/UFrmChance.h"
 #include "pages/UFrmCompany.h"
+#include "pages/UFrmInterest.h"
 #include "pages/UFrmLaoWu.h"
+#include "pages/UFrmLateFee.h"
 #include "pages/UFrmLicense.h"
+#include "pages/UFrmMakeUp.h"
 #include "pages/UFrmMoney.h"
+#include "pages/UFrmOthers.h"
+#include "pages/UFrmPersonal.h"
 #include "pages/UFrmRent.h"
 #include "pages/UFrmSalary.h"
 #include "pages/UFrmSalaryOld.h"
@@ -48,6 +54,12 @@ void TFrmMain::WirePages() {
     connect(ToolButton3, &QToolButton::clicked, this, openMoney);
 
     // Late fee, severance, individual business, flat-rate incomes.
+    BindItem<TFrmLateFee>(this, N14);
+    BindItem<TFrmMakeUp>(this, N19);
+    BindItem<TFrmPersonal>(this, N8);
+    BindItem<TFrmInterest>(this, N6);
+    BindItem<TFrmChance>(this, N12);
+    BindItem<TFrmOthers>(this, N13);
 
     // Transfer, contracted operation, royalties, earlier-rules wages.
     BindItem<TFrmTransfer>(this, N10);

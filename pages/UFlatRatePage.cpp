@@ -1,0 +1,113 @@
+#include "pages/UFlatRatePage.h"
+
+#include "engine/UOthersManager.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TFlatRatePage::TFlatRatePage(const QString &Title, QSize Size, QRect MethodGroup,
+                             const QString &Picture, QWidget *Parent)
+    : TCalcPage(Title, Size, Parent) {
+    BuildInputs();
+    BuildResults();
+    RightGroup(QStringLiteral("计算方法"), MethodGroup.top(), MethodGroup.size(), Picture,
+               Size.width() - MethodGroup.left() - MethodGroup.width());
+    SetFirstInput(TxtIncome);
+    SetTabOrder({TxtIncome, BtnCalc, BtnReset, TxtTax, TxtIncomeAfterTax, BtnCopyTax, BtnCopyIncome,
+                 BtnAntiTax, BtnAntiIncomeAfterTax});
+    Connect();
+}
+
+void TFlatRatePage::BuildInputs() {
+    TxtIncome =
+        LabelledEdit(QStringLiteral("收入金额：  "), QStringLiteral("TxtIncome"), 30, 20, 198);
+    TxtMsgIncome = MsgLabel(QStringLiteral("TxtMsgIncome"), 237, 43, 260);
+    // Present on every page of this family, though nothing is ever reported in them.
+    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), 237, 70, 260);
+    TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), 237, 90, 260);
+    BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 257, 112);
+    BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 340, 112);
+}
+
+void TFlatRatePage::BuildResults() {
+    Heading(QStringLiteral("详细计算结果："), 30, 143);
+    const QString zero = QStringLiteral("0.00元");
+    TxtIncome2 =
+        ResultLabel(QStringLiteral("TxtIncome2"), QStringLiteral("收入金额："), zero, 30, 179, 93);
+    TxtTaxableIncome = ResultLabel(QStringLiteral("TxtTaxableIncome"),
+                                   QStringLiteral("应纳税所得额："), zero, 30, 202, 93);
+    TxtRate = ResultLabel(QStringLiteral("TxtRate"), QStringLiteral("适用税率："),
+                          QStringLiteral("0%"), 30, 224, 93);
+    TxtTax = ResultEdit(QStringLiteral("应纳税额："), QStringLiteral("TxtTax"), 45, 252);
+    BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTax, 257, 250);
+    BtnAntiTax = Button(QStringLiteral("BtnAntiTax"), QStringLiteral("反算"), 340, 252, 50);
+    TxtIncomeAfterTax =
+        ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 45, 288);
+    BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 256, 286);
+    BtnAntiIncomeAfterTax =
+        Button(QStringLiteral("BtnAntiIncomeAfterTax"), QStringLiteral("反算"), 340, 288, 50);
+    txtCalcMsgNew = new QLabel(Client());
+    txtCalcMsgNew->setObjectName(QStringLiteral("txtCalcMsgNew"));
+    txtCalcMsgNew->setGeometry(30, 325, 360, 16);
+}
+
+void TFlatRatePage::Connect() {
+    connect(BtnCalc, &QPushButton::clicked, this, &TFlatRatePage::BtnCalcClick);
+    connect(BtnReset, &QPushButton::clicked, this, &TFlatRatePage::BtnResetClick);
+    connect(BtnAntiTax, &QPushButton::clicked, this, &TFlatRatePage::BtnAntiTaxClick);
+    connect(BtnAntiIncomeAfterTax, &QPushButton::clicked, this,
+            &TFlatRatePage::BtnAntiIncomeAfterTaxClick);
+    OnEnter(TxtIncome, [this] { BtnCalcClick(); });
+}
+
+void TFlatRatePage::BtnCalcClick() {
+    ClearMessages({TxtMsgIncome});
+    const auto income = ReadAmount(TxtIncome);
+    if (!income)
+        return ReportInline(TxtMsgIncome, QStringLiteral("收入金额数据无效，请重新输入。"),
+                            TxtIncome);
+    if (*income <= 0)
+        return ReportInline(TxtMsgIncome, QStringLiteral("收入金额应大于0，请重新输入。"),
+                            TxtIncome);
+
+    const TOthersInfo info = TOthersManager::Calc(*income);
+    TxtTax->setText(General(info.Tax));
+    TxtIncomeAfterTax->setText(General(info.IncomeAfterTax));
+    TxtTaxableIncome->setText(Yuan(info.TaxableIncome));
+    TxtIncome2->setText(Yuan(info.Income));
+    TxtRate->setText(Percent(info.Rate));
+    FocusAndSelect(TxtIncome);
+}
+
+void TFlatRatePage::BtnAntiTaxClick() {
+    Reverse(TxtTax, QStringLiteral("应纳税额数据无效，请重新输入。"),
+            QStringLiteral("应纳税额应大于0，请重新输入。"), &TOthersManager::AntiTax);
+}
+
+void TFlatRatePage::BtnAntiIncomeAfterTaxClick() {
+    Reverse(TxtIncomeAfterTax, QStringLiteral("税后收入数据无效，请重新输入。"),
+            QStringLiteral("税后收入应大于0，请重新输入。"), &TOthersManager::AntiIncomeAfterTax);
+}
+
+// The income found is written whole into the income edit, then calculated forward from there.
+void TFlatRatePage::Reverse(QLineEdit *Source, const QString &Invalid, const QString &NotPositive,
+                            double (*IncomeFrom)(double)) {
+    const auto amount = ReadAmount(Source);
+    if (!amount)
+        return ReportBox(Invalid, Source);
+    if (*amount <= 0)
+        return ReportBox(NotPositive, Source);
+    TxtIncome->setText(General(IncomeFrom(*amount)));
+    BtnCalcClick();
+}
+
+void TFlatRatePage::BtnResetClick() {
+    TxtTax->clear();
+    TxtIncomeAfterTax->clear();
+    TxtTaxableIncome->setText(QStringLiteral("0.00元"));
+    TxtIncome2->setText(QStringLiteral("0.00元"));
+    TxtRate->setText(QStringLiteral("0%"));
+    TxtIncome->clear();
+    FocusAndSelect(TxtIncome);
+}

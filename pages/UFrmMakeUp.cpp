@@ -1,0 +1,125 @@
+#include "pages/UFrmMakeUp.h"
+
+#include "common/UMsgBox.h"
+#include "engine/UMakeUpManager.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TFrmMakeUp::TFrmMakeUp(QWidget *Parent)
+    : TCalcPage(QStringLiteral("   经济补偿金所得"), QSize(920, 560), Parent) {
+    BuildInputs();
+    BuildResults();
+    // Narrow enough to leave the formulas their room in the smallest main window.
+    RightPicture(QStringLiteral("ImgIllustration"), 20, QSize(330, 180),
+                 QStringLiteral(":/pictures/makeup_illustration.jpg"), 15);
+    RightGroup(QStringLiteral("计算方法"), 215, QSize(330, 240),
+               QStringLiteral(":/pictures/makeup_method.jpg"), 15);
+    SetFirstInput(TxtOnceIncome);
+    SetTabOrder({TxtOnceIncome, TxtAverageWage, TxtFiveGolds, CmbYears, BtnCalc, BtnReset,
+                 TxtTotalTax, BtnCopyTax, TxtTotalIncomeAfterTax, BtnCopyIncome});
+
+    connect(BtnCalc, &QPushButton::clicked, this, &TFrmMakeUp::BtnCalcClick);
+    connect(BtnReset, &QPushButton::clicked, this, &TFrmMakeUp::BtnResetClick);
+    for (QLineEdit *input : {TxtOnceIncome, TxtAverageWage, TxtFiveGolds})
+        OnEnter(input, [this] { BtnCalcClick(); });
+}
+
+void TFrmMakeUp::BuildInputs() {
+    TxtOnceIncome = LabelledEdit(QStringLiteral("税前一次性补偿收入：  "),
+                                 QStringLiteral("TxtOnceIncome"), 30, 20, 198);
+    TxtMsgIncome = MsgLabel(QStringLiteral("TxtMsgIncome"), 237, 43);
+    TxtAverageWage = LabelledEdit(QStringLiteral("当地上年职工平均工资：  "),
+                                  QStringLiteral("TxtAverageWage"), 30, 76, 198);
+    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), 237, 99);
+    TxtFiveGolds = LabelledEdit(QStringLiteral("月缴五险一金：  "), QStringLiteral("TxtFiveGolds"),
+                                30, 132, 198);
+    TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), 237, 155);
+
+    Caption(QStringLiteral("工作年限：  "), 30, 188);
+    CmbYears = new QComboBox(Client());
+    CmbYears->setObjectName(QStringLiteral("CmbYears"));
+    for (int year = 1; year <= TMakeUpManager::MaxYears; ++year)
+        CmbYears->addItem(QString::number(year));
+    CmbYears->setMaxVisibleItems(TMakeUpManager::MaxYears);
+    CmbYears->setGeometry(30, 208, 113, 24);
+    Describe(CmbYears, QStringLiteral("工作年限："));
+    Caption(QStringLiteral("年"), 149, 212, false);
+    Note(QStringLiteral("注：个人在本企业的工作年限数按实际工作年限数计算，超过12年的按12年计算。"),
+         30, 240);
+
+    BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 257, 266);
+    BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 340, 266);
+}
+
+void TFrmMakeUp::BuildResults() {
+    Heading(QStringLiteral("详细计算结果："), 30, 302, 490);
+    const QString zero = QStringLiteral("0.00元");
+    // The formulas grow with the numbers in them: room up to the pictures on the right.
+    TxtMonthTaxbaleIncome = ResultLabel(QStringLiteral("TxtMonthTaxbaleIncome"),
+                                        QStringLiteral("月应纳税额："), zero, 30, 338, 93);
+    TxtMonthTaxbaleIncome->resize(450, TxtMonthTaxbaleIncome->height());
+    TxtMonthTax = ResultLabel(QStringLiteral("TxtMonthTax"), QStringLiteral("月缴纳个税："), zero,
+                              30, 361, 93);
+    TxtMonthTax->resize(450, TxtMonthTax->height());
+    TxtTotalTax = ResultEdit(QStringLiteral("纳税总计："), QStringLiteral("TxtTotalTax"), 45, 392);
+    BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTotalTax, 257, 390);
+    TxtTotalIncomeAfterTax =
+        ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtTotalIncomeAfterTax"), 45, 428);
+    BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtTotalIncomeAfterTax, 256, 427);
+}
+
+void TFrmMakeUp::BtnCalcClick() {
+    // One message for the three amounts, and the caret stays where the user left it.
+    const QString invalid = QStringLiteral("应纳税额数据无效，请重新输入。");
+    const auto onceIncome = ReadAmount(TxtOnceIncome);
+    if (!onceIncome)
+        return MsgBox::Show(this, invalid);
+    const auto fiveGolds = ReadAmount(TxtFiveGolds);
+    if (!fiveGolds)
+        return MsgBox::Show(this, invalid);
+    const auto averageWage = ReadAmount(TxtAverageWage);
+    if (!averageWage)
+        return MsgBox::Show(this, invalid);
+
+    const int years = CmbYears->currentIndex() + 1;
+    const TMakeUpInfo info = TMakeUpManager::Calc(*onceIncome, *averageWage, *fiveGolds, years);
+    if (TMakeUpManager::IsTaxFree(info.OnceIncome, info.AverageWage))
+        ShowTaxFree(info);
+    else
+        ShowTaxed(info);
+}
+
+void TFrmMakeUp::ShowTaxFree(const TMakeUpInfo &Info) {
+    const QString zero = QStringLiteral("0.00元");
+    TxtMonthTaxbaleIncome->setText(zero);
+    TxtMonthTax->setText(zero);
+    TxtTotalTax->setText(zero);
+    TxtTotalIncomeAfterTax->setText(General(Info.OnceIncome));
+}
+
+void TFrmMakeUp::ShowTaxed(const TMakeUpInfo &Info) {
+    TxtMonthTaxbaleIncome->setText(
+        General(Info.MonthTaxableIncome) + QStringLiteral(" ＝(") + General(Info.OnceIncome) +
+        QStringLiteral(" － 3 × ") + General(Info.AverageWage) + QStringLiteral(")/") +
+        QString::number(Info.Years) + QStringLiteral(" －") + General(Info.FiveGolds));
+    TxtMonthTax->setText(General(Info.MonthTax) + QStringLiteral(" ＝") +
+                         General(Info.MonthTaxableIncome) + QStringLiteral(" × ") +
+                         General(Info.Rate) + QStringLiteral(" －") + General(Info.Deduct));
+    TxtTotalTax->setText(General(Info.TotalTax));
+    TxtTotalIncomeAfterTax->setText(General(Info.IncomeAfterTax));
+}
+
+void TFrmMakeUp::BtnResetClick() {
+    TxtOnceIncome->clear();
+    TxtOnceIncome->setFocus(Qt::OtherFocusReason);
+    TxtAverageWage->clear();
+    TxtFiveGolds->clear();
+    CmbYears->setCurrentIndex(0);
+    TxtMonthTaxbaleIncome->setText(QStringLiteral("0.00"));
+    TxtMonthTax->setText(QStringLiteral("0.00"));
+    TxtTotalTax->clear();
+    TxtTotalIncomeAfterTax->clear();
+}
