@@ -152,6 +152,9 @@ void TFrmMain::CreateToolBar() {
         if (ToolBar1->widgetForAction(action) == ToolButton7)
             action->setVisible(false);
     }
+    // Hiding the entry also disables its button; the button keeps its action for whatever
+    // clicks it all the same.
+    ToolButton7->setEnabled(true);
 }
 
 void TFrmMain::CreateBanner() {

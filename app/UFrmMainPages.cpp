@@ -1,7 +1,12 @@
 // Which page or window each menu entry and toolbar button opens.
 #include "app/UFrmMain.h"
 
+#include "pages/UFrmAnnualSalary.h"
+#include "pages/UFrmFiveGolds.h"
+#include "pages/UFrmGoldsSetup.h"
 #include "pages/UFrmSalary.h"
+#include "shell/UFrmAbout.h"
+#include "shell/UFrmFeedback.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -30,4 +35,18 @@ void TFrmMain::WirePages() {
     // Transfer, contracted operation, royalties, earlier-rules wages.
 
     // Social insurance, annual salary, feedback, about, update.
+    BindItem<TFrmFiveGolds>(this, N22);
+    BindItem<TFrmAnnualSalary>(this, N21);
+    connect(ToolButton7, &QToolButton::clicked, this, [] {
+        TFrmGoldsSetup dialog;
+        dialog.exec();
+    });
+    connect(MFeedback, &QAction::triggered, this, [] {
+        TFrmFeedback window;
+        window.exec();
+    });
+    connect(MAbout, &QAction::triggered, this, [] {
+        TFrmAbout window;
+        window.exec();
+    });
 }
