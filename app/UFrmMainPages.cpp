@@ -49,4 +49,6 @@ void TFrmMain::WirePages() {
         TFrmAbout window;
         window.exec();
     });
+    connect(MUpdate, &QAction::triggered, this, &TFrmMain::MUpdateClick);
+    connect(N23, &QAction::triggered, this, &TFrmMain::N23Click);
 }
