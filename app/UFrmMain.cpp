@@ -1,7 +1,10 @@
 #include "app/UFrmMain.h"
 
+#include "app/UWebBrowser.h"
+#include "common/UMsgBox.h"
 #include "common/UUtils.h"
 #include "pages/UFrmSalary.h"
+#include "shell/UFrmUpdate.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -10,6 +13,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSemaphore>
+#include <QThread>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -33,9 +38,17 @@ TFrmMain::TFrmMain(QWidget *parent) : QMainWindow(parent) {
 
     MSalary->setChecked(true);
     ShowPage<TFrmSalary>();
+    WebBrowser1->Navigate(TUtils::SitePage(QStringLiteral("/ads/test.html")));
 }
 
-TFrmMain::~TFrmMain() = default;
+TFrmMain::~TFrmMain() {
+    // A background fetch still running is ended (its request is abandoned) before the window
+    // goes, so that it never outlives what it reports to.
+    for (QThread *worker : findChildren<QThread *>(Qt::FindDirectChildrenOnly)) {
+        worker->quit();
+        worker->wait();
+    }
+}
 
 void TFrmMain::CreateMenus() {
     MainMenu1 = menuBar();
@@ -153,6 +166,9 @@ void TFrmMain::CreateToolBar() {
         if (ToolBar1->widgetForAction(action) == ToolButton7)
             action->setVisible(false);
     }
+    // Hiding the entry also disables its button; the button keeps its action for whatever
+    // clicks it all the same.
+    ToolButton7->setEnabled(true);
 }
 
 void TFrmMain::CreateBanner() {
@@ -180,12 +196,13 @@ void TFrmMain::CreateBanner() {
     PanelAds->setObjectName(QStringLiteral("PanelAds"));
     auto *adsLayout = new QHBoxLayout(PanelAds);
     adsLayout->setContentsMargins(0, 0, 0, 0);
-    WebBrowser1 = new QWidget(PanelAds);
+    WebBrowser1 = new TWebBrowser(PanelAds);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setFixedSize(606, 70);
     adsLayout->addWidget(WebBrowser1);
     adsLayout->addStretch();
     PanelAds->setVisible(false);
+    connect(WebBrowser1, &TWebBrowser::TitleChange, this, &TFrmMain::WebBrowser1TitleChange);
     layout->addWidget(PanelAds, 1);
     layout->addStretch();
 }
@@ -230,6 +247,55 @@ void TFrmMain::ImgLogoClick() {
 void TFrmMain::WebBrowser1TitleChange(const QString &Title) {
     if (Title == QStringLiteral("404 Not Found") || Title == QStringLiteral("没有可以显示的页面"))
         PanelAds->hide();
+}
+
+const QString TFrmMain::ThreadFailedText = QStringLiteral("Didn’tCreateaThread");
+
+namespace {
+
+// The hourglass from the start of the update check to its very end, answer window included.
+class TBusyCursor {
+  public:
+    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
+    TBusyCursor(const TBusyCursor &) = delete;
+    TBusyCursor &operator=(const TBusyCursor &) = delete;
+};
+
+} // namespace
+
+void TFrmMain::MUpdateClick() {
+    const TBusyCursor busy;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const QString page = TUtils::HttpGet(TUtils::SitePage(QStringLiteral("/version.html")));
+    const auto version = TFrmUpdate::ParseVersion(page);
+    if (!version)
+        return MsgBox::Show(this, QStringLiteral("网络故障，无法通信，请稍后再试。"),
+                            QStringLiteral("更新提示"));
+    TFrmUpdate answer(nullptr, *version > TFrmUpdate::CurrentVersion);
+    answer.exec();
+}
+
+void TFrmMain::N23Click() {
+    const QString address = TUtils::SitePage(QStringLiteral("/version.html"));
+    auto text = std::make_shared<QString>();
+    auto go = std::make_shared<QSemaphore>();
+    QThread *worker = QThread::create([address, text, go] {
+        go->acquire();
+        *text = TUtils::HttpGet(address);
+    });
+    worker->setParent(this);
+    // Delivered on the interface thread, and dropped if the window is gone by then.
+    connect(worker, &QThread::finished, this,
+            [this, text] { setWindowTitle(text->left(CaptionLimit)); });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    worker->start();
+    // The worker waits for the semaphore, so a thread that started is still running here.
+    if (!worker->isRunning()) {
+        delete worker;
+        return MsgBox::Show(this, ThreadFailedText, MsgBox::ApplicationTitle);
+    }
+    go->release();
 }
 
 bool TFrmMain::eventFilter(QObject *Watched, QEvent *Event) {

@@ -10,6 +10,7 @@ class QMenu;
 class QMenuBar;
 class QToolBar;
 class QToolButton;
+class TWebBrowser;
 
 // The main window: the menu and toolbar that choose a category or a tool, the banner with the
 // logo and the (hidden) advertisement panel, and the page area that holds exactly one page.
@@ -48,12 +49,18 @@ class TFrmMain : public QMainWindow {
     QWidget *Panel2 = nullptr;
     QLabel *ImgLogo = nullptr;
     QWidget *PanelAds = nullptr;
-    QWidget *WebBrowser1 = nullptr;
+    TWebBrowser *WebBrowser1 = nullptr;
     QWidget *PanelMain = nullptr;
 
     void MExitClick();
     void ImgLogoClick();
     void WebBrowser1TitleChange(const QString &Title);
+    void MUpdateClick();
+    void N23Click();
+
+    static const QString ThreadFailedText;
+    // The background fetch shows at most this much of the page in the caption.
+    static constexpr qsizetype CaptionLimit = 200;
 
   protected:
     bool eventFilter(QObject *Watched, QEvent *Event) override;

@@ -1,8 +1,11 @@
 // Which page or window each menu entry and toolbar button opens.
 #include "app/UFrmMain.h"
 
+#include "pages/UFrmAnnualSalary.h"
 #include "pages/UFrmChance.h"
 #include "pages/UFrmCompany.h"
+#include "pages/UFrmFiveGolds.h"
+#include "pages/UFrmGoldsSetup.h"
 #include "pages/UFrmInterest.h"
 #include "pages/UFrmLaoWu.h"
 #include "pages/UFrmLateFee.h"
@@ -17,6 +20,8 @@
 #include "pages/UFrmTransfer.h"
 #include "pages/UFrmWriting.h"
 #include "pages/UFrmYearAward.h"
+#include "shell/UFrmAbout.h"
+#include "shell/UFrmFeedback.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -68,4 +73,20 @@ void TFrmMain::WirePages() {
     BindItem<TFrmSalaryOld>(this, N20);
 
     // Social insurance, annual salary, feedback, about, update.
+    BindItem<TFrmFiveGolds>(this, N22);
+    BindItem<TFrmAnnualSalary>(this, N21);
+    connect(ToolButton7, &QToolButton::clicked, this, [] {
+        TFrmGoldsSetup dialog;
+        dialog.exec();
+    });
+    connect(MFeedback, &QAction::triggered, this, [] {
+        TFrmFeedback window;
+        window.exec();
+    });
+    connect(MAbout, &QAction::triggered, this, [] {
+        TFrmAbout window;
+        window.exec();
+    });
+    connect(MUpdate, &QAction::triggered, this, &TFrmMain::MUpdateClick);
+    connect(N23, &QAction::triggered, this, &TFrmMain::N23Click);
 }

@@ -1,5 +1,6 @@
 #include "app/UFrmMain.h"
 #include "app/UStartup.h"
+#include "app/UStartupWindows.h"
 
 #include <QApplication>
 
@@ -8,5 +9,6 @@ int main(int argc, char *argv[]) {
     InitApplication(app);
     TFrmMain main;
     main.show();
+    TStartupWindows::Schedule(&main);
     return app.exec();
 }

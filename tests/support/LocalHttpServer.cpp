@@ -3,50 +3,61 @@
 #include <QTcpSocket>
 
 LocalHttpServer::LocalHttpServer() {
-    connect(&Server, &QTcpServer::newConnection, this, &LocalHttpServer::Accept);
     Server.listen(QHostAddress::LocalHost, 0);
-}
-
-LocalHttpServer::~LocalHttpServer() {
-    for (const auto &socket : Open)
-        delete socket.data();
-}
-
-void LocalHttpServer::Answer(const QByteArray &Path, const QByteArray &RawResponse) {
-    Responses.insert(Path, RawResponse);
-}
-
-void LocalHttpServer::AnswerBody(const QByteArray &Path, const QByteArray &Body) {
-    Answer(Path, "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
-                     QByteArray::number(Body.size()) + "\r\nConnection: close\r\n\r\n" + Body);
-}
-
-void LocalHttpServer::NeverAnswer(const QByteArray &Path) {
-    Silent.append(Path);
+    connect(&Server, &QTcpServer::newConnection, this, &LocalHttpServer::Accept);
 }
 
 QString LocalHttpServer::Url() const {
     return QStringLiteral("http://127.0.0.1:%1/").arg(Server.serverPort());
 }
 
+void LocalHttpServer::Respond(const QByteArray &Path, const QByteArray &Raw) {
+    Responses.insert(Path, Raw);
+}
+
+void LocalHttpServer::RespondBody(const QByteArray &Path, const QByteArray &Body,
+                                  const QByteArray &Status) {
+    Respond(Path, Response(Status, Body));
+}
+
+void LocalHttpServer::NeverAnswer(const QByteArray &Path) {
+    Silent.insert(Path);
+}
+
+QByteArray LocalHttpServer::Response(const QByteArray &Status, const QByteArray &Body,
+                                     const QByteArray &Headers) {
+    return "HTTP/1.1 " + Status +
+           "\r\nContent-Type: text/html\r\nContent-Length: " + QByteArray::number(Body.size()) +
+           "\r\nConnection: close\r\n" + Headers + "\r\n" + Body;
+}
+
 void LocalHttpServer::Accept() {
     while (QTcpSocket *socket = Server.nextPendingConnection()) {
-        Open.append(socket);
-        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Serve(socket); });
+        socket->setParent(this);
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Read(socket); });
     }
 }
 
-void LocalHttpServer::Serve(QTcpSocket *Socket) {
-    const QByteArray request = Socket->peek(64 * 1024);
-    if (!request.contains("\r\n\r\n"))
+void LocalHttpServer::Read(QTcpSocket *Socket) {
+    QByteArray request = Socket->property("request").toByteArray() + Socket->readAll();
+    Socket->setProperty("request", request);
+    if (!request.contains("\r\n\r\n") || Socket->property("seen").toBool())
         return;
-    Socket->readAll();
-    ++RequestCount;
-    const QList<QByteArray> words = request.left(request.indexOf("\r\n")).split(' ');
-    const QByteArray path = words.size() > 1 ? words[1] : QByteArray("/");
+    Socket->setProperty("seen", true);
+    const QByteArray path = request.left(request.indexOf("\r\n")).split(' ').value(1);
+    Seen.append(path);
     if (Silent.contains(path))
         return;
-    Socket->write(Responses.value(path, "HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n"
-                                        "Connection: close\r\n\r\nNot Found"));
+    const QByteArray notFound = Response(
+        "404 Not Found", "<html><head><title>404 Not Found</title></head><body></body></html>");
+    Socket->write(Responses.value(path, notFound));
     Socket->disconnectFromHost();
+}
+
+QString RefusingUrl() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return QStringLiteral("http://127.0.0.1:%1/").arg(port);
 }

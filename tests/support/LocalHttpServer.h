@@ -1,38 +1,47 @@
 #pragma once
-// A small HTTP server on 127.0.0.1 for the network tests: each path answers with a fixed raw
-// response, or the server accepts the connection and never answers.
+// A small HTTP server on 127.0.0.1 for the tests: each path gets a fixed raw response, or no
+// answer at all; requests are recorded.
 
 #include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QObject>
-#include <QPointer>
+#include <QSet>
 #include <QTcpServer>
 
 class QTcpSocket;
 
 class LocalHttpServer : public QObject {
+    Q_OBJECT
   public:
     LocalHttpServer();
-    ~LocalHttpServer() override;
 
-    // Raw response for a path, status line and headers included.
-    void Answer(const QByteArray &Path, const QByteArray &RawResponse);
-    // A 200 response with the body.
-    void AnswerBody(const QByteArray &Path, const QByteArray &Body);
+    // "http://127.0.0.1:<port>/"
+    QString Url() const;
+
+    // The exact bytes sent back for the path, after which the connection is closed.
+    void Respond(const QByteArray &Path, const QByteArray &Raw);
+    // A response with the status line, a Content-Length and the body.
+    void RespondBody(const QByteArray &Path, const QByteArray &Body,
+                     const QByteArray &Status = "200 OK");
+    // Accepts the request and never answers it.
     void NeverAnswer(const QByteArray &Path);
 
-    QString Url() const; // "http://127.0.0.1:<port>/"
-    quint16 Port() const { return Server.serverPort(); }
-    int Requests() const { return RequestCount; }
+    // The paths requested so far, in order.
+    QList<QByteArray> Requests() const { return Seen; }
+
+    static QByteArray Response(const QByteArray &Status, const QByteArray &Body,
+                               const QByteArray &Headers = {});
 
   private:
     void Accept();
-    void Serve(QTcpSocket *Socket);
+    void Read(QTcpSocket *Socket);
 
     QTcpServer Server;
     QHash<QByteArray, QByteArray> Responses;
-    QList<QByteArray> Silent;
-    QList<QPointer<QTcpSocket>> Open;
-    int RequestCount = 0;
+    QSet<QByteArray> Silent;
+    QList<QByteArray> Seen;
 };
+
+// An address on 127.0.0.1 where nothing listens, so a connection is refused.
+QString RefusingUrl();

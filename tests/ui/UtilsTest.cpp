@@ -22,10 +22,10 @@ class HttpGetAnswers : public ::testing::TestWithParam<HttpCase> {};
 
 TEST_P(HttpGetAnswers, BodyOrFailureSignal) {
     LocalHttpServer server;
-    server.Answer("/version.html", GetParam().Response);
+    server.Respond("/version.html", GetParam().Response);
     EXPECT_EQ(TUtils::HttpGet(server.Url() + "version.html"), GetParam().Expected)
         << GetParam().Rule;
-    EXPECT_EQ(server.Requests(), 1) << GetParam().Rule;
+    EXPECT_EQ(server.Requests().size(), 1) << GetParam().Rule;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -64,8 +64,8 @@ TEST(HttpGet, RefusedConnectionGivesEmptyText) {
 
 TEST(HttpGet, BodyLargerThanTheLimitIsRefused) {
     LocalHttpServer server;
-    server.AnswerBody("/big", QByteArray(TUtils::HttpMaxBody + 1, 'x'));
-    server.AnswerBody("/fits", QByteArray(TUtils::HttpMaxBody, 'y'));
+    server.RespondBody("/big", QByteArray(TUtils::HttpMaxBody + 1, 'x'));
+    server.RespondBody("/fits", QByteArray(TUtils::HttpMaxBody, 'y'));
     EXPECT_EQ(TUtils::HttpGet(server.Url() + "big"), "");
     EXPECT_EQ(TUtils::HttpGet(server.Url() + "fits").size(), TUtils::HttpMaxBody);
 }
@@ -77,7 +77,7 @@ TEST(HttpGet, ServerThatNeverAnswersEndsWithinTheTimeOut) {
     clock.start();
     EXPECT_EQ(TUtils::HttpGet(server.Url() + "version.html"), "");
     EXPECT_LT(clock.elapsed(), TUtils::HttpTimeoutMs + 3000);
-    EXPECT_EQ(server.Requests(), 1);
+    EXPECT_EQ(server.Requests().size(), 1);
 }
 
 class DesktopServices : public ::testing::Test {

@@ -1,0 +1,33 @@
+#include "app/UStartupWindows.h"
+
+#include "pages/UFrmGoldsSetup.h"
+#include "pages/UFrmMoney.h"
+#include "shell/UFrmAbout.h"
+#include "shell/UFrmFeedback.h"
+#include "shell/UFrmProcessBar.h"
+#include "shell/UFrmUpdate.h"
+
+#include <QTimer>
+
+void TStartupWindows::Schedule(QWidget *Main) {
+    QTimer::singleShot(0, Main, [Main] { new TStartupWindows(Main); });
+}
+
+TStartupWindows::TStartupWindows(QObject *Parent) : QObject(Parent) {
+    setObjectName(QStringLiteral("StartupWindows"));
+    Created.emplace_back(new TFrmAbout);
+    Created.emplace_back(new TFrmMoney);
+    Created.emplace_back(new TFrmGoldsSetup);
+    Created.emplace_back(new TFrmUpdate(nullptr, false));
+    Created.emplace_back(new TFrmFeedback);
+    Created.emplace_back(new TFrmProcessBar);
+}
+
+TStartupWindows::~TStartupWindows() = default;
+
+QList<QWidget *> TStartupWindows::Windows() const {
+    QList<QWidget *> windows;
+    for (const auto &window : Created)
+        windows.append(window.get());
+    return windows;
+}

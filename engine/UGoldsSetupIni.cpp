@@ -1,0 +1,36 @@
+#include "engine/UGoldsSetupIni.h"
+
+#include "common/UNumText.h"
+#include "engine/UIniText.h"
+
+namespace GoldsSetupIni {
+namespace {
+
+std::array<std::string_view, Fields.size()> Keys() {
+    std::array<std::string_view, Fields.size()> keys{};
+    for (std::size_t i = 0; i < Fields.size(); ++i)
+        keys[i] = Fields[i].Key;
+    return keys;
+}
+
+} // namespace
+
+TGoldsSetupInfo Read(std::string_view Bytes) {
+    const auto keys = Keys();
+    const auto values = IniText::ReadSection(Bytes, SectionName, keys);
+    TGoldsSetupInfo info;
+    for (std::size_t i = 0; i < Fields.size(); ++i) {
+        const auto number = values[i] ? NumText::ParseNumber(*values[i]) : std::nullopt;
+        info.*Fields[i].Member = number.value_or(0);
+    }
+    return info;
+}
+
+std::string Write(std::string_view Bytes, const TGoldsSetupInfo &Info) {
+    std::array<IniText::TEntry, Fields.size()> entries;
+    for (std::size_t i = 0; i < Fields.size(); ++i)
+        entries[i] = {Fields[i].Key, NumText::FormatGeneral(Info.*Fields[i].Member)};
+    return IniText::WriteSection(Bytes, SectionName, entries);
+}
+
+} // namespace GoldsSetupIni

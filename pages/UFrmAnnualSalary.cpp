@@ -1,0 +1,43 @@
+#include "pages/UFrmAnnualSalary.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TFrmAnnualSalary::TFrmAnnualSalary(QWidget *Parent)
+    : TCalcPage(QStringLiteral("   工资薪金所得(年薪)"), QSize(900, 600), Parent) {
+    BuildInputs();
+    BuildResults();
+    RightPicture(QStringLiteral("ImgIllustration"), 10, QSize(380, 150),
+                 QStringLiteral(":/pictures/annualsalary_illustration.jpg"));
+    SetFirstInput(TxtIncome);
+    SetTabOrder({TxtIncome, Edit1, Edit2, BtnCalc, BtnReset, TxtTax, BtnCopyTax, TxtIncomeAfterTax,
+                 BtnCopyIncome});
+}
+
+void TFrmAnnualSalary::BuildInputs() {
+    TxtIncome = LabelledEdit(QStringLiteral("年薪：  "), QStringLiteral("TxtIncome"), 20, 12);
+    TxtMsgIncome = MsgLabel(QStringLiteral("TxtMsgIncome"), 150, 38);
+    Edit1 = LabelledEdit(QStringLiteral("每月领取："), QStringLiteral("Edit1"), 20, 72);
+    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), 150, 98);
+    Edit2 = LabelledEdit(QStringLiteral("年底其它奖金："), QStringLiteral("Edit2"), 20, 132);
+    TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), 150, 158);
+    BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 20, 196);
+    BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 110, 196);
+}
+
+void TFrmAnnualSalary::BuildResults() {
+    Heading(QStringLiteral("详细计算结果："), 20, 238);
+    const QString zero = QStringLiteral("0.00元");
+    TxtIncome2 =
+        ResultLabel(QStringLiteral("TxtIncome2"), QStringLiteral("收入金额："), zero, 20, 268);
+    TxtTaxableIncome = ResultLabel(QStringLiteral("TxtTaxableIncome"),
+                                   QStringLiteral("应纳税所得额："), zero, 20, 290);
+    TxtRate = ResultLabel(QStringLiteral("TxtRate"), QStringLiteral("适用税率："),
+                          QStringLiteral("0%"), 20, 312);
+    TxtTax = ResultEdit(QStringLiteral("应纳税额："), QStringLiteral("TxtTax"), 20, 342);
+    BtnCopyTax = Button(QStringLiteral("BtnCopyTax"), QStringLiteral("复制"), 230, 344, 50);
+    TxtIncomeAfterTax =
+        ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 20, 378);
+    BtnCopyIncome = Button(QStringLiteral("BtnCopyIncome"), QStringLiteral("复制"), 230, 380, 50);
+}

@@ -1,0 +1,205 @@
+#include "pages/UFrmFiveGolds.h"
+
+#include "common/UFileManager.h"
+#include "common/UNumText.h"
+#include "engine/UGoldsContribution.h"
+#include "engine/USalaryTaxManager.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const QString AmountInitial = QStringLiteral("%  =  0.00");
+const QString AmountReset = QStringLiteral(" % = 0.00");
+
+QString ShareText(double Amount) {
+    return QStringLiteral(" % = ") + QString::fromStdString(NumText::FormatGeneral(Amount));
+}
+
+} // namespace
+
+TFrmFiveGolds::TFrmFiveGolds(QWidget *Parent)
+    : TCalcPage(QStringLiteral("   五险一金计算器"), QSize(900, 600), Parent) {
+    BuildInputs();
+    BuildBases();
+    BuildEmployee();
+    BuildEmployer();
+    BuildTotals();
+    RightPicture(QStringLiteral("ImgIllustration"), 10, QSize(230, 400),
+                 QStringLiteral(":/pictures/fivegolds_illustration.jpg"));
+    SetFirstInput(TxtIncome);
+    SetTabOrder({TxtIncome, RBtnChina, RBtnForeign, BtnCalc, BtnReset, TxtTax, BtnCopyTax,
+                 TxtIncomeAfterTax, BtnCopyIncome});
+    connect(BtnCalc, &QPushButton::clicked, this, &TFrmFiveGolds::BtnCalcClick);
+    connect(BtnReset, &QPushButton::clicked, this, &TFrmFiveGolds::BtnResetClick);
+    OnEnter(TxtIncome, [this] { BtnCalcClick(); });
+}
+
+void TFrmFiveGolds::BuildInputs() {
+    TxtIncome = LabelledEdit(QStringLiteral("收入金额：  "), QStringLiteral("TxtIncome"), 20, 12);
+    RBtnChina = Radio(QStringLiteral("RBtnChina"), QStringLiteral("国内人士"), 160, 38, true);
+    RBtnForeign = Radio(QStringLiteral("RBtnForeign"), QStringLiteral("外籍人士"), 250, 38, false);
+    BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 20, 72);
+    BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 110, 72);
+}
+
+QLineEdit *TFrmFiveGolds::ParamEdit(QWidget *Parent, const QString &Name, int X, int Y, int Width) {
+    auto *edit = new QLineEdit(QStringLiteral("0"), Parent);
+    edit->setObjectName(Name);
+    edit->setGeometry(X, Y, Width, 24);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::ClickFocus);
+    QPalette grey = edit->palette();
+    grey.setColor(QPalette::Base, QColor(0xE4, 0xE4, 0xE4));
+    edit->setPalette(grey);
+    return edit;
+}
+
+void TFrmFiveGolds::BuildBases() {
+    Heading(QStringLiteral("缴费基数："), 20, 112, 615);
+    Caption(QStringLiteral("社保缴费基数："), 20, 146);
+    TxtSocialBase = ParamEdit(Client(), QStringLiteral("TxtSocialBase"), 130, 142, 100);
+    Caption(QStringLiteral("下限："), 260, 146, false);
+    TxtSMin = ParamEdit(Client(), QStringLiteral("TxtSMin"), 300, 142, 90);
+    Caption(QStringLiteral("上限："), 410, 146, false);
+    TxtSMax = ParamEdit(Client(), QStringLiteral("TxtSMax"), 450, 142, 90);
+    Caption(QStringLiteral("公积金缴费基数："), 20, 180);
+    TxtFundBase = ParamEdit(Client(), QStringLiteral("TxtFundBase"), 130, 176, 100);
+    Caption(QStringLiteral("下限："), 260, 180, false);
+    TxtPmin = ParamEdit(Client(), QStringLiteral("TxtPmin"), 300, 176, 90);
+    Caption(QStringLiteral("上限："), 410, 180, false);
+    TxtPMax = ParamEdit(Client(), QStringLiteral("TxtPMax"), 450, 176, 90);
+}
+
+QLineEdit *TFrmFiveGolds::ShareRow(QGroupBox *Group, const QString &Caption, const QString &Name,
+                                   int Y, QLabel *&Amount, const QString &AmountName) {
+    auto *caption = new QLabel(Caption, Group);
+    caption->setGeometry(10, Y + 4, 55, 16);
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QLineEdit *rate = ParamEdit(Group, Name, 70, Y, 60);
+    Amount = new QLabel(AmountInitial, Group);
+    Amount->setObjectName(AmountName);
+    Amount->setGeometry(132, Y + 4, 160, 16);
+    Amount->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return rate;
+}
+
+void TFrmFiveGolds::BuildEmployee() {
+    auto *group = new QGroupBox(QStringLiteral("个人部分"), Client());
+    group->setGeometry(20, 214, 300, 214);
+    TxtPPension = ShareRow(group, QStringLiteral("养老："), QStringLiteral("TxtPPension"), 26,
+                           LblPPension, QStringLiteral("LblPPension"));
+    TxtPMedical = ShareRow(group, QStringLiteral("医疗："), QStringLiteral("TxtPMedical"), 56,
+                           LblPMedical, QStringLiteral("LblPMedical"));
+    TxtPLostJob = ShareRow(group, QStringLiteral("失业："), QStringLiteral("TxtPLostJob"), 86,
+                           LblPLostJob, QStringLiteral("LblPLostJob"));
+    TxtPFund = ShareRow(group, QStringLiteral("公积金："), QStringLiteral("TxtPFund"), 116,
+                        LblPFund, QStringLiteral("LblPFund"));
+}
+
+void TFrmFiveGolds::BuildEmployer() {
+    auto *group = new QGroupBox(QStringLiteral("单位部分"), Client());
+    group->setGeometry(335, 214, 300, 214);
+    TxtUPension = ShareRow(group, QStringLiteral("养老："), QStringLiteral("TxtUPension"), 26,
+                           LblUPension, QStringLiteral("LblUPension"));
+    TxtUMedical = ShareRow(group, QStringLiteral("医疗："), QStringLiteral("TxtUMedical"), 56,
+                           LblUMedical, QStringLiteral("LblUMedical"));
+    TxtULostJob = ShareRow(group, QStringLiteral("失业："), QStringLiteral("TxtULostJob"), 86,
+                           LblULostJob, QStringLiteral("LblULostJob"));
+    TxtInjury = ShareRow(group, QStringLiteral("工伤："), QStringLiteral("TxtInjury"), 116,
+                         LblInjury, QStringLiteral("LblInjury"));
+    TxtGiveBirth = ShareRow(group, QStringLiteral("生育："), QStringLiteral("TxtGiveBirth"), 146,
+                            LblGiveBirth, QStringLiteral("LblGiveBirth"));
+    TxtUFund = ShareRow(group, QStringLiteral("公积金："), QStringLiteral("TxtUFund"), 176,
+                        LblUFund, QStringLiteral("LblUFund"));
+}
+
+QLineEdit *TFrmFiveGolds::TotalEdit(const QString &CaptionText, const QString &Name, int X, int Y) {
+    QLabel *caption = Caption(CaptionText, X, Y + 6);
+    auto *edit = new QLineEdit(Client());
+    edit->setObjectName(Name);
+    QFont font = edit->font();
+    font.setPixelSize(16);
+    edit->setFont(font);
+    edit->setGeometry(X + 100, Y, 121, 28);
+    caption->setBuddy(edit);
+    Describe(edit, CaptionText);
+    return edit;
+}
+
+void TFrmFiveGolds::BuildTotals() {
+    TxtPTotal = TotalEdit(QStringLiteral("个人缴费合计："), QStringLiteral("TxtPTotal"), 20, 440);
+    TxtUTotal = TotalEdit(QStringLiteral("单位缴费合计："), QStringLiteral("TxtUTotal"), 335, 440);
+    TxtUAll = TotalEdit(QStringLiteral("单位支出总计："), QStringLiteral("TxtUAll"), 335, 476);
+    TxtTax = ResultEdit(QStringLiteral("应纳税额："), QStringLiteral("TxtTax"), 20, 476);
+    BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTax, 228, 476);
+    TxtIncomeAfterTax =
+        ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 20, 512);
+    BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 228, 512);
+}
+
+QList<QLabel *> TFrmFiveGolds::AmountTexts() const {
+    return {LblPPension, LblPMedical, LblPLostJob, LblPFund,     LblUPension,
+            LblUMedical, LblULostJob, LblInjury,   LblGiveBirth, LblUFund};
+}
+
+void TFrmFiveGolds::CMShowingChanged() {
+    TCalcPage::CMShowingChanged();
+    if (isVisible())
+        LoadSetup();
+}
+
+void TFrmFiveGolds::LoadSetup() {
+    const auto info = TFileManager::ReadSetupInfo();
+    FSetup = info.value_or(TGoldsSetupInfo{});
+    if (!info)
+        return;
+    const QList<QPair<QLineEdit *, double>> shown{
+        {TxtSMin, FSetup.SMin},           {TxtSMax, FSetup.SMax},
+        {TxtPmin, FSetup.PMin},           {TxtPMax, FSetup.PMax},
+        {TxtPPension, FSetup.PPension},   {TxtPMedical, FSetup.PMedical},
+        {TxtPLostJob, FSetup.PLostJob},   {TxtPFund, FSetup.PFund},
+        {TxtUPension, FSetup.UPension},   {TxtUMedical, FSetup.UMedical},
+        {TxtULostJob, FSetup.ULostJob},   {TxtInjury, FSetup.Injury},
+        {TxtGiveBirth, FSetup.GiveBirth}, {TxtUFund, FSetup.UFund}};
+    for (const auto &[edit, value] : shown)
+        edit->setText(General(value));
+}
+
+void TFrmFiveGolds::BtnCalcClick() {
+    const auto wage = ReadAmount(TxtIncome);
+    if (!wage)
+        return FocusAndSelect(TxtIncome);
+    const TGoldsContribution contribution = Golds::Contribute(FSetup, *wage);
+    ShowContribution(contribution);
+    const TTaxInfo tax =
+        TSalaryTaxManager::Calc(RBtnForeign->isChecked(), *wage, contribution.PTotal);
+    TxtTax->setText(General(tax.Tax));
+    TxtIncomeAfterTax->setText(General(tax.IncomeAfterTax));
+}
+
+void TFrmFiveGolds::ShowContribution(const TGoldsContribution &C) {
+    TxtSocialBase->setText(General(C.SocialBase));
+    TxtFundBase->setText(General(C.FundBase));
+    const QList<double> amounts{C.PPension, C.PMedical, C.PLostJob, C.PFund,     C.UPension,
+                                C.UMedical, C.ULostJob, C.Injury,   C.GiveBirth, C.UFund};
+    const QList<QLabel *> texts = AmountTexts();
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        texts[i]->setText(ShareText(amounts[i]));
+    TxtPTotal->setText(General(C.PTotal));
+    TxtUTotal->setText(General(C.UTotal));
+    TxtUAll->setText(General(C.UAll));
+}
+
+void TFrmFiveGolds::BtnResetClick() {
+    for (QLabel *text : AmountTexts())
+        text->setText(AmountReset);
+    for (QLineEdit *edit : {TxtPTotal, TxtUTotal, TxtUAll, TxtTax, TxtIncomeAfterTax, TxtIncome})
+        edit->clear();
+    RBtnChina->setChecked(true);
+    TxtIncome->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,84 @@
+#include "shell/UFrmUpdate.h"
+
+#include "common/UUtils.h"
+#include "shell/UShellWindow.h"
+
+#include <QPushButton>
+
+TFrmUpdate::TFrmUpdate(QWidget *Owner, bool Mode) : QDialog(Owner), FMode(Mode) {
+    setObjectName(QStringLiteral("FrmUpdate"));
+    ShellWindow::SetUp(this, QStringLiteral("Pendra计算器 - 更新提示"), QSize(409, 288));
+    ShellWindow::Picture(this, QStringLiteral(":/pictures/update_side.jpg"), QRect(0, 0, 100, 242))
+        ->setObjectName(QStringLiteral("ImgSide"));
+    ShellWindow::Picture(this, QStringLiteral(":/pictures/update_strip.jpg"),
+                         QRect(72, 256, 337, 27))
+        ->setObjectName(QStringLiteral("ImgStrip"));
+    BuildTexts();
+    BuildButtons();
+    TxtMsg->setText(Mode ? QStringLiteral("当前软件不是最新版本，请到官网下载最新版本。")
+                         : QStringLiteral("当前软件版本已经是最新的。"));
+    BtnOK->setText(Mode ? QStringLiteral("打开官网") : QStringLiteral("确定"));
+}
+
+void TFrmUpdate::BuildTexts() {
+    TxtMsg = new QLabel(this);
+    TxtMsg->setObjectName(QStringLiteral("TxtMsg"));
+    TxtMsg->setGeometry(118, 28, 280, 44);
+    TxtMsg->setWordWrap(true);
+    QFont bold = TxtMsg->font();
+    bold.setBold(true);
+    TxtMsg->setFont(bold);
+    ShellWindow::Label(this, QStringLiteral("欢迎以后继续关注我们的新产品更新。"), 118, 86);
+    ShellWindow::Label(this, QStringLiteral("更多精彩内容敬请关注："), 118, 124);
+    TxtUrl = new TClickLabel(this);
+    TxtUrl->setObjectName(QStringLiteral("TxtUrl"));
+    TxtUrl->setText(TUtils::SiteUrl());
+    TxtUrl->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
+    TxtUrl->move(118, 146);
+    TxtUrl->adjustSize();
+    connect(TxtUrl, &TClickLabel::Clicked, this, &TFrmUpdate::TxtUrlClick);
+}
+
+void TFrmUpdate::BuildButtons() {
+    BtnOK = new QPushButton(this);
+    BtnOK->setObjectName(QStringLiteral("BtnOK"));
+    BtnOK->setGeometry(228, 212, 80, 25);
+    BtnCancel = new QPushButton(QStringLiteral("取消"), this);
+    BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
+    BtnCancel->setGeometry(318, 212, 80, 25);
+    BtnCancel->setAutoDefault(false);
+    connect(BtnOK, &QPushButton::clicked, this, &TFrmUpdate::BtnOKClick);
+    connect(BtnCancel, &QPushButton::clicked, this, &TFrmUpdate::BtnCancelClick);
+}
+
+std::optional<int> TFrmUpdate::ParseVersion(const QString &Text) {
+    QStringView digits(Text);
+    while (!digits.isEmpty() && (digits.front() == u' ' || digits.front() == u'\t'))
+        digits = digits.mid(1);
+    const QStringView number = digits;
+    if (!digits.isEmpty() && (digits.front() == u'+' || digits.front() == u'-'))
+        digits = digits.mid(1);
+    if (digits.isEmpty())
+        return std::nullopt;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    }
+    bool ok = false;
+    const int value = number.toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+void TFrmUpdate::BtnOKClick() {
+    if (FMode)
+        TUtils::OpenUrl(TUtils::SiteUrl());
+    accept();
+}
+
+void TFrmUpdate::BtnCancelClick() {
+    reject();
+}
+
+void TFrmUpdate::TxtUrlClick() {
+    TUtils::OpenUrl(TUtils::SiteUrl());
+}

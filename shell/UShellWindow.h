@@ -1,0 +1,34 @@
+#pragma once
+// What the small stand-alone windows share: a white client area of a fixed size, centred on the
+// screen, and pictures and labels placed at fixed positions.
+
+#include <QLabel>
+
+class QDialog;
+
+namespace ShellWindow {
+
+// A fixed-size white dialog with only the close button in its title bar.
+void SetUp(QDialog *Window, const QString &Caption, QSize ClientSize);
+void CentreOnScreen(QWidget *Window);
+
+QLabel *Label(QWidget *Parent, const QString &Text, int X, int Y, bool Bold = false);
+// A picture; when the resource is missing the place shows Fallback instead (or stays empty).
+QLabel *Picture(QWidget *Parent, const QString &Resource, QRect Place,
+                const QString &Fallback = {});
+void ShowPicture(QLabel *Label, const QString &Resource, const QString &Fallback = {});
+
+} // namespace ShellWindow
+
+// A picture or text that reacts to a click of the left mouse button, with a hand cursor.
+class TClickLabel : public QLabel {
+    Q_OBJECT
+  public:
+    explicit TClickLabel(QWidget *Parent = nullptr);
+
+  signals:
+    void Clicked();
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent *Event) override;
+};

@@ -1,0 +1,16 @@
+#pragma once
+// Whom users reach for help; the same numbers appear in the pages' status notice and in the
+// chat addresses that TUtils opens.
+
+#include <QString>
+
+namespace SupportContact {
+
+inline const QString QQ = QStringLiteral("800012345");
+inline const QString Wangwang = QStringLiteral("pendra客服");
+inline const QString Email = QStringLiteral("kf@pendra.example");
+inline const QString Maker = QStringLiteral("Pendra工作室");
+// The maker's own number, shown in the About box beside the support contact.
+inline const QString MakerQQ = QStringLiteral("800054321");
+
+} // namespace SupportContact

@@ -1,0 +1,135 @@
+#include "app/UFrmMain.h"
+#include "app/UStartupWindows.h"
+#include "app/UWebBrowser.h"
+#include "common/UUtils.h"
+#include "pages/UFrmGoldsSetup.h"
+#include "support/LocalHttpServer.h"
+#include "support/ParamFolders.h"
+#include "support/UiTestSupport.h"
+
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindowShell : public ::testing::Test {
+  protected:
+    void SetUp() override { TUtils::SetSiteUrlForTesting(Server.Url()); }
+    void TearDown() override { TUtils::SetSiteUrlForTesting({}); }
+    LocalHttpServer Server;
+};
+
+struct AdCase {
+    const char *Rule;
+    QByteArray Response; // empty: not served (the server's 404 page)
+    const char *Title;
+    bool Hidden;
+};
+
+class AdvertisementTitle : public MainWindowShell, public ::testing::WithParamInterface<AdCase> {};
+
+TEST_P(AdvertisementTitle, HidesThePanelOnTheTwoTitles) {
+    const AdCase &c = GetParam();
+    if (!c.Response.isEmpty())
+        Server.Respond("/ads/test.html", c.Response);
+    TFrmMain main;
+    EXPECT_TRUE(main.WebBrowser1->LocationName().isEmpty()) << "the window did not wait";
+    main.PanelAds->setVisible(true); // so that hiding it shows
+    QTRY_VERIFY(!main.WebBrowser1->LocationName().isEmpty());
+    EXPECT_EQ(main.WebBrowser1->LocationName().toStdString(), c.Title) << c.Rule;
+    EXPECT_EQ(main.PanelAds->isHidden(), c.Hidden) << c.Rule;
+    EXPECT_EQ(Server.Requests(), QList<QByteArray>{"/ads/test.html"});
+}
+
+QByteArray Page(const QByteArray &Title) {
+    return LocalHttpServer::Response("200 OK",
+                                     "<HTML><Head><TITLE>\n " + Title + " </TITLE></head></html>");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Titles, AdvertisementTitle,
+    ::testing::Values(
+        AdCase{"the server's not-found page", {}, "404 Not Found", true},
+        AdCase{"a page titled 404 Not Found", Page("404 Not Found"), "404 Not Found", true},
+        AdCase{"a page titled as the browser's no-page", Page("没有可以显示的页面"),
+               "没有可以显示的页面", true},
+        AdCase{"an advertisement keeps the panel", Page("Pendra 广告"), "Pendra 广告", false},
+        AdCase{"a near miss keeps the panel", Page("404 not found"), "404 not found", false}));
+
+TEST_F(MainWindowShell, NoServerGivesTheNoPageTitle) {
+    TUtils::SetSiteUrlForTesting(RefusingUrl());
+    TFrmMain main;
+    main.PanelAds->setVisible(true);
+    QTRY_COMPARE(main.WebBrowser1->LocationName(), TWebBrowser::NoPageTitle);
+    EXPECT_TRUE(main.PanelAds->isHidden());
+}
+
+TEST(WebBrowserTitle, ExtractsTheFirstTitle) {
+    EXPECT_EQ(TWebBrowser::ExtractTitle("<title>a</title><title>b</title>"), "a");
+    EXPECT_EQ(TWebBrowser::ExtractTitle("<TITLE lang=zh>\t广告\r\n页</Title>"), "广告 页");
+    EXPECT_EQ(TWebBrowser::ExtractTitle("<title>no end"), "");
+    EXPECT_EQ(TWebBrowser::ExtractTitle("no title"), "");
+}
+
+struct FetchCase {
+    const char *Rule;
+    QByteArray Response; // empty: not served
+    QString Caption;
+};
+
+class BackgroundFetch : public MainWindowShell, public ::testing::WithParamInterface<FetchCase> {};
+
+TEST_P(BackgroundFetch, SetsTheCaption) {
+    const FetchCase &c = GetParam();
+    if (!c.Response.isEmpty())
+        Server.Respond("/version.html", c.Response);
+    TFrmMain main;
+    main.N23->trigger();
+    QTRY_COMPARE(main.windowTitle(), c.Caption);
+    EXPECT_TRUE(Server.Requests().contains("/version.html")) << c.Rule;
+    QTRY_VERIFY(main.findChildren<QThread *>().isEmpty()); // the finished worker is released
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, BackgroundFetch,
+    ::testing::Values(FetchCase{"the version number", LocalHttpServer::Response("200 OK", "302\n"),
+                                QStringLiteral("302\n")},
+                      FetchCase{
+                          "at most 200 characters",
+                          LocalHttpServer::Response("200 OK", QString(300, QChar(u'税')).toUtf8()),
+                          QString(200, QChar(u'税'))},
+                      FetchCase{"a failed fetch empties the caption", {}, QString()}));
+
+TEST_F(MainWindowShell, ClosingTheWindowEndsARunningFetch) {
+    Server.NeverAnswer("/version.html");
+    auto *main = new TFrmMain;
+    main->N23->trigger();
+    QTRY_VERIFY(Server.Requests().contains("/version.html"));
+    QPointer<QThread> worker = main->findChild<QThread *>();
+    ASSERT_TRUE(worker);
+    delete main; // must neither wait for the time-out nor leave the worker behind
+    EXPECT_TRUE(worker.isNull());
+}
+
+class StartupWindows : public ParamFolders {};
+
+TEST_F(StartupWindows, MadeInOrderAfterTheMainWindowAndNeverShown) {
+    WriteFile(BesideProgram(), Header() + "\r\nSMax=9000\r\n");
+    TFrmMain main;
+    main.show();
+    TStartupWindows::Schedule(&main);
+    EXPECT_EQ(main.findChild<TStartupWindows *>(), nullptr) << "nothing is made before the loop";
+    QTRY_VERIFY(main.findChild<TStartupWindows *>() != nullptr);
+    QStringList order;
+    const QList<QWidget *> windows = main.findChild<TStartupWindows *>()->Windows();
+    for (QWidget *window : windows) {
+        order << QString::fromLatin1(window->metaObject()->className());
+        EXPECT_FALSE(window->isVisible());
+    }
+    EXPECT_EQ(order, QStringList({"TFrmAbout", "TFrmMoney", "TFrmGoldsSetup", "TFrmUpdate",
+                                  "TFrmFeedback", "TFrmProcessBar"}));
+    EXPECT_EQ(qobject_cast<TFrmGoldsSetup *>(windows[1])->TxtSMax->text(), "9000")
+        << "the parameter dialog read the file";
+}
+
+} // namespace
