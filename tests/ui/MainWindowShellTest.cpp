@@ -128,7 +128,7 @@ TEST_F(StartupWindows, MadeInOrderAfterTheMainWindowAndNeverShown) {
     }
     EXPECT_EQ(order, QStringList({"TFrmAbout", "TFrmMoney", "TFrmGoldsSetup", "TFrmUpdate",
                                   "TFrmFeedback", "TFrmProcessBar"}));
-    EXPECT_EQ(qobject_cast<TFrmGoldsSetup *>(windows[1])->TxtSMax->text(), "9000")
+    EXPECT_EQ(qobject_cast<TFrmGoldsSetup *>(windows[2])->TxtSMax->text(), "9000")
         << "the parameter dialog read the file";
 }
 
