@@ -3,8 +3,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace NumText {
 namespace {
@@ -20,9 +20,13 @@ struct Decimal15 {
 };
 
 Decimal15 ToDecimal15(double magnitude) {
+    // The same correctly rounded digits as printf("%.20e"), several times faster: every amount
+    // a page reads or shows passes through here.
     std::array<char, 64> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%.20e", magnitude);
-    const std::string_view text(buffer.data());
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size() - 1, magnitude,
+                                       std::chars_format::scientific, 20);
+    const std::string_view text(buffer.data(),
+                                static_cast<std::size_t>(written.ptr - buffer.data()));
     std::string digits;
     std::size_t pos = 0;
     for (; pos < text.size() && text[pos] != 'e'; ++pos) {
@@ -158,16 +162,36 @@ std::optional<double> ParseAmount(std::string_view text) {
     const auto value = ParseNumber(text);
     if (!value)
         return std::nullopt;
-    return RoundToCents(*value);
+    const double cents = RoundToCents(*value);
+    if (!std::isfinite(cents))
+        return std::nullopt;
+    return cents;
 }
 
 double RoundToCents(double value) {
     if (!std::isfinite(value))
         return value;
-    const std::string cents = CentsDigits(std::fabs(value)) + "e-2";
-    double magnitude = 0;
-    std::from_chars(cents.data(), cents.data() + cents.size(), magnitude);
-    return value < 0 && magnitude != 0 ? -magnitude : magnitude;
+    // Engines decide on cents at every call, so the common case takes a short cut. Below 1E9 the
+    // 15-digit form lies within 0.0001 cent of the value, so wherever the value is more than
+    // 0.01 cent away from a half cent both round to the same whole cent, and n / 100 is the
+    // nearest double to that amount, as the text form below gives it.
+    const double magnitude = std::fabs(value);
+    if (magnitude < 1e9) {
+        const double cents = magnitude * 100;
+        const double whole = std::floor(cents);
+        const double fraction = cents - whole;
+        if (std::fabs(fraction - 0.5) > 0.01) {
+            const double rounded = (fraction > 0.5 ? whole + 1 : whole) / 100;
+            return value < 0 && rounded != 0 ? -rounded : rounded;
+        }
+    }
+    const std::string text = CentsDigits(magnitude) + "e-2";
+    double exact = 0;
+    // Next to the largest double the 15-digit form rounds beyond it, and so beyond any number.
+    if (std::from_chars(text.data(), text.data() + text.size(), exact).ec ==
+        std::errc::result_out_of_range)
+        exact = std::numeric_limits<double>::infinity();
+    return value < 0 && exact != 0 ? -exact : exact;
 }
 
 std::string FormatGeneral(double value) {

@@ -16,7 +16,9 @@ std::optional<double> ParseAmount(std::string_view text);
 // The grammar alone, without the rounding to cents.
 std::optional<double> ParseNumber(std::string_view text);
 
-// A computed value rounded half away from zero to cents on its 15-digit decimal form.
+// A computed value rounded half away from zero to cents on its 15-digit decimal form. A value so
+// close to the largest double that this form lies beyond it gives an infinity (and as a typed
+// amount, no value).
 double RoundToCents(double value);
 
 // General display form: up to 15 significant digits, no needless zeros or point, no grouping;

@@ -1,0 +1,87 @@
+#pragma once
+// The picture generator: every JPEG the program shows, and the program icon, are drawn here from
+// the rates and rules they state, so that a changed rate means regenerating, not repainting.
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <vector>
+
+namespace Pictures {
+
+// A progressive table as the law states it: upper bounds of every bracket but the last, and the
+// rate of every bracket. The quick deductions follow from these two (the tax is continuous at
+// every bound), so they are derived, never typed.
+struct BracketTable {
+    QString Quantity; // column caption of the bounds, e.g. "全月应纳税所得额"
+    std::vector<int> UpperBounds;
+    std::vector<int> RatePercents;
+
+    std::vector<long long> QuickDeducts() const;
+    // "不超过1500元", "超过1500元至4500元", "超过80000元"
+    QString Range(std::size_t Level) const;
+    // One line per bracket: "不超过20000元 20% 速算扣除0".
+    QString Compact() const;
+};
+
+struct Block {
+    enum Kind { Formula, Text, Note, Example, Table };
+    Kind Type = Text;
+    QString Content;
+    const BracketTable *Brackets = nullptr;
+};
+
+// A "计算方法" picture: blocks laid out top to bottom at the largest font size that fits.
+struct MethodPicture {
+    QString Key;
+    QSize Size;
+    std::vector<Block> Blocks;
+};
+
+// An illustration: the category's name, a line stating its rule, and a drawing; or, on the pages
+// that show their bracket table in that place, the table itself.
+enum class Motif {
+    Coins,
+    Calendar,
+    Gift,
+    Briefcase,
+    Shield,
+    Document,
+    Book,
+    Certificate,
+    House,
+    HouseKey,
+    Ticket,
+    Chart,
+    Clock
+};
+struct Illustration {
+    QString Key;
+    QSize Size;
+    QString Name;
+    QString Line;
+    Motif Drawing = Motif::Coins;
+    QColor Accent;
+    const BracketTable *Brackets = nullptr;
+};
+
+std::vector<MethodPicture> MethodPictures();
+std::vector<Illustration> Illustrations();
+
+// Drawing. Each throws std::runtime_error when its content cannot be laid out in its size.
+QImage DrawMethod(const MethodPicture &Picture);
+QImage DrawIllustration(const Illustration &Picture);
+QImage DrawTableIllustration(const Illustration &Picture);
+QImage DrawLogo();
+QImage DrawChatButton(const QString &Text, QSize Size, QColor Accent);
+QImage DrawUpdateSide();
+QImage DrawUpdateStrip();
+
+// The program icon, one design written both as SVG text and as a raster image.
+QString IconSvg();
+QImage DrawIcon(int Pixels);
+
+QString FontFamily();
+
+} // namespace Pictures

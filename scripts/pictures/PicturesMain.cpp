@@ -1,0 +1,91 @@
+// Writes every picture of the program into resources/: the JPEG files under pictures/, the icon
+// under icons/, and the Qt resource file that lists them. Run through scripts/make-pictures.
+
+#include "Pictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QTextStream>
+#include <cstdio>
+#include <stdexcept>
+
+namespace {
+
+constexpr int JpegQuality = 92;
+
+void Save(const QImage &Image, const QString &Path, const char *Format, int Quality = -1) {
+    if (Image.isNull() || !Image.save(Path, Format, Quality))
+        throw std::runtime_error("cannot write " + Path.toStdString());
+}
+
+void WriteText(const QString &Path, const QString &Text) {
+    QFile file(Path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw std::runtime_error("cannot write " + Path.toStdString());
+    file.write(Text.toUtf8());
+}
+
+void Generate(const QDir &Resources) {
+    using namespace Pictures;
+    if (!QFontDatabase::families().contains(FontFamily()))
+        throw std::runtime_error("font " + FontFamily().toStdString() +
+                                 " is missing (Debian package fonts-wqy-microhei)");
+    Resources.mkpath(QStringLiteral("pictures"));
+    Resources.mkpath(QStringLiteral("icons"));
+    const QDir pictures(Resources.filePath(QStringLiteral("pictures")));
+    for (const QString &old : pictures.entryList({QStringLiteral("*.jpg")}, QDir::Files))
+        QFile::remove(pictures.filePath(old));
+
+    QStringList written;
+    auto jpeg = [&](const QImage &Image, const QString &Name) {
+        Save(Image, pictures.filePath(Name), "JPG", JpegQuality);
+        written << Name;
+    };
+    for (const MethodPicture &picture : MethodPictures())
+        jpeg(DrawMethod(picture), picture.Key + QStringLiteral("_method.jpg"));
+    for (const Illustration &picture : Illustrations())
+        jpeg(DrawIllustration(picture), picture.Key + QStringLiteral("_illustration.jpg"));
+    jpeg(DrawLogo(), QStringLiteral("logo.jpg"));
+    jpeg(DrawChatButton(QStringLiteral("QQ交谈"), QSize(74, 22), QColor(0x2a, 0x8c, 0xd8)),
+         QStringLiteral("feedback_qq.jpg"));
+    jpeg(DrawChatButton(QStringLiteral("旺旺咨询"), QSize(77, 19), QColor(0xf0, 0x7c, 0x1a)),
+         QStringLiteral("feedback_ww.jpg"));
+    jpeg(DrawUpdateSide(), QStringLiteral("update_side.jpg"));
+    jpeg(DrawUpdateStrip(), QStringLiteral("update_strip.jpg"));
+
+    const QDir icons(Resources.filePath(QStringLiteral("icons")));
+    WriteText(icons.filePath(QStringLiteral("pendra.svg")), IconSvg());
+    Save(DrawIcon(48), icons.filePath(QStringLiteral("pendra-48.png")), "PNG");
+
+    written.sort();
+    QString qrc = QStringLiteral("<!DOCTYPE RCC>\n<!-- Written by scripts/make-pictures. -->\n"
+                                 "<RCC version=\"1.0\">\n  <qresource prefix=\"/\">\n");
+    for (const QString &name : written)
+        qrc += QStringLiteral("    <file>pictures/%1</file>\n").arg(name);
+    qrc += QStringLiteral("    <file alias=\"pictures/icon.png\">icons/pendra-48.png</file>\n"
+                          "  </qresource>\n</RCC>\n");
+    WriteText(Resources.filePath(QStringLiteral("pendra.qrc")), qrc);
+    std::printf("%lld pictures written to %s\n", static_cast<long long>(written.size()),
+                qPrintable(pictures.path()));
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s RESOURCES_DIR\n", argv[0]);
+        return 2;
+    }
+    try {
+        Generate(QDir(QString::fromLocal8Bit(argv[1])));
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "pendra_pictures: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
