@@ -82,6 +82,8 @@ QLineEdit *TCalcPage::ResultEdit(const QString &CaptionText, const QString &Name
                                  int Width) {
     RedCaption(CaptionText, X, Y + 6);
     QLineEdit *edit = AmountEdit(Name, X + 80, Y, Width);
+    // A tax or after-tax income to work back from may be longer than an input amount.
+    TNumKeyFilter::SetUnlimited(edit);
     Describe(edit, CaptionText);
     return edit;
 }

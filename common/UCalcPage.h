@@ -33,7 +33,7 @@ class TCalcPage : public QWidget {
     QLineEdit *AmountEdit(const QString &Name, int X, int Y, int Width = 121,
                           const QString &Text = {});
     // A result edit (应纳税额, 税后收入) with its bold red caption to the left; the edit starts
-    // at X + 80.
+    // at X + 80. Its typed length is not limited.
     QLineEdit *ResultEdit(const QString &CaptionText, const QString &Name, int X, int Y,
                           int Width = 121);
     QLabel *Caption(const QString &Text, int X, int Y, bool Bold = true);

@@ -1,6 +1,5 @@
 #include "pages/UFrmLaoWu.h"
 
-#include "common/UNumKeyFilter.h"
 #include "engine/ULaoWuManager.h"
 
 #include <QApplication>
@@ -77,8 +76,6 @@ void TFrmLaoWu::BuildResults() {
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 248, 365);
     BtnAntiIncomeAfterTax =
         Button(QStringLiteral("BtnAntiIncomeAfterTax"), QStringLiteral("反算"), 336, 367, 50);
-    TNumKeyFilter::SetUnlimited(TxtTax);
-    TNumKeyFilter::SetUnlimited(TxtIncomeAfterTax);
 }
 
 void TFrmLaoWu::ClearResults() {

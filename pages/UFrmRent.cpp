@@ -1,6 +1,5 @@
 #include "pages/UFrmRent.h"
 
-#include "common/UNumKeyFilter.h"
 #include "engine/URentManager.h"
 
 #include <QCheckBox>
@@ -57,8 +56,6 @@ void TFrmRent::BuildResults() {
     TxtIncomeAfterTax =
         ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 45, 385);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 256, 382);
-    TNumKeyFilter::SetUnlimited(TxtTax);
-    TNumKeyFilter::SetUnlimited(TxtIncomeAfterTax);
 }
 
 void TFrmRent::BtnCalcClick() {

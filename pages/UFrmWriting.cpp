@@ -1,6 +1,5 @@
 #include "pages/UFrmWriting.h"
 
-#include "common/UNumKeyFilter.h"
 #include "common/UNumText.h"
 #include "engine/UWritingManager.h"
 
@@ -59,8 +58,6 @@ void TFrmWriting::BuildResults() {
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 256, 302);
     BtnAntiIncomeAfterTax =
         Button(QStringLiteral("BtnAntiIncomeAfterTax"), QStringLiteral("反算"), 340, 304, 50);
-    TNumKeyFilter::SetUnlimited(TxtTax);
-    TNumKeyFilter::SetUnlimited(TxtIncomeAfterTax);
 }
 
 void TFrmWriting::BtnCalcClick() {

@@ -227,3 +227,14 @@ TEST_F(SalaryPage, TabOrderFollowsTheForm) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SalaryPage, InputsTakeTenTypedCharactersResultEditsMore) {
+    Type(Page.TxtIncome, "123456789012");
+    EXPECT_EQ(Page.TxtIncome->text(), "1234567890");
+    Type(Page.TxtTax, "123456789.012");
+    EXPECT_EQ(Page.TxtTax->text(), "123456789.012");
+}
+
+} // namespace
