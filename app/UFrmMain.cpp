@@ -188,6 +188,7 @@ void TFrmMain::CreateBanner() {
     ImgLogo->setFixedSize(210, 70);
     ImgLogo->setAlignment(Qt::AlignCenter);
     ImgLogo->setCursor(Qt::PointingHandCursor);
+    ImgLogo->setAccessibleName(QStringLiteral("官方网站")); // it opens the home page
     ImgLogo->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.jpg")));
     ImgLogo->installEventFilter(this);
     layout->addWidget(ImgLogo);

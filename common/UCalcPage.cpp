@@ -108,9 +108,11 @@ QLabel *TCalcPage::Note(const QString &Text, int X, int Y) {
     return label;
 }
 
-QLabel *TCalcPage::MsgLabel(const QString &Name, int X, int Y, int Width) {
+QLabel *TCalcPage::MsgLabel(const QString &Name, const QString &Field, int X, int Y, int Width) {
     auto *label = new QLabel(QStringLiteral("   "), ClientArea);
     label->setObjectName(Name);
+    Describe(label, Field);
+    label->setAccessibleName(label->accessibleName() + QStringLiteral("提示"));
     label->setStyleSheet(QStringLiteral("color: red;"));
     label->setGeometry(X, Y, Width, 20);
     return label;
@@ -154,6 +156,7 @@ QRadioButton *TCalcPage::Radio(const QString &Name, const QString &Text, int X, 
     radio->move(X, Y);
     radio->adjustSize();
     radio->setChecked(Checked);
+    Describe(radio, Text);
     return radio;
 }
 

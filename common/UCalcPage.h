@@ -26,6 +26,10 @@ class TCalcPage : public QWidget {
 
     static const QString StatusNotice;
 
+    // Names a control for screen readers and desktop automation after its caption, without the
+    // caption's blanks and trailing colon ("收入金额：  " names it "收入金额").
+    static void Describe(QWidget *Widget, const QString &CaptionText);
+
   protected:
     QWidget *Client() const { return ClientArea; }
 
@@ -39,7 +43,9 @@ class TCalcPage : public QWidget {
     QLabel *Caption(const QString &Text, int X, int Y, bool Bold = true);
     QLabel *RedCaption(const QString &Text, int X, int Y);
     QLabel *Note(const QString &Text, int X, int Y);
-    QLabel *MsgLabel(const QString &Name, int X, int Y, int Width = 330);
+    // A red message beside an input; Field, the caption of what it reports on, names it
+    // "<Field>提示".
+    QLabel *MsgLabel(const QString &Name, const QString &Field, int X, int Y, int Width = 330);
     // A right-aligned caption ends 8 pixels before the value.
     QLabel *ResultLabel(const QString &Name, const QString &CaptionText, const QString &Initial,
                         int X, int Y, int CaptionWidth = 100,
@@ -52,7 +58,6 @@ class TCalcPage : public QWidget {
     // A caption above an amount edit; the caption also names the edit for screen readers.
     QLineEdit *LabelledEdit(const QString &CaptionText, const QString &Name, int X, int Y,
                             int Width = 121, const QString &Text = {});
-    static void Describe(QWidget *Widget, const QString &CaptionText);
     // Pictures and group boxes anchored to the right edge of the client area. A picture is a
     // resource path (":/pictures/salary_method.jpg"); a missing one leaves the place empty.
     QGroupBox *RightGroup(const QString &Title, int Y, QSize Size, const QString &Picture = {},

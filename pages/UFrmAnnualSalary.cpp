@@ -17,11 +17,11 @@ TFrmAnnualSalary::TFrmAnnualSalary(QWidget *Parent)
 
 void TFrmAnnualSalary::BuildInputs() {
     TxtIncome = LabelledEdit(QStringLiteral("年薪：  "), QStringLiteral("TxtIncome"), 20, 12);
-    TxtMsgIncome = MsgLabel(QStringLiteral("TxtMsgIncome"), 150, 38);
+    TxtMsgIncome = MsgLabel(QStringLiteral("TxtMsgIncome"), QStringLiteral("年薪"), 150, 38);
     Edit1 = LabelledEdit(QStringLiteral("每月领取："), QStringLiteral("Edit1"), 20, 72);
-    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), 150, 98);
+    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), QStringLiteral("每月领取"), 150, 98);
     Edit2 = LabelledEdit(QStringLiteral("年底其它奖金："), QStringLiteral("Edit2"), 20, 132);
-    TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), 150, 158);
+    TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), QStringLiteral("年底其它奖金"), 150, 158);
     BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 20, 196);
     BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 110, 196);
 }

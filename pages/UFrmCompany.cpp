@@ -36,7 +36,8 @@ TFrmCompany::TFrmCompany(QWidget *Parent)
 void TFrmCompany::BuildInputs() {
     TxtIncome =
         LabelledEdit(QStringLiteral("收入总额： "), QStringLiteral("TxtIncome"), 30, 20, 198);
-    TxtMsgIncome = MsgLabel(QStringLiteral("TxtMsgIncome"), 237, 43, 250);
+    TxtMsgIncome =
+        MsgLabel(QStringLiteral("TxtMsgIncome"), QStringLiteral("收入总额"), 237, 43, 250);
     BuildMonths();
     Note(QStringLiteral(
              "注：经营时间的选择，一个纳税年度用12个月来表示，当前每月减除必要费用为2000元。"),

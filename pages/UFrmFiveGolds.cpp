@@ -47,9 +47,11 @@ void TFrmFiveGolds::BuildInputs() {
     BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 110, 72);
 }
 
-QLineEdit *TFrmFiveGolds::ParamEdit(QWidget *Parent, const QString &Name, int X, int Y, int Width) {
+QLineEdit *TFrmFiveGolds::ParamEdit(QWidget *Parent, const QString &Name, const QString &Subject,
+                                    int X, int Y, int Width) {
     auto *edit = new QLineEdit(QStringLiteral("0"), Parent);
     edit->setObjectName(Name);
+    Describe(edit, Subject);
     edit->setGeometry(X, Y, Width, 24);
     edit->setReadOnly(true);
     edit->setFocusPolicy(Qt::ClickFocus);
@@ -61,18 +63,25 @@ QLineEdit *TFrmFiveGolds::ParamEdit(QWidget *Parent, const QString &Name, int X,
 
 void TFrmFiveGolds::BuildBases() {
     Heading(QStringLiteral("缴费基数："), 20, 112, 615);
-    Caption(QStringLiteral("社保缴费基数："), 20, 146);
-    TxtSocialBase = ParamEdit(Client(), QStringLiteral("TxtSocialBase"), 130, 142, 100);
+    // The limits are named with their base: "下限" alone would not say which.
+    const QString social = QStringLiteral("社保缴费基数");
+    Caption(social + QStringLiteral("："), 20, 146);
+    TxtSocialBase = ParamEdit(Client(), QStringLiteral("TxtSocialBase"), social, 130, 142, 100);
     Caption(QStringLiteral("下限："), 260, 146, false);
-    TxtSMin = ParamEdit(Client(), QStringLiteral("TxtSMin"), 300, 142, 90);
+    TxtSMin = ParamEdit(Client(), QStringLiteral("TxtSMin"), social + QStringLiteral("下限"), 300,
+                        142, 90);
     Caption(QStringLiteral("上限："), 410, 146, false);
-    TxtSMax = ParamEdit(Client(), QStringLiteral("TxtSMax"), 450, 142, 90);
-    Caption(QStringLiteral("公积金缴费基数："), 20, 180);
-    TxtFundBase = ParamEdit(Client(), QStringLiteral("TxtFundBase"), 130, 176, 100);
+    TxtSMax = ParamEdit(Client(), QStringLiteral("TxtSMax"), social + QStringLiteral("上限"), 450,
+                        142, 90);
+    const QString fund = QStringLiteral("公积金缴费基数");
+    Caption(fund + QStringLiteral("："), 20, 180);
+    TxtFundBase = ParamEdit(Client(), QStringLiteral("TxtFundBase"), fund, 130, 176, 100);
     Caption(QStringLiteral("下限："), 260, 180, false);
-    TxtPmin = ParamEdit(Client(), QStringLiteral("TxtPmin"), 300, 176, 90);
+    TxtPmin =
+        ParamEdit(Client(), QStringLiteral("TxtPmin"), fund + QStringLiteral("下限"), 300, 176, 90);
     Caption(QStringLiteral("上限："), 410, 180, false);
-    TxtPMax = ParamEdit(Client(), QStringLiteral("TxtPMax"), 450, 176, 90);
+    TxtPMax =
+        ParamEdit(Client(), QStringLiteral("TxtPMax"), fund + QStringLiteral("上限"), 450, 176, 90);
 }
 
 QLineEdit *TFrmFiveGolds::ShareRow(QGroupBox *Group, const QString &Caption, const QString &Name,
@@ -80,9 +89,12 @@ QLineEdit *TFrmFiveGolds::ShareRow(QGroupBox *Group, const QString &Caption, con
     auto *caption = new QLabel(Caption, Group);
     caption->setGeometry(10, Y + 4, 55, 16);
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QLineEdit *rate = ParamEdit(Group, Name, 70, Y, 60);
+    // Both groups have the same rows: the group's title tells "个人部分养老" from "单位部分养老".
+    const QString subject = Group->title() + QString(Caption).remove(QStringLiteral("："));
+    QLineEdit *rate = ParamEdit(Group, Name, subject + QStringLiteral("比例"), 70, Y, 60);
     Amount = new QLabel(AmountInitial, Group);
     Amount->setObjectName(AmountName);
+    Describe(Amount, subject + QStringLiteral("金额"));
     Amount->setGeometry(132, Y + 4, 160, 16);
     Amount->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return rate;

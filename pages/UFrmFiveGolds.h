@@ -39,7 +39,9 @@ class TFrmFiveGolds : public TCalcPage {
     void BuildEmployee();
     void BuildEmployer();
     void BuildTotals();
-    QLineEdit *ParamEdit(QWidget *Parent, const QString &Name, int X, int Y, int Width);
+    // A read-only parameter edit; Subject names it for screen readers.
+    QLineEdit *ParamEdit(QWidget *Parent, const QString &Name, const QString &Subject, int X, int Y,
+                         int Width);
     QLineEdit *ShareRow(QGroupBox *Group, const QString &Caption, const QString &Name, int Y,
                         QLabel *&Amount, const QString &AmountName);
     QLineEdit *TotalEdit(const QString &Caption, const QString &Name, int X, int Y);

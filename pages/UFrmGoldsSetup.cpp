@@ -1,5 +1,6 @@
 #include "pages/UFrmGoldsSetup.h"
 
+#include "common/UCalcPage.h"
 #include "common/UFileManager.h"
 #include "common/UMsgBox.h"
 #include "common/UNumKeyFilter.h"
@@ -23,9 +24,11 @@ TFrmGoldsSetup::TFrmGoldsSetup(QWidget *Parent) : QDialog(Parent) {
     FormCreate();
 }
 
-QLineEdit *TFrmGoldsSetup::Edit(QWidget *Parent, const QString &Name, int X, int Y) {
+QLineEdit *TFrmGoldsSetup::Edit(QWidget *Parent, const QString &Name, const QString &Subject, int X,
+                                int Y) {
     auto *edit = new QLineEdit(QStringLiteral("0"), Parent);
     edit->setObjectName(Name);
+    TCalcPage::Describe(edit, Subject);
     edit->setGeometry(X, Y, 100, 24);
     KeyFilter->Attach(edit);
     edit->installEventFilter(this);
@@ -34,29 +37,36 @@ QLineEdit *TFrmGoldsSetup::Edit(QWidget *Parent, const QString &Name, int X, int
 
 void TFrmGoldsSetup::BuildBases() {
     using ShellWindow::Label;
-    Label(this, QStringLiteral("公积金缴费基数"), 20, 24, true);
+    // The limits are named with their base: "下限" alone would not say which.
+    const QString fund = QStringLiteral("公积金缴费基数");
+    Label(this, fund, 20, 24, true);
     Label(this, QStringLiteral("下限："), 150, 24);
-    TxtPmin = Edit(this, QStringLiteral("TxtPmin"), 190, 20);
+    TxtPmin = Edit(this, QStringLiteral("TxtPmin"), fund + QStringLiteral("下限"), 190, 20);
     Label(this, QStringLiteral("上限："), 310, 24);
-    TxtPMax = Edit(this, QStringLiteral("TxtPMax"), 350, 20);
+    TxtPMax = Edit(this, QStringLiteral("TxtPMax"), fund + QStringLiteral("上限"), 350, 20);
     Label(this, QStringLiteral("注：上限一般为当地社会平均工资的300%，下限为60%。"), 20, 54)
         ->setStyleSheet(QStringLiteral("color: gray;"));
-    Label(this, QStringLiteral("社保缴费基数"), 20, 94, true);
+    const QString social = QStringLiteral("社保缴费基数");
+    Label(this, social, 20, 94, true);
     Label(this, QStringLiteral("下限："), 150, 94);
-    TxtSMin = Edit(this, QStringLiteral("TxtSMin"), 190, 90);
+    TxtSMin = Edit(this, QStringLiteral("TxtSMin"), social + QStringLiteral("下限"), 190, 90);
     Label(this, QStringLiteral("上限："), 310, 94);
-    TxtSMax = Edit(this, QStringLiteral("TxtSMax"), 350, 90);
+    TxtSMax = Edit(this, QStringLiteral("TxtSMax"), social + QStringLiteral("上限"), 350, 90);
     Label(this, QStringLiteral("注：上限一般为当地社会平均工资的300%，下限为当地的最低工资。"), 20,
           124)
         ->setStyleSheet(QStringLiteral("color: gray;"));
 }
 
-QLineEdit *TFrmGoldsSetup::RateRow(QWidget *Group, const QString &Caption, const QString &Name,
+QLineEdit *TFrmGoldsSetup::RateRow(QGroupBox *Group, const QString &Caption, const QString &Name,
                                    int Y) {
     QLabel *caption = ShellWindow::Label(Group, Caption, 20, Y + 4);
     caption->setFixedWidth(60);
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QLineEdit *edit = Edit(Group, Name, 86, Y);
+    // Both groups have the same rows: the group's title tells "个人部分公积金" from
+    // "单位部分公积金".
+    const QString subject =
+        Group->title() + QString(Caption).remove(QStringLiteral("：")) + QStringLiteral("比例");
+    QLineEdit *edit = Edit(Group, Name, subject, 86, Y);
     caption->setBuddy(edit);
     ShellWindow::Label(Group, QStringLiteral("%"), 192, Y + 4);
     return edit;

@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class TNumKeyFilter;
@@ -39,8 +40,9 @@ class TFrmGoldsSetup : public QDialog {
     void BuildBases();
     void BuildRates();
     void BuildButtons();
-    QLineEdit *Edit(QWidget *Parent, const QString &Name, int X, int Y);
-    QLineEdit *RateRow(QWidget *Group, const QString &Caption, const QString &Name, int Y);
+    // Subject names the edit for screen readers.
+    QLineEdit *Edit(QWidget *Parent, const QString &Name, const QString &Subject, int X, int Y);
+    QLineEdit *RateRow(QGroupBox *Group, const QString &Caption, const QString &Name, int Y);
     std::optional<TGoldsSetupInfo> ReadEdits();
     bool Refuse(const QString &Text, QLineEdit *Edit);
     bool Validate(const TGoldsSetupInfo &Info);

@@ -45,11 +45,14 @@ TFrmLaoWu::TFrmLaoWu(QWidget *Parent)
 void TFrmLaoWu::BuildInputs() {
     TxtIncome =
         LabelledEdit(QStringLiteral("劳务报酬金额："), QStringLiteral("TxtIncome"), 30, 20, 198);
-    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), 240, 43, 250);
+    TxtMsgSalary =
+        MsgLabel(QStringLiteral("TxtMsgSalary"), QStringLiteral("劳务报酬金额"), 240, 43, 250);
     // Kept from the form; nothing writes to them.
-    TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), 240, 66, 250);
+    TxtMsgGolds =
+        MsgLabel(QStringLiteral("TxtMsgGolds"), QStringLiteral("社保及公积金"), 240, 66, 250);
     txtCalcMsgNew = Caption(QString(), 30, 120, false);
     txtCalcMsgNew->setObjectName(QStringLiteral("txtCalcMsgNew"));
+    Describe(txtCalcMsgNew, QStringLiteral("计算提示"));
     BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 30, 82);
     BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 112, 82);
 }

@@ -38,7 +38,8 @@ void TFrmLateFee::BuildInputs() {
     Caption(QStringLiteral("应缴税额：  "), 30, 17);
     TxtTax = AmountEdit(QStringLiteral("TxtTax"), 30, 33, 198);
     Describe(TxtTax, QStringLiteral("应缴税额："));
-    TxtMsgIncome = MsgLabel(QStringLiteral("TxtMsgIncome"), 237, 43, 280);
+    TxtMsgIncome =
+        MsgLabel(QStringLiteral("TxtMsgIncome"), QStringLiteral("应缴税额"), 237, 43, 280);
     Note(QStringLiteral("注：自2001年5 月1日起，滞纳金加征率为0.05%，即万分之五。"), 30, 66);
     Caption(QStringLiteral("届满日期：  "), 30, 95);
     Caption(QStringLiteral("实缴日期：  "), 166, 95);

@@ -30,22 +30,25 @@ TFrmMakeUp::TFrmMakeUp(QWidget *Parent)
 void TFrmMakeUp::BuildInputs() {
     TxtOnceIncome = LabelledEdit(QStringLiteral("税前一次性补偿收入：  "),
                                  QStringLiteral("TxtOnceIncome"), 30, 20, 198);
-    TxtMsgIncome = MsgLabel(QStringLiteral("TxtMsgIncome"), 237, 43);
+    TxtMsgIncome =
+        MsgLabel(QStringLiteral("TxtMsgIncome"), QStringLiteral("税前一次性补偿收入"), 237, 43);
     TxtAverageWage = LabelledEdit(QStringLiteral("当地上年职工平均工资：  "),
                                   QStringLiteral("TxtAverageWage"), 30, 76, 198);
-    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), 237, 99);
+    TxtMsgSalary =
+        MsgLabel(QStringLiteral("TxtMsgSalary"), QStringLiteral("当地上年职工平均工资"), 237, 99);
     TxtFiveGolds = LabelledEdit(QStringLiteral("月缴五险一金：  "), QStringLiteral("TxtFiveGolds"),
                                 30, 132, 198);
-    TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), 237, 155);
+    TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), QStringLiteral("月缴五险一金"), 237, 155);
 
-    Caption(QStringLiteral("工作年限：  "), 30, 188);
+    QLabel *years = Caption(QStringLiteral("工作年限：  "), 30, 188);
     CmbYears = new QComboBox(Client());
     CmbYears->setObjectName(QStringLiteral("CmbYears"));
     for (int year = 1; year <= TMakeUpManager::MaxYears; ++year)
         CmbYears->addItem(QString::number(year));
     CmbYears->setMaxVisibleItems(TMakeUpManager::MaxYears);
     CmbYears->setGeometry(30, 208, 113, 24);
-    Describe(CmbYears, QStringLiteral("工作年限："));
+    years->setBuddy(CmbYears);
+    Describe(CmbYears, years->text());
     Caption(QStringLiteral("年"), 149, 212, false);
     Note(QStringLiteral("注：个人在本企业的工作年限数按实际工作年限数计算，超过12年的按12年计算。"),
          30, 240);

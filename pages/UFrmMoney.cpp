@@ -1,5 +1,6 @@
 #include "pages/UFrmMoney.h"
 
+#include "common/UCalcPage.h"
 #include "common/UNumKeyFilter.h"
 #include "common/UNumText.h"
 #include "common/UUtils.h"
@@ -17,15 +18,20 @@ TFrmMoney::TFrmMoney(QWidget *Parent) : QDialog(Parent), KeyFilter(new TNumKeyFi
     setPalette(white);
     setAutoFillBackground(true);
 
-    Caption(QStringLiteral("人民币小写金额："), 29, 33);
+    QLabel *lowercase = Caption(QStringLiteral("人民币小写金额："), 29, 33);
     TxtLowercase = Edit(QStringLiteral("TxtLowercase"), 30, 53, 219);
+    lowercase->setBuddy(TxtLowercase);
+    TCalcPage::Describe(TxtLowercase, lowercase->text());
     BtnConvert = Button(QStringLiteral("BtnConvert"), QStringLiteral("转换"), 258, 53);
     TxtMsg = new QLabel(QStringLiteral("   "), this);
     TxtMsg->setObjectName(QStringLiteral("TxtMsg"));
     TxtMsg->setStyleSheet(QStringLiteral("color: red;"));
     TxtMsg->setGeometry(32, 87, 387, 20);
-    Caption(QStringLiteral("人民币大写金额："), 31, 119);
+    TxtMsg->setAccessibleName(TxtLowercase->accessibleName() + QStringLiteral("提示"));
+    QLabel *capital = Caption(QStringLiteral("人民币大写金额："), 31, 119);
     TxtCapital = Edit(QStringLiteral("TxtCapital"), 30, 140, 387);
+    capital->setBuddy(TxtCapital);
+    TCalcPage::Describe(TxtCapital, capital->text());
     BtnCopy = Button(QStringLiteral("BtnCopy"), QStringLiteral("复制"), 258, 190);
     BtnCancel = Button(QStringLiteral("BtnCancel"), QStringLiteral("取消"), 344, 190);
 

@@ -25,7 +25,8 @@ TFrmRent::TFrmRent(QWidget *Parent)
 void TFrmRent::BuildInputs() {
     TxtIncome =
         LabelledEdit(QStringLiteral("收入金额：  "), QStringLiteral("TxtIncome"), 30, 20, 198);
-    TxtMsgIncome = MsgLabel(QStringLiteral("TxtMsgIncome"), 237, 43, 240);
+    TxtMsgIncome =
+        MsgLabel(QStringLiteral("TxtMsgIncome"), QStringLiteral("收入金额"), 237, 43, 240);
     Note(QStringLiteral("注：收入金额为收入总额去掉相关成本、费用及损失后的金额。"), 30, 76);
     chbIsHousing = new QCheckBox(QStringLiteral("住房出租 "), Client());
     chbIsHousing->setObjectName(QStringLiteral("chbIsHousing"));
@@ -34,6 +35,7 @@ void TFrmRent::BuildInputs() {
     chbIsHousing->setFont(bold);
     chbIsHousing->move(32, 115);
     chbIsHousing->adjustSize();
+    Describe(chbIsHousing, chbIsHousing->text());
     Note(QStringLiteral("注：如果是个人的住房出租，请选中此项。 "), 30, 140);
     BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 257, 189);
     BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 340, 189);

@@ -34,11 +34,12 @@ TFrmSalary::TFrmSalary(QWidget *Parent)
 
 void TFrmSalary::BuildInputs() {
     TxtIncome = LabelledEdit(QStringLiteral("税前收入金额："), QStringLiteral("TxtIncome"), 20, 12);
-    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), 150, 38);
+    TxtMsgSalary =
+        MsgLabel(QStringLiteral("TxtMsgSalary"), QStringLiteral("税前收入金额"), 150, 38);
     Note(QStringLiteral("注：工资薪金收入中，如果有免税的部份，请先扣除掉。"), 20, 64);
     TxtGolds = LabelledEdit(QStringLiteral("五险一金："), QStringLiteral("TxtGolds"), 20, 88, 121,
                             QStringLiteral("0"));
-    TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), 150, 114);
+    TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), QStringLiteral("五险一金"), 150, 114);
     Note(QStringLiteral("注：如果没有交纳养老、医疗、公积、生育、工伤等，此项可不填。"), 20, 140);
     RBtnChina = Radio(QStringLiteral("RBtnChina"), QStringLiteral("国内人士"), 20, 164, true);
     RBtnForeign = Radio(QStringLiteral("RBtnForeign"), QStringLiteral("外籍人士"), 110, 164, false);

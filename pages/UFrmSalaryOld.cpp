@@ -28,10 +28,11 @@ TFrmSalaryOld::TFrmSalaryOld(QWidget *Parent)
 
 void TFrmSalaryOld::BuildInputs() {
     TxtIncome = LabelledEdit(QStringLiteral("税前收入金额："), QStringLiteral("TxtIncome"), 20, 12);
-    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), 150, 38);
+    TxtMsgSalary =
+        MsgLabel(QStringLiteral("TxtMsgSalary"), QStringLiteral("税前收入金额"), 150, 38);
     Note(QStringLiteral("注：工资薪金收入中，如果有免税的部份，请先扣除掉。"), 20, 64);
     TxtGolds = LabelledEdit(QStringLiteral("社保及公积金："), QStringLiteral("TxtGolds"), 20, 88);
-    TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), 150, 114);
+    TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), QStringLiteral("社保及公积金"), 150, 114);
     Note(QStringLiteral("注：如果没有交纳社保及公积金等，此项可不填。"), 20, 140);
     RBtnChina = Radio(QStringLiteral("RBtnChina"), QStringLiteral("国内人士"), 20, 164, true);
     RBtnForeign = Radio(QStringLiteral("RBtnForeign"), QStringLiteral("外籍人士"), 110, 164, false);

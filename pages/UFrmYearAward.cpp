@@ -30,12 +30,14 @@ TFrmYearAward::TFrmYearAward(QWidget *Parent)
 void TFrmYearAward::BuildInputs() {
     TxtYearAward =
         LabelledEdit(QStringLiteral("年终奖金： "), QStringLiteral("TxtYearAward"), 20, 12);
-    TxtMsgYA = MsgLabel(QStringLiteral("TxtMsgYA"), 150, 38, 300);
+    TxtMsgYA = MsgLabel(QStringLiteral("TxtMsgYA"), QStringLiteral("年终奖金"), 150, 38, 300);
     TxtIncome = LabelledEdit(QStringLiteral("当月工资： "), QStringLiteral("TxtIncome"), 20, 66);
-    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), 150, 92, 300);
+    TxtMsgSalary =
+        MsgLabel(QStringLiteral("TxtMsgSalary"), QStringLiteral("当月工资"), 150, 92, 300);
     TxtGolds =
         LabelledEdit(QStringLiteral("当月社保及公积金："), QStringLiteral("TxtGolds"), 20, 120);
-    TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), 150, 146, 300);
+    TxtMsgGolds =
+        MsgLabel(QStringLiteral("TxtMsgGolds"), QStringLiteral("当月社保及公积金"), 150, 146, 300);
     Note(QStringLiteral("注：如果没有交纳社保及公积金等，此项可不填。"), 20, 174);
     RBtnChina = Radio(QStringLiteral("RBtnChina"), QStringLiteral("国内人士"), 20, 196, true);
     RBtnForeign = Radio(QStringLiteral("RBtnForeign"), QStringLiteral("外籍人士"), 110, 196, false);
@@ -45,6 +47,7 @@ void TFrmYearAward::BuildInputs() {
     ChbAutoCalc->setVisible(false);
     txtCalcMsgNew = Caption(QString(), 20, 250, false);
     txtCalcMsgNew->setObjectName(QStringLiteral("txtCalcMsgNew"));
+    Describe(txtCalcMsgNew, QStringLiteral("计算提示"));
     BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 20, 226);
     BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 110, 226);
 }

@@ -1,5 +1,6 @@
 #include "shell/UFrmFeedback.h"
 
+#include "common/UCalcPage.h"
 #include "common/UUtils.h"
 #include "shell/UShellWindow.h"
 #include "shell/USupportContact.h"
@@ -64,6 +65,7 @@ QLineEdit *TFrmFeedback::ContactRow(QWidget *Group, const QString &Caption, cons
     edit->setGeometry(100, Y, 121, 24);
     edit->setCursorPosition(0);
     caption->setBuddy(edit);
+    TCalcPage::Describe(edit, Caption);
     Copy = new QPushButton(QStringLiteral("复制"), Group);
     Copy->setObjectName(CopyName);
     Copy->setGeometry(235, Y - 1, 60, 26);

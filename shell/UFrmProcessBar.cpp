@@ -1,5 +1,6 @@
 #include "shell/UFrmProcessBar.h"
 
+#include "common/UCalcPage.h"
 #include "shell/UShellWindow.h"
 
 #include <QProgressBar>
@@ -15,9 +16,10 @@ TFrmProcessBar::TFrmProcessBar(QWidget *Parent)
     setPalette(palette);
     setAutoFillBackground(true);
     ShellWindow::CentreOnScreen(this);
-    ShellWindow::Label(this, QStringLiteral("计算中，请稍等..."), 16, 12);
+    QLabel *caption = ShellWindow::Label(this, QStringLiteral("计算中，请稍等..."), 16, 12);
     progressBar = new QProgressBar(this);
     progressBar->setObjectName(QStringLiteral("progressBar"));
+    TCalcPage::Describe(progressBar, caption->text());
     progressBar->setGeometry(16, 38, 329, 17);
     progressBar->setTextVisible(false);
     progressBar->setValue(0);

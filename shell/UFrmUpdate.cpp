@@ -1,5 +1,6 @@
 #include "shell/UFrmUpdate.h"
 
+#include "common/UCalcPage.h"
 #include "common/UUtils.h"
 #include "shell/UShellWindow.h"
 
@@ -28,6 +29,7 @@ void TFrmUpdate::BuildTexts() {
     QFont bold = TxtMsg->font();
     bold.setBold(true);
     TxtMsg->setFont(bold);
+    TCalcPage::Describe(TxtMsg, QStringLiteral("更新提示"));
     ShellWindow::Label(this, QStringLiteral("欢迎以后继续关注我们的新产品更新。"), 118, 86);
     ShellWindow::Label(this, QStringLiteral("更多精彩内容敬请关注："), 118, 124);
     TxtUrl = new TClickLabel(this);
@@ -36,6 +38,8 @@ void TFrmUpdate::BuildTexts() {
     TxtUrl->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
     TxtUrl->move(118, 146);
     TxtUrl->adjustSize();
+    TCalcPage::Describe(TxtUrl, QStringLiteral("官方网站"));
+    TxtUrl->setAccessibleDescription(TxtUrl->text());
     connect(TxtUrl, &TClickLabel::Clicked, this, &TFrmUpdate::TxtUrlClick);
 }
 

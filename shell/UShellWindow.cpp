@@ -45,6 +45,9 @@ QLabel *Picture(QWidget *Parent, const QString &Resource, QRect Place, const QSt
 
 void ShowPicture(QLabel *Label, const QString &Resource, const QString &Fallback) {
     Label->setAlignment(Qt::AlignCenter);
+    // What the picture says, for screen readers whether or not the picture is there.
+    if (!Fallback.isEmpty())
+        Label->setAccessibleName(Fallback);
     const QPixmap pixmap(Resource);
     if (pixmap.isNull())
         Label->setText(Fallback);
