@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -11,6 +12,10 @@ void InitApplication(QApplication &App) {
     QApplication::setApplicationName(QStringLiteral("pendra"));
     QApplication::setApplicationVersion(QStringLiteral("3.01"));
     QApplication::setDesktopFileName(QStringLiteral("example.pendra.TaxCalculator"));
+    // Every window without an icon of its own, the main window and each dialog, shows this one.
+    // Desktops that look the program up by its desktop file name take the installed scalable
+    // icon instead; the 48-pixel picture needs no image plugin.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
 
     auto *translator = new QTranslator(&App);
     if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),

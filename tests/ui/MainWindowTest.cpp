@@ -1,11 +1,14 @@
 #include "app/UFrmMain.h"
 #include "common/UUtils.h"
+#include "pages/UFrmMoney.h"
 #include "pages/UFrmSalary.h"
+#include "shell/UFrmAbout.h"
 #include "support/UiTestSupport.h"
 #include "support/UrlCatcher.h"
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -43,6 +46,18 @@ TEST_F(MainWindow, CaptionSizesAndMinimum) {
     Main.resize(600, 400);
     EXPECT_EQ(Main.size(), QSize(920, 723));
     EXPECT_EQ(QString::fromLatin1(Main.metaObject()->className()), "TFrmMain");
+}
+
+TEST_F(MainWindow, ShowsTheProgramIconAsDoesEveryDialog) {
+    const QIcon icon = Main.windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(48, 48)));
+    EXPECT_EQ(icon.pixmap(QSize(48, 48)).toImage().convertToFormat(QImage::Format_ARGB32),
+              QImage(QStringLiteral(":/pictures/icon.png")).convertToFormat(QImage::Format_ARGB32));
+    const TFrmAbout about;
+    EXPECT_EQ(about.windowIcon().cacheKey(), icon.cacheKey());
+    const TFrmMoney money;
+    EXPECT_EQ(money.windowIcon().cacheKey(), icon.cacheKey());
 }
 
 TEST_F(MainWindow, StartsWithTheSalaryPageAndItsCheckMark) {
