@@ -61,7 +61,7 @@ QDateEdit *TFrmLateFee::DatePicker(const QString &Name, int X, int Y) {
     picker->setCalendarPopup(true);
     picker->setDisplayFormat(QStringLiteral("yyyy年MM月dd日"));
     QFont font = picker->font();
-    font.setPixelSize(12); // the whole date fits the picker's fixed width
+    font.setPixelSize(11); // the whole date fits the picker's fixed width
     picker->setFont(font);
     picker->setGeometry(X, Y, 121, 24);
     return picker;

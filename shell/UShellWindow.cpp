@@ -48,11 +48,13 @@ void ShowPicture(QLabel *Label, const QString &Resource, const QString &Fallback
     // What the picture says, for screen readers whether or not the picture is there.
     if (!Fallback.isEmpty())
         Label->setAccessibleName(Fallback);
-    const QPixmap pixmap(Resource);
+    QPixmap pixmap(Resource);
     if (pixmap.isNull())
-        Label->setText(Fallback);
-    else
-        Label->setPixmap(pixmap);
+        return Label->setText(Fallback);
+    // A picture larger than its place (the 48-pixel icon in the About box) is shown whole.
+    if (pixmap.width() > Label->width() || pixmap.height() > Label->height())
+        pixmap = pixmap.scaled(Label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    Label->setPixmap(pixmap);
 }
 
 } // namespace ShellWindow

@@ -478,20 +478,75 @@ QString FontFamily() {
     return QStringLiteral("WenQuanYi Micro Hei");
 }
 
-QImage DrawIllustration(const Illustration &Picture) {
-    if (Picture.Brackets)
-        return DrawTableIllustration(Picture);
+namespace {
+
+void DrawCard(QPainter &P, QSize Size, const QColor &Accent) {
+    const QRectF card = QRectF(QPointF(0, 0), Size).adjusted(1.5, 1.5, -1.5, -1.5);
+    QLinearGradient wash(card.topLeft(), card.bottomRight());
+    wash.setColorAt(0, Tint(Accent, 0.16));
+    wash.setColorAt(1, Tint(Accent, 0.03));
+    P.setPen(QPen(Tint(Accent, 0.45), 1.2));
+    P.setBrush(wash);
+    P.drawRoundedRect(card, 10, 10);
+}
+
+// A tall place: the drawing on top, the name below it, and the rule's parts one under another
+// (the line is split where it reads " · ").
+QImage DrawTallIllustration(const Illustration &Picture) {
     const QSize size = Picture.Size;
     QImage image = Blank(size);
     QPainter p(&image);
     Prepare(p);
-    const QRectF card = QRectF(QPointF(0, 0), size).adjusted(1.5, 1.5, -1.5, -1.5);
-    QLinearGradient wash(card.topLeft(), card.bottomRight());
-    wash.setColorAt(0, Tint(Picture.Accent, 0.16));
-    wash.setColorAt(1, Tint(Picture.Accent, 0.03));
-    p.setPen(QPen(Tint(Picture.Accent, 0.45), 1.2));
-    p.setBrush(wash);
-    p.drawRoundedRect(card, 10, 10);
+    DrawCard(p, size, Picture.Accent);
+
+    const qreal disc = size.width() * 0.62;
+    const QPointF centre(size.width() / 2.0, 16 + disc / 2);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Tint(Picture.Accent, 0.22));
+    p.drawEllipse(centre, disc / 2, disc / 2);
+    const qreal box = disc * 0.68;
+    DrawMotif(p, Picture.Drawing, QRectF(centre.x() - box / 2, centre.y() - box / 2, box, box),
+              Picture.Accent);
+
+    const qreal width = size.width() - 28;
+    const QFont nameFont = FittingFont(Picture.Name, width, 22, 13, true);
+    const qreal nameHeight = QFontMetricsF(nameFont).height();
+    qreal y = centre.y() + disc / 2 + 18;
+    p.setFont(nameFont);
+    p.setPen(Picture.Accent.darker(125));
+    p.drawText(QRectF(14, y, width, nameHeight), Qt::AlignCenter, Picture.Name);
+    y += nameHeight + 6;
+    p.setPen(QPen(Picture.Accent, 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(size.width() / 2.0 - 20, y), QPointF(size.width() / 2.0 + 20, y));
+    y += 14;
+
+    const QStringList parts = Picture.Line.split(QStringLiteral(" · "));
+    const QFont partFont = FontOf(14);
+    const qreal partHeight = QFontMetricsF(partFont).height() * 1.3;
+    if (y + partHeight * parts.size() > size.height() - 10)
+        throw std::runtime_error("illustration does not fit: " + Picture.Key.toStdString());
+    p.setFont(partFont);
+    p.setPen(Grey);
+    for (const QString &part : parts) {
+        FittingFont(part, width, 14, 14, false); // throws when a part is too wide
+        p.drawText(QRectF(14, y, width, partHeight), Qt::AlignCenter, part);
+        y += partHeight;
+    }
+    return image;
+}
+
+} // namespace
+
+QImage DrawIllustration(const Illustration &Picture) {
+    if (Picture.Brackets)
+        return DrawTableIllustration(Picture);
+    if (Picture.Size.height() > Picture.Size.width())
+        return DrawTallIllustration(Picture);
+    const QSize size = Picture.Size;
+    QImage image = Blank(size);
+    QPainter p(&image);
+    Prepare(p);
+    DrawCard(p, size, Picture.Accent);
 
     // A soft disc behind the drawing.
     const qreal disc = size.height() * 0.78;

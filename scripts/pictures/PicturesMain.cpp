@@ -50,7 +50,7 @@ void Generate(const QDir &Resources) {
     jpeg(DrawLogo(), QStringLiteral("logo.jpg"));
     jpeg(DrawChatButton(QStringLiteral("QQ交谈"), QSize(74, 22), QColor(0x2a, 0x8c, 0xd8)),
          QStringLiteral("feedback_qq.jpg"));
-    jpeg(DrawChatButton(QStringLiteral("旺旺咨询"), QSize(77, 19), QColor(0xf0, 0x7c, 0x1a)),
+    jpeg(DrawChatButton(QStringLiteral("旺旺交谈"), QSize(77, 19), QColor(0xf0, 0x7c, 0x1a)),
          QStringLiteral("feedback_ww.jpg"));
     jpeg(DrawUpdateSide(), QStringLiteral("update_side.jpg"));
     jpeg(DrawUpdateStrip(), QStringLiteral("update_strip.jpg"));
