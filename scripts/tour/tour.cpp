@@ -1,0 +1,205 @@
+// A tour of the program for the eye: every page of the calculator menu, hidden entries included,
+// shown in the main window, and every other window, each rendered into a PNG file, with worked
+// examples calculated on the pages so that their results show too. Used to look at the layout
+// after a change and to take the README's pictures. Run through scripts/make-tour:
+//   pendra_tour <folder>
+
+#include "app/UFrmMain.h"
+#include "app/UStartup.h"
+#include "common/UFileManager.h"
+#include "pages/UFrmGoldsSetup.h"
+#include "pages/UFrmMoney.h"
+#include "shell/UFrmAbout.h"
+#include "shell/UFrmFeedback.h"
+#include "shell/UFrmProcessBar.h"
+#include "shell/UFrmUpdate.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+struct Input {
+    const char *Edit;
+    const char *Text;
+};
+
+// What is typed on a page before "开始计算" is pressed. Every figure is valid, so that no message
+// box stops the tour.
+struct Example {
+    const char *Page;
+    std::vector<Input> Inputs;
+};
+
+const std::vector<Example> &Examples() {
+    static const std::vector<Example> examples{
+        {"TFrmSalary", {{"TxtIncome", "10000"}, {"TxtGolds", "1000"}}},
+        {"TFrmSalaryOld", {{"TxtIncome", "10000"}, {"TxtGolds", "1000"}}},
+        {"TFrmYearAward", {{"TxtYearAward", "18000"}, {"TxtIncome", "5000"}}},
+        {"TFrmFiveGolds", {{"TxtIncome", "10000"}}},
+        {"TFrmLaoWu", {{"TxtIncome", "30000"}}},
+        {"TFrmWriting", {{"TxtIncome", "10000"}}},
+        {"TFrmRent", {{"TxtIncome", "4000"}}},
+        {"TFrmTransfer",
+         {{"TxtIncome", "500000"}, {"TxtOriginal", "300000"}, {"TxtExpense", "20000"}}},
+        {"TFrmLicense", {{"TxtIncome", "10000"}}},
+        {"TFrmPersonal", {{"TxtIncome", "80000"}}},
+        {"TFrmCompany", {{"TxtIncome", "100000"}}},
+        {"TFrmInterest", {{"TxtIncome", "10000"}}},
+        {"TFrmChance", {{"TxtIncome", "10000"}}},
+        {"TFrmOthers", {{"TxtIncome", "10000"}}},
+        {"TFrmLateFee", {{"TxtTax", "10000"}, {"TxtDays", "30"}}},
+        {"TFrmMakeUp",
+         {{"TxtOnceIncome", "200000"}, {"TxtAverageWage", "40000"}, {"TxtFiveGolds", "1000"}}},
+    };
+    return examples;
+}
+
+// Parameters of a typical city, so that the social insurance page and the parameter window show
+// real figures. They go into a folder of the tour's own, never into the user's file.
+TGoldsSetupInfo SampleParameters() {
+    TGoldsSetupInfo info;
+    info.PMin = 1500;
+    info.PMax = 20000;
+    info.SMin = 1500;
+    info.SMax = 15000;
+    info.PFund = 12;
+    info.PMedical = 2;
+    info.PPension = 8;
+    info.PLostJob = 0.2;
+    info.UFund = 12;
+    info.UMedical = 10;
+    info.UPension = 20;
+    info.ULostJob = 1;
+    info.Injury = 0.5;
+    info.GiveBirth = 0.8;
+    return info;
+}
+
+void Settle() {
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+class TTour {
+  public:
+    explicit TTour(const QDir &Folder) : Folder(Folder) {}
+
+    bool Save(QWidget *Window, const QString &Name) {
+        Settle();
+        const QString path = Folder.filePath(
+            QStringLiteral("%1-%2.png").arg(++Count, 2, 10, QLatin1Char('0')).arg(Name));
+        const bool saved = Window->grab().save(path);
+        std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+        Failed = Failed || !saved;
+        return saved;
+    }
+
+    // Every entry of the calculator menu in its order; a hidden entry is shown for the moment
+    // of its click, so that the page comes through the menu's own wiring.
+    void Pages(TFrmMain &Main) {
+        for (QAction *item : Main.N2->actions()) {
+            if (item->isSeparator())
+                continue;
+            const bool visible = item->isVisible();
+            item->setVisible(true);
+            item->trigger();
+            item->setVisible(visible);
+            QWidget *page = Main.CurrentPage();
+            if (!page) {
+                std::printf("FAILED %s opens no page\n", qPrintable(item->objectName()));
+                Failed = true;
+                continue;
+            }
+            Calculate(page);
+            Save(&Main, QString::fromLatin1(page->metaObject()->className()));
+        }
+    }
+
+    void Window(QWidget *Shown, const QString &Name, const std::function<void()> &Before = {}) {
+        Shown->show();
+        Settle();
+        if (Before)
+            Before();
+        Save(Shown, Name);
+        Shown->hide();
+    }
+
+    bool Failed = false;
+
+  private:
+    void Calculate(QWidget *Page) {
+        const QString className = QString::fromLatin1(Page->metaObject()->className());
+        for (const Example &example : Examples()) {
+            if (className != QLatin1String(example.Page))
+                continue;
+            for (const Input &input : example.Inputs) {
+                if (auto *edit = Page->findChild<QLineEdit *>(QLatin1String(input.Edit)))
+                    edit->setText(QString::fromUtf8(input.Text));
+            }
+            if (auto *calc = Page->findChild<QPushButton *>(QStringLiteral("BtnCalc")))
+                calc->click();
+        }
+    }
+
+    QDir Folder;
+    int Count = 0;
+};
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    InitApplication(app);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <folder for the PNG files>\n", argv[0]);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot make %s\n", argv[1]);
+        return 1;
+    }
+
+    QTemporaryDir parameters;
+    TFileManager::SetFoldersForTesting(parameters.path(), parameters.path());
+    if (!parameters.isValid() || !TFileManager::WriteSetupInfo(SampleParameters()))
+        std::fprintf(stderr, "no sample parameters: the social insurance figures stay 0\n");
+
+    TTour tour(folder);
+    {
+        TFrmMain main;
+        main.show();
+        tour.Pages(main);
+    }
+
+    TFrmMoney money;
+    tour.Window(&money, QStringLiteral("TFrmMoney"), [&money] {
+        money.TxtLowercase->setText(QStringLiteral("12345.67"));
+        money.BtnConvert->click();
+    });
+    TFrmGoldsSetup goldsSetup;
+    tour.Window(&goldsSetup, QStringLiteral("TFrmGoldsSetup"));
+    TFrmFeedback feedback;
+    tour.Window(&feedback, QStringLiteral("TFrmFeedback"));
+    TFrmAbout about;
+    tour.Window(&about, QStringLiteral("TFrmAbout"));
+    TFrmUpdate newest(nullptr, false);
+    tour.Window(&newest, QStringLiteral("TFrmUpdate-newest"));
+    TFrmUpdate newer(nullptr, true);
+    tour.Window(&newer, QStringLiteral("TFrmUpdate-newer"));
+    // Shown, the progress window closes itself after a second: it is taken before that.
+    TFrmProcessBar progress;
+    tour.Window(&progress, QStringLiteral("TFrmProcessBar"));
+    return tour.Failed ? 1 : 0;
+}
