@@ -44,6 +44,12 @@ void TypeAndEnter(QLineEdit *Edit, const QString &Text) {
     QTest::keyClick(Edit, Qt::Key_Return);
 }
 
+void ShowActive(QWidget *Window) {
+    Window->show();
+    QApplication::setActiveWindow(Window);
+    QCoreApplication::processEvents();
+}
+
 void Click(QWidget *Button) {
     QTest::mouseClick(Button, Qt::LeftButton);
 }

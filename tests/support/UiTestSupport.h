@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QWidget>
 #include <functional>
+#include <gtest/gtest.h>
 #include <ostream>
 
 // Readable gtest failure messages for Qt strings.
@@ -34,6 +35,16 @@ void Type(QLineEdit *Edit, const QString &Text);
 // Clears the edit, types text and presses Enter.
 void TypeAndEnter(QLineEdit *Edit, const QString &Text);
 void Click(QWidget *Button);
+
+// Shows a window and makes it the active one, as a user's window would be.
+void ShowActive(QWidget *Window);
+
+// A fixture holding one page (or window) of the class, shown and active.
+template <class TPage> class PageTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ShowActive(&Page); }
+    TPage Page;
+};
 
 template <class T> T *Find(QObject *Root, const QString &Name) {
     return Root->findChild<T *>(Name);

@@ -12,18 +12,12 @@ using namespace UiTest;
 
 namespace {
 
-class CompanyPage : public ::testing::Test {
+class CompanyPage : public UiTest::PageTest<TFrmCompany> {
   protected:
-    void SetUp() override {
-        Page.show();
-        QApplication::setActiveWindow(&Page);
-        QCoreApplication::processEvents();
-    }
     void Calc(const QString &income, int months) {
         Page.CmbMonths->setCurrentIndex(months - 1);
         TypeAndEnter(Page.TxtIncome, income);
     }
-    TFrmCompany Page;
 };
 
 TEST_F(CompanyPage, ShowingPutsCaretInIncome) {

@@ -12,20 +12,14 @@ using namespace PageChecks;
 
 namespace {
 
-class LaoWuPage : public ::testing::Test {
+class LaoWuPage : public UiTest::PageTest<TFrmLaoWu> {
   protected:
-    void SetUp() override {
-        Page.show();
-        QApplication::setActiveWindow(&Page);
-        QCoreApplication::processEvents();
-    }
     QStringList Results() const {
         return {Page.TxtInfome2->text(),       Page.TxtFeesCharged->text(),
                 Page.TxtTaxableIncome->text(), Page.TxtRate->text(),
                 Page.TxtDeduct->text(),        Page.TxtTax->text(),
                 Page.TxtIncomeAfterTax->text()};
     }
-    TFrmLaoWu Page;
 };
 
 TEST_F(LaoWuPage, ShowingPutsCaretInPayment) {

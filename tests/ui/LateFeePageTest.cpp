@@ -12,13 +12,8 @@ using namespace UiTest;
 
 namespace {
 
-class LateFeePage : public ::testing::Test {
+class LateFeePage : public UiTest::PageTest<TFrmLateFee> {
   protected:
-    void SetUp() override {
-        Page.show();
-        QApplication::setActiveWindow(&Page);
-        QCoreApplication::processEvents();
-    }
     void Calc(const QString &tax, const QString &days) {
         Page.TxtDays->setText(days);
         TypeAndEnter(Page.TxtTax, tax);
@@ -27,7 +22,6 @@ class LateFeePage : public ::testing::Test {
         QWidget *focus = QApplication::focusWidget();
         return focus ? focus->objectName() : QString();
     }
-    TFrmLateFee Page;
 };
 
 TEST_F(LateFeePage, NewPageShowsStoredDateAndCaretInTax) {

@@ -11,15 +11,7 @@ using namespace UiTest;
 
 namespace {
 
-class LicensePage : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        Page.show();
-        QApplication::setActiveWindow(&Page);
-        QCoreApplication::processEvents();
-    }
-    TFrmLicense Page;
-};
+class LicensePage : public UiTest::PageTest<TFrmLicense> {};
 
 TEST_F(LicensePage, ShowingPutsCaretInIncome) {
     EXPECT_TRUE(Page.TxtIncome->hasFocus());

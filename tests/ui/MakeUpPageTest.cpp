@@ -12,13 +12,8 @@ using namespace UiTest;
 
 namespace {
 
-class MakeUpPage : public ::testing::Test {
+class MakeUpPage : public UiTest::PageTest<TFrmMakeUp> {
   protected:
-    void SetUp() override {
-        Page.show();
-        QApplication::setActiveWindow(&Page);
-        QCoreApplication::processEvents();
-    }
     // Fills the form as a user would: amounts typed, years picked with the arrow keys, Enter in
     // the contributions edit.
     void Calc(const QString &once, const QString &wage, const QString &golds, int years) {
@@ -32,7 +27,6 @@ class MakeUpPage : public ::testing::Test {
             QTest::keyClick(Page.CmbYears, Qt::Key_Down);
         TypeAndEnter(Page.TxtFiveGolds, golds);
     }
-    TFrmMakeUp Page;
 };
 
 TEST_F(MakeUpPage, YearsOfferOneToTwelveAndCaretStartsInCompensation) {

@@ -11,15 +11,7 @@ using namespace UiTest;
 
 namespace {
 
-class PersonalPage : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        Page.show();
-        QApplication::setActiveWindow(&Page);
-        QCoreApplication::processEvents();
-    }
-    TFrmPersonal Page;
-};
+class PersonalPage : public UiTest::PageTest<TFrmPersonal> {};
 
 TEST_F(PersonalPage, ShowingPutsCaretInIncome) {
     EXPECT_TRUE(Page.TxtIncome->hasFocus());

@@ -13,18 +13,12 @@ using namespace PageChecks;
 
 namespace {
 
-class RentPage : public ::testing::Test {
+class RentPage : public UiTest::PageTest<TFrmRent> {
   protected:
-    void SetUp() override {
-        Page.show();
-        QApplication::setActiveWindow(&Page);
-        QCoreApplication::processEvents();
-    }
     QStringList Results() const {
         return {Page.TxtIncome2->text(), Page.TxtDeductFee->text(), Page.TxtTaxableIncome->text(),
                 Page.TxtRate->text(),    Page.TxtTax->text(),       Page.TxtIncomeAfterTax->text()};
     }
-    TFrmRent Page;
 };
 
 TEST_F(RentPage, ShowingPutsCaretInPayment) {

@@ -13,19 +13,13 @@ using namespace UiTest;
 
 namespace {
 
-class SalaryOldPage : public ::testing::Test {
+class SalaryOldPage : public UiTest::PageTest<TFrmSalaryOld> {
   protected:
-    void SetUp() override {
-        Page.show();
-        QApplication::setActiveWindow(&Page);
-        QCoreApplication::processEvents();
-    }
     void Calc(const QString &income, const QString &golds, bool foreign = false) {
         Page.RBtnForeign->setChecked(foreign);
         Page.TxtGolds->setText(golds);
         TypeAndEnter(Page.TxtIncome, income);
     }
-    TFrmSalaryOld Page;
 };
 
 TEST_F(SalaryOldPage, ShowingPutsCaretInIncome) {

@@ -13,18 +13,12 @@ using namespace UiTest;
 
 namespace {
 
-class SalaryPage : public ::testing::Test {
+class SalaryPage : public UiTest::PageTest<TFrmSalary> {
   protected:
-    void SetUp() override {
-        Page.show();
-        QApplication::setActiveWindow(&Page);
-        QCoreApplication::processEvents();
-    }
     void Calc(const QString &income, const QString &golds) {
         Page.TxtGolds->setText(golds);
         TypeAndEnter(Page.TxtIncome, income);
     }
-    TFrmSalary Page;
 };
 
 TEST_F(SalaryPage, ShowingPutsCaretInIncome) {

@@ -11,13 +11,8 @@ using namespace UiTest;
 
 namespace {
 
-class TransferPage : public ::testing::Test {
+class TransferPage : public UiTest::PageTest<TFrmTransfer> {
   protected:
-    void SetUp() override {
-        Page.show();
-        QApplication::setActiveWindow(&Page);
-        QCoreApplication::processEvents();
-    }
     void Fill(const QString &income, const QString &original, const QString &expense) {
         Page.TxtIncome->setText(income);
         Page.TxtOriginal->setText(original);
@@ -27,7 +22,6 @@ class TransferPage : public ::testing::Test {
         Fill("1234567.89", "1000000", "");
         TypeAndEnter(Page.TxtExpense, "12345.67");
     }
-    TFrmTransfer Page;
 };
 
 TEST_F(TransferPage, ShowingPutsCaretInIncome) {

@@ -13,15 +13,10 @@ using namespace PageChecks;
 
 namespace {
 
-class WritingPage : public ::testing::Test {
+class WritingPage : public UiTest::PageTest<TFrmWriting> {
   protected:
     // The page's window is active again once the box has gone.
     void Reactivate() {
-        QApplication::setActiveWindow(&Page);
-        QCoreApplication::processEvents();
-    }
-    void SetUp() override {
-        Page.show();
         QApplication::setActiveWindow(&Page);
         QCoreApplication::processEvents();
     }
@@ -29,7 +24,6 @@ class WritingPage : public ::testing::Test {
         return {Page.TxtIncome2->text(), Page.TxtDeductFee->text(), Page.TxtTaxableIncome->text(),
                 Page.TxtRate->text(),    Page.TxtTax->text(),       Page.TxtIncomeAfterTax->text()};
     }
-    TFrmWriting Page;
 };
 
 TEST_F(WritingPage, ShowingPutsCaretInPayment) {

@@ -14,19 +14,13 @@ using namespace PageChecks;
 
 namespace {
 
-class YearAwardPage : public ::testing::Test {
+class YearAwardPage : public UiTest::PageTest<TFrmYearAward> {
   protected:
-    void SetUp() override {
-        Page.show();
-        QApplication::setActiveWindow(&Page);
-        QCoreApplication::processEvents();
-    }
     void Calc(const QString &bonus, const QString &wage, const QString &golds) {
         Page.TxtIncome->setText(wage);
         Page.TxtGolds->setText(golds);
         TypeAndEnter(Page.TxtYearAward, bonus);
     }
-    TFrmYearAward Page;
 };
 
 TEST_F(YearAwardPage, ShowingPutsCaretInBonus) {
