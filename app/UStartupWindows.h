@@ -11,7 +11,9 @@
 class TStartupWindows : public QObject {
     Q_OBJECT
   public:
-    // Makes them, owned by Main, once the event loop runs.
+    // Makes them, owned by Main, in the turn of the event loop after Main has painted itself for
+    // the first time (at once if it is on screen already). A zero timer alone is not enough: on
+    // an X server the first paint waits for the server's expose, which comes later than that.
     static void Schedule(QWidget *Main);
 
     explicit TStartupWindows(QObject *Parent = nullptr);

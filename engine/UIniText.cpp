@@ -122,12 +122,20 @@ std::string KeyLine(const TEntry &entry) {
     return std::string(entry.Key) + "=" + entry.Value;
 }
 
+// The last line of a text, when something is written after it, needs an ending. A carriage
+// return it ends with must stay part of it: a "\n" alone would turn the pair into a CRLF ending
+// and change what the line says (a value, or a section name such as "[Name\r").
+void EndLastLine(TLine &line, const std::string &eol) {
+    if (line.Ending.empty())
+        line.Ending = !line.Text.empty() && line.Text.back() == '\r' ? "\r\n" : eol;
+}
+
 // Inserts a line after lines[after], which gains the ending it may lack at the end of the text.
 void InsertAfter(std::vector<TLine> &lines, std::size_t after, std::string text,
                  const std::string &eol) {
     std::string ending = eol;
     if (lines[after].Ending.empty()) {
-        lines[after].Ending = eol;
+        EndLastLine(lines[after], eol);
         ending.clear();
     }
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(after) + 1,
@@ -136,8 +144,8 @@ void InsertAfter(std::vector<TLine> &lines, std::size_t after, std::string text,
 
 void AppendSection(std::vector<TLine> &lines, std::string_view section,
                    std::span<const TEntry> entries, const std::string &eol) {
-    if (!lines.empty() && lines.back().Ending.empty())
-        lines.back().Ending = eol;
+    if (!lines.empty())
+        EndLastLine(lines.back(), eol);
     lines.push_back({"[" + std::string(section) + "]", eol});
     for (const TEntry &entry : entries)
         lines.push_back({KeyLine(entry), eol});

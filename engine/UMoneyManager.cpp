@@ -26,16 +26,19 @@ constexpr std::array<std::string_view, 13> Replacements{"元", "零", "零", "�
 std::optional<int64_t> ToFen(double amount) {
     if (!std::isfinite(amount))
         return std::nullopt;
-    const long double fen = std::nearbyint((long double)amount * 100);
+    const long double fen = std::rint((long double)amount * 100);
     if (fen < 0 || fen >= 1e15L)
         return std::nullopt;
     return static_cast<int64_t>(fen);
 }
 
 void ReplaceAll(std::string &text, std::string_view find, std::string_view replacement) {
+    std::size_t at = text.find(find);
+    if (at == std::string::npos)
+        return; // most patterns are absent: no copy then
     std::string out;
     std::size_t from = 0;
-    for (std::size_t at = text.find(find); at != std::string::npos; at = text.find(find, from)) {
+    for (; at != std::string::npos; at = text.find(find, from)) {
         out.append(text, from, at - from);
         out.append(replacement);
         from = at + find.size();

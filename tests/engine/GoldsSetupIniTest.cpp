@@ -158,6 +158,42 @@ TEST(IniText, NewKeyGoesBeforeBlankLinesThatSeparateSections) {
     EXPECT_EQ(IniText::WriteSection("[s]\r\n\r\n", "s", {&entry, 1}), "[s]\r\nn=1\r\n\r\n");
 }
 
+// A text whose last line ends with a lone carriage return: when a line is written after it, the
+// return stays in that line (CRLF follows it), so the line reads as it did before.
+struct LastCrCase {
+    const char *Rule;
+    std::string Before;
+    std::string After;
+};
+
+class IniTextLastCr : public ::testing::TestWithParam<LastCrCase> {};
+
+TEST_P(IniTextLastCr, CarriageReturnStaysInTheLine) {
+    const LastCrCase &c = GetParam();
+    const IniText::TEntry entry{"n", "1"};
+    EXPECT_EQ(IniText::WriteSection(c.Before, "s", {&entry, 1}), c.After) << c.Rule;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, IniTextLastCr,
+                         ::testing::Values(LastCrCase{"quoted value in an LF text keeps its return",
+                                                      "[s]\nq=\"5\"\r", "[s]\nq=\"5\"\r\r\nn=1"},
+                                           LastCrCase{"CRLF text gains the usual ending",
+                                                      "[s]\r\nq=5\r", "[s]\r\nq=5\r\r\nn=1"},
+                                           LastCrCase{"unclosed header before an appended section",
+                                                      "a=1\n[s\r", "a=1\n[s\r\r\n[s]\nn=1\n"},
+                                           LastCrCase{
+                                               "LF text without a return is unchanged in form",
+                                               "[s]\nq=5", "[s]\nq=5\nn=1"}));
+
+TEST(GoldsSetupIni, UnclosedHeaderWithReturnAtTheEndDoesNotHideTheWrittenSection) {
+    // "[五险一金\r" names another section ("五险一金\r"); after writing, the values must be
+    // found in the section written, not behind a header that the new ending completed.
+    const std::string before = "a=1\n[\xCE\xE5\xCF\xD5\xD2\xBB\xBD\xF0\r";
+    const std::string after = GoldsSetupIni::Write(before, Sample());
+    EXPECT_EQ(after.substr(0, before.size()), before);
+    ExpectSame(GoldsSetupIni::Read(after), Sample());
+}
+
 TEST(IniText, LongLineIsKept) {
     const std::string longLine(200000, 'x');
     const std::string before = longLine + "\n[s]\n";

@@ -2,6 +2,8 @@
 #include "support/ParamFolders.h"
 #include "support/ReadOnlyFolder.h"
 
+#include <QTemporaryDir>
+
 namespace {
 
 class FileManager : public ParamFolders {
@@ -35,6 +37,43 @@ TEST_F(FileManager, UnwritableProgramFolderFallsBackToTheConfigFolder) {
     ASSERT_TRUE(TFileManager::WriteSetupInfo(Rates(7.5)));
     EXPECT_TRUE(QFile::exists(QDir(config).filePath(QStringLiteral("init.ini"))));
     EXPECT_EQ(TFileManager::ReadSetupInfo()->PPension, 7.5);
+}
+
+// XDG_CONFIG_HOME taken for a folder of the test while it lives.
+class ConfigHome {
+  public:
+    ConfigHome() : Saved(qgetenv("XDG_CONFIG_HOME")) {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(Home.path()));
+    }
+    ~ConfigHome() {
+        if (Saved.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", Saved);
+    }
+    ConfigHome(const ConfigHome &) = delete;
+    ConfigHome &operator=(const ConfigHome &) = delete;
+    QString Path() const { return Home.path(); }
+
+  private:
+    QTemporaryDir Home;
+    QByteArray Saved;
+};
+
+// What an installed program does: /usr/bin cannot be written by the user, so the file is the
+// user's own, in the folder named after the application under the XDG configuration home.
+TEST_F(FileManager, UnwritableProgramFolderMeansThePerUserConfigurationFolder) {
+    const ConfigHome home;
+    TFileManager::SetFoldersForTesting(Program.path(), {});
+    ReadOnlyFolder readOnly(Program.path());
+    if (!readOnly.Active())
+        GTEST_SKIP() << "this machine cannot make a folder unwritable for this process";
+    const QString expected = QDir(home.Path()).filePath(QStringLiteral("pendra/init.ini"));
+    EXPECT_EQ(TFileManager::FilePath(), expected);
+    ASSERT_TRUE(TFileManager::WriteSetupInfo(Rates(8.5)));
+    EXPECT_TRUE(QFile::exists(expected));
+    EXPECT_FALSE(QFile::exists(BesideProgram()));
+    EXPECT_EQ(TFileManager::ReadSetupInfo()->PPension, 8.5);
 }
 
 TEST_F(FileManager, FileBesideAnUnwritableProgramIsStillReadThere) {

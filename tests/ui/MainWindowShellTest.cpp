@@ -8,6 +8,8 @@
 #include "support/UiTestSupport.h"
 
 #include <QLineEdit>
+#include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -130,6 +132,51 @@ TEST_F(StartupWindows, MadeInOrderAfterTheMainWindowAndNeverShown) {
                                   "TFrmFeedback", "TFrmProcessBar"}));
     EXPECT_EQ(qobject_cast<TFrmGoldsSetup *>(windows[2])->TxtSMax->text(), "9000")
         << "the parameter dialog read the file";
+}
+
+// Records whether the start-up windows already existed when the main window first painted.
+class FirstPaintProbe : public QObject {
+  public:
+    explicit FirstPaintProbe(QWidget *Main) : Main(Main) { Main->installEventFilter(this); }
+    bool Painted = false;
+    bool WindowsAtFirstPaint = false;
+
+  protected:
+    bool eventFilter(QObject *Watched, QEvent *Event) override {
+        if (Watched == Main && Event->type() == QEvent::Paint && !Painted) {
+            Painted = true;
+            WindowsAtFirstPaint = Main->findChild<TStartupWindows *>() != nullptr;
+        }
+        return false;
+    }
+
+  private:
+    QWidget *Main;
+};
+
+TEST_F(StartupWindows, WaitForTheFirstPaintOfTheMainWindow) {
+    TFrmMain main;
+    TStartupWindows::Schedule(&main);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(main.findChild<TStartupWindows *>(), nullptr)
+        << "nothing is made while the main window is not on screen";
+    FirstPaintProbe probe(&main);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main.findChild<TStartupWindows *>() != nullptr; }));
+    EXPECT_TRUE(probe.Painted);
+    EXPECT_FALSE(probe.WindowsAtFirstPaint) << "the main window painted before they were made";
+    EXPECT_EQ(main.findChildren<TStartupWindows *>().size(), 1);
+}
+
+TEST_F(StartupWindows, MadeAtOnceForAMainWindowAlreadyOnScreen) {
+    TFrmMain main;
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    TStartupWindows::Schedule(&main);
+    EXPECT_EQ(main.findChild<TStartupWindows *>(), nullptr) << "nothing is made before the loop";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main.findChild<TStartupWindows *>() != nullptr; }))
+        << "no second paint is awaited";
 }
 
 } // namespace
