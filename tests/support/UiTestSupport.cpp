@@ -44,6 +44,10 @@ void TypeAndEnter(QLineEdit *Edit, const QString &Text) {
     QTest::keyClick(Edit, Qt::Key_Return);
 }
 
+bool WaitFor(const std::function<bool()> &Condition, int TimeoutMs) {
+    return QTest::qWaitFor(Condition, TimeoutMs);
+}
+
 void ShowActive(QWidget *Window) {
     Window->show();
     QApplication::setActiveWindow(Window);

@@ -36,6 +36,10 @@ void Type(QLineEdit *Edit, const QString &Text);
 void TypeAndEnter(QLineEdit *Edit, const QString &Text);
 void Click(QWidget *Button);
 
+// Processes events until the condition holds or the time runs out; false on time-out, so a test
+// can assert on it.
+bool WaitFor(const std::function<bool()> &Condition, int TimeoutMs = 5000);
+
 // Shows a window and makes it the active one, as a user's window would be.
 void ShowActive(QWidget *Window);
 

@@ -37,7 +37,7 @@ TEST_P(AdvertisementTitle, HidesThePanelOnTheTwoTitles) {
     TFrmMain main;
     EXPECT_TRUE(main.WebBrowser1->LocationName().isEmpty()) << "the window did not wait";
     main.PanelAds->setVisible(true); // so that hiding it shows
-    QTRY_VERIFY(!main.WebBrowser1->LocationName().isEmpty());
+    ASSERT_TRUE(UiTest::WaitFor([&] { return !main.WebBrowser1->LocationName().isEmpty(); }));
     EXPECT_EQ(main.WebBrowser1->LocationName().toStdString(), c.Title) << c.Rule;
     EXPECT_EQ(main.PanelAds->isHidden(), c.Hidden) << c.Rule;
     EXPECT_EQ(Server.Requests(), QList<QByteArray>{"/ads/test.html"});
@@ -62,7 +62,9 @@ TEST_F(MainWindowShell, NoServerGivesTheNoPageTitle) {
     TUtils::SetSiteUrlForTesting(RefusingUrl());
     TFrmMain main;
     main.PanelAds->setVisible(true);
-    QTRY_COMPARE(main.WebBrowser1->LocationName(), TWebBrowser::NoPageTitle);
+    ASSERT_TRUE(UiTest::WaitFor(
+        [&] { return main.WebBrowser1->LocationName() == TWebBrowser::NoPageTitle; }));
+    EXPECT_EQ(main.WebBrowser1->LocationName(), TWebBrowser::NoPageTitle);
     EXPECT_TRUE(main.PanelAds->isHidden());
 }
 
@@ -87,9 +89,12 @@ TEST_P(BackgroundFetch, SetsTheCaption) {
         Server.Respond("/version.html", c.Response);
     TFrmMain main;
     main.N23->trigger();
-    QTRY_COMPARE(main.windowTitle(), c.Caption);
+    ASSERT_TRUE(UiTest::WaitFor([&] { return main.windowTitle() == c.Caption; }));
+    EXPECT_EQ(main.windowTitle(), c.Caption);
     EXPECT_TRUE(Server.Requests().contains("/version.html")) << c.Rule;
-    QTRY_VERIFY(main.findChildren<QThread *>().isEmpty()); // the finished worker is released
+    ASSERT_TRUE(UiTest::WaitFor([&] {
+        return main.findChildren<QThread *>().isEmpty();
+    })); // the finished worker is released
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -106,7 +111,7 @@ TEST_F(MainWindowShell, ClosingTheWindowEndsARunningFetch) {
     Server.NeverAnswer("/version.html");
     auto *main = new TFrmMain;
     main->N23->trigger();
-    QTRY_VERIFY(Server.Requests().contains("/version.html"));
+    ASSERT_TRUE(UiTest::WaitFor([&] { return Server.Requests().contains("/version.html"); }));
     QPointer<QThread> worker = main->findChild<QThread *>();
     ASSERT_TRUE(worker);
     delete main; // must neither wait for the time-out nor leave the worker behind
@@ -121,7 +126,7 @@ TEST_F(StartupWindows, MadeInOrderAfterTheMainWindowAndNeverShown) {
     main.show();
     TStartupWindows::Schedule(&main);
     EXPECT_EQ(main.findChild<TStartupWindows *>(), nullptr) << "nothing is made before the loop";
-    QTRY_VERIFY(main.findChild<TStartupWindows *>() != nullptr);
+    ASSERT_TRUE(UiTest::WaitFor([&] { return main.findChild<TStartupWindows *>() != nullptr; }));
     QStringList order;
     const QList<QWidget *> windows = main.findChild<TStartupWindows *>()->Windows();
     for (QWidget *window : windows) {

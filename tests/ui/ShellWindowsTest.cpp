@@ -104,7 +104,7 @@ TEST(ProcessBar, WaitsASecondThenFillsTheBarAndCloses) {
     EXPECT_TRUE(bar.MyTimer->isActive());
     EXPECT_EQ(bar.MyTimer->interval(), 1000);
     EXPECT_EQ(bar.progressBar->value(), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(!bar.isVisible(), 5000);
+    ASSERT_TRUE(UiTest::WaitFor([&] { return !bar.isVisible(); }, 5000));
     EXPECT_FALSE(bar.MyTimer->isActive());
     EXPECT_EQ(bar.progressBar->maximum(), 10);
     EXPECT_EQ(bar.progressBar->value(), 10);
