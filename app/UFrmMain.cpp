@@ -11,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QSemaphore>
 #include <QThread>
@@ -183,14 +182,13 @@ void TFrmMain::CreateBanner() {
     layout->setContentsMargins(0, 1, 0, 1);
     layout->setSpacing(0);
 
-    ImgLogo = new QLabel(Panel2);
+    ImgLogo = new TClickLabel(Panel2);
     ImgLogo->setObjectName(QStringLiteral("ImgLogo"));
     ImgLogo->setFixedSize(210, 70);
     ImgLogo->setAlignment(Qt::AlignCenter);
-    ImgLogo->setCursor(Qt::PointingHandCursor);
     ImgLogo->setAccessibleName(QStringLiteral("官方网站")); // it opens the home page
     ImgLogo->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.jpg")));
-    ImgLogo->installEventFilter(this);
+    connect(ImgLogo, &TClickLabel::Clicked, this, &TFrmMain::ImgLogoClick);
     layout->addWidget(ImgLogo);
 
     PanelAds = new QWidget(Panel2);
@@ -297,15 +295,6 @@ void TFrmMain::N23Click() {
         return MsgBox::Show(this, ThreadFailedText, MsgBox::ApplicationTitle);
     }
     go->release();
-}
-
-bool TFrmMain::eventFilter(QObject *Watched, QEvent *Event) {
-    if (Watched == ImgLogo && Event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent *>(Event)->button() == Qt::LeftButton) {
-        ImgLogoClick();
-        return true;
-    }
-    return QMainWindow::eventFilter(Watched, Event);
 }
 
 void TFrmMain::WireTools() {

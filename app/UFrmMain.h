@@ -1,11 +1,12 @@
 #pragma once
 
+#include "shell/UShellWindow.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
 
 class QActionGroup;
-class QLabel;
 class QMenu;
 class QMenuBar;
 class QToolBar;
@@ -47,7 +48,7 @@ class TFrmMain : public QMainWindow {
                 *ToolButton8 = nullptr, *ToolButton7 = nullptr;
 
     QWidget *Panel2 = nullptr;
-    QLabel *ImgLogo = nullptr;
+    TClickLabel *ImgLogo = nullptr;
     QWidget *PanelAds = nullptr;
     TWebBrowser *WebBrowser1 = nullptr;
     QWidget *PanelMain = nullptr;
@@ -61,9 +62,6 @@ class TFrmMain : public QMainWindow {
     static const QString ThreadFailedText;
     // The background fetch shows at most this much of the page in the caption.
     static constexpr qsizetype CaptionLimit = 200;
-
-  protected:
-    bool eventFilter(QObject *Watched, QEvent *Event) override;
 
   private:
     void CreateMenus();
