@@ -2,7 +2,6 @@
 // small tables of realistic values (amounts around the bracket bounds, typed texts) so that no
 // call can be folded away or predicted. Each benchmark is named after the operation it calls.
 
-#include "common/UNumText.h"
 #include "engine/UCompanyManager.h"
 #include "engine/UGoldsContribution.h"
 #include "engine/UGoldsSetupIni.h"
@@ -11,6 +10,7 @@
 #include "engine/ULicenseManager.h"
 #include "engine/UMakeUpManager.h"
 #include "engine/UMoneyManager.h"
+#include "engine/UNumText.h"
 #include "engine/UOthersManager.h"
 #include "engine/URentManager.h"
 #include "engine/USalaryOldManager.h"

@@ -2,8 +2,8 @@
 
 #include "common/UMsgBox.h"
 #include "common/UNumKeyFilter.h"
-#include "common/UNumText.h"
 #include "common/UUtils.h"
+#include "engine/UNumText.h"
 
 #include <QEvent>
 #include <QGroupBox>

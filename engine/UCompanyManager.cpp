@@ -1,7 +1,7 @@
 #include "engine/UCompanyManager.h"
 
 #include "common/UBrackets.h"
-#include "common/UNumText.h"
+#include "engine/UNumText.h"
 
 #include <array>
 

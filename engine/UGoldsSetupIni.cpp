@@ -1,7 +1,7 @@
 #include "engine/UGoldsSetupIni.h"
 
-#include "common/UNumText.h"
 #include "engine/UIniText.h"
+#include "engine/UNumText.h"
 
 namespace GoldsSetupIni {
 namespace {

@@ -1,6 +1,6 @@
 #include "engine/UMakeUpManager.h"
 
-#include "common/UNumText.h"
+#include "engine/UNumText.h"
 #include "engine/USalaryTaxManager.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "engine/URentManager.h"
 
-#include "common/UNumText.h"
+#include "engine/UNumText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "engine/USalaryTaxManager.h"
 
-#include "common/UNumText.h"
+#include "engine/UNumText.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "engine/UTransferManager.h"
 
-#include "common/UNumText.h"
+#include "engine/UNumText.h"
 
 namespace {
 

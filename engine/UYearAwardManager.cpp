@@ -1,6 +1,6 @@
 #include "engine/UYearAwardManager.h"
 
-#include "common/UNumText.h"
+#include "engine/UNumText.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 // included (RoundToCents takes a short cut that the text form does not).
 
 #include "FuzzCheck.h"
-#include "common/UNumText.h"
+#include "engine/UNumText.h"
 
 #include <cmath>
 #include <cstdint>

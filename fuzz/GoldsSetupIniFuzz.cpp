@@ -9,8 +9,8 @@
 // eight bytes of the input (any double: infinities and NaN are written too, and read back as 0).
 
 #include "FuzzCheck.h"
-#include "common/UNumText.h"
 #include "engine/UGoldsSetupIni.h"
+#include "engine/UNumText.h"
 
 #include <algorithm>
 #include <cmath>

@@ -10,8 +10,8 @@
 // pattern (bytes 1 to 8), so that infinities, NaN and amounts off the cent grid come up too.
 
 #include "FuzzCheck.h"
-#include "common/UNumText.h"
 #include "engine/UMoneyManager.h"
+#include "engine/UNumText.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // finite and on whole cents, and reads back unchanged from both display forms.
 
 #include "FuzzCheck.h"
-#include "common/UNumText.h"
+#include "engine/UNumText.h"
 
 #include <cmath>
 #include <cstdint>

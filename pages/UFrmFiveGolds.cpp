@@ -1,8 +1,8 @@
 #include "pages/UFrmFiveGolds.h"
 
 #include "common/UFileManager.h"
-#include "common/UNumText.h"
 #include "engine/UGoldsContribution.h"
+#include "engine/UNumText.h"
 #include "engine/USalaryTaxManager.h"
 
 #include <QGroupBox>

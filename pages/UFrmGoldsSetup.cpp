@@ -4,7 +4,7 @@
 #include "common/UFileManager.h"
 #include "common/UMsgBox.h"
 #include "common/UNumKeyFilter.h"
-#include "common/UNumText.h"
+#include "engine/UNumText.h"
 #include "shell/UShellWindow.h"
 #include "shell/USupportContact.h"
 

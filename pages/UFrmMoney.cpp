@@ -2,9 +2,9 @@
 
 #include "common/UCalcPage.h"
 #include "common/UNumKeyFilter.h"
-#include "common/UNumText.h"
 #include "common/UUtils.h"
 #include "engine/UMoneyManager.h"
+#include "engine/UNumText.h"
 
 #include <QLabel>
 #include <QLineEdit>

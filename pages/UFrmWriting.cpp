@@ -1,6 +1,6 @@
 #include "pages/UFrmWriting.h"
 
-#include "common/UNumText.h"
+#include "engine/UNumText.h"
 #include "engine/UWritingManager.h"
 
 #include <QLabel>

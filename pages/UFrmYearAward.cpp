@@ -1,6 +1,6 @@
 #include "pages/UFrmYearAward.h"
 
-#include "common/UNumText.h"
+#include "engine/UNumText.h"
 #include "engine/UYearAwardManager.h"
 
 #include <QCheckBox>

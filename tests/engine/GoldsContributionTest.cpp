@@ -1,5 +1,5 @@
-#include "common/UNumText.h"
 #include "engine/UGoldsContribution.h"
+#include "engine/UNumText.h"
 #include "engine/USalaryTaxManager.h"
 
 #include <gtest/gtest.h>

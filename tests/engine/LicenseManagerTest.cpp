@@ -1,5 +1,5 @@
-#include "common/UNumText.h"
 #include "engine/ULicenseManager.h"
+#include "engine/UNumText.h"
 
 #include <gtest/gtest.h>
 

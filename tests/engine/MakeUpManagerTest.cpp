@@ -1,5 +1,5 @@
-#include "common/UNumText.h"
 #include "engine/UMakeUpManager.h"
+#include "engine/UNumText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // RoundToCents decides every bracket and range check; it takes a short cut away from half cents
 // that must give the very double the "0.00" text form gives.
 
-#include "common/UNumText.h"
+#include "engine/UNumText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "common/UNumText.h"
+#include "engine/UNumText.h"
 #include "engine/USalaryOldManager.h"
 
 #include <gtest/gtest.h>
