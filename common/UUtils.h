@@ -3,7 +3,7 @@
 // instantiated. Qt types are only forward-declared here, so the bracket lookup stays usable from
 // code without Qt.
 
-#include "common/UBrackets.h"
+#include "engine/UBrackets.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "engine/USalaryOldManager.h"
 
-#include "common/UBrackets.h"
+#include "engine/UBrackets.h"
 #include "engine/UNumText.h"
 
 #include <array>

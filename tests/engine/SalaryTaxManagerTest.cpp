@@ -1,4 +1,4 @@
-#include "common/UBrackets.h"
+#include "engine/UBrackets.h"
 #include "engine/UNumText.h"
 #include "engine/USalaryTaxManager.h"
 
