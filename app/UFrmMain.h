@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/UShellWindow.h"
+#include "common/UShellWindow.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -4,8 +4,8 @@
 #include "common/UFileManager.h"
 #include "common/UMsgBox.h"
 #include "common/UNumKeyFilter.h"
+#include "common/UShellWindow.h"
 #include "engine/UNumText.h"
-#include "shell/UShellWindow.h"
 #include "shell/USupportContact.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "shell/UFrmAbout.h"
 
-#include "shell/UShellWindow.h"
+#include "common/UShellWindow.h"
 #include "shell/USupportContact.h"
 
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "shell/UFrmFeedback.h"
 
 #include "common/UCalcPage.h"
+#include "common/UShellWindow.h"
 #include "common/UUtils.h"
-#include "shell/UShellWindow.h"
 #include "shell/USupportContact.h"
 
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #include "shell/UFrmProcessBar.h"
 
 #include "common/UCalcPage.h"
-#include "shell/UShellWindow.h"
+#include "common/UShellWindow.h"
 
 #include <QProgressBar>
 #include <QThread>

@@ -1,8 +1,8 @@
 #include "shell/UFrmUpdate.h"
 
 #include "common/UCalcPage.h"
+#include "common/UShellWindow.h"
 #include "common/UUtils.h"
-#include "shell/UShellWindow.h"
 
 #include <QPushButton>
 

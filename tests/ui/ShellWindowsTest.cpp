@@ -1,9 +1,9 @@
 #include "app/UFrmMain.h"
 #include "common/UCalcPage.h"
+#include "common/UShellWindow.h"
 #include "shell/UFrmAbout.h"
 #include "shell/UFrmFeedback.h"
 #include "shell/UFrmProcessBar.h"
-#include "shell/UShellWindow.h"
 #include "support/OpenedUrls.h"
 #include "support/UiTestSupport.h"
 

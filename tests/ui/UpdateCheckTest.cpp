@@ -1,7 +1,7 @@
 #include "app/UFrmMain.h"
+#include "common/UShellWindow.h"
 #include "common/UUtils.h"
 #include "shell/UFrmUpdate.h"
-#include "shell/UShellWindow.h"
 #include "support/LocalHttpServer.h"
 #include "support/OpenedUrls.h"
 #include "support/UiTestSupport.h"

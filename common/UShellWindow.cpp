@@ -1,4 +1,4 @@
-#include "shell/UShellWindow.h"
+#include "common/UShellWindow.h"
 
 #include <QDialog>
 #include <QGuiApplication>
