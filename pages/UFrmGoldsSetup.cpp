@@ -5,8 +5,8 @@
 #include "common/UMsgBox.h"
 #include "common/UNumKeyFilter.h"
 #include "common/UShellWindow.h"
+#include "common/USupportContact.h"
 #include "engine/UNumText.h"
-#include "shell/USupportContact.h"
 
 #include <QEvent>
 #include <QGroupBox>

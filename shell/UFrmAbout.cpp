@@ -1,7 +1,7 @@
 #include "shell/UFrmAbout.h"
 
 #include "common/UShellWindow.h"
-#include "shell/USupportContact.h"
+#include "common/USupportContact.h"
 
 #include <QPushButton>
 

@@ -2,8 +2,8 @@
 
 #include "common/UCalcPage.h"
 #include "common/UShellWindow.h"
+#include "common/USupportContact.h"
 #include "common/UUtils.h"
-#include "shell/USupportContact.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
