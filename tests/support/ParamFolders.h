@@ -3,6 +3,7 @@
 // tests read and write their own parameter files.
 
 #include "common/UFileManager.h"
+#include "support/UiTestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +17,7 @@ class ParamFolders : public ::testing::Test {
 
   protected:
     void SetUp() override { TFileManager::SetFoldersForTesting(Program.path(), Config.path()); }
-    void TearDown() override { TFileManager::SetFoldersForTesting({}, {}); }
+    void TearDown() override { UiTest::UseDefaultParamFolders(); }
 
     QString BesideProgram() const {
         return QDir(Program.path()).filePath(QStringLiteral("init.ini"));

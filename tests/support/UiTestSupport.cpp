@@ -1,10 +1,35 @@
 #include "support/UiTestSupport.h"
 
+#include "common/UFileManager.h"
+
 #include <QDialog>
+#include <QDir>
 #include <QMessageBox>
 #include <QTimer>
 
 namespace UiTest {
+
+namespace {
+
+QString &DefaultParamRoot() {
+    static QString root;
+    return root;
+}
+
+} // namespace
+
+void SetDefaultParamFolders(const QString &Root) {
+    DefaultParamRoot() = Root;
+    QDir(Root).mkpath(QStringLiteral("program"));
+    QDir(Root).mkpath(QStringLiteral("config"));
+    UseDefaultParamFolders();
+}
+
+void UseDefaultParamFolders() {
+    const QDir root(DefaultParamRoot());
+    TFileManager::SetFoldersForTesting(root.filePath(QStringLiteral("program")),
+                                       root.filePath(QStringLiteral("config")));
+}
 
 ModalSeen CloseNextModal(const std::function<void()> &Action,
                          const std::function<void(QWidget *)> &Inspect) {

@@ -40,6 +40,12 @@ void Click(QWidget *Button);
 // can assert on it.
 bool WaitFor(const std::function<bool()> &Condition, int TimeoutMs = 5000);
 
+// The folders every test takes for the program's and the user's configuration folder unless it
+// chooses its own: two folders under Root, so that no test reads or writes the parameter file of
+// the build folder or of the user running the tests.
+void SetDefaultParamFolders(const QString &Root);
+void UseDefaultParamFolders();
+
 // Shows a window and makes it the active one, as a user's window would be.
 void ShowActive(QWidget *Window);
 

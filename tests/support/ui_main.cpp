@@ -1,6 +1,8 @@
 #include "app/UStartup.h"
+#include "support/UiTestSupport.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv) {
@@ -8,6 +10,8 @@ int main(int argc, char **argv) {
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     InitApplication(app);
+    const QTemporaryDir params;
+    UiTest::SetDefaultParamFolders(params.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

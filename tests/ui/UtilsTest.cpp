@@ -76,7 +76,8 @@ TEST(HttpGet, ServerThatNeverAnswersEndsWithinTheTimeOut) {
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(TUtils::HttpGet(server.Url() + "version.html"), "");
-    EXPECT_LT(clock.elapsed(), TUtils::HttpTimeoutMs + 3000);
+    // Bounded by the time-out, with room for a loaded machine: only a request that hangs fails.
+    EXPECT_LT(clock.elapsed(), 3 * TUtils::HttpTimeoutMs);
     EXPECT_EQ(server.Requests().size(), 1);
 }
 
