@@ -1,0 +1,133 @@
+#include "common/UCurrentPage.h"
+
+#include "common/UUtils.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Wide enough for ten typed digits and for most results; a layout may give more.
+constexpr int FieldWidth = 150;
+
+} // namespace
+
+TCurrentPage::TCurrentPage(const QString &Title, QWidget *Parent)
+    : TCalcPage(Title, QSize(900, 600), Parent) {
+    BodyLayout = new QVBoxLayout(Client());
+    BodyLayout->setContentsMargins(20, 12, 20, 12);
+    BodyLayout->setSpacing(8);
+}
+
+QString TCurrentPage::Amount(current::Cents Value) {
+    return QString::fromStdString(current::FormatCents(Value));
+}
+
+QString TCurrentPage::AmountYuan(current::Cents Value) {
+    return Amount(Value) + tr("元");
+}
+
+QString TCurrentPage::RatePercent(int Rate) {
+    return QString::number(Rate) + QLatin1Char('%');
+}
+
+QFormLayout *TCurrentPage::NewForm() {
+    auto *form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    form->setRowWrapPolicy(QFormLayout::DontWrapRows);
+    return form;
+}
+
+QLineEdit *TCurrentPage::AddInputRow(QFormLayout *Form, const QString &Name,
+                                     const QString &CaptionText) {
+    QLineEdit *edit = AmountEdit(Name, 0, 0, FieldWidth);
+    edit->setMinimumWidth(FieldWidth);
+    Describe(edit, CaptionText);
+    Form->addRow(CaptionText, edit);
+    return edit;
+}
+
+QLineEdit *TCurrentPage::AddResultRow(QFormLayout *Form, const QString &Name,
+                                      const QString &CaptionText, const QString &CopyName) {
+    auto *edit = new QLineEdit(Client());
+    edit->setObjectName(Name);
+    edit->setReadOnly(true);
+    edit->setMinimumWidth(FieldWidth);
+    Describe(edit, CaptionText);
+    auto *copy = new QPushButton(tr("复制"), Client());
+    copy->setObjectName(CopyName.isEmpty() ? QStringLiteral("Copy") + Name : CopyName);
+    copy->setAccessibleName(tr("复制") + edit->accessibleName());
+    connect(copy, &QPushButton::clicked, this, [edit] { TUtils::CopyToClipboard(edit->text()); });
+    auto *row = new QHBoxLayout;
+    row->addWidget(edit);
+    row->addWidget(copy);
+    row->addStretch();
+    Form->addRow(CaptionText, row);
+    return edit;
+}
+
+QLabel *TCurrentPage::InlineMessage(const QString &Name, const QString &Field) {
+    auto *label = new QLabel(Client());
+    label->setObjectName(Name);
+    label->setStyleSheet(QStringLiteral("color: red;"));
+    label->setWordWrap(true);
+    Describe(label, Field);
+    label->setAccessibleName(label->accessibleName() + tr("提示"));
+    return label;
+}
+
+QLabel *TCurrentPage::GreyNote(const QString &Text) {
+    auto *label = new QLabel(Text, Client());
+    label->setStyleSheet(QStringLiteral("color: gray;"));
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton *TCurrentPage::FlowButton(const QString &Name, const QString &Text) {
+    auto *button = new QPushButton(Text, Client());
+    button->setObjectName(Name);
+    return button;
+}
+
+QHBoxLayout *TCurrentPage::ButtonRow(std::initializer_list<QPushButton *> Buttons) {
+    auto *row = new QHBoxLayout;
+    for (QPushButton *button : Buttons)
+        row->addWidget(button);
+    row->addStretch();
+    return row;
+}
+
+QGroupBox *TCurrentPage::MethodGroup(const QString &Picture) {
+    auto *group = new QGroupBox(tr("计算方法："), Client());
+    group->setObjectName(QStringLiteral("GrpMethod"));
+    auto *layout = new QVBoxLayout(group);
+    auto *picture = new QLabel(group);
+    picture->setObjectName(QStringLiteral("ImgMethod"));
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setPixmap(QPixmap(Picture));
+    layout->addWidget(picture);
+    return group;
+}
+
+std::optional<current::Cents> TCurrentPage::ReadCents(const QLineEdit *Edit) {
+    return current::ParseCents(Edit->text().toStdString());
+}
+
+std::optional<current::Cents> TCurrentPage::ReadOptionalCents(const QLineEdit *Edit) {
+    if (Edit->text().trimmed().isEmpty())
+        return current::Cents{0};
+    return ReadCents(Edit);
+}
+
+void TCurrentPage::ShowResult(QLineEdit *Edit, const QString &Text) {
+    Edit->setText(Text);
+    Edit->setCursorPosition(0);
+    Edit->setToolTip(Text);
+}

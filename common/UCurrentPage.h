@@ -1,0 +1,61 @@
+#pragma once
+// Base of the pages of the law in force since 2019. They keep the look of every page (title
+// strip, status bar, key filter, red inline messages, copy buttons, reset) but are laid out by Qt
+// layouts instead of fixed positions, so that tables and charts take the room a larger window
+// gives and nothing clips at a larger font. Amounts are read as whole cents for the current-law
+// engines, and every text goes through tr().
+
+#include "common/UCalcPage.h"
+#include "engine/current/Money.h"
+
+#include <optional>
+
+class QFormLayout;
+class QGroupBox;
+class QHBoxLayout;
+class QVBoxLayout;
+
+class TCurrentPage : public TCalcPage {
+    Q_OBJECT
+  public:
+    explicit TCurrentPage(const QString &Title, QWidget *Parent = nullptr);
+
+    // Display form of an amount in cents: two decimals, with or without "元".
+    static QString Amount(current::Cents Value);
+    static QString AmountYuan(current::Cents Value);
+    static QString RatePercent(int Rate);
+
+  protected:
+    // The client area's layout, top to bottom.
+    QVBoxLayout *Body() const { return BodyLayout; }
+
+    // A form of caption–field rows; Add…Row put a field in it.
+    QFormLayout *NewForm();
+    // An amount input under the key filter, named after Name and described by its caption.
+    QLineEdit *AddInputRow(QFormLayout *Form, const QString &Name, const QString &CaptionText);
+    // A read-only result with a copy button beside it; the copy button is named Copy<Name>
+    // unless CopyName says otherwise.
+    QLineEdit *AddResultRow(QFormLayout *Form, const QString &Name, const QString &CaptionText,
+                            const QString &CopyName = {});
+    // A red message (empty until a check fails), word-wrapped, as wide as the page gives.
+    QLabel *InlineMessage(const QString &Name, const QString &Field);
+    // A grey note in the page's small print.
+    QLabel *GreyNote(const QString &Text);
+    QPushButton *FlowButton(const QString &Name, const QString &Text);
+    // A row of buttons, left-aligned.
+    QHBoxLayout *ButtonRow(std::initializer_list<QPushButton *> Buttons);
+    // The calculation method: a group holding the picture drawn for the page.
+    QGroupBox *MethodGroup(const QString &Picture);
+
+    // Reading: an amount in cents; a blank optional amount reads as 0. None for text that is not
+    // an amount (the key filter lets through only digits and one point, so this is a blank
+    // required field or an amount beyond what the engines take).
+    static std::optional<current::Cents> ReadCents(const QLineEdit *Edit);
+    static std::optional<current::Cents> ReadOptionalCents(const QLineEdit *Edit);
+
+    // Writes a result so that it shows its beginning.
+    static void ShowResult(QLineEdit *Edit, const QString &Text);
+
+  private:
+    QVBoxLayout *BodyLayout = nullptr;
+};
