@@ -58,11 +58,17 @@ void TFrmMain::CreateMenus() {
     MExit->setObjectName(QStringLiteral("MExit"));
     connect(MExit, &QAction::triggered, this, &TFrmMain::MExitClick);
     CreateCalculatorMenu();
+    CreateCurrentLawMenu();
     CreateToolsAndHelpMenus();
 }
 
 QAction *TFrmMain::PageItem(const QString &Name, const QString &Text, bool Visible) {
-    QAction *item = N2->addAction(Text);
+    return PageItem(N2, Name, Text, Visible);
+}
+
+// Every page entry, of whichever menu, is in one group: one check mark in the menu bar.
+QAction *TFrmMain::PageItem(QMenu *Menu, const QString &Name, const QString &Text, bool Visible) {
+    QAction *item = Menu->addAction(Text);
     item->setObjectName(Name);
     item->setCheckable(true);
     item->setVisible(Visible);
@@ -96,6 +102,19 @@ void TFrmMain::CreateCalculatorMenu() {
     N2->addSeparator();
     N14 = PageItem(QStringLiteral("N14"), QStringLiteral("税收滞纳金计算器"));
     N19 = PageItem(QStringLiteral("N19"), QStringLiteral("经济补偿金所得"));
+}
+
+void TFrmMain::CreateCurrentLawMenu() {
+    MCurrent = MainMenu1->addMenu(tr("现行税法(&X)"));
+    MCurrent->setObjectName(QStringLiteral("MCurrent"));
+    MCurWage = PageItem(MCurrent, QStringLiteral("MCurWage"), tr("工资薪金(累计预扣)"));
+    // A dialog, not a page: it takes no check mark.
+    MCurDeductions = MCurrent->addAction(tr("专项附加扣除..."));
+    MCurDeductions->setObjectName(QStringLiteral("MCurDeductions"));
+    MCurBonus = PageItem(MCurrent, QStringLiteral("MCurBonus"), tr("年终奖(现行)"));
+    MCurLabour = PageItem(MCurrent, QStringLiteral("MCurLabour"), tr("劳务报酬/稿酬/特许权(现行)"));
+    MCurSettle = PageItem(MCurrent, QStringLiteral("MCurSettle"), tr("年度汇算"));
+    MCurSeverance = PageItem(MCurrent, QStringLiteral("MCurSeverance"), tr("经济补偿金(现行)"));
 }
 
 void TFrmMain::CreateToolsAndHelpMenus() {
@@ -155,6 +174,8 @@ void TFrmMain::CreateToolBar() {
     ToolSpacer(5);
     ToolButton5 = ToolButton(QStringLiteral("ToolButton5"), QStringLiteral("劳务报酬"));
     ToolButton4 = ToolButton(QStringLiteral("ToolButton4"), QStringLiteral("稿酬所得"));
+    ToolSpacer(5);
+    TBtnCurWage = ToolButton(QStringLiteral("TBtnCurWage"), tr("现行工资"));
     ToolSpacer(8);
     ToolButton3 = ToolButton(QStringLiteral("ToolButton3"), QStringLiteral("货币大写"));
     TBtnOpenCalc = ToolButton(QStringLiteral("TBtnOpenCalc"), QStringLiteral(" 计算器 "));

@@ -38,6 +38,10 @@ class TFrmMain : public QMainWindow {
             *N21 = nullptr, *N3 = nullptr, *N4 = nullptr, *N7 = nullptr, *N10 = nullptr,
             *N11 = nullptr, *N8 = nullptr, *N9 = nullptr, *N6 = nullptr, *N12 = nullptr,
             *N13 = nullptr, *N14 = nullptr, *N19 = nullptr;
+    // The law in force since 2019, beside the pages of the 2011 rules.
+    QMenu *MCurrent = nullptr;
+    QAction *MCurWage = nullptr, *MCurDeductions = nullptr, *MCurBonus = nullptr,
+            *MCurLabour = nullptr, *MCurSettle = nullptr, *MCurSeverance = nullptr;
     QAction *N5 = nullptr, *NSysCalc = nullptr;
     QAction *MHomePage = nullptr, *MFeedback = nullptr, *MUpdate = nullptr, *MAbout = nullptr,
             *N23 = nullptr;
@@ -45,7 +49,7 @@ class TFrmMain : public QMainWindow {
     QToolBar *ToolBar1 = nullptr;
     QToolButton *ToolButton1 = nullptr, *ToolButton2 = nullptr, *ToolButton5 = nullptr,
                 *ToolButton4 = nullptr, *ToolButton3 = nullptr, *TBtnOpenCalc = nullptr,
-                *ToolButton8 = nullptr, *ToolButton7 = nullptr;
+                *ToolButton8 = nullptr, *ToolButton7 = nullptr, *TBtnCurWage = nullptr;
 
     QWidget *Panel2 = nullptr;
     TClickLabel *ImgLogo = nullptr;
@@ -66,6 +70,7 @@ class TFrmMain : public QMainWindow {
   private:
     void CreateMenus();
     void CreateCalculatorMenu();
+    void CreateCurrentLawMenu();
     void CreateToolsAndHelpMenus();
     void CreateToolBar();
     void CreateBanner();
@@ -74,6 +79,7 @@ class TFrmMain : public QMainWindow {
     void WireTools();
 
     QAction *PageItem(const QString &Name, const QString &Text, bool Visible = true);
+    QAction *PageItem(QMenu *Menu, const QString &Name, const QString &Text, bool Visible = true);
     QToolButton *ToolButton(const QString &Name, const QString &Text);
     void ToolSpacer(int Width);
 

@@ -106,7 +106,8 @@ TEST_F(MainWindow, MenuEntriesInOrderWithHiddenOnesPresent) {
     QStringList menus;
     for (QAction *action : Main.MainMenu1->actions())
         menus << action->text();
-    EXPECT_EQ(menus, (QStringList{"文件(&F)", "计算器(&C)", "工具(&T)", "帮助(&H)"}));
+    EXPECT_EQ(menus,
+              (QStringList{"文件(&F)", "计算器(&C)", "现行税法(&X)", "工具(&T)", "帮助(&H)"}));
     EXPECT_EQ(Item("MExit")->text(), "退出(&X)");
     EXPECT_EQ(Item("MAbout")->text(), "关于(&A)...");
     EXPECT_EQ(Item("N5")->text(), "人民币大小写(&R)");
@@ -121,10 +122,11 @@ TEST_F(MainWindow, ToolbarButtonsInOrderWithCaptionsOnly) {
         captions << button->objectName() + "=" + button->text();
         EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextOnly);
     }
-    EXPECT_EQ(captions,
-              (QStringList{"ToolButton1= 工资薪金", "ToolButton2=年终奖", "ToolButton5=劳务报酬",
-                           "ToolButton4=稿酬所得", "ToolButton3=货币大写", "TBtnOpenCalc= 计算器 ",
-                           "ToolButton8= 记事本 ", "ToolButton7=参数设置"}));
+    EXPECT_EQ(
+        captions,
+        (QStringList{"ToolButton1= 工资薪金", "ToolButton2=年终奖", "ToolButton5=劳务报酬",
+                     "ToolButton4=稿酬所得", "TBtnCurWage=现行工资", "ToolButton3=货币大写",
+                     "TBtnOpenCalc= 计算器 ", "ToolButton8= 记事本 ", "ToolButton7=参数设置"}));
     EXPECT_FALSE(Main.ToolButton7->isVisible());
     EXPECT_TRUE(Main.ToolButton1->isVisible());
 }
