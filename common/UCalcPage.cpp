@@ -75,6 +75,7 @@ QLineEdit *TCalcPage::AmountEdit(const QString &Name, int X, int Y, int Width,
     edit->setFont(PixelFont(16, false));
     edit->setGeometry(X, Y, Width, 28);
     KeyFilter->Attach(edit);
+    DesktopHabits::TipWhenClipped(edit);
     return edit;
 }
 
@@ -230,7 +231,7 @@ void TCalcPage::SetTabOrder(std::initializer_list<QWidget *> Widgets) {
 
 void TCalcPage::FocusAndSelect(QLineEdit *Edit) {
     Edit->setFocus(Qt::OtherFocusReason);
-    Edit->selectAll();
+    DesktopHabits::SelectAllFromStart(Edit);
 }
 
 void TCalcPage::ReportInline(QLabel *Msg, const QString &Text, QLineEdit *Edit) {

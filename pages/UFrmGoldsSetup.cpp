@@ -1,6 +1,7 @@
 #include "pages/UFrmGoldsSetup.h"
 
 #include "common/UCalcPage.h"
+#include "common/UDesktopHabits.h"
 #include "common/UFileManager.h"
 #include "common/UMsgBox.h"
 #include "common/UNumKeyFilter.h"
@@ -132,8 +133,8 @@ void TFrmGoldsSetup::FormCreate() {
     if (!info)
         return;
     for (const TBinding &binding : InParsingOrder())
-        binding.Edit->setText(
-            QString::fromStdString(NumText::FormatGeneral(*info.*binding.Member)));
+        DesktopHabits::ShowResult(
+            binding.Edit, QString::fromStdString(NumText::FormatGeneral(*info.*binding.Member)));
 }
 
 std::optional<TGoldsSetupInfo> TFrmGoldsSetup::ReadEdits() {

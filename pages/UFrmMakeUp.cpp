@@ -99,8 +99,8 @@ void TFrmMakeUp::ShowTaxFree(const TMakeUpInfo &Info) {
     const QString zero = QStringLiteral("0.00元");
     TxtMonthTaxbaleIncome->setText(zero);
     TxtMonthTax->setText(zero);
-    TxtTotalTax->setText(zero);
-    TxtTotalIncomeAfterTax->setText(General(Info.OnceIncome));
+    ShowResult(TxtTotalTax, zero);
+    ShowResult(TxtTotalIncomeAfterTax, General(Info.OnceIncome));
 }
 
 void TFrmMakeUp::ShowTaxed(const TMakeUpInfo &Info) {
@@ -111,8 +111,8 @@ void TFrmMakeUp::ShowTaxed(const TMakeUpInfo &Info) {
     TxtMonthTax->setText(General(Info.MonthTax) + QStringLiteral(" ＝") +
                          General(Info.MonthTaxableIncome) + QStringLiteral(" × ") +
                          General(Info.Rate) + QStringLiteral(" －") + General(Info.Deduct));
-    TxtTotalTax->setText(General(Info.TotalTax));
-    TxtTotalIncomeAfterTax->setText(General(Info.IncomeAfterTax));
+    ShowResult(TxtTotalTax, General(Info.TotalTax));
+    ShowResult(TxtTotalIncomeAfterTax, General(Info.IncomeAfterTax));
 }
 
 void TFrmMakeUp::BtnResetClick() {
