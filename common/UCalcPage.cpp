@@ -140,6 +140,7 @@ QPushButton *TCalcPage::Button(const QString &Name, const QString &Text, int X, 
     auto *button = new QPushButton(Text, ClientArea);
     button->setObjectName(Name);
     button->setGeometry(X, Y, Width, Height);
+    DesktopHabits::ClickOnEnter(button);
     return button;
 }
 

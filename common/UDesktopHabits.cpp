@@ -1,6 +1,8 @@
 #include "common/UDesktopHabits.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -26,6 +28,26 @@ void UpdateTip(QLineEdit *Edit) {
     Edit->setToolTip(TextFits(Edit) ? QString() : Edit->text());
 }
 
+// A button that is not a dialog's default button ignores Return and Enter; this filter lets them
+// click it, whether or not it sits in a dialog.
+class EnterClicks : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject *Watched, QEvent *Event) override {
+        if (Event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(Event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        // A held key clicks once: a click may open a box that the repeats would close again.
+        if (!key->isAutoRepeat())
+            static_cast<QPushButton *>(Watched)->click();
+        return true;
+    }
+};
+
 } // namespace
 
 namespace DesktopHabits {
@@ -44,6 +66,10 @@ void TipWhenClipped(QLineEdit *Edit) {
 void SelectAllFromStart(QLineEdit *Edit) {
     const int length = static_cast<int>(Edit->text().size());
     Edit->setSelection(length, -length);
+}
+
+void ClickOnEnter(QPushButton *Button) {
+    Button->installEventFilter(new EnterClicks(Button));
 }
 
 } // namespace DesktopHabits

@@ -1,10 +1,11 @@
 #pragma once
-// What users of any desktop program expect of its edits, shared by the pages and the small
-// windows.
+// What users of any desktop program expect of its edits and buttons, shared by the pages and the
+// small windows.
 
 #include <QString>
 
 class QLineEdit;
+class QPushButton;
 
 namespace DesktopHabits {
 
@@ -16,5 +17,8 @@ void ShowResult(QLineEdit *Edit, const QString &Text);
 void TipWhenClipped(QLineEdit *Edit);
 // Selects the whole text with the caret at its start, so that a long text shows its beginning.
 void SelectAllFromStart(QLineEdit *Edit);
+
+// Return and Enter click the button while it has the focus, as Space does.
+void ClickOnEnter(QPushButton *Button);
 
 } // namespace DesktopHabits

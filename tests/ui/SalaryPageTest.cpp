@@ -156,6 +156,22 @@ TEST_F(SalaryPage, LongResultsShowTheirLeadingDigitsAndStayWhole) {
     EXPECT_EQ(Page.TxtTax->cursorPosition(), 0);
 }
 
+TEST_F(SalaryPage, ReturnOrEnterOnAFocusedButtonClicksIt) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        Click(Page.BtnReset);
+        Type(Page.TxtIncome, "10000");
+        // Tab from the income to 开始计算, as a user would.
+        for (int i = 0; i < 8 && QApplication::focusWidget() != Page.BtnCalc; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), Page.BtnCalc);
+        QTest::keyClick(Page.BtnCalc, key);
+        EXPECT_EQ(Page.TxtTax->text(), "745") << key;
+    }
+    Page.BtnReset->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Page.BtnReset, Qt::Key_Return);
+    EXPECT_TRUE(Page.TxtTax->text().isEmpty());
+}
+
 TEST_F(SalaryPage, ReverseBelowStartPointTaxesNothing) {
     Page.TxtGolds->setText("100");
     Type(Page.TxtIncomeAfterTax, "3000");
