@@ -319,8 +319,8 @@ void TFrmMain::N23Click() {
 }
 
 void TFrmMain::WireTools() {
-    connect(NSysCalc, &QAction::triggered, this, [] { TUtils::OpenCalc(); });
-    connect(TBtnOpenCalc, &QToolButton::clicked, this, [] { TUtils::OpenCalc(); });
-    connect(ToolButton8, &QToolButton::clicked, this, [] { TUtils::OpenNotepad(); });
+    connect(NSysCalc, &QAction::triggered, this, [this] { TUtils::OpenCalc(this); });
+    connect(TBtnOpenCalc, &QToolButton::clicked, this, [this] { TUtils::OpenCalc(this); });
+    connect(ToolButton8, &QToolButton::clicked, this, [this] { TUtils::OpenNotepad(this); });
     connect(MHomePage, &QAction::triggered, this, &TFrmMain::ImgLogoClick);
 }

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 void InitApplication(QApplication &App) {
@@ -17,9 +18,13 @@ void InitApplication(QApplication &App) {
     // icon instead; the 48-pixel picture needs no image plugin.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
 
+    // Dates and calendars read in Chinese whatever the system's locale. Amounts never go through
+    // QLocale (they are parsed and shown by engine/UNumText), so this changes no number.
+    const QLocale chinese(QLocale::Chinese, QLocale::China);
+    QLocale::setDefault(chinese);
     auto *translator = new QTranslator(&App);
-    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (translator->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 
     QFont font = QApplication::font();

@@ -75,6 +75,7 @@ QLineEdit *TCalcPage::AmountEdit(const QString &Name, int X, int Y, int Width,
     edit->setFont(PixelFont(16, false));
     edit->setGeometry(X, Y, Width, 28);
     KeyFilter->Attach(edit);
+    DesktopHabits::TipWhenClipped(edit);
     return edit;
 }
 
@@ -139,6 +140,7 @@ QPushButton *TCalcPage::Button(const QString &Name, const QString &Text, int X, 
     auto *button = new QPushButton(Text, ClientArea);
     button->setObjectName(Name);
     button->setGeometry(X, Y, Width, Height);
+    DesktopHabits::ClickOnEnter(button);
     return button;
 }
 
@@ -230,7 +232,7 @@ void TCalcPage::SetTabOrder(std::initializer_list<QWidget *> Widgets) {
 
 void TCalcPage::FocusAndSelect(QLineEdit *Edit) {
     Edit->setFocus(Qt::OtherFocusReason);
-    Edit->selectAll();
+    DesktopHabits::SelectAllFromStart(Edit);
 }
 
 void TCalcPage::ReportInline(QLabel *Msg, const QString &Text, QLineEdit *Edit) {

@@ -3,6 +3,8 @@
 // placed at fixed positions, the status bar with the notice, focus on the first input when shown,
 // and the helpers that build and report alike on every page.
 
+#include "common/UDesktopHabits.h"
+
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -86,6 +88,10 @@ class TCalcPage : public QWidget {
     static QString General(double Value);
     static QString Yuan(double Value);
     static QString Percent(double Rate);
+    // A result written into an edit shows its beginning (see DesktopHabits).
+    static void ShowResult(QLineEdit *Edit, const QString &Text) {
+        DesktopHabits::ShowResult(Edit, Text);
+    }
 
     // Called when the page becomes visible: the caret goes into the first input.
     virtual void CMShowingChanged();

@@ -1,5 +1,7 @@
 #include "common/UUtils.h"
 
+#include "common/UMsgBox.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -101,24 +103,30 @@ void TUtils::OpenShopChat() {
                 .arg(account));
 }
 
-void TUtils::OpenNotepad() {
-    StartFirstAvailable({QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"),
+void TUtils::OpenNotepad(QWidget *Parent) {
+    StartFirstAvailable(Parent, QStringLiteral("文本编辑器"),
+                        {QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"),
                          QStringLiteral("kwrite"), QStringLiteral("kate"),
                          QStringLiteral("mousepad"), QStringLiteral("xed"), QStringLiteral("pluma"),
                          QStringLiteral("featherpad"), QStringLiteral("leafpad")});
 }
 
-void TUtils::OpenCalc() {
-    StartFirstAvailable({QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
+void TUtils::OpenCalc(QWidget *Parent) {
+    StartFirstAvailable(Parent, QStringLiteral("计算器"),
+                        {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
                          QStringLiteral("galculator"), QStringLiteral("qalculate-gtk"),
                          QStringLiteral("mate-calc"), QStringLiteral("xcalc")});
 }
 
-void TUtils::StartFirstAvailable(const QStringList &Programs) {
+void TUtils::StartFirstAvailable(QWidget *Parent, const QString &Kind,
+                                 const QStringList &Programs) {
     for (const QString &program : Programs) {
         if (StartDetached(program, {}))
             return;
     }
+    MsgBox::Show(Parent,
+                 QStringLiteral("没有找到可用的%1。已查找：%2。\n请安装其中任意一个后再试。")
+                     .arg(Kind, Programs.join(QStringLiteral("、"))));
 }
 
 bool TUtils::NumKeyPress(const QLineEdit *Sender, const QString &Key) {

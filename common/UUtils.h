@@ -11,6 +11,7 @@
 
 class QLineEdit;
 class QKeyEvent;
+class QWidget;
 
 class TUtils {
   public:
@@ -23,8 +24,10 @@ class TUtils {
     static void OpenUrl(const QString &Address);
     static void OpenChat();
     static void OpenShopChat();
-    static void OpenNotepad();
-    static void OpenCalc();
+    // Start a text editor or a calculator; when none is installed a box under Parent names the
+    // programs looked for.
+    static void OpenNotepad(QWidget *Parent);
+    static void OpenCalc(QWidget *Parent);
     static int FindLevel(std::span<const int32_t> Bounds, double Value) {
         return Brackets::FindLevel(Bounds, Value);
     }
@@ -45,5 +48,6 @@ class TUtils {
     static void SetLauncherForTesting(Launcher L);
 
   private:
-    static void StartFirstAvailable(const QStringList &Programs);
+    static void StartFirstAvailable(QWidget *Parent, const QString &Kind,
+                                    const QStringList &Programs);
 };

@@ -16,6 +16,10 @@ bool TMakeUpManager::IsTaxFree(double OnceIncome, double AverageWage) {
     return NumText::RoundToCents(FreeTimes * AverageWage - OnceIncome) >= 0;
 }
 
+bool TMakeUpManager::HasMonthTaxableIncome(const TMakeUpInfo &Info) {
+    return NumText::RoundToCents(Info.MonthTaxableIncome) > 0;
+}
+
 TMakeUpInfo TMakeUpManager::Calc(double OnceIncome, double AverageWage, double FiveGolds,
                                  int32_t Years) {
     TMakeUpInfo info;

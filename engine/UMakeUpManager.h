@@ -14,6 +14,9 @@ class TMakeUpManager {
     // Whether the whole compensation stays within the tax-free part (decided on cents, so that
     // exactly three times the average wage is free).
     static bool IsTaxFree(double OnceIncome, double AverageWage);
+    // Whether a monthly taxable income is left once the contributions are taken off the spread
+    // excess (decided on cents, as the monthly wage engine chooses its bracket).
+    static bool HasMonthTaxableIncome(const TMakeUpInfo &Info);
 
     static constexpr int32_t MaxYears = 12;
 };

@@ -75,8 +75,8 @@ void TFlatRatePage::BtnCalcClick() {
                             TxtIncome);
 
     const TOthersInfo info = TOthersManager::Calc(*income);
-    TxtTax->setText(General(info.Tax));
-    TxtIncomeAfterTax->setText(General(info.IncomeAfterTax));
+    ShowResult(TxtTax, General(info.Tax));
+    ShowResult(TxtIncomeAfterTax, General(info.IncomeAfterTax));
     TxtTaxableIncome->setText(Yuan(info.TaxableIncome));
     TxtIncome2->setText(Yuan(info.Income));
     TxtRate->setText(Percent(info.Rate));
@@ -101,7 +101,7 @@ void TFlatRatePage::Reverse(QLineEdit *Source, const QString &Invalid, const QSt
         return ReportBox(Invalid, Source);
     if (*amount <= 0)
         return ReportBox(NotPositive, Source);
-    TxtIncome->setText(General(IncomeFrom(*amount)));
+    ShowResult(TxtIncome, General(IncomeFrom(*amount)));
     BtnCalcClick();
 }
 

@@ -94,8 +94,8 @@ void TFrmCompany::BtnCalcClick() {
                             TxtIncome);
 
     const TCompanyInfo info = TCompanyManager::Calc(months, *income);
-    TxtTax->setText(General(info.Tax));
-    TxtIncomeAfterTax->setText(General(info.IncomeAfterTax));
+    ShowResult(TxtTax, General(info.Tax));
+    ShowResult(TxtIncomeAfterTax, General(info.IncomeAfterTax));
     TxtIncome2->setText(General(info.Income));
     TxtTaxableIncome->setText(Yuan(info.TaxableIncome));
     TxtRate->setText(Percent(info.Rate));

@@ -138,6 +138,7 @@ QLineEdit *TFrmFiveGolds::TotalEdit(const QString &CaptionText, const QString &N
     font.setPixelSize(16);
     edit->setFont(font);
     edit->setGeometry(X + 100, Y, 121, 28);
+    DesktopHabits::TipWhenClipped(edit);
     caption->setBuddy(edit);
     Describe(edit, CaptionText);
     return edit;
@@ -179,7 +180,7 @@ void TFrmFiveGolds::LoadSetup() {
         {TxtULostJob, FSetup.ULostJob},   {TxtInjury, FSetup.Injury},
         {TxtGiveBirth, FSetup.GiveBirth}, {TxtUFund, FSetup.UFund}};
     for (const auto &[edit, value] : shown)
-        edit->setText(General(value));
+        ShowResult(edit, General(value));
 }
 
 void TFrmFiveGolds::BtnCalcClick() {
@@ -190,21 +191,21 @@ void TFrmFiveGolds::BtnCalcClick() {
     ShowContribution(contribution);
     const TTaxInfo tax =
         TSalaryTaxManager::Calc(RBtnForeign->isChecked(), *wage, contribution.PTotal);
-    TxtTax->setText(General(tax.Tax));
-    TxtIncomeAfterTax->setText(General(tax.IncomeAfterTax));
+    ShowResult(TxtTax, General(tax.Tax));
+    ShowResult(TxtIncomeAfterTax, General(tax.IncomeAfterTax));
 }
 
 void TFrmFiveGolds::ShowContribution(const TGoldsContribution &C) {
-    TxtSocialBase->setText(General(C.SocialBase));
-    TxtFundBase->setText(General(C.FundBase));
+    ShowResult(TxtSocialBase, General(C.SocialBase));
+    ShowResult(TxtFundBase, General(C.FundBase));
     const QList<double> amounts{C.PPension, C.PMedical, C.PLostJob, C.PFund,     C.UPension,
                                 C.UMedical, C.ULostJob, C.Injury,   C.GiveBirth, C.UFund};
     const QList<QLabel *> texts = AmountTexts();
     for (qsizetype i = 0; i < texts.size(); ++i)
         texts[i]->setText(ShareText(amounts[i]));
-    TxtPTotal->setText(General(C.PTotal));
-    TxtUTotal->setText(General(C.UTotal));
-    TxtUAll->setText(General(C.UAll));
+    ShowResult(TxtPTotal, General(C.PTotal));
+    ShowResult(TxtUTotal, General(C.UTotal));
+    ShowResult(TxtUAll, General(C.UAll));
 }
 
 void TFrmFiveGolds::BtnResetClick() {

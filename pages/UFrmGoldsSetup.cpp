@@ -1,6 +1,7 @@
 #include "pages/UFrmGoldsSetup.h"
 
 #include "common/UCalcPage.h"
+#include "common/UDesktopHabits.h"
 #include "common/UFileManager.h"
 #include "common/UMsgBox.h"
 #include "common/UNumKeyFilter.h"
@@ -96,15 +97,18 @@ void TFrmGoldsSetup::BuildButtons() {
                            SupportContact::QQ,
                        20, 398)
         ->setStyleSheet(QStringLiteral("color: gray;"));
-    // Enter in an edit must not confirm the dialog, so neither button is a default button.
+    // Enter in an edit must not confirm the dialog, so neither button is a default button;
+    // Enter on a focused button clicks that button.
     BtnOK = new QPushButton(QStringLiteral("确定"), this);
     BtnOK->setObjectName(QStringLiteral("BtnOK"));
     BtnOK->setGeometry(344, 424, 75, 25);
     BtnOK->setAutoDefault(false);
+    DesktopHabits::ClickOnEnter(BtnOK);
     BtnCancel = new QPushButton(QStringLiteral("取消"), this);
     BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
     BtnCancel->setGeometry(435, 424, 75, 25);
     BtnCancel->setAutoDefault(false);
+    DesktopHabits::ClickOnEnter(BtnCancel);
     connect(BtnOK, &QPushButton::clicked, this, &TFrmGoldsSetup::BtnOKClick);
     connect(BtnCancel, &QPushButton::clicked, this, &TFrmGoldsSetup::BtnCancelClick);
 }
@@ -132,8 +136,8 @@ void TFrmGoldsSetup::FormCreate() {
     if (!info)
         return;
     for (const TBinding &binding : InParsingOrder())
-        binding.Edit->setText(
-            QString::fromStdString(NumText::FormatGeneral(*info.*binding.Member)));
+        DesktopHabits::ShowResult(
+            binding.Edit, QString::fromStdString(NumText::FormatGeneral(*info.*binding.Member)));
 }
 
 std::optional<TGoldsSetupInfo> TFrmGoldsSetup::ReadEdits() {

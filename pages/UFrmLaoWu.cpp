@@ -96,20 +96,20 @@ void TFrmLaoWu::BtnCalcClick() {
     if (!income)
         return ReportInline(TxtMsgSalary, QStringLiteral("税前收入金额数据无效，请重新输入。"),
                             TxtIncome);
-    TxtIncome->setText(General(*income));
+    ShowResult(TxtIncome, General(*income));
     ClearResults();
     TLaoWuTaxInfo info;
     {
         const TBusyCursor busy;
         info = TLaoWuManager::Calc(*income);
     }
-    TxtTax->setText(General(info.Tax));
+    ShowResult(TxtTax, General(info.Tax));
     TxtDeduct->setText(Yuan(info.Deduct));
     TxtInfome2->setText(Yuan(info.Income));
     TxtFeesCharged->setText(Yuan(info.DeductFee));
     TxtTaxableIncome->setText(Yuan(info.TaxableIncome));
     TxtRate->setText(Percent(info.Rate));
-    TxtIncomeAfterTax->setText(General(info.IncomeAfterTax));
+    ShowResult(TxtIncomeAfterTax, General(info.IncomeAfterTax));
     FocusAndSelect(TxtIncome);
 }
 
@@ -120,7 +120,7 @@ void TFrmLaoWu::Reverse(QLineEdit *Source, const std::function<double(double)> &
     if (!amount)
         return ReportInline(TxtMsgSalary, InvalidAmount, Source);
     // Written whole, with every digit: the forward step does the rounding to cents.
-    TxtIncome->setText(General(Payment(*amount)));
+    ShowResult(TxtIncome, General(Payment(*amount)));
     if (ClearBetween)
         ClearResults();
     BtnCalcClick();

@@ -91,7 +91,7 @@ std::optional<int32_t> TFrmLateFee::ParseDays(const QString &Text) {
 }
 
 void TFrmLateFee::dtpStartChange() {
-    TxtDays->setText(QString::number(dtpStart->date().daysTo(dtpEnd->date())));
+    ShowResult(TxtDays, QString::number(dtpStart->date().daysTo(dtpEnd->date())));
 }
 
 void TFrmLateFee::BtnCalcClick() {
@@ -109,8 +109,8 @@ void TFrmLateFee::BtnCalcClick() {
                             TxtDays);
 
     const TLateFeeInfo info = TLateFeeManager::Calc(*days, *tax);
-    TxtLateFee->setText(General(info.LateFee));
-    TxtTotal->setText(General(info.Total));
+    ShowResult(TxtLateFee, General(info.LateFee));
+    ShowResult(TxtTotal, General(info.Total));
     TxtDays2->setText(QString::number(info.Days) + QStringLiteral("天"));
     TxtTax2->setText(Yuan(info.Tax));
     TxtRate->setText(Percent(info.Rate));

@@ -63,8 +63,8 @@ void TFrmLicense::BtnCalcClick() {
     TxtIncome2->setText(General(info.Income));
     TxtDeductFee->setText(General(info.DeductFee));
     TxtTaxableIncome->setText(General(info.TaxableIncome));
-    TxtTax->setText(General(info.Tax));
-    TxtIncomeAfterTax->setText(General(info.IncomeAfterTax));
+    ShowResult(TxtTax, General(info.Tax));
+    ShowResult(TxtIncomeAfterTax, General(info.IncomeAfterTax));
     TxtRate->setText(Percent(info.Rate));
     FocusAndSelect(TxtIncome);
 }

@@ -75,6 +75,7 @@ void TFrmMakeUp::BuildResults() {
 }
 
 void TFrmMakeUp::BtnCalcClick() {
+    ClearMessages({TxtMsgIncome});
     // One message for the three amounts, and the caret stays where the user left it.
     const QString invalid = QStringLiteral("应纳税额数据无效，请重新输入。");
     const auto onceIncome = ReadAmount(TxtOnceIncome);
@@ -91,6 +92,11 @@ void TFrmMakeUp::BtnCalcClick() {
     const TMakeUpInfo info = TMakeUpManager::Calc(*onceIncome, *averageWage, *fiveGolds, years);
     if (TMakeUpManager::IsTaxFree(info.OnceIncome, info.AverageWage))
         ShowTaxFree(info);
+    else if (!TMakeUpManager::HasMonthTaxableIncome(info))
+        // The contributions take up the yearly excess: refused as the wage page refuses an income
+        // at or below its start point, with no negative amount shown.
+        ReportInline(TxtMsgIncome, QStringLiteral("应纳税所得额小于或等于0，不必纳税。"),
+                     TxtOnceIncome);
     else
         ShowTaxed(info);
 }
@@ -99,8 +105,8 @@ void TFrmMakeUp::ShowTaxFree(const TMakeUpInfo &Info) {
     const QString zero = QStringLiteral("0.00元");
     TxtMonthTaxbaleIncome->setText(zero);
     TxtMonthTax->setText(zero);
-    TxtTotalTax->setText(zero);
-    TxtTotalIncomeAfterTax->setText(General(Info.OnceIncome));
+    ShowResult(TxtTotalTax, zero);
+    ShowResult(TxtTotalIncomeAfterTax, General(Info.OnceIncome));
 }
 
 void TFrmMakeUp::ShowTaxed(const TMakeUpInfo &Info) {
@@ -111,11 +117,12 @@ void TFrmMakeUp::ShowTaxed(const TMakeUpInfo &Info) {
     TxtMonthTax->setText(General(Info.MonthTax) + QStringLiteral(" ＝") +
                          General(Info.MonthTaxableIncome) + QStringLiteral(" × ") +
                          General(Info.Rate) + QStringLiteral(" －") + General(Info.Deduct));
-    TxtTotalTax->setText(General(Info.TotalTax));
-    TxtTotalIncomeAfterTax->setText(General(Info.IncomeAfterTax));
+    ShowResult(TxtTotalTax, General(Info.TotalTax));
+    ShowResult(TxtTotalIncomeAfterTax, General(Info.IncomeAfterTax));
 }
 
 void TFrmMakeUp::BtnResetClick() {
+    ClearMessages({TxtMsgIncome});
     TxtOnceIncome->clear();
     TxtOnceIncome->setFocus(Qt::OtherFocusReason);
     TxtAverageWage->clear();

@@ -1,6 +1,7 @@
 #include "pages/UFrmMoney.h"
 
 #include "common/UCalcPage.h"
+#include "common/UDesktopHabits.h"
 #include "common/UNumKeyFilter.h"
 #include "common/UUtils.h"
 #include "engine/UMoneyManager.h"
@@ -68,6 +69,7 @@ QLineEdit *TFrmMoney::Edit(const QString &Name, int X, int Y, int Width) {
     edit->setFont(font);
     edit->setGeometry(X, Y, Width, 28);
     KeyFilter->Attach(edit);
+    DesktopHabits::TipWhenClipped(edit);
     return edit;
 }
 
@@ -89,7 +91,9 @@ void TFrmMoney::BtnConvertClick() {
         TxtLowercase->selectAll();
         return;
     }
-    TxtCapital->setText(QString::fromStdString(TMoneyManager::ToCapital(*amount)));
+    DesktopHabits::ShowResult(TxtCapital,
+                              QString::fromStdString(TMoneyManager::ToCapital(*amount)));
+    // The amount in its general form stays where the user types on, the caret at its end.
     TxtLowercase->setText(QString::fromStdString(NumText::FormatGeneral(*amount)));
 }
 

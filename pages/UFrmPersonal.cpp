@@ -62,12 +62,12 @@ void TFrmPersonal::BtnCalcClick() {
         return ReportBox(QStringLiteral("收入金额数据无效，请重新输入。"), TxtIncome);
 
     const TPersonalInfo info = TPersonalManager::Calc(*income);
-    TxtTax->setText(General(info.Tax));
+    ShowResult(TxtTax, General(info.Tax));
     TxtIncome2->setText(Yuan(info.Income));
     TxtTaxableIncome->setText(Yuan(info.TaxableIncome));
     TxtDeduct->setText(Yuan(info.Deduct));
     TxtRate->setText(Percent(info.Rate));
-    TxtIncomeAfterTax->setText(General(info.IncomeAfterTax));
+    ShowResult(TxtIncomeAfterTax, General(info.IncomeAfterTax));
     FocusAndSelect(TxtIncome);
 }
 

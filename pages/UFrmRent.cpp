@@ -67,8 +67,8 @@ void TFrmRent::BtnCalcClick() {
         return ReportInline(TxtMsgIncome, QStringLiteral("收入金额数据无效，请重新输入。"),
                             TxtIncome);
     const TRentInfo info = TRentManager::Calc(*income, chbIsHousing->isChecked());
-    TxtTax->setText(General(info.Tax));
-    TxtIncomeAfterTax->setText(General(info.IncomeAfterTax));
+    ShowResult(TxtTax, General(info.Tax));
+    ShowResult(TxtIncomeAfterTax, General(info.IncomeAfterTax));
     TxtIncome2->setText(Yuan(info.Income));
     TxtTaxableIncome->setText(Yuan(info.TaxableIncome));
     TxtDeductFee->setText(Yuan(info.DeductFee));

@@ -83,6 +83,6 @@ void TFrmSalary::ShowTaxInfo(const TTaxInfo &Info) {
     TxtTaxableIncome->setText(General(Info.TaxableIncome));
     TxtRate->setText(Percent(Info.Rate));
     TxtDeduct->setText(General(Info.Deduct));
-    TxtTax->setText(General(Info.Tax));
-    TxtIncomeAfterTax->setText(General(Info.IncomeAfterTax));
+    ShowResult(TxtTax, General(Info.Tax));
+    ShowResult(TxtIncomeAfterTax, General(Info.IncomeAfterTax));
 }

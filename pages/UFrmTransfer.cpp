@@ -75,8 +75,8 @@ void TFrmTransfer::BtnCalcClick() {
     TxtIncome2->setText(Yuan(info.Income));
     TxtTaxableIncome->setText(Yuan(info.TaxableIncome));
     TxtRate->setText(Percent(info.Rate));
-    TxtTax->setText(General(info.Tax));
-    TxtIncomeAfterTax->setText(General(info.IncomeAfterTax));
+    ShowResult(TxtTax, General(info.Tax));
+    ShowResult(TxtIncomeAfterTax, General(info.IncomeAfterTax));
     FocusAndSelect(TxtIncome);
 }
 

@@ -72,8 +72,8 @@ void TFrmWriting::BtnCalcClick() {
     TxtTaxableIncome->setText(Yuan(info.TaxableIncome));
     TxtDeductFee->setText(Yuan(info.DeductFee));
     TxtRate->setText(Percent(info.Rate));
-    TxtTax->setText(General(info.Tax));
-    TxtIncomeAfterTax->setText(General(info.IncomeAfterTax));
+    ShowResult(TxtTax, General(info.Tax));
+    ShowResult(TxtIncomeAfterTax, General(info.IncomeAfterTax));
     FocusAndSelect(TxtIncome);
 }
 
@@ -82,7 +82,7 @@ void TFrmWriting::Reverse(QLineEdit *Source, const QString &Message,
     const auto amount = ReadAmount(Source);
     if (!amount)
         return ReportBox(Message, Source);
-    TxtIncome->setText(QString::fromStdString(NumText::FormatCents(Payment(*amount))));
+    ShowResult(TxtIncome, QString::fromStdString(NumText::FormatCents(Payment(*amount))));
     BtnCalcClick();
 }
 

@@ -97,8 +97,8 @@ void TFrmYearAward::BtnCalcClick() {
     TxtTaxableIncome->setText(Yuan(info.TaxableIncome));
     TxtAverage->setText(QString::fromStdString(NumText::FormatCents(info.Average)) +
                         QStringLiteral("元"));
-    TxtTax->setText(General(info.Tax));
-    TxtIncomeAfterTax->setText(General(info.IncomeAfterTax));
+    ShowResult(TxtTax, General(info.Tax));
+    ShowResult(TxtIncomeAfterTax, General(info.IncomeAfterTax));
     FocusAndSelect(TxtYearAward);
 }
 

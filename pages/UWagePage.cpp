@@ -79,8 +79,8 @@ void TWagePage::ShowResults(const TTaxInfo &Info, const QString &StartPoint) {
     TxtTaxableIncome->setText(Yuan(Info.TaxableIncome));
     TxtRate->setText(Percent(Info.Rate));
     TxtDeduct->setText(Yuan(Info.Deduct));
-    TxtTax->setText(General(Info.Tax));
-    TxtIncomeAfterTax->setText(General(Info.IncomeAfterTax));
+    ShowResult(TxtTax, General(Info.Tax));
+    ShowResult(TxtIncomeAfterTax, General(Info.IncomeAfterTax));
     FocusAndSelect(TxtIncome);
 }
 

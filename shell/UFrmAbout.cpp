@@ -1,5 +1,6 @@
 #include "shell/UFrmAbout.h"
 
+#include "common/UDesktopHabits.h"
 #include "common/UShellWindow.h"
 #include "common/USupportContact.h"
 
@@ -21,6 +22,7 @@ TFrmAbout::TFrmAbout(QWidget *Parent) : QDialog(Parent) {
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(313, 174, 75, 25);
     Button1->setAutoDefault(false);
+    DesktopHabits::ClickOnEnter(Button1);
     connect(Button1, &QPushButton::clicked, this, &TFrmAbout::Button1Click);
 }
 

@@ -1,6 +1,7 @@
 #include "shell/UFrmFeedback.h"
 
 #include "common/UCalcPage.h"
+#include "common/UDesktopHabits.h"
 #include "common/UShellWindow.h"
 #include "common/USupportContact.h"
 #include "common/UUtils.h"
@@ -18,6 +19,7 @@ TFrmFeedback::TFrmFeedback(QWidget *Parent) : QDialog(Parent) {
     BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
     BtnCancel->setGeometry(288, 280, 75, 25);
     BtnCancel->setAutoDefault(false);
+    DesktopHabits::ClickOnEnter(BtnCancel);
     connect(BtnCancel, &QPushButton::clicked, this, &TFrmFeedback::BtnCancelClick);
 }
 
@@ -70,6 +72,7 @@ QLineEdit *TFrmFeedback::ContactRow(QWidget *Group, const QString &Caption, cons
     Copy->setObjectName(CopyName);
     Copy->setGeometry(235, Y - 1, 60, 26);
     Copy->setAutoDefault(false);
+    DesktopHabits::ClickOnEnter(Copy);
     return edit;
 }
 

@@ -1,6 +1,7 @@
 #include "shell/UFrmUpdate.h"
 
 #include "common/UCalcPage.h"
+#include "common/UDesktopHabits.h"
 #include "common/UShellWindow.h"
 #include "common/UUtils.h"
 
@@ -51,6 +52,7 @@ void TFrmUpdate::BuildButtons() {
     BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
     BtnCancel->setGeometry(318, 212, 80, 25);
     BtnCancel->setAutoDefault(false);
+    DesktopHabits::ClickOnEnter(BtnCancel);
     connect(BtnOK, &QPushButton::clicked, this, &TFrmUpdate::BtnOKClick);
     connect(BtnCancel, &QPushButton::clicked, this, &TFrmUpdate::BtnCancelClick);
 }

@@ -133,8 +133,82 @@ QColor InkOf(Block::Kind Kind) {
     }
 }
 
-// Lays out every block from the top; gives the height used, or a negative value when a table does
-// not fit the width. Without a painter it only measures.
+bool IsOperator(const QString &Word) {
+    static const QString operators = QStringLiteral("=+−×÷<>≤≥");
+    return Word.size() == 1 && operators.contains(Word.front());
+}
+
+// Where a line may end, strongest first: after a sentence mark, after a clause mark, after a blank
+// (not the one after an operator: the operator stays with its operand and starts the next line).
+// Never inside brackets, so a bracketed group, a word and a number always stay whole.
+enum class Break { Sentence, Clause, Blank };
+
+QStringList Split(const QString &Text, Break Level) {
+    static const QString sentenceMarks = QStringLiteral("。；");
+    static const QString clauseMarks = QStringLiteral("：，、");
+    QStringList pieces;
+    QString piece, word;
+    int depth = 0;
+    for (const QChar c : Text) {
+        piece += c;
+        if (c == QLatin1Char('(') || c == QChar(u'（'))
+            ++depth;
+        else if ((c == QLatin1Char(')') || c == QChar(u'）')) && depth > 0)
+            --depth;
+        const bool blank = c == QLatin1Char(' ');
+        bool ends = false;
+        if (depth == 0 && Level == Break::Sentence)
+            ends = sentenceMarks.contains(c);
+        else if (depth == 0 && Level == Break::Clause)
+            ends = clauseMarks.contains(c);
+        else if (depth == 0)
+            ends = blank && !IsOperator(word);
+        word = blank ? QString() : word + c;
+        if (ends) {
+            pieces << piece;
+            piece.clear();
+        }
+    }
+    if (!piece.isEmpty())
+        pieces << piece;
+    return pieces;
+}
+
+// Fills lines with the pieces of Text at Level; a piece that fits no line of its own is broken
+// at the next weaker level. False when even a piece between two blanks is wider than a line.
+bool Fill(QStringList &Lines, QString &Line, const QString &Text, Break Level,
+          const QFontMetricsF &Metrics, qreal Width) {
+    const auto fits = [&](const QString &Candidate) {
+        return Metrics.horizontalAdvance(Candidate.trimmed()) <= Width;
+    };
+    for (const QString &piece : Split(Text, Level)) {
+        if (fits(Line + piece)) {
+            Line += piece;
+        } else if (fits(piece)) {
+            Lines << Line.trimmed();
+            Line = piece;
+        } else if (Level == Break::Blank ||
+                   !Fill(Lines, Line, piece, static_cast<Break>(static_cast<int>(Level) + 1),
+                         Metrics, Width)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The lines of a text block; none when it cannot be broken to fit Width.
+QStringList BreakLines(const QString &Text, const QFontMetricsF &Metrics, qreal Width) {
+    QStringList lines;
+    QString line;
+    if (!Fill(lines, line, Text, Break::Sentence, Metrics, Width))
+        return {};
+    if (!line.isEmpty())
+        lines << line.trimmed();
+    return lines;
+}
+
+// Lays out every block from the top; gives the height used, or a negative value when a table or a
+// phrase does not fit the width. Without a painter it only measures.
 qreal PlaceBlocks(QPainter *Painter, const std::vector<Block> &Blocks, const QRectF &Area,
                   int Pixels, bool Unbroken) {
     const QFont font = FontOf(Pixels);
@@ -162,7 +236,9 @@ qreal PlaceBlocks(QPainter *Painter, const std::vector<Block> &Blocks, const QRe
         if (Unbroken && (marked || block.Type == Block::Example) &&
             metrics.horizontalAdvance(block.Content) > text.width())
             return -1;
-        const QRectF used = metrics.boundingRect(text, Qt::TextWordWrap, block.Content);
+        const QStringList lines = BreakLines(block.Content, metrics, text.width());
+        if (lines.isEmpty())
+            return -1;
         if (Painter) {
             if (marked) {
                 const qreal side = Pixels * 0.32;
@@ -171,9 +247,12 @@ qreal PlaceBlocks(QPainter *Painter, const std::vector<Block> &Blocks, const QRe
             }
             Painter->setFont(font);
             Painter->setPen(InkOf(block.Type));
-            Painter->drawText(text, Qt::TextWordWrap, block.Content);
+            for (qsizetype i = 0; i < lines.size(); ++i)
+                Painter->drawText(
+                    QPointF(text.left(), y + metrics.ascent() + metrics.lineSpacing() * qreal(i)),
+                    lines[i]);
         }
-        y += used.height();
+        y += metrics.lineSpacing() * qreal(lines.size());
     }
     return y - Area.top();
 }

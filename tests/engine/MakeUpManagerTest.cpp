@@ -78,4 +78,16 @@ TEST(MakeUpCalc, TaxFreeTestIsOnCents) {
     EXPECT_TRUE(TMakeUpManager::IsTaxFree(0.3, 0.1));
 }
 
+TEST(MakeUpCalc, MonthlyTaxableIncomeIsLeftFromACentOn) {
+    const auto left = [](double Once, double Golds, int32_t Years) {
+        return TMakeUpManager::HasMonthTaxableIncome(
+            TMakeUpManager::Calc(Once, 20000, Golds, Years));
+    };
+    EXPECT_TRUE(left(100000, 7999.99, 5));
+    EXPECT_FALSE(left(100000, 8000, 5)) << "contributions equal to the yearly excess";
+    EXPECT_FALSE(left(100000, 50000, 7)) << "contributions far above it";
+    EXPECT_FALSE(left(60000, 0, 1)) << "tax free";
+    EXPECT_TRUE(left(60000.01, 0, 1)) << "one cent above the free part";
+}
+
 } // namespace

@@ -67,7 +67,8 @@ TEST_P(WiringMoney, EachOpeningIsANewModalDialog) {
     const ModalSeen first = CloseNextModal(open, [](QWidget *modal) {
         auto *dialog = qobject_cast<TFrmMoney *>(modal);
         ASSERT_NE(dialog, nullptr);
-        EXPECT_TRUE(dialog->TxtLowercase->hasFocus());
+        // The box is modal before the window system has activated it; the focus comes then.
+        EXPECT_TRUE(WaitFor([&] { return dialog->TxtLowercase->hasFocus(); }));
         dialog->TxtLowercase->setText("101");
         dialog->BtnConvertClick();
     });

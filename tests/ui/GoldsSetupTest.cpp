@@ -229,17 +229,22 @@ TEST_F(GoldsSetup, CancelAndEscapeWriteNothing) {
     EXPECT_EQ(ReadFile(BesideProgram()), CityFile());
 }
 
-TEST_F(GoldsSetup, EnterDoesNotConfirm) {
+TEST_F(GoldsSetup, EnterInAnEditDoesNotConfirmButClicksAFocusedButton) {
     TFrmGoldsSetup dialog;
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     FillValid(dialog);
+    dialog.BtnOK->setFocus(); // even after the buttons had focus
     dialog.TxtPFund->setFocus();
     QTest::keyClick(dialog.TxtPFund, Qt::Key_Return);
-    QTest::keyClick(dialog.BtnCancel, Qt::Key_Return); // even after the buttons had focus
-    dialog.TxtPFund->setFocus();
     QTest::keyClick(dialog.TxtPFund, Qt::Key_Enter);
     EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(QFile::exists(BesideProgram()));
+
+    dialog.BtnCancel->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(dialog.BtnCancel, Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_FALSE(QFile::exists(BesideProgram()));
 }
 

@@ -100,6 +100,9 @@ TEST_P(LaoWuPageReverse, PaymentWrittenAndCalculatedForwards) {
     EXPECT_EQ(Page.TxtTax->text(), c.Tax) << c.Rule;
     EXPECT_EQ(Page.TxtIncomeAfterTax->text(), c.AfterTax) << c.Rule;
     EXPECT_TRUE(FocusedAndSelected(Page.TxtIncome)) << c.Rule;
+    // Every written amount shows its leading digits, also the selected income.
+    for (const QLineEdit *edit : {Page.TxtIncome, Page.TxtTax, Page.TxtIncomeAfterTax})
+        EXPECT_EQ(edit->cursorPosition(), 0) << c.Rule << edit->objectName().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,6 +1,7 @@
 #include "pages/UFrmLateFee.h"
 #include "support/UiTestSupport.h"
 
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QDateEdit>
 #include <QLabel>
@@ -31,6 +32,16 @@ TEST_F(LateFeePage, NewPageShowsStoredDateAndCaretInTax) {
     EXPECT_EQ(Page.dtpStart->text(), "2011年10月21日");
     EXPECT_TRUE(Page.dtpStart->calendarPopup());
     EXPECT_EQ(Page.TxtDays->text(), "0");
+}
+
+TEST_F(LateFeePage, CalendarsReadChineseWhateverTheSystemLocale) {
+    // The tests run under the C locale (LC_ALL=C.UTF-8), as a system set to English would.
+    for (const QDateEdit *picker : {Page.dtpStart, Page.dtpEnd}) {
+        const QLocale calendar = picker->calendarWidget()->locale();
+        EXPECT_EQ(calendar.language(), QLocale::Chinese) << calendar.name().toStdString();
+        EXPECT_EQ(calendar.territory(), QLocale::China) << calendar.name().toStdString();
+        EXPECT_EQ(picker->locale().language(), QLocale::Chinese);
+    }
 }
 
 struct FeeCase {

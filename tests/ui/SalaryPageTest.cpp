@@ -135,6 +135,43 @@ TEST_F(SalaryPage, ReverseFromAfterTaxRoundTripsThroughForward) {
     EXPECT_EQ(Page.TxtIncomeAfterTax->text(), "70000");
 }
 
+TEST_F(SalaryPage, LongResultsShowTheirLeadingDigitsAndStayWhole) {
+    Page.TxtGolds->setText("0");
+    Type(Page.TxtIncomeAfterTax, "30000");
+    Click(Page.BtnAntiIncomeAfterTax);
+    EXPECT_EQ(Page.TxtTax->text(), "7493.33333333333");
+    EXPECT_EQ(Page.TxtTax->cursorPosition(), 0);
+    EXPECT_EQ(Page.TxtIncomeAfterTax->cursorPosition(), 0);
+    Click(Page.BtnCopyTax);
+    EXPECT_EQ(QApplication::clipboard()->text(), "7493.33333333333");
+
+    // A result edit still takes a typed tax over what the program wrote.
+    Page.TxtTax->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(Page.TxtTax, "45");
+    Click(Page.BtnAntiTax);
+    EXPECT_EQ(Page.TxtInfome2->text(), "5000");
+
+    Calc("3500.01", "0");
+    EXPECT_EQ(Page.TxtTax->text(), "0.000300000000006548");
+    EXPECT_EQ(Page.TxtTax->cursorPosition(), 0);
+}
+
+TEST_F(SalaryPage, ReturnOrEnterOnAFocusedButtonClicksIt) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        Click(Page.BtnReset);
+        Type(Page.TxtIncome, "10000");
+        // Tab from the income to 开始计算, as a user would.
+        for (int i = 0; i < 8 && QApplication::focusWidget() != Page.BtnCalc; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), Page.BtnCalc);
+        QTest::keyClick(Page.BtnCalc, key);
+        EXPECT_EQ(Page.TxtTax->text(), "745") << key;
+    }
+    Page.BtnReset->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Page.BtnReset, Qt::Key_Return);
+    EXPECT_TRUE(Page.TxtTax->text().isEmpty());
+}
+
 TEST_F(SalaryPage, ReverseBelowStartPointTaxesNothing) {
     Page.TxtGolds->setText("100");
     Type(Page.TxtIncomeAfterTax, "3000");

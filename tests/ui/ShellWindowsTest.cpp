@@ -97,6 +97,18 @@ TEST(About, ShowsNameVersionAndContactAndCancelCloses) {
     EXPECT_FALSE(window.isVisible());
 }
 
+TEST(ShellWindows, ReturnOnAFocusedCancelCloses) {
+    TFrmAbout about;
+    TFrmFeedback feedback;
+    for (const auto &[window, cancel] : {std::pair<QDialog *, QPushButton *>{&about, about.Button1},
+                                         {&feedback, feedback.BtnCancel}}) {
+        ShowActive(window);
+        cancel->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(cancel, Qt::Key_Return);
+        EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
+    }
+}
+
 TEST(ProcessBar, WaitsASecondThenFillsTheBarAndCloses) {
     TFrmProcessBar bar;
     EXPECT_FALSE(bar.MyTimer->isActive()) << "disabled at creation";

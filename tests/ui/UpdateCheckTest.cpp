@@ -152,6 +152,17 @@ TEST_F(UpdateCheck, OkButtonOfUpToDateOnlyCloses) {
     EXPECT_TRUE(opened.Urls.isEmpty());
 }
 
+TEST_F(UpdateCheck, ReturnOnAFocusedCancelCancelsRatherThanOpeningTheSite) {
+    OpenedUrls opened;
+    TFrmUpdate window(nullptr, true);
+    ShowActive(&window);
+    window.BtnCancel->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window.BtnCancel, Qt::Key_Return);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), QDialog::Rejected);
+    EXPECT_TRUE(opened.Urls.isEmpty());
+}
+
 TEST_F(UpdateCheck, SiteAddressOpensAndTheWindowStays) {
     OpenedUrls opened;
     TFrmUpdate window(nullptr, false);

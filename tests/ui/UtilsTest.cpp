@@ -1,5 +1,6 @@
 #include "common/UUtils.h"
 #include "support/LocalHttpServer.h"
+#include "support/UiTestSupport.h"
 #include "support/UrlCatcher.h"
 
 #include <QApplication>
@@ -109,19 +110,31 @@ TEST_F(DesktopServices, ChatLinksNameTheSupportContact) {
     EXPECT_TRUE(Catcher.Opened[1].toString().contains("touid="));
 }
 
-TEST_F(DesktopServices, NotepadStartsTheFirstEditorThatExists) {
+TEST_F(DesktopServices, NotepadStartsTheFirstEditorThatExistsAndSaysNothing) {
     Available = "mousepad";
-    TUtils::OpenNotepad();
+    const UiTest::ModalSeen seen = UiTest::CloseNextModal([] { TUtils::OpenNotepad(nullptr); });
+    EXPECT_FALSE(seen.Shown);
     ASSERT_FALSE(Tried.isEmpty());
     EXPECT_EQ(Tried.last(), "mousepad");
     EXPECT_EQ(Tried.count("mousepad"), 1);
 }
 
-TEST_F(DesktopServices, CalculatorWithNoneInstalledTriesEachOnceAndDoesNothingElse) {
-    TUtils::OpenCalc();
-    EXPECT_GE(Tried.size(), 3);
-    EXPECT_EQ(Tried.removeDuplicates(), 0);
-    EXPECT_TRUE(Catcher.Opened.isEmpty());
+TEST_F(DesktopServices, WithNoneInstalledABoxNamesEveryProgramLookedFor) {
+    const std::pair<const char *, std::function<void()>> tools[] = {
+        {"文本编辑器", [] { TUtils::OpenNotepad(nullptr); }},
+        {"计算器", [] { TUtils::OpenCalc(nullptr); }}};
+    for (const auto &[kind, open] : tools) {
+        Tried.clear();
+        const UiTest::ModalSeen seen = UiTest::CloseNextModal(open);
+        EXPECT_TRUE(seen.Shown) << kind;
+        EXPECT_EQ(seen.Title, "提示") << kind;
+        EXPECT_TRUE(seen.Text.contains(QString::fromUtf8(kind))) << seen.Text.toStdString();
+        EXPECT_GE(Tried.size(), 3) << kind;
+        EXPECT_EQ(Tried.removeDuplicates(), 0) << kind;
+        for (const QString &program : Tried)
+            EXPECT_TRUE(seen.Text.contains(program)) << program.toStdString();
+        EXPECT_TRUE(Catcher.Opened.isEmpty()) << kind;
+    }
 }
 
 TEST(SitePage, JoinsTheSiteAndAPath) {
