@@ -1,5 +1,6 @@
 #include "common/UCurrentPage.h"
 
+#include "common/UDesktopHabits.h"
 #include "common/UUtils.h"
 
 #include <QFormLayout>
@@ -61,8 +62,9 @@ QLineEdit *TCurrentPage::AddResultRow(QFormLayout *Form, const QString &Name,
     edit->setReadOnly(true);
     edit->setMinimumWidth(FieldWidth);
     Describe(edit, CaptionText);
-    auto *copy = new QPushButton(tr("复制"), Client());
-    copy->setObjectName(CopyName.isEmpty() ? QStringLiteral("Copy") + Name : CopyName);
+    DesktopHabits::TipWhenClipped(edit);
+    QPushButton *copy =
+        FlowButton(CopyName.isEmpty() ? QStringLiteral("Copy") + Name : CopyName, tr("复制"));
     copy->setAccessibleName(tr("复制") + edit->accessibleName());
     connect(copy, &QPushButton::clicked, this, [edit] { TUtils::CopyToClipboard(edit->text()); });
     auto *row = new QHBoxLayout;
@@ -93,6 +95,7 @@ QLabel *TCurrentPage::GreyNote(const QString &Text) {
 QPushButton *TCurrentPage::FlowButton(const QString &Name, const QString &Text) {
     auto *button = new QPushButton(Text, Client());
     button->setObjectName(Name);
+    DesktopHabits::ClickOnEnter(button);
     return button;
 }
 
@@ -124,10 +127,4 @@ std::optional<current::Cents> TCurrentPage::ReadOptionalCents(const QLineEdit *E
     if (Edit->text().trimmed().isEmpty())
         return current::Cents{0};
     return ReadCents(Edit);
-}
-
-void TCurrentPage::ShowResult(QLineEdit *Edit, const QString &Text) {
-    Edit->setText(Text);
-    Edit->setCursorPosition(0);
-    Edit->setToolTip(Text);
 }

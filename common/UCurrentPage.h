@@ -53,9 +53,6 @@ class TCurrentPage : public TCalcPage {
     static std::optional<current::Cents> ReadCents(const QLineEdit *Edit);
     static std::optional<current::Cents> ReadOptionalCents(const QLineEdit *Edit);
 
-    // Writes a result so that it shows its beginning.
-    static void ShowResult(QLineEdit *Edit, const QString &Text);
-
   private:
     QVBoxLayout *BodyLayout = nullptr;
 };
