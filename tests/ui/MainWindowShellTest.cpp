@@ -5,10 +5,12 @@
 #include "pages/UFrmGoldsSetup.h"
 #include "support/LocalHttpServer.h"
 #include "support/ParamFolders.h"
+#include "support/QtMessages.h"
 #include "support/UiTestSupport.h"
 
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -68,11 +70,23 @@ TEST_F(MainWindowShell, NoServerGivesTheNoPageTitle) {
     EXPECT_TRUE(main.PanelAds->isHidden());
 }
 
+TEST_F(MainWindowShell, PageBeyondTheReadLimitIsAbortedAndNotReadAfter) {
+    Server.RespondBody("/ads/test.html", QByteArray(2 * TWebBrowser::MaxBody, 'x'));
+    const QtMessages messages;
+    TWebBrowser browser;
+    browser.Navigate(Server.Url() + "ads/test.html");
+    ASSERT_TRUE(UiTest::WaitFor([&] { return !browser.LocationName().isEmpty(); }));
+    EXPECT_EQ(browser.LocationName(), Server.Url() + "ads/test.html") << "answered, no title";
+    EXPECT_EQ(messages.About("QIODevice"), QStringList());
+}
+
 TEST(WebBrowserTitle, ExtractsTheFirstTitle) {
     EXPECT_EQ(TWebBrowser::ExtractTitle("<title>a</title><title>b</title>"), "a");
     EXPECT_EQ(TWebBrowser::ExtractTitle("<TITLE lang=zh>\t广告\r\n页</Title>"), "广告 页");
     EXPECT_EQ(TWebBrowser::ExtractTitle("<title>no end"), "");
     EXPECT_EQ(TWebBrowser::ExtractTitle("no title"), "");
+    EXPECT_EQ(TWebBrowser::ExtractTitle(QByteArray("<title>\x1b]0;") + '\0' + "ad\x07\x7f</title>"),
+              "]0;ad");
 }
 
 struct FetchCase {
@@ -100,7 +114,11 @@ TEST_P(BackgroundFetch, SetsTheCaption) {
 INSTANTIATE_TEST_SUITE_P(
     Pages, BackgroundFetch,
     ::testing::Values(FetchCase{"the version number", LocalHttpServer::Response("200 OK", "302\n"),
-                                QStringLiteral("302\n")},
+                                QStringLiteral("302")},
+                      FetchCase{"control characters removed",
+                                LocalHttpServer::Response("200 OK", QByteArray("302") + '\0' +
+                                                                        "\x1b[31m\r\u202e9"),
+                                QStringLiteral("302[31m9")},
                       FetchCase{
                           "at most 200 characters",
                           LocalHttpServer::Response("200 OK", QString(300, QChar(u'税')).toUtf8()),
