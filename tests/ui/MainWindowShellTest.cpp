@@ -14,6 +14,8 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 class MainWindowShell : public ::testing::Test {
@@ -155,6 +157,22 @@ TEST_F(StartupWindows, MadeInOrderAfterTheMainWindowAndNeverShown) {
                                   "TFrmFeedback", "TFrmProcessBar"}));
     EXPECT_EQ(qobject_cast<TFrmGoldsSetup *>(windows[2])->TxtSMax->text(), "9000")
         << "the parameter dialog read the file";
+}
+
+// A FIFO never gets a writer: opening it to read would wait for good.
+TEST_F(StartupWindows, FifoForAParameterFileNeitherHangsNorIsRead) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(BesideProgram()).constData(), 0644), 0);
+    TFrmMain main;
+    main.show();
+    TStartupWindows::Schedule(&main);
+    ASSERT_TRUE(UiTest::WaitFor([&] { return main.findChild<TStartupWindows *>() != nullptr; }));
+    bool timerFired = false;
+    QTimer::singleShot(0, &main, [&] { timerFired = true; });
+    EXPECT_TRUE(UiTest::WaitFor([&] { return timerFired; })) << "the event loop turns";
+    const auto *setup =
+        qobject_cast<TFrmGoldsSetup *>(main.findChild<TStartupWindows *>()->Windows().at(2));
+    ASSERT_NE(setup, nullptr);
+    EXPECT_EQ(setup->TxtSMax->text(), "0");
 }
 
 // Records whether the start-up windows already existed when the main window first painted.
