@@ -307,7 +307,7 @@ void TFrmMain::N23Click() {
     worker->setParent(this);
     // Delivered on the interface thread, and dropped if the window is gone by then.
     connect(worker, &QThread::finished, this,
-            [this, text] { setWindowTitle(text->left(CaptionLimit)); });
+            [this, text] { setWindowTitle(TUtils::WithoutControls(*text).left(CaptionLimit)); });
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     worker->start();
     // The worker waits for the semaphore, so a thread that started is still running here.

@@ -39,7 +39,9 @@ void TWebBrowser::Finished(QNetworkReply *Reply) {
     if (Reply != Current)
         return; // replaced by a later navigation
     Current = nullptr;
-    Body += Reply->read(MaxBody - Body.size());
+    // A reply aborted for its size or time is closed and has nothing left to read.
+    if (Reply->isOpen())
+        Body += Reply->read(MaxBody - Body.size());
     const bool answered = Reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
     QString title = ExtractTitle(Body);
     if (title.isEmpty())
@@ -59,5 +61,6 @@ QString TWebBrowser::ExtractTitle(const QByteArray &Html) {
     const qsizetype end = lower.indexOf("</title", start);
     if (end < 0)
         return {};
-    return QString::fromUtf8(Html.mid(start + 1, end - start - 1)).simplified();
+    return TUtils::WithoutControls(
+        QString::fromUtf8(Html.mid(start + 1, end - start - 1)).simplified());
 }

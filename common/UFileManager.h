@@ -17,11 +17,17 @@ class TFileManager {
     // large is not rewritten, so that nothing of it is lost.
     static constexpr qint64 MaxFileSize = 1024 * 1024;
 
-    // The parameters, or none when there is no file.
+    enum class TWriteResult { Written, NotAFile, Link, OtherOwner, ReadOnly, TooLarge, Failed };
+
+    // The parameters, or none when there is no file. Only a regular file is read: anything else
+    // (a FIFO, a device, a socket, a folder) reads as all parameters 0 and is never waited on.
     static std::optional<TGoldsSetupInfo> ReadSetupInfo();
-    // Writes the fourteen keys through a temporary file renamed over the old one; false when the
-    // file could not be written, and then the old file is untouched.
-    static bool WriteSetupInfo(const TGoldsSetupInfo &Info);
+    // Writes the fourteen keys through a temporary file renamed over the old one. Only a regular,
+    // writable file of the user running the program is replaced, never a file a link points to;
+    // whatever is refused or fails leaves the old file untouched.
+    static TWriteResult WriteSetupInfo(const TGoldsSetupInfo &Info);
+    // What the user is told when the parameters could not be saved at Path.
+    static QString WriteFailureText(TWriteResult Result, const QString &Path);
 
     static QString FilePath();
 

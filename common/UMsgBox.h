@@ -12,7 +12,13 @@ inline const QString ApplicationTitle = QStringLiteral("Pendra计算器");
 // A modal box with the caption "提示" (or the given one), the text, one OK button and no icon.
 void Show(QWidget *Parent, const QString &Text, const QString &Title = QStringLiteral("提示"));
 
-// The report of a text that is not a number, where a handler leaves the conversion unchecked.
+// The report of a text that is not a number, where a handler leaves the conversion unchecked. A
+// long text is quoted by its beginning only (Quoted), so the box stays narrow.
 void ShowConversionError(QWidget *Parent, const QString &Text);
+
+// At most QuoteLength characters of Text, with "…" for what is left out, and without control
+// characters, for quoting what the user typed or pasted in a message.
+inline constexpr qsizetype QuoteLength = 32;
+QString Quoted(const QString &Text);
 
 } // namespace MsgBox

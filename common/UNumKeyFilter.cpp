@@ -2,40 +2,78 @@
 
 #include "common/UUtils.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
 
 const char *const UnlimitedProperty = "pendraUnlimitedEntry";
 
-int RoomLeft(const QLineEdit *edit) {
-    if (edit->property(UnlimitedProperty).toBool())
-        return std::numeric_limits<int>::max();
-    const int kept = edit->text().size() - edit->selectedText().size();
-    return std::max(0, TNumKeyFilter::MaxTyped - kept);
+int Limit(const QLineEdit *edit) {
+    return edit->property(UnlimitedProperty).toBool() ? std::numeric_limits<int>::max()
+                                                      : TNumKeyFilter::MaxTyped;
 }
 
-bool IsPaste(QKeyEvent *key) {
-    return key->matches(QKeySequence::Paste) ||
-           (key->key() == Qt::Key_Insert && key->modifiers() == Qt::ShiftModifier);
+int RoomLeft(const QLineEdit *edit) {
+    const int kept = edit->text().size() - edit->selectedText().size();
+    return std::max(0, Limit(edit) - kept);
+}
+
+// Where an edit from Before to After put text in: after the Head characters both share at the
+// start and before the Tail characters they share at the end; the inserted text ends at the
+// cursor.
+struct TSpan {
+    qsizetype Head = 0;
+    qsizetype Tail = 0;
+};
+
+TSpan Inserted(const QString &before, const QString &after, int cursor) {
+    const qsizetype shorter = std::min(before.size(), after.size());
+    const qsizetype afterCursor = after.size() - std::clamp<qsizetype>(cursor, 0, after.size());
+    TSpan span;
+    while (span.Tail < std::min(shorter, afterCursor) &&
+           before[before.size() - 1 - span.Tail] == after[after.size() - 1 - span.Tail])
+        ++span.Tail;
+    while (span.Head < shorter - span.Tail && before[span.Head] == after[span.Head])
+        ++span.Head;
+    return span;
+}
+
+// The characters of Inserted that the rule lets in beside Kept, the rest of the text: digits, and
+// a full stop where there is none yet, until the text is Limit characters long.
+QString Admitted(QStringView inserted, const QString &kept, int limit) {
+    bool point = kept.contains(QChar('.'));
+    qsizetype room = std::max<qsizetype>(0, limit - kept.size());
+    QString admitted;
+    for (const QChar c : inserted) {
+        const bool digit = c >= QChar(u'0') && c <= QChar(u'9');
+        if (room == 0 || (!digit && (c != QChar('.') || point)))
+            continue;
+        point = point || !digit;
+        admitted += c;
+        --room;
+    }
+    return admitted;
 }
 
 } // namespace
 
 void TNumKeyFilter::Attach(QLineEdit *Edit) {
     Edit->installEventFilter(this);
-    Edit->setAcceptDrops(false);
-    // Committed input-method text would bypass the character rule.
+    // Keys go to the edit as typed: under a Chinese input method the full stop stays a full stop.
     Edit->setAttribute(Qt::WA_InputMethodEnabled, false);
-    connect(Edit, &QObject::destroyed, this, [this, Edit] { EnterActions.remove(Edit); });
+    Before.insert(Edit, Edit->text());
+    // textEdited comes before textChanged, and for the user's edits only. The text is read from
+    // the edit, since after a correction textChanged still reports the edit as it was made.
+    connect(Edit, &QLineEdit::textEdited, this, [this, Edit] { Edited(Edit); });
+    connect(Edit, &QLineEdit::textChanged, this, [this, Edit] { Before[Edit] = Edit->text(); });
+    connect(Edit, &QObject::destroyed, this, [this, Edit] {
+        EnterActions.remove(Edit);
+        Before.remove(Edit);
+    });
 }
 
 void TNumKeyFilter::SetEnterAction(QLineEdit *Edit, std::function<void()> Action) {
@@ -46,25 +84,26 @@ void TNumKeyFilter::SetUnlimited(QLineEdit *Edit) {
     Edit->setProperty(UnlimitedProperty, true);
 }
 
-void TNumKeyFilter::PasteLimited(QLineEdit *Edit) {
-    if (Edit->isReadOnly())
+void TNumKeyFilter::Edited(QLineEdit *Edit) {
+    // Only what this edit put in is checked; what was there before stays, whatever it is.
+    const QString after = Edit->text();
+    const TSpan span = Inserted(Before.value(Edit), after, Edit->cursorPosition());
+    const QString head = after.left(span.Head);
+    const QString tail = after.right(span.Tail);
+    const QStringView inserted =
+        QStringView(after).mid(span.Head, after.size() - head.size() - tail.size());
+    const QString admitted = Admitted(inserted, head + tail, Limit(Edit));
+    if (admitted.size() == inserted.size())
         return;
-    QString text = QApplication::clipboard()->text();
-    text.remove(QChar('\r')).remove(QChar('\n'));
-    Edit->insert(text.left(RoomLeft(Edit)));
+    Edit->setText(head + admitted + tail);
+    Edit->setCursorPosition(static_cast<int>(head.size() + admitted.size()));
 }
 
 bool TNumKeyFilter::eventFilter(QObject *Watched, QEvent *Event) {
     auto *edit = qobject_cast<QLineEdit *>(Watched);
-    if (!edit)
+    if (!edit || Event->type() != QEvent::KeyPress)
         return false;
-    if (Event->type() == QEvent::KeyPress)
-        return KeyPress(edit, static_cast<QKeyEvent *>(Event));
-    if (Event->type() == QEvent::ContextMenu) {
-        ContextMenu(edit, Event);
-        return true;
-    }
-    return false;
+    return KeyPress(edit, static_cast<QKeyEvent *>(Event));
 }
 
 bool TNumKeyFilter::KeyPress(QLineEdit *Edit, QKeyEvent *Key) {
@@ -75,26 +114,10 @@ bool TNumKeyFilter::KeyPress(QLineEdit *Edit, QKeyEvent *Key) {
         action();
         return true;
     }
-    if (IsPaste(Key)) {
-        PasteLimited(Edit);
-        return true;
-    }
     if (Key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
     const QString text = Key->text();
     if (text.isEmpty() || !text.front().isPrint())
         return false; // navigation, Backspace, Delete
     return !TUtils::NumKeyPress(Edit, text) || RoomLeft(Edit) == 0;
-}
-
-void TNumKeyFilter::ContextMenu(QLineEdit *Edit, QEvent *Event) {
-    QMenu *menu = Edit->createStandardContextMenu();
-    for (QAction *action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-paste")) {
-            action->disconnect();
-            connect(action, &QAction::triggered, Edit, [Edit] { PasteLimited(Edit); });
-        }
-    }
-    menu->exec(static_cast<QContextMenuEvent *>(Event)->globalPos());
-    delete menu;
 }

@@ -7,9 +7,12 @@
 class QLineEdit;
 class QKeyEvent;
 
-// The one filter of the amount edits: only digits, Backspace and a single full stop are typed;
-// at most MaxTyped characters are typed or pasted (texts the program writes may be longer); Enter
-// runs the calculation registered for the edit. Shortcuts and navigation keys pass untouched.
+// The one filter of the amount edits: only digits and a single full stop go in, at most MaxTyped
+// characters of them (texts the program writes may be longer); Enter runs the calculation
+// registered for the edit. The rule holds for every way text gets in, typing, pasting by key, menu
+// or mouse, dropping and input methods alike: each user edit is checked once made, and what it
+// added that the rule refuses is taken out again. Keys are also checked as they are pressed, so a
+// refused character never shows; shortcuts and navigation keys pass untouched.
 class TNumKeyFilter : public QObject {
     Q_OBJECT
   public:
@@ -22,14 +25,15 @@ class TNumKeyFilter : public QObject {
     // Lifts the limit on what is typed or pasted, for the result edits that take a tax or an
     // after-tax income of any length.
     static void SetUnlimited(QLineEdit *Edit);
-    static void PasteLimited(QLineEdit *Edit);
 
   protected:
     bool eventFilter(QObject *Watched, QEvent *Event) override;
 
   private:
     bool KeyPress(QLineEdit *Edit, QKeyEvent *Key);
-    void ContextMenu(QLineEdit *Edit, QEvent *Event);
+    void Edited(QLineEdit *Edit);
 
     QHash<QLineEdit *, std::function<void()>> EnterActions;
+    // Each edit's text before the user's next edit.
+    QHash<QLineEdit *, QString> Before;
 };

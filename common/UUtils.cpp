@@ -59,7 +59,8 @@ QString FetchBody(QNetworkReply *reply) {
     deadline.start(TUtils::HttpTimeoutMs);
     if (!reply->isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
-    if (!tooLarge)
+    // An aborted reply (time-out, too large a body) is closed: there is nothing left to read.
+    if (reply->isOpen())
         body += reply->read(TUtils::HttpMaxBody + 1 - body.size());
 
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
@@ -136,6 +137,17 @@ bool TUtils::NumKeyPress(const QLineEdit *Sender, const QString &Key) {
     if (c == QChar(u'\b') || c == QChar(u'\r') || (c >= QChar(u'0') && c <= QChar(u'9')))
         return true;
     return c == QChar('.') && !Sender->text().contains(QChar('.'));
+}
+
+QString TUtils::WithoutControls(const QString &Text) {
+    QString shown = Text;
+    shown.removeIf([](QChar c) {
+        const char16_t u = c.unicode();
+        return c.category() == QChar::Other_Control || u == 0x2028 || u == 0x2029 ||
+               (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) || u == 0x200E ||
+               u == 0x200F || u == 0x061C;
+    });
+    return shown;
 }
 
 QString TUtils::SiteUrl() {

@@ -33,6 +33,9 @@ class TUtils {
     }
     // The character rule of the amount edits: true when the typed text may go into the edit.
     static bool NumKeyPress(const QLineEdit *Sender, const QString &Key);
+    // Text from the network made fit to be shown: without control characters (C0, DEL, C1), line
+    // and paragraph separators and the invisible controls of writing direction.
+    static QString WithoutControls(const QString &Text);
 
     // The product web site: its home page and addresses of pages on it.
     static QString SiteUrl();

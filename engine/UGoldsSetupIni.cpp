@@ -13,16 +13,22 @@ std::array<std::string_view, Fields.size()> Keys() {
     return keys;
 }
 
+// The value as written, not rounded to cents; 0 for anything that is no sane amount.
+double SaneValue(const TField &field, std::string_view text) {
+    const auto number = NumText::ParseNumber(text);
+    if (!number || !NumText::ParseAmount(text) || (field.IsRate && *number > 100))
+        return 0;
+    return *number;
+}
+
 } // namespace
 
 TGoldsSetupInfo Read(std::string_view Bytes) {
     const auto keys = Keys();
     const auto values = IniText::ReadSection(Bytes, SectionName, keys);
     TGoldsSetupInfo info;
-    for (std::size_t i = 0; i < Fields.size(); ++i) {
-        const auto number = values[i] ? NumText::ParseNumber(*values[i]) : std::nullopt;
-        info.*Fields[i].Member = number.value_or(0);
-    }
+    for (std::size_t i = 0; i < Fields.size(); ++i)
+        info.*Fields[i].Member = values[i] ? SaneValue(Fields[i], *values[i]) : 0;
     return info;
 }
 

@@ -17,27 +17,30 @@ inline constexpr std::string_view SectionName = "\xCE\xE5\xCF\xD5\xD2\xBB\xBD\xF
 struct TField {
     std::string_view Key;
     double TGoldsSetupInfo::*Member;
+    bool IsRate; // per cent, else a limit in yuan
 };
 
 // The keys in the order they are written.
 inline constexpr std::array<TField, 14> Fields{{
-    {"PMin", &TGoldsSetupInfo::PMin},
-    {"PMax", &TGoldsSetupInfo::PMax},
-    {"SMin", &TGoldsSetupInfo::SMin},
-    {"SMax", &TGoldsSetupInfo::SMax},
-    {"PFund", &TGoldsSetupInfo::PFund},
-    {"PMedical", &TGoldsSetupInfo::PMedical},
-    {"PPension", &TGoldsSetupInfo::PPension},
-    {"PLostJob", &TGoldsSetupInfo::PLostJob},
-    {"UFund", &TGoldsSetupInfo::UFund},
-    {"UMedical", &TGoldsSetupInfo::UMedical},
-    {"UPension", &TGoldsSetupInfo::UPension},
-    {"ULostJob", &TGoldsSetupInfo::ULostJob},
-    {"Injury", &TGoldsSetupInfo::Injury},
-    {"GiveBirth", &TGoldsSetupInfo::GiveBirth},
+    {"PMin", &TGoldsSetupInfo::PMin, false},
+    {"PMax", &TGoldsSetupInfo::PMax, false},
+    {"SMin", &TGoldsSetupInfo::SMin, false},
+    {"SMax", &TGoldsSetupInfo::SMax, false},
+    {"PFund", &TGoldsSetupInfo::PFund, true},
+    {"PMedical", &TGoldsSetupInfo::PMedical, true},
+    {"PPension", &TGoldsSetupInfo::PPension, true},
+    {"PLostJob", &TGoldsSetupInfo::PLostJob, true},
+    {"UFund", &TGoldsSetupInfo::UFund, true},
+    {"UMedical", &TGoldsSetupInfo::UMedical, true},
+    {"UPension", &TGoldsSetupInfo::UPension, true},
+    {"ULostJob", &TGoldsSetupInfo::ULostJob, true},
+    {"Injury", &TGoldsSetupInfo::Injury, true},
+    {"GiveBirth", &TGoldsSetupInfo::GiveBirth, true},
 }};
 
-// The parameters in the file's bytes; a missing key or a value that is not a number gives 0.
+// The parameters in the file's bytes. A missing key gives 0, and so does a value that is no
+// sane amount: not a number, an amount the pages would refuse (NumText::ParseAmount), or a rate
+// over 100 per cent. So every contribution computed from the parameters stays finite.
 TGoldsSetupInfo Read(std::string_view Bytes);
 
 // The file's bytes with the fourteen keys written; everything else in them is kept.

@@ -163,7 +163,7 @@ std::optional<double> ParseAmount(std::string_view text) {
     if (!value)
         return std::nullopt;
     const double cents = RoundToCents(*value);
-    if (!std::isfinite(cents))
+    if (!std::isfinite(cents) || std::fabs(cents) >= AmountLimit)
         return std::nullopt;
     return cents;
 }

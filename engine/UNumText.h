@@ -8,8 +8,12 @@
 
 namespace NumText {
 
+// Amounts are below this in magnitude: up to it every cent lies within the 15 significant digits
+// an amount is computed and shown with, and no engine's result can overflow a double.
+inline constexpr double AmountLimit = 1e13;
+
 // Text to number, then rounded to cents ("0.00" step): "3.405" gives 3.41, "-1.005" gives -1.01.
-// Empty text, a lone ".", anything that is not wholly a number and values that overflow a double
+// Empty text, a lone ".", anything that is not wholly a number and amounts of AmountLimit or more
 // give no value. Blanks around the number are tolerated (pasted text).
 std::optional<double> ParseAmount(std::string_view text);
 

@@ -121,8 +121,18 @@ TLayout Locate(const std::vector<TRawLine> &lines) {
     return layout;
 }
 
-double Shown(double value) {
-    return NumText::ParseNumber(NumText::FormatGeneral(value)).value_or(0);
+// What a value written as Text reads as: the number, unless it is no amount the pages would take
+// or a rate over 100.
+double Sane(const GoldsSetupIni::TField &field, std::string_view text) {
+    const auto number = NumText::ParseNumber(text);
+    if (!number || std::fabs(NumText::RoundToCents(*number)) >= NumText::AmountLimit ||
+        (field.IsRate && *number > 100))
+        return 0;
+    return *number;
+}
+
+double Shown(const GoldsSetupIni::TField &field, double value) {
+    return Sane(field, NumText::FormatGeneral(value));
 }
 
 // The lines a write leaves alone: all but the key lines (and a section header it added).
@@ -154,8 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size) {
     const TGoldsSetupInfo read = GoldsSetupIni::Read(bytes);
     for (std::size_t k = 0; k < GoldsSetupIni::Fields.size(); ++k) {
         const auto &field = GoldsSetupIni::Fields[k];
-        const double expected =
-            layoutBefore.Keys[k] ? NumText::ParseNumber(layoutBefore.Values[k]).value_or(0) : 0;
+        const double expected = layoutBefore.Keys[k] ? Sane(field, layoutBefore.Values[k]) : 0;
         FUZZ_CHECK(read.*field.Member == expected, "%.*s read as %.17g, not %.17g",
                    int(field.Key.size()), field.Key.data(), read.*field.Member, expected);
         FUZZ_CHECK(std::isfinite(read.*field.Member), "%.*s", int(field.Key.size()),
@@ -172,7 +181,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size) {
     const std::string written = GoldsSetupIni::Write(bytes, info);
     const TGoldsSetupInfo back = GoldsSetupIni::Read(written);
     for (const auto &field : GoldsSetupIni::Fields) {
-        FUZZ_CHECK(back.*field.Member == Shown(info.*field.Member),
+        FUZZ_CHECK(back.*field.Member == Shown(field, info.*field.Member),
                    "%.*s written %.17g, read %.17g", int(field.Key.size()), field.Key.data(),
                    info.*field.Member, back.*field.Member);
     }

@@ -179,10 +179,9 @@ void TFrmGoldsSetup::BtnOKClick() {
     const auto info = ReadEdits();
     if (!info || !Validate(*info))
         return;
-    if (!TFileManager::WriteSetupInfo(*info)) {
-        MsgBox::Show(this, QStringLiteral("参数未能保存：无法写入文件 %1。\n"
-                                          "请检查该文件夹是否允许写入、磁盘空间是否充足。")
-                               .arg(TFileManager::FilePath()));
+    const auto written = TFileManager::WriteSetupInfo(*info);
+    if (written != TFileManager::TWriteResult::Written) {
+        MsgBox::Show(this, TFileManager::WriteFailureText(written, TFileManager::FilePath()));
         return;
     }
     accept();

@@ -137,6 +137,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"commented key is no key", Section + "\n;PMin=4\nPMax=6\n", 0, 6},
         ReadCase{"UTF-8 section name is another section", "[五险一金]\nPMin=4\n", 0, 0},
         ReadCase{"overflowing value reads as 0", Section + "\nPMin=1e999\nPMax=7\n", 0, 7},
+        ReadCase{"a limit the pages would refuse reads as 0",
+                 Section + "\nPMin=1E13\nPMax=9999999999999.99\n", 0, 9999999999999.99},
+        ReadCase{"a huge limit reads as 0", Section + "\nPMin=1E308\nPMax=1.7E308\n", 0, 0},
         ReadCase{"exponent form is a number", Section + "\nPMin=1.5E3\n", 1500, 0},
         ReadCase{"binary garbage and NUL bytes around a good key",
                  std::string("\x00\xFF\x01[\n\r\r=\n", 9) + Section +
@@ -144,6 +147,15 @@ INSTANTIATE_TEST_SUITE_P(
                  0, 8},
         ReadCase{"lone carriage returns do not end lines", Section + "\rPMin=3\r\nPMax=4\n", 0,
                  4}));
+
+TEST(GoldsSetupIni, RateOverOneHundredReadsAsZero) {
+    const TGoldsSetupInfo info = GoldsSetupIni::Read(
+        Section + "\nUPension=100\nUMedical=100.01\nPPension=1E308\nInjury=99.99\n");
+    EXPECT_EQ(info.UPension, 100);
+    EXPECT_EQ(info.UMedical, 0);
+    EXPECT_EQ(info.PPension, 0);
+    EXPECT_EQ(info.Injury, 99.99);
+}
 
 TEST(IniText, WriteReplacesOnlyTheFirstKeyOfTheFirstSection) {
     const std::string before = "[s]\nk=1\nk=2\n[s]\nk=3\n";

@@ -29,8 +29,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"  42 ", 42.0}, ParseCase{"+7", 7.0}, ParseCase{"5E-6", 0.0},
                       ParseCase{"1e3", 1000.0}, ParseCase{"2.5E+2", 250.0},
                       ParseCase{"1500.025", 1500.03}, ParseCase{"12.34", 12.34},
-                      ParseCase{"1584375.155", 1584375.16}, ParseCase{"1e20", 1e20},
-                      ParseCase{"0", 0.0}, ParseCase{"000123.1", 123.1}));
+                      ParseCase{"1584375.155", 1584375.16},
+                      ParseCase{"9999999999999.99", 9999999999999.99},
+                      ParseCase{"-9999999999999.99", -9999999999999.99}, ParseCase{"0", 0.0},
+                      ParseCase{"000123.1", 123.1}));
 
 TEST(ParseAmount, NegativeZeroIsPlainZero) {
     const auto value = ParseAmount("-0.004");
@@ -48,6 +50,12 @@ INSTANTIATE_TEST_SUITE_P(Invalid, ParseAmountRejects,
                          ::testing::Values("", " ", ".", "-", "+", "e5", "1e", "1e+", "1.2.3",
                                            "12a", "a12", "1,5", "1 2", "--1", "inf", "nan", "0x10",
                                            "1e400", "-1e400", "１２", "12.34.", "1..2"));
+
+// Amounts of 1E13 or more are refused: their cents would lie beyond the 15 significant digits,
+// and an engine's result could overflow to an infinity.
+INSTANTIATE_TEST_SUITE_P(TooLarge, ParseAmountRejects,
+                         ::testing::Values("1e13", "-1e13", "9999999999999.999", "1e20", "1.79e308",
+                                           "99999999999999999999"));
 
 struct FormatCase {
     double Value;

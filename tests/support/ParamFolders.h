@@ -14,16 +14,6 @@ class ParamFolders : public ::testing::Test {
   public:
     // "[五险一金]" in GBK.
     static QByteArray Header() { return QByteArray("[\xCE\xE5\xCF\xD5\xD2\xBB\xBD\xF0]"); }
-
-  protected:
-    void SetUp() override { TFileManager::SetFoldersForTesting(Program.path(), Config.path()); }
-    void TearDown() override { UiTest::UseDefaultParamFolders(); }
-
-    QString BesideProgram() const {
-        return QDir(Program.path()).filePath(QStringLiteral("init.ini"));
-    }
-    QString InConfig() const { return QDir(Config.path()).filePath(QStringLiteral("init.ini")); }
-
     static void WriteFile(const QString &Path, const QByteArray &Bytes) {
         QFile file(Path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -33,6 +23,15 @@ class ParamFolders : public ::testing::Test {
         QFile file(Path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+
+  protected:
+    void SetUp() override { TFileManager::SetFoldersForTesting(Program.path(), Config.path()); }
+    void TearDown() override { UiTest::UseDefaultParamFolders(); }
+
+    QString BesideProgram() const {
+        return QDir(Program.path()).filePath(QStringLiteral("init.ini"));
+    }
+    QString InConfig() const { return QDir(Config.path()).filePath(QStringLiteral("init.ini")); }
 
     QTemporaryDir Program;
     QTemporaryDir Config;

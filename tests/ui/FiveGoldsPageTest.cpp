@@ -141,6 +141,26 @@ TEST_F(FiveGoldsPage, MissingFileMeansNoContributions) {
     EXPECT_EQ(Page->TxtTax->text(), "45") << "the tax of the whole wage";
 }
 
+// Values no city has, written by hand: they read as 0, and no sum of them overflows.
+TEST_F(FiveGoldsPage, HugeValuesInTheFileNeverShowInfinityOrNan) {
+    Open(ParamFolders::Header() +
+         "\r\nSMin=1E308\r\nSMax=1.7E308\r\nPMin=9999999999999\r\nPMax=9999999999999.99\r\n"
+         "PPension=1E308\r\nUPension=99\r\nUMedical=99\r\nULostJob=99\r\nInjury=99\r\n"
+         "GiveBirth=99\r\nUFund=99\r\n");
+    EXPECT_EQ(Page->TxtSMax->text(), "0");
+    EXPECT_EQ(Page->TxtPPension->text(), "0");
+    Calc(QStringLiteral("9999999999"));
+    for (const QLabel *label : Page->findChildren<QLabel *>())
+        EXPECT_FALSE(label->text().contains(QStringLiteral("INF")) ||
+                     label->text().contains(QStringLiteral("NAN")))
+            << label->objectName().toStdString() << ": " << label->text().toStdString();
+    for (const QLineEdit *edit : Page->findChildren<QLineEdit *>())
+        EXPECT_FALSE(edit->text().contains(QStringLiteral("INF")) ||
+                     edit->text().contains(QStringLiteral("NAN")))
+            << edit->objectName().toStdString() << ": " << edit->text().toStdString();
+    EXPECT_EQ(Page->LblUFund->text(), " % = 9899999999999.01");
+}
+
 TEST_F(FiveGoldsPage, ChangedFileTakesEffectOnlyWhenShownAnew) {
     Open(WorkedExampleFile());
     QByteArray changed = WorkedExampleFile();

@@ -9,6 +9,8 @@
 #include <QStringDecoder>
 #include <QToolButton>
 
+#include <sys/stat.h>
+
 using namespace UiTest;
 
 namespace {
@@ -276,6 +278,54 @@ TEST_F(GoldsSetup, UnwritableFolderReportsAndKeepsEverything) {
     EXPECT_EQ(QDir(Program.path()).entryList(QDir::Files | QDir::Hidden).size(), 1)
         << "no temporary file is left behind";
 }
+
+struct SaveRefusedCase {
+    const char *Rule;
+    std::function<void(const QString &Path)> Make;
+    const char *Cause;
+};
+
+class GoldsSetupSaveRefused : public GoldsSetup,
+                              public ::testing::WithParamInterface<SaveRefusedCase> {};
+
+TEST_P(GoldsSetupSaveRefused, BoxNamesThePathAndTheCause) {
+    const SaveRefusedCase &c = GetParam();
+    c.Make(BesideProgram());
+    TFrmGoldsSetup dialog;
+    dialog.show();
+    FillValid(dialog);
+    const ModalSeen seen = ClickOK(dialog);
+    EXPECT_EQ(seen.Title, "提示") << c.Rule;
+    EXPECT_TRUE(seen.Text.contains(BesideProgram())) << seen.Text.toStdString();
+    EXPECT_TRUE(seen.Text.contains(QString::fromUtf8(c.Cause))) << seen.Text.toStdString();
+    EXPECT_TRUE(dialog.isVisible()) << c.Rule;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, GoldsSetupSaveRefused,
+    ::testing::Values(
+        SaveRefusedCase{"a FIFO",
+                        [](const QString &Path) {
+                            ASSERT_EQ(::mkfifo(QFile::encodeName(Path).constData(), 0644), 0);
+                        },
+                        "不是普通文件"},
+        SaveRefusedCase{"a link",
+                        [](const QString &Path) {
+                            ASSERT_TRUE(QFile::link(QStringLiteral("/etc/hostname"), Path));
+                        },
+                        "符号链接"},
+        SaveRefusedCase{"a read-only file",
+                        [](const QString &Path) {
+                            ParamFolders::WriteFile(Path, ParamFolders::Header());
+                            ASSERT_TRUE(QFile::setPermissions(Path, QFile::ReadOwner));
+                        },
+                        "只读"},
+        SaveRefusedCase{"a file larger than a parameter file can be",
+                        [](const QString &Path) {
+                            ParamFolders::WriteFile(
+                                Path, QByteArray(TFileManager::MaxFileSize + 1, '\n'));
+                        },
+                        "大于 1 MB"}));
 
 TEST_F(GoldsSetup, ParameterButtonOpensAFreshDialogEachTime) {
     TFrmMain main;

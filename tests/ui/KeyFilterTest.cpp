@@ -2,9 +2,14 @@
 #include "support/UiTestSupport.h"
 
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -96,14 +101,90 @@ TEST_F(KeyFilter, ClipboardShortcutsStillWork) {
     EXPECT_EQ(Edit.text(), "4567");
 }
 
-TEST_F(KeyFilter, PasteIsCutToTheRoomLeft) {
-    QTest::keyClicks(&Edit, "12345");
-    QApplication::clipboard()->setText("abcdefghijkl");
+// Every way text gets into an edit, each with what a hostile clipboard or sender holds: letters,
+// an exponent, a second point and far more than ten characters.
+struct EntryCase {
+    const char *Way;
+    std::function<void(QLineEdit &Edit, const QString &Text)> Enter;
+};
+
+class KeyFilterEntry : public KeyFilter, public ::testing::WithParamInterface<EntryCase> {};
+
+TEST_P(KeyFilterEntry, HoldsToTheRule) {
+    QTest::keyClicks(&Edit, "12");
+    GetParam().Enter(Edit, QStringLiteral("1e400.5.6789") + QString(32000, QChar(u'x')));
+    EXPECT_EQ(Edit.text(), "121400.567") << GetParam().Way;
+    QTest::keyClicks(&Edit, "9");
+    EXPECT_EQ(Edit.text(), "121400.567") << "the edit is full";
+}
+
+QPoint EndOfText(const QLineEdit &Edit) {
+    return QPoint(Edit.width() - 3, Edit.height() / 2);
+}
+
+void PasteByKey(QLineEdit &Edit, const QString &Text) {
+    QApplication::clipboard()->setText(Text);
     QTest::keyClick(&Edit, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Edit.text(), "12345abcde");
+}
+
+void PasteFromTheContextMenu(QLineEdit &Edit, const QString &Text) {
+    QApplication::clipboard()->setText(Text);
+    // The entry is known by its shortcut, whatever the language.
+    const QString shortcut = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    const std::unique_ptr<QMenu> menu(Edit.createStandardContextMenu());
+    for (QAction *action : menu->actions()) {
+        if (action->text().endsWith(QChar(u'\t') + shortcut))
+            action->trigger();
+    }
+}
+
+void PasteByMiddleClick(QLineEdit &Edit, const QString &Text) {
+    QClipboard *clipboard = QApplication::clipboard();
+    if (!clipboard->supportsSelection()) {
+        // Where the platform has no selection (offscreen), what QLineEdit does on a middle click.
+        Edit.insert(Text);
+        return;
+    }
+    clipboard->setText(Text, QClipboard::Selection);
+    QTest::mouseClick(&Edit, Qt::MiddleButton, {}, EndOfText(Edit));
+}
+
+// A drag that enters the edit, then the drop: Qt delivers a drop only where a drag was accepted.
+void Drop(QLineEdit &Edit, const QString &Text) {
+    QMimeData data;
+    data.setText(Text);
+    QDragEnterEvent enter(EndOfText(Edit), Qt::CopyAction, &data, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&Edit, &enter);
+    QDropEvent drop(EndOfText(Edit), Qt::CopyAction, &data, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&Edit, &drop);
+}
+
+void CommitFromAnInputMethod(QLineEdit &Edit, const QString &Text) {
+    QInputMethodEvent commit;
+    commit.setCommitString(Text);
+    QApplication::sendEvent(&Edit, &commit);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, KeyFilterEntry,
+                         ::testing::Values(EntryCase{"Ctrl+V", PasteByKey},
+                                           EntryCase{"the context menu", PasteFromTheContextMenu},
+                                           EntryCase{"a middle click", PasteByMiddleClick},
+                                           EntryCase{"a drop", Drop},
+                                           EntryCase{"an input method", CommitFromAnInputMethod}));
+
+TEST_F(KeyFilter, PastedPointOverTheSelectedPointStays) {
+    QTest::keyClicks(&Edit, "1.5");
     Edit.selectAll();
-    QTest::keyClick(&Edit, Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(Edit.text(), "abcdefghij");
+    QApplication::clipboard()->setText("2.75");
+    QTest::keyClick(&Edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Edit.text(), "2.75");
+}
+
+TEST_F(KeyFilter, UnlimitedEditTakesLongNumbersButStillOnlyDigits) {
+    TNumKeyFilter::SetUnlimited(&Edit);
+    QApplication::clipboard()->setText("12345678901234567890a.5-");
+    QTest::keyClick(&Edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Edit.text(), "12345678901234567890.5");
 }
 
 TEST_F(KeyFilter, EnterRunsOnlyTheRegisteredAction) {

@@ -5,12 +5,16 @@
 #include "pages/UFrmGoldsSetup.h"
 #include "support/LocalHttpServer.h"
 #include "support/ParamFolders.h"
+#include "support/QtMessages.h"
 #include "support/UiTestSupport.h"
 
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -68,11 +72,23 @@ TEST_F(MainWindowShell, NoServerGivesTheNoPageTitle) {
     EXPECT_TRUE(main.PanelAds->isHidden());
 }
 
+TEST_F(MainWindowShell, PageBeyondTheReadLimitIsAbortedAndNotReadAfter) {
+    Server.RespondBody("/ads/test.html", QByteArray(2 * TWebBrowser::MaxBody, 'x'));
+    const QtMessages messages;
+    TWebBrowser browser;
+    browser.Navigate(Server.Url() + "ads/test.html");
+    ASSERT_TRUE(UiTest::WaitFor([&] { return !browser.LocationName().isEmpty(); }));
+    EXPECT_EQ(browser.LocationName(), Server.Url() + "ads/test.html") << "answered, no title";
+    EXPECT_EQ(messages.About("QIODevice"), QStringList());
+}
+
 TEST(WebBrowserTitle, ExtractsTheFirstTitle) {
     EXPECT_EQ(TWebBrowser::ExtractTitle("<title>a</title><title>b</title>"), "a");
     EXPECT_EQ(TWebBrowser::ExtractTitle("<TITLE lang=zh>\t广告\r\n页</Title>"), "广告 页");
     EXPECT_EQ(TWebBrowser::ExtractTitle("<title>no end"), "");
     EXPECT_EQ(TWebBrowser::ExtractTitle("no title"), "");
+    EXPECT_EQ(TWebBrowser::ExtractTitle(QByteArray("<title>\x1b]0;") + '\0' + "ad\x07\x7f</title>"),
+              "]0;ad");
 }
 
 struct FetchCase {
@@ -100,7 +116,11 @@ TEST_P(BackgroundFetch, SetsTheCaption) {
 INSTANTIATE_TEST_SUITE_P(
     Pages, BackgroundFetch,
     ::testing::Values(FetchCase{"the version number", LocalHttpServer::Response("200 OK", "302\n"),
-                                QStringLiteral("302\n")},
+                                QStringLiteral("302")},
+                      FetchCase{"control characters removed",
+                                LocalHttpServer::Response("200 OK", QByteArray("302") + '\0' +
+                                                                        "\x1b[31m\r\u202e9"),
+                                QStringLiteral("302[31m9")},
                       FetchCase{
                           "at most 200 characters",
                           LocalHttpServer::Response("200 OK", QString(300, QChar(u'税')).toUtf8()),
@@ -137,6 +157,22 @@ TEST_F(StartupWindows, MadeInOrderAfterTheMainWindowAndNeverShown) {
                                   "TFrmFeedback", "TFrmProcessBar"}));
     EXPECT_EQ(qobject_cast<TFrmGoldsSetup *>(windows[2])->TxtSMax->text(), "9000")
         << "the parameter dialog read the file";
+}
+
+// A FIFO never gets a writer: opening it to read would wait for good.
+TEST_F(StartupWindows, FifoForAParameterFileNeitherHangsNorIsRead) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(BesideProgram()).constData(), 0644), 0);
+    TFrmMain main;
+    main.show();
+    TStartupWindows::Schedule(&main);
+    ASSERT_TRUE(UiTest::WaitFor([&] { return main.findChild<TStartupWindows *>() != nullptr; }));
+    bool timerFired = false;
+    QTimer::singleShot(0, &main, [&] { timerFired = true; });
+    EXPECT_TRUE(UiTest::WaitFor([&] { return timerFired; })) << "the event loop turns";
+    const auto *setup =
+        qobject_cast<TFrmGoldsSetup *>(main.findChild<TStartupWindows *>()->Windows().at(2));
+    ASSERT_NE(setup, nullptr);
+    EXPECT_EQ(setup->TxtSMax->text(), "0");
 }
 
 // Records whether the start-up windows already existed when the main window first painted.

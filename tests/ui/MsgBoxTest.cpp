@@ -38,4 +38,12 @@ TEST(MsgBox, ConversionErrorNamesTheText) {
     EXPECT_EQ(seen.Text, "“12a”不是有效的数值。");
 }
 
+TEST(MsgBox, ConversionErrorQuotesTheBeginningOfALongText) {
+    const QString pasted =
+        QStringLiteral("1234567890abcdefghij\x1b[31m") + QString(5000, QChar(u'元'));
+    const ModalSeen seen = CloseNextModal([&] { MsgBox::ShowConversionError(nullptr, pasted); });
+    const QString quoted = QStringLiteral("1234567890abcdefghij[31m") + QString(8, QChar(u'元'));
+    EXPECT_EQ(seen.Text, QStringLiteral("“%1…”不是有效的数值。").arg(quoted));
+}
+
 } // namespace

@@ -191,6 +191,18 @@ TEST_F(SalaryPage, ReverseWithTextThatIsNotANumberReportsItAndChangesNothing) {
     EXPECT_EQ(Page.TxtTax->text(), "1.2.3");
 }
 
+// A tax of 308 digits is a double, but its reverse would overflow: it is no amount at all.
+TEST_F(SalaryPage, ReverseFromAHugeTaxReportsItShortAndShowsNoInfinity) {
+    Calc("10000", "1000");
+    const QString huge(308, QChar(u'9'));
+    Page.TxtTax->clear();
+    Type(Page.TxtTax, huge);
+    ASSERT_EQ(Page.TxtTax->text(), huge);
+    const ModalSeen seen = CloseNextModal([&] { Click(Page.BtnAntiTax); });
+    EXPECT_EQ(seen.Text, QStringLiteral("“%1…”不是有效的数值。").arg(QString(32, QChar(u'9'))));
+    EXPECT_EQ(Page.TxtInfome2->text(), "10000元");
+}
+
 TEST_F(SalaryPage, ResetRestoresInitialStateButEmptiesInsurance) {
     Page.RBtnForeign->setChecked(true);
     Calc("3000", "0");

@@ -1,5 +1,6 @@
 #include "common/UUtils.h"
 #include "support/LocalHttpServer.h"
+#include "support/QtMessages.h"
 #include "support/UiTestSupport.h"
 #include "support/UrlCatcher.h"
 
@@ -67,8 +68,10 @@ TEST(HttpGet, BodyLargerThanTheLimitIsRefused) {
     LocalHttpServer server;
     server.RespondBody("/big", QByteArray(TUtils::HttpMaxBody + 1, 'x'));
     server.RespondBody("/fits", QByteArray(TUtils::HttpMaxBody, 'y'));
+    const QtMessages messages;
     EXPECT_EQ(TUtils::HttpGet(server.Url() + "big"), "");
     EXPECT_EQ(TUtils::HttpGet(server.Url() + "fits").size(), TUtils::HttpMaxBody);
+    EXPECT_EQ(messages.About("QIODevice"), QStringList()) << "the aborted reply is not read";
 }
 
 TEST(HttpGet, ServerThatNeverAnswersEndsWithinTheTimeOut) {
@@ -76,10 +79,12 @@ TEST(HttpGet, ServerThatNeverAnswersEndsWithinTheTimeOut) {
     server.NeverAnswer("/version.html");
     QElapsedTimer clock;
     clock.start();
+    const QtMessages messages;
     EXPECT_EQ(TUtils::HttpGet(server.Url() + "version.html"), "");
     // Bounded by the time-out, with room for a loaded machine: only a request that hangs fails.
     EXPECT_LT(clock.elapsed(), 3 * TUtils::HttpTimeoutMs);
     EXPECT_EQ(server.Requests().size(), 1);
+    EXPECT_EQ(messages.About("QIODevice"), QStringList()) << "the aborted reply is not read";
 }
 
 class DesktopServices : public ::testing::Test {
