@@ -32,12 +32,11 @@ QString ProgramHelp() {
         table.AddRow({QStringLiteral("  ") + QString::fromUtf16(command.Name),
                       QString::fromUtf16(command.Summary)});
     text += table.Render();
-    text += QStringLiteral(
-        "\n每个命令都有 --help，列出其选项和示例；加 --json 以 JSON 输出。\n"
-        "退出状态：0 完成；1 工资表中有员工因数据有误未输出；2 用法有误或文件无法读取，未输出。\n\n"
-        "示例：\n"
-        "  pendra-cli wage --income 20000 --insurance 2000 --special 3000\n"
-        "  pendra-cli payroll 工资表.csv -o 预扣结果.csv\n");
+    text += QStringLiteral("\n每个命令都有 --help，列出其选项和示例；加 --json 以 JSON 输出。\n"
+                           "退出状态：0 完成；2 用法有误，未计算。\n\n"
+                           "示例：\n"
+                           "  pendra-cli wage --income 20000 --insurance 2000 --special 3000\n"
+                           "  pendra-cli bonus --bonus 38000 --taxable 100000 --json\n");
     return text;
 }
 
