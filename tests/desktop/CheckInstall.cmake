@@ -18,6 +18,7 @@ endif()
 
 set(expected
   bin/pendra
+  bin/pendra-cli
   share/applications/${APP_ID}.desktop
   share/metainfo/${APP_ID}.metainfo.xml
   share/icons/hicolor/48x48/apps/${APP_ID}.png

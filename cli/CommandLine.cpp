@@ -1,0 +1,168 @@
+#include "cli/CommandLine.h"
+
+#include "cli/Output.h"
+#include "engine/UNumText.h"
+
+#include <QRegularExpression>
+
+namespace Cli {
+namespace {
+
+const QString JsonOption = QStringLiteral("json");
+const QString HelpOption = QStringLiteral("help");
+const QString AmountValue = QStringLiteral("金额");
+
+QString Dashed(const QString &Name) {
+    return QStringLiteral("--") + Name;
+}
+
+} // namespace
+
+CommandLine::CommandLine(const QString &Command, const QString &Summary,
+                         const QStringList &Examples)
+    : Command(Command), Summary(Summary), Examples(Examples) {
+    Parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+}
+
+void CommandLine::AddAmount(const QString &Name, const QString &Description, bool MayBeNegative) {
+    AddValue(Name, AmountValue, Description);
+    AmountNames.append(Name);
+    if (MayBeNegative)
+        NegativeAllowed.append(Name);
+}
+
+void CommandLine::AddValue(const QString &Name, const QString &ValueName,
+                           const QString &Description) {
+    Parser.addOption(QCommandLineOption(Name, Description, ValueName));
+    Entries.append({Name, ValueName, Description});
+}
+
+void CommandLine::AddFlag(const QString &Name, const QString &Description) {
+    Parser.addOption(QCommandLineOption(Name, Description));
+    Entries.append({Name, QString(), Description});
+}
+
+void CommandLine::AddPositional(const QString &Name, const QString &Description) {
+    Parser.addPositionalArgument(Name, Description);
+    Positionals.append({Name, QString(), Description});
+}
+
+std::optional<int> CommandLine::Parse(const QStringList &Arguments) {
+    AddFlag(JsonOption, QStringLiteral("以 JSON 输出（金额为两位小数的字符串，税率为整数百分数）"));
+    Parser.addOption(QCommandLineOption({QStringLiteral("h"), HelpOption}, QString()));
+    if (!Parser.parse(QStringList{QStringLiteral("pendra-cli")} + Arguments))
+        return Refuse(ParseError());
+    if (Parser.isSet(HelpOption)) {
+        PrintOut(HelpText());
+        return Success;
+    }
+    if (Parser.positionalArguments().size() > Positionals.size())
+        return Refuse(QStringLiteral("多余的参数“%1”")
+                          .arg(Parser.positionalArguments().at(Positionals.size())));
+    for (const QString &name : Parser.optionNames()) {
+        if (Parser.values(name).size() > 1)
+            return Refuse(QStringLiteral("选项 %1 给了不止一次").arg(Dashed(name)));
+    }
+    return ReadAmounts();
+}
+
+std::optional<int> CommandLine::ReadAmounts() {
+    for (const QString &name : AmountNames) {
+        if (!Parser.isSet(name))
+            continue;
+        const QString text = Parser.value(name);
+        const std::string bytes = text.toStdString();
+        const std::optional<current::Cents> cents = current::ParseCents(bytes);
+        if (!cents && NumText::ParseNumber(bytes))
+            return Refuse(QStringLiteral("选项 %1 的金额“%2”超出范围（绝对值最多 %3）")
+                              .arg(Dashed(name), text, Money(current::MaxInputCents)));
+        if (!cents)
+            return Refuse(QStringLiteral("选项 %1 的值“%2”不是数字").arg(Dashed(name), text));
+        if (*cents < 0 && !NegativeAllowed.contains(name))
+            return Refuse(QStringLiteral("选项 %1 的金额不能为负数：%2").arg(Dashed(name), text));
+        Amounts.insert(name, *cents);
+    }
+    return std::nullopt;
+}
+
+// QCommandLineParser words its errors in English; the option they name is in quotes.
+QString CommandLine::ParseError() const {
+    if (!Parser.unknownOptionNames().isEmpty()) {
+        const QString name = Parser.unknownOptionNames().constFirst();
+        return QStringLiteral("未知选项 %1").arg(name.size() == 1 ? u'-' + name : Dashed(name));
+    }
+    const QString error = Parser.errorText();
+    const QString quoted = QRegularExpression(QStringLiteral("'([^']*)'")).match(error).captured(1);
+    if (error.startsWith(QLatin1String("Missing value")))
+        return QStringLiteral("选项 %1 缺少值").arg(quoted);
+    if (error.startsWith(QLatin1String("Unexpected value")))
+        return QStringLiteral("选项 %1 不带值").arg(quoted);
+    return QStringLiteral("命令行无法识别：%1").arg(error);
+}
+
+bool CommandLine::IsSet(const QString &Name) const {
+    return Parser.isSet(Name);
+}
+
+current::Cents CommandLine::Amount(const QString &Name) const {
+    return Amounts.value(Name, 0);
+}
+
+QString CommandLine::Value(const QString &Name) const {
+    return Parser.value(Name).trimmed();
+}
+
+QStringList CommandLine::Positional() const {
+    return Parser.positionalArguments();
+}
+
+bool CommandLine::Json() const {
+    return Parser.isSet(JsonOption);
+}
+
+int CommandLine::Refuse(const QString &Message) const {
+    PrintError(QStringLiteral("%1（用法见 pendra-cli %2 --help）").arg(Message, Command));
+    return Refused;
+}
+
+std::optional<int> CommandLine::Require(const QStringList &Names) const {
+    for (const QString &name : Names) {
+        if (!Parser.isSet(name))
+            return Refuse(QStringLiteral("缺少选项 %1").arg(Dashed(name)));
+    }
+    return std::nullopt;
+}
+
+std::optional<int> CommandLine::Exclude(const QString &Option, const QStringList &Names) const {
+    if (!Parser.isSet(Option))
+        return std::nullopt;
+    for (const QString &name : Names) {
+        if (Parser.isSet(name))
+            return Refuse(
+                QStringLiteral("选项 %1 不能与 %2 同用").arg(Dashed(name), Dashed(Option)));
+    }
+    return std::nullopt;
+}
+
+QString CommandLine::HelpText() const {
+    QString usage = QStringLiteral("用法：pendra-cli %1 [选项]").arg(Command);
+    for (const Entry &positional : Positionals)
+        usage += u' ' + positional.Name;
+    TextTable options(TextTable::AllLeft);
+    for (const Entry &positional : Positionals)
+        options.AddRow({QStringLiteral("  ") + positional.Name, positional.Description});
+    for (const Entry &entry : Entries) {
+        const QString value =
+            entry.ValueName.isEmpty() ? QString() : QStringLiteral(" <") + entry.ValueName + u'>';
+        options.AddRow({QStringLiteral("  ") + Dashed(entry.Name) + value, entry.Description});
+    }
+    options.AddRow({QStringLiteral("  -h, --help"), QStringLiteral("显示本帮助")});
+    QString text = usage + QStringLiteral("\n\n") + Summary + QStringLiteral("\n\n选项：\n") +
+                   options.Render();
+    text += QStringLiteral("\n示例：\n");
+    for (const QString &example : Examples)
+        text += QStringLiteral("  ") + example + u'\n';
+    return text;
+}
+
+} // namespace Cli

@@ -1,0 +1,68 @@
+#pragma once
+// The options of one command: Chinese help with examples, Chinese messages for every mistake,
+// amounts read into cents once, here at the edge.
+
+#include "engine/current/Money.h"
+
+#include <QCommandLineParser>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace Cli {
+
+// 0: done; 1: some rows of a sheet were left out; 2: nothing done (usage, unreadable input).
+enum ExitStatus { Success = 0, RowsLeftOut = 1, Refused = 2 };
+
+class CommandLine {
+  public:
+    CommandLine(const QString &Command, const QString &Summary, const QStringList &Examples);
+
+    // An amount in yuan; refused when it is not a number, when it is negative (unless allowed)
+    // or beyond the largest amount.
+    void AddAmount(const QString &Name, const QString &Description, bool MayBeNegative = false);
+    void AddValue(const QString &Name, const QString &ValueName, const QString &Description);
+    void AddFlag(const QString &Name, const QString &Description);
+    void AddPositional(const QString &Name, const QString &Description);
+
+    // Reads the arguments after the command's name. An exit status means the command is over:
+    // the help was printed, or a mistake was reported on stderr.
+    std::optional<int> Parse(const QStringList &Arguments);
+
+    bool IsSet(const QString &Name) const;
+    current::Cents Amount(const QString &Name) const; // 0 when not given
+    QString Value(const QString &Name) const;
+    QStringList Positional() const;
+    bool Json() const;
+
+    // Reports a usage mistake of this command and gives the status to exit with.
+    int Refuse(const QString &Message) const;
+    // Refuses when any of Names is missing.
+    std::optional<int> Require(const QStringList &Names) const;
+    // Refuses when any of Names is given together with Option.
+    std::optional<int> Exclude(const QString &Option, const QStringList &Names) const;
+
+  private:
+    struct Entry {
+        QString Name;
+        QString ValueName; // empty for a flag
+        QString Description;
+    };
+    QString HelpText() const;
+    std::optional<int> ReadAmounts();
+    QString ParseError() const;
+
+    QString Command;
+    QString Summary;
+    QStringList Examples;
+    QList<Entry> Entries;
+    QList<Entry> Positionals;
+    QStringList AmountNames;
+    QStringList NegativeAllowed;
+    QHash<QString, current::Cents> Amounts;
+    QCommandLineParser Parser;
+};
+
+} // namespace Cli

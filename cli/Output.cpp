@@ -1,0 +1,100 @@
+#include "cli/Output.h"
+
+#include <QJsonDocument>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace Cli {
+namespace {
+
+void Write(std::FILE *Stream, const QString &Text) {
+    const QByteArray bytes = Text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), Stream);
+    std::fflush(Stream);
+}
+
+bool IsWide(char32_t c) {
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+           (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+           (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+           (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+}
+
+int DisplayWidth(const QString &Text) {
+    int width = 0;
+    for (const char32_t c : Text.toUcs4())
+        width += IsWide(c) ? 2 : 1;
+    return width;
+}
+
+QString Padding(int Places) {
+    return QString(std::max(0, Places), u' ');
+}
+
+} // namespace
+
+void PrintOut(const QString &Text) {
+    Write(stdout, Text);
+}
+
+void PrintError(const QString &Message) {
+    Write(stderr, QStringLiteral("pendra-cli：%1\n").arg(Message));
+}
+
+QString Money(current::Cents Amount) {
+    return QString::fromStdString(current::FormatCents(Amount));
+}
+
+QString Rate(int Percent) {
+    return QString::number(Percent) + u'%';
+}
+
+QJsonValue JsonMoney(current::Cents Amount) {
+    return Money(Amount);
+}
+
+void PrintJson(const QJsonObject &Object) {
+    PrintOut(QString::fromUtf8(QJsonDocument(Object).toJson(QJsonDocument::Indented)));
+}
+
+void TextTable::AddRow(const QStringList &Cells) {
+    Rows.append(Cells);
+}
+
+QString TextTable::Render() const {
+    QList<int> widths;
+    for (const QStringList &row : Rows) {
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (widths.size() <= i)
+                widths.append(0);
+            widths[i] = std::max(widths[i], DisplayWidth(row[i]));
+        }
+    }
+    QString text;
+    for (const QStringList &row : Rows) {
+        QString line;
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            const QString gap = Padding(widths[i] - DisplayWidth(row[i]));
+            if (i == 0)
+                line += row[i] + gap;
+            else if (Align == AllLeft)
+                line += QStringLiteral("  ") + row[i] + gap;
+            else
+                line += QStringLiteral("  ") + gap + row[i];
+        }
+        while (line.endsWith(u' '))
+            line.chop(1);
+        text += line + u'\n';
+    }
+    return text;
+}
+
+QString Pairs(const QList<QStringList> &Rows) {
+    TextTable table;
+    for (const QStringList &row : Rows)
+        table.AddRow(row);
+    return table.Render();
+}
+
+} // namespace Cli

@@ -1,0 +1,71 @@
+// pendra-cli: the current-law engines on the command line, for scripts and payroll batches.
+
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "cli/Output.h"
+
+#include <QCoreApplication>
+
+#include <array>
+
+namespace {
+
+struct Command {
+    const char16_t *Name;
+    const char16_t *Summary;
+    int (*Run)(const QStringList &);
+};
+
+constexpr std::array<Command, 5> Commands{{
+    {u"wage", u"工资薪金：累计预扣法逐月预扣税额，或非居民个人的月度税额", Cli::RunWage},
+    {u"labour", u"劳务报酬、稿酬、特许权使用费：每次收入的预扣税额", Cli::RunLabour},
+    {u"bonus", u"全年一次性奖金：单独计税与并入综合所得比较、临界点、最优分配", Cli::RunBonus},
+    {u"settle", u"年度汇算：全年应纳税额、应补（退）税额，是否需要办理", Cli::RunSettle},
+    {u"severance", u"解除劳动合同一次性补偿金（经济补偿金）", Cli::RunSeverance},
+}};
+
+QString ProgramHelp() {
+    QString text = QStringLiteral("用法：pendra-cli <命令> [选项]\n\n"
+                                  "按 2019 年起施行的个人所得税法计算，金额单位为元。\n\n命令：\n");
+    Cli::TextTable table(Cli::TextTable::AllLeft);
+    for (const Command &command : Commands)
+        table.AddRow({QStringLiteral("  ") + QString::fromUtf16(command.Name),
+                      QString::fromUtf16(command.Summary)});
+    text += table.Render();
+    text += QStringLiteral("\n每个命令都有 --help，列出其选项和示例；加 --json 以 JSON 输出。\n"
+                           "退出状态：0 完成；2 用法有误，未计算。\n\n"
+                           "示例：\n"
+                           "  pendra-cli wage --income 20000 --insurance 2000 --special 3000\n"
+                           "  pendra-cli bonus --bonus 38000 --taxable 100000 --json\n");
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("pendra-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PENDRA_VERSION));
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.isEmpty()) {
+        Cli::PrintError(QStringLiteral("缺少命令（用法见 pendra-cli --help）"));
+        return Cli::Refused;
+    }
+    const QString name = arguments.takeFirst();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
+        name == QLatin1String("help")) {
+        Cli::PrintOut(ProgramHelp());
+        return Cli::Success;
+    }
+    if (name == QLatin1String("--version")) {
+        Cli::PrintOut(
+            QStringLiteral("pendra-cli %1\n").arg(QCoreApplication::applicationVersion()));
+        return Cli::Success;
+    }
+    for (const Command &command : Commands) {
+        if (name == QString::fromUtf16(command.Name))
+            return command.Run(arguments);
+    }
+    Cli::PrintError(QStringLiteral("未知命令“%1”（用法见 pendra-cli --help）").arg(name));
+    return Cli::Refused;
+}

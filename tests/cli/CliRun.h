@@ -1,0 +1,26 @@
+#pragma once
+// pendra-cli run as a process, as scripts run it.
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+namespace CliTest {
+
+struct Outcome {
+    int Status = -1;
+    QByteArray Out;
+    QString Err;
+};
+
+// Runs pendra-cli with Arguments in Folder (the current folder when empty) and waits for it.
+Outcome RunCli(const QStringList &Arguments, const QString &Folder = {});
+
+// The JSON object a run printed; empty when stdout held none.
+QJsonObject JsonOf(const Outcome &Result);
+
+// The object's keys in sorted order.
+QStringList KeysOf(const QJsonObject &Object);
+
+} // namespace CliTest
