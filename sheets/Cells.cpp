@@ -1,5 +1,8 @@
 #include "sheets/Cells.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace sheets {
 namespace {
 
@@ -51,32 +54,29 @@ std::optional<current::Cents> CellCents(std::string_view Text) {
     return current::ParseCents(Text);
 }
 
+namespace {
+
+template <typename Unsigned> char *WriteWide(char *Out, Unsigned Value) {
+    char digits[MaxNumberChars];
+    char *const end = digits + sizeof digits;
+    const char *start = CellDigits::Backwards(end, Value);
+    return std::copy(start, static_cast<const char *>(end), Out);
+}
+
+} // namespace
+
+char *CellDigits::WriteLong(char *Out, std::uint64_t Value) {
+    return WriteWide(Out, Value);
+}
+
 void AppendInteger(std::string &Out, std::int64_t Value) {
-    char digits[24];
-    char *end = digits + sizeof digits;
-    char *p = end;
-    // In unsigned arithmetic so that the most negative value has a magnitude too.
-    std::uint64_t magnitude =
-        Value < 0 ? 0 - static_cast<std::uint64_t>(Value) : static_cast<std::uint64_t>(Value);
-    do {
-        *--p = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (Value < 0)
-        *--p = '-';
-    Out.append(p, static_cast<std::size_t>(end - p));
+    char text[MaxNumberChars];
+    Out.append(text, WriteInteger(text, Value));
 }
 
 void AppendCents(std::string &Out, current::Cents Amount) {
-    const std::uint64_t magnitude =
-        Amount < 0 ? 0 - static_cast<std::uint64_t>(Amount) : static_cast<std::uint64_t>(Amount);
-    if (Amount < 0)
-        Out.push_back('-');
-    AppendInteger(Out, static_cast<std::int64_t>(magnitude / 100));
-    const auto cents = static_cast<int>(magnitude % 100);
-    const char tail[3] = {'.', static_cast<char>('0' + cents / 10),
-                          static_cast<char>('0' + cents % 10)};
-    Out.append(tail, 3);
+    char text[MaxNumberChars];
+    Out.append(text, WriteCents(text, Amount));
 }
 
 } // namespace sheets

@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -24,46 +25,65 @@ enum class Encoding {
 };
 
 struct Record {
-    std::string Bytes;             // the cells, unquoted, one after another
-    std::vector<std::size_t> Ends; // where each cell ends in Bytes
-    std::uint32_t InnerLines = 0;  // line breaks inside quoted cells
-    bool Unclosed = false;         // a quote still open at the end of the file
+    std::vector<std::string_view> Cells; // into the input, or into Unquoted for a quoted cell
+    std::string Unquoted;                // quoted cells without their quotes
+    std::uint32_t InnerLines = 0;        // line breaks inside quoted cells
+    bool Unclosed = false;               // a quote still open at the end of the file
 };
 
+constexpr std::array<bool, 256> EndsCell = [] {
+    std::array<bool, 256> ends{};
+    ends[','] = ends['\n'] = ends['\r'] = true;
+    return ends;
+}();
+
+// A quoted cell from just after its opening quote, unquoted into Out.Unquoted, followed by what
+// comes before the delimiter (kept, as spreadsheets do); P ends on the delimiter. False when
+// the input ends first.
+bool ParseQuoted(const char *&P, const char *End, bool AtEnd, Record &Out) {
+    const std::size_t start = Out.Unquoted.size();
+    for (;;) {
+        const auto *quote = static_cast<const char *>(std::memchr(P, '"', End - P));
+        if (quote == nullptr) {
+            Out.Unclosed = AtEnd;
+            return false;
+        }
+        Out.Unquoted.append(P, quote);
+        Out.InnerLines += static_cast<std::uint32_t>(std::count(P, quote, '\n'));
+        P = quote + 1;
+        if (P == End && !AtEnd)
+            return false; // a doubled quote may follow
+        if (P == End || *P != '"')
+            break;
+        Out.Unquoted.push_back('"');
+        ++P;
+    }
+    const char *rest = P;
+    while (P < End && !EndsCell[static_cast<unsigned char>(*P)])
+        ++P;
+    Out.Unquoted.append(rest, P);
+    Out.Cells.emplace_back(Out.Unquoted.data() + start, Out.Unquoted.size() - start);
+    return true;
+}
+
 // The record at P, and where the next begins; nullptr when the record may go on past End (more
-// input is to come unless AtEnd).
+// input is to come unless AtEnd). The cells refer to the input.
 const char *ParseRecord(const char *P, const char *End, bool AtEnd, Record &Out) {
-    Out.Bytes.clear();
-    Out.Ends.clear();
+    Out.Cells.clear();
+    Out.Unquoted.clear();
+    // Unquoting never lengthens a cell: with this room the quoted cells' views stay valid.
+    Out.Unquoted.reserve(static_cast<std::size_t>(End - P));
     Out.InnerLines = 0;
     for (;;) {
         if (P < End && *P == '"') {
-            for (++P;;) {
-                const auto *quote = static_cast<const char *>(std::memchr(P, '"', End - P));
-                if (quote == nullptr) {
-                    if (!AtEnd)
-                        return nullptr;
-                    Out.Unclosed = true;
-                    return End;
-                }
-                Out.Bytes.append(P, quote);
-                Out.InnerLines += static_cast<std::uint32_t>(std::count(P, quote, '\n'));
-                P = quote + 1;
-                if (P == End && !AtEnd)
-                    return nullptr; // a doubled quote may follow
-                if (P == End || *P != '"')
-                    break;
-                Out.Bytes.push_back('"');
+            if (!ParseQuoted(++P, End, AtEnd, Out))
+                return Out.Unclosed ? End : nullptr;
+        } else {
+            const char *start = P;
+            while (P < End && !EndsCell[static_cast<unsigned char>(*P)])
                 ++P;
-            }
+            Out.Cells.emplace_back(start, static_cast<std::size_t>(P - start));
         }
-        // An unquoted cell, or what follows a closing quote up to the delimiter (kept, as
-        // spreadsheets do).
-        const char *start = P;
-        while (P < End && *P != ',' && *P != '\n' && *P != '\r')
-            ++P;
-        Out.Bytes.append(start, P);
-        Out.Ends.push_back(Out.Bytes.size());
         if (P == End)
             return AtEnd ? End : nullptr;
         if (*P++ == ',')
@@ -78,8 +98,17 @@ const char *ParseRecord(const char *P, const char *End, bool AtEnd, Record &Out)
     }
 }
 
+// Eight bytes at a time: every line passes through here.
 bool HasHighBytes(std::string_view Text) {
-    return std::any_of(Text.begin(), Text.end(),
+    constexpr std::uint64_t High = 0x8080'8080'8080'8080;
+    std::size_t i = 0;
+    for (; i + 8 <= Text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, Text.data() + i, 8);
+        if (word & High)
+            return true;
+    }
+    return std::any_of(Text.begin() + static_cast<std::ptrdiff_t>(i), Text.end(),
                        [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
@@ -107,7 +136,7 @@ class CsvRead {
     std::uint32_t Line = 1;
 
     bool Fill(std::vector<char> &Buffer, std::size_t &Begin, std::size_t &Filled, bool &AtEnd);
-    Attempt Take(bool &Stop);
+    Attempt Take(std::string_view Raw, bool &Stop);
     Attempt DecodeCells();
 };
 
@@ -131,7 +160,7 @@ Attempt CsvRead::Run() {
                 return Attempt::Failed;
             }
             bool stop = false;
-            if (const Attempt taken = Take(stop); stop)
+            if (const Attempt taken = Take({p, std::size_t(next - p)}, stop); stop)
                 return taken;
             p = next;
         }
@@ -172,15 +201,17 @@ bool CsvRead::Fill(std::vector<char> &Buffer, std::size_t &Begin, std::size_t &F
     return true;
 }
 
-// Hands the parsed record to the builder; sets Stop when reading ends here.
-Attempt CsvRead::Take(bool &Stop) {
-    Views.clear();
-    std::size_t start = 0;
-    for (const std::size_t end : Cells.Ends) {
-        Views.emplace_back(Cells.Bytes.data() + start, end - start);
-        start = end;
-    }
-    if (HasHighBytes(Cells.Bytes)) {
+// Hands the parsed record (Raw in the input) to the builder; sets Stop when reading ends here.
+Attempt CsvRead::Take(std::string_view Raw, bool &Stop) {
+    Views = Cells.Cells;
+    // The first line beyond ASCII decides: GBK text is hardly ever valid UTF-8, and a file that
+    // changes its encoding half way cannot be read either way. A line is checked whole: its
+    // delimiters are ASCII, so its cells are valid UTF-8 when it is.
+    const bool utf8 = Kind != Encoding::Gbk && HasHighBytes(Raw) &&
+                      QByteArrayView(Raw.data(), qsizetype(Raw.size())).isValidUtf8();
+    if (utf8)
+        Kind = Encoding::Utf8;
+    else if (HasHighBytes(Raw)) {
         if (const Attempt decoded = DecodeCells(); decoded != Attempt::Done) {
             Stop = true;
             return decoded;
@@ -195,26 +226,20 @@ Attempt CsvRead::Take(bool &Stop) {
     return Attempt::Done;
 }
 
+// A line that is not UTF-8: GBK from here on unless UTF-8 was decided.
 Attempt CsvRead::DecodeCells() {
+    if (Kind == Encoding::Utf8OrGbk)
+        return Attempt::NotUtf8;
+    if (Kind == Encoding::Utf8) {
+        Error =
+            QStringLiteral("%1第%2行不是有效的UTF-8文本，无法解码").arg(FileNamed(Path)).arg(Line);
+        return Attempt::Failed;
+    }
     Decoded.clear();
     for (std::string_view &cell : Views) {
         if (!HasHighBytes(cell))
             continue;
         const QByteArrayView bytes(cell.data(), static_cast<qsizetype>(cell.size()));
-        if (Kind != Encoding::Gbk) {
-            // The first text beyond ASCII decides: GBK text is hardly ever valid UTF-8, and a
-            // file that changes its encoding half way cannot be read either way.
-            if (bytes.isValidUtf8()) {
-                Kind = Encoding::Utf8;
-                continue;
-            }
-            if (Kind == Encoding::Utf8OrGbk)
-                return Attempt::NotUtf8;
-            Error = QStringLiteral("%1第%2行不是有效的UTF-8文本，无法解码")
-                        .arg(FileNamed(Path))
-                        .arg(Line);
-            return Attempt::Failed;
-        }
         Gbk.resetState();
         const QString text = Gbk.decode(bytes);
         if (Gbk.hasError()) {

@@ -9,7 +9,9 @@
 #include <QIODevice>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace sheets {
 namespace {
@@ -18,38 +20,71 @@ constexpr std::size_t FlushAt = 1 << 20;
 
 class CsvOut {
   public:
-    explicit CsvOut(QIODevice &Device) : Device(Device) { Buffer.reserve(FlushAt + 4096); }
+    explicit CsvOut(QIODevice &Device) : Buffer(FlushAt + 4096), Device(Device) {}
 
     void Text(std::string_view Cell) {
-        if (Cell.find_first_of(",\"\r\n") == std::string_view::npos) {
-            Buffer.append(Cell);
+        char *p = Room(2 * Cell.size() + 2);
+        const bool plain = std::none_of(Cell.begin(), Cell.end(), [](char c) {
+            return c == ',' || c == '"' || c == '\r' || c == '\n';
+        });
+        if (plain) {
+            Used += static_cast<std::size_t>(std::copy(Cell.begin(), Cell.end(), p) - p);
             return;
         }
-        Buffer.push_back('"');
+        char *const start = p;
+        *p++ = '"';
         for (const char c : Cell) {
             if (c == '"')
-                Buffer.push_back('"');
-            Buffer.push_back(c);
+                *p++ = '"';
+            *p++ = c;
         }
-        Buffer.push_back('"');
+        *p++ = '"';
+        Used += static_cast<std::size_t>(p - start);
     }
-    void Amount(current::Cents Value) { AppendCents(Buffer, Value); }
-    void Integer(std::int64_t Value) { AppendInteger(Buffer, Value); }
-    void Next() { Buffer.push_back(','); }
-    bool EndRow() {
-        Buffer.append("\r\n");
-        return Buffer.size() < FlushAt || Flush();
+    void Amount(current::Cents Value) {
+        char *p = Room(MaxNumberChars);
+        Used += static_cast<std::size_t>(WriteCents(p, Value) - p);
     }
+    void Integer(std::int64_t Value) {
+        char *p = Room(MaxNumberChars);
+        Used += static_cast<std::size_t>(WriteInteger(p, Value) - p);
+    }
+    void Raw(std::string_view Bytes) {
+        char *p = Room(Bytes.size());
+        Used += static_cast<std::size_t>(std::copy(Bytes.begin(), Bytes.end(), p) - p);
+    }
+    void Next() {
+        *Room(1) = ',';
+        ++Used;
+    }
+    void EndRow() {
+        Raw("\r\n");
+        if (Used >= FlushAt)
+            Flush();
+    }
+    // False when anything failed to reach the device.
     bool Flush() {
-        const auto size = static_cast<qint64>(Buffer.size());
-        const bool written = Device.write(Buffer.data(), size) == size;
-        Buffer.clear();
-        return written;
+        const auto size = static_cast<qint64>(Used);
+        Failed = Failed || Device.write(Buffer.data(), size) != size;
+        Used = 0;
+        return !Failed;
     }
-    std::string Buffer;
+    bool Failed = false;
 
   private:
+    std::vector<char> Buffer;
+    std::size_t Used = 0;
     QIODevice &Device;
+
+    // Where Size more bytes go.
+    char *Room(std::size_t Size) {
+        if (Used + Size > Buffer.size()) {
+            Flush();
+            if (Size > Buffer.size())
+                Buffer.resize(Size);
+        }
+        return Buffer.data() + Used;
+    }
 };
 
 void WriteRow(CsvOut &Out, const PayrollSheet &Sheet, std::size_t Row,
@@ -80,7 +115,7 @@ void WriteRow(CsvOut &Out, const PayrollSheet &Sheet, std::size_t Row,
         Out.Next();
         if (column == ResultColumn::Rate) {
             Out.Integer(Result->Rate);
-            Out.Buffer.push_back('%');
+            Out.Raw("%");
         } else {
             Out.Amount(ResultValue(*Result, column));
         }
@@ -88,7 +123,7 @@ void WriteRow(CsvOut &Out, const PayrollSheet &Sheet, std::size_t Row,
 }
 
 void WriteHeader(CsvOut &Out, const Output &What) {
-    Out.Buffer.append("\xEF\xBB\xBF");
+    Out.Raw("\xEF\xBB\xBF");
     bool first = true;
     const auto title = [&](std::string_view text) {
         if (!first)
@@ -114,15 +149,15 @@ WriteOutcome WriteCsvDevice(QIODevice &Device, const QString &Name, const Output
                             const Progress &Hooks) {
     CsvOut out(Device);
     WriteHeader(out, What);
-    bool failed = !out.EndRow();
+    out.EndRow();
     const Status status = ForEachRow(What, Hooks, [&](std::size_t row, const auto *result) {
         WriteRow(out, What.Sheet, row, result);
-        failed = failed || !out.EndRow();
-        return !failed;
+        out.EndRow();
+        return !out.Failed;
     });
     if (status == Status::Cancelled)
         return {Status::Cancelled, {}};
-    if (failed || !out.Flush())
+    if (!out.Flush())
         return FailedWrite(WriteFault(Name, Device));
     return {};
 }

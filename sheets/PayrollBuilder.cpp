@@ -12,6 +12,8 @@
 namespace sheets {
 namespace {
 
+constexpr std::uint32_t NoText = UINT32_MAX;
+
 constexpr std::array KnownFields{Field::Id,      Field::Name,   Field::Month,
                                  Field::Income,  Field::Exempt, Field::Insurance,
                                  Field::Special, Field::Other,  Field::Mode};
@@ -141,10 +143,10 @@ void PayrollBuilder::ReadCell(std::uint32_t Index, std::size_t Column, std::stri
         if (const std::string_view id = TrimBlanks(Cell); id.empty())
             Fault(Index, Column, RowProblem::EmptyId, Cell);
         else
-            row.Employee = EmployeeOf(Sheet.Texts.Intern(id));
+            row.Employee = EmployeeOf(id);
         break;
     case Field::Name:
-        row.Name = Sheet.Texts.Intern(TrimBlanks(Cell));
+        row.Name = NameOf(row.Employee, TrimBlanks(Cell));
         break;
     case Field::Month:
         ReadMonth(Index, Column, Cell);
@@ -203,21 +205,49 @@ void PayrollBuilder::Fault(std::uint32_t Index, std::size_t Column, RowProblem P
                                     Sheet.Texts.Intern(Cell), Other});
 }
 
-std::uint32_t PayrollBuilder::EmployeeOf(std::uint32_t IdText) {
-    if (IdText >= EmployeeByText.size())
-        EmployeeByText.resize(std::max<std::size_t>(IdText + 1, EmployeeByText.size() * 2),
+// The employee of a 工号. Sheets list their rows in a steady order, employee by employee or
+// month by month in the same order of employees each month, so the employee who followed the
+// previous row's employee last time is tried first: its 工号 lies next to the previous one in
+// the pool, where a hash look-up would reach into memory at random.
+std::uint32_t PayrollBuilder::EmployeeOf(std::string_view Id) {
+    if (Previous != NoEmployee) {
+        const std::uint32_t guess = Follower[Previous];
+        if (guess != NoEmployee && Sheet.Texts.View(Sheet.People[guess].Id) == Id)
+            return Previous = guess;
+    }
+    const std::uint32_t idText = Sheet.Texts.Intern(Id);
+    if (idText >= EmployeeByText.size())
+        EmployeeByText.resize(std::max<std::size_t>(idText + 1, EmployeeByText.size() * 2),
                               NoEmployee);
-    std::uint32_t &employee = EmployeeByText[IdText];
+    std::uint32_t &employee = EmployeeByText[idText];
     if (employee == NoEmployee) {
         employee = static_cast<std::uint32_t>(Sheet.People.size());
         Sheet.People.push_back(
-            PayrollSheet::Person{IdText, current::BasicDeduction::PerMonth, true});
+            PayrollSheet::Person{idText, current::BasicDeduction::PerMonth, true});
+        Follower.push_back(NoEmployee);
     }
-    return employee;
+    if (Previous != NoEmployee)
+        Follower[Previous] = employee;
+    return Previous = employee;
+}
+
+// The name's text, taken from the employee's last row when it is the same (the 工号 column
+// comes first in most sheets; without it this is a plain look-up).
+std::uint32_t PayrollBuilder::NameOf(std::uint32_t Employee, std::string_view Name) {
+    if (Employee == NoEmployee)
+        return Sheet.Texts.Intern(Name);
+    if (Employee >= LastName.size())
+        LastName.resize(Sheet.People.size(), NoText);
+    std::uint32_t &last = LastName[Employee];
+    if (last == NoText || Sheet.Texts.View(last) != Name)
+        last = Sheet.Texts.Intern(Name);
+    return last;
 }
 
 PayrollSheet PayrollBuilder::Finish() {
     EmployeeByText = {};
+    LastName = {};
+    Follower = {};
     GroupByEmployee();
     for (std::uint32_t employee = 0; employee < Sheet.EmployeeCount(); ++employee)
         CheckMonths(employee);

@@ -29,7 +29,10 @@ class PayrollBuilder {
     PayrollSheet Sheet;
     std::vector<Field> Roles;
     std::vector<std::uint32_t> EmployeeByText;
-    std::vector<bool> ModeAtFault; // per row
+    std::vector<std::uint32_t> LastName; // by employee: a name repeats on every row
+    std::vector<std::uint32_t> Follower; // by employee: whose row came next last time
+    std::uint32_t Previous = NoEmployee; // the employee of the last row with a 工号
+    std::vector<bool> ModeAtFault;       // per row
     std::size_t MonthColumn = 0;
     std::size_t ModeColumn = 0;
 
@@ -41,7 +44,8 @@ class PayrollBuilder {
     void ReadMode(std::uint32_t Index, std::size_t Column, std::string_view Cell);
     void Fault(std::uint32_t Index, std::size_t Column, RowProblem Problem, std::string_view Cell,
                std::uint32_t Other = 0);
-    std::uint32_t EmployeeOf(std::uint32_t IdText);
+    std::uint32_t EmployeeOf(std::string_view Id);
+    std::uint32_t NameOf(std::uint32_t Employee, std::string_view Name);
     void GroupByEmployee();
     void CheckMonths(std::uint32_t Employee);
 };

@@ -77,6 +77,7 @@ std::span<const std::uint32_t> PayrollSheet::EmployeeRows(std::uint32_t Employee
 
 std::vector<current::WageMonth> PayrollSheet::Months(std::uint32_t Employee) const {
     std::vector<current::WageMonth> months;
+    months.reserve(EmployeeRows(Employee).size());
     for (const std::uint32_t index : EmployeeRows(Employee)) {
         const PayrollRow &row = Rows[index];
         months.push_back(
@@ -99,22 +100,6 @@ std::string_view PayrollSheet::TextOf(std::size_t Row, std::size_t Column) const
         return Texts.View(Extras[Row * ExtraColumns + Header[Column].Extra]);
     default:
         return {};
-    }
-}
-
-current::Cents PayrollSheet::Amount(std::size_t Row, Field Which) const {
-    const PayrollRow &row = Rows[Row];
-    switch (Which) {
-    case Field::Exempt:
-        return row.Exempt;
-    case Field::Insurance:
-        return row.Insurance;
-    case Field::Special:
-        return row.Special;
-    case Field::Other:
-        return row.Other;
-    default:
-        return row.Income;
     }
 }
 

@@ -101,7 +101,21 @@ class PayrollSheet {
     // The UTF-8 text of a cell of 工号, 姓名, 减除方式 or an extra column.
     std::string_view TextOf(std::size_t Row, std::size_t Column) const;
     // The amount of an amount field (收入 … 其他扣除) in cents.
-    current::Cents Amount(std::size_t Row, Field Which) const;
+    current::Cents Amount(std::size_t Row, Field Which) const {
+        const PayrollRow &row = Rows[Row];
+        switch (Which) {
+        case Field::Exempt:
+            return row.Exempt;
+        case Field::Insurance:
+            return row.Insurance;
+        case Field::Special:
+            return row.Special;
+        case Field::Other:
+            return row.Other;
+        default:
+            return row.Income;
+        }
+    }
 
     std::uint32_t EmployeeCount() const { return static_cast<std::uint32_t>(People.size()); }
     QString EmployeeId(std::uint32_t Employee) const { return Texts.Text(People[Employee].Id); }

@@ -1,27 +1,49 @@
 #include "sheets/TextPool.h"
 
+#include <algorithm>
+#include <cstring>
 #include <functional>
 
 namespace sheets {
+namespace {
 
-TextPool::TextPool() : Bytes(1, '\0'), Starts{0, 1}, Slots(1024, 0) {
-    Slots[std::hash<std::string_view>{}({}) & (Slots.size() - 1)] = Empty + 1;
+constexpr std::size_t HeadBytes = 7;
+
+std::uint64_t HeadOf(std::string_view Text) {
+    std::uint64_t head = std::min<std::size_t>(Text.size(), 255);
+    char bytes[HeadBytes] = {};
+    if (!Text.empty())
+        std::memcpy(bytes, Text.data(), std::min(Text.size(), HeadBytes));
+    for (std::size_t i = 0; i < HeadBytes; ++i)
+        head |= std::uint64_t{static_cast<unsigned char>(bytes[i])} << (8 * (i + 1));
+    return head;
+}
+
+std::uint32_t HashOf(std::string_view Text) {
+    return static_cast<std::uint32_t>(std::hash<std::string_view>{}(Text) >> 32);
+}
+
+} // namespace
+
+TextPool::TextPool() : Bytes(1, '\0'), Starts{0, 1}, Slots(1024) {
+    Place(Slots, Slot{HeadOf({}), HashOf({}), Empty + 1});
 }
 
 std::uint32_t TextPool::Intern(std::string_view Utf8) {
+    const Slot wanted{HeadOf(Utf8), HashOf(Utf8), 0};
     const std::size_t mask = Slots.size() - 1;
-    std::size_t slot = std::hash<std::string_view>{}(Utf8)&mask;
-    while (Slots[slot] != 0) {
-        const std::uint32_t id = Slots[slot] - 1;
-        if (View(id) == Utf8)
-            return id;
-        slot = (slot + 1) & mask;
+    std::size_t at = wanted.Hash & mask;
+    for (; Slots[at].Number != 0; at = (at + 1) & mask) {
+        const Slot &taken = Slots[at];
+        if (taken.Head == wanted.Head && taken.Hash == wanted.Hash &&
+            (Utf8.size() <= HeadBytes || View(taken.Number - 1) == Utf8))
+            return taken.Number - 1;
     }
     const std::uint32_t id = Count();
     Bytes.append(Utf8);
     Bytes.push_back('\0');
     Starts.push_back(Bytes.size());
-    Slots[slot] = id + 1;
+    Slots[at] = Slot{wanted.Head, wanted.Hash, id + 1};
     if (Count() * 2 > Slots.size())
         Grow();
     return id;
@@ -32,14 +54,19 @@ QString TextPool::Text(std::uint32_t Id) const {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+void TextPool::Place(std::vector<Slot> &Into, const Slot &Taken) {
+    const std::size_t mask = Into.size() - 1;
+    std::size_t at = Taken.Hash & mask;
+    while (Into[at].Number != 0)
+        at = (at + 1) & mask;
+    Into[at] = Taken;
+}
+
 void TextPool::Grow() {
-    std::vector<std::uint32_t> grown(Slots.size() * 2, 0);
-    const std::size_t mask = grown.size() - 1;
-    for (std::uint32_t id = 0; id < Count(); ++id) {
-        std::size_t slot = std::hash<std::string_view>{}(View(id)) & mask;
-        while (grown[slot] != 0)
-            slot = (slot + 1) & mask;
-        grown[slot] = id + 1;
+    std::vector<Slot> grown(Slots.size() * 2);
+    for (const Slot &taken : Slots) {
+        if (taken.Number != 0)
+            Place(grown, taken);
     }
     Slots.swap(grown);
 }

@@ -28,11 +28,19 @@ class TextPool {
     QString Text(std::uint32_t Id) const;
 
   private:
-    std::string Bytes;                // every text followed by a zero byte
-    std::vector<std::size_t> Starts;  // where each text begins, and one past the last
-    std::vector<std::uint32_t> Slots; // open addressing: a text's number + 1, or 0 when free
+    std::string Bytes;               // every text followed by a zero byte
+    std::vector<std::size_t> Starts; // where each text begins, and one past the last
+    // Open addressing. A slot holds the text's length and first bytes, so that a short text
+    // (a 工号 mostly is) is matched without reading the pool, and other texts are passed by.
+    struct Slot {
+        std::uint64_t Head = 0; // length (to 255) in the low byte, then up to 7 bytes
+        std::uint32_t Hash = 0;
+        std::uint32_t Number = 0; // the text's number + 1; 0 when the slot is free
+    };
+    std::vector<Slot> Slots;
 
     std::uint32_t Count() const { return static_cast<std::uint32_t>(Starts.size() - 1); }
+    static void Place(std::vector<Slot> &Into, const Slot &Taken);
     void Grow();
 };
 

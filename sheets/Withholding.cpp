@@ -19,38 +19,6 @@ QString ResultTitle(ResultColumn Column) {
     return QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
 }
 
-current::Cents ResultValue(const current::WageWithholding &Month, ResultColumn Column) {
-    switch (Column) {
-    case ResultColumn::CumulativeIncome:
-        return Month.CumulativeIncome;
-    case ResultColumn::CumulativeExempt:
-        return Month.CumulativeExempt;
-    case ResultColumn::CumulativeBasic:
-        return Month.CumulativeBasic;
-    case ResultColumn::CumulativeInsurance:
-        return Month.CumulativeInsurance;
-    case ResultColumn::CumulativeSpecial:
-        return Month.CumulativeSpecial;
-    case ResultColumn::CumulativeOther:
-        return Month.CumulativeOther;
-    case ResultColumn::CumulativeTaxable:
-        return Month.CumulativeTaxable;
-    case ResultColumn::Rate:
-        return Month.Rate;
-    case ResultColumn::QuickDeduction:
-        return Month.QuickDeduction;
-    case ResultColumn::CumulativeTax:
-        return Month.CumulativeTax;
-    case ResultColumn::WithheldBefore:
-        return Month.WithheldBefore;
-    case ResultColumn::Tax:
-        return Month.Tax;
-    case ResultColumn::Net:
-        return Month.Net;
-    }
-    return 0;
-}
-
 QString ResultText(const current::WageWithholding &Month, ResultColumn Column) {
     std::string text;
     if (Column == ResultColumn::Rate) {

@@ -38,7 +38,25 @@ inline constexpr std::size_t ResultColumnCount = 13;
 std::string_view ResultWord(ResultColumn Column); // UTF-8 title
 QString ResultTitle(ResultColumn Column);
 // An amount in cents, or the rate in whole percent.
-current::Cents ResultValue(const current::WageWithholding &Month, ResultColumn Column);
+inline current::Cents ResultValue(const current::WageWithholding &Month, ResultColumn Column) {
+    using W = current::WageWithholding;
+    static constexpr std::array<current::Cents W::*, ResultColumnCount> Fields{
+        &W::CumulativeIncome,
+        &W::CumulativeExempt,
+        &W::CumulativeBasic,
+        &W::CumulativeInsurance,
+        &W::CumulativeSpecial,
+        &W::CumulativeOther,
+        &W::CumulativeTaxable,
+        nullptr,
+        &W::QuickDeduction,
+        &W::CumulativeTax,
+        &W::WithheldBefore,
+        &W::Tax,
+        &W::Net};
+    return Column == ResultColumn::Rate ? Month.Rate
+                                        : Month.*Fields[static_cast<std::size_t>(Column)];
+}
 // "1234.50", or the rate as "3%".
 QString ResultText(const current::WageWithholding &Month, ResultColumn Column);
 

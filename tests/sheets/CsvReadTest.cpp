@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include <array>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -155,3 +157,26 @@ TEST(CsvFileFault, FolderIsNotAFile) {
 }
 
 } // namespace
+
+// Month by month with the order of employees changing, ids that begin alike, and one employee
+// row by row: each row still goes to its own employee.
+TEST(CsvEmployees, RowsGoToTheirEmployeeWhateverTheOrder) {
+    QTemporaryDir dir;
+    const sheets::PayrollSheet sheet = ReadSheet(WriteFile(dir, "in.csv",
+                                                           "工号,月份,收入\n"
+                                                           "E1,1,11\nE10,1,101\nE100,1,1001\n"
+                                                           "E1,2,12\nE100,2,1002\nE10,2,102\n"
+                                                           "E10,3,103\nE1,3,13\nE100,3,1003\n"
+                                                           "X,1,1\nX,2,2\nX,3,3\n"));
+    EXPECT_TRUE(sheet.Errors().empty());
+    ASSERT_EQ(AcceptedIds(sheet), (QStringList{"E1", "E10", "E100", "X"}));
+    const std::array<int, 4> base{10, 100, 1000, 0};
+    for (std::uint32_t employee = 0; employee < 4; ++employee) {
+        const auto months = sheet.Months(employee);
+        ASSERT_EQ(months.size(), 3u);
+        for (int m = 0; m < 3; ++m) {
+            EXPECT_EQ(months[m].Month, m + 1);
+            EXPECT_EQ(months[m].Income, (base[employee] + m + 1) * 100);
+        }
+    }
+}
