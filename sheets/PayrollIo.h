@@ -3,7 +3,12 @@
 // or LF) or an Excel workbook (.xlsx, the first worksheet), chosen by the file's extension.
 // Reading streams the file into a compact PayrollSheet; writing computes each accepted
 // employee with the engine as it goes and writes the input columns followed by the results,
-// always through a temporary file renamed over the old one.
+// always through a temporary file renamed over the old one. CSV is written in UTF-8 with a BOM
+// and CRLF line ends; a workbook has one worksheet, the header row bold and frozen, amounts as
+// numbers shown with two decimals and the rate as text ("3%"). An old Excel file (.xls) is
+// refused either way.
+//
+// Every function here may run in a worker thread; the hooks of Progress are called there.
 
 #include "sheets/PayrollSheet.h"
 #include "sheets/Progress.h"
@@ -15,7 +20,7 @@ class QIODevice;
 namespace sheets {
 
 enum class SheetKind { Csv, Xlsx };
-// .xlsx (any case) is a workbook, anything else CSV.
+// .xlsx (any case) is a workbook, anything else (.csv, .txt) CSV.
 SheetKind KindOf(const QString &Path);
 
 enum class Status {

@@ -65,6 +65,12 @@ QString ModeCellText(ModeCell Mode) {
     return FromUtf8(ModeCellWord(Mode));
 }
 
+int PayrollSheet::ColumnOf(Field Which) const {
+    const auto found = std::find_if(Header.begin(), Header.end(),
+                                    [Which](const SheetColumn &c) { return c.Role == Which; });
+    return found == Header.end() ? -1 : static_cast<int>(found - Header.begin());
+}
+
 bool PayrollSheet::RowAccepted(std::size_t Index) const {
     const PayrollRow &row = Rows[Index];
     return !row.Faulty && row.Employee != NoEmployee && People[row.Employee].Accepted;

@@ -3,6 +3,11 @@
 // (amounts in cents, texts as numbers into one pool), the employees in order of first
 // appearance with their rows by month, and every fault found in a row. An employee with a
 // fault in any of their rows is left out of the calculation; the others are kept.
+//
+// Columns with other titles than the known ones are kept as text and written back in their
+// place; blank lines (every cell empty or blanks) are passed over, though they count in the
+// line numbers. A sheet does not change once read: its const functions may be called from
+// several threads at once.
 
 #include "engine/current/Wage.h"
 #include "sheets/TextPool.h"
@@ -90,6 +95,8 @@ class PayrollSheet {
   public:
     const QString &FileName() const { return File; }
     const std::vector<SheetColumn> &Columns() const { return Header; }
+    // Where a known field's column is; -1 for an optional one the sheet does not have.
+    int ColumnOf(Field Which) const;
 
     // Data rows in the file's order (blank lines are not rows).
     std::size_t RowCount() const { return Rows.size(); }
@@ -133,8 +140,6 @@ class PayrollSheet {
     const std::vector<RowError> &Errors() const { return Faults; }
     // "第5行「收入」列：“abc”不是数字"
     QString Message(const RowError &Error) const;
-
-    const TextPool &Pool() const { return Texts; }
 
   private:
     friend class PayrollBuilder;

@@ -169,6 +169,8 @@ TEST(CsvEmployees, RowsGoToTheirEmployeeWhateverTheOrder) {
                                                            "E10,3,103\nE1,3,13\nE100,3,1003\n"
                                                            "X,1,1\nX,2,2\nX,3,3\n"));
     EXPECT_TRUE(sheet.Errors().empty());
+    EXPECT_EQ(sheet.ColumnOf(sheets::Field::Income), 2);
+    EXPECT_EQ(sheet.ColumnOf(sheets::Field::Name), -1);
     ASSERT_EQ(AcceptedIds(sheet), (QStringList{"E1", "E10", "E100", "X"}));
     const std::array<int, 4> base{10, 100, 1000, 0};
     for (std::uint32_t employee = 0; employee < 4; ++employee) {
