@@ -15,9 +15,10 @@ bool IsDigit(char C) {
 }
 
 // Plain digits with at most two decimals, the form nearly every cell has: exact without any
-// rounding. Longer forms and exponents go to the core's parser.
+// rounding. Longer forms, exponents and amounts of 14 digits or more (where the parser's limit
+// lies) go to the core's parser.
 std::optional<current::Cents> PlainCents(std::string_view Text) {
-    constexpr std::size_t MaxWholeDigits = 15;
+    constexpr std::size_t MaxWholeDigits = 13;
     current::Cents whole = 0;
     std::size_t i = 0;
     for (; i < Text.size() && IsDigit(Text[i]); ++i)
