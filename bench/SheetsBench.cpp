@@ -1,0 +1,217 @@
+// Payroll sheets at full size: 100,000 employees × 10 months = 1,000,000 rows, read, computed
+// and written, as CSV and as .xlsx, each in a process of its own so that each has its own peak
+// memory; awk over the same CSV for scale. Figures and goals: README.md beside this file.
+//
+//   pendra_bench_sheets [FOLDER]     generates the inputs in FOLDER (default: a temporary
+//                                    folder) and measures everything
+//   pendra_bench_sheets run IN OUT   one measured run: read, compute, write
+
+#include "sheets/PayrollIo.h"
+#include "sheets/Withholding.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <xlsxwriter.h>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr int Employees = 100'000;
+constexpr int Months = 10;
+
+// One row of the generated sheet: month-major, as a payroll export lists it, so every employee's
+// rows are spread over the whole file.
+struct Generated {
+    std::string Id, Name, Month, Income, Exempt, Insurance, Special, Other, Mode;
+};
+
+std::string Amount(long long Cents) {
+    return std::to_string(Cents / 100) + "." + char('0' + Cents % 100 / 10) +
+           char('0' + Cents % 10);
+}
+
+Generated Row(int Employee, int Month) {
+    static const char *const Surnames[] = {"王", "李", "张", "刘", "陈", "杨", "赵", "黄"};
+    static const char *const Modes[] = {"", "", "", "按月", "自1月", "6万"};
+    const long long wage = 500'000 + (Employee * 7919LL % 6'000'000);
+    char id[16];
+    std::snprintf(id, sizeof id, "E%06d", Employee);
+    return {id,
+            std::string(Surnames[Employee % 8]) + "员工" + std::to_string(Employee),
+            std::to_string(Month),
+            Amount(wage + Month * 1234),
+            Employee % 10 == 0 ? "500.00" : "0",
+            Amount(wage / 10),
+            Employee % 3 == 0 ? "3000" : "1500",
+            "0",
+            Modes[Employee % 6]};
+}
+
+const char *const Header[] = {"工号",     "姓名",         "月份",     "收入",    "免税收入",
+                              "专项扣除", "专项附加扣除", "其他扣除", "减除方式"};
+
+void WriteCsv(const QString &Path) {
+    FILE *file = std::fopen(QFile::encodeName(Path).constData(), "wb");
+    std::fputs("工号,姓名,月份,收入,免税收入,专项扣除,专项附加扣除,其他扣除,减除方式\n", file);
+    for (int month = 1; month <= Months; ++month) {
+        for (int employee = 0; employee < Employees; ++employee) {
+            const Generated r = Row(employee, month);
+            std::fprintf(file, "%s,%s,%s,%s,%s,%s,%s,%s,%s\n", r.Id.c_str(), r.Name.c_str(),
+                         r.Month.c_str(), r.Income.c_str(), r.Exempt.c_str(), r.Insurance.c_str(),
+                         r.Special.c_str(), r.Other.c_str(), r.Mode.c_str());
+        }
+    }
+    std::fclose(file);
+}
+
+// The same rows as a workbook, numbers as numbers, written by libxlsxwriter directly.
+void WriteXlsx(const QString &Path) {
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    lxw_workbook *book = workbook_new_opt(QFile::encodeName(Path).constData(), &options);
+    lxw_worksheet *sheet = workbook_add_worksheet(book, nullptr);
+    for (lxw_col_t c = 0; c < 9; ++c)
+        worksheet_write_string(sheet, 0, c, Header[c], nullptr);
+    lxw_row_t at = 1;
+    for (int month = 1; month <= Months; ++month) {
+        for (int employee = 0; employee < Employees; ++employee, ++at) {
+            const Generated r = Row(employee, month);
+            worksheet_write_string(sheet, at, 0, r.Id.c_str(), nullptr);
+            worksheet_write_string(sheet, at, 1, r.Name.c_str(), nullptr);
+            const std::string *numbers[] = {&r.Month,     &r.Income,  &r.Exempt,
+                                            &r.Insurance, &r.Special, &r.Other};
+            for (lxw_col_t c = 0; c < 6; ++c)
+                worksheet_write_number(sheet, at, c + 2, std::stod(*numbers[c]), nullptr);
+            if (!r.Mode.empty())
+                worksheet_write_string(sheet, at, 8, r.Mode.c_str(), nullptr);
+        }
+    }
+    workbook_close(book);
+}
+
+double PeakMiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024;
+}
+
+// CPU seconds of this process so far, user and system.
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+double MiB(qint64 Bytes) {
+    return static_cast<double>(Bytes) / (1024 * 1024);
+}
+
+int Run(const QString &In, const QString &Out) {
+    QElapsedTimer clock;
+    clock.start();
+    double cpu = CpuSeconds();
+    // Wall and CPU seconds of the phase just done.
+    const auto phase = [&] {
+        const std::pair<double, double> spent{clock.nsecsElapsed() / 1e9, CpuSeconds() - cpu};
+        clock.restart();
+        cpu = CpuSeconds();
+        return spent;
+    };
+    const sheets::ReadOutcome read = sheets::ReadPayroll(In);
+    const auto reading = phase();
+    if (read.Result != sheets::Status::Done) {
+        std::fprintf(stderr, "%s\n", read.Error.toUtf8().constData());
+        return 1;
+    }
+    const auto summary = sheets::Summarize(read.Sheet);
+    const auto computing = phase();
+    const sheets::WriteOutcome written = sheets::WritePayroll(Out, read.Sheet);
+    const auto writing = phase();
+    if (written.Result != sheets::Status::Done) {
+        std::fprintf(stderr, "%s\n", written.Error.toUtf8().constData());
+        return 1;
+    }
+    const qint64 size = QFileInfo(In).size();
+    const auto shown = [](std::pair<double, double> spent) {
+        return QStringLiteral("%1 s (%2 s)")
+            .arg(spent.second, 0, 'f', 2)
+            .arg(spent.first, 0, 'f', 2);
+    };
+    const std::pair<double, double> total{reading.first + computing.first + writing.first,
+                                          reading.second + computing.second + writing.second};
+    std::printf("| %s | %zu | %.1f MiB | %s | %s | %s | %s | %.1f MiB | %.2f × |\n",
+                qPrintable(QFileInfo(In).suffix()), read.Sheet.RowCount(), MiB(size),
+                qPrintable(shown(reading)), qPrintable(shown(computing)),
+                qPrintable(shown(writing)), qPrintable(shown(total)), PeakMiB(),
+                PeakMiB() / MiB(size));
+    std::printf("<!-- rows written %zu, year tax %lld cents, %zu row errors -->\n", summary->Rows,
+                static_cast<long long>(summary->YearTax), read.Sheet.Errors().size());
+    return 0;
+}
+
+// CPU seconds of a child process, user and system; its wall seconds in Wall.
+double Seconds(const QString &Program, const QStringList &Arguments, double &Wall) {
+    rusage before{};
+    getrusage(RUSAGE_CHILDREN, &before);
+    QElapsedTimer clock;
+    clock.start();
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(Program, Arguments);
+    process.waitForFinished(-1);
+    Wall = clock.nsecsElapsed() / 1e9;
+    rusage after{};
+    getrusage(RUSAGE_CHILDREN, &after);
+    const auto seconds = [](const rusage &u) {
+        return u.ru_utime.tv_sec + u.ru_utime.tv_usec / 1e6 + u.ru_stime.tv_sec +
+               u.ru_stime.tv_usec / 1e6;
+    };
+    return seconds(after) - seconds(before);
+}
+
+int All(const QString &Folder) {
+    const QString csv = Folder + "/payroll.csv";
+    const QString xlsx = Folder + "/payroll.xlsx";
+    WriteCsv(csv);
+    WriteXlsx(xlsx);
+    std::printf(
+        "CPU seconds (wall seconds in brackets)\n\n"
+        "| input | rows | file | read | compute | write | total | peak memory | peak ÷ file |\n"
+        "|---|---|---|---|---|---|---|---|---|\n");
+    std::fflush(stdout);
+    const QString self = QCoreApplication::applicationFilePath();
+    double csvWall = 0;
+    double xlsxWall = 0;
+    double awkWall = 0;
+    const double csvCpu = Seconds(self, {"run", csv, Folder + "/out.csv"}, csvWall);
+    Seconds(self, {"run", xlsx, Folder + "/out.xlsx"}, xlsxWall);
+    // One sum and one multiplication per row over the same file.
+    const double awkCpu =
+        Seconds("awk", {"-F,", "NR > 1 { s += $4 * 1.03 } END { printf \"awk %.2f\\n\", s }", csv},
+                awkWall);
+    std::printf("\nCSV run, whole process: %.2f s CPU (%.2f s wall); awk %.2f s CPU (%.2f s wall): "
+                "%.2f × awk in CPU, %.2f × in wall time\n",
+                csvCpu, csvWall, awkCpu, awkWall, csvCpu / awkCpu, csvWall / awkWall);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() == 4 && arguments[1] == "run")
+        return Run(arguments[2], arguments[3]);
+    if (arguments.size() == 2)
+        return All(arguments[1]);
+    QTemporaryDir folder;
+    return All(folder.path());
+}

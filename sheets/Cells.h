@@ -1,0 +1,101 @@
+#pragma once
+// The text of a cell as a number: amounts to cents and back, blanks, the 减除方式 words. Shared by
+// the readers and the writers of both kinds of file; a payroll file has millions of cells, so
+// the common forms take a short way.
+
+#include "engine/current/Money.h"
+
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace sheets {
+
+std::string_view TrimBlanks(std::string_view Text);
+
+// An amount as the pages parse it (blanks around it tolerated, rounded half away from zero on
+// the decimal digits); none for text that is not a number.
+std::optional<current::Cents> CellCents(std::string_view Text);
+
+// Exactly two decimals: 123450 gives "1234.50", -5 gives "-0.05".
+void AppendCents(std::string &Out, current::Cents Amount);
+void AppendInteger(std::string &Out, std::int64_t Value);
+
+// The same into a buffer with room for MaxNumberChars, giving the end of what was written.
+// Inline: a written payroll file has some twenty numbers a row.
+inline constexpr std::size_t MaxNumberChars = 24;
+
+namespace CellDigits {
+
+inline constexpr char Pairs[] = "0001020304050607080910111213141516171819"
+                                "2021222324252627282930313233343536373839"
+                                "4041424344454647484950515253545556575859"
+                                "6061626364656667686970717273747576777879"
+                                "8081828384858687888990919293949596979899";
+
+// In unsigned arithmetic so that the most negative value has a magnitude too.
+inline std::uint64_t Magnitude(std::int64_t Value) {
+    return Value < 0 ? 0 - static_cast<std::uint64_t>(Value) : static_cast<std::uint64_t>(Value);
+}
+
+inline int Count(std::uint32_t Value) {
+    return Value < 10           ? 1
+           : Value < 100        ? 2
+           : Value < 1000       ? 3
+           : Value < 10000      ? 4
+           : Value < 100000     ? 5
+           : Value < 1000000    ? 6
+           : Value < 10000000   ? 7
+           : Value < 100000000  ? 8
+           : Value < 1000000000 ? 9
+                                : 10;
+}
+
+// Two digits at a time, from the end backwards; where the first digit is.
+template <typename Unsigned> char *Backwards(char *End, Unsigned Value) {
+    char *p = End;
+    for (; Value >= 100; Value /= 100) {
+        p -= 2;
+        std::memcpy(p, Pairs + 2 * (Value % 100), 2);
+    }
+    if (Value >= 10) {
+        p -= 2;
+        std::memcpy(p, Pairs + 2 * Value, 2);
+    } else {
+        *--p = static_cast<char>('0' + Value);
+    }
+    return p;
+}
+
+char *WriteLong(char *Out, std::uint64_t Value);
+
+inline char *Write(char *Out, std::uint64_t Value) {
+    if (Value > UINT32_MAX)
+        return WriteLong(Out, Value);
+    const auto small = static_cast<std::uint32_t>(Value);
+    char *const end = Out + Count(small);
+    Backwards(end, small);
+    return end;
+}
+
+} // namespace CellDigits
+
+inline char *WriteInteger(char *Out, std::int64_t Value) {
+    if (Value < 0)
+        *Out++ = '-';
+    return CellDigits::Write(Out, CellDigits::Magnitude(Value));
+}
+
+inline char *WriteCents(char *Out, current::Cents Amount) {
+    if (Amount < 0)
+        *Out++ = '-';
+    const std::uint64_t magnitude = CellDigits::Magnitude(Amount);
+    Out = CellDigits::Write(Out, magnitude / 100);
+    *Out++ = '.';
+    std::memcpy(Out, CellDigits::Pairs + 2 * (magnitude % 100), 2);
+    return Out + 2;
+}
+
+} // namespace sheets

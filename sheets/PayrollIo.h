@@ -1,0 +1,58 @@
+#pragma once
+// Payroll sheets on disk: a CSV file (UTF-8 with or without BOM, else GBK; RFC 4180 quotes; CRLF
+// or LF) or an Excel workbook (.xlsx, the first worksheet), chosen by the file's extension.
+// Reading streams the file into a compact PayrollSheet; writing computes each accepted
+// employee with the engine as it goes and writes the input columns followed by the results,
+// always through a temporary file renamed over the old one. CSV is written in UTF-8 with a BOM
+// and CRLF line ends; a workbook has one worksheet, the header row bold and frozen, amounts as
+// numbers shown with two decimals and the rate as text ("3%"). An old Excel file (.xls) is
+// refused either way.
+//
+// Every function here may run in a worker thread; the hooks of Progress are called there.
+
+#include "sheets/PayrollSheet.h"
+#include "sheets/Progress.h"
+
+#include <QString>
+
+class QIODevice;
+
+namespace sheets {
+
+enum class SheetKind { Csv, Xlsx };
+// .xlsx (any case) is a workbook, anything else (.csv, .txt) CSV.
+SheetKind KindOf(const QString &Path);
+
+enum class Status {
+    Done,
+    Failed,    // Error says why, naming the file
+    Cancelled, // stopped through Progress::Cancelled: nothing half done is handed back
+};
+
+struct ReadOutcome {
+    Status Result = Status::Done;
+    QString Error;
+    PayrollSheet Sheet; // empty unless Done; its rows may still have faults (Sheet.Errors())
+};
+
+struct WriteOutcome {
+    Status Result = Status::Done;
+    QString Error;
+};
+
+// Progress is reported in bytes of the file (for .xlsx, of the worksheet inflated).
+ReadOutcome ReadPayroll(const QString &Path, const Progress &Hooks = {});
+
+// The accepted employees in order of first appearance, each by month: every input column
+// followed by the results (ResultTitles()). Progress is reported in rows written. A file that
+// fails or is cancelled leaves an old file of that name as it was.
+WriteOutcome WritePayroll(const QString &Path, const PayrollSheet &Sheet,
+                          const Progress &Hooks = {});
+// The same as CSV to a device open for writing (standard output).
+WriteOutcome WritePayrollCsv(QIODevice &Device, const PayrollSheet &Sheet,
+                             const Progress &Hooks = {});
+
+// A sheet to start from: the header row and one example employee.
+WriteOutcome WriteTemplate(const QString &Path);
+
+} // namespace sheets

@@ -1,0 +1,169 @@
+#pragma once
+// A payroll sheet as read: the columns in the file's order, one compact record per data row
+// (amounts in cents, texts as numbers into one pool), the employees in order of first
+// appearance with their rows by month, and every fault found in a row. An employee with a
+// fault in any of their rows is left out of the calculation; the others are kept.
+//
+// Columns with other titles than the known ones are kept as text and written back in their
+// place; blank lines (every cell empty or blanks) are passed over, though they count in the
+// line numbers. A sheet does not change once read: its const functions may be called from
+// several threads at once.
+
+#include "engine/current/Wage.h"
+#include "sheets/TextPool.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace sheets {
+
+// What a column holds. The header names the columns in any order; a column with any other title
+// is an extra column, kept as text and written back in its place.
+enum class Field : std::uint8_t {
+    Id,        // 工号, required
+    Name,      // 姓名
+    Month,     // 月份, required, 1 to 12
+    Income,    // 收入, required
+    Exempt,    // 免税收入
+    Insurance, // 专项扣除
+    Special,   // 专项附加扣除
+    Other,     // 其他扣除
+    Mode,      // 减除方式
+    Extra,
+};
+
+// The title of a field's column ("工号"); empty for Extra.
+std::string_view FieldWord(Field Which); // UTF-8
+QString FieldTitle(Field Which);
+
+// The 减除方式 cell as written: blank counts as 按月.
+enum class ModeCell : std::uint8_t { Blank, PerMonth, FromJanuary, Sixty };
+std::string_view ModeCellWord(ModeCell Mode); // UTF-8: "", "按月", "自1月", "6万"
+QString ModeCellText(ModeCell Mode);
+
+struct SheetColumn {
+    QString Title;
+    Field Role = Field::Extra;
+    std::uint32_t Extra = 0; // for an extra column: its place among the extra columns
+};
+
+inline constexpr std::uint32_t NoEmployee = UINT32_MAX;
+
+struct PayrollRow {
+    std::uint32_t Line = 0;              // see RowError::Line
+    std::uint32_t Employee = NoEmployee; // none when 工号 is empty
+    std::uint32_t Name = TextPool::Empty;
+    std::uint8_t Month = 0; // 0 when the cell is not a month
+    ModeCell Mode = ModeCell::Blank;
+    bool Faulty = false; // a cell of this row is at fault
+    current::Cents Income = 0;
+    current::Cents Exempt = 0;
+    current::Cents Insurance = 0;
+    current::Cents Special = 0;
+    current::Cents Other = 0;
+};
+
+enum class RowProblem : std::uint8_t {
+    EmptyId,        // 工号 empty
+    Empty,          // 月份 or 收入 empty
+    NotNumber,      // an amount that is not a number
+    Negative,       // a negative amount
+    NotMonth,       // 月份 not a whole number from 1 to 12
+    UnknownMode,    // 减除方式 not one of 按月, 自1月, 6万
+    DuplicateMonth, // the employee's month again
+    MonthGap,       // a month missing between two of the employee's months
+    MixedModes,     // a 减除方式 other than the one of the employee's first row
+    NoTitle,        // a cell beyond the titled columns
+};
+
+struct RowError {
+    std::uint32_t Row = 0;    // the row's index in the sheet
+    std::uint32_t Line = 0;   // CSV: the line, the header being line 1; .xlsx: the row number shown
+    std::uint32_t Column = 0; // index into Columns(), or beyond them for NoTitle
+    RowProblem Problem = RowProblem::Empty;
+    std::uint32_t Text = TextPool::Empty; // the cell as written
+    // DuplicateMonth and MixedModes: the index of the row it conflicts with; MonthGap: the
+    // first missing month.
+    std::uint32_t Other = 0;
+};
+
+class PayrollSheet {
+  public:
+    const QString &FileName() const { return File; }
+    const std::vector<SheetColumn> &Columns() const { return Header; }
+    // Where a known field's column is; -1 for an optional one the sheet does not have.
+    int ColumnOf(Field Which) const;
+
+    // Data rows in the file's order (blank lines are not rows).
+    std::size_t RowCount() const { return Rows.size(); }
+    const PayrollRow &Row(std::size_t Index) const { return Rows[Index]; }
+    bool RowAccepted(std::size_t Index) const;
+    // A cell as it is written back: amounts with two decimals, the month as a number, texts as
+    // they were; a cell at fault as it was written.
+    QString Cell(std::size_t Row, std::size_t Column) const;
+    // The UTF-8 text of a cell of 工号, 姓名, 减除方式 or an extra column.
+    std::string_view TextOf(std::size_t Row, std::size_t Column) const;
+    // The amount of an amount field (收入 … 其他扣除) in cents.
+    current::Cents Amount(std::size_t Row, Field Which) const {
+        const PayrollRow &row = Rows[Row];
+        switch (Which) {
+        case Field::Exempt:
+            return row.Exempt;
+        case Field::Insurance:
+            return row.Insurance;
+        case Field::Special:
+            return row.Special;
+        case Field::Other:
+            return row.Other;
+        default:
+            return row.Income;
+        }
+    }
+
+    std::uint32_t EmployeeCount() const { return static_cast<std::uint32_t>(People.size()); }
+    QString EmployeeId(std::uint32_t Employee) const { return Texts.Text(People[Employee].Id); }
+    bool Accepted(std::uint32_t Employee) const { return People[Employee].Accepted; }
+    current::BasicDeduction Mode(std::uint32_t Employee) const { return People[Employee].Mode; }
+    // The employee's rows with a month, months ascending (all of them when accepted).
+    std::span<const std::uint32_t> EmployeeRows(std::uint32_t Employee) const;
+    // What the engine is given for an accepted employee, in the order of EmployeeRows.
+    std::vector<current::WageMonth> Months(std::uint32_t Employee) const;
+
+    std::uint32_t AcceptedEmployeeCount() const { return AcceptedEmployees; }
+    std::size_t AcceptedRowCount() const { return AcceptedRows; }
+
+    // Every fault, by line and column.
+    const std::vector<RowError> &Errors() const { return Faults; }
+    // "第5行「收入」列：“abc”不是数字"
+    QString Message(const RowError &Error) const;
+
+  private:
+    friend class PayrollBuilder;
+
+    struct Person {
+        std::uint32_t Id = TextPool::Empty;
+        current::BasicDeduction Mode = current::BasicDeduction::PerMonth;
+        bool Accepted = true;
+    };
+
+    QString File;
+    std::vector<SheetColumn> Header;
+    std::uint32_t ExtraColumns = 0;
+    TextPool Texts;
+    std::vector<PayrollRow> Rows;
+    std::vector<std::uint32_t> Extras; // RowCount() × ExtraColumns text numbers
+    std::vector<Person> People;
+    std::vector<std::uint32_t> Order;       // rows grouped by employee, months ascending
+    std::vector<std::uint32_t> OrderStarts; // where each employee's rows begin in Order
+    std::vector<RowError> Faults;
+    std::uint32_t AcceptedEmployees = 0;
+    std::size_t AcceptedRows = 0;
+
+    const RowError *FaultAt(std::size_t Row, std::size_t Column) const;
+};
+
+} // namespace sheets

@@ -1,0 +1,75 @@
+#include "sheets/Withholding.h"
+
+#include "sheets/Cells.h"
+
+#include <algorithm>
+
+namespace sheets {
+
+std::string_view ResultWord(ResultColumn Column) {
+    static constexpr std::array<std::string_view, ResultColumnCount> Words{
+        "累计收入",       "累计免税收入",     "累计减除费用", "累计专项扣除", "累计专项附加扣除",
+        "累计其他扣除",   "累计应纳税所得额", "预扣率",       "速算扣除数",   "累计应纳税额",
+        "累计已预扣税额", "本月应预扣税额",   "税后收入"};
+    return Words[static_cast<std::size_t>(Column)];
+}
+
+QString ResultTitle(ResultColumn Column) {
+    const std::string_view word = ResultWord(Column);
+    return QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
+}
+
+QString ResultText(const current::WageWithholding &Month, ResultColumn Column) {
+    std::string text;
+    if (Column == ResultColumn::Rate) {
+        AppendInteger(text, Month.Rate);
+        text.push_back('%');
+    } else {
+        AppendCents(text, ResultValue(Month, Column));
+    }
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::vector<current::WageWithholding> Withhold(const PayrollSheet &Sheet, std::uint32_t Employee) {
+    const std::vector<current::WageMonth> months = Sheet.Months(Employee);
+    return current::WithholdWages(months, Sheet.Mode(Employee));
+}
+
+std::optional<PayrollSummary> Summarize(const PayrollSheet &Sheet, const Progress &Hooks) {
+    constexpr qint64 EmployeesPerTick = 4096;
+    PayrollSummary summary;
+    ProgressTicker ticker(Hooks, Sheet.EmployeeCount(), EmployeesPerTick);
+    for (std::uint32_t employee = 0; employee < Sheet.EmployeeCount(); ++employee) {
+        if (!ticker.Tick(employee))
+            return std::nullopt;
+        if (!Sheet.Accepted(employee)) {
+            ++summary.RejectedEmployees;
+            continue;
+        }
+        ++summary.Employees;
+        for (const current::WageWithholding &month : Withhold(Sheet, employee)) {
+            summary.MonthTax[static_cast<std::size_t>(month.Month - 1)] += month.Tax;
+            summary.YearTax += month.Tax;
+            ++summary.Rows;
+        }
+    }
+    if (!ticker.Ask(Sheet.EmployeeCount()))
+        return std::nullopt;
+    summary.RejectedRows = Sheet.RowCount() - summary.Rows;
+    return summary;
+}
+
+const current::WageWithholding *WithholdingCursor::At(std::size_t Row) {
+    if (!Sheet.RowAccepted(Row))
+        return nullptr;
+    const std::uint32_t employee = Sheet.Row(Row).Employee;
+    if (employee != Employee) {
+        Months = Withhold(Sheet, employee);
+        Employee = employee;
+    }
+    const auto rows = Sheet.EmployeeRows(employee);
+    const auto at = std::find(rows.begin(), rows.end(), static_cast<std::uint32_t>(Row));
+    return &Months[static_cast<std::size_t>(at - rows.begin())];
+}
+
+} // namespace sheets

@@ -1,0 +1,93 @@
+#pragma once
+// The calculation of a payroll sheet: each accepted employee's months through the engine's
+// cumulative withholding, and the result columns as they are shown and written. Results are
+// computed when they are needed (an employee's year takes a microsecond) rather than held for
+// a million rows beside the sheet.
+
+#include "engine/current/Wage.h"
+#include "sheets/PayrollSheet.h"
+#include "sheets/Progress.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace sheets {
+
+// The columns written after the input columns, in this order.
+enum class ResultColumn : std::uint8_t {
+    CumulativeIncome,    // 累计收入
+    CumulativeExempt,    // 累计免税收入
+    CumulativeBasic,     // 累计减除费用
+    CumulativeInsurance, // 累计专项扣除
+    CumulativeSpecial,   // 累计专项附加扣除
+    CumulativeOther,     // 累计其他扣除
+    CumulativeTaxable,   // 累计应纳税所得额
+    Rate,                // 预扣率, written "3%"
+    QuickDeduction,      // 速算扣除数
+    CumulativeTax,       // 累计应纳税额
+    WithheldBefore,      // 累计已预扣税额
+    Tax,                 // 本月应预扣税额
+    Net,                 // 税后收入
+};
+inline constexpr std::size_t ResultColumnCount = 13;
+
+std::string_view ResultWord(ResultColumn Column); // UTF-8 title
+QString ResultTitle(ResultColumn Column);
+// An amount in cents, or the rate in whole percent.
+inline current::Cents ResultValue(const current::WageWithholding &Month, ResultColumn Column) {
+    using W = current::WageWithholding;
+    static constexpr std::array<current::Cents W::*, ResultColumnCount> Fields{
+        &W::CumulativeIncome,
+        &W::CumulativeExempt,
+        &W::CumulativeBasic,
+        &W::CumulativeInsurance,
+        &W::CumulativeSpecial,
+        &W::CumulativeOther,
+        &W::CumulativeTaxable,
+        nullptr,
+        &W::QuickDeduction,
+        &W::CumulativeTax,
+        &W::WithheldBefore,
+        &W::Tax,
+        &W::Net};
+    return Column == ResultColumn::Rate ? Month.Rate
+                                        : Month.*Fields[static_cast<std::size_t>(Column)];
+}
+// "1234.50", or the rate as "3%".
+QString ResultText(const current::WageWithholding &Month, ResultColumn Column);
+
+// The engine's months for an accepted employee, one for each of EmployeeRows(Employee).
+std::vector<current::WageWithholding> Withhold(const PayrollSheet &Sheet, std::uint32_t Employee);
+
+struct PayrollSummary {
+    std::uint32_t Employees = 0; // accepted
+    std::size_t Rows = 0;        // of the accepted employees
+    std::uint32_t RejectedEmployees = 0;
+    std::size_t RejectedRows = 0;              // rows left out, those without 工号 included
+    std::array<current::Cents, 12> MonthTax{}; // 本月应预扣税额 by month, January first
+    current::Cents YearTax = 0;
+};
+
+// Every accepted employee computed; none when cancelled. Progress in employees.
+std::optional<PayrollSummary> Summarize(const PayrollSheet &Sheet, const Progress &Hooks = {});
+
+// The results of any row, for a view that asks row by row: the row's employee is computed when
+// first asked and kept until a row of another employee is asked for. Not for sharing between
+// threads.
+class WithholdingCursor {
+  public:
+    explicit WithholdingCursor(const PayrollSheet &Sheet) : Sheet(Sheet) {}
+    // Null for a row that is left out.
+    const current::WageWithholding *At(std::size_t Row);
+
+  private:
+    const PayrollSheet &Sheet;
+    std::uint32_t Employee = NoEmployee;
+    std::vector<current::WageWithholding> Months;
+};
+
+} // namespace sheets

@@ -1,0 +1,11 @@
+// Payroll sheet tests: QtCore only, so a core application (QProcess and QTemporaryDir need one).
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
