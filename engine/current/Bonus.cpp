@@ -46,9 +46,12 @@ std::optional<BonusCliff> FindCliff(Cents Bonus) {
 }
 
 // Where the least total can lie: the ends of the pool, each bound of the separate bonus within
-// it, and each split that puts the rest on a bound of the annual table.
-std::vector<Cents> SplitCandidates(Cents Pool) {
+// it, and each split that puts the rest on a bound of the annual table; and the bonus as paid,
+// whose total is that of separate taxation.
+std::vector<Cents> SplitCandidates(Cents Pool, Cents Paid) {
     std::vector<Cents> candidates{0, Pool};
+    if (Paid <= Pool)
+        candidates.push_back(Paid);
     for (std::size_t i = 0; i + 1 < Tables::Monthly.size(); ++i) {
         const Cents bound = Tables::Monthly[i].UpTo * MonthsInYear;
         if (bound <= Pool)
@@ -61,9 +64,9 @@ std::vector<Cents> SplitCandidates(Cents Pool) {
     return candidates;
 }
 
-BonusSplit BestSplit(Cents Pool) {
+BonusSplit BestSplit(Cents Pool, Cents Paid) {
     BonusSplit best{0, Pool, AnnualTax(Pool), 0};
-    for (const Cents bonus : SplitCandidates(Pool)) {
+    for (const Cents bonus : SplitCandidates(Pool, Paid)) {
         const Cents total = TaxBonusSeparately(bonus).Tax + AnnualTax(Pool - bonus);
         if (total < best.Total || (total == best.Total && bonus < best.Bonus))
             best = {bonus, Pool - bonus, total, 0};
@@ -100,7 +103,7 @@ BonusComparison CompareBonus(Cents Bonus, Cents OtherTaxable) {
     c.Saving = difference < 0 ? -difference : difference;
 
     c.Cliff = FindCliff(Bonus);
-    c.BestSplit = BestSplit(pool);
+    c.BestSplit = BestSplit(pool, Bonus);
     c.BestSplit.Saving = std::min(c.Separate.Total, c.Merged.Total) - c.BestSplit.Total;
     return c;
 }

@@ -44,8 +44,9 @@ struct BonusCliff {
 // The pool (other taxable income plus bonus) split into a separately taxed bonus and the rest on
 // the annual table, the least total over the splits where the totals change slope: the ends of
 // the pool, each bound of the separate bonus within it and each split putting the rest on a bound
-// of the annual table. Between those the totals differ only by the rounding of cents, so the
-// saving can fall a cent below zero where that rounding favours the bonus as paid.
+// of the annual table. Between those the totals differ only by the rounding of cents, which may
+// favour the bonus as paid by a cent, so that split is a candidate too: the best split never
+// costs more than the better method.
 struct BonusSplit {
     Cents Bonus = 0;
     Cents WageTaxable = 0;

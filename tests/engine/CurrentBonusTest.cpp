@@ -107,6 +107,17 @@ TEST(BestSplit, WorkedByHand) {
     EXPECT_EQ(FormatCents(r.BestSplit.Saving), "4400.00");
 }
 
+// Between the candidate points the rounding of cents may favour the bonus as paid by a cent;
+// the best split never costs more than the better method.
+TEST(BestSplit, NeverCostsMoreThanTheBetterMethod) {
+    for (const auto &[bonus, other] :
+         {std::pair{"101631.44", "120914.81"}, {"17043.77", "33856.48"}, {"13583.83", "4894.16"}}) {
+        const auto r = CompareBonus(*ParseCents(bonus), *ParseCents(other));
+        EXPECT_GE(r.BestSplit.Saving, 0) << bonus << " with " << other;
+        EXPECT_LE(r.BestSplit.Total, std::min(r.Separate.Total, r.Merged.Total));
+    }
+}
+
 TEST(BestSplit, TiesGoToTheSmallerBonus) {
     // Everything at 3 %: all of it as wages costs as much as all of it as bonus.
     const BonusComparison r = CompareBonus(Yuan(20000), 0);
