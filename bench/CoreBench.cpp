@@ -19,12 +19,19 @@
 #include "engine/UTransferManager.h"
 #include "engine/UWritingManager.h"
 #include "engine/UYearAwardManager.h"
+#include "engine/current/Bonus.h"
+#include "engine/current/Remuneration.h"
+#include "engine/current/Settlement.h"
+#include "engine/current/Severance.h"
+#include "engine/current/TaxTable.h"
+#include "engine/current/Wage.h"
 
 #include <array>
 #include <benchmark/benchmark.h>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -137,5 +144,56 @@ ENGINE_BENCHMARK(NumText::FormatCents, NumText::FormatCents(Values[i & 7]));
 // What a page does with one typed amount: parse it, then show it back in the general form.
 ENGINE_BENCHMARK(ParseThenDisplay,
                  NumText::FormatGeneral(NumText::ParseAmount(Texts[i & 7]).value_or(0)));
+
+// The law in force since 2019, in whole cents. Amounts around the bounds of the three tables.
+constexpr std::array<current::Cents, 8> CentAmounts{
+    current::Yuan(36000),      current::Yuan(36000) + 1,
+    current::Yuan(144000) + 1, current::Yuan(4000),
+    current::Yuan(20000) + 1,  current::Yuan(318333) + 33,
+    current::Yuan(960000) + 1, 1234567};
+constexpr std::array<current::Cents, 8> OtherTaxable{0,
+                                                     current::Yuan(100000),
+                                                     -current::Yuan(30000),
+                                                     current::Yuan(200000),
+                                                     current::Yuan(50000),
+                                                     current::Yuan(500000),
+                                                     current::Yuan(2000000),
+                                                     1};
+
+ENGINE_BENCHMARK(current::TaxOn, current::TaxOn(current::Tables::Annual, CentAmounts[i & 7]));
+ENGINE_BENCHMARK(current::WithholdNonResidentWage,
+                 current::WithholdNonResidentWage(CentAmounts[i & 7]));
+ENGINE_BENCHMARK(current::WithholdRemuneration,
+                 current::WithholdRemuneration(CentAmounts[i & 7],
+                                               static_cast<current::RemunerationKind>(i % 3),
+                                               i & 4));
+ENGINE_BENCHMARK(current::TaxBonusSeparately, current::TaxBonusSeparately(CentAmounts[i & 7]));
+ENGINE_BENCHMARK(current::CompareBonus,
+                 current::CompareBonus(CentAmounts[i & 7], OtherTaxable[(i + 3) & 7]));
+ENGINE_BENCHMARK(current::Settle,
+                 current::Settle({CentAmounts[i & 7], CentAmounts[(i + 1) & 7], 0, 0, 0,
+                                  CentAmounts[(i + 2) & 7] / 10, current::Yuan(24000), 0, 0, 0,
+                                  CentAmounts[(i + 5) & 7],
+                                  static_cast<current::BonusMethod>(i & 1),
+                                  CentAmounts[i & 7] / 10}));
+ENGINE_BENCHMARK(current::TaxSeverance,
+                 current::TaxSeverance(CentAmounts[i & 7] * 3, current::Yuan(60000)));
+
+// A year of one employee (12 months, one record each): the unit of the payroll batch.
+std::vector<current::WageMonth> AYear(std::size_t Seed) {
+    std::vector<current::WageMonth> months;
+    for (int m = 1; m <= 12; ++m)
+        months.push_back(
+            {m, CentAmounts[(Seed + m) & 7] / 4, 0, current::Yuan(2000), current::Yuan(3000), 0});
+    return months;
+}
+const std::array<std::vector<current::WageMonth>, 8> WageYears{
+    AYear(0), AYear(1), AYear(2), AYear(3), AYear(4), AYear(5), AYear(6), AYear(7)};
+ENGINE_BENCHMARK(current::WithholdWages,
+                 current::WithholdWages(WageYears[i & 7], current::BasicDeduction::PerMonth));
+
+// Typed text to cents and cents to text, as the command line and the sheets do per cell.
+ENGINE_BENCHMARK(current::ParseCents, current::ParseCents(Texts[i & 7]));
+ENGINE_BENCHMARK(current::FormatCents, current::FormatCents(CentAmounts[i & 7]));
 
 } // namespace

@@ -13,7 +13,12 @@ using Cents = std::int64_t;
 
 // The largest amount an input may hold: ten thousand billion yuan. Sums of a year's amounts and
 // their products with a percentage stay far inside 64 bits.
-inline constexpr Cents MaxInputCents = Cents{1'000'000'000'000'000};
+inline constexpr Cents MaxInputCents = Cents{10'000'000'000'000} * 100;
+
+// Whole yuan in cents, for the constants of the law.
+constexpr Cents Yuan(std::int64_t Amount) {
+    return Amount * 100;
+}
 
 // Amount × Numerator / Denominator, rounded half away from zero (Denominator > 0).
 Cents MulDiv(Cents Amount, std::int64_t Numerator, std::int64_t Denominator);

@@ -1,0 +1,108 @@
+#include "engine/current/Bonus.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace current {
+namespace {
+
+constexpr int MonthsInYear = 12;
+
+Cents AnnualTax(Cents Taxable) {
+    return TaxOn(Tables::Annual, Taxable).Tax;
+}
+
+Cents KeptAfterSeparateTax(Cents Bonus) {
+    return Bonus - TaxBonusSeparately(Bonus).Tax;
+}
+
+// The least amount above Bound (a bracket bound) that keeps at least Kept after separate tax.
+// Within the bracket above the bound what is kept never falls as the bonus grows, so a binary
+// search finds it; High keeps at least Kept whatever the rounding of its tax.
+Cents FirstKeeping(Cents Bound, Cents Kept) {
+    const TaxBracket above = BracketOf(Tables::Monthly, Bound + 1, MonthsInYear);
+    Cents low = Bound + 1;
+    Cents high = MulDiv(Kept + 1 - above.QuickDeduction, 100, 100 - above.Rate) + 1;
+    while (low < high) {
+        const Cents middle = low + (high - low) / 2;
+        if (KeptAfterSeparateTax(middle) >= Kept)
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
+}
+
+std::optional<BonusCliff> FindCliff(Cents Bonus) {
+    const TaxTable brackets = Tables::Monthly.first(Tables::Monthly.size() - 1);
+    for (const TaxBracket &bracket : brackets) {
+        const Cents bound = bracket.UpTo * MonthsInYear;
+        const Cents keptAtBound = KeptAfterSeparateTax(bound);
+        const Cents kept = KeptAfterSeparateTax(Bonus);
+        if (bound < Bonus && kept < keptAtBound)
+            return BonusCliff{bound, FirstKeeping(bound, keptAtBound), keptAtBound - kept};
+    }
+    return std::nullopt;
+}
+
+// Where the least total can lie: the ends of the pool, each bound of the separate bonus within
+// it, and each split that puts the rest on a bound of the annual table.
+std::vector<Cents> SplitCandidates(Cents Pool) {
+    std::vector<Cents> candidates{0, Pool};
+    for (std::size_t i = 0; i + 1 < Tables::Monthly.size(); ++i) {
+        const Cents bound = Tables::Monthly[i].UpTo * MonthsInYear;
+        if (bound <= Pool)
+            candidates.push_back(bound);
+    }
+    for (std::size_t i = 0; i + 1 < Tables::Annual.size(); ++i) {
+        if (Tables::Annual[i].UpTo <= Pool)
+            candidates.push_back(Pool - Tables::Annual[i].UpTo);
+    }
+    return candidates;
+}
+
+BonusSplit BestSplit(Cents Pool) {
+    BonusSplit best{0, Pool, AnnualTax(Pool), 0};
+    for (const Cents bonus : SplitCandidates(Pool)) {
+        const Cents total = TaxBonusSeparately(bonus).Tax + AnnualTax(Pool - bonus);
+        if (total < best.Total || (total == best.Total && bonus < best.Bonus))
+            best = {bonus, Pool - bonus, total, 0};
+    }
+    return best;
+}
+
+} // namespace
+
+TaxDue TaxBonusSeparately(Cents Bonus) {
+    if (Bonus <= 0)
+        return {};
+    const TaxBracket bracket = BracketOf(Tables::Monthly, Bonus, MonthsInYear);
+    return {bracket.Rate, bracket.QuickDeduction,
+            Percent(Bonus, bracket.Rate) - bracket.QuickDeduction};
+}
+
+BonusComparison CompareBonus(Cents Bonus, Cents OtherTaxable) {
+    BonusComparison c;
+    const Cents otherTax = AnnualTax(std::max(Cents{0}, OtherTaxable));
+
+    const TaxDue separate = TaxBonusSeparately(Bonus);
+    c.Separate = {separate.Rate, separate.QuickDeduction, separate.Tax, otherTax,
+                  separate.Tax + otherTax};
+
+    const Cents pool = std::max(Cents{0}, OtherTaxable + Bonus);
+    const TaxDue merged = TaxOn(Tables::Annual, pool);
+    c.Merged = {pool, merged.Rate, merged.QuickDeduction, merged.Tax - otherTax, merged.Tax};
+
+    const Cents difference = c.Separate.Total - c.Merged.Total;
+    c.Better = difference < 0   ? BetterMethod::Separate
+               : difference > 0 ? BetterMethod::Merged
+                                : BetterMethod::Equal;
+    c.Saving = difference < 0 ? -difference : difference;
+
+    c.Cliff = FindCliff(Bonus);
+    c.BestSplit = BestSplit(pool);
+    c.BestSplit.Saving = std::min(c.Separate.Total, c.Merged.Total) - c.BestSplit.Total;
+    return c;
+}
+
+} // namespace current

@@ -1,0 +1,73 @@
+#include "engine/current/Wage.h"
+
+#include "engine/current/TaxTable.h"
+
+#include <algorithm>
+
+namespace current {
+namespace {
+
+constexpr Cents MonthlyBasic = Yuan(5000);
+constexpr Cents SixtyBasic = Yuan(60000);
+
+// 累计减除费用 of the Paid-th month paid in the year (counting from 1), paid in Month.
+Cents CumulativeBasic(BasicDeduction Mode, int Paid, int Month) {
+    switch (Mode) {
+    case BasicDeduction::FromJanuary:
+        return MonthlyBasic * Month;
+    case BasicDeduction::Sixty:
+        return SixtyBasic;
+    case BasicDeduction::PerMonth:
+        break;
+    }
+    return MonthlyBasic * Paid;
+}
+
+} // namespace
+
+std::vector<WageWithholding> WithholdWages(std::span<const WageMonth> Months, BasicDeduction Mode) {
+    std::vector<WageWithholding> result;
+    result.reserve(Months.size());
+    WageWithholding sum; // the running totals
+    for (const WageMonth &month : Months) {
+        WageWithholding row = sum;
+        row.Month = month.Month;
+        row.Income = month.Income;
+        row.CumulativeIncome += month.Income;
+        row.CumulativeExempt += month.Exempt;
+        row.CumulativeBasic =
+            CumulativeBasic(Mode, static_cast<int>(result.size()) + 1, month.Month);
+        row.CumulativeInsurance += month.Insurance;
+        row.CumulativeSpecial += month.Special;
+        row.CumulativeOther += month.Other;
+        row.CumulativeTaxable = std::max(
+            Cents{0}, row.CumulativeIncome - row.CumulativeExempt - row.CumulativeBasic -
+                          row.CumulativeInsurance - row.CumulativeSpecial - row.CumulativeOther);
+        const TaxDue due = TaxOn(Tables::Annual, row.CumulativeTaxable);
+        row.Rate = due.Rate;
+        row.QuickDeduction = due.QuickDeduction;
+        row.CumulativeTax = due.Tax;
+        row.WithheldBefore = sum.WithheldBefore + sum.Tax;
+        // No refund within the year: a lower cumulative tax withholds nothing this month.
+        row.Tax = std::max(Cents{0}, row.CumulativeTax - row.WithheldBefore);
+        row.Net = month.Income - month.Insurance - row.Tax;
+        result.push_back(row);
+        sum = row;
+    }
+    return result;
+}
+
+NonResidentWage WithholdNonResidentWage(Cents Income) {
+    NonResidentWage wage;
+    wage.Income = Income;
+    wage.Deduction = MonthlyBasic;
+    wage.Taxable = std::max(Cents{0}, Income - MonthlyBasic);
+    const TaxDue due = TaxOn(Tables::Monthly, wage.Taxable);
+    wage.Rate = due.Rate;
+    wage.QuickDeduction = due.QuickDeduction;
+    wage.Tax = due.Tax;
+    wage.AfterTax = Income - due.Tax;
+    return wage;
+}
+
+} // namespace current

@@ -1,0 +1,53 @@
+// Whole cents: typed text to cents as the pages round it, cents to text, and the rounding of a
+// rate's product half away from zero.
+
+#include "engine/current/Money.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <optional>
+
+using namespace current;
+
+namespace {
+
+struct ParseCase {
+    const char *Text;
+    std::optional<Cents> Expected;
+};
+
+class ParsesCents : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParsesCents, AsThePagesRoundTypedAmounts) {
+    EXPECT_EQ(ParseCents(GetParam().Text), GetParam().Expected) << GetParam().Text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParsesCents,
+    ::testing::Values(ParseCase{"20000", 2000000}, ParseCase{"3.405", 341}, ParseCase{"0.145", 15},
+                      ParseCase{"-1.005", -101}, ParseCase{"-0.004", 0},
+                      ParseCase{" 88888 ", 8888800}, ParseCase{"1e5", 10000000},
+                      ParseCase{"10000000000000", MaxInputCents},
+                      ParseCase{"-10000000000000", -MaxInputCents},
+                      ParseCase{"10000000000000.1", std::nullopt}, ParseCase{"1e300", std::nullopt},
+                      ParseCase{"", std::nullopt}, ParseCase{"12,000", std::nullopt},
+                      ParseCase{"1.2.3", std::nullopt}, ParseCase{"abc", std::nullopt}));
+
+TEST(FormatCents, TwoDecimalsAndASignOfItsOwn) {
+    EXPECT_EQ(FormatCents(123450), "1234.50");
+    EXPECT_EQ(FormatCents(-5), "-0.05");
+    EXPECT_EQ(FormatCents(0), "0.00");
+    EXPECT_EQ(FormatCents(MaxInputCents), "10000000000000.00");
+    EXPECT_EQ(FormatCents(std::numeric_limits<Cents>::min()), "-92233720368547758.08");
+}
+
+TEST(Percent, RoundsHalfCentsAwayFromZero) {
+    EXPECT_EQ(Percent(5, 10), 1);   // 0.5 cent
+    EXPECT_EQ(Percent(-5, 10), -1); // -0.5 cent
+    EXPECT_EQ(Percent(4, 10), 0);   // 0.4 cent
+    EXPECT_EQ(Percent(1000005, 10), 100001);
+    EXPECT_EQ(MulDiv(MaxInputCents * 12, 45, 100), MaxInputCents / 100 * 540);
+}
+
+} // namespace

@@ -1,0 +1,127 @@
+// The annual settlement and severance compensation.
+
+#include "engine/current/Settlement.h"
+#include "engine/current/Severance.h"
+
+#include <gtest/gtest.h>
+
+using namespace current;
+
+namespace {
+
+struct ReasonCase {
+    const char *Rule;
+    Cents Wages;
+    Cents Withheld;
+    const char *Balance;
+    FilingReason Reason;
+    bool MustFile;
+};
+
+void PrintTo(const ReasonCase &c, std::ostream *os) {
+    *os << c.Rule;
+}
+
+class FilingReasons : public ::testing::TestWithParam<ReasonCase> {};
+
+// Wages with 三险一金 10000: taxable wages − 70000 on the annual table.
+TEST_P(FilingReasons, FirstThatApplies) {
+    const ReasonCase &c = GetParam();
+    SettlementInput year;
+    year.Wages = c.Wages;
+    year.Insurance = Yuan(10000);
+    year.Withheld = c.Withheld;
+    const Settlement s = Settle(year);
+    EXPECT_EQ(FormatCents(s.Balance), c.Balance);
+    EXPECT_EQ(s.Reason, c.Reason);
+    EXPECT_EQ(s.MustFile, c.MustFile);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reasons, FilingReasons,
+    ::testing::Values(ReasonCase{"refund: 900 due, 2000 withheld", Yuan(100000), Yuan(2000),
+                                 "-1100.00", FilingReason::Refund, false},
+                      ReasonCase{"none: exactly what was withheld", Yuan(100000), Yuan(900), "0.00",
+                                 FilingReason::None, false},
+                      ReasonCase{"owe_small: 400 owed", Yuan(100000), Yuan(500), "400.00",
+                                 FilingReason::OweSmall, false},
+                      ReasonCase{"owed 400.01 is not small", Yuan(100000), Yuan(500) - 1, "400.01",
+                                 FilingReason::IncomeLow, false},
+                      // 120000 − 70000 = 50000: 5000 − 2520 = 2480 owed.
+                      ReasonCase{"income_low: gross exactly 120000", Yuan(120000), 0, "2480.00",
+                                 FilingReason::IncomeLow, false},
+                      ReasonCase{"owe: gross above 120000", Yuan(120000) + 1, 0, "2480.00",
+                                 FilingReason::Owe, true}));
+
+// Income amount: 100000 − 5000 exempt + labour 8000 + author 8000 × 70 % = 5600 + royalty 8000
+// = 116600. Deductions: 60000 + 10000 + 24000 + pension 12000 (of 15000) + health 2400 (of 3000)
+// + 1000 = 109400. Taxable 7200 at 3 % = 216.
+SettlementInput EveryIncome(BonusMethod Method) {
+    return {Yuan(100000), Yuan(10000), Yuan(10000), Yuan(10000), Yuan(5000),
+            Yuan(10000),  Yuan(24000), Yuan(15000), Yuan(3000),  Yuan(1000),
+            Yuan(36000),  Method,      Yuan(1000)};
+}
+
+TEST(Settle, EveryIncomeAndDeductionWithASeparateBonus) {
+    const Settlement s = Settle(EveryIncome(BonusMethod::Separate));
+    EXPECT_EQ(FormatCents(s.IncomeAmount), "116600.00");
+    EXPECT_EQ(FormatCents(s.Deductions), "109400.00");
+    EXPECT_EQ(FormatCents(s.Taxable), "7200.00");
+    EXPECT_EQ(s.Rate, 3);
+    EXPECT_EQ(FormatCents(s.Tax), "216.00");
+    EXPECT_EQ(FormatCents(s.BonusTax), "1080.00");
+    EXPECT_EQ(FormatCents(s.TotalTax), "1296.00");
+    EXPECT_EQ(FormatCents(s.Balance), "296.00");
+    EXPECT_EQ(s.Reason, FilingReason::OweSmall);
+}
+
+TEST(Settle, AMergedBonusJoinsIncomeAndGross) {
+    SettlementInput year = EveryIncome(BonusMethod::Merged);
+    year.Withheld = 0;
+    const Settlement s = Settle(year);
+    EXPECT_EQ(FormatCents(s.IncomeAmount), "152600.00");
+    EXPECT_EQ(FormatCents(s.Taxable), "43200.00");
+    EXPECT_EQ(s.Rate, 10);
+    EXPECT_EQ(FormatCents(s.QuickDeduction), "2520.00");
+    EXPECT_EQ(FormatCents(s.TotalTax), "1800.00");
+    EXPECT_EQ(s.BonusTax, 0);
+    EXPECT_EQ(s.Reason, FilingReason::Owe);
+}
+
+TEST(Settle, AuthorRemunerationRoundedAtEachStep) {
+    SettlementInput year;
+    year.Author = Yuan(1000) + 5; // 20 % = 200.01, 800.04 × 70 % = 560.028
+    year.Labour = Yuan(333) + 33; // 20 % = 66.666 → 66.67
+    EXPECT_EQ(FormatCents(Settle(year).IncomeAmount), "826.69");
+}
+
+struct SeveranceCase {
+    const char *Rule;
+    Cents Amount;
+    const char *Exempt;
+    const char *Taxable;
+    const char *Tax;
+};
+
+class Severances : public ::testing::TestWithParam<SeveranceCase> {};
+
+// Average wage 60000: 180000 tax free.
+TEST_P(Severances, ThreeYearsOfTheAverageWageTaxFree) {
+    const SeveranceCase &c = GetParam();
+    const Severance s = TaxSeverance(c.Amount, Yuan(60000));
+    EXPECT_EQ(FormatCents(s.Exempt), c.Exempt) << c.Rule;
+    EXPECT_EQ(FormatCents(s.Taxable), c.Taxable) << c.Rule;
+    EXPECT_EQ(FormatCents(s.Tax), c.Tax) << c.Rule;
+    EXPECT_EQ(s.AfterTax, c.Amount - s.Tax) << c.Rule;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Amounts, Severances,
+    ::testing::Values(
+        SeveranceCase{"below the limit", Yuan(100000), "100000.00", "0.00", "0.00"},
+        SeveranceCase{"exactly three years", Yuan(180000), "180000.00", "0.00", "0.00"},
+        SeveranceCase{"one cent above", Yuan(180000) + 1, "180000.00", "0.01", "0.00"},
+        SeveranceCase{"the excess on the annual table", Yuan(300000), "180000.00", "120000.00",
+                      "9480.00"}));
+
+} // namespace
