@@ -4,6 +4,7 @@
 #include "pages/UFrmAnnualSalary.h"
 #include "pages/UFrmChance.h"
 #include "pages/UFrmCompany.h"
+#include "pages/UFrmCurBonus.h"
 #include "pages/UFrmCurLabour.h"
 #include "pages/UFrmCurSeverance.h"
 #include "pages/UFrmFiveGolds.h"
@@ -93,6 +94,7 @@ void TFrmMain::WirePages() {
     connect(N23, &QAction::triggered, this, &TFrmMain::N23Click);
 
     // The law in force since 2019.
+    BindItem<TFrmCurBonus>(this, MCurBonus);
     BindItem<TFrmCurLabour>(this, MCurLabour);
     BindItem<TFrmCurSeverance>(this, MCurSeverance);
 }

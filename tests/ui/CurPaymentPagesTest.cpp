@@ -151,7 +151,9 @@ TEST_P(CurrentLawMenu, EntryShowsItsPageWithItsPicture) {
 
 INSTANTIATE_TEST_SUITE_P(
     Pages, CurrentLawMenu,
-    ::testing::Values(EntryCase{"MCurLabour", "TFrmCurLabour", "   劳务报酬/稿酬/特许权(现行)",
+    ::testing::Values(EntryCase{"MCurBonus", "TFrmCurBonus", "   年终奖(现行)", "TxtBonus",
+                                ":/pictures/curbonus_method.jpg"},
+                      EntryCase{"MCurLabour", "TFrmCurLabour", "   劳务报酬/稿酬/特许权(现行)",
                                 "TxtIncome", ":/pictures/curlabour_method.jpg"},
                       EntryCase{"MCurSeverance", "TFrmCurSeverance", "   经济补偿金(现行)",
                                 "TxtIncome", ":/pictures/curseverance_method.jpg"}),
