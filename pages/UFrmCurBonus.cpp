@@ -59,9 +59,11 @@ QLayout *TFrmCurBonus::BuildInputs() {
     TxtBonus = AddInputRow(FormInputs, QStringLiteral("TxtBonus"), tr("全年一次性奖金："));
     RBtnTaxable = new QRadioButton(tr("直接填写"), Client());
     RBtnTaxable->setObjectName(QStringLiteral("RBtnTaxable"));
+    Describe(RBtnTaxable, RBtnTaxable->text());
     RBtnTaxable->setChecked(true);
     RBtnWages = new QRadioButton(tr("由全年工资计算"), Client());
     RBtnWages->setObjectName(QStringLiteral("RBtnWages"));
+    Describe(RBtnWages, RBtnWages->text());
     auto *modes = new QHBoxLayout;
     modes->addWidget(RBtnTaxable);
     modes->addWidget(RBtnWages);
@@ -78,6 +80,7 @@ QLayout *TFrmCurBonus::BuildInputs() {
                                 "扣除的全年合计；扣除未用完时应纳税所得额为负数，并入综合所得"
                                 "的奖金先用完这些扣除。"));
     TxtWagesNote->setObjectName(QStringLiteral("TxtWagesNote"));
+    Describe(TxtWagesNote, tr("由全年工资计算"));
     FormInputs->addRow(TxtWagesNote);
 
     auto *box = new QVBoxLayout;
@@ -114,8 +117,10 @@ QGridLayout *TFrmCurBonus::BuildComparison() {
     grid->setVerticalSpacing(4);
     LblSeparate = new QLabel(Client());
     LblSeparate->setObjectName(QStringLiteral("LblSeparate"));
+    Describe(LblSeparate, tr("单独计税"));
     LblMerged = new QLabel(Client());
     LblMerged->setObjectName(QStringLiteral("LblMerged"));
+    Describe(LblMerged, tr("并入综合所得"));
     grid->addWidget(LblSeparate, 0, 1);
     grid->addWidget(LblMerged, 0, 2);
     const QString bracket = tr("税率／速算扣除数：");
@@ -281,6 +286,7 @@ void TFrmCurBonus::CreateChart() {
         QLabel *missing = GreyNote(tr("图表组件（pendra_chart）未能加载，无法显示图表；"
                                       "计算结果不受影响。"));
         missing->setObjectName(QStringLiteral("TxtChartMissing"));
+        Describe(missing, tr("税后奖金图表"));
         ChartColumn->insertWidget(0, missing, 1, Qt::AlignCenter);
     }
     ShowChart();

@@ -44,6 +44,7 @@ QRadioButton *TFrmCurLabour::Choice(QButtonGroup *Group, QHBoxLayout *Row, const
                                     const QString &Text) {
     auto *radio = new QRadioButton(Text, Client());
     radio->setObjectName(Name);
+    Describe(radio, Text);
     Group->addButton(radio);
     Row->addWidget(radio);
     return radio;
