@@ -123,6 +123,18 @@ void TBonusChartView::SetRanges(qreal Right, qreal Top) {
     SetAxis(AxisY, std::max<qreal>(Top * 1.08, 1));
 }
 
+QList<QPointF> TBonusChartView::Points(Series Which) const {
+    switch (Which) {
+    case Series::Separate:
+        return SeparateSeries->points();
+    case Series::Merged:
+        return MergedSeries->points();
+    case Series::Marks:
+        return BonusMarks->points();
+    }
+    return {};
+}
+
 bool TBonusChartView::SavePng(const QString &Path) {
     QSaveFile file(Path);
     if (!file.open(QIODevice::WriteOnly))

@@ -1,7 +1,6 @@
 #pragma once
 // The bonus chart: what a bonus keeps after tax against the bonus, taxed on its own and merged
-// into the year's income, with the entered bonus marked. Its series are named (SeparateSeries,
-// MergedSeries, BonusMarks, BonusGuide) for whoever looks at the chart from outside.
+// into the year's income, with the entered bonus marked.
 
 #include "common/UBonusChart.h"
 
@@ -20,6 +19,7 @@ class TBonusChartView : public QChartView, public TBonusChart {
     void Draw(const TBonusCurves &Curves) override;
     void Clear(const QString &Title) override;
     bool SavePng(const QString &Path) override;
+    QList<QPointF> Points(Series Which) const override;
 
   private:
     QLineSeries *Curve(const QString &ObjectName, const QString &Name, const QColor &Color);

@@ -23,6 +23,8 @@ struct TBonusCurves {
 
 class TBonusChart {
   public:
+    enum class Series { Separate, Merged, Marks };
+
     virtual ~TBonusChart() = default;
     // The chart's widget, owned by the parent it was made with.
     virtual QWidget *Widget() = 0;
@@ -32,6 +34,8 @@ class TBonusChart {
     // The chart as shown, as PNG, written through a temporary file renamed over Path; false when
     // it could not be written (an existing file is then left as it was).
     virtual bool SavePng(const QString &Path) = 0;
+    // The points a series shows, read back from the chart.
+    virtual QList<QPointF> Points(Series Which) const = 0;
 };
 
 // The module's root object.

@@ -2,14 +2,11 @@
 #include "support/UiTestSupport.h"
 #include "ui/PageChecks.h"
 
-#include <QChartView>
 #include <QClipboard>
 #include <QImageReader>
 #include <QLabel>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScatterSeries>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -38,22 +35,17 @@ class CurBonusPage : public PageTest<TFrmCurBonus> {
     }
 };
 
-// A series of the chart, found by its name.
-const QXYSeries *Series(const TFrmCurBonus &Page, const QString &Name) {
-    if (!Page.Chart)
-        return nullptr;
-    const auto *view = qobject_cast<QChartView *>(Page.Chart->Widget());
-    for (const QAbstractSeries *series : view->chart()->series()) {
-        if (series->objectName() == Name)
-            return qobject_cast<const QXYSeries *>(series);
-    }
-    return nullptr;
+using Series = TBonusChart::Series;
+
+// What a series of the page's chart shows; nothing when there is no chart.
+QList<QPointF> Shown(const TFrmCurBonus &Page, Series Which) {
+    return Page.Chart ? Page.Chart->Points(Which) : QList<QPointF>{};
 }
 
-// Points of a series at the bonus X (yuan), in the order drawn.
-QList<qreal> HeightsAt(const QXYSeries *Series, qreal X) {
+// Heights of the points at the bonus X (yuan), in the order drawn.
+QList<qreal> HeightsAt(const QList<QPointF> &Points, qreal X) {
     QList<qreal> heights;
-    for (const QPointF &p : Series->points()) {
+    for (const QPointF &p : Points) {
         if (std::abs(p.x() - X) < 0.001)
             heights.append(p.y());
     }
@@ -61,12 +53,11 @@ QList<qreal> HeightsAt(const QXYSeries *Series, qreal X) {
 }
 
 // Upright drops: a cent further right, more than a thousand yuan lower.
-QList<qreal> Drops(const QXYSeries *Series) {
+QList<qreal> Drops(const QList<QPointF> &Points) {
     QList<qreal> at;
-    const QList<QPointF> points = Series->points();
-    for (qsizetype i = 1; i < points.size(); ++i) {
-        if (points[i].x() - points[i - 1].x() < 0.011 && points[i - 1].y() - points[i].y() > 1000)
-            at.append(points[i - 1].x());
+    for (qsizetype i = 1; i < Points.size(); ++i) {
+        if (Points[i].x() - Points[i - 1].x() < 0.011 && Points[i - 1].y() - Points[i].y() > 1000)
+            at.append(Points[i - 1].x());
     }
     return at;
 }
@@ -138,21 +129,19 @@ TEST_F(CurBonusPage, BestSplitAndASplitThatSavesNothing) {
 
 TEST_F(CurBonusPage, ChartIsRedrawnWithTheBonusMarked) {
     CalcWithTaxable("38000", "100000");
-    const QXYSeries *separate = Series(Page, QStringLiteral("SeparateSeries"));
-    const QXYSeries *merged = Series(Page, QStringLiteral("MergedSeries"));
-    const QXYSeries *marks = Series(Page, QStringLiteral("BonusMarks"));
-    ASSERT_TRUE(separate && merged && marks);
-    EXPECT_EQ(marks->points(), (QList<QPointF>{{38000, 34410}, {38000, 34200}}));
+    ASSERT_NE(Page.Chart, nullptr);
+    const QList<QPointF> separate = Shown(Page, Series::Separate);
+    EXPECT_EQ(Shown(Page, Series::Marks), (QList<QPointF>{{38000, 34410}, {38000, 34200}}));
     EXPECT_EQ(HeightsAt(separate, 36000), QList<qreal>{34920});
     EXPECT_EQ(HeightsAt(separate, 36000.01), QList<qreal>{32610.01});
     EXPECT_EQ(Drops(separate), QList<qreal>{36000});
-    EXPECT_TRUE(Drops(merged).isEmpty());
-    EXPECT_EQ(separate->points().back().x(), 41800);
+    EXPECT_TRUE(Drops(Shown(Page, Series::Merged)).isEmpty());
+    EXPECT_EQ(separate.back().x(), 41800);
 
     CalcWithTaxable("150000", "100000");
-    EXPECT_EQ(marks->points().front().x(), 150000);
-    EXPECT_EQ(Drops(separate), (QList<qreal>{36000, 144000}));
-    EXPECT_EQ(merged->points().back().x(), 165000);
+    EXPECT_EQ(Shown(Page, Series::Marks).front().x(), 150000);
+    EXPECT_EQ(Drops(Shown(Page, Series::Separate)), (QList<qreal>{36000, 144000}));
+    EXPECT_EQ(Shown(Page, Series::Merged).back().x(), 165000);
 }
 
 TEST(CurBonusChart, MadeWhenThePageIsFirstShown) {
@@ -161,7 +150,7 @@ TEST(CurBonusChart, MadeWhenThePageIsFirstShown) {
     ShowActive(&page);
     ASSERT_NE(page.Chart, nullptr);
     EXPECT_TRUE(page.Chart->Widget()->isVisible());
-    EXPECT_TRUE(Series(page, QStringLiteral("SeparateSeries"))->points().isEmpty());
+    EXPECT_TRUE(Shown(page, Series::Separate).isEmpty());
 }
 
 TEST_F(CurBonusPage, ChartIsSavedAsPng) {
@@ -195,8 +184,9 @@ TEST_F(CurBonusPage, ResetEmptiesThePageAndTheChart) {
         EXPECT_EQ(label->text(), "") << label->objectName().toStdString();
     EXPECT_EQ(Page.LblSeparate->text(), "单独计税");
     EXPECT_TRUE(Page.RBtnTaxable->isChecked());
-    for (const char *name : {"SeparateSeries", "MergedSeries", "BonusMarks"})
-        EXPECT_TRUE(Series(Page, QString::fromLatin1(name))->points().isEmpty()) << name;
+    ASSERT_NE(Page.Chart, nullptr);
+    for (const Series which : {Series::Separate, Series::Merged, Series::Marks})
+        EXPECT_TRUE(Shown(Page, which).isEmpty());
     EXPECT_FALSE(Page.BtnSaveChart->isEnabled());
     EXPECT_TRUE(Page.TxtBonus->hasFocus());
 }
