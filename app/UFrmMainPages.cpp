@@ -4,6 +4,9 @@
 #include "pages/UFrmAnnualSalary.h"
 #include "pages/UFrmChance.h"
 #include "pages/UFrmCompany.h"
+#include "pages/UFrmCurBonus.h"
+#include "pages/UFrmCurLabour.h"
+#include "pages/UFrmCurSeverance.h"
 #include "pages/UFrmFiveGolds.h"
 #include "pages/UFrmGoldsSetup.h"
 #include "pages/UFrmInterest.h"
@@ -89,4 +92,9 @@ void TFrmMain::WirePages() {
     });
     connect(MUpdate, &QAction::triggered, this, &TFrmMain::MUpdateClick);
     connect(N23, &QAction::triggered, this, &TFrmMain::N23Click);
+
+    // The law in force since 2019.
+    BindItem<TFrmCurBonus>(this, MCurBonus);
+    BindItem<TFrmCurLabour>(this, MCurLabour);
+    BindItem<TFrmCurSeverance>(this, MCurSeverance);
 }

@@ -10,6 +10,8 @@ set(PENDRA_LAYOUT
   "cli:engine,sheets,cli"
   "common:engine,sheets,common"
   "pages:engine,sheets,common,pages"
+  # The chart module links Qt alone: of common/ it takes the header-only interface to the page.
+  "chart:common,chart"
   "shell:engine,sheets,common,shell"
   "app:engine,sheets,common,pages,shell,app")
 

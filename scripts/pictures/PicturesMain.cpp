@@ -43,8 +43,10 @@ void Generate(const QDir &Resources) {
         Save(Image, pictures.filePath(Name), "JPG", JpegQuality);
         written << Name;
     };
-    for (const MethodPicture &picture : MethodPictures())
-        jpeg(DrawMethod(picture), picture.Key + QStringLiteral("_method.jpg"));
+    for (const auto &pictures : {MethodPictures(), CurrentPaymentPictures()}) {
+        for (const MethodPicture &picture : pictures)
+            jpeg(DrawMethod(picture), picture.Key + QStringLiteral("_method.jpg"));
+    }
     for (const Illustration &picture : Illustrations())
         jpeg(DrawIllustration(picture), picture.Key + QStringLiteral("_illustration.jpg"));
     jpeg(DrawLogo(), QStringLiteral("logo.jpg"));

@@ -1,11 +1,14 @@
 #pragma once
-// Every page of the calculator menu and every window of the program, each made anew by its
-// factory, for the checks that hold for all of them alike.
+// Every page of the calculator and current-law menus and every window of the program, each made
+// anew by its factory, for the checks that hold for all of them alike.
 
 #include "app/UFrmMain.h"
 #include "pages/UFrmAnnualSalary.h"
 #include "pages/UFrmChance.h"
 #include "pages/UFrmCompany.h"
+#include "pages/UFrmCurBonus.h"
+#include "pages/UFrmCurLabour.h"
+#include "pages/UFrmCurSeverance.h"
 #include "pages/UFrmFiveGolds.h"
 #include "pages/UFrmGoldsSetup.h"
 #include "pages/UFrmInterest.h"
@@ -63,6 +66,9 @@ inline std::vector<Entry> All() {
             Of<TFrmOthers>("Others"),
             Of<TFrmLateFee>("LateFee"),
             Of<TFrmMakeUp>("MakeUp"),
+            Of<TFrmCurBonus>("CurBonus"),
+            Of<TFrmCurLabour>("CurLabour"),
+            Of<TFrmCurSeverance>("CurSeverance"),
             Of<TFrmMoney>("Money"),
             Of<TFrmGoldsSetup>("GoldsSetup"),
             Of<TFrmFeedback>("Feedback"),

@@ -1,0 +1,381 @@
+#include "pages/UFrmCurBonus.h"
+
+#include "common/UMsgBox.h"
+#include "common/UUtils.h"
+#include "engine/current/Settlement.h"
+#include "pages/UBonusChartLoader.h"
+#include "pages/UBonusCurve.h"
+#include "pages/UScrollColumn.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using current::Cents;
+
+TFrmCurBonus::TFrmCurBonus(QWidget *Parent)
+    : TCurrentPage(QStringLiteral("   ") + tr("年终奖(现行)"), Parent) {
+    auto *columns = new QHBoxLayout;
+    columns->setSpacing(16);
+    columns->addWidget(BuildLeftColumn());
+    columns->addWidget(BuildChartTabs(), 1);
+    Body()->addLayout(columns, 1);
+
+    SetFirstInput(TxtBonus);
+    SetTabOrder({TxtBonus, RBtnTaxable, RBtnWages, TxtOtherTaxable, TxtWages, TxtInsurance,
+                 TxtDeductions, BtnCalc, BtnReset});
+    connect(BtnCalc, &QPushButton::clicked, this, &TFrmCurBonus::BtnCalcClick);
+    connect(BtnReset, &QPushButton::clicked, this, &TFrmCurBonus::BtnResetClick);
+    connect(BtnSaveChart, &QPushButton::clicked, this, &TFrmCurBonus::BtnSaveChartClick);
+    connect(RBtnWages, &QRadioButton::toggled, this, &TFrmCurBonus::ModeChanged);
+    for (QLineEdit *edit : {TxtBonus, TxtOtherTaxable, TxtWages, TxtInsurance, TxtDeductions})
+        OnEnter(edit, [this] { BtnCalcClick(); });
+    ModeChanged();
+    ClearResults();
+}
+
+QWidget *TFrmCurBonus::BuildLeftColumn() {
+    auto *left = new QVBoxLayout;
+    left->setSpacing(8);
+    left->addLayout(BuildInputs());
+    left->addLayout(BuildResults());
+    left->addStretch();
+    return ScrollColumn(left, Client(), QStringLiteral("ScrollInputs"));
+}
+
+QLayout *TFrmCurBonus::BuildInputs() {
+    FormInputs = NewForm();
+    TxtBonus = AddInputRow(FormInputs, QStringLiteral("TxtBonus"), tr("全年一次性奖金："));
+    RBtnTaxable = new QRadioButton(tr("直接填写"), Client());
+    RBtnTaxable->setObjectName(QStringLiteral("RBtnTaxable"));
+    Describe(RBtnTaxable, RBtnTaxable->text());
+    RBtnTaxable->setChecked(true);
+    RBtnWages = new QRadioButton(tr("由全年工资计算"), Client());
+    RBtnWages->setObjectName(QStringLiteral("RBtnWages"));
+    Describe(RBtnWages, RBtnWages->text());
+    auto *modes = new QHBoxLayout;
+    modes->addWidget(RBtnTaxable);
+    modes->addWidget(RBtnWages);
+    modes->addStretch();
+    FormInputs->addRow(tr("其他综合所得："), modes);
+    TxtOtherTaxable =
+        AddInputRow(FormInputs, QStringLiteral("TxtOtherTaxable"), tr("全年其他应纳税所得额："));
+    TxtWages = AddInputRow(FormInputs, QStringLiteral("TxtWages"), tr("全年工资薪金收入："));
+    TxtInsurance = AddInputRow(FormInputs, QStringLiteral("TxtInsurance"), tr("全年三险一金："));
+    TxtDeductions =
+        AddInputRow(FormInputs, QStringLiteral("TxtDeductions"), tr("全年专项附加扣除等："));
+    TxtWagesNote = GreyNote(tr("= 工资（不含奖金）− 60000 − 三险一金 − 专项附加扣除等，可为负数"));
+    TxtWagesNote->setToolTip(tr("专项附加扣除等：专项附加扣除、个人养老金、商业健康保险和其他"
+                                "扣除的全年合计；扣除未用完时应纳税所得额为负数，并入综合所得"
+                                "的奖金先用完这些扣除。"));
+    TxtWagesNote->setObjectName(QStringLiteral("TxtWagesNote"));
+    Describe(TxtWagesNote, tr("由全年工资计算"));
+    FormInputs->addRow(TxtWagesNote);
+
+    auto *box = new QVBoxLayout;
+    box->addLayout(FormInputs);
+    BtnCalc = FlowButton(QStringLiteral("BtnCalc"), tr("开始计算"));
+    BtnReset = FlowButton(QStringLiteral("BtnReset"), tr("重置"));
+    TxtMsgInput = InlineMessage(QStringLiteral("TxtMsgInput"), tr("输入"));
+    QHBoxLayout *buttons = ButtonRow({BtnCalc, BtnReset});
+    buttons->insertWidget(2, TxtMsgInput, 1);
+    box->addLayout(buttons);
+    return box;
+}
+
+QLayout *TFrmCurBonus::BuildResults() {
+    auto *box = new QVBoxLayout;
+    TxtOtherUsed = ResultText(QStringLiteral("TxtOtherUsed"), tr("其他综合所得应纳税所得额"));
+    box->addWidget(TxtOtherUsed);
+    box->addLayout(BuildComparison());
+    TxtBetter = ResultText(QStringLiteral("TxtBetter"), tr("较优方式"));
+    QFont bold = TxtBetter->font();
+    bold.setBold(true);
+    TxtBetter->setFont(bold);
+    box->addWidget(TxtBetter);
+    TxtMsgCliff = InlineMessage(QStringLiteral("TxtMsgCliff"), tr("临界点"));
+    box->addWidget(TxtMsgCliff);
+    TxtSplit = ResultText(QStringLiteral("TxtSplit"), tr("最优拆分"));
+    box->addWidget(TxtSplit);
+    return box;
+}
+
+QGridLayout *TFrmCurBonus::BuildComparison() {
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(4);
+    LblSeparate = new QLabel(Client());
+    LblSeparate->setObjectName(QStringLiteral("LblSeparate"));
+    Describe(LblSeparate, tr("单独计税"));
+    LblMerged = new QLabel(Client());
+    LblMerged->setObjectName(QStringLiteral("LblMerged"));
+    Describe(LblMerged, tr("并入综合所得"));
+    grid->addWidget(LblSeparate, 0, 1);
+    grid->addWidget(LblMerged, 0, 2);
+    const QString bracket = tr("税率／速算扣除数：");
+    TxtSeparateBracket = ResultText(QStringLiteral("TxtSeparateBracket"), tr("单独计税") + bracket);
+    TxtMergedBracket = ResultText(QStringLiteral("TxtMergedBracket"), tr("并入综合所得") + bracket);
+    grid->addWidget(new QLabel(bracket, Client()), 1, 0, Qt::AlignRight);
+    grid->addWidget(TxtSeparateBracket, 1, 1);
+    grid->addWidget(TxtMergedBracket, 1, 2);
+    grid->addWidget(new QLabel(tr("奖金应纳税额："), Client()), 2, 0, Qt::AlignRight);
+    TxtSeparateBonusTax =
+        ResultCell(grid, 2, 1, QStringLiteral("TxtSeparateBonusTax"), tr("单独计税奖金应纳税额"));
+    TxtMergedBonusTax =
+        ResultCell(grid, 2, 2, QStringLiteral("TxtMergedBonusTax"), tr("并入综合所得奖金应纳税额"));
+    grid->addWidget(new QLabel(tr("全年合计税额："), Client()), 3, 0, Qt::AlignRight);
+    TxtSeparateTotal =
+        ResultCell(grid, 3, 1, QStringLiteral("TxtSeparateTotal"), tr("单独计税全年合计税额"));
+    TxtMergedTotal =
+        ResultCell(grid, 3, 2, QStringLiteral("TxtMergedTotal"), tr("并入综合所得全年合计税额"));
+    grid->setColumnStretch(3, 1);
+    return grid;
+}
+
+// The chart and the calculation method share the right-hand side, the chart in front.
+QWidget *TFrmCurBonus::BuildChartTabs() {
+    TabsRight = new QTabWidget(Client());
+    TabsRight->setObjectName(QStringLiteral("TabsRight"));
+    auto *chartTab = new QWidget;
+    ChartColumn = new QVBoxLayout(chartTab);
+    BtnSaveChart = FlowButton(QStringLiteral("BtnSaveChart"), tr("保存图表..."));
+    BtnSaveChart->setEnabled(false);
+    ChartColumn->addLayout(ButtonRow({BtnSaveChart}));
+    TabsRight->addTab(chartTab, tr("税后奖金图表"));
+
+    auto *method = new QVBoxLayout;
+    method->addWidget(MethodGroup(QStringLiteral(":/pictures/curbonus_method.jpg")));
+    method->addStretch();
+    TabsRight->addTab(ScrollColumn(method, TabsRight, QStringLiteral("ScrollMethod")),
+                      tr("计算方法"));
+    return TabsRight;
+}
+
+QLabel *TFrmCurBonus::ResultText(const QString &Name, const QString &CaptionText) {
+    auto *label = new QLabel(Client());
+    label->setObjectName(Name);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Describe(label, CaptionText);
+    return label;
+}
+
+// A read-only amount with its copy button, in one cell of the comparison.
+QLineEdit *TFrmCurBonus::ResultCell(QGridLayout *Grid, int Row, int Column, const QString &Name,
+                                    const QString &Caption) {
+    auto *edit = new QLineEdit(Client());
+    edit->setObjectName(Name);
+    edit->setReadOnly(true);
+    edit->setFixedWidth(100);
+    Describe(edit, Caption);
+    auto *copy = new QPushButton(tr("复制"), Client());
+    copy->setObjectName(QStringLiteral("Copy") + Name);
+    copy->setAccessibleName(tr("复制") + edit->accessibleName());
+    // Two amounts and their buttons side by side leave the chart most of the width.
+    copy->setFixedWidth(copy->fontMetrics().horizontalAdvance(copy->text()) + 24);
+    connect(copy, &QPushButton::clicked, this, [edit] { TUtils::CopyToClipboard(edit->text()); });
+    auto *cell = new QHBoxLayout;
+    cell->setSpacing(4);
+    cell->addWidget(edit);
+    cell->addWidget(copy);
+    Grid->addLayout(cell, Row, Column);
+    return edit;
+}
+
+// Only the rows of the chosen way to give the other income are shown; what is typed in the
+// others stays for when the user switches back.
+void TFrmCurBonus::ModeChanged() {
+    const bool fromWages = RBtnWages->isChecked();
+    FormInputs->setRowVisible(TxtOtherTaxable, !fromWages);
+    for (QWidget *row :
+         std::initializer_list<QWidget *>{TxtWages, TxtInsurance, TxtDeductions, TxtWagesNote})
+        FormInputs->setRowVisible(row, fromWages);
+}
+
+std::optional<Cents> TFrmCurBonus::ReadOtherTaxable() {
+    if (RBtnTaxable->isChecked()) {
+        const auto taxable = ReadCents(TxtOtherTaxable);
+        if (!taxable)
+            ReportInline(TxtMsgInput, tr("全年其他应纳税所得额数据无效，请重新输入。"),
+                         TxtOtherTaxable);
+        return taxable;
+    }
+    current::SettlementInput year;
+    const struct {
+        QLineEdit *Edit;
+        Cents *Field;
+        QString Name;
+        bool Required;
+    } fields[] = {{TxtWages, &year.Wages, tr("全年工资薪金收入"), true},
+                  {TxtInsurance, &year.Insurance, tr("全年三险一金"), false},
+                  {TxtDeductions, &year.Other, tr("全年专项附加扣除等"), false}};
+    for (const auto &field : fields) {
+        const auto value = field.Required ? ReadCents(field.Edit) : ReadOptionalCents(field.Edit);
+        if (!value) {
+            ReportInline(TxtMsgInput, field.Name + tr("数据无效，请重新输入。"), field.Edit);
+            return std::nullopt;
+        }
+        *field.Field = *value;
+    }
+    // The settlement's income amount less its deductions, before a shortfall is cut to 0: a
+    // merged bonus first fills the deductions left unused.
+    const current::Settlement settled = current::Settle(year);
+    return settled.IncomeAmount - settled.Deductions;
+}
+
+void TFrmCurBonus::BtnCalcClick() {
+    ClearMessages({TxtMsgInput, TxtMsgCliff});
+    const auto bonus = ReadCents(TxtBonus);
+    if (!bonus)
+        return ReportInline(TxtMsgInput, tr("全年一次性奖金数据无效，请重新输入。"), TxtBonus);
+    const auto other = ReadOtherTaxable();
+    if (!other)
+        return;
+
+    const current::BonusComparison result = current::CompareBonus(*bonus, *other);
+    TxtOtherUsed->setText(tr("其他综合所得应纳税所得额：%1").arg(AmountYuan(*other)) +
+                          (*other < 0 ? tr("（扣除未用完）") : QString()));
+    ShowComparison(result);
+    ShowVerdicts(result);
+    Curves = ChartCurves(*bonus, *other);
+    ShowChart();
+    FocusAndSelect(TxtBonus);
+}
+
+// What every bonus from 0 to a little past this one keeps under each method, in yuan.
+TBonusCurves TFrmCurBonus::ChartCurves(Cents Bonus, Cents OtherTaxable) {
+    const auto yuan = [](Cents Amount) { return qreal(Amount) / 100; };
+    TBonusCurves curves;
+    for (const BonusCurve::Point &point :
+         BonusCurve::Sample(BonusCurve::End(Bonus), OtherTaxable)) {
+        curves.Separate.append({yuan(point.Bonus), yuan(point.SeparateKept)});
+        curves.Merged.append({yuan(point.Bonus), yuan(point.MergedKept)});
+    }
+    const BonusCurve::Point entered = BonusCurve::At(Bonus, OtherTaxable);
+    curves.SeparateMark = {yuan(Bonus), yuan(entered.SeparateKept)};
+    curves.MergedMark = {yuan(Bonus), yuan(entered.MergedKept)};
+    curves.Title = tr("税后奖金对比（其他综合所得应纳税所得额%1元）").arg(Amount(OtherTaxable));
+    return curves;
+}
+
+void TFrmCurBonus::showEvent(QShowEvent *Event) {
+    TCurrentPage::showEvent(Event);
+    if (!ChartLoaded)
+        CreateChart();
+}
+
+// The chart module is loaded, and the chart made, only when the page is first shown.
+void TFrmCurBonus::CreateChart() {
+    ChartLoaded = true;
+    QWidget *tab = TabsRight->widget(0);
+    Chart = CreateBonusChart(tab);
+    if (Chart) {
+        ChartColumn->insertWidget(0, Chart->Widget(), 1);
+    } else {
+        QLabel *missing = GreyNote(tr("图表组件（pendra_chart）未能加载，无法显示图表；"
+                                      "计算结果不受影响。"));
+        missing->setObjectName(QStringLiteral("TxtChartMissing"));
+        Describe(missing, tr("税后奖金图表"));
+        ChartColumn->insertWidget(0, missing, 1, Qt::AlignCenter);
+    }
+    ShowChart();
+}
+
+void TFrmCurBonus::ShowChart() {
+    BtnSaveChart->setEnabled(Chart && Curves);
+    if (!Chart)
+        return;
+    if (Curves)
+        Chart->Draw(*Curves);
+    else
+        Chart->Clear(tr("税后奖金对比（计算后绘制）"));
+}
+
+void TFrmCurBonus::ShowComparison(const current::BonusComparison &Result) {
+    const QString bracket = QStringLiteral("%1／%2");
+    TxtSeparateBracket->setText(
+        bracket.arg(RatePercent(Result.Separate.Rate), AmountYuan(Result.Separate.QuickDeduction)));
+    ShowResult(TxtSeparateBonusTax, Amount(Result.Separate.BonusTax));
+    ShowResult(TxtSeparateTotal, Amount(Result.Separate.Total));
+    TxtMergedBracket->setText(
+        bracket.arg(RatePercent(Result.Merged.Rate), AmountYuan(Result.Merged.QuickDeduction)));
+    ShowResult(TxtMergedBonusTax, Amount(Result.Merged.BonusTax));
+    ShowResult(TxtMergedTotal, Amount(Result.Merged.Total));
+
+    const QString better = tr("（较优）");
+    const bool separate = Result.Better == current::BetterMethod::Separate;
+    const bool merged = Result.Better == current::BetterMethod::Merged;
+    LblSeparate->setText(tr("单独计税") + (separate ? better : QString()));
+    LblMerged->setText(tr("并入综合所得") + (merged ? better : QString()));
+    if (separate)
+        TxtBetter->setText(
+            tr("单独计税较优，比并入综合所得少缴税%1").arg(AmountYuan(Result.Saving)));
+    else if (merged)
+        TxtBetter->setText(
+            tr("并入综合所得较优，比单独计税少缴税%1").arg(AmountYuan(Result.Saving)));
+    else
+        TxtBetter->setText(tr("两种方式税额相同"));
+}
+
+void TFrmCurBonus::ShowVerdicts(const current::BonusComparison &Result) {
+    if (Result.Cliff)
+        TxtMsgCliff->setText(tr("奖金落在%1至%2元之间：少发到%1元，税后反而多得%3元")
+                                 .arg(Amount(Result.Cliff->From), Amount(Result.Cliff->To),
+                                      Amount(Result.Cliff->Loss)));
+    const current::BonusSplit &split = Result.BestSplit;
+    // A split no better than the bonus as it stands (the engine's candidates can come out a
+    // cent worse by rounding) is not worth a change of payroll.
+    if (split.Saving > 0)
+        TxtSplit->setText(
+            tr("最优拆分：奖金%1元、其余并入工资，合计税额%2，比较优方式少缴%3")
+                .arg(Amount(split.Bonus), AmountYuan(split.Total), AmountYuan(split.Saving)));
+    else
+        TxtSplit->setText(
+            tr("最优拆分：按较优方式计税已是最低税额，调整奖金与工资的拆分不能再少缴税"));
+}
+
+void TFrmCurBonus::ClearResults() {
+    for (QLineEdit *edit :
+         {TxtSeparateBonusTax, TxtMergedBonusTax, TxtSeparateTotal, TxtMergedTotal})
+        edit->clear();
+    for (QLabel *label : {TxtOtherUsed, TxtSeparateBracket, TxtMergedBracket, TxtBetter, TxtSplit})
+        label->clear();
+    LblSeparate->setText(tr("单独计税"));
+    LblMerged->setText(tr("并入综合所得"));
+    Curves.reset();
+    ShowChart();
+}
+
+void TFrmCurBonus::BtnResetClick() {
+    for (QLineEdit *edit : {TxtBonus, TxtOtherTaxable, TxtWages, TxtInsurance, TxtDeductions})
+        edit->clear();
+    RBtnTaxable->setChecked(true);
+    ClearMessages({TxtMsgInput, TxtMsgCliff});
+    ClearResults();
+    TxtBonus->setFocus(Qt::OtherFocusReason);
+}
+
+void TFrmCurBonus::BtnSaveChartClick() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    QString path = QFileDialog::getSaveFileName(this, tr("保存图表"),
+                                                QDir(folder).filePath(tr("年终奖税后对比.png")),
+                                                tr("PNG 图片 (*.png)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
+        path += QStringLiteral(".png");
+    if (Chart && !Chart->SavePng(path))
+        MsgBox::Show(
+            this, tr("图表未能保存到%1，请换一个位置再试。").arg(QDir::toNativeSeparators(path)));
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "common/UBonusChart.h"
+#include "common/UCurrentPage.h"
+#include "engine/current/Bonus.h"
+
+#include <optional>
+
+class QGridLayout;
+class QTabWidget;
+class QVBoxLayout;
+
+// The annual bonus under the law in force since 2019: taxed on its own against merged into the
+// year's comprehensive income, side by side, with the better one marked, the cliff the bonus may
+// fall in, the split of the year's pool that costs least, and a chart of what every bonus keeps.
+class TFrmCurBonus : public TCurrentPage {
+    Q_OBJECT
+  public:
+    explicit TFrmCurBonus(QWidget *Parent = nullptr);
+
+    QLineEdit *TxtBonus, *TxtOtherTaxable, *TxtWages, *TxtInsurance, *TxtDeductions;
+    QRadioButton *RBtnTaxable, *RBtnWages;
+    QFormLayout *FormInputs;
+    QLabel *TxtWagesNote, *TxtMsgInput, *TxtMsgCliff;
+    QPushButton *BtnCalc, *BtnReset, *BtnSaveChart;
+
+    QLabel *TxtOtherUsed;
+    QLabel *LblSeparate, *LblMerged;
+    QLabel *TxtSeparateBracket, *TxtMergedBracket; // rate and quick deduction
+    QLineEdit *TxtSeparateBonusTax, *TxtMergedBonusTax, *TxtSeparateTotal, *TxtMergedTotal;
+    QLabel *TxtBetter, *TxtSplit;
+    QTabWidget *TabsRight;
+    // Made when the page is first shown; none when the chart module cannot be loaded.
+    TBonusChart *Chart = nullptr;
+
+    void BtnCalcClick();
+    void BtnResetClick();
+    void BtnSaveChartClick();
+
+  protected:
+    void showEvent(QShowEvent *Event) override;
+
+  private:
+    QWidget *BuildLeftColumn();
+    QLayout *BuildInputs();
+    QLayout *BuildResults();
+    QGridLayout *BuildComparison();
+    QWidget *BuildChartTabs();
+    QLabel *ResultText(const QString &Name, const QString &CaptionText);
+    QLineEdit *ResultCell(QGridLayout *Grid, int Row, int Column, const QString &Name,
+                          const QString &Caption);
+    void ModeChanged();
+
+    // The year's other taxable income as typed or worked out from the wages; none after a
+    // message.
+    std::optional<current::Cents> ReadOtherTaxable();
+    void ShowComparison(const current::BonusComparison &Result);
+    void ShowVerdicts(const current::BonusComparison &Result);
+    void ClearResults();
+    TBonusCurves ChartCurves(current::Cents Bonus, current::Cents OtherTaxable);
+    void CreateChart();
+    void ShowChart();
+
+    QVBoxLayout *ChartColumn = nullptr;
+    bool ChartLoaded = false;
+    std::optional<TBonusCurves> Curves; // of the last calculation
+};
