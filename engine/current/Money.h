@@ -29,8 +29,8 @@ inline Cents Percent(Cents Amount, int Rate) {
 }
 
 // Text to cents as the pages parse amounts (blanks around it tolerated, rounded half away from
-// zero on the decimal digits); none for text that is not a number or lies beyond MaxInputCents
-// in magnitude.
+// zero on the decimal digits); none for text that is not a number or reaches MaxInputCents in
+// magnitude (the pages refuse such amounts too).
 std::optional<Cents> ParseCents(std::string_view Text);
 
 // Exactly two decimals, no grouping: 123450 gives "1234.50", -5 gives "-0.05".

@@ -28,8 +28,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ParseCase{"20000", 2000000}, ParseCase{"3.405", 341}, ParseCase{"0.145", 15},
                       ParseCase{"-1.005", -101}, ParseCase{"-0.004", 0},
                       ParseCase{" 88888 ", 8888800}, ParseCase{"1e5", 10000000},
-                      ParseCase{"10000000000000", MaxInputCents},
-                      ParseCase{"-10000000000000", -MaxInputCents},
+                      ParseCase{"9999999999999.99", MaxInputCents - 1},
+                      ParseCase{"-9999999999999.99", 1 - MaxInputCents},
+                      ParseCase{"10000000000000", std::nullopt},
                       ParseCase{"10000000000000.1", std::nullopt}, ParseCase{"1e300", std::nullopt},
                       ParseCase{"", std::nullopt}, ParseCase{"12,000", std::nullopt},
                       ParseCase{"1.2.3", std::nullopt}, ParseCase{"abc", std::nullopt}));
