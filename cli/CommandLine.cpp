@@ -34,21 +34,29 @@ void CommandLine::AddAmount(const QString &Name, const QString &Description, boo
 void CommandLine::AddValue(const QString &Name, const QString &ValueName,
                            const QString &Description) {
     Parser.addOption(QCommandLineOption(Name, Description, ValueName));
-    Entries.append({Name, ValueName, Description});
+    Entries.append({Name, QChar(), ValueName, Description});
+}
+
+void CommandLine::AddValue(QChar Letter, const QString &Name, const QString &ValueName,
+                           const QString &Description) {
+    Parser.addOption(QCommandLineOption({QString(Letter), Name}, Description, ValueName));
+    Entries.append({Name, Letter, ValueName, Description});
 }
 
 void CommandLine::AddFlag(const QString &Name, const QString &Description) {
     Parser.addOption(QCommandLineOption(Name, Description));
-    Entries.append({Name, QString(), Description});
+    Entries.append({Name, QChar(), QString(), Description});
 }
 
 void CommandLine::AddPositional(const QString &Name, const QString &Description) {
     Parser.addPositionalArgument(Name, Description);
-    Positionals.append({Name, QString(), Description});
+    Positionals.append({Name, QChar(), QString(), Description});
 }
 
 std::optional<int> CommandLine::Parse(const QStringList &Arguments) {
-    AddFlag(JsonOption, QStringLiteral("以 JSON 输出（金额为两位小数的字符串，税率为整数百分数）"));
+    if (OffersJson)
+        AddFlag(JsonOption,
+                QStringLiteral("以 JSON 输出（金额为两位小数的字符串，税率为整数百分数）"));
     Parser.addOption(QCommandLineOption({QStringLiteral("h"), HelpOption}, QString()));
     if (!Parser.parse(QStringList{QStringLiteral("pendra-cli")} + Arguments))
         return Refuse(ParseError());
@@ -117,7 +125,7 @@ QStringList CommandLine::Positional() const {
 }
 
 bool CommandLine::Json() const {
-    return Parser.isSet(JsonOption);
+    return OffersJson && Parser.isSet(JsonOption);
 }
 
 int CommandLine::Refuse(const QString &Message) const {
@@ -154,7 +162,10 @@ QString CommandLine::HelpText() const {
     for (const Entry &entry : Entries) {
         const QString value =
             entry.ValueName.isEmpty() ? QString() : QStringLiteral(" <") + entry.ValueName + u'>';
-        options.AddRow({QStringLiteral("  ") + Dashed(entry.Name) + value, entry.Description});
+        const QString letter =
+            entry.Letter.isNull() ? QString() : QStringLiteral("-%1, ").arg(entry.Letter);
+        options.AddRow(
+            {QStringLiteral("  ") + letter + Dashed(entry.Name) + value, entry.Description});
     }
     options.AddRow({QStringLiteral("  -h, --help"), QStringLiteral("显示本帮助")});
     QString text = usage + QStringLiteral("\n\n") + Summary + QStringLiteral("\n\n选项：\n") +

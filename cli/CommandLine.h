@@ -24,8 +24,13 @@ class CommandLine {
     // or beyond the largest amount.
     void AddAmount(const QString &Name, const QString &Description, bool MayBeNegative = false);
     void AddValue(const QString &Name, const QString &ValueName, const QString &Description);
+    // The same with a one-letter name besides ("-o" for "--output").
+    void AddValue(QChar Letter, const QString &Name, const QString &ValueName,
+                  const QString &Description);
     void AddFlag(const QString &Name, const QString &Description);
     void AddPositional(const QString &Name, const QString &Description);
+    // For a command whose output is a file of its own kind: no --json.
+    void WithoutJson() { OffersJson = false; }
 
     // Reads the arguments after the command's name. An exit status means the command is over:
     // the help was printed, or a mistake was reported on stderr.
@@ -47,6 +52,7 @@ class CommandLine {
   private:
     struct Entry {
         QString Name;
+        QChar Letter;      // null when the option has none
         QString ValueName; // empty for a flag
         QString Description;
     };
@@ -62,6 +68,7 @@ class CommandLine {
     QStringList AmountNames;
     QStringList NegativeAllowed;
     QHash<QString, current::Cents> Amounts;
+    bool OffersJson = true;
     QCommandLineParser Parser;
 };
 

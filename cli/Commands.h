@@ -10,5 +10,6 @@ int RunLabour(const QStringList &Arguments);
 int RunBonus(const QStringList &Arguments);
 int RunSettle(const QStringList &Arguments);
 int RunSeverance(const QStringList &Arguments);
+int RunPayroll(const QStringList &Arguments);
 
 } // namespace Cli

@@ -1,0 +1,208 @@
+// pendra-cli payroll as a script runs it: sheets in temporary folders, the results on stdout or in
+// a file, every fault named by line and column with the other employees still computed.
+
+#include "CliRun.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace CliTest;
+
+namespace {
+
+// The year worked by hand in the engine tests: 300.00 withheld in January to March, 580.00 in
+// April, when the cumulative taxable income passes 36000 and the rate becomes 10 %.
+const char *const Header = "工号,姓名,月份,收入,专项扣除,专项附加扣除";
+const char *const HandWorked = "E1,\"张, 三\",1,20000,2000,3000\n"
+                               "E1,\"张, 三\",2,20000,2000,3000\n"
+                               "E1,\"张, 三\",3,20000,2000,3000\n"
+                               "E1,\"张, 三\",4,20000,2000,3000\n";
+const char *const ResultTitles =
+    "累计收入,累计免税收入,累计减除费用,累计专项扣除,累计专项附加扣除,累计其他扣除,"
+    "累计应纳税所得额,预扣率,速算扣除数,累计应纳税额,累计已预扣税额,本月应预扣税额,税后收入";
+const char *const HandWorkedApril = "E1,\"张, 三\",4,20000.00,2000.00,3000.00,80000.00,0.00,"
+                                    "20000.00,8000.00,12000.00,0.00,40000.00,10%,2520.00,"
+                                    "1480.00,900.00,580.00,17420.00";
+
+QString Write(const QTemporaryDir &Dir, const QString &Name, const QByteArray &Bytes) {
+    const QString path = Dir.filePath(Name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(Bytes) == Bytes.size())
+        << path.toStdString();
+    return path;
+}
+
+QByteArray Sheet(const char *Rows) {
+    return QByteArray(Header) + '\n' + HandWorked + Rows;
+}
+
+// The output's lines without the BOM and the CRLF ends.
+QStringList Lines(const QByteArray &Csv) {
+    EXPECT_TRUE(Csv.startsWith("\xEF\xBB\xBF")) << "no BOM";
+    QStringList lines = QString::fromUtf8(Csv.mid(3)).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QByteArray ReadAll(const QString &Path) {
+    QFile file(Path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(Payroll, WritesTheHandWorkedYearToStandardOutput) {
+    QTemporaryDir dir;
+    const Outcome run = RunCli({QStringLiteral("payroll"), Write(dir, "in.csv", Sheet(""))});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    const QStringList lines = Lines(run.Out);
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_EQ(lines[0], QString::fromUtf8(Header) + u',' + QString::fromUtf8(ResultTitles));
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral(",300.00,17700.00"))) << lines[1].toStdString();
+    EXPECT_EQ(lines[4], QString::fromUtf8(HandWorkedApril));
+    EXPECT_TRUE(run.Err.isEmpty()) << run.Err.toStdString();
+}
+
+// Spreadsheets in China save CSV in GBK; the same figures come out, in UTF-8.
+TEST(Payroll, ReadsAGbkSheetIntoAFile) {
+    QTemporaryDir dir;
+    const QByteArray gbk = QStringEncoder("GB18030")(QString::fromUtf8(Sheet("")));
+    ASSERT_NE(gbk, Sheet("")); // the Chinese text is encoded differently
+    const QString out = dir.filePath(QStringLiteral("结果.csv"));
+    const Outcome run =
+        RunCli({QStringLiteral("payroll"), Write(dir, "gbk.csv", gbk), QStringLiteral("-o"), out});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.isEmpty());
+    EXPECT_EQ(Lines(ReadAll(out)).value(4), QString::fromUtf8(HandWorkedApril));
+}
+
+struct BadRowCase {
+    const char *What;
+    const char *Rows; // employee E2's, after the hand-worked E1 (lines 2 to 5)
+    const char *Message;
+};
+
+void PrintTo(const BadRowCase &Case, std::ostream *Out) {
+    *Out << Case.What;
+}
+
+class BadRows : public ::testing::TestWithParam<BadRowCase> {};
+
+// The faulty employee is left out whole, the others are exact, and the status says so.
+TEST_P(BadRows, NamedByLineAndColumnWithTheOthersStillExact) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("out.csv"));
+    const Outcome run =
+        RunCli({QStringLiteral("payroll"), Write(dir, "in.csv", Sheet(GetParam().Rows)),
+                QStringLiteral("--output"), out});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_TRUE(run.Err.contains(QString::fromUtf8(GetParam().Message))) << run.Err.toStdString();
+    const QStringList lines = Lines(ReadAll(out));
+    ASSERT_EQ(lines.size(), 5) << lines.join(u'\n').toStdString();
+    EXPECT_EQ(lines[4], QString::fromUtf8(HandWorkedApril));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, BadRows,
+    ::testing::Values(
+        BadRowCase{"not a number", "E2,,1,8000,0,0\nE2,,2,八千,0,0\n", "第7行「收入」列"},
+        BadRowCase{"negative", "E2,,1,8000,-1,0\n", "第6行「专项扣除」列"},
+        BadRowCase{"month 13", "E2,,13,8000,0,0\n", "第6行「月份」列"},
+        BadRowCase{"duplicate month", "E2,,1,8000,0,0\nE2,,1,9000,0,0\n", "第7行「月份」列"},
+        BadRowCase{"gap", "E2,,1,8000,0,0\nE2,,3,8000,0,0\n", "缺少2月"},
+        BadRowCase{"empty income", "E2,,1,,0,0\n", "第6行「收入」列"}));
+
+// Modes are a column of their own, so these sheets have another header.
+TEST(Payroll, ModeFaultsLeaveTheEmployeeOut) {
+    QTemporaryDir dir;
+    const QByteArray sheet = "工号,月份,收入,减除方式\n"
+                             "E1,1,8000,自1月\n"
+                             "E2,1,8000,每月\n"
+                             "E3,1,8000,按月\n"
+                             "E3,2,8000,6万\n";
+    const Outcome run = RunCli({QStringLiteral("payroll"), Write(dir, "in.csv", sheet)});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_TRUE(run.Err.contains(QStringLiteral("第3行「减除方式」列"))) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains(QStringLiteral("第5行「减除方式」列"))) << run.Err.toStdString();
+    const QStringList lines = Lines(run.Out);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("E1,1,8000.00,自1月,")))
+        << lines[1].toStdString();
+}
+
+struct RefusedCase {
+    const char *What;
+    const char *Sheet; // empty: no input file at all
+    const char *Arguments;
+    const char *Message;
+};
+
+void PrintTo(const RefusedCase &Case, std::ostream *Out) {
+    *Out << Case.What;
+}
+
+class Refused : public ::testing::TestWithParam<RefusedCase> {};
+
+// Nothing computed: status 2, a message, and an old output file left as it was.
+TEST_P(Refused, WritesNothing) {
+    QTemporaryDir dir;
+    const QString out = Write(dir, "out.csv", "old results\n");
+    QStringList arguments{QStringLiteral("payroll")};
+    if (*GetParam().Sheet)
+        arguments << Write(dir, "in.csv", GetParam().Sheet);
+    arguments << QString::fromUtf8(GetParam().Arguments).split(u' ', Qt::SkipEmptyParts);
+    const Outcome run = RunCli(arguments, dir.path());
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_TRUE(run.Err.contains(QString::fromUtf8(GetParam().Message))) << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.isEmpty());
+    EXPECT_EQ(ReadAll(out), "old results\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Refused,
+    ::testing::Values(
+        RefusedCase{"no file named", "", "-o out.csv", "缺少工资表文件"},
+        RefusedCase{"a file that is not there", "", "missing.csv -o out.csv", "missing.csv"},
+        RefusedCase{"a required column missing", "工号,月份\nE1,1\n", "-o out.csv", "收入"},
+        RefusedCase{"an unknown option", "工号,月份,收入\nE1,1,100\n", "-o out.csv --fast",
+                    "未知选项 --fast"},
+        RefusedCase{"no JSON", "工号,月份,收入\nE1,1,100\n", "--json", "未知选项 --json"},
+        RefusedCase{"a folder that is not there", "工号,月份,收入\nE1,1,100\n",
+                    "-o no/such/folder/out.csv", "out.csv"}));
+
+// Workbooks both ways, checked by another tool than the one that wrote them.
+TEST(Payroll, ExcelInAndOut) {
+    QTemporaryDir dir;
+    QProcess python;
+    python.start(QStringLiteral(PENDRA_PYTHON),
+                 {QStringLiteral(PENDRA_XLSX_FIXTURES), QStringLiteral("make"), dir.path()});
+    ASSERT_TRUE(python.waitForFinished(60000));
+    ASSERT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+
+    // Row 7 of that workbook holds "八千" as 收入: named by the row the spreadsheet shows.
+    const QString out = dir.filePath(QStringLiteral("out.csv"));
+    Outcome run = RunCli({QStringLiteral("payroll"), dir.filePath(QStringLiteral("shared.xlsx")),
+                          QStringLiteral("-o"), out});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_TRUE(run.Err.contains(QStringLiteral("第7行「收入」列"))) << run.Err.toStdString();
+    const QStringList lines = Lines(ReadAll(out));
+    ASSERT_EQ(lines.size(), 4) << lines.join(u'\n').toStdString();
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("E01,张三,1,20000.00,2000.50,财务部,")));
+
+    const QString book = dir.filePath(QStringLiteral("out.xlsx"));
+    run = RunCli(
+        {QStringLiteral("payroll"), Write(dir, "in.csv", Sheet("")), QStringLiteral("-o"), book});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    python.start(QStringLiteral(PENDRA_PYTHON),
+                 {QStringLiteral(PENDRA_XLSX_FIXTURES), QStringLiteral("inspect"), book});
+    ASSERT_TRUE(python.waitForFinished(60000));
+    const QString facts = QString::fromUtf8(python.readAllStandardOutput());
+    EXPECT_TRUE(facts.contains(QStringLiteral("header_bold=True"))) << facts.toStdString();
+    EXPECT_TRUE(facts.contains(QStringLiteral("本月应预扣税额=n:300"))) << facts.toStdString();
+    EXPECT_TRUE(facts.contains(QStringLiteral("预扣率=s:3%"))) << facts.toStdString();
+}
+
+} // namespace
