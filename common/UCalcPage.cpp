@@ -68,6 +68,21 @@ TCalcPage::TCalcPage(const QString &Title, QSize Size, QWidget *Parent) : QWidge
     KeyFilter = new TNumKeyFilter(this);
 }
 
+void TCalcPage::NoteRulesPeriod(const QString &Text) {
+    if (!LawNote) {
+        LawNote = new QLabel(this);
+        LawNote->setObjectName(QStringLiteral("LawNote"));
+        LawNote->setFont(PixelFont(12, false));
+        LawNote->setContentsMargins(18, 3, 8, 2);
+        Paint(LawNote, Qt::white);
+        QPalette grey = LawNote->palette();
+        grey.setColor(QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+        LawNote->setPalette(grey);
+        static_cast<QVBoxLayout *>(layout())->insertWidget(1, LawNote);
+    }
+    LawNote->setText(Text);
+}
+
 QLineEdit *TCalcPage::AmountEdit(const QString &Name, int X, int Y, int Width,
                                  const QString &Text) {
     auto *edit = new QLineEdit(Text, ClientArea);

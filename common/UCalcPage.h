@@ -32,6 +32,11 @@ class TCalcPage : public QWidget {
     // caption's blanks and trailing colon ("收入金额：  " names it "收入金额").
     static void Describe(QWidget *Widget, const QString &CaptionText);
 
+    // The grey line under the title strip of a page whose rules are no longer in force: the years
+    // they applied to, and where today's are. The client area keeps its controls where they are.
+    void NoteRulesPeriod(const QString &Text);
+    QLabel *LawNote = nullptr;
+
   protected:
     QWidget *Client() const { return ClientArea; }
 

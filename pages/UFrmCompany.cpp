@@ -1,5 +1,6 @@
 #include "pages/UFrmCompany.h"
 
+#include "common/URulesPeriod.h"
 #include "engine/UCompanyManager.h"
 
 #include <QComboBox>
@@ -18,6 +19,7 @@ constexpr int MaxMonths = 12;
 TFrmCompany::TFrmCompany(QWidget *Parent)
     : TCalcPage(QStringLiteral("   对企事业单位的承包经营、承租经营所得"), QSize(905, 617),
                 Parent) {
+    NoteRulesPeriod(RulesPeriod::Since2011());
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgRates"), 30, QSize(372, 197),

@@ -1,6 +1,7 @@
 #include "pages/UFrmFiveGolds.h"
 
 #include "common/UFileManager.h"
+#include "common/URulesPeriod.h"
 #include "engine/UGoldsContribution.h"
 #include "engine/UNumText.h"
 #include "engine/USalaryTaxManager.h"
@@ -24,6 +25,7 @@ QString ShareText(double Amount) {
 
 TFrmFiveGolds::TFrmFiveGolds(QWidget *Parent)
     : TCalcPage(QStringLiteral("   五险一金计算器"), QSize(900, 600), Parent) {
+    NoteRulesPeriod(RulesPeriod::Since2011());
     BuildInputs();
     BuildBases();
     BuildEmployee();

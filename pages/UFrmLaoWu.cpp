@@ -1,5 +1,6 @@
 #include "pages/UFrmLaoWu.h"
 
+#include "common/URulesPeriod.h"
 #include "engine/ULaoWuManager.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ const QString InvalidAmount = QStringLiteral("金额数据无效，请重新输�
 
 TFrmLaoWu::TFrmLaoWu(QWidget *Parent)
     : TCalcPage(QStringLiteral("   劳务报酬所得"), QSize(900, 600), Parent) {
+    NoteRulesPeriod(RulesPeriod::PerPayment());
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgIllustration"), 20, QSize(370, 148),

@@ -1,5 +1,6 @@
 #include "pages/UFrmLicense.h"
 
+#include "common/URulesPeriod.h"
 #include "engine/ULicenseManager.h"
 
 #include <QLabel>
@@ -8,6 +9,7 @@
 
 TFrmLicense::TFrmLicense(QWidget *Parent)
     : TCalcPage(QStringLiteral("   特许权使用费所得 "), QSize(935, 521), Parent) {
+    NoteRulesPeriod(RulesPeriod::PerPayment());
     BuildInputs();
     BuildResults();
     RightGroup(QStringLiteral("计算方法"), 30, QSize(370, 275),

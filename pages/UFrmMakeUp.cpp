@@ -1,6 +1,7 @@
 #include "pages/UFrmMakeUp.h"
 
 #include "common/UMsgBox.h"
+#include "common/URulesPeriod.h"
 #include "engine/UMakeUpManager.h"
 
 #include <QComboBox>
@@ -10,6 +11,7 @@
 
 TFrmMakeUp::TFrmMakeUp(QWidget *Parent)
     : TCalcPage(QStringLiteral("   经济补偿金所得"), QSize(920, 560), Parent) {
+    NoteRulesPeriod(RulesPeriod::Since2011());
     BuildInputs();
     BuildResults();
     // Narrow enough to leave the formulas their room in the smallest main window.

@@ -1,5 +1,6 @@
 #include "pages/UFrmPersonal.h"
 
+#include "common/URulesPeriod.h"
 #include "engine/UTPersonalManager.h"
 
 #include <QLabel>
@@ -15,6 +16,7 @@ constexpr int PictureMargin = 24;
 
 TFrmPersonal::TFrmPersonal(QWidget *Parent)
     : TCalcPage(QStringLiteral("   个体工商户生产、经营所得 "), QSize(825, 520), Parent) {
+    NoteRulesPeriod(RulesPeriod::Since2011());
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgIllustration"), 28, QSize(370, 198),

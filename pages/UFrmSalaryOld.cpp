@@ -1,5 +1,6 @@
 #include "pages/UFrmSalaryOld.h"
 
+#include "common/URulesPeriod.h"
 #include "engine/USalaryOldManager.h"
 
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 
 TFrmSalaryOld::TFrmSalaryOld(QWidget *Parent)
     : TWagePage(QStringLiteral("   工资薪金所得(月薪旧版)"), QSize(900, 600), Parent) {
+    NoteRulesPeriod(RulesPeriod::Since2008());
     BuildInputs(QStringLiteral("社保及公积金："), {},
                 QStringLiteral("注：如果没有交纳社保及公积金等，此项可不填。"));
     BuildResults(QStringLiteral("详细计算结果："));

@@ -1,5 +1,6 @@
 #include "pages/UFrmWriting.h"
 
+#include "common/URulesPeriod.h"
 #include "engine/UNumText.h"
 #include "engine/UWritingManager.h"
 
@@ -9,6 +10,7 @@
 
 TFrmWriting::TFrmWriting(QWidget *Parent)
     : TCalcPage(QStringLiteral("   稿酬所得"), QSize(960, 592), Parent) {
+    NoteRulesPeriod(RulesPeriod::PerPayment());
     BuildInputs();
     BuildResults();
     RightGroup(QStringLiteral("计算方法"), 30, QSize(370, 203),

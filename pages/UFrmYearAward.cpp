@@ -1,5 +1,6 @@
 #include "pages/UFrmYearAward.h"
 
+#include "common/URulesPeriod.h"
 #include "engine/UNumText.h"
 #include "engine/UYearAwardManager.h"
 
@@ -11,6 +12,7 @@
 
 TFrmYearAward::TFrmYearAward(QWidget *Parent)
     : TCalcPage(QStringLiteral("   年终奖金所得"), QSize(900, 600), Parent) {
+    NoteRulesPeriod(RulesPeriod::Since2011());
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgIllustration"), 10, QSize(380, 150),

@@ -1,0 +1,32 @@
+#pragma once
+// The grey line of the pages that compute rules no longer in force, saying which years they
+// applied to and that the 现行税法 menu has today's.
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace RulesPeriod {
+
+// The 3500 start point and the tables of September 2011, until the reform of 2019.
+inline QString Since2011() {
+    return QCoreApplication::translate(
+        "RulesPeriod",
+        "本页按2011年9月至2018年12月施行的规定计算；2019年起的现行规定见“现行税法”菜单。");
+}
+
+// The 2000 start point of March 2008, until September 2011.
+inline QString Since2008() {
+    return QCoreApplication::translate(
+        "RulesPeriod",
+        "本页按2008年3月至2011年8月施行的规定计算；2019年起的现行规定见“现行税法”菜单。");
+}
+
+// Labour, author and royalty income taxed payment by payment, until 2019 counted it in the
+// comprehensive income.
+inline QString PerPayment() {
+    return QCoreApplication::translate(
+        "RulesPeriod",
+        "本页按2018年12月以前按次计税的规定计算；2019年起的现行规定见“现行税法”菜单。");
+}
+
+} // namespace RulesPeriod
