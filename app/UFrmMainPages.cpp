@@ -6,6 +6,7 @@
 #include "pages/UFrmCompany.h"
 #include "pages/UFrmCurBonus.h"
 #include "pages/UFrmCurLabour.h"
+#include "pages/UFrmCurSettle.h"
 #include "pages/UFrmCurSeverance.h"
 #include "pages/UFrmFiveGolds.h"
 #include "pages/UFrmGoldsSetup.h"
@@ -96,5 +97,6 @@ void TFrmMain::WirePages() {
     // The law in force since 2019.
     BindItem<TFrmCurBonus>(this, MCurBonus);
     BindItem<TFrmCurLabour>(this, MCurLabour);
+    BindItem<TFrmCurSettle>(this, MCurSettle);
     BindItem<TFrmCurSeverance>(this, MCurSeverance);
 }

@@ -8,6 +8,7 @@
 #include "pages/UFrmCompany.h"
 #include "pages/UFrmCurBonus.h"
 #include "pages/UFrmCurLabour.h"
+#include "pages/UFrmCurSettle.h"
 #include "pages/UFrmCurSeverance.h"
 #include "pages/UFrmFiveGolds.h"
 #include "pages/UFrmGoldsSetup.h"
@@ -68,6 +69,7 @@ inline std::vector<Entry> All() {
             Of<TFrmMakeUp>("MakeUp"),
             Of<TFrmCurBonus>("CurBonus"),
             Of<TFrmCurLabour>("CurLabour"),
+            Of<TFrmCurSettle>("CurSettle"),
             Of<TFrmCurSeverance>("CurSeverance"),
             Of<TFrmMoney>("Money"),
             Of<TFrmGoldsSetup>("GoldsSetup"),
