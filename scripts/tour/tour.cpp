@@ -201,7 +201,8 @@ int main(int argc, char *argv[]) {
 
     QTemporaryDir parameters;
     TFileManager::SetFoldersForTesting(parameters.path(), parameters.path());
-    if (!parameters.isValid() || !TFileManager::WriteSetupInfo(SampleParameters()))
+    if (!parameters.isValid() ||
+        TFileManager::WriteSetupInfo(SampleParameters()) != TFileManager::TWriteResult::Written)
         std::fprintf(stderr, "no sample parameters: the social insurance figures stay 0\n");
 
     TTour tour(folder);
