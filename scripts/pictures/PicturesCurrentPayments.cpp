@@ -62,7 +62,7 @@ std::vector<MethodPicture> CurrentPaymentPictures() {
                            "不办理年度汇算：")),
           Tab(MonthlyTable)}},
         {QStringLiteral("cursettle"),
-         QSize(440, 500),
+         QSize(440, 440),
          {F(QStringLiteral("收入额 = 工资薪金 − 免税收入 + 劳务报酬 × 80% + 稿酬 × 80% × 70% "
                            "+ 特许权使用费 × 80%")),
           F(QStringLiteral("应纳税所得额 = 收入额 − 60000 − 三险一金 − 专项附加扣除 − 个人养老金"

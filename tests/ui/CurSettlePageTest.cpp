@@ -173,6 +173,19 @@ TEST_F(CurSettlePage, CalculatingBringsTheResultsToTheFront) {
     EXPECT_EQ(Page.TabsRight->currentIndex(), 0);
 }
 
+// The picture lies behind a tab, out of the sight of the checks of every page.
+TEST_F(CurSettlePage, MethodPictureShowsWholeInItsTab) {
+    Page.TabsRight->setCurrentIndex(1);
+    QCoreApplication::processEvents();
+    const auto *label = Find<QLabel>(&Page, QStringLiteral("ImgMethod"));
+    ASSERT_TRUE(label->isVisible());
+    const QSize picture = label->pixmap().size();
+    EXPECT_FALSE(picture.isEmpty());
+    EXPECT_TRUE(picture.width() <= label->contentsRect().width() &&
+                picture.height() <= label->contentsRect().height())
+        << picture.width() << "x" << picture.height();
+}
+
 TEST_F(CurSettlePage, CopyAndReset) {
     CalcWages("100000", "2000");
     Click(Find<QPushButton>(&Page, QStringLiteral("CopyTxtBalance")));
