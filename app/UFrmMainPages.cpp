@@ -5,6 +5,7 @@
 #include "pages/UFrmChance.h"
 #include "pages/UFrmCompany.h"
 #include "pages/UFrmCurBonus.h"
+#include "pages/UFrmCurDeductions.h"
 #include "pages/UFrmCurLabour.h"
 #include "pages/UFrmCurSeverance.h"
 #include "pages/UFrmFiveGolds.h"
@@ -94,6 +95,10 @@ void TFrmMain::WirePages() {
     connect(N23, &QAction::triggered, this, &TFrmMain::N23Click);
 
     // The law in force since 2019.
+    connect(MCurDeductions, &QAction::triggered, this, [this] {
+        TFrmCurDeductions dialog(this);
+        dialog.exec();
+    });
     BindItem<TFrmCurBonus>(this, MCurBonus);
     BindItem<TFrmCurLabour>(this, MCurLabour);
     BindItem<TFrmCurSeverance>(this, MCurSeverance);

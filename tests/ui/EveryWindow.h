@@ -7,6 +7,7 @@
 #include "pages/UFrmChance.h"
 #include "pages/UFrmCompany.h"
 #include "pages/UFrmCurBonus.h"
+#include "pages/UFrmCurDeductions.h"
 #include "pages/UFrmCurLabour.h"
 #include "pages/UFrmCurSeverance.h"
 #include "pages/UFrmFiveGolds.h"
@@ -69,6 +70,7 @@ inline std::vector<Entry> All() {
             Of<TFrmCurBonus>("CurBonus"),
             Of<TFrmCurLabour>("CurLabour"),
             Of<TFrmCurSeverance>("CurSeverance"),
+            Of<TFrmCurDeductions>("CurDeductions"),
             Of<TFrmMoney>("Money"),
             Of<TFrmGoldsSetup>("GoldsSetup"),
             Of<TFrmFeedback>("Feedback"),
