@@ -8,6 +8,7 @@
 #include "pages/UFrmCurDeductions.h"
 #include "pages/UFrmCurLabour.h"
 #include "pages/UFrmCurSeverance.h"
+#include "pages/UFrmCurWage.h"
 #include "pages/UFrmFiveGolds.h"
 #include "pages/UFrmGoldsSetup.h"
 #include "pages/UFrmInterest.h"
@@ -95,6 +96,8 @@ void TFrmMain::WirePages() {
     connect(N23, &QAction::triggered, this, &TFrmMain::N23Click);
 
     // The law in force since 2019.
+    BindItem<TFrmCurWage>(this, MCurWage);
+    BindButton<TFrmCurWage>(this, TBtnCurWage);
     connect(MCurDeductions, &QAction::triggered, this, [this] {
         TFrmCurDeductions dialog(this);
         dialog.exec();

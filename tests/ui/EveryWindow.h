@@ -10,6 +10,7 @@
 #include "pages/UFrmCurDeductions.h"
 #include "pages/UFrmCurLabour.h"
 #include "pages/UFrmCurSeverance.h"
+#include "pages/UFrmCurWage.h"
 #include "pages/UFrmFiveGolds.h"
 #include "pages/UFrmGoldsSetup.h"
 #include "pages/UFrmInterest.h"
@@ -70,6 +71,7 @@ inline std::vector<Entry> All() {
             Of<TFrmCurBonus>("CurBonus"),
             Of<TFrmCurLabour>("CurLabour"),
             Of<TFrmCurSeverance>("CurSeverance"),
+            Of<TFrmCurWage>("CurWage"),
             Of<TFrmCurDeductions>("CurDeductions"),
             Of<TFrmMoney>("Money"),
             Of<TFrmGoldsSetup>("GoldsSetup"),
