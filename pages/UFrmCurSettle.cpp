@@ -1,7 +1,10 @@
 #include "pages/UFrmCurSettle.h"
 
 #include "common/UDesktopHabits.h"
+#include "common/UFileManager.h"
 #include "common/UUtils.h"
+#include "engine/current/Deductions.h"
+#include "pages/UFrmCurDeductions.h"
 #include "pages/UScrollColumn.h"
 
 #include <QFormLayout>
@@ -28,10 +31,11 @@ TFrmCurSettle::TFrmCurSettle(QWidget *Parent)
 
     SetFirstInput(TxtWages);
     SetTabOrder({TxtWages, TxtLabour, TxtAuthor, TxtRoyalty, TxtExempt, TxtInsurance, TxtSpecial,
-                 TxtPension, TxtHealth, TxtOther, TxtBonus, RBtnSeparate, RBtnMerged, TxtWithheld,
-                 BtnCalc, BtnReset});
+                 BtnDeductions, TxtPension, TxtHealth, TxtOther, TxtBonus, RBtnSeparate, RBtnMerged,
+                 TxtWithheld, BtnCalc, BtnReset});
     connect(BtnCalc, &QPushButton::clicked, this, &TFrmCurSettle::BtnCalcClick);
     connect(BtnReset, &QPushButton::clicked, this, &TFrmCurSettle::BtnResetClick);
+    connect(BtnDeductions, &QPushButton::clicked, this, &TFrmCurSettle::BtnDeductionsClick);
     for (QLineEdit *edit : Inputs())
         OnEnter(edit, [this] { BtnCalcClick(); });
     RBtnSeparate->setChecked(true);
@@ -52,9 +56,7 @@ QWidget *TFrmCurSettle::BuildInputColumn() {
     TxtRoyalty = AddInputRow(form, QStringLiteral("TxtRoyalty"), tr("全年特许权使用费："));
     TxtExempt = AddInputRow(form, QStringLiteral("TxtExempt"), tr("全年免税收入："));
     TxtInsurance = AddInputRow(form, QStringLiteral("TxtInsurance"), tr("全年三险一金："));
-    TxtSpecial = AddInputRow(form, QStringLiteral("TxtSpecial"), tr("全年专项附加扣除："));
-    TxtSpecial->setToolTip(tr("子女教育、婴幼儿照护、赡养老人、住房贷款利息或住房租金、"
-                              "继续教育和大病医疗的全年合计"));
+    TxtSpecial = SpecialRow(form);
     TxtPension = AddInputRow(form, QStringLiteral("TxtPension"), tr("全年个人养老金："));
     TxtPension->setToolTip(tr("每年最多扣除12000元"));
     TxtHealth = AddInputRow(form, QStringLiteral("TxtHealth"), tr("全年商业健康保险："));
@@ -85,6 +87,47 @@ QWidget *TFrmCurSettle::BuildInputColumn() {
     column->addWidget(GreyNote(tr("工资薪金和已预缴税额必填，其余不填的按0计算。")));
     column->addStretch();
     return ScrollColumn(column, Client(), QStringLiteral("ScrollInputs"));
+}
+
+// The special deductions with the button beside them that fills them from the dialog.
+QLineEdit *TFrmCurSettle::SpecialRow(QFormLayout *Form) {
+    const QString caption = tr("全年专项附加扣除：");
+    QLineEdit *edit = AmountEdit(QStringLiteral("TxtSpecial"), 0, 0, TxtWages->minimumWidth());
+    edit->setMinimumWidth(TxtWages->minimumWidth());
+    Describe(edit, caption);
+    edit->setToolTip(tr("子女教育、婴幼儿照护、赡养老人、住房贷款利息或住房租金、"
+                        "继续教育和大病医疗的全年合计"));
+    BtnDeductions = FlowButton(QStringLiteral("BtnDeductions"), tr("填入..."));
+    BtnDeductions->setAccessibleName(tr("从专项附加扣除设置填入"));
+    BtnDeductions->setToolTip(tr("打开专项附加扣除设置，确定后按全年数额填入专项附加扣除、"
+                                 "个人养老金和商业健康保险"));
+    auto *row = new QHBoxLayout;
+    row->addWidget(edit);
+    row->addWidget(BtnDeductions);
+    row->addStretch();
+    Form->addRow(caption, row);
+    return edit;
+}
+
+// The dialog keeps the choices in the parameter file and closes as confirmed only once they are
+// written there, so what it confirmed is read back from the file. The settlement takes the
+// year's amounts: the monthly items twelve times, the continuing education certificate and
+// serious illness once, and the pension and health insurance in their own fields, where their
+// caps apply.
+void TFrmCurSettle::BtnDeductionsClick() {
+    TFrmCurDeductions dialog(this);
+    connect(&dialog, &QDialog::accepted, this, [this] {
+        const auto saved = TFileManager::ReadDeductions();
+        if (!saved)
+            return;
+        const current::DeductionAmounts year = current::DeductionsOf(*saved);
+        const Cents healthYear = year.HealthInsurance * 12;
+        ShowResult(TxtSpecial, Amount(year.Annual - year.Pension - healthYear));
+        ShowResult(TxtPension, Amount(year.Pension));
+        ShowResult(TxtHealth, Amount(healthYear));
+    });
+    dialog.exec();
+    FocusAndSelect(TxtSpecial);
 }
 
 // The results and the calculation method share the right-hand side, the results in front.

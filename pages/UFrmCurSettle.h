@@ -19,6 +19,7 @@ class TFrmCurSettle : public TCurrentPage {
     QRadioButton *RBtnSeparate, *RBtnMerged;
     QLabel *TxtMsgInput;
     QPushButton *BtnCalc, *BtnReset;
+    QPushButton *BtnDeductions; // fills the deductions from the special deductions dialog
 
     QTabWidget *TabsRight;
     QLineEdit *TxtIncomeAmount, *TxtDeductions, *TxtTaxable, *TxtRate, *TxtQuickDeduction;
@@ -28,6 +29,7 @@ class TFrmCurSettle : public TCurrentPage {
 
     void BtnCalcClick();
     void BtnResetClick();
+    void BtnDeductionsClick();
 
     // What the page says of whether a return is needed, and why.
     static QString FilingHeadline(const current::Settlement &Result);
@@ -36,6 +38,7 @@ class TFrmCurSettle : public TCurrentPage {
   private:
     QWidget *BuildInputColumn();
     QWidget *BuildResultTabs();
+    QLineEdit *SpecialRow(QFormLayout *Form);
     QLineEdit *BalanceRow(QFormLayout *Form);
     std::optional<current::SettlementInput> ReadYear();
     void ShowSettlement(const current::Settlement &Result);

@@ -1,13 +1,17 @@
 // The current-law annual settlement page, driven by keys and clicks.
 
+#include "pages/UFrmCurDeductions.h"
 #include "pages/UFrmCurSettle.h"
+#include "support/ParamFolders.h"
 #include "support/UiTestSupport.h"
 #include "ui/PageChecks.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
@@ -207,6 +211,51 @@ TEST_F(CurSettlePage, CopyAndReset) {
 TEST_F(CurSettlePage, InputsTakeOnlyAmounts) {
     Type(Page.TxtPension, QStringLiteral("-1a2.0.5"));
     EXPECT_EQ(Page.TxtPension->text(), "12.05");
+}
+
+// The fill button drives the real dialog, which keeps its choices in a parameter file of the
+// test's own.
+class CurSettleWithDeductions : public ParamFolders {
+  protected:
+    void SetUp() override {
+        ParamFolders::SetUp();
+        ShowActive(&Page);
+    }
+    TFrmCurSettle Page;
+};
+
+TEST_F(CurSettleWithDeductions, ButtonFillsTheYearsAmounts) {
+    const ModalSeen seen =
+        CloseNextModal([&] { Click(Page.BtnDeductions); },
+                       [](QWidget *w) {
+                           auto *d = qobject_cast<TFrmCurDeductions *>(w);
+                           ASSERT_NE(d, nullptr);
+                           d->SpnChildren->setValue(1);         // 2000 a month
+                           d->CmbElderly->setCurrentIndex(1);   // only child: 3000 a month
+                           d->CmbEducation->setCurrentIndex(2); // the certificate: 3600 in the year
+                           Type(d->TxtIllness, QStringLiteral("10000"));
+                           Type(d->TxtPension, QStringLiteral("6000"));
+                           Type(d->TxtHealthInsurance, QStringLiteral("200"));
+                           Click(d->BtnOK);
+                       });
+    EXPECT_EQ(seen.ClassName, "TFrmCurDeductions");
+    // 5000 × 12 + 3600 + 10000; the pension and health insurance in their own fields.
+    EXPECT_EQ(Page.TxtSpecial->text(), "73600.00");
+    EXPECT_EQ(Page.TxtPension->text(), "6000.00");
+    EXPECT_EQ(Page.TxtHealth->text(), "2400.00");
+    // The focus comes back with the page's window, once the window manager activates it again.
+    ShowActive(&Page);
+    EXPECT_TRUE(FocusedAndSelected(Page.TxtSpecial));
+
+    Type(Page.TxtWithheld, QStringLiteral("0"));
+    TypeAndEnter(Page.TxtWages, QStringLiteral("200000"));
+    EXPECT_EQ(Page.TxtDeductions->text(), "142000.00");
+
+    // Cancelled, the dialog leaves what is typed alone.
+    TypeAndEnter(Page.TxtSpecial, QStringLiteral("3000"));
+    CloseNextModal([&] { Click(Page.BtnDeductions); });
+    EXPECT_EQ(Page.TxtSpecial->text(), "3000");
+    EXPECT_EQ(Page.TxtPension->text(), "6000.00");
 }
 
 } // namespace
