@@ -5,8 +5,11 @@
 #include "pages/UFrmChance.h"
 #include "pages/UFrmCompany.h"
 #include "pages/UFrmCurBonus.h"
+#include "pages/UFrmCurDeductions.h"
 #include "pages/UFrmCurLabour.h"
+#include "pages/UFrmCurSettle.h"
 #include "pages/UFrmCurSeverance.h"
+#include "pages/UFrmCurWage.h"
 #include "pages/UFrmFiveGolds.h"
 #include "pages/UFrmGoldsSetup.h"
 #include "pages/UFrmInterest.h"
@@ -94,7 +97,14 @@ void TFrmMain::WirePages() {
     connect(N23, &QAction::triggered, this, &TFrmMain::N23Click);
 
     // The law in force since 2019.
+    BindItem<TFrmCurWage>(this, MCurWage);
+    BindButton<TFrmCurWage>(this, TBtnCurWage);
+    connect(MCurDeductions, &QAction::triggered, this, [this] {
+        TFrmCurDeductions dialog(this);
+        dialog.exec();
+    });
     BindItem<TFrmCurBonus>(this, MCurBonus);
     BindItem<TFrmCurLabour>(this, MCurLabour);
+    BindItem<TFrmCurSettle>(this, MCurSettle);
     BindItem<TFrmCurSeverance>(this, MCurSeverance);
 }

@@ -1,6 +1,7 @@
 #include "common/UFileManager.h"
 
 #include "engine/UGoldsSetupIni.h"
+#include "engine/current/Deductions.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStandardPaths>
+#include <functional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -186,34 +188,67 @@ QString TFileManager::FilePath() {
     return QDir(ConfigFolder()).filePath(FileName);
 }
 
-std::optional<TGoldsSetupInfo> TFileManager::ReadSetupInfo() {
-    const QByteArray path = QFile::encodeName(FilePath());
+namespace {
+
+// The file's bytes, or none when there is no file. A file that cannot be read reads like an
+// empty one.
+std::optional<QByteArray> ReadFileBytes() {
+    const QByteArray path = QFile::encodeName(TFileManager::FilePath());
     struct stat seen {};
     if (::stat(path.constData(), &seen) != 0)
         return std::nullopt;
-    // A file that cannot be read reads like an empty one: every parameter 0.
     QByteArray bytes = ReadRegular(path, seen, 0).value_or(QByteArray());
-    if (bytes.size() > MaxFileSize) // the line cut at the limit is not read at all
-        bytes.truncate(bytes.lastIndexOf('\n', MaxFileSize - 1) + 1);
-    return GoldsSetupIni::Read(std::string_view(bytes.constData(), bytes.size()));
+    if (bytes.size() > TFileManager::MaxFileSize) // the line cut at the limit is not read at all
+        bytes.truncate(bytes.lastIndexOf('\n', TFileManager::MaxFileSize - 1) + 1);
+    return bytes;
 }
 
-TFileManager::TWriteResult TFileManager::WriteSetupInfo(const TGoldsSetupInfo &Info) {
-    const QString path = FilePath();
+// Replaces the file by what Rewrite makes of its bytes, under the rules of WriteSetupInfo: every
+// section of the file goes through here, so each is written alike.
+TWriteResult RewriteFile(const std::function<std::string(std::string_view)> &Rewrite) {
+    const QString path = TFileManager::FilePath();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return TWriteResult::Failed;
     const QByteArray native = QFile::encodeName(path);
     const TOldFile old = ReadOld(native);
     if (old.Refused)
         return *old.Refused;
-    const std::string text =
-        GoldsSetupIni::Write(std::string_view(old.Bytes.constData(), old.Bytes.size()), Info);
+    const std::string text = Rewrite(std::string_view(old.Bytes.constData(), old.Bytes.size()));
     TTempFile temp(native);
     if (!temp.Write(QByteArray(text.data(), static_cast<qsizetype>(text.size()))) ||
         (old.Seen && !temp.SetMode(old.Seen->st_mode & 07777)) || !Unchanged(native, old.Seen) ||
         !temp.RenameTo(native))
         return TWriteResult::Failed;
     return TWriteResult::Written;
+}
+
+std::string_view View(const QByteArray &Bytes) {
+    return {Bytes.constData(), static_cast<std::size_t>(Bytes.size())};
+}
+
+} // namespace
+
+std::optional<TGoldsSetupInfo> TFileManager::ReadSetupInfo() {
+    const auto bytes = ReadFileBytes();
+    if (!bytes)
+        return std::nullopt;
+    return GoldsSetupIni::Read(View(*bytes));
+}
+
+TFileManager::TWriteResult TFileManager::WriteSetupInfo(const TGoldsSetupInfo &Info) {
+    return RewriteFile([&Info](std::string_view Old) { return GoldsSetupIni::Write(Old, Info); });
+}
+
+std::optional<current::DeductionChoices> TFileManager::ReadDeductions() {
+    const auto bytes = ReadFileBytes();
+    if (!bytes)
+        return std::nullopt;
+    return current::DeductionsIni::Read(View(*bytes));
+}
+
+TFileManager::TWriteResult TFileManager::WriteDeductions(const current::DeductionChoices &Choices) {
+    return RewriteFile(
+        [&Choices](std::string_view Old) { return current::DeductionsIni::Write(Old, Choices); });
 }
 
 QString TFileManager::WriteFailureText(TWriteResult Result, const QString &Path) {

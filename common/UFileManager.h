@@ -4,6 +4,7 @@
 // user's configuration folder.
 
 #include "engine/UGoldsSetupInfo.h"
+#include "engine/current/Deductions.h"
 
 #include <QString>
 #include <optional>
@@ -26,6 +27,10 @@ class TFileManager {
     // writable file of the user running the program is replaced, never a file a link points to;
     // whatever is refused or fails leaves the old file untouched.
     static TWriteResult WriteSetupInfo(const TGoldsSetupInfo &Info);
+    // The special deductions chosen in their dialog, kept in a section of their own of the same
+    // file and written under the same rules; none when there is no file.
+    static std::optional<current::DeductionChoices> ReadDeductions();
+    static TWriteResult WriteDeductions(const current::DeductionChoices &Choices);
     // What the user is told when the parameters could not be saved at Path.
     static QString WriteFailureText(TWriteResult Result, const QString &Path);
 

@@ -67,7 +67,8 @@ struct Illustration {
 };
 
 std::vector<MethodPicture> MethodPictures();
-// The pages of the law in force since 2019: the bonus, remuneration and severance pages.
+// The pages of the law in force since 2019: the bonus, remuneration, settlement and severance
+// pages.
 std::vector<MethodPicture> CurrentPaymentPictures();
 std::vector<Illustration> Illustrations();
 

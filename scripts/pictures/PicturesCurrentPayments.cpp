@@ -1,6 +1,6 @@
-// What the "计算方法" pictures of the current-law bonus, remuneration and severance pages say:
-// the rules of the law in force since 2019 with their real constants; the examples are figures
-// the current-law engines reproduce.
+// What the "计算方法" pictures of the current-law bonus, remuneration, settlement and severance
+// pages say: the rules of the law in force since 2019 with their real constants; the examples are
+// figures the current-law engines reproduce.
 
 #include "Pictures.h"
 
@@ -61,6 +61,20 @@ std::vector<MethodPicture> CurrentPaymentPictures() {
           T(QStringLiteral("非居民个人：一律减除20%，稿酬再 × 70%，按月度税率表扣缴，"
                            "不办理年度汇算：")),
           Tab(MonthlyTable)}},
+        {QStringLiteral("cursettle"),
+         QSize(440, 440),
+         {F(QStringLiteral("收入额 = 工资薪金 − 免税收入 + 劳务报酬 × 80% + 稿酬 × 80% × 70% "
+                           "+ 特许权使用费 × 80%")),
+          F(QStringLiteral("应纳税所得额 = 收入额 − 60000 − 三险一金 − 专项附加扣除 − 个人养老金"
+                           "（≤12000）− 商业健康保险（≤2400）− 其他扣除")),
+          F(QStringLiteral("应纳税额 = 应纳税所得额 × 税率 − 速算扣除数")), Tab(AnnualTable),
+          T(QStringLiteral("年终奖单独计税的另按奖金 ÷ 12 查月度税率表计税；并入综合所得的计入"
+                           "收入额。")),
+          F(QStringLiteral("应补（退）税额 = 应纳税额 + 年终奖税额 − 已预缴税额")),
+          T(QStringLiteral("补税不超过400元，或综合所得年收入不超过12万元的，无需办理；"
+                           "有退税的可以申请退税。")),
+          E(QStringLiteral("例：收入额116600元，扣除109400元，税额 = 7200 × 3% = 216元")),
+          N(QStringLiteral("办理时间：次年3月1日至6月30日。"))}},
         {QStringLiteral("curseverance"),
          QSize(430, 360),
          {F(QStringLiteral("免税部分 = 补偿收入与当地上年职工平均工资 × 3 中较小者")),

@@ -63,6 +63,20 @@ const std::vector<Example> &Examples() {
         // A bonus just past the first cliff, where splitting the year's pool saves most.
         {"TFrmCurBonus", {{"TxtBonus", "38000"}, {"TxtOtherTaxable", "100000"}}},
         {"TFrmCurLabour", {{"TxtIncome", "30000"}}},
+        // Every kind of income and deduction, the bonus taxed on its own.
+        {"TFrmCurSettle",
+         {{"TxtWages", "100000"},
+          {"TxtLabour", "10000"},
+          {"TxtAuthor", "10000"},
+          {"TxtRoyalty", "10000"},
+          {"TxtExempt", "5000"},
+          {"TxtInsurance", "10000"},
+          {"TxtSpecial", "24000"},
+          {"TxtPension", "15000"},
+          {"TxtHealth", "3000"},
+          {"TxtOther", "1000"},
+          {"TxtBonus", "36000"},
+          {"TxtWithheld", "1000"}}},
         {"TFrmCurSeverance", {{"TxtIncome", "300000"}, {"TxtAverageWage", "60000"}}},
     };
     return examples;
@@ -187,7 +201,8 @@ int main(int argc, char *argv[]) {
 
     QTemporaryDir parameters;
     TFileManager::SetFoldersForTesting(parameters.path(), parameters.path());
-    if (!parameters.isValid() || !TFileManager::WriteSetupInfo(SampleParameters()))
+    if (!parameters.isValid() ||
+        TFileManager::WriteSetupInfo(SampleParameters()) != TFileManager::TWriteResult::Written)
         std::fprintf(stderr, "no sample parameters: the social insurance figures stay 0\n");
 
     TTour tour(folder);

@@ -155,6 +155,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 ":/pictures/curbonus_method.jpg"},
                       EntryCase{"MCurLabour", "TFrmCurLabour", "   劳务报酬/稿酬/特许权(现行)",
                                 "TxtIncome", ":/pictures/curlabour_method.jpg"},
+                      EntryCase{"MCurSettle", "TFrmCurSettle", "   年度汇算", "TxtWages",
+                                ":/pictures/cursettle_method.jpg"},
                       EntryCase{"MCurSeverance", "TFrmCurSeverance", "   经济补偿金(现行)",
                                 "TxtIncome", ":/pictures/curseverance_method.jpg"}),
     [](const auto &info) { return std::string(info.param.Item); });

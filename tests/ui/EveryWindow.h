@@ -7,8 +7,11 @@
 #include "pages/UFrmChance.h"
 #include "pages/UFrmCompany.h"
 #include "pages/UFrmCurBonus.h"
+#include "pages/UFrmCurDeductions.h"
 #include "pages/UFrmCurLabour.h"
+#include "pages/UFrmCurSettle.h"
 #include "pages/UFrmCurSeverance.h"
+#include "pages/UFrmCurWage.h"
 #include "pages/UFrmFiveGolds.h"
 #include "pages/UFrmGoldsSetup.h"
 #include "pages/UFrmInterest.h"
@@ -68,7 +71,10 @@ inline std::vector<Entry> All() {
             Of<TFrmMakeUp>("MakeUp"),
             Of<TFrmCurBonus>("CurBonus"),
             Of<TFrmCurLabour>("CurLabour"),
+            Of<TFrmCurSettle>("CurSettle"),
             Of<TFrmCurSeverance>("CurSeverance"),
+            Of<TFrmCurWage>("CurWage"),
+            Of<TFrmCurDeductions>("CurDeductions"),
             Of<TFrmMoney>("Money"),
             Of<TFrmGoldsSetup>("GoldsSetup"),
             Of<TFrmFeedback>("Feedback"),

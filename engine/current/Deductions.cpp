@@ -1,0 +1,129 @@
+#include "engine/current/Deductions.h"
+
+#include "engine/UIniText.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+namespace current {
+namespace {
+
+// A share of 50 % halves the amount per person.
+Cents PerPerson(int Persons, bool Half) {
+    const Cents all = PerChild * std::clamp(Persons, 0, MaxPersons);
+    return Half ? all / 2 : all;
+}
+
+Cents Capped(Cents Amount, Cents Limit) {
+    return std::clamp(Amount, Cents{0}, Limit);
+}
+
+} // namespace
+
+Cents HousingMonthly(Housing Home) {
+    switch (Home) {
+    case Housing::Loan:
+        return Yuan(1000);
+    case Housing::LoanHalf:
+        return Yuan(500);
+    case Housing::RentLargeCity:
+        return Yuan(1500);
+    case Housing::RentMiddleCity:
+        return Yuan(1100);
+    case Housing::RentSmallCity:
+        return Yuan(800);
+    case Housing::None:
+        break;
+    }
+    return 0;
+}
+
+DeductionAmounts DeductionsOf(const DeductionChoices &C) {
+    DeductionAmounts a;
+    a.Children = PerPerson(C.Children, C.ChildrenHalf);
+    a.Infants = PerPerson(C.Infants, C.InfantsHalf);
+    if (C.Elderly == ElderlyCare::OnlyChild)
+        a.Elderly = OnlyChildCare;
+    else if (C.Elderly == ElderlyCare::Shared)
+        a.Elderly = Capped(C.ElderlyShare, MaxElderlyShare);
+    a.Home = HousingMonthly(C.Home);
+    a.Degree = C.Study == Education::Degree ? DegreeStudy : 0;
+    a.Certificate = C.Study == Education::Certificate ? CertificateYear : 0;
+    a.Illness = Capped(C.Illness, MaxIllness);
+    a.Pension = Capped(C.Pension, MaxPension);
+    a.PensionMonthly = a.Pension / 12;
+    a.HealthInsurance = Capped(C.HealthInsurance, MaxHealthInsurance);
+    const Cents monthlyItems = a.Children + a.Infants + a.Elderly + a.Home + a.Degree;
+    a.Monthly = monthlyItems + a.PensionMonthly + a.HealthInsurance;
+    a.Annual = (monthlyItems + a.HealthInsurance) * 12 + a.Pension + a.Certificate + a.Illness;
+    return a;
+}
+
+namespace DeductionsIni {
+namespace {
+
+constexpr std::array<std::string_view, 11> Keys{
+    "Children", "ChildrenShare", "Infants", "InfantsShare", "Elderly",        "ElderlyShare",
+    "Housing",  "Education",     "Illness", "Pension",      "HealthInsurance"};
+
+// A whole number from First to Last, or none.
+std::optional<int> Whole(const std::optional<std::string> &Text, int First, int Last) {
+    if (!Text)
+        return std::nullopt;
+    int value = 0;
+    const char *end = Text->data() + Text->size();
+    const auto [stop, error] = std::from_chars(Text->data(), end, value);
+    if (error != std::errc{} || stop != end || value < First || value > Last)
+        return std::nullopt;
+    return value;
+}
+
+// An amount from 0 to Limit, or 0.
+Cents Amount(const std::optional<std::string> &Text, Cents Limit) {
+    const std::optional<Cents> value = Text ? ParseCents(*Text) : std::nullopt;
+    return value && *value >= 0 && *value <= Limit ? *value : 0;
+}
+
+std::string Share(bool Half) {
+    return Half ? "50" : "100";
+}
+
+} // namespace
+
+DeductionChoices Read(std::string_view Bytes) {
+    const auto v = IniText::ReadSection(Bytes, SectionName, Keys);
+    DeductionChoices c;
+    c.Children = Whole(v[0], 0, MaxPersons).value_or(0);
+    c.ChildrenHalf = Whole(v[1], 50, 50).has_value();
+    c.Infants = Whole(v[2], 0, MaxPersons).value_or(0);
+    c.InfantsHalf = Whole(v[3], 50, 50).has_value();
+    c.Elderly = static_cast<ElderlyCare>(Whole(v[4], 0, 2).value_or(0));
+    c.ElderlyShare = Amount(v[5], MaxElderlyShare);
+    c.Home = static_cast<Housing>(Whole(v[6], 0, 5).value_or(0));
+    c.Study = static_cast<Education>(Whole(v[7], 0, 2).value_or(0));
+    c.Illness = Amount(v[8], MaxIllness);
+    c.Pension = Amount(v[9], MaxPension);
+    c.HealthInsurance = Amount(v[10], MaxHealthInsurance);
+    return c;
+}
+
+std::string Write(std::string_view Bytes, const DeductionChoices &C) {
+    const std::array<IniText::TEntry, Keys.size()> entries{{
+        {Keys[0], std::to_string(C.Children)},
+        {Keys[1], Share(C.ChildrenHalf)},
+        {Keys[2], std::to_string(C.Infants)},
+        {Keys[3], Share(C.InfantsHalf)},
+        {Keys[4], std::to_string(static_cast<int>(C.Elderly))},
+        {Keys[5], FormatCents(C.ElderlyShare)},
+        {Keys[6], std::to_string(static_cast<int>(C.Home))},
+        {Keys[7], std::to_string(static_cast<int>(C.Study))},
+        {Keys[8], FormatCents(C.Illness)},
+        {Keys[9], FormatCents(C.Pension)},
+        {Keys[10], FormatCents(C.HealthInsurance)},
+    }};
+    return IniText::WriteSection(Bytes, SectionName, entries);
+}
+
+} // namespace DeductionsIni
+} // namespace current

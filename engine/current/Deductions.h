@@ -1,0 +1,82 @@
+#pragma once
+// The special additional deductions (专项附加扣除) of one employee, with the pension and health
+// insurance deductions that are claimed the same way, as the choices a person makes, and what
+// they come to a month and a year.
+//
+// The monthly total is what an employer deducts each month in the cumulative withholding: the
+// monthly items, plus a twelfth of the personal pension's yearly amount (cut to the cent, so
+// twelve months never deduct more than was paid in). The continuing education certificate (3600
+// in the year it is obtained) and serious illness costs count at the annual settlement only,
+// so they are in the annual total and not in the monthly one.
+
+#include "engine/current/Money.h"
+
+#include <string>
+#include <string_view>
+
+namespace current {
+
+enum class ElderlyCare { None, OnlyChild, Shared };
+enum class Housing { None, Loan, LoanHalf, RentLargeCity, RentMiddleCity, RentSmallCity };
+enum class Education { None, Degree, Certificate };
+
+struct DeductionChoices {
+    int Children = 0;          // 子女教育: children in education
+    bool ChildrenHalf = false; // each parent claims 50 %
+    int Infants = 0;           // 3岁以下婴幼儿照护
+    bool InfantsHalf = false;
+    ElderlyCare Elderly = ElderlyCare::None;
+    Cents ElderlyShare = 0;       // the monthly share of a child who is not the only one
+    Housing Home = Housing::None; // loan interest or rent, never both
+    Education Study = Education::None;
+    Cents Illness = 0;         // 大病医疗 of the year
+    Cents Pension = 0;         // 个人养老金 paid in the year
+    Cents HealthInsurance = 0; // 商业健康保险 premium a month
+};
+
+// The limits of the law; an amount beyond its limit counts as the limit.
+inline constexpr int MaxPersons = 20;
+inline constexpr Cents PerChild = Yuan(2000);
+inline constexpr Cents OnlyChildCare = Yuan(3000);
+inline constexpr Cents MaxElderlyShare = Yuan(1500);
+inline constexpr Cents MaxIllness = Yuan(80000);
+inline constexpr Cents MaxPension = Yuan(12000);
+inline constexpr Cents MaxHealthInsurance = Yuan(200);
+inline constexpr Cents DegreeStudy = Yuan(400);
+inline constexpr Cents CertificateYear = Yuan(3600);
+
+// What each item comes to.
+struct DeductionAmounts {
+    Cents Children = 0;        // a month
+    Cents Infants = 0;         // a month
+    Cents Elderly = 0;         // a month
+    Cents Home = 0;            // a month
+    Cents Degree = 0;          // a month
+    Cents Certificate = 0;     // the year, at settlement
+    Cents Illness = 0;         // the year, at settlement
+    Cents PensionMonthly = 0;  // a twelfth of the year's, withheld monthly
+    Cents Pension = 0;         // the year
+    Cents HealthInsurance = 0; // a month
+    Cents Monthly = 0;         // deducted in each month's withholding
+    Cents Annual = 0;          // deducted over the year, settlement items included
+};
+
+DeductionAmounts DeductionsOf(const DeductionChoices &Choices);
+
+// The monthly housing amount of a choice.
+Cents HousingMonthly(Housing Home);
+
+namespace DeductionsIni {
+
+// "专项附加扣除" in GBK bytes, as the other section of the parameter file is named.
+inline constexpr std::string_view SectionName = "\xD7\xA8\xCF\xEE\xB8\xBD\xBC\xD3\xBF\xDB\xB3\xFD";
+
+// The choices in the file's bytes; a missing key or a value out of its range reads as nothing
+// chosen for that item.
+DeductionChoices Read(std::string_view Bytes);
+// The file's bytes with the section's keys written; everything else in them is kept.
+std::string Write(std::string_view Bytes, const DeductionChoices &Choices);
+
+} // namespace DeductionsIni
+
+} // namespace current

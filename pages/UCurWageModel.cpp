@@ -1,0 +1,418 @@
+#include "pages/UCurWageModel.h"
+
+#include "common/UNumKeyFilter.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QLineEdit>
+
+using current::Cents;
+
+namespace {
+
+enum class TKind {
+    Month,
+    Income,
+    Exempt,
+    Insurance,
+    Special,
+    Other,
+    CumulativeIncome,
+    CumulativeExempt,
+    CumulativeBasic,
+    CumulativeInsurance,
+    CumulativeSpecial,
+    CumulativeOther,
+    CumulativeTaxable,
+    Rate,
+    QuickDeduction,
+    CumulativeTax,
+    WithheldBefore,
+    Tax,
+    Net,
+    Deduction, // a non-resident's 5000
+    Taxable,   // a non-resident's month
+};
+
+QString Amount(Cents Value) {
+    return QString::fromStdString(current::FormatCents(Value));
+}
+
+std::optional<TCurWageModel::TInput> InputOf(TKind Kind) {
+    using I = TCurWageModel::TInput;
+    switch (Kind) {
+    case TKind::Income:
+        return I::Income;
+    case TKind::Exempt:
+        return I::Exempt;
+    case TKind::Insurance:
+        return I::Insurance;
+    case TKind::Other:
+        return I::Other;
+    default:
+        return std::nullopt;
+    }
+}
+
+Cents current::WageMonth::*MemberOf(TCurWageModel::TInput Input) {
+    using I = TCurWageModel::TInput;
+    switch (Input) {
+    case I::Exempt:
+        return &current::WageMonth::Exempt;
+    case I::Insurance:
+        return &current::WageMonth::Insurance;
+    case I::Other:
+        return &current::WageMonth::Other;
+    case I::Income:
+        break;
+    }
+    return &current::WageMonth::Income;
+}
+
+// A resident's record of the column, for the kinds that are amounts of the record.
+std::optional<Cents> ResidentAmount(const current::WageWithholding &R, TKind Kind) {
+    switch (Kind) {
+    case TKind::CumulativeIncome:
+        return R.CumulativeIncome;
+    case TKind::CumulativeExempt:
+        return R.CumulativeExempt;
+    case TKind::CumulativeBasic:
+        return R.CumulativeBasic;
+    case TKind::CumulativeInsurance:
+        return R.CumulativeInsurance;
+    case TKind::CumulativeSpecial:
+        return R.CumulativeSpecial;
+    case TKind::CumulativeOther:
+        return R.CumulativeOther;
+    case TKind::CumulativeTaxable:
+        return R.CumulativeTaxable;
+    case TKind::QuickDeduction:
+        return R.QuickDeduction;
+    case TKind::CumulativeTax:
+        return R.CumulativeTax;
+    case TKind::WithheldBefore:
+        return R.WithheldBefore;
+    case TKind::Tax:
+        return R.Tax;
+    case TKind::Net:
+        return R.Net;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<Cents> NonResidentAmount(const current::NonResidentWage &R, TKind Kind) {
+    switch (Kind) {
+    case TKind::Deduction:
+        return R.Deduction;
+    case TKind::Taxable:
+        return R.Taxable;
+    case TKind::QuickDeduction:
+        return R.QuickDeduction;
+    case TKind::Tax:
+        return R.Tax;
+    case TKind::Net:
+        return R.AfterTax;
+    default:
+        return std::nullopt;
+    }
+}
+
+// Whether the total row adds the column up: the month's own amounts do, running totals and
+// rates do not.
+bool Summed(TKind Kind) {
+    switch (Kind) {
+    case TKind::Income:
+    case TKind::Exempt:
+    case TKind::Insurance:
+    case TKind::Special:
+    case TKind::Other:
+    case TKind::Tax:
+    case TKind::Net:
+    case TKind::Deduction:
+    case TKind::Taxable:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+struct TCurWageModel::TColumn {
+    QString Header;
+    TKind Kind;
+};
+
+TCurWageModel::TCurWageModel(QObject *Parent) : QAbstractTableModel(Parent) {}
+
+const std::vector<TCurWageModel::TColumn> &TCurWageModel::Columns() const {
+    static const std::vector<TColumn> resident{
+        {tr("月份"), TKind::Month},
+        {tr("收入"), TKind::Income},
+        {tr("免税收入"), TKind::Exempt},
+        {tr("三险一金"), TKind::Insurance},
+        {tr("专项附加扣除"), TKind::Special},
+        {tr("其他扣除"), TKind::Other},
+        {tr("累计收入"), TKind::CumulativeIncome},
+        {tr("累计免税收入"), TKind::CumulativeExempt},
+        {tr("累计减除费用"), TKind::CumulativeBasic},
+        {tr("累计专项扣除"), TKind::CumulativeInsurance},
+        {tr("累计专项附加扣除"), TKind::CumulativeSpecial},
+        {tr("累计其他扣除"), TKind::CumulativeOther},
+        {tr("累计应纳税所得额"), TKind::CumulativeTaxable},
+        {tr("预扣率"), TKind::Rate},
+        {tr("速算扣除数"), TKind::QuickDeduction},
+        {tr("累计应纳税额"), TKind::CumulativeTax},
+        {tr("累计已预扣税额"), TKind::WithheldBefore},
+        {tr("本月应预扣税额"), TKind::Tax},
+        {tr("税后收入"), TKind::Net},
+    };
+    static const std::vector<TColumn> nonResident{
+        {tr("月份"), TKind::Month},         {tr("收入"), TKind::Income},
+        {tr("减除费用"), TKind::Deduction}, {tr("应纳税所得额"), TKind::Taxable},
+        {tr("税率"), TKind::Rate},          {tr("速算扣除数"), TKind::QuickDeduction},
+        {tr("本月应扣缴税额"), TKind::Tax}, {tr("税后收入"), TKind::Net},
+    };
+    return NonResident ? nonResident : resident;
+}
+
+void TCurWageModel::SetMonths(int FirstMonth, int LastMonth, bool IsNonResident) {
+    beginResetModel();
+    First = FirstMonth;
+    Last = LastMonth;
+    NonResident = IsNonResident;
+    Resident.clear();
+    NonResidentRows.clear();
+    endResetModel();
+}
+
+void TCurWageModel::SetDefaults(const std::optional<current::WageMonth> &Common) {
+    Defaults = Common;
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+void TCurWageModel::ClearOverrides() {
+    beginResetModel();
+    Overrides = {};
+    endResetModel();
+}
+
+bool TCurWageModel::HasOverride(int Month, TInput Input) const {
+    return Month >= 1 && Month <= 12 && Overrides[Month][static_cast<int>(Input)].has_value();
+}
+
+std::optional<Cents> TCurWageModel::InputOf(int Month, TInput Input) const {
+    if (HasOverride(Month, Input))
+        return Overrides[Month][static_cast<int>(Input)];
+    if (Defaults)
+        return *Defaults.*MemberOf(Input);
+    return std::nullopt;
+}
+
+std::vector<current::WageMonth> TCurWageModel::Months() const {
+    std::vector<current::WageMonth> months;
+    for (int month = First; month <= Last; ++month) {
+        current::WageMonth m = Defaults.value_or(current::WageMonth{});
+        m.Month = month;
+        for (TInput input : {TInput::Income, TInput::Exempt, TInput::Insurance, TInput::Other})
+            m.*MemberOf(input) = InputOf(month, input).value_or(0);
+        months.push_back(m);
+    }
+    return months;
+}
+
+void TCurWageModel::ShowResident(std::vector<current::WageWithholding> Rows) {
+    beginResetModel();
+    Resident = std::move(Rows);
+    NonResidentRows.clear();
+    endResetModel();
+}
+
+void TCurWageModel::ShowNonResident(std::vector<current::NonResidentWage> Rows) {
+    beginResetModel();
+    NonResidentRows = std::move(Rows);
+    Resident.clear();
+    endResetModel();
+}
+
+void TCurWageModel::ClearResults() {
+    beginResetModel();
+    Resident.clear();
+    NonResidentRows.clear();
+    endResetModel();
+}
+
+bool TCurWageModel::HasResults() const {
+    return NonResident ? !NonResidentRows.empty() : !Resident.empty();
+}
+
+Cents TCurWageModel::YearTax() const {
+    Cents sum = 0;
+    for (const auto &row : Resident)
+        sum += row.Tax;
+    for (const auto &row : NonResidentRows)
+        sum += row.Tax;
+    return sum;
+}
+
+Cents TCurWageModel::YearNet() const {
+    Cents sum = 0;
+    for (const auto &row : Resident)
+        sum += row.Net;
+    for (const auto &row : NonResidentRows)
+        sum += row.AfterTax;
+    return sum;
+}
+
+int TCurWageModel::rowCount(const QModelIndex &Parent) const {
+    if (Parent.isValid())
+        return 0;
+    return MonthCount() + (HasResults() ? 1 : 0);
+}
+
+int TCurWageModel::columnCount(const QModelIndex &Parent) const {
+    return Parent.isValid() ? 0 : static_cast<int>(Columns().size());
+}
+
+QString TCurWageModel::Text(int Row, int Column) const {
+    const TKind kind = Columns()[static_cast<std::size_t>(Column)].Kind;
+    if (Row == MonthCount()) { // the total row
+        if (kind == TKind::Month)
+            return tr("合计");
+        if (!Summed(kind))
+            return {};
+        Cents sum = 0;
+        for (int r = 0; r < MonthCount(); ++r)
+            sum += current::ParseCents(Text(r, Column).toStdString()).value_or(0);
+        return Amount(sum);
+    }
+    const int month = First + Row;
+    if (kind == TKind::Month)
+        return tr("%1月").arg(month);
+    if (const auto input = ::InputOf(kind)) {
+        const auto value = InputOf(month, *input);
+        return value ? Amount(*value) : QString();
+    }
+    if (kind == TKind::Special)
+        return Defaults ? Amount(Defaults->Special) : QString();
+    const auto row = static_cast<std::size_t>(Row);
+    if (!NonResident && row < Resident.size()) {
+        if (kind == TKind::Rate)
+            return QString::number(Resident[row].Rate) + QLatin1Char('%');
+        return Amount(ResidentAmount(Resident[row], kind).value_or(0));
+    }
+    if (NonResident && row < NonResidentRows.size()) {
+        if (kind == TKind::Rate)
+            return QString::number(NonResidentRows[row].Rate) + QLatin1Char('%');
+        return Amount(NonResidentAmount(NonResidentRows[row], kind).value_or(0));
+    }
+    return {};
+}
+
+QVariant TCurWageModel::data(const QModelIndex &Index, int Role) const {
+    if (!Index.isValid())
+        return {};
+    const TKind kind = Columns()[static_cast<std::size_t>(Index.column())].Kind;
+    const bool total = Index.row() == MonthCount();
+    const auto input = ::InputOf(kind);
+    const bool own = input && !total && HasOverride(First + Index.row(), *input);
+    switch (Role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return Text(Index.row(), Index.column());
+    case Qt::TextAlignmentRole:
+        return kind == TKind::Month ? QVariant(Qt::AlignCenter)
+                                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::FontRole:
+        if (total || own || kind == TKind::Tax) {
+            QFont font;
+            font.setBold(true);
+            return font;
+        }
+        return {};
+    case Qt::BackgroundRole:
+        // The cells a user may type in stand out, a month's own amount the more.
+        if (input && !total)
+            return QBrush(own ? QColor(255, 236, 179) : QColor(255, 250, 230));
+        return {};
+    case Qt::ToolTipRole:
+        if (own)
+            return tr("本月单独输入的数额；清空后恢复为每月相同的数额。");
+        if (input && !total)
+            return tr("双击可为本月单独输入数额。");
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant TCurWageModel::headerData(int Section, Qt::Orientation Orientation, int Role) const {
+    if (Role != Qt::DisplayRole || Orientation != Qt::Horizontal || Section < 0 ||
+        Section >= columnCount())
+        return {};
+    return Columns()[static_cast<std::size_t>(Section)].Header;
+}
+
+Qt::ItemFlags TCurWageModel::flags(const QModelIndex &Index) const {
+    if (!Index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (Index.row() < MonthCount() &&
+        ::InputOf(Columns()[static_cast<std::size_t>(Index.column())].Kind))
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool TCurWageModel::setData(const QModelIndex &Index, const QVariant &Value, int Role) {
+    if (Role != Qt::EditRole || !(flags(Index) & Qt::ItemIsEditable))
+        return false;
+    const TColumn &column = Columns()[static_cast<std::size_t>(Index.column())];
+    const TInput input = *::InputOf(column.Kind);
+    const int month = First + Index.row();
+    auto &slot = Overrides[month][static_cast<int>(input)];
+    const QString text = Value.toString().trimmed();
+    if (text.isEmpty()) {
+        slot.reset();
+    } else {
+        const auto cents = current::ParseCents(text.toStdString());
+        if (!cents || *cents < 0) {
+            emit CellRefused(tr("%1月的%2数据无效，请重新输入。").arg(month).arg(column.Header));
+            return false;
+        }
+        // An amount equal to the common one is still the month's own: a later change of the
+        // common amount leaves it as the user typed it.
+        slot = *cents;
+    }
+    emit dataChanged(index(Index.row(), 0), index(Index.row(), columnCount() - 1));
+    emit OverrideChanged();
+    return true;
+}
+
+QString TCurWageModel::TabText() const {
+    QStringList lines;
+    QStringList header;
+    for (const TColumn &column : Columns())
+        header << column.Header;
+    lines << header.join(QLatin1Char('\t'));
+    for (int row = 0; row < rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < columnCount(); ++column)
+            cells << Text(row, column);
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QWidget *TCurWageDelegate::createEditor(QWidget *Parent, const QStyleOptionViewItem &,
+                                        const QModelIndex &) const {
+    auto *edit = new QLineEdit(Parent);
+    edit->setObjectName(QStringLiteral("TxtCell"));
+    edit->setFrame(false);
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto *filter = new TNumKeyFilter(edit);
+    filter->Attach(edit);
+    return edit;
+}

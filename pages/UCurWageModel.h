@@ -1,0 +1,79 @@
+#pragma once
+// The months of the current-law wage page as a table: the amounts of each month (the same every
+// month unless a month is given its own in the table), and after a calculation every column of
+// the engine's record for that month, with a total row.
+
+#include "engine/current/Wage.h"
+
+#include <QAbstractTableModel>
+#include <QStyledItemDelegate>
+#include <array>
+#include <optional>
+#include <vector>
+
+class TCurWageModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    // The amounts a month may be given in the table.
+    enum class TInput { Income, Exempt, Insurance, Other };
+
+    explicit TCurWageModel(QObject *Parent = nullptr);
+
+    // The months shown, First to Last, and whether as a non-resident; results shown before go.
+    void SetMonths(int First, int Last, bool NonResident);
+    // The amounts of every month that has none of its own (Month is not used); none before the
+    // page has read its inputs.
+    void SetDefaults(const std::optional<current::WageMonth> &Defaults);
+    void ClearOverrides();
+    bool HasOverride(int Month, TInput Input) const;
+
+    // The months as they go to the engine (the defaults must be set).
+    std::vector<current::WageMonth> Months() const;
+    void ShowResident(std::vector<current::WageWithholding> Rows);
+    void ShowNonResident(std::vector<current::NonResidentWage> Rows);
+    void ClearResults();
+    bool HasResults() const;
+    current::Cents YearTax() const;
+    current::Cents YearNet() const;
+
+    // The whole table with its header, tab-separated, one line per row, for a spreadsheet.
+    QString TabText() const;
+
+    int rowCount(const QModelIndex &Parent = {}) const override;
+    int columnCount(const QModelIndex &Parent = {}) const override;
+    QVariant data(const QModelIndex &Index, int Role = Qt::DisplayRole) const override;
+    QVariant headerData(int Section, Qt::Orientation Orientation,
+                        int Role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &Index) const override;
+    // A month's own amount: an amount sets it, a blank text gives the month the common amount
+    // again, anything else is refused with CellRefused.
+    bool setData(const QModelIndex &Index, const QVariant &Value, int Role = Qt::EditRole) override;
+
+  signals:
+    void CellRefused(const QString &Message);
+    void OverrideChanged();
+
+  private:
+    struct TColumn;
+    const std::vector<TColumn> &Columns() const;
+    int MonthCount() const { return Last - First + 1; }
+    std::optional<current::Cents> InputOf(int Month, TInput Input) const;
+    QString Text(int Row, int Column) const;
+
+    int First = 1, Last = 12;
+    bool NonResident = false;
+    std::optional<current::WageMonth> Defaults;
+    // Each month's own amounts, by month (index 0 unused) and input.
+    std::array<std::array<std::optional<current::Cents>, 4>, 13> Overrides{};
+    std::vector<current::WageWithholding> Resident;
+    std::vector<current::NonResidentWage> NonResidentRows;
+};
+
+// The editor of a month's amount: an edit under the amount key filter.
+class TCurWageDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget *createEditor(QWidget *Parent, const QStyleOptionViewItem &Option,
+                          const QModelIndex &Index) const override;
+};

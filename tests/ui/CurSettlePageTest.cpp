@@ -1,0 +1,261 @@
+// The current-law annual settlement page, driven by keys and clicks.
+
+#include "pages/UFrmCurDeductions.h"
+#include "pages/UFrmCurSettle.h"
+#include "support/ParamFolders.h"
+#include "support/UiTestSupport.h"
+#include "ui/PageChecks.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+
+using namespace UiTest;
+using namespace PageChecks;
+
+namespace {
+
+struct Typed {
+    const char *Edit;
+    const char *Text;
+};
+
+class CurSettlePage : public PageTest<TFrmCurSettle> {
+  protected:
+    // Types every amount into its edit and presses Enter in the last one.
+    void Calc(std::initializer_list<Typed> Amounts, bool Merged = false) {
+        Click(Merged ? Page.RBtnMerged : Page.RBtnSeparate);
+        QLineEdit *last = nullptr;
+        for (const Typed &typed : Amounts) {
+            last = Find<QLineEdit>(&Page, QString::fromLatin1(typed.Edit));
+            EXPECT_NE(last, nullptr) << typed.Edit;
+            if (!last)
+                return;
+            last->clear();
+            Type(last, QString::fromUtf8(typed.Text));
+        }
+        QTest::keyClick(last, Qt::Key_Return);
+    }
+    // Wages with 三险一金 10000: the taxable income is wages − 70000.
+    void CalcWages(const char *Wages, const char *Withheld) {
+        Calc({{"TxtInsurance", "10000"}, {"TxtWithheld", Withheld}, {"TxtWages", Wages}});
+    }
+    QStringList Results() const {
+        QStringList texts;
+        for (const QLineEdit *edit :
+             {Page.TxtIncomeAmount, Page.TxtDeductions, Page.TxtTaxable, Page.TxtRate,
+              Page.TxtQuickDeduction, Page.TxtTax, Page.TxtBonusTax, Page.TxtTotalTax,
+              Page.TxtWithheldShown, Page.TxtBalance})
+            texts << edit->text();
+        return texts;
+    }
+};
+
+// Every kind of income and deduction: wages 100000 of which 5000 tax free, 10000 each of labour,
+// author and royalty payments, pension 15000 and health insurance 3000 beyond their caps, and a
+// bonus of 36000.
+const std::initializer_list<Typed> EveryIncome{
+    {"TxtWages", "100000"},  {"TxtLabour", "10000"},  {"TxtAuthor", "10000"},
+    {"TxtRoyalty", "10000"}, {"TxtExempt", "5000"},   {"TxtInsurance", "10000"},
+    {"TxtSpecial", "24000"}, {"TxtPension", "15000"}, {"TxtHealth", "3000"},
+    {"TxtOther", "1000"},    {"TxtBonus", "36000"},   {"TxtWithheld", "1000"}};
+
+TEST_F(CurSettlePage, EveryIncomeWithTheBonusTaxedOnItsOwn) {
+    Calc(EveryIncome);
+    EXPECT_EQ(Page.TxtMsgInput->text(), "");
+    EXPECT_EQ(Results(), (QStringList{"116600.00", "109400.00", "7200.00", "3%", "0.00", "216.00",
+                                      "1080.00", "1296.00", "1000.00", "296.00"}));
+    EXPECT_EQ(Page.LblBalance->text(), "应补税额：");
+    EXPECT_EQ(Page.TxtBalance->accessibleName(), "应补税额");
+    EXPECT_EQ(Page.TxtFiling->text(), "无需办理年度汇算");
+    EXPECT_TRUE(FocusedAndSelected(Page.TxtWages));
+    EXPECT_EQ(Page.TxtWithheld->text(), "1000");
+}
+
+TEST_F(CurSettlePage, AMergedBonusJoinsTheIncome) {
+    Calc(EveryIncome, true);
+    TypeAndEnter(Page.TxtWithheld, "0");
+    EXPECT_EQ(Results(), (QStringList{"152600.00", "109400.00", "43200.00", "10%", "2520.00",
+                                      "1800.00", "0.00", "1800.00", "0.00", "1800.00"}));
+    EXPECT_EQ(Page.TxtFiling->text(), "需要办理年度汇算");
+}
+
+struct ReasonCase {
+    const char *Rule;
+    const char *Wages, *Withheld;
+    const char *Caption, *Balance, *Headline, *Sentence;
+};
+
+class CurSettleReasons : public CurSettlePage, public ::testing::WithParamInterface<ReasonCase> {};
+
+TEST_P(CurSettleReasons, SaysWhetherAndWhy) {
+    const ReasonCase &c = GetParam();
+    CalcWages(c.Wages, c.Withheld);
+    EXPECT_EQ(Page.LblBalance->text(), QString::fromUtf8(c.Caption)) << c.Rule;
+    EXPECT_EQ(Page.TxtBalance->text(), c.Balance) << c.Rule;
+    EXPECT_EQ(Page.TxtFiling->text(), QString::fromUtf8(c.Headline)) << c.Rule;
+    EXPECT_EQ(Page.TxtReason->text(), QString::fromUtf8(c.Sentence)) << c.Rule;
+}
+
+// The figures of the engine's filing reasons: wages of 100000 owe 900.
+INSTANTIATE_TEST_SUITE_P(
+    EngineExamples, CurSettleReasons,
+    ::testing::Values(
+        ReasonCase{"refund", "100000", "2000", "应退税额：", "1100.00", "可以办理年度汇算申请退税",
+                   "已预缴税额比全年应纳税额多1100.00元：可在次年3月1日至6月30日办理年度汇算申请"
+                   "退税；放弃退税的，可以不办理。"},
+        ReasonCase{"none", "100000", "900", "应补（退）税额：", "0.00", "无需办理年度汇算",
+                   "已预缴税额与全年应纳税额相等，既不需补税，也没有退税。"},
+        ReasonCase{"owe_small", "100000", "500", "应补税额：", "400.00", "无需办理年度汇算",
+                   "需补税400.00元，不超过400元，依规定无需办理年度汇算，也不必补缴。"},
+        ReasonCase{"income_low", "120000", "0", "应补税额：", "2480.00", "无需办理年度汇算",
+                   "需补税2480.00元，但全年综合所得收入不超过12万元，依规定无需办理年度汇算，"
+                   "也不必补缴。"},
+        ReasonCase{"owe", "120000.01", "0", "应补税额：", "2480.00", "需要办理年度汇算",
+                   "需补税2480.00元，超过400元，且全年综合所得收入超过12万元：须在次年3月1日至"
+                   "6月30日办理年度汇算并补缴税款。"}),
+    [](const auto &Info) {
+        std::string name = Info.param.Rule;
+        std::erase(name, '_');
+        return name;
+    });
+
+struct BadCase {
+    const char *Edit, *Text;
+    const char *Message;
+};
+
+class CurSettleBadInput : public CurSettlePage, public ::testing::WithParamInterface<BadCase> {};
+
+TEST_P(CurSettleBadInput, NamesTheFieldAndKeepsEverythingTyped) {
+    const BadCase &c = GetParam();
+    Calc(EveryIncome);
+    const QStringList before = Results();
+    auto *bad = Find<QLineEdit>(&Page, QString::fromLatin1(c.Edit));
+    ASSERT_NE(bad, nullptr);
+    TypeAndEnter(bad, QString::fromUtf8(c.Text));
+    EXPECT_EQ(Page.TxtMsgInput->text(), QString::fromUtf8(c.Message));
+    EXPECT_EQ(FocusName(), c.Edit);
+    EXPECT_EQ(bad->text(), c.Text);
+    for (const Typed &t : EveryIncome) {
+        if (QLatin1String(t.Edit) != QLatin1String(c.Edit)) {
+            EXPECT_EQ(Find<QLineEdit>(&Page, QString::fromLatin1(t.Edit))->text(), t.Text);
+        }
+    }
+    EXPECT_EQ(Results(), before);
+
+    TypeAndEnter(bad, QStringLiteral("0"));
+    EXPECT_EQ(Page.TxtMsgInput->text(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, CurSettleBadInput,
+    ::testing::Values(BadCase{"TxtWages", "", "全年工资薪金数据无效，请重新输入。"},
+                      BadCase{"TxtWithheld", "", "全年已预缴税额数据无效，请重新输入。"},
+                      BadCase{"TxtLabour", ".", "全年劳务报酬数据无效，请重新输入。"},
+                      BadCase{"TxtSpecial", ".", "全年专项附加扣除数据无效，请重新输入。"},
+                      BadCase{"TxtBonus", ".", "全年一次性奖金数据无效，请重新输入。"},
+                      BadCase{"TxtExempt", "130000.01",
+                              "全年免税收入不能大于全年收入合计，请重新输入。"}),
+    [](const auto &Info) { return std::string(Info.param.Edit); });
+
+TEST_F(CurSettlePage, BlankOptionalAmountsCountAsNothing) {
+    Calc({{"TxtWages", "100000"}, {"TxtWithheld", "0"}});
+    EXPECT_EQ(Page.TxtMsgInput->text(), "");
+    EXPECT_EQ(Page.TxtTaxable->text(), "40000.00");
+    EXPECT_EQ(Page.TxtBonusTax->text(), "0.00");
+}
+
+TEST_F(CurSettlePage, CalculatingBringsTheResultsToTheFront) {
+    Page.TabsRight->setCurrentIndex(1);
+    CalcWages("100000", "2000");
+    EXPECT_EQ(Page.TabsRight->currentIndex(), 0);
+}
+
+// The picture lies behind a tab, out of the sight of the checks of every page.
+TEST_F(CurSettlePage, MethodPictureShowsWholeInItsTab) {
+    Page.TabsRight->setCurrentIndex(1);
+    QCoreApplication::processEvents();
+    const auto *label = Find<QLabel>(&Page, QStringLiteral("ImgMethod"));
+    ASSERT_TRUE(label->isVisible());
+    const QSize picture = label->pixmap().size();
+    EXPECT_FALSE(picture.isEmpty());
+    EXPECT_TRUE(picture.width() <= label->contentsRect().width() &&
+                picture.height() <= label->contentsRect().height())
+        << picture.width() << "x" << picture.height();
+}
+
+TEST_F(CurSettlePage, CopyAndReset) {
+    CalcWages("100000", "2000");
+    Click(Find<QPushButton>(&Page, QStringLiteral("CopyTxtBalance")));
+    EXPECT_EQ(QApplication::clipboard()->text(), "1100.00");
+    Click(Find<QPushButton>(&Page, QStringLiteral("CopyTxtTax")));
+    EXPECT_EQ(QApplication::clipboard()->text(), "900.00");
+
+    Click(Page.RBtnMerged);
+    Click(Page.BtnReset);
+    for (const QLineEdit *edit : Page.findChildren<QLineEdit *>())
+        EXPECT_EQ(edit->text(), "") << edit->objectName().toStdString();
+    for (const QLabel *label : {Page.TxtFiling, Page.TxtReason, Page.TxtMsgInput})
+        EXPECT_EQ(label->text(), "") << label->objectName().toStdString();
+    EXPECT_EQ(Page.LblBalance->text(), "应补（退）税额：");
+    EXPECT_TRUE(Page.RBtnSeparate->isChecked());
+    EXPECT_TRUE(Page.TxtWages->hasFocus());
+}
+
+TEST_F(CurSettlePage, InputsTakeOnlyAmounts) {
+    Type(Page.TxtPension, QStringLiteral("-1a2.0.5"));
+    EXPECT_EQ(Page.TxtPension->text(), "12.05");
+}
+
+// The fill button drives the real dialog, which keeps its choices in a parameter file of the
+// test's own.
+class CurSettleWithDeductions : public ParamFolders {
+  protected:
+    void SetUp() override {
+        ParamFolders::SetUp();
+        ShowActive(&Page);
+    }
+    TFrmCurSettle Page;
+};
+
+TEST_F(CurSettleWithDeductions, ButtonFillsTheYearsAmounts) {
+    const ModalSeen seen =
+        CloseNextModal([&] { Click(Page.BtnDeductions); },
+                       [](QWidget *w) {
+                           auto *d = qobject_cast<TFrmCurDeductions *>(w);
+                           ASSERT_NE(d, nullptr);
+                           d->SpnChildren->setValue(1);         // 2000 a month
+                           d->CmbElderly->setCurrentIndex(1);   // only child: 3000 a month
+                           d->CmbEducation->setCurrentIndex(2); // the certificate: 3600 in the year
+                           Type(d->TxtIllness, QStringLiteral("10000"));
+                           Type(d->TxtPension, QStringLiteral("6000"));
+                           Type(d->TxtHealthInsurance, QStringLiteral("200"));
+                           Click(d->BtnOK);
+                       });
+    EXPECT_EQ(seen.ClassName, "TFrmCurDeductions");
+    // 5000 × 12 + 3600 + 10000; the pension and health insurance in their own fields.
+    EXPECT_EQ(Page.TxtSpecial->text(), "73600.00");
+    EXPECT_EQ(Page.TxtPension->text(), "6000.00");
+    EXPECT_EQ(Page.TxtHealth->text(), "2400.00");
+    // The focus comes back with the page's window, once the window manager activates it again.
+    ShowActive(&Page);
+    EXPECT_TRUE(FocusedAndSelected(Page.TxtSpecial));
+
+    Type(Page.TxtWithheld, QStringLiteral("0"));
+    TypeAndEnter(Page.TxtWages, QStringLiteral("200000"));
+    EXPECT_EQ(Page.TxtDeductions->text(), "142000.00");
+
+    // Cancelled, the dialog leaves what is typed alone.
+    TypeAndEnter(Page.TxtSpecial, QStringLiteral("3000"));
+    CloseNextModal([&] { Click(Page.BtnDeductions); });
+    EXPECT_EQ(Page.TxtSpecial->text(), "3000");
+    EXPECT_EQ(Page.TxtPension->text(), "6000.00");
+}
+
+} // namespace

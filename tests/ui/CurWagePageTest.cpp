@@ -1,0 +1,281 @@
+// The current-law wage page: a year of cumulative withholding driven by keys and clicks, the
+// table's copy text, a month of its own, bad input, and the deductions dialog behind its button.
+
+#include "app/UFrmMain.h"
+#include "pages/UCurWageModel.h"
+#include "pages/UFrmCurDeductions.h"
+#include "pages/UFrmCurWage.h"
+#include "support/ParamFolders.h"
+#include "support/UiTestSupport.h"
+#include "ui/PageChecks.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QToolButton>
+
+using namespace UiTest;
+using namespace PageChecks;
+
+namespace {
+
+// The worked example: 20000 a month, 三险一金 2000, special deductions 3000.
+void EnterExample(TFrmCurWage &Page) {
+    Type(Page.TxtIncome, QStringLiteral("20000"));
+    QTest::keyClick(Page.TxtIncome, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // 免税收入 stays blank
+    Type(Page.TxtInsurance, QStringLiteral("2000"));
+    TypeAndEnter(Page.TxtSpecial, QStringLiteral("3000"));
+}
+
+int ColumnOf(const TFrmCurWage &Page, const QString &Header) {
+    for (int c = 0; c < Page.Model->columnCount(); ++c)
+        if (Page.Model->headerData(c, Qt::Horizontal).toString() == Header)
+            return c;
+    ADD_FAILURE() << "no column " << Header.toStdString();
+    return 0;
+}
+
+QString Cell(const TFrmCurWage &Page, int Row, const QString &Header) {
+    return Page.Model->index(Row, ColumnOf(Page, Header)).data().toString();
+}
+
+// The withholding of every row, the total row included.
+QStringList TaxColumn(const TFrmCurWage &Page,
+                      const QString &Header = QStringLiteral("本月应预扣税额")) {
+    QStringList taxes;
+    for (int r = 0; r < Page.Model->rowCount(); ++r)
+        taxes << Cell(Page, r, Header);
+    return taxes;
+}
+
+// Types into a cell of the table as a user does: F2 opens the editor, Enter confirms.
+void EditCell(TFrmCurWage &Page, int Row, const QString &Header, const QString &Text) {
+    Page.TblMonths->setFocus(Qt::OtherFocusReason);
+    Page.TblMonths->setCurrentIndex(Page.Model->index(Row, ColumnOf(Page, Header)));
+    QTest::keyClick(Page.TblMonths, Qt::Key_F2);
+    QPointer<QLineEdit> editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_Delete);
+    QTest::keyClicks(editor, Text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The view commits the edit from its event loop.
+    ASSERT_TRUE(WaitFor([&] { return editor.isNull() || !editor->isVisible(); }));
+}
+
+class CurWagePage : public PageTest<TFrmCurWage> {};
+
+TEST_F(CurWagePage, WorkedExampleMonthByMonth) {
+    EnterExample(Page);
+    EXPECT_EQ(Page.TxtMsgInput->text(), "");
+    QStringList expected{"300.00", "300.00", "300.00", "580.00"};
+    for (int month = 5; month <= 12; ++month)
+        expected << "1000.00";
+    expected << "9480.00"; // the total row
+    EXPECT_EQ(TaxColumn(Page), expected);
+    EXPECT_EQ(Cell(Page, 12, "月份"), "合计");
+    EXPECT_EQ(Cell(Page, 3, "累计应纳税所得额"), "40000.00");
+    EXPECT_EQ(Cell(Page, 3, "预扣率"), "10%");
+    EXPECT_EQ(Cell(Page, 3, "速算扣除数"), "2520.00");
+    EXPECT_EQ(Cell(Page, 3, "累计已预扣税额"), "900.00");
+    EXPECT_EQ(Cell(Page, 3, "税后收入"), "17420.00");
+    EXPECT_EQ(Page.TxtYearTax->text(), "9480.00");
+    EXPECT_EQ(Page.TxtYearNet->text(), "206520.00");
+    EXPECT_TRUE(FocusedAndSelected(Page.TxtIncome));
+}
+
+TEST_F(CurWagePage, CopyPutsTheTableWithItsHeaderOnTheClipboard) {
+    EnterExample(Page);
+    Click(Page.BtnCopyTable);
+    const QString text = QApplication::clipboard()->text();
+    const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 14) << "header, twelve months, total";
+    EXPECT_EQ(lines[0], "月份\t收入\t免税收入\t三险一金\t专项附加扣除\t其他扣除\t累计收入\t"
+                        "累计免税收入\t累计减除费用\t累计专项扣除\t累计专项附加扣除\t累计其他扣除\t"
+                        "累计应纳税所得额\t预扣率\t速算扣除数\t累计应纳税额\t累计已预扣税额\t"
+                        "本月应预扣税额\t税后收入");
+    EXPECT_EQ(lines[4], "4月\t20000.00\t0.00\t2000.00\t3000.00\t0.00\t80000.00\t0.00\t20000.00\t"
+                        "8000.00\t12000.00\t0.00\t40000.00\t10%\t2520.00\t1480.00\t900.00\t"
+                        "580.00\t17420.00");
+    EXPECT_EQ(lines[13], "合计\t240000.00\t0.00\t24000.00\t36000.00\t0.00\t\t\t\t\t\t\t\t\t\t\t\t"
+                         "9480.00\t206520.00");
+
+    QApplication::clipboard()->clear();
+    Page.TblMonths->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(Page.TblMonths, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), text) << "Ctrl+C copies the same";
+}
+
+TEST_F(CurWagePage, MonthOfItsOwnInTheTable) {
+    EnterExample(Page);
+    EditCell(Page, 2, QStringLiteral("收入"), QStringLiteral("30000"));
+    EXPECT_EQ(Page.TxtMsgInput->text(), "");
+    EXPECT_TRUE(Page.Model->HasOverride(3, TCurWageModel::TInput::Income));
+    EXPECT_EQ(Cell(Page, 2, "收入"), "30000.00");
+    EXPECT_EQ(Cell(Page, 3, "收入"), "20000.00");
+    // March crosses into the 10 % band at once: 40000 × 10 % − 2520 − 600 withheld before.
+    EXPECT_EQ(TaxColumn(Page).mid(0, 4), (QStringList{"300.00", "300.00", "880.00", "1000.00"}));
+    EXPECT_EQ(Page.TxtYearTax->text(), "10480.00");
+
+    // A changed common amount leaves the month's own as typed.
+    TypeAndEnter(Page.TxtIncome, QStringLiteral("21000"));
+    EXPECT_EQ(Cell(Page, 2, "收入"), "30000.00");
+    EXPECT_EQ(Cell(Page, 3, "收入"), "21000.00");
+
+    // Emptied, the month takes the common amount again.
+    EditCell(Page, 2, QStringLiteral("收入"), QString());
+    EXPECT_FALSE(Page.Model->HasOverride(3, TCurWageModel::TInput::Income));
+    EXPECT_EQ(Cell(Page, 2, "收入"), "21000.00");
+}
+
+TEST_F(CurWagePage, CellThatIsNoAmountIsRefusedAndNamed) {
+    EnterExample(Page);
+    EditCell(Page, 2, QStringLiteral("三险一金"), QStringLiteral("."));
+    EXPECT_EQ(Page.TxtMsgInput->text(), "3月的三险一金数据无效，请重新输入。");
+    EXPECT_FALSE(Page.Model->HasOverride(3, TCurWageModel::TInput::Insurance));
+    EXPECT_EQ(Page.TxtYearTax->text(), "9480.00");
+}
+
+struct BadInputCase {
+    const char *Field; // the edit left wrong
+    const char *Text;
+    const char *Message;
+};
+
+class CurWageBadInput : public PageTest<TFrmCurWage>,
+                        public ::testing::WithParamInterface<BadInputCase> {};
+
+TEST_P(CurWageBadInput, NamesTheFieldFocusesItAndKeepsEverything) {
+    const BadInputCase &c = GetParam();
+    EnterExample(Page);
+    auto *edit = Find<QLineEdit>(&Page, QString::fromUtf8(c.Field));
+    TypeAndEnter(edit, QString::fromUtf8(c.Text));
+    EXPECT_EQ(Page.TxtMsgInput->text(), QString::fromUtf8(c.Message));
+    EXPECT_EQ(FocusName(), c.Field);
+    EXPECT_EQ(edit->text(), QString::fromUtf8(c.Text)) << "what was typed stays";
+    EXPECT_EQ(Page.TxtInsurance->text(), "2000") << "the other inputs stay";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, CurWageBadInput,
+    ::testing::Values(BadInputCase{"TxtIncome", "", "每月收入数据无效，请重新输入。"},
+                      BadInputCase{"TxtIncome", ".", "每月收入数据无效，请重新输入。"},
+                      BadInputCase{"TxtExempt", ".", "免税收入数据无效，请重新输入。"},
+                      BadInputCase{"TxtSpecial", ".", "专项附加扣除数据无效，请重新输入。"},
+                      BadInputCase{"TxtOther", ".", "其他扣除数据无效，请重新输入。"}));
+
+TEST_F(CurWagePage, MonthRangeMustAscend) {
+    EnterExample(Page);
+    Page.SpnFirstMonth->setFocus(Qt::OtherFocusReason);
+    Page.SpnFirstMonth->selectAll();
+    QTest::keyClicks(Page.SpnFirstMonth, QStringLiteral("9"));
+    Page.SpnLastMonth->setFocus(Qt::OtherFocusReason);
+    Page.SpnLastMonth->selectAll();
+    QTest::keyClicks(Page.SpnLastMonth, QStringLiteral("3"));
+    QTest::keyClick(Page.SpnLastMonth, Qt::Key_Return);
+    EXPECT_EQ(Page.TxtMsgInput->text(), "起始月份不能晚于截止月份，请重新选择。");
+    EXPECT_EQ(QApplication::focusWidget(), Page.SpnFirstMonth);
+    EXPECT_EQ(Page.TxtIncome->text(), "20000");
+}
+
+struct ModeCase {
+    const char *Radio;
+    int First, Last;
+    int Row;
+    const char *Tax, *YearTax;
+};
+
+class CurWageModes : public PageTest<TFrmCurWage>,
+                     public ::testing::WithParamInterface<ModeCase> {};
+
+TEST_P(CurWageModes, BasicDeductionAndMonths) {
+    const ModeCase &c = GetParam();
+    Click(Find<QRadioButton>(&Page, QString::fromUtf8(c.Radio)));
+    Page.SpnFirstMonth->setValue(c.First);
+    Page.SpnLastMonth->setValue(c.Last);
+    EnterExample(Page);
+    EXPECT_EQ(Page.Model->rowCount(), c.Last - c.First + 2);
+    EXPECT_EQ(TaxColumn(Page).at(c.Row), c.Tax);
+    EXPECT_EQ(Page.TxtYearTax->text(), c.YearTax);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engine, CurWageModes,
+                         ::testing::Values(ModeCase{"RBtnPerMonth", 7, 12, 0, "300.00", "3480.00"},
+                                           // From January: July's 35000 of basic deduction leaves
+                                           // nothing until October.
+                                           ModeCase{"RBtnFromJanuary", 7, 12, 2, "0.00", "900.00"},
+                                           ModeCase{"RBtnFromJanuary", 7, 12, 3, "300.00",
+                                                    "900.00"},
+                                           ModeCase{"RBtnSixty", 1, 12, 3, "0.00", "9480.00"},
+                                           ModeCase{"RBtnSixty", 1, 12, 4, "450.00", "9480.00"}));
+
+TEST_F(CurWagePage, NonResidentMonthByMonth) {
+    Click(Page.ChkNonResident);
+    EXPECT_FALSE(Page.TxtInsurance->isEnabled());
+    EXPECT_FALSE(Page.BtnDeductions->isEnabled());
+    TypeAndEnter(Page.TxtIncome, QStringLiteral("20000"));
+    EXPECT_EQ(Page.Model->columnCount(), 8);
+    EXPECT_EQ(Cell(Page, 0, "应纳税所得额"), "15000.00");
+    EXPECT_EQ(Cell(Page, 0, "税率"), "20%");
+    EXPECT_EQ(TaxColumn(Page, QStringLiteral("本月应扣缴税额")).at(11), "1590.00");
+    EXPECT_EQ(Page.TxtYearTax->text(), "19080.00");
+}
+
+TEST_F(CurWagePage, ResetEmptiesThePage) {
+    EnterExample(Page);
+    EditCell(Page, 0, QStringLiteral("其他扣除"), QStringLiteral("100"));
+    Click(Page.ChkNonResident);
+    Click(Page.BtnReset);
+    for (QLineEdit *edit : {Page.TxtIncome, Page.TxtInsurance, Page.TxtSpecial, Page.TxtYearTax})
+        EXPECT_EQ(edit->text(), "") << edit->objectName().toStdString();
+    EXPECT_FALSE(Page.ChkNonResident->isChecked());
+    EXPECT_EQ(Page.Model->rowCount(), 12);
+    EXPECT_EQ(Cell(Page, 0, "其他扣除"), "") << "the month's own amount went too";
+    EXPECT_EQ(FocusName(), "TxtIncome");
+}
+
+class CurWageWithDeductions : public ParamFolders {};
+
+TEST_F(CurWageWithDeductions, ButtonFillsTheMonthlyTotalAndTheFileRemembersIt) {
+    {
+        TFrmCurWage page;
+        ShowActive(&page);
+        const ModalSeen seen = CloseNextModal([&] { Click(page.BtnDeductions); },
+                                              [](QWidget *w) {
+                                                  auto *d = qobject_cast<TFrmCurDeductions *>(w);
+                                                  ASSERT_NE(d, nullptr);
+                                                  d->CmbElderly->setCurrentIndex(1);
+                                                  d->SpnChildren->setValue(1);
+                                                  Click(d->BtnOK);
+                                              });
+        EXPECT_EQ(seen.ClassName, "TFrmCurDeductions");
+        EXPECT_EQ(page.TxtSpecial->text(), "5000.00");
+        // Cancelled, the dialog leaves the amount alone.
+        page.TxtSpecial->setText(QStringLiteral("3000"));
+        CloseNextModal([&] { Click(page.BtnDeductions); });
+        EXPECT_EQ(page.TxtSpecial->text(), "3000");
+    }
+    TFrmCurWage later; // a page made after a restart starts from the saved choices
+    EXPECT_EQ(later.TxtSpecial->text(), "5000.00");
+}
+
+TEST(CurWageMainWindow, MenuEntryAndToolbarButtonShowThePage) {
+    TFrmMain main;
+    main.MCurWage->trigger();
+    ASSERT_NE(main.CurrentPage(), nullptr);
+    EXPECT_EQ(QString::fromLatin1(main.CurrentPage()->metaObject()->className()), "TFrmCurWage");
+    EXPECT_TRUE(main.MCurWage->isChecked());
+    main.MSalary->trigger();
+    main.TBtnCurWage->click();
+    EXPECT_EQ(QString::fromLatin1(main.CurrentPage()->metaObject()->className()), "TFrmCurWage");
+}
+
+} // namespace
