@@ -18,10 +18,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
@@ -189,7 +191,8 @@ int main(int argc, char *argv[]) {
 
     QTemporaryDir parameters;
     TFileManager::SetFoldersForTesting(parameters.path(), parameters.path());
-    if (!parameters.isValid() || !TFileManager::WriteSetupInfo(SampleParameters()))
+    if (!parameters.isValid() ||
+        TFileManager::WriteSetupInfo(SampleParameters()) != TFileManager::TWriteResult::Written)
         std::fprintf(stderr, "no sample parameters: the social insurance figures stay 0\n");
 
     TTour tour(folder);
