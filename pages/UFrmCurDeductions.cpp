@@ -157,7 +157,13 @@ void TFrmCurDeductions::BuildItems(QGridLayout *Grid) {
         box->addStretch();
         Grid->addLayout(box, row, 1);
     };
-    const auto note = [&](const QString &Text) { Grid->addWidget(Grey(Text), ++row, 1, 1, 2); };
+    // Notes break where their text says: a label that wraps by itself in a grid may be given
+    // less height than its lines need.
+    const auto note = [&](const QString &Text) {
+        QLabel *label = Grey(Text);
+        label->setWordWrap(false);
+        Grid->addWidget(label, ++row, 1, 1, 2);
+    };
     const QStringList shares{tr("本人扣除100%"), tr("本人扣除50%")};
     const auto persons = [&](const QString &Name, const QString &Subject) {
         auto *spin = new QSpinBox(this);
@@ -203,9 +209,8 @@ void TFrmCurDeductions::BuildItems(QGridLayout *Grid) {
     caption(tr("住房贷款利息或住房租金："), CmbHousing);
     line({CmbHousing});
     LblHousing = ItemAmount(Grid, row, QStringLiteral("LblHousing"), tr("住房"));
-    note(tr("两者只能选其一。租金每月1500元：直辖市、省会（首府）城市、计划单列市以及国务院确定"
-            "的其他城市；1100元：其他城市中市辖区户籍人口超过100万的；800元：市辖区户籍人口不"
-            "超过100万的城市。"));
+    note(tr("两者只能选其一。租金1500元：直辖市、省会（首府）城市、计划单列市及国务院确定的"
+            "其他城市；\n1100元：其他城市中市辖区户籍人口超过100万的；800元：不超过100万的。"));
 
     ++row;
     CmbEducation =

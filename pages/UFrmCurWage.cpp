@@ -20,31 +20,32 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
 TFrmCurWage::TFrmCurWage(QWidget *Parent)
     : TCurrentPage(QStringLiteral("   ") + tr("工资薪金(累计预扣)"), Parent) {
     Model = new TCurWageModel(this);
-    auto *top = new QWidget;
-    auto *columns = new QHBoxLayout(top);
-    columns->setContentsMargins(0, 0, 0, 0);
-    columns->setSpacing(16);
-    columns->addWidget(BuildInputs(), 1);
-    auto *method = new QVBoxLayout;
-    method->addWidget(MethodGroup(QStringLiteral(":/pictures/curwage_method.jpg")));
-    method->addStretch();
-    columns->addWidget(ScrollColumn(method, top, QStringLiteral("ScrollMethod")));
-
-    // The table takes what the window gives beyond the inputs; the splitter lets the user give
-    // it more.
+    // The inputs keep to their height; the table and the method share what the window gives
+    // beyond it, and the splitter lets the user give them more.
     auto *splitter = new QSplitter(Qt::Vertical, Client());
     splitter->setObjectName(QStringLiteral("SplitPage"));
     splitter->setChildrenCollapsible(false);
-    splitter->addWidget(top);
-    splitter->addWidget(BuildTable());
+    QWidget *inputs = BuildInputs();
+    inputs->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    splitter->addWidget(inputs);
+    auto *tabs = new QTabWidget(splitter);
+    tabs->setObjectName(QStringLiteral("TabsMonths"));
+    tabs->addTab(BuildTable(), tr("逐月明细"));
+    auto *method = new QVBoxLayout;
+    method->addWidget(MethodGroup(QStringLiteral(":/pictures/curwage_method.jpg")));
+    method->addStretch();
+    tabs->addTab(ScrollColumn(method, tabs, QStringLiteral("ScrollMethod")), tr("计算方法"));
+    splitter->addWidget(tabs);
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({inputs->sizeHint().height(), QWIDGETSIZE_MAX});
     Body()->addWidget(splitter, 1);
 
     SetFirstInput(TxtIncome);
@@ -127,10 +128,11 @@ QWidget *TFrmCurWage::BuildInputs() {
         connect(radio, &QRadioButton::toggled, this, &TFrmCurWage::ClearYear);
     }
     modeRow->addStretch();
-    form->addRow(tr("减除方式："), modeRow);
-    form->addRow(GreyNote(tr("按月：在本单位每发一个月工资减除5000元；自1月：年内首次取得工资的，"
-                             "按1月起的月数减除；6万：上年在本单位且全年工资不超过6万元的，"
-                             "1月起即减除60000元。")));
+    QFormLayout *right = NewForm();
+    right->addRow(tr("减除方式："), modeRow);
+    right->addRow(GreyNote(tr("按月：在本单位每发一个月工资减除5000元；自1月：年内首次取得工资的，"
+                              "按1月起的月数减除；6万：上年在本单位且全年工资不超过6万元的，"
+                              "1月起即减除60000元。")));
 
     const auto month = [this](const QString &Name, int Value, const QString &Caption) {
         auto *spin = new QSpinBox(Client());
@@ -148,21 +150,25 @@ QWidget *TFrmCurWage::BuildInputs() {
     range->addWidget(new QLabel(tr("至"), Client()));
     range->addWidget(SpnLastMonth);
     range->addStretch();
-    form->addRow(tr("发放月份："), range);
+    right->addRow(tr("发放月份："), range);
     ChkNonResident = new QCheckBox(tr("非居民个人（按月计税，不累计）"), Client());
     ChkNonResident->setObjectName(QStringLiteral("ChkNonResident"));
     Describe(ChkNonResident, ChkNonResident->text());
-    form->addRow(QString(), ChkNonResident);
+    right->addRow(QString(), ChkNonResident);
 
     auto *box = new QVBoxLayout;
-    box->addLayout(form);
+    box->addLayout(right);
     BtnCalc = FlowButton(QStringLiteral("BtnCalc"), tr("开始计算"));
     BtnReset = FlowButton(QStringLiteral("BtnReset"), tr("重置"));
     box->addLayout(ButtonRow({BtnCalc, BtnReset}));
     TxtMsgInput = InlineMessage(QStringLiteral("TxtMsgInput"), tr("输入"));
     box->addWidget(TxtMsgInput);
     box->addStretch();
-    return ScrollColumn(box, Client(), QStringLiteral("ScrollInputs"));
+    auto *columns = new QHBoxLayout;
+    columns->setSpacing(24);
+    columns->addLayout(form);
+    columns->addLayout(box, 1);
+    return ScrollColumn(columns, Client(), QStringLiteral("ScrollInputs"));
 }
 
 QWidget *TFrmCurWage::BuildTable() {

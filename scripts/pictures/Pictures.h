@@ -70,6 +70,8 @@ std::vector<MethodPicture> MethodPictures();
 // The pages of the law in force since 2019: the bonus, remuneration, settlement and severance
 // pages.
 std::vector<MethodPicture> CurrentPaymentPictures();
+// The current-law wage page.
+std::vector<MethodPicture> CurrentWagePictures();
 std::vector<Illustration> Illustrations();
 
 // Drawing. Each throws std::runtime_error when its content cannot be laid out in its size.

@@ -43,7 +43,8 @@ void Generate(const QDir &Resources) {
         Save(Image, pictures.filePath(Name), "JPG", JpegQuality);
         written << Name;
     };
-    for (const auto &pictures : {MethodPictures(), CurrentPaymentPictures()}) {
+    for (const auto &pictures :
+         {MethodPictures(), CurrentPaymentPictures(), CurrentWagePictures()}) {
         for (const MethodPicture &picture : pictures)
             jpeg(DrawMethod(picture), picture.Key + QStringLiteral("_method.jpg"));
     }

@@ -8,6 +8,7 @@
 #include "app/UFrmMain.h"
 #include "app/UStartup.h"
 #include "common/UFileManager.h"
+#include "pages/UFrmCurDeductions.h"
 #include "pages/UFrmGoldsSetup.h"
 #include "pages/UFrmMoney.h"
 #include "shell/UFrmAbout.h"
@@ -17,10 +18,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
@@ -78,6 +81,7 @@ const std::vector<Example> &Examples() {
           {"TxtBonus", "36000"},
           {"TxtWithheld", "1000"}}},
         {"TFrmCurSeverance", {{"TxtIncome", "300000"}, {"TxtAverageWage", "60000"}}},
+        {"TFrmCurWage", {{"TxtIncome", "20000"}, {"TxtInsurance", "2000"}, {"TxtSpecial", "3000"}}},
     };
     return examples;
 }
@@ -220,6 +224,15 @@ int main(int argc, char *argv[]) {
     });
     TFrmGoldsSetup goldsSetup;
     tour.Window(&goldsSetup, QStringLiteral("TFrmGoldsSetup"));
+    TFrmCurDeductions deductions;
+    tour.Window(&deductions, QStringLiteral("TFrmCurDeductions"), [&deductions] {
+        // One child, parents sharing, an only child's care of the parents, rent in a capital.
+        deductions.SpnChildren->setValue(1);
+        deductions.CmbChildrenShare->setCurrentIndex(1);
+        deductions.CmbElderly->setCurrentIndex(1);
+        deductions.CmbHousing->setCurrentIndex(3);
+        deductions.TxtPension->setText(QStringLiteral("12000"));
+    });
     TFrmFeedback feedback;
     tour.Window(&feedback, QStringLiteral("TFrmFeedback"));
     TFrmAbout about;
