@@ -96,7 +96,6 @@ QWidget *TFrmCurWage::BuildInputs() {
     TxtIncome = AddInputRow(form, QStringLiteral("TxtIncome"), tr("每月收入："));
     TxtExempt = AddInputRow(form, QStringLiteral("TxtExempt"), tr("免税收入："));
     TxtInsurance = AddInputRow(form, QStringLiteral("TxtInsurance"), tr("三险一金："));
-    // The special deductions row: the edit with the button that opens the dialog beside it.
     // The special deductions: the edit with the button that opens the dialog beside it.
     TxtSpecial = AmountEdit(QStringLiteral("TxtSpecial"), 0, 0, TxtIncome->width());
     TxtSpecial->setMinimumWidth(TxtIncome->minimumWidth());
@@ -164,9 +163,11 @@ QWidget *TFrmCurWage::BuildInputs() {
     TxtMsgInput = InlineMessage(QStringLiteral("TxtMsgInput"), tr("输入"));
     box->addWidget(TxtMsgInput);
     box->addStretch();
+    // A gap between the columns, not a spacing of the layout: the forms inside would take it
+    // between their rows too.
     auto *columns = new QHBoxLayout;
-    columns->setSpacing(24);
     columns->addLayout(form);
+    columns->addSpacing(24);
     columns->addLayout(box, 1);
     return ScrollColumn(columns, Client(), QStringLiteral("ScrollInputs"));
 }
@@ -181,6 +182,8 @@ QWidget *TFrmCurWage::BuildTable() {
     TblMonths->setItemDelegate(new TCurWageDelegate(TblMonths));
     TblMonths->setAccessibleName(tr("逐月预扣明细"));
     TblMonths->verticalHeader()->hide();
+    // Rows as high as their text, as in a spreadsheet, so that the year shows whole sooner.
+    TblMonths->verticalHeader()->setDefaultSectionSize(TblMonths->fontMetrics().height() + 8);
     TblMonths->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     TblMonths->setEditTriggers(QAbstractItemView::DoubleClicked |
                                QAbstractItemView::EditKeyPressed |
