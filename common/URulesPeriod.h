@@ -21,6 +21,12 @@ inline QString Since2008() {
         "本页按2008年3月至2011年8月施行的规定计算；2019年起的现行规定见“现行税法”菜单。");
 }
 
+// The five-band table of business income, in force until August 2011.
+inline QString Until2011() {
+    return QCoreApplication::translate(
+        "RulesPeriod", "本页按2011年8月以前施行的规定计算；2019年起的现行规定见“现行税法”菜单。");
+}
+
 // Labour, author and royalty income taxed payment by payment, until 2019 counted it in the
 // comprehensive income.
 inline QString PerPayment() {

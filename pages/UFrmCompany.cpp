@@ -19,7 +19,7 @@ constexpr int MaxMonths = 12;
 TFrmCompany::TFrmCompany(QWidget *Parent)
     : TCalcPage(QStringLiteral("   对企事业单位的承包经营、承租经营所得"), QSize(905, 617),
                 Parent) {
-    NoteRulesPeriod(RulesPeriod::Since2011());
+    NoteRulesPeriod(RulesPeriod::Since2008());
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgRates"), 30, QSize(372, 197),

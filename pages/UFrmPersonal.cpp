@@ -16,7 +16,7 @@ constexpr int PictureMargin = 24;
 
 TFrmPersonal::TFrmPersonal(QWidget *Parent)
     : TCalcPage(QStringLiteral("   个体工商户生产、经营所得 "), QSize(825, 520), Parent) {
-    NoteRulesPeriod(RulesPeriod::Since2011());
+    NoteRulesPeriod(RulesPeriod::Until2011());
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgIllustration"), 28, QSize(370, 198),
