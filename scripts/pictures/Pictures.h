@@ -32,6 +32,25 @@ struct Block {
     const BracketTable *Brackets = nullptr;
 };
 
+// Short makers of blocks, for the tables of pictures.
+namespace Blocks {
+inline Block F(const QString &Text) {
+    return {Block::Formula, Text, nullptr};
+}
+inline Block T(const QString &Text) {
+    return {Block::Text, Text, nullptr};
+}
+inline Block N(const QString &Text) {
+    return {Block::Note, Text, nullptr};
+}
+inline Block E(const QString &Text) {
+    return {Block::Example, Text, nullptr};
+}
+inline Block Tab(const BracketTable &Table) {
+    return {Block::Table, {}, &Table};
+}
+} // namespace Blocks
+
 // A "计算方法" picture: blocks laid out top to bottom at the largest font size that fits.
 struct MethodPicture {
     QString Key;

@@ -6,6 +6,8 @@
 namespace Pictures {
 namespace {
 
+using namespace Blocks;
+
 const BracketTable SalaryTable{QStringLiteral("全月应纳税所得额"),
                                {1500, 4500, 9000, 35000, 55000, 80000},
                                {3, 10, 20, 25, 30, 35, 45}};
@@ -23,22 +25,6 @@ const BracketTable PersonalTable{
     QStringLiteral("全年应纳税所得额"), {5000, 10000, 30000, 50000}, {5, 10, 20, 30, 35}};
 const BracketTable CompanyTable{
     QStringLiteral("全年应纳税所得额"), {5000, 10000, 30000, 50000}, {5, 10, 20, 30, 35}};
-
-Block F(const QString &Text) {
-    return {Block::Formula, Text, nullptr};
-}
-Block T(const QString &Text) {
-    return {Block::Text, Text, nullptr};
-}
-Block N(const QString &Text) {
-    return {Block::Note, Text, nullptr};
-}
-Block E(const QString &Text) {
-    return {Block::Example, Text, nullptr};
-}
-Block Tab(const BracketTable &Table) {
-    return {Block::Table, {}, &Table};
-}
 
 // The inside of each page's "计算方法" group (the group less its frame and caption): the picture
 // must not be larger, or the page would cut it.

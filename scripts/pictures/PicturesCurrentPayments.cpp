@@ -7,6 +7,8 @@
 namespace Pictures {
 namespace {
 
+using namespace Blocks;
+
 const BracketTable BonusTable{QStringLiteral("奖金 ÷ 12"),
                               {3000, 12000, 25000, 35000, 55000, 80000},
                               {3, 10, 20, 25, 30, 35, 45}};
@@ -18,22 +20,6 @@ const BracketTable AnnualTable{QStringLiteral("全年应纳税所得额"),
                                {3, 10, 20, 25, 30, 35, 45}};
 const BracketTable LabourTable{
     QStringLiteral("每次应纳税所得额（劳务报酬）"), {20000, 50000}, {20, 30, 40}};
-
-Block F(const QString &Text) {
-    return {Block::Formula, Text, nullptr};
-}
-Block T(const QString &Text) {
-    return {Block::Text, Text, nullptr};
-}
-Block N(const QString &Text) {
-    return {Block::Note, Text, nullptr};
-}
-Block E(const QString &Text) {
-    return {Block::Example, Text, nullptr};
-}
-Block Tab(const BracketTable &Table) {
-    return {Block::Table, {}, &Table};
-}
 
 } // namespace
 

@@ -6,23 +6,12 @@
 namespace Pictures {
 namespace {
 
+using namespace Blocks;
+
 // The withholding table of wages (预扣率表一) is the annual table.
 const BracketTable WithholdingTable{QStringLiteral("累计预扣预缴应纳税所得额"),
                                     {36000, 144000, 300000, 420000, 660000, 960000},
                                     {3, 10, 20, 25, 30, 35, 45}};
-
-Block F(const QString &Text) {
-    return {Block::Formula, Text, nullptr};
-}
-Block T(const QString &Text) {
-    return {Block::Text, Text, nullptr};
-}
-Block N(const QString &Text) {
-    return {Block::Note, Text, nullptr};
-}
-Block E(const QString &Text) {
-    return {Block::Example, Text, nullptr};
-}
 
 } // namespace
 
