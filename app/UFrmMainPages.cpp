@@ -97,4 +97,5 @@ void TFrmMain::WirePages() {
     BindItem<TFrmCurBonus>(this, MCurBonus);
     BindItem<TFrmCurLabour>(this, MCurLabour);
     BindItem<TFrmCurSeverance>(this, MCurSeverance);
+    connect(MCurBatch, &QAction::triggered, this, [this] { OpenBatch(); });
 }

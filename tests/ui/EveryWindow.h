@@ -4,6 +4,7 @@
 
 #include "app/UFrmMain.h"
 #include "pages/UFrmAnnualSalary.h"
+#include "pages/UFrmBatch.h"
 #include "pages/UFrmChance.h"
 #include "pages/UFrmCompany.h"
 #include "pages/UFrmCurBonus.h"
@@ -69,6 +70,7 @@ inline std::vector<Entry> All() {
             Of<TFrmCurBonus>("CurBonus"),
             Of<TFrmCurLabour>("CurLabour"),
             Of<TFrmCurSeverance>("CurSeverance"),
+            Of<TFrmBatch>("Batch"),
             Of<TFrmMoney>("Money"),
             Of<TFrmGoldsSetup>("GoldsSetup"),
             Of<TFrmFeedback>("Feedback"),
