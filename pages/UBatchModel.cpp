@@ -167,15 +167,22 @@ QVariant TBatchModel::headerData(int Section, Qt::Orientation Orientation, int R
 }
 
 void TBatchModel::sort(int Column, Qt::SortOrder Order) {
-    if (!Data || (Column == SortColumn && Order == SortOrder))
+    if (Data && (Column != SortColumn || Order != SortOrder))
+        SetOrder(Column, Order, OrderBy(Column, Order));
+}
+
+void TBatchModel::SetOrder(int Column, Qt::SortOrder Order, std::vector<std::uint32_t> Rows) {
+    if (!Data || Rows.size() != Data->RowCount())
         return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
     std::vector<std::uint32_t> rows;
-    rows.reserve(before.size());
+    rows.reserve(static_cast<std::size_t>(before.size()));
     for (const QModelIndex &index : before)
         rows.push_back(static_cast<std::uint32_t>(SheetRow(index.row())));
-    SortRows(Column, Order);
+    SortColumn = Column;
+    SortOrder = Order;
+    Sorted = std::move(Rows);
     ApplyFilter();
     QModelIndexList after;
     after.reserve(before.size());
@@ -187,15 +194,14 @@ void TBatchModel::sort(int Column, Qt::SortOrder Order) {
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-void TBatchModel::SortRows(int Column, Qt::SortOrder Order) {
-    SortColumn = Column;
-    SortOrder = Order;
-    std::iota(Sorted.begin(), Sorted.end(), 0u);
-    if (Column < 0 || Column >= columnCount())
-        return;
+std::vector<std::uint32_t> TBatchModel::OrderBy(int Column, Qt::SortOrder Order) const {
+    std::vector<std::uint32_t> sorted(Data ? Data->RowCount() : 0);
+    std::iota(sorted.begin(), sorted.end(), 0u);
+    if (!Data || Column < 0 || Column >= columnCount())
+        return sorted;
     const bool down = Order == Qt::DescendingOrder;
-    const auto by = [this, down](auto Key) {
-        std::stable_sort(Sorted.begin(), Sorted.end(),
+    const auto by = [&sorted, down](auto Key) {
+        std::stable_sort(sorted.begin(), sorted.end(),
                          [&Key, down](std::uint32_t a, std::uint32_t b) {
                              return down ? Key(b) < Key(a) : Key(a) < Key(b);
                          });
@@ -205,14 +211,14 @@ void TBatchModel::SortRows(int Column, Qt::SortOrder Order) {
     if (Column >= inputs) {
         const std::vector<current::Cents> keys =
             ResultKeys(static_cast<sheets::ResultColumn>(Column - inputs));
-        std::stable_sort(Sorted.begin(), Sorted.end(), [&](std::uint32_t a, std::uint32_t b) {
+        std::stable_sort(sorted.begin(), sorted.end(), [&](std::uint32_t a, std::uint32_t b) {
             const bool inA = sheet.RowAccepted(a);
             const bool inB = sheet.RowAccepted(b);
             if (inA != inB)
                 return inA;
             return down ? keys[b] < keys[a] : keys[a] < keys[b];
         });
-        return;
+        return sorted;
     }
     const Field role = sheet.Columns()[static_cast<std::size_t>(Column)].Role;
     if (IsAmount(role))
@@ -223,6 +229,7 @@ void TBatchModel::SortRows(int Column, Qt::SortOrder Order) {
         by([&sheet, Column](std::uint32_t r) {
             return sheet.TextOf(r, static_cast<std::size_t>(Column));
         });
+    return sorted;
 }
 
 std::vector<current::Cents> TBatchModel::ResultKeys(sheets::ResultColumn Column) const {

@@ -49,10 +49,15 @@ class TBatchModel : public QAbstractTableModel {
                         int Role = Qt::DisplayRole) const override;
     // A stable sort of the rows by the column; a column out of range gives the file's order back.
     void sort(int Column, Qt::SortOrder Order = Qt::AscendingOrder) override;
+    // The same in two steps, so that a million rows are ordered in a worker thread: the order
+    // (reads the sheet only, while nothing else changes the model), then shown.
+    std::vector<std::uint32_t> OrderBy(int Column, Qt::SortOrder Order) const;
+    void SetOrder(int Column, Qt::SortOrder Order, std::vector<std::uint32_t> Rows);
+    int SortedColumn() const { return SortColumn; }
+    Qt::SortOrder SortedOrder() const { return SortOrder; }
 
   private:
     QString Text(std::size_t Row, int Column) const;
-    void SortRows(int Column, Qt::SortOrder Order);
     void ApplyFilter();
     // One result column for every row, rows left out last whichever the order.
     std::vector<current::Cents> ResultKeys(sheets::ResultColumn Column) const;

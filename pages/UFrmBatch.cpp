@@ -25,6 +25,7 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <atomic>
@@ -87,7 +88,11 @@ QLayout *TFrmBatch::BuildButtons() {
     TxtFilter->setClearButtonEnabled(true);
     TxtFilter->setAccessibleName(tr("筛选"));
     TxtFilter->setMaximumWidth(220);
-    connect(TxtFilter, &QLineEdit::textChanged, Model, &TBatchModel::SetFilter);
+    FilterPause = new QTimer(this);
+    FilterPause->setSingleShot(true);
+    FilterPause->setInterval(250);
+    connect(TxtFilter, &QLineEdit::textChanged, FilterPause, qOverload<>(&QTimer::start));
+    connect(FilterPause, &QTimer::timeout, this, [this] { Model->SetFilter(TxtFilter->text()); });
     auto *caption = new QLabel(tr("筛选："), this);
     caption->setBuddy(TxtFilter);
 
@@ -115,8 +120,12 @@ QWidget *TFrmBatch::BuildTables() {
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(fontMetrics().height() + 6);
     GridSheet->horizontalHeader()->setResizeContentsPrecision(100);
-    GridSheet->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    GridSheet->setSortingEnabled(true);
+    // Sorted as the view would sort it, but in the worker.
+    QHeaderView *columns = GridSheet->horizontalHeader();
+    columns->setSortIndicator(-1, Qt::AscendingOrder);
+    columns->setSectionsClickable(true);
+    columns->setSortIndicatorShown(true);
+    connect(columns, &QHeaderView::sortIndicatorChanged, this, &TFrmBatch::SortBy);
 
     auto *errors = new QWidget(split);
     auto *errorLayout = new QVBoxLayout(errors);
@@ -230,10 +239,13 @@ void TFrmBatch::SetBusy(bool Busy) {
 }
 
 void TFrmBatch::RunInWorker(const QString &Label,
-                            const std::function<void(const sheets::Progress &)> &Work) {
+                            const std::function<void(const sheets::Progress &)> &Work,
+                            bool Counted) {
     std::atomic<bool> cancelled{false};
-    QProgressDialog dialog(Label, tr("取消"), 0, ProgressSteps, this);
+    QProgressDialog dialog(Label, tr("取消"), 0, Counted ? ProgressSteps : 0, this);
     dialog.setObjectName(QStringLiteral("ProgressRun"));
+    if (!Counted)
+        dialog.setCancelButton(nullptr); // short, and nothing to stop it half way
     dialog.setWindowTitle(tr("工资表批量计算"));
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setAutoReset(false);
@@ -293,8 +305,10 @@ bool TFrmBatch::OpenFile(const QString &Path) {
     {
         const QSignalBlocker quiet(TxtFilter);
         TxtFilter->clear();
+        FilterPause->stop();
+        const QSignalBlocker unsorted(GridSheet->horizontalHeader());
+        GridSheet->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     }
-    GridSheet->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     Model->SetSheet(sheet);
     Errors->SetSheet(sheet);
     SheetPath = QFileInfo(Path).absoluteFilePath();
@@ -430,6 +444,8 @@ void TFrmBatch::GridErrorsDoubleClick(const QModelIndex &Index) {
     if (shown < 0) {
         // Filtered out: the whole sheet again, so that the row can be shown.
         TxtFilter->clear();
+        FilterPause->stop();
+        Model->SetFilter({});
         shown = Model->ViewRow(row);
     }
     if (shown < 0)
@@ -437,6 +453,25 @@ void TFrmBatch::GridErrorsDoubleClick(const QModelIndex &Index) {
     GridSheet->selectRow(shown);
     GridSheet->scrollTo(Model->index(shown, 0), QAbstractItemView::PositionAtCenter);
     GridSheet->setFocus();
+}
+
+void TFrmBatch::SortBy(int Column, Qt::SortOrder Order) {
+    QHeaderView *columns = GridSheet->horizontalHeader();
+    if (Running || !Model->HasSheet()) {
+        // Nothing to sort (or a run under way): the indicator shows what the rows are.
+        const QSignalBlocker quiet(columns);
+        columns->setSortIndicator(Model->SortedColumn(), Model->SortedOrder());
+        return;
+    }
+    std::vector<std::uint32_t> rows;
+    const TBatchModel *model = Model;
+    RunInWorker(
+        tr("正在排序…"),
+        [&rows, model, Column, Order](const sheets::Progress &) {
+            rows = model->OrderBy(Column, Order);
+        },
+        false);
+    Model->SetOrder(Column, Order, std::move(rows));
 }
 
 void TFrmBatch::closeEvent(QCloseEvent *Event) {

@@ -19,6 +19,7 @@ class QModelIndex;
 class QProgressDialog;
 class QPushButton;
 class QTableView;
+class QTimer;
 class TBatchErrorModel;
 class TBatchModel;
 
@@ -55,6 +56,8 @@ class TFrmBatch : public QWidget {
     void BtnSaveClick();
     void BtnTemplateClick();
     void GridErrorsDoubleClick(const QModelIndex &Index);
+    // A click on a column's title: the rows ordered by it in the worker.
+    void SortBy(int Column, Qt::SortOrder Order);
 
   signals:
     // How far the run under way has got, on the interface thread; the worker waits until this
@@ -75,7 +78,8 @@ class TFrmBatch : public QWidget {
     // Runs Work in a worker thread behind a progress dialog labelled Label and returns when it
     // has ended, finished or cancelled.
     void RunInWorker(const QString &Label,
-                     const std::function<void(const sheets::Progress &)> &Work);
+                     const std::function<void(const sheets::Progress &)> &Work,
+                     bool Counted = true);
     void SetBusy(bool Busy);
     // A path from a file dialog; empty when the user cancels. Saving adds the chosen kind's
     // extension to a name without one.
@@ -85,4 +89,6 @@ class TFrmBatch : public QWidget {
     TBatchErrorModel *Errors;
     QString SheetPath;
     QPointer<QProgressDialog> Running;
+    // Typing in the filter waits for a pause before a million rows are searched.
+    QTimer *FilterPause;
 };

@@ -19,6 +19,7 @@
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -190,7 +191,7 @@ TEST_F(BatchWindow, CalculateAddsTheResultsAndTheMonthlyTotals) {
 TEST_F(BatchWindow, DoubleClickOnARejectedRowSelectsItEvenWhenFilteredOut) {
     OpenSmallSheet();
     Type(Window.TxtFilter, "e002");
-    ASSERT_EQ(Window.SheetModel()->rowCount(), 3);
+    ASSERT_TRUE(WaitFor([this] { return Window.SheetModel()->rowCount() == 3; }));
 
     QTableView *errors = Window.GridErrors;
     const QRect cell = errors->visualRect(Window.ErrorModel()->index(0, 2));
@@ -204,13 +205,17 @@ TEST_F(BatchWindow, DoubleClickOnARejectedRowSelectsItEvenWhenFilteredOut) {
 
 TEST_F(BatchWindow, FilterByIdOrNameAndSortByAColumn) {
     OpenSmallSheet();
+    // The filter follows what is typed once typing pauses.
     TypeText(Window.TxtFilter, "李四");
+    ASSERT_TRUE(WaitFor([this] { return Window.SheetModel()->Filter() == "李四"; }));
     EXPECT_EQ(Window.SheetModel()->rowCount(), 3);
     EXPECT_EQ(CellAt(0, "工号"), "E002");
     Window.TxtFilter->clear();
     Type(Window.TxtFilter, "E00");
+    ASSERT_TRUE(WaitFor([this] { return Window.SheetModel()->Filter() == "E00"; }));
     EXPECT_EQ(Window.SheetModel()->rowCount(), 17);
     Window.TxtFilter->clear();
+    ASSERT_TRUE(WaitFor([this] { return Window.SheetModel()->Filter().isEmpty(); }));
 
     // A click on the header of 月份 sorts by it, a second click the other way round.
     QHeaderView *header = Window.GridSheet->horizontalHeader();
@@ -228,6 +233,28 @@ TEST_F(BatchWindow, FilterByIdOrNameAndSortByAColumn) {
                          [up](int a, int b) { return up ? a < b : b < a; });
         EXPECT_EQ(months, sorted) << "click " << click;
         EXPECT_EQ(months.front(), up ? 1 : 12) << "click " << click;
+    }
+}
+
+TEST_F(BatchWindow, SortingByAResultKeepsTheRowsLeftOutLast) {
+    OpenSmallSheet();
+    Click(Window.BtnCalc);
+    QHeaderView *header = Window.GridSheet->horizontalHeader();
+    const int taxColumn = 9 + int(sheets::ResultColumn::Tax);
+    for (int click = 0; click < 2; ++click) {
+        Window.GridSheet->scrollTo(Window.SheetModel()->index(0, taxColumn));
+        QTest::mouseClick(
+            header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(taxColumn) + 5, header->height() / 2));
+        ASSERT_EQ(header->sortIndicatorSection(), taxColumn);
+        const bool up = header->sortIndicatorOrder() == Qt::AscendingOrder;
+        QList<double> taxes;
+        for (int row = 0; row < 15; ++row)
+            taxes << CellAt(row, "本月应预扣税额").toDouble();
+        EXPECT_TRUE(up ? std::is_sorted(taxes.begin(), taxes.end())
+                       : std::is_sorted(taxes.rbegin(), taxes.rend()))
+            << "click " << click;
+        EXPECT_EQ((QList<int>{LineAt(15), LineAt(16)}), (QList<int>{BadLine - 1, BadLine}));
     }
 }
 
