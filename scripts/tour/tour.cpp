@@ -8,6 +8,7 @@
 #include "app/UFrmMain.h"
 #include "app/UStartup.h"
 #include "common/UFileManager.h"
+#include "pages/UBatchModel.h"
 #include "pages/UFrmBatch.h"
 #include "pages/UFrmGoldsSetup.h"
 #include "pages/UFrmMoney.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
@@ -215,7 +217,8 @@ int main(int argc, char *argv[]) {
 
     QTemporaryDir parameters;
     TFileManager::SetFoldersForTesting(parameters.path(), parameters.path());
-    if (!parameters.isValid() || !TFileManager::WriteSetupInfo(SampleParameters()))
+    if (!parameters.isValid() ||
+        TFileManager::WriteSetupInfo(SampleParameters()) != TFileManager::TWriteResult::Written)
         std::fprintf(stderr, "no sample parameters: the social insurance figures stay 0\n");
 
     TTour tour(folder);
@@ -233,9 +236,14 @@ int main(int argc, char *argv[]) {
         std::fprintf(stderr, "no sample payroll: the batch window stays empty\n");
     file.close();
     TFrmBatch batch;
+    batch.resize(1240, 720);
     tour.Window(&batch, QStringLiteral("TFrmBatch"), [&batch, &payroll] {
-        if (batch.OpenFile(payroll))
-            batch.Calculate();
+        if (!batch.OpenFile(payroll) || !batch.Calculate())
+            return;
+        // The month's withholding in sight, beside the amounts it comes from.
+        const int tax =
+            batch.SheetModel()->InputColumnCount() + static_cast<int>(sheets::ResultColumn::Tax);
+        batch.GridSheet->scrollTo(batch.SheetModel()->index(0, tax));
     });
 
     TFrmMoney money;
