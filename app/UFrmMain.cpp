@@ -3,11 +3,14 @@
 #include "app/UWebBrowser.h"
 #include "common/UMsgBox.h"
 #include "common/UUtils.h"
+#include "pages/UFrmBatch.h"
 #include "pages/UFrmSalary.h"
 #include "shell/UFrmUpdate.h"
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -26,6 +29,7 @@ TFrmMain::TFrmMain(QWidget *parent) : QMainWindow(parent) {
     setWindowTitle(WindowCaption);
     resize(927, 723);
     setMinimumSize(920, 723);
+    setAcceptDrops(true);
     CreateMenus();
     CreateToolBar();
     CreateBanner();
@@ -115,6 +119,9 @@ void TFrmMain::CreateCurrentLawMenu() {
     MCurLabour = PageItem(MCurrent, QStringLiteral("MCurLabour"), tr("劳务报酬/稿酬/特许权(现行)"));
     MCurSettle = PageItem(MCurrent, QStringLiteral("MCurSettle"), tr("年度汇算"));
     MCurSeverance = PageItem(MCurrent, QStringLiteral("MCurSeverance"), tr("经济补偿金(现行)"));
+    // A window of its own beside the main window, not a page: no check mark either.
+    MCurBatch = MCurrent->addAction(tr("工资表批量计算..."));
+    MCurBatch->setObjectName(QStringLiteral("MCurBatch"));
 }
 
 void TFrmMain::CreateToolsAndHelpMenus() {
@@ -323,4 +330,33 @@ void TFrmMain::WireTools() {
     connect(TBtnOpenCalc, &QToolButton::clicked, this, [this] { TUtils::OpenCalc(this); });
     connect(ToolButton8, &QToolButton::clicked, this, [this] { TUtils::OpenNotepad(this); });
     connect(MHomePage, &QAction::triggered, this, &TFrmMain::ImgLogoClick);
+}
+
+TFrmBatch *TFrmMain::OpenBatch(const QString &Path) {
+    if (!Batch) {
+        Batch = new TFrmBatch(this);
+        Batch->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    Batch->show();
+    Batch->raise();
+    Batch->activateWindow();
+    if (!Path.isEmpty()) {
+        TFrmBatch *window = Batch;
+        QMetaObject::invokeMethod(
+            window, [window, Path] { window->OpenFile(Path); }, Qt::QueuedConnection);
+    }
+    return Batch;
+}
+
+void TFrmMain::dragEnterEvent(QDragEnterEvent *Event) {
+    if (!TFrmBatch::DroppedSheet(Event->mimeData()).isEmpty())
+        Event->acceptProposedAction();
+}
+
+void TFrmMain::dropEvent(QDropEvent *Event) {
+    const QString path = TFrmBatch::DroppedSheet(Event->mimeData());
+    if (path.isEmpty())
+        return;
+    Event->acceptProposedAction();
+    OpenBatch(path);
 }

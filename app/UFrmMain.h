@@ -11,6 +11,7 @@ class QMenu;
 class QMenuBar;
 class QToolBar;
 class QToolButton;
+class TFrmBatch;
 class TWebBrowser;
 
 // The main window: the menu and toolbar that choose a category or a tool, the banner with the
@@ -41,7 +42,8 @@ class TFrmMain : public QMainWindow {
     // The law in force since 2019, beside the pages of the 2011 rules.
     QMenu *MCurrent = nullptr;
     QAction *MCurWage = nullptr, *MCurDeductions = nullptr, *MCurBonus = nullptr,
-            *MCurLabour = nullptr, *MCurSettle = nullptr, *MCurSeverance = nullptr;
+            *MCurLabour = nullptr, *MCurSettle = nullptr, *MCurSeverance = nullptr,
+            *MCurBatch = nullptr;
     QAction *N5 = nullptr, *NSysCalc = nullptr;
     QAction *MHomePage = nullptr, *MFeedback = nullptr, *MUpdate = nullptr, *MAbout = nullptr,
             *N23 = nullptr;
@@ -62,10 +64,18 @@ class TFrmMain : public QMainWindow {
     void WebBrowser1TitleChange(const QString &Title);
     void MUpdateClick();
     void N23Click();
+    // The batch window, made when first asked for and brought to the front; with a path, the
+    // sheet is opened in it once the event loop is back.
+    TFrmBatch *OpenBatch(const QString &Path = {});
 
     static const QString ThreadFailedText;
     // The background fetch shows at most this much of the page in the caption.
     static constexpr qsizetype CaptionLimit = 200;
+
+  protected:
+    // A payroll sheet (.csv or .xlsx) dropped on the window opens in the batch window.
+    void dragEnterEvent(QDragEnterEvent *Event) override;
+    void dropEvent(QDropEvent *Event) override;
 
   private:
     void CreateMenus();
@@ -85,5 +95,6 @@ class TFrmMain : public QMainWindow {
 
     QActionGroup *CalculatorItems = nullptr;
     QPointer<QWidget> Page;
+    QPointer<TFrmBatch> Batch;
     QString PageClassName;
 };

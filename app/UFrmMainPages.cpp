@@ -107,4 +107,5 @@ void TFrmMain::WirePages() {
     BindItem<TFrmCurLabour>(this, MCurLabour);
     BindItem<TFrmCurSettle>(this, MCurSettle);
     BindItem<TFrmCurSeverance>(this, MCurSeverance);
+    connect(MCurBatch, &QAction::triggered, this, [this] { OpenBatch(); });
 }

@@ -8,6 +8,8 @@
 #include "app/UFrmMain.h"
 #include "app/UStartup.h"
 #include "common/UFileManager.h"
+#include "pages/UBatchModel.h"
+#include "pages/UFrmBatch.h"
 #include "pages/UFrmCurDeductions.h"
 #include "pages/UFrmGoldsSetup.h"
 #include "pages/UFrmMoney.h"
@@ -20,10 +22,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
@@ -84,6 +88,32 @@ const std::vector<Example> &Examples() {
         {"TFrmCurWage", {{"TxtIncome", "20000"}, {"TxtInsurance", "2000"}, {"TxtSpecial", "3000"}}},
     };
     return examples;
+}
+
+// A small payroll: five employees over the year, one of them with a wage that is not a number,
+// so that the batch window shows its results, its monthly totals and a rejected row.
+QByteArray SamplePayroll() {
+    struct Employee {
+        const char *Id, *Name;
+        int Wage, Insurance, Special;
+        const char *Mode;
+    };
+    static const Employee staff[] = {{"E001", "张伟", 20000, 2000, 3000, ""},
+                                     {"E002", "王芳", 12000, 1300, 1000, ""},
+                                     {"E003", "李娜", 35000, 3500, 4000, ""},
+                                     {"E004", "刘洋", 8000, 900, 0, "自1月"},
+                                     {"E005", "陈静", 15000, 1600, 2000, ""}};
+    QByteArray csv = "工号,姓名,月份,收入,免税收入,专项扣除,专项附加扣除,其他扣除,减除方式\n";
+    for (int month = 1; month <= 12; ++month) {
+        for (const Employee &e : staff) {
+            const bool wrong = month == 7 && QByteArray(e.Id) == "E005";
+            csv += QByteArray(e.Id) + "," + e.Name + "," + QByteArray::number(month) + "," +
+                   (wrong ? QByteArray("15000元") : QByteArray::number(e.Wage)) + ",0," +
+                   QByteArray::number(e.Insurance) + "," + QByteArray::number(e.Special) + ",0," +
+                   e.Mode + "\n";
+        }
+    }
+    return csv;
 }
 
 // Parameters of a typical city, so that the social insurance page and the parameter window show
@@ -216,6 +246,23 @@ int main(int argc, char *argv[]) {
         tour.Pages(main, main.N2);
         tour.Pages(main, main.MCurrent);
     }
+
+    QTemporaryDir payrolls;
+    const QString payroll = payrolls.filePath(QStringLiteral("工资表.csv"));
+    QFile file(payroll);
+    if (!file.open(QIODevice::WriteOnly) || file.write(SamplePayroll()) < 0)
+        std::fprintf(stderr, "no sample payroll: the batch window stays empty\n");
+    file.close();
+    TFrmBatch batch;
+    batch.resize(1240, 720);
+    tour.Window(&batch, QStringLiteral("TFrmBatch"), [&batch, &payroll] {
+        if (!batch.OpenFile(payroll) || !batch.Calculate())
+            return;
+        // The month's withholding in sight, beside the amounts it comes from.
+        const int tax =
+            batch.SheetModel()->InputColumnCount() + static_cast<int>(sheets::ResultColumn::Tax);
+        batch.GridSheet->scrollTo(batch.SheetModel()->index(0, tax));
+    });
 
     TFrmMoney money;
     tour.Window(&money, QStringLiteral("TFrmMoney"), [&money] {

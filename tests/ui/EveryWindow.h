@@ -4,6 +4,7 @@
 
 #include "app/UFrmMain.h"
 #include "pages/UFrmAnnualSalary.h"
+#include "pages/UFrmBatch.h"
 #include "pages/UFrmChance.h"
 #include "pages/UFrmCompany.h"
 #include "pages/UFrmCurBonus.h"
@@ -75,6 +76,7 @@ inline std::vector<Entry> All() {
             Of<TFrmCurSeverance>("CurSeverance"),
             Of<TFrmCurWage>("CurWage"),
             Of<TFrmCurDeductions>("CurDeductions"),
+            Of<TFrmBatch>("Batch"),
             Of<TFrmMoney>("Money"),
             Of<TFrmGoldsSetup>("GoldsSetup"),
             Of<TFrmFeedback>("Feedback"),

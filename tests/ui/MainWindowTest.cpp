@@ -103,6 +103,19 @@ TEST_F(MainWindow, MenuEntriesInOrderWithHiddenOnesPresent) {
         ASSERT_NE(Item(hidden), nullptr) << hidden;
         EXPECT_FALSE(Item(hidden)->isVisible()) << hidden;
     }
+    // The current-law entries: pages, then the two windows of their own, which take no check
+    // mark.
+    QStringList current;
+    QStringList windows;
+    for (QAction *action : Main.MCurrent->actions()) {
+        current << action->objectName();
+        if (!action->isCheckable())
+            windows << action->objectName();
+    }
+    EXPECT_EQ(current, (QStringList{"MCurWage", "MCurDeductions", "MCurBonus", "MCurLabour",
+                                    "MCurSettle", "MCurSeverance", "MCurBatch"}));
+    EXPECT_EQ(windows, (QStringList{"MCurDeductions", "MCurBatch"}));
+    EXPECT_EQ(Item("MCurBatch")->text(), "工资表批量计算...");
     QStringList menus;
     for (QAction *action : Main.MainMenu1->actions())
         menus << action->text();

@@ -1,0 +1,304 @@
+#include "pages/UBatchModel.h"
+
+#include <QBrush>
+#include <QColor>
+
+#include <algorithm>
+#include <numeric>
+#include <string_view>
+
+namespace {
+
+using sheets::Field;
+
+bool IsAmount(Field Role) {
+    switch (Role) {
+    case Field::Income:
+    case Field::Exempt:
+    case Field::Insurance:
+    case Field::Special:
+    case Field::Other:
+        return true;
+    default:
+        return false;
+    }
+}
+
+char FoldAscii(char C) {
+    return C >= 'A' && C <= 'Z' ? static_cast<char>(C - 'A' + 'a') : C;
+}
+
+// Latin letters in any case; other characters as they are. UTF-8 never uses an ASCII byte inside
+// a longer character, so a byte-wise search finds whole characters only.
+bool ContainsFolded(std::string_view Text, std::string_view Folded) {
+    return std::search(Text.begin(), Text.end(), Folded.begin(), Folded.end(),
+                       [](char a, char b) { return FoldAscii(a) == b; }) != Text.end();
+}
+
+} // namespace
+
+TBatchModel::TBatchModel(QObject *Parent) : QAbstractTableModel(Parent) {}
+
+void TBatchModel::SetSheet(std::shared_ptr<const sheets::PayrollSheet> Sheet) {
+    beginResetModel();
+    Data = std::move(Sheet);
+    Totals.reset();
+    Cursor = Data ? std::make_unique<sheets::WithholdingCursor>(*Data) : nullptr;
+    FilterText.clear();
+    SortColumn = -1;
+    SortOrder = Qt::AscendingOrder;
+    Sorted.resize(Data ? Data->RowCount() : 0);
+    std::iota(Sorted.begin(), Sorted.end(), 0u);
+    Sorted.shrink_to_fit();
+    Shown = Sorted;
+    endResetModel();
+}
+
+void TBatchModel::SetSummary(std::optional<sheets::PayrollSummary> Summary) {
+    if (!Data)
+        return;
+    const bool wasShown = Totals.has_value();
+    const int inputs = InputColumnCount();
+    if (Summary && !wasShown) {
+        beginInsertColumns({}, inputs, inputs + static_cast<int>(sheets::ResultColumnCount) - 1);
+        Totals = std::move(Summary);
+        endInsertColumns();
+    } else if (!Summary && wasShown) {
+        beginRemoveColumns({}, inputs, inputs + static_cast<int>(sheets::ResultColumnCount) - 1);
+        Totals.reset();
+        endRemoveColumns();
+    } else {
+        Totals = std::move(Summary);
+    }
+}
+
+void TBatchModel::SetFilter(const QString &Text) {
+    if (Text.trimmed() == FilterText)
+        return;
+    beginResetModel();
+    FilterText = Text.trimmed();
+    ApplyFilter();
+    endResetModel();
+}
+
+void TBatchModel::ApplyFilter() {
+    if (FilterText.isEmpty() || !Data) {
+        Shown = Sorted;
+        return;
+    }
+    std::string folded = FilterText.toUtf8().toStdString();
+    std::transform(folded.begin(), folded.end(), folded.begin(), FoldAscii);
+    const int id = Data->ColumnOf(Field::Id);
+    const int name = Data->ColumnOf(Field::Name);
+    Shown.clear();
+    for (const std::uint32_t row : Sorted) {
+        if ((id >= 0 && ContainsFolded(Data->TextOf(row, static_cast<std::size_t>(id)), folded)) ||
+            (name >= 0 &&
+             ContainsFolded(Data->TextOf(row, static_cast<std::size_t>(name)), folded)))
+            Shown.push_back(row);
+    }
+    Shown.shrink_to_fit();
+}
+
+int TBatchModel::ViewRow(std::size_t SheetRow) const {
+    const auto found = std::find(Shown.begin(), Shown.end(), static_cast<std::uint32_t>(SheetRow));
+    return found == Shown.end() ? -1 : static_cast<int>(found - Shown.begin());
+}
+
+int TBatchModel::InputColumnCount() const {
+    return Data ? static_cast<int>(Data->Columns().size()) : 0;
+}
+
+int TBatchModel::rowCount(const QModelIndex &Parent) const {
+    return Parent.isValid() ? 0 : static_cast<int>(Shown.size());
+}
+
+int TBatchModel::columnCount(const QModelIndex &Parent) const {
+    if (Parent.isValid())
+        return 0;
+    return InputColumnCount() + (Totals ? static_cast<int>(sheets::ResultColumnCount) : 0);
+}
+
+QString TBatchModel::Text(std::size_t Row, int Column) const {
+    const int inputs = InputColumnCount();
+    if (Column < inputs)
+        return Data->Cell(Row, static_cast<std::size_t>(Column));
+    const current::WageWithholding *month = Cursor->At(Row);
+    return month ? sheets::ResultText(*month, static_cast<sheets::ResultColumn>(Column - inputs))
+                 : QString();
+}
+
+QVariant TBatchModel::data(const QModelIndex &Index, int Role) const {
+    if (!Data || !Index.isValid() || Index.row() >= rowCount() || Index.column() >= columnCount())
+        return {};
+    const std::size_t row = SheetRow(Index.row());
+    const int column = Index.column();
+    const int inputs = InputColumnCount();
+    switch (Role) {
+    case Qt::DisplayRole:
+        return Text(row, column);
+    case Qt::TextAlignmentRole: {
+        const bool number = column >= inputs ||
+                            IsAmount(Data->Columns()[static_cast<std::size_t>(column)].Role) ||
+                            Data->Columns()[static_cast<std::size_t>(column)].Role == Field::Month;
+        return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+    }
+    case Qt::BackgroundRole:
+        // A row left out of the calculation, its employee's other rows included.
+        return Data->RowAccepted(row) ? QVariant() : QVariant(QBrush(QColor(255, 228, 228)));
+    default:
+        return {};
+    }
+}
+
+QVariant TBatchModel::headerData(int Section, Qt::Orientation Orientation, int Role) const {
+    if (Role != Qt::DisplayRole || !Data || Section < 0)
+        return {};
+    if (Orientation == Qt::Vertical) {
+        // The line of the file, as the list of rejected rows names it.
+        return Section < rowCount() ? QVariant(Data->Row(SheetRow(Section)).Line) : QVariant();
+    }
+    const int inputs = InputColumnCount();
+    if (Section < inputs)
+        return Data->Columns()[static_cast<std::size_t>(Section)].Title;
+    if (Section < columnCount())
+        return sheets::ResultTitle(static_cast<sheets::ResultColumn>(Section - inputs));
+    return {};
+}
+
+void TBatchModel::sort(int Column, Qt::SortOrder Order) {
+    if (Data && (Column != SortColumn || Order != SortOrder))
+        SetOrder(Column, Order, OrderBy(Column, Order));
+}
+
+void TBatchModel::SetOrder(int Column, Qt::SortOrder Order, std::vector<std::uint32_t> Rows) {
+    if (!Data || Rows.size() != Data->RowCount())
+        return;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    std::vector<std::uint32_t> rows;
+    rows.reserve(static_cast<std::size_t>(before.size()));
+    for (const QModelIndex &index : before)
+        rows.push_back(static_cast<std::uint32_t>(SheetRow(index.row())));
+    SortColumn = Column;
+    SortOrder = Order;
+    Sorted = std::move(Rows);
+    ApplyFilter();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        const int viewRow = ViewRow(rows[static_cast<std::size_t>(i)]);
+        after.append(viewRow < 0 ? QModelIndex() : index(viewRow, before[i].column()));
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+std::vector<std::uint32_t> TBatchModel::OrderBy(int Column, Qt::SortOrder Order) const {
+    std::vector<std::uint32_t> sorted(Data ? Data->RowCount() : 0);
+    std::iota(sorted.begin(), sorted.end(), 0u);
+    if (!Data || Column < 0 || Column >= columnCount())
+        return sorted;
+    const bool down = Order == Qt::DescendingOrder;
+    const auto by = [&sorted, down](auto Key) {
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [&Key, down](std::uint32_t a, std::uint32_t b) {
+                             return down ? Key(b) < Key(a) : Key(a) < Key(b);
+                         });
+    };
+    const sheets::PayrollSheet &sheet = *Data;
+    const int inputs = InputColumnCount();
+    if (Column >= inputs) {
+        const std::vector<current::Cents> keys =
+            ResultKeys(static_cast<sheets::ResultColumn>(Column - inputs));
+        std::stable_sort(sorted.begin(), sorted.end(), [&](std::uint32_t a, std::uint32_t b) {
+            const bool inA = sheet.RowAccepted(a);
+            const bool inB = sheet.RowAccepted(b);
+            if (inA != inB)
+                return inA;
+            return down ? keys[b] < keys[a] : keys[a] < keys[b];
+        });
+        return sorted;
+    }
+    const Field role = sheet.Columns()[static_cast<std::size_t>(Column)].Role;
+    if (IsAmount(role))
+        by([&sheet, role](std::uint32_t r) { return sheet.Amount(r, role); });
+    else if (role == Field::Month)
+        by([&sheet](std::uint32_t r) { return sheet.Row(r).Month; });
+    else
+        by([&sheet, Column](std::uint32_t r) {
+            return sheet.TextOf(r, static_cast<std::size_t>(Column));
+        });
+    return sorted;
+}
+
+std::vector<current::Cents> TBatchModel::ResultKeys(sheets::ResultColumn Column) const {
+    std::vector<current::Cents> keys(Data->RowCount(), 0);
+    for (std::uint32_t employee = 0; employee < Data->EmployeeCount(); ++employee) {
+        if (!Data->Accepted(employee))
+            continue;
+        const auto rows = Data->EmployeeRows(employee);
+        const std::vector<current::WageWithholding> months = sheets::Withhold(*Data, employee);
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            keys[rows[i]] = sheets::ResultValue(months[i], Column);
+    }
+    return keys;
+}
+
+TBatchErrorModel::TBatchErrorModel(QObject *Parent) : QAbstractTableModel(Parent) {}
+
+void TBatchErrorModel::SetSheet(std::shared_ptr<const sheets::PayrollSheet> Sheet) {
+    beginResetModel();
+    Data = std::move(Sheet);
+    endResetModel();
+}
+
+std::size_t TBatchErrorModel::SheetRow(int ErrorRow) const {
+    return Data->Errors()[static_cast<std::size_t>(ErrorRow)].Row;
+}
+
+int TBatchErrorModel::rowCount(const QModelIndex &Parent) const {
+    return Parent.isValid() || !Data ? 0 : static_cast<int>(Data->Errors().size());
+}
+
+int TBatchErrorModel::columnCount(const QModelIndex &Parent) const {
+    return Parent.isValid() ? 0 : 3;
+}
+
+QVariant TBatchErrorModel::data(const QModelIndex &Index, int Role) const {
+    if (!Data || !Index.isValid() || Index.row() >= rowCount())
+        return {};
+    const sheets::RowError &error = Data->Errors()[static_cast<std::size_t>(Index.row())];
+    if (Role == Qt::TextAlignmentRole && Index.column() == 0)
+        return QVariant::fromValue(Qt::AlignVCenter | Qt::AlignRight);
+    if (Role != Qt::DisplayRole && Role != Qt::ToolTipRole)
+        return {};
+    switch (Index.column()) {
+    case 0:
+        return error.Line;
+    case 1:
+        return error.Column < Data->Columns().size() ? Data->Columns()[error.Column].Title
+                                                     : tr("第%1列").arg(error.Column + 1);
+    default: {
+        // The message without the place the first two columns already give.
+        const QString message = Data->Message(error);
+        const qsizetype colon = message.indexOf(QStringLiteral("："));
+        return colon < 0 ? message : message.mid(colon + 1);
+    }
+    }
+}
+
+QVariant TBatchErrorModel::headerData(int Section, Qt::Orientation Orientation, int Role) const {
+    if (Role != Qt::DisplayRole || Orientation != Qt::Horizontal)
+        return {};
+    switch (Section) {
+    case 0:
+        return tr("行");
+    case 1:
+        return tr("列");
+    case 2:
+        return tr("原因");
+    default:
+        return {};
+    }
+}

@@ -1,0 +1,94 @@
+#pragma once
+// The payroll sheet of the batch window as a table: the sheet's compact rows served cell by cell
+// when a view asks, the input columns and, once the sheet is calculated, the result columns after
+// them. Nothing is made per cell up front: a cell's text is made when it is painted, and an
+// employee's year is computed when one of their rows is first painted (a microsecond). Sorting
+// and filtering reorder a list of row numbers, four bytes a row.
+//
+// The sheet itself is read, summarised and written by the sheets library in the window's worker
+// thread; the model takes the finished sheet and summary on the interface thread.
+
+#include "sheets/PayrollSheet.h"
+#include "sheets/Withholding.h"
+
+#include <QAbstractTableModel>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class TBatchModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    explicit TBatchModel(QObject *Parent = nullptr);
+
+    // Shows a sheet just read: in the file's order, unfiltered, without results.
+    void SetSheet(std::shared_ptr<const sheets::PayrollSheet> Sheet);
+    // Shows the result columns of a calculated sheet, or hides them (no summary).
+    void SetSummary(std::optional<sheets::PayrollSummary> Summary);
+
+    bool HasSheet() const { return Data != nullptr; }
+    const sheets::PayrollSheet &Sheet() const { return *Data; }
+    std::shared_ptr<const sheets::PayrollSheet> SharedSheet() const { return Data; }
+    const std::optional<sheets::PayrollSummary> &Summary() const { return Totals; }
+
+    // Shows only the rows whose 工号 or 姓名 contains Text (any case); an empty text shows all.
+    void SetFilter(const QString &Text);
+    const QString &Filter() const { return FilterText; }
+
+    // The sheet's row shown at a row of the table, and back; -1 for a row not shown.
+    std::size_t SheetRow(int ViewRow) const { return Shown[static_cast<std::size_t>(ViewRow)]; }
+    int ViewRow(std::size_t SheetRow) const;
+    // Where the result columns begin.
+    int InputColumnCount() const;
+
+    int rowCount(const QModelIndex &Parent = {}) const override;
+    int columnCount(const QModelIndex &Parent = {}) const override;
+    QVariant data(const QModelIndex &Index, int Role = Qt::DisplayRole) const override;
+    QVariant headerData(int Section, Qt::Orientation Orientation,
+                        int Role = Qt::DisplayRole) const override;
+    // A stable sort of the rows by the column; a column out of range gives the file's order back.
+    void sort(int Column, Qt::SortOrder Order = Qt::AscendingOrder) override;
+    // The same in two steps, so that a million rows are ordered in a worker thread: the order
+    // (reads the sheet only, while nothing else changes the model), then shown.
+    std::vector<std::uint32_t> OrderBy(int Column, Qt::SortOrder Order) const;
+    void SetOrder(int Column, Qt::SortOrder Order, std::vector<std::uint32_t> Rows);
+    int SortedColumn() const { return SortColumn; }
+    Qt::SortOrder SortedOrder() const { return SortOrder; }
+
+  private:
+    QString Text(std::size_t Row, int Column) const;
+    void ApplyFilter();
+    // One result column for every row, rows left out last whichever the order.
+    std::vector<current::Cents> ResultKeys(sheets::ResultColumn Column) const;
+
+    std::shared_ptr<const sheets::PayrollSheet> Data;
+    std::optional<sheets::PayrollSummary> Totals;
+    std::vector<std::uint32_t> Sorted; // every row, in the order sorted
+    std::vector<std::uint32_t> Shown;  // the rows of Sorted that pass the filter
+    QString FilterText;
+    int SortColumn = -1;
+    Qt::SortOrder SortOrder = Qt::AscendingOrder;
+    // Views ask row by row and mostly for neighbours: the last employee's year is kept.
+    mutable std::unique_ptr<sheets::WithholdingCursor> Cursor;
+};
+
+// The rejected rows of a sheet: line, column and reason, served from the sheet's fault list.
+class TBatchErrorModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    explicit TBatchErrorModel(QObject *Parent = nullptr);
+
+    void SetSheet(std::shared_ptr<const sheets::PayrollSheet> Sheet);
+    // The sheet's row of a listed fault.
+    std::size_t SheetRow(int ErrorRow) const;
+
+    int rowCount(const QModelIndex &Parent = {}) const override;
+    int columnCount(const QModelIndex &Parent = {}) const override;
+    QVariant data(const QModelIndex &Index, int Role = Qt::DisplayRole) const override;
+    QVariant headerData(int Section, Qt::Orientation Orientation,
+                        int Role = Qt::DisplayRole) const override;
+
+  private:
+    std::shared_ptr<const sheets::PayrollSheet> Data;
+};

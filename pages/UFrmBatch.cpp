@@ -1,0 +1,508 @@
+#include "pages/UFrmBatch.h"
+
+#include "common/UCurrentPage.h"
+#include "common/UMsgBox.h"
+#include "pages/UBatchModel.h"
+#include "sheets/PayrollIo.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <atomic>
+
+namespace {
+
+constexpr int ProgressSteps = 1000;
+
+QString Dash() {
+    return QStringLiteral("—");
+}
+
+bool IsSheetFile(const QString &Path) {
+    const QString suffix = QFileInfo(Path).suffix().toLower();
+    return suffix == QLatin1String("csv") || suffix == QLatin1String("xlsx");
+}
+
+} // namespace
+
+TFrmBatch::TFrmBatch(QWidget *Parent) : QWidget(Parent, Qt::Window) {
+    setObjectName(QStringLiteral("FrmBatch"));
+    setAcceptDrops(true);
+    resize(1100, 700);
+    Model = new TBatchModel(this);
+    Errors = new TBatchErrorModel(this);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(BuildButtons());
+    layout->addWidget(BuildTables(), 1);
+    layout->addWidget(BuildSummary());
+    ShowSheetTitle();
+    ShowSummary();
+}
+
+TFrmBatch::~TFrmBatch() = default;
+
+QProgressDialog *TFrmBatch::RunProgress() const {
+    return Running;
+}
+
+QLayout *TFrmBatch::BuildButtons() {
+    const auto button = [this](const QString &Name, const QString &Text) {
+        auto *b = new QPushButton(Text, this);
+        b->setObjectName(Name);
+        return b;
+    };
+    BtnOpen = button(QStringLiteral("BtnOpen"), tr("打开..."));
+    BtnCalc = button(QStringLiteral("BtnCalc"), tr("计算"));
+    BtnSave = button(QStringLiteral("BtnSave"), tr("另存为..."));
+    BtnTemplate = button(QStringLiteral("BtnTemplate"), tr("模板..."));
+    BtnOpen->setToolTip(tr("打开CSV文件或Excel工作簿（.xlsx）"));
+    BtnTemplate->setToolTip(tr("写出只有标题行和一名示例员工的空白工资表"));
+    connect(BtnOpen, &QPushButton::clicked, this, &TFrmBatch::BtnOpenClick);
+    connect(BtnCalc, &QPushButton::clicked, this, &TFrmBatch::Calculate);
+    connect(BtnSave, &QPushButton::clicked, this, &TFrmBatch::BtnSaveClick);
+    connect(BtnTemplate, &QPushButton::clicked, this, &TFrmBatch::BtnTemplateClick);
+
+    TxtFilter = new QLineEdit(this);
+    TxtFilter->setObjectName(QStringLiteral("TxtFilter"));
+    TxtFilter->setPlaceholderText(tr("工号或姓名"));
+    TxtFilter->setClearButtonEnabled(true);
+    TxtFilter->setAccessibleName(tr("筛选"));
+    TxtFilter->setMaximumWidth(220);
+    FilterPause = new QTimer(this);
+    FilterPause->setSingleShot(true);
+    FilterPause->setInterval(250);
+    connect(TxtFilter, &QLineEdit::textChanged, FilterPause, qOverload<>(&QTimer::start));
+    connect(FilterPause, &QTimer::timeout, this, [this] { Model->SetFilter(TxtFilter->text()); });
+    auto *caption = new QLabel(tr("筛选："), this);
+    caption->setBuddy(TxtFilter);
+
+    auto *row = new QHBoxLayout;
+    for (QPushButton *b : {BtnOpen, BtnCalc, BtnSave, BtnTemplate})
+        row->addWidget(b);
+    row->addStretch(1);
+    row->addWidget(caption);
+    row->addWidget(TxtFilter);
+    return row;
+}
+
+QWidget *TFrmBatch::BuildTables() {
+    auto *split = new QSplitter(Qt::Horizontal, this);
+
+    GridSheet = new QTableView(split);
+    GridSheet->setObjectName(QStringLiteral("GridSheet"));
+    GridSheet->setAccessibleName(tr("工资表"));
+    GridSheet->setModel(Model);
+    GridSheet->setSelectionBehavior(QAbstractItemView::SelectRows);
+    GridSheet->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    GridSheet->setWordWrap(false);
+    // A million rows: every row of one height, never measured one by one.
+    QHeaderView *rows = GridSheet->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(fontMetrics().height() + 6);
+    GridSheet->horizontalHeader()->setResizeContentsPrecision(100);
+    // Sorted as the view would sort it, but in the worker.
+    QHeaderView *columns = GridSheet->horizontalHeader();
+    columns->setSortIndicator(-1, Qt::AscendingOrder);
+    columns->setSectionsClickable(true);
+    columns->setSortIndicatorShown(true);
+    connect(columns, &QHeaderView::sortIndicatorChanged, this, &TFrmBatch::SortBy);
+
+    auto *errors = new QWidget(split);
+    auto *errorLayout = new QVBoxLayout(errors);
+    errorLayout->setContentsMargins(0, 0, 0, 0);
+    LblErrors = new QLabel(errors);
+    LblErrors->setObjectName(QStringLiteral("LblErrors"));
+    LblErrors->setAccessibleName(tr("未计算的行"));
+    GridErrors = new QTableView(errors);
+    GridErrors->setObjectName(QStringLiteral("GridErrors"));
+    GridErrors->setAccessibleName(tr("未计算的行"));
+    GridErrors->setModel(Errors);
+    GridErrors->setSelectionBehavior(QAbstractItemView::SelectRows);
+    GridErrors->setSelectionMode(QAbstractItemView::SingleSelection);
+    GridErrors->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    GridErrors->setWordWrap(false);
+    GridErrors->verticalHeader()->hide();
+    GridErrors->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    GridErrors->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    GridErrors->horizontalHeader()->setStretchLastSection(true);
+    GridErrors->setToolTip(tr("双击一行，在工资表中选中它"));
+    connect(GridErrors, &QTableView::doubleClicked, this, &TFrmBatch::GridErrorsDoubleClick);
+    errorLayout->addWidget(LblErrors);
+    errorLayout->addWidget(GridErrors, 1);
+
+    split->addWidget(GridSheet);
+    split->addWidget(errors);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+    split->setSizes({780, 300});
+    return split;
+}
+
+QWidget *TFrmBatch::BuildSummary() {
+    auto *box = new QGroupBox(tr("汇总"), this);
+    auto *grid = new QGridLayout(box);
+    TxtCounts = new QLabel(box);
+    TxtCounts->setObjectName(QStringLiteral("TxtCounts"));
+    TxtCounts->setAccessibleName(tr("人数与行数"));
+    grid->addWidget(TxtCounts, 0, 0, 1, 13);
+    for (int month = 0; month < 12; ++month) {
+        auto *caption = new QLabel(tr("%1月").arg(month + 1), box);
+        caption->setAlignment(Qt::AlignRight);
+        TxtMonthTax[month] = new QLabel(box);
+        TxtMonthTax[month]->setObjectName(QStringLiteral("TxtMonthTax%1").arg(month + 1));
+        TxtMonthTax[month]->setAccessibleName(tr("%1月预扣税额").arg(month + 1));
+        TxtMonthTax[month]->setAlignment(Qt::AlignRight);
+        TxtMonthTax[month]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grid->addWidget(caption, 1, month);
+        grid->addWidget(TxtMonthTax[month], 2, month);
+    }
+    auto *year = new QLabel(tr("全年"), box);
+    year->setAlignment(Qt::AlignRight);
+    TxtYearTax = new QLabel(box);
+    TxtYearTax->setObjectName(QStringLiteral("TxtYearTax"));
+    TxtYearTax->setAccessibleName(tr("全年预扣税额"));
+    TxtYearTax->setAlignment(Qt::AlignRight);
+    TxtYearTax->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = TxtYearTax->font();
+    bold.setBold(true);
+    TxtYearTax->setFont(bold);
+    year->setFont(bold);
+    grid->addWidget(year, 1, 12);
+    grid->addWidget(TxtYearTax, 2, 12);
+    TxtStatus = new QLabel(box);
+    TxtStatus->setObjectName(QStringLiteral("TxtStatus"));
+    TxtStatus->setAccessibleName(tr("状态"));
+    TxtStatus->setWordWrap(true);
+    grid->addWidget(TxtStatus, 3, 0, 1, 13);
+    return box;
+}
+
+void TFrmBatch::ShowSheetTitle() {
+    const QString title = tr("工资表批量计算");
+    setWindowTitle(SheetPath.isEmpty()
+                       ? title
+                       : tr("%1 - %2").arg(title, QDir::toNativeSeparators(SheetPath)));
+}
+
+void TFrmBatch::ShowSummary() {
+    const int rejected = Errors->rowCount();
+    LblErrors->setText(rejected == 0 ? tr("未计算的行：无")
+                                     : tr("未计算的行（%1处错误，双击定位）：").arg(rejected));
+    const auto &summary = Model->Summary();
+    for (int month = 0; month < 12; ++month)
+        TxtMonthTax[month]->setText(summary ? TCurrentPage::Amount(summary->MonthTax[month])
+                                            : Dash());
+    TxtYearTax->setText(summary ? TCurrentPage::Amount(summary->YearTax) : Dash());
+    if (!Model->HasSheet()) {
+        TxtCounts->setText(tr("打开一份工资表（CSV或Excel），或把文件拖到这里。"));
+        return;
+    }
+    const sheets::PayrollSheet &sheet = Model->Sheet();
+    if (!summary) {
+        TxtCounts->setText(tr("员工%1人，%2行；点“计算”得出各月预扣税额。")
+                               .arg(sheet.AcceptedEmployeeCount())
+                               .arg(sheet.AcceptedRowCount()));
+        return;
+    }
+    QString counts = tr("员工%1人，%2行").arg(summary->Employees).arg(summary->Rows);
+    if (summary->RejectedRows > 0)
+        counts += tr("；另有%1人、%2行因错误未计算")
+                      .arg(summary->RejectedEmployees)
+                      .arg(summary->RejectedRows);
+    TxtCounts->setText(counts + tr("。本月应预扣税额合计："));
+}
+
+void TFrmBatch::SetBusy(bool Busy) {
+    for (QWidget *w : std::initializer_list<QWidget *>{BtnOpen, BtnCalc, BtnSave, BtnTemplate,
+                                                       TxtFilter, GridSheet, GridErrors})
+        w->setEnabled(!Busy);
+}
+
+void TFrmBatch::RunInWorker(const QString &Label,
+                            const std::function<void(const sheets::Progress &)> &Work,
+                            bool Counted) {
+    std::atomic<bool> cancelled{false};
+    QProgressDialog dialog(Label, tr("取消"), 0, Counted ? ProgressSteps : 0, this);
+    dialog.setObjectName(QStringLiteral("ProgressRun"));
+    if (!Counted)
+        dialog.setCancelButton(nullptr); // short, and nothing to stop it half way
+    dialog.setWindowTitle(tr("工资表批量计算"));
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setAutoReset(false);
+    dialog.setAutoClose(false);
+    dialog.setMinimumDuration(300);
+    dialog.setValue(0);
+    connect(&dialog, &QProgressDialog::canceled, this, [&cancelled] { cancelled = true; });
+    Running = &dialog;
+
+    // The worker waits while its progress is shown here (a few hundred times a run): a cancel
+    // made on seeing a report is seen by the worker right after it, and the relay never holds
+    // a report beyond the run.
+    QObject relay;
+    // On this thread: the dialog follows the work, and a cancel through the dialog's slot
+    // rather than its button (closing the window) reaches the worker too.
+    const auto shown = [&dialog, &cancelled, this](qint64 Done, qint64 Total) {
+        if (Total > 0 && !dialog.wasCanceled())
+            dialog.setValue(
+                static_cast<int>(std::min<qint64>(ProgressSteps, Done * ProgressSteps / Total)));
+        emit Progressed(Done, Total);
+        if (dialog.wasCanceled())
+            cancelled = true;
+    };
+    const sheets::Progress hooks{[&relay, &shown](qint64 Done, qint64 Total) {
+                                     QMetaObject::invokeMethod(
+                                         &relay, [&shown, Done, Total] { shown(Done, Total); },
+                                         Qt::BlockingQueuedConnection);
+                                 },
+                                 [&cancelled] { return cancelled.load(); }};
+
+    SetBusy(true);
+    QEventLoop loop;
+    QThread *worker = QThread::create([&Work, &hooks] { Work(hooks); });
+    connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
+    worker->start();
+    loop.exec();
+    worker->wait();
+    delete worker;
+    Running = nullptr;
+    SetBusy(false);
+}
+
+bool TFrmBatch::OpenFile(const QString &Path) {
+    if (Running)
+        return false;
+    sheets::ReadOutcome read;
+    RunInWorker(
+        tr("正在读取%1…").arg(QFileInfo(Path).fileName()),
+        [&read, &Path](const sheets::Progress &Hooks) { read = sheets::ReadPayroll(Path, Hooks); });
+    if (read.Result == sheets::Status::Failed) {
+        MsgBox::Show(this, tr("无法打开工资表：%1").arg(read.Error));
+        return false;
+    }
+    if (read.Result != sheets::Status::Done)
+        return false;
+    auto sheet = std::make_shared<const sheets::PayrollSheet>(std::move(read.Sheet));
+    {
+        const QSignalBlocker quiet(TxtFilter);
+        TxtFilter->clear();
+        FilterPause->stop();
+        const QSignalBlocker unsorted(GridSheet->horizontalHeader());
+        GridSheet->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    }
+    Model->SetSheet(sheet);
+    Errors->SetSheet(sheet);
+    SheetPath = QFileInfo(Path).absoluteFilePath();
+    ShowSheetTitle();
+    ShowSummary();
+    GridSheet->resizeColumnsToContents();
+    GridErrors->resizeColumnToContents(0);
+    GridErrors->resizeColumnToContents(1);
+    TxtStatus->setText(tr("已打开%1。").arg(QDir::toNativeSeparators(SheetPath)));
+    return true;
+}
+
+bool TFrmBatch::Calculate() {
+    if (Running)
+        return false;
+    if (!Model->HasSheet()) {
+        MsgBox::Show(this, tr("请先打开一份工资表。"));
+        return false;
+    }
+    const std::shared_ptr<const sheets::PayrollSheet> sheet = Model->SharedSheet();
+    std::optional<sheets::PayrollSummary> summary;
+    RunInWorker(tr("正在计算每位员工的累计预扣…"),
+                [&summary, &sheet](const sheets::Progress &Hooks) {
+                    summary = sheets::Summarize(*sheet, Hooks);
+                });
+    if (!summary)
+        return false;
+    Model->SetSummary(std::move(summary));
+    ShowSummary();
+    const int inputs = Model->InputColumnCount();
+    for (int column = inputs; column < Model->columnCount(); ++column)
+        GridSheet->resizeColumnToContents(column);
+    TxtStatus->setText(tr("已计算。"));
+    return true;
+}
+
+bool TFrmBatch::SaveFile(const QString &Path) {
+    if (Running)
+        return false;
+    if (!Model->HasSheet()) {
+        MsgBox::Show(this, tr("请先打开一份工资表。"));
+        return false;
+    }
+    const std::shared_ptr<const sheets::PayrollSheet> sheet = Model->SharedSheet();
+    sheets::WriteOutcome written;
+    RunInWorker(tr("正在保存%1…").arg(QFileInfo(Path).fileName()),
+                [&written, &sheet, &Path](const sheets::Progress &Hooks) {
+                    written = sheets::WritePayroll(Path, *sheet, Hooks);
+                });
+    if (written.Result == sheets::Status::Failed) {
+        MsgBox::Show(this, tr("保存失败，原有文件未被改动：%1").arg(written.Error));
+        return false;
+    }
+    if (written.Result != sheets::Status::Done) {
+        TxtStatus->setText(tr("已取消保存，原有文件未被改动。"));
+        return false;
+    }
+    TxtStatus->setText(tr("已保存到%1。").arg(QDir::toNativeSeparators(Path)));
+    return true;
+}
+
+bool TFrmBatch::SaveTemplate(const QString &Path) {
+    if (Running)
+        return false;
+    const sheets::WriteOutcome written = sheets::WriteTemplate(Path);
+    if (written.Result != sheets::Status::Done) {
+        MsgBox::Show(this, tr("模板未能写出：%1").arg(written.Error));
+        return false;
+    }
+    TxtStatus->setText(
+        tr("模板已写到%1，填好后用“打开...”读入。").arg(QDir::toNativeSeparators(Path)));
+    return true;
+}
+
+QString TFrmBatch::AskPath(bool Saving, const QString &Caption, const QString &Suggested) {
+    const QString csv = tr("CSV文件 (*.csv)");
+    const QString xlsx = tr("Excel工作簿 (*.xlsx)");
+    QFileDialog dialog(this, Caption, Suggested);
+    dialog.setObjectName(QStringLiteral("FileDialog"));
+    if (Saving) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters({csv, xlsx});
+        if (sheets::KindOf(Suggested) == sheets::SheetKind::Xlsx)
+            dialog.selectNameFilter(xlsx);
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setNameFilters({tr("工资表 (*.csv *.xlsx)"), tr("所有文件 (*)")});
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    QString path = dialog.selectedFiles().constFirst();
+    if (Saving && QFileInfo(path).suffix().isEmpty())
+        path +=
+            dialog.selectedNameFilter() == xlsx ? QStringLiteral(".xlsx") : QStringLiteral(".csv");
+    return path;
+}
+
+void TFrmBatch::BtnOpenClick() {
+    const QString folder = SheetPath.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : QFileInfo(SheetPath).absolutePath();
+    const QString path = AskPath(false, tr("打开工资表"), folder);
+    if (!path.isEmpty())
+        OpenFile(path);
+}
+
+void TFrmBatch::BtnSaveClick() {
+    if (!Model->HasSheet()) {
+        MsgBox::Show(this, tr("请先打开一份工资表。"));
+        return;
+    }
+    const QFileInfo shown(SheetPath);
+    const QString suggested = shown.absoluteDir().filePath(
+        tr("%1-预扣.%2").arg(shown.completeBaseName(), shown.suffix()));
+    const QString path = AskPath(true, tr("工资表另存为"), suggested);
+    if (!path.isEmpty())
+        SaveFile(path);
+}
+
+void TFrmBatch::BtnTemplateClick() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path =
+        AskPath(true, tr("写出工资表模板"), QDir(folder).filePath(tr("工资表模板.xlsx")));
+    if (!path.isEmpty())
+        SaveTemplate(path);
+}
+
+void TFrmBatch::GridErrorsDoubleClick(const QModelIndex &Index) {
+    if (!Index.isValid() || !Model->HasSheet())
+        return;
+    const std::size_t row = Errors->SheetRow(Index.row());
+    int shown = Model->ViewRow(row);
+    if (shown < 0) {
+        // Filtered out: the whole sheet again, so that the row can be shown.
+        TxtFilter->clear();
+        FilterPause->stop();
+        Model->SetFilter({});
+        shown = Model->ViewRow(row);
+    }
+    if (shown < 0)
+        return;
+    GridSheet->selectRow(shown);
+    GridSheet->scrollTo(Model->index(shown, 0), QAbstractItemView::PositionAtCenter);
+    GridSheet->setFocus();
+}
+
+void TFrmBatch::SortBy(int Column, Qt::SortOrder Order) {
+    QHeaderView *columns = GridSheet->horizontalHeader();
+    if (Running || !Model->HasSheet()) {
+        // Nothing to sort (or a run under way): the indicator shows what the rows are.
+        const QSignalBlocker quiet(columns);
+        columns->setSortIndicator(Model->SortedColumn(), Model->SortedOrder());
+        return;
+    }
+    std::vector<std::uint32_t> rows;
+    const TBatchModel *model = Model;
+    RunInWorker(
+        tr("正在排序…"),
+        [&rows, model, Column, Order](const sheets::Progress &) {
+            rows = model->OrderBy(Column, Order);
+        },
+        false);
+    Model->SetOrder(Column, Order, std::move(rows));
+}
+
+void TFrmBatch::closeEvent(QCloseEvent *Event) {
+    // A run under way is cancelled rather than left without its window.
+    if (Running) {
+        Running->cancel();
+        Event->ignore();
+        return;
+    }
+    QWidget::closeEvent(Event);
+}
+
+QString TFrmBatch::DroppedSheet(const QMimeData *Data) {
+    if (!Data || !Data->hasUrls() || Data->urls().size() != 1)
+        return {};
+    const QUrl url = Data->urls().constFirst();
+    const QString path = url.toLocalFile();
+    return url.isLocalFile() && IsSheetFile(path) ? path : QString();
+}
+
+void TFrmBatch::dragEnterEvent(QDragEnterEvent *Event) {
+    if (!Running && !DroppedSheet(Event->mimeData()).isEmpty())
+        Event->acceptProposedAction();
+}
+
+void TFrmBatch::dropEvent(QDropEvent *Event) {
+    const QString path = DroppedSheet(Event->mimeData());
+    if (path.isEmpty() || Running)
+        return;
+    Event->acceptProposedAction();
+    // Not inside the drop: the source waits for it to end.
+    QMetaObject::invokeMethod(
+        this, [this, path] { OpenFile(path); }, Qt::QueuedConnection);
+}

@@ -1,0 +1,94 @@
+#pragma once
+// The batch window (工资表批量计算): a payroll sheet of employees × months opened from CSV or
+// Excel, shown as a table, calculated by cumulative withholding for every employee, summed up by
+// month and saved back as CSV or Excel. Reading, calculating and saving run in a worker thread
+// behind a progress dialog that can cancel them; the window paints meanwhile, and what a
+// cancelled or failed run had done is dropped whole, so the window keeps what it showed.
+
+#include "sheets/Progress.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QMimeData;
+class QModelIndex;
+class QProgressDialog;
+class QPushButton;
+class QTableView;
+class QTimer;
+class TBatchErrorModel;
+class TBatchModel;
+
+class TFrmBatch : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TFrmBatch(QWidget *Parent = nullptr);
+    ~TFrmBatch() override;
+
+    // The one local .csv or .xlsx file a drag carries; empty for anything else.
+    static QString DroppedSheet(const QMimeData *Data);
+
+    QPushButton *BtnOpen, *BtnCalc, *BtnSave, *BtnTemplate;
+    QLineEdit *TxtFilter;
+    QTableView *GridSheet, *GridErrors;
+    QLabel *LblErrors;
+    QLabel *TxtCounts, *TxtYearTax, *TxtStatus;
+    QLabel *TxtMonthTax[12];
+
+    TBatchModel *SheetModel() const { return Model; }
+    TBatchErrorModel *ErrorModel() const { return Errors; }
+    // The progress dialog of the run under way, if any.
+    QProgressDialog *RunProgress() const;
+
+  public slots:
+    // What the buttons do once their file dialog has given a path. Each reports a failure in a
+    // message box and gives false; a cancelled run gives false too and changes nothing.
+    bool OpenFile(const QString &Path);
+    bool Calculate();
+    bool SaveFile(const QString &Path);
+    bool SaveTemplate(const QString &Path);
+
+    void BtnOpenClick();
+    void BtnSaveClick();
+    void BtnTemplateClick();
+    void GridErrorsDoubleClick(const QModelIndex &Index);
+    // A click on a column's title: the rows ordered by it in the worker.
+    void SortBy(int Column, Qt::SortOrder Order);
+
+  signals:
+    // How far the run under way has got, on the interface thread; the worker waits until this
+    // has been handled, so that a cancel made here stops it at once.
+    void Progressed(qint64 Done, qint64 Total);
+
+  protected:
+    void closeEvent(QCloseEvent *Event) override;
+    void dragEnterEvent(QDragEnterEvent *Event) override;
+    void dropEvent(QDropEvent *Event) override;
+
+  private:
+    QLayout *BuildButtons();
+    QWidget *BuildTables();
+    QWidget *BuildSummary();
+    void ShowSummary();
+    void ShowSheetTitle();
+    // Runs Work in a worker thread behind a progress dialog labelled Label and returns when it
+    // has ended, finished or cancelled.
+    void RunInWorker(const QString &Label,
+                     const std::function<void(const sheets::Progress &)> &Work,
+                     bool Counted = true);
+    void SetBusy(bool Busy);
+    // A path from a file dialog; empty when the user cancels. Saving adds the chosen kind's
+    // extension to a name without one.
+    QString AskPath(bool Saving, const QString &Caption, const QString &Suggested);
+
+    TBatchModel *Model;
+    TBatchErrorModel *Errors;
+    QString SheetPath;
+    QPointer<QProgressDialog> Running;
+    // Typing in the filter waits for a pause before a million rows are searched.
+    QTimer *FilterPause;
+};

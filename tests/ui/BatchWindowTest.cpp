@@ -1,0 +1,440 @@
+// The batch window driven as a user drives it: files written in temporary folders, opened,
+// calculated, filtered, sorted and saved through the buttons and the file dialogs, rejected rows
+// found by a double-click, broken files refused, and a long run cancelled half way.
+
+#include "app/UFrmMain.h"
+#include "pages/UBatchModel.h"
+#include "pages/UFrmBatch.h"
+#include "sheets/PayrollIo.h"
+#include "sheets/Withholding.h"
+#include "support/ReadOnlyFolder.h"
+#include "support/UiTestSupport.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+using namespace UiTest;
+
+namespace {
+
+const QByteArray Header = "工号,姓名,月份,收入,免税收入,专项扣除,专项附加扣除,其他扣除,减除方式\n";
+
+// 20000 a month with 2000 of social insurance and 3000 of special deductions: 10000 taxable a
+// month, 300.00 withheld in January to March, 580.00 in April, 1000.00 after.
+QByteArray Months(const QByteArray &Id, const QByteArray &Name, int Count) {
+    QByteArray rows;
+    for (int month = 1; month <= Count; ++month)
+        rows += Id + "," + Name + "," + QByteArray::number(month) + ",20000,0,2000,3000,0,\n";
+    return rows;
+}
+
+// Two employees, the whole year and the first quarter, and a third with a wrong amount on the
+// last line (18), who is left out.
+QByteArray SmallSheet() {
+    return Header + Months("E001", "张三", 12) + Months("E002", "李四", 3) +
+           "E003,王五,1,8000,0,800,0,0,\n" + "E003,王五,2,abc,0,800,0,0,\n";
+}
+constexpr int BadLine = 18;
+
+QString WriteFile(const QTemporaryDir &Dir, const QString &Name, const QByteArray &Bytes) {
+    const QString path = Dir.filePath(Name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(Bytes);
+    return path;
+}
+
+QByteArray ReadBytes(const QString &Path) {
+    QFile file(Path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs Action, which opens a modal window of the class T, and lets Answer deal with it.
+template <class T>
+bool AnswerModal(const std::function<void()> &Action, const std::function<void(T *)> &Answer) {
+    bool seen = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *modal = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!modal || seen)
+            return;
+        seen = true;
+        Answer(modal);
+    });
+    poll.start();
+    Action();
+    poll.stop();
+    return seen;
+}
+
+// The text of the message box Action shows, closed with its button; empty when none shows.
+QString MessageOf(const std::function<void()> &Action) {
+    QString text;
+    AnswerModal<QMessageBox>(Action, [&text](QMessageBox *box) {
+        text = box->text();
+        box->accept();
+    });
+    return text;
+}
+
+// Clicks Button, whose file dialog is answered with Path.
+bool ClickAndChoose(QPushButton *Button, const QString &Path) {
+    return AnswerModal<QFileDialog>([Button] { Click(Button); },
+                                    [&Path](QFileDialog *dialog) {
+                                        dialog->selectFile(Path);
+                                        static_cast<QDialog *>(dialog)->accept();
+                                    });
+}
+
+// Typed key by key, as an input method hands over characters that no key stands for.
+void TypeText(QLineEdit *Edit, const QString &Text) {
+    Edit->setFocus();
+    for (const QChar c : Text)
+        QTest::sendKeyEvent(QTest::Click, Edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+QString Shown(const QLabel *Label) {
+    return Label->text();
+}
+
+QString Cents(int Yuan) {
+    return QString::number(Yuan) + ".00";
+}
+
+class BatchWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(Dir.isValid());
+        ShowActive(&Window);
+    }
+    // The sheet as it shows it: the cell under a column title, for each row of the table.
+    QString CellAt(int Row, const QString &Title) {
+        TBatchModel *model = Window.SheetModel();
+        for (int column = 0; column < model->columnCount(); ++column)
+            if (model->headerData(column, Qt::Horizontal).toString() == Title)
+                return model->index(Row, column).data().toString();
+        ADD_FAILURE() << "no column " << Title.toStdString();
+        return {};
+    }
+    int LineAt(int Row) { return Window.SheetModel()->headerData(Row, Qt::Vertical).toInt(); }
+    // The lines of the selected rows of the table.
+    QList<int> SelectedLines() {
+        QList<int> lines;
+        for (const QModelIndex &index : Window.GridSheet->selectionModel()->selectedRows())
+            lines << LineAt(index.row());
+        return lines;
+    }
+    void OpenSmallSheet() {
+        const QString path = WriteFile(Dir, "工资.csv", SmallSheet());
+        ASSERT_TRUE(ClickAndChoose(Window.BtnOpen, path));
+        ASSERT_EQ(Window.SheetModel()->rowCount(), 17);
+    }
+    QTemporaryDir Dir;
+    TFrmBatch Window;
+};
+
+TEST_F(BatchWindow, OpenedSheetShowsTheInputColumnsAndTheRejectedRow) {
+    OpenSmallSheet();
+    EXPECT_TRUE(Window.windowTitle().contains("工资.csv"));
+    EXPECT_EQ(Window.SheetModel()->columnCount(), 9);
+    EXPECT_EQ(CellAt(0, "工号"), "E001");
+    EXPECT_EQ(CellAt(0, "收入"), "20000.00");
+    EXPECT_EQ(CellAt(16, "收入"), "abc");
+    EXPECT_EQ(LineAt(16), BadLine);
+
+    ASSERT_EQ(Window.ErrorModel()->rowCount(), 1);
+    const auto error = [this](int Column) {
+        return Window.ErrorModel()->index(0, Column).data().toString();
+    };
+    EXPECT_EQ(error(0), QString::number(BadLine));
+    EXPECT_EQ(error(1), "收入");
+    EXPECT_TRUE(error(2).contains("abc")) << error(2).toStdString();
+    EXPECT_TRUE(Shown(Window.TxtCounts).contains("员工2人，15行"));
+    EXPECT_EQ(Shown(Window.TxtYearTax), "—");
+}
+
+TEST_F(BatchWindow, CalculateAddsTheResultsAndTheMonthlyTotals) {
+    OpenSmallSheet();
+    Click(Window.BtnCalc);
+    ASSERT_EQ(Window.SheetModel()->columnCount(), 9 + int(sheets::ResultColumnCount));
+    // E001 in April and in May.
+    EXPECT_EQ(CellAt(3, "本月应预扣税额"), "580.00");
+    EXPECT_EQ(CellAt(4, "本月应预扣税额"), "1000.00");
+    EXPECT_EQ(CellAt(3, "预扣率"), "10%");
+    EXPECT_EQ(CellAt(16, "本月应预扣税额"), "") << "the rejected employee is not computed";
+
+    // Both employees in the first quarter, E001 alone after.
+    for (int month : {1, 2, 3})
+        EXPECT_EQ(Shown(Window.TxtMonthTax[month - 1]), Cents(2 * 300)) << month;
+    EXPECT_EQ(Shown(Window.TxtMonthTax[3]), Cents(580));
+    for (int month = 5; month <= 12; ++month)
+        EXPECT_EQ(Shown(Window.TxtMonthTax[month - 1]), Cents(1000)) << month;
+    EXPECT_EQ(Shown(Window.TxtYearTax), Cents(3 * 300 + 580 + 8 * 1000 + 3 * 300));
+    EXPECT_TRUE(Shown(Window.TxtCounts).contains("员工2人，15行"));
+    EXPECT_TRUE(Shown(Window.TxtCounts).contains("1人、2行"));
+}
+
+TEST_F(BatchWindow, DoubleClickOnARejectedRowSelectsItEvenWhenFilteredOut) {
+    OpenSmallSheet();
+    Type(Window.TxtFilter, "e002");
+    ASSERT_TRUE(WaitFor([this] { return Window.SheetModel()->rowCount() == 3; }));
+
+    QTableView *errors = Window.GridErrors;
+    const QRect cell = errors->visualRect(Window.ErrorModel()->index(0, 2));
+    // What a double click delivers: a click, then the double click.
+    QTest::mouseClick(errors->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(errors->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_TRUE(Window.TxtFilter->text().isEmpty());
+    EXPECT_EQ(Window.SheetModel()->rowCount(), 17);
+    EXPECT_EQ(SelectedLines(), QList<int>{BadLine});
+}
+
+TEST_F(BatchWindow, FilterByIdOrNameAndSortByAColumn) {
+    OpenSmallSheet();
+    // The filter follows what is typed once typing pauses.
+    TypeText(Window.TxtFilter, "李四");
+    ASSERT_TRUE(WaitFor([this] { return Window.SheetModel()->Filter() == "李四"; }));
+    EXPECT_EQ(Window.SheetModel()->rowCount(), 3);
+    EXPECT_EQ(CellAt(0, "工号"), "E002");
+    Window.TxtFilter->clear();
+    Type(Window.TxtFilter, "E00");
+    ASSERT_TRUE(WaitFor([this] { return Window.SheetModel()->Filter() == "E00"; }));
+    EXPECT_EQ(Window.SheetModel()->rowCount(), 17);
+    Window.TxtFilter->clear();
+    ASSERT_TRUE(WaitFor([this] { return Window.SheetModel()->Filter().isEmpty(); }));
+
+    // A click on the header of 月份 sorts by it, a second click the other way round.
+    QHeaderView *header = Window.GridSheet->horizontalHeader();
+    const int monthColumn = 2;
+    const QPoint on(header->sectionViewportPosition(monthColumn) + 5, header->height() / 2);
+    for (int click = 0; click < 2; ++click) {
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, on);
+        ASSERT_EQ(header->sortIndicatorSection(), monthColumn);
+        const bool up = header->sortIndicatorOrder() == Qt::AscendingOrder;
+        QList<int> months;
+        for (int row = 0; row < Window.SheetModel()->rowCount(); ++row)
+            months << CellAt(row, "月份").toInt();
+        QList<int> sorted = months;
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [up](int a, int b) { return up ? a < b : b < a; });
+        EXPECT_EQ(months, sorted) << "click " << click;
+        EXPECT_EQ(months.front(), up ? 1 : 12) << "click " << click;
+    }
+}
+
+TEST_F(BatchWindow, SortingByAResultKeepsTheRowsLeftOutLast) {
+    OpenSmallSheet();
+    Click(Window.BtnCalc);
+    QHeaderView *header = Window.GridSheet->horizontalHeader();
+    const int taxColumn = 9 + int(sheets::ResultColumn::Tax);
+    for (int click = 0; click < 2; ++click) {
+        Window.GridSheet->scrollTo(Window.SheetModel()->index(0, taxColumn));
+        QTest::mouseClick(
+            header->viewport(), Qt::LeftButton, {},
+            QPoint(header->sectionViewportPosition(taxColumn) + 5, header->height() / 2));
+        ASSERT_EQ(header->sortIndicatorSection(), taxColumn);
+        const bool up = header->sortIndicatorOrder() == Qt::AscendingOrder;
+        QList<double> taxes;
+        for (int row = 0; row < 15; ++row)
+            taxes << CellAt(row, "本月应预扣税额").toDouble();
+        EXPECT_TRUE(up ? std::is_sorted(taxes.begin(), taxes.end())
+                       : std::is_sorted(taxes.rbegin(), taxes.rend()))
+            << "click " << click;
+        EXPECT_EQ((QList<int>{LineAt(15), LineAt(16)}), (QList<int>{BadLine - 1, BadLine}));
+    }
+}
+
+TEST_F(BatchWindow, SavedAsCsvAndAsExcelReadsBackWithTheResults) {
+    OpenSmallSheet();
+    Click(Window.BtnCalc);
+    for (const char *name : {"out.csv", "out.xlsx"}) {
+        SCOPED_TRACE(name);
+        const QString path = Dir.filePath(QString::fromLatin1(name));
+        ASSERT_TRUE(ClickAndChoose(Window.BtnSave, path));
+        const sheets::ReadOutcome back = sheets::ReadPayroll(path);
+        ASSERT_EQ(back.Result, sheets::Status::Done) << back.Error.toStdString();
+        const sheets::PayrollSheet &sheet = back.Sheet;
+        ASSERT_EQ(sheet.RowCount(), 15u) << "the accepted employees' rows";
+        int taxColumn = -1;
+        for (std::size_t c = 0; c < sheet.Columns().size(); ++c)
+            if (sheet.Columns()[c].Title == "本月应预扣税额")
+                taxColumn = static_cast<int>(c);
+        ASSERT_GE(taxColumn, 0);
+        // Row by row as the window shows them (the same rows in the same order).
+        for (std::size_t row = 0; row < sheet.RowCount(); ++row) {
+            const int shown = static_cast<int>(row);
+            EXPECT_EQ(sheet.Cell(row, 0), CellAt(shown, "工号"));
+            EXPECT_EQ(sheet.Cell(row, 2), CellAt(shown, "月份"));
+            // Read back from a workbook the amount is a number; its value is what was shown.
+            EXPECT_EQ(sheet.Cell(row, static_cast<std::size_t>(taxColumn)).toDouble(),
+                      CellAt(shown, "本月应预扣税额").toDouble());
+        }
+    }
+}
+
+TEST_F(BatchWindow, TemplateIsASheetToStartFrom) {
+    for (const char *name : {"模板.csv", "模板.xlsx"}) {
+        SCOPED_TRACE(name);
+        const QString path = Dir.filePath(QString::fromUtf8(name));
+        ASSERT_TRUE(ClickAndChoose(Window.BtnTemplate, path));
+        const sheets::ReadOutcome back = sheets::ReadPayroll(path);
+        ASSERT_EQ(back.Result, sheets::Status::Done) << back.Error.toStdString();
+        EXPECT_GE(back.Sheet.ColumnOf(sheets::Field::Income), 0);
+        EXPECT_EQ(back.Sheet.EmployeeCount(), 1u);
+        EXPECT_TRUE(back.Sheet.Errors().empty());
+        ASSERT_TRUE(Window.OpenFile(path));
+        Click(Window.BtnCalc);
+        EXPECT_NE(Shown(Window.TxtYearTax), "—");
+    }
+}
+
+struct BrokenCase {
+    const char *Name;
+    QByteArray Bytes; // none: the file does not exist
+};
+
+TEST_F(BatchWindow, ABrokenFileIsNamedAndTheSheetShownStays) {
+    OpenSmallSheet();
+    Click(Window.BtnCalc);
+    const QString title = Window.windowTitle();
+    const QString yearTax = Shown(Window.TxtYearTax);
+    QByteArray truncated;
+    {
+        // A workbook written by the program, cut off in the middle of its entries.
+        const QString whole = Dir.filePath("whole.xlsx");
+        ASSERT_TRUE(Window.SaveFile(whole));
+        truncated = ReadBytes(whole);
+        truncated.truncate(truncated.size() / 2);
+    }
+    const BrokenCase cases[] = {
+        {"missing.csv", {}},
+        {"no-income.csv", "工号,姓名,月份\nE1,甲,1\n"},
+        {"not-a-zip.xlsx", "工号,月份,收入\n"},
+        {"truncated.xlsx", truncated},
+    };
+    for (const BrokenCase &c : cases) {
+        SCOPED_TRACE(c.Name);
+        const QString name = QString::fromLatin1(c.Name);
+        const QString path = c.Bytes.isNull() ? Dir.filePath(name) : WriteFile(Dir, name, c.Bytes);
+        bool opened = true;
+        const QString message = MessageOf([&] { opened = Window.OpenFile(path); });
+        EXPECT_FALSE(opened);
+        EXPECT_TRUE(message.contains(name)) << message.toStdString();
+        EXPECT_EQ(Window.windowTitle(), title);
+        EXPECT_EQ(Window.SheetModel()->rowCount(), 17);
+        EXPECT_EQ(Shown(Window.TxtYearTax), yearTax);
+    }
+}
+
+TEST_F(BatchWindow, AFailedSaveSaysSoAndLeavesTheOldFile) {
+    OpenSmallSheet();
+    const QString folder = Dir.filePath("locked");
+    ASSERT_TRUE(QDir(Dir.path()).mkdir("locked"));
+    const QString old = WriteFile(Dir, "locked/old.csv", "old contents\n");
+    const ReadOnlyFolder locked(folder);
+    if (!locked.Active())
+        GTEST_SKIP() << "the folder cannot be made unwritable here";
+    bool saved = true;
+    const QString message = MessageOf([&] { saved = Window.SaveFile(old); });
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(message.contains("保存失败")) << message.toStdString();
+    EXPECT_EQ(ReadBytes(old), "old contents\n");
+}
+
+// Enough employees that the calculation and the reading report several times.
+QByteArray ManyEmployees(int Count) {
+    QByteArray bytes = Header;
+    for (int i = 0; i < Count; ++i)
+        bytes += "E" + QByteArray::number(i) + ",某某,1,10000.00,0,1000,0,0,\n";
+    return bytes;
+}
+
+TEST_F(BatchWindow, CancelledRunsShowNothingHalfDone) {
+    OpenSmallSheet();
+    const QString big = WriteFile(Dir, "big.csv", ManyEmployees(40000));
+    int reports = 0;
+    QObject::connect(&Window, &TFrmBatch::Progressed, &Window, [&](qint64 Done, qint64 Total) {
+        ++reports;
+        ASSERT_NE(Window.RunProgress(), nullptr);
+        if (Done > 0 && Done < Total)
+            Window.RunProgress()->cancel();
+    });
+    // Opening: the small sheet stays.
+    EXPECT_FALSE(Window.OpenFile(big));
+    EXPECT_GT(reports, 0);
+    EXPECT_EQ(Window.SheetModel()->rowCount(), 17);
+    EXPECT_TRUE(Window.BtnOpen->isEnabled());
+
+    // Calculating: no results, no totals.
+    QObject::disconnect(&Window, &TFrmBatch::Progressed, nullptr, nullptr);
+    ASSERT_TRUE(Window.OpenFile(big));
+    ASSERT_EQ(Window.SheetModel()->rowCount(), 40000);
+    reports = 0;
+    QObject::connect(&Window, &TFrmBatch::Progressed, &Window, [&](qint64 Done, qint64 Total) {
+        ++reports;
+        if (Done > 0 && Done < Total)
+            Window.RunProgress()->cancel();
+    });
+    Click(Window.BtnCalc);
+    EXPECT_GT(reports, 0);
+    EXPECT_EQ(Window.SheetModel()->columnCount(), 9);
+    EXPECT_EQ(Shown(Window.TxtYearTax), "—");
+    EXPECT_TRUE(Window.BtnCalc->isEnabled());
+}
+
+class MainWindowBatch : public ::testing::Test {
+  protected:
+    void SetUp() override { ShowActive(&Main); }
+    TFrmBatch *Batch() { return Main.findChild<TFrmBatch *>(); }
+    TFrmMain Main;
+};
+
+TEST_F(MainWindowBatch, TheMenuEntryOpensOneWindow) {
+    EXPECT_EQ(Main.MCurBatch->text(), "工资表批量计算...");
+    EXPECT_FALSE(Main.MCurBatch->isCheckable());
+    Main.MCurBatch->trigger();
+    TFrmBatch *batch = Batch();
+    ASSERT_NE(batch, nullptr);
+    EXPECT_TRUE(batch->isVisible());
+    EXPECT_TRUE(batch->isWindow());
+    Main.MCurBatch->trigger();
+    EXPECT_EQ(Main.findChildren<TFrmBatch *>().size(), 1);
+    EXPECT_EQ(QString::fromLatin1(Main.CurrentPage()->metaObject()->className()), "TFrmSalary");
+}
+
+TEST_F(MainWindowBatch, ADroppedSheetOpensInTheBatchWindow) {
+    QTemporaryDir dir;
+    const QString path = WriteFile(dir, "drop.csv", SmallSheet());
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    const QPoint at = Main.rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Main, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Main, &drop);
+    ASSERT_TRUE(WaitFor([this] { return Batch() && Batch()->SheetModel()->rowCount() == 17; }));
+
+    // Anything else is not taken.
+    QMimeData other;
+    other.setUrls({QUrl::fromLocalFile(dir.filePath("notes.txt"))});
+    QDragEnterEvent refused(at, Qt::CopyAction, &other, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&Main, &refused);
+    EXPECT_FALSE(refused.isAccepted());
+}
+
+} // namespace
