@@ -8,8 +8,7 @@
 
 const QString TWebBrowser::NoPageTitle = QStringLiteral("没有可以显示的页面");
 
-TWebBrowser::TWebBrowser(QWidget *Parent)
-    : QWidget(Parent), Network(new QNetworkAccessManager(this)) {}
+TWebBrowser::TWebBrowser(QWidget *Parent) : QWidget(Parent) {}
 
 void TWebBrowser::Navigate(const QString &Address) {
     if (QNetworkReply *previous = Current) {
@@ -20,6 +19,9 @@ void TWebBrowser::Navigate(const QString &Address) {
     Body.clear();
     QNetworkRequest request{QUrl(Address)};
     request.setTransferTimeout(TUtils::HttpTimeoutMs);
+    // Made with the first request: a browser that never navigates starts no network stack.
+    if (!Network)
+        Network = new QNetworkAccessManager(this);
     QNetworkReply *reply = Network->get(request);
     Current = reply;
     connect(reply, &QNetworkReply::readyRead, this, [this, reply] { ReadBody(reply); });

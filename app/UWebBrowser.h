@@ -32,7 +32,7 @@ class TWebBrowser : public QWidget {
     void ReadBody(QNetworkReply *Reply);
     void Finished(QNetworkReply *Reply);
 
-    QNetworkAccessManager *Network;
+    QNetworkAccessManager *Network = nullptr;
     QPointer<QNetworkReply> Current;
     QByteArray Body;
     QString Address;
