@@ -1,5 +1,6 @@
 #include "app/UFrmMain.h"
 
+#include "app/UFirstPaint.h"
 #include "app/UWebBrowser.h"
 #include "common/UMsgBox.h"
 #include "common/UUtils.h"
@@ -17,6 +18,7 @@
 #include <QScreen>
 #include <QSemaphore>
 #include <QThread>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -41,7 +43,16 @@ TFrmMain::TFrmMain(QWidget *parent) : QMainWindow(parent) {
 
     MSalary->setChecked(true);
     ShowPage<TFrmSalary>();
-    WebBrowser1->Navigate(TUtils::SitePage(QStringLiteral("/ads/test.html")));
+    // Nobody waits for the advertisement: its request, and the network stack it starts, follow
+    // the first paint. A window still not on screen when the event loop turns asks at once.
+    const QString advertisement = TUtils::SitePage(QStringLiteral("/ads/test.html"));
+    QTimer::singleShot(0, this, [this, advertisement] {
+        const auto navigate = [this, advertisement] { WebBrowser1->Navigate(advertisement); };
+        if (isVisible())
+            FirstPaint::Then(this, navigate);
+        else
+            navigate();
+    });
 }
 
 TFrmMain::~TFrmMain() {

@@ -1,5 +1,6 @@
 #include "app/UStartupWindows.h"
 
+#include "app/UFirstPaint.h"
 #include "pages/UFrmGoldsSetup.h"
 #include "pages/UFrmMoney.h"
 #include "shell/UFrmAbout.h"
@@ -7,45 +8,8 @@
 #include "shell/UFrmProcessBar.h"
 #include "shell/UFrmUpdate.h"
 
-#include <QEvent>
-#include <QTimer>
-#include <QWindow>
-
-namespace {
-
-void MakeSoon(QWidget *Main) {
-    QTimer::singleShot(0, Main, [Main] { new TStartupWindows(Main); });
-}
-
-// Waits for the first paint of the main window, then goes.
-class TFirstPaintWatch : public QObject {
-  public:
-    explicit TFirstPaintWatch(QWidget *Main) : QObject(Main), Main(Main) {
-        Main->installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject *Watched, QEvent *Event) override {
-        if (Watched == Main && Event->type() == QEvent::Paint) {
-            Main->removeEventFilter(this);
-            MakeSoon(Main);
-            deleteLater();
-        }
-        return false;
-    }
-
-  private:
-    QWidget *Main;
-};
-
-} // namespace
-
 void TStartupWindows::Schedule(QWidget *Main) {
-    const QWindow *window = Main->windowHandle();
-    if (Main->isVisible() && window && window->isExposed())
-        MakeSoon(Main);
-    else
-        new TFirstPaintWatch(Main);
+    FirstPaint::Then(Main, [Main] { new TStartupWindows(Main); });
 }
 
 TStartupWindows::TStartupWindows(QObject *Parent) : QObject(Parent) {

@@ -1,51 +1,29 @@
 #include "app/UWebBrowser.h"
 
+#include "common/UHttpClient.h"
 #include "common/UUtils.h"
-
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QUrl>
 
 const QString TWebBrowser::NoPageTitle = QStringLiteral("没有可以显示的页面");
 
-TWebBrowser::TWebBrowser(QWidget *Parent)
-    : QWidget(Parent), Network(new QNetworkAccessManager(this)) {}
+TWebBrowser::TWebBrowser(QWidget *Parent) : QWidget(Parent) {}
 
 void TWebBrowser::Navigate(const QString &Address) {
-    if (QNetworkReply *previous = Current) {
-        Current = nullptr;
-        previous->abort();
-    }
+    delete Current; // a page still loading is abandoned
     this->Address = Address;
-    Body.clear();
-    QNetworkRequest request{QUrl(Address)};
-    request.setTransferTimeout(TUtils::HttpTimeoutMs);
-    QNetworkReply *reply = Network->get(request);
-    Current = reply;
-    connect(reply, &QNetworkReply::readyRead, this, [this, reply] { ReadBody(reply); });
-    connect(reply, &QNetworkReply::finished, this, [this, reply] { Finished(reply); });
+    THttpClient *client = HttpClient();
+    if (!client)
+        return Finished(THttpAnswer());
+    Current = client->Start(this, Address, TUtils::HttpTimeoutMs, MaxBody,
+                            [this](const THttpAnswer &Answer) { Finished(Answer); });
 }
 
-void TWebBrowser::ReadBody(QNetworkReply *Reply) {
-    if (Reply != Current)
-        return;
-    Body += Reply->read(MaxBody - Body.size());
-    if (Body.size() >= MaxBody)
-        Reply->abort();
-}
-
-void TWebBrowser::Finished(QNetworkReply *Reply) {
-    Reply->deleteLater();
-    if (Reply != Current)
-        return; // replaced by a later navigation
+void TWebBrowser::Finished(const THttpAnswer &Answer) {
+    if (Current)
+        Current->deleteLater();
     Current = nullptr;
-    // A reply aborted for its size or time is closed and has nothing left to read.
-    if (Reply->isOpen())
-        Body += Reply->read(MaxBody - Body.size());
-    const bool answered = Reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-    QString title = ExtractTitle(Body);
+    QString title = ExtractTitle(Answer.Body);
     if (title.isEmpty())
-        title = answered ? Address : NoPageTitle;
+        title = Answer.Status != 0 ? Address : NoPageTitle;
     Title = title;
     emit TitleChange(Title);
 }

@@ -4,8 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-class QNetworkAccessManager;
-class QNetworkReply;
+struct THttpAnswer;
 
 // The advertisement panel's browser. Nobody sees the page, so it only loads it in the background
 // and reports the document's title; the window never waits for it.
@@ -29,12 +28,10 @@ class TWebBrowser : public QWidget {
     void TitleChange(const QString &Title);
 
   private:
-    void ReadBody(QNetworkReply *Reply);
-    void Finished(QNetworkReply *Reply);
+    void Finished(const THttpAnswer &Answer);
 
-    QNetworkAccessManager *Network;
-    QPointer<QNetworkReply> Current;
-    QByteArray Body;
+    // The request under way, if any.
+    QPointer<QObject> Current;
     QString Address;
     QString Title;
 };

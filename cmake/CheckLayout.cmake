@@ -12,6 +12,8 @@ set(PENDRA_LAYOUT
   "pages:engine,sheets,common,pages"
   # The chart module links Qt alone: of common/ it takes the header-only interface to the page.
   "chart:common,chart"
+  # So does the network module, with the interface of its requests.
+  "net:common,net"
   "shell:engine,sheets,common,shell"
   "app:engine,sheets,common,pages,shell,app")
 

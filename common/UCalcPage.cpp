@@ -9,6 +9,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -51,7 +53,8 @@ TCalcPage::TCalcPage(const QString &Title, QSize Size, QWidget *Parent) : QWidge
 
     ClientArea = new QWidget(this);
     ClientArea->setObjectName(QStringLiteral("PanelClient"));
-    Paint(ClientArea, Qt::white);
+    // White, painted by the page rather than through a palette of its own (see eventFilter).
+    ClientArea->setAttribute(Qt::WA_OpaquePaintEvent);
     ClientArea->installEventFilter(this);
     layout->addWidget(ClientArea, 1);
 
@@ -307,6 +310,15 @@ void TCalcPage::showEvent(QShowEvent *Event) {
 bool TCalcPage::eventFilter(QObject *Watched, QEvent *Event) {
     if (Watched == ClientArea && Event->type() == QEvent::Resize)
         PlaceRightAnchored();
+    // The client area's white is painted here, not set in a palette: the widgets inside would
+    // each take a palette of their own from it, new with every page built, and the style caches
+    // what it draws for a widget under its palette's identity. Those entries would never be
+    // found again, and Qt 6.4 keeps every such key for good, so each change of page would leave
+    // about 1.5 KiB behind and draw every button afresh.
+    if (Watched == ClientArea && Event->type() == QEvent::Paint) {
+        QPainter painter(ClientArea);
+        painter.fillRect(static_cast<QPaintEvent *>(Event)->rect(), Qt::white);
+    }
     return QWidget::eventFilter(Watched, Event);
 }
 

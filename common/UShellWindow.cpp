@@ -1,6 +1,7 @@
 #include "common/UShellWindow.h"
 
 #include <QDialog>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
@@ -43,11 +44,9 @@ QLabel *Picture(QWidget *Parent, const QString &Resource, QRect Place, const QSt
     return picture;
 }
 
-void ShowPicture(QLabel *Label, const QString &Resource, const QString &Fallback) {
-    Label->setAlignment(Qt::AlignCenter);
-    // What the picture says, for screen readers whether or not the picture is there.
-    if (!Fallback.isEmpty())
-        Label->setAccessibleName(Fallback);
+namespace {
+
+void Load(QLabel *Label, const QString &Resource, const QString &Fallback) {
     QPixmap pixmap(Resource);
     if (pixmap.isNull())
         return Label->setText(Fallback);
@@ -55,6 +54,45 @@ void ShowPicture(QLabel *Label, const QString &Resource, const QString &Fallback
     if (pixmap.width() > Label->width() || pixmap.height() > Label->height())
         pixmap = pixmap.scaled(Label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     Label->setPixmap(pixmap);
+}
+
+// Loads a label's picture when the label is first shown.
+class TLoadOnShow : public QObject {
+  public:
+    TLoadOnShow(QLabel *Label, QString Resource, QString Fallback)
+        : QObject(Label), Label(Label), Resource(std::move(Resource)),
+          Fallback(std::move(Fallback)) {
+        Label->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject *Watched, QEvent *Event) override {
+        if (Watched == Label && Event->type() == QEvent::Show) {
+            Label->removeEventFilter(this);
+            Load(Label, Resource, Fallback);
+            deleteLater();
+        }
+        return false;
+    }
+
+  private:
+    QLabel *Label;
+    QString Resource, Fallback;
+};
+
+} // namespace
+
+void ShowPicture(QLabel *Label, const QString &Resource, const QString &Fallback) {
+    Label->setAlignment(Qt::AlignCenter);
+    // What the picture says, for screen readers whether or not the picture is there.
+    if (!Fallback.isEmpty())
+        Label->setAccessibleName(Fallback);
+    // The windows made at start-up are shown late or never: their pictures are decoded when
+    // they are first shown, not while the program starts.
+    if (Label->isVisible())
+        Load(Label, Resource, Fallback);
+    else
+        new TLoadOnShow(Label, Resource, Fallback);
 }
 
 } // namespace ShellWindow

@@ -14,7 +14,8 @@ void CentreOnScreen(QWidget *Window);
 
 QLabel *Label(QWidget *Parent, const QString &Text, int X, int Y, bool Bold = false);
 // A picture; when the resource is missing the place shows Fallback instead (or stays empty).
-// Fallback also names the picture for screen readers.
+// Fallback also names the picture for screen readers. The picture is decoded when the label is
+// first shown.
 QLabel *Picture(QWidget *Parent, const QString &Resource, QRect Place,
                 const QString &Fallback = {});
 void ShowPicture(QLabel *Label, const QString &Resource, const QString &Fallback = {});

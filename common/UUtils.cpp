@@ -1,17 +1,14 @@
 #include "common/UUtils.h"
 
+#include "common/UHttpClient.h"
 #include "common/UMsgBox.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QEventLoop>
 #include <QLineEdit>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -39,50 +36,18 @@ bool StartDetached(const QString &program, const QStringList &arguments) {
     return !path.isEmpty() && QProcess::startDetached(path, arguments);
 }
 
-// Runs the request to its end on the calling thread's own event loop, with a bounded time and
-// body; user input stays queued meanwhile, so the window cannot be re-entered.
-QString FetchBody(QNetworkReply *reply) {
-    QByteArray body;
-    bool tooLarge = false;
-    QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, reply, &QNetworkReply::abort);
-    QObject::connect(reply, &QNetworkReply::readyRead, reply, [&] {
-        body += reply->read(TUtils::HttpMaxBody + 1 - body.size());
-        if (body.size() > TUtils::HttpMaxBody) {
-            tooLarge = true;
-            reply->abort();
-        }
-    });
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    deadline.start(TUtils::HttpTimeoutMs);
-    if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    // An aborted reply (time-out, too large a body) is closed: there is nothing left to read.
-    if (reply->isOpen())
-        body += reply->read(TUtils::HttpMaxBody + 1 - body.size());
-
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (status == 304)
-        return QStringLiteral("location=") + QString::fromUtf8(reply->rawHeader("Location"));
-    if (tooLarge || reply->error() != QNetworkReply::NoError || status < 200 || status > 299)
-        return {};
-    return QString::fromUtf8(body);
-}
-
 } // namespace
 
 QString TUtils::HttpGet(const QString &Address) {
-    QNetworkAccessManager manager;
-    QNetworkRequest request{QUrl(Address)};
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::ManualRedirectPolicy);
-    request.setTransferTimeout(HttpTimeoutMs);
-    QNetworkReply *reply = manager.get(request);
-    const QString result = FetchBody(reply);
-    delete reply;
-    return result;
+    THttpClient *client = HttpClient();
+    if (!client)
+        return {};
+    const THttpAnswer answer = client->Get(Address, HttpTimeoutMs, HttpMaxBody);
+    if (answer.Status == 304)
+        return QStringLiteral("location=") + QString::fromUtf8(answer.Location);
+    if (answer.TooLarge || answer.Failed || answer.Status < 200 || answer.Status > 299)
+        return {};
+    return QString::fromUtf8(answer.Body);
 }
 
 void TUtils::CopyToClipboard(const QString &Text) {

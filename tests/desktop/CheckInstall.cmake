@@ -1,10 +1,11 @@
 # Installs the build into DEST and checks that the program and its desktop integration land where
 # desktops look for them, all named by the one application id, and that the names inside the
 # files point at each other.
-#   cmake -DBUILD_DIR=... -DDEST=... -DAPP_ID=... -DCHART=... -P CheckInstall.cmake
-# CHART is where the installed program looks for the chart module, from the program's folder.
+#   cmake -DBUILD_DIR=... -DDEST=... -DAPP_ID=... -DCHART=... -DNET=... -P CheckInstall.cmake
+# CHART and NET are where the installed program looks for the chart and the network modules, from
+# the program's folder.
 cmake_minimum_required(VERSION 3.25)
-foreach(var BUILD_DIR DEST APP_ID CHART)
+foreach(var BUILD_DIR DEST APP_ID CHART NET)
   if(NOT ${var})
     message(FATAL_ERROR "${var} is not set")
   endif()
@@ -21,6 +22,7 @@ set(expected
   bin/pendra
   bin/pendra-cli
   bin/${CHART}
+  bin/${NET}
   share/applications/${APP_ID}.desktop
   share/metainfo/${APP_ID}.metainfo.xml
   share/icons/hicolor/48x48/apps/${APP_ID}.png

@@ -1,6 +1,7 @@
 # The libraries the program loads at every start: Qt Charts is not among them, only the chart
-# module, which the bonus page loads when it is first shown, needs it.
-#   cmake -DPROGRAM=... -DMODULE=... -P CheckNeeded.cmake
+# module, which the bonus page loads when it is first shown, needs it; nor is Qt Network, which
+# only the network module, loaded with the first request, needs.
+#   cmake -DPROGRAM=... -DMODULE=... -DNET_MODULE=... -P CheckNeeded.cmake
 cmake_minimum_required(VERSION 3.25)
 find_program(OBJDUMP objdump REQUIRED)
 
@@ -15,6 +16,7 @@ endfunction()
 
 needed_of(${PROGRAM} program)
 needed_of(${MODULE} module)
+needed_of(${NET_MODULE} net_module)
 if(NOT program MATCHES "libQt6Widgets")
   message(FATAL_ERROR "no Qt Widgets among the libraries of ${PROGRAM}: ${program}")
 endif()
@@ -23,4 +25,10 @@ if(program MATCHES "libQt6Charts|libQt6OpenGL")
 endif()
 if(NOT module MATCHES "libQt6Charts")
   message(FATAL_ERROR "the chart module does not need Qt Charts: ${module}")
+endif()
+if(program MATCHES "libQt6Network")
+  message(FATAL_ERROR "the program loads the network library at every start: ${program}")
+endif()
+if(NOT net_module MATCHES "libQt6Network")
+  message(FATAL_ERROR "the network module does not need Qt Network: ${net_module}")
 endif()

@@ -9,9 +9,11 @@
 #include "support/UiTestSupport.h"
 
 #include <QLineEdit>
+#include <QNetworkAccessManager>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -61,6 +63,42 @@ INSTANTIATE_TEST_SUITE_P(
                "没有可以显示的页面", true},
         AdCase{"an advertisement keeps the panel", Page("Pendra 广告"), "Pendra 广告", false},
         AdCase{"a near miss keeps the panel", Page("404 not found"), "404 not found", false}));
+
+// Whether a condition held when the window painted itself for the first time.
+class AtFirstPaint : public QObject {
+  public:
+    AtFirstPaint(QWidget *Window, std::function<bool()> Condition)
+        : Window(Window), Condition(std::move(Condition)) {
+        Window->installEventFilter(this);
+    }
+    bool Painted = false;
+    bool Held = false;
+
+  protected:
+    bool eventFilter(QObject *Watched, QEvent *Event) override {
+        if (Watched == Window && Event->type() == QEvent::Paint && !Painted) {
+            Painted = true;
+            Held = Condition();
+        }
+        return false;
+    }
+
+  private:
+    QWidget *Window;
+    std::function<bool()> Condition;
+};
+
+TEST_F(MainWindowShell, AdvertisementWaitsForTheFirstPaint) {
+    Server.Respond("/ads/test.html", Page("Pendra 广告"));
+    TFrmMain main;
+    AtFirstPaint probe(&main, [&] { return main.findChild<QNetworkAccessManager *>() != nullptr; });
+    main.show();
+    ASSERT_TRUE(UiTest::WaitFor([&] { return !main.WebBrowser1->LocationName().isEmpty(); }));
+    EXPECT_TRUE(probe.Painted);
+    EXPECT_FALSE(probe.Held) << "the network was started before the window was on screen";
+    EXPECT_EQ(main.WebBrowser1->LocationName(), "Pendra 广告");
+    EXPECT_EQ(Server.Requests(), QList<QByteArray>{"/ads/test.html"});
+}
 
 TEST_F(MainWindowShell, NoServerGivesTheNoPageTitle) {
     TUtils::SetSiteUrlForTesting(RefusingUrl());
