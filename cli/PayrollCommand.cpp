@@ -58,10 +58,14 @@ int RunPayroll(const QStringList &Arguments) {
         return line.Refuse(QStringLiteral("选项 -o 的文件名为空"));
 
     const sheets::ReadOutcome read = sheets::ReadPayroll(line.Positional().constFirst());
-    if (read.Result != sheets::Status::Done) {
+    // A header without a required column leaves every row out, as a row at fault leaves out its
+    // employee: the titles are still written, so that no older output passes for this run's.
+    if (read.Result != sheets::Status::Done && !read.MissingColumns) {
         PrintError(read.Error);
         return Refused;
     }
+    if (read.MissingColumns)
+        PrintError(read.Error);
     for (const sheets::RowError &error : read.Sheet.Errors())
         PrintError(read.Sheet.Message(error));
     const sheets::WriteOutcome written = WriteResults(outPath, read.Sheet);
@@ -69,7 +73,7 @@ int RunPayroll(const QStringList &Arguments) {
         PrintError(written.Error);
         return Refused;
     }
-    return read.Sheet.Errors().empty() ? Success : RowsLeftOut;
+    return read.MissingColumns || !read.Sheet.Errors().empty() ? RowsLeftOut : Success;
 }
 
 } // namespace Cli

@@ -282,6 +282,8 @@ ReadOutcome ReadCsv(const QString &Path, const Progress &Hooks) {
         case Attempt::Done:
             return ReadOutcome{Status::Done, {}, read.Builder.Finish()};
         case Attempt::Failed:
+            if (read.Builder.LacksColumns())
+                return ReadOutcome{Status::Failed, read.Error, read.Builder.Finish(), true};
             return FailedRead(read.Error);
         case Attempt::Cancelled:
             return CancelledRead();

@@ -78,7 +78,7 @@ std::optional<QString> PayrollBuilder::AddRow(std::uint32_t Line,
     if (IsBlankRow(Cells))
         return std::nullopt;
     if (!HasHeader())
-        return SetHeader(Cells);
+        return SetHeader(Line, Cells);
     AddData(Line, Cells);
     return std::nullopt;
 }
@@ -89,7 +89,8 @@ std::optional<QString> PayrollBuilder::MissingHeader() const {
     return QStringLiteral("%1是空的，没有标题行").arg(FileNamed(Sheet.File));
 }
 
-std::optional<QString> PayrollBuilder::SetHeader(std::span<const std::string_view> Cells) {
+std::optional<QString> PayrollBuilder::SetHeader(std::uint32_t Line,
+                                                 std::span<const std::string_view> Cells) {
     std::size_t count = Cells.size();
     while (count > 0 && TrimBlanks(Cells[count - 1]).empty())
         --count;
@@ -116,8 +117,11 @@ std::optional<QString> PayrollBuilder::SetHeader(std::span<const std::string_vie
         if (std::find(roles.begin(), roles.end(), field) == roles.end())
             missing << QStringLiteral("「%1」").arg(FieldTitle(field));
     }
-    if (!missing.isEmpty())
-        return QStringLiteral("%1缺少必需的列%2").arg(FileNamed(Sheet.File), missing.join(u'、'));
+    if (!missing.isEmpty()) {
+        MissingColumns = true;
+        return QStringLiteral("%1第%2行（标题行）缺少必需的列%3")
+            .arg(FileNamed(Sheet.File), QString::number(Line), missing.join(u'、'));
+    }
     Roles = std::move(roles);
     return std::nullopt;
 }

@@ -20,6 +20,8 @@ class PayrollBuilder {
     // the fault of the whole file, told as a message.
     std::optional<QString> AddRow(std::uint32_t Line, std::span<const std::string_view> Cells);
     bool HasHeader() const { return !Roles.empty(); }
+    // The header came without a required column: the sheet has its columns and no row.
+    bool LacksColumns() const { return MissingColumns; }
     // Without a header (an empty file) a message, otherwise none.
     std::optional<QString> MissingHeader() const;
 
@@ -35,8 +37,9 @@ class PayrollBuilder {
     std::vector<bool> ModeAtFault;       // per row
     std::size_t MonthColumn = 0;
     std::size_t ModeColumn = 0;
+    bool MissingColumns = false;
 
-    std::optional<QString> SetHeader(std::span<const std::string_view> Cells);
+    std::optional<QString> SetHeader(std::uint32_t Line, std::span<const std::string_view> Cells);
     void AddData(std::uint32_t Line, std::span<const std::string_view> Cells);
     void ReadCell(std::uint32_t Index, std::size_t Column, std::string_view Cell);
     void ReadMonth(std::uint32_t Index, std::size_t Column, std::string_view Cell);

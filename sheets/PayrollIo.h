@@ -33,6 +33,9 @@ struct ReadOutcome {
     Status Result = Status::Done;
     QString Error;
     PayrollSheet Sheet; // empty unless Done; its rows may still have faults (Sheet.Errors())
+    // Failed for a header without a required column: Sheet then holds the columns and no row,
+    // so that a batch can still write what it has (nothing but the titles).
+    bool MissingColumns = false;
 };
 
 struct WriteOutcome {

@@ -345,6 +345,8 @@ ReadOutcome XlsxRead::Run() {
         return FailedRead(Error);
     switch (ReadSheet(zip, parts->Sheet)) {
     case Status::Failed:
+        if (Builder.LacksColumns())
+            return ReadOutcome{Status::Failed, Error, Builder.Finish(), true};
         return FailedRead(Error);
     case Status::Cancelled:
         return CancelledRead();

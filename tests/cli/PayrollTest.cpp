@@ -166,12 +166,27 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RefusedCase{"no file named", "", "-o out.csv", "缺少工资表文件"},
         RefusedCase{"a file that is not there", "", "missing.csv -o out.csv", "missing.csv"},
-        RefusedCase{"a required column missing", "工号,月份\nE1,1\n", "-o out.csv", "收入"},
         RefusedCase{"an unknown option", "工号,月份,收入\nE1,1,100\n", "-o out.csv --fast",
                     "未知选项 --fast"},
         RefusedCase{"no JSON", "工号,月份,收入\nE1,1,100\n", "--json", "未知选项 --json"},
         RefusedCase{"a folder that is not there", "工号,月份,收入\nE1,1,100\n",
                     "-o no/such/folder/out.csv", "out.csv"}));
+
+// Without a required column no row can be computed: like rows at fault, status 1 and the titles
+// written, so that an older output is not taken for this run's.
+TEST(Payroll, MissingColumnLeavesEveryRowOut) {
+    QTemporaryDir dir;
+    const QString out = Write(dir, "out.csv", "old results\n");
+    const Outcome run =
+        RunCli({QStringLiteral("payroll"), Write(dir, "in.csv", "工号,月份,专项扣除\nE1,1,100\n"),
+                QStringLiteral("-o"), out});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_TRUE(run.Err.contains(QStringLiteral("第1行（标题行）缺少必需的列「收入」")))
+        << run.Err.toStdString();
+    const QStringList lines = Lines(ReadAll(out));
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(lines[0], QStringLiteral("工号,月份,专项扣除,") + QString::fromUtf8(ResultTitles));
+}
 
 // Workbooks both ways, checked by another tool than the one that wrote them.
 TEST(Payroll, ExcelInAndOut) {
