@@ -76,7 +76,11 @@ void TCalcPage::NoteRulesPeriod(const QString &Text) {
         LawNote = new QLabel(this);
         LawNote->setObjectName(QStringLiteral("LawNote"));
         LawNote->setFont(PixelFont(12, false));
-        LawNote->setContentsMargins(18, 3, 8, 2);
+        // As low as the text allows: the tallest pages use the whole height of the smallest
+        // window.
+        LawNote->setFixedHeight(18);
+        LawNote->setContentsMargins(18, 0, 8, 0);
+        LawNote->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         Paint(LawNote, Qt::white);
         QPalette grey = LawNote->palette();
         grey.setColor(QPalette::WindowText, QColor(0x80, 0x80, 0x80));
