@@ -18,6 +18,8 @@ struct TWork {
     bool Go = false;
     bool Stop = false;
     bool Finished = false;
+    QStringList Order;            // as listed to Begin
+    qsizetype Next = 0;           // the first picture nobody has begun to decode
     QStringList Listed;           // not yet taken
     QHash<QString, QImage> Ready; // decoded, not yet taken
     std::thread Worker;
@@ -50,21 +52,28 @@ void LoadFontConfiguration() {
         init();
 }
 
-void Run(TWork &Work, QStringList Pictures) {
+// Decodes the next picture nobody has begun, with the lock held on entry and on return; false
+// when there is none left.
+bool DecodeNext(TWork &Work, std::unique_lock<std::mutex> &Lock) {
+    if (Work.Stop || Work.Next >= Work.Order.size())
+        return false;
+    const QString resource = Work.Order.at(Work.Next++);
+    Lock.unlock();
+    QImageReader reader(resource);
+    QImage image = reader.read();
+    Lock.lock();
+    Work.Ready.insert(resource, std::move(image));
+    Work.Changed.notify_all();
+    return true;
+}
+
+void Run(TWork &Work) {
     LoadFontConfiguration();
     std::unique_lock lock(Work.Lock);
     Work.FontsLoaded = true;
     Work.Changed.notify_all();
     Work.Changed.wait(lock, [&Work] { return Work.Go || Work.Stop; });
-    for (const QString &resource : Pictures) {
-        if (Work.Stop)
-            break;
-        lock.unlock();
-        QImageReader reader(resource);
-        QImage image = reader.read();
-        lock.lock();
-        Work.Ready.insert(resource, std::move(image));
-        Work.Changed.notify_all();
+    while (DecodeNext(Work, lock)) {
     }
     Work.Finished = true;
     Work.Changed.notify_all();
@@ -80,8 +89,9 @@ void Begin(const QStringList &Pictures) {
     if (work.Started)
         return;
     work.Started = true;
+    work.Order = Pictures;
     work.Listed = Pictures;
-    work.Worker = std::thread(Run, std::ref(work), Pictures);
+    work.Worker = std::thread(Run, std::ref(work));
 }
 
 void Ready() {
@@ -89,6 +99,10 @@ void Ready() {
     std::unique_lock lock(work.Lock);
     if (!work.Started || work.Go)
         return;
+    // The font configuration takes longer than Qt's start-up; rather than wait idle, this thread
+    // decodes pictures meanwhile.
+    while (!work.FontsLoaded && DecodeNext(work, lock)) {
+    }
     work.Changed.wait(lock, [&work] { return work.FontsLoaded; });
     work.Go = true;
     work.Changed.notify_all();

@@ -14,9 +14,10 @@ namespace StartAhead {
 void Begin(const QStringList &Pictures);
 
 // Called once the QApplication exists and before the first window is built: waits for the font
-// configuration, so that Qt's font database finds it loaded instead of loading its own, and
-// lets the worker go on to the pictures (image plugins are looked up in the application's
-// library paths, which the QApplication sets). Does nothing when Begin was not called.
+// configuration, so that Qt's font database finds it loaded instead of loading its own, decoding
+// pictures meanwhile, and lets the worker go on to the rest of them (image plugins are looked up
+// in the application's library paths, which the QApplication sets: no picture is decoded before
+// it exists). Does nothing when Begin was not called.
 void Ready();
 
 // The picture of a resource: the one decoded ahead, once, waiting for it if need be; any other
