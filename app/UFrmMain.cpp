@@ -3,6 +3,7 @@
 #include "app/UFirstPaint.h"
 #include "app/UWebBrowser.h"
 #include "common/UMsgBox.h"
+#include "common/UStartAhead.h"
 #include "common/UUtils.h"
 #include "pages/UFrmBatch.h"
 #include "pages/UFrmSalary.h"
@@ -26,6 +27,14 @@
 const QString TFrmMain::WindowCaption =
     QStringLiteral("Pendra个人所得税计算器 V3.01--最专业的个税计算器");
 
+namespace {
+const QString LogoPicture = QStringLiteral(":/pictures/logo.jpg");
+}
+
+QStringList TFrmMain::FirstPictures() {
+    return QStringList{LogoPicture} + TFrmSalary::Pictures();
+}
+
 TFrmMain::TFrmMain(QWidget *parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(WindowCaption);
@@ -43,6 +52,8 @@ TFrmMain::TFrmMain(QWidget *parent) : QMainWindow(parent) {
 
     MSalary->setChecked(true);
     ShowPage<TFrmSalary>();
+    // The logo's place is fixed; its picture, decoded ahead while the page was built, comes last.
+    ImgLogo->setPixmap(StartAhead::Picture(LogoPicture));
     // Nobody waits for the advertisement: its request, and the network stack it starts, follow
     // the first paint. A window still not on screen when the event loop turns asks at once.
     const QString advertisement = TUtils::SitePage(QStringLiteral("/ads/test.html"));
@@ -226,7 +237,6 @@ void TFrmMain::CreateBanner() {
     ImgLogo->setFixedSize(210, 70);
     ImgLogo->setAlignment(Qt::AlignCenter);
     ImgLogo->setAccessibleName(QStringLiteral("官方网站")); // it opens the home page
-    ImgLogo->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.jpg")));
     connect(ImgLogo, &TClickLabel::Clicked, this, &TFrmMain::ImgLogoClick);
     layout->addWidget(ImgLogo);
 

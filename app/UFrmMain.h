@@ -23,6 +23,9 @@ class TFrmMain : public QMainWindow {
     ~TFrmMain() override;
 
     static const QString WindowCaption;
+    // The pictures of the first frame: the logo and the first page's, in the order they are put
+    // on screen.
+    static QStringList FirstPictures();
 
     template <class TPage> void ShowPage() {
         ShowPage(QString::fromLatin1(TPage::staticMetaObject.className()),

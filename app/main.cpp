@@ -1,12 +1,15 @@
 #include "app/UFrmMain.h"
 #include "app/UStartup.h"
 #include "app/UStartupWindows.h"
+#include "common/UStartAhead.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+    StartAhead::Begin(TFrmMain::FirstPictures());
     QApplication app(argc, argv);
     InitApplication(app);
+    StartAhead::Ready();
     TFrmMain main;
     main.show();
     TStartupWindows::Schedule(&main);

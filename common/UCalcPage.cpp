@@ -2,6 +2,7 @@
 
 #include "common/UMsgBox.h"
 #include "common/UNumKeyFilter.h"
+#include "common/UStartAhead.h"
 #include "common/UUtils.h"
 #include "engine/UNumText.h"
 
@@ -219,7 +220,7 @@ QGroupBox *TCalcPage::RightGroup(const QString &Title, int Y, QSize Size, const 
         auto *picture = new QLabel(group);
         picture->setGeometry(8, 20, Size.width() - 16, Size.height() - 28);
         picture->setAlignment(Qt::AlignCenter);
-        picture->setPixmap(QPixmap(Picture));
+        picture->setPixmap(StartAhead::Picture(Picture));
     }
     RightAnchored.append({group, RightMargin});
     PlaceRightAnchored();
@@ -233,7 +234,7 @@ QLabel *TCalcPage::RightPicture(const QString &Name, int Y, QSize Size, const QS
     picture->setGeometry(0, Y, Size.width(), Size.height());
     picture->setAlignment(Qt::AlignCenter);
     if (!Picture.isEmpty())
-        picture->setPixmap(QPixmap(Picture));
+        picture->setPixmap(StartAhead::Picture(Picture));
     RightAnchored.append({picture, RightMargin});
     PlaceRightAnchored();
     return picture;

@@ -1,6 +1,7 @@
 #include "common/UCurrentPage.h"
 
 #include "common/UDesktopHabits.h"
+#include "common/UStartAhead.h"
 #include "common/UUtils.h"
 
 #include <QFormLayout>
@@ -114,7 +115,7 @@ QGroupBox *TCurrentPage::MethodGroup(const QString &Picture) {
     auto *picture = new QLabel(group);
     picture->setObjectName(QStringLiteral("ImgMethod"));
     picture->setAlignment(Qt::AlignCenter);
-    picture->setPixmap(QPixmap(Picture));
+    picture->setPixmap(StartAhead::Picture(Picture));
     layout->addWidget(picture);
     return group;
 }

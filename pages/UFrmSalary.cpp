@@ -16,10 +16,8 @@ TFrmSalary::TFrmSalary(QWidget *Parent)
     BuildInputs(QStringLiteral("五险一金："), QStringLiteral("0"),
                 QStringLiteral("注：如果没有交纳养老、医疗、公积、生育、工伤等，此项可不填。"));
     BuildResults(QStringLiteral("计算结果："));
-    RightPicture(QStringLiteral("ImgIllustration"), 10, QSize(380, 150),
-                 QStringLiteral(":/pictures/salary_illustration.jpg"));
-    RightGroup(QStringLiteral("计算方法"), 170, QSize(420, 290),
-               QStringLiteral(":/pictures/salary_method.jpg"));
+    RightPicture(QStringLiteral("ImgIllustration"), 10, QSize(380, 150), Pictures()[0]);
+    RightGroup(QStringLiteral("计算方法"), 170, QSize(420, 290), Pictures()[1]);
     SetFirstInput(TxtIncome);
     SetTabOrder({TxtIncome, TxtGolds, RBtnChina, RBtnForeign, BtnCalc, BtnReset, TxtTax, BtnAntiTax,
                  BtnCopyTax, TxtIncomeAfterTax, BtnAntiIncomeAfterTax, BtnCopyIncome});
@@ -31,6 +29,11 @@ TFrmSalary::TFrmSalary(QWidget *Parent)
     connect(ChbAutoCalc, &QCheckBox::toggled, TxtGolds, &QLineEdit::setDisabled);
     OnEnter(TxtIncome, [this] { BtnCalcClick(); });
     OnEnter(TxtGolds, [this] { BtnCalcClick(); });
+}
+
+QStringList TFrmSalary::Pictures() {
+    return {QStringLiteral(":/pictures/salary_illustration.jpg"),
+            QStringLiteral(":/pictures/salary_method.jpg")};
 }
 
 int TFrmSalary::StartPointInForce() const {

@@ -9,6 +9,9 @@ class TFrmSalary : public TWagePage {
   public:
     explicit TFrmSalary(QWidget *Parent = nullptr);
 
+    // The illustration and the method, as resources.
+    static QStringList Pictures();
+
     void BtnCalcClick();
     void BtnAntiTaxClick();
     void BtnAntiIncomeAfterTaxClick();
