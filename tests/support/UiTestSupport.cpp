@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <cstdlib>
+
 namespace UiTest {
 
 namespace {
@@ -81,6 +83,24 @@ void ShowActive(QWidget *Window) {
 
 void Click(QWidget *Button) {
     QTest::mouseClick(Button, Qt::LeftButton);
+}
+
+bool SamePicture(const QImage &Shown, const QImage &Original) {
+    const QImage a = Shown.convertToFormat(QImage::Format_ARGB32);
+    const QImage b = Original.convertToFormat(QImage::Format_ARGB32);
+    if (a.size() != b.size() || a.isNull())
+        return false;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            const int apart[] = {qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q),
+                                 qAlpha(p) - qAlpha(q)};
+            for (const int d : apart)
+                if (std::abs(d) > 2)
+                    return false;
+        }
+    }
+    return true;
 }
 
 } // namespace UiTest

@@ -2,6 +2,7 @@
 // Helpers for driving real widgets in the tests.
 
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QString>
 #include <QTest>
@@ -59,5 +60,11 @@ template <class TPage> class PageTest : public ::testing::Test {
 template <class T> T *Find(QObject *Root, const QString &Name) {
     return Root->findChild<T *>(Name);
 }
+
+// A picture as shown against its original: the same size, each channel within two units. A
+// pixmap keeps premultiplied alpha and the display's own format, so a pixel may come back a unit
+// or two off depending on the conversion routine the processor selects; a different picture is
+// far off.
+bool SamePicture(const QImage &Shown, const QImage &Original);
 
 } // namespace UiTest

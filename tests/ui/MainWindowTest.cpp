@@ -15,32 +15,11 @@
 #include <QPointer>
 #include <QToolBar>
 #include <QToolButton>
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 using namespace UiTest;
 
 namespace {
-
-// A pixmap keeps premultiplied alpha, so a semi-transparent pixel may come back a unit or two off
-// depending on the conversion routine the processor selects; a different picture is far off.
-bool SamePicture(const QImage &Shown, const QImage &Original) {
-    const QImage a = Shown.convertToFormat(QImage::Format_ARGB32);
-    const QImage b = Original.convertToFormat(QImage::Format_ARGB32);
-    if (a.size() != b.size() || a.isNull())
-        return false;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            const int apart[] = {qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q),
-                                 qAlpha(p) - qAlpha(q)};
-            for (const int d : apart)
-                if (std::abs(d) > 2)
-                    return false;
-        }
-    }
-    return true;
-}
 
 class MainWindow : public ::testing::Test {
   protected:
