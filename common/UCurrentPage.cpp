@@ -108,6 +108,13 @@ QHBoxLayout *TCurrentPage::ButtonRow(std::initializer_list<QPushButton *> Button
     return row;
 }
 
+QHBoxLayout *TCurrentPage::CalcButtons(const QString &Field) {
+    BtnCalc = FlowButton(QStringLiteral("BtnCalc"), tr("开始计算"));
+    BtnReset = FlowButton(QStringLiteral("BtnReset"), tr("重置"));
+    TxtMsgInput = InlineMessage(QStringLiteral("TxtMsgInput"), Field);
+    return ButtonRow({BtnCalc, BtnReset});
+}
+
 QGroupBox *TCurrentPage::MethodGroup(const QString &Picture) {
     auto *group = new QGroupBox(tr("计算方法："), Client());
     group->setObjectName(QStringLiteral("GrpMethod"));

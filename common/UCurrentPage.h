@@ -25,6 +25,10 @@ class TCurrentPage : public TCalcPage {
     static QString AmountYuan(current::Cents Value);
     static QString RatePercent(int Rate);
 
+    // Made by CalcButtons; the page connects the buttons to its own handlers.
+    QPushButton *BtnCalc = nullptr, *BtnReset = nullptr;
+    QLabel *TxtMsgInput = nullptr; // the red message of the inputs
+
   protected:
     // The client area's layout, top to bottom.
     QVBoxLayout *Body() const { return BodyLayout; }
@@ -44,6 +48,8 @@ class TCurrentPage : public TCalcPage {
     QPushButton *FlowButton(const QString &Name, const QString &Text);
     // A row of buttons, left-aligned.
     QHBoxLayout *ButtonRow(std::initializer_list<QPushButton *> Buttons);
+    // 开始计算 and 重置 in a row, and TxtMsgInput (for Field) for the page to place.
+    QHBoxLayout *CalcButtons(const QString &Field);
     // The calculation method: a group holding the picture drawn for the page.
     QGroupBox *MethodGroup(const QString &Picture);
 

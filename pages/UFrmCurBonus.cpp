@@ -85,10 +85,7 @@ QLayout *TFrmCurBonus::BuildInputs() {
 
     auto *box = new QVBoxLayout;
     box->addLayout(FormInputs);
-    BtnCalc = FlowButton(QStringLiteral("BtnCalc"), tr("开始计算"));
-    BtnReset = FlowButton(QStringLiteral("BtnReset"), tr("重置"));
-    TxtMsgInput = InlineMessage(QStringLiteral("TxtMsgInput"), tr("输入"));
-    QHBoxLayout *buttons = ButtonRow({BtnCalc, BtnReset});
+    QHBoxLayout *buttons = CalcButtons(tr("输入"));
     buttons->insertWidget(2, TxtMsgInput, 1);
     box->addLayout(buttons);
     return box;

@@ -21,8 +21,8 @@ class TFrmCurBonus : public TCurrentPage {
     QLineEdit *TxtBonus, *TxtOtherTaxable, *TxtWages, *TxtInsurance, *TxtDeductions;
     QRadioButton *RBtnTaxable, *RBtnWages;
     QFormLayout *FormInputs;
-    QLabel *TxtWagesNote, *TxtMsgInput, *TxtMsgCliff;
-    QPushButton *BtnCalc, *BtnReset, *BtnSaveChart;
+    QLabel *TxtWagesNote, *TxtMsgCliff;
+    QPushButton *BtnSaveChart;
 
     QLabel *TxtOtherUsed;
     QLabel *LblSeparate, *LblMerged;

@@ -71,10 +71,7 @@ QLayout *TFrmCurLabour::BuildInputs() {
 
     auto *box = new QVBoxLayout;
     box->addLayout(form);
-    BtnCalc = FlowButton(QStringLiteral("BtnCalc"), tr("开始计算"));
-    BtnReset = FlowButton(QStringLiteral("BtnReset"), tr("重置"));
-    box->addLayout(ButtonRow({BtnCalc, BtnReset}));
-    TxtMsgInput = InlineMessage(QStringLiteral("TxtMsgInput"), tr("每次收入"));
+    box->addLayout(CalcButtons(tr("每次收入")));
     box->addWidget(TxtMsgInput);
     return box;
 }

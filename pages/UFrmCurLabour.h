@@ -16,8 +16,6 @@ class TFrmCurLabour : public TCurrentPage {
     QRadioButton *RBtnLabour, *RBtnAuthor, *RBtnRoyalty;
     QLineEdit *TxtIncome;
     QRadioButton *RBtnResident, *RBtnNonResident;
-    QLabel *TxtMsgInput;
-    QPushButton *BtnCalc, *BtnReset;
     QLineEdit *TxtDeduction, *TxtTaxable, *TxtRate, *TxtQuickDeduction, *TxtTax, *TxtAfterTax;
     QLabel *TxtSettlement;
 

@@ -79,10 +79,7 @@ QWidget *TFrmCurSettle::BuildInputColumn() {
 
     auto *column = new QVBoxLayout;
     column->addLayout(form);
-    BtnCalc = FlowButton(QStringLiteral("BtnCalc"), tr("开始计算"));
-    BtnReset = FlowButton(QStringLiteral("BtnReset"), tr("重置"));
-    column->addLayout(ButtonRow({BtnCalc, BtnReset}));
-    TxtMsgInput = InlineMessage(QStringLiteral("TxtMsgInput"), tr("输入"));
+    column->addLayout(CalcButtons(tr("输入")));
     column->addWidget(TxtMsgInput);
     column->addWidget(GreyNote(tr("工资薪金和已预缴税额必填，其余不填的按0计算。")));
     column->addStretch();

@@ -17,8 +17,6 @@ class TFrmCurSettle : public TCurrentPage {
     QLineEdit *TxtInsurance, *TxtSpecial, *TxtPension, *TxtHealth, *TxtOther;
     QLineEdit *TxtBonus, *TxtWithheld;
     QRadioButton *RBtnSeparate, *RBtnMerged;
-    QLabel *TxtMsgInput;
-    QPushButton *BtnCalc, *BtnReset;
     QPushButton *BtnDeductions; // fills the deductions from the special deductions dialog
 
     QTabWidget *TabsRight;

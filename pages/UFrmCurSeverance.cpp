@@ -44,10 +44,7 @@ QLayout *TFrmCurSeverance::BuildInputs() {
                              "以用人单位所在地公布的数字为准。")));
     auto *box = new QVBoxLayout;
     box->addLayout(form);
-    BtnCalc = FlowButton(QStringLiteral("BtnCalc"), tr("开始计算"));
-    BtnReset = FlowButton(QStringLiteral("BtnReset"), tr("重置"));
-    box->addLayout(ButtonRow({BtnCalc, BtnReset}));
-    TxtMsgInput = InlineMessage(QStringLiteral("TxtMsgInput"), tr("输入"));
+    box->addLayout(CalcButtons(tr("输入")));
     box->addWidget(TxtMsgInput);
     return box;
 }

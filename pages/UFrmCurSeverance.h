@@ -11,8 +11,6 @@ class TFrmCurSeverance : public TCurrentPage {
     explicit TFrmCurSeverance(QWidget *Parent = nullptr);
 
     QLineEdit *TxtIncome, *TxtAverageWage;
-    QLabel *TxtMsgInput;
-    QPushButton *BtnCalc, *BtnReset;
     QLineEdit *TxtExempt, *TxtTaxable, *TxtRate, *TxtQuickDeduction, *TxtTax, *TxtAfterTax;
 
     void BtnCalcClick();

@@ -157,10 +157,7 @@ QWidget *TFrmCurWage::BuildInputs() {
 
     auto *box = new QVBoxLayout;
     box->addLayout(right);
-    BtnCalc = FlowButton(QStringLiteral("BtnCalc"), tr("开始计算"));
-    BtnReset = FlowButton(QStringLiteral("BtnReset"), tr("重置"));
-    box->addLayout(ButtonRow({BtnCalc, BtnReset}));
-    TxtMsgInput = InlineMessage(QStringLiteral("TxtMsgInput"), tr("输入"));
+    box->addLayout(CalcButtons(tr("输入")));
     box->addWidget(TxtMsgInput);
     box->addStretch();
     // A gap between the columns, not a spacing of the layout: the forms inside would take it

@@ -25,8 +25,7 @@ class TFrmCurWage : public TCurrentPage {
     QRadioButton *RBtnPerMonth, *RBtnFromJanuary, *RBtnSixty;
     QSpinBox *SpnFirstMonth, *SpnLastMonth;
     QCheckBox *ChkNonResident;
-    QLabel *TxtMsgInput;
-    QPushButton *BtnCalc, *BtnReset, *BtnCopyTable;
+    QPushButton *BtnCopyTable;
     QTableView *TblMonths;
     TCurWageModel *Model;
     QLineEdit *TxtYearTax, *TxtYearNet;
