@@ -321,14 +321,22 @@ bool TFrmBatch::OpenFile(const QString &Path) {
     return true;
 }
 
-bool TFrmBatch::Calculate() {
+// The open sheet, shared with a run about to start; none while a run is going, or with a box
+// before any sheet is open.
+std::shared_ptr<const sheets::PayrollSheet> TFrmBatch::SheetToWorkOn() {
     if (Running)
-        return false;
+        return nullptr;
     if (!Model->HasSheet()) {
         MsgBox::Show(this, tr("请先打开一份工资表。"));
-        return false;
+        return nullptr;
     }
-    const std::shared_ptr<const sheets::PayrollSheet> sheet = Model->SharedSheet();
+    return Model->SharedSheet();
+}
+
+bool TFrmBatch::Calculate() {
+    const std::shared_ptr<const sheets::PayrollSheet> sheet = SheetToWorkOn();
+    if (!sheet)
+        return false;
     std::optional<sheets::PayrollSummary> summary;
     RunInWorker(tr("正在计算每位员工的累计预扣…"),
                 [&summary, &sheet](const sheets::Progress &Hooks) {
@@ -346,13 +354,9 @@ bool TFrmBatch::Calculate() {
 }
 
 bool TFrmBatch::SaveFile(const QString &Path) {
-    if (Running)
+    const std::shared_ptr<const sheets::PayrollSheet> sheet = SheetToWorkOn();
+    if (!sheet)
         return false;
-    if (!Model->HasSheet()) {
-        MsgBox::Show(this, tr("请先打开一份工资表。"));
-        return false;
-    }
-    const std::shared_ptr<const sheets::PayrollSheet> sheet = Model->SharedSheet();
     sheets::WriteOutcome written;
     RunInWorker(tr("正在保存%1…").arg(QFileInfo(Path).fileName()),
                 [&written, &sheet, &Path](const sheets::Progress &Hooks) {

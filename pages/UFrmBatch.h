@@ -11,6 +11,11 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
+
+namespace sheets {
+class PayrollSheet;
+}
 
 class QLabel;
 class QLineEdit;
@@ -70,6 +75,7 @@ class TFrmBatch : public QWidget {
     void dropEvent(QDropEvent *Event) override;
 
   private:
+    std::shared_ptr<const sheets::PayrollSheet> SheetToWorkOn();
     QLayout *BuildButtons();
     QWidget *BuildTables();
     QWidget *BuildSummary();
