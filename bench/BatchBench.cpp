@@ -18,10 +18,8 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 
-#include <sys/resource.h>
 
 #include <atomic>
 #include <cstdio>
@@ -29,15 +27,8 @@
 
 namespace {
 
-double PeakMiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024;
-}
-
-double MiB(qint64 Bytes) {
-    return static_cast<double>(Bytes) / (1024 * 1024);
-}
+using PayrollFiles::MiB;
+using PayrollFiles::PeakMiB;
 
 // As the window runs a step: in a thread of its own, with hooks that hear progress and are asked
 // whether to stop. Gives the number of progress reports.
@@ -145,12 +136,5 @@ int All(const QString &Folder) {
 } // namespace
 
 int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
-    if (arguments.size() == 4 && arguments[1] == "run")
-        return Run(arguments[2], arguments[3]);
-    if (arguments.size() == 2)
-        return All(arguments[1]);
-    QTemporaryDir folder;
-    return All(folder.path());
+    return PayrollFiles::Main(argc, argv, Run, All);
 }

@@ -1,9 +1,13 @@
 #pragma once
 // The payroll sheet of the large-file benchmarks: 100,000 employees × 10 months = 1,000,000 rows,
-// written as CSV and as .xlsx (numbers as numbers, by libxlsxwriter directly).
+// written as CSV and as .xlsx (numbers as numbers, by libxlsxwriter directly); and what both
+// benchmarks measure it with.
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
+#include <sys/resource.h>
 #include <xlsxwriter.h>
 
 #include <cstdio>
@@ -82,6 +86,32 @@ inline void WriteXlsx(const QString &Path) {
         }
     }
     workbook_close(book);
+}
+
+// Peak resident memory of this process so far.
+inline double PeakMiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024;
+}
+
+inline double MiB(qint64 Bytes) {
+    return static_cast<double>(Bytes) / (1024 * 1024);
+}
+
+// The benchmark's main: "run IN OUT" measures one input in this process; "FOLDER" (a temporary
+// folder when none is named) runs every input, each in a process of its own, so that each has
+// its own peak memory.
+inline int Main(int argc, char **argv, int (*Run)(const QString &In, const QString &Out),
+                int (*All)(const QString &Folder)) {
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() == 4 && arguments[1] == "run")
+        return Run(arguments[2], arguments[3]);
+    if (arguments.size() == 2)
+        return All(arguments[1]);
+    QTemporaryDir folder;
+    return All(folder.path());
 }
 
 } // namespace PayrollFiles

@@ -14,7 +14,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <sys/resource.h>
 
@@ -25,22 +24,12 @@ namespace {
 
 using namespace PayrollFiles;
 
-double PeakMiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024;
-}
-
 // CPU seconds of this process so far, user and system.
 double CpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-double MiB(qint64 Bytes) {
-    return static_cast<double>(Bytes) / (1024 * 1024);
 }
 
 int Run(const QString &In, const QString &Out) {
@@ -135,12 +124,5 @@ int All(const QString &Folder) {
 } // namespace
 
 int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
-    if (arguments.size() == 4 && arguments[1] == "run")
-        return Run(arguments[2], arguments[3]);
-    if (arguments.size() == 2)
-        return All(arguments[1]);
-    QTemporaryDir folder;
-    return All(folder.path());
+    return PayrollFiles::Main(argc, argv, Run, All);
 }
