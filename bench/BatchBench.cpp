@@ -20,7 +20,6 @@
 #include <QProcess>
 #include <QThread>
 
-
 #include <atomic>
 #include <cstdio>
 #include <functional>
