@@ -6,10 +6,14 @@ cmake_minimum_required(VERSION 3.25)
 
 set(PENDRA_LAYOUT
   "engine:engine"
-  "sheets:engine,sheets"
+  "modules:modules"
+  "sheets:engine,modules,sheets"
+  # The workbook module links libxlsxwriter and Qt Core: of sheets/ it takes the header-only
+  # interface of the workbook writer.
+  "xlsx:sheets,xlsx"
   "cli:engine,sheets,cli"
-  "common:engine,sheets,common"
-  "pages:engine,sheets,common,pages"
+  "common:engine,sheets,modules,common"
+  "pages:engine,sheets,modules,common,pages"
   # The chart module links Qt alone: of common/ it takes the header-only interface to the page.
   "chart:common,chart"
   # So does the network module, with the interface of its requests.

@@ -1,6 +1,6 @@
 #include "common/UHttpClient.h"
 
-#include "common/UModules.h"
+#include "modules/UModules.h"
 
 THttpClient *HttpClient() {
     // Loaded with the first request, which may come from a worker thread.

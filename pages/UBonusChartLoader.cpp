@@ -1,6 +1,6 @@
 #include "pages/UBonusChartLoader.h"
 
-#include "common/UModules.h"
+#include "modules/UModules.h"
 
 namespace {
 

@@ -1,104 +1,50 @@
-// Excel out through libxlsxwriter in its constant-memory mode: each row goes to the library's
-// temporary file as soon as it is finished, strings inline, so a million rows cost no more
-// memory than one. The workbook is made in a temporary file and then copied through a
-// QSaveFile over the target.
+// Excel out through the workbook module. The workbook is made in a temporary file and then
+// copied through a QSaveFile over the target.
 
+#include "modules/UModules.h"
 #include "sheets/Withholding.h"
+#include "sheets/Workbook.h"
 #include "sheets/Writers.h"
 
 #include <QDir>
 #include <QSaveFile>
 #include <QTemporaryFile>
-#include <xlsxwriter.h>
 
 #include <string>
 
 namespace sheets {
 namespace {
 
-constexpr double ColumnWidth = 16;
-
-class Workbook {
-  public:
-    explicit Workbook(const QString &FileName) {
-        lxw_workbook_options options{};
-        options.constant_memory = LXW_TRUE;
-        Book = workbook_new_opt(QFile::encodeName(FileName).constData(), &options);
-        if (Book == nullptr)
-            return;
-        Sheet = workbook_add_worksheet(Book, nullptr);
-        Bold = workbook_add_format(Book);
-        format_set_bold(Bold);
-        TwoDecimals = workbook_add_format(Book);
-        format_set_num_format(TwoDecimals, "0.00");
-    }
-    ~Workbook() {
-        if (Book != nullptr)
-            lxw_workbook_free(Book); // left unfinished: nothing is written
-    }
-    Workbook(const Workbook &) = delete;
-    Workbook &operator=(const Workbook &) = delete;
-
-    bool Opened() const { return Sheet != nullptr; }
-    lxw_error Close() {
-        const lxw_error closed = workbook_close(Book);
-        Book = nullptr;
-        return closed;
-    }
-
-    void Text(lxw_row_t Row, lxw_col_t Column, std::string_view Cell,
-              lxw_format *Format = nullptr) {
-        if (!Cell.empty())
-            Keep(worksheet_write_string(Sheet, Row, Column, std::string(Cell).c_str(), Format));
-    }
-    void Number(lxw_row_t Row, lxw_col_t Column, double Value, lxw_format *Format) {
-        Keep(worksheet_write_number(Sheet, Row, Column, Value, Format));
-    }
-    void Amount(lxw_row_t Row, lxw_col_t Column, current::Cents Value) {
-        Number(Row, Column, static_cast<double>(Value) / 100, TwoDecimals);
-    }
-
-    lxw_worksheet *Sheet = nullptr;
-    lxw_format *Bold = nullptr;
-    lxw_error Error = LXW_NO_ERROR; // the first
-
-  private:
-    lxw_workbook *Book = nullptr;
-    lxw_format *TwoDecimals = nullptr;
-
-    void Keep(lxw_error Result) {
-        if (Error == LXW_NO_ERROR)
-            Error = Result;
-    }
-};
-
-void WriteHeader(Workbook &Book, const Output &What) {
-    lxw_col_t column = 0;
+void WriteHeader(WorkbookSheet &Book, const Output &What) {
+    QStringList titles;
     for (const SheetColumn &title : What.Sheet.Columns())
-        Book.Text(0, column++, title.Title.toUtf8().toStdString(), Book.Bold);
+        titles << title.Title;
     if (What.Results) {
         for (std::size_t i = 0; i < ResultColumnCount; ++i)
-            Book.Text(0, column++, ResultWord(static_cast<ResultColumn>(i)), Book.Bold);
+            titles << QString::fromUtf8(ResultWord(static_cast<ResultColumn>(i)));
     }
-    worksheet_set_column(Book.Sheet, 0, static_cast<lxw_col_t>(column - 1), ColumnWidth, nullptr);
-    worksheet_freeze_panes(Book.Sheet, 1, 0);
+    Book.Header(titles);
 }
 
-void WriteRow(Workbook &Book, lxw_row_t At, const PayrollSheet &Sheet, std::size_t Row,
+double Yuan(current::Cents Value) {
+    return static_cast<double>(Value) / 100;
+}
+
+void WriteRow(WorkbookSheet &Book, std::uint32_t At, const PayrollSheet &Sheet, std::size_t Row,
               const current::WageWithholding *Result) {
     const auto &columns = Sheet.Columns();
-    lxw_col_t column = 0;
+    std::uint16_t column = 0;
     for (; column < columns.size(); ++column) {
         switch (const Field role = columns[column].Role) {
         case Field::Month:
-            Book.Number(At, column, Sheet.Row(Row).Month, nullptr);
+            Book.Number(At, column, Sheet.Row(Row).Month);
             break;
         case Field::Income:
         case Field::Exempt:
         case Field::Insurance:
         case Field::Special:
         case Field::Other:
-            Book.Amount(At, column, Sheet.Amount(Row, role));
+            Book.Amount(At, column, Yuan(Sheet.Amount(Row, role)));
             break;
         default:
             Book.Text(At, column, Sheet.TextOf(Row, column));
@@ -111,14 +57,8 @@ void WriteRow(Workbook &Book, lxw_row_t At, const PayrollSheet &Sheet, std::size
         if (result == ResultColumn::Rate)
             Book.Text(At, column, std::to_string(Result->Rate) + '%');
         else
-            Book.Amount(At, column, ResultValue(*Result, result));
+            Book.Amount(At, column, Yuan(ResultValue(*Result, result)));
     }
-}
-
-QString LibraryFault(lxw_error Error) {
-    if (Error == LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED)
-        return QStringLiteral("一个单元格的文字超过了Excel允许的32767个字符");
-    return QString::fromUtf8(lxw_strerror(Error));
 }
 
 bool CopyInto(QFile &From, QSaveFile &To) {
@@ -150,10 +90,22 @@ WriteOutcome Publish(const QString &Made, QSaveFile &File) {
 
 } // namespace
 
+WorkbookMaker *Workbooks() {
+    // Loaded with the first workbook, which the batch window writes from a worker thread.
+    static WorkbookMaker *const maker = qobject_cast<WorkbookMaker *>(
+        LoadModule(QStringLiteral(PENDRA_XLSX_MODULE), QStringLiteral(PENDRA_XLSX_INSTALL_DIR),
+                   QStringLiteral(PENDRA_XLSX_BUILD_DIR)));
+    return maker;
+}
+
 WriteOutcome WriteXlsxFile(const QString &Path, const Output &What, const Progress &Hooks) {
-    if (RowsWritten(What) + 1 > LXW_ROW_MAX)
+    if (RowsWritten(What) + 1 > MaxWorkbookRows)
         return FailedWrite(QStringLiteral("%1的行数超过了Excel一张工作表的%2行，请另存为CSV文件")
-                               .arg(FileNamed(Path), QString::number(LXW_ROW_MAX)));
+                               .arg(FileNamed(Path), QString::number(MaxWorkbookRows)));
+    WorkbookMaker *const maker = Workbooks();
+    if (maker == nullptr)
+        return CannotWrite(Path, QStringLiteral("找不到写Excel文件的组件%1，请重新安装本程序")
+                                     .arg(QStringLiteral(PENDRA_XLSX_MODULE)));
     // Opened first, so that a target that cannot be written is told before the work.
     QSaveFile file(Path);
     if (!file.open(QIODevice::WriteOnly))
@@ -163,20 +115,20 @@ WriteOutcome WriteXlsxFile(const QString &Path, const Output &What, const Progre
     if (!made.open())
         return CannotWrite(Path, noTemporary);
     made.close();
-    Workbook book(made.fileName());
-    if (!book.Opened())
+    const std::unique_ptr<WorkbookSheet> book = maker->Open(made.fileName());
+    if (book == nullptr)
         return CannotWrite(Path, noTemporary);
-    WriteHeader(book, What);
-    lxw_row_t at = 1;
+    WriteHeader(*book, What);
+    std::uint32_t at = 1;
     const Status status = ForEachRow(What, Hooks, [&](std::size_t row, const auto *result) {
-        WriteRow(book, at++, What.Sheet, row, result);
-        return book.Error == LXW_NO_ERROR;
+        WriteRow(*book, at++, What.Sheet, row, result);
+        return book->Fault().isEmpty();
     });
     if (status == Status::Cancelled)
         return {Status::Cancelled, {}};
-    const lxw_error error = book.Error != LXW_NO_ERROR ? book.Error : book.Close();
-    if (error != LXW_NO_ERROR)
-        return WriteFault(Path, LibraryFault(error));
+    const QString fault = book->Fault().isEmpty() ? book->Close() : book->Fault();
+    if (!fault.isEmpty())
+        return WriteFault(Path, fault);
     return Publish(made.fileName(), file);
 }
 

@@ -1,11 +1,11 @@
 # Installs the build into DEST and checks that the program and its desktop integration land where
 # desktops look for them, all named by the one application id, and that the names inside the
 # files point at each other.
-#   cmake -DBUILD_DIR=... -DDEST=... -DAPP_ID=... -DCHART=... -DNET=... -P CheckInstall.cmake
-# CHART and NET are where the installed program looks for the chart and the network modules, from
-# the program's folder.
+#   cmake -DBUILD_DIR=... -DDEST=... -DAPP_ID=... -DCHART=... -DNET=... -DXLSX=... -P CheckInstall.cmake
+# CHART, NET and XLSX are where the installed programs look for the chart, the network and the
+# workbook modules, from the programs' folder.
 cmake_minimum_required(VERSION 3.25)
-foreach(var BUILD_DIR DEST APP_ID CHART NET)
+foreach(var BUILD_DIR DEST APP_ID CHART NET XLSX)
   if(NOT ${var})
     message(FATAL_ERROR "${var} is not set")
   endif()
@@ -23,6 +23,7 @@ set(expected
   bin/pendra-cli
   bin/${CHART}
   bin/${NET}
+  bin/${XLSX}
   share/applications/${APP_ID}.desktop
   share/metainfo/${APP_ID}.metainfo.xml
   share/icons/hicolor/48x48/apps/${APP_ID}.png

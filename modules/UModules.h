@@ -1,6 +1,7 @@
 #pragma once
 // The program's own modules: libraries loaded when first needed (Qt Charts for the bonus chart,
-// Qt Network for the requests), so that what they link costs the start-up nothing.
+// Qt Network for the requests, libxlsxwriter for the workbooks written), so that what they link
+// costs the start-up nothing.
 
 #include <QString>
 

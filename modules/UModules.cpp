@@ -1,4 +1,4 @@
-#include "common/UModules.h"
+#include "modules/UModules.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -6,10 +6,13 @@
 #include <QPluginLoader>
 
 QObject *LoadModule(const QString &FileName, const QString &InstallDir, const QString &BuildDir) {
-    const QDir program(QCoreApplication::applicationDirPath());
-    const QStringList candidates{program.filePath(FileName),
-                                 program.filePath(InstallDir + u'/' + FileName),
-                                 QDir(BuildDir).filePath(FileName)};
+    QStringList candidates;
+    // Without an application object there is no program folder to look in (a benchmark, say).
+    if (QCoreApplication::instance() != nullptr) {
+        const QDir program(QCoreApplication::applicationDirPath());
+        candidates << program.filePath(FileName) << program.filePath(InstallDir + u'/' + FileName);
+    }
+    candidates << QDir(BuildDir).filePath(FileName);
     for (const QString &path : candidates) {
         if (!QFileInfo::exists(path))
             continue;
