@@ -28,7 +28,7 @@ const QString TFrmMain::WindowCaption =
     QStringLiteral("Pendra个人所得税计算器 V3.01--最专业的个税计算器");
 
 namespace {
-const QString LogoPicture = QStringLiteral(":/pictures/logo.jpg");
+const QString LogoPicture = QStringLiteral(":/pictures/logo.png");
 }
 
 QStringList TFrmMain::FirstPictures() {

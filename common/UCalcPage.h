@@ -66,7 +66,7 @@ class TCalcPage : public QWidget {
     QLineEdit *LabelledEdit(const QString &CaptionText, const QString &Name, int X, int Y,
                             int Width = 121, const QString &Text = {});
     // Pictures and group boxes anchored to the right edge of the client area. A picture is a
-    // resource path (":/pictures/salary_method.jpg"); a missing one leaves the place empty.
+    // resource path (":/pictures/salary_method.png"); a missing one leaves the place empty.
     QGroupBox *RightGroup(const QString &Title, int Y, QSize Size, const QString &Picture = {},
                           int RightMargin = 15);
     QLabel *RightPicture(const QString &Name, int Y, QSize Size, const QString &Picture = {},

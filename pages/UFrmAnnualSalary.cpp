@@ -9,7 +9,7 @@ TFrmAnnualSalary::TFrmAnnualSalary(QWidget *Parent)
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgIllustration"), 10, QSize(380, 150),
-                 QStringLiteral(":/pictures/annualsalary_illustration.jpg"));
+                 QStringLiteral(":/pictures/annualsalary_illustration.png"));
     SetFirstInput(TxtIncome);
     SetTabOrder({TxtIncome, Edit1, Edit2, BtnCalc, BtnReset, TxtTax, BtnCopyTax, TxtIncomeAfterTax,
                  BtnCopyIncome});

@@ -23,9 +23,9 @@ TFrmCompany::TFrmCompany(QWidget *Parent)
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgRates"), 30, QSize(372, 197),
-                 QStringLiteral(":/pictures/company_illustration.jpg"), 33);
+                 QStringLiteral(":/pictures/company_illustration.png"), 33);
     RightGroup(QStringLiteral("计算方法"), 253, QSize(370, 244),
-               QStringLiteral(":/pictures/company_method.jpg"), 35);
+               QStringLiteral(":/pictures/company_method.png"), 35);
     SetFirstInput(TxtIncome);
     SetTabOrder({TxtIncome, BtnCalc, BtnReset, TxtTax, TxtIncomeAfterTax, BtnCopyTax, BtnCopyIncome,
                  CmbMonths});

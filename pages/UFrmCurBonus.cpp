@@ -152,7 +152,7 @@ QWidget *TFrmCurBonus::BuildChartTabs() {
     TabsRight->addTab(chartTab, tr("税后奖金图表"));
 
     auto *method = new QVBoxLayout;
-    method->addWidget(MethodGroup(QStringLiteral(":/pictures/curbonus_method.jpg")));
+    method->addWidget(MethodGroup(QStringLiteral(":/pictures/curbonus_method.png")));
     method->addStretch();
     TabsRight->addTab(ScrollColumn(method, TabsRight, QStringLiteral("ScrollMethod")),
                       tr("计算方法"));

@@ -23,7 +23,7 @@ TFrmCurLabour::TFrmCurLabour(QWidget *Parent)
     left->addLayout(BuildResults());
     left->addStretch();
     auto *right = new QVBoxLayout;
-    right->addWidget(MethodGroup(QStringLiteral(":/pictures/curlabour_method.jpg")));
+    right->addWidget(MethodGroup(QStringLiteral(":/pictures/curlabour_method.png")));
     right->addStretch();
     auto *columns = new QHBoxLayout;
     columns->setSpacing(16);

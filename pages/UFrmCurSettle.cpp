@@ -168,7 +168,7 @@ QWidget *TFrmCurSettle::BuildResultTabs() {
                       tr("计算结果"));
 
     auto *method = new QVBoxLayout;
-    method->addWidget(MethodGroup(QStringLiteral(":/pictures/cursettle_method.jpg")));
+    method->addWidget(MethodGroup(QStringLiteral(":/pictures/cursettle_method.png")));
     method->addStretch();
     TabsRight->addTab(ScrollColumn(method, TabsRight, QStringLiteral("ScrollMethod")),
                       tr("计算方法"));

@@ -19,7 +19,7 @@ TFrmCurSeverance::TFrmCurSeverance(QWidget *Parent)
     left->addLayout(BuildResults());
     left->addStretch();
     auto *right = new QVBoxLayout;
-    right->addWidget(MethodGroup(QStringLiteral(":/pictures/curseverance_method.jpg")));
+    right->addWidget(MethodGroup(QStringLiteral(":/pictures/curseverance_method.png")));
     right->addStretch();
     auto *columns = new QHBoxLayout;
     columns->setSpacing(16);

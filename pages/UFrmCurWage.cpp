@@ -39,7 +39,7 @@ TFrmCurWage::TFrmCurWage(QWidget *Parent)
     tabs->setObjectName(QStringLiteral("TabsMonths"));
     tabs->addTab(BuildTable(), tr("逐月明细"));
     auto *method = new QVBoxLayout;
-    method->addWidget(MethodGroup(QStringLiteral(":/pictures/curwage_method.jpg")));
+    method->addWidget(MethodGroup(QStringLiteral(":/pictures/curwage_method.png")));
     method->addStretch();
     tabs->addTab(ScrollColumn(method, tabs, QStringLiteral("ScrollMethod")), tr("计算方法"));
     splitter->addWidget(tabs);

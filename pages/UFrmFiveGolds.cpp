@@ -32,7 +32,7 @@ TFrmFiveGolds::TFrmFiveGolds(QWidget *Parent)
     BuildEmployer();
     BuildTotals();
     RightPicture(QStringLiteral("ImgIllustration"), 10, QSize(230, 400),
-                 QStringLiteral(":/pictures/fivegolds_illustration.jpg"));
+                 QStringLiteral(":/pictures/fivegolds_illustration.png"));
     SetFirstInput(TxtIncome);
     SetTabOrder({TxtIncome, RBtnChina, RBtnForeign, BtnCalc, BtnReset, TxtTax, BtnCopyTax,
                  TxtIncomeAfterTax, BtnCopyIncome});

@@ -2,5 +2,5 @@
 
 TFrmInterest::TFrmInterest(QWidget *Parent)
     : TFlatRatePage(QStringLiteral("   利息、股息、红利所得"), QSize(914, 428),
-                    QRect(512, 30, 370, 171), QStringLiteral(":/pictures/interest_method.jpg"),
+                    QRect(512, 30, 370, 171), QStringLiteral(":/pictures/interest_method.png"),
                     Parent) {}

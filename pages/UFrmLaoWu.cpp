@@ -29,9 +29,9 @@ TFrmLaoWu::TFrmLaoWu(QWidget *Parent)
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgIllustration"), 20, QSize(370, 148),
-                 QStringLiteral(":/pictures/laowu_illustration.jpg"), 30);
+                 QStringLiteral(":/pictures/laowu_illustration.png"), 30);
     RightGroup(QStringLiteral("计算公式："), 190, QSize(370, 107),
-               QStringLiteral(":/pictures/laowu_method.jpg"), 30);
+               QStringLiteral(":/pictures/laowu_method.png"), 30);
     SetFirstInput(TxtIncome);
     SetTabOrder({TxtIncome, BtnCalc, BtnReset, TxtTax, BtnCopyTax, TxtIncomeAfterTax, BtnCopyIncome,
                  BtnAntiTax, BtnAntiIncomeAfterTax});

@@ -21,7 +21,7 @@ TFrmLateFee::TFrmLateFee(QWidget *Parent)
     BuildInputs();
     BuildResults();
     RightGroup(QStringLiteral("计算方法"), 30, QSize(370, 116),
-               QStringLiteral(":/pictures/latefee_method.jpg"), 32);
+               QStringLiteral(":/pictures/latefee_method.png"), 32);
     SetFirstInput(TxtTax);
     SetTabOrder({TxtTax, dtpStart, dtpEnd, TxtDays, BtnCalc, BtnReset, TxtLateFee, TxtTotal,
                  BtnCopyLateFee, BtnCopyTotal});

@@ -13,7 +13,7 @@ TFrmLicense::TFrmLicense(QWidget *Parent)
     BuildInputs();
     BuildResults();
     RightGroup(QStringLiteral("计算方法"), 30, QSize(370, 275),
-               QStringLiteral(":/pictures/license_method.jpg"), 34);
+               QStringLiteral(":/pictures/license_method.png"), 34);
     SetFirstInput(TxtIncome);
     SetTabOrder(
         {TxtIncome, BtnCalc, BtnReset, TxtTax, TxtIncomeAfterTax, BtnCopyTax, BtnCopyIncome});

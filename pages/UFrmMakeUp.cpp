@@ -16,9 +16,9 @@ TFrmMakeUp::TFrmMakeUp(QWidget *Parent)
     BuildResults();
     // Narrow enough to leave the formulas their room in the smallest main window.
     RightPicture(QStringLiteral("ImgIllustration"), 20, QSize(330, 180),
-                 QStringLiteral(":/pictures/makeup_illustration.jpg"), 15);
+                 QStringLiteral(":/pictures/makeup_illustration.png"), 15);
     RightGroup(QStringLiteral("计算方法"), 215, QSize(330, 300),
-               QStringLiteral(":/pictures/makeup_method.jpg"), 15);
+               QStringLiteral(":/pictures/makeup_method.png"), 15);
     SetFirstInput(TxtOnceIncome);
     SetTabOrder({TxtOnceIncome, TxtAverageWage, TxtFiveGolds, CmbYears, BtnCalc, BtnReset,
                  TxtTotalTax, BtnCopyTax, TxtTotalIncomeAfterTax, BtnCopyIncome});

@@ -20,9 +20,9 @@ TFrmPersonal::TFrmPersonal(QWidget *Parent)
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgIllustration"), 28, QSize(370, 198),
-                 QStringLiteral(":/pictures/personal_illustration.jpg"), PictureMargin);
+                 QStringLiteral(":/pictures/personal_illustration.png"), PictureMargin);
     RightGroup(QStringLiteral("计算方法"), 254, QSize(370, 99),
-               QStringLiteral(":/pictures/personal_method.jpg"), PictureMargin);
+               QStringLiteral(":/pictures/personal_method.png"), PictureMargin);
     SetFirstInput(TxtIncome);
     SetTabOrder(
         {TxtIncome, BtnCalc, BtnReset, TxtTax, TxtIncomeAfterTax, BtnCopyTax, BtnCopyIncome});

@@ -12,7 +12,7 @@ TFrmRent::TFrmRent(QWidget *Parent)
     BuildInputs();
     BuildResults();
     RightGroup(QStringLiteral("计算方法"), 30, QSize(370, 211),
-               QStringLiteral(":/pictures/rent_method.jpg"), 28);
+               QStringLiteral(":/pictures/rent_method.png"), 28);
     SetFirstInput(TxtIncome);
     SetTabOrder({TxtIncome, BtnCalc, BtnReset, TxtTax, TxtIncomeAfterTax, BtnCopyTax, BtnCopyIncome,
                  chbIsHousing});

@@ -32,8 +32,8 @@ TFrmSalary::TFrmSalary(QWidget *Parent)
 }
 
 QStringList TFrmSalary::Pictures() {
-    return {QStringLiteral(":/pictures/salary_illustration.jpg"),
-            QStringLiteral(":/pictures/salary_method.jpg")};
+    return {QStringLiteral(":/pictures/salary_illustration.png"),
+            QStringLiteral(":/pictures/salary_method.png")};
 }
 
 int TFrmSalary::StartPointInForce() const {

@@ -17,7 +17,7 @@ TFrmSalaryOld::TFrmSalaryOld(QWidget *Parent)
     BuildResults(QStringLiteral("详细计算结果："));
     BuildHidden();
     RightGroup(QStringLiteral("计算方法"), 30, QSize(400, 300),
-               QStringLiteral(":/pictures/salaryold_method.jpg"));
+               QStringLiteral(":/pictures/salaryold_method.png"));
     SetFirstInput(TxtIncome);
     SetTabOrder({TxtIncome, TxtGolds, RBtnChina, RBtnForeign, BtnCalc, BtnReset, TxtTax, BtnCopyTax,
                  TxtIncomeAfterTax, BtnCopyIncome});

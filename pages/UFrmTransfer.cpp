@@ -14,7 +14,7 @@ TFrmTransfer::TFrmTransfer(QWidget *Parent)
     BuildInputs();
     BuildResults();
     RightGroup(QStringLiteral("计算方法"), 30, QSize(370, 139),
-               QStringLiteral(":/pictures/transfer_method.jpg"), 41);
+               QStringLiteral(":/pictures/transfer_method.png"), 41);
     SetFirstInput(TxtIncome);
     SetTabOrder({TxtIncome, TxtOriginal, TxtExpense, BtnCalc, BtnReset, TxtTax, TxtIncomeAfterTax,
                  BtnCopyTax, BtnCopyIncome});

@@ -14,7 +14,7 @@ TFrmWriting::TFrmWriting(QWidget *Parent)
     BuildInputs();
     BuildResults();
     RightGroup(QStringLiteral("计算方法"), 30, QSize(370, 203),
-               QStringLiteral(":/pictures/writing_method.jpg"), 30);
+               QStringLiteral(":/pictures/writing_method.png"), 30);
     SetFirstInput(TxtIncome);
     SetTabOrder({TxtIncome, BtnCalc, BtnReset, TxtTax, TxtIncomeAfterTax, BtnCopyTax, BtnCopyIncome,
                  BtnAntiTax, BtnAntiIncomeAfterTax});

@@ -16,9 +16,9 @@ TFrmYearAward::TFrmYearAward(QWidget *Parent)
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgIllustration"), 10, QSize(380, 150),
-                 QStringLiteral(":/pictures/yearaward_illustration.jpg"));
+                 QStringLiteral(":/pictures/yearaward_illustration.png"));
     RightGroup(QStringLiteral("计算方法"), 170, QSize(420, 290),
-               QStringLiteral(":/pictures/yearaward_method.jpg"));
+               QStringLiteral(":/pictures/yearaward_method.png"));
     SetFirstInput(TxtYearAward);
     SetTabOrder({TxtYearAward, TxtIncome, TxtGolds, RBtnChina, RBtnForeign, BtnCalc, BtnReset,
                  TxtTax, BtnCopyTax, TxtIncomeAfterTax, BtnCopyIncome});

@@ -29,12 +29,12 @@ void TFrmFeedback::BuildChat() {
     ImgQQ = new TClickLabel(group);
     ImgQQ->setObjectName(QStringLiteral("ImgQQ"));
     ImgQQ->setGeometry(45, 32, 74, 22);
-    ShellWindow::ShowPicture(ImgQQ, QStringLiteral(":/pictures/feedback_qq.jpg"),
+    ShellWindow::ShowPicture(ImgQQ, QStringLiteral(":/pictures/feedback_qq.png"),
                              QStringLiteral("QQ交谈"));
     ImgWW = new TClickLabel(group);
     ImgWW->setObjectName(QStringLiteral("ImgWW"));
     ImgWW->setGeometry(200, 34, 77, 19);
-    ShellWindow::ShowPicture(ImgWW, QStringLiteral(":/pictures/feedback_ww.jpg"),
+    ShellWindow::ShowPicture(ImgWW, QStringLiteral(":/pictures/feedback_ww.png"),
                              QStringLiteral("旺旺交谈"));
     connect(ImgQQ, &TClickLabel::Clicked, this, &TFrmFeedback::ImgQQClick);
     connect(ImgWW, &TClickLabel::Clicked, this, &TFrmFeedback::ImgWWClick);

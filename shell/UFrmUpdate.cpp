@@ -10,9 +10,9 @@
 TFrmUpdate::TFrmUpdate(QWidget *Owner, bool Mode) : QDialog(Owner), FMode(Mode) {
     setObjectName(QStringLiteral("FrmUpdate"));
     ShellWindow::SetUp(this, QStringLiteral("Pendra计算器 - 更新提示"), QSize(409, 288));
-    ShellWindow::Picture(this, QStringLiteral(":/pictures/update_side.jpg"), QRect(0, 0, 100, 242))
+    ShellWindow::Picture(this, QStringLiteral(":/pictures/update_side.png"), QRect(0, 0, 100, 242))
         ->setObjectName(QStringLiteral("ImgSide"));
-    ShellWindow::Picture(this, QStringLiteral(":/pictures/update_strip.jpg"),
+    ShellWindow::Picture(this, QStringLiteral(":/pictures/update_strip.png"),
                          QRect(72, 256, 337, 27))
         ->setObjectName(QStringLiteral("ImgStrip"));
     BuildTexts();

@@ -1,5 +1,7 @@
-// Writes every picture of the program into resources/: the JPEG files under pictures/, the icon
+// Writes every picture of the program into resources/: the PNG files under pictures/, the icon
 // under icons/, and the Qt resource file that lists them. Run through scripts/make-pictures.
+// PNG rather than JPEG: drawn text and lines keep their edges, and Qt Gui decodes PNG itself, so
+// showing a picture loads neither the JPEG plugin nor libjpeg.
 
 #include "Pictures.h"
 
@@ -12,8 +14,6 @@
 #include <stdexcept>
 
 namespace {
-
-constexpr int JpegQuality = 92;
 
 void Save(const QImage &Image, const QString &Path, const char *Format, int Quality = -1) {
     if (Image.isNull() || !Image.save(Path, Format, Quality))
@@ -35,28 +35,29 @@ void Generate(const QDir &Resources) {
     Resources.mkpath(QStringLiteral("pictures"));
     Resources.mkpath(QStringLiteral("icons"));
     const QDir pictures(Resources.filePath(QStringLiteral("pictures")));
-    for (const QString &old : pictures.entryList({QStringLiteral("*.jpg")}, QDir::Files))
+    const QStringList drawn{QStringLiteral("*.png"), QStringLiteral("*.png")};
+    for (const QString &old : pictures.entryList(drawn, QDir::Files))
         QFile::remove(pictures.filePath(old));
 
     QStringList written;
-    auto jpeg = [&](const QImage &Image, const QString &Name) {
-        Save(Image, pictures.filePath(Name), "JPG", JpegQuality);
+    auto png = [&](const QImage &Image, const QString &Name) {
+        Save(Image, pictures.filePath(Name), "PNG");
         written << Name;
     };
     for (const auto &pictures :
          {MethodPictures(), CurrentPaymentPictures(), CurrentWagePictures()}) {
         for (const MethodPicture &picture : pictures)
-            jpeg(DrawMethod(picture), picture.Key + QStringLiteral("_method.jpg"));
+            png(DrawMethod(picture), picture.Key + QStringLiteral("_method.png"));
     }
     for (const Illustration &picture : Illustrations())
-        jpeg(DrawIllustration(picture), picture.Key + QStringLiteral("_illustration.jpg"));
-    jpeg(DrawLogo(), QStringLiteral("logo.jpg"));
-    jpeg(DrawChatButton(QStringLiteral("QQ交谈"), QSize(74, 22), QColor(0x2a, 0x8c, 0xd8)),
-         QStringLiteral("feedback_qq.jpg"));
-    jpeg(DrawChatButton(QStringLiteral("旺旺交谈"), QSize(77, 19), QColor(0xf0, 0x7c, 0x1a)),
-         QStringLiteral("feedback_ww.jpg"));
-    jpeg(DrawUpdateSide(), QStringLiteral("update_side.jpg"));
-    jpeg(DrawUpdateStrip(), QStringLiteral("update_strip.jpg"));
+        png(DrawIllustration(picture), picture.Key + QStringLiteral("_illustration.png"));
+    png(DrawLogo(), QStringLiteral("logo.png"));
+    png(DrawChatButton(QStringLiteral("QQ交谈"), QSize(74, 22), QColor(0x2a, 0x8c, 0xd8)),
+         QStringLiteral("feedback_qq.png"));
+    png(DrawChatButton(QStringLiteral("旺旺交谈"), QSize(77, 19), QColor(0xf0, 0x7c, 0x1a)),
+         QStringLiteral("feedback_ww.png"));
+    png(DrawUpdateSide(), QStringLiteral("update_side.png"));
+    png(DrawUpdateStrip(), QStringLiteral("update_strip.png"));
 
     const QDir icons(Resources.filePath(QStringLiteral("icons")));
     WriteText(icons.filePath(QStringLiteral("pendra.svg")), IconSvg());

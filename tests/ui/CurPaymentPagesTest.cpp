@@ -152,13 +152,13 @@ TEST_P(CurrentLawMenu, EntryShowsItsPageWithItsPicture) {
 INSTANTIATE_TEST_SUITE_P(
     Pages, CurrentLawMenu,
     ::testing::Values(EntryCase{"MCurBonus", "TFrmCurBonus", "   年终奖(现行)", "TxtBonus",
-                                ":/pictures/curbonus_method.jpg"},
+                                ":/pictures/curbonus_method.png"},
                       EntryCase{"MCurLabour", "TFrmCurLabour", "   劳务报酬/稿酬/特许权(现行)",
-                                "TxtIncome", ":/pictures/curlabour_method.jpg"},
+                                "TxtIncome", ":/pictures/curlabour_method.png"},
                       EntryCase{"MCurSettle", "TFrmCurSettle", "   年度汇算", "TxtWages",
-                                ":/pictures/cursettle_method.jpg"},
+                                ":/pictures/cursettle_method.png"},
                       EntryCase{"MCurSeverance", "TFrmCurSeverance", "   经济补偿金(现行)",
-                                "TxtIncome", ":/pictures/curseverance_method.jpg"}),
+                                "TxtIncome", ":/pictures/curseverance_method.png"}),
     [](const auto &info) { return std::string(info.param.Item); });
 
 } // namespace

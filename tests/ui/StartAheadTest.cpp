@@ -48,9 +48,9 @@ TEST(StartAhead, FirstFrameTakesEveryPictureDecodedAhead) {
 }
 
 TEST(StartAhead, PictureNotDecodedAheadIsDecodedOnTheSpot) {
-    const QString logo = QStringLiteral(":/pictures/logo.jpg");
+    const QString logo = QStringLiteral(":/pictures/logo.png");
     EXPECT_EQ(StartAhead::Picture(logo).size(), DecodedSize(logo));
-    EXPECT_TRUE(StartAhead::Picture(QStringLiteral(":/pictures/none.jpg")).isNull());
+    EXPECT_TRUE(StartAhead::Picture(QStringLiteral(":/pictures/none.png")).isNull());
     EXPECT_EQ(StartAhead::Untaken(), 0);
 }
 
