@@ -53,9 +53,9 @@ void Generate(const QDir &Resources) {
         png(DrawIllustration(picture), picture.Key + QStringLiteral("_illustration.png"));
     png(DrawLogo(), QStringLiteral("logo.png"));
     png(DrawChatButton(QStringLiteral("QQ交谈"), QSize(74, 22), QColor(0x2a, 0x8c, 0xd8)),
-         QStringLiteral("feedback_qq.png"));
+        QStringLiteral("feedback_qq.png"));
     png(DrawChatButton(QStringLiteral("旺旺交谈"), QSize(77, 19), QColor(0xf0, 0x7c, 0x1a)),
-         QStringLiteral("feedback_ww.png"));
+        QStringLiteral("feedback_ww.png"));
     png(DrawUpdateSide(), QStringLiteral("update_side.png"));
     png(DrawUpdateStrip(), QStringLiteral("update_strip.png"));
 
