@@ -1,5 +1,5 @@
 #pragma once
-// The picture generator: every JPEG the program shows, and the program icon, are drawn here from
+// The picture generator: every picture the program shows, and the program icon, are drawn here from
 // the rates and rules they state, so that a changed rate means regenerating, not repainting.
 
 #include <QColor>
