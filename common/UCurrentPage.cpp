@@ -115,6 +115,14 @@ QHBoxLayout *TCurrentPage::CalcButtons(const QString &Field) {
     return ButtonRow({BtnCalc, BtnReset});
 }
 
+QVBoxLayout *TCurrentPage::InputColumn(QLayout *Inputs, const QString &Field) {
+    auto *column = new QVBoxLayout;
+    column->addLayout(Inputs);
+    column->addLayout(CalcButtons(Field));
+    column->addWidget(TxtMsgInput);
+    return column;
+}
+
 QGroupBox *TCurrentPage::MethodGroup(const QString &Picture) {
     auto *group = new QGroupBox(tr("计算方法："), Client());
     group->setObjectName(QStringLiteral("GrpMethod"));

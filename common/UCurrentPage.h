@@ -50,6 +50,8 @@ class TCurrentPage : public TCalcPage {
     QHBoxLayout *ButtonRow(std::initializer_list<QPushButton *> Buttons);
     // 开始计算 and 重置 in a row, and TxtMsgInput (for Field) for the page to place.
     QHBoxLayout *CalcButtons(const QString &Field);
+    // A column of the page's inputs, then 开始计算 and 重置, then TxtMsgInput (for Field).
+    QVBoxLayout *InputColumn(QLayout *Inputs, const QString &Field);
     // The calculation method: a group holding the picture drawn for the page.
     QGroupBox *MethodGroup(const QString &Picture);
 

@@ -69,11 +69,7 @@ QLayout *TFrmCurLabour::BuildInputs() {
     residence->addStretch();
     form->addRow(tr("纳税人身份："), residence);
 
-    auto *box = new QVBoxLayout;
-    box->addLayout(form);
-    box->addLayout(CalcButtons(tr("每次收入")));
-    box->addWidget(TxtMsgInput);
-    return box;
+    return InputColumn(form, tr("每次收入"));
 }
 
 QLayout *TFrmCurLabour::BuildResults() {

@@ -77,10 +77,7 @@ QWidget *TFrmCurSettle::BuildInputColumn() {
     form->addRow(tr("奖金计税方式："), methods);
     TxtWithheld = AddInputRow(form, QStringLiteral("TxtWithheld"), tr("全年已预缴税额："));
 
-    auto *column = new QVBoxLayout;
-    column->addLayout(form);
-    column->addLayout(CalcButtons(tr("输入")));
-    column->addWidget(TxtMsgInput);
+    QVBoxLayout *column = InputColumn(form, tr("输入"));
     column->addWidget(GreyNote(tr("工资薪金和已预缴税额必填，其余不填的按0计算。")));
     column->addStretch();
     return ScrollColumn(column, Client(), QStringLiteral("ScrollInputs"));

@@ -42,11 +42,7 @@ QLayout *TFrmCurSeverance::BuildInputs() {
         AddInputRow(form, QStringLiteral("TxtAverageWage"), tr("当地上年职工平均工资："));
     form->addRow(GreyNote(tr("上年职工平均工资指全年工资，由各地（市）统计部门每年公布，"
                              "以用人单位所在地公布的数字为准。")));
-    auto *box = new QVBoxLayout;
-    box->addLayout(form);
-    box->addLayout(CalcButtons(tr("输入")));
-    box->addWidget(TxtMsgInput);
-    return box;
+    return InputColumn(form, tr("输入"));
 }
 
 QLayout *TFrmCurSeverance::BuildResults() {

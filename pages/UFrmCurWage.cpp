@@ -155,10 +155,7 @@ QWidget *TFrmCurWage::BuildInputs() {
     Describe(ChkNonResident, ChkNonResident->text());
     right->addRow(QString(), ChkNonResident);
 
-    auto *box = new QVBoxLayout;
-    box->addLayout(right);
-    box->addLayout(CalcButtons(tr("输入")));
-    box->addWidget(TxtMsgInput);
+    QVBoxLayout *box = InputColumn(right, tr("输入"));
     box->addStretch();
     // A gap between the columns, not a spacing of the layout: the forms inside would take it
     // between their rows too.
