@@ -11,25 +11,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 using current::RemunerationKind;
 
 TFrmCurLabour::TFrmCurLabour(QWidget *Parent)
     : TCurrentPage(QStringLiteral("   ") + tr("劳务报酬/稿酬/特许权(现行)"), Parent) {
-    auto *left = new QVBoxLayout;
-    left->addLayout(BuildInputs());
-    left->addLayout(BuildResults());
-    left->addStretch();
-    auto *right = new QVBoxLayout;
-    right->addWidget(MethodGroup(QStringLiteral(":/pictures/curlabour_method.png")));
-    right->addStretch();
-    auto *columns = new QHBoxLayout;
-    columns->setSpacing(16);
-    columns->addWidget(ScrollColumn(left, Client(), QStringLiteral("ScrollInputs")), 1);
-    columns->addWidget(ScrollColumn(right, Client(), QStringLiteral("ScrollMethod")));
-    Body()->addLayout(columns, 1);
+    QLayout *inputs = BuildInputs();
+    QLayout *results = BuildResults();
+    QWidget *method = MethodGroup(QStringLiteral(":/pictures/curlabour_method.png"));
+    Body()->addLayout(InputsBesideMethod(inputs, results, method, Client()), 1);
 
     SetFirstInput(TxtIncome);
     SetTabOrder({RBtnLabour, RBtnAuthor, RBtnRoyalty, TxtIncome, RBtnResident, RBtnNonResident,

@@ -5,27 +5,17 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 TFrmCurSeverance::TFrmCurSeverance(QWidget *Parent)
     : TCurrentPage(QStringLiteral("   ") + tr("经济补偿金(现行)"), Parent) {
-    auto *left = new QVBoxLayout;
-    left->addLayout(BuildInputs());
-    left->addLayout(BuildResults());
-    left->addStretch();
-    auto *right = new QVBoxLayout;
-    right->addWidget(MethodGroup(QStringLiteral(":/pictures/curseverance_method.png")));
-    right->addStretch();
-    auto *columns = new QHBoxLayout;
-    columns->setSpacing(16);
-    columns->addWidget(ScrollColumn(left, Client(), QStringLiteral("ScrollInputs")), 1);
-    columns->addWidget(ScrollColumn(right, Client(), QStringLiteral("ScrollMethod")));
-    Body()->addLayout(columns, 1);
+    QLayout *inputs = BuildInputs();
+    QLayout *results = BuildResults();
+    QWidget *method = MethodGroup(QStringLiteral(":/pictures/curseverance_method.png"));
+    Body()->addLayout(InputsBesideMethod(inputs, results, method, Client()), 1);
 
     SetFirstInput(TxtIncome);
     SetTabOrder({TxtIncome, TxtAverageWage, BtnCalc, BtnReset});

@@ -1,6 +1,6 @@
 #include "pages/UScrollColumn.h"
 
-#include <QLayout>
+#include <QBoxLayout>
 #include <QScrollArea>
 
 QScrollArea *ScrollColumn(QLayout *Content, QWidget *Parent, const QString &Name) {
@@ -17,4 +17,20 @@ QScrollArea *ScrollColumn(QLayout *Content, QWidget *Parent, const QString &Name
     inside->setAutoFillBackground(false);
     scroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     return scroll;
+}
+
+QHBoxLayout *InputsBesideMethod(QLayout *Inputs, QLayout *Results, QWidget *Method,
+                                QWidget *Parent) {
+    auto *left = new QVBoxLayout;
+    left->addLayout(Inputs);
+    left->addLayout(Results);
+    left->addStretch();
+    auto *right = new QVBoxLayout;
+    right->addWidget(Method);
+    right->addStretch();
+    auto *columns = new QHBoxLayout;
+    columns->setSpacing(16);
+    columns->addWidget(ScrollColumn(left, Parent, QStringLiteral("ScrollInputs")), 1);
+    columns->addWidget(ScrollColumn(right, Parent, QStringLiteral("ScrollMethod")));
+    return columns;
 }
