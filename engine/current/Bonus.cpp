@@ -1,12 +1,14 @@
 #include "engine/current/Bonus.h"
 
+#include "engine/current/Rules.h"
+
 #include <algorithm>
 #include <vector>
 
 namespace current {
 namespace {
 
-constexpr int MonthsInYear = 12;
+constexpr int MonthsInYear = Law::MonthsInYear;
 
 Cents AnnualTax(Cents Taxable) {
     return TaxOn(Tables::Annual, Taxable).Tax;

@@ -12,7 +12,7 @@ namespace {
 // A share of 50 % halves the amount per person.
 Cents PerPerson(int Persons, bool Half) {
     const Cents all = PerChild * std::clamp(Persons, 0, MaxPersons);
-    return Half ? all / 2 : all;
+    return Half ? Percent(all, Law::HalfShare) : all;
 }
 
 Cents Capped(Cents Amount, Cents Limit) {
@@ -22,17 +22,18 @@ Cents Capped(Cents Amount, Cents Limit) {
 } // namespace
 
 Cents HousingMonthly(Housing Home) {
+    const YearRules &rules = LatestRules();
     switch (Home) {
     case Housing::Loan:
-        return Yuan(1000);
+        return rules.HousingLoan;
     case Housing::LoanHalf:
-        return Yuan(500);
+        return Percent(rules.HousingLoan, Law::HalfShare);
     case Housing::RentLargeCity:
-        return Yuan(1500);
+        return rules.RentLargeCity;
     case Housing::RentMiddleCity:
-        return Yuan(1100);
+        return rules.RentMiddleCity;
     case Housing::RentSmallCity:
-        return Yuan(800);
+        return rules.RentSmallCity;
     case Housing::None:
         break;
     }

@@ -10,6 +10,7 @@
 // so they are in the annual total and not in the monthly one.
 
 #include "engine/current/Money.h"
+#include "engine/current/Rules.h"
 
 #include <string>
 #include <string_view>
@@ -34,16 +35,16 @@ struct DeductionChoices {
     Cents HealthInsurance = 0; // 商业健康保险 premium a month
 };
 
-// The limits of the law; an amount beyond its limit counts as the limit.
+// The limits of the law in the latest year; an amount beyond its limit counts as the limit.
 inline constexpr int MaxPersons = 20;
-inline constexpr Cents PerChild = Yuan(2000);
-inline constexpr Cents OnlyChildCare = Yuan(3000);
-inline constexpr Cents MaxElderlyShare = Yuan(1500);
-inline constexpr Cents MaxIllness = Yuan(80000);
-inline constexpr Cents MaxPension = Yuan(12000);
-inline constexpr Cents MaxHealthInsurance = Yuan(200);
-inline constexpr Cents DegreeStudy = Yuan(400);
-inline constexpr Cents CertificateYear = Yuan(3600);
+inline constexpr Cents PerChild = LatestRules().ChildEducation;
+inline constexpr Cents OnlyChildCare = LatestRules().ElderlyOnlyChild;
+inline constexpr Cents MaxElderlyShare = LatestRules().ElderlyShareMax;
+inline constexpr Cents MaxIllness = Law::IllnessCap;
+inline constexpr Cents MaxPension = LatestRules().PensionCap;
+inline constexpr Cents MaxHealthInsurance = LatestRules().HealthMonthly;
+inline constexpr Cents DegreeStudy = LatestRules().DegreeStudy;
+inline constexpr Cents CertificateYear = LatestRules().Certificate;
 
 // What each item comes to.
 struct DeductionAmounts {

@@ -18,6 +18,10 @@ struct Remuneration {
     Cents AfterTax = 0;
 };
 
+// The income amount (收入额) of remuneration at the annual settlement: the payments less 20 %
+// costs (author remuneration then counts at 70 % of that, which the caller applies).
+Cents IncomeAmountOfRemuneration(Cents Payments);
+
 Remuneration WithholdRemuneration(Cents Payment, RemunerationKind Kind, bool NonResident = false);
 
 } // namespace current

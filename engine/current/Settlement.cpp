@@ -1,33 +1,28 @@
 #include "engine/current/Settlement.h"
 
-#include "engine/current/TaxTable.h"
+#include "engine/current/Remuneration.h"
 
 #include <algorithm>
 
 namespace current {
 namespace {
 
-constexpr Cents AnnualBasic = Yuan(60000);
-constexpr Cents PensionCap = Yuan(12000);
-constexpr Cents HealthCap = Yuan(2400);
-constexpr Cents SmallBalance = Yuan(400);
-constexpr Cents LowIncome = Yuan(120000);
-constexpr int CostRate = 20;
-constexpr int AuthorShare = 70;
-
-Cents LessCosts(Cents Amount) {
-    return Amount - Percent(Amount, CostRate);
+const YearRules &RulesOfInput(const SettlementInput &Year) {
+    const YearRules *rules = RulesOf(Year.Year);
+    return rules ? *rules : LatestRules();
 }
 
 Cents IncomeAmountOf(const SettlementInput &Year) {
-    Cents amount = Year.Wages - Year.Exempt + LessCosts(Year.Labour) +
-                   Percent(LessCosts(Year.Author), AuthorShare) + LessCosts(Year.Royalty);
+    Cents amount = Year.Wages - Year.Exempt + IncomeAmountOfRemuneration(Year.Labour) +
+                   Percent(IncomeAmountOfRemuneration(Year.Author), Law::AuthorShare) +
+                   IncomeAmountOfRemuneration(Year.Royalty);
     return Year.Method == BonusMethod::Merged ? amount + Year.Bonus : amount;
 }
 
-Cents DeductionsOf(const SettlementInput &Year) {
-    return AnnualBasic + Year.Insurance + Year.Special + std::min(Year.Pension, PensionCap) +
-           std::min(Year.Health, HealthCap) + Year.Other;
+Cents DeductionsOf(const SettlementInput &Year, const YearRules &Rules) {
+    return Rules.BasicAnnual + Year.Insurance + Year.Special +
+           std::min(Year.Pension, Rules.PensionCap) + std::min(Year.Health, Rules.HealthAnnual) +
+           Year.Other;
 }
 
 Cents GrossIncomeOf(const SettlementInput &Year) {
@@ -35,14 +30,14 @@ Cents GrossIncomeOf(const SettlementInput &Year) {
     return Year.Method == BonusMethod::Merged ? gross + Year.Bonus : gross;
 }
 
-FilingReason ReasonOf(Cents Balance, Cents GrossIncome) {
+FilingReason ReasonOf(Cents Balance, Cents GrossIncome, const YearRules &Rules) {
     if (Balance < 0)
         return FilingReason::Refund;
     if (Balance == 0)
         return FilingReason::None;
-    if (Balance <= SmallBalance)
+    if (Balance <= Rules.SmallOwed)
         return FilingReason::OweSmall;
-    if (GrossIncome <= LowIncome)
+    if (GrossIncome <= Rules.LowIncome)
         return FilingReason::IncomeLow;
     return FilingReason::Owe;
 }
@@ -50,11 +45,12 @@ FilingReason ReasonOf(Cents Balance, Cents GrossIncome) {
 } // namespace
 
 Settlement Settle(const SettlementInput &Year) {
+    const YearRules &rules = RulesOfInput(Year);
     Settlement s;
     s.IncomeAmount = IncomeAmountOf(Year);
-    s.Deductions = DeductionsOf(Year);
+    s.Deductions = DeductionsOf(Year, rules);
     s.Taxable = std::max(Cents{0}, s.IncomeAmount - s.Deductions);
-    const TaxDue due = TaxOn(Tables::Annual, s.Taxable);
+    const TaxDue due = TaxOn(rules.Annual, s.Taxable);
     s.Rate = due.Rate;
     s.QuickDeduction = due.QuickDeduction;
     s.Tax = due.Tax;
@@ -63,7 +59,7 @@ Settlement Settle(const SettlementInput &Year) {
     s.TotalTax = s.Tax + s.BonusTax;
     s.Withheld = Year.Withheld;
     s.Balance = s.TotalTax - s.Withheld;
-    s.Reason = ReasonOf(s.Balance, GrossIncomeOf(Year));
+    s.Reason = ReasonOf(s.Balance, GrossIncomeOf(Year), rules);
     s.MustFile = s.Reason == FilingReason::Owe;
     return s;
 }

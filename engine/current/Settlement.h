@@ -4,6 +4,7 @@
 
 #include "engine/current/Bonus.h"
 #include "engine/current/Money.h"
+#include "engine/current/Rules.h"
 
 namespace current {
 
@@ -21,7 +22,8 @@ struct SettlementInput {
     Cents Other = 0;     // 其他扣除
     Cents Bonus = 0;
     BonusMethod Method = BonusMethod::Separate;
-    Cents Withheld = 0; // tax withheld during the year
+    Cents Withheld = 0;       // tax withheld during the year
+    int Year = LastRulesYear; // whose rules apply, FirstRulesYear to LastRulesYear
 };
 
 // Why a return is or is not needed, the first that applies in this order.

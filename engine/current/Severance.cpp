@@ -1,16 +1,15 @@
 #include "engine/current/Severance.h"
 
-#include "engine/current/TaxTable.h"
+#include "engine/current/Rules.h"
 
 #include <algorithm>
 
 namespace current {
 
 Severance TaxSeverance(Cents Amount, Cents AverageWage) {
-    constexpr int TaxFreeYears = 3;
     Severance s;
     s.Income = Amount;
-    s.Exempt = std::clamp(AverageWage * TaxFreeYears, Cents{0}, std::max(Cents{0}, Amount));
+    s.Exempt = std::clamp(AverageWage * Law::TaxFreeYears, Cents{0}, std::max(Cents{0}, Amount));
     s.Taxable = std::max(Cents{0}, Amount - s.Exempt);
     const TaxDue due = TaxOn(Tables::Annual, s.Taxable);
     s.Rate = due.Rate;

@@ -1,14 +1,15 @@
 #include "engine/current/Wage.h"
 
-#include "engine/current/TaxTable.h"
+#include "engine/current/Rules.h"
 
 #include <algorithm>
 
 namespace current {
 namespace {
 
-constexpr Cents MonthlyBasic = Yuan(5000);
-constexpr Cents SixtyBasic = Yuan(60000);
+// The basic deduction has been the same in every year since 2019.
+constexpr Cents MonthlyBasic = LatestRules().BasicMonthly;
+constexpr Cents SixtyBasic = LatestRules().BasicAnnual;
 
 // 累计减除费用 of the Paid-th month paid in the year (counting from 1), paid in Month.
 Cents CumulativeBasic(BasicDeduction Mode, int Paid, int Month) {

@@ -1,0 +1,169 @@
+#pragma once
+// The numbers of the law in force since 2019, each written once: what holds in every year (the
+// shares and costs of remuneration, the tax-free multiple of severance) and, year by year, the
+// amounts that changed (the special additional deductions of 2022 and 2023, the private pension
+// from 2022). Engines, pages, the command line and the pictures all read them from here, so a
+// change of law is a new row, and the words around a figure change with the figure.
+
+#include "engine/current/Money.h"
+#include "engine/current/TaxTable.h"
+
+#include <array>
+#include <cstddef>
+
+namespace current {
+
+// What holds in every year since 2019.
+namespace Law {
+
+inline constexpr int MonthsInYear = 12;
+
+// Labour, author and royalty income: 20 % costs, or 800 on a payment of at most 4000 when
+// withheld from a resident; author remuneration then counts at 70 %.
+inline constexpr int CostRate = 20;
+inline constexpr Cents SmallPayment = Yuan(4000);
+inline constexpr Cents SmallPaymentCost = Yuan(800);
+inline constexpr int AuthorShare = 70;
+
+// Severance on ending a labour contract: tax free up to three times the local average annual
+// wage of the previous year.
+inline constexpr int TaxFreeYears = 3;
+
+// The share of a special additional deduction that one of two claimants takes.
+inline constexpr int HalfShare = 50;
+inline constexpr int WholeShare = 100;
+
+// Serious illness: the self-paid part above the floor, up to the cap, for each person.
+inline constexpr Cents IllnessFloor = Yuan(15000);
+inline constexpr Cents IllnessCap = Yuan(80000);
+
+// Continuing education in a degree course: a month's amount for at most this many months.
+inline constexpr int DegreeMonths = 48;
+
+// Housing loan interest: for at most this many months from the first repayment.
+inline constexpr int LoanMonths = 240;
+
+// Children's education from the month of the 3rd birthday; infant care before it.
+inline constexpr int InfantYears = 3;
+// Elderly support from the month the parent turns 60.
+inline constexpr int ElderlyAge = 60;
+
+} // namespace Law
+
+// The amounts of one tax year.
+struct YearRules {
+    int Year = 0;
+    Cents BasicMonthly = 0;     // 基本减除费用, a month
+    Cents BasicAnnual = 0;      // the same for the year, at settlement
+    Cents ChildEducation = 0;   // 子女教育, a child a month
+    Cents InfantCare = 0;       // 3岁以下婴幼儿照护, a child a month; 0 before it existed
+    Cents ElderlyOnlyChild = 0; // 赡养老人, an only child a month
+    Cents ElderlyShareMax = 0;  // 赡养老人, the most one of several children takes a month
+    Cents HousingLoan = 0;      // 住房贷款利息, a month
+    Cents RentLargeCity = 0;    // 住房租金, a month, by the city's size
+    Cents RentMiddleCity = 0;
+    Cents RentSmallCity = 0;
+    Cents DegreeStudy = 0;     // 继续教育 in a degree course, a month
+    Cents Certificate = 0;     // 继续教育, the year a professional certificate is obtained
+    Cents PensionCap = 0;      // 个人养老金, a year; 0 before it existed
+    Cents HealthMonthly = 0;   // 商业健康保险, the most a month
+    Cents HealthAnnual = 0;    // 商业健康保险, the most a year
+    bool SeparateBonus = true; // the annual bonus may be taxed on its own
+    Cents SmallOwed = 0;       // at settlement, owing at most this needs no return
+    Cents LowIncome = 0;       // nor owing with a gross comprehensive income at most this
+    TaxTable Annual;           // 综合所得 and the cumulative withholding of wages
+    TaxTable Monthly;          // the separately taxed bonus, non-residents' wages
+};
+
+inline constexpr int FirstRulesYear = 2019;
+inline constexpr int LastRulesYear = 2027;
+
+namespace Detail {
+
+// The amounts of 2019, when the special additional deductions began (国发〔2018〕41号).
+constexpr YearRules Rules2019() {
+    YearRules r;
+    r.Year = 2019;
+    r.BasicMonthly = Yuan(5000);
+    r.BasicAnnual = Yuan(60000);
+    r.ChildEducation = Yuan(1000);
+    r.InfantCare = 0;
+    r.ElderlyOnlyChild = Yuan(2000);
+    r.ElderlyShareMax = Yuan(1000);
+    r.HousingLoan = Yuan(1000);
+    r.RentLargeCity = Yuan(1500);
+    r.RentMiddleCity = Yuan(1100);
+    r.RentSmallCity = Yuan(800);
+    r.DegreeStudy = Yuan(400);
+    r.Certificate = Yuan(3600);
+    r.PensionCap = 0;
+    r.HealthMonthly = Yuan(200);
+    r.HealthAnnual = Yuan(2400);
+    r.SeparateBonus = true; // 财税〔2018〕164号, extended to the end of 2027 (2023年第30号)
+    r.SmallOwed = Yuan(400);
+    r.LowIncome = Yuan(120000);
+    r.Annual = Tables::Annual;
+    r.Monthly = Tables::Monthly;
+    return r;
+}
+
+constexpr YearRules InYear(YearRules Rules, int Year) {
+    Rules.Year = Year;
+    return Rules;
+}
+
+// 2022: care for infants under 3 (国发〔2022〕8号) and the private pension (财政部 税务总局公告
+// 2022年第34号).
+constexpr YearRules Rules2022() {
+    YearRules r = InYear(Rules2019(), 2022);
+    r.InfantCare = Yuan(1000);
+    r.PensionCap = Yuan(12000);
+    return r;
+}
+
+// 2023: children, infants and elderly raised (国发〔2023〕13号).
+constexpr YearRules Rules2023() {
+    YearRules r = InYear(Rules2022(), 2023);
+    r.ChildEducation = Yuan(2000);
+    r.InfantCare = Yuan(2000);
+    r.ElderlyOnlyChild = Yuan(3000);
+    r.ElderlyShareMax = Yuan(1500);
+    return r;
+}
+
+inline constexpr std::array<YearRules, LastRulesYear - FirstRulesYear + 1> AllYears{
+    Rules2019(),
+    InYear(Rules2019(), 2020),
+    InYear(Rules2019(), 2021),
+    Rules2022(),
+    Rules2023(),
+    InYear(Rules2023(), 2024),
+    InYear(Rules2023(), 2025),
+    InYear(Rules2023(), 2026),
+    InYear(Rules2023(), 2027),
+};
+
+constexpr bool YearsInOrder() {
+    for (std::size_t i = 0; i < AllYears.size(); ++i) {
+        if (AllYears[i].Year != FirstRulesYear + static_cast<int>(i))
+            return false;
+    }
+    return true;
+}
+static_assert(YearsInOrder());
+
+} // namespace Detail
+
+// The rules of a year from FirstRulesYear to LastRulesYear; none for another year.
+constexpr const YearRules *RulesOf(int Year) {
+    if (Year < FirstRulesYear || Year > LastRulesYear)
+        return nullptr;
+    return &Detail::AllYears[static_cast<std::size_t>(Year - FirstRulesYear)];
+}
+
+// The rules of the latest year the program knows, which the pages of a single calculation use.
+constexpr const YearRules &LatestRules() {
+    return Detail::AllYears.back();
+}
+
+} // namespace current
