@@ -1,9 +1,11 @@
-// pendra-cli bonus: the annual bonus taxed separately or merged, its cliff and the best split.
+// pendra-cli bonus: the annual bonus taxed separately or merged, its cliff and the best split;
+// or a non-resident's bonus for several months.
 
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Output.h"
 #include "engine/current/Bonus.h"
+#include "engine/current/Rules.h"
 
 namespace Cli {
 namespace {
@@ -84,24 +86,60 @@ QString Text(const current::BonusComparison &c) {
     return text;
 }
 
+QString NonResidentRule() {
+    return QStringLiteral("非居民个人一个月内取得的数月奖金不与当月工资薪金合并，不减除费用，\n"
+                          "按 %1 个月分摊：月均奖金按月度税率表计税后乘 %1；"
+                          "一个公历年度内只能用一次。\n"
+                          "当月工资另行计税（pendra-cli wage --nonresident）。")
+        .arg(current::Law::NonResidentBonusMonths);
+}
+
+void PrintNonResident(const current::NonResidentBonus &b, bool Json) {
+    if (Json)
+        return PrintJson({{"rate", b.Rate},
+                          {"quick_deduction", JsonMoney(b.QuickDeduction)},
+                          {"average", JsonMoney(b.Average)},
+                          {"tax", JsonMoney(b.Tax)},
+                          {"after_tax", JsonMoney(b.AfterTax)}});
+    const int months = current::Law::NonResidentBonusMonths;
+    PrintOut(Pairs({{QStringLiteral("数月奖金"), Money(b.Bonus)},
+                    {QStringLiteral("月均奖金（÷%1）").arg(months), Money(b.Average)},
+                    {QStringLiteral("税率"), Rate(b.Rate)},
+                    {QStringLiteral("速算扣除数"), Money(b.QuickDeduction)},
+                    {QStringLiteral("每月应纳税额"), Money(b.MonthlyTax)},
+                    {QStringLiteral("应纳税额（×%1）").arg(months), Money(b.Tax)},
+                    {QStringLiteral("税后收入"), Money(b.AfterTax)}}) +
+             u'\n' + NonResidentRule() + u'\n');
+}
+
 } // namespace
 
 int RunBonus(const QStringList &Arguments) {
     CommandLine line(
         QStringLiteral("bonus"),
         QStringLiteral("全年一次性奖金：单独计税（2027 年底前可选）与并入当年综合所得比较；\n"
-                       "奖金落在临界区间时给出临界点；并给出奖金与其余所得之间税额最低的分配。"),
+                       "奖金落在临界区间时给出临界点；并给出奖金与其余所得之间税额最低的分配。\n"
+                       "加 --nonresident：") +
+            NonResidentRule(),
         {QStringLiteral("pendra-cli bonus --bonus 36000 --taxable 100000"),
-         QStringLiteral("pendra-cli bonus --bonus 38000 --taxable -20000 --json")});
+         QStringLiteral("pendra-cli bonus --bonus 38000 --taxable -20000 --json"),
+         QStringLiteral("pendra-cli bonus --nonresident --bonus 60000")});
     line.AddAmount("bonus", QStringLiteral("全年一次性奖金（必填）"));
     line.AddAmount("taxable",
                    QStringLiteral("奖金以外的全年综合所得应纳税所得额，默认 0；"
                                   "扣除未用完时可为负数"),
                    true);
+    line.AddFlag("nonresident", QStringLiteral("非居民个人一个月内取得的数月奖金"));
     if (auto done = line.Parse(Arguments))
         return *done;
     if (auto done = line.Require({"bonus"}))
         return *done;
+    if (auto done = line.Exclude("nonresident", {"taxable"}))
+        return *done;
+    if (line.IsSet("nonresident")) {
+        PrintNonResident(current::TaxNonResidentBonus(line.Amount("bonus")), line.Json());
+        return Success;
+    }
     const current::BonusComparison c =
         current::CompareBonus(line.Amount("bonus"), line.Amount("taxable"));
     if (line.Json())

@@ -16,6 +16,12 @@ QString Dashed(const QString &Name) {
     return QStringLiteral("--") + Name;
 }
 
+std::optional<int> MonthNumber(const QString &Text) {
+    bool ok = false;
+    const int month = Text.trimmed().toInt(&ok);
+    return ok && month >= 1 && month <= 12 ? std::optional<int>(month) : std::nullopt;
+}
+
 } // namespace
 
 CommandLine::CommandLine(const QString &Command, const QString &Summary,
@@ -41,6 +47,11 @@ void CommandLine::AddValue(QChar Letter, const QString &Name, const QString &Val
                            const QString &Description) {
     Parser.addOption(QCommandLineOption({QString(Letter), Name}, Description, ValueName));
     Entries.append({Name, Letter, ValueName, Description});
+}
+
+void CommandLine::AddMonthRange() {
+    AddValue(QStringLiteral("from"), QStringLiteral("月"), QStringLiteral("起始月份，默认 1"));
+    AddValue(QStringLiteral("to"), QStringLiteral("月"), QStringLiteral("截止月份，默认 12"));
 }
 
 void CommandLine::AddFlag(const QString &Name, const QString &Description) {
@@ -126,6 +137,18 @@ QStringList CommandLine::Positional() const {
 
 bool CommandLine::Json() const {
     return OffersJson && Parser.isSet(JsonOption);
+}
+
+std::optional<int> CommandLine::ReadMonthRange(int &First, int &Last) const {
+    const auto from = IsSet(QStringLiteral("from")) ? MonthNumber(Value("from")) : 1;
+    const auto to = IsSet(QStringLiteral("to")) ? MonthNumber(Value("to")) : 12;
+    if (!from || !to)
+        return Refuse(QStringLiteral("月份应为 1 到 12 的整数"));
+    if (*from > *to)
+        return Refuse(QStringLiteral("起始月份 %1 晚于截止月份 %2").arg(*from).arg(*to));
+    First = *from;
+    Last = *to;
+    return std::nullopt;
 }
 
 int CommandLine::Refuse(const QString &Message) const {

@@ -29,6 +29,8 @@ class CommandLine {
                   const QString &Description);
     void AddFlag(const QString &Name, const QString &Description);
     void AddPositional(const QString &Name, const QString &Description);
+    // --from and --to, the first and last month of a run of months in one year.
+    void AddMonthRange();
     // For a command whose output is a file of its own kind: no --json.
     void WithoutJson() { OffersJson = false; }
 
@@ -41,6 +43,10 @@ class CommandLine {
     QString Value(const QString &Name) const;
     QStringList Positional() const;
     bool Json() const;
+
+    // The months from --from to --to (1 and 12 when not given) into First and Last; refuses
+    // months that are not whole numbers from 1 to 12, or out of order.
+    std::optional<int> ReadMonthRange(int &First, int &Last) const;
 
     // Reports a usage mistake of this command and gives the status to exit with.
     int Refuse(const QString &Message) const;

@@ -1,9 +1,15 @@
-// pendra-cli labour: the tax withheld on one payment of labour, author or royalty income.
+// pendra-cli labour: the tax withheld on one payment of labour, author or royalty income, or on a
+// student's internship pay month by month.
 
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Output.h"
+#include "cli/WageMonths.h"
+#include "engine/current/Internship.h"
 #include "engine/current/Remuneration.h"
+#include "engine/current/Rules.h"
+
+#include <QJsonArray>
 
 namespace Cli {
 namespace {
@@ -38,6 +44,50 @@ void Print(const current::Remuneration &r, bool Json) {
                     {QStringLiteral("税后收入"), Money(r.AfterTax)}}));
 }
 
+void PrintInternship(const std::vector<current::InternshipMonth> &Months, bool Json) {
+    std::vector<current::WageWithholding> rows;
+    std::vector<current::Cents> amounts;
+    QJsonArray json;
+    current::Cents total = 0;
+    for (const current::InternshipMonth &m : Months) {
+        rows.push_back(m.Withholding);
+        amounts.push_back(m.IncomeAmount);
+        QJsonObject month = JsonMonth(m.Withholding);
+        month.insert(QStringLiteral("income_amount"), JsonMoney(m.IncomeAmount));
+        json.append(month);
+        total += m.Withholding.Tax;
+    }
+    if (Json)
+        return PrintJson({{"months", json}});
+    PrintOut(MonthTable(rows, amounts) + QStringLiteral("\n预扣税额合计：%1\n").arg(Money(total)));
+}
+
+// A student's internship pay is labour remuneration of a resident; the other kinds and
+// non-residents have no cumulative method. The months belong to the internship only.
+std::optional<int> CheckInternship(const CommandLine &Line, current::RemunerationKind Kind) {
+    if (!Line.IsSet("intern")) {
+        for (const QString name : {"from", "to"}) {
+            if (Line.IsSet(name))
+                return Line.Refuse(QStringLiteral("选项 --%1 只用于 --intern").arg(name));
+        }
+        return std::nullopt;
+    }
+    if (auto done = Line.Exclude("intern", {"nonresident"}))
+        return done;
+    if (Kind != current::RemunerationKind::Labour)
+        return Line.Refuse(QStringLiteral("在校学生实习只适用于劳务报酬，不能与 --kind %1 同用")
+                               .arg(Line.Value("kind")));
+    return std::nullopt;
+}
+
+QString InternshipSummary() {
+    return QStringLiteral(
+               "\n加 --intern：在校学生实习取得的劳务报酬，每月收入相同，按累计预扣法逐月预扣：\n"
+               "收入额为收入的 %1%，累计减除费用为每月 %2 元乘实习月数，按综合所得年度税率表。")
+        .arg(current::Law::IncomeShare)
+        .arg(LawAmount(current::LatestRules().BasicMonthly));
+}
+
 } // namespace
 
 int RunLabour(const QStringList &Arguments) {
@@ -46,15 +96,20 @@ int RunLabour(const QStringList &Arguments) {
         QStringLiteral(
             "一次劳务报酬、稿酬或特许权使用费收入的预扣税额。居民个人：每次收入不超过\n"
             "4000 元减除 800 元，超过的减除 20%；稿酬再按 70% 计算；劳务报酬按预扣率表二，\n"
-            "稿酬和特许权使用费按 20%。非居民个人：一律减除 20%，按月度税率表。"),
+            "稿酬和特许权使用费按 20%。非居民个人：一律减除 20%，按月度税率表。") +
+            InternshipSummary(),
         {QStringLiteral("pendra-cli labour --income 30000"),
          QStringLiteral("pendra-cli labour --income 10000 --kind author --json"),
-         QStringLiteral("pendra-cli labour --income 10000 --kind royalty --nonresident")});
-    line.AddAmount("income", QStringLiteral("每次收入（必填）"));
+         QStringLiteral("pendra-cli labour --income 10000 --kind royalty --nonresident"),
+         QStringLiteral("pendra-cli labour --intern --income 8000 --from 7 --to 9")});
+    line.AddAmount("income", QStringLiteral("每次收入（必填）；加 --intern 时为每月收入"));
     line.AddValue(
         "kind", QStringLiteral("类别"),
         QStringLiteral("labour（劳务报酬，默认）、author（稿酬）、royalty（特许权使用费）"));
     line.AddFlag("nonresident", QStringLiteral("非居民个人"));
+    line.AddFlag("intern",
+                 QStringLiteral("在校学生实习：按累计预扣法逐月预扣（只用于居民个人的劳务报酬）"));
+    line.AddMonthRange();
     if (auto done = line.Parse(Arguments))
         return *done;
     if (auto done = line.Require({"income"}))
@@ -64,6 +119,16 @@ int RunLabour(const QStringList &Arguments) {
     if (!kind)
         return line.Refuse(QStringLiteral("未知的类别“%1”，应为 labour、author 或 royalty")
                                .arg(line.Value("kind")));
+    if (auto done = CheckInternship(line, *kind))
+        return *done;
+    if (line.IsSet("intern")) {
+        int first = 1, last = 12;
+        if (auto done = line.ReadMonthRange(first, last))
+            return *done;
+        PrintInternship(current::WithholdInternship(line.Amount("income"), first, last),
+                        line.Json());
+        return Success;
+    }
     Print(current::WithholdRemuneration(line.Amount("income"), *kind, line.IsSet("nonresident")),
           line.Json());
     return Success;

@@ -15,6 +15,8 @@ void PrintError(const QString &Message); // one line, prefixed with the program'
 
 QString Money(current::Cents Amount); // "1234.50"
 QString Rate(int Percent);            // "3%"
+// An amount of the law as a text writes it: "5000" for whole yuan.
+QString LawAmount(current::Cents Amount);
 QJsonValue JsonMoney(current::Cents Amount);
 void PrintJson(const QJsonObject &Object);
 

@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Output.h"
+#include "cli/WageMonths.h"
 #include "engine/current/Wage.h"
 
 #include <QJsonArray>
@@ -27,12 +28,6 @@ std::optional<current::BasicDeduction> ModeNamed(const QString &Name) {
     return std::nullopt;
 }
 
-std::optional<int> MonthNumber(const QString &Text) {
-    bool ok = false;
-    const int month = Text.trimmed().toInt(&ok);
-    return ok && month >= 1 && month <= 12 ? std::optional<int>(month) : std::nullopt;
-}
-
 int PrintNonResident(const CommandLine &Line) {
     const current::NonResidentWage w = current::WithholdNonResidentWage(Line.Amount("income"));
     if (Line.Json()) {
@@ -53,72 +48,6 @@ int PrintNonResident(const CommandLine &Line) {
                     {QStringLiteral("应纳税额"), Money(w.Tax)},
                     {QStringLiteral("税后收入"), Money(w.AfterTax)}}));
     return Success;
-}
-
-QJsonObject JsonMonth(const current::WageWithholding &m) {
-    return {{"month", m.Month},
-            {"income", JsonMoney(m.Income)},
-            {"cumulative_income", JsonMoney(m.CumulativeIncome)},
-            {"cumulative_exempt", JsonMoney(m.CumulativeExempt)},
-            {"cumulative_basic", JsonMoney(m.CumulativeBasic)},
-            {"cumulative_insurance", JsonMoney(m.CumulativeInsurance)},
-            {"cumulative_special", JsonMoney(m.CumulativeSpecial)},
-            {"cumulative_other", JsonMoney(m.CumulativeOther)},
-            {"cumulative_taxable", JsonMoney(m.CumulativeTaxable)},
-            {"rate", m.Rate},
-            {"quick_deduction", JsonMoney(m.QuickDeduction)},
-            {"cumulative_tax", JsonMoney(m.CumulativeTax)},
-            {"withheld_before", JsonMoney(m.WithheldBefore)},
-            {"tax", JsonMoney(m.Tax)},
-            {"net", JsonMoney(m.Net)}};
-}
-
-// One line a month. Cumulative columns that stay zero all year (no exempt income, say) are left
-// out of the table; the JSON has them all.
-QString MonthTable(const std::vector<current::WageWithholding> &Months) {
-    using Row = current::WageWithholding;
-    struct Column {
-        const char16_t *Title;
-        Cents Row::*Field;
-    };
-    const Column columns[] = {{u"收入", &Row::Income},
-                              {u"累计收入", &Row::CumulativeIncome},
-                              {u"累计免税收入", &Row::CumulativeExempt},
-                              {u"累计减除费用", &Row::CumulativeBasic},
-                              {u"累计专项扣除", &Row::CumulativeInsurance},
-                              {u"累计专项附加扣除", &Row::CumulativeSpecial},
-                              {u"累计其他扣除", &Row::CumulativeOther},
-                              {u"累计应纳税所得额", &Row::CumulativeTaxable}};
-    const Column after[] = {{u"速算扣除数", &Row::QuickDeduction},
-                            {u"累计应纳税额", &Row::CumulativeTax},
-                            {u"累计已预扣税额", &Row::WithheldBefore},
-                            {u"本月应预扣税额", &Row::Tax},
-                            {u"税后收入", &Row::Net}};
-    QList<const Column *> shown;
-    for (const Column &c : columns) {
-        const bool used = std::any_of(Months.begin(), Months.end(),
-                                      [&](const Row &m) { return m.*c.Field != 0; });
-        if (used || c.Field == &Row::CumulativeTaxable || c.Field == &Row::Income)
-            shown.append(&c);
-    }
-    TextTable table;
-    QStringList header{QStringLiteral("月份")};
-    for (const Column *c : shown)
-        header.append(QString::fromUtf16(c->Title));
-    header.append(QStringLiteral("预扣率"));
-    for (const Column &c : after)
-        header.append(QString::fromUtf16(c.Title));
-    table.AddRow(header);
-    for (const Row &m : Months) {
-        QStringList cells{QString::number(m.Month)};
-        for (const Column *c : shown)
-            cells.append(Money(m.*c->Field));
-        cells.append(Rate(m.Rate));
-        for (const Column &c : after)
-            cells.append(Money(m.*c.Field));
-        table.AddRow(cells);
-    }
-    return table.Render();
 }
 
 int PrintMonths(const std::vector<current::WageWithholding> &Months, bool Json) {
@@ -154,8 +83,7 @@ int RunWage(const QStringList &Arguments) {
     line.AddValue(QStringLiteral("mode"), QStringLiteral("方式"),
                   QStringLiteral("减除方式：按月（默认）、自1月、6万；"
                                  "也可写 per-month、from-january、sixty"));
-    line.AddValue(QStringLiteral("from"), QStringLiteral("月"), QStringLiteral("起始月份，默认 1"));
-    line.AddValue(QStringLiteral("to"), QStringLiteral("月"), QStringLiteral("截止月份，默认 12"));
+    line.AddMonthRange();
     line.AddFlag(QStringLiteral("nonresident"),
                  QStringLiteral("非居民个人：每月减除 5000 元，按月度税率表计算"));
     if (auto done = line.Parse(Arguments))
@@ -173,15 +101,12 @@ int RunWage(const QStringList &Arguments) {
     if (!mode)
         return line.Refuse(
             QStringLiteral("未知的减除方式“%1”，应为 按月、自1月 或 6万").arg(line.Value("mode")));
-    const auto from = line.IsSet(QStringLiteral("from")) ? MonthNumber(line.Value("from")) : 1;
-    const auto to = line.IsSet(QStringLiteral("to")) ? MonthNumber(line.Value("to")) : 12;
-    if (!from || !to)
-        return line.Refuse(QStringLiteral("月份应为 1 到 12 的整数"));
-    if (*from > *to)
-        return line.Refuse(QStringLiteral("起始月份 %1 晚于截止月份 %2").arg(*from).arg(*to));
+    int first = 1, last = 12;
+    if (auto done = line.ReadMonthRange(first, last))
+        return *done;
 
     std::vector<current::WageMonth> months;
-    for (int month = *from; month <= *to; ++month)
+    for (int month = first; month <= last; ++month)
         months.push_back({month, line.Amount("income"), line.Amount("exempt"),
                           line.Amount("insurance"), line.Amount("special"), line.Amount("other")});
     return PrintMonths(current::WithholdWages(months, *mode), line.Json());

@@ -110,4 +110,17 @@ BonusComparison CompareBonus(Cents Bonus, Cents OtherTaxable) {
     return c;
 }
 
+NonResidentBonus TaxNonResidentBonus(Cents Bonus) {
+    NonResidentBonus b;
+    b.Bonus = Bonus;
+    b.Average = MulDiv(Bonus, 1, Law::NonResidentBonusMonths);
+    const TaxDue due = TaxOn(Tables::Monthly, b.Average);
+    b.Rate = due.Rate;
+    b.QuickDeduction = due.QuickDeduction;
+    b.MonthlyTax = due.Tax;
+    b.Tax = due.Tax * Law::NonResidentBonusMonths;
+    b.AfterTax = Bonus - b.Tax;
+    return b;
+}
+
 } // namespace current

@@ -67,4 +67,19 @@ struct BonusComparison {
 // deductions are left unused.
 BonusComparison CompareBonus(Cents Bonus, Cents OtherTaxable);
 
+// A non-resident's bonus for several months paid in one month (数月奖金): spread over six months
+// on the monthly table without any deduction, apart from that month's wage, once a calendar year.
+// Each step is rounded to cents.
+struct NonResidentBonus {
+    Cents Bonus = 0;
+    Cents Average = 0; // the bonus ÷ 6
+    int Rate = 0;
+    Cents QuickDeduction = 0;
+    Cents MonthlyTax = 0; // the average × rate − quick deduction
+    Cents Tax = 0;        // the monthly tax × 6
+    Cents AfterTax = 0;
+};
+
+NonResidentBonus TaxNonResidentBonus(Cents Bonus);
+
 } // namespace current

@@ -35,4 +35,9 @@ std::string FormatCents(Cents Amount) {
     return negative ? '-' + text : text;
 }
 
+std::string FormatLawAmount(Cents Amount) {
+    const std::string text = FormatCents(Amount);
+    return Amount % 100 == 0 ? text.substr(0, text.size() - 3) : text;
+}
+
 } // namespace current

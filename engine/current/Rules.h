@@ -21,6 +21,9 @@ inline constexpr int MonthsInYear = 12;
 // Labour, author and royalty income: 20 % costs, or 800 on a payment of at most 4000 when
 // withheld from a resident; author remuneration then counts at 70 %.
 inline constexpr int CostRate = 20;
+// What counts as income (收入额) after those costs, also for a student's internship pay withheld
+// by the cumulative method (国家税务总局公告2020年第13号).
+inline constexpr int IncomeShare = 100 - CostRate;
 inline constexpr Cents SmallPayment = Yuan(4000);
 inline constexpr Cents SmallPaymentCost = Yuan(800);
 inline constexpr int AuthorShare = 70;
@@ -28,6 +31,18 @@ inline constexpr int AuthorShare = 70;
 // Severance on ending a labour contract: tax free up to three times the local average annual
 // wage of the previous year.
 inline constexpr int TaxFreeYears = 3;
+
+// A non-resident's bonus for several months paid in one month: spread over this many months on
+// the monthly table, apart from that month's wage, once a calendar year (2019年第35号).
+inline constexpr int NonResidentBonusMonths = 6;
+
+// A lump sum for early retirement is spread over the years until the statutory retirement age
+// (财税〔2018〕164号), which the NPC Standing Committee's decision raises gradually from 2025.
+struct LawDate {
+    int Year = 0, Month = 0, Day = 0;
+};
+inline constexpr LawDate RetirementAgeDecision{2024, 9, 13};
+inline constexpr int RetirementAgeRisesFrom = 2025;
 
 // The share of a special additional deduction that one of two claimants takes.
 inline constexpr int HalfShare = 50;

@@ -19,4 +19,47 @@ Severance TaxSeverance(Cents Amount, Cents AverageWage) {
     return s;
 }
 
+EarlyRetirement TaxEarlyRetirement(Cents Amount, std::int64_t YearsHundredths) {
+    EarlyRetirement e;
+    e.Amount = Amount;
+    e.YearsHundredths = YearsHundredths;
+    e.PerYear = MulDiv(Amount, 100, YearsHundredths);
+    e.TaxablePerYear = std::max(Cents{0}, e.PerYear - LatestRules().BasicAnnual);
+    const TaxDue due = TaxOn(Tables::Annual, e.TaxablePerYear);
+    e.Rate = due.Rate;
+    e.QuickDeduction = due.QuickDeduction;
+    e.TaxPerYear = due.Tax;
+    e.Tax = MulDiv(due.Tax, YearsHundredths, 100);
+    e.AfterTax = Amount - e.Tax;
+    return e;
+}
+
+std::optional<std::int64_t> ParseYearsHundredths(std::string_view Text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!Text.empty() && blank(Text.front()))
+        Text.remove_prefix(1);
+    while (!Text.empty() && blank(Text.back()))
+        Text.remove_suffix(1);
+    const std::size_t point = Text.find('.');
+    const std::string_view whole = Text.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view{} : Text.substr(point + 1);
+    const auto digits = [](std::string_view Part) {
+        return std::all_of(Part.begin(), Part.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    // Up to four digits of whole years keep the count far inside 64 bits before the bound.
+    if (whole.empty() || whole.size() > 4 || !digits(whole) || !digits(fraction) ||
+        fraction.size() > 2 || (point != std::string_view::npos && fraction.empty()))
+        return std::nullopt;
+    std::int64_t hundredths = 0;
+    for (const char c : whole)
+        hundredths = hundredths * 10 + (c - '0');
+    hundredths *= 100;
+    if (!fraction.empty())
+        hundredths += (fraction[0] - '0') * 10 + (fraction.size() == 2 ? fraction[1] - '0' : 0);
+    if (hundredths <= 0 || hundredths > MaxYearsHundredths)
+        return std::nullopt;
+    return hundredths;
+}
+
 } // namespace current
