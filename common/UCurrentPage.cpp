@@ -35,6 +35,10 @@ QString TCurrentPage::AmountYuan(current::Cents Value) {
     return Amount(Value) + tr("元");
 }
 
+QString TCurrentPage::LawAmount(current::Cents Value) {
+    return QString::fromStdString(current::FormatLawAmount(Value));
+}
+
 QString TCurrentPage::RatePercent(int Rate) {
     return QString::number(Rate) + QLatin1Char('%');
 }
@@ -74,6 +78,17 @@ QLineEdit *TCurrentPage::AddResultRow(QFormLayout *Form, const QString &Name,
     row->addStretch();
     Form->addRow(CaptionText, row);
     return edit;
+}
+
+void TCurrentPage::ShowRow(QFormLayout *Form, QWidget *Field, bool Visible) {
+    for (int row = 0; row < Form->rowCount(); ++row) {
+        for (const auto role : {QFormLayout::FieldRole, QFormLayout::SpanningRole}) {
+            QLayoutItem *item = Form->itemAt(row, role);
+            if (item && (item->widget() == Field ||
+                         (item->layout() && item->layout()->indexOf(Field) >= 0)))
+                return Form->setRowVisible(row, Visible);
+        }
+    }
 }
 
 QLabel *TCurrentPage::InlineMessage(const QString &Name, const QString &Field) {

@@ -24,6 +24,8 @@ class TCurrentPage : public TCalcPage {
     static QString Amount(current::Cents Value);
     static QString AmountYuan(current::Cents Value);
     static QString RatePercent(int Rate);
+    // An amount of the law as a note writes it: "60000" for whole yuan.
+    static QString LawAmount(current::Cents Value);
 
     // Made by CalcButtons; the page connects the buttons to its own handlers.
     QPushButton *BtnCalc = nullptr, *BtnReset = nullptr;
@@ -41,6 +43,8 @@ class TCurrentPage : public TCalcPage {
     // unless CopyName says otherwise.
     QLineEdit *AddResultRow(QFormLayout *Form, const QString &Name, const QString &CaptionText,
                             const QString &CopyName = {});
+    // Shows or hides the row of Form that holds Field, directly or beside its copy button.
+    static void ShowRow(QFormLayout *Form, QWidget *Field, bool Visible);
     // A red message (empty until a check fails), word-wrapped, as wide as the page gives.
     QLabel *InlineMessage(const QString &Name, const QString &Field);
     // A grey note in the page's small print.

@@ -2,11 +2,13 @@
 
 #include "common/UMsgBox.h"
 #include "common/UUtils.h"
+#include "engine/current/Rules.h"
 #include "engine/current/Settlement.h"
 #include "pages/UBonusChartLoader.h"
 #include "pages/UBonusCurve.h"
 #include "pages/UScrollColumn.h"
 
+#include <QButtonGroup>
 #include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -33,23 +35,28 @@ TFrmCurBonus::TFrmCurBonus(QWidget *Parent)
     Body()->addLayout(columns, 1);
 
     SetFirstInput(TxtBonus);
-    SetTabOrder({TxtBonus, RBtnTaxable, RBtnWages, TxtOtherTaxable, TxtWages, TxtInsurance,
-                 TxtDeductions, BtnCalc, BtnReset});
+    SetTabOrder({TxtBonus, RBtnResident, RBtnNonResident, RBtnTaxable, RBtnWages, TxtOtherTaxable,
+                 TxtWages, TxtInsurance, TxtDeductions, BtnCalc, BtnReset});
     connect(BtnCalc, &QPushButton::clicked, this, &TFrmCurBonus::BtnCalcClick);
     connect(BtnReset, &QPushButton::clicked, this, &TFrmCurBonus::BtnResetClick);
     connect(BtnSaveChart, &QPushButton::clicked, this, &TFrmCurBonus::BtnSaveChartClick);
     connect(RBtnWages, &QRadioButton::toggled, this, &TFrmCurBonus::ModeChanged);
+    connect(RBtnNonResident, &QRadioButton::toggled, this, &TFrmCurBonus::ResidenceChanged);
     for (QLineEdit *edit : {TxtBonus, TxtOtherTaxable, TxtWages, TxtInsurance, TxtDeductions})
         OnEnter(edit, [this] { BtnCalcClick(); });
-    ModeChanged();
-    ClearResults();
+    ResidenceChanged();
 }
 
 QWidget *TFrmCurBonus::BuildLeftColumn() {
     auto *left = new QVBoxLayout;
     left->setSpacing(8);
     left->addLayout(BuildInputs());
-    left->addLayout(BuildResults());
+    QLayout *results = BuildResults();
+    results->setContentsMargins(0, 0, 0, 0);
+    ResidentResults = new QWidget(Client());
+    ResidentResults->setLayout(results);
+    left->addWidget(ResidentResults);
+    left->addWidget(BuildNonResidentResults());
     left->addStretch();
     return ScrollColumn(left, Client(), QStringLiteral("ScrollInputs"));
 }
@@ -57,6 +64,7 @@ QWidget *TFrmCurBonus::BuildLeftColumn() {
 QLayout *TFrmCurBonus::BuildInputs() {
     FormInputs = NewForm();
     TxtBonus = AddInputRow(FormInputs, QStringLiteral("TxtBonus"), tr("全年一次性奖金："));
+    FormInputs->addRow(tr("纳税人身份："), BuildResidence());
     RBtnTaxable = new QRadioButton(tr("直接填写"), Client());
     RBtnTaxable->setObjectName(QStringLiteral("RBtnTaxable"));
     Describe(RBtnTaxable, RBtnTaxable->text());
@@ -69,6 +77,7 @@ QLayout *TFrmCurBonus::BuildInputs() {
     modes->addWidget(RBtnWages);
     modes->addStretch();
     FormInputs->addRow(tr("其他综合所得："), modes);
+    OtherModes = modes;
     TxtOtherTaxable =
         AddInputRow(FormInputs, QStringLiteral("TxtOtherTaxable"), tr("全年其他应纳税所得额："));
     TxtWages = AddInputRow(FormInputs, QStringLiteral("TxtWages"), tr("全年工资薪金收入："));
@@ -106,6 +115,54 @@ QLayout *TFrmCurBonus::BuildResults() {
     TxtSplit = ResultText(QStringLiteral("TxtSplit"), tr("最优拆分"));
     box->addWidget(TxtSplit);
     return box;
+}
+
+QLayout *TFrmCurBonus::BuildResidence() {
+    RBtnResident = new QRadioButton(tr("居民个人"), Client());
+    RBtnResident->setObjectName(QStringLiteral("RBtnResident"));
+    RBtnResident->setChecked(true);
+    RBtnNonResident = new QRadioButton(tr("非居民个人"), Client());
+    RBtnNonResident->setObjectName(QStringLiteral("RBtnNonResident"));
+    auto *group = new QButtonGroup(this);
+    auto *row = new QHBoxLayout;
+    for (QRadioButton *radio : {RBtnResident, RBtnNonResident}) {
+        Describe(radio, radio->text());
+        group->addButton(radio);
+        row->addWidget(radio);
+    }
+    row->addStretch();
+    return row;
+}
+
+// A non-resident's bonus for several months paid in one month: its own results and rule.
+QWidget *TFrmCurBonus::BuildNonResidentResults() {
+    const int months = current::Law::NonResidentBonusMonths;
+    QFormLayout *form = NewForm();
+    TxtNonResidentAverage = AddResultRow(form, QStringLiteral("TxtNonResidentAverage"),
+                                         tr("月均奖金（÷%1）：").arg(months));
+    TxtNonResidentRate = AddResultRow(form, QStringLiteral("TxtNonResidentRate"), tr("税率："));
+    TxtNonResidentQuickDeduction =
+        AddResultRow(form, QStringLiteral("TxtNonResidentQuickDeduction"), tr("速算扣除数："));
+    TxtNonResidentMonthlyTax =
+        AddResultRow(form, QStringLiteral("TxtNonResidentMonthlyTax"), tr("每月应纳税额："));
+    TxtNonResidentTax = AddResultRow(form, QStringLiteral("TxtNonResidentTax"),
+                                     tr("应纳税额（×%1）：").arg(months));
+    TxtNonResidentAfterTax =
+        AddResultRow(form, QStringLiteral("TxtNonResidentAfterTax"), tr("税后奖金："));
+    QLabel *rule = GreyNote(
+        tr("非居民个人一个月内取得数月奖金：不与当月工资薪金合并，不减除费用，按%1个月分摊，"
+           "月均奖金按月度税率表计税，应纳税额 = (奖金 ÷ %1 × 税率 − 速算扣除数) × %1。"
+           "一个公历年度内只能这样计税一次；当月工资另按非居民个人的工资薪金计税。")
+            .arg(months));
+    rule->setObjectName(QStringLiteral("TxtNonResidentRule"));
+    Describe(rule, tr("非居民个人数月奖金"));
+    NonResidentResults = new QWidget(Client());
+    NonResidentResults->setObjectName(QStringLiteral("NonResidentResults"));
+    auto *box = new QVBoxLayout(NonResidentResults);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->addLayout(form);
+    box->addWidget(rule);
+    return NonResidentResults;
 }
 
 QGridLayout *TFrmCurBonus::BuildComparison() {
@@ -193,11 +250,25 @@ QLineEdit *TFrmCurBonus::ResultCell(QGridLayout *Grid, int Row, int Column, cons
 // Only the rows of the chosen way to give the other income are shown; what is typed in the
 // others stays for when the user switches back.
 void TFrmCurBonus::ModeChanged() {
+    const bool resident = RBtnResident->isChecked();
     const bool fromWages = RBtnWages->isChecked();
-    FormInputs->setRowVisible(TxtOtherTaxable, !fromWages);
+    FormInputs->setRowVisible(OtherModes, resident);
+    FormInputs->setRowVisible(TxtOtherTaxable, resident && !fromWages);
     for (QWidget *row :
          std::initializer_list<QWidget *>{TxtWages, TxtInsurance, TxtDeductions, TxtWagesNote})
-        FormInputs->setRowVisible(row, fromWages);
+        FormInputs->setRowVisible(row, resident && fromWages);
+}
+
+// A non-resident's bonus has neither other income to compare with nor a chart of the two methods;
+// the results of one residence do not stand for the other.
+void TFrmCurBonus::ResidenceChanged() {
+    const bool resident = RBtnResident->isChecked();
+    ModeChanged();
+    ResidentResults->setVisible(resident);
+    NonResidentResults->setVisible(!resident);
+    TabsRight->setVisible(resident);
+    ClearMessages({TxtMsgInput, TxtMsgCliff});
+    ClearResults();
 }
 
 std::optional<Cents> TFrmCurBonus::ReadOtherTaxable() {
@@ -236,6 +307,8 @@ void TFrmCurBonus::BtnCalcClick() {
     const auto bonus = ReadCents(TxtBonus);
     if (!bonus)
         return ReportInline(TxtMsgInput, tr("全年一次性奖金数据无效，请重新输入。"), TxtBonus);
+    if (RBtnNonResident->isChecked())
+        return CalcNonResident(*bonus);
     const auto other = ReadOtherTaxable();
     if (!other)
         return;
@@ -247,6 +320,17 @@ void TFrmCurBonus::BtnCalcClick() {
     ShowVerdicts(result);
     Curves = ChartCurves(*bonus, *other);
     ShowChart();
+    FocusAndSelect(TxtBonus);
+}
+
+void TFrmCurBonus::CalcNonResident(Cents Bonus) {
+    const current::NonResidentBonus b = current::TaxNonResidentBonus(Bonus);
+    ShowResult(TxtNonResidentAverage, Amount(b.Average));
+    ShowResult(TxtNonResidentRate, RatePercent(b.Rate));
+    ShowResult(TxtNonResidentQuickDeduction, Amount(b.QuickDeduction));
+    ShowResult(TxtNonResidentMonthlyTax, Amount(b.MonthlyTax));
+    ShowResult(TxtNonResidentTax, Amount(b.Tax));
+    ShowResult(TxtNonResidentAfterTax, Amount(b.AfterTax));
     FocusAndSelect(TxtBonus);
 }
 
@@ -344,7 +428,9 @@ void TFrmCurBonus::ShowVerdicts(const current::BonusComparison &Result) {
 
 void TFrmCurBonus::ClearResults() {
     for (QLineEdit *edit :
-         {TxtSeparateBonusTax, TxtMergedBonusTax, TxtSeparateTotal, TxtMergedTotal})
+         {TxtSeparateBonusTax, TxtMergedBonusTax, TxtSeparateTotal, TxtMergedTotal,
+          TxtNonResidentAverage, TxtNonResidentRate, TxtNonResidentQuickDeduction,
+          TxtNonResidentMonthlyTax, TxtNonResidentTax, TxtNonResidentAfterTax})
         edit->clear();
     for (QLabel *label : {TxtOtherUsed, TxtSeparateBracket, TxtMergedBracket, TxtBetter, TxtSplit})
         label->clear();
@@ -358,6 +444,7 @@ void TFrmCurBonus::BtnResetClick() {
     for (QLineEdit *edit : {TxtBonus, TxtOtherTaxable, TxtWages, TxtInsurance, TxtDeductions})
         edit->clear();
     RBtnTaxable->setChecked(true);
+    RBtnResident->setChecked(true);
     ClearMessages({TxtMsgInput, TxtMsgCliff});
     ClearResults();
     TxtBonus->setFocus(Qt::OtherFocusReason);

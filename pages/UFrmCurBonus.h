@@ -13,6 +13,7 @@ class QVBoxLayout;
 // The annual bonus under the law in force since 2019: taxed on its own against merged into the
 // year's comprehensive income, side by side, with the better one marked, the cliff the bonus may
 // fall in, the split of the year's pool that costs least, and a chart of what every bonus keeps.
+// For a non-resident, the bonus for several months paid in one month, spread over six months.
 class TFrmCurBonus : public TCurrentPage {
     Q_OBJECT
   public:
@@ -20,6 +21,7 @@ class TFrmCurBonus : public TCurrentPage {
 
     QLineEdit *TxtBonus, *TxtOtherTaxable, *TxtWages, *TxtInsurance, *TxtDeductions;
     QRadioButton *RBtnTaxable, *RBtnWages;
+    QRadioButton *RBtnResident, *RBtnNonResident;
     QFormLayout *FormInputs;
     QLabel *TxtWagesNote, *TxtMsgCliff;
     QPushButton *BtnSaveChart;
@@ -30,6 +32,9 @@ class TFrmCurBonus : public TCurrentPage {
     QLineEdit *TxtSeparateBonusTax, *TxtMergedBonusTax, *TxtSeparateTotal, *TxtMergedTotal;
     QLabel *TxtBetter, *TxtSplit;
     QTabWidget *TabsRight;
+    QWidget *ResidentResults, *NonResidentResults;
+    QLineEdit *TxtNonResidentAverage, *TxtNonResidentRate, *TxtNonResidentQuickDeduction,
+        *TxtNonResidentMonthlyTax, *TxtNonResidentTax, *TxtNonResidentAfterTax;
     // Made when the page is first shown; none when the chart module cannot be loaded.
     TBonusChart *Chart = nullptr;
 
@@ -46,6 +51,10 @@ class TFrmCurBonus : public TCurrentPage {
     QLayout *BuildResults();
     QGridLayout *BuildComparison();
     QWidget *BuildChartTabs();
+    QLayout *BuildResidence();
+    QWidget *BuildNonResidentResults();
+    void ResidenceChanged();
+    void CalcNonResident(current::Cents Bonus);
     QLabel *ResultText(const QString &Name, const QString &CaptionText);
     QLineEdit *ResultCell(QGridLayout *Grid, int Row, int Column, const QString &Name,
                           const QString &Caption);
@@ -61,6 +70,7 @@ class TFrmCurBonus : public TCurrentPage {
     void CreateChart();
     void ShowChart();
 
+    QLayout *OtherModes = nullptr;
     QVBoxLayout *ChartColumn = nullptr;
     bool ChartLoaded = false;
     std::optional<TBonusCurves> Curves; // of the last calculation
