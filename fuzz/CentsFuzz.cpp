@@ -5,6 +5,7 @@
 #include "FuzzCheck.h"
 #include "engine/UNumText.h"
 #include "engine/current/Bonus.h"
+#include "engine/current/Internship.h"
 #include "engine/current/Remuneration.h"
 #include "engine/current/Settlement.h"
 #include "engine/current/Severance.h"
@@ -42,6 +43,11 @@ void RunEngines(Cents Amount) {
     Settle({positive, positive, positive, positive, 0, positive, positive, positive, positive,
             positive, positive, BonusMethod::Merged, positive});
     TaxSeverance(positive, positive);
+    for (const InternshipMonth &month : WithholdInternship(positive, 1, 12))
+        FUZZ_CHECK(month.Withholding.Tax >= 0, "amount %lld", static_cast<long long>(Amount));
+    const NonResidentBonus several = TaxNonResidentBonus(positive);
+    FUZZ_CHECK(several.Tax >= 0 && several.Tax <= positive, "amount %lld",
+               static_cast<long long>(Amount));
 }
 
 } // namespace
