@@ -118,13 +118,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {3, 3, 3, 10, 10},
                    {"330.00", "330.00", "330.00", "890.00", "1100.00"}}));
 
-TEST(Internship, TheWorkedExampleInAll) {
-    Cents total = 0;
-    for (const InternshipMonth &m : WithholdInternship(Yuan(8000), 7, 9))
-        total += m.Withholding.Tax;
-    EXPECT_EQ(FormatCents(total), "126.00");
-}
-
 struct NonResidentCase {
     const char *Bonus;
     const char *Average;
