@@ -10,6 +10,16 @@ namespace {
 
 constexpr int Months = Law::MonthsInYear;
 
+// Facts that CheckYear refuses still compute without reaching outside the year: a month outside
+// it is left out.
+bool InYear(int Month) {
+    return Month >= 1 && Month <= Months;
+}
+
+std::size_t Slot(int Month) {
+    return static_cast<std::size_t>(Month - 1);
+}
+
 // Calendar month index of each month of the year, January first.
 struct YearMonths {
     explicit YearMonths(int Year) : January(MonthIndex(Year, 1)) {}
@@ -98,13 +108,14 @@ void AddStudies(Timeline &T, const YearFacts &F, const YearRules &R, const YearM
 // stays within its cap; health insurance at most the monthly amount, whatever the policies.
 void AddPensionAndHealth(Timeline &T, const YearFacts &F, const YearRules &R) {
     std::array<Cents, Months> paid{};
-    for (const PensionFacts &payment : F.Pension)
-        paid[static_cast<std::size_t>(payment.Month - 1)] += payment.Amount;
+    for (const PensionFacts &payment : F.Pension) {
+        if (InYear(payment.Month))
+            paid[Slot(payment.Month)] += payment.Amount;
+    }
     std::array<Cents, Months> covered{};
     for (const HealthFacts &cover : F.HealthInsurance) {
-        for (int month = cover.From; month <= cover.To; ++month)
-            covered[static_cast<std::size_t>(month - 1)] +=
-                std::min(cover.Monthly, R.HealthMonthly);
+        for (int month = std::max(cover.From, 1); month <= std::min(cover.To, Months); ++month)
+            covered[Slot(month)] += std::min(cover.Monthly, R.HealthMonthly);
     }
     Cents pension = 0;
     Cents health = 0;
@@ -119,9 +130,10 @@ void AddPensionAndHealth(Timeline &T, const YearFacts &F, const YearRules &R) {
 // The job's months as paid: the pay entry in force in each.
 std::vector<WageMonth> PaidMonths(const JobFacts &Job) {
     std::vector<WageMonth> months;
-    months.reserve(static_cast<std::size_t>(std::max(0, Job.To - Job.From + 1)));
+    months.reserve(Months);
     std::size_t entry = 0;
-    for (int month = Job.From; month <= Job.To; ++month) {
+    for (int month = std::max(Job.From, 1); month <= std::min(Job.To, Months) && !Job.Pay.empty();
+         ++month) {
         while (entry + 1 < Job.Pay.size() && Job.Pay[entry + 1].From <= month)
             ++entry;
         const PayFacts &pay = Job.Pay[entry];
@@ -144,7 +156,7 @@ void AddWages(SettlementInput &In, const std::vector<WageMonth> &Months) {
 // the pension and health insurance as other deductions.
 void AddEntitlements(std::vector<WageMonth> &Months, const Timeline &T) {
     for (WageMonth &month : Months) {
-        const EntitlementMonth &due = T[static_cast<std::size_t>(month.Month - 1)];
+        const EntitlementMonth &due = T[Slot(month.Month)];
         month.Special = due.Special();
         month.Other += due.Pension + due.HealthInsurance;
     }

@@ -50,7 +50,7 @@ struct JobYear {
 struct BonusWithholding {
     int Month = 0;
     Cents Amount = 0;
-    std::size_t Job = 0; // index into the facts' jobs
+    std::size_t Job = 0; // index into the facts' jobs (their number when none is named so)
     TaxDue Due;
 };
 
@@ -72,7 +72,8 @@ struct YearResult {
     YearSettlement Settled;
 };
 
-// The facts must be accepted by CheckYear.
+// Facts that CheckYear refuses are computed without fault, but their figures mean nothing: a
+// caller checks first.
 YearResult ComputeYear(const YearFacts &Facts);
 
 // Parts of the same, for a caller that needs only one.
