@@ -81,53 +81,37 @@ template <class T, std::size_t N> const char *NameOf(const Named<T> (&Names)[N],
     return Names[0].Name;
 }
 
-// Digits with an optional sign and decimals, as an amount's text must be.
-bool IsDecimal(QByteArrayView Text) {
-    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    const QByteArrayView unsigned_ = Text.startsWith('-') ? Text.sliced(1) : Text;
-    const qsizetype point = unsigned_.indexOf('.');
-    const QByteArrayView whole = point < 0 ? unsigned_ : unsigned_.first(point);
-    const QByteArrayView fraction = point < 0 ? QByteArrayView() : unsigned_.sliced(point + 1);
-    return !whole.empty() && std::all_of(whole.begin(), whole.end(), isDigit) &&
-           (point < 0 ||
-            (!fraction.empty() && std::all_of(fraction.begin(), fraction.end(), isDigit)));
+bool AllDigits(QByteArrayView Text) {
+    return !Text.empty() &&
+           std::all_of(Text.begin(), Text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-[[noreturn]] void RefuseTooLarge(const QString &Path) {
-    throw Refusal{Path,
-                  Words::tr("金额超出范围（最多 %1）").arg(PlainYuan(current::MaxInputCents))};
-}
-
-// An amount's text in cents: at most two decimals, not below zero, within the largest amount.
+// An amount's text in cents: digits, with a sign and decimals or not; at most two decimals, not
+// below zero, within the largest amount.
 Cents CentsOfText(QByteArrayView Text, const QString &Path) {
     const QString shown = QString::fromUtf8(Text);
-    if (!IsDecimal(Text))
-        throw Refusal{Path, Words::tr("“%1”不是金额").arg(shown)};
     const bool negative = Text.startsWith('-');
-    const QByteArrayView digits = negative ? Text.sliced(1) : Text;
-    const qsizetype point = digits.indexOf('.');
-    const QByteArrayView fraction = point < 0 ? QByteArrayView() : digits.sliced(point + 1);
-    Cents yuan = 0;
-    bool large = false;
-    for (const char c : point < 0 ? digits : digits.first(point)) {
-        yuan = yuan * 10 + (c - '0');
-        large = large || yuan > current::MaxInputCents / 100;
-        if (large)
-            break;
-    }
-    const bool zero =
-        !large && yuan == 0 &&
-        std::all_of(fraction.begin(), fraction.end(), [](char c) { return c == '0'; });
-    if (negative && !zero)
+    const QByteArrayView number = negative ? Text.sliced(1) : Text;
+    const qsizetype point = number.indexOf('.');
+    const QByteArrayView whole = point < 0 ? number : number.first(point);
+    const QByteArrayView fraction = point < 0 ? QByteArrayView() : number.sliced(point + 1);
+    if (!AllDigits(whole) || (point >= 0 && !AllDigits(fraction)))
+        throw Refusal{Path, Words::tr("“%1”不是金额").arg(shown)};
+    const auto nonZero = [](char c) { return c >= '1' && c <= '9'; };
+    if (negative && std::any_of(number.begin(), number.end(), nonZero))
         throw Refusal{Path, Words::tr("金额不能为负数：%1").arg(shown)};
     if (fraction.size() > 2)
         throw Refusal{Path, Words::tr("金额最多两位小数：%1").arg(shown)};
     Cents cents = 0;
+    for (const char c : whole) {
+        cents = cents * 10 + (c - '0');
+        if (cents > current::MaxInputCents / 100)
+            throw Refusal{
+                Path, Words::tr("金额超出范围（最多 %1）").arg(PlainYuan(current::MaxInputCents))};
+    }
     for (qsizetype i = 0; i < 2; ++i)
         cents = cents * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
-    if (large || yuan * 100 + cents > current::MaxInputCents)
-        RefuseTooLarge(Path);
-    return yuan * 100 + cents;
+    return cents;
 }
 
 Cents AmountOf(const QJsonValue &Value, const QString &Path) {
@@ -264,9 +248,10 @@ class Fields {
         if (!value->isArray())
             throw Refusal{At(Key), Words::tr("应为列表（[…]）")};
         const QJsonArray array = value->toArray();
+        const QString path = At(Key);
         items.reserve(static_cast<std::size_t>(array.size()));
         for (qsizetype i = 0; i < array.size(); ++i)
-            items.push_back(Read(array.at(i), Item(At(Key), i)));
+            items.push_back(Read(array.at(i), Item(path, i)));
         return items;
     }
 
