@@ -8,8 +8,6 @@
 
 #include <QJsonArray>
 
-#include <algorithm>
-
 #include <vector>
 
 namespace Cli {

@@ -78,10 +78,10 @@ BonusSplit BestSplit(Cents Pool, Cents Paid) {
 
 } // namespace
 
-TaxDue TaxBonusSeparately(Cents Bonus) {
+TaxDue TaxBonusSeparately(Cents Bonus, const YearRules &Rules) {
     if (Bonus <= 0)
         return {};
-    const TaxBracket bracket = BracketOf(Tables::Monthly, Bonus, MonthsInYear);
+    const TaxBracket bracket = BracketOf(Rules.Monthly, Bonus, MonthsInYear);
     return {bracket.Rate, bracket.QuickDeduction,
             Percent(Bonus, bracket.Rate) - bracket.QuickDeduction};
 }

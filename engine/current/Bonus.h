@@ -5,6 +5,7 @@
 // split of the year's pool between bonus and wages that costs least.
 
 #include "engine/current/Money.h"
+#include "engine/current/Rules.h"
 #include "engine/current/TaxTable.h"
 
 #include <optional>
@@ -13,8 +14,9 @@ namespace current {
 
 enum class BonusMethod { Separate, Merged };
 
-// The bonus alone: the bracket of a twelfth of it on the monthly table, its tax once.
-TaxDue TaxBonusSeparately(Cents Bonus);
+// The bonus alone: the bracket of a twelfth of it on the monthly table of Rules' year, its tax
+// once.
+TaxDue TaxBonusSeparately(Cents Bonus, const YearRules &Rules = LatestRules());
 
 struct SeparateBonus {
     int Rate = 0;

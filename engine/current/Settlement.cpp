@@ -55,7 +55,7 @@ Settlement Settle(const SettlementInput &Year) {
     s.QuickDeduction = due.QuickDeduction;
     s.Tax = due.Tax;
     if (Year.Method == BonusMethod::Separate)
-        s.BonusTax = TaxBonusSeparately(Year.Bonus).Tax;
+        s.BonusTax = TaxBonusSeparately(Year.Bonus, rules).Tax;
     s.TotalTax = s.Tax + s.BonusTax;
     s.Withheld = Year.Withheld;
     s.Balance = s.TotalTax - s.Withheld;

@@ -7,26 +7,26 @@
 namespace current {
 namespace {
 
-// The basic deduction has been the same in every year since 2019.
+// A non-resident's monthly deduction has been the same in every year since 2019.
 constexpr Cents MonthlyBasic = LatestRules().BasicMonthly;
-constexpr Cents SixtyBasic = LatestRules().BasicAnnual;
 
 // 累计减除费用 of the Paid-th month paid in the year (counting from 1), paid in Month.
-Cents CumulativeBasic(BasicDeduction Mode, int Paid, int Month) {
+Cents CumulativeBasic(const YearRules &Rules, BasicDeduction Mode, int Paid, int Month) {
     switch (Mode) {
     case BasicDeduction::FromJanuary:
-        return MonthlyBasic * Month;
+        return Rules.BasicMonthly * Month;
     case BasicDeduction::Sixty:
-        return SixtyBasic;
+        return Rules.BasicAnnual;
     case BasicDeduction::PerMonth:
         break;
     }
-    return MonthlyBasic * Paid;
+    return Rules.BasicMonthly * Paid;
 }
 
 } // namespace
 
-std::vector<WageWithholding> WithholdWages(std::span<const WageMonth> Months, BasicDeduction Mode) {
+std::vector<WageWithholding> WithholdWages(std::span<const WageMonth> Months, BasicDeduction Mode,
+                                           const YearRules &Rules) {
     std::vector<WageWithholding> result;
     result.reserve(Months.size());
     WageWithholding sum; // the running totals
@@ -37,14 +37,14 @@ std::vector<WageWithholding> WithholdWages(std::span<const WageMonth> Months, Ba
         row.CumulativeIncome += month.Income;
         row.CumulativeExempt += month.Exempt;
         row.CumulativeBasic =
-            CumulativeBasic(Mode, static_cast<int>(result.size()) + 1, month.Month);
+            CumulativeBasic(Rules, Mode, static_cast<int>(result.size()) + 1, month.Month);
         row.CumulativeInsurance += month.Insurance;
         row.CumulativeSpecial += month.Special;
         row.CumulativeOther += month.Other;
         row.CumulativeTaxable = std::max(
             Cents{0}, row.CumulativeIncome - row.CumulativeExempt - row.CumulativeBasic -
                           row.CumulativeInsurance - row.CumulativeSpecial - row.CumulativeOther);
-        const TaxDue due = TaxOn(Tables::Annual, row.CumulativeTaxable);
+        const TaxDue due = TaxOn(Rules.Annual, row.CumulativeTaxable);
         row.Rate = due.Rate;
         row.QuickDeduction = due.QuickDeduction;
         row.CumulativeTax = due.Tax;

@@ -3,6 +3,7 @@
 // one employee in one year, and the monthly tax of a non-resident.
 
 #include "engine/current/Money.h"
+#include "engine/current/Rules.h"
 
 #include <span>
 #include <vector>
@@ -46,8 +47,9 @@ struct WageWithholding {
 };
 
 // The months of one employee, consecutive and ascending (the caller checks that): one record
-// per month, in the same order.
-std::vector<WageWithholding> WithholdWages(std::span<const WageMonth> Months, BasicDeduction Mode);
+// per month, in the same order, under the basic deduction and table of Rules' year.
+std::vector<WageWithholding> WithholdWages(std::span<const WageMonth> Months, BasicDeduction Mode,
+                                           const YearRules &Rules = LatestRules());
 
 // A non-resident's wage of one month: 5000 deducted, the monthly table.
 struct NonResidentWage {

@@ -1,0 +1,80 @@
+#include "cli/SettlementOutput.h"
+
+#include "cli/Output.h"
+
+namespace Cli {
+namespace {
+
+using current::FilingReason;
+
+QString ReasonName(FilingReason Reason) {
+    switch (Reason) {
+    case FilingReason::Refund:
+        return QStringLiteral("refund");
+    case FilingReason::None:
+        return QStringLiteral("none");
+    case FilingReason::OweSmall:
+        return QStringLiteral("owe_small");
+    case FilingReason::IncomeLow:
+        return QStringLiteral("income_low");
+    case FilingReason::Owe:
+        break;
+    }
+    return QStringLiteral("owe");
+}
+
+// Whole yuan without decimals, as the law states its amounts.
+QString PlainYuan(current::Cents Amount) {
+    return QString::number(Amount / 100);
+}
+
+} // namespace
+
+QString ReasonText(const current::Settlement &s, const current::YearRules &Rules) {
+    switch (s.Reason) {
+    case FilingReason::Refund:
+        return QStringLiteral("应退税 %1：可以办理汇算申请退税，也可以不办理")
+            .arg(Money(-s.Balance));
+    case FilingReason::None:
+        return QStringLiteral("无需补税也无退税，无需办理汇算");
+    case FilingReason::OweSmall:
+        return QStringLiteral("应补税 %1，不超过 %2 元，无需办理汇算")
+            .arg(Money(s.Balance), PlainYuan(Rules.SmallOwed));
+    case FilingReason::IncomeLow:
+        return QStringLiteral("应补税 %1，但综合所得年收入不超过 %2 元，无需办理汇算")
+            .arg(Money(s.Balance), PlainYuan(Rules.LowIncome));
+    case FilingReason::Owe:
+        break;
+    }
+    return QStringLiteral("应补税 %1：须在次年 6 月 30 日前办理汇算").arg(Money(s.Balance));
+}
+
+QJsonObject JsonSettlement(const current::Settlement &s) {
+    return {{"income_amount", JsonMoney(s.IncomeAmount)},
+            {"deductions", JsonMoney(s.Deductions)},
+            {"taxable", JsonMoney(s.Taxable)},
+            {"rate", s.Rate},
+            {"quick_deduction", JsonMoney(s.QuickDeduction)},
+            {"tax", JsonMoney(s.Tax)},
+            {"bonus_tax", JsonMoney(s.BonusTax)},
+            {"total_tax", JsonMoney(s.TotalTax)},
+            {"withheld", JsonMoney(s.Withheld)},
+            {"balance", JsonMoney(s.Balance)},
+            {"must_file", s.MustFile},
+            {"reason", ReasonName(s.Reason)}};
+}
+
+QList<QStringList> SettlementPairs(const current::Settlement &s) {
+    return {{QStringLiteral("综合所得收入额"), Money(s.IncomeAmount)},
+            {QStringLiteral("扣除合计"), Money(s.Deductions)},
+            {QStringLiteral("应纳税所得额"), Money(s.Taxable)},
+            {QStringLiteral("税率"), Rate(s.Rate)},
+            {QStringLiteral("速算扣除数"), Money(s.QuickDeduction)},
+            {QStringLiteral("综合所得应纳税额"), Money(s.Tax)},
+            {QStringLiteral("年终奖单独计税税额"), Money(s.BonusTax)},
+            {QStringLiteral("应纳税额合计"), Money(s.TotalTax)},
+            {QStringLiteral("已预缴税额"), Money(s.Withheld)},
+            {QStringLiteral("应补（退）税额"), Money(s.Balance)}};
+}
+
+} // namespace Cli

@@ -1,0 +1,256 @@
+// pendra-cli year: a person's whole tax year from the year file: the deductions each month is
+// entitled to, each job's months, the payments, the bonus and the settlement.
+
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "cli/Output.h"
+#include "cli/SettlementOutput.h"
+#include "cli/WageMonths.h"
+#include "engine/current/Year.h"
+#include "sheets/YearFile.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+
+#include <algorithm>
+
+namespace Cli {
+namespace {
+
+using current::Cents;
+using current::EntitlementMonth;
+
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(YearCommand)
+};
+
+struct TimelineItem {
+    const char *Key;
+    const char *Title;
+    Cents EntitlementMonth::*Field;
+};
+
+constexpr TimelineItem TimelineItems[] = {
+    {"children", QT_TRANSLATE_NOOP("YearCommand", "子女教育"), &EntitlementMonth::Children},
+    {"infant_care", QT_TRANSLATE_NOOP("YearCommand", "婴幼儿照护"), &EntitlementMonth::InfantCare},
+    {"elderly", QT_TRANSLATE_NOOP("YearCommand", "赡养老人"), &EntitlementMonth::Elderly},
+    {"housing_loan", QT_TRANSLATE_NOOP("YearCommand", "住房贷款利息"),
+     &EntitlementMonth::HousingLoan},
+    {"rent", QT_TRANSLATE_NOOP("YearCommand", "住房租金"), &EntitlementMonth::Rent},
+    {"continuing_education", QT_TRANSLATE_NOOP("YearCommand", "继续教育"),
+     &EntitlementMonth::ContinuingEducation},
+    {"pension", QT_TRANSLATE_NOOP("YearCommand", "个人养老金"), &EntitlementMonth::Pension},
+    {"health_insurance", QT_TRANSLATE_NOOP("YearCommand", "商业健康保险"),
+     &EntitlementMonth::HealthInsurance}};
+
+QString KindName(current::RemunerationKind Kind) {
+    switch (Kind) {
+    case current::RemunerationKind::Author:
+        return QStringLiteral("author");
+    case current::RemunerationKind::Royalty:
+        return QStringLiteral("royalty");
+    case current::RemunerationKind::Labour:
+        break;
+    }
+    return QStringLiteral("labour");
+}
+
+QString KindTitle(current::RemunerationKind Kind) {
+    switch (Kind) {
+    case current::RemunerationKind::Author:
+        return Words::tr("稿酬");
+    case current::RemunerationKind::Royalty:
+        return Words::tr("特许权使用费");
+    case current::RemunerationKind::Labour:
+        break;
+    }
+    return Words::tr("劳务报酬");
+}
+
+QString MethodName(current::BonusMethod Method) {
+    return Method == current::BonusMethod::Merged ? QStringLiteral("merged")
+                                                  : QStringLiteral("separate");
+}
+
+QString ModeTitle(current::BasicDeduction Mode) {
+    switch (Mode) {
+    case current::BasicDeduction::FromJanuary:
+        return Words::tr("自1月");
+    case current::BasicDeduction::Sixty:
+        return Words::tr("6万");
+    case current::BasicDeduction::PerMonth:
+        break;
+    }
+    return Words::tr("按月");
+}
+
+QJsonArray JsonTimeline(const current::Timeline &Months) {
+    QJsonArray timeline;
+    for (const EntitlementMonth &month : Months) {
+        QJsonObject object{{"month", month.Month}, {"total", JsonMoney(month.Total())}};
+        for (const TimelineItem &item : TimelineItems)
+            object.insert(QLatin1String(item.Key), JsonMoney(month.*item.Field));
+        timeline.append(object);
+    }
+    return timeline;
+}
+
+QJsonObject JsonYearSettlement(const current::YearSettlement &s) {
+    QJsonObject object = JsonSettlement(s.Figures);
+    object.insert(QStringLiteral("bonus_method"), MethodName(s.Method));
+    object.insert(QStringLiteral("special"), JsonMoney(s.Special));
+    object.insert(QStringLiteral("illness"), JsonMoney(s.Illness));
+    object.insert(QStringLiteral("pension"), JsonMoney(s.Pension));
+    object.insert(QStringLiteral("health_insurance"), JsonMoney(s.HealthInsurance));
+    return object;
+}
+
+QJsonObject Json(const current::YearFacts &Facts, const current::YearResult &Year) {
+    QJsonArray jobs;
+    for (std::size_t j = 0; j < Year.Jobs.size(); ++j) {
+        QJsonArray months;
+        for (const current::WageWithholding &month : Year.Jobs[j].Months)
+            months.append(JsonMonth(month));
+        jobs.append(QJsonObject{{"employer", QString::fromStdString(Facts.Jobs[j].Employer)},
+                                {"withheld", JsonMoney(Year.Jobs[j].Withheld)},
+                                {"months", months}});
+    }
+    QJsonArray payments;
+    for (std::size_t i = 0; i < Year.Payments.size(); ++i)
+        payments.append(QJsonObject{{"month", Facts.Payments[i].Month},
+                                    {"kind", KindName(Facts.Payments[i].Kind)},
+                                    {"amount", JsonMoney(Facts.Payments[i].Amount)},
+                                    {"tax", JsonMoney(Year.Payments[i].Tax)}});
+    QJsonValue bonus = QJsonValue::Null;
+    if (Year.Bonus)
+        bonus = QJsonObject{{"month", Year.Bonus->Month},
+                            {"amount", JsonMoney(Year.Bonus->Amount)},
+                            {"tax", JsonMoney(Year.Bonus->Due.Tax)}};
+    return {{"year", Facts.Year}, {"timeline", JsonTimeline(Year.Entitlements)},
+            {"jobs", jobs},       {"payments", payments},
+            {"bonus", bonus},     {"settlement", JsonYearSettlement(Year.Settled)}};
+}
+
+// The items some month is entitled to, month by month and for the year.
+QString TimelineTable(const current::Timeline &Months) {
+    QList<const TimelineItem *> shown;
+    for (const TimelineItem &item : TimelineItems) {
+        if (std::any_of(Months.begin(), Months.end(),
+                        [&](const EntitlementMonth &m) { return m.*item.Field != 0; }))
+            shown.append(&item);
+    }
+    TextTable table;
+    QStringList header{Words::tr("月份")};
+    for (const TimelineItem *item : shown)
+        header.append(Words::tr(item->Title));
+    header.append(Words::tr("合计"));
+    table.AddRow(header);
+    EntitlementMonth year;
+    for (const EntitlementMonth &month : Months) {
+        QStringList cells{QString::number(month.Month)};
+        for (const TimelineItem *item : shown) {
+            cells.append(Money(month.*item->Field));
+            year.*item->Field += month.*item->Field;
+        }
+        cells.append(Money(month.Total()));
+        table.AddRow(cells);
+    }
+    QStringList total{Words::tr("全年")};
+    for (const TimelineItem *item : shown)
+        total.append(Money(year.*item->Field));
+    total.append(Money(year.Total()));
+    table.AddRow(total);
+    return table.Render();
+}
+
+QString JobText(const current::JobFacts &Job, const current::JobYear &Year) {
+    const QString deducts = Job.DeductionsHere ? Words::tr("在本单位扣除专项附加扣除")
+                                               : Words::tr("不在本单位扣除专项附加扣除");
+    return Words::tr("%1：%2—%3 月，减除方式%4，%5\n")
+               .arg(QString::fromStdString(Job.Employer))
+               .arg(Job.From)
+               .arg(Job.To)
+               .arg(ModeTitle(Job.Mode), deducts) +
+           MonthTable(Year.Months) +
+           Words::tr("本单位预扣税额合计：%1\n").arg(Money(Year.Withheld));
+}
+
+QString PaymentsText(const current::YearFacts &Facts, const current::YearResult &Year) {
+    TextTable table;
+    table.AddRow({Words::tr("月份"), Words::tr("类别"), Words::tr("收入"), Words::tr("预扣税额")});
+    for (std::size_t i = 0; i < Year.Payments.size(); ++i)
+        table.AddRow({QString::number(Facts.Payments[i].Month), KindTitle(Facts.Payments[i].Kind),
+                      Money(Facts.Payments[i].Amount), Money(Year.Payments[i].Tax)});
+    return Words::tr("劳务报酬、稿酬、特许权使用费\n") + table.Render();
+}
+
+QString BonusText(const current::YearFacts &Facts, const current::BonusWithholding &Bonus) {
+    return Words::tr("全年一次性奖金：%1 %2 月发放 %3，单独计税预扣 %4（税率 %5，速算扣除数 %6）\n")
+        .arg(QString::fromStdString(Facts.Jobs[Bonus.Job].Employer))
+        .arg(Bonus.Month)
+        .arg(Money(Bonus.Amount), Money(Bonus.Due.Tax), Rate(Bonus.Due.Rate),
+             Money(Bonus.Due.QuickDeduction));
+}
+
+QString SettlementText(const current::YearFacts &Facts, const current::YearSettlement &s) {
+    QString title = Words::tr("年度汇算\n");
+    if (Facts.Bonus && Facts.BonusMethod == current::BonusChoice::Best)
+        title = s.Method == current::BonusMethod::Merged
+                    ? Words::tr("年度汇算（年终奖并入综合所得，两种方法中税额较低者）\n")
+                    : Words::tr("年度汇算（年终奖单独计税，两种方法中税额较低者）\n");
+    else if (Facts.Bonus)
+        title = s.Method == current::BonusMethod::Merged
+                    ? Words::tr("年度汇算（年终奖并入综合所得）\n")
+                    : Words::tr("年度汇算（年终奖单独计税）\n");
+    QList<QStringList> rows{{Words::tr("专项附加扣除（不含大病医疗）"), Money(s.Special)},
+                            {Words::tr("大病医疗"), Money(s.Illness)},
+                            {Words::tr("个人养老金"), Money(s.Pension)},
+                            {Words::tr("商业健康保险"), Money(s.HealthInsurance)}};
+    rows.append(SettlementPairs(s.Figures));
+    const current::YearRules *rules = current::RulesOf(Facts.Year);
+    return title + Pairs(rows) + ReasonText(s.Figures, rules ? *rules : current::LatestRules()) +
+           u'\n';
+}
+
+QString Text(const current::YearFacts &Facts, const current::YearResult &Year) {
+    QString text =
+        Words::tr("%1 年每月可扣除额\n").arg(Facts.Year) + TimelineTable(Year.Entitlements);
+    for (std::size_t j = 0; j < Year.Jobs.size(); ++j)
+        text += u'\n' + JobText(Facts.Jobs[j], Year.Jobs[j]);
+    if (!Year.Payments.empty())
+        text += u'\n' + PaymentsText(Facts, Year);
+    if (Year.Bonus)
+        text += u'\n' + BonusText(Facts, *Year.Bonus);
+    return text + u'\n' + SettlementText(Facts, Year.Settled);
+}
+
+} // namespace
+
+int RunYear(const QStringList &Arguments) {
+    CommandLine line(
+        QStringLiteral("year"),
+        Words::tr("一个人的整个纳税年度：由年度文件（JSON，格式见 README）中带日期的事实，\n"
+                  "算出每月可扣除的专项附加扣除等、每个单位逐月的累计预扣、每次劳务报酬等\n"
+                  "的预扣、全年一次性奖金的预扣，以及年度汇算。文件有误时指出键的位置\n"
+                  "（如 jobs[1].pay[0].income），不计算，退出状态为 2。"),
+        {QStringLiteral("pendra-cli year 2026.json"),
+         QStringLiteral("pendra-cli year 2026.json --json")});
+    line.AddPositional(Words::tr("年度文件"), Words::tr("一个人一年的事实，JSON 格式"));
+    if (auto done = line.Parse(Arguments))
+        return *done;
+    if (line.Positional().isEmpty())
+        return line.Refuse(Words::tr("缺少年度文件"));
+    const sheets::YearRead read = sheets::ReadYearFile(line.Positional().constFirst());
+    if (!read.Facts) {
+        PrintError(read.Error);
+        return Refused;
+    }
+    const current::YearResult year = current::ComputeYear(*read.Facts);
+    if (line.Json())
+        PrintJson(Json(*read.Facts, year));
+    else
+        PrintOut(Text(*read.Facts, year));
+    return Success;
+}
+
+} // namespace Cli

@@ -1,0 +1,288 @@
+#include "engine/current/Year.h"
+
+#include "engine/current/Rules.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace current {
+namespace {
+
+constexpr int Months = Law::MonthsInYear;
+
+// Facts that CheckYear refuses still compute without reaching outside the year: a month outside
+// it is left out.
+bool InYear(int Month) {
+    return Month >= 1 && Month <= Months;
+}
+
+std::size_t Slot(int Month) {
+    return static_cast<std::size_t>(Month - 1);
+}
+
+// Calendar month index of each month of the year, January first.
+struct YearMonths {
+    explicit YearMonths(int Year) : January(MonthIndex(Year, 1)) {}
+    int At(std::size_t Month0) const { return January + static_cast<int>(Month0); }
+    int January;
+};
+
+// A child is entitled to infant care from its birth month until the month before its 3rd
+// birthday, and to education from that month until the end of its education.
+void AddChildren(Timeline &T, const YearFacts &F, const YearRules &R, const YearMonths &Y) {
+    for (const ChildFacts &child : F.Children) {
+        const int born = MonthIndex(child.Born.Year, child.Born.Month);
+        const int third = born + Law::InfantYears * Months;
+        const int end = child.EducationEnd ? MonthIndex(*child.EducationEnd) : INT_MAX;
+        const Cents education = Percent(R.ChildEducation, child.Share);
+        const Cents care = Percent(R.InfantCare, child.Share);
+        for (std::size_t m = 0; m < T.size(); ++m) {
+            const int at = Y.At(m);
+            if (at >= third && at <= end)
+                T[m].Children += education;
+            else if (at >= born && at < third)
+                T[m].InfantCare += care;
+        }
+    }
+}
+
+// From the month the earliest-born parent turns 60.
+void AddElderly(Timeline &T, const YearFacts &F, const YearRules &R, const YearMonths &Y) {
+    if (!F.Elderly || F.Elderly->ParentsBorn.empty())
+        return;
+    const ElderlyFacts &elderly = *F.Elderly;
+    int earliest = INT_MAX;
+    for (const Date &born : elderly.ParentsBorn)
+        earliest = std::min(earliest, MonthIndex(born.Year, born.Month));
+    const int from = earliest + Law::ElderlyAge * Months;
+    const Cents amount = elderly.OnlyChild ? R.ElderlyOnlyChild : elderly.Share.value_or(0);
+    for (std::size_t m = 0; m < T.size(); ++m) {
+        if (Y.At(m) >= from)
+            T[m].Elderly = amount;
+    }
+}
+
+// The loan for at most 240 months from the first repayment; rent in a lease's months, the larger
+// amount where leases overlap.
+void AddHome(Timeline &T, const YearFacts &F, const YearRules &R, const YearMonths &Y) {
+    if (F.HousingLoan) {
+        const int first = MonthIndex(F.HousingLoan->FirstRepayment);
+        const Cents amount = Percent(R.HousingLoan, F.HousingLoan->Share);
+        for (std::size_t m = 0; m < T.size(); ++m) {
+            if (Y.At(m) >= first && Y.At(m) < first + Law::LoanMonths)
+                T[m].HousingLoan = amount;
+        }
+    }
+    for (const LeaseFacts &lease : F.Rent) {
+        for (std::size_t m = 0; m < T.size(); ++m) {
+            if (Y.At(m) >= MonthIndex(lease.From) && Y.At(m) <= MonthIndex(lease.To))
+                T[m].Rent = std::max(T[m].Rent, lease.Amount);
+        }
+    }
+}
+
+// A degree course's months up to its 48th, once however many overlap; the certificate's amount
+// in the month of the year's first.
+void AddStudies(Timeline &T, const YearFacts &F, const YearRules &R, const YearMonths &Y) {
+    for (std::size_t m = 0; m < T.size(); ++m) {
+        const bool studying =
+            std::any_of(F.DegreeStudy.begin(), F.DegreeStudy.end(), [&](const DegreeFacts &c) {
+                const int from = MonthIndex(c.From);
+                const int last =
+                    std::min(c.To ? MonthIndex(*c.To) : INT_MAX, from + Law::DegreeMonths - 1);
+                return Y.At(m) >= from && Y.At(m) <= last;
+            });
+        if (studying)
+            T[m].ContinuingEducation = R.DegreeStudy;
+    }
+    if (F.Certificates.empty())
+        return;
+    const auto first = std::min_element(F.Certificates.begin(), F.Certificates.end(),
+                                        [](const CalendarMonth &a, const CalendarMonth &b) {
+                                            return MonthIndex(a) < MonthIndex(b);
+                                        });
+    T[static_cast<std::size_t>(first->Month - 1)].ContinuingEducation += R.Certificate;
+}
+
+// Pension in the month paid and health insurance in its months, each while the year's total
+// stays within its cap; health insurance at most the monthly amount, whatever the policies.
+void AddPensionAndHealth(Timeline &T, const YearFacts &F, const YearRules &R) {
+    std::array<Cents, Months> paid{};
+    for (const PensionFacts &payment : F.Pension) {
+        if (InYear(payment.Month))
+            paid[Slot(payment.Month)] += payment.Amount;
+    }
+    std::array<Cents, Months> covered{};
+    for (const HealthFacts &cover : F.HealthInsurance) {
+        for (int month = std::max(cover.From, 1); month <= std::min(cover.To, Months); ++month)
+            covered[Slot(month)] += std::min(cover.Monthly, R.HealthMonthly);
+    }
+    Cents pension = 0;
+    Cents health = 0;
+    for (std::size_t m = 0; m < T.size(); ++m) {
+        T[m].Pension = std::min(paid[m], R.PensionCap - pension);
+        pension += T[m].Pension;
+        T[m].HealthInsurance = std::min({covered[m], R.HealthMonthly, R.HealthAnnual - health});
+        health += T[m].HealthInsurance;
+    }
+}
+
+// The job's months as paid: the pay entry in force in each.
+std::vector<WageMonth> PaidMonths(const JobFacts &Job) {
+    std::vector<WageMonth> months;
+    months.reserve(Months);
+    std::size_t entry = 0;
+    for (int month = std::max(Job.From, 1); month <= std::min(Job.To, Months) && !Job.Pay.empty();
+         ++month) {
+        while (entry + 1 < Job.Pay.size() && Job.Pay[entry + 1].From <= month)
+            ++entry;
+        const PayFacts &pay = Job.Pay[entry];
+        months.push_back({month, pay.Income, pay.Exempt, pay.Insurance, 0, pay.Other});
+    }
+    return months;
+}
+
+// The settlement takes the wages as paid, before the person's deductions join the months.
+void AddWages(SettlementInput &In, const std::vector<WageMonth> &Months) {
+    for (const WageMonth &month : Months) {
+        In.Wages += month.Income;
+        In.Exempt += month.Exempt;
+        In.Insurance += month.Insurance;
+        In.Other += month.Other;
+    }
+}
+
+// Where the job deducts them, each month's entitlements: the special additional deductions, and
+// the pension and health insurance as other deductions.
+void AddEntitlements(std::vector<WageMonth> &Months, const Timeline &T) {
+    for (WageMonth &month : Months) {
+        const EntitlementMonth &due = T[Slot(month.Month)];
+        month.Special = due.Special();
+        month.Other += due.Pension + due.HealthInsurance;
+    }
+}
+
+Cents &TotalOfKind(SettlementInput &In, RemunerationKind Kind) {
+    switch (Kind) {
+    case RemunerationKind::Author:
+        return In.Author;
+    case RemunerationKind::Royalty:
+        return In.Royalty;
+    case RemunerationKind::Labour:
+        break;
+    }
+    return In.Labour;
+}
+
+std::optional<BonusWithholding> WithholdBonus(const YearFacts &F, const YearRules &R) {
+    if (!F.Bonus)
+        return std::nullopt;
+    const auto job = std::find_if(F.Jobs.begin(), F.Jobs.end(), [&](const JobFacts &j) {
+        return j.Employer == F.Bonus->Employer;
+    });
+    return BonusWithholding{F.Bonus->Month, F.Bonus->Amount,
+                            static_cast<std::size_t>(job - F.Jobs.begin()),
+                            TaxBonusSeparately(F.Bonus->Amount, R)};
+}
+
+// The method asked for, or the cheaper of the two (separate when they cost the same).
+YearSettlement SettleAs(SettlementInput In, BonusChoice Choice) {
+    YearSettlement s;
+    In.Method = BonusMethod::Separate;
+    s.Figures = Settle(In);
+    if (Choice != BonusChoice::Separate) {
+        SettlementInput merged = In;
+        merged.Method = BonusMethod::Merged;
+        const Settlement m = Settle(merged);
+        if (Choice == BonusChoice::Merged || m.TotalTax < s.Figures.TotalTax) {
+            s.Figures = m;
+            In = merged;
+        }
+    }
+    s.Method = In.Method;
+    s.Input = In;
+    return s;
+}
+
+} // namespace
+
+Timeline EntitlementsOf(const YearFacts &Facts, const YearRules &Rules) {
+    Timeline t{};
+    for (std::size_t m = 0; m < t.size(); ++m)
+        t[m].Month = static_cast<int>(m) + 1;
+    const YearMonths year(Facts.Year);
+    AddChildren(t, Facts, Rules, year);
+    AddElderly(t, Facts, Rules, year);
+    AddHome(t, Facts, Rules, year);
+    AddStudies(t, Facts, Rules, year);
+    AddPensionAndHealth(t, Facts, Rules);
+    return t;
+}
+
+Cents IllnessDeduction(const std::vector<IllnessFacts> &Illness) {
+    const auto deductible = [](Cents Paid) {
+        return std::clamp(Paid - Law::IllnessFloor, Cents{0}, Law::IllnessCap);
+    };
+    Cents self = 0;
+    Cents spouse = 0;
+    Cents children = 0;
+    for (const IllnessFacts &cost : Illness) {
+        if (cost.Who == IllnessOf::Self)
+            self += cost.Paid;
+        else if (cost.Who == IllnessOf::Spouse)
+            spouse += cost.Paid;
+        else
+            children += deductible(cost.Paid);
+    }
+    return deductible(self) + deductible(spouse) + children;
+}
+
+YearResult ComputeYear(const YearFacts &Facts) {
+    const YearRules *found = RulesOf(Facts.Year);
+    const YearRules &rules = found ? *found : LatestRules();
+    YearResult r;
+    r.Entitlements = EntitlementsOf(Facts, rules);
+
+    SettlementInput in;
+    in.Year = rules.Year;
+    r.Jobs.reserve(Facts.Jobs.size());
+    for (const JobFacts &job : Facts.Jobs) {
+        std::vector<WageMonth> months = PaidMonths(job);
+        AddWages(in, months);
+        if (job.DeductionsHere)
+            AddEntitlements(months, r.Entitlements);
+        JobYear year{WithholdWages(months, job.Mode, rules), 0};
+        for (const WageWithholding &month : year.Months)
+            year.Withheld += month.Tax;
+        in.Withheld += year.Withheld;
+        r.Jobs.push_back(std::move(year));
+    }
+    r.Payments.reserve(Facts.Payments.size());
+    for (const PaymentFacts &payment : Facts.Payments) {
+        r.Payments.push_back(WithholdRemuneration(payment.Amount, payment.Kind));
+        TotalOfKind(in, payment.Kind) += payment.Amount;
+        in.Withheld += r.Payments.back().Tax;
+    }
+    r.Bonus = WithholdBonus(Facts, rules);
+    if (r.Bonus) {
+        in.Bonus = r.Bonus->Amount;
+        in.Withheld += r.Bonus->Due.Tax;
+    }
+
+    Cents special = 0;
+    for (const EntitlementMonth &month : r.Entitlements) {
+        special += month.Special();
+        in.Pension += month.Pension;
+        in.Health += month.HealthInsurance;
+    }
+    const Cents illness = IllnessDeduction(Facts.Illness);
+    in.Special = special + illness;
+    r.Settled = SettleAs(in, Facts.BonusMethod);
+    r.Settled.Special = special;
+    r.Settled.Illness = illness;
+    r.Settled.Pension = in.Pension;
+    r.Settled.HealthInsurance = in.Health;
+    return r;
+}
+
+} // namespace current

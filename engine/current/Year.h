@@ -1,0 +1,85 @@
+#pragma once
+// A person's whole tax year from the dated facts: the deduction each month is entitled to, item
+// by item (the timeline); each job's cumulative withholding month by month; each remuneration
+// payment's withholding; the annual bonus's; and the settlement of the year.
+//
+// One pure call from the facts to every figure, cheap enough to run on every edit of a page and
+// thousands of times for the splits of a household's shared deductions.
+
+#include "engine/current/Bonus.h"
+#include "engine/current/Remuneration.h"
+#include "engine/current/Settlement.h"
+#include "engine/current/Wage.h"
+#include "engine/current/YearFacts.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+namespace current {
+
+// What one month of the year is entitled to deduct.
+struct EntitlementMonth {
+    int Month = 0;
+    Cents Children = 0;            // 子女教育
+    Cents InfantCare = 0;          // 3岁以下婴幼儿照护
+    Cents Elderly = 0;             // 赡养老人
+    Cents HousingLoan = 0;         // 住房贷款利息
+    Cents Rent = 0;                // 住房租金
+    Cents ContinuingEducation = 0; // 继续教育: a degree course's month and a certificate's 3600
+    Cents Pension = 0;             // 个人养老金, in the month paid
+    Cents HealthInsurance = 0;     // 商业健康保险
+
+    // The special additional deductions (专项附加扣除) of the month.
+    Cents Special() const {
+        return Children + InfantCare + Elderly + HousingLoan + Rent + ContinuingEducation;
+    }
+    Cents Total() const { return Special() + Pension + HealthInsurance; }
+};
+
+using Timeline = std::array<EntitlementMonth, 12>;
+
+// One job's months, from its first to its last, as the wage withholding gives them.
+struct JobYear {
+    std::vector<WageWithholding> Months;
+    Cents Withheld = 0; // the sum of the months' tax
+};
+
+// The annual bonus, withheld on its own on the monthly table by the job that pays it.
+struct BonusWithholding {
+    int Month = 0;
+    Cents Amount = 0;
+    std::size_t Job = 0; // index into the facts' jobs (their number when none is named so)
+    TaxDue Due;
+};
+
+struct YearSettlement {
+    Settlement Figures;
+    BonusMethod Method = BonusMethod::Separate; // the one taken
+    Cents Special = 0;         // the year's special additional deductions, illness excluded
+    Cents Illness = 0;         // 大病医疗
+    Cents Pension = 0;         // what the timeline deducts
+    Cents HealthInsurance = 0; // likewise
+    SettlementInput Input;     // the totals settled
+};
+
+struct YearResult {
+    Timeline Entitlements;
+    std::vector<JobYear> Jobs;          // in the facts' order
+    std::vector<Remuneration> Payments; // in the facts' order
+    std::optional<BonusWithholding> Bonus;
+    YearSettlement Settled;
+};
+
+// Facts that CheckYear refuses are computed without fault, but their figures mean nothing: a
+// caller checks first.
+YearResult ComputeYear(const YearFacts &Facts);
+
+// Parts of the same, for a caller that needs only one.
+Timeline EntitlementsOf(const YearFacts &Facts, const YearRules &Rules);
+// 大病医疗 of the year: each person's self-paid amount above the floor, up to the cap; the
+// entries of 本人 are one person, as are those of 配偶, and each entry of 子女 is a child.
+Cents IllnessDeduction(const std::vector<IllnessFacts> &Illness);
+
+} // namespace current

@@ -1,0 +1,41 @@
+#pragma once
+// The year file: one person's tax year as dated facts, a JSON document in UTF-8 that the program
+// opens and saves and that other software may write. Reading refuses every fault of the file's
+// contract with its key path in Chinese ("jobs[1].pay[0].income：金额不能为负数"): text that is
+// not JSON, an unknown key, a wrong type, an amount below zero or with more than two decimals,
+// and everything the year engine's CheckYear refuses. Writing gives the same facts back when read.
+
+#include "engine/current/YearFacts.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace sheets {
+
+// A year file is a few kilobytes; anything larger is not one.
+inline constexpr qint64 MaxYearFileSize = qint64{1} << 20;
+
+struct YearRead {
+    std::optional<current::YearFacts> Facts; // none when refused
+    QString Error;                           // why, naming the file (if any) and the key path
+};
+
+// The year file at Path: only a regular file of at most MaxYearFileSize bytes is read.
+YearRead ReadYearFile(const QString &Path);
+// The same from the file's bytes; the message names the key path only.
+YearRead ParseYearFile(const QByteArray &Bytes);
+
+// The facts as the year file's text: every key written, amounts as numbers in yuan.
+QByteArray YearFileBytes(const current::YearFacts &Facts);
+// Writes the facts through a temporary file in Path's folder renamed over Path; a link, a
+// folder, a device or a FIFO at Path is refused and left as it was. Empty when written, else why
+// not.
+QString WriteYearFile(const QString &Path, const current::YearFacts &Facts);
+
+// A fault CheckYear found, in words with its key path, for a page that checks facts edited in
+// place as the reader checks a file.
+QString YearFaultText(const current::YearFault &Fault);
+
+} // namespace sheets
