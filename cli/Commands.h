@@ -11,5 +11,6 @@ int RunBonus(const QStringList &Arguments);
 int RunSettle(const QStringList &Arguments);
 int RunSeverance(const QStringList &Arguments);
 int RunPayroll(const QStringList &Arguments);
+int RunReverse(const QStringList &Arguments);
 
 } // namespace Cli

@@ -3,10 +3,10 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Output.h"
+#include "cli/Records.h"
 #include "engine/current/Remuneration.h"
 
 namespace Cli {
-namespace {
 
 std::optional<current::RemunerationKind> KindNamed(const QString &Name) {
     if (Name == QStringLiteral("labour") || Name == QStringLiteral("劳务报酬"))
@@ -18,27 +18,32 @@ std::optional<current::RemunerationKind> KindNamed(const QString &Name) {
     return std::nullopt;
 }
 
-void Print(const current::Remuneration &r, bool Json) {
-    if (Json) {
-        PrintJson({{"income", JsonMoney(r.Income)},
-                   {"deduction", JsonMoney(r.Deduction)},
-                   {"taxable", JsonMoney(r.Taxable)},
-                   {"rate", r.Rate},
-                   {"quick_deduction", JsonMoney(r.QuickDeduction)},
-                   {"tax", JsonMoney(r.Tax)},
-                   {"after_tax", JsonMoney(r.AfterTax)}});
-        return;
-    }
-    PrintOut(Pairs({{QStringLiteral("收入"), Money(r.Income)},
-                    {QStringLiteral("减除费用"), Money(r.Deduction)},
-                    {QStringLiteral("应纳税所得额"), Money(r.Taxable)},
-                    {QStringLiteral("预扣率"), Rate(r.Rate)},
-                    {QStringLiteral("速算扣除数"), Money(r.QuickDeduction)},
-                    {QStringLiteral("应预扣税额"), Money(r.Tax)},
-                    {QStringLiteral("税后收入"), Money(r.AfterTax)}}));
+void AddRemunerationOptions(CommandLine &Line) {
+    Line.AddValue(
+        "kind", QStringLiteral("类别"),
+        QStringLiteral("labour（劳务报酬，默认）、author（稿酬）、royalty（特许权使用费）"));
+    Line.AddFlag("nonresident", QStringLiteral("非居民个人"));
 }
 
-} // namespace
+QJsonObject JsonRemuneration(const current::Remuneration &r) {
+    return {{"income", JsonMoney(r.Income)},
+            {"deduction", JsonMoney(r.Deduction)},
+            {"taxable", JsonMoney(r.Taxable)},
+            {"rate", r.Rate},
+            {"quick_deduction", JsonMoney(r.QuickDeduction)},
+            {"tax", JsonMoney(r.Tax)},
+            {"after_tax", JsonMoney(r.AfterTax)}};
+}
+
+QString RemunerationText(const current::Remuneration &r) {
+    return Pairs({{QStringLiteral("收入"), Money(r.Income)},
+                  {QStringLiteral("减除费用"), Money(r.Deduction)},
+                  {QStringLiteral("应纳税所得额"), Money(r.Taxable)},
+                  {QStringLiteral("预扣率"), Rate(r.Rate)},
+                  {QStringLiteral("速算扣除数"), Money(r.QuickDeduction)},
+                  {QStringLiteral("应预扣税额"), Money(r.Tax)},
+                  {QStringLiteral("税后收入"), Money(r.AfterTax)}});
+}
 
 int RunLabour(const QStringList &Arguments) {
     CommandLine line(
@@ -51,10 +56,7 @@ int RunLabour(const QStringList &Arguments) {
          QStringLiteral("pendra-cli labour --income 10000 --kind author --json"),
          QStringLiteral("pendra-cli labour --income 10000 --kind royalty --nonresident")});
     line.AddAmount("income", QStringLiteral("每次收入（必填）"));
-    line.AddValue(
-        "kind", QStringLiteral("类别"),
-        QStringLiteral("labour（劳务报酬，默认）、author（稿酬）、royalty（特许权使用费）"));
-    line.AddFlag("nonresident", QStringLiteral("非居民个人"));
+    AddRemunerationOptions(line);
     if (auto done = line.Parse(Arguments))
         return *done;
     if (auto done = line.Require({"income"}))
@@ -64,8 +66,12 @@ int RunLabour(const QStringList &Arguments) {
     if (!kind)
         return line.Refuse(QStringLiteral("未知的类别“%1”，应为 labour、author 或 royalty")
                                .arg(line.Value("kind")));
-    Print(current::WithholdRemuneration(line.Amount("income"), *kind, line.IsSet("nonresident")),
-          line.Json());
+    const current::Remuneration r =
+        current::WithholdRemuneration(line.Amount("income"), *kind, line.IsSet("nonresident"));
+    if (line.Json())
+        PrintJson(JsonRemuneration(r));
+    else
+        PrintOut(RemunerationText(r));
     return Success;
 }
 

@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Output.h"
+#include "cli/Records.h"
 #include "engine/current/Wage.h"
 
 #include <QJsonArray>
@@ -54,6 +55,8 @@ int PrintNonResident(const CommandLine &Line) {
                     {QStringLiteral("税后收入"), Money(w.AfterTax)}}));
     return Success;
 }
+
+} // namespace
 
 QJsonObject JsonMonth(const current::WageWithholding &m) {
     return {{"month", m.Month},
@@ -120,6 +123,8 @@ QString MonthTable(const std::vector<current::WageWithholding> &Months) {
     }
     return table.Render();
 }
+
+namespace {
 
 int PrintMonths(const std::vector<current::WageWithholding> &Months, bool Json) {
     Cents total = 0;
