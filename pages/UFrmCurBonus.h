@@ -22,7 +22,7 @@ class TFrmCurBonus : public TCurrentPage {
     QRadioButton *RBtnTaxable, *RBtnWages;
     QFormLayout *FormInputs;
     QLabel *TxtWagesNote, *TxtMsgCliff;
-    QPushButton *BtnSaveChart;
+    QPushButton *BtnSaveChart, *BtnReverse;
 
     QLabel *TxtOtherUsed;
     QLabel *LblSeparate, *LblMerged;
@@ -36,6 +36,7 @@ class TFrmCurBonus : public TCurrentPage {
     void BtnCalcClick();
     void BtnResetClick();
     void BtnSaveChartClick();
+    void BtnReverseClick();
 
   protected:
     void showEvent(QShowEvent *Event) override;

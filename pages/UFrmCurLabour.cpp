@@ -1,6 +1,7 @@
 #include "pages/UFrmCurLabour.h"
 
 #include "engine/current/Settlement.h"
+#include "pages/UFrmCurReverse.h"
 #include "pages/UScrollColumn.h"
 
 #include <QButtonGroup>
@@ -27,6 +28,8 @@ TFrmCurLabour::TFrmCurLabour(QWidget *Parent)
                  BtnCalc, BtnReset});
     connect(BtnCalc, &QPushButton::clicked, this, &TFrmCurLabour::BtnCalcClick);
     connect(BtnReset, &QPushButton::clicked, this, &TFrmCurLabour::BtnResetClick);
+    BtnReverse = TFrmCurReverse::ButtonBeside(TxtAfterTax, tr("由税后收入反算税前收入"));
+    connect(BtnReverse, &QPushButton::clicked, this, &TFrmCurLabour::BtnReverseClick);
     OnEnter(TxtIncome, [this] { BtnCalcClick(); });
     ClearPage();
 }
@@ -131,6 +134,14 @@ void TFrmCurLabour::BtnCalcClick() {
 void TFrmCurLabour::BtnResetClick() {
     ClearPage();
     TxtIncome->setFocus(Qt::OtherFocusReason);
+}
+
+void TFrmCurLabour::BtnReverseClick() {
+    TFrmCurReverse::Start start;
+    start.Kind = Kind();
+    start.NonResident = RBtnNonResident->isChecked();
+    TFrmCurReverse dialog(TFrmCurReverse::Subject::Labour, start, this);
+    dialog.exec();
 }
 
 void TFrmCurLabour::ClearPage() {

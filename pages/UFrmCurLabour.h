@@ -18,9 +18,11 @@ class TFrmCurLabour : public TCurrentPage {
     QRadioButton *RBtnResident, *RBtnNonResident;
     QLineEdit *TxtDeduction, *TxtTaxable, *TxtRate, *TxtQuickDeduction, *TxtTax, *TxtAfterTax;
     QLabel *TxtSettlement;
+    QPushButton *BtnReverse;
 
     void BtnCalcClick();
     void BtnResetClick();
+    void BtnReverseClick();
 
   private:
     QLayout *BuildInputs();
