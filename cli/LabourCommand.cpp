@@ -7,6 +7,7 @@
 #include "engine/current/Remuneration.h"
 
 namespace Cli {
+namespace {
 
 std::optional<current::RemunerationKind> KindNamed(const QString &Name) {
     if (Name == QStringLiteral("labour") || Name == QStringLiteral("劳务报酬"))
@@ -16,6 +17,18 @@ std::optional<current::RemunerationKind> KindNamed(const QString &Name) {
     if (Name == QStringLiteral("royalty") || Name == QStringLiteral("特许权使用费"))
         return current::RemunerationKind::Royalty;
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<current::RemunerationKind> ReadKind(const CommandLine &Line) {
+    if (!Line.IsSet("kind"))
+        return current::RemunerationKind::Labour;
+    const auto kind = KindNamed(Line.Value("kind"));
+    if (!kind)
+        Line.Refuse(QStringLiteral("未知的类别“%1”，应为 labour、author 或 royalty")
+                        .arg(Line.Value("kind")));
+    return kind;
 }
 
 void AddRemunerationOptions(CommandLine &Line) {
@@ -61,11 +74,9 @@ int RunLabour(const QStringList &Arguments) {
         return *done;
     if (auto done = line.Require({"income"}))
         return *done;
-    const auto kind =
-        line.IsSet("kind") ? KindNamed(line.Value("kind")) : current::RemunerationKind::Labour;
+    const auto kind = ReadKind(line);
     if (!kind)
-        return line.Refuse(QStringLiteral("未知的类别“%1”，应为 labour、author 或 royalty")
-                               .arg(line.Value("kind")));
+        return Refused;
     const current::Remuneration r =
         current::WithholdRemuneration(line.Amount("income"), *kind, line.IsSet("nonresident"));
     if (line.Json())

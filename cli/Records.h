@@ -19,11 +19,11 @@ namespace Cli {
 QJsonObject JsonMonth(const current::WageWithholding &Month);
 QString MonthTable(const std::vector<current::WageWithholding> &Months);
 
-// The category of remuneration by its name on the command line (labour, author, royalty or the
-// Chinese names).
-std::optional<current::RemunerationKind> KindNamed(const QString &Name);
-// --kind and --nonresident, which choose the category and the residence of a payment.
+// --kind and --nonresident, which choose the category and the residence of a payment, and the
+// category they chose (labour, author, royalty or the Chinese names; labour when not given), none
+// after refusing an unknown one.
 void AddRemunerationOptions(CommandLine &Line);
+std::optional<current::RemunerationKind> ReadKind(const CommandLine &Line);
 QJsonObject JsonRemuneration(const current::Remuneration &Payment);
 QString RemunerationText(const current::Remuneration &Payment);
 

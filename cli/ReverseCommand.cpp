@@ -185,11 +185,9 @@ int RunLabourReverse(const QStringList &Arguments) {
         return *done;
     if (auto done = line.Require({NetOption}))
         return *done;
-    const auto kind =
-        line.IsSet("kind") ? KindNamed(line.Value("kind")) : current::RemunerationKind::Labour;
+    const auto kind = ReadKind(line);
     if (!kind)
-        return line.Refuse(QStringLiteral("未知的类别“%1”，应为 labour、author 或 royalty")
-                               .arg(line.Value("kind")));
+        return Refused;
     const auto payment =
         current::ReverseRemuneration(line.Amount(NetOption), *kind, line.IsSet("nonresident"));
     if (!payment)

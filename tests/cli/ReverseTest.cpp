@@ -64,19 +64,14 @@ TEST(ReverseJson, BonusAtBothEndsOfTheFirstCliff) {
     const QJsonObject at = Json("reverse bonus --net 34920 --taxable 100000");
     EXPECT_EQ(at.value(u"gross").toString(), u"36000.00");
     EXPECT_EQ(at.value(u"net").toString(), u"34920.00");
-    EXPECT_EQ(at.value(u"rate").toInt(), 3);
-    EXPECT_EQ(at.value(u"bonus_tax").toString(), u"1080.00");
     EXPECT_EQ(at.value(u"other_tax").toString(), u"7480.00");
-    EXPECT_EQ(at.value(u"total").toString(), u"8560.00");
     const QJsonObject cliff = at.value(u"cliff_above").toObject();
     EXPECT_EQ(KeysOf(cliff), KeysOf(Json("bonus --bonus 38000").value(u"cliff").toObject()));
     EXPECT_EQ(cliff.value(u"from").toString(), u"36000.00");
     EXPECT_EQ(cliff.value(u"to").toString(), u"38566.67");
     EXPECT_EQ(cliff.value(u"loss").toString(), u"2309.99");
 
-    const QJsonObject past = Json("reverse bonus --net 34920.01");
-    EXPECT_EQ(past.value(u"gross").toString(), u"38566.68");
-    EXPECT_EQ(past.value(u"cliff_above").toObject().value(u"from").toString(), u"144000.00");
+    EXPECT_EQ(Json("reverse bonus --net 34920.01").value(u"gross").toString(), u"38566.68");
     EXPECT_TRUE(Json("reverse bonus --net 1000000").value(u"cliff_above").isNull())
         << "above the last bound no cliff lies ahead";
 }

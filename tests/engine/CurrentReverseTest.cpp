@@ -236,19 +236,6 @@ TEST(ReverseRemuneration, AtAndNextToTheBoundsOfTheGross) {
     }
 }
 
-TEST(ReverseRemuneration, HandWorkedResidentLabour) {
-    const struct {
-        Cents Net;
-        const char *Gross;
-    } cases[] = {{Yuan(3360), "4000.00"},
-                 {Yuan(16800), "20000.00"},
-                 {Yuan(40000), "50000.00"},
-                 {Yuan(500), "500.00"}};
-    for (const auto &c : cases)
-        EXPECT_EQ(FormatCents(ReverseRemuneration(c.Net, RemunerationKind::Labour)->Income),
-                  c.Gross);
-}
-
 TEST(ReverseRemuneration, LeastPaymentWhereTheNetStaysPut) {
     Cents gross = Yuan(10000);
     const auto net = [](Cents Payment) {
