@@ -21,6 +21,7 @@
 #include "engine/UYearAwardManager.h"
 #include "engine/current/Bonus.h"
 #include "engine/current/Remuneration.h"
+#include "engine/current/Reverse.h"
 #include "engine/current/Settlement.h"
 #include "engine/current/Severance.h"
 #include "engine/current/TaxTable.h"
@@ -191,6 +192,28 @@ const std::array<std::vector<current::WageMonth>, 8> WageYears{
     AYear(0), AYear(1), AYear(2), AYear(3), AYear(4), AYear(5), AYear(6), AYear(7)};
 ENGINE_BENCHMARK(current::WithholdWages,
                  current::WithholdWages(WageYears[i & 7], current::BasicDeduction::PerMonth));
+
+// From a net back to the least gross: a binary search of about 47 forward runs each. Nets from
+// a small payment to past the top bracket; the wage with a fixed insurance, by rate within a base
+// and with none.
+constexpr std::array<current::Cents, 8> Nets{
+    current::Yuan(3360),  current::Yuan(7910) + 1, current::Yuan(15000),  current::Yuan(34920) + 1,
+    current::Yuan(40000), current::Yuan(100000),   current::Yuan(600000), 1};
+const std::array<current::WageTerms, 4> WageTermsOf{
+    current::WageTerms{},
+    current::WageTerms{0, current::Yuan(2000), std::nullopt, current::Yuan(3000), 0},
+    current::WageTerms{0, 0,
+                       current::InsuranceByRate{1050, current::Yuan(7162), current::Yuan(35811)},
+                       current::Yuan(1000), 0},
+    current::WageTerms{current::Yuan(500), 0, current::InsuranceByRate{2250, 0, current::Unbounded},
+                       0, current::Yuan(100)}};
+ENGINE_BENCHMARK(current::ReverseWage, current::ReverseWage(Nets[i & 7], WageTermsOf[i & 3]));
+ENGINE_BENCHMARK(current::ReverseBonus,
+                 current::ReverseBonus(Nets[i & 7], OtherTaxable[(i + 3) & 7]));
+ENGINE_BENCHMARK(current::ReverseRemuneration,
+                 current::ReverseRemuneration(Nets[i & 7],
+                                              static_cast<current::RemunerationKind>(i % 3),
+                                              i & 4));
 
 // Typed text to cents and cents to text, as the command line and the sheets do per cell.
 ENGINE_BENCHMARK(current::ParseCents, current::ParseCents(Texts[i & 7]));

@@ -4,6 +4,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Output.h"
+#include "cli/Records.h"
 #include "engine/current/Bonus.h"
 #include "engine/current/Rules.h"
 
@@ -25,16 +26,7 @@ QString BetterName(BetterMethod Better) {
 }
 
 QJsonObject Json(const current::BonusComparison &c) {
-    QJsonValue cliff = QJsonValue::Null;
-    if (c.Cliff)
-        cliff = QJsonObject{{"from", JsonMoney(c.Cliff->From)},
-                            {"to", JsonMoney(c.Cliff->To)},
-                            {"loss", JsonMoney(c.Cliff->Loss)}};
-    return {{"separate", QJsonObject{{"rate", c.Separate.Rate},
-                                     {"quick_deduction", JsonMoney(c.Separate.QuickDeduction)},
-                                     {"bonus_tax", JsonMoney(c.Separate.BonusTax)},
-                                     {"other_tax", JsonMoney(c.Separate.OtherTax)},
-                                     {"total", JsonMoney(c.Separate.Total)}}},
+    return {{"separate", JsonSeparate(c.Separate)},
             {"merged", QJsonObject{{"taxable", JsonMoney(c.Merged.Taxable)},
                                    {"rate", c.Merged.Rate},
                                    {"quick_deduction", JsonMoney(c.Merged.QuickDeduction)},
@@ -42,7 +34,7 @@ QJsonObject Json(const current::BonusComparison &c) {
                                    {"total", JsonMoney(c.Merged.Total)}}},
             {"better", BetterName(c.Better)},
             {"saving", JsonMoney(c.Saving)},
-            {"cliff", cliff},
+            {"cliff", JsonCliff(c.Cliff)},
             {"best_split", QJsonObject{{"bonus", JsonMoney(c.BestSplit.Bonus)},
                                        {"wage_taxable", JsonMoney(c.BestSplit.WageTaxable)},
                                        {"total", JsonMoney(c.BestSplit.Total)},
@@ -113,6 +105,22 @@ void PrintNonResident(const current::NonResidentBonus &b, bool Json) {
 }
 
 } // namespace
+
+QJsonObject JsonSeparate(const current::SeparateBonus &s) {
+    return {{"rate", s.Rate},
+            {"quick_deduction", JsonMoney(s.QuickDeduction)},
+            {"bonus_tax", JsonMoney(s.BonusTax)},
+            {"other_tax", JsonMoney(s.OtherTax)},
+            {"total", JsonMoney(s.Total)}};
+}
+
+QJsonValue JsonCliff(const std::optional<current::BonusCliff> &Cliff) {
+    if (!Cliff)
+        return QJsonValue::Null;
+    return QJsonObject{{"from", JsonMoney(Cliff->From)},
+                       {"to", JsonMoney(Cliff->To)},
+                       {"loss", JsonMoney(Cliff->Loss)}};
+}
 
 int RunBonus(const QStringList &Arguments) {
     CommandLine line(

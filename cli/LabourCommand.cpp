@@ -4,7 +4,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Output.h"
-#include "cli/WageMonths.h"
+#include "cli/Records.h"
 #include "engine/current/Internship.h"
 #include "engine/current/Remuneration.h"
 #include "engine/current/Rules.h"
@@ -24,25 +24,46 @@ std::optional<current::RemunerationKind> KindNamed(const QString &Name) {
     return std::nullopt;
 }
 
-void Print(const current::Remuneration &r, bool Json) {
-    if (Json) {
-        PrintJson({{"income", JsonMoney(r.Income)},
-                   {"deduction", JsonMoney(r.Deduction)},
-                   {"taxable", JsonMoney(r.Taxable)},
-                   {"rate", r.Rate},
-                   {"quick_deduction", JsonMoney(r.QuickDeduction)},
-                   {"tax", JsonMoney(r.Tax)},
-                   {"after_tax", JsonMoney(r.AfterTax)}});
-        return;
-    }
-    PrintOut(Pairs({{QStringLiteral("收入"), Money(r.Income)},
-                    {QStringLiteral("减除费用"), Money(r.Deduction)},
-                    {QStringLiteral("应纳税所得额"), Money(r.Taxable)},
-                    {QStringLiteral("预扣率"), Rate(r.Rate)},
-                    {QStringLiteral("速算扣除数"), Money(r.QuickDeduction)},
-                    {QStringLiteral("应预扣税额"), Money(r.Tax)},
-                    {QStringLiteral("税后收入"), Money(r.AfterTax)}}));
+} // namespace
+
+std::optional<current::RemunerationKind> ReadKind(const CommandLine &Line) {
+    if (!Line.IsSet("kind"))
+        return current::RemunerationKind::Labour;
+    const auto kind = KindNamed(Line.Value("kind"));
+    if (!kind)
+        Line.Refuse(QStringLiteral("未知的类别“%1”，应为 labour、author 或 royalty")
+                        .arg(Line.Value("kind")));
+    return kind;
 }
+
+void AddRemunerationOptions(CommandLine &Line) {
+    Line.AddValue(
+        "kind", QStringLiteral("类别"),
+        QStringLiteral("labour（劳务报酬，默认）、author（稿酬）、royalty（特许权使用费）"));
+    Line.AddFlag("nonresident", QStringLiteral("非居民个人"));
+}
+
+QJsonObject JsonRemuneration(const current::Remuneration &r) {
+    return {{"income", JsonMoney(r.Income)},
+            {"deduction", JsonMoney(r.Deduction)},
+            {"taxable", JsonMoney(r.Taxable)},
+            {"rate", r.Rate},
+            {"quick_deduction", JsonMoney(r.QuickDeduction)},
+            {"tax", JsonMoney(r.Tax)},
+            {"after_tax", JsonMoney(r.AfterTax)}};
+}
+
+QString RemunerationText(const current::Remuneration &r) {
+    return Pairs({{QStringLiteral("收入"), Money(r.Income)},
+                  {QStringLiteral("减除费用"), Money(r.Deduction)},
+                  {QStringLiteral("应纳税所得额"), Money(r.Taxable)},
+                  {QStringLiteral("预扣率"), Rate(r.Rate)},
+                  {QStringLiteral("速算扣除数"), Money(r.QuickDeduction)},
+                  {QStringLiteral("应预扣税额"), Money(r.Tax)},
+                  {QStringLiteral("税后收入"), Money(r.AfterTax)}});
+}
+
+namespace {
 
 void PrintInternship(const std::vector<current::InternshipMonth> &Months, bool Json) {
     std::vector<current::WageWithholding> rows;
@@ -103,10 +124,7 @@ int RunLabour(const QStringList &Arguments) {
          QStringLiteral("pendra-cli labour --income 10000 --kind royalty --nonresident"),
          QStringLiteral("pendra-cli labour --intern --income 8000 --from 7 --to 9")});
     line.AddAmount("income", QStringLiteral("每次收入（必填）；加 --intern 时为每月收入"));
-    line.AddValue(
-        "kind", QStringLiteral("类别"),
-        QStringLiteral("labour（劳务报酬，默认）、author（稿酬）、royalty（特许权使用费）"));
-    line.AddFlag("nonresident", QStringLiteral("非居民个人"));
+    AddRemunerationOptions(line);
     line.AddFlag("intern",
                  QStringLiteral("在校学生实习：按累计预扣法逐月预扣（只用于居民个人的劳务报酬）"));
     line.AddMonthRange();
@@ -114,11 +132,9 @@ int RunLabour(const QStringList &Arguments) {
         return *done;
     if (auto done = line.Require({"income"}))
         return *done;
-    const auto kind =
-        line.IsSet("kind") ? KindNamed(line.Value("kind")) : current::RemunerationKind::Labour;
+    const auto kind = ReadKind(line);
     if (!kind)
-        return line.Refuse(QStringLiteral("未知的类别“%1”，应为 labour、author 或 royalty")
-                               .arg(line.Value("kind")));
+        return Refused;
     if (auto done = CheckInternship(line, *kind))
         return *done;
     if (line.IsSet("intern")) {
@@ -129,8 +145,12 @@ int RunLabour(const QStringList &Arguments) {
                         line.Json());
         return Success;
     }
-    Print(current::WithholdRemuneration(line.Amount("income"), *kind, line.IsSet("nonresident")),
-          line.Json());
+    const current::Remuneration r =
+        current::WithholdRemuneration(line.Amount("income"), *kind, line.IsSet("nonresident"));
+    if (line.Json())
+        PrintJson(JsonRemuneration(r));
+    else
+        PrintOut(RemunerationText(r));
     return Success;
 }
 

@@ -9,15 +9,19 @@
 namespace ShellWindow {
 
 void SetUp(QDialog *Window, const QString &Caption, QSize ClientSize) {
+    Decorate(Window, Caption);
+    Window->setFixedSize(ClientSize);
+    CentreOnScreen(Window);
+}
+
+void Decorate(QDialog *Window, const QString &Caption) {
     Window->setWindowTitle(Caption);
     Window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint);
-    Window->setFixedSize(ClientSize);
     QPalette palette = Window->palette();
     palette.setColor(QPalette::Window, Qt::white);
     Window->setPalette(palette);
     Window->setAutoFillBackground(true);
-    CentreOnScreen(Window);
 }
 
 void CentreOnScreen(QWidget *Window) {

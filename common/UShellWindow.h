@@ -10,6 +10,8 @@ namespace ShellWindow {
 
 // A fixed-size white dialog with only the close button in its title bar.
 void SetUp(QDialog *Window, const QString &Caption, QSize ClientSize);
+// The same look for a dialog whose layout decides its size.
+void Decorate(QDialog *Window, const QString &Caption);
 void CentreOnScreen(QWidget *Window);
 
 QLabel *Label(QWidget *Parent, const QString &Text, int X, int Y, bool Bold = false);

@@ -6,6 +6,7 @@
 #include "engine/current/Settlement.h"
 #include "pages/UBonusChartLoader.h"
 #include "pages/UBonusCurve.h"
+#include "pages/UFrmCurReverse.h"
 #include "pages/UScrollColumn.h"
 
 #include <QButtonGroup>
@@ -40,6 +41,7 @@ TFrmCurBonus::TFrmCurBonus(QWidget *Parent)
     connect(BtnCalc, &QPushButton::clicked, this, &TFrmCurBonus::BtnCalcClick);
     connect(BtnReset, &QPushButton::clicked, this, &TFrmCurBonus::BtnResetClick);
     connect(BtnSaveChart, &QPushButton::clicked, this, &TFrmCurBonus::BtnSaveChartClick);
+    connect(BtnReverse, &QPushButton::clicked, this, &TFrmCurBonus::BtnReverseClick);
     connect(RBtnWages, &QRadioButton::toggled, this, &TFrmCurBonus::ModeChanged);
     connect(RBtnNonResident, &QRadioButton::toggled, this, &TFrmCurBonus::ResidenceChanged);
     for (QLineEdit *edit : {TxtBonus, TxtOtherTaxable, TxtWages, TxtInsurance, TxtDeductions})
@@ -193,6 +195,10 @@ QGridLayout *TFrmCurBonus::BuildComparison() {
         ResultCell(grid, 3, 1, QStringLiteral("TxtSeparateTotal"), tr("单独计税全年合计税额"));
     TxtMergedTotal =
         ResultCell(grid, 3, 2, QStringLiteral("TxtMergedTotal"), tr("并入综合所得全年合计税额"));
+    // Under the separate method's figures, which it reverses; a cell of its own keeps the
+    // columns as narrow as their amounts.
+    BtnReverse = TFrmCurReverse::NewButton(Client(), tr("由税后奖金反算税前奖金"));
+    grid->addWidget(BtnReverse, 4, 1, Qt::AlignLeft);
     grid->setColumnStretch(3, 1);
     return grid;
 }
@@ -462,4 +468,14 @@ void TFrmCurBonus::BtnSaveChartClick() {
     if (Chart && !Chart->SavePng(path))
         MsgBox::Show(
             this, tr("图表未能保存到%1，请换一个位置再试。").arg(QDir::toNativeSeparators(path)));
+}
+
+// The other income goes along when it is typed as it is; worked out from wages it is left for
+// the dialog's user, as it changes only the tax beside the bonus.
+void TFrmCurBonus::BtnReverseClick() {
+    TFrmCurReverse::Start start;
+    if (RBtnTaxable->isChecked())
+        start.OtherTaxable = TxtOtherTaxable->text();
+    TFrmCurReverse dialog(TFrmCurReverse::Subject::Bonus, start, this);
+    dialog.exec();
 }

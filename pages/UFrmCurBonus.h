@@ -24,7 +24,7 @@ class TFrmCurBonus : public TCurrentPage {
     QRadioButton *RBtnResident, *RBtnNonResident;
     QFormLayout *FormInputs;
     QLabel *TxtWagesNote, *TxtMsgCliff;
-    QPushButton *BtnSaveChart;
+    QPushButton *BtnSaveChart, *BtnReverse;
 
     QLabel *TxtOtherUsed;
     QLabel *LblSeparate, *LblMerged;
@@ -41,6 +41,7 @@ class TFrmCurBonus : public TCurrentPage {
     void BtnCalcClick();
     void BtnResetClick();
     void BtnSaveChartClick();
+    void BtnReverseClick();
 
   protected:
     void showEvent(QShowEvent *Event) override;

@@ -2,6 +2,7 @@
 
 #include "engine/current/Rules.h"
 #include "engine/current/Settlement.h"
+#include "pages/UFrmCurReverse.h"
 #include "pages/UScrollColumn.h"
 
 #include <QButtonGroup>
@@ -33,6 +34,8 @@ TFrmCurLabour::TFrmCurLabour(QWidget *Parent)
                  ChkIntern, SpnFirstMonth, SpnLastMonth, BtnCalc, BtnReset});
     connect(BtnCalc, &QPushButton::clicked, this, &TFrmCurLabour::BtnCalcClick);
     connect(BtnReset, &QPushButton::clicked, this, &TFrmCurLabour::BtnResetClick);
+    BtnReverse = TFrmCurReverse::ButtonBeside(TxtAfterTax, tr("由税后收入反算税前收入"));
+    connect(BtnReverse, &QPushButton::clicked, this, &TFrmCurLabour::BtnReverseClick);
     OnEnter(TxtIncome, [this] { BtnCalcClick(); });
     for (QAbstractButton *choice :
          std::initializer_list<QAbstractButton *>{RBtnLabour, RBtnResident, ChkIntern})
@@ -287,6 +290,14 @@ void TFrmCurLabour::BtnCalcClick() {
 void TFrmCurLabour::BtnResetClick() {
     ClearPage();
     TxtIncome->setFocus(Qt::OtherFocusReason);
+}
+
+void TFrmCurLabour::BtnReverseClick() {
+    TFrmCurReverse::Start start;
+    start.Kind = Kind();
+    start.NonResident = RBtnNonResident->isChecked();
+    TFrmCurReverse dialog(TFrmCurReverse::Subject::Labour, start, this);
+    dialog.exec();
 }
 
 void TFrmCurLabour::ClearPage() {

@@ -29,9 +29,11 @@ class TFrmCurLabour : public TCurrentPage {
     QSpinBox *SpnFirstMonth, *SpnLastMonth;
     QTableWidget *TblMonths;
     QLabel *TxtInternTotal;
+    QPushButton *BtnReverse;
 
     void BtnCalcClick();
     void BtnResetClick();
+    void BtnReverseClick();
 
   private:
     QLayout *BuildInputs();

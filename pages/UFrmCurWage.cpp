@@ -4,6 +4,7 @@
 #include "common/UUtils.h"
 #include "pages/UCurWageModel.h"
 #include "pages/UFrmCurDeductions.h"
+#include "pages/UFrmCurReverse.h"
 #include "pages/UScrollColumn.h"
 
 #include <QButtonGroup>
@@ -56,6 +57,8 @@ TFrmCurWage::TFrmCurWage(QWidget *Parent)
     connect(BtnReset, &QPushButton::clicked, this, &TFrmCurWage::BtnResetClick);
     connect(BtnCopyTable, &QPushButton::clicked, this, &TFrmCurWage::BtnCopyTableClick);
     connect(BtnDeductions, &QPushButton::clicked, this, &TFrmCurWage::BtnDeductionsClick);
+    BtnReverse = TFrmCurReverse::ButtonBeside(TxtYearNet, tr("由税后收入反算税前月薪"));
+    connect(BtnReverse, &QPushButton::clicked, this, &TFrmCurWage::BtnReverseClick);
     for (QLineEdit *edit : {TxtIncome, TxtExempt, TxtInsurance, TxtSpecial, TxtOther})
         OnEnter(edit, [this] { BtnCalcClick(); });
     for (QSpinBox *spin : {SpnFirstMonth, SpnLastMonth})
@@ -306,5 +309,15 @@ void TFrmCurWage::BtnDeductionsClick() {
     // window afterwards cannot undo a confirmed choice.
     connect(&dialog, &QDialog::accepted, this,
             [this, &dialog] { TxtSpecial->setText(Amount(dialog.MonthlyTotal())); });
+    dialog.exec();
+}
+
+void TFrmCurWage::BtnReverseClick() {
+    TFrmCurReverse::Start start;
+    start.Exempt = TxtExempt->text();
+    start.Insurance = TxtInsurance->text();
+    start.Special = TxtSpecial->text();
+    start.Other = TxtOther->text();
+    TFrmCurReverse dialog(TFrmCurReverse::Subject::Wage, start, this);
     dialog.exec();
 }

@@ -29,11 +29,13 @@ class TFrmCurWage : public TCurrentPage {
     QTableView *TblMonths;
     TCurWageModel *Model;
     QLineEdit *TxtYearTax, *TxtYearNet;
+    QPushButton *BtnReverse;
 
     void BtnCalcClick();
     void BtnResetClick();
     void BtnCopyTableClick();
     void BtnDeductionsClick();
+    void BtnReverseClick();
 
   private:
     QWidget *BuildInputs();

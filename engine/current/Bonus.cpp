@@ -123,4 +123,16 @@ NonResidentBonus TaxNonResidentBonus(Cents Bonus) {
     return b;
 }
 
+std::optional<BonusCliff> CliffAtOrAbove(Cents Bonus) {
+    for (const TaxBracket &bracket : Tables::Monthly.first(Tables::Monthly.size() - 1)) {
+        const Cents bound = bracket.UpTo * MonthsInYear;
+        if (bound < Bonus)
+            continue;
+        const Cents keptAtBound = KeptAfterSeparateTax(bound);
+        return BonusCliff{bound, FirstKeeping(bound, keptAtBound),
+                          keptAtBound - KeptAfterSeparateTax(bound + 1)};
+    }
+    return std::nullopt;
+}
+
 } // namespace current

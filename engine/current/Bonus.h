@@ -84,4 +84,9 @@ struct NonResidentBonus {
 
 NonResidentBonus TaxNonResidentBonus(Cents Bonus);
 
+// The cliff of the nearest bound at or above Bonus, for a bonus still to be agreed: Loss is what a
+// bonus a cent above the bound keeps less than the bound, the most lost in the cliff. None above
+// the last bound.
+std::optional<BonusCliff> CliffAtOrAbove(Cents Bonus);
+
 } // namespace current

@@ -10,6 +10,7 @@
 #include "pages/UFrmCurBonus.h"
 #include "pages/UFrmCurDeductions.h"
 #include "pages/UFrmCurLabour.h"
+#include "pages/UFrmCurReverse.h"
 #include "pages/UFrmCurSettle.h"
 #include "pages/UFrmCurSeverance.h"
 #include "pages/UFrmCurWage.h"
@@ -52,6 +53,11 @@ template <class T> Entry Of(const char *Name) {
     return {Name, [] { return new T; }};
 }
 
+// A reverse dialog as a page opens it, with nothing typed on the page.
+inline Entry ReverseOf(const char *Name, TFrmCurReverse::Subject What) {
+    return {Name, [What] { return new TFrmCurReverse(What, {}); }};
+}
+
 inline std::vector<Entry> All() {
     return {Of<TFrmSalary>("Salary"),
             Of<TFrmSalaryOld>("SalaryOld"),
@@ -76,6 +82,8 @@ inline std::vector<Entry> All() {
             Of<TFrmCurSeverance>("CurSeverance"),
             Of<TFrmCurWage>("CurWage"),
             Of<TFrmCurDeductions>("CurDeductions"),
+            ReverseOf("CurReverseWage", TFrmCurReverse::Subject::Wage),
+            ReverseOf("CurReverseLabour", TFrmCurReverse::Subject::Labour),
             Of<TFrmBatch>("Batch"),
             Of<TFrmMoney>("Money"),
             Of<TFrmGoldsSetup>("GoldsSetup"),

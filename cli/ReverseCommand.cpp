@@ -1,0 +1,245 @@
+// pendra-cli reverse: from the figure wanted after tax (a monthly wage, an annual bonus, a labour,
+// author or royalty payment) back to the least gross that yields it.
+
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "cli/Output.h"
+#include "cli/Records.h"
+#include "engine/current/Reverse.h"
+#include "engine/current/Rules.h"
+
+#include <QJsonArray>
+
+namespace Cli {
+namespace {
+
+using current::Cents;
+
+const QString NetOption = QStringLiteral("net");
+
+QString Limit() {
+    return Money(current::GrossLimit);
+}
+
+// A target that no gross below the limit reaches: nothing computed, as with a usage mistake.
+int Unreachable(Cents Net, const QString &What) {
+    PrintError(QStringLiteral("税后 %1 元无法达到：税前%2在 %3 元以下时都达不到")
+                   .arg(Money(Net), What, Limit()));
+    return Refused;
+}
+
+// --insurance-rate with its base, read exactly; an exit status after a mistake.
+std::optional<int> ReadInsurance(const CommandLine &Line, current::WageTerms &Terms) {
+    const QStringList baseOptions{"base-min", "base-max"};
+    if (auto done = Line.Exclude("insurance-rate", {"insurance"}))
+        return done;
+    if (!Line.IsSet("insurance-rate")) {
+        for (const QString &name : baseOptions) {
+            if (Line.IsSet(name))
+                return Line.Refuse(
+                    QStringLiteral("选项 --%1 只与 --insurance-rate 同用").arg(name));
+        }
+        Terms.Insurance = Line.Amount("insurance");
+        return std::nullopt;
+    }
+    const QString text = Line.Value("insurance-rate");
+    const auto rate = current::ParseHundredths(text.toStdString());
+    if (!rate)
+        return Line.Refuse(
+            QStringLiteral("选项 --insurance-rate 的值“%1”不是百分数（最多两位小数，如 10.5）")
+                .arg(text));
+    if (*rate > current::WholeInHundredths)
+        return Line.Refuse(QStringLiteral("缴费比例 %1% 超过 %2")
+                               .arg(text, Rate(current::WholeInHundredths / 100)));
+    current::InsuranceByRate byRate{*rate, Line.Amount("base-min"), current::Unbounded};
+    if (Line.IsSet("base-max"))
+        byRate.BaseMax = Line.Amount("base-max");
+    if (byRate.BaseMax < byRate.BaseMin)
+        return Line.Refuse(QStringLiteral("缴费基数上限 %1 低于下限 %2")
+                               .arg(Money(byRate.BaseMax), Money(byRate.BaseMin)));
+    Terms.ByRate = byRate;
+    return std::nullopt;
+}
+
+QString WageText(const current::WageYear &y) {
+    return Pairs({{QStringLiteral("税前月薪"), Money(y.Gross)},
+                  {QStringLiteral("平均每月税后"), Money(y.Net)},
+                  {QStringLiteral("全年税前合计"), Money(y.YearGross)},
+                  {QStringLiteral("全年三险一金合计"), Money(y.YearInsurance)},
+                  {QStringLiteral("全年预扣税额合计"), Money(y.YearTax)},
+                  {QStringLiteral("全年税后合计"), Money(y.YearNet)}}) +
+           u'\n' + MonthTable(y.Months);
+}
+
+int RunWageReverse(const QStringList &Arguments) {
+    const current::YearRules &rules = current::LatestRules();
+    CommandLine line(
+        QStringLiteral("reverse wage"),
+        QStringLiteral(
+            "由每月税后收入反算税前月薪：1 至 %1 月在同一单位按月发放相同的工资（每月减除\n"
+            "%2 元），求全年税后合计不少于 %1 × 目标的最低月薪，并列出各月明细。三险一金\n"
+            "为固定金额（--insurance），或为月薪的一定比例（--insurance-rate）：月薪低于\n"
+            "缴费基数下限的按下限、高于上限的按上限计算，按分四舍五入。")
+            .arg(current::Law::MonthsInYear)
+            .arg(Money(rules.BasicMonthly)),
+        {QStringLiteral("pendra-cli reverse wage --net 15000 --insurance 2000 --special 3000"),
+         QStringLiteral("pendra-cli reverse wage --net 15000 --insurance-rate 10.5 --base-min "
+                        "7162 --base-max 35811 --json")});
+    line.AddAmount(NetOption, QStringLiteral("目标每月税后收入（必填）"));
+    line.AddAmount("exempt", QStringLiteral("每月免税收入"));
+    line.AddAmount("insurance", QStringLiteral("每月三险一金，固定金额"));
+    line.AddValue("insurance-rate", QStringLiteral("百分数"),
+                  QStringLiteral("三险一金按月薪的比例，如 10.5（最多两位小数）"));
+    line.AddAmount("base-min", QStringLiteral("缴费基数下限，默认 0"));
+    line.AddAmount("base-max", QStringLiteral("缴费基数上限，默认无上限"));
+    line.AddAmount("special", QStringLiteral("每月专项附加扣除"));
+    line.AddAmount("other", QStringLiteral("每月其他扣除"));
+    if (auto done = line.Parse(Arguments))
+        return *done;
+    if (auto done = line.Require({NetOption}))
+        return *done;
+    current::WageTerms terms;
+    terms.Exempt = line.Amount("exempt");
+    terms.Special = line.Amount("special");
+    terms.Other = line.Amount("other");
+    if (auto done = ReadInsurance(line, terms))
+        return *done;
+
+    const auto year = current::ReverseWage(line.Amount(NetOption), terms);
+    if (!year)
+        return Unreachable(line.Amount(NetOption), QStringLiteral("月薪"));
+    if (!line.Json()) {
+        PrintOut(WageText(*year));
+        return Success;
+    }
+    QJsonArray months;
+    for (const current::WageWithholding &month : year->Months)
+        months.append(JsonMonth(month));
+    PrintJson({{"gross", JsonMoney(year->Gross)},
+               {"net", JsonMoney(year->Net)},
+               {"months", months},
+               {"year_net", JsonMoney(year->YearNet)}});
+    return Success;
+}
+
+QString BonusText(const current::BonusReverse &b) {
+    QString text = Pairs({{QStringLiteral("税前奖金"), Money(b.Gross)},
+                          {QStringLiteral("税后奖金"), Money(b.Net)},
+                          {QStringLiteral("税率"), Rate(b.Separate.Rate)},
+                          {QStringLiteral("速算扣除数"), Money(b.Separate.QuickDeduction)},
+                          {QStringLiteral("奖金应纳税额"), Money(b.Separate.BonusTax)},
+                          {QStringLiteral("其他综合所得应纳税额"), Money(b.Separate.OtherTax)},
+                          {QStringLiteral("应纳税额合计"), Money(b.Separate.Total)}});
+    if (b.CliffAbove)
+        text +=
+            QStringLiteral("\n临界点：奖金超过 %1 而不到 %2 时，税后反而少于发 %1，"
+                           "最多少得 %3；加发奖金时应越过 %2\n")
+                .arg(Money(b.CliffAbove->From), Money(b.CliffAbove->To), Money(b.CliffAbove->Loss));
+    return text;
+}
+
+int RunBonusReverse(const QStringList &Arguments) {
+    CommandLine line(
+        QStringLiteral("reverse bonus"),
+        QStringLiteral("由税后奖金反算全年一次性奖金：单独计税时，税后不少于目标的最低奖金；\n"
+                       "并给出奖金之上最近的临界点，及其上税后反而更少的区间。"),
+        {QStringLiteral("pendra-cli reverse bonus --net 50000"),
+         QStringLiteral("pendra-cli reverse bonus --net 34920 --taxable 100000 "
+                        "--json")});
+    line.AddAmount(NetOption, QStringLiteral("目标税后奖金（必填）"));
+    line.AddAmount("taxable",
+                   QStringLiteral("奖金以外的全年综合所得应纳税所得额，默认 0，用于其他综合所得"
+                                  "应纳税额；扣除未用完时可为负数"),
+                   true);
+    if (auto done = line.Parse(Arguments))
+        return *done;
+    if (auto done = line.Require({NetOption}))
+        return *done;
+    const auto bonus = current::ReverseBonus(line.Amount(NetOption), line.Amount("taxable"));
+    if (!bonus)
+        return Unreachable(line.Amount(NetOption), QStringLiteral("奖金"));
+    if (!line.Json()) {
+        PrintOut(BonusText(*bonus));
+        return Success;
+    }
+    QJsonObject json = JsonSeparate(bonus->Separate);
+    json.insert("gross", JsonMoney(bonus->Gross));
+    json.insert("net", JsonMoney(bonus->Net));
+    json.insert("cliff_above", JsonCliff(bonus->CliffAbove));
+    PrintJson(json);
+    return Success;
+}
+
+int RunLabourReverse(const QStringList &Arguments) {
+    CommandLine line(
+        QStringLiteral("reverse labour"),
+        QStringLiteral(
+            "由一次劳务报酬、稿酬或特许权使用费的税后收入反算税前收入：预扣（居民个人）\n"
+            "或代扣（非居民个人）税款后不少于目标的最低收入。"),
+        {QStringLiteral("pendra-cli reverse labour --net 16800"),
+         QStringLiteral(
+             "pendra-cli reverse labour --net 8000 --kind author --nonresident --json")});
+    line.AddAmount(NetOption, QStringLiteral("目标税后收入（必填）"));
+    AddRemunerationOptions(line);
+    if (auto done = line.Parse(Arguments))
+        return *done;
+    if (auto done = line.Require({NetOption}))
+        return *done;
+    const auto kind = ReadKind(line);
+    if (!kind)
+        return Refused;
+    const auto payment =
+        current::ReverseRemuneration(line.Amount(NetOption), *kind, line.IsSet("nonresident"));
+    if (!payment)
+        return Unreachable(line.Amount(NetOption), QStringLiteral("收入"));
+    if (!line.Json()) {
+        PrintOut(RemunerationText(*payment));
+        return Success;
+    }
+    QJsonObject json = JsonRemuneration(*payment);
+    json.insert("gross", JsonMoney(payment->Income));
+    json.insert("net", JsonMoney(payment->AfterTax));
+    PrintJson(json);
+    return Success;
+}
+
+QString ReverseHelp() {
+    return QStringLiteral(
+               "用法：pendra-cli reverse <类别> --net <金额> [选项]\n\n"
+               "由税后金额反算税前金额：求税后不少于目标的最低税前金额（精确到分）。\n"
+               "税前金额在 %1 元以下都达不到的目标不予计算（退出状态 2）。\n\n"
+               "类别：\n"
+               "  wage    每月工资薪金：1 至 %2 月在同一单位按月发放，全年税后合计达到目标\n"
+               "  bonus   全年一次性奖金，单独计税\n"
+               "  labour  劳务报酬、稿酬、特许权使用费，居民或非居民个人\n\n"
+               "每个类别都有 --help，列出其选项；加 --json 以 JSON 输出。\n\n"
+               "示例：\n"
+               "  pendra-cli reverse wage --net 15000 --insurance 2000 --special 3000\n"
+               "  pendra-cli reverse bonus --net 50000 --json\n"
+               "  pendra-cli reverse labour --net 16800 --kind author\n")
+        .arg(Limit())
+        .arg(current::Law::MonthsInYear);
+}
+
+} // namespace
+
+int RunReverse(const QStringList &Arguments) {
+    const QString what = Arguments.value(0);
+    const QStringList rest = Arguments.mid(1);
+    if (what == QLatin1String("wage"))
+        return RunWageReverse(rest);
+    if (what == QLatin1String("bonus"))
+        return RunBonusReverse(rest);
+    if (what == QLatin1String("labour"))
+        return RunLabourReverse(rest);
+    if (what == QLatin1String("--help") || what == QLatin1String("-h")) {
+        PrintOut(ReverseHelp());
+        return Success;
+    }
+    PrintError((what.isEmpty() ? QStringLiteral("缺少反算类别")
+                               : QStringLiteral("未知的反算类别“%1”").arg(what)) +
+               QStringLiteral("，应为 wage、bonus 或 labour（用法见 pendra-cli reverse --help）"));
+    return Refused;
+}
+
+} // namespace Cli
