@@ -1,6 +1,9 @@
 #include "sheets/Cells.h"
 
+#include "engine/UNumText.h"
+
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 
 namespace sheets {
@@ -53,6 +56,25 @@ std::optional<current::Cents> CellCents(std::string_view Text) {
     if (const auto plain = PlainCents(Text))
         return plain;
     return current::ParseCents(Text);
+}
+
+bool NumberOutOfRange(std::string_view Text) {
+    Text = TrimBlanks(Text);
+    if (NumText::ParseNumber(Text))
+        return true;
+    if (!Text.empty() && Text.front() == '+')
+        Text.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(Text.data(), Text.data() + Text.size(), value);
+    return error == std::errc::result_out_of_range && end == Text.data() + Text.size();
+}
+
+bool BelowZero(std::string_view Text) {
+    Text = TrimBlanks(Text);
+    if (Text.empty() || Text.front() != '-')
+        return false;
+    const auto value = NumText::ParseNumber(Text);
+    return value && *value < 0;
 }
 
 namespace {
