@@ -24,7 +24,8 @@ std::optional<current::Cents> PlainCents(std::string_view Text) {
     constexpr std::size_t MaxWholeDigits = 13;
     current::Cents whole = 0;
     std::size_t i = 0;
-    for (; i < Text.size() && IsDigit(Text[i]); ++i)
+    // One digit beyond the limit is enough to know: more might overflow.
+    for (; i < Text.size() && i <= MaxWholeDigits && IsDigit(Text[i]); ++i)
         whole = whole * 10 + (Text[i] - '0');
     if (i == 0 || i > MaxWholeDigits)
         return std::nullopt;

@@ -18,8 +18,8 @@
 namespace sheets {
 namespace {
 
-// A record must fit in the buffer: one that does not is refused.
-constexpr qsizetype ChunkSize = Limit::RecordBytes;
+// A record must fit in the buffer, which grows to the limit: one that does not is refused.
+constexpr qint64 ChunkSize = Limit::RecordBytes;
 
 enum class Encoding {
     Utf8,      // after a BOM: nothing else is tried
@@ -175,7 +175,9 @@ class CsvRead {
 };
 
 Attempt CsvRead::Run() {
-    std::vector<char> buffer(ChunkSize);
+    // A small file takes a small buffer; one record may grow it up to the limit.
+    std::vector<char> buffer(
+        static_cast<std::size_t>(std::clamp<qint64>(File.size() + 1, 4096, ChunkSize)));
     std::size_t begin = 0;
     std::size_t filled = 0;
     bool atEnd = false;
@@ -221,10 +223,12 @@ bool CsvRead::Fill(std::vector<char> &Buffer, std::size_t &Begin, std::size_t &F
     std::memmove(Buffer.data(), Buffer.data() + Begin, Filled - Begin);
     Filled -= Begin;
     Begin = 0;
-    if (Filled == Buffer.size()) {
+    if (Filled == Buffer.size() && Buffer.size() == Limit::RecordBytes) {
         Error = TooLong();
         return false;
     }
+    if (Filled == Buffer.size())
+        Buffer.resize(std::min(Buffer.size() * 2, Limit::RecordBytes));
     const qint64 read = File.read(Buffer.data() + Filled, qint64(Buffer.size() - Filled));
     if (read < 0) {
         Error = QStringLiteral("读取%1时出错：%2").arg(FileNamed(Path), File.errorString());

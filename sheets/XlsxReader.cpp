@@ -98,6 +98,8 @@ class Part : public QIODevice {
 
     Part(const Archive &From, const QString &Name)
         : Name(Name), Zip(From.Zip), Limit(From.PartLimit) {
+        // Open whatever is found: a part that is missing or broken reads as an error.
+        open(QIODevice::ReadOnly);
         unz_file_info64 info{};
         if (!From.Has(Name)) {
             Problem = Fault::Missing;
@@ -110,10 +112,10 @@ class Part : public QIODevice {
         }
         Opened = true;
         Size = static_cast<qint64>(std::min<ZPOS64_T>(info.uncompressed_size, LLONG_MAX));
-        // What the archive claims is refused at once; what it holds, as it is inflated.
+        // minizip inflates no more than the archive claims: a claim beyond the limit is refused
+        // at once (and what is inflated is counted all the same).
         if (Size > Limit)
             Problem = Fault::TooLarge;
-        open(QIODevice::ReadOnly);
     }
     ~Part() override {
         if (Opened && !Closed)
