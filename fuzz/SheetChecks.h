@@ -71,12 +71,18 @@ inline void CheckSheet(const sheets::PayrollSheet &Sheet) {
                    "%zu rows written", Sheet.AcceptedRowCount());
 }
 
-// A refusal names the file; a sheet read whole holds.
-inline void CheckOutcome(const sheets::ReadOutcome &Read, const QString &Name) {
-    if (Read.Result == sheets::Status::Done)
-        CheckSheet(Read.Sheet);
+// The bytes read as a file named Name by one of the readers: a refusal names the file, a sheet
+// read whole holds.
+template <typename Reader>
+void ReadAndCheck(const uint8_t *Data, size_t Size, const QString &Name, Reader Read) {
+    QByteArray bytes(reinterpret_cast<const char *>(Data), static_cast<qsizetype>(Size));
+    QBuffer file(&bytes);
+    file.open(QIODevice::ReadOnly);
+    const sheets::ReadOutcome read = Read(file, Name, sheets::Progress{});
+    if (read.Result == sheets::Status::Done)
+        CheckSheet(read.Sheet);
     else
-        FUZZ_CHECK(Read.Error.contains(Name), "message: %s", Read.Error.toUtf8().constData());
+        FUZZ_CHECK(read.Error.contains(Name), "message: %s", read.Error.toUtf8().constData());
 }
 
 } // namespace FuzzSheets

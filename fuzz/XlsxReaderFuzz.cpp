@@ -5,10 +5,9 @@
 #include "sheets/Readers.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size) {
-    QByteArray bytes(reinterpret_cast<const char *>(Data), static_cast<qsizetype>(Size));
-    QBuffer file(&bytes);
-    file.open(QIODevice::ReadOnly);
-    const QString name = QStringLiteral("fuzz.xlsx");
-    FuzzSheets::CheckOutcome(sheets::ReadXlsx(file, name, {}), name);
+    const auto read = [](QIODevice &File, const QString &Name, const sheets::Progress &Hooks) {
+        return sheets::ReadXlsx(File, Name, Hooks);
+    };
+    FuzzSheets::ReadAndCheck(Data, Size, QStringLiteral("fuzz.xlsx"), read);
     return 0;
 }

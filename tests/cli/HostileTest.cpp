@@ -144,6 +144,20 @@ TEST(HostileRun, OutputsThatAreNotToBeWritten) {
     EXPECT_EQ(QFile::symLinkTarget(dir.filePath("null.csv")), QStringLiteral("/dev/null"));
 }
 
+// More columns than a worksheet holds were told in the workbook library's English.
+TEST(HostileRun, TooWideForExcelIsToldInChinese) {
+    QTemporaryDir dir;
+    QByteArray titles = "工号,月份,收入";
+    for (int i = 3; i < 16400; ++i)
+        titles += ",T" + QByteArray::number(i);
+    const QString input = Write(dir.filePath("wide.csv"), titles + "\nE1,1,1\n");
+    const Outcome run =
+        RunCli({QStringLiteral("payroll"), input, QStringLiteral("-o"), dir.filePath("out.xlsx")});
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_TRUE(run.Err.contains(QStringLiteral("超出了本程序能读的256列")))
+        << run.Err.toStdString();
+}
+
 TEST(HostileRun, DashIsStandardOutput) {
     QTemporaryDir dir;
     const QString input = Write(dir.filePath("in.csv"), "工号,月份,收入\nE1,1,20000\n");

@@ -196,6 +196,9 @@ def hostile(folder):
               + '<!ENTITY x SYSTEM "file:///etc/passwd">]>')
     book(folder / "laughs.xlsx", [HEADER_ROW, '<row r="2">%s%s%s</row>' % (inline("&i;"), inline("1"), inline("&x;"))],
          prolog=laughs)
+    outside = '<?xml version="1.0"?><!DOCTYPE worksheet [<!ENTITY x SYSTEM "file:///etc/passwd">]>'
+    book(folder / "entity.xlsx", [HEADER_ROW, '<row r="2">%s%s%s</row>' % (inline("E1"), inline("1"), inline("&x;"))],
+         prolog=outside)
     # Targets outside the archive name no part of it.
     book(folder / "escape.xlsx", [HEADER_ROW], target="../../../etc/passwd")
     book(folder / "absolute.xlsx", [HEADER_ROW], target="/etc/passwd")
