@@ -187,11 +187,13 @@ QWidget *TFrmBatch::BuildTotals() {
     auto *figures = new QWidget;
     auto *grid = new QGridLayout(figures);
     grid->setContentsMargins(0, 0, 0, 0);
+    // The figures never narrower than their texts: the scroll area scrolls instead.
+    grid->setSizeConstraint(QLayout::SetMinimumSize);
     QWidget *box = figures;
     for (int month = 0; month < 12; ++month) {
         auto *caption = new QLabel(tr("%1月").arg(month + 1), box);
         caption->setAlignment(Qt::AlignRight);
-        TxtMonthTax[month] = new QLabel(box);
+        TxtMonthTax[month] = new QLabel(Dash(), box);
         TxtMonthTax[month]->setObjectName(QStringLiteral("TxtMonthTax%1").arg(month + 1));
         TxtMonthTax[month]->setAccessibleName(tr("%1月预扣税额").arg(month + 1));
         TxtMonthTax[month]->setAlignment(Qt::AlignRight);
@@ -201,7 +203,7 @@ QWidget *TFrmBatch::BuildTotals() {
     }
     auto *year = new QLabel(tr("全年"), box);
     year->setAlignment(Qt::AlignRight);
-    TxtYearTax = new QLabel(box);
+    TxtYearTax = new QLabel(Dash(), box);
     TxtYearTax->setObjectName(QStringLiteral("TxtYearTax"));
     TxtYearTax->setAccessibleName(tr("全年预扣税额"));
     TxtYearTax->setAlignment(Qt::AlignRight);

@@ -74,6 +74,7 @@ TFrmCurDeductions::TFrmCurDeductions(QWidget *Parent) : QDialog(Parent) {
     TCalcPage::Describe(TxtMsg, tr("专项附加扣除提示"));
     TxtFileNote = Grey(QString());
     TxtFileNote->setParent(this);
+    TxtFileNote->setWordWrap(false); // a note a line: a wrapping label would squeeze the grid
     TxtFileNote->setObjectName(QStringLiteral("TxtFileNote"));
     TCalcPage::Describe(TxtFileNote, tr("参数文件中的数额"));
 

@@ -105,14 +105,14 @@ const char *ParseRecord(const char *P, const char *End, bool AtEnd, Record &Out)
 }
 
 // Whether a line read as GBK holds characters beyond GB2312, the set of the common characters
-// (both bytes from 0xA1 to 0xFE), or bytes that are no GBK at all. Text in UTF-8 read as GBK
-// mostly does; GBK text that happens to be valid UTF-8 hardly ever.
+// (first byte from 0xA1 to 0xF7, second from 0xA1 to 0xFE), or bytes that are no GBK at all.
+// Text in UTF-8 read as GBK mostly does; GBK text that happens to be valid UTF-8 hardly ever.
 bool BeyondGb2312(std::string_view Line) {
     for (std::size_t i = 0; i < Line.size(); ++i) {
         const auto lead = static_cast<unsigned char>(Line[i]);
         if (lead < 0x80)
             continue;
-        if (i + 1 == Line.size() || lead < 0xA1 || lead == 0xFF)
+        if (i + 1 == Line.size() || lead < 0xA1 || lead > 0xF7)
             return true;
         const auto trail = static_cast<unsigned char>(Line[++i]);
         if (trail < 0xA1 || trail == 0xFF)
