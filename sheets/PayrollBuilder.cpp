@@ -156,7 +156,8 @@ void PayrollBuilder::AddData(std::uint32_t Line, std::span<const std::string_vie
     const auto index = static_cast<std::uint32_t>(Sheet.Rows.size());
     Sheet.Rows.push_back(PayrollRow{});
     Sheet.Rows.back().Line = Line;
-    Sheet.ExtraStarts.push_back(static_cast<std::uint32_t>(Sheet.ExtraCells.size()));
+    if (Sheet.ExtraColumns > 0) // a sheet of the known columns alone keeps no index of them
+        Sheet.ExtraStarts.push_back(static_cast<std::uint32_t>(Sheet.ExtraCells.size()));
     ModeAtFault.push_back(false);
     bool nulSeen = false;
     for (std::size_t column = 0; column < Roles.size(); ++column) {
