@@ -7,6 +7,7 @@
 #include "sheets/Limits.h"
 #include "sheets/PayrollIo.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -35,7 +36,7 @@ void PrintFaults(const sheets::PayrollSheet &Sheet) {
     for (std::size_t i = 0; i < named; ++i)
         PrintError(Sheet.Message(errors[i]));
     if (errors.size() > named)
-        PrintError(QStringLiteral("另有%1处错误未列出（只列出前%2处）")
+        PrintError(QCoreApplication::translate("Cli", "另有%1处错误未列出（只列出前%2处）")
                        .arg(errors.size() - named)
                        .arg(named));
 }

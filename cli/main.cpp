@@ -80,7 +80,8 @@ int main(int argc, char *argv[]) {
     // closed terminal): the status says so rather than success.
     if (!Cli::OutputWritten()) {
         if (status != Cli::Refused) // a refusal has said why already
-            Cli::PrintError(QStringLiteral("无法写出标准输出（磁盘已满或输出已关闭），结果不完整"));
+            Cli::PrintError(QCoreApplication::translate(
+                "Cli", "无法写出标准输出（磁盘已满或输出已关闭），结果不完整"));
         return Cli::Refused;
     }
     return status;
