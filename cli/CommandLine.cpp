@@ -2,6 +2,7 @@
 
 #include "cli/Output.h"
 #include "engine/UNumText.h"
+#include "sheets/Cells.h"
 
 #include <QRegularExpression>
 
@@ -94,7 +95,7 @@ std::optional<int> CommandLine::ReadAmounts() {
         const std::optional<current::Cents> cents = current::ParseCents(bytes);
         if (!cents && NumText::ParseNumber(bytes))
             return Refuse(QStringLiteral("选项 %1 的金额“%2”超出范围（绝对值最多 %3）")
-                              .arg(Dashed(name), text, Money(current::MaxInputCents)));
+                              .arg(Dashed(name), text, Money(sheets::LargestAmount)));
         if (!cents)
             return Refuse(QStringLiteral("选项 %1 的值“%2”不是数字").arg(Dashed(name), text));
         if (*cents < 0 && !NegativeAllowed.contains(name))

@@ -38,6 +38,10 @@ void PrintOut(const QString &Text) {
     Write(stdout, Text);
 }
 
+bool OutputWritten() {
+    return std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
+}
+
 void PrintError(const QString &Message) {
     Write(stderr, QStringLiteral("pendra-cli：%1\n").arg(Message));
 }

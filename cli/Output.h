@@ -12,6 +12,8 @@ namespace Cli {
 
 void PrintOut(const QString &Text);
 void PrintError(const QString &Message); // one line, prefixed with the program's name
+// Flushes standard output: whether everything printed there was written.
+bool OutputWritten();
 
 QString Money(current::Cents Amount); // "1234.50"
 QString Rate(int Percent);            // "3%"

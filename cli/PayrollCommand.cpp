@@ -4,28 +4,41 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Output.h"
+#include "sheets/Limits.h"
 #include "sheets/PayrollIo.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
-#include <cstdio>
+#include <algorithm>
 
 namespace Cli {
 namespace {
 
 const QString OutputOption = QStringLiteral("output");
+// "-o -", as other tools take it.
+const QString StandardOutput = QStringLiteral("-");
 
 sheets::WriteOutcome WriteResults(const QString &OutPath, const sheets::PayrollSheet &Sheet) {
-    if (!OutPath.isEmpty())
+    if (OutPath != StandardOutput)
         return sheets::WritePayroll(OutPath, Sheet);
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly))
         return {sheets::Status::Failed, QStringLiteral("无法写标准输出")};
-    sheets::WriteOutcome written = sheets::WritePayrollCsv(out, Sheet);
-    // A closed pipe shows only when the buffer goes out.
-    if (written.Result == sheets::Status::Done && (!out.flush() || std::fflush(stdout) != 0))
-        written = {sheets::Status::Failed, QStringLiteral("写标准输出失败")};
-    return written;
+    // Whether it reached the output is checked once the command is over, as for every command.
+    return sheets::WritePayrollCsv(out, Sheet);
+}
+
+// The first faults by name, then how many more there are: a sheet made to fail has millions.
+void PrintFaults(const sheets::PayrollSheet &Sheet) {
+    const auto &errors = Sheet.Errors();
+    const std::size_t named = std::min(errors.size(), sheets::Limit::ListedFaults);
+    for (std::size_t i = 0; i < named; ++i)
+        PrintError(Sheet.Message(errors[i]));
+    if (errors.size() > named)
+        PrintError(QCoreApplication::translate("Cli", "另有%1处错误未列出（只列出前%2处）")
+                       .arg(errors.size() - named)
+                       .arg(named));
 }
 
 } // namespace
@@ -39,41 +52,46 @@ int RunPayroll(const QStringList &Arguments) {
             "列的顺序不限：工号（必需）、姓名、月份（必需，1 至 12）、收入（必需）、免税收入、\n"
             "专项扣除、专项附加扣除、其他扣除、减除方式（按月、自1月、6万；空为按月）。\n"
             "输出每一行的输入列及累计收入至税后收入各列，按员工首次出现的顺序、按月份排列；\n"
-            "不给 -o 时以 UTF-8（带 BOM）的 CSV "
+            "不给 -o 或给 -o - 时以 UTF-8（带 BOM）的 CSV "
             "写到标准输出。有误的行在标准错误上列出行号和列名，\n"
-            "其员工的各行都不计算、不输出，其余员工照常输出，退出状态为 1。"),
+            "其员工的各行都不计算、不输出，其余员工照常输出，退出状态为 1；\n"
+            "没有一行可以计算时不写出结果，退出状态为 2。"),
         {QStringLiteral("pendra-cli payroll 工资表.csv -o 预扣结果.csv"),
          QStringLiteral("pendra-cli payroll 工资表.xlsx -o 预扣结果.xlsx"),
          QStringLiteral("pendra-cli payroll 工资表.csv > 预扣结果.csv")});
     line.AddPositional(QStringLiteral("工资表"), QStringLiteral("输入的 .csv 或 .xlsx 文件"));
     line.AddValue(u'o', OutputOption, QStringLiteral("文件"),
-                  QStringLiteral("结果写入此文件，按扩展名写 CSV 或 Excel（.xlsx）"));
+                  QStringLiteral("结果写入此文件，按扩展名写 CSV 或 Excel（.xlsx）；- 为标准输出"));
     line.WithoutJson();
     if (auto done = line.Parse(Arguments))
         return *done;
     if (line.Positional().isEmpty())
         return line.Refuse(QStringLiteral("缺少工资表文件"));
-    const QString outPath = line.Value(OutputOption);
-    if (line.IsSet(OutputOption) && outPath.isEmpty())
+    const QString input = line.Positional().constFirst();
+    const QString outPath = line.IsSet(OutputOption) ? line.Value(OutputOption) : StandardOutput;
+    if (outPath.isEmpty())
         return line.Refuse(QStringLiteral("选项 -o 的文件名为空"));
+    // Before anything is read: an output that would destroy the input, or a link or device that
+    // is not to be written, ends the run at once.
+    if (outPath != StandardOutput) {
+        if (const QString fault = sheets::TargetFault(outPath, input); !fault.isEmpty()) {
+            PrintError(fault);
+            return Refused;
+        }
+    }
 
-    const sheets::ReadOutcome read = sheets::ReadPayroll(line.Positional().constFirst());
-    // A header without a required column leaves every row out, as a row at fault leaves out its
-    // employee: the titles are still written, so that no older output passes for this run's.
-    if (read.Result != sheets::Status::Done && !read.MissingColumns) {
+    const sheets::ReadOutcome read = sheets::ReadPayroll(input);
+    if (read.Result != sheets::Status::Done) {
         PrintError(read.Error);
         return Refused;
     }
-    if (read.MissingColumns)
-        PrintError(read.Error);
-    for (const sheets::RowError &error : read.Sheet.Errors())
-        PrintError(read.Sheet.Message(error));
+    PrintFaults(read.Sheet);
     const sheets::WriteOutcome written = WriteResults(outPath, read.Sheet);
     if (written.Result != sheets::Status::Done) {
         PrintError(written.Error);
         return Refused;
     }
-    return read.MissingColumns || !read.Sheet.Errors().empty() ? RowsLeftOut : Success;
+    return read.Sheet.Errors().empty() ? Success : RowsLeftOut;
 }
 
 } // namespace Cli

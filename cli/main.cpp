@@ -48,6 +48,25 @@ QString ProgramHelp() {
     return text;
 }
 
+int RunCommand(const QString &Name, const QStringList &Arguments) {
+    if (Name == QLatin1String("--help") || Name == QLatin1String("-h") ||
+        Name == QLatin1String("help")) {
+        Cli::PrintOut(ProgramHelp());
+        return Cli::Success;
+    }
+    if (Name == QLatin1String("--version")) {
+        Cli::PrintOut(
+            QStringLiteral("pendra-cli %1\n").arg(QCoreApplication::applicationVersion()));
+        return Cli::Success;
+    }
+    for (const Command &command : Commands) {
+        if (Name == QString::fromUtf16(command.Name))
+            return command.Run(Arguments);
+    }
+    Cli::PrintError(QStringLiteral("未知命令“%1”（用法见 pendra-cli --help）").arg(Name));
+    return Cli::Refused;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -60,20 +79,14 @@ int main(int argc, char *argv[]) {
         return Cli::Refused;
     }
     const QString name = arguments.takeFirst();
-    if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
-        name == QLatin1String("help")) {
-        Cli::PrintOut(ProgramHelp());
-        return Cli::Success;
+    const int status = RunCommand(name, arguments);
+    // Whatever the command, output that did not reach its place is no result (a full disk, a
+    // closed terminal): the status says so rather than success.
+    if (!Cli::OutputWritten()) {
+        if (status != Cli::Refused) // a refusal has said why already
+            Cli::PrintError(QCoreApplication::translate(
+                "Cli", "无法写出标准输出（磁盘已满或输出已关闭），结果不完整"));
+        return Cli::Refused;
     }
-    if (name == QLatin1String("--version")) {
-        Cli::PrintOut(
-            QStringLiteral("pendra-cli %1\n").arg(QCoreApplication::applicationVersion()));
-        return Cli::Success;
-    }
-    for (const Command &command : Commands) {
-        if (name == QString::fromUtf16(command.Name))
-            return command.Run(arguments);
-    }
-    Cli::PrintError(QStringLiteral("未知命令“%1”（用法见 pendra-cli --help）").arg(name));
-    return Cli::Refused;
+    return status;
 }

@@ -2,16 +2,18 @@
 
 #include "engine/UGoldsSetupIni.h"
 #include "engine/current/Deductions.h"
+#include "sheets/SafeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QStandardPaths>
+#include <QThread>
 #include <functional>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,40 +42,20 @@ QString ConfigFolder() {
                : ConfigFolderOverride();
 }
 
-// A descriptor closed when it goes out of scope.
-class TDescriptor {
-  public:
-    explicit TDescriptor(int Fd) : Fd(Fd) {}
-    ~TDescriptor() {
-        if (Fd >= 0)
-            ::close(Fd);
-    }
-    TDescriptor(const TDescriptor &) = delete;
-    TDescriptor &operator=(const TDescriptor &) = delete;
-    int Get() const { return Fd; }
-
-  private:
-    int Fd;
-};
+using TWriteResult = TFileManager::TWriteResult;
 
 bool SameFile(const struct stat &a, const struct stat &b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 // At most MaxFileSize + 1 bytes of the regular file that Seen describes; none when it cannot be
-// read. Only a regular file is opened, since opening a FIFO waits for a writer and a device may
-// act on being opened; the opened file is checked again, so one swapped in meanwhile is not read.
-std::optional<QByteArray> ReadRegular(const QByteArray &path, const struct stat &seen,
-                                      int extraFlags) {
-    if (!S_ISREG(seen.st_mode))
-        return std::nullopt;
-    const TDescriptor fd(
-        ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | extraFlags));
-    struct stat opened {};
-    if (fd.Get() < 0 || ::fstat(fd.Get(), &opened) != 0 || !SameFile(seen, opened))
-        return std::nullopt;
+// read. The opened file is checked against Seen, so one swapped in meanwhile is not read.
+std::optional<QByteArray> ReadRegular(const QString &Path, const struct stat &Seen,
+                                      int ExtraFlags) {
     QFile file;
-    if (!file.open(fd.Get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+    struct stat opened {};
+    if (sheets::OpenRegular(Path, file, &opened, ExtraFlags) != sheets::OpenFault::None ||
+        !SameFile(Seen, opened))
         return std::nullopt;
     QByteArray bytes = file.read(TFileManager::MaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
@@ -81,102 +63,78 @@ std::optional<QByteArray> ReadRegular(const QByteArray &path, const struct stat 
     return bytes;
 }
 
-using TWriteResult = TFileManager::TWriteResult;
-
-// Why the entry Seen at the file's place must not be replaced, if it must not.
-std::optional<TWriteResult> Refusal(const struct stat &seen) {
-    if (S_ISLNK(seen.st_mode))
-        return TWriteResult::Link;
-    if (!S_ISREG(seen.st_mode))
+TWriteResult ResultOf(sheets::Refusal Why) {
+    switch (Why) {
+    case sheets::Refusal::NotAFile:
         return TWriteResult::NotAFile;
-    if (seen.st_uid != ::geteuid())
+    case sheets::Refusal::Link:
+        return TWriteResult::Link;
+    case sheets::Refusal::OtherOwner:
         return TWriteResult::OtherOwner;
-    // The owner's write permission, which root too is held to.
-    if ((seen.st_mode & S_IWUSR) == 0)
+    case sheets::Refusal::ReadOnly:
         return TWriteResult::ReadOnly;
-    if (seen.st_size > TFileManager::MaxFileSize)
-        return TWriteResult::TooLarge;
-    return std::nullopt;
+    case sheets::Refusal::TooLarge:
+        break;
+    }
+    return TWriteResult::TooLarge;
 }
 
-// A new file beside the parameter file, removed again unless kept. It is created exclusively,
-// so it is never a file that was there before, and with the mode a new file gets (umask applied).
-class TTempFile {
+// The advisory lock of the parameter file, held while it is read and replaced. It is taken on a
+// file of its own, since the parameter file is replaced by a rename and a lock on it would stay
+// with the old one. The lock file is removed as the lock is let go, so it is no clutter beside
+// the program; a lock taken on a lock file that was removed meanwhile is taken again. A save
+// waits for another at most LockWaitMs, never without bound.
+class TFileLock {
   public:
-    explicit TTempFile(const QByteArray &Beside) {
-        for (int attempt = 0; attempt < 100 && Fd < 0; ++attempt) {
-            Name = Beside + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-            Fd = ::open(Name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                        0666);
-            if (Fd < 0 && errno != EEXIST)
-                break;
+    static constexpr int LockWaitMs = 2000;
+
+    explicit TFileLock(const QString &Beside) {
+        const QFileInfo file(Beside);
+        Path = QFile::encodeName(file.absolutePath() + QStringLiteral("/.") + file.fileName() +
+                                 QStringLiteral(".lock"));
+        for (int waited = 0; !Held && !Failed && waited <= LockWaitMs; waited += 10) {
+            if (!TryLock())
+                QThread::msleep(10);
         }
     }
-    ~TTempFile() {
+    ~TFileLock() {
+        if (Held)
+            ::unlink(Path.constData());
         if (Fd >= 0)
-            ::close(Fd);
-        if (Fd >= 0 && !Kept)
-            ::unlink(Name.constData());
+            ::close(Fd); // and with it the lock
     }
-    TTempFile(const TTempFile &) = delete;
-    TTempFile &operator=(const TTempFile &) = delete;
+    TFileLock(const TFileLock &) = delete;
+    TFileLock &operator=(const TFileLock &) = delete;
 
-    bool Write(const QByteArray &Bytes) {
-        QFile file;
-        return Fd >= 0 && file.open(Fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle) &&
-               file.write(Bytes) == Bytes.size() && file.flush() && ::fsync(Fd) == 0;
-    }
-    bool SetMode(mode_t Mode) { return ::fchmod(Fd, Mode) == 0; }
-    // The rename replaces whatever entry is at Path by then, a link included, and writes
-    // through none.
-    bool RenameTo(const QByteArray &Path) {
-        Kept = ::rename(Name.constData(), Path.constData()) == 0;
-        return Kept;
-    }
+    bool Held = false;
+    bool Failed = false; // no lock file can be made there
 
   private:
-    QByteArray Name;
+    QByteArray Path;
     int Fd = -1;
-    bool Kept = false;
+
+    bool TryLock() {
+        if (Fd < 0)
+            Fd = ::open(Path.constData(),
+                        O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+        struct stat opened {};
+        if (Fd < 0 || ::fstat(Fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+            Failed = true;
+            return false;
+        }
+        if (::flock(Fd, LOCK_EX | LOCK_NB) != 0) {
+            Failed = errno != EWOULDBLOCK;
+            return false;
+        }
+        struct stat now {};
+        Held = ::lstat(Path.constData(), &now) == 0 && SameFile(opened, now);
+        if (!Held) { // removed by the holder before: another file now
+            ::close(Fd);
+            Fd = -1;
+        }
+        return Held;
+    }
 };
-
-// Whether the place of the file still holds what was checked: the same file, or still nothing.
-bool Unchanged(const QByteArray &path, const std::optional<struct stat> &checked) {
-    struct stat now {};
-    if (::lstat(path.constData(), &now) != 0)
-        return !checked && errno == ENOENT;
-    return checked && SameFile(*checked, now) && now.st_mode == checked->st_mode &&
-           now.st_uid == checked->st_uid;
-}
-
-// What stands at the file's place before a write: nothing, or a file whose bytes the write keeps,
-// or something the write must leave alone.
-struct TOldFile {
-    std::optional<struct stat> Seen;
-    QByteArray Bytes;
-    std::optional<TWriteResult> Refused;
-};
-
-TOldFile ReadOld(const QByteArray &path) {
-    TOldFile old;
-    if (struct stat entry{}; ::lstat(path.constData(), &entry) == 0)
-        old.Seen = entry;
-    else if (errno != ENOENT)
-        old.Refused = TWriteResult::Failed;
-    if (!old.Seen || old.Refused)
-        return old;
-    old.Refused = Refusal(*old.Seen);
-    if (old.Refused)
-        return old;
-    const auto bytes = ReadRegular(path, *old.Seen, O_NOFOLLOW);
-    if (!bytes)
-        old.Refused = TWriteResult::Failed;
-    else if (bytes->size() > TFileManager::MaxFileSize)
-        old.Refused = TWriteResult::TooLarge;
-    else
-        old.Bytes = *bytes;
-    return old;
-}
 
 } // namespace
 
@@ -193,9 +151,9 @@ namespace {
 // The file's bytes, or none when there is no file. A file that cannot be read reads like an
 // empty one.
 std::optional<QByteArray> ReadFileBytes() {
-    const QByteArray path = QFile::encodeName(TFileManager::FilePath());
+    const QString path = TFileManager::FilePath();
     struct stat seen {};
-    if (::stat(path.constData(), &seen) != 0)
+    if (::stat(QFile::encodeName(path).constData(), &seen) != 0)
         return std::nullopt;
     QByteArray bytes = ReadRegular(path, seen, 0).value_or(QByteArray());
     if (bytes.size() > TFileManager::MaxFileSize) // the line cut at the limit is not read at all
@@ -209,15 +167,24 @@ TWriteResult RewriteFile(const std::function<std::string(std::string_view)> &Rew
     const QString path = TFileManager::FilePath();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return TWriteResult::Failed;
-    const QByteArray native = QFile::encodeName(path);
-    const TOldFile old = ReadOld(native);
-    if (old.Refused)
-        return *old.Refused;
-    const std::string text = Rewrite(std::string_view(old.Bytes.constData(), old.Bytes.size()));
-    TTempFile temp(native);
-    if (!temp.Write(QByteArray(text.data(), static_cast<qsizetype>(text.size()))) ||
-        (old.Seen && !temp.SetMode(old.Seen->st_mode & 07777)) || !Unchanged(native, old.Seen) ||
-        !temp.RenameTo(native))
+    const TFileLock lock(path);
+    if (!lock.Held)
+        return lock.Failed ? TWriteResult::Failed : TWriteResult::Busy;
+    sheets::Replacement file(path, TFileManager::MaxFileSize);
+    if (const auto refused = file.Refused())
+        return ResultOf(*refused);
+    QByteArray old;
+    if (file.Existing()) {
+        const auto bytes = ReadRegular(path, *file.Existing(), O_NOFOLLOW);
+        if (!bytes)
+            return TWriteResult::Failed;
+        if (bytes->size() > TFileManager::MaxFileSize)
+            return TWriteResult::TooLarge;
+        old = *bytes;
+    }
+    const std::string text = Rewrite(std::string_view(old.constData(), old.size()));
+    const auto size = static_cast<qint64>(text.size());
+    if (!file.Create() || file.File().write(text.data(), size) != size || !file.Commit())
         return TWriteResult::Failed;
     return TWriteResult::Written;
 }
@@ -239,16 +206,18 @@ TFileManager::TWriteResult TFileManager::WriteSetupInfo(const TGoldsSetupInfo &I
     return RewriteFile([&Info](std::string_view Old) { return GoldsSetupIni::Write(Old, Info); });
 }
 
-std::optional<current::DeductionChoices> TFileManager::ReadDeductions() {
+std::optional<current::DeductionChoices>
+TFileManager::ReadDeductions(std::vector<current::DeductionsIni::OverLimit> *Beyond) {
     const auto bytes = ReadFileBytes();
     if (!bytes)
         return std::nullopt;
-    return current::DeductionsIni::Read(View(*bytes));
+    return current::DeductionsIni::Read(View(*bytes), Beyond);
 }
 
-TFileManager::TWriteResult TFileManager::WriteDeductions(const current::DeductionChoices &Choices) {
+TFileManager::TWriteResult TFileManager::WriteDeductions(const current::DeductionChoices &Choices,
+                                                         const current::DeductionChoices &Before) {
     return RewriteFile(
-        [&Choices](std::string_view Old) { return current::DeductionsIni::Write(Old, Choices); });
+        [&](std::string_view Old) { return current::DeductionsIni::Write(Old, Choices, Before); });
 }
 
 QString TFileManager::WriteFailureText(TWriteResult Result, const QString &Path) {
@@ -272,6 +241,10 @@ QString TFileManager::WriteFailureText(TWriteResult Result, const QString &Path)
                               "为免丢失其中的内容，程序不会改写它。")
             .arg(Path)
             .arg(MaxFileSize / (1024 * 1024));
+    case TWriteResult::Busy:
+        return QCoreApplication::translate("TFileManager",
+                                           "参数未能保存：文件 %1 正由另一个窗口保存，请稍后再试。")
+            .arg(Path);
     case TWriteResult::Failed:
         break;
     }

@@ -18,19 +18,35 @@ class TFileManager {
     // large is not rewritten, so that nothing of it is lost.
     static constexpr qint64 MaxFileSize = 1024 * 1024;
 
-    enum class TWriteResult { Written, NotAFile, Link, OtherOwner, ReadOnly, TooLarge, Failed };
+    enum class TWriteResult {
+        Written,
+        NotAFile,
+        Link,
+        OtherOwner,
+        ReadOnly,
+        TooLarge,
+        Busy, // another window kept the file to itself for longer than a save may wait
+        Failed
+    };
 
     // The parameters, or none when there is no file. Only a regular file is read: anything else
     // (a FIFO, a device, a socket, a folder) reads as all parameters 0 and is never waited on.
     static std::optional<TGoldsSetupInfo> ReadSetupInfo();
     // Writes the fourteen keys through a temporary file renamed over the old one. Only a regular,
     // writable file of the user running the program is replaced, never a file a link points to;
-    // whatever is refused or fails leaves the old file untouched.
+    // whatever is refused or fails leaves the old file untouched. The file is read and replaced
+    // under an advisory lock (flock on a lock file beside it), so that two windows saving at
+    // once each keep what the other wrote.
     static TWriteResult WriteSetupInfo(const TGoldsSetupInfo &Info);
     // The special deductions chosen in their dialog, kept in a section of their own of the same
-    // file and written under the same rules; none when there is no file.
-    static std::optional<current::DeductionChoices> ReadDeductions();
-    static TWriteResult WriteDeductions(const current::DeductionChoices &Choices);
+    // file and written under the same rules; none when there is no file. Beyond, when given,
+    // lists the amounts the file holds beyond their limits (read as the limits).
+    static std::optional<current::DeductionChoices>
+    ReadDeductions(std::vector<current::DeductionsIni::OverLimit> *Beyond = nullptr);
+    // Writes only the keys whose values differ between Before (the choices as the dialog read
+    // them) and Choices, into the file as it is by then.
+    static TWriteResult WriteDeductions(const current::DeductionChoices &Choices,
+                                        const current::DeductionChoices &Before);
     // What the user is told when the parameters could not be saved at Path.
     static QString WriteFailureText(TWriteResult Result, const QString &Path);
 

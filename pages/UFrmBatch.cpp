@@ -1,9 +1,9 @@
 #include "pages/UFrmBatch.h"
 
-#include "common/UCurrentPage.h"
 #include "common/UMsgBox.h"
 #include "pages/UBatchModel.h"
 #include "sheets/PayrollIo.h"
+#include "sheets/Withholding.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -21,6 +21,8 @@
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
@@ -33,6 +35,8 @@
 namespace {
 
 constexpr int ProgressSteps = 1000;
+// How long a cancelled run's worker is waited for before the window is given back.
+constexpr int CancelWaitMs = 1000;
 
 QString Dash() {
     return QStringLiteral("—");
@@ -45,7 +49,10 @@ bool IsSheetFile(const QString &Path) {
 
 } // namespace
 
-TFrmBatch::TFrmBatch(QWidget *Parent) : QWidget(Parent, Qt::Window) {
+TFrmBatch::TFrmBatch(QWidget *Parent)
+    : QWidget(Parent, Qt::Window), Reader([](const QString &Path, const sheets::Progress &Hooks) {
+          return sheets::ReadPayroll(Path, Hooks);
+      }) {
     setObjectName(QStringLiteral("FrmBatch"));
     setAcceptDrops(true);
     resize(1100, 700);
@@ -160,25 +167,43 @@ QWidget *TFrmBatch::BuildTables() {
 
 QWidget *TFrmBatch::BuildSummary() {
     auto *box = new QGroupBox(tr("汇总"), this);
-    auto *grid = new QGridLayout(box);
+    auto *grid = new QVBoxLayout(box);
     TxtCounts = new QLabel(box);
     TxtCounts->setObjectName(QStringLiteral("TxtCounts"));
     TxtCounts->setAccessibleName(tr("人数与行数"));
-    grid->addWidget(TxtCounts, 0, 0, 1, 13);
+    grid->addWidget(TxtCounts);
+    grid->addWidget(BuildTotals());
+    TxtStatus = new QLabel(box);
+    TxtStatus->setObjectName(QStringLiteral("TxtStatus"));
+    TxtStatus->setAccessibleName(tr("状态"));
+    TxtStatus->setWordWrap(true);
+    grid->addWidget(TxtStatus);
+    return box;
+}
+
+// The totals of the months and the year, scrolling sideways when their figures are wider than
+// the window, which keeps its size whatever the sums.
+QWidget *TFrmBatch::BuildTotals() {
+    auto *figures = new QWidget;
+    auto *grid = new QGridLayout(figures);
+    grid->setContentsMargins(0, 0, 0, 0);
+    // The figures never narrower than their texts: the scroll area scrolls instead.
+    grid->setSizeConstraint(QLayout::SetMinimumSize);
+    QWidget *box = figures;
     for (int month = 0; month < 12; ++month) {
         auto *caption = new QLabel(tr("%1月").arg(month + 1), box);
         caption->setAlignment(Qt::AlignRight);
-        TxtMonthTax[month] = new QLabel(box);
+        TxtMonthTax[month] = new QLabel(Dash(), box);
         TxtMonthTax[month]->setObjectName(QStringLiteral("TxtMonthTax%1").arg(month + 1));
         TxtMonthTax[month]->setAccessibleName(tr("%1月预扣税额").arg(month + 1));
         TxtMonthTax[month]->setAlignment(Qt::AlignRight);
         TxtMonthTax[month]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        grid->addWidget(caption, 1, month);
-        grid->addWidget(TxtMonthTax[month], 2, month);
+        grid->addWidget(caption, 0, month);
+        grid->addWidget(TxtMonthTax[month], 1, month);
     }
     auto *year = new QLabel(tr("全年"), box);
     year->setAlignment(Qt::AlignRight);
-    TxtYearTax = new QLabel(box);
+    TxtYearTax = new QLabel(Dash(), box);
     TxtYearTax->setObjectName(QStringLiteral("TxtYearTax"));
     TxtYearTax->setAccessibleName(tr("全年预扣税额"));
     TxtYearTax->setAlignment(Qt::AlignRight);
@@ -187,14 +212,17 @@ QWidget *TFrmBatch::BuildSummary() {
     bold.setBold(true);
     TxtYearTax->setFont(bold);
     year->setFont(bold);
-    grid->addWidget(year, 1, 12);
-    grid->addWidget(TxtYearTax, 2, 12);
-    TxtStatus = new QLabel(box);
-    TxtStatus->setObjectName(QStringLiteral("TxtStatus"));
-    TxtStatus->setAccessibleName(tr("状态"));
-    TxtStatus->setWordWrap(true);
-    grid->addWidget(TxtStatus, 3, 0, 1, 13);
-    return box;
+    grid->addWidget(year, 0, 12);
+    grid->addWidget(TxtYearTax, 1, 12);
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("ScrollTotals"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(figures);
+    scroll->setFixedHeight(figures->sizeHint().height() +
+                           scroll->horizontalScrollBar()->sizeHint().height());
+    return scroll;
 }
 
 void TFrmBatch::ShowSheetTitle() {
@@ -210,9 +238,8 @@ void TFrmBatch::ShowSummary() {
                                      : tr("未计算的行（%1处错误，双击定位）：").arg(rejected));
     const auto &summary = Model->Summary();
     for (int month = 0; month < 12; ++month)
-        TxtMonthTax[month]->setText(summary ? TCurrentPage::Amount(summary->MonthTax[month])
-                                            : Dash());
-    TxtYearTax->setText(summary ? TCurrentPage::Amount(summary->YearTax) : Dash());
+        TxtMonthTax[month]->setText(summary ? sheets::TotalText(summary->MonthTax[month]) : Dash());
+    TxtYearTax->setText(summary ? sheets::TotalText(summary->YearTax) : Dash());
     if (!Model->HasSheet()) {
         TxtCounts->setText(tr("打开一份工资表（CSV或Excel），或把文件拖到这里。"));
         return;
@@ -238,10 +265,21 @@ void TFrmBatch::SetBusy(bool Busy) {
         w->setEnabled(!Busy);
 }
 
-void TFrmBatch::RunInWorker(const QString &Label,
-                            const std::function<void(const sheets::Progress &)> &Work,
-                            bool Counted) {
-    std::atomic<bool> cancelled{false};
+namespace {
+
+// What a run shares with its worker. The worker may outlive the window's wait for it: one held
+// up in a call that never returns (a read from a network folder that is gone) is left to end by
+// itself once the run is cancelled, and then touches nothing of the window.
+struct RunState {
+    std::atomic<bool> Cancelled{false};
+    bool Abandoned = false; // read and written on the interface thread only
+};
+
+} // namespace
+
+bool TFrmBatch::RunInWorker(const QString &Label,
+                            std::function<void(const sheets::Progress &)> Work, bool Counted) {
+    const auto state = std::make_shared<RunState>();
     QProgressDialog dialog(Label, tr("取消"), 0, Counted ? ProgressSteps : 0, this);
     dialog.setObjectName(QStringLiteral("ProgressRun"));
     if (!Counted)
@@ -252,56 +290,79 @@ void TFrmBatch::RunInWorker(const QString &Label,
     dialog.setAutoClose(false);
     dialog.setMinimumDuration(300);
     dialog.setValue(0);
-    connect(&dialog, &QProgressDialog::canceled, this, [&cancelled] { cancelled = true; });
+    connect(&dialog, &QProgressDialog::canceled, this, [state] { state->Cancelled = true; });
     Running = &dialog;
 
-    // The worker waits while its progress is shown here (a few hundred times a run): a cancel
-    // made on seeing a report is seen by the worker right after it, and the relay never holds
-    // a report beyond the run.
-    QObject relay;
     // On this thread: the dialog follows the work, and a cancel through the dialog's slot
     // rather than its button (closing the window) reaches the worker too.
-    const auto shown = [&dialog, &cancelled, this](qint64 Done, qint64 Total) {
-        if (Total > 0 && !dialog.wasCanceled())
-            dialog.setValue(
+    const QPointer<QProgressDialog> shownIn(&dialog);
+    const QPointer<TFrmBatch> window(this);
+    const auto shown = [state, shownIn, window](qint64 Done, qint64 Total) {
+        if (state->Abandoned || !shownIn || !window)
+            return;
+        if (Total > 0 && !shownIn->wasCanceled())
+            shownIn->setValue(
                 static_cast<int>(std::min<qint64>(ProgressSteps, Done * ProgressSteps / Total)));
-        emit Progressed(Done, Total);
-        if (dialog.wasCanceled())
-            cancelled = true;
+        emit window->Progressed(Done, Total);
+        if (shownIn->wasCanceled())
+            state->Cancelled = true;
     };
-    const sheets::Progress hooks{[&relay, &shown](qint64 Done, qint64 Total) {
+    // The worker waits while its progress is shown here (a few hundred times a run): a cancel
+    // made on seeing a report is seen by the worker right after it. The relay lives as long as
+    // the worker, which alone calls it.
+    auto *relay = new QObject;
+    const sheets::Progress hooks{[relay, shown, state](qint64 Done, qint64 Total) {
+                                     if (state->Cancelled)
+                                         return;
                                      QMetaObject::invokeMethod(
-                                         &relay, [&shown, Done, Total] { shown(Done, Total); },
+                                         relay, [shown, Done, Total] { shown(Done, Total); },
                                          Qt::BlockingQueuedConnection);
                                  },
-                                 [&cancelled] { return cancelled.load(); }};
+                                 [state] { return state->Cancelled.load(); }};
+    QThread *worker = QThread::create([Work = std::move(Work), hooks] { Work(hooks); });
+    connect(worker, &QThread::finished, relay, &QObject::deleteLater);
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
 
     SetBusy(true);
     QEventLoop loop;
-    QThread *worker = QThread::create([&Work, &hooks] { Work(hooks); });
-    connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
+    bool ended = false;
+    connect(worker, &QThread::finished, &loop, [&ended, &loop] {
+        ended = true;
+        loop.quit();
+    });
+    // A worker that has not stopped a moment after a cancel is not waited for any longer. A run
+    // without a cancel button is short and reads nothing but memory: it is always waited for.
+    QTimer patience;
+    patience.setSingleShot(true);
+    patience.setInterval(CancelWaitMs);
+    connect(&patience, &QTimer::timeout, &loop, &QEventLoop::quit);
+    if (Counted)
+        connect(&dialog, &QProgressDialog::canceled, &patience, qOverload<>(&QTimer::start));
     worker->start();
     loop.exec();
-    worker->wait();
-    delete worker;
+    state->Abandoned = !ended;
+    state->Cancelled = state->Cancelled || !ended;
     Running = nullptr;
     SetBusy(false);
+    return ended;
 }
 
 bool TFrmBatch::OpenFile(const QString &Path) {
     if (Running)
         return false;
-    sheets::ReadOutcome read;
-    RunInWorker(
-        tr("正在读取%1…").arg(QFileInfo(Path).fileName()),
-        [&read, &Path](const sheets::Progress &Hooks) { read = sheets::ReadPayroll(Path, Hooks); });
-    if (read.Result == sheets::Status::Failed) {
-        MsgBox::Show(this, tr("无法打开工资表：%1").arg(read.Error));
+    const auto read = std::make_shared<sheets::ReadOutcome>();
+    if (!RunInWorker(tr("正在读取%1…").arg(QFileInfo(Path).fileName()),
+                     [read, Path, reader = Reader](const sheets::Progress &Hooks) {
+                         *read = reader(Path, Hooks);
+                     }))
+        return false;
+    if (read->Result == sheets::Status::Failed) {
+        MsgBox::Show(this, tr("无法打开工资表：%1").arg(read->Error));
         return false;
     }
-    if (read.Result != sheets::Status::Done)
+    if (read->Result != sheets::Status::Done)
         return false;
-    auto sheet = std::make_shared<const sheets::PayrollSheet>(std::move(read.Sheet));
+    auto sheet = std::make_shared<const sheets::PayrollSheet>(std::move(read->Sheet));
     {
         const QSignalBlocker quiet(TxtFilter);
         TxtFilter->clear();
@@ -337,14 +398,14 @@ bool TFrmBatch::Calculate() {
     const std::shared_ptr<const sheets::PayrollSheet> sheet = SheetToWorkOn();
     if (!sheet)
         return false;
-    std::optional<sheets::PayrollSummary> summary;
-    RunInWorker(tr("正在计算每位员工的累计预扣…"),
-                [&summary, &sheet](const sheets::Progress &Hooks) {
-                    summary = sheets::Summarize(*sheet, Hooks);
-                });
-    if (!summary)
+    const auto summary = std::make_shared<std::optional<sheets::PayrollSummary>>();
+    if (!RunInWorker(tr("正在计算每位员工的累计预扣…"),
+                     [summary, sheet](const sheets::Progress &Hooks) {
+                         *summary = sheets::Summarize(*sheet, Hooks);
+                     }) ||
+        !*summary)
         return false;
-    Model->SetSummary(std::move(summary));
+    Model->SetSummary(std::move(*summary));
     ShowSummary();
     const int inputs = Model->InputColumnCount();
     for (int column = inputs; column < Model->columnCount(); ++column)
@@ -357,16 +418,16 @@ bool TFrmBatch::SaveFile(const QString &Path) {
     const std::shared_ptr<const sheets::PayrollSheet> sheet = SheetToWorkOn();
     if (!sheet)
         return false;
-    sheets::WriteOutcome written;
-    RunInWorker(tr("正在保存%1…").arg(QFileInfo(Path).fileName()),
-                [&written, &sheet, &Path](const sheets::Progress &Hooks) {
-                    written = sheets::WritePayroll(Path, *sheet, Hooks);
-                });
-    if (written.Result == sheets::Status::Failed) {
-        MsgBox::Show(this, tr("保存失败，原有文件未被改动：%1").arg(written.Error));
+    const auto written = std::make_shared<sheets::WriteOutcome>();
+    const bool ended = RunInWorker(tr("正在保存%1…").arg(QFileInfo(Path).fileName()),
+                                   [written, sheet, Path](const sheets::Progress &Hooks) {
+                                       *written = sheets::WritePayroll(Path, *sheet, Hooks);
+                                   });
+    if (ended && written->Result == sheets::Status::Failed) {
+        MsgBox::Show(this, tr("保存失败，原有文件未被改动：%1").arg(written->Error));
         return false;
     }
-    if (written.Result != sheets::Status::Done) {
+    if (!ended || written->Result != sheets::Status::Done) {
         TxtStatus->setText(tr("已取消保存，原有文件未被改动。"));
         return false;
     }
@@ -467,15 +528,15 @@ void TFrmBatch::SortBy(int Column, Qt::SortOrder Order) {
         columns->setSortIndicator(Model->SortedColumn(), Model->SortedOrder());
         return;
     }
-    std::vector<std::uint32_t> rows;
+    const auto rows = std::make_shared<std::vector<std::uint32_t>>();
     const TBatchModel *model = Model;
-    RunInWorker(
-        tr("正在排序…"),
-        [&rows, model, Column, Order](const sheets::Progress &) {
-            rows = model->OrderBy(Column, Order);
-        },
-        false);
-    Model->SetOrder(Column, Order, std::move(rows));
+    if (RunInWorker(
+            tr("正在排序…"),
+            [rows, model, Column, Order](const sheets::Progress &) {
+                *rows = model->OrderBy(Column, Order);
+            },
+            false))
+        Model->SetOrder(Column, Order, std::move(*rows));
 }
 
 void TFrmBatch::closeEvent(QCloseEvent *Event) {

@@ -5,6 +5,7 @@
 // behind a progress dialog that can cancel them; the window paints meanwhile, and what a
 // cancelled or failed run had done is dropped whole, so the window keeps what it showed.
 
+#include "sheets/PayrollIo.h"
 #include "sheets/Progress.h"
 
 #include <QPointer>
@@ -45,6 +46,11 @@ class TFrmBatch : public QWidget {
     QLabel *TxtMonthTax[12];
 
     TBatchModel *SheetModel() const { return Model; }
+    // How the window reads a sheet: sheets::ReadPayroll, unless a test puts in a read that
+    // never returns, as one from a network folder that is gone.
+    using SheetReader =
+        std::function<sheets::ReadOutcome(const QString &Path, const sheets::Progress &Hooks)>;
+    void SetReaderForTesting(SheetReader Read) { Reader = std::move(Read); }
     TBatchErrorModel *ErrorModel() const { return Errors; }
     // The progress dialog of the run under way, if any.
     QProgressDialog *RunProgress() const;
@@ -79,18 +85,21 @@ class TFrmBatch : public QWidget {
     QLayout *BuildButtons();
     QWidget *BuildTables();
     QWidget *BuildSummary();
+    QWidget *BuildTotals();
     void ShowSummary();
     void ShowSheetTitle();
     // Runs Work in a worker thread behind a progress dialog labelled Label and returns when it
-    // has ended, finished or cancelled.
-    void RunInWorker(const QString &Label,
-                     const std::function<void(const sheets::Progress &)> &Work,
+    // has ended, finished or cancelled: true then. False when a cancelled worker did not end
+    // soon after, and was left to end by itself: whatever Work holds is then its own (shared
+    // pointers, copies), and whatever it makes is not to be used.
+    bool RunInWorker(const QString &Label, std::function<void(const sheets::Progress &)> Work,
                      bool Counted = true);
     void SetBusy(bool Busy);
     // A path from a file dialog; empty when the user cancels. Saving adds the chosen kind's
     // extension to a name without one.
     QString AskPath(bool Saving, const QString &Caption, const QString &Suggested);
 
+    SheetReader Reader;
     TBatchModel *Model;
     TBatchErrorModel *Errors;
     QString SheetPath;

@@ -72,6 +72,11 @@ TFrmCurDeductions::TFrmCurDeductions(QWidget *Parent) : QDialog(Parent) {
     TxtMsg->setStyleSheet(QStringLiteral("color: red;"));
     TxtMsg->setWordWrap(true);
     TCalcPage::Describe(TxtMsg, tr("专项附加扣除提示"));
+    TxtFileNote = Grey(QString());
+    TxtFileNote->setParent(this);
+    TxtFileNote->setWordWrap(false); // a note a line: a wrapping label would squeeze the grid
+    TxtFileNote->setObjectName(QStringLiteral("TxtFileNote"));
+    TCalcPage::Describe(TxtFileNote, tr("参数文件中的数额"));
 
     // Enter in an edit must not confirm the dialog, so neither button is a default button;
     // Enter on a focused button clicks that button.
@@ -97,11 +102,15 @@ TFrmCurDeductions::TFrmCurDeductions(QWidget *Parent) : QDialog(Parent) {
     layout->addWidget(Grey(tr("每月合计是每月预扣预缴时扣除的数额：个人养老金按全年缴费的十二分之一"
                               "计入；职业资格继续教育和大病医疗只在年度汇算时扣除，只计入全年"
                               "合计。")));
+    layout->addWidget(TxtFileNote);
     layout->addWidget(TxtMsg);
     layout->addLayout(buttons);
 
-    if (const auto saved = TFileManager::ReadDeductions())
+    std::vector<current::DeductionsIni::OverLimit> beyond;
+    if (const auto saved = TFileManager::ReadDeductions(&beyond))
         ShowChoices(*saved);
+    Loaded = Choices();
+    ShowBeyondLimits(beyond);
     Update();
     ShellWindow::CentreOnScreen(this);
 }
@@ -285,6 +294,20 @@ void TFrmCurDeductions::ShowChoices(const current::DeductionChoices &C) {
     }
 }
 
+void TFrmCurDeductions::ShowBeyondLimits(
+    const std::vector<current::DeductionsIni::OverLimit> &Beyond) {
+    QStringList notes;
+    for (const auto &over : Beyond) {
+        for (const TAmountField &field : AmountFields()) {
+            if (field.Member == over.Member)
+                notes << tr("参数文件中的%1为%2，超过了上限，按%3显示和计算。")
+                             .arg(field.Subject, Yuan(over.Found), Yuan(field.Limit));
+        }
+    }
+    TxtFileNote->setText(notes.join(u'\n'));
+    TxtFileNote->setVisible(!notes.isEmpty());
+}
+
 current::Cents TFrmCurDeductions::MonthlyTotal() const {
     return current::DeductionsOf(Choices()).Monthly;
 }
@@ -330,10 +353,11 @@ void TFrmCurDeductions::BtnOKClick() {
         fault->first->selectAll();
         return;
     }
-    const auto written = TFileManager::WriteDeductions(Choices());
+    const auto written = TFileManager::WriteDeductions(Choices(), Loaded);
     if (written != TFileManager::TWriteResult::Written) {
         MsgBox::Show(this, TFileManager::WriteFailureText(written, TFileManager::FilePath()));
         return;
     }
+    Loaded = Choices();
     accept();
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <utility>
+#include <vector>
 
 class QComboBox;
 class QGridLayout;
@@ -18,7 +19,9 @@ class TNumKeyFilter;
 // The special additional deductions of one person under the law in force since 2019, with the
 // personal pension and commercial health insurance claimed alongside them. It shows what each
 // item and the whole come to a month and a year as the choices change, reads the choices from the
-// parameter file when it is made and writes them there on 确定.
+// parameter file when it is made and writes those changed since on 确定, so that another window
+// saving other items meanwhile keeps them. An amount the file holds beyond its limit is shown
+// as the limit, with a note.
 class TFrmCurDeductions : public QDialog {
     Q_OBJECT
   public:
@@ -31,7 +34,7 @@ class TFrmCurDeductions : public QDialog {
     QSpinBox *SpnChildren, *SpnInfants;
     QComboBox *CmbChildrenShare, *CmbInfantsShare, *CmbElderly, *CmbHousing, *CmbEducation;
     QLineEdit *TxtElderlyShare, *TxtIllness, *TxtPension, *TxtHealthInsurance;
-    QLabel *TxtMonthlyTotal, *TxtAnnualTotal, *TxtMsg;
+    QLabel *TxtMonthlyTotal, *TxtAnnualTotal, *TxtMsg, *TxtFileNote;
     QPushButton *BtnOK, *BtnCancel;
 
     void BtnOKClick();
@@ -57,8 +60,11 @@ class TFrmCurDeductions : public QDialog {
     // The first amount that is no amount or beyond its limit, with the message naming it.
     std::optional<std::pair<QLineEdit *, QString>> FirstFault() const;
     void Update();
+    void ShowBeyondLimits(const std::vector<current::DeductionsIni::OverLimit> &Beyond);
 
     TNumKeyFilter *KeyFilter;
+    // The choices as read from the file and shown: saving writes what differs from them.
+    current::DeductionChoices Loaded;
     QLabel *LblChildren, *LblInfants, *LblElderly, *LblHousing, *LblEducation, *LblIllness,
         *LblPension, *LblHealthInsurance;
 };

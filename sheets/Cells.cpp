@@ -1,6 +1,9 @@
 #include "sheets/Cells.h"
 
+#include "engine/UNumText.h"
+
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 
 namespace sheets {
@@ -21,7 +24,8 @@ std::optional<current::Cents> PlainCents(std::string_view Text) {
     constexpr std::size_t MaxWholeDigits = 13;
     current::Cents whole = 0;
     std::size_t i = 0;
-    for (; i < Text.size() && IsDigit(Text[i]); ++i)
+    // One digit beyond the limit is enough to know: more might overflow.
+    for (; i < Text.size() && i <= MaxWholeDigits && IsDigit(Text[i]); ++i)
         whole = whole * 10 + (Text[i] - '0');
     if (i == 0 || i > MaxWholeDigits)
         return std::nullopt;
@@ -53,6 +57,25 @@ std::optional<current::Cents> CellCents(std::string_view Text) {
     if (const auto plain = PlainCents(Text))
         return plain;
     return current::ParseCents(Text);
+}
+
+bool NumberOutOfRange(std::string_view Text) {
+    Text = TrimBlanks(Text);
+    if (NumText::ParseNumber(Text))
+        return true;
+    if (!Text.empty() && Text.front() == '+')
+        Text.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(Text.data(), Text.data() + Text.size(), value);
+    return error == std::errc::result_out_of_range && end == Text.data() + Text.size();
+}
+
+bool BelowZero(std::string_view Text) {
+    Text = TrimBlanks(Text);
+    if (Text.empty() || Text.front() != '-')
+        return false;
+    const auto value = NumText::ParseNumber(Text);
+    return value && *value < 0;
 }
 
 namespace {

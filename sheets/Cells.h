@@ -15,9 +15,17 @@ namespace sheets {
 
 std::string_view TrimBlanks(std::string_view Text);
 
+// The largest amount a cell (or an option of the command line) may hold.
+inline constexpr current::Cents LargestAmount = current::MaxInputCents - 1;
+
 // An amount as the pages parse it (blanks around it tolerated, rounded half away from zero on
-// the decimal digits); none for text that is not a number.
+// the decimal digits); none for text that is not a number or lies beyond LargestAmount.
 std::optional<current::Cents> CellCents(std::string_view Text);
+// For a text CellCents gives none for: whether it is a number all the same, too large (1e14) or
+// too small for a double to hold (1e-400).
+bool NumberOutOfRange(std::string_view Text);
+// Whether the text is a number below zero, however small ("-0.001", which rounds to 0.00).
+bool BelowZero(std::string_view Text);
 
 // Exactly two decimals: 123450 gives "1234.50", -5 gives "-0.05".
 void AppendCents(std::string &Out, current::Cents Amount);

@@ -1,10 +1,12 @@
 // CSV payroll files, read in chunks: a record is parsed from the bytes in place (the delimiters
 // are ASCII in both UTF-8 and GBK), and only a cell with other bytes is checked or decoded.
 
+#include "sheets/Limits.h"
 #include "sheets/PayrollBuilder.h"
 #include "sheets/Readers.h"
+#include "sheets/SafeFile.h"
+#include "sheets/SheetText.h"
 
-#include <QFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -16,7 +18,8 @@
 namespace sheets {
 namespace {
 
-constexpr qsizetype ChunkSize = 1 << 20;
+// A record must fit in the buffer, which grows to the limit: one that does not is refused.
+constexpr qint64 ChunkSize = Limit::RecordBytes;
 
 enum class Encoding {
     Utf8,      // after a BOM: nothing else is tried
@@ -29,6 +32,7 @@ struct Record {
     std::string Unquoted;                // quoted cells without their quotes
     std::uint32_t InnerLines = 0;        // line breaks inside quoted cells
     bool Unclosed = false;               // a quote still open at the end of the file
+    bool InQuote = false;                // the input ended inside a quoted cell
 };
 
 constexpr std::array<bool, 256> EndsCell = [] {
@@ -46,6 +50,7 @@ bool ParseQuoted(const char *&P, const char *End, bool AtEnd, Record &Out) {
         const auto *quote = static_cast<const char *>(std::memchr(P, '"', End - P));
         if (quote == nullptr) {
             Out.Unclosed = AtEnd;
+            Out.InQuote = true;
             return false;
         }
         Out.Unquoted.append(P, quote);
@@ -74,6 +79,7 @@ const char *ParseRecord(const char *P, const char *End, bool AtEnd, Record &Out)
     // Unquoting never lengthens a cell: with this room the quoted cells' views stay valid.
     Out.Unquoted.reserve(static_cast<std::size_t>(End - P));
     Out.InnerLines = 0;
+    Out.InQuote = false;
     for (;;) {
         if (P < End && *P == '"') {
             if (!ParseQuoted(++P, End, AtEnd, Out))
@@ -98,6 +104,33 @@ const char *ParseRecord(const char *P, const char *End, bool AtEnd, Record &Out)
     }
 }
 
+// Whether a line read as GBK holds characters beyond GB2312, the set of the common characters
+// (first byte from 0xA1 to 0xF7, second from 0xA1 to 0xFE), or bytes that are no GBK at all.
+// Text in UTF-8 read as GBK mostly does; GBK text that happens to be valid UTF-8 hardly ever.
+bool BeyondGb2312(std::string_view Line) {
+    for (std::size_t i = 0; i < Line.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(Line[i]);
+        if (lead < 0x80)
+            continue;
+        if (i + 1 == Line.size() || lead < 0xA1 || lead > 0xF7)
+            return true;
+        const auto trail = static_cast<unsigned char>(Line[++i]);
+        if (trail < 0xA1 || trail == 0xFF)
+            return true;
+    }
+    return false;
+}
+
+// Whether a line of a GBK file is UTF-8 instead: valid UTF-8 with a character of three bytes or
+// more (every Chinese character is), and no plain GB2312 text when read as GBK.
+bool LooksUtf8(std::string_view Line) {
+    const bool wide = std::any_of(Line.begin(), Line.end(), [](char c) {
+        return static_cast<unsigned char>(c) >= 0xE0 && static_cast<unsigned char>(c) < 0xF5;
+    });
+    return wide && QByteArrayView(Line.data(), qsizetype(Line.size())).isValidUtf8() &&
+           BeyondGb2312(Line);
+}
+
 // Eight bytes at a time: every line passes through here.
 bool HasHighBytes(std::string_view Text) {
     constexpr std::uint64_t High = 0x8080'8080'8080'8080;
@@ -116,7 +149,7 @@ enum class Attempt { Done, Failed, Cancelled, NotUtf8 };
 
 class CsvRead {
   public:
-    CsvRead(QFile &File, const QString &Path, Encoding Kind, const Progress &Hooks)
+    CsvRead(QIODevice &File, const QString &Path, Encoding Kind, const Progress &Hooks)
         : Builder(Path), File(File), Path(Path), Kind(Kind), Ticker(Hooks, File.size(), ChunkSize) {
     }
 
@@ -125,7 +158,7 @@ class CsvRead {
     PayrollBuilder Builder;
 
   private:
-    QFile &File;
+    QIODevice &File;
     const QString &Path;
     Encoding Kind;
     ProgressTicker Ticker;
@@ -137,11 +170,14 @@ class CsvRead {
 
     bool Fill(std::vector<char> &Buffer, std::size_t &Begin, std::size_t &Filled, bool &AtEnd);
     Attempt Take(std::string_view Raw, bool &Stop);
-    Attempt DecodeCells();
+    Attempt DecodeCells(std::string_view Raw);
+    QString TooLong() const;
 };
 
 Attempt CsvRead::Run() {
-    std::vector<char> buffer(ChunkSize);
+    // A small file takes a small buffer; one record may grow it up to the limit.
+    std::vector<char> buffer(
+        static_cast<std::size_t>(std::clamp<qint64>(File.size() + 1, 4096, ChunkSize)));
     std::size_t begin = 0;
     std::size_t filled = 0;
     bool atEnd = false;
@@ -187,8 +223,12 @@ bool CsvRead::Fill(std::vector<char> &Buffer, std::size_t &Begin, std::size_t &F
     std::memmove(Buffer.data(), Buffer.data() + Begin, Filled - Begin);
     Filled -= Begin;
     Begin = 0;
-    if (Filled == Buffer.size()) // one record longer than the buffer
-        Buffer.resize(Buffer.size() * 2);
+    if (Filled == Buffer.size() && Buffer.size() == Limit::RecordBytes) {
+        Error = TooLong();
+        return false;
+    }
+    if (Filled == Buffer.size())
+        Buffer.resize(std::min(Buffer.size() * 2, Limit::RecordBytes));
     const qint64 read = File.read(Buffer.data() + Filled, qint64(Buffer.size() - Filled));
     if (read < 0) {
         Error = QStringLiteral("读取%1时出错：%2").arg(FileNamed(Path), File.errorString());
@@ -199,6 +239,19 @@ bool CsvRead::Fill(std::vector<char> &Buffer, std::size_t &Begin, std::size_t &F
     if (AtEnd)
         return Begin < Filled;
     return true;
+}
+
+QString CsvRead::TooLong() const {
+    const QString limit = SizeText(Limit::RecordBytes);
+    if (Cells.InQuote)
+        return SheetText::tr("%1第%2行的引号在%3之内没有闭合（本程序一行最多%3）")
+            .arg(FileNamed(Path))
+            .arg(Line)
+            .arg(limit);
+    return SheetText::tr("%1第%2行超过了%3（本程序一行最多%3）")
+        .arg(FileNamed(Path))
+        .arg(Line)
+        .arg(limit);
 }
 
 // Hands the parsed record (Raw in the input) to the builder; sets Stop when reading ends here.
@@ -212,7 +265,7 @@ Attempt CsvRead::Take(std::string_view Raw, bool &Stop) {
     if (utf8)
         Kind = Encoding::Utf8;
     else if (HasHighBytes(Raw)) {
-        if (const Attempt decoded = DecodeCells(); decoded != Attempt::Done) {
+        if (const Attempt decoded = DecodeCells(Raw); decoded != Attempt::Done) {
             Stop = true;
             return decoded;
         }
@@ -226,13 +279,21 @@ Attempt CsvRead::Take(std::string_view Raw, bool &Stop) {
     return Attempt::Done;
 }
 
-// A line that is not UTF-8: GBK from here on unless UTF-8 was decided.
-Attempt CsvRead::DecodeCells() {
+// A line that is not UTF-8: GBK from here on unless UTF-8 was decided. A file whose lines come
+// in different encodings is refused rather than read with some of its names garbled.
+Attempt CsvRead::DecodeCells(std::string_view Raw) {
     if (Kind == Encoding::Utf8OrGbk)
         return Attempt::NotUtf8;
     if (Kind == Encoding::Utf8) {
         Error =
             QStringLiteral("%1第%2行不是有效的UTF-8文本，无法解码").arg(FileNamed(Path)).arg(Line);
+        return Attempt::Failed;
+    }
+    if (LooksUtf8(Raw)) {
+        Error = SheetText::tr("%1第%2行是UTF-8编码，而前面的行是GBK编码；请把整个文件另存为同一种"
+                              "编码")
+                    .arg(FileNamed(Path))
+                    .arg(Line);
         return Attempt::Failed;
     }
     Decoded.clear();
@@ -254,42 +315,45 @@ Attempt CsvRead::DecodeCells() {
     return Attempt::Done;
 }
 
-// What the first bytes say of the encoding; none for UTF-16, which is not read.
-std::optional<Encoding> ByteOrderMark(QFile &File) {
-    const QByteArray start = File.peek(3);
-    if (start.startsWith("\xEF\xBB\xBF")) {
-        File.read(3);
-        return Encoding::Utf8;
-    }
-    if (start.startsWith("\xFF\xFE") || start.startsWith("\xFE\xFF"))
-        return std::nullopt;
-    return Encoding::Utf8OrGbk;
+// The encoding a byte order mark names, other than UTF-8; empty for none.
+QString UnreadEncoding(const QByteArray &Start) {
+    using namespace Qt::Literals::StringLiterals;
+    if (Start.startsWith("\xFF\xFE\0\0"_ba) || Start.startsWith("\0\0\xFE\xFF"_ba))
+        return u"UTF-32"_s;
+    if (Start.startsWith("\xFF\xFE") || Start.startsWith("\xFE\xFF"))
+        return u"UTF-16"_s;
+    return {};
 }
 
 } // namespace
 
 ReadOutcome ReadCsv(const QString &Path, const Progress &Hooks) {
-    QFile file(Path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FailedRead(OpenFault(Path, file));
-    auto kind = ByteOrderMark(file);
-    if (!kind)
-        return FailedRead(
-            QStringLiteral("%1是UTF-16编码，请另存为UTF-8或GBK编码的CSV文件").arg(FileNamed(Path)));
+    QFile file;
+    if (const OpenFault fault = OpenRegular(Path, file); fault != OpenFault::None)
+        return FailedRead(CannotOpen(Path, fault));
+    return ReadCsv(file, Path, Hooks);
+}
+
+ReadOutcome ReadCsv(QIODevice &File, const QString &Path, const Progress &Hooks) {
+    if (const QString other = UnreadEncoding(File.peek(4)); !other.isEmpty())
+        return FailedRead(SheetText::tr("%1是%2编码，请另存为UTF-8或GBK编码的CSV文件")
+                              .arg(FileNamed(Path), other));
+    const bool bom = File.peek(3).startsWith("\xEF\xBB\xBF");
+    const qint64 start = bom ? 3 : 0;
+    File.seek(start);
+    Encoding kind = bom ? Encoding::Utf8 : Encoding::Utf8OrGbk;
     for (;;) {
-        CsvRead read(file, Path, *kind, Hooks);
+        CsvRead read(File, Path, kind, Hooks);
         switch (read.Run()) {
         case Attempt::Done:
             return ReadOutcome{Status::Done, {}, read.Builder.Finish()};
         case Attempt::Failed:
-            if (read.Builder.LacksColumns())
-                return ReadOutcome{Status::Failed, read.Error, read.Builder.Finish(), true};
             return FailedRead(read.Error);
         case Attempt::Cancelled:
             return CancelledRead();
         case Attempt::NotUtf8:
             kind = Encoding::Gbk;
-            file.seek(0);
+            File.seek(start);
             break;
         }
     }

@@ -1,13 +1,17 @@
 // CSV out: UTF-8 with a BOM (so that spreadsheets take it for UTF-8), CRLF line ends, a cell
 // quoted only when it holds a comma, a quote or a line break. Rows are formatted into a buffer
 // that goes to the device a megabyte at a time.
+//
+// A text that a spreadsheet would take for a formula (it begins with =, +, -, @, a tab or a
+// carriage return) is written after an apostrophe, so that opening the file runs nothing a
+// sheet from outside put in a cell; amounts are numbers the program writes, never changed.
 
 #include "sheets/Cells.h"
+#include "sheets/SafeFile.h"
 #include "sheets/Withholding.h"
 #include "sheets/Writers.h"
 
 #include <QIODevice>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <string>
@@ -18,21 +22,30 @@ namespace {
 
 constexpr std::size_t FlushAt = 1 << 20;
 
+bool StartsFormula(std::string_view Cell) {
+    return !Cell.empty() &&
+           std::string_view("=+-@\t\r").find(Cell.front()) != std::string_view::npos;
+}
+
 class CsvOut {
   public:
     explicit CsvOut(QIODevice &Device) : Buffer(FlushAt + 4096), Device(Device) {}
 
     void Text(std::string_view Cell) {
-        char *p = Room(2 * Cell.size() + 2);
+        char *p = Room(2 * Cell.size() + 3);
         const bool plain = std::none_of(Cell.begin(), Cell.end(), [](char c) {
             return c == ',' || c == '"' || c == '\r' || c == '\n';
         });
+        const std::string_view guard = StartsFormula(Cell) ? "'" : "";
         if (plain) {
-            Used += static_cast<std::size_t>(std::copy(Cell.begin(), Cell.end(), p) - p);
+            p = std::copy(guard.begin(), guard.end(), p);
+            Used +=
+                guard.size() + static_cast<std::size_t>(std::copy(Cell.begin(), Cell.end(), p) - p);
             return;
         }
         char *const start = p;
         *p++ = '"';
+        p = std::copy(guard.begin(), guard.end(), p);
         for (const char c : Cell) {
             if (c == '"')
                 *p++ = '"';
@@ -163,17 +176,18 @@ WriteOutcome WriteCsvDevice(QIODevice &Device, const QString &Name, const Output
 }
 
 WriteOutcome WriteCsvFile(const QString &Path, const Output &What, const Progress &Hooks) {
-    QSaveFile file(Path);
-    if (!file.open(QIODevice::WriteOnly))
+    Replacement file(Path);
+    if (const auto refused = file.Refused())
+        return FailedWrite(RefusalText(Path, *refused));
+    if (!file.Create())
         return FailedWrite(
-            QStringLiteral("无法写入%1：%2").arg(FileNamed(Path), file.errorString()));
-    WriteOutcome outcome = WriteCsvDevice(file, FileNamed(Path), What, Hooks);
-    if (outcome.Result != Status::Done) {
-        file.cancelWriting();
+            QStringLiteral("无法写入%1：%2").arg(FileNamed(Path), file.ErrorString()));
+    WriteOutcome outcome = WriteCsvDevice(file.File(), FileNamed(Path), What, Hooks);
+    if (outcome.Result != Status::Done)
         return outcome;
-    }
-    if (!file.commit())
-        return FailedWrite(WriteFault(FileNamed(Path), file));
+    if (!file.Commit())
+        return FailedWrite(
+            QStringLiteral("写入%1时出错：%2").arg(FileNamed(Path), file.ErrorString()));
     return outcome;
 }
 

@@ -2,12 +2,15 @@
 
 #include "sheets/Cells.h"
 #include "sheets/FileFaults.h"
+#include "sheets/Limits.h"
+#include "sheets/SheetText.h"
 
 #include <QStringList>
 
 #include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 
 namespace sheets {
 namespace {
@@ -25,6 +28,10 @@ Field FieldOf(std::string_view Title) {
             return field;
     }
     return Field::Extra;
+}
+
+bool HasNul(std::string_view Text) {
+    return Text.find('\0') != std::string_view::npos;
 }
 
 bool IsBlankRow(std::span<const std::string_view> Cells) {
@@ -75,11 +82,26 @@ PayrollBuilder::PayrollBuilder(const QString &FileName) {
 
 std::optional<QString> PayrollBuilder::AddRow(std::uint32_t Line,
                                               std::span<const std::string_view> Cells) {
+    if (auto beyond = BeyondLimits(Line, Cells))
+        return beyond;
     if (IsBlankRow(Cells))
         return std::nullopt;
     if (!HasHeader())
         return SetHeader(Line, Cells);
+    if (Sheet.Rows.size() >= Limit::Rows)
+        return BeyondRows(Sheet.File, Line);
     AddData(Line, Cells);
+    return std::nullopt;
+}
+
+std::optional<QString> PayrollBuilder::BeyondLimits(std::uint32_t Line,
+                                                    std::span<const std::string_view> Cells) const {
+    for (std::size_t i = 0; i < Cells.size(); ++i) {
+        if (Cells[i].size() > Limit::CellBytes)
+            return BeyondCellBytes(Sheet.File, Line, i);
+        if (i >= Limit::Columns && !TrimBlanks(Cells[i]).empty())
+            return BeyondColumns(Sheet.File, Line, i);
+    }
     return std::nullopt;
 }
 
@@ -97,6 +119,11 @@ std::optional<QString> PayrollBuilder::SetHeader(std::uint32_t Line,
     std::vector<Field> roles;
     for (std::size_t i = 0; i < count; ++i) {
         const std::string_view title = TrimBlanks(Cells[i]);
+        if (HasNul(title))
+            return SheetText::tr("%1第%2行（标题行）第%3列含有空字符（NUL）")
+                .arg(FileNamed(Sheet.File))
+                .arg(Line)
+                .arg(i + 1);
         SheetColumn column{QString::fromUtf8(title.data(), qsizetype(title.size())), FieldOf(title),
                            0};
         if (column.Role == Field::Extra) {
@@ -118,7 +145,6 @@ std::optional<QString> PayrollBuilder::SetHeader(std::uint32_t Line,
             missing << QStringLiteral("「%1」").arg(FieldTitle(field));
     }
     if (!missing.isEmpty()) {
-        MissingColumns = true;
         return QStringLiteral("%1第%2行（标题行）缺少必需的列%3")
             .arg(FileNamed(Sheet.File), QString::number(Line), missing.join(u'、'));
     }
@@ -130,14 +156,39 @@ void PayrollBuilder::AddData(std::uint32_t Line, std::span<const std::string_vie
     const auto index = static_cast<std::uint32_t>(Sheet.Rows.size());
     Sheet.Rows.push_back(PayrollRow{});
     Sheet.Rows.back().Line = Line;
-    Sheet.Extras.resize(Sheet.Extras.size() + Sheet.ExtraColumns, TextPool::Empty);
+    if (Sheet.ExtraColumns > 0) // a sheet of the known columns alone keeps no index of them
+        Sheet.ExtraStarts.push_back(static_cast<std::uint32_t>(Sheet.ExtraCells.size()));
     ModeAtFault.push_back(false);
-    for (std::size_t column = 0; column < Roles.size(); ++column)
-        ReadCell(index, column, column < Cells.size() ? Cells[column] : std::string_view());
-    for (std::size_t column = Roles.size(); column < Cells.size(); ++column) {
-        if (!TrimBlanks(Cells[column]).empty())
-            Fault(index, column, RowProblem::NoTitle, Cells[column]);
+    bool nulSeen = false;
+    for (std::size_t column = 0; column < Roles.size(); ++column) {
+        const std::string_view cell = column < Cells.size() ? Cells[column] : std::string_view();
+        // A NUL byte is no text of any column; the row's first one is named.
+        if (HasNul(cell)) {
+            if (!std::exchange(nulSeen, true))
+                Fault(index, column, RowProblem::NulByte, {});
+            if (Roles[column] == Field::Mode)
+                ModeAtFault[index] = true;
+            continue;
+        }
+        ReadCell(index, column, cell);
     }
+    CheckUntitled(index, Cells);
+}
+
+// Cells beyond the titled columns: the row's first one is named with the count of the others.
+void PayrollBuilder::CheckUntitled(std::uint32_t Index, std::span<const std::string_view> Cells) {
+    std::size_t first = Cells.size();
+    std::uint32_t more = 0;
+    for (std::size_t column = Roles.size(); column < Cells.size(); ++column) {
+        if (TrimBlanks(Cells[column]).empty())
+            continue;
+        if (first == Cells.size())
+            first = column;
+        else
+            ++more;
+    }
+    if (first < Cells.size())
+        Fault(Index, first, RowProblem::NoTitle, HasNul(Cells[first]) ? "" : Cells[first], more);
 }
 
 void PayrollBuilder::ReadCell(std::uint32_t Index, std::size_t Column, std::string_view Cell) {
@@ -159,8 +210,8 @@ void PayrollBuilder::ReadCell(std::uint32_t Index, std::size_t Column, std::stri
         ReadMode(Index, Column, Cell);
         break;
     case Field::Extra:
-        Sheet.Extras[std::size_t{Index} * Sheet.ExtraColumns + Sheet.Header[Column].Extra] =
-            Sheet.Texts.Intern(Cell);
+        if (!Cell.empty())
+            Sheet.ExtraCells.push_back({Sheet.Header[Column].Extra, Sheet.Texts.Intern(Cell)});
         break;
     default:
         ReadAmount(Index, Column, Cell);
@@ -186,8 +237,10 @@ void PayrollBuilder::ReadAmount(std::uint32_t Index, std::size_t Column, std::st
     }
     const auto cents = CellCents(text);
     if (!cents)
-        return Fault(Index, Column, RowProblem::NotNumber, Cell);
-    if (*cents < 0)
+        return Fault(Index, Column,
+                     NumberOutOfRange(text) ? RowProblem::OutOfRange : RowProblem::NotNumber, Cell);
+    // Checked on the text: "-0.001" is below zero though it rounds to 0.00.
+    if (*cents < 0 || (*cents == 0 && BelowZero(text)))
         return Fault(Index, Column, RowProblem::Negative, Cell);
     AmountOf(Sheet.Rows[Index], Roles[Column]) = *cents;
 }

@@ -16,12 +16,11 @@ class PayrollBuilder {
     explicit PayrollBuilder(const QString &FileName);
 
     // Cells are UTF-8. Until the header has come, blank rows are passed over and the first
-    // other row is the header; a header without a required column, or naming one twice, is
-    // the fault of the whole file, told as a message.
+    // other row is the header. The fault of the whole file is told as a message, and no more
+    // rows are to be added: a header without a required column, or naming one twice, and a
+    // row beyond a limit of sheets/Limits.h.
     std::optional<QString> AddRow(std::uint32_t Line, std::span<const std::string_view> Cells);
     bool HasHeader() const { return !Roles.empty(); }
-    // The header came without a required column: the sheet has its columns and no row.
-    bool LacksColumns() const { return MissingColumns; }
     // Without a header (an empty file) a message, otherwise none.
     std::optional<QString> MissingHeader() const;
 
@@ -37,10 +36,12 @@ class PayrollBuilder {
     std::vector<bool> ModeAtFault;       // per row
     std::size_t MonthColumn = 0;
     std::size_t ModeColumn = 0;
-    bool MissingColumns = false;
 
+    std::optional<QString> BeyondLimits(std::uint32_t Line,
+                                        std::span<const std::string_view> Cells) const;
     std::optional<QString> SetHeader(std::uint32_t Line, std::span<const std::string_view> Cells);
     void AddData(std::uint32_t Line, std::span<const std::string_view> Cells);
+    void CheckUntitled(std::uint32_t Index, std::span<const std::string_view> Cells);
     void ReadCell(std::uint32_t Index, std::size_t Column, std::string_view Cell);
     void ReadMonth(std::uint32_t Index, std::size_t Column, std::string_view Cell);
     void ReadAmount(std::uint32_t Index, std::size_t Column, std::string_view Cell);

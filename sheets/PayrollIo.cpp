@@ -2,11 +2,11 @@
 
 #include "sheets/PayrollBuilder.h"
 #include "sheets/Readers.h"
+#include "sheets/SheetText.h"
 #include "sheets/Withholding.h"
 #include "sheets/Writers.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <array>
 
@@ -45,15 +45,56 @@ QString FileNamed(const QString &Path) {
     return QStringLiteral("文件“%1”").arg(Path);
 }
 
-QString OpenFault(const QString &Path, const QFile &File) {
-    const QFileInfo info(Path);
-    if (!info.exists())
+QString CannotOpen(const QString &Path, OpenFault Fault) {
+    switch (Fault) {
+    case OpenFault::Missing:
         return QStringLiteral("%1不存在").arg(FileNamed(Path));
-    if (info.isDir())
+    case OpenFault::Folder:
         return QStringLiteral("“%1”是文件夹，不是文件").arg(Path);
-    if (File.error() == QFileDevice::PermissionsError)
+    case OpenFault::Denied:
         return QStringLiteral("没有读取%1的权限").arg(FileNamed(Path));
-    return QStringLiteral("无法打开%1：%2").arg(FileNamed(Path), File.errorString());
+    case OpenFault::NotRegular:
+        return SheetText::tr("“%1”不是普通文件（而是设备、管道、套接字之类），不能作为工资表读取")
+            .arg(Path);
+    case OpenFault::None:
+    case OpenFault::Other:
+        break;
+    }
+    return SheetText::tr("无法打开%1").arg(FileNamed(Path));
+}
+
+QString RefusalText(const QString &Path, Refusal Why) {
+    switch (Why) {
+    case Refusal::NotAFile:
+        return SheetText::tr("“%1”不是普通文件（而是设备、管道、套接字或文件夹），不会写入它")
+            .arg(Path);
+    case Refusal::Link:
+        return SheetText::tr("“%1”是符号链接；为免改动它指向的文件，不会通过链接写入").arg(Path);
+    case Refusal::OtherOwner:
+        return SheetText::tr("%1属于其他用户，不会改写它").arg(FileNamed(Path));
+    case Refusal::ReadOnly:
+        return SheetText::tr("%1是只读文件，不会改写它").arg(FileNamed(Path));
+    case Refusal::TooLarge:
+        break;
+    }
+    return SheetText::tr("%1太大，不会改写它").arg(FileNamed(Path));
+}
+
+QString TargetFault(const QString &Path, const QString &Input) {
+    if (SameFileOnDisk(Path, Input))
+        return SheetText::tr("%1就是读入的工资表，结果不会写在它上面；请另选一个文件")
+            .arg(FileNamed(Path));
+    struct stat entry {};
+    if (::lstat(QFile::encodeName(Path).constData(), &entry) != 0)
+        return {};
+    const auto refused = RefusalOf(entry);
+    return refused ? RefusalText(Path, *refused) : QString();
+}
+
+QString OutputFault(const QString &Path, const PayrollSheet &Sheet) {
+    if (Sheet.AcceptedRowCount() == 0)
+        return SheetText::tr("%1中没有一行可以计算，没有写出结果").arg(FileNamed(Sheet.FileName()));
+    return TargetFault(Path, Sheet.FileName());
 }
 
 ReadOutcome FailedRead(const QString &Error) {
@@ -116,12 +157,16 @@ Status ForEachRow(const Output &What, const Progress &Hooks,
 WriteOutcome WritePayroll(const QString &Path, const PayrollSheet &Sheet, const Progress &Hooks) {
     if (IsOldExcel(Path))
         return FailedWrite(OldExcelFault(Path));
+    if (const QString fault = OutputFault(Path, Sheet); !fault.isEmpty())
+        return FailedWrite(fault);
     const Output what{Sheet, true};
     return KindOf(Path) == SheetKind::Xlsx ? WriteXlsxFile(Path, what, Hooks)
                                            : WriteCsvFile(Path, what, Hooks);
 }
 
 WriteOutcome WritePayrollCsv(QIODevice &Device, const PayrollSheet &Sheet, const Progress &Hooks) {
+    if (Sheet.AcceptedRowCount() == 0)
+        return FailedWrite(OutputFault({}, Sheet));
     return WriteCsvDevice(Device, QStringLiteral("标准输出"), Output{Sheet, true}, Hooks);
 }
 

@@ -33,9 +33,6 @@ struct ReadOutcome {
     Status Result = Status::Done;
     QString Error;
     PayrollSheet Sheet; // empty unless Done; its rows may still have faults (Sheet.Errors())
-    // Failed for a header without a required column: Sheet then holds the columns and no row,
-    // so that a batch can still write what it has (nothing but the titles).
-    bool MissingColumns = false;
 };
 
 struct WriteOutcome {
@@ -48,9 +45,15 @@ ReadOutcome ReadPayroll(const QString &Path, const Progress &Hooks = {});
 
 // The accepted employees in order of first appearance, each by month: every input column
 // followed by the results (ResultTitles()). Progress is reported in rows written. A file that
-// fails or is cancelled leaves an old file of that name as it was.
+// fails or is cancelled leaves an old file of that name as it was. Nothing is written when no
+// row could be computed, over the sheet's own file, or over an entry that is a link, not a
+// regular file, another user's or read-only (OutputFault says why).
 WriteOutcome WritePayroll(const QString &Path, const PayrollSheet &Sheet,
                           const Progress &Hooks = {});
+QString OutputFault(const QString &Path, const PayrollSheet &Sheet);
+// The part of those checks that needs no sheet, made before Input is read; empty when Path may
+// be written.
+QString TargetFault(const QString &Path, const QString &Input);
 // The same as CSV to a device open for writing (standard output).
 WriteOutcome WritePayrollCsv(QIODevice &Device, const PayrollSheet &Sheet,
                              const Progress &Hooks = {});

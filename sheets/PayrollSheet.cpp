@@ -1,6 +1,7 @@
 #include "sheets/PayrollSheet.h"
 
 #include "sheets/Cells.h"
+#include "sheets/SheetText.h"
 
 #include <algorithm>
 
@@ -103,10 +104,19 @@ std::string_view PayrollSheet::TextOf(std::size_t Row, std::size_t Column) const
     case Field::Mode:
         return ModeCellWord(row.Mode);
     case Field::Extra:
-        return Texts.View(Extras[Row * ExtraColumns + Header[Column].Extra]);
+        return ExtraText(Row, Header[Column].Extra);
     default:
         return {};
     }
+}
+
+std::string_view PayrollSheet::ExtraText(std::size_t Row, std::uint32_t Extra) const {
+    const auto first = ExtraCells.begin() + ExtraStarts[Row];
+    const auto last =
+        Row + 1 < ExtraStarts.size() ? ExtraCells.begin() + ExtraStarts[Row + 1] : ExtraCells.end();
+    const auto found =
+        std::find_if(first, last, [Extra](const ExtraCell &c) { return c.Extra == Extra; });
+    return found == last ? std::string_view() : Texts.View(found->Text);
 }
 
 const RowError *PayrollSheet::FaultAt(std::size_t Row, std::size_t Column) const {
@@ -164,6 +174,10 @@ QString PayrollSheet::Message(const RowError &Error) const {
     case RowProblem::NotNumber:
         what = QStringLiteral("%1不是数字").arg(cell);
         break;
+    case RowProblem::OutOfRange:
+        what = SheetText::tr("%1超出了金额的范围（最大为%2）")
+                   .arg(cell, QString::fromStdString(current::FormatCents(LargestAmount)));
+        break;
     case RowProblem::Negative:
         what = QStringLiteral("%1是负数，金额不能为负").arg(cell);
         break;
@@ -194,6 +208,11 @@ QString PayrollSheet::Message(const RowError &Error) const {
     }
     case RowProblem::NoTitle:
         what = QStringLiteral("%1所在的列没有标题").arg(cell);
+        if (Error.Other > 0)
+            what += SheetText::tr("（这一行另有%1个没有标题的单元格）").arg(Error.Other);
+        break;
+    case RowProblem::NulByte:
+        what = SheetText::tr("含有空字符（NUL），不是文字");
         break;
     }
     return where + QStringLiteral("：") + what;

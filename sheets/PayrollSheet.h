@@ -5,8 +5,9 @@
 // fault in any of their rows is left out of the calculation; the others are kept.
 //
 // Columns with other titles than the known ones are kept as text and written back in their
-// place; blank lines (every cell empty or blanks) are passed over, though they count in the
-// line numbers. A sheet does not change once read: its const functions may be called from
+// place (a row holds only its cells that are not empty); blank lines (every cell empty or blanks)
+// are passed over, though they count in the line numbers. What a sheet may hold is bounded by
+// sheets/Limits.h. A sheet does not change once read: its const functions may be called from
 // several threads at once.
 
 #include "engine/current/Wage.h"
@@ -71,13 +72,15 @@ enum class RowProblem : std::uint8_t {
     EmptyId,        // 工号 empty
     Empty,          // 月份 or 收入 empty
     NotNumber,      // an amount that is not a number
+    OutOfRange,     // a number beyond the largest amount, or too small to be held
     Negative,       // a negative amount
     NotMonth,       // 月份 not a whole number from 1 to 12
     UnknownMode,    // 减除方式 not one of 按月, 自1月, 6万
     DuplicateMonth, // the employee's month again
     MonthGap,       // a month missing between two of the employee's months
     MixedModes,     // a 减除方式 other than the one of the employee's first row
-    NoTitle,        // a cell beyond the titled columns
+    NoTitle,        // a cell beyond the titled columns, the first of its row
+    NulByte,        // a cell holding a NUL byte, the first of its row
 };
 
 struct RowError {
@@ -87,7 +90,7 @@ struct RowError {
     RowProblem Problem = RowProblem::Empty;
     std::uint32_t Text = TextPool::Empty; // the cell as written
     // DuplicateMonth and MixedModes: the index of the row it conflicts with; MonthGap: the
-    // first missing month.
+    // first missing month; NoTitle: how many more untitled cells the row has.
     std::uint32_t Other = 0;
 };
 
@@ -155,7 +158,14 @@ class PayrollSheet {
     std::uint32_t ExtraColumns = 0;
     TextPool Texts;
     std::vector<PayrollRow> Rows;
-    std::vector<std::uint32_t> Extras; // RowCount() × ExtraColumns text numbers
+    // The extra cells that are not empty, row by row: a sheet of many titles and short rows
+    // costs what its cells hold, not rows × titles.
+    struct ExtraCell {
+        std::uint32_t Extra; // the column's place among the extra columns
+        std::uint32_t Text;
+    };
+    std::vector<ExtraCell> ExtraCells;
+    std::vector<std::uint32_t> ExtraStarts; // by row, where its cells begin in ExtraCells
     std::vector<Person> People;
     std::vector<std::uint32_t> Order;       // rows grouped by employee, months ascending
     std::vector<std::uint32_t> OrderStarts; // where each employee's rows begin in Order
@@ -164,6 +174,7 @@ class PayrollSheet {
     std::size_t AcceptedRows = 0;
 
     const RowError *FaultAt(std::size_t Row, std::size_t Column) const;
+    std::string_view ExtraText(std::size_t Row, std::uint32_t Extra) const;
 };
 
 } // namespace sheets

@@ -30,6 +30,22 @@ QString ResultText(const current::WageWithholding &Month, ResultColumn Column) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QString TotalText(Total Value) {
+    // Unsigned, so that the most negative sum has a magnitude too.
+    auto magnitude = Value < 0 ? 0 - static_cast<unsigned __int128>(Value)
+                               : static_cast<unsigned __int128>(Value);
+    std::string digits;
+    for (int place = 0; place < 3 || magnitude > 0; ++place, magnitude /= 10) {
+        if (place == 2)
+            digits.push_back('.');
+        digits.push_back(static_cast<char>('0' + static_cast<int>(magnitude % 10)));
+    }
+    if (Value < 0)
+        digits.push_back('-');
+    std::reverse(digits.begin(), digits.end());
+    return QString::fromLatin1(digits.data(), static_cast<qsizetype>(digits.size()));
+}
+
 std::vector<current::WageWithholding> Withhold(const PayrollSheet &Sheet, std::uint32_t Employee) {
     const std::vector<current::WageMonth> months = Sheet.Months(Employee);
     return current::WithholdWages(months, Sheet.Mode(Employee));

@@ -63,13 +63,19 @@ QString ResultText(const current::WageWithholding &Month, ResultColumn Column);
 // The engine's months for an accepted employee, one for each of EmployeeRows(Employee).
 std::vector<current::WageWithholding> Withhold(const PayrollSheet &Sheet, std::uint32_t Employee);
 
+// A sum over a whole sheet, in cents. An employee's year stays far inside 64 bits, but a million
+// rows of the largest amounts do not; 128 bits hold any sum a sheet can make.
+using Total = __int128;
+// "1234.50", as AppendCents writes it.
+QString TotalText(Total Value);
+
 struct PayrollSummary {
     std::uint32_t Employees = 0; // accepted
     std::size_t Rows = 0;        // of the accepted employees
     std::uint32_t RejectedEmployees = 0;
-    std::size_t RejectedRows = 0;              // rows left out, those without 工号 included
-    std::array<current::Cents, 12> MonthTax{}; // 本月应预扣税额 by month, January first
-    current::Cents YearTax = 0;
+    std::size_t RejectedRows = 0;     // rows left out, those without 工号 included
+    std::array<Total, 12> MonthTax{}; // 本月应预扣税额 by month, January first
+    Total YearTax = 0;
 };
 
 // Every accepted employee computed; none when cancelled. Progress in employees.

@@ -13,8 +13,9 @@
 
 namespace sheets {
 
-// Rows of one worksheet, the header being row 0.
+// Rows of one worksheet, the header being row 0, and its columns.
 constexpr std::uint32_t MaxWorkbookRows = 1048576;
+constexpr std::uint32_t MaxWorkbookColumns = 16384;
 
 // One worksheet being written in constant memory: each row goes to the library's temporary file
 // as soon as the next one starts, so cells are placed row by row, left to right.

@@ -1,14 +1,13 @@
-// Excel out through the workbook module. The workbook is made in a temporary file and then
-// copied through a QSaveFile over the target.
+// Excel out through the workbook module. The workbook is made in a hidden temporary file beside
+// the target, so that a run killed half way leaves the payroll in the user's own folder rather
+// than in a temporary folder others may read, and renamed over the target once whole.
 
 #include "modules/UModules.h"
+#include "sheets/SafeFile.h"
+#include "sheets/SheetText.h"
 #include "sheets/Withholding.h"
 #include "sheets/Workbook.h"
 #include "sheets/Writers.h"
-
-#include <QDir>
-#include <QSaveFile>
-#include <QTemporaryFile>
 
 #include <string>
 
@@ -61,31 +60,12 @@ void WriteRow(WorkbookSheet &Book, std::uint32_t At, const PayrollSheet &Sheet, 
     }
 }
 
-bool CopyInto(QFile &From, QSaveFile &To) {
-    QByteArray chunk;
-    while (!(chunk = From.read(1 << 20)).isEmpty()) {
-        if (To.write(chunk) != chunk.size())
-            return false;
-    }
-    return From.error() == QFileDevice::NoError;
-}
-
 WriteOutcome CannotWrite(const QString &Path, const QString &Cause) {
     return FailedWrite(QStringLiteral("无法写入%1：%2").arg(FileNamed(Path), Cause));
 }
 
 WriteOutcome WriteFault(const QString &Path, const QString &Cause) {
     return FailedWrite(QStringLiteral("写入%1时出错：%2").arg(FileNamed(Path), Cause));
-}
-
-// Copies the finished workbook into the target's save file and puts it in place.
-WriteOutcome Publish(const QString &Made, QSaveFile &File) {
-    QFile made(Made);
-    if (!made.open(QIODevice::ReadOnly) || !CopyInto(made, File) || !File.commit()) {
-        File.cancelWriting();
-        return WriteFault(File.fileName(), File.errorString());
-    }
-    return {};
 }
 
 } // namespace
@@ -102,22 +82,27 @@ WriteOutcome WriteXlsxFile(const QString &Path, const Output &What, const Progre
     if (RowsWritten(What) + 1 > MaxWorkbookRows)
         return FailedWrite(QStringLiteral("%1的行数超过了Excel一张工作表的%2行，请另存为CSV文件")
                                .arg(FileNamed(Path), QString::number(MaxWorkbookRows)));
+    const std::size_t columns =
+        What.Sheet.Columns().size() + (What.Results ? ResultColumnCount : 0);
+    if (columns > MaxWorkbookColumns)
+        return FailedWrite(
+            SheetText::tr("%1的列数（%2）超过了Excel一张工作表的%3列，请另存为CSV文件")
+                .arg(FileNamed(Path))
+                .arg(columns)
+                .arg(MaxWorkbookColumns));
     WorkbookMaker *const maker = Workbooks();
     if (maker == nullptr)
         return CannotWrite(Path, QStringLiteral("找不到写Excel文件的组件%1，请重新安装本程序")
                                      .arg(QStringLiteral(PENDRA_XLSX_MODULE)));
-    // Opened first, so that a target that cannot be written is told before the work.
-    QSaveFile file(Path);
-    if (!file.open(QIODevice::WriteOnly))
-        return CannotWrite(Path, file.errorString());
-    QTemporaryFile made(QDir::tempPath() + QStringLiteral("/pendra-XXXXXX.xlsx"));
-    const QString noTemporary = QStringLiteral("无法在临时文件夹%1中写入").arg(QDir::tempPath());
-    if (!made.open())
-        return CannotWrite(Path, noTemporary);
-    made.close();
-    const std::unique_ptr<WorkbookSheet> book = maker->Open(made.fileName());
+    // Made first, so that a target that cannot be written is told before the work.
+    Replacement file(Path);
+    if (const auto refused = file.Refused())
+        return FailedWrite(RefusalText(Path, *refused));
+    if (!file.Create())
+        return CannotWrite(Path, file.ErrorString());
+    const std::unique_ptr<WorkbookSheet> book = maker->Open(file.TemporaryPath());
     if (book == nullptr)
-        return CannotWrite(Path, noTemporary);
+        return CannotWrite(Path, SheetText::tr("无法在%1所在的文件夹中写入").arg(FileNamed(Path)));
     WriteHeader(*book, What);
     std::uint32_t at = 1;
     const Status status = ForEachRow(What, Hooks, [&](std::size_t row, const auto *result) {
@@ -129,7 +114,9 @@ WriteOutcome WriteXlsxFile(const QString &Path, const Output &What, const Progre
     const QString fault = book->Fault().isEmpty() ? book->Close() : book->Fault();
     if (!fault.isEmpty())
         return WriteFault(Path, fault);
-    return Publish(made.fileName(), file);
+    if (!file.Commit())
+        return WriteFault(Path, file.ErrorString());
+    return {};
 }
 
 } // namespace sheets

@@ -1,11 +1,14 @@
 #include "xlsx/XlsxWorkbooks.h"
 
+#include "sheets/SheetText.h"
+
 #include <QFile>
 #include <xlsxwriter.h>
 
 #include <string>
 
 static_assert(sheets::MaxWorkbookRows == LXW_ROW_MAX);
+static_assert(sheets::MaxWorkbookColumns == LXW_COL_MAX);
 
 namespace xlsx {
 namespace {
@@ -74,10 +77,29 @@ class Sheet : public sheets::WorkbookSheet {
         if (Error == LXW_NO_ERROR)
             Error = Result;
     }
+    // In the program's words: the library's own are English.
     static QString FaultOf(lxw_error Error) {
-        if (Error == LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED)
+        using sheets::SheetText;
+        switch (Error) {
+        case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
             return QStringLiteral("一个单元格的文字超过了Excel允许的32767个字符");
-        return QString::fromUtf8(lxw_strerror(Error));
+        case LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE:
+            return SheetText::tr("超出了Excel一张工作表的%1行、%2列")
+                .arg(sheets::MaxWorkbookRows)
+                .arg(sheets::MaxWorkbookColumns);
+        case LXW_ERROR_MEMORY_MALLOC_FAILED:
+            return SheetText::tr("内存不足");
+        case LXW_ERROR_CREATING_TMPFILE:
+        case LXW_ERROR_READING_TMPFILE:
+            return SheetText::tr("无法在临时文件夹中写入");
+        case LXW_ERROR_CREATING_XLSX_FILE:
+        case LXW_ERROR_ZIP_FILE_OPERATION:
+        case LXW_ERROR_ZIP_FILE_ADD:
+        case LXW_ERROR_ZIP_CLOSE:
+            return SheetText::tr("无法写出文件（磁盘已满或没有写入权限）");
+        default:
+            return SheetText::tr("写Excel文件的组件出错（错误代码%1）").arg(int(Error));
+        }
     }
 };
 

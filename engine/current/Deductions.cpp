@@ -80,37 +80,23 @@ std::optional<int> Whole(const std::optional<std::string> &Text, int First, int 
     return value;
 }
 
-// An amount from 0 to Limit, or 0.
-Cents Amount(const std::optional<std::string> &Text, Cents Limit) {
+// An amount from 0 to Limit; one beyond the limit is the limit, noted in Beyond; anything else 0.
+Cents Amount(const std::optional<std::string> &Text, Cents Limit, Cents DeductionChoices::*Member,
+             std::vector<OverLimit> *Beyond) {
     const std::optional<Cents> value = Text ? ParseCents(*Text) : std::nullopt;
-    return value && *value >= 0 && *value <= Limit ? *value : 0;
+    if (!value || *value < 0)
+        return 0;
+    if (*value > Limit && Beyond != nullptr)
+        Beyond->push_back({Member, *value});
+    return std::min(*value, Limit);
 }
 
 std::string Share(bool Half) {
     return Half ? "50" : "100";
 }
 
-} // namespace
-
-DeductionChoices Read(std::string_view Bytes) {
-    const auto v = IniText::ReadSection(Bytes, SectionName, Keys);
-    DeductionChoices c;
-    c.Children = Whole(v[0], 0, MaxPersons).value_or(0);
-    c.ChildrenHalf = Whole(v[1], 50, 50).has_value();
-    c.Infants = Whole(v[2], 0, MaxPersons).value_or(0);
-    c.InfantsHalf = Whole(v[3], 50, 50).has_value();
-    c.Elderly = static_cast<ElderlyCare>(Whole(v[4], 0, 2).value_or(0));
-    c.ElderlyShare = Amount(v[5], MaxElderlyShare);
-    c.Home = static_cast<Housing>(Whole(v[6], 0, 5).value_or(0));
-    c.Study = static_cast<Education>(Whole(v[7], 0, 2).value_or(0));
-    c.Illness = Amount(v[8], MaxIllness);
-    c.Pension = Amount(v[9], MaxPension);
-    c.HealthInsurance = Amount(v[10], MaxHealthInsurance);
-    return c;
-}
-
-std::string Write(std::string_view Bytes, const DeductionChoices &C) {
-    const std::array<IniText::TEntry, Keys.size()> entries{{
+std::array<IniText::TEntry, Keys.size()> Entries(const DeductionChoices &C) {
+    return {{
         {Keys[0], std::to_string(C.Children)},
         {Keys[1], Share(C.ChildrenHalf)},
         {Keys[2], std::to_string(C.Infants)},
@@ -123,7 +109,43 @@ std::string Write(std::string_view Bytes, const DeductionChoices &C) {
         {Keys[9], FormatCents(C.Pension)},
         {Keys[10], FormatCents(C.HealthInsurance)},
     }};
-    return IniText::WriteSection(Bytes, SectionName, entries);
+}
+
+} // namespace
+
+DeductionChoices Read(std::string_view Bytes, std::vector<OverLimit> *Beyond) {
+    const auto v = IniText::ReadSection(Bytes, SectionName, Keys);
+    DeductionChoices c;
+    c.Children = Whole(v[0], 0, MaxPersons).value_or(0);
+    c.ChildrenHalf = Whole(v[1], 50, 50).has_value();
+    c.Infants = Whole(v[2], 0, MaxPersons).value_or(0);
+    c.InfantsHalf = Whole(v[3], 50, 50).has_value();
+    c.Elderly = static_cast<ElderlyCare>(Whole(v[4], 0, 2).value_or(0));
+    c.ElderlyShare = Amount(v[5], MaxElderlyShare, &DeductionChoices::ElderlyShare, Beyond);
+    c.Home = static_cast<Housing>(Whole(v[6], 0, 5).value_or(0));
+    c.Study = static_cast<Education>(Whole(v[7], 0, 2).value_or(0));
+    c.Illness = Amount(v[8], MaxIllness, &DeductionChoices::Illness, Beyond);
+    c.Pension = Amount(v[9], MaxPension, &DeductionChoices::Pension, Beyond);
+    c.HealthInsurance =
+        Amount(v[10], MaxHealthInsurance, &DeductionChoices::HealthInsurance, Beyond);
+    return c;
+}
+
+std::string Write(std::string_view Bytes, const DeductionChoices &C) {
+    return IniText::WriteSection(Bytes, SectionName, Entries(C));
+}
+
+std::string Write(std::string_view Bytes, const DeductionChoices &C,
+                  const DeductionChoices &Before) {
+    std::vector<IniText::TEntry> changed;
+    const auto before = Entries(Before);
+    for (const IniText::TEntry &entry : Entries(C)) {
+        const auto old = std::find_if(before.begin(), before.end(),
+                                      [&](const IniText::TEntry &e) { return e.Key == entry.Key; });
+        if (old->Value != entry.Value)
+            changed.push_back(entry);
+    }
+    return IniText::WriteSection(Bytes, SectionName, changed);
 }
 
 } // namespace DeductionsIni

@@ -14,6 +14,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace current {
 
@@ -72,11 +73,22 @@ namespace DeductionsIni {
 // "专项附加扣除" in GBK bytes, as the other section of the parameter file is named.
 inline constexpr std::string_view SectionName = "\xD7\xA8\xCF\xEE\xB8\xBD\xBC\xD3\xBF\xDB\xB3\xFD";
 
+// An amount of the file beyond its limit: which it is and what the file holds.
+struct OverLimit {
+    Cents DeductionChoices::*Member;
+    Cents Found;
+};
+
 // The choices in the file's bytes; a missing key or a value out of its range reads as nothing
-// chosen for that item.
-DeductionChoices Read(std::string_view Bytes);
+// chosen for that item, but an amount beyond its limit reads as the limit (and is listed in
+// Beyond, when given), so that what was meant is not taken for nothing.
+DeductionChoices Read(std::string_view Bytes, std::vector<OverLimit> *Beyond = nullptr);
 // The file's bytes with the section's keys written; everything else in them is kept.
 std::string Write(std::string_view Bytes, const DeductionChoices &Choices);
+// The same with only the keys whose values differ between Before and Choices: what another
+// writer put in the other keys meanwhile is kept.
+std::string Write(std::string_view Bytes, const DeductionChoices &Choices,
+                  const DeductionChoices &Before);
 
 } // namespace DeductionsIni
 

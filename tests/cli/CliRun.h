@@ -17,6 +17,16 @@ struct Outcome {
 // Runs pendra-cli with Arguments in Folder (the current folder when empty) and waits for it.
 Outcome RunCli(const QStringList &Arguments, const QString &Folder = {});
 
+// The same with standard output going to the file Out, and the most memory the run held (its
+// peak resident set, as wait4 tells it: an address-space limit does not work under the address
+// sanitizer, which reserves terabytes).
+struct Measured {
+    int Status = -1;
+    QString Err;
+    long PeakKiB = 0;
+};
+Measured RunCliMeasured(const QStringList &Arguments, const QString &Folder, const QString &Out);
+
 // The JSON object a run printed; empty when stdout held none.
 QJsonObject JsonOf(const Outcome &Result);
 

@@ -200,6 +200,19 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"settle --bonus-method both", "未知的奖金计税方法“both”"},
                       UsageCase{"severance --amount 1", "缺少选项 --average-wage"},
                       UsageCase{"labour --income 1 more", "多余的参数“more”"},
-                      UsageCase{"labour --income 1 --income 2", "不止一次"}));
+                      UsageCase{"labour --income 1 --income 2", "不止一次"},
+                      UsageCase{"wage --income 1e308", "超出范围（绝对值最多 9999999999999.99）"},
+                      UsageCase{"wage --income NaN", "--income 的值“NaN”不是数字"},
+                      UsageCase{"wage --income inf", "--income 的值“inf”不是数字"},
+                      UsageCase{"wage --income ２００００", "不是数字"},
+                      UsageCase{"wage --income 20,000", "--income 的值“20,000”不是数字"},
+                      UsageCase{"wage --income=", "--income 的值“”不是数字"}));
+
+TEST(UsageMistakes, AHundredKilobyteValueIsNoNumber) {
+    const Outcome run = RunCli({QStringLiteral("wage"), QStringLiteral("--income"),
+                                QString(100 * 1024, u'9') + QStringLiteral("x")});
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_TRUE(run.Err.contains(QStringLiteral("不是数字")));
+}
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -52,10 +53,31 @@ INSTANTIATE_TEST_SUITE_P(
                       OddValue{"Elderly=3", "no such kind of care"},
                       OddValue{"Housing=6", "no such housing choice"},
                       OddValue{"Education=-1", "no such education"},
-                      OddValue{"Illness=80000.01", "beyond the limit of the law"},
                       OddValue{"Pension=-5", "a negative amount"},
                       OddValue{"HealthInsurance=abc", "not an amount"},
                       OddValue{"ElderlyShare=1000", "a share without shared care"}));
+
+// An amount beyond its limit was meant: it reads as the limit, and is listed for a note.
+TEST(CurrentDeductionsIni, AmountsBeyondTheirLimitReadAsTheLimit) {
+    std::vector<DeductionsIni::OverLimit> beyond;
+    const DeductionChoices c = DeductionsIni::Read(
+        Section + "Illness=90000\r\nPension=12000.5\r\nHealthInsurance=200\r\n", &beyond);
+    EXPECT_EQ(c.Illness, MaxIllness);
+    EXPECT_EQ(c.Pension, MaxPension);
+    ASSERT_EQ(beyond.size(), 2u);
+    EXPECT_TRUE(beyond[0].Member == &DeductionChoices::Illness && beyond[0].Found == Yuan(90000));
+    EXPECT_TRUE(beyond[1].Member == &DeductionChoices::Pension && beyond[1].Found == 1200050);
+}
+
+// Only the keys that changed are written: what the file holds in the others stays.
+TEST(CurrentDeductionsIni, OnlyChangedKeysAreWritten) {
+    DeductionChoices before;
+    before.Pension = Yuan(12000);
+    DeductionChoices after = before;
+    after.HealthInsurance = Yuan(100);
+    EXPECT_EQ(DeductionsIni::Write(Section + "Illness=90000\r\nPension=6000.00\r\n", after, before),
+              Section + "Illness=90000\r\nPension=6000.00\r\nHealthInsurance=100.00\r\n");
+}
 
 TEST(CurrentDeductions, ShareOtherThanHalfCountsInFull) {
     const DeductionChoices c = DeductionsIni::Read(Section + "Children=1\r\nChildrenShare=30\r\n");

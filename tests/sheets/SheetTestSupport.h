@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 #include <ostream>
 
 // Failures show texts as text.
@@ -34,5 +36,19 @@ QStringList AcceptedIds(const sheets::PayrollSheet &Sheet);
 
 // Runs the openpyxl script with these arguments; its standard output, or a failure reported.
 QString RunFixtureScript(const QStringList &Arguments);
+
+// Workbooks the script's Command makes into a folder once for a suite.
+template <const char *Command> class ScriptMade : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        Dir = new QTemporaryDir;
+        RunFixtureScript({QString::fromLatin1(Command), Dir->path()});
+    }
+    static void TearDownTestSuite() { delete Dir; }
+    static QString Path(const char *Name) { return Dir->filePath(QString::fromUtf8(Name)); }
+    static inline QTemporaryDir *Dir = nullptr;
+};
+inline constexpr char MadeByOpenpyxl[] = "make";
+inline constexpr char Hostile[] = "hostile";
 
 } // namespace SheetTest

@@ -1,5 +1,6 @@
 #include "SheetTestSupport.h"
 
+#include "sheets/Limits.h"
 #include "sheets/Withholding.h"
 
 #include <QBuffer>
@@ -59,7 +60,7 @@ TEST(PayrollCsv, SummaryAndRowResults) {
     EXPECT_EQ(summary->Rows, 5u);
     EXPECT_EQ(summary->RejectedEmployees, 1u);
     EXPECT_EQ(summary->RejectedRows, 1u);
-    const std::array<current::Cents, 12> monthTax{60000, 30000, 30000, 58000};
+    const std::array<sheets::Total, 12> monthTax{60000, 30000, 30000, 58000};
     EXPECT_EQ(summary->MonthTax, monthTax);
     EXPECT_EQ(summary->YearTax, 178000);
 
@@ -125,8 +126,9 @@ INSTANTIATE_TEST_SUITE_P(Kinds, WriteOver, ::testing::Values("out.csv", "out.xls
 TEST(WriteOverXlsx, FailureHalfWayLeavesTheOldFile) {
     OldFile old("out.xlsx");
     QTemporaryDir dir;
-    // Excel holds at most 32767 characters in a cell: the second employee's note is refused.
-    const QByteArray note(40000, 'x');
+    // Excel holds at most 32767 characters in a cell: the second employee's note, as long as a
+    // cell may be read, is refused.
+    const QByteArray note(sheets::Limit::CellBytes, 'x');
     const sheets::PayrollSheet sheet = ReadSheet(
         WriteFile(dir, "in.csv", "工号,月份,收入,备注\nA,1,100,short\nB,1,100," + note + "\n"));
     const sheets::WriteOutcome written = sheets::WritePayroll(old.Path, sheet);

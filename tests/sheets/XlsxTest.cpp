@@ -10,17 +10,7 @@ namespace {
 using namespace SheetTest;
 
 // Workbooks made by openpyxl (and by Python's zipfile for the broken ones) once for the suite.
-class OtherToolWorkbooks : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        Dir = new QTemporaryDir;
-        RunFixtureScript({"make", Dir->path()});
-    }
-    static void TearDownTestSuite() { delete Dir; }
-    static QString Path(const char *Name) { return Dir->filePath(Name); }
-    static QTemporaryDir *Dir;
-};
-QTemporaryDir *OtherToolWorkbooks::Dir = nullptr;
+class OtherToolWorkbooks : public ScriptMade<MadeByOpenpyxl> {};
 
 TEST_F(OtherToolWorkbooks, SharedAndInlineStringsNumbersAndEmptyCellsReadExactly) {
     for (const char *name : {"shared.xlsx", "inline.xlsx"}) {

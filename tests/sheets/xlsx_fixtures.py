@@ -1,11 +1,15 @@
 #!/usr/bin/env python3
 """Workbooks made by another tool than the one under test, for the payroll sheet tests.
 
-    xlsx_fixtures.py make FOLDER   writes the workbooks below into FOLDER
-    xlsx_fixtures.py inspect FILE  prints how FILE looks to openpyxl, one fact a line
+    xlsx_fixtures.py make FOLDER     writes the workbooks below into FOLDER
+    xlsx_fixtures.py hostile FOLDER  writes workbooks that pass a limit or mislead
+    xlsx_fixtures.py bombs FOLDER    writes small workbooks that inflate to hundreds of megabytes
+    xlsx_fixtures.py inspect FILE    prints how FILE looks to openpyxl, one fact a line
 """
+import datetime
 import html
 import io
+import os
 import re
 import sys
 import zipfile
@@ -115,6 +119,105 @@ def make(folder):
     (folder / "damaged.xlsx").write_bytes(bytes(raw))
 
 
+PARTS = {
+    "[Content_Types].xml": '<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">'
+    '<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>'
+    '<Default Extension="xml" ContentType="application/xml"/></Types>',
+    "_rels/.rels": '<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">'
+    '<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/'
+    'officeDocument" Target="xl/workbook.xml"/></Relationships>',
+    "xl/workbook.xml": '<workbook xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" '
+    'xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships"><sheets>'
+    '<sheet name="S" sheetId="1" r:id="rId1"/></sheets></workbook>',
+}
+REL = '<Relationship Id="%s" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/%s" Target="%s"/>'
+HEADER_ROW = '<row r="1">%s</row>' % "".join(
+    '<c t="inlineStr"><is><t>%s</t></is></c>' % t for t in ("工号", "月份", "收入"))
+
+
+def inline(text):
+    return '<c t="inlineStr"><is><t>%s</t></is></c>' % text
+
+
+def book(path, rows, target="worksheets/sheet1.xml", extra_rels="", prolog=""):
+    """A workbook whose first worksheet, named by target, is streamed from rows, texts or bytes."""
+    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as z:
+        for name, text in PARTS.items():
+            z.writestr(name, text)
+        z.writestr("xl/_rels/workbook.xml.rels",
+                   '<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">'
+                   + REL % ("rId1", "worksheet", target) + extra_rels + "</Relationships>")
+        with z.open("xl/worksheets/sheet1.xml", "w") as part:
+            part.write((prolog + '<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/'
+                        '2006/main"><sheetData>').encode())
+            for chunk in rows:
+                part.write(chunk if isinstance(chunk, bytes) else chunk.encode())
+            part.write(b"</sheetData></worksheet>")
+    return path
+
+
+def titled(path, titles, rows, income="1"):
+    with open(path, "w", encoding="utf-8") as out:
+        out.write(",".join(["工号", "月份", "收入"] + ["T%d" % i for i in range(3, titles)]) + "\n")
+        out.writelines("E%d,1,%s\n" % (row, income) for row in range(rows))
+
+
+def bombs(folder):
+    """Small files that took gigabytes: workbooks that inflate to hundreds of megabytes (many
+    titles over many rows, one text of 400 MB, one row of 20 million cells), CSV of many titles
+    and of a quote left open for 64 MB. Made here, so that the tests' own process stays small."""
+    folder = Path(folder)
+    titled(folder / "titles.csv", 10000, 20000)
+    # The same rows under 250 titles and under 3 (every row at fault: nothing is written).
+    titled(folder / "sparse.csv", 250, 100000, "x")
+    titled(folder / "narrow.csv", 3, 100000, "x")
+    with open(folder / "quote.csv", "wb") as out:
+        out.write('工号,月份,收入\nE1,1,"1'.encode())
+        for _ in range(64):
+            out.write(b"x" * (1 << 20))
+    many_titles = HEADER_ROW[:-6] + "".join(inline("T%d" % i) for i in range(16384)) + "</row>"
+    short_row = "<row><c><v>1</v></c><c><v>1</v></c><c><v>1</v></c></row>"
+    book(folder / "titles.xlsx", [many_titles] + [short_row] * 20000)
+    book(folder / "rows.xlsx", [many_titles] + [short_row] * 250000)
+    text = [HEADER_ROW, '<row><c t="inlineStr"><is><t>'] + [b"a" * (1 << 20)] * 400 + ["</t></is></c></row>"]
+    book(folder / "bigtext.xlsx", text)
+    book(folder / "cells.xlsx", [HEADER_ROW, "<row>"] + ["<c><v>1</v></c>" * 100000] * 200 + ["</row>"])
+
+
+def hostile(folder):
+    """Workbooks within the inflation limit that pass another, or mislead."""
+    folder = Path(folder)
+    book(folder / "wide.xlsx", ['<row r="1">%s</row>' % "".join(inline("T%d" % i) for i in range(300))])
+    noise = os.urandom(150 * 1024).hex()
+    book(folder / "longrun.xlsx", [HEADER_ROW, '<row r="2"><c t="inlineStr"><is><t>%s</t></is></c></row>' % noise])
+    book(folder / "deep.xlsx", [HEADER_ROW, '<row r="2"><c><v>' + "<x>" * 70 + "</x>" * 70 + "</v></c></row>"])
+    laughs = ('<?xml version="1.0"?><!DOCTYPE worksheet [<!ENTITY a "哈哈哈哈哈哈哈哈哈哈">'
+              + "".join('<!ENTITY %s "%s">' % (chr(98 + i), ("&%s;" % chr(97 + i)) * 10) for i in range(8))
+              + '<!ENTITY x SYSTEM "file:///etc/passwd">]>')
+    book(folder / "laughs.xlsx", [HEADER_ROW, '<row r="2">%s%s%s</row>' % (inline("&i;"), inline("1"), inline("&x;"))],
+         prolog=laughs)
+    outside = '<?xml version="1.0"?><!DOCTYPE worksheet [<!ENTITY x SYSTEM "file:///etc/passwd">]>'
+    book(folder / "entity.xlsx", [HEADER_ROW, '<row r="2">%s%s%s</row>' % (inline("E1"), inline("1"), inline("&x;"))],
+         prolog=outside)
+    # Targets outside the archive name no part of it.
+    book(folder / "escape.xlsx", [HEADER_ROW], target="../../../etc/passwd")
+    book(folder / "absolute.xlsx", [HEADER_ROW], target="/etc/passwd")
+    book(folder / "nostrings.xlsx", [HEADER_ROW, '<row r="2"><c t="s"><v>0</v></c></row>'],
+         extra_rels=REL % ("rId9", "sharedStrings", "sharedStrings.xml"))
+    whole = (folder / "wide.xlsx").read_bytes()
+    (folder / "cut.xlsx").write_bytes(whole[: len(whole) * 2 // 3])
+    (folder / "empty.xlsx").write_bytes(b"")
+
+    typed = Workbook()
+    sheet = typed.active
+    sheet.append(["工号", "月份", "收入", "入职日期", "在职"])
+    sheet.append(["E1", 1, 20000, datetime.date(2024, 1, 1), True])
+    sheet.append(["E2", True, 20000, None, None])
+    sheet.append(["E3", 1, datetime.date(2024, 1, 1), None, None])
+    sheet.append(["E4", 1, True, None, None])
+    typed.save(folder / "typed.xlsx")
+
+
 def inspect(path):
     sheet = load_workbook(path).worksheets[0]
     print("freeze=%s" % sheet.freeze_panes)
@@ -124,4 +227,4 @@ def inspect(path):
 
 
 if __name__ == "__main__":
-    {"make": make, "inspect": inspect}[sys.argv[1]](sys.argv[2])
+    {"make": make, "hostile": hostile, "bombs": bombs, "inspect": inspect}[sys.argv[1]](sys.argv[2])

@@ -7,6 +7,7 @@
 #include "pages/UFrmBatch.h"
 #include "sheets/PayrollIo.h"
 #include "sheets/Withholding.h"
+#include "support/FifoValve.h"
 #include "support/ReadOnlyFolder.h"
 #include "support/UiTestSupport.h"
 
@@ -20,11 +21,15 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSemaphore>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <sys/stat.h>
 
 using namespace UiTest;
 
@@ -394,6 +399,84 @@ TEST_F(BatchWindow, CancelledRunsShowNothingHalfDone) {
     EXPECT_EQ(Window.SheetModel()->columnCount(), 9);
     EXPECT_EQ(Shown(Window.TxtYearTax), "—");
     EXPECT_TRUE(Window.BtnCalc->isEnabled());
+}
+
+// A read held up in the system (a network folder gone) ignores the cancel: the window is given
+// back all the same, and can be closed. Should the window wait for good, the read is let go
+// after a while, so that the test fails rather than hangs.
+TEST_F(BatchWindow, CancellingAReadThatNeverReturnsGivesTheWindowBack) {
+    OpenSmallSheet();
+    QSemaphore held;
+    std::atomic<bool> returned{false};
+    Window.SetReaderForTesting([&](const QString &, const sheets::Progress &) {
+        held.acquire();
+        returned = true;
+        return sheets::ReadOutcome{sheets::Status::Failed, QStringLiteral("late"), {}};
+    });
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, [this] {
+        if (Window.RunProgress() != nullptr && Window.RunProgress()->isVisible())
+            Click(Window.RunProgress()->findChild<QPushButton *>());
+    });
+    cancel.start(20);
+    QTimer::singleShot(15000, [&held] { held.release(); });
+    bool opened = true;
+    const QString message = MessageOf([&] { opened = Window.OpenFile(Dir.filePath("x.csv")); });
+    EXPECT_FALSE(opened);
+    EXPECT_TRUE(message.isEmpty()) << message.toStdString();
+    EXPECT_FALSE(returned) << "the window waited for the read";
+    EXPECT_TRUE(Window.BtnOpen->isEnabled());
+    EXPECT_EQ(Window.SheetModel()->rowCount(), 17);
+    EXPECT_TRUE(Window.close());
+    held.release();
+    EXPECT_TRUE(WaitFor([&] { return returned.load(); }));
+}
+
+// What is no regular file is refused before it is opened, and what passes a limit is refused
+// with it: the sheet shown stays.
+TEST_F(BatchWindow, FifosAndSheetsBeyondALimitAreRefused) {
+    OpenSmallSheet();
+    const QString fifo = Dir.filePath("pipe.csv");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const FifoValve valve(fifo);
+    QByteArray wide = "工号,月份,收入";
+    for (int i = 3; i < 300; ++i)
+        wide += ",T" + QByteArray::number(i);
+    const std::pair<QString, const char *> cases[] = {
+        {fifo, "不是普通文件"},
+        {WriteFile(Dir, "wide.csv", wide + "\n"), "超出了本程序能读的256列"},
+    };
+    for (const auto &[path, cause] : cases) {
+        bool opened = true;
+        const QString message = MessageOf([&] { opened = Window.OpenFile(path); });
+        EXPECT_FALSE(opened);
+        EXPECT_TRUE(message.contains(QString::fromUtf8(cause))) << message.toStdString();
+        EXPECT_EQ(Window.SheetModel()->rowCount(), 17);
+        EXPECT_TRUE(Window.BtnOpen->isEnabled());
+    }
+}
+
+TEST_F(BatchWindow, SavingOverTheOpenSheetIsRefused) {
+    OpenSmallSheet();
+    const QString path = Dir.filePath("工资.csv");
+    bool saved = true;
+    const QString message = MessageOf([&] { saved = Window.SaveFile(path); });
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(message.contains(QStringLiteral("就是读入的工资表"))) << message.toStdString();
+    EXPECT_EQ(ReadBytes(path), SmallSheet());
+}
+
+// Totals of the largest amounts scroll; the window keeps its size.
+TEST_F(BatchWindow, LargeTotalsDoNotWidenTheWindow) {
+    const QString path = WriteFile(
+        Dir, "max.csv", Header + Months("E1", "甲", 12).replace("20000", "9999999999999.99"));
+    ASSERT_TRUE(Window.OpenFile(path));
+    QApplication::processEvents();
+    const int width = Window.width();
+    ASSERT_TRUE(Window.Calculate());
+    QApplication::processEvents();
+    EXPECT_EQ(Shown(Window.TxtYearTax), "53999999764079.95");
+    EXPECT_EQ(Window.width(), width);
 }
 
 class MainWindowBatch : public ::testing::Test {

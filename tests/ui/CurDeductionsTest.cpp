@@ -13,6 +13,10 @@
 #include <QSpinBox>
 #include <QStringDecoder>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 using namespace UiTest;
 
 namespace {
@@ -177,6 +181,59 @@ TEST_F(CurDeductions, FailedSaveIsReportedAndTheDialogStays) {
     EXPECT_TRUE(seen.Text.contains(QStringLiteral("只读"))) << seen.Text.toStdString();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(ReadFile(BesideProgram()), Header());
+}
+
+// Two windows: what the one saved is kept when the other saves something else after it.
+TEST_F(CurDeductions, TwoDialogsSavingKeepEachOthersItems) {
+    TFrmCurDeductions first;
+    TFrmCurDeductions second;
+    ShowActive(&second);
+    Type(second.TxtPension, QStringLiteral("6000"));
+    Click(second.BtnOK);
+    ASSERT_EQ(second.result(), QDialog::Accepted);
+    ShowActive(&first);
+    Type(first.TxtHealthInsurance, QStringLiteral("100"));
+    Click(first.BtnOK);
+    ASSERT_EQ(first.result(), QDialog::Accepted);
+    TFrmCurDeductions again;
+    EXPECT_EQ(again.TxtPension->text(), "6000.00");
+    EXPECT_EQ(again.TxtHealthInsurance->text(), "100.00");
+}
+
+// Amounts beyond their limits in the file are shown as the limits with a note, and saving
+// another item leaves them in the file as they are.
+TEST_F(CurDeductions, AmountsBeyondTheirLimitsAreShownCappedWithANote) {
+    const QByteArray section = "[\xD7\xA8\xCF\xEE\xB8\xBD\xBC\xD3\xBF\xDB\xB3\xFD]\r\n"
+                               "Illness=90000\r\nPension=12000.5\r\n";
+    WriteFile(BesideProgram(), section);
+    TFrmCurDeductions dialog;
+    ShowActive(&dialog);
+    EXPECT_EQ(dialog.TxtIllness->text(), "80000.00");
+    EXPECT_EQ(dialog.TxtPension->text(), "12000.00");
+    EXPECT_TRUE(dialog.TxtFileNote->isVisible());
+    EXPECT_EQ(dialog.TxtFileNote->text(),
+              "参数文件中的大病医疗为90000.00元，超过了上限，按80000.00元显示和计算。\n"
+              "参数文件中的个人养老金为12000.50元，超过了上限，按12000.00元显示和计算。");
+    Count(dialog.SpnChildren, 1);
+    Click(dialog.BtnOK);
+    ASSERT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(ReadFile(BesideProgram()).startsWith(section))
+        << ReadFile(BesideProgram()).toStdString();
+}
+
+// A save waits for another window's save a moment, never for good.
+TEST_F(CurDeductions, ASaveHeldUpByAnotherIsReported) {
+    const QString lockPath = QDir(Program.path()).filePath(QStringLiteral(".init.ini.lock"));
+    const int lock = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT, 0600);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+    TFrmCurDeductions dialog;
+    ShowActive(&dialog);
+    Count(dialog.SpnChildren, 1);
+    const ModalSeen seen = CloseNextModal([&] { Click(dialog.BtnOK); });
+    ::close(lock);
+    EXPECT_TRUE(seen.Text.contains(QStringLiteral("正由另一个窗口保存")))
+        << seen.Text.toStdString();
+    EXPECT_FALSE(QFile::exists(BesideProgram()));
 }
 
 TEST_F(CurDeductions, MenuEntryOpensTheDialogWithTheSavedChoices) {
