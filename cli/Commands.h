@@ -12,5 +12,6 @@ int RunSettle(const QStringList &Arguments);
 int RunSeverance(const QStringList &Arguments);
 int RunPayroll(const QStringList &Arguments);
 int RunYear(const QStringList &Arguments);
+int RunHousehold(const QStringList &Arguments);
 
 } // namespace Cli
