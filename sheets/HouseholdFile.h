@@ -20,8 +20,8 @@
 
 namespace sheets {
 
-// Two year files of the largest size and the shared items.
-inline constexpr qint64 MaxHouseholdFileSize = 2 * MaxYearFileSize + (qint64{1} << 16);
+// Two year files of the largest size and the shared items, with room to spare.
+inline constexpr qint64 MaxHouseholdFileSize = 3 * MaxYearFileSize;
 
 struct HouseholdRead {
     std::optional<current::Household> Facts; // none when refused
