@@ -4,8 +4,6 @@
 #include "sheets/YearFileParts.h"
 
 #include <QCoreApplication>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <utility>
 
@@ -67,31 +65,18 @@ current::Household ReadHousehold(const QJsonValue &Root) {
 } // namespace
 
 HouseholdRead ParseHouseholdFile(const QByteArray &Bytes) {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(Bytes, &error);
-    if (error.error != QJsonParseError::NoError)
-        return {std::nullopt, json::ParseFault(Bytes, error)};
-    if (!document.isObject())
-        return {std::nullopt, Words::tr("家庭文件应为一个 JSON 对象（{…}）")};
-    try {
-        current::Household household = ReadHousehold(document.object());
-        if (const auto fault = current::CheckHousehold(household))
-            return {std::nullopt, HouseholdFaultText(*fault)};
-        return {std::move(household), {}};
-    } catch (const json::Refusal &refusal) {
-        return {std::nullopt, json::WithPath(refusal.Path, refusal.Message)};
-    }
+    return json::ParseDocument<HouseholdRead>(
+        Bytes, Words::tr("家庭文件"), [](const QJsonObject &Root) {
+            current::Household household = ReadHousehold(Root);
+            if (const auto fault = current::CheckHousehold(household))
+                throw json::Refusal{QString(), HouseholdFaultText(*fault)};
+            return household;
+        });
 }
 
 HouseholdRead ReadHouseholdFile(const QString &Path) {
-    QString error;
-    const auto bytes = json::ReadRegular(Path, MaxHouseholdFileSize, Words::tr("家庭文件"), error);
-    if (!bytes)
-        return {std::nullopt, error};
-    HouseholdRead read = ParseHouseholdFile(*bytes);
-    if (!read.Facts)
-        read.Error = json::FileFault(Path, Words::tr("有误：%1").arg(read.Error));
-    return read;
+    return json::ReadDocument<HouseholdRead>(Path, MaxHouseholdFileSize, Words::tr("家庭文件"),
+                                             ParseHouseholdFile);
 }
 
 QString HouseholdFaultText(const current::HouseholdFault &Fault) {

@@ -124,6 +124,14 @@ QString FileFault(const QString &Path, const QString &Fault) {
     return Words::tr("文件“%1”%2").arg(Path, Fault);
 }
 
+QString NotAnObject(const QString &What) {
+    return Words::tr("%1应为一个 JSON 对象（{…}）").arg(What);
+}
+
+QString FaultIn(const QString &Path, const QString &Fault) {
+    return FileFault(Path, Words::tr("有误：%1").arg(Fault));
+}
+
 QString WithPath(const QString &Path, const QString &Message) {
     return Path.isEmpty() ? Message : Path + QStringLiteral("：") + Message;
 }

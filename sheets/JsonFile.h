@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
@@ -46,6 +47,42 @@ std::optional<QByteArray> ReadRegular(const QString &Path, qint64 MaxSize, const
 QString FileFault(const QString &Path, const QString &Fault);
 // The place and kind of a syntax fault: "不是有效的 JSON：第 3 行第 5 列附近缺少分隔的逗号".
 QString ParseFault(const QByteArray &Bytes, const QJsonParseError &Error);
+
+// "What应为一个 JSON 对象（{…}）"
+QString NotAnObject(const QString &What);
+// "文件“Path”有误：Fault"
+QString FaultIn(const QString &Path, const QString &Fault);
+
+// The facts of a document whose root is an object, as Read gives them from the root (throwing
+// Refusal at the first fault), or the fault in words. Result holds Facts and Error, as YearRead.
+template <class Result, class Reader>
+Result ParseDocument(const QByteArray &Bytes, const QString &What, Reader Read) {
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(Bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        return {std::nullopt, ParseFault(Bytes, error)};
+    if (!document.isObject())
+        return {std::nullopt, NotAnObject(What)};
+    try {
+        return {Read(document.object()), {}};
+    } catch (const Refusal &refusal) {
+        return {std::nullopt, WithPath(refusal.Path, refusal.Message)};
+    }
+}
+
+// The same from the regular file at Path of at most MaxSize bytes, parsed by Parse; a fault of
+// the text names the file.
+template <class Result, class Parser>
+Result ReadDocument(const QString &Path, qint64 MaxSize, const QString &What, Parser Parse) {
+    QString error;
+    const std::optional<QByteArray> bytes = ReadRegular(Path, MaxSize, What, error);
+    if (!bytes)
+        return {std::nullopt, error};
+    Result read = Parse(*bytes);
+    if (!read.Facts)
+        read.Error = FaultIn(Path, read.Error);
+    return read;
+}
 
 current::Cents AmountOf(const QJsonValue &Value, const QString &Path);
 int IntegerOf(const QJsonValue &Value, const QString &Path);

@@ -294,31 +294,17 @@ current::IllnessFacts ReadIllnessValue(const QJsonValue &Value, const QString &P
 }
 
 YearRead ParseYearFile(const QByteArray &Bytes) {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(Bytes, &error);
-    if (error.error != QJsonParseError::NoError)
-        return {std::nullopt, json::ParseFault(Bytes, error)};
-    if (!document.isObject())
-        return {std::nullopt, Words::tr("年度文件应为一个 JSON 对象（{…}）")};
-    try {
-        YearFacts facts = ReadFacts(document.object(), QString());
+    return json::ParseDocument<YearRead>(Bytes, Words::tr("年度文件"), [](const QJsonObject &Root) {
+        YearFacts facts = ReadFacts(Root, QString());
         if (const auto fault = current::CheckYear(facts))
-            return {std::nullopt, YearFaultText(*fault)};
-        return {std::move(facts), {}};
-    } catch (const json::Refusal &refusal) {
-        return {std::nullopt, WithPath(refusal.Path, refusal.Message)};
-    }
+            throw json::Refusal{QString(), YearFaultText(*fault)};
+        return facts;
+    });
 }
 
 YearRead ReadYearFile(const QString &Path) {
-    QString error;
-    const auto bytes = json::ReadRegular(Path, MaxYearFileSize, Words::tr("年度文件"), error);
-    if (!bytes)
-        return {std::nullopt, error};
-    YearRead read = ParseYearFile(*bytes);
-    if (!read.Facts)
-        read.Error = FileFault(Path, Words::tr("有误：%1").arg(read.Error));
-    return read;
+    return json::ReadDocument<YearRead>(Path, MaxYearFileSize, Words::tr("年度文件"),
+                                        ParseYearFile);
 }
 
 QByteArray YearFileBytes(const YearFacts &Facts) {

@@ -49,10 +49,12 @@ std::optional<int> ShareOf(Placement Where, Placement Side) {
 // Side's year with the shared items it claims appended after its own entries. Own holds Side's
 // own facts, whose lists Person's begin with; Person's lists keep their capacity, so that the
 // split rewrites the tails of the same two years without allocating.
+// An item the assignment has no place for (an assignment made for other shared items) is
+// claimed by neither.
 void Place(YearFacts &Person, const YearFacts &Own, const SharedItems &Shared,
            const HouseholdAssignment &Assignment, Placement Side) {
     Person.Children.resize(Own.Children.size());
-    for (std::size_t i = 0; i < Shared.Children.size(); ++i) {
+    for (std::size_t i = 0; i < std::min(Shared.Children.size(), Assignment.Children.size()); ++i) {
         if (const auto share = ShareOf(Assignment.Children[i], Side))
             Person.Children.push_back(ChildOf(Shared.Children[i], *share));
     }
@@ -63,12 +65,12 @@ void Place(YearFacts &Person, const YearFacts &Own, const SharedItems &Shared,
                   : Own.HousingLoan;
     }
     Person.Rent.resize(Own.Rent.size());
-    for (std::size_t i = 0; i < Shared.Rent.size(); ++i) {
+    for (std::size_t i = 0; i < std::min(Shared.Rent.size(), Assignment.Rent.size()); ++i) {
         if (Assignment.Rent[i] == Side)
             Person.Rent.push_back(Shared.Rent[i]);
     }
     Person.Illness.resize(Own.Illness.size());
-    for (std::size_t i = 0; i < Shared.Illness.size(); ++i) {
+    for (std::size_t i = 0; i < std::min(Shared.Illness.size(), Assignment.Illness.size()); ++i) {
         if (Assignment.Illness[i] == Side)
             Person.Illness.push_back(Shared.Illness[i]);
     }
