@@ -48,9 +48,8 @@ std::optional<int> ShareOf(Placement Where, Placement Side) {
 
 // Side's year with the shared items it claims appended after its own entries. Own holds Side's
 // own facts, whose lists Person's begin with; Person's lists keep their capacity, so that the
-// split rewrites the tails of the same two years without allocating.
-// An item the assignment has no place for (an assignment made for other shared items) is
-// claimed by neither.
+// split rewrites the tails of the same two years without allocating. An item the assignment has
+// no place for (an assignment made for other shared items) is claimed by neither.
 void Place(YearFacts &Person, const YearFacts &Own, const SharedItems &Shared,
            const HouseholdAssignment &Assignment, Placement Side) {
     Person.Children.resize(Own.Children.size());
