@@ -13,5 +13,6 @@ int RunSeverance(const QStringList &Arguments);
 int RunPayroll(const QStringList &Arguments);
 int RunYear(const QStringList &Arguments);
 int RunReverse(const QStringList &Arguments);
+int RunHousehold(const QStringList &Arguments);
 
 } // namespace Cli

@@ -2,10 +2,16 @@
 
 #include "cli/Output.h"
 
+#include <QCoreApplication>
+
 namespace Cli {
 namespace {
 
 using current::FilingReason;
+
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(SettlementOutput)
+};
 
 QString ReasonName(FilingReason Reason) {
     switch (Reason) {
@@ -21,6 +27,11 @@ QString ReasonName(FilingReason Reason) {
         break;
     }
     return QStringLiteral("owe");
+}
+
+QString MethodName(current::BonusMethod Method) {
+    return Method == current::BonusMethod::Merged ? QStringLiteral("merged")
+                                                  : QStringLiteral("separate");
 }
 
 // Whole yuan without decimals, as the law states its amounts.
@@ -75,6 +86,25 @@ QList<QStringList> SettlementPairs(const current::Settlement &s) {
             {QStringLiteral("应纳税额合计"), Money(s.TotalTax)},
             {QStringLiteral("已预缴税额"), Money(s.Withheld)},
             {QStringLiteral("应补（退）税额"), Money(s.Balance)}};
+}
+
+QJsonObject JsonYearSettlement(const current::YearSettlement &s) {
+    QJsonObject object = JsonSettlement(s.Figures);
+    object.insert(QStringLiteral("bonus_method"), MethodName(s.Method));
+    object.insert(QStringLiteral("special"), JsonMoney(s.Special));
+    object.insert(QStringLiteral("illness"), JsonMoney(s.Illness));
+    object.insert(QStringLiteral("pension"), JsonMoney(s.Pension));
+    object.insert(QStringLiteral("health_insurance"), JsonMoney(s.HealthInsurance));
+    return object;
+}
+
+QList<QStringList> YearSettlementPairs(const current::YearSettlement &s) {
+    QList<QStringList> rows{{Words::tr("专项附加扣除（不含大病医疗）"), Money(s.Special)},
+                            {Words::tr("大病医疗"), Money(s.Illness)},
+                            {Words::tr("个人养老金"), Money(s.Pension)},
+                            {Words::tr("商业健康保险"), Money(s.HealthInsurance)}};
+    rows.append(SettlementPairs(s.Figures));
+    return rows;
 }
 
 } // namespace Cli

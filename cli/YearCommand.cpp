@@ -67,11 +67,6 @@ QString KindTitle(current::RemunerationKind Kind) {
     return Words::tr("劳务报酬");
 }
 
-QString MethodName(current::BonusMethod Method) {
-    return Method == current::BonusMethod::Merged ? QStringLiteral("merged")
-                                                  : QStringLiteral("separate");
-}
-
 QString ModeTitle(current::BasicDeduction Mode) {
     switch (Mode) {
     case current::BasicDeduction::FromJanuary:
@@ -93,16 +88,6 @@ QJsonArray JsonTimeline(const current::Timeline &Months) {
         timeline.append(object);
     }
     return timeline;
-}
-
-QJsonObject JsonYearSettlement(const current::YearSettlement &s) {
-    QJsonObject object = JsonSettlement(s.Figures);
-    object.insert(QStringLiteral("bonus_method"), MethodName(s.Method));
-    object.insert(QStringLiteral("special"), JsonMoney(s.Special));
-    object.insert(QStringLiteral("illness"), JsonMoney(s.Illness));
-    object.insert(QStringLiteral("pension"), JsonMoney(s.Pension));
-    object.insert(QStringLiteral("health_insurance"), JsonMoney(s.HealthInsurance));
-    return object;
 }
 
 QJsonObject Json(const current::YearFacts &Facts, const current::YearResult &Year) {
@@ -202,14 +187,9 @@ QString SettlementText(const current::YearFacts &Facts, const current::YearSettl
         title = s.Method == current::BonusMethod::Merged
                     ? Words::tr("年度汇算（年终奖并入综合所得）\n")
                     : Words::tr("年度汇算（年终奖单独计税）\n");
-    QList<QStringList> rows{{Words::tr("专项附加扣除（不含大病医疗）"), Money(s.Special)},
-                            {Words::tr("大病医疗"), Money(s.Illness)},
-                            {Words::tr("个人养老金"), Money(s.Pension)},
-                            {Words::tr("商业健康保险"), Money(s.HealthInsurance)}};
-    rows.append(SettlementPairs(s.Figures));
     const current::YearRules *rules = current::RulesOf(Facts.Year);
-    return title + Pairs(rows) + ReasonText(s.Figures, rules ? *rules : current::LatestRules()) +
-           u'\n';
+    return title + Pairs(YearSettlementPairs(s)) +
+           ReasonText(s.Figures, rules ? *rules : current::LatestRules()) + u'\n';
 }
 
 QString Text(const current::YearFacts &Facts, const current::YearResult &Year) {

@@ -16,7 +16,7 @@ struct Command {
     int (*Run)(const QStringList &);
 };
 
-constexpr std::array<Command, 8> Commands{{
+constexpr std::array<Command, 9> Commands{{
     {u"wage", u"工资薪金：累计预扣法逐月预扣税额，或非居民个人的月度税额", Cli::RunWage},
     {u"labour", u"劳务报酬、稿酬、特许权使用费：每次收入的预扣税额", Cli::RunLabour},
     {u"bonus", u"全年一次性奖金：单独计税与并入综合所得比较、临界点、最优分配", Cli::RunBonus},
@@ -25,6 +25,8 @@ constexpr std::array<Command, 8> Commands{{
     {u"payroll", u"工资表批量计算：CSV 或 Excel 工资表中每位员工逐月的累计预扣", Cli::RunPayroll},
     {u"year", u"整个纳税年度：由年度文件算出每月扣除、各单位逐月预扣和年度汇算", Cli::RunYear},
     {u"reverse", u"反算：由税后金额求税前的月薪、年终奖或劳务报酬等", Cli::RunReverse},
+    {u"household", u"家庭分配：夫妻二人的子女、房贷、租房、大病医疗由谁扣除最省税",
+     Cli::RunHousehold},
 }};
 
 QString ProgramHelp() {
@@ -44,7 +46,8 @@ QString ProgramHelp() {
         "  pendra-cli bonus --bonus 38000 --taxable 100000 --json\n"
         "  pendra-cli payroll 工资表.xlsx -o 预扣结果.xlsx\n"
         "  pendra-cli year 2026.json\n"
-        "  pendra-cli reverse wage --net 15000 --insurance 2000 --special 3000\n");
+        "  pendra-cli reverse wage --net 15000 --insurance 2000 --special 3000\n"
+        "  pendra-cli household 家庭.json\n");
     return text;
 }
 

@@ -222,14 +222,10 @@ void Checker::CheckHome() {
             lease.Amount != rules->RentMiddleCity && lease.Amount != rules->RentSmallCity)
             Fail(YearFaultKind::RentAmountUnknown, Key(at, "amount"));
     }
-    if (!Ok() || !Facts.HousingLoan)
-        return;
-    const int loanFrom = MonthIndex(Facts.HousingLoan->FirstRepayment);
-    if (!ReachesInto(loanFrom, loanFrom + Law::LoanMonths - 1, Facts.Year))
+    if (!Ok() || !Facts.HousingLoan || !ReachesYear(*Facts.HousingLoan, Facts.Year))
         return;
     for (std::size_t i = 0; i < Facts.Rent.size(); ++i) {
-        const LeaseFacts &lease = Facts.Rent[i];
-        if (ReachesInto(MonthIndex(lease.From), MonthIndex(lease.To), Facts.Year))
+        if (ReachesYear(Facts.Rent[i], Facts.Year))
             Fail(YearFaultKind::RentAndLoan, Item("rent", i), 0, "housing_loan");
     }
 }
@@ -291,6 +287,15 @@ void Checker::CheckPaymentsAndBonus() {
 
 std::optional<YearFault> CheckYear(const YearFacts &Facts) {
     return Checker(Facts).Run();
+}
+
+bool ReachesYear(const LoanFacts &Loan, int Year) {
+    const int first = MonthIndex(Loan.FirstRepayment);
+    return ReachesInto(first, first + Law::LoanMonths - 1, Year);
+}
+
+bool ReachesYear(const LeaseFacts &Lease, int Year) {
+    return ReachesInto(MonthIndex(Lease.From), MonthIndex(Lease.To), Year);
 }
 
 } // namespace current

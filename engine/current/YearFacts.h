@@ -193,6 +193,11 @@ struct YearFault {
 // The first fault in the order of the file's keys; none when the year engine may run on Facts.
 std::optional<YearFault> CheckYear(const YearFacts &Facts);
 
+// Whether some month of the loan's repayments, or of the lease, falls in Year: the law allows a
+// person (and a couple) the loan or the rent in a year, not both.
+bool ReachesYear(const LoanFacts &Loan, int Year);
+bool ReachesYear(const LeaseFacts &Lease, int Year);
+
 // Months counted from January of year 0, so that calendar months subtract.
 constexpr int MonthIndex(int Year, int Month) {
     return Year * 12 + Month - 1;

@@ -1,0 +1,176 @@
+// pendra-cli household: the split of a couple's shared deductions that costs them least, from
+// the household file, beside the costliest split and everything claimed by a.
+
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "cli/Output.h"
+#include "cli/SettlementOutput.h"
+#include "engine/current/Household.h"
+#include "sheets/HouseholdFile.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+
+namespace Cli {
+namespace {
+
+using current::Placement;
+
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(HouseholdCommand)
+};
+
+QString PlacementName(Placement Where) {
+    switch (Where) {
+    case Placement::B:
+        return QStringLiteral("b");
+    case Placement::Half:
+        return QStringLiteral("half");
+    case Placement::A:
+        break;
+    }
+    return QStringLiteral("a");
+}
+
+QString PlacementTitle(Placement Where) {
+    return Where == Placement::Half ? Words::tr("各 50%") : PlacementName(Where);
+}
+
+QJsonArray JsonPlacements(const std::vector<Placement> &Places) {
+    QJsonArray array;
+    for (const Placement where : Places)
+        array.append(PlacementName(where));
+    return array;
+}
+
+QJsonObject JsonAssignment(const current::HouseholdAssignment &Assignment) {
+    return {{"children", JsonPlacements(Assignment.Children)},
+            {"housing_loan", Assignment.HousingLoan
+                                 ? QJsonValue(PlacementName(*Assignment.HousingLoan))
+                                 : QJsonValue(QJsonValue::Null)},
+            {"rent", JsonPlacements(Assignment.Rent)},
+            {"illness", JsonPlacements(Assignment.Illness)}};
+}
+
+QJsonObject JsonChoice(const current::HouseholdChoice &Choice) {
+    return {{"assignment", JsonAssignment(Choice.Assignment)},
+            {"a", JsonYearSettlement(Choice.A.Settled)},
+            {"b", JsonYearSettlement(Choice.B.Settled)},
+            {"total", JsonMoney(Choice.Total)}};
+}
+
+QJsonObject Json(const current::HouseholdSplit &Split) {
+    return {{"best", JsonChoice(Split.Best)},
+            {"worst", JsonChoice(Split.Worst)},
+            {"all_to_a", JsonChoice(Split.AllToA)},
+            {"combinations", static_cast<qint64>(Split.Combinations)}};
+}
+
+QString MonthText(const current::CalendarMonth &When) {
+    return QString::asprintf("%04d-%02d", When.Year, When.Month);
+}
+
+QString IllnessTitle(const current::IllnessFacts &Entry) {
+    const QString who =
+        Entry.Who == current::IllnessOf::Spouse ? Words::tr("配偶") : Words::tr("子女");
+    return Words::tr("大病医疗（%1，自付 %2）").arg(who, Money(Entry.Paid));
+}
+
+// Each shared item with its place under the best, the worst and everything to a.
+QString PlacesTable(const current::SharedItems &Shared, const current::HouseholdSplit &Split) {
+    TextTable table(TextTable::AllLeft);
+    table.AddRow({Words::tr("共同项目"), Words::tr("最优"), Words::tr("最不利"),
+                  Words::tr("全部由 a 扣除")});
+    const auto row = [&](const QString &Title, auto Place) {
+        table.AddRow({Title, PlacementTitle(Place(Split.Best.Assignment)),
+                      PlacementTitle(Place(Split.Worst.Assignment)),
+                      PlacementTitle(Place(Split.AllToA.Assignment))});
+    };
+    for (std::size_t i = 0; i < Shared.Children.size(); ++i) {
+        const current::Date &born = Shared.Children[i].Born;
+        row(Words::tr("子女（%1 出生）")
+                .arg(QString::asprintf("%04d-%02d-%02d", born.Year, born.Month, born.Day)),
+            [i](const current::HouseholdAssignment &a) { return a.Children[i]; });
+    }
+    if (Shared.HousingLoan) {
+        const QString title = Shared.HousingLoan->BothBeforeMarriage
+                                  ? Words::tr("住房贷款利息（首次还款 %1，婚前各自购房）")
+                                  : Words::tr("住房贷款利息（首次还款 %1）");
+        row(title.arg(MonthText(Shared.HousingLoan->FirstRepayment)),
+            [](const current::HouseholdAssignment &a) { return *a.HousingLoan; });
+    }
+    for (std::size_t i = 0; i < Shared.Rent.size(); ++i) {
+        const current::LeaseFacts &lease = Shared.Rent[i];
+        row(Words::tr("住房租金（%1 至 %2，每月 %3）")
+                .arg(MonthText(lease.From), MonthText(lease.To), LawAmount(lease.Amount)),
+            [i](const current::HouseholdAssignment &a) { return a.Rent[i]; });
+    }
+    for (std::size_t i = 0; i < Shared.Illness.size(); ++i)
+        row(IllnessTitle(Shared.Illness[i]),
+            [i](const current::HouseholdAssignment &a) { return a.Illness[i]; });
+    return table.Render();
+}
+
+// Both settlements under the best split, side by side, with each one's sentence.
+QString SettlementsText(const current::HouseholdChoice &Best, int Year) {
+    const QList<QStringList> a = YearSettlementPairs(Best.A.Settled);
+    const QList<QStringList> b = YearSettlementPairs(Best.B.Settled);
+    TextTable table;
+    table.AddRow({Words::tr("最优分配下的年度汇算"), QStringLiteral("a"), QStringLiteral("b")});
+    for (qsizetype i = 0; i < a.size(); ++i)
+        table.AddRow({a[i][0], a[i][1], b[i][1]});
+    const current::YearRules *found = current::RulesOf(Year);
+    const current::YearRules &rules = found ? *found : current::LatestRules();
+    return table.Render() + QStringLiteral("a：") + ReasonText(Best.A.Settled.Figures, rules) +
+           QStringLiteral("\nb：") + ReasonText(Best.B.Settled.Figures, rules) + u'\n';
+}
+
+QString Text(const current::Household &Household, const current::HouseholdSplit &Split) {
+    const current::Cents best = Split.Best.Total;
+    QString text = Words::tr("家庭分配（%1 年）：试过 %2 种分配\n\n")
+                       .arg(Household.A.Year)
+                       .arg(Split.Combinations);
+    if (Split.Combinations > 1)
+        text += PlacesTable(Household.Shared, Split) + u'\n';
+    text += SettlementsText(Split.Best, Household.A.Year) + u'\n';
+    text += Words::tr("两人应纳税额合计：最优分配 %1，全部由 a 扣除 %2，最不利的分配 %3\n")
+                .arg(Money(best), Money(Split.AllToA.Total), Money(Split.Worst.Total));
+    text += Words::tr("最优分配比全部由 a 扣除少缴 %1，比最不利的分配少缴 %2\n")
+                .arg(Money(Split.AllToA.Total - best), Money(Split.Worst.Total - best));
+    return text;
+}
+
+} // namespace
+
+int RunHousehold(const QStringList &Arguments) {
+    CommandLine line(
+        QStringLiteral("household"),
+        Words::tr("家庭分配：由家庭文件（JSON，格式见 README：夫妻二人各自的年度文件 a、b，\n"
+                  "以及可由任一方扣除的共同项目 shared），试遍税法允许的每种分配——每个子女\n"
+                  "由 a、b 或各 50% 扣除，住房贷款利息由一方扣除（婚前各自购房的可各 50%），\n"
+                  "每份租房由一方扣除，每项大病医疗由一方扣除——给出两人应纳税额（含年终奖\n"
+                  "单独计税的税额）合计最少的分配、两人各自的年度汇算，以及与全部由 a 扣除、\n"
+                  "与最不利的分配相比少缴的税额。合计相同时取改动最少的分配（以子女各半、\n"
+                  "可各半的贷款各半、其余由 a 扣除为准），再取列在前面的。文件有误时指出键的\n"
+                  "位置（如 shared.children[0].born），不计算，退出状态为 2。"),
+        {QStringLiteral("pendra-cli household 家庭.json"),
+         QStringLiteral("pendra-cli household 家庭.json --json")});
+    line.AddPositional(Words::tr("家庭文件"), Words::tr("夫妻二人的年度文件和共同项目，JSON 格式"));
+    if (auto done = line.Parse(Arguments))
+        return *done;
+    if (line.Positional().isEmpty())
+        return line.Refuse(Words::tr("缺少家庭文件"));
+    const sheets::HouseholdRead read = sheets::ReadHouseholdFile(line.Positional().constFirst());
+    if (!read.Facts) {
+        PrintError(read.Error);
+        return Refused;
+    }
+    const current::HouseholdSplit split = current::SplitHousehold(*read.Facts);
+    if (line.Json())
+        PrintJson(Json(split));
+    else
+        PrintOut(Text(*read.Facts, split));
+    return Success;
+}
+
+} // namespace Cli

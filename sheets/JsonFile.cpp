@@ -1,0 +1,297 @@
+#include "sheets/JsonFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+#include <QStringList>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace sheets::json {
+namespace {
+
+// The words of this file, translated in the context "JsonFile".
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(JsonFile)
+};
+
+bool AllDigits(QByteArrayView Text) {
+    return !Text.empty() &&
+           std::all_of(Text.begin(), Text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// An amount's text in cents: digits, with a sign and decimals or not; at most two decimals, not
+// below zero, within the largest amount.
+current::Cents CentsOfText(QByteArrayView Text, const QString &Path) {
+    const QString shown = QString::fromUtf8(Text);
+    const bool negative = Text.startsWith('-');
+    const QByteArrayView number = negative ? Text.sliced(1) : Text;
+    const qsizetype point = number.indexOf('.');
+    const QByteArrayView whole = point < 0 ? number : number.first(point);
+    const QByteArrayView fraction = point < 0 ? QByteArrayView() : number.sliced(point + 1);
+    if (!AllDigits(whole) || (point >= 0 && !AllDigits(fraction)))
+        throw Refusal{Path, Words::tr("“%1”不是金额").arg(shown)};
+    const auto nonZero = [](char c) { return c >= '1' && c <= '9'; };
+    if (negative && std::any_of(number.begin(), number.end(), nonZero))
+        throw Refusal{Path, Words::tr("金额不能为负数：%1").arg(shown)};
+    if (fraction.size() > 2)
+        throw Refusal{Path, Words::tr("金额最多两位小数：%1").arg(shown)};
+    current::Cents cents = 0;
+    for (const char c : whole) {
+        cents = cents * 10 + (c - '0');
+        if (cents > current::MaxInputCents / 100)
+            throw Refusal{
+                Path, Words::tr("金额超出范围（最多 %1）").arg(PlainYuan(current::MaxInputCents))};
+    }
+    for (qsizetype i = 0; i < 2; ++i)
+        cents = cents * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
+    return cents;
+}
+
+// "YYYY-MM" or "YYYY-MM-DD" into its numbers; whether the day exists is for the facts' check.
+std::optional<current::Date> DigitsOf(const QString &Text, bool WithDay) {
+    const QString pattern = WithDay ? QStringLiteral("0000-00-00") : QStringLiteral("0000-00");
+    if (Text.size() != pattern.size())
+        return std::nullopt;
+    for (qsizetype i = 0; i < Text.size(); ++i) {
+        if (pattern[i] == u'-' ? Text[i] != u'-' : Text[i] < u'0' || Text[i] > u'9')
+            return std::nullopt;
+    }
+    return current::Date{Text.first(4).toInt(), Text.sliced(5, 2).toInt(),
+                         WithDay ? Text.sliced(8, 2).toInt() : 0};
+}
+
+// What QJsonParseError names in English.
+QString ParseProblem(QJsonParseError::ParseError Error) {
+    switch (Error) {
+    case QJsonParseError::UnterminatedObject:
+        return Words::tr("对象缺少结尾的 }");
+    case QJsonParseError::MissingNameSeparator:
+        return Words::tr("键后缺少冒号");
+    case QJsonParseError::UnterminatedArray:
+        return Words::tr("列表缺少结尾的 ]");
+    case QJsonParseError::MissingValueSeparator:
+        return Words::tr("缺少分隔的逗号");
+    case QJsonParseError::IllegalNumber:
+    case QJsonParseError::TerminationByNumber:
+        return Words::tr("数字写法有误或超出范围");
+    case QJsonParseError::IllegalEscapeSequence:
+        return Words::tr("字符串中有无效的转义");
+    case QJsonParseError::IllegalUTF8String:
+        return Words::tr("不是有效的 UTF-8 文本");
+    case QJsonParseError::UnterminatedString:
+        return Words::tr("字符串缺少结尾的引号");
+    case QJsonParseError::DeepNesting:
+        return Words::tr("嵌套过深");
+    case QJsonParseError::GarbageAtEnd:
+        return Words::tr("结尾有多余的内容");
+    default:
+        return Words::tr("无法识别的内容");
+    }
+}
+
+// Why the file at Path cannot be read, from the errno of a failed call.
+QString OpenFault(const QString &Path, int Error) {
+    if (Error == ENOENT)
+        return FileFault(Path, Words::tr("不存在"));
+    if (Error == EACCES)
+        return FileFault(Path, Words::tr("没有读取权限"));
+    return FileFault(Path, Words::tr("无法读取：%1").arg(qt_error_string(Error)));
+}
+
+} // namespace
+
+QString Join(const QString &Path, const QString &Key) {
+    return Path.isEmpty() ? Key : Path + u'.' + Key;
+}
+
+QString Item(const QString &Path, qsizetype Index) {
+    return QStringLiteral("%1[%2]").arg(Path).arg(Index);
+}
+
+QString PlainYuan(current::Cents Amount) {
+    return Amount % 100 == 0 ? QString::number(Amount / 100)
+                             : QString::fromStdString(current::FormatCents(Amount));
+}
+
+QString FileFault(const QString &Path, const QString &Fault) {
+    return Words::tr("文件“%1”%2").arg(Path, Fault);
+}
+
+QString NotAnObject(const QString &What) {
+    return Words::tr("%1应为一个 JSON 对象（{…}）").arg(What);
+}
+
+QString FaultIn(const QString &Path, const QString &Fault) {
+    return FileFault(Path, Words::tr("有误：%1").arg(Fault));
+}
+
+QString WithPath(const QString &Path, const QString &Message) {
+    return Path.isEmpty() ? Message : Path + QStringLiteral("：") + Message;
+}
+
+QString ParseFault(const QByteArray &Bytes, const QJsonParseError &Error) {
+    const QByteArrayView before =
+        QByteArrayView(Bytes).first(std::clamp<qsizetype>(Error.offset, 0, Bytes.size()));
+    const qsizetype lineStart = before.lastIndexOf('\n') + 1;
+    const qsizetype line = before.count('\n') + 1;
+    const qsizetype column = QString::fromUtf8(before.sliced(lineStart)).size() + 1;
+    return Words::tr("不是有效的 JSON：第 %1 行第 %2 列附近%3")
+        .arg(line)
+        .arg(column)
+        .arg(ParseProblem(Error.error));
+}
+
+// Opening a FIFO would wait for a writer and a device may act on being opened, so only what stat
+// shows to be a regular file is opened, and the file opened must be the one that was looked at.
+std::optional<QByteArray> ReadRegular(const QString &Path, qint64 MaxSize, const QString &What,
+                                      QString &Error) {
+    const QByteArray name = QFile::encodeName(Path);
+    struct stat seen {};
+    if (::stat(name.constData(), &seen) != 0) {
+        Error = OpenFault(Path, errno);
+        return std::nullopt;
+    }
+    if (S_ISDIR(seen.st_mode))
+        Error = Words::tr("“%1”是文件夹，不是%2").arg(Path, What);
+    else if (!S_ISREG(seen.st_mode))
+        Error = FileFault(Path, Words::tr("不是普通文件（是设备、管道或套接字），不读取"));
+    else if (seen.st_size > MaxSize)
+        Error = FileFault(Path, Words::tr("有 %1 字节，%2最多 %3 字节，不读取")
+                                    .arg(seen.st_size)
+                                    .arg(What)
+                                    .arg(MaxSize));
+    if (!Error.isEmpty())
+        return std::nullopt;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        Error = OpenFault(Path, errno);
+        return std::nullopt;
+    }
+    QFile file;
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || opened.st_dev != seen.st_dev || opened.st_ino != seen.st_ino ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        Error = FileFault(Path, Words::tr("在读取时被替换或无法打开，未读取"));
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(MaxSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        Error = FileFault(Path, Words::tr("读取出错：%1").arg(file.errorString()));
+    else if (bytes.size() > MaxSize)
+        Error = FileFault(Path, Words::tr("超过%1的上限 %2 字节，不读取").arg(What).arg(MaxSize));
+    if (!Error.isEmpty())
+        return std::nullopt;
+    return bytes;
+}
+
+current::Cents AmountOf(const QJsonValue &Value, const QString &Path) {
+    if (Value.isString())
+        return CentsOfText(Value.toString().toUtf8(), Path);
+    if (!Value.isDouble())
+        throw Refusal{Path, Words::tr("应为金额（数字或字符串）")};
+    // The shortest text that reads back as the same number is the text the file most likely
+    // held: 1234.56 rather than 1234.5599999999999.
+    return CentsOfText(QByteArray::number(Value.toDouble(), 'f', QLocale::FloatingPointShortest),
+                       Path);
+}
+
+int IntegerOf(const QJsonValue &Value, const QString &Path) {
+    const double number = Value.toDouble();
+    if (!Value.isDouble() || number != std::floor(number))
+        throw Refusal{Path, Words::tr("应为整数")};
+    // Far outside any month or year, and within an int: the checks of the facts refuse it.
+    return static_cast<int>(std::clamp(number, -1e6, 1e6));
+}
+
+QString TextOf(const QJsonValue &Value, const QString &Path) {
+    if (!Value.isString())
+        throw Refusal{Path, Words::tr("应为文本（字符串）")};
+    return Value.toString();
+}
+
+current::Date DateOf(const QJsonValue &Value, const QString &Path) {
+    const QString text = TextOf(Value, Path);
+    const auto date = DigitsOf(text, true);
+    if (!date)
+        throw Refusal{Path, Words::tr("“%1”不是 YYYY-MM-DD 形式的日期").arg(text)};
+    return *date;
+}
+
+current::CalendarMonth MonthOf(const QJsonValue &Value, const QString &Path) {
+    const QString text = TextOf(Value, Path);
+    const auto date = DigitsOf(text, false);
+    if (!date)
+        throw Refusal{Path, Words::tr("“%1”不是 YYYY-MM 形式的年月").arg(text)};
+    return {date->Year, date->Month};
+}
+
+std::size_t NameIndex(const QJsonValue &Value, const QString &Path,
+                      std::span<const char *const> Names) {
+    const QString text = TextOf(Value, Path);
+    QStringList known;
+    for (std::size_t i = 0; i < Names.size(); ++i) {
+        if (text == QString::fromUtf8(Names[i]))
+            return i;
+        known.append(QString::fromUtf8(Names[i]));
+    }
+    throw Refusal{Path, Words::tr("未知的值“%1”，应为 %2").arg(text, known.join(u'、'))};
+}
+
+Fields::Fields(const QJsonValue &Value, QString Where, std::initializer_list<const char *> Keys)
+    : Path(std::move(Where)) {
+    if (!Value.isObject())
+        throw Refusal{Path, Words::tr("应为对象（{…}）")};
+    Object = Value.toObject();
+    for (auto it = Object.begin(); it != Object.end(); ++it) {
+        const bool known = std::any_of(Keys.begin(), Keys.end(), [&](const char *key) {
+            return it.key() == QLatin1String(key);
+        });
+        if (known)
+            continue;
+        QStringList names;
+        for (const char *key : Keys)
+            names.append(QLatin1String(key));
+        throw Refusal{
+            Join(Path, it.key()),
+            Words::tr("未知的键（此处可用的键：%1）").arg(names.join(QStringLiteral("、")))};
+    }
+}
+
+std::optional<QJsonValue> Fields::Get(const char *Key) const {
+    const QJsonValue value = Object.value(QLatin1String(Key));
+    if (value.isUndefined() || value.isNull())
+        return std::nullopt;
+    return value;
+}
+
+QJsonValue Fields::Need(const char *Key) const {
+    if (auto value = Get(Key))
+        return *value;
+    throw Refusal{At(Key), Words::tr("缺少此键")};
+}
+
+bool Fields::Flag(const char *Key, bool Default) const {
+    const auto value = Get(Key);
+    if (value && !value->isBool())
+        throw Refusal{At(Key), Words::tr("应为 true 或 false")};
+    return value ? value->toBool() : Default;
+}
+
+std::optional<QJsonArray> Fields::ArrayAt(const char *Key, bool Required) const {
+    const auto value = Required ? std::optional(Need(Key)) : Get(Key);
+    if (!value)
+        return std::nullopt;
+    if (!value->isArray())
+        throw Refusal{At(Key), Words::tr("应为列表（[…]）")};
+    return value->toArray();
+}
+
+} // namespace sheets::json
