@@ -13,6 +13,17 @@
 
 namespace current {
 
+// A day of the calendar, and a day of the year, as the law dates its rules.
+struct Date {
+    int Year = 0;
+    int Month = 0;
+    int Day = 0;
+};
+struct MonthDay {
+    int Month = 0;
+    int Day = 0;
+};
+
 // What holds in every year since 2019.
 namespace Law {
 
@@ -32,6 +43,23 @@ inline constexpr int TaxFreeYears = 3;
 // The share of a special additional deduction that one of two claimants takes.
 inline constexpr int HalfShare = 50;
 inline constexpr int WholeShare = 100;
+
+// What the settlement counts of a remuneration: the income less the 20 % costs, and of that the
+// author's share for author remuneration (80 % and 56 %).
+inline constexpr int IncomeShare = WholeShare - CostRate;
+inline constexpr int AuthorIncomeShare = IncomeShare * AuthorShare / WholeShare;
+
+// The annual bonus may be taxed on its own, for one bonus a year, until this day (财政部 税务总局
+// 公告2023年第30号).
+inline constexpr Date SeparateBonusUntil{2027, 12, 31};
+
+// The annual settlement is made from the first to the last of these days of the following year.
+inline constexpr MonthDay SettlementFrom{3, 1};
+inline constexpr MonthDay SettlementUntil{6, 30};
+
+// Housing rent: a city other than the largest takes the middle amount when its districts hold
+// more than this many registered residents.
+inline constexpr int MiddleCityResidents = 1'000'000;
 
 // Serious illness: the self-paid part above the floor, up to the cap, for each person.
 inline constexpr Cents IllnessFloor = Yuan(15000);
