@@ -6,11 +6,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TFlatRatePage::TFlatRatePage(const QString &Title, QSize Size, QRect MethodGroup,
+TFlatRatePage::TFlatRatePage(const QMetaObject &Page, QSize Size, QRect MethodGroup,
                              const QString &Picture, QWidget *Parent)
-    : TCalcPage(Title, Size, Parent) {
+    : TCalcPage(Page, Size, Parent) {
     BuildInputs();
     BuildResults();
+    NoteRulesPeriodUnder(TxtIncomeAfterTax);
     RightGroup(QStringLiteral("计算方法"), MethodGroup.top(), MethodGroup.size(), Picture,
                Size.width() - MethodGroup.left() - MethodGroup.width());
     SetFirstInput(TxtIncome);

@@ -1,6 +1,5 @@
 #include "pages/UFrmCompany.h"
 
-#include "common/URulesPeriod.h"
 #include "engine/UCompanyManager.h"
 
 #include <QComboBox>
@@ -16,10 +15,7 @@ constexpr int MaxMonths = 12;
 
 } // namespace
 
-TFrmCompany::TFrmCompany(QWidget *Parent)
-    : TCalcPage(QStringLiteral("   对企事业单位的承包经营、承租经营所得"), QSize(905, 617),
-                Parent) {
-    NoteRulesPeriod(RulesPeriod::Since2008());
+TFrmCompany::TFrmCompany(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(905, 617), Parent) {
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgRates"), 30, QSize(372, 197),
@@ -80,6 +76,7 @@ void TFrmCompany::BuildResults() {
     TxtIncomeAfterTax =
         ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 45, 420);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 256, 417);
+    NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
 
 // The list offers exactly 1 to 12; should nothing be selected, the first item is meant.

@@ -24,8 +24,7 @@
 
 using current::Cents;
 
-TFrmCurBonus::TFrmCurBonus(QWidget *Parent)
-    : TCurrentPage(QStringLiteral("   ") + tr("年终奖(现行)"), Parent) {
+TFrmCurBonus::TFrmCurBonus(QWidget *Parent) : TCurrentPage(staticMetaObject, Parent) {
     auto *columns = new QHBoxLayout;
     columns->setSpacing(16);
     columns->addWidget(BuildLeftColumn());

@@ -15,8 +15,7 @@
 
 using current::RemunerationKind;
 
-TFrmCurLabour::TFrmCurLabour(QWidget *Parent)
-    : TCurrentPage(QStringLiteral("   ") + tr("劳务报酬/稿酬/特许权(现行)"), Parent) {
+TFrmCurLabour::TFrmCurLabour(QWidget *Parent) : TCurrentPage(staticMetaObject, Parent) {
     QLayout *inputs = BuildInputs();
     QLayout *results = BuildResults();
     QWidget *method = MethodGroup(QStringLiteral(":/pictures/curlabour_method.png"));

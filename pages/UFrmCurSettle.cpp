@@ -21,8 +21,7 @@
 using current::Cents;
 using current::FilingReason;
 
-TFrmCurSettle::TFrmCurSettle(QWidget *Parent)
-    : TCurrentPage(QStringLiteral("   ") + tr("年度汇算"), Parent) {
+TFrmCurSettle::TFrmCurSettle(QWidget *Parent) : TCurrentPage(staticMetaObject, Parent) {
     auto *columns = new QHBoxLayout;
     columns->setSpacing(16);
     columns->addWidget(BuildInputColumn());

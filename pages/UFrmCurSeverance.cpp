@@ -10,8 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TFrmCurSeverance::TFrmCurSeverance(QWidget *Parent)
-    : TCurrentPage(QStringLiteral("   ") + tr("经济补偿金(现行)"), Parent) {
+TFrmCurSeverance::TFrmCurSeverance(QWidget *Parent) : TCurrentPage(staticMetaObject, Parent) {
     QLayout *inputs = BuildInputs();
     QLayout *results = BuildResults();
     QWidget *method = MethodGroup(QStringLiteral(":/pictures/curseverance_method.png"));

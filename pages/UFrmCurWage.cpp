@@ -24,8 +24,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-TFrmCurWage::TFrmCurWage(QWidget *Parent)
-    : TCurrentPage(QStringLiteral("   ") + tr("工资薪金(累计预扣)"), Parent) {
+TFrmCurWage::TFrmCurWage(QWidget *Parent) : TCurrentPage(staticMetaObject, Parent) {
     Model = new TCurWageModel(this);
     // The inputs keep to their height; the table and the method share what the window gives
     // beyond it, and the splitter lets the user give them more.
@@ -39,7 +38,7 @@ TFrmCurWage::TFrmCurWage(QWidget *Parent)
     tabs->setObjectName(QStringLiteral("TabsMonths"));
     tabs->addTab(BuildTable(), tr("逐月明细"));
     auto *method = new QVBoxLayout;
-    method->addWidget(MethodGroup(QStringLiteral(":/pictures/curwage_method.png")));
+    method->addWidget(MethodGroup(Pictures().constFirst()));
     method->addStretch();
     tabs->addTab(ScrollColumn(method, tabs, QStringLiteral("ScrollMethod")), tr("计算方法"));
     splitter->addWidget(tabs);
@@ -85,6 +84,10 @@ TFrmCurWage::TFrmCurWage(QWidget *Parent)
             TxtSpecial->setText(Amount(monthly));
     }
     LayoutChanged();
+}
+
+QStringList TFrmCurWage::Pictures() {
+    return {QStringLiteral(":/pictures/curwage_method.png")};
 }
 
 TFrmCurWage::~TFrmCurWage() {

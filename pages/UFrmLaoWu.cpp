@@ -1,6 +1,5 @@
 #include "pages/UFrmLaoWu.h"
 
-#include "common/URulesPeriod.h"
 #include "engine/ULaoWuManager.h"
 
 #include <QApplication>
@@ -23,9 +22,7 @@ const QString InvalidAmount = QStringLiteral("金额数据无效，请重新输�
 
 } // namespace
 
-TFrmLaoWu::TFrmLaoWu(QWidget *Parent)
-    : TCalcPage(QStringLiteral("   劳务报酬所得"), QSize(900, 600), Parent) {
-    NoteRulesPeriod(RulesPeriod::PerPayment());
+TFrmLaoWu::TFrmLaoWu(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(900, 600), Parent) {
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgIllustration"), 20, QSize(370, 148),
@@ -81,6 +78,7 @@ void TFrmLaoWu::BuildResults() {
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 248, 365);
     BtnAntiIncomeAfterTax =
         Button(QStringLiteral("BtnAntiIncomeAfterTax"), QStringLiteral("反算"), 336, 367, 50);
+    NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
 
 void TFrmLaoWu::ClearResults() {

@@ -1,15 +1,12 @@
 #include "pages/UFrmLicense.h"
 
-#include "common/URulesPeriod.h"
 #include "engine/ULicenseManager.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-TFrmLicense::TFrmLicense(QWidget *Parent)
-    : TCalcPage(QStringLiteral("   特许权使用费所得 "), QSize(935, 521), Parent) {
-    NoteRulesPeriod(RulesPeriod::PerPayment());
+TFrmLicense::TFrmLicense(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(935, 521), Parent) {
     BuildInputs();
     BuildResults();
     RightGroup(QStringLiteral("计算方法"), 30, QSize(370, 275),
@@ -54,6 +51,7 @@ void TFrmLicense::BuildResults() {
     TxtIncomeAfterTax =
         ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 45, 313);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 256, 311);
+    NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
 
 void TFrmLicense::BtnCalcClick() {

@@ -1,6 +1,5 @@
 #include "pages/UFrmWriting.h"
 
-#include "common/URulesPeriod.h"
 #include "engine/UNumText.h"
 #include "engine/UWritingManager.h"
 
@@ -8,9 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TFrmWriting::TFrmWriting(QWidget *Parent)
-    : TCalcPage(QStringLiteral("   稿酬所得"), QSize(960, 592), Parent) {
-    NoteRulesPeriod(RulesPeriod::PerPayment());
+TFrmWriting::TFrmWriting(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(960, 592), Parent) {
     BuildInputs();
     BuildResults();
     RightGroup(QStringLiteral("计算方法"), 30, QSize(370, 203),
@@ -63,6 +60,7 @@ void TFrmWriting::BuildResults() {
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 256, 302);
     BtnAntiIncomeAfterTax =
         Button(QStringLiteral("BtnAntiIncomeAfterTax"), QStringLiteral("反算"), 340, 304, 50);
+    NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
 
 void TFrmWriting::BtnCalcClick() {

@@ -1,6 +1,5 @@
 #include "pages/UFrmYearAward.h"
 
-#include "common/URulesPeriod.h"
 #include "engine/UNumText.h"
 #include "engine/UYearAwardManager.h"
 
@@ -11,8 +10,7 @@
 #include <QRadioButton>
 
 TFrmYearAward::TFrmYearAward(QWidget *Parent)
-    : TCalcPage(QStringLiteral("   年终奖金所得"), QSize(900, 600), Parent) {
-    NoteRulesPeriod(RulesPeriod::Since2011());
+    : TCalcPage(staticMetaObject, QSize(900, 600), Parent) {
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgIllustration"), 10, QSize(380, 150),
@@ -73,6 +71,7 @@ void TFrmYearAward::BuildResults() {
     TxtIncomeAfterTax =
         ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 20, 474);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 230, 474);
+    NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
 
 void TFrmYearAward::BtnCalcClick() {
