@@ -17,12 +17,6 @@ void SetUp(QDialog *Window, const QString &Caption, QSize ClientSize) {
     palette.setColor(QPalette::Window, Qt::white);
     Window->setPalette(palette);
     Window->setAutoFillBackground(true);
-    CentreOnScreen(Window);
-}
-
-void CentreOnScreen(QWidget *Window) {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        Window->move(screen->availableGeometry().center() - Window->rect().center());
 }
 
 QLabel *Label(QWidget *Parent, const QString &Text, int X, int Y, bool Bold) {

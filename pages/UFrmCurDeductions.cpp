@@ -5,7 +5,6 @@
 #include "common/UFileManager.h"
 #include "common/UMsgBox.h"
 #include "common/UNumKeyFilter.h"
-#include "common/UShellWindow.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -103,7 +102,6 @@ TFrmCurDeductions::TFrmCurDeductions(QWidget *Parent) : QDialog(Parent) {
     if (const auto saved = TFileManager::ReadDeductions())
         ShowChoices(*saved);
     Update();
-    ShellWindow::CentreOnScreen(this);
 }
 
 QLineEdit *TFrmCurDeductions::AmountField(const QString &Name, const QString &Subject) {
