@@ -2,6 +2,7 @@
 
 #include "app/UFirstPaint.h"
 #include "app/UWebBrowser.h"
+#include "common/UBusyCursor.h"
 #include "common/UFileManager.h"
 #include "common/UMsgBox.h"
 #include "common/UStartAhead.h"
@@ -347,19 +348,6 @@ void TFrmMain::WebBrowser1TitleChange(const QString &Title) {
 }
 
 const QString TFrmMain::ThreadFailedText = QStringLiteral("Didn’tCreateaThread");
-
-namespace {
-
-// The hourglass from the start of the update check to its very end, answer window included.
-class TBusyCursor {
-  public:
-    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-    TBusyCursor(const TBusyCursor &) = delete;
-    TBusyCursor &operator=(const TBusyCursor &) = delete;
-};
-
-} // namespace
 
 void TFrmMain::MUpdateClick() {
     const TBusyCursor busy;

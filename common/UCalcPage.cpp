@@ -4,6 +4,7 @@
 #include "common/UNumKeyFilter.h"
 #include "common/UPageRow.h"
 #include "common/UStartAhead.h"
+#include "common/USupportContact.h"
 #include "common/UUtils.h"
 #include "engine/UNumText.h"
 
@@ -19,9 +20,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-const QString TCalcPage::StatusNotice = QStringLiteral(
-    "  本软件将持续更新，请及时下载最新版本。如有疑问请联系客服QQ：800012345，咨询免费。"
-    "可根据客户需求定制开发各类税务计算软件。");
+// The support number is defined before this in every file that defines this, so it is ready.
+const QString TCalcPage::StatusNotice =
+    QStringLiteral("  本软件将持续更新，请及时下载最新版本。如有疑问请联系客服QQ：%1，咨询免费。"
+                   "可根据客户需求定制开发各类税务计算软件。")
+        .arg(SupportContact::QQ);
 
 namespace {
 
@@ -176,6 +179,14 @@ QLabel *TCalcPage::MsgLabel(const QString &Name, const QString &Field, int X, in
     label->setStyleSheet(QStringLiteral("color: red;"));
     label->setGeometry(X, Y, Width, 20);
     return label;
+}
+
+void TCalcPage::InertLabels(std::initializer_list<const char *> Names) {
+    for (const char *name : Names) {
+        auto *label = new QLabel(ClientArea);
+        label->setObjectName(QString::fromLatin1(name));
+        label->hide();
+    }
 }
 
 QLabel *TCalcPage::ResultLabel(const QString &Name, const QString &CaptionText,

@@ -81,6 +81,10 @@ class TCalcPage : public QWidget {
     QLabel *RightPicture(const QString &Name, int Y, QSize Size, const QString &Picture = {},
                          int RightMargin = 15);
 
+    // Labels that the original form of the page had and nothing ever writes: present by name for
+    // whatever looks them up, never shown.
+    void InertLabels(std::initializer_list<const char *> Names);
+
     void SetFirstInput(QLineEdit *Edit) { FirstInput = Edit; }
     QLineEdit *FirstInputEdit() const { return FirstInput; }
     void OnEnter(QLineEdit *Edit, std::function<void()> Action);

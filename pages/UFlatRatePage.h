@@ -10,7 +10,7 @@ class TFlatRatePage : public TCalcPage {
     Q_OBJECT
   public:
     QLineEdit *TxtIncome, *TxtTax, *TxtIncomeAfterTax;
-    QLabel *TxtMsgIncome, *TxtMsgSalary, *TxtMsgGolds, *txtCalcMsgNew;
+    QLabel *TxtMsgIncome;
     QLabel *TxtIncome2, *TxtTaxableIncome, *TxtRate;
     QPushButton *BtnCalc, *BtnReset, *BtnCopyTax, *BtnAntiTax, *BtnCopyIncome,
         *BtnAntiIncomeAfterTax;

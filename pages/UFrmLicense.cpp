@@ -23,14 +23,8 @@ TFrmLicense::TFrmLicense(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(93
 void TFrmLicense::BuildInputs() {
     TxtIncome =
         LabelledEdit(QStringLiteral("收入金额：  "), QStringLiteral("TxtIncome"), 30, 20, 198);
-    TxtMsgIncome =
-        MsgLabel(QStringLiteral("TxtMsgIncome"), QStringLiteral("收入金额"), 237, 43, 250);
-    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), QStringLiteral("工资"), 237, 63, 250);
-    TxtMsgGolds =
-        MsgLabel(QStringLiteral("TxtMsgGolds"), QStringLiteral("社保及公积金"), 237, 83, 250);
-    txtCalcMsgNew = Caption(QString(), 30, 80, false);
-    txtCalcMsgNew->setObjectName(QStringLiteral("txtCalcMsgNew"));
-    Describe(txtCalcMsgNew, QStringLiteral("计算提示"));
+    // Every message of this page goes into a box.
+    InertLabels({"TxtMsgIncome", "TxtMsgSalary", "TxtMsgGolds", "txtCalcMsgNew"});
     BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 257, 112);
     BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 340, 112);
 }
