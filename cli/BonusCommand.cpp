@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/Output.h"
 #include "engine/current/Bonus.h"
+#include "engine/current/Rules.h"
 
 namespace Cli {
 namespace {
@@ -89,8 +90,9 @@ QString Text(const current::BonusComparison &c) {
 int RunBonus(const QStringList &Arguments) {
     CommandLine line(
         QStringLiteral("bonus"),
-        QStringLiteral("全年一次性奖金：单独计税（2027 年底前可选）与并入当年综合所得比较；\n"
-                       "奖金落在临界区间时给出临界点；并给出奖金与其余所得之间税额最低的分配。"),
+        QStringLiteral("全年一次性奖金：单独计税（%1 年底前可选）与并入当年综合所得比较；\n"
+                       "奖金落在临界区间时给出临界点；并给出奖金与其余所得之间税额最低的分配。")
+            .arg(current::Law::SeparateBonusUntil.Year),
         {QStringLiteral("pendra-cli bonus --bonus 36000 --taxable 100000"),
          QStringLiteral("pendra-cli bonus --bonus 38000 --taxable -20000 --json")});
     line.AddAmount("bonus", QStringLiteral("全年一次性奖金（必填）"));

@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Output.h"
+#include "engine/current/Rules.h"
 #include "engine/current/Settlement.h"
 
 namespace Cli {
@@ -34,14 +35,18 @@ QString ReasonText(const current::Settlement &s) {
     case FilingReason::None:
         return QStringLiteral("无需补税也无退税，无需办理汇算");
     case FilingReason::OweSmall:
-        return QStringLiteral("应补税 %1，不超过 400 元，无需办理汇算").arg(Money(s.Balance));
+        return QStringLiteral("应补税 %1，不超过 %2 元，无需办理汇算")
+            .arg(Money(s.Balance), LawAmount(current::LatestRules().SmallOwed));
     case FilingReason::IncomeLow:
-        return QStringLiteral("应补税 %1，但综合所得年收入不超过 12 万元，无需办理汇算")
-            .arg(Money(s.Balance));
+        return QStringLiteral("应补税 %1，但综合所得年收入不超过 %2 万元，无需办理汇算")
+            .arg(Money(s.Balance), LawAmount(current::LatestRules().LowIncome / 10'000));
     case FilingReason::Owe:
         break;
     }
-    return QStringLiteral("应补税 %1：须在次年 6 月 30 日前办理汇算").arg(Money(s.Balance));
+    return QStringLiteral("应补税 %1：须在次年 %2 月 %3 日前办理汇算")
+        .arg(Money(s.Balance))
+        .arg(current::Law::SettlementUntil.Month)
+        .arg(current::Law::SettlementUntil.Day);
 }
 
 std::optional<current::BonusMethod> MethodNamed(const QString &Name) {
@@ -100,8 +105,11 @@ int RunSettle(const QStringList &Arguments) {
     line.AddAmount("exempt", QStringLiteral("免税收入"));
     line.AddAmount("insurance", QStringLiteral("专项扣除（三险一金）"));
     line.AddAmount("special", QStringLiteral("专项附加扣除（含大病医疗）"));
-    line.AddAmount("pension", QStringLiteral("个人养老金（最多扣除 12000）"));
-    line.AddAmount("health", QStringLiteral("商业健康保险（最多扣除 2400）"));
+    const current::YearRules &rules = current::LatestRules();
+    line.AddAmount("pension",
+                   QStringLiteral("个人养老金（最多扣除 %1）").arg(LawAmount(rules.PensionCap)));
+    line.AddAmount(
+        "health", QStringLiteral("商业健康保险（最多扣除 %1）").arg(LawAmount(rules.HealthAnnual)));
     line.AddAmount("other", QStringLiteral("其他扣除"));
     line.AddAmount("bonus", QStringLiteral("全年一次性奖金"));
     line.AddValue("bonus-method", QStringLiteral("方法"),

@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Output.h"
+#include "engine/current/Rules.h"
 #include "engine/current/Severance.h"
 
 namespace Cli {
@@ -10,8 +11,9 @@ namespace Cli {
 int RunSeverance(const QStringList &Arguments) {
     CommandLine line(
         QStringLiteral("severance"),
-        QStringLiteral("解除劳动合同的一次性补偿收入：当地上年职工平均工资 3 倍以内的部分免税，\n"
-                       "超过的部分单独按综合所得年度税率表计税。"),
+        QStringLiteral("解除劳动合同的一次性补偿收入：当地上年职工平均工资 %1 倍以内的部分免税，\n"
+                       "超过的部分单独按综合所得年度税率表计税。")
+            .arg(current::Law::TaxFreeYears),
         {QStringLiteral("pendra-cli severance --amount 300000 --average-wage 60000"),
          QStringLiteral("pendra-cli severance --amount 150000 --average-wage 90000 --json")});
     line.AddAmount("amount", QStringLiteral("一次性补偿收入（必填）"));

@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Output.h"
+#include "engine/current/Rules.h"
 #include "engine/current/Wage.h"
 
 #include <QJsonArray>
@@ -157,7 +158,8 @@ int RunWage(const QStringList &Arguments) {
     line.AddValue(QStringLiteral("from"), QStringLiteral("月"), QStringLiteral("起始月份，默认 1"));
     line.AddValue(QStringLiteral("to"), QStringLiteral("月"), QStringLiteral("截止月份，默认 12"));
     line.AddFlag(QStringLiteral("nonresident"),
-                 QStringLiteral("非居民个人：每月减除 5000 元，按月度税率表计算"));
+                 QStringLiteral("非居民个人：每月减除 %1 元，按月度税率表计算")
+                     .arg(LawAmount(current::LatestRules().BasicMonthly)));
     if (auto done = line.Parse(Arguments))
         return *done;
     if (auto done = line.Require({QStringLiteral("income")}))

@@ -38,7 +38,8 @@ void TFrmCompany::BuildInputs() {
         MsgLabel(QStringLiteral("TxtMsgIncome"), QStringLiteral("收入总额"), 237, 43, 250);
     BuildMonths();
     Note(QStringLiteral(
-             "注：经营时间的选择，一个纳税年度用12个月来表示，当前每月减除必要费用为2000元。"),
+             "注：经营时间的选择，一个纳税年度用12个月来表示，当前每月减除必要费用为%1元。")
+             .arg(TCompanyManager::MonthlyDeduct),
          30, 140);
     BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 257, 176);
     BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 340, 176);

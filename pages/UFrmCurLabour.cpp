@@ -1,5 +1,6 @@
 #include "pages/UFrmCurLabour.h"
 
+#include "engine/current/Rules.h"
 #include "engine/current/Settlement.h"
 #include "pages/UScrollColumn.h"
 
@@ -91,22 +92,23 @@ QString TFrmCurLabour::SettlementNote(const current::Remuneration &Result) const
     if (RBtnNonResident->isChecked())
         return tr("非居民个人：按次由支付方代扣代缴，税款即为最终税负，不办理年度汇算。");
     current::SettlementInput year;
-    QString share = QStringLiteral("80%");
+    int share = current::Law::IncomeShare;
     switch (Kind()) {
     case RemunerationKind::Labour:
         year.Labour = Result.Income;
         break;
     case RemunerationKind::Author:
         year.Author = Result.Income;
-        share = QStringLiteral("56%");
+        share = current::Law::AuthorIncomeShare;
         break;
     case RemunerationKind::Royalty:
         year.Royalty = Result.Income;
         break;
     }
-    return tr("年度汇算：这笔收入按%1计入综合所得，收入额为%2，与工资薪金等合并按年度税率表"
+    return tr("年度汇算：这笔收入按%1%计入综合所得，收入额为%2，与工资薪金等合并按年度税率表"
               "计税；已预扣的%3税款多退少补。")
-        .arg(share, AmountYuan(current::Settle(year).IncomeAmount), AmountYuan(Result.Tax));
+        .arg(QString::number(share), AmountYuan(current::Settle(year).IncomeAmount),
+             AmountYuan(Result.Tax));
 }
 
 void TFrmCurLabour::BtnCalcClick() {
@@ -140,6 +142,8 @@ void TFrmCurLabour::ClearPage() {
     for (QLineEdit *edit :
          {TxtDeduction, TxtTaxable, TxtRate, TxtQuickDeduction, TxtTax, TxtAfterTax})
         edit->clear();
-    TxtSettlement->setText(tr("年度汇算：居民个人的劳务报酬、特许权使用费按收入的80%、稿酬按收入的"
-                              "56%计入综合所得，与工资薪金等合并计税，预扣的税款多退少补。"));
+    TxtSettlement->setText(tr("年度汇算：居民个人的劳务报酬、特许权使用费按收入的%1%、稿酬按收入的"
+                              "%2%计入综合所得，与工资薪金等合并计税，预扣的税款多退少补。")
+                               .arg(current::Law::IncomeShare)
+                               .arg(current::Law::AuthorIncomeShare));
 }

@@ -1,5 +1,6 @@
 #include "pages/UFrmCurSeverance.h"
 
+#include "engine/current/Rules.h"
 #include "engine/current/Severance.h"
 #include "pages/UScrollColumn.h"
 
@@ -44,7 +45,8 @@ QLayout *TFrmCurSeverance::BuildResults() {
     TxtAfterTax = AddResultRow(form, QStringLiteral("TxtAfterTax"), tr("税后收入："));
     auto *box = new QVBoxLayout;
     box->addLayout(form);
-    box->addWidget(GreyNote(tr("超过3倍的部分不并入当年综合所得，单独按年度税率表计税。")));
+    box->addWidget(GreyNote(tr("超过%1倍的部分不并入当年综合所得，单独按年度税率表计税。")
+                                .arg(current::Law::TaxFreeYears)));
     return box;
 }
 
