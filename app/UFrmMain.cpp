@@ -2,19 +2,23 @@
 
 #include "app/UFirstPaint.h"
 #include "app/UWebBrowser.h"
+#include "common/UBusyCursor.h"
+#include "common/UFileManager.h"
 #include "common/UMsgBox.h"
 #include "common/UStartAhead.h"
 #include "common/UUtils.h"
 #include "pages/UFrmBatch.h"
-#include "pages/UFrmSalary.h"
 #include "shell/UFrmUpdate.h"
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSemaphore>
@@ -23,19 +27,49 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <map>
+#include <memory>
+
+using PageRegistry::Entry;
+using PageRegistry::Kind;
+using PageRegistry::Menu;
 
 const QString TFrmMain::WindowCaption =
     QStringLiteral("Pendra个人所得税计算器 V3.01--最专业的个税计算器");
 
 namespace {
+
 const QString LogoPicture = QStringLiteral(":/pictures/logo.png");
+
+// The page a start opens: the one shown when the program last ended, if it is still a page of
+// the menus, else the page marked for the first start.
+const Entry *FirstPageOf(const PageRegistry::Registry &Entries) {
+    if (const auto last = TFileManager::ReadLastPage()) {
+        const Entry *entry = PageRegistry::Named(Entries, *last);
+        if (entry && entry->IsPage() && !entry->Hidden)
+            return entry;
+    }
+    const auto first = std::find_if(Entries.begin(), Entries.end(),
+                                    [](const Entry &E) { return E.IsPage() && E.FirstStart; });
+    if (first != Entries.end())
+        return &*first;
+    const auto page =
+        std::find_if(Entries.begin(), Entries.end(), [](const Entry &E) { return E.IsPage(); });
+    return page != Entries.end() ? &*page : nullptr;
 }
+
+} // namespace
 
 QStringList TFrmMain::FirstPictures() {
-    return QStringList{LogoPicture} + TFrmSalary::Pictures();
+    const Entry *first = FirstPageOf(PageRegistry::Program());
+    return QStringList{LogoPicture} + (first ? first->Pictures : QStringList());
 }
 
-TFrmMain::TFrmMain(QWidget *parent) : QMainWindow(parent) {
+TFrmMain::TFrmMain(QWidget *parent) : TFrmMain(PageRegistry::Program(), parent) {}
+
+TFrmMain::TFrmMain(PageRegistry::Registry Entries, QWidget *parent)
+    : QMainWindow(parent), Registry(std::move(Entries)) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(WindowCaption);
     resize(927, 723);
@@ -45,13 +79,11 @@ TFrmMain::TFrmMain(QWidget *parent) : QMainWindow(parent) {
     CreateToolBar();
     CreateBanner();
     CreatePageArea();
-    WirePages();
-    WireTools();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    MSalary->setChecked(true);
-    ShowPage<TFrmSalary>();
+    if (const Entry *first = FirstPageOf(Registry))
+        Open(first->Name);
     // The logo's place is fixed; its picture, decoded ahead while the page was built, comes last.
     ImgLogo->setPixmap(StartAhead::Picture(LogoPicture));
     // Nobody waits for the advertisement: its request, and the network stack it starts, follow
@@ -78,112 +110,63 @@ TFrmMain::~TFrmMain() {
 void TFrmMain::CreateMenus() {
     MainMenu1 = menuBar();
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    N1 = MainMenu1->addMenu(QStringLiteral("文件(&F)"));
-    N1->setObjectName(QStringLiteral("N1"));
-    MExit = N1->addAction(QStringLiteral("退出(&X)"));
-    MExit->setObjectName(QStringLiteral("MExit"));
-    connect(MExit, &QAction::triggered, this, &TFrmMain::MExitClick);
-    CreateCalculatorMenu();
-    CreateCurrentLawMenu();
-    CreateToolsAndHelpMenus();
-}
-
-QAction *TFrmMain::PageItem(const QString &Name, const QString &Text, bool Visible) {
-    return PageItem(N2, Name, Text, Visible);
-}
-
-// Every page entry, of whichever menu, is in one group: one check mark in the menu bar.
-QAction *TFrmMain::PageItem(QMenu *Menu, const QString &Name, const QString &Text, bool Visible) {
-    QAction *item = Menu->addAction(Text);
-    item->setObjectName(Name);
-    item->setCheckable(true);
-    item->setVisible(Visible);
-    CalculatorItems->addAction(item);
-    return item;
-}
-
-void TFrmMain::CreateCalculatorMenu() {
-    N2 = MainMenu1->addMenu(QStringLiteral("计算器(&C)"));
-    N2->setObjectName(QStringLiteral("N2"));
+    const auto menu = [this](const char *Name, const QString &Text) {
+        QMenu *added = MainMenu1->addMenu(Text);
+        added->setObjectName(QString::fromLatin1(Name));
+        return added;
+    };
+    N1 = menu("N1", tr("文件(&F)"));
+    N2 = menu("N2", tr("计算器(&C)"));
+    MCurrent = menu("MCurrent", tr("现行税法(&X)"));
+    T1 = menu("T1", tr("工具(&T)"));
+    F1 = menu("F1", tr("帮助(&H)"));
+    // Every page entry, of whichever menu, is in one group: one check mark in the menu bar.
     CalculatorItems = new QActionGroup(this);
     CalculatorItems->setExclusive(true);
-    MSalary = PageItem(QStringLiteral("MSalary"), QStringLiteral("工资薪金所得(月薪)"));
-    N20 = PageItem(QStringLiteral("N20"), QStringLiteral("工资薪金所得(月薪旧版)"));
-    MYearAward = PageItem(QStringLiteral("MYearAward"), QStringLiteral("年终奖金所得"));
-    N22 = PageItem(QStringLiteral("N22"), QStringLiteral("五险一金计算器"), false);
-    N21 = PageItem(QStringLiteral("N21"), QStringLiteral("工资薪金所得(年薪)"), false);
-    N2->addSeparator();
-    N3 = PageItem(QStringLiteral("N3"), QStringLiteral("劳务报酬所得"));
-    N4 = PageItem(QStringLiteral("N4"), QStringLiteral("稿酬所得"));
-    N7 = PageItem(QStringLiteral("N7"), QStringLiteral("财产租赁所得"));
-    N10 = PageItem(QStringLiteral("N10"), QStringLiteral("财产转让所得"));
-    N2->addSeparator();
-    N11 = PageItem(QStringLiteral("N11"), QStringLiteral("特许权使用费所得"));
-    N8 = PageItem(QStringLiteral("N8"), QStringLiteral("个体工商户生产、经营所得"));
-    N9 = PageItem(QStringLiteral("N9"), QStringLiteral("对企事业单位的承包经营、承租经营所得"));
-    N2->addSeparator();
-    N6 = PageItem(QStringLiteral("N6"), QStringLiteral("利息、股息、红利所得"));
-    N12 = PageItem(QStringLiteral("N12"), QStringLiteral("偶然所得(如：中奖、中彩)"));
-    N13 = PageItem(QStringLiteral("N13"), QStringLiteral("被确定征税的其他部分"));
-    N2->addSeparator();
-    N14 = PageItem(QStringLiteral("N14"), QStringLiteral("税收滞纳金计算器"));
-    N19 = PageItem(QStringLiteral("N19"), QStringLiteral("经济补偿金所得"));
+    std::map<Menu, RulesPeriod::Period> before;
+    for (const Entry &entry : Registry)
+        AddMenuEntry(entry, before[entry.In]);
 }
 
-void TFrmMain::CreateCurrentLawMenu() {
-    MCurrent = MainMenu1->addMenu(tr("现行税法(&X)"));
-    MCurrent->setObjectName(QStringLiteral("MCurrent"));
-    MCurWage = PageItem(MCurrent, QStringLiteral("MCurWage"), tr("工资薪金(累计预扣)"));
-    // A dialog, not a page: it takes no check mark.
-    MCurDeductions = MCurrent->addAction(tr("专项附加扣除..."));
-    MCurDeductions->setObjectName(QStringLiteral("MCurDeductions"));
-    MCurBonus = PageItem(MCurrent, QStringLiteral("MCurBonus"), tr("年终奖(现行)"));
-    MCurLabour = PageItem(MCurrent, QStringLiteral("MCurLabour"), tr("劳务报酬/稿酬/特许权(现行)"));
-    MCurSettle = PageItem(MCurrent, QStringLiteral("MCurSettle"), tr("年度汇算"));
-    MCurSeverance = PageItem(MCurrent, QStringLiteral("MCurSeverance"), tr("经济补偿金(现行)"));
-    // A window of its own beside the main window, not a page: no check mark either.
-    MCurBatch = MCurrent->addAction(tr("工资表批量计算..."));
-    MCurBatch->setObjectName(QStringLiteral("MCurBatch"));
+QMenu *TFrmMain::MenuOf(Menu In) const {
+    switch (In) {
+    case Menu::File:
+        return N1;
+    case Menu::Calculator:
+        return N2;
+    case Menu::Current:
+        return MCurrent;
+    case Menu::Tools:
+        return T1;
+    case Menu::Help:
+        return F1;
+    case Menu::None:
+        break;
+    }
+    return nullptr;
 }
 
-void TFrmMain::CreateToolsAndHelpMenus() {
-    T1 = MainMenu1->addMenu(QStringLiteral("工具(&T)"));
-    T1->setObjectName(QStringLiteral("T1"));
-    N5 = T1->addAction(QStringLiteral("人民币大小写(&R)"));
-    N5->setObjectName(QStringLiteral("N5"));
-    NSysCalc = T1->addAction(QStringLiteral("计算器(&C)"));
-    NSysCalc->setObjectName(QStringLiteral("NSysCalc"));
-
-    F1 = MainMenu1->addMenu(QStringLiteral("帮助(&H)"));
-    F1->setObjectName(QStringLiteral("F1"));
-    MHomePage = F1->addAction(QStringLiteral("官方网站"));
-    MHomePage->setObjectName(QStringLiteral("MHomePage"));
-    MFeedback = F1->addAction(QStringLiteral("意见反馈"));
-    MFeedback->setObjectName(QStringLiteral("MFeedback"));
-    MUpdate = F1->addAction(QStringLiteral("检查更新"));
-    MUpdate->setObjectName(QStringLiteral("MUpdate"));
-    MUpdate->setVisible(false);
-    MAbout = F1->addAction(QStringLiteral("关于(&A)..."));
-    MAbout->setObjectName(QStringLiteral("MAbout"));
-    N23 = F1->addAction(QStringLiteral("线程"));
-    N23->setObjectName(QStringLiteral("N23"));
-    N23->setVisible(false);
-}
-
-QToolButton *TFrmMain::ToolButton(const QString &Name, const QString &Text) {
-    auto *button = new QToolButton(ToolBar1);
-    button->setObjectName(Name);
-    button->setText(Text);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setFixedSize(63, 24);
-    ToolBar1->addWidget(button);
-    return button;
-}
-
-void TFrmMain::ToolSpacer(int Width) {
-    auto *spacer = new QWidget(ToolBar1);
-    spacer->setFixedWidth(Width);
-    ToolBar1->addWidget(spacer);
+// Entries of rules no longer in force stand under a header naming their period, a new header
+// wherever the period changes.
+void TFrmMain::AddMenuEntry(const Entry &Row, RulesPeriod::Period &Before) {
+    QMenu *menu = MenuOf(Row.In);
+    if (!menu)
+        return;
+    if (Row.Rules != RulesPeriod::Period::Current && Row.Rules != Before) {
+        if (!menu->isEmpty())
+            menu->addSeparator();
+        menu->addAction(RulesPeriod::Header(Row.Rules))->setEnabled(false);
+    }
+    Before = Row.Rules;
+    QAction *item = menu->addAction(Row.Text);
+    item->setObjectName(Row.Name);
+    item->setVisible(!Row.Hidden);
+    if (Row.IsPage()) {
+        item->setCheckable(true);
+        CalculatorItems->addAction(item);
+    }
+    const QString name = Row.Name;
+    connect(item, &QAction::triggered, this, [this, name] { Open(name); });
 }
 
 void TFrmMain::CreateToolBar() {
@@ -194,30 +177,45 @@ void TFrmMain::CreateToolBar() {
     ToolBar1->setFixedHeight(28);
     ToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
     ToolBar1->toggleViewAction()->setVisible(false);
+    ToolBar1->layout()->setSpacing(ToolbarGap);
     QFont font = ToolBar1->font();
     font.setPixelSize(13);
     font.setBold(true);
     ToolBar1->setFont(font);
-    ToolButton1 = ToolButton(QStringLiteral("ToolButton1"), QStringLiteral(" 工资薪金"));
-    ToolButton2 = ToolButton(QStringLiteral("ToolButton2"), QStringLiteral("年终奖"));
-    ToolSpacer(5);
-    ToolButton5 = ToolButton(QStringLiteral("ToolButton5"), QStringLiteral("劳务报酬"));
-    ToolButton4 = ToolButton(QStringLiteral("ToolButton4"), QStringLiteral("稿酬所得"));
-    ToolSpacer(5);
-    TBtnCurWage = ToolButton(QStringLiteral("TBtnCurWage"), tr("现行工资"));
-    ToolSpacer(8);
-    ToolButton3 = ToolButton(QStringLiteral("ToolButton3"), QStringLiteral("货币大写"));
-    TBtnOpenCalc = ToolButton(QStringLiteral("TBtnOpenCalc"), QStringLiteral(" 计算器 "));
-    ToolButton8 = ToolButton(QStringLiteral("ToolButton8"), QStringLiteral(" 记事本 "));
-    ToolButton7 = ToolButton(QStringLiteral("ToolButton7"), QStringLiteral("参数设置"));
-    // A hidden button's toolbar entry must be hidden, not the button itself.
-    for (QAction *action : ToolBar1->actions()) {
-        if (ToolBar1->widgetForAction(action) == ToolButton7)
-            action->setVisible(false);
+    std::vector<const Entry *> buttons;
+    for (const Entry &entry : Registry) {
+        if (entry.Place.Group > 0)
+            buttons.push_back(&entry);
     }
-    // Hiding the entry also disables its button; the button keeps its action for whatever
-    // clicks it all the same.
-    ToolButton7->setEnabled(true);
+    std::stable_sort(buttons.begin(), buttons.end(), [](const Entry *A, const Entry *B) {
+        return std::pair(A->Place.Group, A->Place.Order) <
+               std::pair(B->Place.Group, B->Place.Order);
+    });
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (i > 0 && buttons[i]->Place.Group != buttons[i - 1]->Place.Group)
+            ToolBar1->addSeparator();
+        AddToolButton(*buttons[i]);
+    }
+}
+
+// A toolbar page button shows its page but leaves the menu's check mark where it is.
+void TFrmMain::AddToolButton(const Entry &Row) {
+    auto *button = new QToolButton(ToolBar1);
+    button->setObjectName(Row.Button);
+    button->setText(Row.Caption);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setFixedSize(63, 24);
+    if (RulesPeriod::IsPast(Row.Rules))
+        button->setToolTip(RulesPeriod::Tip(Row.Rules));
+    QAction *action = ToolBar1->addWidget(button);
+    if (Row.ButtonHidden) {
+        // A hidden button's toolbar entry is hidden, not the button itself; hiding the entry
+        // also disables the button, which keeps its action for whatever clicks it all the same.
+        action->setVisible(false);
+        button->setEnabled(true);
+    }
+    const Entry *entry = &Row;
+    connect(button, &QToolButton::clicked, this, [this, entry] { Choose(*entry); });
 }
 
 void TFrmMain::CreateBanner() {
@@ -284,6 +282,58 @@ void TFrmMain::ShowPage(const QString &ClassName, const std::function<QWidget *(
     PageClassName = ClassName;
 }
 
+bool TFrmMain::Open(const QString &EntryName) {
+    const Entry *entry = PageRegistry::Named(Registry, EntryName);
+    if (!entry)
+        return false;
+    if (entry->IsPage()) {
+        if (auto *item = findChild<QAction *>(EntryName))
+            item->setChecked(true);
+    }
+    Choose(*entry);
+    return true;
+}
+
+void TFrmMain::Choose(const Entry &Row) {
+    switch (Row.Opens) {
+    case Kind::Page:
+        return ShowPage(Row.Class, [&Row] { return Row.Create(nullptr); });
+    case Kind::Dialog: {
+        const std::unique_ptr<QWidget> window(Row.Create(this));
+        if (auto *dialog = qobject_cast<QDialog *>(window.get()))
+            dialog->exec();
+        return;
+    }
+    case Kind::Window:
+        OpenWindow(Row);
+        return;
+    case Kind::Command:
+        return Row.Run(*this);
+    }
+}
+
+// A window of its own is made once, while it is open; asked for again, it comes to the front.
+QWidget *TFrmMain::OpenWindow(const Entry &Row) {
+    QPointer<QWidget> &window = Windows[Row.Name];
+    if (!window) {
+        window = Row.Create(this);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+void TFrmMain::closeEvent(QCloseEvent *Event) {
+    QMainWindow::closeEvent(Event);
+    const Entry *shown = PageRegistry::Find(Registry, PageClassName);
+    // Kept for the next start; a file that cannot be written leaves the next start on the first
+    // start's page, which is not worth a message at the end.
+    if (Event->isAccepted() && shown && shown->IsPage() && !shown->Hidden)
+        TFileManager::WriteLastPage(shown->Name);
+}
+
 void TFrmMain::MExitClick() {
     close();
 }
@@ -298,19 +348,6 @@ void TFrmMain::WebBrowser1TitleChange(const QString &Title) {
 }
 
 const QString TFrmMain::ThreadFailedText = QStringLiteral("Didn’tCreateaThread");
-
-namespace {
-
-// The hourglass from the start of the update check to its very end, answer window included.
-class TBusyCursor {
-  public:
-    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-    TBusyCursor(const TBusyCursor &) = delete;
-    TBusyCursor &operator=(const TBusyCursor &) = delete;
-};
-
-} // namespace
 
 void TFrmMain::MUpdateClick() {
     const TBusyCursor busy;
@@ -346,27 +383,15 @@ void TFrmMain::N23Click() {
     go->release();
 }
 
-void TFrmMain::WireTools() {
-    connect(NSysCalc, &QAction::triggered, this, [this] { TUtils::OpenCalc(this); });
-    connect(TBtnOpenCalc, &QToolButton::clicked, this, [this] { TUtils::OpenCalc(this); });
-    connect(ToolButton8, &QToolButton::clicked, this, [this] { TUtils::OpenNotepad(this); });
-    connect(MHomePage, &QAction::triggered, this, &TFrmMain::ImgLogoClick);
-}
-
 TFrmBatch *TFrmMain::OpenBatch(const QString &Path) {
-    if (!Batch) {
-        Batch = new TFrmBatch(this);
-        Batch->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    Batch->show();
-    Batch->raise();
-    Batch->activateWindow();
-    if (!Path.isEmpty()) {
-        TFrmBatch *window = Batch;
+    const Entry *entry =
+        PageRegistry::Find(Registry, QString::fromLatin1(TFrmBatch::staticMetaObject.className()));
+    auto *batch = entry ? qobject_cast<TFrmBatch *>(OpenWindow(*entry)) : nullptr;
+    if (batch && !Path.isEmpty()) {
         QMetaObject::invokeMethod(
-            window, [window, Path] { window->OpenFile(Path); }, Qt::QueuedConnection);
+            batch, [batch, Path] { batch->OpenFile(Path); }, Qt::QueuedConnection);
     }
-    return Batch;
+    return batch;
 }
 
 void TFrmMain::dragEnterEvent(QDragEnterEvent *Event) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/PageRegistry.h"
 #include "common/UShellWindow.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -10,16 +12,18 @@ class QActionGroup;
 class QMenu;
 class QMenuBar;
 class QToolBar;
-class QToolButton;
 class TFrmBatch;
 class TWebBrowser;
 
-// The main window: the menu and toolbar that choose a category or a tool, the banner with the
+// The main window: the menus and the toolbar made from the page registry, the banner with the
 // logo and the (hidden) advertisement panel, and the page area that holds exactly one page.
 class TFrmMain : public QMainWindow {
     Q_OBJECT
   public:
+    // The window over the program's registry.
     explicit TFrmMain(QWidget *parent = nullptr);
+    // The window over other entries (a test's).
+    explicit TFrmMain(PageRegistry::Registry Entries, QWidget *parent = nullptr);
     ~TFrmMain() override;
 
     static const QString WindowCaption;
@@ -34,27 +38,18 @@ class TFrmMain : public QMainWindow {
     // Replaces the current page by a new one of the class, unless that class is already shown.
     void ShowPage(const QString &ClassName, const std::function<QWidget *()> &Create);
     QWidget *CurrentPage() const { return Page; }
+    // Does what the registry's entry of that name does, as its menu entry would (a page's entry
+    // takes the check mark); false when there is no such entry.
+    bool Open(const QString &EntryName);
+    const PageRegistry::Registry &Entries() const { return Registry; }
+    // The menu of the menu bar that holds the entries of In; none for Menu::None.
+    QMenu *MenuOf(PageRegistry::Menu In) const;
 
     QMenuBar *MainMenu1 = nullptr;
     QMenu *N1 = nullptr, *N2 = nullptr, *T1 = nullptr, *F1 = nullptr;
-    QAction *MExit = nullptr;
-    QAction *MSalary = nullptr, *N20 = nullptr, *MYearAward = nullptr, *N22 = nullptr,
-            *N21 = nullptr, *N3 = nullptr, *N4 = nullptr, *N7 = nullptr, *N10 = nullptr,
-            *N11 = nullptr, *N8 = nullptr, *N9 = nullptr, *N6 = nullptr, *N12 = nullptr,
-            *N13 = nullptr, *N14 = nullptr, *N19 = nullptr;
     // The law in force since 2019, beside the pages of the 2011 rules.
     QMenu *MCurrent = nullptr;
-    QAction *MCurWage = nullptr, *MCurDeductions = nullptr, *MCurBonus = nullptr,
-            *MCurLabour = nullptr, *MCurSettle = nullptr, *MCurSeverance = nullptr,
-            *MCurBatch = nullptr;
-    QAction *N5 = nullptr, *NSysCalc = nullptr;
-    QAction *MHomePage = nullptr, *MFeedback = nullptr, *MUpdate = nullptr, *MAbout = nullptr,
-            *N23 = nullptr;
-
     QToolBar *ToolBar1 = nullptr;
-    QToolButton *ToolButton1 = nullptr, *ToolButton2 = nullptr, *ToolButton5 = nullptr,
-                *ToolButton4 = nullptr, *ToolButton3 = nullptr, *TBtnOpenCalc = nullptr,
-                *ToolButton8 = nullptr, *ToolButton7 = nullptr, *TBtnCurWage = nullptr;
 
     QWidget *Panel2 = nullptr;
     TClickLabel *ImgLogo = nullptr;
@@ -74,30 +69,32 @@ class TFrmMain : public QMainWindow {
     static const QString ThreadFailedText;
     // The background fetch shows at most this much of the page in the caption.
     static constexpr qsizetype CaptionLimit = 200;
+    // The buttons of a toolbar group stand this far apart; groups are parted by a separator.
+    static constexpr int ToolbarGap = 6;
 
   protected:
     // A payroll sheet (.csv or .xlsx) dropped on the window opens in the batch window.
     void dragEnterEvent(QDragEnterEvent *Event) override;
     void dropEvent(QDropEvent *Event) override;
+    // The page shown is remembered for the next start.
+    void closeEvent(QCloseEvent *Event) override;
 
   private:
     void CreateMenus();
-    void CreateCalculatorMenu();
-    void CreateCurrentLawMenu();
-    void CreateToolsAndHelpMenus();
     void CreateToolBar();
     void CreateBanner();
     void CreatePageArea();
-    void WirePages();
-    void WireTools();
+    void AddMenuEntry(const PageRegistry::Entry &Row, RulesPeriod::Period &Before);
+    void AddToolButton(const PageRegistry::Entry &Row);
+    // Runs an entry: shows its page, opens its window or does its command.
+    void Choose(const PageRegistry::Entry &Row);
+    QWidget *OpenWindow(const PageRegistry::Entry &Row);
+    // The page a start opens: the one shown when the program last ended, else the first start's.
+    const PageRegistry::Entry *FirstPage() const;
 
-    QAction *PageItem(const QString &Name, const QString &Text, bool Visible = true);
-    QAction *PageItem(QMenu *Menu, const QString &Name, const QString &Text, bool Visible = true);
-    QToolButton *ToolButton(const QString &Name, const QString &Text);
-    void ToolSpacer(int Width);
-
+    PageRegistry::Registry Registry;
     QActionGroup *CalculatorItems = nullptr;
     QPointer<QWidget> Page;
-    QPointer<TFrmBatch> Batch;
     QString PageClassName;
+    QHash<QString, QPointer<QWidget>> Windows; // by entry name
 };

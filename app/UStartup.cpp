@@ -1,5 +1,7 @@
 #include "app/UStartup.h"
 
+#include "common/UDialogPlacement.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -26,6 +28,8 @@ void InitApplication(QApplication &App) {
     if (translator->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
+
+    DialogPlacement::Install(App);
 
     QFont font = QApplication::font();
     font.setPixelSize(12);

@@ -6,10 +6,10 @@
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
-    StartAhead::Begin(TFrmMain::FirstPictures());
+    StartAhead::Begin();
     QApplication app(argc, argv);
     InitApplication(app);
-    StartAhead::Ready();
+    StartAhead::Ready(TFrmMain::FirstPictures());
     TFrmMain main;
     main.show();
     TStartupWindows::Schedule(&main);

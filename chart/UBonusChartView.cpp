@@ -36,15 +36,16 @@ void SetAxis(QValueAxis *Axis, qreal Length) {
 
 } // namespace
 
-TBonusChartView::TBonusChartView(QWidget *Parent) : QChartView(Parent) {
+// The view owns the chart it is made with. (A chart set later would release the one the plain
+// constructor makes, and that one would leak.)
+TBonusChartView::TBonusChartView(QWidget *Parent) : QChartView(new QChart, Parent) {
     setObjectName(QStringLiteral("ChartBonus"));
     setAccessibleName(tr("税后奖金图表"));
     setRenderHint(QPainter::Antialiasing);
     setMinimumSize(360, 240);
-    auto *chart = new QChart;
+    QChart *chart = this->chart();
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
-    setChart(chart);
 
     AxisX = new QValueAxis(chart);
     AxisX->setTickType(QValueAxis::TicksDynamic);

@@ -125,9 +125,10 @@ QJsonValue JsonCliff(const std::optional<current::BonusCliff> &Cliff) {
 int RunBonus(const QStringList &Arguments) {
     CommandLine line(
         QStringLiteral("bonus"),
-        QStringLiteral("全年一次性奖金：单独计税（2027 年底前可选）与并入当年综合所得比较；\n"
+        QStringLiteral("全年一次性奖金：单独计税（%1 年底前可选）与并入当年综合所得比较；\n"
                        "奖金落在临界区间时给出临界点；并给出奖金与其余所得之间税额最低的分配。\n"
-                       "加 --nonresident：") +
+                       "加 --nonresident：")
+                .arg(current::Law::SeparateBonusUntil.Year) +
             NonResidentRule(),
         {QStringLiteral("pendra-cli bonus --bonus 36000 --taxable 100000"),
          QStringLiteral("pendra-cli bonus --bonus 38000 --taxable -20000 --json"),

@@ -33,7 +33,8 @@ QString PlacementName(Placement Where) {
 }
 
 QString PlacementTitle(Placement Where) {
-    return Where == Placement::Half ? Words::tr("各 50%") : PlacementName(Where);
+    return Where == Placement::Half ? Words::tr("各 %1%").arg(current::Law::HalfShare)
+                                    : PlacementName(Where);
 }
 
 QJsonArray JsonPlacements(const std::vector<Placement> &Places) {
@@ -147,12 +148,13 @@ int RunHousehold(const QStringList &Arguments) {
         QStringLiteral("household"),
         Words::tr("家庭分配：由家庭文件（JSON，格式见 README：夫妻二人各自的年度文件 a、b，\n"
                   "以及可由任一方扣除的共同项目 shared），试遍税法允许的每种分配——每个子女\n"
-                  "由 a、b 或各 50% 扣除，住房贷款利息由一方扣除（婚前各自购房的可各 50%），\n"
+                  "由 a、b 或各 %1% 扣除，住房贷款利息由一方扣除（婚前各自购房的可各 %1%），\n"
                   "每份租房由一方扣除，每项大病医疗由一方扣除——给出两人应纳税额（含年终奖\n"
                   "单独计税的税额）合计最少的分配、两人各自的年度汇算，以及与全部由 a 扣除、\n"
                   "与最不利的分配相比少缴的税额。合计相同时取改动最少的分配（以子女各半、\n"
                   "可各半的贷款各半、其余由 a 扣除为准），再取列在前面的。文件有误时指出键的\n"
-                  "位置（如 shared.children[0].born），不计算，退出状态为 2。"),
+                  "位置（如 shared.children[0].born），不计算，退出状态为 2。")
+            .arg(current::Law::HalfShare),
         {QStringLiteral("pendra-cli household 家庭.json"),
          QStringLiteral("pendra-cli household 家庭.json --json")});
     line.AddPositional(Words::tr("家庭文件"), Words::tr("夫妻二人的年度文件和共同项目，JSON 格式"));

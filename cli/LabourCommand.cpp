@@ -116,8 +116,13 @@ int RunLabour(const QStringList &Arguments) {
         QStringLiteral("labour"),
         QStringLiteral(
             "一次劳务报酬、稿酬或特许权使用费收入的预扣税额。居民个人：每次收入不超过\n"
-            "4000 元减除 800 元，超过的减除 20%；稿酬再按 70% 计算；劳务报酬按预扣率表二，\n"
-            "稿酬和特许权使用费按 20%。非居民个人：一律减除 20%，按月度税率表。") +
+            "%1 元减除 %2 元，超过的减除 %3%；稿酬再按 %4% 计算；劳务报酬按预扣率表二，\n"
+            "稿酬和特许权使用费按 %5%。非居民个人：一律减除 %3%，按月度税率表。")
+                .arg(LawAmount(current::Law::SmallPayment),
+                     LawAmount(current::Law::SmallPaymentCost))
+                .arg(current::Law::CostRate)
+                .arg(current::Law::AuthorShare)
+                .arg(current::Tables::FlatTwenty.front().Rate) +
             InternshipSummary(),
         {QStringLiteral("pendra-cli labour --income 30000"),
          QStringLiteral("pendra-cli labour --income 10000 --kind author --json"),

@@ -50,10 +50,6 @@ QString Money(current::Cents Amount) {
     return QString::fromStdString(current::FormatCents(Amount));
 }
 
-QString LawAmount(current::Cents Amount) {
-    return QString::fromStdString(current::FormatLawAmount(Amount));
-}
-
 QString Rate(int Percent) {
     return QString::number(Percent) + u'%';
 }

@@ -16,9 +16,11 @@ void PrintError(const QString &Message); // one line, prefixed with the program'
 bool OutputWritten();
 
 QString Money(current::Cents Amount); // "1234.50"
-QString Rate(int Percent);            // "3%"
-// An amount of the law as a text writes it: "5000" for whole yuan.
-QString LawAmount(current::Cents Amount);
+// An amount of the law in the help texts: whole yuan without decimals ("5000").
+inline QString LawAmount(current::Cents Amount) {
+    return QString::fromStdString(current::FormatYuan(Amount));
+}
+QString Rate(int Percent); // "3%"
 QJsonValue JsonMoney(current::Cents Amount);
 void PrintJson(const QJsonObject &Object);
 

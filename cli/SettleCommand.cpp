@@ -43,8 +43,11 @@ int RunSettle(const QStringList &Arguments) {
     line.AddAmount("exempt", QStringLiteral("免税收入"));
     line.AddAmount("insurance", QStringLiteral("专项扣除（三险一金）"));
     line.AddAmount("special", QStringLiteral("专项附加扣除（含大病医疗）"));
-    line.AddAmount("pension", QStringLiteral("个人养老金（最多扣除 12000）"));
-    line.AddAmount("health", QStringLiteral("商业健康保险（最多扣除 2400）"));
+    const current::YearRules &rules = current::LatestRules();
+    line.AddAmount("pension",
+                   QStringLiteral("个人养老金（最多扣除 %1）").arg(LawAmount(rules.PensionCap)));
+    line.AddAmount(
+        "health", QStringLiteral("商业健康保险（最多扣除 %1）").arg(LawAmount(rules.HealthAnnual)));
     line.AddAmount("other", QStringLiteral("其他扣除"));
     line.AddAmount("bonus", QStringLiteral("全年一次性奖金"));
     line.AddValue("bonus-method", QStringLiteral("方法"),

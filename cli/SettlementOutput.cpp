@@ -35,10 +35,6 @@ QString MethodName(current::BonusMethod Method) {
 }
 
 // Whole yuan without decimals, as the law states its amounts.
-QString PlainYuan(current::Cents Amount) {
-    return QString::number(Amount / 100);
-}
-
 } // namespace
 
 QString ReasonText(const current::Settlement &s, const current::YearRules &Rules) {
@@ -50,14 +46,17 @@ QString ReasonText(const current::Settlement &s, const current::YearRules &Rules
         return QStringLiteral("无需补税也无退税，无需办理汇算");
     case FilingReason::OweSmall:
         return QStringLiteral("应补税 %1，不超过 %2 元，无需办理汇算")
-            .arg(Money(s.Balance), PlainYuan(Rules.SmallOwed));
+            .arg(Money(s.Balance), LawAmount(Rules.SmallOwed));
     case FilingReason::IncomeLow:
         return QStringLiteral("应补税 %1，但综合所得年收入不超过 %2 元，无需办理汇算")
-            .arg(Money(s.Balance), PlainYuan(Rules.LowIncome));
+            .arg(Money(s.Balance), LawAmount(Rules.LowIncome));
     case FilingReason::Owe:
         break;
     }
-    return QStringLiteral("应补税 %1：须在次年 6 月 30 日前办理汇算").arg(Money(s.Balance));
+    return QStringLiteral("应补税 %1：须在次年 %2 月 %3 日前办理汇算")
+        .arg(Money(s.Balance))
+        .arg(current::Law::SettlementUntil.Month)
+        .arg(current::Law::SettlementUntil.Day);
 }
 
 QJsonObject JsonSettlement(const current::Settlement &s) {

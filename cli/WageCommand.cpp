@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/Output.h"
 #include "cli/WageMonths.h"
+#include "engine/current/Rules.h"
 #include "engine/current/Wage.h"
 
 #include <QJsonArray>
@@ -83,7 +84,8 @@ int RunWage(const QStringList &Arguments) {
                                  "也可写 per-month、from-january、sixty"));
     line.AddMonthRange();
     line.AddFlag(QStringLiteral("nonresident"),
-                 QStringLiteral("非居民个人：每月减除 5000 元，按月度税率表计算"));
+                 QStringLiteral("非居民个人：每月减除 %1 元，按月度税率表计算")
+                     .arg(LawAmount(current::LatestRules().BasicMonthly)));
     if (auto done = line.Parse(Arguments))
         return *done;
     if (auto done = line.Require({QStringLiteral("income")}))

@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Output.h"
+#include "engine/current/Rules.h"
 
 #include <QCoreApplication>
 
@@ -31,7 +32,8 @@ constexpr std::array<Command, 9> Commands{{
 
 QString ProgramHelp() {
     QString text = QStringLiteral("用法：pendra-cli <命令> [选项]\n\n"
-                                  "按 2019 年起施行的个人所得税法计算，金额单位为元。\n\n命令：\n");
+                                  "按 %1 年起施行的个人所得税法计算，金额单位为元。\n\n命令：\n")
+                       .arg(current::FirstRulesYear);
     Cli::TextTable table(Cli::TextTable::AllLeft);
     for (const Command &command : Commands)
         table.AddRow({QStringLiteral("  ") + QString::fromUtf16(command.Name),

@@ -2,7 +2,9 @@
 
 #include "common/UMsgBox.h"
 #include "common/UNumKeyFilter.h"
+#include "common/UPageRow.h"
 #include "common/UStartAhead.h"
+#include "common/USupportContact.h"
 #include "common/UUtils.h"
 #include "engine/UNumText.h"
 
@@ -16,10 +18,13 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
-const QString TCalcPage::StatusNotice = QStringLiteral(
-    "  本软件将持续更新，请及时下载最新版本。如有疑问请联系客服QQ：800012345，咨询免费。"
-    "可根据客户需求定制开发各类税务计算软件。");
+// The support number is defined before this in every file that defines this, so it is ready.
+const QString TCalcPage::StatusNotice =
+    QStringLiteral("  本软件将持续更新，请及时下载最新版本。如有疑问请联系客服QQ：%1，咨询免费。"
+                   "可根据客户需求定制开发各类税务计算软件。")
+        .arg(SupportContact::QQ);
 
 namespace {
 
@@ -70,6 +75,40 @@ TCalcPage::TCalcPage(const QString &Title, QSize Size, QWidget *Parent) : QWidge
     layout->addWidget(StatusBar1);
 
     KeyFilter = new TNumKeyFilter(this);
+}
+
+TCalcPage::TCalcPage(const QMetaObject &Page, QSize Size, QWidget *Parent)
+    : TCalcPage(QString(), Size, Parent) {
+    const PageRow::Info row = PageRow::Of(Page).value_or(PageRow::Info{});
+    Panel1->setText(QStringLiteral("   ") + row.Title);
+    Rules = row.Rules;
+    if (RulesPeriod::IsPast(Rules))
+        NoteRulesPeriod(RulesPeriod::Line(Rules));
+}
+
+void TCalcPage::NoteRulesPeriodUnder(QWidget *Results) {
+    if (!RulesPeriod::IsPast(Rules))
+        return;
+    LawNoteResults = new QLabel(RulesPeriod::Results(Rules), Results->parentWidget());
+    LawNoteResults->setObjectName(QStringLiteral("LawNoteResults"));
+    LawNoteResults->setFont(PixelFont(12, false));
+    QPalette grey = LawNoteResults->palette();
+    grey.setColor(QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    LawNoteResults->setPalette(grey);
+    LawNoteResults->adjustSize();
+    // Under the results where the page leaves room, else at the end of their row.
+    const int clientHeight =
+        height() - Panel1->height() - StatusBar1->height() - (LawNote ? LawNote->height() : 0);
+    const QRect results = Results->geometry();
+    if (results.bottom() + 4 + LawNoteResults->height() < clientHeight)
+        return LawNoteResults->move(results.x(), results.bottom() + 4);
+    int end = results.right();
+    for (const QWidget *other : ClientArea->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (other != LawNoteResults && other->y() < results.bottom() &&
+            other->geometry().bottom() > results.y() && other->x() < width() / 2)
+            end = std::max(end, other->geometry().right());
+    }
+    LawNoteResults->move(end + 8, results.center().y() - LawNoteResults->height() / 2);
 }
 
 void TCalcPage::NoteRulesPeriod(const QString &Text) {
@@ -140,6 +179,14 @@ QLabel *TCalcPage::MsgLabel(const QString &Name, const QString &Field, int X, in
     label->setStyleSheet(QStringLiteral("color: red;"));
     label->setGeometry(X, Y, Width, 20);
     return label;
+}
+
+void TCalcPage::InertLabels(std::initializer_list<const char *> Names) {
+    for (const char *name : Names) {
+        auto *label = new QLabel(ClientArea);
+        label->setObjectName(QString::fromLatin1(name));
+        label->hide();
+    }
 }
 
 QLabel *TCalcPage::ResultLabel(const QString &Name, const QString &CaptionText,

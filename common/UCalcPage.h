@@ -4,6 +4,7 @@
 // and the helpers that build and report alike on every page.
 
 #include "common/UDesktopHabits.h"
+#include "common/URulesPeriod.h"
 
 #include <QWidget>
 #include <functional>
@@ -21,6 +22,10 @@ class TNumKeyFilter;
 class TCalcPage : public QWidget {
     Q_OBJECT
   public:
+    // A page of the page registry: its title strip, and for rules no longer in force the grey
+    // line naming their period, come from the row of the class Page.
+    TCalcPage(const QMetaObject &Page, QSize Size, QWidget *Parent = nullptr);
+    // A page of its own title, not in the registry.
     TCalcPage(const QString &Title, QSize Size, QWidget *Parent = nullptr);
 
     QLabel *Panel1 = nullptr;
@@ -36,6 +41,10 @@ class TCalcPage : public QWidget {
     // they applied to, and where today's are. The client area keeps its controls where they are.
     void NoteRulesPeriod(const QString &Text);
     QLabel *LawNote = nullptr;
+    // The period once more, under Results (the last row of results), so that a figure read or
+    // copied there is not taken for today's; only on a page of rules no longer in force.
+    void NoteRulesPeriodUnder(QWidget *Results);
+    QLabel *LawNoteResults = nullptr;
 
   protected:
     QWidget *Client() const { return ClientArea; }
@@ -72,6 +81,10 @@ class TCalcPage : public QWidget {
     QLabel *RightPicture(const QString &Name, int Y, QSize Size, const QString &Picture = {},
                          int RightMargin = 15);
 
+    // Labels that the original form of the page had and nothing ever writes: present by name for
+    // whatever looks them up, never shown.
+    void InertLabels(std::initializer_list<const char *> Names);
+
     void SetFirstInput(QLineEdit *Edit) { FirstInput = Edit; }
     QLineEdit *FirstInputEdit() const { return FirstInput; }
     void OnEnter(QLineEdit *Edit, std::function<void()> Action);
@@ -107,6 +120,7 @@ class TCalcPage : public QWidget {
     void PlaceRightAnchored();
 
     QWidget *ClientArea = nullptr;
+    RulesPeriod::Period Rules = RulesPeriod::Period::Current;
     QLineEdit *FirstInput = nullptr;
     TNumKeyFilter *KeyFilter = nullptr;
     QList<QPair<QWidget *, int>> RightAnchored;

@@ -20,8 +20,8 @@ constexpr int FieldWidth = 150;
 
 } // namespace
 
-TCurrentPage::TCurrentPage(const QString &Title, QWidget *Parent)
-    : TCalcPage(Title, QSize(900, 600), Parent) {
+TCurrentPage::TCurrentPage(const QMetaObject &Page, QWidget *Parent)
+    : TCalcPage(Page, QSize(900, 600), Parent) {
     BodyLayout = new QVBoxLayout(Client());
     BodyLayout->setContentsMargins(20, 12, 20, 12);
     BodyLayout->setSpacing(8);
@@ -36,7 +36,7 @@ QString TCurrentPage::AmountYuan(current::Cents Value) {
 }
 
 QString TCurrentPage::LawAmount(current::Cents Value) {
-    return QString::fromStdString(current::FormatLawAmount(Value));
+    return QString::fromStdString(current::FormatYuan(Value));
 }
 
 QString TCurrentPage::RatePercent(int Rate) {

@@ -18,7 +18,8 @@ class QVBoxLayout;
 class TCurrentPage : public TCalcPage {
     Q_OBJECT
   public:
-    explicit TCurrentPage(const QString &Title, QWidget *Parent = nullptr);
+    // Page: the class whose row in the page registry gives the title.
+    explicit TCurrentPage(const QMetaObject &Page, QWidget *Parent = nullptr);
 
     // Display form of an amount in cents: two decimals, with or without "元".
     static QString Amount(current::Cents Value);

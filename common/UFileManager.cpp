@@ -1,6 +1,7 @@
 #include "common/UFileManager.h"
 
 #include "engine/UGoldsSetupIni.h"
+#include "engine/UIniText.h"
 #include "engine/current/Deductions.h"
 #include "sheets/SafeFile.h"
 
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
 #include <functional>
@@ -218,6 +220,42 @@ TFileManager::TWriteResult TFileManager::WriteDeductions(const current::Deductio
                                                          const current::DeductionChoices &Before) {
     return RewriteFile(
         [&](std::string_view Old) { return current::DeductionsIni::Write(Old, Choices, Before); });
+}
+
+namespace {
+
+constexpr std::string_view WindowSection = "Window";
+constexpr std::string_view LastPageKey = "LastPage";
+
+// An entry name is an object name: ASCII letters, digits and underscores, and short.
+bool IsEntryName(const QString &Name) {
+    static const QRegularExpression name(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]{0,63}$"));
+    return name.match(Name).hasMatch();
+}
+
+} // namespace
+
+std::optional<QString> TFileManager::ReadLastPage() {
+    const auto bytes = ReadFileBytes();
+    if (!bytes)
+        return std::nullopt;
+    const std::string_view keys[] = {LastPageKey};
+    const auto values = IniText::ReadSection(View(*bytes), WindowSection, keys);
+    if (!values.front())
+        return std::nullopt;
+    const QString name = QString::fromStdString(*values.front());
+    if (!IsEntryName(name))
+        return std::nullopt;
+    return name;
+}
+
+TFileManager::TWriteResult TFileManager::WriteLastPage(const QString &EntryName) {
+    if (!IsEntryName(EntryName))
+        return TWriteResult::Failed;
+    const IniText::TEntry entries[] = {{LastPageKey, EntryName.toStdString()}};
+    return RewriteFile([&entries](std::string_view Old) {
+        return IniText::WriteSection(Old, WindowSection, entries);
+    });
 }
 
 QString TFileManager::WriteFailureText(TWriteResult Result, const QString &Path) {

@@ -47,6 +47,11 @@ class TFileManager {
     // them) and Choices, into the file as it is by then.
     static TWriteResult WriteDeductions(const current::DeductionChoices &Choices,
                                         const current::DeductionChoices &Before);
+    // The registry name of the page shown when the program last ended, kept in a section of its
+    // own under the same rules; none when there is no file, no such key or a value that is no
+    // entry name.
+    static std::optional<QString> ReadLastPage();
+    static TWriteResult WriteLastPage(const QString &EntryName);
     // What the user is told when the parameters could not be saved at Path.
     static QString WriteFailureText(TWriteResult Result, const QString &Path);
 

@@ -1,38 +1,32 @@
 #pragma once
-// The grey line of the pages that compute rules no longer in force, saying which years they
-// applied to and that the 现行税法 menu has today's.
+// The periods of the rules that the pages of the earlier law compute, and the words that name
+// them wherever a way leads to such a page: the grey line under its title strip, the line beside
+// its results, the header of its group in the 计算器 menu and its toolbar button's tip. Which
+// page follows which period is a column of the page registry.
 
-#include <QCoreApplication>
 #include <QString>
 
 namespace RulesPeriod {
 
-// The 3500 start point and the tables of September 2011, until the reform of 2019.
-inline QString Since2011() {
-    return QCoreApplication::translate(
-        "RulesPeriod",
-        "本页按2011年9月至2018年12月施行的规定计算；2019年起的现行规定见“现行税法”菜单。");
-}
+enum class Period {
+    Current,    // the law in force since 2019: nothing to say
+    Since2011,  // the 3500 start point and the tables of September 2011, until the reform of 2019
+    Since2008,  // the 2000 start point of March 2008, until September 2011
+    Until2011,  // the five-band table of business income, in force until August 2011
+    PerPayment, // labour, author and royalty income taxed payment by payment until 2019
+    Unchanged,  // rules of 2011 that the law of 2019 kept as they were
+};
 
-// The 2000 start point of March 2008, until September 2011.
-inline QString Since2008() {
-    return QCoreApplication::translate(
-        "RulesPeriod",
-        "本页按2008年3月至2011年8月施行的规定计算；2019年起的现行规定见“现行税法”菜单。");
-}
+// Whether a page of these rules says which years they applied to.
+bool IsPast(Period Rules);
 
-// The five-band table of business income, in force until August 2011.
-inline QString Until2011() {
-    return QCoreApplication::translate(
-        "RulesPeriod", "本页按2011年8月以前施行的规定计算；2019年起的现行规定见“现行税法”菜单。");
-}
-
-// Labour, author and royalty income taxed payment by payment, until 2019 counted it in the
-// comprehensive income.
-inline QString PerPayment() {
-    return QCoreApplication::translate(
-        "RulesPeriod",
-        "本页按2018年12月以前按次计税的规定计算；2019年起的现行规定见“现行税法”菜单。");
-}
+// The grey line under the title strip, with where today's rules are.
+QString Line(Period Rules);
+// Beside the results, so that a figure read or copied there carries its period.
+QString Results(Period Rules);
+// The disabled header over a group of menu entries.
+QString Header(Period Rules);
+// A toolbar button's tip.
+QString Tip(Period Rules);
 
 } // namespace RulesPeriod

@@ -11,7 +11,6 @@ namespace ShellWindow {
 void SetUp(QDialog *Window, const QString &Caption, QSize ClientSize) {
     Decorate(Window, Caption);
     Window->setFixedSize(ClientSize);
-    CentreOnScreen(Window);
 }
 
 void Decorate(QDialog *Window, const QString &Caption) {
@@ -22,11 +21,6 @@ void Decorate(QDialog *Window, const QString &Caption) {
     palette.setColor(QPalette::Window, Qt::white);
     Window->setPalette(palette);
     Window->setAutoFillBackground(true);
-}
-
-void CentreOnScreen(QWidget *Window) {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        Window->move(screen->availableGeometry().center() - Window->rect().center());
 }
 
 QLabel *Label(QWidget *Parent, const QString &Text, int X, int Y, bool Bold) {

@@ -1,6 +1,6 @@
 #pragma once
-// What the small stand-alone windows share: a white client area of a fixed size, centred on the
-// screen, and pictures and labels placed at fixed positions.
+// What the small stand-alone windows share: a white client area of a fixed size, and pictures and
+// labels placed at fixed positions.
 
 #include <QLabel>
 
@@ -9,10 +9,10 @@ class QDialog;
 namespace ShellWindow {
 
 // A fixed-size white dialog with only the close button in its title bar.
+// Where it opens is DialogPlacement's.
 void SetUp(QDialog *Window, const QString &Caption, QSize ClientSize);
 // The same look for a dialog whose layout decides its size.
 void Decorate(QDialog *Window, const QString &Caption);
-void CentreOnScreen(QWidget *Window);
 
 QLabel *Label(QWidget *Parent, const QString &Text, int X, int Y, bool Bold = false);
 // A picture; when the resource is missing the place shows Fallback instead (or stays empty).

@@ -18,7 +18,7 @@ struct TWork {
     bool Go = false;
     bool Stop = false;
     bool Finished = false;
-    QStringList Order;            // as listed to Begin
+    QStringList Order;            // as listed to Ready
     qsizetype Next = 0;           // the first picture nobody has begun to decode
     QStringList Listed;           // not yet taken
     QHash<QString, QImage> Ready; // decoded, not yet taken
@@ -83,22 +83,22 @@ void Run(TWork &Work) {
 
 namespace StartAhead {
 
-void Begin(const QStringList &Pictures) {
+void Begin() {
     TWork &work = Work();
     const std::lock_guard lock(work.Lock);
     if (work.Started)
         return;
     work.Started = true;
-    work.Order = Pictures;
-    work.Listed = Pictures;
     work.Worker = std::thread(Run, std::ref(work));
 }
 
-void Ready() {
+void Ready(const QStringList &Pictures) {
     TWork &work = Work();
     std::unique_lock lock(work.Lock);
     if (!work.Started || work.Go)
         return;
+    work.Order = Pictures;
+    work.Listed = Pictures;
     // The font configuration takes longer than Qt's start-up; rather than wait idle, this thread
     // decodes pictures meanwhile.
     while (!work.FontsLoaded && DecodeNext(work, lock)) {

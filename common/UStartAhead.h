@@ -9,22 +9,24 @@
 // The first frame still shows everything: whoever needs a picture waits for it.
 namespace StartAhead {
 
-// Starts the worker on the font configuration at once; the pictures (compiled-in resources)
-// follow once Ready has been called. Called at most once, before or after the QApplication.
-void Begin(const QStringList &Pictures);
+// Starts the worker on the font configuration at once. Called at most once, before or after the
+// QApplication.
+void Begin();
 
-// Called once the QApplication exists and before the first window is built: waits for the font
-// configuration, so that Qt's font database finds it loaded instead of loading its own, decoding
-// pictures meanwhile, and lets the worker go on to the rest of them (image plugins are looked up
-// in the application's library paths, which the QApplication sets: no picture is decoded before
-// it exists). Does nothing when Begin was not called.
-void Ready();
+// Called once the QApplication exists and before the first window is built, with the pictures
+// (compiled-in resources) that window shows first: waits for the font configuration, so that
+// Qt's font database finds it loaded instead of loading its own, decoding pictures meanwhile, and
+// lets the worker go on to the rest of them. The pictures are named only now because which page
+// comes first is read from the parameter file, and image plugins are looked up in the
+// application's library paths: neither can be known before the QApplication exists. Does
+// nothing when Begin was not called, or a second time.
+void Ready(const QStringList &Pictures = {});
 
 // The picture of a resource: the one decoded ahead, once, waiting for it if need be; any other
 // (or the same one a second time) decoded here. Interface thread only.
 QPixmap Picture(const QString &Resource);
 
-// Pictures listed to Begin that nobody has taken yet.
+// Pictures listed to Ready that nobody has taken yet.
 qsizetype Untaken();
 
 } // namespace StartAhead

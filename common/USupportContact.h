@@ -1,6 +1,6 @@
 #pragma once
-// Whom users reach for help; the same numbers appear in the pages' status notice and in the
-// chat addresses that TUtils opens.
+// Whom users reach for help, written once: the pages' status notice, the feedback and About
+// windows and the chat addresses that TUtils opens all take them from here.
 
 #include <QString>
 

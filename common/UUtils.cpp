@@ -2,6 +2,7 @@
 
 #include "common/UHttpClient.h"
 #include "common/UMsgBox.h"
+#include "common/USupportContact.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,9 +16,6 @@ namespace {
 
 // The product web site; a reserved domain that never resolves until the site exists.
 const QString ProductSite = QStringLiteral("http://www.pendra.example/");
-
-const QString SupportQQ = QStringLiteral("800012345");
-const QString SupportShopAccount = QStringLiteral("pendra客服");
 
 QString &SiteOverride() {
     static QString url;
@@ -59,11 +57,12 @@ void TUtils::OpenUrl(const QString &Address) {
 }
 
 void TUtils::OpenChat() {
-    OpenUrl(QStringLiteral("http://wpa.qq.com/msgrd?v=3&uin=%1&site=qq&menu=yes").arg(SupportQQ));
+    OpenUrl(QStringLiteral("http://wpa.qq.com/msgrd?v=3&uin=%1&site=qq&menu=yes")
+                .arg(SupportContact::QQ));
 }
 
 void TUtils::OpenShopChat() {
-    const QString account = QString::fromUtf8(QUrl::toPercentEncoding(SupportShopAccount));
+    const QString account = QString::fromUtf8(QUrl::toPercentEncoding(SupportContact::Wangwang));
     OpenUrl(QStringLiteral("http://www.taobao.com/webww/ww.php?ver=3&touid=%1&siteid=cntaobao"
                            "&status=1&charset=utf-8")
                 .arg(account));

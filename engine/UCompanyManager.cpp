@@ -7,12 +7,15 @@
 
 namespace {
 
-constexpr int32_t MonthlyDeduct = 2000;
 constexpr std::array<int32_t, 4> Bounds{5000, 10000, 30000, 50000};
 constexpr std::array<double, 5> Rates{0.05, 0.1, 0.2, 0.3, 0.35};
 constexpr std::array<int32_t, 5> QuickDeducts{0, 250, 1250, 4250, 6750};
 
 } // namespace
+
+Brackets::Schedule TCompanyManager::Table() {
+    return {{Bounds.begin(), Bounds.end()}, {Rates.begin(), Rates.end()}};
+}
 
 TCompanyInfo TCompanyManager::Calc(int32_t Months, double Income) {
     TCompanyInfo info;

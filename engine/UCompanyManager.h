@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/UBrackets.h"
 #include "engine/UCompanyInfo.h"
 
 #include <cstdint>
@@ -9,4 +10,8 @@
 class TCompanyManager {
   public:
     static TCompanyInfo Calc(int32_t Months, double Income);
+
+    // The necessary costs deducted for each month of operation.
+    static constexpr int32_t MonthlyDeduct = 2000;
+    static Brackets::Schedule Table();
 };

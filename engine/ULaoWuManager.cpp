@@ -7,24 +7,26 @@
 
 namespace {
 
-constexpr int32_t Threshold = 4000;
-constexpr int32_t FixedDeduct = 800;
-constexpr double DeductRatio = 0.2;
+constexpr std::array<int32_t, 2> UpperBounds{20000, 50000};
 constexpr std::array<double, 3> Rates{0.2, 0.3, 0.4};
 constexpr std::array<int32_t, 3> QuickDeducts{0, 2000, 7000};
 
 // The payment whose taxable income is the given one: the fixed deduction up to a taxable 3200
 // (a payment of 4000), the 20 % deduction above.
 long double IncomeFromTaxable(long double taxable) {
-    return taxable > 3200 ? taxable / 0.8L : taxable + FixedDeduct;
+    return taxable > 3200 ? taxable / 0.8L : taxable + TLaoWuManager::FixedDeduct;
 }
 
 } // namespace
 
+Brackets::Schedule TLaoWuManager::Table() {
+    return {{UpperBounds.begin(), UpperBounds.end()}, {Rates.begin(), Rates.end()}};
+}
+
 int TLaoWuManager::GetLevel(double TaxableIncome) {
-    if (TaxableIncome <= 20000)
+    if (TaxableIncome <= UpperBounds[0])
         return 0;
-    return TaxableIncome <= 50000 ? 1 : 2;
+    return TaxableIncome <= UpperBounds[1] ? 1 : 2;
 }
 
 TLaoWuTaxInfo TLaoWuManager::Calc(double Income) {

@@ -1,11 +1,5 @@
 #include "engine/ULateFeeManager.h"
 
-namespace {
-
-constexpr double DailyRate = 0.0005;
-
-} // namespace
-
 TLateFeeInfo TLateFeeManager::Calc(int32_t Days, double Tax) {
     TLateFeeInfo info;
     info.Tax = Tax;

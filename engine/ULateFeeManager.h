@@ -8,4 +8,7 @@
 class TLateFeeManager {
   public:
     static TLateFeeInfo Calc(int32_t Days, double Tax);
+
+    // Five ten-thousandths of the tax for each day late.
+    static constexpr double DailyRate = 0.0005;
 };

@@ -2,15 +2,6 @@
 
 #include "engine/UNumText.h"
 
-namespace {
-
-constexpr double Rate = 0.2;
-constexpr double DeductRatio = 0.2;
-constexpr double FixedDeduct = 800;
-constexpr double DeductThreshold = 4000;
-
-} // namespace
-
 TLicenseInfo TLicenseManager::Calc(double Income) {
     TLicenseInfo info;
     info.Income = Income;

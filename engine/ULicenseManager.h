@@ -7,4 +7,9 @@
 class TLicenseManager {
   public:
     static TLicenseInfo Calc(double Income);
+
+    static constexpr double Rate = 0.2;
+    static constexpr double DeductRatio = 0.2;
+    static constexpr double FixedDeduct = 800;
+    static constexpr double DeductThreshold = 4000;
 };

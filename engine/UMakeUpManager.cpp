@@ -7,13 +7,12 @@
 
 namespace {
 
-constexpr double FreeTimes = 3;
 constexpr double DomesticStartPoint = 3500;
 
 } // namespace
 
 bool TMakeUpManager::IsTaxFree(double OnceIncome, double AverageWage) {
-    return NumText::RoundToCents(FreeTimes * AverageWage - OnceIncome) >= 0;
+    return NumText::RoundToCents(double{FreeTimes} * AverageWage - OnceIncome) >= 0;
 }
 
 bool TMakeUpManager::HasMonthTaxableIncome(const TMakeUpInfo &Info) {
@@ -32,7 +31,8 @@ TMakeUpInfo TMakeUpManager::Calc(double OnceIncome, double AverageWage, double F
         info.IncomeAfterTax = OnceIncome;
         return info;
     }
-    info.MonthTaxableIncome = (OnceIncome - FreeTimes * AverageWage) / info.Years - FiveGolds;
+    info.MonthTaxableIncome =
+        (OnceIncome - double{FreeTimes} * AverageWage) / info.Years - FiveGolds;
     // Taxed as a domestic monthly wage whose taxable income is exactly the spread excess. When the
     // contributions swallow the excess, the wage engine finds no bracket and taxes nothing.
     const TTaxInfo month =

@@ -19,4 +19,6 @@ class TMakeUpManager {
     static bool HasMonthTaxableIncome(const TMakeUpInfo &Info);
 
     static constexpr int32_t MaxYears = 12;
+    // The compensation is free of tax up to this many times the local average annual wage.
+    static constexpr int32_t FreeTimes = 3;
 };

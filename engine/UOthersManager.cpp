@@ -1,11 +1,5 @@
 #include "engine/UOthersManager.h"
 
-namespace {
-
-constexpr double FlatRate = 0.2;
-
-} // namespace
-
 TOthersInfo TOthersManager::Calc(double Income) {
     TOthersInfo info;
     info.Rate = FlatRate;

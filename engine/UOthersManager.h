@@ -8,4 +8,6 @@ class TOthersManager {
     static TOthersInfo Calc(double Income);
     static double AntiTax(double Tax);
     static double AntiIncomeAfterTax(double IncomeAfterTax);
+
+    static constexpr double FlatRate = 0.2;
 };

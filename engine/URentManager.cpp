@@ -2,16 +2,6 @@
 
 #include "engine/UNumText.h"
 
-namespace {
-
-constexpr double Threshold = 4000;
-constexpr double FixedDeduct = 800;
-constexpr double DeductRatio = 0.2;
-constexpr double OrdinaryRate = 0.2;
-constexpr double HousingRate = 0.1;
-
-} // namespace
-
 TRentInfo TRentManager::Calc(double Income, bool IsHousing) {
     TRentInfo info;
     info.Income = Income;

@@ -7,4 +7,11 @@
 class TRentManager {
   public:
     static TRentInfo Calc(double Income, bool IsHousing);
+
+    static constexpr double Threshold = 4000;
+    static constexpr double FixedDeduct = 800;
+    static constexpr double DeductRatio = 0.2;
+    static constexpr double OrdinaryRate = 0.2;
+    // A home let to live in.
+    static constexpr double HousingRate = 0.1;
 };

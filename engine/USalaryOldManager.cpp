@@ -7,12 +7,17 @@
 
 namespace {
 
-constexpr std::array<int32_t, 2> StartPoints{2000, 4800};
+constexpr std::array<int32_t, 2> StartPoints{TSalaryOldManager::StartPoint,
+                                             TSalaryOldManager::ForeignStartPoint};
 constexpr std::array<int32_t, 8> Bounds{500, 2000, 5000, 20000, 40000, 60000, 80000, 100000};
 constexpr std::array<double, 9> Rates{0.05, 0.10, 0.15, 0.20, 0.25, 0.30, 0.35, 0.40, 0.45};
 constexpr std::array<int32_t, 9> QuickDeducts{0, 25, 125, 375, 1375, 3375, 6375, 10375, 15375};
 
 } // namespace
+
+Brackets::Schedule TSalaryOldManager::Table() {
+    return {{Bounds.begin(), Bounds.end()}, {Rates.begin(), Rates.end()}};
+}
 
 TTaxInfo TSalaryOldManager::Calc(bool IsForeign, double Income, double Golds) {
     TTaxInfo info;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/UBrackets.h"
 #include "engine/UTaxInfo.h"
 
 #include <cstdint>
@@ -17,4 +18,8 @@ class TSalaryTaxManager {
     static int GetLevel(std::span<const int32_t> Bounds, double Value);
     // Bracket holding a tax: 0 to 6.
     static int GetLevelByTax(double Tax);
+
+    static constexpr int32_t StartPoint = 3500;
+    static constexpr int32_t ForeignStartPoint = 4800;
+    static Brackets::Schedule Table();
 };

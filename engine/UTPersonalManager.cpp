@@ -12,6 +12,10 @@ constexpr std::array<double, 5> QuickDeducts{0, 250, 1250, 4250, 6750};
 
 } // namespace
 
+Brackets::Schedule TPersonalManager::Table() {
+    return {{UpperBounds.begin(), UpperBounds.end()}, {Rates.begin(), Rates.end()}};
+}
+
 int TPersonalManager::GetLevel(double TaxableIncome) {
     const long double value = TaxableIncome;
     int level = 0;

@@ -2,12 +2,6 @@
 
 #include "engine/UNumText.h"
 
-namespace {
-
-constexpr double Rate = 0.2;
-
-} // namespace
-
 TTransferInfo TTransferManager::Calc(double Income, double Original, double Expense) {
     TTransferInfo info;
     info.Income = Income;

@@ -6,4 +6,6 @@
 class TTransferManager {
   public:
     static TTransferInfo Calc(double Income, double Original, double Expense);
+
+    static constexpr double Rate = 0.2;
 };

@@ -2,20 +2,12 @@
 
 #include "engine/UNumText.h"
 
-namespace {
-
-constexpr double EffectiveRate = 0.14;
-constexpr double DeductRatio = 0.2;
-constexpr double FixedDeduct = 800;
-
-} // namespace
-
 TWritingInfo TWritingManager::Calc(double Income) {
     TWritingInfo info;
     info.Income = Income;
     info.Rate = EffectiveRate;
     const long double deductFee =
-        Income > 4000 ? (long double)Income * DeductRatio : (long double)FixedDeduct;
+        Income > Threshold ? (long double)Income * DeductRatio : (long double)FixedDeduct;
     long double taxable = Income - deductFee;
     // Decided on cents: a payment of 800 leaves nothing to tax, not a trace of noise.
     if (NumText::RoundToCents(static_cast<double>(taxable)) <= 0)

@@ -11,4 +11,16 @@ class TWritingManager {
     static double AntiTax(double Tax);
     // The payment whose after-tax income is IncomeAfterTax.
     static double AntiIncomeAfterTax(double IncomeAfterTax);
+
+    // The 20 % rate lessened by 30 %: the arithmetic takes their product, written out, so that
+    // the figures stay those of the original.
+    static constexpr double BaseRate = 0.2;
+    static constexpr double Reduction = 0.3;
+    static constexpr double EffectiveRate = 0.14;
+    static_assert(BaseRate * (1 - Reduction) - EffectiveRate < 1e-12 &&
+                  EffectiveRate - BaseRate * (1 - Reduction) < 1e-12);
+    // A payment above the threshold takes the 20 % share, one up to it the fixed deduction.
+    static constexpr double Threshold = 4000;
+    static constexpr double DeductRatio = 0.2;
+    static constexpr double FixedDeduct = 800;
 };

@@ -6,12 +6,17 @@
 
 namespace {
 
-constexpr std::array<int32_t, 2> Deductions{3500, 4800};
+constexpr std::array<int32_t, 2> Deductions{TYearAwardManager::StartPoint,
+                                            TYearAwardManager::ForeignStartPoint};
 constexpr std::array<int32_t, 7> Bounds{0, 1500, 4500, 9000, 35000, 55000, 80000};
 constexpr std::array<double, 7> Rates{0.03, 0.10, 0.20, 0.25, 0.30, 0.35, 0.45};
 constexpr std::array<int32_t, 7> QuickDeducts{0, 105, 555, 1005, 2755, 5505, 13505};
 
 } // namespace
+
+Brackets::Schedule TYearAwardManager::Table() {
+    return {{Bounds.begin() + 1, Bounds.end()}, {Rates.begin(), Rates.end()}};
+}
 
 int TYearAwardManager::GetLevel(std::span<const int32_t> Bounds, double Average) {
     for (std::size_t i = 0; i < Bounds.size(); ++i) {
@@ -36,7 +41,7 @@ TYearAwardInfo TYearAwardManager::Calc(bool IsForeign, double YearAward, double 
     double taxable = YearAward;
     if (NumText::RoundToCents(Income - Golds) < deduction)
         taxable = YearAward - (deduction - Income + Golds);
-    const int k = GetLevel(Bounds, NumText::RoundToCents(taxable) / 12);
+    const int k = GetLevel(Bounds, NumText::RoundToCents(taxable) / Months);
     if (k < 0) {
         // Nothing is left to tax: the whole bonus is kept.
         info.IncomeAfterTax = YearAward;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/UBrackets.h"
 #include "engine/UYearAwardInfo.h"
 
 #include <cstdint>
@@ -14,4 +15,11 @@ class TYearAwardManager {
 
     // Bracket over lower bounds: the last bound below the average; -1 at or below the first.
     static int GetLevel(std::span<const int32_t> Bounds, double Average);
+
+    // The month's deduction that the wage may leave partly unused.
+    static constexpr int32_t StartPoint = 3500;
+    static constexpr int32_t ForeignStartPoint = 4800;
+    // The bonus is divided by this to choose its bracket.
+    static constexpr int32_t Months = 12;
+    static Brackets::Schedule Table();
 };

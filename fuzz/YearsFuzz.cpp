@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size) {
     if (!years)
         return 0;
     FUZZ_CHECK(*years > 0 && *years <= MaxYearsHundredths, "text \"%s\"", text.c_str());
-    const std::string shown = FormatLawAmount(*years);
+    const std::string shown = FormatYuan(*years);
     FUZZ_CHECK(ParseYearsHundredths(shown) == years, "text \"%s\" shown as %s", text.c_str(),
                shown.c_str());
     for (const Cents amount : {Cents{0}, Cents{1}, Yuan(500000), MaxInputCents}) {

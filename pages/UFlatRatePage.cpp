@@ -6,11 +6,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TFlatRatePage::TFlatRatePage(const QString &Title, QSize Size, QRect MethodGroup,
+TFlatRatePage::TFlatRatePage(const QMetaObject &Page, QSize Size, QRect MethodGroup,
                              const QString &Picture, QWidget *Parent)
-    : TCalcPage(Title, Size, Parent) {
+    : TCalcPage(Page, Size, Parent) {
     BuildInputs();
     BuildResults();
+    NoteRulesPeriodUnder(TxtIncomeAfterTax);
     RightGroup(QStringLiteral("计算方法"), MethodGroup.top(), MethodGroup.size(), Picture,
                Size.width() - MethodGroup.left() - MethodGroup.width());
     SetFirstInput(TxtIncome);
@@ -24,10 +25,7 @@ void TFlatRatePage::BuildInputs() {
         LabelledEdit(QStringLiteral("收入金额：  "), QStringLiteral("TxtIncome"), 30, 20, 198);
     TxtMsgIncome =
         MsgLabel(QStringLiteral("TxtMsgIncome"), QStringLiteral("收入金额"), 237, 43, 260);
-    // Present on every page of this family, though nothing is ever reported in them.
-    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), QStringLiteral("工资"), 237, 70, 260);
-    TxtMsgGolds =
-        MsgLabel(QStringLiteral("TxtMsgGolds"), QStringLiteral("社保及公积金"), 237, 90, 260);
+    InertLabels({"TxtMsgSalary", "TxtMsgGolds", "txtCalcMsgNew"});
     BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 257, 112);
     BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 340, 112);
 }
@@ -49,10 +47,6 @@ void TFlatRatePage::BuildResults() {
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 256, 286);
     BtnAntiIncomeAfterTax =
         Button(QStringLiteral("BtnAntiIncomeAfterTax"), QStringLiteral("反算"), 340, 288, 50);
-    txtCalcMsgNew = new QLabel(Client());
-    txtCalcMsgNew->setObjectName(QStringLiteral("txtCalcMsgNew"));
-    Describe(txtCalcMsgNew, QStringLiteral("计算提示"));
-    txtCalcMsgNew->setGeometry(30, 325, 360, 16);
 }
 
 void TFlatRatePage::Connect() {

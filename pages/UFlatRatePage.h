@@ -10,7 +10,7 @@ class TFlatRatePage : public TCalcPage {
     Q_OBJECT
   public:
     QLineEdit *TxtIncome, *TxtTax, *TxtIncomeAfterTax;
-    QLabel *TxtMsgIncome, *TxtMsgSalary, *TxtMsgGolds, *txtCalcMsgNew;
+    QLabel *TxtMsgIncome;
     QLabel *TxtIncome2, *TxtTaxableIncome, *TxtRate;
     QPushButton *BtnCalc, *BtnReset, *BtnCopyTax, *BtnAntiTax, *BtnCopyIncome,
         *BtnAntiIncomeAfterTax;
@@ -22,7 +22,7 @@ class TFlatRatePage : public TCalcPage {
 
   protected:
     // MethodGroup: the "计算方法" group's place in the client area; Picture: its resource.
-    TFlatRatePage(const QString &Title, QSize Size, QRect MethodGroup, const QString &Picture,
+    TFlatRatePage(const QMetaObject &Page, QSize Size, QRect MethodGroup, const QString &Picture,
                   QWidget *Parent);
 
   private:

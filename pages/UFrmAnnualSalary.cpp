@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 TFrmAnnualSalary::TFrmAnnualSalary(QWidget *Parent)
-    : TCalcPage(QStringLiteral("   工资薪金所得(年薪)"), QSize(900, 600), Parent) {
+    : TCalcPage(staticMetaObject, QSize(900, 600), Parent) {
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgIllustration"), 10, QSize(380, 150),
@@ -40,4 +40,5 @@ void TFrmAnnualSalary::BuildResults() {
     TxtIncomeAfterTax =
         ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 20, 378);
     BtnCopyIncome = Button(QStringLiteral("BtnCopyIncome"), QStringLiteral("复制"), 230, 380, 50);
+    NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }

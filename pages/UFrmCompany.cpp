@@ -1,6 +1,5 @@
 #include "pages/UFrmCompany.h"
 
-#include "common/URulesPeriod.h"
 #include "engine/UCompanyManager.h"
 
 #include <QComboBox>
@@ -16,10 +15,7 @@ constexpr int MaxMonths = 12;
 
 } // namespace
 
-TFrmCompany::TFrmCompany(QWidget *Parent)
-    : TCalcPage(QStringLiteral("   对企事业单位的承包经营、承租经营所得"), QSize(905, 617),
-                Parent) {
-    NoteRulesPeriod(RulesPeriod::Since2008());
+TFrmCompany::TFrmCompany(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(905, 617), Parent) {
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgRates"), 30, QSize(372, 197),
@@ -42,7 +38,8 @@ void TFrmCompany::BuildInputs() {
         MsgLabel(QStringLiteral("TxtMsgIncome"), QStringLiteral("收入总额"), 237, 43, 250);
     BuildMonths();
     Note(QStringLiteral(
-             "注：经营时间的选择，一个纳税年度用12个月来表示，当前每月减除必要费用为2000元。"),
+             "注：经营时间的选择，一个纳税年度用12个月来表示，当前每月减除必要费用为%1元。")
+             .arg(TCompanyManager::MonthlyDeduct),
          30, 140);
     BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 257, 176);
     BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 340, 176);
@@ -80,6 +77,7 @@ void TFrmCompany::BuildResults() {
     TxtIncomeAfterTax =
         ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 45, 420);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 256, 417);
+    NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
 
 // The list offers exactly 1 to 12; should nothing be selected, the first item is meant.

@@ -1,5 +1,6 @@
 #include "pages/UFrmCurBonus.h"
 
+#include "common/ULawText.h"
 #include "common/UMsgBox.h"
 #include "common/UUtils.h"
 #include "engine/current/Rules.h"
@@ -27,8 +28,7 @@
 
 using current::Cents;
 
-TFrmCurBonus::TFrmCurBonus(QWidget *Parent)
-    : TCurrentPage(QStringLiteral("   ") + tr("年终奖(现行)"), Parent) {
+TFrmCurBonus::TFrmCurBonus(QWidget *Parent) : TCurrentPage(staticMetaObject, Parent) {
     auto *columns = new QHBoxLayout;
     columns->setSpacing(16);
     columns->addWidget(BuildLeftColumn());
@@ -86,7 +86,8 @@ QLayout *TFrmCurBonus::BuildInputs() {
     TxtInsurance = AddInputRow(FormInputs, QStringLiteral("TxtInsurance"), tr("全年三险一金："));
     TxtDeductions =
         AddInputRow(FormInputs, QStringLiteral("TxtDeductions"), tr("全年专项附加扣除等："));
-    TxtWagesNote = GreyNote(tr("= 工资（不含奖金）− 60000 − 三险一金 − 专项附加扣除等，可为负数"));
+    TxtWagesNote = GreyNote(tr("= 工资（不含奖金）− %1 − 三险一金 − 专项附加扣除等，可为负数")
+                                .arg(LawText::Amount(current::LatestRules().BasicAnnual)));
     TxtWagesNote->setToolTip(tr("专项附加扣除等：专项附加扣除、个人养老金、商业健康保险和其他"
                                 "扣除的全年合计；扣除未用完时应纳税所得额为负数，并入综合所得"
                                 "的奖金先用完这些扣除。"));

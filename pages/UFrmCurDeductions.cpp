@@ -3,9 +3,9 @@
 #include "common/UCalcPage.h"
 #include "common/UDesktopHabits.h"
 #include "common/UFileManager.h"
+#include "common/ULawText.h"
 #include "common/UMsgBox.h"
 #include "common/UNumKeyFilter.h"
-#include "common/UShellWindow.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -112,7 +112,6 @@ TFrmCurDeductions::TFrmCurDeductions(QWidget *Parent) : QDialog(Parent) {
     Loaded = Choices();
     ShowBeyondLimits(beyond);
     Update();
-    ShellWindow::CentreOnScreen(this);
 }
 
 QLineEdit *TFrmCurDeductions::AmountField(const QString &Name, const QString &Subject) {
@@ -173,7 +172,10 @@ void TFrmCurDeductions::BuildItems(QGridLayout *Grid) {
         label->setWordWrap(false);
         Grid->addWidget(label, ++row, 1, 1, 2);
     };
-    const QStringList shares{tr("本人扣除100%"), tr("本人扣除50%")};
+    const current::YearRules &rules = current::LatestRules();
+    using current::Law::HalfShare;
+    const QStringList shares{tr("本人扣除%1%").arg(current::Law::WholeShare),
+                             tr("本人扣除%1%").arg(HalfShare)};
     const auto persons = [&](const QString &Name, const QString &Subject) {
         auto *spin = new QSpinBox(this);
         spin->setObjectName(Name);
@@ -189,42 +191,59 @@ void TFrmCurDeductions::BuildItems(QGridLayout *Grid) {
     caption(tr("子女教育："), CmbChildrenShare);
     line({SpnChildren, CmbChildrenShare});
     LblChildren = ItemAmount(Grid, row, QStringLiteral("LblChildren"), tr("子女教育"));
-    note(tr("每个子女每月2000元，由父母一方全额扣除或双方各扣50%。"));
+    note(tr("每个子女每月%1元，由父母一方全额扣除或双方各扣%2%。")
+             .arg(LawText::Amount(rules.ChildEducation))
+             .arg(HalfShare));
 
     ++row;
     SpnInfants = persons(QStringLiteral("SpnInfants"), tr("婴幼儿照护人数"));
     CmbInfantsShare = Combo(QStringLiteral("CmbInfantsShare"), shares);
-    caption(tr("3岁以下婴幼儿照护："), CmbInfantsShare);
+    caption(tr("%1岁以下婴幼儿照护：").arg(current::Law::InfantYears), CmbInfantsShare);
     line({SpnInfants, CmbInfantsShare});
     LblInfants = ItemAmount(Grid, row, QStringLiteral("LblInfants"), tr("婴幼儿照护"));
-    note(tr("每个婴幼儿每月2000元，由父母一方全额扣除或双方各扣50%。"));
+    note(tr("每个婴幼儿每月%1元，由父母一方全额扣除或双方各扣%2%。")
+             .arg(LawText::Amount(rules.InfantCare))
+             .arg(HalfShare));
 
     ++row;
-    CmbElderly = Combo(QStringLiteral("CmbElderly"),
-                       {tr("不扣除"), tr("独生子女：每月3000元"), tr("非独生子女：每月分摊")});
+    CmbElderly =
+        Combo(QStringLiteral("CmbElderly"),
+              {tr("不扣除"), tr("独生子女：每月%1元").arg(LawText::Amount(rules.ElderlyOnlyChild)),
+               tr("非独生子女：每月分摊")});
     caption(tr("赡养老人："), CmbElderly);
     TxtElderlyShare = AmountField(QStringLiteral("TxtElderlyShare"), tr("赡养老人每月分摊额"));
     line({CmbElderly, TxtElderlyShare});
     LblElderly = ItemAmount(Grid, row, QStringLiteral("LblElderly"), tr("赡养老人"));
-    note(tr("非独生子女与兄弟姐妹分摊每月3000元，每人每月最多1500元。"));
+    note(tr("非独生子女与兄弟姐妹分摊每月%1元，每人每月最多%2元。")
+             .arg(LawText::Amount(rules.ElderlyOnlyChild), LawText::Amount(rules.ElderlyShareMax)));
 
     ++row;
-    CmbHousing = Combo(QStringLiteral("CmbHousing"),
-                       {tr("不扣除"), tr("住房贷款利息：每月1000元"),
-                        tr("住房贷款利息（夫妻各扣一半）：每月500元"),
-                        tr("住房租金（直辖市、省会城市等）：每月1500元"),
-                        tr("住房租金（户籍人口超过100万的城市）：每月1100元"),
-                        tr("住房租金（户籍人口不超过100万的城市）：每月800元")});
+    CmbHousing = Combo(
+        QStringLiteral("CmbHousing"),
+        {tr("不扣除"), tr("住房贷款利息：每月%1元").arg(LawText::Amount(rules.HousingLoan)),
+         tr("住房贷款利息（夫妻各扣一半）：每月%1元")
+             .arg(LawText::Amount(current::Percent(rules.HousingLoan, HalfShare))),
+         tr("住房租金（直辖市、省会城市等）：每月%1元").arg(LawText::Amount(rules.RentLargeCity)),
+         tr("住房租金（户籍人口超过%1万的城市）：每月%2元")
+             .arg(current::Law::MiddleCityResidents / 10000)
+             .arg(LawText::Amount(rules.RentMiddleCity)),
+         tr("住房租金（户籍人口不超过%1万的城市）：每月%2元")
+             .arg(current::Law::MiddleCityResidents / 10000)
+             .arg(LawText::Amount(rules.RentSmallCity))});
     caption(tr("住房贷款利息或住房租金："), CmbHousing);
     line({CmbHousing});
     LblHousing = ItemAmount(Grid, row, QStringLiteral("LblHousing"), tr("住房"));
-    note(tr("两者只能选其一。租金1500元：直辖市、省会（首府）城市、计划单列市及国务院确定的"
-            "其他城市；\n1100元：其他城市中市辖区户籍人口超过100万的；800元：不超过100万的。"));
+    note(tr("两者只能选其一。租金%1元：直辖市、省会（首府）城市、计划单列市及国务院确定的"
+            "其他城市；\n%2元：其他城市中市辖区户籍人口超过%4万的；%3元：不超过%4万的。")
+             .arg(LawText::Amount(rules.RentLargeCity), LawText::Amount(rules.RentMiddleCity),
+                  LawText::Amount(rules.RentSmallCity))
+             .arg(current::Law::MiddleCityResidents / 10000));
 
     ++row;
-    CmbEducation =
-        Combo(QStringLiteral("CmbEducation"), {tr("不扣除"), tr("学历（学位）继续教育：每月400元"),
-                                               tr("职业资格继续教育：取得证书当年3600元")});
+    CmbEducation = Combo(
+        QStringLiteral("CmbEducation"),
+        {tr("不扣除"), tr("学历（学位）继续教育：每月%1元").arg(LawText::Amount(rules.DegreeStudy)),
+         tr("职业资格继续教育：取得证书当年%1元").arg(LawText::Amount(rules.Certificate))});
     caption(tr("继续教育："), CmbEducation);
     line({CmbEducation});
     LblEducation = ItemAmount(Grid, row, QStringLiteral("LblEducation"), tr("继续教育"));
@@ -234,14 +253,16 @@ void TFrmCurDeductions::BuildItems(QGridLayout *Grid) {
     TxtIllness = AmountField(QStringLiteral("TxtIllness"), tr("大病医疗"));
     line({TxtIllness, new QLabel(tr("元/年"), this)});
     LblIllness = ItemAmount(Grid, row, QStringLiteral("LblIllness"), tr("大病医疗"));
-    note(tr("医保目录内自付超过15000元的部分，每年最多80000元；只在年度汇算时扣除。"));
+    note(tr("医保目录内自付超过%1元的部分，每年最多%2元；只在年度汇算时扣除。")
+             .arg(LawText::Amount(current::Law::IllnessFloor),
+                  LawText::Amount(current::Law::IllnessCap)));
 
     ++row;
     caption(tr("个人养老金："));
     TxtPension = AmountField(QStringLiteral("TxtPension"), tr("个人养老金"));
     line({TxtPension, new QLabel(tr("元/年"), this)});
     LblPension = ItemAmount(Grid, row, QStringLiteral("LblPension"), tr("个人养老金"));
-    note(tr("全年缴费，每年最多12000元。"));
+    note(tr("全年缴费，每年最多%1元。").arg(LawText::Amount(rules.PensionCap)));
 
     ++row;
     caption(tr("商业健康保险："));
@@ -249,7 +270,7 @@ void TFrmCurDeductions::BuildItems(QGridLayout *Grid) {
     line({TxtHealthInsurance, new QLabel(tr("元/月"), this)});
     LblHealthInsurance =
         ItemAmount(Grid, row, QStringLiteral("LblHealthInsurance"), tr("商业健康保险"));
-    note(tr("符合规定的商业健康保险，每月最多200元。"));
+    note(tr("符合规定的商业健康保险，每月最多%1元。").arg(LawText::Amount(rules.HealthMonthly)));
 }
 
 std::array<TFrmCurDeductions::TAmountField, 4> TFrmCurDeductions::AmountFields() const {

@@ -22,8 +22,7 @@
 
 using current::RemunerationKind;
 
-TFrmCurLabour::TFrmCurLabour(QWidget *Parent)
-    : TCurrentPage(QStringLiteral("   ") + tr("劳务报酬/稿酬/特许权(现行)"), Parent) {
+TFrmCurLabour::TFrmCurLabour(QWidget *Parent) : TCurrentPage(staticMetaObject, Parent) {
     QLayout *inputs = BuildInputs();
     QLayout *results = BuildResults();
     QWidget *method = MethodGroup(QStringLiteral(":/pictures/curlabour_method.png"));
@@ -169,22 +168,23 @@ QString TFrmCurLabour::SettlementNote(const current::Remuneration &Result) const
     if (RBtnNonResident->isChecked())
         return tr("非居民个人：按次由支付方代扣代缴，税款即为最终税负，不办理年度汇算。");
     current::SettlementInput year;
-    QString share = QStringLiteral("80%");
+    int share = current::Law::IncomeShare;
     switch (Kind()) {
     case RemunerationKind::Labour:
         year.Labour = Result.Income;
         break;
     case RemunerationKind::Author:
         year.Author = Result.Income;
-        share = QStringLiteral("56%");
+        share = current::Law::AuthorIncomeShare;
         break;
     case RemunerationKind::Royalty:
         year.Royalty = Result.Income;
         break;
     }
-    return tr("年度汇算：这笔收入按%1计入综合所得，收入额为%2，与工资薪金等合并按年度税率表"
+    return tr("年度汇算：这笔收入按%1%计入综合所得，收入额为%2，与工资薪金等合并按年度税率表"
               "计税；已预扣的%3税款多退少补。")
-        .arg(share, AmountYuan(current::Settle(year).IncomeAmount), AmountYuan(Result.Tax));
+        .arg(QString::number(share), AmountYuan(current::Settle(year).IncomeAmount),
+             AmountYuan(Result.Tax));
 }
 
 bool TFrmCurLabour::Internship() const {
@@ -318,6 +318,8 @@ void TFrmCurLabour::ClearResults() {
         edit->clear();
     TblMonths->setRowCount(0);
     TxtInternTotal->clear();
-    TxtSettlement->setText(tr("年度汇算：居民个人的劳务报酬、特许权使用费按收入的80%、稿酬按收入的"
-                              "56%计入综合所得，与工资薪金等合并计税，预扣的税款多退少补。"));
+    TxtSettlement->setText(tr("年度汇算：居民个人的劳务报酬、特许权使用费按收入的%1%、稿酬按收入的"
+                              "%2%计入综合所得，与工资薪金等合并计税，预扣的税款多退少补。")
+                               .arg(current::Law::IncomeShare)
+                               .arg(current::Law::AuthorIncomeShare));
 }

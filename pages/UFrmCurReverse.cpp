@@ -157,7 +157,6 @@ TFrmCurReverse::TFrmCurReverse(Subject What, const Start &From, QWidget *Parent)
     }
     ClearAnswer();
     TxtTarget->setFocus(Qt::OtherFocusReason);
-    ShellWindow::CentreOnScreen(this);
 }
 
 // 计算 and 关闭. Enter in an edit calculates; on a button it clicks that button. Neither is a

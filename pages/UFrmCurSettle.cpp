@@ -2,6 +2,7 @@
 
 #include "common/UDesktopHabits.h"
 #include "common/UFileManager.h"
+#include "common/ULawText.h"
 #include "common/UUtils.h"
 #include "engine/current/Deductions.h"
 #include "pages/UFrmCurDeductions.h"
@@ -21,8 +22,7 @@
 using current::Cents;
 using current::FilingReason;
 
-TFrmCurSettle::TFrmCurSettle(QWidget *Parent)
-    : TCurrentPage(QStringLiteral("   ") + tr("年度汇算"), Parent) {
+TFrmCurSettle::TFrmCurSettle(QWidget *Parent) : TCurrentPage(staticMetaObject, Parent) {
     auto *columns = new QHBoxLayout;
     columns->setSpacing(16);
     columns->addWidget(BuildInputColumn());
@@ -58,9 +58,10 @@ QWidget *TFrmCurSettle::BuildInputColumn() {
     TxtInsurance = AddInputRow(form, QStringLiteral("TxtInsurance"), tr("全年三险一金："));
     TxtSpecial = SpecialRow(form);
     TxtPension = AddInputRow(form, QStringLiteral("TxtPension"), tr("全年个人养老金："));
-    TxtPension->setToolTip(tr("每年最多扣除12000元"));
+    const current::YearRules &rules = current::LatestRules();
+    TxtPension->setToolTip(tr("每年最多扣除%1元").arg(LawText::Amount(rules.PensionCap)));
     TxtHealth = AddInputRow(form, QStringLiteral("TxtHealth"), tr("全年商业健康保险："));
-    TxtHealth->setToolTip(tr("每年最多扣除2400元"));
+    TxtHealth->setToolTip(tr("每年最多扣除%1元").arg(LawText::Amount(rules.HealthAnnual)));
     TxtOther = AddInputRow(form, QStringLiteral("TxtOther"), tr("全年其他扣除："));
     TxtBonus = AddInputRow(form, QStringLiteral("TxtBonus"), tr("全年一次性奖金："));
 
@@ -158,8 +159,10 @@ QWidget *TFrmCurSettle::BuildResultTabs() {
     TxtReason->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Describe(TxtReason, tr("办理原因"));
     results->addWidget(TxtReason);
-    results->addWidget(GreyNote(tr("年度汇算的办理时间为次年3月1日至6月30日，可通过个人所得税"
-                                   "App或网站自行办理，也可以委托单位或他人办理。")));
+    results->addWidget(GreyNote(tr("年度汇算的办理时间为次年%1至%2，可通过个人所得税"
+                                   "App或网站自行办理，也可以委托单位或他人办理。")
+                                    .arg(LawText::Day(current::Law::SettlementFrom),
+                                         LawText::Day(current::Law::SettlementUntil))));
     results->addStretch();
     TabsRight->addTab(ScrollColumn(results, TabsRight, QStringLiteral("ScrollResults")),
                       tr("计算结果"));
@@ -286,23 +289,28 @@ QString TFrmCurSettle::FilingHeadline(const current::Settlement &Result) {
 QString TFrmCurSettle::ReasonSentence(const current::Settlement &Result) {
     switch (Result.Reason) {
     case FilingReason::Refund:
-        return tr("已预缴税额比全年应纳税额多%1：可在次年3月1日至6月30日办理年度汇算申请退税；"
+        return tr("已预缴税额比全年应纳税额多%1：可在次年%2至%3办理年度汇算申请退税；"
                   "放弃退税的，可以不办理。")
-            .arg(AmountYuan(-Result.Balance));
+            .arg(AmountYuan(-Result.Balance), LawText::Day(current::Law::SettlementFrom),
+                 LawText::Day(current::Law::SettlementUntil));
     case FilingReason::None:
         return tr("已预缴税额与全年应纳税额相等，既不需补税，也没有退税。");
     case FilingReason::OweSmall:
-        return tr("需补税%1，不超过400元，依规定无需办理年度汇算，也不必补缴。")
-            .arg(AmountYuan(Result.Balance));
+        return tr("需补税%1，不超过%2元，依规定无需办理年度汇算，也不必补缴。")
+            .arg(AmountYuan(Result.Balance), LawText::Amount(current::LatestRules().SmallOwed));
     case FilingReason::IncomeLow:
-        return tr("需补税%1，但全年综合所得收入不超过12万元，依规定无需办理年度汇算，也不必补缴。")
-            .arg(AmountYuan(Result.Balance));
+        return tr("需补税%1，但全年综合所得收入不超过%2元，依规定无需办理年度汇算，也不必补缴。")
+            .arg(AmountYuan(Result.Balance),
+                 LawText::TenThousands(current::LatestRules().LowIncome));
     case FilingReason::Owe:
         break;
     }
-    return tr("需补税%1，超过400元，且全年综合所得收入超过12万元：须在次年3月1日至6月30日"
+    const current::YearRules &rules = current::LatestRules();
+    return tr("需补税%1，超过%2元，且全年综合所得收入超过%3元：须在次年%4至%5"
               "办理年度汇算并补缴税款。")
-        .arg(AmountYuan(Result.Balance));
+        .arg(AmountYuan(Result.Balance), LawText::Amount(rules.SmallOwed),
+             LawText::TenThousands(rules.LowIncome), LawText::Day(current::Law::SettlementFrom),
+             LawText::Day(current::Law::SettlementUntil));
 }
 
 void TFrmCurSettle::ClearResults() {

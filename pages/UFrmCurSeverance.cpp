@@ -14,8 +14,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-TFrmCurSeverance::TFrmCurSeverance(QWidget *Parent)
-    : TCurrentPage(QStringLiteral("   ") + tr("经济补偿金(现行)"), Parent) {
+TFrmCurSeverance::TFrmCurSeverance(QWidget *Parent) : TCurrentPage(staticMetaObject, Parent) {
     QLayout *inputs = BuildInputs();
     QLayout *results = BuildResults();
     QGroupBox *method = MethodGroup(QStringLiteral(":/pictures/curseverance_method.png"));
@@ -61,7 +60,7 @@ QLayout *TFrmCurSeverance::BuildInputs() {
                      GreyNote(tr("上年职工平均工资指全年工资，由各地（市）统计部门每年公布，"
                                  "以用人单位所在地公布的数字为准。")));
     TxtYears = AddInputRow(form, QStringLiteral("TxtYears"), tr("至法定退休年龄年数："));
-    const current::Law::LawDate decision = current::Law::RetirementAgeDecision;
+    const current::Date decision = current::Law::RetirementAgeDecision;
     NoteYears = GreyNote(
         tr("办理提前退休手续至法定退休年龄的实际年数，可带两位小数（如2.5）。法定退休年龄自%1年"
            "起逐步提高（全国人大常委会%2年%3月%4日决定），请按本人适用的法定退休年龄自行计算。")
@@ -88,7 +87,8 @@ QLayout *TFrmCurSeverance::BuildResults() {
     auto *box = new QVBoxLayout;
     box->addLayout(form);
     box->addWidget(NoteContract =
-                       GreyNote(tr("超过3倍的部分不并入当年综合所得，单独按年度税率表计税。")));
+                       GreyNote(tr("超过%1倍的部分不并入当年综合所得，单独按年度税率表计税。")
+                                    .arg(current::Law::TaxFreeYears)));
     NoteEarlyRetirement =
         GreyNote(tr("提前退休一次性补贴不并入当年综合所得：按年数平均分摊，每年减除%1元后单独按"
                     "年度税率表计税。")

@@ -1,6 +1,7 @@
 #include "pages/UFrmCurWage.h"
 
 #include "common/UFileManager.h"
+#include "common/ULawText.h"
 #include "common/UUtils.h"
 #include "pages/UCurWageModel.h"
 #include "pages/UFrmCurDeductions.h"
@@ -25,8 +26,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-TFrmCurWage::TFrmCurWage(QWidget *Parent)
-    : TCurrentPage(QStringLiteral("   ") + tr("工资薪金(累计预扣)"), Parent) {
+TFrmCurWage::TFrmCurWage(QWidget *Parent) : TCurrentPage(staticMetaObject, Parent) {
     Model = new TCurWageModel(this);
     // The inputs keep to their height; the table and the method share what the window gives
     // beyond it, and the splitter lets the user give them more.
@@ -40,7 +40,7 @@ TFrmCurWage::TFrmCurWage(QWidget *Parent)
     tabs->setObjectName(QStringLiteral("TabsMonths"));
     tabs->addTab(BuildTable(), tr("逐月明细"));
     auto *method = new QVBoxLayout;
-    method->addWidget(MethodGroup(QStringLiteral(":/pictures/curwage_method.png")));
+    method->addWidget(MethodGroup(Pictures().constFirst()));
     method->addStretch();
     tabs->addTab(ScrollColumn(method, tabs, QStringLiteral("ScrollMethod")), tr("计算方法"));
     splitter->addWidget(tabs);
@@ -90,6 +90,10 @@ TFrmCurWage::TFrmCurWage(QWidget *Parent)
     LayoutChanged();
 }
 
+QStringList TFrmCurWage::Pictures() {
+    return {QStringLiteral(":/pictures/curwage_method.png")};
+}
+
 TFrmCurWage::~TFrmCurWage() {
     disconnect(Model, nullptr, this, nullptr);
 }
@@ -132,9 +136,13 @@ QWidget *TFrmCurWage::BuildInputs() {
     modeRow->addStretch();
     QFormLayout *right = NewForm();
     right->addRow(tr("减除方式："), modeRow);
-    right->addRow(GreyNote(tr("按月：在本单位每发一个月工资减除5000元；自1月：年内首次取得工资的，"
-                              "按1月起的月数减除；6万：上年在本单位且全年工资不超过6万元的，"
-                              "1月起即减除60000元。")));
+    const current::YearRules &rules = current::LatestRules();
+    right->addRow(GreyNote(tr("按月：在本单位每发一个月工资减除%1元；自1月：年内首次取得工资的，"
+                              "按1月起的月数减除；6万：上年在本单位且全年工资不超过%2元的，"
+                              "1月起即减除%3元。")
+                               .arg(LawText::Amount(rules.BasicMonthly),
+                                    LawText::TenThousands(rules.BasicAnnual),
+                                    LawText::Amount(rules.BasicAnnual))));
 
     const auto month = [this](const QString &Name, int Value, const QString &Caption) {
         auto *spin = new QSpinBox(Client());

@@ -17,6 +17,8 @@ class TFrmCurWage : public TCurrentPage {
     Q_OBJECT
   public:
     explicit TFrmCurWage(QWidget *Parent = nullptr);
+    // Decoded ahead when the program starts on this page.
+    static QStringList Pictures();
     // An editor of the table still open commits as the page goes; the page must not hear it.
     ~TFrmCurWage() override;
 

@@ -1,7 +1,6 @@
 #include "pages/UFrmFiveGolds.h"
 
 #include "common/UFileManager.h"
-#include "common/URulesPeriod.h"
 #include "engine/UGoldsContribution.h"
 #include "engine/UNumText.h"
 #include "engine/USalaryTaxManager.h"
@@ -24,8 +23,7 @@ QString ShareText(double Amount) {
 } // namespace
 
 TFrmFiveGolds::TFrmFiveGolds(QWidget *Parent)
-    : TCalcPage(QStringLiteral("   五险一金计算器"), QSize(900, 600), Parent) {
-    NoteRulesPeriod(RulesPeriod::Since2011());
+    : TCalcPage(staticMetaObject, QSize(900, 600), Parent) {
     BuildInputs();
     BuildBases();
     BuildEmployee();
@@ -155,6 +153,7 @@ void TFrmFiveGolds::BuildTotals() {
     TxtIncomeAfterTax =
         ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 20, 512);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 228, 512);
+    NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
 
 QList<QLabel *> TFrmFiveGolds::AmountTexts() const {

@@ -1,6 +1,5 @@
 #include "pages/UFrmInterest.h"
 
 TFrmInterest::TFrmInterest(QWidget *Parent)
-    : TFlatRatePage(QStringLiteral("   利息、股息、红利所得"), QSize(914, 428),
-                    QRect(512, 30, 370, 171), QStringLiteral(":/pictures/interest_method.png"),
-                    Parent) {}
+    : TFlatRatePage(staticMetaObject, QSize(914, 428), QRect(512, 30, 370, 171),
+                    QStringLiteral(":/pictures/interest_method.png"), Parent) {}

@@ -1,31 +1,20 @@
 #include "pages/UFrmLaoWu.h"
 
-#include "common/URulesPeriod.h"
 #include "engine/ULaoWuManager.h"
 
-#include <QApplication>
+#include "common/UBusyCursor.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
 
-// The busy cursor for the length of a calculation, restored however the calculation ends.
-class TBusyCursor {
-  public:
-    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-    TBusyCursor(const TBusyCursor &) = delete;
-    TBusyCursor &operator=(const TBusyCursor &) = delete;
-};
-
 const QString InvalidAmount = QStringLiteral("金额数据无效，请重新输入。");
 
 } // namespace
 
-TFrmLaoWu::TFrmLaoWu(QWidget *Parent)
-    : TCalcPage(QStringLiteral("   劳务报酬所得"), QSize(900, 600), Parent) {
-    NoteRulesPeriod(RulesPeriod::PerPayment());
+TFrmLaoWu::TFrmLaoWu(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(900, 600), Parent) {
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgIllustration"), 20, QSize(370, 148),
@@ -49,12 +38,7 @@ void TFrmLaoWu::BuildInputs() {
         LabelledEdit(QStringLiteral("劳务报酬金额："), QStringLiteral("TxtIncome"), 30, 20, 198);
     TxtMsgSalary =
         MsgLabel(QStringLiteral("TxtMsgSalary"), QStringLiteral("劳务报酬金额"), 240, 43, 250);
-    // Kept from the form; nothing writes to them.
-    TxtMsgGolds =
-        MsgLabel(QStringLiteral("TxtMsgGolds"), QStringLiteral("社保及公积金"), 240, 66, 250);
-    txtCalcMsgNew = Caption(QString(), 30, 120, false);
-    txtCalcMsgNew->setObjectName(QStringLiteral("txtCalcMsgNew"));
-    Describe(txtCalcMsgNew, QStringLiteral("计算提示"));
+    InertLabels({"TxtMsgGolds", "txtCalcMsgNew"});
     BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 30, 82);
     BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 112, 82);
 }
@@ -81,6 +65,7 @@ void TFrmLaoWu::BuildResults() {
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 248, 365);
     BtnAntiIncomeAfterTax =
         Button(QStringLiteral("BtnAntiIncomeAfterTax"), QStringLiteral("反算"), 336, 367, 50);
+    NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
 
 void TFrmLaoWu::ClearResults() {

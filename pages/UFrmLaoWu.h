@@ -11,7 +11,7 @@ class TFrmLaoWu : public TCalcPage {
     explicit TFrmLaoWu(QWidget *Parent = nullptr);
 
     QLineEdit *TxtIncome, *TxtTax, *TxtIncomeAfterTax;
-    QLabel *TxtMsgSalary, *TxtMsgGolds, *txtCalcMsgNew;
+    QLabel *TxtMsgSalary;
     QLabel *TxtInfome2, *TxtFeesCharged, *TxtTaxableIncome, *TxtRate, *TxtDeduct;
     QPushButton *BtnCalc, *BtnReset, *BtnCopyTax, *BtnAntiTax, *BtnCopyIncome,
         *BtnAntiIncomeAfterTax;

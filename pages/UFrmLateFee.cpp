@@ -16,8 +16,7 @@ const QDate StoredDate(2011, 10, 21);
 
 } // namespace
 
-TFrmLateFee::TFrmLateFee(QWidget *Parent)
-    : TCalcPage(QStringLiteral("   税收滞纳金计算器"), QSize(960, 499), Parent) {
+TFrmLateFee::TFrmLateFee(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(960, 499), Parent) {
     BuildInputs();
     BuildResults();
     RightGroup(QStringLiteral("计算方法"), 30, QSize(370, 116),

@@ -1,15 +1,12 @@
 #include "pages/UFrmLicense.h"
 
-#include "common/URulesPeriod.h"
 #include "engine/ULicenseManager.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-TFrmLicense::TFrmLicense(QWidget *Parent)
-    : TCalcPage(QStringLiteral("   特许权使用费所得 "), QSize(935, 521), Parent) {
-    NoteRulesPeriod(RulesPeriod::PerPayment());
+TFrmLicense::TFrmLicense(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(935, 521), Parent) {
     BuildInputs();
     BuildResults();
     RightGroup(QStringLiteral("计算方法"), 30, QSize(370, 275),
@@ -26,14 +23,8 @@ TFrmLicense::TFrmLicense(QWidget *Parent)
 void TFrmLicense::BuildInputs() {
     TxtIncome =
         LabelledEdit(QStringLiteral("收入金额：  "), QStringLiteral("TxtIncome"), 30, 20, 198);
-    TxtMsgIncome =
-        MsgLabel(QStringLiteral("TxtMsgIncome"), QStringLiteral("收入金额"), 237, 43, 250);
-    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), QStringLiteral("工资"), 237, 63, 250);
-    TxtMsgGolds =
-        MsgLabel(QStringLiteral("TxtMsgGolds"), QStringLiteral("社保及公积金"), 237, 83, 250);
-    txtCalcMsgNew = Caption(QString(), 30, 80, false);
-    txtCalcMsgNew->setObjectName(QStringLiteral("txtCalcMsgNew"));
-    Describe(txtCalcMsgNew, QStringLiteral("计算提示"));
+    // Every message of this page goes into a box.
+    InertLabels({"TxtMsgIncome", "TxtMsgSalary", "TxtMsgGolds", "txtCalcMsgNew"});
     BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 257, 112);
     BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 340, 112);
 }
@@ -54,6 +45,7 @@ void TFrmLicense::BuildResults() {
     TxtIncomeAfterTax =
         ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 45, 313);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 256, 311);
+    NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
 
 void TFrmLicense::BtnCalcClick() {

@@ -11,8 +11,6 @@ class TFrmLicense : public TCalcPage {
 
     QLineEdit *TxtIncome, *TxtTax, *TxtIncomeAfterTax;
     QLabel *TxtIncome2, *TxtDeductFee, *TxtTaxableIncome, *TxtRate;
-    // Kept on the page for its layout; nothing writes to them.
-    QLabel *TxtMsgSalary, *TxtMsgGolds, *TxtMsgIncome, *txtCalcMsgNew;
     QPushButton *BtnCalc, *BtnReset, *BtnCopyTax, *BtnCopyIncome;
 
     void BtnCalcClick();

@@ -1,7 +1,6 @@
 #include "pages/UFrmMakeUp.h"
 
 #include "common/UMsgBox.h"
-#include "common/URulesPeriod.h"
 #include "engine/UMakeUpManager.h"
 
 #include <QComboBox>
@@ -9,9 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TFrmMakeUp::TFrmMakeUp(QWidget *Parent)
-    : TCalcPage(QStringLiteral("   经济补偿金所得"), QSize(920, 560), Parent) {
-    NoteRulesPeriod(RulesPeriod::Since2011());
+TFrmMakeUp::TFrmMakeUp(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(920, 560), Parent) {
     BuildInputs();
     BuildResults();
     // Narrow enough to leave the formulas their room in the smallest main window.
@@ -74,6 +71,7 @@ void TFrmMakeUp::BuildResults() {
     TxtTotalIncomeAfterTax =
         ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtTotalIncomeAfterTax"), 45, 428);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtTotalIncomeAfterTax, 256, 427);
+    NoteRulesPeriodUnder(TxtTotalIncomeAfterTax);
 }
 
 void TFrmMakeUp::BtnCalcClick() {

@@ -1,6 +1,5 @@
 #include "pages/UFrmPersonal.h"
 
-#include "common/URulesPeriod.h"
 #include "engine/UTPersonalManager.h"
 
 #include <QLabel>
@@ -14,9 +13,7 @@ constexpr int PictureMargin = 24;
 
 } // namespace
 
-TFrmPersonal::TFrmPersonal(QWidget *Parent)
-    : TCalcPage(QStringLiteral("   个体工商户生产、经营所得 "), QSize(825, 520), Parent) {
-    NoteRulesPeriod(RulesPeriod::Until2011());
+TFrmPersonal::TFrmPersonal(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(825, 520), Parent) {
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgIllustration"), 28, QSize(370, 198),
@@ -56,6 +53,7 @@ void TFrmPersonal::BuildResults() {
     TxtIncomeAfterTax =
         ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 45, 315);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 256, 312);
+    NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
 
 void TFrmPersonal::BtnCalcClick() {

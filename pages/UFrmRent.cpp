@@ -7,8 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TFrmRent::TFrmRent(QWidget *Parent)
-    : TCalcPage(QStringLiteral("   财产租赁所得 "), QSize(902, 540), Parent) {
+TFrmRent::TFrmRent(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(902, 540), Parent) {
     BuildInputs();
     BuildResults();
     RightGroup(QStringLiteral("计算方法"), 30, QSize(370, 211),

@@ -1,6 +1,5 @@
 #include "pages/UFrmSalary.h"
 
-#include "common/URulesPeriod.h"
 #include "engine/UNumText.h"
 #include "engine/USalaryTaxManager.h"
 
@@ -10,9 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-TFrmSalary::TFrmSalary(QWidget *Parent)
-    : TWagePage(QStringLiteral("   工资薪金所得(月薪)"), QSize(900, 600), Parent) {
-    NoteRulesPeriod(RulesPeriod::Since2011());
+TFrmSalary::TFrmSalary(QWidget *Parent) : TWagePage(staticMetaObject, QSize(900, 600), Parent) {
     BuildInputs(QStringLiteral("五险一金："), QStringLiteral("0"),
                 QStringLiteral("注：如果没有交纳养老、医疗、公积、生育、工伤等，此项可不填。"));
     BuildResults(QStringLiteral("计算结果："));

@@ -1,6 +1,5 @@
 #include "pages/UFrmSalaryOld.h"
 
-#include "common/URulesPeriod.h"
 #include "engine/USalaryOldManager.h"
 
 #include <QCheckBox>
@@ -10,8 +9,7 @@
 #include <QRadioButton>
 
 TFrmSalaryOld::TFrmSalaryOld(QWidget *Parent)
-    : TWagePage(QStringLiteral("   工资薪金所得(月薪旧版)"), QSize(900, 600), Parent) {
-    NoteRulesPeriod(RulesPeriod::Since2008());
+    : TWagePage(staticMetaObject, QSize(900, 600), Parent) {
     BuildInputs(QStringLiteral("社保及公积金："), {},
                 QStringLiteral("注：如果没有交纳社保及公积金等，此项可不填。"));
     BuildResults(QStringLiteral("详细计算结果："));

@@ -10,7 +10,7 @@
 const QString TFrmTransfer::InvalidMessage = QStringLiteral("应纳税额数据无效，请重新输入。");
 
 TFrmTransfer::TFrmTransfer(QWidget *Parent)
-    : TCalcPage(QStringLiteral("   财产转让所得"), QSize(1011, 662), Parent) {
+    : TCalcPage(staticMetaObject, QSize(1011, 662), Parent) {
     BuildInputs();
     BuildResults();
     RightGroup(QStringLiteral("计算方法"), 30, QSize(370, 139),

@@ -1,6 +1,5 @@
 #include "pages/UFrmWriting.h"
 
-#include "common/URulesPeriod.h"
 #include "engine/UNumText.h"
 #include "engine/UWritingManager.h"
 
@@ -8,9 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TFrmWriting::TFrmWriting(QWidget *Parent)
-    : TCalcPage(QStringLiteral("   稿酬所得"), QSize(960, 592), Parent) {
-    NoteRulesPeriod(RulesPeriod::PerPayment());
+TFrmWriting::TFrmWriting(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(960, 592), Parent) {
     BuildInputs();
     BuildResults();
     RightGroup(QStringLiteral("计算方法"), 30, QSize(370, 203),
@@ -30,15 +27,8 @@ TFrmWriting::TFrmWriting(QWidget *Parent)
 void TFrmWriting::BuildInputs() {
     TxtIncome =
         LabelledEdit(QStringLiteral("收入金额：  "), QStringLiteral("TxtIncome"), 30, 20, 198);
-    // Kept from the form; every message of this page goes into a box instead.
-    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), QStringLiteral("工资"), 240, 43, 250);
-    TxtMsgGolds =
-        MsgLabel(QStringLiteral("TxtMsgGolds"), QStringLiteral("社保及公积金"), 240, 66, 250);
-    TxtMsgIncome =
-        MsgLabel(QStringLiteral("TxtMsgIncome"), QStringLiteral("收入金额"), 240, 89, 250);
-    txtCalcMsgNew = Caption(QString(), 30, 80, false);
-    txtCalcMsgNew->setObjectName(QStringLiteral("txtCalcMsgNew"));
-    Describe(txtCalcMsgNew, QStringLiteral("计算提示"));
+    // Every message of this page goes into a box.
+    InertLabels({"TxtMsgSalary", "TxtMsgGolds", "TxtMsgIncome", "txtCalcMsgNew"});
     BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 257, 112);
     BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 340, 112);
 }
@@ -63,6 +53,7 @@ void TFrmWriting::BuildResults() {
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 256, 302);
     BtnAntiIncomeAfterTax =
         Button(QStringLiteral("BtnAntiIncomeAfterTax"), QStringLiteral("反算"), 340, 304, 50);
+    NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
 
 void TFrmWriting::BtnCalcClick() {

@@ -12,7 +12,6 @@ class TFrmWriting : public TCalcPage {
     explicit TFrmWriting(QWidget *Parent = nullptr);
 
     QLineEdit *TxtIncome, *TxtTax, *TxtIncomeAfterTax;
-    QLabel *TxtMsgSalary, *TxtMsgGolds, *TxtMsgIncome, *txtCalcMsgNew;
     QLabel *TxtIncome2, *TxtDeductFee, *TxtTaxableIncome, *TxtRate;
     QPushButton *BtnCalc, *BtnReset, *BtnCopyTax, *BtnAntiTax, *BtnCopyIncome,
         *BtnAntiIncomeAfterTax;

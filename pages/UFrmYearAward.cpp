@@ -1,6 +1,5 @@
 #include "pages/UFrmYearAward.h"
 
-#include "common/URulesPeriod.h"
 #include "engine/UNumText.h"
 #include "engine/UYearAwardManager.h"
 
@@ -11,8 +10,7 @@
 #include <QRadioButton>
 
 TFrmYearAward::TFrmYearAward(QWidget *Parent)
-    : TCalcPage(QStringLiteral("   年终奖金所得"), QSize(900, 600), Parent) {
-    NoteRulesPeriod(RulesPeriod::Since2011());
+    : TCalcPage(staticMetaObject, QSize(900, 600), Parent) {
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgIllustration"), 10, QSize(380, 150),
@@ -43,13 +41,11 @@ void TFrmYearAward::BuildInputs() {
     Note(QStringLiteral("注：如果没有交纳社保及公积金等，此项可不填。"), 20, 174);
     RBtnChina = Radio(QStringLiteral("RBtnChina"), QStringLiteral("国内人士"), 20, 196, true);
     RBtnForeign = Radio(QStringLiteral("RBtnForeign"), QStringLiteral("外籍人士"), 110, 196, false);
-    // Kept from the form but read by nothing on this page.
-    ChbAutoCalc = new QCheckBox(QStringLiteral("自动计算"), Client());
-    ChbAutoCalc->setObjectName(QStringLiteral("ChbAutoCalc"));
-    ChbAutoCalc->setVisible(false);
-    txtCalcMsgNew = Caption(QString(), 20, 250, false);
-    txtCalcMsgNew->setObjectName(QStringLiteral("txtCalcMsgNew"));
-    Describe(txtCalcMsgNew, QStringLiteral("计算提示"));
+    // A check box of the original form, hidden, that nothing on this page reads.
+    auto *autoCalc = new QCheckBox(QStringLiteral("自动计算"), Client());
+    autoCalc->setObjectName(QStringLiteral("ChbAutoCalc"));
+    autoCalc->hide();
+    InertLabels({"txtCalcMsgNew"});
     BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 20, 226);
     BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 110, 226);
 }
@@ -73,6 +69,7 @@ void TFrmYearAward::BuildResults() {
     TxtIncomeAfterTax =
         ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 20, 474);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 230, 474);
+    NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
 
 void TFrmYearAward::BtnCalcClick() {

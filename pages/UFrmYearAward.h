@@ -2,8 +2,6 @@
 
 #include "common/UCalcPage.h"
 
-class QCheckBox;
-
 // Tax on a one-off annual bonus, taxed on its own with the bracket chosen by a twelfth of it.
 class TFrmYearAward : public TCalcPage {
     Q_OBJECT
@@ -15,8 +13,6 @@ class TFrmYearAward : public TCalcPage {
     QLabel *TxtYA, *TxtTaxableIncome, *TxtSP, *TxtAverage, *TxtRate, *TxtDeduct;
     QRadioButton *RBtnChina, *RBtnForeign;
     QPushButton *BtnCalc, *BtnReset, *BtnCopyTax, *BtnCopyIncome;
-    QCheckBox *ChbAutoCalc;
-    QLabel *txtCalcMsgNew;
 
     void BtnCalcClick();
     void BtnResetClick();

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-TWagePage::TWagePage(const QString &Title, QSize Size, QWidget *Parent)
-    : TCalcPage(Title, Size, Parent) {}
+TWagePage::TWagePage(const QMetaObject &Page, QSize Size, QWidget *Parent)
+    : TCalcPage(Page, Size, Parent) {}
 
 void TWagePage::BuildInputs(const QString &GoldsCaption, const QString &GoldsText,
                             const QString &GoldsNote) {
@@ -54,6 +54,7 @@ void TWagePage::BuildResults(const QString &HeadingText) {
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 230, 442);
     BtnAntiIncomeAfterTax =
         Button(QStringLiteral("BtnAntiIncomeAfterTax"), QStringLiteral("反算"), 285, 444, 50);
+    NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
 
 std::optional<double> TWagePage::ReadGolds(double Income) {

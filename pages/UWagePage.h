@@ -23,7 +23,7 @@ class TWagePage : public TCalcPage {
     void BtnResetClick();
 
   protected:
-    TWagePage(const QString &Title, QSize Size, QWidget *Parent);
+    TWagePage(const QMetaObject &Page, QSize Size, QWidget *Parent);
 
     void BuildInputs(const QString &GoldsCaption, const QString &GoldsText,
                      const QString &GoldsNote);

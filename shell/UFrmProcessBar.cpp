@@ -15,7 +15,6 @@ TFrmProcessBar::TFrmProcessBar(QWidget *Parent)
     palette.setColor(QPalette::Window, QColor(0xC8, 0xC8, 0xC8)); // the scroll-bar grey
     setPalette(palette);
     setAutoFillBackground(true);
-    ShellWindow::CentreOnScreen(this);
     QLabel *caption = ShellWindow::Label(this, QStringLiteral("计算中，请稍等..."), 16, 12);
     progressBar = new QProgressBar(this);
     progressBar->setObjectName(QStringLiteral("progressBar"));

@@ -35,9 +35,11 @@ std::string FormatCents(Cents Amount) {
     return negative ? '-' + text : text;
 }
 
-std::string FormatLawAmount(Cents Amount) {
-    const std::string text = FormatCents(Amount);
-    return Amount % 100 == 0 ? text.substr(0, text.size() - 3) : text;
+std::string FormatYuan(Cents Amount) {
+    std::string text = FormatCents(Amount);
+    if (Amount % 100 == 0)
+        text.resize(text.size() - 3);
+    return text;
 }
 
 } // namespace current

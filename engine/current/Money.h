@@ -36,8 +36,8 @@ std::optional<Cents> ParseCents(std::string_view Text);
 // Exactly two decimals, no grouping: 123450 gives "1234.50", -5 gives "-0.05".
 std::string FormatCents(Cents Amount);
 
-// An amount of the law as the texts around it write it: whole yuan without decimals ("5000"),
-// anything else as FormatCents does.
-std::string FormatLawAmount(Cents Amount);
+// An amount of the law as the law writes it: whole yuan without decimals ("5000"), otherwise with
+// two ("38566.67").
+std::string FormatYuan(Cents Amount);
 
 } // namespace current

@@ -13,6 +13,19 @@
 
 namespace current {
 
+// A day of the calendar ("YYYY-MM-DD"), and a day of the year, as the law dates its rules and a
+// person's facts are dated.
+struct Date {
+    int Year = 0;
+    int Month = 0;
+    int Day = 0;
+    bool operator==(const Date &) const = default;
+};
+struct MonthDay {
+    int Month = 0;
+    int Day = 0;
+};
+
 // What holds in every year since 2019.
 namespace Law {
 
@@ -21,9 +34,6 @@ inline constexpr int MonthsInYear = 12;
 // Labour, author and royalty income: 20 % costs, or 800 on a payment of at most 4000 when
 // withheld from a resident; author remuneration then counts at 70 %.
 inline constexpr int CostRate = 20;
-// What counts as income (收入额) after those costs, also for a student's internship pay withheld
-// by the cumulative method (国家税务总局公告2020年第13号).
-inline constexpr int IncomeShare = 100 - CostRate;
 inline constexpr Cents SmallPayment = Yuan(4000);
 inline constexpr Cents SmallPaymentCost = Yuan(800);
 inline constexpr int AuthorShare = 70;
@@ -38,15 +48,30 @@ inline constexpr int NonResidentBonusMonths = 6;
 
 // A lump sum for early retirement is spread over the years until the statutory retirement age
 // (财税〔2018〕164号), which the NPC Standing Committee's decision raises gradually from 2025.
-struct LawDate {
-    int Year = 0, Month = 0, Day = 0;
-};
-inline constexpr LawDate RetirementAgeDecision{2024, 9, 13};
+inline constexpr Date RetirementAgeDecision{2024, 9, 13};
 inline constexpr int RetirementAgeRisesFrom = 2025;
 
 // The share of a special additional deduction that one of two claimants takes.
 inline constexpr int HalfShare = 50;
 inline constexpr int WholeShare = 100;
+
+// What the settlement counts of a remuneration: the income less the 20 % costs, and of that the
+// author's share for author remuneration (80 % and 56 %); a student's internship pay withheld by
+// the cumulative method counts the same 80 % month by month (国家税务总局公告2020年第13号).
+inline constexpr int IncomeShare = WholeShare - CostRate;
+inline constexpr int AuthorIncomeShare = IncomeShare * AuthorShare / WholeShare;
+
+// The annual bonus may be taxed on its own, for one bonus a year, until this day (财政部 税务总局
+// 公告2023年第30号).
+inline constexpr Date SeparateBonusUntil{2027, 12, 31};
+
+// The annual settlement is made from the first to the last of these days of the following year.
+inline constexpr MonthDay SettlementFrom{3, 1};
+inline constexpr MonthDay SettlementUntil{6, 30};
+
+// Housing rent: a city other than the largest takes the middle amount when its districts hold
+// more than this many registered residents.
+inline constexpr int MiddleCityResidents = 1'000'000;
 
 // Serious illness: the self-paid part above the floor, up to the cap, for each person.
 inline constexpr Cents IllnessFloor = Yuan(15000);

@@ -11,6 +11,7 @@
 
 #include "engine/current/Money.h"
 #include "engine/current/Remuneration.h"
+#include "engine/current/Rules.h"
 #include "engine/current/Wage.h"
 
 #include <cstddef>
@@ -25,14 +26,6 @@ struct CalendarMonth {
     int Year = 0;
     int Month = 0; // 1 to 12
     bool operator==(const CalendarMonth &) const = default;
-};
-
-// "YYYY-MM-DD".
-struct Date {
-    int Year = 0;
-    int Month = 0;
-    int Day = 0;
-    bool operator==(const Date &) const = default;
 };
 
 // One entry of a job's "pay": it holds from its month until the next entry or the job's end.

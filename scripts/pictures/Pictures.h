@@ -1,6 +1,12 @@
 #pragma once
 // The picture generator: every picture the program shows, and the program icon, are drawn here from
-// the rates and rules they state, so that a changed rate means regenerating, not repainting.
+// the rates and rules they state, so that a changed rate means regenerating, not repainting. The
+// rules' numbers and tables come from the engines (pendra_core) and the worked examples are
+// computed by them: nothing the engines know is typed here.
+
+#include "engine/UBrackets.h"
+#include "engine/current/Money.h"
+#include "engine/current/TaxTable.h"
 
 #include <QColor>
 #include <QImage>
@@ -23,7 +29,18 @@ struct BracketTable {
     QString Range(std::size_t Level) const;
     // One line per bracket: "不超过20000元 20% 速算扣除0".
     QString Compact() const;
+
+    // The table of an engine of the earlier rules, and of the law in force.
+    static BracketTable Of(const QString &Quantity, const Brackets::Schedule &Schedule);
+    static BracketTable Of(const QString &Quantity, current::TaxTable Table);
 };
+
+// Figures as the pictures write them: 3500, 10.5; 0.2 as "20%", 0.0005 as "0.05%"; an amount in
+// cents in whole yuan where it is whole; a count of brackets in Chinese ("七").
+QString Number(double Value);
+QString Percent(double Fraction);
+QString Amount(current::Cents Value);
+QString ChineseCount(int Count);
 
 struct Block {
     enum Kind { Formula, Text, Note, Example, Table };

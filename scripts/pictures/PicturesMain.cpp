@@ -1,5 +1,6 @@
 // Writes every picture of the program into resources/: the PNG files under pictures/, the icon
-// under icons/, and the Qt resource file that lists them. Run through scripts/make-pictures.
+// under icons/, and the Qt resource file that lists them. Run through scripts/make-pictures. With
+// --check it writes nothing and fails when what it draws now differs from what resources/ holds.
 // PNG rather than JPEG: drawn text and lines keep their edges, and Qt Gui decodes PNG itself, so
 // showing a picture loads neither the JPEG plugin nor libjpeg.
 
@@ -9,14 +10,56 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QTextStream>
 #include <cstdio>
+#include <map>
 #include <stdexcept>
 
 namespace {
 
-void Save(const QImage &Image, const QString &Path, const char *Format, int Quality = -1) {
-    if (Image.isNull() || !Image.save(Path, Format, Quality))
+// Everything the generator makes: the pictures by file name, the icon in both forms and the
+// resource file that lists the pictures.
+struct Drawn {
+    std::map<QString, QImage> Pictures;
+    QString IconSvg;
+    QImage Icon;
+    QString Qrc;
+};
+
+Drawn DrawAll() {
+    using namespace Pictures;
+    if (!QFontDatabase::families().contains(FontFamily()))
+        throw std::runtime_error("font " + FontFamily().toStdString() +
+                                 " is missing (Debian package fonts-wqy-microhei)");
+    Drawn drawn;
+    for (const auto &pictures :
+         {MethodPictures(), CurrentPaymentPictures(), CurrentWagePictures()}) {
+        for (const MethodPicture &picture : pictures)
+            drawn.Pictures[picture.Key + QStringLiteral("_method.png")] = DrawMethod(picture);
+    }
+    for (const Illustration &picture : Illustrations())
+        drawn.Pictures[picture.Key + QStringLiteral("_illustration.png")] =
+            DrawIllustration(picture);
+    drawn.Pictures[QStringLiteral("logo.png")] = DrawLogo();
+    drawn.Pictures[QStringLiteral("feedback_qq.png")] =
+        DrawChatButton(QStringLiteral("QQ交谈"), QSize(74, 22), QColor(0x2a, 0x8c, 0xd8));
+    drawn.Pictures[QStringLiteral("feedback_ww.png")] =
+        DrawChatButton(QStringLiteral("旺旺交谈"), QSize(77, 19), QColor(0xf0, 0x7c, 0x1a));
+    drawn.Pictures[QStringLiteral("update_side.png")] = DrawUpdateSide();
+    drawn.Pictures[QStringLiteral("update_strip.png")] = DrawUpdateStrip();
+    drawn.IconSvg = IconSvg();
+    drawn.Icon = DrawIcon(48);
+
+    drawn.Qrc = QStringLiteral("<!DOCTYPE RCC>\n<!-- Written by scripts/make-pictures. -->\n"
+                               "<RCC version=\"1.0\">\n  <qresource prefix=\"/\">\n");
+    for (const auto &picture : drawn.Pictures)
+        drawn.Qrc += QStringLiteral("    <file>pictures/%1</file>\n").arg(picture.first);
+    drawn.Qrc += QStringLiteral("    <file alias=\"pictures/icon.png\">icons/pendra-48.png</file>\n"
+                                "  </qresource>\n</RCC>\n");
+    return drawn;
+}
+
+void Save(const QImage &Image, const QString &Path) {
+    if (Image.isNull() || !Image.save(Path, "PNG"))
         throw std::runtime_error("cannot write " + Path.toStdString());
 }
 
@@ -27,52 +70,61 @@ void WriteText(const QString &Path, const QString &Text) {
     file.write(Text.toUtf8());
 }
 
-void Generate(const QDir &Resources) {
-    using namespace Pictures;
-    if (!QFontDatabase::families().contains(FontFamily()))
-        throw std::runtime_error("font " + FontFamily().toStdString() +
-                                 " is missing (Debian package fonts-wqy-microhei)");
+QString ReadText(const QString &Path) {
+    QFile file(Path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void Write(const Drawn &Drawn, const QDir &Resources) {
     Resources.mkpath(QStringLiteral("pictures"));
     Resources.mkpath(QStringLiteral("icons"));
     const QDir pictures(Resources.filePath(QStringLiteral("pictures")));
-    const QStringList drawn{QStringLiteral("*.png"), QStringLiteral("*.png")};
-    for (const QString &old : pictures.entryList(drawn, QDir::Files))
+    // Whatever picture is there and no longer drawn goes, a JPEG of an earlier generator too.
+    for (const QString &old :
+         pictures.entryList({QStringLiteral("*.png"), QStringLiteral("*.jpg")}, QDir::Files))
         QFile::remove(pictures.filePath(old));
-
-    QStringList written;
-    auto png = [&](const QImage &Image, const QString &Name) {
-        Save(Image, pictures.filePath(Name), "PNG");
-        written << Name;
-    };
-    for (const auto &pictures :
-         {MethodPictures(), CurrentPaymentPictures(), CurrentWagePictures()}) {
-        for (const MethodPicture &picture : pictures)
-            png(DrawMethod(picture), picture.Key + QStringLiteral("_method.png"));
-    }
-    for (const Illustration &picture : Illustrations())
-        png(DrawIllustration(picture), picture.Key + QStringLiteral("_illustration.png"));
-    png(DrawLogo(), QStringLiteral("logo.png"));
-    png(DrawChatButton(QStringLiteral("QQ交谈"), QSize(74, 22), QColor(0x2a, 0x8c, 0xd8)),
-        QStringLiteral("feedback_qq.png"));
-    png(DrawChatButton(QStringLiteral("旺旺交谈"), QSize(77, 19), QColor(0xf0, 0x7c, 0x1a)),
-        QStringLiteral("feedback_ww.png"));
-    png(DrawUpdateSide(), QStringLiteral("update_side.png"));
-    png(DrawUpdateStrip(), QStringLiteral("update_strip.png"));
-
+    for (const auto &[name, image] : Drawn.Pictures)
+        Save(image, pictures.filePath(name));
     const QDir icons(Resources.filePath(QStringLiteral("icons")));
-    WriteText(icons.filePath(QStringLiteral("pendra.svg")), IconSvg());
-    Save(DrawIcon(48), icons.filePath(QStringLiteral("pendra-48.png")), "PNG");
+    WriteText(icons.filePath(QStringLiteral("pendra.svg")), Drawn.IconSvg);
+    Save(Drawn.Icon, icons.filePath(QStringLiteral("pendra-48.png")));
+    WriteText(Resources.filePath(QStringLiteral("pendra.qrc")), Drawn.Qrc);
+    std::printf("%zu pictures written to %s\n", Drawn.Pictures.size(), qPrintable(pictures.path()));
+}
 
-    written.sort();
-    QString qrc = QStringLiteral("<!DOCTYPE RCC>\n<!-- Written by scripts/make-pictures. -->\n"
-                                 "<RCC version=\"1.0\">\n  <qresource prefix=\"/\">\n");
-    for (const QString &name : written)
-        qrc += QStringLiteral("    <file>pictures/%1</file>\n").arg(name);
-    qrc += QStringLiteral("    <file alias=\"pictures/icon.png\">icons/pendra-48.png</file>\n"
-                          "  </qresource>\n</RCC>\n");
-    WriteText(Resources.filePath(QStringLiteral("pendra.qrc")), qrc);
-    std::printf("%lld pictures written to %s\n", static_cast<long long>(written.size()),
-                qPrintable(pictures.path()));
+// Pixels as the generator draws them: the same size, and each channel the same. A picture read
+// back from its PNG file is compared in the format it was drawn in.
+bool SameImage(const QImage &Drawn, const QImage &Committed) {
+    return !Committed.isNull() && Drawn.size() == Committed.size() &&
+           Drawn.convertToFormat(QImage::Format_ARGB32) ==
+               Committed.convertToFormat(QImage::Format_ARGB32);
+}
+
+// What differs between what the generator draws now and what Resources holds; one line each.
+QStringList Differences(const Drawn &Drawn, const QDir &Resources) {
+    QStringList differences;
+    const QDir pictures(Resources.filePath(QStringLiteral("pictures")));
+    for (const auto &[name, image] : Drawn.Pictures) {
+        if (!SameImage(image, QImage(pictures.filePath(name))))
+            differences << QStringLiteral("pictures/") + name;
+    }
+    for (const QString &name : pictures.entryList({QStringLiteral("*.png")}, QDir::Files)) {
+        if (!Drawn.Pictures.count(name))
+            differences << QStringLiteral("pictures/%1 (no longer drawn)").arg(name);
+    }
+    const QDir icons(Resources.filePath(QStringLiteral("icons")));
+    if (!SameImage(Drawn.Icon, QImage(icons.filePath(QStringLiteral("pendra-48.png")))))
+        differences << QStringLiteral("icons/pendra-48.png");
+    if (ReadText(icons.filePath(QStringLiteral("pendra.svg"))) != Drawn.IconSvg)
+        differences << QStringLiteral("icons/pendra.svg");
+    if (ReadText(Resources.filePath(QStringLiteral("pendra.qrc"))) != Drawn.Qrc)
+        differences << QStringLiteral("pendra.qrc");
+    return differences;
+}
+
+int Usage(const char *Program) {
+    std::fprintf(stderr, "usage: %s [--check] RESOURCES_DIR\n", Program);
+    return 2;
 }
 
 } // namespace
@@ -81,15 +133,25 @@ int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s RESOURCES_DIR\n", argv[0]);
-        return 2;
-    }
+    const bool check = argc == 3 && qstrcmp(argv[1], "--check") == 0;
+    if (argc != 2 && !check)
+        return Usage(argv[0]);
+    const QDir resources(QString::fromLocal8Bit(argv[argc - 1]));
     try {
-        Generate(QDir(QString::fromLocal8Bit(argv[1])));
+        const Drawn drawn = DrawAll();
+        if (!check) {
+            Write(drawn, resources);
+            return 0;
+        }
+        const QStringList differences = Differences(drawn, resources);
+        for (const QString &difference : differences)
+            std::fprintf(stderr, "differs from what the engines give now: %s\n",
+                         qPrintable(difference));
+        if (!differences.isEmpty())
+            std::fprintf(stderr, "run scripts/make-pictures and commit the pictures\n");
+        return differences.isEmpty() ? 0 : 1;
     } catch (const std::exception &error) {
         std::fprintf(stderr, "pendra_pictures: %s\n", error.what());
         return 1;
     }
-    return 0;
 }

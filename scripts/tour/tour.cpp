@@ -1,20 +1,18 @@
-// A tour of the program for the eye: every page of the calculator menu, hidden entries included,
-// and of the current-law menu, shown in the main window, and every other window, each rendered
-// into a PNG file, with worked examples calculated on the pages so that their results show too.
-// Used to look at the layout after a change and to take the README's pictures. Run through
-// scripts/make-tour:
+// A tour of the program for the eye: every page and window of the page registry, the pages shown
+// in the main window (hidden entries included), and the windows the program makes without an
+// entry, each rendered into a PNG file, with worked examples calculated on the pages so that their
+// results show too. Used to look at the layout after a change and to take the README's pictures.
+// Run through scripts/make-tour:
 //   pendra_tour <folder>
 
+#include "app/PageRegistry.h"
 #include "app/UFrmMain.h"
 #include "app/UStartup.h"
 #include "common/UFileManager.h"
 #include "pages/UBatchModel.h"
 #include "pages/UFrmBatch.h"
 #include "pages/UFrmCurDeductions.h"
-#include "pages/UFrmGoldsSetup.h"
 #include "pages/UFrmMoney.h"
-#include "shell/UFrmAbout.h"
-#include "shell/UFrmFeedback.h"
 #include "shell/UFrmProcessBar.h"
 #include "shell/UFrmUpdate.h"
 
@@ -31,6 +29,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -160,30 +159,17 @@ class TTour {
         return saved;
     }
 
-    // Every page entry of a menu in its order; a hidden entry is shown for the moment of its
-    // click, so that the page comes through the menu's own wiring.
-    void Pages(TFrmMain &Main, QMenu *Menu) {
-        for (QAction *item : Menu->actions()) {
-            if (item->isSeparator() || !item->isCheckable())
-                continue;
-            const QString before = ClassOf(Main.CurrentPage());
-            const bool visible = item->isVisible();
-            item->setVisible(true);
-            item->trigger();
-            item->setVisible(visible);
-            QWidget *page = Main.CurrentPage();
-            if (!page) {
-                std::printf("FAILED %s opens no page\n", qPrintable(item->objectName()));
-                Failed = true;
-                continue;
-            }
-            if (ClassOf(page) == before && Menu != Main.N2) {
-                std::printf("skipped %s: no page of its own yet\n", qPrintable(item->objectName()));
-                continue;
-            }
-            Calculate(page);
-            Save(&Main, ClassOf(page));
+    // A page of the registry, shown in the main window as its entry shows it.
+    void Page(TFrmMain &Main, const PageRegistry::Entry &Entry) {
+        Main.Open(Entry.Name);
+        QWidget *page = Main.CurrentPage();
+        if (ClassOf(page) != Entry.Class) {
+            std::printf("FAILED %s opens no page of its own\n", qPrintable(Entry.Name));
+            Failed = true;
+            return;
         }
+        Calculate(page);
+        Save(&Main, Entry.Class);
     }
 
     void Window(QWidget *Shown, const QString &Name, const std::function<void()> &Before = {}) {
@@ -216,6 +202,47 @@ class TTour {
     int Count = 0;
 };
 
+// What a window of the registry shows filled in: a payroll calculated, an amount converted, the
+// special deductions chosen.
+std::function<void()> Prepare(QWidget *Window) {
+    if (auto *batch = qobject_cast<TFrmBatch *>(Window)) {
+        batch->resize(1240, 720);
+        return [batch] {
+            static QTemporaryDir payrolls;
+            const QString payroll = payrolls.filePath(QStringLiteral("工资表.csv"));
+            QFile file(payroll);
+            if (!file.open(QIODevice::WriteOnly) || file.write(SamplePayroll()) < 0) {
+                std::fprintf(stderr, "no sample payroll: the batch window stays empty\n");
+                return;
+            }
+            file.close();
+            if (!batch->OpenFile(payroll) || !batch->Calculate())
+                return;
+            // The month's withholding in sight, beside the amounts it comes from.
+            const int tax = batch->SheetModel()->InputColumnCount() +
+                            static_cast<int>(sheets::ResultColumn::Tax);
+            batch->GridSheet->scrollTo(batch->SheetModel()->index(0, tax));
+        };
+    }
+    if (auto *money = qobject_cast<TFrmMoney *>(Window)) {
+        return [money] {
+            money->TxtLowercase->setText(QStringLiteral("12345.67"));
+            money->BtnConvert->click();
+        };
+    }
+    if (auto *deductions = qobject_cast<TFrmCurDeductions *>(Window)) {
+        // One child, parents sharing, an only child's care of the parents, rent in a capital.
+        return [deductions] {
+            deductions->SpnChildren->setValue(1);
+            deductions->CmbChildrenShare->setCurrentIndex(1);
+            deductions->CmbElderly->setCurrentIndex(1);
+            deductions->CmbHousing->setCurrentIndex(3);
+            deductions->TxtPension->setText(QStringLiteral("12000"));
+        };
+    }
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -240,50 +267,20 @@ int main(int argc, char *argv[]) {
         std::fprintf(stderr, "no sample parameters: the social insurance figures stay 0\n");
 
     TTour tour(folder);
-    {
-        TFrmMain main;
-        main.show();
-        tour.Pages(main, main.N2);
-        tour.Pages(main, main.MCurrent);
+    TFrmMain main;
+    main.show();
+    // The menus with their period headers and accelerators.
+    for (QMenu *menu : {main.N2, main.MCurrent})
+        tour.Window(menu, QStringLiteral("Menu-") + menu->objectName());
+    for (const PageRegistry::Entry *entry : PageRegistry::PagesAndWindows(main.Entries())) {
+        if (entry->IsPage()) {
+            tour.Page(main, *entry);
+            continue;
+        }
+        const std::unique_ptr<QWidget> window(entry->Create(nullptr));
+        tour.Window(window.get(), entry->Class, Prepare(window.get()));
     }
 
-    QTemporaryDir payrolls;
-    const QString payroll = payrolls.filePath(QStringLiteral("工资表.csv"));
-    QFile file(payroll);
-    if (!file.open(QIODevice::WriteOnly) || file.write(SamplePayroll()) < 0)
-        std::fprintf(stderr, "no sample payroll: the batch window stays empty\n");
-    file.close();
-    TFrmBatch batch;
-    batch.resize(1240, 720);
-    tour.Window(&batch, QStringLiteral("TFrmBatch"), [&batch, &payroll] {
-        if (!batch.OpenFile(payroll) || !batch.Calculate())
-            return;
-        // The month's withholding in sight, beside the amounts it comes from.
-        const int tax =
-            batch.SheetModel()->InputColumnCount() + static_cast<int>(sheets::ResultColumn::Tax);
-        batch.GridSheet->scrollTo(batch.SheetModel()->index(0, tax));
-    });
-
-    TFrmMoney money;
-    tour.Window(&money, QStringLiteral("TFrmMoney"), [&money] {
-        money.TxtLowercase->setText(QStringLiteral("12345.67"));
-        money.BtnConvert->click();
-    });
-    TFrmGoldsSetup goldsSetup;
-    tour.Window(&goldsSetup, QStringLiteral("TFrmGoldsSetup"));
-    TFrmCurDeductions deductions;
-    tour.Window(&deductions, QStringLiteral("TFrmCurDeductions"), [&deductions] {
-        // One child, parents sharing, an only child's care of the parents, rent in a capital.
-        deductions.SpnChildren->setValue(1);
-        deductions.CmbChildrenShare->setCurrentIndex(1);
-        deductions.CmbElderly->setCurrentIndex(1);
-        deductions.CmbHousing->setCurrentIndex(3);
-        deductions.TxtPension->setText(QStringLiteral("12000"));
-    });
-    TFrmFeedback feedback;
-    tour.Window(&feedback, QStringLiteral("TFrmFeedback"));
-    TFrmAbout about;
-    tour.Window(&about, QStringLiteral("TFrmAbout"));
     TFrmUpdate newest(nullptr, false);
     tour.Window(&newest, QStringLiteral("TFrmUpdate-newest"));
     TFrmUpdate newer(nullptr, true);

@@ -43,6 +43,15 @@ TEST(FormatCents, TwoDecimalsAndASignOfItsOwn) {
     EXPECT_EQ(FormatCents(std::numeric_limits<Cents>::min()), "-92233720368547758.08");
 }
 
+// The law's amounts in the words around them: 5000, not 5000.00.
+TEST(FormatYuan, WholeYuanWithoutDecimals) {
+    EXPECT_EQ(FormatYuan(Yuan(5000)), "5000");
+    EXPECT_EQ(FormatYuan(3856667), "38566.67");
+    EXPECT_EQ(FormatYuan(5), "0.05");
+    EXPECT_EQ(FormatYuan(0), "0");
+    EXPECT_EQ(FormatYuan(-Yuan(20000)), "-20000");
+}
+
 TEST(Percent, RoundsHalfCentsAwayFromZero) {
     EXPECT_EQ(Percent(5, 10), 1);   // 0.5 cent
     EXPECT_EQ(Percent(-5, 10), -1); // -0.5 cent

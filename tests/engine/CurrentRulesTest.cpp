@@ -1,3 +1,4 @@
+#include "engine/current/Remuneration.h"
 #include "engine/current/Rules.h"
 #include "engine/current/Settlement.h"
 
@@ -38,6 +39,18 @@ INSTANTIATE_TEST_SUITE_P(
                     YearCase{2022, Yuan(1000), Yuan(1000), Yuan(2000), Yuan(1000), Yuan(12000)},
                     YearCase{2023, Yuan(2000), Yuan(2000), Yuan(3000), Yuan(1500), Yuan(12000)},
                     YearCase{2027, Yuan(2000), Yuan(2000), Yuan(3000), Yuan(1500), Yuan(12000)}));
+
+// What the settlement counts of a remuneration, and the end of the separate bonus, agree with
+// the rules of every year that allows it.
+TEST(Law, SharesAndDatesAgreeWithTheYears) {
+    EXPECT_EQ(Law::IncomeShare, 80);
+    EXPECT_EQ(Law::AuthorIncomeShare, 56);
+    EXPECT_EQ(IncomeAmountOfRemuneration(Yuan(10000)), Yuan(10000) * Law::IncomeShare / 100);
+    for (int year = FirstRulesYear; year <= LastRulesYear; ++year)
+        EXPECT_EQ(RulesOf(year)->SeparateBonus, year <= Law::SeparateBonusUntil.Year) << year;
+    EXPECT_EQ(Law::SeparateBonusUntil.Month, 12);
+    EXPECT_EQ(Law::SeparateBonusUntil.Day, 31);
+}
 
 TEST(RulesOf, OnlyTheYearsTheProgramKnows) {
     EXPECT_EQ(RulesOf(FirstRulesYear - 1), nullptr);

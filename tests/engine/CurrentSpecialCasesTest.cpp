@@ -240,11 +240,11 @@ INSTANTIATE_TEST_SUITE_P(
                       YearsCase{"100.01", std::nullopt}, YearsCase{"99999", std::nullopt},
                       YearsCase{"1.2.3", std::nullopt}));
 
-TEST(FormatLawAmount, WholeYuanWithoutDecimals) {
-    EXPECT_EQ(FormatLawAmount(Yuan(5000)), "5000");
-    EXPECT_EQ(FormatLawAmount(Yuan(60000)), "60000");
-    EXPECT_EQ(FormatLawAmount(250), "2.50");
-    EXPECT_EQ(FormatLawAmount(0), "0");
+TEST(FormatYuan, WholeYuanWithoutDecimals) {
+    EXPECT_EQ(FormatYuan(Yuan(5000)), "5000");
+    EXPECT_EQ(FormatYuan(Yuan(60000)), "60000");
+    EXPECT_EQ(FormatYuan(250), "2.50");
+    EXPECT_EQ(FormatYuan(0), "0");
 }
 
 } // namespace

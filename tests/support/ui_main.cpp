@@ -2,8 +2,28 @@
 #include "support/UiTestSupport.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+namespace {
+
+// Each test starts without a parameter file, in folders of its own, whichever tests ran before
+// it in the same process: a page shown when an earlier test closed its main window must not
+// become the next test's first page.
+class TFreshParamFolders : public ::testing::EmptyTestEventListener {
+  public:
+    explicit TFreshParamFolders(QString Root) : Root(std::move(Root)) {}
+    void OnTestStart(const ::testing::TestInfo &) override {
+        UiTest::SetDefaultParamFolders(QDir(Root).filePath(QString::number(++Count)));
+    }
+
+  private:
+    QString Root;
+    int Count = 0;
+};
+
+} // namespace
 
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM",
@@ -13,5 +33,6 @@ int main(int argc, char **argv) {
     const QTemporaryDir params;
     UiTest::SetDefaultParamFolders(params.path());
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new TFreshParamFolders(params.path()));
     return RUN_ALL_TESTS();
 }

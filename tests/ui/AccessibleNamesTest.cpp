@@ -21,8 +21,8 @@
 namespace {
 
 // Windows of texts and buttons only.
-bool NothingToName(const char *Window) {
-    return QLatin1String(Window) == QLatin1String("About");
+bool NothingToName(const std::string &Window) {
+    return Window == "About";
 }
 
 // Inputs (edits, lists, date pickers, choices) and results (the labels named Txt…, the share

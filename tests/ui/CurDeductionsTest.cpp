@@ -241,12 +241,12 @@ TEST_F(CurDeductions, MenuEntryOpensTheDialogWithTheSavedChoices) {
               "[\xD7\xA8\xCF\xEE\xB8\xBD\xBC\xD3\xBF\xDB\xB3\xFD]\nElderly=1\nHousing=9\n");
     TFrmMain main;
     QString total;
-    const ModalSeen seen =
-        CloseNextModal([&] { main.MCurDeductions->trigger(); },
-                       [&](QWidget *w) { total = Find<QLabel>(w, "TxtMonthlyTotal")->text(); });
+    const ModalSeen seen = CloseNextModal(
+        [&] { main.findChild<QAction *>(QStringLiteral("MCurDeductions"))->trigger(); },
+        [&](QWidget *w) { total = Find<QLabel>(w, "TxtMonthlyTotal")->text(); });
     EXPECT_EQ(seen.ClassName, "TFrmCurDeductions");
     EXPECT_EQ(total, "每月合计：3000.00元") << "a housing choice out of range reads as none";
-    EXPECT_FALSE(main.MCurDeductions->isCheckable());
+    EXPECT_FALSE(main.findChild<QAction *>(QStringLiteral("MCurDeductions"))->isCheckable());
 }
 
 } // namespace

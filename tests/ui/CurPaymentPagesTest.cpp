@@ -141,7 +141,7 @@ TEST_P(CurrentLawMenu, EntryShowsItsPageWithItsPicture) {
     ASSERT_NE(page, nullptr);
     EXPECT_STREQ(page->metaObject()->className(), c.ClassName);
     EXPECT_TRUE(item->isChecked());
-    EXPECT_FALSE(main.MSalary->isChecked());
+    EXPECT_FALSE(main.findChild<QAction *>(QStringLiteral("MSalary"))->isChecked());
     EXPECT_EQ(Find<QLabel>(page, QStringLiteral("Panel1"))->text(), QString::fromUtf8(c.Title));
     EXPECT_EQ(FocusName(), c.FirstInput);
     const QPixmap picture = Find<QLabel>(page, QStringLiteral("ImgMethod"))->pixmap();

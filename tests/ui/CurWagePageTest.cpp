@@ -269,12 +269,12 @@ TEST_F(CurWageWithDeductions, ButtonFillsTheMonthlyTotalAndTheFileRemembersIt) {
 
 TEST(CurWageMainWindow, MenuEntryAndToolbarButtonShowThePage) {
     TFrmMain main;
-    main.MCurWage->trigger();
+    main.findChild<QAction *>(QStringLiteral("MCurWage"))->trigger();
     ASSERT_NE(main.CurrentPage(), nullptr);
     EXPECT_EQ(QString::fromLatin1(main.CurrentPage()->metaObject()->className()), "TFrmCurWage");
-    EXPECT_TRUE(main.MCurWage->isChecked());
-    main.MSalary->trigger();
-    main.TBtnCurWage->click();
+    EXPECT_TRUE(main.findChild<QAction *>(QStringLiteral("MCurWage"))->isChecked());
+    main.findChild<QAction *>(QStringLiteral("MSalary"))->trigger();
+    main.findChild<QToolButton *>(QStringLiteral("TBtnCurWage"))->click();
     EXPECT_EQ(QString::fromLatin1(main.CurrentPage()->metaObject()->className()), "TFrmCurWage");
 }
 

@@ -1,37 +1,11 @@
 #pragma once
-// Every page of the calculator and current-law menus and every window of the program, each made
+// Every page and window of the page registry, and the windows the program makes without an
+// entry (the update check's answers, the progress window, the main window itself), each made
 // anew by its factory, for the checks that hold for all of them alike.
 
+#include "app/PageRegistry.h"
 #include "app/UFrmMain.h"
-#include "pages/UFrmAnnualSalary.h"
-#include "pages/UFrmBatch.h"
-#include "pages/UFrmChance.h"
-#include "pages/UFrmCompany.h"
-#include "pages/UFrmCurBonus.h"
-#include "pages/UFrmCurDeductions.h"
-#include "pages/UFrmCurLabour.h"
 #include "pages/UFrmCurReverse.h"
-#include "pages/UFrmCurSettle.h"
-#include "pages/UFrmCurSeverance.h"
-#include "pages/UFrmCurWage.h"
-#include "pages/UFrmFiveGolds.h"
-#include "pages/UFrmGoldsSetup.h"
-#include "pages/UFrmInterest.h"
-#include "pages/UFrmLaoWu.h"
-#include "pages/UFrmLateFee.h"
-#include "pages/UFrmLicense.h"
-#include "pages/UFrmMakeUp.h"
-#include "pages/UFrmMoney.h"
-#include "pages/UFrmOthers.h"
-#include "pages/UFrmPersonal.h"
-#include "pages/UFrmRent.h"
-#include "pages/UFrmSalary.h"
-#include "pages/UFrmSalaryOld.h"
-#include "pages/UFrmTransfer.h"
-#include "pages/UFrmWriting.h"
-#include "pages/UFrmYearAward.h"
-#include "shell/UFrmAbout.h"
-#include "shell/UFrmFeedback.h"
 #include "shell/UFrmProcessBar.h"
 #include "shell/UFrmUpdate.h"
 
@@ -45,12 +19,13 @@
 namespace EveryWindow {
 
 struct Entry {
-    const char *Name;
+    std::string Name;
     std::function<QWidget *()> Create;
 };
 
-template <class T> Entry Of(const char *Name) {
-    return {Name, [] { return new T; }};
+// The class name without its "TFrm" ("TFrmSalary" is "Salary").
+inline std::string ShortName(const QString &ClassName) {
+    return QString(ClassName).remove(QStringLiteral("TFrm")).toStdString();
 }
 
 // A reverse dialog as a page opens it, with nothing typed on the page.
@@ -59,40 +34,17 @@ inline Entry ReverseOf(const char *Name, TFrmCurReverse::Subject What) {
 }
 
 inline std::vector<Entry> All() {
-    return {Of<TFrmSalary>("Salary"),
-            Of<TFrmSalaryOld>("SalaryOld"),
-            Of<TFrmYearAward>("YearAward"),
-            Of<TFrmFiveGolds>("FiveGolds"),
-            Of<TFrmAnnualSalary>("AnnualSalary"),
-            Of<TFrmLaoWu>("LaoWu"),
-            Of<TFrmWriting>("Writing"),
-            Of<TFrmRent>("Rent"),
-            Of<TFrmTransfer>("Transfer"),
-            Of<TFrmLicense>("License"),
-            Of<TFrmPersonal>("Personal"),
-            Of<TFrmCompany>("Company"),
-            Of<TFrmInterest>("Interest"),
-            Of<TFrmChance>("Chance"),
-            Of<TFrmOthers>("Others"),
-            Of<TFrmLateFee>("LateFee"),
-            Of<TFrmMakeUp>("MakeUp"),
-            Of<TFrmCurBonus>("CurBonus"),
-            Of<TFrmCurLabour>("CurLabour"),
-            Of<TFrmCurSettle>("CurSettle"),
-            Of<TFrmCurSeverance>("CurSeverance"),
-            Of<TFrmCurWage>("CurWage"),
-            Of<TFrmCurDeductions>("CurDeductions"),
-            ReverseOf("CurReverseWage", TFrmCurReverse::Subject::Wage),
-            ReverseOf("CurReverseLabour", TFrmCurReverse::Subject::Labour),
-            Of<TFrmBatch>("Batch"),
-            Of<TFrmMoney>("Money"),
-            Of<TFrmGoldsSetup>("GoldsSetup"),
-            Of<TFrmFeedback>("Feedback"),
-            Of<TFrmAbout>("About"),
-            Of<TFrmProcessBar>("ProcessBar"),
-            {"UpdateNewest", [] { return new TFrmUpdate(nullptr, false); }},
-            {"UpdateNewer", [] { return new TFrmUpdate(nullptr, true); }},
-            Of<TFrmMain>("Main")};
+    std::vector<Entry> all;
+    for (const PageRegistry::Entry *entry : PageRegistry::PagesAndWindows(PageRegistry::Program()))
+        all.push_back({ShortName(entry->Class), [entry] { return entry->Create(nullptr); }});
+    // The reverse dialogs, opened by the pages' 反算 buttons rather than by an entry.
+    all.push_back(ReverseOf("CurReverseWage", TFrmCurReverse::Subject::Wage));
+    all.push_back(ReverseOf("CurReverseLabour", TFrmCurReverse::Subject::Labour));
+    all.push_back({"ProcessBar", [] { return new TFrmProcessBar; }});
+    all.push_back({"UpdateNewest", [] { return new TFrmUpdate(nullptr, false); }});
+    all.push_back({"UpdateNewer", [] { return new TFrmUpdate(nullptr, true); }});
+    all.push_back({"Main", [] { return new TFrmMain; }});
+    return all;
 }
 
 inline void PrintTo(const Entry &Window, std::ostream *Out) {

@@ -4,6 +4,7 @@
 #include "support/ParamFolders.h"
 #include "support/UiTestSupport.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -218,13 +219,13 @@ TEST_F(FiveGoldsPage, CopyButtonsAndKeyFilter) {
 
 TEST_F(FiveGoldsPage, HiddenMenuEntriesShowTheirPages) {
     TFrmMain main;
-    main.N22->trigger();
+    main.findChild<QAction *>(QStringLiteral("N22"))->trigger();
     EXPECT_STREQ(main.CurrentPage()->metaObject()->className(), "TFrmFiveGolds");
-    EXPECT_TRUE(main.N22->isChecked());
-    main.N21->trigger();
+    EXPECT_TRUE(main.findChild<QAction *>(QStringLiteral("N22"))->isChecked());
+    main.findChild<QAction *>(QStringLiteral("N21"))->trigger();
     EXPECT_STREQ(main.CurrentPage()->metaObject()->className(), "TFrmAnnualSalary");
-    EXPECT_FALSE(main.N21->isVisible());
-    EXPECT_FALSE(main.N22->isVisible());
+    EXPECT_FALSE(main.findChild<QAction *>(QStringLiteral("N21"))->isVisible());
+    EXPECT_FALSE(main.findChild<QAction *>(QStringLiteral("N22"))->isVisible());
 }
 
 } // namespace

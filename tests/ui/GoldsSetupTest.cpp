@@ -332,10 +332,15 @@ TEST_F(GoldsSetup, ParameterButtonOpensAFreshDialogEachTime) {
     WriteFile(BesideProgram(), Header() + "\r\nPMin=1234\r\n");
     QString shown;
     auto look = [&](QWidget *w) { shown = Find<QLineEdit>(w, QStringLiteral("TxtPmin"))->text(); };
-    EXPECT_EQ(CloseNextModal([&] { main.ToolButton7->click(); }, look).ClassName, "TFrmGoldsSetup");
+    EXPECT_EQ(
+        CloseNextModal(
+            [&] { main.findChild<QToolButton *>(QStringLiteral("ToolButton7"))->click(); }, look)
+            .ClassName,
+        "TFrmGoldsSetup");
     EXPECT_EQ(shown, "1234");
     WriteFile(BesideProgram(), Header() + "\r\nPMin=4321\r\n");
-    CloseNextModal([&] { main.ToolButton7->click(); }, look);
+    CloseNextModal([&] { main.findChild<QToolButton *>(QStringLiteral("ToolButton7"))->click(); },
+                   look);
     EXPECT_EQ(shown, "4321");
 }
 

@@ -142,7 +142,7 @@ TEST_P(LaoWuPageMessages, EveryMessageBesideThePayment) {
     EXPECT_EQ(Page.TxtMsgSalary->text(), QString::fromUtf8(c.Message)) << c.Rule;
     EXPECT_EQ(FocusName(), c.FocusName) << c.Rule;
     EXPECT_TRUE(FocusedAndSelected(qobject_cast<QLineEdit *>(QApplication::focusWidget())));
-    EXPECT_TRUE(Page.TxtMsgGolds->text().trimmed().isEmpty()) << c.Rule;
+    EXPECT_TRUE(Find<QLabel>(&Page, "TxtMsgGolds")->text().trimmed().isEmpty()) << c.Rule;
     // Nothing else changes: the earlier results stay except the edit that was refused.
     QStringList after = Results();
     const QString fieldName = QString::fromLatin1(c.FocusName);

@@ -75,8 +75,8 @@ TEST_F(LicensePage, InvalidIncomeOpensBoxAndEarlierResultsStay) {
         EXPECT_EQ(Page.TxtTax->text(), "440");
         EXPECT_EQ(Page.TxtIncome2->text(), "3000");
     }
-    for (QLabel *msg : {Page.TxtMsgSalary, Page.TxtMsgGolds, Page.TxtMsgIncome})
-        EXPECT_TRUE(msg->text().trimmed().isEmpty());
+    for (const char *msg : {"TxtMsgSalary", "TxtMsgGolds", "TxtMsgIncome"})
+        EXPECT_TRUE(Find<QLabel>(&Page, msg)->text().trimmed().isEmpty());
 }
 
 TEST_F(LicensePage, ResetTextsCarryTheUnit) {

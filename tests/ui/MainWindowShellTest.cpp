@@ -8,6 +8,7 @@
 #include "support/QtMessages.h"
 #include "support/UiTestSupport.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QNetworkAccessManager>
 #include <QTest>
@@ -142,7 +143,7 @@ TEST_P(BackgroundFetch, SetsTheCaption) {
     if (!c.Response.isEmpty())
         Server.Respond("/version.html", c.Response);
     TFrmMain main;
-    main.N23->trigger();
+    main.findChild<QAction *>(QStringLiteral("N23"))->trigger();
     ASSERT_TRUE(UiTest::WaitFor([&] { return main.windowTitle() == c.Caption; }));
     EXPECT_EQ(main.windowTitle(), c.Caption);
     EXPECT_TRUE(Server.Requests().contains("/version.html")) << c.Rule;
@@ -168,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MainWindowShell, ClosingTheWindowEndsARunningFetch) {
     Server.NeverAnswer("/version.html");
     auto *main = new TFrmMain;
-    main->N23->trigger();
+    main->findChild<QAction *>(QStringLiteral("N23"))->trigger();
     ASSERT_TRUE(UiTest::WaitFor([&] { return Server.Requests().contains("/version.html"); }));
     QPointer<QThread> worker = main->findChild<QThread *>();
     ASSERT_TRUE(worker);

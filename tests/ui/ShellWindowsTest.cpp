@@ -7,6 +7,7 @@
 #include "support/OpenedUrls.h"
 #include "support/UiTestSupport.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QLabel>
 #include <QProgressBar>
@@ -68,7 +69,8 @@ ModalSeen OpenAndEscape(QAction *Entry, bool &ClosedByEscape) {
 TEST(Feedback, OpensFromTheMenuAndEscapeCloses) {
     TFrmMain main;
     bool closed = false;
-    const ModalSeen seen = OpenAndEscape(main.MFeedback, closed);
+    const ModalSeen seen =
+        OpenAndEscape(main.findChild<QAction *>(QStringLiteral("MFeedback")), closed);
     EXPECT_EQ(seen.ClassName, "TFrmFeedback");
     EXPECT_EQ(seen.Title, "意见反馈");
     EXPECT_TRUE(closed);
@@ -77,7 +79,8 @@ TEST(Feedback, OpensFromTheMenuAndEscapeCloses) {
 TEST(About, OpensFromTheMenuAndEscapeCloses) {
     TFrmMain main;
     bool closed = false;
-    const ModalSeen seen = OpenAndEscape(main.MAbout, closed);
+    const ModalSeen seen =
+        OpenAndEscape(main.findChild<QAction *>(QStringLiteral("MAbout")), closed);
     EXPECT_EQ(seen.ClassName, "TFrmAbout");
     EXPECT_EQ(seen.Title, "关于 Pendra");
     EXPECT_TRUE(closed);

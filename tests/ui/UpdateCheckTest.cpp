@@ -6,6 +6,7 @@
 #include "support/OpenedUrls.h"
 #include "support/UiTestSupport.h"
 
+#include <QAction>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
@@ -32,16 +33,16 @@ class UpdateCheck : public ::testing::Test {
     };
     Answer Check() {
         Answer answer;
-        answer.Seen = CloseNextModal([&] { Main.MUpdate->trigger(); },
-                                     [&](QWidget *window) {
-                                         const QCursor *cursor = QApplication::overrideCursor();
-                                         answer.BusyMeanwhile =
-                                             cursor && cursor->shape() == Qt::WaitCursor;
-                                         if (auto *update = qobject_cast<TFrmUpdate *>(window)) {
-                                             answer.Message = update->TxtMsg->text();
-                                             answer.Button = update->BtnOK->text();
-                                         }
-                                     });
+        answer.Seen =
+            CloseNextModal([&] { Main.findChild<QAction *>(QStringLiteral("MUpdate"))->trigger(); },
+                           [&](QWidget *window) {
+                               const QCursor *cursor = QApplication::overrideCursor();
+                               answer.BusyMeanwhile = cursor && cursor->shape() == Qt::WaitCursor;
+                               if (auto *update = qobject_cast<TFrmUpdate *>(window)) {
+                                   answer.Message = update->TxtMsg->text();
+                                   answer.Button = update->BtnOK->text();
+                               }
+                           });
         EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the cursor is back to normal";
         return answer;
     }

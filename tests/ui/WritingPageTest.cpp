@@ -134,8 +134,8 @@ TEST_P(WritingPageBoxes, PromptBoxThenFocusOnTheEdit) {
     EXPECT_EQ(icon, QMessageBox::NoIcon) << c.Rule;
     EXPECT_TRUE(FocusedAndSelected(edit)) << c.Rule;
     EXPECT_EQ(Results(), before) << c.Rule;
-    for (QLabel *label : {Page.TxtMsgSalary, Page.TxtMsgGolds, Page.TxtMsgIncome})
-        EXPECT_TRUE(label->text().trimmed().isEmpty()) << c.Rule;
+    for (const char *label : {"TxtMsgSalary", "TxtMsgGolds", "TxtMsgIncome"})
+        EXPECT_TRUE(Find<QLabel>(&Page, label)->text().trimmed().isEmpty()) << c.Rule;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -164,12 +164,14 @@ TEST_F(YearAwardPage, CopyButtonsCopyTheBareResults) {
 }
 
 TEST_F(YearAwardPage, AutoCalcIsHiddenAndInert) {
-    EXPECT_FALSE(Page.ChbAutoCalc->isVisible());
-    Page.ChbAutoCalc->setChecked(true);
+    auto *autoCalc = Find<QCheckBox>(&Page, "ChbAutoCalc");
+    ASSERT_NE(autoCalc, nullptr);
+    EXPECT_FALSE(autoCalc->isVisible());
+    autoCalc->setChecked(true);
     Calc("18000", "5000", "");
     EXPECT_EQ(Page.TxtTax->text(), "540");
     EXPECT_TRUE(Page.TxtGolds->isEnabled());
-    EXPECT_TRUE(Page.txtCalcMsgNew->text().isEmpty());
+    EXPECT_TRUE(Find<QLabel>(&Page, "txtCalcMsgNew")->text().isEmpty());
 }
 
 TEST_F(YearAwardPage, TabOrder) {
