@@ -179,6 +179,11 @@ int RunWage(const QStringList &Arguments) {
         return line.Refuse(QStringLiteral("月份应为 1 到 12 的整数"));
     if (*from > *to)
         return line.Refuse(QStringLiteral("起始月份 %1 晚于截止月份 %2").arg(*from).arg(*to));
+    // 6万 is for those employed here all last year and still in January: a year from January.
+    if (*mode == current::BasicDeduction::Sixty && *from != 1)
+        return line.Refuse(QStringLiteral("减除方式 6万 只适用于上年各月均在本单位任职受雇、"
+                                          "本年1月起仍在本单位的，起始月份应为 1，不能是 %1")
+                               .arg(*from));
 
     std::vector<current::WageMonth> months;
     for (int month = *from; month <= *to; ++month)
