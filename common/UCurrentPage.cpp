@@ -27,6 +27,11 @@ TCurrentPage::TCurrentPage(const QString &Title, QWidget *Parent)
     BodyLayout->setSpacing(8);
 }
 
+void TCurrentPage::RestoreResults() {
+    if (BtnCalc)
+        BtnCalc->click();
+}
+
 QString TCurrentPage::Amount(current::Cents Value) {
     return QString::fromStdString(current::FormatCents(Value));
 }
@@ -39,6 +44,14 @@ QString TCurrentPage::RatePercent(int Rate) {
     return QString::number(Rate) + QLatin1Char('%');
 }
 
+QString TCurrentPage::LawAmount(current::Cents Value) {
+    return Value % 100 == 0 ? QString::number(Value / 100) : Amount(Value);
+}
+
+QString TCurrentPage::LawDate(current::Law::Date Day) {
+    return tr("%1年%2月%3日").arg(Day.Year).arg(Day.Month).arg(Day.Day);
+}
+
 QFormLayout *TCurrentPage::NewForm() {
     auto *form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -48,11 +61,21 @@ QFormLayout *TCurrentPage::NewForm() {
 }
 
 QLineEdit *TCurrentPage::AddInputRow(QFormLayout *Form, const QString &Name,
-                                     const QString &CaptionText) {
+                                     const QString &CaptionText, QPushButton *Beside) {
     QLineEdit *edit = AmountEdit(Name, 0, 0, FieldWidth);
     edit->setMinimumWidth(FieldWidth);
     Describe(edit, CaptionText);
-    Form->addRow(CaptionText, edit);
+    if (!Beside) {
+        Form->addRow(CaptionText, edit);
+        return edit;
+    }
+    auto *row = new QHBoxLayout;
+    row->addWidget(edit);
+    row->addWidget(Beside);
+    row->addStretch();
+    auto *caption = new QLabel(CaptionText, Client());
+    caption->setBuddy(edit);
+    Form->addRow(caption, row);
     return edit;
 }
 
