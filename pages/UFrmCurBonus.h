@@ -22,6 +22,7 @@ class TFrmCurBonus : public TCurrentPage {
     QRadioButton *RBtnTaxable, *RBtnWages;
     QFormLayout *FormInputs;
     QLabel *TxtWagesNote, *TxtMsgCliff;
+    QPushButton *BtnFromWage; // the year's wages from the wage page
     QPushButton *BtnSaveChart;
 
     QLabel *TxtOtherUsed;
@@ -36,6 +37,7 @@ class TFrmCurBonus : public TCurrentPage {
     void BtnCalcClick();
     void BtnResetClick();
     void BtnSaveChartClick();
+    void BtnFromWageClick();
 
   protected:
     void showEvent(QShowEvent *Event) override;
