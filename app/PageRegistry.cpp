@@ -120,7 +120,7 @@ class TProgramRows {
                 .Follows(Period::Since2011),
             // The law of 2019 has no such category any more.
             Page<TFrmOthers>(Menu::Calculator, "N13", tr("被确定征税的其他部分"))
-                .Follows(Period::Since2011),
+                .Follows(Period::Abolished),
             Page<TFrmSalaryOld>(Menu::Calculator, "N20", tr("工资薪金所得(月薪旧版)"))
                 .Follows(Period::Since2008),
             Page<TFrmCompany>(Menu::Calculator, "N9", tr("对企事业单位的承包经营、承租经营所得"))

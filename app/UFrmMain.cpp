@@ -147,12 +147,13 @@ QMenu *TFrmMain::MenuOf(Menu In) const {
 }
 
 // Entries of rules no longer in force stand under a header naming their period, a new header
-// wherever the period changes.
+// wherever the period's name changes.
 void TFrmMain::AddMenuEntry(const Entry &Row, RulesPeriod::Period &Before) {
     QMenu *menu = MenuOf(Row.In);
     if (!menu)
         return;
-    if (Row.Rules != RulesPeriod::Period::Current && Row.Rules != Before) {
+    if (Row.Rules != RulesPeriod::Period::Current &&
+        RulesPeriod::Header(Row.Rules) != RulesPeriod::Header(Before)) {
         if (!menu->isEmpty())
             menu->addSeparator();
         menu->addAction(RulesPeriod::Header(Row.Rules))->setEnabled(false);

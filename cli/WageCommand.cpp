@@ -104,6 +104,11 @@ int RunWage(const QStringList &Arguments) {
     int first = 1, last = 12;
     if (auto done = line.ReadMonthRange(first, last))
         return *done;
+    // 6万 is for those employed here all last year and still in January: a year from January.
+    if (*mode == current::BasicDeduction::Sixty && first != 1)
+        return line.Refuse(QStringLiteral("减除方式 6万 只适用于上年各月均在本单位任职受雇、"
+                                          "本年1月起仍在本单位的，起始月份应为 1，不能是 %1")
+                               .arg(first));
 
     std::vector<current::WageMonth> months;
     for (int month = first; month <= last; ++month)

@@ -2,16 +2,21 @@
 
 #include "common/UMsgBox.h"
 #include "common/UNumKeyFilter.h"
+#include "common/UPageMemory.h"
 #include "common/UPageRow.h"
 #include "common/UStartAhead.h"
 #include "common/USupportContact.h"
 #include "common/UUtils.h"
 #include "engine/UNumText.h"
 
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaProperty>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -33,6 +38,56 @@ QFont PixelFont(int Pixels, bool Bold) {
     font.setPixelSize(Pixels);
     font.setBold(Bold);
     return font;
+}
+
+const char *const ResultProperty = "pendraResult";
+
+// Whether the widget holds something the user chose or typed: a named edit that is not a result,
+// an option, a spin box, a date or a combo box, none of them a part of another widget (the edit
+// inside a spin box, the editor of a table's cell).
+bool IsKeptInput(const QWidget *Widget, const QWidget *Page) {
+    const QString name = Widget->objectName();
+    if (name.isEmpty() || name.startsWith(QStringLiteral("qt_")))
+        return false;
+    if (const auto *edit = qobject_cast<const QLineEdit *>(Widget)) {
+        if (edit->isReadOnly() || edit->property(ResultProperty).toBool())
+            return false;
+    } else if (const auto *button = qobject_cast<const QAbstractButton *>(Widget)) {
+        if (!button->isCheckable())
+            return false;
+    } else if (!qobject_cast<const QAbstractSpinBox *>(Widget) &&
+               !qobject_cast<const QComboBox *>(Widget)) {
+        return false;
+    }
+    for (const QWidget *w = Widget->parentWidget(); w && w != Page; w = w->parentWidget()) {
+        if (qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QComboBox *>(w) ||
+            qobject_cast<const QAbstractItemView *>(w))
+            return false;
+    }
+    return true;
+}
+
+// The order inputs are put back in: the options first, whose handlers may write an edit (the
+// dates of the late fee count its days), then the edits as the user last saw them.
+int RestorePass(const QWidget *Input) {
+    if (qobject_cast<const QLineEdit *>(Input))
+        return 2;
+    return qobject_cast<const QAbstractButton *>(Input) ? 1 : 0;
+}
+
+void PutBack(QWidget *Input, const QVariant &Value) {
+    auto *button = qobject_cast<QAbstractButton *>(Input);
+    if (!button) {
+        Input->metaObject()->userProperty().write(Input, Value);
+        return;
+    }
+    if (button->isChecked() == Value.toBool())
+        return;
+    // As the user set it, so that what a click does besides (showing a field) follows too.
+    if (button->isEnabled())
+        button->click();
+    else
+        button->setChecked(Value.toBool());
 }
 
 void Paint(QWidget *Widget, const QColor &Background) {
@@ -111,6 +166,74 @@ void TCalcPage::NoteRulesPeriodUnder(QWidget *Results) {
     LawNoteResults->move(end + 8, results.center().y() - LawNoteResults->height() / 2);
 }
 
+TCalcPage::~TCalcPage() {
+    SaveKept();
+}
+
+void TCalcPage::KeepState(const QString &Key, std::function<QVariant()> Save,
+                          std::function<void(const QVariant &)> Restore) {
+    ExtraStates.push_back({Key, std::move(Save), std::move(Restore)});
+}
+
+void TCalcPage::MarkResult(QLineEdit *Edit) {
+    Edit->setProperty(ResultProperty, true);
+}
+
+QList<QWidget *> TCalcPage::KeptInputs() const {
+    QList<QWidget *> inputs;
+    for (QWidget *widget : findChildren<QWidget *>()) {
+        if (IsKeptInput(widget, this))
+            inputs.append(widget);
+    }
+    return inputs;
+}
+
+bool TCalcPage::ShowsResults() const {
+    for (const QLineEdit *edit : findChildren<QLineEdit *>()) {
+        if ((edit->isReadOnly() || edit->property(ResultProperty).toBool()) &&
+            !edit->text().isEmpty())
+            return true;
+    }
+    return false;
+}
+
+// Only a page that was shown keeps its inputs: one never shown holds nothing the user typed, and
+// would wipe what an earlier page of its class kept.
+void TCalcPage::SaveKept() {
+    if (KeptClassName.isEmpty())
+        return;
+    PageMemory::TKept state;
+    for (const QWidget *input : KeptInputs())
+        state.Inputs.insert(input->objectName(), input->metaObject()->userProperty().read(input));
+    for (const TExtraState &extra : ExtraStates)
+        state.Extra.insert(extra.Key, extra.Save());
+    state.HadResults = ShowsResults();
+    PageMemory::Keep(KeptClassName, std::move(state));
+}
+
+void TCalcPage::RestoreKept() {
+    KeptClassName = QString::fromLatin1(metaObject()->className());
+    const PageMemory::TKept *kept = PageMemory::Of(KeptClassName);
+    if (!kept)
+        return;
+    const PageMemory::TKept state = *kept;
+    const QList<QWidget *> inputs = KeptInputs();
+    for (const int pass : {0, 1, 2}) {
+        for (QWidget *input : inputs) {
+            const auto value = state.Inputs.constFind(input->objectName());
+            if (RestorePass(input) == pass && value != state.Inputs.constEnd())
+                PutBack(input, *value);
+        }
+    }
+    for (const TExtraState &extra : ExtraStates) {
+        const auto value = state.Extra.constFind(extra.Key);
+        if (value != state.Extra.constEnd())
+            extra.Restore(*value);
+    }
+    if (state.HadResults)
+        RestoreResults();
+}
+
 void TCalcPage::NoteRulesPeriod(const QString &Text) {
     if (!LawNote) {
         LawNote = new QLabel(this);
@@ -147,6 +270,7 @@ QLineEdit *TCalcPage::ResultEdit(const QString &CaptionText, const QString &Name
     QLineEdit *edit = AmountEdit(Name, X + 80, Y, Width);
     // A tax or after-tax income to work back from may be longer than an input amount.
     TNumKeyFilter::SetUnlimited(edit);
+    MarkResult(edit);
     Describe(edit, CaptionText);
     return edit;
 }
@@ -356,6 +480,8 @@ void TCalcPage::CMShowingChanged() {
 
 void TCalcPage::showEvent(QShowEvent *Event) {
     QWidget::showEvent(Event);
+    if (KeptClassName.isEmpty())
+        RestoreKept();
     CMShowingChanged();
 }
 

@@ -6,9 +6,11 @@
 #include "common/UDesktopHabits.h"
 #include "common/URulesPeriod.h"
 
+#include <QVariant>
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QFrame;
 class QGroupBox;
@@ -27,6 +29,8 @@ class TCalcPage : public QWidget {
     TCalcPage(const QMetaObject &Page, QSize Size, QWidget *Parent = nullptr);
     // A page of its own title, not in the registry.
     TCalcPage(const QString &Title, QSize Size, QWidget *Parent = nullptr);
+    // Keeps what the user typed for the next page of the class (see UPageMemory.h).
+    ~TCalcPage() override;
 
     QLabel *Panel1 = nullptr;
     QStatusBar *StatusBar1 = nullptr;
@@ -48,6 +52,19 @@ class TCalcPage : public QWidget {
 
   protected:
     QWidget *Client() const { return ClientArea; }
+
+    // State of the page's own that is kept beside its inputs while the program runs (a table's
+    // months of their own). Save runs as the page goes, after the destructors of the classes
+    // derived from this one, so it reaches what it needs through the child objects it captured (a
+    // model, a view), never through the page. Restore runs when the next page of the class is
+    // first shown, after the inputs are back.
+    void KeepState(const QString &Key, std::function<QVariant()> Save,
+                   std::function<void(const QVariant &)> Restore);
+    // Called when the next page of the class is first shown, its inputs back, if this one showed
+    // results as it went; a page that can work them out again without a word to the user does.
+    virtual void RestoreResults() {}
+    // An edit that shows a result: its text is not kept as an input.
+    static void MarkResult(QLineEdit *Edit);
 
     // Builders; positions are in the client area.
     QLineEdit *AmountEdit(const QString &Name, int X, int Y, int Width = 121,
@@ -118,6 +135,19 @@ class TCalcPage : public QWidget {
 
   private:
     void PlaceRightAnchored();
+    QList<QWidget *> KeptInputs() const;
+    bool ShowsResults() const;
+    void RestoreKept();
+    void SaveKept();
+
+    struct TExtraState {
+        QString Key;
+        std::function<QVariant()> Save;
+        std::function<void(const QVariant &)> Restore;
+    };
+    std::vector<TExtraState> ExtraStates;
+    // Known once the page is first shown: the destructor sees this class, not the page's own.
+    QString KeptClassName;
 
     QWidget *ClientArea = nullptr;
     RulesPeriod::Period Rules = RulesPeriod::Period::Current;

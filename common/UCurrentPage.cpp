@@ -1,5 +1,7 @@
 #include "common/UCurrentPage.h"
 
+#include "common/ULawText.h"
+
 #include "common/UDesktopHabits.h"
 #include "common/UStartAhead.h"
 #include "common/UUtils.h"
@@ -27,6 +29,11 @@ TCurrentPage::TCurrentPage(const QMetaObject &Page, QWidget *Parent)
     BodyLayout->setSpacing(8);
 }
 
+void TCurrentPage::RestoreResults() {
+    if (BtnCalc)
+        BtnCalc->click();
+}
+
 QString TCurrentPage::Amount(current::Cents Value) {
     return QString::fromStdString(current::FormatCents(Value));
 }
@@ -36,11 +43,15 @@ QString TCurrentPage::AmountYuan(current::Cents Value) {
 }
 
 QString TCurrentPage::LawAmount(current::Cents Value) {
-    return QString::fromStdString(current::FormatYuan(Value));
+    return LawText::Amount(Value);
 }
 
 QString TCurrentPage::RatePercent(int Rate) {
     return QString::number(Rate) + QLatin1Char('%');
+}
+
+QString TCurrentPage::LawDate(current::Date Day) {
+    return LawText::Date(Day);
 }
 
 QFormLayout *TCurrentPage::NewForm() {
@@ -52,11 +63,21 @@ QFormLayout *TCurrentPage::NewForm() {
 }
 
 QLineEdit *TCurrentPage::AddInputRow(QFormLayout *Form, const QString &Name,
-                                     const QString &CaptionText) {
+                                     const QString &CaptionText, QPushButton *Beside) {
     QLineEdit *edit = AmountEdit(Name, 0, 0, FieldWidth);
     edit->setMinimumWidth(FieldWidth);
     Describe(edit, CaptionText);
-    Form->addRow(CaptionText, edit);
+    if (!Beside) {
+        Form->addRow(CaptionText, edit);
+        return edit;
+    }
+    auto *row = new QHBoxLayout;
+    row->addWidget(edit);
+    row->addWidget(Beside);
+    row->addStretch();
+    auto *caption = new QLabel(CaptionText, Client());
+    caption->setBuddy(edit);
+    Form->addRow(caption, row);
     return edit;
 }
 

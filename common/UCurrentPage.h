@@ -7,6 +7,7 @@
 
 #include "common/UCalcPage.h"
 #include "engine/current/Money.h"
+#include "engine/current/Rules.h"
 
 #include <optional>
 
@@ -25,21 +26,29 @@ class TCurrentPage : public TCalcPage {
     static QString Amount(current::Cents Value);
     static QString AmountYuan(current::Cents Value);
     static QString RatePercent(int Rate);
-    // An amount of the law as a note writes it: "60000" for whole yuan.
+    // An amount or a day of the law as the notes say it: 60000 (whole yuan without decimals),
+    // 2027年12月31日.
     static QString LawAmount(current::Cents Value);
+    static QString LawDate(current::Date Day);
 
     // Made by CalcButtons; the page connects the buttons to its own handlers.
     QPushButton *BtnCalc = nullptr, *BtnReset = nullptr;
     QLabel *TxtMsgInput = nullptr; // the red message of the inputs
 
   protected:
+    // A page that showed results as it went shows them again when it comes back: its inputs are
+    // back as they were, and its calculation reports in the page.
+    void RestoreResults() override;
+
     // The client area's layout, top to bottom.
     QVBoxLayout *Body() const { return BodyLayout; }
 
     // A form of caption–field rows; Add…Row put a field in it.
     QFormLayout *NewForm();
-    // An amount input under the key filter, named after Name and described by its caption.
-    QLineEdit *AddInputRow(QFormLayout *Form, const QString &Name, const QString &CaptionText);
+    // An amount input under the key filter, named after Name and described by its caption; a
+    // button that fills it may stand beside it.
+    QLineEdit *AddInputRow(QFormLayout *Form, const QString &Name, const QString &CaptionText,
+                           QPushButton *Beside = nullptr);
     // A read-only result with a copy button beside it; the copy button is named Copy<Name>
     // unless CopyName says otherwise.
     QLineEdit *AddResultRow(QFormLayout *Form, const QString &Name, const QString &CaptionText,

@@ -11,6 +11,7 @@ namespace {
 QString Years(Period Rules) {
     switch (Rules) {
     case Period::Since2011:
+    case Period::Abolished:
         return QCoreApplication::translate("RulesPeriod", "2011年9月至2018年12月施行");
     case Period::Since2008:
         return QCoreApplication::translate("RulesPeriod", "2008年3月至2011年8月施行");
@@ -34,6 +35,13 @@ bool IsPast(Period Rules) {
 }
 
 QString Line(Period Rules) {
+    if (Rules == Period::Abolished)
+        return QCoreApplication::translate(
+                   "RulesPeriod", "本页按%1的规定计算；%2年起施行的个人所得税法已无“经国务院"
+                                  "财政部门确定征税的其他所得”这一项，其余各项所得见“现行"
+                                  "税法”菜单。")
+            .arg(Years(Rules))
+            .arg(current::FirstRulesYear);
     return QCoreApplication::translate("RulesPeriod",
                                        "本页按%1的规定计算；%2年起的现行规定见“现行税法”菜单。")
         .arg(Years(Rules))

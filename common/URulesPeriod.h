@@ -15,6 +15,7 @@ enum class Period {
     Until2011,  // the five-band table of business income, in force until August 2011
     PerPayment, // labour, author and royalty income taxed payment by payment until 2019
     Unchanged,  // rules of 2011 that the law of 2019 kept as they were
+    Abolished,  // a category of 2011 to 2018 that the law of 2019 no longer has
 };
 
 // Whether a page of these rules says which years they applied to.

@@ -200,6 +200,85 @@ void TCurWageModel::ClearOverrides() {
     endResetModel();
 }
 
+std::optional<TCurWageModel::TInput> TCurWageModel::InputAt(const QModelIndex &Cell) const {
+    if (!(flags(Cell) & Qt::ItemIsEditable))
+        return std::nullopt;
+    return ::InputOf(Columns()[static_cast<std::size_t>(Cell.column())].Kind);
+}
+
+bool TCurWageModel::FillFollowing(const QModelIndex &Cell) {
+    const auto input = InputAt(Cell);
+    if (!input)
+        return false;
+    const int column = static_cast<int>(*input);
+    const std::optional<Cents> own = Overrides[First + Cell.row()][column];
+    for (int month = First + Cell.row() + 1; month <= Last; ++month)
+        Overrides[month][column] = own;
+    emit dataChanged(index(Cell.row(), 0), index(MonthCount() - 1, columnCount() - 1));
+    emit OverrideChanged();
+    return true;
+}
+
+bool TCurWageModel::ClearCells(const QModelIndexList &Cells) {
+    bool cleared = false;
+    for (const QModelIndex &cell : Cells) {
+        const auto input = InputAt(cell);
+        if (!input || !HasOverride(First + cell.row(), *input))
+            continue;
+        Overrides[First + cell.row()][static_cast<int>(*input)].reset();
+        emit dataChanged(index(cell.row(), 0), index(cell.row(), columnCount() - 1));
+        cleared = true;
+    }
+    if (cleared)
+        emit OverrideChanged();
+    return cleared;
+}
+
+QVariant TCurWageModel::OverridesValue() const {
+    QVariantList kept;
+    for (int month = 1; month <= 12; ++month) {
+        for (int input = 0; input < 4; ++input) {
+            if (const auto own = Overrides[month][input])
+                kept.append(QVariant(QVariantList{month, input, qlonglong(*own)}));
+        }
+    }
+    return kept;
+}
+
+void TCurWageModel::SetOverridesValue(const QVariant &Value) {
+    beginResetModel();
+    Overrides = {};
+    for (const QVariant &entry : Value.toList()) {
+        const QVariantList fields = entry.toList();
+        if (fields.size() != 3)
+            continue;
+        const int month = fields[0].toInt(), input = fields[1].toInt();
+        if (month >= 1 && month <= 12 && input >= 0 && input < 4)
+            Overrides[month][input] = fields[2].toLongLong();
+    }
+    endResetModel();
+}
+
+bool TCurWageModel::IsCumulative(int Column) const {
+    if (Column < 0 || Column >= columnCount())
+        return false;
+    switch (Columns()[static_cast<std::size_t>(Column)].Kind) {
+    case TKind::CumulativeIncome:
+    case TKind::CumulativeExempt:
+    case TKind::CumulativeBasic:
+    case TKind::CumulativeInsurance:
+    case TKind::CumulativeSpecial:
+    case TKind::CumulativeOther:
+    case TKind::CumulativeTaxable:
+    case TKind::QuickDeduction:
+    case TKind::CumulativeTax:
+    case TKind::WithheldBefore:
+        return !NonResident;
+    default:
+        return false;
+    }
+}
+
 bool TCurWageModel::HasOverride(int Month, TInput Input) const {
     return Month >= 1 && Month <= 12 && Overrides[Month][static_cast<int>(Input)].has_value();
 }
@@ -225,24 +304,36 @@ std::vector<current::WageMonth> TCurWageModel::Months() const {
 }
 
 void TCurWageModel::ShowResident(std::vector<current::WageWithholding> Rows) {
-    beginResetModel();
-    Resident = std::move(Rows);
-    NonResidentRows.clear();
-    endResetModel();
+    SetResults(std::move(Rows), {});
 }
 
 void TCurWageModel::ShowNonResident(std::vector<current::NonResidentWage> Rows) {
-    beginResetModel();
-    NonResidentRows = std::move(Rows);
-    Resident.clear();
-    endResetModel();
+    SetResults({}, std::move(Rows));
 }
 
 void TCurWageModel::ClearResults() {
-    beginResetModel();
-    Resident.clear();
-    NonResidentRows.clear();
-    endResetModel();
+    SetResults({}, {});
+}
+
+// Only the total row comes or goes: the view keeps its current cell and an editor open in it,
+// where a reset would close the editor under the user's hands and lose the cell.
+void TCurWageModel::SetResults(std::vector<current::WageWithholding> ResidentRows,
+                               std::vector<current::NonResidentWage> NonResidentWages) {
+    const bool had = HasResults();
+    const bool will = NonResident ? !NonResidentWages.empty() : !ResidentRows.empty();
+    const int total = MonthCount();
+    if (had && !will)
+        beginRemoveRows({}, total, total);
+    if (!had && will)
+        beginInsertRows({}, total, total);
+    Resident = std::move(ResidentRows);
+    NonResidentRows = std::move(NonResidentWages);
+    if (had && !will)
+        endRemoveRows();
+    if (!had && will)
+        endInsertRows();
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 bool TCurWageModel::HasResults() const {

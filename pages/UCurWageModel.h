@@ -26,6 +26,19 @@ class TCurWageModel : public QAbstractTableModel {
     void SetDefaults(const std::optional<current::WageMonth> &Defaults);
     void ClearOverrides();
     bool HasOverride(int Month, TInput Input) const;
+    // The input a cell holds, for a cell a user may type in.
+    std::optional<TInput> InputAt(const QModelIndex &Cell) const;
+    // The months after the cell's take its amount: its own, or the common amount again like it.
+    // False for a cell that holds no input.
+    bool FillFollowing(const QModelIndex &Cell);
+    // The months of the cells take the common amounts again; false when none had its own.
+    bool ClearCells(const QModelIndexList &Cells);
+    // The months' own amounts as a value to keep while the program runs, and back.
+    QVariant OverridesValue() const;
+    void SetOverridesValue(const QVariant &Value);
+    // A running total of the year, or the quick deduction that goes with it: the columns the
+    // page shows only on request.
+    bool IsCumulative(int Column) const;
 
     // The months as they go to the engine (the defaults must be set).
     std::vector<current::WageMonth> Months() const;
@@ -59,6 +72,8 @@ class TCurWageModel : public QAbstractTableModel {
     int MonthCount() const { return Last - First + 1; }
     std::optional<current::Cents> InputOf(int Month, TInput Input) const;
     QString Text(int Row, int Column) const;
+    void SetResults(std::vector<current::WageWithholding> ResidentRows,
+                    std::vector<current::NonResidentWage> NonResidentWages);
 
     int First = 1, Last = 12;
     bool NonResident = false;

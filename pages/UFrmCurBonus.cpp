@@ -8,6 +8,7 @@
 #include "pages/UBonusChartLoader.h"
 #include "pages/UBonusCurve.h"
 #include "pages/UFrmCurReverse.h"
+#include "pages/UFrmCurWage.h"
 #include "pages/UScrollColumn.h"
 
 #include <QButtonGroup>
@@ -36,12 +37,13 @@ TFrmCurBonus::TFrmCurBonus(QWidget *Parent) : TCurrentPage(staticMetaObject, Par
     Body()->addLayout(columns, 1);
 
     SetFirstInput(TxtBonus);
-    SetTabOrder({TxtBonus, RBtnResident, RBtnNonResident, RBtnTaxable, RBtnWages, TxtOtherTaxable,
-                 TxtWages, TxtInsurance, TxtDeductions, BtnCalc, BtnReset});
+    SetTabOrder({TxtBonus, RBtnResident, RBtnNonResident, RBtnTaxable, RBtnWages, BtnFromWage,
+                 TxtOtherTaxable, TxtWages, TxtInsurance, TxtDeductions, BtnCalc, BtnReset});
     connect(BtnCalc, &QPushButton::clicked, this, &TFrmCurBonus::BtnCalcClick);
     connect(BtnReset, &QPushButton::clicked, this, &TFrmCurBonus::BtnResetClick);
     connect(BtnSaveChart, &QPushButton::clicked, this, &TFrmCurBonus::BtnSaveChartClick);
     connect(BtnReverse, &QPushButton::clicked, this, &TFrmCurBonus::BtnReverseClick);
+    connect(BtnFromWage, &QPushButton::clicked, this, &TFrmCurBonus::BtnFromWageClick);
     connect(RBtnWages, &QRadioButton::toggled, this, &TFrmCurBonus::ModeChanged);
     connect(RBtnNonResident, &QRadioButton::toggled, this, &TFrmCurBonus::ResidenceChanged);
     for (QLineEdit *edit : {TxtBonus, TxtOtherTaxable, TxtWages, TxtInsurance, TxtDeductions})
@@ -74,9 +76,13 @@ QLayout *TFrmCurBonus::BuildInputs() {
     RBtnWages = new QRadioButton(tr("由全年工资计算"), Client());
     RBtnWages->setObjectName(QStringLiteral("RBtnWages"));
     Describe(RBtnWages, RBtnWages->text());
+    BtnFromWage = FlowButton(QStringLiteral("BtnFromWage"), tr("从工资薪金页填入"));
+    BtnFromWage->setToolTip(tr("按工资薪金(累计预扣)页上次输入的各月数额，填入全年工资薪金收入"
+                               "（减除免税收入后）、三险一金和专项附加扣除等"));
     auto *modes = new QHBoxLayout;
     modes->addWidget(RBtnTaxable);
     modes->addWidget(RBtnWages);
+    modes->addWidget(BtnFromWage);
     modes->addStretch();
     FormInputs->addRow(tr("其他综合所得："), modes);
     OtherModes = modes;
@@ -100,6 +106,13 @@ QLayout *TFrmCurBonus::BuildInputs() {
     QHBoxLayout *buttons = CalcButtons(tr("输入"));
     buttons->insertWidget(2, TxtMsgInput, 1);
     box->addLayout(buttons);
+    QLabel *once = GreyNote(tr("全年一次性奖金单独计税，一个纳税年度内对每一个纳税人只能采用一次"
+                               "（国税发〔2005〕9号），执行至%1（财政部 税务总局公告2023年第30"
+                               "号）；其余奖金并入当月工资薪金预扣。")
+                                .arg(LawDate(current::Law::SeparateBonusUntil)));
+    once->setObjectName(QStringLiteral("TxtOnceNote"));
+    Describe(once, tr("单独计税的次数和期限"));
+    box->addWidget(once);
     return box;
 }
 
@@ -455,6 +468,19 @@ void TFrmCurBonus::BtnResetClick() {
     ClearMessages({TxtMsgInput, TxtMsgCliff});
     ClearResults();
     TxtBonus->setFocus(Qt::OtherFocusReason);
+}
+
+// The year's figures from the wage page: the income that counts is the wages less what is tax
+// free, and the special additional and other deductions go together.
+void TFrmCurBonus::BtnFromWageClick() {
+    const auto year = TFrmCurWage::KeptYear(TxtMsgInput);
+    if (!year)
+        return;
+    RBtnWages->setChecked(true);
+    ShowResult(TxtWages, Amount(year->Income - year->Exempt));
+    ShowResult(TxtInsurance, Amount(year->Insurance));
+    ShowResult(TxtDeductions, Amount(year->Special + year->Other));
+    FocusAndSelect(TxtBonus);
 }
 
 void TFrmCurBonus::BtnSaveChartClick() {

@@ -24,6 +24,7 @@ class TFrmCurBonus : public TCurrentPage {
     QRadioButton *RBtnResident, *RBtnNonResident;
     QFormLayout *FormInputs;
     QLabel *TxtWagesNote, *TxtMsgCliff;
+    QPushButton *BtnFromWage; // the year's wages from the wage page
     QPushButton *BtnSaveChart, *BtnReverse;
 
     QLabel *TxtOtherUsed;
@@ -42,6 +43,7 @@ class TFrmCurBonus : public TCurrentPage {
     void BtnResetClick();
     void BtnSaveChartClick();
     void BtnReverseClick();
+    void BtnFromWageClick();
 
   protected:
     void showEvent(QShowEvent *Event) override;

@@ -6,8 +6,10 @@
 #include "common/UUtils.h"
 #include "engine/current/Deductions.h"
 #include "pages/UFrmCurDeductions.h"
+#include "pages/UFrmCurWage.h"
 #include "pages/UScrollColumn.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,8 +21,29 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+using current::BonusMethod;
 using current::Cents;
 using current::FilingReason;
+
+namespace {
+
+// When a settlement is made, as the sentences say it.
+QString SettlementPeriod() {
+    using current::Law::SettlementFrom;
+    using current::Law::SettlementUntil;
+    return TFrmCurSettle::tr("次年%1月%2日至%3月%4日")
+        .arg(SettlementFrom.Month)
+        .arg(SettlementFrom.Day)
+        .arg(SettlementUntil.Month)
+        .arg(SettlementUntil.Day);
+}
+
+QString MethodName(BonusMethod Method) {
+    return Method == BonusMethod::Merged ? TFrmCurSettle::tr("并入综合所得")
+                                         : TFrmCurSettle::tr("单独计税");
+}
+
+} // namespace
 
 TFrmCurSettle::TFrmCurSettle(QWidget *Parent) : TCurrentPage(staticMetaObject, Parent) {
     auto *columns = new QHBoxLayout;
@@ -30,15 +53,20 @@ TFrmCurSettle::TFrmCurSettle(QWidget *Parent) : TCurrentPage(staticMetaObject, P
     Body()->addLayout(columns, 1);
 
     SetFirstInput(TxtWages);
-    SetTabOrder({TxtWages, TxtLabour, TxtAuthor, TxtRoyalty, TxtExempt, TxtInsurance, TxtSpecial,
-                 BtnDeductions, TxtPension, TxtHealth, TxtOther, TxtBonus, RBtnSeparate, RBtnMerged,
-                 TxtWithheld, BtnCalc, BtnReset});
+    SetTabOrder({TxtWages, BtnFromWage, TxtLabour, TxtAuthor, TxtRoyalty, TxtExempt, TxtInsurance,
+                 TxtSpecial, BtnDeductions, TxtPension, TxtHealth, TxtOther, TxtBonus, RBtnSeparate,
+                 RBtnMerged, TxtWithheld, ChkUnwithheld, BtnCalc, BtnReset});
     connect(BtnCalc, &QPushButton::clicked, this, &TFrmCurSettle::BtnCalcClick);
     connect(BtnReset, &QPushButton::clicked, this, &TFrmCurSettle::BtnResetClick);
     connect(BtnDeductions, &QPushButton::clicked, this, &TFrmCurSettle::BtnDeductionsClick);
-    for (QLineEdit *edit : Inputs())
-        OnEnter(edit, [this] { BtnCalcClick(); });
+    connect(BtnFromWage, &QPushButton::clicked, this, &TFrmCurSettle::BtnFromWageClick);
     RBtnSeparate->setChecked(true);
+    for (QLineEdit *edit : Inputs()) {
+        OnEnter(edit, [this] { BtnCalcClick(); });
+        connect(edit, &QLineEdit::textChanged, this, &TFrmCurSettle::InputChanged);
+    }
+    connect(RBtnMerged, &QRadioButton::toggled, this, &TFrmCurSettle::InputChanged);
+    connect(ChkUnwithheld, &QCheckBox::toggled, this, &TFrmCurSettle::InputChanged);
     ClearResults();
 }
 
@@ -49,7 +77,11 @@ QList<QLineEdit *> TFrmCurSettle::Inputs() const {
 
 QWidget *TFrmCurSettle::BuildInputColumn() {
     QFormLayout *form = NewForm();
-    TxtWages = AddInputRow(form, QStringLiteral("TxtWages"), tr("全年工资薪金："));
+    BtnFromWage = FlowButton(QStringLiteral("BtnFromWage"), tr("从工资页填入"));
+    BtnFromWage->setAccessibleName(tr("从工资薪金页填入"));
+    BtnFromWage->setToolTip(tr("按工资薪金(累计预扣)页上次输入的各月数额，填入全年工资薪金、免税"
+                               "收入、三险一金、专项附加扣除、其他扣除和已预扣的税额"));
+    TxtWages = AddInputRow(form, QStringLiteral("TxtWages"), tr("全年工资薪金："), BtnFromWage);
     TxtWages->setToolTip(tr("全年工资薪金收入，不含全年一次性奖金"));
     TxtLabour = AddInputRow(form, QStringLiteral("TxtLabour"), tr("全年劳务报酬："));
     TxtAuthor = AddInputRow(form, QStringLiteral("TxtAuthor"), tr("全年稿酬："));
@@ -77,6 +109,14 @@ QWidget *TFrmCurSettle::BuildInputColumn() {
     methods->addStretch();
     form->addRow(tr("奖金计税方式："), methods);
     TxtWithheld = AddInputRow(form, QStringLiteral("TxtWithheld"), tr("全年已预缴税额："));
+    ChkUnwithheld = new QCheckBox(tr("有扣缴义务人应预扣预缴而未预扣"), Client());
+    ChkUnwithheld->setObjectName(QStringLiteral("ChkUnwithheld"));
+    Describe(ChkUnwithheld, ChkUnwithheld->text());
+    ChkUnwithheld->setToolTip(
+        tr("取得综合所得时，有扣缴义务人依法应预扣预缴而未预扣的，不适用补税不超过%1元或收入不超"
+           "过%2元免于办理年度汇算的规定（财政部 税务总局公告2023年第32号）。")
+            .arg(LawAmount(rules.SmallOwed), LawAmount(rules.LowIncome)));
+    form->addRow(QString(), ChkUnwithheld);
 
     QVBoxLayout *column = InputColumn(form, tr("输入"));
     column->addWidget(GreyNote(tr("工资薪金和已预缴税额必填，其余不填的按0计算。")));
@@ -86,21 +126,14 @@ QWidget *TFrmCurSettle::BuildInputColumn() {
 
 // The special deductions with the button beside them that fills them from the dialog.
 QLineEdit *TFrmCurSettle::SpecialRow(QFormLayout *Form) {
-    const QString caption = tr("全年专项附加扣除：");
-    QLineEdit *edit = AmountEdit(QStringLiteral("TxtSpecial"), 0, 0, TxtWages->minimumWidth());
-    edit->setMinimumWidth(TxtWages->minimumWidth());
-    Describe(edit, caption);
-    edit->setToolTip(tr("子女教育、婴幼儿照护、赡养老人、住房贷款利息或住房租金、"
-                        "继续教育和大病医疗的全年合计"));
     BtnDeductions = FlowButton(QStringLiteral("BtnDeductions"), tr("填入..."));
     BtnDeductions->setAccessibleName(tr("从专项附加扣除设置填入"));
     BtnDeductions->setToolTip(tr("打开专项附加扣除设置，确定后按全年数额填入专项附加扣除、"
                                  "个人养老金和商业健康保险"));
-    auto *row = new QHBoxLayout;
-    row->addWidget(edit);
-    row->addWidget(BtnDeductions);
-    row->addStretch();
-    Form->addRow(caption, row);
+    QLineEdit *edit =
+        AddInputRow(Form, QStringLiteral("TxtSpecial"), tr("全年专项附加扣除："), BtnDeductions);
+    edit->setToolTip(tr("子女教育、婴幼儿照护、赡养老人、住房贷款利息或住房租金、"
+                        "继续教育和大病医疗的全年合计"));
     return edit;
 }
 
@@ -142,8 +175,16 @@ QWidget *TFrmCurSettle::BuildResultTabs() {
     TxtWithheldShown = AddResultRow(form, QStringLiteral("TxtWithheldShown"), tr("已预缴税额："));
     TxtBalance = BalanceRow(form);
 
+    // Beside the results of the method chosen, what the other would give.
+    TxtOtherMethod = new QLabel(Client());
+    TxtOtherMethod->setObjectName(QStringLiteral("TxtOtherMethod"));
+    TxtOtherMethod->setWordWrap(true);
+    TxtOtherMethod->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Describe(TxtOtherMethod, tr("另一种奖金计税方式"));
+
     auto *results = new QVBoxLayout;
     results->addLayout(form);
+    results->addWidget(TxtOtherMethod);
     TxtFiling = new QLabel(Client());
     TxtFiling->setObjectName(QStringLiteral("TxtFiling"));
     TxtFiling->setWordWrap(true);
@@ -207,7 +248,11 @@ void TFrmCurSettle::ShowBalanceCaption(const QString &CaptionText) {
     CopyBalance->setAccessibleName(tr("复制") + TxtBalance->accessibleName());
 }
 
-std::optional<current::SettlementInput> TFrmCurSettle::ReadYear() {
+std::optional<current::SettlementInput> TFrmCurSettle::ReadYear(bool Report) {
+    const auto fault = [this, Report](const QString &Message, QLineEdit *Edit) {
+        if (Report)
+            ReportInline(TxtMsgInput, Message, Edit);
+    };
     current::SettlementInput year;
     const struct {
         QLineEdit *Edit;
@@ -223,30 +268,44 @@ std::optional<current::SettlementInput> TFrmCurSettle::ReadYear() {
         const auto value = field.Required ? ReadCents(field.Edit) : ReadOptionalCents(field.Edit);
         if (!value) {
             // The edit's accessible name is its caption: 全年工资薪金 and so on.
-            ReportInline(TxtMsgInput, field.Edit->accessibleName() + tr("数据无效，请重新输入。"),
-                         field.Edit);
+            fault(field.Edit->accessibleName() + tr("数据无效，请重新输入。"), field.Edit);
             return std::nullopt;
         }
         *field.Field = *value;
     }
     // Tax-free income is a part of the income, never more than all of it.
     if (year.Exempt > year.Wages + year.Labour + year.Author + year.Royalty) {
-        ReportInline(TxtMsgInput, tr("全年免税收入不能大于全年收入合计，请重新输入。"), TxtExempt);
+        fault(tr("全年免税收入不能大于全年收入合计，请重新输入。"), TxtExempt);
         return std::nullopt;
     }
-    year.Method =
-        RBtnMerged->isChecked() ? current::BonusMethod::Merged : current::BonusMethod::Separate;
+    year.Method = RBtnMerged->isChecked() ? BonusMethod::Merged : BonusMethod::Separate;
+    year.Unwithheld = ChkUnwithheld->isChecked();
     return year;
 }
 
 void TFrmCurSettle::BtnCalcClick() {
     ClearMessages({TxtMsgInput});
-    const auto year = ReadYear();
+    const auto year = ReadYear(true);
     if (!year)
-        return;
-    ShowSettlement(current::Settle(*year));
+        return ClearResults();
+    ShowYear(*year);
     TabsRight->setCurrentIndex(0);
     FocusAndSelect(TxtWages);
+}
+
+// Results are never of inputs or a method no longer there: they follow every change, without a
+// word while what is typed is not yet valid; Enter says what is wrong.
+void TFrmCurSettle::InputChanged() {
+    const auto year = ReadYear(false);
+    if (!year)
+        return ClearResults();
+    TxtMsgInput->clear();
+    ShowYear(*year);
+}
+
+void TFrmCurSettle::ShowYear(const current::SettlementInput &Year) {
+    ShowSettlement(current::Settle(Year));
+    TxtOtherMethod->setText(OtherMethodSentence(Year));
 }
 
 void TFrmCurSettle::ShowSettlement(const current::Settlement &Result) {
@@ -287,30 +346,49 @@ QString TFrmCurSettle::FilingHeadline(const current::Settlement &Result) {
 }
 
 QString TFrmCurSettle::ReasonSentence(const current::Settlement &Result) {
+    const current::YearRules &rules = current::LatestRules();
+    const QString until =
+        tr("（此项免于办理的规定施行至%1）").arg(LawDate(current::Law::SettlementExemptionsUntil));
     switch (Result.Reason) {
     case FilingReason::Refund:
-        return tr("已预缴税额比全年应纳税额多%1：可在次年%2至%3办理年度汇算申请退税；"
-                  "放弃退税的，可以不办理。")
-            .arg(AmountYuan(-Result.Balance), LawText::Day(current::Law::SettlementFrom),
-                 LawText::Day(current::Law::SettlementUntil));
+        return tr("已预缴税额比全年应纳税额多%1：可在%2办理年度汇算申请退税；放弃退税的，可以不"
+                  "办理。")
+            .arg(AmountYuan(-Result.Balance), SettlementPeriod());
     case FilingReason::None:
         return tr("已预缴税额与全年应纳税额相等，既不需补税，也没有退税。");
     case FilingReason::OweSmall:
-        return tr("需补税%1，不超过%2元，依规定无需办理年度汇算，也不必补缴。")
-            .arg(AmountYuan(Result.Balance), LawText::Amount(current::LatestRules().SmallOwed));
+        return tr("需补税%1，不超过%2元，依规定无需办理年度汇算，也不必补缴%3。")
+            .arg(AmountYuan(Result.Balance), LawAmount(rules.SmallOwed), until);
     case FilingReason::IncomeLow:
-        return tr("需补税%1，但全年综合所得收入不超过%2元，依规定无需办理年度汇算，也不必补缴。")
-            .arg(AmountYuan(Result.Balance),
-                 LawText::TenThousands(current::LatestRules().LowIncome));
+        return tr("需补税%1，但全年综合所得收入不超过%2元，依规定无需办理年度汇算，也不必补缴%3。")
+            .arg(AmountYuan(Result.Balance), LawAmount(rules.LowIncome), until);
     case FilingReason::Owe:
         break;
     }
-    const current::YearRules &rules = current::LatestRules();
-    return tr("需补税%1，超过%2元，且全年综合所得收入超过%3元：须在次年%4至%5"
-              "办理年度汇算并补缴税款。")
-        .arg(AmountYuan(Result.Balance), LawText::Amount(rules.SmallOwed),
-             LawText::TenThousands(rules.LowIncome), LawText::Day(current::Law::SettlementFrom),
-             LawText::Day(current::Law::SettlementUntil));
+    if (Result.ExemptionBarred)
+        return tr("需补税%1。有扣缴义务人应预扣预缴而未预扣，不适用补税不超过%2元或收入不超过%3元"
+                  "免于办理的规定：须在%4办理年度汇算并补缴税款。")
+            .arg(AmountYuan(Result.Balance), LawAmount(rules.SmallOwed), LawAmount(rules.LowIncome),
+                 SettlementPeriod());
+    return tr("需补税%1，超过%2元，且全年综合所得收入超过%3元：须在%4办理年度汇算并补缴税款。")
+        .arg(AmountYuan(Result.Balance), LawAmount(rules.SmallOwed), LawAmount(rules.LowIncome),
+             SettlementPeriod());
+}
+
+QString TFrmCurSettle::OtherMethodSentence(const current::SettlementInput &Year) {
+    if (Year.Bonus <= 0)
+        return {};
+    const current::OtherMethod other = current::SettleOtherWay(Year);
+    const QString otherName = MethodName(Year.Method == BonusMethod::Merged ? BonusMethod::Separate
+                                                                            : BonusMethod::Merged);
+    const QString total = AmountYuan(other.Other.TotalTax);
+    if (!other.Lower)
+        return tr("若改为%1：应纳税额合计同为%2，两种方式相同。").arg(otherName, total);
+    const QString difference = AmountYuan(other.Difference);
+    if (*other.Lower == Year.Method)
+        return tr("若改为%1：应纳税额合计%2，多缴%3；%4较低。")
+            .arg(otherName, total, difference, MethodName(Year.Method));
+    return tr("若改为%1：应纳税额合计%2，少缴%3；%1较低。").arg(otherName, total, difference);
 }
 
 void TFrmCurSettle::ClearResults() {
@@ -318,6 +396,7 @@ void TFrmCurSettle::ClearResults() {
                             TxtTax, TxtBonusTax, TxtTotalTax, TxtWithheldShown, TxtBalance})
         edit->clear();
     ShowBalanceCaption(tr("应补（退）税额："));
+    TxtOtherMethod->clear();
     TxtFiling->clear();
     TxtFiling->setStyleSheet(QString());
     TxtReason->clear();
@@ -327,7 +406,23 @@ void TFrmCurSettle::BtnResetClick() {
     for (QLineEdit *edit : Inputs())
         edit->clear();
     RBtnSeparate->setChecked(true);
+    ChkUnwithheld->setChecked(false);
     ClearMessages({TxtMsgInput});
     ClearResults();
     TxtWages->setFocus(Qt::OtherFocusReason);
+}
+
+void TFrmCurSettle::BtnFromWageClick() {
+    const auto year = TFrmCurWage::KeptYear(TxtMsgInput);
+    if (!year)
+        return;
+    const struct {
+        QLineEdit *Edit;
+        Cents Amount;
+    } fills[] = {{TxtWages, year->Income},        {TxtExempt, year->Exempt},
+                 {TxtInsurance, year->Insurance}, {TxtSpecial, year->Special},
+                 {TxtOther, year->Other},         {TxtWithheld, year->Withheld}};
+    for (const auto &fill : fills)
+        ShowResult(fill.Edit, Amount(fill.Amount));
+    FocusAndSelect(TxtWages);
 }

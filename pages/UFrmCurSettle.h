@@ -3,6 +3,7 @@
 #include "common/UCurrentPage.h"
 #include "engine/current/Settlement.h"
 
+class QCheckBox;
 class QTabWidget;
 
 // The annual settlement (年度汇算) of a resident's comprehensive income under the law in force
@@ -17,7 +18,10 @@ class TFrmCurSettle : public TCurrentPage {
     QLineEdit *TxtInsurance, *TxtSpecial, *TxtPension, *TxtHealth, *TxtOther;
     QLineEdit *TxtBonus, *TxtWithheld;
     QRadioButton *RBtnSeparate, *RBtnMerged;
+    QLabel *TxtOtherMethod;     // what the other method would give, and which is lower
+    QCheckBox *ChkUnwithheld;   // an employer should have withheld and did not
     QPushButton *BtnDeductions; // fills the deductions from the special deductions dialog
+    QPushButton *BtnFromWage;   // fills the year's wages from the wage page
 
     QTabWidget *TabsRight;
     QLineEdit *TxtIncomeAmount, *TxtDeductions, *TxtTaxable, *TxtRate, *TxtQuickDeduction;
@@ -28,17 +32,25 @@ class TFrmCurSettle : public TCurrentPage {
     void BtnCalcClick();
     void BtnResetClick();
     void BtnDeductionsClick();
+    void BtnFromWageClick();
 
     // What the page says of whether a return is needed, and why.
     static QString FilingHeadline(const current::Settlement &Result);
     static QString ReasonSentence(const current::Settlement &Result);
+    // What the method not chosen would give; empty without a bonus.
+    static QString OtherMethodSentence(const current::SettlementInput &Year);
 
   private:
     QWidget *BuildInputColumn();
     QWidget *BuildResultTabs();
     QLineEdit *SpecialRow(QFormLayout *Form);
     QLineEdit *BalanceRow(QFormLayout *Form);
-    std::optional<current::SettlementInput> ReadYear();
+    // The year as typed; none after a message, which moves the focus to the field at fault when
+    // Report says so, and is left unsaid otherwise.
+    std::optional<current::SettlementInput> ReadYear(bool Report);
+    // Any change of an input or an option: the results follow it, or go while it is not valid.
+    void InputChanged();
+    void ShowYear(const current::SettlementInput &Year);
     void ShowSettlement(const current::Settlement &Result);
     void ShowBalanceCaption(const QString &CaptionText);
     void ClearResults();

@@ -1,13 +1,16 @@
 #include "pages/UFrmCurWage.h"
 
+#include "common/UDesktopHabits.h"
 #include "common/UFileManager.h"
 #include "common/ULawText.h"
+#include "common/UPageMemory.h"
 #include "common/UUtils.h"
 #include "pages/UCurWageModel.h"
 #include "pages/UFrmCurDeductions.h"
 #include "pages/UFrmCurReverse.h"
 #include "pages/UScrollColumn.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFormLayout>
@@ -26,6 +29,57 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+namespace {
+
+using current::Cents;
+using current::WageMonth;
+
+// The amounts that are the same every month, by the names of their edits; only the income is
+// required, and a non-resident's month takes nothing else.
+struct TCommonField {
+    const char *Edit;
+    Cents WageMonth::*Member;
+    const char *Caption;
+};
+const TCommonField CommonFields[] = {
+    {"TxtIncome", &WageMonth::Income, QT_TRANSLATE_NOOP("TFrmCurWage", "每月收入")},
+    {"TxtExempt", &WageMonth::Exempt, QT_TRANSLATE_NOOP("TFrmCurWage", "免税收入")},
+    {"TxtInsurance", &WageMonth::Insurance, QT_TRANSLATE_NOOP("TFrmCurWage", "三险一金")},
+    {"TxtSpecial", &WageMonth::Special, QT_TRANSLATE_NOOP("TFrmCurWage", "专项附加扣除")},
+    {"TxtOther", &WageMonth::Other, QT_TRANSLATE_NOOP("TFrmCurWage", "其他扣除")},
+};
+
+// The common amounts from the text of each field, which TextOf gives by the edit's name; none,
+// with the field at fault, for a text that is no amount.
+std::optional<WageMonth> ParseCommon(const std::function<QString(const QString &)> &TextOf,
+                                     bool NonResident, const TCommonField *&Fault) {
+    WageMonth common;
+    for (const TCommonField &field : CommonFields) {
+        const std::string text = TextOf(QLatin1String(field.Edit)).trimmed().toStdString();
+        const bool required = field.Member == &WageMonth::Income;
+        if (!required && NonResident)
+            break;
+        const auto value =
+            !required && text.empty() ? std::optional<Cents>(0) : current::ParseCents(text);
+        if (!value) {
+            Fault = &field;
+            return std::nullopt;
+        }
+        common.*field.Member = *value;
+    }
+    return common;
+}
+
+current::BasicDeduction ModeOf(bool Sixty, bool FromJanuary) {
+    return Sixty         ? current::BasicDeduction::Sixty
+           : FromJanuary ? current::BasicDeduction::FromJanuary
+                         : current::BasicDeduction::PerMonth;
+}
+
+const QString OverridesKey = QStringLiteral("Overrides");
+
+} // namespace
+
 TFrmCurWage::TFrmCurWage(QWidget *Parent) : TCurrentPage(staticMetaObject, Parent) {
     Model = new TCurWageModel(this);
     // The inputs keep to their height; the table and the method share what the window gives
@@ -39,6 +93,7 @@ TFrmCurWage::TFrmCurWage(QWidget *Parent) : TCurrentPage(staticMetaObject, Paren
     auto *tabs = new QTabWidget(splitter);
     tabs->setObjectName(QStringLiteral("TabsMonths"));
     tabs->addTab(BuildTable(), tr("逐月明细"));
+    tabs->setCornerWidget(BuildTableTools(tabs));
     auto *method = new QVBoxLayout;
     method->addWidget(MethodGroup(Pictures().constFirst()));
     method->addStretch();
@@ -52,7 +107,7 @@ TFrmCurWage::TFrmCurWage(QWidget *Parent) : TCurrentPage(staticMetaObject, Paren
     SetFirstInput(TxtIncome);
     SetTabOrder({TxtIncome, TxtExempt, TxtInsurance, TxtSpecial, BtnDeductions, TxtOther,
                  RBtnPerMonth, RBtnFromJanuary, RBtnSixty, SpnFirstMonth, SpnLastMonth,
-                 ChkNonResident, BtnCalc, BtnReset, BtnCopyTable, TblMonths});
+                 ChkNonResident, BtnCalc, BtnReset, ChkCumulative, BtnCopyTable, TblMonths});
     connect(BtnCalc, &QPushButton::clicked, this, &TFrmCurWage::BtnCalcClick);
     connect(BtnReset, &QPushButton::clicked, this, &TFrmCurWage::BtnResetClick);
     connect(BtnCopyTable, &QPushButton::clicked, this, &TFrmCurWage::BtnCopyTableClick);
@@ -78,8 +133,19 @@ TFrmCurWage::TFrmCurWage(QWidget *Parent) : TCurrentPage(staticMetaObject, Paren
     connect(Model, &TCurWageModel::OverrideChanged, this, [this] {
         TxtMsgInput->clear();
         if (Model->HasResults())
-            BtnCalcClick();
+            Calculate(true);
     });
+    connect(Model, &QAbstractItemModel::modelReset, this, &TFrmCurWage::ShowColumns);
+    connect(ChkCumulative, &QCheckBox::toggled, this, &TFrmCurWage::ShowColumns);
+    // An editor still open as the page goes commits first: what is typed in a cell counts.
+    KeepState(
+        OverridesKey,
+        [model = Model, table = TblMonths] {
+            if (auto *editor = table->findChild<QLineEdit *>(QStringLiteral("TxtCell")))
+                table->itemDelegate()->setModelData(editor, model, table->currentIndex());
+            return model->OverridesValue();
+        },
+        [model = Model](const QVariant &Value) { model->SetOverridesValue(Value); });
 
     // The saved choices of the deductions dialog give the monthly amount to start with.
     if (const auto saved = TFileManager::ReadDeductions()) {
@@ -131,18 +197,38 @@ QWidget *TFrmCurWage::BuildInputs() {
         Describe(radio, radio->text());
         modes->addButton(radio);
         modeRow->addWidget(radio);
-        connect(radio, &QRadioButton::toggled, this, &TFrmCurWage::ClearYear);
+        connect(radio, &QRadioButton::toggled, this, [this] {
+            ClearYear();
+            for (QRadioButton *mode : {RBtnPerMonth, RBtnFromJanuary, RBtnSixty}) {
+                if (mode->isChecked())
+                    TxtModeNote->setText(mode->toolTip());
+            }
+        });
     }
     modeRow->addStretch();
+    // What each way means, as the note under them says for the one chosen.
+    const current::YearRules &rules = current::LatestRules();
+    const QString monthly = LawAmount(rules.BasicMonthly);
+    RBtnPerMonth->setToolTip(
+        tr("按月：按在本单位的任职受雇月份数减除费用，每月%1元。").arg(monthly));
+    RBtnFromJanuary->setToolTip(
+        tr("自1月：年内首次取得工资薪金的，按1月起至本月的月份数减除费用，每月%1元。")
+            .arg(monthly));
+    RBtnSixty->setToolTip(
+        tr("6万：同时符合三个条件的，自1月起即减除全年%1元：上一完整纳税年度各月均在本单位任职"
+           "受雇，且由本单位预扣预缴；上年在本单位的工资薪金收入（含全年一次性奖金）不超过%2"
+           "元；本年1月起仍在本单位任职受雇（国家税务总局公告2020年第19号）。")
+            .arg(LawAmount(rules.BasicAnnual), LawAmount(current::Law::SixtyPreviousYearWages)));
     QFormLayout *right = NewForm();
     right->addRow(tr("减除方式："), modeRow);
-    const current::YearRules &rules = current::LatestRules();
-    right->addRow(GreyNote(tr("按月：在本单位每发一个月工资减除%1元；自1月：年内首次取得工资的，"
-                              "按1月起的月数减除；6万：上年在本单位且全年工资不超过%2元的，"
-                              "1月起即减除%3元。")
-                               .arg(LawText::Amount(rules.BasicMonthly),
-                                    LawText::TenThousands(rules.BasicAnnual),
-                                    LawText::Amount(rules.BasicAnnual))));
+    TxtModeNote = GreyNote(QString());
+    TxtModeNote->setObjectName(QStringLiteral("TxtModeNote"));
+    Describe(TxtModeNote, tr("减除方式说明"));
+    TxtModeNote->setText(RBtnPerMonth->toolTip());
+    // As high as the longest, 6万's, so that the inputs keep their place whichever is chosen.
+    TxtModeNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    TxtModeNote->setMinimumHeight(3 * TxtModeNote->fontMetrics().lineSpacing());
+    right->addRow(TxtModeNote);
 
     const auto month = [this](const QString &Name, int Value, const QString &Caption) {
         auto *spin = new QSpinBox(Client());
@@ -159,12 +245,14 @@ QWidget *TFrmCurWage::BuildInputs() {
     range->addWidget(SpnFirstMonth);
     range->addWidget(new QLabel(tr("至"), Client()));
     range->addWidget(SpnLastMonth);
-    range->addStretch();
-    right->addRow(tr("发放月份："), range);
+    // On the months' row, so that the column of options is no taller than that of the amounts.
     ChkNonResident = new QCheckBox(tr("非居民个人（按月计税，不累计）"), Client());
     ChkNonResident->setObjectName(QStringLiteral("ChkNonResident"));
     Describe(ChkNonResident, ChkNonResident->text());
-    right->addRow(QString(), ChkNonResident);
+    range->addSpacing(16);
+    range->addWidget(ChkNonResident);
+    range->addStretch();
+    right->addRow(tr("发放月份："), range);
 
     QVBoxLayout *box = InputColumn(right, tr("输入"));
     box->addStretch();
@@ -187,32 +275,93 @@ QWidget *TFrmCurWage::BuildTable() {
     TblMonths->setItemDelegate(new TCurWageDelegate(TblMonths));
     TblMonths->setAccessibleName(tr("逐月预扣明细"));
     TblMonths->verticalHeader()->hide();
-    // Rows as high as their text, as in a spreadsheet, so that the year shows whole sooner.
-    TblMonths->verticalHeader()->setDefaultSectionSize(TblMonths->fontMetrics().height() + 8);
+    // Rows as high as their text, as in a spreadsheet, so that the year shows whole.
+    TblMonths->verticalHeader()->setDefaultSectionSize(TblMonths->fontMetrics().height() + 6);
     TblMonths->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     TblMonths->setEditTriggers(QAbstractItemView::DoubleClicked |
                                QAbstractItemView::EditKeyPressed |
                                QAbstractItemView::AnyKeyPressed);
     TblMonths->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    auto *copy = new QShortcut(QKeySequence::Copy, TblMonths);
-    copy->setContext(Qt::WidgetShortcut);
-    connect(copy, &QShortcut::activated, this, &TFrmCurWage::BtnCopyTableClick);
+    BuildTableActions();
     box->addWidget(TblMonths, 1);
 
-    QFormLayout *form = NewForm();
-    TxtYearTax = AddResultRow(form, QStringLiteral("TxtYearTax"), tr("全年预扣税额合计："));
-    TxtYearNet = AddResultRow(form, QStringLiteral("TxtYearNet"), tr("全年税后收入合计："));
-    BtnCopyTable = FlowButton(QStringLiteral("BtnCopyTable"), tr("复制表格"));
-    BtnCopyTable->setToolTip(tr("把整张表（含表头）复制到剪贴板，可直接粘贴到电子表格"));
+    // The year's totals side by side, so that the table keeps the height of the whole year.
+    QFormLayout *tax = NewForm();
+    TxtYearTax = AddResultRow(tax, QStringLiteral("TxtYearTax"), tr("全年预扣税额合计："));
+    QFormLayout *net = NewForm();
+    TxtYearNet = AddResultRow(net, QStringLiteral("TxtYearNet"), tr("全年税后收入合计："));
     auto *bottom = new QHBoxLayout;
-    bottom->addLayout(form);
-    bottom->addStretch();
-    bottom->addWidget(GreyNote(tr("表中收入、免税收入、三险一金、其他扣除各格可双击为单月输入"
-                                  "不同的数额，清空即恢复。")),
-                      1);
-    bottom->addWidget(BtnCopyTable, 0, Qt::AlignTop);
+    bottom->addLayout(tax);
+    bottom->addLayout(net);
+    bottom->addStretch(1);
     box->addLayout(bottom);
     return holder;
+}
+
+// Beside the table's tab, where the tabs leave room: how to edit a month, the columns shown and
+// the copy of the table. In one line there, so that the table keeps the height of the whole year.
+QWidget *TFrmCurWage::BuildTableTools(QWidget *Parent) {
+    auto *tools = new QWidget(Parent);
+    QLabel *note = GreyNote(tr("双击可为单月输入；Ctrl+D以后各月相同，Delete恢复"));
+    note->setParent(tools);
+    note->setWordWrap(false);
+    note->setToolTip(tr("收入、免税收入、三险一金、其他扣除各格可双击为单月输入不同的数额；右键"
+                        "菜单或Ctrl+D使以后各月与本月相同，Delete恢复为每月相同的数额。"));
+    BtnCopyTable = new QPushButton(tr("复制表格"), tools);
+    BtnCopyTable->setObjectName(QStringLiteral("BtnCopyTable"));
+    DesktopHabits::ClickOnEnter(BtnCopyTable);
+    BtnCopyTable->setToolTip(tr("把整张表（含表头和累计列）复制到剪贴板，可直接粘贴到电子表格"));
+    ChkCumulative = new QCheckBox(tr("显示累计列"), tools);
+    ChkCumulative->setObjectName(QStringLiteral("ChkCumulative"));
+    Describe(ChkCumulative, ChkCumulative->text());
+    ChkCumulative->setToolTip(tr("显示累计收入、累计减除费用、累计应纳税额等累计预扣法的中间数"));
+    auto *row = new QHBoxLayout(tools);
+    row->setContentsMargins(0, 0, 0, 2);
+    row->addWidget(note);
+    row->addWidget(ChkCumulative);
+    row->addWidget(BtnCopyTable);
+    return tools;
+}
+
+// The table's menu holds its actions, and their keys work while the table has the focus.
+void TFrmCurWage::BuildTableActions() {
+    const auto action = [this](const QString &Name, const QString &Text, const QKeySequence &Key,
+                               void (TFrmCurWage::*Handler)()) {
+        auto *act = new QAction(Text, TblMonths);
+        act->setObjectName(Name);
+        act->setShortcut(Key);
+        act->setShortcutContext(Qt::WidgetShortcut);
+        connect(act, &QAction::triggered, this, Handler);
+        TblMonths->addAction(act);
+        return act;
+    };
+    ActFillFollowing = action(QStringLiteral("ActFillFollowing"), tr("以后各月与本月相同"),
+                              QKeySequence(Qt::CTRL | Qt::Key_D), &TFrmCurWage::FillFollowing);
+    ActClearOwn = action(QStringLiteral("ActClearOwn"), tr("恢复为每月相同的数额"),
+                         QKeySequence(Qt::Key_Delete), &TFrmCurWage::ClearOwn);
+    ActCopyTable = action(QStringLiteral("ActCopyTable"), tr("复制表格"), QKeySequence::Copy,
+                          &TFrmCurWage::BtnCopyTableClick);
+    TblMonths->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(TblMonths->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &Current) {
+                ActFillFollowing->setEnabled(Model->InputAt(Current).has_value());
+            });
+    ActFillFollowing->setEnabled(false);
+}
+
+void TFrmCurWage::FillFollowing() {
+    Model->FillFollowing(TblMonths->currentIndex());
+}
+
+void TFrmCurWage::ClearOwn() {
+    Model->ClearCells(TblMonths->selectionModel()->selectedIndexes());
+}
+
+// The running totals show on request; the month, its income, tax and net pay always do.
+void TFrmCurWage::ShowColumns() {
+    for (int column = 0; column < Model->columnCount(); ++column)
+        TblMonths->setColumnHidden(column,
+                                   Model->IsCumulative(column) && !ChkCumulative->isChecked());
 }
 
 void TFrmCurWage::LayoutChanged() {
@@ -220,8 +369,15 @@ void TFrmCurWage::LayoutChanged() {
     // A non-resident's month is taxed on the income alone, less 5000.
     for (QWidget *w :
          std::initializer_list<QWidget *>{TxtExempt, TxtInsurance, TxtSpecial, BtnDeductions,
-                                          TxtOther, RBtnPerMonth, RBtnFromJanuary, RBtnSixty})
+                                          TxtOther, RBtnPerMonth, RBtnFromJanuary, ChkCumulative})
         w->setEnabled(resident);
+    // 6万 is for those employed here since last year, so for a year that starts in January.
+    const bool sixty = resident && SpnFirstMonth->value() == 1;
+    if (!sixty && RBtnSixty->isChecked() && resident) {
+        RBtnPerMonth->setChecked(true);
+        TxtMsgInput->setText(tr("6万只适用于自1月起在本单位任职受雇的月份，已改为按月。"));
+    }
+    RBtnSixty->setEnabled(sixty);
     Model->SetMonths(SpnFirstMonth->value(), SpnLastMonth->value(), !resident);
     ClearYear();
 }
@@ -232,47 +388,37 @@ void TFrmCurWage::ClearYear() {
     TxtYearNet->clear();
 }
 
-std::optional<current::WageMonth> TFrmCurWage::ReadCommon() {
-    current::WageMonth common;
-    const auto income = ReadCents(TxtIncome);
-    if (!income) {
-        ReportInline(TxtMsgInput, tr("每月收入数据无效，请重新输入。"), TxtIncome);
-        return std::nullopt;
-    }
-    common.Income = *income;
-    if (ChkNonResident->isChecked())
+std::optional<current::WageMonth> TFrmCurWage::ReadCommon(bool Focus) {
+    const TCommonField *fault = nullptr;
+    const auto common =
+        ParseCommon([this](const QString &Name) { return findChild<QLineEdit *>(Name)->text(); },
+                    ChkNonResident->isChecked(), fault);
+    if (common)
         return common;
-    const struct {
-        QLineEdit *Edit;
-        current::Cents current::WageMonth::*Member;
-        QString Message;
-    } optional[]{
-        {TxtExempt, &current::WageMonth::Exempt, tr("免税收入数据无效，请重新输入。")},
-        {TxtInsurance, &current::WageMonth::Insurance, tr("三险一金数据无效，请重新输入。")},
-        {TxtSpecial, &current::WageMonth::Special, tr("专项附加扣除数据无效，请重新输入。")},
-        {TxtOther, &current::WageMonth::Other, tr("其他扣除数据无效，请重新输入。")},
-    };
-    for (const auto &field : optional) {
-        const auto value = ReadOptionalCents(field.Edit);
-        if (!value) {
-            ReportInline(TxtMsgInput, field.Message, field.Edit);
-            return std::nullopt;
-        }
-        common.*field.Member = *value;
-    }
-    return common;
+    const QString message = tr("%1数据无效，请重新输入。").arg(tr(fault->Caption));
+    if (Focus)
+        ReportInline(TxtMsgInput, message, findChild<QLineEdit *>(QLatin1String(fault->Edit)));
+    else
+        TxtMsgInput->setText(message);
+    return std::nullopt;
 }
 
 void TFrmCurWage::BtnCalcClick() {
+    Calculate(false);
+}
+
+void TFrmCurWage::Calculate(bool FromTable) {
     ClearMessages({TxtMsgInput});
-    const auto common = ReadCommon();
+    const auto common = ReadCommon(!FromTable);
     if (!common)
-        return;
+        return ClearYear();
     if (SpnFirstMonth->value() > SpnLastMonth->value()) {
         TxtMsgInput->setText(tr("起始月份不能晚于截止月份，请重新选择。"));
-        SpnFirstMonth->setFocus(Qt::OtherFocusReason);
-        SpnFirstMonth->selectAll();
-        return;
+        if (!FromTable) {
+            SpnFirstMonth->setFocus(Qt::OtherFocusReason);
+            SpnFirstMonth->selectAll();
+        }
+        return ClearYear();
     }
     Model->SetDefaults(common);
     const std::vector<current::WageMonth> months = Model->Months();
@@ -282,15 +428,53 @@ void TFrmCurWage::BtnCalcClick() {
             rows.push_back(current::WithholdNonResidentWage(month.Income));
         Model->ShowNonResident(std::move(rows));
     } else {
-        const auto mode = RBtnSixty->isChecked()         ? current::BasicDeduction::Sixty
-                          : RBtnFromJanuary->isChecked() ? current::BasicDeduction::FromJanuary
-                                                         : current::BasicDeduction::PerMonth;
-        Model->ShowResident(current::WithholdWages(months, mode));
+        Model->ShowResident(current::WithholdWages(
+            months, ModeOf(RBtnSixty->isChecked(), RBtnFromJanuary->isChecked())));
     }
     ShowResult(TxtYearTax, Amount(Model->YearTax()));
     ShowResult(TxtYearNet, Amount(Model->YearNet()));
-    if (!TblMonths->hasFocus())
+    if (!FromTable)
         FocusAndSelect(TxtIncome);
+}
+
+std::optional<TFrmCurWage::TYear> TFrmCurWage::KeptYear(QLabel *Message) {
+    const PageMemory::TKept *kept =
+        PageMemory::Of(QString::fromLatin1(staticMetaObject.className()));
+    const QString page = tr("工资薪金(累计预扣)页");
+    if (!kept) {
+        Message->setText(tr("%1还没有输入，请先在该页输入每月收入。").arg(page));
+        return std::nullopt;
+    }
+    const auto input = [kept](const QString &Name) { return kept->Inputs.value(Name); };
+    if (input(QStringLiteral("ChkNonResident")).toBool()) {
+        Message->setText(tr("%1按非居民个人计算，这里只适用于居民个人。").arg(page));
+        return std::nullopt;
+    }
+    const TCommonField *fault = nullptr;
+    const auto common =
+        ParseCommon([&](const QString &Name) { return input(Name).toString(); }, false, fault);
+    if (!common) {
+        Message->setText(tr("%1的%2数据无效，请先在该页改正。").arg(page, tr(fault->Caption)));
+        return std::nullopt;
+    }
+    const int first = input(QStringLiteral("SpnFirstMonth")).toInt();
+    const int last = input(QStringLiteral("SpnLastMonth")).toInt();
+    if (first < 1 || first > last || last > current::Law::MonthsInYear) {
+        Message->setText(tr("%1的起始月份晚于截止月份，请先在该页改正。").arg(page));
+        return std::nullopt;
+    }
+    TCurWageModel model;
+    model.SetMonths(first, last, false);
+    model.SetOverridesValue(kept->Extra.value(OverridesKey));
+    model.SetDefaults(common);
+    const auto rows = current::WithholdWages(
+        model.Months(), ModeOf(input(QStringLiteral("RBtnSixty")).toBool() && first == 1,
+                               input(QStringLiteral("RBtnFromJanuary")).toBool()));
+    const current::WageWithholding &year = rows.back();
+    model.ShowResident(rows);
+    Message->clear();
+    return TYear{year.CumulativeIncome,  year.CumulativeExempt, year.CumulativeInsurance,
+                 year.CumulativeSpecial, year.CumulativeOther,  model.YearTax()};
 }
 
 void TFrmCurWage::BtnResetClick() {

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+class QAction;
 class QCheckBox;
 class QSpinBox;
 class QTableView;
@@ -25,13 +26,28 @@ class TFrmCurWage : public TCurrentPage {
     QLineEdit *TxtIncome, *TxtExempt, *TxtInsurance, *TxtSpecial, *TxtOther;
     QPushButton *BtnDeductions;
     QRadioButton *RBtnPerMonth, *RBtnFromJanuary, *RBtnSixty;
+    QLabel *TxtModeNote;
     QSpinBox *SpnFirstMonth, *SpnLastMonth;
     QCheckBox *ChkNonResident;
     QPushButton *BtnCopyTable;
+    QCheckBox *ChkCumulative; // 显示累计列
     QTableView *TblMonths;
+    // The table's own menu, each with its key: the cell to the months after it, the selected
+    // cells back to the common amounts, the whole table to the clipboard.
+    QAction *ActFillFollowing, *ActClearOwn, *ActCopyTable;
     TCurWageModel *Model;
     QLineEdit *TxtYearTax, *TxtYearNet;
     QPushButton *BtnReverse;
+
+    // A resident's year as the page was last left, for the pages that take the year's wages from
+    // it: the sums of the months and the tax withheld in them.
+    struct TYear {
+        current::Cents Income = 0, Exempt = 0, Insurance = 0, Special = 0, Other = 0;
+        current::Cents Withheld = 0;
+    };
+    // None, with what stands in the way said in Message, when no wage page was left with a
+    // resident's year that calculates; Message is cleared otherwise.
+    static std::optional<TYear> KeptYear(QLabel *Message);
 
     void BtnCalcClick();
     void BtnResetClick();
@@ -42,8 +58,16 @@ class TFrmCurWage : public TCurrentPage {
   private:
     QWidget *BuildInputs();
     QWidget *BuildTable();
+    QWidget *BuildTableTools(QWidget *Parent);
+    void BuildTableActions();
+    void FillFollowing();
+    void ClearOwn();
     void LayoutChanged();
+    void ShowColumns();
     void ClearYear();
-    // The amounts of every month as typed; none after a message.
-    std::optional<current::WageMonth> ReadCommon();
+    // From the table the focus stays there, whatever comes of it: the user goes on typing there.
+    void Calculate(bool FromTable);
+    // The amounts of every month as typed; none after a message, which moves the focus to the
+    // field at fault when Focus says so.
+    std::optional<current::WageMonth> ReadCommon(bool Focus);
 };

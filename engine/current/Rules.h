@@ -61,8 +61,8 @@ inline constexpr int WholeShare = 100;
 inline constexpr int IncomeShare = WholeShare - CostRate;
 inline constexpr int AuthorIncomeShare = IncomeShare * AuthorShare / WholeShare;
 
-// The annual bonus may be taxed on its own, for one bonus a year, until this day (财政部 税务总局
-// 公告2023年第30号).
+// The annual bonus may be taxed on its own, for one bonus a year (国税发〔2005〕9号), until this
+// day (财政部 税务总局公告2023年第30号).
 inline constexpr Date SeparateBonusUntil{2027, 12, 31};
 
 // The annual settlement is made from the first to the last of these days of the following year.
@@ -82,6 +82,15 @@ inline constexpr int DegreeMonths = 48;
 
 // Housing loan interest: for at most this many months from the first repayment.
 inline constexpr int LoanMonths = 240;
+
+// No settlement is needed for a small amount owed or a low income (YearRules::SmallOwed,
+// LowIncome) until this day (财政部 税务总局公告2023年第32号), unless an employer should have
+// withheld and did not.
+inline constexpr Date SettlementExemptionsUntil{2027, 12, 31};
+
+// The 6万 basic deduction (国家税务总局公告2020年第19号) is for those whose wages from the same
+// employer came to at most this in the whole of the previous year, the bonus included.
+inline constexpr Cents SixtyPreviousYearWages = Yuan(60000);
 
 // Children's education from the month of the 3rd birthday; infant care before it.
 inline constexpr int InfantYears = 3;

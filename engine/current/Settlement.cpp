@@ -60,8 +60,28 @@ Settlement Settle(const SettlementInput &Year) {
     s.Withheld = Year.Withheld;
     s.Balance = s.TotalTax - s.Withheld;
     s.Reason = ReasonOf(s.Balance, GrossIncomeOf(Year), rules);
+    if (Year.Unwithheld &&
+        (s.Reason == FilingReason::OweSmall || s.Reason == FilingReason::IncomeLow)) {
+        s.Reason = FilingReason::Owe;
+        s.ExemptionBarred = true;
+    }
     s.MustFile = s.Reason == FilingReason::Owe;
     return s;
+}
+
+OtherMethod SettleOtherWay(const SettlementInput &Year) {
+    const Settlement chosen = Settle(Year);
+    SettlementInput other = Year;
+    other.Method = Year.Method == BonusMethod::Merged ? BonusMethod::Separate : BonusMethod::Merged;
+    OtherMethod result;
+    result.Other = Settle(other);
+    if (chosen.TotalTax < result.Other.TotalTax)
+        result.Lower = Year.Method;
+    else if (result.Other.TotalTax < chosen.TotalTax)
+        result.Lower = other.Method;
+    result.Difference = std::max(chosen.TotalTax, result.Other.TotalTax) -
+                        std::min(chosen.TotalTax, result.Other.TotalTax);
+    return result;
 }
 
 } // namespace current

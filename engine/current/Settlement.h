@@ -6,6 +6,8 @@
 #include "engine/current/Money.h"
 #include "engine/current/Rules.h"
 
+#include <optional>
+
 namespace current {
 
 // The year's totals.
@@ -24,6 +26,9 @@ struct SettlementInput {
     BonusMethod Method = BonusMethod::Separate;
     Cents Withheld = 0;       // tax withheld during the year
     int Year = LastRulesYear; // whose rules apply, FirstRulesYear to LastRulesYear
+    // An employer should have withheld on some of the income and did not: owing little or on a
+    // low income is then no reason to skip the settlement (财政部 税务总局公告2023年第32号).
+    bool Unwithheld = false;
 };
 
 // Why a return is or is not needed, the first that applies in this order.
@@ -48,8 +53,19 @@ struct Settlement {
     Cents Balance = 0; // positive owes (补税), negative is refunded (退税)
     bool MustFile = false;
     FilingReason Reason = FilingReason::None;
+    // Owes within OweSmall or IncomeLow, which do not apply since an employer did not withhold.
+    bool ExemptionBarred = false;
 };
 
 Settlement Settle(const SettlementInput &Year);
+
+// The year with the bonus taxed the other way than chosen, beside the chosen one.
+struct OtherMethod {
+    Settlement Other;
+    // The method that costs less in all; none when both cost the same.
+    std::optional<BonusMethod> Lower;
+    Cents Difference = 0; // how much less
+};
+OtherMethod SettleOtherWay(const SettlementInput &Year);
 
 } // namespace current

@@ -195,6 +195,8 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"wage --income 1 --from 0", "月份应为 1 到 12 的整数"},
                       UsageCase{"wage --income 1 --to 7.5", "月份应为 1 到 12 的整数"},
                       UsageCase{"wage --income 1 --from 6 --to 5", "起始月份 6 晚于截止月份 5"},
+                      UsageCase{"wage --income 1 --mode 6万 --from 2", "起始月份应为 1，不能是 2"},
+                      UsageCase{"wage --income 1 --mode sixty --from 12", "6万 只适用于"},
                       UsageCase{"wage --nonresident --income 1 --insurance 1", "不能与"},
                       UsageCase{"labour --income 1 --kind gift", "未知的类别“gift”"},
                       UsageCase{"settle --bonus-method both", "未知的奖金计税方法“both”"},

@@ -53,6 +53,32 @@ INSTANTIATE_TEST_SUITE_P(
                       ReasonCase{"owe: gross above 120000", Yuan(120000) + 1, 0, "2480.00",
                                  FilingReason::Owe, true}));
 
+// An employer that should have withheld and did not takes away the reasons of owing little or on a
+// low income, and only those.
+TEST(Settle, UnwithheldIncomeBarsTheExemptions) {
+    const struct {
+        const char *Rule;
+        Cents Wages, Withheld;
+        FilingReason Reason;
+        bool Barred;
+    } cases[] = {{"owes 400", Yuan(100000), Yuan(500), FilingReason::Owe, true},
+                 {"gross 120000", Yuan(120000), 0, FilingReason::Owe, true},
+                 {"owes above both", Yuan(120000) + 1, 0, FilingReason::Owe, false},
+                 {"refund", Yuan(100000), Yuan(2000), FilingReason::Refund, false},
+                 {"nothing owed", Yuan(100000), Yuan(900), FilingReason::None, false}};
+    for (const auto &c : cases) {
+        SettlementInput year;
+        year.Wages = c.Wages;
+        year.Insurance = Yuan(10000);
+        year.Withheld = c.Withheld;
+        year.Unwithheld = true;
+        const Settlement s = Settle(year);
+        EXPECT_EQ(s.Reason, c.Reason) << c.Rule;
+        EXPECT_EQ(s.ExemptionBarred, c.Barred) << c.Rule;
+        EXPECT_EQ(s.MustFile, c.Reason == FilingReason::Owe) << c.Rule;
+    }
+}
+
 // Income amount: 100000 − 5000 exempt + labour 8000 + author 8000 × 70 % = 5600 + royalty 8000
 // = 116600. Deductions: 60000 + 10000 + 24000 + pension 12000 (of 15000) + health 2400 (of 3000)
 // + 1000 = 109400. Taxable 7200 at 3 % = 216.
@@ -86,6 +112,25 @@ TEST(Settle, AMergedBonusJoinsIncomeAndGross) {
     EXPECT_EQ(FormatCents(s.TotalTax), "1800.00");
     EXPECT_EQ(s.BonusTax, 0);
     EXPECT_EQ(s.Reason, FilingReason::Owe);
+}
+
+// The bonus of 36000 costs 1296 in all taxed on its own and 1800 merged, whichever was chosen.
+TEST(Settle, TheOtherMethodBesideTheChosenOne) {
+    for (const BonusMethod chosen : {BonusMethod::Separate, BonusMethod::Merged}) {
+        SettlementInput year = EveryIncome(chosen);
+        const OtherMethod other = SettleOtherWay(year);
+        const bool separate = chosen == BonusMethod::Separate;
+        EXPECT_EQ(FormatCents(other.Other.TotalTax), separate ? "1800.00" : "1296.00");
+        EXPECT_EQ(other.Lower, BonusMethod::Separate);
+        EXPECT_EQ(FormatCents(other.Difference), "504.00");
+        EXPECT_EQ(
+            other.Other.TotalTax,
+            Settle(EveryIncome(separate ? BonusMethod::Merged : BonusMethod::Separate)).TotalTax);
+    }
+    SettlementInput noBonus = EveryIncome(BonusMethod::Merged);
+    noBonus.Bonus = 0;
+    EXPECT_EQ(SettleOtherWay(noBonus).Lower, std::nullopt);
+    EXPECT_EQ(SettleOtherWay(noBonus).Difference, 0);
 }
 
 TEST(Settle, AuthorRemunerationRoundedAtEachStep) {

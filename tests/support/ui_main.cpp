@@ -1,4 +1,5 @@
 #include "app/UStartup.h"
+#include "common/UPageMemory.h"
 #include "support/UiTestSupport.h"
 
 #include <QApplication>
@@ -23,6 +24,12 @@ class TFreshParamFolders : public ::testing::EmptyTestEventListener {
     int Count = 0;
 };
 
+// Each test starts with pages as empty as at a start of the program, whichever ran before it in
+// the same process.
+class ForgetKeptPages : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo &) override { PageMemory::Forget(); }
+};
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -34,5 +41,6 @@ int main(int argc, char **argv) {
     UiTest::SetDefaultParamFolders(params.path());
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new TFreshParamFolders(params.path()));
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ForgetKeptPages);
     return RUN_ALL_TESTS();
 }

@@ -1,4 +1,5 @@
 #include "pages/UFrmCurBonus.h"
+#include "pages/UFrmCurWage.h"
 #include "support/UiTestSupport.h"
 #include "ui/PageChecks.h"
 
@@ -108,6 +109,40 @@ TEST_F(CurBonusPage, WagesWorkOutTheOtherTaxableIncome) {
     EXPECT_EQ(Page.TxtOtherUsed->text(), "其他综合所得应纳税所得额：-10000.00元（扣除未用完）");
     EXPECT_TRUE(Page.TxtWages->isVisible());
     EXPECT_FALSE(Page.TxtOtherTaxable->isVisible());
+}
+
+// The wages, insurance and deductions of the year come from the wage page as it was left: 20000 a
+// month with 500 tax free, 2000 insurance, 3000 special and 100 other deductions.
+TEST(CurBonusFromWage, TakesTheYearOfTheWagePageAsItWasLeft) {
+    {
+        TFrmCurWage wage;
+        ShowActive(&wage);
+        for (auto [edit, text] : {std::pair{wage.TxtIncome, "20000"},
+                                  {wage.TxtExempt, "500"},
+                                  {wage.TxtInsurance, "2000"},
+                                  {wage.TxtSpecial, "3000"},
+                                  {wage.TxtOther, "100"}})
+            Type(edit, QString::fromLatin1(text));
+    }
+    TFrmCurBonus page;
+    ShowActive(&page);
+    Click(page.BtnFromWage);
+    EXPECT_TRUE(page.RBtnWages->isChecked());
+    EXPECT_EQ(page.TxtWages->text(), "234000.00") << "the wages less what is tax free";
+    EXPECT_EQ(page.TxtInsurance->text(), "24000.00");
+    EXPECT_EQ(page.TxtDeductions->text(), "37200.00");
+    TypeAndEnter(page.TxtBonus, QStringLiteral("10000"));
+    EXPECT_EQ(page.TxtOtherUsed->text(), "其他综合所得应纳税所得额：112800.00元");
+}
+
+TEST_F(CurBonusPage, SaysTheSeparateMethodIsForOneBonusAYearUntilItsEnd) {
+    const auto *note = Find<QLabel>(&Page, QStringLiteral("TxtOnceNote"));
+    ASSERT_NE(note, nullptr);
+    for (const char *part :
+         {"一个纳税年度内对每一个纳税人只能采用一次", "国税发〔2005〕9号", "执行至2027年12月31日"})
+        EXPECT_TRUE(note->text().contains(QString::fromUtf8(part)))
+            << part << " in " << note->text().toStdString();
+    EXPECT_TRUE(note->isVisible());
 }
 
 TEST_F(CurBonusPage, CliffIsARedMessage) {

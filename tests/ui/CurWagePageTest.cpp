@@ -13,12 +13,15 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace UiTest;
@@ -69,6 +72,28 @@ void EditCell(TFrmCurWage &Page, int Row, const QString &Header, const QString &
     QTest::keyClick(editor, Qt::Key_Return);
     // The view commits the edit from its event loop.
     ASSERT_TRUE(WaitFor([&] { return editor.isNull() || !editor->isVisible(); }));
+}
+
+// Keys as a user types them: each to whatever has the focus when it is pressed.
+void KeysToFocus(const QString &Text) {
+    for (const QChar c : Text)
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+}
+
+void KeyToFocus(Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), Key, Modifiers);
+}
+
+QPoint CellCentre(const TFrmCurWage &Page, int Row, const QString &Header) {
+    QCoreApplication::processEvents(); // the columns take their new widths
+    const QModelIndex cell = Page.Model->index(Row, ColumnOf(Page, Header));
+    Page.TblMonths->scrollTo(cell);
+    return Page.TblMonths->visualRect(cell).center();
+}
+
+bool InTable(const TFrmCurWage &Page) {
+    const QWidget *focus = QApplication::focusWidget();
+    return focus && (focus == Page.TblMonths || Page.TblMonths->isAncestorOf(focus));
 }
 
 class CurWagePage : public PageTest<TFrmCurWage> {};
@@ -134,6 +159,98 @@ TEST_F(CurWagePage, MonthOfItsOwnInTheTable) {
     EditCell(Page, 2, QStringLiteral("收入"), QString());
     EXPECT_FALSE(Page.Model->HasOverride(3, TCurWageModel::TInput::Income));
     EXPECT_EQ(Cell(Page, 2, "收入"), "21000.00");
+}
+
+// Double-click August's income, 30000, Enter, Down, 30000, Enter: both months take it, and the
+// common income stays as typed.
+TEST_F(CurWagePage, TypingAfterACellEditStaysInTheTable) {
+    EnterExample(Page);
+    // The first click of the two, then the second, as the window system reports them.
+    const QPoint august = CellCentre(Page, 7, QStringLiteral("收入"));
+    QTest::mouseClick(Page.TblMonths->viewport(), Qt::LeftButton, {}, august);
+    QTest::mouseDClick(Page.TblMonths->viewport(), Qt::LeftButton, {}, august);
+    ASSERT_TRUE(WaitFor([&] { return FocusName() == "TxtCell"; }));
+    KeysToFocus(QStringLiteral("30000"));
+    KeyToFocus(Qt::Key_Return);
+    ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == Page.TblMonths; }));
+    KeyToFocus(Qt::Key_Down);
+    KeysToFocus(QStringLiteral("30000"));
+    EXPECT_TRUE(InTable(Page)) << FocusName().toStdString();
+    KeyToFocus(Qt::Key_Return);
+    ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == Page.TblMonths; }));
+    EXPECT_EQ(Page.TxtIncome->text(), "20000");
+    for (const int month : {8, 9})
+        EXPECT_TRUE(Page.Model->HasOverride(month, TCurWageModel::TInput::Income)) << month;
+    EXPECT_EQ(Cell(Page, 8, "收入"), "30000.00");
+    EXPECT_EQ(Cell(Page, 9, "收入"), "20000.00");
+    EXPECT_EQ(Page.TxtYearTax->text(), "11480.00");
+}
+
+// A refused cell, or a common amount that no longer reads, leaves the focus in the table too,
+// with the message beside the inputs.
+TEST_F(CurWagePage, ARefusedCellKeepsTheFocusInTheTable) {
+    EnterExample(Page);
+    EditCell(Page, 2, QStringLiteral("三险一金"), QStringLiteral("."));
+    EXPECT_TRUE(InTable(Page)) << FocusName().toStdString();
+    Page.TxtIncome->clear();
+    Type(Page.TxtIncome, QStringLiteral("."));
+    EditCell(Page, 4, QStringLiteral("收入"), QStringLiteral("1"));
+    EXPECT_EQ(Page.TxtMsgInput->text(), "每月收入数据无效，请重新输入。");
+    EXPECT_EQ(Page.TxtYearTax->text(), "") << "no results of amounts no longer there";
+    EXPECT_TRUE(InTable(Page)) << FocusName().toStdString();
+}
+
+TEST_F(CurWagePage, FromThisMonthOnByKeyAndByMenu) {
+    EnterExample(Page);
+    EditCell(Page, 7, QStringLiteral("收入"), QStringLiteral("30000"));
+    KeyToFocus(Qt::Key_D, Qt::ControlModifier);
+    for (int row = 7; row < 12; ++row)
+        EXPECT_EQ(Cell(Page, row, "收入"), "30000.00") << row;
+    EXPECT_EQ(Cell(Page, 6, "收入"), "20000.00");
+    // 170000 taxable at 20 %, less 16920.
+    EXPECT_EQ(Page.TxtYearTax->text(), "17080.00");
+    EXPECT_TRUE(InTable(Page));
+
+    // From the menu of a month with no amount of its own: the months after it take the common
+    // amount again.
+    EditCell(Page, 9, QStringLiteral("收入"), QString());
+    const QPoint october = CellCentre(Page, 9, QStringLiteral("收入"));
+    QString entries;
+    QTimer::singleShot(0, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction *entry : menu->actions())
+            entries += entry->text() + u'|';
+        menu->setActiveAction(Page.ActFillFollowing);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent click(QContextMenuEvent::Mouse, october,
+                            Page.TblMonths->viewport()->mapToGlobal(october));
+    QApplication::sendEvent(Page.TblMonths->viewport(), &click);
+    EXPECT_EQ(entries, "以后各月与本月相同|恢复为每月相同的数额|复制表格|");
+    for (const int month : {10, 11, 12})
+        EXPECT_FALSE(Page.Model->HasOverride(month, TCurWageModel::TInput::Income)) << month;
+    EXPECT_EQ(Cell(Page, 8, "收入"), "30000.00");
+    EXPECT_EQ(Page.TxtYearTax->text(), "11480.00");
+}
+
+TEST_F(CurWagePage, DeleteGivesTheSelectedMonthsTheCommonAmountsAgain) {
+    EnterExample(Page);
+    for (const int row : {3, 4, 5})
+        EditCell(Page, row, QStringLiteral("其他扣除"), QStringLiteral("100"));
+    EditCell(Page, 5, QStringLiteral("收入"), QStringLiteral("25000"));
+    // April and May of 其他扣除, chosen by keys.
+    Page.TblMonths->setCurrentIndex(Page.Model->index(3, ColumnOf(Page, "其他扣除")));
+    KeyToFocus(Qt::Key_Down, Qt::ShiftModifier);
+    KeyToFocus(Qt::Key_Delete);
+    using I = TCurWageModel::TInput;
+    EXPECT_FALSE(Page.Model->HasOverride(4, I::Other));
+    EXPECT_FALSE(Page.Model->HasOverride(5, I::Other));
+    EXPECT_TRUE(Page.Model->HasOverride(6, I::Other));
+    EXPECT_TRUE(Page.Model->HasOverride(6, I::Income));
+    EXPECT_EQ(Cell(Page, 3, "其他扣除"), "0.00");
+    EXPECT_EQ(Page.TxtIncome->text(), "20000") << "Delete in the table reaches no field";
+    EXPECT_TRUE(InTable(Page));
 }
 
 TEST_F(CurWagePage, CellThatIsNoAmountIsRefusedAndNamed) {
@@ -217,6 +334,30 @@ INSTANTIATE_TEST_SUITE_P(Engine, CurWageModes,
                                            ModeCase{"RBtnSixty", 1, 12, 3, "0.00", "9480.00"},
                                            ModeCase{"RBtnSixty", 1, 12, 4, "450.00", "9480.00"}));
 
+// The rules as the notes say them: months employed here, and the three conditions of 6万, which
+// only a year from January may use.
+TEST_F(CurWagePage, NotesOfTheBasicDeductionAndSixtyOnlyFromJanuary) {
+    EXPECT_TRUE(Page.TxtModeNote->text().contains(QStringLiteral("任职受雇月份数")))
+        << Page.TxtModeNote->text().toStdString();
+    EXPECT_TRUE(Page.TxtModeNote->text().contains(QStringLiteral("每月5000元")));
+    Click(Page.RBtnSixty);
+    const QString sixty = Page.TxtModeNote->text();
+    for (const char *condition :
+         {"上一完整纳税年度各月均在本单位任职受雇，且由本单位预扣预缴", "含全年一次性奖金",
+          "不超过60000元", "本年1月起仍在本单位任职受雇", "减除全年60000元", "2020年第19号"})
+        EXPECT_TRUE(sixty.contains(QString::fromUtf8(condition)))
+            << condition << " in " << sixty.toStdString();
+
+    Page.SpnFirstMonth->setValue(2);
+    EXPECT_FALSE(Page.RBtnSixty->isEnabled());
+    EXPECT_TRUE(Page.RBtnPerMonth->isChecked());
+    EXPECT_TRUE(Page.TxtMsgInput->text().contains(QStringLiteral("已改为按月")));
+    Page.SpnFirstMonth->setValue(1);
+    EXPECT_TRUE(Page.RBtnSixty->isEnabled());
+    Click(Page.ChkNonResident);
+    EXPECT_FALSE(Page.RBtnSixty->isEnabled());
+}
+
 TEST_F(CurWagePage, NonResidentMonthByMonth) {
     Click(Page.ChkNonResident);
     EXPECT_FALSE(Page.TxtInsurance->isEnabled());
@@ -265,6 +406,33 @@ TEST_F(CurWageWithDeductions, ButtonFillsTheMonthlyTotalAndTheFileRemembersIt) {
     }
     TFrmCurWage later; // a page made after a restart starts from the saved choices
     EXPECT_EQ(later.TxtSpecial->text(), "5000.00");
+}
+
+// At the window's first size the month, its income, its tax and its net pay show for the whole
+// year and the total without scrolling; the running totals are a click away.
+TEST(CurWageMainWindow, KeyColumnsAndTheWholeYearFitTheFirstWindowSize) {
+    TFrmMain main;
+    ShowActive(&main);
+    ASSERT_EQ(main.size(), QSize(927, 723));
+    main.findChild<QAction *>(QStringLiteral("MCurWage"))->trigger();
+    auto *page = qobject_cast<TFrmCurWage *>(main.CurrentPage());
+    ASSERT_NE(page, nullptr);
+    EnterExample(*page);
+    QCoreApplication::processEvents();
+    const QRect shown = page->TblMonths->viewport()->rect();
+    ASSERT_EQ(page->Model->rowCount(), 13);
+    for (const char *header : {"月份", "收入", "本月应预扣税额", "税后收入"}) {
+        const int column = ColumnOf(*page, QString::fromUtf8(header));
+        EXPECT_FALSE(page->TblMonths->isColumnHidden(column)) << header;
+        for (int row = 0; row < 13; ++row) {
+            const QRect cell = page->TblMonths->visualRect(page->Model->index(row, column));
+            EXPECT_TRUE(shown.contains(cell)) << header << " row " << row;
+        }
+    }
+    const int cumulative = ColumnOf(*page, QStringLiteral("累计应纳税额"));
+    EXPECT_TRUE(page->TblMonths->isColumnHidden(cumulative));
+    Click(page->ChkCumulative);
+    EXPECT_FALSE(page->TblMonths->isColumnHidden(cumulative));
 }
 
 TEST(CurWageMainWindow, MenuEntryAndToolbarButtonShowThePage) {

@@ -8,6 +8,7 @@
 #include "pages/UFrmLateFee.h"
 #include "pages/UFrmLicense.h"
 #include "pages/UFrmMakeUp.h"
+#include "pages/UFrmOthers.h"
 #include "pages/UFrmPersonal.h"
 #include "pages/UFrmRent.h"
 #include "pages/UFrmSalary.h"
@@ -73,6 +74,9 @@ INSTANTIATE_TEST_SUITE_P(
                       NoteCase{"LaoWu", Maker<TFrmLaoWu>(), "2018年12月以前按次计税"},
                       NoteCase{"Writing", Maker<TFrmWriting>(), "2018年12月以前按次计税"},
                       NoteCase{"License", Maker<TFrmLicense>(), "2018年12月以前按次计税"},
+                      NoteCase{"Others", Maker<TFrmOthers>(),
+                               "2019年起施行的个人所得税法已无“经国务院财政部门确定征税的其他"
+                               "所得”这一项"},
                       NoteCase{"Rent", Maker<TFrmRent>(), nullptr},
                       NoteCase{"Transfer", Maker<TFrmTransfer>(), nullptr},
                       NoteCase{"Chance", Maker<TFrmChance>(), nullptr},
