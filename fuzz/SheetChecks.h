@@ -1,12 +1,14 @@
 #pragma once
 // What holds of any sheet a reader hands back, whatever file it was read from: the limits kept,
-// every row and fault consistent with the employees' verdicts, every cell and message made, and
-// the written results as many rows as were accepted.
+// every row and fault consistent with the employees' verdicts, every cell and message made, the
+// written results as many rows as were accepted, and every row left out written with its reason.
 
 #include "FuzzCheck.h"
 #include "sheets/Limits.h"
 #include "sheets/PayrollIo.h"
+#include "sheets/Rejections.h"
 #include "sheets/Withholding.h"
+#include "sheets/Writers.h"
 
 #include <QBuffer>
 
@@ -69,6 +71,21 @@ inline void CheckSheet(const sheets::PayrollSheet &Sheet) {
     if (written.Result == sheets::Status::Done)
         FUZZ_CHECK(out.data().count("\r\n") >= qsizetype(Sheet.AcceptedRowCount() + 1),
                    "%zu rows written", Sheet.AcceptedRowCount());
+
+    // Every row left out is written with a reason.
+    const sheets::Rejections why(Sheet);
+    for (std::size_t row = 0; row < Sheet.RowCount(); ++row) {
+        if (!Sheet.RowAccepted(row))
+            FUZZ_CHECK(!why.Reasons(row).isEmpty(), "no reason for row %zu", row);
+    }
+    QBuffer rejected;
+    rejected.open(QIODevice::WriteOnly);
+    const sheets::WriteOutcome listed = sheets::WriteCsvDevice(
+        rejected, QStringLiteral("fuzz"), {Sheet, sheets::Part::Rejected}, sheets::Progress{});
+    const std::size_t left = Sheet.RowCount() - Sheet.AcceptedRowCount();
+    FUZZ_CHECK(listed.Result == sheets::Status::Done &&
+                   rejected.data().count("\r\n") >= qsizetype(left + 1),
+               "%zu rows left out", left);
 }
 
 // The bytes read as a file named Name by one of the readers: a refusal names the file, a sheet

@@ -43,7 +43,106 @@ std::optional<current::Cents> PlainCents(std::string_view Text) {
     return whole * 100 + (places == 1 ? fraction * 10 : fraction);
 }
 
+// A run of one to MaxDigits digits at the front of Text, taken off it.
+std::optional<int> TakeDigits(std::string_view &Text, std::size_t MaxDigits) {
+    std::size_t count = 0;
+    int value = 0;
+    while (count < Text.size() && IsDigit(Text[count])) {
+        if (++count > MaxDigits)
+            return std::nullopt;
+        value = value * 10 + (Text[count - 1] - '0');
+    }
+    if (count == 0)
+        return std::nullopt;
+    Text.remove_prefix(count);
+    return value;
+}
+
+bool Take(std::string_view &Text, std::string_view Prefix) {
+    if (!Text.starts_with(Prefix))
+        return false;
+    Text.remove_prefix(Prefix.size());
+    return true;
+}
+
+// The digits of "15,000" or "1,234,567" without their commas; none unless the first group has
+// one to three digits and every other group three.
+std::optional<std::string> Ungrouped(std::string_view Whole) {
+    std::string digits;
+    for (std::size_t from = 0;;) {
+        const std::size_t comma = std::min(Whole.find(',', from), Whole.size());
+        const std::string_view group = Whole.substr(from, comma - from);
+        const bool fits = from == 0 ? !group.empty() && group.size() <= 3 : group.size() == 3;
+        if (!fits || !std::all_of(group.begin(), group.end(), IsDigit))
+            return std::nullopt;
+        digits += group;
+        if (comma == Whole.size())
+            return digits;
+        from = comma + 1;
+    }
+}
+
+// The rest of a 月份 cell after a year of four digits: "-02", "/2", "-02-01", "年2月"; the month
+// or 0.
+int MonthAfterYear(std::string_view Rest) {
+    if (Take(Rest, "年")) {
+        const int month = TakeDigits(Rest, 2).value_or(0);
+        return Take(Rest, "月") && Rest.empty() ? month : 0;
+    }
+    const std::string_view separator = Rest.substr(0, 1);
+    if (separator != "-" && separator != "/")
+        return 0;
+    Rest.remove_prefix(1);
+    const int month = TakeDigits(Rest, 2).value_or(0);
+    if (Rest.empty())
+        return month;
+    // A date: its day is passed over.
+    const int day = Take(Rest, separator) ? TakeDigits(Rest, 2).value_or(0) : 0;
+    return day >= 1 && day <= 31 && Rest.empty() ? month : 0;
+}
+
 } // namespace
+
+std::string_view PlainAmount(std::string_view Text, std::string &Buffer) {
+    Text = TrimBlanks(Text);
+    std::string_view amount = Text;
+    const bool currency = Take(amount, "\xC2\xA5") || Take(amount, "\xEF\xBF\xA5"); // ¥ ￥
+    amount = TrimBlanks(amount);
+    const std::size_t point = std::min(amount.find('.'), amount.size());
+    std::string_view sign = amount.substr(0, amount.starts_with('-') || amount.starts_with('+'));
+    const std::string_view whole = amount.substr(sign.size(), point - sign.size());
+    if (whole.find(',') == std::string_view::npos)
+        return currency ? amount : Text;
+    const auto digits = Ungrouped(whole);
+    if (!digits)
+        return Text;
+    Buffer.assign(sign);
+    Buffer += *digits;
+    Buffer += amount.substr(point);
+    return Buffer;
+}
+
+std::optional<MonthCell> ReadMonthCell(std::string_view Text) {
+    Text = TrimBlanks(Text);
+    MonthCell read;
+    if (const auto cents = CellCents(Text)) {
+        if (*cents % 100 == 0 && *cents >= 100 && *cents <= 1200)
+            read.Month = static_cast<int>(*cents / 100);
+    } else {
+        std::string_view rest = Text;
+        const auto number = TakeDigits(rest, 4);
+        const std::size_t digits = Text.size() - rest.size();
+        if (number && digits == 4) {
+            read.Year = *number;
+            read.Month = MonthAfterYear(rest);
+        } else if (number && Take(rest, "月") && rest.empty()) {
+            read.Month = *number;
+        }
+    }
+    if (read.Month < 1 || read.Month > 12)
+        return std::nullopt;
+    return read;
+}
 
 std::string_view TrimBlanks(std::string_view Text) {
     while (!Text.empty() && IsBlank(Text.front()))

@@ -27,6 +27,20 @@ bool NumberOutOfRange(std::string_view Text);
 // Whether the text is a number below zero, however small ("-0.001", which rounds to 0.00).
 bool BelowZero(std::string_view Text);
 
+// An amount as spreadsheets show it, in the form CellCents reads: a leading ¥ or ￥ (and blanks
+// after it) left out, and digits grouped in threes by commas ("15,000.00") joined. Any other text
+// comes back as it was (Text without blanks around it); Buffer holds a text that was changed.
+std::string_view PlainAmount(std::string_view Text, std::string &Buffer);
+
+// A 月份 cell: the month, and the year when the cell names one (0 when it does not).
+struct MonthCell {
+    int Month = 0;
+    int Year = 0;
+};
+// "2", "02", "2月", "2026-02", "2026/2", "2026年2月", and a date such as "2026-02-01" (which is
+// how a date cell of a workbook reads); none for anything else or a month beyond 1 to 12.
+std::optional<MonthCell> ReadMonthCell(std::string_view Text);
+
 // Exactly two decimals: 123450 gives "1234.50", -5 gives "-0.05".
 void AppendCents(std::string &Out, current::Cents Amount);
 void AppendInteger(std::string &Out, std::int64_t Value);

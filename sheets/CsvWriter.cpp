@@ -7,13 +7,17 @@
 // sheet from outside put in a cell; amounts are numbers the program writes, never changed.
 
 #include "sheets/Cells.h"
+#include "sheets/Rejections.h"
 #include "sheets/SafeFile.h"
+#include "sheets/SheetText.h"
 #include "sheets/Withholding.h"
 #include "sheets/Writers.h"
 
 #include <QIODevice>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -100,12 +104,16 @@ class CsvOut {
     }
 };
 
-void WriteRow(CsvOut &Out, const PayrollSheet &Sheet, std::size_t Row,
-              const current::WageWithholding *Result) {
+// The row's input cells; a cell at fault (in a row left out) as it was written.
+void WriteInputs(CsvOut &Out, const PayrollSheet &Sheet, std::size_t Row) {
     const auto &columns = Sheet.Columns();
     for (std::size_t column = 0; column < columns.size(); ++column) {
         if (column > 0)
             Out.Next();
+        if (const auto faulty = Sheet.FaultyCell(Row, column)) {
+            Out.Text(*faulty);
+            continue;
+        }
         switch (const Field role = columns[column].Role) {
         case Field::Month:
             Out.Integer(Sheet.Row(Row).Month);
@@ -121,73 +129,115 @@ void WriteRow(CsvOut &Out, const PayrollSheet &Sheet, std::size_t Row,
             Out.Text(Sheet.TextOf(Row, column));
         }
     }
-    if (Result == nullptr)
-        return;
+}
+
+void WriteResults(CsvOut &Out, const current::WageWithholding &Result) {
     for (std::size_t i = 0; i < ResultColumnCount; ++i) {
         const auto column = static_cast<ResultColumn>(i);
         Out.Next();
         if (column == ResultColumn::Rate) {
-            Out.Integer(Result->Rate);
+            Out.Integer(Result.Rate);
             Out.Raw("%");
         } else {
-            Out.Amount(ResultValue(*Result, column));
+            Out.Amount(ResultValue(Result, column));
         }
     }
 }
 
-void WriteHeader(CsvOut &Out, const Output &What) {
-    Out.Raw("\xEF\xBB\xBF");
-    bool first = true;
-    const auto title = [&](std::string_view text) {
-        if (!first)
-            Out.Next();
-        first = false;
-        Out.Text(text);
-    };
-    for (const SheetColumn &column : What.Sheet.Columns())
-        title(column.Title.toUtf8().toStdString());
-    if (What.Results) {
-        for (std::size_t i = 0; i < ResultColumnCount; ++i)
-            title(ResultWord(static_cast<ResultColumn>(i)));
-    }
+void WriteRejection(CsvOut &Out, const Rejections &Why, const PayrollSheet &Sheet,
+                    std::size_t Row) {
+    Out.Integer(Sheet.Row(Row).Line);
+    Out.Next();
+    Out.Text(Why.Columns(Row).toUtf8().toStdString());
+    Out.Next();
+    Out.Text(Why.Reasons(Row).toUtf8().toStdString());
+    Out.Next();
 }
 
-QString WriteFault(const QString &Name, const QIODevice &Device) {
-    return QStringLiteral("写入%1时出错：%2").arg(Name, Device.errorString());
+void WriteHeader(CsvOut &Out, const Output &What) {
+    Out.Raw("\xEF\xBB\xBF");
+    const QStringList titles = TitlesOf(What);
+    for (qsizetype i = 0; i < titles.size(); ++i) {
+        if (i > 0)
+            Out.Next();
+        Out.Text(titles[i].toUtf8().toStdString());
+    }
+    Out.EndRow();
+}
+
+QString WriteFault(const QString &Name, const QString &Cause) {
+    return SheetText::tr("写入%1时出错：%2").arg(Name, Cause);
+}
+
+// A part written whole to the device; false when it failed or was cancelled (Outcome says so).
+bool WritePart(QIODevice &Device, const QString &Name, const Output &What, ProgressTicker &Ticker,
+               qint64 &Done, WriteOutcome &Outcome) {
+    CsvOut out(Device);
+    WriteHeader(out, What);
+    const std::optional<Rejections> why =
+        What.What == Part::Rejected ? std::optional<Rejections>(What.Sheet) : std::nullopt;
+    const Status status = ForEachRow(What, Ticker, Done,
+                                     [&](std::size_t row, const current::WageWithholding *result) {
+                                         if (why)
+                                             WriteRejection(out, *why, What.Sheet, row);
+                                         WriteInputs(out, What.Sheet, row);
+                                         if (result != nullptr)
+                                             WriteResults(out, *result);
+                                         out.EndRow();
+                                         return !out.Failed;
+                                     });
+    if (status == Status::Cancelled) {
+        Outcome = {Status::Cancelled, {}};
+        return false;
+    }
+    if (!out.Flush()) {
+        Outcome = FailedWrite(WriteFault(Name, Device.errorString()));
+        return false;
+    }
+    return true;
+}
+
+// Where a part of a CSV output goes: the first to Path, the rows left out beside it.
+QString PathOf(const QString &Path, const Output &What, bool First) {
+    return First || What.What != Part::Rejected ? Path : RejectedCsvPath(Path);
 }
 
 } // namespace
 
 WriteOutcome WriteCsvDevice(QIODevice &Device, const QString &Name, const Output &What,
                             const Progress &Hooks) {
-    CsvOut out(Device);
-    WriteHeader(out, What);
-    out.EndRow();
-    const Status status = ForEachRow(What, Hooks, [&](std::size_t row, const auto *result) {
-        WriteRow(out, What.Sheet, row, result);
-        out.EndRow();
-        return !out.Failed;
-    });
-    if (status == Status::Cancelled)
-        return {Status::Cancelled, {}};
-    if (!out.Flush())
-        return FailedWrite(WriteFault(Name, Device));
-    return {};
+    ProgressTicker ticker(Hooks, static_cast<qint64>(RowsWritten(What)), RowsPerTick);
+    qint64 done = 0;
+    WriteOutcome outcome;
+    WritePart(Device, Name, What, ticker, done, outcome);
+    return outcome;
 }
 
-WriteOutcome WriteCsvFile(const QString &Path, const Output &What, const Progress &Hooks) {
-    Replacement file(Path);
-    if (const auto refused = file.Refused())
-        return FailedWrite(RefusalText(Path, *refused));
-    if (!file.Create())
-        return FailedWrite(
-            QStringLiteral("无法写入%1：%2").arg(FileNamed(Path), file.ErrorString()));
-    WriteOutcome outcome = WriteCsvDevice(file.File(), FileNamed(Path), What, Hooks);
-    if (outcome.Result != Status::Done)
-        return outcome;
-    if (!file.Commit())
-        return FailedWrite(
-            QStringLiteral("写入%1时出错：%2").arg(FileNamed(Path), file.ErrorString()));
+WriteOutcome WriteCsvFiles(const QString &Path, std::span<const Output> Parts,
+                           const Progress &Hooks) {
+    std::vector<std::unique_ptr<Replacement>> files;
+    std::vector<QString> paths;
+    for (std::size_t i = 0; i < Parts.size(); ++i) {
+        paths.push_back(PathOf(Path, Parts[i], i == 0));
+        files.push_back(std::make_unique<Replacement>(paths.back()));
+        if (const auto refused = files.back()->Refused())
+            return FailedWrite(RefusalText(paths.back(), *refused));
+        if (!files.back()->Create())
+            return FailedWrite(SheetText::tr("无法写入%1：%2")
+                                   .arg(FileNamed(paths.back()), files.back()->ErrorString()));
+    }
+    ProgressTicker ticker(Hooks, static_cast<qint64>(RowsWritten(Parts)), RowsPerTick);
+    qint64 done = 0;
+    WriteOutcome outcome;
+    for (std::size_t i = 0; i < Parts.size(); ++i) {
+        if (!WritePart(files[i]->File(), FileNamed(paths[i]), Parts[i], ticker, done, outcome))
+            return outcome;
+    }
+    // The results last: a failure before them leaves the old results as they were.
+    for (std::size_t i = Parts.size(); i-- > 0;) {
+        if (!files[i]->Commit())
+            return FailedWrite(WriteFault(FileNamed(paths[i]), files[i]->ErrorString()));
+    }
     return outcome;
 }
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <string>
 #include <utility>
 
@@ -16,18 +17,25 @@ namespace sheets {
 namespace {
 
 constexpr std::uint32_t NoText = UINT32_MAX;
+constexpr std::uint32_t NoRow = UINT32_MAX;
+// A column of the file the sheet does not keep (a result of an earlier calculation).
+constexpr std::uint32_t NotKept = UINT32_MAX;
 
-constexpr std::array KnownFields{Field::Id,      Field::Name,   Field::Month,
-                                 Field::Income,  Field::Exempt, Field::Insurance,
-                                 Field::Special, Field::Other,  Field::Mode};
 constexpr std::array RequiredFields{Field::Id, Field::Month, Field::Income};
 
-Field FieldOf(std::string_view Title) {
-    for (const Field field : KnownFields) {
-        if (FieldWord(field) == Title)
-            return field;
+constexpr std::uint8_t AllRequired = (1u << RequiredFields.size()) - 1;
+
+// The required fields among the titles, a bit each in the order of RequiredFields.
+std::uint8_t RequiredIn(std::span<const std::string_view> Titles) {
+    std::uint8_t found = 0;
+    for (const std::string_view title : Titles) {
+        const Field field = FieldOfTitle(TrimBlanks(title));
+        for (std::size_t i = 0; i < RequiredFields.size(); ++i) {
+            if (field == RequiredFields[i])
+                found |= static_cast<std::uint8_t>(1u << i);
+        }
     }
-    return Field::Extra;
+    return found;
 }
 
 bool HasNul(std::string_view Text) {
@@ -37,6 +45,11 @@ bool HasNul(std::string_view Text) {
 bool IsBlankRow(std::span<const std::string_view> Cells) {
     return std::all_of(Cells.begin(), Cells.end(),
                        [](std::string_view cell) { return TrimBlanks(cell).empty(); });
+}
+
+QString NulInHeader(const QString &File, std::uint32_t Line, std::size_t Column) {
+    return SheetText::tr("%1第%2行（标题行）第%3列含有空字符（NUL）")
+        .arg(FileNamed(File), QString::number(Line), QString::number(Column + 1));
 }
 
 current::Cents &AmountOf(PayrollRow &Row, Field Which) {
@@ -87,7 +100,7 @@ std::optional<QString> PayrollBuilder::AddRow(std::uint32_t Line,
     if (IsBlankRow(Cells))
         return std::nullopt;
     if (!HasHeader())
-        return SetHeader(Line, Cells);
+        return LookForHeader(Line, Cells);
     if (Sheet.Rows.size() >= Limit::Rows)
         return BeyondRows(Sheet.File, Line);
     AddData(Line, Cells);
@@ -105,10 +118,46 @@ std::optional<QString> PayrollBuilder::BeyondLimits(std::uint32_t Line,
     return std::nullopt;
 }
 
+// A row before the header: the header when it holds the required titles, else a title or a note
+// above it, kept in mind only as the nearest miss.
+std::optional<QString> PayrollBuilder::LookForHeader(std::uint32_t Line,
+                                                     std::span<const std::string_view> Cells) {
+    const std::uint8_t found = RequiredIn(Cells);
+    if (found == AllRequired)
+        return SetHeader(Line, Cells);
+    if (!Nearest || std::popcount(found) > std::popcount(Nearest->Found)) {
+        const auto nul = std::find_if(Cells.begin(), Cells.end(), HasNul);
+        Nearest =
+            NearHeader{Line, found, nul == Cells.end() ? NoNul : std::size_t(nul - Cells.begin())};
+    }
+    return ++RowsBeforeHeader >= HeaderRows ? std::optional(NoHeader()) : std::nullopt;
+}
+
 std::optional<QString> PayrollBuilder::MissingHeader() const {
     if (HasHeader())
         return std::nullopt;
-    return QStringLiteral("%1是空的，没有标题行").arg(FileNamed(Sheet.File));
+    if (Nearest)
+        return NoHeader();
+    return SheetText::tr("%1是空的，没有标题行").arg(FileNamed(Sheet.File));
+}
+
+// What the nearest miss lacks; without a required title at all, where the header was looked for.
+QString PayrollBuilder::NoHeader() const {
+    const QString file = FileNamed(Sheet.File);
+    QStringList titles;
+    QStringList missing;
+    for (std::size_t i = 0; i < RequiredFields.size(); ++i) {
+        titles << SheetText::tr("「%1」").arg(FieldTitle(RequiredFields[i]));
+        if ((Nearest->Found & (1u << i)) == 0)
+            missing << titles.constLast();
+    }
+    if (Nearest->Found == 0)
+        return SheetText::tr("%1的前%2行（不计空行）中没有标题行：标题行是含有%3各列的一行")
+            .arg(file, QString::number(HeaderRows), titles.join(SheetText::tr("、")));
+    if (Nearest->NulColumn != NoNul)
+        return NulInHeader(Sheet.File, Nearest->Line, Nearest->NulColumn);
+    return SheetText::tr("%1第%2行（标题行）缺少必需的列%3")
+        .arg(file, QString::number(Nearest->Line), missing.join(SheetText::tr("、")));
 }
 
 std::optional<QString> PayrollBuilder::SetHeader(std::uint32_t Line,
@@ -116,39 +165,33 @@ std::optional<QString> PayrollBuilder::SetHeader(std::uint32_t Line,
     std::size_t count = Cells.size();
     while (count > 0 && TrimBlanks(Cells[count - 1]).empty())
         --count;
-    std::vector<Field> roles;
+    std::vector<std::uint32_t> kept;
     for (std::size_t i = 0; i < count; ++i) {
         const std::string_view title = TrimBlanks(Cells[i]);
         if (HasNul(title))
-            return SheetText::tr("%1第%2行（标题行）第%3列含有空字符（NUL）")
-                .arg(FileNamed(Sheet.File))
-                .arg(Line)
-                .arg(i + 1);
-        SheetColumn column{QString::fromUtf8(title.data(), qsizetype(title.size())), FieldOf(title),
-                           0};
+            return NulInHeader(Sheet.File, Line, i);
+        SheetColumn column{QString::fromUtf8(title.data(), qsizetype(title.size())),
+                           FieldOfTitle(title), 0};
+        if (column.Role == Field::Written) {
+            // Written again after the input columns from this calculation's figures.
+            kept.push_back(NotKept);
+            ++Sheet.LeftOut;
+            continue;
+        }
         if (column.Role == Field::Extra) {
             column.Extra = Sheet.ExtraColumns++;
-        } else if (std::find(roles.begin(), roles.end(), column.Role) != roles.end()) {
-            return QStringLiteral("%1的标题行中「%2」列出现了不止一次")
+        } else if (Sheet.ColumnOf(column.Role) >= 0) {
+            return SheetText::tr("%1的标题行中「%2」列出现了不止一次")
                 .arg(FileNamed(Sheet.File), column.Title);
         }
         if (column.Role == Field::Month)
-            MonthColumn = i;
+            MonthColumn = Sheet.Header.size();
         if (column.Role == Field::Mode)
-            ModeColumn = i;
-        roles.push_back(column.Role);
+            ModeColumn = Sheet.Header.size();
+        kept.push_back(static_cast<std::uint32_t>(Sheet.Header.size()));
         Sheet.Header.push_back(column);
     }
-    QStringList missing;
-    for (const Field field : RequiredFields) {
-        if (std::find(roles.begin(), roles.end(), field) == roles.end())
-            missing << QStringLiteral("「%1」").arg(FieldTitle(field));
-    }
-    if (!missing.isEmpty()) {
-        return QStringLiteral("%1第%2行（标题行）缺少必需的列%3")
-            .arg(FileNamed(Sheet.File), QString::number(Line), missing.join(u'、'));
-    }
-    Roles = std::move(roles);
+    SheetColumns = std::move(kept);
     return std::nullopt;
 }
 
@@ -160,13 +203,16 @@ void PayrollBuilder::AddData(std::uint32_t Line, std::span<const std::string_vie
         Sheet.ExtraStarts.push_back(static_cast<std::uint32_t>(Sheet.ExtraCells.size()));
     ModeAtFault.push_back(false);
     bool nulSeen = false;
-    for (std::size_t column = 0; column < Roles.size(); ++column) {
-        const std::string_view cell = column < Cells.size() ? Cells[column] : std::string_view();
+    for (std::size_t i = 0; i < SheetColumns.size(); ++i) {
+        const std::uint32_t column = SheetColumns[i];
+        if (column == NotKept)
+            continue;
+        const std::string_view cell = i < Cells.size() ? Cells[i] : std::string_view();
         // A NUL byte is no text of any column; the row's first one is named.
         if (HasNul(cell)) {
             if (!std::exchange(nulSeen, true))
                 Fault(index, column, RowProblem::NulByte, {});
-            if (Roles[column] == Field::Mode)
+            if (Sheet.Header[column].Role == Field::Mode)
                 ModeAtFault[index] = true;
             continue;
         }
@@ -175,11 +221,12 @@ void PayrollBuilder::AddData(std::uint32_t Line, std::span<const std::string_vie
     CheckUntitled(index, Cells);
 }
 
-// Cells beyond the titled columns: the row's first one is named with the count of the others.
+// Cells beyond the titled columns: the row's first one is named, by its column in the file, with
+// the count of the others.
 void PayrollBuilder::CheckUntitled(std::uint32_t Index, std::span<const std::string_view> Cells) {
     std::size_t first = Cells.size();
     std::uint32_t more = 0;
-    for (std::size_t column = Roles.size(); column < Cells.size(); ++column) {
+    for (std::size_t column = SheetColumns.size(); column < Cells.size(); ++column) {
         if (TrimBlanks(Cells[column]).empty())
             continue;
         if (first == Cells.size())
@@ -193,7 +240,7 @@ void PayrollBuilder::CheckUntitled(std::uint32_t Index, std::span<const std::str
 
 void PayrollBuilder::ReadCell(std::uint32_t Index, std::size_t Column, std::string_view Cell) {
     PayrollRow &row = Sheet.Rows[Index];
-    switch (Roles[Column]) {
+    switch (Sheet.Header[Column].Role) {
     case Field::Id:
         if (const std::string_view id = TrimBlanks(Cell); id.empty())
             Fault(Index, Column, RowProblem::EmptyId, Cell);
@@ -219,22 +266,24 @@ void PayrollBuilder::ReadCell(std::uint32_t Index, std::size_t Column, std::stri
 }
 
 void PayrollBuilder::ReadMonth(std::uint32_t Index, std::size_t Column, std::string_view Cell) {
-    const std::string_view text = TrimBlanks(Cell);
-    if (text.empty())
+    if (TrimBlanks(Cell).empty())
         return Fault(Index, Column, RowProblem::Empty, Cell);
-    const auto cents = CellCents(text);
-    if (!cents || *cents % 100 != 0 || *cents < 100 || *cents > 1200)
+    const auto month = ReadMonthCell(Cell);
+    if (!month)
         return Fault(Index, Column, RowProblem::NotMonth, Cell);
-    Sheet.Rows[Index].Month = static_cast<std::uint8_t>(*cents / 100);
+    Sheet.Rows[Index].Month = static_cast<std::uint8_t>(month->Month);
+    if (month->Year != 0)
+        Years.push_back({Index, static_cast<std::uint16_t>(month->Year), Sheet.Texts.Intern(Cell)});
 }
 
 void PayrollBuilder::ReadAmount(std::uint32_t Index, std::size_t Column, std::string_view Cell) {
-    const std::string_view text = TrimBlanks(Cell);
-    if (text.empty()) {
-        if (Roles[Column] == Field::Income)
+    const Field field = Sheet.Header[Column].Role;
+    if (TrimBlanks(Cell).empty()) {
+        if (field == Field::Income)
             Fault(Index, Column, RowProblem::Empty, Cell);
         return;
     }
+    const std::string_view text = PlainAmount(Cell, Scratch);
     const auto cents = CellCents(text);
     if (!cents)
         return Fault(Index, Column,
@@ -242,7 +291,7 @@ void PayrollBuilder::ReadAmount(std::uint32_t Index, std::size_t Column, std::st
     // Checked on the text: "-0.001" is below zero though it rounds to 0.00.
     if (*cents < 0 || (*cents == 0 && BelowZero(text)))
         return Fault(Index, Column, RowProblem::Negative, Cell);
-    AmountOf(Sheet.Rows[Index], Roles[Column]) = *cents;
+    AmountOf(Sheet.Rows[Index], field) = *cents;
 }
 
 void PayrollBuilder::ReadMode(std::uint32_t Index, std::size_t Column, std::string_view Cell) {
@@ -256,10 +305,15 @@ void PayrollBuilder::ReadMode(std::uint32_t Index, std::size_t Column, std::stri
 
 void PayrollBuilder::Fault(std::uint32_t Index, std::size_t Column, RowProblem Problem,
                            std::string_view Cell, std::uint32_t Other) {
+    Blame(Index, Column, Problem, Sheet.Texts.Intern(Cell), Other);
+}
+
+void PayrollBuilder::Blame(std::uint32_t Index, std::size_t Column, RowProblem Problem,
+                           std::uint32_t Text, std::uint32_t Other) {
     PayrollRow &row = Sheet.Rows[Index];
     row.Faulty = true;
-    Sheet.Faults.push_back(RowError{Index, row.Line, static_cast<std::uint32_t>(Column), Problem,
-                                    Sheet.Texts.Intern(Cell), Other});
+    Sheet.Faults.push_back(
+        RowError{Index, row.Line, static_cast<std::uint32_t>(Column), Problem, Text, Other});
 }
 
 // The employee of a 工号. Sheets list their rows in a steady order, employee by employee or
@@ -306,6 +360,7 @@ PayrollSheet PayrollBuilder::Finish() {
     LastName = {};
     Follower = {};
     GroupByEmployee();
+    CheckYears();
     for (std::uint32_t employee = 0; employee < Sheet.EmployeeCount(); ++employee)
         CheckMonths(employee);
     for (const PayrollRow &row : Sheet.Rows) {
@@ -323,6 +378,7 @@ PayrollSheet PayrollBuilder::Finish() {
                          return a.Line != b.Line ? a.Line < b.Line : a.Column < b.Column;
                      });
     ModeAtFault = {};
+    Years = {};
     return std::move(Sheet);
 }
 
@@ -346,6 +402,22 @@ void PayrollBuilder::GroupByEmployee() {
     }
 }
 
+// The sheet's year is the one most of its 月份 cells name, the earliest of equals; a cell naming
+// another is at fault, since the cumulative withholding runs within one year.
+void PayrollBuilder::CheckYears() {
+    if (Years.empty())
+        return;
+    std::vector<std::uint32_t> counts(10000, 0); // a year has four digits
+    for (const YearOfRow &row : Years)
+        ++counts[row.Year];
+    const auto year =
+        static_cast<std::uint32_t>(std::max_element(counts.begin(), counts.end()) - counts.begin());
+    for (const YearOfRow &row : Years) {
+        if (row.Year != year)
+            Blame(row.Row, MonthColumn, RowProblem::OtherYear, row.Text, year);
+    }
+}
+
 void PayrollBuilder::CheckMonths(std::uint32_t Employee) {
     const auto first = Sheet.Order.begin() + Sheet.OrderStarts[Employee];
     const auto last = Sheet.Order.begin() + Sheet.OrderStarts[Employee + 1];
@@ -355,6 +427,7 @@ void PayrollBuilder::CheckMonths(std::uint32_t Employee) {
     // The 减除方式 of the employee's first row (in the file) is theirs; another is at fault.
     const auto modeSetter =
         std::find_if(first, last, [&](std::uint32_t i) { return !ModeAtFault[i]; });
+    const std::uint32_t setter = modeSetter == last ? NoRow : *modeSetter;
     if (modeSetter != last) {
         const ModeCell mode = rows[*modeSetter].Mode;
         Sheet.People[Employee].Mode = DeductionOf(mode);
@@ -367,6 +440,10 @@ void PayrollBuilder::CheckMonths(std::uint32_t Employee) {
     std::stable_sort(first, last, [&](std::uint32_t a, std::uint32_t b) {
         return rows[a].Month < rows[b].Month;
     });
+    // 6万 is for those employed here all last year and still in January: a year from January.
+    if (setter != NoRow && rows[setter].Mode == ModeCell::Sixty && rows[*first].Month != 1)
+        Fault(setter, ModeColumn, RowProblem::SixtyLate, ModeCellWord(ModeCell::Sixty),
+              rows[*first].Month);
     for (auto it = first + 1; it != last; ++it) {
         const int month = rows[*it].Month;
         const int before = rows[*(it - 1)].Month;

@@ -6,53 +6,75 @@
 #include "sheets/Withholding.h"
 #include "sheets/Writers.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <array>
+#include <vector>
 
 namespace sheets {
 namespace {
-
-constexpr qint64 RowsPerTick = 8192;
 
 bool IsOldExcel(const QString &Path) {
     return Path.endsWith(QStringLiteral(".xls"), Qt::CaseInsensitive);
 }
 
 QString OldExcelFault(const QString &Path) {
-    return QStringLiteral("%1是旧版Excel格式（.xls），请在Excel中另存为.xlsx或CSV文件")
+    return SheetText::tr("%1是旧版Excel格式（.xls），请在Excel中另存为.xlsx或CSV文件")
         .arg(FileNamed(Path));
 }
 
 // One employee of three months as the worked example a new sheet starts from.
 PayrollSheet TemplateSheet() {
-    constexpr std::array<std::string_view, 9> Header{"工号",         "姓名",     "月份",
-                                                     "收入",         "免税收入", "专项扣除",
-                                                     "专项附加扣除", "其他扣除", "减除方式"};
+    constexpr std::array Fields{Field::Id,      Field::Name,   Field::Month,
+                                Field::Income,  Field::Exempt, Field::Insurance,
+                                Field::Special, Field::Other,  Field::Mode};
+    std::vector<QByteArray> titles;
+    titles.reserve(Fields.size()); // the views below stay on their texts
+    std::vector<std::string_view> header;
+    for (const Field field : Fields) {
+        titles.push_back(FieldTitle(field).toUtf8());
+        header.emplace_back(titles.back().constData(), std::size_t(titles.back().size()));
+    }
     PayrollBuilder builder(QStringLiteral("template"));
-    builder.AddRow(1, Header);
+    builder.AddRow(1, header);
+    const std::string_view perMonth = ModeCellWord(ModeCell::PerMonth);
+    std::uint32_t line = 1;
     for (const std::string_view month : {"1", "2", "3"}) {
-        const std::array<std::string_view, 9> row{"E001", "张三", month, "20000", "0",
-                                                  "2000", "3000", "0",   "按月"};
-        builder.AddRow(0, row);
+        const std::array<std::string_view, Fields.size()> row{"E001", "张三", month, "20000", "0",
+                                                              "2000", "3000", "0",   perMonth};
+        builder.AddRow(++line, row);
     }
     return builder.Finish();
+}
+
+bool HasRejectedRows(const PayrollSheet &Sheet) {
+    return Sheet.AcceptedRowCount() < Sheet.RowCount();
+}
+
+// The results, and the rows left out when there are any.
+std::vector<Output> SavedParts(const PayrollSheet &Sheet) {
+    std::vector<Output> parts{{Sheet, Part::Results}};
+    if (HasRejectedRows(Sheet))
+        parts.push_back({Sheet, Part::Rejected});
+    return parts;
 }
 
 } // namespace
 
 QString FileNamed(const QString &Path) {
-    return QStringLiteral("文件“%1”").arg(Path);
+    return SheetText::tr("文件“%1”").arg(Path);
 }
 
 QString CannotOpen(const QString &Path, OpenFault Fault) {
     switch (Fault) {
     case OpenFault::Missing:
-        return QStringLiteral("%1不存在").arg(FileNamed(Path));
+        return SheetText::tr("%1不存在").arg(FileNamed(Path));
     case OpenFault::Folder:
-        return QStringLiteral("“%1”是文件夹，不是文件").arg(Path);
+        return SheetText::tr("“%1”是文件夹，不是文件").arg(Path);
     case OpenFault::Denied:
-        return QStringLiteral("没有读取%1的权限").arg(FileNamed(Path));
+        return SheetText::tr("没有读取%1的权限").arg(FileNamed(Path));
     case OpenFault::NotRegular:
         return SheetText::tr("“%1”不是普通文件（而是设备、管道、套接字之类），不能作为工资表读取")
             .arg(Path);
@@ -94,7 +116,34 @@ QString TargetFault(const QString &Path, const QString &Input) {
 QString OutputFault(const QString &Path, const PayrollSheet &Sheet) {
     if (Sheet.AcceptedRowCount() == 0)
         return SheetText::tr("%1中没有一行可以计算，没有写出结果").arg(FileNamed(Sheet.FileName()));
-    return TargetFault(Path, Sheet.FileName());
+    QString fault = TargetFault(Path, Sheet.FileName());
+    if (fault.isEmpty() && KindOf(Path) == SheetKind::Csv && HasRejectedRows(Sheet))
+        fault = TargetFault(RejectedCsvPath(Path), Sheet.FileName());
+    return fault;
+}
+
+QString RejectedCsvPath(const QString &Path) {
+    const QFileInfo file(Path);
+    const QString name = SheetText::tr("%1-未计算").arg(file.completeBaseName());
+    const QString suffix = file.suffix().isEmpty() ? QString() : u'.' + file.suffix();
+    return file.dir().filePath(name + suffix);
+}
+
+QString RejectedSheetName() {
+    return SheetText::tr("未计算");
+}
+
+QString RejectedNote(const PayrollSheet &Sheet, const QString &Path) {
+    if (!HasRejectedRows(Sheet))
+        return {};
+    const QString rows = SheetText::tr("另有%1行（%2名员工）因错误未计算")
+                             .arg(Sheet.RowCount() - Sheet.AcceptedRowCount())
+                             .arg(Sheet.EmployeeCount() - Sheet.AcceptedEmployeeCount());
+    if (Path.isEmpty())
+        return rows;
+    if (KindOf(Path) == SheetKind::Xlsx)
+        return SheetText::tr("%1，已写在工作表“%2”中").arg(rows, RejectedSheetName());
+    return SheetText::tr("%1，已写在%2中").arg(rows, FileNamed(RejectedCsvPath(Path)));
 }
 
 ReadOutcome FailedRead(const QString &Error) {
@@ -121,22 +170,53 @@ ReadOutcome ReadPayroll(const QString &Path, const Progress &Hooks) {
 }
 
 std::size_t RowsWritten(const Output &What) {
-    return What.Results ? What.Sheet.AcceptedRowCount() : What.Sheet.RowCount();
+    switch (What.What) {
+    case Part::Results:
+        return What.Sheet.AcceptedRowCount();
+    case Part::Rejected:
+        return What.Sheet.RowCount() - What.Sheet.AcceptedRowCount();
+    case Part::Template:
+        break;
+    }
+    return What.Sheet.RowCount();
 }
 
-Status ForEachRow(const Output &What, const Progress &Hooks,
+std::size_t RowsWritten(std::span<const Output> Parts) {
+    std::size_t rows = 0;
+    for (const Output &part : Parts)
+        rows += RowsWritten(part);
+    return rows;
+}
+
+QStringList TitlesOf(const Output &What) {
+    QStringList titles;
+    if (What.What == Part::Rejected) {
+        for (std::size_t i = 0; i < RejectedColumnCount; ++i)
+            titles << RejectedTitle(static_cast<RejectedColumn>(i));
+    }
+    for (const SheetColumn &column : What.Sheet.Columns())
+        titles << column.Title;
+    if (What.What == Part::Results) {
+        for (std::size_t i = 0; i < ResultColumnCount; ++i)
+            titles << ResultTitle(static_cast<ResultColumn>(i));
+    }
+    return titles;
+}
+
+Status ForEachRow(const Output &What, ProgressTicker &Ticker, qint64 &Done,
                   const std::function<bool(std::size_t, const current::WageWithholding *)> &Row) {
     const PayrollSheet &sheet = What.Sheet;
-    ProgressTicker ticker(Hooks, static_cast<qint64>(RowsWritten(What)), RowsPerTick);
-    qint64 done = 0;
-    if (!What.Results) {
+    if (What.What != Part::Results) {
+        const bool rejected = What.What == Part::Rejected;
         for (std::size_t row = 0; row < sheet.RowCount(); ++row) {
-            if (!ticker.Tick(done++))
+            if (rejected && sheet.RowAccepted(row))
+                continue;
+            if (!Ticker.Tick(Done++))
                 return Status::Cancelled;
             if (!Row(row, nullptr))
                 return Status::Failed;
         }
-        return ticker.Ask(done) ? Status::Done : Status::Cancelled;
+        return Ticker.Ask(Done) ? Status::Done : Status::Cancelled;
     }
     for (std::uint32_t employee = 0; employee < sheet.EmployeeCount(); ++employee) {
         if (!sheet.Accepted(employee))
@@ -147,11 +227,11 @@ Status ForEachRow(const Output &What, const Progress &Hooks,
             if (!Row(rows[k], &months[k]))
                 return Status::Failed;
         }
-        done += static_cast<qint64>(rows.size());
-        if (!ticker.Tick(done))
+        Done += static_cast<qint64>(rows.size());
+        if (!Ticker.Tick(Done))
             return Status::Cancelled;
     }
-    return ticker.Ask(done) ? Status::Done : Status::Cancelled;
+    return Ticker.Ask(Done) ? Status::Done : Status::Cancelled;
 }
 
 WriteOutcome WritePayroll(const QString &Path, const PayrollSheet &Sheet, const Progress &Hooks) {
@@ -159,24 +239,24 @@ WriteOutcome WritePayroll(const QString &Path, const PayrollSheet &Sheet, const 
         return FailedWrite(OldExcelFault(Path));
     if (const QString fault = OutputFault(Path, Sheet); !fault.isEmpty())
         return FailedWrite(fault);
-    const Output what{Sheet, true};
-    return KindOf(Path) == SheetKind::Xlsx ? WriteXlsxFile(Path, what, Hooks)
-                                           : WriteCsvFile(Path, what, Hooks);
+    const std::vector<Output> parts = SavedParts(Sheet);
+    return KindOf(Path) == SheetKind::Xlsx ? WriteXlsxFile(Path, parts, Hooks)
+                                           : WriteCsvFiles(Path, parts, Hooks);
 }
 
 WriteOutcome WritePayrollCsv(QIODevice &Device, const PayrollSheet &Sheet, const Progress &Hooks) {
     if (Sheet.AcceptedRowCount() == 0)
         return FailedWrite(OutputFault({}, Sheet));
-    return WriteCsvDevice(Device, QStringLiteral("标准输出"), Output{Sheet, true}, Hooks);
+    return WriteCsvDevice(Device, SheetText::tr("标准输出"), Output{Sheet, Part::Results}, Hooks);
 }
 
 WriteOutcome WriteTemplate(const QString &Path) {
     if (IsOldExcel(Path))
         return FailedWrite(OldExcelFault(Path));
     const PayrollSheet sheet = TemplateSheet();
-    const Output what{sheet, false};
-    return KindOf(Path) == SheetKind::Xlsx ? WriteXlsxFile(Path, what, {})
-                                           : WriteCsvFile(Path, what, {});
+    const Output what{sheet, Part::Template};
+    return KindOf(Path) == SheetKind::Xlsx ? WriteXlsxFile(Path, {&what, 1}, {})
+                                           : WriteCsvFiles(Path, {&what, 1}, {});
 }
 
 } // namespace sheets

@@ -3,10 +3,11 @@
 // or LF) or an Excel workbook (.xlsx, the first worksheet), chosen by the file's extension.
 // Reading streams the file into a compact PayrollSheet; writing computes each accepted
 // employee with the engine as it goes and writes the input columns followed by the results,
-// always through a temporary file renamed over the old one. CSV is written in UTF-8 with a BOM
-// and CRLF line ends; a workbook has one worksheet, the header row bold and frozen, amounts as
-// numbers shown with two decimals and the rate as text ("3%"). An old Excel file (.xls) is
-// refused either way.
+// always through a temporary file renamed over the old one. The rows left out are written too,
+// each after where it was at fault and why: in a workbook on a second worksheet (未计算), as CSV
+// in a file beside the results (NAME-未计算.csv). CSV is written in UTF-8 with a BOM and CRLF
+// line ends; a workbook's header rows are bold and frozen, amounts numbers shown with two
+// decimals and the rate text ("3%"). An old Excel file (.xls) is refused either way.
 //
 // Every function here may run in a worker thread; the hooks of Progress are called there.
 
@@ -44,13 +45,21 @@ struct WriteOutcome {
 ReadOutcome ReadPayroll(const QString &Path, const Progress &Hooks = {});
 
 // The accepted employees in order of first appearance, each by month: every input column
-// followed by the results (ResultTitles()). Progress is reported in rows written. A file that
-// fails or is cancelled leaves an old file of that name as it was. Nothing is written when no
-// row could be computed, over the sheet's own file, or over an entry that is a link, not a
-// regular file, another user's or read-only (OutputFault says why).
+// followed by the results (ResultTitle()); then the rows left out, in the file's order, after
+// RejectedTitle()'s columns. Progress is reported in rows written. A file that fails or is
+// cancelled leaves an old file of that name as it was. Nothing is written when no row could be
+// computed, over the sheet's own file, or over an entry that is a link, not a regular file,
+// another user's or read-only (OutputFault says why), the file of the rows left out included.
 WriteOutcome WritePayroll(const QString &Path, const PayrollSheet &Sheet,
                           const Progress &Hooks = {});
 QString OutputFault(const QString &Path, const PayrollSheet &Sheet);
+// Where the rows left out of results written as CSV to Path go: "NAME-未计算.csv" beside it.
+QString RejectedCsvPath(const QString &Path);
+// The worksheet of a workbook that holds them: "未计算".
+QString RejectedSheetName();
+// What a sheet saved to Path (empty: standard output) tells of the rows it left out, as
+// "另有9行（3名员工）因错误未计算，已写在工作表“未计算”中"; empty when it left none out.
+QString RejectedNote(const PayrollSheet &Sheet, const QString &Path);
 // The part of those checks that needs no sheet, made before Input is read; empty when Path may
 // be written.
 QString TargetFault(const QString &Path, const QString &Input);

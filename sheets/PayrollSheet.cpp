@@ -12,41 +12,19 @@ QString FromUtf8(std::string_view Text) {
     return QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
 }
 
+QString Number(std::uint32_t Value) {
+    return QString::number(Value);
+}
+
 QString Quoted(const QString &Text) {
-    return QStringLiteral("“%1”").arg(Text);
+    return SheetText::tr("“%1”").arg(Text);
+}
+
+QString ModeShown(ModeCell Mode) {
+    return Mode == ModeCell::Blank ? SheetText::tr("空白（按月）") : Quoted(ModeCellText(Mode));
 }
 
 } // namespace
-
-std::string_view FieldWord(Field Which) {
-    switch (Which) {
-    case Field::Id:
-        return "工号";
-    case Field::Name:
-        return "姓名";
-    case Field::Month:
-        return "月份";
-    case Field::Income:
-        return "收入";
-    case Field::Exempt:
-        return "免税收入";
-    case Field::Insurance:
-        return "专项扣除";
-    case Field::Special:
-        return "专项附加扣除";
-    case Field::Other:
-        return "其他扣除";
-    case Field::Mode:
-        return "减除方式";
-    case Field::Extra:
-        break;
-    }
-    return {};
-}
-
-QString FieldTitle(Field Which) {
-    return FromUtf8(FieldWord(Which));
-}
 
 std::string_view ModeCellWord(ModeCell Mode) {
     switch (Mode) {
@@ -122,15 +100,33 @@ std::string_view PayrollSheet::ExtraText(std::size_t Row, std::uint32_t Extra) c
 const RowError *PayrollSheet::FaultAt(std::size_t Row, std::size_t Column) const {
     if (!Rows[Row].Faulty)
         return nullptr;
-    // Faults are ordered by line, and lines grow with the rows.
+    for (const RowError *fault : FaultsOf(Row)) {
+        if (fault->Column == Column)
+            return fault;
+    }
+    return nullptr;
+}
+
+std::optional<std::string_view> PayrollSheet::FaultyCell(std::size_t Row,
+                                                         std::size_t Column) const {
+    if (const RowError *fault = FaultAt(Row, Column))
+        return Texts.View(fault->Text);
+    return std::nullopt;
+}
+
+std::vector<const RowError *> PayrollSheet::FaultsOf(std::size_t Row) const {
+    std::vector<const RowError *> faults;
+    if (!Rows[Row].Faulty)
+        return faults;
+    // Faults are ordered by line; a workbook may give two rows one number, so the row is checked.
     const std::uint32_t line = Rows[Row].Line;
     auto it = std::lower_bound(Faults.begin(), Faults.end(), line,
                                [](const RowError &e, std::uint32_t l) { return e.Line < l; });
     for (; it != Faults.end() && it->Line == line; ++it) {
-        if (it->Column == Column)
-            return &*it;
+        if (it->Row == Row)
+            faults.push_back(&*it);
     }
-    return nullptr;
+    return faults;
 }
 
 QString PayrollSheet::Cell(std::size_t Row, std::size_t Column) const {
@@ -155,67 +151,66 @@ QString PayrollSheet::Cell(std::size_t Row, std::size_t Column) const {
 }
 
 QString PayrollSheet::Message(const RowError &Error) const {
-    const QString where =
-        Error.Column < Header.size() && !Header[Error.Column].Title.isEmpty()
-            ? QStringLiteral("第%1行「%2」列")
-                  .arg(QString::number(Error.Line), Header[Error.Column].Title)
-            : QStringLiteral("第%1行第%2列").arg(Error.Line).arg(Error.Column + 1);
+    return SheetText::tr("%1：%2").arg(Place(Error), Reason(Error));
+}
+
+QString PayrollSheet::ColumnName(const RowError &Error) const {
+    if (Error.Column < Header.size() && !Header[Error.Column].Title.isEmpty())
+        return Header[Error.Column].Title;
+    return SheetText::tr("第%1列").arg(Error.Column + 1);
+}
+
+QString PayrollSheet::Place(const RowError &Error) const {
+    if (Error.Column < Header.size() && !Header[Error.Column].Title.isEmpty())
+        return SheetText::tr("第%1行「%2」列").arg(Number(Error.Line), Header[Error.Column].Title);
+    return SheetText::tr("第%1行第%2列").arg(Error.Line).arg(Error.Column + 1);
+}
+
+QString PayrollSheet::Reason(const RowError &Error) const {
     const QString cell = Quoted(Texts.Text(Error.Text));
     const PayrollRow &row = Rows[Error.Row];
-    const QString id = row.Employee == NoEmployee ? QString() : EmployeeId(row.Employee);
-    QString what;
+    const QString id = row.Employee == NoEmployee ? QString() : Quoted(EmployeeId(row.Employee));
     switch (Error.Problem) {
     case RowProblem::EmptyId:
-        what = QStringLiteral("工号为空");
-        break;
+        return SheetText::tr("工号为空");
     case RowProblem::Empty:
-        what = QStringLiteral("不能为空");
-        break;
+        return SheetText::tr("不能为空");
     case RowProblem::NotNumber:
-        what = QStringLiteral("%1不是数字").arg(cell);
-        break;
+        return SheetText::tr("%1不是数字").arg(cell);
     case RowProblem::OutOfRange:
-        what = SheetText::tr("%1超出了金额的范围（最大为%2）")
-                   .arg(cell, QString::fromStdString(current::FormatCents(LargestAmount)));
-        break;
+        return SheetText::tr("%1超出了金额的范围（最大为%2）")
+            .arg(cell, QString::fromStdString(current::FormatCents(LargestAmount)));
     case RowProblem::Negative:
-        what = QStringLiteral("%1是负数，金额不能为负").arg(cell);
-        break;
+        return SheetText::tr("%1是负数，金额不能为负").arg(cell);
     case RowProblem::NotMonth:
-        what = QStringLiteral("%1不是1到12的月份").arg(cell);
-        break;
+        return SheetText::tr("%1不是1到12的月份").arg(cell);
     case RowProblem::UnknownMode:
-        what = QStringLiteral("%1不是减除方式，应为按月、自1月或6万（空白即按月）").arg(cell);
-        break;
+        return SheetText::tr("%1不是减除方式，应为按月、自1月或6万（空白即按月）").arg(cell);
     case RowProblem::DuplicateMonth:
-        what =
-            QStringLiteral("工号%1的%2月与第%3行重复")
-                .arg(Quoted(id), Texts.Text(Error.Text), QString::number(Rows[Error.Other].Line));
-        break;
+        return SheetText::tr("工号%1的%2月与第%3行重复")
+            .arg(id, Texts.Text(Error.Text), Number(Rows[Error.Other].Line));
     case RowProblem::MonthGap:
-        what = QStringLiteral("工号%1缺少%2月，同一员工的月份必须连续")
-                   .arg(Quoted(id), QString::number(Error.Other));
-        break;
-    case RowProblem::MixedModes: {
-        const auto shown = [](ModeCell mode) {
-            return mode == ModeCell::Blank ? QStringLiteral("空白（按月）")
-                                           : Quoted(ModeCellText(mode));
-        };
-        what = QStringLiteral("工号%1的减除方式%2与第%3行的%4不同")
-                   .arg(Quoted(id), shown(row.Mode), QString::number(Rows[Error.Other].Line),
-                        shown(Rows[Error.Other].Mode));
-        break;
-    }
+        return SheetText::tr("工号%1缺少%2月，同一员工的月份必须连续").arg(id, Number(Error.Other));
+    case RowProblem::MixedModes:
+        return SheetText::tr("工号%1的减除方式%2与第%3行的%4不同")
+            .arg(id, ModeShown(row.Mode), Number(Rows[Error.Other].Line),
+                 ModeShown(Rows[Error.Other].Mode));
     case RowProblem::NoTitle:
-        what = QStringLiteral("%1所在的列没有标题").arg(cell);
         if (Error.Other > 0)
-            what += SheetText::tr("（这一行另有%1个没有标题的单元格）").arg(Error.Other);
-        break;
+            return SheetText::tr("%1所在的列没有标题（这一行另有%2个没有标题的单元格）")
+                .arg(cell, Number(Error.Other));
+        return SheetText::tr("%1所在的列没有标题").arg(cell);
     case RowProblem::NulByte:
-        what = SheetText::tr("含有空字符（NUL），不是文字");
-        break;
+        return SheetText::tr("含有空字符（NUL），不是文字");
+    case RowProblem::OtherYear:
+        return SheetText::tr("%1与表中其他各行的年份（%2年）不同，一张工资表只能是同一年的")
+            .arg(cell, Number(Error.Other));
+    case RowProblem::SixtyLate:
+        return SheetText::tr("工号%1的减除方式“6万”只适用于上年各月均在本单位任职受雇、本年1月起"
+                             "仍在本单位的员工，其月份应从1月开始，不能从%2月开始")
+            .arg(id, Number(Error.Other));
     }
-    return where + QStringLiteral("：") + what;
+    return {};
 }
 
 } // namespace sheets

@@ -5,41 +5,25 @@
 // fault in any of their rows is left out of the calculation; the others are kept.
 //
 // Columns with other titles than the known ones are kept as text and written back in their
-// place (a row holds only its cells that are not empty); blank lines (every cell empty or blanks)
-// are passed over, though they count in the line numbers. What a sheet may hold is bounded by
-// sheets/Limits.h. A sheet does not change once read: its const functions may be called from
-// several threads at once.
+// place (a row holds only its cells that are not empty); the columns this program writes (the
+// results of an earlier calculation) are left out, to be written anew. Blank lines (every cell
+// empty or blanks) are passed over, though they count in the line numbers. What a sheet may hold is
+// bounded by sheets/Limits.h. A sheet does not change once read: its const functions may be called
+// from several threads at once.
 
 #include "engine/current/Wage.h"
+#include "sheets/Columns.h"
 #include "sheets/TextPool.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
 
 namespace sheets {
-
-// What a column holds. The header names the columns in any order; a column with any other title
-// is an extra column, kept as text and written back in its place.
-enum class Field : std::uint8_t {
-    Id,        // 工号, required
-    Name,      // 姓名
-    Month,     // 月份, required, 1 to 12
-    Income,    // 收入, required
-    Exempt,    // 免税收入
-    Insurance, // 专项扣除
-    Special,   // 专项附加扣除
-    Other,     // 其他扣除
-    Mode,      // 减除方式
-    Extra,
-};
-
-// The title of a field's column ("工号"); empty for Extra.
-std::string_view FieldWord(Field Which); // UTF-8
-QString FieldTitle(Field Which);
 
 // The 减除方式 cell as written: blank counts as 按月.
 enum class ModeCell : std::uint8_t { Blank, PerMonth, FromJanuary, Sixty };
@@ -81,6 +65,8 @@ enum class RowProblem : std::uint8_t {
     MixedModes,     // a 减除方式 other than the one of the employee's first row
     NoTitle,        // a cell beyond the titled columns, the first of its row
     NulByte,        // a cell holding a NUL byte, the first of its row
+    OtherYear,      // 月份 of another year than the sheet's
+    SixtyLate,      // 6万 for an employee whose months do not begin in January
 };
 
 struct RowError {
@@ -90,7 +76,8 @@ struct RowError {
     RowProblem Problem = RowProblem::Empty;
     std::uint32_t Text = TextPool::Empty; // the cell as written
     // DuplicateMonth and MixedModes: the index of the row it conflicts with; MonthGap: the
-    // first missing month; NoTitle: how many more untitled cells the row has.
+    // first missing month; NoTitle: how many more untitled cells the row has; OtherYear: the
+    // sheet's year; SixtyLate: the employee's first month.
     std::uint32_t Other = 0;
 };
 
@@ -141,8 +128,20 @@ class PayrollSheet {
 
     // Every fault, by line and column.
     const std::vector<RowError> &Errors() const { return Faults; }
-    // "第5行「收入」列：“abc”不是数字"
+    // The faults of one row, by column.
+    std::vector<const RowError *> FaultsOf(std::size_t Row) const;
+    // The cell as it was written when it is at fault; none when it is not.
+    std::optional<std::string_view> FaultyCell(std::size_t Row, std::size_t Column) const;
+    // "第5行「收入」列：“abc”不是数字": the place ("第5行「收入」列"), the column's title
+    // ("收入", or "第12列" beyond the titled ones) and the reason ("“abc”不是数字").
     QString Message(const RowError &Error) const;
+    QString Place(const RowError &Error) const;
+    QString ColumnName(const RowError &Error) const;
+    QString Reason(const RowError &Error) const;
+
+    // The columns of an earlier calculation's results that the file held and the sheet leaves
+    // out (see Field::Written).
+    std::uint32_t WrittenColumnsLeftOut() const { return LeftOut; }
 
   private:
     friend class PayrollBuilder;
@@ -172,6 +171,7 @@ class PayrollSheet {
     std::vector<RowError> Faults;
     std::uint32_t AcceptedEmployees = 0;
     std::size_t AcceptedRows = 0;
+    std::uint32_t LeftOut = 0;
 
     const RowError *FaultAt(std::size_t Row, std::size_t Column) const;
     std::string_view ExtraText(std::size_t Row, std::uint32_t Extra) const;

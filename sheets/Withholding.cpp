@@ -6,19 +6,6 @@
 
 namespace sheets {
 
-std::string_view ResultWord(ResultColumn Column) {
-    static constexpr std::array<std::string_view, ResultColumnCount> Words{
-        "累计收入",       "累计免税收入",     "累计减除费用", "累计专项扣除", "累计专项附加扣除",
-        "累计其他扣除",   "累计应纳税所得额", "预扣率",       "速算扣除数",   "累计应纳税额",
-        "累计已预扣税额", "本月应预扣税额",   "税后收入"};
-    return Words[static_cast<std::size_t>(Column)];
-}
-
-QString ResultTitle(ResultColumn Column) {
-    const std::string_view word = ResultWord(Column);
-    return QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
-}
-
 QString ResultText(const current::WageWithholding &Month, ResultColumn Column) {
     std::string text;
     if (Column == ResultColumn::Rate) {

@@ -12,31 +12,10 @@
 
 #include <array>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 namespace sheets {
 
-// The columns written after the input columns, in this order.
-enum class ResultColumn : std::uint8_t {
-    CumulativeIncome,    // 累计收入
-    CumulativeExempt,    // 累计免税收入
-    CumulativeBasic,     // 累计减除费用
-    CumulativeInsurance, // 累计专项扣除
-    CumulativeSpecial,   // 累计专项附加扣除
-    CumulativeOther,     // 累计其他扣除
-    CumulativeTaxable,   // 累计应纳税所得额
-    Rate,                // 预扣率, written "3%"
-    QuickDeduction,      // 速算扣除数
-    CumulativeTax,       // 累计应纳税额
-    WithheldBefore,      // 累计已预扣税额
-    Tax,                 // 本月应预扣税额
-    Net,                 // 税后收入
-};
-inline constexpr std::size_t ResultColumnCount = 13;
-
-std::string_view ResultWord(ResultColumn Column); // UTF-8 title
-QString ResultTitle(ResultColumn Column);
 // An amount in cents, or the rate in whole percent.
 inline current::Cents ResultValue(const current::WageWithholding &Month, ResultColumn Column) {
     using W = current::WageWithholding;

@@ -17,11 +17,15 @@ namespace sheets {
 constexpr std::uint32_t MaxWorkbookRows = 1048576;
 constexpr std::uint32_t MaxWorkbookColumns = 16384;
 
-// One worksheet being written in constant memory: each row goes to the library's temporary file
-// as soon as the next one starts, so cells are placed row by row, left to right.
+// A workbook being written in constant memory, one worksheet after the other: each row goes to
+// the library's temporary file as soon as the next one starts, so cells are placed row by row,
+// left to right.
 class WorkbookSheet {
   public:
     virtual ~WorkbookSheet() = default;
+    // Ends the worksheet being written and starts another, named Name, which the calls from then
+    // on write to.
+    virtual void NextSheet(const QString &Name) = 0;
     // The header row: bold titles, the columns widened, the row frozen above the scrolling ones.
     virtual void Header(const QStringList &Titles) = 0;
     // An empty text leaves the cell empty.
@@ -39,7 +43,8 @@ class WorkbookSheet {
 class WorkbookMaker {
   public:
     virtual ~WorkbookMaker() = default;
-    // A workbook of one worksheet in the file FileName; null when it cannot be made there.
+    // A workbook in the file FileName, its first worksheet begun; null when it cannot be made
+    // there.
     virtual std::unique_ptr<WorkbookSheet> Open(const QString &FileName) = 0;
 };
 
@@ -48,5 +53,5 @@ WorkbookMaker *Workbooks();
 
 } // namespace sheets
 
-#define WorkbookMaker_iid "example.pendra.TaxCalculator.WorkbookMaker/1.0"
+#define WorkbookMaker_iid "example.pendra.TaxCalculator.WorkbookMaker/1.1"
 Q_DECLARE_INTERFACE(sheets::WorkbookMaker, WorkbookMaker_iid)

@@ -3,69 +3,107 @@
 // than in a temporary folder others may read, and renamed over the target once whole.
 
 #include "modules/UModules.h"
+#include "sheets/Rejections.h"
 #include "sheets/SafeFile.h"
 #include "sheets/SheetText.h"
 #include "sheets/Withholding.h"
 #include "sheets/Workbook.h"
 #include "sheets/Writers.h"
 
+#include <optional>
 #include <string>
 
 namespace sheets {
 namespace {
 
-void WriteHeader(WorkbookSheet &Book, const Output &What) {
-    QStringList titles;
-    for (const SheetColumn &title : What.Sheet.Columns())
-        titles << title.Title;
-    if (What.Results) {
-        for (std::size_t i = 0; i < ResultColumnCount; ++i)
-            titles << QString::fromUtf8(ResultWord(static_cast<ResultColumn>(i)));
-    }
-    Book.Header(titles);
-}
-
 double Yuan(current::Cents Value) {
     return static_cast<double>(Value) / 100;
 }
 
-void WriteRow(WorkbookSheet &Book, std::uint32_t At, const PayrollSheet &Sheet, std::size_t Row,
-              const current::WageWithholding *Result) {
+// The row's input cells from the column At on; a cell at fault (in a row left out) as it was
+// written. Where the next column goes.
+std::uint16_t WriteInputs(WorkbookSheet &Book, std::uint32_t At, std::uint16_t Column,
+                          const PayrollSheet &Sheet, std::size_t Row) {
     const auto &columns = Sheet.Columns();
-    std::uint16_t column = 0;
-    for (; column < columns.size(); ++column) {
-        switch (const Field role = columns[column].Role) {
+    for (std::size_t i = 0; i < columns.size(); ++i, ++Column) {
+        if (const auto faulty = Sheet.FaultyCell(Row, i)) {
+            Book.Text(At, Column, *faulty);
+            continue;
+        }
+        switch (const Field role = columns[i].Role) {
         case Field::Month:
-            Book.Number(At, column, Sheet.Row(Row).Month);
+            Book.Number(At, Column, Sheet.Row(Row).Month);
             break;
         case Field::Income:
         case Field::Exempt:
         case Field::Insurance:
         case Field::Special:
         case Field::Other:
-            Book.Amount(At, column, Yuan(Sheet.Amount(Row, role)));
+            Book.Amount(At, Column, Yuan(Sheet.Amount(Row, role)));
             break;
         default:
-            Book.Text(At, column, Sheet.TextOf(Row, column));
+            Book.Text(At, Column, Sheet.TextOf(Row, i));
         }
     }
-    if (Result == nullptr)
-        return;
-    for (std::size_t i = 0; i < ResultColumnCount; ++i, ++column) {
+    return Column;
+}
+
+void WriteResults(WorkbookSheet &Book, std::uint32_t At, std::uint16_t Column,
+                  const current::WageWithholding &Result) {
+    for (std::size_t i = 0; i < ResultColumnCount; ++i, ++Column) {
         const auto result = static_cast<ResultColumn>(i);
         if (result == ResultColumn::Rate)
-            Book.Text(At, column, std::to_string(Result->Rate) + '%');
+            Book.Text(At, Column, std::to_string(Result.Rate) + '%');
         else
-            Book.Amount(At, column, Yuan(ResultValue(*Result, result)));
+            Book.Amount(At, Column, Yuan(ResultValue(Result, result)));
     }
+}
+
+std::uint16_t WriteRejection(WorkbookSheet &Book, std::uint32_t At, const Rejections &Why,
+                             const PayrollSheet &Sheet, std::size_t Row) {
+    Book.Number(At, 0, Sheet.Row(Row).Line);
+    Book.Text(At, 1, Why.Columns(Row).toUtf8().toStdString());
+    Book.Text(At, 2, Why.Reasons(Row).toUtf8().toStdString());
+    return static_cast<std::uint16_t>(RejectedColumnCount);
+}
+
+Status WritePart(WorkbookSheet &Book, const Output &What, ProgressTicker &Ticker, qint64 &Done) {
+    Book.Header(TitlesOf(What));
+    const std::optional<Rejections> why =
+        What.What == Part::Rejected ? std::optional<Rejections>(What.Sheet) : std::nullopt;
+    std::uint32_t at = 1;
+    return ForEachRow(
+        What, Ticker, Done, [&](std::size_t row, const current::WageWithholding *result) {
+            const std::uint16_t inputs = why ? WriteRejection(Book, at, *why, What.Sheet, row) : 0;
+            const std::uint16_t next = WriteInputs(Book, at, inputs, What.Sheet, row);
+            if (result != nullptr)
+                WriteResults(Book, at, next, *result);
+            ++at;
+            return Book.Fault().isEmpty();
+        });
+}
+
+// Why the parts do not fit in worksheets; empty when they do.
+QString BeyondWorksheet(const QString &Path, std::span<const Output> Parts) {
+    for (const Output &part : Parts) {
+        if (RowsWritten(part) + 1 > MaxWorkbookRows)
+            return SheetText::tr("%1的行数超过了Excel一张工作表的%2行，请另存为CSV文件")
+                .arg(FileNamed(Path), QString::number(MaxWorkbookRows));
+        const auto columns = static_cast<std::size_t>(TitlesOf(part).size());
+        if (columns > MaxWorkbookColumns)
+            return SheetText::tr("%1的列数（%2）超过了Excel一张工作表的%3列，请另存为CSV文件")
+                .arg(FileNamed(Path), QString::number(columns),
+                     QString::number(MaxWorkbookColumns));
+    }
+    return {};
 }
 
 WriteOutcome CannotWrite(const QString &Path, const QString &Cause) {
-    return FailedWrite(QStringLiteral("无法写入%1：%2").arg(FileNamed(Path), Cause));
+    return FailedWrite(SheetText::tr("无法写入%1：%2").arg(FileNamed(Path), Cause));
 }
 
 WriteOutcome WriteFault(const QString &Path, const QString &Cause) {
-    return FailedWrite(QStringLiteral("写入%1时出错：%2").arg(FileNamed(Path), Cause));
+    return FailedWrite(SheetText::tr("写入%1时出错：%2").arg(FileNamed(Path), Cause));
 }
 
 } // namespace
@@ -78,21 +116,13 @@ WorkbookMaker *Workbooks() {
     return maker;
 }
 
-WriteOutcome WriteXlsxFile(const QString &Path, const Output &What, const Progress &Hooks) {
-    if (RowsWritten(What) + 1 > MaxWorkbookRows)
-        return FailedWrite(QStringLiteral("%1的行数超过了Excel一张工作表的%2行，请另存为CSV文件")
-                               .arg(FileNamed(Path), QString::number(MaxWorkbookRows)));
-    const std::size_t columns =
-        What.Sheet.Columns().size() + (What.Results ? ResultColumnCount : 0);
-    if (columns > MaxWorkbookColumns)
-        return FailedWrite(
-            SheetText::tr("%1的列数（%2）超过了Excel一张工作表的%3列，请另存为CSV文件")
-                .arg(FileNamed(Path))
-                .arg(columns)
-                .arg(MaxWorkbookColumns));
+WriteOutcome WriteXlsxFile(const QString &Path, std::span<const Output> Parts,
+                           const Progress &Hooks) {
+    if (const QString beyond = BeyondWorksheet(Path, Parts); !beyond.isEmpty())
+        return FailedWrite(beyond);
     WorkbookMaker *const maker = Workbooks();
     if (maker == nullptr)
-        return CannotWrite(Path, QStringLiteral("找不到写Excel文件的组件%1，请重新安装本程序")
+        return CannotWrite(Path, SheetText::tr("找不到写Excel文件的组件%1，请重新安装本程序")
                                      .arg(QStringLiteral(PENDRA_XLSX_MODULE)));
     // Made first, so that a target that cannot be written is told before the work.
     Replacement file(Path);
@@ -103,14 +133,16 @@ WriteOutcome WriteXlsxFile(const QString &Path, const Output &What, const Progre
     const std::unique_ptr<WorkbookSheet> book = maker->Open(file.TemporaryPath());
     if (book == nullptr)
         return CannotWrite(Path, SheetText::tr("无法在%1所在的文件夹中写入").arg(FileNamed(Path)));
-    WriteHeader(*book, What);
-    std::uint32_t at = 1;
-    const Status status = ForEachRow(What, Hooks, [&](std::size_t row, const auto *result) {
-        WriteRow(*book, at++, What.Sheet, row, result);
-        return book->Fault().isEmpty();
-    });
-    if (status == Status::Cancelled)
-        return {Status::Cancelled, {}};
+    ProgressTicker ticker(Hooks, static_cast<qint64>(RowsWritten(Parts)), RowsPerTick);
+    qint64 done = 0;
+    for (std::size_t i = 0; i < Parts.size(); ++i) {
+        if (i > 0)
+            book->NextSheet(RejectedSheetName());
+        if (WritePart(*book, Parts[i], ticker, done) == Status::Cancelled)
+            return {Status::Cancelled, {}};
+        if (!book->Fault().isEmpty())
+            break;
+    }
     const QString fault = book->Fault().isEmpty() ? book->Close() : book->Fault();
     if (!fault.isEmpty())
         return WriteFault(Path, fault);

@@ -35,6 +35,14 @@ class Sheet : public sheets::WorkbookSheet {
 
     bool Opened() const { return Worksheet != nullptr; }
 
+    void NextSheet(const QString &Name) override {
+        lxw_worksheet *next = workbook_add_worksheet(Book, Name.toUtf8().constData());
+        if (next == nullptr)
+            Keep(LXW_ERROR_MEMORY_MALLOC_FAILED);
+        else
+            Worksheet = next;
+    }
+
     void Header(const QStringList &Titles) override {
         lxw_col_t column = 0;
         for (const QString &title : Titles)
@@ -82,7 +90,7 @@ class Sheet : public sheets::WorkbookSheet {
         using sheets::SheetText;
         switch (Error) {
         case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
-            return QStringLiteral("一个单元格的文字超过了Excel允许的32767个字符");
+            return SheetText::tr("一个单元格的文字超过了Excel允许的32767个字符");
         case LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE:
             return SheetText::tr("超出了Excel一张工作表的%1行、%2列")
                 .arg(sheets::MaxWorkbookRows)

@@ -115,6 +115,46 @@ INSTANTIATE_TEST_SUITE_P(
         BadRowCase{"gap", "E2,,1,8000,0,0\nE2,,3,8000,0,0\n", "缺少2月"},
         BadRowCase{"empty income", "E2,,1,,0,0\n", "第6行「收入」列"}));
 
+// The rows left out are saved beside the results, and stderr says how many and where.
+TEST(Payroll, RowsLeftOutAreSavedBesideTheResults) {
+    QTemporaryDir dir;
+    const QString in = Write(dir, "in.csv", Sheet("E2,,1,8000,0,0\nE2,,2,八千,0,0\n"));
+    const QString out = dir.filePath(QStringLiteral("预扣.csv"));
+    Outcome run = RunCli({QStringLiteral("payroll"), in, QStringLiteral("-o"), out});
+    EXPECT_EQ(run.Status, 1);
+    const QString beside = dir.filePath(QStringLiteral("预扣-未计算.csv"));
+    EXPECT_TRUE(run.Err.contains(
+        QStringLiteral("另有2行（1名员工）因错误未计算，已写在文件“%1”中").arg(beside)))
+        << run.Err.toStdString();
+    const QStringList rejected = Lines(ReadAll(beside));
+    ASSERT_EQ(rejected.size(), 3) << rejected.join(u'\n').toStdString();
+    EXPECT_TRUE(rejected[1].startsWith(QStringLiteral("6,,工号“E2”第7行有误")))
+        << rejected[1].toStdString();
+    EXPECT_TRUE(rejected[2].startsWith(QStringLiteral("7,收入,“八千”不是数字,E2,,2,八千,")))
+        << rejected[2].toStdString();
+
+    const QString book = dir.filePath(QStringLiteral("预扣.xlsx"));
+    run = RunCli({QStringLiteral("payroll"), in, QStringLiteral("-o"), book});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_TRUE(run.Err.contains(QStringLiteral("已写在工作表“未计算”中")))
+        << run.Err.toStdString();
+}
+
+// A sheet the command wrote, given to it again: the same results, not a second set of them.
+TEST(Payroll, ResultsReadAgainAreMadeAnew) {
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("first.csv"));
+    ASSERT_EQ(RunCli({QStringLiteral("payroll"), Write(dir, "in.csv", Sheet("")),
+                      QStringLiteral("-o"), first})
+                  .Status,
+              0);
+    const Outcome again = RunCli({QStringLiteral("payroll"), first});
+    EXPECT_EQ(again.Status, 0);
+    EXPECT_EQ(again.Out, ReadAll(first));
+    EXPECT_TRUE(again.Err.contains(QStringLiteral("以前算出的13列结果未作为输入读入")))
+        << again.Err.toStdString();
+}
+
 // Modes are a column of their own, so these sheets have another header.
 TEST(Payroll, ModeFaultsLeaveTheEmployeeOut) {
     QTemporaryDir dir;

@@ -129,7 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
         FileFaultCase{"a required column missing", "a.csv", "工号,月份\nE1,1\n",
                       "文件“%1”第1行（标题行）缺少必需的列「收入」"},
         FileFaultCase{"no header at all", "a.csv", "E1,张三,1,20000\n",
-                      "文件“%1”第1行（标题行）缺少必需的列「工号」、「月份」、「收入」"},
+                      "文件“%1”的前10行（不计空行）中没有标题行：标题行是含有「工号」、「月份」、"
+                      "「收入」各列的一行"},
         FileFaultCase{"a column twice", "a.csv", "工号,月份,收入,收入\nE1,1,2,3\n",
                       "文件“%1”的标题行中「收入」列出现了不止一次"},
         FileFaultCase{"GBK text, then bytes neither UTF-8 nor GBK", "a.csv",

@@ -246,6 +246,27 @@ TEST_F(Written, NeverOverTheInputALinkOrAFifo) {
                 S_ISFIFO(status.st_mode));
 }
 
+// The file of the rows left out is written under the same rules: never over the input, never
+// through a link, and when it is refused neither file is written.
+TEST_F(Written, TheRowsLeftOutNeverOverTheInputNorThroughALink) {
+    const QString input = WriteFile(Dir, "out-未计算.csv", Header + "E1,1,20000\nE2,1,x\n");
+    const sheets::PayrollSheet faulty = ReadSheet(input);
+    const QString out = Dir.filePath("out.csv");
+    sheets::WriteOutcome written = sheets::WritePayroll(out, faulty);
+    EXPECT_TRUE(written.Error.contains(QStringLiteral("就是读入的工资表")))
+        << written.Error.toStdString();
+    EXPECT_EQ(ReadFile(input), Header + "E1,1,20000\nE2,1,x\n");
+
+    const QString other = WriteFile(Dir, "other.csv", "keep\n");
+    ASSERT_TRUE(QFile::link(other, Dir.filePath("linked-未计算.csv")));
+    written = sheets::WritePayroll(Dir.filePath("linked.csv"), faulty);
+    EXPECT_TRUE(written.Error.contains(QStringLiteral("是符号链接")))
+        << written.Error.toStdString();
+    EXPECT_EQ(ReadFile(other), "keep\n");
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_FALSE(QFile::exists(Dir.filePath("linked.csv")));
+}
+
 TEST_F(Written, NothingWhenNoRowWasComputed) {
     const sheets::PayrollSheet faulty =
         ReadSheet(WriteFile(Dir, "typo.csv", Header + "E1,1,abc\n"));

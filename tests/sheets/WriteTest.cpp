@@ -72,6 +72,55 @@ TEST(PayrollCsv, SummaryAndRowResults) {
     EXPECT_EQ(sheets::ResultText(*results.At(4), sheets::ResultColumn::Rate), "10%");
 }
 
+// The rows left out are saved too, where each was at fault and why before its own cells: a row
+// left out with its employee names the row at fault, a row with two faults names both.
+const QByteArray WithRejected = "工号,月份,收入,专项扣除,其他扣除\n"
+                                "A,1,100,0,0\n"
+                                "X,1,100,0,0\n"
+                                "X,2,oops,-1,0\n"
+                                ",1,100,0,0\n";
+const char *const RejectedReasons[] = {
+    "3||工号“X”第4行有误，同一员工的各行都未计算",
+    "4|收入、专项扣除|“oops”不是数字；“-1”是负数，金额不能为负",
+    "5|工号|工号为空",
+};
+
+TEST(RejectedRows, BesideTheCsvResults) {
+    QTemporaryDir dir;
+    const sheets::PayrollSheet sheet = ReadSheet(WriteFile(dir, "in.csv", WithRejected));
+    const QString out = dir.filePath("结果.csv");
+    ASSERT_EQ(sheets::WritePayroll(out, sheet).Result, sheets::Status::Done);
+    const QString beside = dir.filePath("结果-未计算.csv");
+    EXPECT_EQ(sheets::RejectedCsvPath(out), beside);
+    EXPECT_EQ(
+        QString::fromUtf8(ReadFile(beside)).split("\r\n"),
+        (QStringList{"\uFEFF原表行号,有误的列,未计算的原因,工号,月份,收入,专项扣除,其他扣除",
+                     QString(RejectedReasons[0]).replace('|', ',') + ",X,1,100.00,0.00,0.00",
+                     QString(RejectedReasons[1]).replace('|', ',') + ",X,2,oops,'-1,0.00",
+                     QString(RejectedReasons[2]).replace('|', ',') + ",,1,100.00,0.00,0.00", ""}));
+    EXPECT_EQ(sheets::RejectedNote(sheet, out),
+              QStringLiteral("另有3行（1名员工）因错误未计算，已写在文件“%1”中").arg(beside));
+    EXPECT_EQ(ReadSheet(out).RowCount(), 1u);
+}
+
+TEST(RejectedRows, OnASecondWorksheet) {
+    QTemporaryDir dir;
+    const sheets::PayrollSheet sheet = ReadSheet(WriteFile(dir, "in.csv", WithRejected));
+    const QString out = dir.filePath("out.xlsx");
+    ASSERT_EQ(sheets::WritePayroll(out, sheet).Result, sheets::Status::Done);
+    const QStringList dumped = RunFixtureScript({"dump", out}).split('\n', Qt::SkipEmptyParts);
+    const qsizetype second = dumped.indexOf("[未计算]");
+    ASSERT_EQ(second, 3) << dumped.join('\n').toStdString();
+    EXPECT_EQ(dumped.mid(second + 1),
+              (QStringList{"原表行号|有误的列|未计算的原因|工号|月份|收入|专项扣除|其他扣除",
+                           QString(RejectedReasons[0]) + "|X|1|100|0|0",
+                           QString(RejectedReasons[1]) + "|X|2|oops|-1|0",
+                           QString(RejectedReasons[2]) + "||1|100|0|0"}));
+    EXPECT_EQ(sheets::RejectedNote(sheet, out),
+              "另有3行（1名员工）因错误未计算，已写在工作表“未计算”中");
+    EXPECT_FALSE(QFile::exists(dir.filePath("out-未计算.xlsx")));
+}
+
 // A folder holding only the old file, and that file's bytes.
 struct OldFile {
     QTemporaryDir Dir;

@@ -5,6 +5,9 @@
     xlsx_fixtures.py hostile FOLDER  writes workbooks that pass a limit or mislead
     xlsx_fixtures.py bombs FOLDER    writes small workbooks that inflate to hundreds of megabytes
     xlsx_fixtures.py inspect FILE    prints how FILE looks to openpyxl, one fact a line
+    xlsx_fixtures.py dump FILE       prints every worksheet of FILE, a line for its name and one
+                                     for each row, the cells as openpyxl reads them joined by |
+                                     (a line break in a cell as \\n)
 """
 import datetime
 import html
@@ -92,8 +95,35 @@ def shared_strings(source, target):
                    % (len(texts), len(texts), "".join(entry(t) for t in texts)))
 
 
+def clerk_workbook():
+    """A payroll as a clerk keeps it: the company's title merged over the columns and a blank row
+    above the header, amounts typed with separators and the yuan sign or formatted as currency,
+    months written as 1月, as a date shown 2026-02 and as 2026年3月, and one of another year."""
+    book = Workbook()
+    sheet = book.active
+    sheet["A1"] = "某某公司2026年工资表"
+    sheet.merge_cells("A1:E1")
+    rows = [
+        ["工号", "姓名", "月份", "收入", "专项扣除"],
+        ["E01", "张三", "1月", "15,000.00", "¥1,500.00"],
+        ["E01", "张三", datetime.date(2026, 2, 1), "￥15,000", 1500],
+        ["E01", "张三", "2026年3月", 15000, "1,500"],
+        ["E02", "李四", "2026-01", "8,000.5", None],
+        ["E03", "王五", "2025-12", 8000, None],
+    ]
+    for r, row in enumerate(rows, start=3):
+        for c, value in enumerate(row, start=1):
+            if value is not None:
+                sheet.cell(row=r, column=c, value=value)
+    sheet["C5"].number_format = "yyyy-mm"
+    sheet["E5"].number_format = '"¥"#,##0.00'
+    sheet["D6"].number_format = '"¥"#,##0.00'
+    return book
+
+
 def make(folder):
     folder = Path(folder)
+    save(clerk_workbook(), folder / "clerk.xlsx")
     inline = save(payroll_workbook(), folder / "inline.xlsx")
     shared = folder / "shared.xlsx"
     shared_strings(inline, shared)
@@ -226,5 +256,14 @@ def inspect(path):
         print("%s=%s:%s:%s" % (sheet.cell(1, c.column).value, c.data_type, c.value, c.number_format))
 
 
+def dump(path):
+    for sheet in load_workbook(path).worksheets:
+        print("[%s]" % sheet.title)
+        for row in sheet.iter_rows(values_only=True):
+            cells = ("" if value is None else str(value).replace("\n", "\\n") for value in row)
+            print("|".join(cells))
+
+
 if __name__ == "__main__":
-    {"make": make, "hostile": hostile, "bombs": bombs, "inspect": inspect}[sys.argv[1]](sys.argv[2])
+    commands = {"make": make, "hostile": hostile, "bombs": bombs, "inspect": inspect, "dump": dump}
+    commands[sys.argv[1]](sys.argv[2])

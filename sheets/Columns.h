@@ -1,0 +1,66 @@
+#pragma once
+// The columns of a payroll sheet that the program knows by their titles: the fields it reads, the
+// results it writes after them and the columns it writes beside the rows it left out. Every title
+// is a row of one table (Columns.cpp): reading recognises a column by its name, writing titles it
+// in the language in use.
+
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace sheets {
+
+// What a column of an input sheet holds. The header names the columns in any order; a column with
+// any other title is an extra column, kept as text and written back in its place.
+enum class Field : std::uint8_t {
+    Id,        // 工号, required
+    Name,      // 姓名
+    Month,     // 月份, required, 1 to 12
+    Income,    // 收入, required
+    Exempt,    // 免税收入
+    Insurance, // 专项扣除
+    Special,   // 专项附加扣除
+    Other,     // 其他扣除
+    Mode,      // 减除方式
+    Written,   // a column this program writes (a result, a reason): left out, written anew
+    Extra,
+};
+
+// The columns written after the input columns, in this order.
+enum class ResultColumn : std::uint8_t {
+    CumulativeIncome,    // 累计收入
+    CumulativeExempt,    // 累计免税收入
+    CumulativeBasic,     // 累计减除费用
+    CumulativeInsurance, // 累计专项扣除
+    CumulativeSpecial,   // 累计专项附加扣除
+    CumulativeOther,     // 累计其他扣除
+    CumulativeTaxable,   // 累计应纳税所得额
+    Rate,                // 预扣率, written "3%"
+    QuickDeduction,      // 速算扣除数
+    CumulativeTax,       // 累计应纳税额
+    WithheldBefore,      // 累计已预扣税额
+    Tax,                 // 本月应预扣税额
+    Net,                 // 税后收入
+};
+inline constexpr std::size_t ResultColumnCount = 13;
+
+// The columns written before the cells of a row left out of the calculation.
+enum class RejectedColumn : std::uint8_t {
+    Line,   // 原表行号
+    Column, // 有误的列
+    Reason, // 未计算的原因
+};
+inline constexpr std::size_t RejectedColumnCount = 3;
+
+// The field a title (UTF-8, blanks around it removed) names: Field::Written for a column this
+// program writes, Field::Extra for a title it does not know.
+Field FieldOfTitle(std::string_view Title);
+
+// Titles in the language in use.
+QString FieldTitle(Field Which);
+QString ResultTitle(ResultColumn Which);
+QString RejectedTitle(RejectedColumn Which);
+
+} // namespace sheets
