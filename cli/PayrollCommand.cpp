@@ -48,7 +48,9 @@ void PrintFaults(const sheets::PayrollSheet &Sheet) {
 // where the rows left out went.
 void PrintNotes(const sheets::PayrollSheet &Sheet, const QString &OutPath) {
     if (const std::uint32_t left = Sheet.WrittenColumnsLeftOut(); left > 0)
-        PrintError(Tr("工资表中以前算出的%1列结果未作为输入读入，已按本次计算重新写出").arg(left));
+        PrintError(Tr("工资表中有%1列是本程序以前写出的（计算结果或未计算的原因），未作为输入读入，"
+                      "已按本次计算重新写出")
+                       .arg(left));
     const QString rejected =
         sheets::RejectedNote(Sheet, OutPath == StandardOutput ? QString() : OutPath);
     if (!rejected.isEmpty())

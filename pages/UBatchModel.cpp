@@ -109,6 +109,33 @@ int TBatchModel::InputColumnCount() const {
     return Data ? static_cast<int>(Data->Columns().size()) : 0;
 }
 
+QStringList TBatchModel::LongestTexts(sheets::Field Which, std::size_t Count) const {
+    const int column = Data ? Data->ColumnOf(Which) : -1;
+    if (column < 0 || Count == 0)
+        return {};
+    // Equal texts are one text of the sheet's pool: the same bytes in the same place.
+    std::vector<std::string_view> longest;
+    for (std::size_t row = 0; row < Data->RowCount(); ++row) {
+        const std::string_view text = Data->TextOf(row, static_cast<std::size_t>(column));
+        if (longest.size() == Count && text.size() <= longest.back().size())
+            continue;
+        if (std::any_of(longest.begin(), longest.end(),
+                        [text](std::string_view t) { return t.data() == text.data(); }))
+            continue;
+        if (longest.size() == Count)
+            longest.pop_back();
+        longest.insert(std::upper_bound(longest.begin(), longest.end(), text,
+                                        [](std::string_view a, std::string_view b) {
+                                            return a.size() > b.size();
+                                        }),
+                       text);
+    }
+    QStringList texts;
+    for (const std::string_view text : longest)
+        texts << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return texts;
+}
+
 int TBatchModel::rowCount(const QModelIndex &Parent) const {
     return Parent.isValid() ? 0 : static_cast<int>(Shown.size());
 }
@@ -277,14 +304,9 @@ QVariant TBatchErrorModel::data(const QModelIndex &Index, int Role) const {
     case 0:
         return error.Line;
     case 1:
-        return error.Column < Data->Columns().size() ? Data->Columns()[error.Column].Title
-                                                     : tr("第%1列").arg(error.Column + 1);
-    default: {
-        // The message without the place the first two columns already give.
-        const QString message = Data->Message(error);
-        const qsizetype colon = message.indexOf(QStringLiteral("："));
-        return colon < 0 ? message : message.mid(colon + 1);
-    }
+        return Data->ColumnName(error);
+    default:
+        return Data->Reason(error);
     }
 }
 

@@ -41,6 +41,9 @@ class TBatchModel : public QAbstractTableModel {
     int ViewRow(std::size_t SheetRow) const;
     // Where the result columns begin.
     int InputColumnCount() const;
+    // The longest texts of the 工号 or 姓名 column over the whole sheet (by their UTF-8 length),
+    // at most Count of them: what a view that measures only some rows may not make room for.
+    QStringList LongestTexts(sheets::Field Which, std::size_t Count) const;
 
     int rowCount(const QModelIndex &Parent = {}) const override;
     int columnCount(const QModelIndex &Parent = {}) const override;

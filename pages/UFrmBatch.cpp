@@ -18,13 +18,16 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTableView>
 #include <QThread>
 #include <QTimer>
@@ -37,6 +40,8 @@ namespace {
 constexpr int ProgressSteps = 1000;
 // How long a cancelled run's worker is waited for before the window is given back.
 constexpr int CancelWaitMs = 1000;
+// The 工号 and 姓名 columns are made as wide as their longest texts, up to this many characters.
+constexpr int WidestTextColumn = 24;
 
 QString Dash() {
     return QStringLiteral("—");
@@ -62,6 +67,7 @@ TFrmBatch::TFrmBatch(QWidget *Parent)
     layout->addLayout(BuildButtons());
     layout->addWidget(BuildTables(), 1);
     layout->addWidget(BuildSummary());
+    AddShortcuts();
     ShowSheetTitle();
     ShowSummary();
 }
@@ -82,7 +88,8 @@ QLayout *TFrmBatch::BuildButtons() {
     BtnCalc = button(QStringLiteral("BtnCalc"), tr("计算"));
     BtnSave = button(QStringLiteral("BtnSave"), tr("另存为..."));
     BtnTemplate = button(QStringLiteral("BtnTemplate"), tr("模板..."));
-    BtnOpen->setToolTip(tr("打开CSV文件或Excel工作簿（.xlsx）"));
+    BtnOpen->setToolTip(tr("打开CSV文件或Excel工作簿（.xlsx）（Ctrl+O）"));
+    BtnSave->setToolTip(tr("把结果另存为CSV文件或Excel工作簿，未计算的行写在其旁（Ctrl+S）"));
     BtnTemplate->setToolTip(tr("写出只有标题行和一名示例员工的空白工资表"));
     connect(BtnOpen, &QPushButton::clicked, this, &TFrmBatch::BtnOpenClick);
     connect(BtnCalc, &QPushButton::clicked, this, &TFrmBatch::Calculate);
@@ -91,7 +98,7 @@ QLayout *TFrmBatch::BuildButtons() {
 
     TxtFilter = new QLineEdit(this);
     TxtFilter->setObjectName(QStringLiteral("TxtFilter"));
-    TxtFilter->setPlaceholderText(tr("工号或姓名"));
+    TxtFilter->setPlaceholderText(tr("工号或姓名（Ctrl+F）"));
     TxtFilter->setClearButtonEnabled(true);
     TxtFilter->setAccessibleName(tr("筛选"));
     TxtFilter->setMaximumWidth(220);
@@ -181,6 +188,23 @@ QWidget *TFrmBatch::BuildSummary() {
     return box;
 }
 
+// The keys of the usual commands, on the whole window.
+void TFrmBatch::AddShortcuts() {
+    const auto add = [this](QKeyCombination Keys, const std::function<void()> &Action) {
+        auto *shortcut = new QShortcut(QKeySequence(Keys), this);
+        connect(shortcut, &QShortcut::activated, this, Action);
+        Shortcuts << shortcut;
+    };
+    add(Qt::CTRL | Qt::Key_O, [this] { BtnOpenClick(); });
+    add(Qt::CTRL | Qt::Key_S, [this] { BtnSaveClick(); });
+    add(Qt::CTRL | Qt::Key_F, [this] { FocusFilter(); });
+}
+
+void TFrmBatch::FocusFilter() {
+    TxtFilter->setFocus(Qt::ShortcutFocusReason);
+    TxtFilter->selectAll();
+}
+
 // The totals of the months and the year, scrolling sideways when their figures are wider than
 // the window, which keeps its size whatever the sums.
 QWidget *TFrmBatch::BuildTotals() {
@@ -263,6 +287,8 @@ void TFrmBatch::SetBusy(bool Busy) {
     for (QWidget *w : std::initializer_list<QWidget *>{BtnOpen, BtnCalc, BtnSave, BtnTemplate,
                                                        TxtFilter, GridSheet, GridErrors})
         w->setEnabled(!Busy);
+    for (QShortcut *shortcut : std::as_const(Shortcuts))
+        shortcut->setEnabled(!Busy);
 }
 
 namespace {
@@ -351,17 +377,21 @@ bool TFrmBatch::OpenFile(const QString &Path) {
     if (Running)
         return false;
     const auto read = std::make_shared<sheets::ReadOutcome>();
-    if (!RunInWorker(tr("正在读取%1…").arg(QFileInfo(Path).fileName()),
-                     [read, Path, reader = Reader](const sheets::Progress &Hooks) {
-                         *read = reader(Path, Hooks);
-                     }))
-        return false;
-    if (read->Result == sheets::Status::Failed) {
+    const bool ended = RunInWorker(tr("正在读取%1…").arg(QFileInfo(Path).fileName()),
+                                   [read, Path, reader = Reader](const sheets::Progress &Hooks) {
+                                       *read = reader(Path, Hooks);
+                                   });
+    if (ended && read->Result == sheets::Status::Failed) {
         MsgBox::Show(this, tr("无法打开工资表：%1").arg(read->Error));
         return false;
     }
-    if (read->Result != sheets::Status::Done)
+    if (!ended || read->Result != sheets::Status::Done) {
+        TxtStatus->setText(
+            Model->HasSheet()
+                ? tr("已取消打开%1，仍显示原来的工资表。").arg(QDir::toNativeSeparators(Path))
+                : tr("已取消打开%1。").arg(QDir::toNativeSeparators(Path)));
         return false;
+    }
     auto sheet = std::make_shared<const sheets::PayrollSheet>(std::move(read->Sheet));
     {
         const QSignalBlocker quiet(TxtFilter);
@@ -372,14 +402,42 @@ bool TFrmBatch::OpenFile(const QString &Path) {
     }
     Model->SetSheet(sheet);
     Errors->SetSheet(sheet);
+    ResultsUnsaved = false;
     SheetPath = QFileInfo(Path).absoluteFilePath();
     ShowSheetTitle();
     ShowSummary();
     GridSheet->resizeColumnsToContents();
+    FitTextColumns();
     GridErrors->resizeColumnToContents(0);
     GridErrors->resizeColumnToContents(1);
-    TxtStatus->setText(tr("已打开%1。").arg(QDir::toNativeSeparators(SheetPath)));
+    QString status = tr("已打开%1。").arg(QDir::toNativeSeparators(SheetPath));
+    if (const std::uint32_t left = sheet->WrittenColumnsLeftOut(); left > 0)
+        status += tr("其中有%1列是本程序以前写出的（计算结果或未计算的原因），不作为输入，"
+                     "计算后按本次结果重新写出。")
+                      .arg(left);
+    TxtStatus->setText(status);
     return true;
+}
+
+// The view makes room for the texts of the rows it measures, the first hundred; a longer 工号 or
+// 姓名 further down (a name of three characters below a hundred of two) would be cut.
+void TFrmBatch::FitTextColumns() {
+    const QFontMetrics metrics = GridSheet->fontMetrics();
+    // What the item views add to a text: a margin on either side, and the grid line.
+    const int frame =
+        GridSheet->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, GridSheet);
+    const int margins = 2 * (frame + 1) + 1;
+    const int widest =
+        metrics.horizontalAdvance(QString(WidestTextColumn, QChar(0x6C49))) + margins;
+    for (const sheets::Field field : {sheets::Field::Id, sheets::Field::Name}) {
+        const int column = Model->Sheet().ColumnOf(field);
+        if (column < 0)
+            continue;
+        int wanted = GridSheet->columnWidth(column);
+        for (const QString &text : Model->LongestTexts(field, 8))
+            wanted = std::max(wanted, std::min(metrics.horizontalAdvance(text) + margins, widest));
+        GridSheet->setColumnWidth(column, wanted);
+    }
 }
 
 // The open sheet, shared with a run about to start; none while a run is going, or with a box
@@ -403,9 +461,12 @@ bool TFrmBatch::Calculate() {
                      [summary, sheet](const sheets::Progress &Hooks) {
                          *summary = sheets::Summarize(*sheet, Hooks);
                      }) ||
-        !*summary)
+        !*summary) {
+        TxtStatus->setText(tr("已取消计算。"));
         return false;
+    }
     Model->SetSummary(std::move(*summary));
+    ResultsUnsaved = true;
     ShowSummary();
     const int inputs = Model->InputColumnCount();
     for (int column = inputs; column < Model->columnCount(); ++column)
@@ -431,7 +492,17 @@ bool TFrmBatch::SaveFile(const QString &Path) {
         TxtStatus->setText(tr("已取消保存，原有文件未被改动。"));
         return false;
     }
-    TxtStatus->setText(tr("已保存到%1。").arg(QDir::toNativeSeparators(Path)));
+    ResultsUnsaved = false;
+    const QString saved = tr("已保存到%1。").arg(QDir::toNativeSeparators(Path));
+    const QString rejected = sheets::RejectedNote(*sheet, QDir::toNativeSeparators(Path));
+    if (rejected.isEmpty()) {
+        TxtStatus->setText(saved);
+        return true;
+    }
+    // Told in a box too: a clerk who misses them would pay these employees untaxed.
+    const QString told = tr("%1%2。").arg(saved, rejected);
+    TxtStatus->setText(told);
+    MsgBox::Show(this, told);
     return true;
 }
 
@@ -476,21 +547,28 @@ void TFrmBatch::BtnOpenClick() {
                                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                : QFileInfo(SheetPath).absolutePath();
     const QString path = AskPath(false, tr("打开工资表"), folder);
-    if (!path.isEmpty())
+    if (path.isEmpty())
+        TxtStatus->setText(tr("已取消打开。"));
+    else
         OpenFile(path);
 }
 
-void TFrmBatch::BtnSaveClick() {
+bool TFrmBatch::BtnSaveClick() {
+    if (Running)
+        return false;
     if (!Model->HasSheet()) {
         MsgBox::Show(this, tr("请先打开一份工资表。"));
-        return;
+        return false;
     }
     const QFileInfo shown(SheetPath);
     const QString suggested = shown.absoluteDir().filePath(
         tr("%1-预扣.%2").arg(shown.completeBaseName(), shown.suffix()));
     const QString path = AskPath(true, tr("工资表另存为"), suggested);
-    if (!path.isEmpty())
-        SaveFile(path);
+    if (path.isEmpty()) {
+        TxtStatus->setText(tr("已取消保存。"));
+        return false;
+    }
+    return SaveFile(path);
 }
 
 void TFrmBatch::BtnTemplateClick() {
@@ -546,7 +624,33 @@ void TFrmBatch::closeEvent(QCloseEvent *Event) {
         Event->ignore();
         return;
     }
+    if (!MayClose()) {
+        Event->ignore();
+        return;
+    }
     QWidget::closeEvent(Event);
+}
+
+bool TFrmBatch::MayClose() {
+    if (!ResultsUnsaved)
+        return true;
+    QMessageBox box(QMessageBox::Question, tr("工资表批量计算"), tr("计算结果还没有保存。"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("BoxUnsaved"));
+    box.setInformativeText(tr("关闭窗口之前，要把结果另存为文件吗？"));
+    box.button(QMessageBox::Save)->setText(tr("另存为(&S)..."));
+    box.button(QMessageBox::Discard)->setText(tr("不保存(&N)"));
+    box.button(QMessageBox::Cancel)->setText(tr("取消"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return BtnSaveClick();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
 }
 
 QString TFrmBatch::DroppedSheet(const QMimeData *Data) {

@@ -1,9 +1,11 @@
 #pragma once
 // The batch window (工资表批量计算): a payroll sheet of employees × months opened from CSV or
 // Excel, shown as a table, calculated by cumulative withholding for every employee, summed up by
-// month and saved back as CSV or Excel. Reading, calculating and saving run in a worker thread
-// behind a progress dialog that can cancel them; the window paints meanwhile, and what a
-// cancelled or failed run had done is dropped whole, so the window keeps what it showed.
+// month and saved back as CSV or Excel, the rows left out beside the results. Reading,
+// calculating and saving run in a worker thread behind a progress dialog that can cancel them;
+// the window paints meanwhile, and what a cancelled or failed run had done is dropped whole, so
+// the window keeps what it showed. Ctrl+O opens, Ctrl+S saves, Ctrl+F goes to the filter; closing
+// with results not yet saved asks first.
 
 #include "sheets/PayrollIo.h"
 #include "sheets/Progress.h"
@@ -24,6 +26,7 @@ class QMimeData;
 class QModelIndex;
 class QProgressDialog;
 class QPushButton;
+class QShortcut;
 class QTableView;
 class QTimer;
 class TBatchErrorModel;
@@ -64,8 +67,10 @@ class TFrmBatch : public QWidget {
     bool SaveTemplate(const QString &Path);
 
     void BtnOpenClick();
-    void BtnSaveClick();
+    // False when nothing was saved (the dialog cancelled, a failure told in a box).
+    bool BtnSaveClick();
     void BtnTemplateClick();
+    void FocusFilter();
     void GridErrorsDoubleClick(const QModelIndex &Index);
     // A click on a column's title: the rows ordered by it in the worker.
     void SortBy(int Column, Qt::SortOrder Order);
@@ -86,6 +91,10 @@ class TFrmBatch : public QWidget {
     QWidget *BuildTables();
     QWidget *BuildSummary();
     QWidget *BuildTotals();
+    void AddShortcuts();
+    void FitTextColumns();
+    // Whether the window may close: asks when results are not saved.
+    bool MayClose();
     void ShowSummary();
     void ShowSheetTitle();
     // Runs Work in a worker thread behind a progress dialog labelled Label and returns when it
@@ -104,6 +113,9 @@ class TFrmBatch : public QWidget {
     TBatchErrorModel *Errors;
     QString SheetPath;
     QPointer<QProgressDialog> Running;
+    QList<QShortcut *> Shortcuts;
+    // Calculated since the sheet was opened or last saved.
+    bool ResultsUnsaved = false;
     // Typing in the filter waits for a pause before a million rows are searched.
     QTimer *FilterPause;
 };

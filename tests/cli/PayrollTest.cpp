@@ -151,7 +151,7 @@ TEST(Payroll, ResultsReadAgainAreMadeAnew) {
     const Outcome again = RunCli({QStringLiteral("payroll"), first});
     EXPECT_EQ(again.Status, 0);
     EXPECT_EQ(again.Out, ReadAll(first));
-    EXPECT_TRUE(again.Err.contains(QStringLiteral("以前算出的13列结果未作为输入读入")))
+    EXPECT_TRUE(again.Err.contains(QStringLiteral("工资表中有13列是本程序以前写出的")))
         << again.Err.toStdString();
 }
 
