@@ -72,4 +72,8 @@ QString RunFixtureScript(const QStringList &Arguments) {
     return QString::fromUtf8(python.readAllStandardOutput());
 }
 
+QStringList FixtureLines(const QStringList &Arguments) {
+    return RunFixtureScript(Arguments).split(u'\n', Qt::SkipEmptyParts);
+}
+
 } // namespace SheetTest

@@ -36,6 +36,8 @@ QStringList AcceptedIds(const sheets::PayrollSheet &Sheet);
 
 // Runs the openpyxl script with these arguments; its standard output, or a failure reported.
 QString RunFixtureScript(const QStringList &Arguments);
+// The same, line by line (without empty lines).
+QStringList FixtureLines(const QStringList &Arguments);
 
 // Workbooks the script's Command makes into a folder once for a suite.
 template <const char *Command> class ScriptMade : public ::testing::Test {

@@ -108,7 +108,7 @@ TEST(RejectedRows, OnASecondWorksheet) {
     const sheets::PayrollSheet sheet = ReadSheet(WriteFile(dir, "in.csv", WithRejected));
     const QString out = dir.filePath("out.xlsx");
     ASSERT_EQ(sheets::WritePayroll(out, sheet).Result, sheets::Status::Done);
-    const QStringList dumped = RunFixtureScript({"dump", out}).split('\n', Qt::SkipEmptyParts);
+    const QStringList dumped = FixtureLines({"dump", out});
     const qsizetype second = dumped.indexOf("[未计算]");
     ASSERT_EQ(second, 3) << dumped.join('\n').toStdString();
     EXPECT_EQ(dumped.mid(second + 1),

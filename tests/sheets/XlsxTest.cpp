@@ -75,7 +75,7 @@ TEST_F(OtherToolWorkbooks, WrittenWorkbookReadsBackIdentically) {
     EXPECT_EQ(back.WrittenColumnsLeftOut(), sheets::ResultColumnCount);
     EXPECT_TRUE(back.Errors().empty());
 
-    const QStringList dumped = RunFixtureScript({"dump", out}).split('\n', Qt::SkipEmptyParts);
+    const QStringList dumped = FixtureLines({"dump", out});
     ASSERT_EQ(dumped.size(), qsizetype(2 + sheet.RowCount())) << "one worksheet, nothing left out";
     const QStringList titles = dumped[1].split('|');
     sheets::WithholdingCursor results(sheet);
@@ -99,7 +99,7 @@ TEST_F(OtherToolWorkbooks, WrittenWorkbookLooksRightToOpenpyxl) {
     const sheets::PayrollSheet sheet = ReadSheet(WriteFile(dir, "in.csv", Mixed));
     const QString out = dir.filePath("out.xlsx");
     ASSERT_EQ(sheets::WritePayroll(out, sheet).Result, sheets::Status::Done);
-    const QStringList seen = RunFixtureScript({"inspect", out}).split('\n', Qt::SkipEmptyParts);
+    const QStringList seen = FixtureLines({"inspect", out});
     for (const char *fact :
          {"freeze=A2", "header_bold=True", "部门=s:财务,一部:General", "月份=n:1:General",
           "收入=n:20000:0.00", "免税收入=n:100.5:0.00", "其他扣除=n:0.01:0.00",

@@ -69,22 +69,35 @@ QByteArray ReadBytes(const QString &Path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Runs Action, which opens a modal window of the class T, and lets Answer deal with it.
-template <class T>
-bool AnswerModal(const std::function<void()> &Action, const std::function<void(T *)> &Answer) {
-    bool seen = false;
+// Runs Action, answering every modal window that opens meanwhile, one after the other, with
+// Answer.
+void AnswerEach(const std::function<void()> &Action, const std::function<void(QWidget *)> &Answer) {
+    QPointer<QWidget> last;
     QTimer poll;
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *modal = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!modal || seen)
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == last)
             return;
-        seen = true;
+        last = modal;
         Answer(modal);
     });
     poll.start();
     Action();
     poll.stop();
+}
+
+// Runs Action, which opens a modal window of the class T, and lets Answer deal with it.
+template <class T>
+bool AnswerModal(const std::function<void()> &Action, const std::function<void(T *)> &Answer) {
+    bool seen = false;
+    AnswerEach(Action, [&](QWidget *Modal) {
+        auto *modal = qobject_cast<T *>(Modal);
+        if (!modal || seen)
+            return;
+        seen = true;
+        Answer(modal);
+    });
     return seen;
 }
 
@@ -109,24 +122,6 @@ bool ChooseIn(const std::function<void()> &Action, const QString &Path) {
 // Clicks Button, whose file dialog is answered with Path.
 bool ClickAndChoose(QPushButton *Button, const QString &Path) {
     return ChooseIn([Button] { Click(Button); }, Path);
-}
-
-// Runs Action, answering every modal window that opens meanwhile, one after the other, with
-// Answer.
-void AnswerEach(const std::function<void()> &Action, const std::function<void(QWidget *)> &Answer) {
-    QPointer<QWidget> last;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == last)
-            return;
-        last = modal;
-        Answer(modal);
-    });
-    poll.start();
-    Action();
-    poll.stop();
 }
 
 // Typed key by key, as an input method hands over characters that no key stands for.
