@@ -402,16 +402,18 @@ void PayrollBuilder::GroupByEmployee() {
     }
 }
 
-// The sheet's year is the one most of its 月份 cells name, the earliest of equals; a cell naming
-// another is at fault, since the cumulative withholding runs within one year.
+// The sheet's year is the one most of its 月份 cells name, of equals the one named first; a cell
+// naming another is at fault, since the cumulative withholding runs within one year.
 void PayrollBuilder::CheckYears() {
     if (Years.empty())
         return;
     std::vector<std::uint32_t> counts(10000, 0); // a year has four digits
     for (const YearOfRow &row : Years)
         ++counts[row.Year];
-    const auto year =
-        static_cast<std::uint32_t>(std::max_element(counts.begin(), counts.end()) - counts.begin());
+    const std::uint32_t most = *std::max_element(counts.begin(), counts.end());
+    const std::uint32_t year = std::find_if(Years.begin(), Years.end(), [&](const YearOfRow &row) {
+                                   return counts[row.Year] == most;
+                               })->Year;
     for (const YearOfRow &row : Years) {
         if (row.Year != year)
             Blame(row.Row, MonthColumn, RowProblem::OtherYear, row.Text, year);
