@@ -278,13 +278,17 @@ void PayrollBuilder::ReadMonth(std::uint32_t Index, std::size_t Column, std::str
 
 void PayrollBuilder::ReadAmount(std::uint32_t Index, std::size_t Column, std::string_view Cell) {
     const Field field = Sheet.Header[Column].Role;
-    if (TrimBlanks(Cell).empty()) {
+    std::string_view text = TrimBlanks(Cell);
+    if (text.empty()) {
         if (field == Field::Income)
             Fault(Index, Column, RowProblem::Empty, Cell);
         return;
     }
-    const std::string_view text = PlainAmount(Cell, Scratch);
-    const auto cents = CellCents(text);
+    auto cents = CellCents(text);
+    if (!cents) { // as a spreadsheet shows an amount: "15,000.00", "¥1,500"
+        text = PlainAmount(text, Scratch);
+        cents = CellCents(text);
+    }
     if (!cents)
         return Fault(Index, Column,
                      NumberOutOfRange(text) ? RowProblem::OutOfRange : RowProblem::NotNumber, Cell);
