@@ -85,20 +85,24 @@ Language FromEnvironment() {
 
 bool Apply(Language Lang, Scope What) {
     TState &state = State();
+    bool loaded = true;
     if (Lang == Language::English && !state.Program) {
         auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
-        if (!translator->load(EnglishTranslation))
-            return false;
-        translator->setObjectName(QLatin1StringView(TranslatorName));
-        QCoreApplication::installTranslator(translator.get());
-        state.Program = translator.release();
-    } else if (Lang == Language::Chinese) {
-        Remove(state.Program);
+        loaded = translator->load(EnglishTranslation);
+        if (loaded) {
+            translator->setObjectName(QLatin1StringView(TranslatorName));
+            QCoreApplication::installTranslator(translator.get());
+            state.Program = translator.release();
+        }
     }
+    if (!loaded)
+        Lang = Language::Chinese;
+    if (Lang == Language::Chinese)
+        Remove(state.Program);
     state.Lang = Lang;
     if (What == Scope::Qt)
         ApplyQt(Lang);
-    return true;
+    return loaded;
 }
 
 Language Current() {
