@@ -29,11 +29,11 @@
     </message>
     <message>
         <source>税率</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Rate</translation>
     </message>
     <message>
         <source>速算扣除数</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Quick deduction</translation>
     </message>
     <message>
         <source>奖金应纳税额</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>税后收入</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">After tax</translation>
     </message>
     <message>
         <source>全年一次性奖金：单独计税（%1 年底前可选）与并入当年综合所得比较；
@@ -110,43 +110,43 @@
     </message>
     <message>
         <source>无法写出标准输出（磁盘已满或输出已关闭），结果不完整</source>
-        <translation type="unfinished"></translation>
+        <translation>standard output could not be written (a full disk or a closed output): the result is incomplete</translation>
     </message>
     <message>
         <source>工资薪金：累计预扣法逐月预扣税额，或非居民个人的月度税额</source>
-        <translation type="unfinished"></translation>
+        <translation>income from wages and salaries: the monthly withholding by the cumulative withholding method, or a non-resident individual&apos;s monthly tax</translation>
     </message>
     <message>
         <source>劳务报酬、稿酬、特许权使用费：每次收入的预扣税额</source>
-        <translation type="unfinished"></translation>
+        <translation>labour remuneration, author&apos;s remuneration, royalties: the withholding of each payment</translation>
     </message>
     <message>
         <source>全年一次性奖金：单独计税与并入综合所得比较、临界点、最优分配</source>
-        <translation type="unfinished"></translation>
+        <translation>annual one-off bonus: taxed separately or with the comprehensive income, the cliffs, the best split</translation>
     </message>
     <message>
         <source>年度汇算：全年应纳税额、应补（退）税额，是否需要办理</source>
-        <translation type="unfinished"></translation>
+        <translation>annual reconciliation: the tax of the year, the tax to pay or to be refunded, whether a return is needed</translation>
     </message>
     <message>
         <source>解除劳动合同一次性补偿金（经济补偿金）</source>
-        <translation type="unfinished"></translation>
+        <translation>lump-sum compensation for ending a labour contract (severance pay)</translation>
     </message>
     <message>
         <source>工资表批量计算：CSV 或 Excel 工资表中每位员工逐月的累计预扣</source>
-        <translation type="unfinished"></translation>
+        <translation>payroll: the cumulative withholding of every employee and month of a CSV or Excel sheet</translation>
     </message>
     <message>
         <source>整个纳税年度：由年度文件算出每月扣除、各单位逐月预扣和年度汇算</source>
-        <translation type="unfinished"></translation>
+        <translation>a whole tax year: the deductions of each month, each employer&apos;s withholding and the annual reconciliation, from a year file</translation>
     </message>
     <message>
         <source>反算：由税后金额求税前的月薪、年终奖或劳务报酬等</source>
-        <translation type="unfinished"></translation>
+        <translation>reverse: the gross wage, bonus or remuneration that leaves a net amount</translation>
     </message>
     <message>
         <source>家庭分配：夫妻二人的子女、房贷、租房、大病医疗由谁扣除最省税</source>
-        <translation type="unfinished"></translation>
+        <translation>household: which of a couple deducts children, housing loan interest, housing rent and medical treatment for serious illness for the least tax</translation>
     </message>
     <message>
         <source>用法：pendra-cli &lt;命令&gt; [选项]
@@ -155,7 +155,12 @@
 
 命令：
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: pendra-cli &lt;command&gt; [options]
+
+Calculates under the Individual Income Tax law in force since %1; amounts in yuan.
+
+Commands:
+</translation>
     </message>
     <message>
         <source>
@@ -173,123 +178,143 @@
   pendra-cli reverse wage --net 15000 --insurance 2000 --special 3000
   pendra-cli household 家庭.json
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Every command has --help, with its options and examples; --json prints JSON.
+--lang zh or --lang en chooses Chinese or English; without it, English when the first of
+LC_ALL, LC_MESSAGES and LANG that is set begins with en, Chinese otherwise. JSON is the same in both.
+Exit status: 0 done; 1 some rows of a payroll sheet are at fault and their employees left out;
+2 nothing computed (a usage mistake, a file that cannot be read or written, a year file at fault
+or a reverse target no gross reaches).
+
+Examples:
+  pendra-cli wage --income 20000 --insurance 2000 --special 3000
+  pendra-cli bonus --bonus 38000 --taxable 100000 --json
+  pendra-cli payroll payroll.xlsx -o withheld.xlsx
+  pendra-cli year 2026.json
+  pendra-cli reverse wage --net 15000 --insurance 2000 --special 3000
+  pendra-cli household household.json
+</translation>
     </message>
     <message>
         <source>未知命令“%1”（用法见 pendra-cli --help）</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown command &quot;%1&quot; (see pendra-cli --help)</translation>
     </message>
     <message>
         <source>--lang 的值应为 zh（中文）或 en（英文），而不是“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang takes zh (Chinese) or en (English), not &quot;%1&quot;</translation>
     </message>
     <message>
         <source>缺少命令（用法见 pendra-cli --help）</source>
-        <translation type="unfinished"></translation>
+        <translation>no command given (see pendra-cli --help)</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>金额</source>
-        <translation type="unfinished"></translation>
+        <translation>amount</translation>
     </message>
     <message>
         <source>月</source>
-        <translation type="unfinished"></translation>
+        <translation>month</translation>
     </message>
     <message>
         <source>起始月份，默认 1</source>
-        <translation type="unfinished"></translation>
+        <translation>first month, 1 by default</translation>
     </message>
     <message>
         <source>截止月份，默认 12</source>
-        <translation type="unfinished"></translation>
+        <translation>last month, 12 by default</translation>
     </message>
     <message>
         <source>以 JSON 输出（金额为两位小数的字符串，税率为整数百分数）</source>
-        <translation type="unfinished"></translation>
+        <translation>print JSON (amounts as strings with two decimals, rates as whole percent)</translation>
     </message>
     <message>
         <source>多余的参数“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>unexpected argument &quot;%1&quot;</translation>
     </message>
     <message>
         <source>选项 %1 给了不止一次</source>
-        <translation type="unfinished"></translation>
+        <translation>option %1 is given more than once</translation>
     </message>
     <message>
         <source>选项 %1 的金额“%2”超出范围（绝对值最多 %3）</source>
-        <translation type="unfinished"></translation>
+        <translation>the amount &quot;%2&quot; of option %1 is out of range (at most %3 either way)</translation>
     </message>
     <message>
         <source>选项 %1 的值“%2”不是数字</source>
-        <translation type="unfinished"></translation>
+        <translation>the value &quot;%2&quot; of option %1 is not a number</translation>
     </message>
     <message>
         <source>选项 %1 的金额不能为负数：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>the amount of option %1 cannot be negative: %2</translation>
     </message>
     <message>
         <source>未知选项 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown option %1</translation>
     </message>
     <message>
         <source>选项 %1 缺少值</source>
-        <translation type="unfinished"></translation>
+        <translation>option %1 needs a value</translation>
     </message>
     <message>
         <source>选项 %1 不带值</source>
-        <translation type="unfinished"></translation>
+        <translation>option %1 takes no value</translation>
     </message>
     <message>
         <source>命令行无法识别：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>the command line cannot be read: %1</translation>
     </message>
     <message>
         <source>月份应为 1 到 12 的整数</source>
-        <translation type="unfinished"></translation>
+        <translation>a month is a whole number from 1 to 12</translation>
     </message>
     <message>
         <source>起始月份 %1 晚于截止月份 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>the first month %1 comes after the last month %2</translation>
     </message>
     <message>
         <source>%1（用法见 pendra-cli %2 --help）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (see pendra-cli %2 --help)</translation>
     </message>
     <message>
         <source>缺少选项 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>option %1 is missing</translation>
     </message>
     <message>
         <source>选项 %1 不能与 %2 同用</source>
-        <translation type="unfinished"></translation>
+        <translation>option %1 cannot be used with %2</translation>
     </message>
     <message>
         <source>用法：pendra-cli %1 [选项]</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: pendra-cli %1 [options]</translation>
     </message>
     <message>
         <source>中文或英文；默认按 LC_ALL、LC_MESSAGES、LANG</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinese or English; by default as LC_ALL, LC_MESSAGES, LANG say</translation>
     </message>
     <message>
         <source>显示本帮助</source>
-        <translation type="unfinished"></translation>
+        <translation>show this help</translation>
     </message>
     <message>
         <source>
 
 选项：
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Options:
+</translation>
     </message>
     <message>
         <source>
 示例：
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Examples:
+</translation>
     </message>
 </context>
 <context>
@@ -605,23 +630,23 @@ b：</source>
     </message>
     <message>
         <source>收入</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Income</translation>
     </message>
     <message>
         <source>减除费用</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Deduction</translation>
     </message>
     <message>
         <source>应纳税所得额</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Taxable income</translation>
     </message>
     <message>
         <source>预扣率</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Withholding rate</translation>
     </message>
     <message>
         <source>速算扣除数</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Quick deduction</translation>
     </message>
     <message>
         <source>应预扣税额</source>
@@ -629,13 +654,15 @@ b：</source>
     </message>
     <message>
         <source>税后收入</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">After tax</translation>
     </message>
     <message>
         <source>
 预扣税额合计：%1
 </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+Withheld in all: %1
+</translation>
     </message>
     <message>
         <source>选项 --%1 只用于 --intern</source>
@@ -682,18 +709,34 @@ b：</source>
     </message>
 </context>
 <context>
+    <name>MsgBox</name>
+    <message>
+        <source>Pendra计算器</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”不是有效的数值。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Output</name>
     <message>
         <source>pendra-cli：%1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>pendra-cli: %1
+</translation>
     </message>
 </context>
 <context>
     <name>PageRegistry</name>
     <message>
         <source>退出(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>工资薪金所得(月薪)</source>
@@ -829,7 +872,7 @@ b：</source>
     </message>
     <message>
         <source>计算器(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calculator</translation>
     </message>
     <message>
         <source> 计算器 </source>
@@ -845,11 +888,11 @@ b：</source>
     </message>
     <message>
         <source>官方网站</source>
-        <translation type="unfinished"></translation>
+        <translation>Home page</translation>
     </message>
     <message>
         <source>意见反馈</source>
-        <translation type="unfinished"></translation>
+        <translation>Feedback</translation>
     </message>
     <message>
         <source>检查更新</source>
@@ -857,7 +900,7 @@ b：</source>
     </message>
     <message>
         <source>关于(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About...</translation>
     </message>
     <message>
         <source>线程</source>
@@ -923,7 +966,7 @@ b：</source>
     </message>
     <message>
         <source>每月免税收入</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">tax-free income of each month</translation>
     </message>
     <message>
         <source>每月三险一金，固定金额</source>
@@ -947,11 +990,11 @@ b：</source>
     </message>
     <message>
         <source>每月专项附加扣除</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">special additional deductions of each month</translation>
     </message>
     <message>
         <source>每月其他扣除</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">other deductions of each month</translation>
     </message>
     <message>
         <source>月薪</source>
@@ -967,11 +1010,11 @@ b：</source>
     </message>
     <message>
         <source>税率</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Rate</translation>
     </message>
     <message>
         <source>速算扣除数</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Quick deduction</translation>
     </message>
     <message>
         <source>奖金应纳税额</source>
@@ -1019,7 +1062,7 @@ b：</source>
     </message>
     <message>
         <source>收入</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Income</translation>
     </message>
     <message>
         <source>用法：pendra-cli reverse &lt;类别&gt; --net &lt;金额&gt; [选项]
@@ -1221,15 +1264,15 @@ b：</source>
     </message>
     <message>
         <source>应纳税所得额</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Taxable income</translation>
     </message>
     <message>
         <source>税率</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Rate</translation>
     </message>
     <message>
         <source>速算扣除数</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Quick deduction</translation>
     </message>
     <message>
         <source>综合所得应纳税额</source>
@@ -1273,23 +1316,23 @@ b：</source>
     </message>
     <message>
         <source>应纳税所得额</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Taxable income</translation>
     </message>
     <message>
         <source>税率</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Rate</translation>
     </message>
     <message>
         <source>速算扣除数</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Quick deduction</translation>
     </message>
     <message>
         <source>应纳税额</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tax</translation>
     </message>
     <message>
         <source>税后收入</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">After tax</translation>
     </message>
     <message>
         <source>一次性补贴收入</source>
@@ -1468,6 +1511,13 @@ b：</source>
     </message>
 </context>
 <context>
+    <name>SupportContact</name>
+    <message>
+        <source>Pendra工作室</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TBatchErrorModel</name>
     <message>
         <source>第%1列</source>
@@ -1514,14 +1564,33 @@ b：</source>
     </message>
 </context>
 <context>
-    <name>TCurWageModel</name>
+    <name>TCalcPage</name>
     <message>
-        <source>月份</source>
+        <source>  本软件将持续更新，请及时下载最新版本。如有疑问请联系客服QQ：%1，咨询免费。可根据客户需求定制开发各类税务计算软件。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>收入</source>
+        <source>%1提示</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>元</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TCurWageModel</name>
+    <message>
+        <source>月份</source>
+        <translation type="unfinished">Month</translation>
+    </message>
+    <message>
+        <source>收入</source>
+        <translation type="unfinished">Income</translation>
     </message>
     <message>
         <source>免税收入</source>
@@ -1569,11 +1638,11 @@ b：</source>
     </message>
     <message>
         <source>预扣率</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Withholding rate</translation>
     </message>
     <message>
         <source>速算扣除数</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Quick deduction</translation>
     </message>
     <message>
         <source>累计应纳税额</source>
@@ -1589,19 +1658,19 @@ b：</source>
     </message>
     <message>
         <source>税后收入</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">After tax</translation>
     </message>
     <message>
         <source>减除费用</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Deduction</translation>
     </message>
     <message>
         <source>应纳税所得额</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Taxable income</translation>
     </message>
     <message>
         <source>税率</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Rate</translation>
     </message>
     <message>
         <source>本月应扣缴税额</source>
@@ -1659,6 +1728,208 @@ b：</source>
     <name>TFileManager</name>
     <message>
         <source>参数未能保存：文件 %1 正由另一个窗口保存，请稍后再试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参数未能保存：%1 不是普通文件（而是文件夹、设备、管道之类），程序不会写入它。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参数未能保存：%1 是一个符号链接。为免改动它所指向的文件，程序不会通过链接写入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参数未能保存：文件 %1 属于其他用户，程序不会改写它。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参数未能保存：文件 %1 是只读文件，程序不会改写它。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参数未能保存：文件 %1 大于 %2 MB，不是参数文件应有的大小；为免丢失其中的内容，程序不会改写它。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参数未能保存：无法写入文件 %1。
+请检查该文件夹是否允许写入、磁盘空间是否充足。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFlatRatePage</name>
+    <message>
+        <source>计算方法</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额：  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>详细计算结果：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.00元</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税所得额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>适用税率：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>反算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税后收入：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额应大于0，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税额数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税额应大于0，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税后收入数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税后收入应大于0，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFrmAbout</name>
+    <message>
+        <source>关于 Pendra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pendra个人所得税计算器  V3.01</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>作者：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QQ：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>旺旺：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFrmAnnualSalary</name>
+    <message>
+        <source>年薪：  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>年薪</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>每月领取：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>每月领取</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>年底其它奖金：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>年底其它奖金</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>详细计算结果：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.00元</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税所得额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>适用税率：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税后收入：</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1866,6 +2137,81 @@ b：</source>
     </message>
     <message>
         <source>正在排序…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFrmCompany</name>
+    <message>
+        <source>计算方法</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入总额： </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入总额</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>注：经营时间的选择，一个纳税年度用12个月来表示，当前每月减除必要费用为%1元。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>经营时间：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>个月</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>详细计算结果：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.00元</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0个月</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税所得额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>适用税率：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>速算扣除数：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税后收入：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额数据无效，请重新输入。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2420,7 +2766,7 @@ b：</source>
     </message>
     <message>
         <source>月</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">month</translation>
     </message>
     <message>
         <source>实习起始月份</source>
@@ -2476,15 +2822,15 @@ b：</source>
     </message>
     <message>
         <source>月份</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Month</translation>
     </message>
     <message>
         <source>收入</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Income</translation>
     </message>
     <message>
         <source>收入额</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Income amount</translation>
     </message>
     <message>
         <source>累计收入额</source>
@@ -2500,11 +2846,11 @@ b：</source>
     </message>
     <message>
         <source>预扣率</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Withholding rate</translation>
     </message>
     <message>
         <source>速算扣除数</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Quick deduction</translation>
     </message>
     <message>
         <source>累计应纳税额</source>
@@ -2520,7 +2866,7 @@ b：</source>
     </message>
     <message>
         <source>税后收入</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">After tax</translation>
     </message>
     <message>
         <source>实习逐月预扣明细</source>
@@ -3241,7 +3587,7 @@ b：</source>
     </message>
     <message>
         <source>月</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">month</translation>
     </message>
     <message>
         <source>起始月份</source>
@@ -3345,25 +3691,1283 @@ b：</source>
     </message>
 </context>
 <context>
+    <name>TFrmFeedback</name>
+    <message>
+        <source>意见反馈</source>
+        <translation type="unfinished">Feedback</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在线客服</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QQ交谈</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>旺旺交谈</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>联系方式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QQ：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>旺旺：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFrmFiveGolds</name>
+    <message>
+        <source>收入金额：  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>国内人士</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>外籍人士</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>缴费基数：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>社保缴费基数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下限：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下限</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上限：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上限</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>公积金缴费基数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>比例</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>金额</source>
+        <translation type="unfinished">amount</translation>
+    </message>
+    <message>
+        <source>个人部分</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>养老：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>医疗：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>失业：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>公积金：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>单位部分</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>工伤：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>生育：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>个人缴费合计：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>单位缴费合计：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>单位支出总计：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税后收入：</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFrmGoldsSetup</name>
+    <message>
+        <source>社保与公积金参数调整</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>公积金缴费基数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下限：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下限</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上限：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上限</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>注：上限一般为当地社会平均工资的300%，下限为60%。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>社保缴费基数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>注：上限一般为当地社会平均工资的300%，下限为当地的最低工资。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>比例</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>个人部分</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>公积金：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>医疗金：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>养老金：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>失业金：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>单位部分</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>工伤金：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>生育金：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示：参数如有疑问，请咨询当地社保部门，或联系客服QQ：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>公积金缴费基数下限应小于上限。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>社保缴费基数下限应小于上限。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>个人部分缴费比例合计不能大于100%。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>单位部分缴费比例合计不能大于100%。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFrmLaoWu</name>
+    <message>
+        <source>计算公式：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>劳务报酬金额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>劳务报酬金额</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>详细计算结果：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.00元</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>费用减除：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税所得额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>适用税率：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>速算扣除数：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>反算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税后收入：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税前收入金额数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>金额数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFrmLateFee</name>
+    <message>
+        <source>计算方法</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应缴税额：  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应缴税额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应缴税额</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>注：自2001年5 月1日起，滞纳金加征率为0.05%，即万分之五。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>届满日期：  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实缴日期：  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>届满日期：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实缴日期：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>滞纳天数：  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>滞纳天数：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>注：滞纳天数可由上面日期选择自动计算，也可以手动输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yyyy年MM月dd日</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>详细计算结果：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.00元</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0天</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>滞纳金率：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>滞纳金额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>金额合计：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税额数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>滞纳天数数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>滞纳天数不能小于0，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>天</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFrmLicense</name>
+    <message>
+        <source>计算方法</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额：  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>详细计算结果：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.00元</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>减除费用：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税所得额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>适用税率：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税后收入：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TFrmMain</name>
     <message>
         <source>文件(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>计算器(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calculators</translation>
     </message>
     <message>
         <source>现行税法(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>Current &amp;Law</translation>
     </message>
     <message>
         <source>工具(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tools</translation>
     </message>
     <message>
         <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Pendra个人所得税计算器 V3.01--最专业的个税计算器</source>
+        <translation>Pendra Individual Income Tax Calculator V3.01</translation>
+    </message>
+    <message>
+        <source>官方网站</source>
+        <translation>Home page</translation>
+    </message>
+    <message>
+        <source>网络故障，无法通信，请稍后再试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>更新提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFrmMakeUp</name>
+    <message>
+        <source>计算方法</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税前一次性补偿收入：  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税前一次性补偿收入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当地上年职工平均工资：  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当地上年职工平均工资</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>月缴五险一金：  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>月缴五险一金</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>工作年限：  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>年</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>注：个人在本企业的工作年限数按实际工作年限数计算，超过12年的按12年计算。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>详细计算结果：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.00元</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>月应纳税额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>月缴纳个税：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>纳税总计：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税后收入：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税额数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税所得额小于或等于0，不必纳税。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ＝(</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> － 3 × </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> －</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ＝</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> × </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFrmMoney</name>
+    <message>
+        <source>人民币大小写转换</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>人民币小写金额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>转换</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>人民币大写金额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>人民币小写金额数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFrmPersonal</name>
+    <message>
+        <source>计算方法</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额：  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>注：收入金额为收入总额去掉相关成本、费用及损失后的金额。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>详细计算结果：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.00元</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税所得额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>速算扣除数：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>适用税率：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税后收入：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFrmProcessBar</name>
+    <message>
+        <source>计算中，请稍等...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFrmRent</name>
+    <message>
+        <source>计算方法</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额：  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>注：收入金额为收入总额去掉相关成本、费用及损失后的金额。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>住房出租 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>注：如果是个人的住房出租，请选中此项。 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>详细计算结果：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.00元</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>减除费用：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税所得额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>适用税率：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税后收入：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFrmSalary</name>
+    <message>
+        <source>五险一金：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>注：如果没有交纳养老、医疗、公积、生育、工伤等，此项可不填。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>计算结果：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>计算方法</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税前收入金额数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税前收入金额小于或等于3500元，不必纳税。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税所得额小于或等于起征点，不必纳税。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4800元</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3500元</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFrmSalaryOld</name>
+    <message>
+        <source>社保及公积金：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>注：如果没有交纳社保及公积金等，此项可不填。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>详细计算结果：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>计算方法</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>查看详情</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税前收入金额数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFrmTransfer</name>
+    <message>
+        <source>应纳税额数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>计算方法</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额：  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>财产原值：  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>注：请输入财产原来的价值金额。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>有关税费：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>注：请输入已按相关规定支付的有关税费金额。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>详细计算结果：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.00元</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>财产原值：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税所得额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>适用税率：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税后收入：</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFrmUpdate</name>
+    <message>
+        <source>Pendra计算器 - 更新提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前软件不是最新版本，请到官网下载最新版本。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前软件版本已经是最新的。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开官网</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>更新提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>欢迎以后继续关注我们的新产品更新。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>更多精彩内容敬请关注：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>官方网站</source>
+        <translation type="unfinished">Home page</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFrmWriting</name>
+    <message>
+        <source>计算方法</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额：  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>详细计算结果：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.00元</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>减除费用：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税所得额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>适用税率：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>反算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税后收入：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税额数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税后收入数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFrmYearAward</name>
+    <message>
+        <source>计算方法</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>年终奖金： </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>年终奖金</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当月工资： </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当月工资</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当月社保及公积金：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当月社保及公积金</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>注：如果没有交纳社保及公积金等，此项可不填。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>国内人士</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>外籍人士</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自动计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>详细计算结果：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.00元</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>年终奖金额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税所得额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>起征额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>年终奖平均数：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>适用税率：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>速算扣除数：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税后收入：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>年终奖金收入金额数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当月工资收入金额数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>社保及公积金数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3500元</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4800元</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>元</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TUtils</name>
+    <message>
+        <source>文本编辑器</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>计算器</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有找到可用的%1。已查找：%2。
+请安装其中任意一个后再试。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TWagePage</name>
+    <message>
+        <source>税前收入金额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税前收入金额</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>注：工资薪金收入中，如果有免税的部份，请先扣除掉。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>国内人士</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>外籍人士</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自动计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始计算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0元</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>收入金额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>社保及公积金：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>起征额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税所得额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>适用税率：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>速算扣除数：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应纳税额：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>反算</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>税后收入：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>社保及公积金数据无效，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>社保及公积金不能比收入金额大，请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>社保及公积金不能小于0元，请重新输入。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3371,82 +4975,85 @@ b：</source>
     <name>WageCommand</name>
     <message>
         <source>收入</source>
-        <translation type="unfinished"></translation>
+        <translation>Income</translation>
     </message>
     <message>
         <source>减除费用</source>
-        <translation type="unfinished"></translation>
+        <translation>Deduction</translation>
     </message>
     <message>
         <source>应纳税所得额</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income</translation>
     </message>
     <message>
         <source>税率</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>速算扣除数</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick deduction</translation>
     </message>
     <message>
         <source>应纳税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax</translation>
     </message>
     <message>
         <source>税后收入</source>
-        <translation type="unfinished"></translation>
+        <translation>After tax</translation>
     </message>
     <message>
         <source>
 预扣税额合计：%1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Withheld in all: %1
+</translation>
     </message>
     <message>
         <source>一名员工各月收入和扣除相同时，按累计预扣法逐月计算预扣税额；
 加 --nonresident 则按非居民个人的月度税率表计算一个月。</source>
-        <translation type="unfinished"></translation>
+        <translation>The withholding of each month by the cumulative withholding method, for an employee with the
+same income and deductions every month; with --nonresident, one month of a non-resident individual.</translation>
     </message>
     <message>
         <source>pendra-cli wage --income 8000 --mode 自1月 --from 7 --to 12</source>
-        <translation type="unfinished"></translation>
+        <translation>pendra-cli wage --income 8000 --mode from-january --from 7 --to 12</translation>
     </message>
     <message>
         <source>每月收入（必填）</source>
-        <translation type="unfinished"></translation>
+        <translation>income of each month (required)</translation>
     </message>
     <message>
         <source>每月免税收入</source>
-        <translation type="unfinished"></translation>
+        <translation>tax-free income of each month</translation>
     </message>
     <message>
         <source>每月专项扣除（三险一金）</source>
-        <translation type="unfinished"></translation>
+        <translation>special deductions of each month (social insurance and housing fund)</translation>
     </message>
     <message>
         <source>每月专项附加扣除</source>
-        <translation type="unfinished"></translation>
+        <translation>special additional deductions of each month</translation>
     </message>
     <message>
         <source>每月其他扣除</source>
-        <translation type="unfinished"></translation>
+        <translation>other deductions of each month</translation>
     </message>
     <message>
         <source>方式</source>
-        <translation type="unfinished"></translation>
+        <translation>way</translation>
     </message>
     <message>
         <source>减除方式：按月（默认）、自1月、6万；也可写 per-month、from-january、sixty</source>
-        <translation type="unfinished"></translation>
+        <translation>how the basic deduction is made: per-month (the default), from-january or sixty; also 按月, 自1月, 6万</translation>
     </message>
     <message>
         <source>非居民个人：每月减除 %1 元，按月度税率表计算</source>
-        <translation type="unfinished"></translation>
+        <translation>a non-resident individual: %1 yuan deducted a month, the monthly table</translation>
     </message>
     <message>
         <source>未知的减除方式“%1”，应为 按月、自1月 或 6万</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown way of deduction &quot;%1&quot;: per-month, from-january or sixty</translation>
     </message>
     <message>
         <source>减除方式 6万 只适用于上年各月均在本单位任职受雇、本年1月起仍在本单位的，起始月份应为 1，不能是 %1</source>
@@ -3457,7 +5064,7 @@ b：</source>
     <name>WageMonths</name>
     <message>
         <source>收入</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Income</translation>
     </message>
     <message>
         <source>累计收入额</source>
@@ -3493,7 +5100,7 @@ b：</source>
     </message>
     <message>
         <source>速算扣除数</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Quick deduction</translation>
     </message>
     <message>
         <source>累计应纳税额</source>
@@ -3509,19 +5116,19 @@ b：</source>
     </message>
     <message>
         <source>税后收入</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">After tax</translation>
     </message>
     <message>
         <source>月份</source>
-        <translation type="unfinished"></translation>
+        <translation>Month</translation>
     </message>
     <message>
         <source>预扣率</source>
-        <translation type="unfinished"></translation>
+        <translation>Withholding rate</translation>
     </message>
     <message>
         <source>收入额</source>
-        <translation type="unfinished"></translation>
+        <translation>Income amount</translation>
     </message>
 </context>
 <context>
@@ -3619,7 +5226,7 @@ b：</source>
     </message>
     <message>
         <source>月份</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Month</translation>
     </message>
     <message>
         <source>合计</source>
@@ -3653,7 +5260,7 @@ b：</source>
     </message>
     <message>
         <source>收入</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Income</translation>
     </message>
     <message>
         <source>预扣税额</source>

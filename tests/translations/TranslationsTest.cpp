@@ -56,8 +56,8 @@ QList<Message> ReadTs(const QString &Path) {
     QXmlStreamReader xml(&file);
     QString context;
     Message message;
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (!xml.isStartElement())
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         const auto name = xml.name();
         if (name == QLatin1StringView("name")) {

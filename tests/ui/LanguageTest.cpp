@@ -7,6 +7,8 @@
 #include "app/UStartup.h"
 #include "common/UFileManager.h"
 #include "common/UMsgBox.h"
+#include "pages/UBatchModel.h"
+#include "pages/UFrmBatch.h"
 #include "pages/UFrmCurLabour.h"
 #include "pages/UFrmInterest.h"
 #include "pages/UFrmSalary.h"
@@ -19,6 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
@@ -160,6 +163,32 @@ TEST_F(LanguageSwitch, ACurrentLawPageKeepsItsInputsAndItsResults) {
     EXPECT_EQ(Figures(Shown(Page<TFrmCurLabour>())), Figures(before));
     Choose(Language::Chinese);
     EXPECT_EQ(Shown(Page<TFrmCurLabour>()), before);
+}
+
+// The batch window is built anew over the sheet it holds, with its results and its filter.
+TEST_F(LanguageSwitch, TheBatchWindowKeepsItsSheet) {
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("payroll.csv"));
+    QFile sheet(path);
+    ASSERT_TRUE(sheet.open(QIODevice::WriteOnly));
+    sheet.write("工号,月份,收入\n7,1,20000\n7,2,20000\n8,1,9000\n");
+    sheet.close();
+    TFrmBatch *batch = Main.OpenBatch();
+    ASSERT_NE(batch, nullptr);
+    ASSERT_TRUE(batch->OpenFile(path));
+    ASSERT_TRUE(batch->Calculate());
+    const QString year = batch->TxtYearTax->text();
+    Type(batch->TxtFilter, QStringLiteral("7"));
+    ASSERT_TRUE(WaitFor([&] { return batch->SheetModel()->rowCount() == 2; }));
+    const int rows = batch->SheetModel()->rowCount();
+    const QPointer<QLabel> before = batch->TxtYearTax;
+    Choose(Language::English);
+    ASSERT_TRUE(WaitFor([&] { return !before; }));
+    EXPECT_EQ(batch->TxtYearTax->text(), year);
+    EXPECT_EQ(batch->TxtFilter->text(), QStringLiteral("7"));
+    EXPECT_EQ(batch->SheetModel()->rowCount(), rows);
+    EXPECT_TRUE(batch->SheetModel()->HasSheet());
+    batch->close();
 }
 
 // The menus and the toolbar are made anew from the registry of the language; the choice is one of
