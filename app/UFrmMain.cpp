@@ -369,6 +369,12 @@ void TFrmMain::ChooseLanguage(Translations::Language Lang) {
                              TFileManager::WriteFailureText(written, TFileManager::FilePath()));
             if (Lang != Translations::Current())
                 Translations::Apply(Lang, Translations::Scope::Qt);
+            // A translation that could not be loaded leaves the check on the language in force.
+            for (const Entry &entry : Registry) {
+                auto *item = entry.Checked ? findChild<QAction *>(entry.Name) : nullptr;
+                if (item)
+                    item->setChecked(entry.Checked());
+            }
         },
         Qt::QueuedConnection);
 }

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
