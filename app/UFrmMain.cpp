@@ -190,6 +190,7 @@ QMenu *TFrmMain::SubmenuFor(const Entry &Row, QMenu *Menu) {
     Menu->addSeparator();
     QMenu *submenu = Menu->addMenu(Row.SubmenuText);
     submenu->setObjectName(Row.Submenu);
+    submenu->menuAction()->setObjectName(Row.Submenu);
     return submenu;
 }
 
