@@ -31,9 +31,11 @@
 #include "pages/UFrmYearAward.h"
 #include "shell/UFrmAbout.h"
 #include "shell/UFrmFeedback.h"
+#include "translations/Language.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <map>
 
 namespace PageRegistry {
 
@@ -76,6 +78,17 @@ Entry &Entry::HiddenButton() {
     return *this;
 }
 
+Entry &Entry::InSubmenu(const char *ObjectName, const QString &Text) {
+    Submenu = QString::fromLatin1(ObjectName);
+    SubmenuText = Text;
+    return *this;
+}
+
+Entry &Entry::CheckedWhile(std::function<bool()> Holds) {
+    Checked = std::move(Holds);
+    return *this;
+}
+
 Entry Command(Menu In, const char *Name, const QString &Text,
               std::function<void(TFrmMain &Main)> Run) {
     Entry entry;
@@ -90,9 +103,18 @@ Entry Command(Menu In, const char *Name, const QString &Text,
 namespace {
 
 using RulesPeriod::Period;
+using Translations::Language;
 
 // The toolbar's groups: the earlier rules' pages, the law in force, the tools.
 constexpr int EarlierPages = 1, EarlierPayments = 2, CurrentPages = 3, Tools = 4;
+
+// A choice of the language submenu. The submenu and each language are named in both languages
+// alike, whichever is in use, so that someone who cannot read the one shown still finds the other.
+Entry LanguageChoice(const char *Name, const QString &Own, Language Lang) {
+    return Command(Menu::Tools, Name, Own, [Lang](TFrmMain &Main) { Main.ChooseLanguage(Lang); })
+        .InSubmenu("MLanguage", QStringLiteral("语言 / Language"))
+        .CheckedWhile([Lang] { return Translations::Current() == Lang; });
+}
 
 class TProgramRows {
     Q_DECLARE_TR_FUNCTIONS(PageRegistry)
@@ -170,6 +192,8 @@ class TProgramRows {
             Dialog<TFrmGoldsSetup>(Menu::None, "ToolButton7", QString())
                 .OnToolbar("ToolButton7", tr("参数设置"), {Tools, 4})
                 .HiddenButton(),
+            LanguageChoice("MChinese", QStringLiteral("中文"), Language::Chinese),
+            LanguageChoice("MEnglish", QStringLiteral("English"), Language::English),
 
             Command(Menu::Help, "MHomePage", tr("官方网站"), &TFrmMain::ImgLogoClick),
             Dialog<TFrmFeedback>(Menu::Help, "MFeedback", tr("意见反馈")),
@@ -183,8 +207,14 @@ class TProgramRows {
 } // namespace
 
 const Registry &Program() {
-    static const Registry entries = TProgramRows::Make();
-    return entries;
+    // Kept whole, so that an entry taken from the registry of one language stays valid after a
+    // switch to the other.
+    static std::map<Language, Registry> made;
+    const Language now = Translations::Current();
+    auto found = made.find(now);
+    if (found == made.end())
+        found = made.emplace(now, TProgramRows::Make()).first;
+    return found->second;
 }
 
 const Entry *Find(const Registry &Entries, const QString &ClassName) {

@@ -52,6 +52,11 @@ struct Entry {
     ToolbarPlace Place;
     bool ButtonHidden = false; // a button there for whatever clicks it, never shown
     QString TitleText;         // the title strip, where it is not the entry's text
+    QString Submenu;           // objectName of the submenu of In that holds the entry; empty: In
+    QString SubmenuText;
+    // A choice: checkable, and checked while this holds; the choices of one submenu exclude each
+    // other.
+    std::function<bool()> Checked;
 
     // The page's title strip: the entry without accelerator and ellipsis, unless set apart.
     QString Title() const;
@@ -63,11 +68,14 @@ struct Entry {
     Entry &Titled(const QString &Title);
     Entry &OnToolbar(const QString &ObjectName, const QString &Text, ToolbarPlace At);
     Entry &HiddenButton();
+    Entry &InSubmenu(const char *ObjectName, const QString &Text);
+    Entry &CheckedWhile(std::function<bool()> Holds);
 };
 
 using Registry = std::vector<Entry>;
 
-// The program's registry, made once with the texts in the language of the interface.
+// The program's registry, with the texts in the language of the interface: made the first time it
+// is asked for in each language, and kept while the program runs.
 const Registry &Program();
 
 // The row of a page or window class, or none.

@@ -5,6 +5,7 @@
 #include "common/UBusyCursor.h"
 #include "common/UFileManager.h"
 #include "common/UMsgBox.h"
+#include "common/UPageMemory.h"
 #include "common/UStartAhead.h"
 #include "common/UUtils.h"
 #include "pages/UFrmBatch.h"
@@ -35,8 +36,9 @@ using PageRegistry::Entry;
 using PageRegistry::Kind;
 using PageRegistry::Menu;
 
-const QString TFrmMain::WindowCaption =
-    QStringLiteral("Pendra个人所得税计算器 V3.01--最专业的个税计算器");
+QString TFrmMain::Caption() {
+    return tr("Pendra个人所得税计算器 V3.01--最专业的个税计算器");
+}
 
 namespace {
 
@@ -66,12 +68,14 @@ QStringList TFrmMain::FirstPictures() {
     return QStringList{LogoPicture} + (first ? first->Pictures : QStringList());
 }
 
-TFrmMain::TFrmMain(QWidget *parent) : TFrmMain(PageRegistry::Program(), parent) {}
+TFrmMain::TFrmMain(QWidget *parent) : TFrmMain(PageRegistry::Program(), parent) {
+    FollowsProgram = true;
+}
 
 TFrmMain::TFrmMain(PageRegistry::Registry Entries, QWidget *parent)
     : QMainWindow(parent), Registry(std::move(Entries)) {
     setObjectName(QStringLiteral("FrmMain"));
-    setWindowTitle(WindowCaption);
+    setWindowTitle(Caption());
     resize(927, 723);
     setMinimumSize(920, 723);
     setAcceptDrops(true);
@@ -159,15 +163,35 @@ void TFrmMain::AddMenuEntry(const Entry &Row, RulesPeriod::Period &Before) {
         menu->addAction(RulesPeriod::Header(Row.Rules))->setEnabled(false);
     }
     Before = Row.Rules;
+    if (!Row.Submenu.isEmpty())
+        menu = SubmenuFor(Row, menu);
     QAction *item = menu->addAction(Row.Text);
     item->setObjectName(Row.Name);
     item->setVisible(!Row.Hidden);
     if (Row.IsPage()) {
         item->setCheckable(true);
         CalculatorItems->addAction(item);
+    } else if (Row.Checked) {
+        item->setCheckable(true);
+        item->setChecked(Row.Checked());
+        // The choices of a submenu exclude each other, apart from the pages' check mark.
+        auto *choices = menu->findChild<QActionGroup *>(QString(), Qt::FindDirectChildrenOnly);
+        if (!choices)
+            choices = new QActionGroup(menu);
+        choices->addAction(item);
     }
     const QString name = Row.Name;
     connect(item, &QAction::triggered, this, [this, name] { Open(name); });
+}
+
+QMenu *TFrmMain::SubmenuFor(const Entry &Row, QMenu *Menu) {
+    if (auto *submenu = Menu->findChild<QMenu *>(Row.Submenu, Qt::FindDirectChildrenOnly))
+        return submenu;
+    Menu->addSeparator();
+    QMenu *submenu = Menu->addMenu(Row.SubmenuText);
+    submenu->setObjectName(Row.Submenu);
+    submenu->menuAction()->setObjectName(Row.Submenu);
+    return submenu;
 }
 
 void TFrmMain::CreateToolBar() {
@@ -235,7 +259,7 @@ void TFrmMain::CreateBanner() {
     ImgLogo->setObjectName(QStringLiteral("ImgLogo"));
     ImgLogo->setFixedSize(210, 70);
     ImgLogo->setAlignment(Qt::AlignCenter);
-    ImgLogo->setAccessibleName(QStringLiteral("官方网站")); // it opens the home page
+    ImgLogo->setAccessibleName(tr("官方网站")); // it opens the home page
     connect(ImgLogo, &TClickLabel::Clicked, this, &TFrmMain::ImgLogoClick);
     layout->addWidget(ImgLogo);
 
@@ -335,6 +359,67 @@ void TFrmMain::closeEvent(QCloseEvent *Event) {
         TFileManager::WriteLastPage(shown->Name);
 }
 
+void TFrmMain::ChooseLanguage(Translations::Language Lang) {
+    // Queued: the menu entry that asked is taken down with the menus it belongs to.
+    QMetaObject::invokeMethod(
+        this,
+        [this, Lang] {
+            const auto written = TFileManager::WriteLanguage(Lang);
+            if (written != TFileManager::TWriteResult::Written)
+                MsgBox::Show(this,
+                             TFileManager::WriteFailureText(written, TFileManager::FilePath()));
+            if (Lang != Translations::Current())
+                Translations::Apply(Lang, Translations::Scope::Qt);
+            // A translation that could not be loaded leaves the check on the language in force.
+            for (const Entry &entry : Registry) {
+                auto *item = entry.Checked ? findChild<QAction *>(entry.Name) : nullptr;
+                if (item)
+                    item->setChecked(entry.Checked());
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void TFrmMain::changeEvent(QEvent *Event) {
+    QMainWindow::changeEvent(Event);
+    if (Event->type() == QEvent::LanguageChange)
+        Retranslate();
+}
+
+// Every translator installed or removed sends this; only a change of the program's language
+// rebuilds anything.
+void TFrmMain::Retranslate() {
+    if (BuiltIn == Translations::Current())
+        return;
+    BuiltIn = Translations::Current();
+    const QAction *checked = CalculatorItems->checkedAction();
+    const QString checkedName = checked ? checked->objectName() : QString();
+    delete ToolBar1;
+    for (QMenu *menu : {N1, N2, MCurrent, T1, F1})
+        delete menu;
+    delete CalculatorItems;
+    if (FollowsProgram)
+        Registry = PageRegistry::Program();
+    setWindowTitle(Caption());
+    CreateMenus();
+    CreateToolBar();
+    if (auto *item = findChild<QAction *>(checkedName); item && !checkedName.isEmpty())
+        item->setChecked(true);
+    ImgLogo->setAccessibleName(tr("官方网站"));
+    RebuildPage();
+}
+
+// The page goes as when another is chosen, keeping what was typed (PageMemory), and also what it
+// showed: the new one, in the new language, shows the same results.
+void TFrmMain::RebuildPage() {
+    const Entry *entry = PageRegistry::Find(Registry, PageClassName);
+    if (!Page || !entry || !entry->IsPage())
+        return;
+    Page->setProperty(PageMemory::Rebuilding, true);
+    delete Page;
+    ShowPage(entry->Class, [entry] { return entry->Create(nullptr); });
+}
+
 void TFrmMain::MExitClick() {
     close();
 }
@@ -356,8 +441,7 @@ void TFrmMain::MUpdateClick() {
     const QString page = TUtils::HttpGet(TUtils::SitePage(QStringLiteral("/version.html")));
     const auto version = TFrmUpdate::ParseVersion(page);
     if (!version)
-        return MsgBox::Show(this, QStringLiteral("网络故障，无法通信，请稍后再试。"),
-                            QStringLiteral("更新提示"));
+        return MsgBox::Show(this, tr("网络故障，无法通信，请稍后再试。"), tr("更新提示"));
     TFrmUpdate answer(nullptr, *version > TFrmUpdate::CurrentVersion);
     answer.exec();
 }
@@ -379,7 +463,7 @@ void TFrmMain::N23Click() {
     // The worker waits for the semaphore, so a thread that started is still running here.
     if (!worker->isRunning()) {
         delete worker;
-        return MsgBox::Show(this, ThreadFailedText, MsgBox::ApplicationTitle);
+        return MsgBox::Show(this, ThreadFailedText, MsgBox::ApplicationTitle());
     }
     go->release();
 }

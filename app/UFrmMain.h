@@ -2,6 +2,7 @@
 
 #include "app/PageRegistry.h"
 #include "common/UShellWindow.h"
+#include "translations/Language.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -26,7 +27,8 @@ class TFrmMain : public QMainWindow {
     explicit TFrmMain(PageRegistry::Registry Entries, QWidget *parent = nullptr);
     ~TFrmMain() override;
 
-    static const QString WindowCaption;
+    // The caption, in the language of the interface.
+    static QString Caption();
     // The pictures of the first frame: the logo and the first page's, in the order they are put
     // on screen.
     static QStringList FirstPictures();
@@ -65,6 +67,10 @@ class TFrmMain : public QMainWindow {
     // The batch window, made when first asked for and brought to the front; with a path, the
     // sheet is opened in it once the event loop is back.
     TFrmBatch *OpenBatch(const QString &Path = {});
+    // The language chosen in the menu: kept in the parameter file for the next start and put in
+    // force once the menu has closed. The window then rebuilds its menus, its toolbar and its page
+    // in that language (see changeEvent).
+    void ChooseLanguage(Translations::Language Lang);
 
     static const QString ThreadFailedText;
     // The background fetch shows at most this much of the page in the caption.
@@ -78,6 +84,9 @@ class TFrmMain : public QMainWindow {
     void dropEvent(QDropEvent *Event) override;
     // The page shown is remembered for the next start.
     void closeEvent(QCloseEvent *Event) override;
+    // A change of language makes the menus and the toolbar anew from the registry of that
+    // language, and the page shown anew with what was typed on it and the results it showed.
+    void changeEvent(QEvent *Event) override;
 
   private:
     void CreateMenus();
@@ -85,6 +94,10 @@ class TFrmMain : public QMainWindow {
     void CreateBanner();
     void CreatePageArea();
     void AddMenuEntry(const PageRegistry::Entry &Row, RulesPeriod::Period &Before);
+    // The submenu of Menu that holds Row, made when first needed.
+    QMenu *SubmenuFor(const PageRegistry::Entry &Row, QMenu *Menu);
+    void Retranslate();
+    void RebuildPage();
     void AddToolButton(const PageRegistry::Entry &Row);
     // Runs an entry: shows its page, opens its window or does its command.
     void Choose(const PageRegistry::Entry &Row);
@@ -93,6 +106,8 @@ class TFrmMain : public QMainWindow {
     const PageRegistry::Entry *FirstPage() const;
 
     PageRegistry::Registry Registry;
+    bool FollowsProgram = false; // the program's registry, made anew in each language
+    Translations::Language BuiltIn = Translations::Current();
     QActionGroup *CalculatorItems = nullptr;
     QPointer<QWidget> Page;
     QString PageClassName;

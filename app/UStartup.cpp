@@ -1,13 +1,11 @@
 #include "app/UStartup.h"
 
 #include "common/UDialogPlacement.h"
+#include "common/UFileManager.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 void InitApplication(QApplication &App) {
     // The application's name also names the per-user configuration folder; the window caption
@@ -20,18 +18,21 @@ void InitApplication(QApplication &App) {
     // icon instead; the 48-pixel picture needs no image plugin.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
 
-    // Dates and calendars read in Chinese whatever the system's locale. Amounts never go through
-    // QLocale (they are parsed and shown by engine/UNumText), so this changes no number.
-    const QLocale chinese(QLocale::Chinese, QLocale::China);
-    QLocale::setDefault(chinese);
-    auto *translator = new QTranslator(&App);
-    if (translator->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
+    // Standard buttons read "确定", dates and calendars read in Chinese whatever the system's
+    // locale, until the start's own language is known.
+    Translations::Apply(Translations::Language::Chinese, Translations::Scope::Qt);
 
     DialogPlacement::Install(App);
 
     QFont font = QApplication::font();
     font.setPixelSize(12);
     QApplication::setFont(font);
+}
+
+Translations::Language StartLanguage() {
+    return TFileManager::ReadLanguage().value_or(Translations::FromEnvironment());
+}
+
+void UseStartLanguage() {
+    Translations::Apply(StartLanguage(), Translations::Scope::Qt);
 }

@@ -9,6 +9,8 @@ int main(int argc, char *argv[]) {
     StartAhead::Begin();
     QApplication app(argc, argv);
     InitApplication(app);
+    // Before anything shows a word: English loads its translation here, Chinese nothing.
+    UseStartLanguage();
     StartAhead::Ready(TFrmMain::FirstPictures());
     TFrmMain main;
     main.show();

@@ -4,14 +4,24 @@
 #include "engine/UNumText.h"
 #include "sheets/Cells.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace Cli {
 namespace {
 
+// The words of this file, translated in the context "CommandLine".
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 const QString JsonOption = QStringLiteral("json");
 const QString HelpOption = QStringLiteral("help");
-const QString AmountValue = QStringLiteral("金额");
+
+// The value name of an amount option in the help.
+QString AmountValue() {
+    return Words::tr("金额");
+}
 
 QString Dashed(const QString &Name) {
     return QStringLiteral("--") + Name;
@@ -32,7 +42,7 @@ CommandLine::CommandLine(const QString &Command, const QString &Summary,
 }
 
 void CommandLine::AddAmount(const QString &Name, const QString &Description, bool MayBeNegative) {
-    AddValue(Name, AmountValue, Description);
+    AddValue(Name, AmountValue(), Description);
     AmountNames.append(Name);
     if (MayBeNegative)
         NegativeAllowed.append(Name);
@@ -51,8 +61,8 @@ void CommandLine::AddValue(QChar Letter, const QString &Name, const QString &Val
 }
 
 void CommandLine::AddMonthRange() {
-    AddValue(QStringLiteral("from"), QStringLiteral("月"), QStringLiteral("起始月份，默认 1"));
-    AddValue(QStringLiteral("to"), QStringLiteral("月"), QStringLiteral("截止月份，默认 12"));
+    AddValue(QStringLiteral("from"), Words::tr("月"), Words::tr("起始月份，默认 1"));
+    AddValue(QStringLiteral("to"), Words::tr("月"), Words::tr("截止月份，默认 12"));
 }
 
 void CommandLine::AddFlag(const QString &Name, const QString &Description) {
@@ -67,8 +77,7 @@ void CommandLine::AddPositional(const QString &Name, const QString &Description)
 
 std::optional<int> CommandLine::Parse(const QStringList &Arguments) {
     if (OffersJson)
-        AddFlag(JsonOption,
-                QStringLiteral("以 JSON 输出（金额为两位小数的字符串，税率为整数百分数）"));
+        AddFlag(JsonOption, Words::tr("以 JSON 输出（金额为两位小数的字符串，税率为整数百分数）"));
     Parser.addOption(QCommandLineOption({QStringLiteral("h"), HelpOption}, QString()));
     if (!Parser.parse(QStringList{QStringLiteral("pendra-cli")} + Arguments))
         return Refuse(ParseError());
@@ -77,11 +86,11 @@ std::optional<int> CommandLine::Parse(const QStringList &Arguments) {
         return Success;
     }
     if (Parser.positionalArguments().size() > Positionals.size())
-        return Refuse(QStringLiteral("多余的参数“%1”")
-                          .arg(Parser.positionalArguments().at(Positionals.size())));
+        return Refuse(
+            Words::tr("多余的参数“%1”").arg(Parser.positionalArguments().at(Positionals.size())));
     for (const QString &name : Parser.optionNames()) {
         if (Parser.values(name).size() > 1)
-            return Refuse(QStringLiteral("选项 %1 给了不止一次").arg(Dashed(name)));
+            return Refuse(Words::tr("选项 %1 给了不止一次").arg(Dashed(name)));
     }
     return ReadAmounts();
 }
@@ -94,12 +103,12 @@ std::optional<int> CommandLine::ReadAmounts() {
         const std::string bytes = text.toStdString();
         const std::optional<current::Cents> cents = current::ParseCents(bytes);
         if (!cents && NumText::ParseNumber(bytes))
-            return Refuse(QStringLiteral("选项 %1 的金额“%2”超出范围（绝对值最多 %3）")
+            return Refuse(Words::tr("选项 %1 的金额“%2”超出范围（绝对值最多 %3）")
                               .arg(Dashed(name), text, Money(sheets::LargestAmount)));
         if (!cents)
-            return Refuse(QStringLiteral("选项 %1 的值“%2”不是数字").arg(Dashed(name), text));
+            return Refuse(Words::tr("选项 %1 的值“%2”不是数字").arg(Dashed(name), text));
         if (*cents < 0 && !NegativeAllowed.contains(name))
-            return Refuse(QStringLiteral("选项 %1 的金额不能为负数：%2").arg(Dashed(name), text));
+            return Refuse(Words::tr("选项 %1 的金额不能为负数：%2").arg(Dashed(name), text));
         Amounts.insert(name, *cents);
     }
     return std::nullopt;
@@ -109,15 +118,15 @@ std::optional<int> CommandLine::ReadAmounts() {
 QString CommandLine::ParseError() const {
     if (!Parser.unknownOptionNames().isEmpty()) {
         const QString name = Parser.unknownOptionNames().constFirst();
-        return QStringLiteral("未知选项 %1").arg(name.size() == 1 ? u'-' + name : Dashed(name));
+        return Words::tr("未知选项 %1").arg(name.size() == 1 ? u'-' + name : Dashed(name));
     }
     const QString error = Parser.errorText();
     const QString quoted = QRegularExpression(QStringLiteral("'([^']*)'")).match(error).captured(1);
     if (error.startsWith(QLatin1String("Missing value")))
-        return QStringLiteral("选项 %1 缺少值").arg(quoted);
+        return Words::tr("选项 %1 缺少值").arg(quoted);
     if (error.startsWith(QLatin1String("Unexpected value")))
-        return QStringLiteral("选项 %1 不带值").arg(quoted);
-    return QStringLiteral("命令行无法识别：%1").arg(error);
+        return Words::tr("选项 %1 不带值").arg(quoted);
+    return Words::tr("命令行无法识别：%1").arg(error);
 }
 
 bool CommandLine::IsSet(const QString &Name) const {
@@ -144,23 +153,23 @@ std::optional<int> CommandLine::ReadMonthRange(int &First, int &Last) const {
     const auto from = IsSet(QStringLiteral("from")) ? MonthNumber(Value("from")) : 1;
     const auto to = IsSet(QStringLiteral("to")) ? MonthNumber(Value("to")) : 12;
     if (!from || !to)
-        return Refuse(QStringLiteral("月份应为 1 到 12 的整数"));
+        return Refuse(Words::tr("月份应为 1 到 12 的整数"));
     if (*from > *to)
-        return Refuse(QStringLiteral("起始月份 %1 晚于截止月份 %2").arg(*from).arg(*to));
+        return Refuse(Words::tr("起始月份 %1 晚于截止月份 %2").arg(*from).arg(*to));
     First = *from;
     Last = *to;
     return std::nullopt;
 }
 
 int CommandLine::Refuse(const QString &Message) const {
-    PrintError(QStringLiteral("%1（用法见 pendra-cli %2 --help）").arg(Message, Command));
+    PrintError(Words::tr("%1（用法见 pendra-cli %2 --help）").arg(Message, Command));
     return Refused;
 }
 
 std::optional<int> CommandLine::Require(const QStringList &Names) const {
     for (const QString &name : Names) {
         if (!Parser.isSet(name))
-            return Refuse(QStringLiteral("缺少选项 %1").arg(Dashed(name)));
+            return Refuse(Words::tr("缺少选项 %1").arg(Dashed(name)));
     }
     return std::nullopt;
 }
@@ -170,14 +179,13 @@ std::optional<int> CommandLine::Exclude(const QString &Option, const QStringList
         return std::nullopt;
     for (const QString &name : Names) {
         if (Parser.isSet(name))
-            return Refuse(
-                QStringLiteral("选项 %1 不能与 %2 同用").arg(Dashed(name), Dashed(Option)));
+            return Refuse(Words::tr("选项 %1 不能与 %2 同用").arg(Dashed(name), Dashed(Option)));
     }
     return std::nullopt;
 }
 
 QString CommandLine::HelpText() const {
-    QString usage = QStringLiteral("用法：pendra-cli %1 [选项]").arg(Command);
+    QString usage = Words::tr("用法：pendra-cli %1 [选项]").arg(Command);
     for (const Entry &positional : Positionals)
         usage += u' ' + positional.Name;
     TextTable options(TextTable::AllLeft);
@@ -191,10 +199,13 @@ QString CommandLine::HelpText() const {
         options.AddRow(
             {QStringLiteral("  ") + letter + Dashed(entry.Name) + value, entry.Description});
     }
-    options.AddRow({QStringLiteral("  -h, --help"), QStringLiteral("显示本帮助")});
-    QString text = usage + QStringLiteral("\n\n") + Summary + QStringLiteral("\n\n选项：\n") +
-                   options.Render();
-    text += QStringLiteral("\n示例：\n");
+    // Taken by the program before the command sees its options (cli/main.cpp).
+    options.AddRow({QStringLiteral("  --lang <zh|en>"),
+                    Words::tr("中文或英文；默认按 LC_ALL、LC_MESSAGES、LANG")});
+    options.AddRow({QStringLiteral("  -h, --help"), Words::tr("显示本帮助")});
+    QString text =
+        usage + QStringLiteral("\n\n") + Summary + Words::tr("\n\n选项：\n") + options.Render();
+    text += Words::tr("\n示例：\n");
     for (const QString &example : Examples)
         text += QStringLiteral("  ") + example + u'\n';
     return text;

@@ -122,8 +122,8 @@ QString SettlementsText(const current::HouseholdChoice &Best, int Year) {
         table.AddRow({a[i][0], a[i][1], b[i][1]});
     const current::YearRules *found = current::RulesOf(Year);
     const current::YearRules &rules = found ? *found : current::LatestRules();
-    return table.Render() + QStringLiteral("a：") + ReasonText(Best.A.Settled.Figures, rules) +
-           QStringLiteral("\nb：") + ReasonText(Best.B.Settled.Figures, rules) + u'\n';
+    return table.Render() + Words::tr("a：") + ReasonText(Best.A.Settled.Figures, rules) +
+           Words::tr("\nb：") + ReasonText(Best.B.Settled.Figures, rules) + u'\n';
 }
 
 QString Text(const current::Household &Household, const current::HouseholdSplit &Split) {
@@ -155,8 +155,8 @@ int RunHousehold(const QStringList &Arguments) {
                   "可各半的贷款各半、其余由 a 扣除为准），再取列在前面的。文件有误时指出键的\n"
                   "位置（如 shared.children[0].born），不计算，退出状态为 2。")
             .arg(current::Law::HalfShare),
-        {QStringLiteral("pendra-cli household 家庭.json"),
-         QStringLiteral("pendra-cli household 家庭.json --json")});
+        {Words::tr("pendra-cli household 家庭.json"),
+         Words::tr("pendra-cli household 家庭.json --json")});
     line.AddPositional(Words::tr("家庭文件"), Words::tr("夫妻二人的年度文件和共同项目，JSON 格式"));
     if (auto done = line.Parse(Arguments))
         return *done;

@@ -9,17 +9,23 @@
 #include "engine/current/Remuneration.h"
 #include "engine/current/Rules.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 namespace Cli {
 namespace {
 
+// The words of this file, translated in the context "LabourCommand".
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(LabourCommand)
+};
+
 std::optional<current::RemunerationKind> KindNamed(const QString &Name) {
-    if (Name == QStringLiteral("labour") || Name == QStringLiteral("劳务报酬"))
+    if (Name == QStringLiteral("labour") || Name == Words::tr("劳务报酬"))
         return current::RemunerationKind::Labour;
-    if (Name == QStringLiteral("author") || Name == QStringLiteral("稿酬"))
+    if (Name == QStringLiteral("author") || Name == Words::tr("稿酬"))
         return current::RemunerationKind::Author;
-    if (Name == QStringLiteral("royalty") || Name == QStringLiteral("特许权使用费"))
+    if (Name == QStringLiteral("royalty") || Name == Words::tr("特许权使用费"))
         return current::RemunerationKind::Royalty;
     return std::nullopt;
 }
@@ -31,16 +37,15 @@ std::optional<current::RemunerationKind> ReadKind(const CommandLine &Line) {
         return current::RemunerationKind::Labour;
     const auto kind = KindNamed(Line.Value("kind"));
     if (!kind)
-        Line.Refuse(QStringLiteral("未知的类别“%1”，应为 labour、author 或 royalty")
-                        .arg(Line.Value("kind")));
+        Line.Refuse(
+            Words::tr("未知的类别“%1”，应为 labour、author 或 royalty").arg(Line.Value("kind")));
     return kind;
 }
 
 void AddRemunerationOptions(CommandLine &Line) {
-    Line.AddValue(
-        "kind", QStringLiteral("类别"),
-        QStringLiteral("labour（劳务报酬，默认）、author（稿酬）、royalty（特许权使用费）"));
-    Line.AddFlag("nonresident", QStringLiteral("非居民个人"));
+    Line.AddValue("kind", Words::tr("类别"),
+                  Words::tr("labour（劳务报酬，默认）、author（稿酬）、royalty（特许权使用费）"));
+    Line.AddFlag("nonresident", Words::tr("非居民个人"));
 }
 
 QJsonObject JsonRemuneration(const current::Remuneration &r) {
@@ -54,13 +59,13 @@ QJsonObject JsonRemuneration(const current::Remuneration &r) {
 }
 
 QString RemunerationText(const current::Remuneration &r) {
-    return Pairs({{QStringLiteral("收入"), Money(r.Income)},
-                  {QStringLiteral("减除费用"), Money(r.Deduction)},
-                  {QStringLiteral("应纳税所得额"), Money(r.Taxable)},
-                  {QStringLiteral("预扣率"), Rate(r.Rate)},
-                  {QStringLiteral("速算扣除数"), Money(r.QuickDeduction)},
-                  {QStringLiteral("应预扣税额"), Money(r.Tax)},
-                  {QStringLiteral("税后收入"), Money(r.AfterTax)}});
+    return Pairs({{Words::tr("收入"), Money(r.Income)},
+                  {Words::tr("减除费用"), Money(r.Deduction)},
+                  {Words::tr("应纳税所得额"), Money(r.Taxable)},
+                  {Words::tr("预扣率"), Rate(r.Rate)},
+                  {Words::tr("速算扣除数"), Money(r.QuickDeduction)},
+                  {Words::tr("应预扣税额"), Money(r.Tax)},
+                  {Words::tr("税后收入"), Money(r.AfterTax)}});
 }
 
 namespace {
@@ -80,7 +85,7 @@ void PrintInternship(const std::vector<current::InternshipMonth> &Months, bool J
     }
     if (Json)
         return PrintJson({{"months", json}});
-    PrintOut(MonthTable(rows, amounts) + QStringLiteral("\n预扣税额合计：%1\n").arg(Money(total)));
+    PrintOut(MonthTable(rows, amounts) + Words::tr("\n预扣税额合计：%1\n").arg(Money(total)));
 }
 
 // A student's internship pay is labour remuneration of a resident; the other kinds and
@@ -89,20 +94,20 @@ std::optional<int> CheckInternship(const CommandLine &Line, current::Remuneratio
     if (!Line.IsSet("intern")) {
         for (const QString name : {"from", "to"}) {
             if (Line.IsSet(name))
-                return Line.Refuse(QStringLiteral("选项 --%1 只用于 --intern").arg(name));
+                return Line.Refuse(Words::tr("选项 --%1 只用于 --intern").arg(name));
         }
         return std::nullopt;
     }
     if (auto done = Line.Exclude("intern", {"nonresident"}))
         return done;
     if (Kind != current::RemunerationKind::Labour)
-        return Line.Refuse(QStringLiteral("在校学生实习只适用于劳务报酬，不能与 --kind %1 同用")
+        return Line.Refuse(Words::tr("在校学生实习只适用于劳务报酬，不能与 --kind %1 同用")
                                .arg(Line.Value("kind")));
     return std::nullopt;
 }
 
 QString InternshipSummary() {
-    return QStringLiteral(
+    return Words::tr(
                "\n加 --intern：在校学生实习取得的劳务报酬，每月收入相同，按累计预扣法逐月预扣：\n"
                "收入额为收入的 %1%，累计减除费用为每月 %2 元乘实习月数，按综合所得年度税率表。")
         .arg(current::Law::IncomeShare)
@@ -114,10 +119,9 @@ QString InternshipSummary() {
 int RunLabour(const QStringList &Arguments) {
     CommandLine line(
         QStringLiteral("labour"),
-        QStringLiteral(
-            "一次劳务报酬、稿酬或特许权使用费收入的预扣税额。居民个人：每次收入不超过\n"
-            "%1 元减除 %2 元，超过的减除 %3%；稿酬再按 %4% 计算；劳务报酬按预扣率表二，\n"
-            "稿酬和特许权使用费按 %5%。非居民个人：一律减除 %3%，按月度税率表。")
+        Words::tr("一次劳务报酬、稿酬或特许权使用费收入的预扣税额。居民个人：每次收入不超过\n"
+                  "%1 元减除 %2 元，超过的减除 %3%；稿酬再按 %4% 计算；劳务报酬按预扣率表二，\n"
+                  "稿酬和特许权使用费按 %5%。非居民个人：一律减除 %3%，按月度税率表。")
                 .arg(LawAmount(current::Law::SmallPayment),
                      LawAmount(current::Law::SmallPaymentCost))
                 .arg(current::Law::CostRate)
@@ -128,10 +132,10 @@ int RunLabour(const QStringList &Arguments) {
          QStringLiteral("pendra-cli labour --income 10000 --kind author --json"),
          QStringLiteral("pendra-cli labour --income 10000 --kind royalty --nonresident"),
          QStringLiteral("pendra-cli labour --intern --income 8000 --from 7 --to 9")});
-    line.AddAmount("income", QStringLiteral("每次收入（必填）；加 --intern 时为每月收入"));
+    line.AddAmount("income", Words::tr("每次收入（必填）；加 --intern 时为每月收入"));
     AddRemunerationOptions(line);
     line.AddFlag("intern",
-                 QStringLiteral("在校学生实习：按累计预扣法逐月预扣（只用于居民个人的劳务报酬）"));
+                 Words::tr("在校学生实习：按累计预扣法逐月预扣（只用于居民个人的劳务报酬）"));
     line.AddMonthRange();
     if (auto done = line.Parse(Arguments))
         return *done;

@@ -1,5 +1,6 @@
 #include "cli/Output.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 
 #include <algorithm>
@@ -7,6 +8,11 @@
 
 namespace Cli {
 namespace {
+
+// The words of this file, translated in the context "Output".
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(Output)
+};
 
 void Write(std::FILE *Stream, const QString &Text) {
     const QByteArray bytes = Text.toUtf8();
@@ -43,7 +49,7 @@ bool OutputWritten() {
 }
 
 void PrintError(const QString &Message) {
-    Write(stderr, QStringLiteral("pendra-cli：%1\n").arg(Message));
+    Write(stderr, Words::tr("pendra-cli：%1\n").arg(Message));
 }
 
 QString Money(current::Cents Amount) {

@@ -8,10 +8,16 @@
 #include "engine/current/Reverse.h"
 #include "engine/current/Rules.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 namespace Cli {
 namespace {
+
+// The words of this file, translated in the context "ReverseCommand".
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(ReverseCommand)
+};
 
 using current::Cents;
 
@@ -23,7 +29,7 @@ QString Limit() {
 
 // A target that no gross below the limit reaches: nothing computed, as with a usage mistake.
 int Unreachable(Cents Net, const QString &What) {
-    PrintError(QStringLiteral("税后 %1 元无法达到：税前%2在 %3 元以下时都达不到")
+    PrintError(Words::tr("税后 %1 元无法达到：税前%2在 %3 元以下时都达不到")
                    .arg(Money(Net), What, Limit()));
     return Refused;
 }
@@ -36,8 +42,7 @@ std::optional<int> ReadInsurance(const CommandLine &Line, current::WageTerms &Te
     if (!Line.IsSet("insurance-rate")) {
         for (const QString &name : baseOptions) {
             if (Line.IsSet(name))
-                return Line.Refuse(
-                    QStringLiteral("选项 --%1 只与 --insurance-rate 同用").arg(name));
+                return Line.Refuse(Words::tr("选项 --%1 只与 --insurance-rate 同用").arg(name));
         }
         Terms.Insurance = Line.Amount("insurance");
         return std::nullopt;
@@ -46,28 +51,28 @@ std::optional<int> ReadInsurance(const CommandLine &Line, current::WageTerms &Te
     const auto rate = current::ParseHundredths(text.toStdString());
     if (!rate)
         return Line.Refuse(
-            QStringLiteral("选项 --insurance-rate 的值“%1”不是百分数（最多两位小数，如 10.5）")
+            Words::tr("选项 --insurance-rate 的值“%1”不是百分数（最多两位小数，如 10.5）")
                 .arg(text));
     if (*rate > current::WholeInHundredths)
-        return Line.Refuse(QStringLiteral("缴费比例 %1% 超过 %2")
-                               .arg(text, Rate(current::WholeInHundredths / 100)));
+        return Line.Refuse(
+            Words::tr("缴费比例 %1% 超过 %2").arg(text, Rate(current::WholeInHundredths / 100)));
     current::InsuranceByRate byRate{*rate, Line.Amount("base-min"), current::Unbounded};
     if (Line.IsSet("base-max"))
         byRate.BaseMax = Line.Amount("base-max");
     if (byRate.BaseMax < byRate.BaseMin)
-        return Line.Refuse(QStringLiteral("缴费基数上限 %1 低于下限 %2")
+        return Line.Refuse(Words::tr("缴费基数上限 %1 低于下限 %2")
                                .arg(Money(byRate.BaseMax), Money(byRate.BaseMin)));
     Terms.ByRate = byRate;
     return std::nullopt;
 }
 
 QString WageText(const current::WageYear &y) {
-    return Pairs({{QStringLiteral("税前月薪"), Money(y.Gross)},
-                  {QStringLiteral("平均每月税后"), Money(y.Net)},
-                  {QStringLiteral("全年税前合计"), Money(y.YearGross)},
-                  {QStringLiteral("全年三险一金合计"), Money(y.YearInsurance)},
-                  {QStringLiteral("全年预扣税额合计"), Money(y.YearTax)},
-                  {QStringLiteral("全年税后合计"), Money(y.YearNet)}}) +
+    return Pairs({{Words::tr("税前月薪"), Money(y.Gross)},
+                  {Words::tr("平均每月税后"), Money(y.Net)},
+                  {Words::tr("全年税前合计"), Money(y.YearGross)},
+                  {Words::tr("全年三险一金合计"), Money(y.YearInsurance)},
+                  {Words::tr("全年预扣税额合计"), Money(y.YearTax)},
+                  {Words::tr("全年税后合计"), Money(y.YearNet)}}) +
            u'\n' + MonthTable(y.Months);
 }
 
@@ -75,25 +80,24 @@ int RunWageReverse(const QStringList &Arguments) {
     const current::YearRules &rules = current::LatestRules();
     CommandLine line(
         QStringLiteral("reverse wage"),
-        QStringLiteral(
-            "由每月税后收入反算税前月薪：1 至 %1 月在同一单位按月发放相同的工资（每月减除\n"
-            "%2 元），求全年税后合计不少于 %1 × 目标的最低月薪，并列出各月明细。三险一金\n"
-            "为固定金额（--insurance），或为月薪的一定比例（--insurance-rate）：月薪低于\n"
-            "缴费基数下限的按下限、高于上限的按上限计算，按分四舍五入。")
+        Words::tr("由每月税后收入反算税前月薪：1 至 %1 月在同一单位按月发放相同的工资（每月减除\n"
+                  "%2 元），求全年税后合计不少于 %1 × 目标的最低月薪，并列出各月明细。三险一金\n"
+                  "为固定金额（--insurance），或为月薪的一定比例（--insurance-rate）：月薪低于\n"
+                  "缴费基数下限的按下限、高于上限的按上限计算，按分四舍五入。")
             .arg(current::Law::MonthsInYear)
             .arg(Money(rules.BasicMonthly)),
         {QStringLiteral("pendra-cli reverse wage --net 15000 --insurance 2000 --special 3000"),
          QStringLiteral("pendra-cli reverse wage --net 15000 --insurance-rate 10.5 --base-min "
                         "7162 --base-max 35811 --json")});
-    line.AddAmount(NetOption, QStringLiteral("目标每月税后收入（必填）"));
-    line.AddAmount("exempt", QStringLiteral("每月免税收入"));
-    line.AddAmount("insurance", QStringLiteral("每月三险一金，固定金额"));
-    line.AddValue("insurance-rate", QStringLiteral("百分数"),
-                  QStringLiteral("三险一金按月薪的比例，如 10.5（最多两位小数）"));
-    line.AddAmount("base-min", QStringLiteral("缴费基数下限，默认 0"));
-    line.AddAmount("base-max", QStringLiteral("缴费基数上限，默认无上限"));
-    line.AddAmount("special", QStringLiteral("每月专项附加扣除"));
-    line.AddAmount("other", QStringLiteral("每月其他扣除"));
+    line.AddAmount(NetOption, Words::tr("目标每月税后收入（必填）"));
+    line.AddAmount("exempt", Words::tr("每月免税收入"));
+    line.AddAmount("insurance", Words::tr("每月三险一金，固定金额"));
+    line.AddValue("insurance-rate", Words::tr("百分数"),
+                  Words::tr("三险一金按月薪的比例，如 10.5（最多两位小数）"));
+    line.AddAmount("base-min", Words::tr("缴费基数下限，默认 0"));
+    line.AddAmount("base-max", Words::tr("缴费基数上限，默认无上限"));
+    line.AddAmount("special", Words::tr("每月专项附加扣除"));
+    line.AddAmount("other", Words::tr("每月其他扣除"));
     if (auto done = line.Parse(Arguments))
         return *done;
     if (auto done = line.Require({NetOption}))
@@ -107,7 +111,7 @@ int RunWageReverse(const QStringList &Arguments) {
 
     const auto year = current::ReverseWage(line.Amount(NetOption), terms);
     if (!year)
-        return Unreachable(line.Amount(NetOption), QStringLiteral("月薪"));
+        return Unreachable(line.Amount(NetOption), Words::tr("月薪"));
     if (!line.Json()) {
         PrintOut(WageText(*year));
         return Success;
@@ -123,17 +127,17 @@ int RunWageReverse(const QStringList &Arguments) {
 }
 
 QString BonusText(const current::BonusReverse &b) {
-    QString text = Pairs({{QStringLiteral("税前奖金"), Money(b.Gross)},
-                          {QStringLiteral("税后奖金"), Money(b.Net)},
-                          {QStringLiteral("税率"), Rate(b.Separate.Rate)},
-                          {QStringLiteral("速算扣除数"), Money(b.Separate.QuickDeduction)},
-                          {QStringLiteral("奖金应纳税额"), Money(b.Separate.BonusTax)},
-                          {QStringLiteral("其他综合所得应纳税额"), Money(b.Separate.OtherTax)},
-                          {QStringLiteral("应纳税额合计"), Money(b.Separate.Total)}});
+    QString text = Pairs({{Words::tr("税前奖金"), Money(b.Gross)},
+                          {Words::tr("税后奖金"), Money(b.Net)},
+                          {Words::tr("税率"), Rate(b.Separate.Rate)},
+                          {Words::tr("速算扣除数"), Money(b.Separate.QuickDeduction)},
+                          {Words::tr("奖金应纳税额"), Money(b.Separate.BonusTax)},
+                          {Words::tr("其他综合所得应纳税额"), Money(b.Separate.OtherTax)},
+                          {Words::tr("应纳税额合计"), Money(b.Separate.Total)}});
     if (b.CliffAbove)
         text +=
-            QStringLiteral("\n临界点：奖金超过 %1 而不到 %2 时，税后反而少于发 %1，"
-                           "最多少得 %3；加发奖金时应越过 %2\n")
+            Words::tr("\n临界点：奖金超过 %1 而不到 %2 时，税后反而少于发 %1，"
+                      "最多少得 %3；加发奖金时应越过 %2\n")
                 .arg(Money(b.CliffAbove->From), Money(b.CliffAbove->To), Money(b.CliffAbove->Loss));
     return text;
 }
@@ -141,15 +145,15 @@ QString BonusText(const current::BonusReverse &b) {
 int RunBonusReverse(const QStringList &Arguments) {
     CommandLine line(
         QStringLiteral("reverse bonus"),
-        QStringLiteral("由税后奖金反算全年一次性奖金：单独计税时，税后不少于目标的最低奖金；\n"
-                       "并给出奖金之上最近的临界点，及其上税后反而更少的区间。"),
+        Words::tr("由税后奖金反算全年一次性奖金：单独计税时，税后不少于目标的最低奖金；\n"
+                  "并给出奖金之上最近的临界点，及其上税后反而更少的区间。"),
         {QStringLiteral("pendra-cli reverse bonus --net 50000"),
          QStringLiteral("pendra-cli reverse bonus --net 34920 --taxable 100000 "
                         "--json")});
-    line.AddAmount(NetOption, QStringLiteral("目标税后奖金（必填）"));
+    line.AddAmount(NetOption, Words::tr("目标税后奖金（必填）"));
     line.AddAmount("taxable",
-                   QStringLiteral("奖金以外的全年综合所得应纳税所得额，默认 0，用于其他综合所得"
-                                  "应纳税额；扣除未用完时可为负数"),
+                   Words::tr("奖金以外的全年综合所得应纳税所得额，默认 0，用于其他综合所得"
+                             "应纳税额；扣除未用完时可为负数"),
                    true);
     if (auto done = line.Parse(Arguments))
         return *done;
@@ -157,7 +161,7 @@ int RunBonusReverse(const QStringList &Arguments) {
         return *done;
     const auto bonus = current::ReverseBonus(line.Amount(NetOption), line.Amount("taxable"));
     if (!bonus)
-        return Unreachable(line.Amount(NetOption), QStringLiteral("奖金"));
+        return Unreachable(line.Amount(NetOption), Words::tr("奖金"));
     if (!line.Json()) {
         PrintOut(BonusText(*bonus));
         return Success;
@@ -173,13 +177,12 @@ int RunBonusReverse(const QStringList &Arguments) {
 int RunLabourReverse(const QStringList &Arguments) {
     CommandLine line(
         QStringLiteral("reverse labour"),
-        QStringLiteral(
-            "由一次劳务报酬、稿酬或特许权使用费的税后收入反算税前收入：预扣（居民个人）\n"
-            "或代扣（非居民个人）税款后不少于目标的最低收入。"),
+        Words::tr("由一次劳务报酬、稿酬或特许权使用费的税后收入反算税前收入：预扣（居民个人）\n"
+                  "或代扣（非居民个人）税款后不少于目标的最低收入。"),
         {QStringLiteral("pendra-cli reverse labour --net 16800"),
          QStringLiteral(
              "pendra-cli reverse labour --net 8000 --kind author --nonresident --json")});
-    line.AddAmount(NetOption, QStringLiteral("目标税后收入（必填）"));
+    line.AddAmount(NetOption, Words::tr("目标税后收入（必填）"));
     AddRemunerationOptions(line);
     if (auto done = line.Parse(Arguments))
         return *done;
@@ -191,7 +194,7 @@ int RunLabourReverse(const QStringList &Arguments) {
     const auto payment =
         current::ReverseRemuneration(line.Amount(NetOption), *kind, line.IsSet("nonresident"));
     if (!payment)
-        return Unreachable(line.Amount(NetOption), QStringLiteral("收入"));
+        return Unreachable(line.Amount(NetOption), Words::tr("收入"));
     if (!line.Json()) {
         PrintOut(RemunerationText(*payment));
         return Success;
@@ -204,19 +207,18 @@ int RunLabourReverse(const QStringList &Arguments) {
 }
 
 QString ReverseHelp() {
-    return QStringLiteral(
-               "用法：pendra-cli reverse <类别> --net <金额> [选项]\n\n"
-               "由税后金额反算税前金额：求税后不少于目标的最低税前金额（精确到分）。\n"
-               "税前金额在 %1 元以下都达不到的目标不予计算（退出状态 2）。\n\n"
-               "类别：\n"
-               "  wage    每月工资薪金：1 至 %2 月在同一单位按月发放，全年税后合计达到目标\n"
-               "  bonus   全年一次性奖金，单独计税\n"
-               "  labour  劳务报酬、稿酬、特许权使用费，居民或非居民个人\n\n"
-               "每个类别都有 --help，列出其选项；加 --json 以 JSON 输出。\n\n"
-               "示例：\n"
-               "  pendra-cli reverse wage --net 15000 --insurance 2000 --special 3000\n"
-               "  pendra-cli reverse bonus --net 50000 --json\n"
-               "  pendra-cli reverse labour --net 16800 --kind author\n")
+    return Words::tr("用法：pendra-cli reverse <类别> --net <金额> [选项]\n\n"
+                     "由税后金额反算税前金额：求税后不少于目标的最低税前金额（精确到分）。\n"
+                     "税前金额在 %1 元以下都达不到的目标不予计算（退出状态 2）。\n\n"
+                     "类别：\n"
+                     "  wage    每月工资薪金：1 至 %2 月在同一单位按月发放，全年税后合计达到目标\n"
+                     "  bonus   全年一次性奖金，单独计税\n"
+                     "  labour  劳务报酬、稿酬、特许权使用费，居民或非居民个人\n\n"
+                     "每个类别都有 --help，列出其选项；加 --json 以 JSON 输出。\n\n"
+                     "示例：\n"
+                     "  pendra-cli reverse wage --net 15000 --insurance 2000 --special 3000\n"
+                     "  pendra-cli reverse bonus --net 50000 --json\n"
+                     "  pendra-cli reverse labour --net 16800 --kind author\n")
         .arg(Limit())
         .arg(current::Law::MonthsInYear);
 }
@@ -236,9 +238,9 @@ int RunReverse(const QStringList &Arguments) {
         PrintOut(ReverseHelp());
         return Success;
     }
-    PrintError((what.isEmpty() ? QStringLiteral("缺少反算类别")
-                               : QStringLiteral("未知的反算类别“%1”").arg(what)) +
-               QStringLiteral("，应为 wage、bonus 或 labour（用法见 pendra-cli reverse --help）"));
+    PrintError(
+        (what.isEmpty() ? Words::tr("缺少反算类别") : Words::tr("未知的反算类别“%1”").arg(what)) +
+        Words::tr("，应为 wage、bonus 或 labour（用法见 pendra-cli reverse --help）"));
     return Refused;
 }
 

@@ -6,13 +6,20 @@
 #include "cli/SettlementOutput.h"
 #include "engine/current/Settlement.h"
 
+#include <QCoreApplication>
+
 namespace Cli {
 namespace {
 
+// The words of this file, translated in the context "SettleCommand".
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(SettleCommand)
+};
+
 std::optional<current::BonusMethod> MethodNamed(const QString &Name) {
-    if (Name == QStringLiteral("separate") || Name == QStringLiteral("单独计税"))
+    if (Name == QStringLiteral("separate") || Name == Words::tr("单独计税"))
         return current::BonusMethod::Separate;
-    if (Name == QStringLiteral("merged") || Name == QStringLiteral("并入综合所得"))
+    if (Name == QStringLiteral("merged") || Name == Words::tr("并入综合所得"))
         return current::BonusMethod::Merged;
     return std::nullopt;
 }
@@ -29,36 +36,35 @@ void Print(const current::Settlement &s, bool Json) {
 int RunSettle(const QStringList &Arguments) {
     CommandLine line(
         QStringLiteral("settle"),
-        QStringLiteral(
-            "年度汇算：按全年合计数计算综合所得应纳税额和应补（退）税额，并判断是否\n"
-            "需要办理。各金额均为全年合计，默认 0；劳务报酬、稿酬、特许权使用费填收入。"),
+        Words::tr("年度汇算：按全年合计数计算综合所得应纳税额和应补（退）税额，并判断是否\n"
+                  "需要办理。各金额均为全年合计，默认 0；劳务报酬、稿酬、特许权使用费填收入。"),
         {QStringLiteral("pendra-cli settle --wages 240000 --insurance 24000 --special 36000 "
                         "--withheld 10000"),
          QStringLiteral("pendra-cli settle --wages 150000 --labour 20000 --bonus 30000 "
                         "--bonus-method merged --withheld 3000 --json")});
-    line.AddAmount("wages", QStringLiteral("工资薪金（不含全年一次性奖金）"));
-    line.AddAmount("labour", QStringLiteral("劳务报酬收入"));
-    line.AddAmount("author", QStringLiteral("稿酬收入"));
-    line.AddAmount("royalty", QStringLiteral("特许权使用费收入"));
-    line.AddAmount("exempt", QStringLiteral("免税收入"));
-    line.AddAmount("insurance", QStringLiteral("专项扣除（三险一金）"));
-    line.AddAmount("special", QStringLiteral("专项附加扣除（含大病医疗）"));
+    line.AddAmount("wages", Words::tr("工资薪金（不含全年一次性奖金）"));
+    line.AddAmount("labour", Words::tr("劳务报酬收入"));
+    line.AddAmount("author", Words::tr("稿酬收入"));
+    line.AddAmount("royalty", Words::tr("特许权使用费收入"));
+    line.AddAmount("exempt", Words::tr("免税收入"));
+    line.AddAmount("insurance", Words::tr("专项扣除（三险一金）"));
+    line.AddAmount("special", Words::tr("专项附加扣除（含大病医疗）"));
     const current::YearRules &rules = current::LatestRules();
     line.AddAmount("pension",
-                   QStringLiteral("个人养老金（最多扣除 %1）").arg(LawAmount(rules.PensionCap)));
-    line.AddAmount(
-        "health", QStringLiteral("商业健康保险（最多扣除 %1）").arg(LawAmount(rules.HealthAnnual)));
-    line.AddAmount("other", QStringLiteral("其他扣除"));
-    line.AddAmount("bonus", QStringLiteral("全年一次性奖金"));
-    line.AddValue("bonus-method", QStringLiteral("方法"),
-                  QStringLiteral("separate（单独计税，默认）或 merged（并入综合所得）"));
-    line.AddAmount("withheld", QStringLiteral("全年已预缴税额"));
+                   Words::tr("个人养老金（最多扣除 %1）").arg(LawAmount(rules.PensionCap)));
+    line.AddAmount("health",
+                   Words::tr("商业健康保险（最多扣除 %1）").arg(LawAmount(rules.HealthAnnual)));
+    line.AddAmount("other", Words::tr("其他扣除"));
+    line.AddAmount("bonus", Words::tr("全年一次性奖金"));
+    line.AddValue("bonus-method", Words::tr("方法"),
+                  Words::tr("separate（单独计税，默认）或 merged（并入综合所得）"));
+    line.AddAmount("withheld", Words::tr("全年已预缴税额"));
     if (auto done = line.Parse(Arguments))
         return *done;
     const auto method = line.IsSet("bonus-method") ? MethodNamed(line.Value("bonus-method"))
                                                    : current::BonusMethod::Separate;
     if (!method)
-        return line.Refuse(QStringLiteral("未知的奖金计税方法“%1”，应为 separate 或 merged")
+        return line.Refuse(Words::tr("未知的奖金计税方法“%1”，应为 separate 或 merged")
                                .arg(line.Value("bonus-method")));
     current::SettlementInput year;
     year.Wages = line.Amount("wages");

@@ -40,20 +40,19 @@ QString MethodName(current::BonusMethod Method) {
 QString ReasonText(const current::Settlement &s, const current::YearRules &Rules) {
     switch (s.Reason) {
     case FilingReason::Refund:
-        return QStringLiteral("应退税 %1：可以办理汇算申请退税，也可以不办理")
-            .arg(Money(-s.Balance));
+        return Words::tr("应退税 %1：可以办理汇算申请退税，也可以不办理").arg(Money(-s.Balance));
     case FilingReason::None:
-        return QStringLiteral("无需补税也无退税，无需办理汇算");
+        return Words::tr("无需补税也无退税，无需办理汇算");
     case FilingReason::OweSmall:
-        return QStringLiteral("应补税 %1，不超过 %2 元，无需办理汇算")
+        return Words::tr("应补税 %1，不超过 %2 元，无需办理汇算")
             .arg(Money(s.Balance), LawAmount(Rules.SmallOwed));
     case FilingReason::IncomeLow:
-        return QStringLiteral("应补税 %1，但综合所得年收入不超过 %2 元，无需办理汇算")
+        return Words::tr("应补税 %1，但综合所得年收入不超过 %2 元，无需办理汇算")
             .arg(Money(s.Balance), LawAmount(Rules.LowIncome));
     case FilingReason::Owe:
         break;
     }
-    return QStringLiteral("应补税 %1：须在次年 %2 月 %3 日前办理汇算")
+    return Words::tr("应补税 %1：须在次年 %2 月 %3 日前办理汇算")
         .arg(Money(s.Balance))
         .arg(current::Law::SettlementUntil.Month)
         .arg(current::Law::SettlementUntil.Day);
@@ -75,16 +74,16 @@ QJsonObject JsonSettlement(const current::Settlement &s) {
 }
 
 QList<QStringList> SettlementPairs(const current::Settlement &s) {
-    return {{QStringLiteral("综合所得收入额"), Money(s.IncomeAmount)},
-            {QStringLiteral("扣除合计"), Money(s.Deductions)},
-            {QStringLiteral("应纳税所得额"), Money(s.Taxable)},
-            {QStringLiteral("税率"), Rate(s.Rate)},
-            {QStringLiteral("速算扣除数"), Money(s.QuickDeduction)},
-            {QStringLiteral("综合所得应纳税额"), Money(s.Tax)},
-            {QStringLiteral("年终奖单独计税税额"), Money(s.BonusTax)},
-            {QStringLiteral("应纳税额合计"), Money(s.TotalTax)},
-            {QStringLiteral("已预缴税额"), Money(s.Withheld)},
-            {QStringLiteral("应补（退）税额"), Money(s.Balance)}};
+    return {{Words::tr("综合所得收入额"), Money(s.IncomeAmount)},
+            {Words::tr("扣除合计"), Money(s.Deductions)},
+            {Words::tr("应纳税所得额"), Money(s.Taxable)},
+            {Words::tr("税率"), Rate(s.Rate)},
+            {Words::tr("速算扣除数"), Money(s.QuickDeduction)},
+            {Words::tr("综合所得应纳税额"), Money(s.Tax)},
+            {Words::tr("年终奖单独计税税额"), Money(s.BonusTax)},
+            {Words::tr("应纳税额合计"), Money(s.TotalTax)},
+            {Words::tr("已预缴税额"), Money(s.Withheld)},
+            {Words::tr("应补（退）税额"), Money(s.Balance)}};
 }
 
 QJsonObject JsonYearSettlement(const current::YearSettlement &s) {

@@ -7,12 +7,18 @@
 #include "engine/current/Rules.h"
 #include "engine/current/Wage.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <vector>
 
 namespace Cli {
 namespace {
+
+// The words of this file, translated in the context "WageCommand".
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(WageCommand)
+};
 
 using current::Cents;
 
@@ -39,13 +45,13 @@ int PrintNonResident(const CommandLine &Line) {
                    {"after_tax", JsonMoney(w.AfterTax)}});
         return Success;
     }
-    PrintOut(Pairs({{QStringLiteral("收入"), Money(w.Income)},
-                    {QStringLiteral("减除费用"), Money(w.Deduction)},
-                    {QStringLiteral("应纳税所得额"), Money(w.Taxable)},
-                    {QStringLiteral("税率"), Rate(w.Rate)},
-                    {QStringLiteral("速算扣除数"), Money(w.QuickDeduction)},
-                    {QStringLiteral("应纳税额"), Money(w.Tax)},
-                    {QStringLiteral("税后收入"), Money(w.AfterTax)}}));
+    PrintOut(Pairs({{Words::tr("收入"), Money(w.Income)},
+                    {Words::tr("减除费用"), Money(w.Deduction)},
+                    {Words::tr("应纳税所得额"), Money(w.Taxable)},
+                    {Words::tr("税率"), Rate(w.Rate)},
+                    {Words::tr("速算扣除数"), Money(w.QuickDeduction)},
+                    {Words::tr("应纳税额"), Money(w.Tax)},
+                    {Words::tr("税后收入"), Money(w.AfterTax)}}));
     return Success;
 }
 
@@ -60,7 +66,7 @@ int PrintMonths(const std::vector<current::WageWithholding> &Months, bool Json) 
         PrintJson({{"months", months}, {"total_tax", JsonMoney(total)}});
         return Success;
     }
-    PrintOut(MonthTable(Months) + QStringLiteral("\n预扣税额合计：%1\n").arg(Money(total)));
+    PrintOut(MonthTable(Months) + Words::tr("\n预扣税额合计：%1\n").arg(Money(total)));
     return Success;
 }
 
@@ -69,22 +75,22 @@ int PrintMonths(const std::vector<current::WageWithholding> &Months, bool Json) 
 int RunWage(const QStringList &Arguments) {
     CommandLine line(
         QStringLiteral("wage"),
-        QStringLiteral("一名员工各月收入和扣除相同时，按累计预扣法逐月计算预扣税额；\n"
-                       "加 --nonresident 则按非居民个人的月度税率表计算一个月。"),
+        Words::tr("一名员工各月收入和扣除相同时，按累计预扣法逐月计算预扣税额；\n"
+                  "加 --nonresident 则按非居民个人的月度税率表计算一个月。"),
         {QStringLiteral("pendra-cli wage --income 20000 --insurance 2000 --special 3000"),
-         QStringLiteral("pendra-cli wage --income 8000 --mode 自1月 --from 7 --to 12"),
+         Words::tr("pendra-cli wage --income 8000 --mode 自1月 --from 7 --to 12"),
          QStringLiteral("pendra-cli wage --nonresident --income 30000 --json")});
-    line.AddAmount(QStringLiteral("income"), QStringLiteral("每月收入（必填）"));
-    line.AddAmount(QStringLiteral("exempt"), QStringLiteral("每月免税收入"));
-    line.AddAmount(QStringLiteral("insurance"), QStringLiteral("每月专项扣除（三险一金）"));
-    line.AddAmount(QStringLiteral("special"), QStringLiteral("每月专项附加扣除"));
-    line.AddAmount(QStringLiteral("other"), QStringLiteral("每月其他扣除"));
-    line.AddValue(QStringLiteral("mode"), QStringLiteral("方式"),
-                  QStringLiteral("减除方式：按月（默认）、自1月、6万；"
-                                 "也可写 per-month、from-january、sixty"));
+    line.AddAmount(QStringLiteral("income"), Words::tr("每月收入（必填）"));
+    line.AddAmount(QStringLiteral("exempt"), Words::tr("每月免税收入"));
+    line.AddAmount(QStringLiteral("insurance"), Words::tr("每月专项扣除（三险一金）"));
+    line.AddAmount(QStringLiteral("special"), Words::tr("每月专项附加扣除"));
+    line.AddAmount(QStringLiteral("other"), Words::tr("每月其他扣除"));
+    line.AddValue(QStringLiteral("mode"), Words::tr("方式"),
+                  Words::tr("减除方式：按月（默认）、自1月、6万；"
+                            "也可写 per-month、from-january、sixty"));
     line.AddMonthRange();
     line.AddFlag(QStringLiteral("nonresident"),
-                 QStringLiteral("非居民个人：每月减除 %1 元，按月度税率表计算")
+                 Words::tr("非居民个人：每月减除 %1 元，按月度税率表计算")
                      .arg(LawAmount(current::LatestRules().BasicMonthly)));
     if (auto done = line.Parse(Arguments))
         return *done;
@@ -100,14 +106,14 @@ int RunWage(const QStringList &Arguments) {
                                                          : current::BasicDeduction::PerMonth;
     if (!mode)
         return line.Refuse(
-            QStringLiteral("未知的减除方式“%1”，应为 按月、自1月 或 6万").arg(line.Value("mode")));
+            Words::tr("未知的减除方式“%1”，应为 按月、自1月 或 6万").arg(line.Value("mode")));
     int first = 1, last = 12;
     if (auto done = line.ReadMonthRange(first, last))
         return *done;
     // 6万 is for those employed here all last year and still in January: a year from January.
     if (*mode == current::BasicDeduction::Sixty && first != 1)
-        return line.Refuse(QStringLiteral("减除方式 6万 只适用于上年各月均在本单位任职受雇、"
-                                          "本年1月起仍在本单位的，起始月份应为 1，不能是 %1")
+        return line.Refuse(Words::tr("减除方式 6万 只适用于上年各月均在本单位任职受雇、"
+                                     "本年1月起仍在本单位的，起始月份应为 1，不能是 %1")
                                .arg(first));
 
     std::vector<current::WageMonth> months;

@@ -2,9 +2,19 @@
 
 #include "cli/Output.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace Cli {
+namespace {
+
+// The words of this file, translated in the context "WageMonths".
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(WageMonths)
+};
+
+} // namespace
 
 using current::Cents;
 
@@ -32,23 +42,27 @@ QString MonthTable(const std::vector<current::WageWithholding> &Months,
                    const std::vector<Cents> &IncomeAmounts) {
     using Row = current::WageWithholding;
     struct Column {
-        const char16_t *Title;
+        const char *Title; // translated in the context "WageMonths"
         Cents Row::*Field;
     };
     const bool amounts = !IncomeAmounts.empty();
-    const Column columns[] = {{u"收入", &Row::Income},
-                              {amounts ? u"累计收入额" : u"累计收入", &Row::CumulativeIncome},
-                              {u"累计免税收入", &Row::CumulativeExempt},
-                              {u"累计减除费用", &Row::CumulativeBasic},
-                              {u"累计专项扣除", &Row::CumulativeInsurance},
-                              {u"累计专项附加扣除", &Row::CumulativeSpecial},
-                              {u"累计其他扣除", &Row::CumulativeOther},
-                              {u"累计应纳税所得额", &Row::CumulativeTaxable}};
-    const Column after[] = {{u"速算扣除数", &Row::QuickDeduction},
-                            {u"累计应纳税额", &Row::CumulativeTax},
-                            {u"累计已预扣税额", &Row::WithheldBefore},
-                            {u"本月应预扣税额", &Row::Tax},
-                            {u"税后收入", &Row::Net}};
+    const Column columns[] = {
+        {QT_TRANSLATE_NOOP("WageMonths", "收入"), &Row::Income},
+        {amounts ? QT_TRANSLATE_NOOP("WageMonths", "累计收入额")
+                 : QT_TRANSLATE_NOOP("WageMonths", "累计收入"),
+         &Row::CumulativeIncome},
+        {QT_TRANSLATE_NOOP("WageMonths", "累计免税收入"), &Row::CumulativeExempt},
+        {QT_TRANSLATE_NOOP("WageMonths", "累计减除费用"), &Row::CumulativeBasic},
+        {QT_TRANSLATE_NOOP("WageMonths", "累计专项扣除"), &Row::CumulativeInsurance},
+        {QT_TRANSLATE_NOOP("WageMonths", "累计专项附加扣除"), &Row::CumulativeSpecial},
+        {QT_TRANSLATE_NOOP("WageMonths", "累计其他扣除"), &Row::CumulativeOther},
+        {QT_TRANSLATE_NOOP("WageMonths", "累计应纳税所得额"), &Row::CumulativeTaxable}};
+    const Column after[] = {
+        {QT_TRANSLATE_NOOP("WageMonths", "速算扣除数"), &Row::QuickDeduction},
+        {QT_TRANSLATE_NOOP("WageMonths", "累计应纳税额"), &Row::CumulativeTax},
+        {QT_TRANSLATE_NOOP("WageMonths", "累计已预扣税额"), &Row::WithheldBefore},
+        {QT_TRANSLATE_NOOP("WageMonths", "本月应预扣税额"), &Row::Tax},
+        {QT_TRANSLATE_NOOP("WageMonths", "税后收入"), &Row::Net}};
     QList<const Column *> shown;
     for (const Column &c : columns) {
         const bool used = std::any_of(Months.begin(), Months.end(),
@@ -57,15 +71,15 @@ QString MonthTable(const std::vector<current::WageWithholding> &Months,
             shown.append(&c);
     }
     TextTable table;
-    QStringList header{QStringLiteral("月份")};
+    QStringList header{Words::tr("月份")};
     for (const Column *c : shown)
-        header.append(QString::fromUtf16(c->Title));
-    header.append(QStringLiteral("预扣率"));
+        header.append(QCoreApplication::translate("WageMonths", c->Title));
+    header.append(Words::tr("预扣率"));
     for (const Column &c : after)
-        header.append(QString::fromUtf16(c.Title));
+        header.append(QCoreApplication::translate("WageMonths", c.Title));
     // The income amount beside the payment, which always comes first.
     if (amounts)
-        header.insert(2, QStringLiteral("收入额"));
+        header.insert(2, Words::tr("收入额"));
     table.AddRow(header);
     for (std::size_t i = 0; i < Months.size(); ++i) {
         const Row &m = Months[i];

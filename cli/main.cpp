@@ -4,43 +4,65 @@
 #include "cli/Commands.h"
 #include "cli/Output.h"
 #include "engine/current/Rules.h"
+#include "translations/Language.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 
 struct Command {
-    const char16_t *Name;
-    const char16_t *Summary;
+    const char *Name;
+    const char *Summary; // translated in the context "Cli"
     int (*Run)(const QStringList &);
 };
 
 constexpr std::array<Command, 9> Commands{{
-    {u"wage", u"工资薪金：累计预扣法逐月预扣税额，或非居民个人的月度税额", Cli::RunWage},
-    {u"labour", u"劳务报酬、稿酬、特许权使用费：每次收入的预扣税额", Cli::RunLabour},
-    {u"bonus", u"全年一次性奖金：单独计税与并入综合所得比较、临界点、最优分配", Cli::RunBonus},
-    {u"settle", u"年度汇算：全年应纳税额、应补（退）税额，是否需要办理", Cli::RunSettle},
-    {u"severance", u"解除劳动合同一次性补偿金（经济补偿金）", Cli::RunSeverance},
-    {u"payroll", u"工资表批量计算：CSV 或 Excel 工资表中每位员工逐月的累计预扣", Cli::RunPayroll},
-    {u"year", u"整个纳税年度：由年度文件算出每月扣除、各单位逐月预扣和年度汇算", Cli::RunYear},
-    {u"reverse", u"反算：由税后金额求税前的月薪、年终奖或劳务报酬等", Cli::RunReverse},
-    {u"household", u"家庭分配：夫妻二人的子女、房贷、租房、大病医疗由谁扣除最省税",
+    {"wage", QT_TRANSLATE_NOOP("Cli", "工资薪金：累计预扣法逐月预扣税额，或非居民个人的月度税额"),
+     Cli::RunWage},
+    {"labour", QT_TRANSLATE_NOOP("Cli", "劳务报酬、稿酬、特许权使用费：每次收入的预扣税额"),
+     Cli::RunLabour},
+    {"bonus",
+     QT_TRANSLATE_NOOP("Cli", "全年一次性奖金：单独计税与并入综合所得比较、临界点、最优分配"),
+     Cli::RunBonus},
+    {"settle", QT_TRANSLATE_NOOP("Cli", "年度汇算：全年应纳税额、应补（退）税额，是否需要办理"),
+     Cli::RunSettle},
+    {"severance", QT_TRANSLATE_NOOP("Cli", "解除劳动合同一次性补偿金（经济补偿金）"),
+     Cli::RunSeverance},
+    {"payroll",
+     QT_TRANSLATE_NOOP("Cli", "工资表批量计算：CSV 或 Excel 工资表中每位员工逐月的累计预扣"),
+     Cli::RunPayroll},
+    {"year",
+     QT_TRANSLATE_NOOP("Cli", "整个纳税年度：由年度文件算出每月扣除、各单位逐月预扣和年度汇算"),
+     Cli::RunYear},
+    {"reverse", QT_TRANSLATE_NOOP("Cli", "反算：由税后金额求税前的月薪、年终奖或劳务报酬等"),
+     Cli::RunReverse},
+    {"household",
+     QT_TRANSLATE_NOOP("Cli", "家庭分配：夫妻二人的子女、房贷、租房、大病医疗由谁扣除最省税"),
      Cli::RunHousehold},
 }};
 
+// The words of this file, translated in the context "Cli".
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(Cli)
+};
+
 QString ProgramHelp() {
-    QString text = QStringLiteral("用法：pendra-cli <命令> [选项]\n\n"
-                                  "按 %1 年起施行的个人所得税法计算，金额单位为元。\n\n命令：\n")
+    QString text = Words::tr("用法：pendra-cli <命令> [选项]\n\n"
+                             "按 %1 年起施行的个人所得税法计算，金额单位为元。\n\n命令：\n")
                        .arg(current::FirstRulesYear);
     Cli::TextTable table(Cli::TextTable::AllLeft);
     for (const Command &command : Commands)
-        table.AddRow({QStringLiteral("  ") + QString::fromUtf16(command.Name),
-                      QString::fromUtf16(command.Summary)});
+        table.AddRow({QStringLiteral("  ") + QLatin1StringView(command.Name),
+                      QCoreApplication::translate("Cli", command.Summary)});
     text += table.Render();
-    text += QStringLiteral(
+    text += Words::tr(
         "\n每个命令都有 --help，列出其选项和示例；加 --json 以 JSON 输出。\n"
+        "--lang zh 或 --lang en 选择中文或英文；未给出时，LC_ALL、LC_MESSAGES、LANG 中第一个\n"
+        "有值的以 en 开头则用英文，否则用中文。JSON 输出不随语言改变。\n"
         "退出状态：0 完成；1 工资表有的行有误，其员工未计算；2 用法有误、文件无法读写\n"
         "年度文件有误或反算的目标达不到，未计算。\n\n"
         "示例：\n"
@@ -65,11 +87,37 @@ int RunCommand(const QString &Name, const QStringList &Arguments) {
         return Cli::Success;
     }
     for (const Command &command : Commands) {
-        if (Name == QString::fromUtf16(command.Name))
+        if (Name == QLatin1StringView(command.Name))
             return command.Run(Arguments);
     }
-    Cli::PrintError(QStringLiteral("未知命令“%1”（用法见 pendra-cli --help）").arg(Name));
+    Cli::PrintError(Words::tr("未知命令“%1”（用法见 pendra-cli --help）").arg(Name));
     return Cli::Refused;
+}
+
+// Takes --lang out of the arguments, wherever it stands before a "--" (before the command or among
+// its options): the language is the program's, not the command's. Gives the language it names,
+// the environment's when there is none, or an empty optional when its value is not a language.
+std::optional<Translations::Language> TakeLanguage(QStringList &Arguments, QString &Given) {
+    std::optional<Translations::Language> chosen = Translations::FromEnvironment();
+    const QString option = QStringLiteral("--lang");
+    for (qsizetype i = 0; i < Arguments.size() && Arguments.at(i) != QLatin1String("--");) {
+        const QString argument = Arguments.at(i);
+        if (argument == option) {
+            Given = i + 1 < Arguments.size() ? Arguments.at(i + 1) : QString();
+            Arguments.remove(i, std::min<qsizetype>(2, Arguments.size() - i));
+        } else if (argument.startsWith(option + u'=')) {
+            Given = argument.mid(option.size() + 1);
+            Arguments.remove(i);
+        } else {
+            ++i;
+            continue;
+        }
+        const auto named = Translations::FromCode(Given);
+        chosen = named && Translations::Code(*named) == Given.toLower() ? named : std::nullopt;
+        if (!chosen)
+            return std::nullopt;
+    }
+    return chosen;
 }
 
 } // namespace
@@ -79,8 +127,16 @@ int main(int argc, char *argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("pendra-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PENDRA_VERSION));
     QStringList arguments = QCoreApplication::arguments().mid(1);
+    QString given;
+    const auto language = TakeLanguage(arguments, given);
+    Translations::Apply(language.value_or(Translations::FromEnvironment()));
+    if (!language) {
+        Cli::PrintError(
+            Words::tr("--lang 的值应为 zh（中文）或 en（英文），而不是“%1”").arg(given));
+        return Cli::Refused;
+    }
     if (arguments.isEmpty()) {
-        Cli::PrintError(QStringLiteral("缺少命令（用法见 pendra-cli --help）"));
+        Cli::PrintError(Words::tr("缺少命令（用法见 pendra-cli --help）"));
         return Cli::Refused;
     }
     const QString name = arguments.takeFirst();
@@ -89,8 +145,7 @@ int main(int argc, char *argv[]) {
     // closed terminal): the status says so rather than success.
     if (!Cli::OutputWritten()) {
         if (status != Cli::Refused) // a refusal has said why already
-            Cli::PrintError(QCoreApplication::translate(
-                "Cli", "无法写出标准输出（磁盘已满或输出已关闭），结果不完整"));
+            Cli::PrintError(Words::tr("无法写出标准输出（磁盘已满或输出已关闭），结果不完整"));
         return Cli::Refused;
     }
     return status;

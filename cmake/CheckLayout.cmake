@@ -11,15 +11,16 @@ set(PENDRA_LAYOUT
   # The workbook module links libxlsxwriter and Qt Core: of sheets/ it takes the header-only
   # interface of the workbook writer.
   "xlsx:sheets,xlsx"
-  "cli:engine,sheets,cli"
-  "common:engine,sheets,modules,common"
+  "translations:translations"
+  "cli:engine,sheets,translations,cli"
+  "common:engine,sheets,modules,translations,common"
   "pages:engine,sheets,modules,common,pages"
   # The chart module links Qt alone: of common/ it takes the header-only interface to the page.
   "chart:common,chart"
   # So does the network module, with the interface of its requests.
   "net:common,net"
   "shell:engine,sheets,common,shell"
-  "app:engine,sheets,common,pages,shell,app")
+  "app:engine,sheets,translations,common,pages,shell,app")
 
 function(pendra_check_layout root)
   set(faults "")

@@ -25,11 +25,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-// The support number is defined before this in every file that defines this, so it is ready.
-const QString TCalcPage::StatusNotice =
-    QStringLiteral("  本软件将持续更新，请及时下载最新版本。如有疑问请联系客服QQ：%1，咨询免费。"
-                   "可根据客户需求定制开发各类税务计算软件。")
+QString TCalcPage::StatusNotice() {
+    return tr("  本软件将持续更新，请及时下载最新版本。如有疑问请联系客服QQ：%1，咨询免费。"
+              "可根据客户需求定制开发各类税务计算软件。")
         .arg(SupportContact::QQ);
+}
 
 namespace {
 
@@ -123,7 +123,7 @@ TCalcPage::TCalcPage(const QString &Title, QSize Size, QWidget *Parent) : QWidge
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setFixedHeight(20);
     StatusBar1->setSizeGripEnabled(false);
-    auto *notice = new QLabel(StatusNotice, StatusBar1);
+    auto *notice = new QLabel(StatusNotice(), StatusBar1);
     notice->setFrameShape(QFrame::Panel);
     notice->setFrameShadow(QFrame::Raised);
     StatusBar1->addWidget(notice, 1);
@@ -188,6 +188,73 @@ QList<QWidget *> TCalcPage::KeptInputs() const {
     return inputs;
 }
 
+namespace {
+
+QList<QLineEdit *> ResultEdits(const QWidget *Page) {
+    QList<QLineEdit *> edits;
+    for (QLineEdit *edit : Page->findChildren<QLineEdit *>()) {
+        if (!edit->objectName().isEmpty() && edit->property(ResultProperty).toBool())
+            edits.append(edit);
+    }
+    return edits;
+}
+
+} // namespace
+
+QHash<QString, QVariant> TCalcPage::Snapshot() const {
+    QHash<QString, QVariant> values;
+    for (const QWidget *input : KeptInputs())
+        values.insert(input->objectName(), input->metaObject()->userProperty().read(input));
+    for (const QLineEdit *edit : ResultEdits(this))
+        values.insert(edit->objectName(), edit->text());
+    return values;
+}
+
+void TCalcPage::PutBackAll(const QHash<QString, QVariant> &Values) {
+    QList<QWidget *> inputs = KeptInputs();
+    for (QLineEdit *edit : ResultEdits(this))
+        inputs.append(edit);
+    for (const int pass : {0, 1, 2}) {
+        for (QWidget *input : inputs) {
+            const auto value = Values.constFind(input->objectName());
+            if (RestorePass(input) == pass && value != Values.constEnd())
+                PutBack(input, *value);
+        }
+    }
+}
+
+void TCalcPage::RunAgainWhenRebuilt(std::initializer_list<QAbstractButton *> Buttons) {
+    RecordsRuns = true;
+    for (QAbstractButton *button : Buttons) {
+        connect(button, &QAbstractButton::pressed, this, [this] {
+            PressedBefore = Snapshot();
+            PressedBoxes = MsgBox::Shown();
+        });
+        connect(button, &QAbstractButton::clicked, this, [this, button] {
+            Record(button->objectName(), false, PressedBefore, PressedBoxes);
+        });
+    }
+}
+
+// The last run of each trigger is enough: a later one shows its results over the earlier's.
+void TCalcPage::Record(const QString &Trigger, bool Enter, QHash<QString, QVariant> Before,
+                       int Boxes) {
+    if (MsgBox::Shown() != Boxes)
+        return;
+    Runs.removeIf(
+        [&](const PageMemory::TRun &Run) { return Run.Trigger == Trigger && Run.Enter == Enter; });
+    Runs.append({Trigger, Enter, std::move(Before)});
+}
+
+void TCalcPage::RunAgain(const PageMemory::TRun &Run) {
+    if (Run.Enter) {
+        if (const auto action = EnterActions.value(Run.Trigger))
+            action();
+    } else if (auto *button = findChild<QAbstractButton *>(Run.Trigger)) {
+        button->click();
+    }
+}
+
 bool TCalcPage::ShowsResults() const {
     for (const QLineEdit *edit : findChildren<QLineEdit *>()) {
         if ((edit->isReadOnly() || edit->property(ResultProperty).toBool()) &&
@@ -208,6 +275,11 @@ void TCalcPage::SaveKept() {
     for (const TExtraState &extra : ExtraStates)
         state.Extra.insert(extra.Key, extra.Save());
     state.HadResults = ShowsResults();
+    if (property(PageMemory::Rebuilding).toBool()) {
+        state.Runs = Runs;
+        for (const QLineEdit *edit : ResultEdits(this))
+            state.Results.insert(edit->objectName(), edit->text());
+    }
     PageMemory::Keep(KeptClassName, std::move(state));
 }
 
@@ -217,13 +289,18 @@ void TCalcPage::RestoreKept() {
     if (!kept)
         return;
     const PageMemory::TKept state = *kept;
-    const QList<QWidget *> inputs = KeptInputs();
-    for (const int pass : {0, 1, 2}) {
-        for (QWidget *input : inputs) {
-            const auto value = state.Inputs.constFind(input->objectName());
-            if (RestorePass(input) == pass && value != state.Inputs.constEnd())
-                PutBack(input, *value);
-        }
+    // The results first, each calculation with what it read then; then the inputs as they were
+    // left, which may have changed since, and what was typed in a result edit since.
+    for (const PageMemory::TRun &run : state.Runs) {
+        PutBackAll(run.Before);
+        RunAgain(run);
+    }
+    Runs = state.Runs;
+    PutBackAll(state.Inputs);
+    for (QLineEdit *edit : ResultEdits(this)) {
+        const auto text = state.Results.constFind(edit->objectName());
+        if (text != state.Results.constEnd() && edit->text() != text->toString())
+            edit->setText(text->toString());
     }
     for (const TExtraState &extra : ExtraStates) {
         const auto value = state.Extra.constFind(extra.Key);
@@ -299,7 +376,7 @@ QLabel *TCalcPage::MsgLabel(const QString &Name, const QString &Field, int X, in
     auto *label = new QLabel(QStringLiteral("   "), ClientArea);
     label->setObjectName(Name);
     Describe(label, Field);
-    label->setAccessibleName(label->accessibleName() + QStringLiteral("提示"));
+    label->setAccessibleName(tr("%1提示").arg(label->accessibleName()));
     label->setStyleSheet(QStringLiteral("color: red;"));
     label->setGeometry(X, Y, Width, 20);
     return label;
@@ -339,7 +416,7 @@ QPushButton *TCalcPage::Button(const QString &Name, const QString &Text, int X, 
 }
 
 QPushButton *TCalcPage::CopyButton(const QString &Name, QLineEdit *Source, int X, int Y) {
-    QPushButton *button = Button(Name, QStringLiteral("复制"), X, Y + 2, 50, 25);
+    QPushButton *button = Button(Name, tr("复制"), X, Y + 2, 50, 25);
     connect(button, &QPushButton::clicked, this,
             [Source] { TUtils::CopyToClipboard(Source->text()); });
     return button;
@@ -412,7 +489,15 @@ QLabel *TCalcPage::RightPicture(const QString &Name, int Y, QSize Size, const QS
 }
 
 void TCalcPage::OnEnter(QLineEdit *Edit, std::function<void()> Action) {
-    KeyFilter->SetEnterAction(Edit, std::move(Action));
+    EnterActions.insert(Edit->objectName(), Action);
+    KeyFilter->SetEnterAction(Edit, [this, Edit, Action] {
+        if (!RecordsRuns)
+            return Action();
+        QHash<QString, QVariant> before = Snapshot();
+        const int boxes = MsgBox::Shown();
+        Action();
+        Record(Edit->objectName(), true, std::move(before), boxes);
+    });
 }
 
 void TCalcPage::SetTabOrder(std::initializer_list<QWidget *> Widgets) {
@@ -466,7 +551,7 @@ QString TCalcPage::General(double Value) {
 }
 
 QString TCalcPage::Yuan(double Value) {
-    return General(Value) + QStringLiteral("元");
+    return General(Value) + tr("元");
 }
 
 QString TCalcPage::Percent(double Rate) {

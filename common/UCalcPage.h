@@ -4,6 +4,7 @@
 // and the helpers that build and report alike on every page.
 
 #include "common/UDesktopHabits.h"
+#include "common/UPageMemory.h"
 #include "common/URulesPeriod.h"
 
 #include <QVariant>
@@ -12,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+class QAbstractButton;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -35,7 +37,7 @@ class TCalcPage : public QWidget {
     QLabel *Panel1 = nullptr;
     QStatusBar *StatusBar1 = nullptr;
 
-    static const QString StatusNotice;
+    static QString StatusNotice();
 
     // Names a control for screen readers and desktop automation after its caption, without the
     // caption's blanks and trailing colon ("收入金额：  " names it "收入金额").
@@ -65,6 +67,11 @@ class TCalcPage : public QWidget {
     virtual void RestoreResults() {}
     // An edit that shows a result: its text is not kept as an input.
     static void MarkResult(QLineEdit *Edit);
+    // For a page whose results are words of the language they were written in: the calculations
+    // of these buttons (and those Enter runs in an edit) are run once more, as they ran, by the
+    // page built anew in another language, so that it shows the same results. A run that put up
+    // a message box is not run again. Called once the buttons are connected to their handlers.
+    void RunAgainWhenRebuilt(std::initializer_list<QAbstractButton *> Buttons);
 
     // Builders; positions are in the client area.
     QLineEdit *AmountEdit(const QString &Name, int X, int Y, int Width = 121,
@@ -136,6 +143,11 @@ class TCalcPage : public QWidget {
   private:
     void PlaceRightAnchored();
     QList<QWidget *> KeptInputs() const;
+    // The kept inputs and the result edits, by name: what a calculation reads.
+    QHash<QString, QVariant> Snapshot() const;
+    void PutBackAll(const QHash<QString, QVariant> &Values);
+    void Record(const QString &Trigger, bool Enter, QHash<QString, QVariant> Before, int Boxes);
+    void RunAgain(const PageMemory::TRun &Run);
     bool ShowsResults() const;
     void RestoreKept();
     void SaveKept();
@@ -146,6 +158,11 @@ class TCalcPage : public QWidget {
         std::function<void(const QVariant &)> Restore;
     };
     std::vector<TExtraState> ExtraStates;
+    bool RecordsRuns = false;
+    QList<PageMemory::TRun> Runs;
+    QHash<QString, QVariant> PressedBefore; // as the button pressed last found them
+    int PressedBoxes = 0;
+    QHash<QString, std::function<void()>> EnterActions; // by the edit's name
     // Known once the page is first shown: the destructor sees this class, not the page's own.
     QString KeptClassName;
 

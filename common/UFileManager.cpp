@@ -226,6 +226,7 @@ namespace {
 
 constexpr std::string_view WindowSection = "Window";
 constexpr std::string_view LastPageKey = "LastPage";
+constexpr std::string_view LanguageKey = "Language";
 
 // An entry name is an object name: ASCII letters, digits and underscores, and short.
 bool IsEntryName(const QString &Name) {
@@ -233,18 +234,30 @@ bool IsEntryName(const QString &Name) {
     return name.match(Name).hasMatch();
 }
 
-} // namespace
-
-std::optional<QString> TFileManager::ReadLastPage() {
+// The value of a key of the window's section; none when there is no file or no such key.
+std::optional<QString> ReadWindowKey(std::string_view Key) {
     const auto bytes = ReadFileBytes();
     if (!bytes)
         return std::nullopt;
-    const std::string_view keys[] = {LastPageKey};
+    const std::string_view keys[] = {Key};
     const auto values = IniText::ReadSection(View(*bytes), WindowSection, keys);
     if (!values.front())
         return std::nullopt;
-    const QString name = QString::fromStdString(*values.front());
-    if (!IsEntryName(name))
+    return QString::fromStdString(*values.front());
+}
+
+TWriteResult WriteWindowKey(std::string_view Key, const QString &Value) {
+    const IniText::TEntry entries[] = {{Key, Value.toStdString()}};
+    return RewriteFile([&entries](std::string_view Old) {
+        return IniText::WriteSection(Old, WindowSection, entries);
+    });
+}
+
+} // namespace
+
+std::optional<QString> TFileManager::ReadLastPage() {
+    const auto name = ReadWindowKey(LastPageKey);
+    if (!name || !IsEntryName(*name))
         return std::nullopt;
     return name;
 }
@@ -252,10 +265,22 @@ std::optional<QString> TFileManager::ReadLastPage() {
 TFileManager::TWriteResult TFileManager::WriteLastPage(const QString &EntryName) {
     if (!IsEntryName(EntryName))
         return TWriteResult::Failed;
-    const IniText::TEntry entries[] = {{LastPageKey, EntryName.toStdString()}};
-    return RewriteFile([&entries](std::string_view Old) {
-        return IniText::WriteSection(Old, WindowSection, entries);
-    });
+    return WriteWindowKey(LastPageKey, EntryName);
+}
+
+// Only the two codes themselves: a locale name written there by hand is no choice of the menu.
+std::optional<Translations::Language> TFileManager::ReadLanguage() {
+    const auto code = ReadWindowKey(LanguageKey);
+    if (!code)
+        return std::nullopt;
+    const auto language = Translations::FromCode(*code);
+    if (!language || Translations::Code(*language) != code->trimmed())
+        return std::nullopt;
+    return language;
+}
+
+TFileManager::TWriteResult TFileManager::WriteLanguage(Translations::Language Lang) {
+    return WriteWindowKey(LanguageKey, Translations::Code(Lang));
 }
 
 QString TFileManager::WriteFailureText(TWriteResult Result, const QString &Path) {
@@ -263,20 +288,27 @@ QString TFileManager::WriteFailureText(TWriteResult Result, const QString &Path)
     case TWriteResult::Written:
         return {};
     case TWriteResult::NotAFile:
-        return QStringLiteral("参数未能保存：%1 不是普通文件（而是文件夹、设备、管道之类），"
-                              "程序不会写入它。")
+        return QCoreApplication::translate(
+                   "TFileManager", "参数未能保存：%1 不是普通文件（而是文件夹、设备、管道之类），"
+                                   "程序不会写入它。")
             .arg(Path);
     case TWriteResult::Link:
-        return QStringLiteral("参数未能保存：%1 是一个符号链接。为免改动它所指向的文件，"
-                              "程序不会通过链接写入。")
+        return QCoreApplication::translate(
+                   "TFileManager", "参数未能保存：%1 是一个符号链接。为免改动它所指向的文件，"
+                                   "程序不会通过链接写入。")
             .arg(Path);
     case TWriteResult::OtherOwner:
-        return QStringLiteral("参数未能保存：文件 %1 属于其他用户，程序不会改写它。").arg(Path);
+        return QCoreApplication::translate("TFileManager",
+                                           "参数未能保存：文件 %1 属于其他用户，程序不会改写它。")
+            .arg(Path);
     case TWriteResult::ReadOnly:
-        return QStringLiteral("参数未能保存：文件 %1 是只读文件，程序不会改写它。").arg(Path);
+        return QCoreApplication::translate("TFileManager",
+                                           "参数未能保存：文件 %1 是只读文件，程序不会改写它。")
+            .arg(Path);
     case TWriteResult::TooLarge:
-        return QStringLiteral("参数未能保存：文件 %1 大于 %2 MB，不是参数文件应有的大小；"
-                              "为免丢失其中的内容，程序不会改写它。")
+        return QCoreApplication::translate(
+                   "TFileManager", "参数未能保存：文件 %1 大于 %2 MB，不是参数文件应有的大小；"
+                                   "为免丢失其中的内容，程序不会改写它。")
             .arg(Path)
             .arg(MaxFileSize / (1024 * 1024));
     case TWriteResult::Busy:
@@ -286,8 +318,9 @@ QString TFileManager::WriteFailureText(TWriteResult Result, const QString &Path)
     case TWriteResult::Failed:
         break;
     }
-    return QStringLiteral("参数未能保存：无法写入文件 %1。\n"
-                          "请检查该文件夹是否允许写入、磁盘空间是否充足。")
+    return QCoreApplication::translate("TFileManager",
+                                       "参数未能保存：无法写入文件 %1。\n"
+                                       "请检查该文件夹是否允许写入、磁盘空间是否充足。")
         .arg(Path);
 }
 

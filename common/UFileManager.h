@@ -5,6 +5,7 @@
 
 #include "engine/UGoldsSetupInfo.h"
 #include "engine/current/Deductions.h"
+#include "translations/Language.h"
 
 #include <QString>
 #include <optional>
@@ -52,6 +53,10 @@ class TFileManager {
     // entry name.
     static std::optional<QString> ReadLastPage();
     static TWriteResult WriteLastPage(const QString &EntryName);
+    // The language chosen in the menu, in the same section; none when there is no file, no such
+    // key or a value that names no language.
+    static std::optional<Translations::Language> ReadLanguage();
+    static TWriteResult WriteLanguage(Translations::Language Lang);
     // What the user is told when the parameters could not be saved at Path.
     static QString WriteFailureText(TWriteResult Result, const QString &Path);
 

@@ -2,20 +2,41 @@
 
 #include "common/UUtils.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace MsgBox {
+namespace {
+
+int &ShownCount() {
+    static int count = 0;
+    return count;
+}
+
+} // namespace
+
+QString ApplicationTitle() {
+    return QCoreApplication::translate("MsgBox", "Pendra计算器");
+}
 
 void Show(QWidget *Parent, const QString &Text, const QString &Title) {
-    QMessageBox box(QMessageBox::NoIcon, Title, Text, QMessageBox::Ok, Parent);
+    ++ShownCount();
+    QMessageBox box(QMessageBox::NoIcon,
+                    Title.isEmpty() ? QCoreApplication::translate("MsgBox", "提示") : Title, Text,
+                    QMessageBox::Ok, Parent);
     box.exec();
 }
 
 void ShowConversionError(QWidget *Parent, const QString &Text) {
-    QMessageBox box(QMessageBox::Critical, ApplicationTitle,
-                    QStringLiteral("“%1”不是有效的数值。").arg(Quoted(Text)), QMessageBox::Ok,
-                    Parent);
+    ++ShownCount();
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle(),
+                    QCoreApplication::translate("MsgBox", "“%1”不是有效的数值。").arg(Quoted(Text)),
+                    QMessageBox::Ok, Parent);
     box.exec();
+}
+
+int Shown() {
+    return ShownCount();
 }
 
 QString Quoted(const QString &Text) {

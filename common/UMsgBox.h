@@ -7,10 +7,14 @@ class QWidget;
 namespace MsgBox {
 
 // The application's own title, used where a box carries the system's default caption.
-inline const QString ApplicationTitle = QStringLiteral("Pendra计算器");
+QString ApplicationTitle();
 
 // A modal box with the caption "提示" (or the given one), the text, one OK button and no icon.
-void Show(QWidget *Parent, const QString &Text, const QString &Title = QStringLiteral("提示"));
+void Show(QWidget *Parent, const QString &Text, const QString &Title = {});
+
+// How many boxes Show and ShowConversionError have put up since the program started: whoever
+// runs a calculation again can tell whether it spoke to the user the first time.
+int Shown();
 
 // The report of a text that is not a number, where a handler leaves the conversion unchecked. A
 // long text is quoted by its beginning only (Quoted), so the box stays narrow.

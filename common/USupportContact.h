@@ -2,6 +2,7 @@
 // Whom users reach for help, written once: the pages' status notice, the feedback and About
 // windows and the chat addresses that TUtils opens all take them from here.
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace SupportContact {
@@ -9,7 +10,10 @@ namespace SupportContact {
 inline const QString QQ = QStringLiteral("800012345");
 inline const QString Wangwang = QStringLiteral("pendra客服");
 inline const QString Email = QStringLiteral("kf@pendra.example");
-inline const QString Maker = QStringLiteral("Pendra工作室");
+// The maker's name as the interface's language writes it.
+inline QString Maker() {
+    return QCoreApplication::translate("SupportContact", "Pendra工作室");
+}
 // The maker's own number, shown in the About box beside the support contact.
 inline const QString MakerQQ = QStringLiteral("800054321");
 

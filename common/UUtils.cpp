@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QProcess>
@@ -69,7 +70,7 @@ void TUtils::OpenShopChat() {
 }
 
 void TUtils::OpenNotepad(QWidget *Parent) {
-    StartFirstAvailable(Parent, QStringLiteral("文本编辑器"),
+    StartFirstAvailable(Parent, QCoreApplication::translate("TUtils", "文本编辑器"),
                         {QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"),
                          QStringLiteral("kwrite"), QStringLiteral("kate"),
                          QStringLiteral("mousepad"), QStringLiteral("xed"), QStringLiteral("pluma"),
@@ -77,7 +78,7 @@ void TUtils::OpenNotepad(QWidget *Parent) {
 }
 
 void TUtils::OpenCalc(QWidget *Parent) {
-    StartFirstAvailable(Parent, QStringLiteral("计算器"),
+    StartFirstAvailable(Parent, QCoreApplication::translate("TUtils", "计算器"),
                         {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
                          QStringLiteral("galculator"), QStringLiteral("qalculate-gtk"),
                          QStringLiteral("mate-calc"), QStringLiteral("xcalc")});
@@ -90,8 +91,9 @@ void TUtils::StartFirstAvailable(QWidget *Parent, const QString &Kind,
             return;
     }
     MsgBox::Show(Parent,
-                 QStringLiteral("没有找到可用的%1。已查找：%2。\n请安装其中任意一个后再试。")
-                     .arg(Kind, Programs.join(QStringLiteral("、"))));
+                 QCoreApplication::translate(
+                     "TUtils", "没有找到可用的%1。已查找：%2。\n请安装其中任意一个后再试。")
+                     .arg(Kind, Programs.join(QCoreApplication::translate("TUtils", "、"))));
 }
 
 bool TUtils::NumKeyPress(const QLineEdit *Sender, const QString &Key) {

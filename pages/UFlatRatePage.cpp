@@ -12,7 +12,7 @@ TFlatRatePage::TFlatRatePage(const QMetaObject &Page, QSize Size, QRect MethodGr
     BuildInputs();
     BuildResults();
     NoteRulesPeriodUnder(TxtIncomeAfterTax);
-    RightGroup(QStringLiteral("计算方法"), MethodGroup.top(), MethodGroup.size(), Picture,
+    RightGroup(tr("计算方法"), MethodGroup.top(), MethodGroup.size(), Picture,
                Size.width() - MethodGroup.left() - MethodGroup.width());
     SetFirstInput(TxtIncome);
     SetTabOrder({TxtIncome, BtnCalc, BtnReset, TxtTax, TxtIncomeAfterTax, BtnCopyTax, BtnCopyIncome,
@@ -21,32 +21,28 @@ TFlatRatePage::TFlatRatePage(const QMetaObject &Page, QSize Size, QRect MethodGr
 }
 
 void TFlatRatePage::BuildInputs() {
-    TxtIncome =
-        LabelledEdit(QStringLiteral("收入金额：  "), QStringLiteral("TxtIncome"), 30, 20, 198);
-    TxtMsgIncome =
-        MsgLabel(QStringLiteral("TxtMsgIncome"), QStringLiteral("收入金额"), 237, 43, 260);
+    TxtIncome = LabelledEdit(tr("收入金额：  "), QStringLiteral("TxtIncome"), 30, 20, 198);
+    TxtMsgIncome = MsgLabel(QStringLiteral("TxtMsgIncome"), tr("收入金额"), 237, 43, 260);
     InertLabels({"TxtMsgSalary", "TxtMsgGolds", "txtCalcMsgNew"});
-    BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 257, 112);
-    BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 340, 112);
+    BtnCalc = Button(QStringLiteral("BtnCalc"), tr("开始计算"), 257, 112);
+    BtnReset = Button(QStringLiteral("BtnReset"), tr("重置"), 340, 112);
 }
 
 void TFlatRatePage::BuildResults() {
-    Heading(QStringLiteral("详细计算结果："), 30, 143);
-    const QString zero = QStringLiteral("0.00元");
-    TxtIncome2 =
-        ResultLabel(QStringLiteral("TxtIncome2"), QStringLiteral("收入金额："), zero, 30, 179, 93);
-    TxtTaxableIncome = ResultLabel(QStringLiteral("TxtTaxableIncome"),
-                                   QStringLiteral("应纳税所得额："), zero, 30, 202, 93);
-    TxtRate = ResultLabel(QStringLiteral("TxtRate"), QStringLiteral("适用税率："),
-                          QStringLiteral("0%"), 30, 224, 93);
-    TxtTax = ResultEdit(QStringLiteral("应纳税额："), QStringLiteral("TxtTax"), 45, 252);
+    Heading(tr("详细计算结果："), 30, 143);
+    const QString zero = tr("0.00元");
+    TxtIncome2 = ResultLabel(QStringLiteral("TxtIncome2"), tr("收入金额："), zero, 30, 179, 93);
+    TxtTaxableIncome =
+        ResultLabel(QStringLiteral("TxtTaxableIncome"), tr("应纳税所得额："), zero, 30, 202, 93);
+    TxtRate =
+        ResultLabel(QStringLiteral("TxtRate"), tr("适用税率："), QStringLiteral("0%"), 30, 224, 93);
+    TxtTax = ResultEdit(tr("应纳税额："), QStringLiteral("TxtTax"), 45, 252);
     BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTax, 257, 250);
-    BtnAntiTax = Button(QStringLiteral("BtnAntiTax"), QStringLiteral("反算"), 340, 252, 50);
-    TxtIncomeAfterTax =
-        ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 45, 288);
+    BtnAntiTax = Button(QStringLiteral("BtnAntiTax"), tr("反算"), 340, 252, 50);
+    TxtIncomeAfterTax = ResultEdit(tr("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 45, 288);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 256, 286);
     BtnAntiIncomeAfterTax =
-        Button(QStringLiteral("BtnAntiIncomeAfterTax"), QStringLiteral("反算"), 340, 288, 50);
+        Button(QStringLiteral("BtnAntiIncomeAfterTax"), tr("反算"), 340, 288, 50);
 }
 
 void TFlatRatePage::Connect() {
@@ -56,17 +52,16 @@ void TFlatRatePage::Connect() {
     connect(BtnAntiIncomeAfterTax, &QPushButton::clicked, this,
             &TFlatRatePage::BtnAntiIncomeAfterTaxClick);
     OnEnter(TxtIncome, [this] { BtnCalcClick(); });
+    RunAgainWhenRebuilt({BtnCalc, BtnReset, BtnAntiTax, BtnAntiIncomeAfterTax});
 }
 
 void TFlatRatePage::BtnCalcClick() {
     ClearMessages({TxtMsgIncome});
     const auto income = ReadAmount(TxtIncome);
     if (!income)
-        return ReportInline(TxtMsgIncome, QStringLiteral("收入金额数据无效，请重新输入。"),
-                            TxtIncome);
+        return ReportInline(TxtMsgIncome, tr("收入金额数据无效，请重新输入。"), TxtIncome);
     if (*income <= 0)
-        return ReportInline(TxtMsgIncome, QStringLiteral("收入金额应大于0，请重新输入。"),
-                            TxtIncome);
+        return ReportInline(TxtMsgIncome, tr("收入金额应大于0，请重新输入。"), TxtIncome);
 
     const TOthersInfo info = TOthersManager::Calc(*income);
     ShowResult(TxtTax, General(info.Tax));
@@ -78,13 +73,13 @@ void TFlatRatePage::BtnCalcClick() {
 }
 
 void TFlatRatePage::BtnAntiTaxClick() {
-    Reverse(TxtTax, QStringLiteral("应纳税额数据无效，请重新输入。"),
-            QStringLiteral("应纳税额应大于0，请重新输入。"), &TOthersManager::AntiTax);
+    Reverse(TxtTax, tr("应纳税额数据无效，请重新输入。"), tr("应纳税额应大于0，请重新输入。"),
+            &TOthersManager::AntiTax);
 }
 
 void TFlatRatePage::BtnAntiIncomeAfterTaxClick() {
-    Reverse(TxtIncomeAfterTax, QStringLiteral("税后收入数据无效，请重新输入。"),
-            QStringLiteral("税后收入应大于0，请重新输入。"), &TOthersManager::AntiIncomeAfterTax);
+    Reverse(TxtIncomeAfterTax, tr("税后收入数据无效，请重新输入。"),
+            tr("税后收入应大于0，请重新输入。"), &TOthersManager::AntiIncomeAfterTax);
 }
 
 // The income found is written whole into the income edit, then calculated forward from there.
@@ -102,8 +97,8 @@ void TFlatRatePage::Reverse(QLineEdit *Source, const QString &Invalid, const QSt
 void TFlatRatePage::BtnResetClick() {
     TxtTax->clear();
     TxtIncomeAfterTax->clear();
-    TxtTaxableIncome->setText(QStringLiteral("0.00元"));
-    TxtIncome2->setText(QStringLiteral("0.00元"));
+    TxtTaxableIncome->setText(tr("0.00元"));
+    TxtIncome2->setText(tr("0.00元"));
     TxtRate->setText(QStringLiteral("0%"));
     TxtIncome->clear();
     FocusAndSelect(TxtIncome);

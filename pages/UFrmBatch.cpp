@@ -63,6 +63,12 @@ TFrmBatch::TFrmBatch(QWidget *Parent)
     resize(1100, 700);
     Model = new TBatchModel(this);
     Errors = new TBatchErrorModel(this);
+    BuildWindow();
+}
+
+TFrmBatch::~TFrmBatch() = default;
+
+void TFrmBatch::BuildWindow() {
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(BuildButtons());
     layout->addWidget(BuildTables(), 1);
@@ -72,7 +78,30 @@ TFrmBatch::TFrmBatch(QWidget *Parent)
     ShowSummary();
 }
 
-TFrmBatch::~TFrmBatch() = default;
+// In another language the window is built anew over the same sheet and results (the models stay)
+// with the same filter; a run under way is let finish first.
+void TFrmBatch::changeEvent(QEvent *Event) {
+    QWidget::changeEvent(Event);
+    if (Event->type() != QEvent::LanguageChange)
+        return;
+    if (Running)
+        return QTimer::singleShot(200, this, [this] {
+            QEvent again(QEvent::LanguageChange);
+            changeEvent(&again);
+        });
+    const QString filter = TxtFilter->text();
+    const QObjectList parts = children();
+    for (QObject *part : parts) {
+        if (part != Model && part != Errors)
+            delete part;
+    }
+    BuildWindow();
+    TxtFilter->setText(filter);
+    for (QAbstractItemModel *model : std::initializer_list<QAbstractItemModel *>{Model, Errors}) {
+        if (model->columnCount() > 0)
+            emit model->headerDataChanged(Qt::Horizontal, 0, model->columnCount() - 1);
+    }
+}
 
 QProgressDialog *TFrmBatch::RunProgress() const {
     return Running;

@@ -82,11 +82,13 @@ class TFrmBatch : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent *Event) override;
+    void changeEvent(QEvent *Event) override;
     void dragEnterEvent(QDragEnterEvent *Event) override;
     void dropEvent(QDropEvent *Event) override;
 
   private:
     std::shared_ptr<const sheets::PayrollSheet> SheetToWorkOn();
+    void BuildWindow();
     QLayout *BuildButtons();
     QWidget *BuildTables();
     QWidget *BuildSummary();

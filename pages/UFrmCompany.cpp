@@ -20,7 +20,7 @@ TFrmCompany::TFrmCompany(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(90
     BuildResults();
     RightPicture(QStringLiteral("ImgRates"), 30, QSize(372, 197),
                  QStringLiteral(":/pictures/company_illustration.png"), 33);
-    RightGroup(QStringLiteral("计算方法"), 253, QSize(370, 244),
+    RightGroup(tr("计算方法"), 253, QSize(370, 244),
                QStringLiteral(":/pictures/company_method.png"), 35);
     SetFirstInput(TxtIncome);
     SetTabOrder({TxtIncome, BtnCalc, BtnReset, TxtTax, TxtIncomeAfterTax, BtnCopyTax, BtnCopyIncome,
@@ -29,24 +29,22 @@ TFrmCompany::TFrmCompany(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(90
     connect(BtnCalc, &QPushButton::clicked, this, &TFrmCompany::BtnCalcClick);
     connect(BtnReset, &QPushButton::clicked, this, &TFrmCompany::BtnResetClick);
     OnEnter(TxtIncome, [this] { BtnCalcClick(); });
+    RunAgainWhenRebuilt({BtnCalc, BtnReset});
 }
 
 void TFrmCompany::BuildInputs() {
-    TxtIncome =
-        LabelledEdit(QStringLiteral("收入总额： "), QStringLiteral("TxtIncome"), 30, 20, 198);
-    TxtMsgIncome =
-        MsgLabel(QStringLiteral("TxtMsgIncome"), QStringLiteral("收入总额"), 237, 43, 250);
+    TxtIncome = LabelledEdit(tr("收入总额： "), QStringLiteral("TxtIncome"), 30, 20, 198);
+    TxtMsgIncome = MsgLabel(QStringLiteral("TxtMsgIncome"), tr("收入总额"), 237, 43, 250);
     BuildMonths();
-    Note(QStringLiteral(
-             "注：经营时间的选择，一个纳税年度用12个月来表示，当前每月减除必要费用为%1元。")
+    Note(tr("注：经营时间的选择，一个纳税年度用12个月来表示，当前每月减除必要费用为%1元。")
              .arg(TCompanyManager::MonthlyDeduct),
          30, 140);
-    BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 257, 176);
-    BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 340, 176);
+    BtnCalc = Button(QStringLiteral("BtnCalc"), tr("开始计算"), 257, 176);
+    BtnReset = Button(QStringLiteral("BtnReset"), tr("重置"), 340, 176);
 }
 
 void TFrmCompany::BuildMonths() {
-    QLabel *caption = Caption(QStringLiteral("经营时间："), 30, 85);
+    QLabel *caption = Caption(tr("经营时间："), 30, 85);
     CmbMonths = new QComboBox(Client());
     CmbMonths->setObjectName(QStringLiteral("CmbMonths"));
     CmbMonths->setEditable(false);
@@ -56,26 +54,23 @@ void TFrmCompany::BuildMonths() {
     CmbMonths->setGeometry(32, 104, 113, 24);
     caption->setBuddy(CmbMonths);
     Describe(CmbMonths, caption->text());
-    Caption(QStringLiteral("个月"), 149, 106, false);
+    Caption(tr("个月"), 149, 106, false);
 }
 
 void TFrmCompany::BuildResults() {
-    Heading(QStringLiteral("详细计算结果："), 30, 227);
-    const QString zero = QStringLiteral("0.00元");
-    TxtIncome2 =
-        ResultLabel(QStringLiteral("TxtIncome2"), QStringLiteral("收入金额："), zero, 30, 263, 93);
-    TxtMonths = ResultLabel(QStringLiteral("TxtMonths"), QStringLiteral("经营时间："),
-                            QStringLiteral("0个月"), 30, 283, 93);
-    TxtTaxableIncome = ResultLabel(QStringLiteral("TxtTaxableIncome"),
-                                   QStringLiteral("应纳税所得额："), zero, 30, 304, 93);
-    TxtRate = ResultLabel(QStringLiteral("TxtRate"), QStringLiteral("适用税率："),
-                          QStringLiteral("0%"), 30, 326, 93);
-    TxtDeduct =
-        ResultLabel(QStringLiteral("TxtDeduct"), QStringLiteral("速算扣除数："), zero, 30, 348, 93);
-    TxtTax = ResultEdit(QStringLiteral("应纳税额："), QStringLiteral("TxtTax"), 45, 384);
+    Heading(tr("详细计算结果："), 30, 227);
+    const QString zero = tr("0.00元");
+    TxtIncome2 = ResultLabel(QStringLiteral("TxtIncome2"), tr("收入金额："), zero, 30, 263, 93);
+    TxtMonths =
+        ResultLabel(QStringLiteral("TxtMonths"), tr("经营时间："), tr("0个月"), 30, 283, 93);
+    TxtTaxableIncome =
+        ResultLabel(QStringLiteral("TxtTaxableIncome"), tr("应纳税所得额："), zero, 30, 304, 93);
+    TxtRate =
+        ResultLabel(QStringLiteral("TxtRate"), tr("适用税率："), QStringLiteral("0%"), 30, 326, 93);
+    TxtDeduct = ResultLabel(QStringLiteral("TxtDeduct"), tr("速算扣除数："), zero, 30, 348, 93);
+    TxtTax = ResultEdit(tr("应纳税额："), QStringLiteral("TxtTax"), 45, 384);
     BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTax, 257, 380);
-    TxtIncomeAfterTax =
-        ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 45, 420);
+    TxtIncomeAfterTax = ResultEdit(tr("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 45, 420);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 256, 417);
     NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
@@ -90,8 +85,7 @@ void TFrmCompany::BtnCalcClick() {
     const int months = SelectedMonths();
     const auto income = ReadAmount(TxtIncome);
     if (!income)
-        return ReportInline(TxtMsgIncome, QStringLiteral("收入金额数据无效，请重新输入。"),
-                            TxtIncome);
+        return ReportInline(TxtMsgIncome, tr("收入金额数据无效，请重新输入。"), TxtIncome);
 
     const TCompanyInfo info = TCompanyManager::Calc(months, *income);
     ShowResult(TxtTax, General(info.Tax));
@@ -100,7 +94,7 @@ void TFrmCompany::BtnCalcClick() {
     TxtTaxableIncome->setText(Yuan(info.TaxableIncome));
     TxtRate->setText(Percent(info.Rate));
     TxtDeduct->setText(Yuan(info.Deduct));
-    TxtMonths->setText(QString::number(info.Months) + QStringLiteral("个月"));
+    TxtMonths->setText(QString::number(info.Months) + tr("个月"));
     FocusAndSelect(TxtIncome);
 }
 
@@ -108,11 +102,11 @@ void TFrmCompany::BtnCalcClick() {
 void TFrmCompany::BtnResetClick() {
     TxtTax->clear();
     TxtIncomeAfterTax->clear();
-    TxtIncome2->setText(QStringLiteral("0.00元"));
-    TxtTaxableIncome->setText(QStringLiteral("0.00元"));
+    TxtIncome2->setText(tr("0.00元"));
+    TxtTaxableIncome->setText(tr("0.00元"));
     TxtRate->setText(QStringLiteral("0%"));
-    TxtDeduct->setText(QStringLiteral("0.00元"));
-    TxtMonths->setText(QStringLiteral("0个月"));
+    TxtDeduct->setText(tr("0.00元"));
+    TxtMonths->setText(tr("0个月"));
     TxtIncome->clear();
     TxtIncome->setFocus(Qt::OtherFocusReason);
     CmbMonths->setCurrentIndex(0);

@@ -37,14 +37,15 @@ TFrmFiveGolds::TFrmFiveGolds(QWidget *Parent)
     connect(BtnCalc, &QPushButton::clicked, this, &TFrmFiveGolds::BtnCalcClick);
     connect(BtnReset, &QPushButton::clicked, this, &TFrmFiveGolds::BtnResetClick);
     OnEnter(TxtIncome, [this] { BtnCalcClick(); });
+    RunAgainWhenRebuilt({BtnCalc, BtnReset});
 }
 
 void TFrmFiveGolds::BuildInputs() {
-    TxtIncome = LabelledEdit(QStringLiteral("收入金额：  "), QStringLiteral("TxtIncome"), 20, 12);
-    RBtnChina = Radio(QStringLiteral("RBtnChina"), QStringLiteral("国内人士"), 160, 38, true);
-    RBtnForeign = Radio(QStringLiteral("RBtnForeign"), QStringLiteral("外籍人士"), 250, 38, false);
-    BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 20, 72);
-    BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 110, 72);
+    TxtIncome = LabelledEdit(tr("收入金额：  "), QStringLiteral("TxtIncome"), 20, 12);
+    RBtnChina = Radio(QStringLiteral("RBtnChina"), tr("国内人士"), 160, 38, true);
+    RBtnForeign = Radio(QStringLiteral("RBtnForeign"), tr("外籍人士"), 250, 38, false);
+    BtnCalc = Button(QStringLiteral("BtnCalc"), tr("开始计算"), 20, 72);
+    BtnReset = Button(QStringLiteral("BtnReset"), tr("重置"), 110, 72);
 }
 
 QLineEdit *TFrmFiveGolds::ParamEdit(QWidget *Parent, const QString &Name, const QString &Subject,
@@ -62,26 +63,22 @@ QLineEdit *TFrmFiveGolds::ParamEdit(QWidget *Parent, const QString &Name, const 
 }
 
 void TFrmFiveGolds::BuildBases() {
-    Heading(QStringLiteral("缴费基数："), 20, 112, 615);
+    Heading(tr("缴费基数："), 20, 112, 615);
     // The limits are named with their base: "下限" alone would not say which.
-    const QString social = QStringLiteral("社保缴费基数");
-    Caption(social + QStringLiteral("："), 20, 146);
+    const QString social = tr("社保缴费基数");
+    Caption(social + tr("："), 20, 146);
     TxtSocialBase = ParamEdit(Client(), QStringLiteral("TxtSocialBase"), social, 130, 142, 100);
-    Caption(QStringLiteral("下限："), 260, 146, false);
-    TxtSMin = ParamEdit(Client(), QStringLiteral("TxtSMin"), social + QStringLiteral("下限"), 300,
-                        142, 90);
-    Caption(QStringLiteral("上限："), 410, 146, false);
-    TxtSMax = ParamEdit(Client(), QStringLiteral("TxtSMax"), social + QStringLiteral("上限"), 450,
-                        142, 90);
-    const QString fund = QStringLiteral("公积金缴费基数");
-    Caption(fund + QStringLiteral("："), 20, 180);
+    Caption(tr("下限："), 260, 146, false);
+    TxtSMin = ParamEdit(Client(), QStringLiteral("TxtSMin"), social + tr("下限"), 300, 142, 90);
+    Caption(tr("上限："), 410, 146, false);
+    TxtSMax = ParamEdit(Client(), QStringLiteral("TxtSMax"), social + tr("上限"), 450, 142, 90);
+    const QString fund = tr("公积金缴费基数");
+    Caption(fund + tr("："), 20, 180);
     TxtFundBase = ParamEdit(Client(), QStringLiteral("TxtFundBase"), fund, 130, 176, 100);
-    Caption(QStringLiteral("下限："), 260, 180, false);
-    TxtPmin =
-        ParamEdit(Client(), QStringLiteral("TxtPmin"), fund + QStringLiteral("下限"), 300, 176, 90);
-    Caption(QStringLiteral("上限："), 410, 180, false);
-    TxtPMax =
-        ParamEdit(Client(), QStringLiteral("TxtPMax"), fund + QStringLiteral("上限"), 450, 176, 90);
+    Caption(tr("下限："), 260, 180, false);
+    TxtPmin = ParamEdit(Client(), QStringLiteral("TxtPmin"), fund + tr("下限"), 300, 176, 90);
+    Caption(tr("上限："), 410, 180, false);
+    TxtPMax = ParamEdit(Client(), QStringLiteral("TxtPMax"), fund + tr("上限"), 450, 176, 90);
 }
 
 QLineEdit *TFrmFiveGolds::ShareRow(QGroupBox *Group, const QString &Caption, const QString &Name,
@@ -90,44 +87,44 @@ QLineEdit *TFrmFiveGolds::ShareRow(QGroupBox *Group, const QString &Caption, con
     caption->setGeometry(10, Y + 4, 55, 16);
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Both groups have the same rows: the group's title tells "个人部分养老" from "单位部分养老".
-    const QString subject = Group->title() + QString(Caption).remove(QStringLiteral("："));
-    QLineEdit *rate = ParamEdit(Group, Name, subject + QStringLiteral("比例"), 70, Y, 60);
+    const QString subject = Group->title() + QString(Caption).remove(tr("："));
+    QLineEdit *rate = ParamEdit(Group, Name, subject + tr("比例"), 70, Y, 60);
     Amount = new QLabel(AmountInitial, Group);
     Amount->setObjectName(AmountName);
-    Describe(Amount, subject + QStringLiteral("金额"));
+    Describe(Amount, subject + tr("金额"));
     Amount->setGeometry(132, Y + 4, 160, 16);
     Amount->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return rate;
 }
 
 void TFrmFiveGolds::BuildEmployee() {
-    auto *group = new QGroupBox(QStringLiteral("个人部分"), Client());
+    auto *group = new QGroupBox(tr("个人部分"), Client());
     group->setGeometry(20, 214, 300, 214);
-    TxtPPension = ShareRow(group, QStringLiteral("养老："), QStringLiteral("TxtPPension"), 26,
-                           LblPPension, QStringLiteral("LblPPension"));
-    TxtPMedical = ShareRow(group, QStringLiteral("医疗："), QStringLiteral("TxtPMedical"), 56,
-                           LblPMedical, QStringLiteral("LblPMedical"));
-    TxtPLostJob = ShareRow(group, QStringLiteral("失业："), QStringLiteral("TxtPLostJob"), 86,
-                           LblPLostJob, QStringLiteral("LblPLostJob"));
-    TxtPFund = ShareRow(group, QStringLiteral("公积金："), QStringLiteral("TxtPFund"), 116,
-                        LblPFund, QStringLiteral("LblPFund"));
+    TxtPPension = ShareRow(group, tr("养老："), QStringLiteral("TxtPPension"), 26, LblPPension,
+                           QStringLiteral("LblPPension"));
+    TxtPMedical = ShareRow(group, tr("医疗："), QStringLiteral("TxtPMedical"), 56, LblPMedical,
+                           QStringLiteral("LblPMedical"));
+    TxtPLostJob = ShareRow(group, tr("失业："), QStringLiteral("TxtPLostJob"), 86, LblPLostJob,
+                           QStringLiteral("LblPLostJob"));
+    TxtPFund = ShareRow(group, tr("公积金："), QStringLiteral("TxtPFund"), 116, LblPFund,
+                        QStringLiteral("LblPFund"));
 }
 
 void TFrmFiveGolds::BuildEmployer() {
-    auto *group = new QGroupBox(QStringLiteral("单位部分"), Client());
+    auto *group = new QGroupBox(tr("单位部分"), Client());
     group->setGeometry(335, 214, 300, 214);
-    TxtUPension = ShareRow(group, QStringLiteral("养老："), QStringLiteral("TxtUPension"), 26,
-                           LblUPension, QStringLiteral("LblUPension"));
-    TxtUMedical = ShareRow(group, QStringLiteral("医疗："), QStringLiteral("TxtUMedical"), 56,
-                           LblUMedical, QStringLiteral("LblUMedical"));
-    TxtULostJob = ShareRow(group, QStringLiteral("失业："), QStringLiteral("TxtULostJob"), 86,
-                           LblULostJob, QStringLiteral("LblULostJob"));
-    TxtInjury = ShareRow(group, QStringLiteral("工伤："), QStringLiteral("TxtInjury"), 116,
-                         LblInjury, QStringLiteral("LblInjury"));
-    TxtGiveBirth = ShareRow(group, QStringLiteral("生育："), QStringLiteral("TxtGiveBirth"), 146,
-                            LblGiveBirth, QStringLiteral("LblGiveBirth"));
-    TxtUFund = ShareRow(group, QStringLiteral("公积金："), QStringLiteral("TxtUFund"), 176,
-                        LblUFund, QStringLiteral("LblUFund"));
+    TxtUPension = ShareRow(group, tr("养老："), QStringLiteral("TxtUPension"), 26, LblUPension,
+                           QStringLiteral("LblUPension"));
+    TxtUMedical = ShareRow(group, tr("医疗："), QStringLiteral("TxtUMedical"), 56, LblUMedical,
+                           QStringLiteral("LblUMedical"));
+    TxtULostJob = ShareRow(group, tr("失业："), QStringLiteral("TxtULostJob"), 86, LblULostJob,
+                           QStringLiteral("LblULostJob"));
+    TxtInjury = ShareRow(group, tr("工伤："), QStringLiteral("TxtInjury"), 116, LblInjury,
+                         QStringLiteral("LblInjury"));
+    TxtGiveBirth = ShareRow(group, tr("生育："), QStringLiteral("TxtGiveBirth"), 146, LblGiveBirth,
+                            QStringLiteral("LblGiveBirth"));
+    TxtUFund = ShareRow(group, tr("公积金："), QStringLiteral("TxtUFund"), 176, LblUFund,
+                        QStringLiteral("LblUFund"));
 }
 
 QLineEdit *TFrmFiveGolds::TotalEdit(const QString &CaptionText, const QString &Name, int X, int Y) {
@@ -145,13 +142,12 @@ QLineEdit *TFrmFiveGolds::TotalEdit(const QString &CaptionText, const QString &N
 }
 
 void TFrmFiveGolds::BuildTotals() {
-    TxtPTotal = TotalEdit(QStringLiteral("个人缴费合计："), QStringLiteral("TxtPTotal"), 20, 440);
-    TxtUTotal = TotalEdit(QStringLiteral("单位缴费合计："), QStringLiteral("TxtUTotal"), 335, 440);
-    TxtUAll = TotalEdit(QStringLiteral("单位支出总计："), QStringLiteral("TxtUAll"), 335, 476);
-    TxtTax = ResultEdit(QStringLiteral("应纳税额："), QStringLiteral("TxtTax"), 20, 476);
+    TxtPTotal = TotalEdit(tr("个人缴费合计："), QStringLiteral("TxtPTotal"), 20, 440);
+    TxtUTotal = TotalEdit(tr("单位缴费合计："), QStringLiteral("TxtUTotal"), 335, 440);
+    TxtUAll = TotalEdit(tr("单位支出总计："), QStringLiteral("TxtUAll"), 335, 476);
+    TxtTax = ResultEdit(tr("应纳税额："), QStringLiteral("TxtTax"), 20, 476);
     BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTax, 228, 476);
-    TxtIncomeAfterTax =
-        ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 20, 512);
+    TxtIncomeAfterTax = ResultEdit(tr("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 20, 512);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 228, 512);
     NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }

@@ -17,7 +17,7 @@
 
 TFrmGoldsSetup::TFrmGoldsSetup(QWidget *Parent) : QDialog(Parent) {
     setObjectName(QStringLiteral("FrmGoldsSetup"));
-    ShellWindow::SetUp(this, QStringLiteral("社保与公积金参数调整"), QSize(534, 463));
+    ShellWindow::SetUp(this, tr("社保与公积金参数调整"), QSize(534, 463));
     KeyFilter = new TNumKeyFilter(this);
     BuildBases();
     BuildRates();
@@ -39,22 +39,21 @@ QLineEdit *TFrmGoldsSetup::Edit(QWidget *Parent, const QString &Name, const QStr
 void TFrmGoldsSetup::BuildBases() {
     using ShellWindow::Label;
     // The limits are named with their base: "下限" alone would not say which.
-    const QString fund = QStringLiteral("公积金缴费基数");
+    const QString fund = tr("公积金缴费基数");
     Label(this, fund, 20, 24, true);
-    Label(this, QStringLiteral("下限："), 150, 24);
-    TxtPmin = Edit(this, QStringLiteral("TxtPmin"), fund + QStringLiteral("下限"), 190, 20);
-    Label(this, QStringLiteral("上限："), 310, 24);
-    TxtPMax = Edit(this, QStringLiteral("TxtPMax"), fund + QStringLiteral("上限"), 350, 20);
-    Label(this, QStringLiteral("注：上限一般为当地社会平均工资的300%，下限为60%。"), 20, 54)
+    Label(this, tr("下限："), 150, 24);
+    TxtPmin = Edit(this, QStringLiteral("TxtPmin"), fund + tr("下限"), 190, 20);
+    Label(this, tr("上限："), 310, 24);
+    TxtPMax = Edit(this, QStringLiteral("TxtPMax"), fund + tr("上限"), 350, 20);
+    Label(this, tr("注：上限一般为当地社会平均工资的300%，下限为60%。"), 20, 54)
         ->setStyleSheet(QStringLiteral("color: gray;"));
-    const QString social = QStringLiteral("社保缴费基数");
+    const QString social = tr("社保缴费基数");
     Label(this, social, 20, 94, true);
-    Label(this, QStringLiteral("下限："), 150, 94);
-    TxtSMin = Edit(this, QStringLiteral("TxtSMin"), social + QStringLiteral("下限"), 190, 90);
-    Label(this, QStringLiteral("上限："), 310, 94);
-    TxtSMax = Edit(this, QStringLiteral("TxtSMax"), social + QStringLiteral("上限"), 350, 90);
-    Label(this, QStringLiteral("注：上限一般为当地社会平均工资的300%，下限为当地的最低工资。"), 20,
-          124)
+    Label(this, tr("下限："), 150, 94);
+    TxtSMin = Edit(this, QStringLiteral("TxtSMin"), social + tr("下限"), 190, 90);
+    Label(this, tr("上限："), 310, 94);
+    TxtSMax = Edit(this, QStringLiteral("TxtSMax"), social + tr("上限"), 350, 90);
+    Label(this, tr("注：上限一般为当地社会平均工资的300%，下限为当地的最低工资。"), 20, 124)
         ->setStyleSheet(QStringLiteral("color: gray;"));
 }
 
@@ -65,8 +64,7 @@ QLineEdit *TFrmGoldsSetup::RateRow(QGroupBox *Group, const QString &Caption, con
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Both groups have the same rows: the group's title tells "个人部分公积金" from
     // "单位部分公积金".
-    const QString subject =
-        Group->title() + QString(Caption).remove(QStringLiteral("：")) + QStringLiteral("比例");
+    const QString subject = Group->title() + QString(Caption).remove(tr("：")) + tr("比例");
     QLineEdit *edit = Edit(Group, Name, subject, 86, Y);
     caption->setBuddy(edit);
     ShellWindow::Label(Group, QStringLiteral("%"), 192, Y + 4);
@@ -74,37 +72,35 @@ QLineEdit *TFrmGoldsSetup::RateRow(QGroupBox *Group, const QString &Caption, con
 }
 
 void TFrmGoldsSetup::BuildRates() {
-    auto *employee = new QGroupBox(QStringLiteral("个人部分"), this);
+    auto *employee = new QGroupBox(tr("个人部分"), this);
     employee->setGeometry(20, 160, 235, 226);
-    TxtPFund = RateRow(employee, QStringLiteral("公积金："), QStringLiteral("TxtPFund"), 28);
-    TxtPMedical = RateRow(employee, QStringLiteral("医疗金："), QStringLiteral("TxtPMedical"), 60);
-    TxtPPension = RateRow(employee, QStringLiteral("养老金："), QStringLiteral("TxtPPension"), 92);
-    TxtPLostJob = RateRow(employee, QStringLiteral("失业金："), QStringLiteral("TxtPLostJob"), 124);
-    auto *employer = new QGroupBox(QStringLiteral("单位部分"), this);
+    TxtPFund = RateRow(employee, tr("公积金："), QStringLiteral("TxtPFund"), 28);
+    TxtPMedical = RateRow(employee, tr("医疗金："), QStringLiteral("TxtPMedical"), 60);
+    TxtPPension = RateRow(employee, tr("养老金："), QStringLiteral("TxtPPension"), 92);
+    TxtPLostJob = RateRow(employee, tr("失业金："), QStringLiteral("TxtPLostJob"), 124);
+    auto *employer = new QGroupBox(tr("单位部分"), this);
     employer->setGeometry(275, 160, 235, 226);
-    TxtUFund = RateRow(employer, QStringLiteral("公积金："), QStringLiteral("TxtUFund"), 28);
-    TxtUMedical = RateRow(employer, QStringLiteral("医疗金："), QStringLiteral("TxtUMedical"), 60);
-    TxtUPension = RateRow(employer, QStringLiteral("养老金："), QStringLiteral("TxtUPension"), 92);
-    TxtULostJob = RateRow(employer, QStringLiteral("失业金："), QStringLiteral("TxtULostJob"), 124);
-    TxtInjury = RateRow(employer, QStringLiteral("工伤金："), QStringLiteral("TxtInjury"), 156);
-    TxtGiveBirth =
-        RateRow(employer, QStringLiteral("生育金："), QStringLiteral("TxtGiveBirth"), 188);
+    TxtUFund = RateRow(employer, tr("公积金："), QStringLiteral("TxtUFund"), 28);
+    TxtUMedical = RateRow(employer, tr("医疗金："), QStringLiteral("TxtUMedical"), 60);
+    TxtUPension = RateRow(employer, tr("养老金："), QStringLiteral("TxtUPension"), 92);
+    TxtULostJob = RateRow(employer, tr("失业金："), QStringLiteral("TxtULostJob"), 124);
+    TxtInjury = RateRow(employer, tr("工伤金："), QStringLiteral("TxtInjury"), 156);
+    TxtGiveBirth = RateRow(employer, tr("生育金："), QStringLiteral("TxtGiveBirth"), 188);
 }
 
 void TFrmGoldsSetup::BuildButtons() {
-    ShellWindow::Label(this,
-                       QStringLiteral("提示：参数如有疑问，请咨询当地社保部门，或联系客服QQ：") +
-                           SupportContact::QQ,
-                       20, 398)
+    ShellWindow::Label(
+        this, tr("提示：参数如有疑问，请咨询当地社保部门，或联系客服QQ：") + SupportContact::QQ, 20,
+        398)
         ->setStyleSheet(QStringLiteral("color: gray;"));
     // Enter in an edit must not confirm the dialog, so neither button is a default button;
     // Enter on a focused button clicks that button.
-    BtnOK = new QPushButton(QStringLiteral("确定"), this);
+    BtnOK = new QPushButton(tr("确定"), this);
     BtnOK->setObjectName(QStringLiteral("BtnOK"));
     BtnOK->setGeometry(344, 424, 75, 25);
     BtnOK->setAutoDefault(false);
     DesktopHabits::ClickOnEnter(BtnOK);
-    BtnCancel = new QPushButton(QStringLiteral("取消"), this);
+    BtnCancel = new QPushButton(tr("取消"), this);
     BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
     BtnCancel->setGeometry(435, 424, 75, 25);
     BtnCancel->setAutoDefault(false);
@@ -163,15 +159,15 @@ bool TFrmGoldsSetup::Refuse(const QString &Text, QLineEdit *Edit) {
 bool TFrmGoldsSetup::Validate(const TGoldsSetupInfo &I) {
     using NumText::RoundToCents;
     if (I.PMin >= I.PMax)
-        return Refuse(QStringLiteral("公积金缴费基数下限应小于上限。"), TxtPmin);
+        return Refuse(tr("公积金缴费基数下限应小于上限。"), TxtPmin);
     if (I.SMin >= I.SMax)
-        return Refuse(QStringLiteral("社保缴费基数下限应小于上限。"), TxtSMin);
+        return Refuse(tr("社保缴费基数下限应小于上限。"), TxtSMin);
     // Rates are added in cents, so that 33.33 + 33.33 + 33.34 counts as exactly 100.
     if (RoundToCents(I.PPension + I.PMedical + I.PLostJob + I.PFund) >= 100)
-        return Refuse(QStringLiteral("个人部分缴费比例合计不能大于100%。"), TxtPPension);
+        return Refuse(tr("个人部分缴费比例合计不能大于100%。"), TxtPPension);
     if (RoundToCents(I.UPension + I.UMedical + I.ULostJob + I.UFund + I.Injury + I.GiveBirth) >=
         100)
-        return Refuse(QStringLiteral("单位部分缴费比例合计不能大于100%。"), TxtUPension);
+        return Refuse(tr("单位部分缴费比例合计不能大于100%。"), TxtUPension);
     return true;
 }
 

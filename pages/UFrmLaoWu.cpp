@@ -8,18 +8,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-const QString InvalidAmount = QStringLiteral("金额数据无效，请重新输入。");
-
-} // namespace
-
 TFrmLaoWu::TFrmLaoWu(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(900, 600), Parent) {
     BuildInputs();
     BuildResults();
     RightPicture(QStringLiteral("ImgIllustration"), 20, QSize(370, 148),
                  QStringLiteral(":/pictures/laowu_illustration.png"), 30);
-    RightGroup(QStringLiteral("计算公式："), 190, QSize(370, 107),
+    RightGroup(tr("计算公式："), 190, QSize(370, 107),
                QStringLiteral(":/pictures/laowu_method.png"), 30);
     SetFirstInput(TxtIncome);
     SetTabOrder({TxtIncome, BtnCalc, BtnReset, TxtTax, BtnCopyTax, TxtIncomeAfterTax, BtnCopyIncome,
@@ -31,40 +25,37 @@ TFrmLaoWu::TFrmLaoWu(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(900, 6
     connect(BtnAntiIncomeAfterTax, &QPushButton::clicked, this,
             &TFrmLaoWu::BtnAntiIncomeAfterTaxClick);
     OnEnter(TxtIncome, [this] { BtnCalcClick(); });
+    RunAgainWhenRebuilt({BtnCalc, BtnReset, BtnAntiTax, BtnAntiIncomeAfterTax});
 }
 
 void TFrmLaoWu::BuildInputs() {
-    TxtIncome =
-        LabelledEdit(QStringLiteral("劳务报酬金额："), QStringLiteral("TxtIncome"), 30, 20, 198);
-    TxtMsgSalary =
-        MsgLabel(QStringLiteral("TxtMsgSalary"), QStringLiteral("劳务报酬金额"), 240, 43, 250);
+    TxtIncome = LabelledEdit(tr("劳务报酬金额："), QStringLiteral("TxtIncome"), 30, 20, 198);
+    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), tr("劳务报酬金额"), 240, 43, 250);
     InertLabels({"TxtMsgGolds", "txtCalcMsgNew"});
-    BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 30, 82);
-    BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 112, 82);
+    BtnCalc = Button(QStringLiteral("BtnCalc"), tr("开始计算"), 30, 82);
+    BtnReset = Button(QStringLiteral("BtnReset"), tr("重置"), 112, 82);
 }
 
 void TFrmLaoWu::BuildResults() {
-    Heading(QStringLiteral("详细计算结果："), 30, 153);
-    const QString zero = QStringLiteral("0.00元");
-    const auto result = [this](const char *name, const char *caption, const QString &initial,
+    Heading(tr("详细计算结果："), 30, 153);
+    const QString zero = tr("0.00元");
+    const auto result = [this](const char *name, const QString &caption, const QString &initial,
                                int y) {
-        return ResultLabel(QString::fromLatin1(name), QString::fromUtf8(caption), initial, 12, y,
-                           108, Qt::AlignRight);
+        return ResultLabel(QString::fromLatin1(name), caption, initial, 12, y, 108, Qt::AlignRight);
     };
-    TxtInfome2 = result("TxtInfome2", "收入金额：", zero, 193);
-    TxtFeesCharged = result("TxtFeesCharged", "费用减除：", zero, 216);
-    TxtTaxableIncome = result("TxtTaxableIncome", "应纳税所得额：", zero, 248);
-    TxtRate = result("TxtRate", "适用税率：", QStringLiteral("0%"), 274);
-    TxtDeduct = result("TxtDeduct", "速算扣除数：", zero, 296);
+    TxtInfome2 = result("TxtInfome2", tr("收入金额："), zero, 193);
+    TxtFeesCharged = result("TxtFeesCharged", tr("费用减除："), zero, 216);
+    TxtTaxableIncome = result("TxtTaxableIncome", tr("应纳税所得额："), zero, 248);
+    TxtRate = result("TxtRate", tr("适用税率："), QStringLiteral("0%"), 274);
+    TxtDeduct = result("TxtDeduct", tr("速算扣除数："), zero, 296);
 
-    TxtTax = ResultEdit(QStringLiteral("应纳税额："), QStringLiteral("TxtTax"), 40, 326);
+    TxtTax = ResultEdit(tr("应纳税额："), QStringLiteral("TxtTax"), 40, 326);
     BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTax, 248, 326);
-    BtnAntiTax = Button(QStringLiteral("BtnAntiTax"), QStringLiteral("反算"), 336, 328, 50);
-    TxtIncomeAfterTax =
-        ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 40, 365);
+    BtnAntiTax = Button(QStringLiteral("BtnAntiTax"), tr("反算"), 336, 328, 50);
+    TxtIncomeAfterTax = ResultEdit(tr("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 40, 365);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 248, 365);
     BtnAntiIncomeAfterTax =
-        Button(QStringLiteral("BtnAntiIncomeAfterTax"), QStringLiteral("反算"), 336, 367, 50);
+        Button(QStringLiteral("BtnAntiIncomeAfterTax"), tr("反算"), 336, 367, 50);
     NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
 
@@ -81,8 +72,7 @@ void TFrmLaoWu::BtnCalcClick() {
     ClearMessages({TxtMsgSalary});
     const auto income = ReadAmount(TxtIncome);
     if (!income)
-        return ReportInline(TxtMsgSalary, QStringLiteral("税前收入金额数据无效，请重新输入。"),
-                            TxtIncome);
+        return ReportInline(TxtMsgSalary, tr("税前收入金额数据无效，请重新输入。"), TxtIncome);
     ShowResult(TxtIncome, General(*income));
     ClearResults();
     TLaoWuTaxInfo info;
@@ -105,7 +95,7 @@ void TFrmLaoWu::Reverse(QLineEdit *Source, const std::function<double(double)> &
     ClearMessages({TxtMsgSalary});
     const auto amount = ReadAmount(Source);
     if (!amount)
-        return ReportInline(TxtMsgSalary, InvalidAmount, Source);
+        return ReportInline(TxtMsgSalary, tr("金额数据无效，请重新输入。"), Source);
     // Written whole, with every digit: the forward step does the rounding to cents.
     ShowResult(TxtIncome, General(Payment(*amount)));
     if (ClearBetween)
@@ -129,7 +119,7 @@ void TFrmLaoWu::BtnResetClick() {
     TxtIncome->clear();
     TxtTax->clear();
     for (QLabel *label : {TxtDeduct, TxtInfome2, TxtFeesCharged, TxtTaxableIncome})
-        label->setText(QStringLiteral("0.00元"));
+        label->setText(tr("0.00元"));
     TxtRate->setText(QStringLiteral("0%"));
     TxtIncomeAfterTax->clear();
     TxtIncome->setFocus(Qt::OtherFocusReason);

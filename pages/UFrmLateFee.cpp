@@ -19,8 +19,8 @@ const QDate StoredDate(2011, 10, 21);
 TFrmLateFee::TFrmLateFee(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(960, 499), Parent) {
     BuildInputs();
     BuildResults();
-    RightGroup(QStringLiteral("计算方法"), 30, QSize(370, 116),
-               QStringLiteral(":/pictures/latefee_method.png"), 32);
+    RightGroup(tr("计算方法"), 30, QSize(370, 116), QStringLiteral(":/pictures/latefee_method.png"),
+               32);
     SetFirstInput(TxtTax);
     SetTabOrder({TxtTax, dtpStart, dtpEnd, TxtDays, BtnCalc, BtnReset, TxtLateFee, TxtTotal,
                  BtnCopyLateFee, BtnCopyTotal});
@@ -31,34 +31,34 @@ TFrmLateFee::TFrmLateFee(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(96
     connect(dtpEnd, &QDateEdit::dateChanged, this, &TFrmLateFee::dtpStartChange);
     OnEnter(TxtTax, [this] { BtnCalcClick(); });
     OnEnter(TxtDays, [this] { BtnCalcClick(); });
+    RunAgainWhenRebuilt({BtnCalc, BtnReset});
 }
 
 void TFrmLateFee::BuildInputs() {
-    Caption(QStringLiteral("应缴税额：  "), 30, 17);
+    Caption(tr("应缴税额：  "), 30, 17);
     TxtTax = AmountEdit(QStringLiteral("TxtTax"), 30, 33, 198);
-    Describe(TxtTax, QStringLiteral("应缴税额："));
-    TxtMsgIncome =
-        MsgLabel(QStringLiteral("TxtMsgIncome"), QStringLiteral("应缴税额"), 237, 43, 280);
-    Note(QStringLiteral("注：自2001年5 月1日起，滞纳金加征率为0.05%，即万分之五。"), 30, 66);
-    Caption(QStringLiteral("届满日期：  "), 30, 95);
-    Caption(QStringLiteral("实缴日期：  "), 166, 95);
+    Describe(TxtTax, tr("应缴税额："));
+    TxtMsgIncome = MsgLabel(QStringLiteral("TxtMsgIncome"), tr("应缴税额"), 237, 43, 280);
+    Note(tr("注：自2001年5 月1日起，滞纳金加征率为0.05%，即万分之五。"), 30, 66);
+    Caption(tr("届满日期：  "), 30, 95);
+    Caption(tr("实缴日期：  "), 166, 95);
     dtpStart = DatePicker(QStringLiteral("dtpStart"), 30, 112);
-    Describe(dtpStart, QStringLiteral("届满日期："));
+    Describe(dtpStart, tr("届满日期："));
     dtpEnd = DatePicker(QStringLiteral("dtpEnd"), 167, 112);
-    Describe(dtpEnd, QStringLiteral("实缴日期："));
-    Caption(QStringLiteral("滞纳天数：  "), 30, 152);
+    Describe(dtpEnd, tr("实缴日期："));
+    Caption(tr("滞纳天数：  "), 30, 152);
     TxtDays = AmountEdit(QStringLiteral("TxtDays"), 30, 171, 198, QStringLiteral("0"));
-    Describe(TxtDays, QStringLiteral("滞纳天数："));
-    Note(QStringLiteral("注：滞纳天数可由上面日期选择自动计算，也可以手动输入。"), 30, 203);
-    BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 257, 229);
-    BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 340, 229);
+    Describe(TxtDays, tr("滞纳天数："));
+    Note(tr("注：滞纳天数可由上面日期选择自动计算，也可以手动输入。"), 30, 203);
+    BtnCalc = Button(QStringLiteral("BtnCalc"), tr("开始计算"), 257, 229);
+    BtnReset = Button(QStringLiteral("BtnReset"), tr("重置"), 340, 229);
 }
 
 QDateEdit *TFrmLateFee::DatePicker(const QString &Name, int X, int Y) {
     auto *picker = new QDateEdit(StoredDate, Client());
     picker->setObjectName(Name);
     picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QStringLiteral("yyyy年MM月dd日"));
+    picker->setDisplayFormat(tr("yyyy年MM月dd日"));
     QFont font = picker->font();
     font.setPixelSize(11); // the whole date fits the picker's fixed width
     picker->setFont(font);
@@ -67,16 +67,14 @@ QDateEdit *TFrmLateFee::DatePicker(const QString &Name, int X, int Y) {
 }
 
 void TFrmLateFee::BuildResults() {
-    Heading(QStringLiteral("详细计算结果："), 30, 265);
-    TxtTax2 = ResultLabel(QStringLiteral("TxtTax2"), QStringLiteral("应缴税额：  "),
-                          QStringLiteral("0.00元"), 30, 301, 93);
-    TxtDays2 = ResultLabel(QStringLiteral("TxtDays2"), QStringLiteral("滞纳天数："),
-                           QStringLiteral("0天"), 30, 324, 93);
-    TxtRate = ResultLabel(QStringLiteral("TxtRate"), QStringLiteral("滞纳金率："),
-                          QStringLiteral("0%"), 30, 346, 93);
-    TxtLateFee = ResultEdit(QStringLiteral("滞纳金额："), QStringLiteral("TxtLateFee"), 45, 374);
+    Heading(tr("详细计算结果："), 30, 265);
+    TxtTax2 = ResultLabel(QStringLiteral("TxtTax2"), tr("应缴税额：  "), tr("0.00元"), 30, 301, 93);
+    TxtDays2 = ResultLabel(QStringLiteral("TxtDays2"), tr("滞纳天数："), tr("0天"), 30, 324, 93);
+    TxtRate =
+        ResultLabel(QStringLiteral("TxtRate"), tr("滞纳金率："), QStringLiteral("0%"), 30, 346, 93);
+    TxtLateFee = ResultEdit(tr("滞纳金额："), QStringLiteral("TxtLateFee"), 45, 374);
     BtnCopyLateFee = CopyButton(QStringLiteral("BtnCopyLateFee"), TxtLateFee, 257, 370);
-    TxtTotal = ResultEdit(QStringLiteral("金额合计："), QStringLiteral("TxtTotal"), 45, 410);
+    TxtTotal = ResultEdit(tr("金额合计："), QStringLiteral("TxtTotal"), 45, 410);
     BtnCopyTotal = CopyButton(QStringLiteral("BtnCopyTotal"), TxtTotal, 256, 407);
 }
 
@@ -97,20 +95,18 @@ void TFrmLateFee::BtnCalcClick() {
     ClearMessages({TxtMsgIncome});
     const auto tax = ReadAmount(TxtTax);
     if (!tax)
-        return ReportInline(TxtMsgIncome, QStringLiteral("应纳税额数据无效，请重新输入。"), TxtTax);
+        return ReportInline(TxtMsgIncome, tr("应纳税额数据无效，请重新输入。"), TxtTax);
     const auto days = ParseDays(TxtDays->text());
     if (!days)
-        return ReportInline(TxtMsgIncome, QStringLiteral("滞纳天数数据无效，请重新输入。"),
-                            TxtDays);
+        return ReportInline(TxtMsgIncome, tr("滞纳天数数据无效，请重新输入。"), TxtDays);
     // A payment date before the due date gives a negative count, which owes no fee.
     if (*days < 0)
-        return ReportInline(TxtMsgIncome, QStringLiteral("滞纳天数不能小于0，请重新输入。"),
-                            TxtDays);
+        return ReportInline(TxtMsgIncome, tr("滞纳天数不能小于0，请重新输入。"), TxtDays);
 
     const TLateFeeInfo info = TLateFeeManager::Calc(*days, *tax);
     ShowResult(TxtLateFee, General(info.LateFee));
     ShowResult(TxtTotal, General(info.Total));
-    TxtDays2->setText(QString::number(info.Days) + QStringLiteral("天"));
+    TxtDays2->setText(QString::number(info.Days) + tr("天"));
     TxtTax2->setText(Yuan(info.Tax));
     TxtRate->setText(Percent(info.Rate));
     FocusAndSelect(TxtTax);
@@ -122,9 +118,9 @@ void TFrmLateFee::BtnResetClick() {
     dtpStart->setDate(QDate::currentDate());
     dtpEnd->setDate(QDate::currentDate());
     TxtDays->setText(QStringLiteral("0"));
-    TxtDays2->setText(QStringLiteral("0天"));
+    TxtDays2->setText(tr("0天"));
     TxtRate->setText(QStringLiteral("0%"));
     TxtTotal->clear();
     TxtLateFee->clear();
-    TxtTax2->setText(QStringLiteral("0.00元"));
+    TxtTax2->setText(tr("0.00元"));
 }

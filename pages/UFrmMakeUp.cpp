@@ -14,8 +14,8 @@ TFrmMakeUp::TFrmMakeUp(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(920,
     // Narrow enough to leave the formulas their room in the smallest main window.
     RightPicture(QStringLiteral("ImgIllustration"), 20, QSize(330, 180),
                  QStringLiteral(":/pictures/makeup_illustration.png"), 15);
-    RightGroup(QStringLiteral("计算方法"), 215, QSize(330, 300),
-               QStringLiteral(":/pictures/makeup_method.png"), 15);
+    RightGroup(tr("计算方法"), 215, QSize(330, 300), QStringLiteral(":/pictures/makeup_method.png"),
+               15);
     SetFirstInput(TxtOnceIncome);
     SetTabOrder({TxtOnceIncome, TxtAverageWage, TxtFiveGolds, CmbYears, BtnCalc, BtnReset,
                  TxtTotalTax, BtnCopyTax, TxtTotalIncomeAfterTax, BtnCopyIncome});
@@ -24,22 +24,21 @@ TFrmMakeUp::TFrmMakeUp(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(920,
     connect(BtnReset, &QPushButton::clicked, this, &TFrmMakeUp::BtnResetClick);
     for (QLineEdit *input : {TxtOnceIncome, TxtAverageWage, TxtFiveGolds})
         OnEnter(input, [this] { BtnCalcClick(); });
+    RunAgainWhenRebuilt({BtnCalc, BtnReset});
 }
 
 void TFrmMakeUp::BuildInputs() {
-    TxtOnceIncome = LabelledEdit(QStringLiteral("税前一次性补偿收入：  "),
-                                 QStringLiteral("TxtOnceIncome"), 30, 20, 198);
-    TxtMsgIncome =
-        MsgLabel(QStringLiteral("TxtMsgIncome"), QStringLiteral("税前一次性补偿收入"), 237, 43);
-    TxtAverageWage = LabelledEdit(QStringLiteral("当地上年职工平均工资：  "),
-                                  QStringLiteral("TxtAverageWage"), 30, 76, 198);
-    TxtMsgSalary =
-        MsgLabel(QStringLiteral("TxtMsgSalary"), QStringLiteral("当地上年职工平均工资"), 237, 99);
-    TxtFiveGolds = LabelledEdit(QStringLiteral("月缴五险一金：  "), QStringLiteral("TxtFiveGolds"),
-                                30, 132, 198);
-    TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), QStringLiteral("月缴五险一金"), 237, 155);
+    TxtOnceIncome =
+        LabelledEdit(tr("税前一次性补偿收入：  "), QStringLiteral("TxtOnceIncome"), 30, 20, 198);
+    TxtMsgIncome = MsgLabel(QStringLiteral("TxtMsgIncome"), tr("税前一次性补偿收入"), 237, 43);
+    TxtAverageWage =
+        LabelledEdit(tr("当地上年职工平均工资：  "), QStringLiteral("TxtAverageWage"), 30, 76, 198);
+    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), tr("当地上年职工平均工资"), 237, 99);
+    TxtFiveGolds =
+        LabelledEdit(tr("月缴五险一金：  "), QStringLiteral("TxtFiveGolds"), 30, 132, 198);
+    TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), tr("月缴五险一金"), 237, 155);
 
-    QLabel *years = Caption(QStringLiteral("工作年限：  "), 30, 188);
+    QLabel *years = Caption(tr("工作年限：  "), 30, 188);
     CmbYears = new QComboBox(Client());
     CmbYears->setObjectName(QStringLiteral("CmbYears"));
     for (int year = 1; year <= TMakeUpManager::MaxYears; ++year)
@@ -48,28 +47,26 @@ void TFrmMakeUp::BuildInputs() {
     CmbYears->setGeometry(30, 208, 113, 24);
     years->setBuddy(CmbYears);
     Describe(CmbYears, years->text());
-    Caption(QStringLiteral("年"), 149, 212, false);
-    Note(QStringLiteral("注：个人在本企业的工作年限数按实际工作年限数计算，超过12年的按12年计算。"),
-         30, 240);
+    Caption(tr("年"), 149, 212, false);
+    Note(tr("注：个人在本企业的工作年限数按实际工作年限数计算，超过12年的按12年计算。"), 30, 240);
 
-    BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 257, 266);
-    BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 340, 266);
+    BtnCalc = Button(QStringLiteral("BtnCalc"), tr("开始计算"), 257, 266);
+    BtnReset = Button(QStringLiteral("BtnReset"), tr("重置"), 340, 266);
 }
 
 void TFrmMakeUp::BuildResults() {
-    Heading(QStringLiteral("详细计算结果："), 30, 302, 490);
-    const QString zero = QStringLiteral("0.00元");
+    Heading(tr("详细计算结果："), 30, 302, 490);
+    const QString zero = tr("0.00元");
     // The formulas grow with the numbers in them: room up to the pictures on the right.
-    TxtMonthTaxbaleIncome = ResultLabel(QStringLiteral("TxtMonthTaxbaleIncome"),
-                                        QStringLiteral("月应纳税额："), zero, 30, 338, 93);
+    TxtMonthTaxbaleIncome =
+        ResultLabel(QStringLiteral("TxtMonthTaxbaleIncome"), tr("月应纳税额："), zero, 30, 338, 93);
     TxtMonthTaxbaleIncome->resize(450, TxtMonthTaxbaleIncome->height());
-    TxtMonthTax = ResultLabel(QStringLiteral("TxtMonthTax"), QStringLiteral("月缴纳个税："), zero,
-                              30, 361, 93);
+    TxtMonthTax = ResultLabel(QStringLiteral("TxtMonthTax"), tr("月缴纳个税："), zero, 30, 361, 93);
     TxtMonthTax->resize(450, TxtMonthTax->height());
-    TxtTotalTax = ResultEdit(QStringLiteral("纳税总计："), QStringLiteral("TxtTotalTax"), 45, 392);
+    TxtTotalTax = ResultEdit(tr("纳税总计："), QStringLiteral("TxtTotalTax"), 45, 392);
     BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTotalTax, 257, 390);
     TxtTotalIncomeAfterTax =
-        ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtTotalIncomeAfterTax"), 45, 428);
+        ResultEdit(tr("税后收入："), QStringLiteral("TxtTotalIncomeAfterTax"), 45, 428);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtTotalIncomeAfterTax, 256, 427);
     NoteRulesPeriodUnder(TxtTotalIncomeAfterTax);
 }
@@ -77,7 +74,7 @@ void TFrmMakeUp::BuildResults() {
 void TFrmMakeUp::BtnCalcClick() {
     ClearMessages({TxtMsgIncome});
     // One message for the three amounts, and the caret stays where the user left it.
-    const QString invalid = QStringLiteral("应纳税额数据无效，请重新输入。");
+    const QString invalid = tr("应纳税额数据无效，请重新输入。");
     const auto onceIncome = ReadAmount(TxtOnceIncome);
     if (!onceIncome)
         return MsgBox::Show(this, invalid);
@@ -95,14 +92,13 @@ void TFrmMakeUp::BtnCalcClick() {
     else if (!TMakeUpManager::HasMonthTaxableIncome(info))
         // The contributions take up the yearly excess: refused as the wage page refuses an income
         // at or below its start point, with no negative amount shown.
-        ReportInline(TxtMsgIncome, QStringLiteral("应纳税所得额小于或等于0，不必纳税。"),
-                     TxtOnceIncome);
+        ReportInline(TxtMsgIncome, tr("应纳税所得额小于或等于0，不必纳税。"), TxtOnceIncome);
     else
         ShowTaxed(info);
 }
 
 void TFrmMakeUp::ShowTaxFree(const TMakeUpInfo &Info) {
-    const QString zero = QStringLiteral("0.00元");
+    const QString zero = tr("0.00元");
     TxtMonthTaxbaleIncome->setText(zero);
     TxtMonthTax->setText(zero);
     ShowResult(TxtTotalTax, zero);
@@ -111,12 +107,11 @@ void TFrmMakeUp::ShowTaxFree(const TMakeUpInfo &Info) {
 
 void TFrmMakeUp::ShowTaxed(const TMakeUpInfo &Info) {
     TxtMonthTaxbaleIncome->setText(
-        General(Info.MonthTaxableIncome) + QStringLiteral(" ＝(") + General(Info.OnceIncome) +
-        QStringLiteral(" － 3 × ") + General(Info.AverageWage) + QStringLiteral(")/") +
-        QString::number(Info.Years) + QStringLiteral(" －") + General(Info.FiveGolds));
-    TxtMonthTax->setText(General(Info.MonthTax) + QStringLiteral(" ＝") +
-                         General(Info.MonthTaxableIncome) + QStringLiteral(" × ") +
-                         General(Info.Rate) + QStringLiteral(" －") + General(Info.Deduct));
+        General(Info.MonthTaxableIncome) + tr(" ＝(") + General(Info.OnceIncome) + tr(" － 3 × ") +
+        General(Info.AverageWage) + QStringLiteral(")/") + QString::number(Info.Years) + tr(" －") +
+        General(Info.FiveGolds));
+    TxtMonthTax->setText(General(Info.MonthTax) + tr(" ＝") + General(Info.MonthTaxableIncome) +
+                         tr(" × ") + General(Info.Rate) + tr(" －") + General(Info.Deduct));
     ShowResult(TxtTotalTax, General(Info.TotalTax));
     ShowResult(TxtTotalIncomeAfterTax, General(Info.IncomeAfterTax));
 }

@@ -12,29 +12,29 @@
 #include <QPushButton>
 
 TFrmMoney::TFrmMoney(QWidget *Parent) : QDialog(Parent), KeyFilter(new TNumKeyFilter(this)) {
-    setWindowTitle(QStringLiteral("人民币大小写转换"));
+    setWindowTitle(tr("人民币大小写转换"));
     setFixedSize(451, 237);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
 
-    QLabel *lowercase = Caption(QStringLiteral("人民币小写金额："), 29, 33);
+    QLabel *lowercase = Caption(tr("人民币小写金额："), 29, 33);
     TxtLowercase = Edit(QStringLiteral("TxtLowercase"), 30, 53, 219);
     lowercase->setBuddy(TxtLowercase);
     TCalcPage::Describe(TxtLowercase, lowercase->text());
-    BtnConvert = Button(QStringLiteral("BtnConvert"), QStringLiteral("转换"), 258, 53);
+    BtnConvert = Button(QStringLiteral("BtnConvert"), tr("转换"), 258, 53);
     TxtMsg = new QLabel(QStringLiteral("   "), this);
     TxtMsg->setObjectName(QStringLiteral("TxtMsg"));
     TxtMsg->setStyleSheet(QStringLiteral("color: red;"));
     TxtMsg->setGeometry(32, 87, 387, 20);
-    TxtMsg->setAccessibleName(TxtLowercase->accessibleName() + QStringLiteral("提示"));
-    QLabel *capital = Caption(QStringLiteral("人民币大写金额："), 31, 119);
+    TxtMsg->setAccessibleName(TxtLowercase->accessibleName() + tr("提示"));
+    QLabel *capital = Caption(tr("人民币大写金额："), 31, 119);
     TxtCapital = Edit(QStringLiteral("TxtCapital"), 30, 140, 387);
     capital->setBuddy(TxtCapital);
     TCalcPage::Describe(TxtCapital, capital->text());
-    BtnCopy = Button(QStringLiteral("BtnCopy"), QStringLiteral("复制"), 258, 190);
-    BtnCancel = Button(QStringLiteral("BtnCancel"), QStringLiteral("取消"), 344, 190);
+    BtnCopy = Button(QStringLiteral("BtnCopy"), tr("复制"), 258, 190);
+    BtnCancel = Button(QStringLiteral("BtnCancel"), tr("取消"), 344, 190);
 
     setTabOrder(TxtLowercase, BtnConvert);
     setTabOrder(BtnConvert, TxtCapital);
@@ -86,7 +86,7 @@ void TFrmMoney::BtnConvertClick() {
     // Negative amounts and amounts from 10^13 yuan up can only be pasted in; they have no
     // capital form.
     if (!amount || !TMoneyManager::CanConvert(*amount)) {
-        TxtMsg->setText(QStringLiteral("人民币小写金额数据无效，请重新输入。"));
+        TxtMsg->setText(tr("人民币小写金额数据无效，请重新输入。"));
         TxtLowercase->setFocus(Qt::OtherFocusReason);
         TxtLowercase->selectAll();
         return;

@@ -18,7 +18,7 @@ TFrmPersonal::TFrmPersonal(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(
     BuildResults();
     RightPicture(QStringLiteral("ImgIllustration"), 28, QSize(370, 198),
                  QStringLiteral(":/pictures/personal_illustration.png"), PictureMargin);
-    RightGroup(QStringLiteral("计算方法"), 254, QSize(370, 99),
+    RightGroup(tr("计算方法"), 254, QSize(370, 99),
                QStringLiteral(":/pictures/personal_method.png"), PictureMargin);
     SetFirstInput(TxtIncome);
     SetTabOrder(
@@ -27,31 +27,28 @@ TFrmPersonal::TFrmPersonal(QWidget *Parent) : TCalcPage(staticMetaObject, QSize(
     connect(BtnCalc, &QPushButton::clicked, this, &TFrmPersonal::BtnCalcClick);
     connect(BtnReset, &QPushButton::clicked, this, &TFrmPersonal::BtnResetClick);
     OnEnter(TxtIncome, [this] { BtnCalcClick(); });
+    RunAgainWhenRebuilt({BtnCalc, BtnReset});
 }
 
 void TFrmPersonal::BuildInputs() {
-    TxtIncome =
-        LabelledEdit(QStringLiteral("收入金额：  "), QStringLiteral("TxtIncome"), 30, 20, 198);
-    Note(QStringLiteral("注：收入金额为收入总额去掉相关成本、费用及损失后的金额。"), 30, 74);
-    BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 257, 112);
-    BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 340, 112);
+    TxtIncome = LabelledEdit(tr("收入金额：  "), QStringLiteral("TxtIncome"), 30, 20, 198);
+    Note(tr("注：收入金额为收入总额去掉相关成本、费用及损失后的金额。"), 30, 74);
+    BtnCalc = Button(QStringLiteral("BtnCalc"), tr("开始计算"), 257, 112);
+    BtnReset = Button(QStringLiteral("BtnReset"), tr("重置"), 340, 112);
 }
 
 void TFrmPersonal::BuildResults() {
-    Heading(QStringLiteral("详细计算结果："), 30, 143, 390); // clear of the bracket picture
-    const QString zero = QStringLiteral("0.00元");
-    TxtIncome2 =
-        ResultLabel(QStringLiteral("TxtIncome2"), QStringLiteral("收入金额："), zero, 30, 179, 93);
-    TxtTaxableIncome = ResultLabel(QStringLiteral("TxtTaxableIncome"),
-                                   QStringLiteral("应纳税所得额："), zero, 30, 202, 93);
-    TxtDeduct =
-        ResultLabel(QStringLiteral("TxtDeduct"), QStringLiteral("速算扣除数："), zero, 30, 226, 93);
-    TxtRate = ResultLabel(QStringLiteral("TxtRate"), QStringLiteral("适用税率："),
-                          QStringLiteral("0%"), 30, 251, 93);
-    TxtTax = ResultEdit(QStringLiteral("应纳税额："), QStringLiteral("TxtTax"), 45, 279);
+    Heading(tr("详细计算结果："), 30, 143, 390); // clear of the bracket picture
+    const QString zero = tr("0.00元");
+    TxtIncome2 = ResultLabel(QStringLiteral("TxtIncome2"), tr("收入金额："), zero, 30, 179, 93);
+    TxtTaxableIncome =
+        ResultLabel(QStringLiteral("TxtTaxableIncome"), tr("应纳税所得额："), zero, 30, 202, 93);
+    TxtDeduct = ResultLabel(QStringLiteral("TxtDeduct"), tr("速算扣除数："), zero, 30, 226, 93);
+    TxtRate =
+        ResultLabel(QStringLiteral("TxtRate"), tr("适用税率："), QStringLiteral("0%"), 30, 251, 93);
+    TxtTax = ResultEdit(tr("应纳税额："), QStringLiteral("TxtTax"), 45, 279);
     BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTax, 257, 275);
-    TxtIncomeAfterTax =
-        ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 45, 315);
+    TxtIncomeAfterTax = ResultEdit(tr("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 45, 315);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 256, 312);
     NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
@@ -59,7 +56,7 @@ void TFrmPersonal::BuildResults() {
 void TFrmPersonal::BtnCalcClick() {
     const auto income = ReadAmount(TxtIncome);
     if (!income)
-        return ReportBox(QStringLiteral("收入金额数据无效，请重新输入。"), TxtIncome);
+        return ReportBox(tr("收入金额数据无效，请重新输入。"), TxtIncome);
 
     const TPersonalInfo info = TPersonalManager::Calc(*income);
     ShowResult(TxtTax, General(info.Tax));
@@ -73,7 +70,7 @@ void TFrmPersonal::BtnCalcClick() {
 
 void TFrmPersonal::BtnResetClick() {
     TxtTax->clear();
-    const QString zero = QStringLiteral("0.00元");
+    const QString zero = tr("0.00元");
     for (QLabel *label : {TxtIncome2, TxtTaxableIncome, TxtDeduct})
         label->setText(zero);
     TxtRate->setText(QStringLiteral("0%"));

@@ -10,11 +10,11 @@
 #include <QRadioButton>
 
 TFrmSalary::TFrmSalary(QWidget *Parent) : TWagePage(staticMetaObject, QSize(900, 600), Parent) {
-    BuildInputs(QStringLiteral("五险一金："), QStringLiteral("0"),
-                QStringLiteral("注：如果没有交纳养老、医疗、公积、生育、工伤等，此项可不填。"));
-    BuildResults(QStringLiteral("计算结果："));
+    BuildInputs(tr("五险一金："), QStringLiteral("0"),
+                tr("注：如果没有交纳养老、医疗、公积、生育、工伤等，此项可不填。"));
+    BuildResults(tr("计算结果："));
     RightPicture(QStringLiteral("ImgIllustration"), 10, QSize(380, 150), Pictures()[0]);
-    RightGroup(QStringLiteral("计算方法"), 170, QSize(420, 290), Pictures()[1]);
+    RightGroup(tr("计算方法"), 170, QSize(420, 290), Pictures()[1]);
     SetFirstInput(TxtIncome);
     SetTabOrder({TxtIncome, TxtGolds, RBtnChina, RBtnForeign, BtnCalc, BtnReset, TxtTax, BtnAntiTax,
                  BtnCopyTax, TxtIncomeAfterTax, BtnAntiIncomeAfterTax, BtnCopyIncome});
@@ -26,6 +26,7 @@ TFrmSalary::TFrmSalary(QWidget *Parent) : TWagePage(staticMetaObject, QSize(900,
     connect(ChbAutoCalc, &QCheckBox::toggled, TxtGolds, &QLineEdit::setDisabled);
     OnEnter(TxtIncome, [this] { BtnCalcClick(); });
     OnEnter(TxtGolds, [this] { BtnCalcClick(); });
+    RunAgainWhenRebuilt({BtnCalc, BtnReset, BtnAntiTax, BtnAntiIncomeAfterTax});
 }
 
 QStringList TFrmSalary::Pictures() {
@@ -41,20 +42,19 @@ void TFrmSalary::BtnCalcClick() {
     ClearMessages({TxtMsgSalary, TxtMsgGolds});
     const auto income = ReadAmount(TxtIncome);
     if (!income)
-        return ReportInline(TxtMsgSalary, QStringLiteral("税前收入金额数据无效，请重新输入。"),
-                            TxtIncome);
+        return ReportInline(TxtMsgSalary, tr("税前收入金额数据无效，请重新输入。"), TxtIncome);
     if (*income <= 3500)
-        return ReportInline(TxtMsgSalary,
-                            QStringLiteral("税前收入金额小于或等于3500元，不必纳税。"), TxtIncome);
+        return ReportInline(TxtMsgSalary, tr("税前收入金额小于或等于3500元，不必纳税。"),
+                            TxtIncome);
     const auto golds = ReadGolds(*income);
     if (!golds)
         return;
     if (NumText::RoundToCents(*income - *golds) <= StartPointInForce())
-        return ReportInline(TxtMsgSalary,
-                            QStringLiteral("应纳税所得额小于或等于起征点，不必纳税。"), TxtIncome);
+        return ReportInline(TxtMsgSalary, tr("应纳税所得额小于或等于起征点，不必纳税。"),
+                            TxtIncome);
 
     const TTaxInfo info = TSalaryTaxManager::Calc(RBtnForeign->isChecked(), *income, *golds);
-    ShowResults(info, info.IsForeign ? QStringLiteral("4800元") : QStringLiteral("3500元"));
+    ShowResults(info, info.IsForeign ? tr("4800元") : tr("3500元"));
 }
 
 void TFrmSalary::BtnAntiTaxClick() {

@@ -10,11 +10,10 @@
 
 TFrmSalaryOld::TFrmSalaryOld(QWidget *Parent)
     : TWagePage(staticMetaObject, QSize(900, 600), Parent) {
-    BuildInputs(QStringLiteral("社保及公积金："), {},
-                QStringLiteral("注：如果没有交纳社保及公积金等，此项可不填。"));
-    BuildResults(QStringLiteral("详细计算结果："));
+    BuildInputs(tr("社保及公积金："), {}, tr("注：如果没有交纳社保及公积金等，此项可不填。"));
+    BuildResults(tr("详细计算结果："));
     BuildHidden();
-    RightGroup(QStringLiteral("计算方法"), 30, QSize(400, 300),
+    RightGroup(tr("计算方法"), 30, QSize(400, 300),
                QStringLiteral(":/pictures/salaryold_method.png"));
     SetFirstInput(TxtIncome);
     SetTabOrder({TxtIncome, TxtGolds, RBtnChina, RBtnForeign, BtnCalc, BtnReset, TxtTax, BtnCopyTax,
@@ -24,10 +23,11 @@ TFrmSalaryOld::TFrmSalaryOld(QWidget *Parent)
     connect(ChbAutoCalc, &QCheckBox::clicked, this, &TFrmSalaryOld::ChbAutoCalcClick);
     OnEnter(TxtIncome, [this] { BtnCalcClick(); });
     OnEnter(TxtGolds, [this] { BtnCalcClick(); });
+    RunAgainWhenRebuilt({BtnCalc, BtnReset});
 }
 
 void TFrmSalaryOld::BuildHidden() {
-    TxtViewDetail = Caption(QStringLiteral("查看详情"), 290, 200, false);
+    TxtViewDetail = Caption(tr("查看详情"), 290, 200, false);
     TxtViewDetail->setObjectName(QStringLiteral("TxtViewDetail"));
     for (QWidget *widget : std::initializer_list<QWidget *>{BtnAntiTax, BtnAntiIncomeAfterTax,
                                                             ChbAutoCalc, TxtViewDetail})
@@ -39,8 +39,7 @@ void TFrmSalaryOld::BtnCalcClick() {
     ClearMessages({TxtMsgSalary, TxtMsgGolds});
     const auto income = ReadAmount(TxtIncome);
     if (!income)
-        return ReportInline(TxtMsgSalary, QStringLiteral("税前收入金额数据无效，请重新输入。"),
-                            TxtIncome);
+        return ReportInline(TxtMsgSalary, tr("税前收入金额数据无效，请重新输入。"), TxtIncome);
     const auto golds = ReadGolds(*income);
     if (!golds)
         return;

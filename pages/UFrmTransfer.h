@@ -15,7 +15,7 @@ class TFrmTransfer : public TCalcPage {
     void BtnCalcClick();
     void BtnResetClick();
 
-    static const QString InvalidMessage;
+    static QString InvalidMessage();
 
   private:
     void BuildInputs();

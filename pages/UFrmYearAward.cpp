@@ -15,7 +15,7 @@ TFrmYearAward::TFrmYearAward(QWidget *Parent)
     BuildResults();
     RightPicture(QStringLiteral("ImgIllustration"), 10, QSize(380, 150),
                  QStringLiteral(":/pictures/yearaward_illustration.png"));
-    RightGroup(QStringLiteral("计算方法"), 170, QSize(420, 290),
+    RightGroup(tr("计算方法"), 170, QSize(420, 290),
                QStringLiteral(":/pictures/yearaward_method.png"));
     SetFirstInput(TxtYearAward);
     SetTabOrder({TxtYearAward, TxtIncome, TxtGolds, RBtnChina, RBtnForeign, BtnCalc, BtnReset,
@@ -25,49 +25,43 @@ TFrmYearAward::TFrmYearAward(QWidget *Parent)
     connect(BtnReset, &QPushButton::clicked, this, &TFrmYearAward::BtnResetClick);
     for (QLineEdit *edit : {TxtYearAward, TxtIncome, TxtGolds})
         OnEnter(edit, [this] { BtnCalcClick(); });
+    RunAgainWhenRebuilt({BtnCalc, BtnReset});
 }
 
 void TFrmYearAward::BuildInputs() {
-    TxtYearAward =
-        LabelledEdit(QStringLiteral("年终奖金： "), QStringLiteral("TxtYearAward"), 20, 12);
-    TxtMsgYA = MsgLabel(QStringLiteral("TxtMsgYA"), QStringLiteral("年终奖金"), 150, 38, 300);
-    TxtIncome = LabelledEdit(QStringLiteral("当月工资： "), QStringLiteral("TxtIncome"), 20, 66);
-    TxtMsgSalary =
-        MsgLabel(QStringLiteral("TxtMsgSalary"), QStringLiteral("当月工资"), 150, 92, 300);
-    TxtGolds =
-        LabelledEdit(QStringLiteral("当月社保及公积金："), QStringLiteral("TxtGolds"), 20, 120);
-    TxtMsgGolds =
-        MsgLabel(QStringLiteral("TxtMsgGolds"), QStringLiteral("当月社保及公积金"), 150, 146, 300);
-    Note(QStringLiteral("注：如果没有交纳社保及公积金等，此项可不填。"), 20, 174);
-    RBtnChina = Radio(QStringLiteral("RBtnChina"), QStringLiteral("国内人士"), 20, 196, true);
-    RBtnForeign = Radio(QStringLiteral("RBtnForeign"), QStringLiteral("外籍人士"), 110, 196, false);
+    TxtYearAward = LabelledEdit(tr("年终奖金： "), QStringLiteral("TxtYearAward"), 20, 12);
+    TxtMsgYA = MsgLabel(QStringLiteral("TxtMsgYA"), tr("年终奖金"), 150, 38, 300);
+    TxtIncome = LabelledEdit(tr("当月工资： "), QStringLiteral("TxtIncome"), 20, 66);
+    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), tr("当月工资"), 150, 92, 300);
+    TxtGolds = LabelledEdit(tr("当月社保及公积金："), QStringLiteral("TxtGolds"), 20, 120);
+    TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), tr("当月社保及公积金"), 150, 146, 300);
+    Note(tr("注：如果没有交纳社保及公积金等，此项可不填。"), 20, 174);
+    RBtnChina = Radio(QStringLiteral("RBtnChina"), tr("国内人士"), 20, 196, true);
+    RBtnForeign = Radio(QStringLiteral("RBtnForeign"), tr("外籍人士"), 110, 196, false);
     // A check box of the original form, hidden, that nothing on this page reads.
-    auto *autoCalc = new QCheckBox(QStringLiteral("自动计算"), Client());
+    auto *autoCalc = new QCheckBox(tr("自动计算"), Client());
     autoCalc->setObjectName(QStringLiteral("ChbAutoCalc"));
     autoCalc->hide();
     InertLabels({"txtCalcMsgNew"});
-    BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 20, 226);
-    BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 110, 226);
+    BtnCalc = Button(QStringLiteral("BtnCalc"), tr("开始计算"), 20, 226);
+    BtnReset = Button(QStringLiteral("BtnReset"), tr("重置"), 110, 226);
 }
 
 void TFrmYearAward::BuildResults() {
-    Heading(QStringLiteral("详细计算结果："), 20, 268);
-    const QString zero = QStringLiteral("0.00元");
-    TxtYA = ResultLabel(QStringLiteral("TxtYA"), QStringLiteral("年终奖金额："), zero, 20, 298);
-    TxtTaxableIncome = ResultLabel(QStringLiteral("TxtTaxableIncome"),
-                                   QStringLiteral("应纳税所得额："), zero, 20, 320);
-    TxtSP = ResultLabel(QStringLiteral("TxtSP"), QStringLiteral("起征额："), zero, 20, 342);
-    TxtAverage =
-        ResultLabel(QStringLiteral("TxtAverage"), QStringLiteral("年终奖平均数："), zero, 20, 364);
-    TxtRate = ResultLabel(QStringLiteral("TxtRate"), QStringLiteral("适用税率："),
-                          QStringLiteral("0%"), 20, 386);
-    TxtDeduct =
-        ResultLabel(QStringLiteral("TxtDeduct"), QStringLiteral("速算扣除数："), zero, 20, 408);
+    Heading(tr("详细计算结果："), 20, 268);
+    const QString zero = tr("0.00元");
+    TxtYA = ResultLabel(QStringLiteral("TxtYA"), tr("年终奖金额："), zero, 20, 298);
+    TxtTaxableIncome =
+        ResultLabel(QStringLiteral("TxtTaxableIncome"), tr("应纳税所得额："), zero, 20, 320);
+    TxtSP = ResultLabel(QStringLiteral("TxtSP"), tr("起征额："), zero, 20, 342);
+    TxtAverage = ResultLabel(QStringLiteral("TxtAverage"), tr("年终奖平均数："), zero, 20, 364);
+    TxtRate =
+        ResultLabel(QStringLiteral("TxtRate"), tr("适用税率："), QStringLiteral("0%"), 20, 386);
+    TxtDeduct = ResultLabel(QStringLiteral("TxtDeduct"), tr("速算扣除数："), zero, 20, 408);
 
-    TxtTax = ResultEdit(QStringLiteral("应纳税额："), QStringLiteral("TxtTax"), 20, 438);
+    TxtTax = ResultEdit(tr("应纳税额："), QStringLiteral("TxtTax"), 20, 438);
     BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTax, 230, 438);
-    TxtIncomeAfterTax =
-        ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 20, 474);
+    TxtIncomeAfterTax = ResultEdit(tr("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 20, 474);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 230, 474);
     NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
@@ -76,26 +70,22 @@ void TFrmYearAward::BtnCalcClick() {
     ClearMessages({TxtMsgYA, TxtMsgSalary, TxtMsgGolds});
     const auto yearAward = ReadAmount(TxtYearAward);
     if (!yearAward)
-        return ReportInline(TxtMsgYA, QStringLiteral("年终奖金收入金额数据无效，请重新输入。"),
-                            TxtYearAward);
+        return ReportInline(TxtMsgYA, tr("年终奖金收入金额数据无效，请重新输入。"), TxtYearAward);
     const auto income = ReadAmount(TxtIncome);
     if (!income)
-        return ReportInline(TxtMsgSalary, QStringLiteral("当月工资收入金额数据无效，请重新输入。"),
-                            TxtIncome);
+        return ReportInline(TxtMsgSalary, tr("当月工资收入金额数据无效，请重新输入。"), TxtIncome);
     const auto golds = ReadOptionalAmount(TxtGolds);
     if (!golds)
-        return ReportInline(TxtMsgGolds, QStringLiteral("社保及公积金数据无效，请重新输入。"),
-                            TxtGolds);
+        return ReportInline(TxtMsgGolds, tr("社保及公积金数据无效，请重新输入。"), TxtGolds);
 
     const TYearAwardInfo info =
         TYearAwardManager::Calc(RBtnForeign->isChecked(), *yearAward, *income, *golds);
-    TxtSP->setText(RBtnChina->isChecked() ? QStringLiteral("3500元") : QStringLiteral("4800元"));
+    TxtSP->setText(RBtnChina->isChecked() ? tr("3500元") : tr("4800元"));
     TxtRate->setText(Percent(info.Rate));
     TxtDeduct->setText(Yuan(info.Deduct));
     TxtYA->setText(Yuan(info.YearAward));
     TxtTaxableIncome->setText(Yuan(info.TaxableIncome));
-    TxtAverage->setText(QString::fromStdString(NumText::FormatCents(info.Average)) +
-                        QStringLiteral("元"));
+    TxtAverage->setText(QString::fromStdString(NumText::FormatCents(info.Average)) + tr("元"));
     ShowResult(TxtTax, General(info.Tax));
     ShowResult(TxtIncomeAfterTax, General(info.IncomeAfterTax));
     FocusAndSelect(TxtYearAward);
@@ -110,7 +100,7 @@ void TFrmYearAward::BtnResetClick() {
     TxtTax->clear();
     ClearMessages({TxtMsgYA, TxtMsgSalary, TxtMsgGolds});
     for (QLabel *label : {TxtYA, TxtTaxableIncome, TxtSP, TxtAverage, TxtDeduct})
-        label->setText(QStringLiteral("0.00元"));
+        label->setText(tr("0.00元"));
     TxtRate->setText(QStringLiteral("0%"));
     FocusAndSelect(TxtYearAward);
 }

@@ -13,60 +13,53 @@ TWagePage::TWagePage(const QMetaObject &Page, QSize Size, QWidget *Parent)
 
 void TWagePage::BuildInputs(const QString &GoldsCaption, const QString &GoldsText,
                             const QString &GoldsNote) {
-    TxtIncome = LabelledEdit(QStringLiteral("税前收入金额："), QStringLiteral("TxtIncome"), 20, 12);
-    TxtMsgSalary =
-        MsgLabel(QStringLiteral("TxtMsgSalary"), QStringLiteral("税前收入金额"), 150, 38);
-    Note(QStringLiteral("注：工资薪金收入中，如果有免税的部份，请先扣除掉。"), 20, 64);
+    TxtIncome = LabelledEdit(tr("税前收入金额："), QStringLiteral("TxtIncome"), 20, 12);
+    TxtMsgSalary = MsgLabel(QStringLiteral("TxtMsgSalary"), tr("税前收入金额"), 150, 38);
+    Note(tr("注：工资薪金收入中，如果有免税的部份，请先扣除掉。"), 20, 64);
     TxtGolds = LabelledEdit(GoldsCaption, QStringLiteral("TxtGolds"), 20, 88, 121, GoldsText);
     TxtMsgGolds = MsgLabel(QStringLiteral("TxtMsgGolds"), TxtGolds->accessibleName(), 150, 114);
     Note(GoldsNote, 20, 140);
-    RBtnChina = Radio(QStringLiteral("RBtnChina"), QStringLiteral("国内人士"), 20, 164, true);
-    RBtnForeign = Radio(QStringLiteral("RBtnForeign"), QStringLiteral("外籍人士"), 110, 164, false);
-    ChbAutoCalc = new QCheckBox(QStringLiteral("自动计算"), Client());
+    RBtnChina = Radio(QStringLiteral("RBtnChina"), tr("国内人士"), 20, 164, true);
+    RBtnForeign = Radio(QStringLiteral("RBtnForeign"), tr("外籍人士"), 110, 164, false);
+    ChbAutoCalc = new QCheckBox(tr("自动计算"), Client());
     ChbAutoCalc->setObjectName(QStringLiteral("ChbAutoCalc"));
     ChbAutoCalc->move(200, 198);
     ChbAutoCalc->setVisible(false);
-    BtnCalc = Button(QStringLiteral("BtnCalc"), QStringLiteral("开始计算"), 20, 194);
-    BtnReset = Button(QStringLiteral("BtnReset"), QStringLiteral("重置"), 110, 194);
+    BtnCalc = Button(QStringLiteral("BtnCalc"), tr("开始计算"), 20, 194);
+    BtnReset = Button(QStringLiteral("BtnReset"), tr("重置"), 110, 194);
     connect(BtnReset, &QPushButton::clicked, this, &TWagePage::BtnResetClick);
 }
 
 void TWagePage::BuildResults(const QString &HeadingText) {
     Heading(HeadingText, 20, 236);
-    const QString zero = QStringLiteral("0元");
-    TxtInfome2 =
-        ResultLabel(QStringLiteral("TxtInfome2"), QStringLiteral("收入金额："), zero, 20, 266);
-    TxtGolds2 =
-        ResultLabel(QStringLiteral("TxtGolds2"), QStringLiteral("社保及公积金："), zero, 20, 288);
-    TxtSP = ResultLabel(QStringLiteral("TxtSP"), QStringLiteral("起征额："), zero, 20, 310);
-    TxtTaxableIncome = ResultLabel(QStringLiteral("TxtTaxableIncome"),
-                                   QStringLiteral("应纳税所得额："), zero, 20, 332);
-    TxtRate = ResultLabel(QStringLiteral("TxtRate"), QStringLiteral("适用税率："),
-                          QStringLiteral("0%"), 20, 354);
-    TxtDeduct =
-        ResultLabel(QStringLiteral("TxtDeduct"), QStringLiteral("速算扣除数："), zero, 20, 376);
+    const QString zero = tr("0元");
+    TxtInfome2 = ResultLabel(QStringLiteral("TxtInfome2"), tr("收入金额："), zero, 20, 266);
+    TxtGolds2 = ResultLabel(QStringLiteral("TxtGolds2"), tr("社保及公积金："), zero, 20, 288);
+    TxtSP = ResultLabel(QStringLiteral("TxtSP"), tr("起征额："), zero, 20, 310);
+    TxtTaxableIncome =
+        ResultLabel(QStringLiteral("TxtTaxableIncome"), tr("应纳税所得额："), zero, 20, 332);
+    TxtRate =
+        ResultLabel(QStringLiteral("TxtRate"), tr("适用税率："), QStringLiteral("0%"), 20, 354);
+    TxtDeduct = ResultLabel(QStringLiteral("TxtDeduct"), tr("速算扣除数："), zero, 20, 376);
 
-    TxtTax = ResultEdit(QStringLiteral("应纳税额："), QStringLiteral("TxtTax"), 20, 406);
+    TxtTax = ResultEdit(tr("应纳税额："), QStringLiteral("TxtTax"), 20, 406);
     BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTax, 230, 406);
-    BtnAntiTax = Button(QStringLiteral("BtnAntiTax"), QStringLiteral("反算"), 285, 408, 50);
-    TxtIncomeAfterTax =
-        ResultEdit(QStringLiteral("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 20, 442);
+    BtnAntiTax = Button(QStringLiteral("BtnAntiTax"), tr("反算"), 285, 408, 50);
+    TxtIncomeAfterTax = ResultEdit(tr("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 20, 442);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 230, 442);
     BtnAntiIncomeAfterTax =
-        Button(QStringLiteral("BtnAntiIncomeAfterTax"), QStringLiteral("反算"), 285, 444, 50);
+        Button(QStringLiteral("BtnAntiIncomeAfterTax"), tr("反算"), 285, 444, 50);
     NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
 
 std::optional<double> TWagePage::ReadGolds(double Income) {
     const auto golds = ReadOptionalAmount(TxtGolds);
     if (!golds) {
-        ReportInline(TxtMsgGolds, QStringLiteral("社保及公积金数据无效，请重新输入。"), TxtGolds);
+        ReportInline(TxtMsgGolds, tr("社保及公积金数据无效，请重新输入。"), TxtGolds);
     } else if (*golds > Income) {
-        ReportInline(TxtMsgGolds, QStringLiteral("社保及公积金不能比收入金额大，请重新输入。"),
-                     TxtGolds);
+        ReportInline(TxtMsgGolds, tr("社保及公积金不能比收入金额大，请重新输入。"), TxtGolds);
     } else if (*golds < 0) {
-        ReportInline(TxtMsgGolds, QStringLiteral("社保及公积金不能小于0元，请重新输入。"),
-                     TxtGolds);
+        ReportInline(TxtMsgGolds, tr("社保及公积金不能小于0元，请重新输入。"), TxtGolds);
     } else {
         return golds;
     }
@@ -90,7 +83,7 @@ void TWagePage::BtnResetClick() {
     TxtIncome->clear();
     TxtGolds->clear();
     for (QLabel *label : {TxtInfome2, TxtGolds2, TxtSP, TxtTaxableIncome, TxtDeduct})
-        label->setText(QStringLiteral("0元"));
+        label->setText(tr("0元"));
     TxtRate->setText(QStringLiteral("0%"));
     TxtTax->clear();
     TxtIncomeAfterTax->clear();

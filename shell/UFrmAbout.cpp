@@ -8,17 +8,17 @@
 
 TFrmAbout::TFrmAbout(QWidget *Parent) : QDialog(Parent) {
     setObjectName(QStringLiteral("FrmAbout"));
-    ShellWindow::SetUp(this, QStringLiteral("关于 Pendra"), QSize(408, 213));
+    ShellWindow::SetUp(this, tr("关于 Pendra"), QSize(408, 213));
     ShellWindow::Picture(this, QStringLiteral(":/pictures/icon.png"), QRect(20, 20, 32, 32))
         ->setObjectName(QStringLiteral("ImgIcon"));
     using ShellWindow::Label;
-    Label(this, QStringLiteral("Pendra个人所得税计算器  V3.01"), 70, 24, true);
-    Label(this, QStringLiteral("作者：") + SupportContact::Maker, 70, 62);
-    Label(this, QStringLiteral("QQ：") + SupportContact::MakerQQ, 70, 86);
-    Label(this, QStringLiteral("旺旺：") + SupportContact::Wangwang, 70, 110);
-    Label(this, QStringLiteral("Email：") + SupportContact::Email, 70, 134);
+    Label(this, tr("Pendra个人所得税计算器  V3.01"), 70, 24, true);
+    Label(this, tr("作者：") + SupportContact::Maker(), 70, 62);
+    Label(this, tr("QQ：") + SupportContact::MakerQQ, 70, 86);
+    Label(this, tr("旺旺：") + SupportContact::Wangwang, 70, 110);
+    Label(this, tr("Email：") + SupportContact::Email, 70, 134);
 
-    Button1 = new QPushButton(QStringLiteral("取消"), this);
+    Button1 = new QPushButton(tr("取消"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(313, 174, 75, 25);
     Button1->setAutoDefault(false);

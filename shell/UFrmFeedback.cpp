@@ -12,10 +12,10 @@
 
 TFrmFeedback::TFrmFeedback(QWidget *Parent) : QDialog(Parent) {
     setObjectName(QStringLiteral("FrmFeedback"));
-    ShellWindow::SetUp(this, QStringLiteral("意见反馈"), QSize(376, 318));
+    ShellWindow::SetUp(this, tr("意见反馈"), QSize(376, 318));
     BuildChat();
     BuildContacts();
-    BtnCancel = new QPushButton(QStringLiteral("取消"), this);
+    BtnCancel = new QPushButton(tr("取消"), this);
     BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
     BtnCancel->setGeometry(288, 280, 75, 25);
     BtnCancel->setAutoDefault(false);
@@ -24,32 +24,30 @@ TFrmFeedback::TFrmFeedback(QWidget *Parent) : QDialog(Parent) {
 }
 
 void TFrmFeedback::BuildChat() {
-    auto *group = new QGroupBox(QStringLiteral("在线客服"), this);
+    auto *group = new QGroupBox(tr("在线客服"), this);
     group->setGeometry(13, 8, 350, 73);
     ImgQQ = new TClickLabel(group);
     ImgQQ->setObjectName(QStringLiteral("ImgQQ"));
     ImgQQ->setGeometry(45, 32, 74, 22);
-    ShellWindow::ShowPicture(ImgQQ, QStringLiteral(":/pictures/feedback_qq.png"),
-                             QStringLiteral("QQ交谈"));
+    ShellWindow::ShowPicture(ImgQQ, QStringLiteral(":/pictures/feedback_qq.png"), tr("QQ交谈"));
     ImgWW = new TClickLabel(group);
     ImgWW->setObjectName(QStringLiteral("ImgWW"));
     ImgWW->setGeometry(200, 34, 77, 19);
-    ShellWindow::ShowPicture(ImgWW, QStringLiteral(":/pictures/feedback_ww.png"),
-                             QStringLiteral("旺旺交谈"));
+    ShellWindow::ShowPicture(ImgWW, QStringLiteral(":/pictures/feedback_ww.png"), tr("旺旺交谈"));
     connect(ImgQQ, &TClickLabel::Clicked, this, &TFrmFeedback::ImgQQClick);
     connect(ImgWW, &TClickLabel::Clicked, this, &TFrmFeedback::ImgWWClick);
 }
 
 void TFrmFeedback::BuildContacts() {
-    auto *group = new QGroupBox(QStringLiteral("联系方式"), this);
+    auto *group = new QGroupBox(tr("联系方式"), this);
     group->setGeometry(13, 95, 350, 169);
-    TxtQQ = ContactRow(group, QStringLiteral("QQ："), QStringLiteral("TxtQQ"), SupportContact::QQ,
-                       32, BtnQQ, QStringLiteral("BtnQQ"));
+    TxtQQ = ContactRow(group, tr("QQ："), QStringLiteral("TxtQQ"), SupportContact::QQ, 32, BtnQQ,
+                       QStringLiteral("BtnQQ"));
     TxtWangwang =
-        ContactRow(group, QStringLiteral("旺旺："), QStringLiteral("TxtWangwang"),
-                   SupportContact::Wangwang, 77, BtnWangwang, QStringLiteral("BtnWangwang"));
-    TxtEmail = ContactRow(group, QStringLiteral("Email："), QStringLiteral("TxtEmail"),
-                          SupportContact::Email, 122, BtnEmail, QStringLiteral("BtnEmail"));
+        ContactRow(group, tr("旺旺："), QStringLiteral("TxtWangwang"), SupportContact::Wangwang, 77,
+                   BtnWangwang, QStringLiteral("BtnWangwang"));
+    TxtEmail = ContactRow(group, tr("Email："), QStringLiteral("TxtEmail"), SupportContact::Email,
+                          122, BtnEmail, QStringLiteral("BtnEmail"));
     connect(BtnQQ, &QPushButton::clicked, this, &TFrmFeedback::BtnQQClick);
     connect(BtnWangwang, &QPushButton::clicked, this, &TFrmFeedback::BtnWangwangClick);
     connect(BtnEmail, &QPushButton::clicked, this, &TFrmFeedback::BtnEmailClick);
@@ -68,7 +66,7 @@ QLineEdit *TFrmFeedback::ContactRow(QWidget *Group, const QString &Caption, cons
     edit->setCursorPosition(0);
     caption->setBuddy(edit);
     TCalcPage::Describe(edit, Caption);
-    Copy = new QPushButton(QStringLiteral("复制"), Group);
+    Copy = new QPushButton(tr("复制"), Group);
     Copy->setObjectName(CopyName);
     Copy->setGeometry(235, Y - 1, 60, 26);
     Copy->setAutoDefault(false);

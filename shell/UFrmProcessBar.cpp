@@ -15,7 +15,7 @@ TFrmProcessBar::TFrmProcessBar(QWidget *Parent)
     palette.setColor(QPalette::Window, QColor(0xC8, 0xC8, 0xC8)); // the scroll-bar grey
     setPalette(palette);
     setAutoFillBackground(true);
-    QLabel *caption = ShellWindow::Label(this, QStringLiteral("计算中，请稍等..."), 16, 12);
+    QLabel *caption = ShellWindow::Label(this, tr("计算中，请稍等..."), 16, 12);
     progressBar = new QProgressBar(this);
     progressBar->setObjectName(QStringLiteral("progressBar"));
     TCalcPage::Describe(progressBar, caption->text());

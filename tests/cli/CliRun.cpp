@@ -18,10 +18,17 @@ extern char **environ;
 
 namespace CliTest {
 
-Outcome RunCli(const QStringList &Arguments, const QString &Folder) {
+Outcome RunCli(const QStringList &Arguments, const QString &Folder, const QStringList &Locale) {
     QProcess process;
     process.setProgram(QStringLiteral(PENDRA_CLI));
     process.setArguments(Arguments);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    for (const QString &setting : Locale)
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    process.setProcessEnvironment(environment);
     if (!Folder.isEmpty())
         process.setWorkingDirectory(Folder);
     process.start();

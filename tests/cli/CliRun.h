@@ -14,8 +14,11 @@ struct Outcome {
     QString Err;
 };
 
-// Runs pendra-cli with Arguments in Folder (the current folder when empty) and waits for it.
-Outcome RunCli(const QStringList &Arguments, const QString &Folder = {});
+// Runs pendra-cli with Arguments in Folder (the current folder when empty) and waits for it. The
+// locale's variables are the tests' own, whatever the machine's (pendra-cli speaks by them): LANG
+// is C.UTF-8 and LC_ALL and LC_MESSAGES are not set, unless Locale sets some ("LANG=en_US.UTF-8").
+Outcome RunCli(const QStringList &Arguments, const QString &Folder = {},
+               const QStringList &Locale = {});
 
 // The same with standard output going to the file Out, and the most memory the run held (its
 // peak resident set, as wait4 tells it: an address-space limit does not work under the address

@@ -83,15 +83,26 @@ bool IsHeader(const QAction *Action) {
     return Action->isVisible() && !Action->isEnabled();
 }
 
-// Each menu holds its rows in their order, and in the 计算器 menu every entry stands under the
-// header that names the period of its rules.
+// Each menu holds its rows in their order (the rows of a submenu in it, where the first of them
+// stands), and in the 计算器 menu every entry stands under the header that names the period of its
+// rules.
 TEST(PageRegistry, MenusFollowTheRowsUnderTheHeadersOfTheirPeriods) {
     TFrmMain main;
     for (Menu in : {Menu::File, Menu::Calculator, Menu::Current, Menu::Tools, Menu::Help}) {
         QStringList rows, entries;
         for (const Entry &entry : main.Entries()) {
-            if (entry.In == in)
+            if (entry.In != in)
+                continue;
+            if (entry.Submenu.isEmpty()) {
                 rows << entry.Name + (entry.Hidden ? "(hidden)" : "");
+                continue;
+            }
+            if (!rows.contains(entry.Submenu))
+                rows << entry.Submenu;
+            const auto *submenu = main.MenuOf(in)->findChild<QMenu *>(entry.Submenu);
+            ASSERT_NE(submenu, nullptr) << entry.Submenu.toStdString();
+            EXPECT_NE(submenu->findChild<QAction *>(entry.Name), nullptr)
+                << entry.Name.toStdString();
         }
         for (QAction *action : main.MenuOf(in)->actions()) {
             if (!action->isSeparator() && !IsHeader(action))

@@ -53,7 +53,7 @@ TEST(Feedback, ChatPicturesOpenTheSupportContactsChats) {
         << opened.Urls[0].toString().toStdString();
     EXPECT_TRUE(opened.Urls[1].query(QUrl::FullyDecoded).contains(window.TxtWangwang->text()))
         << opened.Urls[1].toString().toStdString();
-    EXPECT_TRUE(TCalcPage::StatusNotice.contains(window.TxtQQ->text()))
+    EXPECT_TRUE(TCalcPage::StatusNotice().contains(window.TxtQQ->text()))
         << "the pages' notice names the same contact";
 }
 

@@ -1,0 +1,248 @@
+// The language of the interface: chosen in the menu, the window rebuilt in it with what was typed
+// and what was shown; kept in the parameter file for the next start; taken from the locale on the
+// first start. Chinese, the language of the sources, loads no translation of the program.
+
+#include "translations/Language.h"
+#include "app/UFrmMain.h"
+#include "app/UStartup.h"
+#include "common/UFileManager.h"
+#include "common/UMsgBox.h"
+#include "pages/UBatchModel.h"
+#include "pages/UFrmBatch.h"
+#include "pages/UFrmCurLabour.h"
+#include "pages/UFrmInterest.h"
+#include "pages/UFrmSalary.h"
+#include "support/UiTestSupport.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMap>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+using namespace UiTest;
+using Translations::Language;
+
+namespace {
+
+// The locale's variables as a test sets them, put back as they were afterwards.
+class TLocale {
+  public:
+    explicit TLocale(const char *Lang) {
+        for (int i = 0; i < 3; ++i)
+            Saved[i] = qgetenv(Names[i]);
+        qunsetenv("LC_ALL");
+        qunsetenv("LC_MESSAGES");
+        qputenv("LANG", Lang);
+    }
+    ~TLocale() {
+        for (int i = 0; i < 3; ++i) {
+            if (Saved[i].isNull())
+                qunsetenv(Names[i]);
+            else
+                qputenv(Names[i], Saved[i]);
+        }
+    }
+    TLocale(const TLocale &) = delete;
+    TLocale &operator=(const TLocale &) = delete;
+
+  private:
+    static constexpr const char *Names[3] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    QByteArray Saved[3];
+};
+
+const QTranslator *ProgramTranslator() {
+    return qApp->findChild<QTranslator *>(QLatin1StringView(Translations::TranslatorName));
+}
+
+// What a page shows, by the names of its edits and of its labels that hold values.
+QMap<QString, QString> Shown(const QWidget *Page) {
+    QMap<QString, QString> shown;
+    for (const QLineEdit *edit : Page->findChildren<QLineEdit *>()) {
+        if (!edit->objectName().isEmpty())
+            shown.insert(edit->objectName(), edit->text());
+    }
+    for (const QLabel *label : Page->findChildren<QLabel *>()) {
+        if (label->objectName().startsWith(QStringLiteral("Txt")))
+            shown.insert(label->objectName(), label->text());
+    }
+    return shown;
+}
+
+// The figures of what a page shows, whatever the words around them.
+QMap<QString, QString> Figures(const QMap<QString, QString> &Shown) {
+    static const QRegularExpression words(QStringLiteral("[^0-9.%-]+"));
+    QMap<QString, QString> figures;
+    for (auto it = Shown.begin(); it != Shown.end(); ++it)
+        figures.insert(it.key(), QString(it.value()).replace(words, QStringLiteral(" ")).trimmed());
+    return figures;
+}
+
+// Every test ends in Chinese, as every test starts.
+class LanguageSwitch : public ::testing::Test {
+  protected:
+    void SetUp() override { ShowActive(&Main); }
+    void TearDown() override { Translations::Apply(Language::Chinese, Translations::Scope::Qt); }
+
+    // Chooses the language in the menu, as a user does, and waits for the window to be rebuilt;
+    // nothing puts up a message box meanwhile.
+    void Choose(Language Lang) {
+        const int boxes = MsgBox::Shown();
+        const QPointer<QWidget> before = Main.CurrentPage();
+        ASSERT_TRUE(Main.Open(Lang == Language::English ? QStringLiteral("MEnglish")
+                                                        : QStringLiteral("MChinese")));
+        ASSERT_TRUE(WaitFor([&] { return Translations::Current() == Lang && !before; }));
+        EXPECT_EQ(MsgBox::Shown(), boxes);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+
+    template <class TPage> TPage *Page() { return qobject_cast<TPage *>(Main.CurrentPage()); }
+
+    TFrmMain Main;
+};
+
+// The results of the earlier rules' pages are words of the language they were written in: the
+// page built anew runs the same calculations again, with what they read then, and then shows what
+// was typed since.
+TEST_F(LanguageSwitch, AnEarlierRulesPageKeepsItsInputsAndItsResults) {
+    ASSERT_TRUE(Main.Open(QStringLiteral("MSalary")));
+    auto *page = Page<TFrmSalary>();
+    ASSERT_NE(page, nullptr);
+    Type(page->TxtIncome, QStringLiteral("10000"));
+    Type(page->TxtGolds, QStringLiteral("1000"));
+    Click(page->BtnCalc);
+    page->TxtIncomeAfterTax->setText(QStringLiteral("9000"));
+    Click(page->BtnAntiIncomeAfterTax);
+    const QString reversed = page->TxtTaxableIncome->text();
+    page->TxtIncome->clear();
+    Type(page->TxtIncome, QStringLiteral("12000"));
+    Click(page->RBtnForeign);
+    const QMap<QString, QString> before = Shown(page);
+
+    Choose(Language::English);
+    ASSERT_NE(Page<TFrmSalary>(), nullptr);
+    EXPECT_EQ(Figures(Shown(Page<TFrmSalary>())), Figures(before));
+    EXPECT_TRUE(Page<TFrmSalary>()->RBtnForeign->isChecked());
+    EXPECT_TRUE(Main.findChild<QAction *>(QStringLiteral("MSalary"))->isChecked());
+
+    Choose(Language::Chinese);
+    EXPECT_EQ(Shown(Page<TFrmSalary>()), before);
+    EXPECT_EQ(Page<TFrmSalary>()->TxtTaxableIncome->text(), reversed);
+    EXPECT_EQ(Page<TFrmSalary>()->TxtIncome->text(), QStringLiteral("12000"));
+}
+
+// A calculation that answered with a message box is not run again, so the switch says nothing.
+TEST_F(LanguageSwitch, ACalculationThatPutUpABoxIsNotRunAgain) {
+    ASSERT_TRUE(Main.Open(QStringLiteral("N6")));
+    auto *page = Page<TFrmInterest>();
+    ASSERT_NE(page, nullptr);
+    TypeAndEnter(page->TxtIncome, QStringLiteral("1000"));
+    page->TxtTax->clear();
+    EXPECT_TRUE(CloseNextModal([&] { Click(page->BtnAntiTax); }).Shown);
+    const QMap<QString, QString> before = Shown(page);
+    Choose(Language::English);
+    EXPECT_EQ(Figures(Shown(Page<TFrmInterest>())), Figures(before));
+    Choose(Language::Chinese);
+    EXPECT_EQ(Shown(Page<TFrmInterest>()), before);
+}
+
+TEST_F(LanguageSwitch, ACurrentLawPageKeepsItsInputsAndItsResults) {
+    ASSERT_TRUE(Main.Open(QStringLiteral("MCurLabour")));
+    auto *page = Page<TFrmCurLabour>();
+    ASSERT_NE(page, nullptr);
+    Click(Find<QRadioButton>(page, QStringLiteral("RBtnAuthor")));
+    TypeAndEnter(page->TxtIncome, QStringLiteral("10000"));
+    ASSERT_EQ(page->TxtTax->text(), QStringLiteral("1120.00"));
+    const QMap<QString, QString> before = Shown(page);
+    Choose(Language::English);
+    EXPECT_EQ(Figures(Shown(Page<TFrmCurLabour>())), Figures(before));
+    Choose(Language::Chinese);
+    EXPECT_EQ(Shown(Page<TFrmCurLabour>()), before);
+}
+
+// The batch window is built anew over the sheet it holds, with its results and its filter.
+TEST_F(LanguageSwitch, TheBatchWindowKeepsItsSheet) {
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("payroll.csv"));
+    QFile sheet(path);
+    ASSERT_TRUE(sheet.open(QIODevice::WriteOnly));
+    sheet.write("工号,月份,收入\n7,1,20000\n7,2,20000\n8,1,9000\n");
+    sheet.close();
+    TFrmBatch *batch = Main.OpenBatch();
+    ASSERT_NE(batch, nullptr);
+    ASSERT_TRUE(batch->OpenFile(path));
+    ASSERT_TRUE(batch->Calculate());
+    const QString year = batch->TxtYearTax->text();
+    Type(batch->TxtFilter, QStringLiteral("7"));
+    ASSERT_TRUE(WaitFor([&] { return batch->SheetModel()->rowCount() == 2; }));
+    const int rows = batch->SheetModel()->rowCount();
+    const QPointer<QLabel> before = batch->TxtYearTax;
+    Choose(Language::English);
+    ASSERT_TRUE(WaitFor([&] { return !before; }));
+    EXPECT_EQ(batch->TxtYearTax->text(), year);
+    EXPECT_EQ(batch->TxtFilter->text(), QStringLiteral("7"));
+    EXPECT_EQ(batch->SheetModel()->rowCount(), rows);
+    EXPECT_TRUE(batch->SheetModel()->HasSheet());
+    batch->close();
+}
+
+// The menus and the toolbar are made anew from the registry of the language; the choice is one of
+// two, and the program's translator is there only in English.
+TEST_F(LanguageSwitch, TheMenusSpeakTheLanguageChosen) {
+    EXPECT_EQ(ProgramTranslator(), nullptr);
+    Choose(Language::English);
+    EXPECT_NE(ProgramTranslator(), nullptr);
+    EXPECT_EQ(Main.T1->title(), QStringLiteral("&Tools"));
+    EXPECT_EQ(Main.windowTitle(), TFrmMain::Caption());
+    EXPECT_TRUE(Main.findChild<QAction *>(QStringLiteral("MEnglish"))->isChecked());
+    EXPECT_FALSE(Main.findChild<QAction *>(QStringLiteral("MChinese"))->isChecked());
+    EXPECT_NE(Main.ToolBar1->findChild<QWidget *>(QStringLiteral("TBtnCurWage")), nullptr);
+    Choose(Language::Chinese);
+    EXPECT_EQ(ProgramTranslator(), nullptr);
+    EXPECT_EQ(Main.T1->title(), QStringLiteral("工具(&T)"));
+    EXPECT_TRUE(Main.findChild<QAction *>(QStringLiteral("MChinese"))->isChecked());
+    EXPECT_FALSE(Main.findChild<QAction *>(QStringLiteral("MEnglish"))->isChecked());
+}
+
+TEST_F(LanguageSwitch, TheChoiceIsKeptForTheNextStart) {
+    {
+        const TLocale chinese("zh_CN.UTF-8");
+        Choose(Language::English);
+        EXPECT_EQ(TFileManager::ReadLanguage(), Language::English);
+        EXPECT_EQ(StartLanguage(), Language::English);
+    }
+    const TLocale english("en_US.UTF-8");
+    Choose(Language::Chinese);
+    EXPECT_EQ(TFileManager::ReadLanguage(), Language::Chinese);
+    EXPECT_EQ(StartLanguage(), Language::Chinese);
+}
+
+// No language chosen yet: the locale decides, and a Chinese start loads no translation at all.
+TEST(StartLanguage, TheFirstStartFollowsTheLocale) {
+    ASSERT_EQ(TFileManager::ReadLanguage(), std::nullopt);
+    {
+        const TLocale chinese("zh_CN.UTF-8");
+        EXPECT_EQ(StartLanguage(), Language::Chinese);
+        UseStartLanguage();
+        EXPECT_EQ(ProgramTranslator(), nullptr);
+        EXPECT_EQ(QCoreApplication::translate("TFrmMain", "工具(&T)"), QStringLiteral("工具(&T)"));
+    }
+    {
+        const TLocale english("en_US.UTF-8");
+        EXPECT_EQ(StartLanguage(), Language::English);
+        UseStartLanguage();
+        EXPECT_NE(ProgramTranslator(), nullptr);
+        TFrmMain main;
+        EXPECT_EQ(main.T1->title(), QStringLiteral("&Tools"));
+    }
+    Translations::Apply(Language::Chinese, Translations::Scope::Qt);
+    EXPECT_EQ(ProgramTranslator(), nullptr);
+}
+
+} // namespace
