@@ -67,25 +67,6 @@ QByteArray ReadBytes(const QString &Path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Runs Action, which opens a modal window of the class T, and lets Answer deal with it.
-template <class T>
-bool AnswerModal(const std::function<void()> &Action, const std::function<void(T *)> &Answer) {
-    bool seen = false;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *modal = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!modal || seen)
-            return;
-        seen = true;
-        Answer(modal);
-    });
-    poll.start();
-    Action();
-    poll.stop();
-    return seen;
-}
-
 // The text of the message box Action shows, closed with its button; empty when none shows.
 QString MessageOf(const std::function<void()> &Action) {
     QString text;
@@ -94,15 +75,6 @@ QString MessageOf(const std::function<void()> &Action) {
         box->accept();
     });
     return text;
-}
-
-// Clicks Button, whose file dialog is answered with Path.
-bool ClickAndChoose(QPushButton *Button, const QString &Path) {
-    return AnswerModal<QFileDialog>([Button] { Click(Button); },
-                                    [&Path](QFileDialog *dialog) {
-                                        dialog->selectFile(Path);
-                                        static_cast<QDialog *>(dialog)->accept();
-                                    });
 }
 
 // Typed key by key, as an input method hands over characters that no key stands for.

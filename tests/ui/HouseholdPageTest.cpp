@@ -66,33 +66,6 @@ QByteArray ReadBytes(const QString &Path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Runs Action, which opens a modal window of the class T, and lets Answer close it.
-template <class T>
-bool AnswerModal(const std::function<void()> &Action, std::function<void(T *)> Answer) {
-    bool seen = false;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *modal = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!modal || seen)
-            return;
-        seen = true;
-        Answer(modal);
-    });
-    poll.start();
-    Action();
-    poll.stop();
-    return seen;
-}
-
-bool ClickAndChoose(QPushButton *Button, const QString &Path) {
-    return AnswerModal<QFileDialog>([Button] { Click(Button); },
-                                    [&Path](QFileDialog *Dialog) {
-                                        Dialog->selectFile(Path);
-                                        static_cast<QDialog *>(Dialog)->accept();
-                                    });
-}
-
 // Clicks the button of the message box Action shows whose text is Answer; the box's text.
 QString AnswerBox(const std::function<void()> &Action, const QString &Answer) {
     QString text;
