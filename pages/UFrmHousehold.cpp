@@ -534,10 +534,10 @@ void TFrmHousehold::ShowSplit(const HouseholdRun::Outcome &Outcome) {
         tr("%1年，试过%2种分配。").arg(Outcome.Household.A.Year).arg(split.Combinations);
     if (Outcome.FromA == HouseholdRun::Origin::HouseholdFile ||
         Outcome.FromB == HouseholdRun::Origin::HouseholdFile)
-        summary += tr("两人的年度取自家庭文件的：%1。")
-                       .arg(Outcome.FromA == Outcome.FromB                         ? tr("a 和 b")
-                            : Outcome.FromA == HouseholdRun::Origin::HouseholdFile ? tr("a")
-                                                                                   : tr("b"));
+        summary += tr("%1的年度取自家庭文件。")
+                       .arg(Outcome.FromA == Outcome.FromB                         ? tr("a 和 b ")
+                            : Outcome.FromA == HouseholdRun::Origin::HouseholdFile ? tr("a ")
+                                                                                   : tr("b "));
     if (Outcome.RestoredA || Outcome.RestoredB)
         summary += tr("年度文件中有本页写回的共同项目，按写回前的个人部分计算。");
     TxtSummary->setText(summary);
@@ -753,4 +753,5 @@ void TFrmHousehold::Written(const HouseholdRun::Target &A, const HouseholdRun::T
                  .arg(QDir::toNativeSeparators(A.Path), QDir::toNativeSeparators(B.Path));
     TxtStatus->setText(Notice);
     Recalculate();
+    emit YearFilesWritten(A.Path, B.Path);
 }

@@ -62,6 +62,8 @@ class TFrmHousehold : public TCurrentPage {
   signals:
     // An outcome was shown: a split, or why there is none.
     void Updated();
+    // Both year files were written back: whatever holds either of them open reads it again.
+    void YearFilesWritten(const QString &A, const QString &B);
 
   private:
     // What survives the page being built anew (a change of language, another page shown): the
