@@ -391,6 +391,7 @@ void TFrmHousehold::SetShared(const current::SharedItems &Items) {
 // The user's own list wins over a household file's not yet read.
 void TFrmHousehold::SharedChanged() {
     TakeShared = false;
+    Notice.clear();
     ShowSharedTable();
     Recalculate();
 }
@@ -486,6 +487,8 @@ void TFrmHousehold::BtnRemoveItemClick() {
 
 void TFrmHousehold::Recalculate() {
     PathPause->stop();
+    if (TxtHouseholdFile->text().trimmed().isEmpty())
+        TakeShared = false;
     HouseholdRun::Request request{SourceOfA(),   SourceOfB(), TxtHouseholdFile->text().trimmed(),
                                   State->Shared, TakeShared,  State->Written};
     const int run = ++Started;
