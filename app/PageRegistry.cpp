@@ -15,6 +15,7 @@
 #include "pages/UFrmCurWage.h"
 #include "pages/UFrmFiveGolds.h"
 #include "pages/UFrmGoldsSetup.h"
+#include "pages/UFrmHousehold.h"
 #include "pages/UFrmInterest.h"
 #include "pages/UFrmLaoWu.h"
 #include "pages/UFrmLateFee.h"
@@ -178,6 +179,7 @@ class TProgramRows {
             Page<TFrmCurBonus>(Menu::Current, "MCurBonus", tr("年终奖(现行)(&B)")),
             Page<TFrmCurLabour>(Menu::Current, "MCurLabour", tr("劳务报酬/稿酬/特许权(现行)(&L)")),
             Page<TFrmCurSettle>(Menu::Current, "MCurSettle", tr("年度汇算(&S)")),
+            Page<TFrmHousehold>(Menu::Current, "MCurHousehold", tr("家庭分配(&H)")),
             Page<TFrmCurSeverance>(Menu::Current, "MCurSeverance", tr("经济补偿金(现行)(&C)")),
             Window<TFrmBatch>(Menu::Current, "MCurBatch", tr("工资表批量计算(&P)...")),
 

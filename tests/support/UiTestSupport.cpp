@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -58,6 +59,33 @@ ModalSeen CloseNextModal(const std::function<void()> &Action,
     Action();
     poll.stop();
     return seen;
+}
+
+bool AnswerModalWindow(const std::function<void()> &Action,
+                       const std::function<bool(QWidget *)> &Takes,
+                       const std::function<void(QWidget *)> &Answer) {
+    bool seen = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || seen || !Takes(modal))
+            return;
+        seen = true;
+        Answer(modal);
+    });
+    poll.start();
+    Action();
+    poll.stop();
+    return seen;
+}
+
+bool ClickAndChoose(QWidget *Button, const QString &Path) {
+    return AnswerModal<QFileDialog>([Button] { Click(Button); },
+                                    [&Path](QFileDialog *Dialog) {
+                                        Dialog->selectFile(Path);
+                                        static_cast<QDialog *>(Dialog)->accept();
+                                    });
 }
 
 void Type(QLineEdit *Edit, const QString &Text) {

@@ -31,6 +31,22 @@ struct ModalSeen {
 ModalSeen CloseNextModal(const std::function<void()> &Action,
                          const std::function<void(QWidget *)> &Inspect = {});
 
+// Runs Action, which opens a modal window and waits for it, and lets Answer close the first modal
+// window that Takes accepts its own way (accept it, choose in it, click one of its buttons); false
+// when none showed.
+bool AnswerModalWindow(const std::function<void()> &Action,
+                       const std::function<bool(QWidget *)> &Takes,
+                       const std::function<void(QWidget *)> &Answer);
+// The same for a modal window of the class T.
+template <class T>
+bool AnswerModal(const std::function<void()> &Action, const std::function<void(T *)> &Answer) {
+    return AnswerModalWindow(
+        Action, [](QWidget *Modal) { return qobject_cast<T *>(Modal) != nullptr; },
+        [&Answer](QWidget *Modal) { Answer(qobject_cast<T *>(Modal)); });
+}
+// Clicks Button, whose file dialog is answered with Path.
+bool ClickAndChoose(QWidget *Button, const QString &Path);
+
 // Types text into an edit through real key events.
 void Type(QLineEdit *Edit, const QString &Text);
 // Clears the edit, types text and presses Enter.

@@ -87,20 +87,6 @@ void AnswerEach(const std::function<void()> &Action, const std::function<void(QW
     poll.stop();
 }
 
-// Runs Action, which opens a modal window of the class T, and lets Answer deal with it.
-template <class T>
-bool AnswerModal(const std::function<void()> &Action, const std::function<void(T *)> &Answer) {
-    bool seen = false;
-    AnswerEach(Action, [&](QWidget *Modal) {
-        auto *modal = qobject_cast<T *>(Modal);
-        if (!modal || seen)
-            return;
-        seen = true;
-        Answer(modal);
-    });
-    return seen;
-}
-
 // The text of the message box Action shows, closed with its button; empty when none shows.
 QString MessageOf(const std::function<void()> &Action) {
     QString text;
@@ -117,11 +103,6 @@ bool ChooseIn(const std::function<void()> &Action, const QString &Path) {
         dialog->selectFile(Path);
         static_cast<QDialog *>(dialog)->accept();
     });
-}
-
-// Clicks Button, whose file dialog is answered with Path.
-bool ClickAndChoose(QPushButton *Button, const QString &Path) {
-    return ChooseIn([Button] { Click(Button); }, Path);
 }
 
 // Typed key by key, as an input method hands over characters that no key stands for.

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMap>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -189,7 +190,9 @@ TEST_F(LanguageSwitch, TheBatchWindowKeepsItsSheet) {
     EXPECT_EQ(batch->TxtFilter->text(), QStringLiteral("7"));
     EXPECT_EQ(batch->SheetModel()->rowCount(), rows);
     EXPECT_TRUE(batch->SheetModel()->HasSheet());
-    batch->close();
+    EXPECT_TRUE(AnswerModal<QMessageBox>(
+        [batch] { batch->close(); },
+        [](QMessageBox *box) { box->button(QMessageBox::Discard)->click(); }));
 }
 
 // The menus and the toolbar are made anew from the registry of the language; the choice is one of

@@ -88,7 +88,7 @@ TEST_F(MainWindow, MenuEntriesInOrderWithHiddenOnesPresent) {
             windows << action->objectName();
     }
     EXPECT_EQ(current, (QStringList{"MCurWage", "MCurDeductions", "MCurBonus", "MCurLabour",
-                                    "MCurSettle", "MCurSeverance", "MCurBatch"}));
+                                    "MCurSettle", "MCurHousehold", "MCurSeverance", "MCurBatch"}));
     EXPECT_EQ(windows, (QStringList{"MCurDeductions", "MCurBatch"}));
     EXPECT_EQ(Item("MCurBatch")->text(), "工资表批量计算(&P)...");
     QStringList menus;

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "common/UCurrentPage.h"
+#include "pages/UFrmSharedItem.h"
+#include "pages/UHouseholdRun.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QTabWidget;
+class QTableWidget;
+class QTimer;
+
+// The household split (家庭分配): a married couple's two tax years, each from its year file (or
+// both from a household file), and the items either of them may claim, listed on the page apart
+// from both years. Every split the law allows is tried and the one whose two settlements cost
+// least together is shown with both settlements, beside everything claimed by a, by b and the
+// costliest split; on request the chosen shares are written into the two year files.
+class TFrmHousehold : public TCurrentPage {
+    Q_OBJECT
+  public:
+    explicit TFrmHousehold(QWidget *Parent = nullptr);
+    ~TFrmHousehold() override;
+
+    QLineEdit *TxtFileA, *TxtFileB, *TxtHouseholdFile;
+    QPushButton *BtnChooseFileA, *BtnChooseFileB, *BtnChooseHouseholdFile;
+    QTableWidget *TblShared; // the shared items, each with its place under the best split
+    QPushButton *BtnAddChild, *BtnAddLoan, *BtnAddLease, *BtnAddIllness;
+    QPushButton *BtnEditItem, *BtnRemoveItem;
+    QLabel *TxtStatus;
+    QPushButton *BtnWriteBack;
+
+    QTabWidget *TabsRight;
+    QLabel *TxtSummary;
+    QLineEdit *TxtBestTotal, *TxtSavingAllToA, *TxtSavingAllToB, *TxtSavingWorst;
+    QTableWidget *TblChoices;     // best, everything to a, everything to b, worst
+    QTableWidget *TblSettlements; // both settlements under the best split
+    QLabel *TxtFilingA, *TxtFilingB;
+
+    // Where a's year comes from: the year file chosen on this page. The one place to take the
+    // program's open year instead (its facts, and its file to write back to); call Recalculate
+    // when it changes.
+    HouseholdRun::YearSource SourceOfA() const;
+    HouseholdRun::YearSource SourceOfB() const;
+
+    // The shared items as the page holds them, apart from both years.
+    const current::SharedItems &Shared() const { return State->Shared; }
+    void SetShared(const current::SharedItems &Items);
+    // A split is being worked out; what is shown is of the inputs before.
+    bool Calculating() const { return Started != Finished; }
+    // The outcome shown, when it holds a split.
+    const HouseholdRun::Outcome *Shown() const { return Last ? &*Last : nullptr; }
+
+    // Reads the files again and splits; the results follow once done.
+    void Recalculate();
+    void BtnResetClick();
+    void BtnWriteBackClick();
+    void BtnEditItemClick();
+    void BtnRemoveItemClick();
+
+  signals:
+    // An outcome was shown: a split, or why there is none.
+    void Updated();
+    // Both year files were written back: whatever holds either of them open reads it again.
+    void YearFilesWritten(const QString &A, const QString &B);
+
+  private:
+    // What survives the page being built anew (a change of language, another page shown): the
+    // shared items and what was written back, which file paths alone do not give.
+    struct TKept {
+        current::SharedItems Shared;
+        std::vector<HouseholdRun::WrittenBack> Written;
+    };
+
+    QWidget *BuildInputs();
+    QWidget *BuildResults();
+    void FileRow(QFormLayout *Form, QLineEdit *&Edit, QPushButton *&Button, const QString &Name,
+                 const QString &Caption);
+    QWidget *Explanation();
+    void ChooseFile(QLineEdit *Edit, const QString &Caption);
+    // Work in a worker thread, then Done on this one (unless the page has gone by then).
+    void RunAside(std::function<void()> Work, std::function<void()> Done);
+    void AddItem(TFrmSharedItem::Kind What);
+    // Opens the dialog on an item (a new one when Index is none); true when confirmed.
+    bool EditItem(TFrmSharedItem::Kind What, std::optional<std::size_t> Index);
+    void SharedChanged();
+    void ShowOutcome(HouseholdRun::Outcome Outcome);
+    void ShowSplit(const HouseholdRun::Outcome &Outcome);
+    void ShowSharedTable();
+    void ShowSettlements(const current::HouseholdChoice &Best);
+    void ClearResults();
+    void UpdateButtons();
+    int Year() const;
+    // The path a year taken from the household file is written to: asked for.
+    QString AskTarget(const QString &Person);
+    void WriteBack(const HouseholdRun::Target &A, const HouseholdRun::Target &B,
+                   const current::Household &Own);
+    void Written(const HouseholdRun::Target &A, const HouseholdRun::Target &B,
+                 const current::Household &Own);
+
+    std::shared_ptr<TKept> State = std::make_shared<TKept>();
+    std::optional<HouseholdRun::Outcome> Last; // with a split
+    bool TakeShared = false; // the household file's items replace the list when next read
+    int KnownYear = 0;
+    int Started = 0, Finished = 0;
+    bool Writing = false;
+    QString Notice; // what the page last did with the files, until it does something else
+    QTimer *PathPause = nullptr;
+};
