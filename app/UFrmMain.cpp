@@ -5,8 +5,10 @@
 #include "common/UBusyCursor.h"
 #include "common/UFileManager.h"
 #include "common/UMsgBox.h"
+#include "common/UOpenYear.h"
 #include "common/UStartAhead.h"
 #include "common/UUtils.h"
+#include "common/UYearFiles.h"
 #include "pages/UFrmBatch.h"
 #include "shell/UFrmUpdate.h"
 
@@ -82,6 +84,12 @@ TFrmMain::TFrmMain(PageRegistry::Registry Entries, QWidget *parent)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
+    // The year file open when the program last ended opens again before the first page is made,
+    // so that the page starts from it; the title names it.
+    YearFiles::ReopenLast();
+    connect(&TOpenYear::Instance(), &TOpenYear::Changed, this,
+            [this] { setWindowTitle(YearFiles::WindowTitle(WindowCaption)); });
+    setWindowTitle(YearFiles::WindowTitle(WindowCaption));
     if (const Entry *first = FirstPageOf(Registry))
         Open(first->Name);
     // The logo's place is fixed; its picture, decoded ahead while the page was built, comes last.
@@ -327,6 +335,10 @@ QWidget *TFrmMain::OpenWindow(const Entry &Row) {
 }
 
 void TFrmMain::closeEvent(QCloseEvent *Event) {
+    // A year with unsaved changes is saved or given up only as the user says; cancelled, the
+    // window stays.
+    if (!YearFiles::ConfirmDiscard(this))
+        return Event->ignore();
     QMainWindow::closeEvent(Event);
     const Entry *shown = PageRegistry::Find(Registry, PageClassName);
     // Kept for the next start; a file that cannot be written leaves the next start on the first
