@@ -87,17 +87,10 @@ bool ConfirmDiscard(QWidget *Parent) {
     return box.clickedButton() == discard;
 }
 
-bool Open(QWidget *Parent) {
-    if (!ConfirmDiscard(Parent))
-        return false;
-    const QString path =
-        QFileDialog::getOpenFileName(Parent, Words::tr("打开年度文件"), StartFolder(), Filter());
-    return !path.isEmpty() && OpenPath(Parent, path);
-}
+namespace {
 
-bool OpenPath(QWidget *Parent, const QString &Path) {
-    if (!ConfirmDiscard(Parent))
-        return false;
+// Path in place of the open year, whose unsaved changes the user has been asked about.
+bool OpenAsked(QWidget *Parent, const QString &Path) {
     // Bounded: the reader takes at most MaxYearFileSize bytes of a regular file (see the header).
     const sheets::YearRead read = sheets::ReadYearFile(Path);
     if (!read.Facts) {
@@ -108,6 +101,20 @@ bool OpenPath(QWidget *Parent, const QString &Path) {
     TOpenYear::Instance().Opened(*read.Facts, QFileInfo(Path).absoluteFilePath());
     Remember(Path);
     return true;
+}
+
+} // namespace
+
+bool Open(QWidget *Parent) {
+    if (!ConfirmDiscard(Parent))
+        return false;
+    const QString path =
+        QFileDialog::getOpenFileName(Parent, Words::tr("打开年度文件"), StartFolder(), Filter());
+    return !path.isEmpty() && OpenAsked(Parent, path);
+}
+
+bool OpenPath(QWidget *Parent, const QString &Path) {
+    return ConfirmDiscard(Parent) && OpenAsked(Parent, Path);
 }
 
 namespace {

@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <cmath>
 
 namespace {
 
@@ -57,18 +56,6 @@ const QStringList &PersonNames() {
     static const QStringList names{QStringLiteral("本人"), QStringLiteral("配偶"),
                                    QStringLiteral("子女")};
     return names;
-}
-
-QString AmountText(const QJsonValue &Value) {
-    if (Value.isDouble())
-        return sheets::json::PlainYuan(std::llround(Value.toDouble() * 100));
-    return Value.toString();
-}
-
-void MarkEdit(QWidget *Edit, bool Focus) {
-    Edit->setStyleSheet(QStringLiteral("background: rgb(255, 205, 205);"));
-    if (Focus)
-        Edit->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace
@@ -160,7 +147,7 @@ void TDeductionFacts::BuildHome(QVBoxLayout *Column) {
     TxtLoanFirst = new QLineEdit(group);
     TxtLoanFirst->setObjectName(QStringLiteral("TxtLoanFirst"));
     TxtLoanFirst->setPlaceholderText(MonthHint());
-    TxtLoanFirst->setMaximumWidth(90);
+    TxtLoanFirst->setFixedWidth(TxtLoanFirst->fontMetrics().horizontalAdvance(MonthHint()) + 24);
     TCalcPage::Describe(TxtLoanFirst, tr("首次还款年月"));
     CmbLoanShare = new QComboBox(group);
     CmbLoanShare->setObjectName(QStringLiteral("CmbLoanShare"));
@@ -345,15 +332,15 @@ bool TDeductionFacts::MarkFault(const TFactPath &Path, bool Focus) {
         if (second.Key == QLatin1String("parents_born"))
             TblParents->MarkFault(second.Index, {}, Focus);
         else
-            MarkEdit(second.Key == QLatin1String("share") ? static_cast<QWidget *>(TxtElderlyShare)
-                                                          : CmbElderly,
-                     Focus);
+            MarkField(second.Key == QLatin1String("share") ? static_cast<QWidget *>(TxtElderlyShare)
+                                                           : CmbElderly,
+                      Focus);
         return true;
     }
     if (key == QLatin1String("housing_loan")) {
-        MarkEdit(second.Key == QLatin1String("share") ? static_cast<QWidget *>(CmbLoanShare)
-                                                      : TxtLoanFirst,
-                 Focus);
+        MarkField(second.Key == QLatin1String("share") ? static_cast<QWidget *>(CmbLoanShare)
+                                                       : TxtLoanFirst,
+                  Focus);
         return true;
     }
     const std::pair<const char *, TFactTable *> tables[] = {

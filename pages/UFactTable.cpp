@@ -46,19 +46,28 @@ QJsonValue JsonOf(const TFactColumn &Column, const QString &Text) {
     return Column.Value == TValue::Amount ? text : Text;
 }
 
-// A value of the file in the form a user types it: an amount as whole yuan or with two decimals.
+// A value of the file in the form a user types it.
 QString TextOf(const TFactColumn &Column, const QJsonValue &Value) {
     if (Value.isBool())
         return Value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    if (Value.isDouble()) {
-        if (Column.Value == TValue::Amount)
-            return sheets::json::PlainYuan(std::llround(Value.toDouble() * 100));
+    if (Value.isDouble() && Column.Value != TValue::Amount)
         return QString::number(static_cast<qint64>(std::llround(Value.toDouble())));
-    }
-    return Value.isString() ? Value.toString() : QString();
+    return AmountText(Value);
 }
 
 } // namespace
+
+QString AmountText(const QJsonValue &Amount) {
+    if (Amount.isDouble())
+        return sheets::json::PlainYuan(std::llround(Amount.toDouble() * 100));
+    return Amount.isString() ? Amount.toString() : QString();
+}
+
+void MarkField(QWidget *Field, bool Focus) {
+    Field->setStyleSheet(QStringLiteral("background: rgb(255, 205, 205);"));
+    if (Focus)
+        Field->setFocus(Qt::OtherFocusReason);
+}
 
 TFactColumn TFactColumn::Text(const QString &Key, const QString &Header, const QString &Hint,
                               const QString &Default) {

@@ -54,6 +54,11 @@ struct TFactColumn {
                               const QStringList &Choices, const QStringList &Texts);
 };
 
+// An amount of the year file as a user types it: whole yuan without decimals, else two.
+QString AmountText(const QJsonValue &Amount);
+// A field beside the tables at fault: it stands out, and takes the focus when Focus says so.
+void MarkField(QWidget *Field, bool Focus);
+
 class TFactTable : public QTableWidget {
     Q_OBJECT
   public:

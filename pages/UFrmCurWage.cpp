@@ -10,6 +10,7 @@
 #include "pages/UFrmCurDeductions.h"
 #include "pages/UFrmCurReverse.h"
 #include "pages/UScrollColumn.h"
+#include "pages/UYearFacts.h"
 #include "pages/UYearLink.h"
 
 #include <QAction>
@@ -312,10 +313,7 @@ void TFrmCurWage::ShowYearJobs() {
     const QSignalBlocker quiet(CmbYearJob);
     CmbYearJob->clear();
     for (const current::JobFacts &job : year.Facts().Jobs)
-        CmbYearJob->addItem(tr("%1（%2至%3月）")
-                                .arg(QString::fromStdString(job.Employer))
-                                .arg(job.From)
-                                .arg(job.To));
+        CmbYearJob->addItem(JobTitle(job));
     CmbYearJob->setCurrentIndex(std::clamp(chosen, 0, CmbYearJob->count() - 1));
 }
 

@@ -74,6 +74,9 @@ QLayout *TFrmTaxYear::BuildFileRow() {
     LblFile = new QLabel(Client());
     LblFile->setObjectName(QStringLiteral("LblFile"));
     LblFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long path wraps, or is cut, rather than widen the page; the tip says it whole.
+    LblFile->setWordWrap(true);
+    LblFile->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     Describe(LblFile, tr("年度文件"));
     connect(BtnNew, &QPushButton::clicked, this, &TFrmTaxYear::NewClick);
     connect(BtnOpen, &QPushButton::clicked, this, [this] { YearFiles::Open(this); });
@@ -170,6 +173,7 @@ void TFrmTaxYear::ShowFile() {
     if (!year.IsOpen() && !YearFiles::ReopenFault().isEmpty())
         text += tr("\n上次的年度文件未能打开：%1").arg(YearFiles::ReopenFault());
     LblFile->setText(text);
+    LblFile->setToolTip(text);
 }
 
 void TFrmTaxYear::EnsureOpen() {

@@ -23,7 +23,6 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <cmath>
 
 namespace {
 
@@ -61,18 +60,6 @@ const QStringList &Methods() {
     return methods;
 }
 
-QString AmountText(const QJsonValue &Value) {
-    if (Value.isDouble())
-        return sheets::json::PlainYuan(std::llround(Value.toDouble() * 100));
-    return Value.toString();
-}
-
-void MarkEdit(QWidget *Edit, bool Focus) {
-    Edit->setStyleSheet(QStringLiteral("background: rgb(255, 205, 205);"));
-    if (Focus)
-        Edit->setFocus(Qt::OtherFocusReason);
-}
-
 } // namespace
 
 QJsonObject YearJson(const current::YearFacts &Facts) {
@@ -106,6 +93,13 @@ TYearFactsForm::TYearFactsForm(QWidget *Parent) : QWidget(Parent) {
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(TabsFacts);
     connect(Deductions, &TDeductionFacts::Edited, this, &TYearFactsForm::Edited);
+}
+
+QString JobTitle(const current::JobFacts &Job) {
+    return TYearFactsForm::tr("%1（%2至%3月）")
+        .arg(QString::fromStdString(Job.Employer))
+        .arg(Job.From)
+        .arg(Job.To);
 }
 
 TYearFactsForm::~TYearFactsForm() {
@@ -182,13 +176,10 @@ QGroupBox *TYearFactsForm::BuildBonus() {
     CmbBonusEmployer = new QComboBox(group);
     CmbBonusEmployer->setObjectName(QStringLiteral("CmbBonusEmployer"));
     TCalcPage::Describe(CmbBonusEmployer, tr("发放奖金的单位"));
-    auto *employer = new QLabel(tr("发放奖金的单位："), group);
-    employer->setBuddy(CmbBonusEmployer);
     row->addWidget(SpnBonusMonth);
     row->addWidget(TxtBonus, 1);
-    row->addWidget(employer);
-    row->addWidget(CmbBonusEmployer, 1);
     form->addRow(tr("月份、金额："), row);
+    form->addRow(tr("发放奖金的单位："), CmbBonusEmployer);
     CmbBonusMethod = new QComboBox(group);
     CmbBonusMethod->setObjectName(QStringLiteral("CmbBonusMethod"));
     CmbBonusMethod->addItems(
@@ -330,7 +321,7 @@ void TYearFactsForm::MarkFault(const QString &Path, bool Focus) {
     }
     front(0);
     if (first.Key == QLatin1String("year")) {
-        MarkEdit(SpnYear, Focus);
+        MarkField(SpnYear, Focus);
     } else if (first.Key == QLatin1String("jobs")) {
         // A fault in the pay of a job not shown marks the job, unless the user is to go there.
         if (second.Key == QLatin1String("pay") && (Focus || first.Index == PayJob)) {
@@ -343,12 +334,12 @@ void TYearFactsForm::MarkFault(const QString &Path, bool Focus) {
     } else if (first.Key == QLatin1String("payments")) {
         TblPayments->MarkFault(first.Index, second.Key, Focus);
     } else if (first.Key == QLatin1String("bonus")) {
-        MarkEdit(second.Key == QLatin1String("employer") ? static_cast<QWidget *>(CmbBonusEmployer)
-                 : second.Key == QLatin1String("month")  ? static_cast<QWidget *>(SpnBonusMonth)
-                                                         : TxtBonus,
-                 Focus);
+        MarkField(second.Key == QLatin1String("employer") ? static_cast<QWidget *>(CmbBonusEmployer)
+                  : second.Key == QLatin1String("month")  ? static_cast<QWidget *>(SpnBonusMonth)
+                                                          : TxtBonus,
+                  Focus);
     } else if (first.Key == QLatin1String("bonus_method")) {
-        MarkEdit(CmbBonusMethod, Focus);
+        MarkField(CmbBonusMethod, Focus);
     }
 }
 

@@ -34,6 +34,9 @@ struct TYearRead {
 };
 TYearRead ReadYearJson(const QJsonObject &Json);
 
+// A job as a list of the year's jobs names it: its employer and months.
+QString JobTitle(const current::JobFacts &Job);
+
 class TYearFactsForm : public QWidget {
     Q_OBJECT
   public:

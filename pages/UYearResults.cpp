@@ -6,6 +6,7 @@
 #include "pages/UCurWageModel.h"
 #include "pages/UFrmCurSettle.h"
 #include "pages/UScrollColumn.h"
+#include "pages/UYearFacts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -218,8 +219,7 @@ void TYearResults::Show(const current::YearFacts &ShownFacts, const current::Yea
         const QSignalBlocker quiet(CmbJob);
         CmbJob->clear();
         for (const current::JobFacts &j : ShownFacts.Jobs)
-            CmbJob->addItem(
-                tr("%1（%2至%3月）").arg(QString::fromStdString(j.Employer)).arg(j.From).arg(j.To));
+            CmbJob->addItem(JobTitle(j));
         CmbJob->setCurrentIndex(std::clamp(job, 0, CmbJob->count() - 1));
     }
     ShowJob(CmbJob->currentIndex());
