@@ -3,6 +3,7 @@
 #include "app/UFrmMain.h"
 #include "common/UPageRow.h"
 #include "common/UUtils.h"
+#include "common/UYearFiles.h"
 #include "pages/UFrmAnnualSalary.h"
 #include "pages/UFrmBatch.h"
 #include "pages/UFrmChance.h"
@@ -27,6 +28,7 @@
 #include "pages/UFrmRent.h"
 #include "pages/UFrmSalary.h"
 #include "pages/UFrmSalaryOld.h"
+#include "pages/UFrmTaxYear.h"
 #include "pages/UFrmTransfer.h"
 #include "pages/UFrmWriting.h"
 #include "pages/UFrmYearAward.h"
@@ -106,6 +108,16 @@ namespace {
 using RulesPeriod::Period;
 using Translations::Language;
 
+// The year page saves the year it shows, a fresh one too; elsewhere the open year is saved.
+void SaveYear(TFrmMain &Main, bool As) {
+    if (auto *page = qobject_cast<TFrmTaxYear *>(Main.CurrentPage()))
+        return page->Save(As);
+    if (As)
+        YearFiles::SaveAs(&Main);
+    else
+        YearFiles::Save(&Main);
+}
+
 // The toolbar's groups: the earlier rules' pages, the law in force, the tools.
 constexpr int EarlierPages = 1, EarlierPayments = 2, CurrentPages = 3, Tools = 4;
 
@@ -125,6 +137,12 @@ class TProgramRows {
     // rules, under a header naming it.
     static Registry Make() {
         return {
+            Command(Menu::File, "MYearOpen", tr("打开年度文件(&O)..."),
+                    [](TFrmMain &Main) { YearFiles::Open(&Main); }),
+            Command(Menu::File, "MYearSave", tr("保存年度文件(&S)"),
+                    [](TFrmMain &Main) { SaveYear(Main, false); }),
+            Command(Menu::File, "MYearSaveAs", tr("年度文件另存为(&A)..."),
+                    [](TFrmMain &Main) { SaveYear(Main, true); }),
             Command(Menu::File, "MExit", tr("退出(&X)"), &TFrmMain::MExitClick),
 
             Page<TFrmSalary>(Menu::Calculator, "MSalary", tr("工资薪金所得(月薪)"))
@@ -172,6 +190,7 @@ class TProgramRows {
             Page<TFrmLateFee>(Menu::Calculator, "N14", tr("税收滞纳金计算器"))
                 .Follows(Period::Unchanged),
 
+            Page<TFrmTaxYear>(Menu::Current, "MCurYear", tr("我的纳税年度(&Y)")),
             Page<TFrmCurWage>(Menu::Current, "MCurWage", tr("工资薪金(累计预扣)(&W)"))
                 .StartsHere()
                 .OnToolbar("TBtnCurWage", tr("现行工资"), {CurrentPages, 1}),

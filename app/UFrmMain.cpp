@@ -5,9 +5,11 @@
 #include "common/UBusyCursor.h"
 #include "common/UFileManager.h"
 #include "common/UMsgBox.h"
+#include "common/UOpenYear.h"
 #include "common/UPageMemory.h"
 #include "common/UStartAhead.h"
 #include "common/UUtils.h"
+#include "common/UYearFiles.h"
 #include "pages/UFrmBatch.h"
 #include "shell/UFrmUpdate.h"
 
@@ -75,7 +77,6 @@ TFrmMain::TFrmMain(QWidget *parent) : TFrmMain(PageRegistry::Program(), parent) 
 TFrmMain::TFrmMain(PageRegistry::Registry Entries, QWidget *parent)
     : QMainWindow(parent), Registry(std::move(Entries)) {
     setObjectName(QStringLiteral("FrmMain"));
-    setWindowTitle(Caption());
     resize(927, 723);
     setMinimumSize(920, 723);
     setAcceptDrops(true);
@@ -86,6 +87,12 @@ TFrmMain::TFrmMain(PageRegistry::Registry Entries, QWidget *parent)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
+    // The year file open when the program last ended opens again before the first page is made,
+    // so that the page starts from it; the title names it.
+    YearFiles::ReopenLast();
+    connect(&TOpenYear::Instance(), &TOpenYear::Changed, this,
+            [this] { setWindowTitle(YearFiles::WindowTitle(Caption())); });
+    setWindowTitle(YearFiles::WindowTitle(Caption()));
     if (const Entry *first = FirstPageOf(Registry))
         Open(first->Name);
     // The logo's place is fixed; its picture, decoded ahead while the page was built, comes last.
@@ -351,6 +358,10 @@ QWidget *TFrmMain::OpenWindow(const Entry &Row) {
 }
 
 void TFrmMain::closeEvent(QCloseEvent *Event) {
+    // A year with unsaved changes is saved or given up only as the user says; cancelled, the
+    // window stays.
+    if (!YearFiles::ConfirmDiscard(this))
+        return Event->ignore();
     QMainWindow::closeEvent(Event);
     const Entry *shown = PageRegistry::Find(Registry, PageClassName);
     // Kept for the next start; a file that cannot be written leaves the next start on the first
@@ -400,7 +411,7 @@ void TFrmMain::Retranslate() {
     delete CalculatorItems;
     if (FollowsProgram)
         Registry = PageRegistry::Program();
-    setWindowTitle(Caption());
+    setWindowTitle(YearFiles::WindowTitle(Caption()));
     CreateMenus();
     CreateToolBar();
     if (auto *item = findChild<QAction *>(checkedName); item && !checkedName.isEmpty())

@@ -283,6 +283,48 @@ TFileManager::TWriteResult TFileManager::WriteLanguage(Translations::Language La
     return WriteWindowKey(LanguageKey, Translations::Code(Lang));
 }
 
+namespace {
+
+constexpr std::string_view YearSection = "YearFile";
+constexpr std::string_view LastYearKey = "Last";
+constexpr std::string_view MovedKey = "DeductionsMoved";
+
+std::optional<std::string> ReadYearKey(std::string_view Key) {
+    const auto bytes = ReadFileBytes();
+    if (!bytes)
+        return std::nullopt;
+    const std::string_view keys[] = {Key};
+    return IniText::ReadSection(View(*bytes), YearSection, keys).front();
+}
+
+TFileManager::TWriteResult WriteYearKey(std::string_view Key, std::string Value) {
+    const IniText::TEntry entries[] = {{Key, std::move(Value)}};
+    return RewriteFile([&entries](std::string_view Old) {
+        return IniText::WriteSection(Old, YearSection, entries);
+    });
+}
+
+} // namespace
+
+std::optional<QString> TFileManager::ReadLastYearFile() {
+    const auto value = ReadYearKey(LastYearKey);
+    if (!value || value->empty())
+        return std::nullopt;
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(QByteArray::fromStdString(*value)));
+}
+
+TFileManager::TWriteResult TFileManager::WriteLastYearFile(const QString &Path) {
+    return WriteYearKey(LastYearKey, Path.toUtf8().toPercentEncoding("/").toStdString());
+}
+
+bool TFileManager::ReadDeductionsMoved() {
+    return ReadYearKey(MovedKey).value_or(std::string()) == "1";
+}
+
+TFileManager::TWriteResult TFileManager::WriteDeductionsMoved() {
+    return WriteYearKey(MovedKey, "1");
+}
+
 QString TFileManager::WriteFailureText(TWriteResult Result, const QString &Path) {
     switch (Result) {
     case TWriteResult::Written:

@@ -57,6 +57,15 @@ class TFileManager {
     // key or a value that names no language.
     static std::optional<Translations::Language> ReadLanguage();
     static TWriteResult WriteLanguage(Translations::Language Lang);
+    // The year file open when the program last ended, reopened at the next start; kept like the
+    // last page (percent-encoded UTF-8, so that any path survives the file's lines). None when
+    // there is no file or no such key.
+    static std::optional<QString> ReadLastYearFile();
+    static TWriteResult WriteLastYearFile(const QString &Path);
+    // Whether the special deductions section has been taken into a saved year file: it is read
+    // into the first year only, and kept as it is for an older version of the program.
+    static bool ReadDeductionsMoved();
+    static TWriteResult WriteDeductionsMoved();
     // What the user is told when the parameters could not be saved at Path.
     static QString WriteFailureText(TWriteResult Result, const QString &Path);
 

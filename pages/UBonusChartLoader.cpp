@@ -4,17 +4,23 @@
 
 namespace {
 
-TBonusChartFactory *Factory() {
-    // Loaded once and kept for the life of the program: charts made from it may still exist.
-    static TBonusChartFactory *const factory = qobject_cast<TBonusChartFactory *>(
+// The module's root object, loaded once and kept for the life of the program: charts made from
+// it may still exist.
+QObject *ChartModule() {
+    static QObject *const module =
         LoadModule(QStringLiteral(PENDRA_CHART_MODULE), QStringLiteral(PENDRA_CHART_INSTALL_DIR),
-                   QStringLiteral(PENDRA_CHART_BUILD_DIR)));
-    return factory;
+                   QStringLiteral(PENDRA_CHART_BUILD_DIR));
+    return module;
 }
 
 } // namespace
 
 TBonusChart *CreateBonusChart(QWidget *Parent) {
-    TBonusChartFactory *factory = Factory();
+    auto *factory = qobject_cast<TBonusChartFactory *>(ChartModule());
     return factory ? factory->Create(Parent) : nullptr;
+}
+
+TTimelineChart *CreateTimelineChart(QWidget *Parent) {
+    auto *factory = qobject_cast<TTimelineChartFactory *>(ChartModule());
+    return factory ? factory->CreateTimeline(Parent) : nullptr;
 }

@@ -50,6 +50,8 @@ std::optional<TCurWageModel::TInput> InputOf(TKind Kind) {
         return I::Insurance;
     case TKind::Other:
         return I::Other;
+    case TKind::Special:
+        return I::Special;
     default:
         return std::nullopt;
     }
@@ -64,6 +66,8 @@ Cents current::WageMonth::*MemberOf(TCurWageModel::TInput Input) {
         return &current::WageMonth::Insurance;
     case I::Other:
         return &current::WageMonth::Other;
+    case I::Special:
+        return &current::WageMonth::Special;
     case I::Income:
         break;
     }
@@ -200,6 +204,30 @@ void TCurWageModel::ClearOverrides() {
     endResetModel();
 }
 
+void TCurWageModel::TakeMonths(const std::vector<current::WageMonth> &Months) {
+    beginResetModel();
+    NonResident = false;
+    Resident.clear();
+    NonResidentRows.clear();
+    Overrides = {};
+    Defaults.reset();
+    if (!Months.empty()) {
+        First = Months.front().Month;
+        Last = Months.back().Month;
+        Defaults = Months.front();
+    }
+    for (const current::WageMonth &month : Months) {
+        if (month.Month < 1 || month.Month > 12)
+            continue;
+        for (int input = 0; input < InputCount; ++input) {
+            Cents current::WageMonth::*member = MemberOf(static_cast<TInput>(input));
+            if (month.*member != *Defaults.*member)
+                Overrides[month.Month][input] = month.*member;
+        }
+    }
+    endResetModel();
+}
+
 std::optional<TCurWageModel::TInput> TCurWageModel::InputAt(const QModelIndex &Cell) const {
     if (!(flags(Cell) & Qt::ItemIsEditable))
         return std::nullopt;
@@ -237,7 +265,7 @@ bool TCurWageModel::ClearCells(const QModelIndexList &Cells) {
 QVariant TCurWageModel::OverridesValue() const {
     QVariantList kept;
     for (int month = 1; month <= 12; ++month) {
-        for (int input = 0; input < 4; ++input) {
+        for (int input = 0; input < InputCount; ++input) {
             if (const auto own = Overrides[month][input])
                 kept.append(QVariant(QVariantList{month, input, qlonglong(*own)}));
         }
@@ -253,7 +281,7 @@ void TCurWageModel::SetOverridesValue(const QVariant &Value) {
         if (fields.size() != 3)
             continue;
         const int month = fields[0].toInt(), input = fields[1].toInt();
-        if (month >= 1 && month <= 12 && input >= 0 && input < 4)
+        if (month >= 1 && month <= 12 && input >= 0 && input < InputCount)
             Overrides[month][input] = fields[2].toLongLong();
     }
     endResetModel();
@@ -279,6 +307,14 @@ bool TCurWageModel::IsCumulative(int Column) const {
     }
 }
 
+void TCurWageModel::SetOwn(int Month, TInput Input, std::optional<Cents> Amount) {
+    if (Month < 1 || Month > 12)
+        return;
+    Overrides[Month][static_cast<int>(Input)] = Amount;
+    if (Month >= First && Month <= Last)
+        emit dataChanged(index(Month - First, 0), index(Month - First, columnCount() - 1));
+}
+
 bool TCurWageModel::HasOverride(int Month, TInput Input) const {
     return Month >= 1 && Month <= 12 && Overrides[Month][static_cast<int>(Input)].has_value();
 }
@@ -296,7 +332,8 @@ std::vector<current::WageMonth> TCurWageModel::Months() const {
     for (int month = First; month <= Last; ++month) {
         current::WageMonth m = Defaults.value_or(current::WageMonth{});
         m.Month = month;
-        for (TInput input : {TInput::Income, TInput::Exempt, TInput::Insurance, TInput::Other})
+        for (TInput input :
+             {TInput::Income, TInput::Exempt, TInput::Insurance, TInput::Other, TInput::Special})
             m.*MemberOf(input) = InputOf(month, input).value_or(0);
         months.push_back(m);
     }
@@ -387,8 +424,6 @@ QString TCurWageModel::Text(int Row, int Column) const {
         const auto value = InputOf(month, *input);
         return value ? Amount(*value) : QString();
     }
-    if (kind == TKind::Special)
-        return Defaults ? Amount(Defaults->Special) : QString();
     const auto row = static_cast<std::size_t>(Row);
     if (!NonResident && row < Resident.size()) {
         if (kind == TKind::Rate)

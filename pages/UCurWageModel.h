@@ -14,8 +14,9 @@
 class TCurWageModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    // The amounts a month may be given in the table.
-    enum class TInput { Income, Exempt, Insurance, Other };
+    // The amounts a month may be given in the table (in the order their own amounts are kept).
+    enum class TInput { Income, Exempt, Insurance, Other, Special };
+    static constexpr int InputCount = 5;
 
     explicit TCurWageModel(QObject *Parent = nullptr);
 
@@ -25,7 +26,13 @@ class TCurWageModel : public QAbstractTableModel {
     // page has read its inputs.
     void SetDefaults(const std::optional<current::WageMonth> &Defaults);
     void ClearOverrides();
+    // The months of Months, consecutive and ascending, as a resident's: the first month's amounts
+    // are the common ones, and each later month has its own wherever it differs (a raise, a
+    // dated deduction). The results shown before go.
+    void TakeMonths(const std::vector<current::WageMonth> &Months);
     bool HasOverride(int Month, TInput Input) const;
+    // A month's own amount of Input, or none to give the month the common amount again.
+    void SetOwn(int Month, TInput Input, std::optional<current::Cents> Amount);
     // The input a cell holds, for a cell a user may type in.
     std::optional<TInput> InputAt(const QModelIndex &Cell) const;
     // The months after the cell's take its amount: its own, or the common amount again like it.
@@ -79,7 +86,7 @@ class TCurWageModel : public QAbstractTableModel {
     bool NonResident = false;
     std::optional<current::WageMonth> Defaults;
     // Each month's own amounts, by month (index 0 unused) and input.
-    std::array<std::array<std::optional<current::Cents>, 4>, 13> Overrides{};
+    std::array<std::array<std::optional<current::Cents>, InputCount>, 13> Overrides{};
     std::vector<current::WageWithholding> Resident;
     std::vector<current::NonResidentWage> NonResidentRows;
 };

@@ -2,6 +2,7 @@
 
 #include "common/ULawText.h"
 #include "common/UMsgBox.h"
+#include "common/UOpenYear.h"
 #include "common/UUtils.h"
 #include "engine/current/Rules.h"
 #include "engine/current/Settlement.h"
@@ -10,6 +11,7 @@
 #include "pages/UFrmCurReverse.h"
 #include "pages/UFrmCurWage.h"
 #include "pages/UScrollColumn.h"
+#include "pages/UYearLink.h"
 
 #include <QButtonGroup>
 #include <QDir>
@@ -49,6 +51,29 @@ TFrmCurBonus::TFrmCurBonus(QWidget *Parent) : TCurrentPage(staticMetaObject, Par
     for (QLineEdit *edit : {TxtBonus, TxtOtherTaxable, TxtWages, TxtInsurance, TxtDeductions})
         OnEnter(edit, [this] { BtnCalcClick(); });
     ResidenceChanged();
+    YearLink->Watch({TxtBonus, TxtOtherTaxable, TxtWages, TxtInsurance, TxtDeductions});
+    YearLink->Watch({RBtnTaxable, RBtnWages, RBtnResident, RBtnNonResident});
+    KeepState(
+        QStringLiteral("Year"), [link = YearLink] { return link->Saved(); },
+        [link = YearLink](const QVariant &Value) { link->Restore(Value); });
+    YearLink->Fill();
+}
+
+// The other income is what the year's settlement taxes besides the bonus: its income amount less
+// its deductions, before a shortfall is cut to 0, as the page works it out from wages.
+void TFrmCurBonus::FillFromYear() {
+    const current::YearResult &year = TOpenYear::Instance().Result();
+    current::SettlementInput rest = year.Settled.Input;
+    rest.Bonus = 0;
+    rest.Method = current::BonusMethod::Separate;
+    const current::Settlement settled = current::Settle(rest);
+    RBtnResident->setChecked(true);
+    RBtnTaxable->setChecked(true);
+    ShowResult(TxtOtherTaxable, Amount(settled.IncomeAmount - settled.Deductions));
+    if (year.Bonus) {
+        ShowResult(TxtBonus, Amount(year.Bonus->Amount));
+        BtnCalcClick();
+    }
 }
 
 QWidget *TFrmCurBonus::BuildLeftColumn() {
@@ -79,6 +104,11 @@ QLayout *TFrmCurBonus::BuildInputs() {
     BtnFromWage = FlowButton(QStringLiteral("BtnFromWage"), tr("从工资薪金页填入"));
     BtnFromWage->setToolTip(tr("按工资薪金(累计预扣)页上次输入的各月数额，填入全年工资薪金收入"
                                "（减除免税收入后）、三险一金和专项附加扣除等"));
+    BtnFromYear = FlowButton(QStringLiteral("BtnFromYear"), tr("从纳税年度填入"));
+    BtnFromYear->setToolTip(tr("按“我的纳税年度”填入全年一次性奖金和其余综合所得的应纳税所得额"));
+    auto *yearCaption = new QLabel(tr("纳税年度："), Client());
+    FormInputs->insertRow(0, yearCaption, BtnFromYear);
+    YearLink = new TYearLink(BtnFromYear, {yearCaption}, [this] { FillFromYear(); });
     auto *modes = new QHBoxLayout;
     modes->addWidget(RBtnTaxable);
     modes->addWidget(RBtnWages);
@@ -461,6 +491,7 @@ void TFrmCurBonus::ClearResults() {
 }
 
 void TFrmCurBonus::BtnResetClick() {
+    YearLink->Leave();
     for (QLineEdit *edit : {TxtBonus, TxtOtherTaxable, TxtWages, TxtInsurance, TxtDeductions})
         edit->clear();
     RBtnTaxable->setChecked(true);

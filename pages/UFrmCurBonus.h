@@ -7,6 +7,7 @@
 #include <optional>
 
 class QGridLayout;
+class TYearLink;
 class QTabWidget;
 class QVBoxLayout;
 
@@ -25,6 +26,8 @@ class TFrmCurBonus : public TCurrentPage {
     QFormLayout *FormInputs;
     QLabel *TxtWagesNote, *TxtMsgCliff;
     QPushButton *BtnFromWage; // the year's wages from the wage page
+    QPushButton *BtnFromYear; // the bonus and the other income of the open year
+    TYearLink *YearLink;
     QPushButton *BtnSaveChart, *BtnReverse;
 
     QLabel *TxtOtherUsed;
@@ -44,6 +47,8 @@ class TFrmCurBonus : public TCurrentPage {
     void BtnSaveChartClick();
     void BtnReverseClick();
     void BtnFromWageClick();
+    // The open year's bonus, and the rest of its comprehensive income as taxable income.
+    void FillFromYear();
 
   protected:
     void showEvent(QShowEvent *Event) override;

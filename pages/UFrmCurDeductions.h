@@ -1,70 +1,47 @@
 #pragma once
 
-#include "engine/current/Deductions.h"
+#include "engine/current/Year.h"
+#include "engine/current/YearFacts.h"
 
 #include <QDialog>
-#include <array>
+#include <QJsonObject>
 #include <optional>
-#include <utility>
-#include <vector>
 
-class QComboBox;
-class QGridLayout;
 class QLabel;
-class QLineEdit;
 class QPushButton;
-class QSpinBox;
-class TNumKeyFilter;
+class QTableWidget;
+class TDeductionFacts;
 
-// The special additional deductions of one person under the law in force since 2019, with the
-// personal pension and commercial health insurance claimed alongside them. It shows what each
-// item and the whole come to a month and a year as the choices change, reads the choices from the
-// parameter file when it is made and writes those changed since on 确定, so that another window
-// saving other items meanwhile keeps them. An amount the file holds beyond its limit is shown
-// as the limit, with a note.
+// The special additional deductions of the open year (common/UOpenYear.h), with the personal
+// pension and health insurance claimed alongside them, as dated facts: a child's birth date, the
+// parents', the first repayment of the loan, a lease's months, a degree course, the month of a
+// certificate, the months of a policy. What each month comes to, item by item, follows from the
+// year engine as the facts change. 确定 puts the facts into the open year; without a year open,
+// the dialog edits a fresh one (see YearFiles::FreshYear, which takes the choices the parameter
+// file kept before deductions were dated), and 确定 opens it as a year not yet saved.
 class TFrmCurDeductions : public QDialog {
     Q_OBJECT
   public:
     explicit TFrmCurDeductions(QWidget *Parent = nullptr);
+    // A cell's edit still open commits as the dialog goes; the dialog must not hear it.
+    ~TFrmCurDeductions() override;
 
-    // The monthly total of the current choices (see engine/current/Deductions.h for which items
-    // count monthly).
-    current::Cents MonthlyTotal() const;
-
-    QSpinBox *SpnChildren, *SpnInfants;
-    QComboBox *CmbChildrenShare, *CmbInfantsShare, *CmbElderly, *CmbHousing, *CmbEducation;
-    QLineEdit *TxtElderlyShare, *TxtIllness, *TxtPension, *TxtHealthInsurance;
-    QLabel *TxtMonthlyTotal, *TxtAnnualTotal, *TxtMsg, *TxtFileNote;
+    TDeductionFacts *Deductions;
+    QTableWidget *TblMonths; // a row a month and one for the year, a column an item
+    QLabel *TxtYear, *TxtYearTotal, *TxtMsg;
     QPushButton *BtnOK, *BtnCancel;
+
+    // The year as edited, while its facts check.
+    const std::optional<current::YearFacts> &Edited() const { return Facts; }
 
     void BtnOKClick();
 
   private:
-    // An amount of the choices: its edit, the caption named in messages, and its limit.
-    struct TAmountField {
-        QLineEdit *Edit;
-        QString Subject;
-        current::Cents Limit;
-        current::Cents current::DeductionChoices::*Member;
-    };
-
-    void BuildItems(QGridLayout *Grid);
-    QLineEdit *AmountField(const QString &Name, const QString &Subject);
-    QComboBox *Combo(const QString &Name, const QStringList &Texts);
-    // What an item comes to, named after the item.
-    QLabel *ItemAmount(QGridLayout *Grid, int Row, const QString &Name, const QString &Item);
-    std::array<TAmountField, 4> AmountFields() const;
-
-    current::DeductionChoices Choices() const;
-    void ShowChoices(const current::DeductionChoices &Choices);
-    // The first amount that is no amount or beyond its limit, with the message naming it.
-    std::optional<std::pair<QLineEdit *, QString>> FirstFault() const;
     void Update();
-    void ShowBeyondLimits(const std::vector<current::DeductionsIni::OverLimit> &Beyond);
+    void ShowMonths(const current::Timeline &Months, current::Cents Illness);
 
-    TNumKeyFilter *KeyFilter;
-    // The choices as read from the file and shown: saving writes what differs from them.
-    current::DeductionChoices Loaded;
-    QLabel *LblChildren, *LblInfants, *LblElderly, *LblHousing, *LblEducation, *LblIllness,
-        *LblPension, *LblHealthInsurance;
+    // The whole year as it was opened, whose deductions the dialog replaces.
+    QJsonObject Base;
+    std::optional<current::YearFacts> Facts;
+    QString FaultPath; // where the facts do not check
 };

@@ -1,13 +1,13 @@
 #include "pages/UFrmCurSettle.h"
 
 #include "common/UDesktopHabits.h"
-#include "common/UFileManager.h"
 #include "common/ULawText.h"
+#include "common/UOpenYear.h"
 #include "common/UUtils.h"
-#include "engine/current/Deductions.h"
 #include "pages/UFrmCurDeductions.h"
 #include "pages/UFrmCurWage.h"
 #include "pages/UScrollColumn.h"
+#include "pages/UYearLink.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -53,9 +53,10 @@ TFrmCurSettle::TFrmCurSettle(QWidget *Parent) : TCurrentPage(staticMetaObject, P
     Body()->addLayout(columns, 1);
 
     SetFirstInput(TxtWages);
-    SetTabOrder({TxtWages, BtnFromWage, TxtLabour, TxtAuthor, TxtRoyalty, TxtExempt, TxtInsurance,
-                 TxtSpecial, BtnDeductions, TxtPension, TxtHealth, TxtOther, TxtBonus, RBtnSeparate,
-                 RBtnMerged, TxtWithheld, ChkUnwithheld, BtnCalc, BtnReset});
+    SetTabOrder({BtnFromYear, TxtWages,    BtnFromWage,   TxtLabour,  TxtAuthor,
+                 TxtRoyalty,  TxtExempt,   TxtInsurance,  TxtSpecial, BtnDeductions,
+                 TxtPension,  TxtHealth,   TxtOther,      TxtBonus,   RBtnSeparate,
+                 RBtnMerged,  TxtWithheld, ChkUnwithheld, BtnCalc,    BtnReset});
     connect(BtnCalc, &QPushButton::clicked, this, &TFrmCurSettle::BtnCalcClick);
     connect(BtnReset, &QPushButton::clicked, this, &TFrmCurSettle::BtnResetClick);
     connect(BtnDeductions, &QPushButton::clicked, this, &TFrmCurSettle::BtnDeductionsClick);
@@ -68,6 +69,29 @@ TFrmCurSettle::TFrmCurSettle(QWidget *Parent) : TCurrentPage(staticMetaObject, P
     connect(RBtnMerged, &QRadioButton::toggled, this, &TFrmCurSettle::InputChanged);
     connect(ChkUnwithheld, &QCheckBox::toggled, this, &TFrmCurSettle::InputChanged);
     ClearResults();
+    YearLink->Watch({TxtWages, TxtLabour, TxtAuthor, TxtRoyalty, TxtExempt, TxtInsurance,
+                     TxtSpecial, TxtPension, TxtHealth, TxtOther, TxtBonus, TxtWithheld});
+    YearLink->Watch({RBtnSeparate, RBtnMerged, ChkUnwithheld});
+    KeepState(
+        QStringLiteral("Year"), [link = YearLink] { return link->Saved(); },
+        [link = YearLink](const QVariant &Value) { link->Restore(Value); });
+    YearLink->Fill();
+}
+
+void TFrmCurSettle::FillFromYear() {
+    const current::YearSettlement &year = TOpenYear::Instance().Result().Settled;
+    const current::SettlementInput &in = year.Input;
+    const struct {
+        QLineEdit *Edit;
+        Cents Amount;
+    } fills[] = {{TxtWages, in.Wages},     {TxtLabour, in.Labour},   {TxtAuthor, in.Author},
+                 {TxtRoyalty, in.Royalty}, {TxtExempt, in.Exempt},   {TxtInsurance, in.Insurance},
+                 {TxtSpecial, in.Special}, {TxtPension, in.Pension}, {TxtHealth, in.Health},
+                 {TxtOther, in.Other},     {TxtBonus, in.Bonus},     {TxtWithheld, in.Withheld}};
+    (year.Method == BonusMethod::Merged ? RBtnMerged : RBtnSeparate)->setChecked(true);
+    ChkUnwithheld->setChecked(false);
+    for (const auto &fill : fills)
+        ShowResult(fill.Edit, Amount(fill.Amount));
 }
 
 QList<QLineEdit *> TFrmCurSettle::Inputs() const {
@@ -77,6 +101,11 @@ QList<QLineEdit *> TFrmCurSettle::Inputs() const {
 
 QWidget *TFrmCurSettle::BuildInputColumn() {
     QFormLayout *form = NewForm();
+    BtnFromYear = FlowButton(QStringLiteral("BtnFromYear"), tr("从纳税年度填入"));
+    BtnFromYear->setToolTip(tr("按“我的纳税年度”的全年合计填入全部数额，与该页的年度汇算相同"));
+    auto *yearCaption = new QLabel(tr("纳税年度："), Client());
+    form->addRow(yearCaption, BtnFromYear);
+    YearLink = new TYearLink(BtnFromYear, {yearCaption}, [this] { FillFromYear(); });
     BtnFromWage = FlowButton(QStringLiteral("BtnFromWage"), tr("从工资页填入"));
     BtnFromWage->setAccessibleName(tr("从工资薪金页填入"));
     BtnFromWage->setToolTip(tr("按工资薪金(累计预扣)页上次输入的各月数额，填入全年工资薪金、免税"
@@ -137,22 +166,18 @@ QLineEdit *TFrmCurSettle::SpecialRow(QFormLayout *Form) {
     return edit;
 }
 
-// The dialog keeps the choices in the parameter file and closes as confirmed only once they are
-// written there, so what it confirmed is read back from the file. The settlement takes the
-// year's amounts: the monthly items twelve times, the continuing education certificate and
-// serious illness once, and the pension and health insurance in their own fields, where their
-// caps apply.
+// The dialog edits the open year's dated deductions. The settlement takes the year's amounts:
+// the special additional deductions with serious illness, and the pension and health insurance
+// in their own fields, where their caps apply. A page still showing the year has followed it.
 void TFrmCurSettle::BtnDeductionsClick() {
     TFrmCurDeductions dialog(this);
     connect(&dialog, &QDialog::accepted, this, [this] {
-        const auto saved = TFileManager::ReadDeductions();
-        if (!saved)
+        if (YearLink->Linked())
             return;
-        const current::DeductionAmounts year = current::DeductionsOf(*saved);
-        const Cents healthYear = year.HealthInsurance * 12;
-        ShowResult(TxtSpecial, Amount(year.Annual - year.Pension - healthYear));
+        const current::SettlementInput &year = TOpenYear::Instance().Result().Settled.Input;
+        ShowResult(TxtSpecial, Amount(year.Special));
         ShowResult(TxtPension, Amount(year.Pension));
-        ShowResult(TxtHealth, Amount(healthYear));
+        ShowResult(TxtHealth, Amount(year.Health));
     });
     dialog.exec();
     FocusAndSelect(TxtSpecial);
@@ -403,6 +428,7 @@ void TFrmCurSettle::ClearResults() {
 }
 
 void TFrmCurSettle::BtnResetClick() {
+    YearLink->Leave();
     for (QLineEdit *edit : Inputs())
         edit->clear();
     RBtnSeparate->setChecked(true);

@@ -5,6 +5,7 @@
 
 class QCheckBox;
 class QTabWidget;
+class TYearLink;
 
 // The annual settlement (年度汇算) of a resident's comprehensive income under the law in force
 // since 2019: the year's totals in, the year's tax, the balance to pay or to be refunded against
@@ -22,6 +23,8 @@ class TFrmCurSettle : public TCurrentPage {
     QCheckBox *ChkUnwithheld;   // an employer should have withheld and did not
     QPushButton *BtnDeductions; // fills the deductions from the special deductions dialog
     QPushButton *BtnFromWage;   // fills the year's wages from the wage page
+    QPushButton *BtnFromYear;   // fills every input from the open year's totals
+    TYearLink *YearLink;
 
     QTabWidget *TabsRight;
     QLineEdit *TxtIncomeAmount, *TxtDeductions, *TxtTaxable, *TxtRate, *TxtQuickDeduction;
@@ -33,6 +36,8 @@ class TFrmCurSettle : public TCurrentPage {
     void BtnResetClick();
     void BtnDeductionsClick();
     void BtnFromWageClick();
+    // The open year's totals, as its settlement takes them.
+    void FillFromYear();
 
     // What the page says of whether a return is needed, and why.
     static QString FilingHeadline(const current::Settlement &Result);

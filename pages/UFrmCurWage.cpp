@@ -3,16 +3,20 @@
 #include "common/UDesktopHabits.h"
 #include "common/UFileManager.h"
 #include "common/ULawText.h"
+#include "common/UOpenYear.h"
 #include "common/UPageMemory.h"
 #include "common/UUtils.h"
 #include "pages/UCurWageModel.h"
 #include "pages/UFrmCurDeductions.h"
 #include "pages/UFrmCurReverse.h"
 #include "pages/UScrollColumn.h"
+#include "pages/UYearFacts.h"
+#include "pages/UYearLink.h"
 
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -77,6 +81,7 @@ current::BasicDeduction ModeOf(bool Sixty, bool FromJanuary) {
 }
 
 const QString OverridesKey = QStringLiteral("Overrides");
+const QString YearKey = QStringLiteral("Year");
 
 } // namespace
 
@@ -147,13 +152,25 @@ TFrmCurWage::TFrmCurWage(QWidget *Parent) : TCurrentPage(staticMetaObject, Paren
         },
         [model = Model](const QVariant &Value) { model->SetOverridesValue(Value); });
 
-    // The saved choices of the deductions dialog give the monthly amount to start with.
-    if (const auto saved = TFileManager::ReadDeductions()) {
+    // A user's change leaves the open year's figures behind; the page follows the year until then.
+    YearLink->Watch({TxtIncome, TxtExempt, TxtInsurance, TxtSpecial, TxtOther});
+    YearLink->Watch({RBtnPerMonth, RBtnFromJanuary, RBtnSixty, ChkNonResident});
+    for (QSpinBox *spin : {SpnFirstMonth, SpnLastMonth})
+        connect(spin, &QSpinBox::valueChanged, YearLink, &TYearLink::Leave);
+    connect(Model, &TCurWageModel::OverrideChanged, YearLink, &TYearLink::Leave);
+    KeepState(
+        YearKey, [link = YearLink] { return link->Saved(); },
+        [link = YearLink](const QVariant &Value) { link->Restore(Value); });
+    LayoutChanged();
+    // The open year's first job to start with; without a year, the special deductions chosen in
+    // the parameter file before deductions were dated.
+    if (TOpenYear::Instance().IsOpen()) {
+        YearLink->Fill();
+    } else if (const auto saved = TFileManager::ReadDeductions()) {
         const current::Cents monthly = current::DeductionsOf(*saved).Monthly;
         if (monthly > 0)
             TxtSpecial->setText(Amount(monthly));
     }
-    LayoutChanged();
 }
 
 QStringList TFrmCurWage::Pictures() {
@@ -220,6 +237,7 @@ QWidget *TFrmCurWage::BuildInputs() {
            "元；本年1月起仍在本单位任职受雇（国家税务总局公告2020年第19号）。")
             .arg(LawAmount(rules.BasicAnnual), LawAmount(current::Law::SixtyPreviousYearWages)));
     QFormLayout *right = NewForm();
+    right->addRow(BuildYearRow());
     right->addRow(tr("减除方式："), modeRow);
     TxtModeNote = GreyNote(QString());
     TxtModeNote->setObjectName(QStringLiteral("TxtModeNote"));
@@ -265,6 +283,81 @@ QWidget *TFrmCurWage::BuildInputs() {
     return ScrollColumn(columns, Client(), QStringLiteral("ScrollInputs"));
 }
 
+// Shown while a year is open: which of its jobs fills the page.
+QWidget *TFrmCurWage::BuildYearRow() {
+    auto *row = new QWidget(Client());
+    auto *box = new QHBoxLayout(row);
+    box->setContentsMargins(0, 0, 0, 0);
+    CmbYearJob = new QComboBox(row);
+    CmbYearJob->setObjectName(QStringLiteral("CmbYearJob"));
+    auto *caption = new QLabel(tr("纳税年度："), row);
+    caption->setBuddy(CmbYearJob);
+    Describe(CmbYearJob, caption->text());
+    BtnFromYear = FlowButton(QStringLiteral("BtnFromYear"), tr("从纳税年度填入"));
+    BtnFromYear->setParent(row);
+    BtnFromYear->setToolTip(tr("按“我的纳税年度”中这家单位的任职月份、每月工资和按日期算出的"
+                               "每月专项附加扣除等填入"));
+    box->addWidget(caption);
+    box->addWidget(CmbYearJob, 1);
+    box->addWidget(BtnFromYear);
+    // The list follows the year before the link fills the page from it.
+    connect(&TOpenYear::Instance(), &TOpenYear::Changed, this, &TFrmCurWage::ShowYearJobs);
+    ShowYearJobs();
+    YearLink = new TYearLink(BtnFromYear, {row}, [this] { FillFromYear(); });
+    return row;
+}
+
+void TFrmCurWage::ShowYearJobs() {
+    const TOpenYear &year = TOpenYear::Instance();
+    const int chosen = CmbYearJob->currentIndex();
+    const QSignalBlocker quiet(CmbYearJob);
+    CmbYearJob->clear();
+    for (const current::JobFacts &job : year.Facts().Jobs)
+        CmbYearJob->addItem(JobTitle(job));
+    CmbYearJob->setCurrentIndex(std::clamp(chosen, 0, CmbYearJob->count() - 1));
+}
+
+void TFrmCurWage::FillFromYear() {
+    const TOpenYear &year = TOpenYear::Instance();
+    const int index = std::max(0, CmbYearJob->currentIndex());
+    if (!year.IsOpen() || index >= int(year.Facts().Jobs.size()))
+        return;
+    const current::JobFacts &job = year.Facts().Jobs[std::size_t(index)];
+    const std::vector<current::WageMonth> months =
+        current::JobMonths(job, year.Result().Entitlements);
+    if (months.empty())
+        return;
+    ClearMessages({TxtMsgInput});
+    ChkNonResident->setChecked(false);
+    SpnFirstMonth->setValue(months.front().Month);
+    SpnLastMonth->setValue(months.back().Month);
+    (job.Mode == current::BasicDeduction::Sixty         ? RBtnSixty
+     : job.Mode == current::BasicDeduction::FromJanuary ? RBtnFromJanuary
+                                                        : RBtnPerMonth)
+        ->setChecked(true);
+    const current::WageMonth &first = months.front();
+    for (const TCommonField &field : CommonFields)
+        findChild<QLineEdit *>(QLatin1String(field.Edit))->setText(Amount(first.*field.Member));
+    Model->TakeMonths(months);
+    Calculate(true);
+}
+
+// The special deductions of the open year for the page's months: the special additional
+// deductions with the pension and health insurance, as the deductions dialog always gave them.
+void TFrmCurWage::TakeYearDeductions() {
+    const current::Timeline &months = TOpenYear::Instance().Result().Entitlements;
+    const int first = SpnFirstMonth->value();
+    const current::Cents common = months[std::size_t(first - 1)].Total();
+    TxtSpecial->setText(Amount(common));
+    for (int month = first; month <= SpnLastMonth->value(); ++month) {
+        const current::Cents own = months[std::size_t(month - 1)].Total();
+        Model->SetOwn(month, TCurWageModel::TInput::Special,
+                      own == common ? std::nullopt : std::optional<current::Cents>(own));
+    }
+    if (Model->HasResults())
+        Calculate(true);
+}
+
 QWidget *TFrmCurWage::BuildTable() {
     auto *holder = new QWidget;
     auto *box = new QVBoxLayout(holder);
@@ -305,8 +398,9 @@ QWidget *TFrmCurWage::BuildTableTools(QWidget *Parent) {
     QLabel *note = GreyNote(tr("双击可为单月输入；Ctrl+D以后各月相同，Delete恢复"));
     note->setParent(tools);
     note->setWordWrap(false);
-    note->setToolTip(tr("收入、免税收入、三险一金、其他扣除各格可双击为单月输入不同的数额；右键"
-                        "菜单或Ctrl+D使以后各月与本月相同，Delete恢复为每月相同的数额。"));
+    note->setToolTip(
+        tr("收入、免税收入、三险一金、专项附加扣除、其他扣除各格可双击为单月输入不同的数额；右键"
+           "菜单或Ctrl+D使以后各月与本月相同，Delete恢复为每月相同的数额。"));
     BtnCopyTable = new QPushButton(tr("复制表格"), tools);
     BtnCopyTable->setObjectName(QStringLiteral("BtnCopyTable"));
     DesktopHabits::ClickOnEnter(BtnCopyTable);
@@ -478,6 +572,7 @@ std::optional<TFrmCurWage::TYear> TFrmCurWage::KeptYear(QLabel *Message) {
 }
 
 void TFrmCurWage::BtnResetClick() {
+    YearLink->Leave();
     ClearMessages({TxtMsgInput});
     for (QLineEdit *edit : {TxtIncome, TxtExempt, TxtInsurance, TxtSpecial, TxtOther})
         edit->clear();
@@ -495,12 +590,16 @@ void TFrmCurWage::BtnCopyTableClick() {
     TUtils::CopyToClipboard(Model->TabText());
 }
 
+// The dialog edits the open year's dated deductions. A page still showing one of the year's jobs
+// has followed the year by then; one of the user's own takes the deductions month by month.
 void TFrmCurWage::BtnDeductionsClick() {
     TFrmCurDeductions dialog(this);
     // Read when the dialog is confirmed, not from exec()'s answer, so that whatever closes the
     // window afterwards cannot undo a confirmed choice.
-    connect(&dialog, &QDialog::accepted, this,
-            [this, &dialog] { TxtSpecial->setText(Amount(dialog.MonthlyTotal())); });
+    connect(&dialog, &QDialog::accepted, this, [this] {
+        if (!YearLink->Linked())
+            TakeYearDeductions();
+    });
     dialog.exec();
 }
 

@@ -7,9 +7,11 @@
 
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QSpinBox;
 class QTableView;
 class TCurWageModel;
+class TYearLink;
 
 // A year of monthly wage withholding for one employee under the law in force since 2019: the
 // cumulative method month by month for a resident, the monthly table for a non-resident. The
@@ -25,6 +27,11 @@ class TFrmCurWage : public TCurrentPage {
 
     QLineEdit *TxtIncome, *TxtExempt, *TxtInsurance, *TxtSpecial, *TxtOther;
     QPushButton *BtnDeductions;
+    // A job of the open year (the first to begin with) fills the page: its months, its pay and
+    // the person's dated deductions month by month, as the year withholds them.
+    QComboBox *CmbYearJob;
+    QPushButton *BtnFromYear;
+    TYearLink *YearLink;
     QRadioButton *RBtnPerMonth, *RBtnFromJanuary, *RBtnSixty;
     QLabel *TxtModeNote;
     QSpinBox *SpnFirstMonth, *SpnLastMonth;
@@ -54,9 +61,15 @@ class TFrmCurWage : public TCurrentPage {
     void BtnCopyTableClick();
     void BtnDeductionsClick();
     void BtnReverseClick();
+    // The job chosen in CmbYearJob, as the open year has it.
+    void FillFromYear();
 
   private:
     QWidget *BuildInputs();
+    QWidget *BuildYearRow();
+    void ShowYearJobs();
+    // The deductions of the open year, month by month, as the page's special deductions.
+    void TakeYearDeductions();
     QWidget *BuildTable();
     QWidget *BuildTableTools(QWidget *Parent);
     void BuildTableActions();

@@ -61,6 +61,74 @@ DeductionAmounts DeductionsOf(const DeductionChoices &C) {
     return a;
 }
 
+namespace {
+
+// The birth dates that put a child in education, an infant in care and a parent past 60 for the
+// whole of Year.
+Date ChildInEducation(int Year) {
+    return {Year - Law::InfantYears - 1, 1, 1};
+}
+Date InfantAllYear(int Year) {
+    return {Year - 1, 1, 1};
+}
+Date ParentPastSixty(int Year) {
+    return {Year - Law::ElderlyAge - 1, 1, 1};
+}
+
+void AddPersons(std::vector<ChildFacts> &Children, int Count, bool Half, Date Born) {
+    for (int i = 0; i < std::clamp(Count, 0, MaxPersons); ++i)
+        Children.push_back({Born, Half ? Law::HalfShare : Law::WholeShare, std::nullopt});
+}
+
+void AddHome(YearFacts &F, Housing Home, const YearRules &Rules) {
+    const CalendarMonth january{F.Year, 1};
+    const CalendarMonth december{F.Year, Law::MonthsInYear};
+    switch (Home) {
+    case Housing::Loan:
+    case Housing::LoanHalf:
+        F.HousingLoan = LoanFacts{{F.Year - 1, 1},
+                                  Home == Housing::LoanHalf ? Law::HalfShare : Law::WholeShare};
+        return;
+    case Housing::RentLargeCity:
+        F.Rent.push_back({january, december, Rules.RentLargeCity});
+        return;
+    case Housing::RentMiddleCity:
+        F.Rent.push_back({january, december, Rules.RentMiddleCity});
+        return;
+    case Housing::RentSmallCity:
+        F.Rent.push_back({january, december, Rules.RentSmallCity});
+        return;
+    case Housing::None:
+        break;
+    }
+}
+
+} // namespace
+
+void AddChoices(YearFacts &F, const DeductionChoices &C) {
+    const YearRules &rules = RulesOf(F.Year) ? *RulesOf(F.Year) : LatestRules();
+    AddPersons(F.Children, C.Children, C.ChildrenHalf, ChildInEducation(F.Year));
+    AddPersons(F.Children, C.Infants, C.InfantsHalf, InfantAllYear(F.Year));
+    if (C.Elderly != ElderlyCare::None) {
+        ElderlyFacts elderly{{ParentPastSixty(F.Year)}, C.Elderly == ElderlyCare::OnlyChild, {}};
+        if (!elderly.OnlyChild)
+            elderly.Share = std::clamp(C.ElderlyShare, Cents{0}, rules.ElderlyShareMax);
+        F.Elderly = elderly;
+    }
+    AddHome(F, C.Home, rules);
+    if (C.Study == Education::Degree)
+        F.DegreeStudy.push_back({{F.Year, 1}, std::nullopt});
+    if (C.Study == Education::Certificate)
+        F.Certificates.push_back({F.Year, Law::MonthsInYear});
+    if (C.Illness > 0)
+        F.Illness.push_back({IllnessOf::Self, Law::IllnessFloor + Capped(C.Illness, MaxIllness)});
+    if (C.Pension > 0)
+        F.Pension.push_back({Law::MonthsInYear, Capped(C.Pension, MaxPension)});
+    if (C.HealthInsurance > 0)
+        F.HealthInsurance.push_back(
+            {1, Law::MonthsInYear, Capped(C.HealthInsurance, MaxHealthInsurance)});
+}
+
 namespace DeductionsIni {
 namespace {
 

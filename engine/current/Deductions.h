@@ -11,6 +11,7 @@
 
 #include "engine/current/Money.h"
 #include "engine/current/Rules.h"
+#include "engine/current/YearFacts.h"
 
 #include <string>
 #include <string_view>
@@ -67,6 +68,15 @@ DeductionAmounts DeductionsOf(const DeductionChoices &Choices);
 
 // The monthly housing amount of a choice.
 Cents HousingMonthly(Housing Home);
+
+// The choices as dated facts of the year Facts.Year, added to Facts: how the year file takes over
+// what the parameter file kept before deductions were dated. Each child is in education, each
+// infant in care and the parents past 60 for the whole year; the loan or the lease runs all year,
+// and so does the degree course; the certificate falls in December and the pension is paid then,
+// since the choices counted both only for the year; the illness's deduction is paid above the
+// floor by the person; the health insurance covers every month. An elderly share is cut to the
+// year's limit, so that the facts check.
+void AddChoices(YearFacts &Facts, const DeductionChoices &Choices);
 
 namespace DeductionsIni {
 

@@ -219,6 +219,13 @@ Timeline EntitlementsOf(const YearFacts &Facts, const YearRules &Rules) {
     return t;
 }
 
+std::vector<WageMonth> JobMonths(const JobFacts &Job, const Timeline &Entitlements) {
+    std::vector<WageMonth> months = PaidMonths(Job);
+    if (Job.DeductionsHere)
+        AddEntitlements(months, Entitlements);
+    return months;
+}
+
 Cents IllnessDeduction(const std::vector<IllnessFacts> &Illness) {
     const auto deductible = [](Cents Paid) {
         return std::clamp(Paid - Law::IllnessFloor, Cents{0}, Law::IllnessCap);

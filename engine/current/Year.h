@@ -78,6 +78,11 @@ YearResult ComputeYear(const YearFacts &Facts);
 
 // Parts of the same, for a caller that needs only one.
 Timeline EntitlementsOf(const YearFacts &Facts, const YearRules &Rules);
+// One job's months as the year engine withholds them: the pay in force in each month and, where
+// the job deducts them, the month's entitlements (the special additional deductions as Special,
+// the pension and health insurance added to Other). A page that shows a job of the year on its
+// own takes its months from here, so that it withholds what ComputeYear withholds.
+std::vector<WageMonth> JobMonths(const JobFacts &Job, const Timeline &Entitlements);
 // 大病医疗 of the year: each person's self-paid amount above the floor, up to the cap; the
 // entries of 本人 are one person, as are those of 配偶, and each entry of 子女 is a child.
 Cents IllnessDeduction(const std::vector<IllnessFacts> &Illness);

@@ -10,6 +10,7 @@
 #include "app/UStartup.h"
 #include "common/UFileManager.h"
 #include "pages/UBatchModel.h"
+#include "pages/UDeductionFacts.h"
 #include "pages/UFrmBatch.h"
 #include "pages/UFrmCurDeductions.h"
 #include "pages/UFrmMoney.h"
@@ -21,6 +22,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -231,13 +233,22 @@ std::function<void()> Prepare(QWidget *Window) {
         };
     }
     if (auto *deductions = qobject_cast<TFrmCurDeductions *>(Window)) {
-        // One child, parents sharing, an only child's care of the parents, rent in a capital.
+        // A child turning 3 in the year, a parent turning 60 in it, rent in a capital, the
+        // pension paid in December.
         return [deductions] {
-            deductions->SpnChildren->setValue(1);
-            deductions->CmbChildrenShare->setCurrentIndex(1);
-            deductions->CmbElderly->setCurrentIndex(1);
-            deductions->CmbHousing->setCurrentIndex(3);
-            deductions->TxtPension->setText(QStringLiteral("12000"));
+            const int year = deductions->Edited() ? deductions->Edited()->Year : 2026;
+            const QString facts =
+                QStringLiteral(R"({"children": [{"born": "%1-07-15", "share": 50}],
+                    "elderly": {"parents_born": ["%2-10-01"], "only_child": true},
+                    "rent": [{"from": "%3-01", "to": "%3-12", "amount": %4}],
+                    "pension": [{"month": 12, "amount": 8000}]})")
+                    .arg(year - 3)
+                    .arg(year - 60)
+                    .arg(year)
+                    .arg(QString::fromStdString(
+                        current::FormatYuan(current::RulesOf(year)->RentLargeCity)));
+            deductions->Deductions->SetJson(QJsonDocument::fromJson(facts.toUtf8()).object());
+            emit deductions->Deductions->Edited();
         };
     }
     return {};

@@ -2,6 +2,7 @@
 // settlement, against years worked by hand. Each expected figure is worked out in the comment
 // above it from the rules, never by calling the engine.
 
+#include "engine/current/Deductions.h"
 #include "engine/current/Year.h"
 
 #include <gtest/gtest.h>
@@ -606,6 +607,104 @@ TEST(YearFaults, RentBesideALoanOfOtherYears) {
     EXPECT_FALSE(CheckYear(facts).has_value());
     facts.HousingLoan = LoanFacts{{2027, 1}, 100};
     EXPECT_FALSE(CheckYear(facts).has_value());
+}
+
+} // namespace
+
+namespace {
+
+// The choices of the undated dialog as dated facts deduct, month by month, what the choices did:
+// the monthly items every month; the certificate and the pension (a year's, counted once) in
+// December; the illness's deduction at settlement. Checked against the dialog's own arithmetic.
+struct ChoicesCase {
+    const char *What;
+    int Year;
+    DeductionChoices Choices;
+};
+
+class ChoicesAsFacts : public ::testing::TestWithParam<ChoicesCase> {};
+
+TEST_P(ChoicesAsFacts, DeductTheChoicesMonthByMonth) {
+    const ChoicesCase &c = GetParam();
+    YearFacts facts = YearOf(c.Year, 20000);
+    AddChoices(facts, c.Choices);
+    ASSERT_FALSE(CheckYear(facts).has_value()) << c.What;
+    const YearResult year = ComputeYear(facts);
+    const DeductionAmounts a = DeductionsOf(c.Choices);
+    const YearRules &rules = *RulesOf(c.Year);
+    // The dialog took the latest year's amounts, which a year before 2023 does not have.
+    const bool sameAmounts = rules.ChildEducation == LatestRules().ChildEducation;
+    const Cents monthly = a.Children + a.Infants + a.Elderly + a.Home + a.Degree;
+    for (const EntitlementMonth &month : year.Entitlements) {
+        if (sameAmounts) {
+            EXPECT_EQ(month.Special() - (month.Month == 12 ? a.Certificate : 0), monthly)
+                << c.What << " month " << month.Month;
+        }
+        EXPECT_EQ(month.HealthInsurance, a.HealthInsurance) << c.What;
+        EXPECT_EQ(month.Pension, month.Month == 12 ? std::min(a.Pension, rules.PensionCap) : 0)
+            << c.What;
+    }
+    EXPECT_EQ(year.Settled.Illness, a.Illness) << c.What;
+}
+
+DeductionChoices Busy() {
+    DeductionChoices c;
+    c.Children = 2;
+    c.ChildrenHalf = true;
+    c.Infants = 1;
+    c.Elderly = ElderlyCare::Shared;
+    c.ElderlyShare = Yuan(1200);
+    c.Home = Housing::RentMiddleCity;
+    c.Study = Education::Certificate;
+    c.Illness = Yuan(90000);
+    c.Pension = Yuan(6000);
+    c.HealthInsurance = Yuan(150);
+    return c;
+}
+
+DeductionChoices Loan() {
+    DeductionChoices c;
+    c.Children = 1;
+    c.Elderly = ElderlyCare::OnlyChild;
+    c.Home = Housing::LoanHalf;
+    c.Study = Education::Degree;
+    return c;
+}
+
+INSTANTIATE_TEST_SUITE_P(Years, ChoicesAsFacts,
+                         ::testing::Values(ChoicesCase{"nothing chosen", 2026, {}},
+                                           ChoicesCase{"every item, rent", 2026, Busy()},
+                                           ChoicesCase{"loan halved, degree", 2024, Loan()},
+                                           ChoicesCase{"a year before the pension", 2021, Busy()}));
+
+TEST(ChoicesAsFacts, AnElderlyShareIsCutToTheYearsLimit) {
+    DeductionChoices c;
+    c.Elderly = ElderlyCare::Shared;
+    c.ElderlyShare = Yuan(1500);
+    YearFacts facts = YearOf(2022, 20000);
+    AddChoices(facts, c);
+    EXPECT_FALSE(CheckYear(facts).has_value());
+    EXPECT_EQ(facts.Elderly->Share, RulesOf(2022)->ElderlyShareMax);
+}
+
+// A job's months on their own withhold what the year withholds for that job.
+TEST(JobMonths, WithholdWhatTheYearWithholds) {
+    YearFacts facts = YearOf(2026, 30000, 3000);
+    facts.Jobs.push_back(Job("乙", 4, 12, {Pay(4, 8000)}, false));
+    facts.Jobs[0].Pay.push_back(Pay(7, 35000, 3500));
+    facts.Children = {{{2023, 8, 1}, 100, std::nullopt}};
+    facts.Pension = {{12, Yuan(12000)}};
+    const YearResult year = ComputeYear(facts);
+    for (std::size_t j = 0; j < facts.Jobs.size(); ++j) {
+        const std::vector<WageMonth> months = JobMonths(facts.Jobs[j], year.Entitlements);
+        const std::vector<WageWithholding> alone =
+            WithholdWages(months, facts.Jobs[j].Mode, *RulesOf(2026));
+        ASSERT_EQ(alone.size(), year.Jobs[j].Months.size());
+        for (std::size_t m = 0; m < alone.size(); ++m)
+            EXPECT_EQ(alone[m].Tax, year.Jobs[j].Months[m].Tax) << j << " month " << m;
+    }
+    EXPECT_EQ(JobMonths(facts.Jobs[1], year.Entitlements).front().Special, 0)
+        << "a job that does not deduct them";
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "app/UStartup.h"
+#include "common/UOpenYear.h"
 #include "common/UPageMemory.h"
 #include "support/UiTestSupport.h"
 
@@ -24,10 +25,13 @@ class TFreshParamFolders : public ::testing::EmptyTestEventListener {
     int Count = 0;
 };
 
-// Each test starts with pages as empty as at a start of the program, whichever ran before it in
-// the same process.
+// Each test starts with pages as empty as at a start of the program, and no year open, whichever
+// ran before it in the same process.
 class ForgetKeptPages : public ::testing::EmptyTestEventListener {
-    void OnTestStart(const ::testing::TestInfo &) override { PageMemory::Forget(); }
+    void OnTestStart(const ::testing::TestInfo &) override {
+        PageMemory::Forget();
+        TOpenYear::Instance().Close();
+    }
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "pages/UFrmCurBonus.h"
 #include "pages/UFrmCurWage.h"
 #include "support/UiTestSupport.h"
+#include "ui/FactInput.h"
 #include "ui/PageChecks.h"
 
 #include <QClipboard>
@@ -268,6 +269,26 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CurBonusPage, InputsTakeOnlyAmounts) {
     Type(Page.TxtBonus, QStringLiteral("-3a8.0.5"));
     EXPECT_EQ(Page.TxtBonus->text(), "38.05");
+}
+
+} // namespace
+
+namespace {
+
+// The open year's bonus against the rest of its comprehensive income: the page compares what
+// the year's settlement would be either way.
+TEST(CurBonusWithAYear, StartsFromTheOpenYearsBonus) {
+    QTemporaryDir files;
+    FactInput::OpenYear(
+        FactInput::WriteText(files, QStringLiteral("a.json"), FactInput::ReadmeYear));
+    TFrmCurBonus page;
+    ShowActive(&page);
+    EXPECT_TRUE(page.BtnFromYear->isVisible());
+    EXPECT_EQ(page.TxtBonus->text(), "40000.00");
+    EXPECT_TRUE(page.RBtnTaxable->isChecked());
+    // As pendra-cli year settles the file: 7830.00 separate, 8040.00 merged.
+    EXPECT_EQ(page.TxtSeparateTotal->text(), "7830.00");
+    EXPECT_EQ(page.TxtMergedTotal->text(), "8040.00");
 }
 
 } // namespace

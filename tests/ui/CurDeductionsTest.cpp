@@ -1,252 +1,164 @@
-// The special deductions dialog: the totals as the choices change, the limits, and the choices
-// kept in the parameter file across a restart with every other line of the file untouched.
+// The special deductions dialog: the open year's deductions as dated facts, what each month comes
+// to from the year engine, faults in the year file's words, and without a year the choices the
+// parameter file kept before deductions were dated, taken into a fresh year.
 
 #include "app/UFrmMain.h"
+#include "pages/UDeductionFacts.h"
 #include "pages/UFrmCurDeductions.h"
+#include "sheets/JsonFile.h"
+#include "sheets/YearFile.h"
 #include "support/ParamFolders.h"
-#include "support/UiTestSupport.h"
+#include "ui/FactInput.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
-#include <QStringDecoder>
-
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
+#include <QTableWidget>
 
 using namespace UiTest;
+using namespace FactInput;
 
 namespace {
 
-// Picks an entry of a combo box by keys, as a user without a mouse does.
-void Choose(QComboBox *Combo, int Index) {
-    Combo->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(Combo, Qt::Key_Home);
-    for (int i = 0; i < Index; ++i)
-        QTest::keyClick(Combo, Qt::Key_Down);
-    ASSERT_EQ(Combo->currentIndex(), Index);
+// The total of Month (1 to 12; 13 is the year) in the dialog's table.
+QString MonthTotal(const TFrmCurDeductions &Dialog, int Month) {
+    const QTableWidgetItem *cell =
+        Dialog.TblMonths->item(Month - 1, Dialog.TblMonths->columnCount() - 1);
+    return cell ? cell->text() : QString();
 }
 
-void Count(QSpinBox *Spin, int Value) {
-    Spin->setFocus(Qt::OtherFocusReason);
-    Spin->selectAll();
-    QTest::keyClicks(Spin, QString::number(Value));
-    ASSERT_EQ(Spin->value(), Value);
+QString Cents(current::Cents Value) {
+    return QString::fromStdString(current::FormatCents(Value));
 }
 
-struct TotalsCase {
-    const char *What;
-    int Children, ChildrenShare, Infants, InfantsShare, Elderly;
-    const char *ElderlyShare;
-    int Housing, Education;
-    const char *Illness, *Pension, *Health;
-    const char *Monthly, *Annual;
+const QByteArray Year2026 =
+    R"({"year": 2026, "jobs": [{"employer": "甲公司", "pay": [{"from": 1, "income": 20000}]}]})";
+
+class CurDeductions : public ParamFolders {
+  protected:
+    void SetUp() override {
+        ParamFolders::SetUp();
+        OpenYear(WriteText(Files, QStringLiteral("2026.json"), Year2026));
+    }
+    QTemporaryDir Files;
 };
 
-// Sets every choice of a case by keys.
-void Fill(TFrmCurDeductions &d, const TotalsCase &c) {
-    Count(d.SpnChildren, c.Children);
-    Choose(d.CmbChildrenShare, c.ChildrenShare);
-    Count(d.SpnInfants, c.Infants);
-    Choose(d.CmbInfantsShare, c.InfantsShare);
-    Choose(d.CmbElderly, c.Elderly);
-    if (d.TxtElderlyShare->isEnabled())
-        Type(d.TxtElderlyShare, QString::fromUtf8(c.ElderlyShare));
-    Choose(d.CmbHousing, c.Housing);
-    Choose(d.CmbEducation, c.Education);
-    Type(d.TxtIllness, QString::fromUtf8(c.Illness));
-    Type(d.TxtPension, QString::fromUtf8(c.Pension));
-    Type(d.TxtHealthInsurance, QString::fromUtf8(c.Health));
-}
-
-class CurDeductionsTotals : public ParamFolders,
-                            public ::testing::WithParamInterface<TotalsCase> {};
-
-TEST_P(CurDeductionsTotals, MonthlyAndAnnualFollowTheChoices) {
-    const TotalsCase &c = GetParam();
+// A child turning 3 in July (care, then education), a parent turning 60 in October, a certificate
+// in June and the pension paid in December, month by month.
+TEST_F(CurDeductions, DatedFactsGiveEachMonthItsDeductions) {
     TFrmCurDeductions dialog;
     ShowActive(&dialog);
-    Fill(dialog, c);
-    EXPECT_EQ(dialog.TxtMonthlyTotal->text(), QStringLiteral("每月合计：%1元").arg(c.Monthly))
-        << c.What;
-    EXPECT_EQ(dialog.TxtAnnualTotal->text(), QStringLiteral("全年合计：%1元").arg(c.Annual))
-        << c.What;
-    EXPECT_EQ(current::FormatCents(dialog.MonthlyTotal()), c.Monthly) << c.What;
-    EXPECT_EQ(dialog.TxtMsg->text(), "") << c.What;
+    EXPECT_EQ(dialog.windowTitle(), "专项附加扣除（2026年）");
+    TDeductionFacts &d = *dialog.Deductions;
+    AddEntry(d.TblChildren, {{"born", QStringLiteral("2023-07-15")}});
+    ChooseEntry(d.CmbElderly, 1);
+    AddEntry(d.TblParents, {{"", QStringLiteral("1966-10-01")}});
+    AddEntry(d.TblCertificates, {{"", QStringLiteral("2026-06")}});
+    AddEntry(d.TblPension, {{"month", QStringLiteral("12")}, {"amount", QStringLiteral("12000")}});
+    ASSERT_EQ(dialog.TxtMsg->text(), "");
+    const QStringList totals{MonthTotal(dialog, 1), MonthTotal(dialog, 6),  MonthTotal(dialog, 7),
+                             MonthTotal(dialog, 9), MonthTotal(dialog, 10), MonthTotal(dialog, 12),
+                             MonthTotal(dialog, 13)};
+    EXPECT_EQ(totals, (QStringList{"2000.00", "5600.00", "2000.00", "2000.00", "5000.00",
+                                   "17000.00", "48600.00"}));
+    EXPECT_EQ(dialog.TxtYearTotal->text(),
+              "全年合计：48600.00元；另有大病医疗0.00元在年度汇算时扣除。");
+
+    Click(dialog.BtnOK);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    const current::YearFacts &year = TOpenYear::Instance().Facts();
+    ASSERT_EQ(year.Children.size(), 1u);
+    EXPECT_EQ(year.Children[0].Born, (current::Date{2023, 7, 15}));
+    ASSERT_TRUE(year.Elderly);
+    EXPECT_TRUE(year.Elderly->OnlyChild);
+    EXPECT_EQ(year.Certificates, (std::vector<current::CalendarMonth>{{2026, 6}}));
+    EXPECT_EQ(year.Jobs, sheets::ParseYearFile(Year2026).Facts->Jobs)
+        << "the rest of the year stays";
+    EXPECT_TRUE(TOpenYear::Instance().IsModified());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Law, CurDeductionsTotals,
-    ::testing::Values(TotalsCase{"nothing chosen", 0, 0, 0, 0, 0, "", 0, 0, "", "", "", "0.00",
-                                 "0.00"},
-                      TotalsCase{"two children, half each", 2, 1, 0, 0, 0, "", 0, 0, "", "", "",
-                                 "2000.00", "24000.00"},
-                      TotalsCase{"child, infant at half, only child, loan", 1, 0, 1, 1, 1, "", 1, 0,
-                                 "", "", "", "7000.00", "84000.00"},
-                      TotalsCase{"shared care, rent in a provincial capital, degree", 0, 0, 0, 0, 2,
-                                 "1200", 3, 1, "", "", "", "3100.00", "37200.00"},
-                      TotalsCase{"loan interest halved between spouses", 0, 0, 0, 0, 0, "", 2, 0,
-                                 "", "", "", "500.00", "6000.00"},
-                      TotalsCase{"settlement items and the pension", 0, 0, 0, 0, 0, "", 5, 2,
-                                 "20000", "12000", "200", "2000.00", "47600.00"},
-                      TotalsCase{"a pension that twelve does not divide", 0, 0, 0, 0, 0, "", 4, 0,
-                                 "", "5000", "", "1516.66", "18200.00"}));
-
-class CurDeductions : public ParamFolders {};
-
-TEST_F(CurDeductions, AmountBeyondItsLimitIsNamedFocusedAndNotSaved) {
+TEST_F(CurDeductions, AFaultIsSaidInTheYearFilesWordsAndNothingIsTaken) {
     TFrmCurDeductions dialog;
     ShowActive(&dialog);
-    Choose(dialog.CmbElderly, 2);
-    Type(dialog.TxtElderlyShare, QStringLiteral("1600"));
-    EXPECT_EQ(dialog.TxtMsg->text(), "赡养老人每月分摊额最多1500.00元，请重新输入。");
-    EXPECT_EQ(dialog.TxtMonthlyTotal->text(), "每月合计：1500.00元") << "the limit counts";
-    Type(dialog.TxtHealthInsurance, QStringLiteral("100"));
-    dialog.TxtHealthInsurance->setFocus();
+    TDeductionFacts &d = *dialog.Deductions;
+    ChooseEntry(d.CmbElderly, 2);
+    AddEntry(d.TblParents, {{"", QStringLiteral("1960-01-01")}});
+    Type(d.TxtElderlyShare, QStringLiteral("1600"));
+    const QByteArray same =
+        R"({"year": 2026, "jobs": [{"employer": "甲公司", "pay": [{"from": 1}]}],
+        "elderly": {"parents_born": ["1960-01-01"], "only_child": false, "share": 1600}})";
+    EXPECT_EQ(dialog.TxtMsg->text(), sheets::ParseYearFile(same).Error);
+    EXPECT_TRUE(dialog.TxtMsg->text().startsWith(QStringLiteral("elderly.share")));
     Click(dialog.BtnOK);
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), dialog.TxtElderlyShare);
-    EXPECT_EQ(dialog.TxtElderlyShare->text(), "1600") << "what was typed is kept";
-    EXPECT_FALSE(QFile::exists(BesideProgram()));
-    dialog.TxtElderlyShare->clear();
-    Type(dialog.TxtElderlyShare, QStringLiteral("1500"));
-    EXPECT_EQ(dialog.TxtMsg->text(), "");
+    EXPECT_EQ(QApplication::focusWidget(), d.TxtElderlyShare);
+    EXPECT_FALSE(TOpenYear::Instance().Facts().Elderly);
+    EXPECT_FALSE(TOpenYear::Instance().IsModified());
 }
 
-TEST_F(CurDeductions, ChoicesSurviveARestartAndOtherLinesStayByteForByte) {
-    const QByteArray before = "; Pendra parameters\r\n[Window]\r\nLeft=10\r\n\r\n" + Header() +
-                              "\r\nPMin=1869\r\nPFund=12\r\n\r\n[Tail]\r\nX=1\r\n";
-    WriteFile(BesideProgram(), before);
-    {
-        TFrmCurDeductions dialog;
-        ShowActive(&dialog);
-        Fill(dialog, {"", 2, 1, 1, 0, 2, "750.5", 4, 1, "30000", "6000", "150", "", ""});
-        EXPECT_EQ(dialog.TxtMonthlyTotal->text(), "每月合计：6900.50元");
-        EXPECT_FALSE(CloseNextModal([&] { Click(dialog.BtnOK); }).Shown);
-        EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    }
-    const QByteArray after = ReadFile(BesideProgram());
-    ASSERT_TRUE(after.startsWith(before)) << after.toStdString();
-    const QByteArray section = after.mid(before.size());
-    EXPECT_TRUE(section.startsWith("[\xD7\xA8\xCF\xEE\xB8\xBD\xBC\xD3\xBF\xDB\xB3\xFD]\r\n"))
-        << section.toStdString();
-    QStringDecoder gbk("GBK");
-    if (gbk.isValid()) {
-        EXPECT_TRUE(QString(gbk.decode(section)).contains(QStringLiteral("[专项附加扣除]")));
-    }
-
-    TFrmCurDeductions again; // the program started anew reads the file
-    EXPECT_EQ(again.SpnChildren->value(), 2);
-    EXPECT_EQ(again.CmbChildrenShare->currentIndex(), 1);
-    EXPECT_EQ(again.SpnInfants->value(), 1);
-    EXPECT_EQ(again.CmbElderly->currentIndex(), 2);
-    EXPECT_EQ(again.TxtElderlyShare->text(), "750.50");
-    EXPECT_EQ(again.CmbHousing->currentIndex(), 4);
-    EXPECT_EQ(again.CmbEducation->currentIndex(), 1);
-    EXPECT_EQ(again.TxtIllness->text(), "30000.00");
-    EXPECT_EQ(again.TxtPension->text(), "6000.00");
-    EXPECT_EQ(again.TxtHealthInsurance->text(), "150.00");
-    EXPECT_EQ(again.TxtMonthlyTotal->text(), "每月合计：6900.50元");
-    EXPECT_EQ(again.TxtAnnualTotal->text(), "全年合计：112806.00元");
-
-    // Saving the same choices again changes nothing, and the social insurance section's
-    // dialog still reads its own lines.
-    again.show();
-    CloseNextModal([&] { Click(again.BtnOK); });
-    EXPECT_EQ(ReadFile(BesideProgram()), after);
-    EXPECT_EQ(TFileManager::ReadSetupInfo()->PMin, 1869);
-}
-
-TEST_F(CurDeductions, CancelWritesNothing) {
+TEST_F(CurDeductions, CancelLeavesTheYearAsItWas) {
     TFrmCurDeductions dialog;
     ShowActive(&dialog);
-    Count(dialog.SpnChildren, 1);
+    AddEntry(dialog.Deductions->TblChildren, {{"born", QStringLiteral("2020-01-01")}});
     Click(dialog.BtnCancel);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_FALSE(QFile::exists(BesideProgram()));
+    EXPECT_TRUE(TOpenYear::Instance().Facts().Children.empty());
+    EXPECT_FALSE(TOpenYear::Instance().IsModified());
 }
 
-TEST_F(CurDeductions, FailedSaveIsReportedAndTheDialogStays) {
-    WriteFile(BesideProgram(), Header());
-    ASSERT_TRUE(QFile::setPermissions(BesideProgram(), QFile::ReadOwner));
+// Without a year open, the dialog shows a fresh year holding what the parameter file kept (an
+// amount beyond its limit as the limit), dated so that each month deducts what the undated
+// choices did; 确定 opens it as a year not yet saved.
+TEST(CurDeductionsWithoutAYear, TheParameterFilesChoicesBecomeDatedFacts) {
+    ParamFolders::WriteFile(TFileManager::FilePath(),
+                            "[\xD7\xA8\xCF\xEE\xB8\xBD\xBC\xD3\xBF\xDB\xB3\xFD]\n"
+                            "Children=1\nElderly=2\nElderlyShare=1600\nHousing=1\nEducation=2\n"
+                            "Illness=90000\nPension=6000\nHealthInsurance=150\n");
     TFrmCurDeductions dialog;
     ShowActive(&dialog);
-    Count(dialog.SpnChildren, 1);
-    const ModalSeen seen = CloseNextModal([&] { Click(dialog.BtnOK); });
-    EXPECT_EQ(seen.Title, "提示");
-    EXPECT_TRUE(seen.Text.contains(BesideProgram())) << seen.Text.toStdString();
-    EXPECT_TRUE(seen.Text.contains(QStringLiteral("只读"))) << seen.Text.toStdString();
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(ReadFile(BesideProgram()), Header());
-}
-
-// Two windows: what the one saved is kept when the other saves something else after it.
-TEST_F(CurDeductions, TwoDialogsSavingKeepEachOthersItems) {
-    TFrmCurDeductions first;
-    TFrmCurDeductions second;
-    ShowActive(&second);
-    Type(second.TxtPension, QStringLiteral("6000"));
-    Click(second.BtnOK);
-    ASSERT_EQ(second.result(), QDialog::Accepted);
-    ShowActive(&first);
-    Type(first.TxtHealthInsurance, QStringLiteral("100"));
-    Click(first.BtnOK);
-    ASSERT_EQ(first.result(), QDialog::Accepted);
-    TFrmCurDeductions again;
-    EXPECT_EQ(again.TxtPension->text(), "6000.00");
-    EXPECT_EQ(again.TxtHealthInsurance->text(), "100.00");
-}
-
-// Amounts beyond their limits in the file are shown as the limits with a note, and saving
-// another item leaves them in the file as they are.
-TEST_F(CurDeductions, AmountsBeyondTheirLimitsAreShownCappedWithANote) {
-    const QByteArray section = "[\xD7\xA8\xCF\xEE\xB8\xBD\xBC\xD3\xBF\xDB\xB3\xFD]\r\n"
-                               "Illness=90000\r\nPension=12000.5\r\n";
-    WriteFile(BesideProgram(), section);
-    TFrmCurDeductions dialog;
-    ShowActive(&dialog);
-    EXPECT_EQ(dialog.TxtIllness->text(), "80000.00");
-    EXPECT_EQ(dialog.TxtPension->text(), "12000.00");
-    EXPECT_TRUE(dialog.TxtFileNote->isVisible());
-    EXPECT_EQ(dialog.TxtFileNote->text(),
-              "参数文件中的大病医疗为90000.00元，超过了上限，按80000.00元显示和计算。\n"
-              "参数文件中的个人养老金为12000.50元，超过了上限，按12000.00元显示和计算。");
-    Count(dialog.SpnChildren, 1);
+    ASSERT_TRUE(dialog.Edited());
+    const int year = dialog.Edited()->Year;
+    const current::YearRules &rules = *current::RulesOf(year);
+    const TDeductionFacts &d = *dialog.Deductions;
+    EXPECT_EQ(d.TblChildren->rowCount(), 1);
+    EXPECT_EQ(d.CmbElderly->currentIndex(), 2);
+    EXPECT_EQ(d.TxtElderlyShare->text(), sheets::json::PlainYuan(rules.ElderlyShareMax));
+    EXPECT_TRUE(d.ChkLoan->isChecked());
+    EXPECT_EQ(d.TblCertificates->Value(0, {}), QStringLiteral("%1-12").arg(year));
+    EXPECT_EQ(d.TblIllness->Value(0, QStringLiteral("paid")), "95000");
+    EXPECT_EQ(MonthTotal(dialog, 1),
+              Cents(rules.ChildEducation + rules.ElderlyShareMax + rules.HousingLoan +
+                    std::min(current::Yuan(150), rules.HealthMonthly)));
+    EXPECT_EQ(MonthTotal(dialog, 12),
+              Cents(rules.ChildEducation + rules.ElderlyShareMax + rules.HousingLoan +
+                    std::min(current::Yuan(150), rules.HealthMonthly) + rules.Certificate +
+                    std::min(current::Yuan(6000), rules.PensionCap)));
+    EXPECT_FALSE(TOpenYear::Instance().IsOpen());
     Click(dialog.BtnOK);
-    ASSERT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_TRUE(ReadFile(BesideProgram()).startsWith(section))
-        << ReadFile(BesideProgram()).toStdString();
+    ASSERT_TRUE(TOpenYear::Instance().IsOpen());
+    EXPECT_TRUE(TOpenYear::Instance().Path().isEmpty());
+    EXPECT_TRUE(TOpenYear::Instance().IsModified());
+    EXPECT_EQ(TOpenYear::Instance().Result().Settled.Illness, current::Yuan(80000));
 }
 
-// A save waits for another window's save a moment, never for good.
-TEST_F(CurDeductions, ASaveHeldUpByAnotherIsReported) {
-    const QString lockPath = QDir(Program.path()).filePath(QStringLiteral(".init.ini.lock"));
-    const int lock = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT, 0600);
-    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
-    TFrmCurDeductions dialog;
-    ShowActive(&dialog);
-    Count(dialog.SpnChildren, 1);
-    const ModalSeen seen = CloseNextModal([&] { Click(dialog.BtnOK); });
-    ::close(lock);
-    EXPECT_TRUE(seen.Text.contains(QStringLiteral("正由另一个窗口保存")))
-        << seen.Text.toStdString();
-    EXPECT_FALSE(QFile::exists(BesideProgram()));
-}
-
-TEST_F(CurDeductions, MenuEntryOpensTheDialogWithTheSavedChoices) {
-    WriteFile(BesideProgram(),
-              "[\xD7\xA8\xCF\xEE\xB8\xBD\xBC\xD3\xBF\xDB\xB3\xFD]\nElderly=1\nHousing=9\n");
+TEST(CurDeductionsWithoutAYear, MenuEntryOpensTheDialog) {
+    ParamFolders::WriteFile(
+        TFileManager::FilePath(),
+        "[\xD7\xA8\xCF\xEE\xB8\xBD\xBC\xD3\xBF\xDB\xB3\xFD]\nElderly=1\nHousing=9\n");
     TFrmMain main;
-    QString total;
+    QString total, title;
     const ModalSeen seen = CloseNextModal(
         [&] { main.findChild<QAction *>(QStringLiteral("MCurDeductions"))->trigger(); },
-        [&](QWidget *w) { total = Find<QLabel>(w, "TxtMonthlyTotal")->text(); });
+        [&](QWidget *w) { total = MonthTotal(*qobject_cast<TFrmCurDeductions *>(w), 1); });
     EXPECT_EQ(seen.ClassName, "TFrmCurDeductions");
-    EXPECT_EQ(total, "每月合计：3000.00元") << "a housing choice out of range reads as none";
+    const int year = seen.Title.mid(seen.Title.indexOf(u'（') + 1, 4).toInt();
+    ASSERT_NE(current::RulesOf(year), nullptr) << seen.Title.toStdString();
+    EXPECT_EQ(total, Cents(current::RulesOf(year)->ElderlyOnlyChild))
+        << "a housing choice out of range reads as none";
     EXPECT_FALSE(main.findChild<QAction *>(QStringLiteral("MCurDeductions"))->isCheckable());
+    EXPECT_FALSE(TOpenYear::Instance().IsOpen()) << "cancelled";
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 // The current-law annual settlement page, driven by keys and clicks.
 
+#include "pages/UDeductionFacts.h"
 #include "pages/UFrmCurDeductions.h"
 #include "pages/UFrmCurSettle.h"
 #include "pages/UFrmCurWage.h"
 #include "support/ParamFolders.h"
 #include "support/UiTestSupport.h"
+#include "ui/FactInput.h"
 #include "ui/PageChecks.h"
 
 #include <QCheckBox>
@@ -272,49 +274,39 @@ TEST_F(CurSettlePage, InputsTakeOnlyAmounts) {
     EXPECT_EQ(Page.TxtPension->text(), "12.05");
 }
 
-// The fill button drives the real dialog, which keeps its choices in a parameter file of the
-// test's own.
-class CurSettleWithDeductions : public ParamFolders {
+// The open year's totals fill the page: the settlement is the year's. The dialog's deductions,
+// once the user has typed figures of their own, fill the deductions alone.
+class CurSettleWithAYear : public ParamFolders {
   protected:
-    void SetUp() override {
-        ParamFolders::SetUp();
-        ShowActive(&Page);
-    }
-    TFrmCurSettle Page;
+    QTemporaryDir Files;
 };
 
-TEST_F(CurSettleWithDeductions, ButtonFillsTheYearsAmounts) {
-    const ModalSeen seen =
-        CloseNextModal([&] { Click(Page.BtnDeductions); },
-                       [](QWidget *w) {
-                           auto *d = qobject_cast<TFrmCurDeductions *>(w);
-                           ASSERT_NE(d, nullptr);
-                           d->SpnChildren->setValue(1);         // 2000 a month
-                           d->CmbElderly->setCurrentIndex(1);   // only child: 3000 a month
-                           d->CmbEducation->setCurrentIndex(2); // the certificate: 3600 in the year
-                           Type(d->TxtIllness, QStringLiteral("10000"));
-                           Type(d->TxtPension, QStringLiteral("6000"));
-                           Type(d->TxtHealthInsurance, QStringLiteral("200"));
-                           Click(d->BtnOK);
-                       });
+TEST_F(CurSettleWithAYear, StartsFromTheYearsTotalsAndTakesTheDialogsDeductions) {
+    FactInput::OpenYear(
+        FactInput::WriteText(Files, QStringLiteral("a.json"), FactInput::ReadmeYear));
+    TFrmCurSettle page;
+    ShowActive(&page);
+    EXPECT_TRUE(page.BtnFromYear->isVisible());
+    // As pendra-cli year settles the file.
+    EXPECT_EQ(page.TxtTotalTax->text(), "7830.00");
+    EXPECT_EQ(page.LblBalance->text(), "应退税额：");
+    EXPECT_EQ(page.TxtBalance->text(), "5640.00");
+
+    TypeAndEnter(page.TxtWages, QStringLiteral("300000"));
+    const ModalSeen seen = CloseNextModal(
+        [&] { Click(page.BtnDeductions); },
+        [](QWidget *w) {
+            auto *d = qobject_cast<TFrmCurDeductions *>(w);
+            ASSERT_NE(d, nullptr);
+            FactInput::AddEntry(d->Deductions->TblIllness, {{"paid", QStringLiteral("25000")}});
+            Click(d->BtnOK);
+        });
     EXPECT_EQ(seen.ClassName, "TFrmCurDeductions");
-    // 5000 × 12 + 3600 + 10000; the pension and health insurance in their own fields.
-    EXPECT_EQ(Page.TxtSpecial->text(), "73600.00");
-    EXPECT_EQ(Page.TxtPension->text(), "6000.00");
-    EXPECT_EQ(Page.TxtHealth->text(), "2400.00");
-    // The focus comes back with the page's window, once the window manager activates it again.
-    ShowActive(&Page);
-    EXPECT_TRUE(FocusedAndSelected(Page.TxtSpecial));
-
-    Type(Page.TxtWithheld, QStringLiteral("0"));
-    TypeAndEnter(Page.TxtWages, QStringLiteral("200000"));
-    EXPECT_EQ(Page.TxtDeductions->text(), "142000.00");
-
-    // Cancelled, the dialog leaves what is typed alone.
-    TypeAndEnter(Page.TxtSpecial, QStringLiteral("3000"));
-    CloseNextModal([&] { Click(Page.BtnDeductions); });
-    EXPECT_EQ(Page.TxtSpecial->text(), "3000");
-    EXPECT_EQ(Page.TxtPension->text(), "6000.00");
+    // 59400 of the year's special deductions, and 本人 now 55000 above 15000 with 子女 35000.
+    EXPECT_EQ(page.TxtSpecial->text(), "134400.00");
+    EXPECT_EQ(page.TxtPension->text(), "12000.00");
+    EXPECT_EQ(page.TxtHealth->text(), "2400.00");
+    EXPECT_EQ(page.TxtWages->text(), "300000");
 }
 
 // The year of the wage page as it was left, though that page is gone: 20000 a month with 500 tax

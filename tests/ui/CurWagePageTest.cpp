@@ -3,10 +3,12 @@
 
 #include "app/UFrmMain.h"
 #include "pages/UCurWageModel.h"
+#include "pages/UDeductionFacts.h"
 #include "pages/UFrmCurDeductions.h"
 #include "pages/UFrmCurWage.h"
 #include "support/ParamFolders.h"
 #include "support/UiTestSupport.h"
+#include "ui/FactInput.h"
 #include "ui/PageChecks.h"
 
 #include <QAction>
@@ -383,29 +385,67 @@ TEST_F(CurWagePage, ResetEmptiesThePage) {
     EXPECT_EQ(FocusName(), "TxtIncome");
 }
 
-class CurWageWithDeductions : public ParamFolders {};
+class CurWageWithAYear : public ParamFolders {
+  protected:
+    QTemporaryDir Files;
+};
 
-TEST_F(CurWageWithDeductions, ButtonFillsTheMonthlyTotalAndTheFileRemembersIt) {
-    {
-        TFrmCurWage page;
-        ShowActive(&page);
-        const ModalSeen seen = CloseNextModal([&] { Click(page.BtnDeductions); },
-                                              [](QWidget *w) {
-                                                  auto *d = qobject_cast<TFrmCurDeductions *>(w);
-                                                  ASSERT_NE(d, nullptr);
-                                                  d->CmbElderly->setCurrentIndex(1);
-                                                  d->SpnChildren->setValue(1);
-                                                  Click(d->BtnOK);
-                                              });
-        EXPECT_EQ(seen.ClassName, "TFrmCurDeductions");
-        EXPECT_EQ(page.TxtSpecial->text(), "5000.00");
-        // Cancelled, the dialog leaves the amount alone.
-        page.TxtSpecial->setText(QStringLiteral("3000"));
-        CloseNextModal([&] { Click(page.BtnDeductions); });
-        EXPECT_EQ(page.TxtSpecial->text(), "3000");
-    }
-    TFrmCurWage later; // a page made after a restart starts from the saved choices
-    EXPECT_EQ(later.TxtSpecial->text(), "5000.00");
+// Without a year, the dialog opens a fresh one: a parent turning 60 in July of it gives July on
+// its own deductions; what was typed stays.
+TEST_F(CurWageWithAYear, DeductionsButtonTakesTheYearsDeductionsMonthByMonth) {
+    TFrmCurWage page;
+    ShowActive(&page);
+    EnterExample(page);
+    int year = 0;
+    const ModalSeen seen =
+        CloseNextModal([&] { Click(page.BtnDeductions); },
+                       [&](QWidget *w) {
+                           auto *d = qobject_cast<TFrmCurDeductions *>(w);
+                           ASSERT_NE(d, nullptr);
+                           year = d->Edited()->Year;
+                           FactInput::ChooseEntry(d->Deductions->CmbElderly, 1);
+                           FactInput::AddEntry(d->Deductions->TblParents,
+                                               {{"", QStringLiteral("%1-07-01").arg(year - 60)}});
+                           Click(d->BtnOK);
+                       });
+    EXPECT_EQ(seen.ClassName, "TFrmCurDeductions");
+    ASSERT_TRUE(TOpenYear::Instance().IsOpen());
+    const QString care =
+        QString::fromStdString(current::FormatCents(current::RulesOf(year)->ElderlyOnlyChild));
+    EXPECT_EQ(page.TxtSpecial->text(), "0.00");
+    EXPECT_EQ(Cell(page, 5, "专项附加扣除"), "0.00");
+    EXPECT_EQ(Cell(page, 6, "专项附加扣除"), care);
+    EXPECT_TRUE(page.Model->HasOverride(12, TCurWageModel::TInput::Special));
+    EXPECT_EQ(page.TxtIncome->text(), "20000");
+    // Cancelled, the dialog leaves the amount alone.
+    page.TxtSpecial->setText(QStringLiteral("3000"));
+    CloseNextModal([&] { Click(page.BtnDeductions); });
+    EXPECT_EQ(page.TxtSpecial->text(), "3000");
+}
+
+// The open year's first job fills the page as the year withholds it, and the page follows the
+// year while its figures are the year's; a figure of the user's own stays.
+TEST_F(CurWageWithAYear, StartsFromTheOpenYearsFirstJobAndFollowsIt) {
+    FactInput::OpenYear(
+        FactInput::WriteText(Files, QStringLiteral("a.json"), FactInput::ReadmeYear));
+    TFrmCurWage page;
+    ShowActive(&page);
+    EXPECT_TRUE(page.BtnFromYear->isVisible());
+    EXPECT_EQ(page.TxtIncome->text(), "20000.00");
+    EXPECT_EQ(Cell(page, 6, "收入"), "25000.00") << "the raise in July";
+    EXPECT_EQ(page.TxtYearTax->text(), "8400.00") << "as pendra-cli year withholds it";
+
+    current::YearFacts year = TOpenYear::Instance().Facts();
+    year.Jobs[0].Pay[1].Income = current::Yuan(30000);
+    TOpenYear::Instance().Update(year);
+    EXPECT_EQ(Cell(page, 6, "收入"), "30000.00");
+
+    TypeAndEnter(page.TxtIncome, QStringLiteral("21000"));
+    year.Jobs[0].Pay[0].Income = current::Yuan(22000);
+    TOpenYear::Instance().Update(year);
+    EXPECT_EQ(page.TxtIncome->text(), "21000");
+    Click(page.BtnFromYear);
+    EXPECT_EQ(page.TxtIncome->text(), "22000.00");
 }
 
 // At the window's first size the month, its income, its tax and its net pay show for the whole

@@ -1,0 +1,228 @@
+#include "common/UYearFiles.h"
+
+#include "common/UFileManager.h"
+#include "common/UMsgBox.h"
+#include "common/UOpenYear.h"
+#include "engine/current/Deductions.h"
+#include "sheets/YearFile.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace YearFiles {
+namespace {
+
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(YearFiles)
+};
+
+// Whether the year open now began from the special deductions of the parameter file: saving it
+// is what takes them over for good.
+bool &TookParameterFile() {
+    static bool took = false;
+    return took;
+}
+
+bool &FreshTookParameterFile() {
+    static bool took = false;
+    return took;
+}
+
+QString &LastReopenFault() {
+    static QString fault;
+    return fault;
+}
+
+QString Filter() {
+    return Words::tr("年度文件 (*.json)");
+}
+
+// Where a file dialog starts: beside the open year's file, else in the user's documents.
+QString StartFolder() {
+    const QString path = TOpenYear::Instance().Path();
+    if (!path.isEmpty())
+        return QFileInfo(path).absolutePath();
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString ShownName(const QString &Path) {
+    return Path.isEmpty() ? Words::tr("未命名") : QFileInfo(Path).fileName();
+}
+
+// Kept for the next start; a parameter file that cannot be written only loses the reopening,
+// which is not worth a message.
+void Remember(const QString &Path) {
+    TFileManager::WriteLastYearFile(QFileInfo(Path).absoluteFilePath());
+}
+
+} // namespace
+
+bool ConfirmDiscard(QWidget *Parent) {
+    const TOpenYear &year = TOpenYear::Instance();
+    if (!year.IsOpen() || !year.IsModified())
+        return true;
+    QMessageBox box(Parent);
+    box.setObjectName(QStringLiteral("MsgUnsavedYear"));
+    box.setWindowTitle(Words::tr("提示"));
+    box.setText(Words::tr("纳税年度“%1”有未保存的修改，是否保存？").arg(ShownName(year.Path())));
+    QPushButton *save = box.addButton(Words::tr("保存"), QMessageBox::AcceptRole);
+    save->setObjectName(QStringLiteral("BtnSaveYear"));
+    QPushButton *discard = box.addButton(Words::tr("不保存"), QMessageBox::DestructiveRole);
+    discard->setObjectName(QStringLiteral("BtnDiscardYear"));
+    QPushButton *cancel = box.addButton(Words::tr("取消"), QMessageBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("BtnCancelYear"));
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return Save(Parent);
+    return box.clickedButton() == discard;
+}
+
+namespace {
+
+// Path in place of the open year, whose unsaved changes the user has been asked about.
+bool OpenAsked(QWidget *Parent, const QString &Path) {
+    // Bounded: the reader takes at most MaxYearFileSize bytes of a regular file (see the header).
+    const sheets::YearRead read = sheets::ReadYearFile(Path);
+    if (!read.Facts) {
+        MsgBox::Show(Parent, read.Error);
+        return false;
+    }
+    TookParameterFile() = false;
+    TOpenYear::Instance().Opened(*read.Facts, QFileInfo(Path).absoluteFilePath());
+    Remember(Path);
+    return true;
+}
+
+} // namespace
+
+bool Open(QWidget *Parent) {
+    if (!ConfirmDiscard(Parent))
+        return false;
+    const QString path =
+        QFileDialog::getOpenFileName(Parent, Words::tr("打开年度文件"), StartFolder(), Filter());
+    return !path.isEmpty() && OpenAsked(Parent, path);
+}
+
+bool OpenPath(QWidget *Parent, const QString &Path) {
+    return ConfirmDiscard(Parent) && OpenAsked(Parent, Path);
+}
+
+namespace {
+
+// A command that saves needs a year: without one, the user is told where to begin it.
+bool NoYear(QWidget *Parent) {
+    if (TOpenYear::Instance().IsOpen())
+        return false;
+    MsgBox::Show(Parent, Words::tr("还没有纳税年度可保存：请先在“我的纳税年度”页输入。"));
+    return true;
+}
+
+} // namespace
+
+bool Save(QWidget *Parent) {
+    if (NoYear(Parent))
+        return false;
+    const QString path = TOpenYear::Instance().Path();
+    return path.isEmpty() ? SaveAs(Parent) : SaveTo(Parent, path);
+}
+
+bool SaveAs(QWidget *Parent) {
+    if (NoYear(Parent))
+        return false;
+    const TOpenYear &year = TOpenYear::Instance();
+    const QString suggested =
+        year.Path().isEmpty()
+            ? QDir(StartFolder()).filePath(Words::tr("%1年度.json").arg(year.Facts().Year))
+            : year.Path();
+    QString path =
+        QFileDialog::getSaveFileName(Parent, Words::tr("保存年度文件"), suggested, Filter());
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".json");
+    return SaveTo(Parent, path);
+}
+
+bool SaveTo(QWidget *Parent, const QString &Path) {
+    TOpenYear &year = TOpenYear::Instance();
+    if (!year.IsOpen())
+        return false;
+    if (!year.PendingFault().isEmpty()) {
+        MsgBox::Show(Parent, Words::tr("纳税年度有误，未保存：%1").arg(year.PendingFault()));
+        return false;
+    }
+    const QString error = sheets::WriteYearFile(Path, year.Facts());
+    if (!error.isEmpty()) {
+        MsgBox::Show(Parent, error);
+        return false;
+    }
+    year.Saved(QFileInfo(Path).absoluteFilePath());
+    Remember(Path);
+    if (TookParameterFile()) {
+        TFileManager::WriteDeductionsMoved();
+        TookParameterFile() = false;
+    }
+    return true;
+}
+
+void ReopenLast() {
+    LastReopenFault().clear();
+    const auto path = TFileManager::ReadLastYearFile();
+    if (!path)
+        return;
+    // Bounded as every year file read is (see the header).
+    const sheets::YearRead read = sheets::ReadYearFile(*path);
+    if (!read.Facts) {
+        LastReopenFault() = read.Error;
+        return;
+    }
+    TookParameterFile() = false;
+    TOpenYear::Instance().Opened(*read.Facts, *path);
+}
+
+QString ReopenFault() {
+    return LastReopenFault();
+}
+
+current::YearFacts FreshYear() {
+    current::YearFacts facts;
+    facts.Year =
+        std::clamp(QDate::currentDate().year(), current::FirstRulesYear, current::LastRulesYear);
+    current::JobFacts job;
+    job.Employer = Words::tr("任职单位").toStdString();
+    job.Pay = {current::PayFacts{}};
+    facts.Jobs = {job};
+    FreshTookParameterFile() = false;
+    if (TFileManager::ReadDeductionsMoved())
+        return facts;
+    if (const auto saved = TFileManager::ReadDeductions()) {
+        current::AddChoices(facts, *saved);
+        FreshTookParameterFile() = true;
+    }
+    return facts;
+}
+
+void Begin(current::YearFacts Facts) {
+    TookParameterFile() = FreshTookParameterFile();
+    TOpenYear::Instance().Start(std::move(Facts));
+}
+
+QString WindowTitle(const QString &Caption) {
+    const TOpenYear &year = TOpenYear::Instance();
+    if (!year.IsOpen())
+        return Caption;
+    return Words::tr("%1%2 - %3")
+        .arg(ShownName(year.Path()), year.IsModified() ? QStringLiteral("*") : QString(), Caption);
+}
+
+} // namespace YearFiles

@@ -1,0 +1,366 @@
+#include "pages/UDeductionFacts.h"
+
+#include "common/UCalcPage.h"
+#include "common/ULawText.h"
+#include "common/UNumKeyFilter.h"
+#include "engine/current/Rules.h"
+#include "pages/UFactTable.h"
+#include "sheets/JsonFile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QJsonArray>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+using TValue = TFactColumn::TValue;
+
+TFactColumn Dated(const char *Key, const QString &Header, const QString &Hint) {
+    return TFactColumn::Text(QString::fromLatin1(Key), Header, Hint);
+}
+
+TFactColumn AmountColumn(const char *Key, const QString &Header) {
+    return TFactColumn::Amount(QString::fromLatin1(Key), Header);
+}
+
+TFactColumn MonthColumn(const char *Key, const QString &Header, int Default) {
+    return TFactColumn::Month(QString::fromLatin1(Key), Header, Default);
+}
+
+QString DayHint() {
+    return TDeductionFacts::tr("YYYY-MM-DD");
+}
+
+QString MonthHint() {
+    return TDeductionFacts::tr("YYYY-MM");
+}
+
+// 100 or 50: the whole amount, or half when the other parent (or spouse) takes the other half.
+TFactColumn ShareColumn() {
+    using current::Law::HalfShare;
+    using current::Law::WholeShare;
+    return TFactColumn::Choice(
+        QStringLiteral("share"), TDeductionFacts::tr("扣除比例"), TValue::Integer,
+        {QString::number(WholeShare), QString::number(HalfShare)},
+        {TDeductionFacts::tr("%1%").arg(WholeShare), TDeductionFacts::tr("%1%").arg(HalfShare)});
+}
+
+const QStringList &PersonNames() {
+    static const QStringList names{QStringLiteral("本人"), QStringLiteral("配偶"),
+                                   QStringLiteral("子女")};
+    return names;
+}
+
+} // namespace
+
+TDeductionFacts::TDeductionFacts(QWidget *Parent) : QWidget(Parent) {
+    setObjectName(QStringLiteral("DeductionFacts"));
+    KeyFilter = new TNumKeyFilter(this);
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(6);
+    BuildChildren(column);
+    BuildElderly(column);
+    BuildHome(column);
+    BuildStudies(column);
+    BuildPayments(column);
+    column->addStretch();
+    for (TFactTable *table : {TblChildren, TblParents, TblRent, TblDegree, TblCertificates,
+                              TblIllness, TblPension, TblHealth})
+        connect(table, &TFactTable::Edited, this, &TDeductionFacts::Edited);
+    SetYear(current::LatestRules().Year);
+    FollowChoices();
+}
+
+TDeductionFacts::~TDeductionFacts() {
+    for (TFactTable *table : {TblChildren, TblParents, TblRent, TblDegree, TblCertificates,
+                              TblIllness, TblPension, TblHealth})
+        disconnect(table, nullptr, this, nullptr);
+}
+
+const QStringList &TDeductionFacts::Keys() {
+    static const QStringList keys{QStringLiteral("children"),        QStringLiteral("elderly"),
+                                  QStringLiteral("housing_loan"),    QStringLiteral("rent"),
+                                  QStringLiteral("degree_study"),    QStringLiteral("certificates"),
+                                  QStringLiteral("illness"),         QStringLiteral("pension"),
+                                  QStringLiteral("health_insurance")};
+    return keys;
+}
+
+QLabel *TDeductionFacts::Note(QVBoxLayout *Column) {
+    auto *label = new QLabel(this);
+    label->setStyleSheet(QStringLiteral("color: gray;"));
+    label->setWordWrap(true);
+    Column->addWidget(label);
+    return label;
+}
+
+void TDeductionFacts::BuildChildren(QVBoxLayout *Column) {
+    TblChildren = new TFactTable(QStringLiteral("TblChildren"), tr("子女"),
+                                 {Dated("born", tr("出生日期"), DayHint()), ShareColumn(),
+                                  Dated("education_end", tr("受教育结束（可不填）"), MonthHint())},
+                                 this);
+    Column->addWidget(TblChildren->Group(tr("子女教育和婴幼儿照护")));
+    NoteChildren = Note(Column);
+}
+
+void TDeductionFacts::BuildElderly(QVBoxLayout *Column) {
+    auto *group = new QGroupBox(tr("赡养老人"), this);
+    auto *form = new QFormLayout(group);
+    form->setContentsMargins(6, 4, 6, 4);
+    CmbElderly = new QComboBox(group);
+    CmbElderly->setObjectName(QStringLiteral("CmbElderly"));
+    CmbElderly->addItems({tr("不扣除"), tr("独生子女"), tr("非独生子女（与兄弟姐妹分摊）")});
+    TCalcPage::Describe(CmbElderly, tr("赡养老人"));
+    form->addRow(tr("赡养老人："), CmbElderly);
+    TblParents = new TFactTable(QStringLiteral("TblParents"), tr("父母的出生日期"),
+                                {Dated("", tr("父母的出生日期"), DayHint())}, group);
+    form->addRow(TblParents->Group(tr("父母（或其他被赡养人）")));
+    TxtElderlyShare = new QLineEdit(group);
+    TxtElderlyShare->setObjectName(QStringLiteral("TxtElderlyShare"));
+    TCalcPage::Describe(TxtElderlyShare, tr("每月分摊额"));
+    KeyFilter->Attach(TxtElderlyShare);
+    form->addRow(tr("每月分摊额："), TxtElderlyShare);
+    Column->addWidget(group);
+    NoteElderly = Note(Column);
+    connect(CmbElderly, &QComboBox::activated, this, [this] {
+        FollowChoices();
+        emit Edited();
+    });
+    connect(TxtElderlyShare, &QLineEdit::textEdited, this, &TDeductionFacts::Edited);
+}
+
+void TDeductionFacts::BuildHome(QVBoxLayout *Column) {
+    auto *group = new QGroupBox(tr("住房贷款利息"), this);
+    auto *row = new QHBoxLayout(group);
+    row->setContentsMargins(6, 4, 6, 4);
+    ChkLoan = new QCheckBox(tr("首套住房贷款，首次还款："), group);
+    ChkLoan->setObjectName(QStringLiteral("ChkLoan"));
+    TCalcPage::Describe(ChkLoan, tr("住房贷款利息"));
+    TxtLoanFirst = new QLineEdit(group);
+    TxtLoanFirst->setObjectName(QStringLiteral("TxtLoanFirst"));
+    TxtLoanFirst->setPlaceholderText(MonthHint());
+    TxtLoanFirst->setFixedWidth(TxtLoanFirst->fontMetrics().horizontalAdvance(MonthHint()) + 24);
+    TCalcPage::Describe(TxtLoanFirst, tr("首次还款年月"));
+    CmbLoanShare = new QComboBox(group);
+    CmbLoanShare->setObjectName(QStringLiteral("CmbLoanShare"));
+    CmbLoanShare->addItems({tr("本人扣除%1%").arg(current::Law::WholeShare),
+                            tr("夫妻各扣%1%").arg(current::Law::HalfShare)});
+    auto *share = new QLabel(tr("贷款扣除比例："), group);
+    share->setBuddy(CmbLoanShare);
+    TCalcPage::Describe(CmbLoanShare, share->text());
+    row->addWidget(ChkLoan);
+    row->addWidget(TxtLoanFirst);
+    row->addWidget(share);
+    row->addWidget(CmbLoanShare);
+    row->addStretch();
+    Column->addWidget(group);
+    connect(ChkLoan, &QCheckBox::clicked, this, [this] {
+        FollowChoices();
+        emit Edited();
+    });
+    connect(TxtLoanFirst, &QLineEdit::textEdited, this, &TDeductionFacts::Edited);
+    connect(CmbLoanShare, &QComboBox::activated, this, &TDeductionFacts::Edited);
+
+    const TFactColumn amount =
+        TFactColumn::Choice(QStringLiteral("amount"), tr("每月租金扣除"), TValue::Amount, {}, {});
+    TblRent = new TFactTable(QStringLiteral("TblRent"), tr("住房租金"),
+                             {Dated("from", tr("租赁起始"), MonthHint()),
+                              Dated("to", tr("租赁截止"), MonthHint()), amount},
+                             this);
+    Column->addWidget(TblRent->Group(tr("住房租金")));
+    NoteRent = Note(Column);
+}
+
+void TDeductionFacts::BuildStudies(QVBoxLayout *Column) {
+    TblDegree = new TFactTable(
+        QStringLiteral("TblDegree"), tr("学历（学位）继续教育"),
+        {Dated("from", tr("入学"), MonthHint()), Dated("to", tr("毕业（可不填）"), MonthHint())},
+        this);
+    TblCertificates = new TFactTable(QStringLiteral("TblCertificates"), tr("职业资格证书"),
+                                     {Dated("", tr("取得证书的年月"), MonthHint())}, this);
+    auto *row = new QHBoxLayout;
+    row->addWidget(TblDegree->Group(tr("学历（学位）继续教育")), 3);
+    row->addWidget(TblCertificates->Group(tr("职业资格证书")), 2);
+    Column->addLayout(row);
+    NoteStudies = Note(Column);
+}
+
+void TDeductionFacts::BuildPayments(QVBoxLayout *Column) {
+    const TFactColumn who =
+        TFactColumn::Choice(QStringLiteral("who"), tr("患者"), TValue::Text, PersonNames(),
+                            {tr("本人"), tr("配偶"), tr("子女")});
+    TblIllness = new TFactTable(QStringLiteral("TblIllness"), tr("大病医疗"),
+                                {who, AmountColumn("paid", tr("医保目录内自付"))}, this);
+    Column->addWidget(TblIllness->Group(tr("大病医疗")));
+    NoteIllness = Note(Column);
+    TblPension = new TFactTable(
+        QStringLiteral("TblPension"), tr("个人养老金"),
+        {MonthColumn("month", tr("缴纳月份"), 12), AmountColumn("amount", tr("缴纳金额"))}, this);
+    Column->addWidget(TblPension->Group(tr("个人养老金")));
+    NotePension = Note(Column);
+    TblHealth = new TFactTable(QStringLiteral("TblHealth"), tr("商业健康保险"),
+                               {MonthColumn("from", tr("起始月份"), 1),
+                                MonthColumn("to", tr("截止月份"), 12),
+                                AmountColumn("monthly", tr("每月保费"))},
+                               this);
+    Column->addWidget(TblHealth->Group(tr("商业健康保险")));
+    NoteHealth = Note(Column);
+}
+
+// What the law says of each item in the year, and the rent amounts of the year to choose from.
+void TDeductionFacts::SetYear(int Year) {
+    const current::YearRules &r =
+        current::RulesOf(Year) ? *current::RulesOf(Year) : current::LatestRules();
+    using namespace current::Law;
+    const auto amount = [](current::Cents Value) { return LawText::Amount(Value); };
+    NoteChildren->setText(
+        (r.InfantCare > 0 ? tr("出生当月起至满%1岁前一个月为婴幼儿照护，每月%2元；")
+                                .arg(InfantYears)
+                                .arg(amount(r.InfantCare))
+                          : tr("%1年尚无婴幼儿照护扣除；").arg(Year)) +
+        tr("满%1岁当月起为子女教育，每月%2元，至受教育结束。比例%3%即父母各扣一半。")
+            .arg(InfantYears)
+            .arg(amount(r.ChildEducation))
+            .arg(HalfShare));
+    NoteElderly->setText(tr("年长的一位满%1岁当月起扣除：独生子女每月%2元；非独生子女每人每月"
+                            "最多%3元。")
+                             .arg(ElderlyAge)
+                             .arg(amount(r.ElderlyOnlyChild), amount(r.ElderlyShareMax)));
+    NoteRent->setText(tr("贷款自首次还款当月起最多%1个月，每月%2元；住房租金每月%3、%4或%5元。"
+                         "一年之内两者只能扣除其一。")
+                          .arg(LoanMonths)
+                          .arg(amount(r.HousingLoan), amount(r.RentLargeCity),
+                               amount(r.RentMiddleCity), amount(r.RentSmallCity)));
+    NoteStudies->setText(tr("学历（学位）继续教育每月%1元，同一学历最多%2个月；取得职业资格证书的"
+                            "当月扣除%3元，一年一次。")
+                             .arg(amount(r.DegreeStudy))
+                             .arg(DegreeMonths)
+                             .arg(amount(r.Certificate)));
+    NoteIllness->setText(tr("每人医保目录内自付超过%1元的部分，每年最多%2元，在年度汇算时扣除。")
+                             .arg(amount(IllnessFloor), amount(IllnessCap)));
+    NotePension->setText(r.PensionCap > 0
+                             ? tr("在缴纳的月份扣除，每年最多%1元。").arg(amount(r.PensionCap))
+                             : tr("%1年尚无个人养老金扣除。").arg(Year));
+    NoteHealth->setText(
+        tr("每月最多%1元，每年最多%2元。").arg(amount(r.HealthMonthly), amount(r.HealthAnnual)));
+    QStringList rents, texts;
+    for (const current::Cents rent : {r.RentLargeCity, r.RentMiddleCity, r.RentSmallCity}) {
+        rents << sheets::json::PlainYuan(rent);
+        texts << tr("%1元").arg(amount(rent));
+    }
+    TblRent->SetChoices(QStringLiteral("amount"), rents, texts);
+}
+
+void TDeductionFacts::FollowChoices() {
+    const int elderly = CmbElderly->currentIndex();
+    TblParents->setEnabled(elderly > 0);
+    TblParents->BtnAdd->setEnabled(elderly > 0);
+    TblParents->BtnRemove->setEnabled(elderly > 0);
+    TxtElderlyShare->setEnabled(elderly == 2);
+    TxtLoanFirst->setEnabled(ChkLoan->isChecked());
+    CmbLoanShare->setEnabled(ChkLoan->isChecked());
+}
+
+QJsonObject TDeductionFacts::Json() const {
+    QJsonObject year{{"children", TblChildren->Json()}};
+    if (CmbElderly->currentIndex() > 0) {
+        QJsonObject elderly{{"parents_born", TblParents->Json()},
+                            {"only_child", CmbElderly->currentIndex() == 1}};
+        // Kept for an only child too, so that a file that gave both reads back as it was.
+        if (!TxtElderlyShare->text().trimmed().isEmpty())
+            elderly.insert(QStringLiteral("share"), TxtElderlyShare->text().trimmed());
+        year.insert(QStringLiteral("elderly"), elderly);
+    }
+    if (ChkLoan->isChecked()) {
+        QJsonObject loan{{"share", CmbLoanShare->currentIndex() == 1 ? current::Law::HalfShare
+                                                                     : current::Law::WholeShare}};
+        if (!TxtLoanFirst->text().trimmed().isEmpty())
+            loan.insert(QStringLiteral("first_repayment"), TxtLoanFirst->text().trimmed());
+        year.insert(QStringLiteral("housing_loan"), loan);
+    }
+    year.insert(QStringLiteral("rent"), TblRent->Json());
+    year.insert(QStringLiteral("degree_study"), TblDegree->Json());
+    year.insert(QStringLiteral("certificates"), TblCertificates->Json());
+    year.insert(QStringLiteral("illness"), TblIllness->Json());
+    year.insert(QStringLiteral("pension"), TblPension->Json());
+    year.insert(QStringLiteral("health_insurance"), TblHealth->Json());
+    return year;
+}
+
+void TDeductionFacts::SetJson(const QJsonObject &Year, bool KeepAbsent) {
+    ClearFault();
+    TblChildren->SetJson(Year[QLatin1String("children")].toArray());
+    const QJsonObject elderly = Year[QLatin1String("elderly")].toObject();
+    const bool cared = Year[QLatin1String("elderly")].isObject();
+    if (cared || !KeepAbsent) {
+        CmbElderly->setCurrentIndex(!cared                                          ? 0
+                                    : elderly[QLatin1String("only_child")].toBool() ? 1
+                                                                                    : 2);
+        TblParents->SetJson(elderly[QLatin1String("parents_born")].toArray());
+        TxtElderlyShare->setText(AmountText(elderly[QLatin1String("share")]));
+    }
+    const QJsonObject loan = Year[QLatin1String("housing_loan")].toObject();
+    const bool claimed = Year[QLatin1String("housing_loan")].isObject();
+    ChkLoan->setChecked(claimed);
+    if (claimed || !KeepAbsent) {
+        TxtLoanFirst->setText(loan[QLatin1String("first_repayment")].toString());
+        CmbLoanShare->setCurrentIndex(loan[QLatin1String("share")].toInt() ==
+                                      current::Law::HalfShare);
+    }
+    TblRent->SetJson(Year[QLatin1String("rent")].toArray());
+    TblDegree->SetJson(Year[QLatin1String("degree_study")].toArray());
+    TblCertificates->SetJson(Year[QLatin1String("certificates")].toArray());
+    TblIllness->SetJson(Year[QLatin1String("illness")].toArray());
+    TblPension->SetJson(Year[QLatin1String("pension")].toArray());
+    TblHealth->SetJson(Year[QLatin1String("health_insurance")].toArray());
+    FollowChoices();
+}
+
+bool TDeductionFacts::MarkFault(const TFactPath &Path, bool Focus) {
+    const TFactPath::Step first = Path.At(0);
+    const TFactPath::Step second = Path.At(1);
+    const QString &key = first.Key;
+    if (key == QLatin1String("elderly")) {
+        if (second.Key == QLatin1String("parents_born"))
+            TblParents->MarkFault(second.Index, {}, Focus);
+        else
+            MarkField(second.Key == QLatin1String("share") ? static_cast<QWidget *>(TxtElderlyShare)
+                                                           : CmbElderly,
+                      Focus);
+        return true;
+    }
+    if (key == QLatin1String("housing_loan")) {
+        MarkField(second.Key == QLatin1String("share") ? static_cast<QWidget *>(CmbLoanShare)
+                                                       : TxtLoanFirst,
+                  Focus);
+        return true;
+    }
+    const std::pair<const char *, TFactTable *> tables[] = {
+        {"children", TblChildren},         {"rent", TblRent},       {"degree_study", TblDegree},
+        {"certificates", TblCertificates}, {"illness", TblIllness}, {"pension", TblPension},
+        {"health_insurance", TblHealth}};
+    for (const auto &[name, table] : tables) {
+        if (key == QLatin1String(name)) {
+            table->MarkFault(first.Index, second.Key, Focus);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TDeductionFacts::ClearFault() {
+    for (TFactTable *table : {TblChildren, TblParents, TblRent, TblDegree, TblCertificates,
+                              TblIllness, TblPension, TblHealth})
+        table->ClearFault();
+    for (QWidget *edit :
+         std::initializer_list<QWidget *>{TxtElderlyShare, CmbElderly, TxtLoanFirst, CmbLoanShare})
+        edit->setStyleSheet(QString());
+}

@@ -1,0 +1,83 @@
+#pragma once
+// The facts of a person's year as the page 我的纳税年度 edits them in place: the year, the jobs
+// with their pay changes "from this month on", the remuneration payments, the annual bonus and
+// its method at settlement (the tab 工作与收入), and the person's deductions (the tab
+// 专项附加扣除等, see pages/UDeductionFacts.h). It gives the year as the year file's JSON, as
+// typed, for the file's own reader to check, and takes it back from the JSON the file writer makes.
+
+#include "engine/current/YearFacts.h"
+
+#include <QJsonObject>
+#include <QWidget>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QSpinBox;
+class QTabWidget;
+class TDeductionFacts;
+class TFactTable;
+class TNumKeyFilter;
+struct TFactPath;
+
+// The facts as the year file's JSON, in the file writer's form.
+QJsonObject YearJson(const current::YearFacts &Facts);
+
+// Facts typed on a page, as the year file's JSON, read and checked as the year file is: the
+// same faults, in the same words, at the same key paths.
+struct TYearRead {
+    std::optional<current::YearFacts> Facts;
+    QString Path;  // of the fault
+    QString Fault; // in the year file reader's words; empty when the facts check
+};
+TYearRead ReadYearJson(const QJsonObject &Json);
+
+// A job as a list of the year's jobs names it: its employer and months.
+QString JobTitle(const current::JobFacts &Job);
+
+class TYearFactsForm : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TYearFactsForm(QWidget *Parent = nullptr);
+    // A cell's edit still open commits as the tables go; this must not hear it.
+    ~TYearFactsForm() override;
+
+    QJsonObject Json() const;
+    // With KeepAbsent, the fields of a bonus (or a deduction) left out stay as they are (see
+    // TDeductionFacts::SetJson).
+    void SetJson(const QJsonObject &Year, bool KeepAbsent = false);
+    // Shows the place of the fault at Path (a key path of the year file); with Focus, its tab
+    // comes to the front and the field takes the focus.
+    void MarkFault(const QString &Path, bool Focus);
+    void ClearFault();
+
+    QTabWidget *TabsFacts;
+    QSpinBox *SpnYear;
+    TFactTable *TblJobs, *TblPay, *TblPayments;
+    QGroupBox *GrpPay; // titled with the job whose pay it shows
+    QCheckBox *ChkBonus;
+    QSpinBox *SpnBonusMonth;
+    QLineEdit *TxtBonus;
+    QComboBox *CmbBonusEmployer, *CmbBonusMethod;
+    TDeductionFacts *Deductions;
+
+  signals:
+    // The user changed a fact.
+    void Edited();
+
+  private:
+    QWidget *BuildIncome();
+    QGroupBox *BuildBonus();
+    // The pay of the job in row Job of the jobs table.
+    void ShowPayOf(int Job);
+    void JobsEdited();
+    void PayEdited();
+    void FollowEmployers(const QString &Keep);
+    void UserEdit();
+
+    TNumKeyFilter *KeyFilter;
+    int PayJob = -1; // the job whose pay the pay table shows
+    bool Loading = false;
+};

@@ -1,0 +1,317 @@
+#include "pages/UYearResults.h"
+
+#include "common/UCalcPage.h"
+#include "common/UDesktopHabits.h"
+#include "pages/UBonusChartLoader.h"
+#include "pages/UCurWageModel.h"
+#include "pages/UFrmCurSettle.h"
+#include "pages/UScrollColumn.h"
+#include "pages/UYearFacts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using current::Cents;
+using current::EntitlementMonth;
+
+namespace {
+
+QString Amount(Cents Value) {
+    return QString::fromStdString(current::FormatCents(Value));
+}
+
+QString Yuan(Cents Value) {
+    return TYearResults::tr("%1元").arg(Amount(Value));
+}
+
+const TTimelineField Fields[] = {
+    {QT_TRANSLATE_NOOP("TYearResults", "子女教育"), &EntitlementMonth::Children, {78, 121, 167}},
+    {QT_TRANSLATE_NOOP("TYearResults", "婴幼儿照护"),
+     &EntitlementMonth::InfantCare,
+     {160, 203, 232}},
+    {QT_TRANSLATE_NOOP("TYearResults", "赡养老人"), &EntitlementMonth::Elderly, {242, 142, 43}},
+    {QT_TRANSLATE_NOOP("TYearResults", "住房贷款利息"),
+     &EntitlementMonth::HousingLoan,
+     {225, 87, 89}},
+    {QT_TRANSLATE_NOOP("TYearResults", "住房租金"), &EntitlementMonth::Rent, {255, 157, 154}},
+    {QT_TRANSLATE_NOOP("TYearResults", "继续教育"),
+     &EntitlementMonth::ContinuingEducation,
+     {89, 161, 79}},
+    {QT_TRANSLATE_NOOP("TYearResults", "个人养老金"), &EntitlementMonth::Pension, {176, 122, 161}},
+    {QT_TRANSLATE_NOOP("TYearResults", "商业健康保险"),
+     &EntitlementMonth::HealthInsurance,
+     {118, 183, 178}},
+};
+
+QString KindName(current::RemunerationKind Kind) {
+    switch (Kind) {
+    case current::RemunerationKind::Author:
+        return TYearResults::tr("稿酬");
+    case current::RemunerationKind::Royalty:
+        return TYearResults::tr("特许权使用费");
+    case current::RemunerationKind::Labour:
+        break;
+    }
+    return TYearResults::tr("劳务报酬");
+}
+
+QLabel *TextLabel(const QString &Name, const QString &Caption, QWidget *Parent) {
+    auto *label = new QLabel(Parent);
+    label->setObjectName(Name);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    TCalcPage::Describe(label, Caption);
+    return label;
+}
+
+} // namespace
+
+QString TTimelineField::Title() const {
+    return TYearResults::tr(Name);
+}
+
+std::span<const TTimelineField> TimelineFields() {
+    return Fields;
+}
+
+TYearResults::TYearResults(QWidget *Parent) : QWidget(Parent) {
+    setObjectName(QStringLiteral("YearResults"));
+    TabsResults = new QTabWidget(this);
+    TabsResults->setObjectName(QStringLiteral("TabsResults"));
+    TabsResults->addTab(BuildTimeline(), tr("扣除时间线"));
+    TabsResults->addTab(BuildJobs(), tr("各单位逐月预扣"));
+    TabsResults->addTab(BuildSettlement(), tr("年度汇算"));
+    auto *box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->addWidget(TabsResults);
+}
+
+QWidget *TYearResults::BuildTimeline() {
+    auto *tab = new QWidget;
+    ChartColumn = new QVBoxLayout(tab);
+    TxtTimelineYear = TextLabel(QStringLiteral("TxtTimelineYear"), tr("全年扣除合计"), tab);
+    ChartColumn->addWidget(TxtTimelineYear);
+    return tab;
+}
+
+QWidget *TYearResults::BuildJobs() {
+    auto *tab = new QWidget;
+    auto *box = new QVBoxLayout(tab);
+    auto *row = new QHBoxLayout;
+    CmbJob = new QComboBox(tab);
+    CmbJob->setObjectName(QStringLiteral("CmbJob"));
+    TCalcPage::Describe(CmbJob, tr("任职单位"));
+    ChkCumulative = new QCheckBox(tr("显示累计列"), tab);
+    ChkCumulative->setObjectName(QStringLiteral("ChkYearCumulative"));
+    TCalcPage::Describe(ChkCumulative, ChkCumulative->text());
+    auto *caption = new QLabel(tr("任职单位："), tab);
+    caption->setBuddy(CmbJob);
+    row->addWidget(caption);
+    row->addWidget(CmbJob, 1);
+    row->addWidget(ChkCumulative);
+    box->addLayout(row);
+    JobModel = new TCurWageModel(this);
+    TblJobMonths = new QTableView(tab);
+    TblJobMonths->setObjectName(QStringLiteral("TblJobMonths"));
+    TblJobMonths->setModel(JobModel);
+    TblJobMonths->setAccessibleName(tr("逐月预扣明细"));
+    TblJobMonths->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TblJobMonths->verticalHeader()->hide();
+    TblJobMonths->verticalHeader()->setDefaultSectionSize(TblJobMonths->fontMetrics().height() + 6);
+    TblJobMonths->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    box->addWidget(TblJobMonths, 1);
+    TxtJobWithheld = TextLabel(QStringLiteral("TxtJobWithheld"), tr("全年预扣税额"), tab);
+    box->addWidget(TxtJobWithheld);
+    TxtPayments =
+        TextLabel(QStringLiteral("TxtPayments"), tr("劳务报酬、稿酬、特许权使用费和奖金"), tab);
+    box->addWidget(TxtPayments);
+    connect(CmbJob, &QComboBox::currentIndexChanged, this, &TYearResults::ShowJob);
+    connect(ChkCumulative, &QCheckBox::toggled, this, &TYearResults::ShowColumns);
+    connect(JobModel, &QAbstractItemModel::modelReset, this, &TYearResults::ShowColumns);
+    return tab;
+}
+
+QLineEdit *TYearResults::ResultRow(QFormLayout *Form, const QString &Name, const QString &Caption) {
+    auto *edit = new QLineEdit;
+    edit->setObjectName(Name);
+    edit->setReadOnly(true);
+    edit->setMinimumWidth(120);
+    TCalcPage::Describe(edit, Caption);
+    DesktopHabits::TipWhenClipped(edit);
+    Form->addRow(Caption, edit);
+    return edit;
+}
+
+QWidget *TYearResults::BuildSettlement() {
+    auto *form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    TxtIncomeAmount = ResultRow(form, QStringLiteral("TxtIncomeAmount"), tr("综合所得收入额："));
+    TxtDeductions = ResultRow(form, QStringLiteral("TxtDeductions"), tr("扣除合计："));
+    TxtTaxable = ResultRow(form, QStringLiteral("TxtTaxable"), tr("应纳税所得额："));
+    TxtRate = ResultRow(form, QStringLiteral("TxtRate"), tr("税率："));
+    TxtTax = ResultRow(form, QStringLiteral("TxtTax"), tr("综合所得应纳税额："));
+    TxtBonusTax = ResultRow(form, QStringLiteral("TxtBonusTax"), tr("年终奖单独计税税额："));
+    TxtTotalTax = ResultRow(form, QStringLiteral("TxtTotalTax"), tr("应纳税额合计："));
+    TxtWithheld = ResultRow(form, QStringLiteral("TxtWithheld"), tr("已预缴税额："));
+    LblBalance = new QLabel;
+    LblBalance->setObjectName(QStringLiteral("LblBalance"));
+    TCalcPage::Describe(LblBalance, tr("应补（退）税额"));
+    TxtBalance = new QLineEdit;
+    TxtBalance->setObjectName(QStringLiteral("TxtBalance"));
+    TxtBalance->setReadOnly(true);
+    QFont bold = TxtBalance->font();
+    bold.setBold(true);
+    TxtBalance->setFont(bold);
+    LblBalance->setFont(bold);
+    form->addRow(LblBalance, TxtBalance);
+    auto *column = new QVBoxLayout;
+    column->addLayout(form);
+    TxtMethod = TextLabel(QStringLiteral("TxtMethod"), tr("奖金计税方式"), nullptr);
+    TxtFiling = TextLabel(QStringLiteral("TxtFiling"), tr("是否需要办理年度汇算"), nullptr);
+    TxtFiling->setFont(bold);
+    TxtReason = TextLabel(QStringLiteral("TxtReason"), tr("办理原因"), nullptr);
+    for (QLabel *label : {TxtMethod, TxtFiling, TxtReason})
+        column->addWidget(label);
+    column->addStretch();
+    return ScrollColumn(column, this, QStringLiteral("ScrollSettlement"));
+}
+
+// The chart module is loaded once the results are on screen, after the page has been painted.
+void TYearResults::showEvent(QShowEvent *Event) {
+    QWidget::showEvent(Event);
+    if (ChartAsked)
+        return;
+    ChartAsked = true;
+    QTimer::singleShot(0, this, &TYearResults::CreateChart);
+}
+
+void TYearResults::CreateChart() {
+    Chart = CreateTimelineChart(TabsResults->widget(0));
+    if (!Chart) {
+        auto *missing = new QLabel(tr("图表组件（pendra_chart）未能加载，无法显示图表；"
+                                      "计算结果不受影响。"));
+        missing->setObjectName(QStringLiteral("TxtChartMissing"));
+        missing->setStyleSheet(QStringLiteral("color: gray;"));
+        missing->setWordWrap(true);
+        ChartColumn->insertWidget(0, missing, 1, Qt::AlignCenter);
+        return;
+    }
+    ChartColumn->insertWidget(0, Chart->Widget(), 1);
+    Chart->Draw(Timeline);
+}
+
+void TYearResults::Show(const current::YearFacts &ShownFacts, const current::YearResult &Shown) {
+    Facts = ShownFacts;
+    Year = Shown;
+    ShowTimeline();
+    const int job = CmbJob->currentIndex();
+    {
+        const QSignalBlocker quiet(CmbJob);
+        CmbJob->clear();
+        for (const current::JobFacts &j : ShownFacts.Jobs)
+            CmbJob->addItem(JobTitle(j));
+        CmbJob->setCurrentIndex(std::clamp(job, 0, CmbJob->count() - 1));
+    }
+    ShowJob(CmbJob->currentIndex());
+    ShowSettlement();
+}
+
+void TYearResults::ShowTimeline() {
+    Timeline = {};
+    Timeline.Title = tr("%1年每月扣除").arg(Facts->Year);
+    for (const EntitlementMonth &month : Year.Entitlements)
+        Timeline.Months << QString::number(month.Month);
+    EntitlementMonth whole;
+    for (const TTimelineField &item : Fields) {
+        TTimelineItem bars{item.Title(), item.Color, {}};
+        Cents sum = 0;
+        for (const EntitlementMonth &month : Year.Entitlements) {
+            bars.Values << qreal(month.*item.Field) / 100;
+            sum += month.*item.Field;
+        }
+        whole.*item.Field = sum;
+        if (sum > 0)
+            Timeline.Items << bars;
+    }
+    const current::YearSettlement &settled = Year.Settled;
+    TxtTimelineYear->setText(
+        tr("全年扣除%1：专项附加扣除%2，个人养老金%3，商业健康保险%4；另有大病医疗%5在汇算时扣除。")
+            .arg(Yuan(whole.Total()), Yuan(whole.Special()), Yuan(settled.Pension),
+                 Yuan(settled.HealthInsurance), Yuan(settled.Illness)));
+    if (Chart)
+        Chart->Draw(Timeline);
+}
+
+void TYearResults::ShowJob(int Job) {
+    if (!Facts || Job < 0 || Job >= int(Facts->Jobs.size()) || Job >= int(Year.Jobs.size())) {
+        JobModel->TakeMonths({});
+        TxtJobWithheld->clear();
+        return;
+    }
+    const auto index = static_cast<std::size_t>(Job);
+    JobModel->TakeMonths(current::JobMonths(Facts->Jobs[index], Year.Entitlements));
+    JobModel->ShowResident(Year.Jobs[index].Months);
+    TxtJobWithheld->setText(tr("%1全年预扣税额：%2")
+                                .arg(QString::fromStdString(Facts->Jobs[index].Employer),
+                                     Yuan(Year.Jobs[index].Withheld)));
+    QStringList lines;
+    for (std::size_t i = 0; i < Year.Payments.size() && i < Facts->Payments.size(); ++i)
+        lines << tr("%1月%2%3，预扣%4")
+                     .arg(Facts->Payments[i].Month)
+                     .arg(KindName(Facts->Payments[i].Kind), Yuan(Facts->Payments[i].Amount),
+                          Yuan(Year.Payments[i].Tax));
+    if (Year.Bonus && Facts->Bonus)
+        lines << tr("%1月全年一次性奖金%2（%3），单独计税预扣%4")
+                     .arg(Year.Bonus->Month)
+                     .arg(Yuan(Year.Bonus->Amount), QString::fromStdString(Facts->Bonus->Employer),
+                          Yuan(Year.Bonus->Due.Tax));
+    TxtPayments->setText(lines.join(QLatin1Char('\n')));
+}
+
+void TYearResults::ShowColumns() {
+    for (int column = 0; column < JobModel->columnCount(); ++column)
+        TblJobMonths->setColumnHidden(column, JobModel->IsCumulative(column) &&
+                                                  !ChkCumulative->isChecked());
+}
+
+void TYearResults::ShowSettlement() {
+    const current::Settlement &s = Year.Settled.Figures;
+    const struct {
+        QLineEdit *Edit;
+        Cents Value;
+    } rows[] = {{TxtIncomeAmount, s.IncomeAmount}, {TxtDeductions, s.Deductions},
+                {TxtTaxable, s.Taxable},           {TxtTax, s.Tax},
+                {TxtBonusTax, s.BonusTax},         {TxtTotalTax, s.TotalTax},
+                {TxtWithheld, s.Withheld}};
+    for (const auto &row : rows)
+        row.Edit->setText(Amount(row.Value));
+    TxtRate->setText(QString::number(s.Rate) + QLatin1Char('%'));
+    LblBalance->setText(s.Balance < 0   ? tr("应退税额：")
+                        : s.Balance > 0 ? tr("应补税额：")
+                                        : tr("应补（退）税额："));
+    TCalcPage::Describe(TxtBalance, LblBalance->text());
+    TCalcPage::Describe(LblBalance, LblBalance->text());
+    TxtBalance->setText(Amount(s.Balance < 0 ? -s.Balance : s.Balance));
+    TxtMethod->clear();
+    if (Facts->Bonus) {
+        const QString taken = Year.Settled.Method == current::BonusMethod::Merged
+                                  ? tr("并入综合所得")
+                                  : tr("单独计税");
+        TxtMethod->setText(Facts->BonusMethod == current::BonusChoice::Best
+                               ? tr("全年一次性奖金按%1计算（两种方式中税额较低的）。").arg(taken)
+                               : tr("全年一次性奖金按%1计算。").arg(taken));
+    }
+    TxtFiling->setText(TFrmCurSettle::FilingHeadline(s));
+    TxtFiling->setStyleSheet(s.MustFile ? QStringLiteral("color: red;") : QString());
+    TxtReason->setText(TFrmCurSettle::ReasonSentence(s));
+}

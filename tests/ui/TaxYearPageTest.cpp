@@ -1,0 +1,339 @@
+// The page 我的纳税年度: the figures pendra-cli gives for the same file, a file written back as it
+// was read, figures that follow every edit, faults in the year file's words at their field, the
+// question before unsaved changes are lost, what is typed surviving the page being built again,
+// the last file reopened, and the special deductions of the parameter file taken into the first
+// year.
+
+#include "app/UFrmMain.h"
+#include "cli/CliRun.h"
+#include "common/UOpenYear.h"
+#include "common/UYearFiles.h"
+#include "pages/UCurWageModel.h"
+#include "pages/UDeductionFacts.h"
+#include "pages/UFrmTaxYear.h"
+#include "pages/UYearFacts.h"
+#include "pages/UYearResults.h"
+#include "sheets/YearFile.h"
+#include "support/ParamFolders.h"
+#include "ui/FactInput.h"
+
+#include <QAction>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <memory>
+
+using namespace UiTest;
+using namespace FactInput;
+
+namespace {
+
+// The cli's timeline keys, in the order of the page's items.
+const char *const TimelineKeys[] = {
+    "children", "infant_care",          "elderly", "housing_loan",
+    "rent",     "continuing_education", "pension", "health_insurance"};
+
+QString Money(const QJsonValue &Value) {
+    return Value.toString();
+}
+
+// The month's amount of an item as the chart is given it, in the cli's form.
+QString BarOf(const TTimelineBars &Bars, const QString &Item, int Month) {
+    for (const TTimelineItem &item : Bars.Items) {
+        if (item.Name == Item)
+            return QString::number(item.Values.value(Month - 1), 'f', 2);
+    }
+    return QStringLiteral("0.00");
+}
+
+// The column of the job's table headed Header, month by month.
+QStringList Column(const TCurWageModel &Model, const QString &Header) {
+    const QStringList lines = Model.TabText().split(u'\n', Qt::SkipEmptyParts);
+    const int column = int(lines.front().split(u'\t').indexOf(Header));
+    QStringList cells;
+    for (qsizetype line = 1; line < lines.size(); ++line)
+        cells << lines[line].split(u'\t').value(column);
+    return cells;
+}
+
+class TaxYearPage : public ParamFolders {
+  protected:
+    QString Write(const QString &Name, const QByteArray &Text) {
+        return WriteText(Files, Name, Text);
+    }
+    QTemporaryDir Files;
+};
+
+TEST_F(TaxYearPage, SameFiguresAsTheCommandLineForTheSameFile) {
+    for (const QByteArray &text : {ReadmeYear, BusyYear}) {
+        const QString path = Write(QStringLiteral("年度.json"), text);
+        const CliTest::Outcome run =
+            CliTest::RunCli({QStringLiteral("year"), path, QStringLiteral("--json")});
+        ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+        const QJsonObject cli = CliTest::JsonOf(run);
+        OpenYear(path);
+        TFrmTaxYear page;
+        ShowActive(&page);
+        const TYearResults &r = *page.Results;
+
+        const QJsonArray timeline = cli[QLatin1String("timeline")].toArray();
+        for (int month = 1; month <= 12; ++month) {
+            const QJsonObject due = timeline[month - 1].toObject();
+            for (std::size_t i = 0; i < std::size(TimelineKeys); ++i)
+                EXPECT_EQ(BarOf(r.Bars(), TimelineFields()[i].Title(), month),
+                          Money(due[QLatin1String(TimelineKeys[i])]))
+                    << TimelineKeys[i] << " in month " << month;
+        }
+        const QJsonArray jobs = cli[QLatin1String("jobs")].toArray();
+        ASSERT_EQ(r.CmbJob->count(), jobs.size());
+        for (int job = 0; job < jobs.size(); ++job) {
+            r.CmbJob->setCurrentIndex(job);
+            QStringList taxes;
+            for (const QJsonValue &month : jobs[job][QLatin1String("months")].toArray())
+                taxes << Money(month[QLatin1String("tax")]);
+            EXPECT_EQ(Column(*r.JobModel, QStringLiteral("本月应预扣税额")).mid(0, taxes.size()),
+                      taxes);
+            EXPECT_TRUE(
+                r.TxtJobWithheld->text().contains(Money(jobs[job][QLatin1String("withheld")])))
+                << r.TxtJobWithheld->text().toStdString();
+        }
+        for (const QJsonValue &payment : cli[QLatin1String("payments")].toArray())
+            EXPECT_TRUE(r.TxtPayments->text().contains(
+                QStringLiteral("预扣%1元").arg(Money(payment[QLatin1String("tax")]))));
+        EXPECT_TRUE(r.TxtPayments->text().contains(
+            QStringLiteral("预扣%1元")
+                .arg(Money(cli[QLatin1String("bonus")][QLatin1String("tax")]))));
+
+        const QJsonObject s = cli[QLatin1String("settlement")].toObject();
+        const std::pair<QLineEdit *, const char *> figures[] = {
+            {r.TxtIncomeAmount, "income_amount"},
+            {r.TxtDeductions, "deductions"},
+            {r.TxtTaxable, "taxable"},
+            {r.TxtTax, "tax"},
+            {r.TxtBonusTax, "bonus_tax"},
+            {r.TxtTotalTax, "total_tax"},
+            {r.TxtWithheld, "withheld"}};
+        for (const auto &[edit, key] : figures)
+            EXPECT_EQ(edit->text(), Money(s[QLatin1String(key)])) << key;
+        EXPECT_EQ(r.TxtRate->text(), QStringLiteral("%1%").arg(s[QLatin1String("rate")].toInt()));
+        EXPECT_EQ(r.TxtBalance->text(), Money(s[QLatin1String("balance")]).remove(u'-'));
+        EXPECT_EQ(r.TxtMethod->text().contains(QStringLiteral("并入综合所得")),
+                  s[QLatin1String("bonus_method")].toString() == QStringLiteral("merged"));
+        EXPECT_EQ(r.TxtFiling->text() == QStringLiteral("需要办理年度汇算"),
+                  s[QLatin1String("must_file")].toBool());
+        EXPECT_EQ(r.TxtFiling->text() == QStringLiteral("可以办理年度汇算申请退税"),
+                  s[QLatin1String("reason")].toString() == QStringLiteral("refund"));
+        EXPECT_FALSE(r.TxtReason->text().isEmpty());
+    }
+}
+
+// Read, written by the page, read again: the same facts, whatever order and form the keys had.
+TEST_F(TaxYearPage, AFileWrittenByThePageReadsBackIdentical) {
+    const QString path = Write(QStringLiteral("busy.json"), BusyYear);
+    OpenYear(path);
+    TFrmTaxYear page;
+    ShowActive(&page);
+    // A payment added on the page goes into the file with the rest.
+    AddEntry(page.Facts->TblPayments, {{"month", QStringLiteral("9")},
+                                       {"kind", QStringLiteral("劳务报酬")},
+                                       {"amount", QStringLiteral("4800.5")}});
+    ASSERT_EQ(page.TxtMsgFacts->text(), "");
+    const QString copy = Files.filePath(QStringLiteral("copy.json"));
+    ASSERT_TRUE(YearFiles::SaveTo(&page, copy));
+    const sheets::YearRead original = sheets::ReadYearFile(path);
+    const sheets::YearRead written = sheets::ReadYearFile(copy);
+    ASSERT_TRUE(written.Facts) << written.Error.toStdString();
+    current::YearFacts expected = *original.Facts;
+    expected.Payments.push_back({9, current::RemunerationKind::Labour, 480050});
+    EXPECT_EQ(*written.Facts, expected);
+    EXPECT_EQ(TOpenYear::Instance().Facts(), expected);
+    EXPECT_FALSE(TOpenYear::Instance().IsModified());
+    EXPECT_EQ(TOpenYear::Instance().Path(), QFileInfo(copy).absoluteFilePath());
+}
+
+// Each edit that checks is the open year's at once, and the figures follow: a raise from
+// September, then a child born in the year.
+TEST_F(TaxYearPage, EditingAFactRecomputesTheYear) {
+    OpenYear(Write(QStringLiteral("a.json"), ReadmeYear));
+    TFrmTaxYear page;
+    ShowActive(&page);
+    AddEntry(page.Facts->TblPay,
+             {{"from", QStringLiteral("9")}, {"income", QStringLiteral("30000")}});
+    current::YearFacts expected = *sheets::ParseYearFile(ReadmeYear).Facts;
+    expected.Jobs[0].Pay.push_back({9, 3000000, 0, 250000, 0});
+    EXPECT_EQ(TOpenYear::Instance().Facts(), expected);
+    EXPECT_TRUE(TOpenYear::Instance().IsModified());
+    const current::YearResult year = current::ComputeYear(expected);
+    EXPECT_EQ(page.Results->TxtTotalTax->text(),
+              QString::fromStdString(current::FormatCents(year.Settled.Figures.TotalTax)));
+    EXPECT_NE(year.Jobs[0].Withheld,
+              current::ComputeYear(*sheets::ParseYearFile(ReadmeYear).Facts).Jobs[0].Withheld);
+    EXPECT_EQ(page.Results->JobModel->YearTax(), year.Jobs[0].Withheld);
+
+    page.Facts->TabsFacts->setCurrentIndex(1);
+    AddEntry(page.Facts->Deductions->TblChildren, {{"born", QStringLiteral("2026-04-20")}});
+    ASSERT_EQ(TOpenYear::Instance().Facts().Children.size(), 2u);
+    // The first child's care ends with April, the month before it turns 3; the second's begins.
+    EXPECT_EQ(BarOf(page.Results->Bars(), QStringLiteral("婴幼儿照护"), 3), "2000.00");
+    EXPECT_EQ(BarOf(page.Results->Bars(), QStringLiteral("婴幼儿照护"), 4), "4000.00");
+    EXPECT_EQ(BarOf(page.Results->Bars(), QStringLiteral("婴幼儿照护"), 5), "2000.00");
+}
+
+// A fault is said in the reader's words and marked at its cell; the year keeps its last facts
+// that checked, and is not saved while the fault stands.
+TEST_F(TaxYearPage, AFaultIsSaidAsTheFileReaderSaysItAtItsField) {
+    const QString path = Write(QStringLiteral("a.json"), ReadmeYear);
+    OpenYear(path);
+    TFrmTaxYear page;
+    ShowActive(&page);
+    page.Facts->TabsFacts->setCurrentIndex(1);
+    TFactTable *children = page.Facts->Deductions->TblChildren;
+    TypeCell(children, 0, QStringLiteral("born"), QStringLiteral("2023-02-30"));
+    QByteArray faulty = ReadmeYear;
+    faulty.replace("2023-05-10", "2023-02-30");
+    const QString expected = sheets::ParseYearFile(faulty).Error;
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_EQ(page.TxtMsgFacts->text(), expected);
+    EXPECT_TRUE(expected.startsWith(QStringLiteral("children[0].born")));
+    EXPECT_NE(children->item(0, 0)->background(), QBrush());
+    EXPECT_FALSE(page.Results->isEnabled());
+    EXPECT_EQ(TOpenYear::Instance().Facts(), *sheets::ParseYearFile(ReadmeYear).Facts);
+    EXPECT_TRUE(TOpenYear::Instance().IsModified());
+
+    const ModalSeen seen = CloseNextModal([&] { page.Save(false); });
+    EXPECT_TRUE(seen.Text.contains(expected)) << seen.Text.toStdString();
+    EXPECT_EQ(sheets::ReadYearFile(path).Facts, sheets::ParseYearFile(ReadmeYear).Facts);
+
+    TypeCell(children, 0, QStringLiteral("born"), QStringLiteral("2023-02-28"));
+    EXPECT_EQ(page.TxtMsgFacts->text(), "");
+    EXPECT_TRUE(page.Results->isEnabled());
+    EXPECT_EQ(TOpenYear::Instance().Facts().Children[0].Born, (current::Date{2023, 2, 28}));
+}
+
+// The page is deleted and built again (another page chosen, the language switched): a fault not
+// yet put right comes back as typed; once the year changes elsewhere, the year's facts do.
+TEST_F(TaxYearPage, WhatIsTypedSurvivesThePageBuiltAgain) {
+    OpenYear(Write(QStringLiteral("a.json"), ReadmeYear));
+    {
+        TFrmTaxYear page;
+        ShowActive(&page);
+        TypeCell(page.Facts->TblPay, 1, QStringLiteral("income"), QStringLiteral("25000.555"));
+        page.Facts->TxtBonus->clear();
+        Type(page.Facts->TxtBonus, QStringLiteral("45000"));
+        ASSERT_FALSE(page.TxtMsgFacts->text().isEmpty());
+    }
+    {
+        TFrmTaxYear page;
+        ShowActive(&page);
+        EXPECT_EQ(page.Facts->TblPay->Value(1, QStringLiteral("income")), "25000.555");
+        EXPECT_EQ(page.Facts->TxtBonus->text(), "45000");
+        EXPECT_TRUE(page.TxtMsgFacts->text().startsWith(QStringLiteral("jobs[0].pay[1].income")));
+        TypeCell(page.Facts->TblPay, 1, QStringLiteral("income"), QStringLiteral("25000.5"));
+        EXPECT_EQ(TOpenYear::Instance().Facts().Bonus->Amount, 4500000);
+    }
+    current::YearFacts changed = TOpenYear::Instance().Facts();
+    changed.Jobs[0].Employer = "乙公司";
+    changed.Bonus->Employer = "乙公司";
+    TOpenYear::Instance().Update(changed);
+    TFrmTaxYear page;
+    ShowActive(&page);
+    EXPECT_EQ(page.Facts->TblJobs->Value(0, QStringLiteral("employer")), "乙公司");
+    EXPECT_EQ(page.Facts->TblPay->Value(1, QStringLiteral("income")), "25000.50");
+}
+
+TEST_F(TaxYearPage, UnsavedChangesAreAskedAboutBeforeTheWindowCloses) {
+    const QString path = Write(QStringLiteral("a.json"), ReadmeYear);
+    TFrmMain main;
+    ShowActive(&main);
+    OpenYear(path);
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("a.json - ") + TFrmMain::Caption());
+    main.Open(QStringLiteral("MCurYear"));
+    auto *page = qobject_cast<TFrmTaxYear *>(main.CurrentPage());
+    ASSERT_NE(page, nullptr);
+    TypeCell(page->Facts->TblJobs, 0, QStringLiteral("employer"), QStringLiteral("甲有限公司"));
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("a.json* - ") + TFrmMain::Caption());
+
+    // Cancelled, the window stays; opening another file asks too.
+    ModalSeen seen = CloseNextModal([&] { main.close(); });
+    EXPECT_EQ(seen.Text, QStringLiteral("纳税年度“a.json”有未保存的修改，是否保存？"));
+    EXPECT_TRUE(main.isVisible());
+    seen = CloseNextModal([&] { EXPECT_FALSE(YearFiles::OpenPath(&main, path)); });
+    EXPECT_TRUE(seen.Shown);
+    EXPECT_EQ(TOpenYear::Instance().Facts().Jobs[0].Employer, "甲有限公司");
+
+    // Saved at the question: the file has the change, and the window closes.
+    CloseNextModal([&] { main.close(); },
+                   [](QWidget *Box) { Find<QPushButton>(Box, "BtnSaveYear")->click(); });
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_EQ(sheets::ReadYearFile(path).Facts->Jobs[0].Employer, "甲有限公司");
+}
+
+TEST_F(TaxYearPage, UnsavedChangesGivenUpAtTheQuestionAreNotWritten) {
+    const QString path = Write(QStringLiteral("a.json"), ReadmeYear);
+    TFrmMain main;
+    ShowActive(&main);
+    OpenYear(path);
+    main.Open(QStringLiteral("MCurYear"));
+    auto *page = qobject_cast<TFrmTaxYear *>(main.CurrentPage());
+    TypeCell(page->Facts->TblJobs, 0, QStringLiteral("employer"), QStringLiteral("丙公司"));
+    CloseNextModal([&] { main.close(); },
+                   [](QWidget *Box) { Find<QPushButton>(Box, "BtnDiscardYear")->click(); });
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_EQ(sheets::ReadYearFile(path).Facts->Jobs[0].Employer, "甲公司");
+}
+
+// The file open at the end is open again at the next start, and the page shows it.
+TEST_F(TaxYearPage, TheLastFileIsReopenedAtTheNextStart) {
+    const QString path = Write(QStringLiteral("a.json"), ReadmeYear);
+    {
+        TFrmMain main;
+        ShowActive(&main);
+        OpenYear(path);
+        main.Open(QStringLiteral("MCurYear"));
+        main.close();
+    }
+    TOpenYear::Instance().Close(); // the program ends
+    TFrmMain main;
+    EXPECT_EQ(TOpenYear::Instance().Path(), QFileInfo(path).absoluteFilePath());
+    EXPECT_TRUE(main.windowTitle().startsWith(QStringLiteral("a.json - ")));
+    auto *page = qobject_cast<TFrmTaxYear *>(main.CurrentPage());
+    ASSERT_NE(page, nullptr) << "the page shown at the end";
+    EXPECT_EQ(page->Facts->TblJobs->Value(0, QStringLiteral("employer")), "甲公司");
+}
+
+// What the special deductions dialog kept in the parameter file is the first year's, until a
+// year that took it is saved; the section itself stays as it was.
+TEST_F(TaxYearPage, TheParameterFilesDeductionsGoIntoTheFirstYearOnce) {
+    const QByteArray section = "[\xD7\xA8\xCF\xEE\xB8\xBD\xBC\xD3\xBF\xDB\xB3\xFD]\r\n"
+                               "Children=2\r\nChildrenShare=50\r\nElderly=1\r\nHousing=3\r\n";
+    WriteFile(BesideProgram(), section);
+    TFrmTaxYear page;
+    ShowActive(&page);
+    const TDeductionFacts &d = *page.Facts->Deductions;
+    EXPECT_EQ(d.TblChildren->rowCount(), 2);
+    EXPECT_EQ(d.TblChildren->Value(1, QStringLiteral("share")), "50");
+    EXPECT_EQ(d.CmbElderly->currentIndex(), 1);
+    EXPECT_EQ(d.TblRent->Value(0, QStringLiteral("amount")), "1500");
+    EXPECT_FALSE(TOpenYear::Instance().IsOpen()) << "nothing opens before the user changes it";
+
+    TypeCell(page.Facts->TblPay, 0, QStringLiteral("income"), QStringLiteral("18000"));
+    ASSERT_TRUE(TOpenYear::Instance().IsOpen());
+    // Each child in education, the parent past 60 and the lease, every month of the year.
+    const current::EntitlementMonth &june = TOpenYear::Instance().Result().Entitlements[5];
+    EXPECT_EQ(june.Children, current::RulesOf(TOpenYear::Instance().Facts().Year)->ChildEducation);
+    EXPECT_GT(june.Elderly, 0);
+    EXPECT_GT(june.Rent, 0);
+    ASSERT_TRUE(YearFiles::SaveTo(&page, Files.filePath(QStringLiteral("first.json"))));
+    EXPECT_TRUE(ReadFile(BesideProgram()).startsWith(section));
+    EXPECT_TRUE(TFileManager::ReadDeductionsMoved());
+
+    Click(page.BtnNew);
+    EXPECT_FALSE(TOpenYear::Instance().IsOpen());
+    EXPECT_EQ(d.TblChildren->rowCount(), 0) << "a later year starts without them";
+}
+
+} // namespace
