@@ -87,9 +87,9 @@ TEST_F(MainWindow, MenuEntriesInOrderWithHiddenOnesPresent) {
         if (!action->isCheckable())
             windows << action->objectName();
     }
-    EXPECT_EQ(current, (QStringList{"MCurYear", "MCurWage", "MCurDeductions", "MCurBonus",
-                                    "MCurLabour", "MCurSettle", "MCurHousehold", "MCurSeverance",
-                                    "MCurBatch"}));
+    EXPECT_EQ(current,
+              (QStringList{"MCurYear", "MCurWage", "MCurDeductions", "MCurBonus", "MCurLabour",
+                           "MCurSettle", "MCurHousehold", "MCurSeverance", "MCurBatch"}));
     EXPECT_EQ(windows, (QStringList{"MCurDeductions", "MCurBatch"}));
     EXPECT_EQ(Item("MCurBatch")->text(), "工资表批量计算(&P)...");
     QStringList menus;
