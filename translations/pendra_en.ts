@@ -5,109 +5,113 @@
     <name>BonusCommand</name>
     <message>
         <source>单独计税税额较低，少缴 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxed separately, the tax is lower: %1 less</translation>
     </message>
     <message>
         <source>并入综合所得税额较低，少缴 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Combined with comprehensive income, the tax is lower: %1 less</translation>
     </message>
     <message>
         <source>两种方法税额相同</source>
-        <translation type="unfinished"></translation>
+        <translation>Both methods give the same tax</translation>
     </message>
     <message>
         <source>单独计税</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxed separately</translation>
     </message>
     <message>
         <source>并入综合所得</source>
-        <translation type="unfinished"></translation>
+        <translation>Combined with comprehensive income</translation>
     </message>
     <message>
         <source>并入后应纳税所得额</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income when combined</translation>
     </message>
     <message>
         <source>税率</source>
-        <translation type="unfinished">Rate</translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>速算扣除数</source>
-        <translation type="unfinished">Quick deduction</translation>
+        <translation>Quick deduction</translation>
     </message>
     <message>
         <source>奖金应纳税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable on the bonus</translation>
     </message>
     <message>
         <source>其他综合所得应纳税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable on other comprehensive income</translation>
     </message>
     <message>
         <source>应纳税额合计</source>
-        <translation type="unfinished"></translation>
+        <translation>Total tax payable</translation>
     </message>
     <message>
         <source>临界点：单独计税时，奖金超过 %1 而不到 %2，税后反而少于发 %1；本奖金比发 %1 少得 %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Cliff: taxed separately, a bonus above %1 and below %2 leaves less after tax than a bonus of %1; this bonus leaves %3 less than %1 would
+</translation>
     </message>
     <message>
         <source>最优分配：奖金 %1 单独计税，其余应纳税所得额 %2 并入综合所得，税额合计 %3，比较优的方法少缴 %4
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Best split: a bonus of %1 taxed separately and the remaining taxable income of %2 combined with comprehensive income; tax in all %3, %4 less than the better method
+</translation>
     </message>
     <message>
         <source>非居民个人一个月内取得的数月奖金不与当月工资薪金合并，不减除费用，
 按 %1 个月分摊：月均奖金按月度税率表计税后乘 %1；一个公历年度内只能用一次。
 当月工资另行计税（pendra-cli wage --nonresident）。</source>
-        <translation type="unfinished"></translation>
+        <translation>A bonus for several months that a non-resident individual receives in one
+month is not added to that month&apos;s wages and salaries and has no basic deduction; it is spread
+over %1 months: the monthly average is taxed by the monthly tax table and the tax multiplied by %1;
+only once in a calendar year. The month&apos;s wages are taxed apart (pendra-cli wage --nonresident).</translation>
     </message>
     <message>
         <source>数月奖金</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus for several months</translation>
     </message>
     <message>
         <source>月均奖金（÷%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly average (÷%1)</translation>
     </message>
     <message>
         <source>每月应纳税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable a month</translation>
     </message>
     <message>
         <source>应纳税额（×%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable (×%1)</translation>
     </message>
     <message>
         <source>税后收入</source>
-        <translation type="unfinished">After tax</translation>
+        <translation>After tax</translation>
     </message>
     <message>
         <source>全年一次性奖金：单独计税（%1 年底前可选）与并入当年综合所得比较；
 奖金落在临界区间时给出临界点；并给出奖金与其余所得之间税额最低的分配。
 加 --nonresident：</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual one-off bonus: taxed separately (a choice until the end of %1) compared with combined
+with the year&apos;s comprehensive income; the cliff when the bonus falls in a cliff range; and the
+split between the bonus and the other income with the lowest tax.
+With --nonresident: </translation>
     </message>
     <message>
         <source>全年一次性奖金（必填）</source>
-        <translation type="unfinished"></translation>
+        <translation>annual one-off bonus (required)</translation>
     </message>
     <message>
         <source>奖金以外的全年综合所得应纳税所得额，默认 0；扣除未用完时可为负数</source>
-        <translation type="unfinished"></translation>
+        <translation>taxable income of the year&apos;s comprehensive income besides the bonus, 0 by default; negative when deductions are left unused</translation>
     </message>
     <message>
         <source>非居民个人一个月内取得的数月奖金</source>
-        <translation type="unfinished"></translation>
+        <translation>a non-resident individual&apos;s bonus for several months received in one month</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
-    <message>
-        <source>另有%1处错误未列出（只列出前%2处）</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>无法写出标准输出（磁盘已满或输出已关闭），结果不完整</source>
         <translation>standard output could not be written (a full disk or a closed output): the result is incomplete</translation>
@@ -321,71 +325,75 @@ Examples:
     <name>HouseholdCommand</name>
     <message>
         <source>各 %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% each</translation>
     </message>
     <message>
         <source>配偶</source>
-        <translation type="unfinished"></translation>
+        <translation>Spouse</translation>
     </message>
     <message>
         <source>子女</source>
-        <translation type="unfinished"></translation>
+        <translation>Child</translation>
     </message>
     <message>
         <source>大病医疗（%1，自付 %2）</source>
-        <translation type="unfinished"></translation>
+        <translation>Medical treatment for serious illness (%1, own payment %2)</translation>
     </message>
     <message>
         <source>共同项目</source>
-        <translation type="unfinished"></translation>
+        <translation>Shared item</translation>
     </message>
     <message>
         <source>最优</source>
-        <translation type="unfinished"></translation>
+        <translation>Best</translation>
     </message>
     <message>
         <source>最不利</source>
-        <translation type="unfinished"></translation>
+        <translation>Worst</translation>
     </message>
     <message>
         <source>全部由 a 扣除</source>
-        <translation type="unfinished"></translation>
+        <translation>All by a</translation>
     </message>
     <message>
         <source>子女（%1 出生）</source>
-        <translation type="unfinished"></translation>
+        <translation>Child (born %1)</translation>
     </message>
     <message>
         <source>住房贷款利息（首次还款 %1，婚前各自购房）</source>
-        <translation type="unfinished"></translation>
+        <translation>Housing loan interest (first repayment %1, homes bought before marriage)</translation>
     </message>
     <message>
         <source>住房贷款利息（首次还款 %1）</source>
-        <translation type="unfinished"></translation>
+        <translation>Housing loan interest (first repayment %1)</translation>
     </message>
     <message>
         <source>住房租金（%1 至 %2，每月 %3）</source>
-        <translation type="unfinished"></translation>
+        <translation>Housing rent (%1 to %2, %3 a month)</translation>
     </message>
     <message>
         <source>最优分配下的年度汇算</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual reconciliation under the best allocation</translation>
     </message>
     <message>
         <source>家庭分配（%1 年）：试过 %2 种分配
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Household allocation (%1): %2 allocations tried
+
+</translation>
     </message>
     <message>
         <source>两人应纳税额合计：最优分配 %1，全部由 a 扣除 %2，最不利的分配 %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable of both together: best allocation %1, all deducted by a %2, worst allocation %3
+</translation>
     </message>
     <message>
         <source>最优分配比全部由 a 扣除少缴 %1，比最不利的分配少缴 %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The best allocation saves %1 against all deducted by a, and %2 against the worst allocation
+</translation>
     </message>
     <message>
         <source>家庭分配：由家庭文件（JSON，格式见 README：夫妻二人各自的年度文件 a、b，
@@ -396,331 +404,393 @@ Examples:
 与最不利的分配相比少缴的税额。合计相同时取改动最少的分配（以子女各半、
 可各半的贷款各半、其余由 a 扣除为准），再取列在前面的。文件有误时指出键的
 位置（如 shared.children[0].born），不计算，退出状态为 2。</source>
-        <translation type="unfinished"></translation>
+        <translation>Household allocation: from a household file (JSON, format in the README: the year files a and b
+of the two spouses, and the items shared that either of them may deduct), tries every allocation
+the law allows (each child deducted by a, by b or %1% each; the housing loan interest by one of
+them, or %1% each when each bought a home before marriage; each lease by one; each case of
+medical treatment for serious illness by one) and gives the allocation with the lowest tax
+payable of the two together (tax on year-end bonuses taxed separately included), the
+annual reconciliation of each, and the tax saved against all deducted by a and against the
+worst allocation. Of equal totals, the allocation with the fewest changes is taken (from:
+children half each, loans that may be halved half each, the rest by a), then the one listed
+first. A file at fault is not calculated: the place of the key (e.g. shared.children[0].born)
+is named, exit status 2.</translation>
     </message>
     <message>
         <source>家庭文件</source>
-        <translation type="unfinished"></translation>
+        <translation>household file</translation>
     </message>
     <message>
         <source>夫妻二人的年度文件和共同项目，JSON 格式</source>
-        <translation type="unfinished"></translation>
+        <translation>the year files of the two spouses and their shared items, in JSON</translation>
     </message>
     <message>
         <source>缺少家庭文件</source>
-        <translation type="unfinished"></translation>
+        <translation>no household file given</translation>
     </message>
     <message>
         <source>a：</source>
-        <translation type="unfinished"></translation>
+        <translation>a: </translation>
     </message>
     <message>
         <source>
 b：</source>
-        <translation type="unfinished"></translation>
+        <translation>
+b: </translation>
     </message>
     <message>
         <source>pendra-cli household 家庭.json</source>
-        <translation type="unfinished"></translation>
+        <translation>pendra-cli household household.json</translation>
     </message>
     <message>
         <source>pendra-cli household 家庭.json --json</source>
-        <translation type="unfinished"></translation>
+        <translation>pendra-cli household household.json --json</translation>
     </message>
 </context>
 <context>
     <name>HouseholdFile</name>
     <message>
         <source>共同项目的扣除比例由家庭分配决定，不能填写 share</source>
-        <translation type="unfinished"></translation>
+        <translation>the share of a shared item is decided by the household split: share cannot be given</translation>
     </message>
     <message>
         <source>家庭文件</source>
-        <translation type="unfinished"></translation>
+        <translation>household file</translation>
     </message>
     <message>
         <source>与 %1 不是同一年：两人的年度应相同</source>
-        <translation type="unfinished"></translation>
+        <translation>not the same year as %1: both must be for the same year</translation>
     </message>
     <message>
         <source>共同的大病医疗应为“子女”或“配偶”；“本人”未说明是哪一方，请写在其本人的年度文件中</source>
-        <translation type="unfinished"></translation>
+        <translation>a shared medical treatment for serious illness must be for &quot;子女&quot; (child) or &quot;配偶&quot; (spouse); &quot;本人&quot; (self) does not say which of the two: write it in that person&apos;s own year file</translation>
     </message>
     <message>
         <source>%1 是同一天出生的子女：共同的子女不能再写在个人的年度文件中</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is a child born on the same day: a shared child cannot also be in a personal year file</translation>
     </message>
     <message>
         <source>%1 已有住房贷款：共同的住房贷款不能再写在个人的年度文件中</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 already has a housing loan: a shared housing loan cannot also be in a personal year file</translation>
     </message>
     <message>
         <source>与 %1 的月份重叠：共同的租房不能再写在个人的年度文件中</source>
-        <translation type="unfinished"></translation>
+        <translation>the months overlap with %1: a shared lease cannot also be in a personal year file</translation>
     </message>
     <message>
         <source>%1 是同一对象、同一金额的大病医疗：共同的一项不能再写在个人的年度文件中</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is medical treatment for serious illness of the same person and amount: a shared item cannot also be in a personal year file</translation>
     </message>
     <message>
         <source>与 %1 都在本年度内：夫妻一年只能扣除住房租金或住房贷款利息其一</source>
-        <translation type="unfinished"></translation>
+        <translation>both this and %1 fall in this year: a couple can deduct only one of housing rent and housing loan interest in a year</translation>
     </message>
     <message>
         <source>共同项目的分配方式超过 %1 种，不计算；请减少共同项目</source>
-        <translation type="unfinished"></translation>
+        <translation>the shared items can be split in more than %1 ways: not calculated; give fewer shared items</translation>
+    </message>
+</context>
+<context>
+    <name>HouseholdRun</name>
+    <message>
+        <source>请选择 a 的年度文件，或含 a、b 两人年度的家庭文件。</source>
+        <translation>Choose a&apos;s year file, or a household file with the years of both a and b.</translation>
+    </message>
+    <message>
+        <source>请选择 b 的年度文件，或含 a、b 两人年度的家庭文件。</source>
+        <translation>Choose b&apos;s year file, or a household file with the years of both a and b.</translation>
+    </message>
+    <message>
+        <source>a 和 b 选的是同一个年度文件：两人应各有自己的年度文件。</source>
+        <translation>a and b have chosen the same year file: each must have their own year file.</translation>
+    </message>
+    <message>
+        <source>文件“%1”在计算之后已被改动或已无法读取：请重新计算后再写回。</source>
+        <translation>The file &quot;%1&quot; has changed or can no longer be read since the calculation: calculate again, then write back.</translation>
+    </message>
+    <message>
+        <source>年度文件</source>
+        <translation>year file</translation>
+    </message>
+    <message>
+        <source>a 和 b 不能写进同一个年度文件。</source>
+        <translation>a and b cannot be written to the same year file.</translation>
+    </message>
+    <message>
+        <source>不能把年度写在家庭文件“%1”上：请另选文件名。</source>
+        <translation>A year cannot be written over the household file &quot;%1&quot;: choose another file name.</translation>
+    </message>
+    <message>
+        <source>未写回任何文件。%1</source>
+        <translation>No file was written back. %1</translation>
+    </message>
+    <message>
+        <source>未写回任何文件（a 的文件已恢复原样）。%1</source>
+        <translation>No file was written back (a&apos;s file was restored). %1</translation>
+    </message>
+    <message>
+        <source>a 的文件“%1”已写回，b 的未能写回：%2</source>
+        <translation>a&apos;s file &quot;%1&quot; was written back, b&apos;s could not be: %2</translation>
     </message>
 </context>
 <context>
     <name>JsonFile</name>
     <message>
         <source>对象缺少结尾的 }</source>
-        <translation type="unfinished"></translation>
+        <translation>an object lacks its closing }</translation>
     </message>
     <message>
         <source>键后缺少冒号</source>
-        <translation type="unfinished"></translation>
+        <translation>a colon is missing after a key</translation>
     </message>
     <message>
         <source>列表缺少结尾的 ]</source>
-        <translation type="unfinished"></translation>
+        <translation>a list lacks its closing ]</translation>
     </message>
     <message>
         <source>缺少分隔的逗号</source>
-        <translation type="unfinished"></translation>
+        <translation>a separating comma is missing</translation>
     </message>
     <message>
         <source>数字写法有误或超出范围</source>
-        <translation type="unfinished"></translation>
+        <translation>a number is malformed or out of range</translation>
     </message>
     <message>
         <source>字符串中有无效的转义</source>
-        <translation type="unfinished"></translation>
+        <translation>a string has an invalid escape</translation>
     </message>
     <message>
         <source>不是有效的 UTF-8 文本</source>
-        <translation type="unfinished"></translation>
+        <translation>not valid UTF-8 text</translation>
     </message>
     <message>
         <source>字符串缺少结尾的引号</source>
-        <translation type="unfinished"></translation>
+        <translation>a string lacks its closing quotation mark</translation>
     </message>
     <message>
         <source>嵌套过深</source>
-        <translation type="unfinished"></translation>
+        <translation>nested too deep</translation>
     </message>
     <message>
         <source>结尾有多余的内容</source>
-        <translation type="unfinished"></translation>
+        <translation>extra content at the end</translation>
     </message>
     <message>
         <source>无法识别的内容</source>
-        <translation type="unfinished"></translation>
+        <translation>content that cannot be recognised</translation>
     </message>
     <message>
         <source>不存在</source>
-        <translation type="unfinished"></translation>
+        <translation>does not exist</translation>
     </message>
     <message>
         <source>没有读取权限</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot be read: no permission</translation>
     </message>
     <message>
         <source>无法读取：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot be read: %1</translation>
     </message>
     <message>
         <source>文件“%1”%2</source>
-        <translation type="unfinished"></translation>
+        <translation>the file &quot;%1&quot; %2</translation>
     </message>
     <message>
         <source>%1应为一个 JSON 对象（{…}）</source>
-        <translation type="unfinished"></translation>
+        <translation>a %1 must be a JSON object ({…})</translation>
     </message>
     <message>
         <source>有误：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>has an error: %1</translation>
     </message>
     <message>
         <source>不是有效的 JSON：第 %1 行第 %2 列附近%3</source>
-        <translation type="unfinished"></translation>
+        <translation>not valid JSON near line %1, column %2: %3</translation>
     </message>
     <message>
         <source>“%1”是文件夹，不是%2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is a folder, not a %2</translation>
     </message>
     <message>
         <source>不是普通文件（是设备、管道或套接字），不读取</source>
-        <translation type="unfinished"></translation>
+        <translation>is not a regular file (it is a device, pipe or socket): not read</translation>
     </message>
     <message>
         <source>有 %1 字节，%2最多 %3 字节，不读取</source>
-        <translation type="unfinished"></translation>
+        <translation>has %1 bytes, more than the %3 bytes a %2 may have: not read</translation>
     </message>
     <message>
         <source>在读取时被替换或无法打开，未读取</source>
-        <translation type="unfinished"></translation>
+        <translation>was replaced while being read or cannot be opened: not read</translation>
     </message>
     <message>
         <source>读取出错：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>could not be read: %1</translation>
     </message>
     <message>
         <source>超过%1的上限 %2 字节，不读取</source>
-        <translation type="unfinished"></translation>
+        <translation>is over the limit of %2 bytes for a %1: not read</translation>
     </message>
     <message>
         <source>应为整数</source>
-        <translation type="unfinished"></translation>
+        <translation>should be a whole number</translation>
     </message>
     <message>
         <source>应为文本（字符串）</source>
-        <translation type="unfinished"></translation>
+        <translation>should be text (a string)</translation>
     </message>
     <message>
         <source>应为对象（{…}）</source>
-        <translation type="unfinished"></translation>
+        <translation>should be an object ({…})</translation>
     </message>
     <message>
         <source>未知的键（此处可用的键：%1）</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown key (keys allowed here: %1)</translation>
     </message>
     <message>
         <source>缺少此键</source>
-        <translation type="unfinished"></translation>
+        <translation>this key is missing</translation>
     </message>
     <message>
         <source>应为 true 或 false</source>
-        <translation type="unfinished"></translation>
+        <translation>should be true or false</translation>
     </message>
     <message>
         <source>应为列表（[…]）</source>
-        <translation type="unfinished"></translation>
+        <translation>should be a list ([…])</translation>
     </message>
 </context>
 <context>
     <name>LabourCommand</name>
     <message>
         <source>劳务报酬</source>
-        <translation type="unfinished"></translation>
+        <translation>Labour</translation>
     </message>
     <message>
         <source>稿酬</source>
-        <translation type="unfinished"></translation>
+        <translation>Author&apos;s remuneration</translation>
     </message>
     <message>
         <source>特许权使用费</source>
-        <translation type="unfinished"></translation>
+        <translation>Royalties</translation>
     </message>
     <message>
         <source>未知的类别“%1”，应为 labour、author 或 royalty</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown kind &quot;%1&quot;: labour, author or royalty</translation>
     </message>
     <message>
         <source>类别</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind</translation>
     </message>
     <message>
         <source>labour（劳务报酬，默认）、author（稿酬）、royalty（特许权使用费）</source>
-        <translation type="unfinished"></translation>
+        <translation>labour (labour remuneration, the default), author (author&apos;s remuneration) or royalty (royalties)</translation>
     </message>
     <message>
         <source>非居民个人</source>
-        <translation type="unfinished"></translation>
+        <translation>Non-resident individual</translation>
     </message>
     <message>
         <source>收入</source>
-        <translation type="unfinished">Income</translation>
+        <translation>Income</translation>
     </message>
     <message>
         <source>减除费用</source>
-        <translation type="unfinished">Deduction</translation>
+        <translation>Deduction</translation>
     </message>
     <message>
         <source>应纳税所得额</source>
-        <translation type="unfinished">Taxable income</translation>
+        <translation>Taxable income</translation>
     </message>
     <message>
         <source>预扣率</source>
-        <translation type="unfinished">Withholding rate</translation>
+        <translation>Withholding rate</translation>
     </message>
     <message>
         <source>速算扣除数</source>
-        <translation type="unfinished">Quick deduction</translation>
+        <translation>Quick deduction</translation>
     </message>
     <message>
         <source>应预扣税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax to withhold</translation>
     </message>
     <message>
         <source>税后收入</source>
-        <translation type="unfinished">After tax</translation>
+        <translation>After tax</translation>
     </message>
     <message>
         <source>
 预扣税额合计：%1
 </source>
-        <translation type="unfinished">
+        <translation>
 Withheld in all: %1
 </translation>
     </message>
     <message>
         <source>选项 --%1 只用于 --intern</source>
-        <translation type="unfinished"></translation>
+        <translation>option --%1 is only for --intern</translation>
     </message>
     <message>
         <source>在校学生实习只适用于劳务报酬，不能与 --kind %1 同用</source>
-        <translation type="unfinished"></translation>
+        <translation>a student&apos;s internship applies only to labour remuneration and cannot be used with --kind %1</translation>
     </message>
     <message>
         <source>
 加 --intern：在校学生实习取得的劳务报酬，每月收入相同，按累计预扣法逐月预扣：
 收入额为收入的 %1%，累计减除费用为每月 %2 元乘实习月数，按综合所得年度税率表。</source>
-        <translation type="unfinished"></translation>
+        <translation>
+With --intern: labour remuneration of a student&apos;s internship, the same income each month, withheld
+month by month by the cumulative withholding method: the income amount is %1% of the income, the
+cumulative basic deduction %2 yuan a month times the months of internship, with the annual tax
+table of comprehensive income.</translation>
     </message>
     <message>
         <source>一次劳务报酬、稿酬或特许权使用费收入的预扣税额。居民个人：每次收入不超过
 %1 元减除 %2 元，超过的减除 %3%；稿酬再按 %4% 计算；劳务报酬按预扣率表二，
 稿酬和特许权使用费按 %5%。非居民个人：一律减除 %3%，按月度税率表。</source>
-        <translation type="unfinished"></translation>
+        <translation>The tax withheld on one payment of labour remuneration, author&apos;s remuneration or royalties.
+Resident individual: from a payment of up to %1 yuan %2 yuan is deducted, from a larger one %3%;
+author&apos;s remuneration then counts at %4%; labour remuneration is taxed by withholding rate
+table 2, author&apos;s remuneration and royalties at %5%. Non-resident individual: always %3%
+deducted, the monthly tax table.</translation>
     </message>
     <message>
         <source>每次收入（必填）；加 --intern 时为每月收入</source>
-        <translation type="unfinished"></translation>
+        <translation>income of each payment (required); with --intern, income of each month</translation>
     </message>
     <message>
         <source>在校学生实习：按累计预扣法逐月预扣（只用于居民个人的劳务报酬）</source>
-        <translation type="unfinished"></translation>
+        <translation>student&apos;s internship: withheld month by month by the cumulative withholding method (only for labour remuneration of a resident individual)</translation>
     </message>
 </context>
 <context>
     <name>LawText</name>
     <message>
         <source>%1万</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × 10,000</translation>
     </message>
     <message>
         <source>%1月%2日</source>
-        <translation type="unfinished"></translation>
+        <translation>%2/%1</translation>
     </message>
     <message>
         <source>%1年%2月%3日</source>
-        <translation type="unfinished"></translation>
+        <translation>%3/%2/%1</translation>
     </message>
 </context>
 <context>
     <name>MsgBox</name>
     <message>
         <source>Pendra计算器</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendra Calculator</translation>
     </message>
     <message>
         <source>提示</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>“%1”不是有效的数值。</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not a valid number.</translation>
     </message>
 </context>
 <context>
@@ -740,151 +810,151 @@ Withheld in all: %1
     </message>
     <message>
         <source>工资薪金所得(月薪)</source>
-        <translation type="unfinished"></translation>
+        <translation>Income from wages and salaries (monthly)</translation>
     </message>
     <message>
         <source> 工资薪金</source>
-        <translation type="unfinished"></translation>
+        <translation> Wages</translation>
     </message>
     <message>
         <source>年终奖金所得</source>
-        <translation type="unfinished"></translation>
+        <translation>Year-end bonus income</translation>
     </message>
     <message>
         <source>年终奖</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <source>五险一金计算器</source>
-        <translation type="unfinished"></translation>
+        <translation>Social insurance and housing fund calculator</translation>
     </message>
     <message>
         <source>工资薪金所得(年薪)</source>
-        <translation type="unfinished"></translation>
+        <translation>Income from wages and salaries (annual)</translation>
     </message>
     <message>
         <source>经济补偿金所得</source>
-        <translation type="unfinished"></translation>
+        <translation>Income from severance pay</translation>
     </message>
     <message>
         <source>被确定征税的其他部分</source>
-        <translation type="unfinished"></translation>
+        <translation>Other income determined taxable</translation>
     </message>
     <message>
         <source>工资薪金所得(月薪旧版)</source>
-        <translation type="unfinished"></translation>
+        <translation>Income from wages and salaries (monthly, old version)</translation>
     </message>
     <message>
         <source>对企事业单位的承包经营、承租经营所得</source>
-        <translation type="unfinished"></translation>
+        <translation>Income from contracted or leased operation of enterprises and institutions</translation>
     </message>
     <message>
         <source>个体工商户生产、经营所得</source>
-        <translation type="unfinished"></translation>
+        <translation>Income from production and business operations of individual businesses</translation>
     </message>
     <message>
         <source>个体工商户生产、经营所得 </source>
-        <translation type="unfinished"></translation>
+        <translation>Income from production and business operations of individual businesses </translation>
     </message>
     <message>
         <source>劳务报酬所得</source>
-        <translation type="unfinished"></translation>
+        <translation>Income from remuneration for labour services</translation>
     </message>
     <message>
         <source>劳务报酬</source>
-        <translation type="unfinished"></translation>
+        <translation>Labour</translation>
     </message>
     <message>
         <source>稿酬所得</source>
-        <translation type="unfinished"></translation>
+        <translation>Income from author&apos;s remuneration</translation>
     </message>
     <message>
         <source>特许权使用费所得</source>
-        <translation type="unfinished"></translation>
+        <translation>Income from royalties</translation>
     </message>
     <message>
         <source>特许权使用费所得 </source>
-        <translation type="unfinished"></translation>
+        <translation>Income from royalties </translation>
     </message>
     <message>
         <source>财产租赁所得</source>
-        <translation type="unfinished"></translation>
+        <translation>Income from lease of property</translation>
     </message>
     <message>
         <source>财产租赁所得 </source>
-        <translation type="unfinished"></translation>
+        <translation>Income from lease of property </translation>
     </message>
     <message>
         <source>财产转让所得</source>
-        <translation type="unfinished"></translation>
+        <translation>Income from transfer of property</translation>
     </message>
     <message>
         <source>利息、股息、红利所得</source>
-        <translation type="unfinished"></translation>
+        <translation>Income from interest, dividends and bonuses</translation>
     </message>
     <message>
         <source>偶然所得(如：中奖、中彩)</source>
-        <translation type="unfinished"></translation>
+        <translation>Incidental income (e.g. prizes, lottery winnings)</translation>
     </message>
     <message>
         <source>税收滞纳金计算器</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax late payment surcharge calculator</translation>
     </message>
     <message>
         <source>工资薪金(累计预扣)(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wages and salaries (cumulative withholding)</translation>
     </message>
     <message>
         <source>现行工资</source>
-        <translation type="unfinished"></translation>
+        <translation>Cur. wages</translation>
     </message>
     <message>
         <source>专项附加扣除(&amp;D)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Special additional deductions...</translation>
     </message>
     <message>
         <source>年终奖(现行)(&amp;B)</source>
-        <translation type="unfinished"></translation>
+        <translation>Year-end &amp;bonus (current)</translation>
     </message>
     <message>
         <source>劳务报酬/稿酬/特许权(现行)(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Labour remuneration / author&apos;s remuneration / royalties (current)</translation>
     </message>
     <message>
         <source>年度汇算(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annual reconciliation</translation>
     </message>
     <message>
         <source>经济补偿金(现行)(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Severance pay (&amp;current)</translation>
     </message>
     <message>
         <source>工资表批量计算(&amp;P)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Batch calculation of &amp;payroll sheets...</translation>
     </message>
     <message>
         <source>人民币大小写(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;RMB in capital numerals</translation>
     </message>
     <message>
         <source>货币大写</source>
-        <translation type="unfinished"></translation>
+        <translation>Capitals</translation>
     </message>
     <message>
         <source>计算器(&amp;C)</source>
-        <translation>&amp;Calculator</translation>
+        <translation>&amp;Calculators</translation>
     </message>
     <message>
         <source> 计算器 </source>
-        <translation type="unfinished"></translation>
+        <translation> Calculator </translation>
     </message>
     <message>
         <source> 记事本 </source>
-        <translation type="unfinished"></translation>
+        <translation> Notepad </translation>
     </message>
     <message>
         <source>参数设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>官方网站</source>
@@ -896,7 +966,7 @@ Withheld in all: %1
     </message>
     <message>
         <source>检查更新</source>
-        <translation type="unfinished"></translation>
+        <translation>Check for updates</translation>
     </message>
     <message>
         <source>关于(&amp;A)...</source>
@@ -904,165 +974,196 @@ Withheld in all: %1
     </message>
     <message>
         <source>线程</source>
-        <translation type="unfinished"></translation>
+        <translation>Threads</translation>
+    </message>
+    <message>
+        <source>打开年度文件(&amp;O)...</source>
+        <translation>&amp;Open year file...</translation>
+    </message>
+    <message>
+        <source>保存年度文件(&amp;S)</source>
+        <translation>&amp;Save year file</translation>
+    </message>
+    <message>
+        <source>年度文件另存为(&amp;A)...</source>
+        <translation>Save year file &amp;as...</translation>
+    </message>
+    <message>
+        <source>我的纳税年度(&amp;Y)</source>
+        <translation>My tax &amp;year</translation>
+    </message>
+    <message>
+        <source>家庭分配(&amp;H)</source>
+        <translation>&amp;Household allocation</translation>
     </message>
 </context>
 <context>
     <name>ReverseCommand</name>
     <message>
         <source>税后 %1 元无法达到：税前%2在 %3 元以下时都达不到</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 yuan after tax cannot be reached: no %2 before tax below %3 yuan reaches it</translation>
     </message>
     <message>
         <source>选项 --%1 只与 --insurance-rate 同用</source>
-        <translation type="unfinished"></translation>
+        <translation>option --%1 is only used with --insurance-rate</translation>
     </message>
     <message>
         <source>选项 --insurance-rate 的值“%1”不是百分数（最多两位小数，如 10.5）</source>
-        <translation type="unfinished"></translation>
+        <translation>the value &quot;%1&quot; of option --insurance-rate is not a percentage (at most two decimals, e.g. 10.5)</translation>
     </message>
     <message>
         <source>缴费比例 %1% 超过 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>the contribution rate %1% is over %2</translation>
     </message>
     <message>
         <source>缴费基数上限 %1 低于下限 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>the upper limit %1 of the contribution base is below the lower limit %2</translation>
     </message>
     <message>
         <source>税前月薪</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly wage before tax</translation>
     </message>
     <message>
         <source>平均每月税后</source>
-        <translation type="unfinished"></translation>
+        <translation>Average a month after tax</translation>
     </message>
     <message>
         <source>全年税前合计</source>
-        <translation type="unfinished"></translation>
+        <translation>Year&apos;s total before tax</translation>
     </message>
     <message>
         <source>全年三险一金合计</source>
-        <translation type="unfinished"></translation>
+        <translation>Year&apos;s total social insurance and housing fund</translation>
     </message>
     <message>
         <source>全年预扣税额合计</source>
-        <translation type="unfinished"></translation>
+        <translation>Year&apos;s total tax withheld</translation>
     </message>
     <message>
         <source>全年税后合计</source>
-        <translation type="unfinished"></translation>
+        <translation>Year&apos;s total after tax</translation>
     </message>
     <message>
         <source>由每月税后收入反算税前月薪：1 至 %1 月在同一单位按月发放相同的工资（每月减除
 %2 元），求全年税后合计不少于 %1 × 目标的最低月薪，并列出各月明细。三险一金
 为固定金额（--insurance），或为月薪的一定比例（--insurance-rate）：月薪低于
 缴费基数下限的按下限、高于上限的按上限计算，按分四舍五入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Works back from the monthly after-tax income to the monthly wage before tax: the same wage paid
+each month in months 1 to %1 by one employer (%2 yuan deducted a month); finds the lowest monthly
+wage whose year&apos;s after-tax total is at least %1 × the target, and lists each month. Social
+insurance and housing fund are a fixed amount (--insurance) or a percentage of the wage
+(--insurance-rate): a wage below the lower limit of the contribution base counts at the lower
+limit, one above the upper limit at the upper limit, rounded to the fen.</translation>
     </message>
     <message>
         <source>目标每月税后收入（必填）</source>
-        <translation type="unfinished"></translation>
+        <translation>target after-tax income a month (required)</translation>
     </message>
     <message>
         <source>每月免税收入</source>
-        <translation type="unfinished">tax-free income of each month</translation>
+        <translation>tax-free income of each month</translation>
     </message>
     <message>
         <source>每月三险一金，固定金额</source>
-        <translation type="unfinished"></translation>
+        <translation>social insurance and housing fund a month, a fixed amount</translation>
     </message>
     <message>
         <source>百分数</source>
-        <translation type="unfinished"></translation>
+        <translation>percent</translation>
     </message>
     <message>
         <source>三险一金按月薪的比例，如 10.5（最多两位小数）</source>
-        <translation type="unfinished"></translation>
+        <translation>social insurance and housing fund as a percentage of the wage, e.g. 10.5 (at most two decimals)</translation>
     </message>
     <message>
         <source>缴费基数下限，默认 0</source>
-        <translation type="unfinished"></translation>
+        <translation>lower limit of the contribution base, 0 by default</translation>
     </message>
     <message>
         <source>缴费基数上限，默认无上限</source>
-        <translation type="unfinished"></translation>
+        <translation>upper limit of the contribution base, none by default</translation>
     </message>
     <message>
         <source>每月专项附加扣除</source>
-        <translation type="unfinished">special additional deductions of each month</translation>
+        <translation>special additional deductions of each month</translation>
     </message>
     <message>
         <source>每月其他扣除</source>
-        <translation type="unfinished">other deductions of each month</translation>
+        <translation>other deductions of each month</translation>
     </message>
     <message>
         <source>月薪</source>
-        <translation type="unfinished"></translation>
+        <translation>monthly wage</translation>
     </message>
     <message>
         <source>税前奖金</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus before tax</translation>
     </message>
     <message>
         <source>税后奖金</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus after tax</translation>
     </message>
     <message>
         <source>税率</source>
-        <translation type="unfinished">Rate</translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>速算扣除数</source>
-        <translation type="unfinished">Quick deduction</translation>
+        <translation>Quick deduction</translation>
     </message>
     <message>
         <source>奖金应纳税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable on the bonus</translation>
     </message>
     <message>
         <source>其他综合所得应纳税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable on other comprehensive income</translation>
     </message>
     <message>
         <source>应纳税额合计</source>
-        <translation type="unfinished"></translation>
+        <translation>Total tax payable</translation>
     </message>
     <message>
         <source>
 临界点：奖金超过 %1 而不到 %2 时，税后反而少于发 %1，最多少得 %3；加发奖金时应越过 %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Cliff: a bonus above %1 and below %2 leaves less after tax than a bonus of %1, up to %3 less; a larger bonus should go beyond %2
+</translation>
     </message>
     <message>
         <source>由税后奖金反算全年一次性奖金：单独计税时，税后不少于目标的最低奖金；
 并给出奖金之上最近的临界点，及其上税后反而更少的区间。</source>
-        <translation type="unfinished"></translation>
+        <translation>Works back from the after-tax bonus to the annual one-off bonus: the lowest bonus, taxed
+separately, that leaves at least the target after tax; with the nearest cliff above the bonus
+and the range above it that leaves less after tax.</translation>
     </message>
     <message>
         <source>目标税后奖金（必填）</source>
-        <translation type="unfinished"></translation>
+        <translation>target after-tax bonus (required)</translation>
     </message>
     <message>
         <source>奖金以外的全年综合所得应纳税所得额，默认 0，用于其他综合所得应纳税额；扣除未用完时可为负数</source>
-        <translation type="unfinished"></translation>
+        <translation>taxable income of the year&apos;s comprehensive income besides the bonus, 0 by default, for the tax payable on other comprehensive income; negative when deductions are left unused</translation>
     </message>
     <message>
         <source>奖金</source>
-        <translation type="unfinished"></translation>
+        <translation>bonus</translation>
     </message>
     <message>
         <source>由一次劳务报酬、稿酬或特许权使用费的税后收入反算税前收入：预扣（居民个人）
 或代扣（非居民个人）税款后不少于目标的最低收入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Works back from the after-tax income of one payment of labour remuneration, author&apos;s remuneration
+or royalties to the income before tax: the lowest income that leaves at least the target after
+the tax withheld (resident individual) or withheld at source (non-resident individual).</translation>
     </message>
     <message>
         <source>目标税后收入（必填）</source>
-        <translation type="unfinished"></translation>
+        <translation>target after-tax income (required)</translation>
     </message>
     <message>
         <source>收入</source>
-        <translation type="unfinished">Income</translation>
+        <translation>Income</translation>
     </message>
     <message>
         <source>用法：pendra-cli reverse &lt;类别&gt; --net &lt;金额&gt; [选项]
@@ -1082,217 +1183,238 @@ Withheld in all: %1
   pendra-cli reverse bonus --net 50000 --json
   pendra-cli reverse labour --net 16800 --kind author
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: pendra-cli reverse &lt;kind&gt; --net &lt;amount&gt; [options]
+
+Works back from an after-tax amount to the amount before tax: the lowest amount before tax that
+leaves at least the target after tax (to the fen). A target that no amount below %1 yuan
+reaches is not calculated (exit status 2).
+
+Kinds:
+  wage    monthly wages and salaries, paid each month in months 1 to %2 by one employer; the
+          year&apos;s after-tax total reaches the target
+  bonus   annual one-off bonus, taxed separately
+  labour  labour remuneration, author&apos;s remuneration, royalties; resident individual or
+          non-resident individual
+
+Each kind has --help, listing its options; --json prints JSON.
+
+Examples:
+  pendra-cli reverse wage --net 15000 --insurance 2000 --special 3000
+  pendra-cli reverse bonus --net 50000 --json
+  pendra-cli reverse labour --net 16800 --kind author
+</translation>
     </message>
     <message>
         <source>缺少反算类别</source>
-        <translation type="unfinished"></translation>
+        <translation>the kind of reverse calculation is missing</translation>
     </message>
     <message>
         <source>未知的反算类别“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown kind of reverse calculation &quot;%1&quot;</translation>
     </message>
     <message>
         <source>，应为 wage、bonus 或 labour（用法见 pendra-cli reverse --help）</source>
-        <translation type="unfinished"></translation>
+        <translation>: it should be wage, bonus or labour (see pendra-cli reverse --help)</translation>
     </message>
 </context>
 <context>
     <name>RulesPeriod</name>
     <message>
         <source>2011年9月至2018年12月施行</source>
-        <translation type="unfinished"></translation>
+        <translation>in force from September 2011 to December 2018</translation>
     </message>
     <message>
         <source>2008年3月至2011年8月施行</source>
-        <translation type="unfinished"></translation>
+        <translation>in force from March 2008 to August 2011</translation>
     </message>
     <message>
         <source>2011年8月以前施行</source>
-        <translation type="unfinished"></translation>
+        <translation>in force until August 2011</translation>
     </message>
     <message>
         <source>2018年12月以前按次计税</source>
-        <translation type="unfinished"></translation>
+        <translation>in force until December 2018 (tax per payment)</translation>
     </message>
     <message>
         <source>%1年起仍然适用</source>
-        <translation type="unfinished"></translation>
+        <translation>still in force from %1</translation>
     </message>
     <message>
         <source>本页按%1的规定计算；%2年起施行的个人所得税法已无“经国务院财政部门确定征税的其他所得”这一项，其余各项所得见“现行税法”菜单。</source>
-        <translation type="unfinished"></translation>
+        <translation>This page calculates by the rules %1; the Individual Income Tax law in force since %2 no longer has the category &quot;other income determined taxable by the finance department of the State Council&quot;; for the other categories of income, see the Current Law menu.</translation>
     </message>
     <message>
         <source>本页按%1的规定计算；%2年起的现行规定见“现行税法”菜单。</source>
-        <translation type="unfinished"></translation>
+        <translation>This page calculates by the rules %1; for the rules in force since %2, see the Current Law menu.</translation>
     </message>
     <message>
         <source>以上结果按%1的规定计算</source>
-        <translation type="unfinished"></translation>
+        <translation>The results above are calculated by the rules %1</translation>
     </message>
     <message>
         <source>—— %1的规定 ——</source>
-        <translation type="unfinished"></translation>
+        <translation>—— Rules %1 ——</translation>
     </message>
     <message>
         <source>按%1的规定计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculated by the rules %1</translation>
     </message>
 </context>
 <context>
     <name>SettleCommand</name>
     <message>
         <source>单独计税</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxed separately</translation>
     </message>
     <message>
         <source>并入综合所得</source>
-        <translation type="unfinished"></translation>
+        <translation>Combined with comprehensive income</translation>
     </message>
     <message>
         <source>年度汇算：按全年合计数计算综合所得应纳税额和应补（退）税额，并判断是否
 需要办理。各金额均为全年合计，默认 0；劳务报酬、稿酬、特许权使用费填收入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual reconciliation: the tax payable on comprehensive income and the tax to pay (refund) from
+the year&apos;s totals, and whether a return must be filed. Every amount is the year&apos;s total, 0 by
+default; for labour remuneration, author&apos;s remuneration and royalties give the income.</translation>
     </message>
     <message>
         <source>工资薪金（不含全年一次性奖金）</source>
-        <translation type="unfinished"></translation>
+        <translation>wages and salaries (excluding the annual one-off bonus)</translation>
     </message>
     <message>
         <source>劳务报酬收入</source>
-        <translation type="unfinished"></translation>
+        <translation>labour remuneration received</translation>
     </message>
     <message>
         <source>稿酬收入</source>
-        <translation type="unfinished"></translation>
+        <translation>author&apos;s remuneration received</translation>
     </message>
     <message>
         <source>特许权使用费收入</source>
-        <translation type="unfinished"></translation>
+        <translation>royalties received</translation>
     </message>
     <message>
         <source>免税收入</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax-exempt income</translation>
     </message>
     <message>
         <source>专项扣除（三险一金）</source>
-        <translation type="unfinished"></translation>
+        <translation>special deductions (social insurance and housing fund)</translation>
     </message>
     <message>
         <source>专项附加扣除（含大病医疗）</source>
-        <translation type="unfinished"></translation>
+        <translation>special additional deductions (including medical treatment for serious illness)</translation>
     </message>
     <message>
         <source>个人养老金（最多扣除 %1）</source>
-        <translation type="unfinished"></translation>
+        <translation>private pension (at most %1 deducted)</translation>
     </message>
     <message>
         <source>商业健康保险（最多扣除 %1）</source>
-        <translation type="unfinished"></translation>
+        <translation>commercial health insurance (at most %1 deducted)</translation>
     </message>
     <message>
         <source>其他扣除</source>
-        <translation type="unfinished"></translation>
+        <translation>Other deductions</translation>
     </message>
     <message>
         <source>全年一次性奖金</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual one-off bonus</translation>
     </message>
     <message>
         <source>方法</source>
-        <translation type="unfinished"></translation>
+        <translation>method</translation>
     </message>
     <message>
         <source>separate（单独计税，默认）或 merged（并入综合所得）</source>
-        <translation type="unfinished"></translation>
+        <translation>separate (taxed separately, the default) or merged (combined with comprehensive income)</translation>
     </message>
     <message>
         <source>全年已预缴税额</source>
-        <translation type="unfinished"></translation>
+        <translation>tax prepaid in the year</translation>
     </message>
     <message>
         <source>未知的奖金计税方法“%1”，应为 separate 或 merged</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown bonus method &quot;%1&quot;: separate or merged</translation>
     </message>
 </context>
 <context>
     <name>SettlementOutput</name>
     <message>
         <source>专项附加扣除（不含大病医疗）</source>
-        <translation type="unfinished"></translation>
+        <translation>Special additional deductions (excl. medical treatment for serious illness)</translation>
     </message>
     <message>
         <source>大病医疗</source>
-        <translation type="unfinished"></translation>
+        <translation>Medical treatment for serious illness</translation>
     </message>
     <message>
         <source>个人养老金</source>
-        <translation type="unfinished"></translation>
+        <translation>Private pension</translation>
     </message>
     <message>
         <source>商业健康保险</source>
-        <translation type="unfinished"></translation>
+        <translation>Commercial health insurance</translation>
     </message>
     <message>
         <source>应退税 %1：可以办理汇算申请退税，也可以不办理</source>
-        <translation type="unfinished"></translation>
+        <translation>Refund due %1: you may file the annual reconciliation to claim it, or not file</translation>
     </message>
     <message>
         <source>无需补税也无退税，无需办理汇算</source>
-        <translation type="unfinished"></translation>
+        <translation>No tax to pay and no refund: no annual reconciliation needed</translation>
     </message>
     <message>
         <source>应补税 %1，不超过 %2 元，无需办理汇算</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax to pay %1, not over %2 yuan: no annual reconciliation needed</translation>
     </message>
     <message>
         <source>应补税 %1，但综合所得年收入不超过 %2 元，无需办理汇算</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax to pay %1, but the comprehensive income of the year is not over %2 yuan: no annual reconciliation needed</translation>
     </message>
     <message>
         <source>应补税 %1：须在次年 %2 月 %3 日前办理汇算</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax to pay %1: the annual reconciliation must be filed by %3/%2 of the following year</translation>
     </message>
     <message>
         <source>综合所得收入额</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprehensive income amount</translation>
     </message>
     <message>
         <source>扣除合计</source>
-        <translation type="unfinished"></translation>
+        <translation>Total deductions</translation>
     </message>
     <message>
         <source>应纳税所得额</source>
-        <translation type="unfinished">Taxable income</translation>
+        <translation>Taxable income</translation>
     </message>
     <message>
         <source>税率</source>
-        <translation type="unfinished">Rate</translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>速算扣除数</source>
-        <translation type="unfinished">Quick deduction</translation>
+        <translation>Quick deduction</translation>
     </message>
     <message>
         <source>综合所得应纳税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable on comprehensive income</translation>
     </message>
     <message>
         <source>年终奖单独计税税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax on year-end bonus taxed separately</translation>
     </message>
     <message>
         <source>应纳税额合计</source>
-        <translation type="unfinished"></translation>
+        <translation>Total tax payable</translation>
     </message>
     <message>
         <source>已预缴税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax prepaid</translation>
     </message>
     <message>
         <source>应补（退）税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax to pay (refund)</translation>
     </message>
 </context>
 <context>
@@ -1304,278 +1426,545 @@ Withheld in all: %1
 年龄的年数（可带两位小数）平均分摊，每年减除 %1 元后按年度税率表计税，
 再乘以年数；不并入当年综合所得。法定退休年龄自 %2 年起逐步提高，
 年数按本人的法定退休年龄自行计算。</source>
-        <translation type="unfinished"></translation>
+        <translation>Lump-sum compensation for ending a labour contract: the part up to %3 times the local average
+annual wage of the previous year is tax-free; the rest is taxed separately by the annual tax
+table of comprehensive income.
+With --early-retirement: a lump-sum early retirement allowance is spread evenly over the years
+from the early retirement to the statutory retirement age (up to two decimals); each year&apos;s share
+less %1 yuan is taxed by the annual tax table and the tax multiplied by the years; it is not
+combined with the year&apos;s comprehensive income. The statutory retirement age rises gradually from
+%2; work out the years from your own statutory retirement age.</translation>
     </message>
     <message>
         <source>补偿收入</source>
-        <translation type="unfinished"></translation>
+        <translation>Compensation</translation>
     </message>
     <message>
         <source>免税部分</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax-free part</translation>
     </message>
     <message>
         <source>应纳税所得额</source>
-        <translation type="unfinished">Taxable income</translation>
+        <translation>Taxable income</translation>
     </message>
     <message>
         <source>税率</source>
-        <translation type="unfinished">Rate</translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>速算扣除数</source>
-        <translation type="unfinished">Quick deduction</translation>
+        <translation>Quick deduction</translation>
     </message>
     <message>
         <source>应纳税额</source>
-        <translation type="unfinished">Tax</translation>
+        <translation>Tax</translation>
     </message>
     <message>
         <source>税后收入</source>
-        <translation type="unfinished">After tax</translation>
+        <translation>After tax</translation>
     </message>
     <message>
         <source>一次性补贴收入</source>
-        <translation type="unfinished"></translation>
+        <translation>Lump-sum allowance</translation>
     </message>
     <message>
         <source>分摊年数</source>
-        <translation type="unfinished"></translation>
+        <translation>Years spread over</translation>
     </message>
     <message>
         <source>每年分摊额</source>
-        <translation type="unfinished"></translation>
+        <translation>Share a year</translation>
     </message>
     <message>
         <source>每年应纳税所得额</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income a year</translation>
     </message>
     <message>
         <source>每年应纳税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable a year</translation>
     </message>
     <message>
         <source>选项 --years 的值“%1”不是有效的年数：应大于 0、不超过 %2，最多两位小数</source>
-        <translation type="unfinished"></translation>
+        <translation>the value &quot;%1&quot; of option --years is not a valid number of years: more than 0, at most %2, with at most two decimals</translation>
     </message>
     <message>
         <source>一次性补偿收入或提前退休一次性补贴（必填）</source>
-        <translation type="unfinished"></translation>
+        <translation>lump-sum compensation or lump-sum early retirement allowance (required)</translation>
     </message>
     <message>
         <source>当地上年职工平均工资（年，解除劳动合同时必填）</source>
-        <translation type="unfinished"></translation>
+        <translation>local average annual wage of the previous year (required for ending a labour contract)</translation>
     </message>
     <message>
         <source>提前退休一次性补贴</source>
-        <translation type="unfinished"></translation>
+        <translation>lump-sum early retirement allowance</translation>
     </message>
     <message>
         <source>年数</source>
-        <translation type="unfinished"></translation>
+        <translation>years</translation>
     </message>
     <message>
         <source>办理提前退休手续至法定退休年龄的年数，大于 0，最多两位小数（提前退休时必填）</source>
-        <translation type="unfinished"></translation>
+        <translation>years from the early retirement to the statutory retirement age, more than 0, at most two decimals (required for early retirement)</translation>
     </message>
     <message>
         <source>选项 --years 只用于 --early-retirement</source>
-        <translation type="unfinished"></translation>
+        <translation>option --years is only for --early-retirement</translation>
     </message>
 </context>
 <context>
     <name>SheetText</name>
     <message>
         <source>%1第%2行的引号在%3之内没有闭合（本程序一行最多%3）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, row %2: a quotation mark is not closed within %3 (this program reads at most %3 a row)</translation>
     </message>
     <message>
         <source>%1第%2行超过了%3（本程序一行最多%3）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, row %2 is longer than %3 (this program reads at most %3 a row)</translation>
     </message>
     <message>
         <source>%1第%2行是UTF-8编码，而前面的行是GBK编码；请把整个文件另存为同一种编码</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, row %2 is UTF-8 while the rows before it are GBK; save the whole file in one encoding</translation>
     </message>
     <message>
         <source>%1是%2编码，请另存为UTF-8或GBK编码的CSV文件</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is in %2 encoding; save it as a CSV file in UTF-8 or GBK</translation>
     </message>
     <message>
         <source>%1字节</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes</translation>
     </message>
     <message>
         <source>%1第%2行第%3列不是空的，超出了本程序能读的%4列</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, row %2, column %3 is not empty: beyond the %4 columns this program can read</translation>
     </message>
     <message>
         <source>%1第%2行第%3列的文字超过了%4（本程序一个单元格最多%4）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, row %2, column %3 holds more than %4 of text (this program reads at most %4 a cell)</translation>
     </message>
     <message>
         <source>%1第%2行：数据行超过了本程序能读的%3行</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, row %2: more data rows than the %3 this program can read</translation>
     </message>
     <message>
         <source>%1第%2行（标题行）第%3列含有空字符（NUL）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, row %2 (the title row), column %3 contains a null character (NUL)</translation>
     </message>
     <message>
         <source>“%1”不是普通文件（而是设备、管道、套接字之类），不能作为工资表读取</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not a regular file (it is a device, pipe, socket or the like) and cannot be read as a payroll sheet</translation>
     </message>
     <message>
         <source>无法打开%1</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot open %1</translation>
     </message>
     <message>
         <source>“%1”不是普通文件（而是设备、管道、套接字或文件夹），不会写入它</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not a regular file (it is a device, pipe, socket or folder): it will not be written</translation>
     </message>
     <message>
         <source>“%1”是符号链接；为免改动它指向的文件，不会通过链接写入</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is a symbolic link: to leave the file it points to unchanged, nothing is written through it</translation>
     </message>
     <message>
         <source>%1属于其他用户，不会改写它</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 belongs to another user: it will not be overwritten</translation>
     </message>
     <message>
         <source>%1是只读文件，不会改写它</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is read-only: it will not be overwritten</translation>
     </message>
     <message>
         <source>%1太大，不会改写它</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is too large: it will not be overwritten</translation>
     </message>
     <message>
         <source>%1就是读入的工资表，结果不会写在它上面；请另选一个文件</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is the payroll sheet that was read: the results will not be written over it; choose another file</translation>
     </message>
     <message>
         <source>%1中没有一行可以计算，没有写出结果</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 has no row that can be calculated: no results written</translation>
     </message>
     <message>
         <source>%1超出了金额的范围（最大为%2）</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>（这一行另有%1个没有标题的单元格）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is out of the range of amounts (at most %2)</translation>
     </message>
     <message>
         <source>含有空字符（NUL），不是文字</source>
-        <translation type="unfinished"></translation>
+        <translation>contains a null character (NUL): not text</translation>
     </message>
     <message>
         <source>写入期间，文件原来的位置被其他程序改动了</source>
-        <translation type="unfinished"></translation>
+        <translation>another program changed the file&apos;s place while it was being written</translation>
     </message>
     <message>
         <source>%1（第%2行）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (line %2)</translation>
     </message>
     <message>
         <source>%1已损坏或不是工资表：其中%2的元素嵌套超过了%3层</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is damaged or not a payroll sheet: the elements of %2 are nested more than %3 levels deep</translation>
     </message>
     <message>
         <source>%1已损坏：其中缺少%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is damaged: %2 is missing from it</translation>
     </message>
     <message>
         <source>%1已损坏或不是工资表：其中的%2解压后超过了%3（本程序最多解压到文件大小的%4倍，且不超过%5）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is damaged or not a payroll sheet: its part %2 decompresses to more than %3 (this program decompresses at most %4 times the file size, and no more than %5)</translation>
     </message>
     <message>
         <source>%1已损坏或不是工资表：其中%2有一段文字或标记超过了%3（本程序一个单元格最多%4）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is damaged or not a payroll sheet: %2 holds a run of text or markup over %3 (this program reads at most %4 a cell)</translation>
     </message>
     <message>
         <source>%1已损坏：第%2行第%3列引用的共享文字不存在</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is damaged: the shared text that row %2, column %3 refers to does not exist</translation>
     </message>
     <message>
         <source>%1已损坏：压缩包不完整（可能只复制或下载了一部分）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is damaged: the zip archive is incomplete (perhaps only part of it was copied or downloaded)</translation>
     </message>
     <message>
         <source>%1的列数（%2）超过了Excel一张工作表的%3列，请另存为CSV文件</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 would have more columns (%2) than the %3 of an Excel worksheet: save it as a CSV file</translation>
     </message>
     <message>
         <source>无法在%1所在的文件夹中写入</source>
+        <translation>cannot write in the folder of %1</translation>
+    </message>
+    <message>
+        <source>工号</source>
+        <translation>Employee ID</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>月份</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>收入</source>
+        <translation>Income</translation>
+    </message>
+    <message>
+        <source>免税收入</source>
+        <translation>Tax-exempt income</translation>
+    </message>
+    <message>
+        <source>专项扣除</source>
+        <translation>Special deductions</translation>
+    </message>
+    <message>
+        <source>专项附加扣除</source>
+        <translation>Special additional deductions</translation>
+    </message>
+    <message>
+        <source>其他扣除</source>
+        <translation>Other deductions</translation>
+    </message>
+    <message>
+        <source>减除方式</source>
+        <translation>Deduction method</translation>
+    </message>
+    <message>
+        <source>累计收入</source>
+        <translation>Cumulative income</translation>
+    </message>
+    <message>
+        <source>累计免税收入</source>
+        <translation>Cumulative tax-exempt income</translation>
+    </message>
+    <message>
+        <source>累计减除费用</source>
+        <translation>Cumulative basic deduction</translation>
+    </message>
+    <message>
+        <source>累计专项扣除</source>
+        <translation>Cumulative special deductions</translation>
+    </message>
+    <message>
+        <source>累计专项附加扣除</source>
+        <translation>Cumulative special additional deductions</translation>
+    </message>
+    <message>
+        <source>累计其他扣除</source>
+        <translation>Cumulative other deductions</translation>
+    </message>
+    <message>
+        <source>累计应纳税所得额</source>
+        <translation>Cumulative taxable income</translation>
+    </message>
+    <message>
+        <source>预扣率</source>
+        <translation>Withholding rate</translation>
+    </message>
+    <message>
+        <source>速算扣除数</source>
+        <translation>Quick deduction</translation>
+    </message>
+    <message>
+        <source>累计应纳税额</source>
+        <translation>Cumulative tax payable</translation>
+    </message>
+    <message>
+        <source>累计已预扣税额</source>
+        <translation>Cumulative tax withheld</translation>
+    </message>
+    <message>
+        <source>本月应预扣税额</source>
+        <translation>Tax to withhold this month</translation>
+    </message>
+    <message>
+        <source>税后收入</source>
+        <translation>After tax</translation>
+    </message>
+    <message>
+        <source>原表行号</source>
+        <translation>Source row</translation>
+    </message>
+    <message>
+        <source>有误的列</source>
+        <translation>Column at fault</translation>
+    </message>
+    <message>
+        <source>未计算的原因</source>
+        <translation>Reason not calculated</translation>
+    </message>
+    <message>
+        <source>写入%1时出错：%2</source>
+        <translation>error writing %1: %2</translation>
+    </message>
+    <message>
+        <source>无法写入%1：%2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>%1是空的，没有标题行</source>
+        <translation>%1 is empty: it has no title row</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1的前%2行（不计空行）中没有标题行：标题行是含有%3各列的一行</source>
+        <translation>%1 has no title row in its first %2 rows (not counting empty rows): the title row is the row with the columns %3</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1第%2行（标题行）缺少必需的列%3</source>
+        <translation>%1, row %2 (the title row) lacks the required column(s) %3</translation>
+    </message>
+    <message>
+        <source>%1的标题行中「%2」列出现了不止一次</source>
+        <translation>%1: the column &quot;%2&quot; appears more than once in the title row</translation>
+    </message>
+    <message>
+        <source>%1是旧版Excel格式（.xls），请在Excel中另存为.xlsx或CSV文件</source>
+        <translation>%1 is in the old Excel format (.xls): save it in Excel as .xlsx or CSV</translation>
+    </message>
+    <message>
+        <source>文件“%1”</source>
+        <translation>the file &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1不存在</source>
+        <translation>%1 does not exist</translation>
+    </message>
+    <message>
+        <source>“%1”是文件夹，不是文件</source>
+        <translation>&quot;%1&quot; is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>没有读取%1的权限</source>
+        <translation>no permission to read %1</translation>
+    </message>
+    <message>
+        <source>%1-未计算</source>
+        <translation>%1-not-calculated</translation>
+    </message>
+    <message>
+        <source>未计算</source>
+        <translation>Not calculated</translation>
+    </message>
+    <message>
+        <source>另有%1行（%2名员工）因错误未计算</source>
+        <translation>Not calculated because of errors: %1 more row(s), of %2 employee(s)</translation>
+    </message>
+    <message>
+        <source>%1，已写在工作表“%2”中</source>
+        <translation>%1, written to the sheet &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1，已写在%2中</source>
+        <translation>%1, written to %2</translation>
+    </message>
+    <message>
+        <source>标准输出</source>
+        <translation>standard output</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>空白（按月）</source>
+        <translation>blank (按月, per month)</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>第%1列</source>
+        <translation>column %1</translation>
+    </message>
+    <message>
+        <source>第%1行「%2」列</source>
+        <translation>row %1, column &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>第%1行第%2列</source>
+        <translation>row %1, column %2</translation>
+    </message>
+    <message>
+        <source>工号为空</source>
+        <translation>the Employee ID is empty</translation>
+    </message>
+    <message>
+        <source>不能为空</source>
+        <translation>cannot be empty</translation>
+    </message>
+    <message>
+        <source>%1不是数字</source>
+        <translation>%1 is not a number</translation>
+    </message>
+    <message>
+        <source>%1是负数，金额不能为负</source>
+        <translation>%1 is negative: an amount cannot be negative</translation>
+    </message>
+    <message>
+        <source>%1不是1到12的月份</source>
+        <translation>%1 is not a month from 1 to 12</translation>
+    </message>
+    <message>
+        <source>%1不是减除方式，应为按月、自1月或6万（空白即按月）</source>
+        <translation>%1 is not a deduction method: write 按月 (per month), 自1月 (from January) or 6万 (60,000); blank means 按月</translation>
+    </message>
+    <message>
+        <source>工号%1的%2月与第%3行重复</source>
+        <translation>Employee ID %1: month %2 is also in row %3</translation>
+    </message>
+    <message>
+        <source>工号%1缺少%2月，同一员工的月份必须连续</source>
+        <translation>Employee ID %1 lacks month %2: an employee&apos;s months must follow one another without a gap</translation>
+    </message>
+    <message>
+        <source>工号%1的减除方式%2与第%3行的%4不同</source>
+        <translation>Employee ID %1: the deduction method %2 differs from %4 in row %3</translation>
+    </message>
+    <message>
+        <source>%1所在的列没有标题（这一行另有%2个没有标题的单元格）</source>
+        <translation>the column of %1 has no title (this row has %2 more cells without a title)</translation>
+    </message>
+    <message>
+        <source>%1所在的列没有标题</source>
+        <translation>the column of %1 has no title</translation>
+    </message>
+    <message>
+        <source>%1与表中其他各行的年份（%2年）不同，一张工资表只能是同一年的</source>
+        <translation>%1 is not in the year of the other rows (%2): a payroll sheet must be for one year</translation>
+    </message>
+    <message>
+        <source>工号%1的减除方式“6万”只适用于上年各月均在本单位任职受雇、本年1月起仍在本单位的员工，其月份应从1月开始，不能从%2月开始</source>
+        <translation>Employee ID %1: the deduction method &quot;6万&quot; (60,000) is only for employees employed by this employer in every month of last year and still from January: their months must start in January, not in month %2</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>工号“%1”第%2行有误，同一员工的各行都未计算</source>
+        <translation>Employee ID &quot;%1&quot; has an error in row %2: none of this employee&apos;s rows is calculated</translation>
+    </message>
+    <message>
+        <source>%1的行数超过了Excel一张工作表的%2行，请另存为CSV文件</source>
+        <translation>%1 would have more rows than the %2 of an Excel worksheet: save it as a CSV file</translation>
+    </message>
+    <message>
+        <source>找不到写Excel文件的组件%1，请重新安装本程序</source>
+        <translation>the component %1 that writes Excel files is missing: reinstall this program</translation>
     </message>
 </context>
 <context>
     <name>SupportContact</name>
     <message>
         <source>Pendra工作室</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendra Studio</translation>
     </message>
 </context>
 <context>
     <name>TBatchErrorModel</name>
     <message>
-        <source>第%1列</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>行</source>
-        <translation type="unfinished"></translation>
+        <translation>Row</translation>
     </message>
     <message>
         <source>列</source>
-        <translation type="unfinished"></translation>
+        <translation>Column</translation>
     </message>
     <message>
         <source>原因</source>
-        <translation type="unfinished"></translation>
+        <translation>Reason</translation>
     </message>
 </context>
 <context>
     <name>TBonusChartView</name>
     <message>
         <source>税后奖金图表</source>
-        <translation type="unfinished"></translation>
+        <translation>After-tax bonus chart</translation>
     </message>
     <message>
         <source>全年一次性奖金（元）</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual one-off bonus (yuan)</translation>
     </message>
     <message>
         <source>税后奖金（元）</source>
-        <translation type="unfinished"></translation>
+        <translation>After-tax bonus (yuan)</translation>
     </message>
     <message>
         <source>单独计税</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxed separately</translation>
     </message>
     <message>
         <source>并入综合所得</source>
-        <translation type="unfinished"></translation>
+        <translation>Combined with comprehensive income</translation>
     </message>
     <message>
         <source>当前奖金</source>
-        <translation type="unfinished"></translation>
+        <translation>This bonus</translation>
     </message>
 </context>
 <context>
     <name>TCalcPage</name>
     <message>
         <source>  本软件将持续更新，请及时下载最新版本。如有疑问请联系客服QQ：%1，咨询免费。可根据客户需求定制开发各类税务计算软件。</source>
-        <translation type="unfinished"></translation>
+        <translation>  This software is updated regularly; please download the latest version. Questions: customer service QQ %1, free of charge. Tax calculation software of any kind can be developed to order.</translation>
     </message>
     <message>
         <source>%1提示</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 note</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>元</source>
@@ -1586,115 +1975,115 @@ Withheld in all: %1
     <name>TCurWageModel</name>
     <message>
         <source>月份</source>
-        <translation type="unfinished">Month</translation>
+        <translation>Month</translation>
     </message>
     <message>
         <source>收入</source>
-        <translation type="unfinished">Income</translation>
+        <translation>Income</translation>
     </message>
     <message>
         <source>免税收入</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax-exempt income</translation>
     </message>
     <message>
         <source>三险一金</source>
-        <translation type="unfinished"></translation>
+        <translation>Social insurance and housing fund</translation>
     </message>
     <message>
         <source>专项附加扣除</source>
-        <translation type="unfinished"></translation>
+        <translation>Special additional deductions</translation>
     </message>
     <message>
         <source>其他扣除</source>
-        <translation type="unfinished"></translation>
+        <translation>Other deductions</translation>
     </message>
     <message>
         <source>累计收入</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative income</translation>
     </message>
     <message>
         <source>累计免税收入</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative tax-exempt income</translation>
     </message>
     <message>
         <source>累计减除费用</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative basic deduction</translation>
     </message>
     <message>
         <source>累计专项扣除</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative special deductions</translation>
     </message>
     <message>
         <source>累计专项附加扣除</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative special additional deductions</translation>
     </message>
     <message>
         <source>累计其他扣除</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative other deductions</translation>
     </message>
     <message>
         <source>累计应纳税所得额</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative taxable income</translation>
     </message>
     <message>
         <source>预扣率</source>
-        <translation type="unfinished">Withholding rate</translation>
+        <translation>Withholding rate</translation>
     </message>
     <message>
         <source>速算扣除数</source>
-        <translation type="unfinished">Quick deduction</translation>
+        <translation>Quick deduction</translation>
     </message>
     <message>
         <source>累计应纳税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative tax payable</translation>
     </message>
     <message>
         <source>累计已预扣税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative tax withheld</translation>
     </message>
     <message>
         <source>本月应预扣税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax to withhold this month</translation>
     </message>
     <message>
         <source>税后收入</source>
-        <translation type="unfinished">After tax</translation>
+        <translation>After tax</translation>
     </message>
     <message>
         <source>减除费用</source>
-        <translation type="unfinished">Deduction</translation>
+        <translation>Deduction</translation>
     </message>
     <message>
         <source>应纳税所得额</source>
-        <translation type="unfinished">Taxable income</translation>
+        <translation>Taxable income</translation>
     </message>
     <message>
         <source>税率</source>
-        <translation type="unfinished">Rate</translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>本月应扣缴税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax to withhold this month</translation>
     </message>
     <message>
         <source>合计</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>%1月</source>
-        <translation type="unfinished"></translation>
+        <translation>Month %1</translation>
     </message>
     <message>
         <source>本月单独输入的数额；清空后恢复为每月相同的数额。</source>
-        <translation type="unfinished"></translation>
+        <translation>An amount entered for this month only; clear it to go back to the amount of every month.</translation>
     </message>
     <message>
         <source>双击可为本月单独输入数额。</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-click to enter an amount for this month only.</translation>
     </message>
     <message>
         <source>%1月的%2数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Month %1, %2: invalid amount; please re-enter.</translation>
     </message>
 </context>
 <context>
@@ -1705,315 +2094,542 @@ Withheld in all: %1
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>提示</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>开始计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>重置</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>计算方法：</source>
+        <translation>Calculation method:</translation>
+    </message>
+</context>
+<context>
+    <name>TDeductionFacts</name>
+    <message>
+        <source>YYYY-MM-DD</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>YYYY-MM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>扣除比例</source>
+        <translation>Deduction share</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation type="unfinished">%1 yuan {1%?}</translation>
+    </message>
+    <message>
+        <source>子女</source>
+        <translation>Child</translation>
+    </message>
+    <message>
+        <source>出生日期</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message>
+        <source>受教育结束（可不填）</source>
+        <translation>End of education (optional)</translation>
+    </message>
+    <message>
+        <source>子女教育和婴幼儿照护</source>
+        <translation>Children&apos;s education and infant care</translation>
+    </message>
+    <message>
+        <source>赡养老人</source>
+        <translation>Elderly support</translation>
+    </message>
+    <message>
+        <source>不扣除</source>
+        <translation>No deduction</translation>
+    </message>
+    <message>
+        <source>独生子女</source>
+        <translation>Only child</translation>
+    </message>
+    <message>
+        <source>非独生子女（与兄弟姐妹分摊）</source>
+        <translation>Not an only child (shared with siblings)</translation>
+    </message>
+    <message>
+        <source>赡养老人：</source>
+        <translation>Elderly support:</translation>
+    </message>
+    <message>
+        <source>父母的出生日期</source>
+        <translation>Parent&apos;s date of birth</translation>
+    </message>
+    <message>
+        <source>父母（或其他被赡养人）</source>
+        <translation>Parents (or other supported elderly)</translation>
+    </message>
+    <message>
+        <source>每月分摊额</source>
+        <translation>Monthly share</translation>
+    </message>
+    <message>
+        <source>每月分摊额：</source>
+        <translation>Monthly share:</translation>
+    </message>
+    <message>
+        <source>住房贷款利息</source>
+        <translation>Housing loan interest</translation>
+    </message>
+    <message>
+        <source>首套住房贷款，首次还款：</source>
+        <translation>First-home loan, first repayment:</translation>
+    </message>
+    <message>
+        <source>首次还款年月</source>
+        <translation>Month of first repayment</translation>
+    </message>
+    <message>
+        <source>本人扣除%1%</source>
+        <translation>Taxpayer deducts %1%</translation>
+    </message>
+    <message>
+        <source>夫妻各扣%1%</source>
+        <translation>Each spouse deducts %1%</translation>
+    </message>
+    <message>
+        <source>贷款扣除比例：</source>
+        <translation>Loan share deducted:</translation>
+    </message>
+    <message>
+        <source>每月租金扣除</source>
+        <translation>Monthly rent deduction</translation>
+    </message>
+    <message>
+        <source>住房租金</source>
+        <translation>Housing rent</translation>
+    </message>
+    <message>
+        <source>租赁起始</source>
+        <translation>Lease from</translation>
+    </message>
+    <message>
+        <source>租赁截止</source>
+        <translation>Lease until</translation>
+    </message>
+    <message>
+        <source>学历（学位）继续教育</source>
+        <translation>Continuing education (degree)</translation>
+    </message>
+    <message>
+        <source>入学</source>
+        <translation>Enrolled</translation>
+    </message>
+    <message>
+        <source>毕业（可不填）</source>
+        <translation>Graduated (optional)</translation>
+    </message>
+    <message>
+        <source>职业资格证书</source>
+        <translation>Professional qualification certificates</translation>
+    </message>
+    <message>
+        <source>取得证书的年月</source>
+        <translation>Month the certificate was obtained</translation>
+    </message>
+    <message>
+        <source>患者</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>本人</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>配偶</source>
+        <translation>Spouse</translation>
+    </message>
+    <message>
+        <source>大病医疗</source>
+        <translation>Medical treatment for serious illness</translation>
+    </message>
+    <message>
+        <source>医保目录内自付</source>
+        <translation>Self-paid within the medical insurance catalogue</translation>
+    </message>
+    <message>
+        <source>个人养老金</source>
+        <translation>Private pension</translation>
+    </message>
+    <message>
+        <source>缴纳月份</source>
+        <translation>Month paid</translation>
+    </message>
+    <message>
+        <source>缴纳金额</source>
+        <translation>Amount paid</translation>
+    </message>
+    <message>
+        <source>商业健康保险</source>
+        <translation>Commercial health insurance</translation>
+    </message>
+    <message>
+        <source>起始月份</source>
+        <translation>First month</translation>
+    </message>
+    <message>
+        <source>截止月份</source>
+        <translation>Last month</translation>
+    </message>
+    <message>
+        <source>每月保费</source>
+        <translation>Monthly premium</translation>
+    </message>
+    <message>
+        <source>出生当月起至满%1岁前一个月为婴幼儿照护，每月%2元；</source>
+        <translation>Infant care from the month of birth to the month before the child turns %1, %2 yuan a month; </translation>
+    </message>
+    <message>
+        <source>%1年尚无婴幼儿照护扣除；</source>
+        <translation>No infant care deduction yet in %1; </translation>
+    </message>
+    <message>
+        <source>满%1岁当月起为子女教育，每月%2元，至受教育结束。比例%3%即父母各扣一半。</source>
+        <translation>children&apos;s education from the month the child turns %1 until education ends, %2 yuan a month. A share of %3% means each parent deducts half.</translation>
+    </message>
+    <message>
+        <source>年长的一位满%1岁当月起扣除：独生子女每月%2元；非独生子女每人每月最多%3元。</source>
+        <translation>Deducted from the month the elder parent turns %1: an only child %2 yuan a month; not an only child, at most %3 yuan a month each.</translation>
+    </message>
+    <message>
+        <source>贷款自首次还款当月起最多%1个月，每月%2元；住房租金每月%3、%4或%5元。一年之内两者只能扣除其一。</source>
+        <translation>Housing loan interest: %2 yuan a month for at most %1 months from the month of first repayment; housing rent: %3, %4 or %5 yuan a month. Only one of the two can be deducted in a year.</translation>
+    </message>
+    <message>
+        <source>学历（学位）继续教育每月%1元，同一学历最多%2个月；取得职业资格证书的当月扣除%3元，一年一次。</source>
+        <translation>Continuing education (degree): %1 yuan a month, at most %2 months for one degree; professional qualification: %3 yuan in the month the certificate is obtained, once a year.</translation>
+    </message>
+    <message>
+        <source>每人医保目录内自付超过%1元的部分，每年最多%2元，在年度汇算时扣除。</source>
+        <translation>Each person&apos;s self-paid costs within the medical insurance catalogue above %1 yuan, at most %2 yuan a year, deducted in the annual reconciliation.</translation>
+    </message>
+    <message>
+        <source>在缴纳的月份扣除，每年最多%1元。</source>
+        <translation>Deducted in the month paid; at most %1 yuan a year.</translation>
+    </message>
+    <message>
+        <source>%1年尚无个人养老金扣除。</source>
+        <translation>No private pension deduction yet in %1.</translation>
+    </message>
+    <message>
+        <source>每月最多%1元，每年最多%2元。</source>
+        <translation>At most %1 yuan a month and %2 yuan a year.</translation>
+    </message>
+    <message>
+        <source>%1元</source>
+        <translation>%1 yuan</translation>
+    </message>
+</context>
+<context>
+    <name>TFactTable</name>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
     </message>
 </context>
 <context>
     <name>TFileManager</name>
     <message>
         <source>参数未能保存：文件 %1 正由另一个窗口保存，请稍后再试。</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings not saved: the file %1 is being saved by another window; please try again later.</translation>
     </message>
     <message>
         <source>参数未能保存：%1 不是普通文件（而是文件夹、设备、管道之类），程序不会写入它。</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings not saved: %1 is not a regular file (but a folder, a device, a pipe or the like); the program does not write to it.</translation>
     </message>
     <message>
         <source>参数未能保存：%1 是一个符号链接。为免改动它所指向的文件，程序不会通过链接写入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings not saved: %1 is a symbolic link. So as not to change the file it points to, the program does not write through a link.</translation>
     </message>
     <message>
         <source>参数未能保存：文件 %1 属于其他用户，程序不会改写它。</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings not saved: the file %1 belongs to another user; the program does not overwrite it.</translation>
     </message>
     <message>
         <source>参数未能保存：文件 %1 是只读文件，程序不会改写它。</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings not saved: the file %1 is read-only; the program does not overwrite it.</translation>
     </message>
     <message>
         <source>参数未能保存：文件 %1 大于 %2 MB，不是参数文件应有的大小；为免丢失其中的内容，程序不会改写它。</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings not saved: the file %1 is larger than %2 MB, too large for a settings file; so as not to lose its contents, the program does not overwrite it.</translation>
     </message>
     <message>
         <source>参数未能保存：无法写入文件 %1。
 请检查该文件夹是否允许写入、磁盘空间是否充足。</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings not saved: the file %1 cannot be written.
+Please check that the folder may be written to and that there is enough disk space.</translation>
     </message>
 </context>
 <context>
     <name>TFlatRatePage</name>
     <message>
         <source>计算方法</source>
-        <translation type="unfinished"></translation>
+        <translation>Method</translation>
     </message>
     <message>
         <source>收入金额：  </source>
-        <translation type="unfinished"></translation>
+        <translation>Income:  </translation>
     </message>
     <message>
         <source>收入金额</source>
-        <translation type="unfinished"></translation>
+        <translation>Income</translation>
     </message>
     <message>
         <source>开始计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>重置</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>详细计算结果：</source>
-        <translation type="unfinished"></translation>
+        <translation>Detailed results:</translation>
     </message>
     <message>
         <source>0.00元</source>
-        <translation type="unfinished"></translation>
+        <translation>0.00 yuan</translation>
     </message>
     <message>
         <source>收入金额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Income:</translation>
     </message>
     <message>
         <source>应纳税所得额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income:</translation>
     </message>
     <message>
         <source>适用税率：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax rate:</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable:</translation>
     </message>
     <message>
         <source>反算</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse</translation>
     </message>
     <message>
         <source>税后收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>After tax:</translation>
     </message>
     <message>
         <source>收入金额数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid income; please re-enter.</translation>
     </message>
     <message>
         <source>收入金额应大于0，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Income must be above 0; please re-enter.</translation>
     </message>
     <message>
         <source>应纳税额数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid amount; please re-enter.</translation>
     </message>
     <message>
         <source>应纳税额应大于0，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable must be above 0; please re-enter.</translation>
     </message>
     <message>
         <source>税后收入数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid after-tax income; please re-enter.</translation>
     </message>
     <message>
         <source>税后收入应大于0，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>After-tax income must be above 0; please re-enter.</translation>
     </message>
 </context>
 <context>
     <name>TFrmAbout</name>
     <message>
         <source>关于 Pendra</source>
-        <translation type="unfinished"></translation>
+        <translation>About Pendra</translation>
     </message>
     <message>
         <source>Pendra个人所得税计算器  V3.01</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendra Individual Income Tax Calculator  V3.01</translation>
     </message>
     <message>
         <source>作者：</source>
-        <translation type="unfinished"></translation>
+        <translation>Author: </translation>
     </message>
     <message>
         <source>QQ：</source>
-        <translation type="unfinished"></translation>
+        <translation>QQ: </translation>
     </message>
     <message>
         <source>旺旺：</source>
-        <translation type="unfinished"></translation>
+        <translation>Wangwang: </translation>
     </message>
     <message>
         <source>Email：</source>
-        <translation type="unfinished"></translation>
+        <translation>Email: </translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>TFrmAnnualSalary</name>
     <message>
         <source>年薪：  </source>
-        <translation type="unfinished"></translation>
+        <translation>Annual pay:  </translation>
     </message>
     <message>
         <source>年薪</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual pay</translation>
     </message>
     <message>
         <source>每月领取：</source>
-        <translation type="unfinished"></translation>
+        <translation>Paid monthly:</translation>
     </message>
     <message>
         <source>每月领取</source>
-        <translation type="unfinished"></translation>
+        <translation>Paid monthly</translation>
     </message>
     <message>
         <source>年底其它奖金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Other year-end bonus:</translation>
     </message>
     <message>
         <source>年底其它奖金</source>
-        <translation type="unfinished"></translation>
+        <translation>Other year-end bonus</translation>
     </message>
     <message>
         <source>开始计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>重置</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>详细计算结果：</source>
-        <translation type="unfinished"></translation>
+        <translation>Detailed results:</translation>
     </message>
     <message>
         <source>0.00元</source>
-        <translation type="unfinished"></translation>
+        <translation>0.00 yuan</translation>
     </message>
     <message>
         <source>收入金额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Income:</translation>
     </message>
     <message>
         <source>应纳税所得额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income:</translation>
     </message>
     <message>
         <source>适用税率：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax rate:</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable:</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>税后收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>After tax:</translation>
     </message>
 </context>
 <context>
     <name>TFrmBatch</name>
     <message>
         <source>打开...</source>
-        <translation type="unfinished"></translation>
+        <translation>Open...</translation>
     </message>
     <message>
         <source>计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>另存为...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save As...</translation>
     </message>
     <message>
         <source>模板...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>打开CSV文件或Excel工作簿（.xlsx）</source>
-        <translation type="unfinished"></translation>
+        <translation>Template...</translation>
     </message>
     <message>
         <source>写出只有标题行和一名示例员工的空白工资表</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>工号或姓名</source>
-        <translation type="unfinished"></translation>
+        <translation>Write a blank payroll sheet with only the title row and one sample employee</translation>
     </message>
     <message>
         <source>筛选</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>筛选：</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter:</translation>
     </message>
     <message>
         <source>工资表</source>
-        <translation type="unfinished"></translation>
+        <translation>payroll sheet</translation>
     </message>
     <message>
         <source>未计算的行</source>
-        <translation type="unfinished"></translation>
+        <translation>Rows not calculated</translation>
     </message>
     <message>
         <source>双击一行，在工资表中选中它</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-click a row to select it in the payroll sheet</translation>
     </message>
     <message>
         <source>汇总</source>
-        <translation type="unfinished"></translation>
+        <translation>Summary</translation>
     </message>
     <message>
         <source>人数与行数</source>
-        <translation type="unfinished"></translation>
+        <translation>Employees and rows</translation>
     </message>
     <message>
         <source>状态</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>%1月</source>
-        <translation type="unfinished"></translation>
+        <translation>Month %1</translation>
     </message>
     <message>
         <source>%1月预扣税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax to withhold, month %1</translation>
     </message>
     <message>
         <source>全年</source>
-        <translation type="unfinished"></translation>
+        <translation>Whole year</translation>
     </message>
     <message>
         <source>全年预扣税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax to withhold, whole year</translation>
     </message>
     <message>
         <source>工资表批量计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Batch calculation of a payroll sheet</translation>
     </message>
     <message>
         <source>%1 - %2</source>
@@ -2021,1441 +2637,1352 @@ Withheld in all: %1
     </message>
     <message>
         <source>未计算的行：无</source>
-        <translation type="unfinished"></translation>
+        <translation>Rows not calculated: none</translation>
     </message>
     <message>
         <source>未计算的行（%1处错误，双击定位）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Rows not calculated (%1 errors; double-click to go to one):</translation>
     </message>
     <message>
         <source>打开一份工资表（CSV或Excel），或把文件拖到这里。</source>
-        <translation type="unfinished"></translation>
+        <translation>Open a payroll sheet (CSV or Excel), or drag the file here.</translation>
     </message>
     <message>
         <source>员工%1人，%2行；点“计算”得出各月预扣税额。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 employees, %2 rows; click &quot;Calculate&quot; for the tax to withhold in each month.</translation>
     </message>
     <message>
         <source>员工%1人，%2行</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 employees, %2 rows</translation>
     </message>
     <message>
         <source>；另有%1人、%2行因错误未计算</source>
-        <translation type="unfinished"></translation>
+        <translation>; %1 more employees and %2 rows not calculated because of errors</translation>
     </message>
     <message>
         <source>。本月应预扣税额合计：</source>
-        <translation type="unfinished"></translation>
+        <translation>. Tax to withhold in all, by month:</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>正在读取%1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading %1…</translation>
     </message>
     <message>
         <source>无法打开工资表：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the payroll sheet: %1</translation>
     </message>
     <message>
         <source>已打开%1。</source>
-        <translation type="unfinished"></translation>
+        <translation>Opened %1.</translation>
     </message>
     <message>
         <source>请先打开一份工资表。</source>
-        <translation type="unfinished"></translation>
+        <translation>Open a payroll sheet first.</translation>
     </message>
     <message>
         <source>正在计算每位员工的累计预扣…</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculating each employee&apos;s cumulative withholding…</translation>
     </message>
     <message>
         <source>已计算。</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculated.</translation>
     </message>
     <message>
         <source>正在保存%1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving %1…</translation>
     </message>
     <message>
         <source>保存失败，原有文件未被改动：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving failed; the existing file was not changed: %1</translation>
     </message>
     <message>
         <source>已取消保存，原有文件未被改动。</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving cancelled; the existing file was not changed.</translation>
     </message>
     <message>
         <source>已保存到%1。</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved to %1.</translation>
     </message>
     <message>
         <source>模板未能写出：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>The template could not be written: %1</translation>
     </message>
     <message>
         <source>模板已写到%1，填好后用“打开...”读入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Template written to %1; fill it in, then read it with &quot;Open...&quot;.</translation>
     </message>
     <message>
         <source>CSV文件 (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV files (*.csv)</translation>
     </message>
     <message>
         <source>Excel工作簿 (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel workbooks (*.xlsx)</translation>
     </message>
     <message>
         <source>工资表 (*.csv *.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Payroll sheets (*.csv *.xlsx)</translation>
     </message>
     <message>
         <source>所有文件 (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>All files (*)</translation>
     </message>
     <message>
         <source>打开工资表</source>
-        <translation type="unfinished"></translation>
+        <translation>Open payroll sheet</translation>
     </message>
     <message>
         <source>%1-预扣.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-withholding.%2</translation>
     </message>
     <message>
         <source>工资表另存为</source>
-        <translation type="unfinished"></translation>
+        <translation>Save payroll sheet as</translation>
     </message>
     <message>
         <source>写出工资表模板</source>
-        <translation type="unfinished"></translation>
+        <translation>Write payroll sheet template</translation>
     </message>
     <message>
         <source>工资表模板.xlsx</source>
-        <translation type="unfinished"></translation>
+        <translation>payroll-template.xlsx</translation>
     </message>
     <message>
         <source>正在排序…</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorting…</translation>
+    </message>
+    <message>
+        <source>打开CSV文件或Excel工作簿（.xlsx）（Ctrl+O）</source>
+        <translation>Open a CSV file or an Excel workbook (.xlsx) (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>把结果另存为CSV文件或Excel工作簿，未计算的行写在其旁（Ctrl+S）</source>
+        <translation>Save the results as a CSV file or an Excel workbook, with the rows not calculated beside them (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>工号或姓名（Ctrl+F）</source>
+        <translation>Employee ID or name (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>已取消打开%1，仍显示原来的工资表。</source>
+        <translation>Opening %1 was cancelled; the previous payroll sheet is still shown.</translation>
+    </message>
+    <message>
+        <source>已取消打开%1。</source>
+        <translation>Opening %1 was cancelled.</translation>
+    </message>
+    <message>
+        <source>其中有%1列是本程序以前写出的（计算结果或未计算的原因），不作为输入，计算后按本次结果重新写出。</source>
+        <translation> %1 of its columns were written earlier by this program (results, or reasons rows were not calculated): they are not read as input, and are written again with this calculation&apos;s results.</translation>
+    </message>
+    <message>
+        <source>已取消计算。</source>
+        <translation>Calculation cancelled.</translation>
+    </message>
+    <message>
+        <source>%1%2。</source>
+        <translation>%1 %2.</translation>
+    </message>
+    <message>
+        <source>已取消打开。</source>
+        <translation>Opening cancelled.</translation>
+    </message>
+    <message>
+        <source>已取消保存。</source>
+        <translation>Saving cancelled.</translation>
+    </message>
+    <message>
+        <source>计算结果还没有保存。</source>
+        <translation>The results have not been saved.</translation>
+    </message>
+    <message>
+        <source>关闭窗口之前，要把结果另存为文件吗？</source>
+        <translation>Save the results to a file before closing the window?</translation>
+    </message>
+    <message>
+        <source>另存为(&amp;S)...</source>
+        <translation>&amp;Save As...</translation>
+    </message>
+    <message>
+        <source>不保存(&amp;N)</source>
+        <translation>Do&amp;n&apos;t Save</translation>
     </message>
 </context>
 <context>
     <name>TFrmCompany</name>
     <message>
         <source>计算方法</source>
-        <translation type="unfinished"></translation>
+        <translation>Method</translation>
     </message>
     <message>
         <source>收入总额： </source>
-        <translation type="unfinished"></translation>
+        <translation>Total income: </translation>
     </message>
     <message>
         <source>收入总额</source>
-        <translation type="unfinished"></translation>
+        <translation>Total income</translation>
     </message>
     <message>
         <source>注：经营时间的选择，一个纳税年度用12个月来表示，当前每月减除必要费用为%1元。</source>
-        <translation type="unfinished"></translation>
+        <translation>Note: a tax year is 12 months of business; standard deduction now %1 yuan a month.</translation>
     </message>
     <message>
         <source>开始计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>重置</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>经营时间：</source>
-        <translation type="unfinished"></translation>
+        <translation>Period:</translation>
     </message>
     <message>
         <source>个月</source>
-        <translation type="unfinished"></translation>
+        <translation>months</translation>
     </message>
     <message>
         <source>详细计算结果：</source>
-        <translation type="unfinished"></translation>
+        <translation>Detailed results:</translation>
     </message>
     <message>
         <source>0.00元</source>
-        <translation type="unfinished"></translation>
+        <translation>0.00 yuan</translation>
     </message>
     <message>
         <source>收入金额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Income:</translation>
     </message>
     <message>
         <source>0个月</source>
-        <translation type="unfinished"></translation>
+        <translation>0 months</translation>
     </message>
     <message>
         <source>应纳税所得额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income:</translation>
     </message>
     <message>
         <source>适用税率：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax rate:</translation>
     </message>
     <message>
         <source>速算扣除数：</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick deduction:</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable:</translation>
     </message>
     <message>
         <source>税后收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>After tax:</translation>
     </message>
     <message>
         <source>收入金额数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid income; please re-enter.</translation>
     </message>
 </context>
 <context>
     <name>TFrmCurBonus</name>
     <message>
         <source>全年一次性奖金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual one-off bonus:</translation>
     </message>
     <message>
         <source>纳税人身份：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxpayer status:</translation>
     </message>
     <message>
         <source>直接填写</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter directly</translation>
     </message>
     <message>
         <source>由全年工资计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate from annual wages</translation>
     </message>
     <message>
         <source>从工资薪金页填入</source>
-        <translation type="unfinished"></translation>
+        <translation>Fill in from the wages and salaries page</translation>
     </message>
     <message>
         <source>按工资薪金(累计预扣)页上次输入的各月数额，填入全年工资薪金收入（减除免税收入后）、三险一金和专项附加扣除等</source>
-        <translation type="unfinished"></translation>
+        <translation>Fill in the year&apos;s wages and salaries (less tax-exempt income), social insurance and housing fund, special additional deductions etc. from the monthly amounts last entered on the Wages and salaries (cumulative withholding) page</translation>
     </message>
     <message>
         <source>其他综合所得：</source>
-        <translation type="unfinished"></translation>
+        <translation>Other comprehensive income:</translation>
     </message>
     <message>
         <source>全年其他应纳税所得额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Other taxable income for the year:</translation>
     </message>
     <message>
         <source>全年工资薪金收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>Wages and salaries for the year:</translation>
     </message>
     <message>
         <source>全年三险一金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Social insurance and housing fund for the year:</translation>
     </message>
     <message>
         <source>全年专项附加扣除等：</source>
-        <translation type="unfinished"></translation>
+        <translation>Special additional deductions etc. for the year:</translation>
     </message>
     <message>
         <source>= 工资（不含奖金）− %1 − 三险一金 − 专项附加扣除等，可为负数</source>
-        <translation type="unfinished"></translation>
+        <translation>= wages (bonus excluded) − %1 − social insurance and housing fund − special additional deductions etc.; may be negative</translation>
     </message>
     <message>
         <source>专项附加扣除等：专项附加扣除、个人养老金、商业健康保险和其他扣除的全年合计；扣除未用完时应纳税所得额为负数，并入综合所得的奖金先用完这些扣除。</source>
-        <translation type="unfinished"></translation>
+        <translation>Special additional deductions etc.: the year&apos;s total of special additional deductions, private pension, commercial health insurance and other deductions; when deductions are left unused, the taxable income is negative, and a bonus combined with comprehensive income uses them up first.</translation>
     </message>
     <message>
         <source>输入</source>
-        <translation type="unfinished"></translation>
+        <translation>Input</translation>
     </message>
     <message>
         <source>全年一次性奖金单独计税，一个纳税年度内对每一个纳税人只能采用一次（国税发〔2005〕9号），执行至%1（财政部 税务总局公告2023年第30号）；其余奖金并入当月工资薪金预扣。</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxing the annual one-off bonus separately may be chosen only once in a tax year by each taxpayer (Guo Shui Fa [2005] No. 9), until %1 (Announcement No. 30 of 2023 of the Ministry of Finance and the State Taxation Administration); other bonuses are withheld with the wages and salaries of their month.</translation>
     </message>
     <message>
         <source>单独计税的次数和期限</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxed separately: how often and until when</translation>
     </message>
     <message>
         <source>其他综合所得应纳税所得额</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income of other comprehensive income</translation>
     </message>
     <message>
         <source>较优方式</source>
-        <translation type="unfinished"></translation>
+        <translation>Better method</translation>
     </message>
     <message>
         <source>临界点</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliff</translation>
     </message>
     <message>
         <source>最优拆分</source>
-        <translation type="unfinished"></translation>
+        <translation>Best split</translation>
     </message>
     <message>
         <source>居民个人</source>
-        <translation type="unfinished"></translation>
+        <translation>Resident individual</translation>
     </message>
     <message>
         <source>非居民个人</source>
-        <translation type="unfinished"></translation>
+        <translation>Non-resident individual</translation>
     </message>
     <message>
         <source>月均奖金（÷%1）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Average monthly bonus (÷%1):</translation>
     </message>
     <message>
         <source>税率：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax rate:</translation>
     </message>
     <message>
         <source>速算扣除数：</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick deduction:</translation>
     </message>
     <message>
         <source>每月应纳税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable a month:</translation>
     </message>
     <message>
         <source>应纳税额（×%1）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable (×%1):</translation>
     </message>
     <message>
         <source>税后奖金：</source>
-        <translation type="unfinished"></translation>
+        <translation>After-tax bonus:</translation>
     </message>
     <message>
         <source>非居民个人一个月内取得数月奖金：不与当月工资薪金合并，不减除费用，按%1个月分摊，月均奖金按月度税率表计税，应纳税额 = (奖金 ÷ %1 × 税率 − 速算扣除数) × %1。一个公历年度内只能这样计税一次；当月工资另按非居民个人的工资薪金计税。</source>
-        <translation type="unfinished"></translation>
+        <translation>A non-resident individual paid a bonus for several months in one month: it is not combined with that month&apos;s wages and salaries, no basic deduction is made, it is spread over %1 months and the monthly average is taxed by the monthly table: tax payable = (bonus ÷ %1 × tax rate − quick deduction) × %1. This is allowed once in a calendar year; the month&apos;s wages are taxed as a non-resident individual&apos;s wages and salaries.</translation>
     </message>
     <message>
         <source>非居民个人数月奖金</source>
-        <translation type="unfinished"></translation>
+        <translation>Non-resident individual: bonus for several months</translation>
     </message>
     <message>
         <source>单独计税</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxed separately</translation>
     </message>
     <message>
         <source>并入综合所得</source>
-        <translation type="unfinished"></translation>
+        <translation>Combined with comprehensive income</translation>
     </message>
     <message>
         <source>税率／速算扣除数：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax rate / quick deduction:</translation>
     </message>
     <message>
         <source>奖金应纳税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable on the bonus:</translation>
     </message>
     <message>
         <source>单独计税奖金应纳税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable on the bonus, taxed separately</translation>
     </message>
     <message>
         <source>并入综合所得奖金应纳税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable on the bonus, combined with comprehensive income</translation>
     </message>
     <message>
         <source>全年合计税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Total tax for the year:</translation>
     </message>
     <message>
         <source>单独计税全年合计税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Total tax for the year, bonus taxed separately</translation>
     </message>
     <message>
         <source>并入综合所得全年合计税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Total tax for the year, bonus combined with comprehensive income</translation>
     </message>
     <message>
         <source>由税后奖金反算税前奖金</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse: the gross bonus from the after-tax bonus</translation>
     </message>
     <message>
         <source>保存图表...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Chart...</translation>
     </message>
     <message>
         <source>税后奖金图表</source>
-        <translation type="unfinished"></translation>
+        <translation>After-tax bonus chart</translation>
     </message>
     <message>
         <source>计算方法</source>
-        <translation type="unfinished"></translation>
+        <translation>Method</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>全年其他应纳税所得额数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Other taxable income for the year: invalid amount; please re-enter.</translation>
     </message>
     <message>
         <source>全年工资薪金收入</source>
-        <translation type="unfinished"></translation>
+        <translation>Wages and salaries for the year</translation>
     </message>
     <message>
         <source>全年三险一金</source>
-        <translation type="unfinished"></translation>
+        <translation>Social insurance and housing fund for the year</translation>
     </message>
     <message>
         <source>全年专项附加扣除等</source>
-        <translation type="unfinished"></translation>
+        <translation>Special additional deductions etc. for the year</translation>
     </message>
     <message>
         <source>数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>: invalid amount; please re-enter.</translation>
     </message>
     <message>
         <source>全年一次性奖金数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual one-off bonus: invalid amount; please re-enter.</translation>
     </message>
     <message>
         <source>其他综合所得应纳税所得额：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income of other comprehensive income: %1</translation>
     </message>
     <message>
         <source>（扣除未用完）</source>
-        <translation type="unfinished"></translation>
+        <translation> (deductions left unused)</translation>
     </message>
     <message>
         <source>税后奖金对比（其他综合所得应纳税所得额%1元）</source>
-        <translation type="unfinished"></translation>
+        <translation>After-tax bonus compared (taxable income of other comprehensive income: %1 yuan)</translation>
     </message>
     <message>
         <source>图表组件（pendra_chart）未能加载，无法显示图表；计算结果不受影响。</source>
-        <translation type="unfinished"></translation>
+        <translation>The chart component (pendra_chart) could not be loaded, so no chart can be shown; the results are not affected.</translation>
     </message>
     <message>
         <source>税后奖金对比（计算后绘制）</source>
-        <translation type="unfinished"></translation>
+        <translation>After-tax bonus compared (drawn after calculating)</translation>
     </message>
     <message>
         <source>（较优）</source>
-        <translation type="unfinished"></translation>
+        <translation> (better)</translation>
     </message>
     <message>
         <source>单独计税较优，比并入综合所得少缴税%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxed separately is better: %1 less tax than combined with comprehensive income</translation>
     </message>
     <message>
         <source>并入综合所得较优，比单独计税少缴税%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Combined with comprehensive income is better: %1 less tax than taxed separately</translation>
     </message>
     <message>
         <source>两种方式税额相同</source>
-        <translation type="unfinished"></translation>
+        <translation>Both methods give the same tax</translation>
     </message>
     <message>
         <source>奖金落在%1至%2元之间：少发到%1元，税后反而多得%3元</source>
-        <translation type="unfinished"></translation>
+        <translation>The bonus falls between %1 and %2 yuan: cut to %1 yuan, it leaves %3 yuan more after tax</translation>
     </message>
     <message>
         <source>最优拆分：奖金%1元、其余并入工资，合计税额%2，比较优方式少缴%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Best split: a bonus of %1 yuan and the rest with the wages; total tax %2, %3 less than the better method</translation>
     </message>
     <message>
         <source>最优拆分：按较优方式计税已是最低税额，调整奖金与工资的拆分不能再少缴税</source>
-        <translation type="unfinished"></translation>
+        <translation>Best split: the better method already gives the lowest tax; moving money between bonus and wages cannot lower it</translation>
     </message>
     <message>
         <source>保存图表</source>
-        <translation type="unfinished"></translation>
+        <translation>Save chart</translation>
     </message>
     <message>
         <source>年终奖税后对比.png</source>
-        <translation type="unfinished"></translation>
+        <translation>bonus-after-tax.png</translation>
     </message>
     <message>
         <source>PNG 图片 (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG images (*.png)</translation>
     </message>
     <message>
         <source>图表未能保存到%1，请换一个位置再试。</source>
-        <translation type="unfinished"></translation>
+        <translation>The chart could not be saved to %1; please try another location.</translation>
+    </message>
+    <message>
+        <source>从纳税年度填入</source>
+        <translation>Fill in from tax year</translation>
+    </message>
+    <message>
+        <source>按“我的纳税年度”填入全年一次性奖金和其余综合所得的应纳税所得额</source>
+        <translation>Fill in the annual one-off bonus and the taxable income of the other comprehensive income from &quot;My tax year&quot;</translation>
+    </message>
+    <message>
+        <source>纳税年度：</source>
+        <translation>Tax year:</translation>
     </message>
 </context>
 <context>
     <name>TFrmCurDeductions</name>
     <message>
-        <source>元</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>专项附加扣除</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>每月合计</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>全年合计</source>
-        <translation type="unfinished"></translation>
+        <translation>Total for the year</translation>
     </message>
     <message>
         <source>专项附加扣除提示</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>参数文件中的数额</source>
-        <translation type="unfinished"></translation>
+        <translation>Special additional deductions: message</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
-        <source>每月合计是每月预扣预缴时扣除的数额：个人养老金按全年缴费的十二分之一计入；职业资格继续教育和大病医疗只在年度汇算时扣除，只计入全年合计。</source>
-        <translation type="unfinished"></translation>
+        <source>专项附加扣除（%1年）</source>
+        <translation>Special additional deductions (%1)</translation>
     </message>
     <message>
-        <source>扣除额</source>
-        <translation type="unfinished"></translation>
+        <source>%1年的纳税年度：确定后，这些扣除存入该年度。</source>
+        <translation>Tax year %1: on OK, these deductions are stored in that year.</translation>
     </message>
     <message>
-        <source>本人扣除%1%</source>
-        <translation type="unfinished"></translation>
+        <source>还没有打开的纳税年度：确定后，以这些扣除新建%1年的纳税年度，可在“我的纳税年度”页保存。</source>
+        <translation>No tax year is open: on OK, a tax year %1 is created with these deductions; save it on the &quot;My tax year&quot; page.</translation>
     </message>
     <message>
-        <source> 人</source>
-        <translation type="unfinished"></translation>
+        <source>纳税年度</source>
+        <translation>Tax year</translation>
     </message>
     <message>
-        <source>子女教育人数</source>
-        <translation type="unfinished"></translation>
+        <source>每月扣除</source>
+        <translation>Monthly deductions</translation>
     </message>
     <message>
-        <source>子女教育：</source>
-        <translation type="unfinished"></translation>
+        <source>每月的数额是该月累计预扣时扣除的数额，由年度引擎按出生日期、起止年月等算出；大病医疗只在年度汇算时扣除。</source>
+        <translation>Each month&apos;s amount is what that month&apos;s cumulative withholding deducts, worked out by the year engine from dates of birth, start and end months etc.; medical treatment for serious illness is deducted only in the annual reconciliation.</translation>
     </message>
     <message>
-        <source>子女教育</source>
-        <translation type="unfinished"></translation>
+        <source>月份</source>
+        <translation>Month</translation>
     </message>
     <message>
-        <source>每个子女每月%1元，由父母一方全额扣除或双方各扣%2%。</source>
-        <translation type="unfinished"></translation>
+        <source>合计</source>
+        <translation>Total</translation>
     </message>
     <message>
-        <source>婴幼儿照护人数</source>
-        <translation type="unfinished"></translation>
+        <source>%1月</source>
+        <translation>Month %1</translation>
     </message>
     <message>
-        <source>%1岁以下婴幼儿照护：</source>
-        <translation type="unfinished"></translation>
+        <source>全年</source>
+        <translation>Whole year</translation>
     </message>
     <message>
-        <source>婴幼儿照护</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>每个婴幼儿每月%1元，由父母一方全额扣除或双方各扣%2%。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>不扣除</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>独生子女：每月%1元</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>非独生子女：每月分摊</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>赡养老人：</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>赡养老人每月分摊额</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>赡养老人</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>非独生子女与兄弟姐妹分摊每月%1元，每人每月最多%2元。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>住房贷款利息：每月%1元</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>住房贷款利息（夫妻各扣一半）：每月%1元</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>住房租金（直辖市、省会城市等）：每月%1元</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>住房租金（户籍人口超过%1万的城市）：每月%2元</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>住房租金（户籍人口不超过%1万的城市）：每月%2元</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>住房贷款利息或住房租金：</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>住房</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>两者只能选其一。租金%1元：直辖市、省会（首府）城市、计划单列市及国务院确定的其他城市；
-%2元：其他城市中市辖区户籍人口超过%4万的；%3元：不超过%4万的。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>学历（学位）继续教育：每月%1元</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>职业资格继续教育：取得证书当年%1元</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>继续教育：</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>继续教育</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>大病医疗：</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>大病医疗</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>元/年</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>医保目录内自付超过%1元的部分，每年最多%2元；只在年度汇算时扣除。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>个人养老金：</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>个人养老金</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>全年缴费，每年最多%1元。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>商业健康保险：</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>商业健康保险</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>元/月</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>符合规定的商业健康保险，每月最多%1元。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>参数文件中的%1为%2，超过了上限，按%3显示和计算。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1最多%2，请重新输入。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>每月%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>全年%1（汇算时）</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>每月合计：%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>全年合计：%1</source>
-        <translation type="unfinished"></translation>
+        <source>全年合计：%1元；另有大病医疗%2元在年度汇算时扣除。</source>
+        <translation>Total for the year: %1 yuan; another %2 yuan for medical treatment for serious illness is deducted in the annual reconciliation.</translation>
     </message>
 </context>
 <context>
     <name>TFrmCurLabour</name>
     <message>
         <source>由税后收入反算税前收入</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse: the gross income from the after-tax income</translation>
     </message>
     <message>
         <source>劳务报酬</source>
-        <translation type="unfinished"></translation>
+        <translation>Labour</translation>
     </message>
     <message>
         <source>稿酬</source>
-        <translation type="unfinished"></translation>
+        <translation>Author&apos;s remuneration</translation>
     </message>
     <message>
         <source>特许权使用费</source>
-        <translation type="unfinished"></translation>
+        <translation>Royalties</translation>
     </message>
     <message>
         <source>所得项目：</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind of income:</translation>
     </message>
     <message>
         <source>每次收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>Income per payment:</translation>
     </message>
     <message>
         <source>居民个人</source>
-        <translation type="unfinished"></translation>
+        <translation>Resident individual</translation>
     </message>
     <message>
         <source>非居民个人</source>
-        <translation type="unfinished"></translation>
+        <translation>Non-resident individual</translation>
     </message>
     <message>
         <source>纳税人身份：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxpayer status:</translation>
     </message>
     <message>
         <source>每次收入</source>
-        <translation type="unfinished"></translation>
+        <translation>Income per payment</translation>
     </message>
     <message>
         <source>在校学生实习（按累计预扣法逐月预扣）</source>
-        <translation type="unfinished"></translation>
+        <translation>Student internship (withheld monthly by the cumulative withholding method)</translation>
     </message>
     <message>
         <source>在校学生实习</source>
-        <translation type="unfinished"></translation>
+        <translation>Student internship</translation>
     </message>
     <message>
         <source>月</source>
-        <translation type="unfinished">month</translation>
+        <translation>month</translation>
     </message>
     <message>
         <source>实习起始月份</source>
-        <translation type="unfinished"></translation>
+        <translation>First month of internship</translation>
     </message>
     <message>
         <source>实习截止月份</source>
-        <translation type="unfinished"></translation>
+        <translation>Last month of internship</translation>
     </message>
     <message>
         <source>至</source>
-        <translation type="unfinished"></translation>
+        <translation>to</translation>
     </message>
     <message>
         <source>实习月份：</source>
-        <translation type="unfinished"></translation>
+        <translation>Internship months:</translation>
     </message>
     <message>
         <source>全日制学历教育的学生因实习取得的劳务报酬，可按累计预扣法预扣：每月收入额为收入的%1%，累计减除费用为每月%2元乘实习月数，按综合所得年度税率表。</source>
-        <translation type="unfinished"></translation>
+        <translation>Labour remuneration a full-time student earns from an internship may be withheld by the cumulative withholding method: each month&apos;s income amount is %1% of the income, the cumulative basic deduction is %2 yuan times the months of internship, and the annual table of comprehensive income applies.</translation>
     </message>
     <message>
         <source>减除费用：</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic deduction:</translation>
     </message>
     <message>
         <source>应纳税所得额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income:</translation>
     </message>
     <message>
         <source>税率：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax rate:</translation>
     </message>
     <message>
         <source>速算扣除数：</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick deduction:</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable:</translation>
     </message>
     <message>
         <source>税后收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>After tax:</translation>
     </message>
     <message>
         <source>实习期间预扣税额合计</source>
-        <translation type="unfinished"></translation>
+        <translation>Total tax withheld during the internship</translation>
     </message>
     <message>
         <source>年度汇算</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual reconciliation</translation>
     </message>
     <message>
         <source>月份</source>
-        <translation type="unfinished">Month</translation>
+        <translation>Month</translation>
     </message>
     <message>
         <source>收入</source>
-        <translation type="unfinished">Income</translation>
+        <translation>Income</translation>
     </message>
     <message>
         <source>收入额</source>
-        <translation type="unfinished">Income amount</translation>
+        <translation>Income amount</translation>
     </message>
     <message>
         <source>累计收入额</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative income amount</translation>
     </message>
     <message>
         <source>累计减除费用</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative basic deduction</translation>
     </message>
     <message>
         <source>累计应纳税所得额</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative taxable income</translation>
     </message>
     <message>
         <source>预扣率</source>
-        <translation type="unfinished">Withholding rate</translation>
+        <translation>Withholding rate</translation>
     </message>
     <message>
         <source>速算扣除数</source>
-        <translation type="unfinished">Quick deduction</translation>
+        <translation>Quick deduction</translation>
     </message>
     <message>
         <source>累计应纳税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative tax payable</translation>
     </message>
     <message>
         <source>累计已预扣税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative tax withheld</translation>
     </message>
     <message>
         <source>本月应预扣税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax to withhold this month</translation>
     </message>
     <message>
         <source>税后收入</source>
-        <translation type="unfinished">After tax</translation>
+        <translation>After tax</translation>
     </message>
     <message>
         <source>实习逐月预扣明细</source>
-        <translation type="unfinished"></translation>
+        <translation>Internship withholding month by month</translation>
     </message>
     <message>
         <source>非居民个人：按次由支付方代扣代缴，税款即为最终税负，不办理年度汇算。</source>
-        <translation type="unfinished"></translation>
+        <translation>Non-resident individual: the payer withholds the tax on each payment; that tax is final, and there is no annual reconciliation.</translation>
     </message>
     <message>
         <source>年度汇算：这笔收入按%1%计入综合所得，收入额为%2，与工资薪金等合并按年度税率表计税；已预扣的%3税款多退少补。</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual reconciliation: %1% of this income counts in comprehensive income, an income amount of %2, taxed with wages and salaries etc. by the annual table; the %3 withheld is settled by a refund or a further payment.</translation>
     </message>
     <message>
         <source>每月收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly income:</translation>
     </message>
     <message>
         <source>起始月份不能晚于截止月份，请重新选择。</source>
-        <translation type="unfinished"></translation>
+        <translation>The first month cannot come after the last month; please choose again.</translation>
     </message>
     <message>
         <source>实习期间预扣税额合计：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total tax withheld during the internship: %1</translation>
     </message>
     <message>
         <source>年度汇算：实习报酬按%1%计入综合所得，%2个月的收入额为%3，与工资薪金等合并按年度税率表计税；已预扣的%4税款多退少补。</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual reconciliation: %1% of the internship pay counts in comprehensive income, an income amount of %3 for %2 months, taxed with wages and salaries etc. by the annual table; the %4 withheld is settled by a refund or a further payment.</translation>
     </message>
     <message>
         <source>每月收入数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly income: invalid amount; please re-enter.</translation>
     </message>
     <message>
         <source>每次收入数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Income per payment: invalid amount; please re-enter.</translation>
     </message>
     <message>
         <source>年度汇算：居民个人的劳务报酬、特许权使用费按收入的%1%、稿酬按收入的%2%计入综合所得，与工资薪金等合并计税，预扣的税款多退少补。</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual reconciliation: a resident individual&apos;s labour remuneration and royalties count in comprehensive income at %1% of the income, author&apos;s remuneration at %2%, taxed with wages and salaries etc.; the tax withheld is settled by a refund or a further payment.</translation>
     </message>
 </context>
 <context>
     <name>TFrmCurReverse</name>
     <message>
         <source>反算</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse</translation>
     </message>
     <message>
         <source>反算税前月薪</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse: gross monthly wage</translation>
     </message>
     <message>
         <source>目标每月税后收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>Target after-tax income a month:</translation>
     </message>
     <message>
         <source>1至%1月在同一单位按月发放相同的工资，每月减除%2元：求全年税后合计不少于目标的%1倍的最低月薪。</source>
-        <translation type="unfinished"></translation>
+        <translation>The same wage paid monthly by one employer in months 1 to %1, %2 yuan deducted a month: the lowest monthly wage whose after-tax total for the year is at least %1 times the target.</translation>
     </message>
     <message>
         <source>税前月薪：</source>
-        <translation type="unfinished"></translation>
+        <translation>Gross monthly wage:</translation>
     </message>
     <message>
         <source>平均每月税后：</source>
-        <translation type="unfinished"></translation>
+        <translation>Average after tax a month:</translation>
     </message>
     <message>
         <source>反算税前年终奖</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse: gross year-end bonus</translation>
     </message>
     <message>
         <source>目标税后奖金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Target after-tax bonus:</translation>
     </message>
     <message>
         <source>单独计税：求税后不少于目标的最低奖金，并指出其上最近的临界点。</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxed separately: the lowest bonus whose after-tax amount reaches the target, and the nearest cliff above it.</translation>
     </message>
     <message>
         <source>税前奖金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Gross bonus:</translation>
     </message>
     <message>
         <source>税后奖金：</source>
-        <translation type="unfinished"></translation>
+        <translation>After-tax bonus:</translation>
     </message>
     <message>
         <source>反算税前收入</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse: gross income</translation>
     </message>
     <message>
         <source>目标税后收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>Target after-tax income:</translation>
     </message>
     <message>
         <source>求预扣（非居民个人为代扣）税款后不少于目标的最低每次收入。</source>
-        <translation type="unfinished"></translation>
+        <translation>The lowest income per payment that reaches the target after the tax withheld (for a non-resident individual, the tax deducted at source).</translation>
     </message>
     <message>
         <source>税前收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>Gross income:</translation>
     </message>
     <message>
         <source>税后收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>After tax:</translation>
     </message>
     <message>
         <source>反算提示</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse: message</translation>
     </message>
     <message>
         <source>反算明细</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse: details</translation>
     </message>
     <message>
         <source>计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>免税收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax-exempt income:</translation>
     </message>
     <message>
         <source>固定金额</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed amount</translation>
     </message>
     <message>
         <source>按缴费比例</source>
-        <translation type="unfinished"></translation>
+        <translation>By contribution rate</translation>
     </message>
     <message>
         <source>三险一金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Social insurance and housing fund:</translation>
     </message>
     <message>
         <source>每月三险一金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Social insurance and housing fund a month:</translation>
     </message>
     <message>
         <source>缴费比例(%)：</source>
-        <translation type="unfinished"></translation>
+        <translation>Contribution rate (%):</translation>
     </message>
     <message>
         <source>个人缴纳的各项比例之和，最多两位小数，如10.5</source>
-        <translation type="unfinished"></translation>
+        <translation>The sum of the employee&apos;s contribution rates, at most two decimals, e.g. 10.5</translation>
     </message>
     <message>
         <source>缴费基数下限：</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum contribution base:</translation>
     </message>
     <message>
         <source>缴费基数上限：</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum contribution base:</translation>
     </message>
     <message>
         <source>不填为无上限</source>
-        <translation type="unfinished"></translation>
+        <translation>Empty for no maximum</translation>
     </message>
     <message>
         <source>专项附加扣除：</source>
-        <translation type="unfinished"></translation>
+        <translation>Special additional deductions:</translation>
     </message>
     <message>
         <source>其他扣除：</source>
-        <translation type="unfinished"></translation>
+        <translation>Other deductions:</translation>
     </message>
     <message>
         <source>全年其他应纳税所得额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Other taxable income for the year:</translation>
     </message>
     <message>
         <source>只用于计算其他综合所得的税额，不影响反算的奖金</source>
-        <translation type="unfinished"></translation>
+        <translation>Used only for the tax on other comprehensive income; it does not change the reversed bonus</translation>
     </message>
     <message>
         <source>劳务报酬</source>
-        <translation type="unfinished"></translation>
+        <translation>Labour</translation>
     </message>
     <message>
         <source>稿酬</source>
-        <translation type="unfinished"></translation>
+        <translation>Author&apos;s remuneration</translation>
     </message>
     <message>
         <source>特许权使用费</source>
-        <translation type="unfinished"></translation>
+        <translation>Royalties</translation>
     </message>
     <message>
         <source>所得项目：</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind of income:</translation>
     </message>
     <message>
         <source>居民个人</source>
-        <translation type="unfinished"></translation>
+        <translation>Resident individual</translation>
     </message>
     <message>
         <source>非居民个人</source>
-        <translation type="unfinished"></translation>
+        <translation>Non-resident individual</translation>
     </message>
     <message>
         <source>纳税人身份：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxpayer status:</translation>
     </message>
     <message>
         <source>%1数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: invalid amount; please re-enter.</translation>
     </message>
     <message>
         <source>缴费比例应为0到100之间、最多两位小数的百分数，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>The contribution rate is a percentage from 0 to 100 with at most two decimals; please re-enter.</translation>
     </message>
     <message>
         <source>缴费基数上限不能低于下限，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>The maximum contribution base cannot be below the minimum; please re-enter.</translation>
     </message>
     <message>
         <source>月薪在%1元以下都达不到这个税后收入。</source>
-        <translation type="unfinished"></translation>
+        <translation>No monthly wage up to %1 yuan reaches this after-tax income.</translation>
     </message>
     <message>
         <source>全年税前%1元，三险一金%2元，预扣税额%3元，税后合计%4元；1月税后%5元，%6月税后%7元。</source>
-        <translation type="unfinished"></translation>
+        <translation>For the year: gross %1 yuan, social insurance and housing fund %2 yuan, tax withheld %3 yuan, after tax %4 yuan; after tax %5 yuan in month 1 and %7 yuan in month %6.</translation>
     </message>
     <message>
         <source>奖金在%1元以下都达不到这个税后奖金。</source>
-        <translation type="unfinished"></translation>
+        <translation>No bonus up to %1 yuan reaches this after-tax bonus.</translation>
     </message>
     <message>
         <source>税率%1，速算扣除数%2元，奖金应纳税额%3元；其他综合所得应纳税额%4元，合计%5元。</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax rate %1, quick deduction %2 yuan, tax payable on the bonus %3 yuan; tax payable on other comprehensive income %4 yuan; total %5 yuan.</translation>
     </message>
     <message>
         <source>临界点：奖金超过%1元而不到%2元时，税后反而少于发%1元，最多少得%3元；加发奖金时应越过%2元。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliff: a bonus above %1 yuan but below %2 yuan leaves less after tax than %1 yuan would, up to %3 yuan less; when raising the bonus, go beyond %2 yuan.</translation>
     </message>
     <message>
         <source>收入在%1元以下都达不到这个税后收入。</source>
-        <translation type="unfinished"></translation>
+        <translation>No income up to %1 yuan reaches this after-tax income.</translation>
     </message>
     <message>
         <source>减除费用%1元，应纳税所得额%2元，税率%3，速算扣除数%4元，应纳税额%5元。</source>
-        <translation type="unfinished"></translation>
+        <translation>Deduction %1 yuan, taxable income %2 yuan, tax rate %3, quick deduction %4 yuan, tax payable %5 yuan.</translation>
     </message>
 </context>
 <context>
     <name>TFrmCurSettle</name>
     <message>
         <source>次年%1月%2日至%3月%4日</source>
-        <translation type="unfinished"></translation>
+        <translation>from %2/%1 to %4/%3 (day/month) of the following year</translation>
     </message>
     <message>
         <source>并入综合所得</source>
-        <translation type="unfinished"></translation>
+        <translation>Combined with comprehensive income</translation>
     </message>
     <message>
         <source>单独计税</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxed separately</translation>
     </message>
     <message>
         <source>从工资页填入</source>
-        <translation type="unfinished"></translation>
+        <translation>Fill in from Wages</translation>
     </message>
     <message>
         <source>从工资薪金页填入</source>
-        <translation type="unfinished"></translation>
+        <translation>Fill in from the wages and salaries page</translation>
     </message>
     <message>
         <source>按工资薪金(累计预扣)页上次输入的各月数额，填入全年工资薪金、免税收入、三险一金、专项附加扣除、其他扣除和已预扣的税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Fill in the year&apos;s wages and salaries, tax-exempt income, social insurance and housing fund, special additional deductions, other deductions and tax withheld from the monthly amounts last entered on the Wages and salaries (cumulative withholding) page</translation>
     </message>
     <message>
         <source>全年工资薪金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Wages and salaries for the year:</translation>
     </message>
     <message>
         <source>全年工资薪金收入，不含全年一次性奖金</source>
-        <translation type="unfinished"></translation>
+        <translation>The year&apos;s wages and salaries, annual one-off bonus excluded</translation>
     </message>
     <message>
         <source>全年劳务报酬：</source>
-        <translation type="unfinished"></translation>
+        <translation>Labour remuneration for the year:</translation>
     </message>
     <message>
         <source>全年稿酬：</source>
-        <translation type="unfinished"></translation>
+        <translation>Author&apos;s remuneration for the year:</translation>
     </message>
     <message>
         <source>全年特许权使用费：</source>
-        <translation type="unfinished"></translation>
+        <translation>Royalties for the year:</translation>
     </message>
     <message>
         <source>全年免税收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax-exempt income for the year:</translation>
     </message>
     <message>
         <source>全年三险一金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Social insurance and housing fund for the year:</translation>
     </message>
     <message>
         <source>全年个人养老金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Private pension for the year:</translation>
     </message>
     <message>
         <source>每年最多扣除%1元</source>
-        <translation type="unfinished"></translation>
+        <translation>At most %1 yuan deducted a year</translation>
     </message>
     <message>
         <source>全年商业健康保险：</source>
-        <translation type="unfinished"></translation>
+        <translation>Commercial health insurance for the year:</translation>
     </message>
     <message>
         <source>全年其他扣除：</source>
-        <translation type="unfinished"></translation>
+        <translation>Other deductions for the year:</translation>
     </message>
     <message>
         <source>全年一次性奖金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual one-off bonus:</translation>
     </message>
     <message>
         <source>奖金计税方式：</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus tax method:</translation>
     </message>
     <message>
         <source>全年已预缴税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax prepaid for the year:</translation>
     </message>
     <message>
         <source>有扣缴义务人应预扣预缴而未预扣</source>
-        <translation type="unfinished"></translation>
+        <translation>A withholding agent should have withheld tax but did not</translation>
     </message>
     <message>
         <source>取得综合所得时，有扣缴义务人依法应预扣预缴而未预扣的，不适用补税不超过%1元或收入不超过%2元免于办理年度汇算的规定（财政部 税务总局公告2023年第32号）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Where a withholding agent should by law have withheld tax on comprehensive income but did not, the exemption from the annual reconciliation for tax due of at most %1 yuan or income of at most %2 yuan does not apply (Announcement No. 32 of 2023 of the Ministry of Finance and the State Taxation Administration).</translation>
     </message>
     <message>
         <source>输入</source>
-        <translation type="unfinished"></translation>
+        <translation>Input</translation>
     </message>
     <message>
         <source>工资薪金和已预缴税额必填，其余不填的按0计算。</source>
-        <translation type="unfinished"></translation>
+        <translation>Wages and salaries and the tax prepaid are required; any other field left empty counts as 0.</translation>
     </message>
     <message>
         <source>填入...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fill in...</translation>
     </message>
     <message>
         <source>从专项附加扣除设置填入</source>
-        <translation type="unfinished"></translation>
+        <translation>Fill in from the special additional deductions settings</translation>
     </message>
     <message>
         <source>打开专项附加扣除设置，确定后按全年数额填入专项附加扣除、个人养老金和商业健康保险</source>
-        <translation type="unfinished"></translation>
+        <translation>Open the special additional deductions settings; on OK, the special additional deductions, private pension and commercial health insurance are filled in with the amounts for the year</translation>
     </message>
     <message>
         <source>全年专项附加扣除：</source>
-        <translation type="unfinished"></translation>
+        <translation>Special additional deductions for the year:</translation>
     </message>
     <message>
         <source>子女教育、婴幼儿照护、赡养老人、住房贷款利息或住房租金、继续教育和大病医疗的全年合计</source>
-        <translation type="unfinished"></translation>
+        <translation>The year&apos;s total of children&apos;s education, infant care, elderly support, housing loan interest or housing rent, continuing education and medical treatment for serious illness</translation>
     </message>
     <message>
         <source>综合所得收入额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprehensive income amount:</translation>
     </message>
     <message>
         <source>扣除合计：</source>
-        <translation type="unfinished"></translation>
+        <translation>Total deductions:</translation>
     </message>
     <message>
         <source>应纳税所得额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income:</translation>
     </message>
     <message>
         <source>税率：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax rate:</translation>
     </message>
     <message>
         <source>速算扣除数：</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick deduction:</translation>
     </message>
     <message>
         <source>综合所得应纳税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable on comprehensive income:</translation>
     </message>
     <message>
         <source>年终奖单独计税税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax on the bonus taxed separately:</translation>
     </message>
     <message>
         <source>应纳税额合计：</source>
-        <translation type="unfinished"></translation>
+        <translation>Total tax payable:</translation>
     </message>
     <message>
         <source>已预缴税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax prepaid:</translation>
     </message>
     <message>
         <source>另一种奖金计税方式</source>
-        <translation type="unfinished"></translation>
+        <translation>The other bonus tax method</translation>
     </message>
     <message>
         <source>是否需要办理年度汇算</source>
-        <translation type="unfinished"></translation>
+        <translation>Whether an annual reconciliation is needed</translation>
     </message>
     <message>
         <source>办理原因</source>
-        <translation type="unfinished"></translation>
+        <translation>Reason</translation>
     </message>
     <message>
         <source>年度汇算的办理时间为次年%1至%2，可通过个人所得税App或网站自行办理，也可以委托单位或他人办理。</source>
-        <translation type="unfinished"></translation>
+        <translation>The annual reconciliation is filed from %1 to %2 of the following year, by yourself through the Individual Income Tax app or website, or through your employer or another person.</translation>
     </message>
     <message>
         <source>计算结果</source>
-        <translation type="unfinished"></translation>
+        <translation>Results</translation>
     </message>
     <message>
         <source>计算方法</source>
-        <translation type="unfinished"></translation>
+        <translation>Method</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>: invalid amount; please re-enter.</translation>
     </message>
     <message>
         <source>全年免税收入不能大于全年收入合计，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax-exempt income for the year cannot exceed the year&apos;s total income; please re-enter.</translation>
     </message>
     <message>
         <source>应退税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax to refund:</translation>
     </message>
     <message>
         <source>应补税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax to pay:</translation>
     </message>
     <message>
         <source>应补（退）税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax to pay (refund):</translation>
     </message>
     <message>
         <source>可以办理年度汇算申请退税</source>
-        <translation type="unfinished"></translation>
+        <translation>You may file the annual reconciliation to claim a refund</translation>
     </message>
     <message>
         <source>无需办理年度汇算</source>
-        <translation type="unfinished"></translation>
+        <translation>No annual reconciliation needed</translation>
     </message>
     <message>
         <source>需要办理年度汇算</source>
-        <translation type="unfinished"></translation>
+        <translation>Annual reconciliation needed</translation>
     </message>
     <message>
         <source>（此项免于办理的规定施行至%1）</source>
-        <translation type="unfinished"></translation>
+        <translation> (this exemption applies until %1)</translation>
     </message>
     <message>
         <source>已预缴税额比全年应纳税额多%1：可在%2办理年度汇算申请退税；放弃退税的，可以不办理。</source>
-        <translation type="unfinished"></translation>
+        <translation>The tax prepaid exceeds the year&apos;s tax payable by %1: you may file the annual reconciliation %2 to claim a refund; if you forgo the refund, you need not file.</translation>
     </message>
     <message>
         <source>已预缴税额与全年应纳税额相等，既不需补税，也没有退税。</source>
-        <translation type="unfinished"></translation>
+        <translation>The tax prepaid equals the year&apos;s tax payable: nothing to pay and no refund.</translation>
     </message>
     <message>
         <source>需补税%1，不超过%2元，依规定无需办理年度汇算，也不必补缴%3。</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax to pay %1, not above %2 yuan: by the rules, no annual reconciliation is needed and the tax need not be paid%3.</translation>
     </message>
     <message>
         <source>需补税%1，但全年综合所得收入不超过%2元，依规定无需办理年度汇算，也不必补缴%3。</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax to pay %1, but the year&apos;s comprehensive income is not above %2 yuan: by the rules, no annual reconciliation is needed and the tax need not be paid%3.</translation>
     </message>
     <message>
         <source>需补税%1。有扣缴义务人应预扣预缴而未预扣，不适用补税不超过%2元或收入不超过%3元免于办理的规定：须在%4办理年度汇算并补缴税款。</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax to pay %1. A withholding agent should have withheld tax but did not, so the exemption for tax due of at most %2 yuan or income of at most %3 yuan does not apply: the annual reconciliation must be filed and the tax paid %4.</translation>
     </message>
     <message>
         <source>需补税%1，超过%2元，且全年综合所得收入超过%3元：须在%4办理年度汇算并补缴税款。</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax to pay %1, above %2 yuan, and the year&apos;s comprehensive income is above %3 yuan: the annual reconciliation must be filed and the tax paid %4.</translation>
     </message>
     <message>
         <source>若改为%1：应纳税额合计同为%2，两种方式相同。</source>
-        <translation type="unfinished"></translation>
+        <translation>With &quot;%1&quot; instead: total tax payable also %2; both methods are equal.</translation>
     </message>
     <message>
         <source>若改为%1：应纳税额合计%2，多缴%3；%4较低。</source>
-        <translation type="unfinished"></translation>
+        <translation>With &quot;%1&quot; instead: total tax payable %2, %3 more; &quot;%4&quot; is lower.</translation>
     </message>
     <message>
         <source>若改为%1：应纳税额合计%2，少缴%3；%1较低。</source>
-        <translation type="unfinished"></translation>
+        <translation>With &quot;%1&quot; instead: total tax payable %2, %3 less; &quot;%1&quot; is lower.</translation>
+    </message>
+    <message>
+        <source>从纳税年度填入</source>
+        <translation>Fill in from tax year</translation>
+    </message>
+    <message>
+        <source>按“我的纳税年度”的全年合计填入全部数额，与该页的年度汇算相同</source>
+        <translation>Fill in all amounts from the year&apos;s totals in &quot;My tax year&quot;, the same as that page&apos;s annual reconciliation</translation>
+    </message>
+    <message>
+        <source>纳税年度：</source>
+        <translation>Tax year:</translation>
     </message>
 </context>
 <context>
     <name>TFrmCurSeverance</name>
     <message>
         <source>解除劳动合同</source>
-        <translation type="unfinished"></translation>
+        <translation>Ending a labour contract</translation>
     </message>
     <message>
         <source>提前退休一次性补贴</source>
-        <translation type="unfinished"></translation>
+        <translation>lump-sum early retirement allowance</translation>
     </message>
     <message>
         <source>收入类型：</source>
-        <translation type="unfinished"></translation>
+        <translation>Income type:</translation>
     </message>
     <message>
         <source>一次性补偿收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>Lump-sum compensation:</translation>
     </message>
     <message>
         <source>当地上年职工平均工资：</source>
-        <translation type="unfinished"></translation>
+        <translation>Local average wage of last year:</translation>
     </message>
     <message>
         <source>上年职工平均工资指全年工资，由各地（市）统计部门每年公布，以用人单位所在地公布的数字为准。</source>
-        <translation type="unfinished"></translation>
+        <translation>The average wage of last year is the annual wage that the statistics bureau of each city publishes every year; the figure published where the employer is located applies.</translation>
     </message>
     <message>
         <source>至法定退休年龄年数：</source>
-        <translation type="unfinished"></translation>
+        <translation>Years to statutory retirement age:</translation>
     </message>
     <message>
         <source>办理提前退休手续至法定退休年龄的实际年数，可带两位小数（如2.5）。法定退休年龄自%1年起逐步提高（全国人大常委会%2年%3月%4日决定），请按本人适用的法定退休年龄自行计算。</source>
-        <translation type="unfinished"></translation>
+        <translation>The actual years from early retirement to the statutory retirement age, with up to two decimals (e.g. 2.5). The statutory retirement age rises gradually from %1 (decision of the NPC Standing Committee of %4/%3/%2): work it out from the statutory retirement age that applies to you.</translation>
     </message>
     <message>
         <source>输入</source>
-        <translation type="unfinished"></translation>
+        <translation>Input</translation>
     </message>
     <message>
         <source>免税部分：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax-exempt part:</translation>
     </message>
     <message>
         <source>应纳税部分：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable part:</translation>
     </message>
     <message>
         <source>每年分摊额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Amount per year:</translation>
     </message>
     <message>
         <source>每年应纳税所得额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income per year:</translation>
     </message>
     <message>
         <source>税率：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax rate:</translation>
     </message>
     <message>
         <source>速算扣除数：</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick deduction:</translation>
     </message>
     <message>
         <source>每年应纳税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable per year:</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable:</translation>
     </message>
     <message>
         <source>税后收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>After tax:</translation>
     </message>
     <message>
         <source>超过%1倍的部分不并入当年综合所得，单独按年度税率表计税。</source>
-        <translation type="unfinished"></translation>
+        <translation>The part above %1 times is not combined with comprehensive income of the year and is taxed separately under the annual tax rate table.</translation>
     </message>
     <message>
         <source>提前退休一次性补贴不并入当年综合所得：按年数平均分摊，每年减除%1元后单独按年度税率表计税。</source>
-        <translation type="unfinished"></translation>
+        <translation>A lump-sum early retirement allowance is not combined with comprehensive income of the year: it is spread evenly over the years, and each year&apos;s share less %1 yuan is taxed separately under the annual tax rate table.</translation>
     </message>
     <message>
         <source>每年分摊额 = 一次性补贴 ÷ 至法定退休年龄年数
@@ -3464,94 +3991,99 @@ Withheld in all: %1
 税率和速算扣除数按每年应纳税所得额查综合所得年度税率表。
 
 例：补贴%2元、%3年：(%4 − %1) × %5 − %6 = %7元，× %3 = %8元</source>
-        <translation type="unfinished"></translation>
+        <translation>Amount per year = lump-sum allowance ÷ years to statutory retirement age
+Tax payable per year = (amount per year − %1) × tax rate − quick deduction
+Tax payable = tax payable per year × years
+The tax rate and quick deduction are those of the annual table for comprehensive income at the taxable income per year.
+
+E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8 yuan</translation>
     </message>
     <message>
         <source>提前退休一次性补贴计算方法</source>
-        <translation type="unfinished"></translation>
+        <translation>How the lump-sum early retirement allowance is taxed</translation>
     </message>
     <message>
         <source>一次性补贴收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>Lump-sum allowance:</translation>
     </message>
     <message>
         <source>一次性补贴收入数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid lump-sum allowance; please re-enter.</translation>
     </message>
     <message>
         <source>一次性补偿收入数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid lump-sum compensation; please re-enter.</translation>
     </message>
     <message>
         <source>当地上年职工平均工资数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid local average wage of last year; please re-enter.</translation>
     </message>
     <message>
         <source>至法定退休年龄年数应大于0、不超过%1，最多两位小数，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Years to statutory retirement age must be above 0 and at most %1, with at most two decimals; please re-enter.</translation>
     </message>
 </context>
 <context>
     <name>TFrmCurWage</name>
     <message>
         <source>每月收入</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly income</translation>
     </message>
     <message>
         <source>免税收入</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax-exempt income</translation>
     </message>
     <message>
         <source>三险一金</source>
-        <translation type="unfinished"></translation>
+        <translation>Social insurance and housing fund</translation>
     </message>
     <message>
         <source>专项附加扣除</source>
-        <translation type="unfinished"></translation>
+        <translation>Special additional deductions</translation>
     </message>
     <message>
         <source>其他扣除</source>
-        <translation type="unfinished"></translation>
+        <translation>Other deductions</translation>
     </message>
     <message>
         <source>逐月明细</source>
-        <translation type="unfinished"></translation>
+        <translation>Month by month</translation>
     </message>
     <message>
         <source>计算方法</source>
-        <translation type="unfinished"></translation>
+        <translation>Method</translation>
     </message>
     <message>
         <source>由税后收入反算税前月薪</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse: pre-tax monthly wage from after-tax income</translation>
     </message>
     <message>
         <source>每月收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly income:</translation>
     </message>
     <message>
         <source>免税收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax-exempt income:</translation>
     </message>
     <message>
         <source>三险一金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Social insurance and housing fund:</translation>
     </message>
     <message>
         <source>专项附加扣除：</source>
-        <translation type="unfinished"></translation>
+        <translation>Special additional deductions:</translation>
     </message>
     <message>
         <source>设置...</source>
-        <translation type="unfinished"></translation>
+        <translation>Set...</translation>
     </message>
     <message>
         <source>设置专项附加扣除</source>
-        <translation type="unfinished"></translation>
+        <translation>Set special additional deductions</translation>
     </message>
     <message>
         <source>其他扣除：</source>
-        <translation type="unfinished"></translation>
+        <translation>Other deductions:</translation>
     </message>
     <message>
         <source>按月</source>
@@ -3563,625 +4095,1030 @@ Withheld in all: %1
     </message>
     <message>
         <source>6万</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">0 yuan {6万?}</translation>
     </message>
     <message>
         <source>按月：按在本单位的任职受雇月份数减除费用，每月%1元。</source>
-        <translation type="unfinished"></translation>
+        <translation>Per month: the basic deduction counts the months employed by this employer, %1 yuan a month.</translation>
     </message>
     <message>
         <source>自1月：年内首次取得工资薪金的，按1月起至本月的月份数减除费用，每月%1元。</source>
-        <translation type="unfinished"></translation>
+        <translation>From January: for wages and salaries first received in the year, the basic deduction counts the months from January to this month, %1 yuan a month.</translation>
     </message>
     <message>
         <source>6万：同时符合三个条件的，自1月起即减除全年%1元：上一完整纳税年度各月均在本单位任职受雇，且由本单位预扣预缴；上年在本单位的工资薪金收入（含全年一次性奖金）不超过%2元；本年1月起仍在本单位任职受雇（国家税务总局公告2020年第19号）。</source>
-        <translation type="unfinished"></translation>
+        <translation>60,000: if all three conditions are met, the whole year&apos;s %1 yuan is deducted from January: employed by this employer in every month of the last full tax year, with tax withheld and prepaid by it; wages and salaries from it last year (annual one-off bonus included) not above %2 yuan; still employed by it from January this year (State Taxation Administration Announcement No. 19 of 2020).</translation>
     </message>
     <message>
         <source>减除方式：</source>
-        <translation type="unfinished"></translation>
+        <translation>Deduction method:</translation>
     </message>
     <message>
         <source>减除方式说明</source>
-        <translation type="unfinished"></translation>
+        <translation>Deduction method note</translation>
     </message>
     <message>
         <source>月</source>
-        <translation type="unfinished">month</translation>
+        <translation>month</translation>
     </message>
     <message>
         <source>起始月份</source>
-        <translation type="unfinished"></translation>
+        <translation>First month</translation>
     </message>
     <message>
         <source>截止月份</source>
-        <translation type="unfinished"></translation>
+        <translation>Last month</translation>
     </message>
     <message>
         <source>至</source>
-        <translation type="unfinished"></translation>
+        <translation>to</translation>
     </message>
     <message>
         <source>非居民个人（按月计税，不累计）</source>
-        <translation type="unfinished"></translation>
+        <translation>Non-resident individual (monthly, not cumulative)</translation>
     </message>
     <message>
         <source>发放月份：</source>
-        <translation type="unfinished"></translation>
+        <translation>Months paid:</translation>
     </message>
     <message>
         <source>输入</source>
-        <translation type="unfinished"></translation>
+        <translation>Input</translation>
     </message>
     <message>
         <source>逐月预扣明细</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly withholding details</translation>
     </message>
     <message>
         <source>全年预扣税额合计：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax withheld in the year:</translation>
     </message>
     <message>
         <source>全年税后收入合计：</source>
-        <translation type="unfinished"></translation>
+        <translation>After-tax income in the year:</translation>
     </message>
     <message>
         <source>双击可为单月输入；Ctrl+D以后各月相同，Delete恢复</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>收入、免税收入、三险一金、其他扣除各格可双击为单月输入不同的数额；右键菜单或Ctrl+D使以后各月与本月相同，Delete恢复为每月相同的数额。</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-click: a single month; Ctrl+D: same for later months; Delete: restore</translation>
     </message>
     <message>
         <source>复制表格</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy table</translation>
     </message>
     <message>
         <source>把整张表（含表头和累计列）复制到剪贴板，可直接粘贴到电子表格</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy the whole table (with headers and cumulative columns) to the clipboard, ready to paste into a spreadsheet</translation>
     </message>
     <message>
         <source>显示累计列</source>
-        <translation type="unfinished"></translation>
+        <translation>Show cumulative columns</translation>
     </message>
     <message>
         <source>显示累计收入、累计减除费用、累计应纳税额等累计预扣法的中间数</source>
-        <translation type="unfinished"></translation>
+        <translation>Show cumulative income, cumulative basic deduction, cumulative tax payable and the other intermediate figures of the cumulative withholding method</translation>
     </message>
     <message>
         <source>以后各月与本月相同</source>
-        <translation type="unfinished"></translation>
+        <translation>Same for later months</translation>
     </message>
     <message>
         <source>恢复为每月相同的数额</source>
-        <translation type="unfinished"></translation>
+        <translation>Restore the same amount every month</translation>
     </message>
     <message>
         <source>6万只适用于自1月起在本单位任职受雇的月份，已改为按月。</source>
-        <translation type="unfinished"></translation>
+        <translation>60,000 applies only to months employed by this employer from January: changed to Per month.</translation>
     </message>
     <message>
         <source>%1数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: invalid amount; please re-enter.</translation>
     </message>
     <message>
         <source>起始月份不能晚于截止月份，请重新选择。</source>
-        <translation type="unfinished"></translation>
+        <translation>The first month cannot come after the last month; please choose again.</translation>
     </message>
     <message>
         <source>工资薪金(累计预扣)页</source>
-        <translation type="unfinished"></translation>
+        <translation>the wages and salaries (cumulative withholding) page</translation>
     </message>
     <message>
         <source>%1还没有输入，请先在该页输入每月收入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing is entered on %1 yet: enter the monthly income on that page first.</translation>
     </message>
     <message>
         <source>%1按非居民个人计算，这里只适用于居民个人。</source>
-        <translation type="unfinished"></translation>
+        <translation>On %1 the employee is a non-resident individual; this applies only to resident individuals.</translation>
     </message>
     <message>
         <source>%1的%2数据无效，请先在该页改正。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid %2 on %1: correct it on that page first.</translation>
     </message>
     <message>
         <source>%1的起始月份晚于截止月份，请先在该页改正。</source>
-        <translation type="unfinished"></translation>
+        <translation>On %1 the first month is after the last month: correct it on that page first.</translation>
+    </message>
+    <message>
+        <source>纳税年度：</source>
+        <translation>Tax year:</translation>
+    </message>
+    <message>
+        <source>从纳税年度填入</source>
+        <translation>Fill in from tax year</translation>
+    </message>
+    <message>
+        <source>按“我的纳税年度”中这家单位的任职月份、每月工资和按日期算出的每月专项附加扣除等填入</source>
+        <translation>Fill in this employer&apos;s months of employment, monthly wages and the monthly special additional deductions worked out from dates etc. from &quot;My tax year&quot;</translation>
+    </message>
+    <message>
+        <source>收入、免税收入、三险一金、专项附加扣除、其他扣除各格可双击为单月输入不同的数额；右键菜单或Ctrl+D使以后各月与本月相同，Delete恢复为每月相同的数额。</source>
+        <translation>Double-click a cell of income, tax-exempt income, social insurance and housing fund, special additional deductions or other deductions to enter a different amount for a single month; the context menu or Ctrl+D makes the later months the same as this one, Delete restores the same amount every month.</translation>
     </message>
 </context>
 <context>
     <name>TFrmFeedback</name>
     <message>
         <source>意见反馈</source>
-        <translation type="unfinished">Feedback</translation>
+        <translation>Feedback</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>在线客服</source>
-        <translation type="unfinished"></translation>
+        <translation>Online support</translation>
     </message>
     <message>
         <source>QQ交谈</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat on QQ</translation>
     </message>
     <message>
         <source>旺旺交谈</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat on Wangwang</translation>
     </message>
     <message>
         <source>联系方式</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact</translation>
     </message>
     <message>
         <source>QQ：</source>
-        <translation type="unfinished"></translation>
+        <translation>QQ: </translation>
     </message>
     <message>
         <source>旺旺：</source>
-        <translation type="unfinished"></translation>
+        <translation>Wangwang: </translation>
     </message>
     <message>
         <source>Email：</source>
-        <translation type="unfinished"></translation>
+        <translation>Email: </translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
 </context>
 <context>
     <name>TFrmFiveGolds</name>
     <message>
         <source>收入金额：  </source>
-        <translation type="unfinished"></translation>
+        <translation>Income:  </translation>
     </message>
     <message>
         <source>国内人士</source>
-        <translation type="unfinished"></translation>
+        <translation>Domestic</translation>
     </message>
     <message>
         <source>外籍人士</source>
-        <translation type="unfinished"></translation>
+        <translation>Foreign nationals</translation>
     </message>
     <message>
         <source>开始计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>重置</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>缴费基数：</source>
-        <translation type="unfinished"></translation>
+        <translation>Contribution base:</translation>
     </message>
     <message>
         <source>社保缴费基数</source>
-        <translation type="unfinished"></translation>
+        <translation>Social ins. base</translation>
     </message>
     <message>
         <source>：</source>
-        <translation type="unfinished"></translation>
+        <translation>:</translation>
     </message>
     <message>
         <source>下限：</source>
-        <translation type="unfinished"></translation>
+        <translation>Min:</translation>
     </message>
     <message>
         <source>下限</source>
-        <translation type="unfinished"></translation>
+        <translation> minimum</translation>
     </message>
     <message>
         <source>上限：</source>
-        <translation type="unfinished"></translation>
+        <translation>Max:</translation>
     </message>
     <message>
         <source>上限</source>
-        <translation type="unfinished"></translation>
+        <translation> maximum</translation>
     </message>
     <message>
         <source>公积金缴费基数</source>
-        <translation type="unfinished"></translation>
+        <translation>Housing fund base</translation>
     </message>
     <message>
         <source>比例</source>
-        <translation type="unfinished"></translation>
+        <translation> rate</translation>
     </message>
     <message>
         <source>金额</source>
-        <translation type="unfinished">amount</translation>
+        <translation>amount</translation>
     </message>
     <message>
         <source>个人部分</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee</translation>
     </message>
     <message>
         <source>养老：</source>
-        <translation type="unfinished"></translation>
+        <translation>Pension:</translation>
     </message>
     <message>
         <source>医疗：</source>
-        <translation type="unfinished"></translation>
+        <translation>Medical:</translation>
     </message>
     <message>
         <source>失业：</source>
-        <translation type="unfinished"></translation>
+        <translation>Unempl.:</translation>
     </message>
     <message>
         <source>公积金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Housing fund:</translation>
     </message>
     <message>
         <source>单位部分</source>
-        <translation type="unfinished"></translation>
+        <translation>Employer</translation>
     </message>
     <message>
         <source>工伤：</source>
-        <translation type="unfinished"></translation>
+        <translation>Injury:</translation>
     </message>
     <message>
         <source>生育：</source>
-        <translation type="unfinished"></translation>
+        <translation>Matern.:</translation>
     </message>
     <message>
         <source>个人缴费合计：</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee total:</translation>
     </message>
     <message>
         <source>单位缴费合计：</source>
-        <translation type="unfinished"></translation>
+        <translation>Employer total:</translation>
     </message>
     <message>
         <source>单位支出总计：</source>
-        <translation type="unfinished"></translation>
+        <translation>Employer cost:</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable:</translation>
     </message>
     <message>
         <source>税后收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>After tax:</translation>
     </message>
 </context>
 <context>
     <name>TFrmGoldsSetup</name>
     <message>
         <source>社保与公积金参数调整</source>
-        <translation type="unfinished"></translation>
+        <translation>Social insurance and housing fund settings</translation>
     </message>
     <message>
         <source>公积金缴费基数</source>
-        <translation type="unfinished"></translation>
+        <translation>Housing fund base</translation>
     </message>
     <message>
         <source>下限：</source>
-        <translation type="unfinished"></translation>
+        <translation>Min:</translation>
     </message>
     <message>
         <source>下限</source>
-        <translation type="unfinished"></translation>
+        <translation> minimum</translation>
     </message>
     <message>
         <source>上限：</source>
-        <translation type="unfinished"></translation>
+        <translation>Max:</translation>
     </message>
     <message>
         <source>上限</source>
-        <translation type="unfinished"></translation>
+        <translation> maximum</translation>
     </message>
     <message>
         <source>注：上限一般为当地社会平均工资的300%，下限为60%。</source>
-        <translation type="unfinished"></translation>
+        <translation>Note: the maximum is usually 300% of the local average wage, the minimum 60%.</translation>
     </message>
     <message>
         <source>社保缴费基数</source>
-        <translation type="unfinished"></translation>
+        <translation>Social ins. base</translation>
     </message>
     <message>
         <source>注：上限一般为当地社会平均工资的300%，下限为当地的最低工资。</source>
-        <translation type="unfinished"></translation>
+        <translation>Note: the maximum is usually 300% of the local average wage, the minimum the local minimum wage.</translation>
     </message>
     <message>
         <source>：</source>
-        <translation type="unfinished"></translation>
+        <translation>:</translation>
     </message>
     <message>
         <source>比例</source>
-        <translation type="unfinished"></translation>
+        <translation> rate</translation>
     </message>
     <message>
         <source>个人部分</source>
-        <translation type="unfinished"></translation>
+        <translation>Employee</translation>
     </message>
     <message>
         <source>公积金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Housing fund:</translation>
     </message>
     <message>
         <source>医疗金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Medical:</translation>
     </message>
     <message>
         <source>养老金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Pension:</translation>
     </message>
     <message>
         <source>失业金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Unempl.:</translation>
     </message>
     <message>
         <source>单位部分</source>
-        <translation type="unfinished"></translation>
+        <translation>Employer</translation>
     </message>
     <message>
         <source>工伤金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Injury:</translation>
     </message>
     <message>
         <source>生育金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Matern.:</translation>
     </message>
     <message>
         <source>提示：参数如有疑问，请咨询当地社保部门，或联系客服QQ：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip: unsure of the rates? Ask the local social insurance office or QQ support: </translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>公积金缴费基数下限应小于上限。</source>
-        <translation type="unfinished"></translation>
+        <translation>The housing fund base minimum must be below the maximum.</translation>
     </message>
     <message>
         <source>社保缴费基数下限应小于上限。</source>
-        <translation type="unfinished"></translation>
+        <translation>The social insurance base minimum must be below the maximum.</translation>
     </message>
     <message>
         <source>个人部分缴费比例合计不能大于100%。</source>
-        <translation type="unfinished"></translation>
+        <translation>The employee&apos;s rates cannot add up to more than 100%.</translation>
     </message>
     <message>
         <source>单位部分缴费比例合计不能大于100%。</source>
+        <translation>The employer&apos;s rates cannot add up to more than 100%.</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmHousehold</name>
+    <message>
+        <source>选择 a 的年度文件</source>
+        <translation>Choose a&apos;s year file</translation>
+    </message>
+    <message>
+        <source>选择 b 的年度文件</source>
+        <translation>Choose b&apos;s year file</translation>
+    </message>
+    <message>
+        <source>选择家庭文件</source>
+        <translation>Choose the household file</translation>
+    </message>
+    <message>
+        <source>请选择 a、b 两人的年度文件（或含两人年度的家庭文件），再添加共同项目。</source>
+        <translation>Choose the year files of a and b (or a household file with both years), then add the shared items.</translation>
+    </message>
+    <message>
+        <source>选择...</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>Choose </translation>
+    </message>
+    <message>
+        <source>两人的年度</source>
+        <translation>Years of a and b</translation>
+    </message>
+    <message>
+        <source>a 的年度文件：</source>
+        <translation>a&apos;s year file:</translation>
+    </message>
+    <message>
+        <source>b 的年度文件：</source>
+        <translation>b&apos;s year file:</translation>
+    </message>
+    <message>
+        <source>家庭文件：</source>
+        <translation>Household file:</translation>
+    </message>
+    <message>
+        <source>a 或 b 的年度文件留空时，取家庭文件中的 a 或 b；选择家庭文件时，其中的共同项目读入下表。</source>
+        <translation>If a&apos;s or b&apos;s year file is left blank, a or b is taken from the household file; choosing a household file reads its shared items into the table below.</translation>
+    </message>
+    <message>
+        <source>共同项目（shared）</source>
+        <translation>Shared items (shared)</translation>
+    </message>
+    <message>
+        <source>共同项目</source>
+        <translation>Shared item</translation>
+    </message>
+    <message>
+        <source>项目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>最优分配</source>
+        <translation>Best split</translation>
+    </message>
+    <message>
+        <source>子女...</source>
+        <translation>Child...</translation>
+    </message>
+    <message>
+        <source>添加子女</source>
+        <translation>Add child</translation>
+    </message>
+    <message>
+        <source>住房贷款...</source>
+        <translation>Housing loan...</translation>
+    </message>
+    <message>
+        <source>添加住房贷款</source>
+        <translation>Add housing loan</translation>
+    </message>
+    <message>
+        <source>租房...</source>
+        <translation>Rented home...</translation>
+    </message>
+    <message>
+        <source>添加租房</source>
+        <translation>Add rented home</translation>
+    </message>
+    <message>
+        <source>大病医疗...</source>
+        <translation>Medical treatment for serious illness...</translation>
+    </message>
+    <message>
+        <source>添加大病医疗</source>
+        <translation>Add medical treatment for serious illness</translation>
+    </message>
+    <message>
+        <source>修改...</source>
+        <translation>Edit...</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>添加：</source>
+        <translation>Add:</translation>
+    </message>
+    <message>
+        <source>家庭分配</source>
+        <translation>Household split</translation>
+    </message>
+    <message>
+        <source>重新计算</source>
+        <translation>Recalculate</translation>
+    </message>
+    <message>
+        <source>重新读入所选的文件并计算；改动文件或共同项目时会自动重新计算</source>
+        <translation>Read the chosen files again and calculate; a change to the files or shared items recalculates by itself</translation>
+    </message>
+    <message>
+        <source>写回年度文件...</source>
+        <translation>Write back to year files...</translation>
+    </message>
+    <message>
+        <source>把最优分配下的共同项目及各自的扣除比例写入两人的年度文件</source>
+        <translation>Write the shared items of the best split, with each one&apos;s deduction shares, into both year files</translation>
+    </message>
+    <message>
+        <source>家庭分配状态</source>
+        <translation>Household split status</translation>
+    </message>
+    <message>
+        <source>分配概况</source>
+        <translation>Split summary</translation>
+    </message>
+    <message>
+        <source>最优分配两人合计：</source>
+        <translation>Both together, best split:</translation>
+    </message>
+    <message>
+        <source>比全部由 a 扣除少缴：</source>
+        <translation>Less than all deducted by a:</translation>
+    </message>
+    <message>
+        <source>比全部由 b 扣除少缴：</source>
+        <translation>Less than all deducted by b:</translation>
+    </message>
+    <message>
+        <source>比最不利的分配少缴：</source>
+        <translation>Less than the worst split:</translation>
+    </message>
+    <message>
+        <source>各种分配的应纳税额</source>
+        <translation>Tax payable of each split</translation>
+    </message>
+    <message>
+        <source>a 应纳税额</source>
+        <translation>a&apos;s tax payable</translation>
+    </message>
+    <message>
+        <source>b 应纳税额</source>
+        <translation>b&apos;s tax payable</translation>
+    </message>
+    <message>
+        <source>两人合计</source>
+        <translation>Both together</translation>
+    </message>
+    <message>
+        <source>a 是否需要办理年度汇算</source>
+        <translation>Does a need the annual reconciliation</translation>
+    </message>
+    <message>
+        <source>b 是否需要办理年度汇算</source>
+        <translation>Does b need the annual reconciliation</translation>
+    </message>
+    <message>
+        <source>计算结果</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>最优分配下两人的年度汇算</source>
+        <translation>Annual reconciliation of both under the best split</translation>
+    </message>
+    <message>
+        <source>最优分配下的年度汇算</source>
+        <translation>Annual reconciliation under the best allocation</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>夫妻每年可以选择由谁扣除下列项目，税法允许的方式：</source>
+        <translation>Each year a couple may choose who deducts the items below, in the ways the law allows:</translation>
+    </message>
+    <message>
+        <source>· 子女教育、婴幼儿照护：每个子女由 a 或 b 全额扣除，或两人各扣%1%。</source>
+        <translation>· Children&apos;s education, care for infants under 3: each child deducted in full by a or b, or %1% by each.</translation>
+    </message>
+    <message>
+        <source>· 住房贷款利息：由一方全额扣除；婚前各自购买首套住房的，也可两人各扣%1%。</source>
+        <translation>· Housing loan interest: deducted in full by one of them; if each bought a first home before marriage, also %1% by each.</translation>
+    </message>
+    <message>
+        <source>· 住房租金：夫妻主要工作城市相同的，每份租房只由一方扣除；一年中夫妻不能既扣住房贷款利息又扣住房租金。</source>
+        <translation>· Housing rent: if the couple&apos;s main city of work is the same, each rented home is deducted by one of them only; in one year a couple cannot deduct both housing loan interest and housing rent.</translation>
+    </message>
+    <message>
+        <source>· 大病医疗：子女的由父母任一方扣除，配偶的由另一方扣除；本人的写在本人的年度文件中。</source>
+        <translation>· Medical treatment for serious illness: a child&apos;s by either parent, a spouse&apos;s by the other; one&apos;s own goes in one&apos;s own year file.</translation>
+    </message>
+    <message>
+        <source>本页试遍所有允许的分配，按两人的年度文件算出各自的年度汇算，取两人应纳税额合计（含年终奖单独计税的税额）最少的一种；合计相同时取改动最少的（以子女和可各半的贷款各半、其余由 a 扣除为准），再取列在前面的。命令 pendra-cli household 给出同样的结果。</source>
+        <translation>This page tries every allowed split, works out the annual reconciliation of each from the two year files, and takes the one with the least tax payable of both together (tax on a bonus taxed separately included); on a tie, the one with the fewest changes (children and loans that may be halved halved, the rest deducted by a), then the one listed first. The command pendra-cli household gives the same result.</translation>
+    </message>
+    <message>
+        <source>共同项目只列在本页（或家庭文件的 shared 中），不要同时写在个人的年度文件里。“写回年度文件”把最优分配下的共同项目连同扣除比例写入两人的年度文件，写前会询问；写回后，本页仍把共同项目与两人的个人部分分开保存，以便改动后重新分配。</source>
+        <translation>List shared items only on this page (or under shared in the household file), not in the personal year files as well. &quot;Write back to year files&quot; writes the shared items of the best split, with their deduction shares, into both year files, asking first; after writing back, this page still keeps the shared items apart from the personal parts of both, so that they can be split again after a change.</translation>
+    </message>
+    <message>
+        <source>JSON文件 (*.json)</source>
+        <translation>JSON files (*.json)</translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>已从家庭文件读入%1项共同项目。</source>
+        <translation>%1 shared items read from the household file.</translation>
+    </message>
+    <message>
+        <source>%1年，试过%2种分配。</source>
+        <translation>Tax year %1, %2 splits tried.</translation>
+    </message>
+    <message>
+        <source>%1的年度取自家庭文件。</source>
+        <translation> Year of %1from the household file.</translation>
+    </message>
+    <message>
+        <source>a 和 b </source>
+        <translation>a and b </translation>
+    </message>
+    <message>
+        <source>a </source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>b </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>年度文件中有本页写回的共同项目，按写回前的个人部分计算。</source>
+        <translation> The year files hold shared items written back from this page: calculated with the personal parts from before the write-back.</translation>
+    </message>
+    <message>
+        <source>全部由 a 扣除</source>
+        <translation>All by a</translation>
+    </message>
+    <message>
+        <source>全部由 b 扣除</source>
+        <translation>All deducted by b</translation>
+    </message>
+    <message>
+        <source>最不利的分配</source>
+        <translation>Worst split</translation>
+    </message>
+    <message>
+        <source>并入综合所得</source>
+        <translation>Combined with comprehensive income</translation>
+    </message>
+    <message>
+        <source>单独计税</source>
+        <translation>Taxed separately</translation>
+    </message>
+    <message>
+        <source>专项附加扣除（不含大病医疗）</source>
+        <translation>Special additional deductions (excl. medical treatment for serious illness)</translation>
+    </message>
+    <message>
+        <source>大病医疗</source>
+        <translation>Medical treatment for serious illness</translation>
+    </message>
+    <message>
+        <source>个人养老金</source>
+        <translation>Private pension</translation>
+    </message>
+    <message>
+        <source>商业健康保险</source>
+        <translation>Commercial health insurance</translation>
+    </message>
+    <message>
+        <source>综合所得收入额</source>
+        <translation>Comprehensive income amount</translation>
+    </message>
+    <message>
+        <source>扣除合计</source>
+        <translation>Total deductions</translation>
+    </message>
+    <message>
+        <source>应纳税所得额</source>
+        <translation>Taxable income</translation>
+    </message>
+    <message>
+        <source>税率</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>速算扣除数</source>
+        <translation>Quick deduction</translation>
+    </message>
+    <message>
+        <source>综合所得应纳税额</source>
+        <translation>Tax payable on comprehensive income</translation>
+    </message>
+    <message>
+        <source>年终奖计税方式</source>
+        <translation>Bonus taxation</translation>
+    </message>
+    <message>
+        <source>年终奖单独计税税额</source>
+        <translation>Tax on year-end bonus taxed separately</translation>
+    </message>
+    <message>
+        <source>应纳税额合计</source>
+        <translation>Total tax payable</translation>
+    </message>
+    <message>
+        <source>已预缴税额</source>
+        <translation>Tax prepaid</translation>
+    </message>
+    <message>
+        <source>应补（退）税额</source>
+        <translation>Tax to pay (refund)</translation>
+    </message>
+    <message>
+        <source>%1：%2。%3</source>
+        <translation>%1: %2. %3</translation>
+    </message>
+    <message>
+        <source>由 a 扣除</source>
+        <translation>Deducted by a</translation>
+    </message>
+    <message>
+        <source>由 b 扣除</source>
+        <translation>Deducted by b</translation>
+    </message>
+    <message>
+        <source>两人各扣%1%</source>
+        <translation>%1% each</translation>
+    </message>
+    <message>
+        <source>保存 %1 的年度文件</source>
+        <translation>Save the year file of %1</translation>
+    </message>
+    <message>
+        <source>%1-%2.json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>把最优分配下的共同项目写入两人的年度文件，覆盖文件原有的内容：
+
+a：%1
+b：%2
+
+是否写回？</source>
+        <translation>Write the shared items of the best split into both year files, replacing what the files hold:
+
+a: %1
+b: %2
+
+Write back?</translation>
+    </message>
+    <message>
+        <source>写回</source>
+        <translation>Write back</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>正在写回…</source>
+        <translation>Writing back…</translation>
+    </message>
+    <message>
+        <source>已写回 a 的年度文件“%1”和 b 的年度文件“%2”。</source>
+        <translation>Wrote back a&apos;s year file &quot;%1&quot; and b&apos;s year file &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>
     <name>TFrmLaoWu</name>
     <message>
         <source>计算公式：</source>
-        <translation type="unfinished"></translation>
+        <translation>Formula:</translation>
     </message>
     <message>
         <source>劳务报酬金额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Labour remuneration:</translation>
     </message>
     <message>
         <source>劳务报酬金额</source>
-        <translation type="unfinished"></translation>
+        <translation>Labour remuneration</translation>
     </message>
     <message>
         <source>开始计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>重置</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>详细计算结果：</source>
-        <translation type="unfinished"></translation>
+        <translation>Detailed results:</translation>
     </message>
     <message>
         <source>0.00元</source>
-        <translation type="unfinished"></translation>
+        <translation>0.00 yuan</translation>
     </message>
     <message>
         <source>收入金额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Income:</translation>
     </message>
     <message>
         <source>费用减除：</source>
-        <translation type="unfinished"></translation>
+        <translation>Deduction:</translation>
     </message>
     <message>
         <source>应纳税所得额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income:</translation>
     </message>
     <message>
         <source>适用税率：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax rate:</translation>
     </message>
     <message>
         <source>速算扣除数：</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick deduction:</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable:</translation>
     </message>
     <message>
         <source>反算</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse</translation>
     </message>
     <message>
         <source>税后收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>After tax:</translation>
     </message>
     <message>
         <source>税前收入金额数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid pre-tax income; please re-enter.</translation>
     </message>
     <message>
         <source>金额数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid amount; please re-enter.</translation>
     </message>
 </context>
 <context>
     <name>TFrmLateFee</name>
     <message>
         <source>计算方法</source>
-        <translation type="unfinished"></translation>
+        <translation>Method</translation>
     </message>
     <message>
         <source>应缴税额：  </source>
-        <translation type="unfinished"></translation>
+        <translation>Tax due:  </translation>
     </message>
     <message>
         <source>应缴税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax due:</translation>
     </message>
     <message>
         <source>应缴税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax due</translation>
     </message>
     <message>
         <source>注：自2001年5 月1日起，滞纳金加征率为0.05%，即万分之五。</source>
-        <translation type="unfinished"></translation>
+        <translation>Note: since 1 May 2001 the late payment surcharge rate is 0.05%, i.e. 5 in 10,000.</translation>
     </message>
     <message>
         <source>届满日期：  </source>
-        <translation type="unfinished"></translation>
+        <translation>Due date:  </translation>
     </message>
     <message>
         <source>实缴日期：  </source>
-        <translation type="unfinished"></translation>
+        <translation>Payment date:  </translation>
     </message>
     <message>
         <source>届满日期：</source>
-        <translation type="unfinished"></translation>
+        <translation>Due date:</translation>
     </message>
     <message>
         <source>实缴日期：</source>
-        <translation type="unfinished"></translation>
+        <translation>Payment date:</translation>
     </message>
     <message>
         <source>滞纳天数：  </source>
-        <translation type="unfinished"></translation>
+        <translation>Days overdue:  </translation>
     </message>
     <message>
         <source>滞纳天数：</source>
-        <translation type="unfinished"></translation>
+        <translation>Days overdue:</translation>
     </message>
     <message>
         <source>注：滞纳天数可由上面日期选择自动计算，也可以手动输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Note: the days overdue are worked out from the dates above, or can be typed in.</translation>
     </message>
     <message>
         <source>开始计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>重置</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>yyyy年MM月dd日</source>
-        <translation type="unfinished"></translation>
+        <translation>yyyy-MM-dd</translation>
     </message>
     <message>
         <source>详细计算结果：</source>
-        <translation type="unfinished"></translation>
+        <translation>Detailed results:</translation>
     </message>
     <message>
         <source>0.00元</source>
-        <translation type="unfinished"></translation>
+        <translation>0.00 yuan</translation>
     </message>
     <message>
         <source>0天</source>
-        <translation type="unfinished"></translation>
+        <translation>0 days</translation>
     </message>
     <message>
         <source>滞纳金率：</source>
-        <translation type="unfinished"></translation>
+        <translation>Late payment surcharge rate:</translation>
     </message>
     <message>
         <source>滞纳金额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Late payment surcharge:</translation>
     </message>
     <message>
         <source>金额合计：</source>
-        <translation type="unfinished"></translation>
+        <translation>Total:</translation>
     </message>
     <message>
         <source>应纳税额数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid amount; please re-enter.</translation>
     </message>
     <message>
         <source>滞纳天数数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid days overdue; please re-enter.</translation>
     </message>
     <message>
         <source>滞纳天数不能小于0，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Days overdue cannot be below 0; please re-enter.</translation>
     </message>
     <message>
         <source>天</source>
-        <translation type="unfinished"></translation>
+        <translation> days</translation>
     </message>
 </context>
 <context>
     <name>TFrmLicense</name>
     <message>
         <source>计算方法</source>
-        <translation type="unfinished"></translation>
+        <translation>Method</translation>
     </message>
     <message>
         <source>收入金额：  </source>
-        <translation type="unfinished"></translation>
+        <translation>Income:  </translation>
     </message>
     <message>
         <source>开始计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>重置</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>详细计算结果：</source>
-        <translation type="unfinished"></translation>
+        <translation>Detailed results:</translation>
     </message>
     <message>
         <source>0.00元</source>
-        <translation type="unfinished"></translation>
+        <translation>0.00 yuan</translation>
     </message>
     <message>
         <source>收入金额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Income:</translation>
     </message>
     <message>
         <source>减除费用：</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic deduction:</translation>
     </message>
     <message>
         <source>应纳税所得额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income:</translation>
     </message>
     <message>
         <source>适用税率：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax rate:</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable:</translation>
     </message>
     <message>
         <source>税后收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>After tax:</translation>
     </message>
     <message>
         <source>收入金额数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid income; please re-enter.</translation>
     </message>
 </context>
 <context>
@@ -4216,46 +5153,46 @@ Withheld in all: %1
     </message>
     <message>
         <source>网络故障，无法通信，请稍后再试。</source>
-        <translation type="unfinished"></translation>
+        <translation>Network failure: no connection. Please try again later.</translation>
     </message>
     <message>
         <source>更新提示</source>
-        <translation type="unfinished"></translation>
+        <translation>Update</translation>
     </message>
 </context>
 <context>
     <name>TFrmMakeUp</name>
     <message>
         <source>计算方法</source>
-        <translation type="unfinished"></translation>
+        <translation>Method</translation>
     </message>
     <message>
         <source>税前一次性补偿收入：  </source>
-        <translation type="unfinished"></translation>
+        <translation>Pre-tax lump-sum compensation:  </translation>
     </message>
     <message>
         <source>税前一次性补偿收入</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre-tax lump-sum compensation</translation>
     </message>
     <message>
         <source>当地上年职工平均工资：  </source>
-        <translation type="unfinished"></translation>
+        <translation>Local average wage of last year:  </translation>
     </message>
     <message>
         <source>当地上年职工平均工资</source>
-        <translation type="unfinished"></translation>
+        <translation>Local average wage of last year</translation>
     </message>
     <message>
         <source>月缴五险一金：  </source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly social insurance and housing fund:  </translation>
     </message>
     <message>
         <source>月缴五险一金</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly social insurance and housing fund</translation>
     </message>
     <message>
         <source>工作年限：  </source>
-        <translation type="unfinished"></translation>
+        <translation>Years of service:  </translation>
     </message>
     <message>
         <source>年</source>
@@ -4263,63 +5200,63 @@ Withheld in all: %1
     </message>
     <message>
         <source>注：个人在本企业的工作年限数按实际工作年限数计算，超过12年的按12年计算。</source>
-        <translation type="unfinished"></translation>
+        <translation>Note: the years of service with this employer count as the actual years; more than 12 count as 12.</translation>
     </message>
     <message>
         <source>开始计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>重置</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>详细计算结果：</source>
-        <translation type="unfinished"></translation>
+        <translation>Detailed results:</translation>
     </message>
     <message>
         <source>0.00元</source>
-        <translation type="unfinished"></translation>
+        <translation>0.00 yuan</translation>
     </message>
     <message>
         <source>月应纳税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable/month:</translation>
     </message>
     <message>
         <source>月缴纳个税：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax/month:</translation>
     </message>
     <message>
         <source>纳税总计：</source>
-        <translation type="unfinished"></translation>
+        <translation>Total tax:</translation>
     </message>
     <message>
         <source>税后收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>After tax:</translation>
     </message>
     <message>
         <source>应纳税额数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid amount; please re-enter.</translation>
     </message>
     <message>
         <source>应纳税所得额小于或等于0，不必纳税。</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income at or below 0: no tax due.</translation>
     </message>
     <message>
         <source> ＝(</source>
-        <translation type="unfinished"></translation>
+        <translation> = (</translation>
     </message>
     <message>
         <source> － 3 × </source>
-        <translation type="unfinished"></translation>
+        <translation> − 3 × </translation>
     </message>
     <message>
         <source> －</source>
-        <translation type="unfinished"></translation>
+        <translation> − </translation>
     </message>
     <message>
         <source> ＝</source>
-        <translation type="unfinished"></translation>
+        <translation> = </translation>
     </message>
     <message>
         <source> × </source>
@@ -4330,534 +5267,777 @@ Withheld in all: %1
     <name>TFrmMoney</name>
     <message>
         <source>人民币大小写转换</source>
-        <translation type="unfinished"></translation>
+        <translation>Convert RMB amounts to Chinese capital numerals</translation>
     </message>
     <message>
         <source>人民币小写金额：</source>
-        <translation type="unfinished"></translation>
+        <translation>RMB amount in figures:</translation>
     </message>
     <message>
         <source>转换</source>
-        <translation type="unfinished"></translation>
+        <translation>Convert</translation>
     </message>
     <message>
         <source>提示</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>人民币大写金额：</source>
-        <translation type="unfinished"></translation>
+        <translation>RMB amount in Chinese capital numerals:</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>人民币小写金额数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid RMB amount in figures; please re-enter.</translation>
     </message>
 </context>
 <context>
     <name>TFrmPersonal</name>
     <message>
         <source>计算方法</source>
-        <translation type="unfinished"></translation>
+        <translation>Method</translation>
     </message>
     <message>
         <source>收入金额：  </source>
-        <translation type="unfinished"></translation>
+        <translation>Income:  </translation>
     </message>
     <message>
         <source>注：收入金额为收入总额去掉相关成本、费用及损失后的金额。</source>
-        <translation type="unfinished"></translation>
+        <translation>Note: the income is the total income less the related costs, expenses and losses.</translation>
     </message>
     <message>
         <source>开始计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>重置</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>详细计算结果：</source>
-        <translation type="unfinished"></translation>
+        <translation>Detailed results:</translation>
     </message>
     <message>
         <source>0.00元</source>
-        <translation type="unfinished"></translation>
+        <translation>0.00 yuan</translation>
     </message>
     <message>
         <source>收入金额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Income:</translation>
     </message>
     <message>
         <source>应纳税所得额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income:</translation>
     </message>
     <message>
         <source>速算扣除数：</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick deduction:</translation>
     </message>
     <message>
         <source>适用税率：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax rate:</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable:</translation>
     </message>
     <message>
         <source>税后收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>After tax:</translation>
     </message>
     <message>
         <source>收入金额数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid income; please re-enter.</translation>
     </message>
 </context>
 <context>
     <name>TFrmProcessBar</name>
     <message>
         <source>计算中，请稍等...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculating, please wait...</translation>
     </message>
 </context>
 <context>
     <name>TFrmRent</name>
     <message>
         <source>计算方法</source>
-        <translation type="unfinished"></translation>
+        <translation>Method</translation>
     </message>
     <message>
         <source>收入金额：  </source>
-        <translation type="unfinished"></translation>
+        <translation>Income:  </translation>
     </message>
     <message>
         <source>收入金额</source>
-        <translation type="unfinished"></translation>
+        <translation>Income</translation>
     </message>
     <message>
         <source>注：收入金额为收入总额去掉相关成本、费用及损失后的金额。</source>
-        <translation type="unfinished"></translation>
+        <translation>Note: the income is the total income less the related costs, expenses and losses.</translation>
     </message>
     <message>
         <source>住房出租 </source>
-        <translation type="unfinished"></translation>
+        <translation>Home letting </translation>
     </message>
     <message>
         <source>注：如果是个人的住房出租，请选中此项。 </source>
-        <translation type="unfinished"></translation>
+        <translation>Note: tick this for an individual letting a home. </translation>
     </message>
     <message>
         <source>开始计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>重置</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>详细计算结果：</source>
-        <translation type="unfinished"></translation>
+        <translation>Detailed results:</translation>
     </message>
     <message>
         <source>0.00元</source>
-        <translation type="unfinished"></translation>
+        <translation>0.00 yuan</translation>
     </message>
     <message>
         <source>收入金额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Income:</translation>
     </message>
     <message>
         <source>减除费用：</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic deduction:</translation>
     </message>
     <message>
         <source>应纳税所得额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income:</translation>
     </message>
     <message>
         <source>适用税率：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax rate:</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable:</translation>
     </message>
     <message>
         <source>税后收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>After tax:</translation>
     </message>
     <message>
         <source>收入金额数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid income; please re-enter.</translation>
     </message>
 </context>
 <context>
     <name>TFrmSalary</name>
     <message>
         <source>五险一金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Social insurance and housing fund:</translation>
     </message>
     <message>
         <source>注：如果没有交纳养老、医疗、公积、生育、工伤等，此项可不填。</source>
-        <translation type="unfinished"></translation>
+        <translation>Note: leave blank if no pension, medical, housing fund, maternity, injury etc. contributions are paid.</translation>
     </message>
     <message>
         <source>计算结果：</source>
-        <translation type="unfinished"></translation>
+        <translation>Results:</translation>
     </message>
     <message>
         <source>计算方法</source>
-        <translation type="unfinished"></translation>
+        <translation>Method</translation>
     </message>
     <message>
         <source>税前收入金额数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid pre-tax income; please re-enter.</translation>
     </message>
     <message>
         <source>税前收入金额小于或等于3500元，不必纳税。</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre-tax income at or below 3500 yuan: no tax due.</translation>
     </message>
     <message>
         <source>应纳税所得额小于或等于起征点，不必纳税。</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income at or below the threshold: no tax due.</translation>
     </message>
     <message>
         <source>4800元</source>
-        <translation type="unfinished"></translation>
+        <translation>4800 yuan</translation>
     </message>
     <message>
         <source>3500元</source>
-        <translation type="unfinished"></translation>
+        <translation>3500 yuan</translation>
     </message>
 </context>
 <context>
     <name>TFrmSalaryOld</name>
     <message>
         <source>社保及公积金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Ins. &amp; fund:</translation>
     </message>
     <message>
         <source>注：如果没有交纳社保及公积金等，此项可不填。</source>
-        <translation type="unfinished"></translation>
+        <translation>Note: leave blank if no social insurance, housing fund etc. is paid.</translation>
     </message>
     <message>
         <source>详细计算结果：</source>
-        <translation type="unfinished"></translation>
+        <translation>Detailed results:</translation>
     </message>
     <message>
         <source>计算方法</source>
-        <translation type="unfinished"></translation>
+        <translation>Method</translation>
     </message>
     <message>
         <source>查看详情</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>税前收入金额数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid pre-tax income; please re-enter.</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmSharedItem</name>
+    <message>
+        <source>共同项目提示</source>
+        <translation>Shared item message</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>共同的子女</source>
+        <translation>Shared child</translation>
+    </message>
+    <message>
+        <source>出生日期</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message>
+        <source>出生日期：</source>
+        <translation>Date of birth:</translation>
+    </message>
+    <message>
+        <source>受教育至</source>
+        <translation>Education until</translation>
+    </message>
+    <message>
+        <source>受教育截止月份</source>
+        <translation>Last month of education</translation>
+    </message>
+    <message>
+        <source>不勾选：受教育至年底。由谁扣除、扣除多少由家庭分配决定。</source>
+        <translation>Unticked: education until the end of the year. Who deducts and how much is decided by the household split.</translation>
+    </message>
+    <message>
+        <source>共同的住房贷款</source>
+        <translation>Shared housing loan</translation>
+    </message>
+    <message>
+        <source>首次还款月份</source>
+        <translation>First repayment month</translation>
+    </message>
+    <message>
+        <source>首次还款月份：</source>
+        <translation>First repayment month:</translation>
+    </message>
+    <message>
+        <source>婚前各自购房，可各扣除%1%</source>
+        <translation>Each bought a home before marriage: %1% each</translation>
+    </message>
+    <message>
+        <source>夫妻婚前分别购买住房发生的首套住房贷款，婚后可选择其中一套由购买方全额扣除，也可以对各自购买的住房分别按%1%扣除。</source>
+        <translation>For the first-home loans a couple each took out before marriage, after marriage one home may be deducted in full by its buyer, or each may deduct %1% for the home they bought.</translation>
+    </message>
+    <message>
+        <source>共同的租房</source>
+        <translation>Shared rented home</translation>
+    </message>
+    <message>
+        <source>租房起始月份</source>
+        <translation>First month of rent</translation>
+    </message>
+    <message>
+        <source>租房截止月份</source>
+        <translation>Last month of rent</translation>
+    </message>
+    <message>
+        <source>起始月份：</source>
+        <translation>First month:</translation>
+    </message>
+    <message>
+        <source>截止月份：</source>
+        <translation>Last month:</translation>
+    </message>
+    <message>
+        <source>每月%1元（直辖市、省会城市等）</source>
+        <translation>%1 yuan a month (municipalities, provincial capitals etc.)</translation>
+    </message>
+    <message>
+        <source>每月%1元（户籍人口超过%2万的城市）</source>
+        <translation>%1 yuan a month (cities of more than %2 × 10,000 registered residents)</translation>
+    </message>
+    <message>
+        <source>每月%1元（户籍人口不超过%2万的城市）</source>
+        <translation>%1 yuan a month (cities of at most %2 × 10,000 registered residents)</translation>
+    </message>
+    <message>
+        <source>扣除标准：</source>
+        <translation>Deduction:</translation>
+    </message>
+    <message>
+        <source>共同的大病医疗</source>
+        <translation>Shared medical treatment for serious illness</translation>
+    </message>
+    <message>
+        <source>子女（父母任一方扣除）</source>
+        <translation>Child (deducted by either parent)</translation>
+    </message>
+    <message>
+        <source>配偶（由另一方扣除）</source>
+        <translation>Spouse (deducted by the other)</translation>
+    </message>
+    <message>
+        <source>患者：</source>
+        <translation>Patient:</translation>
+    </message>
+    <message>
+        <source>全年自付金额</source>
+        <translation>Paid out of pocket in the year</translation>
+    </message>
+    <message>
+        <source>全年自付金额：</source>
+        <translation>Paid out of pocket in the year:</translation>
+    </message>
+    <message>
+        <source>医保目录内自付超过%1元的部分，每人每年最多扣除%2元。</source>
+        <translation>The part paid out of pocket within the medical insurance list above %1 yuan is deductible, at most %2 yuan a person a year.</translation>
+    </message>
+    <message>
+        <source>全年自付金额数据无效，请重新输入。</source>
+        <translation>Invalid amount paid out of pocket; please re-enter.</translation>
+    </message>
+    <message>
+        <source>每月%1元</source>
+        <translation>%1 yuan a month</translation>
+    </message>
+    <message>
+        <source>子女（%1出生）</source>
+        <translation>Child (born %1)</translation>
+    </message>
+    <message>
+        <source>子女（%1出生，受教育至%2）</source>
+        <translation>Child (born %1, education until %2)</translation>
+    </message>
+    <message>
+        <source>住房贷款利息（首次还款%1，婚前各自购房）</source>
+        <translation>Housing loan interest (first repayment %1, each bought before marriage)</translation>
+    </message>
+    <message>
+        <source>住房贷款利息（首次还款%1）</source>
+        <translation>Housing loan interest (first repayment %1)</translation>
+    </message>
+    <message>
+        <source>住房租金（%1至%2，每月%3元）</source>
+        <translation>Housing rent (%1 to %2, %3 yuan a month)</translation>
+    </message>
+    <message>
+        <source>配偶</source>
+        <translation>Spouse</translation>
+    </message>
+    <message>
+        <source>子女</source>
+        <translation>Child</translation>
+    </message>
+    <message>
+        <source>大病医疗（%1，自付%2元）</source>
+        <translation>Medical treatment for serious illness (%1, %2 yuan out of pocket)</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmTaxYear</name>
+    <message>
+        <source>纳税年度</source>
+        <translation>Tax year</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>打开...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>另存为...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>新建一个纳税年度</source>
+        <translation>Start a new tax year</translation>
+    </message>
+    <message>
+        <source>打开年度文件</source>
+        <translation>Open year file</translation>
+    </message>
+    <message>
+        <source>保存到年度文件</source>
+        <translation>Save to the year file</translation>
+    </message>
+    <message>
+        <source>保存到另一个年度文件</source>
+        <translation>Save to another year file</translation>
+    </message>
+    <message>
+        <source>年度文件</source>
+        <translation>year file</translation>
+    </message>
+    <message>
+        <source>新的纳税年度，还没有保存</source>
+        <translation>New tax year, not saved yet</translation>
+    </message>
+    <message>
+        <source>还没有保存的纳税年度</source>
+        <translation>Tax year not saved yet</translation>
+    </message>
+    <message>
+        <source>年度文件：%1</source>
+        <translation>Year file: %1</translation>
+    </message>
+    <message>
+        <source>（有未保存的修改）</source>
+        <translation> (unsaved changes)</translation>
+    </message>
+    <message>
+        <source>
+上次的年度文件未能打开：%1</source>
+        <translation>
+The last year file could not be opened: %1</translation>
     </message>
 </context>
 <context>
     <name>TFrmTransfer</name>
     <message>
         <source>应纳税额数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid amount; please re-enter.</translation>
     </message>
     <message>
         <source>计算方法</source>
-        <translation type="unfinished"></translation>
+        <translation>Method</translation>
     </message>
     <message>
         <source>收入金额：  </source>
-        <translation type="unfinished"></translation>
+        <translation>Income:  </translation>
     </message>
     <message>
         <source>财产原值：  </source>
-        <translation type="unfinished"></translation>
+        <translation>Original value:  </translation>
     </message>
     <message>
         <source>注：请输入财产原来的价值金额。</source>
-        <translation type="unfinished"></translation>
+        <translation>Note: enter the original value of the property.</translation>
     </message>
     <message>
         <source>有关税费：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxes &amp; fees:</translation>
     </message>
     <message>
         <source>注：请输入已按相关规定支付的有关税费金额。</source>
-        <translation type="unfinished"></translation>
+        <translation>Note: enter the related taxes and fees paid under the rules.</translation>
     </message>
     <message>
         <source>开始计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>重置</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>详细计算结果：</source>
-        <translation type="unfinished"></translation>
+        <translation>Detailed results:</translation>
     </message>
     <message>
         <source>0.00元</source>
-        <translation type="unfinished"></translation>
+        <translation>0.00 yuan</translation>
     </message>
     <message>
         <source>收入金额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Income:</translation>
     </message>
     <message>
         <source>财产原值：</source>
-        <translation type="unfinished"></translation>
+        <translation>Orig. value:</translation>
     </message>
     <message>
         <source>应纳税所得额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income:</translation>
     </message>
     <message>
         <source>适用税率：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax rate:</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable:</translation>
     </message>
     <message>
         <source>税后收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>After tax:</translation>
     </message>
 </context>
 <context>
     <name>TFrmUpdate</name>
     <message>
         <source>Pendra计算器 - 更新提示</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendra Calculator - Update</translation>
     </message>
     <message>
         <source>当前软件不是最新版本，请到官网下载最新版本。</source>
-        <translation type="unfinished"></translation>
+        <translation>This is not the latest version. Please download the latest version from the home page.</translation>
     </message>
     <message>
         <source>当前软件版本已经是最新的。</source>
-        <translation type="unfinished"></translation>
+        <translation>This is the latest version.</translation>
     </message>
     <message>
         <source>打开官网</source>
-        <translation type="unfinished"></translation>
+        <translation>Open site</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>更新提示</source>
-        <translation type="unfinished"></translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>欢迎以后继续关注我们的新产品更新。</source>
-        <translation type="unfinished"></translation>
+        <translation>Thank you for following our updates.</translation>
     </message>
     <message>
         <source>更多精彩内容敬请关注：</source>
-        <translation type="unfinished"></translation>
+        <translation>For more, visit:</translation>
     </message>
     <message>
         <source>官方网站</source>
-        <translation type="unfinished">Home page</translation>
+        <translation>Home page</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>TFrmWriting</name>
     <message>
         <source>计算方法</source>
-        <translation type="unfinished"></translation>
+        <translation>Method</translation>
     </message>
     <message>
         <source>收入金额：  </source>
-        <translation type="unfinished"></translation>
+        <translation>Income:  </translation>
     </message>
     <message>
         <source>开始计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>重置</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>详细计算结果：</source>
-        <translation type="unfinished"></translation>
+        <translation>Detailed results:</translation>
     </message>
     <message>
         <source>0.00元</source>
-        <translation type="unfinished"></translation>
+        <translation>0.00 yuan</translation>
     </message>
     <message>
         <source>收入金额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Income:</translation>
     </message>
     <message>
         <source>减除费用：</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic deduction:</translation>
     </message>
     <message>
         <source>应纳税所得额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income:</translation>
     </message>
     <message>
         <source>适用税率：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax rate:</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable:</translation>
     </message>
     <message>
         <source>反算</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse</translation>
     </message>
     <message>
         <source>税后收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>After tax:</translation>
     </message>
     <message>
         <source>收入金额数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid income; please re-enter.</translation>
     </message>
     <message>
         <source>应纳税额数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid amount; please re-enter.</translation>
     </message>
     <message>
         <source>税后收入数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid after-tax income; please re-enter.</translation>
     </message>
 </context>
 <context>
     <name>TFrmYearAward</name>
     <message>
         <source>计算方法</source>
-        <translation type="unfinished"></translation>
+        <translation>Method</translation>
     </message>
     <message>
         <source>年终奖金： </source>
-        <translation type="unfinished"></translation>
+        <translation>Year-end bonus: </translation>
     </message>
     <message>
         <source>年终奖金</source>
-        <translation type="unfinished"></translation>
+        <translation>Year-end bonus</translation>
     </message>
     <message>
         <source>当月工资： </source>
-        <translation type="unfinished"></translation>
+        <translation>Wage this month: </translation>
     </message>
     <message>
         <source>当月工资</source>
-        <translation type="unfinished"></translation>
+        <translation>Wage this month</translation>
     </message>
     <message>
         <source>当月社保及公积金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Insurance &amp; fund this month:</translation>
     </message>
     <message>
         <source>当月社保及公积金</source>
-        <translation type="unfinished"></translation>
+        <translation>Insurance &amp; fund this month</translation>
     </message>
     <message>
         <source>注：如果没有交纳社保及公积金等，此项可不填。</source>
-        <translation type="unfinished"></translation>
+        <translation>Note: leave blank if no social insurance, housing fund etc. is paid.</translation>
     </message>
     <message>
         <source>国内人士</source>
-        <translation type="unfinished"></translation>
+        <translation>Domestic</translation>
     </message>
     <message>
         <source>外籍人士</source>
-        <translation type="unfinished"></translation>
+        <translation>Foreign nationals</translation>
     </message>
     <message>
         <source>自动计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto calculate</translation>
     </message>
     <message>
         <source>开始计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>重置</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>详细计算结果：</source>
-        <translation type="unfinished"></translation>
+        <translation>Detailed results:</translation>
     </message>
     <message>
         <source>0.00元</source>
-        <translation type="unfinished"></translation>
+        <translation>0.00 yuan</translation>
     </message>
     <message>
         <source>年终奖金额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus:</translation>
     </message>
     <message>
         <source>应纳税所得额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income:</translation>
     </message>
     <message>
         <source>起征额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Threshold: </translation>
     </message>
     <message>
         <source>年终奖平均数：</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus average:</translation>
     </message>
     <message>
         <source>适用税率：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax rate:</translation>
     </message>
     <message>
         <source>速算扣除数：</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick deduction:</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable:</translation>
     </message>
     <message>
         <source>税后收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>After tax:</translation>
     </message>
     <message>
         <source>年终奖金收入金额数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid year-end bonus; please re-enter.</translation>
     </message>
     <message>
         <source>当月工资收入金额数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid wage this month; please re-enter.</translation>
     </message>
     <message>
         <source>社保及公积金数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid social insurance and housing fund; please re-enter.</translation>
     </message>
     <message>
         <source>3500元</source>
-        <translation type="unfinished"></translation>
+        <translation>3500 yuan</translation>
     </message>
     <message>
         <source>4800元</source>
+        <translation>4800 yuan</translation>
+    </message>
+    <message>
+        <source>元</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TTimelineChartView</name>
+    <message>
+        <source>每月扣除时间线</source>
+        <translation>Monthly deductions timeline</translation>
+    </message>
+    <message>
+        <source>月份</source>
+        <translation>Month</translation>
     </message>
     <message>
         <source>元</source>
@@ -4868,107 +6048,478 @@ Withheld in all: %1
     <name>TUtils</name>
     <message>
         <source>文本编辑器</source>
-        <translation type="unfinished"></translation>
+        <translation>text editor</translation>
     </message>
     <message>
         <source>计算器</source>
-        <translation type="unfinished"></translation>
+        <translation>calculator</translation>
     </message>
     <message>
         <source>没有找到可用的%1。已查找：%2。
 请安装其中任意一个后再试。</source>
-        <translation type="unfinished"></translation>
+        <translation>No usable %1 was found. Looked for: %2.
+Please install any one of them and try again.</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
     <name>TWagePage</name>
     <message>
         <source>税前收入金额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre-tax income:</translation>
     </message>
     <message>
         <source>税前收入金额</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre-tax income</translation>
     </message>
     <message>
         <source>注：工资薪金收入中，如果有免税的部份，请先扣除掉。</source>
-        <translation type="unfinished"></translation>
+        <translation>Note: deduct any tax-exempt part of the wages and salaries first.</translation>
     </message>
     <message>
         <source>国内人士</source>
-        <translation type="unfinished"></translation>
+        <translation>Domestic</translation>
     </message>
     <message>
         <source>外籍人士</source>
-        <translation type="unfinished"></translation>
+        <translation>Foreign nationals</translation>
     </message>
     <message>
         <source>自动计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto calculate</translation>
     </message>
     <message>
         <source>开始计算</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>重置</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>0元</source>
-        <translation type="unfinished"></translation>
+        <translation>0 yuan</translation>
     </message>
     <message>
         <source>收入金额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Income:</translation>
     </message>
     <message>
         <source>社保及公积金：</source>
-        <translation type="unfinished"></translation>
+        <translation>Ins. &amp; fund:</translation>
     </message>
     <message>
         <source>起征额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Threshold: </translation>
     </message>
     <message>
         <source>应纳税所得额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxable income:</translation>
     </message>
     <message>
         <source>适用税率：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax rate:</translation>
     </message>
     <message>
         <source>速算扣除数：</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick deduction:</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax payable:</translation>
     </message>
     <message>
         <source>反算</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse</translation>
     </message>
     <message>
         <source>税后收入：</source>
-        <translation type="unfinished"></translation>
+        <translation>After tax:</translation>
     </message>
     <message>
         <source>社保及公积金数据无效，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid social insurance and housing fund; please re-enter.</translation>
     </message>
     <message>
         <source>社保及公积金不能比收入金额大，请重新输入。</source>
-        <translation type="unfinished"></translation>
+        <translation>Social insurance and housing fund cannot exceed the income; please re-enter.</translation>
     </message>
     <message>
         <source>社保及公积金不能小于0元，请重新输入。</source>
+        <translation>Social insurance and housing fund cannot be below 0 yuan; please re-enter.</translation>
+    </message>
+</context>
+<context>
+    <name>TYearFactsForm</name>
+    <message>
+        <source>工作与收入</source>
+        <translation>Jobs and income</translation>
+    </message>
+    <message>
+        <source>专项附加扣除等</source>
+        <translation>Special additional deductions etc.</translation>
+    </message>
+    <message>
+        <source>%1（%2至%3月）</source>
+        <translation>%1 (months %2 to %3)</translation>
+    </message>
+    <message>
+        <source>年</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>纳税年度</source>
+        <translation>Tax year</translation>
+    </message>
+    <message>
+        <source>纳税年度：</source>
+        <translation>Tax year:</translation>
+    </message>
+    <message>
+        <source>任职单位</source>
+        <translation>Employer</translation>
+    </message>
+    <message>
+        <source>单位</source>
+        <translation>Employer</translation>
+    </message>
+    <message>
+        <source>起</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>止</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>减除方式</source>
+        <translation>Deduction method</translation>
+    </message>
+    <message>
+        <source>按月</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自1月</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6万</source>
+        <translation type="unfinished">0 yuan {6万?}</translation>
+    </message>
+    <message>
+        <source>扣专项附加</source>
+        <translation>Special additional deductions here</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>任职单位（同一个月只能由一个单位扣除专项附加扣除）</source>
+        <translation>Employers (in a month, only one employer may make the special additional deductions)</translation>
+    </message>
+    <message>
+        <source>工资</source>
+        <translation>Wages</translation>
+    </message>
+    <message>
+        <source>自该月起</source>
+        <translation>From month</translation>
+    </message>
+    <message>
+        <source>每月收入</source>
+        <translation>Monthly income</translation>
+    </message>
+    <message>
+        <source>免税收入</source>
+        <translation>Tax-exempt income</translation>
+    </message>
+    <message>
+        <source>三险一金</source>
+        <translation>Social insurance and housing fund</translation>
+    </message>
+    <message>
+        <source>其他扣除</source>
+        <translation>Other deductions</translation>
+    </message>
+    <message>
+        <source>劳务报酬、稿酬、特许权使用费</source>
+        <translation>Labour remuneration, author&apos;s remuneration, royalties</translation>
+    </message>
+    <message>
+        <source>月份</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>所得项目</source>
+        <translation>Income type</translation>
+    </message>
+    <message>
+        <source>劳务报酬</source>
+        <translation>Labour</translation>
+    </message>
+    <message>
+        <source>稿酬</source>
+        <translation>Author&apos;s remuneration</translation>
+    </message>
+    <message>
+        <source>特许权使用费</source>
+        <translation>Royalties</translation>
+    </message>
+    <message>
+        <source>收入</source>
+        <translation>Income</translation>
+    </message>
+    <message>
+        <source>全年一次性奖金</source>
+        <translation>Annual one-off bonus</translation>
+    </message>
+    <message>
+        <source>有全年一次性奖金</source>
+        <translation>Has an annual one-off bonus</translation>
+    </message>
+    <message>
+        <source>月</source>
+        <translation>month</translation>
+    </message>
+    <message>
+        <source>奖金发放月份</source>
+        <translation>Bonus month</translation>
+    </message>
+    <message>
+        <source>发放奖金的单位</source>
+        <translation>Employer paying the bonus</translation>
+    </message>
+    <message>
+        <source>月份、金额：</source>
+        <translation>Month, amount:</translation>
+    </message>
+    <message>
+        <source>发放奖金的单位：</source>
+        <translation>Employer paying the bonus:</translation>
+    </message>
+    <message>
+        <source>取税额较低的一种（相同时单独计税）</source>
+        <translation>The one with the lower tax (taxed separately if equal)</translation>
+    </message>
+    <message>
+        <source>单独计税</source>
+        <translation>Taxed separately</translation>
+    </message>
+    <message>
+        <source>并入综合所得</source>
+        <translation>Combined with comprehensive income</translation>
+    </message>
+    <message>
+        <source>汇算时奖金计税方式</source>
+        <translation>Bonus taxation at annual reconciliation</translation>
+    </message>
+    <message>
+        <source>汇算时奖金计税方式：</source>
+        <translation>Bonus taxation at annual reconciliation:</translation>
+    </message>
+    <message>
+        <source>%1的工资：每一行自其月份起，至下一行或离职</source>
+        <translation>Wages from %1: each row runs from its month to the next row or to leaving</translation>
+    </message>
+</context>
+<context>
+    <name>TYearResults</name>
+    <message>
+        <source>%1元</source>
+        <translation>%1 yuan</translation>
+    </message>
+    <message>
+        <source>子女教育</source>
+        <translation>Children&apos;s education</translation>
+    </message>
+    <message>
+        <source>婴幼儿照护</source>
+        <translation>Care for infants under 3</translation>
+    </message>
+    <message>
+        <source>赡养老人</source>
+        <translation>Elderly support</translation>
+    </message>
+    <message>
+        <source>住房贷款利息</source>
+        <translation>Housing loan interest</translation>
+    </message>
+    <message>
+        <source>住房租金</source>
+        <translation>Housing rent</translation>
+    </message>
+    <message>
+        <source>继续教育</source>
+        <translation>Continuing education</translation>
+    </message>
+    <message>
+        <source>个人养老金</source>
+        <translation>Private pension</translation>
+    </message>
+    <message>
+        <source>商业健康保险</source>
+        <translation>Commercial health insurance</translation>
+    </message>
+    <message>
+        <source>稿酬</source>
+        <translation>Author&apos;s remuneration</translation>
+    </message>
+    <message>
+        <source>特许权使用费</source>
+        <translation>Royalties</translation>
+    </message>
+    <message>
+        <source>劳务报酬</source>
+        <translation>Labour</translation>
+    </message>
+    <message>
+        <source>扣除时间线</source>
+        <translation>Deduction timeline</translation>
+    </message>
+    <message>
+        <source>各单位逐月预扣</source>
+        <translation>Monthly withholding by employer</translation>
+    </message>
+    <message>
+        <source>年度汇算</source>
+        <translation>Annual reconciliation</translation>
+    </message>
+    <message>
+        <source>全年扣除合计</source>
+        <translation>Deductions of the year</translation>
+    </message>
+    <message>
+        <source>任职单位</source>
+        <translation>Employer</translation>
+    </message>
+    <message>
+        <source>显示累计列</source>
+        <translation>Show cumulative columns</translation>
+    </message>
+    <message>
+        <source>任职单位：</source>
+        <translation>Employer:</translation>
+    </message>
+    <message>
+        <source>逐月预扣明细</source>
+        <translation>Monthly withholding details</translation>
+    </message>
+    <message>
+        <source>全年预扣税额</source>
+        <translation>Tax to withhold, whole year</translation>
+    </message>
+    <message>
+        <source>劳务报酬、稿酬、特许权使用费和奖金</source>
+        <translation>Labour remuneration, author&apos;s remuneration, royalties and bonus</translation>
+    </message>
+    <message>
+        <source>综合所得收入额：</source>
+        <translation>Comprehensive income amount:</translation>
+    </message>
+    <message>
+        <source>扣除合计：</source>
+        <translation>Total deductions:</translation>
+    </message>
+    <message>
+        <source>应纳税所得额：</source>
+        <translation>Taxable income:</translation>
+    </message>
+    <message>
+        <source>税率：</source>
+        <translation>Tax rate:</translation>
+    </message>
+    <message>
+        <source>综合所得应纳税额：</source>
+        <translation>Tax payable on comprehensive income:</translation>
+    </message>
+    <message>
+        <source>年终奖单独计税税额：</source>
+        <translation>Tax on the bonus taxed separately:</translation>
+    </message>
+    <message>
+        <source>应纳税额合计：</source>
+        <translation>Total tax payable:</translation>
+    </message>
+    <message>
+        <source>已预缴税额：</source>
+        <translation>Tax prepaid:</translation>
+    </message>
+    <message>
+        <source>应补（退）税额</source>
+        <translation>Tax to pay (refund)</translation>
+    </message>
+    <message>
+        <source>奖金计税方式</source>
+        <translation>Bonus taxation</translation>
+    </message>
+    <message>
+        <source>是否需要办理年度汇算</source>
+        <translation>Whether an annual reconciliation is needed</translation>
+    </message>
+    <message>
+        <source>办理原因</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>图表组件（pendra_chart）未能加载，无法显示图表；计算结果不受影响。</source>
+        <translation>The chart component (pendra_chart) could not be loaded, so no chart can be shown; the results are not affected.</translation>
+    </message>
+    <message>
+        <source>%1年每月扣除</source>
+        <translation>Deductions of each month in %1</translation>
+    </message>
+    <message>
+        <source>全年扣除%1：专项附加扣除%2，个人养老金%3，商业健康保险%4；另有大病医疗%5在汇算时扣除。</source>
+        <translation>Deductions of the year %1: special additional deductions %2, private pension %3, commercial health insurance %4; besides, medical treatment for serious illness %5 is deducted at the annual reconciliation.</translation>
+    </message>
+    <message>
+        <source>%1全年预扣税额：%2</source>
+        <translation>Tax withheld by %1 in the year: %2</translation>
+    </message>
+    <message>
+        <source>%1月%2%3，预扣%4</source>
+        <translation>Month %1: %2 %3, withheld %4</translation>
+    </message>
+    <message>
+        <source>%1月全年一次性奖金%2（%3），单独计税预扣%4</source>
+        <translation>Month %1: annual one-off bonus %2 (%3), taxed separately, withheld %4</translation>
+    </message>
+    <message>
+        <source>应退税额：</source>
+        <translation>Tax to refund:</translation>
+    </message>
+    <message>
+        <source>应补税额：</source>
+        <translation>Tax to pay:</translation>
+    </message>
+    <message>
+        <source>应补（退）税额：</source>
+        <translation>Tax to pay (refund):</translation>
+    </message>
+    <message>
+        <source>并入综合所得</source>
+        <translation>Combined with comprehensive income</translation>
+    </message>
+    <message>
+        <source>单独计税</source>
+        <translation>Taxed separately</translation>
+    </message>
+    <message>
+        <source>全年一次性奖金按%1计算（两种方式中税额较低的）。</source>
+        <translation>The annual one-off bonus is %1 (the way with the lower tax).</translation>
+    </message>
+    <message>
+        <source>全年一次性奖金按%1计算。</source>
+        <translation>The annual one-off bonus is %1.</translation>
     </message>
 </context>
 <context>
@@ -5057,66 +6608,66 @@ same income and deductions every month; with --nonresident, one month of a non-r
     </message>
     <message>
         <source>减除方式 6万 只适用于上年各月均在本单位任职受雇、本年1月起仍在本单位的，起始月份应为 1，不能是 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the deduction method sixty (6万) applies only to an employee employed here in every month of last year and still here from January: the first month must be 1, not %1</translation>
     </message>
 </context>
 <context>
     <name>WageMonths</name>
     <message>
         <source>收入</source>
-        <translation type="unfinished">Income</translation>
+        <translation>Income</translation>
     </message>
     <message>
         <source>累计收入额</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative income amount</translation>
     </message>
     <message>
         <source>累计收入</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative income</translation>
     </message>
     <message>
         <source>累计免税收入</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative tax-exempt income</translation>
     </message>
     <message>
         <source>累计减除费用</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative basic deduction</translation>
     </message>
     <message>
         <source>累计专项扣除</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative special deductions</translation>
     </message>
     <message>
         <source>累计专项附加扣除</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative special additional deductions</translation>
     </message>
     <message>
         <source>累计其他扣除</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative other deductions</translation>
     </message>
     <message>
         <source>累计应纳税所得额</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative taxable income</translation>
     </message>
     <message>
         <source>速算扣除数</source>
-        <translation type="unfinished">Quick deduction</translation>
+        <translation>Quick deduction</translation>
     </message>
     <message>
         <source>累计应纳税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative tax payable</translation>
     </message>
     <message>
         <source>累计已预扣税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumulative tax withheld</translation>
     </message>
     <message>
         <source>本月应预扣税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax to withhold this month</translation>
     </message>
     <message>
         <source>税后收入</source>
-        <translation type="unfinished">After tax</translation>
+        <translation>After tax</translation>
     </message>
     <message>
         <source>月份</source>
@@ -5135,82 +6686,86 @@ same income and deductions every month; with --nonresident, one month of a non-r
     <name>Words</name>
     <message>
         <source>“%1”不是金额</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not an amount</translation>
     </message>
     <message>
         <source>金额不能为负数：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>an amount cannot be negative: %1</translation>
     </message>
     <message>
         <source>金额最多两位小数：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>an amount has at most two decimals: %1</translation>
     </message>
     <message>
         <source>金额超出范围（最多 %1）</source>
-        <translation type="unfinished"></translation>
+        <translation>amount out of range (at most %1)</translation>
     </message>
     <message>
         <source>应为金额（数字或字符串）</source>
-        <translation type="unfinished"></translation>
+        <translation>should be an amount (a number or a string)</translation>
     </message>
     <message>
         <source>“%1”不是 YYYY-MM-DD 形式的日期</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not a date of the form YYYY-MM-DD</translation>
     </message>
     <message>
         <source>“%1”不是 YYYY-MM 形式的年月</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not a month of the form YYYY-MM</translation>
     </message>
     <message>
         <source>未知的值“%1”，应为 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown value &quot;%1&quot;: should be %2</translation>
+    </message>
+    <message>
+        <source>任职单位</source>
+        <translation>Employer</translation>
     </message>
 </context>
 <context>
     <name>YearCommand</name>
     <message>
         <source>子女教育</source>
-        <translation type="unfinished"></translation>
+        <translation>Children&apos;s education</translation>
     </message>
     <message>
         <source>婴幼儿照护</source>
-        <translation type="unfinished"></translation>
+        <translation>Care for infants under 3</translation>
     </message>
     <message>
         <source>赡养老人</source>
-        <translation type="unfinished"></translation>
+        <translation>Elderly support</translation>
     </message>
     <message>
         <source>住房贷款利息</source>
-        <translation type="unfinished"></translation>
+        <translation>Housing loan interest</translation>
     </message>
     <message>
         <source>住房租金</source>
-        <translation type="unfinished"></translation>
+        <translation>Housing rent</translation>
     </message>
     <message>
         <source>继续教育</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuing education</translation>
     </message>
     <message>
         <source>个人养老金</source>
-        <translation type="unfinished"></translation>
+        <translation>Private pension</translation>
     </message>
     <message>
         <source>商业健康保险</source>
-        <translation type="unfinished"></translation>
+        <translation>Commercial health insurance</translation>
     </message>
     <message>
         <source>稿酬</source>
-        <translation type="unfinished"></translation>
+        <translation>Author&apos;s remuneration</translation>
     </message>
     <message>
         <source>特许权使用费</source>
-        <translation type="unfinished"></translation>
+        <translation>Royalties</translation>
     </message>
     <message>
         <source>劳务报酬</source>
-        <translation type="unfinished"></translation>
+        <translation>Labour</translation>
     </message>
     <message>
         <source>自1月</source>
@@ -5218,7 +6773,7 @@ same income and deductions every month; with --nonresident, one month of a non-r
     </message>
     <message>
         <source>6万</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">0 yuan {6万?}</translation>
     </message>
     <message>
         <source>按月</source>
@@ -5226,210 +6781,280 @@ same income and deductions every month; with --nonresident, one month of a non-r
     </message>
     <message>
         <source>月份</source>
-        <translation type="unfinished">Month</translation>
+        <translation>Month</translation>
     </message>
     <message>
         <source>合计</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>全年</source>
-        <translation type="unfinished"></translation>
+        <translation>Whole year</translation>
     </message>
     <message>
         <source>在本单位扣除专项附加扣除</source>
-        <translation type="unfinished"></translation>
+        <translation>special additional deductions made by this employer</translation>
     </message>
     <message>
         <source>不在本单位扣除专项附加扣除</source>
-        <translation type="unfinished"></translation>
+        <translation>special additional deductions not made by this employer</translation>
     </message>
     <message>
         <source>%1：%2—%3 月，减除方式%4，%5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: months %2–%3, deduction method %4, %5
+</translation>
     </message>
     <message>
         <source>本单位预扣税额合计：%1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Withheld by this employer in all: %1
+</translation>
     </message>
     <message>
         <source>类别</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind</translation>
     </message>
     <message>
         <source>收入</source>
-        <translation type="unfinished">Income</translation>
+        <translation>Income</translation>
     </message>
     <message>
         <source>预扣税额</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax withheld</translation>
     </message>
     <message>
         <source>劳务报酬、稿酬、特许权使用费
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Labour remuneration, author&apos;s remuneration, royalties
+</translation>
     </message>
     <message>
         <source>全年一次性奖金：%1 %2 月发放 %3，单独计税预扣 %4（税率 %5，速算扣除数 %6）
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Annual one-off bonus: %3 paid by %1 in month %2, taxed separately, %4 withheld (tax rate %5, quick deduction %6)
+</translation>
     </message>
     <message>
         <source>年度汇算
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Annual reconciliation
+</translation>
     </message>
     <message>
         <source>年度汇算（年终奖并入综合所得，两种方法中税额较低者）
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Annual reconciliation (year-end bonus combined with comprehensive income, the lower tax of the two methods)
+</translation>
     </message>
     <message>
         <source>年度汇算（年终奖单独计税，两种方法中税额较低者）
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Annual reconciliation (year-end bonus taxed separately, the lower tax of the two methods)
+</translation>
     </message>
     <message>
         <source>年度汇算（年终奖并入综合所得）
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Annual reconciliation (year-end bonus combined with comprehensive income)
+</translation>
     </message>
     <message>
         <source>年度汇算（年终奖单独计税）
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Annual reconciliation (year-end bonus taxed separately)
+</translation>
     </message>
     <message>
         <source>%1 年每月可扣除额
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Deductible amounts of each month in %1
+</translation>
     </message>
     <message>
         <source>一个人的整个纳税年度：由年度文件（JSON，格式见 README）中带日期的事实，
 算出每月可扣除的专项附加扣除等、每个单位逐月的累计预扣、每次劳务报酬等
 的预扣、全年一次性奖金的预扣，以及年度汇算。文件有误时指出键的位置
 （如 jobs[1].pay[0].income），不计算，退出状态为 2。</source>
-        <translation type="unfinished"></translation>
+        <translation>A person&apos;s whole tax year: from the dated facts of a year file (JSON, format in the README),
+the special additional deductions and other amounts deductible each month, each employer&apos;s
+cumulative withholding month by month, the withholding on each payment of labour remuneration
+and the like, the withholding on the annual one-off bonus, and the annual reconciliation. A file
+at fault is not calculated: the place of the key (e.g. jobs[1].pay[0].income) is named, exit
+status 2.</translation>
     </message>
     <message>
         <source>年度文件</source>
-        <translation type="unfinished"></translation>
+        <translation>year file</translation>
     </message>
     <message>
         <source>一个人一年的事实，JSON 格式</source>
-        <translation type="unfinished"></translation>
+        <translation>the facts of one person&apos;s year, in JSON</translation>
     </message>
     <message>
         <source>缺少年度文件</source>
-        <translation type="unfinished"></translation>
+        <translation>no year file given</translation>
     </message>
 </context>
 <context>
     <name>YearFile</name>
     <message>
         <source>年度文件</source>
-        <translation type="unfinished"></translation>
+        <translation>year file</translation>
     </message>
     <message>
         <source>写入时出错：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>could not be written: %1</translation>
     </message>
     <message>
         <source>本程序只有 %1 至 %2 年的规则，没有 %3 年的</source>
-        <translation type="unfinished"></translation>
+        <translation>this program has the rules of %1 to %2 only, not of %3</translation>
     </message>
     <message>
         <source>条目过多，最多 %1 条</source>
-        <translation type="unfinished"></translation>
+        <translation>too many entries: at most %1</translation>
     </message>
     <message>
         <source>至少要有一份工作</source>
-        <translation type="unfinished"></translation>
+        <translation>at least one job is needed</translation>
     </message>
     <message>
         <source>单位名称不能为空</source>
-        <translation type="unfinished"></translation>
+        <translation>the employer&apos;s name cannot be empty</translation>
     </message>
     <message>
         <source>至少要有一项工资</source>
-        <translation type="unfinished"></translation>
+        <translation>at least one pay entry is needed</translation>
     </message>
     <message>
         <source>月份应为 1 到 12</source>
-        <translation type="unfinished"></translation>
+        <translation>a month is from 1 to 12</translation>
     </message>
     <message>
         <source>起始（from）晚于截止（to）</source>
-        <translation type="unfinished"></translation>
+        <translation>the start (from) is after the end (to)</translation>
     </message>
     <message>
         <source>金额不能为负数</source>
-        <translation type="unfinished"></translation>
+        <translation>an amount cannot be negative</translation>
     </message>
     <message>
         <source>金额超出范围（最多 %1）</source>
-        <translation type="unfinished"></translation>
+        <translation>amount out of range (at most %1)</translation>
     </message>
     <message>
         <source>第一项工资应从工作的起始月份（%1 月）开始</source>
-        <translation type="unfinished"></translation>
+        <translation>the first pay entry should start in the job&apos;s first month (month %1)</translation>
     </message>
     <message>
         <source>应晚于上一项工资的起始月份</source>
-        <translation type="unfinished"></translation>
+        <translation>should start after the previous pay entry&apos;s first month</translation>
     </message>
     <message>
         <source>晚于工作的截止月份（%1 月）</source>
-        <translation type="unfinished"></translation>
+        <translation>after the job&apos;s last month (month %1)</translation>
     </message>
     <message>
         <source>%1 月与 %2 都扣除专项附加扣除，同一个月只能由一个单位扣除</source>
-        <translation type="unfinished"></translation>
+        <translation>month %1: special additional deductions here and in %2; only one employer can deduct them in a month</translation>
     </message>
     <message>
         <source>“6万”只适用于从 1 月起任职的工作</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;6万&quot; (60,000) is only for a job held from January</translation>
     </message>
     <message>
         <source>“自1月”只适用于本年第一份工作，%1 开始得更早</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;自1月&quot; (from January) is only for the first job of the year: %1 started earlier</translation>
     </message>
     <message>
         <source>扣除比例应为 100 或 50</source>
-        <translation type="unfinished"></translation>
+        <translation>the share should be 100 or 50</translation>
     </message>
     <message>
         <source>每月分摊额超过 %1 年的上限 %2 元</source>
-        <translation type="unfinished"></translation>
+        <translation>the monthly share is over the %1 limit of %2 yuan</translation>
     </message>
     <message>
         <source>不是独生子女时须填写每月分摊额</source>
-        <translation type="unfinished"></translation>
+        <translation>a monthly share must be given when not an only child</translation>
     </message>
     <message>
         <source>至少要有一位父母的出生日期</source>
-        <translation type="unfinished"></translation>
+        <translation>at least one parent&apos;s date of birth is needed</translation>
     </message>
     <message>
         <source>住房租金应为每月 %1、%2 或 %3 元</source>
-        <translation type="unfinished"></translation>
+        <translation>housing rent should be %1, %2 or %3 yuan a month</translation>
     </message>
     <message>
         <source>与 %1 都在 %2 年内，住房租金和住房贷款利息一年只能扣除其一</source>
-        <translation type="unfinished"></translation>
+        <translation>both this and %1 fall in %2: only one of housing rent and housing loan interest can be deducted in a year</translation>
     </message>
     <message>
         <source>不在 %1 年内</source>
-        <translation type="unfinished"></translation>
+        <translation>not within %1</translation>
     </message>
     <message>
         <source>没有哪份工作的 employer 与之相同</source>
-        <translation type="unfinished"></translation>
+        <translation>no job has the same employer</translation>
     </message>
     <message>
         <source>不是有效的日期或年月（年份应在 %1 至 %2 之间）</source>
+        <translation>not a valid date or month (the year should be from %1 to %2)</translation>
+    </message>
+</context>
+<context>
+    <name>YearFiles</name>
+    <message>
+        <source>年度文件 (*.json)</source>
+        <translation>Year files (*.json)</translation>
+    </message>
+    <message>
+        <source>未命名</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>纳税年度“%1”有未保存的修改，是否保存？</source>
+        <translation>The tax year &quot;%1&quot; has unsaved changes. Save them?</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>打开年度文件</source>
+        <translation>Open year file</translation>
+    </message>
+    <message>
+        <source>还没有纳税年度可保存：请先在“我的纳税年度”页输入。</source>
+        <translation>There is no tax year to save yet: enter it on the My tax year page first.</translation>
+    </message>
+    <message>
+        <source>%1年度.json</source>
+        <translation>tax year %1.json</translation>
+    </message>
+    <message>
+        <source>保存年度文件</source>
+        <translation>Save year file</translation>
+    </message>
+    <message>
+        <source>纳税年度有误，未保存：%1</source>
+        <translation>The tax year has errors and was not saved: %1</translation>
+    </message>
+    <message>
+        <source>%1%2 - %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
