@@ -358,9 +358,10 @@ QWidget *TFrmMain::OpenWindow(const Entry &Row) {
 }
 
 void TFrmMain::closeEvent(QCloseEvent *Event) {
-    // A year with unsaved changes is saved or given up only as the user says; cancelled, the
-    // window stays.
-    if (!YearFiles::ConfirmDiscard(this))
+    // The windows of their own go first, each asking about what it holds unsaved (the batch
+    // window's results); one that stays open keeps the program open. Then a year with unsaved
+    // changes is saved or given up only as the user says; cancelled, the window stays.
+    if (!CloseOwnWindows() || !YearFiles::ConfirmDiscard(this))
         return Event->ignore();
     QMainWindow::closeEvent(Event);
     const Entry *shown = PageRegistry::Find(Registry, PageClassName);
@@ -368,6 +369,14 @@ void TFrmMain::closeEvent(QCloseEvent *Event) {
     // start's page, which is not worth a message at the end.
     if (Event->isAccepted() && shown && shown->IsPage() && !shown->Hidden)
         TFileManager::WriteLastPage(shown->Name);
+}
+
+bool TFrmMain::CloseOwnWindows() {
+    for (const QPointer<QWidget> &window : std::as_const(Windows)) {
+        if (window && window->isVisible() && !window->close())
+            return false;
+    }
+    return true;
 }
 
 void TFrmMain::ChooseLanguage(Translations::Language Lang) {

@@ -102,6 +102,8 @@ class TFrmMain : public QMainWindow {
     // Runs an entry: shows its page, opens its window or does its command.
     void Choose(const PageRegistry::Entry &Row);
     QWidget *OpenWindow(const PageRegistry::Entry &Row);
+    // Closes every window of its own that is open; false when one of them stays open.
+    bool CloseOwnWindows();
     // The page a start opens: the one shown when the program last ended, else the first start's.
     const PageRegistry::Entry *FirstPage() const;
 

@@ -668,4 +668,26 @@ TEST_F(MainWindowBatch, ADroppedSheetOpensInTheBatchWindow) {
     EXPECT_FALSE(refused.isAccepted());
 }
 
+// Closing the program asks the batch window first: kept open, it keeps the program open too.
+TEST_F(MainWindowBatch, ClosingTheProgramAsksAboutUnsavedResults) {
+    QTemporaryDir dir;
+    TFrmBatch *batch = Main.OpenBatch();
+    ASSERT_TRUE(batch->OpenFile(WriteFile(dir, "close.csv", SmallSheet())));
+    ASSERT_TRUE(batch->Calculate());
+    const auto closeAnswering = [this](QMessageBox::StandardButton Choice) {
+        bool closed = true;
+        const bool asked = AnswerModal<QMessageBox>([&] { closed = Main.close(); },
+                                                    [Choice](QMessageBox *box) {
+                                                        EXPECT_EQ(box->objectName(), "BoxUnsaved");
+                                                        box->button(Choice)->click();
+                                                    });
+        return std::make_pair(asked, closed);
+    };
+    EXPECT_EQ(closeAnswering(QMessageBox::Cancel), std::make_pair(true, false));
+    EXPECT_TRUE(Main.isVisible());
+    EXPECT_TRUE(batch->isVisible());
+    EXPECT_EQ(closeAnswering(QMessageBox::Discard), std::make_pair(true, true));
+    EXPECT_FALSE(Main.isVisible());
+}
+
 } // namespace
