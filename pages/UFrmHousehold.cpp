@@ -1,6 +1,7 @@
 #include "pages/UFrmHousehold.h"
 
 #include "common/UMsgBox.h"
+#include "common/UOpenYear.h"
 #include "pages/UFrmCurSettle.h"
 #include "pages/UScrollColumn.h"
 
@@ -188,6 +189,34 @@ TFrmHousehold::TFrmHousehold(QWidget *Parent) : TCurrentPage(staticMetaObject, P
     ShowSharedTable();
     TxtStatus->setText(
         tr("请选择 a、b 两人的年度文件（或含两人年度的家庭文件），再添加共同项目。"));
+    FollowOpenYear();
+}
+
+// The year open in the program is a's to begin with; while open, it stands for its file on this
+// page, so that an edit there counts here before it is saved, and the split follows each edit.
+void TFrmHousehold::FollowOpenYear() {
+    connect(&TOpenYear::Instance(), &TOpenYear::Changed, this, [this] {
+        if (OpenYearFacts(TxtFileA->text()) || OpenYearFacts(TxtFileB->text()))
+            PathPause->start();
+    });
+}
+
+// Shown with no year named, the page takes the open one (once what was typed is put back).
+void TFrmHousehold::showEvent(QShowEvent *Event) {
+    TCurrentPage::showEvent(Event);
+    const TOpenYear &year = TOpenYear::Instance();
+    if (TxtFileA->text().isEmpty() && TxtFileB->text().isEmpty() && year.IsOpen() &&
+        !year.Path().isEmpty())
+        TxtFileA->setText(QDir::toNativeSeparators(year.Path()));
+}
+
+std::optional<current::YearFacts> TFrmHousehold::OpenYearFacts(const QString &Path) {
+    const TOpenYear &year = TOpenYear::Instance();
+    const QString path = Path.trimmed();
+    if (path.isEmpty() || !year.IsOpen() || year.Path().isEmpty() ||
+        QFileInfo(path) != QFileInfo(year.Path()))
+        return std::nullopt;
+    return year.Facts();
 }
 
 // A worker still reading or splitting is left to end on its own; one that has ended goes with
@@ -357,11 +386,11 @@ QWidget *TFrmHousehold::Explanation() {
 }
 
 HouseholdRun::YearSource TFrmHousehold::SourceOfA() const {
-    return {TxtFileA->text().trimmed(), std::nullopt};
+    return {TxtFileA->text().trimmed(), OpenYearFacts(TxtFileA->text())};
 }
 
 HouseholdRun::YearSource TFrmHousehold::SourceOfB() const {
-    return {TxtFileB->text().trimmed(), std::nullopt};
+    return {TxtFileB->text().trimmed(), OpenYearFacts(TxtFileB->text())};
 }
 
 int TFrmHousehold::Year() const {
@@ -755,6 +784,11 @@ void TFrmHousehold::Written(const HouseholdRun::Target &A, const HouseholdRun::T
     Notice = tr("已写回 a 的年度文件“%1”和 b 的年度文件“%2”。")
                  .arg(QDir::toNativeSeparators(A.Path), QDir::toNativeSeparators(B.Path));
     TxtStatus->setText(Notice);
+    // The open year is now what its file holds.
+    for (const HouseholdRun::Target *target : {&A, &B}) {
+        if (OpenYearFacts(target->Path))
+            TOpenYear::Instance().Opened(target->Facts, TOpenYear::Instance().Path());
+    }
     Recalculate();
     emit YearFilesWritten(A.Path, B.Path);
 }

@@ -65,7 +65,13 @@ class TFrmHousehold : public TCurrentPage {
     // Both year files were written back: whatever holds either of them open reads it again.
     void YearFilesWritten(const QString &A, const QString &B);
 
+  protected:
+    void showEvent(QShowEvent *Event) override;
+
   private:
+    void FollowOpenYear();
+    // The facts of the year open in the program when Path names its file.
+    static std::optional<current::YearFacts> OpenYearFacts(const QString &Path);
     // What survives the page being built anew (a change of language, another page shown): the
     // shared items and what was written back, which file paths alone do not give.
     struct TKept {

@@ -4,6 +4,7 @@
 // of files and of shared items refused, and everything kept when the page is built anew.
 
 #include "cli/CliRun.h"
+#include "common/UOpenYear.h"
 #include "engine/current/Year.h"
 #include "pages/UFrmHousehold.h"
 #include "pages/UFrmSharedItem.h"
@@ -325,6 +326,33 @@ TEST_F(HouseholdPage, WritesTheBestSharesBackIntoBothYearFiles) {
     EXPECT_EQ(Page->Shared(), shared.Facts->Shared);
     EXPECT_EQ(Page->TxtMsgInput->text(), QString());
     EXPECT_EQ(Page->TxtBestTotal->text(), "9260.00元");
+}
+
+// The year open in the program is a's to begin with and counts as its file: an edit not yet saved
+// splits again, and what is written back is what the open year then holds, nothing left unsaved.
+TEST_F(HouseholdPage, TheOpenYearStandsForItsFile) {
+    const QString a = WriteFile(Dir, "a.json", YearA);
+    const QString b = WriteFile(Dir, "b.json", YearB);
+    TOpenYear &year = TOpenYear::Instance();
+    year.Opened(*sheets::ReadYearFile(a).Facts, a);
+    Rebuild();
+    EXPECT_EQ(Page->TxtFileA->text(), QDir::toNativeSeparators(a));
+    UseYears(QString(), b);
+    EXPECT_EQ(Page->TxtBestTotal->text(), "20160.00元");
+
+    year.Update(*sheets::ReadYearFile(b).Facts); // a now earns what b earns, not saved
+    ASSERT_TRUE(WaitFor([this] { return Page->TxtBestTotal->text() == "33360.00元"; }));
+    EXPECT_EQ(ReadBytes(a), QByteArray(YearA));
+
+    const sheets::HouseholdRead shared =
+        sheets::ParseHouseholdFile(HouseholdOf(YearA, YearB, ReadmeShared));
+    Page->SetShared(shared.Facts->Shared);
+    Settle();
+    AnswerBox([this] { Click(Page->BtnWriteBack); }, QStringLiteral("写回"));
+    ASSERT_TRUE(WaitFor([this] { return Page->TxtStatus->text().contains("已写回"); }));
+    EXPECT_FALSE(year.IsModified());
+    EXPECT_EQ(year.Facts(), *sheets::ReadYearFile(a).Facts);
+    year.Close();
 }
 
 // Years taken from a household file have no file of their own: each is written where the user
