@@ -103,4 +103,25 @@ QStringList KeysOf(const QJsonObject &Object) {
     return keys;
 }
 
+QStringList Args(const char *Line) {
+    return QString::fromUtf8(Line).split(u' ', Qt::SkipEmptyParts);
+}
+
+QJsonObject JsonOfLine(const char *Line) {
+    const Outcome run = RunCli(Args(Line) << QStringLiteral("--json"));
+    EXPECT_EQ(run.Status, 0) << Line << ": " << run.Err.toStdString();
+    return JsonOf(run);
+}
+
+void PrintTo(const RefusalCase &Case, std::ostream *Out) {
+    *Out << Case.Line;
+}
+
+void ExpectRefused(const RefusalCase &Case) {
+    const Outcome run = RunCli(Args(Case.Line));
+    EXPECT_EQ(run.Status, 2) << Case.Line;
+    EXPECT_TRUE(run.Out.isEmpty()) << run.Out.toStdString();
+    EXPECT_TRUE(run.Err.contains(QString::fromUtf8(Case.Message))) << run.Err.toStdString();
+}
+
 } // namespace CliTest

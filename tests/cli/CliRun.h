@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <ostream>
+
 namespace CliTest {
 
 struct Outcome {
@@ -35,5 +37,19 @@ QJsonObject JsonOf(const Outcome &Result);
 
 // The object's keys in sorted order.
 QStringList KeysOf(const QJsonObject &Object);
+
+// The words of a command line written as one string, split at its spaces.
+QStringList Args(const char *Line);
+// The JSON object of Line run with --json, which must succeed.
+QJsonObject JsonOfLine(const char *Line);
+
+// A command line pendra-cli refuses: exit 2, nothing on stdout, and a message of which Message is
+// a part on stderr.
+struct RefusalCase {
+    const char *Line;
+    const char *Message;
+};
+void PrintTo(const RefusalCase &Case, std::ostream *Out);
+void ExpectRefused(const RefusalCase &Case);
 
 } // namespace CliTest

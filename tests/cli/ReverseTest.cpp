@@ -11,14 +11,8 @@ using namespace CliTest;
 
 namespace {
 
-QStringList Args(const char *Line) {
-    return QString::fromUtf8(Line).split(u' ', Qt::SkipEmptyParts);
-}
-
 QJsonObject Json(const char *Line) {
-    const Outcome run = RunCli(Args(Line) << QStringLiteral("--json"));
-    EXPECT_EQ(run.Status, 0) << Line << ": " << run.Err.toStdString();
-    return JsonOf(run);
+    return JsonOfLine(Line);
 }
 
 TEST(ReverseJson, KeysAreTheForwardCommandsWithGrossAndNet) {
@@ -94,22 +88,10 @@ TEST(ReverseJson, LabourAtTheBoundsOfTheGross) {
     }
 }
 
-struct RefusalCase {
-    const char *Line;
-    const char *Message; // a part of what stderr says
-};
-
-void PrintTo(const RefusalCase &c, std::ostream *os) {
-    *os << c.Line;
-}
-
 class ReverseRefused : public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(ReverseRefused, ExitsTwoWithAMessageAndNoOutput) {
-    const Outcome run = RunCli(Args(GetParam().Line));
-    EXPECT_EQ(run.Status, 2);
-    EXPECT_TRUE(run.Out.isEmpty()) << run.Out.toStdString();
-    EXPECT_TRUE(run.Err.contains(QString::fromUtf8(GetParam().Message))) << run.Err.toStdString();
+    ExpectRefused(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -11,14 +11,8 @@ using namespace CliTest;
 
 namespace {
 
-QStringList Args(const char *Line) {
-    return QString::fromUtf8(Line).split(u' ', Qt::SkipEmptyParts);
-}
-
 QJsonObject Json(const char *Line) {
-    const Outcome run = RunCli(Args(Line) << QStringLiteral("--json"));
-    EXPECT_EQ(run.Status, 0) << Line << ": " << run.Err.toStdString();
-    return JsonOf(run);
+    return JsonOfLine(Line);
 }
 
 QStringList Field(const QJsonArray &Months, const char *Key) {
@@ -108,22 +102,10 @@ TEST(EarlyRetirementJson, YearsWithAFraction) {
     EXPECT_EQ(json.value(u"tax").toString(), u"8700.00");
 }
 
-struct RefusalCase {
-    const char *Line;
-    const char *Message; // a part of the message on stderr
-};
-
-void PrintTo(const RefusalCase &c, std::ostream *os) {
-    *os << c.Line;
-}
-
 class SpecialCaseRefusals : public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(SpecialCaseRefusals, ExitTwoWithAMessageAndNothingPrinted) {
-    const Outcome run = RunCli(Args(GetParam().Line));
-    EXPECT_EQ(run.Status, 2);
-    EXPECT_TRUE(run.Out.isEmpty()) << run.Out.toStdString();
-    EXPECT_TRUE(run.Err.contains(QString::fromUtf8(GetParam().Message))) << run.Err.toStdString();
+    ExpectRefused(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
