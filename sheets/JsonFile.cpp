@@ -99,10 +99,10 @@ QString ParseProblem(QJsonParseError::ParseError Error) {
 // Why the file at Path cannot be read, from the errno of a failed call.
 QString OpenFault(const QString &Path, int Error) {
     if (Error == ENOENT)
-        return FileFault(Path, Words::tr("不存在"));
+        return Words::tr("文件“%1”不存在").arg(Path);
     if (Error == EACCES)
-        return FileFault(Path, Words::tr("没有读取权限"));
-    return FileFault(Path, Words::tr("无法读取：%1").arg(qt_error_string(Error)));
+        return Words::tr("没有读取文件“%1”的权限").arg(Path);
+    return Words::tr("无法读取文件“%1”：%2").arg(Path, qt_error_string(Error));
 }
 
 } // namespace
@@ -120,20 +120,16 @@ QString PlainYuan(current::Cents Amount) {
                              : QString::fromStdString(current::FormatCents(Amount));
 }
 
-QString FileFault(const QString &Path, const QString &Fault) {
-    return Words::tr("文件“%1”%2").arg(Path, Fault);
-}
-
 QString NotAnObject(const QString &What) {
     return Words::tr("%1应为一个 JSON 对象（{…}）").arg(What);
 }
 
 QString FaultIn(const QString &Path, const QString &Fault) {
-    return FileFault(Path, Words::tr("有误：%1").arg(Fault));
+    return Words::tr("文件“%1”有误：%2").arg(Path, Fault);
 }
 
 QString WithPath(const QString &Path, const QString &Message) {
-    return Path.isEmpty() ? Message : Path + QStringLiteral("：") + Message;
+    return Path.isEmpty() ? Message : Words::tr("%1：%2").arg(Path, Message);
 }
 
 QString ParseFault(const QByteArray &Bytes, const QJsonParseError &Error) {
@@ -161,12 +157,13 @@ std::optional<QByteArray> ReadRegular(const QString &Path, qint64 MaxSize, const
     if (S_ISDIR(seen.st_mode))
         Error = Words::tr("“%1”是文件夹，不是%2").arg(Path, What);
     else if (!S_ISREG(seen.st_mode))
-        Error = FileFault(Path, Words::tr("不是普通文件（是设备、管道或套接字），不读取"));
+        Error = Words::tr("文件“%1”不是普通文件（是设备、管道或套接字），不读取").arg(Path);
     else if (seen.st_size > MaxSize)
-        Error = FileFault(Path, Words::tr("有 %1 字节，%2最多 %3 字节，不读取")
-                                    .arg(seen.st_size)
-                                    .arg(What)
-                                    .arg(MaxSize));
+        Error = Words::tr("文件“%1”有 %2 字节，%3最多 %4 字节，不读取")
+                    .arg(Path)
+                    .arg(seen.st_size)
+                    .arg(What)
+                    .arg(MaxSize);
     if (!Error.isEmpty())
         return std::nullopt;
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -179,14 +176,14 @@ std::optional<QByteArray> ReadRegular(const QString &Path, qint64 MaxSize, const
     if (::fstat(fd, &opened) != 0 || opened.st_dev != seen.st_dev || opened.st_ino != seen.st_ino ||
         !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        Error = FileFault(Path, Words::tr("在读取时被替换或无法打开，未读取"));
+        Error = Words::tr("文件“%1”在读取时被替换或无法打开，未读取").arg(Path);
         return std::nullopt;
     }
     QByteArray bytes = file.read(MaxSize + 1);
     if (file.error() != QFileDevice::NoError)
-        Error = FileFault(Path, Words::tr("读取出错：%1").arg(file.errorString()));
+        Error = Words::tr("读取文件“%1”时出错：%2").arg(Path, file.errorString());
     else if (bytes.size() > MaxSize)
-        Error = FileFault(Path, Words::tr("超过%1的上限 %2 字节，不读取").arg(What).arg(MaxSize));
+        Error = Words::tr("文件“%1”超过%2的上限 %3 字节，不读取").arg(Path, What).arg(MaxSize);
     if (!Error.isEmpty())
         return std::nullopt;
     return bytes;
@@ -242,7 +239,7 @@ std::size_t NameIndex(const QJsonValue &Value, const QString &Path,
             return i;
         known.append(QString::fromUtf8(Names[i]));
     }
-    throw Refusal{Path, Words::tr("未知的值“%1”，应为 %2").arg(text, known.join(u'、'))};
+    throw Refusal{Path, Words::tr("未知的值“%1”，应为 %2").arg(text, known.join(Words::tr("、")))};
 }
 
 Fields::Fields(const QJsonValue &Value, QString Where, std::initializer_list<const char *> Keys)
@@ -259,9 +256,8 @@ Fields::Fields(const QJsonValue &Value, QString Where, std::initializer_list<con
         QStringList names;
         for (const char *key : Keys)
             names.append(QLatin1String(key));
-        throw Refusal{
-            Join(Path, it.key()),
-            Words::tr("未知的键（此处可用的键：%1）").arg(names.join(QStringLiteral("、")))};
+        throw Refusal{Join(Path, it.key()),
+                      Words::tr("未知的键（此处可用的键：%1）").arg(names.join(Words::tr("、")))};
     }
 }
 
