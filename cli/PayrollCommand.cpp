@@ -20,8 +20,10 @@ const QString OutputOption = QStringLiteral("output");
 // "-o -", as other tools take it.
 const QString StandardOutput = QStringLiteral("-");
 
-// The words of this file, translated in the context "PayrollCommand".
-class Words {
+// The words of this file, translated in the context "PayrollCommand". The class has the context's
+// name, so that lupdate finds the context of every PayrollCommand::tr wherever it stands (in a
+// brace initialiser it takes the class's name as written).
+class PayrollCommand {
     Q_DECLARE_TR_FUNCTIONS(PayrollCommand)
 };
 
@@ -30,7 +32,7 @@ sheets::WriteOutcome WriteResults(const QString &OutPath, const sheets::PayrollS
         return sheets::WritePayroll(OutPath, Sheet);
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly))
-        return {sheets::Status::Failed, Words::tr("无法写标准输出")};
+        return {sheets::Status::Failed, PayrollCommand::tr("无法写标准输出")};
     // Whether it reached the output is checked once the command is over, as for every command.
     return sheets::WritePayrollCsv(out, Sheet);
 }
@@ -42,8 +44,9 @@ void PrintFaults(const sheets::PayrollSheet &Sheet) {
     for (std::size_t i = 0; i < named; ++i)
         PrintError(Sheet.Message(errors[i]));
     if (errors.size() > named)
-        PrintError(
-            Words::tr("另有%1处错误未列出（只列出前%2处）").arg(errors.size() - named).arg(named));
+        PrintError(PayrollCommand::tr("另有%1处错误未列出（只列出前%2处）")
+                       .arg(errors.size() - named)
+                       .arg(named));
 }
 
 // What the run did besides the results: the columns of an earlier run left out of the input, and
@@ -51,8 +54,9 @@ void PrintFaults(const sheets::PayrollSheet &Sheet) {
 void PrintNotes(const sheets::PayrollSheet &Sheet, const QString &OutPath) {
     if (const std::uint32_t left = Sheet.WrittenColumnsLeftOut(); left > 0)
         PrintError(
-            Words::tr("工资表中有%1列是本程序以前写出的（计算结果或未计算的原因），未作为输入读入，"
-                      "已按本次计算重新写出")
+            PayrollCommand::tr(
+                "工资表中有%1列是本程序以前写出的（计算结果或未计算的原因），未作为输入读入，"
+                "已按本次计算重新写出")
                 .arg(left));
     const QString rejected =
         sheets::RejectedNote(Sheet, OutPath == StandardOutput ? QString() : OutPath);
@@ -61,7 +65,7 @@ void PrintNotes(const sheets::PayrollSheet &Sheet, const QString &OutPath) {
 }
 
 QString Help() {
-    return Words::tr(
+    return PayrollCommand::tr(
                "工资表批量计算：按累计预扣法计算每位员工每月应预扣的税额。\n"
                "输入为 CSV（UTF-8，可带 BOM，或 GBK）或 Excel（.xlsx，第一个工作表）。\n"
                "标题行是前 %1 个非空行中第一个含工号、月份、收入的行，其上的表名、说明略过。\n"
@@ -82,21 +86,23 @@ QString Help() {
 
 int RunPayroll(const QStringList &Arguments) {
     CommandLine line(QStringLiteral("payroll"), Help(),
-                     {Words::tr("pendra-cli payroll 工资表.csv -o 预扣结果.csv"),
-                      Words::tr("pendra-cli payroll 工资表.xlsx -o 预扣结果.xlsx"),
-                      Words::tr("pendra-cli payroll 工资表.csv > 预扣结果.csv")});
-    line.AddPositional(Words::tr("工资表"), Words::tr("输入的 .csv 或 .xlsx 文件"));
-    line.AddValue(u'o', OutputOption, Words::tr("文件"),
-                  Words::tr("结果写入此文件，按扩展名写 CSV 或 Excel（.xlsx）；- 为标准输出"));
+                     {PayrollCommand::tr("pendra-cli payroll 工资表.csv -o 预扣结果.csv"),
+                      PayrollCommand::tr("pendra-cli payroll 工资表.xlsx -o 预扣结果.xlsx"),
+                      PayrollCommand::tr("pendra-cli payroll 工资表.csv > 预扣结果.csv")});
+    line.AddPositional(PayrollCommand::tr("工资表"),
+                       PayrollCommand::tr("输入的 .csv 或 .xlsx 文件"));
+    line.AddValue(
+        u'o', OutputOption, PayrollCommand::tr("文件"),
+        PayrollCommand::tr("结果写入此文件，按扩展名写 CSV 或 Excel（.xlsx）；- 为标准输出"));
     line.WithoutJson();
     if (auto done = line.Parse(Arguments))
         return *done;
     if (line.Positional().isEmpty())
-        return line.Refuse(Words::tr("缺少工资表文件"));
+        return line.Refuse(PayrollCommand::tr("缺少工资表文件"));
     const QString input = line.Positional().constFirst();
     const QString outPath = line.IsSet(OutputOption) ? line.Value(OutputOption) : StandardOutput;
     if (outPath.isEmpty())
-        return line.Refuse(Words::tr("选项 -o 的文件名为空"));
+        return line.Refuse(PayrollCommand::tr("选项 -o 的文件名为空"));
     // Before anything is read: an output that would destroy the input, or a link or device that
     // is not to be written, ends the run at once.
     if (outPath != StandardOutput) {

@@ -703,6 +703,38 @@ b: </translation>
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>“%1”不是金额</source>
+        <translation>&quot;%1&quot; is not an amount</translation>
+    </message>
+    <message>
+        <source>金额不能为负数：%1</source>
+        <translation>an amount cannot be negative: %1</translation>
+    </message>
+    <message>
+        <source>金额最多两位小数：%1</source>
+        <translation>an amount has at most two decimals: %1</translation>
+    </message>
+    <message>
+        <source>金额超出范围（最多 %1）</source>
+        <translation>amount out of range (at most %1)</translation>
+    </message>
+    <message>
+        <source>应为金额（数字或字符串）</source>
+        <translation>should be an amount (a number or a string)</translation>
+    </message>
+    <message>
+        <source>“%1”不是 YYYY-MM-DD 形式的日期</source>
+        <translation>&quot;%1&quot; is not a date of the form YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>“%1”不是 YYYY-MM 形式的年月</source>
+        <translation>&quot;%1&quot; is not a month of the form YYYY-MM</translation>
+    </message>
+    <message>
+        <source>未知的值“%1”，应为 %2</source>
+        <translation>unknown value &quot;%1&quot;: should be %2</translation>
+    </message>
 </context>
 <context>
     <name>LabourCommand</name>
@@ -1148,6 +1180,10 @@ are listed on standard error with row number and column name; none of their empl
 is calculated, and they are written to the worksheet &quot;Not calculated&quot; of Excel results or to
 &quot;NAME-not-calculated.csv&quot; beside CSV results; the other employees are output as usual, exit
 status 1. When no row can be calculated, no result is written, exit status 2.</translation>
+    </message>
+    <message>
+        <source>无法写标准输出</source>
+        <translation>cannot write to standard output</translation>
     </message>
 </context>
 <context>
@@ -6871,35 +6907,35 @@ same income and deductions every month; with --nonresident, one month of a non-r
     <name>Words</name>
     <message>
         <source>“%1”不是金额</source>
-        <translation>&quot;%1&quot; is not an amount</translation>
+        <translation type="vanished">&quot;%1&quot; is not an amount</translation>
     </message>
     <message>
         <source>金额不能为负数：%1</source>
-        <translation>an amount cannot be negative: %1</translation>
+        <translation type="vanished">an amount cannot be negative: %1</translation>
     </message>
     <message>
         <source>金额最多两位小数：%1</source>
-        <translation>an amount has at most two decimals: %1</translation>
+        <translation type="vanished">an amount has at most two decimals: %1</translation>
     </message>
     <message>
         <source>金额超出范围（最多 %1）</source>
-        <translation>amount out of range (at most %1)</translation>
+        <translation type="vanished">amount out of range (at most %1)</translation>
     </message>
     <message>
         <source>应为金额（数字或字符串）</source>
-        <translation>should be an amount (a number or a string)</translation>
+        <translation type="vanished">should be an amount (a number or a string)</translation>
     </message>
     <message>
         <source>“%1”不是 YYYY-MM-DD 形式的日期</source>
-        <translation>&quot;%1&quot; is not a date of the form YYYY-MM-DD</translation>
+        <translation type="vanished">&quot;%1&quot; is not a date of the form YYYY-MM-DD</translation>
     </message>
     <message>
         <source>“%1”不是 YYYY-MM 形式的年月</source>
-        <translation>&quot;%1&quot; is not a month of the form YYYY-MM</translation>
+        <translation type="vanished">&quot;%1&quot; is not a month of the form YYYY-MM</translation>
     </message>
     <message>
         <source>未知的值“%1”，应为 %2</source>
-        <translation>unknown value &quot;%1&quot;: should be %2</translation>
+        <translation type="vanished">unknown value &quot;%1&quot;: should be %2</translation>
     </message>
     <message>
         <source>任职单位</source>
@@ -6907,11 +6943,11 @@ same income and deductions every month; with --nonresident, one month of a non-r
     </message>
     <message>
         <source>无法写标准输出</source>
-        <translation>cannot write to standard output</translation>
+        <translation type="vanished">cannot write to standard output</translation>
     </message>
     <message>
         <source>、</source>
-        <translation>, </translation>
+        <translation type="vanished">, </translation>
     </message>
 </context>
 <context>
