@@ -1169,10 +1169,10 @@ the first worksheet). The title row is the first of the first %1 non-empty rows 
 Employee ID, Month and Income; a sheet name or notes above it are skipped.
 Columns in any order, titled in English or Chinese (see the README): Employee ID (required),
 Name, Month (required, 1 to 12, or written as 2026-02, 1月 or 2026年2月; one year for the whole
-sheet), Income (required), Tax-exempt income, Special deductions, Special additional
-deductions, Other deductions (amounts may have thousands separators and ¥), Deduction method
-(per-month, from-january or sixty, also written 按月, 自1月, 6万; blank is per-month; employees
-with sixty must start in month 1). The result columns this program writes (Cumulative income
+sheet), Income (required), Tax-exempt income, Special deductions,
+Special additional deductions, Other deductions (amounts may have thousands separators and ¥),
+Deduction method (per-month, from-january or sixty, also written 按月, 自1月, 6万; blank is
+per-month; employees with sixty must start in month 1). The result columns this program writes (Cumulative income
 to Net pay) are not read as input but written anew. Output: the input columns of each row and
 the result columns, titled in the language in use, employees in the order they first appear,
 by month; without -o or with -o -, CSV in UTF-8 (with BOM) to standard output. Rows at fault
@@ -2189,7 +2189,7 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     </message>
     <message>
         <source>元</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">yuan</translation>
     </message>
 </context>
 <context>
@@ -2311,7 +2311,7 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     <name>TCurrentPage</name>
     <message>
         <source>元</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">yuan</translation>
     </message>
     <message>
         <source>复制</source>
@@ -2338,11 +2338,11 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     <name>TDeductionFacts</name>
     <message>
         <source>YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>YYYY-MM-DD</translation>
     </message>
     <message>
         <source>YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>YYYY-MM</translation>
     </message>
     <message>
         <source>扣除比例</source>
@@ -2350,7 +2350,7 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1 yuan {1%?}</translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>子女</source>
@@ -2470,7 +2470,7 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     </message>
     <message>
         <source>本人</source>
-        <translation type="unfinished"></translation>
+        <translation>Self</translation>
     </message>
     <message>
         <source>配偶</source>
@@ -2854,7 +2854,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>未计算的行：无</source>
@@ -4964,11 +4964,11 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>a </source>
-        <translation type="unfinished"></translation>
+        <translation>a </translation>
     </message>
     <message>
         <source>b </source>
-        <translation type="unfinished"></translation>
+        <translation>b </translation>
     </message>
     <message>
         <source>年度文件中有本页写回的共同项目，按写回前的个人部分计算。</source>
@@ -5076,7 +5076,7 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>%1-%2.json</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-%2.json</translation>
     </message>
     <message>
         <source>提示</source>
@@ -6247,7 +6247,7 @@ The last year file could not be opened: %1</translation>
     </message>
     <message>
         <source>元</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">yuan</translation>
     </message>
 </context>
 <context>
@@ -6262,7 +6262,7 @@ The last year file could not be opened: %1</translation>
     </message>
     <message>
         <source>元</source>
-        <translation type="unfinished"></translation>
+        <translation>yuan</translation>
     </message>
 </context>
 <context>
@@ -7288,7 +7288,7 @@ status 2.</translation>
     </message>
     <message>
         <source>%1%2 - %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2 - %3</translation>
     </message>
 </context>
 </TS>
