@@ -20,13 +20,20 @@ class Words {
     Q_DECLARE_TR_FUNCTIONS(LabourCommand)
 };
 
+// --kind takes a key, in English or in Chinese, whatever the language in use.
 std::optional<current::RemunerationKind> KindNamed(const QString &Name) {
-    if (Name == QStringLiteral("labour") || Name == Words::tr("劳务报酬"))
-        return current::RemunerationKind::Labour;
-    if (Name == QStringLiteral("author") || Name == Words::tr("稿酬"))
-        return current::RemunerationKind::Author;
-    if (Name == QStringLiteral("royalty") || Name == Words::tr("特许权使用费"))
-        return current::RemunerationKind::Royalty;
+    struct Key {
+        const char16_t *English;
+        const char16_t *Chinese;
+        current::RemunerationKind Kind;
+    };
+    constexpr Key keys[] = {{u"labour", u"劳务报酬", current::RemunerationKind::Labour},
+                            {u"author", u"稿酬", current::RemunerationKind::Author},
+                            {u"royalty", u"特许权使用费", current::RemunerationKind::Royalty}};
+    for (const Key &key : keys) {
+        if (Name == QStringView(key.English) || Name == QStringView(key.Chinese))
+            return key.Kind;
+    }
     return std::nullopt;
 }
 

@@ -20,16 +20,19 @@ const QString OutputOption = QStringLiteral("output");
 // "-o -", as other tools take it.
 const QString StandardOutput = QStringLiteral("-");
 
-QString Tr(const char *Source) {
-    return QCoreApplication::translate("Cli", Source);
-}
+// The words of this file, translated in the context "PayrollCommand". The class has the context's
+// name, so that lupdate finds the context of every PayrollCommand::tr wherever it stands (in a
+// brace initialiser it takes the class's name as written).
+class PayrollCommand {
+    Q_DECLARE_TR_FUNCTIONS(PayrollCommand)
+};
 
 sheets::WriteOutcome WriteResults(const QString &OutPath, const sheets::PayrollSheet &Sheet) {
     if (OutPath != StandardOutput)
         return sheets::WritePayroll(OutPath, Sheet);
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly))
-        return {sheets::Status::Failed, Tr("无法写标准输出")};
+        return {sheets::Status::Failed, PayrollCommand::tr("无法写标准输出")};
     // Whether it reached the output is checked once the command is over, as for every command.
     return sheets::WritePayrollCsv(out, Sheet);
 }
@@ -41,16 +44,20 @@ void PrintFaults(const sheets::PayrollSheet &Sheet) {
     for (std::size_t i = 0; i < named; ++i)
         PrintError(Sheet.Message(errors[i]));
     if (errors.size() > named)
-        PrintError(Tr("另有%1处错误未列出（只列出前%2处）").arg(errors.size() - named).arg(named));
+        PrintError(PayrollCommand::tr("另有%1处错误未列出（只列出前%2处）")
+                       .arg(errors.size() - named)
+                       .arg(named));
 }
 
 // What the run did besides the results: the columns of an earlier run left out of the input, and
 // where the rows left out went.
 void PrintNotes(const sheets::PayrollSheet &Sheet, const QString &OutPath) {
     if (const std::uint32_t left = Sheet.WrittenColumnsLeftOut(); left > 0)
-        PrintError(Tr("工资表中有%1列是本程序以前写出的（计算结果或未计算的原因），未作为输入读入，"
-                      "已按本次计算重新写出")
-                       .arg(left));
+        PrintError(
+            PayrollCommand::tr(
+                "工资表中有%1列是本程序以前写出的（计算结果或未计算的原因），未作为输入读入，"
+                "已按本次计算重新写出")
+                .arg(left));
     const QString rejected =
         sheets::RejectedNote(Sheet, OutPath == StandardOutput ? QString() : OutPath);
     if (!rejected.isEmpty())
@@ -58,18 +65,20 @@ void PrintNotes(const sheets::PayrollSheet &Sheet, const QString &OutPath) {
 }
 
 QString Help() {
-    return Tr("工资表批量计算：按累计预扣法计算每位员工每月应预扣的税额。\n"
-              "输入为 CSV（UTF-8，可带 BOM，或 GBK）或 Excel（.xlsx，第一个工作表）。\n"
-              "标题行是前 %1 个非空行中第一个含工号、月份、收入的行，其上的表名、说明略过。\n"
-              "列的顺序不限：工号（必需）、姓名、月份（必需，1 至 12，也可写作 1月、2026-02、\n"
-              "2026年2月，全表须为同一年）、收入（必需）、免税收入、专项扣除、专项附加扣除、\n"
-              "其他扣除（金额可带千位分隔符和 ¥）、减除方式（按月、自1月、6万；空为按月；\n"
-              "6万 的员工须从 1 月起）。本程序写出的结果列（累计收入至税后收入）不作为输入，\n"
-              "按本次计算重新写出。输出每一行的输入列及各结果列，按员工首次出现的顺序、按月份\n"
-              "排列；不给 -o 或给 -o - 时以 UTF-8（带 BOM）的 CSV 写到标准输出。\n"
-              "有误的行在标准错误上列出行号和列名，其员工的各行都不计算，写在 Excel 结果的\n"
-              "工作表“未计算”中或 CSV 结果旁的“名称-未计算.csv”中；其余员工照常输出，\n"
-              "退出状态为 1；没有一行可以计算时不写出结果，退出状态为 2。")
+    return PayrollCommand::tr(
+               "工资表批量计算：按累计预扣法计算每位员工每月应预扣的税额。\n"
+               "输入为 CSV（UTF-8，可带 BOM，或 GBK）或 Excel（.xlsx，第一个工作表）。\n"
+               "标题行是前 %1 个非空行中第一个含工号、月份、收入的行，其上的表名、说明略过。\n"
+               "列的顺序不限，标题可用中文或英文（见 README）：工号（必需）、姓名、月份（必需，\n"
+               "1 至 12，也可写作 1月、2026-02、2026年2月，全表须为同一年）、收入（必需）、\n"
+               "免税收入、专项扣除、专项附加扣除、其他扣除（金额可带千位分隔符和 ¥）、\n"
+               "减除方式（按月、自1月、6万，也可写 per-month、from-january、sixty；空为按月；\n"
+               "6万 的员工须从 1 月起）。本程序写出的结果列（累计收入至税后收入）不作为输入，\n"
+               "按本次计算重新写出。输出每一行的输入列及各结果列，标题用当前语言，按员工首次\n"
+               "出现的顺序、按月份排列；不给 -o 或给 -o - 时以 UTF-8（带 BOM）的 CSV 写到标准\n"
+               "输出。有误的行在标准错误上列出行号和列名，其员工的各行都不计算，写在 Excel\n"
+               "结果的工作表“未计算”中或 CSV 结果旁的“名称-未计算.csv”中；其余员工照常输出，\n"
+               "退出状态为 1；没有一行可以计算时不写出结果，退出状态为 2。")
         .arg(sheets::HeaderRows);
 }
 
@@ -77,21 +86,23 @@ QString Help() {
 
 int RunPayroll(const QStringList &Arguments) {
     CommandLine line(QStringLiteral("payroll"), Help(),
-                     {QStringLiteral("pendra-cli payroll 工资表.csv -o 预扣结果.csv"),
-                      QStringLiteral("pendra-cli payroll 工资表.xlsx -o 预扣结果.xlsx"),
-                      QStringLiteral("pendra-cli payroll 工资表.csv > 预扣结果.csv")});
-    line.AddPositional(Tr("工资表"), Tr("输入的 .csv 或 .xlsx 文件"));
-    line.AddValue(u'o', OutputOption, Tr("文件"),
-                  Tr("结果写入此文件，按扩展名写 CSV 或 Excel（.xlsx）；- 为标准输出"));
+                     {PayrollCommand::tr("pendra-cli payroll 工资表.csv -o 预扣结果.csv"),
+                      PayrollCommand::tr("pendra-cli payroll 工资表.xlsx -o 预扣结果.xlsx"),
+                      PayrollCommand::tr("pendra-cli payroll 工资表.csv > 预扣结果.csv")});
+    line.AddPositional(PayrollCommand::tr("工资表"),
+                       PayrollCommand::tr("输入的 .csv 或 .xlsx 文件"));
+    line.AddValue(
+        u'o', OutputOption, PayrollCommand::tr("文件"),
+        PayrollCommand::tr("结果写入此文件，按扩展名写 CSV 或 Excel（.xlsx）；- 为标准输出"));
     line.WithoutJson();
     if (auto done = line.Parse(Arguments))
         return *done;
     if (line.Positional().isEmpty())
-        return line.Refuse(Tr("缺少工资表文件"));
+        return line.Refuse(PayrollCommand::tr("缺少工资表文件"));
     const QString input = line.Positional().constFirst();
     const QString outPath = line.IsSet(OutputOption) ? line.Value(OutputOption) : StandardOutput;
     if (outPath.isEmpty())
-        return line.Refuse(Tr("选项 -o 的文件名为空"));
+        return line.Refuse(PayrollCommand::tr("选项 -o 的文件名为空"));
     // Before anything is read: an output that would destroy the input, or a link or device that
     // is not to be written, ends the run at once.
     if (outPath != StandardOutput) {

@@ -16,10 +16,11 @@ class Words {
     Q_DECLARE_TR_FUNCTIONS(SettleCommand)
 };
 
+// --bonus-method takes a key, in English or in Chinese, whatever the language in use.
 std::optional<current::BonusMethod> MethodNamed(const QString &Name) {
-    if (Name == QStringLiteral("separate") || Name == Words::tr("单独计税"))
+    if (Name == u"separate" || Name == u"单独计税")
         return current::BonusMethod::Separate;
-    if (Name == QStringLiteral("merged") || Name == Words::tr("并入综合所得"))
+    if (Name == u"merged" || Name == u"并入综合所得")
         return current::BonusMethod::Merged;
     return std::nullopt;
 }

@@ -6,6 +6,7 @@
 #include "cli/WageMonths.h"
 #include "engine/current/Rules.h"
 #include "engine/current/Wage.h"
+#include "sheets/PayrollSheet.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -22,15 +23,12 @@ class Words {
 
 using current::Cents;
 
-// The 减除方式 as a payroll sheet writes it, or its name in plain letters for scripts.
+// The 减除方式 as a payroll sheet takes it: the Chinese word or its English key.
 std::optional<current::BasicDeduction> ModeNamed(const QString &Name) {
-    if (Name == QStringLiteral("按月") || Name == QStringLiteral("per-month"))
-        return current::BasicDeduction::PerMonth;
-    if (Name == QStringLiteral("自1月") || Name == QStringLiteral("from-january"))
-        return current::BasicDeduction::FromJanuary;
-    if (Name == QStringLiteral("6万") || Name == QStringLiteral("sixty"))
-        return current::BasicDeduction::Sixty;
-    return std::nullopt;
+    const auto mode = sheets::ModeCellOf(Name.toUtf8().toStdString());
+    if (!mode || *mode == sheets::ModeCell::Blank)
+        return std::nullopt;
+    return sheets::DeductionOf(*mode);
 }
 
 int PrintNonResident(const CommandLine &Line) {

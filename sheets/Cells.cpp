@@ -152,6 +152,12 @@ std::string_view TrimBlanks(std::string_view Text) {
     return Text;
 }
 
+bool SameIgnoringCase(std::string_view A, std::string_view B) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return A.size() == B.size() && std::equal(A.begin(), A.end(), B.begin(),
+                                              [&](char a, char b) { return lower(a) == lower(b); });
+}
+
 std::optional<current::Cents> CellCents(std::string_view Text) {
     if (const auto plain = PlainCents(Text))
         return plain;

@@ -14,6 +14,8 @@
 namespace sheets {
 
 std::string_view TrimBlanks(std::string_view Text);
+// Equal but for the case of ASCII letters: an English title or key as a spreadsheet user types it.
+bool SameIgnoringCase(std::string_view A, std::string_view B);
 
 // The largest amount a cell (or an option of the command line) may hold.
 inline constexpr current::Cents LargestAmount = current::MaxInputCents - 1;

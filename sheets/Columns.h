@@ -54,11 +54,13 @@ enum class RejectedColumn : std::uint8_t {
 };
 inline constexpr std::size_t RejectedColumnCount = 3;
 
-// The field a title (UTF-8, blanks around it removed) names: Field::Written for a column this
-// program writes, Field::Extra for a title it does not know.
+// The field a title (UTF-8, blanks around it removed) names, in Chinese or in English (in any
+// case): Field::Written for a column this program writes, Field::Extra for a title it does not
+// know.
 Field FieldOfTitle(std::string_view Title);
 
-// Titles in the language in use.
+// Titles in the language in use; a known input column is written under these too, whichever
+// language its sheet was in.
 QString FieldTitle(Field Which);
 QString ResultTitle(ResultColumn Which);
 QString RejectedTitle(RejectedColumn Which);

@@ -192,7 +192,7 @@ Attempt CsvRead::Run() {
             if (next == nullptr)
                 break;
             if (Cells.Unclosed) {
-                Error = QStringLiteral("%1第%2行的引号没有闭合").arg(FileNamed(Path)).arg(Line);
+                Error = SheetText::tr("%1第%2行的引号没有闭合").arg(FileNamed(Path)).arg(Line);
                 return Attempt::Failed;
             }
             bool stop = false;
@@ -231,7 +231,7 @@ bool CsvRead::Fill(std::vector<char> &Buffer, std::size_t &Begin, std::size_t &F
         Buffer.resize(std::min(Buffer.size() * 2, Limit::RecordBytes));
     const qint64 read = File.read(Buffer.data() + Filled, qint64(Buffer.size() - Filled));
     if (read < 0) {
-        Error = QStringLiteral("读取%1时出错：%2").arg(FileNamed(Path), File.errorString());
+        Error = SheetText::tr("读取%1时出错：%2").arg(FileNamed(Path), File.errorString());
         return false;
     }
     Filled += static_cast<std::size_t>(read);
@@ -286,7 +286,7 @@ Attempt CsvRead::DecodeCells(std::string_view Raw) {
         return Attempt::NotUtf8;
     if (Kind == Encoding::Utf8) {
         Error =
-            QStringLiteral("%1第%2行不是有效的UTF-8文本，无法解码").arg(FileNamed(Path)).arg(Line);
+            SheetText::tr("%1第%2行不是有效的UTF-8文本，无法解码").arg(FileNamed(Path)).arg(Line);
         return Attempt::Failed;
     }
     if (LooksUtf8(Raw)) {
@@ -304,7 +304,7 @@ Attempt CsvRead::DecodeCells(std::string_view Raw) {
         Gbk.resetState();
         const QString text = Gbk.decode(bytes);
         if (Gbk.hasError()) {
-            Error = QStringLiteral("%1第%2行既不是UTF-8也不是GBK文本，无法解码")
+            Error = SheetText::tr("%1第%2行既不是UTF-8也不是GBK文本，无法解码")
                         .arg(FileNamed(Path))
                         .arg(Line);
             return Attempt::Failed;

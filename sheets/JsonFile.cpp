@@ -16,8 +16,10 @@
 namespace sheets::json {
 namespace {
 
-// The words of this file, translated in the context "JsonFile".
-class Words {
+// The words of this file, translated in the context "JsonFile". The class has the context's name,
+// so that lupdate finds the context of every JsonFile::tr wherever it stands (in a brace
+// initialiser it takes the class's name as written).
+class JsonFile {
     Q_DECLARE_TR_FUNCTIONS(JsonFile)
 };
 
@@ -36,18 +38,19 @@ current::Cents CentsOfText(QByteArrayView Text, const QString &Path) {
     const QByteArrayView whole = point < 0 ? number : number.first(point);
     const QByteArrayView fraction = point < 0 ? QByteArrayView() : number.sliced(point + 1);
     if (!AllDigits(whole) || (point >= 0 && !AllDigits(fraction)))
-        throw Refusal{Path, Words::tr("“%1”不是金额").arg(shown)};
+        throw Refusal{Path, JsonFile::tr("“%1”不是金额").arg(shown)};
     const auto nonZero = [](char c) { return c >= '1' && c <= '9'; };
     if (negative && std::any_of(number.begin(), number.end(), nonZero))
-        throw Refusal{Path, Words::tr("金额不能为负数：%1").arg(shown)};
+        throw Refusal{Path, JsonFile::tr("金额不能为负数：%1").arg(shown)};
     if (fraction.size() > 2)
-        throw Refusal{Path, Words::tr("金额最多两位小数：%1").arg(shown)};
+        throw Refusal{Path, JsonFile::tr("金额最多两位小数：%1").arg(shown)};
     current::Cents cents = 0;
     for (const char c : whole) {
         cents = cents * 10 + (c - '0');
         if (cents > current::MaxInputCents / 100)
             throw Refusal{
-                Path, Words::tr("金额超出范围（最多 %1）").arg(PlainYuan(current::MaxInputCents))};
+                Path,
+                JsonFile::tr("金额超出范围（最多 %1）").arg(PlainYuan(current::MaxInputCents))};
     }
     for (qsizetype i = 0; i < 2; ++i)
         cents = cents * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
@@ -71,38 +74,38 @@ std::optional<current::Date> DigitsOf(const QString &Text, bool WithDay) {
 QString ParseProblem(QJsonParseError::ParseError Error) {
     switch (Error) {
     case QJsonParseError::UnterminatedObject:
-        return Words::tr("对象缺少结尾的 }");
+        return JsonFile::tr("对象缺少结尾的 }");
     case QJsonParseError::MissingNameSeparator:
-        return Words::tr("键后缺少冒号");
+        return JsonFile::tr("键后缺少冒号");
     case QJsonParseError::UnterminatedArray:
-        return Words::tr("列表缺少结尾的 ]");
+        return JsonFile::tr("列表缺少结尾的 ]");
     case QJsonParseError::MissingValueSeparator:
-        return Words::tr("缺少分隔的逗号");
+        return JsonFile::tr("缺少分隔的逗号");
     case QJsonParseError::IllegalNumber:
     case QJsonParseError::TerminationByNumber:
-        return Words::tr("数字写法有误或超出范围");
+        return JsonFile::tr("数字写法有误或超出范围");
     case QJsonParseError::IllegalEscapeSequence:
-        return Words::tr("字符串中有无效的转义");
+        return JsonFile::tr("字符串中有无效的转义");
     case QJsonParseError::IllegalUTF8String:
-        return Words::tr("不是有效的 UTF-8 文本");
+        return JsonFile::tr("不是有效的 UTF-8 文本");
     case QJsonParseError::UnterminatedString:
-        return Words::tr("字符串缺少结尾的引号");
+        return JsonFile::tr("字符串缺少结尾的引号");
     case QJsonParseError::DeepNesting:
-        return Words::tr("嵌套过深");
+        return JsonFile::tr("嵌套过深");
     case QJsonParseError::GarbageAtEnd:
-        return Words::tr("结尾有多余的内容");
+        return JsonFile::tr("结尾有多余的内容");
     default:
-        return Words::tr("无法识别的内容");
+        return JsonFile::tr("无法识别的内容");
     }
 }
 
 // Why the file at Path cannot be read, from the errno of a failed call.
 QString OpenFault(const QString &Path, int Error) {
     if (Error == ENOENT)
-        return FileFault(Path, Words::tr("不存在"));
+        return JsonFile::tr("文件“%1”不存在").arg(Path);
     if (Error == EACCES)
-        return FileFault(Path, Words::tr("没有读取权限"));
-    return FileFault(Path, Words::tr("无法读取：%1").arg(qt_error_string(Error)));
+        return JsonFile::tr("没有读取文件“%1”的权限").arg(Path);
+    return JsonFile::tr("无法读取文件“%1”：%2").arg(Path, qt_error_string(Error));
 }
 
 } // namespace
@@ -120,20 +123,16 @@ QString PlainYuan(current::Cents Amount) {
                              : QString::fromStdString(current::FormatCents(Amount));
 }
 
-QString FileFault(const QString &Path, const QString &Fault) {
-    return Words::tr("文件“%1”%2").arg(Path, Fault);
-}
-
 QString NotAnObject(const QString &What) {
-    return Words::tr("%1应为一个 JSON 对象（{…}）").arg(What);
+    return JsonFile::tr("%1应为一个 JSON 对象（{…}）").arg(What);
 }
 
 QString FaultIn(const QString &Path, const QString &Fault) {
-    return FileFault(Path, Words::tr("有误：%1").arg(Fault));
+    return JsonFile::tr("文件“%1”有误：%2").arg(Path, Fault);
 }
 
 QString WithPath(const QString &Path, const QString &Message) {
-    return Path.isEmpty() ? Message : Path + QStringLiteral("：") + Message;
+    return Path.isEmpty() ? Message : JsonFile::tr("%1：%2").arg(Path, Message);
 }
 
 QString ParseFault(const QByteArray &Bytes, const QJsonParseError &Error) {
@@ -142,7 +141,7 @@ QString ParseFault(const QByteArray &Bytes, const QJsonParseError &Error) {
     const qsizetype lineStart = before.lastIndexOf('\n') + 1;
     const qsizetype line = before.count('\n') + 1;
     const qsizetype column = QString::fromUtf8(before.sliced(lineStart)).size() + 1;
-    return Words::tr("不是有效的 JSON：第 %1 行第 %2 列附近%3")
+    return JsonFile::tr("不是有效的 JSON：第 %1 行第 %2 列附近%3")
         .arg(line)
         .arg(column)
         .arg(ParseProblem(Error.error));
@@ -159,14 +158,15 @@ std::optional<QByteArray> ReadRegular(const QString &Path, qint64 MaxSize, const
         return std::nullopt;
     }
     if (S_ISDIR(seen.st_mode))
-        Error = Words::tr("“%1”是文件夹，不是%2").arg(Path, What);
+        Error = JsonFile::tr("“%1”是文件夹，不是%2").arg(Path, What);
     else if (!S_ISREG(seen.st_mode))
-        Error = FileFault(Path, Words::tr("不是普通文件（是设备、管道或套接字），不读取"));
+        Error = JsonFile::tr("文件“%1”不是普通文件（是设备、管道或套接字），不读取").arg(Path);
     else if (seen.st_size > MaxSize)
-        Error = FileFault(Path, Words::tr("有 %1 字节，%2最多 %3 字节，不读取")
-                                    .arg(seen.st_size)
-                                    .arg(What)
-                                    .arg(MaxSize));
+        Error = JsonFile::tr("文件“%1”有 %2 字节，%3最多 %4 字节，不读取")
+                    .arg(Path)
+                    .arg(seen.st_size)
+                    .arg(What)
+                    .arg(MaxSize);
     if (!Error.isEmpty())
         return std::nullopt;
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -179,14 +179,14 @@ std::optional<QByteArray> ReadRegular(const QString &Path, qint64 MaxSize, const
     if (::fstat(fd, &opened) != 0 || opened.st_dev != seen.st_dev || opened.st_ino != seen.st_ino ||
         !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        Error = FileFault(Path, Words::tr("在读取时被替换或无法打开，未读取"));
+        Error = JsonFile::tr("文件“%1”在读取时被替换或无法打开，未读取").arg(Path);
         return std::nullopt;
     }
     QByteArray bytes = file.read(MaxSize + 1);
     if (file.error() != QFileDevice::NoError)
-        Error = FileFault(Path, Words::tr("读取出错：%1").arg(file.errorString()));
+        Error = JsonFile::tr("读取文件“%1”时出错：%2").arg(Path, file.errorString());
     else if (bytes.size() > MaxSize)
-        Error = FileFault(Path, Words::tr("超过%1的上限 %2 字节，不读取").arg(What).arg(MaxSize));
+        Error = JsonFile::tr("文件“%1”超过%2的上限 %3 字节，不读取").arg(Path, What).arg(MaxSize);
     if (!Error.isEmpty())
         return std::nullopt;
     return bytes;
@@ -196,7 +196,7 @@ current::Cents AmountOf(const QJsonValue &Value, const QString &Path) {
     if (Value.isString())
         return CentsOfText(Value.toString().toUtf8(), Path);
     if (!Value.isDouble())
-        throw Refusal{Path, Words::tr("应为金额（数字或字符串）")};
+        throw Refusal{Path, JsonFile::tr("应为金额（数字或字符串）")};
     // The shortest text that reads back as the same number is the text the file most likely
     // held: 1234.56 rather than 1234.5599999999999.
     return CentsOfText(QByteArray::number(Value.toDouble(), 'f', QLocale::FloatingPointShortest),
@@ -206,14 +206,14 @@ current::Cents AmountOf(const QJsonValue &Value, const QString &Path) {
 int IntegerOf(const QJsonValue &Value, const QString &Path) {
     const double number = Value.toDouble();
     if (!Value.isDouble() || number != std::floor(number))
-        throw Refusal{Path, Words::tr("应为整数")};
+        throw Refusal{Path, JsonFile::tr("应为整数")};
     // Far outside any month or year, and within an int: the checks of the facts refuse it.
     return static_cast<int>(std::clamp(number, -1e6, 1e6));
 }
 
 QString TextOf(const QJsonValue &Value, const QString &Path) {
     if (!Value.isString())
-        throw Refusal{Path, Words::tr("应为文本（字符串）")};
+        throw Refusal{Path, JsonFile::tr("应为文本（字符串）")};
     return Value.toString();
 }
 
@@ -221,7 +221,7 @@ current::Date DateOf(const QJsonValue &Value, const QString &Path) {
     const QString text = TextOf(Value, Path);
     const auto date = DigitsOf(text, true);
     if (!date)
-        throw Refusal{Path, Words::tr("“%1”不是 YYYY-MM-DD 形式的日期").arg(text)};
+        throw Refusal{Path, JsonFile::tr("“%1”不是 YYYY-MM-DD 形式的日期").arg(text)};
     return *date;
 }
 
@@ -229,7 +229,7 @@ current::CalendarMonth MonthOf(const QJsonValue &Value, const QString &Path) {
     const QString text = TextOf(Value, Path);
     const auto date = DigitsOf(text, false);
     if (!date)
-        throw Refusal{Path, Words::tr("“%1”不是 YYYY-MM 形式的年月").arg(text)};
+        throw Refusal{Path, JsonFile::tr("“%1”不是 YYYY-MM 形式的年月").arg(text)};
     return {date->Year, date->Month};
 }
 
@@ -242,13 +242,14 @@ std::size_t NameIndex(const QJsonValue &Value, const QString &Path,
             return i;
         known.append(QString::fromUtf8(Names[i]));
     }
-    throw Refusal{Path, Words::tr("未知的值“%1”，应为 %2").arg(text, known.join(u'、'))};
+    throw Refusal{Path,
+                  JsonFile::tr("未知的值“%1”，应为 %2").arg(text, known.join(JsonFile::tr("、")))};
 }
 
 Fields::Fields(const QJsonValue &Value, QString Where, std::initializer_list<const char *> Keys)
     : Path(std::move(Where)) {
     if (!Value.isObject())
-        throw Refusal{Path, Words::tr("应为对象（{…}）")};
+        throw Refusal{Path, JsonFile::tr("应为对象（{…}）")};
     Object = Value.toObject();
     for (auto it = Object.begin(); it != Object.end(); ++it) {
         const bool known = std::any_of(Keys.begin(), Keys.end(), [&](const char *key) {
@@ -261,7 +262,7 @@ Fields::Fields(const QJsonValue &Value, QString Where, std::initializer_list<con
             names.append(QLatin1String(key));
         throw Refusal{
             Join(Path, it.key()),
-            Words::tr("未知的键（此处可用的键：%1）").arg(names.join(QStringLiteral("、")))};
+            JsonFile::tr("未知的键（此处可用的键：%1）").arg(names.join(JsonFile::tr("、")))};
     }
 }
 
@@ -275,13 +276,13 @@ std::optional<QJsonValue> Fields::Get(const char *Key) const {
 QJsonValue Fields::Need(const char *Key) const {
     if (auto value = Get(Key))
         return *value;
-    throw Refusal{At(Key), Words::tr("缺少此键")};
+    throw Refusal{At(Key), JsonFile::tr("缺少此键")};
 }
 
 bool Fields::Flag(const char *Key, bool Default) const {
     const auto value = Get(Key);
     if (value && !value->isBool())
-        throw Refusal{At(Key), Words::tr("应为 true 或 false")};
+        throw Refusal{At(Key), JsonFile::tr("应为 true 或 false")};
     return value ? value->toBool() : Default;
 }
 
@@ -290,7 +291,7 @@ std::optional<QJsonArray> Fields::ArrayAt(const char *Key, bool Required) const 
     if (!value)
         return std::nullopt;
     if (!value->isArray())
-        throw Refusal{At(Key), Words::tr("应为列表（[…]）")};
+        throw Refusal{At(Key), JsonFile::tr("应为列表（[…]）")};
     return value->toArray();
 }
 

@@ -43,8 +43,6 @@ QString PlainYuan(current::Cents Amount);
 // anything else (What names the kind of file in the messages: "年度文件").
 std::optional<QByteArray> ReadRegular(const QString &Path, qint64 MaxSize, const QString &What,
                                       QString &Error);
-// "文件“Path”Fault"
-QString FileFault(const QString &Path, const QString &Fault);
 // The place and kind of a syntax fault: "不是有效的 JSON：第 3 行第 5 列附近缺少分隔的逗号".
 QString ParseFault(const QByteArray &Bytes, const QJsonParseError &Error);
 

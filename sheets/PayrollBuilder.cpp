@@ -67,26 +67,6 @@ current::Cents &AmountOf(PayrollRow &Row, Field Which) {
     }
 }
 
-std::optional<ModeCell> ModeOf(std::string_view Text) {
-    for (const ModeCell mode :
-         {ModeCell::Blank, ModeCell::PerMonth, ModeCell::FromJanuary, ModeCell::Sixty}) {
-        if (ModeCellWord(mode) == Text)
-            return mode;
-    }
-    return std::nullopt;
-}
-
-current::BasicDeduction DeductionOf(ModeCell Mode) {
-    switch (Mode) {
-    case ModeCell::FromJanuary:
-        return current::BasicDeduction::FromJanuary;
-    case ModeCell::Sixty:
-        return current::BasicDeduction::Sixty;
-    default:
-        return current::BasicDeduction::PerMonth;
-    }
-}
-
 } // namespace
 
 PayrollBuilder::PayrollBuilder(const QString &FileName) {
@@ -299,7 +279,7 @@ void PayrollBuilder::ReadAmount(std::uint32_t Index, std::size_t Column, std::st
 }
 
 void PayrollBuilder::ReadMode(std::uint32_t Index, std::size_t Column, std::string_view Cell) {
-    const auto mode = ModeOf(TrimBlanks(Cell));
+    const auto mode = ModeCellOf(TrimBlanks(Cell));
     if (!mode) {
         ModeAtFault[Index] = true;
         return Fault(Index, Column, RowProblem::UnknownMode, Cell);

@@ -40,10 +40,15 @@ PayrollSheet TemplateSheet() {
     PayrollBuilder builder(QStringLiteral("template"));
     builder.AddRow(1, header);
     const std::string_view perMonth = ModeCellWord(ModeCell::PerMonth);
+    const QByteArray name = SheetText::tr("张三").toUtf8();
     std::uint32_t line = 1;
     for (const std::string_view month : {"1", "2", "3"}) {
-        const std::array<std::string_view, Fields.size()> row{"E001", "张三", month, "20000", "0",
-                                                              "2000", "3000", "0",   perMonth};
+        const std::array<std::string_view, Fields.size()> row{
+            "E001",  std::string_view(name.constData(), std::size_t(name.size())),
+            month,   "20000",
+            "0",     "2000",
+            "3000",  "0",
+            perMonth};
         builder.AddRow(++line, row);
     }
     return builder.Finish();
@@ -195,7 +200,7 @@ QStringList TitlesOf(const Output &What) {
             titles << RejectedTitle(static_cast<RejectedColumn>(i));
     }
     for (const SheetColumn &column : What.Sheet.Columns())
-        titles << column.Title;
+        titles << (column.Role == Field::Extra ? column.Title : FieldTitle(column.Role));
     if (What.What == Part::Results) {
         for (std::size_t i = 0; i < ResultColumnCount; ++i)
             titles << ResultTitle(static_cast<ResultColumn>(i));

@@ -26,18 +26,48 @@ QString ModeShown(ModeCell Mode) {
 
 } // namespace
 
+namespace {
+
+// The words a 减除方式 cell may hold: the Chinese one, which is also the one written, and the
+// English one that `pendra-cli wage --mode` takes too, in any case.
+struct ModeWords {
+    ModeCell Mode;
+    std::string_view Chinese;
+    std::string_view English;
+};
+constexpr ModeWords ModeNames[] = {{ModeCell::PerMonth, "按月", "per-month"},
+                                   {ModeCell::FromJanuary, "自1月", "from-january"},
+                                   {ModeCell::Sixty, "6万", "sixty"}};
+
+} // namespace
+
 std::string_view ModeCellWord(ModeCell Mode) {
-    switch (Mode) {
-    case ModeCell::PerMonth:
-        return "按月";
-    case ModeCell::FromJanuary:
-        return "自1月";
-    case ModeCell::Sixty:
-        return "6万";
-    case ModeCell::Blank:
-        break;
+    for (const ModeWords &words : ModeNames) {
+        if (words.Mode == Mode)
+            return words.Chinese;
     }
     return {};
+}
+
+std::optional<ModeCell> ModeCellOf(std::string_view Text) {
+    if (Text.empty())
+        return ModeCell::Blank;
+    for (const ModeWords &words : ModeNames) {
+        if (Text == words.Chinese || SameIgnoringCase(Text, words.English))
+            return words.Mode;
+    }
+    return std::nullopt;
+}
+
+current::BasicDeduction DeductionOf(ModeCell Mode) {
+    switch (Mode) {
+    case ModeCell::FromJanuary:
+        return current::BasicDeduction::FromJanuary;
+    case ModeCell::Sixty:
+        return current::BasicDeduction::Sixty;
+    default:
+        return current::BasicDeduction::PerMonth;
+    }
 }
 
 QString ModeCellText(ModeCell Mode) {

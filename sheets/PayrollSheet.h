@@ -28,6 +28,10 @@ namespace sheets {
 // The 减除方式 cell as written: blank counts as 按月.
 enum class ModeCell : std::uint8_t { Blank, PerMonth, FromJanuary, Sixty };
 std::string_view ModeCellWord(ModeCell Mode); // UTF-8: "", "按月", "自1月", "6万"
+// The mode a cell (blanks around it removed) names: the Chinese word, or its English key
+// ("per-month", "from-january", "sixty") in any case; blank is Blank.
+std::optional<ModeCell> ModeCellOf(std::string_view Text);
+current::BasicDeduction DeductionOf(ModeCell Mode);
 QString ModeCellText(ModeCell Mode);
 
 struct SheetColumn {

@@ -386,7 +386,7 @@ class XlsxRead {
 };
 
 QString XlsxRead::Damaged(const QString &PartName) const {
-    return QStringLiteral("%1已损坏：其中的%2不完整或无法解压").arg(FileNamed(Path), PartName);
+    return SheetText::tr("%1已损坏：其中的%2不完整或无法解压").arg(FileNamed(Path), PartName);
 }
 
 // Why a part could not be read whole, naming the place and the limit it passed.
@@ -641,12 +641,12 @@ ReadOutcome XlsxRead::Run(bool LooksLikeZip) {
             LooksLikeZip
                 ? SheetText::tr("%1已损坏：压缩包不完整（可能只复制或下载了一部分）")
                       .arg(FileNamed(Path))
-                : QStringLiteral("%1不是有效的Excel文件（不是zip压缩包）").arg(FileNamed(Path)));
+                : SheetText::tr("%1不是有效的Excel文件（不是zip压缩包）").arg(FileNamed(Path)));
     const auto parts = FindParts();
     if (!Error.isEmpty())
         return FailedRead(Error);
     if (!parts)
-        return FailedRead(QStringLiteral("%1中没有工作表").arg(FileNamed(Path)));
+        return FailedRead(SheetText::tr("%1中没有工作表").arg(FileNamed(Path)));
     if (!parts->Strings.isEmpty() && !ReadStrings(parts->Strings))
         return FailedRead(Error);
     if (!parts->Styles.isEmpty() && !ReadStyles(parts->Styles))

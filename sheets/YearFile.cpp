@@ -26,7 +26,6 @@ using current::YearFacts;
 using json::AmountOf;
 using json::DateOf;
 using json::Fields;
-using json::FileFault;
 using json::MonthOf;
 using json::Named;
 using json::PlainYuan;
@@ -37,16 +36,23 @@ class Words {
     Q_DECLARE_TR_FUNCTIONS(YearFile)
 };
 
-constexpr Named<current::BasicDeduction> Modes[] = {{"按月", current::BasicDeduction::PerMonth},
-                                                    {"自1月", current::BasicDeduction::FromJanuary},
-                                                    {"6万", current::BasicDeduction::Sixty}};
+// The first name of a value is the one written; the English keys are read too, as
+// `pendra-cli wage --mode` and a payroll sheet take them.
+constexpr Named<current::BasicDeduction> Modes[] = {
+    {"按月", current::BasicDeduction::PerMonth},
+    {"自1月", current::BasicDeduction::FromJanuary},
+    {"6万", current::BasicDeduction::Sixty},
+    {"per-month", current::BasicDeduction::PerMonth},
+    {"from-january", current::BasicDeduction::FromJanuary},
+    {"sixty", current::BasicDeduction::Sixty}};
 constexpr Named<current::RemunerationKind> Kinds[] = {
     {"labour", current::RemunerationKind::Labour},
     {"author", current::RemunerationKind::Author},
     {"royalty", current::RemunerationKind::Royalty}};
-constexpr Named<current::IllnessOf> Persons[] = {{"本人", current::IllnessOf::Self},
-                                                 {"配偶", current::IllnessOf::Spouse},
-                                                 {"子女", current::IllnessOf::Child}};
+constexpr Named<current::IllnessOf> Persons[] = {
+    {"本人", current::IllnessOf::Self},     {"配偶", current::IllnessOf::Spouse},
+    {"子女", current::IllnessOf::Child},    {"self", current::IllnessOf::Self},
+    {"spouse", current::IllnessOf::Spouse}, {"child", current::IllnessOf::Child}};
 constexpr Named<current::BonusChoice> Methods[] = {{"separate", current::BonusChoice::Separate},
                                                    {"merged", current::BonusChoice::Merged},
                                                    {"best", current::BonusChoice::Best}};
@@ -322,7 +328,7 @@ QString WriteYearFile(const QString &Path, const YearFacts &Facts) {
         return RefusalText(Path, *refused);
     const QByteArray bytes = YearFileBytes(Facts);
     if (!file.Create() || file.File().write(bytes) != bytes.size() || !file.Commit())
-        return FileFault(Path, Words::tr("写入时出错：%1").arg(file.ErrorString()));
+        return Words::tr("写入文件“%1”时出错：%2").arg(Path, file.ErrorString());
     return {};
 }
 

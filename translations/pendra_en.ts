@@ -581,19 +581,19 @@ b: </translation>
     </message>
     <message>
         <source>不存在</source>
-        <translation>does not exist</translation>
+        <translation type="vanished">does not exist</translation>
     </message>
     <message>
         <source>没有读取权限</source>
-        <translation>cannot be read: no permission</translation>
+        <translation type="vanished">cannot be read: no permission</translation>
     </message>
     <message>
         <source>无法读取：%1</source>
-        <translation>cannot be read: %1</translation>
+        <translation type="vanished">cannot be read: %1</translation>
     </message>
     <message>
         <source>文件“%1”%2</source>
-        <translation>the file &quot;%1&quot; %2</translation>
+        <translation type="vanished">the file &quot;%1&quot; %2</translation>
     </message>
     <message>
         <source>%1应为一个 JSON 对象（{…}）</source>
@@ -601,7 +601,7 @@ b: </translation>
     </message>
     <message>
         <source>有误：%1</source>
-        <translation>has an error: %1</translation>
+        <translation type="vanished">has an error: %1</translation>
     </message>
     <message>
         <source>不是有效的 JSON：第 %1 行第 %2 列附近%3</source>
@@ -613,23 +613,23 @@ b: </translation>
     </message>
     <message>
         <source>不是普通文件（是设备、管道或套接字），不读取</source>
-        <translation>is not a regular file (it is a device, pipe or socket): not read</translation>
+        <translation type="vanished">is not a regular file (it is a device, pipe or socket): not read</translation>
     </message>
     <message>
         <source>有 %1 字节，%2最多 %3 字节，不读取</source>
-        <translation>has %1 bytes, more than the %3 bytes a %2 may have: not read</translation>
+        <translation type="vanished">has %1 bytes, more than the %3 bytes a %2 may have: not read</translation>
     </message>
     <message>
         <source>在读取时被替换或无法打开，未读取</source>
-        <translation>was replaced while being read or cannot be opened: not read</translation>
+        <translation type="vanished">was replaced while being read or cannot be opened: not read</translation>
     </message>
     <message>
         <source>读取出错：%1</source>
-        <translation>could not be read: %1</translation>
+        <translation type="vanished">could not be read: %1</translation>
     </message>
     <message>
         <source>超过%1的上限 %2 字节，不读取</source>
-        <translation>is over the limit of %2 bytes for a %1: not read</translation>
+        <translation type="vanished">is over the limit of %2 bytes for a %1: not read</translation>
     </message>
     <message>
         <source>应为整数</source>
@@ -659,20 +659,96 @@ b: </translation>
         <source>应为列表（[…]）</source>
         <translation>should be a list ([…])</translation>
     </message>
+    <message>
+        <source>文件“%1”不存在</source>
+        <translation>the file &quot;%1&quot; does not exist</translation>
+    </message>
+    <message>
+        <source>没有读取文件“%1”的权限</source>
+        <translation>no permission to read the file &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>无法读取文件“%1”：%2</source>
+        <translation>cannot read the file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>文件“%1”有误：%2</source>
+        <translation>the file &quot;%1&quot; has an error: %2</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>文件“%1”不是普通文件（是设备、管道或套接字），不读取</source>
+        <translation>the file &quot;%1&quot; is not a regular file (it is a device, pipe or socket): not read</translation>
+    </message>
+    <message>
+        <source>文件“%1”有 %2 字节，%3最多 %4 字节，不读取</source>
+        <translation>the file &quot;%1&quot; has %2 bytes, more than the %4 bytes a %3 may have: not read</translation>
+    </message>
+    <message>
+        <source>文件“%1”在读取时被替换或无法打开，未读取</source>
+        <translation>the file &quot;%1&quot; was replaced while being read or cannot be opened: not read</translation>
+    </message>
+    <message>
+        <source>读取文件“%1”时出错：%2</source>
+        <translation>error reading the file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>文件“%1”超过%2的上限 %3 字节，不读取</source>
+        <translation>the file &quot;%1&quot; is over the limit of %3 bytes for a %2: not read</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>“%1”不是金额</source>
+        <translation>&quot;%1&quot; is not an amount</translation>
+    </message>
+    <message>
+        <source>金额不能为负数：%1</source>
+        <translation>an amount cannot be negative: %1</translation>
+    </message>
+    <message>
+        <source>金额最多两位小数：%1</source>
+        <translation>an amount has at most two decimals: %1</translation>
+    </message>
+    <message>
+        <source>金额超出范围（最多 %1）</source>
+        <translation>amount out of range (at most %1)</translation>
+    </message>
+    <message>
+        <source>应为金额（数字或字符串）</source>
+        <translation>should be an amount (a number or a string)</translation>
+    </message>
+    <message>
+        <source>“%1”不是 YYYY-MM-DD 形式的日期</source>
+        <translation>&quot;%1&quot; is not a date of the form YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>“%1”不是 YYYY-MM 形式的年月</source>
+        <translation>&quot;%1&quot; is not a month of the form YYYY-MM</translation>
+    </message>
+    <message>
+        <source>未知的值“%1”，应为 %2</source>
+        <translation>unknown value &quot;%1&quot;: should be %2</translation>
+    </message>
 </context>
 <context>
     <name>LabourCommand</name>
     <message>
         <source>劳务报酬</source>
-        <translation>Labour</translation>
+        <translation type="vanished">Labour</translation>
     </message>
     <message>
         <source>稿酬</source>
-        <translation>Author&apos;s remuneration</translation>
+        <translation type="vanished">Author&apos;s remuneration</translation>
     </message>
     <message>
         <source>特许权使用费</source>
-        <translation>Royalties</translation>
+        <translation type="vanished">Royalties</translation>
     </message>
     <message>
         <source>未知的类别“%1”，应为 labour、author 或 royalty</source>
@@ -998,6 +1074,119 @@ deducted, the monthly tax table.</translation>
     </message>
 </context>
 <context>
+    <name>PayrollCommand</name>
+    <message>
+        <source>另有%1处错误未列出（只列出前%2处）</source>
+        <translation>%1 more errors not listed (only the first %2 are listed)</translation>
+    </message>
+    <message>
+        <source>工资表中有%1列是本程序以前写出的（计算结果或未计算的原因），未作为输入读入，已按本次计算重新写出</source>
+        <translation>%1 columns of the payroll sheet were written by this program before (results or reasons for not calculating); they were not read as input and have been written anew from this calculation</translation>
+    </message>
+    <message>
+        <source>工资表批量计算：按累计预扣法计算每位员工每月应预扣的税额。
+输入为 CSV（UTF-8，可带 BOM，或 GBK）或 Excel（.xlsx，第一个工作表）。
+标题行是前 %1 个非空行中第一个含工号、月份、收入的行，其上的表名、说明略过。
+列的顺序不限：工号（必需）、姓名、月份（必需，1 至 12，也可写作 1月、2026-02、
+2026年2月，全表须为同一年）、收入（必需）、免税收入、专项扣除、专项附加扣除、
+其他扣除（金额可带千位分隔符和 ¥）、减除方式（按月、自1月、6万；空为按月；
+6万 的员工须从 1 月起）。本程序写出的结果列（累计收入至税后收入）不作为输入，
+按本次计算重新写出。输出每一行的输入列及各结果列，按员工首次出现的顺序、按月份
+排列；不给 -o 或给 -o - 时以 UTF-8（带 BOM）的 CSV 写到标准输出。
+有误的行在标准错误上列出行号和列名，其员工的各行都不计算，写在 Excel 结果的
+工作表“未计算”中或 CSV 结果旁的“名称-未计算.csv”中；其余员工照常输出，
+退出状态为 1；没有一行可以计算时不写出结果，退出状态为 2。</source>
+        <translation type="vanished">Batch calculation of a payroll sheet: the tax to withhold for each employee and month by the
+cumulative withholding method. Input: CSV (UTF-8, with or without BOM, or GBK) or Excel (.xlsx,
+the first worksheet). The title row is the first of the first %1 non-empty rows that has
+Employee ID, Month and Income; a sheet name or notes above it are skipped.
+Columns in any order, titled in English or Chinese: Employee ID (required), Name, Month
+(required, 1 to 12, or written as 1月, 2026-02 or 2026年2月; one year for the whole sheet),
+Income (required), Tax-exempt income, Special deductions, Special additional deductions,
+Other deductions (amounts may have thousands separators and ¥), Deduction method (按月 monthly,
+自1月 from January, 6万 60,000; blank is 按月; employees with 6万 must start in month 1).
+The result columns this program writes (Cumulative income to After tax) are not read as input
+but written anew. Output: the input columns of each row and the result columns, employees in
+the order they first appear, by month; without -o or with -o -, CSV in UTF-8 (with BOM) to
+standard output. Rows at fault are listed on standard error with row number and column name;
+none of their employee&apos;s rows is calculated, and they are written to a separate worksheet of
+Excel results or a separate file beside CSV results; the other employees are output as usual,
+exit status 1. When no row can be calculated, no result is written, exit status 2.</translation>
+    </message>
+    <message>
+        <source>pendra-cli payroll 工资表.csv -o 预扣结果.csv</source>
+        <translation>pendra-cli payroll payroll.csv -o withholding.csv</translation>
+    </message>
+    <message>
+        <source>pendra-cli payroll 工资表.xlsx -o 预扣结果.xlsx</source>
+        <translation>pendra-cli payroll payroll.xlsx -o withholding.xlsx</translation>
+    </message>
+    <message>
+        <source>pendra-cli payroll 工资表.csv &gt; 预扣结果.csv</source>
+        <translation>pendra-cli payroll payroll.csv &gt; withholding.csv</translation>
+    </message>
+    <message>
+        <source>工资表</source>
+        <translation>payroll sheet</translation>
+    </message>
+    <message>
+        <source>输入的 .csv 或 .xlsx 文件</source>
+        <translation>the .csv or .xlsx file to read</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>结果写入此文件，按扩展名写 CSV 或 Excel（.xlsx）；- 为标准输出</source>
+        <translation>write the results to this file, CSV or Excel (.xlsx) by its extension; - for standard output</translation>
+    </message>
+    <message>
+        <source>缺少工资表文件</source>
+        <translation>no payroll sheet given</translation>
+    </message>
+    <message>
+        <source>选项 -o 的文件名为空</source>
+        <translation>option -o has an empty file name</translation>
+    </message>
+    <message>
+        <source>工资表批量计算：按累计预扣法计算每位员工每月应预扣的税额。
+输入为 CSV（UTF-8，可带 BOM，或 GBK）或 Excel（.xlsx，第一个工作表）。
+标题行是前 %1 个非空行中第一个含工号、月份、收入的行，其上的表名、说明略过。
+列的顺序不限，标题可用中文或英文（见 README）：工号（必需）、姓名、月份（必需，
+1 至 12，也可写作 1月、2026-02、2026年2月，全表须为同一年）、收入（必需）、
+免税收入、专项扣除、专项附加扣除、其他扣除（金额可带千位分隔符和 ¥）、
+减除方式（按月、自1月、6万，也可写 per-month、from-january、sixty；空为按月；
+6万 的员工须从 1 月起）。本程序写出的结果列（累计收入至税后收入）不作为输入，
+按本次计算重新写出。输出每一行的输入列及各结果列，标题用当前语言，按员工首次
+出现的顺序、按月份排列；不给 -o 或给 -o - 时以 UTF-8（带 BOM）的 CSV 写到标准
+输出。有误的行在标准错误上列出行号和列名，其员工的各行都不计算，写在 Excel
+结果的工作表“未计算”中或 CSV 结果旁的“名称-未计算.csv”中；其余员工照常输出，
+退出状态为 1；没有一行可以计算时不写出结果，退出状态为 2。</source>
+        <translation>Batch calculation of a payroll sheet: the tax to withhold for each employee and month by the
+cumulative withholding method. Input: CSV (UTF-8, with or without BOM, or GBK) or Excel (.xlsx,
+the first worksheet). The title row is the first of the first %1 non-empty rows that has
+Employee ID, Month and Income; a sheet name or notes above it are skipped.
+Columns in any order, titled in English or Chinese (see the README): Employee ID (required),
+Name, Month (required, 1 to 12, or written as 2026-02, 1月 or 2026年2月; one year for the whole
+sheet), Income (required), Tax-exempt income, Special deductions,
+Special additional deductions, Other deductions (amounts may have thousands separators and ¥),
+Deduction method (per-month, from-january or sixty, also written 按月, 自1月, 6万; blank is
+per-month; employees with sixty must start in month 1). The result columns this program writes (Cumulative income
+to Net pay) are not read as input but written anew. Output: the input columns of each row and
+the result columns, titled in the language in use, employees in the order they first appear,
+by month; without -o or with -o -, CSV in UTF-8 (with BOM) to standard output. Rows at fault
+are listed on standard error with row number and column name; none of their employee&apos;s rows
+is calculated, and they are written to the worksheet &quot;Not calculated&quot; of Excel results or to
+&quot;NAME-not-calculated.csv&quot; beside CSV results; the other employees are output as usual, exit
+status 1. When no row can be calculated, no result is written, exit status 2.</translation>
+    </message>
+    <message>
+        <source>无法写标准输出</source>
+        <translation>cannot write to standard output</translation>
+    </message>
+</context>
+<context>
     <name>ReverseCommand</name>
     <message>
         <source>税后 %1 元无法达到：税前%2在 %3 元以下时都达不到</source>
@@ -1264,11 +1453,11 @@ Examples:
     <name>SettleCommand</name>
     <message>
         <source>单独计税</source>
-        <translation>Taxed separately</translation>
+        <translation type="vanished">Taxed separately</translation>
     </message>
     <message>
         <source>并入综合所得</source>
-        <translation>Combined with comprehensive income</translation>
+        <translation type="vanished">Combined with comprehensive income</translation>
     </message>
     <message>
         <source>年度汇算：按全年合计数计算综合所得应纳税额和应补（退）税额，并判断是否
@@ -1720,7 +1909,7 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     </message>
     <message>
         <source>税后收入</source>
-        <translation>After tax</translation>
+        <translation>Net pay</translation>
     </message>
     <message>
         <source>原表行号</source>
@@ -1812,7 +2001,7 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     </message>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;</translation>
     </message>
     <message>
         <source>空白（按月）</source>
@@ -1902,6 +2091,38 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
         <source>找不到写Excel文件的组件%1，请重新安装本程序</source>
         <translation>the component %1 that writes Excel files is missing: reinstall this program</translation>
     </message>
+    <message>
+        <source>%1第%2行的引号没有闭合</source>
+        <translation>%1, row %2: a quotation mark is not closed</translation>
+    </message>
+    <message>
+        <source>读取%1时出错：%2</source>
+        <translation>error reading %1: %2</translation>
+    </message>
+    <message>
+        <source>%1第%2行不是有效的UTF-8文本，无法解码</source>
+        <translation>%1, row %2 is not valid UTF-8 text and cannot be decoded</translation>
+    </message>
+    <message>
+        <source>%1第%2行既不是UTF-8也不是GBK文本，无法解码</source>
+        <translation>%1, row %2 is neither UTF-8 nor GBK text and cannot be decoded</translation>
+    </message>
+    <message>
+        <source>张三</source>
+        <translation>Zhang San</translation>
+    </message>
+    <message>
+        <source>%1已损坏：其中的%2不完整或无法解压</source>
+        <translation>%1 is damaged: its part %2 is incomplete or cannot be decompressed</translation>
+    </message>
+    <message>
+        <source>%1不是有效的Excel文件（不是zip压缩包）</source>
+        <translation>%1 is not a valid Excel file (not a zip archive)</translation>
+    </message>
+    <message>
+        <source>%1中没有工作表</source>
+        <translation>%1 has no worksheet</translation>
+    </message>
 </context>
 <context>
     <name>SupportContact</name>
@@ -1956,11 +2177,11 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     <name>TCalcPage</name>
     <message>
         <source>  本软件将持续更新，请及时下载最新版本。如有疑问请联系客服QQ：%1，咨询免费。可根据客户需求定制开发各类税务计算软件。</source>
-        <translation>  This software is updated regularly; please download the latest version. Questions: customer service QQ %1, free of charge. Tax calculation software of any kind can be developed to order.</translation>
+        <translation>  Updated regularly: please get the latest version. Free help: customer service QQ %1. Tax software made to order.</translation>
     </message>
     <message>
         <source>%1提示</source>
-        <translation>%1 note</translation>
+        <translation>Note on %1</translation>
     </message>
     <message>
         <source>复制</source>
@@ -1968,7 +2189,7 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     </message>
     <message>
         <source>元</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">yuan</translation>
     </message>
 </context>
 <context>
@@ -2090,7 +2311,7 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     <name>TCurrentPage</name>
     <message>
         <source>元</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">yuan</translation>
     </message>
     <message>
         <source>复制</source>
@@ -2117,11 +2338,11 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     <name>TDeductionFacts</name>
     <message>
         <source>YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>YYYY-MM-DD</translation>
     </message>
     <message>
         <source>YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>YYYY-MM</translation>
     </message>
     <message>
         <source>扣除比例</source>
@@ -2129,7 +2350,7 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1 yuan {1%?}</translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>子女</source>
@@ -2249,7 +2470,7 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     </message>
     <message>
         <source>本人</source>
-        <translation type="unfinished"></translation>
+        <translation>Self</translation>
     </message>
     <message>
         <source>配偶</source>
@@ -2633,7 +2854,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>未计算的行：无</source>
@@ -3596,7 +3817,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>%1数据无效，请重新输入。</source>
-        <translation>%1: invalid amount; please re-enter.</translation>
+        <translation>%1: invalid figure, please enter it again.</translation>
     </message>
     <message>
         <source>缴费比例应为0到100之间、最多两位小数的百分数，请重新输入。</source>
@@ -4087,15 +4308,15 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>按月</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly</translation>
     </message>
     <message>
         <source>自1月</source>
-        <translation type="unfinished"></translation>
+        <translation>From January</translation>
     </message>
     <message>
         <source>6万</source>
-        <translation type="unfinished">0 yuan {6万?}</translation>
+        <translation>60,000</translation>
     </message>
     <message>
         <source>按月：按在本单位的任职受雇月份数减除费用，每月%1元。</source>
@@ -4191,7 +4412,7 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>%1数据无效，请重新输入。</source>
-        <translation>%1: invalid amount; please re-enter.</translation>
+        <translation>%1: invalid figure, please enter it again.</translation>
     </message>
     <message>
         <source>起始月份不能晚于截止月份，请重新选择。</source>
@@ -4743,11 +4964,11 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>a </source>
-        <translation type="unfinished"></translation>
+        <translation>a </translation>
     </message>
     <message>
         <source>b </source>
-        <translation type="unfinished"></translation>
+        <translation>b </translation>
     </message>
     <message>
         <source>年度文件中有本页写回的共同项目，按写回前的个人部分计算。</source>
@@ -4855,7 +5076,7 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>%1-%2.json</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-%2.json</translation>
     </message>
     <message>
         <source>提示</source>
@@ -5196,7 +5417,7 @@ Write back?</translation>
     </message>
     <message>
         <source>年</source>
-        <translation type="unfinished"></translation>
+        <translation>years</translation>
     </message>
     <message>
         <source>注：个人在本企业的工作年限数按实际工作年限数计算，超过12年的按12年计算。</source>
@@ -6026,7 +6247,7 @@ The last year file could not be opened: %1</translation>
     </message>
     <message>
         <source>元</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">yuan</translation>
     </message>
 </context>
 <context>
@@ -6041,7 +6262,7 @@ The last year file could not be opened: %1</translation>
     </message>
     <message>
         <source>元</source>
-        <translation type="unfinished"></translation>
+        <translation>yuan</translation>
     </message>
 </context>
 <context>
@@ -6168,7 +6389,7 @@ Please install any one of them and try again.</translation>
     </message>
     <message>
         <source>年</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">years</translation>
     </message>
     <message>
         <source>纳税年度</source>
@@ -6200,15 +6421,15 @@ Please install any one of them and try again.</translation>
     </message>
     <message>
         <source>按月</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly</translation>
     </message>
     <message>
         <source>自1月</source>
-        <translation type="unfinished"></translation>
+        <translation>From January</translation>
     </message>
     <message>
         <source>6万</source>
-        <translation type="unfinished">0 yuan {6万?}</translation>
+        <translation>60,000</translation>
     </message>
     <message>
         <source>扣专项附加</source>
@@ -6686,39 +6907,47 @@ same income and deductions every month; with --nonresident, one month of a non-r
     <name>Words</name>
     <message>
         <source>“%1”不是金额</source>
-        <translation>&quot;%1&quot; is not an amount</translation>
+        <translation type="vanished">&quot;%1&quot; is not an amount</translation>
     </message>
     <message>
         <source>金额不能为负数：%1</source>
-        <translation>an amount cannot be negative: %1</translation>
+        <translation type="vanished">an amount cannot be negative: %1</translation>
     </message>
     <message>
         <source>金额最多两位小数：%1</source>
-        <translation>an amount has at most two decimals: %1</translation>
+        <translation type="vanished">an amount has at most two decimals: %1</translation>
     </message>
     <message>
         <source>金额超出范围（最多 %1）</source>
-        <translation>amount out of range (at most %1)</translation>
+        <translation type="vanished">amount out of range (at most %1)</translation>
     </message>
     <message>
         <source>应为金额（数字或字符串）</source>
-        <translation>should be an amount (a number or a string)</translation>
+        <translation type="vanished">should be an amount (a number or a string)</translation>
     </message>
     <message>
         <source>“%1”不是 YYYY-MM-DD 形式的日期</source>
-        <translation>&quot;%1&quot; is not a date of the form YYYY-MM-DD</translation>
+        <translation type="vanished">&quot;%1&quot; is not a date of the form YYYY-MM-DD</translation>
     </message>
     <message>
         <source>“%1”不是 YYYY-MM 形式的年月</source>
-        <translation>&quot;%1&quot; is not a month of the form YYYY-MM</translation>
+        <translation type="vanished">&quot;%1&quot; is not a month of the form YYYY-MM</translation>
     </message>
     <message>
         <source>未知的值“%1”，应为 %2</source>
-        <translation>unknown value &quot;%1&quot;: should be %2</translation>
+        <translation type="vanished">unknown value &quot;%1&quot;: should be %2</translation>
     </message>
     <message>
         <source>任职单位</source>
         <translation>Employer</translation>
+    </message>
+    <message>
+        <source>无法写标准输出</source>
+        <translation type="vanished">cannot write to standard output</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation type="vanished">, </translation>
     </message>
 </context>
 <context>
@@ -6769,15 +6998,15 @@ same income and deductions every month; with --nonresident, one month of a non-r
     </message>
     <message>
         <source>自1月</source>
-        <translation type="unfinished"></translation>
+        <translation>from-january</translation>
     </message>
     <message>
         <source>6万</source>
-        <translation type="unfinished">0 yuan {6万?}</translation>
+        <translation>sixty</translation>
     </message>
     <message>
         <source>按月</source>
-        <translation type="unfinished"></translation>
+        <translation>per-month</translation>
     </message>
     <message>
         <source>月份</source>
@@ -6904,7 +7133,7 @@ status 2.</translation>
     </message>
     <message>
         <source>写入时出错：%1</source>
-        <translation>could not be written: %1</translation>
+        <translation type="vanished">could not be written: %1</translation>
     </message>
     <message>
         <source>本程序只有 %1 至 %2 年的规则，没有 %3 年的</source>
@@ -7002,6 +7231,10 @@ status 2.</translation>
         <source>不是有效的日期或年月（年份应在 %1 至 %2 之间）</source>
         <translation>not a valid date or month (the year should be from %1 to %2)</translation>
     </message>
+    <message>
+        <source>写入文件“%1”时出错：%2</source>
+        <translation>error writing the file &quot;%1&quot;: %2</translation>
+    </message>
 </context>
 <context>
     <name>YearFiles</name>
@@ -7055,7 +7288,7 @@ status 2.</translation>
     </message>
     <message>
         <source>%1%2 - %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2 - %3</translation>
     </message>
 </context>
 </TS>

@@ -186,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{Small, ",\"pay\":[{\"from\":1,\"income\":1}]", "", "jobs[0].pay"},
         FaultCase{Small, "[{\"from\":1,\"income\":1}]", "[]", "jobs[0].pay"},
         FaultCase{Small, "\"from\":1,", "", "jobs[0].pay[0].from"},
-        FaultCase{Small, "\"employer\":\"甲\"", "\"employer\":\"甲\",\"mode\":\"per-month\"",
+        FaultCase{Small, "\"employer\":\"甲\"", "\"employer\":\"甲\",\"mode\":\"monthly\"",
                   "jobs[0].mode"},
         FaultCase{Full, "\"labour\"", "\"劳务\"", "payments[0].kind"},
         FaultCase{Full, "\"子女\"", "\"儿子\"", "illness[1].who"},
