@@ -766,16 +766,12 @@ deducted, the monthly tax table.</translation>
 <context>
     <name>LawText</name>
     <message>
-        <source>%1万</source>
-        <translation>%1 × 10,000</translation>
+        <source>M月d日</source>
+        <translation>d MMMM</translation>
     </message>
     <message>
-        <source>%1月%2日</source>
-        <translation>%2/%1</translation>
-    </message>
-    <message>
-        <source>%1年%2月%3日</source>
-        <translation>%3/%2/%1</translation>
+        <source>yyyy年M月d日</source>
+        <translation>d MMMM yyyy</translation>
     </message>
 </context>
 <context>
@@ -1720,7 +1716,7 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     </message>
     <message>
         <source>税后收入</source>
-        <translation>After tax</translation>
+        <translation>Net pay</translation>
     </message>
     <message>
         <source>原表行号</source>
@@ -1812,7 +1808,7 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     </message>
     <message>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;</translation>
     </message>
     <message>
         <source>空白（按月）</source>
@@ -1956,19 +1952,19 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     <name>TCalcPage</name>
     <message>
         <source>  本软件将持续更新，请及时下载最新版本。如有疑问请联系客服QQ：%1，咨询免费。可根据客户需求定制开发各类税务计算软件。</source>
-        <translation>  This software is updated regularly; please download the latest version. Questions: customer service QQ %1, free of charge. Tax calculation software of any kind can be developed to order.</translation>
+        <translation>  Updated regularly: please get the latest version. Free help: customer service QQ %1. Tax software made to order.</translation>
     </message>
     <message>
         <source>%1提示</source>
-        <translation>%1 note</translation>
+        <translation>Note on %1</translation>
     </message>
     <message>
         <source>复制</source>
         <translation>Copy</translation>
     </message>
     <message>
-        <source>元</source>
-        <translation type="unfinished"></translation>
+        <source>%1元</source>
+        <translation>%1 yuan</translation>
     </message>
 </context>
 <context>
@@ -2089,16 +2085,8 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
 <context>
     <name>TCurrentPage</name>
     <message>
-        <source>元</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>复制</source>
         <translation>Copy</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Note</translation>
     </message>
     <message>
         <source>开始计算</source>
@@ -2112,16 +2100,28 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
         <source>计算方法：</source>
         <translation>Calculation method:</translation>
     </message>
+    <message>
+        <source>%1元</source>
+        <translation>%1 yuan</translation>
+    </message>
+    <message>
+        <source>复制%1</source>
+        <translation>Copy %1</translation>
+    </message>
+    <message>
+        <source>%1提示</source>
+        <translation>Note on %1</translation>
+    </message>
 </context>
 <context>
     <name>TDeductionFacts</name>
     <message>
         <source>YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>YYYY-MM-DD</translation>
     </message>
     <message>
         <source>YYYY-MM</source>
-        <translation type="unfinished"></translation>
+        <translation>YYYY-MM</translation>
     </message>
     <message>
         <source>扣除比例</source>
@@ -2129,7 +2129,7 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1 yuan {1%?}</translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>子女</source>
@@ -2249,7 +2249,7 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     </message>
     <message>
         <source>本人</source>
-        <translation type="unfinished"></translation>
+        <translation>Self</translation>
     </message>
     <message>
         <source>配偶</source>
@@ -2345,6 +2345,14 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     <message>
         <source>删除</source>
         <translation>Delete</translation>
+    </message>
+    <message>
+        <source>添加%1</source>
+        <translation>Add to %1</translation>
+    </message>
+    <message>
+        <source>删除%1</source>
+        <translation>Remove from %1</translation>
     </message>
 </context>
 <context>
@@ -2470,24 +2478,24 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Pendra Individual Income Tax Calculator  V3.01</translation>
     </message>
     <message>
-        <source>作者：</source>
-        <translation>Author: </translation>
-    </message>
-    <message>
-        <source>QQ：</source>
-        <translation>QQ: </translation>
-    </message>
-    <message>
-        <source>旺旺：</source>
-        <translation>Wangwang: </translation>
-    </message>
-    <message>
-        <source>Email：</source>
-        <translation>Email: </translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>作者：%1</source>
+        <translation>Author: %1</translation>
+    </message>
+    <message>
+        <source>QQ：%1</source>
+        <translation>QQ: %1</translation>
+    </message>
+    <message>
+        <source>旺旺：%1</source>
+        <translation>Wangwang: %1</translation>
+    </message>
+    <message>
+        <source>Email：%1</source>
+        <translation>Email: %1</translation>
     </message>
 </context>
 <context>
@@ -2633,7 +2641,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>未计算的行：无</source>
@@ -2650,18 +2658,6 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>员工%1人，%2行；点“计算”得出各月预扣税额。</source>
         <translation>%1 employees, %2 rows; click &quot;Calculate&quot; for the tax to withhold in each month.</translation>
-    </message>
-    <message>
-        <source>员工%1人，%2行</source>
-        <translation>%1 employees, %2 rows</translation>
-    </message>
-    <message>
-        <source>；另有%1人、%2行因错误未计算</source>
-        <translation>; %1 more employees and %2 rows not calculated because of errors</translation>
-    </message>
-    <message>
-        <source>。本月应预扣税额合计：</source>
-        <translation>. Tax to withhold in all, by month:</translation>
     </message>
     <message>
         <source>取消</source>
@@ -2811,6 +2807,14 @@ Please check that the folder may be written to and that there is enough disk spa
         <source>不保存(&amp;N)</source>
         <translation>Do&amp;n&apos;t Save</translation>
     </message>
+    <message>
+        <source>员工%1人，%2行；另有%3人、%4行因错误未计算。本月应预扣税额合计：</source>
+        <translation>%1 employees, %2 rows; %3 employees and %4 rows not calculated because of errors. Tax to withhold this month in total:</translation>
+    </message>
+    <message>
+        <source>员工%1人，%2行。本月应预扣税额合计：</source>
+        <translation>%1 employees, %2 rows. Tax to withhold this month in total:</translation>
+    </message>
 </context>
 <context>
     <name>TFrmCompany</name>
@@ -2885,6 +2889,10 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>收入金额数据无效，请重新输入。</source>
         <translation>Invalid income; please re-enter.</translation>
+    </message>
+    <message>
+        <source>%1个月</source>
+        <translation>%1 months</translation>
     </message>
 </context>
 <context>
@@ -3082,10 +3090,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Special additional deductions etc. for the year</translation>
     </message>
     <message>
-        <source>数据无效，请重新输入。</source>
-        <translation>: invalid amount; please re-enter.</translation>
-    </message>
-    <message>
         <source>全年一次性奖金数据无效，请重新输入。</source>
         <translation>Annual one-off bonus: invalid amount; please re-enter.</translation>
     </message>
@@ -3108,10 +3112,6 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>税后奖金对比（计算后绘制）</source>
         <translation>After-tax bonus compared (drawn after calculating)</translation>
-    </message>
-    <message>
-        <source>（较优）</source>
-        <translation> (better)</translation>
     </message>
     <message>
         <source>单独计税较优，比并入综合所得少缴税%1</source>
@@ -3164,6 +3164,30 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>纳税年度：</source>
         <translation>Tax year:</translation>
+    </message>
+    <message>
+        <source>单独计税的税率／速算扣除数</source>
+        <translation>Rate / quick deduction, taxed separately</translation>
+    </message>
+    <message>
+        <source>并入综合所得的税率／速算扣除数</source>
+        <translation>Rate / quick deduction, with comprehensive income</translation>
+    </message>
+    <message>
+        <source>复制%1</source>
+        <translation>Copy %1</translation>
+    </message>
+    <message>
+        <source>%1数据无效，请重新输入。</source>
+        <translation>%1: invalid figure, please enter it again.</translation>
+    </message>
+    <message>
+        <source>单独计税（较优）</source>
+        <translation>Taxed separately (better)</translation>
+    </message>
+    <message>
+        <source>并入综合所得（较优）</source>
+        <translation>With comprehensive income (better)</translation>
     </message>
 </context>
 <context>
@@ -3596,7 +3620,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>%1数据无效，请重新输入。</source>
-        <translation>%1: invalid amount; please re-enter.</translation>
+        <translation>%1: invalid figure, please enter it again.</translation>
     </message>
     <message>
         <source>缴费比例应为0到100之间、最多两位小数的百分数，请重新输入。</source>
@@ -3633,6 +3657,10 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>减除费用%1元，应纳税所得额%2元，税率%3，速算扣除数%4元，应纳税额%5元。</source>
         <translation>Deduction %1 yuan, taxable income %2 yuan, tax rate %3, quick deduction %4 yuan, tax payable %5 yuan.</translation>
+    </message>
+    <message>
+        <source>复制%1</source>
+        <translation>Copy %1</translation>
     </message>
 </context>
 <context>
@@ -3818,10 +3846,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Copy</translation>
     </message>
     <message>
-        <source>数据无效，请重新输入。</source>
-        <translation>: invalid amount; please re-enter.</translation>
-    </message>
-    <message>
         <source>全年免税收入不能大于全年收入合计，请重新输入。</source>
         <translation>Tax-exempt income for the year cannot exceed the year&apos;s total income; please re-enter.</translation>
     </message>
@@ -3900,6 +3924,14 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>纳税年度：</source>
         <translation>Tax year:</translation>
+    </message>
+    <message>
+        <source>复制%1</source>
+        <translation>Copy %1</translation>
+    </message>
+    <message>
+        <source>%1数据无效，请重新输入。</source>
+        <translation>%1: invalid figure, please enter it again.</translation>
     </message>
 </context>
 <context>
@@ -4087,15 +4119,15 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>按月</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly</translation>
     </message>
     <message>
         <source>自1月</source>
-        <translation type="unfinished"></translation>
+        <translation>From January</translation>
     </message>
     <message>
         <source>6万</source>
-        <translation type="unfinished">0 yuan {6万?}</translation>
+        <translation>60,000</translation>
     </message>
     <message>
         <source>按月：按在本单位的任职受雇月份数减除费用，每月%1元。</source>
@@ -4191,7 +4223,7 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>%1数据无效，请重新输入。</source>
-        <translation>%1: invalid amount; please re-enter.</translation>
+        <translation>%1: invalid figure, please enter it again.</translation>
     </message>
     <message>
         <source>起始月份不能晚于截止月份，请重新选择。</source>
@@ -4308,36 +4340,16 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
         <translation>Social ins. base</translation>
     </message>
     <message>
-        <source>：</source>
-        <translation>:</translation>
-    </message>
-    <message>
         <source>下限：</source>
         <translation>Min:</translation>
-    </message>
-    <message>
-        <source>下限</source>
-        <translation> minimum</translation>
     </message>
     <message>
         <source>上限：</source>
         <translation>Max:</translation>
     </message>
     <message>
-        <source>上限</source>
-        <translation> maximum</translation>
-    </message>
-    <message>
         <source>公积金缴费基数</source>
         <translation>Housing fund base</translation>
-    </message>
-    <message>
-        <source>比例</source>
-        <translation> rate</translation>
-    </message>
-    <message>
-        <source>金额</source>
-        <translation>amount</translation>
     </message>
     <message>
         <source>个人部分</source>
@@ -4391,6 +4403,26 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
         <source>税后收入：</source>
         <translation>After tax:</translation>
     </message>
+    <message>
+        <source>%1：</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1下限</source>
+        <translation>%1 minimum</translation>
+    </message>
+    <message>
+        <source>%1上限</source>
+        <translation>%1 maximum</translation>
+    </message>
+    <message>
+        <source>%1%2比例</source>
+        <translation>%1, %2 rate</translation>
+    </message>
+    <message>
+        <source>%1%2金额</source>
+        <translation>%1, %2 amount</translation>
+    </message>
 </context>
 <context>
     <name>TFrmGoldsSetup</name>
@@ -4407,16 +4439,8 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
         <translation>Min:</translation>
     </message>
     <message>
-        <source>下限</source>
-        <translation> minimum</translation>
-    </message>
-    <message>
         <source>上限：</source>
         <translation>Max:</translation>
-    </message>
-    <message>
-        <source>上限</source>
-        <translation> maximum</translation>
     </message>
     <message>
         <source>注：上限一般为当地社会平均工资的300%，下限为60%。</source>
@@ -4429,14 +4453,6 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     <message>
         <source>注：上限一般为当地社会平均工资的300%，下限为当地的最低工资。</source>
         <translation>Note: the maximum is usually 300% of the local average wage, the minimum the local minimum wage.</translation>
-    </message>
-    <message>
-        <source>：</source>
-        <translation>:</translation>
-    </message>
-    <message>
-        <source>比例</source>
-        <translation> rate</translation>
     </message>
     <message>
         <source>个人部分</source>
@@ -4471,10 +4487,6 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
         <translation>Matern.:</translation>
     </message>
     <message>
-        <source>提示：参数如有疑问，请咨询当地社保部门，或联系客服QQ：</source>
-        <translation>Tip: unsure of the rates? Ask the local social insurance office or QQ support: </translation>
-    </message>
-    <message>
         <source>确定</source>
         <translation>OK</translation>
     </message>
@@ -4498,6 +4510,22 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
         <source>单位部分缴费比例合计不能大于100%。</source>
         <translation>The employer&apos;s rates cannot add up to more than 100%.</translation>
     </message>
+    <message>
+        <source>%1下限</source>
+        <translation>%1 minimum</translation>
+    </message>
+    <message>
+        <source>%1上限</source>
+        <translation>%1 maximum</translation>
+    </message>
+    <message>
+        <source>%1%2比例</source>
+        <translation>%1, %2 rate</translation>
+    </message>
+    <message>
+        <source>提示：参数如有疑问，请咨询当地社保部门，或联系客服QQ：%1</source>
+        <translation>Note: for questions on these figures ask the local social insurance office, or customer service QQ %1</translation>
+    </message>
 </context>
 <context>
     <name>TFrmHousehold</name>
@@ -4520,10 +4548,6 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     <message>
         <source>选择...</source>
         <translation>Choose...</translation>
-    </message>
-    <message>
-        <source>选择</source>
-        <translation>Choose </translation>
     </message>
     <message>
         <source>两人的年度</source>
@@ -4743,11 +4767,11 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>a </source>
-        <translation type="unfinished"></translation>
+        <translation>a </translation>
     </message>
     <message>
         <source>b </source>
-        <translation type="unfinished"></translation>
+        <translation>b </translation>
     </message>
     <message>
         <source>年度文件中有本页写回的共同项目，按写回前的个人部分计算。</source>
@@ -4855,7 +4879,7 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>%1-%2.json</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-%2.json</translation>
     </message>
     <message>
         <source>提示</source>
@@ -4890,6 +4914,10 @@ Write back?</translation>
     <message>
         <source>已写回 a 的年度文件“%1”和 b 的年度文件“%2”。</source>
         <translation>Wrote back a&apos;s year file &quot;%1&quot; and b&apos;s year file &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>选择%1</source>
+        <translation>Choose %1</translation>
     </message>
 </context>
 <context>
@@ -5062,8 +5090,8 @@ Write back?</translation>
         <translation>Days overdue cannot be below 0; please re-enter.</translation>
     </message>
     <message>
-        <source>天</source>
-        <translation> days</translation>
+        <source>%1天</source>
+        <translation>%1 days</translation>
     </message>
 </context>
 <context>
@@ -5196,7 +5224,7 @@ Write back?</translation>
     </message>
     <message>
         <source>年</source>
-        <translation type="unfinished"></translation>
+        <translation>years</translation>
     </message>
     <message>
         <source>注：个人在本企业的工作年限数按实际工作年限数计算，超过12年的按12年计算。</source>
@@ -5243,24 +5271,12 @@ Write back?</translation>
         <translation>Taxable income at or below 0: no tax due.</translation>
     </message>
     <message>
-        <source> ＝(</source>
-        <translation> = (</translation>
+        <source>%1 ＝(%2 － 3 × %3)/%4 －%5</source>
+        <translation>%1 = (%2 − 3 × %3) / %4 − %5</translation>
     </message>
     <message>
-        <source> － 3 × </source>
-        <translation> − 3 × </translation>
-    </message>
-    <message>
-        <source> －</source>
-        <translation> − </translation>
-    </message>
-    <message>
-        <source> ＝</source>
-        <translation> = </translation>
-    </message>
-    <message>
-        <source> × </source>
-        <translation type="unfinished"></translation>
+        <source>%1 ＝%2 × %3 －%4</source>
+        <translation>%1 = %2 × %3 − %4</translation>
     </message>
 </context>
 <context>
@@ -5278,10 +5294,6 @@ Write back?</translation>
         <translation>Convert</translation>
     </message>
     <message>
-        <source>提示</source>
-        <translation>Note</translation>
-    </message>
-    <message>
         <source>人民币大写金额：</source>
         <translation>RMB amount in Chinese capital numerals:</translation>
     </message>
@@ -5296,6 +5308,10 @@ Write back?</translation>
     <message>
         <source>人民币小写金额数据无效，请重新输入。</source>
         <translation>Invalid RMB amount in figures; please re-enter.</translation>
+    </message>
+    <message>
+        <source>%1提示</source>
+        <translation>Note on %1</translation>
     </message>
 </context>
 <context>
@@ -6025,8 +6041,8 @@ The last year file could not be opened: %1</translation>
         <translation>4800 yuan</translation>
     </message>
     <message>
-        <source>元</source>
-        <translation type="unfinished"></translation>
+        <source>%1元</source>
+        <translation>%1 yuan</translation>
     </message>
 </context>
 <context>
@@ -6041,7 +6057,7 @@ The last year file could not be opened: %1</translation>
     </message>
     <message>
         <source>元</source>
-        <translation type="unfinished"></translation>
+        <translation>yuan</translation>
     </message>
 </context>
 <context>
@@ -6167,10 +6183,6 @@ Please install any one of them and try again.</translation>
         <translation>%1 (months %2 to %3)</translation>
     </message>
     <message>
-        <source>年</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>纳税年度</source>
         <translation>Tax year</translation>
     </message>
@@ -6200,15 +6212,15 @@ Please install any one of them and try again.</translation>
     </message>
     <message>
         <source>按月</source>
-        <translation type="unfinished"></translation>
+        <translation>Monthly</translation>
     </message>
     <message>
         <source>自1月</source>
-        <translation type="unfinished"></translation>
+        <translation>From January</translation>
     </message>
     <message>
         <source>6万</source>
-        <translation type="unfinished">0 yuan {6万?}</translation>
+        <translation>60,000</translation>
     </message>
     <message>
         <source>扣专项附加</source>
@@ -6329,6 +6341,10 @@ Please install any one of them and try again.</translation>
     <message>
         <source>%1的工资：每一行自其月份起，至下一行或离职</source>
         <translation>Wages from %1: each row runs from its month to the next row or to leaving</translation>
+    </message>
+    <message>
+        <source>%1年</source>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
@@ -6716,10 +6732,6 @@ same income and deductions every month; with --nonresident, one month of a non-r
         <source>未知的值“%1”，应为 %2</source>
         <translation>unknown value &quot;%1&quot;: should be %2</translation>
     </message>
-    <message>
-        <source>任职单位</source>
-        <translation>Employer</translation>
-    </message>
 </context>
 <context>
     <name>YearCommand</name>
@@ -6769,15 +6781,15 @@ same income and deductions every month; with --nonresident, one month of a non-r
     </message>
     <message>
         <source>自1月</source>
-        <translation type="unfinished"></translation>
+        <translation>from-january</translation>
     </message>
     <message>
         <source>6万</source>
-        <translation type="unfinished">0 yuan {6万?}</translation>
+        <translation>sixty</translation>
     </message>
     <message>
         <source>按月</source>
-        <translation type="unfinished"></translation>
+        <translation>per-month</translation>
     </message>
     <message>
         <source>月份</source>
@@ -7055,7 +7067,11 @@ status 2.</translation>
     </message>
     <message>
         <source>%1%2 - %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2 - %3</translation>
+    </message>
+    <message>
+        <source>任职单位</source>
+        <translation>Employer</translation>
     </message>
 </context>
 </TS>
