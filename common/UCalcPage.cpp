@@ -450,11 +450,15 @@ QLineEdit *TCalcPage::LabelledEdit(const QString &CaptionText, const QString &Na
     return edit;
 }
 
-void TCalcPage::Describe(QWidget *Widget, const QString &CaptionText) {
+QString TCalcPage::Bare(const QString &CaptionText) {
     QString name = CaptionText.trimmed();
     while (name.endsWith(QStringLiteral("：")) || name.endsWith(QChar(':')))
         name.chop(1);
-    Widget->setAccessibleName(name);
+    return name;
+}
+
+void TCalcPage::Describe(QWidget *Widget, const QString &CaptionText) {
+    Widget->setAccessibleName(Bare(CaptionText));
 }
 
 QGroupBox *TCalcPage::RightGroup(const QString &Title, int Y, QSize Size, const QString &Picture,
@@ -551,7 +555,7 @@ QString TCalcPage::General(double Value) {
 }
 
 QString TCalcPage::Yuan(double Value) {
-    return General(Value) + tr("元");
+    return tr("%1元").arg(General(Value));
 }
 
 QString TCalcPage::Percent(double Rate) {

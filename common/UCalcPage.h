@@ -42,6 +42,8 @@ class TCalcPage : public QWidget {
     // Names a control for screen readers and desktop automation after its caption, without the
     // caption's blanks and trailing colon ("收入金额：  " names it "收入金额").
     static void Describe(QWidget *Widget, const QString &CaptionText);
+    // The caption without its blanks and trailing colon, as a name reads it.
+    static QString Bare(const QString &CaptionText);
 
     // The grey line under the title strip of a page whose rules are no longer in force: the years
     // they applied to, and where today's are. The client area keeps its controls where they are.

@@ -39,7 +39,7 @@ QString TCurrentPage::Amount(current::Cents Value) {
 }
 
 QString TCurrentPage::AmountYuan(current::Cents Value) {
-    return Amount(Value) + tr("元");
+    return tr("%1元").arg(Amount(Value));
 }
 
 QString TCurrentPage::LawAmount(current::Cents Value) {
@@ -91,7 +91,7 @@ QLineEdit *TCurrentPage::AddResultRow(QFormLayout *Form, const QString &Name,
     DesktopHabits::TipWhenClipped(edit);
     QPushButton *copy =
         FlowButton(CopyName.isEmpty() ? QStringLiteral("Copy") + Name : CopyName, tr("复制"));
-    copy->setAccessibleName(tr("复制") + edit->accessibleName());
+    copy->setAccessibleName(tr("复制%1").arg(edit->accessibleName()));
     connect(copy, &QPushButton::clicked, this, [edit] { TUtils::CopyToClipboard(edit->text()); });
     auto *row = new QHBoxLayout;
     row->addWidget(edit);
@@ -118,7 +118,7 @@ QLabel *TCurrentPage::InlineMessage(const QString &Name, const QString &Field) {
     label->setStyleSheet(QStringLiteral("color: red;"));
     label->setWordWrap(true);
     Describe(label, Field);
-    label->setAccessibleName(label->accessibleName() + tr("提示"));
+    label->setAccessibleName(tr("%1提示").arg(label->accessibleName()));
     return label;
 }
 

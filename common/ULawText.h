@@ -6,6 +6,8 @@
 #include "engine/current/Rules.h"
 
 #include <QCoreApplication>
+#include <QDate>
+#include <QLocale>
 #include <QString>
 
 namespace LawText {
@@ -15,23 +17,18 @@ inline QString Amount(current::Cents Value) {
     return QString::fromStdString(current::FormatYuan(Value));
 }
 
-// In ten thousands, as the law words its larger bounds: "12万".
-inline QString TenThousands(current::Cents Value) {
-    return QCoreApplication::translate("LawText", "%1万")
-        .arg(QString::fromStdString(current::FormatYuan(Value / 10'000)));
-}
-
-// "3月1日".
+// A day of every year as the language in use writes it: "3月1日", "1 March". The pattern is
+// QLocale's, translated, and the month's name the default locale's.
 inline QString Day(current::MonthDay Day) {
-    return QCoreApplication::translate("LawText", "%1月%2日").arg(Day.Month).arg(Day.Day);
+    // Any leap year, so that 29 February is a day too.
+    return QLocale().toString(QDate(2024, Day.Month, Day.Day),
+                              QCoreApplication::translate("LawText", "M月d日"));
 }
 
-// "2027年12月31日".
+// "2027年12月31日", "31 December 2027".
 inline QString Date(current::Date Date) {
-    return QCoreApplication::translate("LawText", "%1年%2月%3日")
-        .arg(Date.Year)
-        .arg(Date.Month)
-        .arg(Date.Day);
+    return QLocale().toString(QDate(Date.Year, Date.Month, Date.Day),
+                              QCoreApplication::translate("LawText", "yyyy年M月d日"));
 }
 
 } // namespace LawText

@@ -199,7 +199,7 @@ current::YearFacts FreshYear() {
     facts.Year =
         std::clamp(QDate::currentDate().year(), current::FirstRulesYear, current::LastRulesYear);
     current::JobFacts job;
-    job.Employer = Words::tr("任职单位").toStdString();
+    job.Employer = QCoreApplication::translate("YearFiles", "任职单位").toStdString();
     job.Pay = {current::PayFacts{}};
     facts.Jobs = {job};
     FreshTookParameterFile() = false;

@@ -151,33 +151,43 @@ struct TCurWageModel::TColumn {
 
 TCurWageModel::TCurWageModel(QObject *Parent) : QAbstractTableModel(Parent) {}
 
+QString TCurWageModel::Shown(const TColumn &Column) {
+    return tr(Column.Header.toUtf8().constData());
+}
+
+// The headers are kept as their sources and translated where shown, so that they follow the
+// language chosen after the first page was made.
 const std::vector<TCurWageModel::TColumn> &TCurWageModel::Columns() const {
     static const std::vector<TColumn> resident{
-        {tr("月份"), TKind::Month},
-        {tr("收入"), TKind::Income},
-        {tr("免税收入"), TKind::Exempt},
-        {tr("三险一金"), TKind::Insurance},
-        {tr("专项附加扣除"), TKind::Special},
-        {tr("其他扣除"), TKind::Other},
-        {tr("累计收入"), TKind::CumulativeIncome},
-        {tr("累计免税收入"), TKind::CumulativeExempt},
-        {tr("累计减除费用"), TKind::CumulativeBasic},
-        {tr("累计专项扣除"), TKind::CumulativeInsurance},
-        {tr("累计专项附加扣除"), TKind::CumulativeSpecial},
-        {tr("累计其他扣除"), TKind::CumulativeOther},
-        {tr("累计应纳税所得额"), TKind::CumulativeTaxable},
-        {tr("预扣率"), TKind::Rate},
-        {tr("速算扣除数"), TKind::QuickDeduction},
-        {tr("累计应纳税额"), TKind::CumulativeTax},
-        {tr("累计已预扣税额"), TKind::WithheldBefore},
-        {tr("本月应预扣税额"), TKind::Tax},
-        {tr("税后收入"), TKind::Net},
+        {QString::fromUtf8(QT_TR_NOOP("月份")), TKind::Month},
+        {QString::fromUtf8(QT_TR_NOOP("收入")), TKind::Income},
+        {QString::fromUtf8(QT_TR_NOOP("免税收入")), TKind::Exempt},
+        {QString::fromUtf8(QT_TR_NOOP("三险一金")), TKind::Insurance},
+        {QString::fromUtf8(QT_TR_NOOP("专项附加扣除")), TKind::Special},
+        {QString::fromUtf8(QT_TR_NOOP("其他扣除")), TKind::Other},
+        {QString::fromUtf8(QT_TR_NOOP("累计收入")), TKind::CumulativeIncome},
+        {QString::fromUtf8(QT_TR_NOOP("累计免税收入")), TKind::CumulativeExempt},
+        {QString::fromUtf8(QT_TR_NOOP("累计减除费用")), TKind::CumulativeBasic},
+        {QString::fromUtf8(QT_TR_NOOP("累计专项扣除")), TKind::CumulativeInsurance},
+        {QString::fromUtf8(QT_TR_NOOP("累计专项附加扣除")), TKind::CumulativeSpecial},
+        {QString::fromUtf8(QT_TR_NOOP("累计其他扣除")), TKind::CumulativeOther},
+        {QString::fromUtf8(QT_TR_NOOP("累计应纳税所得额")), TKind::CumulativeTaxable},
+        {QString::fromUtf8(QT_TR_NOOP("预扣率")), TKind::Rate},
+        {QString::fromUtf8(QT_TR_NOOP("速算扣除数")), TKind::QuickDeduction},
+        {QString::fromUtf8(QT_TR_NOOP("累计应纳税额")), TKind::CumulativeTax},
+        {QString::fromUtf8(QT_TR_NOOP("累计已预扣税额")), TKind::WithheldBefore},
+        {QString::fromUtf8(QT_TR_NOOP("本月应预扣税额")), TKind::Tax},
+        {QString::fromUtf8(QT_TR_NOOP("税后收入")), TKind::Net},
     };
     static const std::vector<TColumn> nonResident{
-        {tr("月份"), TKind::Month},         {tr("收入"), TKind::Income},
-        {tr("减除费用"), TKind::Deduction}, {tr("应纳税所得额"), TKind::Taxable},
-        {tr("税率"), TKind::Rate},          {tr("速算扣除数"), TKind::QuickDeduction},
-        {tr("本月应扣缴税额"), TKind::Tax}, {tr("税后收入"), TKind::Net},
+        {QString::fromUtf8(QT_TR_NOOP("月份")), TKind::Month},
+        {QString::fromUtf8(QT_TR_NOOP("收入")), TKind::Income},
+        {QString::fromUtf8(QT_TR_NOOP("减除费用")), TKind::Deduction},
+        {QString::fromUtf8(QT_TR_NOOP("应纳税所得额")), TKind::Taxable},
+        {QString::fromUtf8(QT_TR_NOOP("税率")), TKind::Rate},
+        {QString::fromUtf8(QT_TR_NOOP("速算扣除数")), TKind::QuickDeduction},
+        {QString::fromUtf8(QT_TR_NOOP("本月应扣缴税额")), TKind::Tax},
+        {QString::fromUtf8(QT_TR_NOOP("税后收入")), TKind::Net},
     };
     return NonResident ? nonResident : resident;
 }
@@ -479,7 +489,7 @@ QVariant TCurWageModel::headerData(int Section, Qt::Orientation Orientation, int
     if (Role != Qt::DisplayRole || Orientation != Qt::Horizontal || Section < 0 ||
         Section >= columnCount())
         return {};
-    return Columns()[static_cast<std::size_t>(Section)].Header;
+    return Shown(Columns()[static_cast<std::size_t>(Section)]);
 }
 
 Qt::ItemFlags TCurWageModel::flags(const QModelIndex &Index) const {
@@ -505,7 +515,7 @@ bool TCurWageModel::setData(const QModelIndex &Index, const QVariant &Value, int
     } else {
         const auto cents = current::ParseCents(text.toStdString());
         if (!cents || *cents < 0) {
-            emit CellRefused(tr("%1月的%2数据无效，请重新输入。").arg(month).arg(column.Header));
+            emit CellRefused(tr("%1月的%2数据无效，请重新输入。").arg(month).arg(Shown(column)));
             return false;
         }
         // An amount equal to the common one is still the month's own: a later change of the
@@ -521,7 +531,7 @@ QString TCurWageModel::TabText() const {
     QStringList lines;
     QStringList header;
     for (const TColumn &column : Columns())
-        header << column.Header;
+        header << Shown(column);
     lines << header.join(QLatin1Char('\t'));
     for (int row = 0; row < rowCount(); ++row) {
         QStringList cells;

@@ -76,6 +76,7 @@ class TCurWageModel : public QAbstractTableModel {
   private:
     struct TColumn;
     const std::vector<TColumn> &Columns() const;
+    static QString Shown(const TColumn &Column);
     int MonthCount() const { return Last - First + 1; }
     std::optional<current::Cents> InputOf(int Month, TInput Input) const;
     QString Text(int Row, int Column) const;

@@ -354,10 +354,10 @@ QGroupBox *TFactTable::Group(const QString &Title) {
     const QString name = objectName().mid(3);
     BtnAdd = new QPushButton(tr("添加"), group);
     BtnAdd->setObjectName(QStringLiteral("BtnAdd") + name);
-    BtnAdd->setAccessibleName(tr("添加") + accessibleName());
+    BtnAdd->setAccessibleName(tr("添加%1").arg(accessibleName()));
     BtnRemove = new QPushButton(tr("删除"), group);
     BtnRemove->setObjectName(QStringLiteral("BtnRemove") + name);
-    BtnRemove->setAccessibleName(tr("删除") + accessibleName());
+    BtnRemove->setAccessibleName(tr("删除%1").arg(accessibleName()));
     // Enter that ends a cell's edit in a dialog must not add or remove an entry.
     for (QPushButton *button : {BtnAdd, BtnRemove})
         button->setAutoDefault(false);

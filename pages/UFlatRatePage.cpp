@@ -38,11 +38,11 @@ void TFlatRatePage::BuildResults() {
         ResultLabel(QStringLiteral("TxtRate"), tr("适用税率："), QStringLiteral("0%"), 30, 224, 93);
     TxtTax = ResultEdit(tr("应纳税额："), QStringLiteral("TxtTax"), 45, 252);
     BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTax, 257, 250);
-    BtnAntiTax = Button(QStringLiteral("BtnAntiTax"), tr("反算"), 340, 252, 50);
+    BtnAntiTax = Button(QStringLiteral("BtnAntiTax"), tr("反算"), 340, 252, 60);
     TxtIncomeAfterTax = ResultEdit(tr("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 45, 288);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 256, 286);
     BtnAntiIncomeAfterTax =
-        Button(QStringLiteral("BtnAntiIncomeAfterTax"), tr("反算"), 340, 288, 50);
+        Button(QStringLiteral("BtnAntiIncomeAfterTax"), tr("反算"), 340, 288, 60);
 }
 
 void TFlatRatePage::Connect() {

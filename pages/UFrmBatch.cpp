@@ -304,12 +304,16 @@ void TFrmBatch::ShowSummary() {
                                .arg(sheet.AcceptedRowCount()));
         return;
     }
-    QString counts = tr("员工%1人，%2行").arg(summary->Employees).arg(summary->Rows);
-    if (summary->RejectedRows > 0)
-        counts += tr("；另有%1人、%2行因错误未计算")
-                      .arg(summary->RejectedEmployees)
-                      .arg(summary->RejectedRows);
-    TxtCounts->setText(counts + tr("。本月应预扣税额合计："));
+    if (summary->RejectedRows > 0) {
+        TxtCounts->setText(tr("员工%1人，%2行；另有%3人、%4行因错误未计算。本月应预扣税额合计：")
+                               .arg(summary->Employees)
+                               .arg(summary->Rows)
+                               .arg(summary->RejectedEmployees)
+                               .arg(summary->RejectedRows));
+        return;
+    }
+    TxtCounts->setText(
+        tr("员工%1人，%2行。本月应预扣税额合计：").arg(summary->Employees).arg(summary->Rows));
 }
 
 void TFrmBatch::SetBusy(bool Busy) {

@@ -94,7 +94,7 @@ void TFrmCompany::BtnCalcClick() {
     TxtTaxableIncome->setText(Yuan(info.TaxableIncome));
     TxtRate->setText(Percent(info.Rate));
     TxtDeduct->setText(Yuan(info.Deduct));
-    TxtMonths->setText(QString::number(info.Months) + tr("个月"));
+    TxtMonths->setText(tr("%1个月").arg(info.Months));
     FocusAndSelect(TxtIncome);
 }
 

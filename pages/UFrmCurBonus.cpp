@@ -224,8 +224,10 @@ QGridLayout *TFrmCurBonus::BuildComparison() {
     grid->addWidget(LblSeparate, 0, 1);
     grid->addWidget(LblMerged, 0, 2);
     const QString bracket = tr("税率／速算扣除数：");
-    TxtSeparateBracket = ResultText(QStringLiteral("TxtSeparateBracket"), tr("单独计税") + bracket);
-    TxtMergedBracket = ResultText(QStringLiteral("TxtMergedBracket"), tr("并入综合所得") + bracket);
+    TxtSeparateBracket =
+        ResultText(QStringLiteral("TxtSeparateBracket"), tr("单独计税的税率／速算扣除数"));
+    TxtMergedBracket =
+        ResultText(QStringLiteral("TxtMergedBracket"), tr("并入综合所得的税率／速算扣除数"));
     grid->addWidget(new QLabel(bracket, Client()), 1, 0, Qt::AlignRight);
     grid->addWidget(TxtSeparateBracket, 1, 1);
     grid->addWidget(TxtMergedBracket, 1, 2);
@@ -285,7 +287,7 @@ QLineEdit *TFrmCurBonus::ResultCell(QGridLayout *Grid, int Row, int Column, cons
     Describe(edit, Caption);
     auto *copy = new QPushButton(tr("复制"), Client());
     copy->setObjectName(QStringLiteral("Copy") + Name);
-    copy->setAccessibleName(tr("复制") + edit->accessibleName());
+    copy->setAccessibleName(tr("复制%1").arg(edit->accessibleName()));
     // Two amounts and their buttons side by side leave the chart most of the width.
     copy->setFixedWidth(copy->fontMetrics().horizontalAdvance(copy->text()) + 24);
     connect(copy, &QPushButton::clicked, this, [edit] { TUtils::CopyToClipboard(edit->text()); });
@@ -341,7 +343,7 @@ std::optional<Cents> TFrmCurBonus::ReadOtherTaxable() {
     for (const auto &field : fields) {
         const auto value = field.Required ? ReadCents(field.Edit) : ReadOptionalCents(field.Edit);
         if (!value) {
-            ReportInline(TxtMsgInput, field.Name + tr("数据无效，请重新输入。"), field.Edit);
+            ReportInline(TxtMsgInput, tr("%1数据无效，请重新输入。").arg(field.Name), field.Edit);
             return std::nullopt;
         }
         *field.Field = *value;
@@ -444,11 +446,10 @@ void TFrmCurBonus::ShowComparison(const current::BonusComparison &Result) {
     ShowResult(TxtMergedBonusTax, Amount(Result.Merged.BonusTax));
     ShowResult(TxtMergedTotal, Amount(Result.Merged.Total));
 
-    const QString better = tr("（较优）");
     const bool separate = Result.Better == current::BetterMethod::Separate;
     const bool merged = Result.Better == current::BetterMethod::Merged;
-    LblSeparate->setText(tr("单独计税") + (separate ? better : QString()));
-    LblMerged->setText(tr("并入综合所得") + (merged ? better : QString()));
+    LblSeparate->setText(separate ? tr("单独计税（较优）") : tr("单独计税"));
+    LblMerged->setText(merged ? tr("并入综合所得（较优）") : tr("并入综合所得"));
     if (separate)
         TxtBetter->setText(
             tr("单独计税较优，比并入综合所得少缴税%1").arg(AmountYuan(Result.Saving)));

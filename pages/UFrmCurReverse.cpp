@@ -195,7 +195,7 @@ QLayout *TFrmCurReverse::BuildResults(const QString &GrossCaption, const QString
     TCalcPage::Describe(TxtNet, NetCaption);
     BtnCopyGross = new QPushButton(tr("复制"), this);
     BtnCopyGross->setObjectName(QStringLiteral("BtnCopyGross"));
-    BtnCopyGross->setAccessibleName(tr("复制") + TxtGross->accessibleName());
+    BtnCopyGross->setAccessibleName(tr("复制%1").arg(TxtGross->accessibleName()));
     connect(BtnCopyGross, &QPushButton::clicked, this,
             [this] { TUtils::CopyToClipboard(TxtGross->text()); });
     auto *grossRow = new QHBoxLayout;

@@ -270,7 +270,7 @@ void TFrmCurSettle::ShowBalanceCaption(const QString &CaptionText) {
     LblBalance->setText(CaptionText);
     Describe(LblBalance, CaptionText);
     Describe(TxtBalance, CaptionText);
-    CopyBalance->setAccessibleName(tr("复制") + TxtBalance->accessibleName());
+    CopyBalance->setAccessibleName(tr("复制%1").arg(TxtBalance->accessibleName()));
 }
 
 std::optional<current::SettlementInput> TFrmCurSettle::ReadYear(bool Report) {
@@ -293,7 +293,7 @@ std::optional<current::SettlementInput> TFrmCurSettle::ReadYear(bool Report) {
         const auto value = field.Required ? ReadCents(field.Edit) : ReadOptionalCents(field.Edit);
         if (!value) {
             // The edit's accessible name is its caption: 全年工资薪金 and so on.
-            fault(field.Edit->accessibleName() + tr("数据无效，请重新输入。"), field.Edit);
+            fault(tr("%1数据无效，请重新输入。").arg(field.Edit->accessibleName()), field.Edit);
             return std::nullopt;
         }
         *field.Field = *value;

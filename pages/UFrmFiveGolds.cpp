@@ -66,19 +66,21 @@ void TFrmFiveGolds::BuildBases() {
     Heading(tr("缴费基数："), 20, 112, 615);
     // The limits are named with their base: "下限" alone would not say which.
     const QString social = tr("社保缴费基数");
-    Caption(social + tr("："), 20, 146);
+    Caption(tr("%1：").arg(social), 20, 146);
     TxtSocialBase = ParamEdit(Client(), QStringLiteral("TxtSocialBase"), social, 130, 142, 100);
     Caption(tr("下限："), 260, 146, false);
-    TxtSMin = ParamEdit(Client(), QStringLiteral("TxtSMin"), social + tr("下限"), 300, 142, 90);
+    TxtSMin =
+        ParamEdit(Client(), QStringLiteral("TxtSMin"), tr("%1下限").arg(social), 300, 142, 90);
     Caption(tr("上限："), 410, 146, false);
-    TxtSMax = ParamEdit(Client(), QStringLiteral("TxtSMax"), social + tr("上限"), 450, 142, 90);
+    TxtSMax =
+        ParamEdit(Client(), QStringLiteral("TxtSMax"), tr("%1上限").arg(social), 450, 142, 90);
     const QString fund = tr("公积金缴费基数");
-    Caption(fund + tr("："), 20, 180);
+    Caption(tr("%1：").arg(fund), 20, 180);
     TxtFundBase = ParamEdit(Client(), QStringLiteral("TxtFundBase"), fund, 130, 176, 100);
     Caption(tr("下限："), 260, 180, false);
-    TxtPmin = ParamEdit(Client(), QStringLiteral("TxtPmin"), fund + tr("下限"), 300, 176, 90);
+    TxtPmin = ParamEdit(Client(), QStringLiteral("TxtPmin"), tr("%1下限").arg(fund), 300, 176, 90);
     Caption(tr("上限："), 410, 180, false);
-    TxtPMax = ParamEdit(Client(), QStringLiteral("TxtPMax"), fund + tr("上限"), 450, 176, 90);
+    TxtPMax = ParamEdit(Client(), QStringLiteral("TxtPMax"), tr("%1上限").arg(fund), 450, 176, 90);
 }
 
 QLineEdit *TFrmFiveGolds::ShareRow(QGroupBox *Group, const QString &Caption, const QString &Name,
@@ -87,11 +89,12 @@ QLineEdit *TFrmFiveGolds::ShareRow(QGroupBox *Group, const QString &Caption, con
     caption->setGeometry(10, Y + 4, 55, 16);
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Both groups have the same rows: the group's title tells "个人部分养老" from "单位部分养老".
-    const QString subject = Group->title() + QString(Caption).remove(tr("："));
-    QLineEdit *rate = ParamEdit(Group, Name, subject + tr("比例"), 70, Y, 60);
+    const QString share = Group->title();
+    const QString insurance = Bare(Caption);
+    QLineEdit *rate = ParamEdit(Group, Name, tr("%1%2比例").arg(share, insurance), 70, Y, 60);
     Amount = new QLabel(AmountInitial, Group);
     Amount->setObjectName(AmountName);
-    Describe(Amount, subject + tr("金额"));
+    Describe(Amount, tr("%1%2金额").arg(share, insurance));
     Amount->setGeometry(132, Y + 4, 160, 16);
     Amount->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return rate;

@@ -42,17 +42,17 @@ void TFrmGoldsSetup::BuildBases() {
     const QString fund = tr("公积金缴费基数");
     Label(this, fund, 20, 24, true);
     Label(this, tr("下限："), 150, 24);
-    TxtPmin = Edit(this, QStringLiteral("TxtPmin"), fund + tr("下限"), 190, 20);
+    TxtPmin = Edit(this, QStringLiteral("TxtPmin"), tr("%1下限").arg(fund), 190, 20);
     Label(this, tr("上限："), 310, 24);
-    TxtPMax = Edit(this, QStringLiteral("TxtPMax"), fund + tr("上限"), 350, 20);
+    TxtPMax = Edit(this, QStringLiteral("TxtPMax"), tr("%1上限").arg(fund), 350, 20);
     Label(this, tr("注：上限一般为当地社会平均工资的300%，下限为60%。"), 20, 54)
         ->setStyleSheet(QStringLiteral("color: gray;"));
     const QString social = tr("社保缴费基数");
     Label(this, social, 20, 94, true);
     Label(this, tr("下限："), 150, 94);
-    TxtSMin = Edit(this, QStringLiteral("TxtSMin"), social + tr("下限"), 190, 90);
+    TxtSMin = Edit(this, QStringLiteral("TxtSMin"), tr("%1下限").arg(social), 190, 90);
     Label(this, tr("上限："), 310, 94);
-    TxtSMax = Edit(this, QStringLiteral("TxtSMax"), social + tr("上限"), 350, 90);
+    TxtSMax = Edit(this, QStringLiteral("TxtSMax"), tr("%1上限").arg(social), 350, 90);
     Label(this, tr("注：上限一般为当地社会平均工资的300%，下限为当地的最低工资。"), 20, 124)
         ->setStyleSheet(QStringLiteral("color: gray;"));
 }
@@ -64,7 +64,7 @@ QLineEdit *TFrmGoldsSetup::RateRow(QGroupBox *Group, const QString &Caption, con
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Both groups have the same rows: the group's title tells "个人部分公积金" from
     // "单位部分公积金".
-    const QString subject = Group->title() + QString(Caption).remove(tr("：")) + tr("比例");
+    const QString subject = tr("%1%2比例").arg(Group->title(), TCalcPage::Bare(Caption));
     QLineEdit *edit = Edit(Group, Name, subject, 86, Y);
     caption->setBuddy(edit);
     ShellWindow::Label(Group, QStringLiteral("%"), 192, Y + 4);
@@ -90,7 +90,8 @@ void TFrmGoldsSetup::BuildRates() {
 
 void TFrmGoldsSetup::BuildButtons() {
     ShellWindow::Label(
-        this, tr("提示：参数如有疑问，请咨询当地社保部门，或联系客服QQ：") + SupportContact::QQ, 20,
+        this,
+        tr("提示：参数如有疑问，请咨询当地社保部门，或联系客服QQ：%1").arg(SupportContact::QQ), 20,
         398)
         ->setStyleSheet(QStringLiteral("color: gray;"));
     // Enter in an edit must not confirm the dialog, so neither button is a default button;

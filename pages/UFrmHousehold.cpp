@@ -243,7 +243,7 @@ void TFrmHousehold::FileRow(QFormLayout *Form, QLineEdit *&Edit, QPushButton *&B
     Edit->setMinimumWidth(240);
     Describe(Edit, Caption);
     Button = FlowButton(QStringLiteral("BtnChoose") + Name, tr("选择..."));
-    Button->setAccessibleName(tr("选择") + Edit->accessibleName());
+    Button->setAccessibleName(tr("选择%1").arg(Edit->accessibleName()));
     auto *row = new QHBoxLayout;
     row->addWidget(Edit, 1);
     row->addWidget(Button);

@@ -51,11 +51,11 @@ void TFrmLaoWu::BuildResults() {
 
     TxtTax = ResultEdit(tr("应纳税额："), QStringLiteral("TxtTax"), 40, 326);
     BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTax, 248, 326);
-    BtnAntiTax = Button(QStringLiteral("BtnAntiTax"), tr("反算"), 336, 328, 50);
+    BtnAntiTax = Button(QStringLiteral("BtnAntiTax"), tr("反算"), 336, 328, 60);
     TxtIncomeAfterTax = ResultEdit(tr("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 40, 365);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 248, 365);
     BtnAntiIncomeAfterTax =
-        Button(QStringLiteral("BtnAntiIncomeAfterTax"), tr("反算"), 336, 367, 50);
+        Button(QStringLiteral("BtnAntiIncomeAfterTax"), tr("反算"), 336, 367, 60);
     NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
 

@@ -106,7 +106,7 @@ void TFrmLateFee::BtnCalcClick() {
     const TLateFeeInfo info = TLateFeeManager::Calc(*days, *tax);
     ShowResult(TxtLateFee, General(info.LateFee));
     ShowResult(TxtTotal, General(info.Total));
-    TxtDays2->setText(QString::number(info.Days) + tr("天"));
+    TxtDays2->setText(tr("%1天").arg(info.Days));
     TxtTax2->setText(Yuan(info.Tax));
     TxtRate->setText(Percent(info.Rate));
     FocusAndSelect(TxtTax);

@@ -106,12 +106,13 @@ void TFrmMakeUp::ShowTaxFree(const TMakeUpInfo &Info) {
 }
 
 void TFrmMakeUp::ShowTaxed(const TMakeUpInfo &Info) {
-    TxtMonthTaxbaleIncome->setText(
-        General(Info.MonthTaxableIncome) + tr(" ＝(") + General(Info.OnceIncome) + tr(" － 3 × ") +
-        General(Info.AverageWage) + QStringLiteral(")/") + QString::number(Info.Years) + tr(" －") +
-        General(Info.FiveGolds));
-    TxtMonthTax->setText(General(Info.MonthTax) + tr(" ＝") + General(Info.MonthTaxableIncome) +
-                         tr(" × ") + General(Info.Rate) + tr(" －") + General(Info.Deduct));
+    TxtMonthTaxbaleIncome->setText(tr("%1 ＝(%2 － 3 × %3)/%4 －%5")
+                                       .arg(General(Info.MonthTaxableIncome),
+                                            General(Info.OnceIncome), General(Info.AverageWage),
+                                            QString::number(Info.Years), General(Info.FiveGolds)));
+    TxtMonthTax->setText(tr("%1 ＝%2 × %3 －%4")
+                             .arg(General(Info.MonthTax), General(Info.MonthTaxableIncome),
+                                  General(Info.Rate), General(Info.Deduct)));
     ShowResult(TxtTotalTax, General(Info.TotalTax));
     ShowResult(TxtTotalIncomeAfterTax, General(Info.IncomeAfterTax));
 }

@@ -28,7 +28,7 @@ TFrmMoney::TFrmMoney(QWidget *Parent) : QDialog(Parent), KeyFilter(new TNumKeyFi
     TxtMsg->setObjectName(QStringLiteral("TxtMsg"));
     TxtMsg->setStyleSheet(QStringLiteral("color: red;"));
     TxtMsg->setGeometry(32, 87, 387, 20);
-    TxtMsg->setAccessibleName(TxtLowercase->accessibleName() + tr("提示"));
+    TxtMsg->setAccessibleName(tr("%1提示").arg(TxtLowercase->accessibleName()));
     QLabel *capital = Caption(tr("人民币大写金额："), 31, 119);
     TxtCapital = Edit(QStringLiteral("TxtCapital"), 30, 140, 387);
     capital->setBuddy(TxtCapital);

@@ -45,11 +45,11 @@ void TFrmWriting::BuildResults() {
 
     TxtTax = ResultEdit(tr("应纳税额："), QStringLiteral("TxtTax"), 45, 266);
     BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTax, 257, 266);
-    BtnAntiTax = Button(QStringLiteral("BtnAntiTax"), tr("反算"), 340, 268, 50);
+    BtnAntiTax = Button(QStringLiteral("BtnAntiTax"), tr("反算"), 340, 268, 60);
     TxtIncomeAfterTax = ResultEdit(tr("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 45, 302);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 256, 302);
     BtnAntiIncomeAfterTax =
-        Button(QStringLiteral("BtnAntiIncomeAfterTax"), tr("反算"), 340, 304, 50);
+        Button(QStringLiteral("BtnAntiIncomeAfterTax"), tr("反算"), 340, 304, 60);
     NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
 

@@ -85,7 +85,7 @@ void TFrmYearAward::BtnCalcClick() {
     TxtDeduct->setText(Yuan(info.Deduct));
     TxtYA->setText(Yuan(info.YearAward));
     TxtTaxableIncome->setText(Yuan(info.TaxableIncome));
-    TxtAverage->setText(QString::fromStdString(NumText::FormatCents(info.Average)) + tr("元"));
+    TxtAverage->setText(tr("%1元").arg(QString::fromStdString(NumText::FormatCents(info.Average))));
     ShowResult(TxtTax, General(info.Tax));
     ShowResult(TxtIncomeAfterTax, General(info.IncomeAfterTax));
     FocusAndSelect(TxtYearAward);

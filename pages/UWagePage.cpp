@@ -44,11 +44,11 @@ void TWagePage::BuildResults(const QString &HeadingText) {
 
     TxtTax = ResultEdit(tr("应纳税额："), QStringLiteral("TxtTax"), 20, 406);
     BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTax, 230, 406);
-    BtnAntiTax = Button(QStringLiteral("BtnAntiTax"), tr("反算"), 285, 408, 50);
+    BtnAntiTax = Button(QStringLiteral("BtnAntiTax"), tr("反算"), 285, 408, 60);
     TxtIncomeAfterTax = ResultEdit(tr("税后收入："), QStringLiteral("TxtIncomeAfterTax"), 20, 442);
     BtnCopyIncome = CopyButton(QStringLiteral("BtnCopyIncome"), TxtIncomeAfterTax, 230, 442);
     BtnAntiIncomeAfterTax =
-        Button(QStringLiteral("BtnAntiIncomeAfterTax"), tr("反算"), 285, 444, 50);
+        Button(QStringLiteral("BtnAntiIncomeAfterTax"), tr("反算"), 285, 444, 60);
     NoteRulesPeriodUnder(TxtIncomeAfterTax);
 }
 

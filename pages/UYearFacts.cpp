@@ -115,7 +115,10 @@ QWidget *TYearFactsForm::BuildIncome() {
     SpnYear = new QSpinBox;
     SpnYear->setObjectName(QStringLiteral("SpnYear"));
     SpnYear->setRange(current::FirstRulesYear, current::LastRulesYear);
-    SpnYear->setSuffix(tr("年"));
+    // The year as the language writes it: "2026年", "2026".
+    const QStringList around = tr("%1年").split(QStringLiteral("%1"));
+    SpnYear->setPrefix(around.value(0));
+    SpnYear->setSuffix(around.value(1));
     TCalcPage::Describe(SpnYear, tr("纳税年度"));
     year->addRow(tr("纳税年度："), SpnYear);
     column->addLayout(year);

@@ -13,10 +13,10 @@ TFrmAbout::TFrmAbout(QWidget *Parent) : QDialog(Parent) {
         ->setObjectName(QStringLiteral("ImgIcon"));
     using ShellWindow::Label;
     Label(this, tr("Pendra个人所得税计算器  V3.01"), 70, 24, true);
-    Label(this, tr("作者：") + SupportContact::Maker(), 70, 62);
-    Label(this, tr("QQ：") + SupportContact::MakerQQ, 70, 86);
-    Label(this, tr("旺旺：") + SupportContact::Wangwang, 70, 110);
-    Label(this, tr("Email：") + SupportContact::Email, 70, 134);
+    Label(this, tr("作者：%1").arg(SupportContact::Maker()), 70, 62);
+    Label(this, tr("QQ：%1").arg(SupportContact::MakerQQ), 70, 86);
+    Label(this, tr("旺旺：%1").arg(SupportContact::Wangwang), 70, 110);
+    Label(this, tr("Email：%1").arg(SupportContact::Email), 70, 134);
 
     Button1 = new QPushButton(tr("取消"), this);
     Button1->setObjectName(QStringLiteral("Button1"));

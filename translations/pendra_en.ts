@@ -580,28 +580,8 @@ b: </translation>
         <translation>content that cannot be recognised</translation>
     </message>
     <message>
-        <source>不存在</source>
-        <translation type="vanished">does not exist</translation>
-    </message>
-    <message>
-        <source>没有读取权限</source>
-        <translation type="vanished">cannot be read: no permission</translation>
-    </message>
-    <message>
-        <source>无法读取：%1</source>
-        <translation type="vanished">cannot be read: %1</translation>
-    </message>
-    <message>
-        <source>文件“%1”%2</source>
-        <translation type="vanished">the file &quot;%1&quot; %2</translation>
-    </message>
-    <message>
         <source>%1应为一个 JSON 对象（{…}）</source>
         <translation>a %1 must be a JSON object ({…})</translation>
-    </message>
-    <message>
-        <source>有误：%1</source>
-        <translation type="vanished">has an error: %1</translation>
     </message>
     <message>
         <source>不是有效的 JSON：第 %1 行第 %2 列附近%3</source>
@@ -610,26 +590,6 @@ b: </translation>
     <message>
         <source>“%1”是文件夹，不是%2</source>
         <translation>&quot;%1&quot; is a folder, not a %2</translation>
-    </message>
-    <message>
-        <source>不是普通文件（是设备、管道或套接字），不读取</source>
-        <translation type="vanished">is not a regular file (it is a device, pipe or socket): not read</translation>
-    </message>
-    <message>
-        <source>有 %1 字节，%2最多 %3 字节，不读取</source>
-        <translation type="vanished">has %1 bytes, more than the %3 bytes a %2 may have: not read</translation>
-    </message>
-    <message>
-        <source>在读取时被替换或无法打开，未读取</source>
-        <translation type="vanished">was replaced while being read or cannot be opened: not read</translation>
-    </message>
-    <message>
-        <source>读取出错：%1</source>
-        <translation type="vanished">could not be read: %1</translation>
-    </message>
-    <message>
-        <source>超过%1的上限 %2 字节，不读取</source>
-        <translation type="vanished">is over the limit of %2 bytes for a %1: not read</translation>
     </message>
     <message>
         <source>应为整数</source>
@@ -739,18 +699,6 @@ b: </translation>
 <context>
     <name>LabourCommand</name>
     <message>
-        <source>劳务报酬</source>
-        <translation type="vanished">Labour</translation>
-    </message>
-    <message>
-        <source>稿酬</source>
-        <translation type="vanished">Author&apos;s remuneration</translation>
-    </message>
-    <message>
-        <source>特许权使用费</source>
-        <translation type="vanished">Royalties</translation>
-    </message>
-    <message>
         <source>未知的类别“%1”，应为 labour、author 或 royalty</source>
         <translation>unknown kind &quot;%1&quot;: labour, author or royalty</translation>
     </message>
@@ -842,16 +790,12 @@ deducted, the monthly tax table.</translation>
 <context>
     <name>LawText</name>
     <message>
-        <source>%1万</source>
-        <translation>%1 × 10,000</translation>
+        <source>M月d日</source>
+        <translation>d MMMM</translation>
     </message>
     <message>
-        <source>%1月%2日</source>
-        <translation>%2/%1</translation>
-    </message>
-    <message>
-        <source>%1年%2月%3日</source>
-        <translation>%3/%2/%1</translation>
+        <source>yyyy年M月d日</source>
+        <translation>d MMMM yyyy</translation>
     </message>
 </context>
 <context>
@@ -1082,36 +1026,6 @@ deducted, the monthly tax table.</translation>
     <message>
         <source>工资表中有%1列是本程序以前写出的（计算结果或未计算的原因），未作为输入读入，已按本次计算重新写出</source>
         <translation>%1 columns of the payroll sheet were written by this program before (results or reasons for not calculating); they were not read as input and have been written anew from this calculation</translation>
-    </message>
-    <message>
-        <source>工资表批量计算：按累计预扣法计算每位员工每月应预扣的税额。
-输入为 CSV（UTF-8，可带 BOM，或 GBK）或 Excel（.xlsx，第一个工作表）。
-标题行是前 %1 个非空行中第一个含工号、月份、收入的行，其上的表名、说明略过。
-列的顺序不限：工号（必需）、姓名、月份（必需，1 至 12，也可写作 1月、2026-02、
-2026年2月，全表须为同一年）、收入（必需）、免税收入、专项扣除、专项附加扣除、
-其他扣除（金额可带千位分隔符和 ¥）、减除方式（按月、自1月、6万；空为按月；
-6万 的员工须从 1 月起）。本程序写出的结果列（累计收入至税后收入）不作为输入，
-按本次计算重新写出。输出每一行的输入列及各结果列，按员工首次出现的顺序、按月份
-排列；不给 -o 或给 -o - 时以 UTF-8（带 BOM）的 CSV 写到标准输出。
-有误的行在标准错误上列出行号和列名，其员工的各行都不计算，写在 Excel 结果的
-工作表“未计算”中或 CSV 结果旁的“名称-未计算.csv”中；其余员工照常输出，
-退出状态为 1；没有一行可以计算时不写出结果，退出状态为 2。</source>
-        <translation type="vanished">Batch calculation of a payroll sheet: the tax to withhold for each employee and month by the
-cumulative withholding method. Input: CSV (UTF-8, with or without BOM, or GBK) or Excel (.xlsx,
-the first worksheet). The title row is the first of the first %1 non-empty rows that has
-Employee ID, Month and Income; a sheet name or notes above it are skipped.
-Columns in any order, titled in English or Chinese: Employee ID (required), Name, Month
-(required, 1 to 12, or written as 1月, 2026-02 or 2026年2月; one year for the whole sheet),
-Income (required), Tax-exempt income, Special deductions, Special additional deductions,
-Other deductions (amounts may have thousands separators and ¥), Deduction method (按月 monthly,
-自1月 from January, 6万 60,000; blank is 按月; employees with 6万 must start in month 1).
-The result columns this program writes (Cumulative income to After tax) are not read as input
-but written anew. Output: the input columns of each row and the result columns, employees in
-the order they first appear, by month; without -o or with -o -, CSV in UTF-8 (with BOM) to
-standard output. Rows at fault are listed on standard error with row number and column name;
-none of their employee&apos;s rows is calculated, and they are written to a separate worksheet of
-Excel results or a separate file beside CSV results; the other employees are output as usual,
-exit status 1. When no row can be calculated, no result is written, exit status 2.</translation>
     </message>
     <message>
         <source>pendra-cli payroll 工资表.csv -o 预扣结果.csv</source>
@@ -1451,14 +1365,6 @@ Examples:
 </context>
 <context>
     <name>SettleCommand</name>
-    <message>
-        <source>单独计税</source>
-        <translation type="vanished">Taxed separately</translation>
-    </message>
-    <message>
-        <source>并入综合所得</source>
-        <translation type="vanished">Combined with comprehensive income</translation>
-    </message>
     <message>
         <source>年度汇算：按全年合计数计算综合所得应纳税额和应补（退）税额，并判断是否
 需要办理。各金额均为全年合计，默认 0；劳务报酬、稿酬、特许权使用费填收入。</source>
@@ -2188,8 +2094,8 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
         <translation>Copy</translation>
     </message>
     <message>
-        <source>元</source>
-        <translation type="unfinished">yuan</translation>
+        <source>%1元</source>
+        <translation>%1 yuan</translation>
     </message>
 </context>
 <context>
@@ -2310,16 +2216,8 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
 <context>
     <name>TCurrentPage</name>
     <message>
-        <source>元</source>
-        <translation type="unfinished">yuan</translation>
-    </message>
-    <message>
         <source>复制</source>
         <translation>Copy</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Note</translation>
     </message>
     <message>
         <source>开始计算</source>
@@ -2332,6 +2230,18 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     <message>
         <source>计算方法：</source>
         <translation>Calculation method:</translation>
+    </message>
+    <message>
+        <source>%1元</source>
+        <translation>%1 yuan</translation>
+    </message>
+    <message>
+        <source>复制%1</source>
+        <translation>Copy %1</translation>
+    </message>
+    <message>
+        <source>%1提示</source>
+        <translation>Note on %1</translation>
     </message>
 </context>
 <context>
@@ -2567,6 +2477,14 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
         <source>删除</source>
         <translation>Delete</translation>
     </message>
+    <message>
+        <source>添加%1</source>
+        <translation>Add to %1</translation>
+    </message>
+    <message>
+        <source>删除%1</source>
+        <translation>Remove from %1</translation>
+    </message>
 </context>
 <context>
     <name>TFileManager</name>
@@ -2691,24 +2609,24 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Pendra Individual Income Tax Calculator  V3.01</translation>
     </message>
     <message>
-        <source>作者：</source>
-        <translation>Author: </translation>
-    </message>
-    <message>
-        <source>QQ：</source>
-        <translation>QQ: </translation>
-    </message>
-    <message>
-        <source>旺旺：</source>
-        <translation>Wangwang: </translation>
-    </message>
-    <message>
-        <source>Email：</source>
-        <translation>Email: </translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>作者：%1</source>
+        <translation>Author: %1</translation>
+    </message>
+    <message>
+        <source>QQ：%1</source>
+        <translation>QQ: %1</translation>
+    </message>
+    <message>
+        <source>旺旺：%1</source>
+        <translation>Wangwang: %1</translation>
+    </message>
+    <message>
+        <source>Email：%1</source>
+        <translation>Email: %1</translation>
     </message>
 </context>
 <context>
@@ -2873,18 +2791,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>%1 employees, %2 rows; click &quot;Calculate&quot; for the tax to withhold in each month.</translation>
     </message>
     <message>
-        <source>员工%1人，%2行</source>
-        <translation>%1 employees, %2 rows</translation>
-    </message>
-    <message>
-        <source>；另有%1人、%2行因错误未计算</source>
-        <translation>; %1 more employees and %2 rows not calculated because of errors</translation>
-    </message>
-    <message>
-        <source>。本月应预扣税额合计：</source>
-        <translation>. Tax to withhold in all, by month:</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
@@ -3032,6 +2938,14 @@ Please check that the folder may be written to and that there is enough disk spa
         <source>不保存(&amp;N)</source>
         <translation>Do&amp;n&apos;t Save</translation>
     </message>
+    <message>
+        <source>员工%1人，%2行；另有%3人、%4行因错误未计算。本月应预扣税额合计：</source>
+        <translation>%1 employees, %2 rows; %3 employees and %4 rows not calculated because of errors. Tax to withhold this month in total:</translation>
+    </message>
+    <message>
+        <source>员工%1人，%2行。本月应预扣税额合计：</source>
+        <translation>%1 employees, %2 rows. Tax to withhold this month in total:</translation>
+    </message>
 </context>
 <context>
     <name>TFrmCompany</name>
@@ -3106,6 +3020,10 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>收入金额数据无效，请重新输入。</source>
         <translation>Invalid income; please re-enter.</translation>
+    </message>
+    <message>
+        <source>%1个月</source>
+        <translation>%1 months</translation>
     </message>
 </context>
 <context>
@@ -3303,10 +3221,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Special additional deductions etc. for the year</translation>
     </message>
     <message>
-        <source>数据无效，请重新输入。</source>
-        <translation>: invalid amount; please re-enter.</translation>
-    </message>
-    <message>
         <source>全年一次性奖金数据无效，请重新输入。</source>
         <translation>Annual one-off bonus: invalid amount; please re-enter.</translation>
     </message>
@@ -3329,10 +3243,6 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>税后奖金对比（计算后绘制）</source>
         <translation>After-tax bonus compared (drawn after calculating)</translation>
-    </message>
-    <message>
-        <source>（较优）</source>
-        <translation> (better)</translation>
     </message>
     <message>
         <source>单独计税较优，比并入综合所得少缴税%1</source>
@@ -3385,6 +3295,30 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>纳税年度：</source>
         <translation>Tax year:</translation>
+    </message>
+    <message>
+        <source>单独计税的税率／速算扣除数</source>
+        <translation>Rate / quick deduction, taxed separately</translation>
+    </message>
+    <message>
+        <source>并入综合所得的税率／速算扣除数</source>
+        <translation>Rate / quick deduction, with comprehensive income</translation>
+    </message>
+    <message>
+        <source>复制%1</source>
+        <translation>Copy %1</translation>
+    </message>
+    <message>
+        <source>%1数据无效，请重新输入。</source>
+        <translation>%1: invalid figure, please enter it again.</translation>
+    </message>
+    <message>
+        <source>单独计税（较优）</source>
+        <translation>Taxed separately (better)</translation>
+    </message>
+    <message>
+        <source>并入综合所得（较优）</source>
+        <translation>With comprehensive income (better)</translation>
     </message>
 </context>
 <context>
@@ -3855,6 +3789,10 @@ Please check that the folder may be written to and that there is enough disk spa
         <source>减除费用%1元，应纳税所得额%2元，税率%3，速算扣除数%4元，应纳税额%5元。</source>
         <translation>Deduction %1 yuan, taxable income %2 yuan, tax rate %3, quick deduction %4 yuan, tax payable %5 yuan.</translation>
     </message>
+    <message>
+        <source>复制%1</source>
+        <translation>Copy %1</translation>
+    </message>
 </context>
 <context>
     <name>TFrmCurSettle</name>
@@ -4039,10 +3977,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Copy</translation>
     </message>
     <message>
-        <source>数据无效，请重新输入。</source>
-        <translation>: invalid amount; please re-enter.</translation>
-    </message>
-    <message>
         <source>全年免税收入不能大于全年收入合计，请重新输入。</source>
         <translation>Tax-exempt income for the year cannot exceed the year&apos;s total income; please re-enter.</translation>
     </message>
@@ -4121,6 +4055,14 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>纳税年度：</source>
         <translation>Tax year:</translation>
+    </message>
+    <message>
+        <source>复制%1</source>
+        <translation>Copy %1</translation>
+    </message>
+    <message>
+        <source>%1数据无效，请重新输入。</source>
+        <translation>%1: invalid figure, please enter it again.</translation>
     </message>
 </context>
 <context>
@@ -4529,36 +4471,16 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
         <translation>Social ins. base</translation>
     </message>
     <message>
-        <source>：</source>
-        <translation>:</translation>
-    </message>
-    <message>
         <source>下限：</source>
         <translation>Min:</translation>
-    </message>
-    <message>
-        <source>下限</source>
-        <translation> minimum</translation>
     </message>
     <message>
         <source>上限：</source>
         <translation>Max:</translation>
     </message>
     <message>
-        <source>上限</source>
-        <translation> maximum</translation>
-    </message>
-    <message>
         <source>公积金缴费基数</source>
         <translation>Housing fund base</translation>
-    </message>
-    <message>
-        <source>比例</source>
-        <translation> rate</translation>
-    </message>
-    <message>
-        <source>金额</source>
-        <translation>amount</translation>
     </message>
     <message>
         <source>个人部分</source>
@@ -4612,6 +4534,26 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
         <source>税后收入：</source>
         <translation>After tax:</translation>
     </message>
+    <message>
+        <source>%1：</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>%1下限</source>
+        <translation>%1 minimum</translation>
+    </message>
+    <message>
+        <source>%1上限</source>
+        <translation>%1 maximum</translation>
+    </message>
+    <message>
+        <source>%1%2比例</source>
+        <translation>%1, %2 rate</translation>
+    </message>
+    <message>
+        <source>%1%2金额</source>
+        <translation>%1, %2 amount</translation>
+    </message>
 </context>
 <context>
     <name>TFrmGoldsSetup</name>
@@ -4628,16 +4570,8 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
         <translation>Min:</translation>
     </message>
     <message>
-        <source>下限</source>
-        <translation> minimum</translation>
-    </message>
-    <message>
         <source>上限：</source>
         <translation>Max:</translation>
-    </message>
-    <message>
-        <source>上限</source>
-        <translation> maximum</translation>
     </message>
     <message>
         <source>注：上限一般为当地社会平均工资的300%，下限为60%。</source>
@@ -4650,14 +4584,6 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     <message>
         <source>注：上限一般为当地社会平均工资的300%，下限为当地的最低工资。</source>
         <translation>Note: the maximum is usually 300% of the local average wage, the minimum the local minimum wage.</translation>
-    </message>
-    <message>
-        <source>：</source>
-        <translation>:</translation>
-    </message>
-    <message>
-        <source>比例</source>
-        <translation> rate</translation>
     </message>
     <message>
         <source>个人部分</source>
@@ -4692,10 +4618,6 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
         <translation>Matern.:</translation>
     </message>
     <message>
-        <source>提示：参数如有疑问，请咨询当地社保部门，或联系客服QQ：</source>
-        <translation>Tip: unsure of the rates? Ask the local social insurance office or QQ support: </translation>
-    </message>
-    <message>
         <source>确定</source>
         <translation>OK</translation>
     </message>
@@ -4719,6 +4641,22 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
         <source>单位部分缴费比例合计不能大于100%。</source>
         <translation>The employer&apos;s rates cannot add up to more than 100%.</translation>
     </message>
+    <message>
+        <source>%1下限</source>
+        <translation>%1 minimum</translation>
+    </message>
+    <message>
+        <source>%1上限</source>
+        <translation>%1 maximum</translation>
+    </message>
+    <message>
+        <source>%1%2比例</source>
+        <translation>%1, %2 rate</translation>
+    </message>
+    <message>
+        <source>提示：参数如有疑问，请咨询当地社保部门，或联系客服QQ：%1</source>
+        <translation>Note: for questions on these figures ask the local social insurance office, or customer service QQ %1</translation>
+    </message>
 </context>
 <context>
     <name>TFrmHousehold</name>
@@ -4741,10 +4679,6 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     <message>
         <source>选择...</source>
         <translation>Choose...</translation>
-    </message>
-    <message>
-        <source>选择</source>
-        <translation>Choose </translation>
     </message>
     <message>
         <source>两人的年度</source>
@@ -5112,6 +5046,10 @@ Write back?</translation>
         <source>已写回 a 的年度文件“%1”和 b 的年度文件“%2”。</source>
         <translation>Wrote back a&apos;s year file &quot;%1&quot; and b&apos;s year file &quot;%2&quot;.</translation>
     </message>
+    <message>
+        <source>选择%1</source>
+        <translation>Choose %1</translation>
+    </message>
 </context>
 <context>
     <name>TFrmLaoWu</name>
@@ -5283,8 +5221,8 @@ Write back?</translation>
         <translation>Days overdue cannot be below 0; please re-enter.</translation>
     </message>
     <message>
-        <source>天</source>
-        <translation> days</translation>
+        <source>%1天</source>
+        <translation>%1 days</translation>
     </message>
 </context>
 <context>
@@ -5464,24 +5402,12 @@ Write back?</translation>
         <translation>Taxable income at or below 0: no tax due.</translation>
     </message>
     <message>
-        <source> ＝(</source>
-        <translation> = (</translation>
+        <source>%1 ＝(%2 － 3 × %3)/%4 －%5</source>
+        <translation>%1 = (%2 − 3 × %3) / %4 − %5</translation>
     </message>
     <message>
-        <source> － 3 × </source>
-        <translation> − 3 × </translation>
-    </message>
-    <message>
-        <source> －</source>
-        <translation> − </translation>
-    </message>
-    <message>
-        <source> ＝</source>
-        <translation> = </translation>
-    </message>
-    <message>
-        <source> × </source>
-        <translation type="unfinished"></translation>
+        <source>%1 ＝%2 × %3 －%4</source>
+        <translation>%1 = %2 × %3 − %4</translation>
     </message>
 </context>
 <context>
@@ -5499,10 +5425,6 @@ Write back?</translation>
         <translation>Convert</translation>
     </message>
     <message>
-        <source>提示</source>
-        <translation>Note</translation>
-    </message>
-    <message>
         <source>人民币大写金额：</source>
         <translation>RMB amount in Chinese capital numerals:</translation>
     </message>
@@ -5517,6 +5439,10 @@ Write back?</translation>
     <message>
         <source>人民币小写金额数据无效，请重新输入。</source>
         <translation>Invalid RMB amount in figures; please re-enter.</translation>
+    </message>
+    <message>
+        <source>%1提示</source>
+        <translation>Note on %1</translation>
     </message>
 </context>
 <context>
@@ -6246,8 +6172,8 @@ The last year file could not be opened: %1</translation>
         <translation>4800 yuan</translation>
     </message>
     <message>
-        <source>元</source>
-        <translation type="unfinished">yuan</translation>
+        <source>%1元</source>
+        <translation>%1 yuan</translation>
     </message>
 </context>
 <context>
@@ -6386,10 +6312,6 @@ Please install any one of them and try again.</translation>
     <message>
         <source>%1（%2至%3月）</source>
         <translation>%1 (months %2 to %3)</translation>
-    </message>
-    <message>
-        <source>年</source>
-        <translation type="unfinished">years</translation>
     </message>
     <message>
         <source>纳税年度</source>
@@ -6550,6 +6472,10 @@ Please install any one of them and try again.</translation>
     <message>
         <source>%1的工资：每一行自其月份起，至下一行或离职</source>
         <translation>Wages from %1: each row runs from its month to the next row or to leaving</translation>
+    </message>
+    <message>
+        <source>%1年</source>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
@@ -6904,53 +6830,6 @@ same income and deductions every month; with --nonresident, one month of a non-r
     </message>
 </context>
 <context>
-    <name>Words</name>
-    <message>
-        <source>“%1”不是金额</source>
-        <translation type="vanished">&quot;%1&quot; is not an amount</translation>
-    </message>
-    <message>
-        <source>金额不能为负数：%1</source>
-        <translation type="vanished">an amount cannot be negative: %1</translation>
-    </message>
-    <message>
-        <source>金额最多两位小数：%1</source>
-        <translation type="vanished">an amount has at most two decimals: %1</translation>
-    </message>
-    <message>
-        <source>金额超出范围（最多 %1）</source>
-        <translation type="vanished">amount out of range (at most %1)</translation>
-    </message>
-    <message>
-        <source>应为金额（数字或字符串）</source>
-        <translation type="vanished">should be an amount (a number or a string)</translation>
-    </message>
-    <message>
-        <source>“%1”不是 YYYY-MM-DD 形式的日期</source>
-        <translation type="vanished">&quot;%1&quot; is not a date of the form YYYY-MM-DD</translation>
-    </message>
-    <message>
-        <source>“%1”不是 YYYY-MM 形式的年月</source>
-        <translation type="vanished">&quot;%1&quot; is not a month of the form YYYY-MM</translation>
-    </message>
-    <message>
-        <source>未知的值“%1”，应为 %2</source>
-        <translation type="vanished">unknown value &quot;%1&quot;: should be %2</translation>
-    </message>
-    <message>
-        <source>任职单位</source>
-        <translation>Employer</translation>
-    </message>
-    <message>
-        <source>无法写标准输出</source>
-        <translation type="vanished">cannot write to standard output</translation>
-    </message>
-    <message>
-        <source>、</source>
-        <translation type="vanished">, </translation>
-    </message>
-</context>
-<context>
     <name>YearCommand</name>
     <message>
         <source>子女教育</source>
@@ -7132,10 +7011,6 @@ status 2.</translation>
         <translation>year file</translation>
     </message>
     <message>
-        <source>写入时出错：%1</source>
-        <translation type="vanished">could not be written: %1</translation>
-    </message>
-    <message>
         <source>本程序只有 %1 至 %2 年的规则，没有 %3 年的</source>
         <translation>this program has the rules of %1 to %2 only, not of %3</translation>
     </message>
@@ -7289,6 +7164,10 @@ status 2.</translation>
     <message>
         <source>%1%2 - %3</source>
         <translation>%1%2 - %3</translation>
+    </message>
+    <message>
+        <source>任职单位</source>
+        <translation>Employer</translation>
     </message>
 </context>
 </TS>

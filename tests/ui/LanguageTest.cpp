@@ -7,12 +7,17 @@
 #include "app/UStartup.h"
 #include "common/UFileManager.h"
 #include "common/UMsgBox.h"
+#include "common/UOpenYear.h"
 #include "pages/UBatchModel.h"
 #include "pages/UFrmBatch.h"
 #include "pages/UFrmCurLabour.h"
+#include "pages/UFrmHousehold.h"
 #include "pages/UFrmInterest.h"
 #include "pages/UFrmSalary.h"
+#include "pages/UFrmTaxYear.h"
+#include "pages/UYearFacts.h"
 #include "support/UiTestSupport.h"
+#include "ui/FactInput.h"
 
 #include <QAction>
 #include <QLabel>
@@ -23,6 +28,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 #include <QTranslator>
 #include <gtest/gtest.h>
@@ -76,12 +82,16 @@ QMap<QString, QString> Shown(const QWidget *Page) {
     return shown;
 }
 
-// The figures of what a page shows, whatever the words around them.
+// The figures of what a page shows, whatever the words and the full stops around them.
 QMap<QString, QString> Figures(const QMap<QString, QString> &Shown) {
     static const QRegularExpression words(QStringLiteral("[^0-9.%-]+"));
+    static const QRegularExpression digit(QStringLiteral("[0-9]"));
     QMap<QString, QString> figures;
-    for (auto it = Shown.begin(); it != Shown.end(); ++it)
-        figures.insert(it.key(), QString(it.value()).replace(words, QStringLiteral(" ")).trimmed());
+    for (auto it = Shown.begin(); it != Shown.end(); ++it) {
+        const QStringList numbers =
+            QString(it.value()).split(words, Qt::SkipEmptyParts).filter(digit);
+        figures.insert(it.key(), numbers.join(u' '));
+    }
     return figures;
 }
 
@@ -165,6 +175,60 @@ TEST_F(LanguageSwitch, ACurrentLawPageKeepsItsInputsAndItsResults) {
     EXPECT_EQ(Figures(Shown(Page<TFrmCurLabour>())), Figures(before));
     Choose(Language::Chinese);
     EXPECT_EQ(Shown(Page<TFrmCurLabour>()), before);
+}
+
+// The year's page built anew keeps a fault being typed and the figure typed after it; the open
+// year is neither changed nor marked changed by the switch.
+TEST_F(LanguageSwitch, TheYearPageKeepsWhatWasTyped) {
+    const QTemporaryDir folder;
+    FactInput::OpenYear(
+        FactInput::WriteText(folder, QStringLiteral("a.json"), FactInput::ReadmeYear));
+    ASSERT_TRUE(Main.Open(QStringLiteral("MCurYear")));
+    auto *page = Page<TFrmTaxYear>();
+    ASSERT_NE(page, nullptr);
+    FactInput::TypeCell(page->Facts->TblPay, 1, QStringLiteral("income"),
+                        QStringLiteral("25000.555"));
+    ASSERT_FALSE(page->TxtMsgFacts->text().isEmpty());
+    const bool modified = TOpenYear::Instance().IsModified();
+    const QString year = TOpenYear::Instance().Path();
+    const QString fault = page->TxtMsgFacts->text();
+    const auto bonus = TOpenYear::Instance().Facts().Bonus;
+    for (const Language lang : {Language::English, Language::Chinese}) {
+        Choose(lang);
+        page = Page<TFrmTaxYear>();
+        ASSERT_NE(page, nullptr);
+        EXPECT_EQ(page->Facts->TblPay->Value(1, QStringLiteral("income")), "25000.555");
+        EXPECT_FALSE(page->TxtMsgFacts->text().isEmpty());
+        EXPECT_EQ(TOpenYear::Instance().IsModified(), modified);
+        EXPECT_EQ(TOpenYear::Instance().Path(), year);
+        EXPECT_EQ(TOpenYear::Instance().Facts().Bonus.has_value(), bonus.has_value());
+    }
+    EXPECT_EQ(page->TxtMsgFacts->text(), fault);
+}
+
+// The household page built anew shows the split of the same two years, worked out once more
+// from the files it names, with the same figures.
+TEST_F(LanguageSwitch, TheHouseholdPageKeepsItsFilesAndItsSplit) {
+    const QTemporaryDir folder;
+    const QString a = FactInput::WriteText(folder, QStringLiteral("a.json"), FactInput::ReadmeYear);
+    const QString b = FactInput::WriteText(folder, QStringLiteral("b.json"), FactInput::BusyYear);
+    ASSERT_TRUE(Main.Open(QStringLiteral("MCurHousehold")));
+    auto *page = Page<TFrmHousehold>();
+    ASSERT_NE(page, nullptr);
+    Type(page->TxtFileA, a);
+    TypeAndEnter(page->TxtFileB, b);
+    ASSERT_TRUE(WaitFor([&] { return !page->Calculating(); }));
+    const QMap<QString, QString> before = Shown(page);
+    for (const Language lang : {Language::English, Language::Chinese}) {
+        Choose(lang);
+        page = Page<TFrmHousehold>();
+        ASSERT_NE(page, nullptr);
+        QTest::qWait(600); // the paths put back are read after the typing pause
+        ASSERT_TRUE(WaitFor([&] { return !page->Calculating(); }));
+        EXPECT_EQ(page->TxtFileA->text(), a);
+        EXPECT_EQ(page->TxtFileB->text(), b);
+        EXPECT_EQ(Figures(Shown(page)), Figures(before));
+    }
 }
 
 // The batch window is built anew over the sheet it holds, with its results and its filter.
