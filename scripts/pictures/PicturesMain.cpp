@@ -6,6 +6,8 @@
 
 #include "Pictures.h"
 
+#include "translations/Language.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
@@ -25,27 +27,44 @@ struct Drawn {
     QString Qrc;
 };
 
+// Every picture that carries words, in the language in use; the English ones are named with
+// "_en" before ".png", beside the Chinese, as the pages look them up.
+void DrawWords(Drawn &Drawn, const QString &Suffix) {
+    using namespace Pictures;
+    const auto name = [&Suffix](const QString &Base) {
+        return Base + Suffix + QStringLiteral(".png");
+    };
+    for (const auto &pictures :
+         {MethodPictures(), CurrentPaymentPictures(), CurrentWagePictures()}) {
+        for (const MethodPicture &picture : pictures)
+            Drawn.Pictures[name(picture.Key + QStringLiteral("_method"))] = DrawMethod(picture);
+    }
+    for (const Illustration &picture : Illustrations())
+        Drawn.Pictures[name(picture.Key + QStringLiteral("_illustration"))] =
+            DrawIllustration(picture);
+    Drawn.Pictures[name(QStringLiteral("logo"))] = DrawLogo();
+    Drawn.Pictures[name(QStringLiteral("feedback_qq"))] = DrawChatButton(
+        QCoreApplication::translate("Pictures", "QQ交谈"), QSize(74, 22), QColor(0x2a, 0x8c, 0xd8));
+    Drawn.Pictures[name(QStringLiteral("feedback_ww"))] =
+        DrawChatButton(QCoreApplication::translate("Pictures", "旺旺交谈"), QSize(77, 19),
+                       QColor(0xf0, 0x7c, 0x1a));
+    Drawn.Pictures[name(QStringLiteral("update_side"))] = DrawUpdateSide();
+    Drawn.Pictures[name(QStringLiteral("update_strip"))] = DrawUpdateStrip();
+}
+
 Drawn DrawAll() {
     using namespace Pictures;
+    using Translations::Language;
     if (!QFontDatabase::families().contains(FontFamily()))
         throw std::runtime_error("font " + FontFamily().toStdString() +
                                  " is missing (Debian package fonts-wqy-microhei)");
     Drawn drawn;
-    for (const auto &pictures :
-         {MethodPictures(), CurrentPaymentPictures(), CurrentWagePictures()}) {
-        for (const MethodPicture &picture : pictures)
-            drawn.Pictures[picture.Key + QStringLiteral("_method.png")] = DrawMethod(picture);
-    }
-    for (const Illustration &picture : Illustrations())
-        drawn.Pictures[picture.Key + QStringLiteral("_illustration.png")] =
-            DrawIllustration(picture);
-    drawn.Pictures[QStringLiteral("logo.png")] = DrawLogo();
-    drawn.Pictures[QStringLiteral("feedback_qq.png")] =
-        DrawChatButton(QStringLiteral("QQ交谈"), QSize(74, 22), QColor(0x2a, 0x8c, 0xd8));
-    drawn.Pictures[QStringLiteral("feedback_ww.png")] =
-        DrawChatButton(QStringLiteral("旺旺交谈"), QSize(77, 19), QColor(0xf0, 0x7c, 0x1a));
-    drawn.Pictures[QStringLiteral("update_side.png")] = DrawUpdateSide();
-    drawn.Pictures[QStringLiteral("update_strip.png")] = DrawUpdateStrip();
+    // The sources are Chinese: without a translator the words are the Chinese ones.
+    DrawWords(drawn, QString());
+    if (!Translations::Apply(Language::English))
+        throw std::runtime_error("the English translation cannot be loaded");
+    DrawWords(drawn, QStringLiteral("_en"));
+    Translations::Apply(Language::Chinese);
     drawn.IconSvg = IconSvg();
     drawn.Icon = DrawIcon(48);
 
