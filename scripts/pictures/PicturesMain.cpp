@@ -1,5 +1,5 @@
 // Writes every picture of the program into resources/: the PNG files under pictures/, the icon
-// under icons/, and the Qt resource file that lists them. Run through scripts/make-pictures. With
+// under icons/, and the Qt resource files that list them. Run through scripts/make-pictures. With
 // --check it writes nothing and fails when what it draws now differs from what resources/ holds.
 // PNG rather than JPEG: drawn text and lines keep their edges, and Qt Gui decodes PNG itself, so
 // showing a picture loads neither the JPEG plugin nor libjpeg.
@@ -24,7 +24,7 @@ struct Drawn {
     std::map<QString, QImage> Pictures;
     QString IconSvg;
     QImage Icon;
-    QString Qrc;
+    QString Qrc, QrcEnglish;
 };
 
 // Every picture that carries words, in the language in use; the English ones are named with
@@ -68,12 +68,23 @@ Drawn DrawAll() {
     drawn.IconSvg = IconSvg();
     drawn.Icon = DrawIcon(48);
 
-    drawn.Qrc = QStringLiteral("<!DOCTYPE RCC>\n<!-- Written by scripts/make-pictures. -->\n"
-                               "<RCC version=\"1.0\">\n  <qresource prefix=\"/\">\n");
-    for (const auto &picture : drawn.Pictures)
-        drawn.Qrc += QStringLiteral("    <file>pictures/%1</file>\n").arg(picture.first);
-    drawn.Qrc += QStringLiteral("    <file alias=\"pictures/icon.png\">icons/pendra-48.png</file>\n"
-                                "  </qresource>\n</RCC>\n");
+    // The English pictures in a resource file of their own, so that their data lies in one block
+    // of the program file, apart from the Chinese ones: a Chinese start, reading its pictures,
+    // brings none of the English pages of the file into memory with them.
+    const QString head =
+        QStringLiteral("<!DOCTYPE RCC>\n<!-- Written by scripts/make-pictures. -->\n"
+                       "<RCC version=\"1.0\">\n  <qresource prefix=\"/\">\n");
+    const QString tail = QStringLiteral("  </qresource>\n</RCC>\n");
+    drawn.Qrc = head;
+    drawn.QrcEnglish = head;
+    for (const auto &picture : drawn.Pictures) {
+        QString &qrc =
+            picture.first.endsWith(QStringLiteral("_en.png")) ? drawn.QrcEnglish : drawn.Qrc;
+        qrc += QStringLiteral("    <file>pictures/%1</file>\n").arg(picture.first);
+    }
+    drawn.Qrc +=
+        QStringLiteral("    <file alias=\"pictures/icon.png\">icons/pendra-48.png</file>\n") + tail;
+    drawn.QrcEnglish += tail;
     return drawn;
 }
 
@@ -108,6 +119,7 @@ void Write(const Drawn &Drawn, const QDir &Resources) {
     WriteText(icons.filePath(QStringLiteral("pendra.svg")), Drawn.IconSvg);
     Save(Drawn.Icon, icons.filePath(QStringLiteral("pendra-48.png")));
     WriteText(Resources.filePath(QStringLiteral("pendra.qrc")), Drawn.Qrc);
+    WriteText(Resources.filePath(QStringLiteral("pendra_en.qrc")), Drawn.QrcEnglish);
     std::printf("%zu pictures written to %s\n", Drawn.Pictures.size(), qPrintable(pictures.path()));
 }
 
@@ -138,6 +150,8 @@ QStringList Differences(const Drawn &Drawn, const QDir &Resources) {
         differences << QStringLiteral("icons/pendra.svg");
     if (ReadText(Resources.filePath(QStringLiteral("pendra.qrc"))) != Drawn.Qrc)
         differences << QStringLiteral("pendra.qrc");
+    if (ReadText(Resources.filePath(QStringLiteral("pendra_en.qrc"))) != Drawn.QrcEnglish)
+        differences << QStringLiteral("pendra_en.qrc");
     return differences;
 }
 

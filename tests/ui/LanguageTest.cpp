@@ -76,12 +76,14 @@ QMap<QString, QString> Shown(const QWidget *Page) {
     return shown;
 }
 
-// The figures of what a page shows, whatever the words around them.
+// The figures of what a page shows, whatever the words around them (a full stop ends an English
+// sentence, not a figure).
 QMap<QString, QString> Figures(const QMap<QString, QString> &Shown) {
-    static const QRegularExpression words(QStringLiteral("[^0-9.%-]+"));
+    static const QRegularExpression words(QStringLiteral("[^0-9.%-]+|\\.(?![0-9])"));
     QMap<QString, QString> figures;
     for (auto it = Shown.begin(); it != Shown.end(); ++it)
-        figures.insert(it.key(), QString(it.value()).replace(words, QStringLiteral(" ")).trimmed());
+        figures.insert(it.key(),
+                       QString(it.value()).replace(words, QStringLiteral(" ")).simplified());
     return figures;
 }
 
