@@ -4,10 +4,10 @@
 #include "app/UWebBrowser.h"
 #include "common/UBusyCursor.h"
 #include "common/UFileManager.h"
+#include "common/ULocalPicture.h"
 #include "common/UMsgBox.h"
 #include "common/UOpenYear.h"
 #include "common/UPageMemory.h"
-#include "common/UStartAhead.h"
 #include "common/UUtils.h"
 #include "common/UYearFiles.h"
 #include "pages/UFrmBatch.h"
@@ -96,7 +96,7 @@ TFrmMain::TFrmMain(PageRegistry::Registry Entries, QWidget *parent)
     if (const Entry *first = FirstPageOf(Registry))
         Open(first->Name);
     // The logo's place is fixed; its picture, decoded ahead while the page was built, comes last.
-    ImgLogo->setPixmap(StartAhead::Picture(LogoPicture));
+    LocalPicture::Show(ImgLogo, LogoPicture);
     // Nobody waits for the advertisement: its request, and the network stack it starts, follow
     // the first paint. A window still not on screen when the event loop turns asks at once.
     const QString advertisement = TUtils::SitePage(QStringLiteral("/ads/test.html"));

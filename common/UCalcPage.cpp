@@ -1,10 +1,10 @@
 #include "common/UCalcPage.h"
 
+#include "common/ULocalPicture.h"
 #include "common/UMsgBox.h"
 #include "common/UNumKeyFilter.h"
 #include "common/UPageMemory.h"
 #include "common/UPageRow.h"
-#include "common/UStartAhead.h"
 #include "common/USupportContact.h"
 #include "common/UUtils.h"
 #include "engine/UNumText.h"
@@ -472,7 +472,7 @@ QGroupBox *TCalcPage::RightGroup(const QString &Title, int Y, QSize Size, const 
         auto *picture = new QLabel(group);
         picture->setGeometry(8, 20, Size.width() - 16, Size.height() - 28);
         picture->setAlignment(Qt::AlignCenter);
-        picture->setPixmap(StartAhead::Picture(Picture));
+        LocalPicture::Show(picture, Picture);
     }
     RightAnchored.append({group, RightMargin});
     PlaceRightAnchored();
@@ -486,7 +486,7 @@ QLabel *TCalcPage::RightPicture(const QString &Name, int Y, QSize Size, const QS
     picture->setGeometry(0, Y, Size.width(), Size.height());
     picture->setAlignment(Qt::AlignCenter);
     if (!Picture.isEmpty())
-        picture->setPixmap(StartAhead::Picture(Picture));
+        LocalPicture::Show(picture, Picture);
     RightAnchored.append({picture, RightMargin});
     PlaceRightAnchored();
     return picture;

@@ -3,7 +3,7 @@
 #include "common/ULawText.h"
 
 #include "common/UDesktopHabits.h"
-#include "common/UStartAhead.h"
+#include "common/ULocalPicture.h"
 #include "common/UUtils.h"
 
 #include <QFormLayout>
@@ -166,7 +166,7 @@ QGroupBox *TCurrentPage::MethodGroup(const QString &Picture) {
     auto *picture = new QLabel(group);
     picture->setObjectName(QStringLiteral("ImgMethod"));
     picture->setAlignment(Qt::AlignCenter);
-    picture->setPixmap(StartAhead::Picture(Picture));
+    LocalPicture::Show(picture, Picture);
     layout->addWidget(picture);
     return group;
 }

@@ -1,5 +1,7 @@
 #include "common/UShellWindow.h"
 
+#include "common/ULocalPicture.h"
+
 #include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
@@ -45,7 +47,7 @@ QLabel *Picture(QWidget *Parent, const QString &Resource, QRect Place, const QSt
 namespace {
 
 void Load(QLabel *Label, const QString &Resource, const QString &Fallback) {
-    QPixmap pixmap(Resource);
+    QPixmap pixmap(LocalPicture::Of(Resource));
     if (pixmap.isNull())
         return Label->setText(Fallback);
     // A picture larger than its place (the 48-pixel icon in the About box) is shown whole.

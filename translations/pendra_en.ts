@@ -1101,6 +1101,617 @@ status 1. When no row can be calculated, no result is written, exit status 2.</t
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>个税计算器</source>
+        <translation>Tax Calculator</translation>
+    </message>
+    <message>
+        <source>Pendra个人所得税计算器 · 最专业的个税计算器</source>
+        <translation>Pendra Individual Income Tax Calculator</translation>
+    </message>
+    <message>
+        <source>全月应纳税所得额</source>
+        <translation>Monthly taxable income</translation>
+    </message>
+    <message>
+        <source>年终奖平均数（÷%1）</source>
+        <translation>Bonus average (÷%1)</translation>
+    </message>
+    <message>
+        <source>月应纳税所得额</source>
+        <translation>Monthly taxable income</translation>
+    </message>
+    <message>
+        <source>每次应纳税所得额</source>
+        <translation>Taxable income per payment</translation>
+    </message>
+    <message>
+        <source>全年应纳税所得额</source>
+        <translation>Annual taxable income</translation>
+    </message>
+    <message>
+        <source>国内人士%1元，外籍人士%2元</source>
+        <translation>domestic %1 yuan, foreign nationals %2 yuan</translation>
+    </message>
+    <message>
+        <source>不超过%1元：应纳税所得额 = 收入 − %2</source>
+        <translation>Up to %1 yuan: taxable income = income − %2</translation>
+    </message>
+    <message>
+        <source>超过%1元：应纳税所得额 = 收入 × (1 − %2)</source>
+        <translation>Over %1 yuan: taxable income = income × (1 − %2)</translation>
+    </message>
+    <message>
+        <source>%1级税率%2%～%3%</source>
+        <translation>%1 bands, %2%–%3%</translation>
+    </message>
+    <message>
+        <source>应纳税所得额 = 税前收入 − 五险一金 − 起征额</source>
+        <translation>Taxable income = pre-tax income − social insurance and housing fund − threshold</translation>
+    </message>
+    <message>
+        <source>起征额：%1</source>
+        <translation>Threshold: %1</translation>
+    </message>
+    <message>
+        <source>应纳税额 = 应纳税所得额 × 适用税率 − 速算扣除数</source>
+        <translation>Tax payable = taxable income × tax rate − quick deduction</translation>
+    </message>
+    <message>
+        <source>税后收入 = 税前收入 − 五险一金 − 应纳税额</source>
+        <translation>After-tax income = pre-tax income − social insurance and housing fund − tax payable</translation>
+    </message>
+    <message>
+        <source>应纳税所得额 = 税前收入 − 社保及公积金 − 起征额</source>
+        <translation>Taxable income = pre-tax income − social insurance and housing fund − threshold</translation>
+    </message>
+    <message>
+        <source>起征额：%1；不超过起征额的不纳税</source>
+        <translation>Threshold: %1; no tax at or below the threshold</translation>
+    </message>
+    <message>
+        <source>年薪 = 每月领取 × %1 + 年底其它奖金</source>
+        <translation>Annual salary = monthly pay × %1 + year-end bonus</translation>
+    </message>
+    <message>
+        <source>每月领取部分按工资薪金所得（月薪）逐月计税，起征额%1元（外籍人士%2元）。</source>
+        <translation>Monthly pay is taxed month by month as income from wages and salaries (monthly salary), threshold %1 yuan (foreign nationals %2 yuan).</translation>
+    </message>
+    <message>
+        <source>年底其它奖金按全年一次性奖金计税：奖金 ÷ %1 确定适用税率和速算扣除数，应纳税额 = 奖金 × 适用税率 − 速算扣除数。</source>
+        <translation>The year-end bonus is taxed as an annual one-off bonus: bonus ÷ %1 gives the tax rate and quick deduction; tax payable = bonus × tax rate − quick deduction.</translation>
+    </message>
+    <message>
+        <source>当月工资 − 五险一金 ≥ 起征额：应纳税所得额 = 年终奖金</source>
+        <translation>Wage of the month − social insurance and housing fund ≥ threshold: taxable income = year-end bonus</translation>
+    </message>
+    <message>
+        <source>当月工资 − 五险一金 &lt; 起征额：应纳税所得额 = 年终奖金 − (起征额 − 当月工资 + 五险一金)</source>
+        <translation>Wage of the month − social insurance and housing fund &lt; threshold: taxable income = year-end bonus − (threshold − wage of the month + social insurance and housing fund)</translation>
+    </message>
+    <message>
+        <source>按 应纳税所得额 ÷ %1 确定适用税率和速算扣除数</source>
+        <translation>Taxable income ÷ %1 gives the tax rate and quick deduction</translation>
+    </message>
+    <message>
+        <source>补偿收入不超过当地上年职工平均工资%1倍的部分免税。</source>
+        <translation>Compensation up to %1 times the local average wage is tax-exempt.</translation>
+    </message>
+    <message>
+        <source>月应纳税所得额 = (补偿收入 − %1 × 平均工资) ÷ 工作年限 − 月缴五险一金</source>
+        <translation>Monthly taxable income = (compensation − %1 × average wage) ÷ years − monthly social insurance and housing fund</translation>
+    </message>
+    <message>
+        <source>工作年限按实际年限计算，超过%1年的按%1年计算。</source>
+        <translation>Years of service: actual years, more than %1 count as %1.</translation>
+    </message>
+    <message>
+        <source>月缴纳个税 = 月应纳税所得额 × 适用税率 − 速算扣除数</source>
+        <translation>Monthly tax = monthly taxable income × rate − quick deduction</translation>
+    </message>
+    <message>
+        <source>纳税总计 = 月缴纳个税 × 工作年限</source>
+        <translation>Total tax = monthly tax × years</translation>
+    </message>
+    <message>
+        <source>税后收入 = 补偿收入 − 纳税总计 − 月缴五险一金</source>
+        <translation>After-tax income = compensation − total tax − monthly social insurance and housing fund</translation>
+    </message>
+    <message>
+        <source>缴费基数：工资低于下限的按下限，高于上限的按上限，其余按工资；社保与公积金各按自己的上下限。</source>
+        <translation>Contribution base: the wage, but at least the minimum and at most the maximum; social insurance and housing fund each have their own limits.</translation>
+    </message>
+    <message>
+        <source>社保各项缴费 = 社保缴费基数 × 该项比例</source>
+        <translation>Each social insurance contribution = social insurance base × its rate</translation>
+    </message>
+    <message>
+        <source>公积金 = 公积金缴费基数 × 公积金比例</source>
+        <translation>Housing fund = housing fund base × housing fund rate</translation>
+    </message>
+    <message>
+        <source>个人部分：养老、医疗、失业、公积金；单位部分另有工伤、生育。</source>
+        <translation>Employee: pension, medical, unemployment, housing fund; the employer also pays injury and maternity.</translation>
+    </message>
+    <message>
+        <source>单位支出总计 = 工资 + 单位缴费合计</source>
+        <translation>Employer&apos;s total cost = wage + employer contributions</translation>
+    </message>
+    <message>
+        <source>应纳税额 = (工资 − 个人缴费合计 − %1) × 税率 − 速算扣除数</source>
+        <translation>Tax payable = (wage − employee contributions − %1) × tax rate − quick deduction</translation>
+    </message>
+    <message>
+        <source>税后收入 = 工资 − 个人缴费合计 − 应纳税额</source>
+        <translation>After-tax income = wage − employee contributions − tax payable</translation>
+    </message>
+    <message>
+        <source>例：基数%1元，个人比例%2%、%3%、%4%、%5%，个人缴费%6元，</source>
+        <translation>E.g. base %1 yuan, employee rates %2%, %3%, %4%, %5%, employee contributions %6 yuan,</translation>
+    </message>
+    <message>
+        <source>应纳税额 = (%1 − %2 − %3) × %4 = %5元</source>
+        <translation>Tax payable = (%1 − %2 − %3) × %4 = %5 yuan</translation>
+    </message>
+    <message>
+        <source>收入不足%1元减除%2元，%1元以上减除%3</source>
+        <translation>Income under %1 yuan: %2 yuan deducted; %1 yuan and above: %3 deducted</translation>
+    </message>
+    <message>
+        <source>应纳税额 = 应纳税所得额 × 税率 − 速算扣除数</source>
+        <translation>Tax payable = taxable income × tax rate − quick deduction</translation>
+    </message>
+    <message>
+        <source>应纳税额 = 应纳税所得额 × %1 × (1 − %2)</source>
+        <translation>Tax payable = taxable income × %1 × (1 − %2)</translation>
+    </message>
+    <message>
+        <source>即按%1的税率减征%2，实际税率%3</source>
+        <translation>That is, the %1 rate reduced by %2: an effective rate of %3</translation>
+    </message>
+    <message>
+        <source>税后收入 = 收入 − 应纳税额</source>
+        <translation>After-tax income = income − tax payable</translation>
+    </message>
+    <message>
+        <source>例：收入%1元，应纳税额 = %2 × %3 = %4元</source>
+        <translation>E.g. income %1 yuan: tax payable = %2 × %3 = %4 yuan</translation>
+    </message>
+    <message>
+        <source>应纳税额 = 应纳税所得额 × %1</source>
+        <translation>Tax payable = taxable income × %1</translation>
+    </message>
+    <message>
+        <source>收入不超过%1元的不纳税。</source>
+        <translation>No tax on income up to %1 yuan.</translation>
+    </message>
+    <message>
+        <source>例：收入%1元，应纳税额 = (%1 − %2) × %3 = %4元</source>
+        <translation>E.g. income %1 yuan: tax payable = (%1 − %2) × %3 = %4 yuan</translation>
+    </message>
+    <message>
+        <source>例：收入%1元，应纳税额 = %1 × %2 × %3 = %4元</source>
+        <translation>E.g. income %1 yuan: tax payable = %1 × %2 × %3 = %4 yuan</translation>
+    </message>
+    <message>
+        <source>应纳税所得额 = %1</source>
+        <translation>Taxable income = %1</translation>
+    </message>
+    <message>
+        <source>税后收入 = 收入金额 − 应纳税额</source>
+        <translation>After-tax income = income − tax payable</translation>
+    </message>
+    <message>
+        <source>例：%1%2元，应纳税额%3元，税后收入%4元</source>
+        <translation>E.g. %1 %2 yuan: tax payable %3 yuan, after-tax income %4 yuan</translation>
+    </message>
+    <message>
+        <source>个人住房出租：税率%1</source>
+        <translation>Letting of a home by an individual: rate %1</translation>
+    </message>
+    <message>
+        <source>应纳税所得额 = 收入总额 − %1 × 经营月份数</source>
+        <translation>Taxable income = total income − %1 × months of operation</translation>
+    </message>
+    <message>
+        <source>税后收入 = 收入总额 − 应纳税额</source>
+        <translation>After-tax income = total income − tax payable</translation>
+    </message>
+    <message>
+        <source>每月减除必要费用%1元，一个纳税年度按%2个月计算；应纳税所得额小于0的按0计算。</source>
+        <translation>%1 yuan a month of necessary expenses is deducted, a tax year counting as %2 months; a taxable income below 0 counts as 0.</translation>
+    </message>
+    <message>
+        <source>例：收入%1元，经营%2个月，应纳税所得额%3元，</source>
+        <translation>E.g. income %1 yuan, %2 months of operation, taxable income %3 yuan,</translation>
+    </message>
+    <message>
+        <source>应纳税额 = %1 × %2 − %3 = %4元</source>
+        <translation>Tax payable = %1 × %2 − %3 = %4 yuan</translation>
+    </message>
+    <message>
+        <source>收入金额（不减除费用）</source>
+        <translation>income (no expenses deducted)</translation>
+    </message>
+    <message>
+        <source>利息</source>
+        <translation>interest</translation>
+    </message>
+    <message>
+        <source>每次收入金额（不减除费用）</source>
+        <translation>income of each payment (no expenses deducted)</translation>
+    </message>
+    <message>
+        <source>中奖</source>
+        <translation>prize</translation>
+    </message>
+    <message>
+        <source>收入金额</source>
+        <translation>income</translation>
+    </message>
+    <message>
+        <source>应纳税所得额 = 收入金额 − 财产原值 − 有关税费</source>
+        <translation>Taxable income = income − original value − related taxes and fees</translation>
+    </message>
+    <message>
+        <source>转让亏损（应纳税所得额小于0）的不纳税</source>
+        <translation>No tax on a loss on transfer (taxable income below 0)</translation>
+    </message>
+    <message>
+        <source>应纳税所得额 = 收入总额 − 成本、费用及损失</source>
+        <translation>Taxable income = total income − costs, expenses and losses</translation>
+    </message>
+    <message>
+        <source>滞纳金 = 应缴税额 × 滞纳天数 × %1</source>
+        <translation>Late payment surcharge = tax due × days overdue × %1</translation>
+    </message>
+    <message>
+        <source>金额合计 = 应缴税额 + 滞纳金</source>
+        <translation>Total = tax due + late payment surcharge</translation>
+    </message>
+    <message>
+        <source>滞纳天数 = 实缴日期 − 届满日期；自2001年5月1日起，滞纳金加征率为每日万分之五</source>
+        <translation>Days overdue = payment date − due date; since 1 May 2001 the late payment surcharge is 5 in 10,000 a day</translation>
+    </message>
+    <message>
+        <source>工资薪金所得（月薪）</source>
+        <translation>Income from wages and salaries (monthly)</translation>
+    </message>
+    <message>
+        <source>起征额%1元 · %2</source>
+        <translation>Threshold %1 yuan · %2</translation>
+    </message>
+    <message>
+        <source>工资薪金所得（月薪旧版）</source>
+        <translation>Income from wages and salaries (monthly, earlier rules)</translation>
+    </message>
+    <message>
+        <source>工资薪金所得（年薪）</source>
+        <translation>Income from wages and salaries (annual salary)</translation>
+    </message>
+    <message>
+        <source>每月领取 + 年底其它奖金</source>
+        <translation>Monthly pay + year-end bonus</translation>
+    </message>
+    <message>
+        <source>年终奖金所得</source>
+        <translation>Year-end bonus income</translation>
+    </message>
+    <message>
+        <source>全年一次性奖金 · 除以%1确定税率</source>
+        <translation>Annual one-off bonus · ÷ %1 for the rate</translation>
+    </message>
+    <message>
+        <source>经济补偿金所得</source>
+        <translation>Income from severance pay</translation>
+    </message>
+    <message>
+        <source>当地平均工资%1倍以内免税</source>
+        <translation>Tax-free up to %1 times the local average wage</translation>
+    </message>
+    <message>
+        <source>五险一金计算器</source>
+        <translation>Social insurance and housing fund calculator</translation>
+    </message>
+    <message>
+        <source>养老 · 医疗 · 失业 · 工伤 · 生育 · 公积金</source>
+        <translation>Pension · Medical · Unemployment · Injury · Maternity · Housing fund</translation>
+    </message>
+    <message>
+        <source>劳务报酬所得</source>
+        <translation>Income from remuneration for labour services</translation>
+    </message>
+    <message>
+        <source>减除费用后按%1%～%2%计税</source>
+        <translation>Taxed at %1%–%2% after deductions</translation>
+    </message>
+    <message>
+        <source>稿酬所得</source>
+        <translation>Income from author&apos;s remuneration</translation>
+    </message>
+    <message>
+        <source>税率%1，减征%2</source>
+        <translation>Rate %1, reduced by %2</translation>
+    </message>
+    <message>
+        <source>特许权使用费所得</source>
+        <translation>Income from royalties</translation>
+    </message>
+    <message>
+        <source>专利、商标、著作权等 · 税率%1</source>
+        <translation>Patents, trademarks, copyrights etc. · rate %1</translation>
+    </message>
+    <message>
+        <source>利息、股息、红利所得</source>
+        <translation>Income from interest, dividends and bonuses</translation>
+    </message>
+    <message>
+        <source>比例税率%1</source>
+        <translation>Flat rate %1</translation>
+    </message>
+    <message>
+        <source>偶然所得</source>
+        <translation>Incidental income</translation>
+    </message>
+    <message>
+        <source>中奖、中彩 · 比例税率%1</source>
+        <translation>Prizes and lotteries · flat rate %1</translation>
+    </message>
+    <message>
+        <source>其他所得</source>
+        <translation>Other income</translation>
+    </message>
+    <message>
+        <source>被确定征税的其他部分 · 税率%1</source>
+        <translation>Other income ruled taxable · rate %1</translation>
+    </message>
+    <message>
+        <source>财产租赁所得</source>
+        <translation>Income from lease of property</translation>
+    </message>
+    <message>
+        <source>税率%1 · 个人住房出租%2</source>
+        <translation>Rate %1 · home letting by individuals %2</translation>
+    </message>
+    <message>
+        <source>财产转让所得</source>
+        <translation>Income from transfer of property</translation>
+    </message>
+    <message>
+        <source>转让收入减原值及税费 · 税率%1</source>
+        <translation>Proceeds less cost, taxes and fees · rate %1</translation>
+    </message>
+    <message>
+        <source>个体工商户生产、经营所得</source>
+        <translation>Income from production and business operations of individual businesses</translation>
+    </message>
+    <message>
+        <source>%1级超额累进税率</source>
+        <translation>%1-band progressive rates</translation>
+    </message>
+    <message>
+        <source>承包经营、承租经营所得</source>
+        <translation>Income from contracted or leased operation of enterprises</translation>
+    </message>
+    <message>
+        <source>税收滞纳金计算器</source>
+        <translation>Tax late payment surcharge calculator</translation>
+    </message>
+    <message>
+        <source>每日加收滞纳税款万分之五</source>
+        <translation>Surcharge: 5 in 10,000 of overdue tax a day</translation>
+    </message>
+    <message>
+        <source>奖金 ÷ %1</source>
+        <translation>Bonus ÷ %1</translation>
+    </message>
+    <message>
+        <source>月度应纳税所得额</source>
+        <translation>Monthly taxable income</translation>
+    </message>
+    <message>
+        <source>每次应纳税所得额（劳务报酬）</source>
+        <translation>Taxable income per payment (labour remuneration)</translation>
+    </message>
+    <message>
+        <source>临界点：奖金刚超过%1元时税后反而减少，直到%2元。</source>
+        <translation>Cliffs: a bonus just over %1 yuan leaves less after tax than one at that figure, until it reaches %2 yuan respectively.</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>单独计税：按 奖金 ÷ %1 查月度税率表</source>
+        <translation>Taxed separately: look up bonus ÷ %1 in the monthly table</translation>
+    </message>
+    <message>
+        <source>奖金应纳税额 = 奖金 × 税率 − 速算扣除数</source>
+        <translation>Tax payable on bonus = bonus × tax rate − quick deduction</translation>
+    </message>
+    <message>
+        <source>并入综合所得：(其他应纳税所得额 + 奖金) 按年度税率表</source>
+        <translation>Combined with comprehensive income: (other taxable income + bonus) by the annual table</translation>
+    </message>
+    <message>
+        <source>单独计税可选至%1年%2月%3日。</source>
+        <translation>The bonus can be taxed separately until %1-%2-%3.</translation>
+    </message>
+    <message>
+        <source>每次收入不超过%1元减除%2元，超过%1元减除%3</source>
+        <translation>Deduction per payment: %2 yuan up to %1 yuan, %3 over %1 yuan</translation>
+    </message>
+    <message>
+        <source>应纳税所得额 = 收入 − 减除费用；稿酬再 × %1</source>
+        <translation>Taxable income = income − deduction; author&apos;s remuneration then × %1</translation>
+    </message>
+    <message>
+        <source>居民个人：劳务报酬按下表预扣，稿酬、特许权使用费按%1预扣</source>
+        <translation>Resident individual: labour remuneration withheld by the table below, author&apos;s remuneration and royalties at %1</translation>
+    </message>
+    <message>
+        <source>例：劳务报酬%1元，税额 = %2 × %3 − %4 = %5元</source>
+        <translation>E.g. labour remuneration %1 yuan: tax = %2 × %3 − %4 = %5 yuan</translation>
+    </message>
+    <message>
+        <source>年度汇算时，居民个人的劳务报酬、特许权使用费按收入的%1，稿酬按收入的%2并入综合所得，多退少补。</source>
+        <translation>In the annual reconciliation, a resident individual&apos;s labour remuneration and royalties count at %1 of the income, author&apos;s remuneration at %2, combined with comprehensive income; tax overpaid is refunded, tax underpaid is paid.</translation>
+    </message>
+    <message>
+        <source>非居民个人：一律减除%1，稿酬再 × %2，按月度税率表扣缴，不办理年度汇算：</source>
+        <translation>Non-resident individual: %1 deducted in every case, author&apos;s remuneration then × %2, withheld by the monthly table, no annual reconciliation:</translation>
+    </message>
+    <message>
+        <source>收入额 = 工资薪金 − 免税收入 + 劳务报酬 × %1 + 稿酬 × %1 × %2 + 特许权使用费 × %1</source>
+        <translation>Income amount = wages and salaries − tax-exempt income + labour remuneration × %1 + author&apos;s remuneration × %1 × %2 + royalties × %1</translation>
+    </message>
+    <message>
+        <source>应纳税所得额 = 收入额 − %1 − 三险一金 − 专项附加扣除 − 个人养老金（≤%2）− 商业健康保险（≤%3）− 其他扣除</source>
+        <translation>Taxable income = income amount − %1 − social insurance and housing fund − special additional deductions − private pension (≤%2) − commercial health insurance (≤%3) − other deductions</translation>
+    </message>
+    <message>
+        <source>年终奖单独计税的另按奖金 ÷ %1 查月度税率表计税；并入综合所得的计入收入额。</source>
+        <translation>A year-end bonus taxed separately is taxed apart, by bonus ÷ %1 in the monthly table; one combined with comprehensive income counts in the income amount.</translation>
+    </message>
+    <message>
+        <source>应补（退）税额 = 应纳税额 + 年终奖税额 − 已预缴税额</source>
+        <translation>Tax to pay (refund) = tax payable + year-end bonus tax − tax prepaid</translation>
+    </message>
+    <message>
+        <source>补税不超过%1元，或综合所得年收入不超过%2元的，无需办理；有退税的可以申请退税。</source>
+        <translation>No annual reconciliation is needed if the tax to pay is at most %1 yuan or the year&apos;s comprehensive income at most %2 yuan; a refund can be claimed.</translation>
+    </message>
+    <message>
+        <source>例：收入额%1元，扣除%2元，税额 = %3 × %4 = %5元</source>
+        <translation>E.g. income amount %1 yuan, deductions %2 yuan: tax = %3 × %4 = %5 yuan</translation>
+    </message>
+    <message>
+        <source>办理时间：次年%1月%2日至%3月%4日。</source>
+        <translation>Filing period: %2 %1 to %4 %3 of the following year.</translation>
+    </message>
+    <message>
+        <source>免税部分 = 补偿收入与当地上年职工平均工资 × %1 中较小者</source>
+        <translation>Tax-exempt part = the lesser of the compensation and the local average wage of the previous year × %1</translation>
+    </message>
+    <message>
+        <source>应纳税部分 = 补偿收入 − 免税部分</source>
+        <translation>Taxable part = compensation − tax-exempt part</translation>
+    </message>
+    <message>
+        <source>应纳税额 = 应纳税部分 × 税率 − 速算扣除数</source>
+        <translation>Tax payable = taxable part × tax rate − quick deduction</translation>
+    </message>
+    <message>
+        <source>税后收入 = 补偿收入 − 应纳税额</source>
+        <translation>After-tax income = compensation − tax payable</translation>
+    </message>
+    <message>
+        <source>应纳税部分不并入当年综合所得，单独按年度税率表计税：</source>
+        <translation>The taxable part is not combined with the year&apos;s comprehensive income but taxed separately by the annual table:</translation>
+    </message>
+    <message>
+        <source>例：平均工资%1元，补偿%2元，免税%3元，</source>
+        <translation>E.g. average wage %1 yuan, compensation %2 yuan, tax-exempt %3 yuan,</translation>
+    </message>
+    <message>
+        <source>税额 = %1 × %2 − %3 = %4元</source>
+        <translation>tax = %1 × %2 − %3 = %4 yuan</translation>
+    </message>
+    <message>
+        <source>累计预扣预缴应纳税所得额</source>
+        <translation>Cumulative taxable income</translation>
+    </message>
+    <message>
+        <source>%1月 %2 × %3% − %4 − %5 = %6元</source>
+        <translation>month %1: %2 × %3% − %4 − %5 = %6 yuan</translation>
+    </message>
+    <message>
+        <source>%1月起每月%2元</source>
+        <translation>from month %1: %2 yuan a month</translation>
+    </message>
+    <message>
+        <source>%1至%2月每月%3元</source>
+        <translation>Months %1–%2: %3 yuan a month</translation>
+    </message>
+    <message>
+        <source>例：月薪%1元，三险一金%2元，专项附加扣除%3元：</source>
+        <translation>E.g. monthly wage %1 yuan, social insurance and housing fund %2 yuan, special additional deductions %3 yuan:</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>。</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>累计应纳税所得额 = 累计收入 − 累计免税收入 − 累计减除费用 − 累计专项扣除 − 累计专项附加扣除 − 累计其他扣除</source>
+        <translation>Cumulative taxable income = cumulative income − cumulative tax-exempt income − cumulative basic deduction − cumulative special deductions − cumulative special additional deductions − cumulative other deductions</translation>
+    </message>
+    <message>
+        <source>本月应预扣税额 = 累计应纳税所得额 × 预扣率 − 速算扣除数 − 累计已预扣税额</source>
+        <translation>Tax to withhold this month = cumulative taxable income × withholding rate − quick deduction − cumulative tax withheld</translation>
+    </message>
+    <message>
+        <source>累计减除费用：按月，%1元 × 在本单位发薪月数；自1月，%1元 × 月份；6万，1月起即为%2元。</source>
+        <translation>Cumulative basic deduction: by month, %1 yuan × months paid by this employer; from January, %1 yuan × the month; 60,000 at once, %2 yuan from January.</translation>
+    </message>
+    <message>
+        <source>算得为负数时本月不预扣，年内不退，年度汇算时多退少补。</source>
+        <translation>A negative result means no withholding this month and no refund within the year; the annual reconciliation settles the difference.</translation>
+    </message>
+    <message>
+        <source>非居民个人：每月收入减除%1元后按月度税率表计税，不累计。</source>
+        <translation>Non-resident individual: each month&apos;s income less %1 yuan, taxed by the monthly table, not cumulative.</translation>
+    </message>
+    <message>
+        <source>QQ交谈</source>
+        <translation>Chat on QQ</translation>
+    </message>
+    <message>
+        <source>旺旺交谈</source>
+        <translation>Wangwang</translation>
+    </message>
+    <message>
+        <source>级数</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>税率</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>速算扣除数</source>
+        <translation>Quick deduction</translation>
+    </message>
+    <message>
+        <source>不超过%1元</source>
+        <translation>Up to %1 yuan</translation>
+    </message>
+    <message>
+        <source>超过%1元</source>
+        <translation>Over %1 yuan</translation>
+    </message>
+    <message>
+        <source>超过%1元至%2元</source>
+        <translation>Over %1 to %2 yuan</translation>
+    </message>
+    <message>
+        <source>%1～%2元</source>
+        <translation>%1–%2 yuan</translation>
+    </message>
+    <message>
+        <source>，速算扣除%1</source>
+        <translation>, quick deduction %1</translation>
+    </message>
+    <message>
+        <source>%1税率表</source>
+        <translation>%1: tax rates</translation>
+    </message>
+</context>
+<context>
     <name>ReverseCommand</name>
     <message>
         <source>税后 %1 元无法达到：税前%2在 %3 元以下时都达不到</source>
@@ -2563,7 +3174,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>反算</source>
@@ -2685,7 +3296,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>复制</source>
@@ -3011,7 +3622,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>税后收入：</source>
@@ -4314,11 +4925,11 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>全年预扣税额合计：</source>
-        <translation>Tax withheld in the year:</translation>
+        <translation>Tax withheld, year:</translation>
     </message>
     <message>
         <source>全年税后收入合计：</source>
-        <translation>After-tax income in the year:</translation>
+        <translation>After-tax income, year:</translation>
     </message>
     <message>
         <source>双击可为单月输入；Ctrl+D以后各月相同，Delete恢复</source>
@@ -4429,7 +5040,7 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>旺旺：</source>
-        <translation>Wangwang: </translation>
+        <translation>Wangwang:</translation>
     </message>
     <message>
         <source>Email：</source>
@@ -4500,7 +5111,7 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>公积金：</source>
-        <translation>Housing fund:</translation>
+        <translation>Housing:</translation>
     </message>
     <message>
         <source>单位部分</source>
@@ -4528,7 +5139,7 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>税后收入：</source>
@@ -4591,7 +5202,7 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>公积金：</source>
-        <translation>Housing fund:</translation>
+        <translation>Housing:</translation>
     </message>
     <message>
         <source>医疗金：</source>
@@ -5103,7 +5714,7 @@ Write back?</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>反算</source>
@@ -5269,7 +5880,7 @@ Write back?</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>税后收入：</source>
@@ -5493,7 +6104,7 @@ Write back?</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>税后收入：</source>
@@ -5571,7 +6182,7 @@ Write back?</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>税后收入：</source>
@@ -5940,7 +6551,7 @@ The last year file could not be opened: %1</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>税后收入：</source>
@@ -6034,7 +6645,7 @@ The last year file could not be opened: %1</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>反算</source>
@@ -6145,7 +6756,7 @@ The last year file could not be opened: %1</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>税后收入：</source>
@@ -6276,7 +6887,7 @@ Please install any one of them and try again.</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>反算</source>

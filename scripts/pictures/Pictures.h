@@ -9,9 +9,11 @@
 #include "engine/current/TaxTable.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace Pictures {
@@ -36,35 +38,38 @@ struct BracketTable {
 };
 
 // Figures as the pictures write them: 3500, 10.5; 0.2 as "20%", 0.0005 as "0.05%"; an amount in
-// cents in whole yuan where it is whole; a count of brackets in Chinese ("七").
+// cents in whole yuan where it is whole; a count of brackets as the language in use writes it
+// ("七" in Chinese, "7" in English).
 QString Number(double Value);
 QString Percent(double Fraction);
 QString Amount(current::Cents Value);
-QString ChineseCount(int Count);
+QString Count(int Value);
+// A month as a date says it: "3" before "月" in Chinese, "March" in English.
+QString Month(int Value);
 
 struct Block {
     enum Kind { Formula, Text, Note, Example, Table };
     Kind Type = Text;
     QString Content;
-    const BracketTable *Brackets = nullptr;
+    std::optional<BracketTable> Brackets = std::nullopt;
 };
 
 // Short makers of blocks, for the tables of pictures.
 namespace Blocks {
 inline Block F(const QString &Text) {
-    return {Block::Formula, Text, nullptr};
+    return {Block::Formula, Text, std::nullopt};
 }
 inline Block T(const QString &Text) {
-    return {Block::Text, Text, nullptr};
+    return {Block::Text, Text, std::nullopt};
 }
 inline Block N(const QString &Text) {
-    return {Block::Note, Text, nullptr};
+    return {Block::Note, Text, std::nullopt};
 }
 inline Block E(const QString &Text) {
-    return {Block::Example, Text, nullptr};
+    return {Block::Example, Text, std::nullopt};
 }
 inline Block Tab(const BracketTable &Table) {
-    return {Block::Table, {}, &Table};
+    return {Block::Table, {}, Table};
 }
 } // namespace Blocks
 
@@ -99,7 +104,7 @@ struct Illustration {
     QString Line;
     Motif Drawing = Motif::Coins;
     QColor Accent;
-    const BracketTable *Brackets = nullptr;
+    std::optional<BracketTable> Brackets = std::nullopt;
 };
 
 std::vector<MethodPicture> MethodPictures();

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 
 namespace Pictures {
@@ -419,14 +420,66 @@ void DrawMotif(QPainter &P, Motif Drawing, const QRectF &B, const QColor &Accent
     }
 }
 
-// The largest font (from Start down to Least pixels) at which Text fits in Width on one line.
-QFont FittingFont(const QString &Text, qreal Width, qreal Start, qreal Least, bool Bold) {
+// The largest font (from Start down to Least pixels) at which Text fits in Width on one line, if
+// any.
+std::optional<QFont> FontFitting(const QString &Text, qreal Width, qreal Start, qreal Least,
+                                 bool Bold) {
     for (qreal px = Start; px >= Least; px -= 1) {
         const QFont font = FontOf(px, Bold);
         if (QFontMetricsF(font).horizontalAdvance(Text) <= Width)
             return font;
     }
+    return std::nullopt;
+}
+
+QFont FittingFont(const QString &Text, qreal Width, qreal Start, qreal Least, bool Bold) {
+    if (const auto font = FontFitting(Text, Width, Start, Least, Bold))
+        return *font;
     throw std::runtime_error("text does not fit: " + Text.toStdString());
+}
+
+// Text set in Width: on one line while its font stays at least Comfortable pixels; else on two
+// lines broken at a blank (English has them, Chinese does not), the longer line as short as can
+// be; else on one line down to Least pixels.
+struct SetText {
+    QFont Font;
+    QStringList Lines;
+    qreal Height() const { return QFontMetricsF(Font).height() * qreal(Lines.size()); }
+};
+
+SetText Set(const QString &Text, qreal Width, qreal Start, qreal Comfortable, qreal Least,
+            bool Bold) {
+    if (const auto font = FontFitting(Text, Width, Start, Comfortable, Bold))
+        return {*font, {Text}};
+    QStringList best;
+    for (qsizetype at = Text.indexOf(QLatin1Char(' ')); at > 0;
+         at = Text.indexOf(QLatin1Char(' '), at + 1)) {
+        const QStringList lines{Text.left(at), Text.mid(at + 1)};
+        const auto longer = [](const QStringList &Lines) {
+            return std::max(Lines[0].size(), Lines[1].size());
+        };
+        if (best.isEmpty() || longer(lines) < longer(best))
+            best = lines;
+    }
+    if (!best.isEmpty()) {
+        for (qreal px = std::min(Start, Comfortable + 2); px >= Least; px -= 1) {
+            const QFont font = FontOf(px, Bold);
+            const QFontMetricsF metrics(font);
+            if (metrics.horizontalAdvance(best[0]) <= Width &&
+                metrics.horizontalAdvance(best[1]) <= Width)
+                return {font, best};
+        }
+    }
+    return {FittingFont(Text, Width, Comfortable - 1, Least, Bold), {Text}};
+}
+
+void DrawLines(QPainter &P, const SetText &Text, qreal Left, qreal Top, qreal Width,
+               Qt::Alignment Align) {
+    P.setFont(Text.Font);
+    const qreal line = QFontMetricsF(Text.Font).height();
+    for (qsizetype i = 0; i < Text.Lines.size(); ++i)
+        P.drawText(QRectF(Left, Top + line * qreal(i), Width, line), Align | Qt::AlignVCenter,
+                   Text.Lines[i]);
 }
 
 // The icon's shapes in a 48 x 48 box: one list, painted by QPainter and written as SVG.
@@ -509,13 +562,11 @@ QImage DrawTallIllustration(const Illustration &Picture) {
               Picture.Accent);
 
     const qreal width = size.width() - 28;
-    const QFont nameFont = FittingFont(Picture.Name, width, 22, 13, true);
-    const qreal nameHeight = QFontMetricsF(nameFont).height();
+    const SetText name = Set(Picture.Name, width, 22, 16, 13, true);
     qreal y = centre.y() + disc / 2 + 18;
-    p.setFont(nameFont);
     p.setPen(Picture.Accent.darker(125));
-    p.drawText(QRectF(14, y, width, nameHeight), Qt::AlignCenter, Picture.Name);
-    y += nameHeight + 6;
+    DrawLines(p, name, 14, y, width, Qt::AlignHCenter);
+    y += name.Height() + 6;
     p.setPen(QPen(Picture.Accent, 3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(size.width() / 2.0 - 20, y), QPointF(size.width() / 2.0 + 20, y));
     y += 14;
@@ -560,21 +611,16 @@ QImage DrawIllustration(const Illustration &Picture) {
 
     const qreal left = size.height() * 1.02;
     const qreal width = size.width() - left - 14;
-    const QFont nameFont = FittingFont(Picture.Name, width, 22, 13, true);
-    const QFont lineFont = FittingFont(Picture.Line, width, 13, 10, false);
-    const qreal nameHeight = QFontMetricsF(nameFont).height();
-    const qreal lineHeight = QFontMetricsF(lineFont).height();
-    const qreal top = (size.height() - nameHeight - 14 - lineHeight) / 2;
-    p.setFont(nameFont);
+    const SetText name = Set(Picture.Name, width, 22, 16, 13, true);
+    const SetText line = Set(Picture.Line, width, 13, 11, 10, false);
+    const qreal nameHeight = name.Height();
+    const qreal top = (size.height() - nameHeight - 14 - line.Height()) / 2;
     p.setPen(Picture.Accent.darker(125));
-    p.drawText(QRectF(left, top, width, nameHeight), Qt::AlignLeft | Qt::AlignVCenter,
-               Picture.Name);
+    DrawLines(p, name, left, top, width, Qt::AlignLeft);
     p.setPen(QPen(Picture.Accent, 3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(left + 1, top + nameHeight + 6), QPointF(left + 40, top + nameHeight + 6));
-    p.setFont(lineFont);
     p.setPen(Grey);
-    p.drawText(QRectF(left, top + nameHeight + 14, width, lineHeight),
-               Qt::AlignLeft | Qt::AlignVCenter, Picture.Line);
+    DrawLines(p, line, left, top + nameHeight + 14, width, Qt::AlignLeft);
     return image;
 }
 
@@ -587,11 +633,12 @@ QImage DrawLogo() {
     p.setFont(name);
     p.setPen(Brand);
     p.drawText(QRectF(72, 6, 134, 34), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Pendra"));
-    const QFont sub = FittingFont(QStringLiteral("个税计算器"), 130, 18, 12, false);
+    const QFont sub =
+        FittingFont(QCoreApplication::translate("Pictures", "个税计算器"), 130, 18, 12, false);
     p.setFont(sub);
     p.setPen(QColor(0xd0, 0x6a, 0x12));
     p.drawText(QRectF(73, 38, 134, 26), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("个税计算器"));
+               QCoreApplication::translate("Pictures", "个税计算器"));
     return image;
 }
 
@@ -649,8 +696,9 @@ QImage DrawUpdateSide() {
     p.setPen(Qt::white);
     p.setFont(FontOf(20, true));
     p.drawText(QRectF(0, 122, 100, 30), Qt::AlignCenter, QStringLiteral("Pendra"));
-    p.setFont(FontOf(14));
-    p.drawText(QRectF(0, 150, 100, 22), Qt::AlignCenter, QStringLiteral("个税计算器"));
+    const QString subtitle = QCoreApplication::translate("Pictures", "个税计算器");
+    p.setFont(FittingFont(subtitle, 96, 14, 10, false));
+    p.drawText(QRectF(0, 150, 100, 22), Qt::AlignCenter, subtitle);
     p.setFont(FontOf(12));
     p.setPen(QColor(0xdd, 0xea, 0xf7));
     p.drawText(QRectF(0, 176, 100, 20), Qt::AlignCenter, QStringLiteral("V3.01"));
@@ -667,11 +715,13 @@ QImage DrawUpdateStrip() {
     wash.setColorAt(1, Qt::white);
     p.fillRect(image.rect(), wash);
     p.fillRect(QRectF(0, 0, 5, size.height()), Orange);
-    p.setFont(FittingFont(QStringLiteral("Pendra个人所得税计算器 · 最专业的个税计算器"), 318, 13,
-                          10, true));
+    p.setFont(FittingFont(
+        QCoreApplication::translate("Pictures", "Pendra个人所得税计算器 · 最专业的个税计算器"), 318,
+        13, 10, true));
     p.setPen(Brand);
-    p.drawText(QRectF(14, 0, size.width() - 16, size.height()), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Pendra个人所得税计算器 · 最专业的个税计算器"));
+    p.drawText(
+        QRectF(14, 0, size.width() - 16, size.height()), Qt::AlignLeft | Qt::AlignVCenter,
+        QCoreApplication::translate("Pictures", "Pendra个人所得税计算器 · 最专业的个税计算器"));
     return image;
 }
 

@@ -1,10 +1,12 @@
 // Writes every picture of the program into resources/: the PNG files under pictures/, the icon
-// under icons/, and the Qt resource file that lists them. Run through scripts/make-pictures. With
+// under icons/, and the Qt resource files that list them. Run through scripts/make-pictures. With
 // --check it writes nothing and fails when what it draws now differs from what resources/ holds.
 // PNG rather than JPEG: drawn text and lines keep their edges, and Qt Gui decodes PNG itself, so
 // showing a picture loads neither the JPEG plugin nor libjpeg.
 
 #include "Pictures.h"
+
+#include "translations/Language.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,39 +24,67 @@ struct Drawn {
     std::map<QString, QImage> Pictures;
     QString IconSvg;
     QImage Icon;
-    QString Qrc;
+    QString Qrc, QrcEnglish;
 };
+
+// Every picture that carries words, in the language in use; the English ones are named with
+// "_en" before ".png", beside the Chinese, as the pages look them up.
+void DrawWords(Drawn &Drawn, const QString &Suffix) {
+    using namespace Pictures;
+    const auto name = [&Suffix](const QString &Base) {
+        return Base + Suffix + QStringLiteral(".png");
+    };
+    for (const auto &pictures :
+         {MethodPictures(), CurrentPaymentPictures(), CurrentWagePictures()}) {
+        for (const MethodPicture &picture : pictures)
+            Drawn.Pictures[name(picture.Key + QStringLiteral("_method"))] = DrawMethod(picture);
+    }
+    for (const Illustration &picture : Illustrations())
+        Drawn.Pictures[name(picture.Key + QStringLiteral("_illustration"))] =
+            DrawIllustration(picture);
+    Drawn.Pictures[name(QStringLiteral("logo"))] = DrawLogo();
+    Drawn.Pictures[name(QStringLiteral("feedback_qq"))] = DrawChatButton(
+        QCoreApplication::translate("Pictures", "QQ交谈"), QSize(74, 22), QColor(0x2a, 0x8c, 0xd8));
+    Drawn.Pictures[name(QStringLiteral("feedback_ww"))] =
+        DrawChatButton(QCoreApplication::translate("Pictures", "旺旺交谈"), QSize(77, 19),
+                       QColor(0xf0, 0x7c, 0x1a));
+    Drawn.Pictures[name(QStringLiteral("update_side"))] = DrawUpdateSide();
+    Drawn.Pictures[name(QStringLiteral("update_strip"))] = DrawUpdateStrip();
+}
 
 Drawn DrawAll() {
     using namespace Pictures;
+    using Translations::Language;
     if (!QFontDatabase::families().contains(FontFamily()))
         throw std::runtime_error("font " + FontFamily().toStdString() +
                                  " is missing (Debian package fonts-wqy-microhei)");
     Drawn drawn;
-    for (const auto &pictures :
-         {MethodPictures(), CurrentPaymentPictures(), CurrentWagePictures()}) {
-        for (const MethodPicture &picture : pictures)
-            drawn.Pictures[picture.Key + QStringLiteral("_method.png")] = DrawMethod(picture);
-    }
-    for (const Illustration &picture : Illustrations())
-        drawn.Pictures[picture.Key + QStringLiteral("_illustration.png")] =
-            DrawIllustration(picture);
-    drawn.Pictures[QStringLiteral("logo.png")] = DrawLogo();
-    drawn.Pictures[QStringLiteral("feedback_qq.png")] =
-        DrawChatButton(QStringLiteral("QQ交谈"), QSize(74, 22), QColor(0x2a, 0x8c, 0xd8));
-    drawn.Pictures[QStringLiteral("feedback_ww.png")] =
-        DrawChatButton(QStringLiteral("旺旺交谈"), QSize(77, 19), QColor(0xf0, 0x7c, 0x1a));
-    drawn.Pictures[QStringLiteral("update_side.png")] = DrawUpdateSide();
-    drawn.Pictures[QStringLiteral("update_strip.png")] = DrawUpdateStrip();
+    // The sources are Chinese: without a translator the words are the Chinese ones.
+    DrawWords(drawn, QString());
+    if (!Translations::Apply(Language::English))
+        throw std::runtime_error("the English translation cannot be loaded");
+    DrawWords(drawn, QStringLiteral("_en"));
+    Translations::Apply(Language::Chinese);
     drawn.IconSvg = IconSvg();
     drawn.Icon = DrawIcon(48);
 
-    drawn.Qrc = QStringLiteral("<!DOCTYPE RCC>\n<!-- Written by scripts/make-pictures. -->\n"
-                               "<RCC version=\"1.0\">\n  <qresource prefix=\"/\">\n");
-    for (const auto &picture : drawn.Pictures)
-        drawn.Qrc += QStringLiteral("    <file>pictures/%1</file>\n").arg(picture.first);
-    drawn.Qrc += QStringLiteral("    <file alias=\"pictures/icon.png\">icons/pendra-48.png</file>\n"
-                                "  </qresource>\n</RCC>\n");
+    // The English pictures in a resource file of their own, so that their data lies in one block
+    // of the program file, apart from the Chinese ones: a Chinese start, reading its pictures,
+    // brings none of the English pages of the file into memory with them.
+    const QString head =
+        QStringLiteral("<!DOCTYPE RCC>\n<!-- Written by scripts/make-pictures. -->\n"
+                       "<RCC version=\"1.0\">\n  <qresource prefix=\"/\">\n");
+    const QString tail = QStringLiteral("  </qresource>\n</RCC>\n");
+    drawn.Qrc = head;
+    drawn.QrcEnglish = head;
+    for (const auto &picture : drawn.Pictures) {
+        QString &qrc =
+            picture.first.endsWith(QStringLiteral("_en.png")) ? drawn.QrcEnglish : drawn.Qrc;
+        qrc += QStringLiteral("    <file>pictures/%1</file>\n").arg(picture.first);
+    }
+    drawn.Qrc +=
+        QStringLiteral("    <file alias=\"pictures/icon.png\">icons/pendra-48.png</file>\n") + tail;
+    drawn.QrcEnglish += tail;
     return drawn;
 }
 
@@ -89,6 +119,7 @@ void Write(const Drawn &Drawn, const QDir &Resources) {
     WriteText(icons.filePath(QStringLiteral("pendra.svg")), Drawn.IconSvg);
     Save(Drawn.Icon, icons.filePath(QStringLiteral("pendra-48.png")));
     WriteText(Resources.filePath(QStringLiteral("pendra.qrc")), Drawn.Qrc);
+    WriteText(Resources.filePath(QStringLiteral("pendra_en.qrc")), Drawn.QrcEnglish);
     std::printf("%zu pictures written to %s\n", Drawn.Pictures.size(), qPrintable(pictures.path()));
 }
 
@@ -119,6 +150,8 @@ QStringList Differences(const Drawn &Drawn, const QDir &Resources) {
         differences << QStringLiteral("icons/pendra.svg");
     if (ReadText(Resources.filePath(QStringLiteral("pendra.qrc"))) != Drawn.Qrc)
         differences << QStringLiteral("pendra.qrc");
+    if (ReadText(Resources.filePath(QStringLiteral("pendra_en.qrc"))) != Drawn.QrcEnglish)
+        differences << QStringLiteral("pendra_en.qrc");
     return differences;
 }
 

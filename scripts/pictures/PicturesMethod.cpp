@@ -5,6 +5,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 #include <stdexcept>
 
 namespace Pictures {
@@ -43,8 +44,9 @@ struct Columns {
 };
 
 QStringList Header(const BracketTable &Table) {
-    return {QStringLiteral("级数"), Table.Quantity, QStringLiteral("税率"),
-            QStringLiteral("速算扣除数")};
+    return {QCoreApplication::translate("Pictures", "级数"), Table.Quantity,
+            QCoreApplication::translate("Pictures", "税率"),
+            QCoreApplication::translate("Pictures", "速算扣除数")};
 }
 
 QStringList Row(const BracketTable &Table, std::size_t Level) {
@@ -139,15 +141,20 @@ bool IsOperator(const QString &Word) {
 }
 
 // Where a line may end, strongest first: after a sentence mark, after a clause mark, after a blank
-// (not the one after an operator: the operator stays with its operand and starts the next line).
-// Never inside brackets, so a bracketed group, a word and a number always stay whole.
-enum class Break { Sentence, Clause, Blank };
+// (not the one after an operator: the operator stays with its operand and starts the next line),
+// and only when a line holds no more, after a blank inside brackets too. A bracketed group, a word
+// and a number stay whole as long as they fit. English marks end a piece at the blank after them,
+// so that "10.5" and "1,000" stay whole.
+enum class Break { Sentence, Clause, Blank, Bracketed };
 
 QStringList Split(const QString &Text, Break Level) {
     static const QString sentenceMarks = QStringLiteral("。；");
     static const QString clauseMarks = QStringLiteral("：，、");
+    static const QString latinSentenceMarks = QStringLiteral(".;");
+    static const QString latinClauseMarks = QStringLiteral(":,");
     QStringList pieces;
     QString piece, word;
+    QChar previous;
     int depth = 0;
     for (const QChar c : Text) {
         piece += c;
@@ -157,13 +164,16 @@ QStringList Split(const QString &Text, Break Level) {
             --depth;
         const bool blank = c == QLatin1Char(' ');
         bool ends = false;
-        if (depth == 0 && Level == Break::Sentence)
-            ends = sentenceMarks.contains(c);
+        if (Level == Break::Bracketed)
+            ends = blank && !IsOperator(word);
+        else if (depth == 0 && Level == Break::Sentence)
+            ends = sentenceMarks.contains(c) || (blank && latinSentenceMarks.contains(previous));
         else if (depth == 0 && Level == Break::Clause)
-            ends = clauseMarks.contains(c);
+            ends = clauseMarks.contains(c) || (blank && latinClauseMarks.contains(previous));
         else if (depth == 0)
             ends = blank && !IsOperator(word);
         word = blank ? QString() : word + c;
+        previous = c;
         if (ends) {
             pieces << piece;
             piece.clear();
@@ -187,7 +197,7 @@ bool Fill(QStringList &Lines, QString &Line, const QString &Text, Break Level,
         } else if (fits(piece)) {
             Lines << Line.trimmed();
             Line = piece;
-        } else if (Level == Break::Blank ||
+        } else if (Level == Break::Bracketed ||
                    !Fill(Lines, Line, piece, static_cast<Break>(static_cast<int>(Level) + 1),
                          Metrics, Width)) {
             return false;
@@ -196,11 +206,16 @@ bool Fill(QStringList &Lines, QString &Line, const QString &Text, Break Level,
     return true;
 }
 
-// The lines of a text block; none when it cannot be broken to fit Width.
+bool HasChinese(const QString &Text) {
+    return std::any_of(Text.cbegin(), Text.cend(), [](QChar c) { return c.unicode() >= 0x3000; });
+}
+
+// The lines of a text block; none when it cannot be broken to fit Width. Chinese lines end at the
+// strongest mark that lets them fit; English fills each line word by word, as English is set.
 QStringList BreakLines(const QString &Text, const QFontMetricsF &Metrics, qreal Width) {
     QStringList lines;
     QString line;
-    if (!Fill(lines, line, Text, Break::Sentence, Metrics, Width))
+    if (!Fill(lines, line, Text, HasChinese(Text) ? Break::Sentence : Break::Blank, Metrics, Width))
         return {};
     if (!line.isEmpty())
         lines << line.trimmed();
@@ -273,10 +288,12 @@ std::vector<long long> BracketTable::QuickDeducts() const {
 
 QString BracketTable::Range(std::size_t Level) const {
     if (Level == 0)
-        return QStringLiteral("不超过%1元").arg(UpperBounds[0]);
+        return QCoreApplication::translate("Pictures", "不超过%1元").arg(UpperBounds[0]);
     if (Level == UpperBounds.size())
-        return QStringLiteral("超过%1元").arg(UpperBounds.back());
-    return QStringLiteral("超过%1元至%2元").arg(UpperBounds[Level - 1]).arg(UpperBounds[Level]);
+        return QCoreApplication::translate("Pictures", "超过%1元").arg(UpperBounds.back());
+    return QCoreApplication::translate("Pictures", "超过%1元至%2元")
+        .arg(UpperBounds[Level - 1])
+        .arg(UpperBounds[Level]);
 }
 
 QString BracketTable::Compact() const {
@@ -285,17 +302,19 @@ QString BracketTable::Compact() const {
     for (std::size_t k = 0; k < RatePercents.size(); ++k) {
         QString range;
         if (k == 0)
-            range = QStringLiteral("不超过%1元").arg(UpperBounds[0]);
+            range = QCoreApplication::translate("Pictures", "不超过%1元").arg(UpperBounds[0]);
         else if (k == UpperBounds.size())
-            range = QStringLiteral("超过%1元").arg(UpperBounds.back());
+            range = QCoreApplication::translate("Pictures", "超过%1元").arg(UpperBounds.back());
         else
-            range = QStringLiteral("%1～%2元").arg(UpperBounds[k - 1]).arg(UpperBounds[k]);
+            range = QCoreApplication::translate("Pictures", "%1～%2元")
+                        .arg(UpperBounds[k - 1])
+                        .arg(UpperBounds[k]);
         QString part = range + QStringLiteral(" %1%").arg(RatePercents[k]);
         if (deducts[k] != 0)
-            part += QStringLiteral("，速算扣除%1").arg(deducts[k]);
+            part += QCoreApplication::translate("Pictures", "，速算扣除%1").arg(deducts[k]);
         parts << part;
     }
-    return parts.join(QStringLiteral("；"));
+    return parts.join(QCoreApplication::translate("Pictures", "；"));
 }
 
 QImage DrawMethod(const MethodPicture &Picture) {
@@ -323,16 +342,20 @@ QImage DrawMethod(const MethodPicture &Picture) {
                              std::to_string(Picture.Size.height()));
 }
 
-// A table-only illustration: the category's name above its bracket table.
+// A table-only illustration: the category's name above its bracket table, on as many lines as
+// the name needs at the picture's width.
 QImage DrawTableIllustration(const Illustration &Picture) {
     const QRectF area(Margin, Margin, Picture.Size.width() - 2 * Margin,
                       Picture.Size.height() - 2 * Margin);
+    const QString name = QCoreApplication::translate("Pictures", "%1税率表").arg(Picture.Name);
     for (int pixels = LargestFont; pixels >= SmallestFont; --pixels) {
         const QFont title = FontOf(pixels + 2, true);
-        const qreal titleHeight = QFontMetricsF(title).height() * 1.3;
+        const QStringList lines = BreakLines(name, QFontMetricsF(title), area.width());
+        const qreal lineHeight = QFontMetricsF(title).height() * 1.3;
+        const qreal titleHeight = lineHeight * qreal(lines.size());
         const QRectF tableArea = area.adjusted(0, titleHeight, 0, 0);
         const qreal h = PlaceTable(nullptr, *Picture.Brackets, tableArea, pixels);
-        if (h < 0 || titleHeight + h > area.height())
+        if (lines.isEmpty() || h < 0 || titleHeight + h > area.height())
             continue;
         QImage image(Picture.Size, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -342,8 +365,10 @@ QImage DrawTableIllustration(const Illustration &Picture) {
         const qreal top = (area.height() - titleHeight - h) / 2;
         painter.setFont(title);
         painter.setPen(Picture.Accent);
-        painter.drawText(QRectF(area.left(), area.top() + top, area.width(), titleHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, Picture.Name + QStringLiteral("税率表"));
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            painter.drawText(QRectF(area.left(), area.top() + top + lineHeight * qreal(i),
+                                    area.width(), lineHeight),
+                             Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
         PlaceTable(&painter, *Picture.Brackets, tableArea.translated(0, top), pixels);
         return image;
     }

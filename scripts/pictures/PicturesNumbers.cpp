@@ -2,6 +2,10 @@
 
 #include "Pictures.h"
 
+#include "translations/Language.h"
+
+#include <QLocale>
+
 #include <cmath>
 #include <stdexcept>
 
@@ -19,11 +23,19 @@ QString Amount(current::Cents Value) {
     return QString::fromStdString(current::FormatYuan(Value));
 }
 
-QString ChineseCount(int Count) {
+QString Count(int Value) {
+    if (Translations::Current() == Translations::Language::English)
+        return QString::number(Value);
     static const QString digits = QStringLiteral("零一二三四五六七八九十");
-    if (Count < 0 || Count > 10)
-        throw std::runtime_error("no Chinese numeral for " + std::to_string(Count));
-    return digits.at(Count);
+    if (Value < 0 || Value > 10)
+        throw std::runtime_error("no Chinese numeral for " + std::to_string(Value));
+    return digits.at(Value);
+}
+
+QString Month(int Value) {
+    if (Translations::Current() == Translations::Language::English)
+        return QLocale(QLocale::English).standaloneMonthName(Value);
+    return QString::number(Value);
 }
 
 BracketTable BracketTable::Of(const QString &Quantity, const Brackets::Schedule &Schedule) {

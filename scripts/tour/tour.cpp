@@ -2,7 +2,8 @@
 // in the main window (hidden entries included), and the windows the program makes without an
 // entry, each rendered into a PNG file, with worked examples calculated on the pages so that their
 // results show too. Used to look at the layout after a change and to take the README's pictures.
-// Run through scripts/make-tour:
+// Every page is taken in Chinese into <folder>/zh and in English into <folder>/en. Run through
+// scripts/make-tour:
 //   pendra_tour <folder>
 
 #include "app/PageRegistry.h"
@@ -16,6 +17,7 @@
 #include "pages/UFrmMoney.h"
 #include "shell/UFrmProcessBar.h"
 #include "shell/UFrmUpdate.h"
+#include "translations/Language.h"
 
 #include <QAction>
 #include <QApplication>
@@ -254,6 +256,33 @@ std::function<void()> Prepare(QWidget *Window) {
     return {};
 }
 
+// Every page and window, in the language in use; false when one could not be shown or saved.
+bool Tour(const QDir &Folder) {
+    TTour tour(Folder);
+    TFrmMain main;
+    main.show();
+    // The menus with their period headers and accelerators.
+    for (QMenu *menu : {main.N2, main.MCurrent})
+        tour.Window(menu, QStringLiteral("Menu-") + menu->objectName());
+    for (const PageRegistry::Entry *entry : PageRegistry::PagesAndWindows(main.Entries())) {
+        if (entry->IsPage()) {
+            tour.Page(main, *entry);
+            continue;
+        }
+        const std::unique_ptr<QWidget> window(entry->Create(nullptr));
+        tour.Window(window.get(), entry->Class, Prepare(window.get()));
+    }
+
+    TFrmUpdate newest(nullptr, false);
+    tour.Window(&newest, QStringLiteral("TFrmUpdate-newest"));
+    TFrmUpdate newer(nullptr, true);
+    tour.Window(&newer, QStringLiteral("TFrmUpdate-newer"));
+    // Shown, the progress window closes itself after a second: it is taken before that.
+    TFrmProcessBar progress;
+    tour.Window(&progress, QStringLiteral("TFrmProcessBar"));
+    return !tour.Failed;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -277,27 +306,17 @@ int main(int argc, char *argv[]) {
         TFileManager::WriteSetupInfo(SampleParameters()) != TFileManager::TWriteResult::Written)
         std::fprintf(stderr, "no sample parameters: the social insurance figures stay 0\n");
 
-    TTour tour(folder);
-    TFrmMain main;
-    main.show();
-    // The menus with their period headers and accelerators.
-    for (QMenu *menu : {main.N2, main.MCurrent})
-        tour.Window(menu, QStringLiteral("Menu-") + menu->objectName());
-    for (const PageRegistry::Entry *entry : PageRegistry::PagesAndWindows(main.Entries())) {
-        if (entry->IsPage()) {
-            tour.Page(main, *entry);
+    // Each language in a folder of its own, the same pages and windows in both.
+    bool failed = false;
+    for (const Translations::Language language :
+         {Translations::Language::Chinese, Translations::Language::English}) {
+        const QString code = Translations::Code(language);
+        if (!Translations::Apply(language, Translations::Scope::Qt) || !folder.mkpath(code)) {
+            std::fprintf(stderr, "cannot take the tour in %s\n", qPrintable(code));
+            failed = true;
             continue;
         }
-        const std::unique_ptr<QWidget> window(entry->Create(nullptr));
-        tour.Window(window.get(), entry->Class, Prepare(window.get()));
+        failed = !Tour(QDir(folder.filePath(code))) || failed;
     }
-
-    TFrmUpdate newest(nullptr, false);
-    tour.Window(&newest, QStringLiteral("TFrmUpdate-newest"));
-    TFrmUpdate newer(nullptr, true);
-    tour.Window(&newer, QStringLiteral("TFrmUpdate-newer"));
-    // Shown, the progress window closes itself after a second: it is taken before that.
-    TFrmProcessBar progress;
-    tour.Window(&progress, QStringLiteral("TFrmProcessBar"));
-    return tour.Failed ? 1 : 0;
+    return failed ? 1 : 0;
 }

@@ -2,9 +2,12 @@
 // without a plugin, and the pictures whose place on screen has a fixed size must have that size.
 
 #include "app/UFrmMain.h"
+#include "pages/UFrmSalary.h"
+#include "translations/Language.h"
 #include "ui/EveryWindow.h"
 
 #include <QDirIterator>
+#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QImageReader>
@@ -37,6 +40,31 @@ TEST(Pictures, EveryCompiledPictureDecodes) {
             << qPrintable(path) << ": " << qPrintable(reader.errorString());
         EXPECT_EQ(format, "png") << qPrintable(path);
     }
+}
+
+QString EnglishOf(const QString &Path) {
+    return QString(Path).insert(Path.size() - 4, QStringLiteral("_en"));
+}
+
+QImage Comparable(const QImage &Image) {
+    return Image.convertToFormat(QImage::Format_ARGB32);
+}
+
+// Every picture but the icon carries words, so every one has an English picture beside it for the
+// same place: of the same size, and saying something else.
+TEST(Pictures, EveryPictureWithWordsHasAnEnglishOneOfItsSize) {
+    int pairs = 0;
+    for (const QString &path : CompiledPictures()) {
+        if (path.endsWith(QStringLiteral("_en.png")) || path.endsWith(QStringLiteral("/icon.png")))
+            continue;
+        const QImage chinese(path), english(EnglishOf(path));
+        ASSERT_FALSE(english.isNull()) << "no English picture beside " << qPrintable(path);
+        EXPECT_EQ(english.size(), chinese.size()) << qPrintable(path);
+        EXPECT_NE(Comparable(english), Comparable(chinese))
+            << qPrintable(path) << ": the English picture is the Chinese one";
+        ++pairs;
+    }
+    EXPECT_GT(pairs, 30);
 }
 
 // Places whose size the windows fix: the logo strip, the feedback window's chat buttons, the
@@ -112,5 +140,58 @@ TEST_P(PicturesInPlace, EveryPictureShowsWhole) {
 
 INSTANTIATE_TEST_SUITE_P(PagesAndWindows, PicturesInPlace, ::testing::ValuesIn(EveryWindow::All()),
                          EveryWindow::NameOf);
+
+// The Chinese pictures that have an English one, by their pixels.
+QList<QImage> ChineseWithEnglish() {
+    QList<QImage> pictures;
+    for (const QString &path : CompiledPictures()) {
+        if (!path.endsWith(QStringLiteral("_en.png")) && QFile::exists(EnglishOf(path)))
+            pictures << Comparable(QImage(path));
+    }
+    return pictures;
+}
+
+QImage Shown(const QLabel *Label) {
+    return Comparable(Label->pixmap().toImage());
+}
+
+class EnglishPictures : public ::testing::TestWithParam<EveryWindow::Entry> {
+  protected:
+    void SetUp() override { ASSERT_TRUE(Translations::Apply(Translations::Language::English)); }
+    void TearDown() override { Translations::Apply(Translations::Language::Chinese); }
+};
+
+// A window made in English shows no picture in Chinese where an English one was drawn.
+TEST_P(EnglishPictures, NoPictureOfAWindowMadeInEnglishIsChinese) {
+    static const QList<QImage> chinese = ChineseWithEnglish();
+    const std::unique_ptr<QWidget> window(GetParam().Create());
+    window->show();
+    QCoreApplication::processEvents();
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        if (!label->pixmap().isNull() && label->isVisibleTo(window.get())) {
+            EXPECT_FALSE(chinese.contains(Shown(label))) << Where(label) << " is in Chinese";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PagesAndWindows, EnglishPictures, ::testing::ValuesIn(EveryWindow::All()),
+                         EveryWindow::NameOf);
+
+// A page that stays open while the language changes shows the pictures of the new language.
+TEST(Pictures, APageFollowsTheLanguage) {
+    TFrmSalary page;
+    page.show();
+    const auto *method = page.findChild<QGroupBox *>()->findChild<QLabel *>();
+    ASSERT_NE(method, nullptr);
+    const QImage chinese = Comparable(QImage(QStringLiteral(":/pictures/salary_method.png")));
+    const QImage english = Comparable(QImage(QStringLiteral(":/pictures/salary_method_en.png")));
+    EXPECT_EQ(Shown(method), chinese);
+    ASSERT_TRUE(Translations::Apply(Translations::Language::English));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Shown(method), english);
+    Translations::Apply(Translations::Language::Chinese);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Shown(method), chinese);
+}
 
 } // namespace
