@@ -236,7 +236,12 @@ void TFrmMain::AddToolButton(const Entry &Row) {
     button->setObjectName(Row.Button);
     button->setText(Row.Caption);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setFixedSize(63, 24);
+    // The buttons share one width; a caption longer than that (in English) widens its own.
+    const int captionWidth = button->fontMetrics().horizontalAdvance(Row.Caption.trimmed());
+    button->setFixedSize(captionWidth > ToolButtonWidth - ToolButtonPadding
+                             ? captionWidth + ToolButtonPadding
+                             : ToolButtonWidth,
+                         24);
     if (RulesPeriod::IsPast(Row.Rules))
         button->setToolTip(RulesPeriod::Tip(Row.Rules));
     QAction *action = ToolBar1->addWidget(button);

@@ -75,6 +75,8 @@ class TFrmMain : public QMainWindow {
     static const QString ThreadFailedText;
     // The background fetch shows at most this much of the page in the caption.
     static constexpr qsizetype CaptionLimit = 200;
+    static constexpr int ToolButtonWidth = 63;
+    static constexpr int ToolButtonPadding = 8;
     // The buttons of a toolbar group stand this far apart; groups are parted by a separator.
     static constexpr int ToolbarGap = 6;
 

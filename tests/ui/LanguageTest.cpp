@@ -30,6 +30,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
@@ -275,6 +276,27 @@ TEST_F(LanguageSwitch, TheMenusSpeakTheLanguageChosen) {
     EXPECT_EQ(Main.T1->title(), QStringLiteral("工具(&T)"));
     EXPECT_TRUE(Main.findChild<QAction *>(QStringLiteral("MChinese"))->isChecked());
     EXPECT_FALSE(Main.findChild<QAction *>(QStringLiteral("MEnglish"))->isChecked());
+}
+
+// Every toolbar caption shows whole in either language, and the buttons stay inside the window
+// at its smallest.
+TEST_F(LanguageSwitch, TheToolbarCaptionsShowWhole) {
+    Main.resize(Main.minimumSize());
+    for (const Language language : {Language::English, Language::Chinese}) {
+        Choose(language);
+        QCoreApplication::processEvents();
+        const QList<QToolButton *> buttons = Main.ToolBar1->findChildren<QToolButton *>();
+        ASSERT_GE(buttons.size(), 8);
+        for (const QToolButton *button : buttons) {
+            if (!button->isVisible() || button->objectName().isEmpty())
+                continue;
+            EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text().trimmed()),
+                      button->width())
+                << button->text().toStdString();
+            EXPECT_LE(button->mapTo(&Main, QPoint(button->width(), 0)).x(), Main.width())
+                << button->text().toStdString();
+        }
+    }
 }
 
 TEST_F(LanguageSwitch, TheChoiceIsKeptForTheNextStart) {
