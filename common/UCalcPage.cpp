@@ -42,6 +42,9 @@ QFont PixelFont(int Pixels, bool Bold) {
 
 const char *const ResultProperty = "pendraResult";
 
+// Between a result's caption and its value.
+constexpr int ResultGap = 8;
+
 // Whether the widget holds something the user chose or typed: a named edit that is not a result,
 // an option, a spin box, a date or a combo box, none of them a part of another widget (the edit
 // inside a spin box, the editor of a table's cell).
@@ -152,8 +155,8 @@ void TCalcPage::NoteRulesPeriodUnder(QWidget *Results) {
     LawNoteResults->setPalette(grey);
     LawNoteResults->adjustSize();
     // Under the results where the page leaves room, else at the end of their row.
-    const int clientHeight =
-        height() - Panel1->height() - StatusBar1->height() - (LawNote ? LawNote->height() : 0);
+    const int clientHeight = height() - Panel1->height() - StatusBar1->height() -
+                             (LawNote ? LawNote->minimumHeight() : 0);
     const QRect results = Results->geometry();
     if (results.bottom() + 4 + LawNoteResults->height() < clientHeight)
         return LawNoteResults->move(results.x(), results.bottom() + 4);
@@ -317,8 +320,10 @@ void TCalcPage::NoteRulesPeriod(const QString &Text) {
         LawNote->setObjectName(QStringLiteral("LawNote"));
         LawNote->setFont(PixelFont(12, false));
         // As low as the text allows: the tallest pages use the whole height of the smallest
-        // window.
-        LawNote->setFixedHeight(18);
+        // window. A note longer than the window is wide goes on to a second line rather than
+        // losing its end.
+        LawNote->setMinimumHeight(18);
+        LawNote->setWordWrap(true);
         LawNote->setContentsMargins(18, 0, 8, 0);
         LawNote->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         Paint(LawNote, Qt::white);
@@ -343,8 +348,17 @@ QLineEdit *TCalcPage::AmountEdit(const QString &Name, int X, int Y, int Width,
 
 QLineEdit *TCalcPage::ResultEdit(const QString &CaptionText, const QString &Name, int X, int Y,
                                  int Width) {
-    RedCaption(CaptionText, X, Y + 6);
+    QLabel *caption = RedCaption(CaptionText, X, Y + 6);
     QLineEdit *edit = AmountEdit(Name, X + 80, Y, Width);
+    // A caption of another language too long for its place ends just before the edit, taking
+    // the room to its left, and where that is not enough, a second line beside the edit.
+    if (const int end = X + 80 - 4; caption->geometry().right() >= end) {
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        caption->setWordWrap(caption->width() > end);
+        const int width = std::min(end, caption->width());
+        const int height = std::max(caption->height(), caption->heightForWidth(width));
+        caption->setGeometry(end - width, Y + (edit->height() - height) / 2, width, height);
+    }
     // A tax or after-tax income to work back from may be longer than an input amount.
     TNumKeyFilter::SetUnlimited(edit);
     MarkResult(edit);
@@ -395,7 +409,7 @@ QLabel *TCalcPage::ResultLabel(const QString &Name, const QString &CaptionText,
                                Qt::Alignment CaptionAlignment) {
     QLabel *caption = Caption(CaptionText, X, Y, false);
     if (CaptionAlignment & Qt::AlignRight) {
-        caption->setGeometry(X, Y, CaptionWidth - 8, caption->height());
+        caption->setGeometry(X, Y, CaptionWidth - ResultGap, caption->height());
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     auto *label = new QLabel(Initial, ClientArea);
@@ -403,7 +417,31 @@ QLabel *TCalcPage::ResultLabel(const QString &Name, const QString &CaptionText,
     Describe(label, CaptionText);
     label->setGeometry(X + CaptionWidth, Y, 220, 16);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ResultRows.append({caption, label, X, CaptionWidth});
+    FitResultColumn(X, CaptionWidth);
     return label;
+}
+
+void TCalcPage::FitResultColumn(int X, int CaptionWidth) {
+    int valueX = X + CaptionWidth;
+    for (const TResultRow &row : std::as_const(ResultRows)) {
+        if (row.X != X || row.CaptionWidth != CaptionWidth)
+            continue;
+        const int needed = row.Caption->sizeHint().width() + ResultGap;
+        const bool right = row.Caption->alignment() & Qt::AlignRight;
+        // A right-aligned caption may begin left of X, down to the client area's edge.
+        valueX = std::max(valueX, (right ? std::max(0, X + CaptionWidth - needed) : X) + needed);
+    }
+    for (const TResultRow &row : std::as_const(ResultRows)) {
+        if (row.X != X || row.CaptionWidth != CaptionWidth)
+            continue;
+        row.Value->move(valueX, row.Value->y());
+        if (row.Caption->alignment() & Qt::AlignRight) {
+            const int width = std::max(CaptionWidth - ResultGap, row.Caption->sizeHint().width());
+            row.Caption->setGeometry(valueX - ResultGap - width, row.Caption->y(), width,
+                                     row.Caption->height());
+        }
+    }
 }
 
 QPushButton *TCalcPage::Button(const QString &Name, const QString &Text, int X, int Y, int Width,

@@ -88,7 +88,10 @@ class TCalcPage : public QWidget {
     // A red message beside an input; Field, the caption of what it reports on, names it
     // "<Field>提示".
     QLabel *MsgLabel(const QString &Name, const QString &Field, int X, int Y, int Width = 330);
-    // A right-aligned caption ends 8 pixels before the value.
+    // A right-aligned caption ends 8 pixels before the value. The rows of one X and CaptionWidth
+    // form a column: where a caption of another language is longer than CaptionWidth leaves room
+    // for, a right-aligned one grows to the left as far as the client area allows, and what is
+    // still missing moves the values of the whole column to the right, together.
     QLabel *ResultLabel(const QString &Name, const QString &CaptionText, const QString &Initial,
                         int X, int Y, int CaptionWidth = 100,
                         Qt::Alignment CaptionAlignment = Qt::AlignLeft);
@@ -173,4 +176,12 @@ class TCalcPage : public QWidget {
     QLineEdit *FirstInput = nullptr;
     TNumKeyFilter *KeyFilter = nullptr;
     QList<QPair<QWidget *, int>> RightAnchored;
+    struct TResultRow {
+        QLabel *Caption;
+        QLabel *Value;
+        int X;
+        int CaptionWidth;
+    };
+    QList<TResultRow> ResultRows;
+    void FitResultColumn(int X, int CaptionWidth);
 };

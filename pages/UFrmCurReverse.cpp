@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using current::Cents;
 
@@ -149,7 +150,8 @@ TFrmCurReverse::TFrmCurReverse(Subject What, const Start &From, QWidget *Parent)
     layout->addLayout(BuildResults(captions.Gross, captions.Net));
     layout->addWidget(TxtDetails);
     layout->addStretch();
-    setMinimumWidth(480);
+    // Never narrower than the rows need in the language shown.
+    setMinimumWidth(std::max(480, layout->minimumSize().width()));
 
     for (QLineEdit *edit : findChildren<QLineEdit *>()) {
         if (!edit->isReadOnly())

@@ -57,12 +57,14 @@ void TFrmMakeUp::BuildInputs() {
 void TFrmMakeUp::BuildResults() {
     Heading(tr("详细计算结果："), 30, 302, 490);
     const QString zero = tr("0.00元");
-    // The formulas grow with the numbers in them: room up to the pictures on the right.
+    // The formulas grow with the numbers in them: room up to the pictures on the right, also
+    // where a longer caption moved them to the right.
+    constexpr int formulasEnd = 30 + 93 + 450;
     TxtMonthTaxbaleIncome =
         ResultLabel(QStringLiteral("TxtMonthTaxbaleIncome"), tr("月应纳税额："), zero, 30, 338, 93);
-    TxtMonthTaxbaleIncome->resize(450, TxtMonthTaxbaleIncome->height());
     TxtMonthTax = ResultLabel(QStringLiteral("TxtMonthTax"), tr("月缴纳个税："), zero, 30, 361, 93);
-    TxtMonthTax->resize(450, TxtMonthTax->height());
+    for (QLabel *formula : {TxtMonthTaxbaleIncome, TxtMonthTax})
+        formula->resize(formulasEnd - formula->x(), formula->height());
     TxtTotalTax = ResultEdit(tr("纳税总计："), QStringLiteral("TxtTotalTax"), 45, 392);
     BtnCopyTax = CopyButton(QStringLiteral("BtnCopyTax"), TxtTotalTax, 257, 390);
     TxtTotalIncomeAfterTax =

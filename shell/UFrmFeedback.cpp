@@ -56,8 +56,10 @@ void TFrmFeedback::BuildContacts() {
 QLineEdit *TFrmFeedback::ContactRow(QWidget *Group, const QString &Caption, const QString &Name,
                                     const QString &Value, int Y, QPushButton *&Copy,
                                     const QString &CopyName) {
-    QLabel *caption = ShellWindow::Label(Group, Caption, 30, Y + 4);
-    caption->setFixedWidth(60);
+    // Right-aligned against the edit: a longer caption of another language takes the room to its
+    // left.
+    QLabel *caption = ShellWindow::Label(Group, Caption, 10, Y + 4);
+    caption->setFixedWidth(80);
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto *edit = new QLineEdit(Value, Group);
     edit->setObjectName(Name);

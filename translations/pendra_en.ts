@@ -1963,7 +1963,7 @@ Examples:
     </message>
     <message>
         <source>以上结果按%1的规定计算</source>
-        <translation>The results above are calculated by the rules %1</translation>
+        <translation>Results by the rules %1</translation>
     </message>
     <message>
         <source>—— %1的规定 ——</source>
@@ -3574,7 +3574,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>注：经营时间的选择，一个纳税年度用12个月来表示，当前每月减除必要费用为%1元。</source>
-        <translation>Note: a tax year is 12 months of business; standard deduction now %1 yuan a month.</translation>
+        <translation>Note: a tax year is 12 months; standard deduction %1 yuan a month.</translation>
     </message>
     <message>
         <source>开始计算</source>
@@ -3657,7 +3657,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>从工资薪金页填入</source>
-        <translation>Fill in from the wages and salaries page</translation>
+        <translation>From the wage page</translation>
     </message>
     <message>
         <source>按工资薪金(累计预扣)页上次输入的各月数额，填入全年工资薪金收入（减除免税收入后）、三险一金和专项附加扣除等</source>
@@ -4039,7 +4039,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>在校学生实习（按累计预扣法逐月预扣）</source>
-        <translation>Student internship (withheld monthly by the cumulative withholding method)</translation>
+        <translation>Student intern (cumulative withholding method)</translation>
     </message>
     <message>
         <source>在校学生实习</source>
@@ -4425,7 +4425,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>从工资薪金页填入</source>
-        <translation>Fill in from the wages and salaries page</translation>
+        <translation>From the wage page</translation>
     </message>
     <message>
         <source>按工资薪金(累计预扣)页上次输入的各月数额，填入全年工资薪金、免税收入、三险一金、专项附加扣除、其他扣除和已预扣的税额</source>
@@ -4684,7 +4684,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>提前退休一次性补贴</source>
-        <translation>lump-sum early retirement allowance</translation>
+        <translation>Early retirement lump sum</translation>
     </message>
     <message>
         <source>收入类型：</source>
@@ -5091,7 +5091,7 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>公积金缴费基数</source>
-        <translation>Housing fund base</translation>
+        <translation>Housing base</translation>
     </message>
     <message>
         <source>个人部分</source>
@@ -5127,15 +5127,15 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>个人缴费合计：</source>
-        <translation>Employee total:</translation>
+        <translation>Employee:</translation>
     </message>
     <message>
         <source>单位缴费合计：</source>
-        <translation>Employer total:</translation>
+        <translation>Employer:</translation>
     </message>
     <message>
         <source>单位支出总计：</source>
-        <translation>Employer cost:</translation>
+        <translation>Total cost:</translation>
     </message>
     <message>
         <source>应纳税额：</source>
@@ -5753,7 +5753,7 @@ Write back?</translation>
     </message>
     <message>
         <source>注：自2001年5 月1日起，滞纳金加征率为0.05%，即万分之五。</source>
-        <translation>Note: since 1 May 2001 the late payment surcharge rate is 0.05%, i.e. 5 in 10,000.</translation>
+        <translation>Note: since 1 May 2001 the late payment surcharge is 0.05% a day.</translation>
     </message>
     <message>
         <source>届满日期：  </source>
@@ -5970,7 +5970,7 @@ Write back?</translation>
     </message>
     <message>
         <source>注：个人在本企业的工作年限数按实际工作年限数计算，超过12年的按12年计算。</source>
-        <translation>Note: the years of service with this employer count as the actual years; more than 12 count as 12.</translation>
+        <translation>Note: years of service with this employer count as actual, at most 12.</translation>
     </message>
     <message>
         <source>开始计算</source>
@@ -6201,7 +6201,7 @@ Write back?</translation>
     </message>
     <message>
         <source>注：如果没有交纳养老、医疗、公积、生育、工伤等，此项可不填。</source>
-        <translation>Note: leave blank if no pension, medical, housing fund, maternity, injury etc. contributions are paid.</translation>
+        <translation>Note: leave blank if no social insurance or housing fund is paid.</translation>
     </message>
     <message>
         <source>计算结果：</source>
