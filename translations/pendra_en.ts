@@ -1352,7 +1352,7 @@ Examples:
     </message>
     <message>
         <source>以上结果按%1的规定计算</source>
-        <translation>The results above are calculated by the rules %1</translation>
+        <translation>Results by the rules %1</translation>
     </message>
     <message>
         <source>—— %1的规定 ——</source>
@@ -2563,7 +2563,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>反算</source>
@@ -2685,7 +2685,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>复制</source>
@@ -2963,7 +2963,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>注：经营时间的选择，一个纳税年度用12个月来表示，当前每月减除必要费用为%1元。</source>
-        <translation>Note: a tax year is 12 months of business; standard deduction now %1 yuan a month.</translation>
+        <translation>Note: a tax year is 12 months; standard deduction %1 yuan a month.</translation>
     </message>
     <message>
         <source>开始计算</source>
@@ -3011,7 +3011,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>税后收入：</source>
@@ -3046,7 +3046,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>从工资薪金页填入</source>
-        <translation>Fill in from the wages and salaries page</translation>
+        <translation>From the wage page</translation>
     </message>
     <message>
         <source>按工资薪金(累计预扣)页上次输入的各月数额，填入全年工资薪金收入（减除免税收入后）、三险一金和专项附加扣除等</source>
@@ -3428,7 +3428,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>在校学生实习（按累计预扣法逐月预扣）</source>
-        <translation>Student internship (withheld monthly by the cumulative withholding method)</translation>
+        <translation>Student intern (cumulative withholding method)</translation>
     </message>
     <message>
         <source>在校学生实习</source>
@@ -3814,7 +3814,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>从工资薪金页填入</source>
-        <translation>Fill in from the wages and salaries page</translation>
+        <translation>From the wage page</translation>
     </message>
     <message>
         <source>按工资薪金(累计预扣)页上次输入的各月数额，填入全年工资薪金、免税收入、三险一金、专项附加扣除、其他扣除和已预扣的税额</source>
@@ -4073,7 +4073,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>提前退休一次性补贴</source>
-        <translation>lump-sum early retirement allowance</translation>
+        <translation>Early retirement lump sum</translation>
     </message>
     <message>
         <source>收入类型：</source>
@@ -4281,10 +4281,6 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
         <translation>Deduction method note</translation>
     </message>
     <message>
-        <source>月</source>
-        <translation>month</translation>
-    </message>
-    <message>
         <source>起始月份</source>
         <translation>First month</translation>
     </message>
@@ -4314,11 +4310,11 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>全年预扣税额合计：</source>
-        <translation>Tax withheld in the year:</translation>
+        <translation>Tax withheld, year:</translation>
     </message>
     <message>
         <source>全年税后收入合计：</source>
-        <translation>After-tax income in the year:</translation>
+        <translation>After-tax income, year:</translation>
     </message>
     <message>
         <source>双击可为单月输入；Ctrl+D以后各月相同，Delete恢复</source>
@@ -4396,6 +4392,10 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
         <source>收入、免税收入、三险一金、专项附加扣除、其他扣除各格可双击为单月输入不同的数额；右键菜单或Ctrl+D使以后各月与本月相同，Delete恢复为每月相同的数额。</source>
         <translation>Double-click a cell of income, tax-exempt income, social insurance and housing fund, special additional deductions or other deductions to enter a different amount for a single month; the context menu or Ctrl+D makes the later months the same as this one, Delete restores the same amount every month.</translation>
     </message>
+    <message>
+        <source>%1月</source>
+        <translation>Month %1</translation>
+    </message>
 </context>
 <context>
     <name>TFrmFeedback</name>
@@ -4429,7 +4429,7 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>旺旺：</source>
-        <translation>Wangwang: </translation>
+        <translation>Wangwang:</translation>
     </message>
     <message>
         <source>Email：</source>
@@ -4480,7 +4480,7 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>公积金缴费基数</source>
-        <translation>Housing fund base</translation>
+        <translation>Housing base</translation>
     </message>
     <message>
         <source>个人部分</source>
@@ -4500,7 +4500,7 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>公积金：</source>
-        <translation>Housing fund:</translation>
+        <translation>Housing:</translation>
     </message>
     <message>
         <source>单位部分</source>
@@ -4516,19 +4516,19 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>个人缴费合计：</source>
-        <translation>Employee total:</translation>
+        <translation>Employee:</translation>
     </message>
     <message>
         <source>单位缴费合计：</source>
-        <translation>Employer total:</translation>
+        <translation>Employer:</translation>
     </message>
     <message>
         <source>单位支出总计：</source>
-        <translation>Employer cost:</translation>
+        <translation>Total cost:</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>税后收入：</source>
@@ -4591,7 +4591,7 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>公积金：</source>
-        <translation>Housing fund:</translation>
+        <translation>Housing:</translation>
     </message>
     <message>
         <source>医疗金：</source>
@@ -5103,7 +5103,7 @@ Write back?</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>反算</source>
@@ -5142,7 +5142,7 @@ Write back?</translation>
     </message>
     <message>
         <source>注：自2001年5 月1日起，滞纳金加征率为0.05%，即万分之五。</source>
-        <translation>Note: since 1 May 2001 the late payment surcharge rate is 0.05%, i.e. 5 in 10,000.</translation>
+        <translation>Note: since 1 May 2001 the late payment surcharge is 0.05% a day.</translation>
     </message>
     <message>
         <source>届满日期：  </source>
@@ -5269,7 +5269,7 @@ Write back?</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>税后收入：</source>
@@ -5359,7 +5359,7 @@ Write back?</translation>
     </message>
     <message>
         <source>注：个人在本企业的工作年限数按实际工作年限数计算，超过12年的按12年计算。</source>
-        <translation>Note: the years of service with this employer count as the actual years; more than 12 count as 12.</translation>
+        <translation>Note: years of service with this employer count as actual, at most 12.</translation>
     </message>
     <message>
         <source>开始计算</source>
@@ -5493,7 +5493,7 @@ Write back?</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>税后收入：</source>
@@ -5571,7 +5571,7 @@ Write back?</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>税后收入：</source>
@@ -5590,7 +5590,7 @@ Write back?</translation>
     </message>
     <message>
         <source>注：如果没有交纳养老、医疗、公积、生育、工伤等，此项可不填。</source>
-        <translation>Note: leave blank if no pension, medical, housing fund, maternity, injury etc. contributions are paid.</translation>
+        <translation>Note: leave blank if no social insurance or housing fund is paid.</translation>
     </message>
     <message>
         <source>计算结果：</source>
@@ -5940,7 +5940,7 @@ The last year file could not be opened: %1</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>税后收入：</source>
@@ -6034,7 +6034,7 @@ The last year file could not be opened: %1</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>反算</source>
@@ -6145,7 +6145,7 @@ The last year file could not be opened: %1</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>税后收入：</source>
@@ -6276,7 +6276,7 @@ Please install any one of them and try again.</translation>
     </message>
     <message>
         <source>应纳税额：</source>
-        <translation>Tax payable:</translation>
+        <translation>Tax:</translation>
     </message>
     <message>
         <source>反算</source>
