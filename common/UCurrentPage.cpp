@@ -6,6 +6,7 @@
 #include "common/ULocalPicture.h"
 #include "common/UUtils.h"
 
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,6 +20,9 @@ namespace {
 
 // Wide enough for ten typed digits and for most results; a layout may give more.
 constexpr int FieldWidth = 150;
+// The longest caption on one line, in average characters: every Chinese caption, and the shorter
+// English ones.
+constexpr int CaptionChars = 24;
 
 } // namespace
 
@@ -27,6 +31,31 @@ TCurrentPage::TCurrentPage(const QMetaObject &Page, QWidget *Parent)
     BodyLayout = new QVBoxLayout(Client());
     BodyLayout->setContentsMargins(20, 12, 20, 12);
     BodyLayout->setSpacing(8);
+}
+
+void TCurrentPage::WrapLongCaptions(QWidget *Root) {
+    for (QFormLayout *form : Root->findChildren<QFormLayout *>()) {
+        for (int row = 0; row < form->rowCount(); ++row) {
+            QLayoutItem *item = form->itemAt(row, QFormLayout::LabelRole);
+            auto *caption = item ? qobject_cast<QLabel *>(item->widget()) : nullptr;
+            if (!caption || caption->wordWrap())
+                continue;
+            const QFontMetrics metrics = caption->fontMetrics();
+            const int widest = CaptionChars * metrics.averageCharWidth();
+            if (metrics.horizontalAdvance(caption->text()) <= widest)
+                continue;
+            // As wide as the limit, whatever else the form would give it.
+            caption->setWordWrap(true);
+            caption->setFixedWidth(widest);
+        }
+    }
+}
+
+// Before the first layout, so that the page shows laid out at once.
+bool TCurrentPage::event(QEvent *Event) {
+    if (Event->type() == QEvent::Polish)
+        WrapLongCaptions(this);
+    return TCalcPage::event(Event);
 }
 
 void TCurrentPage::RestoreResults() {

@@ -31,6 +31,11 @@ class TCurrentPage : public TCalcPage {
     static QString LawAmount(current::Cents Value);
     static QString LawDate(current::Date Day);
 
+    // Lets every caption of the forms under Root that is longer than a caption should be break
+    // onto a second line instead of widening its form: English captions are often twice as long
+    // as the Chinese ones, which keep to one line.
+    static void WrapLongCaptions(QWidget *Root);
+
     // Made by CalcButtons; the page connects the buttons to its own handlers.
     QPushButton *BtnCalc = nullptr, *BtnReset = nullptr;
     QLabel *TxtMsgInput = nullptr; // the red message of the inputs
@@ -39,6 +44,7 @@ class TCurrentPage : public TCalcPage {
     // A page that showed results as it went shows them again when it comes back: its inputs are
     // back as they were, and its calculation reports in the page.
     void RestoreResults() override;
+    bool event(QEvent *Event) override;
 
     // The client area's layout, top to bottom.
     QVBoxLayout *Body() const { return BodyLayout; }

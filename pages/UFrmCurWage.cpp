@@ -248,12 +248,16 @@ QWidget *TFrmCurWage::BuildInputs() {
     TxtModeNote->setMinimumHeight(3 * TxtModeNote->fontMetrics().lineSpacing());
     right->addRow(TxtModeNote);
 
-    const auto month = [this](const QString &Name, int Value, const QString &Caption) {
+    // One pattern for the month's number, whether the language writes it before or after.
+    const QString monthPattern = tr("%1月");
+    const qsizetype number = std::max<qsizetype>(0, monthPattern.indexOf(QLatin1String("%1")));
+    const auto month = [&](const QString &Name, int Value, const QString &Caption) {
         auto *spin = new QSpinBox(Client());
         spin->setObjectName(Name);
         spin->setRange(1, 12);
         spin->setValue(Value);
-        spin->setSuffix(tr("月"));
+        spin->setPrefix(monthPattern.left(number));
+        spin->setSuffix(monthPattern.mid(number + 2));
         Describe(spin, Caption);
         return spin;
     };
@@ -263,14 +267,14 @@ QWidget *TFrmCurWage::BuildInputs() {
     range->addWidget(SpnFirstMonth);
     range->addWidget(new QLabel(tr("至"), Client()));
     range->addWidget(SpnLastMonth);
-    // On the months' row, so that the column of options is no taller than that of the amounts.
+    range->addStretch();
+    right->addRow(tr("发放月份："), range);
+    // Under the months it applies to, rather than beside them, where its caption would widen the
+    // column past the window in a language longer than Chinese.
     ChkNonResident = new QCheckBox(tr("非居民个人（按月计税，不累计）"), Client());
     ChkNonResident->setObjectName(QStringLiteral("ChkNonResident"));
     Describe(ChkNonResident, ChkNonResident->text());
-    range->addSpacing(16);
-    range->addWidget(ChkNonResident);
-    range->addStretch();
-    right->addRow(tr("发放月份："), range);
+    right->addRow(QString(), ChkNonResident);
 
     QVBoxLayout *box = InputColumn(right, tr("输入"));
     box->addStretch();

@@ -4892,10 +4892,6 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
         <translation>Deduction method note</translation>
     </message>
     <message>
-        <source>月</source>
-        <translation>month</translation>
-    </message>
-    <message>
         <source>起始月份</source>
         <translation>First month</translation>
     </message>
@@ -5006,6 +5002,10 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     <message>
         <source>收入、免税收入、三险一金、专项附加扣除、其他扣除各格可双击为单月输入不同的数额；右键菜单或Ctrl+D使以后各月与本月相同，Delete恢复为每月相同的数额。</source>
         <translation>Double-click a cell of income, tax-exempt income, social insurance and housing fund, special additional deductions or other deductions to enter a different amount for a single month; the context menu or Ctrl+D makes the later months the same as this one, Delete restores the same amount every month.</translation>
+    </message>
+    <message>
+        <source>%1月</source>
+        <translation>Month %1</translation>
     </message>
 </context>
 <context>
