@@ -1,6 +1,7 @@
 // pendra-cli year on year files in temporary folders: the JSON of the contract with figures
 // worked by hand, the Chinese tables, and every kind of fault refused with its key path.
 
+#include "../support/ReadmeYear.h"
 #include "CliRun.h"
 
 #include <QFile>
@@ -21,24 +22,7 @@ namespace {
 // Settlement: 270000 + 6400 = 276400, less 60000 + 27000 + 59400 + 50000 of illness (15000 +
 // 35000) + 12000 + 2400 = 210800: 65600 → 6560 − 2520 = 4040, plus 3790 on its own = 7830
 // (merged: 105600 → 8040); withheld 8400 + 1280 + 3790 = 13470, 5640 refunded.
-const char *const Example = R"({
-  "year": 2026,
-  "jobs": [
-    { "employer": "甲公司", "from": 1, "to": 12, "mode": "按月", "deductions_here": true,
-      "pay": [ { "from": 1, "income": 20000, "exempt": 0, "insurance": 2000, "other": 0 },
-               { "from": 7, "income": 25000, "insurance": 2500 } ] } ],
-  "children": [ { "born": "2023-05-10", "share": 100, "education_end": "2041-06" } ],
-  "elderly": { "parents_born": ["1966-03-15"], "only_child": false, "share": 1500 },
-  "housing_loan": { "first_repayment": "2015-03", "share": 100 },
-  "degree_study": [ { "from": "2024-09", "to": "2027-06" } ],
-  "certificates": ["2026-06"],
-  "illness": [ { "who": "本人", "paid": 30000 }, { "who": "子女", "paid": 50000 } ],
-  "pension": [ { "month": 12, "amount": 12000 } ],
-  "health_insurance": [ { "from": 1, "to": 12, "monthly": 200 } ],
-  "payments": [ { "month": 5, "kind": "labour", "amount": 8000 } ],
-  "bonus": { "month": 1, "amount": 40000, "employer": "甲公司" },
-  "bonus_method": "best"
-})";
+const char *const Example = ReadmeYearJson;
 
 QString Write(const QTemporaryDir &Dir, const QByteArray &Bytes) {
     const QString path = Dir.filePath(QStringLiteral("年度.json"));

@@ -5,6 +5,7 @@
 #include "common/UOpenYear.h"
 #include "common/UYearFiles.h"
 #include "pages/UFactTable.h"
+#include "support/ReadmeYear.h"
 #include "support/UiTestSupport.h"
 
 #include <QComboBox>
@@ -94,26 +95,8 @@ inline void OpenYear(const QString &Path) {
     ASSERT_TRUE(YearFiles::OpenPath(nullptr, Path));
 }
 
-// A year with a raise in July, a child turning 3 in the year, a certificate in June and pension
-// in December, one employer; the example of the README.
-inline const QByteArray ReadmeYear = R"({
-  "year": 2026,
-  "jobs": [
-    { "employer": "甲公司", "from": 1, "to": 12, "mode": "按月", "deductions_here": true,
-      "pay": [ { "from": 1, "income": 20000, "exempt": 0, "insurance": 2000, "other": 0 },
-               { "from": 7, "income": 25000, "insurance": 2500 } ] } ],
-  "children": [ { "born": "2023-05-10", "share": 100, "education_end": "2041-06" } ],
-  "elderly": { "parents_born": ["1966-03-15"], "only_child": false, "share": 1500 },
-  "housing_loan": { "first_repayment": "2015-03", "share": 100 },
-  "degree_study": [ { "from": "2024-09", "to": "2027-06" } ],
-  "certificates": ["2026-06"],
-  "illness": [ { "who": "本人", "paid": 30000 }, { "who": "子女", "paid": 50000 } ],
-  "pension": [ { "month": 12, "amount": 12000 } ],
-  "health_insurance": [ { "from": 1, "to": 12, "monthly": 200 } ],
-  "payments": [ { "month": 5, "kind": "labour", "amount": 8000 } ],
-  "bonus": { "month": 1, "amount": 40000, "employer": "甲公司" },
-  "bonus_method": "best"
-})";
+// The example year of the README.
+inline const QByteArray ReadmeYear = ReadmeYearJson;
 
 // Two employers in turn with one beside them, several children, rent, every kind of payment:
 // keys in another order than the writer's, amounts as numbers and as strings.
