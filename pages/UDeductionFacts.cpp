@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QJsonArray>
@@ -118,6 +119,9 @@ void TDeductionFacts::BuildElderly(QVBoxLayout *Column) {
     CmbElderly = new QComboBox(group);
     CmbElderly->setObjectName(QStringLiteral("CmbElderly"));
     CmbElderly->addItems({tr("不扣除"), tr("独生子女"), tr("非独生子女（与兄弟姐妹分摊）")});
+    // The longest choice may be cut short in a narrow window rather than widen the column.
+    CmbElderly->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    CmbElderly->setMinimumContentsLength(12);
     TCalcPage::Describe(CmbElderly, tr("赡养老人"));
     form->addRow(tr("赡养老人："), CmbElderly);
     TblParents = new TFactTable(QStringLiteral("TblParents"), tr("父母的出生日期"),
@@ -139,8 +143,9 @@ void TDeductionFacts::BuildElderly(QVBoxLayout *Column) {
 
 void TDeductionFacts::BuildHome(QVBoxLayout *Column) {
     auto *group = new QGroupBox(tr("住房贷款利息"), this);
-    auto *row = new QHBoxLayout(group);
-    row->setContentsMargins(6, 4, 6, 4);
+    // The first repayment and the share on two rows: on one they would widen the column.
+    auto *rows = new QGridLayout(group);
+    rows->setContentsMargins(6, 4, 6, 4);
     ChkLoan = new QCheckBox(tr("首套住房贷款，首次还款："), group);
     ChkLoan->setObjectName(QStringLiteral("ChkLoan"));
     TCalcPage::Describe(ChkLoan, tr("住房贷款利息"));
@@ -156,11 +161,11 @@ void TDeductionFacts::BuildHome(QVBoxLayout *Column) {
     auto *share = new QLabel(tr("贷款扣除比例："), group);
     share->setBuddy(CmbLoanShare);
     TCalcPage::Describe(CmbLoanShare, share->text());
-    row->addWidget(ChkLoan);
-    row->addWidget(TxtLoanFirst);
-    row->addWidget(share);
-    row->addWidget(CmbLoanShare);
-    row->addStretch();
+    rows->addWidget(ChkLoan, 0, 0);
+    rows->addWidget(TxtLoanFirst, 0, 1, Qt::AlignLeft);
+    rows->addWidget(share, 1, 0, Qt::AlignRight);
+    rows->addWidget(CmbLoanShare, 1, 1, Qt::AlignLeft);
+    rows->setColumnStretch(2, 1);
     Column->addWidget(group);
     connect(ChkLoan, &QCheckBox::clicked, this, [this] {
         FollowChoices();

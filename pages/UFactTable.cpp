@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <cmath>
@@ -196,6 +197,9 @@ TFactTable::TFactTable(const QString &Name, const QString &Caption,
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    horizontalHeader()->setDefaultAlignment(
+        Qt::Alignment::fromInt(Qt::AlignCenter | Qt::TextWordWrap));
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, &TFactTable::WrapHeader);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
@@ -345,8 +349,30 @@ void TFactTable::ClearFault() {
 // As high as its rows, up to a few: the page's column scrolls, not each table.
 void TFactTable::FitHeight() {
     const int rows = std::clamp(rowCount(), LeastRowsShown, MostRowsShown);
-    setFixedHeight(horizontalHeader()->sizeHint().height() +
+    const QHeaderView *header = horizontalHeader();
+    setFixedHeight(std::max(header->minimumHeight(), header->sizeHint().height()) +
                    rows * verticalHeader()->defaultSectionSize() + 2 * frameWidth());
+}
+
+// The columns share the table's width, so a caption longer than its column (in English) goes
+// on to further lines rather than being cut.
+void TFactTable::WrapHeader() {
+    QHeaderView *header = horizontalHeader();
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const QFontMetrics metrics(header->font());
+    int height = 0;
+    for (int column = 0; column < columnCount(); ++column) {
+        const QString caption = model()->headerData(column, Qt::Horizontal).toString();
+        const QRect room(0, 0, std::max(1, header->sectionSize(column) - 2 * margin), 1 << 20);
+        height = std::max(height, metrics.boundingRect(room, Qt::TextWordWrap, caption).height());
+    }
+    header->setMinimumHeight(height + 2 * margin);
+    FitHeight();
+}
+
+void TFactTable::resizeEvent(QResizeEvent *Event) {
+    QTableWidget::resizeEvent(Event);
+    WrapHeader();
 }
 
 QGroupBox *TFactTable::Group(const QString &Title) {

@@ -110,7 +110,12 @@ class TFactTable : public QTableWidget {
     QString Shown(int Column, const QString &Value) const;
     void Put(int Row, int Column, const QString &Value);
     void FitHeight();
+    void WrapHeader();
 
+  protected:
+    void resizeEvent(QResizeEvent *Event) override;
+
+  private:
     std::vector<TFactColumn> Specs;
     QString PayloadKey;
 };

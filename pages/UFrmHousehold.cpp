@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -284,8 +285,14 @@ QWidget *TFrmHousehold::BuildInputs() {
     BtnRemoveItem = FlowButton(QStringLiteral("BtnRemoveItem"), tr("删除"));
     auto *sharedLayout = new QVBoxLayout(shared);
     sharedLayout->addWidget(TblShared);
-    auto *adding = ButtonRow({BtnAddChild, BtnAddLoan, BtnAddLease, BtnAddIllness});
-    adding->insertWidget(0, new QLabel(tr("添加："), Client()));
+    // Two by two: in one row the longer captions would widen the column.
+    auto *adding = new QGridLayout;
+    adding->addWidget(new QLabel(tr("添加："), Client()), 0, 0);
+    adding->addWidget(BtnAddChild, 0, 1);
+    adding->addWidget(BtnAddLoan, 0, 2);
+    adding->addWidget(BtnAddLease, 1, 1);
+    adding->addWidget(BtnAddIllness, 1, 2);
+    adding->setColumnStretch(3, 1);
     sharedLayout->addLayout(adding);
     sharedLayout->addLayout(ButtonRow({BtnEditItem, BtnRemoveItem}));
 
@@ -328,6 +335,8 @@ QWidget *TFrmHousehold::BuildResults() {
         AddResultRow(form, QStringLiteral("TxtSavingAllToB"), tr("比全部由 b 扣除少缴："));
     TxtSavingWorst =
         AddResultRow(form, QStringLiteral("TxtSavingWorst"), tr("比最不利的分配少缴："));
+    // A long caption puts its figure on the next line rather than widen the column.
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     results->addLayout(form);
     TblChoices = NewTable(Client(), QStringLiteral("TblChoices"), tr("各种分配的应纳税额"),
                           {tr("a 应纳税额"), tr("b 应纳税额"), tr("两人合计")});

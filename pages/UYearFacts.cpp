@@ -60,6 +60,17 @@ const QStringList &Methods() {
     return methods;
 }
 
+// A wrapping line under a table group's title: a long title would not wrap, and would widen the
+// whole column.
+QLabel *NoteUnderTitle(QGroupBox *Group, const QString &Text) {
+    auto *note = new QLabel(Text, Group);
+    note->setStyleSheet(QStringLiteral("color: gray;"));
+    note->setWordWrap(true);
+    if (auto *box = qobject_cast<QBoxLayout *>(Group->layout()))
+        box->insertWidget(0, note);
+    return note;
+}
+
 } // namespace
 
 QJsonObject YearJson(const current::YearFacts &Facts) {
@@ -136,12 +147,15 @@ QWidget *TYearFactsForm::BuildIncome() {
          Choice("deductions_here", tr("扣专项附加"), TValue::Flag,
                 {QStringLiteral("true"), QStringLiteral("false")}, {tr("是"), tr("否")})});
     TblJobs->SetPayloadKey(QStringLiteral("pay"));
-    column->addWidget(TblJobs->Group(tr("任职单位（同一个月只能由一个单位扣除专项附加扣除）")));
+    QGroupBox *jobs = TblJobs->Group(tr("任职单位"));
+    NoteUnderTitle(jobs, tr("同一个月只能由一个单位扣除专项附加扣除。"));
+    column->addWidget(jobs);
     TblPay = new TFactTable(QStringLiteral("TblPay"), tr("工资"),
                             {Month("from", tr("自该月起"), 1), Amount("income", tr("每月收入")),
                              Amount("exempt", tr("免税收入")), Amount("insurance", tr("三险一金")),
                              Amount("other", tr("其他扣除"))});
     GrpPay = TblPay->Group(tr("工资"));
+    TxtPayNote = NoteUnderTitle(GrpPay, QString());
     column->addWidget(GrpPay);
     connect(TblJobs, &TFactTable::Edited, this, &TYearFactsForm::JobsEdited);
     connect(TblJobs, &QTableWidget::currentCellChanged, this, [this](int Row) { ShowPayOf(Row); });
@@ -187,6 +201,9 @@ QGroupBox *TYearFactsForm::BuildBonus() {
     CmbBonusMethod->setObjectName(QStringLiteral("CmbBonusMethod"));
     CmbBonusMethod->addItems(
         {tr("取税额较低的一种（相同时单独计税）"), tr("单独计税"), tr("并入综合所得")});
+    // The longest choice may be cut short in a narrow window rather than widen the column.
+    CmbBonusMethod->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    CmbBonusMethod->setMinimumContentsLength(12);
     TCalcPage::Describe(CmbBonusMethod, tr("汇算时奖金计税方式"));
     form->addRow(tr("汇算时奖金计税方式："), CmbBonusMethod);
     connect(ChkBonus, &QCheckBox::toggled, this, [this] {
@@ -215,9 +232,10 @@ void TYearFactsForm::ShowPayOf(int Job) {
     const bool any = Job >= 0 && Job < TblJobs->rowCount();
     TblPay->SetJson(any ? TblJobs->Payload(Job) : QJsonArray());
     GrpPay->setEnabled(any);
-    GrpPay->setTitle(any ? tr("%1的工资：每一行自其月份起，至下一行或离职")
-                               .arg(TblJobs->Value(Job, QStringLiteral("employer")))
-                         : tr("工资"));
+    TxtPayNote->setText(any ? tr("%1的工资：每一行自其月份起，至下一行或离职")
+                                  .arg(TblJobs->Value(Job, QStringLiteral("employer")))
+                            : QString());
+    TxtPayNote->setVisible(any);
 }
 
 // The first pay entry starts with its job: the file's contract asks it, so the page keeps it so.

@@ -14,6 +14,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QSpinBox;
 class QTabWidget;
@@ -56,7 +57,8 @@ class TYearFactsForm : public QWidget {
     QTabWidget *TabsFacts;
     QSpinBox *SpnYear;
     TFactTable *TblJobs, *TblPay, *TblPayments;
-    QGroupBox *GrpPay; // titled with the job whose pay it shows
+    QGroupBox *GrpPay;
+    QLabel *TxtPayNote; // names the job whose pay the table shows
     QCheckBox *ChkBonus;
     QSpinBox *SpnBonusMonth;
     QLineEdit *TxtBonus;

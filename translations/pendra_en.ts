@@ -2979,7 +2979,7 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     </message>
     <message>
         <source>职业资格证书</source>
-        <translation>Professional qualification certificates</translation>
+        <translation>Qualification certificates</translation>
     </message>
     <message>
         <source>取得证书的年月</source>
@@ -4929,7 +4929,7 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>双击可为单月输入；Ctrl+D以后各月相同，Delete恢复</source>
-        <translation>Double-click: a single month; Ctrl+D: same for later months; Delete: restore</translation>
+        <translation>Double-click: one month; Ctrl+D: fill down; Del: reset</translation>
     </message>
     <message>
         <source>复制表格</source>
@@ -6977,10 +6977,6 @@ Please install any one of them and try again.</translation>
         <translation>No</translation>
     </message>
     <message>
-        <source>任职单位（同一个月只能由一个单位扣除专项附加扣除）</source>
-        <translation>Employers (in a month, only one employer may make the special additional deductions)</translation>
-    </message>
-    <message>
         <source>工资</source>
         <translation>Wages</translation>
     </message>
@@ -7087,6 +7083,10 @@ Please install any one of them and try again.</translation>
     <message>
         <source>%1年</source>
         <translation>%1</translation>
+    </message>
+    <message>
+        <source>同一个月只能由一个单位扣除专项附加扣除。</source>
+        <translation>In a month, only one employer may make the special additional deductions.</translation>
     </message>
 </context>
 <context>

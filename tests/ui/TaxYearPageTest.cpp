@@ -10,6 +10,7 @@
 #include "common/UYearFiles.h"
 #include "pages/UCurWageModel.h"
 #include "pages/UDeductionFacts.h"
+#include "pages/UFactTable.h"
 #include "pages/UFrmTaxYear.h"
 #include "pages/UYearFacts.h"
 #include "pages/UYearResults.h"
@@ -18,6 +19,7 @@
 #include "ui/FactInput.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
@@ -337,3 +339,26 @@ TEST_F(TaxYearPage, TheParameterFilesDeductionsGoIntoTheFirstYearOnce) {
 }
 
 } // namespace
+
+// The columns share the table's width: a caption longer than its column wraps onto more lines
+// (the header grows), and the header goes back to one line when the column is wide again.
+TEST(FactTableHeader, ACaptionLongerThanItsColumnWraps) {
+    TFactTable table(QStringLiteral("TblWide"), QStringLiteral("Caption"),
+                     {TFactColumn::Amount(QStringLiteral("a"), QStringLiteral("short")),
+                      TFactColumn::Amount(QStringLiteral("b"),
+                                          QStringLiteral("a caption of many words to wrap"))});
+    const int line = table.horizontalHeader()->fontMetrics().height();
+    table.resize(2000, table.height());
+    table.show();
+    QCoreApplication::processEvents();
+    const int wide = table.horizontalHeader()->height();
+    EXPECT_LT(wide, 2 * line);
+    table.resize(table.minimumSizeHint().width(), table.height());
+    QCoreApplication::processEvents();
+    EXPECT_GE(table.horizontalHeader()->height(), 2 * line);
+    EXPECT_GE(table.height(),
+              table.horizontalHeader()->height() + table.verticalHeader()->defaultSectionSize());
+    table.resize(2000, table.height());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(table.horizontalHeader()->height(), wide);
+}
