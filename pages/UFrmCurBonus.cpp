@@ -87,11 +87,14 @@ QWidget *TFrmCurBonus::BuildLeftColumn() {
     left->addWidget(ResidentResults);
     left->addWidget(BuildNonResidentResults());
     left->addStretch();
-    return ScrollColumn(left, Client(), QStringLiteral("ScrollInputs"));
+    QScrollArea *column = ScrollColumn(left, Client(), QStringLiteral("ScrollInputs"));
+    KeepWholeWidth(column);
+    return column;
 }
 
 QLayout *TFrmCurBonus::BuildInputs() {
     FormInputs = NewForm();
+    FormInputs->setRowWrapPolicy(QFormLayout::WrapLongRows);
     TxtBonus = AddInputRow(FormInputs, QStringLiteral("TxtBonus"), tr("全年一次性奖金："));
     FormInputs->addRow(tr("纳税人身份："), BuildResidence());
     RBtnTaxable = new QRadioButton(tr("直接填写"), Client());
@@ -221,6 +224,9 @@ QGridLayout *TFrmCurBonus::BuildComparison() {
     LblMerged = new QLabel(Client());
     LblMerged->setObjectName(QStringLiteral("LblMerged"));
     Describe(LblMerged, tr("并入综合所得"));
+    // The method's name, longer in English than its amounts, takes a second line.
+    for (QLabel *name : {LblSeparate, LblMerged})
+        name->setWordWrap(true);
     grid->addWidget(LblSeparate, 0, 1);
     grid->addWidget(LblMerged, 0, 2);
     const QString bracket = tr("税率／速算扣除数：");
@@ -228,15 +234,15 @@ QGridLayout *TFrmCurBonus::BuildComparison() {
         ResultText(QStringLiteral("TxtSeparateBracket"), tr("单独计税的税率／速算扣除数"));
     TxtMergedBracket =
         ResultText(QStringLiteral("TxtMergedBracket"), tr("并入综合所得的税率／速算扣除数"));
-    grid->addWidget(new QLabel(bracket, Client()), 1, 0, Qt::AlignRight);
+    grid->addWidget(RowCaption(bracket), 1, 0);
     grid->addWidget(TxtSeparateBracket, 1, 1);
     grid->addWidget(TxtMergedBracket, 1, 2);
-    grid->addWidget(new QLabel(tr("奖金应纳税额："), Client()), 2, 0, Qt::AlignRight);
+    grid->addWidget(RowCaption(tr("奖金应纳税额：")), 2, 0);
     TxtSeparateBonusTax =
         ResultCell(grid, 2, 1, QStringLiteral("TxtSeparateBonusTax"), tr("单独计税奖金应纳税额"));
     TxtMergedBonusTax =
         ResultCell(grid, 2, 2, QStringLiteral("TxtMergedBonusTax"), tr("并入综合所得奖金应纳税额"));
-    grid->addWidget(new QLabel(tr("全年合计税额："), Client()), 3, 0, Qt::AlignRight);
+    grid->addWidget(RowCaption(tr("全年合计税额：")), 3, 0);
     TxtSeparateTotal =
         ResultCell(grid, 3, 1, QStringLiteral("TxtSeparateTotal"), tr("单独计税全年合计税额"));
     TxtMergedTotal =
@@ -266,6 +272,14 @@ QWidget *TFrmCurBonus::BuildChartTabs() {
     TabsRight->addTab(ScrollColumn(method, TabsRight, QStringLiteral("ScrollMethod")),
                       tr("计算方法"));
     return TabsRight;
+}
+
+// A caption of the comparison, right-aligned like a form's, on two lines where it is long.
+QLabel *TFrmCurBonus::RowCaption(const QString &Text) {
+    auto *caption = new QLabel(Text, Client());
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    caption->setWordWrap(true);
+    return caption;
 }
 
 QLabel *TFrmCurBonus::ResultText(const QString &Name, const QString &CaptionText) {

@@ -63,6 +63,7 @@ class TFrmCurBonus : public TCurrentPage {
     QWidget *BuildNonResidentResults();
     void ResidenceChanged();
     void CalcNonResident(current::Cents Bonus);
+    QLabel *RowCaption(const QString &Text);
     QLabel *ResultText(const QString &Name, const QString &CaptionText);
     QLineEdit *ResultCell(QGridLayout *Grid, int Row, int Column, const QString &Name,
                           const QString &Caption);

@@ -54,6 +54,7 @@ QRadioButton *TFrmCurLabour::Choice(QButtonGroup *Group, QHBoxLayout *Row, const
 
 QLayout *TFrmCurLabour::BuildInputs() {
     QFormLayout *form = NewForm();
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     auto *kinds = new QHBoxLayout;
     auto *kindGroup = new QButtonGroup(this);
     RBtnLabour = Choice(kindGroup, kinds, QStringLiteral("RBtnLabour"), tr("劳务报酬"));
@@ -116,6 +117,7 @@ void TFrmCurLabour::BuildInternship(QFormLayout *Form) {
 
 QLayout *TFrmCurLabour::BuildResults() {
     QFormLayout *form = FormResults = NewForm();
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     TxtDeduction = AddResultRow(form, QStringLiteral("TxtDeduction"), tr("减除费用："));
     TxtTaxable = AddResultRow(form, QStringLiteral("TxtTaxable"), tr("应纳税所得额："));
     TxtRate = AddResultRow(form, QStringLiteral("TxtRate"), tr("税率："));

@@ -101,6 +101,7 @@ QList<QLineEdit *> TFrmCurSettle::Inputs() const {
 
 QWidget *TFrmCurSettle::BuildInputColumn() {
     QFormLayout *form = NewForm();
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     BtnFromYear = FlowButton(QStringLiteral("BtnFromYear"), tr("从纳税年度填入"));
     BtnFromYear->setToolTip(tr("按“我的纳税年度”的全年合计填入全部数额，与该页的年度汇算相同"));
     auto *yearCaption = new QLabel(tr("纳税年度："), Client());
@@ -150,7 +151,9 @@ QWidget *TFrmCurSettle::BuildInputColumn() {
     QVBoxLayout *column = InputColumn(form, tr("输入"));
     column->addWidget(GreyNote(tr("工资薪金和已预缴税额必填，其余不填的按0计算。")));
     column->addStretch();
-    return ScrollColumn(column, Client(), QStringLiteral("ScrollInputs"));
+    QScrollArea *scroll = ScrollColumn(column, Client(), QStringLiteral("ScrollInputs"));
+    KeepWholeWidth(scroll);
+    return scroll;
 }
 
 // The special deductions with the button beside them that fills them from the dialog.
@@ -230,8 +233,9 @@ QWidget *TFrmCurSettle::BuildResultTabs() {
                                     .arg(LawText::Day(current::Law::SettlementFrom),
                                          LawText::Day(current::Law::SettlementUntil))));
     results->addStretch();
-    TabsRight->addTab(ScrollColumn(results, TabsRight, QStringLiteral("ScrollResults")),
-                      tr("计算结果"));
+    QScrollArea *resultColumn = ScrollColumn(results, TabsRight, QStringLiteral("ScrollResults"));
+    KeepWholeWidth(resultColumn);
+    TabsRight->addTab(resultColumn, tr("计算结果"));
 
     auto *method = new QVBoxLayout;
     method->addWidget(MethodGroup(QStringLiteral(":/pictures/cursettle_method.png")));

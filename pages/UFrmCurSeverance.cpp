@@ -41,6 +41,7 @@ QRadioButton *TFrmCurSeverance::KindChoice(const QString &Name, const QString &T
 
 QLayout *TFrmCurSeverance::BuildInputs() {
     QFormLayout *form = FormInputs = NewForm();
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     RBtnContract = KindChoice(QStringLiteral("RBtnContract"), tr("解除劳动合同"));
     RBtnContract->setChecked(true);
     RBtnEarlyRetirement =
@@ -74,6 +75,7 @@ QLayout *TFrmCurSeverance::BuildInputs() {
 
 QLayout *TFrmCurSeverance::BuildResults() {
     QFormLayout *form = FormResults = NewForm();
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     TxtExempt = AddResultRow(form, QStringLiteral("TxtExempt"), tr("免税部分："));
     TxtTaxable = AddResultRow(form, QStringLiteral("TxtTaxable"), tr("应纳税部分："));
     TxtPerYear = AddResultRow(form, QStringLiteral("TxtPerYear"), tr("每年分摊额："));

@@ -1,7 +1,57 @@
 #include "pages/UScrollColumn.h"
 
 #include <QBoxLayout>
+#include <QEvent>
 #include <QScrollArea>
+#include <QScrollBar>
+
+namespace {
+
+// Set when the column is polished, before the page is first laid out (the page has broken its
+// long captions by then), and again whenever the content's layout asks to be redone.
+class WholeWidth : public QObject {
+  public:
+    explicit WholeWidth(QScrollArea *Column)
+        : QObject(Column->widget()), Column(Column), Content(Column->widget()) {
+        Column->installEventFilter(this);
+        Content->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *Watched, QEvent *Event) override {
+        if ((Watched == Column && Event->type() == QEvent::Polish) ||
+            (Watched == Content && Event->type() == QEvent::LayoutRequest))
+            Follow();
+        return QObject::eventFilter(Watched, Event);
+    }
+
+  private:
+    void Follow() {
+        const int needed = Content->minimumSizeHint().expandedTo(Content->minimumSize()).width() +
+                           Column->verticalScrollBar()->sizeHint().width() +
+                           2 * Column->frameWidth();
+        if (needed == Column->minimumWidth())
+            return;
+        Column->setMinimumWidth(needed);
+        // A nested layout keeps the width it worked out until it is told, even once the page's
+        // own layout is redone.
+        for (QWidget *holder = Column->parentWidget(); holder; holder = holder->parentWidget())
+            if (holder->layout())
+                Forget(holder->layout());
+    }
+
+    static void Forget(QLayout *Layout) {
+        Layout->invalidate();
+        for (int i = 0; i < Layout->count(); ++i)
+            if (QLayout *inner = Layout->itemAt(i)->layout())
+                Forget(inner);
+    }
+
+    // The content is this filter's parent; the column holds the content.
+    QScrollArea *Column;
+    QWidget *Content;
+};
+
+} // namespace
 
 QScrollArea *ScrollColumn(QLayout *Content, QWidget *Parent, const QString &Name) {
     auto *inside = new QWidget;
@@ -19,6 +69,10 @@ QScrollArea *ScrollColumn(QLayout *Content, QWidget *Parent, const QString &Name
     return scroll;
 }
 
+void KeepWholeWidth(QScrollArea *Column) {
+    new WholeWidth(Column);
+}
+
 QHBoxLayout *InputsBesideMethod(QLayout *Inputs, QLayout *Results, QWidget *Method,
                                 QWidget *Parent) {
     auto *left = new QVBoxLayout;
@@ -30,7 +84,11 @@ QHBoxLayout *InputsBesideMethod(QLayout *Inputs, QLayout *Results, QWidget *Meth
     right->addStretch();
     auto *columns = new QHBoxLayout;
     columns->setSpacing(16);
-    columns->addWidget(ScrollColumn(left, Parent, QStringLiteral("ScrollInputs")), 1);
-    columns->addWidget(ScrollColumn(right, Parent, QStringLiteral("ScrollMethod")));
+    QScrollArea *inputs = ScrollColumn(left, Parent, QStringLiteral("ScrollInputs"));
+    QScrollArea *method = ScrollColumn(right, Parent, QStringLiteral("ScrollMethod"));
+    KeepWholeWidth(inputs);
+    KeepWholeWidth(method);
+    columns->addWidget(inputs, 1);
+    columns->addWidget(method);
     return columns;
 }
