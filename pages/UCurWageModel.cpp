@@ -1,5 +1,7 @@
 #include "pages/UCurWageModel.h"
 
+#include <cstdlib>
+
 #include "common/UNumKeyFilter.h"
 
 #include <QBrush>
@@ -485,11 +487,26 @@ QVariant TCurWageModel::data(const QModelIndex &Index, int Role) const {
     }
 }
 
+// A title of several words is shown on two lines, broken at the space nearest its middle, so that
+// a long (English) title does not make its column wider than its figures need. Copied and named in
+// messages, the title stays on one line.
+QString TCurWageModel::OnTwoLines(QString Title) {
+    const qsizetype middle = Title.size() / 2;
+    qsizetype best = -1;
+    for (qsizetype at = Title.indexOf(u' '); at >= 0; at = Title.indexOf(u' ', at + 1)) {
+        if (best < 0 || std::abs(at - middle) < std::abs(best - middle))
+            best = at;
+    }
+    if (best > 0 && Title.size() > TwoLinesFrom)
+        Title[best] = u'\n';
+    return Title;
+}
+
 QVariant TCurWageModel::headerData(int Section, Qt::Orientation Orientation, int Role) const {
     if (Role != Qt::DisplayRole || Orientation != Qt::Horizontal || Section < 0 ||
         Section >= columnCount())
         return {};
-    return Shown(Columns()[static_cast<std::size_t>(Section)]);
+    return OnTwoLines(Shown(Columns()[static_cast<std::size_t>(Section)]));
 }
 
 Qt::ItemFlags TCurWageModel::flags(const QModelIndex &Index) const {

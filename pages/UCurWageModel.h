@@ -58,6 +58,8 @@ class TCurWageModel : public QAbstractTableModel {
 
     // The whole table with its header, tab-separated, one line per row, for a spreadsheet.
     QString TabText() const;
+    // A column title as the table's header shows it: on two lines when it is of several words.
+    static QString OnTwoLines(QString Title);
 
     int rowCount(const QModelIndex &Parent = {}) const override;
     int columnCount(const QModelIndex &Parent = {}) const override;
@@ -74,6 +76,8 @@ class TCurWageModel : public QAbstractTableModel {
     void OverrideChanged();
 
   private:
+    // Titles up to this length stay on one line.
+    static constexpr qsizetype TwoLinesFrom = 10;
     struct TColumn;
     const std::vector<TColumn> &Columns() const;
     static QString Shown(const TColumn &Column);

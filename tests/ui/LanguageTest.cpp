@@ -11,6 +11,7 @@
 #include "pages/UBatchModel.h"
 #include "pages/UFrmBatch.h"
 #include "pages/UFrmCurLabour.h"
+#include "pages/UFrmCurWage.h"
 #include "pages/UFrmHousehold.h"
 #include "pages/UFrmInterest.h"
 #include "pages/UFrmSalary.h"
@@ -20,6 +21,7 @@
 #include "ui/FactInput.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMap>
 #include <QMenu>
@@ -27,6 +29,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -296,6 +299,21 @@ TEST_F(LanguageSwitch, TheToolbarCaptionsShowWhole) {
             EXPECT_LE(button->mapTo(&Main, QPoint(button->width(), 0)).x(), Main.width())
                 << button->text().toStdString();
         }
+    }
+}
+
+// The wage page's monthly table shows every column of the month without scrolling sideways in
+// either language, the window at its smallest: a title of several words takes two lines.
+TEST_F(LanguageSwitch, TheMonthTableShowsItsColumnsWhole) {
+    Main.resize(Main.minimumSize());
+    ASSERT_TRUE(Main.Open(QStringLiteral("MCurWage")));
+    TypeAndEnter(Page<TFrmCurWage>()->TxtIncome, QStringLiteral("20000"));
+    for (const Language language : {Language::English, Language::Chinese}) {
+        Choose(language);
+        QCoreApplication::processEvents();
+        const QTableView *table = Page<TFrmCurWage>()->TblMonths;
+        ASSERT_FALSE(table->model()->index(0, 1).data().toString().isEmpty());
+        EXPECT_LE(table->horizontalHeader()->length(), table->viewport()->width());
     }
 }
 
