@@ -293,8 +293,8 @@ void TFactTable::SetJson(const QJsonArray &Entries) {
     for (int row = 0; row < rowCount(); ++row) {
         const QJsonValue entry = Entries.at(row);
         for (int column = 0; column < columnCount(); ++column) {
-            const TFactColumn &spec = Column(column);
-            Put(row, column, TextOf(spec, spec.Key.isEmpty() ? entry : entry[spec.Key]));
+            const TFactColumn &fact = Column(column);
+            Put(row, column, TextOf(fact, fact.Key.isEmpty() ? entry : entry[fact.Key]));
         }
         if (!PayloadKey.isEmpty())
             SetPayload(row, entry[PayloadKey].toArray());
