@@ -127,7 +127,8 @@ class HouseholdPage : public ::testing::Test {
         Page.reset();
         Page = std::make_unique<TFrmHousehold>();
         ShowActive(Page.get());
-        QTest::qWait(600); // the paths put back are read after the typing pause
+        // The paths put back are read after the typing pause; Enter reads them at once.
+        QTest::keyClick(Page->TxtFileA, Qt::Key_Return);
         Settle();
     }
     void UseYears(const QString &A, const QString &B) {

@@ -227,7 +227,8 @@ TEST_F(LanguageSwitch, TheHouseholdPageKeepsItsFilesAndItsSplit) {
         Choose(lang);
         page = Page<TFrmHousehold>();
         ASSERT_NE(page, nullptr);
-        QTest::qWait(600); // the paths put back are read after the typing pause
+        // The paths put back are read after the typing pause; Enter reads them at once.
+        QTest::keyClick(page->TxtFileA, Qt::Key_Return);
         ASSERT_TRUE(WaitFor([&] { return !page->Calculating(); }));
         EXPECT_EQ(page->TxtFileA->text(), a);
         EXPECT_EQ(page->TxtFileB->text(), b);
