@@ -73,7 +73,12 @@ QString Help() {
                "1 至 12，也可写作 1月、2026-02、2026年2月，全表须为同一年）、收入（必需）、\n"
                "免税收入、专项扣除、专项附加扣除、其他扣除（金额可带千位分隔符和 ¥）、\n"
                "减除方式（按月、自1月、6万，也可写 per-month、from-january、sixty；空为按月；\n"
-               "6万 的员工须从 1 月起）。本程序写出的结果列（累计收入至税后收入）不作为输入，\n"
+               "6万 的员工须从 1 月起）。收入也可题作应发工资、应发合计、税前工资，专项扣除也可\n"
+               "题作三险一金、社保公积金，或分列基本养老保险费、基本医疗保险费、失业保险费、\n"
+               "住房公积金（相加为专项扣除）；未读取的列在标准错误上列出，像扣除项的另有警告。\n"
+               "没有工号而写着合计、总计、小计的行是合计行，略过。工作表“未计算”或旁边的\n"
+               "“名称-未计算.csv”中上次未计算的行一并读入、重新计算。\n"
+               "本程序写出的结果列（累计收入至税后收入）不作为输入，\n"
                "按本次计算重新写出。输出每一行的输入列及各结果列，标题用当前语言，按员工首次\n"
                "出现的顺序、按月份排列；不给 -o 或给 -o - 时以 UTF-8（带 BOM）的 CSV 写到标准\n"
                "输出。有误的行在标准错误上列出行号和列名，其员工的各行都不计算，写在 Excel\n"
@@ -117,6 +122,11 @@ int RunPayroll(const QStringList &Arguments) {
         PrintError(read.Error);
         return Refused;
     }
+    // What was not read comes first: a clerk seeing 360.00 where 300.00 was meant looks here.
+    if (const QString note = sheets::ReadNote(read.Sheet); !note.isEmpty())
+        PrintError(note);
+    if (const QString warning = sheets::DeductionWarning(read.Sheet); !warning.isEmpty())
+        PrintError(PayrollCommand::tr("警告：%1").arg(warning));
     PrintFaults(read.Sheet);
     const sheets::WriteOutcome written = WriteResults(outPath, read.Sheet);
     if (written.Result != sheets::Status::Done) {

@@ -283,6 +283,18 @@ TFileManager::TWriteResult TFileManager::WriteLanguage(Translations::Language La
     return WriteWindowKey(LanguageKey, Translations::Code(Lang));
 }
 
+// Percent-encoded as the year file's path is, so that any folder survives the file's lines.
+std::optional<QString> TFileManager::ReadSheetFolder() {
+    const auto value = ReadWindowKey("SheetFolder");
+    if (!value || value->isEmpty())
+        return std::nullopt;
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(value->toUtf8()));
+}
+
+TFileManager::TWriteResult TFileManager::WriteSheetFolder(const QString &Path) {
+    return WriteWindowKey("SheetFolder", QString::fromLatin1(Path.toUtf8().toPercentEncoding("/")));
+}
+
 namespace {
 
 constexpr std::string_view YearSection = "YearFile";

@@ -62,6 +62,9 @@ class TFileManager {
     // there is no file or no such key.
     static std::optional<QString> ReadLastYearFile();
     static TWriteResult WriteLastYearFile(const QString &Path);
+    // The folder a payroll sheet was last opened from or saved to, kept the same way.
+    static std::optional<QString> ReadSheetFolder();
+    static TWriteResult WriteSheetFolder(const QString &Path);
     // Whether the special deductions section has been taken into a saved year file: it is read
     // into the first year only, and kept as it is for an older version of the program.
     static bool ReadDeductionsMoved();

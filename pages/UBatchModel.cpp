@@ -1,11 +1,14 @@
 #include "pages/UBatchModel.h"
 
+#include "sheets/Limits.h"
+
 #include <QBrush>
 #include <QColor>
 
 #include <algorithm>
 #include <numeric>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -45,6 +48,7 @@ void TBatchModel::SetSheet(std::shared_ptr<const sheets::PayrollSheet> Sheet) {
     Totals.reset();
     Cursor = Data ? std::make_unique<sheets::WithholdingCursor>(*Data) : nullptr;
     FilterText.clear();
+    Typed.clear();
     SortColumn = -1;
     SortOrder = Qt::AscendingOrder;
     Sorted.resize(Data ? Data->RowCount() : 0);
@@ -148,6 +152,8 @@ int TBatchModel::columnCount(const QModelIndex &Parent) const {
 
 QString TBatchModel::Text(std::size_t Row, int Column) const {
     const int inputs = InputColumnCount();
+    if (const auto typed = Typed.find({Row, std::size_t(Column)}); typed != Typed.end())
+        return QString::fromStdString(typed->second);
     if (Column < inputs)
         return Data->Cell(Row, static_cast<std::size_t>(Column));
     const current::WageWithholding *month = Cursor->At(Row);
@@ -163,7 +169,11 @@ QVariant TBatchModel::data(const QModelIndex &Index, int Role) const {
     const int inputs = InputColumnCount();
     switch (Role) {
     case Qt::DisplayRole:
+    case Qt::EditRole:
         return Text(row, column);
+    case Qt::ToolTipRole:
+        return flags(Index).testFlag(Qt::ItemIsEditable) ? tr("双击改正这个单元格，再点“计算”")
+                                                         : QVariant();
     case Qt::TextAlignmentRole: {
         const bool number = column >= inputs ||
                             IsAmount(Data->Columns()[static_cast<std::size_t>(column)].Role) ||
@@ -171,11 +181,68 @@ QVariant TBatchModel::data(const QModelIndex &Index, int Role) const {
         return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
     }
     case Qt::BackgroundRole:
-        // A row left out of the calculation, its employee's other rows included.
+        // A row left out of the calculation, its employee's other rows included; a cell corrected
+        // and not yet calculated again stands out.
+        if (Typed.count({row, std::size_t(column)}) > 0)
+            return QBrush(QColor(255, 245, 200));
         return Data->RowAccepted(row) ? QVariant() : QVariant(QBrush(QColor(255, 228, 228)));
     default:
         return {};
     }
+}
+
+Qt::ItemFlags TBatchModel::flags(const QModelIndex &Index) const {
+    Qt::ItemFlags flags = QAbstractTableModel::flags(Index);
+    if (!Data || !Index.isValid() || Index.column() >= InputColumnCount())
+        return flags;
+    const std::size_t row = SheetRow(Index.row());
+    const auto column = static_cast<std::size_t>(Index.column());
+    if (Data->FaultyCell(row, column) || Typed.count({row, column}) > 0)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool TBatchModel::setData(const QModelIndex &Index, const QVariant &Value, int Role) {
+    if (Role != Qt::EditRole || !flags(Index).testFlag(Qt::ItemIsEditable))
+        return false;
+    const std::size_t row = SheetRow(Index.row());
+    const auto column = static_cast<std::size_t>(Index.column());
+    // Bounded as a cell of a file is: the sheet read again refuses what a file could not hold.
+    std::string text = Value.toString().toStdString();
+    if (text.size() > sheets::Limit::CellBytes)
+        text.resize(sheets::Limit::CellBytes + 1);
+    Typed[{row, column}] = std::move(text);
+    emit dataChanged(Index, Index);
+    return true;
+}
+
+sheets::ReadOutcome TBatchModel::Corrected() const {
+    sheets::PayrollBuilder builder(Data->FileName());
+    if (auto fault = builder.AddSheet(*Data, Typed))
+        return {sheets::Status::Failed, *fault, {}};
+    return {sheets::Status::Done, {}, builder.Finish()};
+}
+
+sheets::PayrollSummary TBatchModel::ShownSummary() const {
+    sheets::PayrollSummary summary;
+    std::vector<bool> seen(Data ? Data->EmployeeCount() : 0);
+    std::vector<bool> left(seen.size());
+    for (const std::uint32_t row : Shown) {
+        const std::uint32_t employee = Data->Row(row).Employee;
+        const current::WageWithholding *month = Cursor->At(row);
+        if (month == nullptr) {
+            ++summary.RejectedRows;
+            if (employee != sheets::NoEmployee && !std::exchange(left[employee], true))
+                ++summary.RejectedEmployees;
+            continue;
+        }
+        ++summary.Rows;
+        if (!std::exchange(seen[employee], true))
+            ++summary.Employees;
+        summary.MonthTax[Data->Row(row).Month - 1] += month->Tax;
+        summary.YearTax += month->Tax;
+    }
+    return summary;
 }
 
 QVariant TBatchModel::headerData(int Section, Qt::Orientation Orientation, int Role) const {

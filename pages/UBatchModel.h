@@ -8,6 +8,8 @@
 // The sheet itself is read, summarised and written by the sheets library in the window's worker
 // thread; the model takes the finished sheet and summary on the interface thread.
 
+#include "sheets/PayrollBuilder.h"
+#include "sheets/PayrollIo.h"
 #include "sheets/PayrollSheet.h"
 #include "sheets/Withholding.h"
 
@@ -35,6 +37,17 @@ class TBatchModel : public QAbstractTableModel {
     // Shows only the rows whose 工号 or 姓名 contains Text (any case); an empty text shows all.
     void SetFilter(const QString &Text);
     const QString &Filter() const { return FilterText; }
+    // The summary of the rows the filter shows, made row by row (a filter shows few).
+    sheets::PayrollSummary ShownSummary() const;
+
+    // A cell at fault may be typed anew in the view (double-click): the corrections are kept here,
+    // shown in place of the cell, until the sheet is read again with them (Corrected).
+    const sheets::PayrollBuilder::Amendments &Corrections() const { return Typed; }
+    // The open sheet read again with the corrections (a correction beyond a limit fails as a file
+    // would). Reads the sheet only: may run in a worker while nothing changes the model.
+    sheets::ReadOutcome Corrected() const;
+    Qt::ItemFlags flags(const QModelIndex &Index) const override;
+    bool setData(const QModelIndex &Index, const QVariant &Value, int Role = Qt::EditRole) override;
 
     // The sheet's row shown at a row of the table, and back; -1 for a row not shown.
     std::size_t SheetRow(int ViewRow) const { return Shown[static_cast<std::size_t>(ViewRow)]; }
@@ -70,6 +83,7 @@ class TBatchModel : public QAbstractTableModel {
     std::vector<std::uint32_t> Sorted; // every row, in the order sorted
     std::vector<std::uint32_t> Shown;  // the rows of Sorted that pass the filter
     QString FilterText;
+    sheets::PayrollBuilder::Amendments Typed;
     int SortColumn = -1;
     Qt::SortOrder SortOrder = Qt::AscendingOrder;
     // Views ask row by row and mostly for neighbours: the last employee's year is kept.

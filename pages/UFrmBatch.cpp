@@ -1,5 +1,6 @@
 #include "pages/UFrmBatch.h"
 
+#include "common/UFileManager.h"
 #include "common/UMsgBox.h"
 #include "pages/UBatchModel.h"
 #include "sheets/PayrollIo.h"
@@ -76,6 +77,7 @@ void TFrmBatch::BuildWindow() {
     AddShortcuts();
     ShowSheetTitle();
     ShowSummary();
+    FreezeColumns();
 }
 
 // In another language the window is built anew over the same sheet and results (the models stay)
@@ -135,7 +137,10 @@ QLayout *TFrmBatch::BuildButtons() {
     FilterPause->setSingleShot(true);
     FilterPause->setInterval(250);
     connect(TxtFilter, &QLineEdit::textChanged, FilterPause, qOverload<>(&QTimer::start));
-    connect(FilterPause, &QTimer::timeout, this, [this] { Model->SetFilter(TxtFilter->text()); });
+    connect(FilterPause, &QTimer::timeout, this, [this] {
+        Model->SetFilter(TxtFilter->text());
+        ShowSummary();
+    });
     auto *caption = new QLabel(tr("筛选："), this);
     caption->setBuddy(TxtFilter);
 
@@ -156,7 +161,9 @@ QWidget *TFrmBatch::BuildTables() {
     GridSheet->setAccessibleName(tr("工资表"));
     GridSheet->setModel(Model);
     GridSheet->setSelectionBehavior(QAbstractItemView::SelectRows);
-    GridSheet->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Only a cell at fault takes an edit (TBatchModel::flags).
+    const auto edits = QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed;
+    GridSheet->setEditTriggers(edits);
     GridSheet->setWordWrap(false);
     // A million rows: every row of one height, never measured one by one.
     QHeaderView *rows = GridSheet->verticalHeader();
@@ -169,6 +176,45 @@ QWidget *TFrmBatch::BuildTables() {
     columns->setSectionsClickable(true);
     columns->setSortIndicatorShown(true);
     connect(columns, &QHeaderView::sortIndicatorChanged, this, &TFrmBatch::SortBy);
+
+    // 工号 and 姓名 in a view of their own over the left of the table, as in a spreadsheet with
+    // frozen columns: the same model and selection, scrolled up and down with the table.
+    GridFrozen = new QTableView(GridSheet);
+    GridFrozen->setObjectName(QStringLiteral("GridFrozen"));
+    GridFrozen->setAccessibleName(tr("工号和姓名"));
+    GridFrozen->setModel(Model);
+    GridFrozen->setSelectionModel(GridSheet->selectionModel());
+    GridFrozen->setSelectionBehavior(QAbstractItemView::SelectRows);
+    GridFrozen->setEditTriggers(edits);
+    GridFrozen->setFocusPolicy(Qt::NoFocus);
+    GridFrozen->setWordWrap(false);
+    GridFrozen->verticalHeader()->hide();
+    GridFrozen->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    GridFrozen->verticalHeader()->setDefaultSectionSize(rows->defaultSectionSize());
+    GridFrozen->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    GridFrozen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    GridFrozen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    GridFrozen->hide();
+    GridSheet->viewport()->stackUnder(GridFrozen);
+    connect(GridSheet->verticalScrollBar(), &QAbstractSlider::valueChanged,
+            GridFrozen->verticalScrollBar(), &QAbstractSlider::setValue);
+    connect(GridFrozen->verticalScrollBar(), &QAbstractSlider::valueChanged,
+            GridSheet->verticalScrollBar(), &QAbstractSlider::setValue);
+    connect(columns, &QHeaderView::sectionResized, this, [this](int Column, int, int Size) {
+        GridFrozen->setColumnWidth(Column, Size);
+        PlaceFrozen();
+    });
+    connect(rows, &QHeaderView::geometriesChanged, this, &TFrmBatch::PlaceFrozen);
+    connect(columns, &QHeaderView::geometriesChanged, this, &TFrmBatch::PlaceFrozen);
+    // A click on a frozen column's title sorts as one on the table's.
+    GridFrozen->horizontalHeader()->setSectionsClickable(true);
+    connect(GridFrozen->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int Column) {
+        QHeaderView *header = GridSheet->horizontalHeader();
+        const bool again = header->sortIndicatorSection() == Column &&
+                           header->sortIndicatorOrder() == Qt::AscendingOrder;
+        header->setSortIndicator(Column, again ? Qt::DescendingOrder : Qt::AscendingOrder);
+    });
+    GridSheet->installEventFilter(this);
 
     auto *errors = new QWidget(split);
     auto *errorLayout = new QVBoxLayout(errors);
@@ -278,6 +324,63 @@ QWidget *TFrmBatch::BuildTotals() {
     return scroll;
 }
 
+void TFrmBatch::FreezeColumns() {
+    if (!Model->HasSheet()) {
+        GridFrozen->hide();
+        return;
+    }
+    const int id = Model->Sheet().ColumnOf(sheets::Field::Id);
+    const int name = Model->Sheet().ColumnOf(sheets::Field::Name);
+    int place = 0;
+    for (const int column : {id, name}) {
+        if (column < 0)
+            continue;
+        for (QTableView *view : {GridSheet, GridFrozen}) {
+            QHeaderView *header = view->horizontalHeader();
+            header->moveSection(header->visualIndex(column), place);
+        }
+        ++place;
+    }
+    for (int column = 0; column < Model->columnCount(); ++column) {
+        GridFrozen->setColumnHidden(column, column != id && column != name);
+        GridFrozen->setColumnWidth(column, GridSheet->columnWidth(column));
+    }
+    GridFrozen->setVisible(place > 0);
+    PlaceFrozen();
+}
+
+void TFrmBatch::PlaceFrozen() {
+    if (!GridFrozen->isVisibleTo(GridSheet))
+        return;
+    int width = 0;
+    for (int column = 0; column < Model->columnCount(); ++column) {
+        if (!GridFrozen->isColumnHidden(column))
+            width += GridSheet->columnWidth(column);
+    }
+    const int frame = GridSheet->frameWidth();
+    const int header = GridSheet->horizontalHeader()->height();
+    GridFrozen->horizontalHeader()->setFixedHeight(header);
+    GridFrozen->setGeometry(GridSheet->verticalHeader()->width() + frame, frame, width,
+                            GridSheet->viewport()->height() + header);
+}
+
+bool TFrmBatch::eventFilter(QObject *Watched, QEvent *Event) {
+    if (Watched == GridSheet && Event->type() == QEvent::Resize)
+        PlaceFrozen();
+    return QWidget::eventFilter(Watched, Event);
+}
+
+void TFrmBatch::ShowResultColumns() {
+    if (!Model->Summary() || Model->rowCount() == 0)
+        return;
+    GridSheet->doItemsLayout(); // the scroll range of the columns just added
+    const int inputs = Model->InputColumnCount();
+    const int top = std::max(0, GridSheet->rowAt(0));
+    for (const auto column : {sheets::ResultColumn::Net, sheets::ResultColumn::Tax})
+        GridSheet->scrollTo(Model->index(top, inputs + static_cast<int>(column)),
+                            QAbstractItemView::EnsureVisible);
+}
+
 void TFrmBatch::ShowSheetTitle() {
     const QString title = tr("工资表批量计算");
     setWindowTitle(SheetPath.isEmpty()
@@ -289,7 +392,10 @@ void TFrmBatch::ShowSummary() {
     const int rejected = Errors->rowCount();
     LblErrors->setText(rejected == 0 ? tr("未计算的行：无")
                                      : tr("未计算的行（%1处错误，双击定位）：").arg(rejected));
-    const auto &summary = Model->Summary();
+    // With a filter, the totals are those of the rows it shows.
+    const bool filtered = Model->Summary() && !Model->Filter().isEmpty();
+    const std::optional<sheets::PayrollSummary> summary =
+        filtered ? std::optional(Model->ShownSummary()) : Model->Summary();
     for (int month = 0; month < 12; ++month)
         TxtMonthTax[month]->setText(summary ? sheets::TotalText(summary->MonthTax[month]) : Dash());
     TxtYearTax->setText(summary ? sheets::TotalText(summary->YearTax) : Dash());
@@ -302,6 +408,14 @@ void TFrmBatch::ShowSummary() {
         TxtCounts->setText(tr("员工%1人，%2行；点“计算”得出各月预扣税额。")
                                .arg(sheet.AcceptedEmployeeCount())
                                .arg(sheet.AcceptedRowCount()));
+        return;
+    }
+    if (filtered) {
+        TxtCounts->setText(
+            tr("筛选“%1”：员工%2人，%3行；下面的合计只计筛选出的行。本月应预扣税额合计：")
+                .arg(Model->Filter())
+                .arg(summary->Employees)
+                .arg(summary->Rows));
         return;
     }
     if (summary->RejectedRows > 0) {
@@ -433,23 +547,34 @@ bool TFrmBatch::OpenFile(const QString &Path) {
         const QSignalBlocker unsorted(GridSheet->horizontalHeader());
         GridSheet->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     }
-    Model->SetSheet(sheet);
-    Errors->SetSheet(sheet);
+    ShowSheet(sheet);
     ResultsUnsaved = false;
     SheetPath = QFileInfo(Path).absoluteFilePath();
+    RememberFolder(SheetPath);
     ShowSheetTitle();
-    ShowSummary();
-    GridSheet->resizeColumnsToContents();
-    FitTextColumns();
-    GridErrors->resizeColumnToContents(0);
-    GridErrors->resizeColumnToContents(1);
     QString status = tr("已打开%1。").arg(QDir::toNativeSeparators(SheetPath));
     if (const std::uint32_t left = sheet->WrittenColumnsLeftOut(); left > 0)
         status += tr("其中有%1列是本程序以前写出的（计算结果或未计算的原因），不作为输入，"
                      "计算后按本次结果重新写出。")
                       .arg(left);
+    if (const QString note = sheets::ReadNote(*sheet); !note.isEmpty())
+        status += tr("%1。").arg(note);
     TxtStatus->setText(status);
+    // In a box: a column of insurance not deducted would have every employee over-withheld.
+    if (const QString warning = sheets::DeductionWarning(*sheet); !warning.isEmpty())
+        MsgBox::Show(this, tr("%1。").arg(warning));
     return true;
+}
+
+void TFrmBatch::ShowSheet(std::shared_ptr<const sheets::PayrollSheet> Sheet) {
+    Model->SetSheet(Sheet);
+    Errors->SetSheet(Sheet);
+    ShowSummary();
+    GridSheet->resizeColumnsToContents();
+    FitTextColumns();
+    FreezeColumns();
+    GridErrors->resizeColumnToContents(0);
+    GridErrors->resizeColumnToContents(1);
 }
 
 // The view makes room for the texts of the rows it measures, the first hundred; a longer 工号 or
@@ -486,6 +611,11 @@ std::shared_ptr<const sheets::PayrollSheet> TFrmBatch::SheetToWorkOn() {
 }
 
 bool TFrmBatch::Calculate() {
+    if (Running)
+        return false;
+    const std::size_t corrected = Model->Corrections().size();
+    if (corrected > 0 && !ApplyCorrections())
+        return false;
     const std::shared_ptr<const sheets::PayrollSheet> sheet = SheetToWorkOn();
     if (!sheet)
         return false;
@@ -504,7 +634,30 @@ bool TFrmBatch::Calculate() {
     const int inputs = Model->InputColumnCount();
     for (int column = inputs; column < Model->columnCount(); ++column)
         GridSheet->resizeColumnToContents(column);
-    TxtStatus->setText(tr("已计算。"));
+    FreezeColumns();
+    ShowResultColumns();
+    TxtStatus->setText(corrected > 0 ? tr("已按改正的%1个单元格重新检查并计算。").arg(corrected)
+                                     : tr("已计算。"));
+    return true;
+}
+
+bool TFrmBatch::ApplyCorrections() {
+    const auto read = std::make_shared<sheets::ReadOutcome>();
+    const TBatchModel *model = Model;
+    if (!RunInWorker(
+            tr("正在按改正的单元格重新检查…"),
+            [read, model](const sheets::Progress &) { *read = model->Corrected(); }, false))
+        return false;
+    if (read->Result != sheets::Status::Done) {
+        MsgBox::Show(this, tr("改正的单元格无法读入：%1").arg(read->Error));
+        return false;
+    }
+    {
+        const QSignalBlocker unsorted(GridSheet->horizontalHeader());
+        GridSheet->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    }
+    ShowSheet(std::make_shared<const sheets::PayrollSheet>(std::move(read->Sheet)));
+    Model->SetFilter(TxtFilter->text());
     return true;
 }
 
@@ -526,6 +679,7 @@ bool TFrmBatch::SaveFile(const QString &Path) {
         return false;
     }
     ResultsUnsaved = false;
+    RememberFolder(Path);
     const QString saved = tr("已保存到%1。").arg(QDir::toNativeSeparators(Path));
     const QString rejected = sheets::RejectedNote(*sheet, QDir::toNativeSeparators(Path));
     if (rejected.isEmpty()) {
@@ -555,8 +709,13 @@ bool TFrmBatch::SaveTemplate(const QString &Path) {
 QString TFrmBatch::AskPath(bool Saving, const QString &Caption, const QString &Suggested) {
     const QString csv = tr("CSV文件 (*.csv)");
     const QString xlsx = tr("Excel工作簿 (*.xlsx)");
-    QFileDialog dialog(this, Caption, Suggested);
+    // Opening starts in the folder with no name typed; saving suggests a name.
+    QFileDialog dialog(this, Caption, Saving ? Suggested : QString());
     dialog.setObjectName(QStringLiteral("FileDialog"));
+    if (!Saving) {
+        dialog.setDirectory(Suggested);
+        dialog.selectFile(QString());
+    }
     if (Saving) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setNameFilters({csv, xlsx});
@@ -575,11 +734,19 @@ QString TFrmBatch::AskPath(bool Saving, const QString &Caption, const QString &S
     return path;
 }
 
+QString TFrmBatch::StartFolder() const {
+    if (const auto kept = TFileManager::ReadSheetFolder(); kept && QFileInfo(*kept).isDir())
+        return *kept;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void TFrmBatch::RememberFolder(const QString &Path) {
+    // Not being able to keep it costs only a folder to find again: nothing to tell.
+    TFileManager::WriteSheetFolder(QFileInfo(Path).absolutePath());
+}
+
 void TFrmBatch::BtnOpenClick() {
-    const QString folder = SheetPath.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                               : QFileInfo(SheetPath).absolutePath();
-    const QString path = AskPath(false, tr("打开工资表"), folder);
+    const QString path = AskPath(false, tr("打开工资表"), StartFolder());
     if (path.isEmpty())
         TxtStatus->setText(tr("已取消打开。"));
     else
@@ -605,9 +772,8 @@ bool TFrmBatch::BtnSaveClick() {
 }
 
 void TFrmBatch::BtnTemplateClick() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path =
-        AskPath(true, tr("写出工资表模板"), QDir(folder).filePath(tr("工资表模板.xlsx")));
+        AskPath(true, tr("写出工资表模板"), QDir(StartFolder()).filePath(tr("工资表模板.xlsx")));
     if (!path.isEmpty())
         SaveTemplate(path);
 }
@@ -622,6 +788,7 @@ void TFrmBatch::GridErrorsDoubleClick(const QModelIndex &Index) {
         TxtFilter->clear();
         FilterPause->stop();
         Model->SetFilter({});
+        ShowSummary();
         shown = Model->ViewRow(row);
     }
     if (shown < 0)

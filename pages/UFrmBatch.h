@@ -44,6 +44,8 @@ class TFrmBatch : public QWidget {
     QPushButton *BtnOpen, *BtnCalc, *BtnSave, *BtnTemplate;
     QLineEdit *TxtFilter;
     QTableView *GridSheet, *GridErrors;
+    // 工号 and 姓名 over the left of GridSheet, staying there while it scrolls sideways.
+    QTableView *GridFrozen;
     QLabel *LblErrors;
     QLabel *TxtCounts, *TxtYearTax, *TxtStatus;
     QLabel *TxtMonthTax[12];
@@ -82,6 +84,7 @@ class TFrmBatch : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent *Event) override;
+    bool eventFilter(QObject *Watched, QEvent *Event) override;
     void changeEvent(QEvent *Event) override;
     void dragEnterEvent(QDragEnterEvent *Event) override;
     void dropEvent(QDropEvent *Event) override;
@@ -95,6 +98,20 @@ class TFrmBatch : public QWidget {
     QWidget *BuildTotals();
     void AddShortcuts();
     void FitTextColumns();
+    // A sheet just read (or read again with corrections) in both tables, its columns fitted.
+    void ShowSheet(std::shared_ptr<const sheets::PayrollSheet> Sheet);
+    // The frozen view: its columns (工号 and 姓名, first in both views) and its place.
+    void FreezeColumns();
+    void PlaceFrozen();
+    // Scrolled sideways so that 本月应预扣税额 and 税后收入 show.
+    void ShowResultColumns();
+    // The sheet read again with the cells corrected in the table; false when it failed (a box
+    // said why) or was cancelled.
+    bool ApplyCorrections();
+    // The folder the file dialogs start in: the last one a sheet was opened from or saved to,
+    // kept in init.ini for the next start.
+    QString StartFolder() const;
+    void RememberFolder(const QString &Path);
     // Whether the window may close: asks when results are not saved.
     bool MayClose();
     void ShowSummary();

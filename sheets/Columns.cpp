@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <string_view>
 
 namespace sheets {
@@ -16,16 +17,27 @@ enum class Kind : std::uint8_t { Input, Result, Rejected };
 // of its translation, and the English one. A sheet is read by these names, never by what a
 // translation says, so that a sheet reads the same whatever the language in use; the English
 // translation of the source is the English name, so that a sheet written in English reads back.
+// A synonym is a row of its own after its field's own title, which alone is written.
 struct KnownTitle {
     Kind Of;
     std::uint8_t Which; // a Field, a ResultColumn or a RejectedColumn
     const char *Source;
     const char *English;
+    InsurancePart Part = InsurancePart::None;
 };
 
 template <typename Enum>
 constexpr KnownTitle Title(Kind Of, Enum Which, const char *Source, const char *English) {
     return {Of, static_cast<std::uint8_t>(Which), Source, English};
+}
+
+// The titles clerks give the input columns besides their own; never written, so not translated.
+constexpr KnownTitle Synonym(Field Which, const char *Chinese, const char *English) {
+    return {Kind::Input, static_cast<std::uint8_t>(Which), Chinese, English};
+}
+
+constexpr KnownTitle PartTitle(InsurancePart Part, const char *Chinese, const char *English) {
+    return {Kind::Input, static_cast<std::uint8_t>(Field::InsurancePart), Chinese, English, Part};
 }
 
 constexpr std::array KnownTitles{
@@ -42,6 +54,19 @@ constexpr std::array KnownTitles{
     Title(Kind::Input, Field::Other, QT_TRANSLATE_NOOP("SheetText", "其他扣除"),
           "Other deductions"),
     Title(Kind::Input, Field::Mode, QT_TRANSLATE_NOOP("SheetText", "减除方式"), "Deduction method"),
+    Synonym(Field::Income, "应发工资", "Gross pay"),
+    Synonym(Field::Income, "应发合计", "Total gross pay"),
+    Synonym(Field::Income, "税前工资", "Pre-tax pay"),
+    Synonym(Field::Insurance, "三险一金", "Social insurance and housing fund"),
+    Synonym(Field::Insurance, "社保公积金", "Social security and housing fund"),
+    PartTitle(InsurancePart::Pension, "基本养老保险费", "Basic pension insurance"),
+    PartTitle(InsurancePart::Pension, "养老保险", "Pension insurance"),
+    PartTitle(InsurancePart::Medical, "基本医疗保险费", "Basic medical insurance"),
+    PartTitle(InsurancePart::Medical, "医疗保险", "Medical insurance"),
+    PartTitle(InsurancePart::Unemployment, "失业保险费", "Unemployment insurance premium"),
+    PartTitle(InsurancePart::Unemployment, "失业保险", "Unemployment insurance"),
+    PartTitle(InsurancePart::HousingFund, "住房公积金", "Housing provident fund"),
+    PartTitle(InsurancePart::HousingFund, "公积金", "Housing fund"),
     Title(Kind::Result, ResultColumn::CumulativeIncome, QT_TRANSLATE_NOOP("SheetText", "累计收入"),
           "Cumulative income"),
     Title(Kind::Result, ResultColumn::CumulativeExempt,
@@ -85,14 +110,40 @@ template <typename Enum> QString Translated(Kind Of, Enum Which) {
 
 } // namespace
 
-Field FieldOfTitle(std::string_view Title) {
+TitleRole RoleOfTitle(std::string_view Title) {
     const auto found =
         std::find_if(KnownTitles.begin(), KnownTitles.end(), [Title](const KnownTitle &t) {
             return t.Source == Title || SameIgnoringCase(t.English, Title);
         });
     if (found == KnownTitles.end())
-        return Field::Extra;
-    return found->Of == Kind::Input ? static_cast<Field>(found->Which) : Field::Written;
+        return {};
+    if (found->Of != Kind::Input)
+        return {Field::Written};
+    return {static_cast<Field>(found->Which), found->Part};
+}
+
+namespace {
+
+bool ContainsFolded(std::string_view Text, std::string_view Word) {
+    return std::search(Text.begin(), Text.end(), Word.begin(), Word.end(), [](char a, char b) {
+               return (a >= 'A' && a <= 'Z' ? char(a - 'A' + 'a') : a) == b;
+           }) != Text.end();
+}
+
+bool ContainsAny(std::string_view Text, std::initializer_list<std::string_view> Words) {
+    return std::any_of(Words.begin(), Words.end(),
+                       [Text](std::string_view w) { return ContainsFolded(Text, w); });
+}
+
+} // namespace
+
+bool LooksLikeDeduction(std::string_view Title) {
+    return ContainsAny(Title, {"保险", "公积金", "扣除", "社保", "个税", "insurance", "provident",
+                               "housing fund", "deduction", "social security", "income tax"});
+}
+
+bool SaysTotal(std::string_view Cell) {
+    return ContainsAny(Cell, {"合计", "总计", "小计", "total"});
 }
 
 QString FieldTitle(Field Which) {

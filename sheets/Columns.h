@@ -24,7 +24,10 @@ enum class Field : std::uint8_t {
     Special,   // 专项附加扣除
     Other,     // 其他扣除
     Mode,      // 减除方式
-    Written,   // a column this program writes (a result, a reason): left out, written anew
+    // A part of 专项扣除 (基本养老保险费 …住房公积金): added into the row's 专项扣除, and written
+    // back as it was typed.
+    InsurancePart,
+    Written, // a column this program writes (a result, a reason): left out, written anew
     Extra,
 };
 
@@ -54,10 +57,26 @@ enum class RejectedColumn : std::uint8_t {
 };
 inline constexpr std::size_t RejectedColumnCount = 3;
 
-// The field a title (UTF-8, blanks around it removed) names, in Chinese or in English (in any
-// case): Field::Written for a column this program writes, Field::Extra for a title it does not
-// know.
-Field FieldOfTitle(std::string_view Title);
+// The parts of 专项扣除 a sheet may give in columns of their own instead of their sum.
+enum class InsurancePart : std::uint8_t { None, Pension, Medical, Unemployment, HousingFund };
+
+struct TitleRole {
+    Field Role = Field::Extra;
+    InsurancePart Part = InsurancePart::None; // for Field::InsurancePart
+};
+
+// The field a title (UTF-8, blanks around it removed) names, by its own name or a synonym clerks
+// use (三险一金 for 专项扣除), in Chinese or in English (in any case): Field::Written for a column
+// this program writes, Field::Extra for a title it does not know.
+TitleRole RoleOfTitle(std::string_view Title);
+inline Field FieldOfTitle(std::string_view Title) {
+    return RoleOfTitle(Title).Role;
+}
+// Whether a title the program does not read looks like an amount it would deduct (社保, 个税,
+// insurance …): a clerk is warned, since such a column is not deducted.
+bool LooksLikeDeduction(std::string_view Title);
+// Whether a cell of a row without 工号 marks it as a totals row (合计, 总计, 小计, Total).
+bool SaysTotal(std::string_view Cell);
 
 // Titles in the language in use; a known input column is written under these too, whichever
 // language its sheet was in.

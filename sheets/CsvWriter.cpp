@@ -104,13 +104,16 @@ class CsvOut {
     }
 };
 
-// The row's input cells; a cell at fault (in a row left out) as it was written.
+// The row's input cells; a row left out as it was typed ("1月", "¥19,000.00"), so that what a
+// clerk mends there reads back as the rest of the row.
 void WriteInputs(CsvOut &Out, const PayrollSheet &Sheet, std::size_t Row) {
     const auto &columns = Sheet.Columns();
+    const bool accepted = Sheet.RowAccepted(Row);
     for (std::size_t column = 0; column < columns.size(); ++column) {
         if (column > 0)
             Out.Next();
-        if (const auto faulty = Sheet.FaultyCell(Row, column)) {
+        if (const auto faulty =
+                accepted ? Sheet.FaultyCell(Row, column) : Sheet.TypedCell(Row, column)) {
             Out.Text(*faulty);
             continue;
         }

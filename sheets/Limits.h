@@ -32,6 +32,8 @@ inline constexpr qint64 InflatedCap = qint64{1024} * 1024 * 1024;
 inline constexpr qint64 XmlRun = 6 * static_cast<qint64>(CellBytes);
 // Elements nested in a workbook part; a worksheet needs six.
 inline constexpr int XmlDepth = 64;
+// A worksheet's name, as Excel allows it: a longer one is cut.
+inline constexpr qsizetype SheetNameChars = 31;
 // Faults named one by one before the rest are counted.
 inline constexpr std::size_t ListedFaults = 1000;
 

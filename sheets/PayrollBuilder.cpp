@@ -105,6 +105,13 @@ std::optional<QString> PayrollBuilder::LookForHeader(std::uint32_t Line,
     const std::uint8_t found = RequiredIn(Cells);
     if (found == AllRequired)
         return SetHeader(Line, Cells);
+    if (CurrentPart == 0) {
+        std::vector<QString> &above = Sheet.Above.emplace_back();
+        for (const std::string_view cell : Cells)
+            above.push_back(QString::fromUtf8(cell.data(), qsizetype(cell.size())));
+        while (!above.empty() && above.back().trimmed().isEmpty())
+            above.pop_back();
+    }
     if (!Nearest || std::popcount(found) > std::popcount(Nearest->Found)) {
         const auto nul = std::find_if(Cells.begin(), Cells.end(), HasNul);
         Nearest =
@@ -150,37 +157,91 @@ std::optional<QString> PayrollBuilder::SetHeader(std::uint32_t Line,
         const std::string_view title = TrimBlanks(Cells[i]);
         if (HasNul(title))
             return NulInHeader(Sheet.File, Line, i);
-        SheetColumn column{QString::fromUtf8(title.data(), qsizetype(title.size())),
-                           FieldOfTitle(title), 0};
-        if (column.Role == Field::Written) {
-            // Written again after the input columns from this calculation's figures.
-            kept.push_back(NotKept);
-            ++Sheet.LeftOut;
-            continue;
-        }
-        if (column.Role == Field::Extra) {
-            column.Extra = Sheet.ExtraColumns++;
-        } else if (Sheet.ColumnOf(column.Role) >= 0) {
-            return SheetText::tr("%1的标题行中「%2」列出现了不止一次")
-                .arg(FileNamed(Sheet.File), column.Title);
-        }
-        if (column.Role == Field::Month)
-            MonthColumn = Sheet.Header.size();
-        if (column.Role == Field::Mode)
-            ModeColumn = Sheet.Header.size();
-        kept.push_back(static_cast<std::uint32_t>(Sheet.Header.size()));
-        Sheet.Header.push_back(column);
+        if (auto fault = AddColumn(title, kept))
+            return fault;
+    }
+    // 专项扣除 is the sum of its parts: a sheet with both would deduct them twice.
+    const int whole = Sheet.ColumnOf(Field::Insurance);
+    const int part = Sheet.ColumnOf(Field::InsurancePart);
+    if (whole >= 0 && part >= 0)
+        return SheetText::tr("%1的标题行中既有「%2」列又有「%3」列：「%2」是各项社会保险费和住房"
+                             "公积金之和，不能与其中一项同时给出；请只留「%2」或只留各项")
+            .arg(FileNamed(Sheet.File), Sheet.Header[std::size_t(whole)].Title,
+                 Sheet.Header[std::size_t(part)].Title);
+    IdColumn = SIZE_MAX;
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        if (kept[i] != NotKept && Sheet.Header[kept[i]].Role == Field::Id)
+            IdColumn = i;
     }
     SheetColumns = std::move(kept);
     return std::nullopt;
 }
 
+// The column a title names, kept in the sheet's columns: a new one, or in a later part the
+// sheet's own of that name.
+std::optional<QString> PayrollBuilder::AddColumn(std::string_view Title,
+                                                 std::vector<std::uint32_t> &Kept) {
+    const TitleRole role = RoleOfTitle(Title);
+    if (role.Role == Field::Written) {
+        // Written again after the input columns from this calculation's figures.
+        Kept.push_back(NotKept);
+        if (CurrentPart == 0)
+            ++Sheet.LeftOut;
+        return std::nullopt;
+    }
+    SheetColumn column{QString::fromUtf8(Title.data(), qsizetype(Title.size())), role.Role, 0,
+                       role.Part};
+    const auto &header = Sheet.Header;
+    const auto same = std::find_if(header.begin(), header.end(), [&](const SheetColumn &c) {
+        return column.Role == Field::Extra
+                   ? CurrentPart > 0 && c.Role == Field::Extra && c.Title == column.Title
+                   : c.Role == column.Role && c.Part == column.Part;
+    });
+    if (same != header.end()) {
+        const auto index = static_cast<std::uint32_t>(same - header.begin());
+        if (CurrentPart == 0 || std::find(Kept.begin(), Kept.end(), index) != Kept.end()) {
+            if (same->Title == column.Title)
+                return SheetText::tr("%1的标题行中「%2」列出现了不止一次")
+                    .arg(FileNamed(Sheet.File), column.Title);
+            return SheetText::tr("%1的标题行中「%2」列和「%3」列是同一项，只能有一列")
+                .arg(FileNamed(Sheet.File), same->Title, column.Title);
+        }
+        Kept.push_back(index);
+        return std::nullopt;
+    }
+    if (column.Role == Field::Extra || column.Role == Field::InsurancePart)
+        column.Extra = Sheet.ExtraColumns++;
+    if (column.Role == Field::Month)
+        MonthColumn = Sheet.Header.size();
+    if (column.Role == Field::Mode)
+        ModeColumn = Sheet.Header.size();
+    Kept.push_back(static_cast<std::uint32_t>(Sheet.Header.size()));
+    Sheet.Header.push_back(column);
+    return std::nullopt;
+}
+
+// A row without 工号 that says 合计 or the like sums the rows above it: no employee's.
+bool PayrollBuilder::IsTotalsRow(std::span<const std::string_view> Cells) const {
+    if (IdColumn == SIZE_MAX || (IdColumn < Cells.size() && !TrimBlanks(Cells[IdColumn]).empty()))
+        return false;
+    return std::any_of(Cells.begin(), Cells.end(),
+                       [](std::string_view cell) { return SaysTotal(TrimBlanks(cell)); });
+}
+
 void PayrollBuilder::AddData(std::uint32_t Line, std::span<const std::string_view> Cells) {
+    if (IsTotalsRow(Cells)) {
+        if (Sheet.Totals++ == 0)
+            Sheet.FirstTotals = Line;
+        return;
+    }
     const auto index = static_cast<std::uint32_t>(Sheet.Rows.size());
     Sheet.Rows.push_back(PayrollRow{});
     Sheet.Rows.back().Line = Line;
-    if (Sheet.ExtraColumns > 0) // a sheet of the known columns alone keeps no index of them
-        Sheet.ExtraStarts.push_back(static_cast<std::uint32_t>(Sheet.ExtraCells.size()));
+    Sheet.Rows.back().Part = CurrentPart;
+    // A sheet of the known columns alone keeps no index of them; a later part may bring some.
+    if (Sheet.ExtraColumns > 0)
+        Sheet.ExtraStarts.resize(Sheet.Rows.size(),
+                                 static_cast<std::uint32_t>(Sheet.ExtraCells.size()));
     ModeAtFault.push_back(false);
     bool nulSeen = false;
     for (std::size_t i = 0; i < SheetColumns.size(); ++i) {
@@ -199,6 +260,56 @@ void PayrollBuilder::AddData(std::uint32_t Line, std::span<const std::string_vie
         ReadCell(index, column, cell);
     }
     CheckUntitled(index, Cells);
+}
+
+void PayrollBuilder::NextPart(const QString &Name) {
+    ++CurrentPart;
+    Sheet.PartNames.push_back(Name);
+    SheetColumns.clear();
+    Nearest.reset();
+    RowsBeforeHeader = 0;
+    IdColumn = SIZE_MAX;
+}
+
+std::optional<QString> PayrollBuilder::AddSheet(const PayrollSheet &From, const Amendments &Typed) {
+    const std::uint8_t base = CurrentPart;
+    if (base == 0 && Sheet.Rows.empty()) {
+        Sheet.Above = From.Above;
+        Sheet.Worksheet = From.Worksheet;
+        Sheet.LeftOut = From.LeftOut;
+        Sheet.Totals = From.Totals;
+        Sheet.FirstTotals = From.FirstTotals;
+        Sheet.PartNames = From.PartNames;
+    }
+    std::vector<QByteArray> titles;
+    titles.reserve(From.Columns().size()); // the views below stay on their texts
+    std::vector<std::string_view> views;
+    for (const SheetColumn &column : From.Columns()) {
+        titles.push_back(column.Title.toUtf8());
+        views.emplace_back(titles.back().constData(), std::size_t(titles.back().size()));
+    }
+    if (auto fault = SetHeader(0, views))
+        return fault;
+    std::vector<std::string> cells(views.size());
+    for (std::size_t row = 0; row < From.RowCount(); ++row) {
+        for (std::size_t column = 0; column < cells.size(); ++column) {
+            if (const auto typed = Typed.find({row, column}); typed != Typed.end())
+                cells[column] = typed->second;
+            else if (const auto asTyped = From.TypedCell(row, column))
+                cells[column] = *asTyped;
+            else
+                cells[column] = From.Cell(row, column).toStdString();
+            views[column] = cells[column];
+        }
+        if (auto beyond = BeyondLimits(From.Row(row).Line, views))
+            return beyond;
+        if (Sheet.Rows.size() >= Limit::Rows)
+            return BeyondRows(Sheet.File, From.Row(row).Line);
+        CurrentPart = static_cast<std::uint8_t>(base + From.Row(row).Part);
+        AddData(From.Row(row).Line, views);
+    }
+    CurrentPart = base;
+    return std::nullopt;
 }
 
 // Cells beyond the titled columns: the row's first one is named, by its column in the file, with
@@ -240,6 +351,11 @@ void PayrollBuilder::ReadCell(std::uint32_t Index, std::size_t Column, std::stri
         if (!Cell.empty())
             Sheet.ExtraCells.push_back({Sheet.Header[Column].Extra, Sheet.Texts.Intern(Cell)});
         break;
+    case Field::InsurancePart: // kept as typed, and added into 专项扣除
+        if (!Cell.empty())
+            Sheet.ExtraCells.push_back({Sheet.Header[Column].Extra, Sheet.Texts.Intern(Cell)});
+        ReadAmount(Index, Column, Cell);
+        break;
     default:
         ReadAmount(Index, Column, Cell);
     }
@@ -252,6 +368,8 @@ void PayrollBuilder::ReadMonth(std::uint32_t Index, std::size_t Column, std::str
     if (!month)
         return Fault(Index, Column, RowProblem::NotMonth, Cell);
     Sheet.Rows[Index].Month = static_cast<std::uint8_t>(month->Month);
+    if (TrimBlanks(Cell) != std::to_string(month->Month))
+        KeepTyped(Index, Column, Cell);
     if (month->Year != 0)
         Years.push_back({Index, static_cast<std::uint16_t>(month->Year), Sheet.Texts.Intern(Cell)});
 }
@@ -268,6 +386,8 @@ void PayrollBuilder::ReadAmount(std::uint32_t Index, std::size_t Column, std::st
     if (!cents) { // as a spreadsheet shows an amount: "15,000.00", "¥1,500"
         text = PlainAmount(text, Scratch);
         cents = CellCents(text);
+        if (cents && field != Field::InsurancePart)
+            KeepTyped(Index, Column, Cell);
     }
     if (!cents)
         return Fault(Index, Column,
@@ -275,7 +395,19 @@ void PayrollBuilder::ReadAmount(std::uint32_t Index, std::size_t Column, std::st
     // Checked on the text: "-0.001" is below zero though it rounds to 0.00.
     if (*cents < 0 || (*cents == 0 && BelowZero(text)))
         return Fault(Index, Column, RowProblem::Negative, Cell);
-    AmountOf(Sheet.Rows[Index], field) = *cents;
+    if (field != Field::InsurancePart) {
+        AmountOf(Sheet.Rows[Index], field) = *cents;
+        return;
+    }
+    current::Cents &sum = Sheet.Rows[Index].Insurance;
+    if (*cents > LargestAmount - sum)
+        return Fault(Index, Column, RowProblem::OutOfRange, Cell);
+    sum += *cents;
+}
+
+void PayrollBuilder::KeepTyped(std::uint32_t Index, std::size_t Column, std::string_view Cell) {
+    Sheet.TypedCells.push_back(
+        {Index, static_cast<std::uint32_t>(Column), Sheet.Texts.Intern(Cell)});
 }
 
 void PayrollBuilder::ReadMode(std::uint32_t Index, std::size_t Column, std::string_view Cell) {

@@ -7,6 +7,7 @@
 #include "sheets/PayrollSheet.h"
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -32,6 +33,18 @@ class PayrollBuilder {
     std::optional<QString> MissingHeader() const;
 
     PayrollSheet Finish();
+
+    // The rows an earlier save left out beside the sheet (its 未计算 worksheet or file), read after
+    // it as rows of the same sheet: from here on a header is looked for again, its columns are
+    // matched to the sheet's by title, and rows and messages name the part as Name.
+    void NextPart(const QString &Name);
+    // The worksheet the rows come from, kept for the workbook saved.
+    void SetSheetName(const QString &Name) { Sheet.Worksheet = Name; }
+    // Every row of a sheet already read, as it was typed, with some cells typed anew (by row and
+    // column of From, UTF-8): its parts and lines kept. Into a builder of no rows yet, or after
+    // NextPart (From being that part's own sheet). A fault of the whole is told as by AddRow.
+    using Amendments = std::map<std::pair<std::size_t, std::size_t>, std::string>;
+    std::optional<QString> AddSheet(const PayrollSheet &From, const Amendments &Typed = {});
 
   private:
     static constexpr std::size_t NoNul = SIZE_MAX;
@@ -61,6 +74,8 @@ class PayrollBuilder {
     std::string Scratch;
     std::size_t MonthColumn = 0;
     std::size_t ModeColumn = 0;
+    std::size_t IdColumn = SIZE_MAX; // in the file
+    std::uint8_t CurrentPart = 0;
 
     std::optional<QString> BeyondLimits(std::uint32_t Line,
                                         std::span<const std::string_view> Cells) const;
@@ -68,6 +83,9 @@ class PayrollBuilder {
                                          std::span<const std::string_view> Cells);
     QString NoHeader() const;
     std::optional<QString> SetHeader(std::uint32_t Line, std::span<const std::string_view> Cells);
+    std::optional<QString> AddColumn(std::string_view Title, std::vector<std::uint32_t> &Kept);
+    bool IsTotalsRow(std::span<const std::string_view> Cells) const;
+    void KeepTyped(std::uint32_t Index, std::size_t Column, std::string_view Cell);
     void AddData(std::uint32_t Line, std::span<const std::string_view> Cells);
     void CheckUntitled(std::uint32_t Index, std::span<const std::string_view> Cells);
     void ReadCell(std::uint32_t Index, std::size_t Column, std::string_view Cell);

@@ -10,7 +10,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <vector>
 
 namespace sheets {
@@ -168,10 +170,90 @@ SheetKind KindOf(const QString &Path) {
                                                                        : SheetKind::Csv;
 }
 
+// The names a worksheet or a file of rows left out is written under, in either language: a sheet
+// saved in one language is read back in the other.
+constexpr const char *RejectedNames[] = {QT_TRANSLATE_NOOP("SheetText", "未计算"),
+                                         "Not calculated"};
+constexpr const char *RejectedFileNames[] = {QT_TRANSLATE_NOOP("SheetText", "%1-未计算"),
+                                             "%1-not-calculated"};
+
+bool IsRejectedSheet(const QString &Name) {
+    return std::any_of(std::begin(RejectedNames), std::end(RejectedNames), [&](const char *n) {
+        return Name.trimmed().compare(QString::fromUtf8(n), Qt::CaseInsensitive) == 0;
+    });
+}
+
+ReadOutcome WithRejected(const QString &Path, const PayrollSheet &Main,
+                         const PayrollSheet &Rejected, const QString &PartName) {
+    PayrollBuilder both(Path);
+    auto fault = both.AddSheet(Main);
+    if (!fault) {
+        both.NextPart(PartName);
+        fault = both.AddSheet(Rejected);
+    }
+    if (fault)
+        return FailedRead(*fault);
+    return ReadOutcome{Status::Done, {}, both.Finish()};
+}
+
+namespace {
+
+// The file of rows left out that an earlier save wrote beside a CSV sheet; empty for none.
+QString RejectedCsvBeside(const QString &Path) {
+    const QFileInfo file(Path);
+    const QString suffix = file.suffix().isEmpty() ? QString() : u'.' + file.suffix();
+    for (const char *name : RejectedFileNames) {
+        const QString beside =
+            file.dir().filePath(QString::fromUtf8(name).arg(file.completeBaseName()) + suffix);
+        if (QFileInfo(beside).isFile())
+            return beside;
+    }
+    return {};
+}
+
+} // namespace
+
 ReadOutcome ReadPayroll(const QString &Path, const Progress &Hooks) {
     if (IsOldExcel(Path))
         return FailedRead(OldExcelFault(Path));
-    return KindOf(Path) == SheetKind::Xlsx ? ReadXlsx(Path, Hooks) : ReadCsv(Path, Hooks);
+    if (KindOf(Path) == SheetKind::Xlsx)
+        return ReadXlsx(Path, Hooks);
+    ReadOutcome read = ReadCsv(Path, Hooks);
+    const QString beside = read.Result == Status::Done ? RejectedCsvBeside(Path) : QString();
+    if (beside.isEmpty())
+        return read;
+    ReadOutcome rejected = ReadCsv(beside, Hooks);
+    if (rejected.Result != Status::Done)
+        return rejected;
+    return WithRejected(Path, read.Sheet, rejected.Sheet, FileNamed(beside));
+}
+
+QString ReadNote(const PayrollSheet &Sheet) {
+    QStringList notes;
+    if (const QStringList unread = Sheet.UnreadTitles(); !unread.isEmpty())
+        notes << SheetText::tr("未读取的列：%1").arg(unread.join(SheetText::tr("、")));
+    if (Sheet.TotalsRows() > 0)
+        notes << SheetText::tr("第%1行等%2行没有工号而写着合计、总计或小计，是合计行，已略过")
+                     .arg(Sheet.FirstTotalsLine())
+                     .arg(Sheet.TotalsRows());
+    for (std::uint8_t part = 1; !Sheet.PartName(part).isEmpty(); ++part)
+        notes << SheetText::tr("另从%1读入了上次未计算的%2行，一并重新检查和计算")
+                     .arg(Sheet.PartName(part))
+                     .arg(Sheet.RowsOfPart(part));
+    return notes.join(SheetText::tr("；"));
+}
+
+QString DeductionWarning(const PayrollSheet &Sheet) {
+    const QStringList titles = Sheet.DeductionLikeTitles();
+    if (titles.isEmpty())
+        return {};
+    QStringList quoted;
+    for (const QString &title : titles)
+        quoted << SheetText::tr("「%1」").arg(title);
+    return SheetText::tr("%1看似应从收入中扣除的金额，但本程序不读取这样的标题，不会扣除它，"
+                         "税额会算多；请把标题改为专项扣除（或三险一金），或改为基本养老保险费、"
+                         "基本医疗保险费、失业保险费、住房公积金各列")
+        .arg(quoted.join(SheetText::tr("、")));
 }
 
 std::size_t RowsWritten(const Output &What) {
@@ -200,7 +282,9 @@ QStringList TitlesOf(const Output &What) {
             titles << RejectedTitle(static_cast<RejectedColumn>(i));
     }
     for (const SheetColumn &column : What.Sheet.Columns())
-        titles << (column.Role == Field::Extra ? column.Title : FieldTitle(column.Role));
+        titles << (column.Role == Field::Extra || column.Role == Field::InsurancePart
+                       ? column.Title
+                       : FieldTitle(column.Role));
     if (What.What == Part::Results) {
         for (std::size_t i = 0; i < ResultColumnCount; ++i)
             titles << ResultTitle(static_cast<ResultColumn>(i));

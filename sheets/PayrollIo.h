@@ -41,8 +41,16 @@ struct WriteOutcome {
     QString Error;
 };
 
-// Progress is reported in bytes of the file (for .xlsx, of the worksheet inflated).
+// Progress is reported in bytes of the file (for .xlsx, of the worksheet inflated). The rows an
+// earlier save left out are read after the sheet's own rows, from its worksheet 未计算 or, for
+// NAME.csv, from NAME-未计算.csv beside it.
 ReadOutcome ReadPayroll(const QString &Path, const Progress &Hooks = {});
+// What reading did besides the rows, said once: the columns not read
+// ("未读取的列：部门、银行卡号"), the totals rows passed over, the rows left out before read again;
+// empty when nothing.
+QString ReadNote(const PayrollSheet &Sheet);
+// A warning for the columns not read whose titles look like an amount to deduct; empty when none.
+QString DeductionWarning(const PayrollSheet &Sheet);
 
 // The accepted employees in order of first appearance, each by month: every input column
 // followed by the results (ResultTitle()); then the rows left out, in the file's order, after

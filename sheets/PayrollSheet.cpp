@@ -112,10 +112,48 @@ std::string_view PayrollSheet::TextOf(std::size_t Row, std::size_t Column) const
     case Field::Mode:
         return ModeCellWord(row.Mode);
     case Field::Extra:
+    case Field::InsurancePart:
         return ExtraText(Row, Header[Column].Extra);
     default:
         return {};
     }
+}
+
+std::optional<std::string_view> PayrollSheet::TypedCell(std::size_t Row, std::size_t Column) const {
+    if (const auto faulty = FaultyCell(Row, Column))
+        return faulty;
+    auto it = std::lower_bound(TypedCells.begin(), TypedCells.end(), Row,
+                               [](const Typed &t, std::size_t r) { return t.Row < r; });
+    for (; it != TypedCells.end() && it->Row == Row; ++it) {
+        if (it->Column == Column)
+            return Texts.View(it->Text);
+    }
+    return std::nullopt;
+}
+
+QStringList PayrollSheet::UnreadTitles() const {
+    QStringList titles;
+    for (const SheetColumn &column : Header) {
+        if (column.Role == Field::Extra && !column.Title.isEmpty() &&
+            !titles.contains(column.Title))
+            titles << column.Title;
+    }
+    return titles;
+}
+
+QStringList PayrollSheet::DeductionLikeTitles() const {
+    QStringList titles = UnreadTitles();
+    titles.removeIf([](const QString &t) { return !LooksLikeDeduction(t.toUtf8().toStdString()); });
+    return titles;
+}
+
+QString PayrollSheet::PartName(std::uint8_t Part) const {
+    return Part == 0 || Part > PartNames.size() ? QString() : PartNames[Part - 1];
+}
+
+std::size_t PayrollSheet::RowsOfPart(std::uint8_t Part) const {
+    return static_cast<std::size_t>(std::count_if(
+        Rows.begin(), Rows.end(), [Part](const PayrollRow &r) { return r.Part == Part; }));
 }
 
 std::string_view PayrollSheet::ExtraText(std::size_t Row, std::uint32_t Extra) const {
@@ -191,9 +229,13 @@ QString PayrollSheet::ColumnName(const RowError &Error) const {
 }
 
 QString PayrollSheet::Place(const RowError &Error) const {
+    QString place;
     if (Error.Column < Header.size() && !Header[Error.Column].Title.isEmpty())
-        return SheetText::tr("第%1行「%2」列").arg(Number(Error.Line), Header[Error.Column].Title);
-    return SheetText::tr("第%1行第%2列").arg(Error.Line).arg(Error.Column + 1);
+        place = SheetText::tr("第%1行「%2」列").arg(Number(Error.Line), Header[Error.Column].Title);
+    else
+        place = SheetText::tr("第%1行第%2列").arg(Error.Line).arg(Error.Column + 1);
+    const QString part = PartName(Rows[Error.Row].Part);
+    return part.isEmpty() ? place : SheetText::tr("%1%2").arg(part, place);
 }
 
 QString PayrollSheet::Reason(const RowError &Error) const {

@@ -16,6 +16,7 @@
 #include "sheets/TextPool.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -37,7 +38,9 @@ QString ModeCellText(ModeCell Mode);
 struct SheetColumn {
     QString Title;
     Field Role = Field::Extra;
-    std::uint32_t Extra = 0; // for an extra column: its place among the extra columns
+    // For an extra column or a part of 专项扣除 (kept as typed): its place among those columns.
+    std::uint32_t Extra = 0;
+    InsurancePart Part = InsurancePart::None;
 };
 
 inline constexpr std::uint32_t NoEmployee = UINT32_MAX;
@@ -49,6 +52,9 @@ struct PayrollRow {
     std::uint8_t Month = 0; // 0 when the cell is not a month
     ModeCell Mode = ModeCell::Blank;
     bool Faulty = false; // a cell of this row is at fault
+    // Where the row was read: 0 the sheet itself, 1 the rows an earlier save left out beside it
+    // (PayrollSheet::PartName).
+    std::uint8_t Part = 0;
     current::Cents Income = 0;
     current::Cents Exempt = 0;
     current::Cents Insurance = 0;
@@ -136,6 +142,9 @@ class PayrollSheet {
     std::vector<const RowError *> FaultsOf(std::size_t Row) const;
     // The cell as it was written when it is at fault; none when it is not.
     std::optional<std::string_view> FaultyCell(std::size_t Row, std::size_t Column) const;
+    // The cell as it was typed where that differs from how it is read ("1月", "¥19,000.00"),
+    // or is at fault; none otherwise. What a row left out is written back with.
+    std::optional<std::string_view> TypedCell(std::size_t Row, std::size_t Column) const;
     // "第5行「收入」列：“abc”不是数字": the place ("第5行「收入」列"), the column's title
     // ("收入", or "第12列" beyond the titled ones) and the reason ("“abc”不是数字").
     QString Message(const RowError &Error) const;
@@ -146,6 +155,22 @@ class PayrollSheet {
     // The columns of an earlier calculation's results that the file held and the sheet leaves
     // out (see Field::Written).
     std::uint32_t WrittenColumnsLeftOut() const { return LeftOut; }
+
+    // The titles of the columns the program does not read (kept as text and written back), and of
+    // those among them that look like an amount it would deduct (LooksLikeDeduction).
+    QStringList UnreadTitles() const;
+    QStringList DeductionLikeTitles() const;
+    // The rows without 工号 that say 合计 or the like, passed over: how many, and the first's line.
+    std::uint32_t TotalsRows() const { return Totals; }
+    std::uint32_t FirstTotalsLine() const { return FirstTotals; }
+    // Where the rows of a part were read, for messages: empty for the sheet itself, as
+    // "工作表“未计算”" for the rows an earlier save left out; and how many rows came from there.
+    QString PartName(std::uint8_t Part) const;
+    std::size_t RowsOfPart(std::uint8_t Part) const;
+    // The rows above the header (a title, notes) as they were, cell by cell, and the name of the
+    // worksheet read (empty for CSV): kept for the workbook saved.
+    const std::vector<std::vector<QString>> &TitleRows() const { return Above; }
+    const QString &SheetName() const { return Worksheet; }
 
   private:
     friend class PayrollBuilder;
@@ -176,6 +201,17 @@ class PayrollSheet {
     std::uint32_t AcceptedEmployees = 0;
     std::size_t AcceptedRows = 0;
     std::uint32_t LeftOut = 0;
+    std::uint32_t Totals = 0;
+    std::uint32_t FirstTotals = 0;
+    std::vector<QString> PartNames; // by part after the first
+    std::vector<std::vector<QString>> Above;
+    QString Worksheet;
+    struct Typed {
+        std::uint32_t Row;
+        std::uint32_t Column;
+        std::uint32_t Text;
+    };
+    std::vector<Typed> TypedCells; // by row
 
     const RowError *FaultAt(std::size_t Row, std::size_t Column) const;
     std::string_view ExtraText(std::size_t Row, std::uint32_t Extra) const;

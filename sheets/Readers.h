@@ -12,4 +12,10 @@ ReadOutcome ReadXlsx(const QString &Path, const Progress &Hooks);
 // The device must be seekable: the archive's directory is at its end.
 ReadOutcome ReadXlsx(QIODevice &File, const QString &Path, const Progress &Hooks);
 
+// Whether a worksheet holds the rows an earlier save left out: 未计算 or its English name.
+bool IsRejectedSheet(const QString &Name);
+// The sheet read with those rows after its own, as rows of one sheet (PartName names them).
+ReadOutcome WithRejected(const QString &Path, const PayrollSheet &Main,
+                         const PayrollSheet &Rejected, const QString &PartName);
+
 } // namespace sheets

@@ -23,11 +23,12 @@ constexpr std::uint32_t MaxWorkbookColumns = 16384;
 class WorkbookSheet {
   public:
     virtual ~WorkbookSheet() = default;
-    // Ends the worksheet being written and starts another, named Name, which the calls from then
-    // on write to.
+    // Ends the worksheet being written, if any, and starts another, named Name (empty: the
+    // library's own name, Sheet1 and so on), which the calls from then on write to.
     virtual void NextSheet(const QString &Name) = 0;
-    // The header row: bold titles, the columns widened, the row frozen above the scrolling ones.
-    virtual void Header(const QStringList &Titles) = 0;
+    // The header row at Row (rows above it hold a title): bold titles, the columns widened, the
+    // rows down to it frozen above the scrolling ones.
+    virtual void Header(std::uint32_t Row, const QStringList &Titles) = 0;
     // An empty text leaves the cell empty.
     virtual void Text(std::uint32_t Row, std::uint16_t Column, std::string_view Cell) = 0;
     virtual void Number(std::uint32_t Row, std::uint16_t Column, double Value) = 0;
@@ -43,8 +44,8 @@ class WorkbookSheet {
 class WorkbookMaker {
   public:
     virtual ~WorkbookMaker() = default;
-    // A workbook in the file FileName, its first worksheet begun; null when it cannot be made
-    // there.
+    // A workbook in the file FileName, no worksheet begun yet (NextSheet begins the first); null
+    // when it cannot be made there.
     virtual std::unique_ptr<WorkbookSheet> Open(const QString &FileName) = 0;
 };
 
@@ -53,5 +54,5 @@ WorkbookMaker *Workbooks();
 
 } // namespace sheets
 
-#define WorkbookMaker_iid "example.pendra.TaxCalculator.WorkbookMaker/1.1"
+#define WorkbookMaker_iid "example.pendra.TaxCalculator.WorkbookMaker/1.2"
 Q_DECLARE_INTERFACE(sheets::WorkbookMaker, WorkbookMaker_iid)

@@ -293,6 +293,9 @@ QString TargetOfType(const std::vector<Relationship> &Found, QStringView TypeEnd
 
 struct Parts {
     QString Sheet;
+    QString SheetName;
+    QString Rejected; // the worksheet of the rows an earlier save left out; may be empty
+    QString RejectedName;
     QString Strings; // may be empty: a workbook without text needs no shared strings
     QString Styles;  // may be empty too
     bool Date1904 = false;
@@ -355,7 +358,8 @@ std::optional<std::string> DateText(const std::string &Serial, bool Date1904) {
 class XlsxRead {
   public:
     XlsxRead(QIODevice &File, const QString &Path, const Progress &Hooks)
-        : Zip(File), Path(Path), Hooks(Hooks), Builder(Path), Cells(Limit::Columns) {}
+        : Zip(File), Path(Path), Hooks(Hooks), Builder(Path), Into(&Builder),
+          Cells(Limit::Columns) {}
     ReadOutcome Run(bool LooksLikeZip);
 
   private:
@@ -363,6 +367,7 @@ class XlsxRead {
     const QString &Path;
     const Progress &Hooks;
     PayrollBuilder Builder;
+    PayrollBuilder *Into; // the builder of the worksheet being read
     // Shared strings, each followed by the next: a workbook may hold many.
     std::string Strings;
     std::vector<std::size_t> StringEnds;
@@ -441,18 +446,27 @@ std::optional<Parts> XlsxRead::FindParts() {
         TargetOfType(ReadRelationships(QStringLiteral("_rels/.rels")), u"/officeDocument");
     workbook = workbook.isEmpty() ? QStringLiteral("xl/workbook.xml") : Resolve({}, workbook);
     QString firstId;
+    QString rejectedId;
     Parts parts;
     {
         Part part(Zip, workbook);
         if (!part.Found())
             return std::nullopt;
         Xml xml(part);
-        while (firstId.isEmpty() && xml.NextStart()) {
+        while (rejectedId.isEmpty() && xml.NextStart()) {
             if (xml.Is(u"workbookPr"))
                 parts.Date1904 = QStringList{QStringLiteral("1"), QStringLiteral("true")}.contains(
                     xml.Attribute(QLatin1StringView("date1904")));
-            if (xml.Is(u"sheet"))
+            if (!xml.Is(u"sheet"))
+                continue;
+            const QString name = xml.Attribute(QLatin1StringView("name"));
+            if (firstId.isEmpty()) {
                 firstId = xml.Attribute(QLatin1StringView("id"));
+                parts.SheetName = name.left(Limit::SheetNameChars);
+            } else if (IsRejectedSheet(name)) {
+                rejectedId = xml.Attribute(QLatin1StringView("id"));
+                parts.RejectedName = name;
+            }
         }
         if (part.Problem != Part::Fault::None || xml.TooDeep) {
             Error = FaultOf(part, xml);
@@ -465,6 +479,8 @@ std::optional<Parts> XlsxRead::FindParts() {
     for (const Relationship &r : relationships) {
         if (r.Id == firstId && !firstId.isEmpty())
             parts.Sheet = Resolve(workbook, r.Target);
+        if (r.Id == rejectedId && !rejectedId.isEmpty())
+            parts.Rejected = Resolve(workbook, r.Target);
     }
     for (const auto &[type, part] :
          {std::pair{u"/sharedStrings", &parts.Strings}, std::pair{u"/styles", &parts.Styles}}) {
@@ -592,7 +608,7 @@ bool XlsxRead::ReadCell(Xml &In, std::uint32_t Line, int &NextColumn, std::size_
 
 bool XlsxRead::EndRow(std::uint32_t Line, std::size_t Count) {
     Views.assign(Cells.begin(), Cells.begin() + static_cast<std::ptrdiff_t>(Count));
-    if (const auto fault = Builder.AddRow(Line, Views)) {
+    if (const auto fault = Into->AddRow(Line, Views)) {
         Error = *fault;
         return false;
     }
@@ -662,7 +678,24 @@ ReadOutcome XlsxRead::Run(bool LooksLikeZip) {
     }
     if (const auto missing = Builder.MissingHeader())
         return FailedRead(*missing);
-    return ReadOutcome{Status::Done, {}, Builder.Finish()};
+    Builder.SetSheetName(parts->SheetName);
+    if (parts->Rejected.isEmpty() || parts->Rejected == parts->Sheet)
+        return ReadOutcome{Status::Done, {}, Builder.Finish()};
+    // The rows an earlier save left out, read as rows of the sheet.
+    PayrollBuilder rejected(Path);
+    Into = &rejected;
+    switch (ReadSheet(parts->Rejected)) {
+    case Status::Failed:
+        return FailedRead(Error);
+    case Status::Cancelled:
+        return CancelledRead();
+    case Status::Done:
+        break;
+    }
+    if (!rejected.HasHeader())
+        return ReadOutcome{Status::Done, {}, Builder.Finish()};
+    return WithRejected(Path, Builder.Finish(), rejected.Finish(),
+                        SheetText::tr("工作表“%1”").arg(parts->RejectedName));
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 // than in a temporary folder others may read, and renamed over the target once whole.
 
 #include "modules/UModules.h"
+#include "sheets/Limits.h"
+#include "sheets/Readers.h"
 #include "sheets/Rejections.h"
 #include "sheets/SafeFile.h"
 #include "sheets/SheetText.h"
@@ -20,13 +22,14 @@ double Yuan(current::Cents Value) {
     return static_cast<double>(Value) / 100;
 }
 
-// The row's input cells from the column At on; a cell at fault (in a row left out) as it was
-// written. Where the next column goes.
+// The row's input cells from the column At on; a row left out as it was typed ("1月",
+// "¥19,000.00"). Where the next column goes.
 std::uint16_t WriteInputs(WorkbookSheet &Book, std::uint32_t At, std::uint16_t Column,
                           const PayrollSheet &Sheet, std::size_t Row) {
     const auto &columns = Sheet.Columns();
+    const bool accepted = Sheet.RowAccepted(Row);
     for (std::size_t i = 0; i < columns.size(); ++i, ++Column) {
-        if (const auto faulty = Sheet.FaultyCell(Row, i)) {
+        if (const auto faulty = accepted ? Sheet.FaultyCell(Row, i) : Sheet.TypedCell(Row, i)) {
             Book.Text(At, Column, *faulty);
             continue;
         }
@@ -67,11 +70,36 @@ std::uint16_t WriteRejection(WorkbookSheet &Book, std::uint32_t At, const Reject
     return static_cast<std::uint16_t>(RejectedColumnCount);
 }
 
+// The rows above the header the results are written under, as the sheet read had them.
+std::span<const std::vector<QString>> TitleRowsOf(const Output &What) {
+    if (What.What != Part::Results)
+        return {};
+    return What.Sheet.TitleRows();
+}
+
+// The name of the sheet read, where a worksheet may take it (not the name of the rows left out).
+QString ResultsSheetName(const Output &What) {
+    if (What.What != Part::Results)
+        return {};
+    QString name = What.Sheet.SheetName().left(Limit::SheetNameChars);
+    name.removeIf([](QChar c) { return QStringView(u"[]:*?/\\").contains(c); });
+    while (name.startsWith(u'\'') || name.endsWith(u'\''))
+        name = name.startsWith(u'\'') ? name.mid(1) : name.chopped(1);
+    return IsRejectedSheet(name) || name.trimmed().isEmpty() ? QString() : name;
+}
+
 Status WritePart(WorkbookSheet &Book, const Output &What, ProgressTicker &Ticker, qint64 &Done) {
-    Book.Header(TitlesOf(What));
+    const auto above = TitleRowsOf(What);
+    for (std::size_t row = 0; row < above.size(); ++row) {
+        for (std::size_t column = 0; column < above[row].size(); ++column)
+            Book.Text(static_cast<std::uint32_t>(row), static_cast<std::uint16_t>(column),
+                      above[row][column].toUtf8().toStdString());
+    }
+    const auto header = static_cast<std::uint32_t>(above.size());
+    Book.Header(header, TitlesOf(What));
     const std::optional<Rejections> why =
         What.What == Part::Rejected ? std::optional<Rejections>(What.Sheet) : std::nullopt;
-    std::uint32_t at = 1;
+    std::uint32_t at = header + 1;
     return ForEachRow(
         What, Ticker, Done, [&](std::size_t row, const current::WageWithholding *result) {
             const std::uint16_t inputs = why ? WriteRejection(Book, at, *why, What.Sheet, row) : 0;
@@ -86,7 +114,7 @@ Status WritePart(WorkbookSheet &Book, const Output &What, ProgressTicker &Ticker
 // Why the parts do not fit in worksheets; empty when they do.
 QString BeyondWorksheet(const QString &Path, std::span<const Output> Parts) {
     for (const Output &part : Parts) {
-        if (RowsWritten(part) + 1 > MaxWorkbookRows)
+        if (RowsWritten(part) + 1 + TitleRowsOf(part).size() > MaxWorkbookRows)
             return SheetText::tr("%1的行数超过了Excel一张工作表的%2行，请另存为CSV文件")
                 .arg(FileNamed(Path), QString::number(MaxWorkbookRows));
         const auto columns = static_cast<std::size_t>(TitlesOf(part).size());
@@ -136,8 +164,7 @@ WriteOutcome WriteXlsxFile(const QString &Path, std::span<const Output> Parts,
     ProgressTicker ticker(Hooks, static_cast<qint64>(RowsWritten(Parts)), RowsPerTick);
     qint64 done = 0;
     for (std::size_t i = 0; i < Parts.size(); ++i) {
-        if (i > 0)
-            book->NextSheet(RejectedSheetName());
+        book->NextSheet(i > 0 ? RejectedSheetName() : ResultsSheetName(Parts[i]));
         if (WritePart(*book, Parts[i], ticker, done) == Status::Cancelled)
             return {Status::Cancelled, {}};
         if (!book->Fault().isEmpty())

@@ -20,7 +20,6 @@ constexpr double ColumnWidth = 16;
 class Sheet : public sheets::WorkbookSheet {
   public:
     explicit Sheet(lxw_workbook *Made) : Book(Made) {
-        Worksheet = workbook_add_worksheet(Book, nullptr);
         Bold = workbook_add_format(Book);
         format_set_bold(Bold);
         TwoDecimals = workbook_add_format(Book);
@@ -33,32 +32,37 @@ class Sheet : public sheets::WorkbookSheet {
     Sheet(const Sheet &) = delete;
     Sheet &operator=(const Sheet &) = delete;
 
-    bool Opened() const { return Worksheet != nullptr; }
+    bool Opened() const { return Bold != nullptr && TwoDecimals != nullptr; }
 
     void NextSheet(const QString &Name) override {
-        lxw_worksheet *next = workbook_add_worksheet(Book, Name.toUtf8().constData());
+        const QByteArray name = Name.toUtf8();
+        lxw_worksheet *next =
+            workbook_add_worksheet(Book, Name.isEmpty() ? nullptr : name.constData());
         if (next == nullptr)
             Keep(LXW_ERROR_MEMORY_MALLOC_FAILED);
         else
             Worksheet = next;
     }
 
-    void Header(const QStringList &Titles) override {
+    void Header(std::uint32_t Row, const QStringList &Titles) override {
         lxw_col_t column = 0;
         for (const QString &title : Titles)
-            Put(0, column++, title.toUtf8().toStdString(), Bold);
-        if (column > 0)
+            Put(Row, column++, title.toUtf8().toStdString(), Bold);
+        if (column > 0 && Worksheet != nullptr)
             worksheet_set_column(Worksheet, 0, column - 1, ColumnWidth, nullptr);
-        worksheet_freeze_panes(Worksheet, 1, 0);
+        if (Worksheet != nullptr)
+            worksheet_freeze_panes(Worksheet, Row + 1, 0);
     }
     void Text(std::uint32_t Row, std::uint16_t Column, std::string_view Cell) override {
         Put(Row, Column, Cell, nullptr);
     }
     void Number(std::uint32_t Row, std::uint16_t Column, double Value) override {
-        Keep(worksheet_write_number(Worksheet, Row, Column, Value, nullptr));
+        if (Began())
+            Keep(worksheet_write_number(Worksheet, Row, Column, Value, nullptr));
     }
     void Amount(std::uint32_t Row, std::uint16_t Column, double Value) override {
-        Keep(worksheet_write_number(Worksheet, Row, Column, Value, TwoDecimals));
+        if (Began())
+            Keep(worksheet_write_number(Worksheet, Row, Column, Value, TwoDecimals));
     }
     QString Fault() const override { return Error == LXW_NO_ERROR ? QString() : FaultOf(Error); }
     QString Close() override {
@@ -77,8 +81,14 @@ class Sheet : public sheets::WorkbookSheet {
     lxw_format *TwoDecimals = nullptr;
     lxw_error Error = LXW_NO_ERROR; // the first
 
+    // A cell written before any NextSheet is a fault of the caller, kept as one.
+    bool Began() {
+        if (Worksheet == nullptr)
+            Keep(LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE);
+        return Worksheet != nullptr;
+    }
     void Put(lxw_row_t Row, lxw_col_t Column, std::string_view Cell, lxw_format *Format) {
-        if (!Cell.empty())
+        if (!Cell.empty() && Began())
             Keep(worksheet_write_string(Worksheet, Row, Column, std::string(Cell).c_str(), Format));
     }
     void Keep(lxw_error Result) {

@@ -121,8 +121,26 @@ def clerk_workbook():
     return book
 
 
+def parts_workbook():
+    """A payroll under a title, on a worksheet of its own name, with the insurance in its four
+    parts, a column the program does not read, a totals row, and an employee at fault whose cells
+    are typed as a clerk types them."""
+    book = Workbook()
+    sheet = book.active
+    sheet.title = "2026年工资"
+    sheet.append(["某某公司2026年工资表"])
+    sheet.append(["工号", "姓名", "月份", "应发工资", "基本养老保险费", "基本医疗保险费",
+                  "失业保险费", "住房公积金", "专项附加扣除", "部门"])
+    sheet.append(["A1", "甲", 1, 20000, 1600, 400, 0, 0, 3000, "财务"])
+    sheet.append(["E2", "乙", "1月", "¥19,000.00", 0, 0, 0, 0, 0, "销售"])
+    sheet.append(["E2", "乙", "2月", "abc", 0, 0, 0, 0, 0, "销售"])
+    sheet.append([None, "合计", None, 39000, 1600, 400, 0, 0, 3000, None])
+    return book
+
+
 def make(folder):
     folder = Path(folder)
+    save(parts_workbook(), folder / "parts.xlsx")
     save(clerk_workbook(), folder / "clerk.xlsx")
     inline = save(payroll_workbook(), folder / "inline.xlsx")
     shared = folder / "shared.xlsx"
