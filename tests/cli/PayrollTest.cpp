@@ -259,3 +259,43 @@ TEST(Payroll, ExcelInAndOut) {
 }
 
 } // namespace
+
+namespace {
+
+// The sheet a clerk tried first: 三险一金 deducted (300.00, not 360.00), the columns not read
+// named, the one that looks like a deduction warned of, the totals row passed over without a fault.
+TEST(PayrollTitles, InsuranceUnderItsClerkTitleIsDeductedAndTheRestIsNamed) {
+    QTemporaryDir dir;
+    const QString in = Write(dir, "in.csv",
+                             "工号,姓名,部门,月份,收入,三险一金,专项附加扣除,个人社保\n"
+                             "A1,甲,财务,1,20000,2000,3000,100\n,合计,,,20000,2000,3000,100\n");
+    const Outcome run = RunCli({QStringLiteral("payroll"), in});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    const QStringList lines = Lines(run.Out);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[1].endsWith(",300.00,17700.00")) << lines[1].toStdString();
+    EXPECT_TRUE(run.Err.contains("未读取的列：部门、个人社保")) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains("第3行等1行没有工号而写着合计、总计或小计"))
+        << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains("警告：「个人社保」看似应从收入中扣除的金额"))
+        << run.Err.toStdString();
+}
+
+// A second run over the first's workbook keeps the employees left out, and says so.
+TEST(PayrollTitles, ASecondSaveKeepsTheEmployeesLeftOut) {
+    QTemporaryDir dir;
+    const QString in =
+        Write(dir, "in.csv", Sheet("E2,乙,1月,\"¥19,000.00\",0,0\nE2,乙,2,八千,0,0\n"));
+    const Outcome first = RunCli({"payroll", in, "-o", dir.filePath("first.xlsx")});
+    ASSERT_EQ(first.Status, 1) << first.Err.toStdString();
+    const Outcome second =
+        RunCli({"payroll", dir.filePath("first.xlsx"), "-o", dir.filePath("second.csv")});
+    ASSERT_EQ(second.Status, 1) << second.Err.toStdString();
+    EXPECT_TRUE(second.Err.contains("另从工作表“未计算”读入了上次未计算的2行"))
+        << second.Err.toStdString();
+    const QByteArray left = ReadAll(dir.filePath("second-未计算.csv"));
+    EXPECT_TRUE(left.contains(",E2,乙,1月,\"¥19,000.00\",")) << left.toStdString();
+    EXPECT_TRUE(left.contains("“八千”不是数字,E2,乙,2,八千,")) << left.toStdString();
+}
+
+} // namespace
