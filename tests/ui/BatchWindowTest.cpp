@@ -12,10 +12,12 @@
 #include "support/UiTestSupport.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
@@ -524,7 +526,8 @@ TEST_F(BatchWindow, CtrlOOpensCtrlSSavesCtrlFFindsInTheFilter) {
             [this] { QTest::keyClick(Window.GridSheet, Qt::Key_S, Qt::ControlModifier); }, out));
     });
     EXPECT_TRUE(told.contains("未计算")) << told.toStdString();
-    EXPECT_EQ(sheets::ReadPayroll(out).Sheet.RowCount(), 15u);
+    // The results and, from the worksheet 未计算, the rows left out.
+    EXPECT_EQ(sheets::ReadPayroll(out).Sheet.RowCount(), 17u);
     Window.TxtFilter->setText("E00");
     ShowActive(&Window);
     QTest::keyClick(Window.GridSheet, Qt::Key_F, Qt::ControlModifier);
@@ -623,6 +626,114 @@ TEST_F(BatchWindow, TheNameColumnHasRoomForThreeCharactersFarDown) {
     option.font = large;
     EXPECT_GE(Window.GridSheet->columnWidth(1),
               Window.GridSheet->itemDelegate()->sizeHint(option, far).width());
+}
+
+// 工号 and 姓名 stay in view while the table scrolls, and once calculated the table shows the
+// month's withholding and the net pay without scrolling.
+TEST_F(BatchWindow, IdAndNameStayWhileTheResultsAreInView) {
+    QByteArray bytes = Header;
+    for (const char *id : {"E1", "E2", "E3", "E4", "E5"})
+        bytes += Months(id, "张三", 12);
+    ASSERT_TRUE(ClickAndChoose(Window.BtnOpen, WriteFile(Dir, "长.csv", bytes)));
+    Click(Window.BtnCalc);
+    TBatchModel *model = Window.SheetModel();
+    QTableView *grid = Window.GridSheet;
+    const int inputs = model->InputColumnCount();
+    for (const auto column : {sheets::ResultColumn::Tax, sheets::ResultColumn::Net}) {
+        const QRect cell = grid->visualRect(model->index(0, inputs + static_cast<int>(column)));
+        EXPECT_TRUE(grid->viewport()->rect().contains(cell)) << static_cast<int>(column);
+    }
+    EXPECT_GT(grid->horizontalScrollBar()->value(), 0);
+
+    QTableView *frozen = Window.GridFrozen;
+    ASSERT_TRUE(frozen->isVisible());
+    QStringList titles;
+    for (int column = 0; column < model->columnCount(); ++column) {
+        if (!frozen->isColumnHidden(column))
+            titles << model->headerData(column, Qt::Horizontal).toString();
+    }
+    EXPECT_EQ(titles, (QStringList{"工号", "姓名"}));
+    EXPECT_EQ(frozen->geometry().left(), grid->viewport()->geometry().left());
+    EXPECT_EQ(frozen->width(), grid->columnWidth(0) + grid->columnWidth(1));
+    ASSERT_GT(grid->verticalScrollBar()->maximum(), 5);
+    grid->verticalScrollBar()->setValue(5);
+    EXPECT_EQ(frozen->rowAt(0), grid->rowAt(0));
+    EXPECT_EQ(frozen->indexAt(QPoint(2, 2)).data().toString(),
+              model->index(grid->rowAt(0), 0).data().toString());
+}
+
+// With a filter, the totals under the table are those of the rows shown, and say so.
+TEST_F(BatchWindow, TotalsFollowTheFilter) {
+    OpenSmallSheet();
+    Click(Window.BtnCalc);
+    EXPECT_EQ(Shown(Window.TxtMonthTax[0]), "600.00");
+    EXPECT_EQ(Shown(Window.TxtYearTax), "10380.00");
+    TypeText(Window.TxtFilter, "李四");
+    ASSERT_TRUE(WaitFor([this] { return Shown(Window.TxtYearTax) == "900.00"; }))
+        << Shown(Window.TxtYearTax).toStdString();
+    EXPECT_EQ(Shown(Window.TxtMonthTax[0]), "300.00");
+    EXPECT_TRUE(Shown(Window.TxtCounts).startsWith("筛选“李四”：员工1人，3行；"))
+        << Shown(Window.TxtCounts).toStdString();
+    Window.TxtFilter->clear();
+    EXPECT_TRUE(WaitFor([this] { return Shown(Window.TxtYearTax) == "10380.00"; }));
+}
+
+// A cell at fault is typed anew in the table with a double-click, and 计算 takes it.
+TEST_F(BatchWindow, ACellAtFaultIsCorrectedInTheTable) {
+    OpenSmallSheet();
+    TBatchModel *model = Window.SheetModel();
+    const int income = model->Sheet().ColumnOf(sheets::Field::Income);
+    EXPECT_FALSE(model->flags(model->index(0, income)).testFlag(Qt::ItemIsEditable));
+    int row = 0;
+    while (row < model->rowCount() && LineAt(row) != BadLine)
+        ++row;
+    const QModelIndex cell = model->index(row, income);
+    Window.GridSheet->scrollTo(cell);
+    QTest::mouseDClick(Window.GridSheet->viewport(), Qt::LeftButton, {},
+                       Window.GridSheet->visualRect(cell).center());
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    Type(editor, "8000");
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(CellAt(row, "收入"), "8000");
+    Click(Window.BtnCalc);
+    EXPECT_EQ(Window.ErrorModel()->rowCount(), 0);
+    // 王五's February: 66.00 beside the others' 300.00 each.
+    EXPECT_EQ(Shown(Window.TxtMonthTax[1]), "666.00");
+    EXPECT_EQ(Shown(Window.TxtStatus), "已按改正的1个单元格重新检查并计算。");
+}
+
+// The open dialog starts where a sheet was last opened, in a window opened later too, with no
+// name typed.
+TEST_F(BatchWindow, TheOpenDialogStartsInTheFolderLastUsed) {
+    ASSERT_TRUE(QDir(Dir.path()).mkdir("工资表"));
+    const QString path = WriteFile(Dir, "工资表/一月.csv", SmallSheet());
+    ASSERT_TRUE(ClickAndChoose(Window.BtnOpen, path));
+    TFrmBatch later;
+    ShowActive(&later);
+    QString folder;
+    QString typed = "?";
+    ASSERT_TRUE(AnswerModal<QFileDialog>([&later] { Click(later.BtnOpen); },
+                                         [&](QFileDialog *dialog) {
+                                             folder = dialog->directory().absolutePath();
+                                             if (auto *name =
+                                                     dialog->findChild<QLineEdit *>("fileNameEdit"))
+                                                 typed = name->text();
+                                             static_cast<QDialog *>(dialog)->reject();
+                                         }));
+    EXPECT_EQ(folder, QFileInfo(path).absolutePath());
+    EXPECT_EQ(typed, "");
+}
+
+// Columns not read are named on the status line; one that looks like a deduction in a box too.
+TEST_F(BatchWindow, ColumnsNotReadAreNamedAndADeductionLikeOneWarned) {
+    const QString path =
+        WriteFile(Dir, "社保.csv", "工号,姓名,部门,月份,收入,个人社保\nA1,甲,财务,1,20000,2000\n");
+    const QString told = MessageOf([&] { ASSERT_TRUE(ClickAndChoose(Window.BtnOpen, path)); });
+    EXPECT_TRUE(told.startsWith("「个人社保」看似应从收入中扣除的金额")) << told.toStdString();
+    EXPECT_TRUE(Shown(Window.TxtStatus).contains("未读取的列：部门、个人社保"))
+        << Shown(Window.TxtStatus).toStdString();
 }
 
 class MainWindowBatch : public ::testing::Test {
