@@ -331,6 +331,12 @@ void TFrmBatch::FreezeColumns() {
     }
     const int id = Model->Sheet().ColumnOf(sheets::Field::Id);
     const int name = Model->Sheet().ColumnOf(sheets::Field::Name);
+    // The headers keep their order over a new sheet: the file's order first, then these two.
+    for (QTableView *view : {GridSheet, GridFrozen}) {
+        QHeaderView *header = view->horizontalHeader();
+        for (int column = 0; column < header->count(); ++column)
+            header->moveSection(header->visualIndex(column), column);
+    }
     int place = 0;
     for (const int column : {id, name}) {
         if (column < 0)

@@ -1064,6 +1064,10 @@ deducted, the monthly tax table.</translation>
         <translation>option -o has an empty file name</translation>
     </message>
     <message>
+        <source>无法写标准输出</source>
+        <translation>cannot write to standard output</translation>
+    </message>
+    <message>
         <source>工资表批量计算：按累计预扣法计算每位员工每月应预扣的税额。
 输入为 CSV（UTF-8，可带 BOM，或 GBK）或 Excel（.xlsx，第一个工作表）。
 标题行是前 %1 个非空行中第一个含工号、月份、收入的行，其上的表名、说明略过。
@@ -1071,7 +1075,12 @@ deducted, the monthly tax table.</translation>
 1 至 12，也可写作 1月、2026-02、2026年2月，全表须为同一年）、收入（必需）、
 免税收入、专项扣除、专项附加扣除、其他扣除（金额可带千位分隔符和 ¥）、
 减除方式（按月、自1月、6万，也可写 per-month、from-january、sixty；空为按月；
-6万 的员工须从 1 月起）。本程序写出的结果列（累计收入至税后收入）不作为输入，
+6万 的员工须从 1 月起）。收入也可题作应发工资、应发合计、税前工资，专项扣除也可
+题作三险一金、社保公积金，或分列基本养老保险费、基本医疗保险费、失业保险费、
+住房公积金（相加为专项扣除）；未读取的列在标准错误上列出，像扣除项的另有警告。
+没有工号而写着合计、总计、小计的行是合计行，略过。工作表“未计算”或旁边的
+“名称-未计算.csv”中上次未计算的行一并读入、重新计算。
+本程序写出的结果列（累计收入至税后收入）不作为输入，
 按本次计算重新写出。输出每一行的输入列及各结果列，标题用当前语言，按员工首次
 出现的顺序、按月份排列；不给 -o 或给 -o - 时以 UTF-8（带 BOM）的 CSV 写到标准
 输出。有误的行在标准错误上列出行号和列名，其员工的各行都不计算，写在 Excel
@@ -1086,7 +1095,14 @@ Name, Month (required, 1 to 12, or written as 2026-02, 1月 or 2026年2月; one 
 sheet), Income (required), Tax-exempt income, Special deductions,
 Special additional deductions, Other deductions (amounts may have thousands separators and ¥),
 Deduction method (per-month, from-january or sixty, also written 按月, 自1月, 6万; blank is
-per-month; employees with sixty must start in month 1). The result columns this program writes (Cumulative income
+per-month; employees with sixty must start in month 1). Income may also be titled Gross pay,
+Total gross pay or Pre-tax pay, Special deductions Social insurance and housing fund, or be
+given in parts: Basic pension insurance, Basic medical insurance, Unemployment insurance
+premium and Housing provident fund (added together). Columns not read are named on standard
+error, with a warning for those that look like a deduction. A row without an employee ID that
+says total or subtotal is a totals row and is passed over. The rows not calculated last time,
+in the worksheet &quot;Not calculated&quot; or in &quot;NAME-not-calculated.csv&quot; beside the sheet, are read
+and calculated again. The result columns this program writes (Cumulative income
 to Net pay) are not read as input but written anew. Output: the input columns of each row and
 the result columns, titled in the language in use, employees in the order they first appear,
 by month; without -o or with -o -, CSV in UTF-8 (with BOM) to standard output. Rows at fault
@@ -1096,8 +1112,8 @@ is calculated, and they are written to the worksheet &quot;Not calculated&quot; 
 status 1. When no row can be calculated, no result is written, exit status 2.</translation>
     </message>
     <message>
-        <source>无法写标准输出</source>
-        <translation>cannot write to standard output</translation>
+        <source>警告：%1</source>
+        <translation>Warning: %1</translation>
     </message>
 </context>
 <context>
@@ -2640,6 +2656,38 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
         <source>%1中没有工作表</source>
         <translation>%1 has no worksheet</translation>
     </message>
+    <message>
+        <source>%1的标题行中既有「%2」列又有「%3」列：「%2」是各项社会保险费和住房公积金之和，不能与其中一项同时给出；请只留「%2」或只留各项</source>
+        <translation>the title row of %1 has both a column “%2” and a column “%3”: “%2” is the sum of the social insurance premiums and the housing fund, and cannot be given beside one of them; keep only “%2” or only the parts</translation>
+    </message>
+    <message>
+        <source>%1的标题行中「%2」列和「%3」列是同一项，只能有一列</source>
+        <translation>the title row of %1 has the columns “%2” and “%3”, which are the same item; keep only one of them</translation>
+    </message>
+    <message>
+        <source>未读取的列：%1</source>
+        <translation>Columns not read: %1</translation>
+    </message>
+    <message>
+        <source>第%1行等%2行没有工号而写着合计、总计或小计，是合计行，已略过</source>
+        <translation>%2 row(s) from row %1 have no employee ID and say total or subtotal: totals rows, passed over</translation>
+    </message>
+    <message>
+        <source>另从%1读入了上次未计算的%2行，一并重新检查和计算</source>
+        <translation>%2 row(s) not calculated last time were read from %1 as well, checked and calculated again</translation>
+    </message>
+    <message>
+        <source>%1看似应从收入中扣除的金额，但本程序不读取这样的标题，不会扣除它，税额会算多；请把标题改为专项扣除（或三险一金），或改为基本养老保险费、基本医疗保险费、失业保险费、住房公积金各列</source>
+        <translation>%1 looks like an amount to deduct from income, but this program does not read that title and does not deduct it, so the tax comes out too high; title the column Special deductions, or split it into Basic pension insurance, Basic medical insurance, Unemployment insurance premium and Housing provident fund</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>工作表“%1”</source>
+        <translation>worksheet “%1”</translation>
+    </message>
 </context>
 <context>
     <name>SupportContact</name>
@@ -2661,6 +2709,13 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     <message>
         <source>原因</source>
         <translation>Reason</translation>
+    </message>
+</context>
+<context>
+    <name>TBatchModel</name>
+    <message>
+        <source>双击改正这个单元格，再点“计算”</source>
+        <translation>Double-click to correct this cell, then click Calculate</translation>
     </message>
 </context>
 <context>
@@ -3556,6 +3611,30 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>员工%1人，%2行。本月应预扣税额合计：</source>
         <translation>%1 employees, %2 rows. Tax to withhold this month in total:</translation>
+    </message>
+    <message>
+        <source>工号和姓名</source>
+        <translation>Employee ID and name</translation>
+    </message>
+    <message>
+        <source>筛选“%1”：员工%2人，%3行；下面的合计只计筛选出的行。本月应预扣税额合计：</source>
+        <translation>Filter “%1”: %2 employee(s), %3 row(s); the totals below count only the rows shown. Tax to withhold, total:</translation>
+    </message>
+    <message>
+        <source>%1。</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>已按改正的%1个单元格重新检查并计算。</source>
+        <translation>Checked again with %1 corrected cell(s) and calculated.</translation>
+    </message>
+    <message>
+        <source>正在按改正的单元格重新检查…</source>
+        <translation>Checking again with the corrected cells…</translation>
+    </message>
+    <message>
+        <source>改正的单元格无法读入：%1</source>
+        <translation>The corrected cells cannot be read: %1</translation>
     </message>
 </context>
 <context>
