@@ -225,19 +225,19 @@ sheets::ReadOutcome TBatchModel::Corrected() const {
 
 sheets::PayrollSummary TBatchModel::ShownSummary() const {
     sheets::PayrollSummary summary;
-    std::vector<bool> seen(Data ? Data->EmployeeCount() : 0);
-    std::vector<bool> left(seen.size());
+    std::vector<char> seen(Data ? Data->EmployeeCount() : 0);
+    std::vector<char> left(seen.size());
     for (const std::uint32_t row : Shown) {
         const std::uint32_t employee = Data->Row(row).Employee;
         const current::WageWithholding *month = Cursor->At(row);
         if (month == nullptr) {
             ++summary.RejectedRows;
-            if (employee != sheets::NoEmployee && !std::exchange(left[employee], true))
+            if (employee != sheets::NoEmployee && !std::exchange(left[employee], char(1)))
                 ++summary.RejectedEmployees;
             continue;
         }
         ++summary.Rows;
-        if (!std::exchange(seen[employee], true))
+        if (!std::exchange(seen[employee], char(1)))
             ++summary.Employees;
         summary.MonthTax[Data->Row(row).Month - 1] += month->Tax;
         summary.YearTax += month->Tax;
