@@ -67,7 +67,13 @@ TFrmBatch::TFrmBatch(QWidget *Parent)
     BuildWindow();
 }
 
-TFrmBatch::~TFrmBatch() = default;
+TFrmBatch::~TFrmBatch() {
+    // The tables are taken down after this part of the window: their headers' changes meanwhile
+    // no longer reach it.
+    for (QHeaderView *header : {GridSheet->horizontalHeader(), GridSheet->verticalHeader()})
+        disconnect(header, nullptr, this, nullptr);
+    GridSheet->removeEventFilter(this);
+}
 
 void TFrmBatch::BuildWindow() {
     auto *layout = new QVBoxLayout(this);
