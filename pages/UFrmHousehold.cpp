@@ -144,11 +144,12 @@ TFrmHousehold::TFrmHousehold(QWidget *Parent) : TCurrentPage(staticMetaObject, P
     columns->addWidget(BuildResults(), 1);
     Body()->addLayout(columns, 1);
 
-    SetFirstInput(TxtFileA);
-    SetTabOrder({TxtFileA, BtnChooseFileA, TxtFileB, BtnChooseFileB, TxtHouseholdFile,
-                 BtnChooseHouseholdFile, TblShared, BtnAddChild, BtnAddLoan, BtnAddLease,
-                 BtnAddIllness, BtnEditItem, BtnRemoveItem, BtnCalc, BtnReset, BtnWriteBack,
-                 TabsRight});
+    SetFirstInput(TxtNameA);
+    SetTabOrder({TxtNameA,        TxtNameB,       TxtFileA,         BtnChooseFileA,
+                 TxtFileB,        BtnChooseFileB, TxtHouseholdFile, BtnChooseHouseholdFile,
+                 BtnTakeOpenYear, TblShared,      BtnAddChild,      BtnAddLoan,
+                 BtnAddLease,     BtnAddIllness,  BtnEditItem,      BtnRemoveItem,
+                 BtnCalc,         BtnReset,       BtnWriteBack,     TabsRight});
     for (QLineEdit *edit : {TxtFileA, TxtFileB, TxtHouseholdFile}) {
         connect(edit, &QLineEdit::textChanged, PathPause, qOverload<>(&QTimer::start));
         connect(edit, &QLineEdit::returnPressed, this, &TFrmHousehold::Recalculate);
@@ -300,6 +301,17 @@ QWidget *TFrmHousehold::BuildInputs() {
     auto *files = new QGroupBox(tr("两人的年度"), Client());
     auto *form = NewForm();
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    for (auto [edit, name, caption] : {std::tuple{&TxtNameA, "TxtNameA", tr("a 的姓名：")},
+                                       std::tuple{&TxtNameB, "TxtNameB", tr("b 的姓名：")}}) {
+        *edit = new QLineEdit(Client());
+        (*edit)->setObjectName(QLatin1String(name));
+        (*edit)->setPlaceholderText(tr("可不填"));
+        Describe(*edit, caption);
+        auto *label = new QLabel(caption, Client());
+        label->setBuddy(*edit);
+        form->addRow(label, *edit);
+        connect(*edit, &QLineEdit::textChanged, this, [this] { ShowSources(Shown()); });
+    }
     FileRow(form, TxtFileA, BtnChooseFileA, QStringLiteral("FileA"), tr("a 的年度文件："));
     FileRow(form, TxtFileB, BtnChooseFileB, QStringLiteral("FileB"), tr("b 的年度文件："));
     FileRow(form, TxtHouseholdFile, BtnChooseHouseholdFile, QStringLiteral("HouseholdFile"),
@@ -709,8 +721,9 @@ void TFrmHousehold::ShowSettlements(const HouseholdChoice &Best) {
             .arg(Who, TFrmCurSettle::FilingHeadline(Figures),
                  TFrmCurSettle::ReasonSentence(Figures));
     };
-    TxtFilingA->setText(filing(QStringLiteral("a"), Best.A.Settled.Figures));
-    TxtFilingB->setText(filing(QStringLiteral("b"), Best.B.Settled.Figures));
+    TblSettlements->setHorizontalHeaderLabels({PersonName(true), PersonName(false)});
+    TxtFilingA->setText(filing(PersonName(true), Best.A.Settled.Figures));
+    TxtFilingB->setText(filing(PersonName(false), Best.B.Settled.Figures));
 }
 
 // Each item with its place under the split shown, when that split is of these items.
@@ -752,15 +765,21 @@ void TFrmHousehold::ShowSources(const HouseholdRun::Outcome *Outcome) {
         const QString path = QDir::toNativeSeparators(Edit->text().trimmed());
         if (From == HouseholdRun::Origin::HouseholdFile || (!From && path.isEmpty()))
             return household.isEmpty() ? tr("%1：未选").arg(Person)
-                                       : tr("%1：家庭文件“%2”中的 %1").arg(Person, household);
+                                       : tr("%1：取自家庭文件“%2”").arg(Person, household);
         if (From == HouseholdRun::Origin::Held)
             return tr("%1：程序中打开的年度“%2”（含未保存的改动）").arg(Person, path);
         return tr("%1：年度文件“%2”").arg(Person, path);
     };
     using O = std::optional<HouseholdRun::Origin>;
-    TxtSources->setText(source(QStringLiteral("a"), TxtFileA, Outcome ? O(Outcome->FromA) : O()) +
+    TxtSources->setText(source(PersonName(true), TxtFileA, Outcome ? O(Outcome->FromA) : O()) +
                         u'\n' +
-                        source(QStringLiteral("b"), TxtFileB, Outcome ? O(Outcome->FromB) : O()));
+                        source(PersonName(false), TxtFileB, Outcome ? O(Outcome->FromB) : O()));
+}
+
+QString TFrmHousehold::PersonName(bool A) const {
+    const QString person = A ? QStringLiteral("a") : QStringLiteral("b");
+    const QString name = (A ? TxtNameA : TxtNameB)->text().trimmed();
+    return name.isEmpty() ? person : tr("%1（%2）").arg(person, name);
 }
 
 void TFrmHousehold::ClearResults() {

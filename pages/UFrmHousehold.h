@@ -24,6 +24,7 @@ class TFrmHousehold : public TCurrentPage {
     explicit TFrmHousehold(QWidget *Parent = nullptr);
     ~TFrmHousehold() override;
 
+    QLineEdit *TxtNameA, *TxtNameB; // what the two are called on the page, as typed
     QLineEdit *TxtFileA, *TxtFileB, *TxtHouseholdFile;
     QPushButton *BtnChooseFileA, *BtnChooseFileB, *BtnChooseHouseholdFile;
     QPushButton *BtnTakeOpenYear; // the year open in the program as a's or b's, as the user says
@@ -106,6 +107,8 @@ class TFrmHousehold : public TCurrentPage {
     void ShowSettlements(const current::HouseholdChoice &Best);
     void ClearResults();
     void ShowSources(const HouseholdRun::Outcome *Outcome);
+    // "a" or "b", with the name typed for that person.
+    QString PersonName(bool A) const;
     // A household file named: both years come from it.
     void HouseholdFileNamed();
     void UpdateButtons();

@@ -5737,16 +5737,32 @@ Write back?</translation>
         <translation>%1: none chosen</translation>
     </message>
     <message>
-        <source>%1：家庭文件“%2”中的 %1</source>
-        <translation>%1: %1 in the household file &quot;%2&quot;</translation>
-    </message>
-    <message>
         <source>%1：程序中打开的年度“%2”（含未保存的改动）</source>
         <translation>%1: the year open in the program &quot;%2&quot; (with unsaved changes)</translation>
     </message>
     <message>
         <source>%1：年度文件“%2”</source>
         <translation>%1: year file &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>a 的姓名：</source>
+        <translation>a&apos;s name:</translation>
+    </message>
+    <message>
+        <source>b 的姓名：</source>
+        <translation>b&apos;s name:</translation>
+    </message>
+    <message>
+        <source>可不填</source>
+        <translation>optional</translation>
+    </message>
+    <message>
+        <source>%1：取自家庭文件“%2”</source>
+        <translation>%1: from the household file &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -595,8 +595,10 @@ TEST_F(HouseholdPage, AHouseholdFileReplacesBothYearsAndShowsTheSplitTheyHave) {
     ASSERT_TRUE(ClickAndChoose(Page->BtnChooseHouseholdFile, path));
     Settle();
     EXPECT_EQ(Page->TxtFileA->text(), QString());
+    Type(Page->TxtNameA, QStringLiteral("Li"));
     const QString sources = Page->TxtSources->text();
     EXPECT_EQ(sources.count(QStringLiteral("家庭文件")), 2) << sources.toStdString();
+    EXPECT_TRUE(sources.startsWith(QStringLiteral("a（Li）："))) << sources.toStdString();
     EXPECT_EQ(Page->TxtBestTotal->text(), "9260.00元");
     EXPECT_EQ(Page->TxtNowTotal->text(), "16680.00元");
     EXPECT_EQ(Page->TxtSavingNow->text(), "7420.00元");
