@@ -61,10 +61,13 @@ QJsonObject JsonChoice(const current::HouseholdChoice &Choice) {
 }
 
 QJsonObject Json(const current::HouseholdSplit &Split) {
-    return {{"best", JsonChoice(Split.Best)},
-            {"worst", JsonChoice(Split.Worst)},
-            {"all_to_a", JsonChoice(Split.AllToA)},
-            {"combinations", static_cast<qint64>(Split.Combinations)}};
+    QJsonObject json{{"best", JsonChoice(Split.Best)},
+                     {"worst", JsonChoice(Split.Worst)},
+                     {"all_to_a", JsonChoice(Split.AllToA)},
+                     {"combinations", static_cast<qint64>(Split.Combinations)}};
+    if (Split.Now)
+        json.insert(QStringLiteral("current"), JsonChoice(*Split.Now));
+    return json;
 }
 
 QString MonthText(const current::CalendarMonth &When) {
@@ -80,12 +83,18 @@ QString IllnessTitle(const current::IllnessFacts &Entry) {
 // Each shared item with its place under the best, the worst and everything to a.
 QString PlacesTable(const current::SharedItems &Shared, const current::HouseholdSplit &Split) {
     TextTable table(TextTable::AllLeft);
-    table.AddRow({Words::tr("共同项目"), Words::tr("最优"), Words::tr("最不利"),
-                  Words::tr("全部由 a 扣除")});
+    QStringList titles{Words::tr("共同项目"), Words::tr("最优"), Words::tr("最不利"),
+                       Words::tr("全部由 a 扣除")};
+    if (Split.Now)
+        titles.insert(1, Words::tr("现在"));
+    table.AddRow(titles);
     const auto row = [&](const QString &Title, auto Place) {
-        table.AddRow({Title, PlacementTitle(Place(Split.Best.Assignment)),
-                      PlacementTitle(Place(Split.Worst.Assignment)),
-                      PlacementTitle(Place(Split.AllToA.Assignment))});
+        QStringList cells{Title, PlacementTitle(Place(Split.Best.Assignment)),
+                          PlacementTitle(Place(Split.Worst.Assignment)),
+                          PlacementTitle(Place(Split.AllToA.Assignment))};
+        if (Split.Now)
+            cells.insert(1, PlacementTitle(Place(Split.Now->Assignment)));
+        table.AddRow(cells);
     };
     for (std::size_t i = 0; i < Shared.Children.size(); ++i) {
         const current::Date &born = Shared.Children[i].Born;
@@ -101,9 +110,13 @@ QString PlacesTable(const current::SharedItems &Shared, const current::Household
             [](const current::HouseholdAssignment &a) { return *a.HousingLoan; });
     }
     for (std::size_t i = 0; i < Shared.Rent.size(); ++i) {
-        const current::LeaseFacts &lease = Shared.Rent[i];
-        row(Words::tr("住房租金（%1 至 %2，每月 %3）")
-                .arg(MonthText(lease.From), MonthText(lease.To), LawAmount(lease.Amount)),
+        const current::SharedLease &lease = Shared.Rent[i];
+        const QString signer =
+            lease.SignedBy == current::Signer::Both
+                ? Words::tr("两人")
+                : PlacementName(lease.SignedBy == current::Signer::A ? Placement::A : Placement::B);
+        row(Words::tr("住房租金（%1 至 %2，每月 %3，%4签约）")
+                .arg(MonthText(lease.From), MonthText(lease.To), LawAmount(lease.Amount), signer),
             [i](const current::HouseholdAssignment &a) { return a.Rent[i]; });
     }
     for (std::size_t i = 0; i < Shared.Illness.size(); ++i)
@@ -138,6 +151,11 @@ QString Text(const current::Household &Household, const current::HouseholdSplit 
                 .arg(Money(best), Money(Split.AllToA.Total), Money(Split.Worst.Total));
     text += Words::tr("最优分配比全部由 a 扣除少缴 %1，比最不利的分配少缴 %2\n")
                 .arg(Money(Split.AllToA.Total - best), Money(Split.Worst.Total - best));
+    if (Split.Now)
+        text += Words::tr("现在的分配：a %1，b %2，合计 %3；最优分配比现在少缴 %4\n")
+                    .arg(Money(Split.Now->A.Settled.Figures.TotalTax),
+                         Money(Split.Now->B.Settled.Figures.TotalTax), Money(Split.Now->Total),
+                         Money(Split.Now->Total - best));
     return text;
 }
 
@@ -153,7 +171,10 @@ int RunHousehold(const QStringList &Arguments) {
                   "单独计税的税额）合计最少的分配、两人各自的年度汇算，以及与全部由 a 扣除、\n"
                   "与最不利的分配相比少缴的税额。合计相同时取改动最少的分配（以子女各半、\n"
                   "可各半的贷款各半、其余由 a 扣除为准），再取列在前面的。文件有误时指出键的\n"
-                  "位置（如 shared.children[0].born），不计算，退出状态为 2。")
+                  "位置（如 shared.children[0].born），不计算，退出状态为 2。每份共同的租房须写明\n"
+                  "签约人 signed_by（a、b 或 both），租房只分配给签约的一方。每个共同项目\n"
+                  "都写明现在由谁扣除（now：a、b 或 half）时，另给出现在的分配下两人的税额及\n"
+                  "最优分配比现在少缴的税额（--json 中为 current）。")
             .arg(current::Law::HalfShare),
         {Words::tr("pendra-cli household 家庭.json"),
          Words::tr("pendra-cli household 家庭.json --json")});
@@ -167,6 +188,10 @@ int RunHousehold(const QStringList &Arguments) {
         PrintError(read.Error);
         return Refused;
     }
+    if (!read.WithoutNow.isEmpty())
+        PrintError(
+            Words::tr("%1 未写 now（现在由谁扣除）：只有每个共同项目都写明时，才给出现在的分配")
+                .arg(read.WithoutNow));
     const current::HouseholdSplit split = current::SplitHousehold(*read.Facts);
     if (line.Json())
         PrintJson(Json(split));

@@ -144,18 +144,20 @@ TFrmHousehold::TFrmHousehold(QWidget *Parent) : TCurrentPage(staticMetaObject, P
     columns->addWidget(BuildResults(), 1);
     Body()->addLayout(columns, 1);
 
-    SetFirstInput(TxtFileA);
-    SetTabOrder({TxtFileA, BtnChooseFileA, TxtFileB, BtnChooseFileB, TxtHouseholdFile,
-                 BtnChooseHouseholdFile, TblShared, BtnAddChild, BtnAddLoan, BtnAddLease,
-                 BtnAddIllness, BtnEditItem, BtnRemoveItem, BtnCalc, BtnReset, BtnWriteBack,
-                 TabsRight});
+    SetFirstInput(TxtNameA);
+    SetTabOrder({TxtNameA,        TxtNameB,       TxtFileA,         BtnChooseFileA,
+                 TxtFileB,        BtnChooseFileB, TxtHouseholdFile, BtnChooseHouseholdFile,
+                 BtnTakeOpenYear, TblShared,      BtnAddChild,      BtnAddLoan,
+                 BtnAddLease,     BtnAddIllness,  BtnEditItem,      BtnRemoveItem,
+                 BtnCalc,         BtnReset,       BtnWriteBack,     TabsRight});
     for (QLineEdit *edit : {TxtFileA, TxtFileB, TxtHouseholdFile}) {
         connect(edit, &QLineEdit::textChanged, PathPause, qOverload<>(&QTimer::start));
         connect(edit, &QLineEdit::returnPressed, this, &TFrmHousehold::Recalculate);
     }
     // A household file the user names is a file to take the shared items from; one put back as
     // the page comes again is not, for the list kept with it may have been changed since.
-    connect(TxtHouseholdFile, &QLineEdit::textEdited, this, [this] { TakeShared = true; });
+    connect(TxtHouseholdFile, &QLineEdit::textEdited, this, &TFrmHousehold::HouseholdFileNamed);
+    connect(BtnTakeOpenYear, &QPushButton::clicked, this, &TFrmHousehold::BtnTakeOpenYearClick);
     connect(BtnChooseFileA, &QPushButton::clicked, this,
             [this] { ChooseFile(TxtFileA, tr("选择 a 的年度文件")); });
     connect(BtnChooseFileB, &QPushButton::clicked, this,
@@ -186,8 +188,18 @@ TFrmHousehold::TFrmHousehold(QWidget *Parent) : TCurrentPage(staticMetaObject, P
     KeepState(
         QStringLiteral("Shared"), [state = State] { return QVariant::fromValue(state->Shared); },
         [this](const QVariant &Value) { SetShared(Value.value<current::SharedItems>()); });
+    // After the list, which would clear it: the file's items are read again, from the start.
+    KeepState(
+        QStringLiteral("TakeShared"), [state = State] { return QVariant(state->TakeShared); },
+        [this](const QVariant &Value) {
+            if (!Value.toBool())
+                return;
+            TakeShared = true;
+            Recalculate();
+        });
     ClearResults();
     ShowSharedTable();
+    ShowSources(nullptr);
     TxtStatus->setText(
         tr("请选择 a、b 两人的年度文件（或含两人年度的家庭文件），再添加共同项目。"));
     FollowOpenYear();
@@ -202,13 +214,43 @@ void TFrmHousehold::FollowOpenYear() {
     });
 }
 
-// Shown with no year named, the page takes the open one (once what was typed is put back).
+// The open year is whoever's the user says it is, never taken as a's unasked: the button that
+// takes it is there while a year file is open.
 void TFrmHousehold::showEvent(QShowEvent *Event) {
     TCurrentPage::showEvent(Event);
+    UpdateButtons();
+}
+
+void TFrmHousehold::BtnTakeOpenYearClick() {
     const TOpenYear &year = TOpenYear::Instance();
-    if (TxtFileA->text().isEmpty() && TxtFileB->text().isEmpty() && year.IsOpen() &&
-        !year.Path().isEmpty())
-        TxtFileA->setText(QDir::toNativeSeparators(year.Path()));
+    if (!year.IsOpen() || year.Path().isEmpty())
+        return;
+    QMessageBox ask(QMessageBox::Question, tr("提示"),
+                    tr("打开的年度“%1”是哪一方的？").arg(QDir::toNativeSeparators(year.Path())),
+                    QMessageBox::NoButton, this);
+    ask.setObjectName(QStringLiteral("AskWhose"));
+    QPushButton *a = ask.addButton(tr("a 的"), QMessageBox::AcceptRole);
+    QPushButton *b = ask.addButton(tr("b 的"), QMessageBox::AcceptRole);
+    ask.addButton(tr("取消"), QMessageBox::RejectRole);
+    ask.exec();
+    QLineEdit *edit = ask.clickedButton() == a   ? TxtFileA
+                      : ask.clickedButton() == b ? TxtFileB
+                                                 : nullptr;
+    if (!edit)
+        return;
+    edit->setText(QDir::toNativeSeparators(year.Path()));
+    Recalculate();
+}
+
+// Both people's years come from the household file named: a year file named before would mix two
+// sources without a word.
+void TFrmHousehold::HouseholdFileNamed() {
+    TakeShared = true;
+    if (TxtFileA->text().isEmpty() && TxtFileB->text().isEmpty())
+        return;
+    TxtFileA->clear();
+    TxtFileB->clear();
+    Notice = tr("家庭文件含两人的年度：a、b 的年度文件已清空，两人的年度都取自家庭文件。");
 }
 
 std::optional<current::YearFacts> TFrmHousehold::OpenYearFacts(const QString &Path) {
@@ -223,6 +265,8 @@ std::optional<current::YearFacts> TFrmHousehold::OpenYearFacts(const QString &Pa
 // A worker still reading or splitting is left to end on its own; one that has ended goes with
 // the page.
 TFrmHousehold::~TFrmHousehold() {
+    if (Running)
+        Running->store(true);
     for (QThread *worker : findChildren<QThread *>(Qt::FindDirectChildrenOnly)) {
         if (!worker->isFinished())
             worker->setParent(nullptr);
@@ -257,14 +301,33 @@ QWidget *TFrmHousehold::BuildInputs() {
     auto *files = new QGroupBox(tr("两人的年度"), Client());
     auto *form = NewForm();
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    for (auto [edit, name, caption] : {std::tuple{&TxtNameA, "TxtNameA", tr("a 的姓名：")},
+                                       std::tuple{&TxtNameB, "TxtNameB", tr("b 的姓名：")}}) {
+        *edit = new QLineEdit(Client());
+        (*edit)->setObjectName(QLatin1String(name));
+        (*edit)->setPlaceholderText(tr("可不填"));
+        Describe(*edit, caption);
+        auto *label = new QLabel(caption, Client());
+        label->setBuddy(*edit);
+        form->addRow(label, *edit);
+        connect(*edit, &QLineEdit::textChanged, this, [this] { ShowSources(Shown()); });
+    }
     FileRow(form, TxtFileA, BtnChooseFileA, QStringLiteral("FileA"), tr("a 的年度文件："));
     FileRow(form, TxtFileB, BtnChooseFileB, QStringLiteral("FileB"), tr("b 的年度文件："));
     FileRow(form, TxtHouseholdFile, BtnChooseHouseholdFile, QStringLiteral("HouseholdFile"),
             tr("家庭文件："));
     auto *filesLayout = new QVBoxLayout(files);
     filesLayout->addLayout(form);
-    filesLayout->addWidget(GreyNote(tr("a 或 b 的年度文件留空时，取家庭文件中的 a 或 b；选择家庭"
-                                       "文件时，其中的共同项目读入下表。")));
+    BtnTakeOpenYear = FlowButton(QStringLiteral("BtnTakeOpenYear"), tr("使用打开的年度..."));
+    BtnTakeOpenYear->setToolTip(tr("把程序中打开的纳税年度作为 a 或 b 的年度（会询问是哪一方的）"));
+    filesLayout->addLayout(ButtonRow({BtnTakeOpenYear}));
+    TxtSources = GreyNote(QString());
+    TxtSources->setObjectName(QStringLiteral("TxtSources"));
+    Describe(TxtSources, tr("两人年度的来源"));
+    filesLayout->addWidget(TxtSources);
+    filesLayout->addWidget(GreyNote(tr("选择家庭文件时，a、b 两人的年度都取自家庭文件，其中的共同"
+                                       "项目读入下表；只填 a 或 b 一方的年度文件时，另一方取自家庭"
+                                       "文件。")));
 
     auto *shared = new QGroupBox(tr("共同项目（shared）"), Client());
     TblShared = NewTable(Client(), QStringLiteral("TblShared"), tr("共同项目"),
@@ -335,6 +398,8 @@ QWidget *TFrmHousehold::BuildResults() {
         AddResultRow(form, QStringLiteral("TxtSavingAllToB"), tr("比全部由 b 扣除少缴："));
     TxtSavingWorst =
         AddResultRow(form, QStringLiteral("TxtSavingWorst"), tr("比最不利的分配少缴："));
+    TxtNowTotal = AddResultRow(form, QStringLiteral("TxtNowTotal"), tr("现在的分配两人合计："));
+    TxtSavingNow = AddResultRow(form, QStringLiteral("TxtSavingNow"), tr("比现在的分配少缴："));
     // A long caption puts its figure on the next line rather than widen the column.
     form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     results->addLayout(form);
@@ -417,7 +482,7 @@ void TFrmHousehold::ChooseFile(QLineEdit *Edit, const QString &Caption) {
         return;
     Edit->setText(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
     if (Edit == TxtHouseholdFile)
-        TakeShared = true;
+        HouseholdFileNamed();
     Recalculate();
 }
 
@@ -532,10 +597,14 @@ void TFrmHousehold::Recalculate() {
     const int run = ++Started;
     UpdateButtons();
     auto outcome = std::make_shared<HouseholdRun::Outcome>();
-    // Only the newest run is shown: an older one finishing later is of inputs no longer there.
-    RunAside([outcome, request = std::move(request)] { *outcome = HouseholdRun::Compute(request); },
+    // Only the newest run goes on and is shown: an older one is of inputs no longer there.
+    if (Running)
+        Running->store(true);
+    Running = std::make_shared<std::atomic<bool>>(false);
+    RunAside([outcome, request = std::move(request),
+              cancelled = Running] { *outcome = HouseholdRun::Compute(request, *cancelled); },
              [this, outcome, run] {
-                 if (run != Started)
+                 if (run != Started || outcome->Cancelled)
                      return;
                  Finished = run;
                  ShowOutcome(std::move(*outcome));
@@ -552,6 +621,7 @@ void TFrmHousehold::ShowOutcome(HouseholdRun::Outcome Outcome) {
         KnownYear = Outcome.Household.A.Year;
     TxtMsgInput->clear();
     TxtStatus->setText(Notice);
+    ShowSources(Outcome.Split ? &Outcome : nullptr);
     if (!Outcome.Split) {
         Last.reset();
         ClearResults();
@@ -586,13 +656,22 @@ void TFrmHousehold::ShowSplit(const HouseholdRun::Outcome &Outcome) {
     ShowResult(TxtSavingAllToA, AmountYuan(split.AllToA.Total - best));
     ShowResult(TxtSavingAllToB, AmountYuan(Outcome.AllToB.Total - best));
     ShowResult(TxtSavingWorst, AmountYuan(split.Worst.Total - best));
+    if (split.Now) {
+        ShowResult(TxtNowTotal, AmountYuan(split.Now->Total));
+        ShowResult(TxtSavingNow, AmountYuan(split.Now->Total - best));
+    } else {
+        for (QLineEdit *edit : {TxtNowTotal, TxtSavingNow})
+            edit->setText(tr("家庭文件未写明现在的分配"));
+    }
 
-    const std::pair<QString, const HouseholdChoice *> choices[] = {
+    std::vector<std::pair<QString, const HouseholdChoice *>> choices = {
         {tr("最优分配"), &split.Best},
         {tr("全部由 a 扣除"), &split.AllToA},
         {tr("全部由 b 扣除"), &Outcome.AllToB},
         {tr("最不利的分配"), &split.Worst}};
-    TblChoices->setRowCount(static_cast<int>(std::size(choices)));
+    if (split.Now)
+        choices.insert(choices.begin() + 1, {tr("现在的分配"), &*split.Now});
+    TblChoices->setRowCount(static_cast<int>(choices.size()));
     for (int row = 0; row < TblChoices->rowCount(); ++row) {
         const auto &[name, choice] = choices[row];
         TblChoices->setVerticalHeaderItem(row, new QTableWidgetItem(name));
@@ -642,8 +721,9 @@ void TFrmHousehold::ShowSettlements(const HouseholdChoice &Best) {
             .arg(Who, TFrmCurSettle::FilingHeadline(Figures),
                  TFrmCurSettle::ReasonSentence(Figures));
     };
-    TxtFilingA->setText(filing(QStringLiteral("a"), Best.A.Settled.Figures));
-    TxtFilingB->setText(filing(QStringLiteral("b"), Best.B.Settled.Figures));
+    TblSettlements->setHorizontalHeaderLabels({PersonName(true), PersonName(false)});
+    TxtFilingA->setText(filing(PersonName(true), Best.A.Settled.Figures));
+    TxtFilingB->setText(filing(PersonName(false), Best.B.Settled.Figures));
 }
 
 // Each item with its place under the split shown, when that split is of these items.
@@ -677,9 +757,35 @@ void TFrmHousehold::ShowSharedTable() {
     UpdateButtons();
 }
 
+// Where each year comes from, from the outcome when there is one, else from the paths named.
+void TFrmHousehold::ShowSources(const HouseholdRun::Outcome *Outcome) {
+    const QString household = QDir::toNativeSeparators(TxtHouseholdFile->text().trimmed());
+    const auto source = [&](const QString &Person, QLineEdit *Edit,
+                            std::optional<HouseholdRun::Origin> From) {
+        const QString path = QDir::toNativeSeparators(Edit->text().trimmed());
+        if (From == HouseholdRun::Origin::HouseholdFile || (!From && path.isEmpty()))
+            return household.isEmpty() ? tr("%1：未选").arg(Person)
+                                       : tr("%1：取自家庭文件“%2”").arg(Person, household);
+        if (From == HouseholdRun::Origin::Held)
+            return tr("%1：程序中打开的年度“%2”（含未保存的改动）").arg(Person, path);
+        return tr("%1：年度文件“%2”").arg(Person, path);
+    };
+    using O = std::optional<HouseholdRun::Origin>;
+    TxtSources->setText(source(PersonName(true), TxtFileA, Outcome ? O(Outcome->FromA) : O()) +
+                        u'\n' +
+                        source(PersonName(false), TxtFileB, Outcome ? O(Outcome->FromB) : O()));
+}
+
+QString TFrmHousehold::PersonName(bool A) const {
+    const QString person = A ? QStringLiteral("a") : QStringLiteral("b");
+    const QString name = (A ? TxtNameA : TxtNameB)->text().trimmed();
+    return name.isEmpty() ? person : tr("%1（%2）").arg(person, name);
+}
+
 void TFrmHousehold::ClearResults() {
     TxtSummary->clear();
-    for (QLineEdit *edit : {TxtBestTotal, TxtSavingAllToA, TxtSavingAllToB, TxtSavingWorst})
+    for (QLineEdit *edit : {TxtBestTotal, TxtSavingAllToA, TxtSavingAllToB, TxtSavingWorst,
+                            TxtNowTotal, TxtSavingNow})
         edit->clear();
     TblChoices->setRowCount(0);
     TblSettlements->setRowCount(0);
@@ -693,6 +799,8 @@ void TFrmHousehold::UpdateButtons() {
     BtnEditItem->setEnabled(item);
     BtnRemoveItem->setEnabled(item);
     BtnAddLoan->setEnabled(!State->Shared.HousingLoan);
+    BtnTakeOpenYear->setEnabled(TOpenYear::Instance().IsOpen() &&
+                                !TOpenYear::Instance().Path().isEmpty());
     BtnWriteBack->setEnabled(Last && !Calculating() && !Writing &&
                              Last->Household.Shared != current::SharedItems{});
 }

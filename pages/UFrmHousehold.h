@@ -4,6 +4,7 @@
 #include "pages/UFrmSharedItem.h"
 #include "pages/UHouseholdRun.h"
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -23,9 +24,12 @@ class TFrmHousehold : public TCurrentPage {
     explicit TFrmHousehold(QWidget *Parent = nullptr);
     ~TFrmHousehold() override;
 
+    QLineEdit *TxtNameA, *TxtNameB; // what the two are called on the page, as typed
     QLineEdit *TxtFileA, *TxtFileB, *TxtHouseholdFile;
     QPushButton *BtnChooseFileA, *BtnChooseFileB, *BtnChooseHouseholdFile;
-    QTableWidget *TblShared; // the shared items, each with its place under the best split
+    QPushButton *BtnTakeOpenYear; // the year open in the program as a's or b's, as the user says
+    QLabel *TxtSources;           // where each person's year comes from
+    QTableWidget *TblShared;      // the shared items, each with its place under the best split
     QPushButton *BtnAddChild, *BtnAddLoan, *BtnAddLease, *BtnAddIllness;
     QPushButton *BtnEditItem, *BtnRemoveItem;
     QLabel *TxtStatus;
@@ -34,6 +38,8 @@ class TFrmHousehold : public TCurrentPage {
     QTabWidget *TabsRight;
     QLabel *TxtSummary;
     QLineEdit *TxtBestTotal, *TxtSavingAllToA, *TxtSavingAllToB, *TxtSavingWorst;
+    // The split they have now, when the household file says who claims each item now.
+    QLineEdit *TxtNowTotal, *TxtSavingNow;
     QTableWidget *TblChoices;     // best, everything to a, everything to b, worst
     QTableWidget *TblSettlements; // both settlements under the best split
     QLabel *TxtFilingA, *TxtFilingB;
@@ -55,6 +61,7 @@ class TFrmHousehold : public TCurrentPage {
     // Reads the files again and splits; the results follow once done.
     void Recalculate();
     void BtnResetClick();
+    void BtnTakeOpenYearClick();
     void BtnWriteBackClick();
     void BtnEditItemClick();
     void BtnRemoveItemClick();
@@ -74,9 +81,12 @@ class TFrmHousehold : public TCurrentPage {
     static std::optional<current::YearFacts> OpenYearFacts(const QString &Path);
     // What survives the page being built anew (a change of language, another page shown): the
     // shared items and what was written back, which file paths alone do not give.
+    // Whether the household file's items were still to replace the list is kept too: a page
+    // built anew while the file is read starts reading it again rather than split without them.
     struct TKept {
         current::SharedItems Shared;
         std::vector<HouseholdRun::WrittenBack> Written;
+        bool TakeShared = false;
     };
 
     QWidget *BuildInputs();
@@ -96,6 +106,11 @@ class TFrmHousehold : public TCurrentPage {
     void ShowSharedTable();
     void ShowSettlements(const current::HouseholdChoice &Best);
     void ClearResults();
+    void ShowSources(const HouseholdRun::Outcome *Outcome);
+    // "a" or "b", with the name typed for that person.
+    QString PersonName(bool A) const;
+    // A household file named: both years come from it.
+    void HouseholdFileNamed();
     void UpdateButtons();
     int Year() const;
     // The path a year taken from the household file is written to: asked for.
@@ -107,7 +122,10 @@ class TFrmHousehold : public TCurrentPage {
 
     std::shared_ptr<TKept> State = std::make_shared<TKept>();
     std::optional<HouseholdRun::Outcome> Last; // with a split
-    bool TakeShared = false; // the household file's items replace the list when next read
+    bool &TakeShared =
+        State->TakeShared; // the household file's items replace the list when next read
+    // Set to call off the split running, when a newer one starts or the page goes.
+    std::shared_ptr<std::atomic<bool>> Running;
     int KnownYear = 0;
     int Started = 0, Finished = 0;
     bool Writing = false;

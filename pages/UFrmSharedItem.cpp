@@ -158,6 +158,16 @@ void TFrmSharedItem::BuildLease(QFormLayout *Form) {
     auto *caption = new QLabel(tr("扣除标准："), this);
     caption->setBuddy(CmbRent);
     Form->addRow(caption, CmbRent);
+    CmbSigner = new QComboBox(this);
+    CmbSigner->setObjectName(QStringLiteral("CmbSigner"));
+    CmbSigner->addItem(tr("a"), QVariant::fromValue(int(current::Signer::A)));
+    CmbSigner->addItem(tr("b"), QVariant::fromValue(int(current::Signer::B)));
+    CmbSigner->addItem(tr("两人都签了"), QVariant::fromValue(int(current::Signer::Both)));
+    CmbSigner->setToolTip(tr("夫妻主要工作城市相同的，只能由签订租赁合同的一方扣除住房租金（%1）。")
+                              .arg(QString::fromUtf8(current::LeaseSignerDocument)));
+    auto *signer = new QLabel(tr("租赁合同签约人："), this);
+    signer->setBuddy(CmbSigner);
+    Form->addRow(signer, CmbSigner);
 }
 
 void TFrmSharedItem::BuildIllness(QFormLayout *Form) {
@@ -204,7 +214,9 @@ void TFrmSharedItem::SetLoan(const current::SharedLoan &Loan) {
     ChkBeforeMarriage->setChecked(Loan.BothBeforeMarriage);
 }
 
-void TFrmSharedItem::SetLease(const current::LeaseFacts &Lease) {
+void TFrmSharedItem::SetLease(const current::SharedLease &Lease) {
+    CmbSigner->setCurrentIndex(
+        std::max(0, CmbSigner->findData(QVariant::fromValue(int(Lease.SignedBy)))));
     DateFrom->setDate(DayOf(Lease.From));
     DateTo->setDate(DayOf(Lease.To));
     int index = CmbRent->findData(QVariant::fromValue(Lease.Amount));
@@ -234,8 +246,9 @@ current::SharedLoan TFrmSharedItem::Loan() const {
     return {MonthOf(DateFirstRepayment), ChkBeforeMarriage->isChecked()};
 }
 
-current::LeaseFacts TFrmSharedItem::Lease() const {
-    return {MonthOf(DateFrom), MonthOf(DateTo), CmbRent->currentData().value<current::Cents>()};
+current::SharedLease TFrmSharedItem::Lease() const {
+    return {{MonthOf(DateFrom), MonthOf(DateTo), CmbRent->currentData().value<current::Cents>()},
+            static_cast<current::Signer>(CmbSigner->currentData().toInt())};
 }
 
 current::IllnessFacts TFrmSharedItem::Illness() const {
@@ -256,9 +269,12 @@ QString TFrmSharedItem::Title(const current::SharedLoan &Loan) {
                                    : tr("住房贷款利息（首次还款%1）").arg(first);
 }
 
-QString TFrmSharedItem::Title(const current::LeaseFacts &Lease) {
-    return tr("住房租金（%1至%2，每月%3元）")
-        .arg(MonthText(Lease.From), MonthText(Lease.To), LawText::Amount(Lease.Amount));
+QString TFrmSharedItem::Title(const current::SharedLease &Lease) {
+    const QString signer = Lease.SignedBy == current::Signer::A   ? tr("a 签约")
+                           : Lease.SignedBy == current::Signer::B ? tr("b 签约")
+                                                                  : tr("两人签约");
+    return tr("住房租金（%1至%2，每月%3元，%4）")
+        .arg(MonthText(Lease.From), MonthText(Lease.To), LawText::Amount(Lease.Amount), signer);
 }
 
 QString TFrmSharedItem::Title(const current::IllnessFacts &Entry) {

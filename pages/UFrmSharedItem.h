@@ -26,18 +26,18 @@ class TFrmSharedItem : public QDialog {
 
     void SetChild(const current::SharedChild &Child);
     void SetLoan(const current::SharedLoan &Loan);
-    void SetLease(const current::LeaseFacts &Lease);
+    void SetLease(const current::SharedLease &Lease);
     void SetIllness(const current::IllnessFacts &Entry);
     // As confirmed; meaningful only for the dialog's own kind.
     current::SharedChild Child() const;
     current::SharedLoan Loan() const;
-    current::LeaseFacts Lease() const;
+    current::SharedLease Lease() const;
     current::IllnessFacts Illness() const;
 
     // Each item in words, as the page lists it.
     static QString Title(const current::SharedChild &Child);
     static QString Title(const current::SharedLoan &Loan);
-    static QString Title(const current::LeaseFacts &Lease);
+    static QString Title(const current::SharedLease &Lease);
     static QString Title(const current::IllnessFacts &Entry);
 
     QDateEdit *DateBorn = nullptr, *DateEducationEnd = nullptr;
@@ -46,6 +46,7 @@ class TFrmSharedItem : public QDialog {
     QCheckBox *ChkBeforeMarriage = nullptr;
     QDateEdit *DateFrom = nullptr, *DateTo = nullptr;
     QComboBox *CmbRent = nullptr;
+    QComboBox *CmbSigner = nullptr; // who signed the lease: a, b or both
     QComboBox *CmbWho = nullptr;
     QLineEdit *TxtPaid = nullptr;
     QLabel *TxtMsg = nullptr;

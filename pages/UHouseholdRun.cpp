@@ -70,28 +70,9 @@ bool FromHouseholdFile(const YearSource &Source) {
     return !Source.Facts && Source.Path.isEmpty();
 }
 
-current::HouseholdChoice ChoiceOf(const current::Household &H,
-                                  const current::HouseholdAssignment &Assignment) {
-    const current::CoupleFacts couple = current::ApplyAssignment(H, Assignment);
-    current::HouseholdChoice choice{Assignment, current::ComputeYear(couple.A),
-                                    current::ComputeYear(couple.B), 0};
-    choice.Total = choice.A.Settled.Figures.TotalTax + choice.B.Settled.Figures.TotalTax;
-    return choice;
-}
-
 } // namespace
 
-current::HouseholdAssignment AllToB(const current::SharedItems &Shared) {
-    current::HouseholdAssignment assignment;
-    assignment.Children.assign(Shared.Children.size(), Placement::B);
-    if (Shared.HousingLoan)
-        assignment.HousingLoan = Placement::B;
-    assignment.Rent.assign(Shared.Rent.size(), Placement::B);
-    assignment.Illness.assign(Shared.Illness.size(), Placement::B);
-    return assignment;
-}
-
-Outcome Compute(const Request &R) {
+Outcome Compute(const Request &R, const std::atomic<bool> &Cancelled) {
     Outcome out;
     const bool needsFile = FromHouseholdFile(R.A) || FromHouseholdFile(R.B) || R.TakeShared;
     std::optional<current::Household> file;
@@ -131,13 +112,20 @@ Outcome Compute(const Request &R) {
         out.SharedTaken = file->Shared;
         out.Household.Shared = file->Shared;
     }
+    // Who claims each item now, as the file says, while the page splits the file's own items.
+    if (file && out.Household.Shared == file->Shared)
+        out.Household.Now = file->Now;
     if (const auto fault = current::CheckHousehold(out.Household)) {
         out.Error = sheets::HouseholdFaultText(*fault);
         out.FaultPath = fault->Path;
         return out;
     }
-    out.Split = current::SplitHousehold(out.Household);
-    out.AllToB = ChoiceOf(out.Household, AllToB(out.Household.Shared));
+    out.Split = current::SplitHousehold(out.Household, Cancelled);
+    if (!out.Split) {
+        out.Cancelled = true;
+        return out;
+    }
+    out.AllToB = current::ChoiceOf(out.Household, current::AllToB(out.Household.Shared));
     return out;
 }
 

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <vector>
@@ -63,12 +64,11 @@ struct Outcome {
 
     std::optional<current::HouseholdSplit> Split;
     current::HouseholdChoice AllToB;
+    bool Cancelled = false; // a newer request replaced this one before its split was made
 };
 
-Outcome Compute(const Request &Request);
-
-// Everything claimed by b, the mirror of the engine's everything to a.
-current::HouseholdAssignment AllToB(const current::SharedItems &Shared);
+// Gives up the split once Cancelled is set.
+Outcome Compute(const Request &Request, const std::atomic<bool> &Cancelled);
 
 // One year written back: Facts into Path, which held Expected when the split was made (none for a
 // file chosen to be written anew).

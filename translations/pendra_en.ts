@@ -368,10 +368,6 @@ Examples:
         <translation>Housing loan interest (first repayment %1)</translation>
     </message>
     <message>
-        <source>住房租金（%1 至 %2，每月 %3）</source>
-        <translation>Housing rent (%1 to %2, %3 a month)</translation>
-    </message>
-    <message>
         <source>最优分配下的年度汇算</source>
         <translation>Annual reconciliation under the best allocation</translation>
     </message>
@@ -394,27 +390,6 @@ Examples:
 </source>
         <translation>The best allocation saves %1 against all deducted by a, and %2 against the worst allocation
 </translation>
-    </message>
-    <message>
-        <source>家庭分配：由家庭文件（JSON，格式见 README：夫妻二人各自的年度文件 a、b，
-以及可由任一方扣除的共同项目 shared），试遍税法允许的每种分配——每个子女
-由 a、b 或各 %1% 扣除，住房贷款利息由一方扣除（婚前各自购房的可各 %1%），
-每份租房由一方扣除，每项大病医疗由一方扣除——给出两人应纳税额（含年终奖
-单独计税的税额）合计最少的分配、两人各自的年度汇算，以及与全部由 a 扣除、
-与最不利的分配相比少缴的税额。合计相同时取改动最少的分配（以子女各半、
-可各半的贷款各半、其余由 a 扣除为准），再取列在前面的。文件有误时指出键的
-位置（如 shared.children[0].born），不计算，退出状态为 2。</source>
-        <translation>Household allocation: from a household file (JSON, format in the README: the year files a and b
-of the two spouses, and the items shared that either of them may deduct), tries every allocation
-the law allows (each child deducted by a, by b or %1% each; the housing loan interest by one of
-them, or %1% each when each bought a home before marriage; each lease by one; each case of
-medical treatment for serious illness by one) and gives the allocation with the lowest tax
-payable of the two together (tax on year-end bonuses taxed separately included), the
-annual reconciliation of each, and the tax saved against all deducted by a and against the
-worst allocation. Of equal totals, the allocation with the fewest changes is taken (from:
-children half each, loans that may be halved half each, the rest by a), then the one listed
-first. A file at fault is not calculated: the place of the key (e.g. shared.children[0].born)
-is named, exit status 2.</translation>
     </message>
     <message>
         <source>家庭文件</source>
@@ -445,6 +420,54 @@ b: </translation>
     <message>
         <source>pendra-cli household 家庭.json --json</source>
         <translation>pendra-cli household household.json --json</translation>
+    </message>
+    <message>
+        <source>现在</source>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>两人</source>
+        <translation>both</translation>
+    </message>
+    <message>
+        <source>住房租金（%1 至 %2，每月 %3，%4签约）</source>
+        <translation>Housing rent (%1 to %2, %3 a month, signed by %4)</translation>
+    </message>
+    <message>
+        <source>现在的分配：a %1，b %2，合计 %3；最优分配比现在少缴 %4
+</source>
+        <translation>Current allocation: a %1, b %2, together %3; the best allocation saves %4 against it
+</translation>
+    </message>
+    <message>
+        <source>家庭分配：由家庭文件（JSON，格式见 README：夫妻二人各自的年度文件 a、b，
+以及可由任一方扣除的共同项目 shared），试遍税法允许的每种分配——每个子女
+由 a、b 或各 %1% 扣除，住房贷款利息由一方扣除（婚前各自购房的可各 %1%），
+每份租房由一方扣除，每项大病医疗由一方扣除——给出两人应纳税额（含年终奖
+单独计税的税额）合计最少的分配、两人各自的年度汇算，以及与全部由 a 扣除、
+与最不利的分配相比少缴的税额。合计相同时取改动最少的分配（以子女各半、
+可各半的贷款各半、其余由 a 扣除为准），再取列在前面的。文件有误时指出键的
+位置（如 shared.children[0].born），不计算，退出状态为 2。每份共同的租房须写明
+签约人 signed_by（a、b 或 both），租房只分配给签约的一方。每个共同项目
+都写明现在由谁扣除（now：a、b 或 half）时，另给出现在的分配下两人的税额及
+最优分配比现在少缴的税额（--json 中为 current）。</source>
+        <translation>Household allocation: from a household file (JSON, see the README: the year files a and b of the
+two spouses, and the shared items either may deduct), every allocation the law allows is tried
+(each child deducted by a, by b or %1% each; the housing loan interest by one of them, or %1% each
+when each bought a home before marriage; each lease by one; each case of medical treatment for
+serious illness by one), and the one with the least tax payable of the two together (tax on
+year-end bonuses taxed separately included) is given, with the annual reconciliation of each, and
+the tax saved against all deducted by a and against the worst allocation. Among equal totals the
+one with the fewest changes is taken (children half each, loans that may be halved half each, the
+rest by a), then the one listed first. A file at fault is not calculated: the place of the key
+(e.g. shared.children[0].born) is named, exit status 2. Each shared lease names who signed it,
+signed_by (a, b or both), and goes only to a spouse who signed it. When every shared item
+says who deducts it now (now: a, b or half), the tax of both under the current allocation and
+what the best allocation saves against it are given too (current in --json).</translation>
+    </message>
+    <message>
+        <source>%1 未写 now（现在由谁扣除）：只有每个共同项目都写明时，才给出现在的分配</source>
+        <translation>%1 has no now (who deducts it now): the current allocation is given only when every shared item says so</translation>
     </message>
 </context>
 <context>
@@ -488,6 +511,10 @@ b: </translation>
     <message>
         <source>共同项目的分配方式超过 %1 种，不计算；请减少共同项目</source>
         <translation>the shared items can be split in more than %1 ways: not calculated; give fewer shared items</translation>
+    </message>
+    <message>
+        <source>税法不允许这样扣除此项（租房只能由签约的一方扣除，住房贷款只有婚前各自购房的才能各扣一半，大病医疗不能各扣一半）</source>
+        <translation>the law does not allow this item to be deducted so (a lease only by a spouse who signed it, the housing loan half each only for homes bought before marriage, medical treatment for serious illness never half each)</translation>
     </message>
 </context>
 <context>
@@ -5387,10 +5414,6 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
         <translation>Household file:</translation>
     </message>
     <message>
-        <source>a 或 b 的年度文件留空时，取家庭文件中的 a 或 b；选择家庭文件时，其中的共同项目读入下表。</source>
-        <translation>If a&apos;s or b&apos;s year file is left blank, a or b is taken from the household file; choosing a household file reads its shared items into the table below.</translation>
-    </message>
-    <message>
         <source>共同项目（shared）</source>
         <translation>Shared items (shared)</translation>
     </message>
@@ -5739,6 +5762,86 @@ Write back?</translation>
     <message>
         <source>选择%1</source>
         <translation>Choose %1</translation>
+    </message>
+    <message>
+        <source>打开的年度“%1”是哪一方的？</source>
+        <translation>Whose is the open year &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>a 的</source>
+        <translation>a&apos;s</translation>
+    </message>
+    <message>
+        <source>b 的</source>
+        <translation>b&apos;s</translation>
+    </message>
+    <message>
+        <source>家庭文件含两人的年度：a、b 的年度文件已清空，两人的年度都取自家庭文件。</source>
+        <translation>The household file holds both years: the year files of a and b were cleared, and both years are taken from the household file.</translation>
+    </message>
+    <message>
+        <source>使用打开的年度...</source>
+        <translation>Use the open year...</translation>
+    </message>
+    <message>
+        <source>把程序中打开的纳税年度作为 a 或 b 的年度（会询问是哪一方的）</source>
+        <translation>Take the tax year open in the program as a&apos;s or b&apos;s year (you are asked whose it is)</translation>
+    </message>
+    <message>
+        <source>两人年度的来源</source>
+        <translation>Where the two years come from</translation>
+    </message>
+    <message>
+        <source>选择家庭文件时，a、b 两人的年度都取自家庭文件，其中的共同项目读入下表；只填 a 或 b 一方的年度文件时，另一方取自家庭文件。</source>
+        <translation>Choosing a household file takes both years, a&apos;s and b&apos;s, from it and reads its shared items into the table below; with a year file for only one of them, the other&apos;s year is taken from the household file.</translation>
+    </message>
+    <message>
+        <source>现在的分配两人合计：</source>
+        <translation>Current allocation, both together:</translation>
+    </message>
+    <message>
+        <source>比现在的分配少缴：</source>
+        <translation>Saved against the current allocation:</translation>
+    </message>
+    <message>
+        <source>家庭文件未写明现在的分配</source>
+        <translation>The household file does not give the current allocation</translation>
+    </message>
+    <message>
+        <source>现在的分配</source>
+        <translation>Current allocation</translation>
+    </message>
+    <message>
+        <source>%1：未选</source>
+        <translation>%1: none chosen</translation>
+    </message>
+    <message>
+        <source>%1：程序中打开的年度“%2”（含未保存的改动）</source>
+        <translation>%1: the year open in the program &quot;%2&quot; (with unsaved changes)</translation>
+    </message>
+    <message>
+        <source>%1：年度文件“%2”</source>
+        <translation>%1: year file &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>a 的姓名：</source>
+        <translation>a&apos;s name:</translation>
+    </message>
+    <message>
+        <source>b 的姓名：</source>
+        <translation>b&apos;s name:</translation>
+    </message>
+    <message>
+        <source>可不填</source>
+        <translation>optional</translation>
+    </message>
+    <message>
+        <source>%1：取自家庭文件“%2”</source>
+        <translation>%1: from the household file &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -6485,10 +6588,6 @@ Write back?</translation>
         <translation>Housing loan interest (first repayment %1)</translation>
     </message>
     <message>
-        <source>住房租金（%1至%2，每月%3元）</source>
-        <translation>Housing rent (%1 to %2, %3 yuan a month)</translation>
-    </message>
-    <message>
         <source>配偶</source>
         <translation>Spouse</translation>
     </message>
@@ -6499,6 +6598,42 @@ Write back?</translation>
     <message>
         <source>大病医疗（%1，自付%2元）</source>
         <translation>Medical treatment for serious illness (%1, %2 yuan out of pocket)</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>b</source>
+        <translation>b</translation>
+    </message>
+    <message>
+        <source>两人都签了</source>
+        <translation>Both signed</translation>
+    </message>
+    <message>
+        <source>夫妻主要工作城市相同的，只能由签订租赁合同的一方扣除住房租金（%1）。</source>
+        <translation>Where both spouses work mainly in the same city, housing rent is deducted only by a spouse who signed the lease (%1).</translation>
+    </message>
+    <message>
+        <source>租赁合同签约人：</source>
+        <translation>Lease signed by:</translation>
+    </message>
+    <message>
+        <source>a 签约</source>
+        <translation>signed by a</translation>
+    </message>
+    <message>
+        <source>b 签约</source>
+        <translation>signed by b</translation>
+    </message>
+    <message>
+        <source>两人签约</source>
+        <translation>signed by both</translation>
+    </message>
+    <message>
+        <source>住房租金（%1至%2，每月%3元，%4）</source>
+        <translation>Housing rent (%1 to %2, %3 yuan a month, %4)</translation>
     </message>
 </context>
 <context>
@@ -7517,6 +7652,17 @@ same income and deductions every month; with --nonresident, one month of a non-r
     <message>
         <source>收入额</source>
         <translation>Income amount</translation>
+    </message>
+</context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>税法不允许这样扣除此项</source>
+        <translation>the law does not allow this item to be deducted so</translation>
+    </message>
+    <message>
+        <source>缺少此键：夫妻主要工作城市相同的，租房由签订租赁合同的一方扣除（%1），请写明签约人 a、b 或 both</source>
+        <translation>this key is missing: where both spouses work mainly in the same city, the rent is deducted by a spouse who signed the lease (%1); say who signed it: a, b or both</translation>
     </message>
 </context>
 <context>

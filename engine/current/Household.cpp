@@ -86,7 +86,7 @@ YearFacts SharedAsYear(int Year, const SharedItems &Shared) {
         year.Children.push_back(ChildOf(child, Law::WholeShare));
     if (Shared.HousingLoan)
         year.HousingLoan = LoanFacts{Shared.HousingLoan->FirstRepayment, Law::WholeShare};
-    year.Rent = Shared.Rent;
+    year.Rent.assign(Shared.Rent.begin(), Shared.Rent.end());
     year.Illness = Shared.Illness;
     return year;
 }
@@ -158,42 +158,90 @@ std::optional<HouseholdFault> RentBesideLoan(const Household &H) {
         loans.push_back("shared.housing_loan");
     if (loans.empty())
         return std::nullopt;
-    const std::pair<std::string, const std::vector<LeaseFacts> *> leases[] = {
-        {"a.rent", &H.A.Rent}, {"b.rent", &H.B.Rent}, {"shared.rent", &H.Shared.Rent}};
-    for (const auto &[list, rent] : leases) {
-        for (std::size_t i = 0; i < rent->size(); ++i) {
-            if (ReachesYear((*rent)[i], year))
-                return Conflict(HouseholdFaultKind::RentAndLoan, Item(list, i), loans.front());
+    const auto first = [&](const std::string &List,
+                           const auto &Rent) -> std::optional<std::string> {
+        for (std::size_t i = 0; i < Rent.size(); ++i) {
+            if (ReachesYear(static_cast<const LeaseFacts &>(Rent[i]), year))
+                return Item(List, i);
         }
-    }
+        return std::nullopt;
+    };
+    auto lease = first("a.rent", H.A.Rent);
+    if (!lease)
+        lease = first("b.rent", H.B.Rent);
+    if (!lease)
+        lease = first("shared.rent", H.Shared.Rent);
+    if (lease)
+        return Conflict(HouseholdFaultKind::RentAndLoan, *lease, loans.front());
     return std::nullopt;
 }
 
-std::size_t LoanOptions(const SharedLoan &Loan) {
-    return Loan.BothBeforeMarriage ? 3 : 2;
+// The places the law allows an item, the first the walk starts from.
+struct Places {
+    std::array<Placement, 3> Options{};
+    int Count = 0;
+};
+
+Places ChildPlaces() {
+    return {{Placement::A, Placement::B, Placement::Half}, 3};
 }
 
-// One digit of the odometer that walks the assignments: a place with its number of options, the
-// first of which are A, B and Half in that order.
+Places LoanPlaces(const SharedLoan &Loan) {
+    return {{Placement::A, Placement::B, Placement::Half}, Loan.BothBeforeMarriage ? 3 : 2};
+}
+
+Places LeasePlaces(const SharedLease &Lease) {
+    switch (Lease.SignedBy) {
+    case Signer::A:
+        return {{Placement::A}, 1};
+    case Signer::B:
+        return {{Placement::B}, 1};
+    case Signer::Both:
+        break;
+    }
+    return {{Placement::A, Placement::B}, 2};
+}
+
+Places IllnessPlaces() {
+    return {{Placement::A, Placement::B}, 2};
+}
+
+bool Allows(const Places &Allowed, Placement Where) {
+    for (int i = 0; i < Allowed.Count; ++i) {
+        if (Allowed.Options[static_cast<std::size_t>(i)] == Where)
+            return true;
+    }
+    return false;
+}
+
+// Where, if the law allows it, else the first place it allows.
+Placement OrFirst(const Places &Allowed, Placement Where) {
+    return Allows(Allowed, Where) ? Where : Allowed.Options[0];
+}
+
+// One digit of the odometer that walks the assignments: a place and the options it turns
+// through.
 struct Digit {
     Placement *Place;
-    int Options;
+    Places Allowed;
     Placement Reference;
+    int At = 0;
 };
 
 std::vector<Digit> DigitsOf(HouseholdAssignment &Assignment, const SharedItems &Shared) {
     const HouseholdAssignment reference = ReferenceAssignment(Shared);
     std::vector<Digit> digits;
     for (std::size_t i = 0; i < Assignment.Children.size(); ++i)
-        digits.push_back({&Assignment.Children[i], 3, reference.Children[i]});
+        digits.push_back({&Assignment.Children[i], ChildPlaces(), reference.Children[i]});
     if (Assignment.HousingLoan)
-        digits.push_back({&*Assignment.HousingLoan,
-                          static_cast<int>(LoanOptions(*Shared.HousingLoan)),
-                          *reference.HousingLoan});
+        digits.push_back(
+            {&*Assignment.HousingLoan, LoanPlaces(*Shared.HousingLoan), *reference.HousingLoan});
     for (std::size_t i = 0; i < Assignment.Rent.size(); ++i)
-        digits.push_back({&Assignment.Rent[i], 2, reference.Rent[i]});
+        digits.push_back({&Assignment.Rent[i], LeasePlaces(Shared.Rent[i]), reference.Rent[i]});
     for (std::size_t i = 0; i < Assignment.Illness.size(); ++i)
-        digits.push_back({&Assignment.Illness[i], 2, reference.Illness[i]});
+        digits.push_back({&Assignment.Illness[i], IllnessPlaces(), reference.Illness[i]});
+    for (Digit &digit : digits)
+        *digit.Place = digit.Allowed.Options[0];
     return digits;
 }
 
@@ -201,12 +249,10 @@ std::vector<Digit> DigitsOf(HouseholdAssignment &Assignment, const SharedItems &
 // last one.
 bool Advance(std::vector<Digit> &Digits) {
     for (auto digit = Digits.rbegin(); digit != Digits.rend(); ++digit) {
-        const int next = static_cast<int>(*digit->Place) + 1;
-        if (next < digit->Options) {
-            *digit->Place = static_cast<Placement>(next);
+        digit->At = digit->At + 1 < digit->Allowed.Count ? digit->At + 1 : 0;
+        *digit->Place = digit->Allowed.Options[static_cast<std::size_t>(digit->At)];
+        if (digit->At != 0)
             return true;
-        }
-        *digit->Place = Placement::A;
     }
     return false;
 }
@@ -234,13 +280,6 @@ struct Kept {
     }
 };
 
-HouseholdChoice ChoiceOf(const Household &H, const HouseholdAssignment &Assignment) {
-    const CoupleFacts couple = ApplyAssignment(H, Assignment);
-    HouseholdChoice choice{Assignment, ComputeYear(couple.A), ComputeYear(couple.B), 0};
-    choice.Total = choice.A.Settled.Figures.TotalTax + choice.B.Settled.Figures.TotalTax;
-    return choice;
-}
-
 // Children to Child, a shared loan to Loan, leases and illness to Rest.
 HouseholdAssignment Filled(const SharedItems &Shared, Placement Child, Placement Loan,
                            Placement Rest) {
@@ -248,7 +287,8 @@ HouseholdAssignment Filled(const SharedItems &Shared, Placement Child, Placement
     assignment.Children.assign(Shared.Children.size(), Child);
     if (Shared.HousingLoan)
         assignment.HousingLoan = Loan;
-    assignment.Rent.assign(Shared.Rent.size(), Rest);
+    for (const SharedLease &lease : Shared.Rent)
+        assignment.Rent.push_back(OrFirst(LeasePlaces(lease), Rest));
     assignment.Illness.assign(Shared.Illness.size(), Rest);
     return assignment;
 }
@@ -266,8 +306,10 @@ std::size_t CountAssignments(const SharedItems &Shared) {
             count *= Options;
     };
     times(3, Shared.Children.size());
-    times(Shared.HousingLoan ? LoanOptions(*Shared.HousingLoan) : 1, 1);
-    times(2, Shared.Rent.size());
+    times(Shared.HousingLoan ? static_cast<std::size_t>(LoanPlaces(*Shared.HousingLoan).Count) : 1,
+          1);
+    for (const SharedLease &lease : Shared.Rent)
+        times(static_cast<std::size_t>(LeasePlaces(lease).Count), 1);
     times(2, Shared.Illness.size());
     return std::min(count, MaxCombinations + 1);
 }
@@ -279,6 +321,186 @@ HouseholdAssignment ReferenceAssignment(const SharedItems &Shared) {
 
 HouseholdAssignment AllToA(const SharedItems &Shared) {
     return AllTo(Shared, Placement::A);
+}
+
+HouseholdAssignment AllToB(const SharedItems &Shared) {
+    return AllTo(Shared, Placement::B);
+}
+
+bool MayClaim(const SharedLoan &Loan, Placement Where) {
+    return Allows(LoanPlaces(Loan), Where);
+}
+
+bool MayClaim(const SharedLease &Lease, Placement Where) {
+    return Allows(LeasePlaces(Lease), Where);
+}
+
+bool MayClaimIllness(Placement Where) {
+    return Allows(IllnessPlaces(), Where);
+}
+
+namespace {
+
+// The first place of Now the law does not allow (or that names no item), as a key path.
+std::optional<std::string> NowRefused(const SharedItems &S, const HouseholdAssignment &Now) {
+    if (Now.Children.size() != S.Children.size())
+        return "shared.children";
+    if (Now.HousingLoan.has_value() != S.HousingLoan.has_value() ||
+        (Now.HousingLoan && !MayClaim(*S.HousingLoan, *Now.HousingLoan)))
+        return "shared.housing_loan.now";
+    if (Now.Rent.size() != S.Rent.size())
+        return "shared.rent";
+    for (std::size_t i = 0; i < S.Rent.size(); ++i) {
+        if (!MayClaim(S.Rent[i], Now.Rent[i]))
+            return Item("shared.rent", i) + ".now";
+    }
+    if (Now.Illness.size() != S.Illness.size())
+        return "shared.illness";
+    for (std::size_t i = 0; i < S.Illness.size(); ++i) {
+        if (!MayClaimIllness(Now.Illness[i]))
+            return Item("shared.illness", i) + ".now";
+    }
+    return std::nullopt;
+}
+
+// Every shared item on Side, whatever the law allows: the year at its longest.
+HouseholdAssignment Everything(const SharedItems &Shared, Placement Side) {
+    HouseholdAssignment assignment = AllTo(Shared, Side);
+    assignment.Rent.assign(Shared.Rent.size(), Side);
+    return assignment;
+}
+
+// Deductible serious illness of one person, as IllnessDeduction takes it.
+Cents Deductible(Cents Paid) {
+    return std::clamp(Paid - Law::IllnessFloor, Cents{0}, Law::IllnessCap);
+}
+
+Cents SpecialOf(const Timeline &T) {
+    Cents sum = 0;
+    for (const EntitlementMonth &month : T)
+        sum += month.Special();
+    return sum;
+}
+
+// One spouse's year under any assignment, from what the shared items do not change: the year's
+// totals settled (income, insurance, pension, the bonus) and its own deductions, computed once;
+// each assignment adds what the shared items it gives this spouse deduct. Every deduction a shared
+// item brings adds to the year's total but rent, of which a month counts the largest lease.
+class Claimant {
+  public:
+    Claimant(const YearFacts &Own, const SharedItems &Shared, Placement Side)
+        : Items(Shared), Where(Side), Choice(Own.BonusMethod) {
+        const YearRules *found = RulesOf(Own.Year);
+        const YearRules &rules = found ? *found : LatestRules();
+        Base = ComputeYear(Own).Settled.Input;
+        Base.Method = BonusMethod::Separate;
+        const Timeline own = EntitlementsOf(Own, rules);
+        for (std::size_t m = 0; m < own.size(); ++m) {
+            OwnSpecial += own[m].Special() - own[m].Rent;
+            OwnLoan += own[m].HousingLoan;
+            OwnRent[m] = own[m].Rent;
+        }
+        YearFacts alone;
+        alone.Year = Own.Year;
+        for (const SharedChild &child : Shared.Children) {
+            std::array<Cents, 2> year{};
+            for (const int share : {Law::WholeShare, Law::HalfShare}) {
+                alone.Children = {ChildOf(child, share)};
+                year[share == Law::WholeShare ? 0 : 1] = SpecialOf(EntitlementsOf(alone, rules));
+            }
+            Children.push_back(year);
+        }
+        alone.Children.clear();
+        if (Shared.HousingLoan) {
+            for (const int share : {Law::WholeShare, Law::HalfShare}) {
+                alone.HousingLoan = LoanFacts{Shared.HousingLoan->FirstRepayment, share};
+                Loan[share == Law::WholeShare ? 0 : 1] = SpecialOf(EntitlementsOf(alone, rules));
+            }
+            alone.HousingLoan.reset();
+        }
+        for (const SharedLease &lease : Shared.Rent) {
+            alone.Rent = {lease};
+            const Timeline t = EntitlementsOf(alone, rules);
+            std::array<Cents, Law::MonthsInYear> months{};
+            for (std::size_t m = 0; m < t.size(); ++m)
+                months[m] = t[m].Rent;
+            Leases.push_back(months);
+        }
+        for (const IllnessFacts &cost : Own.Illness) {
+            if (cost.Who == IllnessOf::Self)
+                OwnSelf += cost.Paid;
+            else if (cost.Who == IllnessOf::Spouse)
+                OwnSpouse += cost.Paid;
+            else
+                OwnChildren += Deductible(cost.Paid);
+        }
+    }
+
+    // The year's total tax, the separately taxed bonus included, as ComputeYear settles it.
+    Cents TotalTax(const HouseholdAssignment &Assignment) const {
+        Cents special = OwnSpecial;
+        for (std::size_t i = 0; i < Children.size(); ++i) {
+            if (const auto share = ShareOf(Assignment.Children[i], Where))
+                special += Children[i][*share == Law::WholeShare ? 0 : 1];
+        }
+        if (Items.HousingLoan && Assignment.HousingLoan) {
+            if (const auto share = ShareOf(*Assignment.HousingLoan, Where))
+                special += Loan[*share == Law::WholeShare ? 0 : 1] - OwnLoan;
+        }
+        std::array<Cents, Law::MonthsInYear> rent = OwnRent;
+        for (std::size_t i = 0; i < Leases.size(); ++i) {
+            if (Assignment.Rent[i] != Where)
+                continue;
+            for (std::size_t m = 0; m < rent.size(); ++m)
+                rent[m] = std::max(rent[m], Leases[i][m]);
+        }
+        for (const Cents month : rent)
+            special += month;
+        Cents spouse = OwnSpouse;
+        Cents children = OwnChildren;
+        for (std::size_t i = 0; i < Items.Illness.size(); ++i) {
+            if (Assignment.Illness[i] != Where)
+                continue;
+            if (Items.Illness[i].Who == IllnessOf::Spouse)
+                spouse += Items.Illness[i].Paid;
+            else
+                children += Deductible(Items.Illness[i].Paid);
+        }
+        SettlementInput in = Base;
+        in.Special = special + Deductible(OwnSelf) + Deductible(spouse) + children;
+        const Cents separate = Settle(in).TotalTax;
+        if (Choice == BonusChoice::Separate)
+            return separate;
+        in.Method = BonusMethod::Merged;
+        const Cents merged = Settle(in).TotalTax;
+        return Choice == BonusChoice::Merged ? merged : std::min(separate, merged);
+    }
+
+  private:
+    const SharedItems &Items;
+    Placement Where;
+    BonusChoice Choice;
+    SettlementInput Base; // the year's totals; its special additional deductions are added
+    Cents OwnSpecial = 0; // the own special additional deductions, rent aside
+    Cents OwnLoan = 0;    // of which the own loan
+    std::array<Cents, Law::MonthsInYear> OwnRent{};
+    std::vector<std::array<Cents, 2>> Children; // a shared child's year, whole and half
+    std::array<Cents, 2> Loan{};                // the shared loan's year, whole and half
+    std::vector<std::array<Cents, Law::MonthsInYear>> Leases; // each shared lease's months
+    Cents OwnSelf = 0, OwnSpouse = 0; // illness paid, of the person and of the spouse
+    Cents OwnChildren = 0;            // deductible, each child's entry on its own
+};
+
+// How often the walk looks whether it was called off: a few milliseconds of work at most.
+constexpr std::size_t CancelEvery = 256;
+
+} // namespace
+
+HouseholdChoice ChoiceOf(const Household &H, const HouseholdAssignment &Assignment) {
+    const CoupleFacts couple = ApplyAssignment(H, Assignment);
+    HouseholdChoice choice{Assignment, ComputeYear(couple.A), ComputeYear(couple.B), 0};
+    choice.Total = choice.A.Settled.Figures.TotalTax + choice.B.Settled.Figures.TotalTax;
+    return choice;
 }
 
 std::optional<HouseholdFault> CheckHousehold(const Household &H) {
@@ -303,11 +525,15 @@ std::optional<HouseholdFault> CheckHousehold(const Household &H) {
         fault.Value = MaxCombinations;
         return fault;
     }
+    if (H.Now) {
+        if (auto path = NowRefused(H.Shared, *H.Now))
+            return Conflict(HouseholdFaultKind::NowNotAllowed, std::move(*path));
+    }
     // Each of the two claiming every shared item holds the most any assignment gives it (a list
     // at its longest); what that passes, every assignment passes.
-    if (auto fault = CheckYear(ApplyAssignment(H, AllTo(H.Shared, Placement::A)).A))
+    if (auto fault = CheckYear(ApplyAssignment(H, Everything(H.Shared, Placement::A)).A))
         return InYear(std::move(*fault), "a");
-    if (auto fault = CheckYear(ApplyAssignment(H, AllTo(H.Shared, Placement::B)).B))
+    if (auto fault = CheckYear(ApplyAssignment(H, Everything(H.Shared, Placement::B)).B))
         return InYear(std::move(*fault), "b");
     return std::nullopt;
 }
@@ -319,34 +545,37 @@ CoupleFacts ApplyAssignment(const Household &H, const HouseholdAssignment &Assig
     return couple;
 }
 
-HouseholdSplit SplitHousehold(const Household &H) {
-    HouseholdAssignment walk = AllToA(H.Shared);
-    std::vector<Digit> digits = DigitsOf(walk, H.Shared);
-    CoupleFacts couple{H.A, H.B};
+std::optional<HouseholdSplit> SplitHousehold(const Household &H,
+                                             const std::atomic<bool> &Cancelled) {
     const SharedItems &s = H.Shared;
-    couple.A.Children.reserve(H.A.Children.size() + s.Children.size());
-    couple.B.Children.reserve(H.B.Children.size() + s.Children.size());
-    couple.A.Rent.reserve(H.A.Rent.size() + s.Rent.size());
-    couple.B.Rent.reserve(H.B.Rent.size() + s.Rent.size());
-    couple.A.Illness.reserve(H.A.Illness.size() + s.Illness.size());
-    couple.B.Illness.reserve(H.B.Illness.size() + s.Illness.size());
+    const Claimant a(H.A, s, Placement::A);
+    const Claimant b(H.B, s, Placement::B);
+    HouseholdAssignment walk = AllToA(s);
+    std::vector<Digit> digits = DigitsOf(walk, s);
 
     Kept best;
     Kept worst;
     std::size_t tried = 0;
     do {
-        Place(couple.A, H.A, s, walk, Placement::A);
-        Place(couple.B, H.B, s, walk, Placement::B);
-        const Cents total = ComputeYear(couple.A).Settled.Figures.TotalTax +
-                            ComputeYear(couple.B).Settled.Figures.TotalTax;
+        if (tried % CancelEvery == 0 && Cancelled.load(std::memory_order_relaxed))
+            return std::nullopt;
+        const Cents total = a.TotalTax(walk) + b.TotalTax(walk);
         const int moved = Deviations(digits);
         best.Offer(walk, total, moved, true);
         worst.Offer(walk, total, moved, false);
         ++tried;
     } while (Advance(digits));
 
-    return {ChoiceOf(H, best.Assignment), ChoiceOf(H, worst.Assignment), ChoiceOf(H, AllToA(s)),
-            tried};
+    HouseholdSplit split{ChoiceOf(H, best.Assignment), ChoiceOf(H, worst.Assignment),
+                         ChoiceOf(H, AllToA(s)), std::nullopt, tried};
+    if (H.Now)
+        split.Now = ChoiceOf(H, *H.Now);
+    return split;
+}
+
+HouseholdSplit SplitHousehold(const Household &H) {
+    const std::atomic<bool> never{false};
+    return *SplitHousehold(H, never);
 }
 
 } // namespace current

@@ -100,6 +100,65 @@ TEST(Household, TablesAndNothingShared) {
     EXPECT_EQ(best.value(u"total").toString(), u"20160.00"); // 3480 + 16680
 }
 
+// Every shared item saying who claims it now (everything on a, as the worst): the split they have
+// is printed beside the best, 16680.00 against 9260.00, a saving of 7420.00; in JSON "current"
+// has the keys of "best". With one item silent there is no current split, and stderr says which.
+TEST(Household, TheSplitTheyHaveNowBesideTheBest) {
+    QTemporaryDir dir;
+    QByteArray text(Household);
+    text.replace(R"("education_end": null)", R"("education_end": null, "now": "a")");
+    text.replace(R"("born": "2024-08-15")", R"("born": "2024-08-15", "now": "a")");
+    text.replace(R"("both_before_marriage": true)", R"("both_before_marriage": true, "now": "a")");
+    const QString partial = Write(dir, text);
+    const Outcome silent = RunCli({QStringLiteral("household"), partial, "--json"});
+    ASSERT_EQ(silent.Status, 0) << silent.Err.toStdString();
+    EXPECT_FALSE(JsonOf(silent).contains(u"current"));
+    EXPECT_TRUE(silent.Err.contains(QStringLiteral("shared.illness[0]")))
+        << silent.Err.toStdString();
+
+    text.replace(R"("paid": 40000)", R"("paid": 40000, "now": "a")");
+    const QString path = Write(dir, text);
+    const Outcome run = RunCli({QStringLiteral("household"), path, "--json"});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    const QJsonObject json = JsonOf(run);
+    const QJsonObject now = json.value(u"current").toObject();
+    EXPECT_EQ(KeysOf(now), KeysOf(json.value(u"best").toObject()));
+    EXPECT_EQ(Places(now), u"children=a,a rent= illness=a loan=a");
+    EXPECT_EQ(now.value(u"total").toString(), u"16680.00");
+    EXPECT_EQ(now.value(u"b").toObject().value(u"total_tax").toString(), u"16680.00");
+    const Outcome table = RunCli({QStringLiteral("household"), path});
+    EXPECT_TRUE(QString::fromUtf8(table.Out).contains(
+        QStringLiteral("现在的分配：a 0.00，b 16680.00，合计 16680.00；"
+                       "最优分配比现在少缴 7420.00")))
+        << table.Out.toStdString();
+}
+
+// A lease goes only to a spouse who signed it. b earns more, so with both signing the lease
+// (12 × 1500 = 18000) goes to b; signed by a alone it must go to a, in every split printed.
+TEST(Household, TheLeaseGoesToTheSpouseWhoSignedIt) {
+    QTemporaryDir dir;
+    QByteArray text(Household);
+    text.replace(
+        R"("housing_loan": { "first_repayment": "2018-06", "both_before_marriage": true },)",
+        R"("rent": [ { "from": "2026-01", "to": "2026-12", "amount": 1500, "signed_by": "both" } ],)");
+    const Outcome both = RunCli({QStringLiteral("household"), Write(dir, text), "--json"});
+    ASSERT_EQ(both.Status, 0) << both.Err.toStdString();
+    EXPECT_EQ(JsonOf(both).value(u"combinations").toInt(), 36); // 3 × 3 × 2 × 2
+    text.replace(R"("signed_by": "both")", R"("signed_by": "a")");
+    const Outcome a = RunCli({QStringLiteral("household"), Write(dir, text), "--json"});
+    ASSERT_EQ(a.Status, 0) << a.Err.toStdString();
+    const QJsonObject json = JsonOf(a);
+    EXPECT_EQ(json.value(u"combinations").toInt(), 18);
+    for (const char *choice : {"best", "worst", "all_to_a"})
+        EXPECT_TRUE(Places(json.value(QLatin1String(choice)).toObject()).contains(u"rent=a "))
+            << choice;
+    text.replace(R"(, "signed_by": "a")", "");
+    const Outcome missing = RunCli({QStringLiteral("household"), Write(dir, text)});
+    EXPECT_EQ(missing.Status, 2);
+    EXPECT_TRUE(missing.Err.contains(QStringLiteral("shared.rent[0].signed_by：")))
+        << missing.Err.toStdString();
+}
+
 struct FaultCase {
     const char *From; // replaced in the household by To
     const char *To;

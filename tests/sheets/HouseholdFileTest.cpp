@@ -28,7 +28,10 @@ const char *const Base = R"({
 const char *const SharedLoan =
     R"("housing_loan":{"first_repayment":"2018-06","both_before_marriage":false},)";
 const char *const SharedLoanAndLease =
-    R"("housing_loan":{"first_repayment":"2018-06"},"rent":[{"from":"2026-01","to":"2026-12","amount":1500}],)";
+    R"("housing_loan":{"first_repayment":"2018-06"},"rent":[{"from":"2026-01","to":"2026-12","amount":1500,"signed_by":"a"}],)";
+// The shared loan become a lease of this year.
+const char *const SharedLease =
+    R"("rent":[{"from":"2026-01","to":"2026-12","amount":1500,"signed_by":"a"}],)";
 
 current::Household Read(const QByteArray &Text) {
     sheets::HouseholdRead read = sheets::ParseHouseholdFile(Text);
@@ -137,13 +140,51 @@ INSTANTIATE_TEST_SUITE_P(
                   "\"education_end\":null},{\"born\":\"2019-04-03\"},{\"born\":\"2019-04-04\"},"
                   "{\"born\":\"2019-04-05\"},{\"born\":\"2019-04-06\"},{\"born\":\"2019-04-07\"},"
                   "{\"born\":\"2019-04-08\"},{\"born\":\"2019-04-09\"},{\"born\":\"2019-04-10\"}]",
-                  "shared：", "20000"}));
+                  "shared：", "20000"},
+        // Who signed a shared lease is required, and who claims an item now must be allowed.
+        FaultCase{SharedLoan, R"("rent":[{"from":"2026-01","to":"2026-12","amount":1500}],)",
+                  "shared.rent[0].signed_by：", "国发〔2018〕41号"},
+        FaultCase{SharedLoan,
+                  R"("rent":[{"from":"2026-01","to":"2026-12","amount":1500,"signed_by":"x"}],)",
+                  "shared.rent[0].signed_by：", ""},
+        FaultCase{SharedLoan,
+                  R"("rent":[{"from":"2026-01","to":"2026-12","amount":1500,"signed_by":"a",)"
+                  R"("now":"b"}],)",
+                  "shared.rent[0].now：", ""},
+        FaultCase{SharedLoan,
+                  R"("rent":[{"from":"2026-01","to":"2026-12","amount":1500,"signed_by":"both",)"
+                  R"("now":"half"}],)",
+                  "shared.rent[0].now：", ""},
+        FaultCase{"\"paid\":40000", "\"paid\":40000,\"now\":\"half\"", "shared.illness[0].now：",
+                  ""},
+        FaultCase{"\"both_before_marriage\":false}",
+                  "\"both_before_marriage\":false,\"now\":\"half\"}", "shared.housing_loan.now：",
+                  ""}));
+
+// Who claims each shared item now: the split they have when every item says so; otherwise the
+// first item that does not is named, and there is none.
+TEST(HouseholdFile, WhoClaimsEachItemNow) {
+    QByteArray text(Base);
+    text.replace(SharedLoan, SharedLease);
+    text.replace(R"("education_end":null)", R"("education_end":null,"now":"half")");
+    text.replace(R"("signed_by":"a")", R"("signed_by":"a","now":"a")");
+    const current::Household partial = Read(text);
+    EXPECT_FALSE(partial.Now.has_value());
+    EXPECT_EQ(partial.Shared.Rent.at(0).SignedBy, current::Signer::A);
+    EXPECT_EQ(sheets::ParseHouseholdFile(text).WithoutNow, QStringLiteral("shared.illness[0]"));
+    text.replace(R"("paid":40000)", R"("paid":40000,"now":"b")");
+    using P = current::Placement;
+    EXPECT_EQ(Read(text).Now,
+              (current::HouseholdAssignment{{P::Half}, std::nullopt, {P::A}, {P::B}}));
+    EXPECT_EQ(sheets::ParseHouseholdFile(text).WithoutNow, QString());
+}
 
 // The lease fault needs a shared lease beside a's: Base's shared loan becomes a lease overlapping
 // a's own in June 2025 once a's lease runs on.
 TEST(HouseholdFile, LeaseSharingAMonthWithAnOwnLease) {
     QByteArray text(Base);
-    text.replace(SharedLoan, R"("rent":[{"from":"2025-06","to":"2026-05","amount":1500}],)");
+    text.replace(SharedLoan,
+                 R"("rent":[{"from":"2025-06","to":"2026-05","amount":1500,"signed_by":"b"}],)");
     const sheets::HouseholdRead read = sheets::ParseHouseholdFile(text);
     ASSERT_FALSE(read.Facts.has_value());
     EXPECT_TRUE(read.Error.startsWith(QStringLiteral("shared.rent[0]：")))

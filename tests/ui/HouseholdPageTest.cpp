@@ -45,7 +45,7 @@ const char *const ReadmeShared = R"({
 // A lease, the spouse's illness and a bonus: b earns more, a is paid a bonus taxed on its own.
 const char *const LeaseShared = R"({
     "children": [ { "born": "2015-09-01", "education_end": "2026-06" } ],
-    "rent": [ { "from": "2026-01", "to": "2026-12", "amount": 1500 } ],
+    "rent": [ { "from": "2026-01", "to": "2026-12", "amount": 1500, "signed_by": "both" } ],
     "illness": [ { "who": "配偶", "paid": 50000 }, { "who": "子女", "paid": 20000 } ] })";
 const char *const YearWithBonus = R"({ "year": 2026,
     "jobs": [ { "employer": "丙公司", "pay": [ { "from": 1, "income": 9000, "insurance": 900 } ] } ],
@@ -337,8 +337,13 @@ TEST_F(HouseholdPage, TheOpenYearStandsForItsFile) {
     TOpenYear &year = TOpenYear::Instance();
     year.Opened(*sheets::ReadYearFile(a).Facts, a);
     Rebuild();
+    EXPECT_EQ(Page->TxtFileA->text(), QString()) << "the open year is not taken as a's unasked";
+    const QString asked =
+        AnswerBox([this] { Click(Page->BtnTakeOpenYear); }, QStringLiteral("a 的"));
+    EXPECT_TRUE(asked.contains(QDir::toNativeSeparators(a))) << asked.toStdString();
     EXPECT_EQ(Page->TxtFileA->text(), QDir::toNativeSeparators(a));
     UseYears(QString(), b);
+    EXPECT_TRUE(Page->TxtSources->text().contains(QStringLiteral("程序中打开的年度")));
     EXPECT_EQ(Page->TxtBestTotal->text(), "20160.00元");
 
     year.Update(*sheets::ReadYearFile(b).Facts); // a now earns what b earns, not saved
@@ -519,7 +524,7 @@ TEST_F(HouseholdPage, LoanBesideALeaseIsRefusedAtTheLease) {
                                                 Click(Dialog->BtnOK);
                                             }));
     Settle();
-    EXPECT_EQ(Cell(Page->TblShared, 1, 0), "住房租金（2026-03至2026-12，每月800元）");
+    EXPECT_EQ(Cell(Page->TblShared, 1, 0), "住房租金（2026-03至2026-12，每月800元，a 签约）");
     EXPECT_TRUE(Page->TxtMsgInput->text().contains("shared.rent[0]"));
     EXPECT_TRUE(Page->TxtMsgInput->text().contains("shared.housing_loan"));
     EXPECT_EQ(Page->TblShared->currentRow(), 1);
@@ -548,6 +553,55 @@ TEST_F(HouseholdPage, PathsAndItemsSurviveThePageBuiltAnew) {
     EXPECT_EQ(Page->Shared(), left);
     EXPECT_EQ(Page->TblShared->rowCount(), 3);
     EXPECT_EQ(Page->TxtBestTotal->text(), best);
+}
+
+// Nine children shared, 19683 splits. The page is built anew while the household file named is
+// still being read and split: the new page reads the whole file again, never splitting the years
+// without the file's items, and shows what pendra-cli household gives for the file.
+TEST_F(HouseholdPage, BuiltAnewWhileSplittingSplitsTheWholeFileAgain) {
+    const char *const nine = R"({ "children": [ { "born": "2010-01-05" }, { "born": "2011-02-05" },
+        { "born": "2012-03-05" }, { "born": "2014-04-05" }, { "born": "2016-05-05" },
+        { "born": "2018-06-05" }, { "born": "2020-07-05" }, { "born": "2023-08-05" },
+        { "born": "2026-09-05" } ] })";
+    const QString path =
+        WriteFile(Dir, QStringLiteral("nine.json"), HouseholdOf(YearA, YearB, nine));
+    Type(Page->TxtHouseholdFile, path);
+    QTest::keyClick(Page->TxtHouseholdFile, Qt::Key_Return);
+    ASSERT_TRUE(Page->Calculating());
+    Rebuild();
+    const CliTest::Outcome run = CliTest::RunCli({QStringLiteral("household"), path, "--json"});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    const QJsonObject json = CliTest::JsonOf(run);
+    EXPECT_EQ(Page->Shared().Children.size(), 9u);
+    EXPECT_TRUE(Page->TxtSummary->text().contains(QStringLiteral("试过19683种分配")))
+        << Page->TxtSummary->text().toStdString();
+    EXPECT_EQ(Page->TxtBestTotal->text(),
+              Yuan(CentsOf(json.value(u"best").toObject().value(u"total"))));
+}
+
+// A household file holds both years: named after a's year file, it replaces it, and the page
+// says where each year comes from. Every item saying who claims it now (everything on a, 16680.00
+// in all) gives the split they have beside the best (9260.00), as pendra-cli household does.
+TEST_F(HouseholdPage, AHouseholdFileReplacesBothYearsAndShowsTheSplitTheyHave) {
+    UseYears(WriteFile(Dir, "other.json", YearWithBonus), QString());
+    QByteArray shared(ReadmeShared);
+    shared.replace(R"("education_end": null)", R"("education_end": null, "now": "a")");
+    shared.replace(R"("born": "2024-08-15")", R"("born": "2024-08-15", "now": "a")");
+    shared.replace(R"("both_before_marriage": true)",
+                   R"("both_before_marriage": true, "now": "a")");
+    shared.replace(R"("paid": 40000)", R"("paid": 40000, "now": "a")");
+    const QString path =
+        WriteFile(Dir, QStringLiteral("家庭.json"), HouseholdOf(YearA, YearB, shared.constData()));
+    ASSERT_TRUE(ClickAndChoose(Page->BtnChooseHouseholdFile, path));
+    Settle();
+    EXPECT_EQ(Page->TxtFileA->text(), QString());
+    Type(Page->TxtNameA, QStringLiteral("Li"));
+    const QString sources = Page->TxtSources->text();
+    EXPECT_EQ(sources.count(QStringLiteral("家庭文件")), 2) << sources.toStdString();
+    EXPECT_TRUE(sources.startsWith(QStringLiteral("a（Li）："))) << sources.toStdString();
+    EXPECT_EQ(Page->TxtBestTotal->text(), "9260.00元");
+    EXPECT_EQ(Page->TxtNowTotal->text(), "16680.00元");
+    EXPECT_EQ(Page->TxtSavingNow->text(), "7420.00元");
 }
 
 // The same year file as a and b is no couple; two paths of one file are told apart by the file.
