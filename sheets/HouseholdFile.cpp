@@ -30,7 +30,7 @@ current::SharedChild ReadChild(const QJsonValue &Value, const QString &Path) {
     const Fields f(Value, Path, {"born", "education_end"});
     current::SharedChild child{json::DateOf(f.Need("born"), f.At("born")), std::nullopt};
     if (const auto end = f.Get("education_end"))
-        child.EducationEnd = json::MonthOf(*end, f.At("education_end"));
+        child.EducationEnd = json::EducationEndOf(*end, f.At("education_end"), child.Born);
     return child;
 }
 
