@@ -211,6 +211,10 @@ Examples:
         <source>缺少命令（用法见 pendra-cli --help）</source>
         <translation>no command given (see pendra-cli --help)</translation>
     </message>
+    <message>
+        <source>选项 --lang 给了不止一次</source>
+        <translation>option --lang is given more than once</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -584,10 +588,6 @@ b: </translation>
         <translation>a %1 must be a JSON object ({…})</translation>
     </message>
     <message>
-        <source>不是有效的 JSON：第 %1 行第 %2 列附近%3</source>
-        <translation>not valid JSON near line %1, column %2: %3</translation>
-    </message>
-    <message>
         <source>“%1”是文件夹，不是%2</source>
         <translation>&quot;%1&quot; is a folder, not a %2</translation>
     </message>
@@ -694,6 +694,38 @@ b: </translation>
     <message>
         <source>未知的值“%1”，应为 %2</source>
         <translation>unknown value &quot;%1&quot;: should be %2</translation>
+    </message>
+    <message>
+        <source>第 %1 行第 %2 列</source>
+        <translation>line %1, column %2</translation>
+    </message>
+    <message>
+        <source>同一对象中此键出现了不止一次</source>
+        <translation>this key appears more than once in the same object</translation>
+    </message>
+    <message>
+        <source>字符串中有未转义的控制字符 %1（JSON 中应写作 %1）</source>
+        <translation>a string holds the control character %1 unescaped (JSON writes it as %1)</translation>
+    </message>
+    <message>
+        <source>%1 是半个代理对，不是有效的字符（文本应为有效的 UTF-8）</source>
+        <translation>%1 is half of a surrogate pair, not a valid character (the text must be valid UTF-8)</translation>
+    </message>
+    <message>
+        <source>%1是 UTF-16 编码的：%1应为 UTF-8 编码（请以 UTF-8 另存）</source>
+        <translation>the %1 is encoded in UTF-16: a %1 must be encoded in UTF-8 (save it as UTF-8)</translation>
+    </message>
+    <message>
+        <source>不是有效的 JSON：%1附近%2</source>
+        <translation>not valid JSON near %1: %2</translation>
+    </message>
+    <message>
+        <source>数字 %1 超出范围</source>
+        <translation>the number %1 is out of range</translation>
+    </message>
+    <message>
+        <source>受教育结束的年月早于子女的出生日期 %1</source>
+        <translation>the end of education comes before the child&apos;s birth on %1</translation>
     </message>
 </context>
 <context>
@@ -2639,6 +2671,58 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     <message>
         <source>%1中没有工作表</source>
         <translation>%1 has no worksheet</translation>
+    </message>
+    <message>
+        <source>没有权限</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>路径中有一部分不是文件夹</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>是文件夹</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>not enough space on the disk</translation>
+    </message>
+    <message>
+        <source>所在的文件系统是只读的</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>输入输出错误</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>文件名过长</source>
+        <translation>the file name is too long</translation>
+    </message>
+    <message>
+        <source>符号链接过多</source>
+        <translation>too many symbolic links</translation>
+    </message>
+    <message>
+        <source>打开的文件过多</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>文件已存在</source>
+        <translation>the file exists already</translation>
+    </message>
+    <message>
+        <source>文件正被占用</source>
+        <translation>the file is in use</translation>
+    </message>
+    <message>
+        <source>系统错误 %1（%2）</source>
+        <translation>system error %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -7779,6 +7863,30 @@ status 2.</translation>
     <message>
         <source>任职单位</source>
         <translation>Employer</translation>
+    </message>
+    <message>
+        <source>年度文件“%1”在本程序读取或保存之后已被其他程序（或另一个窗口）改动。
+
+覆盖：以本窗口的纳税年度覆盖文件，文件中的改动丢失；
+另存为：把本窗口的纳税年度保存到另一个文件；
+重新读取：放弃本窗口的修改，读入文件现在的内容。</source>
+        <translation>The year file &quot;%1&quot; has been changed by another program (or another window) since this program read or saved it.
+
+Overwrite: write this window&apos;s tax year over the file; the changes in the file are lost.
+Save As: save this window&apos;s tax year to another file.
+Reload: give up this window&apos;s changes and read what the file holds now.</translation>
+    </message>
+    <message>
+        <source>覆盖</source>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>另存为...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>重新读取</source>
+        <translation>Reload</translation>
     </message>
 </context>
 </TS>
