@@ -31,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size) {
     const QByteArray bytes(reinterpret_cast<const char *>(Data), static_cast<qsizetype>(Size));
     {
         QFile file(QDir(Folder().path()).filePath(TFileManager::FileName));
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != Size)
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(bytes) != bytes.size())
             return 0;
     }
     const FuzzClock clock;
