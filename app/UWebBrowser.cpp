@@ -2,6 +2,7 @@
 
 #include "common/UHttpClient.h"
 #include "common/UUtils.h"
+#include "common/UWebText.h"
 
 const QString TWebBrowser::NoPageTitle = QStringLiteral("没有可以显示的页面");
 
@@ -29,16 +30,5 @@ void TWebBrowser::Finished(const THttpAnswer &Answer) {
 }
 
 QString TWebBrowser::ExtractTitle(const QByteArray &Html) {
-    const QByteArray lower = Html.toLower();
-    const qsizetype open = lower.indexOf("<title");
-    if (open < 0)
-        return {};
-    const qsizetype start = lower.indexOf('>', open);
-    if (start < 0)
-        return {};
-    const qsizetype end = lower.indexOf("</title", start);
-    if (end < 0)
-        return {};
-    return TUtils::WithoutControls(
-        QString::fromUtf8(Html.mid(start + 1, end - start - 1)).simplified());
+    return WebText::ExtractTitle(Html);
 }

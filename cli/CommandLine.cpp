@@ -3,9 +3,12 @@
 #include "cli/Output.h"
 #include "engine/UNumText.h"
 #include "sheets/Cells.h"
+#include "sheets/JsonFile.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace Cli {
 namespace {
@@ -34,6 +37,39 @@ std::optional<int> MonthNumber(const QString &Text) {
 }
 
 } // namespace
+
+std::optional<Translations::Language> TakeLanguage(QStringList &Arguments, QString &Given,
+                                                   bool &Repeated) {
+    std::optional<Translations::Language> chosen = Translations::FromEnvironment();
+    const QString option = QStringLiteral("--lang");
+    bool taken = false;
+    Repeated = false;
+    for (qsizetype i = 0; i < Arguments.size() && Arguments.at(i) != QLatin1String("--");) {
+        const QString argument = Arguments.at(i);
+        if (argument == option) {
+            Given = i + 1 < Arguments.size() ? Arguments.at(i + 1) : QString();
+            Arguments.remove(i, std::min<qsizetype>(2, Arguments.size() - i));
+        } else if (argument.startsWith(option + u'=')) {
+            Given = argument.mid(option.size() + 1);
+            Arguments.remove(i);
+        } else {
+            ++i;
+            continue;
+        }
+        // Refused as every other option given twice is: which of two languages was meant is
+        // not for the program to guess.
+        if (taken) {
+            Repeated = true;
+            return std::nullopt;
+        }
+        taken = true;
+        const auto named = Translations::FromCode(Given);
+        chosen = named && Translations::Code(*named) == Given.toLower() ? named : std::nullopt;
+        if (!chosen)
+            return std::nullopt;
+    }
+    return chosen;
+}
 
 CommandLine::CommandLine(const QString &Command, const QString &Summary,
                          const QStringList &Examples)
@@ -87,7 +123,8 @@ std::optional<int> CommandLine::Parse(const QStringList &Arguments) {
     }
     if (Parser.positionalArguments().size() > Positionals.size())
         return Refuse(
-            Words::tr("多余的参数“%1”").arg(Parser.positionalArguments().at(Positionals.size())));
+            Words::tr("多余的参数“%1”")
+                .arg(sheets::json::Quoted(Parser.positionalArguments().at(Positionals.size()))));
     for (const QString &name : Parser.optionNames()) {
         if (Parser.values(name).size() > 1)
             return Refuse(Words::tr("选项 %1 给了不止一次").arg(Dashed(name)));
@@ -99,8 +136,8 @@ std::optional<int> CommandLine::ReadAmounts() {
     for (const QString &name : AmountNames) {
         if (!Parser.isSet(name))
             continue;
-        const QString text = Parser.value(name);
-        const std::string bytes = text.toStdString();
+        const std::string bytes = Parser.value(name).toStdString();
+        const QString text = sheets::json::Quoted(Parser.value(name));
         const std::optional<current::Cents> cents = current::ParseCents(bytes);
         if (!cents && NumText::ParseNumber(bytes))
             return Refuse(Words::tr("选项 %1 的金额“%2”超出范围（绝对值最多 %3）")
@@ -118,15 +155,17 @@ std::optional<int> CommandLine::ReadAmounts() {
 QString CommandLine::ParseError() const {
     if (!Parser.unknownOptionNames().isEmpty()) {
         const QString name = Parser.unknownOptionNames().constFirst();
-        return Words::tr("未知选项 %1").arg(name.size() == 1 ? u'-' + name : Dashed(name));
+        return Words::tr("未知选项 %1")
+            .arg(sheets::json::Quoted(name.size() == 1 ? u'-' + name : Dashed(name)));
     }
     const QString error = Parser.errorText();
-    const QString quoted = QRegularExpression(QStringLiteral("'([^']*)'")).match(error).captured(1);
+    const QString quoted = sheets::json::Quoted(
+        QRegularExpression(QStringLiteral("'([^']*)'")).match(error).captured(1));
     if (error.startsWith(QLatin1String("Missing value")))
         return Words::tr("选项 %1 缺少值").arg(quoted);
     if (error.startsWith(QLatin1String("Unexpected value")))
         return Words::tr("选项 %1 不带值").arg(quoted);
-    return Words::tr("命令行无法识别：%1").arg(error);
+    return Words::tr("命令行无法识别：%1").arg(sheets::json::Quoted(error));
 }
 
 bool CommandLine::IsSet(const QString &Name) const {
@@ -139,6 +178,10 @@ current::Cents CommandLine::Amount(const QString &Name) const {
 
 QString CommandLine::Value(const QString &Name) const {
     return Parser.value(Name).trimmed();
+}
+
+QString CommandLine::Shown(const QString &Name) const {
+    return sheets::json::Quoted(Value(Name));
 }
 
 QStringList CommandLine::Positional() const {

@@ -3,6 +3,7 @@
 // amounts read into cents once, here at the edge.
 
 #include "engine/current/Money.h"
+#include "translations/Language.h"
 
 #include <QCommandLineParser>
 #include <QHash>
@@ -12,6 +13,13 @@
 #include <optional>
 
 namespace Cli {
+
+// Takes --lang out of the arguments, wherever it stands before a "--" (before the command or among
+// its options): the language is the program's, not the command's. Gives the language it names,
+// the environment's when there is none, or an empty optional when its value is not a language
+// (Given holds it) or it was given twice (Repeated).
+std::optional<Translations::Language> TakeLanguage(QStringList &Arguments, QString &Given,
+                                                   bool &Repeated);
 
 // 0: done; 1: some rows of a sheet were left out; 2: nothing done (usage, unreadable input).
 enum ExitStatus { Success = 0, RowsLeftOut = 1, Refused = 2 };
@@ -41,6 +49,8 @@ class CommandLine {
     bool IsSet(const QString &Name) const;
     current::Cents Amount(const QString &Name) const; // 0 when not given
     QString Value(const QString &Name) const;
+    // The value as a message quotes it: a short piece of it, control characters escaped.
+    QString Shown(const QString &Name) const;
     QStringList Positional() const;
     bool Json() const;
 

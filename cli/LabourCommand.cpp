@@ -45,7 +45,7 @@ std::optional<current::RemunerationKind> ReadKind(const CommandLine &Line) {
     const auto kind = KindNamed(Line.Value("kind"));
     if (!kind)
         Line.Refuse(
-            Words::tr("未知的类别“%1”，应为 labour、author 或 royalty").arg(Line.Value("kind")));
+            Words::tr("未知的类别“%1”，应为 labour、author 或 royalty").arg(Line.Shown("kind")));
     return kind;
 }
 
@@ -109,7 +109,7 @@ std::optional<int> CheckInternship(const CommandLine &Line, current::Remuneratio
         return done;
     if (Kind != current::RemunerationKind::Labour)
         return Line.Refuse(Words::tr("在校学生实习只适用于劳务报酬，不能与 --kind %1 同用")
-                               .arg(Line.Value("kind")));
+                               .arg(Line.Shown("kind")));
     return std::nullopt;
 }
 

@@ -1,5 +1,7 @@
 #include "cli/Output.h"
 
+#include "sheets/JsonFile.h"
+
 #include <QCoreApplication>
 #include <QJsonDocument>
 
@@ -14,8 +16,35 @@ class Words {
     Q_DECLARE_TR_FUNCTIONS(Output)
 };
 
+// Whatever a file or an argument put into the text, no control character reaches the terminal as
+// one: the lines and tabs of the program's own layout stay, everything else shows as an escape.
+// JSON holds none of them raw (its strings escape them), so --json output passes unchanged.
+QString ForTerminal(const QString &Text) {
+    QString shown;
+    shown.reserve(Text.size());
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= Text.size(); ++i) {
+        if (i < Text.size() && Text[i] != u'\n' && Text[i] != u'\t')
+            continue;
+        shown += sheets::json::Visible(QStringView(Text).sliced(start, i - start));
+        if (i < Text.size())
+            shown += Text[i];
+        start = i + 1;
+    }
+    return shown;
+}
+
+PrintSink &Diverted() {
+    static PrintSink sink;
+    return sink;
+}
+
 void Write(std::FILE *Stream, const QString &Text) {
-    const QByteArray bytes = Text.toUtf8();
+    if (Diverted()) {
+        Diverted()(ForTerminal(Text), Stream == stderr);
+        return;
+    }
+    const QByteArray bytes = ForTerminal(Text).toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), Stream);
     std::fflush(Stream);
 }
@@ -39,6 +68,10 @@ QString Padding(int Places) {
 }
 
 } // namespace
+
+void DivertPrinting(PrintSink Sink) {
+    Diverted() = std::move(Sink);
+}
 
 void PrintOut(const QString &Text) {
     Write(stdout, Text);
@@ -68,8 +101,15 @@ void PrintJson(const QJsonObject &Object) {
     PrintOut(QString::fromUtf8(QJsonDocument(Object).toJson(QJsonDocument::Indented)));
 }
 
+QString Shown(const std::string &Text) {
+    return sheets::json::Visible(QString::fromStdString(Text));
+}
+
 void TextTable::AddRow(const QStringList &Cells) {
-    Rows.append(Cells);
+    QStringList cells;
+    for (const QString &cell : Cells)
+        cells.append(sheets::json::Visible(cell));
+    Rows.append(cells);
 }
 
 QString TextTable::Render() const {

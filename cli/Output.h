@@ -8,14 +8,23 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace Cli {
 
 void PrintOut(const QString &Text);
+// Takes what would be printed (Error: for stderr) instead of printing it, while set: for a
+// program that runs the option readers itself and looks at what they say.
+using PrintSink = std::function<void(const QString &Text, bool Error)>;
+void DivertPrinting(PrintSink Sink);
 void PrintError(const QString &Message); // one line, prefixed with the program's name
 // Flushes standard output: whether everything printed there was written.
 bool OutputWritten();
 
 QString Money(current::Cents Amount); // "1234.50"
+// A name from a file as text output shows it: a line break or another control character in it
+// as an escape ("\u000a"), so that it can neither forge a line nor act on the terminal.
+QString Shown(const std::string &Text);
 // An amount of the law in the help texts: whole yuan without decimals ("5000").
 inline QString LawAmount(current::Cents Amount) {
     return QString::fromStdString(current::FormatYuan(Amount));
@@ -24,7 +33,8 @@ QString Rate(int Percent); // "3%"
 QJsonValue JsonMoney(current::Cents Amount);
 void PrintJson(const QJsonObject &Object);
 
-// Columns aligned for a terminal: Chinese characters take two places. The first column is
+// Columns aligned for a terminal: Chinese characters take two places. A control character in a
+// cell shows as an escape. The first column is
 // left-aligned; the others are right-aligned (figures) or left-aligned (text).
 class TextTable {
   public:

@@ -66,7 +66,7 @@ int RunSettle(const QStringList &Arguments) {
                                                    : current::BonusMethod::Separate;
     if (!method)
         return line.Refuse(Words::tr("未知的奖金计税方法“%1”，应为 separate 或 merged")
-                               .arg(line.Value("bonus-method")));
+                               .arg(line.Shown("bonus-method")));
     current::SettlementInput year;
     year.Wages = line.Amount("wages");
     year.Labour = line.Amount("labour");

@@ -82,7 +82,7 @@ int RunEarlyRetirement(const CommandLine &Line) {
     if (!years)
         return Line.Refuse(Words::tr("选项 --years 的值“%1”不是有效的年数：应大于 0、"
                                      "不超过 %2，最多两位小数")
-                               .arg(Line.Value("years"))
+                               .arg(Line.Shown("years"))
                                .arg(current::MaxYearsHundredths / 100));
     return PrintEarlyRetirement(current::TaxEarlyRetirement(Line.Amount("amount"), *years),
                                 Line.Json());

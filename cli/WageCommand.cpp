@@ -104,7 +104,7 @@ int RunWage(const QStringList &Arguments) {
                                                          : current::BasicDeduction::PerMonth;
     if (!mode)
         return line.Refuse(
-            Words::tr("未知的减除方式“%1”，应为 按月、自1月 或 6万").arg(line.Value("mode")));
+            Words::tr("未知的减除方式“%1”，应为 按月、自1月 或 6万").arg(line.Shown("mode")));
     int first = 1, last = 12;
     if (auto done = line.ReadMonthRange(first, last))
         return *done;

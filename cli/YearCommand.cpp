@@ -152,7 +152,7 @@ QString JobText(const current::JobFacts &Job, const current::JobYear &Year) {
     const QString deducts = Job.DeductionsHere ? Words::tr("在本单位扣除专项附加扣除")
                                                : Words::tr("不在本单位扣除专项附加扣除");
     return Words::tr("%1：%2—%3 月，减除方式%4，%5\n")
-               .arg(QString::fromStdString(Job.Employer))
+               .arg(Shown(Job.Employer))
                .arg(Job.From)
                .arg(Job.To)
                .arg(ModeTitle(Job.Mode), deducts) +
@@ -171,7 +171,7 @@ QString PaymentsText(const current::YearFacts &Facts, const current::YearResult 
 
 QString BonusText(const current::YearFacts &Facts, const current::BonusWithholding &Bonus) {
     return Words::tr("全年一次性奖金：%1 %2 月发放 %3，单独计税预扣 %4（税率 %5，速算扣除数 %6）\n")
-        .arg(QString::fromStdString(Facts.Jobs[Bonus.Job].Employer))
+        .arg(Shown(Facts.Jobs[Bonus.Job].Employer))
         .arg(Bonus.Month)
         .arg(Money(Bonus.Amount), Money(Bonus.Due.Tax), Rate(Bonus.Due.Rate),
              Money(Bonus.Due.QuickDeduction));

@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/Output.h"
 #include "engine/current/Rules.h"
+#include "sheets/JsonFile.h"
 #include "translations/Language.h"
 
 #include <QCoreApplication>
@@ -94,32 +95,6 @@ int RunCommand(const QString &Name, const QStringList &Arguments) {
     return Cli::Refused;
 }
 
-// Takes --lang out of the arguments, wherever it stands before a "--" (before the command or among
-// its options): the language is the program's, not the command's. Gives the language it names,
-// the environment's when there is none, or an empty optional when its value is not a language.
-std::optional<Translations::Language> TakeLanguage(QStringList &Arguments, QString &Given) {
-    std::optional<Translations::Language> chosen = Translations::FromEnvironment();
-    const QString option = QStringLiteral("--lang");
-    for (qsizetype i = 0; i < Arguments.size() && Arguments.at(i) != QLatin1String("--");) {
-        const QString argument = Arguments.at(i);
-        if (argument == option) {
-            Given = i + 1 < Arguments.size() ? Arguments.at(i + 1) : QString();
-            Arguments.remove(i, std::min<qsizetype>(2, Arguments.size() - i));
-        } else if (argument.startsWith(option + u'=')) {
-            Given = argument.mid(option.size() + 1);
-            Arguments.remove(i);
-        } else {
-            ++i;
-            continue;
-        }
-        const auto named = Translations::FromCode(Given);
-        chosen = named && Translations::Code(*named) == Given.toLower() ? named : std::nullopt;
-        if (!chosen)
-            return std::nullopt;
-    }
-    return chosen;
-}
-
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -128,11 +103,16 @@ int main(int argc, char *argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(PENDRA_VERSION));
     QStringList arguments = QCoreApplication::arguments().mid(1);
     QString given;
-    const auto language = TakeLanguage(arguments, given);
+    bool repeated = false;
+    const auto language = Cli::TakeLanguage(arguments, given, repeated);
     Translations::Apply(language.value_or(Translations::FromEnvironment()));
+    if (repeated) {
+        Cli::PrintError(Words::tr("选项 --lang 给了不止一次"));
+        return Cli::Refused;
+    }
     if (!language) {
-        Cli::PrintError(
-            Words::tr("--lang 的值应为 zh（中文）或 en（英文），而不是“%1”").arg(given));
+        Cli::PrintError(Words::tr("--lang 的值应为 zh（中文）或 en（英文），而不是“%1”")
+                            .arg(sheets::json::Quoted(given)));
         return Cli::Refused;
     }
     if (arguments.isEmpty()) {

@@ -1,5 +1,7 @@
 #include "common/UOpenYear.h"
 
+#include "sheets/YearFile.h"
+
 TOpenYear &TOpenYear::Instance() {
     // Made on first use and kept for the program's life: only the interface thread uses it.
     static TOpenYear year;
@@ -13,9 +15,14 @@ void TOpenYear::Hold(current::YearFacts Facts) {
     ++Counter;
 }
 
+void TOpenYear::TakeStamp(std::optional<sheets::FileStamp> Stamp) {
+    FileStamp = Stamp ? std::move(Stamp) : sheets::StampOfFile(FilePath, sheets::MaxYearFileSize);
+}
+
 void TOpenYear::Start(current::YearFacts Facts) {
     Hold(std::move(Facts));
     FilePath.clear();
+    FileStamp.reset();
     Modified = true;
     Pending.clear();
     emit Changed();
@@ -28,16 +35,19 @@ void TOpenYear::Update(current::YearFacts Facts) {
     emit Changed();
 }
 
-void TOpenYear::Opened(current::YearFacts Facts, const QString &Path) {
+void TOpenYear::Opened(current::YearFacts Facts, const QString &Path,
+                       std::optional<sheets::FileStamp> Stamp) {
     Hold(std::move(Facts));
     FilePath = Path;
+    TakeStamp(std::move(Stamp));
     Modified = false;
     Pending.clear();
     emit Changed();
 }
 
-void TOpenYear::Saved(const QString &Path) {
+void TOpenYear::Saved(const QString &Path, std::optional<sheets::FileStamp> Stamp) {
     FilePath = Path;
+    TakeStamp(std::move(Stamp));
     Modified = false;
     emit Changed();
 }
@@ -49,6 +59,7 @@ void TOpenYear::Close() {
     Held = {};
     Figures = {};
     FilePath.clear();
+    FileStamp.reset();
     Pending.clear();
     ++Counter;
     if (was)

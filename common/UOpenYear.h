@@ -15,6 +15,7 @@
 
 #include "engine/current/Year.h"
 #include "engine/current/YearFacts.h"
+#include "sheets/SafeFile.h"
 
 #include <QObject>
 #include <QString>
@@ -40,9 +41,15 @@ class TOpenYear : public QObject {
     void Start(current::YearFacts Facts);
     // Facts checked by the caller take the place of those held; the year counts as changed.
     void Update(current::YearFacts Facts);
-    // The year just read from Path or written to it: nothing left unsaved.
-    void Opened(current::YearFacts Facts, const QString &Path);
-    void Saved(const QString &Path);
+    // The year just read from Path or written to it: nothing left unsaved. Stamp is what the
+    // file held then; without it, what the file holds now is taken as the year's.
+    void Opened(current::YearFacts Facts, const QString &Path,
+                std::optional<sheets::FileStamp> Stamp = std::nullopt);
+    void Saved(const QString &Path, std::optional<sheets::FileStamp> Stamp = std::nullopt);
+    // What the year's file held when the year was read from it or saved to it, for finding out
+    // before a save whether another program (or window) has written it since; none for a year
+    // never saved.
+    const std::optional<sheets::FileStamp> &Stamp() const { return FileStamp; }
     // No year open any more.
     void Close();
 
@@ -59,12 +66,14 @@ class TOpenYear : public QObject {
   private:
     TOpenYear() = default;
     void Hold(current::YearFacts Facts);
+    void TakeStamp(std::optional<sheets::FileStamp> Stamp);
 
     bool Open = false;
     bool Modified = false;
     current::YearFacts Held;
     current::YearResult Figures;
     QString FilePath;
+    std::optional<sheets::FileStamp> FileStamp;
     QString Pending;
     quint64 Counter = 0;
 };

@@ -3,6 +3,7 @@
 #include "common/UHttpClient.h"
 #include "common/UMsgBox.h"
 #include "common/USupportContact.h"
+#include "common/UWebText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -106,14 +107,7 @@ bool TUtils::NumKeyPress(const QLineEdit *Sender, const QString &Key) {
 }
 
 QString TUtils::WithoutControls(const QString &Text) {
-    QString shown = Text;
-    shown.removeIf([](QChar c) {
-        const char16_t u = c.unicode();
-        return c.category() == QChar::Other_Control || u == 0x2028 || u == 0x2029 ||
-               (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) || u == 0x200E ||
-               u == 0x200F || u == 0x061C;
-    });
-    return shown;
+    return WebText::WithoutControls(Text);
 }
 
 QString TUtils::SiteUrl() {

@@ -16,6 +16,8 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace YearFiles {
 namespace {
@@ -92,13 +94,14 @@ namespace {
 // Path in place of the open year, whose unsaved changes the user has been asked about.
 bool OpenAsked(QWidget *Parent, const QString &Path) {
     // Bounded: the reader takes at most MaxYearFileSize bytes of a regular file (see the header).
-    const sheets::YearRead read = sheets::ReadYearFile(Path);
+    sheets::FileStamp stamp;
+    const sheets::YearRead read = sheets::ReadYearFile(Path, &stamp);
     if (!read.Facts) {
         MsgBox::Show(Parent, read.Error);
         return false;
     }
     TookParameterFile() = false;
-    TOpenYear::Instance().Opened(*read.Facts, QFileInfo(Path).absoluteFilePath());
+    TOpenYear::Instance().Opened(*read.Facts, QFileInfo(Path).absoluteFilePath(), stamp);
     Remember(Path);
     return true;
 }
@@ -153,6 +156,44 @@ bool SaveAs(QWidget *Parent) {
     return SaveTo(Parent, path);
 }
 
+namespace {
+
+enum class Conflict { Overwrite, SaveAs, Reload, Cancel };
+
+// The year's own file, written by another program (or window) since the year was read from it or
+// saved to it: the user says whether that is overwritten, the year saved elsewhere, or the file
+// read again in place of the year's changes.
+Conflict AskChanged(QWidget *Parent, const QString &Path) {
+    QMessageBox box(Parent);
+    box.setObjectName(QStringLiteral("MsgYearFileChanged"));
+    box.setIcon(QMessageBox::Warning);
+    box.setWindowTitle(Words::tr("提示"));
+    box.setText(Words::tr("年度文件“%1”在本程序读取或保存之后已被其他程序（或另一个窗口）改动。"
+                          "\n\n覆盖：以本窗口的纳税年度覆盖文件，文件中的改动丢失；\n另存为：把"
+                          "本窗口的纳税年度保存到另一个文件；\n重新读取：放弃本窗口的修改，读入"
+                          "文件现在的内容。")
+                    .arg(QDir::toNativeSeparators(Path)));
+    const std::pair<Conflict, QPushButton *> buttons[] = {
+        {Conflict::Overwrite, box.addButton(Words::tr("覆盖"), QMessageBox::DestructiveRole)},
+        {Conflict::SaveAs, box.addButton(Words::tr("另存为..."), QMessageBox::AcceptRole)},
+        {Conflict::Reload, box.addButton(Words::tr("重新读取"), QMessageBox::ResetRole)},
+        {Conflict::Cancel, box.addButton(Words::tr("取消"), QMessageBox::RejectRole)}};
+    const char *names[] = {"BtnOverwriteYear", "BtnSaveYearAs", "BtnReloadYear",
+                           "BtnCancelSaveYear"};
+    for (std::size_t i = 0; i < std::size(buttons); ++i)
+        buttons[i].second->setObjectName(QLatin1StringView(names[i]));
+    box.setDefaultButton(buttons[1].second);
+    box.setEscapeButton(buttons[3].second);
+    box.exec();
+    for (const auto &[conflict, button] : buttons) {
+        if (box.clickedButton() == button)
+            return conflict;
+    }
+    return Conflict::Cancel;
+}
+
+} // namespace
+
 bool SaveTo(QWidget *Parent, const QString &Path) {
     TOpenYear &year = TOpenYear::Instance();
     if (!year.IsOpen())
@@ -161,12 +202,29 @@ bool SaveTo(QWidget *Parent, const QString &Path) {
         MsgBox::Show(Parent, Words::tr("纳税年度有误，未保存：%1").arg(year.PendingFault()));
         return false;
     }
-    const QString error = sheets::WriteYearFile(Path, year.Facts());
+    const QString target = QFileInfo(Path).absoluteFilePath();
+    if (year.Stamp() && target == year.Path() &&
+        sheets::ChangedSince(target, *year.Stamp(), sheets::MaxYearFileSize) ==
+            sheets::Since::Changed) {
+        switch (AskChanged(Parent, target)) {
+        case Conflict::Overwrite:
+            break;
+        case Conflict::SaveAs:
+            return SaveAs(Parent);
+        case Conflict::Reload:
+            OpenAsked(Parent, target);
+            return false;
+        case Conflict::Cancel:
+            return false;
+        }
+    }
+    sheets::FileStamp stamp;
+    const QString error = sheets::WriteYearFile(Path, year.Facts(), &stamp);
     if (!error.isEmpty()) {
         MsgBox::Show(Parent, error);
         return false;
     }
-    year.Saved(QFileInfo(Path).absoluteFilePath());
+    year.Saved(target, stamp);
     Remember(Path);
     if (TookParameterFile()) {
         TFileManager::WriteDeductionsMoved();
@@ -181,13 +239,17 @@ void ReopenLast() {
     if (!path)
         return;
     // Bounded as every year file read is (see the header).
-    const sheets::YearRead read = sheets::ReadYearFile(*path);
+    sheets::FileStamp stamp;
+    const sheets::YearRead read = sheets::ReadYearFile(*path, &stamp);
     if (!read.Facts) {
+        // Said once, by the year's page: a file kept for the next start would be refused, and
+        // said, at every start again.
         LastReopenFault() = read.Error;
+        TFileManager::WriteLastYearFile(QString());
         return;
     }
     TookParameterFile() = false;
-    TOpenYear::Instance().Opened(*read.Facts, *path);
+    TOpenYear::Instance().Opened(*read.Facts, *path, stamp);
 }
 
 QString ReopenFault() {

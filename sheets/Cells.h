@@ -18,7 +18,7 @@ std::string_view TrimBlanks(std::string_view Text);
 bool SameIgnoringCase(std::string_view A, std::string_view B);
 
 // The largest amount a cell (or an option of the command line) may hold.
-inline constexpr current::Cents LargestAmount = current::MaxInputCents - 1;
+inline constexpr current::Cents LargestAmount = current::LargestInputCents;
 
 // An amount as the pages parse it (blanks around it tolerated, rounded half away from zero on
 // the decimal digits); none for text that is not a number or lies beyond LargestAmount.

@@ -75,7 +75,7 @@ current::SharedItems ReadShared(const QJsonValue &Value, const QString &Path, Sh
         const Fields c(Item, At, {"born", "education_end", "now"});
         current::SharedChild child{json::DateOf(c.Need("born"), c.At("born")), std::nullopt};
         if (const auto end = c.Get("education_end"))
-            child.EducationEnd = json::MonthOf(*end, c.At("education_end"));
+            child.EducationEnd = json::EducationEndOf(*end, c.At("education_end"), child.Born);
         Read.Now.Children.push_back(ReadNow(c, any, Read, At).value_or(current::Placement::A));
         return child;
     });

@@ -6,6 +6,7 @@
 
 #include "engine/current/Money.h"
 #include "engine/current/YearFacts.h"
+#include "sheets/SafeFile.h"
 
 #include <QByteArray>
 #include <QJsonArray>
@@ -40,11 +41,28 @@ QString WithPath(const QString &Path, const QString &Message);
 QString PlainYuan(current::Cents Amount);
 
 // The bytes of the regular file at Path, at most MaxSize of them; none, with Error set, for
-// anything else (What names the kind of file in the messages: "年度文件").
+// anything else (What names the kind of file in the messages: "年度文件"). Stamp, when given,
+// gets what the file held, for writing it back later.
 std::optional<QByteArray> ReadRegular(const QString &Path, qint64 MaxSize, const QString &What,
-                                      QString &Error);
+                                      QString &Error, FileStamp *Stamp = nullptr);
 // The place and kind of a syntax fault: "不是有效的 JSON：第 3 行第 5 列附近缺少分隔的逗号".
 QString ParseFault(const QByteArray &Bytes, const QJsonParseError &Error);
+
+// Text from outside as a message or a terminal shows it: control characters (and those that turn
+// the direction of the text) written as escapes ("\u001b"), so that none acts on the terminal,
+// breaks a line or forges one.
+QString Visible(QStringView Text);
+// A value or key from outside as a message quotes it: visible, and cut to its first MaxQuoted
+// characters and "…", since a message quoting a megabyte whole takes seconds to lay out.
+inline constexpr qsizetype MaxQuoted = 40;
+QString Quoted(QStringView Text);
+
+// Bytes as a JSON document: the file's encoding, its syntax, what the JSON grammar forbids and
+// QJsonDocument reads all the same (a raw control character in a string, half of a surrogate
+// pair, a key twice in one object), and a root that is an object. The fault in words, or none
+// with Document set.
+std::optional<QString> DocumentFault(const QByteArray &Bytes, const QString &What,
+                                     QJsonDocument &Document);
 
 // "What应为一个 JSON 对象（{…}）"
 QString NotAnObject(const QString &What);
@@ -55,12 +73,9 @@ QString FaultIn(const QString &Path, const QString &Fault);
 // Refusal at the first fault), or the fault in words. Result holds Facts and Error, as YearRead.
 template <class Result, class Reader>
 Result ParseDocument(const QByteArray &Bytes, const QString &What, Reader Read) {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(Bytes, &error);
-    if (error.error != QJsonParseError::NoError)
-        return {std::nullopt, ParseFault(Bytes, error)};
-    if (!document.isObject())
-        return {std::nullopt, NotAnObject(What)};
+    QJsonDocument document;
+    if (auto fault = DocumentFault(Bytes, What, document))
+        return {std::nullopt, *fault};
     try {
         return {Read(document.object()), {}};
     } catch (const Refusal &refusal) {
@@ -71,9 +86,10 @@ Result ParseDocument(const QByteArray &Bytes, const QString &What, Reader Read) 
 // The same from the regular file at Path of at most MaxSize bytes, parsed by Parse; a fault of
 // the text names the file.
 template <class Result, class Parser>
-Result ReadDocument(const QString &Path, qint64 MaxSize, const QString &What, Parser Parse) {
+Result ReadDocument(const QString &Path, qint64 MaxSize, const QString &What, Parser Parse,
+                    FileStamp *Stamp = nullptr) {
     QString error;
-    const std::optional<QByteArray> bytes = ReadRegular(Path, MaxSize, What, error);
+    const std::optional<QByteArray> bytes = ReadRegular(Path, MaxSize, What, error, Stamp);
     if (!bytes)
         return {std::nullopt, error};
     Result read = Parse(*bytes);
@@ -87,6 +103,9 @@ int IntegerOf(const QJsonValue &Value, const QString &Path);
 QString TextOf(const QJsonValue &Value, const QString &Path);
 current::Date DateOf(const QJsonValue &Value, const QString &Path);
 current::CalendarMonth MonthOf(const QJsonValue &Value, const QString &Path);
+// A child's education_end: a month, not before the month the child was Born.
+current::CalendarMonth EducationEndOf(const QJsonValue &Value, const QString &Path,
+                                      const current::Date &Born);
 
 // A name the file may hold for a value of the program.
 template <class T> struct Named {

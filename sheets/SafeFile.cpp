@@ -2,12 +2,16 @@
 
 #include "sheets/SheetText.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace sheets {
@@ -18,7 +22,7 @@ bool SameFile(const struct stat &A, const struct stat &B) {
 }
 
 QString ErrnoText(int Error) {
-    return QString::fromLocal8Bit(std::strerror(Error));
+    return SystemErrorText(Error);
 }
 
 OpenFault FaultOfErrno(int Error) {
@@ -37,6 +41,76 @@ OpenFault FaultOfErrno(int Error) {
 }
 
 } // namespace
+
+QString SystemErrorText(int Error) {
+    switch (Error) {
+    case EACCES:
+    case EPERM:
+        return SheetText::tr("没有权限");
+    case ENOENT:
+        return SheetText::tr("文件或文件夹不存在");
+    case ENOTDIR:
+        return SheetText::tr("路径中有一部分不是文件夹");
+    case EISDIR:
+        return SheetText::tr("是文件夹");
+    case ENOSPC:
+    case EDQUOT:
+        return SheetText::tr("磁盘空间不足");
+    case EROFS:
+        return SheetText::tr("所在的文件系统是只读的");
+    case EIO:
+        return SheetText::tr("输入输出错误");
+    case ENAMETOOLONG:
+        return SheetText::tr("文件名过长");
+    case ELOOP:
+        return SheetText::tr("符号链接过多");
+    case EMFILE:
+    case ENFILE:
+        return SheetText::tr("打开的文件过多");
+    case EEXIST:
+        return SheetText::tr("文件已存在");
+    case EBUSY:
+    case ETXTBSY:
+        return SheetText::tr("文件正被占用");
+    default:
+        return SheetText::tr("系统错误 %1（%2）")
+            .arg(Error)
+            .arg(QString::fromLocal8Bit(std::strerror(Error)));
+    }
+}
+
+FileStamp StampOf(const QByteArray &Bytes) {
+    return {Bytes.size(), QCryptographicHash::hash(Bytes, QCryptographicHash::Sha256)};
+}
+
+namespace {
+
+std::optional<FileStamp> ReadStamp(const QString &Path, qint64 MaxSize, OpenFault &Fault) {
+    QFile file;
+    struct stat status {};
+    Fault = OpenRegular(Path, file, &status);
+    if (Fault != OpenFault::None || status.st_size > MaxSize)
+        return std::nullopt;
+    const QByteArray bytes = file.read(MaxSize + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > MaxSize)
+        return std::nullopt;
+    return StampOf(bytes);
+}
+
+} // namespace
+
+std::optional<FileStamp> StampOfFile(const QString &Path, qint64 MaxSize) {
+    OpenFault fault = OpenFault::None;
+    return ReadStamp(Path, MaxSize, fault);
+}
+
+Since ChangedSince(const QString &Path, const FileStamp &Read, qint64 MaxSize) {
+    OpenFault fault = OpenFault::None;
+    const std::optional<FileStamp> now = ReadStamp(Path, MaxSize, fault);
+    if (fault == OpenFault::Missing)
+        return Since::Gone;
+    return now == Read ? Since::Unchanged : Since::Changed;
+}
 
 OpenFault OpenRegular(const QString &Path, QFile &File, struct stat *Opened, int ExtraFlags) {
     const QByteArray native = QFile::encodeName(Path);
@@ -100,11 +174,35 @@ Replacement::~Replacement() {
         ::unlink(QFile::encodeName(TempName).constData());
 }
 
+// A temporary file is Stem + "." + a number in base 36; one whose lock no process holds is what a
+// killed save left. A lock taken is given up at once: the file goes, and a writer that loses its
+// file in the moment before it locks it sees so and makes another.
+void Replacement::RemoveLeftovers(const QString &Stem) const {
+    const QFileInfo stem(Stem);
+    const QRegularExpression name(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(stem.fileName()) + QStringLiteral("\\.[0-9a-z]{1,7}")));
+    const QStringList entries = QDir(stem.absolutePath()).entryList(QDir::Files | QDir::Hidden);
+    for (const QString &entry : entries) {
+        if (!name.match(entry).hasMatch())
+            continue;
+        const QByteArray path = QFile::encodeName(stem.absoluteDir().filePath(entry));
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat status {};
+        if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid() &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.constData());
+        ::close(fd);
+    }
+}
+
 bool Replacement::Create() {
     if (Refuses || !Error.isEmpty())
         return false;
     const QFileInfo target(Target);
     const QString stem = target.absolutePath() + QStringLiteral("/.") + target.fileName();
+    RemoveLeftovers(stem);
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         TempName = stem + u'.' + QString::number(QRandomGenerator::global()->generate(), 36);
@@ -112,6 +210,13 @@ bool Replacement::Create() {
                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             break;
+        struct stat made {};
+        if (fd >= 0 && (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &made) != 0 ||
+                        made.st_nlink == 0)) {
+            ::close(fd);
+            fd = -1;
+            errno = EEXIST;
+        }
     }
     if (fd < 0) {
         Error = ErrnoText(errno);

@@ -6,6 +6,7 @@
 // renamed over the target once whole; an entry at the target that is a link, not a regular file,
 // another user's or read-only is left alone.
 
+#include <QByteArray>
 #include <QFile>
 #include <QString>
 
@@ -25,6 +26,28 @@ OpenFault OpenRegular(const QString &Path, QFile &File, struct stat *Opened = nu
 // alike); false when either is not there.
 bool SameFileOnDisk(const QString &A, const QString &B);
 
+// A system error (an errno) in the language in use: "没有权限" rather than the C library's
+// "Permission denied" inside a Chinese message.
+QString SystemErrorText(int Error);
+
+// What a file held when the program read it: its size and the digest of its content. A file the
+// program writes back after reading it is first compared with what it held then, so that what
+// another program (or another window) wrote there since is not lost without a word. The time of
+// change is not compared: a file touched but not changed loses nothing.
+struct FileStamp {
+    qint64 Size = 0;
+    QByteArray Digest;
+    bool operator==(const FileStamp &) const = default;
+};
+FileStamp StampOf(const QByteArray &Bytes);
+// What the regular file at Path holds now; none when it is not there, cannot be read or is
+// larger than MaxSize.
+std::optional<FileStamp> StampOfFile(const QString &Path, qint64 MaxSize);
+enum class Since { Unchanged, Changed, Gone };
+// How the file at Path stands against what it held when read: a file larger than MaxSize, or
+// that cannot be read, counts as changed.
+Since ChangedSince(const QString &Path, const FileStamp &Read, qint64 MaxSize);
+
 // Why the entry at a file's place must not be replaced.
 enum class Refusal { NotAFile, Link, OtherOwner, ReadOnly, TooLarge };
 // MaxSize: a larger file is refused too (below zero: any size).
@@ -32,7 +55,9 @@ std::optional<Refusal> RefusalOf(const struct stat &Entry, qint64 MaxSize = -1);
 
 // A file written in place of Target. The temporary file is created exclusively, so it is never a
 // file that was there before, with the permissions a new file gets, or those of the file it
-// replaces; whatever fails, it is removed again.
+// replaces; whatever fails, it is removed again. A program killed while writing leaves it behind:
+// the writer holds a lock on it until it is renamed, and the next Create for the same target
+// removes the temporary files of that target no writer holds any more.
 class Replacement {
   public:
     // Looks at what stands at Target now.
@@ -65,6 +90,7 @@ class Replacement {
     bool Kept = false;
 
     bool Unchanged() const;
+    void RemoveLeftovers(const QString &Stem) const;
 };
 
 } // namespace sheets

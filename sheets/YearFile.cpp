@@ -101,7 +101,7 @@ current::ChildFacts ReadChild(const QJsonValue &Value, const QString &Path) {
     child.Born = DateOf(f.Need("born"), f.At("born"));
     child.Share = f.Integer("share", current::Law::WholeShare);
     if (const auto end = f.Get("education_end"))
-        child.EducationEnd = MonthOf(*end, f.At("education_end"));
+        child.EducationEnd = json::EducationEndOf(*end, f.At("education_end"), child.Born);
     return child;
 }
 
@@ -308,9 +308,9 @@ YearRead ParseYearFile(const QByteArray &Bytes) {
     });
 }
 
-YearRead ReadYearFile(const QString &Path) {
-    return json::ReadDocument<YearRead>(Path, MaxYearFileSize, Words::tr("年度文件"),
-                                        ParseYearFile);
+YearRead ReadYearFile(const QString &Path, FileStamp *Stamp) {
+    return json::ReadDocument<YearRead>(Path, MaxYearFileSize, Words::tr("年度文件"), ParseYearFile,
+                                        Stamp);
 }
 
 QByteArray YearFileBytes(const YearFacts &Facts) {
@@ -322,13 +322,15 @@ QByteArray YearFileBytes(const YearFacts &Facts) {
 
 // Written as every file of the program is: beside the target under a hidden name, renamed over it
 // once whole, never through a link nor over a device, a FIFO or another user's file.
-QString WriteYearFile(const QString &Path, const YearFacts &Facts) {
+QString WriteYearFile(const QString &Path, const YearFacts &Facts, FileStamp *Stamp) {
     Replacement file(Path);
     if (const auto refused = file.Refused())
         return RefusalText(Path, *refused);
     const QByteArray bytes = YearFileBytes(Facts);
     if (!file.Create() || file.File().write(bytes) != bytes.size() || !file.Commit())
         return Words::tr("写入文件“%1”时出错：%2").arg(Path, file.ErrorString());
+    if (Stamp)
+        *Stamp = StampOf(bytes);
     return {};
 }
 

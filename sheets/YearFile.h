@@ -6,6 +6,7 @@
 // and everything the year engine's CheckYear refuses. Writing gives the same facts back when read.
 
 #include "engine/current/YearFacts.h"
+#include "sheets/SafeFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,8 +23,9 @@ struct YearRead {
     QString Error;                           // why, naming the file (if any) and the key path
 };
 
-// The year file at Path: only a regular file of at most MaxYearFileSize bytes is read.
-YearRead ReadYearFile(const QString &Path);
+// The year file at Path: only a regular file of at most MaxYearFileSize bytes is read. Stamp,
+// when given, gets what the file held, for saving over it later (SafeFile.h).
+YearRead ReadYearFile(const QString &Path, FileStamp *Stamp = nullptr);
 // The same from the file's bytes; the message names the key path only.
 YearRead ParseYearFile(const QByteArray &Bytes);
 
@@ -31,8 +33,9 @@ YearRead ParseYearFile(const QByteArray &Bytes);
 QByteArray YearFileBytes(const current::YearFacts &Facts);
 // Writes the facts through a temporary file in Path's folder renamed over Path; a link, a
 // folder, a device or a FIFO at Path is refused and left as it was. Empty when written, else why
-// not.
-QString WriteYearFile(const QString &Path, const current::YearFacts &Facts);
+// not; Stamp, when given, gets what the file holds once written.
+QString WriteYearFile(const QString &Path, const current::YearFacts &Facts,
+                      FileStamp *Stamp = nullptr);
 
 // A fault CheckYear found, in words with its key path, for a page that checks facts edited in
 // place as the reader checks a file.

@@ -4,6 +4,7 @@
 #include "common/UDesktopHabits.h"
 #include "common/UShellWindow.h"
 #include "common/UUtils.h"
+#include "common/UWebText.h"
 
 #include <QPushButton>
 
@@ -58,21 +59,7 @@ void TFrmUpdate::BuildButtons() {
 }
 
 std::optional<int> TFrmUpdate::ParseVersion(const QString &Text) {
-    QStringView digits(Text);
-    while (!digits.isEmpty() && (digits.front() == u' ' || digits.front() == u'\t'))
-        digits = digits.mid(1);
-    const QStringView number = digits;
-    if (!digits.isEmpty() && (digits.front() == u'+' || digits.front() == u'-'))
-        digits = digits.mid(1);
-    if (digits.isEmpty())
-        return std::nullopt;
-    for (const QChar c : digits) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-    }
-    bool ok = false;
-    const int value = number.toInt(&ok, 10);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    return WebText::ParseVersion(Text);
 }
 
 void TFrmUpdate::BtnOKClick() {

@@ -14,6 +14,9 @@ using Cents = std::int64_t;
 // The largest amount an input may hold: ten thousand billion yuan. Sums of a year's amounts and
 // their products with a percentage stay far inside 64 bits.
 inline constexpr Cents MaxInputCents = Cents{10'000'000'000'000} * 100;
+// The largest amount taken on every way in (a page, the command line, a sheet, a year or
+// household file): 9999999999999.99 yuan, the last below MaxInputCents, which no amount reaches.
+inline constexpr Cents LargestInputCents = MaxInputCents - 1;
 
 // Whole yuan in cents, for the constants of the law.
 constexpr Cents Yuan(std::int64_t Amount) {

@@ -76,8 +76,8 @@ class Checker {
     void Amount(Cents Value, const std::string &Path) {
         if (Value < 0)
             Fail(YearFaultKind::AmountNegative, Path);
-        else if (Value > MaxInputCents)
-            Fail(YearFaultKind::AmountTooLarge, Path, MaxInputCents);
+        else if (Value > LargestInputCents)
+            Fail(YearFaultKind::AmountTooLarge, Path, LargestInputCents);
     }
 
     void Month(int Value, const std::string &Path) {

@@ -3,6 +3,7 @@
 
 #include "sheets/YearFile.h"
 #include "SheetTestSupport.h"
+#include "support/ReadOnlyFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,7 +14,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace SheetTest;
 
@@ -222,6 +226,38 @@ TEST(YearFile, WritesNeitherThroughALinkNorIntoADevice) {
     EXPECT_TRUE(sheets::WriteYearFile(fifo, Facts(Full)).contains(QStringLiteral("不是普通文件")));
     EXPECT_TRUE(QFileInfo(fifo).isFile() == false && QFileInfo(fifo).exists());
     EXPECT_FALSE(sheets::WriteYearFile(dir.path(), Facts(Full)).isEmpty());
+}
+
+// A save killed before its rename leaves its hidden temporary file; the next save of that file
+// removes it, but neither the temporary file of a save still running (it holds its lock) nor a
+// file of another name.
+TEST(YearFile, TheNextSaveRemovesWhatAKilledSaveLeft) {
+    QTemporaryDir dir;
+    const QString target = WriteFile(dir, QStringLiteral("a.json"), Small);
+    const QString left = WriteFile(dir, QStringLiteral(".a.json.1x9k2"), "{");
+    const QString running = WriteFile(dir, QStringLiteral(".a.json.zz"), "{");
+    const QString other = WriteFile(dir, QStringLiteral(".b.json.1x9k2"), "{");
+    const int held = ::open(QFile::encodeName(running).constData(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    EXPECT_TRUE(sheets::WriteYearFile(target, Facts(Full)).isEmpty());
+    ::close(held);
+    EXPECT_FALSE(QFile::exists(left));
+    EXPECT_TRUE(QFile::exists(running));
+    EXPECT_TRUE(QFile::exists(other));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+}
+
+// A system error is worded in the language of the message around it.
+TEST(YearFile, ASystemErrorInTheMessagesLanguage) {
+    QTemporaryDir dir;
+    const ReadOnlyFolder readOnly(dir.path());
+    if (!readOnly.Active())
+        GTEST_SKIP() << "the folder cannot be made unwritable here";
+    const QString error =
+        sheets::WriteYearFile(dir.filePath(QStringLiteral("a.json")), Facts(Full));
+    EXPECT_TRUE(error.contains(QStringLiteral("没有权限"))) << error.toStdString();
+    EXPECT_FALSE(error.contains(QStringLiteral("Permission"))) << error.toStdString();
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include "app/UFrmMain.h"
 #include "cli/CliRun.h"
+#include "common/UFileManager.h"
 #include "common/UOpenYear.h"
 #include "common/UYearFiles.h"
 #include "pages/UCurWageModel.h"
@@ -19,6 +20,7 @@
 #include "ui/FactInput.h"
 
 #include <QAction>
+#include <QDir>
 #include <QHeaderView>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -305,6 +307,75 @@ TEST_F(TaxYearPage, TheLastFileIsReopenedAtTheNextStart) {
     auto *page = qobject_cast<TFrmTaxYear *>(main.CurrentPage());
     ASSERT_NE(page, nullptr) << "the page shown at the end";
     EXPECT_EQ(page->Facts->TblJobs->Value(0, QStringLiteral("employer")), "甲公司");
+}
+
+// Another program (or another window) saved the year's file after this one read it: saving asks
+// first, and each answer does what it says; a save with nothing written in between asks nothing.
+TEST_F(TaxYearPage, SavingOverAFileChangedSinceAsksFirst) {
+    const QString path = Write(QStringLiteral("a.json"), ReadmeYear);
+    const auto named = [](current::YearFacts Facts, const char *Employer) {
+        Facts.Jobs[0].Employer = Employer;
+        Facts.Bonus->Employer = Employer;
+        return Facts;
+    };
+    struct Answer {
+        const char *Button;
+        bool Saved;
+        const char *InFile, *Open;
+    };
+    for (const Answer &answer : {Answer{"BtnCancelSaveYear", false, "乙公司", "丙公司"},
+                                 Answer{"BtnReloadYear", false, "乙公司", "乙公司"},
+                                 Answer{"BtnOverwriteYear", true, "丙公司", "丙公司"}}) {
+        SCOPED_TRACE(answer.Button);
+        TOpenYear::Instance().Close();
+        Write(QStringLiteral("a.json"), ReadmeYear);
+        OpenYear(path);
+        TOpenYear &year = TOpenYear::Instance();
+        year.Update(named(year.Facts(), "丙公司"));
+        const current::YearFacts theirs = named(year.Facts(), "乙公司");
+        ASSERT_TRUE(sheets::WriteYearFile(path, theirs).isEmpty());
+        const ModalSeen seen =
+            CloseNextModal([&] { EXPECT_EQ(YearFiles::Save(nullptr), answer.Saved); },
+                           [&](QWidget *Box) {
+                               EXPECT_EQ(Box->objectName(), QStringLiteral("MsgYearFileChanged"));
+                               Find<QPushButton>(Box, answer.Button)->click();
+                           });
+        EXPECT_TRUE(seen.Text.startsWith(QStringLiteral("年度文件“%1”在本程序读取或保存之后")
+                                             .arg(QDir::toNativeSeparators(path))));
+        EXPECT_EQ(sheets::ReadYearFile(path).Facts->Jobs[0].Employer, answer.InFile);
+        EXPECT_EQ(year.Facts().Jobs[0].Employer, answer.Open);
+        EXPECT_EQ(year.IsModified(), answer.Open != std::string("乙公司") && !answer.Saved);
+    }
+    // The year just saved is the file's: saved again, nothing is asked.
+    TOpenYear::Instance().Update(named(TOpenYear::Instance().Facts(), "丁公司"));
+    EXPECT_FALSE(CloseNextModal([] { EXPECT_TRUE(YearFiles::Save(nullptr)); }).Shown);
+    EXPECT_EQ(sheets::ReadYearFile(path).Facts->Jobs[0].Employer, "丁公司");
+}
+
+// A remembered year file of a megabyte that is refused is said once, in a short message, and
+// forgotten: the next start neither reads it nor says it again.
+TEST_F(TaxYearPage, ARefusedLastFileIsSaidShortlyAndForgotten) {
+    QByteArray text(ReadmeYear);
+    text.replace("\"按月\"", "\"" + QByteArray(1000000, 'x') + "\"");
+    const QString path = Write(QStringLiteral("huge.json"), text);
+    TFileManager::WriteLastYearFile(path);
+    TOpenYear::Instance().Close();
+    {
+        TFrmMain main;
+        EXPECT_FALSE(TOpenYear::Instance().IsOpen());
+        EXPECT_FALSE(TFileManager::ReadLastYearFile().has_value());
+        main.Open(QStringLiteral("MCurYear"));
+        auto *page = qobject_cast<TFrmTaxYear *>(main.CurrentPage());
+        ASSERT_NE(page, nullptr);
+        EXPECT_TRUE(page->LblFile->text().contains(
+            QStringLiteral("jobs[0].mode：未知的值“%1…”").arg(QString(40, u'x'))));
+        EXPECT_LT(page->LblFile->text().size(), 400);
+    }
+    TFrmMain again;
+    again.Open(QStringLiteral("MCurYear"));
+    auto *page = qobject_cast<TFrmTaxYear *>(again.CurrentPage());
+    ASSERT_NE(page, nullptr);
+    EXPECT_FALSE(page->LblFile->text().contains(QStringLiteral("未能打开")));
 }
 
 // What the special deductions dialog kept in the parameter file is the first year's, until a
