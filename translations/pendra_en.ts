@@ -797,6 +797,22 @@ deducted, the monthly tax table.</translation>
         <source>yyyy年M月d日</source>
         <translation>d MMMM yyyy</translation>
     </message>
+    <message>
+        <source>国家税务总局公告%1年第%2号</source>
+        <translation>State Taxation Administration Announcement No. %2 of %1</translation>
+    </message>
+    <message>
+        <source>财政部 税务总局公告%1年第%2号</source>
+        <translation>Ministry of Finance and State Taxation Administration Announcement No. %2 of %1</translation>
+    </message>
+    <message>
+        <source>%1年没有全年一次性奖金单独计税的办法：奖金并入当月工资薪金预扣预缴，年度汇算并入综合所得</source>
+        <translation>%1 has no separate taxation of the annual one-off bonus: the bonus is withheld with that month&apos;s wages and salaries and merged into comprehensive income at the annual reconciliation</translation>
+    </message>
+    <message>
+        <source>%1年个人养老金扣除只在先行试点城市（地区）实施，自%2起在全国实施（%3）</source>
+        <translation>In %1 the private pension deduction applied in the pilot cities (areas) only; it applies nationwide from %2 (%3)</translation>
+    </message>
 </context>
 <context>
     <name>MsgBox</name>
@@ -2071,14 +2087,6 @@ default; for labour remuneration, author&apos;s remuneration and royalties give 
         <translation>No tax to pay and no refund: no annual reconciliation needed</translation>
     </message>
     <message>
-        <source>应补税 %1，不超过 %2 元，无需办理汇算</source>
-        <translation>Tax to pay %1, not over %2 yuan: no annual reconciliation needed</translation>
-    </message>
-    <message>
-        <source>应补税 %1，但综合所得年收入不超过 %2 元，无需办理汇算</source>
-        <translation>Tax to pay %1, but the comprehensive income of the year is not over %2 yuan: no annual reconciliation needed</translation>
-    </message>
-    <message>
         <source>应补税 %1：须在次年 %2 月 %3 日前办理汇算</source>
         <translation>Tax to pay %1: the annual reconciliation must be filed by %3/%2 of the following year</translation>
     </message>
@@ -2121,6 +2129,14 @@ default; for labour remuneration, author&apos;s remuneration and royalties give 
     <message>
         <source>应补（退）税额</source>
         <translation>Tax to pay (refund)</translation>
+    </message>
+    <message>
+        <source>应补税 %1，不超过 %2 元，无需办理汇算（%3）</source>
+        <translation>Tax to pay %1, not over %2 yuan: no annual reconciliation needed (%3)</translation>
+    </message>
+    <message>
+        <source>应补税 %1，但综合所得年收入不超过 %2 元，无需办理汇算（%3）</source>
+        <translation>Tax to pay %1, but the comprehensive income of the year is not over %2 yuan: no annual reconciliation needed (%3)</translation>
     </message>
 </context>
 <context>
@@ -2640,6 +2656,10 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
         <source>%1中没有工作表</source>
         <translation>%1 has no worksheet</translation>
     </message>
+    <message>
+        <source>工号%1的减除方式%2自%3起施行（%4），%5年不能采用</source>
+        <translation>the deduction method %2 of employee ID %1 applies from %3 (%4) and cannot be used in %5</translation>
+    </message>
 </context>
 <context>
     <name>SupportContact</name>
@@ -3076,6 +3096,10 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     <message>
         <source>%1元</source>
         <translation>%1 yuan</translation>
+    </message>
+    <message>
+        <source>在缴纳的月份扣除，每年最多%1元；%2起缴纳的才能扣除。%3。</source>
+        <translation>Deducted in the month paid; at most %1 yuan a year; only what is paid from %2 is deducted. %3.</translation>
     </message>
 </context>
 <context>
@@ -4492,10 +4516,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>A withholding agent should have withheld tax but did not</translation>
     </message>
     <message>
-        <source>取得综合所得时，有扣缴义务人依法应预扣预缴而未预扣的，不适用补税不超过%1元或收入不超过%2元免于办理年度汇算的规定（财政部 税务总局公告2023年第32号）。</source>
-        <translation>Where a withholding agent should by law have withheld tax on comprehensive income but did not, the exemption from the annual reconciliation for tax due of at most %1 yuan or income of at most %2 yuan does not apply (Announcement No. 32 of 2023 of the Ministry of Finance and the State Taxation Administration).</translation>
-    </message>
-    <message>
         <source>输入</source>
         <translation>Input</translation>
     </message>
@@ -4616,10 +4636,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Annual reconciliation needed</translation>
     </message>
     <message>
-        <source>（此项免于办理的规定施行至%1）</source>
-        <translation> (this exemption applies until %1)</translation>
-    </message>
-    <message>
         <source>已预缴税额比全年应纳税额多%1：可在%2办理年度汇算申请退税；放弃退税的，可以不办理。</source>
         <translation>The tax prepaid exceeds the year&apos;s tax payable by %1: you may file the annual reconciliation %2 to claim a refund; if you forgo the refund, you need not file.</translation>
     </message>
@@ -4674,6 +4690,14 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>%1数据无效，请重新输入。</source>
         <translation>%1: invalid figure, please enter it again.</translation>
+    </message>
+    <message>
+        <source>取得综合所得时，有扣缴义务人依法应预扣预缴而未预扣的，不适用补税不超过%1元或收入不超过%2元免于办理年度汇算的规定（%3）。</source>
+        <translation>Where a withholding agent should by law have withheld tax on comprehensive income but did not, the exemption from the annual reconciliation for tax due of at most %1 yuan or income of at most %2 yuan does not apply (%3).</translation>
+    </message>
+    <message>
+        <source>（%1，此项免于办理的规定施行至%2）</source>
+        <translation> (%1; this exemption applies until %2)</translation>
     </message>
 </context>
 <context>
@@ -7088,6 +7112,14 @@ Please install any one of them and try again.</translation>
         <source>同一个月只能由一个单位扣除专项附加扣除。</source>
         <translation>In a month, only one employer may make the special additional deductions.</translation>
     </message>
+    <message>
+        <source>“自1月”自%1起施行（%2），%3年不能采用</source>
+        <translation>&quot;自1月&quot; (from January) applies from %1 (%2) and cannot be used in %3</translation>
+    </message>
+    <message>
+        <source>“6万”自%1起施行（%2），%3年不能采用</source>
+        <translation>&quot;6万&quot; (60,000) applies from %1 (%2) and cannot be used in %3</translation>
+    </message>
 </context>
 <context>
     <name>TYearResults</name>
@@ -7279,6 +7311,10 @@ Please install any one of them and try again.</translation>
         <source>全年一次性奖金按%1计算。</source>
         <translation>The annual one-off bonus is %1.</translation>
     </message>
+    <message>
+        <source>。</source>
+        <translation>.</translation>
+    </message>
 </context>
 <context>
     <name>WageCommand</name>
@@ -7367,6 +7403,22 @@ same income and deductions every month; with --nonresident, one month of a non-r
     <message>
         <source>减除方式 6万 只适用于上年各月均在本单位任职受雇、本年1月起仍在本单位的，起始月份应为 1，不能是 %1</source>
         <translation>the deduction method sixty (6万) applies only to an employee employed here in every month of last year and still here from January: the first month must be 1, not %1</translation>
+    </message>
+    <message>
+        <source>年度</source>
+        <translation>year</translation>
+    </message>
+    <message>
+        <source>纳税年度，%1 至 %2（默认 %2）：按该年的规定计算</source>
+        <translation>tax year, %1 to %2 (default %2): computed under that year&apos;s rules</translation>
+    </message>
+    <message>
+        <source>纳税年度“%1”无效，应为 %2 至 %3</source>
+        <translation>tax year &quot;%1&quot; is not valid: it must be %2 to %3</translation>
+    </message>
+    <message>
+        <source>减除方式 %1 自%2起施行（%3），%4 年不能采用</source>
+        <translation>the deduction method %1 applies from %2 (%3) and cannot be used in %4</translation>
     </message>
 </context>
 <context>
@@ -7614,6 +7666,12 @@ status 2.</translation>
         <source>缺少年度文件</source>
         <translation>no year file given</translation>
     </message>
+    <message>
+        <source>年度汇算（%1）
+</source>
+        <translation>Annual reconciliation (%1)
+</translation>
+    </message>
 </context>
 <context>
     <name>YearFile</name>
@@ -7720,6 +7778,22 @@ status 2.</translation>
     <message>
         <source>写入文件“%1”时出错：%2</source>
         <translation>error writing the file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>“%1”自%2起施行（%3），%4 年不能采用</source>
+        <translation>&quot;%1&quot; applies from %2 (%3) and cannot be used in %4</translation>
+    </message>
+    <message>
+        <source>6万</source>
+        <translation>6万 (60,000)</translation>
+    </message>
+    <message>
+        <source>自1月</source>
+        <translation>自1月 (from January)</translation>
+    </message>
+    <message>
+        <source>个人养老金自%1起实施，此前缴纳的不能扣除</source>
+        <translation>the private pension began on %1: what was paid before cannot be deducted</translation>
     </message>
 </context>
 <context>
