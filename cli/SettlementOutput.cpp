@@ -1,6 +1,7 @@
 #include "cli/SettlementOutput.h"
 
 #include "cli/Output.h"
+#include "sheets/LawText.h"
 
 #include <QCoreApplication>
 
@@ -44,11 +45,11 @@ QString ReasonText(const current::Settlement &s, const current::YearRules &Rules
     case FilingReason::None:
         return Words::tr("无需补税也无退税，无需办理汇算");
     case FilingReason::OweSmall:
-        return Words::tr("应补税 %1，不超过 %2 元，无需办理汇算")
-            .arg(Money(s.Balance), LawAmount(Rules.SmallOwed));
+        return Words::tr("应补税 %1，不超过 %2 元，无需办理汇算（%3）")
+            .arg(Money(s.Balance), LawAmount(Rules.SmallOwed), LawText::Document(Rules.Exemptions));
     case FilingReason::IncomeLow:
-        return Words::tr("应补税 %1，但综合所得年收入不超过 %2 元，无需办理汇算")
-            .arg(Money(s.Balance), LawAmount(Rules.LowIncome));
+        return Words::tr("应补税 %1，但综合所得年收入不超过 %2 元，无需办理汇算（%3）")
+            .arg(Money(s.Balance), LawAmount(Rules.LowIncome), LawText::Document(Rules.Exemptions));
     case FilingReason::Owe:
         break;
     }

@@ -6,6 +6,7 @@
 #include "cli/WageMonths.h"
 #include "engine/current/Rules.h"
 #include "engine/current/Wage.h"
+#include "sheets/LawText.h"
 #include "sheets/PayrollSheet.h"
 
 #include <QCoreApplication>
@@ -87,6 +88,10 @@ int RunWage(const QStringList &Arguments) {
                   Words::tr("减除方式：按月（默认）、自1月、6万；"
                             "也可写 per-month、from-january、sixty"));
     line.AddMonthRange();
+    line.AddValue(QStringLiteral("year"), Words::tr("年度"),
+                  Words::tr("纳税年度，%1 至 %2（默认 %2）：按该年的规定计算")
+                      .arg(current::FirstRulesYear)
+                      .arg(current::LastRulesYear));
     line.AddFlag(QStringLiteral("nonresident"),
                  Words::tr("非居民个人：每月减除 %1 元，按月度税率表计算")
                      .arg(LawAmount(current::LatestRules().BasicMonthly)));
@@ -94,8 +99,9 @@ int RunWage(const QStringList &Arguments) {
         return *done;
     if (auto done = line.Require({QStringLiteral("income")}))
         return *done;
-    if (auto done = line.Exclude(QStringLiteral("nonresident"),
-                                 {"exempt", "insurance", "special", "other", "mode", "from", "to"}))
+    if (auto done =
+            line.Exclude(QStringLiteral("nonresident"),
+                         {"exempt", "insurance", "special", "other", "mode", "from", "to", "year"}))
         return *done;
     if (line.IsSet(QStringLiteral("nonresident")))
         return PrintNonResident(line);
@@ -105,6 +111,26 @@ int RunWage(const QStringList &Arguments) {
     if (!mode)
         return line.Refuse(
             Words::tr("未知的减除方式“%1”，应为 按月、自1月 或 6万").arg(line.Shown("mode")));
+    const current::YearRules *rules = &current::LatestRules();
+    if (line.IsSet(QStringLiteral("year"))) {
+        bool whole = false;
+        rules = current::RulesOf(line.Value("year").toInt(&whole));
+        if (!whole || !rules)
+            return line.Refuse(Words::tr("纳税年度“%1”无效，应为 %2 至 %3")
+                                   .arg(line.Shown("year"))
+                                   .arg(current::FirstRulesYear)
+                                   .arg(current::LastRulesYear));
+    }
+    if (!current::InLaw(*mode, *rules)) {
+        const bool sixty = *mode == current::BasicDeduction::Sixty;
+        return line.Refuse(
+            Words::tr("减除方式 %1 自%2起施行（%3），%4 年不能采用")
+                .arg(line.Shown("mode"),
+                     LawText::Date(sixty ? current::Law::SixtyFrom : current::Law::FromJanuaryFrom),
+                     LawText::Document(sixty ? current::Law::SixtyDocument
+                                             : current::Law::FromJanuaryDocument))
+                .arg(rules->Year));
+    }
     int first = 1, last = 12;
     if (auto done = line.ReadMonthRange(first, last))
         return *done;
@@ -118,7 +144,7 @@ int RunWage(const QStringList &Arguments) {
     for (int month = first; month <= last; ++month)
         months.push_back({month, line.Amount("income"), line.Amount("exempt"),
                           line.Amount("insurance"), line.Amount("special"), line.Amount("other")});
-    return PrintMonths(current::WithholdWages(months, *mode), line.Json());
+    return PrintMonths(current::WithholdWages(months, *mode, *rules), line.Json());
 }
 
 } // namespace Cli

@@ -7,6 +7,7 @@
 #include "cli/SettlementOutput.h"
 #include "cli/WageMonths.h"
 #include "engine/current/Year.h"
+#include "sheets/LawText.h"
 #include "sheets/YearFile.h"
 
 #include <QCoreApplication>
@@ -187,9 +188,11 @@ QString SettlementText(const current::YearFacts &Facts, const current::YearSettl
         title = s.Method == current::BonusMethod::Merged
                     ? Words::tr("年度汇算（年终奖并入综合所得）\n")
                     : Words::tr("年度汇算（年终奖单独计税）\n");
-    const current::YearRules *rules = current::RulesOf(Facts.Year);
-    return title + Pairs(YearSettlementPairs(s)) +
-           ReasonText(s.Figures, rules ? *rules : current::LatestRules()) + u'\n';
+    const current::YearRules *found = current::RulesOf(Facts.Year);
+    const current::YearRules &rules = found ? *found : current::LatestRules();
+    if (Facts.Bonus && !rules.SeparateBonus)
+        title = Words::tr("年度汇算（%1）\n").arg(LawText::NoSeparateBonus(rules));
+    return title + Pairs(YearSettlementPairs(s)) + ReasonText(s.Figures, rules) + u'\n';
 }
 
 QString Text(const current::YearFacts &Facts, const current::YearResult &Year) {
@@ -201,6 +204,10 @@ QString Text(const current::YearFacts &Facts, const current::YearResult &Year) {
         text += u'\n' + PaymentsText(Facts, Year);
     if (Year.Bonus)
         text += u'\n' + BonusText(Facts, *Year.Bonus);
+    // Once for all the year's payments: where the pension was deducted that year.
+    const current::YearRules *rules = current::RulesOf(Facts.Year);
+    if (!Facts.Pension.empty() && rules && rules->PensionPilot)
+        text += u'\n' + LawText::PensionPilot(*rules) + u'\n';
     return text + u'\n' + SettlementText(Facts, Year.Settled);
 }
 

@@ -211,6 +211,7 @@ void TDeductionFacts::BuildPayments(QVBoxLayout *Column) {
         {MonthColumn("month", tr("缴纳月份"), 12), AmountColumn("amount", tr("缴纳金额"))}, this);
     Column->addWidget(TblPension->Group(tr("个人养老金")));
     NotePension = Note(Column);
+    NotePension->setObjectName(QStringLiteral("NotePension"));
     TblHealth = new TFactTable(QStringLiteral("TblHealth"), tr("商业健康保险"),
                                {MonthColumn("from", tr("起始月份"), 1),
                                 MonthColumn("to", tr("截止月份"), 12),
@@ -251,9 +252,12 @@ void TDeductionFacts::SetYear(int Year) {
                              .arg(amount(r.Certificate)));
     NoteIllness->setText(tr("每人医保目录内自付超过%1元的部分，每年最多%2元，在年度汇算时扣除。")
                              .arg(amount(IllnessFloor), amount(IllnessCap)));
-    NotePension->setText(r.PensionCap > 0
-                             ? tr("在缴纳的月份扣除，每年最多%1元。").arg(amount(r.PensionCap))
-                             : tr("%1年尚无个人养老金扣除。").arg(Year));
+    NotePension->setText(
+        r.PensionCap == 0 ? tr("%1年尚无个人养老金扣除。").arg(Year)
+        : r.PensionPilot
+            ? tr("在缴纳的月份扣除，每年最多%1元；%2起缴纳的才能扣除。%3。")
+                  .arg(amount(r.PensionCap), LawText::Date(PensionFrom), LawText::PensionPilot(r))
+            : tr("在缴纳的月份扣除，每年最多%1元。").arg(amount(r.PensionCap)));
     NoteHealth->setText(
         tr("每月最多%1元，每年最多%2元。").arg(amount(r.HealthMonthly), amount(r.HealthAnnual)));
     QStringList rents, texts;

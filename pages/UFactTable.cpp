@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
@@ -136,6 +137,15 @@ class TFactDelegate : public QStyledItemDelegate {
         case TEditor::Choice: {
             auto *combo = new QComboBox(Parent);
             combo->addItems(column.Texts);
+            auto *items = qobject_cast<QStandardItemModel *>(combo->model());
+            for (qsizetype i = 0; i < column.Choices.size() && items; ++i) {
+                const auto reason = column.Unavailable.constFind(column.Choices[i]);
+                if (reason == column.Unavailable.constEnd())
+                    continue;
+                QStandardItem *choice = items->item(static_cast<int>(i));
+                choice->setEnabled(false);
+                choice->setToolTip(*reason);
+            }
             return combo;
         }
         case TEditor::Amount:
@@ -242,6 +252,12 @@ void TFactTable::SetChoices(const QString &Key, const QStringList &Choices,
     Specs[static_cast<std::size_t>(column)].Texts = Texts;
     for (int row = 0; row < rowCount(); ++row)
         Put(row, column, Value(row, Key));
+}
+
+void TFactTable::SetUnavailable(const QString &Key, const QHash<QString, QString> &Reasons) {
+    const int column = ColumnOf(Key);
+    if (column >= 0)
+        Specs[static_cast<std::size_t>(column)].Unavailable = Reasons;
 }
 
 QString TFactTable::Value(int Row, const QString &Key) const {

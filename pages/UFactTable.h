@@ -5,6 +5,7 @@
 // gives its entries as the year file's JSON, which the file's own reader then reads and refuses
 // with the file's own messages, and takes them back from the JSON the file writer makes.
 
+#include <QHash>
 #include <QJsonArray>
 #include <QStringList>
 #include <QTableWidget>
@@ -40,8 +41,10 @@ struct TFactColumn {
     TEditor Editor = TEditor::Line;
     QStringList Choices; // the values a choice column takes, as written in the file
     QStringList Texts;   // what the list shows for each
-    QString Default;     // the value of a new row
-    QString Hint;        // shown in an empty cell: "YYYY-MM-DD"
+    // Choices the list shows greyed, each with the reason as its tooltip: not the law this year.
+    QHash<QString, QString> Unavailable;
+    QString Default; // the value of a new row
+    QString Hint;    // shown in an empty cell: "YYYY-MM-DD"
 
     // Typed text: a name, a date, a calendar month.
     static TFactColumn Text(const QString &Key, const QString &Header, const QString &Hint = {},
@@ -82,6 +85,8 @@ class TFactTable : public QTableWidget {
     // The choices of the column of Key and their texts, for a column whose choices follow the
     // year; each cell keeps its value.
     void SetChoices(const QString &Key, const QStringList &Choices, const QStringList &Texts);
+    // The choices of Key's column the list greys, with the reason for each.
+    void SetUnavailable(const QString &Key, const QHash<QString, QString> &Reasons);
     // What a cell holds, as written in the file (a choice's value, not its text).
     QString Value(int Row, const QString &Key) const;
     void SetValue(int Row, const QString &Key, const QString &Value);

@@ -144,8 +144,9 @@ QWidget *TFrmCurSettle::BuildInputColumn() {
     Describe(ChkUnwithheld, ChkUnwithheld->text());
     ChkUnwithheld->setToolTip(
         tr("取得综合所得时，有扣缴义务人依法应预扣预缴而未预扣的，不适用补税不超过%1元或收入不超"
-           "过%2元免于办理年度汇算的规定（财政部 税务总局公告2023年第32号）。")
-            .arg(LawAmount(rules.SmallOwed), LawAmount(rules.LowIncome)));
+           "过%2元免于办理年度汇算的规定（%3）。")
+            .arg(LawAmount(rules.SmallOwed), LawAmount(rules.LowIncome),
+                 LawText::Document(rules.Exemptions)));
     form->addRow(QString(), ChkUnwithheld);
 
     QVBoxLayout *column = InputColumn(form, tr("输入"));
@@ -309,6 +310,10 @@ std::optional<current::SettlementInput> TFrmCurSettle::ReadYear(bool Report) {
     }
     year.Method = RBtnMerged->isChecked() ? BonusMethod::Merged : BonusMethod::Separate;
     year.Unwithheld = ChkUnwithheld->isChecked();
+    // The open year's totals settle under that year's law while the page shows them.
+    const TOpenYear &open = TOpenYear::Instance();
+    if (YearLink->Following() && open.IsOpen() && current::RulesOf(open.Facts().Year))
+        year.Year = open.Facts().Year;
     return year;
 }
 
@@ -333,11 +338,13 @@ void TFrmCurSettle::InputChanged() {
 }
 
 void TFrmCurSettle::ShowYear(const current::SettlementInput &Year) {
-    ShowSettlement(current::Settle(Year));
+    const current::YearRules *rules = current::RulesOf(Year.Year);
+    ShowSettlement(current::Settle(Year), rules ? *rules : current::LatestRules());
     TxtOtherMethod->setText(OtherMethodSentence(Year));
 }
 
-void TFrmCurSettle::ShowSettlement(const current::Settlement &Result) {
+void TFrmCurSettle::ShowSettlement(const current::Settlement &Result,
+                                   const current::YearRules &Rules) {
     ShowResult(TxtIncomeAmount, Amount(Result.IncomeAmount));
     ShowResult(TxtDeductions, Amount(Result.Deductions));
     ShowResult(TxtTaxable, Amount(Result.Taxable));
@@ -357,7 +364,7 @@ void TFrmCurSettle::ShowSettlement(const current::Settlement &Result) {
     ShowResult(TxtBalance, Amount(Result.Balance < 0 ? -Result.Balance : Result.Balance));
     TxtFiling->setText(FilingHeadline(Result));
     TxtFiling->setStyleSheet(Result.MustFile ? QStringLiteral("color: red;") : QString());
-    TxtReason->setText(ReasonSentence(Result));
+    TxtReason->setText(ReasonSentence(Result, Rules));
 }
 
 QString TFrmCurSettle::FilingHeadline(const current::Settlement &Result) {
@@ -374,10 +381,12 @@ QString TFrmCurSettle::FilingHeadline(const current::Settlement &Result) {
     return tr("需要办理年度汇算");
 }
 
-QString TFrmCurSettle::ReasonSentence(const current::Settlement &Result) {
-    const current::YearRules &rules = current::LatestRules();
+QString TFrmCurSettle::ReasonSentence(const current::Settlement &Result,
+                                      const current::YearRules &Rules) {
+    const current::YearRules &rules = Rules;
     const QString until =
-        tr("（此项免于办理的规定施行至%1）").arg(LawDate(current::Law::SettlementExemptionsUntil));
+        tr("（%1，此项免于办理的规定施行至%2）")
+            .arg(LawText::Document(rules.Exemptions), LawDate(rules.ExemptionsUntil));
     switch (Result.Reason) {
     case FilingReason::Refund:
         return tr("已预缴税额比全年应纳税额多%1：可在%2办理年度汇算申请退税；放弃退税的，可以不"

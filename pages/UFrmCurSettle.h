@@ -41,7 +41,9 @@ class TFrmCurSettle : public TCurrentPage {
 
     // What the page says of whether a return is needed, and why.
     static QString FilingHeadline(const current::Settlement &Result);
-    static QString ReasonSentence(const current::Settlement &Result);
+    // Why a return is or is not needed, citing the announcement of Rules' year.
+    static QString ReasonSentence(const current::Settlement &Result,
+                                  const current::YearRules &Rules);
     // What the method not chosen would give; empty without a bonus.
     static QString OtherMethodSentence(const current::SettlementInput &Year);
 
@@ -56,7 +58,7 @@ class TFrmCurSettle : public TCurrentPage {
     // Any change of an input or an option: the results follow it, or go while it is not valid.
     void InputChanged();
     void ShowYear(const current::SettlementInput &Year);
-    void ShowSettlement(const current::Settlement &Result);
+    void ShowSettlement(const current::Settlement &Result, const current::YearRules &Rules);
     void ShowBalanceCaption(const QString &CaptionText);
     void ClearResults();
     QList<QLineEdit *> Inputs() const;

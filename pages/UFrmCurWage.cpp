@@ -526,8 +526,13 @@ void TFrmCurWage::Calculate(bool FromTable) {
             rows.push_back(current::WithholdNonResidentWage(month.Income));
         Model->ShowNonResident(std::move(rows));
     } else {
+        // The open year's job withholds under that year's law while the page shows it.
+        const TOpenYear &year = TOpenYear::Instance();
+        const current::YearRules *rules =
+            YearLink->Following() && year.IsOpen() ? current::RulesOf(year.Facts().Year) : nullptr;
         Model->ShowResident(current::WithholdWages(
-            months, ModeOf(RBtnSixty->isChecked(), RBtnFromJanuary->isChecked())));
+            months, ModeOf(RBtnSixty->isChecked(), RBtnFromJanuary->isChecked()),
+            rules ? *rules : current::LatestRules()));
     }
     ShowResult(TxtYearTax, Amount(Model->YearTax()));
     ShowResult(TxtYearNet, Amount(Model->YearNet()));

@@ -716,10 +716,12 @@ void TFrmHousehold::ShowSettlements(const HouseholdChoice &Best) {
         SetCell(TblSettlements, row, 0, rows[row].second(Best.A.Settled), true);
         SetCell(TblSettlements, row, 1, rows[row].second(Best.B.Settled), true);
     }
-    const auto filing = [](const QString &Who, const current::Settlement &Figures) {
+    const current::YearRules *found = current::RulesOf(Year());
+    const current::YearRules &rules = found ? *found : current::LatestRules();
+    const auto filing = [&rules](const QString &Who, const current::Settlement &Figures) {
         return tr("%1：%2。%3")
             .arg(Who, TFrmCurSettle::FilingHeadline(Figures),
-                 TFrmCurSettle::ReasonSentence(Figures));
+                 TFrmCurSettle::ReasonSentence(Figures, rules));
     };
     TblSettlements->setHorizontalHeaderLabels({PersonName(true), PersonName(false)});
     TxtFilingA->setText(filing(PersonName(true), Best.A.Settled.Figures));

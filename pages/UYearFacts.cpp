@@ -1,8 +1,10 @@
 #include "pages/UYearFacts.h"
 
 #include "common/UCalcPage.h"
+#include "common/ULawText.h"
 #include "common/UNumKeyFilter.h"
 #include "engine/current/Rules.h"
+#include "engine/current/Wage.h"
 #include "pages/UDeductionFacts.h"
 #include "pages/UFactTable.h"
 #include "pages/UScrollColumn.h"
@@ -135,6 +137,7 @@ QWidget *TYearFactsForm::BuildIncome() {
     column->addLayout(year);
     connect(SpnYear, &QSpinBox::valueChanged, this, [this](int Year) {
         Deductions->SetYear(Year);
+        SetModesOf(Year);
         UserEdit();
     });
 
@@ -300,11 +303,29 @@ QJsonObject TYearFactsForm::Json() const {
     return year;
 }
 
+// The ways of the basic deduction the year's law does not have yet are greyed, with the reason.
+void TYearFactsForm::SetModesOf(int Year) {
+    const current::YearRules *rules = current::RulesOf(Year);
+    QHash<QString, QString> reasons;
+    if (rules && !current::InLaw(current::BasicDeduction::FromJanuary, *rules))
+        reasons.insert(Modes()[1], tr("“自1月”自%1起施行（%2），%3年不能采用")
+                                       .arg(LawText::Date(current::Law::FromJanuaryFrom),
+                                            LawText::Document(current::Law::FromJanuaryDocument))
+                                       .arg(Year));
+    if (rules && !current::InLaw(current::BasicDeduction::Sixty, *rules))
+        reasons.insert(Modes()[2], tr("“6万”自%1起施行（%2），%3年不能采用")
+                                       .arg(LawText::Date(current::Law::SixtyFrom),
+                                            LawText::Document(current::Law::SixtyDocument))
+                                       .arg(Year));
+    TblJobs->SetUnavailable(QStringLiteral("mode"), reasons);
+}
+
 void TYearFactsForm::SetJson(const QJsonObject &Year, bool KeepAbsent) {
     Loading = true;
     ClearFault();
     SpnYear->setValue(Year[QLatin1String("year")].toInt(current::LatestRules().Year));
     Deductions->SetYear(SpnYear->value());
+    SetModesOf(SpnYear->value());
     TblJobs->SetJson(Year[QLatin1String("jobs")].toArray());
     TblJobs->setCurrentCell(TblJobs->rowCount() > 0 ? 0 : -1, 0);
     ShowPayOf(TblJobs->rowCount() > 0 ? 0 : -1);

@@ -75,6 +75,7 @@ class TYearFactsForm : public QWidget {
     // The pay of the job in row Job of the jobs table.
     void ShowPayOf(int Job);
     void JobsEdited();
+    void SetModesOf(int Year);
     void PayEdited();
     void FollowEmployers(const QString &Keep);
     void UserEdit();

@@ -28,6 +28,8 @@ class TYearLink : public QObject {
     void Leave();
 
     bool Linked() const { return Revision != 0; }
+    // Linked, or being filled from the year now.
+    bool Following() const { return Filling || Linked(); }
     // Fills the page from the year, when one is open; the page is linked to it then.
     void Fill();
 

@@ -7,6 +7,7 @@
 #include "pages/UFrmCurSettle.h"
 #include "pages/UScrollColumn.h"
 #include "pages/UYearFacts.h"
+#include "sheets/LawText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -303,7 +304,11 @@ void TYearResults::ShowSettlement() {
     TCalcPage::Describe(LblBalance, LblBalance->text());
     TxtBalance->setText(Amount(s.Balance < 0 ? -s.Balance : s.Balance));
     TxtMethod->clear();
-    if (Facts->Bonus) {
+    const current::YearRules *found = current::RulesOf(Facts->Year);
+    const current::YearRules &rules = found ? *found : current::LatestRules();
+    if (Facts->Bonus && !rules.SeparateBonus) {
+        TxtMethod->setText(LawText::NoSeparateBonus(rules) + tr("。"));
+    } else if (Facts->Bonus) {
         const QString taken = Year.Settled.Method == current::BonusMethod::Merged
                                   ? tr("并入综合所得")
                                   : tr("单独计税");
@@ -313,5 +318,10 @@ void TYearResults::ShowSettlement() {
     }
     TxtFiling->setText(TFrmCurSettle::FilingHeadline(s));
     TxtFiling->setStyleSheet(s.MustFile ? QStringLiteral("color: red;") : QString());
-    TxtReason->setText(TFrmCurSettle::ReasonSentence(s));
+    TxtReason->setText(TFrmCurSettle::ReasonSentence(s, rules));
+    // Once for all the year's payments: where the pension was deducted that year.
+    if (!Facts->Pension.empty() && rules.PensionPilot)
+        TxtMethod->setText(TxtMethod->text() +
+                           (TxtMethod->text().isEmpty() ? QString() : QStringLiteral("\n")) +
+                           LawText::PensionPilot(rules) + tr("。"));
 }

@@ -530,6 +530,7 @@ void PayrollBuilder::CheckYears() {
     const std::uint32_t year = std::find_if(Years.begin(), Years.end(), [&](const YearOfRow &row) {
                                    return counts[row.Year] == most;
                                })->Year;
+    Sheet.SheetYear = static_cast<int>(year);
     for (const YearOfRow &row : Years) {
         if (row.Year != year)
             Blame(row.Row, MonthColumn, RowProblem::OtherYear, row.Text, year);
@@ -558,6 +559,10 @@ void PayrollBuilder::CheckMonths(std::uint32_t Employee) {
     std::stable_sort(first, last, [&](std::uint32_t a, std::uint32_t b) {
         return rows[a].Month < rows[b].Month;
     });
+    // 自1月 and 6万 only in the years the law has them.
+    if (setter != NoRow && !current::InLaw(DeductionOf(rows[setter].Mode), Sheet.Rules()))
+        Fault(setter, ModeColumn, RowProblem::ModeNotYetLaw, ModeCellWord(rows[setter].Mode),
+              static_cast<std::uint32_t>(Sheet.Rules().Year));
     // 6万 is for those employed here all last year and still in January: a year from January.
     if (setter != NoRow && rows[setter].Mode == ModeCell::Sixty && rows[*first].Month != 1)
         Fault(setter, ModeColumn, RowProblem::SixtyLate, ModeCellWord(ModeCell::Sixty),

@@ -1,5 +1,7 @@
 #include "sheets/PayrollSheet.h"
 
+#include "sheets/LawText.h"
+
 #include "sheets/Cells.h"
 #include "sheets/SheetText.h"
 
@@ -281,6 +283,15 @@ QString PayrollSheet::Reason(const RowError &Error) const {
         return SheetText::tr("工号%1的减除方式“6万”只适用于上年各月均在本单位任职受雇、本年1月起"
                              "仍在本单位的员工，其月份应从1月开始，不能从%2月开始")
             .arg(id, Number(Error.Other));
+    case RowProblem::ModeNotYetLaw: {
+        const bool sixty = row.Mode == ModeCell::Sixty;
+        return SheetText::tr("工号%1的减除方式%2自%3起施行（%4），%5年不能采用")
+            .arg(id, ModeShown(row.Mode),
+                 LawText::Date(sixty ? current::Law::SixtyFrom : current::Law::FromJanuaryFrom),
+                 LawText::Document(sixty ? current::Law::SixtyDocument
+                                         : current::Law::FromJanuaryDocument),
+                 Number(Error.Other));
+    }
     }
     return {};
 }

@@ -77,6 +77,7 @@ enum class RowProblem : std::uint8_t {
     NulByte,        // a cell holding a NUL byte, the first of its row
     OtherYear,      // 月份 of another year than the sheet's
     SixtyLate,      // 6万 for an employee whose months do not begin in January
+    ModeNotYetLaw,  // 自1月 or 6万 in a year before the law had it
 };
 
 struct RowError {
@@ -87,7 +88,7 @@ struct RowError {
     std::uint32_t Text = TextPool::Empty; // the cell as written
     // DuplicateMonth and MixedModes: the index of the row it conflicts with; MonthGap: the
     // first missing month; NoTitle: how many more untitled cells the row has; OtherYear: the
-    // sheet's year; SixtyLate: the employee's first month.
+    // sheet's year; SixtyLate: the employee's first month; ModeNotYetLaw: the sheet's year.
     std::uint32_t Other = 0;
 };
 
@@ -128,6 +129,12 @@ class PayrollSheet {
     QString EmployeeId(std::uint32_t Employee) const { return Texts.Text(People[Employee].Id); }
     bool Accepted(std::uint32_t Employee) const { return People[Employee].Accepted; }
     current::BasicDeduction Mode(std::uint32_t Employee) const { return People[Employee].Mode; }
+    // The rules the sheet is withheld under: those of the year its 月份 cells name ("2020-03"),
+    // the latest year's when they name none or one the program does not know.
+    const current::YearRules &Rules() const {
+        const current::YearRules *rules = current::RulesOf(SheetYear);
+        return rules ? *rules : current::LatestRules();
+    }
     // The employee's rows with a month, months ascending (all of them when accepted).
     std::span<const std::uint32_t> EmployeeRows(std::uint32_t Employee) const;
     // What the engine is given for an accepted employee, in the order of EmployeeRows.
@@ -212,6 +219,7 @@ class PayrollSheet {
         std::uint32_t Text;
     };
     std::vector<Typed> TypedCells; // by row
+    int SheetYear = 0;             // 0: the 月份 cells name no year
 
     const RowError *FaultAt(std::size_t Row, std::size_t Column) const;
     std::string_view ExtraText(std::size_t Row, std::uint32_t Extra) const;

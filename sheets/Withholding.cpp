@@ -35,7 +35,7 @@ QString TotalText(Total Value) {
 
 std::vector<current::WageWithholding> Withhold(const PayrollSheet &Sheet, std::uint32_t Employee) {
     const std::vector<current::WageMonth> months = Sheet.Months(Employee);
-    return current::WithholdWages(months, Sheet.Mode(Employee));
+    return current::WithholdWages(months, Sheet.Mode(Employee), Sheet.Rules());
 }
 
 std::optional<PayrollSummary> Summarize(const PayrollSheet &Sheet, const Progress &Hooks) {

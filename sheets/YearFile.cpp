@@ -1,5 +1,7 @@
 #include "sheets/YearFile.h"
 
+#include "sheets/LawText.h"
+
 #include "engine/current/Rules.h"
 #include "sheets/FileFaults.h"
 #include "sheets/JsonFile.h"
@@ -385,6 +387,21 @@ QString YearFaultText(const current::YearFault &Fault) {
         break;
     case K::SixtyNotFromJanuary:
         text = Words::tr("“6万”只适用于从 1 月起任职的工作");
+        break;
+    case K::ModeNotYetLaw: {
+        const bool sixty = Fault.Value != 0;
+        text =
+            Words::tr("“%1”自%2起施行（%3），%4 年不能采用")
+                .arg(sixty ? Words::tr("6万") : Words::tr("自1月"),
+                     LawText::Date(sixty ? current::Law::SixtyFrom : current::Law::FromJanuaryFrom),
+                     LawText::Document(sixty ? current::Law::SixtyDocument
+                                             : current::Law::FromJanuaryDocument))
+                .arg(Fault.Year);
+        break;
+    }
+    case K::PensionBeforeScheme:
+        text = Words::tr("个人养老金自%1起实施，此前缴纳的不能扣除")
+                   .arg(LawText::Date(current::Law::PensionFrom));
         break;
     case K::FromJanuaryNotFirst:
         text = Words::tr("“自1月”只适用于本年第一份工作，%1 开始得更早").arg(other);

@@ -122,7 +122,9 @@ void AddChoices(YearFacts &F, const DeductionChoices &C) {
         F.Certificates.push_back({F.Year, Law::MonthsInYear});
     if (C.Illness > 0)
         F.Illness.push_back({IllnessOf::Self, Law::IllnessFloor + Capped(C.Illness, MaxIllness)});
-    if (C.Pension > 0)
+    // Paid in December, and so only in a year of the scheme.
+    if (C.Pension > 0 && MonthIndex(F.Year, Law::MonthsInYear) >=
+                             MonthIndex(Law::PensionFrom.Year, Law::PensionFrom.Month))
         F.Pension.push_back({Law::MonthsInYear, Capped(C.Pension, MaxPension)});
     if (C.HealthInsurance > 0)
         F.HealthInsurance.push_back(

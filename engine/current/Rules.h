@@ -26,6 +26,26 @@ struct MonthDay {
     int Day = 0;
 };
 
+// An announcement the law is cited by: its issuer, year and number
+// ("国家税务总局公告2020年第19号").
+enum class Issuer {
+    Sat,    // 国家税务总局
+    MofSat, // 财政部 税务总局
+};
+struct Document {
+    Issuer By = Issuer::Sat;
+    int Year = 0;
+    int Number = 0;
+    bool operator==(const Document &) const = default;
+};
+
+// Whether Day falls before When.
+constexpr bool Before(const Date &Day, const Date &When) {
+    return Day.Year != When.Year     ? Day.Year < When.Year
+           : Day.Month != When.Month ? Day.Month < When.Month
+                                     : Day.Day < When.Day;
+}
+
 // What holds in every year since 2019.
 namespace Law {
 
@@ -84,13 +104,28 @@ inline constexpr int DegreeMonths = 48;
 inline constexpr int LoanMonths = 240;
 
 // No settlement is needed for a small amount owed or a low income (YearRules::SmallOwed,
-// LowIncome) until this day (财政部 税务总局公告2023年第32号), unless an employer should have
-// withheld and did not.
+// LowIncome), unless an employer should have withheld and did not: each year's announcement
+// (YearRules::Exemptions) grants it for the tax years up to its last day, this one's the last.
 inline constexpr Date SettlementExemptionsUntil{2027, 12, 31};
 
 // The 6万 basic deduction (国家税务总局公告2020年第19号) is for those whose wages from the same
 // employer came to at most this in the whole of the previous year, the bonus included.
 inline constexpr Cents SixtyPreviousYearWages = Yuan(60000);
+
+// 自1月: a person first paid wages in the year deducts 5000 for every month from January
+// (国家税务总局公告2020年第13号), from this day: in 2020 it governs July to December only.
+inline constexpr Date FromJanuaryFrom{2020, 7, 1};
+inline constexpr Document FromJanuaryDocument{Issuer::Sat, 2020, 13};
+
+// 6万: the whole year's 60000 from January (国家税务总局公告2020年第19号), from this day.
+inline constexpr Date SixtyFrom{2021, 1, 1};
+inline constexpr Document SixtyDocument{Issuer::Sat, 2020, 19};
+
+// 个人养老金 began on this day in the pilot cities (财政部 税务总局公告2022年第34号), and
+// applies nationwide from the second day (财政部 税务总局公告2024年第21号).
+inline constexpr Date PensionFrom{2022, 11, 25};
+inline constexpr Date PensionNationwideFrom{2024, 12, 15};
+inline constexpr Document PensionNationwideDocument{Issuer::MofSat, 2024, 21};
 
 // Children's education from the month of the 3rd birthday; infant care before it.
 inline constexpr int InfantYears = 3;
@@ -120,6 +155,11 @@ struct YearRules {
     bool SeparateBonus = true; // the annual bonus may be taxed on its own
     Cents SmallOwed = 0;       // at settlement, owing at most this needs no return
     Cents LowIncome = 0;       // nor owing with a gross comprehensive income at most this
+    Document Exemptions;       // the announcement of SmallOwed and LowIncome for this year
+    Date ExemptionsUntil;      // the last day of the tax years it grants them for
+    int FromJanuaryMonth = 0;  // 自1月 governs the months from this one; 0: not yet the law
+    bool Sixty = false;        // 6万 is the law
+    bool PensionPilot = false; // 个人养老金 is deducted in the pilot cities only
     TaxTable Annual;           // 综合所得 and the cumulative withholding of wages
     TaxTable Monthly;          // the separately taxed bonus, non-residents' wages
 };
@@ -151,6 +191,11 @@ constexpr YearRules Rules2019() {
     r.SeparateBonus = true; // 财税〔2018〕164号, extended to the end of 2027 (2023年第30号)
     r.SmallOwed = Yuan(400);
     r.LowIncome = Yuan(120000);
+    r.Exemptions = {Issuer::MofSat, 2019, 94};
+    r.ExemptionsUntil = {2020, 12, 31};
+    r.FromJanuaryMonth = 0;
+    r.Sixty = false;
+    r.PensionPilot = false;
     r.Annual = Tables::Annual;
     r.Monthly = Tables::Monthly;
     return r;
@@ -161,12 +206,31 @@ constexpr YearRules InYear(YearRules Rules, int Year) {
     return Rules;
 }
 
+// 2020: 自1月 from July (Law::FromJanuaryFrom).
+constexpr YearRules Rules2020() {
+    YearRules r = InYear(Rules2019(), 2020);
+    r.FromJanuaryMonth = Law::FromJanuaryFrom.Month;
+    return r;
+}
+
+// 2021: 自1月 all year, 6万 (Law::SixtyFrom), and the exemptions from filing renewed (财政部
+// 税务总局公告2021年第42号).
+constexpr YearRules Rules2021() {
+    YearRules r = InYear(Rules2020(), 2021);
+    r.FromJanuaryMonth = 1;
+    r.Sixty = true;
+    r.Exemptions = {Issuer::MofSat, 2021, 42};
+    r.ExemptionsUntil = {2023, 12, 31};
+    return r;
+}
+
 // 2022: care for infants under 3 (国发〔2022〕8号) and the private pension (财政部 税务总局公告
 // 2022年第34号).
 constexpr YearRules Rules2022() {
-    YearRules r = InYear(Rules2019(), 2022);
+    YearRules r = InYear(Rules2021(), 2022);
     r.InfantCare = Yuan(1000);
     r.PensionCap = Yuan(12000);
+    r.PensionPilot = true;
     return r;
 }
 
@@ -180,16 +244,31 @@ constexpr YearRules Rules2023() {
     return r;
 }
 
+// 2024: the exemptions from filing renewed to 2027 (财政部 税务总局公告2023年第32号).
+constexpr YearRules Rules2024() {
+    YearRules r = InYear(Rules2023(), 2024);
+    r.Exemptions = {Issuer::MofSat, 2023, 32};
+    r.ExemptionsUntil = Law::SettlementExemptionsUntil;
+    return r;
+}
+
+// 2025: the private pension nationwide from 15 December 2024 (Law::PensionNationwideFrom).
+constexpr YearRules Rules2025() {
+    YearRules r = InYear(Rules2024(), 2025);
+    r.PensionPilot = false;
+    return r;
+}
+
 inline constexpr std::array<YearRules, LastRulesYear - FirstRulesYear + 1> AllYears{
     Rules2019(),
-    InYear(Rules2019(), 2020),
-    InYear(Rules2019(), 2021),
+    Rules2020(),
+    Rules2021(),
     Rules2022(),
     Rules2023(),
-    InYear(Rules2023(), 2024),
-    InYear(Rules2023(), 2025),
-    InYear(Rules2023(), 2026),
-    InYear(Rules2023(), 2027),
+    Rules2024(),
+    Rules2025(),
+    InYear(Rules2025(), 2026),
+    InYear(Rules2025(), 2027),
 };
 
 constexpr bool YearsInOrder() {

@@ -12,6 +12,11 @@ const YearRules &RulesOfInput(const SettlementInput &Year) {
     return rules ? *rules : LatestRules();
 }
 
+// The method the year's law allows: merged when the bonus may no longer be taxed on its own.
+BonusMethod MethodOf(const SettlementInput &Year, const YearRules &Rules) {
+    return Rules.SeparateBonus ? Year.Method : BonusMethod::Merged;
+}
+
 Cents IncomeAmountOf(const SettlementInput &Year) {
     Cents amount = Year.Wages - Year.Exempt + IncomeAmountOfRemuneration(Year.Labour) +
                    Percent(IncomeAmountOfRemuneration(Year.Author), Law::AuthorShare) +
@@ -45,7 +50,13 @@ FilingReason ReasonOf(Cents Balance, Cents GrossIncome, const YearRules &Rules) 
 } // namespace
 
 Settlement Settle(const SettlementInput &Year) {
-    const YearRules &rules = RulesOfInput(Year);
+    return Settle(Year, RulesOfInput(Year));
+}
+
+Settlement Settle(const SettlementInput &Given, const YearRules &Rules) {
+    const YearRules &rules = Rules;
+    SettlementInput Year = Given;
+    Year.Method = MethodOf(Given, Rules);
     Settlement s;
     s.IncomeAmount = IncomeAmountOf(Year);
     s.Deductions = DeductionsOf(Year, rules);
@@ -70,11 +81,21 @@ Settlement Settle(const SettlementInput &Year) {
 }
 
 OtherMethod SettleOtherWay(const SettlementInput &Year) {
-    const Settlement chosen = Settle(Year);
+    return SettleOtherWay(Year, RulesOfInput(Year));
+}
+
+OtherMethod SettleOtherWay(const SettlementInput &Given, const YearRules &Rules) {
+    SettlementInput Year = Given;
+    Year.Method = MethodOf(Given, Rules);
+    const Settlement chosen = Settle(Year, Rules);
     SettlementInput other = Year;
     other.Method = Year.Method == BonusMethod::Merged ? BonusMethod::Separate : BonusMethod::Merged;
     OtherMethod result;
-    result.Other = Settle(other);
+    if (!Rules.SeparateBonus) {
+        result.Other = chosen; // no other way that year
+        return result;
+    }
+    result.Other = Settle(other, Rules);
     if (chosen.TotalTax < result.Other.TotalTax)
         result.Lower = Year.Method;
     else if (result.Other.TotalTax < chosen.TotalTax)

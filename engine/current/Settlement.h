@@ -57,7 +57,10 @@ struct Settlement {
     bool ExemptionBarred = false;
 };
 
+// Under the rules of Year.Year, or those given; where they have no separate bonus, the bonus
+// is merged whatever Year.Method says.
 Settlement Settle(const SettlementInput &Year);
+Settlement Settle(const SettlementInput &Year, const YearRules &Rules);
 
 // The year with the bonus taxed the other way than chosen, beside the chosen one.
 struct OtherMethod {
@@ -66,6 +69,8 @@ struct OtherMethod {
     std::optional<BonusMethod> Lower;
     Cents Difference = 0; // how much less
 };
+// Where the rules have no separate bonus there is no other way: Other is the merged one.
 OtherMethod SettleOtherWay(const SettlementInput &Year);
+OtherMethod SettleOtherWay(const SettlementInput &Year, const YearRules &Rules);
 
 } // namespace current

@@ -10,13 +10,18 @@ namespace {
 // A non-resident's monthly deduction has been the same in every year since 2019.
 constexpr Cents MonthlyBasic = LatestRules().BasicMonthly;
 
-// 累计减除费用 of the Paid-th month paid in the year (counting from 1), paid in Month.
+// 累计减除费用 of the Paid-th month paid in the year (counting from 1), paid in Month. A way the
+// year's law does not have yet leaves the month per month, as it was withheld then.
 Cents CumulativeBasic(const YearRules &Rules, BasicDeduction Mode, int Paid, int Month) {
     switch (Mode) {
     case BasicDeduction::FromJanuary:
-        return Rules.BasicMonthly * Month;
+        if (Rules.FromJanuaryMonth > 0 && Month >= Rules.FromJanuaryMonth)
+            return Rules.BasicMonthly * Month;
+        break;
     case BasicDeduction::Sixty:
-        return Rules.BasicAnnual;
+        if (Rules.Sixty)
+            return Rules.BasicAnnual;
+        break;
     case BasicDeduction::PerMonth:
         break;
     }
@@ -24,6 +29,18 @@ Cents CumulativeBasic(const YearRules &Rules, BasicDeduction Mode, int Paid, int
 }
 
 } // namespace
+
+bool InLaw(BasicDeduction Mode, const YearRules &Rules) {
+    switch (Mode) {
+    case BasicDeduction::FromJanuary:
+        return Rules.FromJanuaryMonth > 0;
+    case BasicDeduction::Sixty:
+        return Rules.Sixty;
+    case BasicDeduction::PerMonth:
+        break;
+    }
+    return true;
+}
 
 std::vector<WageWithholding> WithholdWages(std::span<const WageMonth> Months, BasicDeduction Mode,
                                            const YearRules &Rules) {

@@ -17,6 +17,10 @@ enum class BasicDeduction {
     Sixty,       // 6万: 60000 from the first month (last year's wages here at most 60000)
 };
 
+// Whether the law of Rules' year has the way at all: 自1月 from July 2020 (in 2020 it governs
+// July to December only), 6万 from 2021.
+bool InLaw(BasicDeduction Mode, const YearRules &Rules);
+
 // What one employee is paid in one month.
 struct WageMonth {
     int Month = 0;       // 1 to 12

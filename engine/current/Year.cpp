@@ -174,8 +174,9 @@ Cents &TotalOfKind(SettlementInput &In, RemunerationKind Kind) {
     return In.Labour;
 }
 
+// The bonus on its own, where the year's law allows it; otherwise it is wages of its month.
 std::optional<BonusWithholding> WithholdBonus(const YearFacts &F, const YearRules &R) {
-    if (!F.Bonus)
+    if (!F.Bonus || !R.SeparateBonus)
         return std::nullopt;
     const auto job = std::find_if(F.Jobs.begin(), F.Jobs.end(), [&](const JobFacts &j) {
         return j.Employer == F.Bonus->Employer;
@@ -185,15 +186,28 @@ std::optional<BonusWithholding> WithholdBonus(const YearFacts &F, const YearRule
                             TaxBonusSeparately(F.Bonus->Amount, R)};
 }
 
-// The method asked for, or the cheaper of the two (separate when they cost the same).
-YearSettlement SettleAs(SettlementInput In, BonusChoice Choice) {
+// Where the year's law taxes the bonus only as wages, it is paid with the month's wages of the
+// job that pays it, and withheld with them.
+void AddBonusToWages(std::vector<WageMonth> &Months, const JobFacts &Job, const YearFacts &F,
+                     const YearRules &R) {
+    if (!F.Bonus || R.SeparateBonus || Job.Employer != F.Bonus->Employer)
+        return;
+    for (WageMonth &month : Months) {
+        if (month.Month == F.Bonus->Month)
+            month.Income += F.Bonus->Amount;
+    }
+}
+
+// The method asked for, or the cheaper of the two (separate when they cost the same); merged
+// alone where the year's law has no separate bonus.
+YearSettlement SettleAs(SettlementInput In, BonusChoice Choice, const YearRules &Rules) {
     YearSettlement s;
-    In.Method = BonusMethod::Separate;
-    s.Figures = Settle(In);
-    if (Choice != BonusChoice::Separate) {
+    In.Method = Rules.SeparateBonus ? BonusMethod::Separate : BonusMethod::Merged;
+    s.Figures = Settle(In, Rules);
+    if (Choice != BonusChoice::Separate && Rules.SeparateBonus) {
         SettlementInput merged = In;
         merged.Method = BonusMethod::Merged;
-        const Settlement m = Settle(merged);
+        const Settlement m = Settle(merged, Rules);
         if (Choice == BonusChoice::Merged || m.TotalTax < s.Figures.TotalTax) {
             s.Figures = m;
             In = merged;
@@ -246,7 +260,11 @@ Cents IllnessDeduction(const std::vector<IllnessFacts> &Illness) {
 
 YearResult ComputeYear(const YearFacts &Facts) {
     const YearRules *found = RulesOf(Facts.Year);
-    const YearRules &rules = found ? *found : LatestRules();
+    return ComputeYear(Facts, found ? *found : LatestRules());
+}
+
+YearResult ComputeYear(const YearFacts &Facts, const YearRules &Rules) {
+    const YearRules &rules = Rules;
     YearResult r;
     r.Entitlements = EntitlementsOf(Facts, rules);
 
@@ -256,6 +274,7 @@ YearResult ComputeYear(const YearFacts &Facts) {
     for (const JobFacts &job : Facts.Jobs) {
         std::vector<WageMonth> months = PaidMonths(job);
         AddWages(in, months);
+        AddBonusToWages(months, job, Facts, rules);
         if (job.DeductionsHere)
             AddEntitlements(months, r.Entitlements);
         JobYear year{WithholdWages(months, job.Mode, rules), 0};
@@ -271,10 +290,10 @@ YearResult ComputeYear(const YearFacts &Facts) {
         in.Withheld += r.Payments.back().Tax;
     }
     r.Bonus = WithholdBonus(Facts, rules);
-    if (r.Bonus) {
-        in.Bonus = r.Bonus->Amount;
+    if (Facts.Bonus)
+        in.Bonus = Facts.Bonus->Amount;
+    if (r.Bonus)
         in.Withheld += r.Bonus->Due.Tax;
-    }
 
     Cents special = 0;
     for (const EntitlementMonth &month : r.Entitlements) {
@@ -284,7 +303,7 @@ YearResult ComputeYear(const YearFacts &Facts) {
     }
     const Cents illness = IllnessDeduction(Facts.Illness);
     in.Special = special + illness;
-    r.Settled = SettleAs(in, Facts.BonusMethod);
+    r.Settled = SettleAs(in, Facts.BonusMethod, rules);
     r.Settled.Special = special;
     r.Settled.Illness = illness;
     r.Settled.Pension = in.Pension;

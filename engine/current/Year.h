@@ -75,6 +75,8 @@ struct YearResult {
 // Facts that CheckYear refuses are computed without fault, but their figures mean nothing: a
 // caller checks first.
 YearResult ComputeYear(const YearFacts &Facts);
+// The same under the rules given rather than those of Facts.Year: what a change of law would do.
+YearResult ComputeYear(const YearFacts &Facts, const YearRules &Rules);
 
 // Parts of the same, for a caller that needs only one.
 Timeline EntitlementsOf(const YearFacts &Facts, const YearRules &Rules);

@@ -44,10 +44,10 @@ bool ReachesInto(int First, int Last, int Year) {
 // nothing once one is found, so the order of the calls is the order of the report.
 class Checker {
   public:
-    explicit Checker(const YearFacts &Facts) : Facts(Facts) {}
+    Checker(const YearFacts &Facts, const YearRules *Rules) : Facts(Facts), Rules(Rules) {}
 
     std::optional<YearFault> Run() {
-        if (!RulesOf(Facts.Year))
+        if (!Rules)
             Fail(YearFaultKind::YearUnknown, "year");
         CheckJobs();
         CheckChildren();
@@ -114,6 +114,7 @@ class Checker {
     void CheckPaymentsAndBonus();
 
     const YearFacts &Facts;
+    const YearRules *Rules; // none for a year the program does not know
     std::optional<YearFault> Found;
 };
 
@@ -130,6 +131,8 @@ void Checker::CheckJob(const JobFacts &Job, const std::string &Path) {
     if (Job.Employer.empty())
         Fail(YearFaultKind::NoEmployer, Key(Path, "employer"));
     Months(Job.From, Job.To, Path);
+    if (Rules && !InLaw(Job.Mode, *Rules))
+        Fail(YearFaultKind::ModeNotYetLaw, Key(Path, "mode"), Job.Mode == BasicDeduction::Sixty);
     if (Job.Mode == BasicDeduction::Sixty && Job.From != 1)
         Fail(YearFaultKind::SixtyNotFromJanuary, Key(Path, "mode"));
     const std::string pay = Key(Path, "pay");
@@ -199,13 +202,13 @@ void Checker::CheckElderly() {
         Amount(*elderly.Share, "elderly.share");
     if (!elderly.OnlyChild && !elderly.Share)
         Fail(YearFaultKind::ElderlyShareMissing, "elderly.share");
-    const YearRules *rules = RulesOf(Facts.Year);
+    const YearRules *rules = Rules;
     if (!elderly.OnlyChild && elderly.Share && rules && *elderly.Share > rules->ElderlyShareMax)
         Fail(YearFaultKind::ElderlyShareTooLarge, "elderly.share", rules->ElderlyShareMax);
 }
 
 void Checker::CheckHome() {
-    const YearRules *rules = RulesOf(Facts.Year);
+    const YearRules *rules = Rules;
     if (Facts.HousingLoan) {
         Calendar(Facts.HousingLoan->FirstRepayment, "housing_loan.first_repayment");
         Share(Facts.HousingLoan->Share, "housing_loan.share");
@@ -256,6 +259,10 @@ void Checker::CheckIllnessAndPension() {
     Count(Facts.Pension.size(), MaxEntries, "pension");
     for (std::size_t i = 0; i < Facts.Pension.size(); ++i) {
         Month(Facts.Pension[i].Month, Key(Item("pension", i), "month"));
+        // Paid before the scheme began: a month wholly before its first day.
+        if (MonthIndex(Facts.Year, Facts.Pension[i].Month) <
+            MonthIndex(Law::PensionFrom.Year, Law::PensionFrom.Month))
+            Fail(YearFaultKind::PensionBeforeScheme, Key(Item("pension", i), "month"));
         Amount(Facts.Pension[i].Amount, Key(Item("pension", i), "amount"));
     }
     Count(Facts.HealthInsurance.size(), MaxEntries, "health_insurance");
@@ -286,7 +293,11 @@ void Checker::CheckPaymentsAndBonus() {
 } // namespace
 
 std::optional<YearFault> CheckYear(const YearFacts &Facts) {
-    return Checker(Facts).Run();
+    return Checker(Facts, RulesOf(Facts.Year)).Run();
+}
+
+std::optional<YearFault> CheckYear(const YearFacts &Facts, const YearRules &Rules) {
+    return Checker(Facts, &Rules).Run();
 }
 
 bool ReachesYear(const LoanFacts &Loan, int Year) {

@@ -163,6 +163,8 @@ enum class YearFaultKind {
     DeductedTwice,        // Other: the job deducting the same Month
     SixtyNotFromJanuary,  // 6万 on a job from a later month
     FromJanuaryNotFirst,  // 自1月 while Other starts earlier
+    ModeNotYetLaw,        // 自1月 (Value 0) or 6万 (Value 1) in a year before the law had it
+    PensionBeforeScheme,  // 个人养老金 paid before Law::PensionFrom
     ShareNotHalfOrWhole,  // a child's or the loan's share not 100 or 50
     ElderlyShareTooLarge, // Value: the year's limit
     ElderlyShareMissing,  //
@@ -185,6 +187,8 @@ struct YearFault {
 
 // The first fault in the order of the file's keys; none when the year engine may run on Facts.
 std::optional<YearFault> CheckYear(const YearFacts &Facts);
+// The same under the rules given rather than those of Facts.Year.
+std::optional<YearFault> CheckYear(const YearFacts &Facts, const YearRules &Rules);
 
 // Whether some month of the loan's repayments, or of the lease, falls in Year: the law allows a
 // person (and a couple) the loan or the rent in a year, not both.

@@ -203,13 +203,6 @@ INSTANTIATE_TEST_SUITE_P(
                      },
                      &E::Pension,
                      {0, 0, 0, 0, 0, 8000, 0, 0, 0, 0, 0, 4000}},
-        TimelineCase{"no pension before 2022",
-                     2021,
-                     [](YearFacts &f) {
-                         f.Pension = {{12, Yuan(12000)}};
-                     },
-                     &E::Pension,
-                     {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
         // 150 from January to June and 100 from April: at most 200 a month.
         TimelineCase{"health insurance",
                      2026,
@@ -277,7 +270,9 @@ YearFacts FamilyYear(int Year) {
     f.Children = {{{Year - 3, 5, 10}, 100, {}}};
     f.Elderly = ElderlyFacts{{{1950, 1, 1}}, true, {}};
     f.HousingLoan = LoanFacts{{2018, 1}, 100};
-    f.Pension = {{12, Yuan(12000)}};
+    // The pension scheme began on 2022-11-25: a year file before it has none.
+    if (Year >= Law::PensionFrom.Year)
+        f.Pension = {{12, Yuan(12000)}};
     return f;
 }
 
@@ -541,6 +536,12 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"自1月 on the later job",
                   [](YearFacts &f) { f.Jobs[1].Mode = BasicDeduction::FromJanuary; },
                   K::FromJanuaryNotFirst, "jobs[1].mode"},
+        FaultCase{"pension before the scheme",
+                  [](YearFacts &f) {
+                      f.Year = 2021;
+                      f.Pension = {{12, Yuan(12000)}};
+                  },
+                  K::PensionBeforeScheme, "pension[0].month"},
         FaultCase{"child's share 30",
                   [](YearFacts &f) {
                       f.Children = {{{2020, 1, 1}, 30, {}}};

@@ -3,6 +3,7 @@
 // rule with the sheet it comes from.
 
 #include "SheetTestSupport.h"
+#include "sheets/Withholding.h"
 
 #include "sheets/Cells.h"
 
@@ -74,7 +75,41 @@ INSTANTIATE_TEST_SUITE_P(
                  "工号,月份,收入,减除方式\nE1,3,70000,6万\nE1,4,70000,6万\nE2,1,70000,6万\n",
                  {"E1|3|70000.00|6万", "E1|4|70000.00|6万", "E2|1|70000.00|6万"},
                  {"第2行「减除方式」列：工号“E1”的减除方式“6万”只适用于上年各月均在本单位任职受雇、"
-                  "本年1月起仍在本单位的员工，其月份应从1月开始，不能从3月开始"}}));
+                  "本年1月起仍在本单位的员工，其月份应从1月开始，不能从3月开始"}},
+        // 6万 from 2021-01-01 (国家税务总局公告2020年第19号), 自1月 from 2020-07-01 (2020年第13号):
+        // a sheet of an earlier year refuses them at the employee's first row; a sheet that
+        // names no year is of the latest year, where both are the law.
+        RuleCase{
+            "6万 and 自1月 before the years they began",
+            "工号,月份,收入,减除方式\nE1,2019-01,20000,6万\nE1,2019-02,20000,6万\n"
+            "E2,2019-05,20000,自1月\nE3,2019-01,20000,按月\n",
+            {"E1|1|20000.00|6万", "E1|2|20000.00|6万", "E2|5|20000.00|自1月", "E3|1|20000.00|按月"},
+            {"第2行「减除方式」列：工号“E1”的减除方式“6万”自2021年1月1日起施行（国家税务总局公告"
+             "2020年第19号），2019年不能采用",
+             "第4行「减除方式」列：工号“E2”的减除方式“自1月”自2020年7月1日起施行（国家税务总局"
+             "公告2020年第13号），2019年不能采用"}},
+        RuleCase{
+            "6万 in 2020, 自1月 taken",
+            "工号,月份,收入,减除方式\nE1,2020-01,20000,6万\nE2,2020-03,20000,自1月\n",
+            {"E1|1|20000.00|6万", "E2|3|20000.00|自1月"},
+            {"第2行「减除方式」列：工号“E1”的减除方式“6万”自2021年1月1日起施行（国家税务总局公告"
+             "2020年第19号），2020年不能采用"}}));
+
+// A sheet of 2020 withholds under 2020's law: 自1月 governs from July. 20000 a month less 2000
+// insurance from March: per month to June (13000, 26000, 39000, 52000 taxable: 390, 390, 600,
+// 1300), then July 7 × 5000: 100000 − 35000 − 10000 = 55000 → 2980, 300 more than June's 2680.
+TEST(SheetYear, WithheldUnderTheLawOfTheYearItsMonthsName) {
+    QByteArray bytes = "工号,月份,收入,专项扣除,减除方式\n";
+    for (int month = 3; month <= 7; ++month)
+        bytes += "E1,2020-0" + QByteArray::number(month) + ",20000,2000,自1月\n";
+    QTemporaryDir dir;
+    const sheets::PayrollSheet sheet = ReadSheet(WriteFile(dir, "in.csv", bytes));
+    ASSERT_TRUE(sheet.Errors().empty());
+    QStringList taxes;
+    for (const current::WageWithholding &month : sheets::Withhold(sheet, 0))
+        taxes << QString::number(month.Tax / 100);
+    EXPECT_EQ(taxes, (QStringList{"390", "390", "600", "1300", "300"}));
+}
 
 // Only the header is looked for so far: a sheet without one is refused after ten rows.
 TEST(HeaderSearch, NoHeaderAmongTheFirstTenRows) {
