@@ -24,15 +24,13 @@ QString Summary() {
                      "年龄的年数（可带两位小数）平均分摊，每年减除 %1 元后按年度税率表计税，\n"
                      "再乘以年数；不并入当年综合所得。法定退休年龄自 %2 年起逐步提高，\n"
                      "年数按本人的法定退休年龄自行计算。\n"
-                     "加 --internal-retirement：内部退养一次性收入（%4 五(三)，按 %5 计算）：\n"
-                     "一次性收入除以至法定退休年龄的月数，加当月工资，减 %6 元，按月度税率表\n"
-                     "找税率；当月税额 =（当月工资 + 一次性收入 − %6）× 税率 − 速算扣除数。")
+                     "加 --internal-retirement：内部退养一次性收入：一次性收入除以至法定退休\n"
+                     "年龄的月数，加当月工资，减 %4 元，按月度税率表找税率；当月税额 =\n"
+                     "（当月工资 + 一次性收入 − %4）× 税率 − 速算扣除数。")
         .arg(LawAmount(current::LatestRules().BasicAnnual))
         .arg(current::Law::RetirementAgeRisesFrom)
         .arg(current::Law::TaxFreeYears)
-        .arg(QString::fromUtf8(current::Law::InternalRetirementDocument),
-             QString::fromUtf8(current::Law::InternalRetirementMethodDocument),
-             LawAmount(current::LatestRules().BasicMonthly));
+        .arg(LawAmount(current::LatestRules().BasicMonthly));
 }
 
 int PrintSeverance(const current::Severance &s, bool Json) {

@@ -2226,29 +2226,6 @@ default; for labour remuneration, author&apos;s remuneration and royalties give 
         <translation>option --years is only for --early-retirement</translation>
     </message>
     <message>
-        <source>解除劳动合同的一次性补偿收入：当地上年职工平均工资 %3 倍以内的部分免税，
-超过的部分单独按综合所得年度税率表计税。
-加 --early-retirement：提前退休一次性补贴，按办理提前退休手续至法定退休
-年龄的年数（可带两位小数）平均分摊，每年减除 %1 元后按年度税率表计税，
-再乘以年数；不并入当年综合所得。法定退休年龄自 %2 年起逐步提高，
-年数按本人的法定退休年龄自行计算。
-加 --internal-retirement：内部退养一次性收入（%4 五(三)，按 %5 计算）：
-一次性收入除以至法定退休年龄的月数，加当月工资，减 %6 元，按月度税率表
-找税率；当月税额 =（当月工资 + 一次性收入 − %6）× 税率 − 速算扣除数。</source>
-        <translation>Lump-sum compensation for ending a labour contract: the part up to %3 times the local average
-annual wage of the previous year is tax-free; the rest is taxed separately by the annual tax
-table of comprehensive income.
-With --early-retirement: a lump-sum early retirement allowance is spread evenly over the years
-from the early retirement to the statutory retirement age (up to two decimals); each year&apos;s share
-less %1 yuan is taxed by the annual tax table and the tax multiplied by the years; it is not
-combined with the year&apos;s comprehensive income. The statutory retirement age rises gradually from
-%2; work out the years from your own statutory retirement age.
-With --internal-retirement: a lump sum on internal retirement (%4, section 5(3), computed as %5
-says): the lump sum divided by the months to the statutory retirement age, plus the wage of the
-month, less %6 yuan, finds the rate on the monthly tax table; the month&apos;s tax = (wage + lump
-sum − %6) × rate − quick deduction.</translation>
-    </message>
-    <message>
         <source>内部退养一次性收入</source>
         <translation>lump sum on internal retirement</translation>
     </message>
@@ -2299,6 +2276,28 @@ sum − %6) × rate − quick deduction.</translation>
     <message>
         <source>选项 --months 和 --wage 只用于 --internal-retirement</source>
         <translation>--months and --wage are only for --internal-retirement</translation>
+    </message>
+    <message>
+        <source>解除劳动合同的一次性补偿收入：当地上年职工平均工资 %3 倍以内的部分免税，
+超过的部分单独按综合所得年度税率表计税。
+加 --early-retirement：提前退休一次性补贴，按办理提前退休手续至法定退休
+年龄的年数（可带两位小数）平均分摊，每年减除 %1 元后按年度税率表计税，
+再乘以年数；不并入当年综合所得。法定退休年龄自 %2 年起逐步提高，
+年数按本人的法定退休年龄自行计算。
+加 --internal-retirement：内部退养一次性收入：一次性收入除以至法定退休
+年龄的月数，加当月工资，减 %4 元，按月度税率表找税率；当月税额 =
+（当月工资 + 一次性收入 − %4）× 税率 − 速算扣除数。</source>
+        <translation>Lump-sum compensation for ending a labour contract: the part up to %3 times the local average
+annual wage of the previous year is tax-free; the rest is taxed separately by the annual tax
+table of comprehensive income.
+With --early-retirement: a lump-sum early retirement allowance is spread evenly over the years
+from the early retirement to the statutory retirement age (up to two decimals); each year&apos;s share
+less %1 yuan is taxed by the annual tax table and the tax multiplied by the years; it is not
+combined with the year&apos;s comprehensive income. The statutory retirement age rises gradually from
+%2; work out the years from your own statutory retirement age.
+With --internal-retirement: a lump sum on internal retirement divided by the months to the
+statutory retirement age, plus the wage of the month, less %4 yuan, finds the rate on the monthly
+tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick deduction.</translation>
     </message>
 </context>
 <context>
@@ -4771,10 +4770,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Donations within the limit:</translation>
     </message>
     <message>
-        <source>%1：不超过扣除捐赠前应纳税所得额的%2%</source>
-        <translation>%1: at most %2% of the taxable income before donations</translation>
-    </message>
-    <message>
         <source>公益慈善捐赠（全额）：</source>
         <translation>Donations allowed in full:</translation>
     </message>
@@ -4785,6 +4780,10 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>捐赠扣除：</source>
         <translation>Donations deducted:</translation>
+    </message>
+    <message>
+        <source>不超过扣除捐赠前应纳税所得额的%1%</source>
+        <translation>At most %1% of the taxable income before donations</translation>
     </message>
 </context>
 <context>
@@ -4936,10 +4935,6 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
         <translation>Tax the lump sum adds:</translation>
     </message>
     <message>
-        <source>内部退养一次性收入（%1 五(三)）按%2计税：与当月工资合并，按月度税率表计算当月税额。</source>
-        <translation>A lump sum on internal retirement (%1, section 5(3)) is taxed as %2 says: with the wage of the month, on the monthly tax table.</translation>
-    </message>
-    <message>
         <source>每月平均额 = 一次性收入 ÷ 至法定退休年龄月数
 按 每月平均额 + 当月工资 − %1 查月度税率表，得税率和速算扣除数
 当月应纳税额 = (当月工资 + 一次性收入 − %1) × 税率 − 速算扣除数
@@ -4974,6 +4969,10 @@ Example: a lump sum of %2 yuan, %3 months, a wage of %4 yuan: %5 + %4 − %1 = %
     <message>
         <source>领取当月的工资数据无效，请重新输入。</source>
         <translation>The wage of the month is not valid. Please enter it again.</translation>
+    </message>
+    <message>
+        <source>内部退养一次性收入不单独计税：与领取当月的工资合并，按月度税率表计算当月税额。</source>
+        <translation>A lump sum on internal retirement is not taxed on its own: it is added to the wage of the month it is received, and the month&apos;s tax is worked out on the monthly tax table.</translation>
     </message>
 </context>
 <context>
@@ -7300,10 +7299,6 @@ Please install any one of them and try again.</translation>
         <translation>In full</translation>
     </message>
     <message>
-        <source>在年度汇算时从综合所得中扣除（%1）：限额扣除的不超过扣除捐赠前应纳税所得额的%2%，准予全额扣除的全额扣除。</source>
-        <translation>Deducted from comprehensive income at the annual reconciliation (%1): those within the limit up to %2% of the taxable income before donations, those the law allows in full in full.</translation>
-    </message>
-    <message>
         <source>居民个人（不填即为居民个人）</source>
         <translation>Resident individual (when not given)</translation>
     </message>
@@ -7314,6 +7309,10 @@ Please install any one of them and try again.</translation>
     <message>
         <source>居民个人（满%1天）</source>
         <translation>Resident individual (%1 days or more)</translation>
+    </message>
+    <message>
+        <source>在年度汇算时从综合所得中扣除：限额扣除的不超过扣除捐赠前应纳税所得额的%1%，准予全额扣除的全额扣除。</source>
+        <translation>Deducted from comprehensive income at the annual reconciliation: those within the limit up to %1% of the taxable income before donations, those the law allows in full in full.</translation>
     </message>
 </context>
 <context>
