@@ -189,9 +189,6 @@ void TFrmCurSeverance::KindChanged() {
     caption->setText(early      ? tr("一次性补贴收入：")
                      : internal ? tr("内部退养一次性收入：")
                                 : tr("一次性补偿收入："));
-    auto *tax = qobject_cast<QLabel *>(FormResults->labelForField(TxtTax));
-    tax->setText(internal ? tr("当月应纳税额：") : tr("应纳税额："));
-    Describe(TxtTax, tax->text());
     Describe(TxtIncome, caption->text());
     ClearMessages({TxtMsgInput});
     ClearResults();
