@@ -4908,7 +4908,7 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>内部退养一次性收入</source>
-        <translation>Lump sum on internal retirement</translation>
+        <translation>Internal retirement</translation>
     </message>
     <message>
         <source>至法定退休年龄月数：</source>
