@@ -56,6 +56,10 @@ int RunSettle(const QStringList &Arguments) {
     line.AddAmount("health",
                    Words::tr("商业健康保险（最多扣除 %1）").arg(LawAmount(rules.HealthAnnual)));
     line.AddAmount("other", Words::tr("其他扣除"));
+    line.AddAmount("donation",
+                   Words::tr("公益慈善事业捐赠，限额扣除（不超过扣除捐赠前应纳税所得额的 %1%）")
+                       .arg(current::Law::DonationLimitShare));
+    line.AddAmount("donation-full", Words::tr("准予全额扣除的公益慈善事业捐赠"));
     line.AddAmount("bonus", Words::tr("全年一次性奖金"));
     line.AddValue("bonus-method", Words::tr("方法"),
                   Words::tr("separate（单独计税，默认）或 merged（并入综合所得）"));
@@ -78,6 +82,8 @@ int RunSettle(const QStringList &Arguments) {
     year.Pension = line.Amount("pension");
     year.Health = line.Amount("health");
     year.Other = line.Amount("other");
+    year.Donations = line.Amount("donation");
+    year.DonationsFull = line.Amount("donation-full");
     year.Bonus = line.Amount("bonus");
     year.Method = *method;
     year.Withheld = line.Amount("withheld");

@@ -62,6 +62,8 @@ QString ReasonText(const current::Settlement &s, const current::YearRules &Rules
 QJsonObject JsonSettlement(const current::Settlement &s) {
     return {{"income_amount", JsonMoney(s.IncomeAmount)},
             {"deductions", JsonMoney(s.Deductions)},
+            {"donation_limit", JsonMoney(s.DonationLimit)},
+            {"donations", JsonMoney(s.Donations)},
             {"taxable", JsonMoney(s.Taxable)},
             {"rate", s.Rate},
             {"quick_deduction", JsonMoney(s.QuickDeduction)},
@@ -77,6 +79,9 @@ QJsonObject JsonSettlement(const current::Settlement &s) {
 QList<QStringList> SettlementPairs(const current::Settlement &s) {
     return {{Words::tr("综合所得收入额"), Money(s.IncomeAmount)},
             {Words::tr("扣除合计"), Money(s.Deductions)},
+            {Words::tr("捐赠限额（%1%）").arg(current::Law::DonationLimitShare),
+             Money(s.DonationLimit)},
+            {Words::tr("捐赠扣除"), Money(s.Donations)},
             {Words::tr("应纳税所得额"), Money(s.Taxable)},
             {Words::tr("税率"), Rate(s.Rate)},
             {Words::tr("速算扣除数"), Money(s.QuickDeduction)},
@@ -94,6 +99,8 @@ QJsonObject JsonYearSettlement(const current::YearSettlement &s) {
     object.insert(QStringLiteral("illness"), JsonMoney(s.Illness));
     object.insert(QStringLiteral("pension"), JsonMoney(s.Pension));
     object.insert(QStringLiteral("health_insurance"), JsonMoney(s.HealthInsurance));
+    object.insert(QStringLiteral("donations_given"), JsonMoney(s.Donations));
+    object.insert(QStringLiteral("donations_full_given"), JsonMoney(s.DonationsFull));
     return object;
 }
 
@@ -102,6 +109,9 @@ QList<QStringList> YearSettlementPairs(const current::YearSettlement &s) {
                             {Words::tr("大病医疗"), Money(s.Illness)},
                             {Words::tr("个人养老金"), Money(s.Pension)},
                             {Words::tr("商业健康保险"), Money(s.HealthInsurance)}};
+    if (s.Donations != 0 || s.DonationsFull != 0)
+        rows.append({{Words::tr("公益慈善捐赠（限额扣除）"), Money(s.Donations)},
+                     {Words::tr("公益慈善捐赠（全额扣除）"), Money(s.DonationsFull)}});
     rows.append(SettlementPairs(s.Figures));
     return rows;
 }

@@ -91,12 +91,26 @@ QJsonArray JsonTimeline(const current::Timeline &Months) {
     return timeline;
 }
 
+QJsonObject JsonNonResidentMonth(const current::NonResidentMonth &Month) {
+    const current::NonResidentWage &w = Month.Wage;
+    return {{"month", Month.Month},
+            {"income", JsonMoney(w.Income)},
+            {"deduction", JsonMoney(w.Deduction)},
+            {"taxable", JsonMoney(w.Taxable)},
+            {"rate", w.Rate},
+            {"quick_deduction", JsonMoney(w.QuickDeduction)},
+            {"tax", JsonMoney(w.Tax)},
+            {"after_tax", JsonMoney(w.AfterTax)}};
+}
+
 QJsonObject Json(const current::YearFacts &Facts, const current::YearResult &Year) {
     QJsonArray jobs;
     for (std::size_t j = 0; j < Year.Jobs.size(); ++j) {
         QJsonArray months;
         for (const current::WageWithholding &month : Year.Jobs[j].Months)
             months.append(JsonMonth(month));
+        for (const current::NonResidentMonth &month : Year.Jobs[j].NonResidentMonths)
+            months.append(JsonNonResidentMonth(month));
         jobs.append(QJsonObject{{"employer", QString::fromStdString(Facts.Jobs[j].Employer)},
                                 {"withheld", JsonMoney(Year.Jobs[j].Withheld)},
                                 {"months", months}});
@@ -108,13 +122,58 @@ QJsonObject Json(const current::YearFacts &Facts, const current::YearResult &Yea
                                     {"amount", JsonMoney(Facts.Payments[i].Amount)},
                                     {"tax", JsonMoney(Year.Payments[i].Tax)}});
     QJsonValue bonus = QJsonValue::Null;
-    if (Year.Bonus)
-        bonus = QJsonObject{{"month", Year.Bonus->Month},
-                            {"amount", JsonMoney(Year.Bonus->Amount)},
-                            {"tax", JsonMoney(Year.Bonus->Due.Tax)}};
-    return {{"year", Facts.Year}, {"timeline", JsonTimeline(Year.Entitlements)},
-            {"jobs", jobs},       {"payments", payments},
-            {"bonus", bonus},     {"settlement", JsonYearSettlement(Year.Settled)}};
+    if (Year.Bonus) {
+        QJsonObject object{{"month", Year.Bonus->Month},
+                           {"amount", JsonMoney(Year.Bonus->Amount)},
+                           {"tax", JsonMoney(Year.Bonus->Due.Tax)}};
+        if (const auto &spread = Year.Bonus->NonResident) {
+            object.insert(QStringLiteral("average"), JsonMoney(spread->Average));
+            object.insert(QStringLiteral("rate"), spread->Rate);
+            object.insert(QStringLiteral("quick_deduction"), JsonMoney(spread->QuickDeduction));
+            object.insert(QStringLiteral("monthly_tax"), JsonMoney(spread->MonthlyTax));
+        }
+        bonus = object;
+    }
+    return {{"year", Facts.Year},
+            {"resident", !Year.NonResident},
+            {"days_in_china", Facts.DaysInChina ? QJsonValue(*Facts.DaysInChina) : QJsonValue()},
+            {"timeline", JsonTimeline(Year.Entitlements)},
+            {"jobs", jobs},
+            {"payments", payments},
+            {"bonus", bonus},
+            {"settlement",
+             Year.NonResident ? QJsonValue() : QJsonValue(JsonYearSettlement(Year.Settled))}};
+}
+
+// Which the person is in the year, and why.
+QString ResidencyText(const current::YearFacts &Facts) {
+    if (!Facts.DaysInChina)
+        return Words::tr("居民个人（未填写在中国境内的天数）\n");
+    if (Facts.NonResident())
+        return Words::tr("非居民个人：本年在中国境内 %1 天，不满 %2 天\n")
+            .arg(*Facts.DaysInChina)
+            .arg(current::Law::ResidentDays);
+    return Words::tr("居民个人：本年在中国境内 %1 天，满 %2 天\n")
+        .arg(*Facts.DaysInChina)
+        .arg(current::Law::ResidentDays);
+}
+
+QString NonResidentJobText(const current::JobFacts &Job, const current::JobYear &Year) {
+    TextTable table;
+    table.AddRow({Words::tr("月份"), Words::tr("收入"), Words::tr("减除费用"),
+                  Words::tr("应纳税所得额"), Words::tr("税率"), Words::tr("速算扣除数"),
+                  Words::tr("应纳税额"), Words::tr("税后收入")});
+    for (const current::NonResidentMonth &month : Year.NonResidentMonths) {
+        const current::NonResidentWage &w = month.Wage;
+        table.AddRow({QString::number(month.Month), Money(w.Income), Money(w.Deduction),
+                      Money(w.Taxable), Rate(w.Rate), Money(w.QuickDeduction), Money(w.Tax),
+                      Money(w.AfterTax)});
+    }
+    return Words::tr("%1：%2—%3 月，非居民个人按月计税\n")
+               .arg(QString::fromStdString(Job.Employer))
+               .arg(Job.From)
+               .arg(Job.To) +
+           table.Render() + Words::tr("本单位扣缴税额合计：%1\n").arg(Money(Year.Withheld));
 }
 
 // The items some month is entitled to, month by month and for the year.
@@ -171,6 +230,15 @@ QString PaymentsText(const current::YearFacts &Facts, const current::YearResult 
 }
 
 QString BonusText(const current::YearFacts &Facts, const current::BonusWithholding &Bonus) {
+    if (const auto &spread = Bonus.NonResident)
+        return Words::tr("数月奖金：%1 %2 月发放 %3，非居民个人分摊 %4 个月，每月 %5，"
+                         "税率 %6，速算扣除数 %7，每月税额 %8，应纳税额 %9\n")
+            .arg(QString::fromStdString(Facts.Jobs[Bonus.Job].Employer))
+            .arg(Bonus.Month)
+            .arg(Money(Bonus.Amount))
+            .arg(current::Law::NonResidentBonusMonths)
+            .arg(Money(spread->Average), Rate(spread->Rate), Money(spread->QuickDeduction),
+                 Money(spread->MonthlyTax), Money(spread->Tax));
     return Words::tr("全年一次性奖金：%1 %2 月发放 %3，单独计税预扣 %4（税率 %5，速算扣除数 %6）\n")
         .arg(Shown(Facts.Jobs[Bonus.Job].Employer))
         .arg(Bonus.Month)
@@ -195,9 +263,32 @@ QString SettlementText(const current::YearFacts &Facts, const current::YearSettl
     return title + Pairs(YearSettlementPairs(s)) + ReasonText(s.Figures, rules) + u'\n';
 }
 
+QString NonResidentText(const current::YearFacts &Facts, const current::YearResult &Year) {
+    QString text = ResidencyText(Facts);
+    Cents total = 0;
+    for (std::size_t j = 0; j < Year.Jobs.size(); ++j) {
+        text += u'\n' + NonResidentJobText(Facts.Jobs[j], Year.Jobs[j]);
+        total += Year.Jobs[j].Withheld;
+    }
+    if (!Year.Payments.empty())
+        text += u'\n' + PaymentsText(Facts, Year);
+    for (const current::Remuneration &payment : Year.Payments)
+        total += payment.Tax;
+    if (Year.Bonus) {
+        text += u'\n' + BonusText(Facts, *Year.Bonus);
+        total += Year.Bonus->Due.Tax;
+    }
+    return text + u'\n' + Words::tr("全年扣缴税额合计：%1\n").arg(Money(total)) +
+           Words::tr("非居民个人没有年度汇算：工资薪金按月、劳务报酬等按次由扣缴义务人扣缴，"
+                     "不享受专项附加扣除，扣缴的税款即为应纳税额。\n");
+}
+
 QString Text(const current::YearFacts &Facts, const current::YearResult &Year) {
-    QString text =
-        Words::tr("%1 年每月可扣除额\n").arg(Facts.Year) + TimelineTable(Year.Entitlements);
+    if (Year.NonResident)
+        return NonResidentText(Facts, Year);
+    QString text = (Facts.DaysInChina ? ResidencyText(Facts) : QString()) +
+                   Words::tr("%1 年每月可扣除额\n").arg(Facts.Year) +
+                   TimelineTable(Year.Entitlements);
     for (std::size_t j = 0; j < Year.Jobs.size(); ++j)
         text += u'\n' + JobText(Facts.Jobs[j], Year.Jobs[j]);
     if (!Year.Payments.empty())

@@ -202,8 +202,13 @@ void TDeductionFacts::BuildPayments(QVBoxLayout *Column) {
     const TFactColumn who =
         TFactColumn::Choice(QStringLiteral("who"), tr("患者"), TValue::Text, PersonNames(),
                             {tr("本人"), tr("配偶"), tr("子女")});
+    // Which child: the index in the children above (from 0) or a name; a number reads as the
+    // index, other text as a name, as the year file takes them.
+    TFactColumn child =
+        TFactColumn::Text(QStringLiteral("child"), tr("哪个孩子（可不填）"), tr("序号或名字"));
+    child.Value = TValue::Integer;
     TblIllness = new TFactTable(QStringLiteral("TblIllness"), tr("大病医疗"),
-                                {who, AmountColumn("paid", tr("医保目录内自付"))}, this);
+                                {who, AmountColumn("paid", tr("医保目录内自付")), child}, this);
     Column->addWidget(TblIllness->Group(tr("大病医疗")));
     NoteIllness = Note(Column);
     TblPension = new TFactTable(
@@ -250,7 +255,9 @@ void TDeductionFacts::SetYear(int Year) {
                              .arg(amount(r.DegreeStudy))
                              .arg(DegreeMonths)
                              .arg(amount(r.Certificate)));
-    NoteIllness->setText(tr("每人医保目录内自付超过%1元的部分，每年最多%2元，在年度汇算时扣除。")
+    NoteIllness->setText(tr("每人医保目录内自付超过%1元的部分，每年最多%2元，在年度汇算时扣除。"
+                            "同一个孩子的几笔费用填同一个序号（子女表中从0起）或名字，合并计算；"
+                            "不填则每笔算一个孩子。")
                              .arg(amount(IllnessFloor), amount(IllnessCap)));
     NotePension->setText(
         r.PensionCap == 0 ? tr("%1年尚无个人养老金扣除。").arg(Year)

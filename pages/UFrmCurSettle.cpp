@@ -53,10 +53,11 @@ TFrmCurSettle::TFrmCurSettle(QWidget *Parent) : TCurrentPage(staticMetaObject, P
     Body()->addLayout(columns, 1);
 
     SetFirstInput(TxtWages);
-    SetTabOrder({BtnFromYear, TxtWages,    BtnFromWage,   TxtLabour,  TxtAuthor,
-                 TxtRoyalty,  TxtExempt,   TxtInsurance,  TxtSpecial, BtnDeductions,
-                 TxtPension,  TxtHealth,   TxtOther,      TxtBonus,   RBtnSeparate,
-                 RBtnMerged,  TxtWithheld, ChkUnwithheld, BtnCalc,    BtnReset});
+    SetTabOrder({BtnFromYear, TxtWages,     BtnFromWage,  TxtLabour,   TxtAuthor,
+                 TxtRoyalty,  TxtExempt,    TxtInsurance, TxtSpecial,  BtnDeductions,
+                 TxtPension,  TxtHealth,    TxtOther,     TxtDonation, TxtDonationFull,
+                 TxtBonus,    RBtnSeparate, RBtnMerged,   TxtWithheld, ChkUnwithheld,
+                 BtnCalc,     BtnReset});
     connect(BtnCalc, &QPushButton::clicked, this, &TFrmCurSettle::BtnCalcClick);
     connect(BtnReset, &QPushButton::clicked, this, &TFrmCurSettle::BtnResetClick);
     connect(BtnDeductions, &QPushButton::clicked, this, &TFrmCurSettle::BtnDeductionsClick);
@@ -70,7 +71,8 @@ TFrmCurSettle::TFrmCurSettle(QWidget *Parent) : TCurrentPage(staticMetaObject, P
     connect(ChkUnwithheld, &QCheckBox::toggled, this, &TFrmCurSettle::InputChanged);
     ClearResults();
     YearLink->Watch({TxtWages, TxtLabour, TxtAuthor, TxtRoyalty, TxtExempt, TxtInsurance,
-                     TxtSpecial, TxtPension, TxtHealth, TxtOther, TxtBonus, TxtWithheld});
+                     TxtSpecial, TxtPension, TxtHealth, TxtOther, TxtDonation, TxtDonationFull,
+                     TxtBonus, TxtWithheld});
     YearLink->Watch({RBtnSeparate, RBtnMerged, ChkUnwithheld});
     KeepState(
         QStringLiteral("Year"), [link = YearLink] { return link->Saved(); },
@@ -84,10 +86,12 @@ void TFrmCurSettle::FillFromYear() {
     const struct {
         QLineEdit *Edit;
         Cents Amount;
-    } fills[] = {{TxtWages, in.Wages},     {TxtLabour, in.Labour},   {TxtAuthor, in.Author},
-                 {TxtRoyalty, in.Royalty}, {TxtExempt, in.Exempt},   {TxtInsurance, in.Insurance},
-                 {TxtSpecial, in.Special}, {TxtPension, in.Pension}, {TxtHealth, in.Health},
-                 {TxtOther, in.Other},     {TxtBonus, in.Bonus},     {TxtWithheld, in.Withheld}};
+    } fills[] = {
+        {TxtWages, in.Wages},     {TxtLabour, in.Labour},      {TxtAuthor, in.Author},
+        {TxtRoyalty, in.Royalty}, {TxtExempt, in.Exempt},      {TxtInsurance, in.Insurance},
+        {TxtSpecial, in.Special}, {TxtPension, in.Pension},    {TxtHealth, in.Health},
+        {TxtOther, in.Other},     {TxtDonation, in.Donations}, {TxtDonationFull, in.DonationsFull},
+        {TxtBonus, in.Bonus},     {TxtWithheld, in.Withheld}};
     (year.Method == BonusMethod::Merged ? RBtnMerged : RBtnSeparate)->setChecked(true);
     ChkUnwithheld->setChecked(false);
     for (const auto &fill : fills)
@@ -95,8 +99,9 @@ void TFrmCurSettle::FillFromYear() {
 }
 
 QList<QLineEdit *> TFrmCurSettle::Inputs() const {
-    return {TxtWages,   TxtLabour,  TxtAuthor, TxtRoyalty, TxtExempt, TxtInsurance,
-            TxtSpecial, TxtPension, TxtHealth, TxtOther,   TxtBonus,  TxtWithheld};
+    return {TxtWages,     TxtLabour,       TxtAuthor,  TxtRoyalty, TxtExempt,
+            TxtInsurance, TxtSpecial,      TxtPension, TxtHealth,  TxtOther,
+            TxtDonation,  TxtDonationFull, TxtBonus,   TxtWithheld};
 }
 
 QWidget *TFrmCurSettle::BuildInputColumn() {
@@ -125,6 +130,12 @@ QWidget *TFrmCurSettle::BuildInputColumn() {
     TxtHealth = AddInputRow(form, QStringLiteral("TxtHealth"), tr("全年商业健康保险："));
     TxtHealth->setToolTip(tr("每年最多扣除%1元").arg(LawText::Amount(rules.HealthAnnual)));
     TxtOther = AddInputRow(form, QStringLiteral("TxtOther"), tr("全年其他扣除："));
+    TxtDonation = AddInputRow(form, QStringLiteral("TxtDonation"), tr("公益慈善捐赠（限额）："));
+    TxtDonation->setToolTip(
+        tr("不超过扣除捐赠前应纳税所得额的%1%").arg(current::Law::DonationLimitShare));
+    TxtDonationFull =
+        AddInputRow(form, QStringLiteral("TxtDonationFull"), tr("公益慈善捐赠（全额）："));
+    TxtDonationFull->setToolTip(tr("准予在税前全额扣除的公益慈善捐赠"));
     TxtBonus = AddInputRow(form, QStringLiteral("TxtBonus"), tr("全年一次性奖金："));
 
     RBtnSeparate = new QRadioButton(tr("单独计税"), Client());
@@ -195,6 +206,7 @@ QWidget *TFrmCurSettle::BuildResultTabs() {
     QFormLayout *form = NewForm();
     TxtIncomeAmount = AddResultRow(form, QStringLiteral("TxtIncomeAmount"), tr("综合所得收入额："));
     TxtDeductions = AddResultRow(form, QStringLiteral("TxtDeductions"), tr("扣除合计："));
+    TxtDonations = AddResultRow(form, QStringLiteral("TxtDonations"), tr("捐赠扣除："));
     TxtTaxable = AddResultRow(form, QStringLiteral("TxtTaxable"), tr("应纳税所得额："));
     TxtRate = AddResultRow(form, QStringLiteral("TxtRate"), tr("税率："));
     TxtQuickDeduction = AddResultRow(form, QStringLiteral("TxtQuickDeduction"), tr("速算扣除数："));
@@ -288,12 +300,14 @@ std::optional<current::SettlementInput> TFrmCurSettle::ReadYear(bool Report) {
         QLineEdit *Edit;
         Cents *Field;
         bool Required;
-    } fields[] = {{TxtWages, &year.Wages, true},      {TxtLabour, &year.Labour, false},
-                  {TxtAuthor, &year.Author, false},   {TxtRoyalty, &year.Royalty, false},
-                  {TxtExempt, &year.Exempt, false},   {TxtInsurance, &year.Insurance, false},
-                  {TxtSpecial, &year.Special, false}, {TxtPension, &year.Pension, false},
-                  {TxtHealth, &year.Health, false},   {TxtOther, &year.Other, false},
-                  {TxtBonus, &year.Bonus, false},     {TxtWithheld, &year.Withheld, true}};
+    } fields[] = {
+        {TxtWages, &year.Wages, true},         {TxtLabour, &year.Labour, false},
+        {TxtAuthor, &year.Author, false},      {TxtRoyalty, &year.Royalty, false},
+        {TxtExempt, &year.Exempt, false},      {TxtInsurance, &year.Insurance, false},
+        {TxtSpecial, &year.Special, false},    {TxtPension, &year.Pension, false},
+        {TxtHealth, &year.Health, false},      {TxtOther, &year.Other, false},
+        {TxtDonation, &year.Donations, false}, {TxtDonationFull, &year.DonationsFull, false},
+        {TxtBonus, &year.Bonus, false},        {TxtWithheld, &year.Withheld, true}};
     for (const auto &field : fields) {
         const auto value = field.Required ? ReadCents(field.Edit) : ReadOptionalCents(field.Edit);
         if (!value) {
@@ -347,6 +361,7 @@ void TFrmCurSettle::ShowSettlement(const current::Settlement &Result,
                                    const current::YearRules &Rules) {
     ShowResult(TxtIncomeAmount, Amount(Result.IncomeAmount));
     ShowResult(TxtDeductions, Amount(Result.Deductions));
+    ShowResult(TxtDonations, Amount(Result.Donations));
     ShowResult(TxtTaxable, Amount(Result.Taxable));
     ShowResult(TxtRate, RatePercent(Result.Rate));
     ShowResult(TxtQuickDeduction, Amount(Result.QuickDeduction));
@@ -430,8 +445,9 @@ QString TFrmCurSettle::OtherMethodSentence(const current::SettlementInput &Year)
 }
 
 void TFrmCurSettle::ClearResults() {
-    for (QLineEdit *edit : {TxtIncomeAmount, TxtDeductions, TxtTaxable, TxtRate, TxtQuickDeduction,
-                            TxtTax, TxtBonusTax, TxtTotalTax, TxtWithheldShown, TxtBalance})
+    for (QLineEdit *edit :
+         {TxtIncomeAmount, TxtDeductions, TxtDonations, TxtTaxable, TxtRate, TxtQuickDeduction,
+          TxtTax, TxtBonusTax, TxtTotalTax, TxtWithheldShown, TxtBalance})
         edit->clear();
     ShowBalanceCaption(tr("应补（退）税额："));
     TxtOtherMethod->clear();

@@ -17,6 +17,7 @@ class TFrmCurSettle : public TCurrentPage {
 
     QLineEdit *TxtWages, *TxtLabour, *TxtAuthor, *TxtRoyalty, *TxtExempt;
     QLineEdit *TxtInsurance, *TxtSpecial, *TxtPension, *TxtHealth, *TxtOther;
+    QLineEdit *TxtDonation, *TxtDonationFull; // limited to 30 %, and allowed in full
     QLineEdit *TxtBonus, *TxtWithheld;
     QRadioButton *RBtnSeparate, *RBtnMerged;
     QLabel *TxtOtherMethod;     // what the other method would give, and which is lower
@@ -27,7 +28,8 @@ class TFrmCurSettle : public TCurrentPage {
     TYearLink *YearLink;
 
     QTabWidget *TabsRight;
-    QLineEdit *TxtIncomeAmount, *TxtDeductions, *TxtTaxable, *TxtRate, *TxtQuickDeduction;
+    QLineEdit *TxtIncomeAmount, *TxtDeductions, *TxtDonations, *TxtTaxable, *TxtRate,
+        *TxtQuickDeduction;
     QLineEdit *TxtTax, *TxtBonusTax, *TxtTotalTax, *TxtWithheldShown, *TxtBalance;
     QLabel *LblBalance; // 应补税额 or 应退税额, as the balance falls
     QLabel *TxtFiling, *TxtReason;

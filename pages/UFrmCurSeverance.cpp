@@ -19,15 +19,17 @@ TFrmCurSeverance::TFrmCurSeverance(QWidget *Parent) : TCurrentPage(staticMetaObj
     QLayout *results = BuildResults();
     QGroupBox *method = MethodGroup(QStringLiteral(":/pictures/curseverance_method.png"));
     AddEarlyRetirementMethod(method);
+    AddInternalRetirementMethod(method);
     Body()->addLayout(InputsBesideMethod(inputs, results, method, Client()), 1);
 
     SetFirstInput(TxtIncome);
-    SetTabOrder({RBtnContract, RBtnEarlyRetirement, TxtIncome, TxtAverageWage, TxtYears, BtnCalc,
-                 BtnReset});
+    SetTabOrder({RBtnContract, RBtnEarlyRetirement, RBtnInternalRetirement, TxtIncome,
+                 TxtAverageWage, TxtYears, TxtMonths, TxtWage, BtnCalc, BtnReset});
     connect(BtnCalc, &QPushButton::clicked, this, &TFrmCurSeverance::BtnCalcClick);
     connect(BtnReset, &QPushButton::clicked, this, &TFrmCurSeverance::BtnResetClick);
     connect(RBtnEarlyRetirement, &QRadioButton::toggled, this, &TFrmCurSeverance::KindChanged);
-    for (QLineEdit *edit : {TxtIncome, TxtAverageWage, TxtYears})
+    connect(RBtnInternalRetirement, &QRadioButton::toggled, this, &TFrmCurSeverance::KindChanged);
+    for (QLineEdit *edit : {TxtIncome, TxtAverageWage, TxtYears, TxtMonths, TxtWage})
         OnEnter(edit, [this] { BtnCalcClick(); });
     KindChanged();
 }
@@ -46,9 +48,11 @@ QLayout *TFrmCurSeverance::BuildInputs() {
     RBtnContract->setChecked(true);
     RBtnEarlyRetirement =
         KindChoice(QStringLiteral("RBtnEarlyRetirement"), tr("提前退休一次性补贴"));
+    RBtnInternalRetirement =
+        KindChoice(QStringLiteral("RBtnInternalRetirement"), tr("内部退养一次性收入"));
     auto *kinds = new QHBoxLayout;
     auto *group = new QButtonGroup(this);
-    for (QRadioButton *radio : {RBtnContract, RBtnEarlyRetirement}) {
+    for (QRadioButton *radio : {RBtnContract, RBtnEarlyRetirement, RBtnInternalRetirement}) {
         group->addButton(radio);
         kinds->addWidget(radio);
     }
@@ -70,6 +74,11 @@ QLayout *TFrmCurSeverance::BuildInputs() {
             .arg(decision.Month)
             .arg(decision.Day));
     form->addRow(NoteYears);
+    TxtMonths = AddInputRow(form, QStringLiteral("TxtMonths"), tr("至法定退休年龄月数："));
+    TxtWage = AddInputRow(form, QStringLiteral("TxtWage"), tr("领取当月的工资："));
+    NoteMonths = GreyNote(tr("办理内部退养手续后至法定退休年龄的月数（整数）；当月工资为领取一次性"
+                             "收入当月的工资薪金。"));
+    form->addRow(NoteMonths);
     return InputColumn(form, tr("输入"));
 }
 
@@ -81,10 +90,13 @@ QLayout *TFrmCurSeverance::BuildResults() {
     TxtPerYear = AddResultRow(form, QStringLiteral("TxtPerYear"), tr("每年分摊额："));
     TxtTaxablePerYear =
         AddResultRow(form, QStringLiteral("TxtTaxablePerYear"), tr("每年应纳税所得额："));
+    TxtAverage = AddResultRow(form, QStringLiteral("TxtAverage"), tr("每月平均额："));
     TxtRate = AddResultRow(form, QStringLiteral("TxtRate"), tr("税率："));
     TxtQuickDeduction = AddResultRow(form, QStringLiteral("TxtQuickDeduction"), tr("速算扣除数："));
     TxtTaxPerYear = AddResultRow(form, QStringLiteral("TxtTaxPerYear"), tr("每年应纳税额："));
     TxtTax = AddResultRow(form, QStringLiteral("TxtTax"), tr("应纳税额："));
+    TxtWageTax = AddResultRow(form, QStringLiteral("TxtWageTax"), tr("当月工资单独的税额："));
+    TxtAdded = AddResultRow(form, QStringLiteral("TxtAdded"), tr("一次性收入增加的税额："));
     TxtAfterTax = AddResultRow(form, QStringLiteral("TxtAfterTax"), tr("税后收入："));
     auto *box = new QVBoxLayout;
     box->addLayout(form);
@@ -96,6 +108,9 @@ QLayout *TFrmCurSeverance::BuildResults() {
                     "年度税率表计税。")
                      .arg(LawAmount(current::LatestRules().BasicAnnual)));
     box->addWidget(NoteEarlyRetirement);
+    NoteInternal = GreyNote(
+        tr("内部退养一次性收入不单独计税：与领取当月的工资合并，按月度税率表计算当月税额。"));
+    box->addWidget(NoteInternal);
     return box;
 }
 
@@ -124,24 +139,56 @@ void TFrmCurSeverance::AddEarlyRetirementMethod(QGroupBox *Method) {
     Method->layout()->addWidget(TxtEarlyMethod);
 }
 
+// The method of internal retirement in words, with the engine's figures for the example.
+void TFrmCurSeverance::AddInternalRetirementMethod(QGroupBox *Method) {
+    const current::InternalRetirement r =
+        current::TaxInternalRetirement(current::Yuan(120000), 24, current::Yuan(6000));
+    const QString basic = LawAmount(current::LatestRules().BasicMonthly);
+    TxtInternalMethod = GreyNote(
+        tr("每月平均额 = 一次性收入 ÷ 至法定退休年龄月数\n"
+           "按 每月平均额 + 当月工资 − %1 查月度税率表，得税率和速算扣除数\n"
+           "当月应纳税额 = (当月工资 + 一次性收入 − %1) × 税率 − 速算扣除数\n\n"
+           "例：一次性收入%2元、%3个月、当月工资%4元：%5 + %4 − %1 = %6，税率%7；"
+           "(%4 + %2 − %1) × %7 − %8 = %9元，其中当月工资单独的税额%10元")
+            .arg(basic, LawAmount(r.Amount))
+            .arg(r.Months)
+            .arg(LawAmount(r.Wage), LawAmount(r.Average), LawAmount(r.Base), RatePercent(r.Rate),
+                 LawAmount(r.QuickDeduction), LawAmount(r.Tax), LawAmount(r.WageTax)));
+    TxtInternalMethod->setObjectName(QStringLiteral("TxtInternalMethod"));
+    TxtInternalMethod->setStyleSheet(QString());
+    Describe(TxtInternalMethod, tr("内部退养一次性收入计算方法"));
+    TxtInternalMethod->setMaximumWidth(ImgMethod->sizeHint().width());
+    Method->layout()->addWidget(TxtInternalMethod);
+}
+
 // Only the inputs, results and method of the chosen kind are shown; what is typed in the others
 // stays for when the user switches back, but results of the other kind go.
 void TFrmCurSeverance::KindChanged() {
     const bool early = RBtnEarlyRetirement->isChecked();
+    const bool internal = RBtnInternalRetirement->isChecked();
+    const bool contract = !early && !internal;
     for (QWidget *row : std::initializer_list<QWidget *>{TxtAverageWage, NoteAverageWage})
-        ShowRow(FormInputs, row, !early);
+        ShowRow(FormInputs, row, contract);
     for (QWidget *row : std::initializer_list<QWidget *>{TxtYears, NoteYears})
         ShowRow(FormInputs, row, early);
+    for (QWidget *row : std::initializer_list<QWidget *>{TxtMonths, TxtWage, NoteMonths})
+        ShowRow(FormInputs, row, internal);
     for (QLineEdit *row : {TxtExempt, TxtTaxable})
-        ShowRow(FormResults, row, !early);
+        ShowRow(FormResults, row, contract);
     for (QLineEdit *row : {TxtPerYear, TxtTaxablePerYear, TxtTaxPerYear})
         ShowRow(FormResults, row, early);
-    NoteContract->setVisible(!early);
+    for (QLineEdit *row : {TxtAverage, TxtWageTax, TxtAdded})
+        ShowRow(FormResults, row, internal);
+    NoteContract->setVisible(contract);
     NoteEarlyRetirement->setVisible(early);
-    ImgMethod->setVisible(!early);
+    NoteInternal->setVisible(internal);
+    ImgMethod->setVisible(contract);
     TxtEarlyMethod->setVisible(early);
+    TxtInternalMethod->setVisible(internal);
     auto *caption = qobject_cast<QLabel *>(FormInputs->labelForField(TxtIncome));
-    caption->setText(early ? tr("一次性补贴收入：") : tr("一次性补偿收入："));
+    caption->setText(early      ? tr("一次性补贴收入：")
+                     : internal ? tr("内部退养一次性收入：")
+                                : tr("一次性补偿收入："));
     Describe(TxtIncome, caption->text());
     ClearMessages({TxtMsgInput});
     ClearResults();
@@ -152,10 +199,14 @@ void TFrmCurSeverance::BtnCalcClick() {
     const auto income = ReadCents(TxtIncome);
     if (!income && RBtnEarlyRetirement->isChecked())
         return ReportInline(TxtMsgInput, tr("一次性补贴收入数据无效，请重新输入。"), TxtIncome);
+    if (!income && RBtnInternalRetirement->isChecked())
+        return ReportInline(TxtMsgInput, tr("内部退养一次性收入数据无效，请重新输入。"), TxtIncome);
     if (!income)
         return ReportInline(TxtMsgInput, tr("一次性补偿收入数据无效，请重新输入。"), TxtIncome);
     if (RBtnEarlyRetirement->isChecked())
         return CalcEarlyRetirement(*income);
+    if (RBtnInternalRetirement->isChecked())
+        return CalcInternalRetirement(*income);
     const auto averageWage = ReadCents(TxtAverageWage);
     if (!averageWage)
         return ReportInline(TxtMsgInput, tr("当地上年职工平均工资数据无效，请重新输入。"),
@@ -189,15 +240,38 @@ void TFrmCurSeverance::CalcEarlyRetirement(current::Cents Income) {
     FocusAndSelect(TxtIncome);
 }
 
+void TFrmCurSeverance::CalcInternalRetirement(current::Cents Income) {
+    bool whole = false;
+    const int months = TxtMonths->text().trimmed().toInt(&whole);
+    if (!whole || months < 1 || months > current::Law::MaxRetirementMonths)
+        return ReportInline(TxtMsgInput,
+                            tr("至法定退休年龄月数应为1到%1的整数，请重新输入。")
+                                .arg(current::Law::MaxRetirementMonths),
+                            TxtMonths);
+    const auto wage = ReadCents(TxtWage);
+    if (!wage)
+        return ReportInline(TxtMsgInput, tr("领取当月的工资数据无效，请重新输入。"), TxtWage);
+    const current::InternalRetirement r = current::TaxInternalRetirement(Income, months, *wage);
+    ShowResult(TxtAverage, Amount(r.Average));
+    ShowResult(TxtRate, RatePercent(r.Rate));
+    ShowResult(TxtQuickDeduction, Amount(r.QuickDeduction));
+    ShowResult(TxtTax, Amount(r.Tax));
+    ShowResult(TxtWageTax, Amount(r.WageTax));
+    ShowResult(TxtAdded, Amount(r.Added));
+    ShowResult(TxtAfterTax, Amount(r.AfterTax));
+    FocusAndSelect(TxtIncome);
+}
+
 void TFrmCurSeverance::ClearResults() {
-    for (QLineEdit *edit : {TxtExempt, TxtTaxable, TxtPerYear, TxtTaxablePerYear, TxtRate,
-                            TxtQuickDeduction, TxtTaxPerYear, TxtTax, TxtAfterTax})
+    for (QLineEdit *edit :
+         {TxtExempt, TxtTaxable, TxtPerYear, TxtTaxablePerYear, TxtAverage, TxtRate,
+          TxtQuickDeduction, TxtTaxPerYear, TxtTax, TxtWageTax, TxtAdded, TxtAfterTax})
         edit->clear();
 }
 
 void TFrmCurSeverance::BtnResetClick() {
     ClearMessages({TxtMsgInput});
-    for (QLineEdit *edit : {TxtIncome, TxtAverageWage, TxtYears})
+    for (QLineEdit *edit : {TxtIncome, TxtAverageWage, TxtYears, TxtMonths, TxtWage})
         edit->clear();
     RBtnContract->setChecked(true);
     ClearResults();

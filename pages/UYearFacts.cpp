@@ -116,7 +116,8 @@ QString JobTitle(const current::JobFacts &Job) {
 }
 
 TYearFactsForm::~TYearFactsForm() {
-    for (QObject *part : std::initializer_list<QObject *>{TblJobs, TblPay, TblPayments, Deductions})
+    for (QObject *part :
+         std::initializer_list<QObject *>{TblJobs, TblPay, TblPayments, TblDonations, Deductions})
         disconnect(part, nullptr, this, nullptr);
 }
 
@@ -134,7 +135,24 @@ QWidget *TYearFactsForm::BuildIncome() {
     SpnYear->setSuffix(around.value(1));
     TCalcPage::Describe(SpnYear, tr("纳税年度"));
     year->addRow(tr("纳税年度："), SpnYear);
+    auto *days = new QHBoxLayout;
+    SpnDays = new QSpinBox;
+    SpnDays->setObjectName(QStringLiteral("SpnDays"));
+    SpnDays->setRange(0, current::Law::MaxDaysInYear);
+    SpnDays->setSpecialValueText(tr("未填写"));
+    TCalcPage::Describe(SpnDays, tr("本年在中国境内的天数"));
+    TxtResidency = new QLabel;
+    TxtResidency->setObjectName(QStringLiteral("TxtResidency"));
+    TxtResidency->setWordWrap(true);
+    days->addWidget(SpnDays);
+    days->addWidget(TxtResidency, 1);
+    year->addRow(tr("在中国境内天数："), days);
     column->addLayout(year);
+    connect(SpnDays, &QSpinBox::valueChanged, this, [this] {
+        ShowResidency();
+        UserEdit();
+    });
+    ShowResidency();
     connect(SpnYear, &QSpinBox::valueChanged, this, [this](int Year) {
         Deductions->SetYear(Year);
         SetModesOf(Year);
@@ -172,6 +190,19 @@ QWidget *TYearFactsForm::BuildIncome() {
     column->addWidget(TblPayments->Group(tr("劳务报酬、稿酬、特许权使用费")));
     connect(TblPayments, &TFactTable::Edited, this, &TYearFactsForm::UserEdit);
     column->addWidget(BuildBonus());
+    TblDonations = new TFactTable(
+        QStringLiteral("TblDonations"), tr("公益慈善捐赠"),
+        {Month("month", tr("月份"), 1), Amount("amount", tr("捐赠额")),
+         Choice("full", tr("扣除方式"), TValue::Flag,
+                {QStringLiteral("false"), QStringLiteral("true")},
+                {tr("限额扣除（%1%）").arg(current::Law::DonationLimitShare), tr("全额扣除")})});
+    QGroupBox *donations = TblDonations->Group(tr("公益慈善捐赠"));
+    NoteUnderTitle(donations,
+                   tr("在年度汇算时从综合所得中扣除：限额扣除的不超过扣除捐赠前应纳税所得额的"
+                      "%1%，准予全额扣除的全额扣除。")
+                       .arg(current::Law::DonationLimitShare));
+    column->addWidget(donations);
+    connect(TblDonations, &TFactTable::Edited, this, &TYearFactsForm::UserEdit);
     column->addStretch();
     return ScrollColumn(column, this, QStringLiteral("ScrollIncome"));
 }
@@ -223,6 +254,17 @@ QGroupBox *TYearFactsForm::BuildBonus() {
                                                        CmbBonusMethod})
         w->setEnabled(false);
     return group;
+}
+
+void TYearFactsForm::ShowResidency() {
+    const int days = SpnDays->value();
+    using current::Law::ResidentDays;
+    TxtResidency->setText(
+        days == 0 ? tr("居民个人（不填即为居民个人）")
+        : days < ResidentDays
+            ? tr("非居民个人（不满%1天）：工资按月计税，没有专项附加扣除和年度汇算")
+                  .arg(ResidentDays)
+            : tr("居民个人（满%1天）").arg(ResidentDays));
 }
 
 void TYearFactsForm::UserEdit() {
@@ -300,6 +342,9 @@ QJsonObject TYearFactsForm::Json() const {
     }
     year.insert(QStringLiteral("bonus_method"),
                 Methods().value(std::max(0, CmbBonusMethod->currentIndex())));
+    year.insert(QStringLiteral("donations"), TblDonations->Json());
+    if (SpnDays->value() > 0)
+        year.insert(QStringLiteral("days_in_china"), SpnDays->value());
     return year;
 }
 
@@ -344,6 +389,8 @@ void TYearFactsForm::SetJson(const QJsonObject &Year, bool KeepAbsent) {
     CmbBonusMethod->setCurrentIndex(
         std::max<int>(0, int(Methods().indexOf(Year[QLatin1String("bonus_method")].toString()))));
     Deductions->SetJson(Year, KeepAbsent);
+    TblDonations->SetJson(Year[QLatin1String("donations")].toArray());
+    SpnDays->setValue(Year[QLatin1String("days_in_china")].toInt(0));
     Loading = false;
 }
 
@@ -382,14 +429,18 @@ void TYearFactsForm::MarkFault(const QString &Path, bool Focus) {
                   Focus);
     } else if (first.Key == QLatin1String("bonus_method")) {
         MarkField(CmbBonusMethod, Focus);
+    } else if (first.Key == QLatin1String("donations")) {
+        TblDonations->MarkFault(first.Index, second.Key, Focus);
+    } else if (first.Key == QLatin1String("days_in_china")) {
+        MarkField(SpnDays, Focus);
     }
 }
 
 void TYearFactsForm::ClearFault() {
     Deductions->ClearFault();
-    for (TFactTable *table : {TblJobs, TblPay, TblPayments})
+    for (TFactTable *table : {TblJobs, TblPay, TblPayments, TblDonations})
         table->ClearFault();
-    for (QWidget *w : std::initializer_list<QWidget *>{SpnYear, SpnBonusMonth, TxtBonus,
+    for (QWidget *w : std::initializer_list<QWidget *>{SpnYear, SpnDays, SpnBonusMonth, TxtBonus,
                                                        CmbBonusEmployer, CmbBonusMethod})
         w->setStyleSheet(QString());
 }

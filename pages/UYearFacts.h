@@ -56,7 +56,10 @@ class TYearFactsForm : public QWidget {
 
     QTabWidget *TabsFacts;
     QSpinBox *SpnYear;
-    TFactTable *TblJobs, *TblPay, *TblPayments;
+    // Days in China in the year; 0 when not given (a resident).
+    QSpinBox *SpnDays;
+    QLabel *TxtResidency; // which the person is
+    TFactTable *TblJobs, *TblPay, *TblPayments, *TblDonations;
     QGroupBox *GrpPay;
     QLabel *TxtPayNote; // names the job whose pay the table shows
     QCheckBox *ChkBonus;
@@ -72,6 +75,7 @@ class TYearFactsForm : public QWidget {
   private:
     QWidget *BuildIncome();
     QGroupBox *BuildBonus();
+    void ShowResidency();
     // The pay of the job in row Job of the jobs table.
     void ShowPayOf(int Job);
     void JobsEdited();

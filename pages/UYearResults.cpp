@@ -158,6 +158,9 @@ QWidget *TYearResults::BuildSettlement() {
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     TxtIncomeAmount = ResultRow(form, QStringLiteral("TxtIncomeAmount"), tr("综合所得收入额："));
     TxtDeductions = ResultRow(form, QStringLiteral("TxtDeductions"), tr("扣除合计："));
+    TxtDonationLimit = ResultRow(form, QStringLiteral("TxtDonationLimit"),
+                                 tr("捐赠限额（%1%）：").arg(current::Law::DonationLimitShare));
+    TxtDonations = ResultRow(form, QStringLiteral("TxtDonations"), tr("公益慈善捐赠扣除："));
     TxtTaxable = ResultRow(form, QStringLiteral("TxtTaxable"), tr("应纳税所得额："));
     TxtRate = ResultRow(form, QStringLiteral("TxtRate"), tr("税率："));
     TxtTax = ResultRow(form, QStringLiteral("TxtTax"), tr("综合所得应纳税额："));
@@ -260,8 +263,18 @@ void TYearResults::ShowJob(int Job) {
         return;
     }
     const auto index = static_cast<std::size_t>(Job);
-    JobModel->TakeMonths(current::JobMonths(Facts->Jobs[index], Year.Entitlements));
-    JobModel->ShowResident(Year.Jobs[index].Months);
+    const std::vector<current::WageMonth> months =
+        current::JobMonths(Facts->Jobs[index], Year.Entitlements);
+    JobModel->TakeMonths(months);
+    if (Year.NonResident && !months.empty()) {
+        JobModel->SetMonths(months.front().Month, months.back().Month, true);
+        std::vector<current::NonResidentWage> wages;
+        for (const current::NonResidentMonth &month : Year.Jobs[index].NonResidentMonths)
+            wages.push_back(month.Wage);
+        JobModel->ShowNonResident(std::move(wages));
+    } else {
+        JobModel->ShowResident(Year.Jobs[index].Months);
+    }
     TxtJobWithheld->setText(tr("%1全年预扣税额：%2")
                                 .arg(QString::fromStdString(Facts->Jobs[index].Employer),
                                      Yuan(Year.Jobs[index].Withheld)));
@@ -271,7 +284,13 @@ void TYearResults::ShowJob(int Job) {
                      .arg(Facts->Payments[i].Month)
                      .arg(KindName(Facts->Payments[i].Kind), Yuan(Facts->Payments[i].Amount),
                           Yuan(Year.Payments[i].Tax));
-    if (Year.Bonus && Facts->Bonus)
+    if (Year.Bonus && Facts->Bonus && Year.Bonus->NonResident)
+        lines << tr("%1月数月奖金%2（%3），非居民个人分摊%4个月计税，扣缴%5")
+                     .arg(Year.Bonus->Month)
+                     .arg(Yuan(Year.Bonus->Amount), QString::fromStdString(Facts->Bonus->Employer))
+                     .arg(current::Law::NonResidentBonusMonths)
+                     .arg(Yuan(Year.Bonus->Due.Tax));
+    else if (Year.Bonus && Facts->Bonus)
         lines << tr("%1月全年一次性奖金%2（%3），单独计税预扣%4")
                      .arg(Year.Bonus->Month)
                      .arg(Yuan(Year.Bonus->Amount), QString::fromStdString(Facts->Bonus->Employer),
@@ -285,14 +304,37 @@ void TYearResults::ShowColumns() {
                                                   !ChkCumulative->isChecked());
 }
 
+// A non-resident's year has no settlement: the figures are empty and the sentences say why.
+void TYearResults::ShowNoSettlement() {
+    for (QLineEdit *edit :
+         {TxtIncomeAmount, TxtDeductions, TxtDonationLimit, TxtDonations, TxtTaxable, TxtRate,
+          TxtTax, TxtBonusTax, TxtTotalTax, TxtWithheld, TxtBalance})
+        edit->clear();
+    LblBalance->setText(tr("应补（退）税额："));
+    TxtMethod->clear();
+    TxtFiling->setText(tr("非居民个人，没有年度汇算"));
+    TxtFiling->setStyleSheet(QString());
+    TxtReason->setText(tr("本年在中国境内%1天，不满%2天：工资薪金按月、劳务报酬等按次由扣缴义务人"
+                          "扣缴，不享受专项附加扣除，扣缴的税款即为应纳税额。")
+                           .arg(Facts->DaysInChina.value_or(0))
+                           .arg(current::Law::ResidentDays));
+}
+
 void TYearResults::ShowSettlement() {
+    if (Year.NonResident)
+        return ShowNoSettlement();
     const current::Settlement &s = Year.Settled.Figures;
     const struct {
         QLineEdit *Edit;
         Cents Value;
-    } rows[] = {{TxtIncomeAmount, s.IncomeAmount}, {TxtDeductions, s.Deductions},
-                {TxtTaxable, s.Taxable},           {TxtTax, s.Tax},
-                {TxtBonusTax, s.BonusTax},         {TxtTotalTax, s.TotalTax},
+    } rows[] = {{TxtIncomeAmount, s.IncomeAmount},
+                {TxtDeductions, s.Deductions},
+                {TxtDonationLimit, s.DonationLimit},
+                {TxtDonations, s.Donations},
+                {TxtTaxable, s.Taxable},
+                {TxtTax, s.Tax},
+                {TxtBonusTax, s.BonusTax},
+                {TxtTotalTax, s.TotalTax},
                 {TxtWithheld, s.Withheld}};
     for (const auto &row : rows)
         row.Edit->setText(Amount(row.Value));

@@ -51,8 +51,8 @@ class TYearResults : public QWidget {
     QTableView *TblJobMonths;
     TCurWageModel *JobModel;
     QLabel *TxtJobWithheld, *TxtPayments;
-    QLineEdit *TxtIncomeAmount, *TxtDeductions, *TxtTaxable, *TxtRate, *TxtTax, *TxtBonusTax,
-        *TxtTotalTax, *TxtWithheld, *TxtBalance;
+    QLineEdit *TxtIncomeAmount, *TxtDeductions, *TxtDonationLimit, *TxtDonations, *TxtTaxable,
+        *TxtRate, *TxtTax, *TxtBonusTax, *TxtTotalTax, *TxtWithheld, *TxtBalance;
     QLabel *LblBalance, *TxtMethod, *TxtFiling, *TxtReason;
 
   protected:
@@ -67,6 +67,7 @@ class TYearResults : public QWidget {
     void ShowTimeline();
     void ShowJob(int Job);
     void ShowSettlement();
+    void ShowNoSettlement();
     void ShowColumns();
 
     QVBoxLayout *ChartColumn = nullptr;

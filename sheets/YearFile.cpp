@@ -137,9 +137,32 @@ current::DegreeFacts ReadDegree(const QJsonValue &Value, const QString &Path) {
     return course;
 }
 
+// A child as an illness entry names it: the index in "children" (from 0) or a name.
+current::PatientFacts ReadPatient(const QJsonValue &Value, const QString &Path) {
+    current::PatientFacts child;
+    if (Value.isString()) {
+        child.Name = Value.toString().toStdString();
+        return child;
+    }
+    if (!Value.isDouble() || json::IntegerOf(Value, Path) < 0)
+        throw json::Refusal{Path,
+                            QCoreApplication::translate(
+                                "YearFile", "应为 children 中的序号（从 0 起的整数）或孩子的名字")};
+    child.Index = static_cast<std::size_t>(json::IntegerOf(Value, Path));
+    return child;
+}
+
 current::IllnessFacts ReadIllness(const QJsonValue &Value, const QString &Path) {
-    const Fields f(Value, Path, {"who", "paid"});
-    return {f.Name("who", Persons), f.Amount("paid")};
+    const Fields f(Value, Path, {"who", "paid", "child"});
+    current::IllnessFacts illness{f.Name("who", Persons), f.Amount("paid"), std::nullopt};
+    if (const auto child = f.Get("child"))
+        illness.Child = ReadPatient(*child, f.At("child"));
+    return illness;
+}
+
+current::DonationFacts ReadDonation(const QJsonValue &Value, const QString &Path) {
+    const Fields f(Value, Path, {"month", "amount", "full"});
+    return {f.Integer("month"), f.Amount("amount"), f.Flag("full", false)};
 }
 
 current::PensionFacts ReadPension(const QJsonValue &Value, const QString &Path) {
@@ -166,7 +189,7 @@ YearFacts ReadFacts(const QJsonValue &Root, const QString &Path) {
     const Fields f(Root, Path,
                    {"year", "jobs", "children", "elderly", "housing_loan", "rent", "degree_study",
                     "certificates", "illness", "pension", "health_insurance", "payments", "bonus",
-                    "bonus_method"});
+                    "bonus_method", "donations", "days_in_china"});
     YearFacts facts;
     facts.Year = f.Integer("year");
     facts.Jobs = f.List("jobs", ReadJob, true);
@@ -185,6 +208,9 @@ YearFacts ReadFacts(const QJsonValue &Root, const QString &Path) {
     if (const auto bonus = f.Get("bonus"))
         facts.Bonus = ReadBonus(*bonus, f.At("bonus"));
     facts.BonusMethod = f.Name("bonus_method", Methods, current::BonusChoice::Best);
+    facts.Donations = f.List("donations", ReadDonation);
+    if (const auto days = f.Get("days_in_china"))
+        facts.DaysInChina = json::IntegerOf(*days, f.At("days_in_china"));
     return facts;
 }
 
@@ -260,8 +286,13 @@ void AddPersonal(QJsonObject &Root, const YearFacts &F) {
                 }));
     Root.insert(QStringLiteral("certificates"), ArrayOf(F.Certificates, MonthText));
     Root.insert(QStringLiteral("illness"), ArrayOf(F.Illness, [](const current::IllnessFacts &i) {
-                    return QJsonObject{{"who", QString::fromUtf8(NameOf(Persons, i.Who))},
-                                       {"paid", AmountValue(i.Paid)}};
+                    QJsonObject cost{{"who", QString::fromUtf8(NameOf(Persons, i.Who))},
+                                     {"paid", AmountValue(i.Paid)}};
+                    if (i.Child && i.Child->Index)
+                        cost.insert(QStringLiteral("child"), static_cast<qint64>(*i.Child->Index));
+                    else if (i.Child)
+                        cost.insert(QStringLiteral("child"), QString::fromStdString(i.Child->Name));
+                    return cost;
                 }));
 }
 
@@ -285,6 +316,13 @@ void AddPayments(QJsonObject &Root, const YearFacts &F) {
                                 {"amount", AmountValue(F.Bonus->Amount)},
                                 {"employer", QString::fromStdString(F.Bonus->Employer)}});
     Root.insert(QStringLiteral("bonus_method"), QString::fromUtf8(NameOf(Methods, F.BonusMethod)));
+    Root.insert(QStringLiteral("donations"),
+                ArrayOf(F.Donations, [](const current::DonationFacts &d) {
+                    return QJsonObject{
+                        {"month", d.Month}, {"amount", AmountValue(d.Amount)}, {"full", d.Full}};
+                }));
+    if (F.DaysInChina)
+        Root.insert(QStringLiteral("days_in_china"), *F.DaysInChina);
 }
 
 } // namespace
@@ -438,6 +476,18 @@ QString YearFaultText(const current::YearFault &Fault) {
         break;
     case K::NoSuchEmployer:
         text = Words::tr("没有哪份工作的 employer 与之相同");
+        break;
+    case K::DaysOutOfRange:
+        text = Words::tr("在中国境内的天数应为 1 到 %1").arg(Fault.Value);
+        break;
+    case K::NoSuchChild:
+        text = Words::tr("children 中只有 %1 个子女（序号从 0 起）").arg(Fault.Value);
+        break;
+    case K::ChildNameEmpty:
+        text = Words::tr("孩子的名字不能为空");
+        break;
+    case K::ChildNotChild:
+        text = Words::tr("只有“子女”的大病医疗才能指明是哪个孩子");
         break;
     case K::DateInvalid:
         text = Words::tr("不是有效的日期或年月（年份应在 %1 至 %2 之间）")

@@ -2086,6 +2086,14 @@ default; for labour remuneration, author&apos;s remuneration and royalties give 
         <source>未知的奖金计税方法“%1”，应为 separate 或 merged</source>
         <translation>unknown bonus method &quot;%1&quot;: separate or merged</translation>
     </message>
+    <message>
+        <source>公益慈善事业捐赠，限额扣除（不超过扣除捐赠前应纳税所得额的 %1%）</source>
+        <translation>donations to public welfare deducted within the limit (at most %1% of the taxable income before donations)</translation>
+    </message>
+    <message>
+        <source>准予全额扣除的公益慈善事业捐赠</source>
+        <translation>donations to public welfare allowed in full</translation>
+    </message>
 </context>
 <context>
     <name>SettlementOutput</name>
@@ -2165,25 +2173,25 @@ default; for labour remuneration, author&apos;s remuneration and royalties give 
         <source>应补（退）税额</source>
         <translation>Tax to pay (refund)</translation>
     </message>
+    <message>
+        <source>捐赠限额（%1%）</source>
+        <translation>Donation limit (%1%)</translation>
+    </message>
+    <message>
+        <source>捐赠扣除</source>
+        <translation>Donations deducted</translation>
+    </message>
+    <message>
+        <source>公益慈善捐赠（限额扣除）</source>
+        <translation>Donations within the limit</translation>
+    </message>
+    <message>
+        <source>公益慈善捐赠（全额扣除）</source>
+        <translation>Donations allowed in full</translation>
+    </message>
 </context>
 <context>
     <name>SeveranceCommand</name>
-    <message>
-        <source>解除劳动合同的一次性补偿收入：当地上年职工平均工资 %3 倍以内的部分免税，
-超过的部分单独按综合所得年度税率表计税。
-加 --early-retirement：提前退休一次性补贴，按办理提前退休手续至法定退休
-年龄的年数（可带两位小数）平均分摊，每年减除 %1 元后按年度税率表计税，
-再乘以年数；不并入当年综合所得。法定退休年龄自 %2 年起逐步提高，
-年数按本人的法定退休年龄自行计算。</source>
-        <translation>Lump-sum compensation for ending a labour contract: the part up to %3 times the local average
-annual wage of the previous year is tax-free; the rest is taxed separately by the annual tax
-table of comprehensive income.
-With --early-retirement: a lump-sum early retirement allowance is spread evenly over the years
-from the early retirement to the statutory retirement age (up to two decimals); each year&apos;s share
-less %1 yuan is taxed by the annual tax table and the tax multiplied by the years; it is not
-combined with the year&apos;s comprehensive income. The statutory retirement age rises gradually from
-%2; work out the years from your own statutory retirement age.</translation>
-    </message>
     <message>
         <source>补偿收入</source>
         <translation>Compensation</translation>
@@ -2259,6 +2267,80 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     <message>
         <source>选项 --years 只用于 --early-retirement</source>
         <translation>option --years is only for --early-retirement</translation>
+    </message>
+    <message>
+        <source>内部退养一次性收入</source>
+        <translation>lump sum on internal retirement</translation>
+    </message>
+    <message>
+        <source>至法定退休年龄的月数</source>
+        <translation>Months to statutory retirement age</translation>
+    </message>
+    <message>
+        <source>当月工资</source>
+        <translation>Wage of the month</translation>
+    </message>
+    <message>
+        <source>每月平均额</source>
+        <translation>Average a month</translation>
+    </message>
+    <message>
+        <source>确定税率的基数</source>
+        <translation>Base finding the rate</translation>
+    </message>
+    <message>
+        <source>当月应纳税额</source>
+        <translation>Tax of the month</translation>
+    </message>
+    <message>
+        <source>当月工资单独计算的税额</source>
+        <translation>Tax of the wage alone</translation>
+    </message>
+    <message>
+        <source>一次性收入增加的税额</source>
+        <translation>Tax the lump sum adds</translation>
+    </message>
+    <message>
+        <source>选项 --months 的值“%1”不是有效的月数：应为 1 到 %2 的整数</source>
+        <translation>the value “%1” of --months is not a valid number of months: it must be a whole number from 1 to %2</translation>
+    </message>
+    <message>
+        <source>月数</source>
+        <translation>MONTHS</translation>
+    </message>
+    <message>
+        <source>办理内部退养手续至法定退休年龄的月数（内部退养时必填）</source>
+        <translation>months from internal retirement to the statutory retirement age (required for internal retirement)</translation>
+    </message>
+    <message>
+        <source>领取一次性收入当月的工资（内部退养时必填）</source>
+        <translation>the wage of the month the lump sum is received (required for internal retirement)</translation>
+    </message>
+    <message>
+        <source>选项 --months 和 --wage 只用于 --internal-retirement</source>
+        <translation>--months and --wage are only for --internal-retirement</translation>
+    </message>
+    <message>
+        <source>解除劳动合同的一次性补偿收入：当地上年职工平均工资 %3 倍以内的部分免税，
+超过的部分单独按综合所得年度税率表计税。
+加 --early-retirement：提前退休一次性补贴，按办理提前退休手续至法定退休
+年龄的年数（可带两位小数）平均分摊，每年减除 %1 元后按年度税率表计税，
+再乘以年数；不并入当年综合所得。法定退休年龄自 %2 年起逐步提高，
+年数按本人的法定退休年龄自行计算。
+加 --internal-retirement：内部退养一次性收入：一次性收入除以至法定退休
+年龄的月数，加当月工资，减 %4 元，按月度税率表找税率；当月税额 =
+（当月工资 + 一次性收入 − %4）× 税率 − 速算扣除数。</source>
+        <translation>Lump-sum compensation for ending a labour contract: the part up to %3 times the local average
+annual wage of the previous year is tax-free; the rest is taxed separately by the annual tax
+table of comprehensive income.
+With --early-retirement: a lump-sum early retirement allowance is spread evenly over the years
+from the early retirement to the statutory retirement age (up to two decimals); each year&apos;s share
+less %1 yuan is taxed by the annual tax table and the tax multiplied by the years; it is not
+combined with the year&apos;s comprehensive income. The statutory retirement age rises gradually from
+%2; work out the years from your own statutory retirement age.
+With --internal-retirement: a lump sum on internal retirement divided by the months to the
+statutory retirement age, plus the wage of the month, less %4 yuan, finds the rate on the monthly
+tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick deduction.</translation>
     </message>
 </context>
 <context>
@@ -3140,10 +3222,6 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
         <translation>Continuing education (degree): %1 yuan a month, at most %2 months for one degree; professional qualification: %3 yuan in the month the certificate is obtained, once a year.</translation>
     </message>
     <message>
-        <source>每人医保目录内自付超过%1元的部分，每年最多%2元，在年度汇算时扣除。</source>
-        <translation>Each person&apos;s self-paid costs within the medical insurance catalogue above %1 yuan, at most %2 yuan a year, deducted in the annual reconciliation.</translation>
-    </message>
-    <message>
         <source>在缴纳的月份扣除，每年最多%1元。</source>
         <translation>Deducted in the month paid; at most %1 yuan a year.</translation>
     </message>
@@ -3158,6 +3236,18 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     <message>
         <source>%1元</source>
         <translation>%1 yuan</translation>
+    </message>
+    <message>
+        <source>哪个孩子（可不填）</source>
+        <translation>Which child (optional)</translation>
+    </message>
+    <message>
+        <source>序号或名字</source>
+        <translation>index or name</translation>
+    </message>
+    <message>
+        <source>每人医保目录内自付超过%1元的部分，每年最多%2元，在年度汇算时扣除。同一个孩子的几笔费用填同一个序号（子女表中从0起）或名字，合并计算；不填则每笔算一个孩子。</source>
+        <translation>Each patient&apos;s self-paid part within the medical insurance catalogue above %1 yuan, at most %2 yuan a year, deducted at the annual reconciliation. Give the costs of the same child the same index (from 0 in the children table) or name to add them together; left blank, each entry is a child of its own.</translation>
     </message>
 </context>
 <context>
@@ -4781,6 +4871,26 @@ Please check that the folder may be written to and that there is enough disk spa
         <source>%1数据无效，请重新输入。</source>
         <translation>%1: invalid figure, please enter it again.</translation>
     </message>
+    <message>
+        <source>公益慈善捐赠（限额）：</source>
+        <translation>Donations within the limit:</translation>
+    </message>
+    <message>
+        <source>公益慈善捐赠（全额）：</source>
+        <translation>Donations allowed in full:</translation>
+    </message>
+    <message>
+        <source>准予在税前全额扣除的公益慈善捐赠</source>
+        <translation>Donations to public welfare the law allows to deduct in full</translation>
+    </message>
+    <message>
+        <source>捐赠扣除：</source>
+        <translation>Donations deducted:</translation>
+    </message>
+    <message>
+        <source>不超过扣除捐赠前应纳税所得额的%1%</source>
+        <translation>At most %1% of the taxable income before donations</translation>
+    </message>
 </context>
 <context>
     <name>TFrmCurSeverance</name>
@@ -4901,6 +5011,74 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     <message>
         <source>至法定退休年龄年数应大于0、不超过%1，最多两位小数，请重新输入。</source>
         <translation>Years to statutory retirement age must be above 0 and at most %1, with at most two decimals; please re-enter.</translation>
+    </message>
+    <message>
+        <source>内部退养一次性收入</source>
+        <translation>Internal retirement</translation>
+    </message>
+    <message>
+        <source>至法定退休年龄月数：</source>
+        <translation>Months to statutory retirement age:</translation>
+    </message>
+    <message>
+        <source>领取当月的工资：</source>
+        <translation>Wage of the month received:</translation>
+    </message>
+    <message>
+        <source>办理内部退养手续后至法定退休年龄的月数（整数）；当月工资为领取一次性收入当月的工资薪金。</source>
+        <translation>The whole months from internal retirement to the statutory retirement age; the wage is that of the month the lump sum is received.</translation>
+    </message>
+    <message>
+        <source>每月平均额：</source>
+        <translation>Average a month:</translation>
+    </message>
+    <message>
+        <source>当月工资单独的税额：</source>
+        <translation>Tax of the wage alone:</translation>
+    </message>
+    <message>
+        <source>一次性收入增加的税额：</source>
+        <translation>Tax the lump sum adds:</translation>
+    </message>
+    <message>
+        <source>每月平均额 = 一次性收入 ÷ 至法定退休年龄月数
+按 每月平均额 + 当月工资 − %1 查月度税率表，得税率和速算扣除数
+当月应纳税额 = (当月工资 + 一次性收入 − %1) × 税率 − 速算扣除数
+
+例：一次性收入%2元、%3个月、当月工资%4元：%5 + %4 − %1 = %6，税率%7；(%4 + %2 − %1) × %7 − %8 = %9元，其中当月工资单独的税额%10元</source>
+        <translation>Average a month = lump sum ÷ months to statutory retirement age
+Average a month + wage − %1 finds the rate and quick deduction on the monthly table
+Tax of the month = (wage + lump sum − %1) × rate − quick deduction
+
+Example: a lump sum of %2 yuan, %3 months, a wage of %4 yuan: %5 + %4 − %1 = %6, rate %7; (%4 + %2 − %1) × %7 − %8 = %9 yuan, of which the wage alone owes %10 yuan</translation>
+    </message>
+    <message>
+        <source>内部退养一次性收入计算方法</source>
+        <translation>Method for a lump sum on internal retirement</translation>
+    </message>
+    <message>
+        <source>内部退养一次性收入：</source>
+        <translation>Lump sum on internal retirement:</translation>
+    </message>
+    <message>
+        <source>当月应纳税额：</source>
+        <translation>Tax of the month:</translation>
+    </message>
+    <message>
+        <source>内部退养一次性收入数据无效，请重新输入。</source>
+        <translation>The lump sum on internal retirement is not valid. Please enter it again.</translation>
+    </message>
+    <message>
+        <source>至法定退休年龄月数应为1到%1的整数，请重新输入。</source>
+        <translation>The months to statutory retirement age must be a whole number from 1 to %1. Please enter them again.</translation>
+    </message>
+    <message>
+        <source>领取当月的工资数据无效，请重新输入。</source>
+        <translation>The wage of the month is not valid. Please enter it again.</translation>
+    </message>
+    <message>
+        <source>内部退养一次性收入不单独计税：与领取当月的工资合并，按月度税率表计算当月税额。</source>
+        <translation>A lump sum on internal retirement is not taxed on its own: it is added to the wage of the month it is received, and the month&apos;s tax is worked out on the monthly tax table.</translation>
     </message>
 </context>
 <context>
@@ -7302,6 +7480,54 @@ Please install any one of them and try again.</translation>
         <source>同一个月只能由一个单位扣除专项附加扣除。</source>
         <translation>In a month, only one employer may make the special additional deductions.</translation>
     </message>
+    <message>
+        <source>未填写</source>
+        <translation>Not given</translation>
+    </message>
+    <message>
+        <source>本年在中国境内的天数</source>
+        <translation>Days in China in the year</translation>
+    </message>
+    <message>
+        <source>在中国境内天数：</source>
+        <translation>Days in China:</translation>
+    </message>
+    <message>
+        <source>公益慈善捐赠</source>
+        <translation>Donations to public welfare</translation>
+    </message>
+    <message>
+        <source>捐赠额</source>
+        <translation>Amount donated</translation>
+    </message>
+    <message>
+        <source>扣除方式</source>
+        <translation>Deducted</translation>
+    </message>
+    <message>
+        <source>限额扣除（%1%）</source>
+        <translation>Within the limit (%1%)</translation>
+    </message>
+    <message>
+        <source>全额扣除</source>
+        <translation>In full</translation>
+    </message>
+    <message>
+        <source>居民个人（不填即为居民个人）</source>
+        <translation>Resident individual (when not given)</translation>
+    </message>
+    <message>
+        <source>非居民个人（不满%1天）：工资按月计税，没有专项附加扣除和年度汇算</source>
+        <translation>Non-resident individual (fewer than %1 days): wages taxed month by month, no special additional deductions and no annual reconciliation</translation>
+    </message>
+    <message>
+        <source>居民个人（满%1天）</source>
+        <translation>Resident individual (%1 days or more)</translation>
+    </message>
+    <message>
+        <source>在年度汇算时从综合所得中扣除：限额扣除的不超过扣除捐赠前应纳税所得额的%1%，准予全额扣除的全额扣除。</source>
+        <translation>Deducted from comprehensive income at the annual reconciliation: those within the limit up to %1% of the taxable income before donations, those the law allows in full in full.</translation>
+    </message>
 </context>
 <context>
     <name>TYearResults</name>
@@ -7492,6 +7718,26 @@ Please install any one of them and try again.</translation>
     <message>
         <source>全年一次性奖金按%1计算。</source>
         <translation>The annual one-off bonus is %1.</translation>
+    </message>
+    <message>
+        <source>捐赠限额（%1%）：</source>
+        <translation>Donation limit (%1%):</translation>
+    </message>
+    <message>
+        <source>公益慈善捐赠扣除：</source>
+        <translation>Donations deducted:</translation>
+    </message>
+    <message>
+        <source>%1月数月奖金%2（%3），非居民个人分摊%4个月计税，扣缴%5</source>
+        <translation>Bonus for several months in month %1: %2 (%3), spread over %4 months for a non-resident individual, withheld %5</translation>
+    </message>
+    <message>
+        <source>非居民个人，没有年度汇算</source>
+        <translation>Non-resident individual: no annual reconciliation</translation>
+    </message>
+    <message>
+        <source>本年在中国境内%1天，不满%2天：工资薪金按月、劳务报酬等按次由扣缴义务人扣缴，不享受专项附加扣除，扣缴的税款即为应纳税额。</source>
+        <translation>%1 days in China in the year, fewer than %2: wages are withheld month by month and remuneration payment by payment, without special additional deductions; the tax withheld is the tax due.</translation>
     </message>
 </context>
 <context>
@@ -7839,6 +8085,78 @@ status 2.</translation>
         <source>缺少年度文件</source>
         <translation>no year file given</translation>
     </message>
+    <message>
+        <source>居民个人（未填写在中国境内的天数）
+</source>
+        <translation>Resident individual (days in China not given)
+</translation>
+    </message>
+    <message>
+        <source>非居民个人：本年在中国境内 %1 天，不满 %2 天
+</source>
+        <translation>Non-resident individual: %1 days in China in the year, fewer than %2
+</translation>
+    </message>
+    <message>
+        <source>居民个人：本年在中国境内 %1 天，满 %2 天
+</source>
+        <translation>Resident individual: %1 days in China in the year, %2 or more
+</translation>
+    </message>
+    <message>
+        <source>减除费用</source>
+        <translation>Deduction</translation>
+    </message>
+    <message>
+        <source>应纳税所得额</source>
+        <translation>Taxable income</translation>
+    </message>
+    <message>
+        <source>税率</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>速算扣除数</source>
+        <translation>Quick deduction</translation>
+    </message>
+    <message>
+        <source>应纳税额</source>
+        <translation>Tax</translation>
+    </message>
+    <message>
+        <source>税后收入</source>
+        <translation>After tax</translation>
+    </message>
+    <message>
+        <source>%1：%2—%3 月，非居民个人按月计税
+</source>
+        <translation>%1: months %2 to %3, a non-resident individual taxed month by month
+</translation>
+    </message>
+    <message>
+        <source>本单位扣缴税额合计：%1
+</source>
+        <translation>Withheld by this employer in all: %1
+</translation>
+    </message>
+    <message>
+        <source>数月奖金：%1 %2 月发放 %3，非居民个人分摊 %4 个月，每月 %5，税率 %6，速算扣除数 %7，每月税额 %8，应纳税额 %9
+</source>
+        <translation>Bonus for several months: %1 paid %3 in month %2, spread over %4 months for a non-resident individual, %5 a month, rate %6, quick deduction %7, tax a month %8, tax %9
+</translation>
+    </message>
+    <message>
+        <source>全年扣缴税额合计：%1
+</source>
+        <translation>Withheld in the year in all: %1
+</translation>
+    </message>
+    <message>
+        <source>非居民个人没有年度汇算：工资薪金按月、劳务报酬等按次由扣缴义务人扣缴，不享受专项附加扣除，扣缴的税款即为应纳税额。
+</source>
+        <translation>A non-resident individual has no annual reconciliation: wages are withheld month by month and remuneration payment by payment, without special additional deductions; the tax withheld is the tax due.
+</translation>
+    </message>
 </context>
 <context>
     <name>YearFile</name>
@@ -7945,6 +8263,26 @@ status 2.</translation>
     <message>
         <source>写入文件“%1”时出错：%2</source>
         <translation>error writing the file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>在中国境内的天数应为 1 到 %1</source>
+        <translation>the days in China must be 1 to %1</translation>
+    </message>
+    <message>
+        <source>children 中只有 %1 个子女（序号从 0 起）</source>
+        <translation>children holds only %1 children (indexes from 0)</translation>
+    </message>
+    <message>
+        <source>孩子的名字不能为空</source>
+        <translation>the child&apos;s name cannot be empty</translation>
+    </message>
+    <message>
+        <source>只有“子女”的大病医疗才能指明是哪个孩子</source>
+        <translation>only medical treatment for serious illness of 子女 (child) may name the child</translation>
+    </message>
+    <message>
+        <source>应为 children 中的序号（从 0 起的整数）或孩子的名字</source>
+        <translation>must be an index in children (a whole number from 0) or the child&apos;s name</translation>
     </message>
 </context>
 <context>

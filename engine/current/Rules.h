@@ -127,6 +127,25 @@ inline constexpr Date PensionFrom{2022, 11, 25};
 inline constexpr Date PensionNationwideFrom{2024, 12, 15};
 inline constexpr Document PensionNationwideDocument{Issuer::MofSat, 2024, 21};
 
+// Donations to public welfare (财政部 税务总局公告2019年第99号) deducted at settlement from
+// comprehensive income: those limited to this share of the taxable income before any donation,
+// and those the law allows in full.
+inline constexpr int DonationLimitShare = 30;
+inline constexpr const char *DonationDocument = "财政部 税务总局公告2019年第99号";
+
+// A person in China fewer than this many days of the tax year is a non-resident (个人所得税法
+// 第一条): wages taxed month by month, no special additional deductions, no settlement.
+inline constexpr int ResidentDays = 183;
+inline constexpr int MaxDaysInYear = 366;
+
+// A lump sum on internal retirement (内部退养, 财税〔2018〕164号 五(三)) is taxed with that month's
+// wage as 国税发〔1999〕58号 says: its share of each month to the statutory retirement age, plus
+// the wage, less the monthly basic deduction, finds the rate on the monthly table.
+inline constexpr const char *InternalRetirementDocument = "财税〔2018〕164号";
+inline constexpr const char *InternalRetirementMethodDocument = "国税发〔1999〕58号";
+// The longest span of months taken, far beyond any working life.
+inline constexpr int MaxRetirementMonths = 1200;
+
 // Children's education from the month of the 3rd birthday; infant care before it.
 inline constexpr int InfantYears = 3;
 // Elderly support from the month the parent turns 60.

@@ -35,6 +35,16 @@ Cents GrossIncomeOf(const SettlementInput &Year) {
     return Year.Method == BonusMethod::Merged ? gross + Year.Bonus : gross;
 }
 
+// The limited donations first, against 30 % of the taxable income before any donation, then those
+// allowed in full against what is left: the order that deducts the most (the announcement lets
+// the person choose it). The limit is cut to the cent below, so that no deduction passes it.
+Cents DonationsOf(const SettlementInput &Year, Cents Taxable, Cents &Limit) {
+    Limit = Taxable * Law::DonationLimitShare / Law::WholeShare;
+    const Cents limited = std::clamp(Year.Donations, Cents{0}, Limit);
+    const Cents full = std::clamp(Year.DonationsFull, Cents{0}, Taxable - limited);
+    return limited + full;
+}
+
 FilingReason ReasonOf(Cents Balance, Cents GrossIncome, const YearRules &Rules) {
     if (Balance < 0)
         return FilingReason::Refund;
@@ -60,7 +70,9 @@ Settlement Settle(const SettlementInput &Given, const YearRules &Rules) {
     Settlement s;
     s.IncomeAmount = IncomeAmountOf(Year);
     s.Deductions = DeductionsOf(Year, rules);
-    s.Taxable = std::max(Cents{0}, s.IncomeAmount - s.Deductions);
+    const Cents beforeDonations = std::max(Cents{0}, s.IncomeAmount - s.Deductions);
+    s.Donations = DonationsOf(Year, beforeDonations, s.DonationLimit);
+    s.Taxable = beforeDonations - s.Donations;
     const TaxDue due = TaxOn(rules.Annual, s.Taxable);
     s.Rate = due.Rate;
     s.QuickDeduction = due.QuickDeduction;

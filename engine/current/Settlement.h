@@ -29,6 +29,10 @@ struct SettlementInput {
     // An employer should have withheld on some of the income and did not: owing little or on a
     // low income is then no reason to skip the settlement (财政部 税务总局公告2023年第32号).
     bool Unwithheld = false;
+    // Donations to public welfare: those limited to 30 % of the taxable income before them, and
+    // those allowed in full (财政部 税务总局公告2019年第99号).
+    Cents Donations = 0;
+    Cents DonationsFull = 0;
 };
 
 // Why a return is or is not needed, the first that applies in this order.
@@ -43,7 +47,9 @@ enum class FilingReason {
 struct Settlement {
     Cents IncomeAmount = 0; // 收入额
     Cents Deductions = 0;
-    Cents Taxable = 0;
+    Cents DonationLimit = 0; // 30 % of the taxable income before the donations
+    Cents Donations = 0;     // the donations deducted, both kinds
+    Cents Taxable = 0;       // after the donations
     int Rate = 0;
     Cents QuickDeduction = 0;
     Cents Tax = 0;      // on the annual table

@@ -34,6 +34,28 @@ EarlyRetirement TaxEarlyRetirement(Cents Amount, std::int64_t YearsHundredths) {
     return e;
 }
 
+InternalRetirement TaxInternalRetirement(Cents Amount, int Months, Cents Wage) {
+    InternalRetirement r;
+    r.Amount = Amount;
+    r.Months = Months;
+    r.Wage = Wage;
+    const Cents basic = LatestRules().BasicMonthly;
+    const TaxTable table = LatestRules().Monthly;
+    r.Average = MulDiv(Amount, 1, std::max(Months, 1));
+    r.Base = r.Average + Wage - basic;
+    r.Taxable = std::max(Cents{0}, Wage + Amount - basic);
+    if (r.Taxable > 0) {
+        const TaxBracket bracket = r.Base > 0 ? BracketOf(table, r.Base) : table.front();
+        r.Rate = bracket.Rate;
+        r.QuickDeduction = bracket.QuickDeduction;
+        r.Tax = std::max(Cents{0}, Percent(r.Taxable, bracket.Rate) - bracket.QuickDeduction);
+    }
+    r.WageTax = TaxOn(table, Wage - basic).Tax;
+    r.Added = r.Tax - r.WageTax;
+    r.AfterTax = Wage + Amount - r.Tax;
+    return r;
+}
+
 std::optional<std::int64_t> ParseYearsHundredths(std::string_view Text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!Text.empty() && blank(Text.front()))

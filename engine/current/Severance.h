@@ -42,6 +42,29 @@ struct EarlyRetirement {
 // YearsHundredths > 0.
 EarlyRetirement TaxEarlyRetirement(Cents Amount, std::int64_t YearsHundredths);
 
+// A lump sum on internal retirement (内部退养一次性收入, 财税〔2018〕164号 五(三),
+// 国税发〔1999〕58号): the lump sum ÷ the months until the statutory retirement age, plus that
+// month's wage, less the monthly basic deduction, finds the rate on the monthly table; the month's
+// tax is (the wage + the lump sum − the basic deduction) × that rate − its quick deduction. A base
+// of 0 or less still taxes a positive amount at the table's lowest rate.
+struct InternalRetirement {
+    Cents Amount = 0;
+    int Months = 0;
+    Cents Wage = 0;
+    Cents Average = 0; // the lump sum ÷ the months
+    Cents Base = 0;    // the average + the wage − the basic deduction: finds the rate
+    Cents Taxable = 0; // the wage + the lump sum − the basic deduction, at least 0
+    int Rate = 0;
+    Cents QuickDeduction = 0;
+    Cents Tax = 0;      // the month's tax, the wage's included
+    Cents WageTax = 0;  // the wage alone on the same table
+    Cents Added = 0;    // what the lump sum adds: Tax − WageTax
+    Cents AfterTax = 0; // the wage and the lump sum after the month's tax
+};
+
+// 1 ≤ Months ≤ Law::MaxRetirementMonths.
+InternalRetirement TaxInternalRetirement(Cents Amount, int Months, Cents Wage);
+
 // The longest span of years taken, far beyond any working life, so that no product overflows.
 inline constexpr std::int64_t MaxYearsHundredths = 100 * 100;
 

@@ -183,7 +183,7 @@ std::optional<BonusWithholding> WithholdBonus(const YearFacts &F, const YearRule
     });
     return BonusWithholding{F.Bonus->Month, F.Bonus->Amount,
                             static_cast<std::size_t>(job - F.Jobs.begin()),
-                            TaxBonusSeparately(F.Bonus->Amount, R)};
+                            TaxBonusSeparately(F.Bonus->Amount, R), std::nullopt};
 }
 
 // Where the year's law taxes the bonus only as wages, it is paid with the month's wages of the
@@ -247,15 +247,62 @@ Cents IllnessDeduction(const std::vector<IllnessFacts> &Illness) {
     Cents self = 0;
     Cents spouse = 0;
     Cents children = 0;
+    // Each named child's total, in the order first named: a year holds at most MaxEntries.
+    std::vector<std::pair<PatientFacts, Cents>> named;
     for (const IllnessFacts &cost : Illness) {
-        if (cost.Who == IllnessOf::Self)
+        if (cost.Who == IllnessOf::Self) {
             self += cost.Paid;
-        else if (cost.Who == IllnessOf::Spouse)
+        } else if (cost.Who == IllnessOf::Spouse) {
             spouse += cost.Paid;
-        else
+        } else if (!cost.Child) {
             children += deductible(cost.Paid);
+        } else {
+            const auto same = std::find_if(named.begin(), named.end(), [&](const auto &entry) {
+                return entry.first == *cost.Child;
+            });
+            if (same == named.end())
+                named.emplace_back(*cost.Child, cost.Paid);
+            else
+                same->second += cost.Paid;
+        }
     }
+    for (const auto &[child, paid] : named)
+        children += deductible(paid);
     return deductible(self) + deductible(spouse) + children;
+}
+
+// A non-resident's year (个人所得税法 第二条、第六条): each month's wage on the monthly table after
+// the monthly basic deduction, less the pay's tax-exempt income, insurance and other deductions
+// but none of the person's own deductions; each payment and the bonus as a non-resident's; no
+// settlement.
+YearResult ComputeNonResidentYear(const YearFacts &Facts, const YearRules &Rules) {
+    YearResult r;
+    r.NonResident = true;
+    for (std::size_t m = 0; m < r.Entitlements.size(); ++m)
+        r.Entitlements[m].Month = static_cast<int>(m) + 1;
+    r.Jobs.reserve(Facts.Jobs.size());
+    for (const JobFacts &job : Facts.Jobs) {
+        JobYear year;
+        for (const WageMonth &month : PaidMonths(job)) {
+            NonResidentWage wage = WithholdNonResidentWage(month.Income - month.Exempt -
+                                                           month.Insurance - month.Other);
+            wage.Income = month.Income;
+            wage.AfterTax = month.Income - month.Insurance - wage.Tax;
+            year.NonResidentMonths.push_back({month.Month, wage});
+            year.Withheld += wage.Tax;
+        }
+        r.Jobs.push_back(std::move(year));
+    }
+    r.Payments.reserve(Facts.Payments.size());
+    for (const PaymentFacts &payment : Facts.Payments)
+        r.Payments.push_back(WithholdRemuneration(payment.Amount, payment.Kind, true));
+    if (Facts.Bonus) {
+        r.Bonus = WithholdBonus(Facts, Rules);
+        const NonResidentBonus bonus = TaxNonResidentBonus(Facts.Bonus->Amount);
+        r.Bonus->Due = {bonus.Rate, bonus.QuickDeduction, bonus.Tax};
+        r.Bonus->NonResident = bonus;
+    }
+    return r;
 }
 
 YearResult ComputeYear(const YearFacts &Facts) {
@@ -265,6 +312,8 @@ YearResult ComputeYear(const YearFacts &Facts) {
 
 YearResult ComputeYear(const YearFacts &Facts, const YearRules &Rules) {
     const YearRules &rules = Rules;
+    if (Facts.NonResident())
+        return ComputeNonResidentYear(Facts, rules);
     YearResult r;
     r.Entitlements = EntitlementsOf(Facts, rules);
 
@@ -277,7 +326,7 @@ YearResult ComputeYear(const YearFacts &Facts, const YearRules &Rules) {
         AddBonusToWages(months, job, Facts, rules);
         if (job.DeductionsHere)
             AddEntitlements(months, r.Entitlements);
-        JobYear year{WithholdWages(months, job.Mode, rules), 0};
+        JobYear year{WithholdWages(months, job.Mode, rules), 0, {}};
         for (const WageWithholding &month : year.Months)
             year.Withheld += month.Tax;
         in.Withheld += year.Withheld;
@@ -303,11 +352,15 @@ YearResult ComputeYear(const YearFacts &Facts, const YearRules &Rules) {
     }
     const Cents illness = IllnessDeduction(Facts.Illness);
     in.Special = special + illness;
+    for (const DonationFacts &donation : Facts.Donations)
+        (donation.Full ? in.DonationsFull : in.Donations) += donation.Amount;
     r.Settled = SettleAs(in, Facts.BonusMethod, rules);
     r.Settled.Special = special;
     r.Settled.Illness = illness;
     r.Settled.Pension = in.Pension;
     r.Settled.HealthInsurance = in.Health;
+    r.Settled.Donations = in.Donations;
+    r.Settled.DonationsFull = in.DonationsFull;
     return r;
 }
 

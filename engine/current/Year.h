@@ -40,10 +40,18 @@ struct EntitlementMonth {
 
 using Timeline = std::array<EntitlementMonth, 12>;
 
-// One job's months, from its first to its last, as the wage withholding gives them.
+// A non-resident's wage of one month.
+struct NonResidentMonth {
+    int Month = 0;
+    NonResidentWage Wage;
+};
+
+// One job's months, from its first to its last, as the wage withholding gives them: a
+// resident's cumulative withholding, or a non-resident's month by month.
 struct JobYear {
-    std::vector<WageWithholding> Months;
-    Cents Withheld = 0; // the sum of the months' tax
+    std::vector<WageWithholding> Months;             // a resident's; empty for a non-resident
+    Cents Withheld = 0;                              // the sum of the months' tax
+    std::vector<NonResidentMonth> NonResidentMonths; // a non-resident's; empty for a resident
 };
 
 // The annual bonus, withheld on its own on the monthly table by the job that pays it.
@@ -51,7 +59,8 @@ struct BonusWithholding {
     int Month = 0;
     Cents Amount = 0;
     std::size_t Job = 0; // index into the facts' jobs (their number when none is named so)
-    TaxDue Due;
+    TaxDue Due;          // a non-resident's: the rate of a sixth, the tax of the six months
+    std::optional<NonResidentBonus> NonResident;
 };
 
 struct YearSettlement {
@@ -61,7 +70,9 @@ struct YearSettlement {
     Cents Illness = 0;         // 大病医疗
     Cents Pension = 0;         // what the timeline deducts
     Cents HealthInsurance = 0; // likewise
-    SettlementInput Input;     // the totals settled
+    Cents Donations = 0;       // the donations given, limited and in full (the deducted in Figures)
+    Cents DonationsFull = 0;
+    SettlementInput Input; // the totals settled
 };
 
 struct YearResult {
@@ -69,6 +80,8 @@ struct YearResult {
     std::vector<JobYear> Jobs;          // in the facts' order
     std::vector<Remuneration> Payments; // in the facts' order
     std::optional<BonusWithholding> Bonus;
+    // A non-resident's year has no settlement: Settled is then empty and means nothing.
+    bool NonResident = false;
     YearSettlement Settled;
 };
 
@@ -86,7 +99,9 @@ Timeline EntitlementsOf(const YearFacts &Facts, const YearRules &Rules);
 // own takes its months from here, so that it withholds what ComputeYear withholds.
 std::vector<WageMonth> JobMonths(const JobFacts &Job, const Timeline &Entitlements);
 // 大病医疗 of the year: each person's self-paid amount above the floor, up to the cap; the
-// entries of 本人 are one person, as are those of 配偶, and each entry of 子女 is a child.
+// entries of 本人 are one person, as are those of 配偶 and those of 子女 naming the same child
+// (by index or by name, the index standing for that child's entries named by index only); an
+// entry of 子女 naming none is a child of its own.
 Cents IllnessDeduction(const std::vector<IllnessFacts> &Illness);
 
 } // namespace current

@@ -56,6 +56,7 @@ class Checker {
         CheckStudies();
         CheckIllnessAndPension();
         CheckPaymentsAndBonus();
+        CheckDonationsAndDays();
         return Found;
     }
 
@@ -112,6 +113,7 @@ class Checker {
     void CheckStudies();
     void CheckIllnessAndPension();
     void CheckPaymentsAndBonus();
+    void CheckDonationsAndDays();
 
     const YearFacts &Facts;
     const YearRules *Rules; // none for a year the program does not know
@@ -254,8 +256,19 @@ void Checker::CheckStudies() {
 
 void Checker::CheckIllnessAndPension() {
     Count(Facts.Illness.size(), MaxEntries, "illness");
-    for (std::size_t i = 0; i < Facts.Illness.size(); ++i)
-        Amount(Facts.Illness[i].Paid, Key(Item("illness", i), "paid"));
+    for (std::size_t i = 0; i < Facts.Illness.size(); ++i) {
+        const IllnessFacts &cost = Facts.Illness[i];
+        Amount(cost.Paid, Key(Item("illness", i), "paid"));
+        if (!cost.Child)
+            continue;
+        const std::string child = Key(Item("illness", i), "child");
+        if (cost.Who != IllnessOf::Child)
+            Fail(YearFaultKind::ChildNotChild, child);
+        else if (cost.Child->Index && *cost.Child->Index >= Facts.Children.size())
+            Fail(YearFaultKind::NoSuchChild, child, static_cast<Cents>(Facts.Children.size()));
+        else if (!cost.Child->Index && cost.Child->Name.empty())
+            Fail(YearFaultKind::ChildNameEmpty, child);
+    }
     Count(Facts.Pension.size(), MaxEntries, "pension");
     for (std::size_t i = 0; i < Facts.Pension.size(); ++i) {
         Month(Facts.Pension[i].Month, Key(Item("pension", i), "month"));
@@ -288,6 +301,16 @@ void Checker::CheckPaymentsAndBonus() {
     });
     if (!named)
         Fail(YearFaultKind::NoSuchEmployer, "bonus.employer");
+}
+
+void Checker::CheckDonationsAndDays() {
+    Count(Facts.Donations.size(), MaxEntries, "donations");
+    for (std::size_t i = 0; i < Facts.Donations.size(); ++i) {
+        Month(Facts.Donations[i].Month, Key(Item("donations", i), "month"));
+        Amount(Facts.Donations[i].Amount, Key(Item("donations", i), "amount"));
+    }
+    if (Facts.DaysInChina && (*Facts.DaysInChina < 1 || *Facts.DaysInChina > Law::MaxDaysInYear))
+        Fail(YearFaultKind::DaysOutOfRange, "days_in_china", Law::MaxDaysInYear);
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace current {
@@ -85,9 +86,23 @@ struct DegreeFacts {
 
 enum class IllnessOf { Self, Spouse, Child }; // 本人, 配偶, 子女
 
+// Which child an entry of 子女 is: the index in the year's children or a name; entries naming the
+// same child are one patient. An entry naming none is a child of its own.
+struct PatientFacts {
+    std::optional<std::size_t> Index;
+    std::string Name; // UTF-8; used when Index is none
+    bool operator==(const PatientFacts &) const = default;
+};
+
 struct IllnessFacts {
+    // A constructor, so that an entry written as {who, paid} names no child.
+    IllnessFacts() = default;
+    IllnessFacts(IllnessOf Who, Cents Paid, std::optional<PatientFacts> Child = std::nullopt)
+        : Who(Who), Paid(Paid), Child(std::move(Child)) {}
+
     IllnessOf Who = IllnessOf::Self;
     Cents Paid = 0; // self-paid in the year
+    std::optional<PatientFacts> Child;
     bool operator==(const IllnessFacts &) const = default;
 };
 
@@ -118,6 +133,15 @@ struct BonusFacts {
     bool operator==(const BonusFacts &) const = default;
 };
 
+// A donation to public welfare (财政部 税务总局公告2019年第99号), deducted at settlement: limited
+// to 30 % of the taxable income before donations, or in full where the law allows it.
+struct DonationFacts {
+    int Month = 1;
+    Cents Amount = 0;
+    bool Full = false;
+    bool operator==(const DonationFacts &) const = default;
+};
+
 // How the bonus is taxed at settlement; Best takes the cheaper of the two.
 enum class BonusChoice { Separate, Merged, Best };
 
@@ -136,7 +160,12 @@ struct YearFacts {
     std::vector<PaymentFacts> Payments;
     std::optional<BonusFacts> Bonus;
     BonusChoice BonusMethod = BonusChoice::Best;
+    std::vector<DonationFacts> Donations;
+    // Days in China in the year; none is a resident. Fewer than Law::ResidentDays: a non-resident.
+    std::optional<int> DaysInChina;
     bool operator==(const YearFacts &) const = default;
+
+    bool NonResident() const { return DaysInChina && *DaysInChina < Law::ResidentDays; }
 };
 
 // How many entries a year may hold: enough for any real year, and few enough that no sum of a
@@ -174,6 +203,10 @@ enum class YearFaultKind {
     OutsideYear,          // a certificate's month
     NoSuchEmployer,       // the bonus names no job
     DateInvalid,          // no such day or month, or a year outside the dates' years
+    DaysOutOfRange,       // days in China not 1 to Law::MaxDaysInYear
+    NoSuchChild,          // an illness entry's child index beyond the children; Value: their count
+    ChildNameEmpty,       // an illness entry's child named by an empty name
+    ChildNotChild,        // a child named on an entry of 本人 or 配偶
 };
 
 struct YearFault {

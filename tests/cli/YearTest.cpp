@@ -36,7 +36,8 @@ TEST(Year, JsonOfTheContractWithTheHandWorkedFigures) {
     const Outcome run = RunCli({QStringLiteral("year"), Write(dir, Example), "--json"});
     ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
     const QJsonObject json = JsonOf(run);
-    EXPECT_EQ(KeysOf(json).join(u' '), u"bonus jobs payments settlement timeline year");
+    EXPECT_EQ(KeysOf(json).join(u' '),
+              u"bonus days_in_china jobs payments resident settlement timeline year");
     const QJsonArray timeline = json.value(u"timeline").toArray();
     ASSERT_EQ(timeline.size(), 12);
     const QJsonObject june = timeline.at(5).toObject();
@@ -54,7 +55,8 @@ TEST(Year, JsonOfTheContractWithTheHandWorkedFigures) {
     EXPECT_EQ(json.value(u"bonus").toObject().value(u"tax").toString(), u"3790.00");
     const QJsonObject s = json.value(u"settlement").toObject();
     EXPECT_EQ(KeysOf(s).join(u' '),
-              u"balance bonus_method bonus_tax deductions health_insurance illness "
+              u"balance bonus_method bonus_tax deductions donation_limit donations "
+              u"donations_full_given donations_given health_insurance illness "
               u"income_amount must_file pension quick_deduction rate reason special tax taxable "
               u"total_tax withheld");
     EXPECT_EQ(s.value(u"bonus_method").toString(), u"separate");

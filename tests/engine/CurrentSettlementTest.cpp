@@ -169,4 +169,48 @@ INSTANTIATE_TEST_SUITE_P(
         SeveranceCase{"the excess on the annual table", Yuan(300000), "180000.00", "120000.00",
                       "9480.00"}));
 
+// 财政部 税务总局公告2019年第99号: donations limited to 30 % of the taxable income before them.
+// 200000 of wages − 60000 = 140000 taxable before donations; 30 % of it is 42000. At 42000 the
+// whole donation is deducted: 98000 → 9800 − 2520 = 7280. A cent over, still 42000. Those allowed
+// in full come after, up to what is left: 50000 more gives 48000 → 4800 − 2520 = 2280; 200000
+// more leaves nothing taxable.
+struct DonationCase {
+    const char *Rule;
+    Cents Limited;
+    Cents Full;
+    const char *Deducted;
+    const char *Taxable;
+    const char *Tax;
+};
+
+void PrintTo(const DonationCase &c, std::ostream *os) {
+    *os << c.Rule;
+}
+
+class Donations : public ::testing::TestWithParam<DonationCase> {};
+
+TEST_P(Donations, LimitedTo30PercentThenInFull) {
+    const DonationCase &c = GetParam();
+    SettlementInput year;
+    year.Wages = Yuan(200000);
+    year.Donations = c.Limited;
+    year.DonationsFull = c.Full;
+    const Settlement s = Settle(year);
+    EXPECT_EQ(FormatCents(s.DonationLimit), "42000.00");
+    EXPECT_EQ(FormatCents(s.Donations), c.Deducted);
+    EXPECT_EQ(FormatCents(s.Taxable), c.Taxable);
+    EXPECT_EQ(FormatCents(s.Tax), c.Tax);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Law, Donations,
+    ::testing::Values(
+        DonationCase{"none", 0, 0, "0.00", "140000.00", "11480.00"},
+        DonationCase{"30 % exactly", Yuan(42000), 0, "42000.00", "98000.00", "7280.00"},
+        DonationCase{"a cent over", Yuan(42000) + 1, 0, "42000.00", "98000.00", "7280.00"},
+        DonationCase{"a cent under", Yuan(42000) - 1, 0, "41999.99", "98000.01", "7280.00"},
+        DonationCase{"then in full", Yuan(42000) + 1, Yuan(50000), "92000.00", "48000.00",
+                     "2280.00"},
+        DonationCase{"in full beyond the income", 0, Yuan(200000), "140000.00", "0.00", "0.00"}));
+
 } // namespace

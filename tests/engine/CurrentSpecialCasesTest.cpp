@@ -240,6 +240,52 @@ INSTANTIATE_TEST_SUITE_P(
                       YearsCase{"100.01", std::nullopt}, YearsCase{"99999", std::nullopt},
                       YearsCase{"1.2.3", std::nullopt}));
 
+// 内部退养 (财税〔2018〕164号 五(三), 国税发〔1999〕58号), on the monthly table after 5000.
+struct InternalRetirementCase {
+    const char *Worked;
+    Cents Amount;
+    int Months;
+    Cents Wage;
+    Cents Average, Rate, Tax, WageTax, Added;
+};
+
+void PrintTo(const InternalRetirementCase &c, std::ostream *os) {
+    *os << c.Worked;
+}
+
+class InternalRetirementTax : public ::testing::TestWithParam<InternalRetirementCase> {};
+
+TEST_P(InternalRetirementTax, TheAverageFindsTheRateOfTheWholeMonth) {
+    const InternalRetirementCase &c = GetParam();
+    const InternalRetirement r = TaxInternalRetirement(Yuan(c.Amount), c.Months, Yuan(c.Wage));
+    EXPECT_EQ(r.Average, c.Average);
+    EXPECT_EQ(r.Rate, c.Rate);
+    EXPECT_EQ(r.Tax, c.Tax);
+    EXPECT_EQ(r.WageTax, c.WageTax);
+    EXPECT_EQ(r.Added, c.Added);
+    EXPECT_EQ(r.AfterTax, Yuan(c.Amount + c.Wage) - c.Tax);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Law, InternalRetirementTax,
+    ::testing::Values(
+        // The README's: 120000 ÷ 24 = 5000, + 6000 − 5000 = 6000 → 10 %, 210; (6000 + 120000 −
+        // 5000) × 10 % − 210 = 11890; the wage alone 1000 × 3 % = 30; the lump sum adds 11860.
+        InternalRetirementCase{"README", 120000, 24, 6000, Yuan(5000), 10, Yuan(11890), Yuan(30),
+                               Yuan(11860)},
+        // 300000 ÷ 60 = 5000, + 20000 − 5000 = 20000 → 20 %, 1410; 315000 × 20 % − 1410 = 61590;
+        // the wage alone 15000 × 20 % − 1410 = 1590; adds 60000.
+        InternalRetirementCase{"20 %", 300000, 60, 20000, Yuan(5000), 20, Yuan(61590), Yuan(1590),
+                               Yuan(60000)},
+        // 100000 ÷ 3 = 33333.33, + 10000 − 5000 = 38333.33 → 30 %, 4410; 105000 × 30 % − 4410 =
+        // 27090; the wage alone 5000 × 10 % − 210 = 290; adds 26800.
+        InternalRetirementCase{"a third", 100000, 3, 10000, 3333333, 30, Yuan(27090), Yuan(290),
+                               Yuan(26800)},
+        // 12000 ÷ 120 = 100, + 3000 − 5000 < 0: the lowest rate, 3 %, on 3000 + 12000 − 5000 =
+        // 10000: 300, all of it the lump sum's.
+        InternalRetirementCase{"a base below nothing", 12000, 120, 3000, Yuan(100), 3, Yuan(300), 0,
+                               Yuan(300)}));
+
 TEST(FormatYuan, WholeYuanWithoutDecimals) {
     EXPECT_EQ(FormatYuan(Yuan(5000)), "5000");
     EXPECT_EQ(FormatYuan(Yuan(60000)), "60000");

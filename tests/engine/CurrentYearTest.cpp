@@ -394,6 +394,83 @@ TEST(IllnessDeduction, EachPersonAboveTheFloorUpToTheCap) {
               Yuan(5000));
 }
 
+// The floor and the cap hold once per patient: entries naming the same child, by index or by
+// name, are added first; an entry naming none stays a child of its own.
+TEST(IllnessDeduction, OncePerPatientWhenTheChildIsNamed) {
+    const PatientFacts first{0, ""};
+    const PatientFacts second{1, ""};
+    const PatientFacts named{{}, "小明"};
+    // Child 0: 10000 + 10000 = 20000 − 15000 = 5000 (apart, each below the floor: 0). Child 1:
+    // 60000 + 50000 = 110000 − 15000 = 95000, capped at 80000. 小明: 16000 + 16000 = 32000 −
+    // 15000 = 17000. An unnamed 20000: 5000. In all 107000.
+    EXPECT_EQ(IllnessDeduction({{IllnessOf::Child, Yuan(10000), first},
+                                {IllnessOf::Child, Yuan(60000), second},
+                                {IllnessOf::Child, Yuan(10000), first},
+                                {IllnessOf::Child, Yuan(50000), second},
+                                {IllnessOf::Child, Yuan(16000), named},
+                                {IllnessOf::Child, Yuan(16000), named},
+                                {IllnessOf::Child, Yuan(20000)}}),
+              Yuan(107000));
+    // The same two entries of 10000 unnamed are two children, each below the floor: 0.
+    EXPECT_EQ(IllnessDeduction({{IllnessOf::Child, Yuan(10000)}, {IllnessOf::Child, Yuan(10000)}}),
+              0);
+}
+
+// Donations of the year file reach the settlement: 240000 of wages − 60000 = 180000 taxable
+// before them, a limit of 54000. Limited 20000 in March and 40000 in June: 60000, of which 54000
+// deducted; 10000 in full: 64000 in all, 116000 taxable → 11600 − 2520 = 9080.
+TEST(YearDonations, LimitedAndInFullAtSettlement) {
+    YearFacts facts = YearOf(2026, 20000);
+    facts.Donations = {{3, Yuan(20000), false}, {6, Yuan(40000), false}, {9, Yuan(10000), true}};
+    ASSERT_FALSE(CheckYear(facts).has_value());
+    const YearResult year = ComputeYear(facts);
+    EXPECT_EQ(year.Settled.Donations, Yuan(60000));
+    EXPECT_EQ(year.Settled.DonationsFull, Yuan(10000));
+    EXPECT_EQ(year.Settled.Figures.DonationLimit, Yuan(54000));
+    EXPECT_EQ(year.Settled.Figures.Donations, Yuan(64000));
+    EXPECT_EQ(year.Settled.Figures.Taxable, Yuan(116000));
+    EXPECT_EQ(year.Settled.Figures.Tax, Yuan(9080));
+}
+
+// 个人所得税法 第一条: fewer than 183 days in the year is a non-resident. 182 days: each month's
+// 20000 − 5000 = 15000 → 20 %, 3000 − 1410 = 1590, the child's education not deducted, no
+// settlement; labour 10000 as a non-resident: 8000 → 10 %, 800 − 210 = 590; the bonus 60000
+// over six months: 10000 → 10 %, 790 × 6 = 4740. 183 days: a resident, cumulative withholding
+// (January 20000 − 5000 − 2000 = 13000 → 390) and a settlement.
+TEST(NonResidentYear, FewerThan183DaysInChina) {
+    YearFacts facts = YearOf(2026, 20000);
+    facts.Children = {{{2015, 1, 1}, 100, {}}};
+    facts.Payments = {{4, RemunerationKind::Labour, Yuan(10000)}};
+    facts.Bonus = BonusFacts{12, Yuan(60000), "甲"};
+    facts.Donations = {{3, Yuan(1000), false}};
+    facts.DaysInChina = 182;
+    ASSERT_FALSE(CheckYear(facts).has_value());
+    const YearResult non = ComputeYear(facts);
+    EXPECT_TRUE(non.NonResident);
+    ASSERT_EQ(non.Jobs.size(), 1u);
+    EXPECT_TRUE(non.Jobs[0].Months.empty());
+    ASSERT_EQ(non.Jobs[0].NonResidentMonths.size(), 12u);
+    for (const NonResidentMonth &month : non.Jobs[0].NonResidentMonths) {
+        EXPECT_EQ(month.Wage.Taxable, Yuan(15000));
+        EXPECT_EQ(month.Wage.Rate, 20);
+        EXPECT_EQ(month.Wage.Tax, Yuan(1590));
+    }
+    EXPECT_EQ(non.Jobs[0].Withheld, Yuan(1590 * 12));
+    EXPECT_EQ(non.Payments.at(0).Tax, Yuan(590));
+    ASSERT_TRUE(non.Bonus && non.Bonus->NonResident);
+    EXPECT_EQ(non.Bonus->NonResident->MonthlyTax, Yuan(790));
+    EXPECT_EQ(non.Bonus->Due.Tax, Yuan(4740));
+    EXPECT_EQ(non.Settled.Figures.TotalTax, 0);
+
+    facts.DaysInChina = 183;
+    const YearResult resident = ComputeYear(facts);
+    EXPECT_FALSE(resident.NonResident);
+    EXPECT_EQ(resident.Jobs[0].Months.at(0).Tax, Yuan(390));
+    EXPECT_GT(resident.Settled.Figures.TotalTax, 0);
+    facts.DaysInChina.reset();
+    EXPECT_FALSE(ComputeYear(facts).NonResident);
+}
+
 struct BonusCase {
     const char *Story;
     Cents Monthly; // wages, yuan
@@ -598,7 +675,37 @@ INSTANTIATE_TEST_SUITE_P(
                   [](YearFacts &f) {
                       f.Rent = {{{2026, 5}, {2026, 4}, Yuan(800)}};
                   },
-                  K::FromAfterTo, "rent[0].from"}));
+                  K::FromAfterTo, "rent[0].from"},
+        FaultCase{"a donation of a negative amount",
+                  [](YearFacts &f) {
+                      f.Donations = {{3, Yuan(100), false}, {5, -1, true}};
+                  },
+                  K::AmountNegative, "donations[1].amount"},
+        FaultCase{"a donation in month 13",
+                  [](YearFacts &f) {
+                      f.Donations = {{13, Yuan(100), false}};
+                  },
+                  K::MonthOutOfRange, "donations[0].month"},
+        FaultCase{"0 days in China", [](YearFacts &f) { f.DaysInChina = 0; }, K::DaysOutOfRange,
+                  "days_in_china"},
+        FaultCase{"367 days in China", [](YearFacts &f) { f.DaysInChina = 367; }, K::DaysOutOfRange,
+                  "days_in_china"},
+        FaultCase{"illness of child 1 of one child",
+                  [](YearFacts &f) {
+                      f.Children = {{{2020, 1, 1}, 100, {}}};
+                      f.Illness = {{IllnessOf::Child, Yuan(1), PatientFacts{1, ""}}};
+                  },
+                  K::NoSuchChild, "illness[0].child"},
+        FaultCase{"illness of a child named by an empty name",
+                  [](YearFacts &f) {
+                      f.Illness = {{IllnessOf::Child, Yuan(1), PatientFacts{}}};
+                  },
+                  K::ChildNameEmpty, "illness[0].child"},
+        FaultCase{"a child named on the spouse's illness",
+                  [](YearFacts &f) {
+                      f.Illness = {{IllnessOf::Spouse, Yuan(1), PatientFacts{{}, "小明"}}};
+                  },
+                  K::ChildNotChild, "illness[0].child"}));
 
 // Rent and a loan whose months end before the year, or begin after it, may both be listed.
 TEST(YearFaults, RentBesideALoanOfOtherYears) {

@@ -60,6 +60,14 @@ const char *const Reordered =
          "mode":"按月","to":12,"from":9,"employer":"乙公司"}],
 "year":2026})";
 
+// The keys of donations, residence and the patient of an illness.
+const char *const Cases =
+    R"({"year":2026,"days_in_china":200,
+"jobs":[{"employer":"甲","pay":[{"from":1,"income":1}]}],
+"children":[{"born":"2015-01-01"},{"born":"2017-01-01"}],
+"illness":[{"who":"本人","paid":1},{"who":"子女","paid":2,"child":1},{"who":"子女","paid":3,"child":"小明"}],
+"donations":[{"month":3,"amount":1000},{"month":5,"amount":500,"full":true}]})";
+
 const char *const Rent = R"({"year":2019,"jobs":[{"employer":"甲","pay":[{"from":1,"income":1}]}],
 "rent":[{"from":"2018-10","to":"2019-09","amount":1500},{"from":"2019-10","to":"2020-09","amount":800}],
 "elderly":{"parents_born":["1950-01-01"],"only_child":true},"bonus_method":"separate"})";
@@ -101,6 +109,24 @@ TEST(YearFile, WrittenFileReadsBackIdentical) {
     // Written over the old file, with no temporary file left beside it.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
               QStringList{QStringLiteral("年度.json")});
+}
+
+TEST(YearFile, DonationsResidenceAndPatientsReadAndWrittenBack) {
+    const current::YearFacts facts = Facts(Cases);
+    EXPECT_EQ(facts.DaysInChina, 200);
+    ASSERT_EQ(facts.Donations.size(), 2u);
+    EXPECT_EQ(facts.Donations[0], (current::DonationFacts{3, 100000, false}));
+    EXPECT_EQ(facts.Donations[1], (current::DonationFacts{5, 50000, true}));
+    ASSERT_EQ(facts.Illness.size(), 3u);
+    EXPECT_FALSE(facts.Illness[0].Child.has_value());
+    EXPECT_EQ(facts.Illness[1].Child, (current::PatientFacts{1, ""}));
+    EXPECT_EQ(facts.Illness[2].Child, (current::PatientFacts{std::nullopt, "小明"}));
+    EXPECT_EQ(Facts(sheets::YearFileBytes(facts)), facts);
+    // A file without the keys is a resident's without donations.
+    const current::YearFacts plain =
+        Facts(R"({"year":2026,"jobs":[{"employer":"甲","pay":[{"from":1,"income":1}]}]})");
+    EXPECT_FALSE(plain.DaysInChina.has_value());
+    EXPECT_TRUE(plain.Donations.empty());
 }
 
 struct FaultCase {
@@ -194,7 +220,20 @@ INSTANTIATE_TEST_SUITE_P(
                   "jobs[0].mode"},
         FaultCase{Full, "\"labour\"", "\"劳务\"", "payments[0].kind"},
         FaultCase{Full, "\"子女\"", "\"儿子\"", "illness[1].who"},
-        FaultCase{Full, "\"merged\"}", "\"lowest\"}", "bonus_method"}));
+        FaultCase{Full, "\"merged\"}", "\"lowest\"}", "bonus_method"},
+        FaultCase{Cases, "\"days_in_china\":200", "\"days_in_china\":\"200\"", "days_in_china"},
+        FaultCase{Cases, "\"days_in_china\":200", "\"days_in_china\":0", "days_in_china"},
+        FaultCase{Cases, "\"days_in_china\":200", "\"days_in_china\":367", "days_in_china"},
+        FaultCase{Cases, "\"full\":true", "\"full\":1", "donations[1].full"},
+        FaultCase{Cases, "\"full\":true", "\"full\":true,\"to\":\"x\"", "donations[1].to"},
+        FaultCase{Cases, "\"amount\":500,", "\"amount\":-500,", "donations[1].amount"},
+        FaultCase{Cases, "\"month\":3", "\"month\":13", "donations[0].month"},
+        FaultCase{Cases, "\"child\":1", "\"child\":2", "illness[1].child"},
+        FaultCase{Cases, "\"child\":1", "\"child\":-1", "illness[1].child"},
+        FaultCase{Cases, "\"child\":1", "\"child\":true", "illness[1].child"},
+        FaultCase{Cases, "\"child\":\"小明\"", "\"child\":\"\"", "illness[2].child"},
+        FaultCase{Cases, "\"本人\",\"paid\":1", "\"本人\",\"child\":0,\"paid\":1",
+                  "illness[0].child"}));
 
 // Only a regular file of at most 1 MiB is read: a FIFO would wait for a writer for ever.
 TEST(YearFile, ReadsOnlyARegularFileOfSaneSize) {

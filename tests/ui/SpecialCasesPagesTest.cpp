@@ -235,4 +235,39 @@ TEST_F(EarlyRetirementView, AsksForTheYearsAndRefusesWhatIsNotOne) {
     EXPECT_EQ(Page.TxtMsgInput->text(), "");
 }
 
+// 内部退养 on the page, as the command line gives it: 120000 ÷ 24 = 5000, + 6000 − 5000 = 6000 →
+// 10 %, 210; (6000 + 120000 − 5000) × 10 % − 210 = 11890, the wage alone 30, the lump sum adds
+// 11860. Months that are not a whole number from 1 are refused at their field.
+class InternalRetirementPage : public PageTest<TFrmCurSeverance> {};
+
+TEST_F(InternalRetirementPage, TheFiguresOfTheCommandLineAndItsMonths) {
+    TFrmCurSeverance &page = Page;
+    EXPECT_FALSE(page.TxtMonths->isVisible());
+    Click(page.RBtnInternalRetirement);
+    EXPECT_TRUE(page.TxtMonths->isVisible() && page.TxtWage->isVisible());
+    EXPECT_FALSE(page.TxtAverageWage->isVisible() || page.TxtYears->isVisible());
+    Type(page.TxtMonths, QStringLiteral("24"));
+    Type(page.TxtWage, QStringLiteral("6000"));
+    TypeAndEnter(page.TxtIncome, QStringLiteral("120000"));
+    const QJsonObject json = CliJson({"severance", "--internal-retirement", "--amount", "120000",
+                                      "--months", "24", "--wage", "6000"});
+    const std::pair<QLineEdit *, const char *> fields[] = {
+        {page.TxtAverage, "average"}, {page.TxtQuickDeduction, "quick_deduction"},
+        {page.TxtTax, "tax"},         {page.TxtWageTax, "wage_tax"},
+        {page.TxtAdded, "added"},     {page.TxtAfterTax, "after_tax"}};
+    for (const auto &[edit, key] : fields)
+        EXPECT_EQ(edit->text(), json.value(QLatin1String(key)).toString()) << key;
+    EXPECT_EQ(page.TxtTax->text(), "11890.00");
+    EXPECT_EQ(page.TxtAdded->text(), "11860.00");
+    EXPECT_EQ(page.TxtRate->text(), "10%");
+    for (const char *typed : {"0", "2.5", "1201"}) {
+        page.TxtMonths->clear();
+        Type(page.TxtMonths, QString::fromUtf8(typed));
+        TypeAndEnter(page.TxtIncome, QStringLiteral("1"));
+        EXPECT_EQ(page.TxtMsgInput->text(),
+                  QStringLiteral("至法定退休年龄月数应为1到1200的整数，请重新输入。"))
+            << typed;
+    }
+}
+
 } // namespace

@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <memory>
 #include <tuple>
@@ -186,6 +187,39 @@ TEST_F(TaxYearPage, EditingAFactRecomputesTheYear) {
     EXPECT_EQ(BarOf(page.Results->Bars(), QStringLiteral("婴幼儿照护"), 3), "2000.00");
     EXPECT_EQ(BarOf(page.Results->Bars(), QStringLiteral("婴幼儿照护"), 4), "4000.00");
     EXPECT_EQ(BarOf(page.Results->Bars(), QStringLiteral("婴幼儿照护"), 5), "2000.00");
+}
+
+// Days in China and donations on the page: 182 days is a non-resident, with no settlement; 200
+// days a resident, whose donation typed on the page (60000 within the limit) is deducted up to
+// 30 % of 240000 − 60000 = 180000, 54000, as pendra-cli deducts it from the saved file.
+TEST_F(TaxYearPage, DaysInChinaAndDonationsAsTheCommandLineSeesThem) {
+    OpenYear(Write(QStringLiteral("d.json"),
+                   R"({"year":2026,"days_in_china":182,
+"jobs":[{"employer":"甲","pay":[{"from":1,"income":20000}]}]})"));
+    TFrmTaxYear page;
+    ShowActive(&page);
+    EXPECT_EQ(page.Facts->SpnDays->value(), 182);
+    EXPECT_TRUE(page.Facts->TxtResidency->text().startsWith(QStringLiteral("非居民个人")));
+    EXPECT_EQ(page.Results->TxtFiling->text(), QStringLiteral("非居民个人，没有年度汇算"));
+    EXPECT_EQ(page.Results->TxtTotalTax->text(), "");
+    EXPECT_EQ(page.Results->JobModel->YearTax(), current::Yuan(1590 * 12));
+
+    page.Facts->SpnDays->setValue(200);
+    AddEntry(page.Facts->TblDonations,
+             {{"month", QStringLiteral("3")}, {"amount", QStringLiteral("60000")}});
+    ASSERT_EQ(page.TxtMsgFacts->text(), "");
+    EXPECT_TRUE(page.Facts->TxtResidency->text().startsWith(QStringLiteral("居民个人")));
+    EXPECT_EQ(TOpenYear::Instance().Facts().DaysInChina, 200);
+    ASSERT_EQ(TOpenYear::Instance().Facts().Donations.size(), 1u);
+    const QString copy = Files.filePath(QStringLiteral("copy.json"));
+    ASSERT_TRUE(YearFiles::SaveTo(&page, copy));
+    const QJsonObject s = CliTest::JsonOf(CliTest::RunCli({QStringLiteral("year"), copy, "--json"}))
+                              .value(u"settlement")
+                              .toObject();
+    EXPECT_EQ(s.value(u"donations").toString(), u"54000.00");
+    EXPECT_EQ(page.Results->TxtDonations->text(), "54000.00");
+    EXPECT_EQ(page.Results->TxtDonationLimit->text(), "54000.00");
+    EXPECT_EQ(page.Results->TxtTaxable->text(), Money(s.value(u"taxable")));
 }
 
 // A fault is said in the reader's words and marked at its cell; the year keeps its last facts
