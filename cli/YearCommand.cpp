@@ -188,7 +188,7 @@ QString SettlementText(const current::YearFacts &Facts, const current::YearSettl
                     ? Words::tr("年度汇算（年终奖并入综合所得）\n")
                     : Words::tr("年度汇算（年终奖单独计税）\n");
     const current::YearRules *rules = current::RulesOf(Facts.Year);
-    return title + Pairs(YearSettlementPairs(s)) +
+    return title + Pairs(YearSettlementPairs(s)) + BonusComparisonText(s) +
            ReasonText(s.Figures, rules ? *rules : current::LatestRules()) + u'\n';
 }
 

@@ -185,19 +185,24 @@ std::optional<BonusWithholding> WithholdBonus(const YearFacts &F, const YearRule
                             TaxBonusSeparately(F.Bonus->Amount, R)};
 }
 
-// The method asked for, or the cheaper of the two (separate when they cost the same).
+// The method asked for, or the cheaper of the two (separate when they cost the same); with a
+// bonus, the other method's figures beside it, so that the choice can be shown by how much.
 YearSettlement SettleAs(SettlementInput In, BonusChoice Choice) {
     YearSettlement s;
     In.Method = BonusMethod::Separate;
-    s.Figures = Settle(In);
-    if (Choice != BonusChoice::Separate) {
+    const Settlement separate = Settle(In);
+    s.Figures = separate;
+    if (Choice != BonusChoice::Separate || In.Bonus > 0) {
         SettlementInput merged = In;
         merged.Method = BonusMethod::Merged;
         const Settlement m = Settle(merged);
-        if (Choice == BonusChoice::Merged || m.TotalTax < s.Figures.TotalTax) {
+        if (Choice == BonusChoice::Merged ||
+            (Choice == BonusChoice::Best && m.TotalTax < s.Figures.TotalTax)) {
             s.Figures = m;
             In = merged;
         }
+        if (In.Bonus > 0)
+            s.Other = In.Method == BonusMethod::Merged ? separate : m;
     }
     s.Method = In.Method;
     s.Input = In;

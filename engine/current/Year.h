@@ -62,6 +62,8 @@ struct YearSettlement {
     Cents Pension = 0;         // what the timeline deducts
     Cents HealthInsurance = 0; // likewise
     SettlementInput Input;     // the totals settled
+    // With a bonus, the settlement under the method not taken.
+    std::optional<Settlement> Other;
 };
 
 struct YearResult {
