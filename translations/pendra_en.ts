@@ -320,6 +320,22 @@ Options:
 Examples:
 </translation>
     </message>
+    <message>
+        <source>方式</source>
+        <translation>way</translation>
+    </message>
+    <message>
+        <source>减除方式：按月（默认）、自1月、6万；也可写 per-month、from-january、sixty</source>
+        <translation>how the basic deduction is made: per-month (the default), from-january or sixty; also 按月, 自1月, 6万</translation>
+    </message>
+    <message>
+        <source>未知的减除方式“%1”，应为 按月、自1月 或 6万</source>
+        <translation>unknown way of deduction "%1": per-month, from-january or sixty</translation>
+    </message>
+    <message>
+        <source>减除方式 6万 只适用于上年各月均在本单位任职受雇、本年1月起仍在本单位的，起始月份应为 1，不能是 %1</source>
+        <translation>the deduction method sixty (6万) applies only to an employee employed here in every month of last year and still here from January: the first month must be 1, not %1</translation>
+    </message>
 </context>
 <context>
     <name>HouseholdCommand</name>
@@ -1758,18 +1774,6 @@ status 1. When no row can be calculated, no result is written, exit status 2.</t
         <translation>Year&apos;s total after tax</translation>
     </message>
     <message>
-        <source>由每月税后收入反算税前月薪：1 至 %1 月在同一单位按月发放相同的工资（每月减除
-%2 元），求全年税后合计不少于 %1 × 目标的最低月薪，并列出各月明细。三险一金
-为固定金额（--insurance），或为月薪的一定比例（--insurance-rate）：月薪低于
-缴费基数下限的按下限、高于上限的按上限计算，按分四舍五入。</source>
-        <translation>Works back from the monthly after-tax income to the monthly wage before tax: the same wage paid
-each month in months 1 to %1 by one employer (%2 yuan deducted a month); finds the lowest monthly
-wage whose year&apos;s after-tax total is at least %1 × the target, and lists each month. Social
-insurance and housing fund are a fixed amount (--insurance) or a percentage of the wage
-(--insurance-rate): a wage below the lower limit of the contribution base counts at the lower
-limit, one above the upper limit at the upper limit, rounded to the fen.</translation>
-    </message>
-    <message>
         <source>目标每月税后收入（必填）</source>
         <translation>target after-tax income a month (required)</translation>
     </message>
@@ -1880,13 +1884,98 @@ the tax withheld (resident individual) or withheld at source (non-resident indiv
         <translation>Income</translation>
     </message>
     <message>
+        <source>缺少反算类别</source>
+        <translation>the kind of reverse calculation is missing</translation>
+    </message>
+    <message>
+        <source>未知的反算类别“%1”</source>
+        <translation>unknown kind of reverse calculation &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>，应为 wage、bonus 或 labour（用法见 pendra-cli reverse --help）</source>
+        <translation>: it should be wage, bonus or labour (see pendra-cli reverse --help)</translation>
+    </message>
+    <message>
+        <source>自1月</source>
+        <translation>from January</translation>
+    </message>
+    <message>
+        <source>6万</source>
+        <translation>60,000</translation>
+    </message>
+    <message>
+        <source>按月</source>
+        <translation>monthly</translation>
+    </message>
+    <message>
+        <source>%1 至 %2 月，共 %3 个月，减除方式%4
+</source>
+        <translation>Months %1 to %2 (%3 months), deduction method: %4
+</translation>
+    </message>
+    <message>
+        <source>月份</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>税前收入</source>
+        <translation>Gross</translation>
+    </message>
+    <message>
+        <source>三险一金</source>
+        <translation>Social insurance and housing fund</translation>
+    </message>
+    <message>
+        <source>预扣税额</source>
+        <translation>Tax withheld</translation>
+    </message>
+    <message>
+        <source>税后收入</source>
+        <translation>Net pay</translation>
+    </message>
+    <message>
+        <source>合计</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>每月税后相同：每月税前收入各不相同，各月税后都恰为 %1
+</source>
+        <translation>Equal net pay: each month has a gross of its own, and every month's net pay is exactly %1
+</translation>
+    </message>
+    <message>
+        <source>由每月税后收入反算税前月薪：--from 至 --to 月（默认 1 至 %1 月）在同一单位
+发放相同的工资（减除方式同 wage，每月 %2 元），求这些月税后合计不少于月数 ×
+目标的最低月薪，并列出各月明细。加 --equal-net 则逐月求税前收入，使每个月的
+税后都恰为目标（各月税前不同）。三险一金为固定金额（--insurance），或为月薪
+的一定比例（--insurance-rate）：月薪低于缴费基数下限的按下限、高于上限的按
+上限计算，按分四舍五入。</source>
+        <translation>From the net pay wanted each month back to the monthly gross wage: the same wage paid by one
+employer in months --from to --to (1 to %1 when not given; the deduction method as for wage,
+%2 a month), the least monthly wage whose net pay over those months comes to at least the
+number of months × the target, with each month in detail. With --equal-net, each month's gross
+is found so that every month's net pay is exactly the target (the grosses differ). The social
+insurance and housing fund is a fixed amount (--insurance) or a share of the wage
+(--insurance-rate): a wage below the contribution base's floor pays on the floor, one above its
+ceiling on the ceiling, rounded to the cent.</translation>
+    </message>
+    <message>
+        <source>每月税后相同：逐月求税前收入，使各月税后都恰为目标</source>
+        <translation>equal net pay: find each month's gross so that every month's net pay is exactly the target</translation>
+    </message>
+    <message>
+        <source>每月收入</source>
+        <translation>monthly pay</translation>
+    </message>
+    <message>
         <source>用法：pendra-cli reverse &lt;类别&gt; --net &lt;金额&gt; [选项]
 
 由税后金额反算税前金额：求税后不少于目标的最低税前金额（精确到分）。
 税前金额在 %1 元以下都达不到的目标不予计算（退出状态 2）。
 
 类别：
-  wage    每月工资薪金：1 至 %2 月在同一单位按月发放，全年税后合计达到目标
+  wage    每月工资薪金：所选月份（默认 1 至 %2 月）在同一单位发放，各月税后
+          合计达到目标；或 --equal-net，每月税后都恰为目标
   bonus   全年一次性奖金，单独计税
   labour  劳务报酬、稿酬、特许权使用费，居民或非居民个人
 
@@ -1899,36 +1988,25 @@ the tax withheld (resident individual) or withheld at source (non-resident indiv
 </source>
         <translation>Usage: pendra-cli reverse &lt;kind&gt; --net &lt;amount&gt; [options]
 
-Works back from an after-tax amount to the amount before tax: the lowest amount before tax that
-leaves at least the target after tax (to the fen). A target that no amount below %1 yuan
-reaches is not calculated (exit status 2).
+From an amount after tax back to the amount before tax: the least gross whose net is at least
+the target (to the cent). A target that no gross below %1 yuan reaches is not computed (exit
+status 2).
 
 Kinds:
-  wage    monthly wages and salaries, paid each month in months 1 to %2 by one employer; the
-          year&apos;s after-tax total reaches the target
-  bonus   annual one-off bonus, taxed separately
-  labour  labour remuneration, author&apos;s remuneration, royalties; resident individual or
+  wage    monthly wages and salaries paid by one employer in the months chosen (1 to %2 when
+          not given), the months' net pay together reaching the target; or --equal-net, every
+          month's net pay exactly the target
+  bonus   the annual one-off bonus, taxed separately
+  labour  remuneration for labour services, author's remuneration, royalties, resident or
           non-resident individual
 
-Each kind has --help, listing its options; --json prints JSON.
+Each kind has --help listing its options; add --json for JSON output.
 
 Examples:
   pendra-cli reverse wage --net 15000 --insurance 2000 --special 3000
   pendra-cli reverse bonus --net 50000 --json
   pendra-cli reverse labour --net 16800 --kind author
 </translation>
-    </message>
-    <message>
-        <source>缺少反算类别</source>
-        <translation>the kind of reverse calculation is missing</translation>
-    </message>
-    <message>
-        <source>未知的反算类别“%1”</source>
-        <translation>unknown kind of reverse calculation &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>，应为 wage、bonus 或 labour（用法见 pendra-cli reverse --help）</source>
-        <translation>: it should be wage, bonus or labour (see pendra-cli reverse --help)</translation>
     </message>
 </context>
 <context>
@@ -2121,6 +2199,32 @@ default; for labour remuneration, author&apos;s remuneration and royalties give 
     <message>
         <source>应补（退）税额</source>
         <translation>Tax to pay (refund)</translation>
+    </message>
+    <message>
+        <source>年终奖并入综合所得</source>
+        <translation>the annual bonus combined with comprehensive income</translation>
+    </message>
+    <message>
+        <source>年终奖单独计税</source>
+        <translation>the annual bonus taxed separately</translation>
+    </message>
+    <message>
+        <source>若%1，应纳税额合计为 %2，多 %3
+</source>
+        <translation>With %1, the total tax payable would be %2, %3 more
+</translation>
+    </message>
+    <message>
+        <source>若%1，应纳税额合计为 %2，少 %3
+</source>
+        <translation>With %1, the total tax payable would be %2, %3 less
+</translation>
+    </message>
+    <message>
+        <source>若%1，应纳税额合计同为 %2
+</source>
+        <translation>With %1, the total tax payable would be the same, %2
+</translation>
     </message>
 </context>
 <context>
@@ -3076,6 +3180,54 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     <message>
         <source>%1元</source>
         <translation>%1 yuan</translation>
+    </message>
+    <message>
+        <source>第%1位父母的出生日期</source>
+        <translation>Date of birth of parent %1</translation>
+    </message>
+    <message>
+        <source>赡养老人的每月分摊额</source>
+        <translation>Monthly share of elderly support</translation>
+    </message>
+    <message>
+        <source>住房贷款的扣除比例</source>
+        <translation>Deduction share of the housing loan interest</translation>
+    </message>
+    <message>
+        <source>住房贷款的首次还款年月</source>
+        <translation>Month of the first repayment of the housing loan interest</translation>
+    </message>
+    <message>
+        <source>孩子%1</source>
+        <translation>Child %1</translation>
+    </message>
+    <message>
+        <source>第%1份租房</source>
+        <translation>Lease %1</translation>
+    </message>
+    <message>
+        <source>第%1段学历继续教育</source>
+        <translation>Degree course %1 of continuing education</translation>
+    </message>
+    <message>
+        <source>第%1个职业资格证书</source>
+        <translation>Certificate %1</translation>
+    </message>
+    <message>
+        <source>第%1笔大病医疗</source>
+        <translation>Medical treatment for serious illness %1</translation>
+    </message>
+    <message>
+        <source>第%1笔个人养老金</source>
+        <translation>Private pension payment %1</translation>
+    </message>
+    <message>
+        <source>第%1份商业健康保险</source>
+        <translation>Commercial health insurance policy %1</translation>
+    </message>
+    <message>
+        <source>%1的%2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -4205,10 +4357,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Target after-tax income a month:</translation>
     </message>
     <message>
-        <source>1至%1月在同一单位按月发放相同的工资，每月减除%2元：求全年税后合计不少于目标的%1倍的最低月薪。</source>
-        <translation>The same wage paid monthly by one employer in months 1 to %1, %2 yuan deducted a month: the lowest monthly wage whose after-tax total for the year is at least %1 times the target.</translation>
-    </message>
-    <message>
         <source>税前月薪：</source>
         <translation>Gross monthly wage:</translation>
     </message>
@@ -4377,10 +4525,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>No monthly wage up to %1 yuan reaches this after-tax income.</translation>
     </message>
     <message>
-        <source>全年税前%1元，三险一金%2元，预扣税额%3元，税后合计%4元；1月税后%5元，%6月税后%7元。</source>
-        <translation>For the year: gross %1 yuan, social insurance and housing fund %2 yuan, tax withheld %3 yuan, after tax %4 yuan; after tax %5 yuan in month 1 and %7 yuan in month %6.</translation>
-    </message>
-    <message>
         <source>奖金在%1元以下都达不到这个税后奖金。</source>
         <translation>No bonus up to %1 yuan reaches this after-tax bonus.</translation>
     </message>
@@ -4403,6 +4547,102 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>复制%1</source>
         <translation>Copy %1</translation>
+    </message>
+    <message>
+        <source>所选月份在同一单位发放相同的工资，每月减除%1元：求这些月税后合计不少于目标乘以月数的最低月薪。选“每月税后相同”则逐月求税前收入，使每个月的税后都恰为目标。</source>
+        <translation>The same wage paid by one employer in the months chosen, %1 yuan deducted a month: the least monthly wage whose net pay over those months comes to at least the target times the number of months. With "Equal net pay every month", each month's gross is found so that every month's net pay is exactly the target.</translation>
+    </message>
+    <message>
+        <source>%1月</source>
+        <translation>Month %1</translation>
+    </message>
+    <message>
+        <source>起始月份</source>
+        <translation>First month</translation>
+    </message>
+    <message>
+        <source>截止月份</source>
+        <translation>Last month</translation>
+    </message>
+    <message>
+        <source>至</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>月份：</source>
+        <translation>Months:</translation>
+    </message>
+    <message>
+        <source>按月</source>
+        <translation>Monthly</translation>
+    </message>
+    <message>
+        <source>自1月</source>
+        <translation>From January</translation>
+    </message>
+    <message>
+        <source>6万</source>
+        <translation>60,000</translation>
+    </message>
+    <message>
+        <source>减除方式：</source>
+        <translation>Deduction method:</translation>
+    </message>
+    <message>
+        <source>每月税后相同（逐月求税前收入）</source>
+        <translation>Equal net pay every month (a gross for each month)</translation>
+    </message>
+    <message>
+        <source>按税后工资约定薪酬时：逐月求最低的税前收入，使每个月的税后收入都恰为目标；各月税前收入随累计预扣而不同</source>
+        <translation>For pay agreed after tax: each month's least gross whose net pay is exactly the target; the grosses differ as the cumulative withholding goes on</translation>
+    </message>
+    <message>
+        <source>各月税前、预扣税额和税后</source>
+        <translation>Each month's gross, tax withheld and net pay</translation>
+    </message>
+    <message>
+        <source>月份</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>税前收入</source>
+        <translation>Gross</translation>
+    </message>
+    <message>
+        <source>预扣税额</source>
+        <translation>Tax withheld</translation>
+    </message>
+    <message>
+        <source>税后收入</source>
+        <translation>Net pay</translation>
+    </message>
+    <message>
+        <source>合计</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>起始月份不能晚于截止月份，请重新选择。</source>
+        <translation>The first month cannot be later than the last month. Please choose again.</translation>
+    </message>
+    <message>
+        <source>%1至%2月共%3个月</source>
+        <translation>Months %1 to %2 (%3 months)</translation>
+    </message>
+    <message>
+        <source>税前%1元，三险一金%2元，预扣税额%3元，税后合计%4元</source>
+        <translation>gross %1 yuan, social insurance and housing fund %2 yuan, tax withheld %3 yuan, net pay %4 yuan in all</translation>
+    </message>
+    <message>
+        <source>%1每月税后都为%2元，各月税前见下表；%3。</source>
+        <translation>%1: every month's net pay is %2 yuan, each month's gross in the table below; %3.</translation>
+    </message>
+    <message>
+        <source>%1：%2；%3月税后%4元，%5月税后%6元。</source>
+        <translation>%1: %2; net pay %4 yuan in month %3, %6 yuan in month %5.</translation>
+    </message>
+    <message>
+        <source>各月不同</source>
+        <translation>Differs by month</translation>
     </message>
 </context>
 <context>
@@ -4988,10 +5228,6 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
         <translation>On %1 the first month is after the last month: correct it on that page first.</translation>
     </message>
     <message>
-        <source>纳税年度：</source>
-        <translation>Tax year:</translation>
-    </message>
-    <message>
         <source>从纳税年度填入</source>
         <translation>Fill in from tax year</translation>
     </message>
@@ -5006,6 +5242,10 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     <message>
         <source>%1月</source>
         <translation>Month %1</translation>
+    </message>
+    <message>
+        <source>任职单位：</source>
+        <translation>Employer:</translation>
     </message>
 </context>
 <context>
@@ -7088,6 +7328,162 @@ Please install any one of them and try again.</translation>
         <source>同一个月只能由一个单位扣除专项附加扣除。</source>
         <translation>In a month, only one employer may make the special additional deductions.</translation>
     </message>
+    <message>
+        <source>%1元</source>
+        <translation>%1 yuan</translation>
+    </message>
+    <message>
+        <source>纳税年度应在%1年至%2年之间</source>
+        <translation>The tax year must be from %1 to %2</translation>
+    </message>
+    <message>
+        <source>%1最多填%2项</source>
+        <translation>%1: at most %2 entries</translation>
+    </message>
+    <message>
+        <source>请至少填一家任职单位</source>
+        <translation>Please enter at least one employer</translation>
+    </message>
+    <message>
+        <source>%1的单位名称未填</source>
+        <translation>%1: the employer's name is not filled in</translation>
+    </message>
+    <message>
+        <source>%1的工资未填</source>
+        <translation>%1: the pay is not filled in</translation>
+    </message>
+    <message>
+        <source>%1应为1至12月</source>
+        <translation>%1 must be a month from 1 to 12</translation>
+    </message>
+    <message>
+        <source>%1晚于截止的月份</source>
+        <translation>%1 is later than the last month</translation>
+    </message>
+    <message>
+        <source>%1不能为负数</source>
+        <translation>%1 cannot be negative</translation>
+    </message>
+    <message>
+        <source>%1超过了%2</source>
+        <translation>%1 is more than %2</translation>
+    </message>
+    <message>
+        <source>%1的第一行工资应自任职的第一个月（%2月）起</source>
+        <translation>%1: the first pay row must start with the first month of the job (month %2)</translation>
+    </message>
+    <message>
+        <source>%1应晚于上一行工资的月份</source>
+        <translation>%1 must be later than the month of the pay row before</translation>
+    </message>
+    <message>
+        <source>%1晚于任职的最后一个月（%2月）</source>
+        <translation>%1 is later than the last month of the job (month %2)</translation>
+    </message>
+    <message>
+        <source>%1和%2在%3月都扣专项附加扣除，只能有一家</source>
+        <translation>%1 and %2 both deduct the special additional deductions in month %3; only one of them may</translation>
+    </message>
+    <message>
+        <source>%1不是自1月起任职，不能按6万减除</source>
+        <translation>%1 does not employ from January, so it cannot deduct 60,000</translation>
+    </message>
+    <message>
+        <source>%1任职早于%2，%2不能按自1月减除</source>
+        <translation>%1 employs earlier than %2, so %2 cannot deduct from January</translation>
+    </message>
+    <message>
+        <source>%1应为%2%或%3%</source>
+        <translation>%1 must be %2% or %3%</translation>
+    </message>
+    <message>
+        <source>%1超过了%2年的上限%3</source>
+        <translation>%1 is more than the limit of %2, %3</translation>
+    </message>
+    <message>
+        <source>不是独生子女，%1未填</source>
+        <translation>Not an only child: %1 is not filled in</translation>
+    </message>
+    <message>
+        <source>赡养老人须填父母（或其他被赡养人）的出生日期</source>
+        <translation>Elderly support needs the date of birth of a parent (or other person supported)</translation>
+    </message>
+    <message>
+        <source>%1应为%2年的标准之一</source>
+        <translation>%1 must be one of the amounts of %2</translation>
+    </message>
+    <message>
+        <source>%1年既有住房租金又有住房贷款利息，只能扣除其中一项</source>
+        <translation>%1 has both housing rent and housing loan interest; only one of them may be deducted</translation>
+    </message>
+    <message>
+        <source>%1不在%2年内</source>
+        <translation>%1 is not in %2</translation>
+    </message>
+    <message>
+        <source>%1不是所填的任职单位之一</source>
+        <translation>%1 is not one of the employers entered</translation>
+    </message>
+    <message>
+        <source>%1不是有效的日期</source>
+        <translation>%1 is not a valid date</translation>
+    </message>
+    <message>
+        <source>%1不是有效的日期，应写作%2</source>
+        <translation>%1 is not a valid date; write it as %2</translation>
+    </message>
+    <message>
+        <source>%1未填</source>
+        <translation>%1 is not filled in</translation>
+    </message>
+    <message>
+        <source>%1“%2”无效</source>
+        <translation>%1 "%2" is not valid</translation>
+    </message>
+    <message>
+        <source>%1“%2”无效，应写作%3</source>
+        <translation>%1 "%2" is not valid; write it as %3</translation>
+    </message>
+    <message>
+        <source>第%1家单位</source>
+        <translation>Employer %1</translation>
+    </message>
+    <message>
+        <source>%1的工资</source>
+        <translation>Pay at %1</translation>
+    </message>
+    <message>
+        <source>%1第%2行工资的%3</source>
+        <translation>%1, pay row %2: %3</translation>
+    </message>
+    <message>
+        <source>单位名称</source>
+        <translation>employer's name</translation>
+    </message>
+    <message>
+        <source>起始月份</source>
+        <translation>first month</translation>
+    </message>
+    <message>
+        <source>截止月份</source>
+        <translation>last month</translation>
+    </message>
+    <message>
+        <source>是否扣专项附加扣除</source>
+        <translation>whether it deducts the special additional deductions</translation>
+    </message>
+    <message>
+        <source>%1的%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>第%1笔劳务报酬等</source>
+        <translation>Payment %1 of remuneration</translation>
+    </message>
+    <message>
+        <source>全年一次性奖金的金额</source>
+        <translation>Amount of the annual one-off bonus</translation>
+    </message>
 </context>
 <context>
     <name>TYearResults</name>
@@ -7279,6 +7675,34 @@ Please install any one of them and try again.</translation>
         <source>全年一次性奖金按%1计算。</source>
         <translation>The annual one-off bonus is %1.</translation>
     </message>
+    <message>
+        <source>专项附加扣除（不含大病医疗）：</source>
+        <translation>Special additional deductions (excl. medical treatment for serious illness):</translation>
+    </message>
+    <message>
+        <source>大病医疗：</source>
+        <translation>Medical treatment for serious illness:</translation>
+    </message>
+    <message>
+        <source>个人养老金：</source>
+        <translation>Private pension:</translation>
+    </message>
+    <message>
+        <source>商业健康保险：</source>
+        <translation>Commercial health insurance:</translation>
+    </message>
+    <message>
+        <source>若%1，应纳税额合计为%2，多%3。</source>
+        <translation> Had it been %1, the total tax payable would be %2, %3 more.</translation>
+    </message>
+    <message>
+        <source>若%1，应纳税额合计为%2，少%3。</source>
+        <translation> Had it been %1, the total tax payable would be %2, %3 less.</translation>
+    </message>
+    <message>
+        <source>若%1，应纳税额合计同为%2。</source>
+        <translation> Had it been %1, the total tax payable would be the same, %2.</translation>
+    </message>
 </context>
 <context>
     <name>WageCommand</name>
@@ -7349,24 +7773,8 @@ same income and deductions every month; with --nonresident, one month of a non-r
         <translation>other deductions of each month</translation>
     </message>
     <message>
-        <source>方式</source>
-        <translation>way</translation>
-    </message>
-    <message>
-        <source>减除方式：按月（默认）、自1月、6万；也可写 per-month、from-january、sixty</source>
-        <translation>how the basic deduction is made: per-month (the default), from-january or sixty; also 按月, 自1月, 6万</translation>
-    </message>
-    <message>
         <source>非居民个人：每月减除 %1 元，按月度税率表计算</source>
         <translation>a non-resident individual: %1 yuan deducted a month, the monthly table</translation>
-    </message>
-    <message>
-        <source>未知的减除方式“%1”，应为 按月、自1月 或 6万</source>
-        <translation>unknown way of deduction &quot;%1&quot;: per-month, from-january or sixty</translation>
-    </message>
-    <message>
-        <source>减除方式 6万 只适用于上年各月均在本单位任职受雇、本年1月起仍在本单位的，起始月份应为 1，不能是 %1</source>
-        <translation>the deduction method sixty (6万) applies only to an employee employed here in every month of last year and still here from January: the first month must be 1, not %1</translation>
     </message>
 </context>
 <context>
