@@ -2,8 +2,11 @@
 
 #include "cli/Output.h"
 #include "engine/UNumText.h"
+#include "engine/current/Rules.h"
 #include "sheets/Cells.h"
 #include "sheets/JsonFile.h"
+#include "sheets/LawText.h"
+#include "sheets/PayrollSheet.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -99,6 +102,13 @@ void CommandLine::AddValue(QChar Letter, const QString &Name, const QString &Val
 void CommandLine::AddMonthRange() {
     AddValue(QStringLiteral("from"), Words::tr("月"), Words::tr("起始月份，默认 1"));
     AddValue(QStringLiteral("to"), Words::tr("月"), Words::tr("截止月份，默认 12"));
+}
+
+void CommandLine::AddWageMonths() {
+    AddValue(
+        QStringLiteral("mode"), Words::tr("方式"),
+        Words::tr("减除方式：按月（默认）、自1月、6万；也可写 per-month、from-january、sixty"));
+    AddMonthRange();
 }
 
 void CommandLine::AddFlag(const QString &Name, const QString &Description) {
@@ -201,6 +211,37 @@ std::optional<int> CommandLine::ReadMonthRange(int &First, int &Last) const {
         return Refuse(Words::tr("起始月份 %1 晚于截止月份 %2").arg(*from).arg(*to));
     First = *from;
     Last = *to;
+    return std::nullopt;
+}
+
+std::optional<int> CommandLine::ReadWageMonths(current::BasicDeduction &Mode, int &First, int &Last,
+                                               const current::YearRules &Rules) const {
+    Mode = current::BasicDeduction::PerMonth;
+    if (IsSet(QStringLiteral("mode"))) {
+        // The 减除方式 as a payroll sheet takes it: the Chinese word or its English key.
+        const auto cell = sheets::ModeCellOf(Value(QStringLiteral("mode")).toUtf8().toStdString());
+        if (!cell || *cell == sheets::ModeCell::Blank)
+            return Refuse(Words::tr("未知的减除方式“%1”，应为 按月、自1月 或 6万")
+                              .arg(Shown(QStringLiteral("mode"))));
+        Mode = sheets::DeductionOf(*cell);
+    }
+    if (!current::InLaw(Mode, Rules)) {
+        const bool sixty = Mode == current::BasicDeduction::Sixty;
+        return Refuse(
+            Words::tr("减除方式 %1 自%2起施行（%3），%4 年不能采用")
+                .arg(Shown(QStringLiteral("mode")),
+                     LawText::Date(sixty ? current::Law::SixtyFrom : current::Law::FromJanuaryFrom),
+                     LawText::Document(sixty ? current::Law::SixtyDocument
+                                             : current::Law::FromJanuaryDocument))
+                .arg(Rules.Year));
+    }
+    if (auto done = ReadMonthRange(First, Last))
+        return done;
+    // 6万 is for those employed here all last year and still in January: a year from January.
+    if (Mode == current::BasicDeduction::Sixty && First != 1)
+        return Refuse(Words::tr("减除方式 6万 只适用于上年各月均在本单位任职受雇、"
+                                "本年1月起仍在本单位的，起始月份应为 1，不能是 %1")
+                          .arg(First));
     return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 // amounts read into cents once, here at the edge.
 
 #include "engine/current/Money.h"
+#include "engine/current/Wage.h"
 #include "translations/Language.h"
 
 #include <QCommandLineParser>
@@ -39,6 +40,8 @@ class CommandLine {
     void AddPositional(const QString &Name, const QString &Description);
     // --from and --to, the first and last month of a run of months in one year.
     void AddMonthRange();
+    // --mode, how the basic deduction of cumulative withholding accumulates, with the months.
+    void AddWageMonths();
     // For a command whose output is a file of its own kind: no --json.
     void WithoutJson() { OffersJson = false; }
 
@@ -57,6 +60,11 @@ class CommandLine {
     // The months from --from to --to (1 and 12 when not given) into First and Last; refuses
     // months that are not whole numbers from 1 to 12, or out of order.
     std::optional<int> ReadMonthRange(int &First, int &Last) const;
+    // The months and --mode (按月 when not given); refuses an unknown mode, and 6万 for months
+    // that do not begin in January.
+    // The 减除方式 and months, refused where the law of Rules' year has no such way.
+    std::optional<int> ReadWageMonths(current::BasicDeduction &Mode, int &First, int &Last,
+                                      const current::YearRules &Rules) const;
 
     // Reports a usage mistake of this command and gives the status to exit with.
     int Refuse(const QString &Message) const;

@@ -66,8 +66,60 @@ std::optional<int> ReadInsurance(const CommandLine &Line, current::WageTerms &Te
     return std::nullopt;
 }
 
-QString WageText(const current::WageYear &y) {
-    return Pairs({{Words::tr("税前月薪"), Money(y.Gross)},
+QString ModeTitle(current::BasicDeduction Mode) {
+    switch (Mode) {
+    case current::BasicDeduction::FromJanuary:
+        return Words::tr("自1月");
+    case current::BasicDeduction::Sixty:
+        return Words::tr("6万");
+    case current::BasicDeduction::PerMonth:
+        break;
+    }
+    return Words::tr("按月");
+}
+
+QString ModeKey(current::BasicDeduction Mode) {
+    switch (Mode) {
+    case current::BasicDeduction::FromJanuary:
+        return QStringLiteral("from-january");
+    case current::BasicDeduction::Sixty:
+        return QStringLiteral("sixty");
+    case current::BasicDeduction::PerMonth:
+        break;
+    }
+    return QStringLiteral("per-month");
+}
+
+// Which months the answer is for, and how their basic deduction accumulates.
+QString MonthsLine(const current::WageTerms &Terms) {
+    return Words::tr("%1 至 %2 月，共 %3 个月，减除方式%4\n")
+        .arg(Terms.First)
+        .arg(Terms.Last)
+        .arg(Terms.MonthCount())
+        .arg(ModeTitle(Terms.Mode));
+}
+
+// Each month's own gross, with the insurance, tax and net it comes to, and the year's totals.
+QString EqualNetTable(const current::WageYear &y) {
+    TextTable table;
+    table.AddRow({Words::tr("月份"), Words::tr("税前收入"), Words::tr("三险一金"),
+                  Words::tr("预扣税额"), Words::tr("税后收入")});
+    for (const current::WageWithholding &m : y.Months)
+        table.AddRow({QString::number(m.Month), Money(m.Income), Money(m.Income - m.Net - m.Tax),
+                      Money(m.Tax), Money(m.Net)});
+    table.AddRow({Words::tr("合计"), Money(y.YearGross), Money(y.YearInsurance), Money(y.YearTax),
+                  Money(y.YearNet)});
+    return table.Render();
+}
+
+QString WageText(const current::WageYear &y, const current::WageTerms &Terms, bool EqualNet) {
+    if (EqualNet)
+        return MonthsLine(Terms) +
+               Words::tr("每月税后相同：每月税前收入各不相同，各月税后都恰为 %1\n")
+                   .arg(Money(y.Net)) +
+               EqualNetTable(y) + u'\n' + MonthTable(y.Months);
+    return MonthsLine(Terms) +
+           Pairs({{Words::tr("税前月薪"), Money(y.Gross)},
                   {Words::tr("平均每月税后"), Money(y.Net)},
                   {Words::tr("全年税前合计"), Money(y.YearGross)},
                   {Words::tr("全年三险一金合计"), Money(y.YearInsurance)},
@@ -80,15 +132,18 @@ int RunWageReverse(const QStringList &Arguments) {
     const current::YearRules &rules = current::LatestRules();
     CommandLine line(
         QStringLiteral("reverse wage"),
-        Words::tr("由每月税后收入反算税前月薪：1 至 %1 月在同一单位按月发放相同的工资（每月减除\n"
-                  "%2 元），求全年税后合计不少于 %1 × 目标的最低月薪，并列出各月明细。三险一金\n"
-                  "为固定金额（--insurance），或为月薪的一定比例（--insurance-rate）：月薪低于\n"
-                  "缴费基数下限的按下限、高于上限的按上限计算，按分四舍五入。")
+        Words::tr("由每月税后收入反算税前月薪：--from 至 --to 月（默认 1 至 %1 月）在同一单位\n"
+                  "发放相同的工资（减除方式同 wage，每月 %2 元），求这些月税后合计不少于月数 ×\n"
+                  "目标的最低月薪，并列出各月明细。加 --equal-net 则逐月求税前收入，使每个月的\n"
+                  "税后都恰为目标（各月税前不同）。三险一金为固定金额（--insurance），或为月薪\n"
+                  "的一定比例（--insurance-rate）：月薪低于缴费基数下限的按下限、高于上限的按\n"
+                  "上限计算，按分四舍五入。")
             .arg(current::Law::MonthsInYear)
             .arg(Money(rules.BasicMonthly)),
         {QStringLiteral("pendra-cli reverse wage --net 15000 --insurance 2000 --special 3000"),
          QStringLiteral("pendra-cli reverse wage --net 15000 --insurance-rate 10.5 --base-min "
-                        "7162 --base-max 35811 --json")});
+                        "7162 --base-max 35811 --json"),
+         QStringLiteral("pendra-cli reverse wage --net 20000 --from 3 --equal-net")});
     line.AddAmount(NetOption, Words::tr("目标每月税后收入（必填）"));
     line.AddAmount("exempt", Words::tr("每月免税收入"));
     line.AddAmount("insurance", Words::tr("每月三险一金，固定金额"));
@@ -98,6 +153,8 @@ int RunWageReverse(const QStringList &Arguments) {
     line.AddAmount("base-max", Words::tr("缴费基数上限，默认无上限"));
     line.AddAmount("special", Words::tr("每月专项附加扣除"));
     line.AddAmount("other", Words::tr("每月其他扣除"));
+    line.AddWageMonths();
+    line.AddFlag("equal-net", Words::tr("每月税后相同：逐月求税前收入，使各月税后都恰为目标"));
     if (auto done = line.Parse(Arguments))
         return *done;
     if (auto done = line.Require({NetOption}))
@@ -108,20 +165,32 @@ int RunWageReverse(const QStringList &Arguments) {
     terms.Other = line.Amount("other");
     if (auto done = ReadInsurance(line, terms))
         return *done;
+    if (auto done =
+            line.ReadWageMonths(terms.Mode, terms.First, terms.Last, current::LatestRules()))
+        return *done;
 
-    const auto year = current::ReverseWage(line.Amount(NetOption), terms);
+    const bool equalNet = line.IsSet("equal-net");
+    const Cents net = line.Amount(NetOption);
+    const auto year =
+        equalNet ? current::ReverseWageEqualNet(net, terms) : current::ReverseWage(net, terms);
     if (!year)
-        return Unreachable(line.Amount(NetOption), Words::tr("月薪"));
+        return Unreachable(net, equalNet ? Words::tr("每月收入") : Words::tr("月薪"));
     if (!line.Json()) {
-        PrintOut(WageText(*year));
+        PrintOut(WageText(*year, terms, equalNet));
         return Success;
     }
     QJsonArray months;
     for (const current::WageWithholding &month : year->Months)
         months.append(JsonMonth(month));
-    PrintJson({{"gross", JsonMoney(year->Gross)},
+    PrintJson({{"gross", equalNet ? QJsonValue(QJsonValue::Null) : JsonMoney(year->Gross)},
                {"net", JsonMoney(year->Net)},
+               {"from", terms.First},
+               {"to", terms.Last},
+               {"mode", ModeKey(terms.Mode)},
+               {"equal_net", equalNet},
                {"months", months},
+               {"year_gross", JsonMoney(year->YearGross)},
+               {"year_tax", JsonMoney(year->YearTax)},
                {"year_net", JsonMoney(year->YearNet)}});
     return Success;
 }
@@ -211,7 +280,8 @@ QString ReverseHelp() {
                      "由税后金额反算税前金额：求税后不少于目标的最低税前金额（精确到分）。\n"
                      "税前金额在 %1 元以下都达不到的目标不予计算（退出状态 2）。\n\n"
                      "类别：\n"
-                     "  wage    每月工资薪金：1 至 %2 月在同一单位按月发放，全年税后合计达到目标\n"
+                     "  wage    每月工资薪金：所选月份（默认 1 至 %2 月）在同一单位发放，各月税后\n"
+                     "          合计达到目标；或 --equal-net，每月税后都恰为目标\n"
                      "  bonus   全年一次性奖金，单独计税\n"
                      "  labour  劳务报酬、稿酬、特许权使用费，居民或非居民个人\n\n"
                      "每个类别都有 --help，列出其选项；加 --json 以 JSON 输出。\n\n"

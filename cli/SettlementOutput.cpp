@@ -35,7 +35,11 @@ QString MethodName(current::BonusMethod Method) {
                                                   : QStringLiteral("separate");
 }
 
-// Whole yuan without decimals, as the law states its amounts.
+current::BonusMethod OtherMethod(current::BonusMethod Method) {
+    return Method == current::BonusMethod::Merged ? current::BonusMethod::Separate
+                                                  : current::BonusMethod::Merged;
+}
+
 } // namespace
 
 QString ReasonText(const current::Settlement &s, const current::YearRules &Rules) {
@@ -101,7 +105,31 @@ QJsonObject JsonYearSettlement(const current::YearSettlement &s) {
     object.insert(QStringLiteral("health_insurance"), JsonMoney(s.HealthInsurance));
     object.insert(QStringLiteral("donations_given"), JsonMoney(s.Donations));
     object.insert(QStringLiteral("donations_full_given"), JsonMoney(s.DonationsFull));
+    // The method not taken and what it would cost more (or less, when asked for by name); null
+    // without a bonus, where the two are one.
+    object.insert(QStringLiteral("other_method"),
+                  s.Other ? QJsonValue(MethodName(OtherMethod(s.Method))) : QJsonValue());
+    object.insert(QStringLiteral("other_method_tax"),
+                  s.Other ? JsonMoney(s.Other->TotalTax) : QJsonValue());
+    object.insert(QStringLiteral("difference"),
+                  s.Other ? JsonMoney(s.Other->TotalTax - s.Figures.TotalTax) : QJsonValue());
     return object;
+}
+
+QString BonusComparisonText(const current::YearSettlement &s) {
+    if (!s.Other)
+        return {};
+    const current::Cents difference = s.Other->TotalTax - s.Figures.TotalTax;
+    const QString other = OtherMethod(s.Method) == current::BonusMethod::Merged
+                              ? Words::tr("年终奖并入综合所得")
+                              : Words::tr("年终奖单独计税");
+    if (difference > 0)
+        return Words::tr("若%1，应纳税额合计为 %2，多 %3\n")
+            .arg(other, Money(s.Other->TotalTax), Money(difference));
+    if (difference < 0)
+        return Words::tr("若%1，应纳税额合计为 %2，少 %3\n")
+            .arg(other, Money(s.Other->TotalTax), Money(-difference));
+    return Words::tr("若%1，应纳税额合计同为 %2\n").arg(other, Money(s.Other->TotalTax));
 }
 
 QList<QStringList> YearSettlementPairs(const current::YearSettlement &s) {

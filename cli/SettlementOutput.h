@@ -20,6 +20,9 @@ QList<QStringList> SettlementPairs(const current::Settlement &s);
 // deductions beside the figures.
 QJsonObject JsonYearSettlement(const current::YearSettlement &s);
 QList<QStringList> YearSettlementPairs(const current::YearSettlement &s);
+// With a bonus, a line saying what the other method's total tax would be and by how much it
+// differs; empty without one.
+QString BonusComparisonText(const current::YearSettlement &s);
 // Under the exemptions of Rules' year.
 QString ReasonText(const current::Settlement &s,
                    const current::YearRules &Rules = current::LatestRules());

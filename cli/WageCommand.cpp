@@ -24,14 +24,6 @@ class Words {
 
 using current::Cents;
 
-// The 减除方式 as a payroll sheet takes it: the Chinese word or its English key.
-std::optional<current::BasicDeduction> ModeNamed(const QString &Name) {
-    const auto mode = sheets::ModeCellOf(Name.toUtf8().toStdString());
-    if (!mode || *mode == sheets::ModeCell::Blank)
-        return std::nullopt;
-    return sheets::DeductionOf(*mode);
-}
-
 int PrintNonResident(const CommandLine &Line) {
     const current::NonResidentWage w = current::WithholdNonResidentWage(Line.Amount("income"));
     if (Line.Json()) {
@@ -84,10 +76,7 @@ int RunWage(const QStringList &Arguments) {
     line.AddAmount(QStringLiteral("insurance"), Words::tr("每月专项扣除（三险一金）"));
     line.AddAmount(QStringLiteral("special"), Words::tr("每月专项附加扣除"));
     line.AddAmount(QStringLiteral("other"), Words::tr("每月其他扣除"));
-    line.AddValue(QStringLiteral("mode"), Words::tr("方式"),
-                  Words::tr("减除方式：按月（默认）、自1月、6万；"
-                            "也可写 per-month、from-january、sixty"));
-    line.AddMonthRange();
+    line.AddWageMonths();
     line.AddValue(QStringLiteral("year"), Words::tr("年度"),
                   Words::tr("纳税年度，%1 至 %2（默认 %2）：按该年的规定计算")
                       .arg(current::FirstRulesYear)
@@ -106,11 +95,6 @@ int RunWage(const QStringList &Arguments) {
     if (line.IsSet(QStringLiteral("nonresident")))
         return PrintNonResident(line);
 
-    const auto mode = line.IsSet(QStringLiteral("mode")) ? ModeNamed(line.Value("mode"))
-                                                         : current::BasicDeduction::PerMonth;
-    if (!mode)
-        return line.Refuse(
-            Words::tr("未知的减除方式“%1”，应为 按月、自1月 或 6万").arg(line.Shown("mode")));
     const current::YearRules *rules = &current::LatestRules();
     if (line.IsSet(QStringLiteral("year"))) {
         bool whole = false;
@@ -121,30 +105,16 @@ int RunWage(const QStringList &Arguments) {
                                    .arg(current::FirstRulesYear)
                                    .arg(current::LastRulesYear));
     }
-    if (!current::InLaw(*mode, *rules)) {
-        const bool sixty = *mode == current::BasicDeduction::Sixty;
-        return line.Refuse(
-            Words::tr("减除方式 %1 自%2起施行（%3），%4 年不能采用")
-                .arg(line.Shown("mode"),
-                     LawText::Date(sixty ? current::Law::SixtyFrom : current::Law::FromJanuaryFrom),
-                     LawText::Document(sixty ? current::Law::SixtyDocument
-                                             : current::Law::FromJanuaryDocument))
-                .arg(rules->Year));
-    }
+    current::BasicDeduction mode{};
     int first = 1, last = 12;
-    if (auto done = line.ReadMonthRange(first, last))
+    if (auto done = line.ReadWageMonths(mode, first, last, *rules))
         return *done;
-    // 6万 is for those employed here all last year and still in January: a year from January.
-    if (*mode == current::BasicDeduction::Sixty && first != 1)
-        return line.Refuse(Words::tr("减除方式 6万 只适用于上年各月均在本单位任职受雇、"
-                                     "本年1月起仍在本单位的，起始月份应为 1，不能是 %1")
-                               .arg(first));
 
     std::vector<current::WageMonth> months;
     for (int month = first; month <= last; ++month)
         months.push_back({month, line.Amount("income"), line.Amount("exempt"),
                           line.Amount("insurance"), line.Amount("special"), line.Amount("other")});
-    return PrintMonths(current::WithholdWages(months, *mode, *rules), line.Json());
+    return PrintMonths(current::WithholdWages(months, mode, *rules), line.Json());
 }
 
 } // namespace Cli

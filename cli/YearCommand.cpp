@@ -260,7 +260,8 @@ QString SettlementText(const current::YearFacts &Facts, const current::YearSettl
     const current::YearRules &rules = found ? *found : current::LatestRules();
     if (Facts.Bonus && !rules.SeparateBonus)
         title = Words::tr("年度汇算（%1）\n").arg(LawText::NoSeparateBonus(rules));
-    return title + Pairs(YearSettlementPairs(s)) + ReasonText(s.Figures, rules) + u'\n';
+    return title + Pairs(YearSettlementPairs(s)) + BonusComparisonText(s) +
+           ReasonText(s.Figures, rules) + u'\n';
 }
 
 QString NonResidentText(const current::YearFacts &Facts, const current::YearResult &Year) {

@@ -1,5 +1,6 @@
 #include "pages/UCurWageModel.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "common/UNumKeyFilter.h"
@@ -329,6 +330,13 @@ void TCurWageModel::SetOwn(int Month, TInput Input, std::optional<Cents> Amount)
 
 bool TCurWageModel::HasOverride(int Month, TInput Input) const {
     return Month >= 1 && Month <= 12 && Overrides[Month][static_cast<int>(Input)].has_value();
+}
+
+bool TCurWageModel::HasAnyOverride() const {
+    return std::any_of(Overrides.begin(), Overrides.end(), [](const auto &Month) {
+        return std::any_of(Month.begin(), Month.end(),
+                           [](const std::optional<Cents> &Own) { return Own.has_value(); });
+    });
 }
 
 std::optional<Cents> TCurWageModel::InputOf(int Month, TInput Input) const {

@@ -25,12 +25,14 @@ class TCurWageModel : public QAbstractTableModel {
     // The amounts of every month that has none of its own (Month is not used); none before the
     // page has read its inputs.
     void SetDefaults(const std::optional<current::WageMonth> &Defaults);
+    const std::optional<current::WageMonth> &CommonAmounts() const { return Defaults; }
     void ClearOverrides();
     // The months of Months, consecutive and ascending, as a resident's: the first month's amounts
     // are the common ones, and each later month has its own wherever it differs (a raise, a
     // dated deduction). The results shown before go.
     void TakeMonths(const std::vector<current::WageMonth> &Months);
     bool HasOverride(int Month, TInput Input) const;
+    bool HasAnyOverride() const;
     // A month's own amount of Input, or none to give the month the common amount again.
     void SetOwn(int Month, TInput Input, std::optional<current::Cents> Amount);
     // The input a cell holds, for a cell a user may type in.

@@ -380,3 +380,48 @@ void TDeductionFacts::ClearFault() {
          std::initializer_list<QWidget *>{TxtElderlyShare, CmbElderly, TxtLoanFirst, CmbLoanShare})
         edit->setStyleSheet(QString());
 }
+
+std::optional<TFactPlace> TDeductionFacts::PlaceOf(const TFactPath &Path) const {
+    const TFactPath::Step first = Path.At(0);
+    const TFactPath::Step second = Path.At(1);
+    const QString &key = first.Key;
+    if (key == QLatin1String("elderly")) {
+        if (second.Key == QLatin1String("parents_born"))
+            return second.Index < 0 ? TFactPlace{tr("父母的出生日期"), {}}
+                                    : TFactPlace{tr("第%1位父母的出生日期").arg(second.Index + 1),
+                                                 TblParents->HintOf({})};
+        if (second.Key == QLatin1String("share"))
+            return TFactPlace{tr("赡养老人的每月分摊额"), {}};
+        return TFactPlace{tr("赡养老人"), {}};
+    }
+    if (key == QLatin1String("housing_loan")) {
+        if (second.Key == QLatin1String("share"))
+            return TFactPlace{tr("住房贷款的扣除比例"), {}};
+        if (second.Key == QLatin1String("first_repayment"))
+            return TFactPlace{tr("住房贷款的首次还款年月"), TxtLoanFirst->placeholderText()};
+        return TFactPlace{tr("住房贷款利息"), {}};
+    }
+    // Each entry of a list by its number, as a person counts them.
+    const struct {
+        const char *Key;
+        TFactTable *Table;
+        const char *Entry; // translated in the context TDeductionFacts
+    } tables[] = {{"children", TblChildren, QT_TR_NOOP("孩子%1")},
+                  {"rent", TblRent, QT_TR_NOOP("第%1份租房")},
+                  {"degree_study", TblDegree, QT_TR_NOOP("第%1段学历继续教育")},
+                  {"certificates", TblCertificates, QT_TR_NOOP("第%1个职业资格证书")},
+                  {"illness", TblIllness, QT_TR_NOOP("第%1笔大病医疗")},
+                  {"pension", TblPension, QT_TR_NOOP("第%1笔个人养老金")},
+                  {"health_insurance", TblHealth, QT_TR_NOOP("第%1份商业健康保险")}};
+    for (const auto &table : tables) {
+        if (key != QLatin1String(table.Key))
+            continue;
+        if (first.Index < 0)
+            return TFactPlace{table.Table->accessibleName(), {}};
+        const QString entry = tr(table.Entry).arg(first.Index + 1);
+        const QString header = table.Table->HeaderOf(second.Key);
+        return TFactPlace{header.isEmpty() ? entry : tr("%1的%2").arg(entry, header),
+                          table.Table->HintOf(second.Key)};
+    }
+    return std::nullopt;
+}

@@ -8,6 +8,7 @@
 
 #include <QJsonObject>
 #include <QWidget>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -15,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QVBoxLayout;
 struct TFactPath;
+struct TFactPlace;
 class TFactTable;
 class TNumKeyFilter;
 
@@ -40,6 +42,9 @@ class TDeductionFacts : public QWidget {
     // Focus says so; false for another path.
     bool MarkFault(const TFactPath &Path, bool Focus);
     void ClearFault();
+    // The field at Path in the words the user sees ("孩子1的出生日期"); none for a path that
+    // does not start with one of Keys().
+    std::optional<TFactPlace> PlaceOf(const TFactPath &Path) const;
 
     TFactTable *TblChildren, *TblParents, *TblRent, *TblDegree, *TblCertificates, *TblIllness,
         *TblPension, *TblHealth;

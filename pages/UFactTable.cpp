@@ -243,6 +243,16 @@ int TFactTable::ColumnOf(const QString &Key) const {
     return -1;
 }
 
+QString TFactTable::HeaderOf(const QString &Key) const {
+    const int column = ColumnOf(Key);
+    return column < 0 ? QString() : Column(column).Header;
+}
+
+QString TFactTable::HintOf(const QString &Key) const {
+    const int column = ColumnOf(Key);
+    return column < 0 ? QString() : Column(column).Hint;
+}
+
 void TFactTable::SetChoices(const QString &Key, const QStringList &Choices,
                             const QStringList &Texts) {
     const int column = ColumnOf(Key);
@@ -323,6 +333,8 @@ void TFactTable::AddEntry() {
     insertRow(row);
     for (int column = 0; column < columnCount(); ++column)
         Put(row, column, Column(column).Default);
+    if (NewRow)
+        NewRow(row);
     setCurrentCell(row, 0);
     FitHeight();
     emit Edited();

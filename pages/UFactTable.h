@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QStringList>
 #include <QTableWidget>
+#include <functional>
 #include <vector>
 
 class QGroupBox;
@@ -59,6 +60,13 @@ struct TFactColumn {
 
 // An amount of the year file as a user types it: whole yuan without decimals, else two.
 QString AmountText(const QJsonValue &Amount);
+// The name of a field in the user's terms, and how its text is written (a hint such as
+// "YYYY-MM"), for a fault to be said at it.
+struct TFactPlace {
+    QString Name;
+    QString Hint;
+};
+
 // A field beside the tables at fault: it stands out, and takes the focus when Focus says so.
 void MarkField(QWidget *Field, bool Focus);
 
@@ -82,6 +90,10 @@ class TFactTable : public QTableWidget {
     void SetJson(const QJsonArray &Entries);
 
     int ColumnOf(const QString &Key) const;
+    // The header of the column of Key and the hint its empty cells show, for a fault to name the
+    // field in the words the user sees; empty for a key of no column.
+    QString HeaderOf(const QString &Key) const;
+    QString HintOf(const QString &Key) const;
     // The choices of the column of Key and their texts, for a column whose choices follow the
     // year; each cell keeps its value.
     void SetChoices(const QString &Key, const QStringList &Choices, const QStringList &Texts);
@@ -91,8 +103,11 @@ class TFactTable : public QTableWidget {
     QString Value(int Row, const QString &Key) const;
     void SetValue(int Row, const QString &Key, const QString &Value);
 
-    // A row of defaults after the current one (or at the end), made current.
+    // A row of defaults after the current one (or at the end), made current; Fill, when set,
+    // gives it what follows from the rows before (a month after theirs) before it counts as an
+    // edit.
     void AddEntry();
+    void SetNewRow(std::function<void(int Row)> Fill) { NewRow = std::move(Fill); }
     void RemoveCurrent();
 
     // The cell of a fault (Key empty or unknown: the row's first) stands out; with Focus it
@@ -123,4 +138,5 @@ class TFactTable : public QTableWidget {
   private:
     std::vector<TFactColumn> Specs;
     QString PayloadKey;
+    std::function<void(int Row)> NewRow;
 };

@@ -136,7 +136,10 @@ void TFrmCurDeductions::Update() {
     Facts = read.Facts;
     FaultPath = read.Path;
     Deductions->ClearFault();
-    TxtMsg->setText(read.Fault);
+    // In the user's terms at the field, as the year page says it.
+    TxtMsg->setText(YearFaultWords(read, json, [this](const TFactPath &Path) {
+        return Deductions->PlaceOf(Path).value_or(TFactPlace{tr("纳税年度"), {}});
+    }));
     if (!Facts) {
         Deductions->MarkFault(TFactPath::Of(read.Path), false);
         return;

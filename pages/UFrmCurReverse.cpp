@@ -9,12 +9,16 @@
 #include "engine/current/Rules.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -88,9 +92,8 @@ TFrmCurReverse::Captions TFrmCurReverse::CaptionsOf(Subject What) {
     switch (What) {
     case Subject::Wage:
         return {tr("反算税前月薪"), tr("目标每月税后收入："),
-                tr("1至%1月在同一单位按月发放相同的工资，每月减除%2元：求全年税后合计不少于目标的"
-                   "%1倍的最低月薪。")
-                    .arg(current::Law::MonthsInYear)
+                tr("所选月份在同一单位发放相同的工资，每月减除%1元：求这些月税后合计不少于目标乘以"
+                   "月数的最低月薪。选“每月税后相同”则逐月求税前收入，使每个月的税后都恰为目标。")
                     .arg(Amount(current::LatestRules().BasicMonthly)),
                 tr("税前月薪："), tr("平均每月税后：")};
     case Subject::Bonus:
@@ -149,6 +152,8 @@ TFrmCurReverse::TFrmCurReverse(Subject What, const Start &From, QWidget *Parent)
     layout->addWidget(TxtMsg);
     layout->addLayout(BuildResults(captions.Gross, captions.Net));
     layout->addWidget(TxtDetails);
+    if (TblMonths)
+        layout->addWidget(TblMonths, 1);
     layout->addStretch();
     // Never narrower than the rows need in the language shown.
     setMinimumWidth(std::max(480, layout->minimumSize().width()));
@@ -243,6 +248,7 @@ void TFrmCurReverse::BuildWage(QFormLayout *Form, const Start &From) {
     TxtSpecial =
         AmountField(Form, QStringLiteral("TxtSpecial"), tr("专项附加扣除："), From.Special);
     TxtOther = AmountField(Form, QStringLiteral("TxtOther"), tr("其他扣除："), From.Other);
+    BuildWageMonths(Form, From);
     // Only the rows of the chosen way are shown; what is typed in the others stays.
     const auto showMode = [this, Form] {
         const bool byRate = RBtnByRate->isChecked();
@@ -256,6 +262,99 @@ void TFrmCurReverse::BuildWage(QFormLayout *Form, const Start &From) {
         TxtMsg->clear();
         ClearAnswer();
     });
+}
+
+// The months and the way the basic deduction accumulates, as the wage page has them; 6万 only for
+// months from January, as there. And the choice of a net the same every month.
+void TFrmCurReverse::BuildWageMonths(QFormLayout *Form, const Start &From) {
+    const QString monthPattern = tr("%1月");
+    const qsizetype number = std::max<qsizetype>(0, monthPattern.indexOf(QLatin1String("%1")));
+    const auto month = [&](const QString &Name, int Value, const QString &Caption) {
+        auto *spin = new QSpinBox(this);
+        spin->setObjectName(Name);
+        spin->setRange(1, current::Law::MonthsInYear);
+        spin->setValue(Value);
+        spin->setPrefix(monthPattern.left(number));
+        spin->setSuffix(monthPattern.mid(number + 2));
+        TCalcPage::Describe(spin, Caption);
+        return spin;
+    };
+    SpnFirst = month(QStringLiteral("SpnFirst"), std::clamp(From.First, 1, 12), tr("起始月份"));
+    SpnLast = month(QStringLiteral("SpnLast"), std::clamp(From.Last, 1, 12), tr("截止月份"));
+    auto *months = new QHBoxLayout;
+    months->addWidget(SpnFirst);
+    months->addWidget(new QLabel(tr("至"), this));
+    months->addWidget(SpnLast);
+    months->addStretch();
+    Form->addRow(tr("月份："), months);
+    using current::BasicDeduction;
+    RBtnPerMonth =
+        Choice(QStringLiteral("RBtnPerMonth"), tr("按月"), From.Mode == BasicDeduction::PerMonth);
+    RBtnFromJanuary = Choice(QStringLiteral("RBtnFromJanuary"), tr("自1月"),
+                             From.Mode == BasicDeduction::FromJanuary);
+    RBtnSixty = Choice(QStringLiteral("RBtnSixty"), tr("6万"), From.Mode == BasicDeduction::Sixty);
+    Form->addRow(tr("减除方式："), ChoiceRow(this, {RBtnPerMonth, RBtnFromJanuary, RBtnSixty}));
+    ChkEqualNet = new QCheckBox(tr("每月税后相同（逐月求税前收入）"), this);
+    ChkEqualNet->setObjectName(QStringLiteral("ChkEqualNet"));
+    TCalcPage::Describe(ChkEqualNet, ChkEqualNet->text());
+    ChkEqualNet->setToolTip(tr("按税后工资约定薪酬时：逐月求最低的税前收入，使每个月的税后收入都"
+                               "恰为目标；各月税前收入随累计预扣而不同"));
+    Form->addRow(QString(), ChkEqualNet);
+
+    TblMonths = new QTableWidget(0, 4, this);
+    TblMonths->setObjectName(QStringLiteral("TblMonths"));
+    TblMonths->setAccessibleName(tr("各月税前、预扣税额和税后"));
+    TblMonths->setHorizontalHeaderLabels(
+        {tr("月份"), tr("税前收入"), tr("预扣税额"), tr("税后收入")});
+    TblMonths->verticalHeader()->hide();
+    TblMonths->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TblMonths->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    TblMonths->hide();
+
+    // 6万 is for those employed here all last year and still in January: months from January.
+    const auto sixtyAllowed = [this] {
+        const bool allowed = SpnFirst->value() == 1;
+        if (!allowed && RBtnSixty->isChecked())
+            RBtnPerMonth->setChecked(true);
+        RBtnSixty->setEnabled(allowed);
+    };
+    sixtyAllowed();
+    const auto changed = [this] {
+        TxtMsg->clear();
+        ClearAnswer();
+    };
+    connect(SpnFirst, &QSpinBox::valueChanged, this, sixtyAllowed);
+    for (QSpinBox *spin : {SpnFirst, SpnLast})
+        connect(spin, &QSpinBox::valueChanged, this, changed);
+    for (QAbstractButton *option : std::initializer_list<QAbstractButton *>{
+             RBtnPerMonth, RBtnFromJanuary, RBtnSixty, ChkEqualNet})
+        connect(option, &QAbstractButton::toggled, this, changed);
+}
+
+void TFrmCurReverse::ShowMonths(const std::vector<current::WageWithholding> &Months) {
+    TblMonths->setRowCount(static_cast<int>(Months.size()) + 1);
+    Cents gross = 0, tax = 0, net = 0;
+    const auto put = [this](int Row, int Column, const QString &Text) {
+        auto *item = new QTableWidgetItem(Text);
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        TblMonths->setItem(Row, Column, item);
+    };
+    int row = 0;
+    for (const current::WageWithholding &m : Months) {
+        put(row, 0, tr("%1月").arg(m.Month));
+        put(row, 1, Amount(m.Income));
+        put(row, 2, Amount(m.Tax));
+        put(row, 3, Amount(m.Net));
+        gross += m.Income;
+        tax += m.Tax;
+        net += m.Net;
+        ++row;
+    }
+    put(row, 0, tr("合计"));
+    put(row, 1, Amount(gross));
+    put(row, 2, Amount(tax));
+    put(row, 3, Amount(net));
+    TblMonths->show();
 }
 
 void TFrmCurReverse::BuildBonus(QFormLayout *Form, const Start &From) {
@@ -338,15 +437,39 @@ bool TFrmCurReverse::ReverseWage(Cents Target) {
             return Refuse(tr("缴费基数上限不能低于下限，请重新输入。"), TxtBaseMax);
         terms.ByRate = current::InsuranceByRate{*rate, *floor, *ceiling};
     }
-    const auto year = current::ReverseWage(Target, terms);
+    if (SpnFirst->value() > SpnLast->value()) {
+        TxtMsg->setText(tr("起始月份不能晚于截止月份，请重新选择。"));
+        SpnFirst->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    terms.First = SpnFirst->value();
+    terms.Last = SpnLast->value();
+    terms.Mode = RBtnSixty->isChecked() && terms.First == 1 ? current::BasicDeduction::Sixty
+                 : RBtnFromJanuary->isChecked()             ? current::BasicDeduction::FromJanuary
+                                                            : current::BasicDeduction::PerMonth;
+    const bool equalNet = ChkEqualNet->isChecked();
+    const auto year = equalNet ? current::ReverseWageEqualNet(Target, terms)
+                               : current::ReverseWage(Target, terms);
     if (!year)
         return Refuse(tr("月薪在%1元以下都达不到这个税后收入。").arg(Amount(current::GrossLimit)),
                       TxtTarget);
+    const QString months =
+        tr("%1至%2月共%3个月").arg(terms.First).arg(terms.Last).arg(terms.MonthCount());
+    const QString totals = tr("税前%1元，三险一金%2元，预扣税额%3元，税后合计%4元")
+                               .arg(Amount(year->YearGross), Amount(year->YearInsurance),
+                                    Amount(year->YearTax), Amount(year->YearNet));
+    if (equalNet) {
+        ShowAnswer(
+            std::nullopt, year->Net,
+            tr("%1每月税后都为%2元，各月税前见下表；%3。").arg(months, Amount(year->Net), totals));
+        ShowMonths(year->Months);
+        return true;
+    }
     ShowAnswer(year->Gross, year->Net,
-               tr("全年税前%1元，三险一金%2元，预扣税额%3元，税后合计%4元；1月税后%5元，%6月税后"
-                  "%7元。")
-                   .arg(Amount(year->YearGross), Amount(year->YearInsurance), Amount(year->YearTax),
-                        Amount(year->YearNet), Amount(year->Months.front().Net))
+               tr("%1：%2；%3月税后%4元，%5月税后%6元。")
+                   .arg(months, totals)
+                   .arg(year->Months.front().Month)
+                   .arg(Amount(year->Months.front().Net))
                    .arg(year->Months.back().Month)
                    .arg(Amount(year->Months.back().Net)));
     return true;
@@ -391,11 +514,15 @@ bool TFrmCurReverse::ReverseLabour(Cents Target) {
     return true;
 }
 
-void TFrmCurReverse::ShowAnswer(Cents Gross, Cents Net, const QString &Details) {
-    DesktopHabits::ShowResult(TxtGross, Amount(Gross));
+void TFrmCurReverse::ShowAnswer(std::optional<Cents> Gross, Cents Net, const QString &Details) {
+    // With a gross of each month's own there is no one gross to copy: the table shows them.
+    if (Gross)
+        DesktopHabits::ShowResult(TxtGross, Amount(*Gross));
+    else
+        TxtGross->setText(tr("各月不同"));
     DesktopHabits::ShowResult(TxtNet, Amount(Net));
     TxtDetails->setText(Details);
-    BtnCopyGross->setEnabled(true);
+    BtnCopyGross->setEnabled(Gross.has_value());
     // The details wrap onto as many lines as they need: the dialog grows to show them whole.
     layout()->activate();
     const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
@@ -405,6 +532,10 @@ void TFrmCurReverse::ShowAnswer(Cents Gross, Cents Net, const QString &Details) 
 }
 
 void TFrmCurReverse::ClearAnswer() {
+    if (TblMonths) {
+        TblMonths->setRowCount(0);
+        TblMonths->hide();
+    }
     TxtGross->clear();
     TxtNet->clear();
     TxtDetails->clear();

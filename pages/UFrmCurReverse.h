@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/current/Remuneration.h"
+#include "engine/current/Wage.h"
 
 #include <QDialog>
 #include <optional>
@@ -10,7 +11,10 @@ class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
+class QCheckBox;
 class QRadioButton;
+class QSpinBox;
+class QTableWidget;
 class TNumKeyFilter;
 
 // The reverse calculation of a current-law page: the figure wanted after tax and the options of
@@ -23,8 +27,10 @@ class TFrmCurReverse : public QDialog {
     enum class Subject { Wage, Bonus, Labour };
     // What the page has typed, for the dialog to start from.
     struct Start {
-        QString Exempt, Insurance, Special, Other; // the wage page's monthly amounts
-        QString OtherTaxable;                      // the bonus page's
+        QString Exempt, Insurance, Special, Other;        // the wage page's monthly amounts
+        int First = 1, Last = current::Law::MonthsInYear; // and its months
+        current::BasicDeduction Mode = current::BasicDeduction::PerMonth;
+        QString OtherTaxable; // the bonus page's
         current::RemunerationKind Kind = current::RemunerationKind::Labour;
         bool NonResident = false;
     };
@@ -41,6 +47,11 @@ class TFrmCurReverse : public QDialog {
               *TxtBaseMin = nullptr, *TxtBaseMax = nullptr, *TxtSpecial = nullptr,
               *TxtOther = nullptr;
     QRadioButton *RBtnFixed = nullptr, *RBtnByRate = nullptr;
+    QSpinBox *SpnFirst = nullptr, *SpnLast = nullptr;
+    QRadioButton *RBtnPerMonth = nullptr, *RBtnFromJanuary = nullptr, *RBtnSixty = nullptr;
+    // Every month's net exactly the target, each month with a gross of its own, in TblMonths.
+    QCheckBox *ChkEqualNet = nullptr;
+    QTableWidget *TblMonths = nullptr;
     QLineEdit *TxtOtherTaxable = nullptr;
     QRadioButton *RBtnLabour = nullptr, *RBtnAuthor = nullptr, *RBtnRoyalty = nullptr,
                  *RBtnResident = nullptr, *RBtnNonResident = nullptr;
@@ -61,6 +72,8 @@ class TFrmCurReverse : public QDialog {
                            const QString &Text = {});
     QRadioButton *Choice(const QString &Name, const QString &Text, bool Checked);
     void BuildWage(QFormLayout *Form, const Start &From);
+    void BuildWageMonths(QFormLayout *Form, const Start &From);
+    void ShowMonths(const std::vector<current::WageWithholding> &Months);
     void BuildBonus(QFormLayout *Form, const Start &From);
     void BuildLabour(QFormLayout *Form, const Start &From);
 
@@ -73,7 +86,8 @@ class TFrmCurReverse : public QDialog {
     std::optional<current::Cents> Read(QLineEdit *Edit, const QString &Subject,
                                        bool Required = false);
     bool Refuse(const QString &Message, QLineEdit *Edit);
-    void ShowAnswer(current::Cents Gross, current::Cents Net, const QString &Details);
+    void ShowAnswer(std::optional<current::Cents> Gross, current::Cents Net,
+                    const QString &Details);
     void ClearAnswer();
 
     Subject What;

@@ -31,7 +31,10 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -90,9 +93,11 @@ TFrmCurWage::TFrmCurWage(QWidget *Parent) : TCurrentPage(staticMetaObject, Paren
     // The inputs keep to their height; the table and the method share what the window gives
     // beyond it, and the splitter lets the user give them more.
     auto *splitter = new QSplitter(Qt::Vertical, Client());
+    Splitter = splitter;
     splitter->setObjectName(QStringLiteral("SplitPage"));
     splitter->setChildrenCollapsible(false);
     QWidget *inputs = BuildInputs();
+    Inputs = inputs;
     inputs->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     splitter->addWidget(inputs);
     auto *tabs = new QTabWidget(splitter);
@@ -137,7 +142,7 @@ TFrmCurWage::TFrmCurWage(QWidget *Parent) : TCurrentPage(staticMetaObject, Paren
     });
     connect(Model, &TCurWageModel::OverrideChanged, this, [this] {
         TxtMsgInput->clear();
-        if (Model->HasResults())
+        if (Model->HasResults() || ResultsLeft)
             Calculate(true);
     });
     connect(Model, &QAbstractItemModel::modelReset, this, &TFrmCurWage::ShowColumns);
@@ -158,9 +163,22 @@ TFrmCurWage::TFrmCurWage(QWidget *Parent) : TCurrentPage(staticMetaObject, Paren
     for (QSpinBox *spin : {SpnFirstMonth, SpnLastMonth})
         connect(spin, &QSpinBox::valueChanged, YearLink, &TYearLink::Leave);
     connect(Model, &TCurWageModel::OverrideChanged, YearLink, &TYearLink::Leave);
+    // A page left with nothing typed while a year is open starts from the year, as a new one does.
     KeepState(
         YearKey, [link = YearLink] { return link->Saved(); },
-        [link = YearLink](const QVariant &Value) { link->Restore(Value); });
+        [this](const QVariant &Value) {
+            YearLink->Restore(Value);
+            if (!YearLink->Linked() && FieldsEmpty() && !Model->HasAnyOverride())
+                YearLink->Fill();
+        });
+    for (QLineEdit *edit : {TxtIncome, TxtExempt, TxtInsurance, TxtSpecial, TxtOther})
+        connect(edit, &QLineEdit::textChanged, this, &TFrmCurWage::FollowFields);
+    connect(ChkNonResident, &QCheckBox::toggled, this, &TFrmCurWage::FollowFields);
+    // A job chosen shows its months at once.
+    connect(CmbYearJob, &QComboBox::activated, YearLink, &TYearLink::Fill);
+    const auto fit = [this] { QTimer::singleShot(0, this, &TFrmCurWage::FitInputs); };
+    connect(&TOpenYear::Instance(), &TOpenYear::Changed, this, fit);
+    fit();
     LayoutChanged();
     // The open year's first job to start with; without a year, the special deductions chosen in
     // the parameter file before deductions were dated.
@@ -294,7 +312,7 @@ QWidget *TFrmCurWage::BuildYearRow() {
     box->setContentsMargins(0, 0, 0, 0);
     CmbYearJob = new QComboBox(row);
     CmbYearJob->setObjectName(QStringLiteral("CmbYearJob"));
-    auto *caption = new QLabel(tr("纳税年度："), row);
+    auto *caption = new QLabel(tr("任职单位："), row);
     caption->setBuddy(CmbYearJob);
     Describe(CmbYearJob, caption->text());
     BtnFromYear = FlowButton(QStringLiteral("BtnFromYear"), tr("从纳税年度填入"));
@@ -329,9 +347,15 @@ void TFrmCurWage::FillFromYear() {
     const current::JobFacts &job = year.Facts().Jobs[std::size_t(index)];
     const std::vector<current::WageMonth> months =
         current::JobMonths(job, year.Result().Entitlements);
-    if (months.empty())
-        return;
     ClearMessages({TxtMsgInput});
+    if (months.empty()) {
+        // A job without a month paid: nothing of it to show, rather than another's figures.
+        for (const TCommonField &field : CommonFields)
+            findChild<QLineEdit *>(QLatin1String(field.Edit))->clear();
+        Model->TakeMonths({});
+        Model->SetMonths(SpnFirstMonth->value(), SpnLastMonth->value(), false);
+        return ClearYear();
+    }
     ChkNonResident->setChecked(false);
     SpnFirstMonth->setValue(months.front().Month);
     SpnLastMonth->setValue(months.back().Month);
@@ -344,6 +368,48 @@ void TFrmCurWage::FillFromYear() {
         findChild<QLineEdit *>(QLatin1String(field.Edit))->setText(Amount(first.*field.Member));
     Model->TakeMonths(months);
     Calculate(true);
+}
+
+void TFrmCurWage::FollowFields() {
+    const TCommonField *fault = nullptr;
+    const auto common =
+        ParseCommon([this](const QString &Name) { return findChild<QLineEdit *>(Name)->text(); },
+                    ChkNonResident->isChecked(), fault);
+    const auto &shown = Model->CommonAmounts();
+    const bool same =
+        common.has_value() == shown.has_value() &&
+        (!common || std::all_of(std::begin(CommonFields), std::end(CommonFields),
+                                [&](const TCommonField &Field) {
+                                    return *common.*Field.Member == *shown.*Field.Member;
+                                }));
+    if (same)
+        return;
+    ResultsLeft = ResultsLeft || Model->HasResults();
+    Model->SetDefaults(common);
+    ClearYear();
+}
+
+bool TFrmCurWage::FieldsEmpty() const {
+    return std::all_of(
+        std::begin(CommonFields), std::end(CommonFields), [this](const TCommonField &Field) {
+            return findChild<QLineEdit *>(QLatin1String(Field.Edit))->text().trimmed().isEmpty();
+        });
+}
+
+void TFrmCurWage::FitInputs() {
+    const QList<int> sizes = Splitter->sizes();
+    // The content's own height: a scroll area's hint is bounded, and kept from its first asking.
+    auto *scroll = qobject_cast<QScrollArea *>(Inputs);
+    const int needed = scroll && scroll->widget()
+                           ? scroll->widget()->sizeHint().height() + 2 * scroll->frameWidth()
+                           : Inputs->sizeHint().height();
+    if (sizes.size() != 2 || sizes[0] >= needed)
+        return;
+    // As much as it needs, while the table keeps the least it can be shown in.
+    const int total = sizes[0] + sizes[1];
+    const int room = total - Splitter->widget(1)->minimumSizeHint().height();
+    const int inputs = std::max(sizes[0], std::min(needed, room));
+    Splitter->setSizes({inputs, total - inputs});
 }
 
 // The special deductions of the open year for the page's months: the special additional
@@ -506,6 +572,7 @@ void TFrmCurWage::BtnCalcClick() {
 }
 
 void TFrmCurWage::Calculate(bool FromTable) {
+    ResultsLeft = false;
     ClearMessages({TxtMsgInput});
     const auto common = ReadCommon(!FromTable);
     if (!common)
@@ -592,6 +659,7 @@ void TFrmCurWage::BtnResetClick() {
     Model->SetDefaults(std::nullopt);
     Model->ClearOverrides();
     LayoutChanged();
+    ResultsLeft = false;
     TxtIncome->setFocus(Qt::OtherFocusReason);
 }
 
@@ -618,6 +686,9 @@ void TFrmCurWage::BtnReverseClick() {
     start.Insurance = TxtInsurance->text();
     start.Special = TxtSpecial->text();
     start.Other = TxtOther->text();
+    start.First = SpnFirstMonth->value();
+    start.Last = SpnLastMonth->value();
+    start.Mode = ModeOf(RBtnSixty->isChecked(), RBtnFromJanuary->isChecked());
     TFrmCurReverse dialog(TFrmCurReverse::Subject::Wage, start, this);
     dialog.exec();
 }

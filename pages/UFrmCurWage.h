@@ -9,6 +9,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QSpinBox;
+class QSplitter;
 class QTableView;
 class TCurWageModel;
 class TYearLink;
@@ -65,9 +66,20 @@ class TFrmCurWage : public TCurrentPage {
     void FillFromYear();
 
   private:
+    QWidget *Inputs = nullptr;
+    // Results went with an edit of a field: an edit in the table calculates again, and says
+    // what stands in the way.
+    bool ResultsLeft = false;
+    QSplitter *Splitter = nullptr;
     QWidget *BuildInputs();
     QWidget *BuildYearRow();
     void ShowYearJobs();
+    // The table follows the common amounts as they are typed: the months without their own take
+    // them, or show nothing while a field holds no amount; results of other figures go.
+    void FollowFields();
+    bool FieldsEmpty() const;
+    // The inputs take the height they need above the table when the year's row comes or goes.
+    void FitInputs();
     // The deductions of the open year, month by month, as the page's special deductions.
     void TakeYearDeductions();
     QWidget *BuildTable();

@@ -125,8 +125,11 @@ void TFrmTaxYear::FactsEdited() {
 void TFrmTaxYear::Recompute(bool Commit) {
     TOpenYear &year = TOpenYear::Instance();
     const TYearRead read = ReadYearJson(Facts->Json());
+    // Said in the user's terms at the field; the file's key paths are for the file and the
+    // command line.
+    const QString fault = Facts->FaultWords(read);
     Facts->ClearFault();
-    TxtMsgFacts->setText(read.Fault);
+    TxtMsgFacts->setText(fault);
     Results->setEnabled(read.Facts.has_value());
     if (read.Facts)
         Shown = *read.Facts;
@@ -140,7 +143,7 @@ void TFrmTaxYear::Recompute(bool Commit) {
             YearFiles::Begin(Shown);
         else if (read.Facts && Shown != year.Facts())
             year.Update(Shown);
-        year.SetPending(read.Fault);
+        year.SetPending(fault);
         Committing = false;
         ShownRevision = year.Revision();
     }

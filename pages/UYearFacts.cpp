@@ -84,11 +84,143 @@ TYearRead ReadYearJson(const QJsonObject &Json) {
         current::YearFacts facts = sheets::ReadYearValue(Json, QString());
         if (const auto fault = current::CheckYear(facts))
             return {std::nullopt, QString::fromStdString(fault->Path),
-                    sheets::YearFaultText(*fault)};
-        return {std::move(facts), {}, {}};
+                    sheets::YearFaultText(*fault), fault};
+        return {std::move(facts), {}, {}, std::nullopt};
     } catch (const sheets::json::Refusal &refusal) {
-        return {std::nullopt, refusal.Path, sheets::json::WithPath(refusal.Path, refusal.Message)};
+        return {std::nullopt, refusal.Path, sheets::json::WithPath(refusal.Path, refusal.Message),
+                std::nullopt};
     }
+}
+
+namespace {
+
+// What Json holds at Path: undefined where a key or an entry is left out.
+QJsonValue ValueAt(const QJsonObject &Json, const TFactPath &Path) {
+    QJsonValue value = Json;
+    for (const TFactPath::Step &step : Path.Steps) {
+        if (!step.Key.isEmpty())
+            value = value.toObject().value(step.Key);
+        if (step.Index >= 0)
+            value = value.toArray().at(step.Index);
+    }
+    return value;
+}
+
+QString ValueText(const QJsonValue &Value) {
+    if (Value.isString())
+        return Value.toString().trimmed();
+    if (Value.isDouble())
+        return Value.toVariant().toString();
+    return {};
+}
+
+// The job a path within it belongs to: "jobs[1].deductions_here" → "jobs[1]".
+TFactPath JobOf(const TFactPath &Path) {
+    TFactPath job;
+    job.Steps = Path.Steps.first(std::min<qsizetype>(1, Path.Steps.size()));
+    return job;
+}
+
+QString Yuan(current::Cents Value) {
+    return TYearFactsForm::tr("%1元").arg(QString::fromStdString(current::FormatCents(Value)));
+}
+
+// The check's fault at Place, each kind in the words of the page.
+QString CheckedWords(const current::YearFault &Fault, const TFactPath &Path,
+                     const std::function<TFactPlace(const TFactPath &)> &PlaceOf) {
+    using K = current::YearFaultKind;
+    const QString place = PlaceOf(Path).Name;
+    const QString other = Fault.Other.empty()
+                              ? QString()
+                              : PlaceOf(TFactPath::Of(QString::fromStdString(Fault.Other))).Name;
+    switch (Fault.Kind) {
+    case K::YearUnknown:
+        return TYearFactsForm::tr("纳税年度应在%1年至%2年之间")
+            .arg(current::FirstRulesYear)
+            .arg(current::LastRulesYear);
+    case K::TooManyEntries:
+        return TYearFactsForm::tr("%1最多填%2项").arg(place).arg(Fault.Value);
+    case K::NoJob:
+        return TYearFactsForm::tr("请至少填一家任职单位");
+    case K::NoEmployer:
+        return TYearFactsForm::tr("%1的单位名称未填").arg(PlaceOf(JobOf(Path)).Name);
+    case K::NoPay:
+        return TYearFactsForm::tr("%1的工资未填").arg(PlaceOf(JobOf(Path)).Name);
+    case K::MonthOutOfRange:
+        return TYearFactsForm::tr("%1应为1至12月").arg(place);
+    case K::FromAfterTo:
+        return TYearFactsForm::tr("%1晚于截止的月份").arg(place);
+    case K::AmountNegative:
+        return TYearFactsForm::tr("%1不能为负数").arg(place);
+    case K::AmountTooLarge:
+        return TYearFactsForm::tr("%1超过了%2").arg(place, Yuan(Fault.Value));
+    case K::FirstPayNotJobFrom:
+        return TYearFactsForm::tr("%1的第一行工资应自任职的第一个月（%2月）起")
+            .arg(PlaceOf(JobOf(Path)).Name)
+            .arg(Fault.Value);
+    case K::PayNotRising:
+        return TYearFactsForm::tr("%1应晚于上一行工资的月份").arg(place);
+    case K::PayAfterJobEnd:
+        return TYearFactsForm::tr("%1晚于任职的最后一个月（%2月）").arg(place).arg(Fault.Value);
+    case K::DeductedTwice:
+        return TYearFactsForm::tr("%1和%2在%3月都扣专项附加扣除，只能有一家")
+            .arg(other, PlaceOf(JobOf(Path)).Name)
+            .arg(Fault.Month);
+    case K::SixtyNotFromJanuary:
+        return TYearFactsForm::tr("%1不是自1月起任职，不能按6万减除")
+            .arg(PlaceOf(JobOf(Path)).Name);
+    case K::FromJanuaryNotFirst:
+        return TYearFactsForm::tr("%1任职早于%2，%2不能按自1月减除")
+            .arg(other, PlaceOf(JobOf(Path)).Name);
+    case K::ShareNotHalfOrWhole:
+        return TYearFactsForm::tr("%1应为%2%或%3%")
+            .arg(place)
+            .arg(current::Law::WholeShare)
+            .arg(current::Law::HalfShare);
+    case K::ElderlyShareTooLarge:
+        return TYearFactsForm::tr("%1超过了%2年的上限%3")
+            .arg(place)
+            .arg(Fault.Year)
+            .arg(Yuan(Fault.Value));
+    case K::ElderlyShareMissing:
+        return TYearFactsForm::tr("不是独生子女，%1未填").arg(place);
+    case K::NoParent:
+        return TYearFactsForm::tr("赡养老人须填父母（或其他被赡养人）的出生日期");
+    case K::RentAmountUnknown:
+        return TYearFactsForm::tr("%1应为%2年的标准之一").arg(place).arg(Fault.Year);
+    case K::RentAndLoan:
+        return TYearFactsForm::tr("%1年既有住房租金又有住房贷款利息，只能扣除其中一项")
+            .arg(Fault.Year);
+    case K::OutsideYear:
+        return TYearFactsForm::tr("%1不在%2年内").arg(place).arg(Fault.Year);
+    case K::NoSuchEmployer:
+        return TYearFactsForm::tr("%1不是所填的任职单位之一").arg(place);
+    case K::DateInvalid:
+        break;
+    }
+    const TFactPlace at = PlaceOf(Path);
+    return at.Hint.isEmpty()
+               ? TYearFactsForm::tr("%1不是有效的日期").arg(at.Name)
+               : TYearFactsForm::tr("%1不是有效的日期，应写作%2").arg(at.Name, at.Hint);
+}
+
+} // namespace
+
+QString YearFaultWords(const TYearRead &Read, const QJsonObject &Json,
+                       const std::function<TFactPlace(const TFactPath &)> &PlaceOf) {
+    if (Read.Facts)
+        return {};
+    const TFactPath path = TFactPath::Of(Read.Path);
+    if (Read.Checked)
+        return CheckedWords(*Read.Checked, path, PlaceOf);
+    // A fault of the reading: a field left blank, or a text that is not what the field takes.
+    const TFactPlace place = PlaceOf(path);
+    const QString text = ValueText(ValueAt(Json, path));
+    if (text.isEmpty())
+        return TYearFactsForm::tr("%1未填").arg(place.Name);
+    return place.Hint.isEmpty()
+               ? TYearFactsForm::tr("%1“%2”无效").arg(place.Name, text)
+               : TYearFactsForm::tr("%1“%2”无效，应写作%3").arg(place.Name, text, place.Hint);
 }
 
 TYearFactsForm::TYearFactsForm(QWidget *Parent) : QWidget(Parent) {
@@ -178,6 +310,20 @@ QWidget *TYearFactsForm::BuildIncome() {
     GrpPay = TblPay->Group(tr("工资"));
     TxtPayNote = NoteUnderTitle(GrpPay, QString());
     column->addWidget(GrpPay);
+    // A new job begins after the months of the last, a new pay after the last pay's month: a
+    // year's jobs follow one another, and a pay row is a change from a month on.
+    const auto after = [](TFactTable *Table, const QString &Key, int Row) {
+        int last = 0;
+        for (int row = 0; row < Table->rowCount(); ++row) {
+            if (row != Row)
+                last = std::max(last, Table->Value(row, Key).toInt());
+        }
+        if (last > 0)
+            Table->SetValue(Row, QStringLiteral("from"),
+                            QString::number(std::min(last + 1, current::Law::MonthsInYear)));
+    };
+    TblJobs->SetNewRow([this, after](int Row) { after(TblJobs, QStringLiteral("to"), Row); });
+    TblPay->SetNewRow([this, after](int Row) { after(TblPay, QStringLiteral("from"), Row); });
     connect(TblJobs, &TFactTable::Edited, this, &TYearFactsForm::JobsEdited);
     connect(TblJobs, &QTableWidget::currentCellChanged, this, [this](int Row) { ShowPayOf(Row); });
     connect(TblPay, &TFactTable::Edited, this, &TYearFactsForm::PayEdited);
@@ -443,4 +589,62 @@ void TYearFactsForm::ClearFault() {
     for (QWidget *w : std::initializer_list<QWidget *>{SpnYear, SpnDays, SpnBonusMonth, TxtBonus,
                                                        CmbBonusEmployer, CmbBonusMethod})
         w->setStyleSheet(QString());
+}
+
+TFactPlace TYearFactsForm::PlaceOf(const TFactPath &Path) const {
+    if (const auto place = Deductions->PlaceOf(Path))
+        return *place;
+    const TFactPath::Step first = Path.At(0), second = Path.At(1), third = Path.At(2);
+    if (first.Key == QLatin1String("jobs")) {
+        if (first.Index < 0)
+            return {tr("任职单位"), {}};
+        const QString employer = TblJobs->Value(first.Index, QStringLiteral("employer")).trimmed();
+        const QString job = employer.isEmpty() ? tr("第%1家单位").arg(first.Index + 1) : employer;
+        if (second.Key.isEmpty())
+            return {job, {}};
+        if (second.Key == QLatin1String("pay")) {
+            if (second.Index < 0)
+                return {tr("%1的工资").arg(job), {}};
+            return {tr("%1第%2行工资的%3")
+                        .arg(job)
+                        .arg(second.Index + 1)
+                        .arg(TblPay->HeaderOf(third.Key)),
+                    {}};
+        }
+        // The jobs' headers are short, for narrow columns; a fault names the field in full.
+        const std::pair<const char *, QString> fields[] = {
+            {"employer", tr("单位名称")},
+            {"from", tr("起始月份")},
+            {"to", tr("截止月份")},
+            {"mode", tr("减除方式")},
+            {"deductions_here", tr("是否扣专项附加扣除")}};
+        for (const auto &[key, name] : fields) {
+            if (second.Key == QLatin1String(key))
+                return {tr("%1的%2").arg(job, name), {}};
+        }
+        return {job, {}};
+    }
+    if (first.Key == QLatin1String("payments")) {
+        if (first.Index < 0)
+            return {TblPayments->accessibleName(), {}};
+        const QString entry = tr("第%1笔劳务报酬等").arg(first.Index + 1);
+        const QString header = TblPayments->HeaderOf(second.Key);
+        return {header.isEmpty() ? entry : tr("%1的%2").arg(entry, header), {}};
+    }
+    if (first.Key == QLatin1String("bonus")) {
+        if (second.Key == QLatin1String("employer"))
+            return {tr("发放奖金的单位"), {}};
+        if (second.Key == QLatin1String("month"))
+            return {tr("奖金发放月份"), {}};
+        if (second.Key == QLatin1String("amount"))
+            return {tr("全年一次性奖金的金额"), {}};
+        return {tr("全年一次性奖金"), {}};
+    }
+    if (first.Key == QLatin1String("bonus_method"))
+        return {tr("汇算时奖金计税方式"), {}};
+    return {tr("纳税年度"), {}};
+}
+
+QString TYearFactsForm::FaultWords(const TYearRead &Read) const {
+    return YearFaultWords(Read, Json(), [this](const TFactPath &Path) { return PlaceOf(Path); });
 }

@@ -9,6 +9,7 @@
 
 #include <QJsonObject>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -22,6 +23,7 @@ class TDeductionFacts;
 class TFactTable;
 class TNumKeyFilter;
 struct TFactPath;
+struct TFactPlace;
 
 // The facts as the year file's JSON, in the file writer's form.
 QJsonObject YearJson(const current::YearFacts &Facts);
@@ -32,8 +34,17 @@ struct TYearRead {
     std::optional<current::YearFacts> Facts;
     QString Path;  // of the fault
     QString Fault; // in the year file reader's words; empty when the facts check
+    // What the check found, for a page to say in its own words; none for a fault of the reading
+    // (a key left out, a text that is no date), which only the place says.
+    std::optional<current::YearFault> Checked;
 };
 TYearRead ReadYearJson(const QJsonObject &Json);
+
+// A fault as a page says it: in the user's terms, at the field PlaceOf names, without the file's
+// keys ("孩子1的出生日期未填"); empty when Read checks. Json is what was read, for what a field
+// holds.
+QString YearFaultWords(const TYearRead &Read, const QJsonObject &Json,
+                       const std::function<TFactPlace(const TFactPath &)> &PlaceOf);
 
 // A job as a list of the year's jobs names it: its employer and months.
 QString JobTitle(const current::JobFacts &Job);
@@ -53,6 +64,10 @@ class TYearFactsForm : public QWidget {
     // comes to the front and the field takes the focus.
     void MarkFault(const QString &Path, bool Focus);
     void ClearFault();
+    // The field at Path in the words the user sees: "甲公司的减除方式", "孩子1的出生日期".
+    TFactPlace PlaceOf(const TFactPath &Path) const;
+    // The fault of Read (the facts as Json() gives them) in those words.
+    QString FaultWords(const TYearRead &Read) const;
 
     QTabWidget *TabsFacts;
     QSpinBox *SpnYear;

@@ -157,6 +157,11 @@ QWidget *TYearResults::BuildSettlement() {
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     TxtIncomeAmount = ResultRow(form, QStringLiteral("TxtIncomeAmount"), tr("综合所得收入额："));
+    TxtSpecialYear =
+        ResultRow(form, QStringLiteral("TxtSpecialYear"), tr("专项附加扣除（不含大病医疗）："));
+    TxtIllness = ResultRow(form, QStringLiteral("TxtIllness"), tr("大病医疗："));
+    TxtPensionYear = ResultRow(form, QStringLiteral("TxtPensionYear"), tr("个人养老金："));
+    TxtHealthYear = ResultRow(form, QStringLiteral("TxtHealthYear"), tr("商业健康保险："));
     TxtDeductions = ResultRow(form, QStringLiteral("TxtDeductions"), tr("扣除合计："));
     TxtDonationLimit = ResultRow(form, QStringLiteral("TxtDonationLimit"),
                                  tr("捐赠限额（%1%）：").arg(current::Law::DonationLimitShare));
@@ -327,7 +332,11 @@ void TYearResults::ShowSettlement() {
     const struct {
         QLineEdit *Edit;
         Cents Value;
-    } rows[] = {{TxtIncomeAmount, s.IncomeAmount},
+    } rows[] = {{TxtSpecialYear, Year.Settled.Special},
+                {TxtIllness, Year.Settled.Illness},
+                {TxtPensionYear, Year.Settled.Pension},
+                {TxtHealthYear, Year.Settled.HealthInsurance},
+                {TxtIncomeAmount, s.IncomeAmount},
                 {TxtDeductions, s.Deductions},
                 {TxtDonationLimit, s.DonationLimit},
                 {TxtDonations, s.Donations},
@@ -354,9 +363,23 @@ void TYearResults::ShowSettlement() {
         const QString taken = Year.Settled.Method == current::BonusMethod::Merged
                                   ? tr("并入综合所得")
                                   : tr("单独计税");
-        TxtMethod->setText(Facts->BonusMethod == current::BonusChoice::Best
-                               ? tr("全年一次性奖金按%1计算（两种方式中税额较低的）。").arg(taken)
-                               : tr("全年一次性奖金按%1计算。").arg(taken));
+        QString method = Facts->BonusMethod == current::BonusChoice::Best
+                             ? tr("全年一次性奖金按%1计算（两种方式中税额较低的）。").arg(taken)
+                             : tr("全年一次性奖金按%1计算。").arg(taken);
+        // By how much: the other method's total tax and the difference.
+        if (const auto &other = Year.Settled.Other) {
+            const QString otherName = Year.Settled.Method == current::BonusMethod::Merged
+                                          ? tr("单独计税")
+                                          : tr("并入综合所得");
+            const Cents difference = other->TotalTax - s.TotalTax;
+            method += difference > 0 ? tr("若%1，应纳税额合计为%2，多%3。")
+                                           .arg(otherName, Yuan(other->TotalTax), Yuan(difference))
+                      : difference < 0
+                          ? tr("若%1，应纳税额合计为%2，少%3。")
+                                .arg(otherName, Yuan(other->TotalTax), Yuan(-difference))
+                          : tr("若%1，应纳税额合计同为%2。").arg(otherName, Yuan(other->TotalTax));
+        }
+        TxtMethod->setText(method);
     }
     TxtFiling->setText(TFrmCurSettle::FilingHeadline(s));
     TxtFiling->setStyleSheet(s.MustFile ? QStringLiteral("color: red;") : QString());

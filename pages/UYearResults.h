@@ -51,6 +51,8 @@ class TYearResults : public QWidget {
     QTableView *TblJobMonths;
     TCurWageModel *JobModel;
     QLabel *TxtJobWithheld, *TxtPayments;
+    // The deductions settled beside the wages' own, as pendra-cli year lists them.
+    QLineEdit *TxtSpecialYear, *TxtIllness, *TxtPensionYear, *TxtHealthYear;
     QLineEdit *TxtIncomeAmount, *TxtDeductions, *TxtDonationLimit, *TxtDonations, *TxtTaxable,
         *TxtRate, *TxtTax, *TxtBonusTax, *TxtTotalTax, *TxtWithheld, *TxtBalance;
     QLabel *LblBalance, *TxtMethod, *TxtFiling, *TxtReason;

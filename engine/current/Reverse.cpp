@@ -99,40 +99,79 @@ Cents InsuranceOf(Cents Gross, const InsuranceByRate &Rate) {
     return MulDiv(base, Rate.Hundredths, WholeInHundredths);
 }
 
-WageYear WageYearOf(Cents Gross, const WageTerms &Terms) {
-    const Cents insurance = Terms.ByRate ? InsuranceOf(Gross, *Terms.ByRate) : Terms.Insurance;
-    std::vector<WageMonth> months;
-    months.reserve(Law::MonthsInYear);
-    for (int month = 1; month <= Law::MonthsInYear; ++month)
-        months.push_back({month, Gross, Terms.Exempt, insurance, Terms.Special, Terms.Other});
+namespace {
+
+Cents InsuranceFor(Cents Gross, const WageTerms &Terms) {
+    return Terms.ByRate ? InsuranceOf(Gross, *Terms.ByRate) : Terms.Insurance;
+}
+
+WageMonth MonthOf(int Month, Cents Gross, const WageTerms &Terms) {
+    return {Month, Gross, Terms.Exempt, InsuranceFor(Gross, Terms), Terms.Special, Terms.Other};
+}
+
+WageYear YearOf(const std::vector<WageMonth> &Months, const WageTerms &Terms) {
     WageYear year;
-    year.Gross = Gross;
-    year.Months = WithholdWages(months, BasicDeduction::PerMonth);
-    year.YearGross = Gross * Law::MonthsInYear;
-    year.YearInsurance = insurance * Law::MonthsInYear;
-    for (const WageWithholding &month : year.Months) {
-        year.YearTax += month.Tax;
-        year.YearNet += month.Net;
+    year.Gross = Months.empty() ? 0 : Months.front().Income;
+    year.Months = WithholdWages(Months, Terms.Mode);
+    for (std::size_t i = 0; i < Months.size(); ++i) {
+        year.YearGross += Months[i].Income;
+        year.YearInsurance += Months[i].Insurance;
+        year.YearTax += year.Months[i].Tax;
+        year.YearNet += year.Months[i].Net;
     }
-    year.Net = FloorDiv(year.YearNet, Law::MonthsInYear);
+    year.Net = FloorDiv(year.YearNet, std::max(1, Terms.MonthCount()));
     return year;
 }
 
-// The year's net never falls as the gross grows. A cent more gross adds a cent to each month's pay
-// less insurance, or nothing when the insurance's rounding takes that cent (its rate is at most
-// 100 % of a base that never falls). With the same figures every month the cumulative taxable
-// income never falls from month to month, so the twelve withholdings add up to December's
-// cumulative tax, on twelve times the month's taxable income: twelve cents more of it cost less
-// than twelve cents more tax (the static_assert above), so the net grows by at least a cent for
-// each of them. Where the insurance takes the cent the net stays put, and the search still finds
-// the least gross, as the predicate "reaches the target" stays monotone.
+} // namespace
+
+WageYear WageYearOf(Cents Gross, const WageTerms &Terms) {
+    std::vector<WageMonth> months;
+    months.reserve(static_cast<std::size_t>(std::max(0, Terms.MonthCount())));
+    for (int month = Terms.First; month <= Terms.Last; ++month)
+        months.push_back(MonthOf(month, Gross, Terms));
+    return YearOf(months, Terms);
+}
+
+// The months' net never falls as the gross grows. A cent more gross adds a cent to each month's
+// pay less insurance, or nothing when the insurance's rounding takes that cent (its rate is at
+// most 100 % of a base that never falls). Each month's cumulative tax never falls as its taxable
+// income grows, and the withholdings, with no refund within the year, add up to the highest
+// cumulative tax of the months; a cent more of pay in each of n months adds at most n cents to any
+// cumulative taxable income, which cost less than n cents more tax (the static_assert above, for
+// n up to twelve), so the net grows by at least a cent for each of them. Where the insurance takes
+// the cent the net stays put, and the search still finds the least gross, as the predicate
+// "reaches the target" stays monotone. The same holds under every way the basic deduction
+// accumulates: it does not depend on the gross.
 std::optional<WageYear> ReverseWage(Cents MonthlyNet, const WageTerms &Terms) {
-    const Cents target = MonthlyNet * Law::MonthsInYear;
+    const Cents target = MonthlyNet * Terms.MonthCount();
     const auto gross =
         LeastGross([&](Cents Gross) { return WageYearOf(Gross, Terms).YearNet >= target; });
     if (!gross)
         return std::nullopt;
     return WageYearOf(*gross, Terms);
+}
+
+// With the months before fixed, a month's net never falls as its gross grows, and grows by a cent
+// or not at all: a cent more gross goes either to the insurance's rounding (the taxable income
+// then stays put) or to the taxable income, whose tax grows by at most a cent (every rate below
+// 100 %, the table continuous at its bounds), and the month's tax is what the cumulative tax
+// exceeds the tax withheld before by, or nothing. So the least gross whose net reaches the target
+// has a net of exactly the target, and later months see the earlier ones as they are paid.
+std::optional<WageYear> ReverseWageEqualNet(Cents MonthlyNet, const WageTerms &Terms) {
+    std::vector<WageMonth> months;
+    months.reserve(static_cast<std::size_t>(std::max(0, Terms.MonthCount())));
+    for (int month = Terms.First; month <= Terms.Last; ++month) {
+        months.push_back(MonthOf(month, 0, Terms));
+        const auto gross = LeastGross([&](Cents Gross) {
+            months.back() = MonthOf(month, Gross, Terms);
+            return WithholdWages(months, Terms.Mode).back().Net >= MonthlyNet;
+        });
+        if (!gross)
+            return std::nullopt;
+        months.back() = MonthOf(month, *gross, Terms);
+    }
+    return YearOf(months, Terms);
 }
 
 // What a bonus keeps falls past each bound, so the search runs over MostKeptUpTo instead, which

@@ -37,18 +37,25 @@ struct InsuranceByRate {
 // round(rate × min(max(Gross, floor), ceiling)), half away from zero.
 Cents InsuranceOf(Cents Gross, const InsuranceByRate &Rate);
 
-// What the same monthly wage, paid January to December at one employer (按月), is reduced by.
+// What a monthly wage, paid in the months First to Last at one employer, is reduced by, and how
+// the basic deduction accumulates there. The caller keeps 1 <= First <= Last <= 12, and Sixty
+// only with First 1 (the rule holds only for a year from January).
 struct WageTerms {
     Cents Exempt = 0;
     Cents Insurance = 0; // a fixed amount a month, unless ByRate is given
     std::optional<InsuranceByRate> ByRate;
     Cents Special = 0;
     Cents Other = 0;
+    int First = 1;
+    int Last = Law::MonthsInYear;
+    BasicDeduction Mode = BasicDeduction::PerMonth;
+
+    int MonthCount() const { return Last - First + 1; }
 };
 
 struct WageYear {
-    Cents Gross = 0; // a month
-    Cents Net = 0;   // the year's net ÷ 12, rounded down: at least a target it reaches
+    Cents Gross = 0; // a month; with a gross of each month's own, the first month's
+    Cents Net = 0;   // the months' net ÷ their number, rounded down: at least a target it reaches
     std::vector<WageWithholding> Months;
     Cents YearGross = 0;
     Cents YearInsurance = 0;
@@ -56,11 +63,16 @@ struct WageYear {
     Cents YearNet = 0;
 };
 
-// The forward calculation: the cumulative withholding of the twelve months of Gross.
+// The forward calculation: the cumulative withholding of Gross in each of the terms' months.
 WageYear WageYearOf(Cents Gross, const WageTerms &Terms);
 
-// The least monthly gross whose year's net is at least 12 × MonthlyNet.
+// The least monthly gross whose months' net together is at least MonthlyNet × their number.
 std::optional<WageYear> ReverseWage(Cents MonthlyNet, const WageTerms &Terms);
+
+// A gross of each month's own, month after month the least whose net is exactly MonthlyNet, as
+// an agreement written in net pay requires; none when no gross below the limit reaches it in
+// some month.
+std::optional<WageYear> ReverseWageEqualNet(Cents MonthlyNet, const WageTerms &Terms);
 
 struct BonusReverse {
     Cents Gross = 0;

@@ -199,19 +199,24 @@ void AddBonusToWages(std::vector<WageMonth> &Months, const JobFacts &Job, const 
 }
 
 // The method asked for, or the cheaper of the two (separate when they cost the same); merged
-// alone where the year's law has no separate bonus.
+// alone where the year's law has no separate bonus. With a bonus taxed either way, the other
+// method's figures beside it, so that the choice can be shown by how much.
 YearSettlement SettleAs(SettlementInput In, BonusChoice Choice, const YearRules &Rules) {
     YearSettlement s;
     In.Method = Rules.SeparateBonus ? BonusMethod::Separate : BonusMethod::Merged;
-    s.Figures = Settle(In, Rules);
-    if (Choice != BonusChoice::Separate && Rules.SeparateBonus) {
+    const Settlement separate = Settle(In, Rules);
+    s.Figures = separate;
+    if (Rules.SeparateBonus && (Choice != BonusChoice::Separate || In.Bonus > 0)) {
         SettlementInput merged = In;
         merged.Method = BonusMethod::Merged;
         const Settlement m = Settle(merged, Rules);
-        if (Choice == BonusChoice::Merged || m.TotalTax < s.Figures.TotalTax) {
+        if (Choice == BonusChoice::Merged ||
+            (Choice == BonusChoice::Best && m.TotalTax < s.Figures.TotalTax)) {
             s.Figures = m;
             In = merged;
         }
+        if (In.Bonus > 0)
+            s.Other = In.Method == BonusMethod::Merged ? separate : m;
     }
     s.Method = In.Method;
     s.Input = In;

@@ -73,6 +73,8 @@ struct YearSettlement {
     Cents Donations = 0;       // the donations given, limited and in full (the deducted in Figures)
     Cents DonationsFull = 0;
     SettlementInput Input; // the totals settled
+    // With a bonus, the settlement under the method not taken.
+    std::optional<Settlement> Other;
 };
 
 struct YearResult {

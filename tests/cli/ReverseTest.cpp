@@ -16,8 +16,9 @@ QJsonObject Json(const char *Line) {
 }
 
 TEST(ReverseJson, KeysAreTheForwardCommandsWithGrossAndNet) {
-    EXPECT_EQ(KeysOf(Json("reverse wage --net 15000")).join(u' '),
-              QStringLiteral("gross months net year_net"));
+    EXPECT_EQ(
+        KeysOf(Json("reverse wage --net 15000")).join(u' '),
+        QStringLiteral("equal_net from gross mode months net to year_gross year_net year_tax"));
     // The bonus: the separate method's fields of `bonus`, and the cliff above.
     QStringList bonus = KeysOf(Json("bonus --bonus 50000").value(u"separate").toObject());
     bonus << QStringLiteral("cliff_above") << QStringLiteral("gross") << QStringLiteral("net");
@@ -111,6 +112,10 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"reverse wage --net 100 --insurance-rate 100.01", "超过 100%"},
         RefusalCase{"reverse wage --net 100 --insurance-rate 10 --base-min 9000 --base-max 8000",
                     "上限 8000.00 低于下限 9000.00"},
+        RefusalCase{"reverse wage --net 100 --mode 6万 --from 3", "起始月份应为 1，不能是 3"},
+        RefusalCase{"reverse wage --net 100 --mode yearly", "未知的减除方式“yearly”"},
+        RefusalCase{"reverse wage --net 100 --from 9 --to 3", "起始月份 9 晚于截止月份 3"},
+        RefusalCase{"reverse wage --net 100 --to 13", "月份应为 1 到 12 的整数"},
         RefusalCase{"reverse bonus --net 50000 --kind author", "未知选项 --kind"},
         RefusalCase{"reverse labour --net 100 --kind salary", "未知的类别“salary”"}));
 
@@ -119,6 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
     Unreachable, ReverseRefused,
     ::testing::Values(RefusalCase{"reverse wage --net 1000000000000", "无法达到"},
                       RefusalCase{"reverse wage --net 100 --insurance 1000000000000", "无法达到"},
+                      RefusalCase{"reverse wage --net 1000000000000 --equal-net --from 12",
+                                  "无法达到"},
                       RefusalCase{"reverse bonus --net 1000000000000", "1000000000000.00 元以下"},
                       RefusalCase{"reverse labour --net 1000000000000 --nonresident", "无法达到"}));
 
@@ -141,6 +148,83 @@ TEST(ReverseText, WageShowsTheAnswerTotalsAndMonths) {
     const QString text = QString::fromUtf8(run.Out);
     for (const char *part : {"税前月薪", "8000.00", "全年税后合计", "94920.00", "本月应预扣税额"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
+}
+
+// A hire from March: the least gross for March to December, not for the whole year, with the
+// months named; 自1月 and 6万 as `wage` takes them, the months those of `wage` for the answer.
+TEST(ReverseMonths, TheAnswerIsForTheMonthsAskedFor) {
+    const char *const insurance = "--insurance-rate 10.5 --base-min 7460 --base-max 37302";
+    const struct {
+        QString Reverse;
+        const char *Gross, *YearNet;
+        QString Forward; // `wage` with the months and mode, before its income
+    } cases[] = {
+        {QStringLiteral("reverse wage --net 20000 %1").arg(insurance), "24567.04", "240000.00",
+         QStringLiteral("wage")},
+        {QStringLiteral("reverse wage --net 20000 --from 3 %1").arg(insurance), "24173.18", nullptr,
+         QStringLiteral("wage --from 3")},
+        {QStringLiteral("reverse wage --net 9000 --from 7 --to 9 --mode 自1月"), nullptr, nullptr,
+         QStringLiteral("wage --from 7 --to 9 --mode 自1月")},
+        {QStringLiteral("reverse wage --net 9000 --mode sixty"), nullptr, nullptr,
+         QStringLiteral("wage --mode 6万")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.Reverse.toStdString());
+        const Outcome run = RunCli(c.Reverse.split(u' ') << QStringLiteral("--json"));
+        ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+        const QJsonObject reverse = JsonOf(run);
+        if (c.Gross) {
+            EXPECT_EQ(reverse.value(u"gross").toString(), QString::fromUtf8(c.Gross));
+        }
+        if (c.YearNet) {
+            EXPECT_EQ(reverse.value(u"year_net").toString(), QString::fromUtf8(c.YearNet));
+        }
+        const QJsonArray months = reverse.value(u"months").toArray();
+        EXPECT_EQ(reverse.value(u"from").toInt(),
+                  months.first().toObject().value(u"month").toInt());
+        EXPECT_EQ(reverse.value(u"to").toInt(), months.last().toObject().value(u"month").toInt());
+        // The months `wage` withholds on that gross, with the insurance it comes to.
+        QStringList forward = c.Forward.split(u' ');
+        forward << QStringLiteral("--income") << reverse.value(u"gross").toString()
+                << QStringLiteral("--json");
+        if (c.Reverse.contains(u"insurance-rate"))
+            forward << QStringLiteral("--insurance")
+                    << months.first().toObject().value(u"cumulative_insurance").toString();
+        const Outcome wage = RunCli(forward);
+        ASSERT_EQ(wage.Status, 0) << wage.Err.toStdString();
+        EXPECT_EQ(JsonOf(wage).value(u"months").toArray(), months);
+    }
+    const Outcome text = RunCli(Args("reverse wage --net 20000 --from 3"));
+    ASSERT_EQ(text.Status, 0);
+    EXPECT_TRUE(QString::fromUtf8(text.Out).contains(u"3 至 12 月，共 10 个月，减除方式按月"))
+        << text.Out.toStdString();
+}
+
+// --equal-net: a gross of each month's own, every month's net exactly the target, and a table of
+// each month's gross, tax and net with the year's totals.
+TEST(ReverseMonths, EqualNetEveryMonth) {
+    const Outcome run = RunCli(Args("reverse wage --net 20000 --from 3 --insurance-rate 10.5 "
+                                    "--base-min 7460 --base-max 37302 --equal-net --json"));
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    const QJsonObject json = JsonOf(run);
+    EXPECT_TRUE(json.value(u"gross").isNull());
+    EXPECT_TRUE(json.value(u"equal_net").toBool());
+    EXPECT_EQ(json.value(u"year_net").toString(), u"200000.00");
+    const QJsonArray months = json.value(u"months").toArray();
+    ASSERT_EQ(months.size(), 10);
+    QStringList grosses;
+    for (const QJsonValue &month : months) {
+        EXPECT_EQ(month.toObject().value(u"net").toString(), u"20000.00");
+        grosses << month.toObject().value(u"income").toString();
+    }
+    // The rate rises over the year: so does the gross that keeps the net.
+    EXPECT_LT(grosses.first().toDouble(), grosses.last().toDouble());
+    const Outcome text = RunCli(Args("reverse wage --net 20000 --from 3 --equal-net"));
+    ASSERT_EQ(text.Status, 0);
+    const QString out = QString::fromUtf8(text.Out);
+    for (const char *part :
+         {"税前收入", "预扣税额", "合计", "200000.00", "各月税后都恰为 20000.00"})
+        EXPECT_TRUE(out.contains(QString::fromUtf8(part))) << part;
 }
 
 } // namespace

@@ -54,12 +54,17 @@ TEST(Year, JsonOfTheContractWithTheHandWorkedFigures) {
               u"1280.00");
     EXPECT_EQ(json.value(u"bonus").toObject().value(u"tax").toString(), u"3790.00");
     const QJsonObject s = json.value(u"settlement").toObject();
-    EXPECT_EQ(KeysOf(s).join(u' '),
-              u"balance bonus_method bonus_tax deductions donation_limit donations "
-              u"donations_full_given donations_given health_insurance illness "
-              u"income_amount must_file pension quick_deduction rate reason special tax taxable "
-              u"total_tax withheld");
+    EXPECT_EQ(
+        KeysOf(s).join(u' '),
+        u"balance bonus_method bonus_tax deductions difference donation_limit donations "
+        u"donations_full_given donations_given health_insurance illness income_amount "
+        u"must_file other_method other_method_tax pension quick_deduction rate reason special "
+        u"tax taxable total_tax withheld");
     EXPECT_EQ(s.value(u"bonus_method").toString(), u"separate");
+    // By how much: merged, the year would cost 8040.00, 210.00 more.
+    EXPECT_EQ(s.value(u"other_method").toString(), u"merged");
+    EXPECT_EQ(s.value(u"other_method_tax").toString(), u"8040.00");
+    EXPECT_EQ(s.value(u"difference").toString(), u"210.00");
     EXPECT_EQ(s.value(u"special").toString(), u"59400.00");
     EXPECT_EQ(s.value(u"illness").toString(), u"50000.00");
     EXPECT_EQ(s.value(u"deductions").toString(), u"210800.00");
@@ -78,12 +83,37 @@ TEST(Year, TablesAndNoBonus) {
     const Outcome json = RunCli({QStringLiteral("year"), path, "--json"});
     ASSERT_EQ(json.Status, 0) << json.Err.toStdString();
     EXPECT_TRUE(JsonOf(json).value(u"bonus").isNull());
+    const QJsonObject settled = JsonOf(json).value(u"settlement").toObject();
+    for (const char *key : {"other_method", "other_method_tax", "difference"})
+        EXPECT_TRUE(settled.value(QLatin1String(key)).isNull()) << key;
     const Outcome table = RunCli({QStringLiteral("year"), path});
     ASSERT_EQ(table.Status, 0) << table.Err.toStdString();
     const QString out = QString::fromUtf8(table.Out);
     for (const char *part : {"2026 年每月可扣除额", "甲公司：1—12 月",
                              "本单位预扣税额合计：8400.00", "劳务报酬", "应退税"})
         EXPECT_TRUE(out.contains(QString::fromUtf8(part))) << part;
+}
+
+// The text says the other method's total and by how much, more or less as the method was chosen.
+TEST(Year, TheOtherBonusMethodByHowMuch) {
+    QTemporaryDir dir;
+    const struct {
+        const char *Method;
+        const char *Line;
+    } cases[] = {{"best", "若年终奖并入综合所得，应纳税额合计为 8040.00，多 210.00"},
+                 {"merged", "若年终奖单独计税，应纳税额合计为 7830.00，少 210.00"}};
+    for (const auto &c : cases) {
+        QByteArray text(Example);
+        text.replace(R"("bonus_method": "best")",
+                     QByteArray(R"("bonus_method": ")") + c.Method + '"');
+        const Outcome run = RunCli({QStringLiteral("year"), Write(dir, text)});
+        ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+        const QString out = QString::fromUtf8(run.Out);
+        EXPECT_TRUE(out.contains(QString::fromUtf8(c.Line))) << c.Method << "\n"
+                                                             << out.toStdString();
+        for (const char *part : {"大病医疗", "个人养老金", "商业健康保险"})
+            EXPECT_TRUE(out.contains(QString::fromUtf8(part))) << part;
+    }
 }
 
 struct FaultCase {

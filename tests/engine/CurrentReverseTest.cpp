@@ -265,6 +265,82 @@ TEST(Reverse, TargetsBeyondEveryGrossBelowTheLimitAreRefused) {
     }
 }
 
+// A part of the year, under each way the basic deduction accumulates: the least gross whose
+// months' net reaches the target while a cent less does not; a hire from March is asked less
+// than the whole year's answer.
+TEST(ReverseWage, TheMonthsAskedForUnderEachMode) {
+    const InsuranceByRate insurance{1050, Yuan(7460), Yuan(37302)};
+    const struct {
+        int First, Last;
+        BasicDeduction Mode;
+        Cents Net, Gross; // the answer, when worked out by hand
+    } cases[] = {
+        {1, 12, BasicDeduction::PerMonth, Yuan(20000), 2456704},
+        {3, 12, BasicDeduction::PerMonth, Yuan(20000), 2417318},
+        {3, 12, BasicDeduction::FromJanuary, Yuan(20000), 0},
+        {7, 9, BasicDeduction::PerMonth, Yuan(8000), 0},
+        {1, 12, BasicDeduction::Sixty, Yuan(30000), 0},
+        {12, 12, BasicDeduction::FromJanuary, Yuan(5000), 0},
+    };
+    for (const auto &c : cases) {
+        const WageTerms terms{0, 0, insurance, 0, 0, c.First, c.Last, c.Mode};
+        const auto answer = ReverseWage(c.Net, terms);
+        ASSERT_TRUE(answer) << c.First << "-" << c.Last;
+        ASSERT_EQ(answer->Months.size(), static_cast<std::size_t>(c.Last - c.First + 1));
+        EXPECT_EQ(answer->Months.front().Month, c.First);
+        const Cents target = c.Net * (c.Last - c.First + 1);
+        EXPECT_GE(answer->YearNet, target);
+        EXPECT_LT(WageYearOf(answer->Gross - 1, terms).YearNet, target);
+        if (c.Gross != 0) {
+            EXPECT_EQ(FormatCents(answer->Gross), FormatCents(c.Gross)) << c.First << "-" << c.Last;
+        }
+    }
+}
+
+// Every month's net exactly the target, each month's gross the least that gives it, whatever the
+// months, the way of deduction and the insurance.
+TEST(ReverseWageEqualNet, EveryMonthNetsTheTargetToTheCent) {
+    const InsuranceByRate insurance{1050, Yuan(7460), Yuan(37302)};
+    const struct {
+        int First, Last;
+        BasicDeduction Mode;
+        Cents Net;
+        std::optional<InsuranceByRate> ByRate;
+        Cents Special;
+    } cases[] = {
+        {3, 12, BasicDeduction::PerMonth, Yuan(20000), insurance, 0},
+        {1, 12, BasicDeduction::PerMonth, 1234567, std::nullopt, Yuan(3000)},
+        {1, 12, BasicDeduction::Sixty, Yuan(15000), insurance, Yuan(2000)},
+        {5, 10, BasicDeduction::FromJanuary, Yuan(50000), insurance, 0},
+        {1, 12, BasicDeduction::PerMonth, Yuan(3000), insurance, 0},
+    };
+    for (const auto &c : cases) {
+        const WageTerms terms{0, 0, c.ByRate, c.Special, 0, c.First, c.Last, c.Mode};
+        const auto answer = ReverseWageEqualNet(c.Net, terms);
+        ASSERT_TRUE(answer) << c.First << "-" << c.Last;
+        ASSERT_EQ(answer->Months.size(), static_cast<std::size_t>(c.Last - c.First + 1));
+        std::vector<WageMonth> paid;
+        Cents gross = 0;
+        for (const WageWithholding &month : answer->Months) {
+            SCOPED_TRACE(month.Month);
+            EXPECT_EQ(month.Net, c.Net);
+            const Cents insured = c.ByRate ? InsuranceOf(month.Income, *c.ByRate) : 0;
+            // A cent less in this month, after the same months before, nets less.
+            paid.push_back({month.Month, month.Income - 1, 0,
+                            c.ByRate ? InsuranceOf(month.Income - 1, *c.ByRate) : 0, c.Special, 0});
+            EXPECT_LT(WithholdWages(paid, c.Mode).back().Net, c.Net);
+            paid.back() = {month.Month, month.Income, 0, insured, c.Special, 0};
+            gross += month.Income;
+        }
+        EXPECT_EQ(answer->YearNet, c.Net * (c.Last - c.First + 1));
+        EXPECT_EQ(answer->YearGross, gross);
+        const std::vector<WageWithholding> forward = WithholdWages(paid, c.Mode);
+        for (std::size_t i = 0; i < forward.size(); ++i)
+            EXPECT_EQ(answer->Months[i].Tax, forward[i].Tax) << "the forward engine's months";
+    }
+    EXPECT_FALSE(ReverseWageEqualNet(MaxInputCents, {0, MaxInputCents, std::nullopt, 0, 0}));
+}
+
 TEST(ParseHundredths, ExactToTwoDecimalsOfAPercent) {
     const struct {
         const char *Text;

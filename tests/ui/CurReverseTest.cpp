@@ -9,9 +9,12 @@
 #include "pages/UFrmCurWage.h"
 #include "support/UiTestSupport.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
 
 #include <vector>
 
@@ -191,6 +194,44 @@ TEST(ReverseFromPages, WagePageGivesItsDeductions) {
                        });
     EXPECT_EQ(seen.ClassName, QStringLiteral("TFrmCurReverse"));
     EXPECT_EQ(seen.Title, QStringLiteral("反算税前月薪"));
+}
+
+// The page's months and mode go to the dialog, whose answer is for those months, as the command
+// line's is; 每月税后相同 gives a gross of each month's own, every month netting the target.
+TEST(ReverseFromPages, WagePageGivesItsMonthsAndMode) {
+    TFrmCurWage page;
+    ShowActive(&page);
+    page.SpnFirstMonth->setValue(3);
+    Click(page.RBtnFromJanuary);
+    const CliTest::Outcome run =
+        CliTest::RunCli(CliTest::Args("reverse wage --net 20000 --from 3 --mode 自1月 --json"));
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    const QString gross = CliTest::JsonOf(run).value(u"gross").toString();
+    CloseNextModal([&] { Click(page.BtnReverse); },
+                   [&](QWidget *w) {
+                       auto *d = qobject_cast<TFrmCurReverse *>(w);
+                       ASSERT_NE(d, nullptr);
+                       EXPECT_EQ(d->SpnFirst->value(), 3);
+                       EXPECT_EQ(d->SpnLast->value(), 12);
+                       EXPECT_TRUE(d->RBtnFromJanuary->isChecked());
+                       EXPECT_FALSE(d->RBtnSixty->isEnabled()) << "6万 only from January";
+                       TypeAndEnter(d->TxtTarget, QStringLiteral("20000"));
+                       EXPECT_EQ(d->TxtGross->text(), gross);
+                       EXPECT_TRUE(d->TxtDetails->text().contains(u"3至12月共10个月"))
+                           << d->TxtDetails->text().toStdString();
+                       EXPECT_FALSE(d->TblMonths->isVisible());
+
+                       Click(d->ChkEqualNet);
+                       Click(d->BtnCalc);
+                       ASSERT_TRUE(d->TblMonths->isVisible());
+                       ASSERT_EQ(d->TblMonths->rowCount(), 11) << "ten months and the year";
+                       for (int row = 0; row < 10; ++row)
+                           EXPECT_EQ(d->TblMonths->item(row, 3)->text(), u"20000.00") << row;
+                       EXPECT_EQ(d->TblMonths->item(10, 3)->text(), u"200000.00");
+                       EXPECT_NE(d->TblMonths->item(0, 1)->text(),
+                                 d->TblMonths->item(9, 1)->text());
+                       EXPECT_FALSE(d->BtnCopyGross->isEnabled());
+                   });
 }
 
 TEST(ReverseFromPages, BonusPageGivesTheOtherIncome) {

@@ -448,6 +448,55 @@ TEST_F(CurWageWithAYear, StartsFromTheOpenYearsFirstJobAndFollowsIt) {
     EXPECT_EQ(page.TxtIncome->text(), "22000.00");
 }
 
+// The table never shows figures its fields do not: a page left emptied (重置) while the year is
+// open and built again after an edit of the year starts from the year, fields and table alike,
+// and calculates.
+TEST_F(CurWageWithAYear, TheTableIsWhatTheFieldsSay) {
+    FactInput::OpenYear(
+        FactInput::WriteText(Files, QStringLiteral("a.json"), FactInput::ReadmeYear));
+    {
+        TFrmCurWage page;
+        ShowActive(&page);
+        Click(page.BtnReset);
+        EXPECT_EQ(page.TxtIncome->text(), "");
+        EXPECT_EQ(Cell(page, 0, "收入"), "") << "nothing typed, nothing shown";
+    }
+    current::YearFacts year = TOpenYear::Instance().Facts();
+    year.Jobs[0].Pay[0].Income = current::Yuan(18000);
+    TOpenYear::Instance().Update(year);
+    TFrmCurWage page;
+    ShowActive(&page);
+    EXPECT_EQ(page.TxtIncome->text(), "18000.00");
+    EXPECT_EQ(Cell(page, 0, "收入"), "18000.00");
+    EXPECT_EQ(Cell(page, 0, "专项附加扣除"), page.TxtSpecial->text());
+    Click(page.BtnCalc);
+    EXPECT_EQ(page.TxtMsgInput->text(), "");
+    EXPECT_FALSE(page.TxtYearTax->text().isEmpty());
+    // A field emptied by hand empties the months that follow it, and their results go.
+    page.TxtIncome->clear();
+    EXPECT_EQ(Cell(page, 0, "收入"), "");
+    EXPECT_EQ(page.TxtYearTax->text(), "");
+    Type(page.TxtIncome, QStringLiteral("9000"));
+    EXPECT_EQ(Cell(page, 0, "收入"), "9000.00");
+}
+
+// The chooser names the employer, and choosing one shows that job's months at once.
+TEST_F(CurWageWithAYear, ChoosingAnEmployerShowsItsMonths) {
+    FactInput::OpenYear(
+        FactInput::WriteText(Files, QStringLiteral("busy.json"), FactInput::BusyYear));
+    TFrmCurWage page;
+    ShowActive(&page);
+    EXPECT_EQ(page.CmbYearJob->accessibleName(), "任职单位");
+    EXPECT_EQ(page.TxtIncome->text(), "28000.00");
+    FactInput::ChooseEntry(page.CmbYearJob, 1);
+    EXPECT_EQ(page.SpnFirstMonth->value(), 7);
+    EXPECT_EQ(page.TxtIncome->text(), "35000.00");
+    EXPECT_EQ(Cell(page, 0, "月份"), "7月");
+    EXPECT_EQ(Cell(page, 0, "收入"), "35000.00");
+    EXPECT_EQ(page.TxtYearTax->text(), QString::fromStdString(current::FormatCents(
+                                           TOpenYear::Instance().Result().Jobs[1].Withheld)));
+}
+
 // At the window's first size the month, its income, its tax and its net pay show for the whole
 // year and the total without scrolling; the running totals are a click away.
 TEST(CurWageMainWindow, KeyColumnsAndTheWholeYearFitTheFirstWindowSize) {

@@ -5,10 +5,17 @@
 #include "app/PageRegistry.h"
 #include "app/UFrmMain.h"
 #include "common/UMsgBox.h"
+#include "pages/UFrmCurWage.h"
 #include "support/UiTestSupport.h"
+#include "ui/FactInput.h"
 
+#include <QAction>
 #include <QDialog>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace UiTest;
@@ -67,6 +74,29 @@ TEST_F(SmallScreen, DialogsStayInsideTheScreenWhereverTheMainWindowIs) {
                 << dialog.Name.toStdString() << " at " << dialog.Frame.x() << ","
                 << dialog.Frame.y() << " " << dialog.Frame.width() << "x" << dialog.Frame.height();
     }
+}
+
+// A year file opened while the wage page is shown brings the row of its employers: the inputs
+// grow to hold it, and 开始计算 and 重置 stay whole in view, never under a scroll bar.
+TEST_F(SmallScreen, TheWagePageKeepsItsButtonsInViewWhenAYearOpens) {
+    Main.findChild<QAction *>(QStringLiteral("MCurWage"))->trigger();
+    auto *page = qobject_cast<TFrmCurWage *>(Main.CurrentPage());
+    ASSERT_NE(page, nullptr);
+    QCoreApplication::processEvents();
+    const QTemporaryDir files;
+    FactInput::OpenYear(
+        FactInput::WriteText(files, QStringLiteral("a.json"), FactInput::ReadmeYear));
+    ASSERT_TRUE(WaitFor([page] { return page->BtnFromYear->isVisible(); }));
+    auto *inputs = page->findChild<QScrollArea *>(QStringLiteral("ScrollInputs"));
+    ASSERT_NE(inputs, nullptr);
+    for (int turn = 0; turn < 5; ++turn)
+        QCoreApplication::processEvents();
+    const QRect shown = inputs->viewport()->rect();
+    for (QPushButton *button : {page->BtnCalc, page->BtnReset}) {
+        const QRect at(button->mapTo(inputs->viewport(), QPoint(0, 0)), button->size());
+        EXPECT_TRUE(shown.contains(at)) << button->objectName().toStdString();
+    }
+    EXPECT_FALSE(inputs->verticalScrollBar()->isVisible());
 }
 
 } // namespace

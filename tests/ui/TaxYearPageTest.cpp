@@ -117,6 +117,10 @@ TEST_F(TaxYearPage, SameFiguresAsTheCommandLineForTheSameFile) {
         const QJsonObject s = cli[QLatin1String("settlement")].toObject();
         const std::pair<QLineEdit *, const char *> figures[] = {
             {r.TxtIncomeAmount, "income_amount"},
+            {r.TxtSpecialYear, "special"},
+            {r.TxtIllness, "illness"},
+            {r.TxtPensionYear, "pension"},
+            {r.TxtHealthYear, "health_insurance"},
             {r.TxtDeductions, "deductions"},
             {r.TxtTaxable, "taxable"},
             {r.TxtTax, "tax"},
@@ -127,8 +131,16 @@ TEST_F(TaxYearPage, SameFiguresAsTheCommandLineForTheSameFile) {
             EXPECT_EQ(edit->text(), Money(s[QLatin1String(key)])) << key;
         EXPECT_EQ(r.TxtRate->text(), QStringLiteral("%1%").arg(s[QLatin1String("rate")].toInt()));
         EXPECT_EQ(r.TxtBalance->text(), Money(s[QLatin1String("balance")]).remove(u'-'));
-        EXPECT_EQ(r.TxtMethod->text().contains(QStringLiteral("并入综合所得")),
+        EXPECT_EQ(r.TxtMethod->text().startsWith(QStringLiteral("全年一次性奖金按并入综合所得")),
                   s[QLatin1String("bonus_method")].toString() == QStringLiteral("merged"));
+        // The other method's total and the difference, as the command line gives them.
+        const QString difference = Money(s[QLatin1String("difference")]);
+        EXPECT_TRUE(r.TxtMethod->text().contains(
+            QStringLiteral("应纳税额合计为%1元，%2%3元")
+                .arg(Money(s[QLatin1String("other_method_tax")]),
+                     difference.startsWith(u'-') ? QStringLiteral("少") : QStringLiteral("多"),
+                     QString(difference).remove(u'-'))))
+            << r.TxtMethod->text().toStdString();
         EXPECT_EQ(r.TxtFiling->text() == QStringLiteral("需要办理年度汇算"),
                   s[QLatin1String("must_file")].toBool());
         EXPECT_EQ(r.TxtFiling->text() == QStringLiteral("可以办理年度汇算申请退税"),
@@ -222,9 +234,9 @@ TEST_F(TaxYearPage, DaysInChinaAndDonationsAsTheCommandLineSeesThem) {
     EXPECT_EQ(page.Results->TxtTaxable->text(), Money(s.value(u"taxable")));
 }
 
-// A fault is said in the reader's words and marked at its cell; the year keeps its last facts
+// A fault is said in the user's terms and marked at its cell; the year keeps its last facts
 // that checked, and is not saved while the fault stands.
-TEST_F(TaxYearPage, AFaultIsSaidAsTheFileReaderSaysItAtItsField) {
+TEST_F(TaxYearPage, AFaultIsSaidInTheUsersTermsAtItsField) {
     const QString path = Write(QStringLiteral("a.json"), ReadmeYear);
     OpenYear(path);
     TFrmTaxYear page;
@@ -234,10 +246,12 @@ TEST_F(TaxYearPage, AFaultIsSaidAsTheFileReaderSaysItAtItsField) {
     TypeCell(children, 0, QStringLiteral("born"), QStringLiteral("2023-02-30"));
     QByteArray faulty = ReadmeYear;
     faulty.replace("2023-05-10", "2023-02-30");
-    const QString expected = sheets::ParseYearFile(faulty).Error;
-    ASSERT_FALSE(expected.isEmpty());
-    EXPECT_EQ(page.TxtMsgFacts->text(), expected);
-    EXPECT_TRUE(expected.startsWith(QStringLiteral("children[0].born")));
+    ASSERT_TRUE(sheets::ParseYearFile(faulty).Error.startsWith(QStringLiteral("children[0].born")))
+        << "the file's reader names the key path";
+    // The page names the field as the user sees it.
+    const QString expected = page.TxtMsgFacts->text();
+    EXPECT_TRUE(expected.startsWith(QStringLiteral("孩子1的出生日期"))) << expected.toStdString();
+    EXPECT_FALSE(expected.contains(u"children")) << expected.toStdString();
     EXPECT_NE(children->item(0, 0)->background(), QBrush());
     EXPECT_FALSE(page.Results->isEnabled());
     EXPECT_EQ(TOpenYear::Instance().Facts(), *sheets::ParseYearFile(ReadmeYear).Facts);
@@ -270,7 +284,9 @@ TEST_F(TaxYearPage, WhatIsTypedSurvivesThePageBuiltAgain) {
         ShowActive(&page);
         EXPECT_EQ(page.Facts->TblPay->Value(1, QStringLiteral("income")), "25000.555");
         EXPECT_EQ(page.Facts->TxtBonus->text(), "45000");
-        EXPECT_TRUE(page.TxtMsgFacts->text().startsWith(QStringLiteral("jobs[0].pay[1].income")));
+        EXPECT_TRUE(
+            page.TxtMsgFacts->text().startsWith(QStringLiteral("甲公司第2行工资的每月收入")))
+            << page.TxtMsgFacts->text().toStdString();
         TypeCell(page.Facts->TblPay, 1, QStringLiteral("income"), QStringLiteral("25000.5"));
         EXPECT_EQ(TOpenYear::Instance().Facts().Bonus->Amount, 4500000);
     }
@@ -282,6 +298,54 @@ TEST_F(TaxYearPage, WhatIsTypedSurvivesThePageBuiltAgain) {
     ShowActive(&page);
     EXPECT_EQ(page.Facts->TblJobs->Value(0, QStringLiteral("employer")), "乙公司");
     EXPECT_EQ(page.Facts->TblPay->Value(1, QStringLiteral("income")), "25000.50");
+}
+
+// Each kind of fault at its field, in the words of the page: a field left blank, two employers
+// deducting the same month, a text that is not what its field takes; never a key of the file.
+TEST_F(TaxYearPage, FaultsInTheUsersTerms) {
+    OpenYear(Write(QStringLiteral("a.json"), ReadmeYear));
+    TFrmTaxYear page;
+    ShowActive(&page);
+    TFactTable *jobs = page.Facts->TblJobs;
+    // A second job from September, deducting too.
+    TypeCell(jobs, 0, QStringLiteral("to"), QStringLiteral("8"));
+    AddEntry(jobs, {{"employer", QStringLiteral("乙公司")}});
+    ASSERT_EQ(jobs->rowCount(), 2);
+    EXPECT_EQ(jobs->Value(1, QStringLiteral("from")), "9") << "after the last job's months";
+    AddEntry(page.Facts->TblPay, {});
+    EXPECT_EQ(page.Facts->TblPay->Value(1, QStringLiteral("from")), "10")
+        << "after the last pay's month";
+    page.Facts->TblPay->setCurrentCell(1, 0);
+    Click(page.Facts->TblPay->BtnRemove);
+    TypeCell(page.Facts->TblPay, 0, QStringLiteral("income"), QStringLiteral("30000"));
+    ASSERT_EQ(page.TxtMsgFacts->text(), "");
+    TypeCell(jobs, 0, QStringLiteral("to"), QStringLiteral("9"));
+    EXPECT_EQ(page.TxtMsgFacts->text(), "甲公司和乙公司在9月都扣专项附加扣除，只能有一家");
+    EXPECT_NE(jobs->item(1, jobs->ColumnOf(QStringLiteral("deductions_here")))->background(),
+              QBrush());
+    TypeCell(jobs, 0, QStringLiteral("to"), QStringLiteral("8"));
+    ASSERT_EQ(page.TxtMsgFacts->text(), "");
+
+    page.Facts->TabsFacts->setCurrentIndex(1);
+    TFactTable *children = page.Facts->Deductions->TblChildren;
+    // The date deleted in its cell, as a user clears it.
+    children->setFocus(Qt::OtherFocusReason);
+    children->setCurrentCell(0, children->ColumnOf(QStringLiteral("born")));
+    QTest::keyClick(children, Qt::Key_F2);
+    auto *editor = qobject_cast<QLineEdit *>(OpenEditor(children));
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_Delete);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(page.TxtMsgFacts->text(), "孩子1的出生日期未填");
+    EXPECT_NE(children->item(0, 0)->background(), QBrush());
+    TypeCell(children, 0, QStringLiteral("born"), QStringLiteral("2023-05-10"));
+    TFactTable *certificates = page.Facts->Deductions->TblCertificates;
+    TypeCell(certificates, 0, {}, QStringLiteral("202606"));
+    EXPECT_TRUE(page.TxtMsgFacts->text().startsWith(u"第1个职业资格证书的取得证书的年月“202606”"))
+        << page.TxtMsgFacts->text().toStdString();
+    EXPECT_FALSE(page.TxtMsgFacts->text().contains(u"certificates"));
 }
 
 TEST_F(TaxYearPage, UnsavedChangesAreAskedAboutBeforeTheWindowCloses) {
