@@ -288,7 +288,14 @@ void TFrmBatch::ShowSheetTitle() {
 void TFrmBatch::ShowSummary() {
     const int rejected = Errors->rowCount();
     LblErrors->setText(rejected == 0 ? tr("未计算的行：无")
-                                     : tr("未计算的行（%1处错误，双击定位）：").arg(rejected));
+                                     : tr("未计算的行（%n处错误，双击定位）：", nullptr, rejected));
+    // Counts in the words of their number ("1 row", "2 rows").
+    const auto EmployeesText = [](std::size_t Count) {
+        return tr("%n人", nullptr, static_cast<int>(Count));
+    };
+    const auto RowsText = [](std::size_t Count) {
+        return tr("%n行", nullptr, static_cast<int>(Count));
+    };
     const auto &summary = Model->Summary();
     for (int month = 0; month < 12; ++month)
         TxtMonthTax[month]->setText(summary ? sheets::TotalText(summary->MonthTax[month]) : Dash());
@@ -299,21 +306,20 @@ void TFrmBatch::ShowSummary() {
     }
     const sheets::PayrollSheet &sheet = Model->Sheet();
     if (!summary) {
-        TxtCounts->setText(tr("员工%1人，%2行；点“计算”得出各月预扣税额。")
-                               .arg(sheet.AcceptedEmployeeCount())
-                               .arg(sheet.AcceptedRowCount()));
+        TxtCounts->setText(tr("员工%1，%2；点“计算”得出各月预扣税额。")
+                               .arg(EmployeesText(sheet.AcceptedEmployeeCount()),
+                                    RowsText(sheet.AcceptedRowCount())));
         return;
     }
     if (summary->RejectedRows > 0) {
-        TxtCounts->setText(tr("员工%1人，%2行；另有%3人、%4行因错误未计算。本月应预扣税额合计：")
-                               .arg(summary->Employees)
-                               .arg(summary->Rows)
-                               .arg(summary->RejectedEmployees)
-                               .arg(summary->RejectedRows));
+        TxtCounts->setText(tr("员工%1，%2；另有%3、%4因错误未计算。本月应预扣税额合计：")
+                               .arg(EmployeesText(summary->Employees), RowsText(summary->Rows),
+                                    EmployeesText(summary->RejectedEmployees),
+                                    RowsText(summary->RejectedRows)));
         return;
     }
-    TxtCounts->setText(
-        tr("员工%1人，%2行。本月应预扣税额合计：").arg(summary->Employees).arg(summary->Rows));
+    TxtCounts->setText(tr("员工%1，%2。本月应预扣税额合计：")
+                           .arg(EmployeesText(summary->Employees), RowsText(summary->Rows)));
 }
 
 void TFrmBatch::SetBusy(bool Busy) {
@@ -445,9 +451,9 @@ bool TFrmBatch::OpenFile(const QString &Path) {
     GridErrors->resizeColumnToContents(1);
     QString status = tr("已打开%1。").arg(QDir::toNativeSeparators(SheetPath));
     if (const std::uint32_t left = sheet->WrittenColumnsLeftOut(); left > 0)
-        status += tr("其中有%1列是本程序以前写出的（计算结果或未计算的原因），不作为输入，"
-                     "计算后按本次结果重新写出。")
-                      .arg(left);
+        status += tr("其中有%n列是本程序以前写出的（计算结果或未计算的原因），不作为输入，"
+                     "计算后按本次结果重新写出。",
+                     nullptr, static_cast<int>(left));
     TxtStatus->setText(status);
     return true;
 }

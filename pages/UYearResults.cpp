@@ -305,8 +305,8 @@ void TYearResults::ShowSettlement() {
     TxtMethod->clear();
     if (Facts->Bonus) {
         const QString taken = Year.Settled.Method == current::BonusMethod::Merged
-                                  ? tr("并入综合所得")
-                                  : tr("单独计税");
+                                  ? tr("并入综合所得", "the bonus method within a sentence")
+                                  : tr("单独计税", "the bonus method within a sentence");
         TxtMethod->setText(Facts->BonusMethod == current::BonusChoice::Best
                                ? tr("全年一次性奖金按%1计算（两种方式中税额较低的）。").arg(taken)
                                : tr("全年一次性奖金按%1计算。").arg(taken));

@@ -92,14 +92,14 @@ only once in a calendar year. The month&apos;s wages are taxed apart (pendra-cli
         <source>全年一次性奖金：单独计税（%1 年底前可选）与并入当年综合所得比较；
 奖金落在临界区间时给出临界点；并给出奖金与其余所得之间税额最低的分配。
 加 --nonresident：</source>
-        <translation>Annual one-off bonus: taxed separately (a choice until the end of %1) compared with combined
+        <translation>Annual bonus: taxed separately (a choice until the end of %1) compared with combined
 with the year&apos;s comprehensive income; the cliff when the bonus falls in a cliff range; and the
 split between the bonus and the other income with the lowest tax.
 With --nonresident: </translation>
     </message>
     <message>
         <source>全年一次性奖金（必填）</source>
-        <translation>annual one-off bonus (required)</translation>
+        <translation>annual bonus (required)</translation>
     </message>
     <message>
         <source>奖金以外的全年综合所得应纳税所得额，默认 0；扣除未用完时可为负数</source>
@@ -126,7 +126,7 @@ With --nonresident: </translation>
     </message>
     <message>
         <source>全年一次性奖金：单独计税与并入综合所得比较、临界点、最优分配</source>
-        <translation>annual one-off bonus: taxed separately or with the comprehensive income, the cliffs, the best split</translation>
+        <translation>annual bonus: taxed separately or with the comprehensive income, the cliffs, the best split</translation>
     </message>
     <message>
         <source>年度汇算：全年应纳税额、应补（退）税额，是否需要办理</source>
@@ -322,6 +322,21 @@ Examples:
     </message>
 </context>
 <context>
+    <name>Guide</name>
+    <message>
+        <source>yyyy年M月d日</source>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>M月d日</source>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>财政部 税务总局公告%1年第%2号</source>
+        <translation>Announcement No. %2 [%1] of the Ministry of Finance and the State Taxation Administration</translation>
+    </message>
+</context>
+<context>
     <name>HouseholdCommand</name>
     <message>
         <source>各 %1%</source>
@@ -376,14 +391,6 @@ Examples:
         <translation>Annual reconciliation under the best allocation</translation>
     </message>
     <message>
-        <source>家庭分配（%1 年）：试过 %2 种分配
-
-</source>
-        <translation>Household allocation (%1): %2 allocations tried
-
-</translation>
-    </message>
-    <message>
         <source>两人应纳税额合计：最优分配 %1，全部由 a 扣除 %2，最不利的分配 %3
 </source>
         <translation>Tax payable of both together: best allocation %1, all deducted by a %2, worst allocation %3
@@ -409,7 +416,7 @@ of the two spouses, and the items shared that either of them may deduct), tries 
 the law allows (each child deducted by a, by b or %1% each; the housing loan interest by one of
 them, or %1% each when each bought a home before marriage; each lease by one; each case of
 medical treatment for serious illness by one) and gives the allocation with the lowest tax
-payable of the two together (tax on year-end bonuses taxed separately included), the
+payable of the two together (tax on annual bonuses taxed separately included), the
 annual reconciliation of each, and the tax saved against all deducted by a and against the
 worst allocation. Of equal totals, the allocation with the fewest changes is taken (from:
 children half each, loans that may be halved half each, the rest by a), then the one listed
@@ -445,6 +452,19 @@ b: </translation>
     <message>
         <source>pendra-cli household 家庭.json --json</source>
         <translation>pendra-cli household household.json --json</translation>
+    </message>
+    <message numerus="yes">
+        <source>家庭分配（%1 年）：试过 %n 种分配
+
+</source>
+        <translation>
+            <numerusform>Household allocation (%1): %n allocation tried
+
+</numerusform>
+            <numerusform>Household allocation (%1): %n allocations tried
+
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -838,7 +858,7 @@ deducted, the monthly tax table.</translation>
     </message>
     <message>
         <source>年终奖金所得</source>
-        <translation>Year-end bonus income</translation>
+        <translation>Annual bonus income</translation>
     </message>
     <message>
         <source>年终奖</source>
@@ -926,7 +946,7 @@ deducted, the monthly tax table.</translation>
     </message>
     <message>
         <source>现行工资</source>
-        <translation>Cur. wages</translation>
+        <translation>Current wages</translation>
     </message>
     <message>
         <source>专项附加扣除(&amp;D)...</source>
@@ -934,7 +954,7 @@ deducted, the monthly tax table.</translation>
     </message>
     <message>
         <source>年终奖(现行)(&amp;B)</source>
-        <translation>Year-end &amp;bonus (current)</translation>
+        <translation>Annual &amp;bonus (current)</translation>
     </message>
     <message>
         <source>劳务报酬/稿酬/特许权(现行)(&amp;L)</source>
@@ -958,7 +978,7 @@ deducted, the monthly tax table.</translation>
     </message>
     <message>
         <source>货币大写</source>
-        <translation>Capitals</translation>
+        <translation>Capital numerals</translation>
     </message>
     <message>
         <source>计算器(&amp;C)</source>
@@ -1016,17 +1036,13 @@ deducted, the monthly tax table.</translation>
         <source>家庭分配(&amp;H)</source>
         <translation>&amp;Household allocation</translation>
     </message>
+    <message>
+        <source>使用说明(&amp;U)</source>
+        <translation>&amp;User guide</translation>
+    </message>
 </context>
 <context>
     <name>PayrollCommand</name>
-    <message>
-        <source>另有%1处错误未列出（只列出前%2处）</source>
-        <translation>%1 more errors not listed (only the first %2 are listed)</translation>
-    </message>
-    <message>
-        <source>工资表中有%1列是本程序以前写出的（计算结果或未计算的原因），未作为输入读入，已按本次计算重新写出</source>
-        <translation>%1 columns of the payroll sheet were written by this program before (results or reasons for not calculating); they were not read as input and have been written anew from this calculation</translation>
-    </message>
     <message>
         <source>pendra-cli payroll 工资表.csv -o 预扣结果.csv</source>
         <translation>pendra-cli payroll payroll.csv -o withholding.csv</translation>
@@ -1098,6 +1114,20 @@ status 1. When no row can be calculated, no result is written, exit status 2.</t
     <message>
         <source>无法写标准输出</source>
         <translation>cannot write to standard output</translation>
+    </message>
+    <message numerus="yes">
+        <source>另有%n处错误未列出（只列出前%1处）</source>
+        <translation>
+            <numerusform>%n more error not listed (only the first %1 are listed)</numerusform>
+            <numerusform>%n more errors not listed (only the first %1 are listed)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>工资表中有%n列是本程序以前写出的（计算结果或未计算的原因），未作为输入读入，已按本次计算重新写出</source>
+        <translation>
+            <numerusform>%n column of the payroll sheet was written by this program before (results or reasons for not calculating); it was not read as input and has been written anew from this calculation</numerusform>
+            <numerusform>%n columns of the payroll sheet were written by this program before (results or reasons for not calculating); they were not read as input and have been written anew from this calculation</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1172,7 +1202,7 @@ status 1. When no row can be calculated, no result is written, exit status 2.</t
     </message>
     <message>
         <source>年薪 = 每月领取 × %1 + 年底其它奖金</source>
-        <translation>Annual salary = monthly pay × %1 + year-end bonus</translation>
+        <translation>Annual salary = monthly pay × %1 + annual bonus</translation>
     </message>
     <message>
         <source>每月领取部分按工资薪金所得（月薪）逐月计税，起征额%1元（外籍人士%2元）。</source>
@@ -1180,15 +1210,15 @@ status 1. When no row can be calculated, no result is written, exit status 2.</t
     </message>
     <message>
         <source>年底其它奖金按全年一次性奖金计税：奖金 ÷ %1 确定适用税率和速算扣除数，应纳税额 = 奖金 × 适用税率 − 速算扣除数。</source>
-        <translation>The year-end bonus is taxed as an annual one-off bonus: bonus ÷ %1 gives the tax rate and quick deduction; tax payable = bonus × tax rate − quick deduction.</translation>
+        <translation>Other bonuses at the end of the year are taxed as an annual bonus: bonus ÷ %1 gives the tax rate and quick deduction; tax payable = bonus × tax rate − quick deduction.</translation>
     </message>
     <message>
         <source>当月工资 − 五险一金 ≥ 起征额：应纳税所得额 = 年终奖金</source>
-        <translation>Wage of the month − social insurance and housing fund ≥ threshold: taxable income = year-end bonus</translation>
+        <translation>Wage of the month − social insurance and housing fund ≥ threshold: taxable income = annual bonus</translation>
     </message>
     <message>
         <source>当月工资 − 五险一金 &lt; 起征额：应纳税所得额 = 年终奖金 − (起征额 − 当月工资 + 五险一金)</source>
-        <translation>Wage of the month − social insurance and housing fund &lt; threshold: taxable income = year-end bonus − (threshold − wage of the month + social insurance and housing fund)</translation>
+        <translation>Wage of the month − social insurance and housing fund &lt; threshold: taxable income = annual bonus − (threshold − wage of the month + social insurance and housing fund)</translation>
     </message>
     <message>
         <source>按 应纳税所得额 ÷ %1 确定适用税率和速算扣除数</source>
@@ -1392,15 +1422,15 @@ status 1. When no row can be calculated, no result is written, exit status 2.</t
     </message>
     <message>
         <source>每月领取 + 年底其它奖金</source>
-        <translation>Monthly pay + year-end bonus</translation>
+        <translation>Monthly pay + annual bonus</translation>
     </message>
     <message>
         <source>年终奖金所得</source>
-        <translation>Year-end bonus income</translation>
+        <translation>Annual bonus income</translation>
     </message>
     <message>
         <source>全年一次性奖金 · 除以%1确定税率</source>
-        <translation>Annual one-off bonus · ÷ %1 for the rate</translation>
+        <translation>Annual bonus · ÷ %1 for the rate</translation>
     </message>
     <message>
         <source>经济补偿金所得</source>
@@ -1572,11 +1602,11 @@ status 1. When no row can be calculated, no result is written, exit status 2.</t
     </message>
     <message>
         <source>年终奖单独计税的另按奖金 ÷ %1 查月度税率表计税；并入综合所得的计入收入额。</source>
-        <translation>A year-end bonus taxed separately is taxed apart, by bonus ÷ %1 in the monthly table; one combined with comprehensive income counts in the income amount.</translation>
+        <translation>An annual bonus taxed separately is taxed apart, by bonus ÷ %1 in the monthly table; one combined with comprehensive income counts in the income amount.</translation>
     </message>
     <message>
         <source>应补（退）税额 = 应纳税额 + 年终奖税额 − 已预缴税额</source>
-        <translation>Tax to pay (refund) = tax payable + year-end bonus tax − tax prepaid</translation>
+        <translation>Tax to pay (refund) = tax payable + annual bonus tax − tax prepaid</translation>
     </message>
     <message>
         <source>补税不超过%1元，或综合所得年收入不超过%2元的，无需办理；有退税的可以申请退税。</source>
@@ -1775,7 +1805,7 @@ limit, one above the upper limit at the upper limit, rounded to the fen.</transl
     </message>
     <message>
         <source>每月免税收入</source>
-        <translation>tax-free income of each month</translation>
+        <translation>tax-exempt income of each month</translation>
     </message>
     <message>
         <source>每月三险一金，固定金额</source>
@@ -1848,7 +1878,7 @@ Cliff: a bonus above %1 and below %2 leaves less after tax than a bonus of %1, u
     <message>
         <source>由税后奖金反算全年一次性奖金：单独计税时，税后不少于目标的最低奖金；
 并给出奖金之上最近的临界点，及其上税后反而更少的区间。</source>
-        <translation>Works back from the after-tax bonus to the annual one-off bonus: the lowest bonus, taxed
+        <translation>Works back from the after-tax bonus to the annual bonus: the lowest bonus, taxed
 separately, that leaves at least the target after tax; with the nearest cliff above the bonus
 and the range above it that leaves less after tax.</translation>
     </message>
@@ -1906,7 +1936,7 @@ reaches is not calculated (exit status 2).
 Kinds:
   wage    monthly wages and salaries, paid each month in months 1 to %2 by one employer; the
           year&apos;s after-tax total reaches the target
-  bonus   annual one-off bonus, taxed separately
+  bonus   annual bonus, taxed separately
   labour  labour remuneration, author&apos;s remuneration, royalties; resident individual or
           non-resident individual
 
@@ -1985,7 +2015,7 @@ default; for labour remuneration, author&apos;s remuneration and royalties give 
     </message>
     <message>
         <source>工资薪金（不含全年一次性奖金）</source>
-        <translation>wages and salaries (excluding the annual one-off bonus)</translation>
+        <translation>wages and salaries (excluding the annual bonus)</translation>
     </message>
     <message>
         <source>劳务报酬收入</source>
@@ -2025,7 +2055,7 @@ default; for labour remuneration, author&apos;s remuneration and royalties give 
     </message>
     <message>
         <source>全年一次性奖金</source>
-        <translation>Annual one-off bonus</translation>
+        <translation>Annual bonus</translation>
     </message>
     <message>
         <source>方法</source>
@@ -2108,7 +2138,7 @@ default; for labour remuneration, author&apos;s remuneration and royalties give 
     </message>
     <message>
         <source>年终奖单独计税税额</source>
-        <translation>Tax on year-end bonus taxed separately</translation>
+        <translation>Tax on annual bonus taxed separately</translation>
     </message>
     <message>
         <source>应纳税额合计</source>
@@ -2466,7 +2496,7 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     </message>
     <message>
         <source>%1第%2行（标题行）缺少必需的列%3</source>
-        <translation>%1, row %2 (the title row) lacks the required column(s) %3</translation>
+        <translation>%1, row %2 (the title row) lacks required columns: %3</translation>
     </message>
     <message>
         <source>%1的标题行中「%2」列出现了不止一次</source>
@@ -2499,10 +2529,6 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     <message>
         <source>未计算</source>
         <translation>Not calculated</translation>
-    </message>
-    <message>
-        <source>另有%1行（%2名员工）因错误未计算</source>
-        <translation>Not calculated because of errors: %1 more row(s), of %2 employee(s)</translation>
     </message>
     <message>
         <source>%1，已写在工作表“%2”中</source>
@@ -2640,6 +2666,24 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
         <source>%1中没有工作表</source>
         <translation>%1 has no worksheet</translation>
     </message>
+    <message>
+        <source>另有%1（%2）因错误未计算</source>
+        <translation>Not calculated because of errors: %1 more, of %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n行</source>
+        <translation>
+            <numerusform>%n row</numerusform>
+            <numerusform>%n rows</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n名员工</source>
+        <translation>
+            <numerusform>%n employee</numerusform>
+            <numerusform>%n employees</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SupportContact</name>
@@ -2671,7 +2715,7 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     </message>
     <message>
         <source>全年一次性奖金（元）</source>
-        <translation>Annual one-off bonus (yuan)</translation>
+        <translation>Annual bonus (yuan)</translation>
     </message>
     <message>
         <source>税后奖金（元）</source>
@@ -3260,11 +3304,11 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>年底其它奖金：</source>
-        <translation>Other year-end bonus:</translation>
+        <translation>Other annual bonus:</translation>
     </message>
     <message>
         <source>年底其它奖金</source>
-        <translation>Other year-end bonus</translation>
+        <translation>Other annual bonus</translation>
     </message>
     <message>
         <source>开始计算</source>
@@ -3390,16 +3434,8 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Rows not calculated: none</translation>
     </message>
     <message>
-        <source>未计算的行（%1处错误，双击定位）：</source>
-        <translation>Rows not calculated (%1 errors; double-click to go to one):</translation>
-    </message>
-    <message>
         <source>打开一份工资表（CSV或Excel），或把文件拖到这里。</source>
         <translation>Open a payroll sheet (CSV or Excel), or drag the file here.</translation>
-    </message>
-    <message>
-        <source>员工%1人，%2行；点“计算”得出各月预扣税额。</source>
-        <translation>%1 employees, %2 rows; click &quot;Calculate&quot; for the tax to withhold in each month.</translation>
     </message>
     <message>
         <source>取消</source>
@@ -3514,10 +3550,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Opening %1 was cancelled.</translation>
     </message>
     <message>
-        <source>其中有%1列是本程序以前写出的（计算结果或未计算的原因），不作为输入，计算后按本次结果重新写出。</source>
-        <translation> %1 of its columns were written earlier by this program (results, or reasons rows were not calculated): they are not read as input, and are written again with this calculation&apos;s results.</translation>
-    </message>
-    <message>
         <source>已取消计算。</source>
         <translation>Calculation cancelled.</translation>
     </message>
@@ -3549,13 +3581,45 @@ Please check that the folder may be written to and that there is enough disk spa
         <source>不保存(&amp;N)</source>
         <translation>Do&amp;n&apos;t Save</translation>
     </message>
-    <message>
-        <source>员工%1人，%2行；另有%3人、%4行因错误未计算。本月应预扣税额合计：</source>
-        <translation>%1 employees, %2 rows; %3 employees and %4 rows not calculated because of errors. Tax to withhold this month in total:</translation>
+    <message numerus="yes">
+        <source>未计算的行（%n处错误，双击定位）：</source>
+        <translation>
+            <numerusform>Rows not calculated (%n error; double-click to go to it):</numerusform>
+            <numerusform>Rows not calculated (%n errors; double-click to go to one):</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n人</source>
+        <translation>
+            <numerusform>%n employee</numerusform>
+            <numerusform>%n employees</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n行</source>
+        <translation>
+            <numerusform>%n row</numerusform>
+            <numerusform>%n rows</numerusform>
+        </translation>
     </message>
     <message>
-        <source>员工%1人，%2行。本月应预扣税额合计：</source>
-        <translation>%1 employees, %2 rows. Tax to withhold this month in total:</translation>
+        <source>员工%1，%2；点“计算”得出各月预扣税额。</source>
+        <translation>%1, %2; click &quot;Calculate&quot; for the tax to withhold in each month.</translation>
+    </message>
+    <message>
+        <source>员工%1，%2；另有%3、%4因错误未计算。本月应预扣税额合计：</source>
+        <translation>%1, %2; %3 and %4 not calculated because of errors. Tax to withhold this month in total:</translation>
+    </message>
+    <message>
+        <source>员工%1，%2。本月应预扣税额合计：</source>
+        <translation>%1, %2. Tax to withhold this month in total:</translation>
+    </message>
+    <message numerus="yes">
+        <source>其中有%n列是本程序以前写出的（计算结果或未计算的原因），不作为输入，计算后按本次结果重新写出。</source>
+        <translation>
+            <numerusform> %n of its columns was written earlier by this program (results, or reasons rows were not calculated): it is not read as input, and is written again with this calculation&apos;s results.</numerusform>
+            <numerusform> %n of its columns were written earlier by this program (results, or reasons rows were not calculated): they are not read as input, and are written again with this calculation&apos;s results.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3641,7 +3705,7 @@ Please check that the folder may be written to and that there is enough disk spa
     <name>TFrmCurBonus</name>
     <message>
         <source>全年一次性奖金：</source>
-        <translation>Annual one-off bonus:</translation>
+        <translation>Annual bonus:</translation>
     </message>
     <message>
         <source>纳税人身份：</source>
@@ -3697,7 +3761,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>全年一次性奖金单独计税，一个纳税年度内对每一个纳税人只能采用一次（国税发〔2005〕9号），执行至%1（财政部 税务总局公告2023年第30号）；其余奖金并入当月工资薪金预扣。</source>
-        <translation>Taxing the annual one-off bonus separately may be chosen only once in a tax year by each taxpayer (Guo Shui Fa [2005] No. 9), until %1 (Announcement No. 30 of 2023 of the Ministry of Finance and the State Taxation Administration); other bonuses are withheld with the wages and salaries of their month.</translation>
+        <translation>Taxing the annual bonus separately may be chosen only once in a tax year by each taxpayer (Guo Shui Fa [2005] No. 9), until %1 (Announcement No. 30 of 2023 of the Ministry of Finance and the State Taxation Administration); other bonuses are withheld with the wages and salaries of their month.</translation>
     </message>
     <message>
         <source>单独计税的次数和期限</source>
@@ -3833,7 +3897,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>全年一次性奖金数据无效，请重新输入。</source>
-        <translation>Annual one-off bonus: invalid amount; please re-enter.</translation>
+        <translation>Annual bonus: invalid amount; please re-enter.</translation>
     </message>
     <message>
         <source>其他综合所得应纳税所得额：%1</source>
@@ -3901,7 +3965,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>按“我的纳税年度”填入全年一次性奖金和其余综合所得的应纳税所得额</source>
-        <translation>Fill in the annual one-off bonus and the taxable income of the other comprehensive income from &quot;My tax year&quot;</translation>
+        <translation>Fill in the annual bonus and the taxable income of the other comprehensive income from &quot;My tax year&quot;</translation>
     </message>
     <message>
         <source>纳税年度：</source>
@@ -4046,10 +4110,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Student internship</translation>
     </message>
     <message>
-        <source>月</source>
-        <translation>month</translation>
-    </message>
-    <message>
         <source>实习起始月份</source>
         <translation>First month of internship</translation>
     </message>
@@ -4189,6 +4249,10 @@ Please check that the folder may be written to and that there is enough disk spa
         <source>年度汇算：居民个人的劳务报酬、特许权使用费按收入的%1%、稿酬按收入的%2%计入综合所得，与工资薪金等合并计税，预扣的税款多退少补。</source>
         <translation>Annual reconciliation: a resident individual&apos;s labour remuneration and royalties count in comprehensive income at %1% of the income, author&apos;s remuneration at %2%, taxed with wages and salaries etc.; the tax withheld is settled by a refund or a further payment.</translation>
     </message>
+    <message>
+        <source>%1月</source>
+        <translation>Month %1</translation>
+    </message>
 </context>
 <context>
     <name>TFrmCurReverse</name>
@@ -4218,7 +4282,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>反算税前年终奖</source>
-        <translation>Reverse: gross year-end bonus</translation>
+        <translation>Reverse: gross annual bonus</translation>
     </message>
     <message>
         <source>目标税后奖金：</source>
@@ -4437,7 +4501,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>全年工资薪金收入，不含全年一次性奖金</source>
-        <translation>The year&apos;s wages and salaries, annual one-off bonus excluded</translation>
+        <translation>The year&apos;s wages and salaries, annual bonus excluded</translation>
     </message>
     <message>
         <source>全年劳务报酬：</source>
@@ -4477,7 +4541,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>全年一次性奖金：</source>
-        <translation>Annual one-off bonus:</translation>
+        <translation>Annual bonus:</translation>
     </message>
     <message>
         <source>奖金计税方式：</source>
@@ -4881,7 +4945,7 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>6万：同时符合三个条件的，自1月起即减除全年%1元：上一完整纳税年度各月均在本单位任职受雇，且由本单位预扣预缴；上年在本单位的工资薪金收入（含全年一次性奖金）不超过%2元；本年1月起仍在本单位任职受雇（国家税务总局公告2020年第19号）。</source>
-        <translation>60,000: if all three conditions are met, the whole year&apos;s %1 yuan is deducted from January: employed by this employer in every month of the last full tax year, with tax withheld and prepaid by it; wages and salaries from it last year (annual one-off bonus included) not above %2 yuan; still employed by it from January this year (State Taxation Administration Announcement No. 19 of 2020).</translation>
+        <translation>60,000: if all three conditions are met, the whole year&apos;s %1 yuan is deducted from January: employed by this employer in every month of the last full tax year, with tax withheld and prepaid by it; wages and salaries from it last year (annual bonus included) not above %2 yuan; still employed by it from January this year (State Taxation Administration Announcement No. 19 of 2020).</translation>
     </message>
     <message>
         <source>减除方式：</source>
@@ -5270,6 +5334,13 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
 </context>
 <context>
+    <name>TFrmGuide</name>
+    <message>
+        <source>使用说明</source>
+        <translation>User guide</translation>
+    </message>
+</context>
+<context>
     <name>TFrmHousehold</name>
     <message>
         <source>选择 a 的年度文件</source>
@@ -5496,10 +5567,6 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
         <translation>%1 shared items read from the household file.</translation>
     </message>
     <message>
-        <source>%1年，试过%2种分配。</source>
-        <translation>Tax year %1, %2 splits tried.</translation>
-    </message>
-    <message>
         <source>%1的年度取自家庭文件。</source>
         <translation> Year of %1from the household file.</translation>
     </message>
@@ -5585,7 +5652,7 @@ E.g. allowance %2 yuan, %3 years: (%4 − %1) × %5 − %6 = %7 yuan, × %3 = %8
     </message>
     <message>
         <source>年终奖单独计税税额</source>
-        <translation>Tax on year-end bonus taxed separately</translation>
+        <translation>Tax on annual bonus taxed separately</translation>
     </message>
     <message>
         <source>应纳税额合计</source>
@@ -5660,6 +5727,13 @@ Write back?</translation>
     <message>
         <source>选择%1</source>
         <translation>Choose %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1年，试过%n种分配。</source>
+        <translation>
+            <numerusform>Tax year %1, %n split tried.</numerusform>
+            <numerusform>Tax year %1, %n splits tried.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -6676,11 +6750,11 @@ The last year file could not be opened: %1</translation>
     </message>
     <message>
         <source>年终奖金： </source>
-        <translation>Year-end bonus: </translation>
+        <translation>Annual bonus: </translation>
     </message>
     <message>
         <source>年终奖金</source>
-        <translation>Year-end bonus</translation>
+        <translation>Annual bonus</translation>
     </message>
     <message>
         <source>当月工资： </source>
@@ -6764,7 +6838,7 @@ The last year file could not be opened: %1</translation>
     </message>
     <message>
         <source>年终奖金收入金额数据无效，请重新输入。</source>
-        <translation>Invalid year-end bonus; please re-enter.</translation>
+        <translation>Invalid annual bonus; please re-enter.</translation>
     </message>
     <message>
         <source>当月工资收入金额数据无效，请重新输入。</source>
@@ -7030,15 +7104,11 @@ Please install any one of them and try again.</translation>
     </message>
     <message>
         <source>全年一次性奖金</source>
-        <translation>Annual one-off bonus</translation>
+        <translation>Annual bonus</translation>
     </message>
     <message>
         <source>有全年一次性奖金</source>
-        <translation>Has an annual one-off bonus</translation>
-    </message>
-    <message>
-        <source>月</source>
-        <translation>month</translation>
+        <translation>Has an annual bonus</translation>
     </message>
     <message>
         <source>奖金发放月份</source>
@@ -7087,6 +7157,10 @@ Please install any one of them and try again.</translation>
     <message>
         <source>同一个月只能由一个单位扣除专项附加扣除。</source>
         <translation>In a month, only one employer may make the special additional deductions.</translation>
+    </message>
+    <message>
+        <source>%1月</source>
+        <translation>Month %1</translation>
     </message>
 </context>
 <context>
@@ -7249,7 +7323,7 @@ Please install any one of them and try again.</translation>
     </message>
     <message>
         <source>%1月全年一次性奖金%2（%3），单独计税预扣%4</source>
-        <translation>Month %1: annual one-off bonus %2 (%3), taxed separately, withheld %4</translation>
+        <translation>Month %1: annual bonus %2 (%3), taxed separately, withheld %4</translation>
     </message>
     <message>
         <source>应退税额：</source>
@@ -7264,20 +7338,22 @@ Please install any one of them and try again.</translation>
         <translation>Tax to pay (refund):</translation>
     </message>
     <message>
-        <source>并入综合所得</source>
-        <translation>Combined with comprehensive income</translation>
-    </message>
-    <message>
-        <source>单独计税</source>
-        <translation>Taxed separately</translation>
-    </message>
-    <message>
         <source>全年一次性奖金按%1计算（两种方式中税额较低的）。</source>
-        <translation>The annual one-off bonus is %1 (the way with the lower tax).</translation>
+        <translation>The annual bonus is %1 (the way with the lower tax).</translation>
     </message>
     <message>
         <source>全年一次性奖金按%1计算。</source>
-        <translation>The annual one-off bonus is %1.</translation>
+        <translation>The annual bonus is %1.</translation>
+    </message>
+    <message>
+        <source>并入综合所得</source>
+        <comment>the bonus method within a sentence</comment>
+        <translation>combined with comprehensive income</translation>
+    </message>
+    <message>
+        <source>单独计税</source>
+        <comment>the bonus method within a sentence</comment>
+        <translation>taxed separately</translation>
     </message>
 </context>
 <context>
@@ -7334,7 +7410,7 @@ same income and deductions every month; with --nonresident, one month of a non-r
     </message>
     <message>
         <source>每月免税收入</source>
-        <translation>tax-free income of each month</translation>
+        <translation>tax-exempt income of each month</translation>
     </message>
     <message>
         <source>每月专项扣除（三险一金）</source>
@@ -7551,7 +7627,7 @@ same income and deductions every month; with --nonresident, one month of a non-r
     <message>
         <source>全年一次性奖金：%1 %2 月发放 %3，单独计税预扣 %4（税率 %5，速算扣除数 %6）
 </source>
-        <translation>Annual one-off bonus: %3 paid by %1 in month %2, taxed separately, %4 withheld (tax rate %5, quick deduction %6)
+        <translation>Annual bonus: %3 paid by %1 in month %2, taxed separately, %4 withheld (tax rate %5, quick deduction %6)
 </translation>
     </message>
     <message>
@@ -7563,25 +7639,25 @@ same income and deductions every month; with --nonresident, one month of a non-r
     <message>
         <source>年度汇算（年终奖并入综合所得，两种方法中税额较低者）
 </source>
-        <translation>Annual reconciliation (year-end bonus combined with comprehensive income, the lower tax of the two methods)
+        <translation>Annual reconciliation (annual bonus combined with comprehensive income, the lower tax of the two methods)
 </translation>
     </message>
     <message>
         <source>年度汇算（年终奖单独计税，两种方法中税额较低者）
 </source>
-        <translation>Annual reconciliation (year-end bonus taxed separately, the lower tax of the two methods)
+        <translation>Annual reconciliation (annual bonus taxed separately, the lower tax of the two methods)
 </translation>
     </message>
     <message>
         <source>年度汇算（年终奖并入综合所得）
 </source>
-        <translation>Annual reconciliation (year-end bonus combined with comprehensive income)
+        <translation>Annual reconciliation (annual bonus combined with comprehensive income)
 </translation>
     </message>
     <message>
         <source>年度汇算（年终奖单独计税）
 </source>
-        <translation>Annual reconciliation (year-end bonus taxed separately)
+        <translation>Annual reconciliation (annual bonus taxed separately)
 </translation>
     </message>
     <message>
@@ -7598,7 +7674,7 @@ same income and deductions every month; with --nonresident, one month of a non-r
         <translation>A person&apos;s whole tax year: from the dated facts of a year file (JSON, format in the README),
 the special additional deductions and other amounts deductible each month, each employer&apos;s
 cumulative withholding month by month, the withholding on each payment of labour remuneration
-and the like, the withholding on the annual one-off bonus, and the annual reconciliation. A file
+and the like, the withholding on the annual bonus, and the annual reconciliation. A file
 at fault is not calculated: the place of the key (e.g. jobs[1].pay[0].income) is named, exit
 status 2.</translation>
     </message>

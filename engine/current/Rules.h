@@ -92,6 +92,18 @@ inline constexpr Date SettlementExemptionsUntil{2027, 12, 31};
 // employer came to at most this in the whole of the previous year, the bonus included.
 inline constexpr Cents SixtyPreviousYearWages = Yuan(60000);
 
+// A document of the Ministry of Finance and the State Taxation Administration (财政部
+// 税务总局公告), by its year and number.
+struct Announcement {
+    int Year = 0;
+    int Number = 0;
+};
+
+// The childcare subsidy the state pays for a child under 3 is exempt: it is no income of the
+// year, neither withheld on nor settled.
+inline constexpr Announcement ChildcareSubsidyExempt{2025, 6};
+inline constexpr Date ChildcareSubsidyExemptFrom{2025, 1, 1};
+
 // Children's education from the month of the 3rd birthday; infant care before it.
 inline constexpr int InfantYears = 3;
 // Elderly support from the month the parent turns 60.
