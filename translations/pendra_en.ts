@@ -2668,7 +2668,7 @@ combined with the year&apos;s comprehensive income. The statutory retirement age
     </message>
     <message>
         <source>另有%1（%2）因错误未计算</source>
-        <translation>Not calculated because of errors: %1 more, of %2</translation>
+        <translation>Not calculated because of errors: another %1, of %2</translation>
     </message>
     <message numerus="yes">
         <source>%n行</source>
