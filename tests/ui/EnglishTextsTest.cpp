@@ -51,7 +51,11 @@ QString WithoutLiterals(const QTextDocument *Document) {
     QString text;
     for (QTextBlock block = Document->begin(); block.isValid(); block = block.next()) {
         for (auto part = block.begin(); !part.atEnd(); ++part) {
-            if (!part.fragment().charFormat().fontFixedPitch())
+            const QTextCharFormat format = part.fragment().charFormat();
+            const bool literal =
+                format.fontFixedPitch() ||
+                format.fontFamilies().toStringList().contains(QStringLiteral("monospace"));
+            if (!literal)
                 text += part.fragment().text();
         }
         text += QLatin1Char('\n');
