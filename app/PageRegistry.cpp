@@ -34,6 +34,7 @@
 #include "pages/UFrmYearAward.h"
 #include "shell/UFrmAbout.h"
 #include "shell/UFrmFeedback.h"
+#include "shell/UFrmGuide.h"
 #include "translations/Language.h"
 
 #include <QCoreApplication>
@@ -89,6 +90,11 @@ Entry &Entry::InSubmenu(const char *ObjectName, const QString &Text) {
 
 Entry &Entry::CheckedWhile(std::function<bool()> Holds) {
     Checked = std::move(Holds);
+    return *this;
+}
+
+Entry &Entry::Shortcut(const QKeySequence &Sequence) {
+    Keys = Sequence;
     return *this;
 }
 
@@ -216,6 +222,8 @@ class TProgramRows {
             LanguageChoice("MChinese", QStringLiteral("中文"), Language::Chinese),
             LanguageChoice("MEnglish", QStringLiteral("English"), Language::English),
 
+            Window<TFrmGuide>(Menu::Help, "MGuide", tr("使用说明(&U)"))
+                .Shortcut(QKeySequence(Qt::Key_F1)),
             Command(Menu::Help, "MHomePage", tr("官方网站"), &TFrmMain::ImgLogoClick),
             Dialog<TFrmFeedback>(Menu::Help, "MFeedback", tr("意见反馈")),
             Command(Menu::Help, "MUpdate", tr("检查更新"), &TFrmMain::MUpdateClick).Hide(),

@@ -7,6 +7,7 @@
 
 #include "common/URulesPeriod.h"
 
+#include <QKeySequence>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -57,6 +58,7 @@ struct Entry {
     // A choice: checkable, and checked while this holds; the choices of one submenu exclude each
     // other.
     std::function<bool()> Checked;
+    QKeySequence Keys; // the menu entry's shortcut; none when empty
 
     // The page's title strip: the entry without accelerator and ellipsis, unless set apart.
     QString Title() const;
@@ -70,6 +72,7 @@ struct Entry {
     Entry &HiddenButton();
     Entry &InSubmenu(const char *ObjectName, const QString &Text);
     Entry &CheckedWhile(std::function<bool()> Holds);
+    Entry &Shortcut(const QKeySequence &Sequence);
 };
 
 using Registry = std::vector<Entry>;

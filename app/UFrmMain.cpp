@@ -174,6 +174,8 @@ void TFrmMain::AddMenuEntry(const Entry &Row, RulesPeriod::Period &Before) {
         menu = SubmenuFor(Row, menu);
     QAction *item = menu->addAction(Row.Text);
     item->setObjectName(Row.Name);
+    if (!Row.Keys.isEmpty())
+        item->setShortcut(Row.Keys);
     item->setVisible(!Row.Hidden);
     if (Row.IsPage()) {
         item->setCheckable(true);
@@ -341,9 +343,13 @@ void TFrmMain::Choose(const Entry &Row) {
             dialog->exec();
         return;
     }
-    case Kind::Window:
-        OpenWindow(Row);
+    case Kind::Window: {
+        QWidget *window = OpenWindow(Row);
+        // A window that follows the page shown (the guide) is told which it is.
+        if (window->metaObject()->indexOfMethod("ShowSectionOf(QString)") >= 0)
+            QMetaObject::invokeMethod(window, "ShowSectionOf", Q_ARG(QString, PageClassName));
         return;
+    }
     case Kind::Command:
         return Row.Run(*this);
     }

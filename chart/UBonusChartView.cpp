@@ -1,5 +1,7 @@
 #include "chart/UBonusChartView.h"
 
+#include "chart/UChartFrame.h"
+
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QSaveFile>
@@ -80,6 +82,14 @@ TBonusChartView::TBonusChartView(QWidget *Parent) : QChartView(new QChart, Paren
     BonusMarks->attachAxis(AxisX);
     BonusMarks->attachAxis(AxisY);
     SetRanges(1000, 1000);
+    Frame = new TChartFrame(this, Parent);
+    Frame->SetLegend({{SeparateSeries->name(), SeparateSeries->pen().color()},
+                      {MergedSeries->name(), MergedSeries->pen().color()},
+                      {BonusMarks->name(), BonusMarks->color()}});
+}
+
+QWidget *TBonusChartView::Widget() {
+    return Frame;
 }
 
 QLineSeries *TBonusChartView::Curve(const QString &ObjectName, const QString &Name,
@@ -108,7 +118,7 @@ void TBonusChartView::Draw(const TBonusCurves &Curves) {
     SetRanges(Curves.Separate.isEmpty() ? 1 : Curves.Separate.back().x(), top);
     const qreal x = Curves.SeparateMark.x();
     BonusGuide->replace({{x, AxisY->min()}, {x, AxisY->max()}});
-    chart()->setTitle(Curves.Title);
+    Frame->SetTitle(Curves.Title);
 }
 
 void TBonusChartView::Clear(const QString &Title) {
@@ -116,7 +126,7 @@ void TBonusChartView::Clear(const QString &Title) {
          std::initializer_list<QXYSeries *>{SeparateSeries, MergedSeries, BonusGuide, BonusMarks})
         series->clear();
     SetRanges(1000, 1000);
-    chart()->setTitle(Title);
+    Frame->SetTitle(Title);
 }
 
 void TBonusChartView::SetRanges(qreal Right, qreal Top) {
@@ -140,7 +150,7 @@ bool TBonusChartView::SavePng(const QString &Path) {
     QSaveFile file(Path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (!grab().save(&file, "PNG")) {
+    if (!Frame->grab().save(&file, "PNG")) {
         file.cancelWriting();
         return false;
     }

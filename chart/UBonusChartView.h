@@ -4,6 +4,8 @@
 
 #include "common/UBonusChart.h"
 
+class TChartFrame;
+
 #include <QChartView>
 
 class QLineSeries;
@@ -15,7 +17,7 @@ class TBonusChartView : public QChartView, public TBonusChart {
   public:
     explicit TBonusChartView(QWidget *Parent = nullptr);
 
-    QWidget *Widget() override { return this; }
+    QWidget *Widget() override;
     void Draw(const TBonusCurves &Curves) override;
     void Clear(const QString &Title) override;
     bool SavePng(const QString &Path) override;
@@ -25,6 +27,7 @@ class TBonusChartView : public QChartView, public TBonusChart {
     QLineSeries *Curve(const QString &ObjectName, const QString &Name, const QColor &Color);
     void SetRanges(qreal Right, qreal Top);
 
+    TChartFrame *Frame = nullptr;
     QValueAxis *AxisX = nullptr;
     QValueAxis *AxisY = nullptr;
     QLineSeries *SeparateSeries = nullptr;

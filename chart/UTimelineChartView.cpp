@@ -1,5 +1,7 @@
 #include "chart/UTimelineChartView.h"
 
+#include "chart/UChartFrame.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QStackedBarSeries>
@@ -52,6 +54,11 @@ TTimelineChartView::TTimelineChartView(QWidget *Parent) : QChartView(new QChart,
     Bars->attachAxis(AxisX);
     Bars->attachAxis(AxisY);
     AxisY->setRange(0, RoundTop(0));
+    Frame = new TChartFrame(this, Parent);
+}
+
+QWidget *TTimelineChartView::Widget() {
+    return Frame;
 }
 
 void TTimelineChartView::Draw(const TTimelineBars &Shown) {
@@ -71,13 +78,18 @@ void TTimelineChartView::Draw(const TTimelineBars &Shown) {
     const qreal highest = totals.isEmpty() ? 0 : *std::max_element(totals.begin(), totals.end());
     AxisY->setRange(0, RoundTop(highest));
     AxisY->setTickCount(5);
-    chart()->setTitle(Shown.Title);
+    QList<TChartFrame::Key> keys;
+    for (const TTimelineItem &item : Shown.Items)
+        keys.append({item.Name, item.Color});
+    Frame->SetLegend(keys);
+    Frame->SetTitle(Shown.Title);
 }
 
 void TTimelineChartView::Clear(const QString &Title) {
     Bars->clear();
     AxisY->setRange(0, RoundTop(0));
-    chart()->setTitle(Title);
+    Frame->SetLegend({});
+    Frame->SetTitle(Title);
 }
 
 QList<TTimelineItem> TTimelineChartView::Drawn() const {

@@ -3,6 +3,8 @@
 
 #include "common/UTimelineChart.h"
 
+class TChartFrame;
+
 #include <QChartView>
 
 class QBarCategoryAxis;
@@ -14,12 +16,13 @@ class TTimelineChartView : public QChartView, public TTimelineChart {
   public:
     explicit TTimelineChartView(QWidget *Parent = nullptr);
 
-    QWidget *Widget() override { return this; }
+    QWidget *Widget() override;
     void Draw(const TTimelineBars &Bars) override;
     void Clear(const QString &Title) override;
     QList<TTimelineItem> Drawn() const override;
 
   private:
+    TChartFrame *Frame = nullptr;
     QStackedBarSeries *Bars = nullptr;
     QBarCategoryAxis *AxisX = nullptr;
     QValueAxis *AxisY = nullptr;

@@ -141,9 +141,9 @@ QString SettlementsText(const current::HouseholdChoice &Best, int Year) {
 
 QString Text(const current::Household &Household, const current::HouseholdSplit &Split) {
     const current::Cents best = Split.Best.Total;
-    QString text = Words::tr("家庭分配（%1 年）：试过 %2 种分配\n\n")
-                       .arg(Household.A.Year)
-                       .arg(Split.Combinations);
+    QString text = Words::tr("家庭分配（%1 年）：试过 %n 种分配\n\n", nullptr,
+                             static_cast<int>(Split.Combinations))
+                       .arg(Household.A.Year);
     if (Split.Combinations > 1)
         text += PlacesTable(Household.Shared, Split) + u'\n';
     text += SettlementsText(Split.Best, Household.A.Year) + u'\n';

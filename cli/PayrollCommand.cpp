@@ -44,8 +44,8 @@ void PrintFaults(const sheets::PayrollSheet &Sheet) {
     for (std::size_t i = 0; i < named; ++i)
         PrintError(Sheet.Message(errors[i]));
     if (errors.size() > named)
-        PrintError(PayrollCommand::tr("另有%1处错误未列出（只列出前%2处）")
-                       .arg(errors.size() - named)
+        PrintError(PayrollCommand::tr("另有%n处错误未列出（只列出前%1处）", nullptr,
+                                      static_cast<int>(errors.size() - named))
                        .arg(named));
 }
 
@@ -53,11 +53,10 @@ void PrintFaults(const sheets::PayrollSheet &Sheet) {
 // where the rows left out went.
 void PrintNotes(const sheets::PayrollSheet &Sheet, const QString &OutPath) {
     if (const std::uint32_t left = Sheet.WrittenColumnsLeftOut(); left > 0)
-        PrintError(
-            PayrollCommand::tr(
-                "工资表中有%1列是本程序以前写出的（计算结果或未计算的原因），未作为输入读入，"
-                "已按本次计算重新写出")
-                .arg(left));
+        PrintError(PayrollCommand::tr(
+            "工资表中有%n列是本程序以前写出的（计算结果或未计算的原因），未作为输入读入，"
+            "已按本次计算重新写出",
+            nullptr, static_cast<int>(left)));
     const QString rejected =
         sheets::RejectedNote(Sheet, OutPath == StandardOutput ? QString() : OutPath);
     if (!rejected.isEmpty())

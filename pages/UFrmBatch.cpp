@@ -403,7 +403,14 @@ void TFrmBatch::ShowSheetTitle() {
 void TFrmBatch::ShowSummary() {
     const int rejected = Errors->rowCount();
     LblErrors->setText(rejected == 0 ? tr("未计算的行：无")
-                                     : tr("未计算的行（%1处错误，双击定位）：").arg(rejected));
+                                     : tr("未计算的行（%n处错误，双击定位）：", nullptr, rejected));
+    // Counts in the words of their number ("1 row", "2 rows").
+    const auto EmployeesText = [](std::size_t Count) {
+        return tr("%n人", nullptr, static_cast<int>(Count));
+    };
+    const auto RowsText = [](std::size_t Count) {
+        return tr("%n行", nullptr, static_cast<int>(Count));
+    };
     // With a filter, the totals are those of the rows it shows.
     const bool filtered = Model->Summary() && !Model->Filter().isEmpty();
     const std::optional<sheets::PayrollSummary> summary =
@@ -417,29 +424,26 @@ void TFrmBatch::ShowSummary() {
     }
     const sheets::PayrollSheet &sheet = Model->Sheet();
     if (!summary) {
-        TxtCounts->setText(tr("员工%1人，%2行；点“计算”得出各月预扣税额。")
-                               .arg(sheet.AcceptedEmployeeCount())
-                               .arg(sheet.AcceptedRowCount()));
+        TxtCounts->setText(tr("员工%1，%2；点“计算”得出各月预扣税额。")
+                               .arg(EmployeesText(sheet.AcceptedEmployeeCount()),
+                                    RowsText(sheet.AcceptedRowCount())));
         return;
     }
     if (filtered) {
         TxtCounts->setText(
-            tr("筛选“%1”：员工%2人，%3行；下面的合计只计筛选出的行。本月应预扣税额合计：")
-                .arg(Model->Filter())
-                .arg(summary->Employees)
-                .arg(summary->Rows));
+            tr("筛选“%1”：员工%2，%3；下面的合计只计筛选出的行。本月应预扣税额合计：")
+                .arg(Model->Filter(), EmployeesText(summary->Employees), RowsText(summary->Rows)));
         return;
     }
     if (summary->RejectedRows > 0) {
-        TxtCounts->setText(tr("员工%1人，%2行；另有%3人、%4行因错误未计算。本月应预扣税额合计：")
-                               .arg(summary->Employees)
-                               .arg(summary->Rows)
-                               .arg(summary->RejectedEmployees)
-                               .arg(summary->RejectedRows));
+        TxtCounts->setText(tr("员工%1，%2；另有%3、%4因错误未计算。本月应预扣税额合计：")
+                               .arg(EmployeesText(summary->Employees), RowsText(summary->Rows),
+                                    EmployeesText(summary->RejectedEmployees),
+                                    RowsText(summary->RejectedRows)));
         return;
     }
-    TxtCounts->setText(
-        tr("员工%1人，%2行。本月应预扣税额合计：").arg(summary->Employees).arg(summary->Rows));
+    TxtCounts->setText(tr("员工%1，%2。本月应预扣税额合计：")
+                           .arg(EmployeesText(summary->Employees), RowsText(summary->Rows)));
 }
 
 void TFrmBatch::SetBusy(bool Busy) {
@@ -566,9 +570,9 @@ bool TFrmBatch::OpenFile(const QString &Path) {
     ShowSheetTitle();
     QString status = tr("已打开%1。").arg(QDir::toNativeSeparators(SheetPath));
     if (const std::uint32_t left = sheet->WrittenColumnsLeftOut(); left > 0)
-        status += tr("其中有%1列是本程序以前写出的（计算结果或未计算的原因），不作为输入，"
-                     "计算后按本次结果重新写出。")
-                      .arg(left);
+        status += tr("其中有%n列是本程序以前写出的（计算结果或未计算的原因），不作为输入，"
+                     "计算后按本次结果重新写出。",
+                     nullptr, static_cast<int>(left));
     if (const QString note = sheets::ReadNote(*sheet); !note.isEmpty())
         status += tr("%1。").arg(note);
     TxtStatus->setText(status);

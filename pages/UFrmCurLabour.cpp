@@ -19,6 +19,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using current::RemunerationKind;
 
@@ -87,7 +88,11 @@ void TFrmCurLabour::BuildInternship(QFormLayout *Form) {
         spin->setObjectName(Name);
         spin->setRange(1, current::Law::MonthsInYear);
         spin->setValue(Value);
-        spin->setSuffix(tr("月"));
+        // The month's number where the language writes it: "7月", "Month 7".
+        const QString pattern = tr("%1月");
+        const qsizetype number = std::max<qsizetype>(0, pattern.indexOf(QLatin1String("%1")));
+        spin->setPrefix(pattern.left(number));
+        spin->setSuffix(pattern.mid(number + 2));
         Describe(spin, Caption);
         // Enter calculates from the months as from the payment.
         for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {

@@ -641,8 +641,8 @@ void TFrmHousehold::ShowOutcome(HouseholdRun::Outcome Outcome) {
 void TFrmHousehold::ShowSplit(const HouseholdRun::Outcome &Outcome) {
     const current::HouseholdSplit &split = *Outcome.Split;
     const Cents best = split.Best.Total;
-    QString summary =
-        tr("%1年，试过%2种分配。").arg(Outcome.Household.A.Year).arg(split.Combinations);
+    QString summary = tr("%1年，试过%n种分配。", nullptr, static_cast<int>(split.Combinations))
+                          .arg(Outcome.Household.A.Year);
     if (Outcome.FromA == HouseholdRun::Origin::HouseholdFile ||
         Outcome.FromB == HouseholdRun::Origin::HouseholdFile)
         summary += tr("%1的年度取自家庭文件。")

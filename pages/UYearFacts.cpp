@@ -25,6 +25,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -364,7 +365,11 @@ QGroupBox *TYearFactsForm::BuildBonus() {
     SpnBonusMonth = new QSpinBox(group);
     SpnBonusMonth->setObjectName(QStringLiteral("SpnBonusMonth"));
     SpnBonusMonth->setRange(1, 12);
-    SpnBonusMonth->setSuffix(tr("月"));
+    // The month's number where the language writes it: "7月", "Month 7".
+    const QString monthPattern = tr("%1月");
+    const qsizetype number = std::max<qsizetype>(0, monthPattern.indexOf(QLatin1String("%1")));
+    SpnBonusMonth->setPrefix(monthPattern.left(number));
+    SpnBonusMonth->setSuffix(monthPattern.mid(number + 2));
     TCalcPage::Describe(SpnBonusMonth, tr("奖金发放月份"));
     TxtBonus = new QLineEdit(group);
     TxtBonus->setObjectName(QStringLiteral("TxtBonus"));

@@ -361,16 +361,17 @@ void TYearResults::ShowSettlement() {
         TxtMethod->setText(LawText::NoSeparateBonus(rules) + tr("。"));
     } else if (Facts->Bonus) {
         const QString taken = Year.Settled.Method == current::BonusMethod::Merged
-                                  ? tr("并入综合所得")
-                                  : tr("单独计税");
+                                  ? tr("并入综合所得", "the bonus method within a sentence")
+                                  : tr("单独计税", "the bonus method within a sentence");
         QString method = Facts->BonusMethod == current::BonusChoice::Best
                              ? tr("全年一次性奖金按%1计算（两种方式中税额较低的）。").arg(taken)
                              : tr("全年一次性奖金按%1计算。").arg(taken);
         // By how much: the other method's total tax and the difference.
         if (const auto &other = Year.Settled.Other) {
-            const QString otherName = Year.Settled.Method == current::BonusMethod::Merged
-                                          ? tr("单独计税")
-                                          : tr("并入综合所得");
+            const QString otherName =
+                Year.Settled.Method == current::BonusMethod::Merged
+                    ? tr("单独计税", "the bonus method within a sentence")
+                    : tr("并入综合所得", "the bonus method within a sentence");
             const Cents difference = other->TotalTax - s.TotalTax;
             method += difference > 0 ? tr("若%1，应纳税额合计为%2，多%3。")
                                            .arg(otherName, Yuan(other->TotalTax), Yuan(difference))

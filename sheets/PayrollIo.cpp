@@ -143,9 +143,12 @@ QString RejectedSheetName() {
 QString RejectedNote(const PayrollSheet &Sheet, const QString &Path) {
     if (!HasRejectedRows(Sheet))
         return {};
-    const QString rows = SheetText::tr("另有%1行（%2名员工）因错误未计算")
-                             .arg(Sheet.RowCount() - Sheet.AcceptedRowCount())
-                             .arg(Sheet.EmployeeCount() - Sheet.AcceptedEmployeeCount());
+    const auto rowsLeft = static_cast<int>(Sheet.RowCount() - Sheet.AcceptedRowCount());
+    const auto employeesLeft =
+        static_cast<int>(Sheet.EmployeeCount() - Sheet.AcceptedEmployeeCount());
+    const QString rows = SheetText::tr("另有%1（%2）因错误未计算")
+                             .arg(SheetText::tr("%n行", nullptr, rowsLeft),
+                                  SheetText::tr("%n名员工", nullptr, employeesLeft));
     if (Path.isEmpty())
         return rows;
     if (KindOf(Path) == SheetKind::Xlsx)

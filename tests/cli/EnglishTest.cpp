@@ -268,3 +268,28 @@ TEST(CliEnglish, PayrollWorkbookWithEnglishTitles) {
 }
 
 } // namespace
+
+namespace {
+
+// A count reads in the words of its number: one row of one employee left out, then two of two.
+TEST(CliEnglish, CountsAreSingularOrPlural) {
+    const QTemporaryDir dir;
+    const struct {
+        const char *Sheet;
+        const char *Expected;
+    } cases[] = {
+        {"Employee ID,Month,Income\nE1,1,20000\nE2,1,abc\n",
+         "Not calculated because of errors: another 1 row, of 1 employee"},
+        {"Employee ID,Month,Income\nE1,1,20000\nE2,1,abc\nE3,1,abc\n",
+         "Not calculated because of errors: another 2 rows, of 2 employees"},
+    };
+    for (const auto &c : cases) {
+        const Outcome run =
+            RunCli(EnglishOption + QStringList{"payroll", Write(dir, "sheet.csv", c.Sheet)});
+        EXPECT_EQ(run.Status, 1) << run.Err.toStdString();
+        EXPECT_TRUE(run.Err.contains(QLatin1String(c.Expected))) << run.Err.toStdString();
+        EXPECT_FALSE(run.Err.contains(QLatin1String("(s)"))) << run.Err.toStdString();
+    }
+}
+
+} // namespace

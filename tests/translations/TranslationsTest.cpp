@@ -144,6 +144,67 @@ TEST(Glossary, EveryEnglishTextUsesTheTermsOfTheGlossary) {
     }
 }
 
+// The words the glossary sets aside: the first column of its three-column table.
+QStringList ReadSetAside(const QString &Path) {
+    QStringList words;
+    static const QRegularExpression row(
+        QStringLiteral("^\\|\\s*([^|]+?)\\s*\\|\\s*([^|]+?)\\s*\\|\\s*([^|]+?)\\s*\\|$"));
+    for (const QString &line : ReadText(Path).split(u'\n')) {
+        const QRegularExpressionMatch match = row.match(line.trimmed());
+        if (match.hasMatch() && !match.captured(1).startsWith(u'-') &&
+            match.captured(1) != QStringLiteral("Not used"))
+            words.append(match.captured(1));
+    }
+    return words;
+}
+
+TEST(Glossary, NoEnglishTextUsesAWordSetAside) {
+    const QStringList words = ReadSetAside(QStringLiteral(PENDRA_GLOSSARY));
+    for (const char *word : {"year-end bonus", "tax-free income", "(s)", "Cur.", "\"Capitals\""})
+        EXPECT_TRUE(words.contains(QString::fromUtf8(word))) << word << " is not set aside";
+    for (const Message &message : ReadTs(QStringLiteral(PENDRA_TS))) {
+        if (!Finished(message))
+            continue;
+        for (const QString &word : words) {
+            // "Capitals" in quotes: the whole text, not a word within others.
+            const bool whole = word.size() > 2 && word.startsWith(u'"') && word.endsWith(u'"');
+            const QString shown = QString(message.Translation).remove(u'&').trimmed();
+            EXPECT_FALSE(whole
+                             ? shown.compare(word.mid(1, word.size() - 2), Qt::CaseInsensitive) == 0
+                             : message.Translation.contains(word, Qt::CaseInsensitive))
+                << message.Context.toStdString() << ": \"" << message.Translation.toStdString()
+                << "\" uses \"" << word.toStdString() << "\"";
+        }
+    }
+}
+
+// A count reads in the words of its number: every text with %n has English numerus forms, one for
+// a single thing and one for several, and their words differ.
+TEST(Glossary, CountsHaveASingularAndAPlural) {
+    QFile file(QStringLiteral(PENDRA_TS));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QString source;
+    int counts = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1StringView("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1StringView("translation") && source.contains(u"%n")) {
+            QStringList forms;
+            while (xml.readNextStartElement())
+                forms.append(xml.readElementText());
+            ++counts;
+            ASSERT_EQ(forms.size(), 2) << source.toStdString();
+            EXPECT_NE(forms[0], forms[1]) << source.toStdString();
+            for (const QString &form : forms)
+                EXPECT_TRUE(form.contains(u"%n")) << source.toStdString();
+        }
+    }
+    EXPECT_GE(counts, 8);
+}
+
 // A text added or changed without its English, or English left for a text no longer there.
 TEST(Translations, LupdateFindsNothingUnfinishedOrObsolete) {
     const QTemporaryDir folder;

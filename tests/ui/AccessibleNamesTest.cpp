@@ -22,7 +22,7 @@ namespace {
 
 // Windows of texts and buttons only.
 bool NothingToName(const std::string &Window) {
-    return Window == "About";
+    return Window == "About" || Window == "Guide";
 }
 
 // Inputs (edits, lists, date pickers, choices) and results (the labels named Txt…, the share
