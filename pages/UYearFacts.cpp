@@ -196,6 +196,27 @@ QString CheckedWords(const current::YearFault &Fault, const TFactPath &Path,
         return TYearFactsForm::tr("%1不在%2年内").arg(place).arg(Fault.Year);
     case K::NoSuchEmployer:
         return TYearFactsForm::tr("%1不是所填的任职单位之一").arg(place);
+    case K::ModeNotYetLaw: {
+        const bool sixty = Fault.Value != 0;
+        return TYearFactsForm::tr("%1%2年不能按%3减除：此方式自%4起施行")
+            .arg(PlaceOf(JobOf(Path)).Name)
+            .arg(Fault.Year)
+            .arg(sixty ? TYearFactsForm::tr("6万") : TYearFactsForm::tr("自1月"),
+                 LawText::Date(sixty ? current::Law::SixtyFrom : current::Law::FromJanuaryFrom));
+    }
+    case K::PensionBeforeScheme:
+        return TYearFactsForm::tr("%1早于个人养老金实施之日（%2），不能扣除")
+            .arg(place, LawText::Date(current::Law::PensionFrom));
+    case K::DaysOutOfRange:
+        return TYearFactsForm::tr("在中国境内的天数应为1至%1天").arg(Fault.Value);
+    case K::NoSuchChild:
+        return TYearFactsForm::tr("%1：所填的孩子不在子女之中（共%2个孩子）")
+            .arg(place)
+            .arg(Fault.Value);
+    case K::ChildNameEmpty:
+        return TYearFactsForm::tr("%1：孩子的名字未填").arg(place);
+    case K::ChildNotChild:
+        return TYearFactsForm::tr("%1：只有子女的大病医疗才能指明是哪个孩子").arg(place);
     case K::DateInvalid:
         break;
     }

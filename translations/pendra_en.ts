@@ -211,6 +211,10 @@ Examples:
         <source>缺少命令（用法见 pendra-cli --help）</source>
         <translation>no command given (see pendra-cli --help)</translation>
     </message>
+    <message>
+        <source>选项 --lang 给了不止一次</source>
+        <translation>option --lang is given more than once</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -320,6 +324,41 @@ Options:
 Examples:
 </translation>
     </message>
+    <message>
+        <source>方式</source>
+        <translation>way</translation>
+    </message>
+    <message>
+        <source>减除方式：按月（默认）、自1月、6万；也可写 per-month、from-january、sixty</source>
+        <translation>how the basic deduction is made: per-month (the default), from-january or sixty; also 按月, 自1月, 6万</translation>
+    </message>
+    <message>
+        <source>未知的减除方式“%1”，应为 按月、自1月 或 6万</source>
+        <translation>unknown way of deduction "%1": per-month, from-january or sixty</translation>
+    </message>
+    <message>
+        <source>减除方式 %1 自%2起施行（%3），%4 年不能采用</source>
+        <translation>the deduction method %1 applies from %2 (%3) and cannot be used in %4</translation>
+    </message>
+    <message>
+        <source>减除方式 6万 只适用于上年各月均在本单位任职受雇、本年1月起仍在本单位的，起始月份应为 1，不能是 %1</source>
+        <translation>the deduction method sixty (6万) applies only to an employee employed here in every month of last year and still here from January: the first month must be 1, not %1</translation>
+    </message>
+</context>
+<context>
+    <name>Guide</name>
+    <message>
+        <source>yyyy年M月d日</source>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>M月d日</source>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>财政部 税务总局公告%1年第%2号</source>
+        <translation>Announcement No. %2 [%1] of the Ministry of Finance and the State Taxation Administration</translation>
+    </message>
 </context>
 <context>
     <name>HouseholdCommand</name>
@@ -370,14 +409,6 @@ Examples:
     <message>
         <source>最优分配下的年度汇算</source>
         <translation>Annual reconciliation under the best allocation</translation>
-    </message>
-    <message>
-        <source>家庭分配（%1 年）：试过 %2 种分配
-
-</source>
-        <translation>Household allocation (%1): %2 allocations tried
-
-</translation>
     </message>
     <message>
         <source>两人应纳税额合计：最优分配 %1，全部由 a 扣除 %2，最不利的分配 %3
@@ -468,6 +499,19 @@ what the best allocation saves against it are given too (current in --json).</tr
     <message>
         <source>%1 未写 now（现在由谁扣除）：只有每个共同项目都写明时，才给出现在的分配</source>
         <translation>%1 has no now (who deducts it now): the current allocation is given only when every shared item says so</translation>
+    </message>
+    <message numerus="yes">
+        <source>家庭分配（%1 年）：试过 %n 种分配
+
+</source>
+        <translation>
+            <numerusform>Household allocation (%1): %n allocation tried
+
+</numerusform>
+            <numerusform>Household allocation (%1): %n allocations tried
+
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -611,10 +655,6 @@ what the best allocation saves against it are given too (current in --json).</tr
         <translation>a %1 must be a JSON object ({…})</translation>
     </message>
     <message>
-        <source>不是有效的 JSON：第 %1 行第 %2 列附近%3</source>
-        <translation>not valid JSON near line %1, column %2: %3</translation>
-    </message>
-    <message>
         <source>“%1”是文件夹，不是%2</source>
         <translation>&quot;%1&quot; is a folder, not a %2</translation>
     </message>
@@ -722,6 +762,38 @@ what the best allocation saves against it are given too (current in --json).</tr
         <source>未知的值“%1”，应为 %2</source>
         <translation>unknown value &quot;%1&quot;: should be %2</translation>
     </message>
+    <message>
+        <source>第 %1 行第 %2 列</source>
+        <translation>line %1, column %2</translation>
+    </message>
+    <message>
+        <source>同一对象中此键出现了不止一次</source>
+        <translation>this key appears more than once in the same object</translation>
+    </message>
+    <message>
+        <source>字符串中有未转义的控制字符 %1（JSON 中应写作 %1）</source>
+        <translation>a string holds the control character %1 unescaped (JSON writes it as %1)</translation>
+    </message>
+    <message>
+        <source>%1 是半个代理对，不是有效的字符（文本应为有效的 UTF-8）</source>
+        <translation>%1 is half of a surrogate pair, not a valid character (the text must be valid UTF-8)</translation>
+    </message>
+    <message>
+        <source>%1是 UTF-16 编码的：%1应为 UTF-8 编码（请以 UTF-8 另存）</source>
+        <translation>the %1 is encoded in UTF-16: a %1 must be encoded in UTF-8 (save it as UTF-8)</translation>
+    </message>
+    <message>
+        <source>不是有效的 JSON：%1附近%2</source>
+        <translation>not valid JSON near %1: %2</translation>
+    </message>
+    <message>
+        <source>数字 %1 超出范围</source>
+        <translation>the number %1 is out of range</translation>
+    </message>
+    <message>
+        <source>受教育结束的年月早于子女的出生日期 %1</source>
+        <translation>the end of education comes before the child&apos;s birth on %1</translation>
+    </message>
 </context>
 <context>
     <name>LabourCommand</name>
@@ -823,6 +895,22 @@ deducted, the monthly tax table.</translation>
     <message>
         <source>yyyy年M月d日</source>
         <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>国家税务总局公告%1年第%2号</source>
+        <translation>State Taxation Administration Announcement No. %2 of %1</translation>
+    </message>
+    <message>
+        <source>财政部 税务总局公告%1年第%2号</source>
+        <translation>Ministry of Finance and State Taxation Administration Announcement No. %2 of %1</translation>
+    </message>
+    <message>
+        <source>%1年没有全年一次性奖金单独计税的办法：奖金并入当月工资薪金预扣预缴，年度汇算并入综合所得</source>
+        <translation>%1 has no separate taxation of the annual one-off bonus: the bonus is withheld with that month&apos;s wages and salaries and merged into comprehensive income at the annual reconciliation</translation>
+    </message>
+    <message>
+        <source>%1年个人养老金扣除只在先行试点城市（地区）实施，自%2起在全国实施（%3）</source>
+        <translation>In %1 the private pension deduction applied in the pilot cities (areas) only; it applies nationwide from %2 (%3)</translation>
     </message>
 </context>
 <context>
@@ -1043,17 +1131,13 @@ deducted, the monthly tax table.</translation>
         <source>家庭分配(&amp;H)</source>
         <translation>&amp;Household allocation</translation>
     </message>
+    <message>
+        <source>使用说明(&amp;U)</source>
+        <translation>&amp;User guide</translation>
+    </message>
 </context>
 <context>
     <name>PayrollCommand</name>
-    <message>
-        <source>另有%1处错误未列出（只列出前%2处）</source>
-        <translation>%1 more errors not listed (only the first %2 are listed)</translation>
-    </message>
-    <message>
-        <source>工资表中有%1列是本程序以前写出的（计算结果或未计算的原因），未作为输入读入，已按本次计算重新写出</source>
-        <translation>%1 columns of the payroll sheet were written by this program before (results or reasons for not calculating); they were not read as input and have been written anew from this calculation</translation>
-    </message>
     <message>
         <source>pendra-cli payroll 工资表.csv -o 预扣结果.csv</source>
         <translation>pendra-cli payroll payroll.csv -o withholding.csv</translation>
@@ -1141,6 +1225,20 @@ status 1. When no row can be calculated, no result is written, exit status 2.</t
     <message>
         <source>警告：%1</source>
         <translation>Warning: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>另有%n处错误未列出（只列出前%1处）</source>
+        <translation>
+            <numerusform>%n more error not listed (only the first %1 are listed)</numerusform>
+            <numerusform>%n more errors not listed (only the first %1 are listed)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>工资表中有%n列是本程序以前写出的（计算结果或未计算的原因），未作为输入读入，已按本次计算重新写出</source>
+        <translation>
+            <numerusform>%n column of the payroll sheet was written by this program before (results or reasons for not calculating); it was not read as input and has been written anew from this calculation</numerusform>
+            <numerusform>%n columns of the payroll sheet were written by this program before (results or reasons for not calculating); they were not read as input and have been written anew from this calculation</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1801,18 +1899,6 @@ status 1. When no row can be calculated, no result is written, exit status 2.</t
         <translation>Year&apos;s total after tax</translation>
     </message>
     <message>
-        <source>由每月税后收入反算税前月薪：1 至 %1 月在同一单位按月发放相同的工资（每月减除
-%2 元），求全年税后合计不少于 %1 × 目标的最低月薪，并列出各月明细。三险一金
-为固定金额（--insurance），或为月薪的一定比例（--insurance-rate）：月薪低于
-缴费基数下限的按下限、高于上限的按上限计算，按分四舍五入。</source>
-        <translation>Works back from the monthly after-tax income to the monthly wage before tax: the same wage paid
-each month in months 1 to %1 by one employer (%2 yuan deducted a month); finds the lowest monthly
-wage whose year&apos;s after-tax total is at least %1 × the target, and lists each month. Social
-insurance and housing fund are a fixed amount (--insurance) or a percentage of the wage
-(--insurance-rate): a wage below the lower limit of the contribution base counts at the lower
-limit, one above the upper limit at the upper limit, rounded to the fen.</translation>
-    </message>
-    <message>
         <source>目标每月税后收入（必填）</source>
         <translation>target after-tax income a month (required)</translation>
     </message>
@@ -1923,13 +2009,98 @@ the tax withheld (resident individual) or withheld at source (non-resident indiv
         <translation>Income</translation>
     </message>
     <message>
+        <source>缺少反算类别</source>
+        <translation>the kind of reverse calculation is missing</translation>
+    </message>
+    <message>
+        <source>未知的反算类别“%1”</source>
+        <translation>unknown kind of reverse calculation &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>，应为 wage、bonus 或 labour（用法见 pendra-cli reverse --help）</source>
+        <translation>: it should be wage, bonus or labour (see pendra-cli reverse --help)</translation>
+    </message>
+    <message>
+        <source>自1月</source>
+        <translation>from January</translation>
+    </message>
+    <message>
+        <source>6万</source>
+        <translation>60,000</translation>
+    </message>
+    <message>
+        <source>按月</source>
+        <translation>monthly</translation>
+    </message>
+    <message>
+        <source>%1 至 %2 月，共 %3 个月，减除方式%4
+</source>
+        <translation>Months %1 to %2 (%3 months), deduction method: %4
+</translation>
+    </message>
+    <message>
+        <source>月份</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>税前收入</source>
+        <translation>Gross</translation>
+    </message>
+    <message>
+        <source>三险一金</source>
+        <translation>Social insurance and housing fund</translation>
+    </message>
+    <message>
+        <source>预扣税额</source>
+        <translation>Tax withheld</translation>
+    </message>
+    <message>
+        <source>税后收入</source>
+        <translation>Net pay</translation>
+    </message>
+    <message>
+        <source>合计</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>每月税后相同：每月税前收入各不相同，各月税后都恰为 %1
+</source>
+        <translation>Equal net pay: each month has a gross of its own, and every month's net pay is exactly %1
+</translation>
+    </message>
+    <message>
+        <source>由每月税后收入反算税前月薪：--from 至 --to 月（默认 1 至 %1 月）在同一单位
+发放相同的工资（减除方式同 wage，每月 %2 元），求这些月税后合计不少于月数 ×
+目标的最低月薪，并列出各月明细。加 --equal-net 则逐月求税前收入，使每个月的
+税后都恰为目标（各月税前不同）。三险一金为固定金额（--insurance），或为月薪
+的一定比例（--insurance-rate）：月薪低于缴费基数下限的按下限、高于上限的按
+上限计算，按分四舍五入。</source>
+        <translation>From the net pay wanted each month back to the monthly gross wage: the same wage paid by one
+employer in months --from to --to (1 to %1 when not given; the deduction method as for wage,
+%2 a month), the least monthly wage whose net pay over those months comes to at least the
+number of months × the target, with each month in detail. With --equal-net, each month's gross
+is found so that every month's net pay is exactly the target (the grosses differ). The social
+insurance and housing fund is a fixed amount (--insurance) or a share of the wage
+(--insurance-rate): a wage below the contribution base's floor pays on the floor, one above its
+ceiling on the ceiling, rounded to the cent.</translation>
+    </message>
+    <message>
+        <source>每月税后相同：逐月求税前收入，使各月税后都恰为目标</source>
+        <translation>equal net pay: find each month's gross so that every month's net pay is exactly the target</translation>
+    </message>
+    <message>
+        <source>每月收入</source>
+        <translation>monthly pay</translation>
+    </message>
+    <message>
         <source>用法：pendra-cli reverse &lt;类别&gt; --net &lt;金额&gt; [选项]
 
 由税后金额反算税前金额：求税后不少于目标的最低税前金额（精确到分）。
 税前金额在 %1 元以下都达不到的目标不予计算（退出状态 2）。
 
 类别：
-  wage    每月工资薪金：1 至 %2 月在同一单位按月发放，全年税后合计达到目标
+  wage    每月工资薪金：所选月份（默认 1 至 %2 月）在同一单位发放，各月税后
+          合计达到目标；或 --equal-net，每月税后都恰为目标
   bonus   全年一次性奖金，单独计税
   labour  劳务报酬、稿酬、特许权使用费，居民或非居民个人
 
@@ -1942,36 +2113,25 @@ the tax withheld (resident individual) or withheld at source (non-resident indiv
 </source>
         <translation>Usage: pendra-cli reverse &lt;kind&gt; --net &lt;amount&gt; [options]
 
-Works back from an after-tax amount to the amount before tax: the lowest amount before tax that
-leaves at least the target after tax (to the fen). A target that no amount below %1 yuan
-reaches is not calculated (exit status 2).
+From an amount after tax back to the amount before tax: the least gross whose net is at least
+the target (to the cent). A target that no gross below %1 yuan reaches is not computed (exit
+status 2).
 
 Kinds:
-  wage    monthly wages and salaries, paid each month in months 1 to %2 by one employer; the
-          year&apos;s after-tax total reaches the target
-  bonus   annual one-off bonus, taxed separately
-  labour  labour remuneration, author&apos;s remuneration, royalties; resident individual or
+  wage    monthly wages and salaries paid by one employer in the months chosen (1 to %2 when
+          not given), the months' net pay together reaching the target; or --equal-net, every
+          month's net pay exactly the target
+  bonus   the annual one-off bonus, taxed separately
+  labour  remuneration for labour services, author's remuneration, royalties, resident or
           non-resident individual
 
-Each kind has --help, listing its options; --json prints JSON.
+Each kind has --help listing its options; add --json for JSON output.
 
 Examples:
   pendra-cli reverse wage --net 15000 --insurance 2000 --special 3000
   pendra-cli reverse bonus --net 50000 --json
   pendra-cli reverse labour --net 16800 --kind author
 </translation>
-    </message>
-    <message>
-        <source>缺少反算类别</source>
-        <translation>the kind of reverse calculation is missing</translation>
-    </message>
-    <message>
-        <source>未知的反算类别“%1”</source>
-        <translation>unknown kind of reverse calculation &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>，应为 wage、bonus 或 labour（用法见 pendra-cli reverse --help）</source>
-        <translation>: it should be wage, bonus or labour (see pendra-cli reverse --help)</translation>
     </message>
 </context>
 <context>
@@ -2122,14 +2282,6 @@ default; for labour remuneration, author&apos;s remuneration and royalties give 
         <translation>No tax to pay and no refund: no annual reconciliation needed</translation>
     </message>
     <message>
-        <source>应补税 %1，不超过 %2 元，无需办理汇算</source>
-        <translation>Tax to pay %1, not over %2 yuan: no annual reconciliation needed</translation>
-    </message>
-    <message>
-        <source>应补税 %1，但综合所得年收入不超过 %2 元，无需办理汇算</source>
-        <translation>Tax to pay %1, but the comprehensive income of the year is not over %2 yuan: no annual reconciliation needed</translation>
-    </message>
-    <message>
         <source>应补税 %1：须在次年 %2 月 %3 日前办理汇算</source>
         <translation>Tax to pay %1: the annual reconciliation must be filed by %3/%2 of the following year</translation>
     </message>
@@ -2188,6 +2340,40 @@ default; for labour remuneration, author&apos;s remuneration and royalties give 
     <message>
         <source>公益慈善捐赠（全额扣除）</source>
         <translation>Donations allowed in full</translation>
+    </message>
+    <message>
+        <source>应补税 %1，不超过 %2 元，无需办理汇算（%3）</source>
+        <translation>Tax to pay %1, not over %2 yuan: no annual reconciliation needed (%3)</translation>
+    </message>
+    <message>
+        <source>应补税 %1，但综合所得年收入不超过 %2 元，无需办理汇算（%3）</source>
+        <translation>Tax to pay %1, but the comprehensive income of the year is not over %2 yuan: no annual reconciliation needed (%3)</translation>
+    </message>
+    <message>
+        <source>年终奖并入综合所得</source>
+        <translation>the annual bonus combined with comprehensive income</translation>
+    </message>
+    <message>
+        <source>年终奖单独计税</source>
+        <translation>the annual bonus taxed separately</translation>
+    </message>
+    <message>
+        <source>若%1，应纳税额合计为 %2，多 %3
+</source>
+        <translation>With %1, the total tax payable would be %2, %3 more
+</translation>
+    </message>
+    <message>
+        <source>若%1，应纳税额合计为 %2，少 %3
+</source>
+        <translation>With %1, the total tax payable would be %2, %3 less
+</translation>
+    </message>
+    <message>
+        <source>若%1，应纳税额合计同为 %2
+</source>
+        <translation>With %1, the total tax payable would be the same, %2
+</translation>
     </message>
 </context>
 <context>
@@ -2626,10 +2812,6 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <translation>Not calculated</translation>
     </message>
     <message>
-        <source>另有%1行（%2名员工）因错误未计算</source>
-        <translation>Not calculated because of errors: %1 more row(s), of %2 employee(s)</translation>
-    </message>
-    <message>
         <source>%1，已写在工作表“%2”中</source>
         <translation>%1, written to the sheet &quot;%2&quot;</translation>
     </message>
@@ -2796,6 +2978,80 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     <message>
         <source>工作表“%1”</source>
         <translation>worksheet “%1”</translation>
+    </message>
+    <message>
+        <source>另有%1（%2）因错误未计算</source>
+        <translation>Not calculated because of errors: another %1, of %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n行</source>
+        <translation>
+            <numerusform>%n row</numerusform>
+            <numerusform>%n rows</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n名员工</source>
+        <translation>
+            <numerusform>%n employee</numerusform>
+            <numerusform>%n employees</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>工号%1的减除方式%2自%3起施行（%4），%5年不能采用</source>
+        <translation>the deduction method %2 of employee ID %1 applies from %3 (%4) and cannot be used in %5</translation>
+    </message>
+    <message>
+        <source>没有权限</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>路径中有一部分不是文件夹</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>是文件夹</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>not enough space on the disk</translation>
+    </message>
+    <message>
+        <source>所在的文件系统是只读的</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>输入输出错误</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>文件名过长</source>
+        <translation>the file name is too long</translation>
+    </message>
+    <message>
+        <source>符号链接过多</source>
+        <translation>too many symbolic links</translation>
+    </message>
+    <message>
+        <source>打开的文件过多</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>文件已存在</source>
+        <translation>the file exists already</translation>
+    </message>
+    <message>
+        <source>文件正被占用</source>
+        <translation>the file is in use</translation>
+    </message>
+    <message>
+        <source>系统错误 %1（%2）</source>
+        <translation>system error %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -3249,6 +3505,58 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <source>每人医保目录内自付超过%1元的部分，每年最多%2元，在年度汇算时扣除。同一个孩子的几笔费用填同一个序号（子女表中从0起）或名字，合并计算；不填则每笔算一个孩子。</source>
         <translation>Each patient&apos;s self-paid part within the medical insurance catalogue above %1 yuan, at most %2 yuan a year, deducted at the annual reconciliation. Give the costs of the same child the same index (from 0 in the children table) or name to add them together; left blank, each entry is a child of its own.</translation>
     </message>
+    <message>
+        <source>在缴纳的月份扣除，每年最多%1元；%2起缴纳的才能扣除。%3。</source>
+        <translation>Deducted in the month paid; at most %1 yuan a year; only what is paid from %2 is deducted. %3.</translation>
+    </message>
+    <message>
+        <source>第%1位父母的出生日期</source>
+        <translation>Date of birth of parent %1</translation>
+    </message>
+    <message>
+        <source>赡养老人的每月分摊额</source>
+        <translation>Monthly share of elderly support</translation>
+    </message>
+    <message>
+        <source>住房贷款的扣除比例</source>
+        <translation>Deduction share of the housing loan interest</translation>
+    </message>
+    <message>
+        <source>住房贷款的首次还款年月</source>
+        <translation>Month of the first repayment of the housing loan interest</translation>
+    </message>
+    <message>
+        <source>孩子%1</source>
+        <translation>Child %1</translation>
+    </message>
+    <message>
+        <source>第%1份租房</source>
+        <translation>Lease %1</translation>
+    </message>
+    <message>
+        <source>第%1段学历继续教育</source>
+        <translation>Degree course %1 of continuing education</translation>
+    </message>
+    <message>
+        <source>第%1个职业资格证书</source>
+        <translation>Certificate %1</translation>
+    </message>
+    <message>
+        <source>第%1笔大病医疗</source>
+        <translation>Medical treatment for serious illness %1</translation>
+    </message>
+    <message>
+        <source>第%1笔个人养老金</source>
+        <translation>Private pension payment %1</translation>
+    </message>
+    <message>
+        <source>第%1份商业健康保险</source>
+        <translation>Commercial health insurance policy %1</translation>
+    </message>
+    <message>
+        <source>%1的%2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>TFactTable</name>
@@ -3562,16 +3870,8 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Rows not calculated: none</translation>
     </message>
     <message>
-        <source>未计算的行（%1处错误，双击定位）：</source>
-        <translation>Rows not calculated (%1 errors; double-click to go to one):</translation>
-    </message>
-    <message>
         <source>打开一份工资表（CSV或Excel），或把文件拖到这里。</source>
         <translation>Open a payroll sheet (CSV or Excel), or drag the file here.</translation>
-    </message>
-    <message>
-        <source>员工%1人，%2行；点“计算”得出各月预扣税额。</source>
-        <translation>%1 employees, %2 rows; click &quot;Calculate&quot; for the tax to withhold in each month.</translation>
     </message>
     <message>
         <source>取消</source>
@@ -3686,10 +3986,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Opening %1 was cancelled.</translation>
     </message>
     <message>
-        <source>其中有%1列是本程序以前写出的（计算结果或未计算的原因），不作为输入，计算后按本次结果重新写出。</source>
-        <translation> %1 of its columns were written earlier by this program (results, or reasons rows were not calculated): they are not read as input, and are written again with this calculation&apos;s results.</translation>
-    </message>
-    <message>
         <source>已取消计算。</source>
         <translation>Calculation cancelled.</translation>
     </message>
@@ -3722,20 +4018,8 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Do&amp;n&apos;t Save</translation>
     </message>
     <message>
-        <source>员工%1人，%2行；另有%3人、%4行因错误未计算。本月应预扣税额合计：</source>
-        <translation>%1 employees, %2 rows; %3 employees and %4 rows not calculated because of errors. Tax to withhold this month in total:</translation>
-    </message>
-    <message>
-        <source>员工%1人，%2行。本月应预扣税额合计：</source>
-        <translation>%1 employees, %2 rows. Tax to withhold this month in total:</translation>
-    </message>
-    <message>
         <source>工号和姓名</source>
         <translation>Employee ID and name</translation>
-    </message>
-    <message>
-        <source>筛选“%1”：员工%2人，%3行；下面的合计只计筛选出的行。本月应预扣税额合计：</source>
-        <translation>Filter “%1”: %2 employee(s), %3 row(s); the totals below count only the rows shown. Tax to withhold, total:</translation>
     </message>
     <message>
         <source>%1。</source>
@@ -3752,6 +4036,50 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>改正的单元格无法读入：%1</source>
         <translation>The corrected cells cannot be read: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>未计算的行（%n处错误，双击定位）：</source>
+        <translation>
+            <numerusform>Rows not calculated (%n error; double-click to go to it):</numerusform>
+            <numerusform>Rows not calculated (%n errors; double-click to go to one):</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n人</source>
+        <translation>
+            <numerusform>%n employee</numerusform>
+            <numerusform>%n employees</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n行</source>
+        <translation>
+            <numerusform>%n row</numerusform>
+            <numerusform>%n rows</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>员工%1，%2；点“计算”得出各月预扣税额。</source>
+        <translation>%1, %2; click &quot;Calculate&quot; for the tax to withhold in each month.</translation>
+    </message>
+    <message>
+        <source>筛选“%1”：员工%2，%3；下面的合计只计筛选出的行。本月应预扣税额合计：</source>
+        <translation>Filter “%1”: %2, %3; the totals below count only the rows shown. Tax to withhold this month in total:</translation>
+    </message>
+    <message>
+        <source>员工%1，%2；另有%3、%4因错误未计算。本月应预扣税额合计：</source>
+        <translation>%1, %2; %3 and %4 not calculated because of errors. Tax to withhold this month in total:</translation>
+    </message>
+    <message>
+        <source>员工%1，%2。本月应预扣税额合计：</source>
+        <translation>%1, %2. Tax to withhold this month in total:</translation>
+    </message>
+    <message numerus="yes">
+        <source>其中有%n列是本程序以前写出的（计算结果或未计算的原因），不作为输入，计算后按本次结果重新写出。</source>
+        <translation>
+            <numerusform> %n of its columns was written earlier by this program (results, or reasons rows were not calculated): it is not read as input, and is written again with this calculation&apos;s results.</numerusform>
+            <numerusform> %n of its columns were written earlier by this program (results, or reasons rows were not calculated): they are not read as input, and are written again with this calculation&apos;s results.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -4242,10 +4570,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Student internship</translation>
     </message>
     <message>
-        <source>月</source>
-        <translation>month</translation>
-    </message>
-    <message>
         <source>实习起始月份</source>
         <translation>First month of internship</translation>
     </message>
@@ -4385,6 +4709,10 @@ Please check that the folder may be written to and that there is enough disk spa
         <source>年度汇算：居民个人的劳务报酬、特许权使用费按收入的%1%、稿酬按收入的%2%计入综合所得，与工资薪金等合并计税，预扣的税款多退少补。</source>
         <translation>Annual reconciliation: a resident individual&apos;s labour remuneration and royalties count in comprehensive income at %1% of the income, author&apos;s remuneration at %2%, taxed with wages and salaries etc.; the tax withheld is settled by a refund or a further payment.</translation>
     </message>
+    <message>
+        <source>%1月</source>
+        <translation>Month %1</translation>
+    </message>
 </context>
 <context>
     <name>TFrmCurReverse</name>
@@ -4399,10 +4727,6 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>目标每月税后收入：</source>
         <translation>Target after-tax income a month:</translation>
-    </message>
-    <message>
-        <source>1至%1月在同一单位按月发放相同的工资，每月减除%2元：求全年税后合计不少于目标的%1倍的最低月薪。</source>
-        <translation>The same wage paid monthly by one employer in months 1 to %1, %2 yuan deducted a month: the lowest monthly wage whose after-tax total for the year is at least %1 times the target.</translation>
     </message>
     <message>
         <source>税前月薪：</source>
@@ -4573,10 +4897,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>No monthly wage up to %1 yuan reaches this after-tax income.</translation>
     </message>
     <message>
-        <source>全年税前%1元，三险一金%2元，预扣税额%3元，税后合计%4元；1月税后%5元，%6月税后%7元。</source>
-        <translation>For the year: gross %1 yuan, social insurance and housing fund %2 yuan, tax withheld %3 yuan, after tax %4 yuan; after tax %5 yuan in month 1 and %7 yuan in month %6.</translation>
-    </message>
-    <message>
         <source>奖金在%1元以下都达不到这个税后奖金。</source>
         <translation>No bonus up to %1 yuan reaches this after-tax bonus.</translation>
     </message>
@@ -4599,6 +4919,102 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>复制%1</source>
         <translation>Copy %1</translation>
+    </message>
+    <message>
+        <source>所选月份在同一单位发放相同的工资，每月减除%1元：求这些月税后合计不少于目标乘以月数的最低月薪。选“每月税后相同”则逐月求税前收入，使每个月的税后都恰为目标。</source>
+        <translation>The same wage paid by one employer in the months chosen, %1 yuan deducted a month: the least monthly wage whose net pay over those months comes to at least the target times the number of months. With "Equal net pay every month", each month's gross is found so that every month's net pay is exactly the target.</translation>
+    </message>
+    <message>
+        <source>%1月</source>
+        <translation>Month %1</translation>
+    </message>
+    <message>
+        <source>起始月份</source>
+        <translation>First month</translation>
+    </message>
+    <message>
+        <source>截止月份</source>
+        <translation>Last month</translation>
+    </message>
+    <message>
+        <source>至</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>月份：</source>
+        <translation>Months:</translation>
+    </message>
+    <message>
+        <source>按月</source>
+        <translation>Monthly</translation>
+    </message>
+    <message>
+        <source>自1月</source>
+        <translation>From January</translation>
+    </message>
+    <message>
+        <source>6万</source>
+        <translation>60,000</translation>
+    </message>
+    <message>
+        <source>减除方式：</source>
+        <translation>Deduction method:</translation>
+    </message>
+    <message>
+        <source>每月税后相同（逐月求税前收入）</source>
+        <translation>Equal net pay every month (a gross for each month)</translation>
+    </message>
+    <message>
+        <source>按税后工资约定薪酬时：逐月求最低的税前收入，使每个月的税后收入都恰为目标；各月税前收入随累计预扣而不同</source>
+        <translation>For pay agreed after tax: each month's least gross whose net pay is exactly the target; the grosses differ as the cumulative withholding goes on</translation>
+    </message>
+    <message>
+        <source>各月税前、预扣税额和税后</source>
+        <translation>Each month's gross, tax withheld and net pay</translation>
+    </message>
+    <message>
+        <source>月份</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>税前收入</source>
+        <translation>Gross</translation>
+    </message>
+    <message>
+        <source>预扣税额</source>
+        <translation>Tax withheld</translation>
+    </message>
+    <message>
+        <source>税后收入</source>
+        <translation>Net pay</translation>
+    </message>
+    <message>
+        <source>合计</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>起始月份不能晚于截止月份，请重新选择。</source>
+        <translation>The first month cannot be later than the last month. Please choose again.</translation>
+    </message>
+    <message>
+        <source>%1至%2月共%3个月</source>
+        <translation>Months %1 to %2 (%3 months)</translation>
+    </message>
+    <message>
+        <source>税前%1元，三险一金%2元，预扣税额%3元，税后合计%4元</source>
+        <translation>gross %1 yuan, social insurance and housing fund %2 yuan, tax withheld %3 yuan, net pay %4 yuan in all</translation>
+    </message>
+    <message>
+        <source>%1每月税后都为%2元，各月税前见下表；%3。</source>
+        <translation>%1: every month's net pay is %2 yuan, each month's gross in the table below; %3.</translation>
+    </message>
+    <message>
+        <source>%1：%2；%3月税后%4元，%5月税后%6元。</source>
+        <translation>%1: %2; net pay %4 yuan in month %3, %6 yuan in month %5.</translation>
+    </message>
+    <message>
+        <source>各月不同</source>
+        <translation>Differs by month</translation>
     </message>
 </context>
 <context>
@@ -4686,10 +5102,6 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>有扣缴义务人应预扣预缴而未预扣</source>
         <translation>A withholding agent should have withheld tax but did not</translation>
-    </message>
-    <message>
-        <source>取得综合所得时，有扣缴义务人依法应预扣预缴而未预扣的，不适用补税不超过%1元或收入不超过%2元免于办理年度汇算的规定（财政部 税务总局公告2023年第32号）。</source>
-        <translation>Where a withholding agent should by law have withheld tax on comprehensive income but did not, the exemption from the annual reconciliation for tax due of at most %1 yuan or income of at most %2 yuan does not apply (Announcement No. 32 of 2023 of the Ministry of Finance and the State Taxation Administration).</translation>
     </message>
     <message>
         <source>输入</source>
@@ -4812,10 +5224,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Annual reconciliation needed</translation>
     </message>
     <message>
-        <source>（此项免于办理的规定施行至%1）</source>
-        <translation> (this exemption applies until %1)</translation>
-    </message>
-    <message>
         <source>已预缴税额比全年应纳税额多%1：可在%2办理年度汇算申请退税；放弃退税的，可以不办理。</source>
         <translation>The tax prepaid exceeds the year&apos;s tax payable by %1: you may file the annual reconciliation %2 to claim a refund; if you forgo the refund, you need not file.</translation>
     </message>
@@ -4890,6 +5298,14 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>不超过扣除捐赠前应纳税所得额的%1%</source>
         <translation>At most %1% of the taxable income before donations</translation>
+    </message>
+    <message>
+        <source>取得综合所得时，有扣缴义务人依法应预扣预缴而未预扣的，不适用补税不超过%1元或收入不超过%2元免于办理年度汇算的规定（%3）。</source>
+        <translation>Where a withholding agent should by law have withheld tax on comprehensive income but did not, the exemption from the annual reconciliation for tax due of at most %1 yuan or income of at most %2 yuan does not apply (%3).</translation>
+    </message>
+    <message>
+        <source>（%1，此项免于办理的规定施行至%2）</source>
+        <translation> (%1; this exemption applies until %2)</translation>
     </message>
 </context>
 <context>
@@ -5059,10 +5475,6 @@ Example: a lump sum of %2 yuan, %3 months, a wage of %4 yuan: %5 + %4 − %1 = %
     <message>
         <source>内部退养一次性收入：</source>
         <translation>Lump sum on internal retirement:</translation>
-    </message>
-    <message>
-        <source>当月应纳税额：</source>
-        <translation>Tax of the month:</translation>
     </message>
     <message>
         <source>内部退养一次性收入数据无效，请重新输入。</source>
@@ -5272,10 +5684,6 @@ Example: a lump sum of %2 yuan, %3 months, a wage of %4 yuan: %5 + %4 − %1 = %
         <translation>On %1 the first month is after the last month: correct it on that page first.</translation>
     </message>
     <message>
-        <source>纳税年度：</source>
-        <translation>Tax year:</translation>
-    </message>
-    <message>
         <source>从纳税年度填入</source>
         <translation>Fill in from tax year</translation>
     </message>
@@ -5290,6 +5698,10 @@ Example: a lump sum of %2 yuan, %3 months, a wage of %4 yuan: %5 + %4 − %1 = %
     <message>
         <source>%1月</source>
         <translation>Month %1</translation>
+    </message>
+    <message>
+        <source>任职单位：</source>
+        <translation>Employer:</translation>
     </message>
 </context>
 <context>
@@ -5554,6 +5966,13 @@ Example: a lump sum of %2 yuan, %3 months, a wage of %4 yuan: %5 + %4 − %1 = %
     </message>
 </context>
 <context>
+    <name>TFrmGuide</name>
+    <message>
+        <source>使用说明</source>
+        <translation>User guide</translation>
+    </message>
+</context>
+<context>
     <name>TFrmHousehold</name>
     <message>
         <source>选择 a 的年度文件</source>
@@ -5774,10 +6193,6 @@ Example: a lump sum of %2 yuan, %3 months, a wage of %4 yuan: %5 + %4 − %1 = %
     <message>
         <source>已从家庭文件读入%1项共同项目。</source>
         <translation>%1 shared items read from the household file.</translation>
-    </message>
-    <message>
-        <source>%1年，试过%2种分配。</source>
-        <translation>Tax year %1, %2 splits tried.</translation>
     </message>
     <message>
         <source>%1的年度取自家庭文件。</source>
@@ -6020,6 +6435,13 @@ Write back?</translation>
     <message>
         <source>%1（%2）</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1年，试过%n种分配。</source>
+        <translation>
+            <numerusform>Tax year %1, %n split tried.</numerusform>
+            <numerusform>Tax year %1, %n splits tried.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -7429,10 +7851,6 @@ Please install any one of them and try again.</translation>
         <translation>Has an annual one-off bonus</translation>
     </message>
     <message>
-        <source>月</source>
-        <translation>month</translation>
-    </message>
-    <message>
         <source>奖金发放月份</source>
         <translation>Bonus month</translation>
     </message>
@@ -7527,6 +7945,198 @@ Please install any one of them and try again.</translation>
     <message>
         <source>在年度汇算时从综合所得中扣除：限额扣除的不超过扣除捐赠前应纳税所得额的%1%，准予全额扣除的全额扣除。</source>
         <translation>Deducted from comprehensive income at the annual reconciliation: those within the limit up to %1% of the taxable income before donations, those the law allows in full in full.</translation>
+    </message>
+    <message>
+        <source>%1元</source>
+        <translation>%1 yuan</translation>
+    </message>
+    <message>
+        <source>纳税年度应在%1年至%2年之间</source>
+        <translation>The tax year must be from %1 to %2</translation>
+    </message>
+    <message>
+        <source>%1最多填%2项</source>
+        <translation>%1: at most %2 entries</translation>
+    </message>
+    <message>
+        <source>请至少填一家任职单位</source>
+        <translation>Please enter at least one employer</translation>
+    </message>
+    <message>
+        <source>%1的单位名称未填</source>
+        <translation>%1: the employer's name is not filled in</translation>
+    </message>
+    <message>
+        <source>%1的工资未填</source>
+        <translation>%1: the pay is not filled in</translation>
+    </message>
+    <message>
+        <source>%1应为1至12月</source>
+        <translation>%1 must be a month from 1 to 12</translation>
+    </message>
+    <message>
+        <source>%1晚于截止的月份</source>
+        <translation>%1 is later than the last month</translation>
+    </message>
+    <message>
+        <source>%1不能为负数</source>
+        <translation>%1 cannot be negative</translation>
+    </message>
+    <message>
+        <source>%1超过了%2</source>
+        <translation>%1 is more than %2</translation>
+    </message>
+    <message>
+        <source>%1的第一行工资应自任职的第一个月（%2月）起</source>
+        <translation>%1: the first pay row must start with the first month of the job (month %2)</translation>
+    </message>
+    <message>
+        <source>%1应晚于上一行工资的月份</source>
+        <translation>%1 must be later than the month of the pay row before</translation>
+    </message>
+    <message>
+        <source>%1晚于任职的最后一个月（%2月）</source>
+        <translation>%1 is later than the last month of the job (month %2)</translation>
+    </message>
+    <message>
+        <source>%1和%2在%3月都扣专项附加扣除，只能有一家</source>
+        <translation>%1 and %2 both deduct the special additional deductions in month %3; only one of them may</translation>
+    </message>
+    <message>
+        <source>%1不是自1月起任职，不能按6万减除</source>
+        <translation>%1 does not employ from January, so it cannot deduct 60,000</translation>
+    </message>
+    <message>
+        <source>%1任职早于%2，%2不能按自1月减除</source>
+        <translation>%1 employs earlier than %2, so %2 cannot deduct from January</translation>
+    </message>
+    <message>
+        <source>%1应为%2%或%3%</source>
+        <translation>%1 must be %2% or %3%</translation>
+    </message>
+    <message>
+        <source>%1超过了%2年的上限%3</source>
+        <translation>%1 is more than the limit of %2, %3</translation>
+    </message>
+    <message>
+        <source>不是独生子女，%1未填</source>
+        <translation>Not an only child: %1 is not filled in</translation>
+    </message>
+    <message>
+        <source>赡养老人须填父母（或其他被赡养人）的出生日期</source>
+        <translation>Elderly support needs the date of birth of a parent (or other person supported)</translation>
+    </message>
+    <message>
+        <source>%1应为%2年的标准之一</source>
+        <translation>%1 must be one of the amounts of %2</translation>
+    </message>
+    <message>
+        <source>%1年既有住房租金又有住房贷款利息，只能扣除其中一项</source>
+        <translation>%1 has both housing rent and housing loan interest; only one of them may be deducted</translation>
+    </message>
+    <message>
+        <source>%1不在%2年内</source>
+        <translation>%1 is not in %2</translation>
+    </message>
+    <message>
+        <source>%1不是所填的任职单位之一</source>
+        <translation>%1 is not one of the employers entered</translation>
+    </message>
+    <message>
+        <source>%1%2年不能按%3减除：此方式自%4起施行</source>
+        <translation>%1 cannot deduct by %3 in %2: that method applies from %4</translation>
+    </message>
+    <message>
+        <source>%1早于个人养老金实施之日（%2），不能扣除</source>
+        <translation>%1 is before the private pension began (%2) and cannot be deducted</translation>
+    </message>
+    <message>
+        <source>在中国境内的天数应为1至%1天</source>
+        <translation>Days in China should be 1 to %1</translation>
+    </message>
+    <message>
+        <source>%1：所填的孩子不在子女之中（共%2个孩子）</source>
+        <translation>%1: the child given is not among the children (there are %2)</translation>
+    </message>
+    <message>
+        <source>%1：孩子的名字未填</source>
+        <translation>%1: the child's name is empty</translation>
+    </message>
+    <message>
+        <source>%1：只有子女的大病医疗才能指明是哪个孩子</source>
+        <translation>%1: only a child's serious illness costs can name the child</translation>
+    </message>
+    <message>
+        <source>%1不是有效的日期</source>
+        <translation>%1 is not a valid date</translation>
+    </message>
+    <message>
+        <source>%1不是有效的日期，应写作%2</source>
+        <translation>%1 is not a valid date; write it as %2</translation>
+    </message>
+    <message>
+        <source>%1未填</source>
+        <translation>%1 is not filled in</translation>
+    </message>
+    <message>
+        <source>%1“%2”无效</source>
+        <translation>%1 "%2" is not valid</translation>
+    </message>
+    <message>
+        <source>%1“%2”无效，应写作%3</source>
+        <translation>%1 "%2" is not valid; write it as %3</translation>
+    </message>
+    <message>
+        <source>%1月</source>
+        <translation>Month %1</translation>
+    </message>
+    <message>
+        <source>“自1月”自%1起施行（%2），%3年不能采用</source>
+        <translation>&quot;自1月&quot; (from January) applies from %1 (%2) and cannot be used in %3</translation>
+    </message>
+    <message>
+        <source>“6万”自%1起施行（%2），%3年不能采用</source>
+        <translation>&quot;6万&quot; (60,000) applies from %1 (%2) and cannot be used in %3</translation>
+    </message>
+    <message>
+        <source>第%1家单位</source>
+        <translation>Employer %1</translation>
+    </message>
+    <message>
+        <source>%1的工资</source>
+        <translation>Pay at %1</translation>
+    </message>
+    <message>
+        <source>%1第%2行工资的%3</source>
+        <translation>%1, pay row %2: %3</translation>
+    </message>
+    <message>
+        <source>单位名称</source>
+        <translation>employer's name</translation>
+    </message>
+    <message>
+        <source>起始月份</source>
+        <translation>first month</translation>
+    </message>
+    <message>
+        <source>截止月份</source>
+        <translation>last month</translation>
+    </message>
+    <message>
+        <source>是否扣专项附加扣除</source>
+        <translation>whether it deducts the special additional deductions</translation>
+    </message>
+    <message>
+        <source>%1的%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>第%1笔劳务报酬等</source>
+        <translation>Payment %1 of remuneration</translation>
+    </message>
+    <message>
+        <source>全年一次性奖金的金额</source>
+        <translation>Amount of the annual one-off bonus</translation>
     </message>
 </context>
 <context>
@@ -7704,14 +8314,6 @@ Please install any one of them and try again.</translation>
         <translation>Tax to pay (refund):</translation>
     </message>
     <message>
-        <source>并入综合所得</source>
-        <translation>Combined with comprehensive income</translation>
-    </message>
-    <message>
-        <source>单独计税</source>
-        <translation>Taxed separately</translation>
-    </message>
-    <message>
         <source>全年一次性奖金按%1计算（两种方式中税额较低的）。</source>
         <translation>The annual one-off bonus is %1 (the way with the lower tax).</translation>
     </message>
@@ -7738,6 +8340,48 @@ Please install any one of them and try again.</translation>
     <message>
         <source>本年在中国境内%1天，不满%2天：工资薪金按月、劳务报酬等按次由扣缴义务人扣缴，不享受专项附加扣除，扣缴的税款即为应纳税额。</source>
         <translation>%1 days in China in the year, fewer than %2: wages are withheld month by month and remuneration payment by payment, without special additional deductions; the tax withheld is the tax due.</translation>
+    </message>
+    <message>
+        <source>专项附加扣除（不含大病医疗）：</source>
+        <translation>Special additional deductions (excl. medical treatment for serious illness):</translation>
+    </message>
+    <message>
+        <source>大病医疗：</source>
+        <translation>Medical treatment for serious illness:</translation>
+    </message>
+    <message>
+        <source>个人养老金：</source>
+        <translation>Private pension:</translation>
+    </message>
+    <message>
+        <source>商业健康保险：</source>
+        <translation>Commercial health insurance:</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>并入综合所得</source>
+        <comment>the bonus method within a sentence</comment>
+        <translation>combined with comprehensive income</translation>
+    </message>
+    <message>
+        <source>单独计税</source>
+        <comment>the bonus method within a sentence</comment>
+        <translation>taxed separately</translation>
+    </message>
+    <message>
+        <source>若%1，应纳税额合计为%2，多%3。</source>
+        <translation> Had it been %1, the total tax payable would be %2, %3 more.</translation>
+    </message>
+    <message>
+        <source>若%1，应纳税额合计为%2，少%3。</source>
+        <translation> Had it been %1, the total tax payable would be %2, %3 less.</translation>
+    </message>
+    <message>
+        <source>若%1，应纳税额合计同为%2。</source>
+        <translation> Had it been %1, the total tax payable would be the same, %2.</translation>
     </message>
 </context>
 <context>
@@ -7809,24 +8453,20 @@ same income and deductions every month; with --nonresident, one month of a non-r
         <translation>other deductions of each month</translation>
     </message>
     <message>
-        <source>方式</source>
-        <translation>way</translation>
-    </message>
-    <message>
-        <source>减除方式：按月（默认）、自1月、6万；也可写 per-month、from-january、sixty</source>
-        <translation>how the basic deduction is made: per-month (the default), from-january or sixty; also 按月, 自1月, 6万</translation>
-    </message>
-    <message>
         <source>非居民个人：每月减除 %1 元，按月度税率表计算</source>
         <translation>a non-resident individual: %1 yuan deducted a month, the monthly table</translation>
     </message>
     <message>
-        <source>未知的减除方式“%1”，应为 按月、自1月 或 6万</source>
-        <translation>unknown way of deduction &quot;%1&quot;: per-month, from-january or sixty</translation>
+        <source>年度</source>
+        <translation>year</translation>
     </message>
     <message>
-        <source>减除方式 6万 只适用于上年各月均在本单位任职受雇、本年1月起仍在本单位的，起始月份应为 1，不能是 %1</source>
-        <translation>the deduction method sixty (6万) applies only to an employee employed here in every month of last year and still here from January: the first month must be 1, not %1</translation>
+        <source>纳税年度，%1 至 %2（默认 %2）：按该年的规定计算</source>
+        <translation>tax year, %1 to %2 (default %2): computed under that year&apos;s rules</translation>
+    </message>
+    <message>
+        <source>纳税年度“%1”无效，应为 %2 至 %3</source>
+        <translation>tax year &quot;%1&quot; is not valid: it must be %2 to %3</translation>
     </message>
 </context>
 <context>
@@ -8157,6 +8797,12 @@ status 2.</translation>
         <translation>A non-resident individual has no annual reconciliation: wages are withheld month by month and remuneration payment by payment, without special additional deductions; the tax withheld is the tax due.
 </translation>
     </message>
+    <message>
+        <source>年度汇算（%1）
+</source>
+        <translation>Annual reconciliation (%1)
+</translation>
+    </message>
 </context>
 <context>
     <name>YearFile</name>
@@ -8284,6 +8930,22 @@ status 2.</translation>
         <source>应为 children 中的序号（从 0 起的整数）或孩子的名字</source>
         <translation>must be an index in children (a whole number from 0) or the child&apos;s name</translation>
     </message>
+    <message>
+        <source>“%1”自%2起施行（%3），%4 年不能采用</source>
+        <translation>&quot;%1&quot; applies from %2 (%3) and cannot be used in %4</translation>
+    </message>
+    <message>
+        <source>6万</source>
+        <translation>6万 (60,000)</translation>
+    </message>
+    <message>
+        <source>自1月</source>
+        <translation>自1月 (from January)</translation>
+    </message>
+    <message>
+        <source>个人养老金自%1起实施，此前缴纳的不能扣除</source>
+        <translation>the private pension began on %1: what was paid before cannot be deducted</translation>
+    </message>
 </context>
 <context>
     <name>YearFiles</name>
@@ -8342,6 +9004,30 @@ status 2.</translation>
     <message>
         <source>任职单位</source>
         <translation>Employer</translation>
+    </message>
+    <message>
+        <source>年度文件“%1”在本程序读取或保存之后已被其他程序（或另一个窗口）改动。
+
+覆盖：以本窗口的纳税年度覆盖文件，文件中的改动丢失；
+另存为：把本窗口的纳税年度保存到另一个文件；
+重新读取：放弃本窗口的修改，读入文件现在的内容。</source>
+        <translation>The year file &quot;%1&quot; has been changed by another program (or another window) since this program read or saved it.
+
+Overwrite: write this window&apos;s tax year over the file; the changes in the file are lost.
+Save As: save this window&apos;s tax year to another file.
+Reload: give up this window&apos;s changes and read what the file holds now.</translation>
+    </message>
+    <message>
+        <source>覆盖</source>
+        <translation>Overwrite</translation>
+    </message>
+    <message>
+        <source>另存为...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>重新读取</source>
+        <translation>Reload</translation>
     </message>
 </context>
 </TS>
