@@ -50,13 +50,13 @@ QLayout *TFrmCurSeverance::BuildInputs() {
         KindChoice(QStringLiteral("RBtnEarlyRetirement"), tr("提前退休一次性补贴"));
     RBtnInternalRetirement =
         KindChoice(QStringLiteral("RBtnInternalRetirement"), tr("内部退养一次性收入"));
-    auto *kinds = new QHBoxLayout;
+    // One under another: three kinds side by side are wider than the smallest window in English.
+    auto *kinds = new QVBoxLayout;
     auto *group = new QButtonGroup(this);
     for (QRadioButton *radio : {RBtnContract, RBtnEarlyRetirement, RBtnInternalRetirement}) {
         group->addButton(radio);
         kinds->addWidget(radio);
     }
-    kinds->addStretch();
     form->addRow(tr("收入类型："), kinds);
     TxtIncome = AddInputRow(form, QStringLiteral("TxtIncome"), tr("一次性补偿收入："));
     TxtAverageWage =

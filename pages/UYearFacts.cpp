@@ -298,6 +298,7 @@ QWidget *TYearFactsForm::BuildIncome() {
     TxtResidency = new QLabel;
     TxtResidency->setObjectName(QStringLiteral("TxtResidency"));
     TxtResidency->setWordWrap(true);
+    TCalcPage::Describe(TxtResidency, tr("居民身份"));
     days->addWidget(SpnDays);
     days->addWidget(TxtResidency, 1);
     year->addRow(tr("在中国境内天数："), days);

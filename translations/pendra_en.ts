@@ -92,14 +92,14 @@ only once in a calendar year. The month&apos;s wages are taxed apart (pendra-cli
         <source>全年一次性奖金：单独计税（%1 年底前可选）与并入当年综合所得比较；
 奖金落在临界区间时给出临界点；并给出奖金与其余所得之间税额最低的分配。
 加 --nonresident：</source>
-        <translation>Annual one-off bonus: taxed separately (a choice until the end of %1) compared with combined
+        <translation>Annual bonus: taxed separately (a choice until the end of %1) compared with combined
 with the year&apos;s comprehensive income; the cliff when the bonus falls in a cliff range; and the
 split between the bonus and the other income with the lowest tax.
 With --nonresident: </translation>
     </message>
     <message>
         <source>全年一次性奖金（必填）</source>
-        <translation>annual one-off bonus (required)</translation>
+        <translation>annual bonus (required)</translation>
     </message>
     <message>
         <source>奖金以外的全年综合所得应纳税所得额，默认 0；扣除未用完时可为负数</source>
@@ -126,7 +126,7 @@ With --nonresident: </translation>
     </message>
     <message>
         <source>全年一次性奖金：单独计税与并入综合所得比较、临界点、最优分配</source>
-        <translation>annual one-off bonus: taxed separately or with the comprehensive income, the cliffs, the best split</translation>
+        <translation>annual bonus: taxed separately or with the comprehensive income, the cliffs, the best split</translation>
     </message>
     <message>
         <source>年度汇算：全年应纳税额、应补（退）税额，是否需要办理</source>
@@ -334,7 +334,7 @@ Examples:
     </message>
     <message>
         <source>未知的减除方式“%1”，应为 按月、自1月 或 6万</source>
-        <translation>unknown way of deduction "%1": per-month, from-january or sixty</translation>
+        <translation>unknown way of deduction &quot;%1&quot;: per-month, from-january or sixty</translation>
     </message>
     <message>
         <source>减除方式 %1 自%2起施行（%3），%4 年不能采用</source>
@@ -485,9 +485,9 @@ b: </translation>
         <translation>Household allocation: from a household file (JSON, see the README: the year files a and b of the
 two spouses, and the shared items either may deduct), every allocation the law allows is tried
 (each child deducted by a, by b or %1% each; the housing loan interest by one of them, or %1% each
-when each bought a home before marriage; each lease by one; each case of medical treatment for
-serious illness by one), and the one with the least tax payable of the two together (tax on
-year-end bonuses taxed separately included) is given, with the annual reconciliation of each, and
+when each bought a home before marriage; each lease by one; each case of
+medical treatment for serious illness by one), and the one with the least tax payable of the two together (tax on
+annual bonuses taxed separately included) is given, with the annual reconciliation of each, and
 the tax saved against all deducted by a and against the worst allocation. Among equal totals the
 one with the fewest changes is taken (children half each, loans that may be halved half each, the
 rest by a), then the one listed first. A file at fault is not calculated: the place of the key
@@ -906,7 +906,7 @@ deducted, the monthly tax table.</translation>
     </message>
     <message>
         <source>%1年没有全年一次性奖金单独计税的办法：奖金并入当月工资薪金预扣预缴，年度汇算并入综合所得</source>
-        <translation>%1 has no separate taxation of the annual one-off bonus: the bonus is withheld with that month&apos;s wages and salaries and merged into comprehensive income at the annual reconciliation</translation>
+        <translation>%1 has no separate taxation of the annual bonus: the bonus is withheld with that month&apos;s wages and salaries and merged into comprehensive income at the annual reconciliation</translation>
     </message>
     <message>
         <source>%1年个人养老金扣除只在先行试点城市（地区）实施，自%2起在全国实施（%3）</source>
@@ -953,7 +953,7 @@ deducted, the monthly tax table.</translation>
     </message>
     <message>
         <source>年终奖金所得</source>
-        <translation>Year-end bonus income</translation>
+        <translation>Annual bonus income</translation>
     </message>
     <message>
         <source>年终奖</source>
@@ -1041,7 +1041,7 @@ deducted, the monthly tax table.</translation>
     </message>
     <message>
         <source>现行工资</source>
-        <translation>Cur. wages</translation>
+        <translation>Current wages</translation>
     </message>
     <message>
         <source>专项附加扣除(&amp;D)...</source>
@@ -1049,7 +1049,7 @@ deducted, the monthly tax table.</translation>
     </message>
     <message>
         <source>年终奖(现行)(&amp;B)</source>
-        <translation>Year-end &amp;bonus (current)</translation>
+        <translation>Annual &amp;bonus (current)</translation>
     </message>
     <message>
         <source>劳务报酬/稿酬/特许权(现行)(&amp;L)</source>
@@ -1073,7 +1073,7 @@ deducted, the monthly tax table.</translation>
     </message>
     <message>
         <source>货币大写</source>
-        <translation>Capitals</translation>
+        <translation>Capital numerals</translation>
     </message>
     <message>
         <source>计算器(&amp;C)</source>
@@ -1313,7 +1313,7 @@ status 1. When no row can be calculated, no result is written, exit status 2.</t
     </message>
     <message>
         <source>年薪 = 每月领取 × %1 + 年底其它奖金</source>
-        <translation>Annual salary = monthly pay × %1 + year-end bonus</translation>
+        <translation>Annual salary = monthly pay × %1 + annual bonus</translation>
     </message>
     <message>
         <source>每月领取部分按工资薪金所得（月薪）逐月计税，起征额%1元（外籍人士%2元）。</source>
@@ -1321,15 +1321,15 @@ status 1. When no row can be calculated, no result is written, exit status 2.</t
     </message>
     <message>
         <source>年底其它奖金按全年一次性奖金计税：奖金 ÷ %1 确定适用税率和速算扣除数，应纳税额 = 奖金 × 适用税率 − 速算扣除数。</source>
-        <translation>The year-end bonus is taxed as an annual one-off bonus: bonus ÷ %1 gives the tax rate and quick deduction; tax payable = bonus × tax rate − quick deduction.</translation>
+        <translation>Other bonuses at the end of the year are taxed as an annual bonus: bonus ÷ %1 gives the tax rate and quick deduction; tax payable = bonus × tax rate − quick deduction.</translation>
     </message>
     <message>
         <source>当月工资 − 五险一金 ≥ 起征额：应纳税所得额 = 年终奖金</source>
-        <translation>Wage of the month − social insurance and housing fund ≥ threshold: taxable income = year-end bonus</translation>
+        <translation>Wage of the month − social insurance and housing fund ≥ threshold: taxable income = annual bonus</translation>
     </message>
     <message>
         <source>当月工资 − 五险一金 &lt; 起征额：应纳税所得额 = 年终奖金 − (起征额 − 当月工资 + 五险一金)</source>
-        <translation>Wage of the month − social insurance and housing fund &lt; threshold: taxable income = year-end bonus − (threshold − wage of the month + social insurance and housing fund)</translation>
+        <translation>Wage of the month − social insurance and housing fund &lt; threshold: taxable income = annual bonus − (threshold − wage of the month + social insurance and housing fund)</translation>
     </message>
     <message>
         <source>按 应纳税所得额 ÷ %1 确定适用税率和速算扣除数</source>
@@ -1533,15 +1533,15 @@ status 1. When no row can be calculated, no result is written, exit status 2.</t
     </message>
     <message>
         <source>每月领取 + 年底其它奖金</source>
-        <translation>Monthly pay + year-end bonus</translation>
+        <translation>Monthly pay + annual bonus</translation>
     </message>
     <message>
         <source>年终奖金所得</source>
-        <translation>Year-end bonus income</translation>
+        <translation>Annual bonus income</translation>
     </message>
     <message>
         <source>全年一次性奖金 · 除以%1确定税率</source>
-        <translation>Annual one-off bonus · ÷ %1 for the rate</translation>
+        <translation>Annual bonus · ÷ %1 for the rate</translation>
     </message>
     <message>
         <source>经济补偿金所得</source>
@@ -1713,11 +1713,11 @@ status 1. When no row can be calculated, no result is written, exit status 2.</t
     </message>
     <message>
         <source>年终奖单独计税的另按奖金 ÷ %1 查月度税率表计税；并入综合所得的计入收入额。</source>
-        <translation>A year-end bonus taxed separately is taxed apart, by bonus ÷ %1 in the monthly table; one combined with comprehensive income counts in the income amount.</translation>
+        <translation>An annual bonus taxed separately is taxed apart, by bonus ÷ %1 in the monthly table; one combined with comprehensive income counts in the income amount.</translation>
     </message>
     <message>
         <source>应补（退）税额 = 应纳税额 + 年终奖税额 − 已预缴税额</source>
-        <translation>Tax to pay (refund) = tax payable + year-end bonus tax − tax prepaid</translation>
+        <translation>Tax to pay (refund) = tax payable + annual bonus tax − tax prepaid</translation>
     </message>
     <message>
         <source>补税不超过%1元，或综合所得年收入不超过%2元的，无需办理；有退税的可以申请退税。</source>
@@ -1904,7 +1904,7 @@ status 1. When no row can be calculated, no result is written, exit status 2.</t
     </message>
     <message>
         <source>每月免税收入</source>
-        <translation>tax-free income of each month</translation>
+        <translation>tax-exempt income of each month</translation>
     </message>
     <message>
         <source>每月三险一金，固定金额</source>
@@ -1977,7 +1977,7 @@ Cliff: a bonus above %1 and below %2 leaves less after tax than a bonus of %1, u
     <message>
         <source>由税后奖金反算全年一次性奖金：单独计税时，税后不少于目标的最低奖金；
 并给出奖金之上最近的临界点，及其上税后反而更少的区间。</source>
-        <translation>Works back from the after-tax bonus to the annual one-off bonus: the lowest bonus, taxed
+        <translation>Works back from the after-tax bonus to the annual bonus: the lowest bonus, taxed
 separately, that leaves at least the target after tax; with the nearest cliff above the bonus
 and the range above it that leaves less after tax.</translation>
     </message>
@@ -2065,7 +2065,7 @@ the tax withheld (resident individual) or withheld at source (non-resident indiv
     <message>
         <source>每月税后相同：每月税前收入各不相同，各月税后都恰为 %1
 </source>
-        <translation>Equal net pay: each month has a gross of its own, and every month's net pay is exactly %1
+        <translation>Equal net pay: each month has a gross of its own, and every month&apos;s net pay is exactly %1
 </translation>
     </message>
     <message>
@@ -2078,15 +2078,15 @@ the tax withheld (resident individual) or withheld at source (non-resident indiv
         <translation>From the net pay wanted each month back to the monthly gross wage: the same wage paid by one
 employer in months --from to --to (1 to %1 when not given; the deduction method as for wage,
 %2 a month), the least monthly wage whose net pay over those months comes to at least the
-number of months × the target, with each month in detail. With --equal-net, each month's gross
-is found so that every month's net pay is exactly the target (the grosses differ). The social
+number of months × the target, with each month in detail. With --equal-net, each month&apos;s gross
+is found so that every month&apos;s net pay is exactly the target (the grosses differ). The social
 insurance and housing fund is a fixed amount (--insurance) or a share of the wage
-(--insurance-rate): a wage below the contribution base's floor pays on the floor, one above its
+(--insurance-rate): a wage below the contribution base&apos;s floor pays on the floor, one above its
 ceiling on the ceiling, rounded to the cent.</translation>
     </message>
     <message>
         <source>每月税后相同：逐月求税前收入，使各月税后都恰为目标</source>
-        <translation>equal net pay: find each month's gross so that every month's net pay is exactly the target</translation>
+        <translation>equal net pay: find each month&apos;s gross so that every month&apos;s net pay is exactly the target</translation>
     </message>
     <message>
         <source>每月收入</source>
@@ -2119,10 +2119,10 @@ status 2).
 
 Kinds:
   wage    monthly wages and salaries paid by one employer in the months chosen (1 to %2 when
-          not given), the months' net pay together reaching the target; or --equal-net, every
-          month's net pay exactly the target
-  bonus   the annual one-off bonus, taxed separately
-  labour  remuneration for labour services, author's remuneration, royalties, resident or
+          not given), the months&apos; net pay together reaching the target; or --equal-net, every
+          month&apos;s net pay exactly the target
+  bonus   the annual bonus, taxed separately
+  labour  remuneration for labour services, author&apos;s remuneration, royalties, resident or
           non-resident individual
 
 Each kind has --help listing its options; add --json for JSON output.
@@ -2188,7 +2188,7 @@ default; for labour remuneration, author&apos;s remuneration and royalties give 
     </message>
     <message>
         <source>工资薪金（不含全年一次性奖金）</source>
-        <translation>wages and salaries (excluding the annual one-off bonus)</translation>
+        <translation>wages and salaries (excluding the annual bonus)</translation>
     </message>
     <message>
         <source>劳务报酬收入</source>
@@ -2228,7 +2228,7 @@ default; for labour remuneration, author&apos;s remuneration and royalties give 
     </message>
     <message>
         <source>全年一次性奖金</source>
-        <translation>Annual one-off bonus</translation>
+        <translation>Annual bonus</translation>
     </message>
     <message>
         <source>方法</source>
@@ -2311,7 +2311,7 @@ default; for labour remuneration, author&apos;s remuneration and royalties give 
     </message>
     <message>
         <source>年终奖单独计税税额</source>
-        <translation>Tax on year-end bonus taxed separately</translation>
+        <translation>Tax on annual bonus taxed separately</translation>
     </message>
     <message>
         <source>应纳税额合计</source>
@@ -2777,7 +2777,7 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     </message>
     <message>
         <source>%1第%2行（标题行）缺少必需的列%3</source>
-        <translation>%1, row %2 (the title row) lacks the required column(s) %3</translation>
+        <translation>%1, row %2 (the title row) lacks required columns: %3</translation>
     </message>
     <message>
         <source>%1的标题行中「%2」列出现了不止一次</source>
@@ -2961,11 +2961,11 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     </message>
     <message>
         <source>第%1行等%2行没有工号而写着合计、总计或小计，是合计行，已略过</source>
-        <translation>%2 row(s) from row %1 have no employee ID and say total or subtotal: totals rows, passed over</translation>
+        <translation>Totals rows passed over (no employee ID, saying total or subtotal): %2, the first at row %1</translation>
     </message>
     <message>
         <source>另从%1读入了上次未计算的%2行，一并重新检查和计算</source>
-        <translation>%2 row(s) not calculated last time were read from %1 as well, checked and calculated again</translation>
+        <translation>Rows not calculated last time were read from %1 as well (%2), checked and calculated again</translation>
     </message>
     <message>
         <source>%1看似应从收入中扣除的金额，但本程序不读取这样的标题，不会扣除它，税额会算多；请把标题改为专项扣除（或三险一金），或改为基本养老保险费、基本医疗保险费、失业保险费、住房公积金各列</source>
@@ -3091,7 +3091,7 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     </message>
     <message>
         <source>全年一次性奖金（元）</source>
-        <translation>Annual one-off bonus (yuan)</translation>
+        <translation>Annual bonus (yuan)</translation>
     </message>
     <message>
         <source>税后奖金（元）</source>
@@ -3740,11 +3740,11 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>年底其它奖金：</source>
-        <translation>Other year-end bonus:</translation>
+        <translation>Other annual bonus:</translation>
     </message>
     <message>
         <source>年底其它奖金</source>
-        <translation>Other year-end bonus</translation>
+        <translation>Other annual bonus</translation>
     </message>
     <message>
         <source>开始计算</source>
@@ -4027,7 +4027,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>已按改正的%1个单元格重新检查并计算。</source>
-        <translation>Checked again with %1 corrected cell(s) and calculated.</translation>
+        <translation>Checked again with the corrected cells (%1) and calculated.</translation>
     </message>
     <message>
         <source>正在按改正的单元格重新检查…</source>
@@ -4165,7 +4165,7 @@ Please check that the folder may be written to and that there is enough disk spa
     <name>TFrmCurBonus</name>
     <message>
         <source>全年一次性奖金：</source>
-        <translation>Annual one-off bonus:</translation>
+        <translation>Annual bonus:</translation>
     </message>
     <message>
         <source>纳税人身份：</source>
@@ -4221,7 +4221,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>全年一次性奖金单独计税，一个纳税年度内对每一个纳税人只能采用一次（国税发〔2005〕9号），执行至%1（财政部 税务总局公告2023年第30号）；其余奖金并入当月工资薪金预扣。</source>
-        <translation>Taxing the annual one-off bonus separately may be chosen only once in a tax year by each taxpayer (Guo Shui Fa [2005] No. 9), until %1 (Announcement No. 30 of 2023 of the Ministry of Finance and the State Taxation Administration); other bonuses are withheld with the wages and salaries of their month.</translation>
+        <translation>Taxing the annual bonus separately may be chosen only once in a tax year by each taxpayer (Guo Shui Fa [2005] No. 9), until %1 (Announcement No. 30 of 2023 of the Ministry of Finance and the State Taxation Administration); other bonuses are withheld with the wages and salaries of their month.</translation>
     </message>
     <message>
         <source>单独计税的次数和期限</source>
@@ -4357,7 +4357,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>全年一次性奖金数据无效，请重新输入。</source>
-        <translation>Annual one-off bonus: invalid amount; please re-enter.</translation>
+        <translation>Annual bonus: invalid amount; please re-enter.</translation>
     </message>
     <message>
         <source>其他综合所得应纳税所得额：%1</source>
@@ -4425,7 +4425,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>按“我的纳税年度”填入全年一次性奖金和其余综合所得的应纳税所得额</source>
-        <translation>Fill in the annual one-off bonus and the taxable income of the other comprehensive income from &quot;My tax year&quot;</translation>
+        <translation>Fill in the annual bonus and the taxable income of the other comprehensive income from &quot;My tax year&quot;</translation>
     </message>
     <message>
         <source>纳税年度：</source>
@@ -4738,7 +4738,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>反算税前年终奖</source>
-        <translation>Reverse: gross year-end bonus</translation>
+        <translation>Reverse: gross annual bonus</translation>
     </message>
     <message>
         <source>目标税后奖金：</source>
@@ -4922,7 +4922,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>所选月份在同一单位发放相同的工资，每月减除%1元：求这些月税后合计不少于目标乘以月数的最低月薪。选“每月税后相同”则逐月求税前收入，使每个月的税后都恰为目标。</source>
-        <translation>The same wage paid by one employer in the months chosen, %1 yuan deducted a month: the least monthly wage whose net pay over those months comes to at least the target times the number of months. With "Equal net pay every month", each month's gross is found so that every month's net pay is exactly the target.</translation>
+        <translation>The same wage paid by one employer in the months chosen, %1 yuan deducted a month: the least monthly wage whose net pay over those months comes to at least the target times the number of months. With &quot;Equal net pay every month&quot;, each month&apos;s gross is found so that every month&apos;s net pay is exactly the target.</translation>
     </message>
     <message>
         <source>%1月</source>
@@ -4966,11 +4966,11 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>按税后工资约定薪酬时：逐月求最低的税前收入，使每个月的税后收入都恰为目标；各月税前收入随累计预扣而不同</source>
-        <translation>For pay agreed after tax: each month's least gross whose net pay is exactly the target; the grosses differ as the cumulative withholding goes on</translation>
+        <translation>For pay agreed after tax: each month&apos;s least gross whose net pay is exactly the target; the grosses differ as the cumulative withholding goes on</translation>
     </message>
     <message>
         <source>各月税前、预扣税额和税后</source>
-        <translation>Each month's gross, tax withheld and net pay</translation>
+        <translation>Each month&apos;s gross, tax withheld and net pay</translation>
     </message>
     <message>
         <source>月份</source>
@@ -5006,7 +5006,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>%1每月税后都为%2元，各月税前见下表；%3。</source>
-        <translation>%1: every month's net pay is %2 yuan, each month's gross in the table below; %3.</translation>
+        <translation>%1: every month&apos;s net pay is %2 yuan, each month&apos;s gross in the table below; %3.</translation>
     </message>
     <message>
         <source>%1：%2；%3月税后%4元，%5月税后%6元。</source>
@@ -5049,7 +5049,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>全年工资薪金收入，不含全年一次性奖金</source>
-        <translation>The year&apos;s wages and salaries, annual one-off bonus excluded</translation>
+        <translation>The year&apos;s wages and salaries, annual bonus excluded</translation>
     </message>
     <message>
         <source>全年劳务报酬：</source>
@@ -5089,7 +5089,7 @@ Please check that the folder may be written to and that there is enough disk spa
     </message>
     <message>
         <source>全年一次性奖金：</source>
-        <translation>Annual one-off bonus:</translation>
+        <translation>Annual bonus:</translation>
     </message>
     <message>
         <source>奖金计税方式：</source>
@@ -5577,7 +5577,7 @@ Example: a lump sum of %2 yuan, %3 months, a wage of %4 yuan: %5 + %4 − %1 = %
     </message>
     <message>
         <source>6万：同时符合三个条件的，自1月起即减除全年%1元：上一完整纳税年度各月均在本单位任职受雇，且由本单位预扣预缴；上年在本单位的工资薪金收入（含全年一次性奖金）不超过%2元；本年1月起仍在本单位任职受雇（国家税务总局公告2020年第19号）。</source>
-        <translation>60,000: if all three conditions are met, the whole year&apos;s %1 yuan is deducted from January: employed by this employer in every month of the last full tax year, with tax withheld and prepaid by it; wages and salaries from it last year (annual one-off bonus included) not above %2 yuan; still employed by it from January this year (State Taxation Administration Announcement No. 19 of 2020).</translation>
+        <translation>60,000: if all three conditions are met, the whole year&apos;s %1 yuan is deducted from January: employed by this employer in every month of the last full tax year, with tax withheld and prepaid by it; wages and salaries from it last year (annual bonus included) not above %2 yuan; still employed by it from January this year (State Taxation Administration Announcement No. 19 of 2020).</translation>
     </message>
     <message>
         <source>减除方式：</source>
@@ -6280,7 +6280,7 @@ Example: a lump sum of %2 yuan, %3 months, a wage of %4 yuan: %5 + %4 − %1 = %
     </message>
     <message>
         <source>年终奖单独计税税额</source>
-        <translation>Tax on year-end bonus taxed separately</translation>
+        <translation>Tax on annual bonus taxed separately</translation>
     </message>
     <message>
         <source>应纳税额合计</source>
@@ -7490,11 +7490,11 @@ The last year file could not be opened: %1</translation>
     </message>
     <message>
         <source>年终奖金： </source>
-        <translation>Year-end bonus: </translation>
+        <translation>Annual bonus: </translation>
     </message>
     <message>
         <source>年终奖金</source>
-        <translation>Year-end bonus</translation>
+        <translation>Annual bonus</translation>
     </message>
     <message>
         <source>当月工资： </source>
@@ -7578,7 +7578,7 @@ The last year file could not be opened: %1</translation>
     </message>
     <message>
         <source>年终奖金收入金额数据无效，请重新输入。</source>
-        <translation>Invalid year-end bonus; please re-enter.</translation>
+        <translation>Invalid annual bonus; please re-enter.</translation>
     </message>
     <message>
         <source>当月工资收入金额数据无效，请重新输入。</source>
@@ -7844,11 +7844,11 @@ Please install any one of them and try again.</translation>
     </message>
     <message>
         <source>全年一次性奖金</source>
-        <translation>Annual one-off bonus</translation>
+        <translation>Annual bonus</translation>
     </message>
     <message>
         <source>有全年一次性奖金</source>
-        <translation>Has an annual one-off bonus</translation>
+        <translation>Has an annual bonus</translation>
     </message>
     <message>
         <source>奖金发放月份</source>
@@ -7964,7 +7964,7 @@ Please install any one of them and try again.</translation>
     </message>
     <message>
         <source>%1的单位名称未填</source>
-        <translation>%1: the employer's name is not filled in</translation>
+        <translation>%1: the employer&apos;s name is not filled in</translation>
     </message>
     <message>
         <source>%1的工资未填</source>
@@ -8060,11 +8060,11 @@ Please install any one of them and try again.</translation>
     </message>
     <message>
         <source>%1：孩子的名字未填</source>
-        <translation>%1: the child's name is empty</translation>
+        <translation>%1: the child&apos;s name is empty</translation>
     </message>
     <message>
         <source>%1：只有子女的大病医疗才能指明是哪个孩子</source>
-        <translation>%1: only a child's serious illness costs can name the child</translation>
+        <translation>%1: only a child&apos;s medical treatment for serious illness can name the child</translation>
     </message>
     <message>
         <source>%1不是有效的日期</source>
@@ -8080,11 +8080,11 @@ Please install any one of them and try again.</translation>
     </message>
     <message>
         <source>%1“%2”无效</source>
-        <translation>%1 "%2" is not valid</translation>
+        <translation>%1 &quot;%2&quot; is not valid</translation>
     </message>
     <message>
         <source>%1“%2”无效，应写作%3</source>
-        <translation>%1 "%2" is not valid; write it as %3</translation>
+        <translation>%1 &quot;%2&quot; is not valid; write it as %3</translation>
     </message>
     <message>
         <source>%1月</source>
@@ -8112,7 +8112,7 @@ Please install any one of them and try again.</translation>
     </message>
     <message>
         <source>单位名称</source>
-        <translation>employer's name</translation>
+        <translation>employer&apos;s name</translation>
     </message>
     <message>
         <source>起始月份</source>
@@ -8136,7 +8136,11 @@ Please install any one of them and try again.</translation>
     </message>
     <message>
         <source>全年一次性奖金的金额</source>
-        <translation>Amount of the annual one-off bonus</translation>
+        <translation>Amount of the annual bonus</translation>
+    </message>
+    <message>
+        <source>居民身份</source>
+        <translation>Residency</translation>
     </message>
 </context>
 <context>
@@ -8299,7 +8303,7 @@ Please install any one of them and try again.</translation>
     </message>
     <message>
         <source>%1月全年一次性奖金%2（%3），单独计税预扣%4</source>
-        <translation>Month %1: annual one-off bonus %2 (%3), taxed separately, withheld %4</translation>
+        <translation>Month %1: annual bonus %2 (%3), taxed separately, withheld %4</translation>
     </message>
     <message>
         <source>应退税额：</source>
@@ -8315,11 +8319,11 @@ Please install any one of them and try again.</translation>
     </message>
     <message>
         <source>全年一次性奖金按%1计算（两种方式中税额较低的）。</source>
-        <translation>The annual one-off bonus is %1 (the way with the lower tax).</translation>
+        <translation>The annual bonus is %1 (the way with the lower tax).</translation>
     </message>
     <message>
         <source>全年一次性奖金按%1计算。</source>
-        <translation>The annual one-off bonus is %1.</translation>
+        <translation>The annual bonus is %1.</translation>
     </message>
     <message>
         <source>捐赠限额（%1%）：</source>
@@ -8438,7 +8442,7 @@ same income and deductions every month; with --nonresident, one month of a non-r
     </message>
     <message>
         <source>每月免税收入</source>
-        <translation>tax-free income of each month</translation>
+        <translation>tax-exempt income of each month</translation>
     </message>
     <message>
         <source>每月专项扣除（三险一金）</source>
@@ -8662,7 +8666,7 @@ same income and deductions every month; with --nonresident, one month of a non-r
     <message>
         <source>全年一次性奖金：%1 %2 月发放 %3，单独计税预扣 %4（税率 %5，速算扣除数 %6）
 </source>
-        <translation>Annual one-off bonus: %3 paid by %1 in month %2, taxed separately, %4 withheld (tax rate %5, quick deduction %6)
+        <translation>Annual bonus: %3 paid by %1 in month %2, taxed separately, %4 withheld (tax rate %5, quick deduction %6)
 </translation>
     </message>
     <message>
@@ -8674,25 +8678,25 @@ same income and deductions every month; with --nonresident, one month of a non-r
     <message>
         <source>年度汇算（年终奖并入综合所得，两种方法中税额较低者）
 </source>
-        <translation>Annual reconciliation (year-end bonus combined with comprehensive income, the lower tax of the two methods)
+        <translation>Annual reconciliation (annual bonus combined with comprehensive income, the lower tax of the two methods)
 </translation>
     </message>
     <message>
         <source>年度汇算（年终奖单独计税，两种方法中税额较低者）
 </source>
-        <translation>Annual reconciliation (year-end bonus taxed separately, the lower tax of the two methods)
+        <translation>Annual reconciliation (annual bonus taxed separately, the lower tax of the two methods)
 </translation>
     </message>
     <message>
         <source>年度汇算（年终奖并入综合所得）
 </source>
-        <translation>Annual reconciliation (year-end bonus combined with comprehensive income)
+        <translation>Annual reconciliation (annual bonus combined with comprehensive income)
 </translation>
     </message>
     <message>
         <source>年度汇算（年终奖单独计税）
 </source>
-        <translation>Annual reconciliation (year-end bonus taxed separately)
+        <translation>Annual reconciliation (annual bonus taxed separately)
 </translation>
     </message>
     <message>
@@ -8709,7 +8713,7 @@ same income and deductions every month; with --nonresident, one month of a non-r
         <translation>A person&apos;s whole tax year: from the dated facts of a year file (JSON, format in the README),
 the special additional deductions and other amounts deductible each month, each employer&apos;s
 cumulative withholding month by month, the withholding on each payment of labour remuneration
-and the like, the withholding on the annual one-off bonus, and the annual reconciliation. A file
+and the like, the withholding on the annual bonus, and the annual reconciliation. A file
 at fault is not calculated: the place of the key (e.g. jobs[1].pay[0].income) is named, exit
 status 2.</translation>
     </message>

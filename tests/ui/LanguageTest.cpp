@@ -248,9 +248,10 @@ TEST_F(LanguageSwitch, TheBatchWindowKeepsItsSheet) {
     ASSERT_NE(batch, nullptr);
     ASSERT_TRUE(batch->OpenFile(path));
     ASSERT_TRUE(batch->Calculate());
-    const QString year = batch->TxtYearTax->text();
     Type(batch->TxtFilter, QStringLiteral("7"));
     ASSERT_TRUE(WaitFor([&] { return batch->SheetModel()->rowCount() == 2; }));
+    // The totals follow the filter: employee 7's two months.
+    const QString year = batch->TxtYearTax->text();
     const int rows = batch->SheetModel()->rowCount();
     const QPointer<QLabel> before = batch->TxtYearTax;
     Choose(Language::English);
