@@ -101,7 +101,9 @@ void AddStudies(Timeline &T, const YearFacts &F, const YearRules &R, const YearM
                                         [](const CalendarMonth &a, const CalendarMonth &b) {
                                             return MonthIndex(a) < MonthIndex(b);
                                         });
-    T[static_cast<std::size_t>(first->Month - 1)].ContinuingEducation += R.Certificate;
+    // Refused facts still compute without fault: a month outside the year touches nothing.
+    if (InYear(first->Month))
+        T[static_cast<std::size_t>(first->Month - 1)].ContinuingEducation += R.Certificate;
 }
 
 // Pension in the month paid and health insurance in its months, each while the year's total

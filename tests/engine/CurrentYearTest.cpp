@@ -816,3 +816,16 @@ TEST(JobMonths, WithholdWhatTheYearWithholds) {
 }
 
 } // namespace
+
+// Facts the check refuses still compute without reading outside the year's months (the
+// sanitizers stop the test where they do): a certificate in month 13 or month 0 adds nothing.
+TEST(RefusedFacts, ComputeWithoutFaultAndAddNothing) {
+    for (const int month : {0, 13, -5}) {
+        YearFacts f = YearOf(2026, 15000);
+        f.Certificates = {{2026, month}};
+        ASSERT_TRUE(CheckYear(f).has_value()) << month;
+        const YearResult r = ComputeYear(f);
+        for (const EntitlementMonth &m : r.Entitlements)
+            EXPECT_EQ(m.ContinuingEducation, 0) << "month " << month;
+    }
+}
