@@ -74,40 +74,42 @@ constexpr int ExampleRaiseMonth = 4; // the first month past the 3 % band
 void AddLaw(QHash<QString, QString> &Out) {
     const YearRules &r = LatestRules();
     const YearRules &example = *RulesOf(ExampleYear);
-    Add(Out, {
-        {QStringLiteral("basic_monthly"), LawAmount(r.BasicMonthly)},
-        {QStringLiteral("basic_annual"), LawAmount(r.BasicAnnual)},
-        {QStringLiteral("child"), LawAmount(r.ChildEducation)},
-        {QStringLiteral("infant"), LawAmount(r.InfantCare)},
-        {QStringLiteral("elderly_only"), LawAmount(r.ElderlyOnlyChild)},
-        {QStringLiteral("elderly_share"), LawAmount(r.ElderlyShareMax)},
-        {QStringLiteral("loan"), LawAmount(r.HousingLoan)},
-        {QStringLiteral("rent_large"), LawAmount(r.RentLargeCity)},
-        {QStringLiteral("rent_middle"), LawAmount(r.RentMiddleCity)},
-        {QStringLiteral("rent_small"), LawAmount(r.RentSmallCity)},
-        {QStringLiteral("degree"), LawAmount(r.DegreeStudy)},
-        {QStringLiteral("certificate"), LawAmount(r.Certificate)},
-        {QStringLiteral("pension_cap"), LawAmount(r.PensionCap)},
-        {QStringLiteral("health_monthly"), LawAmount(r.HealthMonthly)},
-        {QStringLiteral("health_annual"), LawAmount(r.HealthAnnual)},
-        {QStringLiteral("illness_floor"), LawAmount(Law::IllnessFloor)},
-        {QStringLiteral("illness_cap"), LawAmount(Law::IllnessCap)},
-        {QStringLiteral("small_owed"), LawAmount(r.SmallOwed)},
-        {QStringLiteral("low_income"), LawAmount(r.LowIncome)},
-        {QStringLiteral("small_payment"), LawAmount(Law::SmallPayment)},
-        {QStringLiteral("small_cost"), LawAmount(Law::SmallPaymentCost)},
-        {QStringLiteral("cost_rate"), QString::number(Law::CostRate)},
-        {QStringLiteral("tax_free_years"), QString::number(Law::TaxFreeYears)},
-        {QStringLiteral("first_year"), QString::number(FirstRulesYear)},
-        {QStringLiteral("last_year"), QString::number(LastRulesYear)},
-        {QStringLiteral("bonus_until"), TGuideTexts::Day(Law::SeparateBonusUntil)},
-        {QStringLiteral("settle_from"), TGuideTexts::DayOfYear(Law::SettlementFrom)},
-        {QStringLiteral("settle_until"), TGuideTexts::DayOfYear(Law::SettlementUntil)},
-        {QStringLiteral("childcare_document"), TGuideTexts::Document(Law::ChildcareSubsidyExempt)},
-        {QStringLiteral("childcare_from"), TGuideTexts::Day(Law::ChildcareSubsidyExemptFrom)},
-        {QStringLiteral("ex_year"), QString::number(ExampleYear)},
-        {QStringLiteral("ex_special"), LawAmount(example.ChildEducation + example.HousingLoan)},
-    });
+    Add(Out,
+        {
+            {QStringLiteral("basic_monthly"), LawAmount(r.BasicMonthly)},
+            {QStringLiteral("basic_annual"), LawAmount(r.BasicAnnual)},
+            {QStringLiteral("child"), LawAmount(r.ChildEducation)},
+            {QStringLiteral("infant"), LawAmount(r.InfantCare)},
+            {QStringLiteral("elderly_only"), LawAmount(r.ElderlyOnlyChild)},
+            {QStringLiteral("elderly_share"), LawAmount(r.ElderlyShareMax)},
+            {QStringLiteral("loan"), LawAmount(r.HousingLoan)},
+            {QStringLiteral("rent_large"), LawAmount(r.RentLargeCity)},
+            {QStringLiteral("rent_middle"), LawAmount(r.RentMiddleCity)},
+            {QStringLiteral("rent_small"), LawAmount(r.RentSmallCity)},
+            {QStringLiteral("degree"), LawAmount(r.DegreeStudy)},
+            {QStringLiteral("certificate"), LawAmount(r.Certificate)},
+            {QStringLiteral("pension_cap"), LawAmount(r.PensionCap)},
+            {QStringLiteral("health_monthly"), LawAmount(r.HealthMonthly)},
+            {QStringLiteral("health_annual"), LawAmount(r.HealthAnnual)},
+            {QStringLiteral("illness_floor"), LawAmount(Law::IllnessFloor)},
+            {QStringLiteral("illness_cap"), LawAmount(Law::IllnessCap)},
+            {QStringLiteral("small_owed"), LawAmount(r.SmallOwed)},
+            {QStringLiteral("low_income"), LawAmount(r.LowIncome)},
+            {QStringLiteral("small_payment"), LawAmount(Law::SmallPayment)},
+            {QStringLiteral("small_cost"), LawAmount(Law::SmallPaymentCost)},
+            {QStringLiteral("cost_rate"), QString::number(Law::CostRate)},
+            {QStringLiteral("tax_free_years"), QString::number(Law::TaxFreeYears)},
+            {QStringLiteral("first_year"), QString::number(FirstRulesYear)},
+            {QStringLiteral("last_year"), QString::number(LastRulesYear)},
+            {QStringLiteral("bonus_until"), TGuideTexts::Day(Law::SeparateBonusUntil)},
+            {QStringLiteral("settle_from"), TGuideTexts::DayOfYear(Law::SettlementFrom)},
+            {QStringLiteral("settle_until"), TGuideTexts::DayOfYear(Law::SettlementUntil)},
+            {QStringLiteral("childcare_document"),
+             TGuideTexts::Document(Law::ChildcareSubsidyExempt)},
+            {QStringLiteral("childcare_from"), TGuideTexts::Day(Law::ChildcareSubsidyExemptFrom)},
+            {QStringLiteral("ex_year"), QString::number(ExampleYear)},
+            {QStringLiteral("ex_special"), LawAmount(example.ChildEducation + example.HousingLoan)},
+        });
 }
 
 void AddWage(QHash<QString, QString> &Out) {
@@ -121,43 +123,44 @@ void AddWage(QHash<QString, QString> &Out) {
     for (const WageWithholding &month : year)
         total += month.Tax;
     Add(Out, {
-        {QStringLiteral("ex_wage"), LawAmount(ExampleWage)},
-        {QStringLiteral("ex_insurance"), LawAmount(ExampleInsurance)},
-        {QStringLiteral("wage_first"), Amount(year.front().Tax)},
-        {QStringLiteral("wage_first_taxable"), Amount(year.front().CumulativeTaxable)},
-        {QStringLiteral("wage_first_net"), Amount(year.front().Net)},
-        {QStringLiteral("wage_raise_month"), QString::number(ExampleRaiseMonth)},
-        {QStringLiteral("wage_raise"), Amount(year[ExampleRaiseMonth - 1].Tax)},
-        {QStringLiteral("wage_last"), Amount(year.back().Tax)},
-        {QStringLiteral("wage_year"), Amount(total)},
-    });
+                 {QStringLiteral("ex_wage"), LawAmount(ExampleWage)},
+                 {QStringLiteral("ex_insurance"), LawAmount(ExampleInsurance)},
+                 {QStringLiteral("wage_first"), Amount(year.front().Tax)},
+                 {QStringLiteral("wage_first_taxable"), Amount(year.front().CumulativeTaxable)},
+                 {QStringLiteral("wage_first_net"), Amount(year.front().Net)},
+                 {QStringLiteral("wage_raise_month"), QString::number(ExampleRaiseMonth)},
+                 {QStringLiteral("wage_raise"), Amount(year[ExampleRaiseMonth - 1].Tax)},
+                 {QStringLiteral("wage_last"), Amount(year.back().Tax)},
+                 {QStringLiteral("wage_year"), Amount(total)},
+             });
 }
 
 void AddPayments(QHash<QString, QString> &Out) {
     const BonusComparison bonus = CompareBonus(ExampleBonus, ExampleBonusOther);
     const Remuneration labour = WithholdRemuneration(ExampleLabour, RemunerationKind::Labour);
     const Severance severance = TaxSeverance(ExampleSeverance, ExampleAverageWage);
-    Add(Out, {
-        {QStringLiteral("ex_bonus"), LawAmount(ExampleBonus)},
-        {QStringLiteral("ex_bonus_other"), LawAmount(ExampleBonusOther)},
-        {QStringLiteral("bonus_separate"), Amount(bonus.Separate.Total)},
-        {QStringLiteral("bonus_merged"), Amount(bonus.Merged.Total)},
-        {QStringLiteral("bonus_saving"), Amount(bonus.Saving)},
-        {QStringLiteral("bonus_cliff_from"), LawAmount(bonus.Cliff ? bonus.Cliff->From : 0)},
-        {QStringLiteral("bonus_cliff_to"), Amount(bonus.Cliff ? bonus.Cliff->To : 0)},
-        {QStringLiteral("bonus_cliff_loss"), Amount(bonus.Cliff ? bonus.Cliff->Loss : 0)},
-        {QStringLiteral("ex_labour"), LawAmount(ExampleLabour)},
-        {QStringLiteral("ex_labour_month"), QString::number(ExampleLabourMonth)},
-        {QStringLiteral("labour_cost"), Amount(labour.Deduction)},
-        {QStringLiteral("labour_taxable"), Amount(labour.Taxable)},
-        {QStringLiteral("labour_rate"), QString::number(labour.Rate)},
-        {QStringLiteral("labour_tax"), Amount(labour.Tax)},
-        {QStringLiteral("ex_severance"), LawAmount(ExampleSeverance)},
-        {QStringLiteral("ex_average_wage"), LawAmount(ExampleAverageWage)},
-        {QStringLiteral("severance_exempt"), Amount(severance.Exempt)},
-        {QStringLiteral("severance_taxable"), Amount(severance.Taxable)},
-        {QStringLiteral("severance_tax"), Amount(severance.Tax)},
-    });
+    Add(Out,
+        {
+            {QStringLiteral("ex_bonus"), LawAmount(ExampleBonus)},
+            {QStringLiteral("ex_bonus_other"), LawAmount(ExampleBonusOther)},
+            {QStringLiteral("bonus_separate"), Amount(bonus.Separate.Total)},
+            {QStringLiteral("bonus_merged"), Amount(bonus.Merged.Total)},
+            {QStringLiteral("bonus_saving"), Amount(bonus.Saving)},
+            {QStringLiteral("bonus_cliff_from"), LawAmount(bonus.Cliff ? bonus.Cliff->From : 0)},
+            {QStringLiteral("bonus_cliff_to"), Amount(bonus.Cliff ? bonus.Cliff->To : 0)},
+            {QStringLiteral("bonus_cliff_loss"), Amount(bonus.Cliff ? bonus.Cliff->Loss : 0)},
+            {QStringLiteral("ex_labour"), LawAmount(ExampleLabour)},
+            {QStringLiteral("ex_labour_month"), QString::number(ExampleLabourMonth)},
+            {QStringLiteral("labour_cost"), Amount(labour.Deduction)},
+            {QStringLiteral("labour_taxable"), Amount(labour.Taxable)},
+            {QStringLiteral("labour_rate"), QString::number(labour.Rate)},
+            {QStringLiteral("labour_tax"), Amount(labour.Tax)},
+            {QStringLiteral("ex_severance"), LawAmount(ExampleSeverance)},
+            {QStringLiteral("ex_average_wage"), LawAmount(ExampleAverageWage)},
+            {QStringLiteral("severance_exempt"), Amount(severance.Exempt)},
+            {QStringLiteral("severance_taxable"), Amount(severance.Taxable)},
+            {QStringLiteral("severance_tax"), Amount(severance.Tax)},
+        });
 }
 
 // The person's year as dated facts: what 我的纳税年度 and pendra-cli year compute, and what the
@@ -179,25 +182,26 @@ void AddYear(QHash<QString, QString> &Out) {
     const YearResult year = ComputeYear(facts);
     const Settlement &settled = year.Settled.Figures;
     const SettlementInput &in = year.Settled.Input;
-    Add(Out, {
-        {QStringLiteral("ex_child_born"),
-         QString::asprintf("%04d-%02d-%02d", ExampleChildBorn.Year, ExampleChildBorn.Month,
-                           ExampleChildBorn.Day)},
-        {QStringLiteral("ex_loan_from"),
-         QString::asprintf("%04d-%02d", ExampleLoanFrom.Year, ExampleLoanFrom.Month)},
-        {QStringLiteral("year_special"), Amount(year.Entitlements.front().Total())},
-        {QStringLiteral("year_withheld"), Amount(year.Jobs.front().Withheld)},
-        {QStringLiteral("settle_wages"), Amount(in.Wages)},
-        {QStringLiteral("settle_labour"), Amount(in.Labour)},
-        {QStringLiteral("settle_insurance"), Amount(in.Insurance)},
-        {QStringLiteral("settle_special"), Amount(in.Special)},
-        {QStringLiteral("settle_withheld"), Amount(in.Withheld)},
-        {QStringLiteral("settle_income"), Amount(settled.IncomeAmount)},
-        {QStringLiteral("settle_taxable"), Amount(settled.Taxable)},
-        {QStringLiteral("settle_tax"), Amount(settled.TotalTax)},
-        {QStringLiteral("settle_refund"), Amount(settled.Balance < 0 ? -settled.Balance : 0)},
-        {QStringLiteral("settle_owed"), Amount(settled.Balance > 0 ? settled.Balance : 0)},
-    });
+    Add(Out,
+        {
+            {QStringLiteral("ex_child_born"),
+             QString::asprintf("%04d-%02d-%02d", ExampleChildBorn.Year, ExampleChildBorn.Month,
+                               ExampleChildBorn.Day)},
+            {QStringLiteral("ex_loan_from"),
+             QString::asprintf("%04d-%02d", ExampleLoanFrom.Year, ExampleLoanFrom.Month)},
+            {QStringLiteral("year_special"), Amount(year.Entitlements.front().Total())},
+            {QStringLiteral("year_withheld"), Amount(year.Jobs.front().Withheld)},
+            {QStringLiteral("settle_wages"), Amount(in.Wages)},
+            {QStringLiteral("settle_labour"), Amount(in.Labour)},
+            {QStringLiteral("settle_insurance"), Amount(in.Insurance)},
+            {QStringLiteral("settle_special"), Amount(in.Special)},
+            {QStringLiteral("settle_withheld"), Amount(in.Withheld)},
+            {QStringLiteral("settle_income"), Amount(settled.IncomeAmount)},
+            {QStringLiteral("settle_taxable"), Amount(settled.Taxable)},
+            {QStringLiteral("settle_tax"), Amount(settled.TotalTax)},
+            {QStringLiteral("settle_refund"), Amount(settled.Balance < 0 ? -settled.Balance : 0)},
+            {QStringLiteral("settle_owed"), Amount(settled.Balance > 0 ? settled.Balance : 0)},
+        });
 }
 
 } // namespace
