@@ -5,6 +5,7 @@
 #include "translations/Language.h"
 #include "app/UFrmMain.h"
 #include "app/UStartup.h"
+#include "cli/CliRun.h"
 #include "common/UFileManager.h"
 #include "common/UMsgBox.h"
 #include "common/UOpenYear.h"
@@ -22,6 +23,7 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QJsonObject>
 #include <QLabel>
 #include <QMap>
 #include <QMenu>
@@ -234,6 +236,35 @@ TEST_F(LanguageSwitch, TheHouseholdPageKeepsItsFilesAndItsSplit) {
         EXPECT_EQ(page->TxtFileB->text(), b);
         EXPECT_EQ(Figures(Shown(page)), Figures(before));
     }
+}
+
+// A split still running when the language changes is done again on the new page from the whole
+// household file: its nine shared children, its 19683 splits and the best total pendra-cli gives.
+TEST_F(LanguageSwitch, TheHouseholdSplitRunningIsDoneAgainWhole) {
+    const QTemporaryDir folder;
+    const QString path = FactInput::WriteText(folder, QStringLiteral("nine.json"), R"({
+"a": {"year": 2026, "jobs": [{"employer": "甲", "pay": [{"from": 1, "income": 10000}]}]},
+"b": {"year": 2026, "jobs": [{"employer": "乙", "pay": [{"from": 1, "income": 20000}]}]},
+"shared": {"children": [{"born": "2010-01-05"}, {"born": "2011-02-05"}, {"born": "2012-03-05"},
+  {"born": "2014-04-05"}, {"born": "2016-05-05"}, {"born": "2018-06-05"},
+  {"born": "2020-07-05"}, {"born": "2023-08-05"}, {"born": "2026-09-05"}]}})");
+    const CliTest::Outcome run = CliTest::RunCli({QStringLiteral("household"), path, "--json"});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    const QJsonObject json = CliTest::JsonOf(run);
+    ASSERT_EQ(json.value(u"combinations").toInt(), 19683);
+    const QString best = json.value(u"best").toObject().value(u"total").toString();
+    ASSERT_TRUE(Main.Open(QStringLiteral("MCurHousehold")));
+    auto *page = Page<TFrmHousehold>();
+    ASSERT_NE(page, nullptr);
+    TypeAndEnter(page->TxtHouseholdFile, path);
+    ASSERT_TRUE(page->Calculating());
+    Choose(Language::English);
+    page = Page<TFrmHousehold>();
+    ASSERT_NE(page, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return !page->Calculating(); }));
+    EXPECT_EQ(page->Shared().Children.size(), 9u);
+    EXPECT_TRUE(page->TxtBestTotal->text().startsWith(best))
+        << page->TxtBestTotal->text().toStdString();
 }
 
 // The batch window is built anew over the sheet it holds, with its results and its filter.
