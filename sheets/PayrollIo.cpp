@@ -214,6 +214,19 @@ QString RejectedCsvBeside(const QString &Path) {
     return {};
 }
 
+// Results saved with no row left out: a file of rows left out that an earlier save wrote beside
+// them would be read back with them as rows still to compute, so it goes. Only a regular file of
+// that name is removed, never a link nor the sheet that was read.
+void RemoveStaleRejected(const QString &Path, const QString &Input) {
+    const QString stale = RejectedCsvBeside(Path);
+    if (stale.isEmpty() || QFileInfo(stale).isSymLink())
+        return;
+    if (!Input.isEmpty() &&
+        QFileInfo(stale).canonicalFilePath() == QFileInfo(Input).canonicalFilePath())
+        return;
+    QFile::remove(stale);
+}
+
 } // namespace
 
 ReadOutcome ReadPayroll(const QString &Path, const Progress &Hooks) {
@@ -332,8 +345,12 @@ WriteOutcome WritePayroll(const QString &Path, const PayrollSheet &Sheet, const 
     if (const QString fault = OutputFault(Path, Sheet); !fault.isEmpty())
         return FailedWrite(fault);
     const std::vector<Output> parts = SavedParts(Sheet);
-    return KindOf(Path) == SheetKind::Xlsx ? WriteXlsxFile(Path, parts, Hooks)
-                                           : WriteCsvFiles(Path, parts, Hooks);
+    if (KindOf(Path) == SheetKind::Xlsx)
+        return WriteXlsxFile(Path, parts, Hooks);
+    WriteOutcome outcome = WriteCsvFiles(Path, parts, Hooks);
+    if (outcome.Result == Status::Done && !HasRejectedRows(Sheet))
+        RemoveStaleRejected(Path, Sheet.FileName());
+    return outcome;
 }
 
 WriteOutcome WritePayrollCsv(QIODevice &Device, const PayrollSheet &Sheet, const Progress &Hooks) {

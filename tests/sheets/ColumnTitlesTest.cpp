@@ -171,6 +171,13 @@ TEST(SecondSave, RowsLeftOutComeBackFromTheCsvBeside) {
     const sheets::PayrollSheet fixed = ReadSheet(out);
     EXPECT_EQ(AcceptedIds(fixed), (QStringList{"A1", "E2"}));
     EXPECT_EQ(fixed.AcceptedRowCount(), 3u);
+
+    // Saved with nothing left out over results that had rows left out: the old file of those rows
+    // goes, so that the results are not read back with them.
+    ASSERT_EQ(sheets::WritePayroll(second, fixed).Result, sheets::Status::Done);
+    EXPECT_FALSE(QFile::exists(dir.filePath("second-未计算.csv")));
+    EXPECT_EQ(ReadSheet(second).RowCount(), 3u);
+    EXPECT_TRUE(QFile::exists(beside)) << "the rows beside the sheet read are kept";
 }
 
 // The workbook a clerk keeps: its title, its worksheet's name and the rows left out survive two
