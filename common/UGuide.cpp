@@ -35,7 +35,7 @@ class TGuideTexts {
     static QString DayOfYear(MonthDay When) {
         return QLocale::c().toString(QDate(2000, When.Month, When.Day), tr("M月d日"));
     }
-    static QString Document(Law::Announcement Which) {
+    static QString Document(current::Document Which) {
         return tr("财政部 税务总局公告%1年第%2号").arg(Which.Year).arg(Which.Number);
     }
 };

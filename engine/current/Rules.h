@@ -146,16 +146,9 @@ inline constexpr const char *InternalRetirementMethodDocument = "国税发〔199
 // The longest span of months taken, far beyond any working life.
 inline constexpr int MaxRetirementMonths = 1200;
 
-// A document of the Ministry of Finance and the State Taxation Administration (财政部
-// 税务总局公告), by its year and number.
-struct Announcement {
-    int Year = 0;
-    int Number = 0;
-};
-
 // The childcare subsidy the state pays for a child under 3 is exempt: it is no income of the
 // year, neither withheld on nor settled.
-inline constexpr Announcement ChildcareSubsidyExempt{2025, 6};
+inline constexpr Document ChildcareSubsidyExempt{Issuer::MofSat, 2025, 6};
 inline constexpr Date ChildcareSubsidyExemptFrom{2025, 1, 1};
 
 // Children's education from the month of the 3rd birthday; infant care before it.
