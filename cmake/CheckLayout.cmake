@@ -6,21 +6,22 @@ cmake_minimum_required(VERSION 3.25)
 
 set(PENDRA_LAYOUT
   "engine:engine"
+  "formats:engine,formats"
   "modules:modules"
-  "sheets:engine,modules,sheets"
+  "sheets:engine,formats,modules,sheets"
   # The workbook module links libxlsxwriter and Qt Core: of sheets/ it takes the header-only
   # interface of the workbook writer.
   "xlsx:sheets,xlsx"
   "translations:translations"
-  "cli:engine,sheets,translations,cli"
-  "common:engine,sheets,modules,translations,common"
-  "pages:engine,sheets,modules,common,pages"
+  "cli:engine,formats,sheets,translations,cli"
+  "common:engine,formats,sheets,modules,translations,common"
+  "pages:engine,formats,sheets,modules,common,pages"
   # The chart module links Qt alone: of common/ it takes the header-only interface to the page.
   "chart:common,chart"
   # So does the network module, with the interface of its requests.
   "net:common,net"
-  "shell:engine,sheets,common,shell"
-  "app:engine,sheets,translations,common,pages,shell,app")
+  "shell:engine,formats,sheets,common,shell"
+  "app:engine,formats,sheets,translations,common,pages,shell,app")
 
 function(pendra_check_layout root)
   set(faults "")
@@ -39,8 +40,8 @@ function(pendra_check_layout root)
           if(found EQUAL -1)
             string(APPEND faults "\n  ${shown}: ${line} (${folder}/ may include only ${listed})")
           endif()
-        elseif(folder STREQUAL "engine" AND line MATCHES "#[ \t]*include[ \t]*<Q")
-          string(APPEND faults "\n  ${shown}: ${line} (the core is free of Qt)")
+        elseif(folder MATCHES "^(engine|formats)$" AND line MATCHES "#[ \t]*include[ \t]*<Q")
+          string(APPEND faults "\n  ${shown}: ${line} (${folder}/ is free of Qt)")
         endif()
       endforeach()
     endforeach()
