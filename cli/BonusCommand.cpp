@@ -7,6 +7,7 @@
 #include "cli/Records.h"
 #include "engine/current/Bonus.h"
 #include "engine/current/Rules.h"
+#include "formats/Result.h"
 
 #include <QCoreApplication>
 
@@ -19,34 +20,6 @@ class Words {
 };
 
 using current::BetterMethod;
-
-QString BetterName(BetterMethod Better) {
-    switch (Better) {
-    case BetterMethod::Separate:
-        return QStringLiteral("separate");
-    case BetterMethod::Merged:
-        return QStringLiteral("merged");
-    case BetterMethod::Equal:
-        break;
-    }
-    return QStringLiteral("equal");
-}
-
-QJsonObject Json(const current::BonusComparison &c) {
-    return {{"separate", JsonSeparate(c.Separate)},
-            {"merged", QJsonObject{{"taxable", JsonMoney(c.Merged.Taxable)},
-                                   {"rate", c.Merged.Rate},
-                                   {"quick_deduction", JsonMoney(c.Merged.QuickDeduction)},
-                                   {"bonus_tax", JsonMoney(c.Merged.BonusTax)},
-                                   {"total", JsonMoney(c.Merged.Total)}}},
-            {"better", BetterName(c.Better)},
-            {"saving", JsonMoney(c.Saving)},
-            {"cliff", JsonCliff(c.Cliff)},
-            {"best_split", QJsonObject{{"bonus", JsonMoney(c.BestSplit.Bonus)},
-                                       {"wage_taxable", JsonMoney(c.BestSplit.WageTaxable)},
-                                       {"total", JsonMoney(c.BestSplit.Total)},
-                                       {"saving", JsonMoney(c.BestSplit.Saving)}}}};
-}
 
 QString Verdict(const current::BonusComparison &c) {
     switch (c.Better) {
@@ -95,11 +68,7 @@ QString NonResidentRule() {
 
 void PrintNonResident(const current::NonResidentBonus &b, bool Json) {
     if (Json)
-        return PrintJson({{"rate", b.Rate},
-                          {"quick_deduction", JsonMoney(b.QuickDeduction)},
-                          {"average", JsonMoney(b.Average)},
-                          {"tax", JsonMoney(b.Tax)},
-                          {"after_tax", JsonMoney(b.AfterTax)}});
+        return PrintJson(formats::NonResidentBonusJson(b));
     const int months = current::Law::NonResidentBonusMonths;
     PrintOut(Pairs({{Words::tr("数月奖金"), Money(b.Bonus)},
                     {Words::tr("月均奖金（÷%1）").arg(months), Money(b.Average)},
@@ -112,22 +81,6 @@ void PrintNonResident(const current::NonResidentBonus &b, bool Json) {
 }
 
 } // namespace
-
-QJsonObject JsonSeparate(const current::SeparateBonus &s) {
-    return {{"rate", s.Rate},
-            {"quick_deduction", JsonMoney(s.QuickDeduction)},
-            {"bonus_tax", JsonMoney(s.BonusTax)},
-            {"other_tax", JsonMoney(s.OtherTax)},
-            {"total", JsonMoney(s.Total)}};
-}
-
-QJsonValue JsonCliff(const std::optional<current::BonusCliff> &Cliff) {
-    if (!Cliff)
-        return QJsonValue::Null;
-    return QJsonObject{{"from", JsonMoney(Cliff->From)},
-                       {"to", JsonMoney(Cliff->To)},
-                       {"loss", JsonMoney(Cliff->Loss)}};
-}
 
 int RunBonus(const QStringList &Arguments) {
     CommandLine line(
@@ -159,7 +112,7 @@ int RunBonus(const QStringList &Arguments) {
     const current::BonusComparison c =
         current::CompareBonus(line.Amount("bonus"), line.Amount("taxable"));
     if (line.Json())
-        PrintJson(Json(c));
+        PrintJson(formats::BonusJson(c));
     else
         PrintOut(Text(c));
     return Success;

@@ -6,10 +6,11 @@
 #include "cli/Output.h"
 #include "cli/SettlementOutput.h"
 #include "engine/current/Household.h"
+#include "formats/Result.h"
+#include "formats/ResultKeys.h"
 #include "sheets/HouseholdFile.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
 
 namespace Cli {
 namespace {
@@ -21,53 +22,12 @@ class Words {
 };
 
 QString PlacementName(Placement Where) {
-    switch (Where) {
-    case Placement::B:
-        return QStringLiteral("b");
-    case Placement::Half:
-        return QStringLiteral("half");
-    case Placement::A:
-        break;
-    }
-    return QStringLiteral("a");
+    return QString::fromLatin1(formats::keys::Place(Where));
 }
 
 QString PlacementTitle(Placement Where) {
     return Where == Placement::Half ? Words::tr("各 %1%").arg(current::Law::HalfShare)
                                     : PlacementName(Where);
-}
-
-QJsonArray JsonPlacements(const std::vector<Placement> &Places) {
-    QJsonArray array;
-    for (const Placement where : Places)
-        array.append(PlacementName(where));
-    return array;
-}
-
-QJsonObject JsonAssignment(const current::HouseholdAssignment &Assignment) {
-    return {{"children", JsonPlacements(Assignment.Children)},
-            {"housing_loan", Assignment.HousingLoan
-                                 ? QJsonValue(PlacementName(*Assignment.HousingLoan))
-                                 : QJsonValue(QJsonValue::Null)},
-            {"rent", JsonPlacements(Assignment.Rent)},
-            {"illness", JsonPlacements(Assignment.Illness)}};
-}
-
-QJsonObject JsonChoice(const current::HouseholdChoice &Choice) {
-    return {{"assignment", JsonAssignment(Choice.Assignment)},
-            {"a", JsonYearSettlement(Choice.A.Settled)},
-            {"b", JsonYearSettlement(Choice.B.Settled)},
-            {"total", JsonMoney(Choice.Total)}};
-}
-
-QJsonObject Json(const current::HouseholdSplit &Split) {
-    QJsonObject json{{"best", JsonChoice(Split.Best)},
-                     {"worst", JsonChoice(Split.Worst)},
-                     {"all_to_a", JsonChoice(Split.AllToA)},
-                     {"combinations", static_cast<qint64>(Split.Combinations)}};
-    if (Split.Now)
-        json.insert(QStringLiteral("current"), JsonChoice(*Split.Now));
-    return json;
 }
 
 QString MonthText(const current::CalendarMonth &When) {
@@ -194,7 +154,7 @@ int RunHousehold(const QStringList &Arguments) {
                 .arg(read.WithoutNow));
     const current::HouseholdSplit split = current::SplitHousehold(*read.Facts);
     if (line.Json())
-        PrintJson(Json(split));
+        PrintJson(formats::HouseholdJson(split));
     else
         PrintOut(Text(*read.Facts, split));
     return Success;

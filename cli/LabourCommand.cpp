@@ -8,9 +8,9 @@
 #include "engine/current/Internship.h"
 #include "engine/current/Remuneration.h"
 #include "engine/current/Rules.h"
+#include "formats/Result.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
 
 namespace Cli {
 namespace {
@@ -55,16 +55,6 @@ void AddRemunerationOptions(CommandLine &Line) {
     Line.AddFlag("nonresident", Words::tr("非居民个人"));
 }
 
-QJsonObject JsonRemuneration(const current::Remuneration &r) {
-    return {{"income", JsonMoney(r.Income)},
-            {"deduction", JsonMoney(r.Deduction)},
-            {"taxable", JsonMoney(r.Taxable)},
-            {"rate", r.Rate},
-            {"quick_deduction", JsonMoney(r.QuickDeduction)},
-            {"tax", JsonMoney(r.Tax)},
-            {"after_tax", JsonMoney(r.AfterTax)}};
-}
-
 QString RemunerationText(const current::Remuneration &r) {
     return Pairs({{Words::tr("收入"), Money(r.Income)},
                   {Words::tr("减除费用"), Money(r.Deduction)},
@@ -78,20 +68,16 @@ QString RemunerationText(const current::Remuneration &r) {
 namespace {
 
 void PrintInternship(const std::vector<current::InternshipMonth> &Months, bool Json) {
+    if (Json)
+        return PrintJson(formats::InternshipJson(Months));
     std::vector<current::WageWithholding> rows;
     std::vector<current::Cents> amounts;
-    QJsonArray json;
     current::Cents total = 0;
     for (const current::InternshipMonth &m : Months) {
         rows.push_back(m.Withholding);
         amounts.push_back(m.IncomeAmount);
-        QJsonObject month = JsonMonth(m.Withholding);
-        month.insert(QStringLiteral("income_amount"), JsonMoney(m.IncomeAmount));
-        json.append(month);
         total += m.Withholding.Tax;
     }
-    if (Json)
-        return PrintJson({{"months", json}});
     PrintOut(MonthTable(rows, amounts) + Words::tr("\n预扣税额合计：%1\n").arg(Money(total)));
 }
 
@@ -164,7 +150,7 @@ int RunLabour(const QStringList &Arguments) {
     const current::Remuneration r =
         current::WithholdRemuneration(line.Amount("income"), *kind, line.IsSet("nonresident"));
     if (line.Json())
-        PrintJson(JsonRemuneration(r));
+        PrintJson(formats::RemunerationJson(r));
     else
         PrintOut(RemunerationText(r));
     return Success;

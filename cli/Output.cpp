@@ -1,9 +1,9 @@
 #include "cli/Output.h"
 
+#include "formats/Result.h"
 #include "sheets/JsonFile.h"
 
 #include <QCoreApplication>
-#include <QJsonDocument>
 
 #include <algorithm>
 #include <cstdio>
@@ -93,12 +93,8 @@ QString Rate(int Percent) {
     return QString::number(Percent) + u'%';
 }
 
-QJsonValue JsonMoney(current::Cents Amount) {
-    return Money(Amount);
-}
-
-void PrintJson(const QJsonObject &Object) {
-    PrintOut(QString::fromUtf8(QJsonDocument(Object).toJson(QJsonDocument::Indented)));
+void PrintJson(const nlohmann::json &Result) {
+    PrintOut(QString::fromStdString(formats::ResultText(Result)));
 }
 
 QString Shown(const std::string &Text) {

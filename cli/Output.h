@@ -3,10 +3,10 @@
 
 #include "engine/current/Money.h"
 
-#include <QJsonObject>
-#include <QJsonValue>
 #include <QString>
 #include <QStringList>
+
+#include <nlohmann/json_fwd.hpp>
 
 #include <functional>
 
@@ -30,8 +30,8 @@ inline QString LawAmount(current::Cents Amount) {
     return QString::fromStdString(current::FormatYuan(Amount));
 }
 QString Rate(int Percent); // "3%"
-QJsonValue JsonMoney(current::Cents Amount);
-void PrintJson(const QJsonObject &Object);
+// A result of formats/Result.h as --json prints it.
+void PrintJson(const nlohmann::json &Result);
 
 // Columns aligned for a terminal: Chinese characters take two places. A control character in a
 // cell shows as an escape. The first column is

@@ -8,7 +8,6 @@
 #include "engine/current/Remuneration.h"
 #include "engine/current/Wage.h"
 
-#include <QJsonObject>
 #include <QString>
 
 #include <optional>
@@ -21,11 +20,6 @@ namespace Cli {
 // after refusing an unknown one.
 void AddRemunerationOptions(CommandLine &Line);
 std::optional<current::RemunerationKind> ReadKind(const CommandLine &Line);
-QJsonObject JsonRemuneration(const current::Remuneration &Payment);
 QString RemunerationText(const current::Remuneration &Payment);
-
-// The separately taxed bonus and a cliff (null when there is none) as in `bonus --json`.
-QJsonObject JsonSeparate(const current::SeparateBonus &Separate);
-QJsonValue JsonCliff(const std::optional<current::BonusCliff> &Cliff);
 
 } // namespace Cli

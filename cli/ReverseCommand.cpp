@@ -7,9 +7,9 @@
 #include "cli/Records.h"
 #include "engine/current/Reverse.h"
 #include "engine/current/Rules.h"
+#include "formats/Result.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
 
 namespace Cli {
 namespace {
@@ -76,18 +76,6 @@ QString ModeTitle(current::BasicDeduction Mode) {
         break;
     }
     return Words::tr("按月");
-}
-
-QString ModeKey(current::BasicDeduction Mode) {
-    switch (Mode) {
-    case current::BasicDeduction::FromJanuary:
-        return QStringLiteral("from-january");
-    case current::BasicDeduction::Sixty:
-        return QStringLiteral("sixty");
-    case current::BasicDeduction::PerMonth:
-        break;
-    }
-    return QStringLiteral("per-month");
 }
 
 // Which months the answer is for, and how their basic deduction accumulates.
@@ -179,19 +167,7 @@ int RunWageReverse(const QStringList &Arguments) {
         PrintOut(WageText(*year, terms, equalNet));
         return Success;
     }
-    QJsonArray months;
-    for (const current::WageWithholding &month : year->Months)
-        months.append(JsonMonth(month));
-    PrintJson({{"gross", equalNet ? QJsonValue(QJsonValue::Null) : JsonMoney(year->Gross)},
-               {"net", JsonMoney(year->Net)},
-               {"from", terms.First},
-               {"to", terms.Last},
-               {"mode", ModeKey(terms.Mode)},
-               {"equal_net", equalNet},
-               {"months", months},
-               {"year_gross", JsonMoney(year->YearGross)},
-               {"year_tax", JsonMoney(year->YearTax)},
-               {"year_net", JsonMoney(year->YearNet)}});
+    PrintJson(formats::WageReverseJson(*year, terms, equalNet));
     return Success;
 }
 
@@ -235,11 +211,7 @@ int RunBonusReverse(const QStringList &Arguments) {
         PrintOut(BonusText(*bonus));
         return Success;
     }
-    QJsonObject json = JsonSeparate(bonus->Separate);
-    json.insert("gross", JsonMoney(bonus->Gross));
-    json.insert("net", JsonMoney(bonus->Net));
-    json.insert("cliff_above", JsonCliff(bonus->CliffAbove));
-    PrintJson(json);
+    PrintJson(formats::BonusReverseJson(*bonus));
     return Success;
 }
 
@@ -268,10 +240,7 @@ int RunLabourReverse(const QStringList &Arguments) {
         PrintOut(RemunerationText(*payment));
         return Success;
     }
-    QJsonObject json = JsonRemuneration(*payment);
-    json.insert("gross", JsonMoney(payment->Income));
-    json.insert("net", JsonMoney(payment->AfterTax));
-    PrintJson(json);
+    PrintJson(formats::RemunerationReverseJson(*payment));
     return Success;
 }
 

@@ -5,6 +5,7 @@
 #include "cli/Output.h"
 #include "cli/SettlementOutput.h"
 #include "engine/current/Settlement.h"
+#include "formats/Result.h"
 
 #include <QCoreApplication>
 
@@ -27,7 +28,7 @@ std::optional<current::BonusMethod> MethodNamed(const QString &Name) {
 
 void Print(const current::Settlement &s, bool Json) {
     if (Json)
-        PrintJson(JsonSettlement(s));
+        PrintJson(formats::SettlementJson(s));
     else
         PrintOut(Pairs(SettlementPairs(s)) + u'\n' + ReasonText(s) + u'\n');
 }

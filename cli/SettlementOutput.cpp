@@ -14,27 +14,6 @@ class Words {
     Q_DECLARE_TR_FUNCTIONS(SettlementOutput)
 };
 
-QString ReasonName(FilingReason Reason) {
-    switch (Reason) {
-    case FilingReason::Refund:
-        return QStringLiteral("refund");
-    case FilingReason::None:
-        return QStringLiteral("none");
-    case FilingReason::OweSmall:
-        return QStringLiteral("owe_small");
-    case FilingReason::IncomeLow:
-        return QStringLiteral("income_low");
-    case FilingReason::Owe:
-        break;
-    }
-    return QStringLiteral("owe");
-}
-
-QString MethodName(current::BonusMethod Method) {
-    return Method == current::BonusMethod::Merged ? QStringLiteral("merged")
-                                                  : QStringLiteral("separate");
-}
-
 current::BonusMethod OtherMethod(current::BonusMethod Method) {
     return Method == current::BonusMethod::Merged ? current::BonusMethod::Separate
                                                   : current::BonusMethod::Merged;
@@ -63,23 +42,6 @@ QString ReasonText(const current::Settlement &s, const current::YearRules &Rules
         .arg(current::Law::SettlementUntil.Day);
 }
 
-QJsonObject JsonSettlement(const current::Settlement &s) {
-    return {{"income_amount", JsonMoney(s.IncomeAmount)},
-            {"deductions", JsonMoney(s.Deductions)},
-            {"donation_limit", JsonMoney(s.DonationLimit)},
-            {"donations", JsonMoney(s.Donations)},
-            {"taxable", JsonMoney(s.Taxable)},
-            {"rate", s.Rate},
-            {"quick_deduction", JsonMoney(s.QuickDeduction)},
-            {"tax", JsonMoney(s.Tax)},
-            {"bonus_tax", JsonMoney(s.BonusTax)},
-            {"total_tax", JsonMoney(s.TotalTax)},
-            {"withheld", JsonMoney(s.Withheld)},
-            {"balance", JsonMoney(s.Balance)},
-            {"must_file", s.MustFile},
-            {"reason", ReasonName(s.Reason)}};
-}
-
 QList<QStringList> SettlementPairs(const current::Settlement &s) {
     return {{Words::tr("综合所得收入额"), Money(s.IncomeAmount)},
             {Words::tr("扣除合计"), Money(s.Deductions)},
@@ -94,26 +56,6 @@ QList<QStringList> SettlementPairs(const current::Settlement &s) {
             {Words::tr("应纳税额合计"), Money(s.TotalTax)},
             {Words::tr("已预缴税额"), Money(s.Withheld)},
             {Words::tr("应补（退）税额"), Money(s.Balance)}};
-}
-
-QJsonObject JsonYearSettlement(const current::YearSettlement &s) {
-    QJsonObject object = JsonSettlement(s.Figures);
-    object.insert(QStringLiteral("bonus_method"), MethodName(s.Method));
-    object.insert(QStringLiteral("special"), JsonMoney(s.Special));
-    object.insert(QStringLiteral("illness"), JsonMoney(s.Illness));
-    object.insert(QStringLiteral("pension"), JsonMoney(s.Pension));
-    object.insert(QStringLiteral("health_insurance"), JsonMoney(s.HealthInsurance));
-    object.insert(QStringLiteral("donations_given"), JsonMoney(s.Donations));
-    object.insert(QStringLiteral("donations_full_given"), JsonMoney(s.DonationsFull));
-    // The method not taken and what it would cost more (or less, when asked for by name); null
-    // without a bonus, where the two are one.
-    object.insert(QStringLiteral("other_method"),
-                  s.Other ? QJsonValue(MethodName(OtherMethod(s.Method))) : QJsonValue());
-    object.insert(QStringLiteral("other_method_tax"),
-                  s.Other ? JsonMoney(s.Other->TotalTax) : QJsonValue());
-    object.insert(QStringLiteral("difference"),
-                  s.Other ? JsonMoney(s.Other->TotalTax - s.Figures.TotalTax) : QJsonValue());
-    return object;
 }
 
 QString BonusComparisonText(const current::YearSettlement &s) {

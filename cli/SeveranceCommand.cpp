@@ -6,6 +6,7 @@
 #include "cli/Output.h"
 #include "engine/current/Rules.h"
 #include "engine/current/Severance.h"
+#include "formats/Result.h"
 
 #include <QCoreApplication>
 
@@ -35,13 +36,7 @@ QString Summary() {
 
 int PrintSeverance(const current::Severance &s, bool Json) {
     if (Json) {
-        PrintJson({{"income", JsonMoney(s.Income)},
-                   {"exempt", JsonMoney(s.Exempt)},
-                   {"taxable", JsonMoney(s.Taxable)},
-                   {"rate", s.Rate},
-                   {"quick_deduction", JsonMoney(s.QuickDeduction)},
-                   {"tax", JsonMoney(s.Tax)},
-                   {"after_tax", JsonMoney(s.AfterTax)}});
+        PrintJson(formats::SeveranceJson(s));
         return Success;
     }
     PrintOut(Pairs({{Words::tr("补偿收入"), Money(s.Income)},
@@ -56,13 +51,7 @@ int PrintSeverance(const current::Severance &s, bool Json) {
 
 int PrintEarlyRetirement(const current::EarlyRetirement &e, bool Json) {
     if (Json) {
-        PrintJson({{"per_year", JsonMoney(e.PerYear)},
-                   {"taxable_per_year", JsonMoney(e.TaxablePerYear)},
-                   {"rate", e.Rate},
-                   {"quick_deduction", JsonMoney(e.QuickDeduction)},
-                   {"tax_per_year", JsonMoney(e.TaxPerYear)},
-                   {"tax", JsonMoney(e.Tax)},
-                   {"after_tax", JsonMoney(e.AfterTax)}});
+        PrintJson(formats::EarlyRetirementJson(e));
         return Success;
     }
     PrintOut(Pairs({{Words::tr("一次性补贴收入"), Money(e.Amount)},
@@ -94,18 +83,7 @@ int RunEarlyRetirement(const CommandLine &Line) {
 
 int PrintInternalRetirement(const current::InternalRetirement &r, bool Json) {
     if (Json) {
-        PrintJson({{"amount", JsonMoney(r.Amount)},
-                   {"months", r.Months},
-                   {"wage", JsonMoney(r.Wage)},
-                   {"average", JsonMoney(r.Average)},
-                   {"base", JsonMoney(r.Base)},
-                   {"taxable", JsonMoney(r.Taxable)},
-                   {"rate", r.Rate},
-                   {"quick_deduction", JsonMoney(r.QuickDeduction)},
-                   {"tax", JsonMoney(r.Tax)},
-                   {"wage_tax", JsonMoney(r.WageTax)},
-                   {"added", JsonMoney(r.Added)},
-                   {"after_tax", JsonMoney(r.AfterTax)}});
+        PrintJson(formats::InternalRetirementJson(r));
         return Success;
     }
     PrintOut(Pairs({{Words::tr("内部退养一次性收入"), Money(r.Amount)},

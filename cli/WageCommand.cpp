@@ -6,11 +6,11 @@
 #include "cli/WageMonths.h"
 #include "engine/current/Rules.h"
 #include "engine/current/Wage.h"
+#include "formats/Result.h"
 #include "sheets/LawText.h"
 #include "sheets/PayrollSheet.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
 
 #include <vector>
 
@@ -27,13 +27,7 @@ using current::Cents;
 int PrintNonResident(const CommandLine &Line) {
     const current::NonResidentWage w = current::WithholdNonResidentWage(Line.Amount("income"));
     if (Line.Json()) {
-        PrintJson({{"income", JsonMoney(w.Income)},
-                   {"deduction", JsonMoney(w.Deduction)},
-                   {"taxable", JsonMoney(w.Taxable)},
-                   {"rate", w.Rate},
-                   {"quick_deduction", JsonMoney(w.QuickDeduction)},
-                   {"tax", JsonMoney(w.Tax)},
-                   {"after_tax", JsonMoney(w.AfterTax)}});
+        PrintJson(formats::NonResidentWageJson(w));
         return Success;
     }
     PrintOut(Pairs({{Words::tr("收入"), Money(w.Income)},
@@ -47,16 +41,13 @@ int PrintNonResident(const CommandLine &Line) {
 }
 
 int PrintMonths(const std::vector<current::WageWithholding> &Months, bool Json) {
+    if (Json) {
+        PrintJson(formats::WageMonthsJson(Months));
+        return Success;
+    }
     Cents total = 0;
     for (const current::WageWithholding &m : Months)
         total += m.Tax;
-    if (Json) {
-        QJsonArray months;
-        for (const current::WageWithholding &m : Months)
-            months.append(JsonMonth(m));
-        PrintJson({{"months", months}, {"total_tax", JsonMoney(total)}});
-        return Success;
-    }
     PrintOut(MonthTable(Months) + Words::tr("\n预扣税额合计：%1\n").arg(Money(total)));
     return Success;
 }

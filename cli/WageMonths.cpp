@@ -18,24 +18,6 @@ class Words {
 
 using current::Cents;
 
-QJsonObject JsonMonth(const current::WageWithholding &m) {
-    return {{"month", m.Month},
-            {"income", JsonMoney(m.Income)},
-            {"cumulative_income", JsonMoney(m.CumulativeIncome)},
-            {"cumulative_exempt", JsonMoney(m.CumulativeExempt)},
-            {"cumulative_basic", JsonMoney(m.CumulativeBasic)},
-            {"cumulative_insurance", JsonMoney(m.CumulativeInsurance)},
-            {"cumulative_special", JsonMoney(m.CumulativeSpecial)},
-            {"cumulative_other", JsonMoney(m.CumulativeOther)},
-            {"cumulative_taxable", JsonMoney(m.CumulativeTaxable)},
-            {"rate", m.Rate},
-            {"quick_deduction", JsonMoney(m.QuickDeduction)},
-            {"cumulative_tax", JsonMoney(m.CumulativeTax)},
-            {"withheld_before", JsonMoney(m.WithheldBefore)},
-            {"tax", JsonMoney(m.Tax)},
-            {"net", JsonMoney(m.Net)}};
-}
-
 // Cumulative columns that stay zero all year (no exempt income, say) are left out of the table;
 // the JSON has them all.
 QString MonthTable(const std::vector<current::WageWithholding> &Months,

@@ -4,14 +4,11 @@
 
 #include "engine/current/Wage.h"
 
-#include <QJsonObject>
 #include <QString>
 
 #include <vector>
 
 namespace Cli {
-
-QJsonObject JsonMonth(const current::WageWithholding &Month);
 
 // One line a month. IncomeAmounts, when given, are each month's income amount of remuneration
 // withheld as wages: shown after the payment, the cumulative income then being of those amounts.

@@ -7,11 +7,11 @@
 #include "cli/SettlementOutput.h"
 #include "cli/WageMonths.h"
 #include "engine/current/Year.h"
+#include "formats/Result.h"
 #include "sheets/LawText.h"
 #include "sheets/YearFile.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
 
 #include <algorithm>
 
@@ -26,35 +26,19 @@ class Words {
 };
 
 struct TimelineItem {
-    const char *Key;
     const char *Title;
     Cents EntitlementMonth::*Field;
 };
 
 constexpr TimelineItem TimelineItems[] = {
-    {"children", QT_TRANSLATE_NOOP("YearCommand", "子女教育"), &EntitlementMonth::Children},
-    {"infant_care", QT_TRANSLATE_NOOP("YearCommand", "婴幼儿照护"), &EntitlementMonth::InfantCare},
-    {"elderly", QT_TRANSLATE_NOOP("YearCommand", "赡养老人"), &EntitlementMonth::Elderly},
-    {"housing_loan", QT_TRANSLATE_NOOP("YearCommand", "住房贷款利息"),
-     &EntitlementMonth::HousingLoan},
-    {"rent", QT_TRANSLATE_NOOP("YearCommand", "住房租金"), &EntitlementMonth::Rent},
-    {"continuing_education", QT_TRANSLATE_NOOP("YearCommand", "继续教育"),
-     &EntitlementMonth::ContinuingEducation},
-    {"pension", QT_TRANSLATE_NOOP("YearCommand", "个人养老金"), &EntitlementMonth::Pension},
-    {"health_insurance", QT_TRANSLATE_NOOP("YearCommand", "商业健康保险"),
-     &EntitlementMonth::HealthInsurance}};
-
-QString KindName(current::RemunerationKind Kind) {
-    switch (Kind) {
-    case current::RemunerationKind::Author:
-        return QStringLiteral("author");
-    case current::RemunerationKind::Royalty:
-        return QStringLiteral("royalty");
-    case current::RemunerationKind::Labour:
-        break;
-    }
-    return QStringLiteral("labour");
-}
+    {QT_TRANSLATE_NOOP("YearCommand", "子女教育"), &EntitlementMonth::Children},
+    {QT_TRANSLATE_NOOP("YearCommand", "婴幼儿照护"), &EntitlementMonth::InfantCare},
+    {QT_TRANSLATE_NOOP("YearCommand", "赡养老人"), &EntitlementMonth::Elderly},
+    {QT_TRANSLATE_NOOP("YearCommand", "住房贷款利息"), &EntitlementMonth::HousingLoan},
+    {QT_TRANSLATE_NOOP("YearCommand", "住房租金"), &EntitlementMonth::Rent},
+    {QT_TRANSLATE_NOOP("YearCommand", "继续教育"), &EntitlementMonth::ContinuingEducation},
+    {QT_TRANSLATE_NOOP("YearCommand", "个人养老金"), &EntitlementMonth::Pension},
+    {QT_TRANSLATE_NOOP("YearCommand", "商业健康保险"), &EntitlementMonth::HealthInsurance}};
 
 QString KindTitle(current::RemunerationKind Kind) {
     switch (Kind) {
@@ -78,71 +62,6 @@ QString ModeTitle(current::BasicDeduction Mode) {
         break;
     }
     return Words::tr("按月");
-}
-
-QJsonArray JsonTimeline(const current::Timeline &Months) {
-    QJsonArray timeline;
-    for (const EntitlementMonth &month : Months) {
-        QJsonObject object{{"month", month.Month}, {"total", JsonMoney(month.Total())}};
-        for (const TimelineItem &item : TimelineItems)
-            object.insert(QLatin1String(item.Key), JsonMoney(month.*item.Field));
-        timeline.append(object);
-    }
-    return timeline;
-}
-
-QJsonObject JsonNonResidentMonth(const current::NonResidentMonth &Month) {
-    const current::NonResidentWage &w = Month.Wage;
-    return {{"month", Month.Month},
-            {"income", JsonMoney(w.Income)},
-            {"deduction", JsonMoney(w.Deduction)},
-            {"taxable", JsonMoney(w.Taxable)},
-            {"rate", w.Rate},
-            {"quick_deduction", JsonMoney(w.QuickDeduction)},
-            {"tax", JsonMoney(w.Tax)},
-            {"after_tax", JsonMoney(w.AfterTax)}};
-}
-
-QJsonObject Json(const current::YearFacts &Facts, const current::YearResult &Year) {
-    QJsonArray jobs;
-    for (std::size_t j = 0; j < Year.Jobs.size(); ++j) {
-        QJsonArray months;
-        for (const current::WageWithholding &month : Year.Jobs[j].Months)
-            months.append(JsonMonth(month));
-        for (const current::NonResidentMonth &month : Year.Jobs[j].NonResidentMonths)
-            months.append(JsonNonResidentMonth(month));
-        jobs.append(QJsonObject{{"employer", QString::fromStdString(Facts.Jobs[j].Employer)},
-                                {"withheld", JsonMoney(Year.Jobs[j].Withheld)},
-                                {"months", months}});
-    }
-    QJsonArray payments;
-    for (std::size_t i = 0; i < Year.Payments.size(); ++i)
-        payments.append(QJsonObject{{"month", Facts.Payments[i].Month},
-                                    {"kind", KindName(Facts.Payments[i].Kind)},
-                                    {"amount", JsonMoney(Facts.Payments[i].Amount)},
-                                    {"tax", JsonMoney(Year.Payments[i].Tax)}});
-    QJsonValue bonus = QJsonValue::Null;
-    if (Year.Bonus) {
-        QJsonObject object{{"month", Year.Bonus->Month},
-                           {"amount", JsonMoney(Year.Bonus->Amount)},
-                           {"tax", JsonMoney(Year.Bonus->Due.Tax)}};
-        if (const auto &spread = Year.Bonus->NonResident) {
-            object.insert(QStringLiteral("average"), JsonMoney(spread->Average));
-            object.insert(QStringLiteral("rate"), spread->Rate);
-            object.insert(QStringLiteral("quick_deduction"), JsonMoney(spread->QuickDeduction));
-            object.insert(QStringLiteral("monthly_tax"), JsonMoney(spread->MonthlyTax));
-        }
-        bonus = object;
-    }
-    return {{"year", Facts.Year},
-            {"resident", !Year.NonResident},
-            {"days_in_china", Facts.DaysInChina ? QJsonValue(*Facts.DaysInChina) : QJsonValue()},
-            {"timeline", JsonTimeline(Year.Entitlements)},
-            {"jobs", jobs},
-            {"payments", payments},
-            {"bonus", bonus},
-            {"settlement",
-             Year.NonResident ? QJsonValue() : QJsonValue(JsonYearSettlement(Year.Settled))}};
 }
 
 // Which the person is in the year, and why.
@@ -326,7 +245,7 @@ int RunYear(const QStringList &Arguments) {
     }
     const current::YearResult year = current::ComputeYear(*read.Facts);
     if (line.Json())
-        PrintJson(Json(*read.Facts, year));
+        PrintJson(formats::YearJson(*read.Facts, year));
     else
         PrintOut(Text(*read.Facts, year));
     return Success;

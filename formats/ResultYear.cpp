@@ -1,0 +1,170 @@
+// The results that settle a year: the settlement of totals, a person's year from the year file
+// and a couple's household split.
+
+#include "formats/Result.h"
+
+#include "formats/ResultKeys.h"
+#include "formats/ResultParts.h"
+
+namespace formats {
+namespace {
+
+using current::Cents;
+using current::EntitlementMonth;
+
+// The timeline's items under their keys.
+struct TimelineItem {
+    const char *Key;
+    Cents EntitlementMonth::*Field;
+};
+
+constexpr TimelineItem TimelineItems[] = {
+    {"children", &EntitlementMonth::Children},
+    {"infant_care", &EntitlementMonth::InfantCare},
+    {"elderly", &EntitlementMonth::Elderly},
+    {"housing_loan", &EntitlementMonth::HousingLoan},
+    {"rent", &EntitlementMonth::Rent},
+    {"continuing_education", &EntitlementMonth::ContinuingEducation},
+    {"pension", &EntitlementMonth::Pension},
+    {"health_insurance", &EntitlementMonth::HealthInsurance}};
+
+Json TimelineJson(const current::Timeline &Months) {
+    Json timeline = Json::array();
+    for (const EntitlementMonth &month : Months) {
+        Json object{{"month", month.Month}, {"total", Money(month.Total())}};
+        for (const TimelineItem &item : TimelineItems)
+            object[item.Key] = Money(month.*item.Field);
+        timeline.push_back(std::move(object));
+    }
+    return timeline;
+}
+
+Json NonResidentMonthJson(const current::NonResidentMonth &Month) {
+    Json json = NonResidentWageJson(Month.Wage);
+    json["month"] = Month.Month;
+    return json;
+}
+
+Json JobsJson(const current::YearFacts &Facts, const current::YearResult &Year) {
+    Json jobs = Json::array();
+    for (std::size_t j = 0; j < Year.Jobs.size(); ++j) {
+        Json months = Json::array();
+        for (const current::WageWithholding &month : Year.Jobs[j].Months)
+            months.push_back(WageMonthJson(month));
+        for (const current::NonResidentMonth &month : Year.Jobs[j].NonResidentMonths)
+            months.push_back(NonResidentMonthJson(month));
+        jobs.push_back({{"employer", Facts.Jobs[j].Employer},
+                        {"withheld", Money(Year.Jobs[j].Withheld)},
+                        {"months", std::move(months)}});
+    }
+    return jobs;
+}
+
+Json PaymentsJson(const current::YearFacts &Facts, const current::YearResult &Year) {
+    Json payments = Json::array();
+    for (std::size_t i = 0; i < Year.Payments.size(); ++i)
+        payments.push_back({{"month", Facts.Payments[i].Month},
+                            {"kind", keys::Kind(Facts.Payments[i].Kind)},
+                            {"amount", Money(Facts.Payments[i].Amount)},
+                            {"tax", Money(Year.Payments[i].Tax)}});
+    return payments;
+}
+
+// A non-resident's bonus also gives the average of its six months and their tax.
+Json BonusWithholdingJson(const std::optional<current::BonusWithholding> &Bonus) {
+    if (!Bonus)
+        return nullptr;
+    Json json{
+        {"month", Bonus->Month}, {"amount", Money(Bonus->Amount)}, {"tax", Money(Bonus->Due.Tax)}};
+    if (const auto &spread = Bonus->NonResident) {
+        json["average"] = Money(spread->Average);
+        json["rate"] = spread->Rate;
+        json["quick_deduction"] = Money(spread->QuickDeduction);
+        json["monthly_tax"] = Money(spread->MonthlyTax);
+    }
+    return json;
+}
+
+Json PlacesJson(const std::vector<current::Placement> &Places) {
+    Json places = Json::array();
+    for (const current::Placement where : Places)
+        places.push_back(keys::Place(where));
+    return places;
+}
+
+Json AssignmentJson(const current::HouseholdAssignment &Assignment) {
+    return {{"children", PlacesJson(Assignment.Children)},
+            {"housing_loan",
+             Assignment.HousingLoan ? Json(keys::Place(*Assignment.HousingLoan)) : Json(nullptr)},
+            {"rent", PlacesJson(Assignment.Rent)},
+            {"illness", PlacesJson(Assignment.Illness)}};
+}
+
+Json ChoiceJson(const current::HouseholdChoice &Choice) {
+    return {{"assignment", AssignmentJson(Choice.Assignment)},
+            {"a", YearSettlementJson(Choice.A.Settled)},
+            {"b", YearSettlementJson(Choice.B.Settled)},
+            {"total", Money(Choice.Total)}};
+}
+
+} // namespace
+
+Json SettlementJson(const current::Settlement &s) {
+    return {{"income_amount", Money(s.IncomeAmount)},
+            {"deductions", Money(s.Deductions)},
+            {"donation_limit", Money(s.DonationLimit)},
+            {"donations", Money(s.Donations)},
+            {"taxable", Money(s.Taxable)},
+            {"rate", s.Rate},
+            {"quick_deduction", Money(s.QuickDeduction)},
+            {"tax", Money(s.Tax)},
+            {"bonus_tax", Money(s.BonusTax)},
+            {"total_tax", Money(s.TotalTax)},
+            {"withheld", Money(s.Withheld)},
+            {"balance", Money(s.Balance)},
+            {"must_file", s.MustFile},
+            {"reason", keys::Reason(s.Reason)}};
+}
+
+Json YearSettlementJson(const current::YearSettlement &s) {
+    Json json = SettlementJson(s.Figures);
+    json["bonus_method"] = keys::Method(s.Method);
+    json["special"] = Money(s.Special);
+    json["illness"] = Money(s.Illness);
+    json["pension"] = Money(s.Pension);
+    json["health_insurance"] = Money(s.HealthInsurance);
+    json["donations_given"] = Money(s.Donations);
+    json["donations_full_given"] = Money(s.DonationsFull);
+    // The method not taken and what it would cost more (or less, when asked for by name); null
+    // without a bonus, where the two are one.
+    const current::BonusMethod other = s.Method == current::BonusMethod::Merged
+                                           ? current::BonusMethod::Separate
+                                           : current::BonusMethod::Merged;
+    json["other_method"] = s.Other ? Json(keys::Method(other)) : Json(nullptr);
+    json["other_method_tax"] = s.Other ? Money(s.Other->TotalTax) : Json(nullptr);
+    json["difference"] = s.Other ? Money(s.Other->TotalTax - s.Figures.TotalTax) : Json(nullptr);
+    return json;
+}
+
+Json YearJson(const current::YearFacts &Facts, const current::YearResult &Year) {
+    return {{"year", Facts.Year},
+            {"resident", !Year.NonResident},
+            {"days_in_china", Facts.DaysInChina ? Json(*Facts.DaysInChina) : Json(nullptr)},
+            {"timeline", TimelineJson(Year.Entitlements)},
+            {"jobs", JobsJson(Facts, Year)},
+            {"payments", PaymentsJson(Facts, Year)},
+            {"bonus", BonusWithholdingJson(Year.Bonus)},
+            {"settlement", Year.NonResident ? Json(nullptr) : YearSettlementJson(Year.Settled)}};
+}
+
+Json HouseholdJson(const current::HouseholdSplit &Split) {
+    Json json{{"best", ChoiceJson(Split.Best)},
+              {"worst", ChoiceJson(Split.Worst)},
+              {"all_to_a", ChoiceJson(Split.AllToA)},
+              {"combinations", Split.Combinations}};
+    if (Split.Now)
+        json["current"] = ChoiceJson(*Split.Now);
+    return json;
+}
+
+} // namespace formats
