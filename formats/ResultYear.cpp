@@ -70,7 +70,7 @@ Json PaymentsJson(const current::YearFacts &Facts, const current::YearResult &Ye
     return payments;
 }
 
-// A non-resident's bonus also gives the average of its six months and their tax.
+// A non-resident's bonus also gives the average of the months it is spread over and their tax.
 Json BonusWithholdingJson(const std::optional<current::BonusWithholding> &Bonus) {
     if (!Bonus)
         return nullptr;
