@@ -1,5 +1,5 @@
 // pendra-cli household: the split of a couple's shared deductions that costs them least, from
-// the household file, beside the costliest split and everything claimed by a.
+// the household file, beside the costliest split and everything claimed by a, or by b.
 
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
@@ -111,6 +111,8 @@ QString Text(const current::Household &Household, const current::HouseholdSplit 
                 .arg(Money(best), Money(Split.AllToA.Total), Money(Split.Worst.Total));
     text += Words::tr("最优分配比全部由 a 扣除少缴 %1，比最不利的分配少缴 %2\n")
                 .arg(Money(Split.AllToA.Total - best), Money(Split.Worst.Total - best));
+    text += Words::tr("全部由 b 扣除：两人应纳税额合计 %1，最优分配比其少缴 %2\n")
+                .arg(Money(Split.AllToB.Total), Money(Split.AllToB.Total - best));
     if (Split.Now)
         text += Words::tr("现在的分配：a %1，b %2，合计 %3；最优分配比现在少缴 %4\n")
                     .arg(Money(Split.Now->A.Settled.Figures.TotalTax),

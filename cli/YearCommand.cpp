@@ -139,27 +139,27 @@ QString JobText(const current::JobFacts &Job, const current::JobYear &Year) {
            Words::tr("本单位预扣税额合计：%1\n").arg(Money(Year.Withheld));
 }
 
-QString PaymentsText(const current::YearFacts &Facts, const current::YearResult &Year) {
+QString PaymentsText(const current::YearResult &Year) {
     TextTable table;
     table.AddRow({Words::tr("月份"), Words::tr("类别"), Words::tr("收入"), Words::tr("预扣税额")});
-    for (std::size_t i = 0; i < Year.Payments.size(); ++i)
-        table.AddRow({QString::number(Facts.Payments[i].Month), KindTitle(Facts.Payments[i].Kind),
-                      Money(Facts.Payments[i].Amount), Money(Year.Payments[i].Tax)});
+    for (const current::PaymentWithholding &payment : Year.Payments)
+        table.AddRow({QString::number(payment.Facts.Month), KindTitle(payment.Facts.Kind),
+                      Money(payment.Facts.Amount), Money(payment.Tax)});
     return Words::tr("劳务报酬、稿酬、特许权使用费\n") + table.Render();
 }
 
-QString BonusText(const current::YearFacts &Facts, const current::BonusWithholding &Bonus) {
+QString BonusText(const current::BonusWithholding &Bonus) {
     if (const auto &spread = Bonus.NonResident)
         return Words::tr("数月奖金：%1 %2 月发放 %3，非居民个人分摊 %4 个月，每月 %5，"
                          "税率 %6，速算扣除数 %7，每月税额 %8，应纳税额 %9\n")
-            .arg(QString::fromStdString(Facts.Jobs[Bonus.Job].Employer))
+            .arg(QString::fromStdString(Bonus.Employer))
             .arg(Bonus.Month)
             .arg(Money(Bonus.Amount))
             .arg(current::Law::NonResidentBonusMonths)
             .arg(Money(spread->Average), Rate(spread->Rate), Money(spread->QuickDeduction),
                  Money(spread->MonthlyTax), Money(spread->Tax));
     return Words::tr("全年一次性奖金：%1 %2 月发放 %3，单独计税预扣 %4（税率 %5，速算扣除数 %6）\n")
-        .arg(Shown(Facts.Jobs[Bonus.Job].Employer))
+        .arg(Shown(Bonus.Employer))
         .arg(Bonus.Month)
         .arg(Money(Bonus.Amount), Money(Bonus.Due.Tax), Rate(Bonus.Due.Rate),
              Money(Bonus.Due.QuickDeduction));
@@ -186,16 +186,16 @@ QString SettlementText(const current::YearFacts &Facts, const current::YearSettl
 QString NonResidentText(const current::YearFacts &Facts, const current::YearResult &Year) {
     QString text = ResidencyText(Facts);
     Cents total = 0;
-    for (std::size_t j = 0; j < Year.Jobs.size(); ++j) {
-        text += u'\n' + NonResidentJobText(Facts.Jobs[j], Year.Jobs[j]);
-        total += Year.Jobs[j].Withheld;
+    for (const current::JobYear &job : Year.Jobs) {
+        text += u'\n' + NonResidentJobText(job.Facts, job);
+        total += job.Withheld;
     }
     if (!Year.Payments.empty())
-        text += u'\n' + PaymentsText(Facts, Year);
+        text += u'\n' + PaymentsText(Year);
     for (const current::Remuneration &payment : Year.Payments)
         total += payment.Tax;
     if (Year.Bonus) {
-        text += u'\n' + BonusText(Facts, *Year.Bonus);
+        text += u'\n' + BonusText(*Year.Bonus);
         total += Year.Bonus->Due.Tax;
     }
     return text + u'\n' + Words::tr("全年扣缴税额合计：%1\n").arg(Money(total)) +
@@ -209,12 +209,12 @@ QString Text(const current::YearFacts &Facts, const current::YearResult &Year) {
     QString text = (Facts.DaysInChina ? ResidencyText(Facts) : QString()) +
                    Words::tr("%1 年每月可扣除额\n").arg(Facts.Year) +
                    TimelineTable(Year.Entitlements);
-    for (std::size_t j = 0; j < Year.Jobs.size(); ++j)
-        text += u'\n' + JobText(Facts.Jobs[j], Year.Jobs[j]);
+    for (const current::JobYear &job : Year.Jobs)
+        text += u'\n' + JobText(job.Facts, job);
     if (!Year.Payments.empty())
-        text += u'\n' + PaymentsText(Facts, Year);
+        text += u'\n' + PaymentsText(Year);
     if (Year.Bonus)
-        text += u'\n' + BonusText(Facts, *Year.Bonus);
+        text += u'\n' + BonusText(*Year.Bonus);
     // Once for all the year's payments: where the pension was deducted that year.
     const current::YearRules *rules = current::RulesOf(Facts.Year);
     if (!Facts.Pension.empty() && rules && rules->PensionPilot)

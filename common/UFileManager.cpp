@@ -216,12 +216,6 @@ TFileManager::ReadDeductions(std::vector<current::DeductionsIni::OverLimit> *Bey
     return current::DeductionsIni::Read(View(*bytes), Beyond);
 }
 
-TFileManager::TWriteResult TFileManager::WriteDeductions(const current::DeductionChoices &Choices,
-                                                         const current::DeductionChoices &Before) {
-    return RewriteFile(
-        [&](std::string_view Old) { return current::DeductionsIni::Write(Old, Choices, Before); });
-}
-
 namespace {
 
 constexpr std::string_view WindowSection = "Window";

@@ -39,15 +39,11 @@ class TFileManager {
     // under an advisory lock (flock on a lock file beside it), so that two windows saving at
     // once each keep what the other wrote.
     static TWriteResult WriteSetupInfo(const TGoldsSetupInfo &Info);
-    // The special deductions chosen in their dialog, kept in a section of their own of the same
-    // file and written under the same rules; none when there is no file. Beyond, when given,
+    // The special deductions once chosen in their dialog, kept in a section of their own of the
+    // same file, read-only now; none when there is no file. Beyond, when given,
     // lists the amounts the file holds beyond their limits (read as the limits).
     static std::optional<current::DeductionChoices>
     ReadDeductions(std::vector<current::DeductionsIni::OverLimit> *Beyond = nullptr);
-    // Writes only the keys whose values differ between Before (the choices as the dialog read
-    // them) and Choices, into the file as it is by then.
-    static TWriteResult WriteDeductions(const current::DeductionChoices &Choices,
-                                        const current::DeductionChoices &Before);
     // The registry name of the page shown when the program last ended, kept in a section of its
     // own under the same rules; none when there is no file, no such key or a value that is no
     // entry name.

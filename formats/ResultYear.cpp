@@ -45,28 +45,28 @@ Json NonResidentMonthJson(const current::NonResidentMonth &Month) {
     return json;
 }
 
-Json JobsJson(const current::YearFacts &Facts, const current::YearResult &Year) {
+Json JobsJson(const current::YearResult &Year) {
     Json jobs = Json::array();
-    for (std::size_t j = 0; j < Year.Jobs.size(); ++j) {
+    for (const current::JobYear &job : Year.Jobs) {
         Json months = Json::array();
-        for (const current::WageWithholding &month : Year.Jobs[j].Months)
+        for (const current::WageWithholding &month : job.Months)
             months.push_back(WageMonthJson(month));
-        for (const current::NonResidentMonth &month : Year.Jobs[j].NonResidentMonths)
+        for (const current::NonResidentMonth &month : job.NonResidentMonths)
             months.push_back(NonResidentMonthJson(month));
-        jobs.push_back({{"employer", Facts.Jobs[j].Employer},
-                        {"withheld", Money(Year.Jobs[j].Withheld)},
+        jobs.push_back({{"employer", job.Facts.Employer},
+                        {"withheld", Money(job.Withheld)},
                         {"months", std::move(months)}});
     }
     return jobs;
 }
 
-Json PaymentsJson(const current::YearFacts &Facts, const current::YearResult &Year) {
+Json PaymentsJson(const current::YearResult &Year) {
     Json payments = Json::array();
-    for (std::size_t i = 0; i < Year.Payments.size(); ++i)
-        payments.push_back({{"month", Facts.Payments[i].Month},
-                            {"kind", keys::Kind(Facts.Payments[i].Kind)},
-                            {"amount", Money(Facts.Payments[i].Amount)},
-                            {"tax", Money(Year.Payments[i].Tax)}});
+    for (const current::PaymentWithholding &payment : Year.Payments)
+        payments.push_back({{"month", payment.Facts.Month},
+                            {"kind", keys::Kind(payment.Facts.Kind)},
+                            {"amount", Money(payment.Facts.Amount)},
+                            {"tax", Money(payment.Tax)}});
     return payments;
 }
 
@@ -151,8 +151,8 @@ Json YearJson(const current::YearFacts &Facts, const current::YearResult &Year) 
             {"resident", !Year.NonResident},
             {"days_in_china", Facts.DaysInChina ? Json(*Facts.DaysInChina) : Json(nullptr)},
             {"timeline", TimelineJson(Year.Entitlements)},
-            {"jobs", JobsJson(Facts, Year)},
-            {"payments", PaymentsJson(Facts, Year)},
+            {"jobs", JobsJson(Year)},
+            {"payments", PaymentsJson(Year)},
             {"bonus", BonusWithholdingJson(Year.Bonus)},
             {"settlement", Year.NonResident ? Json(nullptr) : YearSettlementJson(Year.Settled)}};
 }
@@ -161,6 +161,7 @@ Json HouseholdJson(const current::HouseholdSplit &Split) {
     Json json{{"best", ChoiceJson(Split.Best)},
               {"worst", ChoiceJson(Split.Worst)},
               {"all_to_a", ChoiceJson(Split.AllToA)},
+              {"all_to_b", ChoiceJson(Split.AllToB)},
               {"combinations", Split.Combinations}};
     if (Split.Now)
         json["current"] = ChoiceJson(*Split.Now);

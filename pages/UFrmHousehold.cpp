@@ -654,7 +654,7 @@ void TFrmHousehold::ShowSplit(const HouseholdRun::Outcome &Outcome) {
     TxtSummary->setText(summary);
     ShowResult(TxtBestTotal, AmountYuan(best));
     ShowResult(TxtSavingAllToA, AmountYuan(split.AllToA.Total - best));
-    ShowResult(TxtSavingAllToB, AmountYuan(Outcome.AllToB.Total - best));
+    ShowResult(TxtSavingAllToB, AmountYuan(split.AllToB.Total - best));
     ShowResult(TxtSavingWorst, AmountYuan(split.Worst.Total - best));
     if (split.Now) {
         ShowResult(TxtNowTotal, AmountYuan(split.Now->Total));
@@ -667,7 +667,7 @@ void TFrmHousehold::ShowSplit(const HouseholdRun::Outcome &Outcome) {
     std::vector<std::pair<QString, const HouseholdChoice *>> choices = {
         {tr("最优分配"), &split.Best},
         {tr("全部由 a 扣除"), &split.AllToA},
-        {tr("全部由 b 扣除"), &Outcome.AllToB},
+        {tr("全部由 b 扣除"), &split.AllToB},
         {tr("最不利的分配"), &split.Worst}};
     if (split.Now)
         choices.insert(choices.begin() + 1, {tr("现在的分配"), &*split.Now});

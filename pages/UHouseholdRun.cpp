@@ -125,7 +125,6 @@ Outcome Compute(const Request &R, const std::atomic<bool> &Cancelled) {
         out.Cancelled = true;
         return out;
     }
-    out.AllToB = current::ChoiceOf(out.Household, current::AllToB(out.Household.Shared));
     return out;
 }
 

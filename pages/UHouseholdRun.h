@@ -63,7 +63,6 @@ struct Outcome {
     bool RestoredA = false, RestoredB = false; // own facts in place of a file written back
 
     std::optional<current::HouseholdSplit> Split;
-    current::HouseholdChoice AllToB;
     bool Cancelled = false; // a newer request replaced this one before its split was made
 };
 

@@ -227,8 +227,8 @@ void TYearResults::Show(const current::YearFacts &ShownFacts, const current::Yea
     {
         const QSignalBlocker quiet(CmbJob);
         CmbJob->clear();
-        for (const current::JobFacts &j : ShownFacts.Jobs)
-            CmbJob->addItem(JobTitle(j));
+        for (const current::JobYear &j : Shown.Jobs)
+            CmbJob->addItem(JobTitle(j.Facts));
         CmbJob->setCurrentIndex(std::clamp(job, 0, CmbJob->count() - 1));
     }
     ShowJob(CmbJob->currentIndex());
@@ -262,43 +262,43 @@ void TYearResults::ShowTimeline() {
 }
 
 void TYearResults::ShowJob(int Job) {
-    if (!Facts || Job < 0 || Job >= int(Facts->Jobs.size()) || Job >= int(Year.Jobs.size())) {
+    if (!Facts || Job < 0 || Job >= int(Year.Jobs.size())) {
         JobModel->TakeMonths({});
         TxtJobWithheld->clear();
         return;
     }
-    const auto index = static_cast<std::size_t>(Job);
+    const current::JobYear &shown = Year.Jobs[static_cast<std::size_t>(Job)];
     const std::vector<current::WageMonth> months =
-        current::JobMonths(Facts->Jobs[index], Year.Entitlements);
+        current::JobMonths(shown.Facts, Year.Entitlements);
     JobModel->TakeMonths(months);
     if (Year.NonResident && !months.empty()) {
         JobModel->SetMonths(months.front().Month, months.back().Month, true);
         std::vector<current::NonResidentWage> wages;
-        for (const current::NonResidentMonth &month : Year.Jobs[index].NonResidentMonths)
+        for (const current::NonResidentMonth &month : shown.NonResidentMonths)
             wages.push_back(month.Wage);
         JobModel->ShowNonResident(std::move(wages));
     } else {
-        JobModel->ShowResident(Year.Jobs[index].Months);
+        JobModel->ShowResident(shown.Months);
     }
-    TxtJobWithheld->setText(tr("%1全年预扣税额：%2")
-                                .arg(QString::fromStdString(Facts->Jobs[index].Employer),
-                                     Yuan(Year.Jobs[index].Withheld)));
+    TxtJobWithheld->setText(
+        tr("%1全年预扣税额：%2")
+            .arg(QString::fromStdString(shown.Facts.Employer), Yuan(shown.Withheld)));
     QStringList lines;
-    for (std::size_t i = 0; i < Year.Payments.size() && i < Facts->Payments.size(); ++i)
+    for (const current::PaymentWithholding &payment : Year.Payments)
         lines << tr("%1月%2%3，预扣%4")
-                     .arg(Facts->Payments[i].Month)
-                     .arg(KindName(Facts->Payments[i].Kind), Yuan(Facts->Payments[i].Amount),
-                          Yuan(Year.Payments[i].Tax));
-    if (Year.Bonus && Facts->Bonus && Year.Bonus->NonResident)
+                     .arg(payment.Facts.Month)
+                     .arg(KindName(payment.Facts.Kind), Yuan(payment.Facts.Amount),
+                          Yuan(payment.Tax));
+    if (Year.Bonus && Year.Bonus->NonResident)
         lines << tr("%1月数月奖金%2（%3），非居民个人分摊%4个月计税，扣缴%5")
                      .arg(Year.Bonus->Month)
-                     .arg(Yuan(Year.Bonus->Amount), QString::fromStdString(Facts->Bonus->Employer))
+                     .arg(Yuan(Year.Bonus->Amount), QString::fromStdString(Year.Bonus->Employer))
                      .arg(current::Law::NonResidentBonusMonths)
                      .arg(Yuan(Year.Bonus->Due.Tax));
-    else if (Year.Bonus && Facts->Bonus)
+    else if (Year.Bonus)
         lines << tr("%1月全年一次性奖金%2（%3），单独计税预扣%4")
                      .arg(Year.Bonus->Month)
-                     .arg(Yuan(Year.Bonus->Amount), QString::fromStdString(Facts->Bonus->Employer),
+                     .arg(Yuan(Year.Bonus->Amount), QString::fromStdString(Year.Bonus->Employer),
                           Yuan(Year.Bonus->Due.Tax));
     TxtPayments->setText(lines.join(QLatin1Char('\n')));
 }

@@ -513,6 +513,12 @@ what the best allocation saves against it are given too (current in --json).</tr
 </numerusform>
         </translation>
     </message>
+    <message>
+        <source>全部由 b 扣除：两人应纳税额合计 %1，最优分配比其少缴 %2
+</source>
+        <translation>All deducted by b: tax payable of both together %1; the best allocation saves %2 against it
+</translation>
+    </message>
 </context>
 <context>
     <name>HouseholdFile</name>

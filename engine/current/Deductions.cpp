@@ -19,8 +19,6 @@ Cents Capped(Cents Amount, Cents Limit) {
     return std::clamp(Amount, Cents{0}, Limit);
 }
 
-} // namespace
-
 Cents HousingMonthly(Housing Home) {
     const YearRules &rules = LatestRules();
     switch (Home) {
@@ -39,6 +37,8 @@ Cents HousingMonthly(Housing Home) {
     }
     return 0;
 }
+
+} // namespace
 
 DeductionAmounts DeductionsOf(const DeductionChoices &C) {
     DeductionAmounts a;
@@ -161,26 +161,6 @@ Cents Amount(const std::optional<std::string> &Text, Cents Limit, Cents Deductio
     return std::min(*value, Limit);
 }
 
-std::string Share(bool Half) {
-    return Half ? "50" : "100";
-}
-
-std::array<IniText::TEntry, Keys.size()> Entries(const DeductionChoices &C) {
-    return {{
-        {Keys[0], std::to_string(C.Children)},
-        {Keys[1], Share(C.ChildrenHalf)},
-        {Keys[2], std::to_string(C.Infants)},
-        {Keys[3], Share(C.InfantsHalf)},
-        {Keys[4], std::to_string(static_cast<int>(C.Elderly))},
-        {Keys[5], FormatCents(C.ElderlyShare)},
-        {Keys[6], std::to_string(static_cast<int>(C.Home))},
-        {Keys[7], std::to_string(static_cast<int>(C.Study))},
-        {Keys[8], FormatCents(C.Illness)},
-        {Keys[9], FormatCents(C.Pension)},
-        {Keys[10], FormatCents(C.HealthInsurance)},
-    }};
-}
-
 } // namespace
 
 DeductionChoices Read(std::string_view Bytes, std::vector<OverLimit> *Beyond) {
@@ -199,23 +179,6 @@ DeductionChoices Read(std::string_view Bytes, std::vector<OverLimit> *Beyond) {
     c.HealthInsurance =
         Amount(v[10], MaxHealthInsurance, &DeductionChoices::HealthInsurance, Beyond);
     return c;
-}
-
-std::string Write(std::string_view Bytes, const DeductionChoices &C) {
-    return IniText::WriteSection(Bytes, SectionName, Entries(C));
-}
-
-std::string Write(std::string_view Bytes, const DeductionChoices &C,
-                  const DeductionChoices &Before) {
-    std::vector<IniText::TEntry> changed;
-    const auto before = Entries(Before);
-    for (const IniText::TEntry &entry : Entries(C)) {
-        const auto old = std::find_if(before.begin(), before.end(),
-                                      [&](const IniText::TEntry &e) { return e.Key == entry.Key; });
-        if (old->Value != entry.Value)
-            changed.push_back(entry);
-    }
-    return IniText::WriteSection(Bytes, SectionName, changed);
 }
 
 } // namespace DeductionsIni

@@ -1,19 +1,19 @@
 #pragma once
-// The special additional deductions (专项附加扣除) of one employee, with the pension and health
-// insurance deductions that are claimed the same way, as the choices a person makes, and what
-// they come to a month and a year.
+// The special additional deductions (专项附加扣除), with the pension and health insurance, as
+// the choices the parameter file (init.ini) kept before deductions were dated. Nothing writes
+// them any more: they are read once, into the first year a person opens, and, while no year is
+// open, into the wage page's monthly amount.
 //
-// The monthly total is what an employer deducts each month in the cumulative withholding: the
-// monthly items, plus a twelfth of the personal pension's yearly amount (cut to the cent, so
-// twelve months never deduct more than was paid in). The continuing education certificate (3600
-// in the year it is obtained) and serious illness costs count at the annual settlement only,
-// so they are in the annual total and not in the monthly one.
+// The monthly total is what an employer deducted each month under those choices: the monthly
+// items, plus a twelfth of the personal pension's yearly amount (cut to the cent, so twelve
+// months never deduct more than was paid in). The continuing education certificate and serious
+// illness costs counted at the annual settlement only, so they are in the annual total and not in
+// the monthly one.
 
 #include "engine/current/Money.h"
 #include "engine/current/Rules.h"
 #include "engine/current/YearFacts.h"
 
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -66,9 +66,6 @@ struct DeductionAmounts {
 
 DeductionAmounts DeductionsOf(const DeductionChoices &Choices);
 
-// The monthly housing amount of a choice.
-Cents HousingMonthly(Housing Home);
-
 // The choices as dated facts of the year Facts.Year, added to Facts: how the year file takes over
 // what the parameter file kept before deductions were dated. Each child is in education, each
 // infant in care and the parents past 60 for the whole year; the loan or the lease runs all year,
@@ -93,13 +90,6 @@ struct OverLimit {
 // chosen for that item, but an amount beyond its limit reads as the limit (and is listed in
 // Beyond, when given), so that what was meant is not taken for nothing.
 DeductionChoices Read(std::string_view Bytes, std::vector<OverLimit> *Beyond = nullptr);
-// The file's bytes with the section's keys written; everything else in them is kept.
-std::string Write(std::string_view Bytes, const DeductionChoices &Choices);
-// The same with only the keys whose values differ between Before and Choices: what another
-// writer put in the other keys meanwhile is kept.
-std::string Write(std::string_view Bytes, const DeductionChoices &Choices,
-                  const DeductionChoices &Before);
-
 } // namespace DeductionsIni
 
 } // namespace current

@@ -566,8 +566,12 @@ std::optional<HouseholdSplit> SplitHousehold(const Household &H,
         ++tried;
     } while (Advance(digits));
 
-    HouseholdSplit split{ChoiceOf(H, best.Assignment), ChoiceOf(H, worst.Assignment),
-                         ChoiceOf(H, AllToA(s)), std::nullopt, tried};
+    HouseholdSplit split{ChoiceOf(H, best.Assignment),
+                         ChoiceOf(H, worst.Assignment),
+                         ChoiceOf(H, AllToA(s)),
+                         ChoiceOf(H, AllToB(s)),
+                         std::nullopt,
+                         tried};
     if (H.Now)
         split.Now = ChoiceOf(H, *H.Now);
     return split;

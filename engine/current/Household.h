@@ -2,10 +2,10 @@
 // The household split: a married couple's two tax years and the deductions the law lets either of
 // them claim (each child, the home loan, each lease, each serious illness). Every assignment the
 // law allows is tried, both years computed by the year engine for each, and the assignment whose
-// two settlements cost least together is given, beside the costliest and the one that places
-// everything on a.
+// two settlements cost least together is given, beside the costliest, the ones that place
+// everything on a and everything on b, and the one the couple has now.
 //
-// A page checks the household with CheckHousehold, calls SplitHousehold once, shows the three
+// A page checks the household with CheckHousehold, calls SplitHousehold once, shows the
 // choices, and writes the chosen one into the two year files with ApplyAssignment.
 
 #include "engine/current/Money.h"
@@ -100,6 +100,7 @@ struct HouseholdSplit {
     HouseholdChoice Best;  // the least total
     HouseholdChoice Worst; // the highest
     HouseholdChoice AllToA;
+    HouseholdChoice AllToB;
     std::optional<HouseholdChoice> Now = {}; // the household's Now, when it has one
     std::size_t Combinations = 0;            // how many assignments were tried
 };

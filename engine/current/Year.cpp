@@ -3,7 +3,8 @@
 #include "engine/current/Rules.h"
 
 #include <algorithm>
-#include <climits>
+#include <cstdint>
+#include <limits>
 
 namespace current {
 namespace {
@@ -20,24 +21,37 @@ std::size_t Slot(int Month) {
     return static_cast<std::size_t>(Month - 1);
 }
 
+// Calendar months counted as MonthIndex counts them, in 64 bits: the facts' years and months may
+// be anything when CheckYear refused them, and no sum of them may overflow.
+using MonthCount = std::int64_t;
+constexpr MonthCount Never = std::numeric_limits<MonthCount>::max();
+
+MonthCount Index(int Year, int Month) {
+    return MonthCount{Year} * Months + Month - 1;
+}
+
+MonthCount Index(const CalendarMonth &When) {
+    return Index(When.Year, When.Month);
+}
+
 // Calendar month index of each month of the year, January first.
 struct YearMonths {
-    explicit YearMonths(int Year) : January(MonthIndex(Year, 1)) {}
-    int At(std::size_t Month0) const { return January + static_cast<int>(Month0); }
-    int January;
+    explicit YearMonths(int Year) : January(Index(Year, 1)) {}
+    MonthCount At(std::size_t Month0) const { return January + static_cast<MonthCount>(Month0); }
+    MonthCount January;
 };
 
 // A child is entitled to infant care from its birth month until the month before its 3rd
 // birthday, and to education from that month until the end of its education.
 void AddChildren(Timeline &T, const YearFacts &F, const YearRules &R, const YearMonths &Y) {
     for (const ChildFacts &child : F.Children) {
-        const int born = MonthIndex(child.Born.Year, child.Born.Month);
-        const int third = born + Law::InfantYears * Months;
-        const int end = child.EducationEnd ? MonthIndex(*child.EducationEnd) : INT_MAX;
+        const MonthCount born = Index(child.Born.Year, child.Born.Month);
+        const MonthCount third = born + Law::InfantYears * Months;
+        const MonthCount end = child.EducationEnd ? Index(*child.EducationEnd) : Never;
         const Cents education = Percent(R.ChildEducation, child.Share);
         const Cents care = Percent(R.InfantCare, child.Share);
         for (std::size_t m = 0; m < T.size(); ++m) {
-            const int at = Y.At(m);
+            const MonthCount at = Y.At(m);
             if (at >= third && at <= end)
                 T[m].Children += education;
             else if (at >= born && at < third)
@@ -51,10 +65,10 @@ void AddElderly(Timeline &T, const YearFacts &F, const YearRules &R, const YearM
     if (!F.Elderly || F.Elderly->ParentsBorn.empty())
         return;
     const ElderlyFacts &elderly = *F.Elderly;
-    int earliest = INT_MAX;
+    MonthCount earliest = Never;
     for (const Date &born : elderly.ParentsBorn)
-        earliest = std::min(earliest, MonthIndex(born.Year, born.Month));
-    const int from = earliest + Law::ElderlyAge * Months;
+        earliest = std::min(earliest, Index(born.Year, born.Month));
+    const MonthCount from = earliest + Law::ElderlyAge * Months;
     const Cents amount = elderly.OnlyChild ? R.ElderlyOnlyChild : elderly.Share.value_or(0);
     for (std::size_t m = 0; m < T.size(); ++m) {
         if (Y.At(m) >= from)
@@ -66,7 +80,7 @@ void AddElderly(Timeline &T, const YearFacts &F, const YearRules &R, const YearM
 // amount where leases overlap.
 void AddHome(Timeline &T, const YearFacts &F, const YearRules &R, const YearMonths &Y) {
     if (F.HousingLoan) {
-        const int first = MonthIndex(F.HousingLoan->FirstRepayment);
+        const MonthCount first = Index(F.HousingLoan->FirstRepayment);
         const Cents amount = Percent(R.HousingLoan, F.HousingLoan->Share);
         for (std::size_t m = 0; m < T.size(); ++m) {
             if (Y.At(m) >= first && Y.At(m) < first + Law::LoanMonths)
@@ -75,7 +89,7 @@ void AddHome(Timeline &T, const YearFacts &F, const YearRules &R, const YearMont
     }
     for (const LeaseFacts &lease : F.Rent) {
         for (std::size_t m = 0; m < T.size(); ++m) {
-            if (Y.At(m) >= MonthIndex(lease.From) && Y.At(m) <= MonthIndex(lease.To))
+            if (Y.At(m) >= Index(lease.From) && Y.At(m) <= Index(lease.To))
                 T[m].Rent = std::max(T[m].Rent, lease.Amount);
         }
     }
@@ -87,9 +101,9 @@ void AddStudies(Timeline &T, const YearFacts &F, const YearRules &R, const YearM
     for (std::size_t m = 0; m < T.size(); ++m) {
         const bool studying =
             std::any_of(F.DegreeStudy.begin(), F.DegreeStudy.end(), [&](const DegreeFacts &c) {
-                const int from = MonthIndex(c.From);
-                const int last =
-                    std::min(c.To ? MonthIndex(*c.To) : INT_MAX, from + Law::DegreeMonths - 1);
+                const MonthCount from = Index(c.From);
+                const MonthCount last =
+                    std::min(c.To ? Index(*c.To) : Never, from + Law::DegreeMonths - 1);
                 return Y.At(m) >= from && Y.At(m) <= last;
             });
         if (studying)
@@ -97,13 +111,12 @@ void AddStudies(Timeline &T, const YearFacts &F, const YearRules &R, const YearM
     }
     if (F.Certificates.empty())
         return;
-    const auto first = std::min_element(F.Certificates.begin(), F.Certificates.end(),
-                                        [](const CalendarMonth &a, const CalendarMonth &b) {
-                                            return MonthIndex(a) < MonthIndex(b);
-                                        });
+    const auto first = std::min_element(
+        F.Certificates.begin(), F.Certificates.end(),
+        [](const CalendarMonth &a, const CalendarMonth &b) { return Index(a) < Index(b); });
     // Refused facts still compute without fault: a month outside the year touches nothing.
     if (InYear(first->Month))
-        T[static_cast<std::size_t>(first->Month - 1)].ContinuingEducation += R.Certificate;
+        T[Slot(first->Month)].ContinuingEducation += R.Certificate;
 }
 
 // Pension in the month paid and health insurance in its months, each while the year's total
@@ -176,16 +189,26 @@ Cents &TotalOfKind(SettlementInput &In, RemunerationKind Kind) {
     return In.Labour;
 }
 
+// The bonus and the job that pays it, its tax not yet worked out.
+BonusWithholding BonusOf(const YearFacts &F) {
+    const auto job = std::find_if(F.Jobs.begin(), F.Jobs.end(), [&](const JobFacts &j) {
+        return j.Employer == F.Bonus->Employer;
+    });
+    return {F.Bonus->Month,
+            F.Bonus->Amount,
+            static_cast<std::size_t>(job - F.Jobs.begin()),
+            F.Bonus->Employer,
+            {},
+            std::nullopt};
+}
+
 // The bonus on its own, where the year's law allows it; otherwise it is wages of its month.
 std::optional<BonusWithholding> WithholdBonus(const YearFacts &F, const YearRules &R) {
     if (!F.Bonus || !R.SeparateBonus)
         return std::nullopt;
-    const auto job = std::find_if(F.Jobs.begin(), F.Jobs.end(), [&](const JobFacts &j) {
-        return j.Employer == F.Bonus->Employer;
-    });
-    return BonusWithholding{F.Bonus->Month, F.Bonus->Amount,
-                            static_cast<std::size_t>(job - F.Jobs.begin()),
-                            TaxBonusSeparately(F.Bonus->Amount, R), std::nullopt};
+    BonusWithholding bonus = BonusOf(F);
+    bonus.Due = TaxBonusSeparately(F.Bonus->Amount, R);
+    return bonus;
 }
 
 // Where the year's law taxes the bonus only as wages, it is paid with the month's wages of the
@@ -282,7 +305,7 @@ Cents IllnessDeduction(const std::vector<IllnessFacts> &Illness) {
 // the monthly basic deduction, less the pay's tax-exempt income, insurance and other deductions
 // but none of the person's own deductions; each payment and the bonus as a non-resident's; no
 // settlement.
-YearResult ComputeNonResidentYear(const YearFacts &Facts, const YearRules &Rules) {
+YearResult ComputeNonResidentYear(const YearFacts &Facts) {
     YearResult r;
     r.NonResident = true;
     for (std::size_t m = 0; m < r.Entitlements.size(); ++m)
@@ -290,6 +313,7 @@ YearResult ComputeNonResidentYear(const YearFacts &Facts, const YearRules &Rules
     r.Jobs.reserve(Facts.Jobs.size());
     for (const JobFacts &job : Facts.Jobs) {
         JobYear year;
+        year.Facts = job;
         for (const WageMonth &month : PaidMonths(job)) {
             NonResidentWage wage = WithholdNonResidentWage(month.Income - month.Exempt -
                                                            month.Insurance - month.Other);
@@ -302,9 +326,10 @@ YearResult ComputeNonResidentYear(const YearFacts &Facts, const YearRules &Rules
     }
     r.Payments.reserve(Facts.Payments.size());
     for (const PaymentFacts &payment : Facts.Payments)
-        r.Payments.push_back(WithholdRemuneration(payment.Amount, payment.Kind, true));
+        r.Payments.push_back({WithholdRemuneration(payment.Amount, payment.Kind, true), payment});
+    // A non-resident's bonus is spread over months whatever the residents' law does with it.
     if (Facts.Bonus) {
-        r.Bonus = WithholdBonus(Facts, Rules);
+        r.Bonus = BonusOf(Facts);
         const NonResidentBonus bonus = TaxNonResidentBonus(Facts.Bonus->Amount);
         r.Bonus->Due = {bonus.Rate, bonus.QuickDeduction, bonus.Tax};
         r.Bonus->NonResident = bonus;
@@ -320,7 +345,7 @@ YearResult ComputeYear(const YearFacts &Facts) {
 YearResult ComputeYear(const YearFacts &Facts, const YearRules &Rules) {
     const YearRules &rules = Rules;
     if (Facts.NonResident())
-        return ComputeNonResidentYear(Facts, rules);
+        return ComputeNonResidentYear(Facts);
     YearResult r;
     r.Entitlements = EntitlementsOf(Facts, rules);
 
@@ -333,7 +358,7 @@ YearResult ComputeYear(const YearFacts &Facts, const YearRules &Rules) {
         AddBonusToWages(months, job, Facts, rules);
         if (job.DeductionsHere)
             AddEntitlements(months, r.Entitlements);
-        JobYear year{WithholdWages(months, job.Mode, rules), 0, {}};
+        JobYear year{WithholdWages(months, job.Mode, rules), 0, {}, job};
         for (const WageWithholding &month : year.Months)
             year.Withheld += month.Tax;
         in.Withheld += year.Withheld;
@@ -341,7 +366,7 @@ YearResult ComputeYear(const YearFacts &Facts, const YearRules &Rules) {
     }
     r.Payments.reserve(Facts.Payments.size());
     for (const PaymentFacts &payment : Facts.Payments) {
-        r.Payments.push_back(WithholdRemuneration(payment.Amount, payment.Kind));
+        r.Payments.push_back({WithholdRemuneration(payment.Amount, payment.Kind), payment});
         TotalOfKind(in, payment.Kind) += payment.Amount;
         in.Withheld += r.Payments.back().Tax;
     }

@@ -15,6 +15,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace current {
@@ -48,18 +49,27 @@ struct NonResidentMonth {
 
 // One job's months, from its first to its last, as the wage withholding gives them: a
 // resident's cumulative withholding, or a non-resident's month by month.
+// Each month carries its number, so that a month's figures are found by the month, and the job
+// carries its facts, so that no caller pairs the results with the facts by position.
 struct JobYear {
     std::vector<WageWithholding> Months;             // a resident's; empty for a non-resident
     Cents Withheld = 0;                              // the sum of the months' tax
     std::vector<NonResidentMonth> NonResidentMonths; // a non-resident's; empty for a resident
+    JobFacts Facts;                                  // the job as the year's facts hold it
+};
+
+// One remuneration payment's withholding beside the payment it was withheld from.
+struct PaymentWithholding : Remuneration {
+    PaymentFacts Facts;
 };
 
 // The annual bonus, withheld on its own on the monthly table by the job that pays it.
 struct BonusWithholding {
     int Month = 0;
     Cents Amount = 0;
-    std::size_t Job = 0; // index into the facts' jobs (their number when none is named so)
-    TaxDue Due;          // a non-resident's: the rate of a sixth, the tax of the six months
+    std::size_t Job = 0;  // index into the facts' jobs (their number when none is named so)
+    std::string Employer; // the bonus's employer, as the facts name it
+    TaxDue Due;           // a non-resident's: the rate of a sixth, the tax of the six months
     std::optional<NonResidentBonus> NonResident;
 };
 
@@ -79,16 +89,17 @@ struct YearSettlement {
 
 struct YearResult {
     Timeline Entitlements;
-    std::vector<JobYear> Jobs;          // in the facts' order
-    std::vector<Remuneration> Payments; // in the facts' order
+    std::vector<JobYear> Jobs;                // in the facts' order
+    std::vector<PaymentWithholding> Payments; // in the facts' order
     std::optional<BonusWithholding> Bonus;
     // A non-resident's year has no settlement: Settled is then empty and means nothing.
     bool NonResident = false;
     YearSettlement Settled;
 };
 
-// Facts that CheckYear refuses are computed without fault, but their figures mean nothing: a
-// caller checks first.
+// Facts that CheckYear refuses are computed without fault, whatever their months, dates, shares,
+// indices and counts (each amount within LargestInputCents in magnitude, as every reader takes
+// them), but their figures mean nothing: a caller checks first.
 YearResult ComputeYear(const YearFacts &Facts);
 // The same under the rules given rather than those of Facts.Year: what a change of law would do.
 YearResult ComputeYear(const YearFacts &Facts, const YearRules &Rules);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace current {
 namespace {
@@ -35,9 +36,18 @@ bool IsValid(const Date &When) {
            When.Day <= DaysIn(When.Year, When.Month);
 }
 
+// Calendar months as MonthIndex counts them, in 64 bits: the facts checked may hold any year.
+std::int64_t Index(int Year, int Month) {
+    return std::int64_t{Year} * 12 + Month - 1;
+}
+
+std::int64_t Index(const CalendarMonth &When) {
+    return Index(When.Year, When.Month);
+}
+
 // Whether the months First to Last (calendar month indexes) reach into Year.
-bool ReachesInto(int First, int Last, int Year) {
-    return First <= MonthIndex(Year, 12) && Last >= MonthIndex(Year, 1);
+bool ReachesInto(std::int64_t First, std::int64_t Last, int Year) {
+    return First <= Index(Year, 12) && Last >= Index(Year, 1);
 }
 
 // Walks the facts in the order of the file's keys and keeps the first fault; each check does
@@ -221,7 +231,7 @@ void Checker::CheckHome() {
         const std::string at = Item("rent", i);
         Calendar(lease.From, Key(at, "from"));
         Calendar(lease.To, Key(at, "to"));
-        if (MonthIndex(lease.From) > MonthIndex(lease.To))
+        if (Index(lease.From) > Index(lease.To))
             Fail(YearFaultKind::FromAfterTo, Key(at, "from"));
         if (rules && lease.Amount != rules->RentLargeCity &&
             lease.Amount != rules->RentMiddleCity && lease.Amount != rules->RentSmallCity)
@@ -243,7 +253,7 @@ void Checker::CheckStudies() {
         Calendar(course.From, Key(at, "from"));
         if (course.To)
             Calendar(*course.To, Key(at, "to"));
-        if (course.To && MonthIndex(course.From) > MonthIndex(*course.To))
+        if (course.To && Index(course.From) > Index(*course.To))
             Fail(YearFaultKind::FromAfterTo, Key(at, "from"));
     }
     Count(Facts.Certificates.size(), MaxEntries, "certificates");
@@ -273,8 +283,8 @@ void Checker::CheckIllnessAndPension() {
     for (std::size_t i = 0; i < Facts.Pension.size(); ++i) {
         Month(Facts.Pension[i].Month, Key(Item("pension", i), "month"));
         // Paid before the scheme began: a month wholly before its first day.
-        if (MonthIndex(Facts.Year, Facts.Pension[i].Month) <
-            MonthIndex(Law::PensionFrom.Year, Law::PensionFrom.Month))
+        if (Index(Facts.Year, Facts.Pension[i].Month) <
+            Index(Law::PensionFrom.Year, Law::PensionFrom.Month))
             Fail(YearFaultKind::PensionBeforeScheme, Key(Item("pension", i), "month"));
         Amount(Facts.Pension[i].Amount, Key(Item("pension", i), "amount"));
     }
@@ -324,12 +334,12 @@ std::optional<YearFault> CheckYear(const YearFacts &Facts, const YearRules &Rule
 }
 
 bool ReachesYear(const LoanFacts &Loan, int Year) {
-    const int first = MonthIndex(Loan.FirstRepayment);
+    const std::int64_t first = Index(Loan.FirstRepayment);
     return ReachesInto(first, first + Law::LoanMonths - 1, Year);
 }
 
 bool ReachesYear(const LeaseFacts &Lease, int Year) {
-    return ReachesInto(MonthIndex(Lease.From), MonthIndex(Lease.To), Year);
+    return ReachesInto(Index(Lease.From), Index(Lease.To), Year);
 }
 
 } // namespace current

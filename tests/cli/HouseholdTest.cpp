@@ -61,7 +61,7 @@ TEST(Household, JsonOfTheSplitWorkedByHand) {
     const Outcome run = RunCli({QStringLiteral("household"), Write(dir, Household), "--json"});
     ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
     const QJsonObject json = JsonOf(run);
-    EXPECT_EQ(KeysOf(json).join(u' '), u"all_to_a best combinations worst");
+    EXPECT_EQ(KeysOf(json).join(u' '), u"all_to_a all_to_b best combinations worst");
     EXPECT_EQ(json.value(u"combinations").toInt(), 54); // 3 × 3 × 3 × 2
     const QJsonObject best = json.value(u"best").toObject();
     EXPECT_EQ(KeysOf(best).join(u' '), u"a assignment b total");
@@ -76,6 +76,14 @@ TEST(Household, JsonOfTheSplitWorkedByHand) {
     EXPECT_EQ(Places(worst), u"children=a,a rent= illness=a loan=a");
     EXPECT_EQ(worst.value(u"total").toString(), u"16680.00");
     EXPECT_EQ(json.value(u"all_to_a").toObject().value(u"total").toString(), u"16680.00");
+    // Everything on b saves 24000 at 20 % and 61000 at 10 % as the best does: a 3480, b
+    // 168000 − 85000 = 83000 → 5780.
+    const QJsonObject allToB = json.value(u"all_to_b").toObject();
+    EXPECT_EQ(KeysOf(allToB), KeysOf(best));
+    EXPECT_EQ(Places(allToB), u"children=b,b rent= illness=b loan=b");
+    EXPECT_EQ(allToB.value(u"a").toObject().value(u"total_tax").toString(), u"3480.00");
+    EXPECT_EQ(allToB.value(u"b").toObject().value(u"total_tax").toString(), u"5780.00");
+    EXPECT_EQ(allToB.value(u"total").toString(), u"9260.00");
 }
 
 // Without shared items the one assignment is each year as it stands, the loan null.
@@ -85,9 +93,10 @@ TEST(Household, TablesAndNothingShared) {
     const Outcome table = RunCli({QStringLiteral("household"), path});
     ASSERT_EQ(table.Status, 0) << table.Err.toStdString();
     const QString out = QString::fromUtf8(table.Out);
-    for (const char *part :
-         {"试过 54 种分配", "子女（2019-04-02 出生）", "各 50%", "最优分配下的年度汇算",
-          "b：应退税", "最优分配比全部由 a 扣除少缴 7420.00，比最不利的分配少缴 7420.00"})
+    for (const char *part : {"试过 54 种分配", "子女（2019-04-02 出生）", "各 50%",
+                             "最优分配下的年度汇算", "b：应退税",
+                             "最优分配比全部由 a 扣除少缴 7420.00，比最不利的分配少缴 7420.00\n"
+                             "全部由 b 扣除：两人应纳税额合计 9260.00，最优分配比其少缴 0.00\n"})
         EXPECT_TRUE(out.contains(QString::fromUtf8(part))) << part << '\n' << out.toStdString();
     QByteArray alone(Household);
     alone.truncate(alone.indexOf(",\n  \"shared\""));

@@ -11,24 +11,23 @@ using namespace current;
 
 const std::string Section = "[\xD7\xA8\xCF\xEE\xB8\xBD\xBC\xD3\xBF\xDB\xB3\xFD]\r\n";
 
-TEST(CurrentDeductionsIni, WrittenChoicesReadBackAlike) {
-    DeductionChoices c;
-    c.Children = 3;
-    c.ChildrenHalf = true;
-    c.Infants = 1;
-    c.Elderly = ElderlyCare::Shared;
-    c.ElderlyShare = 100050;
-    c.Home = Housing::RentSmallCity;
-    c.Study = Education::Certificate;
-    c.Illness = Yuan(80000);
-    c.Pension = 1;
-    c.HealthInsurance = Yuan(200);
-    const std::string text = DeductionsIni::Write("", c);
-    EXPECT_EQ(text, Section + "Children=3\r\nChildrenShare=50\r\nInfants=1\r\nInfantsShare=100\r\n"
-                              "Elderly=2\r\nElderlyShare=1000.50\r\nHousing=5\r\nEducation=2\r\n"
-                              "Illness=80000.00\r\nPension=0.01\r\nHealthInsurance=200.00\r\n");
-    const DeductionChoices back = DeductionsIni::Read(text);
-    EXPECT_EQ(DeductionsIni::Write("", back), text);
+// Every key of the section as the dialog wrote it reads back as the choice it held.
+TEST(CurrentDeductionsIni, ReadsEveryChoiceTheDialogWrote) {
+    const DeductionChoices c = DeductionsIni::Read(
+        Section + "Children=3\r\nChildrenShare=50\r\nInfants=1\r\nInfantsShare=100\r\n"
+                  "Elderly=2\r\nElderlyShare=1000.50\r\nHousing=5\r\nEducation=2\r\n"
+                  "Illness=80000.00\r\nPension=0.01\r\nHealthInsurance=200.00\r\n");
+    EXPECT_EQ(c.Children, 3);
+    EXPECT_TRUE(c.ChildrenHalf);
+    EXPECT_EQ(c.Infants, 1);
+    EXPECT_FALSE(c.InfantsHalf);
+    EXPECT_EQ(c.Elderly, ElderlyCare::Shared);
+    EXPECT_EQ(c.ElderlyShare, 100050);
+    EXPECT_EQ(c.Home, Housing::RentSmallCity);
+    EXPECT_EQ(c.Study, Education::Certificate);
+    EXPECT_EQ(c.Illness, Yuan(80000));
+    EXPECT_EQ(c.Pension, 1);
+    EXPECT_EQ(c.HealthInsurance, Yuan(200));
 }
 
 struct OddValue {
@@ -69,14 +68,16 @@ TEST(CurrentDeductionsIni, AmountsBeyondTheirLimitReadAsTheLimit) {
     EXPECT_TRUE(beyond[1].Member == &DeductionChoices::Pension && beyond[1].Found == 1200050);
 }
 
-// Only the keys that changed are written: what the file holds in the others stays.
-TEST(CurrentDeductionsIni, OnlyChangedKeysAreWritten) {
-    DeductionChoices before;
-    before.Pension = Yuan(12000);
-    DeductionChoices after = before;
-    after.HealthInsurance = Yuan(100);
-    EXPECT_EQ(DeductionsIni::Write(Section + "Illness=90000\r\nPension=6000.00\r\n", after, before),
-              Section + "Illness=90000\r\nPension=6000.00\r\nHealthInsurance=100.00\r\n");
+// Only the section's own keys are read: the same names in another section of the file, where
+// other writers keep their keys, choose nothing.
+TEST(CurrentDeductionsIni, KeysOfAnotherSectionAreNotRead) {
+    const DeductionChoices c =
+        DeductionsIni::Read("[Other]\r\nIllness=90000\r\nPension=6000.00\r\n" + Section +
+                            "HealthInsurance=100.00\r\n[After]\r\nChildren=2\r\n");
+    EXPECT_EQ(c.Illness, 0);
+    EXPECT_EQ(c.Pension, 0);
+    EXPECT_EQ(c.Children, 0);
+    EXPECT_EQ(c.HealthInsurance, Yuan(100));
 }
 
 TEST(CurrentDeductions, ShareOtherThanHalfCountsInFull) {

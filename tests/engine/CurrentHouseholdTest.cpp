@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <vector>
@@ -43,6 +44,7 @@ struct SplitCase {
     Expected Best;
     Expected Worst;
     Expected AllToA;
+    Expected AllToB;
 };
 
 void PrintTo(const SplitCase &c, std::ostream *os) {
@@ -68,6 +70,7 @@ TEST_P(Split, LeastAndHighestOfEveryAllowedAssignment) {
     ExpectChoice(split.Best, c.Best, "best");
     ExpectChoice(split.Worst, c.Worst, "worst");
     ExpectChoice(split.AllToA, c.AllToA, "all to a");
+    ExpectChoice(split.AllToB, c.AllToB, "all to b");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -84,7 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
                   6,
                   {{{P::B}, std::nullopt, {}, {P::B}}, 360, 22280},
                   {{{P::A}, std::nullopt, {}, {P::A}}, 0, 31080},
-                  {{{P::A}, std::nullopt, {}, {P::A}}, 0, 31080}},
+                  {{{P::A}, std::nullopt, {}, {P::A}}, 0, 31080},
+                  {{{P::B}, std::nullopt, {}, {P::B}}, 360, 22280}},
         // Both earn 8500: taxable 42000 → 4200 − 2520 = 1680. The whole loan (12000) leaves
         // 30000 → 900; its half (6000) 36000 → 1080. Whole to a: 900 + 1680 = 2580, to b the same;
         // half each: 1080 + 1080 = 2160. The worst two tie, each one item off the reference
@@ -94,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                   3,
                   {{{}, P::Half, {}, {}}, 1080, 1080},
                   {{{}, P::A, {}, {}}, 900, 1680},
-                  {{{}, P::A, {}, {}}, 900, 1680}},
+                  {{{}, P::A, {}, {}}, 900, 1680},
+                  {{{}, P::B, {}, {}}, 1680, 900}},
         // a earns 8000: taxable 36000 → 1080; less one illness (20000) 16000 → 480; less both
         // 0. b earns 10000 less 4000 of other in December: taxable 56000 → 5600 − 2520 = 3080;
         // less one 36000 → 1080; less both 16000 → 480. a a: 0 + 3080; a b and b a: 480 + 1080 =
@@ -105,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
                   4,
                   {{{}, std::nullopt, {}, {P::A, P::B}}, 480, 1080},
                   {{{}, std::nullopt, {}, {P::A, P::A}}, 0, 3080},
-                  {{{}, std::nullopt, {}, {P::A, P::A}}, 0, 3080}},
+                  {{{}, std::nullopt, {}, {P::A, P::A}}, 0, 3080},
+                  {{{}, std::nullopt, {}, {P::B, P::B}}, 1080, 480}},
         // A loan that is not halvable goes whole to one: a 900 + b 1680, or 1680 + 900; equal,
         // and a is the reference.
         SplitCase{"LoanNotHalvable",
@@ -113,11 +119,13 @@ INSTANTIATE_TEST_SUITE_P(
                   2,
                   {{{}, P::A, {}, {}}, 900, 1680},
                   {{{}, P::A, {}, {}}, 900, 1680},
-                  {{{}, P::A, {}, {}}, 900, 1680}},
+                  {{{}, P::A, {}, {}}, 900, 1680},
+                  {{{}, P::B, {}, {}}, 1680, 900}},
         // Nothing shared: one assignment, each year as it stands (a 360, b 31080).
         SplitCase{"NothingShared",
                   {Earner(6000), Earner(25000), {}},
                   1,
+                  {{}, 360, 31080},
                   {{}, 360, 31080},
                   {{}, 360, 31080},
                   {{}, 360, 31080}}));
@@ -307,6 +315,8 @@ TEST(Household, SplitMatchesEveryWholeYearComputedAnew) {
             }
             return *keep;
         };
+        // The split they have now: any the law allows.
+        h.Now = all[static_cast<std::size_t>(round) % all.size()].first;
         const HouseholdSplit split = SplitHousehold(h);
         SCOPED_TRACE(round);
         ASSERT_EQ(split.Combinations, all.size());
@@ -321,6 +331,19 @@ TEST(Household, SplitMatchesEveryWholeYearComputedAnew) {
                       ComputeYear(couple.A).Settled.Figures.Balance);
             EXPECT_EQ(choice->B.Settled.Figures.Balance,
                       ComputeYear(couple.B).Settled.Figures.Balance);
+        }
+        // Everything on a, everything on b and the split now: each the total of its assignment,
+        // between the least and the highest.
+        ASSERT_TRUE(split.Now.has_value());
+        for (const auto &[choice, want] :
+             {std::pair{&split.AllToA, AllToA(h.Shared)},
+              std::pair{&split.AllToB, AllToB(h.Shared)}, std::pair{&*split.Now, *h.Now}}) {
+            EXPECT_EQ(choice->Assignment, want);
+            const auto same = std::find_if(all.begin(), all.end(),
+                                           [&](const auto &Entry) { return Entry.first == want; });
+            ASSERT_NE(same, all.end());
+            EXPECT_EQ(choice->Total, same->second);
+            EXPECT_TRUE(split.Best.Total <= choice->Total && choice->Total <= split.Worst.Total);
         }
     }
     EXPECT_GE(compared, 30) << "too few households passed the check to compare";
