@@ -274,12 +274,11 @@ std::vector<const Entry *> PagesAndWindows(const Registry &Entries) {
     return pages;
 }
 
-} // namespace PageRegistry
-
-std::optional<PageRow::Info> PageRow::Of(const QMetaObject &Page) {
-    const PageRegistry::Entry *entry =
-        PageRegistry::Find(PageRegistry::Program(), QString::fromLatin1(Page.className()));
+std::optional<PageRow::Info> RowOf(const QMetaObject &Page) {
+    const Entry *entry = Find(Program(), QString::fromLatin1(Page.className()));
     if (!entry)
         return std::nullopt;
-    return Info{entry->Title(), entry->Rules};
+    return PageRow::Info{entry->Title(), entry->Rules};
 }
+
+} // namespace PageRegistry

@@ -5,6 +5,7 @@
 // rules from its row. Adding a page is the page's files, one row in PageRegistry.cpp, its picture
 // and its test.
 
+#include "common/UPageRow.h"
 #include "common/URulesPeriod.h"
 
 #include <QKeySequence>
@@ -84,6 +85,9 @@ const Registry &Program();
 // The row of a page or window class, or none.
 const Entry *Find(const Registry &Entries, const QString &ClassName);
 const Entry *Named(const Registry &Entries, const QString &Name);
+// What a page takes from its row of the program's registry (its title strip, its rules' period):
+// the look-up InitApplication hands to the pages below (common/UPageRow.h).
+std::optional<PageRow::Info> RowOf(const QMetaObject &Page);
 
 // Every page and window of the registry, the pages first (hidden ones included), each in the
 // order of the menus: what the tour renders and what the tests of every window make.

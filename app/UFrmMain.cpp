@@ -87,9 +87,9 @@ TFrmMain::TFrmMain(PageRegistry::Registry Entries, QWidget *parent)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    // The year file open when the program last ended opens again before the first page is made,
-    // so that the page starts from it; the title names it.
-    YearFiles::ReopenLast();
+    // The year file open when the program last ended is read while the first page is made and
+    // painted; the page follows it when it comes, and the title names it.
+    YearFiles::ReopenLast(this);
     connect(&TOpenYear::Instance(), &TOpenYear::Changed, this,
             [this] { setWindowTitle(YearFiles::WindowTitle(Caption())); });
     setWindowTitle(YearFiles::WindowTitle(Caption()));

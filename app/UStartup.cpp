@@ -1,5 +1,6 @@
 #include "app/UStartup.h"
 
+#include "app/PageRegistry.h"
 #include "common/UDialogPlacement.h"
 #include "common/UFileManager.h"
 
@@ -23,6 +24,8 @@ void InitApplication(QApplication &App) {
     Translations::Apply(Translations::Language::Chinese, Translations::Scope::Qt);
 
     DialogPlacement::Install(App);
+    // Each page finds its title and its rules in its row of the registry.
+    PageRow::SetLookUp(&PageRegistry::RowOf);
 
     QFont font = QApplication::font();
     font.setPixelSize(12);

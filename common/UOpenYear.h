@@ -52,6 +52,9 @@ class TOpenYear : public QObject {
     const std::optional<sheets::FileStamp> &Stamp() const { return FileStamp; }
     // No year open any more.
     void Close();
+    // Nothing of the year changed, but what is said of it did (a remembered year file that could
+    // not be reopened): the pages look again.
+    void Announce() { emit Changed(); }
 
     // What a page shows differs from the facts held by an edit that does not check: Fault says
     // what is wrong (empty once the edit checks, or is given up), so that nothing saves a year

@@ -12,11 +12,14 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
 #include <utility>
 
 namespace YearFiles {
@@ -36,6 +39,12 @@ bool &TookParameterFile() {
 bool &FreshTookParameterFile() {
     static bool took = false;
     return took;
+}
+
+// The worker reading the remembered year; gone once it is read, or with its owner.
+QPointer<QThread> &ReopenWorker() {
+    static QPointer<QThread> worker;
+    return worker;
 }
 
 QString &LastReopenFault() {
@@ -233,23 +242,44 @@ bool SaveTo(QWidget *Parent, const QString &Path) {
     return true;
 }
 
-void ReopenLast() {
+void ReopenLast(QObject *Owner) {
     LastReopenFault().clear();
     const auto path = TFileManager::ReadLastYearFile();
     if (!path)
         return;
-    // Bounded as every year file read is (see the header).
-    sheets::FileStamp stamp;
-    const sheets::YearRead read = sheets::ReadYearFile(*path, &stamp);
-    if (!read.Facts) {
-        // Said once, by the year's page: a file kept for the next start would be refused, and
-        // said, at every start again.
-        LastReopenFault() = read.Error;
-        TFileManager::WriteLastYearFile(QString());
-        return;
-    }
-    TookParameterFile() = false;
-    TOpenYear::Instance().Opened(*read.Facts, *path, stamp);
+    struct Read {
+        sheets::FileStamp Stamp;
+        sheets::YearRead Year;
+    };
+    auto read = std::make_shared<Read>();
+    // Bounded as every year file read is (see the header), so the owner never waits long.
+    QThread *worker = QThread::create(
+        [read, path = *path] { read->Year = sheets::ReadYearFile(path, &read->Stamp); });
+    worker->setParent(Owner);
+    ReopenWorker() = worker;
+    const quint64 before = TOpenYear::Instance().Revision();
+    QObject::connect(worker, &QThread::finished, Owner, [read, path = *path, before] {
+        ReopenWorker() = nullptr;
+        TOpenYear &year = TOpenYear::Instance();
+        // The user chose a year of their own meanwhile: it stays.
+        if (year.Revision() != before)
+            return;
+        if (!read->Year.Facts) {
+            // Said once, by the year's page: a file kept for the next start would be refused,
+            // and said, at every start again.
+            LastReopenFault() = read->Year.Error;
+            TFileManager::WriteLastYearFile(QString());
+            return year.Announce();
+        }
+        TookParameterFile() = false;
+        year.Opened(*read->Year.Facts, path, read->Stamp);
+    });
+    QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    worker->start();
+}
+
+bool Reopening() {
+    return !ReopenWorker().isNull();
 }
 
 QString ReopenFault() {

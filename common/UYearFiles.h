@@ -4,14 +4,16 @@
 // told in a box why a file could not be read or written. The file open when the program ends is
 // opened again at the next start.
 //
-// A year file is read on the interface thread: the reader takes only a regular file of at most
-// 1 MiB (sheets/YearFile.h), so the read is bounded and over in milliseconds, and never waits on
-// a FIFO or a device.
+// A year file the user opens is read on the interface thread: the reader takes only a regular
+// file of at most 1 MiB (sheets/YearFile.h), so the read is bounded and over in milliseconds, and
+// never waits on a FIFO or a device. The one reopened at start is read on a worker all the same,
+// so that the first window does not wait for it.
 
 #include "engine/current/YearFacts.h"
 
 #include <QString>
 
+class QObject;
 class QWidget;
 
 namespace YearFiles {
@@ -29,9 +31,14 @@ bool SaveTo(QWidget *Parent, const QString &Path);
 // or chose not to; false when the user cancelled (or the save failed).
 bool ConfirmDiscard(QWidget *Parent);
 
-// The year file open when the program last ended, opened again without a word; why it could not
-// be, if so, stays in ReopenFault for the year's page to say.
-void ReopenLast();
+// The year file open when the program last ended, opened again without a word: read on a worker
+// thread owned by Owner, so that the first window is built and painted meanwhile, and opened on
+// the interface thread once read, unless a year was opened or begun in the meantime. Why it
+// could not be, if so, stays in ReopenFault for the year's page to say (TOpenYear::Changed tells
+// the pages to look). Owner waits for the worker when it goes.
+void ReopenLast(QObject *Owner);
+// Whether that year is still being read: a page built meanwhile follows it when it comes.
+bool Reopening();
 QString ReopenFault();
 
 // A year for a person without a year file: the calendar year (within the years the program

@@ -104,10 +104,15 @@ TFrmCurWage::TFrmCurWage(QWidget *Parent) : TCurrentPage(staticMetaObject, Paren
     tabs->setObjectName(QStringLiteral("TabsMonths"));
     tabs->addTab(BuildTable(), tr("逐月明细"));
     tabs->setCornerWidget(BuildTableTools(tabs));
-    auto *method = new QVBoxLayout;
-    method->addWidget(MethodGroup(Pictures().constFirst()));
-    method->addStretch();
-    tabs->addTab(ScrollColumn(method, tabs, QStringLiteral("ScrollMethod")), tr("计算方法"));
+    // The first window shows the months; the method is made when its tab is first chosen.
+    auto *methodTab = new QWidget(tabs);
+    methodTab->setObjectName(QStringLiteral("TabMethod"));
+    (new QVBoxLayout(methodTab))->setContentsMargins(0, 0, 0, 0);
+    const int methodIndex = tabs->addTab(methodTab, tr("计算方法"));
+    connect(tabs, &QTabWidget::currentChanged, this, [this, methodTab, methodIndex](int Index) {
+        if (Index == methodIndex && !methodTab->findChild<QWidget *>())
+            BuildMethod(methodTab);
+    });
     splitter->addWidget(tabs);
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
@@ -191,8 +196,18 @@ TFrmCurWage::TFrmCurWage(QWidget *Parent) : TCurrentPage(staticMetaObject, Paren
     }
 }
 
-QStringList TFrmCurWage::Pictures() {
-    return {QStringLiteral(":/pictures/curwage_method.png")};
+QString TFrmCurWage::MethodPicture() {
+    return QStringLiteral(":/pictures/curwage_method.png");
+}
+
+void TFrmCurWage::BuildMethod(QWidget *Tab) {
+    auto *method = new QVBoxLayout;
+    method->addWidget(MethodGroup(MethodPicture()));
+    method->addStretch();
+    QWidget *column = ScrollColumn(method, Tab, QStringLiteral("ScrollMethod"));
+    Tab->layout()->addWidget(column);
+    // The tab is on screen already: shown now, not at the next turn of the event loop.
+    column->show();
 }
 
 TFrmCurWage::~TFrmCurWage() {

@@ -21,8 +21,10 @@ class TFrmCurWage : public TCurrentPage {
     Q_OBJECT
   public:
     explicit TFrmCurWage(QWidget *Parent = nullptr);
-    // Decoded ahead when the program starts on this page.
-    static QStringList Pictures();
+    // The picture of the method, on the page's second tab. Not decoded ahead when the program
+    // starts on this page (the page does not list it as Pictures()): the tab is made, and the
+    // picture decoded, when the tab is first shown.
+    static QString MethodPicture();
     // An editor of the table still open commits as the page goes; the page must not hear it.
     ~TFrmCurWage() override;
 
@@ -66,6 +68,7 @@ class TFrmCurWage : public TCurrentPage {
     void FillFromYear();
 
   private:
+    void BuildMethod(QWidget *Tab);
     QWidget *Inputs = nullptr;
     // Results went with an edit of a field: an edit in the table calculates again, and says
     // what stands in the way.

@@ -1,6 +1,7 @@
 #include "pages/UYearLink.h"
 
 #include "common/UOpenYear.h"
+#include "common/UYearFiles.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -13,6 +14,10 @@ TYearLink::TYearLink(QPushButton *Button, std::initializer_list<QWidget *> Shown
     connect(Button, &QPushButton::clicked, this, &TYearLink::Fill);
     connect(&TOpenYear::Instance(), &TOpenYear::Changed, this, &TYearLink::YearChanged);
     YearChanged();
+    // A page made while the remembered year is still being read starts from it when it comes,
+    // as it would have had the year been there, unless the user changes something first.
+    if (!TOpenYear::Instance().IsOpen() && YearFiles::Reopening())
+        Revision = Awaited;
 }
 
 void TYearLink::Watch(std::initializer_list<QLineEdit *> Edits) {

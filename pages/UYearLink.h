@@ -44,6 +44,8 @@ class TYearLink : public QObject {
     QPushButton *Button;
     QList<QWidget *> Shown;
     std::function<void()> Filler;
-    quint64 Revision = 0; // of the year the inputs were taken from; 0: the user's own
+    // Of the year the inputs were taken from; 0: the user's own; Awaited: of the year being read.
+    static constexpr quint64 Awaited = ~quint64(0);
+    quint64 Revision = 0;
     bool Filling = false;
 };

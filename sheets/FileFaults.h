@@ -1,8 +1,11 @@
 #pragma once
-// Messages about files shared by the readers and the writers, and the outcomes that carry them.
+// Messages about files shared by the readers and the writers of every kind of file: the payroll
+// sheets, the year file and the household file. They need nothing of the payroll sheets, so that
+// a reader of the year file does not bring the sheets' readers and writers with it.
 
-#include "sheets/PayrollIo.h"
 #include "sheets/SafeFile.h"
+
+#include <QString>
 
 namespace sheets {
 
@@ -12,9 +15,5 @@ QString FileNamed(const QString &Path);
 QString CannotOpen(const QString &Path, OpenFault Fault);
 // Why the entry at Path is not written over ("“a.csv”是符号链接…").
 QString RefusalText(const QString &Path, Refusal Why);
-
-ReadOutcome FailedRead(const QString &Error);
-ReadOutcome CancelledRead();
-WriteOutcome FailedWrite(const QString &Error);
 
 } // namespace sheets

@@ -3,8 +3,12 @@
 // device open for reading, named Path in messages (how the fuzz targets read).
 
 #include "sheets/FileFaults.h"
+#include "sheets/PayrollIo.h"
 
 namespace sheets {
+
+ReadOutcome FailedRead(const QString &Error);
+ReadOutcome CancelledRead();
 
 ReadOutcome ReadCsv(const QString &Path, const Progress &Hooks);
 ReadOutcome ReadCsv(QIODevice &File, const QString &Path, const Progress &Hooks);

@@ -2,6 +2,7 @@
 // The two writers behind WritePayroll and WriteTemplate, and the order of the rows they share.
 
 #include "sheets/FileFaults.h"
+#include "sheets/PayrollIo.h"
 
 #include <QStringList>
 
@@ -9,6 +10,8 @@
 #include <span>
 
 namespace sheets {
+
+WriteOutcome FailedWrite(const QString &Error);
 
 // How often a writer reports its progress and asks whether to stop.
 inline constexpr qint64 RowsPerTick = 8192;

@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -117,6 +119,24 @@ TEST_F(CurWagePage, WorkedExampleMonthByMonth) {
     EXPECT_EQ(Page.TxtYearTax->text(), "9480.00");
     EXPECT_EQ(Page.TxtYearNet->text(), "206520.00");
     EXPECT_TRUE(FocusedAndSelected(Page.TxtIncome));
+}
+
+// The method's tab, which the first window does not show, is made when it is first chosen, and
+// shows the method's picture then.
+TEST_F(CurWagePage, MethodTabIsMadeWhenFirstChosen) {
+    EXPECT_EQ(Page.findChild<QLabel *>(QStringLiteral("ImgMethod")), nullptr);
+    auto *tabs = Find<QTabWidget>(&Page, QStringLiteral("TabsMonths"));
+    ASSERT_NE(tabs, nullptr);
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+    ASSERT_EQ(tabs->currentIndex(), 1);
+    const auto *picture = Find<QLabel>(&Page, QStringLiteral("ImgMethod"));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_TRUE(picture->isVisible());
+    EXPECT_TRUE(SamePicture(picture->pixmap().toImage(), QImage(TFrmCurWage::MethodPicture())));
+    // Chosen again, it is the same tab.
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(0).center());
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+    EXPECT_EQ(Page.findChildren<QLabel *>(QStringLiteral("ImgMethod")).size(), 1);
 }
 
 TEST_F(CurWagePage, CopyPutsTheTableWithItsHeaderOnTheClipboard) {

@@ -12,6 +12,7 @@
 #include "pages/UCurWageModel.h"
 #include "pages/UDeductionFacts.h"
 #include "pages/UFactTable.h"
+#include "pages/UFrmCurWage.h"
 #include "pages/UFrmTaxYear.h"
 #include "pages/UYearFacts.h"
 #include "pages/UYearResults.h"
@@ -401,11 +402,40 @@ TEST_F(TaxYearPage, TheLastFileIsReopenedAtTheNextStart) {
     }
     TOpenYear::Instance().Close(); // the program ends
     TFrmMain main;
+    ASSERT_TRUE(WaitFor([] { return TOpenYear::Instance().IsOpen(); }));
     EXPECT_EQ(TOpenYear::Instance().Path(), QFileInfo(path).absoluteFilePath());
     EXPECT_TRUE(main.windowTitle().startsWith(QStringLiteral("a.json - ")));
     auto *page = qobject_cast<TFrmTaxYear *>(main.CurrentPage());
     ASSERT_NE(page, nullptr) << "the page shown at the end";
     EXPECT_EQ(page->Facts->TblJobs->Value(0, QStringLiteral("employer")), "甲公司");
+}
+
+// The remembered year is read while the first window is made: the window is there without it,
+// its first page takes the year's figures when it comes, as it would have from a year already
+// open, and a year the user opened meanwhile is left as it is.
+TEST_F(TaxYearPage, TheRememberedYearComesAfterTheFirstWindow) {
+    const QString path = Write(QStringLiteral("a.json"), ReadmeYear);
+    TFileManager::WriteLastYearFile(path);
+    TOpenYear::Instance().Close();
+    {
+        TFrmMain main;
+        auto *page = qobject_cast<TFrmCurWage *>(main.CurrentPage());
+        ASSERT_NE(page, nullptr);
+        EXPECT_FALSE(TOpenYear::Instance().IsOpen()) << "read before the window was made";
+        EXPECT_TRUE(page->TxtIncome->text().isEmpty());
+        ASSERT_TRUE(WaitFor([] { return TOpenYear::Instance().IsOpen(); }));
+        EXPECT_EQ(TOpenYear::Instance().Path(), QFileInfo(path).absoluteFilePath());
+        EXPECT_TRUE(main.windowTitle().startsWith(QStringLiteral("a.json - ")));
+        EXPECT_TRUE(page->TxtIncome->text().startsWith(QStringLiteral("20000")))
+            << page->TxtIncome->text().toStdString();
+    }
+    TOpenYear::Instance().Close();
+    const QString other = Write(QStringLiteral("b.json"), ReadmeYear);
+    TFrmMain main;
+    OpenYear(other);
+    ASSERT_TRUE(WaitFor([] { return !YearFiles::Reopening(); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(TOpenYear::Instance().Path(), QFileInfo(other).absoluteFilePath());
 }
 
 // Another program (or another window) saved the year's file after this one read it: saving asks
@@ -461,6 +491,7 @@ TEST_F(TaxYearPage, ARefusedLastFileIsSaidShortlyAndForgotten) {
     TOpenYear::Instance().Close();
     {
         TFrmMain main;
+        ASSERT_TRUE(WaitFor([] { return !YearFiles::Reopening(); }));
         EXPECT_FALSE(TOpenYear::Instance().IsOpen());
         EXPECT_FALSE(TFileManager::ReadLastYearFile().has_value());
         main.Open(QStringLiteral("MCurYear"));
