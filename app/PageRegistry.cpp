@@ -1,6 +1,7 @@
 #include "app/PageRegistry.h"
 
 #include "app/UFrmMain.h"
+#include "common/UDeductionsDialog.h"
 #include "common/UPageRow.h"
 #include "common/UUtils.h"
 #include "common/UYearFiles.h"
@@ -9,7 +10,6 @@
 #include "pages/UFrmChance.h"
 #include "pages/UFrmCompany.h"
 #include "pages/UFrmCurBonus.h"
-#include "pages/UFrmCurDeductions.h"
 #include "pages/UFrmCurLabour.h"
 #include "pages/UFrmCurSettle.h"
 #include "pages/UFrmCurSeverance.h"

@@ -8,12 +8,12 @@
 
 #include "YearFiles.h"
 #include "app/UStartup.h"
+#include "common/UFactTable.h"
 #include "common/UFileManager.h"
+#include "common/UYearFacts.h"
 #include "common/UYearFiles.h"
-#include "pages/UFactTable.h"
+#include "common/UYearResults.h"
 #include "pages/UFrmTaxYear.h"
-#include "pages/UYearFacts.h"
-#include "pages/UYearResults.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

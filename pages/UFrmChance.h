@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/UFlatRatePage.h"
+#include "common/UFlatRatePage.h"
 
 // Incidental income such as prizes and lottery winnings, taxed at 20 % of the whole amount.
 class TFrmChance : public TFlatRatePage {

@@ -1,17 +1,17 @@
 #include "pages/UFrmCurBonus.h"
 
+#include "common/UChartLoader.h"
+#include "common/UKeptWage.h"
 #include "common/ULawText.h"
 #include "common/UMsgBox.h"
 #include "common/UOpenYear.h"
+#include "common/UReverseDialog.h"
+#include "common/UScrollColumn.h"
 #include "common/UUtils.h"
+#include "common/UYearLink.h"
 #include "engine/current/Rules.h"
 #include "engine/current/Settlement.h"
-#include "pages/UBonusChartLoader.h"
 #include "pages/UBonusCurve.h"
-#include "pages/UFrmCurReverse.h"
-#include "pages/UFrmCurWage.h"
-#include "pages/UScrollColumn.h"
-#include "pages/UYearLink.h"
 
 #include <QButtonGroup>
 #include <QDir>
@@ -519,7 +519,7 @@ void TFrmCurBonus::BtnResetClick() {
 // The year's figures from the wage page: the income that counts is the wages less what is tax
 // free, and the special additional and other deductions go together.
 void TFrmCurBonus::BtnFromWageClick() {
-    const auto year = TFrmCurWage::KeptYear(TxtMsgInput);
+    const auto year = KeptWage::Year(TxtMsgInput);
     if (!year)
         return;
     RBtnWages->setChecked(true);

@@ -1,9 +1,9 @@
 #include "pages/UFrmCurLabour.h"
 
+#include "common/UReverseDialog.h"
+#include "common/UScrollColumn.h"
 #include "engine/current/Rules.h"
 #include "engine/current/Settlement.h"
-#include "pages/UFrmCurReverse.h"
-#include "pages/UScrollColumn.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -41,14 +41,6 @@ class TFrmCurSettle : public TCurrentPage {
     // The open year's totals, as its settlement takes them.
     void FillFromYear();
 
-    // What the page says of whether a return is needed, and why.
-    static QString FilingHeadline(const current::Settlement &Result);
-    // Why a return is or is not needed, citing the announcement of Rules' year.
-    static QString ReasonSentence(const current::Settlement &Result,
-                                  const current::YearRules &Rules);
-    // What the method not chosen would give; empty without a bonus.
-    static QString OtherMethodSentence(const current::SettlementInput &Year);
-
   private:
     QWidget *BuildInputColumn();
     QWidget *BuildResultTabs();

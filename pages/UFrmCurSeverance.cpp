@@ -1,8 +1,8 @@
 #include "pages/UFrmCurSeverance.h"
 
+#include "common/UScrollColumn.h"
 #include "engine/current/Rules.h"
 #include "engine/current/Severance.h"
-#include "pages/UScrollColumn.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>

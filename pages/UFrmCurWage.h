@@ -49,16 +49,6 @@ class TFrmCurWage : public TCurrentPage {
     QLineEdit *TxtYearTax, *TxtYearNet;
     QPushButton *BtnReverse;
 
-    // A resident's year as the page was last left, for the pages that take the year's wages from
-    // it: the sums of the months and the tax withheld in them.
-    struct TYear {
-        current::Cents Income = 0, Exempt = 0, Insurance = 0, Special = 0, Other = 0;
-        current::Cents Withheld = 0;
-    };
-    // None, with what stands in the way said in Message, when no wage page was left with a
-    // resident's year that calculates; Message is cleared otherwise.
-    static std::optional<TYear> KeptYear(QLabel *Message);
-
     void BtnCalcClick();
     void BtnResetClick();
     void BtnCopyTableClick();

@@ -1,9 +1,10 @@
 #include "pages/UFrmHousehold.h"
 
+#include "common/UBackground.h"
 #include "common/UMsgBox.h"
 #include "common/UOpenYear.h"
-#include "pages/UFrmCurSettle.h"
-#include "pages/UScrollColumn.h"
+#include "common/UScrollColumn.h"
+#include "common/USettlementSentences.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -21,7 +22,6 @@
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -133,6 +133,8 @@ void SetCell(QTableWidget *Table, int Row, int Column, const QString &Text, bool
 } // namespace
 
 TFrmHousehold::TFrmHousehold(QWidget *Parent) : TCurrentPage(staticMetaObject, Parent) {
+    Splits = new TBackground(this);
+    Writes = new TBackground(this);
     PathPause = new QTimer(this);
     PathPause->setSingleShot(true);
     PathPause->setInterval(PathPauseMs);
@@ -260,25 +262,6 @@ std::optional<current::YearFacts> TFrmHousehold::OpenYearFacts(const QString &Pa
         QFileInfo(path) != QFileInfo(year.Path()))
         return std::nullopt;
     return year.Facts();
-}
-
-// A worker still reading or splitting is left to end on its own; one that has ended goes with
-// the page.
-TFrmHousehold::~TFrmHousehold() {
-    if (Running)
-        Running->store(true);
-    for (QThread *worker : findChildren<QThread *>(Qt::FindDirectChildrenOnly)) {
-        if (!worker->isFinished())
-            worker->setParent(nullptr);
-    }
-}
-
-void TFrmHousehold::RunAside(std::function<void()> Work, std::function<void()> Done) {
-    QThread *worker = QThread::create(std::move(Work));
-    worker->setParent(this);
-    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
-    connect(worker, &QThread::finished, this, std::move(Done));
-    worker->start();
 }
 
 void TFrmHousehold::FileRow(QFormLayout *Form, QLineEdit *&Edit, QPushButton *&Button,
@@ -596,19 +579,17 @@ void TFrmHousehold::Recalculate() {
                                   State->Shared, TakeShared,  State->Written};
     const int run = ++Started;
     UpdateButtons();
-    auto outcome = std::make_shared<HouseholdRun::Outcome>();
     // Only the newest run goes on and is shown: an older one is of inputs no longer there.
-    if (Running)
-        Running->store(true);
-    Running = std::make_shared<std::atomic<bool>>(false);
-    RunAside([outcome, request = std::move(request),
-              cancelled = Running] { *outcome = HouseholdRun::Compute(request, *cancelled); },
-             [this, outcome, run] {
-                 if (run != Started || outcome->Cancelled)
-                     return;
-                 Finished = run;
-                 ShowOutcome(std::move(*outcome));
-             });
+    Splits->Run<HouseholdRun::Outcome>(
+        [request = std::move(request)](const TBackground::TTask &Task) {
+            return HouseholdRun::Compute(request, Task.CancelFlag());
+        },
+        [this, run](HouseholdRun::Outcome Outcome) {
+            if (run != Started || Outcome.Cancelled)
+                return;
+            Finished = run;
+            ShowOutcome(std::move(Outcome));
+        });
 }
 
 void TFrmHousehold::ShowOutcome(HouseholdRun::Outcome Outcome) {
@@ -720,8 +701,8 @@ void TFrmHousehold::ShowSettlements(const HouseholdChoice &Best) {
     const current::YearRules &rules = found ? *found : current::LatestRules();
     const auto filing = [&rules](const QString &Who, const current::Settlement &Figures) {
         return tr("%1：%2。%3")
-            .arg(Who, TFrmCurSettle::FilingHeadline(Figures),
-                 TFrmCurSettle::ReasonSentence(Figures, rules));
+            .arg(Who, SettlementSentences::FilingHeadline(Figures),
+                 SettlementSentences::ReasonSentence(Figures, rules));
     };
     TblSettlements->setHorizontalHeaderLabels({PersonName(true), PersonName(false)});
     TxtFilingA->setText(filing(PersonName(true), Best.A.Settled.Figures));
@@ -869,17 +850,18 @@ void TFrmHousehold::WriteBack(const HouseholdRun::Target &A, const HouseholdRun:
     Writing = true;
     UpdateButtons();
     TxtStatus->setText(tr("正在写回…"));
-    auto outcome = std::make_shared<HouseholdRun::WriteOutcome>();
-    RunAside(
-        [outcome, A, B, household = TxtHouseholdFile->text().trimmed()] {
-            *outcome = HouseholdRun::WriteBoth(A, B, household);
+    // A write is never called off half way: a newer write waits for none, as the buttons allow
+    // none while one runs.
+    Writes->Run<HouseholdRun::WriteOutcome>(
+        [A, B, household = TxtHouseholdFile->text().trimmed()](const TBackground::TTask &) {
+            return HouseholdRun::WriteBoth(A, B, household);
         },
-        [this, outcome, A, B, Own] {
+        [this, A, B, Own](HouseholdRun::WriteOutcome Outcome) {
             Writing = false;
-            if (!outcome->Error.isEmpty()) {
+            if (!Outcome.Error.isEmpty()) {
                 TxtStatus->setText(Notice);
                 UpdateButtons();
-                MsgBox::Show(this, outcome->Error);
+                MsgBox::Show(this, Outcome.Error);
                 return;
             }
             Written(A, B, Own);

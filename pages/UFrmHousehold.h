@@ -13,6 +13,8 @@ class QTabWidget;
 class QTableWidget;
 class QTimer;
 
+class TBackground;
+
 // The household split (家庭分配): a married couple's two tax years, each from its year file (or
 // both from a household file), and the items either of them may claim, listed on the page apart
 // from both years. Every split the law allows is tried and the one whose two settlements cost
@@ -22,7 +24,6 @@ class TFrmHousehold : public TCurrentPage {
     Q_OBJECT
   public:
     explicit TFrmHousehold(QWidget *Parent = nullptr);
-    ~TFrmHousehold() override;
 
     QLineEdit *TxtNameA, *TxtNameB; // what the two are called on the page, as typed
     QLineEdit *TxtFileA, *TxtFileB, *TxtHouseholdFile;
@@ -95,8 +96,6 @@ class TFrmHousehold : public TCurrentPage {
                  const QString &Caption);
     QWidget *Explanation();
     void ChooseFile(QLineEdit *Edit, const QString &Caption);
-    // Work in a worker thread, then Done on this one (unless the page has gone by then).
-    void RunAside(std::function<void()> Work, std::function<void()> Done);
     void AddItem(TFrmSharedItem::Kind What);
     // Opens the dialog on an item (a new one when Index is none); true when confirmed.
     bool EditItem(TFrmSharedItem::Kind What, std::optional<std::size_t> Index);
@@ -124,8 +123,8 @@ class TFrmHousehold : public TCurrentPage {
     std::optional<HouseholdRun::Outcome> Last; // with a split
     bool &TakeShared =
         State->TakeShared; // the household file's items replace the list when next read
-    // Set to call off the split running, when a newer one starts or the page goes.
-    std::shared_ptr<std::atomic<bool>> Running;
+    // The split, called off when a newer one starts or the page goes; writing back.
+    TBackground *Splits, *Writes;
     int KnownYear = 0;
     int Started = 0, Finished = 0;
     bool Writing = false;

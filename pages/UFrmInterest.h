@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/UFlatRatePage.h"
+#include "common/UFlatRatePage.h"
 
 // Interest and dividends, taxed at 20 % of the whole amount.
 class TFrmInterest : public TFlatRatePage {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/UFlatRatePage.h"
+#include "common/UFlatRatePage.h"
 
 // Other income determined to be taxable, taxed at 20 % of the whole amount.
 class TFrmOthers : public TFlatRatePage {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/UWagePage.h"
+#include "common/UWagePage.h"
 
 // Monthly wage and salary tax under the current rules, forward and from a typed tax or
 // after-tax income.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/UWagePage.h"
+#include "common/UWagePage.h"
 
 // Monthly wage tax under the earlier rules (start point 2000, nine brackets); forward only.
 class TFrmSalaryOld : public TWagePage {

@@ -1,10 +1,10 @@
 #include "pages/UFrmTaxYear.h"
 
+#include "common/UFactTable.h"
 #include "common/UOpenYear.h"
+#include "common/UYearFacts.h"
 #include "common/UYearFiles.h"
-#include "pages/UFactTable.h"
-#include "pages/UYearFacts.h"
-#include "pages/UYearResults.h"
+#include "common/UYearResults.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -802,6 +802,29 @@ what the best allocation saves against it are given too (current in --json).</tr
     </message>
 </context>
 <context>
+    <name>KeptWage</name>
+    <message>
+        <source>工资薪金(累计预扣)页</source>
+        <translation>the wages and salaries (cumulative withholding) page</translation>
+    </message>
+    <message>
+        <source>%1还没有输入，请先在该页输入每月收入。</source>
+        <translation>Nothing is entered on %1 yet: enter the monthly income on that page first.</translation>
+    </message>
+    <message>
+        <source>%1按非居民个人计算，这里只适用于居民个人。</source>
+        <translation>On %1 the employee is a non-resident individual; this applies only to resident individuals.</translation>
+    </message>
+    <message>
+        <source>%1的%2数据无效，请先在该页改正。</source>
+        <translation>Invalid %2 on %1: correct it on that page first.</translation>
+    </message>
+    <message>
+        <source>%1的起始月份晚于截止月份，请先在该页改正。</source>
+        <translation>On %1 the first month is after the last month: correct it on that page first.</translation>
+    </message>
+</context>
+<context>
     <name>LabourCommand</name>
     <message>
         <source>未知的类别“%1”，应为 labour、author 或 royalty</source>
@@ -2380,6 +2403,73 @@ default; for labour remuneration, author&apos;s remuneration and royalties give 
 </source>
         <translation>With %1, the total tax payable would be the same, %2
 </translation>
+    </message>
+</context>
+<context>
+    <name>SettlementSentences</name>
+    <message>
+        <source>次年%1月%2日至%3月%4日</source>
+        <translation>from %2/%1 to %4/%3 (day/month) of the following year</translation>
+    </message>
+    <message>
+        <source>并入综合所得</source>
+        <translation>Combined with comprehensive income</translation>
+    </message>
+    <message>
+        <source>单独计税</source>
+        <translation>Taxed separately</translation>
+    </message>
+    <message>
+        <source>可以办理年度汇算申请退税</source>
+        <translation>You may file the annual reconciliation to claim a refund</translation>
+    </message>
+    <message>
+        <source>无需办理年度汇算</source>
+        <translation>No annual reconciliation needed</translation>
+    </message>
+    <message>
+        <source>需要办理年度汇算</source>
+        <translation>Annual reconciliation needed</translation>
+    </message>
+    <message>
+        <source>（%1，此项免于办理的规定施行至%2）</source>
+        <translation> (%1; this exemption applies until %2)</translation>
+    </message>
+    <message>
+        <source>已预缴税额比全年应纳税额多%1：可在%2办理年度汇算申请退税；放弃退税的，可以不办理。</source>
+        <translation>The tax prepaid exceeds the year&apos;s tax payable by %1: you may file the annual reconciliation %2 to claim a refund; if you forgo the refund, you need not file.</translation>
+    </message>
+    <message>
+        <source>已预缴税额与全年应纳税额相等，既不需补税，也没有退税。</source>
+        <translation>The tax prepaid equals the year&apos;s tax payable: nothing to pay and no refund.</translation>
+    </message>
+    <message>
+        <source>需补税%1，不超过%2元，依规定无需办理年度汇算，也不必补缴%3。</source>
+        <translation>Tax to pay %1, not above %2 yuan: by the rules, no annual reconciliation is needed and the tax need not be paid%3.</translation>
+    </message>
+    <message>
+        <source>需补税%1，但全年综合所得收入不超过%2元，依规定无需办理年度汇算，也不必补缴%3。</source>
+        <translation>Tax to pay %1, but the year&apos;s comprehensive income is not above %2 yuan: by the rules, no annual reconciliation is needed and the tax need not be paid%3.</translation>
+    </message>
+    <message>
+        <source>需补税%1。有扣缴义务人应预扣预缴而未预扣，不适用补税不超过%2元或收入不超过%3元免于办理的规定：须在%4办理年度汇算并补缴税款。</source>
+        <translation>Tax to pay %1. A withholding agent should have withheld tax but did not, so the exemption for tax due of at most %2 yuan or income of at most %3 yuan does not apply: the annual reconciliation must be filed and the tax paid %4.</translation>
+    </message>
+    <message>
+        <source>需补税%1，超过%2元，且全年综合所得收入超过%3元：须在%4办理年度汇算并补缴税款。</source>
+        <translation>Tax to pay %1, above %2 yuan, and the year&apos;s comprehensive income is above %3 yuan: the annual reconciliation must be filed and the tax paid %4.</translation>
+    </message>
+    <message>
+        <source>若改为%1：应纳税额合计同为%2，两种方式相同。</source>
+        <translation>With &quot;%1&quot; instead: total tax payable also %2; both methods are equal.</translation>
+    </message>
+    <message>
+        <source>若改为%1：应纳税额合计%2，多缴%3；%4较低。</source>
+        <translation>With &quot;%1&quot; instead: total tax payable %2, %3 more; &quot;%4&quot; is lower.</translation>
+    </message>
+    <message>
+        <source>若改为%1：应纳税额合计%2，少缴%3；%1较低。</source>
+        <translation>With &quot;%1&quot; instead: total tax payable %2, %3 less; &quot;%1&quot; is lower.</translation>
     </message>
 </context>
 <context>
@@ -5026,10 +5116,6 @@ Please check that the folder may be written to and that there is enough disk spa
 <context>
     <name>TFrmCurSettle</name>
     <message>
-        <source>次年%1月%2日至%3月%4日</source>
-        <translation>from %2/%1 to %4/%3 (day/month) of the following year</translation>
-    </message>
-    <message>
         <source>并入综合所得</source>
         <translation>Combined with comprehensive income</translation>
     </message>
@@ -5218,54 +5304,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Tax to pay (refund):</translation>
     </message>
     <message>
-        <source>可以办理年度汇算申请退税</source>
-        <translation>You may file the annual reconciliation to claim a refund</translation>
-    </message>
-    <message>
-        <source>无需办理年度汇算</source>
-        <translation>No annual reconciliation needed</translation>
-    </message>
-    <message>
-        <source>需要办理年度汇算</source>
-        <translation>Annual reconciliation needed</translation>
-    </message>
-    <message>
-        <source>已预缴税额比全年应纳税额多%1：可在%2办理年度汇算申请退税；放弃退税的，可以不办理。</source>
-        <translation>The tax prepaid exceeds the year&apos;s tax payable by %1: you may file the annual reconciliation %2 to claim a refund; if you forgo the refund, you need not file.</translation>
-    </message>
-    <message>
-        <source>已预缴税额与全年应纳税额相等，既不需补税，也没有退税。</source>
-        <translation>The tax prepaid equals the year&apos;s tax payable: nothing to pay and no refund.</translation>
-    </message>
-    <message>
-        <source>需补税%1，不超过%2元，依规定无需办理年度汇算，也不必补缴%3。</source>
-        <translation>Tax to pay %1, not above %2 yuan: by the rules, no annual reconciliation is needed and the tax need not be paid%3.</translation>
-    </message>
-    <message>
-        <source>需补税%1，但全年综合所得收入不超过%2元，依规定无需办理年度汇算，也不必补缴%3。</source>
-        <translation>Tax to pay %1, but the year&apos;s comprehensive income is not above %2 yuan: by the rules, no annual reconciliation is needed and the tax need not be paid%3.</translation>
-    </message>
-    <message>
-        <source>需补税%1。有扣缴义务人应预扣预缴而未预扣，不适用补税不超过%2元或收入不超过%3元免于办理的规定：须在%4办理年度汇算并补缴税款。</source>
-        <translation>Tax to pay %1. A withholding agent should have withheld tax but did not, so the exemption for tax due of at most %2 yuan or income of at most %3 yuan does not apply: the annual reconciliation must be filed and the tax paid %4.</translation>
-    </message>
-    <message>
-        <source>需补税%1，超过%2元，且全年综合所得收入超过%3元：须在%4办理年度汇算并补缴税款。</source>
-        <translation>Tax to pay %1, above %2 yuan, and the year&apos;s comprehensive income is above %3 yuan: the annual reconciliation must be filed and the tax paid %4.</translation>
-    </message>
-    <message>
-        <source>若改为%1：应纳税额合计同为%2，两种方式相同。</source>
-        <translation>With &quot;%1&quot; instead: total tax payable also %2; both methods are equal.</translation>
-    </message>
-    <message>
-        <source>若改为%1：应纳税额合计%2，多缴%3；%4较低。</source>
-        <translation>With &quot;%1&quot; instead: total tax payable %2, %3 more; &quot;%4&quot; is lower.</translation>
-    </message>
-    <message>
-        <source>若改为%1：应纳税额合计%2，少缴%3；%1较低。</source>
-        <translation>With &quot;%1&quot; instead: total tax payable %2, %3 less; &quot;%1&quot; is lower.</translation>
-    </message>
-    <message>
         <source>从纳税年度填入</source>
         <translation>Fill in from tax year</translation>
     </message>
@@ -5308,10 +5346,6 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>取得综合所得时，有扣缴义务人依法应预扣预缴而未预扣的，不适用补税不超过%1元或收入不超过%2元免于办理年度汇算的规定（%3）。</source>
         <translation>Where a withholding agent should by law have withheld tax on comprehensive income but did not, the exemption from the annual reconciliation for tax due of at most %1 yuan or income of at most %2 yuan does not apply (%3).</translation>
-    </message>
-    <message>
-        <source>（%1，此项免于办理的规定施行至%2）</source>
-        <translation> (%1; this exemption applies until %2)</translation>
     </message>
 </context>
 <context>
@@ -5668,26 +5702,6 @@ Example: a lump sum of %2 yuan, %3 months, a wage of %4 yuan: %5 + %4 − %1 = %
     <message>
         <source>起始月份不能晚于截止月份，请重新选择。</source>
         <translation>The first month cannot come after the last month; please choose again.</translation>
-    </message>
-    <message>
-        <source>工资薪金(累计预扣)页</source>
-        <translation>the wages and salaries (cumulative withholding) page</translation>
-    </message>
-    <message>
-        <source>%1还没有输入，请先在该页输入每月收入。</source>
-        <translation>Nothing is entered on %1 yet: enter the monthly income on that page first.</translation>
-    </message>
-    <message>
-        <source>%1按非居民个人计算，这里只适用于居民个人。</source>
-        <translation>On %1 the employee is a non-resident individual; this applies only to resident individuals.</translation>
-    </message>
-    <message>
-        <source>%1的%2数据无效，请先在该页改正。</source>
-        <translation>Invalid %2 on %1: correct it on that page first.</translation>
-    </message>
-    <message>
-        <source>%1的起始月份晚于截止月份，请先在该页改正。</source>
-        <translation>On %1 the first month is after the last month: correct it on that page first.</translation>
     </message>
     <message>
         <source>从纳税年度填入</source>

@@ -2,9 +2,9 @@
 // Qt Charts cuts a text too long for its place with "...", so the titles and legends are labels
 // that wrap, and nothing the chart draws itself is cut.
 
+#include "common/UYearResults.h"
 #include "pages/UFrmCurBonus.h"
 #include "pages/UFrmTaxYear.h"
-#include "pages/UYearResults.h"
 #include "support/ParamFolders.h"
 #include "support/UiTestSupport.h"
 #include "translations/Language.h"

@@ -3,8 +3,8 @@
 // parameter file kept before deductions were dated, taken into a fresh year.
 
 #include "app/UFrmMain.h"
-#include "pages/UDeductionFacts.h"
-#include "pages/UFrmCurDeductions.h"
+#include "common/UDeductionFacts.h"
+#include "common/UDeductionsDialog.h"
 #include "sheets/JsonFile.h"
 #include "sheets/YearFile.h"
 #include "support/ParamFolders.h"

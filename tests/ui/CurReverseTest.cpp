@@ -3,9 +3,9 @@
 // answer.
 
 #include "cli/CliRun.h"
+#include "common/UReverseDialog.h"
 #include "pages/UFrmCurBonus.h"
 #include "pages/UFrmCurLabour.h"
-#include "pages/UFrmCurReverse.h"
 #include "pages/UFrmCurWage.h"
 #include "support/UiTestSupport.h"
 

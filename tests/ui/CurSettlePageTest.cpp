@@ -1,7 +1,7 @@
 // The current-law annual settlement page, driven by keys and clicks.
 
-#include "pages/UDeductionFacts.h"
-#include "pages/UFrmCurDeductions.h"
+#include "common/UDeductionFacts.h"
+#include "common/UDeductionsDialog.h"
 #include "pages/UFrmCurSettle.h"
 #include "pages/UFrmCurWage.h"
 #include "support/ParamFolders.h"

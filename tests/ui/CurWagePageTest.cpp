@@ -2,9 +2,9 @@
 // table's copy text, a month of its own, bad input, and the deductions dialog behind its button.
 
 #include "app/UFrmMain.h"
-#include "pages/UCurWageModel.h"
-#include "pages/UDeductionFacts.h"
-#include "pages/UFrmCurDeductions.h"
+#include "common/UCurWageModel.h"
+#include "common/UDeductionFacts.h"
+#include "common/UDeductionsDialog.h"
 #include "pages/UFrmCurWage.h"
 #include "support/ParamFolders.h"
 #include "support/UiTestSupport.h"

@@ -5,7 +5,7 @@
 
 #include "app/PageRegistry.h"
 #include "app/UFrmMain.h"
-#include "pages/UFrmCurReverse.h"
+#include "common/UReverseDialog.h"
 #include "support/UiTestSupport.h"
 #include "translations/Language.h"
 

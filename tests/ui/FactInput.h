@@ -2,9 +2,9 @@
 // Typing into a table of the year's facts as a user does, and years written as files for the
 // pages to open.
 
+#include "common/UFactTable.h"
 #include "common/UOpenYear.h"
 #include "common/UYearFiles.h"
-#include "pages/UFactTable.h"
 #include "support/ReadmeYear.h"
 #include "support/UiTestSupport.h"
 

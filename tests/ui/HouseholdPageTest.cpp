@@ -579,6 +579,25 @@ TEST_F(HouseholdPage, BuiltAnewWhileSplittingSplitsTheWholeFileAgain) {
               Yuan(CentsOf(json.value(u"best").toObject().value(u"total"))));
 }
 
+// A file named while a long split of another still runs: the split of the file named last is
+// shown, whichever of the two ended first, and none of the first file's.
+TEST_F(HouseholdPage, TheFileNamedLastIsTheSplitShown) {
+    const char *const nine = R"({ "children": [ { "born": "2010-01-05" }, { "born": "2011-02-05" },
+        { "born": "2012-03-05" }, { "born": "2014-04-05" }, { "born": "2016-05-05" },
+        { "born": "2018-06-05" }, { "born": "2020-07-05" }, { "born": "2023-08-05" },
+        { "born": "2026-09-05" } ] })";
+    TypeAndEnter(Page->TxtHouseholdFile,
+                 WriteFile(Dir, QStringLiteral("nine.json"), HouseholdOf(YearA, YearB, nine)));
+    ASSERT_TRUE(Page->Calculating());
+    TypeAndEnter(Page->TxtHouseholdFile, WriteFile(Dir, QStringLiteral("readme.json"),
+                                                   HouseholdOf(YearA, YearB, ReadmeShared)));
+    Settle();
+    EXPECT_EQ(Page->TxtBestTotal->text(), "9260.00元");
+    EXPECT_TRUE(Page->TxtSummary->text().contains(QStringLiteral("试过54种分配")))
+        << Page->TxtSummary->text().toStdString();
+    EXPECT_EQ(Page->Shared().Children.size(), 2u);
+}
+
 // A household file holds both years: named after a's year file, it replaces it, and the page
 // says where each year comes from. Every item saying who claims it now (everything on a, 16680.00
 // in all) gives the split they have beside the best (9260.00), as pendra-cli household does.

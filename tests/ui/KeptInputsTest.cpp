@@ -3,7 +3,7 @@
 
 #include "app/UFrmMain.h"
 #include "common/UCalcPage.h"
-#include "pages/UCurWageModel.h"
+#include "common/UCurWageModel.h"
 #include "pages/UFrmCurWage.h"
 #include "support/UiTestSupport.h"
 #include "ui/EveryWindow.h"

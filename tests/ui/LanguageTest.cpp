@@ -9,6 +9,7 @@
 #include "common/UFileManager.h"
 #include "common/UMsgBox.h"
 #include "common/UOpenYear.h"
+#include "common/UYearFacts.h"
 #include "pages/UBatchModel.h"
 #include "pages/UFrmBatch.h"
 #include "pages/UFrmCurLabour.h"
@@ -17,7 +18,6 @@
 #include "pages/UFrmInterest.h"
 #include "pages/UFrmSalary.h"
 #include "pages/UFrmTaxYear.h"
-#include "pages/UYearFacts.h"
 #include "support/UiTestSupport.h"
 #include "ui/FactInput.h"
 

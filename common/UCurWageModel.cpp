@@ -1,4 +1,4 @@
-#include "pages/UCurWageModel.h"
+#include "common/UCurWageModel.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "pages/UWagePage.h"
+#include "common/UWagePage.h"
 
 #include "engine/UTaxInfo.h"
 

@@ -1,14 +1,14 @@
-#include "pages/UFrmCurDeductions.h"
+#include "common/UDeductionsDialog.h"
 
 #include "common/UCalcPage.h"
+#include "common/UDeductionFacts.h"
 #include "common/UDesktopHabits.h"
+#include "common/UFactTable.h"
 #include "common/UOpenYear.h"
+#include "common/UScrollColumn.h"
+#include "common/UYearFacts.h"
 #include "common/UYearFiles.h"
-#include "pages/UDeductionFacts.h"
-#include "pages/UFactTable.h"
-#include "pages/UScrollColumn.h"
-#include "pages/UYearFacts.h"
-#include "pages/UYearResults.h"
+#include "common/UYearResults.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

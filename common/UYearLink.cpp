@@ -1,4 +1,4 @@
-#include "pages/UYearLink.h"
+#include "common/UYearLink.h"
 
 #include "common/UOpenYear.h"
 #include "common/UYearFiles.h"

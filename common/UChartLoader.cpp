@@ -1,4 +1,4 @@
-#include "pages/UBonusChartLoader.h"
+#include "common/UChartLoader.h"
 
 #include "modules/UModules.h"
 

@@ -1,12 +1,12 @@
-#include "pages/UYearResults.h"
+#include "common/UYearResults.h"
 
 #include "common/UCalcPage.h"
+#include "common/UChartLoader.h"
+#include "common/UCurWageModel.h"
 #include "common/UDesktopHabits.h"
-#include "pages/UBonusChartLoader.h"
-#include "pages/UCurWageModel.h"
-#include "pages/UFrmCurSettle.h"
-#include "pages/UScrollColumn.h"
-#include "pages/UYearFacts.h"
+#include "common/UScrollColumn.h"
+#include "common/USettlementSentences.h"
+#include "common/UYearFacts.h"
 #include "sheets/LawText.h"
 
 #include <QCheckBox>
@@ -382,9 +382,9 @@ void TYearResults::ShowSettlement() {
         }
         TxtMethod->setText(method);
     }
-    TxtFiling->setText(TFrmCurSettle::FilingHeadline(s));
+    TxtFiling->setText(SettlementSentences::FilingHeadline(s));
     TxtFiling->setStyleSheet(s.MustFile ? QStringLiteral("color: red;") : QString());
-    TxtReason->setText(TFrmCurSettle::ReasonSentence(s, rules));
+    TxtReason->setText(SettlementSentences::ReasonSentence(s, rules));
     // Once for all the year's payments: where the pension was deducted that year.
     if (!Facts->Pension.empty() && rules.PensionPilot)
         TxtMethod->setText(TxtMethod->text() +

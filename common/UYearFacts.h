@@ -2,7 +2,7 @@
 // The facts of a person's year as the page 我的纳税年度 edits them in place: the year, the jobs
 // with their pay changes "from this month on", the remuneration payments, the annual bonus and
 // its method at settlement (the tab 工作与收入), and the person's deductions (the tab
-// 专项附加扣除等, see pages/UDeductionFacts.h). It gives the year as the year file's JSON, as
+// 专项附加扣除等, see common/UDeductionFacts.h). It gives the year as the year file's JSON, as
 // typed, for the file's own reader to check, and takes it back from the JSON the file writer makes.
 
 #include "engine/current/YearFacts.h"

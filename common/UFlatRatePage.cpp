@@ -1,4 +1,4 @@
-#include "pages/UFlatRatePage.h"
+#include "common/UFlatRatePage.h"
 
 #include "engine/UOthersManager.h"
 

@@ -1,4 +1,4 @@
-#include "pages/UScrollColumn.h"
+#include "common/UScrollColumn.h"
 
 #include <QBoxLayout>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "pages/UFrmCurReverse.h"
+#include "common/UReverseDialog.h"
 
 #include "common/UCalcPage.h"
 #include "common/UDesktopHabits.h"

@@ -1,4 +1,4 @@
-#include "pages/UFactTable.h"
+#include "common/UFactTable.h"
 
 #include "common/UCalcPage.h"
 #include "common/UNumKeyFilter.h"

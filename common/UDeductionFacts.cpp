@@ -1,10 +1,10 @@
-#include "pages/UDeductionFacts.h"
+#include "common/UDeductionFacts.h"
 
 #include "common/UCalcPage.h"
+#include "common/UFactTable.h"
 #include "common/ULawText.h"
 #include "common/UNumKeyFilter.h"
 #include "engine/current/Rules.h"
-#include "pages/UFactTable.h"
 #include "sheets/JsonFile.h"
 
 #include <QCheckBox>

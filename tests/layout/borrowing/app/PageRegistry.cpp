@@ -1,0 +1,2 @@
+#include "pages/UFrmFirst.h"
+#include "pages/UFrmSecond.h"

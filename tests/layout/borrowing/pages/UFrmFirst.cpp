@@ -1,0 +1,3 @@
+#include "pages/UFrmFirst.h"
+#include "pages/UFrmSecond.h"
+#include "pages/UOwnHelper.h"

@@ -1,0 +1,2 @@
+#include "pages/UFrmSecond.h"
+#include "pages/USharedHelper.h"
