@@ -1263,9 +1263,10 @@ status 1. When no row can be calculated, no result is written, exit status 2.</t
 The sheet is read as payroll reads it. Each payslip has the employer (--employer, or the text
 of the sheet&apos;s title row), the employee ID, name, month, gross pay, the deductions one by one
 (pension, medical and unemployment insurance and the housing fund when the sheet has them in
-columns of their own, else social insurance and housing fund; other deductions), the Individual
-Income Tax (tax to withhold this month) and the net pay (gross pay less the deductions listed and
-the tax), with the cumulative income and cumulative tax withheld of the year so far.
+columns of their own, else social insurance and housing fund; other deductions), the
+Individual Income Tax (tax to withhold this month) and the net pay (gross pay less the deductions
+listed and the Individual Income Tax), with the cumulative income and cumulative tax withheld of
+the year so far.
 -o ending in .pdf writes one PDF file (A4, several a page with cut lines between them); ending
 in / or an existing folder, one PDF per employee (named &quot;ID-name.pdf&quot;); ending in .xlsx, an
 Excel workbook: one row per employee under the title row, a blank row between employees.
@@ -3823,9 +3824,9 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
 另有%n名未列出</source>
         <translation>
             <numerusform>
-%n more not listed</numerusform>
+%n more employee not listed</numerusform>
             <numerusform>
-%n more not listed</numerusform>
+%n more employees not listed</numerusform>
         </translation>
     </message>
 </context>
