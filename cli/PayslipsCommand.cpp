@@ -5,12 +5,14 @@
 #include "cli/Commands.h"
 #include "cli/Output.h"
 #include "sheets/Cells.h"
+#include "sheets/Limits.h"
 #include "sheets/PayrollIo.h"
 #include "sheets/PayslipPdf.h"
 #include "sheets/Payslips.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstring>
 
 namespace Cli {
@@ -135,8 +137,14 @@ int RunPayslips(const QStringList &Arguments) {
         PrintError(written.Error);
         return Refused;
     }
-    for (const QString &left : slips->LeftOut)
-        PrintError(PayslipsCommand::tr("没有工资条：%1").arg(left));
+    // The first by name, then how many more: a sheet made to fail leaves out thousands.
+    const auto named = std::min<qsizetype>(slips->LeftOut.size(),
+                                           static_cast<qsizetype>(sheets::Limit::ListedFaults));
+    for (qsizetype i = 0; i < named; ++i)
+        PrintError(PayslipsCommand::tr("没有工资条：%1").arg(slips->LeftOut[i]));
+    if (slips->LeftOut.size() > named)
+        PrintError(PayslipsCommand::tr("另有%n名员工没有工资条，未列出", nullptr,
+                                       static_cast<int>(slips->LeftOut.size() - named)));
     PrintError(
         PayslipsCommand::tr("已写出%n张工资条", nullptr, static_cast<int>(slips->Slips.size())));
     return slips->LeftOut.isEmpty() ? Success : RowsLeftOut;

@@ -1344,6 +1344,13 @@ month the sheet does not hold writes nothing, exit status 2.</translation>
             <numerusform>%n payslips written</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>另有%n名员工没有工资条，未列出</source>
+        <translation>
+            <numerusform>%n more employee has no payslip and is not listed</numerusform>
+            <numerusform>%n more employees have no payslip and are not listed</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
