@@ -63,6 +63,20 @@ QString WhoAndWhy(const PayrollSheet &Sheet, std::size_t Row, const FirstFaults 
     return SheetText::tr("%1（%2）").arg(who, Sheet.Message(*found->second));
 }
 
+// A part of 专项扣除 under its own name in the language in use, whatever the sheet titled it.
+QString PartTitle(InsurancePart Part) {
+    switch (Part) {
+    case InsurancePart::Pension:
+        return SheetText::tr("基本养老保险费");
+    case InsurancePart::Medical:
+        return SheetText::tr("基本医疗保险费");
+    case InsurancePart::Unemployment:
+        return SheetText::tr("失业保险费");
+    default:
+        return SheetText::tr("住房公积金");
+    }
+}
+
 Payslip SlipOf(const PayrollSheet &Sheet, std::size_t Row, const current::WageWithholding &Month) {
     Payslip slip;
     const PayrollRow &row = Sheet.Row(Row);
@@ -79,7 +93,7 @@ Payslip SlipOf(const PayrollSheet &Sheet, std::size_t Row, const current::WageWi
         std::string buffer;
         const current::Cents amount =
             CellCents(PlainAmount(Sheet.TextOf(Row, i), buffer)).value_or(0);
-        slip.Pay.push_back({columns[i].Title, amount});
+        slip.Pay.push_back({PartTitle(columns[i].Part), amount});
         deducted += amount;
     }
     if (!parts && Sheet.ColumnOf(Field::Insurance) >= 0) {

@@ -3236,6 +3236,22 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <source>%1 工资条</source>
         <translation>Payslip, %1</translation>
     </message>
+    <message>
+        <source>基本养老保险费</source>
+        <translation>Basic pension insurance</translation>
+    </message>
+    <message>
+        <source>基本医疗保险费</source>
+        <translation>Basic medical insurance</translation>
+    </message>
+    <message>
+        <source>失业保险费</source>
+        <translation>Unemployment insurance premium</translation>
+    </message>
+    <message>
+        <source>住房公积金</source>
+        <translation>Housing provident fund</translation>
+    </message>
 </context>
 <context>
     <name>SupportContact</name>

@@ -117,6 +117,10 @@ TEST(Payslips, OnePdfPerEmployeeIntoAFolderAndTheEmployerAsGivenInEnglish) {
         << first.toStdString();
     EXPECT_TRUE(HasLine(first, QStringLiteral("Individual income tax"), QStringLiteral("258.00")))
         << first.toStdString();
+    // A part of 专项扣除 under its English name, whatever the sheet titled it.
+    EXPECT_TRUE(
+        HasLine(first, QStringLiteral("Basic pension insurance"), QStringLiteral("1600.00")))
+        << first.toStdString();
     EXPECT_FALSE(first.contains(QStringLiteral("李四")));
 }
 
