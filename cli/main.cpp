@@ -21,7 +21,7 @@ struct Command {
     int (*Run)(const QStringList &);
 };
 
-constexpr std::array<Command, 9> Commands{{
+constexpr std::array<Command, 10> Commands{{
     {"wage", QT_TRANSLATE_NOOP("Cli", "工资薪金：累计预扣法逐月预扣税额，或非居民个人的月度税额"),
      Cli::RunWage},
     {"labour", QT_TRANSLATE_NOOP("Cli", "劳务报酬、稿酬、特许权使用费：每次收入的预扣税额"),
@@ -36,6 +36,9 @@ constexpr std::array<Command, 9> Commands{{
     {"payroll",
      QT_TRANSLATE_NOOP("Cli", "工资表批量计算：CSV 或 Excel 工资表中每位员工逐月的累计预扣"),
      Cli::RunPayroll},
+    {"payslips",
+     QT_TRANSLATE_NOOP("Cli", "工资条：由工资表写出某月每位员工的工资条（PDF 或 Excel）"),
+     Cli::RunPayslips},
     {"year",
      QT_TRANSLATE_NOOP("Cli", "整个纳税年度：由年度文件算出每月扣除、各单位逐月预扣和年度汇算"),
      Cli::RunYear},
@@ -70,6 +73,7 @@ QString ProgramHelp() {
         "  pendra-cli wage --income 20000 --insurance 2000 --special 3000\n"
         "  pendra-cli bonus --bonus 38000 --taxable 100000 --json\n"
         "  pendra-cli payroll 工资表.xlsx -o 预扣结果.xlsx\n"
+        "  pendra-cli payslips 工资表.xlsx --month 3 -o 工资条.pdf\n"
         "  pendra-cli year 2026.json\n"
         "  pendra-cli reverse wage --net 15000 --insurance 2000 --special 3000\n"
         "  pendra-cli household 家庭.json\n");
@@ -98,7 +102,7 @@ int RunCommand(const QString &Name, const QStringList &Arguments) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = Cli::MakeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("pendra-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PENDRA_VERSION));
     QStringList arguments = QCoreApplication::arguments().mid(1);

@@ -14,6 +14,8 @@ set(PENDRA_LAYOUT
   # The workbook module links libxlsxwriter and Qt Core: of sheets/ it takes the header-only
   # interface of the workbook writer.
   "xlsx:sheets,xlsx"
+  # So does the PDF module (over Qt Gui), with the interface of the payslips it draws.
+  "pdf:sheets,pdf"
   "translations:translations"
   "cli:engine,formats,sheets,translations,cli"
   "common:engine,formats,sheets,modules,translations,common"

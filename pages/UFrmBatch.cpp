@@ -3,6 +3,7 @@
 #include "common/UFileManager.h"
 #include "common/UMsgBox.h"
 #include "pages/UBatchModel.h"
+#include "pages/UDlgPayslips.h"
 #include "sheets/PayrollIo.h"
 #include "sheets/Withholding.h"
 
@@ -132,6 +133,9 @@ QLayout *TFrmBatch::BuildButtons() {
     connect(BtnCalc, &QPushButton::clicked, this, &TFrmBatch::Calculate);
     connect(BtnSave, &QPushButton::clicked, this, &TFrmBatch::BtnSaveClick);
     connect(BtnTemplate, &QPushButton::clicked, this, &TFrmBatch::BtnTemplateClick);
+    BtnPayslips = button(QStringLiteral("BtnPayslips"), tr("工资条..."));
+    BtnPayslips->setToolTip(tr("写出某月每位员工的工资条（PDF或Excel）"));
+    connect(BtnPayslips, &QPushButton::clicked, this, &TFrmBatch::BtnPayslipsClick);
 
     TxtFilter = new QLineEdit(this);
     TxtFilter->setObjectName(QStringLiteral("TxtFilter"));
@@ -151,7 +155,7 @@ QLayout *TFrmBatch::BuildButtons() {
     caption->setBuddy(TxtFilter);
 
     auto *row = new QHBoxLayout;
-    for (QPushButton *b : {BtnOpen, BtnCalc, BtnSave, BtnTemplate})
+    for (QPushButton *b : {BtnOpen, BtnCalc, BtnSave, BtnTemplate, BtnPayslips})
         row->addWidget(b);
     row->addStretch(1);
     row->addWidget(caption);
@@ -792,6 +796,13 @@ void TFrmBatch::BtnTemplateClick() {
         AskPath(true, tr("写出工资表模板"), QDir(StartFolder()).filePath(tr("工资表模板.xlsx")));
     if (!path.isEmpty())
         SaveTemplate(path);
+}
+
+void TFrmBatch::BtnPayslipsClick() {
+    if (std::shared_ptr<const sheets::PayrollSheet> sheet = SheetToWorkOn()) {
+        TDlgPayslips dialog(std::move(sheet), StartFolder(), this);
+        dialog.exec();
+    }
 }
 
 void TFrmBatch::GridErrorsDoubleClick(const QModelIndex &Index) {

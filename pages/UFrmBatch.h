@@ -42,6 +42,8 @@ class TFrmBatch : public QWidget {
     static QString DroppedSheet(const QMimeData *Data);
 
     QPushButton *BtnOpen, *BtnCalc, *BtnSave, *BtnTemplate;
+    // 工资条...: the month's payslips (pages/UDlgPayslips).
+    QPushButton *BtnPayslips;
     QLineEdit *TxtFilter;
     QTableView *GridSheet, *GridErrors;
     // 工号 and 姓名 over the left of GridSheet, staying there while it scrolls sideways.
@@ -72,6 +74,7 @@ class TFrmBatch : public QWidget {
     // False when nothing was saved (the dialog cancelled, a failure told in a box).
     bool BtnSaveClick();
     void BtnTemplateClick();
+    void BtnPayslipsClick();
     void FocusFilter();
     void GridErrorsDoubleClick(const QModelIndex &Index);
     // A click on a column's title: the rows ordered by it in the worker.

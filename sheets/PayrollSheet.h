@@ -135,6 +135,8 @@ class PayrollSheet {
         const current::YearRules *rules = current::RulesOf(SheetYear);
         return rules ? *rules : current::LatestRules();
     }
+    // The year the 月份 cells name; 0 when they name none.
+    int NamedYear() const { return SheetYear; }
     // The employee's rows with a month, months ascending (all of them when accepted).
     std::span<const std::uint32_t> EmployeeRows(std::uint32_t Employee) const;
     // What the engine is given for an accepted employee, in the order of EmployeeRows.

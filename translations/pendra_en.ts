@@ -167,6 +167,26 @@ Commands:
 </translation>
     </message>
     <message>
+        <source>未知命令“%1”（用法见 pendra-cli --help）</source>
+        <translation>unknown command &quot;%1&quot; (see pendra-cli --help)</translation>
+    </message>
+    <message>
+        <source>--lang 的值应为 zh（中文）或 en（英文），而不是“%1”</source>
+        <translation>--lang takes zh (Chinese) or en (English), not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>缺少命令（用法见 pendra-cli --help）</source>
+        <translation>no command given (see pendra-cli --help)</translation>
+    </message>
+    <message>
+        <source>选项 --lang 给了不止一次</source>
+        <translation>option --lang is given more than once</translation>
+    </message>
+    <message>
+        <source>工资条：由工资表写出某月每位员工的工资条（PDF 或 Excel）</source>
+        <translation>Payslips: each employee&apos;s payslip of a month from a payroll sheet (PDF or Excel)</translation>
+    </message>
+    <message>
         <source>
 每个命令都有 --help，列出其选项和示例；加 --json 以 JSON 输出。
 --lang zh 或 --lang en 选择中文或英文；未给出时，LC_ALL、LC_MESSAGES、LANG 中第一个
@@ -178,6 +198,7 @@ Commands:
   pendra-cli wage --income 20000 --insurance 2000 --special 3000
   pendra-cli bonus --bonus 38000 --taxable 100000 --json
   pendra-cli payroll 工资表.xlsx -o 预扣结果.xlsx
+  pendra-cli payslips 工资表.xlsx --month 3 -o 工资条.pdf
   pendra-cli year 2026.json
   pendra-cli reverse wage --net 15000 --insurance 2000 --special 3000
   pendra-cli household 家庭.json
@@ -194,26 +215,11 @@ Examples:
   pendra-cli wage --income 20000 --insurance 2000 --special 3000
   pendra-cli bonus --bonus 38000 --taxable 100000 --json
   pendra-cli payroll payroll.xlsx -o withheld.xlsx
+  pendra-cli payslips payroll.xlsx --month 3 -o payslips.pdf
   pendra-cli year 2026.json
   pendra-cli reverse wage --net 15000 --insurance 2000 --special 3000
   pendra-cli household household.json
 </translation>
-    </message>
-    <message>
-        <source>未知命令“%1”（用法见 pendra-cli --help）</source>
-        <translation>unknown command &quot;%1&quot; (see pendra-cli --help)</translation>
-    </message>
-    <message>
-        <source>--lang 的值应为 zh（中文）或 en（英文），而不是“%1”</source>
-        <translation>--lang takes zh (Chinese) or en (English), not &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>缺少命令（用法见 pendra-cli --help）</source>
-        <translation>no command given (see pendra-cli --help)</translation>
-    </message>
-    <message>
-        <source>选项 --lang 给了不止一次</source>
-        <translation>option --lang is given more than once</translation>
     </message>
 </context>
 <context>
@@ -1267,6 +1273,111 @@ status 1. When no row can be calculated, no result is written, exit status 2.</t
         <translation>
             <numerusform>%n column of the payroll sheet was written by this program before (results or reasons for not calculating); it was not read as input and has been written anew from this calculation</numerusform>
             <numerusform>%n columns of the payroll sheet were written by this program before (results or reasons for not calculating); they were not read as input and have been written anew from this calculation</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PayslipsCommand</name>
+    <message>
+        <source>工资条：由工资表算出某月每位员工的工资条，写成 PDF 或 Excel。
+工资表的读法与 payroll 相同。每张工资条有单位名称（--employer，未给出时取工资表
+标题行的文字）、工号、姓名、月份、应发、逐项扣除（表中分列养老、医疗、失业保险费和
+住房公积金时逐项列出，否则为三险一金；其他扣除）、个人所得税（本月应预扣税额）、
+实发（应发减去所列扣除和个人所得税），以及本年累计收入和累计已预扣税额。
+-o 以 .pdf 结尾时写一个 PDF 文件（A4，每页数张，之间有裁剪线）；以 / 结尾或为已有
+文件夹时，每位员工一个 PDF 文件（名为“工号-姓名.pdf”）；以 .xlsx 结尾时写 Excel：
+每位员工一行，其上为标题行，员工之间空一行。该月有误未计算的员工没有工资条，在标准
+错误上列出，退出状态为 1；工资表没有该月的行时不写出，退出状态为 2。</source>
+        <translation>Payslips: each employee&apos;s payslip of a month from a payroll sheet, as PDF or Excel.
+The sheet is read as payroll reads it. Each payslip has the employer (--employer, or the text
+of the sheet&apos;s title row), the employee ID, name, month, gross pay, the deductions one by one
+(pension, medical and unemployment insurance and the housing fund when the sheet has them in
+columns of their own, else social insurance and housing fund; other deductions), the
+Individual Income Tax (tax to withhold this month) and the net pay (gross pay less the deductions
+listed and the Individual Income Tax), with the cumulative income and cumulative tax withheld of
+the year so far.
+-o ending in .pdf writes one PDF file (A4, several a page with cut lines between them); ending
+in / or an existing folder, one PDF per employee (named &quot;ID-name.pdf&quot;); ending in .xlsx, an
+Excel workbook: one row per employee under the title row, a blank row between employees.
+Employees at fault in that month get no payslip and are listed on stderr, exit status 1; a
+month the sheet does not hold writes nothing, exit status 2.</translation>
+    </message>
+    <message>
+        <source>pendra-cli payslips 工资表.xlsx --month 3 -o 工资条.pdf</source>
+        <translation>pendra-cli payslips payroll.xlsx --month 3 -o payslips.pdf</translation>
+    </message>
+    <message>
+        <source>pendra-cli payslips 工资表.csv --month 3 -o 工资条/</source>
+        <translation>pendra-cli payslips payroll.csv --month 3 -o payslips/</translation>
+    </message>
+    <message>
+        <source>pendra-cli payslips 工资表.xlsx --month 3 -o 工资条.xlsx --employer 某某公司</source>
+        <translation>pendra-cli payslips payroll.xlsx --month 3 -o payslips.xlsx --employer &quot;ACME Ltd&quot;</translation>
+    </message>
+    <message>
+        <source>工资表</source>
+        <translation>payroll sheet</translation>
+    </message>
+    <message>
+        <source>输入的 .csv 或 .xlsx 文件</source>
+        <translation>the .csv or .xlsx file to read</translation>
+    </message>
+    <message>
+        <source>月份</source>
+        <translation>month</translation>
+    </message>
+    <message>
+        <source>工资条的月份，1 至 12（也可写作 3月、2026-03）</source>
+        <translation>the month of the payslips, 1 to 12 (also written 3月, 2026-03)</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>写入此 .pdf 或 .xlsx 文件，或以 / 结尾的文件夹（每人一个 PDF）</source>
+        <translation>write to this .pdf or .xlsx file, or a folder ending in / (one PDF per employee)</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>工资条上的单位名称；未给出时取工资表标题行的文字</source>
+        <translation>the employer named on the payslips; without it, the text of the sheet&apos;s title row</translation>
+    </message>
+    <message>
+        <source>缺少工资表文件</source>
+        <translation>no payroll sheet given</translation>
+    </message>
+    <message>
+        <source>-o 应为 .pdf 或 .xlsx 文件，或以 / 结尾的文件夹，而不是“%1”</source>
+        <translation>-o takes a .pdf or .xlsx file, or a folder ending in /, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--month 应为 1 至 12 的月份，而不是“%1”</source>
+        <translation>--month takes a month from 1 to 12, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>工资表是%1年的，没有%2年%3月</source>
+        <translation>the payroll sheet is of %1 and holds no month %3 of %2</translation>
+    </message>
+    <message>
+        <source>没有工资条：%1</source>
+        <translation>no payslip: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>已写出%n张工资条</source>
+        <translation>
+            <numerusform>%n payslip written</numerusform>
+            <numerusform>%n payslips written</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>另有%n名员工没有工资条，未列出</source>
+        <translation>
+            <numerusform>%n more employee has no payslip and is not listed</numerusform>
+            <numerusform>%n more employees have no payslip and are not listed</numerusform>
         </translation>
     </message>
 </context>
@@ -3149,6 +3260,94 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <source>系统错误 %1（%2）</source>
         <translation>system error %1 (%2)</translation>
     </message>
+    <message>
+        <source>第%1行</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>应发</source>
+        <translation>Gross pay</translation>
+    </message>
+    <message>
+        <source>三险一金</source>
+        <translation>Social insurance and housing fund</translation>
+    </message>
+    <message>
+        <source>个人所得税</source>
+        <translation>Individual income tax</translation>
+    </message>
+    <message>
+        <source>实发</source>
+        <translation>Net pay</translation>
+    </message>
+    <message>
+        <source>%1月</source>
+        <translation>month %1</translation>
+    </message>
+    <message>
+        <source>%1年%2月</source>
+        <translation>month %2 of %1</translation>
+    </message>
+    <message>
+        <source>找不到写Excel文件的组件，请重新安装本程序</source>
+        <translation>the component that writes Excel files is missing; please install the program again</translation>
+    </message>
+    <message>
+        <source>工资条</source>
+        <translation>Payslips</translation>
+    </message>
+    <message>
+        <source>工号：%1    姓名：%2</source>
+        <translation>Employee ID: %1    Name: %2</translation>
+    </message>
+    <message>
+        <source>本年累计（截至%1）</source>
+        <translation>Year to date (to %1)</translation>
+    </message>
+    <message>
+        <source>找不到写PDF文件的组件，请重新安装本程序</source>
+        <translation>the component that writes PDF files is missing; please install the program again</translation>
+    </message>
+    <message>
+        <source>%1不是文件夹，工资条没有写出</source>
+        <translation>%1 is not a folder; no payslips were written</translation>
+    </message>
+    <message>
+        <source>无法建立文件夹</source>
+        <translation>the folder cannot be made</translation>
+    </message>
+    <message>
+        <source>%1中没有%2月的行，没有工资条可写</source>
+        <translation>%1 holds no row of month %2; there are no payslips to write</translation>
+    </message>
+    <message>
+        <source>%1中%2月没有一名员工可以计算，没有写出工资条</source>
+        <translation>in %1 no employee of month %2 could be calculated; no payslips were written</translation>
+    </message>
+    <message>
+        <source>%1 工资条</source>
+        <translation>Payslip, %1</translation>
+    </message>
+    <message>
+        <source>基本养老保险费</source>
+        <translation>Basic pension insurance</translation>
+    </message>
+    <message>
+        <source>基本医疗保险费</source>
+        <translation>Basic medical insurance</translation>
+    </message>
+    <message>
+        <source>失业保险费</source>
+        <translation>Unemployment insurance premium</translation>
+    </message>
+    <message>
+        <source>住房公积金</source>
+        <translation>Housing provident fund</translation>
+    </message>
 </context>
 <context>
     <name>SupportContact</name>
@@ -3652,6 +3851,102 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     <message>
         <source>%1的%2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TDlgPayslips</name>
+    <message>
+        <source>工资条</source>
+        <translation>Payslips</translation>
+    </message>
+    <message>
+        <source>%1月</source>
+        <translation>month %1</translation>
+    </message>
+    <message>
+        <source>PDF，全部员工一个文件</source>
+        <translation>PDF, one file for all employees</translation>
+    </message>
+    <message>
+        <source>PDF，每位员工一个文件（放入文件夹）</source>
+        <translation>PDF, one file per employee (into a folder)</translation>
+    </message>
+    <message>
+        <source>Excel，每位员工一行，其上为标题行</source>
+        <translation>Excel, one row per employee under the title row</translation>
+    </message>
+    <message>
+        <source>浏览...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>月份(&amp;M)：</source>
+        <translation>&amp;Month:</translation>
+    </message>
+    <message>
+        <source>形式(&amp;F)：</source>
+        <translation>&amp;Form:</translation>
+    </message>
+    <message>
+        <source>单位名称(&amp;E)：</source>
+        <translation>&amp;Employer:</translation>
+    </message>
+    <message>
+        <source>写入(&amp;W)：</source>
+        <translation>&amp;Write to:</translation>
+    </message>
+    <message>
+        <source>%1月工资条</source>
+        <translation>payslips month %1</translation>
+    </message>
+    <message>
+        <source>工资条写入的文件夹</source>
+        <translation>Folder for the payslips</translation>
+    </message>
+    <message>
+        <source>PDF文件 (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Excel工作簿 (*.xlsx)</source>
+        <translation>Excel workbooks (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>写出工资条</source>
+        <translation>Write the payslips</translation>
+    </message>
+    <message>
+        <source>请选择月份和写入的文件。</source>
+        <translation>Please choose the month and the file to write.</translation>
+    </message>
+    <message>
+        <source>请给出以 .pdf 结尾的文件名。</source>
+        <translation>Please give a file name ending in .pdf.</translation>
+    </message>
+    <message>
+        <source>请给出以 .xlsx 结尾的文件名。</source>
+        <translation>Please give a file name ending in .xlsx.</translation>
+    </message>
+    <message numerus="yes">
+        <source>已写出%n张工资条：%1</source>
+        <translation>
+            <numerusform>%n payslip written: %1</numerusform>
+            <numerusform>%n payslips written: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>以下员工该月有误，没有工资条：</source>
+        <translation>These employees are at fault in that month and have no payslip:</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+另有%n名未列出</source>
+        <translation>
+            <numerusform>
+%n more employee not listed</numerusform>
+            <numerusform>
+%n more employees not listed</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -4176,6 +4471,14 @@ Please check that the folder may be written to and that there is enough disk spa
             <numerusform> %n of its columns was written earlier by this program (results, or reasons rows were not calculated): it is not read as input, and is written again with this calculation&apos;s results.</numerusform>
             <numerusform> %n of its columns were written earlier by this program (results, or reasons rows were not calculated): they are not read as input, and are written again with this calculation&apos;s results.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>工资条...</source>
+        <translation>Payslips...</translation>
+    </message>
+    <message>
+        <source>写出某月每位员工的工资条（PDF或Excel）</source>
+        <translation>write each employee&apos;s payslip of a month (PDF or Excel)</translation>
     </message>
 </context>
 <context>
