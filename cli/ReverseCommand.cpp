@@ -7,6 +7,7 @@
 #include "cli/Records.h"
 #include "engine/current/Reverse.h"
 #include "engine/current/Rules.h"
+#include "formats/Vocabulary.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -67,27 +68,12 @@ std::optional<int> ReadInsurance(const CommandLine &Line, current::WageTerms &Te
 }
 
 QString ModeTitle(current::BasicDeduction Mode) {
-    switch (Mode) {
-    case current::BasicDeduction::FromJanuary:
-        return Words::tr("自1月");
-    case current::BasicDeduction::Sixty:
-        return Words::tr("6万");
-    case current::BasicDeduction::PerMonth:
-        break;
-    }
-    return Words::tr("按月");
+    return QCoreApplication::translate(formats::VocabularyContext,
+                                       formats::WordOf(formats::WithholdingModes(), Mode).Caption);
 }
 
 QString ModeKey(current::BasicDeduction Mode) {
-    switch (Mode) {
-    case current::BasicDeduction::FromJanuary:
-        return QStringLiteral("from-january");
-    case current::BasicDeduction::Sixty:
-        return QStringLiteral("sixty");
-    case current::BasicDeduction::PerMonth:
-        break;
-    }
-    return QStringLiteral("per-month");
+    return QString::fromUtf8(formats::WordOf(formats::WithholdingModes(), Mode).EnglishKey);
 }
 
 // Which months the answer is for, and how their basic deduction accumulates.

@@ -8,6 +8,7 @@
 #include "pages/UFrmCurWage.h"
 #include "pages/UScrollColumn.h"
 #include "pages/UYearLink.h"
+#include "sheets/Captions.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -39,8 +40,7 @@ QString SettlementPeriod() {
 }
 
 QString MethodName(BonusMethod Method) {
-    return Method == BonusMethod::Merged ? TFrmCurSettle::tr("并入综合所得")
-                                         : TFrmCurSettle::tr("单独计税");
+    return sheets::Caption(Method);
 }
 
 } // namespace
@@ -138,10 +138,10 @@ QWidget *TFrmCurSettle::BuildInputColumn() {
     TxtDonationFull->setToolTip(tr("准予在税前全额扣除的公益慈善捐赠"));
     TxtBonus = AddInputRow(form, QStringLiteral("TxtBonus"), tr("全年一次性奖金："));
 
-    RBtnSeparate = new QRadioButton(tr("单独计税"), Client());
+    RBtnSeparate = new QRadioButton(sheets::Caption(current::BonusChoice::Separate), Client());
     RBtnSeparate->setObjectName(QStringLiteral("RBtnSeparate"));
     Describe(RBtnSeparate, RBtnSeparate->text());
-    RBtnMerged = new QRadioButton(tr("并入综合所得"), Client());
+    RBtnMerged = new QRadioButton(sheets::Caption(current::BonusChoice::Merged), Client());
     RBtnMerged->setObjectName(QStringLiteral("RBtnMerged"));
     Describe(RBtnMerged, RBtnMerged->text());
     auto *methods = new QHBoxLayout;
