@@ -590,7 +590,8 @@ Fields::Fields(const Value &Of, std::string Where, std::initializer_list<const c
     : Path(std::move(Where)), Object(&Of) {
     if (!Of.is_object())
         Refuse(FaultKind::NotObject, Path);
-    for (const auto &[key, value] : Of.items()) {
+    for (auto entry = Of.begin(); entry != Of.end(); ++entry) {
+        const std::string &key = entry.key();
         const bool known =
             std::any_of(Keys.begin(), Keys.end(), [&](const char *name) { return key == name; });
         if (!known)
