@@ -32,6 +32,7 @@
 #include "pages/UFrmTransfer.h"
 #include "pages/UFrmWriting.h"
 #include "pages/UFrmYearAward.h"
+#include "sheets/Captions.h"
 #include "shell/UFrmAbout.h"
 #include "shell/UFrmFeedback.h"
 #include "shell/UFrmGuide.h"
@@ -177,7 +178,8 @@ class TProgramRows {
                 .Follows(Period::Until2011),
             Page<TFrmLaoWu>(Menu::Calculator, "N3", tr("劳务报酬所得"))
                 .Follows(Period::PerPayment)
-                .OnToolbar("ToolButton5", tr("劳务报酬"), {EarlierPayments, 1}),
+                .OnToolbar("ToolButton5", sheets::Caption(current::RemunerationKind::Labour),
+                           {EarlierPayments, 1}),
             Page<TFrmWriting>(Menu::Calculator, "N4", tr("稿酬所得"))
                 .Follows(Period::PerPayment)
                 .OnToolbar("ToolButton4", tr("稿酬所得"), {EarlierPayments, 2}),

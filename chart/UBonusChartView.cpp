@@ -2,6 +2,7 @@
 
 #include "chart/UChartFrame.h"
 
+#include <QCoreApplication>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QSaveFile>
@@ -61,9 +62,11 @@ TBonusChartView::TBonusChartView(QWidget *Parent) : QChartView(new QChart, Paren
     chart->addAxis(AxisY, Qt::AlignLeft);
 
     SeparateSeries =
-        Curve(QStringLiteral("SeparateSeries"), tr("单独计税"), QColor(0x2f, 0x6f, 0xb5));
+        Curve(QStringLiteral("SeparateSeries"),
+              QCoreApplication::translate("Vocabulary", "单独计税"), QColor(0x2f, 0x6f, 0xb5));
     MergedSeries =
-        Curve(QStringLiteral("MergedSeries"), tr("并入综合所得"), QColor(0xe0, 0x7b, 0x22));
+        Curve(QStringLiteral("MergedSeries"),
+              QCoreApplication::translate("Vocabulary", "并入综合所得"), QColor(0xe0, 0x7b, 0x22));
     BonusGuide = Curve(QStringLiteral("BonusGuide"), tr("当前奖金"), Qt::gray);
     QPen guide = BonusGuide->pen();
     guide.setStyle(Qt::DashLine);

@@ -8,6 +8,7 @@
 #include "engine/current/Bonus.h"
 #include "engine/current/Rules.h"
 #include "formats/Result.h"
+#include "sheets/Captions.h"
 
 #include <QCoreApplication>
 
@@ -37,7 +38,8 @@ QString Text(const current::BonusComparison &c) {
     const current::SeparateBonus &s = c.Separate;
     const current::MergedBonus &m = c.Merged;
     TextTable table;
-    table.AddRow({QString(), Words::tr("单独计税"), Words::tr("并入综合所得")});
+    table.AddRow({QString(), sheets::Caption(current::BonusChoice::Separate),
+                  sheets::Caption(current::BonusChoice::Merged)});
     table.AddRow({Words::tr("并入后应纳税所得额"), QStringLiteral("-"), Money(m.Taxable)});
     table.AddRow({Words::tr("税率"), Rate(s.Rate), Rate(m.Rate)});
     table.AddRow({Words::tr("速算扣除数"), Money(s.QuickDeduction), Money(m.QuickDeduction)});

@@ -8,6 +8,7 @@
 #include "engine/current/Household.h"
 #include "formats/Result.h"
 #include "formats/ResultKeys.h"
+#include "formats/Vocabulary.h"
 #include "sheets/HouseholdFile.h"
 
 #include <QCoreApplication>
@@ -35,8 +36,8 @@ QString MonthText(const current::CalendarMonth &When) {
 }
 
 QString IllnessTitle(const current::IllnessFacts &Entry) {
-    const QString who =
-        Entry.Who == current::IllnessOf::Spouse ? Words::tr("配偶") : Words::tr("子女");
+    const QString who = QCoreApplication::translate(
+        formats::VocabularyContext, formats::WordOf(formats::Patients(), Entry.Who).Caption);
     return Words::tr("大病医疗（%1，自付 %2）").arg(who, Money(Entry.Paid));
 }
 

@@ -9,6 +9,7 @@
 #include "engine/current/Remuneration.h"
 #include "engine/current/Rules.h"
 #include "formats/Result.h"
+#include "formats/Vocabulary.h"
 
 #include <QCoreApplication>
 
@@ -22,17 +23,9 @@ class Words {
 
 // --kind takes a key, in English or in Chinese, whatever the language in use.
 std::optional<current::RemunerationKind> KindNamed(const QString &Name) {
-    struct Key {
-        const char16_t *English;
-        const char16_t *Chinese;
-        current::RemunerationKind Kind;
-    };
-    constexpr Key keys[] = {{u"labour", u"劳务报酬", current::RemunerationKind::Labour},
-                            {u"author", u"稿酬", current::RemunerationKind::Author},
-                            {u"royalty", u"特许权使用费", current::RemunerationKind::Royalty}};
-    for (const Key &key : keys) {
-        if (Name == QStringView(key.English) || Name == QStringView(key.Chinese))
-            return key.Kind;
+    for (const auto &word : formats::RemunerationKinds()) {
+        if (Name == QLatin1String(word.EnglishKey) || Name == QString::fromUtf8(word.Caption))
+            return word.Value;
     }
     return std::nullopt;
 }

@@ -8,6 +8,7 @@
 #include "engine/current/Reverse.h"
 #include "engine/current/Rules.h"
 #include "formats/Result.h"
+#include "formats/Vocabulary.h"
 
 #include <QCoreApplication>
 
@@ -67,15 +68,8 @@ std::optional<int> ReadInsurance(const CommandLine &Line, current::WageTerms &Te
 }
 
 QString ModeTitle(current::BasicDeduction Mode) {
-    switch (Mode) {
-    case current::BasicDeduction::FromJanuary:
-        return Words::tr("自1月");
-    case current::BasicDeduction::Sixty:
-        return Words::tr("6万");
-    case current::BasicDeduction::PerMonth:
-        break;
-    }
-    return Words::tr("按月");
+    return QCoreApplication::translate(formats::VocabularyContext,
+                                       formats::WordOf(formats::WithholdingModes(), Mode).Caption);
 }
 
 // Which months the answer is for, and how their basic deduction accumulates.

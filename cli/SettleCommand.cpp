@@ -6,6 +6,7 @@
 #include "cli/SettlementOutput.h"
 #include "engine/current/Settlement.h"
 #include "formats/Result.h"
+#include "formats/Vocabulary.h"
 
 #include <QCoreApplication>
 
@@ -19,10 +20,15 @@ class Words {
 
 // --bonus-method takes a key, in English or in Chinese, whatever the language in use.
 std::optional<current::BonusMethod> MethodNamed(const QString &Name) {
-    if (Name == u"separate" || Name == u"单独计税")
-        return current::BonusMethod::Separate;
-    if (Name == u"merged" || Name == u"并入综合所得")
-        return current::BonusMethod::Merged;
+    for (const current::BonusMethod method :
+         {current::BonusMethod::Separate, current::BonusMethod::Merged}) {
+        const auto &word =
+            formats::WordOf(formats::BonusMethods(), method == current::BonusMethod::Merged
+                                                         ? current::BonusChoice::Merged
+                                                         : current::BonusChoice::Separate);
+        if (Name == QLatin1String(word.EnglishKey) || Name == QString::fromUtf8(word.Caption))
+            return method;
+    }
     return std::nullopt;
 }
 

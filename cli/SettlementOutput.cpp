@@ -1,6 +1,7 @@
 #include "cli/SettlementOutput.h"
 
 #include "cli/Output.h"
+#include "sheets/Captions.h"
 #include "sheets/LawText.h"
 
 #include <QCoreApplication>
@@ -75,10 +76,13 @@ QString BonusComparisonText(const current::YearSettlement &s) {
 }
 
 QList<QStringList> YearSettlementPairs(const current::YearSettlement &s) {
-    QList<QStringList> rows{{Words::tr("专项附加扣除（不含大病医疗）"), Money(s.Special)},
-                            {Words::tr("大病医疗"), Money(s.Illness)},
-                            {Words::tr("个人养老金"), Money(s.Pension)},
-                            {Words::tr("商业健康保险"), Money(s.HealthInsurance)}};
+    QList<QStringList> rows{
+        {Words::tr("专项附加扣除（不含大病医疗）"), Money(s.Special)},
+        {Words::tr("大病医疗"), Money(s.Illness)},
+        {sheets::Caption(formats::CaptionOf(&current::EntitlementMonth::Pension)),
+         Money(s.Pension)},
+        {sheets::Caption(formats::CaptionOf(&current::EntitlementMonth::HealthInsurance)),
+         Money(s.HealthInsurance)}};
     if (s.Donations != 0 || s.DonationsFull != 0)
         rows.append({{Words::tr("公益慈善捐赠（限额扣除）"), Money(s.Donations)},
                      {Words::tr("公益慈善捐赠（全额扣除）"), Money(s.DonationsFull)}});

@@ -8,6 +8,7 @@
 #include "cli/WageMonths.h"
 #include "engine/current/Year.h"
 #include "formats/Result.h"
+#include "formats/Vocabulary.h"
 #include "sheets/LawText.h"
 #include "sheets/YearFile.h"
 
@@ -25,43 +26,19 @@ class Words {
     Q_DECLARE_TR_FUNCTIONS(YearCommand)
 };
 
-struct TimelineItem {
-    const char *Title;
-    Cents EntitlementMonth::*Field;
-};
+using TimelineItem = formats::TimelineWord;
 
-constexpr TimelineItem TimelineItems[] = {
-    {QT_TRANSLATE_NOOP("YearCommand", "子女教育"), &EntitlementMonth::Children},
-    {QT_TRANSLATE_NOOP("YearCommand", "婴幼儿照护"), &EntitlementMonth::InfantCare},
-    {QT_TRANSLATE_NOOP("YearCommand", "赡养老人"), &EntitlementMonth::Elderly},
-    {QT_TRANSLATE_NOOP("YearCommand", "住房贷款利息"), &EntitlementMonth::HousingLoan},
-    {QT_TRANSLATE_NOOP("YearCommand", "住房租金"), &EntitlementMonth::Rent},
-    {QT_TRANSLATE_NOOP("YearCommand", "继续教育"), &EntitlementMonth::ContinuingEducation},
-    {QT_TRANSLATE_NOOP("YearCommand", "个人养老金"), &EntitlementMonth::Pension},
-    {QT_TRANSLATE_NOOP("YearCommand", "商业健康保险"), &EntitlementMonth::HealthInsurance}};
+// A word of the vocabulary in the language of the interface.
+QString Caption(const char *Chinese) {
+    return QCoreApplication::translate(formats::VocabularyContext, Chinese);
+}
 
 QString KindTitle(current::RemunerationKind Kind) {
-    switch (Kind) {
-    case current::RemunerationKind::Author:
-        return Words::tr("稿酬");
-    case current::RemunerationKind::Royalty:
-        return Words::tr("特许权使用费");
-    case current::RemunerationKind::Labour:
-        break;
-    }
-    return Words::tr("劳务报酬");
+    return Caption(formats::WordOf(formats::RemunerationKinds(), Kind).Caption);
 }
 
 QString ModeTitle(current::BasicDeduction Mode) {
-    switch (Mode) {
-    case current::BasicDeduction::FromJanuary:
-        return Words::tr("自1月");
-    case current::BasicDeduction::Sixty:
-        return Words::tr("6万");
-    case current::BasicDeduction::PerMonth:
-        break;
-    }
-    return Words::tr("按月");
+    return Caption(formats::WordOf(formats::WithholdingModes(), Mode).Caption);
 }
 
 // Which the person is in the year, and why.
@@ -98,7 +75,7 @@ QString NonResidentJobText(const current::JobFacts &Job, const current::JobYear 
 // The items some month is entitled to, month by month and for the year.
 QString TimelineTable(const current::Timeline &Months) {
     QList<const TimelineItem *> shown;
-    for (const TimelineItem &item : TimelineItems) {
+    for (const TimelineItem &item : formats::TimelineItems()) {
         if (std::any_of(Months.begin(), Months.end(),
                         [&](const EntitlementMonth &m) { return m.*item.Field != 0; }))
             shown.append(&item);
@@ -106,7 +83,7 @@ QString TimelineTable(const current::Timeline &Months) {
     TextTable table;
     QStringList header{Words::tr("月份")};
     for (const TimelineItem *item : shown)
-        header.append(Words::tr(item->Title));
+        header.append(Caption(item->Caption));
     header.append(Words::tr("合计"));
     table.AddRow(header);
     EntitlementMonth year;

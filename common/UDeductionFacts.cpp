@@ -5,6 +5,7 @@
 #include "common/ULawText.h"
 #include "common/UNumKeyFilter.h"
 #include "engine/current/Rules.h"
+#include "sheets/Captions.h"
 #include "sheets/JsonFile.h"
 
 #include <QCheckBox>
@@ -54,8 +55,12 @@ TFactColumn ShareColumn() {
 }
 
 const QStringList &PersonNames() {
-    static const QStringList names{QStringLiteral("本人"), QStringLiteral("配偶"),
-                                   QStringLiteral("子女")};
+    static const QStringList names = [] {
+        QStringList keys;
+        for (const auto &word : formats::Patients())
+            keys << QString::fromUtf8(word.FileKey);
+        return keys;
+    }();
     return names;
 }
 
@@ -104,16 +109,18 @@ QLabel *TDeductionFacts::Note(QVBoxLayout *Column) {
 }
 
 void TDeductionFacts::BuildChildren(QVBoxLayout *Column) {
-    TblChildren = new TFactTable(QStringLiteral("TblChildren"), tr("子女"),
-                                 {Dated("born", tr("出生日期"), DayHint()), ShareColumn(),
-                                  Dated("education_end", tr("受教育结束（可不填）"), MonthHint())},
-                                 this);
+    TblChildren =
+        new TFactTable(QStringLiteral("TblChildren"), sheets::Caption(current::IllnessOf::Child),
+                       {Dated("born", tr("出生日期"), DayHint()), ShareColumn(),
+                        Dated("education_end", tr("受教育结束（可不填）"), MonthHint())},
+                       this);
     Column->addWidget(TblChildren->Group(tr("子女教育和婴幼儿照护")));
     NoteChildren = Note(Column);
 }
 
 void TDeductionFacts::BuildElderly(QVBoxLayout *Column) {
-    auto *group = new QGroupBox(tr("赡养老人"), this);
+    auto *group = new QGroupBox(
+        sheets::Caption(formats::CaptionOf(&current::EntitlementMonth::Elderly)), this);
     auto *form = new QFormLayout(group);
     form->setContentsMargins(6, 4, 6, 4);
     CmbElderly = new QComboBox(group);
@@ -122,7 +129,8 @@ void TDeductionFacts::BuildElderly(QVBoxLayout *Column) {
     // The longest choice may be cut short in a narrow window rather than widen the column.
     CmbElderly->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     CmbElderly->setMinimumContentsLength(12);
-    TCalcPage::Describe(CmbElderly, tr("赡养老人"));
+    TCalcPage::Describe(CmbElderly,
+                        sheets::Caption(formats::CaptionOf(&current::EntitlementMonth::Elderly)));
     form->addRow(tr("赡养老人："), CmbElderly);
     TblParents = new TFactTable(QStringLiteral("TblParents"), tr("父母的出生日期"),
                                 {Dated("", tr("父母的出生日期"), DayHint())}, group);
@@ -142,13 +150,15 @@ void TDeductionFacts::BuildElderly(QVBoxLayout *Column) {
 }
 
 void TDeductionFacts::BuildHome(QVBoxLayout *Column) {
-    auto *group = new QGroupBox(tr("住房贷款利息"), this);
+    auto *group = new QGroupBox(
+        sheets::Caption(formats::CaptionOf(&current::EntitlementMonth::HousingLoan)), this);
     // The first repayment and the share on two rows: on one they would widen the column.
     auto *rows = new QGridLayout(group);
     rows->setContentsMargins(6, 4, 6, 4);
     ChkLoan = new QCheckBox(tr("首套住房贷款，首次还款："), group);
     ChkLoan->setObjectName(QStringLiteral("ChkLoan"));
-    TCalcPage::Describe(ChkLoan, tr("住房贷款利息"));
+    TCalcPage::Describe(
+        ChkLoan, sheets::Caption(formats::CaptionOf(&current::EntitlementMonth::HousingLoan)));
     TxtLoanFirst = new QLineEdit(group);
     TxtLoanFirst->setObjectName(QStringLiteral("TxtLoanFirst"));
     TxtLoanFirst->setPlaceholderText(MonthHint());
@@ -176,11 +186,13 @@ void TDeductionFacts::BuildHome(QVBoxLayout *Column) {
 
     const TFactColumn amount =
         TFactColumn::Choice(QStringLiteral("amount"), tr("每月租金扣除"), TValue::Amount, {}, {});
-    TblRent = new TFactTable(QStringLiteral("TblRent"), tr("住房租金"),
+    TblRent = new TFactTable(QStringLiteral("TblRent"),
+                             sheets::Caption(formats::CaptionOf(&current::EntitlementMonth::Rent)),
                              {Dated("from", tr("租赁起始"), MonthHint()),
                               Dated("to", tr("租赁截止"), MonthHint()), amount},
                              this);
-    Column->addWidget(TblRent->Group(tr("住房租金")));
+    Column->addWidget(
+        TblRent->Group(sheets::Caption(formats::CaptionOf(&current::EntitlementMonth::Rent))));
     NoteRent = Note(Column);
 }
 
@@ -199,9 +211,10 @@ void TDeductionFacts::BuildStudies(QVBoxLayout *Column) {
 }
 
 void TDeductionFacts::BuildPayments(QVBoxLayout *Column) {
-    const TFactColumn who =
-        TFactColumn::Choice(QStringLiteral("who"), tr("患者"), TValue::Text, PersonNames(),
-                            {tr("本人"), tr("配偶"), tr("子女")});
+    const TFactColumn who = TFactColumn::Choice(
+        QStringLiteral("who"), tr("患者"), TValue::Text, PersonNames(),
+        {sheets::Caption(current::IllnessOf::Self), sheets::Caption(current::IllnessOf::Spouse),
+         sheets::Caption(current::IllnessOf::Child)});
     // Which child: the index in the children above (from 0) or a name; a number reads as the
     // index, other text as a name, as the year file takes them.
     TFactColumn child =
@@ -212,17 +225,21 @@ void TDeductionFacts::BuildPayments(QVBoxLayout *Column) {
     Column->addWidget(TblIllness->Group(tr("大病医疗")));
     NoteIllness = Note(Column);
     TblPension = new TFactTable(
-        QStringLiteral("TblPension"), tr("个人养老金"),
+        QStringLiteral("TblPension"),
+        sheets::Caption(formats::CaptionOf(&current::EntitlementMonth::Pension)),
         {MonthColumn("month", tr("缴纳月份"), 12), AmountColumn("amount", tr("缴纳金额"))}, this);
-    Column->addWidget(TblPension->Group(tr("个人养老金")));
+    Column->addWidget(TblPension->Group(
+        sheets::Caption(formats::CaptionOf(&current::EntitlementMonth::Pension))));
     NotePension = Note(Column);
     NotePension->setObjectName(QStringLiteral("NotePension"));
-    TblHealth = new TFactTable(QStringLiteral("TblHealth"), tr("商业健康保险"),
-                               {MonthColumn("from", tr("起始月份"), 1),
-                                MonthColumn("to", tr("截止月份"), 12),
-                                AmountColumn("monthly", tr("每月保费"))},
-                               this);
-    Column->addWidget(TblHealth->Group(tr("商业健康保险")));
+    TblHealth = new TFactTable(
+        QStringLiteral("TblHealth"),
+        sheets::Caption(formats::CaptionOf(&current::EntitlementMonth::HealthInsurance)),
+        {MonthColumn("from", tr("起始月份"), 1), MonthColumn("to", tr("截止月份"), 12),
+         AmountColumn("monthly", tr("每月保费"))},
+        this);
+    Column->addWidget(TblHealth->Group(
+        sheets::Caption(formats::CaptionOf(&current::EntitlementMonth::HealthInsurance))));
     NoteHealth = Note(Column);
 }
 
@@ -392,14 +409,16 @@ std::optional<TFactPlace> TDeductionFacts::PlaceOf(const TFactPath &Path) const 
                                                  TblParents->HintOf({})};
         if (second.Key == QLatin1String("share"))
             return TFactPlace{tr("赡养老人的每月分摊额"), {}};
-        return TFactPlace{tr("赡养老人"), {}};
+        return TFactPlace{sheets::Caption(formats::CaptionOf(&current::EntitlementMonth::Elderly)),
+                          {}};
     }
     if (key == QLatin1String("housing_loan")) {
         if (second.Key == QLatin1String("share"))
             return TFactPlace{tr("住房贷款的扣除比例"), {}};
         if (second.Key == QLatin1String("first_repayment"))
             return TFactPlace{tr("住房贷款的首次还款年月"), TxtLoanFirst->placeholderText()};
-        return TFactPlace{tr("住房贷款利息"), {}};
+        return TFactPlace{
+            sheets::Caption(formats::CaptionOf(&current::EntitlementMonth::HousingLoan)), {}};
     }
     // Each entry of a list by its number, as a person counts them.
     const struct {

@@ -7,6 +7,7 @@
 #include "common/UUtils.h"
 #include "engine/current/Reverse.h"
 #include "engine/current/Rules.h"
+#include "sheets/Captions.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -288,11 +289,13 @@ void TFrmCurReverse::BuildWageMonths(QFormLayout *Form, const Start &From) {
     months->addStretch();
     Form->addRow(tr("月份："), months);
     using current::BasicDeduction;
-    RBtnPerMonth =
-        Choice(QStringLiteral("RBtnPerMonth"), tr("按月"), From.Mode == BasicDeduction::PerMonth);
-    RBtnFromJanuary = Choice(QStringLiteral("RBtnFromJanuary"), tr("自1月"),
-                             From.Mode == BasicDeduction::FromJanuary);
-    RBtnSixty = Choice(QStringLiteral("RBtnSixty"), tr("6万"), From.Mode == BasicDeduction::Sixty);
+    RBtnPerMonth = Choice(QStringLiteral("RBtnPerMonth"), sheets::Caption(BasicDeduction::PerMonth),
+                          From.Mode == BasicDeduction::PerMonth);
+    RBtnFromJanuary =
+        Choice(QStringLiteral("RBtnFromJanuary"), sheets::Caption(BasicDeduction::FromJanuary),
+               From.Mode == BasicDeduction::FromJanuary);
+    RBtnSixty = Choice(QStringLiteral("RBtnSixty"), sheets::Caption(BasicDeduction::Sixty),
+                       From.Mode == BasicDeduction::Sixty);
     Form->addRow(tr("减除方式："), ChoiceRow(this, {RBtnPerMonth, RBtnFromJanuary, RBtnSixty}));
     ChkEqualNet = new QCheckBox(tr("每月税后相同（逐月求税前收入）"), this);
     ChkEqualNet->setObjectName(QStringLiteral("ChkEqualNet"));
@@ -365,11 +368,11 @@ void TFrmCurReverse::BuildBonus(QFormLayout *Form, const Start &From) {
 
 void TFrmCurReverse::BuildLabour(QFormLayout *Form, const Start &From) {
     using current::RemunerationKind;
-    RBtnLabour =
-        Choice(QStringLiteral("RBtnLabour"), tr("劳务报酬"), From.Kind == RemunerationKind::Labour);
-    RBtnAuthor =
-        Choice(QStringLiteral("RBtnAuthor"), tr("稿酬"), From.Kind == RemunerationKind::Author);
-    RBtnRoyalty = Choice(QStringLiteral("RBtnRoyalty"), tr("特许权使用费"),
+    RBtnLabour = Choice(QStringLiteral("RBtnLabour"), sheets::Caption(RemunerationKind::Labour),
+                        From.Kind == RemunerationKind::Labour);
+    RBtnAuthor = Choice(QStringLiteral("RBtnAuthor"), sheets::Caption(RemunerationKind::Author),
+                        From.Kind == RemunerationKind::Author);
+    RBtnRoyalty = Choice(QStringLiteral("RBtnRoyalty"), sheets::Caption(RemunerationKind::Royalty),
                          From.Kind == RemunerationKind::Royalty);
     Form->addRow(tr("所得项目："), ChoiceRow(this, {RBtnLabour, RBtnAuthor, RBtnRoyalty}));
     RBtnResident = Choice(QStringLiteral("RBtnResident"), tr("居民个人"), !From.NonResident);

@@ -1,5 +1,7 @@
 #include "common/USettlementSentences.h"
 
+#include "sheets/Captions.h"
+
 #include "common/UCurrentPage.h"
 #include "common/ULawText.h"
 #include "common/UUtils.h"
@@ -34,7 +36,7 @@ QString SettlementPeriod() {
 } // namespace
 
 QString SettlementSentences::MethodName(BonusMethod Method) {
-    return Method == BonusMethod::Merged ? tr("并入综合所得") : tr("单独计税");
+    return sheets::Caption(Method);
 }
 
 QString SettlementSentences::FilingHeadline(const current::Settlement &Result) {

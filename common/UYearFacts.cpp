@@ -8,9 +8,9 @@
 #include "common/UScrollColumn.h"
 #include "engine/current/Rules.h"
 #include "engine/current/Wage.h"
+#include "sheets/Captions.h"
 #include "sheets/JsonFile.h"
 #include "sheets/YearFile.h"
-#include "sheets/YearFileParts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -81,16 +81,16 @@ QJsonObject YearJson(const current::YearFacts &Facts) {
 }
 
 TYearRead ReadYearJson(const QJsonObject &Json) {
-    try {
-        current::YearFacts facts = sheets::ReadYearValue(Json, QString());
-        if (const auto fault = current::CheckYear(facts))
-            return {std::nullopt, QString::fromStdString(fault->Path),
-                    sheets::YearFaultText(*fault), fault};
-        return {std::move(facts), {}, {}, std::nullopt};
-    } catch (const sheets::json::Refusal &refusal) {
-        return {std::nullopt, refusal.Path, sheets::json::WithPath(refusal.Path, refusal.Message),
-                std::nullopt};
-    }
+    const QByteArray bytes = QJsonDocument(Json).toJson(QJsonDocument::Compact);
+    formats::YearRead read =
+        formats::ReadYearFacts(std::string_view(bytes.constData(), bytes.size()));
+    if (read.Error)
+        return {std::nullopt, QString::fromStdString(read.Error->Path),
+                sheets::json::FaultText(*read.Error, QString()), std::nullopt};
+    if (const auto fault = current::CheckYear(*read.Facts))
+        return {std::nullopt, QString::fromStdString(fault->Path), sheets::YearFaultText(*fault),
+                fault};
+    return {std::move(read.Facts), {}, {}, std::nullopt};
 }
 
 namespace {
@@ -201,7 +201,8 @@ QString CheckedWords(const current::YearFault &Fault, const TFactPath &Path,
         return TYearFactsForm::tr("%1%2年不能按%3减除：此方式自%4起施行")
             .arg(PlaceOf(JobOf(Path)).Name)
             .arg(Fault.Year)
-            .arg(sixty ? TYearFactsForm::tr("6万") : TYearFactsForm::tr("自1月"),
+            .arg(sheets::Caption(sixty ? current::BasicDeduction::Sixty
+                                       : current::BasicDeduction::FromJanuary),
                  LawText::Date(sixty ? current::Law::SixtyFrom : current::Law::FromJanuaryFrom));
     }
     case K::PensionBeforeScheme:
@@ -319,7 +320,9 @@ QWidget *TYearFactsForm::BuildIncome() {
         {TFactColumn::Text(QStringLiteral("employer"), tr("单位"), {}, tr("任职单位")),
          Month("from", tr("起"), 1), Month("to", tr("止"), 12),
          Choice("mode", tr("减除方式"), TValue::Text, Modes(),
-                {tr("按月"), tr("自1月"), tr("6万")}),
+                {sheets::Caption(current::BasicDeduction::PerMonth),
+                 sheets::Caption(current::BasicDeduction::FromJanuary),
+                 sheets::Caption(current::BasicDeduction::Sixty)}),
          Choice("deductions_here", tr("扣专项附加"), TValue::Flag,
                 {QStringLiteral("true"), QStringLiteral("false")}, {tr("是"), tr("否")})});
     TblJobs->SetPayloadKey(QStringLiteral("pay"));
@@ -354,7 +357,9 @@ QWidget *TYearFactsForm::BuildIncome() {
     TblPayments = new TFactTable(QStringLiteral("TblPayments"), tr("劳务报酬、稿酬、特许权使用费"),
                                  {Month("month", tr("月份"), 1),
                                   Choice("kind", tr("所得项目"), TValue::Text, Kinds(),
-                                         {tr("劳务报酬"), tr("稿酬"), tr("特许权使用费")}),
+                                         {sheets::Caption(current::RemunerationKind::Labour),
+                                          sheets::Caption(current::RemunerationKind::Author),
+                                          sheets::Caption(current::RemunerationKind::Royalty)}),
                                   Amount("amount", tr("收入"))});
     column->addWidget(TblPayments->Group(tr("劳务报酬、稿酬、特许权使用费")));
     connect(TblPayments, &TFactTable::Edited, this, &TYearFactsForm::UserEdit);
@@ -406,8 +411,9 @@ QGroupBox *TYearFactsForm::BuildBonus() {
     form->addRow(tr("发放奖金的单位："), CmbBonusEmployer);
     CmbBonusMethod = new QComboBox(group);
     CmbBonusMethod->setObjectName(QStringLiteral("CmbBonusMethod"));
-    CmbBonusMethod->addItems(
-        {tr("取税额较低的一种（相同时单独计税）"), tr("单独计税"), tr("并入综合所得")});
+    CmbBonusMethod->addItems({sheets::Caption(current::BonusChoice::Best),
+                              sheets::Caption(current::BonusChoice::Separate),
+                              sheets::Caption(current::BonusChoice::Merged)});
     // The longest choice may be cut short in a narrow window rather than widen the column.
     CmbBonusMethod->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     CmbBonusMethod->setMinimumContentsLength(12);

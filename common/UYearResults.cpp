@@ -7,6 +7,7 @@
 #include "common/UScrollColumn.h"
 #include "common/USettlementSentences.h"
 #include "common/UYearFacts.h"
+#include "sheets/Captions.h"
 #include "sheets/LawText.h"
 
 #include <QCheckBox>
@@ -35,34 +36,26 @@ QString Yuan(Cents Value) {
 }
 
 const TTimelineField Fields[] = {
-    {QT_TRANSLATE_NOOP("TYearResults", "子女教育"), &EntitlementMonth::Children, {78, 121, 167}},
-    {QT_TRANSLATE_NOOP("TYearResults", "婴幼儿照护"),
+    {formats::CaptionOf(&EntitlementMonth::Children), &EntitlementMonth::Children, {78, 121, 167}},
+    {formats::CaptionOf(&EntitlementMonth::InfantCare),
      &EntitlementMonth::InfantCare,
      {160, 203, 232}},
-    {QT_TRANSLATE_NOOP("TYearResults", "赡养老人"), &EntitlementMonth::Elderly, {242, 142, 43}},
-    {QT_TRANSLATE_NOOP("TYearResults", "住房贷款利息"),
+    {formats::CaptionOf(&EntitlementMonth::Elderly), &EntitlementMonth::Elderly, {242, 142, 43}},
+    {formats::CaptionOf(&EntitlementMonth::HousingLoan),
      &EntitlementMonth::HousingLoan,
      {225, 87, 89}},
-    {QT_TRANSLATE_NOOP("TYearResults", "住房租金"), &EntitlementMonth::Rent, {255, 157, 154}},
-    {QT_TRANSLATE_NOOP("TYearResults", "继续教育"),
+    {formats::CaptionOf(&EntitlementMonth::Rent), &EntitlementMonth::Rent, {255, 157, 154}},
+    {formats::CaptionOf(&EntitlementMonth::ContinuingEducation),
      &EntitlementMonth::ContinuingEducation,
      {89, 161, 79}},
-    {QT_TRANSLATE_NOOP("TYearResults", "个人养老金"), &EntitlementMonth::Pension, {176, 122, 161}},
-    {QT_TRANSLATE_NOOP("TYearResults", "商业健康保险"),
+    {formats::CaptionOf(&EntitlementMonth::Pension), &EntitlementMonth::Pension, {176, 122, 161}},
+    {formats::CaptionOf(&EntitlementMonth::HealthInsurance),
      &EntitlementMonth::HealthInsurance,
      {118, 183, 178}},
 };
 
 QString KindName(current::RemunerationKind Kind) {
-    switch (Kind) {
-    case current::RemunerationKind::Author:
-        return TYearResults::tr("稿酬");
-    case current::RemunerationKind::Royalty:
-        return TYearResults::tr("特许权使用费");
-    case current::RemunerationKind::Labour:
-        break;
-    }
-    return TYearResults::tr("劳务报酬");
+    return sheets::Caption(Kind);
 }
 
 QLabel *TextLabel(const QString &Name, const QString &Caption, QWidget *Parent) {
@@ -77,7 +70,7 @@ QLabel *TextLabel(const QString &Name, const QString &Caption, QWidget *Parent) 
 } // namespace
 
 QString TTimelineField::Title() const {
-    return TYearResults::tr(Name);
+    return sheets::Caption(Name);
 }
 
 std::span<const TTimelineField> TimelineFields() {

@@ -26,7 +26,7 @@ class TCurWageModel;
 
 // The items of the timeline in the order they stack, each in the colour the chart gives it.
 struct TTimelineField {
-    const char *Name; // translated in the context TYearResults
+    const char *Name; // a caption of formats/Vocabulary.h
     current::Cents current::EntitlementMonth::*Field;
     QColor Color;
     QString Title() const;

@@ -12,6 +12,7 @@
 #include "engine/current/Rules.h"
 #include "engine/current/Settlement.h"
 #include "pages/UBonusCurve.h"
+#include "sheets/Captions.h"
 
 #include <QButtonGroup>
 #include <QDir>
@@ -220,10 +221,10 @@ QGridLayout *TFrmCurBonus::BuildComparison() {
     grid->setVerticalSpacing(4);
     LblSeparate = new QLabel(Client());
     LblSeparate->setObjectName(QStringLiteral("LblSeparate"));
-    Describe(LblSeparate, tr("单独计税"));
+    Describe(LblSeparate, sheets::Caption(current::BonusChoice::Separate));
     LblMerged = new QLabel(Client());
     LblMerged->setObjectName(QStringLiteral("LblMerged"));
-    Describe(LblMerged, tr("并入综合所得"));
+    Describe(LblMerged, sheets::Caption(current::BonusChoice::Merged));
     // The method's name, longer in English than its amounts, takes a second line.
     for (QLabel *name : {LblSeparate, LblMerged})
         name->setWordWrap(true);
@@ -462,8 +463,10 @@ void TFrmCurBonus::ShowComparison(const current::BonusComparison &Result) {
 
     const bool separate = Result.Better == current::BetterMethod::Separate;
     const bool merged = Result.Better == current::BetterMethod::Merged;
-    LblSeparate->setText(separate ? tr("单独计税（较优）") : tr("单独计税"));
-    LblMerged->setText(merged ? tr("并入综合所得（较优）") : tr("并入综合所得"));
+    LblSeparate->setText(separate ? tr("单独计税（较优）")
+                                  : sheets::Caption(current::BonusChoice::Separate));
+    LblMerged->setText(merged ? tr("并入综合所得（较优）")
+                              : sheets::Caption(current::BonusChoice::Merged));
     if (separate)
         TxtBetter->setText(
             tr("单独计税较优，比并入综合所得少缴税%1").arg(AmountYuan(Result.Saving)));
@@ -499,8 +502,8 @@ void TFrmCurBonus::ClearResults() {
         edit->clear();
     for (QLabel *label : {TxtOtherUsed, TxtSeparateBracket, TxtMergedBracket, TxtBetter, TxtSplit})
         label->clear();
-    LblSeparate->setText(tr("单独计税"));
-    LblMerged->setText(tr("并入综合所得"));
+    LblSeparate->setText(sheets::Caption(current::BonusChoice::Separate));
+    LblMerged->setText(sheets::Caption(current::BonusChoice::Merged));
     Curves.reset();
     ShowChart();
 }

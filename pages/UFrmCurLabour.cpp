@@ -4,6 +4,7 @@
 #include "common/UScrollColumn.h"
 #include "engine/current/Rules.h"
 #include "engine/current/Settlement.h"
+#include "sheets/Captions.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -58,9 +59,12 @@ QLayout *TFrmCurLabour::BuildInputs() {
     form->setRowWrapPolicy(QFormLayout::WrapLongRows);
     auto *kinds = new QHBoxLayout;
     auto *kindGroup = new QButtonGroup(this);
-    RBtnLabour = Choice(kindGroup, kinds, QStringLiteral("RBtnLabour"), tr("劳务报酬"));
-    RBtnAuthor = Choice(kindGroup, kinds, QStringLiteral("RBtnAuthor"), tr("稿酬"));
-    RBtnRoyalty = Choice(kindGroup, kinds, QStringLiteral("RBtnRoyalty"), tr("特许权使用费"));
+    RBtnLabour = Choice(kindGroup, kinds, QStringLiteral("RBtnLabour"),
+                        sheets::Caption(current::RemunerationKind::Labour));
+    RBtnAuthor = Choice(kindGroup, kinds, QStringLiteral("RBtnAuthor"),
+                        sheets::Caption(current::RemunerationKind::Author));
+    RBtnRoyalty = Choice(kindGroup, kinds, QStringLiteral("RBtnRoyalty"),
+                         sheets::Caption(current::RemunerationKind::Royalty));
     kinds->addStretch();
     form->addRow(tr("所得项目："), kinds);
     TxtIncome = AddInputRow(form, QStringLiteral("TxtIncome"), tr("每次收入："));

@@ -9,6 +9,7 @@
 #include "common/USettlementSentences.h"
 #include "common/UUtils.h"
 #include "common/UYearLink.h"
+#include "sheets/Captions.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -118,10 +119,10 @@ QWidget *TFrmCurSettle::BuildInputColumn() {
     TxtDonationFull->setToolTip(tr("准予在税前全额扣除的公益慈善捐赠"));
     TxtBonus = AddInputRow(form, QStringLiteral("TxtBonus"), tr("全年一次性奖金："));
 
-    RBtnSeparate = new QRadioButton(tr("单独计税"), Client());
+    RBtnSeparate = new QRadioButton(sheets::Caption(current::BonusChoice::Separate), Client());
     RBtnSeparate->setObjectName(QStringLiteral("RBtnSeparate"));
     Describe(RBtnSeparate, RBtnSeparate->text());
-    RBtnMerged = new QRadioButton(tr("并入综合所得"), Client());
+    RBtnMerged = new QRadioButton(sheets::Caption(current::BonusChoice::Merged), Client());
     RBtnMerged->setObjectName(QStringLiteral("RBtnMerged"));
     Describe(RBtnMerged, RBtnMerged->text());
     auto *methods = new QHBoxLayout;

@@ -13,6 +13,7 @@
 #include "common/UUtils.h"
 #include "common/UYearFacts.h"
 #include "common/UYearLink.h"
+#include "sheets/Captions.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -192,12 +193,13 @@ QWidget *TFrmCurWage::BuildInputs() {
     form->addRow(specialCaption, special);
     TxtOther = AddInputRow(form, QStringLiteral("TxtOther"), tr("其他扣除："));
 
-    RBtnPerMonth = new QRadioButton(tr("按月"), Client());
+    RBtnPerMonth = new QRadioButton(sheets::Caption(current::BasicDeduction::PerMonth), Client());
     RBtnPerMonth->setObjectName(QStringLiteral("RBtnPerMonth"));
     RBtnPerMonth->setChecked(true);
-    RBtnFromJanuary = new QRadioButton(tr("自1月"), Client());
+    RBtnFromJanuary =
+        new QRadioButton(sheets::Caption(current::BasicDeduction::FromJanuary), Client());
     RBtnFromJanuary->setObjectName(QStringLiteral("RBtnFromJanuary"));
-    RBtnSixty = new QRadioButton(tr("6万"), Client());
+    RBtnSixty = new QRadioButton(sheets::Caption(current::BasicDeduction::Sixty), Client());
     RBtnSixty->setObjectName(QStringLiteral("RBtnSixty"));
     auto *modes = new QButtonGroup(this);
     auto *modeRow = new QHBoxLayout;

@@ -5,6 +5,7 @@
 #include "common/UOpenYear.h"
 #include "common/UScrollColumn.h"
 #include "common/USettlementSentences.h"
+#include "sheets/Captions.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -664,9 +665,7 @@ void TFrmHousehold::ShowSplit(const HouseholdRun::Outcome &Outcome) {
 }
 
 void TFrmHousehold::ShowSettlements(const HouseholdChoice &Best) {
-    const auto method = [](const current::YearSettlement &s) {
-        return s.Method == current::BonusMethod::Merged ? tr("并入综合所得") : tr("单独计税");
-    };
+    const auto method = [](const current::YearSettlement &s) { return sheets::Caption(s.Method); };
     const auto rate = [](const current::YearSettlement &s) { return RatePercent(s.Figures.Rate); };
     using S = current::YearSettlement;
     const auto money = [](Cents S::*Member) {
@@ -678,8 +677,10 @@ void TFrmHousehold::ShowSettlements(const HouseholdChoice &Best) {
     const std::pair<QString, std::function<QString(const S &)>> rows[] = {
         {tr("专项附加扣除（不含大病医疗）"), money(&S::Special)},
         {tr("大病医疗"), money(&S::Illness)},
-        {tr("个人养老金"), money(&S::Pension)},
-        {tr("商业健康保险"), money(&S::HealthInsurance)},
+        {sheets::Caption(formats::CaptionOf(&current::EntitlementMonth::Pension)),
+         money(&S::Pension)},
+        {sheets::Caption(formats::CaptionOf(&current::EntitlementMonth::HealthInsurance)),
+         money(&S::HealthInsurance)},
         {tr("综合所得收入额"), figure(&current::Settlement::IncomeAmount)},
         {tr("扣除合计"), figure(&current::Settlement::Deductions)},
         {tr("应纳税所得额"), figure(&current::Settlement::Taxable)},

@@ -4,6 +4,7 @@
 #include "common/UDesktopHabits.h"
 #include "common/ULawText.h"
 #include "common/UNumKeyFilter.h"
+#include "sheets/Captions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -278,6 +279,6 @@ QString TFrmSharedItem::Title(const current::SharedLease &Lease) {
 }
 
 QString TFrmSharedItem::Title(const current::IllnessFacts &Entry) {
-    const QString who = Entry.Who == current::IllnessOf::Spouse ? tr("配偶") : tr("子女");
+    const QString who = sheets::Caption(Entry.Who);
     return tr("大病医疗（%1，自付%2元）").arg(who, LawText::Amount(Entry.Paid));
 }

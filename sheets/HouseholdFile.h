@@ -1,19 +1,11 @@
 #pragma once
-// The household file: a couple's two year files and the deductions either of them may claim, in
-// one JSON document in UTF-8:
-//   { "a": { year file }, "b": { year file },
-//     "shared": { "children": [ { "born": "2019-04-02", "education_end": null } ],
-//                 "housing_loan": { "first_repayment": "2018-06", "both_before_marriage": false },
-//                 "rent": [ { "from": "2026-01", "to": "2026-12", "amount": 1500,
-//                             "signed_by": "a" } ],
-//                 "illness": [ { "who": "子女", "paid": 40000 } ] } }
-// Each shared item may say who claims it now ("now": "a", "b" or "half", as the law allows for
-// the item); a lease says who signed it ("signed_by": "a", "b" or "both"), which it must.
-// Read as the year file is read, each fault named by its key path from the document's root
-// ("a.jobs[0].pay[1].income", "shared.children[0].share"), and refused with everything
-// CheckHousehold refuses. "shared" and each of its keys may be left out.
+// The household file on disk, for the Qt faces: formats/HouseholdFile.h reads and checks its
+// text (a couple's two year files and the deductions either may claim); here it is read only from
+// a regular file of bounded size and its faults put in words in the language of the interface,
+// each with its key path from the document's root ("a.jobs[0].pay[1].income").
 
 #include "engine/current/Household.h"
+#include "formats/HouseholdFile.h"
 #include "sheets/YearFile.h"
 
 #include <QByteArray>
@@ -24,7 +16,7 @@
 namespace sheets {
 
 // Two year files of the largest size and the shared items, with room to spare.
-inline constexpr qint64 MaxHouseholdFileSize = 3 * MaxYearFileSize;
+inline constexpr qint64 MaxHouseholdFileSize = qint64{formats::MaxHouseholdFileSize};
 
 struct HouseholdRead {
     std::optional<current::Household> Facts; // none when refused

@@ -1,5 +1,7 @@
 #include "sheets/PayrollSheet.h"
 
+#include "formats/Vocabulary.h"
+
 #include "sheets/LawText.h"
 
 #include "sheets/Cells.h"
@@ -30,33 +32,34 @@ QString ModeShown(ModeCell Mode) {
 
 namespace {
 
-// The words a 减除方式 cell may hold: the Chinese one, which is also the one written, and the
-// English one that `pendra-cli wage --mode` takes too, in any case.
-struct ModeWords {
-    ModeCell Mode;
-    std::string_view Chinese;
-    std::string_view English;
-};
-constexpr ModeWords ModeNames[] = {{ModeCell::PerMonth, "按月", "per-month"},
-                                   {ModeCell::FromJanuary, "自1月", "from-january"},
-                                   {ModeCell::Sixty, "6万", "sixty"}};
+// A 减除方式 cell holds the withholding mode's file key (the one written) or, in any case, its
+// English key, as `pendra-cli wage --mode` takes them.
+ModeCell CellOf(current::BasicDeduction Mode) {
+    switch (Mode) {
+    case current::BasicDeduction::FromJanuary:
+        return ModeCell::FromJanuary;
+    case current::BasicDeduction::Sixty:
+        return ModeCell::Sixty;
+    case current::BasicDeduction::PerMonth:
+        break;
+    }
+    return ModeCell::PerMonth;
+}
 
 } // namespace
 
 std::string_view ModeCellWord(ModeCell Mode) {
-    for (const ModeWords &words : ModeNames) {
-        if (words.Mode == Mode)
-            return words.Chinese;
-    }
-    return {};
+    if (Mode == ModeCell::Blank)
+        return {};
+    return formats::WordOf(formats::WithholdingModes(), DeductionOf(Mode)).FileKey;
 }
 
 std::optional<ModeCell> ModeCellOf(std::string_view Text) {
     if (Text.empty())
         return ModeCell::Blank;
-    for (const ModeWords &words : ModeNames) {
-        if (Text == words.Chinese || SameIgnoringCase(Text, words.English))
-            return words.Mode;
+    for (const auto &word : formats::WithholdingModes()) {
+        if (Text == word.FileKey || SameIgnoringCase(Text, word.EnglishKey))
+            return CellOf(word.Value);
     }
     return std::nullopt;
 }

@@ -5,31 +5,16 @@
 #include "engine/current/Rules.h"
 #include "sheets/FileFaults.h"
 #include "sheets/JsonFile.h"
-#include "sheets/YearFileParts.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
-#include <algorithm>
-#include <cerrno>
-
-#include <sys/stat.h>
+#include <string_view>
+#include <utility>
 
 namespace sheets {
 namespace {
 
-using current::CalendarMonth;
-using current::Cents;
-using current::Date;
 using current::YearFacts;
-using json::AmountOf;
-using json::DateOf;
-using json::Fields;
-using json::MonthOf;
-using json::Named;
 using json::PlainYuan;
 using json::WithPath;
 
@@ -38,314 +23,16 @@ class Words {
     Q_DECLARE_TR_FUNCTIONS(YearFile)
 };
 
-// The first name of a value is the one written; the English keys are read too, as
-// `pendra-cli wage --mode` and a payroll sheet take them.
-constexpr Named<current::BasicDeduction> Modes[] = {
-    {"按月", current::BasicDeduction::PerMonth},
-    {"自1月", current::BasicDeduction::FromJanuary},
-    {"6万", current::BasicDeduction::Sixty},
-    {"per-month", current::BasicDeduction::PerMonth},
-    {"from-january", current::BasicDeduction::FromJanuary},
-    {"sixty", current::BasicDeduction::Sixty}};
-constexpr Named<current::RemunerationKind> Kinds[] = {
-    {"labour", current::RemunerationKind::Labour},
-    {"author", current::RemunerationKind::Author},
-    {"royalty", current::RemunerationKind::Royalty}};
-constexpr Named<current::IllnessOf> Persons[] = {
-    {"本人", current::IllnessOf::Self},     {"配偶", current::IllnessOf::Spouse},
-    {"子女", current::IllnessOf::Child},    {"self", current::IllnessOf::Self},
-    {"spouse", current::IllnessOf::Spouse}, {"child", current::IllnessOf::Child}};
-constexpr Named<current::BonusChoice> Methods[] = {{"separate", current::BonusChoice::Separate},
-                                                   {"merged", current::BonusChoice::Merged},
-                                                   {"best", current::BonusChoice::Best}};
-
-template <class T, std::size_t N> const char *NameOf(const Named<T> (&Names)[N], T Value) {
-    for (const Named<T> &named : Names) {
-        if (named.Value == Value)
-            return named.Name;
-    }
-    return Names[0].Name;
-}
-
-// A pay entry: an amount left out keeps its value from the entry before.
-current::PayFacts ReadPay(const QJsonValue &Value, const QString &Path,
-                          const current::PayFacts &Before) {
-    const Fields f(Value, Path, {"from", "income", "exempt", "insurance", "other"});
-    current::PayFacts pay;
-    pay.From = f.Integer("from");
-    pay.Income = f.Amount("income", Before.Income);
-    pay.Exempt = f.Amount("exempt", Before.Exempt);
-    pay.Insurance = f.Amount("insurance", Before.Insurance);
-    pay.Other = f.Amount("other", Before.Other);
-    return pay;
-}
-
-current::JobFacts ReadJob(const QJsonValue &Value, const QString &Path) {
-    const Fields f(Value, Path, {"employer", "from", "to", "mode", "deductions_here", "pay"});
-    current::JobFacts job;
-    job.Employer = f.Text("employer");
-    job.From = f.Integer("from", 1);
-    job.To = f.Integer("to", 12);
-    job.Mode = f.Name("mode", Modes, current::BasicDeduction::PerMonth);
-    job.DeductionsHere = f.Flag("deductions_here", true);
-    current::PayFacts before;
-    const auto read = [&](const QJsonValue &Entry, const QString &At) {
-        before = ReadPay(Entry, At, before);
-        return before;
-    };
-    job.Pay = f.List("pay", read, true);
-    return job;
-}
-
-current::ChildFacts ReadChild(const QJsonValue &Value, const QString &Path) {
-    const Fields f(Value, Path, {"born", "share", "education_end"});
-    current::ChildFacts child;
-    child.Born = DateOf(f.Need("born"), f.At("born"));
-    child.Share = f.Integer("share", current::Law::WholeShare);
-    if (const auto end = f.Get("education_end"))
-        child.EducationEnd = json::EducationEndOf(*end, f.At("education_end"), child.Born);
-    return child;
-}
-
-current::ElderlyFacts ReadElderly(const QJsonValue &Value, const QString &Path) {
-    const Fields f(Value, Path, {"parents_born", "only_child", "share"});
-    current::ElderlyFacts elderly;
-    elderly.ParentsBorn = f.List("parents_born", DateOf, true);
-    elderly.OnlyChild = f.Flag("only_child", false);
-    if (const auto share = f.Get("share"))
-        elderly.Share = AmountOf(*share, f.At("share"));
-    return elderly;
-}
-
-current::LoanFacts ReadLoan(const QJsonValue &Value, const QString &Path) {
-    const Fields f(Value, Path, {"first_repayment", "share"});
-    return {MonthOf(f.Need("first_repayment"), f.At("first_repayment")),
-            f.Integer("share", current::Law::WholeShare)};
-}
-
-current::LeaseFacts ReadLease(const QJsonValue &Value, const QString &Path) {
-    const Fields f(Value, Path, {"from", "to", "amount"});
-    return {MonthOf(f.Need("from"), f.At("from")), MonthOf(f.Need("to"), f.At("to")),
-            f.Amount("amount")};
-}
-
-current::DegreeFacts ReadDegree(const QJsonValue &Value, const QString &Path) {
-    const Fields f(Value, Path, {"from", "to"});
-    current::DegreeFacts course{MonthOf(f.Need("from"), f.At("from")), std::nullopt};
-    if (const auto to = f.Get("to"))
-        course.To = MonthOf(*to, f.At("to"));
-    return course;
-}
-
-// A child as an illness entry names it: the index in "children" (from 0) or a name.
-current::PatientFacts ReadPatient(const QJsonValue &Value, const QString &Path) {
-    current::PatientFacts child;
-    if (Value.isString()) {
-        child.Name = Value.toString().toStdString();
-        return child;
-    }
-    if (!Value.isDouble() || json::IntegerOf(Value, Path) < 0)
-        throw json::Refusal{Path,
-                            QCoreApplication::translate(
-                                "YearFile", "应为 children 中的序号（从 0 起的整数）或孩子的名字")};
-    child.Index = static_cast<std::size_t>(json::IntegerOf(Value, Path));
-    return child;
-}
-
-current::IllnessFacts ReadIllness(const QJsonValue &Value, const QString &Path) {
-    const Fields f(Value, Path, {"who", "paid", "child"});
-    current::IllnessFacts illness{f.Name("who", Persons), f.Amount("paid"), std::nullopt};
-    if (const auto child = f.Get("child"))
-        illness.Child = ReadPatient(*child, f.At("child"));
-    return illness;
-}
-
-current::DonationFacts ReadDonation(const QJsonValue &Value, const QString &Path) {
-    const Fields f(Value, Path, {"month", "amount", "full"});
-    return {f.Integer("month"), f.Amount("amount"), f.Flag("full", false)};
-}
-
-current::PensionFacts ReadPension(const QJsonValue &Value, const QString &Path) {
-    const Fields f(Value, Path, {"month", "amount"});
-    return {f.Integer("month"), f.Amount("amount")};
-}
-
-current::HealthFacts ReadHealth(const QJsonValue &Value, const QString &Path) {
-    const Fields f(Value, Path, {"from", "to", "monthly"});
-    return {f.Integer("from", 1), f.Integer("to", 12), f.Amount("monthly")};
-}
-
-current::PaymentFacts ReadPayment(const QJsonValue &Value, const QString &Path) {
-    const Fields f(Value, Path, {"month", "kind", "amount"});
-    return {f.Integer("month"), f.Name("kind", Kinds), f.Amount("amount")};
-}
-
-current::BonusFacts ReadBonus(const QJsonValue &Value, const QString &Path) {
-    const Fields f(Value, Path, {"month", "amount", "employer"});
-    return {f.Integer("month"), f.Amount("amount"), f.Text("employer")};
-}
-
-YearFacts ReadFacts(const QJsonValue &Root, const QString &Path) {
-    const Fields f(Root, Path,
-                   {"year", "jobs", "children", "elderly", "housing_loan", "rent", "degree_study",
-                    "certificates", "illness", "pension", "health_insurance", "payments", "bonus",
-                    "bonus_method", "donations", "days_in_china"});
-    YearFacts facts;
-    facts.Year = f.Integer("year");
-    facts.Jobs = f.List("jobs", ReadJob, true);
-    facts.Children = f.List("children", ReadChild);
-    if (const auto elderly = f.Get("elderly"))
-        facts.Elderly = ReadElderly(*elderly, f.At("elderly"));
-    if (const auto loan = f.Get("housing_loan"))
-        facts.HousingLoan = ReadLoan(*loan, f.At("housing_loan"));
-    facts.Rent = f.List("rent", ReadLease);
-    facts.DegreeStudy = f.List("degree_study", ReadDegree);
-    facts.Certificates = f.List("certificates", MonthOf);
-    facts.Illness = f.List("illness", ReadIllness);
-    facts.Pension = f.List("pension", ReadPension);
-    facts.HealthInsurance = f.List("health_insurance", ReadHealth);
-    facts.Payments = f.List("payments", ReadPayment);
-    if (const auto bonus = f.Get("bonus"))
-        facts.Bonus = ReadBonus(*bonus, f.At("bonus"));
-    facts.BonusMethod = f.Name("bonus_method", Methods, current::BonusChoice::Best);
-    facts.Donations = f.List("donations", ReadDonation);
-    if (const auto days = f.Get("days_in_china"))
-        facts.DaysInChina = json::IntegerOf(*days, f.At("days_in_china"));
-    return facts;
-}
-
-QJsonValue AmountValue(Cents Amount) {
-    // Whole cents up to the largest amount are exact in a double, and its shortest text has the
-    // two decimals back.
-    return static_cast<double>(Amount) / 100;
-}
-
-QString MonthText(const CalendarMonth &When) {
-    return QString::asprintf("%04d-%02d", When.Year, When.Month);
-}
-
-QString DateText(const Date &When) {
-    return QString::asprintf("%04d-%02d-%02d", When.Year, When.Month, When.Day);
-}
-
-QJsonObject JobObject(const current::JobFacts &Job) {
-    QJsonArray pay;
-    for (const current::PayFacts &entry : Job.Pay)
-        pay.append(QJsonObject{{"from", entry.From},
-                               {"income", AmountValue(entry.Income)},
-                               {"exempt", AmountValue(entry.Exempt)},
-                               {"insurance", AmountValue(entry.Insurance)},
-                               {"other", AmountValue(entry.Other)}});
-    return {{"employer", QString::fromStdString(Job.Employer)},
-            {"from", Job.From},
-            {"to", Job.To},
-            {"mode", QString::fromUtf8(NameOf(Modes, Job.Mode))},
-            {"deductions_here", Job.DeductionsHere},
-            {"pay", pay}};
-}
-
-template <class T, class F> QJsonArray ArrayOf(const std::vector<T> &Items, F Write) {
-    QJsonArray array;
-    for (const T &item : Items)
-        array.append(Write(item));
-    return array;
-}
-
-QJsonObject ElderlyObject(const current::ElderlyFacts &Elderly) {
-    QJsonObject object{{"parents_born", ArrayOf(Elderly.ParentsBorn, DateText)},
-                       {"only_child", Elderly.OnlyChild}};
-    if (Elderly.Share)
-        object.insert(QStringLiteral("share"), AmountValue(*Elderly.Share));
-    return object;
-}
-
-void AddPersonal(QJsonObject &Root, const YearFacts &F) {
-    Root.insert(QStringLiteral("children"), ArrayOf(F.Children, [](const current::ChildFacts &c) {
-                    QJsonObject child{{"born", DateText(c.Born)}, {"share", c.Share}};
-                    if (c.EducationEnd)
-                        child.insert(QStringLiteral("education_end"), MonthText(*c.EducationEnd));
-                    return child;
-                }));
-    if (F.Elderly)
-        Root.insert(QStringLiteral("elderly"), ElderlyObject(*F.Elderly));
-    if (F.HousingLoan)
-        Root.insert(QStringLiteral("housing_loan"),
-                    QJsonObject{{"first_repayment", MonthText(F.HousingLoan->FirstRepayment)},
-                                {"share", F.HousingLoan->Share}});
-    Root.insert(QStringLiteral("rent"), ArrayOf(F.Rent, [](const current::LeaseFacts &l) {
-                    return QJsonObject{{"from", MonthText(l.From)},
-                                       {"to", MonthText(l.To)},
-                                       {"amount", AmountValue(l.Amount)}};
-                }));
-    Root.insert(QStringLiteral("degree_study"),
-                ArrayOf(F.DegreeStudy, [](const current::DegreeFacts &d) {
-                    QJsonObject course{{"from", MonthText(d.From)}};
-                    if (d.To)
-                        course.insert(QStringLiteral("to"), MonthText(*d.To));
-                    return course;
-                }));
-    Root.insert(QStringLiteral("certificates"), ArrayOf(F.Certificates, MonthText));
-    Root.insert(QStringLiteral("illness"), ArrayOf(F.Illness, [](const current::IllnessFacts &i) {
-                    QJsonObject cost{{"who", QString::fromUtf8(NameOf(Persons, i.Who))},
-                                     {"paid", AmountValue(i.Paid)}};
-                    if (i.Child && i.Child->Index)
-                        cost.insert(QStringLiteral("child"), static_cast<qint64>(*i.Child->Index));
-                    else if (i.Child)
-                        cost.insert(QStringLiteral("child"), QString::fromStdString(i.Child->Name));
-                    return cost;
-                }));
-}
-
-void AddPayments(QJsonObject &Root, const YearFacts &F) {
-    Root.insert(QStringLiteral("pension"), ArrayOf(F.Pension, [](const current::PensionFacts &p) {
-                    return QJsonObject{{"month", p.Month}, {"amount", AmountValue(p.Amount)}};
-                }));
-    Root.insert(
-        QStringLiteral("health_insurance"),
-        ArrayOf(F.HealthInsurance, [](const current::HealthFacts &h) {
-            return QJsonObject{{"from", h.From}, {"to", h.To}, {"monthly", AmountValue(h.Monthly)}};
-        }));
-    Root.insert(QStringLiteral("payments"), ArrayOf(F.Payments, [](const current::PaymentFacts &p) {
-                    return QJsonObject{{"month", p.Month},
-                                       {"kind", QString::fromUtf8(NameOf(Kinds, p.Kind))},
-                                       {"amount", AmountValue(p.Amount)}};
-                }));
-    if (F.Bonus)
-        Root.insert(QStringLiteral("bonus"),
-                    QJsonObject{{"month", F.Bonus->Month},
-                                {"amount", AmountValue(F.Bonus->Amount)},
-                                {"employer", QString::fromStdString(F.Bonus->Employer)}});
-    Root.insert(QStringLiteral("bonus_method"), QString::fromUtf8(NameOf(Methods, F.BonusMethod)));
-    Root.insert(QStringLiteral("donations"),
-                ArrayOf(F.Donations, [](const current::DonationFacts &d) {
-                    return QJsonObject{
-                        {"month", d.Month}, {"amount", AmountValue(d.Amount)}, {"full", d.Full}};
-                }));
-    if (F.DaysInChina)
-        Root.insert(QStringLiteral("days_in_china"), *F.DaysInChina);
-}
-
 } // namespace
 
-current::YearFacts ReadYearValue(const QJsonValue &Value, const QString &Path) {
-    return ReadFacts(Value, Path);
-}
-
-current::LeaseFacts ReadLeaseValue(const QJsonValue &Value, const QString &Path) {
-    return ReadLease(Value, Path);
-}
-
-current::IllnessFacts ReadIllnessValue(const QJsonValue &Value, const QString &Path) {
-    return ReadIllness(Value, Path);
+YearRead Worded(formats::YearRead Read) {
+    if (!Read.Error)
+        return {std::move(Read.Facts), {}};
+    return {std::nullopt, json::FaultText(*Read.Error, Words::tr("年度文件"))};
 }
 
 YearRead ParseYearFile(const QByteArray &Bytes) {
-    return json::ParseDocument<YearRead>(Bytes, Words::tr("年度文件"), [](const QJsonObject &Root) {
-        YearFacts facts = ReadFacts(Root, QString());
-        if (const auto fault = current::CheckYear(facts))
-            throw json::Refusal{QString(), YearFaultText(*fault)};
-        return facts;
-    });
+    return Worded(formats::ParseYearFile(std::string_view(Bytes.constData(), Bytes.size())));
 }
 
 YearRead ReadYearFile(const QString &Path, FileStamp *Stamp) {
@@ -354,10 +41,7 @@ YearRead ReadYearFile(const QString &Path, FileStamp *Stamp) {
 }
 
 QByteArray YearFileBytes(const YearFacts &Facts) {
-    QJsonObject root{{"year", Facts.Year}, {"jobs", ArrayOf(Facts.Jobs, JobObject)}};
-    AddPersonal(root, Facts);
-    AddPayments(root, Facts);
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return QByteArray::fromStdString(formats::YearFileText(Facts));
 }
 
 // Written as every file of the program is: beside the target under a hidden name, renamed over it
@@ -429,9 +113,9 @@ QString YearFaultText(const current::YearFault &Fault) {
     case K::ModeNotYetLaw: {
         const bool sixty = Fault.Value != 0;
         text =
-            Words::tr("“%1”自%2起施行（%3），%4 年不能采用")
-                .arg(sixty ? Words::tr("6万") : Words::tr("自1月"),
-                     LawText::Date(sixty ? current::Law::SixtyFrom : current::Law::FromJanuaryFrom),
+            (sixty ? Words::tr("“6万”自%1起施行（%2），%3 年不能采用")
+                   : Words::tr("“自1月”自%1起施行（%2），%3 年不能采用"))
+                .arg(LawText::Date(sixty ? current::Law::SixtyFrom : current::Law::FromJanuaryFrom),
                      LawText::Document(sixty ? current::Law::SixtyDocument
                                              : current::Law::FromJanuaryDocument))
                 .arg(Fault.Year);

@@ -1,11 +1,11 @@
 #pragma once
-// The year file: one person's tax year as dated facts, a JSON document in UTF-8 that the program
-// opens and saves and that other software may write. Reading refuses every fault of the file's
-// contract with its key path in Chinese ("jobs[1].pay[0].income：金额不能为负数"): text that is
-// not JSON, an unknown key, a wrong type, an amount below zero or with more than two decimals,
-// and everything the year engine's CheckYear refuses. Writing gives the same facts back when read.
+// The year file on disk, for the Qt faces: formats/YearFile.h reads, checks and writes its text;
+// here it is read only from a regular file of bounded size, written safely (SafeFile.h), and its
+// faults put in words in the language of the interface, with the key path
+// ("jobs[1].pay[0].income：金额不能为负数").
 
 #include "engine/current/YearFacts.h"
+#include "formats/YearFile.h"
 #include "sheets/SafeFile.h"
 
 #include <QByteArray>
@@ -16,7 +16,7 @@
 namespace sheets {
 
 // A year file is a few kilobytes; anything larger is not one.
-inline constexpr qint64 MaxYearFileSize = qint64{1} << 20;
+inline constexpr qint64 MaxYearFileSize = qint64{formats::MaxYearFileSize};
 
 struct YearRead {
     std::optional<current::YearFacts> Facts; // none when refused
@@ -28,6 +28,8 @@ struct YearRead {
 YearRead ReadYearFile(const QString &Path, FileStamp *Stamp = nullptr);
 // The same from the file's bytes; the message names the key path only.
 YearRead ParseYearFile(const QByteArray &Bytes);
+// A reading of formats/ with its fault in words.
+YearRead Worded(formats::YearRead Read);
 
 // The facts as the year file's text: every key written, amounts as numbers in yuan.
 QByteArray YearFileBytes(const current::YearFacts &Facts);

@@ -16,14 +16,6 @@
         <translation>Both methods give the same tax</translation>
     </message>
     <message>
-        <source>单独计税</source>
-        <translation>Taxed separately</translation>
-    </message>
-    <message>
-        <source>并入综合所得</source>
-        <translation>Combined with comprehensive income</translation>
-    </message>
-    <message>
         <source>并入后应纳税所得额</source>
         <translation>Taxable income when combined</translation>
     </message>
@@ -373,14 +365,6 @@ Examples:
         <translation>%1% each</translation>
     </message>
     <message>
-        <source>配偶</source>
-        <translation>Spouse</translation>
-    </message>
-    <message>
-        <source>子女</source>
-        <translation>Child</translation>
-    </message>
-    <message>
         <source>大病医疗（%1，自付 %2）</source>
         <translation>Medical treatment for serious illness (%1, own payment %2)</translation>
     </message>
@@ -571,6 +555,14 @@ what the best allocation saves against it are given too (current in --json).</tr
     <message>
         <source>税法不允许这样扣除此项（租房只能由签约的一方扣除，住房贷款只有婚前各自购房的才能各扣一半，大病医疗不能各扣一半）</source>
         <translation>the law does not allow this item to be deducted so (a lease only by a spouse who signed it, the housing loan half each only for homes bought before marriage, medical treatment for serious illness never half each)</translation>
+    </message>
+    <message>
+        <source>税法不允许这样扣除此项</source>
+        <translation>the law does not allow this item to be deducted so</translation>
+    </message>
+    <message>
+        <source>缺少此键：夫妻主要工作城市相同的，租房由签订租赁合同的一方扣除（%1），请写明签约人 a、b 或 both</source>
+        <translation>this key is missing: where both spouses work mainly in the same city, the rent is deducted by a spouse who signed the lease (%1); say who signed it: a, b or both</translation>
     </message>
 </context>
 <context>
@@ -1029,10 +1021,6 @@ deducted, the monthly tax table.</translation>
     <message>
         <source>劳务报酬所得</source>
         <translation>Income from remuneration for labour services</translation>
-    </message>
-    <message>
-        <source>劳务报酬</source>
-        <translation>Labour</translation>
     </message>
     <message>
         <source>稿酬所得</source>
@@ -2161,18 +2149,6 @@ the tax withheld (resident individual) or withheld at source (non-resident indiv
         <translation>: it should be wage, bonus or labour (see pendra-cli reverse --help)</translation>
     </message>
     <message>
-        <source>自1月</source>
-        <translation>from January</translation>
-    </message>
-    <message>
-        <source>6万</source>
-        <translation>60,000</translation>
-    </message>
-    <message>
-        <source>按月</source>
-        <translation>monthly</translation>
-    </message>
-    <message>
         <source>%1 至 %2 月，共 %3 个月，减除方式%4
 </source>
         <translation>Months %1 to %2 (%3 months), deduction method: %4
@@ -2406,14 +2382,6 @@ default; for labour remuneration, author&apos;s remuneration and royalties give 
         <translation>Medical treatment for serious illness</translation>
     </message>
     <message>
-        <source>个人养老金</source>
-        <translation>Private pension</translation>
-    </message>
-    <message>
-        <source>商业健康保险</source>
-        <translation>Commercial health insurance</translation>
-    </message>
-    <message>
         <source>应退税 %1：可以办理汇算申请退税，也可以不办理</source>
         <translation>Refund due %1: you may file the annual reconciliation to claim it, or not file</translation>
     </message>
@@ -2521,14 +2489,6 @@ default; for labour remuneration, author&apos;s remuneration and royalties give 
     <message>
         <source>次年%1月%2日至%3月%4日</source>
         <translation>from %2/%1 to %4/%3 (day/month) of the following year</translation>
-    </message>
-    <message>
-        <source>并入综合所得</source>
-        <translation>Combined with comprehensive income</translation>
-    </message>
-    <message>
-        <source>单独计税</source>
-        <translation>Taxed separately</translation>
     </message>
     <message>
         <source>可以办理年度汇算申请退税</source>
@@ -3393,14 +3353,6 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <translation>After-tax bonus (yuan)</translation>
     </message>
     <message>
-        <source>单独计税</source>
-        <translation>Taxed separately</translation>
-    </message>
-    <message>
-        <source>并入综合所得</source>
-        <translation>Combined with comprehensive income</translation>
-    </message>
-    <message>
         <source>当前奖金</source>
         <translation>This bonus</translation>
     </message>
@@ -3589,10 +3541,6 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <translation>%1%</translation>
     </message>
     <message>
-        <source>子女</source>
-        <translation>Child</translation>
-    </message>
-    <message>
         <source>出生日期</source>
         <translation>Date of birth</translation>
     </message>
@@ -3603,10 +3551,6 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     <message>
         <source>子女教育和婴幼儿照护</source>
         <translation>Children&apos;s education and infant care</translation>
-    </message>
-    <message>
-        <source>赡养老人</source>
-        <translation>Elderly support</translation>
     </message>
     <message>
         <source>不扣除</source>
@@ -3641,10 +3585,6 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <translation>Monthly share:</translation>
     </message>
     <message>
-        <source>住房贷款利息</source>
-        <translation>Housing loan interest</translation>
-    </message>
-    <message>
         <source>首套住房贷款，首次还款：</source>
         <translation>First-home loan, first repayment:</translation>
     </message>
@@ -3667,10 +3607,6 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     <message>
         <source>每月租金扣除</source>
         <translation>Monthly rent deduction</translation>
-    </message>
-    <message>
-        <source>住房租金</source>
-        <translation>Housing rent</translation>
     </message>
     <message>
         <source>租赁起始</source>
@@ -3705,14 +3641,6 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <translation>Patient</translation>
     </message>
     <message>
-        <source>本人</source>
-        <translation>Self</translation>
-    </message>
-    <message>
-        <source>配偶</source>
-        <translation>Spouse</translation>
-    </message>
-    <message>
         <source>大病医疗</source>
         <translation>Medical treatment for serious illness</translation>
     </message>
@@ -3721,20 +3649,12 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <translation>Self-paid within the medical insurance catalogue</translation>
     </message>
     <message>
-        <source>个人养老金</source>
-        <translation>Private pension</translation>
-    </message>
-    <message>
         <source>缴纳月份</source>
         <translation>Month paid</translation>
     </message>
     <message>
         <source>缴纳金额</source>
         <translation>Amount paid</translation>
-    </message>
-    <message>
-        <source>商业健康保险</source>
-        <translation>Commercial health insurance</translation>
     </message>
     <message>
         <source>起始月份</source>
@@ -4683,14 +4603,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Non-resident individual: bonus for several months</translation>
     </message>
     <message>
-        <source>单独计税</source>
-        <translation>Taxed separately</translation>
-    </message>
-    <message>
-        <source>并入综合所得</source>
-        <translation>Combined with comprehensive income</translation>
-    </message>
-    <message>
         <source>税率／速算扣除数：</source>
         <translation>Tax rate / quick deduction:</translation>
     </message>
@@ -4923,18 +4835,6 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>由税后收入反算税前收入</source>
         <translation>Reverse: the gross income from the after-tax income</translation>
-    </message>
-    <message>
-        <source>劳务报酬</source>
-        <translation>Labour</translation>
-    </message>
-    <message>
-        <source>稿酬</source>
-        <translation>Author&apos;s remuneration</translation>
-    </message>
-    <message>
-        <source>特许权使用费</source>
-        <translation>Royalties</translation>
     </message>
     <message>
         <source>所得项目：</source>
@@ -5252,18 +5152,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Used only for the tax on other comprehensive income; it does not change the reversed bonus</translation>
     </message>
     <message>
-        <source>劳务报酬</source>
-        <translation>Labour</translation>
-    </message>
-    <message>
-        <source>稿酬</source>
-        <translation>Author&apos;s remuneration</translation>
-    </message>
-    <message>
-        <source>特许权使用费</source>
-        <translation>Royalties</translation>
-    </message>
-    <message>
         <source>所得项目：</source>
         <translation>Kind of income:</translation>
     </message>
@@ -5344,18 +5232,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Months:</translation>
     </message>
     <message>
-        <source>按月</source>
-        <translation>Monthly</translation>
-    </message>
-    <message>
-        <source>自1月</source>
-        <translation>From January</translation>
-    </message>
-    <message>
-        <source>6万</source>
-        <translation>60,000</translation>
-    </message>
-    <message>
         <source>减除方式：</source>
         <translation>Deduction method:</translation>
     </message>
@@ -5418,14 +5294,6 @@ Please check that the folder may be written to and that there is enough disk spa
 </context>
 <context>
     <name>TFrmCurSettle</name>
-    <message>
-        <source>并入综合所得</source>
-        <translation>Combined with comprehensive income</translation>
-    </message>
-    <message>
-        <source>单独计税</source>
-        <translation>Taxed separately</translation>
-    </message>
     <message>
         <source>从工资页填入</source>
         <translation>Fill in from Wages</translation>
@@ -5897,18 +5765,6 @@ Example: a lump sum of %2 yuan, %3 months, a wage of %4 yuan: %5 + %4 − %1 = %
     <message>
         <source>其他扣除：</source>
         <translation>Other deductions:</translation>
-    </message>
-    <message>
-        <source>按月</source>
-        <translation>Monthly</translation>
-    </message>
-    <message>
-        <source>自1月</source>
-        <translation>From January</translation>
-    </message>
-    <message>
-        <source>6万</source>
-        <translation>60,000</translation>
     </message>
     <message>
         <source>按月：按在本单位的任职受雇月份数减除费用，每月%1元。</source>
@@ -6550,28 +6406,12 @@ Example: a lump sum of %2 yuan, %3 months, a wage of %4 yuan: %5 + %4 − %1 = %
         <translation>Worst split</translation>
     </message>
     <message>
-        <source>并入综合所得</source>
-        <translation>Combined with comprehensive income</translation>
-    </message>
-    <message>
-        <source>单独计税</source>
-        <translation>Taxed separately</translation>
-    </message>
-    <message>
         <source>专项附加扣除（不含大病医疗）</source>
         <translation>Special additional deductions (excl. medical treatment for serious illness)</translation>
     </message>
     <message>
         <source>大病医疗</source>
         <translation>Medical treatment for serious illness</translation>
-    </message>
-    <message>
-        <source>个人养老金</source>
-        <translation>Private pension</translation>
-    </message>
-    <message>
-        <source>商业健康保险</source>
-        <translation>Commercial health insurance</translation>
     </message>
     <message>
         <source>综合所得收入额</source>
@@ -7511,14 +7351,6 @@ Write back?</translation>
         <translation>Housing loan interest (first repayment %1)</translation>
     </message>
     <message>
-        <source>配偶</source>
-        <translation>Spouse</translation>
-    </message>
-    <message>
-        <source>子女</source>
-        <translation>Child</translation>
-    </message>
-    <message>
         <source>大病医疗（%1，自付%2元）</source>
         <translation>Medical treatment for serious illness (%1, %2 yuan out of pocket)</translation>
     </message>
@@ -8090,18 +7922,6 @@ Please install any one of them and try again.</translation>
         <translation>Deduction method</translation>
     </message>
     <message>
-        <source>按月</source>
-        <translation>Monthly</translation>
-    </message>
-    <message>
-        <source>自1月</source>
-        <translation>From January</translation>
-    </message>
-    <message>
-        <source>6万</source>
-        <translation>60,000</translation>
-    </message>
-    <message>
         <source>扣专项附加</source>
         <translation>Special additional deductions here</translation>
     </message>
@@ -8150,18 +7970,6 @@ Please install any one of them and try again.</translation>
         <translation>Income type</translation>
     </message>
     <message>
-        <source>劳务报酬</source>
-        <translation>Labour</translation>
-    </message>
-    <message>
-        <source>稿酬</source>
-        <translation>Author&apos;s remuneration</translation>
-    </message>
-    <message>
-        <source>特许权使用费</source>
-        <translation>Royalties</translation>
-    </message>
-    <message>
         <source>收入</source>
         <translation>Income</translation>
     </message>
@@ -8188,18 +7996,6 @@ Please install any one of them and try again.</translation>
     <message>
         <source>发放奖金的单位：</source>
         <translation>Employer paying the bonus:</translation>
-    </message>
-    <message>
-        <source>取税额较低的一种（相同时单独计税）</source>
-        <translation>The one with the lower tax (taxed separately if equal)</translation>
-    </message>
-    <message>
-        <source>单独计税</source>
-        <translation>Taxed separately</translation>
-    </message>
-    <message>
-        <source>并入综合所得</source>
-        <translation>Combined with comprehensive income</translation>
     </message>
     <message>
         <source>汇算时奖金计税方式</source>
@@ -8473,50 +8269,6 @@ Please install any one of them and try again.</translation>
         <translation>%1 yuan</translation>
     </message>
     <message>
-        <source>子女教育</source>
-        <translation>Children&apos;s education</translation>
-    </message>
-    <message>
-        <source>婴幼儿照护</source>
-        <translation>Care for infants under 3</translation>
-    </message>
-    <message>
-        <source>赡养老人</source>
-        <translation>Elderly support</translation>
-    </message>
-    <message>
-        <source>住房贷款利息</source>
-        <translation>Housing loan interest</translation>
-    </message>
-    <message>
-        <source>住房租金</source>
-        <translation>Housing rent</translation>
-    </message>
-    <message>
-        <source>继续教育</source>
-        <translation>Continuing education</translation>
-    </message>
-    <message>
-        <source>个人养老金</source>
-        <translation>Private pension</translation>
-    </message>
-    <message>
-        <source>商业健康保险</source>
-        <translation>Commercial health insurance</translation>
-    </message>
-    <message>
-        <source>稿酬</source>
-        <translation>Author&apos;s remuneration</translation>
-    </message>
-    <message>
-        <source>特许权使用费</source>
-        <translation>Royalties</translation>
-    </message>
-    <message>
-        <source>劳务报酬</source>
-        <translation>Labour</translation>
-    </message>
-    <message>
         <source>扣除时间线</source>
         <translation>Deduction timeline</translation>
     </message>
@@ -8712,6 +8464,89 @@ Please install any one of them and try again.</translation>
     </message>
 </context>
 <context>
+    <name>Vocabulary</name>
+    <message>
+        <source>单独计税</source>
+        <translation>Taxed separately</translation>
+    </message>
+    <message>
+        <source>并入综合所得</source>
+        <translation>Combined with comprehensive income</translation>
+    </message>
+    <message>
+        <source>劳务报酬</source>
+        <translation>Labour</translation>
+    </message>
+    <message>
+        <source>稿酬</source>
+        <translation>Author&apos;s remuneration</translation>
+    </message>
+    <message>
+        <source>特许权使用费</source>
+        <translation>Royalties</translation>
+    </message>
+    <message>
+        <source>按月</source>
+        <translation>Monthly</translation>
+    </message>
+    <message>
+        <source>自1月</source>
+        <translation>From January</translation>
+    </message>
+    <message>
+        <source>6万</source>
+        <translation>60,000</translation>
+    </message>
+    <message>
+        <source>本人</source>
+        <translation>Self</translation>
+    </message>
+    <message>
+        <source>配偶</source>
+        <translation>Spouse</translation>
+    </message>
+    <message>
+        <source>子女</source>
+        <translation>Child</translation>
+    </message>
+    <message>
+        <source>取税额较低的一种（相同时单独计税）</source>
+        <translation>The one with the lower tax (taxed separately if equal)</translation>
+    </message>
+    <message>
+        <source>子女教育</source>
+        <translation>Children&apos;s education</translation>
+    </message>
+    <message>
+        <source>婴幼儿照护</source>
+        <translation>Care for infants under 3</translation>
+    </message>
+    <message>
+        <source>赡养老人</source>
+        <translation>Elderly support</translation>
+    </message>
+    <message>
+        <source>住房贷款利息</source>
+        <translation>Housing loan interest</translation>
+    </message>
+    <message>
+        <source>住房租金</source>
+        <translation>Housing rent</translation>
+    </message>
+    <message>
+        <source>继续教育</source>
+        <translation>Continuing education</translation>
+    </message>
+    <message>
+        <source>个人养老金</source>
+        <translation>Private pension</translation>
+    </message>
+    <message>
+        <source>商业健康保险</source>
+        <translation>Commercial health insurance</translation>
+    </message>
+</context>
+<context>
     <name>WageCommand</name>
     <message>
         <source>收入</source>
@@ -8868,74 +8703,7 @@ same income and deductions every month; with --nonresident, one month of a non-r
     </message>
 </context>
 <context>
-    <name>Words</name>
-    <message>
-        <source>税法不允许这样扣除此项</source>
-        <translation>the law does not allow this item to be deducted so</translation>
-    </message>
-    <message>
-        <source>缺少此键：夫妻主要工作城市相同的，租房由签订租赁合同的一方扣除（%1），请写明签约人 a、b 或 both</source>
-        <translation>this key is missing: where both spouses work mainly in the same city, the rent is deducted by a spouse who signed the lease (%1); say who signed it: a, b or both</translation>
-    </message>
-</context>
-<context>
     <name>YearCommand</name>
-    <message>
-        <source>子女教育</source>
-        <translation>Children&apos;s education</translation>
-    </message>
-    <message>
-        <source>婴幼儿照护</source>
-        <translation>Care for infants under 3</translation>
-    </message>
-    <message>
-        <source>赡养老人</source>
-        <translation>Elderly support</translation>
-    </message>
-    <message>
-        <source>住房贷款利息</source>
-        <translation>Housing loan interest</translation>
-    </message>
-    <message>
-        <source>住房租金</source>
-        <translation>Housing rent</translation>
-    </message>
-    <message>
-        <source>继续教育</source>
-        <translation>Continuing education</translation>
-    </message>
-    <message>
-        <source>个人养老金</source>
-        <translation>Private pension</translation>
-    </message>
-    <message>
-        <source>商业健康保险</source>
-        <translation>Commercial health insurance</translation>
-    </message>
-    <message>
-        <source>稿酬</source>
-        <translation>Author&apos;s remuneration</translation>
-    </message>
-    <message>
-        <source>特许权使用费</source>
-        <translation>Royalties</translation>
-    </message>
-    <message>
-        <source>劳务报酬</source>
-        <translation>Labour</translation>
-    </message>
-    <message>
-        <source>自1月</source>
-        <translation>from-january</translation>
-    </message>
-    <message>
-        <source>6万</source>
-        <translation>sixty</translation>
-    </message>
-    <message>
-        <source>按月</source>
-        <translation>per-month</translation>
-    </message>
     <message>
         <source>月份</source>
         <translation>Month</translation>
@@ -9258,20 +9026,16 @@ status 2.</translation>
         <translation>must be an index in children (a whole number from 0) or the child&apos;s name</translation>
     </message>
     <message>
-        <source>“%1”自%2起施行（%3），%4 年不能采用</source>
-        <translation>&quot;%1&quot; applies from %2 (%3) and cannot be used in %4</translation>
-    </message>
-    <message>
-        <source>6万</source>
-        <translation>6万 (60,000)</translation>
-    </message>
-    <message>
-        <source>自1月</source>
-        <translation>自1月 (from January)</translation>
-    </message>
-    <message>
         <source>个人养老金自%1起实施，此前缴纳的不能扣除</source>
         <translation>the private pension began on %1: what was paid before cannot be deducted</translation>
+    </message>
+    <message>
+        <source>“6万”自%1起施行（%2），%3 年不能采用</source>
+        <translation>&quot;6万 (60,000)&quot; applies from %1 (%2) and cannot be used in %3</translation>
+    </message>
+    <message>
+        <source>“自1月”自%1起施行（%2），%3 年不能采用</source>
+        <translation>&quot;自1月 (from January)&quot; applies from %1 (%2) and cannot be used in %3</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,5 @@
-// The household file: two year files and the shared items read as the year file is, and every
-// fault of its contract named by its key path from the document's root.
+// The household file on disk: every fault of its contract named in words by its key path from
+// the document's root, and only a regular file read (reading its text: tests/formats).
 
 #include "sheets/HouseholdFile.h"
 #include "SheetTestSupport.h"
@@ -29,41 +29,6 @@ const char *const SharedLoan =
     R"("housing_loan":{"first_repayment":"2018-06","both_before_marriage":false},)";
 const char *const SharedLoanAndLease =
     R"("housing_loan":{"first_repayment":"2018-06"},"rent":[{"from":"2026-01","to":"2026-12","amount":1500,"signed_by":"a"}],)";
-// The shared loan become a lease of this year.
-const char *const SharedLease =
-    R"("rent":[{"from":"2026-01","to":"2026-12","amount":1500,"signed_by":"a"}],)";
-
-current::Household Read(const QByteArray &Text) {
-    sheets::HouseholdRead read = sheets::ParseHouseholdFile(Text);
-    EXPECT_TRUE(read.Facts.has_value()) << read.Error.toStdString();
-    return read.Facts.value_or(current::Household{});
-}
-
-TEST(HouseholdFile, BothYearsAndTheSharedItems) {
-    const current::Household h = Read(Base);
-    EXPECT_EQ(h.A.Year, 2026);
-    EXPECT_EQ(h.A.Children.size(), 1u);
-    EXPECT_EQ(h.B.Jobs[0].Pay[0].Income, 2500000);
-    ASSERT_EQ(h.Shared.Children.size(), 1u);
-    EXPECT_EQ(h.Shared.Children[0].Born, (current::Date{2019, 4, 2}));
-    EXPECT_FALSE(h.Shared.Children[0].EducationEnd.has_value());
-    EXPECT_EQ(h.Shared.HousingLoan, (current::SharedLoan{{2018, 6}, false}));
-    EXPECT_EQ(h.Shared.Illness,
-              (std::vector<current::IllnessFacts>{{current::IllnessOf::Child, 4000000}}));
-    // 3 places for the child, 2 for a loan not halvable, 2 for the illness.
-    EXPECT_EQ(current::CountAssignments(h.Shared), 12u);
-}
-
-// "shared" may be left out (one assignment), and so may both_before_marriage (false).
-TEST(HouseholdFile, SharedAndItsKeysMayBeLeftOut) {
-    QByteArray text(Base);
-    text.replace(R"(,"both_before_marriage":false)", "");
-    EXPECT_FALSE(Read(text).Shared.HousingLoan->BothBeforeMarriage);
-    text.truncate(text.indexOf(",\n\"shared\""));
-    text.append('}');
-    EXPECT_EQ(Read(text).Shared, current::SharedItems{});
-    EXPECT_EQ(current::CountAssignments(Read(text).Shared), 1u);
-}
 
 struct FaultCase {
     const char *From; // replaced in Base by To
@@ -160,24 +125,6 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"\"both_before_marriage\":false}",
                   "\"both_before_marriage\":false,\"now\":\"half\"}", "shared.housing_loan.now：",
                   ""}));
-
-// Who claims each shared item now: the split they have when every item says so; otherwise the
-// first item that does not is named, and there is none.
-TEST(HouseholdFile, WhoClaimsEachItemNow) {
-    QByteArray text(Base);
-    text.replace(SharedLoan, SharedLease);
-    text.replace(R"("education_end":null)", R"("education_end":null,"now":"half")");
-    text.replace(R"("signed_by":"a")", R"("signed_by":"a","now":"a")");
-    const current::Household partial = Read(text);
-    EXPECT_FALSE(partial.Now.has_value());
-    EXPECT_EQ(partial.Shared.Rent.at(0).SignedBy, current::Signer::A);
-    EXPECT_EQ(sheets::ParseHouseholdFile(text).WithoutNow, QStringLiteral("shared.illness[0]"));
-    text.replace(R"("paid":40000)", R"("paid":40000,"now":"b")");
-    using P = current::Placement;
-    EXPECT_EQ(Read(text).Now,
-              (current::HouseholdAssignment{{P::Half}, std::nullopt, {P::A}, {P::B}}));
-    EXPECT_EQ(sheets::ParseHouseholdFile(text).WithoutNow, QString());
-}
 
 // The lease fault needs a shared lease beside a's: Base's shared loan becomes a lease overlapping
 // a's own in June 2025 once a's lease runs on.

@@ -1,5 +1,5 @@
-// The year file: read from text another program wrote, written back identical, every fault of
-// its contract named by key path, and the file system's traps refused both ways.
+// The year file on disk: written back identical, every fault of its contract named by key path
+// in words, and the file system's traps refused both ways (reading its text: tests/formats).
 
 #include "sheets/YearFile.h"
 #include "SheetTestSupport.h"
@@ -42,24 +42,6 @@ const char *const Full =
 "bonus":{"month":1,"amount":40000,"employer":"甲公司"},
 "bonus_method":"merged"})";
 
-// The same facts as another program might write them: keys in another order, amounts as
-// strings, defaults spelt out, absent lists as null.
-const char *const Reordered =
-    R"({"bonus_method":"merged","bonus":{"employer":"甲公司","amount":"40000.00","month":1},
-"payments":[{"amount":"8000","kind":"labour","month":5}],"rent":null,
-"health_insurance":[{"monthly":"200.00","to":12,"from":1}],"pension":[{"amount":12000.0,"month":12}],
-"illness":[{"paid":"30000","who":"本人"},{"paid":"50000.25","who":"子女"}],
-"certificates":["2026-06"],"degree_study":[{"to":"2027-06","from":"2024-09"},{"from":"2026-03","to":null}],
-"housing_loan":{"share":100,"first_repayment":"2015-03"},
-"elderly":{"share":"1500","only_child":false,"parents_born":["1966-03-15","1967-01-02"]},
-"children":[{"education_end":"2041-06","share":50,"born":"2023-05-10"},{"share":100,"born":"2026-08-01"}],
-"jobs":[{"pay":[{"other":"0","insurance":"2000","exempt":"100","income":"20000","from":1},
-                {"other":0,"insurance":2500,"exempt":100,"income":25000.5,"from":7}],
-         "deductions_here":true,"mode":"按月","to":10,"from":1,"employer":"甲公司"},
-        {"pay":[{"from":9,"income":10000,"exempt":0,"insurance":0,"other":0}],"deductions_here":false,
-         "mode":"按月","to":12,"from":9,"employer":"乙公司"}],
-"year":2026})";
-
 // The keys of donations, residence and the patient of an illness.
 const char *const Cases =
     R"({"year":2026,"days_in_china":200,
@@ -78,22 +60,6 @@ current::YearFacts Facts(const QByteArray &Text) {
     return read.Facts.value_or(current::YearFacts{});
 }
 
-TEST(YearFile, AnotherProgramsOrderReadsAsTheSameFacts) {
-    const current::YearFacts facts = Facts(Full);
-    EXPECT_EQ(Facts(Reordered), facts);
-    ASSERT_EQ(facts.Jobs.size(), 2u);
-    // The later pay entry keeps the exempt and other amounts of the one before.
-    const current::PayFacts &july = facts.Jobs[0].Pay[1];
-    EXPECT_EQ(july.Income, 2500050);
-    EXPECT_EQ(july.Exempt, 10000);
-    EXPECT_EQ(july.Insurance, 250000);
-    EXPECT_EQ(facts.Jobs[1].Mode, current::BasicDeduction::PerMonth);
-    EXPECT_EQ(facts.Children[1].Share, 100);
-    EXPECT_FALSE(facts.DegreeStudy[1].To.has_value());
-    EXPECT_EQ(facts.Illness[1].Paid, 5000025);
-    EXPECT_EQ(facts.Elderly->Share, 150000);
-}
-
 // Read, written, read again: the same facts, and the second writing the same bytes.
 TEST(YearFile, WrittenFileReadsBackIdentical) {
     QTemporaryDir dir;
@@ -109,24 +75,6 @@ TEST(YearFile, WrittenFileReadsBackIdentical) {
     // Written over the old file, with no temporary file left beside it.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
               QStringList{QStringLiteral("年度.json")});
-}
-
-TEST(YearFile, DonationsResidenceAndPatientsReadAndWrittenBack) {
-    const current::YearFacts facts = Facts(Cases);
-    EXPECT_EQ(facts.DaysInChina, 200);
-    ASSERT_EQ(facts.Donations.size(), 2u);
-    EXPECT_EQ(facts.Donations[0], (current::DonationFacts{3, 100000, false}));
-    EXPECT_EQ(facts.Donations[1], (current::DonationFacts{5, 50000, true}));
-    ASSERT_EQ(facts.Illness.size(), 3u);
-    EXPECT_FALSE(facts.Illness[0].Child.has_value());
-    EXPECT_EQ(facts.Illness[1].Child, (current::PatientFacts{1, ""}));
-    EXPECT_EQ(facts.Illness[2].Child, (current::PatientFacts{std::nullopt, "小明"}));
-    EXPECT_EQ(Facts(sheets::YearFileBytes(facts)), facts);
-    // A file without the keys is a resident's without donations.
-    const current::YearFacts plain =
-        Facts(R"({"year":2026,"jobs":[{"employer":"甲","pay":[{"from":1,"income":1}]}]})");
-    EXPECT_FALSE(plain.DaysInChina.has_value());
-    EXPECT_TRUE(plain.Donations.empty());
 }
 
 struct FaultCase {

@@ -1,6 +1,7 @@
 // The English translation: its terms are the glossary's, and lupdate finds no text without
 // English and none left over.
 
+#include "formats/Vocabulary.h"
 #include "translations/Language.h"
 
 #include <QCoreApplication>
@@ -22,7 +23,8 @@ struct Message {
     QString Context;
     QString Source;
     QString Translation;
-    QString Type; // "unfinished", "vanished", "obsolete" or empty
+    QString Type;         // "unfinished", "vanished", "obsolete" or empty
+    QString Comment = {}; // what tells a text apart from the same text elsewhere in its context
 };
 
 QString ReadText(const QString &Path) {
@@ -63,9 +65,11 @@ QList<Message> ReadTs(const QString &Path) {
         if (name == QLatin1StringView("name")) {
             context = xml.readElementText();
         } else if (name == QLatin1StringView("message")) {
-            message = Message{context, {}, {}, {}};
+            message = Message{context, {}, {}, {}, {}};
         } else if (name == QLatin1StringView("source")) {
             message.Source = xml.readElementText();
+        } else if (name == QLatin1StringView("comment")) {
+            message.Comment = xml.readElementText();
         } else if (name == QLatin1StringView("translation")) {
             message.Type = xml.attributes().value(QLatin1StringView("type")).toString();
             message.Translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
@@ -233,6 +237,34 @@ TEST(Translations, LupdateFindsNothingUnfinishedOrObsolete) {
 }
 
 // The first start's language, from the locale's variables, the first one set deciding.
+// Each word of the vocabulary (a kind, a mode, a patient, a bonus method, a deduction of the
+// timeline) is translated once, in its own context, wherever a page, the command line or a message
+// shows it; a text told apart by a comment (the word within a sentence) is another text.
+TEST(Translations, EachWordOfTheVocabularyHasOneContext) {
+    QStringList captions;
+    const auto add = [&](auto Words) {
+        for (const auto &word : Words)
+            captions << QString::fromUtf8(word.Caption);
+    };
+    add(formats::RemunerationKinds());
+    add(formats::WithholdingModes());
+    add(formats::Patients());
+    add(formats::BonusMethods());
+    add(formats::TimelineItems());
+    const QList<Message> messages = ReadTs(QStringLiteral(PENDRA_TS));
+    for (const QString &caption : captions) {
+        QStringList contexts;
+        for (const Message &message : messages) {
+            if (message.Source == caption && message.Comment.isEmpty() &&
+                message.Type != QLatin1StringView("vanished") &&
+                message.Type != QLatin1StringView("obsolete"))
+                contexts << message.Context;
+        }
+        EXPECT_EQ(contexts, QStringList{QString::fromUtf8(formats::VocabularyContext)})
+            << caption.toStdString();
+    }
+}
+
 TEST(Translations, TheEnvironmentChoosesByTheFirstVariableSet) {
     using Translations::Language;
     const struct {
