@@ -1,42 +1,32 @@
 #pragma once
 // The words the JSON results name the engines' choices by (a kind of payment, a way of the basic
 // deduction, a bonus method, a filing reason, a spouse's place): stable keys for scripts, the same
-// in every language, spelt here once for every face that prints them.
+// in every language, spelt here once for every face that prints them; those of the vocabulary come
+// from it.
 
 #include "engine/current/Bonus.h"
 #include "engine/current/Household.h"
 #include "engine/current/Remuneration.h"
 #include "engine/current/Settlement.h"
 #include "engine/current/Wage.h"
+#include "formats/Vocabulary.h"
 
 namespace formats::keys {
 
-constexpr const char *Kind(current::RemunerationKind Kind) {
-    switch (Kind) {
-    case current::RemunerationKind::Author:
-        return "author";
-    case current::RemunerationKind::Royalty:
-        return "royalty";
-    case current::RemunerationKind::Labour:
-        break;
-    }
-    return "labour";
+// The kinds of payment and the ways of the basic deduction are words of the vocabulary.
+inline const char *Kind(current::RemunerationKind Kind) {
+    return WordOf(RemunerationKinds(), Kind).EnglishKey;
 }
 
-constexpr const char *Mode(current::BasicDeduction Mode) {
-    switch (Mode) {
-    case current::BasicDeduction::FromJanuary:
-        return "from-january";
-    case current::BasicDeduction::Sixty:
-        return "sixty";
-    case current::BasicDeduction::PerMonth:
-        break;
-    }
-    return "per-month";
+inline const char *Mode(current::BasicDeduction Mode) {
+    return WordOf(WithholdingModes(), Mode).EnglishKey;
 }
 
-constexpr const char *Method(current::BonusMethod Method) {
-    return Method == current::BonusMethod::Merged ? "merged" : "separate";
+inline const char *Method(current::BonusMethod Method) {
+    return WordOf(BonusMethods(), Method == current::BonusMethod::Merged
+                                      ? current::BonusChoice::Merged
+                                      : current::BonusChoice::Separate)
+        .EnglishKey;
 }
 
 constexpr const char *Better(current::BetterMethod Better) {

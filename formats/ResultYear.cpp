@@ -5,6 +5,7 @@
 
 #include "formats/ResultKeys.h"
 #include "formats/ResultParts.h"
+#include "formats/Vocabulary.h"
 
 namespace formats {
 namespace {
@@ -12,28 +13,12 @@ namespace {
 using current::Cents;
 using current::EntitlementMonth;
 
-// The timeline's items under their keys.
-struct TimelineItem {
-    const char *Key;
-    Cents EntitlementMonth::*Field;
-};
-
-constexpr TimelineItem TimelineItems[] = {
-    {"children", &EntitlementMonth::Children},
-    {"infant_care", &EntitlementMonth::InfantCare},
-    {"elderly", &EntitlementMonth::Elderly},
-    {"housing_loan", &EntitlementMonth::HousingLoan},
-    {"rent", &EntitlementMonth::Rent},
-    {"continuing_education", &EntitlementMonth::ContinuingEducation},
-    {"pension", &EntitlementMonth::Pension},
-    {"health_insurance", &EntitlementMonth::HealthInsurance}};
-
 Json TimelineJson(const current::Timeline &Months) {
     Json timeline = Json::array();
     for (const EntitlementMonth &month : Months) {
         Json object{{"month", month.Month}, {"total", Money(month.Total())}};
-        for (const TimelineItem &item : TimelineItems)
-            object[item.Key] = Money(month.*item.Field);
+        for (const TimelineWord &item : TimelineItems())
+            object[item.FileKey] = Money(month.*item.Field);
         timeline.push_back(std::move(object));
     }
     return timeline;

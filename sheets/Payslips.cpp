@@ -8,6 +8,7 @@
 #include "sheets/SheetText.h"
 #include "sheets/Withholding.h"
 #include "sheets/Workbook.h"
+#include "sheets/Writers.h"
 
 #include <QDir>
 #include <QFileInfo>
