@@ -187,11 +187,18 @@ current::BonusFacts ReadBonus(const QJsonValue &Value, const QString &Path) {
 
 YearFacts ReadFacts(const QJsonValue &Root, const QString &Path) {
     const Fields f(Root, Path,
-                   {"year", "jobs", "children", "elderly", "housing_loan", "rent", "degree_study",
-                    "certificates", "illness", "pension", "health_insurance", "payments", "bonus",
-                    "bonus_method", "donations", "days_in_china"});
+                   {"year", "name", "jobs", "children", "elderly", "housing_loan", "rent",
+                    "degree_study", "certificates", "illness", "pension", "health_insurance",
+                    "payments", "bonus", "bonus_method", "donations", "days_in_china"});
     YearFacts facts;
     facts.Year = f.Integer("year");
+    if (const auto name = f.Get("name")) {
+        const QString text = json::TextOf(*name, f.At("name")).trimmed();
+        if (text.toUcs4().size() > static_cast<qsizetype>(current::MaxNameLength))
+            throw json::Refusal{f.At("name"),
+                                Words::tr("姓名最长 %1 个字").arg(current::MaxNameLength)};
+        facts.Name = text.toStdString();
+    }
     facts.Jobs = f.List("jobs", ReadJob, true);
     facts.Children = f.List("children", ReadChild);
     if (const auto elderly = f.Get("elderly"))
@@ -355,6 +362,8 @@ YearRead ReadYearFile(const QString &Path, FileStamp *Stamp) {
 
 QByteArray YearFileBytes(const YearFacts &Facts) {
     QJsonObject root{{"year", Facts.Year}, {"jobs", ArrayOf(Facts.Jobs, JobObject)}};
+    if (!Facts.Name.empty())
+        root.insert(QStringLiteral("name"), QString::fromStdString(Facts.Name));
     AddPersonal(root, Facts);
     AddPayments(root, Facts);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);

@@ -127,6 +127,13 @@ TEST(YearFile, DonationsResidenceAndPatientsReadAndWrittenBack) {
         Facts(R"({"year":2026,"jobs":[{"employer":"甲","pay":[{"from":1,"income":1}]}]})");
     EXPECT_FALSE(plain.DaysInChina.has_value());
     EXPECT_TRUE(plain.Donations.empty());
+    EXPECT_EQ(plain.Name, "");
+    EXPECT_FALSE(sheets::YearFileBytes(plain).contains("\"name\""));
+    // The person's name, trimmed, read and written back.
+    const current::YearFacts named = Facts(
+        R"({"year":2026,"name":" 李明 ","jobs":[{"employer":"甲","pay":[{"from":1,"income":1}]}]})");
+    EXPECT_EQ(named.Name, "李明");
+    EXPECT_EQ(Facts(sheets::YearFileBytes(named)), named);
 }
 
 struct FaultCase {
@@ -167,6 +174,12 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{Full, "\"merged\"}", "\"merged\"", "不是有效的 JSON"},
         FaultCase{"[1]", "1", "\"year\"", "年度文件应为"},
         FaultCase{Small, "\"pay\"", "\"pays\"", "jobs[0].pays"},
+        FaultCase{Small, "\"year\":2026", "\"year\":2026,\"name\":7", "name"},
+        FaultCase{Small, "\"year\":2026",
+                  "\"year\":2026,\"name\":"
+                  "\"一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九"
+                  "十一\"",
+                  "name"},
         FaultCase{Full, "\"share\":1500", "\"shares\":1500", "elderly.shares"},
         FaultCase{Full, "\"deductions_here\":false", "\"deductions_here\":\"false\"",
                   "jobs[1].deductions_here"},
