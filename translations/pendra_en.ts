@@ -513,6 +513,18 @@ what the best allocation saves against it are given too (current in --json).</tr
 </numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>两人：%1，%2
+
+</source>
+        <translation>The two: %1 and %2
+
+</translation>
+    </message>
 </context>
 <context>
     <name>HouseholdFile</name>
@@ -6397,10 +6409,6 @@ Write back?</translation>
         <translation>Saved against the current allocation:</translation>
     </message>
     <message>
-        <source>家庭文件未写明现在的分配</source>
-        <translation>The household file does not give the current allocation</translation>
-    </message>
-    <message>
         <source>现在的分配</source>
         <translation>Current allocation</translation>
     </message>
@@ -6442,6 +6450,18 @@ Write back?</translation>
             <numerusform>Tax year %1, %n split tried.</numerusform>
             <numerusform>Tax year %1, %n splits tried.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>现在的分配按两人年度文件中各自扣除的共同项目和比例计算。</source>
+        <translation>The split they have now is the shared items and shares their two year files claim.</translation>
+    </message>
+    <message>
+        <source>两人的年度文件没有把每个共同项目恰好扣除一次（全额或各半），不知道现在的分配。</source>
+        <translation>Their year files do not claim each shared item exactly once (wholly, or half each), so the split they have now is not known.</translation>
+    </message>
+    <message>
+        <source>年度文件或家庭文件未写明现在的分配</source>
+        <translation>Not stated by the year files or the household file</translation>
     </message>
 </context>
 <context>
@@ -8142,6 +8162,18 @@ Please install any one of them and try again.</translation>
         <source>居民身份</source>
         <translation>Residency</translation>
     </message>
+    <message>
+        <source>可不填</source>
+        <translation>optional</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>姓名：</source>
+        <translation>Name:</translation>
+    </message>
 </context>
 <context>
     <name>TYearResults</name>
@@ -8949,6 +8981,10 @@ status 2.</translation>
     <message>
         <source>个人养老金自%1起实施，此前缴纳的不能扣除</source>
         <translation>the private pension began on %1: what was paid before cannot be deducted</translation>
+    </message>
+    <message>
+        <source>姓名最长 %1 个字</source>
+        <translation>a name has at most %1 characters</translation>
     </message>
 </context>
 <context>
