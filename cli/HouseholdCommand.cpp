@@ -105,6 +105,16 @@ QString Text(const current::Household &Household, const current::HouseholdSplit 
     QString text = Words::tr("家庭分配（%1 年）：试过 %n 种分配\n\n", nullptr,
                              static_cast<int>(Split.Combinations))
                        .arg(Household.A.Year);
+    // The names the two years hold, when they hold any: a and b are who the tables call them.
+    if (!Household.A.Name.empty() || !Household.B.Name.empty()) {
+        const auto named = [](const QString &Who, const std::string &Name) {
+            return Name.empty() ? Who
+                                : Words::tr("%1（%2）").arg(Who, QString::fromStdString(Name));
+        };
+        text += Words::tr("两人：%1，%2\n\n")
+                    .arg(named(QStringLiteral("a"), Household.A.Name),
+                         named(QStringLiteral("b"), Household.B.Name));
+    }
     if (Split.Combinations > 1)
         text += PlacesTable(Household.Shared, Split) + u'\n';
     text += SettlementsText(Split.Best, Household.A.Year) + u'\n';

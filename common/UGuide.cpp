@@ -3,6 +3,7 @@
 #include "common/UFileManager.h"
 
 #include "engine/current/Bonus.h"
+#include "engine/current/Household.h"
 #include "engine/current/Remuneration.h"
 #include "engine/current/Rules.h"
 #include "engine/current/Severance.h"
@@ -70,6 +71,12 @@ constexpr Cents ExampleBonusOther = Yuan(100000);
 constexpr Cents ExampleSeverance = Yuan(200000);
 constexpr Cents ExampleAverageWage = Yuan(50000);
 constexpr int ExampleRaiseMonth = 4; // the first month past the 3 % band
+// The household example is a couple of its own: a earns less than b, and they share two
+// children, a loan on two homes bought before the marriage and a child's illness.
+constexpr Cents HouseholdWageA = Yuan(10000);
+constexpr Cents HouseholdWageB = Yuan(20000);
+constexpr Cents HouseholdInsuranceB = Yuan(1000);
+constexpr Cents HouseholdIllness = Yuan(40000);
 
 void AddLaw(QHash<QString, QString> &Out) {
     const YearRules &r = LatestRules();
@@ -204,6 +211,40 @@ void AddYear(QHash<QString, QString> &Out) {
         });
 }
 
+// The couple's shared items split by the household engine, as the household page and
+// pendra-cli household split them.
+void AddHousehold(QHash<QString, QString> &Out) {
+    const auto year = [](const char *Employer, Cents Wage, Cents Insurance) {
+        YearFacts facts;
+        facts.Year = ExampleYear;
+        JobFacts job;
+        job.Employer = Employer;
+        job.Pay.push_back({1, Wage, 0, Insurance, 0});
+        facts.Jobs.push_back(job);
+        return facts;
+    };
+    Household household;
+    household.A = year("A", HouseholdWageA, 0);
+    household.B = year("B", HouseholdWageB, HouseholdInsuranceB);
+    household.Shared.Children = {{Date{ExampleYear - 7, 4, 2}, std::nullopt},
+                                 {Date{ExampleYear - 2, 8, 15}, std::nullopt}};
+    household.Shared.HousingLoan = SharedLoan{CalendarMonth{ExampleYear - 8, 6}, true};
+    household.Shared.Illness = {IllnessFacts(IllnessOf::Child, HouseholdIllness)};
+    const HouseholdSplit split = SplitHousehold(household);
+    Add(Out, {
+                 {QStringLiteral("hh_wage_a"), LawAmount(HouseholdWageA)},
+                 {QStringLiteral("hh_wage_b"), LawAmount(HouseholdWageB)},
+                 {QStringLiteral("hh_insurance_b"), LawAmount(HouseholdInsuranceB)},
+                 {QStringLiteral("hh_illness"), LawAmount(HouseholdIllness)},
+                 {QStringLiteral("hh_splits"), QString::number(split.Combinations)},
+                 {QStringLiteral("hh_best"), Amount(split.Best.Total)},
+                 {QStringLiteral("hh_best_a"), Amount(split.Best.A.Settled.Figures.TotalTax)},
+                 {QStringLiteral("hh_best_b"), Amount(split.Best.B.Settled.Figures.TotalTax)},
+                 {QStringLiteral("hh_all_a"), Amount(split.AllToA.Total)},
+                 {QStringLiteral("hh_saving"), Amount(split.AllToA.Total - split.Best.Total)},
+             });
+}
+
 } // namespace
 
 QHash<QString, QString> Figures() {
@@ -212,6 +253,7 @@ QHash<QString, QString> Figures() {
     AddWage(values);
     AddPayments(values);
     AddYear(values);
+    AddHousehold(values);
     values.insert(QStringLiteral("settings_file"),
                   QDir::toNativeSeparators(TFileManager::FilePath()));
     return values;

@@ -290,6 +290,13 @@ QWidget *TYearFactsForm::BuildIncome() {
     SpnYear->setSuffix(around.value(1));
     TCalcPage::Describe(SpnYear, tr("纳税年度"));
     year->addRow(tr("纳税年度："), SpnYear);
+    TxtName = new QLineEdit;
+    TxtName->setObjectName(QStringLiteral("TxtName"));
+    TxtName->setMaxLength(static_cast<int>(current::MaxNameLength));
+    TxtName->setPlaceholderText(tr("可不填"));
+    TCalcPage::Describe(TxtName, tr("姓名"));
+    year->addRow(tr("姓名："), TxtName);
+    connect(TxtName, &QLineEdit::textEdited, this, &TYearFactsForm::UserEdit);
     auto *days = new QHBoxLayout;
     SpnDays = new QSpinBox;
     SpnDays->setObjectName(QStringLiteral("SpnDays"));
@@ -414,11 +421,17 @@ QGroupBox *TYearFactsForm::BuildBonus() {
     CmbBonusMethod->addItems({sheets::Caption(current::BonusChoice::Best),
                               sheets::Caption(current::BonusChoice::Separate),
                               sheets::Caption(current::BonusChoice::Merged)});
-    // The longest choice may be cut short in a narrow window rather than widen the column.
+    // The longest choice may be cut short in a narrow window rather than widen the column, and
+    // takes the row's whole width where there is room for it.
     CmbBonusMethod->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     CmbBonusMethod->setMinimumContentsLength(12);
+    CmbBonusMethod->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     TCalcPage::Describe(CmbBonusMethod, tr("汇算时奖金计税方式"));
-    form->addRow(tr("汇算时奖金计税方式："), CmbBonusMethod);
+    // Under its caption, as wide as the group: beside it, the longest choice is cut in English.
+    auto *methodCaption = new QLabel(tr("汇算时奖金计税方式："), group);
+    methodCaption->setBuddy(CmbBonusMethod);
+    form->addRow(methodCaption);
+    form->addRow(CmbBonusMethod);
     connect(ChkBonus, &QCheckBox::toggled, this, [this] {
         for (QWidget *w : std::initializer_list<QWidget *>{SpnBonusMonth, TxtBonus,
                                                            CmbBonusEmployer, CmbBonusMethod})
@@ -510,6 +523,8 @@ void TYearFactsForm::FollowEmployers(const QString &Keep) {
 QJsonObject TYearFactsForm::Json() const {
     QJsonObject year = Deductions->Json();
     year.insert(QStringLiteral("year"), SpnYear->value());
+    if (!TxtName->text().trimmed().isEmpty())
+        year.insert(QStringLiteral("name"), TxtName->text().trimmed());
     year.insert(QStringLiteral("jobs"), TblJobs->Json());
     year.insert(QStringLiteral("payments"), TblPayments->Json());
     if (ChkBonus->isChecked()) {
@@ -548,6 +563,7 @@ void TYearFactsForm::SetJson(const QJsonObject &Year, bool KeepAbsent) {
     Loading = true;
     ClearFault();
     SpnYear->setValue(Year[QLatin1String("year")].toInt(current::LatestRules().Year));
+    TxtName->setText(Year[QLatin1String("name")].toString());
     Deductions->SetYear(SpnYear->value());
     SetModesOf(SpnYear->value());
     TblJobs->SetJson(Year[QLatin1String("jobs")].toArray());
@@ -612,6 +628,8 @@ void TYearFactsForm::MarkFault(const QString &Path, bool Focus) {
         TblDonations->MarkFault(first.Index, second.Key, Focus);
     } else if (first.Key == QLatin1String("days_in_china")) {
         MarkField(SpnDays, Focus);
+    } else if (first.Key == QLatin1String("name")) {
+        MarkField(TxtName, Focus);
     }
 }
 
@@ -619,8 +637,8 @@ void TYearFactsForm::ClearFault() {
     Deductions->ClearFault();
     for (TFactTable *table : {TblJobs, TblPay, TblPayments, TblDonations})
         table->ClearFault();
-    for (QWidget *w : std::initializer_list<QWidget *>{SpnYear, SpnDays, SpnBonusMonth, TxtBonus,
-                                                       CmbBonusEmployer, CmbBonusMethod})
+    for (QWidget *w : std::initializer_list<QWidget *>{SpnYear, TxtName, SpnDays, SpnBonusMonth,
+                                                       TxtBonus, CmbBonusEmployer, CmbBonusMethod})
         w->setStyleSheet(QString());
 }
 

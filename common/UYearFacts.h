@@ -71,6 +71,7 @@ class TYearFactsForm : public QWidget {
 
     QTabWidget *TabsFacts;
     QSpinBox *SpnYear;
+    QLineEdit *TxtName; // whose year it is, kept in the file; may be left empty
     // Days in China in the year; 0 when not given (a resident).
     QSpinBox *SpnDays;
     QLabel *TxtResidency; // which the person is

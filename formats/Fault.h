@@ -55,7 +55,8 @@ enum class FaultKind {
     MissingKey,
     NotFlag,
     NotList,
-    NotPatient, // an illness's child neither an index from 0 nor a name
+    NotPatient,  // an illness's child neither an index from 0 nor a name
+    NameTooLong, // the person's name longer than current::MaxNameLength characters
     // The household file's own.
     ShareInShared, // a shared item with a share, which the split decides
     NowNotAllowed, // a shared item's "now" the law does not allow for it

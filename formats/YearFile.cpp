@@ -5,6 +5,7 @@
 #include "formats/Vocabulary.h"
 #include "formats/YearFileParts.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -146,13 +147,29 @@ current::BonusFacts ReadBonus(const Value &Of, const std::string &Path) {
     return {f.Integer("month"), f.Amount("amount"), f.Text("employer")};
 }
 
+// The person's name without the blanks around it, at most MaxNameLength characters.
+std::string ReadName(const Value &Of, const std::string &Path) {
+    std::string name = json::TextOf(Of, Path);
+    constexpr std::string_view blanks = " \t\r\n\v\f";
+    name.erase(0, std::min(name.size(), name.find_first_not_of(blanks)));
+    name.erase(name.find_last_not_of(blanks) + 1);
+    const auto characters = std::count_if(name.begin(), name.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    });
+    if (static_cast<std::size_t>(characters) > current::MaxNameLength)
+        json::Refuse(FaultKind::NameTooLong, Path);
+    return name;
+}
+
 YearFacts ReadFacts(const Value &Root, const std::string &Path) {
     const Fields f(Root, Path,
-                   {"year", "jobs", "children", "elderly", "housing_loan", "rent", "degree_study",
-                    "certificates", "illness", "pension", "health_insurance", "payments", "bonus",
-                    "bonus_method", "donations", "days_in_china"});
+                   {"year", "name", "jobs", "children", "elderly", "housing_loan", "rent",
+                    "degree_study", "certificates", "illness", "pension", "health_insurance",
+                    "payments", "bonus", "bonus_method", "donations", "days_in_china"});
     YearFacts facts;
     facts.Year = f.Integer("year");
+    if (const Value *name = f.Get("name"))
+        facts.Name = ReadName(*name, f.At("name"));
     facts.Jobs = f.List("jobs", ReadJob, true);
     facts.Children = f.List("children", ReadChild);
     if (const Value *elderly = f.Get("elderly"))
@@ -460,6 +477,8 @@ YearRead ReadYearFacts(std::string_view Bytes) {
 
 std::string YearFileText(const YearFacts &Facts) {
     Value root{{"year", Whole(Facts.Year)}, {"jobs", ArrayOf(Facts.Jobs, JobObject)}};
+    if (!Facts.Name.empty())
+        root["name"] = Facts.Name;
     AddPersonal(root, Facts);
     AddPayments(root, Facts);
     std::string text;

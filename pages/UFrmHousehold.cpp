@@ -601,6 +601,12 @@ void TFrmHousehold::ShowOutcome(HouseholdRun::Outcome Outcome) {
     }
     if (Outcome.Household.A.Year)
         KnownYear = Outcome.Household.A.Year;
+    // The names the years hold stand in for names not typed.
+    NamesInYears = {QString::fromStdString(Outcome.Household.A.Name),
+                    QString::fromStdString(Outcome.Household.B.Name)};
+    for (auto [edit, name] :
+         {std::pair{TxtNameA, NamesInYears.first}, std::pair{TxtNameB, NamesInYears.second}})
+        edit->setPlaceholderText(name.isEmpty() ? tr("可不填") : name);
     TxtMsgInput->clear();
     TxtStatus->setText(Notice);
     ShowSources(Outcome.Split ? &Outcome : nullptr);
@@ -633,6 +639,11 @@ void TFrmHousehold::ShowSplit(const HouseholdRun::Outcome &Outcome) {
                                                                                    : tr("b "));
     if (Outcome.RestoredA || Outcome.RestoredB)
         summary += tr("年度文件中有本页写回的共同项目，按写回前的个人部分计算。");
+    if (Outcome.NowFromYears)
+        summary += tr("现在的分配按两人年度文件中各自扣除的共同项目和比例计算。");
+    else if (Outcome.ClaimedInYears && !split.Now)
+        summary += tr("两人的年度文件没有把每个共同项目恰好扣除一次（全额或各半），"
+                      "不知道现在的分配。");
     TxtSummary->setText(summary);
     ShowResult(TxtBestTotal, AmountYuan(best));
     ShowResult(TxtSavingAllToA, AmountYuan(split.AllToA.Total - best));
@@ -643,7 +654,7 @@ void TFrmHousehold::ShowSplit(const HouseholdRun::Outcome &Outcome) {
         ShowResult(TxtSavingNow, AmountYuan(split.Now->Total - best));
     } else {
         for (QLineEdit *edit : {TxtNowTotal, TxtSavingNow})
-            edit->setText(tr("家庭文件未写明现在的分配"));
+            edit->setText(tr("年度文件或家庭文件未写明现在的分配"));
     }
 
     std::vector<std::pair<QString, const HouseholdChoice *>> choices = {
@@ -762,7 +773,9 @@ void TFrmHousehold::ShowSources(const HouseholdRun::Outcome *Outcome) {
 
 QString TFrmHousehold::PersonName(bool A) const {
     const QString person = A ? QStringLiteral("a") : QStringLiteral("b");
-    const QString name = (A ? TxtNameA : TxtNameB)->text().trimmed();
+    QString name = (A ? TxtNameA : TxtNameB)->text().trimmed();
+    if (name.isEmpty())
+        name = A ? NamesInYears.first : NamesInYears.second;
     return name.isEmpty() ? person : tr("%1（%2）").arg(person, name);
 }
 

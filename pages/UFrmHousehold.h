@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QTabWidget;
 class QTableWidget;
@@ -106,7 +107,7 @@ class TFrmHousehold : public TCurrentPage {
     void ShowSettlements(const current::HouseholdChoice &Best);
     void ClearResults();
     void ShowSources(const HouseholdRun::Outcome *Outcome);
-    // "a" or "b", with the name typed for that person.
+    // "a" or "b", with the name typed for that person, else the name the person's year holds.
     QString PersonName(bool A) const;
     // A household file named: both years come from it.
     void HouseholdFileNamed();
@@ -129,5 +130,7 @@ class TFrmHousehold : public TCurrentPage {
     int Started = 0, Finished = 0;
     bool Writing = false;
     QString Notice; // what the page last did with the files, until it does something else
+    // The names a's and b's years hold, for a name not typed.
+    std::pair<QString, QString> NamesInYears;
     QTimer *PathPause = nullptr;
 };

@@ -11,12 +11,19 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 const QString DraftKey = QStringLiteral("Draft");
+
+// Room for the frame of the facts' tabs around a tab's column.
+constexpr int TabMargin = 8;
 
 } // namespace
 
@@ -40,7 +47,16 @@ TFrmTaxYear::TFrmTaxYear(QWidget *Parent) : TCurrentPage(staticMetaObject, Paren
     // rest of a larger window.
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({440, 460});
+    // As wide as the wider of the facts' two tabs needs where the window has the room, so that
+    // neither scrolls sideways (the deductions' captions are longer in English).
+    int facts = 440;
+    for (const QScrollArea *tab : Facts->TabsFacts->findChildren<QScrollArea *>()) {
+        if (tab->widget())
+            facts = std::max(facts, tab->widget()->minimumSizeHint().width() +
+                                        tab->verticalScrollBar()->sizeHint().width() +
+                                        4 * tab->frameWidth() + TabMargin);
+    }
+    splitter->setSizes({facts, 460});
     Body()->addWidget(splitter, 1);
 
     connect(Facts, &TYearFactsForm::Edited, this, &TFrmTaxYear::FactsEdited);

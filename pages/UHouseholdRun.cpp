@@ -1,5 +1,7 @@
 #include "pages/UHouseholdRun.h"
 
+#include "engine/current/HouseholdClaims.h"
+
 #include "sheets/FileFaults.h"
 #include "sheets/HouseholdFile.h"
 #include "sheets/JsonFile.h"
@@ -36,6 +38,7 @@ bool PutBackOwn(YearFacts &Facts, const QString &Path, const std::vector<Written
 
 struct Person {
     YearFacts Facts;
+    YearFacts AsRead; // before the own facts were put back
     Origin From = Origin::YearFile;
     std::optional<YearFacts> Read;
     bool Restored = false;
@@ -59,9 +62,11 @@ std::optional<Person> Take(const YearSource &Source, const std::optional<current
         person.Read = read.Facts;
     } else {
         person.Facts = (*File).*Side;
+        person.AsRead = person.Facts;
         person.From = Origin::HouseholdFile;
         return person;
     }
+    person.AsRead = person.Facts;
     person.Restored = PutBackOwn(person.Facts, Source.Path, R.Written);
     return person;
 }
@@ -112,9 +117,23 @@ Outcome Compute(const Request &R, const std::atomic<bool> &Cancelled) {
         out.SharedTaken = file->Shared;
         out.Household.Shared = file->Shared;
     }
-    // Who claims each item now, as the file says, while the page splits the file's own items.
+    // Who claims each item now, as the file says, while the page splits the file's own items;
+    // else as the two years claim them, items the years hold taken out of them (a year written
+    // back by the page holds what it was given, which says who claims what as well).
     if (file && out.Household.Shared == file->Shared)
         out.Household.Now = file->Now;
+    current::ClaimsInYears claims = current::TakeClaims(a->AsRead, b->AsRead, out.Household.Shared);
+    if (claims.Found) {
+        if (!a->Restored)
+            out.Household.A = std::move(claims.Own.A);
+        if (!b->Restored)
+            out.Household.B = std::move(claims.Own.B);
+        if (!out.Household.Now) {
+            out.Household.Now = claims.Now;
+            out.NowFromYears = claims.Now.has_value();
+        }
+        out.ClaimedInYears = true;
+    }
     if (const auto fault = current::CheckHousehold(out.Household)) {
         out.Error = sheets::HouseholdFaultText(*fault);
         out.FaultPath = fault->Path;

@@ -61,6 +61,9 @@ struct Outcome {
     // writing back refuses a file changed since.
     std::optional<current::YearFacts> ReadA, ReadB;
     bool RestoredA = false, RestoredB = false; // own facts in place of a file written back
+    // Some shared items were in the years and came out of them; the split they have now is the
+    // one the years claim when NowFromYears.
+    bool ClaimedInYears = false, NowFromYears = false;
 
     std::optional<current::HouseholdSplit> Split;
     bool Cancelled = false; // a newer request replaced this one before its split was made

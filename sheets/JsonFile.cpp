@@ -120,6 +120,9 @@ QString Words(const formats::Fault &Fault) {
     case FaultKind::NotPatient:
         return QCoreApplication::translate("YearFile",
                                            "应为 children 中的序号（从 0 起的整数）或孩子的名字");
+    case FaultKind::NameTooLong:
+        return QCoreApplication::translate("YearFile", "姓名最长 %1 个字")
+            .arg(current::MaxNameLength);
     case FaultKind::ShareInShared:
         return QCoreApplication::translate("HouseholdFile",
                                            "共同项目的扣除比例由家庭分配决定，不能填写 share");

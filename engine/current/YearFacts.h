@@ -147,6 +147,9 @@ enum class BonusChoice { Separate, Merged, Best };
 
 struct YearFacts {
     int Year = 0;
+    // What the person is called, UTF-8, empty when not said: it tells two years apart where both
+    // are in view (the household page names a and b by it). Nothing is computed from it.
+    std::string Name;
     std::vector<JobFacts> Jobs;
     std::vector<ChildFacts> Children;
     std::optional<ElderlyFacts> Elderly;
@@ -172,6 +175,8 @@ struct YearFacts {
 // year's amounts (each at most MaxInputCents) leaves 64 bits.
 inline constexpr std::size_t MaxJobs = 100;
 inline constexpr std::size_t MaxEntries = 1000; // of every other list
+// The longest name, in characters: a person's name, not a text.
+inline constexpr std::size_t MaxNameLength = 40;
 // The years a date or calendar month may name.
 inline constexpr int FirstDateYear = 1900;
 inline constexpr int LastDateYear = 2100;

@@ -142,6 +142,41 @@ TEST(Household, TheSplitTheyHaveNowBesideTheBest) {
         << table.Out.toStdString();
 }
 
+// The couple's own years and a colleague's year in place of a's, with one child between them:
+// a 18000 − 2001 and b 18000 − 2239 a month, 216000 − 24012 − 60000 = 131988 and 129132 before
+// the child, both at 10 % whoever claims it (24000 × 10 % in any split): 10678.80 + 10393.20
+// − 2400 = 18672.00. The colleague, 28000 − 2588: 304944 − 60000 = 244944 at 20 %, the child
+// there 220944 → 27268.80, b 10393.20: 37662.00, the figure a's year taken from elsewhere gave.
+// The names the years hold head the table.
+TEST(Household, TheCouplesOwnYearsAndTheirNames) {
+    QTemporaryDir dir;
+    const auto household = [](const char *A, const char *NameA) {
+        return QStringLiteral(R"({ "a": { "year": 2026, "name": "%1", "jobs": [ { "employer": "甲",
+            "pay": [ { "from": 1, "income": %2 } ] } ] },
+          "b": { "year": 2026, "name": "王芳", "jobs": [ { "employer": "乙",
+            "pay": [ { "from": 1, "income": 18000, "insurance": 2239 } ] } ] },
+          "shared": { "children": [ { "born": "2020-05-01" } ] } })")
+            .arg(QString::fromUtf8(NameA), QString::fromUtf8(A))
+            .toUtf8();
+    };
+    const struct {
+        const char *A, *Name, *Total;
+    } cases[] = {{R"(18000, "insurance": 2001)", "李明", "18672.00"},
+                 {R"(28000, "insurance": 2588)", "张伟", "37662.00"}};
+    for (const auto &c : cases) {
+        const QString path = Write(dir, household(c.A, c.Name));
+        const Outcome json = RunCli({QStringLiteral("household"), path, "--json"});
+        ASSERT_EQ(json.Status, 0) << json.Err.toStdString();
+        EXPECT_EQ(JsonOf(json).value(u"best").toObject().value(u"total").toString(),
+                  QLatin1String(c.Total));
+        const QString text = QString::fromUtf8(RunCli({QStringLiteral("household"), path}).Out);
+        EXPECT_TRUE(text.contains(
+            QStringLiteral("两人：a（%1），b（王芳）").arg(QString::fromUtf8(c.Name))))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("最优分配 %1").arg(QLatin1String(c.Total))));
+    }
+}
+
 // A lease goes only to a spouse who signed it. b earns more, so with both signing the lease
 // (12 × 1500 = 18000) goes to b; signed by a alone it must go to a, in every split printed.
 TEST(Household, TheLeaseGoesToTheSpouseWhoSignedIt) {

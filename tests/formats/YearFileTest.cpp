@@ -95,6 +95,13 @@ TEST(FormatsYearFile, DonationsResidenceAndPatientsReadAndWrittenBack) {
         Facts(R"({"year":2026,"jobs":[{"employer":"甲","pay":[{"from":1,"income":1}]}]})");
     EXPECT_FALSE(plain.DaysInChina.has_value());
     EXPECT_TRUE(plain.Donations.empty());
+    EXPECT_EQ(plain.Name, "");
+    EXPECT_EQ(formats::YearFileText(plain).find("\"name\""), std::string::npos);
+    // The person's name, trimmed, read and written back.
+    const current::YearFacts named = Facts(
+        R"({"year":2026,"name":" 李明 ","jobs":[{"employer":"甲","pay":[{"from":1,"income":1}]}]})");
+    EXPECT_EQ(named.Name, "李明");
+    EXPECT_EQ(Facts(formats::YearFileText(named)), named);
 }
 
 // The bytes the program has always saved: keys by name, four spaces a level, an empty list on two

@@ -115,6 +115,12 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{Full, "\"merged\"}", "\"merged\"", "不是有效的 JSON"},
         FaultCase{"[1]", "1", "\"year\"", "年度文件应为"},
         FaultCase{Small, "\"pay\"", "\"pays\"", "jobs[0].pays"},
+        FaultCase{Small, "\"year\":2026", "\"year\":2026,\"name\":7", "name"},
+        FaultCase{Small, "\"year\":2026",
+                  "\"year\":2026,\"name\":"
+                  "\"一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九"
+                  "十一\"",
+                  "name"},
         FaultCase{Full, "\"share\":1500", "\"shares\":1500", "elderly.shares"},
         FaultCase{Full, "\"deductions_here\":false", "\"deductions_here\":\"false\"",
                   "jobs[1].deductions_here"},

@@ -6,15 +6,20 @@
 #include "app/UFrmMain.h"
 #include "common/UMsgBox.h"
 #include "pages/UFrmCurWage.h"
+#include "pages/UFrmTaxYear.h"
+#include "pages/UYearFacts.h"
 #include "support/UiTestSupport.h"
+#include "translations/Language.h"
 #include "ui/FactInput.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -97,6 +102,44 @@ TEST_F(SmallScreen, TheWagePageKeepsItsButtonsInViewWhenAYearOpens) {
         EXPECT_TRUE(shown.contains(at)) << button->objectName().toStdString();
     }
     EXPECT_FALSE(inputs->verticalScrollBar()->isVisible());
+}
+
+// My tax year in English on the whole screen: neither tab of the facts scrolls sideways, and the
+// bonus method list is as wide as its longest choice, in Chinese too.
+TEST_F(SmallScreen, TheTaxYearShowsItsTabsAndBonusMethodsWhole) {
+    using Translations::Language;
+    for (const Language lang : {Language::English, Language::Chinese}) {
+        SCOPED_TRACE(Translations::Code(lang).toStdString());
+        ASSERT_TRUE(Translations::Apply(lang, Translations::Scope::Qt));
+        Main.showMaximized();
+        // The window builds its page anew in the language once the change reaches it.
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(Main.Open(QStringLiteral("MCurYear")));
+        auto *page = qobject_cast<TFrmTaxYear *>(Main.CurrentPage());
+        ASSERT_NE(page, nullptr);
+        for (int tab = 0; tab < page->Facts->TabsFacts->count(); ++tab) {
+            page->Facts->TabsFacts->setCurrentIndex(tab);
+            for (int turn = 0; turn < 3; ++turn)
+                QCoreApplication::processEvents();
+            for (const QScrollArea *column : page->findChildren<QScrollArea *>()) {
+                if (!column->isVisible() || !column->widget())
+                    continue;
+                const QString name =
+                    page->Facts->TabsFacts->tabText(tab) + u' ' + column->objectName();
+                EXPECT_LE(column->widget()->minimumSizeHint().width(), column->viewport()->width())
+                    << name.toStdString();
+                EXPECT_FALSE(column->horizontalScrollBar()->isVisible()) << name.toStdString();
+            }
+        }
+        page->Facts->TabsFacts->setCurrentIndex(0);
+        QCoreApplication::processEvents();
+        QComboBox *methods = page->Facts->CmbBonusMethod;
+        const int shown = methods->width();
+        const auto policy = methods->sizeAdjustPolicy();
+        methods->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        EXPECT_GE(shown, methods->sizeHint().width());
+        methods->setSizeAdjustPolicy(policy);
+    }
 }
 
 } // namespace
