@@ -7,6 +7,8 @@
 #include "cli/Records.h"
 #include "engine/current/Bonus.h"
 #include "engine/current/Rules.h"
+#include "engine/current/RulesInUse.h"
+#include "sheets/LawText.h"
 
 #include <QCoreApplication>
 
@@ -33,7 +35,8 @@ QString BetterName(BetterMethod Better) {
 }
 
 QJsonObject Json(const current::BonusComparison &c) {
-    return {{"separate", JsonSeparate(c.Separate)},
+    // A year without the separate method has null for it, and merged the better.
+    return {{"separate", c.SeparateAllowed ? QJsonValue(JsonSeparate(c.Separate)) : QJsonValue()},
             {"merged", QJsonObject{{"taxable", JsonMoney(c.Merged.Taxable)},
                                    {"rate", c.Merged.Rate},
                                    {"quick_deduction", JsonMoney(c.Merged.QuickDeduction)},
@@ -58,6 +61,18 @@ QString Verdict(const current::BonusComparison &c) {
         break;
     }
     return Words::tr("两种方法税额相同");
+}
+
+// A year whose law has no separate method: the bonus merged, and why there is nothing to compare.
+QString MergedOnlyText(const current::BonusComparison &c, const current::YearRules &Rules) {
+    const current::MergedBonus &m = c.Merged;
+    return Pairs({{Words::tr("并入后应纳税所得额"), Money(m.Taxable)},
+                  {Words::tr("税率"), Rate(m.Rate)},
+                  {Words::tr("速算扣除数"), Money(m.QuickDeduction)},
+                  {Words::tr("奖金应纳税额"), Money(m.BonusTax)},
+                  {Words::tr("其他综合所得应纳税额"), Money(m.Total - m.BonusTax)},
+                  {Words::tr("应纳税额合计"), Money(m.Total)}}) +
+           u'\n' + LawText::NoSeparateBonus(Rules) + u'\n';
 }
 
 QString Text(const current::BonusComparison &c) {
@@ -156,12 +171,13 @@ int RunBonus(const QStringList &Arguments) {
         PrintNonResident(current::TaxNonResidentBonus(line.Amount("bonus")), line.Json());
         return Success;
     }
+    const current::YearRules &rules = current::LatestRulesInUse();
     const current::BonusComparison c =
-        current::CompareBonus(line.Amount("bonus"), line.Amount("taxable"));
+        current::CompareBonus(line.Amount("bonus"), line.Amount("taxable"), rules);
     if (line.Json())
         PrintJson(Json(c));
     else
-        PrintOut(Text(c));
+        PrintOut(c.SeparateAllowed ? Text(c) : MergedOnlyText(c, rules));
     return Success;
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/UCalcPage.h"
 #include "common/UDesktopHabits.h"
+#include "engine/current/RulesInUse.h"
 #include "pages/UBonusChartLoader.h"
 #include "pages/UCurWageModel.h"
 #include "pages/UFrmCurSettle.h"
@@ -355,7 +356,7 @@ void TYearResults::ShowSettlement() {
     TCalcPage::Describe(LblBalance, LblBalance->text());
     TxtBalance->setText(Amount(s.Balance < 0 ? -s.Balance : s.Balance));
     TxtMethod->clear();
-    const current::YearRules *found = current::RulesOf(Facts->Year);
+    const current::YearRules *found = current::RulesInUse(Facts->Year);
     const current::YearRules &rules = found ? *found : current::LatestRules();
     if (Facts->Bonus && !rules.SeparateBonus) {
         TxtMethod->setText(LawText::NoSeparateBonus(rules) + tr("。"));

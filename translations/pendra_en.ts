@@ -4455,6 +4455,18 @@ Please check that the folder may be written to and that there is enough disk spa
         <source>并入综合所得（较优）</source>
         <translation>With comprehensive income (better)</translation>
     </message>
+    <message>
+        <source>不适用</source>
+        <translation>Not applicable</translation>
+    </message>
+    <message>
+        <source>单独计税（不适用）</source>
+        <translation>Taxed separately (not applicable)</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <translation>.</translation>
+    </message>
 </context>
 <context>
     <name>TFrmCurDeductions</name>
@@ -5307,6 +5319,10 @@ Please check that the folder may be written to and that there is enough disk spa
         <source>（%1，此项免于办理的规定施行至%2）</source>
         <translation> (%1; this exemption applies until %2)</translation>
     </message>
+    <message>
+        <source>。</source>
+        <translation>.</translation>
+    </message>
 </context>
 <context>
     <name>TFrmCurSeverance</name>
@@ -5702,6 +5718,14 @@ Example: a lump sum of %2 yuan, %3 months, a wage of %4 yuan: %5 + %4 − %1 = %
     <message>
         <source>任职单位：</source>
         <translation>Employer:</translation>
+    </message>
+    <message>
+        <source>“自1月”自%1起施行（%2），%3年不能采用</source>
+        <translation>&quot;自1月&quot; (from January) applies from %1 (%2) and cannot be used in %3</translation>
+    </message>
+    <message>
+        <source>“6万”自%1起施行（%2），%3年不能采用</source>
+        <translation>&quot;6万&quot; (60,000) applies from %1 (%2) and cannot be used in %3</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "engine/current/Year.h"
 
 #include "engine/current/Rules.h"
+#include "engine/current/RulesInUse.h"
 
 #include <algorithm>
 #include <climits>
@@ -291,8 +292,8 @@ YearResult ComputeNonResidentYear(const YearFacts &Facts, const YearRules &Rules
     for (const JobFacts &job : Facts.Jobs) {
         JobYear year;
         for (const WageMonth &month : PaidMonths(job)) {
-            NonResidentWage wage = WithholdNonResidentWage(month.Income - month.Exempt -
-                                                           month.Insurance - month.Other);
+            NonResidentWage wage = WithholdNonResidentWage(
+                month.Income - month.Exempt - month.Insurance - month.Other, Rules);
             wage.Income = month.Income;
             wage.AfterTax = month.Income - month.Insurance - wage.Tax;
             year.NonResidentMonths.push_back({month.Month, wage});
@@ -304,8 +305,12 @@ YearResult ComputeNonResidentYear(const YearFacts &Facts, const YearRules &Rules
     for (const PaymentFacts &payment : Facts.Payments)
         r.Payments.push_back(WithholdRemuneration(payment.Amount, payment.Kind, true));
     if (Facts.Bonus) {
-        r.Bonus = WithholdBonus(Facts, Rules);
-        const NonResidentBonus bonus = TaxNonResidentBonus(Facts.Bonus->Amount);
+        // A non-resident's bonus for several months has a rule of its own (2019年第35号), whether
+        // or not the year's law taxes a resident's annual bonus on its own.
+        YearRules ownRule = Rules;
+        ownRule.SeparateBonus = true;
+        r.Bonus = WithholdBonus(Facts, ownRule);
+        const NonResidentBonus bonus = TaxNonResidentBonus(Facts.Bonus->Amount, Rules);
         r.Bonus->Due = {bonus.Rate, bonus.QuickDeduction, bonus.Tax};
         r.Bonus->NonResident = bonus;
     }
@@ -313,7 +318,7 @@ YearResult ComputeNonResidentYear(const YearFacts &Facts, const YearRules &Rules
 }
 
 YearResult ComputeYear(const YearFacts &Facts) {
-    const YearRules *found = RulesOf(Facts.Year);
+    const YearRules *found = RulesInUse(Facts.Year);
     return ComputeYear(Facts, found ? *found : LatestRules());
 }
 
