@@ -7,8 +7,10 @@
 #include "cli/Records.h"
 #include "engine/current/Bonus.h"
 #include "engine/current/Rules.h"
+#include "engine/current/RulesInUse.h"
 #include "formats/Result.h"
 #include "sheets/Captions.h"
+#include "sheets/LawText.h"
 
 #include <QCoreApplication>
 
@@ -32,6 +34,18 @@ QString Verdict(const current::BonusComparison &c) {
         break;
     }
     return Words::tr("两种方法税额相同");
+}
+
+// A year whose law has no separate method: the bonus merged, and why there is nothing to compare.
+QString MergedOnlyText(const current::BonusComparison &c, const current::YearRules &Rules) {
+    const current::MergedBonus &m = c.Merged;
+    return Pairs({{Words::tr("并入后应纳税所得额"), Money(m.Taxable)},
+                  {Words::tr("税率"), Rate(m.Rate)},
+                  {Words::tr("速算扣除数"), Money(m.QuickDeduction)},
+                  {Words::tr("奖金应纳税额"), Money(m.BonusTax)},
+                  {Words::tr("其他综合所得应纳税额"), Money(m.Total - m.BonusTax)},
+                  {Words::tr("应纳税额合计"), Money(m.Total)}}) +
+           u'\n' + LawText::NoSeparateBonus(Rules) + u'\n';
 }
 
 QString Text(const current::BonusComparison &c) {
@@ -111,12 +125,13 @@ int RunBonus(const QStringList &Arguments) {
         PrintNonResident(current::TaxNonResidentBonus(line.Amount("bonus")), line.Json());
         return Success;
     }
+    const current::YearRules &rules = current::LatestRulesInUse();
     const current::BonusComparison c =
-        current::CompareBonus(line.Amount("bonus"), line.Amount("taxable"));
+        current::CompareBonus(line.Amount("bonus"), line.Amount("taxable"), rules);
     if (line.Json())
         PrintJson(formats::BonusJson(c));
     else
-        PrintOut(Text(c));
+        PrintOut(c.SeparateAllowed ? Text(c) : MergedOnlyText(c, rules));
     return Success;
 }
 

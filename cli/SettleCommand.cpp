@@ -4,9 +4,11 @@
 #include "cli/Commands.h"
 #include "cli/Output.h"
 #include "cli/SettlementOutput.h"
+#include "engine/current/RulesInUse.h"
 #include "engine/current/Settlement.h"
 #include "formats/Result.h"
 #include "formats/Vocabulary.h"
+#include "sheets/LawText.h"
 
 #include <QCoreApplication>
 
@@ -32,11 +34,16 @@ std::optional<current::BonusMethod> MethodNamed(const QString &Name) {
     return std::nullopt;
 }
 
-void Print(const current::Settlement &s, bool Json) {
+// Under the rules of the latest year; where they have no separate bonus, a bonus is merged and
+// the text says why.
+void Print(const current::SettlementInput &Year, const current::YearRules &Rules, bool Json) {
+    const current::Settlement s = current::Settle(Year, Rules);
+    const bool mergedByLaw = Year.Bonus > 0 && !Rules.SeparateBonus;
     if (Json)
-        PrintJson(formats::SettlementJson(s));
-    else
-        PrintOut(Pairs(SettlementPairs(s)) + u'\n' + ReasonText(s) + u'\n');
+        return PrintJson(formats::SettlementJson(s));
+    PrintOut(Pairs(SettlementPairs(s)) + u'\n' +
+             (mergedByLaw ? LawText::NoSeparateBonus(Rules) + u'\n' : QString()) +
+             ReasonText(s, Rules) + u'\n');
 }
 
 } // namespace
@@ -78,6 +85,11 @@ int RunSettle(const QStringList &Arguments) {
     if (!method)
         return line.Refuse(Words::tr("未知的奖金计税方法“%1”，应为 separate 或 merged")
                                .arg(line.Shown("bonus-method")));
+    const current::YearRules &law = current::LatestRulesInUse();
+    // Asked for by name, a method the year's law does not have is refused rather than changed.
+    if (!law.SeparateBonus && line.IsSet("bonus-method") &&
+        *method == current::BonusMethod::Separate)
+        return line.Refuse(LawText::NoSeparateBonus(law));
     current::SettlementInput year;
     year.Wages = line.Amount("wages");
     year.Labour = line.Amount("labour");
@@ -92,9 +104,10 @@ int RunSettle(const QStringList &Arguments) {
     year.Donations = line.Amount("donation");
     year.DonationsFull = line.Amount("donation-full");
     year.Bonus = line.Amount("bonus");
-    year.Method = *method;
+    year.Method = law.SeparateBonus ? *method : current::BonusMethod::Merged;
+    year.Year = law.Year;
     year.Withheld = line.Amount("withheld");
-    Print(current::Settle(year), line.Json());
+    Print(year, law, line.Json());
     return Success;
 }
 

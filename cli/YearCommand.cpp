@@ -6,6 +6,7 @@
 #include "cli/Output.h"
 #include "cli/SettlementOutput.h"
 #include "cli/WageMonths.h"
+#include "engine/current/RulesInUse.h"
 #include "engine/current/Year.h"
 #include "formats/Result.h"
 #include "formats/Vocabulary.h"
@@ -152,7 +153,7 @@ QString SettlementText(const current::YearFacts &Facts, const current::YearSettl
         title = s.Method == current::BonusMethod::Merged
                     ? Words::tr("年度汇算（年终奖并入综合所得）\n")
                     : Words::tr("年度汇算（年终奖单独计税）\n");
-    const current::YearRules *found = current::RulesOf(Facts.Year);
+    const current::YearRules *found = current::RulesInUse(Facts.Year);
     const current::YearRules &rules = found ? *found : current::LatestRules();
     if (Facts.Bonus && !rules.SeparateBonus)
         title = Words::tr("年度汇算（%1）\n").arg(LawText::NoSeparateBonus(rules));
@@ -193,7 +194,7 @@ QString Text(const current::YearFacts &Facts, const current::YearResult &Year) {
     if (Year.Bonus)
         text += u'\n' + BonusText(*Year.Bonus);
     // Once for all the year's payments: where the pension was deducted that year.
-    const current::YearRules *rules = current::RulesOf(Facts.Year);
+    const current::YearRules *rules = current::RulesInUse(Facts.Year);
     if (!Facts.Pension.empty() && rules && rules->PensionPilot)
         text += u'\n' + LawText::PensionPilot(*rules) + u'\n';
     return text + u'\n' + SettlementText(Facts, Year.Settled);

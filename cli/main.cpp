@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/Output.h"
 #include "engine/current/Rules.h"
+#include "engine/current/RulesInUse.h"
 #include "sheets/JsonFile.h"
 #include "translations/Language.h"
 
@@ -99,6 +100,38 @@ int RunCommand(const QString &Name, const QStringList &Arguments) {
     return Cli::Refused;
 }
 
+#ifdef PENDRA_RULES_STAND_IN
+// PENDRA_TEST_RULES="2027:SeparateBonus=0,Sixty=1": the year's rules with those flags changed,
+// for the tests of what a change of law does. Only a test build reads it.
+std::optional<current::YearRules> StandInFromEnvironment(QString &Fault) {
+    const QString given = qEnvironmentVariable("PENDRA_TEST_RULES");
+    if (given.isEmpty())
+        return std::nullopt;
+    const qsizetype colon = given.indexOf(u':');
+    const current::YearRules *law = current::RulesOf(given.left(colon).toInt());
+    if (colon < 0 || !law) {
+        Fault = QStringLiteral("PENDRA_TEST_RULES: no year of the law in ") + given;
+        return std::nullopt;
+    }
+    current::YearRules rules = *law;
+    for (const QString &change : given.mid(colon + 1).split(u',')) {
+        const QStringList parts = change.split(u'=');
+        const QString name = parts.value(0);
+        const QString value = parts.value(1);
+        bool *flag = name == u"SeparateBonus"  ? &rules.SeparateBonus
+                     : name == u"Sixty"        ? &rules.Sixty
+                     : name == u"PensionPilot" ? &rules.PensionPilot
+                                               : nullptr;
+        if (!flag || parts.size() != 2 || (value != u"0" && value != u"1")) {
+            Fault = QStringLiteral("PENDRA_TEST_RULES: not a flag=0|1: ") + change;
+            return std::nullopt;
+        }
+        *flag = value == u"1";
+    }
+    return rules;
+}
+#endif
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -124,6 +157,17 @@ int main(int argc, char *argv[]) {
         return Cli::Refused;
     }
     const QString name = arguments.takeFirst();
+#ifdef PENDRA_RULES_STAND_IN
+    QString fault;
+    const std::optional<current::YearRules> standIn = StandInFromEnvironment(fault);
+    if (!fault.isEmpty()) {
+        Cli::PrintError(fault);
+        return Cli::Refused;
+    }
+    std::optional<current::RulesStandIn> law;
+    if (standIn)
+        law.emplace(*standIn);
+#endif
     const int status = RunCommand(name, arguments);
     // Whatever the command, output that did not reach its place is no result (a full disk, a
     // closed terminal): the status says so rather than success.

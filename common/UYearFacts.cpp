@@ -7,6 +7,7 @@
 #include "common/UNumKeyFilter.h"
 #include "common/UScrollColumn.h"
 #include "engine/current/Rules.h"
+#include "engine/current/RulesInUse.h"
 #include "engine/current/Wage.h"
 #include "sheets/Captions.h"
 #include "sheets/JsonFile.h"
@@ -436,6 +437,7 @@ QGroupBox *TYearFactsForm::BuildBonus() {
         for (QWidget *w : std::initializer_list<QWidget *>{SpnBonusMonth, TxtBonus,
                                                            CmbBonusEmployer, CmbBonusMethod})
             w->setEnabled(ChkBonus->isChecked());
+        SetModesOf(SpnYear->value());
         UserEdit();
     });
     connect(SpnBonusMonth, &QSpinBox::valueChanged, this, &TYearFactsForm::UserEdit);
@@ -542,9 +544,13 @@ QJsonObject TYearFactsForm::Json() const {
     return year;
 }
 
-// The ways of the basic deduction the year's law does not have yet are greyed, with the reason.
+// The ways of the basic deduction the year's law does not have yet are greyed, with the reason;
+// so is the bonus's method in a year whose law merges it always.
 void TYearFactsForm::SetModesOf(int Year) {
-    const current::YearRules *rules = current::RulesOf(Year);
+    const current::YearRules *rules = current::RulesInUse(Year);
+    const bool methods = !rules || rules->SeparateBonus;
+    CmbBonusMethod->setEnabled(ChkBonus->isChecked() && methods);
+    CmbBonusMethod->setToolTip(methods ? QString() : LawText::NoSeparateBonus(*rules));
     QHash<QString, QString> reasons;
     if (rules && !current::InLaw(current::BasicDeduction::FromJanuary, *rules))
         reasons.insert(Modes()[1], tr("“自1月”自%1起施行（%2），%3年不能采用")

@@ -32,7 +32,7 @@ void TYearLink::Watch(std::initializer_list<QAbstractButton *> Options) {
 
 void TYearLink::Leave() {
     if (!Filling)
-        Revision = 0;
+        SetRevision(0);
 }
 
 void TYearLink::Fill() {
@@ -42,13 +42,13 @@ void TYearLink::Fill() {
     Filling = true;
     Filler();
     Filling = false;
-    Revision = year.Revision();
+    SetRevision(year.Revision());
 }
 
 void TYearLink::Restore(const QVariant &Saved) {
     const quint64 revision = Saved.toULongLong();
     const TOpenYear &year = TOpenYear::Instance();
-    Revision = year.IsOpen() ? revision : 0;
+    SetRevision(year.IsOpen() ? revision : 0);
     if (Linked() && revision != year.Revision())
         Fill();
 }
@@ -60,5 +60,12 @@ void TYearLink::YearChanged() {
     if (Linked() && year.IsOpen() && Revision != year.Revision())
         Fill();
     else if (!year.IsOpen())
-        Revision = 0;
+        SetRevision(0);
+}
+
+void TYearLink::SetRevision(quint64 Now) {
+    const bool was = Linked();
+    Revision = Now;
+    if (was != Linked())
+        emit LinkChanged();
 }

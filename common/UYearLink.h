@@ -38,8 +38,14 @@ class TYearLink : public QObject {
     QVariant Saved() const { return Revision; }
     void Restore(const QVariant &Saved);
 
+  signals:
+    // The inputs came to be the year's, or stopped being: a page that applies the year's law
+    // while it follows the year shows that law's choices again.
+    void LinkChanged();
+
   private:
     void YearChanged();
+    void SetRevision(quint64 Now);
 
     QPushButton *Button;
     QList<QWidget *> Shown;

@@ -7,6 +7,7 @@
 #include "common/UScrollColumn.h"
 #include "common/USettlementSentences.h"
 #include "common/UYearFacts.h"
+#include "engine/current/RulesInUse.h"
 #include "sheets/Captions.h"
 #include "sheets/LawText.h"
 
@@ -348,7 +349,7 @@ void TYearResults::ShowSettlement() {
     TCalcPage::Describe(LblBalance, LblBalance->text());
     TxtBalance->setText(Amount(s.Balance < 0 ? -s.Balance : s.Balance));
     TxtMethod->clear();
-    const current::YearRules *found = current::RulesOf(Facts->Year);
+    const current::YearRules *found = current::RulesInUse(Facts->Year);
     const current::YearRules &rules = found ? *found : current::LatestRules();
     if (Facts->Bonus && !rules.SeparateBonus) {
         TxtMethod->setText(LawText::NoSeparateBonus(rules) + tr("。"));

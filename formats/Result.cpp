@@ -66,7 +66,8 @@ Json CliffJson(const std::optional<current::BonusCliff> &Cliff) {
 Json BonusJson(const current::BonusComparison &c) {
     const current::MergedBonus &m = c.Merged;
     const current::BonusSplit &split = c.BestSplit;
-    return {{"separate", SeparateBonusJson(c.Separate)},
+    // A year without the separate method has null for it, and merged the better.
+    return {{"separate", c.SeparateAllowed ? SeparateBonusJson(c.Separate) : Json(nullptr)},
             {"merged",
              {{"taxable", Money(m.Taxable)},
               {"rate", m.Rate},

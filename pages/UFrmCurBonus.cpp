@@ -10,6 +10,7 @@
 #include "common/UUtils.h"
 #include "common/UYearLink.h"
 #include "engine/current/Rules.h"
+#include "engine/current/RulesInUse.h"
 #include "engine/current/Settlement.h"
 #include "pages/UBonusCurve.h"
 #include "sheets/Captions.h"
@@ -380,12 +381,17 @@ void TFrmCurBonus::BtnCalcClick() {
     if (!other)
         return;
 
-    const current::BonusComparison result = current::CompareBonus(*bonus, *other);
+    const current::YearRules &rules = RulesShown();
+    const current::BonusComparison result = current::CompareBonus(*bonus, *other, rules);
     TxtOtherUsed->setText(tr("其他综合所得应纳税所得额：%1").arg(AmountYuan(*other)) +
                           (*other < 0 ? tr("（扣除未用完）") : QString()));
-    ShowComparison(result);
+    ShowComparison(result, rules);
     ShowVerdicts(result);
-    Curves = ChartCurves(*bonus, *other);
+    // The chart compares the two methods: a year with one has nothing to draw.
+    Curves.reset();
+    NoCurves = result.SeparateAllowed ? QString() : LawText::NoSeparateBonus(rules);
+    if (result.SeparateAllowed)
+        Curves = ChartCurves(*bonus, *other);
     ShowChart();
     FocusAndSelect(TxtBonus);
 }
@@ -446,12 +452,37 @@ void TFrmCurBonus::ShowChart() {
         return;
     if (Curves)
         Chart->Draw(*Curves);
+    else if (!NoCurves.isEmpty())
+        Chart->Clear(NoCurves);
     else
         Chart->Clear(tr("税后奖金对比（计算后绘制）"));
 }
 
-void TFrmCurBonus::ShowComparison(const current::BonusComparison &Result) {
+const current::YearRules &TFrmCurBonus::RulesShown() const {
+    const TOpenYear &open = TOpenYear::Instance();
+    const current::YearRules *year =
+        YearLink->Following() && open.IsOpen() ? current::RulesInUse(open.Facts().Year) : nullptr;
+    return year ? *year : current::LatestRulesInUse();
+}
+
+void TFrmCurBonus::ShowComparison(const current::BonusComparison &Result,
+                                  const current::YearRules &Rules) {
     const QString bracket = QStringLiteral("%1／%2");
+    BtnReverse->setEnabled(Result.SeparateAllowed);
+    if (!Result.SeparateAllowed) {
+        // The year's law has the merged method only: nothing to set beside it.
+        TxtSeparateBracket->setText(tr("不适用"));
+        TxtSeparateBonusTax->clear();
+        TxtSeparateTotal->clear();
+        TxtMergedBracket->setText(
+            bracket.arg(RatePercent(Result.Merged.Rate), AmountYuan(Result.Merged.QuickDeduction)));
+        ShowResult(TxtMergedBonusTax, Amount(Result.Merged.BonusTax));
+        ShowResult(TxtMergedTotal, Amount(Result.Merged.Total));
+        LblSeparate->setText(tr("单独计税（不适用）"));
+        LblMerged->setText(tr("并入综合所得"));
+        TxtBetter->setText(LawText::NoSeparateBonus(Rules) + tr("。"));
+        return;
+    }
     TxtSeparateBracket->setText(
         bracket.arg(RatePercent(Result.Separate.Rate), AmountYuan(Result.Separate.QuickDeduction)));
     ShowResult(TxtSeparateBonusTax, Amount(Result.Separate.BonusTax));
@@ -483,6 +514,8 @@ void TFrmCurBonus::ShowVerdicts(const current::BonusComparison &Result) {
                                  .arg(Amount(Result.Cliff->From), Amount(Result.Cliff->To),
                                       Amount(Result.Cliff->Loss)));
     const current::BonusSplit &split = Result.BestSplit;
+    if (!Result.SeparateAllowed)
+        return TxtSplit->clear();
     // A split no better than the bonus as it stands (the engine's candidates can come out a
     // cent worse by rounding) is not worth a change of payroll.
     if (split.Saving > 0)
@@ -505,6 +538,8 @@ void TFrmCurBonus::ClearResults() {
     LblSeparate->setText(sheets::Caption(current::BonusChoice::Separate));
     LblMerged->setText(sheets::Caption(current::BonusChoice::Merged));
     Curves.reset();
+    NoCurves.clear();
+    BtnReverse->setEnabled(true);
     ShowChart();
 }
 

@@ -72,7 +72,9 @@ class TFrmCurBonus : public TCurrentPage {
     // The year's other taxable income as typed or worked out from the wages; none after a
     // message.
     std::optional<current::Cents> ReadOtherTaxable();
-    void ShowComparison(const current::BonusComparison &Result);
+    // The rules of the open year while the page follows it, else those of the latest year.
+    const current::YearRules &RulesShown() const;
+    void ShowComparison(const current::BonusComparison &Result, const current::YearRules &Rules);
     void ShowVerdicts(const current::BonusComparison &Result);
     void ClearResults();
     TBonusCurves ChartCurves(current::Cents Bonus, current::Cents OtherTaxable);
@@ -83,4 +85,5 @@ class TFrmCurBonus : public TCurrentPage {
     QVBoxLayout *ChartColumn = nullptr;
     bool ChartLoaded = false;
     std::optional<TBonusCurves> Curves; // of the last calculation
+    QString NoCurves; // why the last calculation has none: its year has one method only
 };

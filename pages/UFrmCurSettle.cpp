@@ -9,6 +9,7 @@
 #include "common/USettlementSentences.h"
 #include "common/UUtils.h"
 #include "common/UYearLink.h"
+#include "engine/current/RulesInUse.h"
 #include "sheets/Captions.h"
 
 #include <QCheckBox>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -44,6 +46,7 @@ TFrmCurSettle::TFrmCurSettle(QWidget *Parent) : TCurrentPage(staticMetaObject, P
     connect(BtnDeductions, &QPushButton::clicked, this, &TFrmCurSettle::BtnDeductionsClick);
     connect(BtnFromWage, &QPushButton::clicked, this, &TFrmCurSettle::BtnFromWageClick);
     RBtnSeparate->setChecked(true);
+    ShowMethodsOf(current::LatestRulesInUse());
     for (QLineEdit *edit : Inputs()) {
         OnEnter(edit, [this] { BtnCalcClick(); });
         connect(edit, &QLineEdit::textChanged, this, &TFrmCurSettle::InputChanged);
@@ -307,8 +310,11 @@ std::optional<current::SettlementInput> TFrmCurSettle::ReadYear(bool Report) {
     year.Unwithheld = ChkUnwithheld->isChecked();
     // The open year's totals settle under that year's law while the page shows them.
     const TOpenYear &open = TOpenYear::Instance();
-    if (YearLink->Following() && open.IsOpen() && current::RulesOf(open.Facts().Year))
+    if (YearLink->Following() && open.IsOpen() && current::RulesInUse(open.Facts().Year))
         year.Year = open.Facts().Year;
+    ShowMethodsOf(*current::RulesInUse(year.Year));
+    if (!RBtnSeparate->isEnabled())
+        year.Method = BonusMethod::Merged;
     return year;
 }
 
@@ -332,10 +338,23 @@ void TFrmCurSettle::InputChanged() {
     ShowYear(*year);
 }
 
+// A year whose law has no separate bonus takes it merged: the choice is greyed, with the reason.
+void TFrmCurSettle::ShowMethodsOf(const current::YearRules &Rules) {
+    RBtnSeparate->setEnabled(Rules.SeparateBonus);
+    RBtnSeparate->setToolTip(Rules.SeparateBonus ? QString() : LawText::NoSeparateBonus(Rules));
+    if (!Rules.SeparateBonus && RBtnSeparate->isChecked()) {
+        const QSignalBlocker quiet(RBtnMerged);
+        RBtnMerged->setChecked(true);
+    }
+}
+
 void TFrmCurSettle::ShowYear(const current::SettlementInput &Year) {
-    const current::YearRules *rules = current::RulesOf(Year.Year);
-    ShowSettlement(current::Settle(Year), rules ? *rules : current::LatestRules());
-    TxtOtherMethod->setText(SettlementSentences::OtherMethodSentence(Year));
+    const current::YearRules *found = current::RulesInUse(Year.Year);
+    const current::YearRules &rules = found ? *found : current::LatestRulesInUse();
+    ShowSettlement(current::Settle(Year, rules), rules);
+    TxtOtherMethod->setText(Year.Bonus > 0 && !rules.SeparateBonus
+                                ? LawText::NoSeparateBonus(rules) + tr("。")
+                                : SettlementSentences::OtherMethodSentence(Year));
 }
 
 void TFrmCurSettle::ShowSettlement(const current::Settlement &Result,
@@ -380,6 +399,7 @@ void TFrmCurSettle::BtnResetClick() {
     for (QLineEdit *edit : Inputs())
         edit->clear();
     RBtnSeparate->setChecked(true);
+    ShowMethodsOf(current::LatestRulesInUse());
     ChkUnwithheld->setChecked(false);
     ClearMessages({TxtMsgInput});
     ClearResults();

@@ -52,6 +52,7 @@ class TFrmCurSettle : public TCurrentPage {
     // Any change of an input or an option: the results follow it, or go while it is not valid.
     void InputChanged();
     void ShowYear(const current::SettlementInput &Year);
+    void ShowMethodsOf(const current::YearRules &Rules);
     void ShowSettlement(const current::Settlement &Result, const current::YearRules &Rules);
     void ShowBalanceCaption(const QString &CaptionText);
     void ClearResults();

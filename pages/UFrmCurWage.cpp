@@ -13,6 +13,7 @@
 #include "common/UUtils.h"
 #include "common/UYearFacts.h"
 #include "common/UYearLink.h"
+#include "engine/current/RulesInUse.h"
 #include "sheets/Captions.h"
 
 #include <QAction>
@@ -124,6 +125,7 @@ TFrmCurWage::TFrmCurWage(QWidget *Parent) : TCurrentPage(staticMetaObject, Paren
     // A user's change leaves the open year's figures behind; the page follows the year until then.
     YearLink->Watch({TxtIncome, TxtExempt, TxtInsurance, TxtSpecial, TxtOther});
     YearLink->Watch({RBtnPerMonth, RBtnFromJanuary, RBtnSixty, ChkNonResident});
+    connect(YearLink, &TYearLink::LinkChanged, this, &TFrmCurWage::ShowModesInLaw);
     for (QSpinBox *spin : {SpnFirstMonth, SpnLastMonth})
         connect(spin, &QSpinBox::valueChanged, YearLink, &TYearLink::Leave);
     connect(Model, &TCurWageModel::OverrideChanged, YearLink, &TYearLink::Leave);
@@ -221,14 +223,15 @@ QWidget *TFrmCurWage::BuildInputs() {
     const QString monthly = LawAmount(rules.BasicMonthly);
     RBtnPerMonth->setToolTip(
         tr("按月：按在本单位的任职受雇月份数减除费用，每月%1元。").arg(monthly));
-    RBtnFromJanuary->setToolTip(
-        tr("自1月：年内首次取得工资薪金的，按1月起至本月的月份数减除费用，每月%1元。")
-            .arg(monthly));
-    RBtnSixty->setToolTip(
+    FromJanuaryTip =
+        tr("自1月：年内首次取得工资薪金的，按1月起至本月的月份数减除费用，每月%1元。").arg(monthly);
+    RBtnFromJanuary->setToolTip(FromJanuaryTip);
+    SixtyTip =
         tr("6万：同时符合三个条件的，自1月起即减除全年%1元：上一完整纳税年度各月均在本单位任职"
            "受雇，且由本单位预扣预缴；上年在本单位的工资薪金收入（含全年一次性奖金）不超过%2"
            "元；本年1月起仍在本单位任职受雇（国家税务总局公告2020年第19号）。")
-            .arg(LawAmount(rules.BasicAnnual), LawAmount(current::Law::SixtyPreviousYearWages)));
+            .arg(LawAmount(rules.BasicAnnual), LawAmount(current::Law::SixtyPreviousYearWages));
+    RBtnSixty->setToolTip(SixtyTip);
     QFormLayout *right = NewForm();
     right->addRow(BuildYearRow());
     right->addRow(tr("减除方式："), modeRow);
@@ -338,6 +341,7 @@ void TFrmCurWage::FillFromYear() {
      : job.Mode == current::BasicDeduction::FromJanuary ? RBtnFromJanuary
                                                         : RBtnPerMonth)
         ->setChecked(true);
+    ShowModesInLaw();
     const current::WageMonth &first = months.front();
     for (const TCommonField &field : CommonFields)
         findChild<QLineEdit *>(QLatin1String(field.Edit))->setText(Amount(first.*field.Member));
@@ -508,7 +512,7 @@ void TFrmCurWage::LayoutChanged() {
     // A non-resident's month is taxed on the income alone, less 5000.
     for (QWidget *w :
          std::initializer_list<QWidget *>{TxtExempt, TxtInsurance, TxtSpecial, BtnDeductions,
-                                          TxtOther, RBtnPerMonth, RBtnFromJanuary, ChkCumulative})
+                                          TxtOther, RBtnPerMonth, ChkCumulative})
         w->setEnabled(resident);
     // 6万 is for those employed here since last year, so for a year that starts in January.
     const bool sixty = resident && SpnFirstMonth->value() == 1;
@@ -516,9 +520,41 @@ void TFrmCurWage::LayoutChanged() {
         RBtnPerMonth->setChecked(true);
         TxtMsgInput->setText(tr("6万只适用于自1月起在本单位任职受雇的月份，已改为按月。"));
     }
-    RBtnSixty->setEnabled(sixty);
+    ShowModesInLaw();
     Model->SetMonths(SpnFirstMonth->value(), SpnLastMonth->value(), !resident);
     ClearYear();
+}
+
+const current::YearRules &TFrmCurWage::RulesShown() const {
+    const TOpenYear &year = TOpenYear::Instance();
+    const current::YearRules *rules =
+        YearLink->Following() && year.IsOpen() ? current::RulesInUse(year.Facts().Year) : nullptr;
+    return rules ? *rules : current::LatestRulesInUse();
+}
+
+// The ways of the basic deduction that the law of the page's year does not have yet are greyed,
+// with the reason, as the page 我的纳税年度 greys them; 6万 also where the months do not start in
+// January, and both for a non-resident.
+void TFrmCurWage::ShowModesInLaw() {
+    const current::YearRules &rules = RulesShown();
+    const bool resident = !ChkNonResident->isChecked();
+    const bool fromJanuary = current::InLaw(current::BasicDeduction::FromJanuary, rules);
+    const bool sixty = current::InLaw(current::BasicDeduction::Sixty, rules);
+    RBtnFromJanuary->setEnabled(resident && fromJanuary);
+    RBtnFromJanuary->setToolTip(fromJanuary
+                                    ? FromJanuaryTip
+                                    : tr("“自1月”自%1起施行（%2），%3年不能采用")
+                                          .arg(LawText::Date(current::Law::FromJanuaryFrom),
+                                               LawText::Document(current::Law::FromJanuaryDocument))
+                                          .arg(rules.Year));
+    RBtnSixty->setEnabled(resident && sixty && SpnFirstMonth->value() == 1);
+    RBtnSixty->setToolTip(sixty ? SixtyTip
+                                : tr("“6万”自%1起施行（%2），%3年不能采用")
+                                      .arg(LawText::Date(current::Law::SixtyFrom),
+                                           LawText::Document(current::Law::SixtyDocument))
+                                      .arg(rules.Year));
+    if ((!fromJanuary && RBtnFromJanuary->isChecked()) || (!sixty && RBtnSixty->isChecked()))
+        RBtnPerMonth->setChecked(true);
 }
 
 void TFrmCurWage::ClearYear() {
@@ -569,12 +605,8 @@ void TFrmCurWage::Calculate(bool FromTable) {
         Model->ShowNonResident(std::move(rows));
     } else {
         // The open year's job withholds under that year's law while the page shows it.
-        const TOpenYear &year = TOpenYear::Instance();
-        const current::YearRules *rules =
-            YearLink->Following() && year.IsOpen() ? current::RulesOf(year.Facts().Year) : nullptr;
         Model->ShowResident(current::WithholdWages(
-            months, ModeOf(RBtnSixty->isChecked(), RBtnFromJanuary->isChecked()),
-            rules ? *rules : current::LatestRules()));
+            months, ModeOf(RBtnSixty->isChecked(), RBtnFromJanuary->isChecked()), RulesShown()));
     }
     ShowResult(TxtYearTax, Amount(Model->YearTax()));
     ShowResult(TxtYearNet, Amount(Model->YearNet()));

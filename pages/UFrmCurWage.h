@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/UCurrentPage.h"
+#include "engine/current/Rules.h"
 #include "engine/current/Wage.h"
 
 #include <optional>
@@ -37,6 +38,7 @@ class TFrmCurWage : public TCurrentPage {
     TYearLink *YearLink;
     QRadioButton *RBtnPerMonth, *RBtnFromJanuary, *RBtnSixty;
     QLabel *TxtModeNote;
+    QString FromJanuaryTip, SixtyTip; // what the two mean, where the year's law has them
     QSpinBox *SpnFirstMonth, *SpnLastMonth;
     QCheckBox *ChkNonResident;
     QPushButton *BtnCopyTable;
@@ -81,6 +83,10 @@ class TFrmCurWage : public TCurrentPage {
     void FillFollowing();
     void ClearOwn();
     void LayoutChanged();
+    // The rules the page withholds under: the open year's while it follows the year, else the
+    // latest year's.
+    const current::YearRules &RulesShown() const;
+    void ShowModesInLaw();
     void ShowColumns();
     void ClearYear();
     // From the table the focus stays there, whatever comes of it: the user goes on typing there.

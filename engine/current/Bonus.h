@@ -57,6 +57,9 @@ struct BonusSplit {
 };
 
 struct BonusComparison {
+    // Whether the year's law has the separate method; without it Separate is empty, the bonus
+    // merged is all there is (Better Merged, no saving, no cliff, no split but the whole pool).
+    bool SeparateAllowed = true;
     SeparateBonus Separate;
     MergedBonus Merged;
     BetterMethod Better = BetterMethod::Equal;
@@ -66,8 +69,9 @@ struct BonusComparison {
 };
 
 // Bonus ≥ 0; OtherTaxable is the year's other comprehensive taxable income, negative when
-// deductions are left unused.
-BonusComparison CompareBonus(Cents Bonus, Cents OtherTaxable);
+// deductions are left unused; under the tables and the separate method of Rules' year.
+BonusComparison CompareBonus(Cents Bonus, Cents OtherTaxable,
+                             const YearRules &Rules = LatestRules());
 
 // A non-resident's bonus for several months paid in one month (数月奖金): spread over six months
 // on the monthly table without any deduction, apart from that month's wage, once a calendar year.
@@ -82,7 +86,7 @@ struct NonResidentBonus {
     Cents AfterTax = 0;
 };
 
-NonResidentBonus TaxNonResidentBonus(Cents Bonus);
+NonResidentBonus TaxNonResidentBonus(Cents Bonus, const YearRules &Rules = LatestRules());
 
 // The cliff of the nearest bound at or above Bonus, for a bonus still to be agreed: Loss is what a
 // bonus a cent above the bound keeps less than the bound, the most lost in the cliff. None above

@@ -1,6 +1,7 @@
 #include "engine/current/Deductions.h"
 
 #include "engine/UIniText.h"
+#include "engine/current/RulesInUse.h"
 
 #include <algorithm>
 #include <array>
@@ -106,7 +107,8 @@ void AddHome(YearFacts &F, Housing Home, const YearRules &Rules) {
 } // namespace
 
 void AddChoices(YearFacts &F, const DeductionChoices &C) {
-    const YearRules &rules = RulesOf(F.Year) ? *RulesOf(F.Year) : LatestRules();
+    const YearRules *found = RulesInUse(F.Year);
+    const YearRules &rules = found ? *found : LatestRules();
     AddPersons(F.Children, C.Children, C.ChildrenHalf, ChildInEducation(F.Year));
     AddPersons(F.Children, C.Infants, C.InfantsHalf, InfantAllYear(F.Year));
     if (C.Elderly != ElderlyCare::None) {

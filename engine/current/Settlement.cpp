@@ -1,6 +1,7 @@
 #include "engine/current/Settlement.h"
 
 #include "engine/current/Remuneration.h"
+#include "engine/current/RulesInUse.h"
 
 #include <algorithm>
 
@@ -8,7 +9,7 @@ namespace current {
 namespace {
 
 const YearRules &RulesOfInput(const SettlementInput &Year) {
-    const YearRules *rules = RulesOf(Year.Year);
+    const YearRules *rules = RulesInUse(Year.Year);
     return rules ? *rules : LatestRules();
 }
 

@@ -7,9 +7,6 @@
 namespace current {
 namespace {
 
-// A non-resident's monthly deduction has been the same in every year since 2019.
-constexpr Cents MonthlyBasic = LatestRules().BasicMonthly;
-
 // 累计减除费用 of the Paid-th month paid in the year (counting from 1), paid in Month. A way the
 // year's law does not have yet leaves the month per month, as it was withheld then.
 Cents CumulativeBasic(const YearRules &Rules, BasicDeduction Mode, int Paid, int Month) {
@@ -75,12 +72,12 @@ std::vector<WageWithholding> WithholdWages(std::span<const WageMonth> Months, Ba
     return result;
 }
 
-NonResidentWage WithholdNonResidentWage(Cents Income) {
+NonResidentWage WithholdNonResidentWage(Cents Income, const YearRules &Rules) {
     NonResidentWage wage;
     wage.Income = Income;
-    wage.Deduction = MonthlyBasic;
-    wage.Taxable = std::max(Cents{0}, Income - MonthlyBasic);
-    const TaxDue due = TaxOn(Tables::Monthly, wage.Taxable);
+    wage.Deduction = Rules.BasicMonthly;
+    wage.Taxable = std::max(Cents{0}, Income - Rules.BasicMonthly);
+    const TaxDue due = TaxOn(Rules.Monthly, wage.Taxable);
     wage.Rate = due.Rate;
     wage.QuickDeduction = due.QuickDeduction;
     wage.Tax = due.Tax;

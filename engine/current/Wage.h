@@ -55,7 +55,8 @@ struct WageWithholding {
 std::vector<WageWithholding> WithholdWages(std::span<const WageMonth> Months, BasicDeduction Mode,
                                            const YearRules &Rules = LatestRules());
 
-// A non-resident's wage of one month: 5000 deducted, the monthly table.
+// A non-resident's wage of one month: the monthly basic deduction, the monthly table of Rules'
+// year.
 struct NonResidentWage {
     Cents Income = 0;
     Cents Deduction = 0;
@@ -65,6 +66,6 @@ struct NonResidentWage {
     Cents Tax = 0;
     Cents AfterTax = 0;
 };
-NonResidentWage WithholdNonResidentWage(Cents Income);
+NonResidentWage WithholdNonResidentWage(Cents Income, const YearRules &Rules = LatestRules());
 
 } // namespace current

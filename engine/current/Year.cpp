@@ -1,6 +1,7 @@
 #include "engine/current/Year.h"
 
 #include "engine/current/Rules.h"
+#include "engine/current/RulesInUse.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -315,8 +316,8 @@ YearResult ComputeNonResidentYear(const YearFacts &Facts) {
         JobYear year;
         year.Facts = job;
         for (const WageMonth &month : PaidMonths(job)) {
-            NonResidentWage wage = WithholdNonResidentWage(month.Income - month.Exempt -
-                                                           month.Insurance - month.Other);
+            NonResidentWage wage = WithholdNonResidentWage(
+                month.Income - month.Exempt - month.Insurance - month.Other, Rules);
             wage.Income = month.Income;
             wage.AfterTax = month.Income - month.Insurance - wage.Tax;
             year.NonResidentMonths.push_back({month.Month, wage});
@@ -330,7 +331,7 @@ YearResult ComputeNonResidentYear(const YearFacts &Facts) {
     // A non-resident's bonus is spread over months whatever the residents' law does with it.
     if (Facts.Bonus) {
         r.Bonus = BonusOf(Facts);
-        const NonResidentBonus bonus = TaxNonResidentBonus(Facts.Bonus->Amount);
+        const NonResidentBonus bonus = TaxNonResidentBonus(Facts.Bonus->Amount, Rules);
         r.Bonus->Due = {bonus.Rate, bonus.QuickDeduction, bonus.Tax};
         r.Bonus->NonResident = bonus;
     }
@@ -338,7 +339,7 @@ YearResult ComputeNonResidentYear(const YearFacts &Facts) {
 }
 
 YearResult ComputeYear(const YearFacts &Facts) {
-    const YearRules *found = RulesOf(Facts.Year);
+    const YearRules *found = RulesInUse(Facts.Year);
     return ComputeYear(Facts, found ? *found : LatestRules());
 }
 

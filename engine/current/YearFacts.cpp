@@ -1,6 +1,7 @@
 #include "engine/current/YearFacts.h"
 
 #include "engine/current/Rules.h"
+#include "engine/current/RulesInUse.h"
 
 #include <algorithm>
 #include <array>
@@ -326,7 +327,7 @@ void Checker::CheckDonationsAndDays() {
 } // namespace
 
 std::optional<YearFault> CheckYear(const YearFacts &Facts) {
-    return Checker(Facts, RulesOf(Facts.Year)).Run();
+    return Checker(Facts, RulesInUse(Facts.Year)).Run();
 }
 
 std::optional<YearFault> CheckYear(const YearFacts &Facts, const YearRules &Rules) {

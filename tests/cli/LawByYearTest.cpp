@@ -130,6 +130,69 @@ TEST(LawByYear, YearSaysOnceThatThePensionWasInThePilotCities) {
         ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
         EXPECT_EQ(QString::fromUtf8(run.Out).count(note), times) << year;
     }
+    // The flag says it, not the year: 2025 under rules that keep the pilot cities.
+    const Outcome piloted =
+        RunCli({QStringLiteral("year"), Write(dir, YearFile(2025, 1, "按月", payments))}, {},
+               {QStringLiteral("PENDRA_TEST_RULES=2025:PensionPilot=1")});
+    ASSERT_EQ(piloted.Status, 0) << piloted.Err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(piloted.Out).count(note), 1);
+}
+
+// The latest year's law with the separate bonus ended, as a test build takes it in place of the
+// law. 38000 beside 100000 of other taxable income merged: 138000 × 10 % − 2520 = 11280 (11070
+// separately, 3590 + 7480). A settlement of 150000 of wages and a bonus of 30000 merged: 120000
+// × 10 % − 2520 = 9480 (separately 90000 → 6480 and 30000 × 3 % = 900: 7380). A year of 20000
+// a month less 2000 with 36000 in December merged: 276000 − 60000 − 24000 = 192000 × 20 % −
+// 16920 = 21480 (separately 156000 → 14280 and 1080: 15360).
+TEST(LawByYear, AYearWithoutTheSeparateBonusMergesItAndSaysSo) {
+    const QStringList ended{QStringLiteral("PENDRA_TEST_RULES=%1:SeparateBonus=0").arg(2027)};
+    const QString said =
+        QStringLiteral("2027年没有全年一次性奖金单独计税的办法：奖金并入当月工资薪金"
+                       "预扣预缴，年度汇算并入综合所得");
+    QTemporaryDir dir;
+    const QString year = Write(dir, YearFile(2027, 1, "按月",
+                                             R"(, "bonus": {"month": 12, "amount": 36000,
+                                                "employer": "甲"}, "bonus_method": "separate")"));
+    struct Case {
+        QStringList Line;
+        const char *Key, *Merged;
+        const char *SeparateKey, *Separate; // under the law's own rules
+    };
+    for (const Case &c : {Case{Args("bonus --bonus 38000 --taxable 100000"), "merged.total",
+                               "11280.00", "separate.total", "11070.00"},
+                          Case{Args("settle --wages 150000 --bonus 30000"), "total_tax", "9480.00",
+                               "total_tax", "7380.00"},
+                          Case{{QStringLiteral("year"), year},
+                               "settlement.total_tax",
+                               "21480.00",
+                               "settlement.total_tax",
+                               "15360.00"}}) {
+        const auto figure = [](const Outcome &Run, const char *Key) {
+            QJsonObject json = JsonOf(Run);
+            const QStringList path = QString::fromLatin1(Key).split(u'.');
+            for (qsizetype i = 0; i + 1 < path.size(); ++i)
+                json = json.value(path[i]).toObject();
+            return json.value(path.last()).toString();
+        };
+        const QStringList json = c.Line + QStringList{QStringLiteral("--json")};
+        const Outcome merged = RunCli(json, {}, ended);
+        ASSERT_EQ(merged.Status, 0) << merged.Err.toStdString();
+        EXPECT_EQ(figure(merged, c.Key), c.Merged) << c.Key;
+        EXPECT_EQ(figure(RunCli(json), c.SeparateKey), c.Separate) << c.SeparateKey;
+        const Outcome text = RunCli(c.Line, {}, ended);
+        EXPECT_TRUE(QString::fromUtf8(text.Out).contains(said)) << text.Out.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(text.Out).contains(QString::fromLatin1(c.Merged)))
+            << text.Out.toStdString();
+    }
+    const QJsonObject bonus = JsonOf(RunCli(Args("bonus --bonus 38000 --json"), {}, ended));
+    EXPECT_TRUE(bonus.value(u"separate").isNull());
+    EXPECT_TRUE(bonus.value(u"cliff").isNull());
+    EXPECT_EQ(bonus.value(u"better").toString(), u"merged");
+    const Outcome asked =
+        RunCli(Args("settle --wages 150000 --bonus 30000 --bonus-method separate"), {}, ended);
+    EXPECT_EQ(asked.Status, 2);
+    EXPECT_TRUE(asked.Out.isEmpty());
+    EXPECT_TRUE(asked.Err.contains(said)) << asked.Err.toStdString();
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // and every field of a year's rules has an effect on what the engines give. Each expected figure
 // is worked out in the comment above it from the rules, never by calling the engine.
 
+#include "engine/current/Bonus.h"
+#include "engine/current/RulesInUse.h"
 #include "engine/current/Settlement.h"
 #include "engine/current/Wage.h"
 #include "engine/current/Year.h"
@@ -177,6 +179,77 @@ TEST(LawByYear, WithoutTheSeparateBonusTheBonusIsMerged) {
     ASSERT_TRUE(separate.Bonus.has_value());
     EXPECT_EQ(separate.Bonus->Due.Tax, Yuan(1080));
     EXPECT_EQ(separate.Settled.Figures.TotalTax, Yuan(1080 + 3480));
+}
+
+// 38000 beside 100000 of other taxable income, the README's example. Separately 38000 ÷ 12 =
+// 3166.67, 10 % − 210 = 3590, with 100000 × 10 % − 2520 = 7480 for the rest: 11070; merged
+// 138000 × 10 % − 2520 = 11280, 3800 of it the bonus's. In a year without the separate method
+// the merged is all there is: no saving, no cliff, no split but the whole pool on the annual
+// table.
+TEST(LawByYear, WithoutTheSeparateBonusTheComparisonIsMergedOnly) {
+    const BonusComparison both = CompareBonus(Yuan(38000), Yuan(100000));
+    EXPECT_TRUE(both.SeparateAllowed);
+    EXPECT_EQ(both.Separate.Total, Yuan(11070));
+    EXPECT_TRUE(both.Cliff.has_value());
+
+    YearRules noSeparate = LatestRules();
+    noSeparate.SeparateBonus = false;
+    const BonusComparison merged = CompareBonus(Yuan(38000), Yuan(100000), noSeparate);
+    EXPECT_FALSE(merged.SeparateAllowed);
+    EXPECT_EQ(merged.Separate.Total, 0);
+    EXPECT_EQ(merged.Merged.Total, Yuan(11280));
+    EXPECT_EQ(merged.Merged.BonusTax, Yuan(3800));
+    EXPECT_EQ(merged.Better, BetterMethod::Merged);
+    EXPECT_EQ(merged.Saving, 0);
+    EXPECT_FALSE(merged.Cliff.has_value());
+    EXPECT_EQ(merged.BestSplit.Bonus, 0);
+    EXPECT_EQ(merged.BestSplit.Total, Yuan(11280));
+}
+
+// Rules standing in for a year's are the law of that year to every engine asked without rules,
+// while they stand and for that year only: the year of the test above, merged to 7080 with the
+// stand-in and 1080 + 3480 without.
+TEST(LawByYear, RulesStandingInForAYearAreItsLawWhileTheyStand) {
+    YearFacts facts;
+    facts.Year = LastRulesYear;
+    facts.Jobs = {Job(1, BasicDeduction::PerMonth)};
+    facts.Jobs[0].Pay = {{1, Yuan(10000), 0, 0, 0}};
+    facts.Bonus = BonusFacts{12, Yuan(36000), "甲"};
+    facts.BonusMethod = BonusChoice::Separate;
+    YearRules noSeparate = *RulesOf(LastRulesYear);
+    noSeparate.SeparateBonus = false;
+    {
+        const RulesStandIn law(noSeparate);
+        EXPECT_FALSE(LatestRulesInUse().SeparateBonus);
+        EXPECT_EQ(RulesInUse(LastRulesYear - 1), RulesOf(LastRulesYear - 1));
+        const YearResult year = ComputeYear(facts);
+        EXPECT_EQ(year.Settled.Method, BonusMethod::Merged);
+        EXPECT_EQ(year.Settled.Figures.TotalTax, Yuan(7080));
+        SettlementInput asked = year.Settled.Input;
+        asked.Method = BonusMethod::Separate;
+        EXPECT_EQ(Settle(asked).BonusTax, 0);
+    }
+    EXPECT_TRUE(LatestRulesInUse().SeparateBonus);
+    EXPECT_EQ(ComputeYear(facts).Settled.Figures.TotalTax, Yuan(1080 + 3480));
+}
+
+// A non-resident's year (100 days in China) under its rules: 20000 a month less 2000 insurance
+// on the monthly table after the monthly basic deduction, 13000 × 20 % − 1410 = 1190; with 4900
+// deducted instead, 13100 → 1210. The bonus for several months keeps its own rule where the
+// year's law merges a resident's: 60000 ÷ 6 = 10000 × 10 % − 210 = 790, × 6 = 4740.
+TEST(LawByYear, ANonResidentsYearUnderItsRules) {
+    YearFacts facts = YearWith(LastRulesYear, Job(1, BasicDeduction::PerMonth));
+    facts.DaysInChina = 100;
+    facts.Bonus = BonusFacts{12, Yuan(60000), "甲"};
+    YearRules rules = *RulesOf(LastRulesYear);
+    rules.SeparateBonus = false;
+    const YearResult year = ComputeYear(facts, rules);
+    ASSERT_TRUE(year.NonResident);
+    EXPECT_EQ(year.Jobs[0].NonResidentMonths[0].Wage.Tax, Yuan(1190));
+    ASSERT_TRUE(year.Bonus.has_value());
+    EXPECT_EQ(year.Bonus->Due.Tax, Yuan(4740));
+    rules.BasicMonthly = Yuan(4900);
+    EXPECT_EQ(ComputeYear(facts, rules).Jobs[0].NonResidentMonths[0].Wage.Tax, Yuan(1210));
 }
 
 // What the engines give under Rules for a year that exercises every rule: every deduction, a

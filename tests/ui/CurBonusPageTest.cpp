@@ -1,3 +1,4 @@
+#include "engine/current/RulesInUse.h"
 #include "pages/UFrmCurBonus.h"
 #include "pages/UFrmCurWage.h"
 #include "support/UiTestSupport.h"
@@ -289,6 +290,27 @@ TEST(CurBonusWithAYear, StartsFromTheOpenYearsBonus) {
     // As pendra-cli year settles the file: 7830.00 separate, 8040.00 merged.
     EXPECT_EQ(page.TxtSeparateTotal->text(), "7830.00");
     EXPECT_EQ(page.TxtMergedTotal->text(), "8040.00");
+}
+
+// The latest year's law with the separate method ended: 38000 beside 100000 of other taxable
+// income is merged, 138000 × 10 % − 2520 = 11280, 3800 of it the bonus's (100000 → 7480); the
+// separate column stands empty, the page says why, and there is no split, reverse or curve of a
+// method the year does not have.
+TEST_F(CurBonusPage, AYearWithoutTheSeparateMethodMergesTheBonusAndSaysWhy) {
+    current::YearRules ended = current::LatestRules();
+    ended.SeparateBonus = false;
+    const current::RulesStandIn law(ended);
+    CalcWithTaxable(QStringLiteral("38000"), QStringLiteral("100000"));
+    EXPECT_EQ(Page.TxtMergedTotal->text(), "11280.00");
+    EXPECT_EQ(Page.TxtMergedBonusTax->text(), "3800.00");
+    EXPECT_EQ(Page.TxtSeparateTotal->text(), "");
+    EXPECT_EQ(Page.TxtSeparateBracket->text(), "不适用");
+    EXPECT_EQ(Page.TxtBetter->text(), "2027年没有全年一次性奖金单独计税的办法：奖金并入当月工资薪金"
+                                      "预扣预缴，年度汇算并入综合所得。");
+    EXPECT_EQ(Page.TxtMsgCliff->text(), "");
+    EXPECT_EQ(Page.TxtSplit->text(), "");
+    EXPECT_FALSE(Page.BtnReverse->isEnabled());
+    EXPECT_TRUE(Shown(Page, Series::Separate).isEmpty());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "common/UDeductionFacts.h"
 #include "common/UDeductionsDialog.h"
+#include "engine/current/RulesInUse.h"
 #include "pages/UFrmCurSettle.h"
 #include "pages/UFrmCurWage.h"
 #include "support/ParamFolders.h"
@@ -210,6 +211,24 @@ TEST_F(CurSettlePage, SaysWhatTheOtherMethodWouldGiveAndWhichIsLower) {
     Erase(Page.TxtBonus);
     EXPECT_EQ(Page.TxtOtherMethod->text(), "") << "no bonus, nothing to compare";
     EXPECT_EQ(Page.TxtTotalTax->text(), "216.00");
+}
+
+// In a year whose law has no separate bonus, every income above is settled with the bonus merged
+// (the figures of the test above, 1000 withheld: 800 owed); the separate method is greyed with
+// the reason, which the page says in place of the other method.
+TEST_F(CurSettlePage, AYearWithoutTheSeparateBonusSettlesItMerged) {
+    current::YearRules ended = current::LatestRules();
+    ended.SeparateBonus = false;
+    const current::RulesStandIn law(ended);
+    Calc(EveryIncome);
+    EXPECT_EQ(Results(), (QStringList{"152600.00", "109400.00", "43200.00", "10%", "2520.00",
+                                      "1800.00", "0.00", "1800.00", "1000.00", "800.00"}));
+    const QString said = QStringLiteral("2027年没有全年一次性奖金单独计税的办法：奖金并入当月工资"
+                                        "薪金预扣预缴，年度汇算并入综合所得");
+    EXPECT_FALSE(Page.RBtnSeparate->isEnabled());
+    EXPECT_TRUE(Page.RBtnMerged->isChecked());
+    EXPECT_EQ(Page.RBtnSeparate->toolTip(), said);
+    EXPECT_EQ(Page.TxtOtherMethod->text(), said + u'。');
 }
 
 TEST_F(CurSettlePage, AnEmployerThatDidNotWithholdTakesAwayTheExemptions) {

@@ -5,6 +5,7 @@
 #include "common/UCurWageModel.h"
 #include "common/UDeductionFacts.h"
 #include "common/UDeductionsDialog.h"
+#include "engine/current/RulesInUse.h"
 #include "pages/UFrmCurWage.h"
 #include "support/ParamFolders.h"
 #include "support/UiTestSupport.h"
@@ -466,6 +467,41 @@ TEST_F(CurWageWithAYear, StartsFromTheOpenYearsFirstJobAndFollowsIt) {
     EXPECT_EQ(page.TxtIncome->text(), "21000");
     Click(page.BtnFromYear);
     EXPECT_EQ(page.TxtIncome->text(), "22000.00");
+}
+
+// 6万 from 2021 (国家税务总局公告2020年第19号), 自1月 from July 2020 (2020年第13号): while the page
+// follows an open year before them, the way that year's law did not have is greyed with the
+// reason; the user's own figures are withheld under the latest year's law, which has both.
+TEST_F(CurWageWithAYear, GreysTheWaysTheOpenYearsLawDidNotHave) {
+    FactInput::OpenYear(
+        FactInput::WriteText(Files, QStringLiteral("a.json"), FactInput::ReadmeYear));
+    TFrmCurWage page;
+    ShowActive(&page);
+    const QString sixty =
+        QStringLiteral("“6万”自2021年1月1日起施行（国家税务总局公告2020年第19号），"
+                       "%1年不能采用");
+    const QString fromJanuary = QStringLiteral("“自1月”自2020年7月1日起施行（国家税务总局公告2020年"
+                                               "第13号），%1年不能采用");
+    struct Case {
+        int Year;
+        bool FromJanuary, Sixty;
+    };
+    for (const Case &c : {Case{2019, false, false}, Case{2020, true, false}, Case{2021, true, true},
+                          Case{2019, false, false}}) {
+        current::YearFacts year = TOpenYear::Instance().Facts();
+        year.Year = c.Year;
+        TOpenYear::Instance().Update(year);
+        EXPECT_EQ(page.RBtnFromJanuary->isEnabled(), c.FromJanuary) << c.Year;
+        EXPECT_EQ(page.RBtnSixty->isEnabled(), c.Sixty) << c.Year;
+        EXPECT_EQ(page.RBtnFromJanuary->toolTip() == fromJanuary.arg(c.Year), !c.FromJanuary)
+            << c.Year;
+        EXPECT_EQ(page.RBtnSixty->toolTip() == sixty.arg(c.Year), !c.Sixty) << c.Year;
+    }
+    TypeAndEnter(page.TxtIncome, QStringLiteral("21000"));
+    EXPECT_TRUE(page.RBtnFromJanuary->isEnabled());
+    EXPECT_TRUE(page.RBtnSixty->isEnabled());
+    Click(page.RBtnSixty);
+    EXPECT_TRUE(page.RBtnSixty->isChecked());
 }
 
 // The table never shows figures its fields do not: a page left emptied (重置) while the year is

@@ -14,6 +14,7 @@
 #include "common/UYearFacts.h"
 #include "common/UYearFiles.h"
 #include "common/UYearResults.h"
+#include "engine/current/RulesInUse.h"
 #include "pages/UFrmCurWage.h"
 #include "pages/UFrmTaxYear.h"
 #include "sheets/YearFile.h"
@@ -574,6 +575,25 @@ TEST_F(TaxYearPage, WaysNotYetTheLawAreGreyedWithTheReason) {
                                      "第19号），2020年不能采用"}));
     page.Facts->SpnYear->setValue(2021);
     EXPECT_EQ(greyed(), QStringList());
+}
+
+// A year whose law has no separate bonus (the README's year with the method ended): the bonus is
+// settled merged, the page says why, and the list of methods is greyed with the same reason.
+TEST_F(TaxYearPage, AYearWithoutTheSeparateBonusMergesItAndSaysWhy) {
+    current::YearRules ended = *current::RulesOf(2026);
+    ended.SeparateBonus = false;
+    const current::RulesStandIn law(ended);
+    OpenYear(Write(QStringLiteral("a.json"), ReadmeYear));
+    TFrmTaxYear page;
+    ShowActive(&page);
+    const QString said = QStringLiteral("2026年没有全年一次性奖金单独计税的办法：奖金并入当月工资"
+                                        "薪金预扣预缴，年度汇算并入综合所得");
+    EXPECT_EQ(TOpenYear::Instance().Result().Settled.Method, current::BonusMethod::Merged);
+    EXPECT_FALSE(TOpenYear::Instance().Result().Bonus.has_value());
+    EXPECT_FALSE(page.Facts->CmbBonusMethod->isEnabled());
+    EXPECT_EQ(page.Facts->CmbBonusMethod->toolTip(), said);
+    EXPECT_EQ(page.Results->TxtMethod->text(), said + u'。');
+    EXPECT_EQ(page.Results->TxtBonusTax->text(), "0.00");
 }
 
 // Two jobs of 10000 a month for six months each: 900 withheld by each, the year's 60000 taxable
