@@ -21,7 +21,9 @@ set(PENDRA_LAYOUT
   # So does the network module, with the interface of its requests.
   "net:common,net"
   "shell:engine,formats,sheets,common,shell"
-  "app:engine,formats,sheets,translations,common,pages,shell,app")
+  "app:engine,formats,sheets,translations,common,pages,shell,app"
+  # The WebAssembly module: the engines and the formats, nothing of Qt.
+  "web:engine,formats,web")
 
 function(pendra_check_layout root)
   set(faults "")
@@ -40,7 +42,7 @@ function(pendra_check_layout root)
           if(found EQUAL -1)
             string(APPEND faults "\n  ${shown}: ${line} (${folder}/ may include only ${listed})")
           endif()
-        elseif(folder MATCHES "^(engine|formats)$" AND line MATCHES "#[ \t]*include[ \t]*<Q")
+        elseif(folder MATCHES "^(engine|formats|web)$" AND line MATCHES "#[ \t]*include[ \t]*<Q")
           string(APPEND faults "\n  ${shown}: ${line} (${folder}/ is free of Qt)")
         endif()
       endforeach()

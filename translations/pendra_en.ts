@@ -8545,6 +8545,29 @@ same income and deductions every month; with --nonresident, one month of a non-r
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>命令 %1 只有 pendra-cli 才有：这里只计算 wage、bonus、labour、settle、severance 和 reverse</source>
+        <translation>Only pendra-cli has the command %1: here only wage, bonus, labour, settle, severance and reverse are computed</translation>
+    </message>
+    <message>
+        <source>这里只以 JSON 输出：请加 --json（文字表格只有 pendra-cli 才有）</source>
+        <translation>Only JSON is printed here: add --json (only pendra-cli prints text tables)</translation>
+    </message>
+    <message>
+        <source>帮助只有 pendra-cli 才有：pendra-cli %1 --help</source>
+        <translation>Only pendra-cli has the help: pendra-cli %1 --help</translation>
+    </message>
+    <message>
+        <source>参数应为字符串的数组</source>
+        <translation>The arguments should be an array of strings</translation>
+    </message>
+    <message>
+        <source>参数超过 %1 字节</source>
+        <translation>The arguments exceed %1 bytes</translation>
+    </message>
+</context>
+<context>
     <name>Words</name>
     <message>
         <source>税法不允许这样扣除此项</source>
