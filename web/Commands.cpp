@@ -249,7 +249,8 @@ Refusal ReadInsurance(const Options &Line, current::WageTerms &Terms) {
     if (!rate)
         return Fault("rate-invalid", {text}, "--insurance-rate");
     if (*rate > current::WholeInHundredths)
-        return Fault("rate-too-high", {text, std::to_string(current::WholeInHundredths / 100)},
+        return Fault("rate-too-high",
+                     {text, std::to_string(current::WholeInHundredths / 100) + "%"},
                      "--insurance-rate");
     current::InsuranceByRate byRate{*rate, Line.Amount("base-min"), current::Unbounded};
     if (Line.IsSet("base-max"))

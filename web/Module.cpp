@@ -33,6 +33,8 @@ formats::Json Refusal(std::string Kind, std::vector<std::string> Values = {}) {
 // it was when there is none.
 std::optional<formats::Json> TakeLanguage(std::vector<std::string> &Arguments,
                                           std::string &Language) {
+    // A refusal is worded in the environment's language: which of two was meant is not known.
+    const std::string environment = Language;
     bool taken = false;
     for (std::size_t i = 0; i < Arguments.size() && Arguments[i] != "--";) {
         std::string given;
@@ -48,12 +50,16 @@ std::optional<formats::Json> TakeLanguage(std::vector<std::string> &Arguments,
             ++i;
             continue;
         }
-        if (taken)
-            return Refusal("lang-repeated");
+        // The code in any case, as pendra-cli takes it.
+        std::string code = given;
+        for (char &c : code)
+            c = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+        if (taken || (code != "zh" && code != "en")) {
+            Language = environment;
+            return taken ? Refusal("lang-repeated") : Refusal("lang-invalid", {given});
+        }
         taken = true;
-        if (given != "zh" && given != "en")
-            return Refusal("lang-invalid", {given});
-        Language = given;
+        Language = code;
     }
     return std::nullopt;
 }
