@@ -67,15 +67,20 @@ std::optional<formats::Json> TakeLanguage(std::vector<std::string> &Arguments,
 formats::Json Answer(const char *Request, const char *Language) {
     std::string language = Language && std::string(Language) == "en" ? "en" : "zh";
     const std::string text = Request ? Request : "";
+    const auto refused = [&language](std::string Kind, std::vector<std::string> Values = {}) {
+        formats::Json answer = Refusal(std::move(Kind), std::move(Values));
+        answer["lang"] = language;
+        return answer;
+    };
     if (text.size() > MaxRequest)
-        return Refusal("request-too-large", {std::to_string(MaxRequest)});
+        return refused("request-too-large", {std::to_string(MaxRequest)});
     const formats::Json parsed = formats::Json::parse(text, nullptr, false);
     if (!parsed.is_array())
-        return Refusal("request-invalid");
+        return refused("request-invalid");
     std::vector<std::string> arguments;
     for (const formats::Json &argument : parsed) {
         if (!argument.is_string())
-            return Refusal("request-invalid");
+            return refused("request-invalid");
         arguments.push_back(argument.get<std::string>());
     }
     if (auto refused = TakeLanguage(arguments, language)) {

@@ -94,7 +94,22 @@ function argumentsOf(options = {}) {
 export async function load() {
   const [factory, wasmBinary] = await engineFactory();
   const [engine, catalogue] = await Promise.all([factory({ wasmBinary }), wordsCatalogue()]);
-  const call = engine.cwrap('pendra_run', 'string', ['string', 'string']);
+  // The request on the module's heap, not its stack: arguments of any length fit there.
+  const utf8 = (text) => {
+    const size = engine.lengthBytesUTF8(text) + 1;
+    const at = engine._malloc(size);
+    engine.stringToUTF8(text, at, size);
+    return at;
+  };
+  const call = (request, lang) => {
+    const [text, language] = [utf8(request), utf8(lang)];
+    try {
+      return engine.UTF8ToString(engine._pendra_run(text, language));
+    } finally {
+      engine._free(text);
+      engine._free(language);
+    }
+  };
 
   // pendra-cli's arguments as they are; the answer as data.
   function run(args, { lang = 'zh' } = {}) {
