@@ -25,7 +25,9 @@ set(PENDRA_LAYOUT
   # So does the network module, with the interface of its requests.
   "net:common,net"
   "shell:engine,formats,sheets,common,shell"
-  "app:engine,formats,sheets,translations,common,pages,shell,app")
+  "app:engine,formats,sheets,translations,common,pages,shell,app"
+  # The WebAssembly module: the engines and the formats, nothing of Qt.
+  "web:engine,formats,web")
 
 # Pages lean on no other page. A page is what app/PageRegistry.cpp registers from pages/; no file
 # of pages/ includes another page's header, and a helper left in pages/ (a header with its .cpp)
@@ -99,7 +101,7 @@ function(pendra_check_layout root)
           if(found EQUAL -1)
             string(APPEND faults "\n  ${shown}: ${line} (${folder}/ may include only ${listed})")
           endif()
-        elseif(folder MATCHES "^(engine|formats)$" AND line MATCHES "#[ \t]*include[ \t]*<Q")
+        elseif(folder MATCHES "^(engine|formats|web)$" AND line MATCHES "#[ \t]*include[ \t]*<Q")
           string(APPEND faults "\n  ${shown}: ${line} (${folder}/ is free of Qt)")
         endif()
       endforeach()

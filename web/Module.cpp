@@ -1,0 +1,113 @@
+// The entry of the WebAssembly module: pendra-cli's arguments in (a JSON array of strings), an
+// answer out (a JSON object): {"status":0,"json":true,"lang":"zh","result":"<the JSON text>"} or
+// {"status":2,"lang":"en","fault":{"command":"wage","path":"--income","kind":"not-a-number",
+// "values":["--income","abc"]}}. The words of a fault are the JavaScript side's, from the
+// program's translations. Nothing here traps on any input: faults are data.
+
+#include "formats/Result.h"
+#include "web/Commands.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The most text a call takes: far beyond any command line, small beside the module's memory.
+constexpr std::size_t MaxRequest = 1 << 20;
+
+formats::Json FaultJson(const formats::Fault &Fault, const std::string &Command) {
+    formats::Json values = formats::Json::array();
+    for (const std::string &value : Fault.Values)
+        values.push_back(value);
+    return {{"command", Command}, {"path", Fault.Path}, {"kind", Fault.Kind}, {"values", values}};
+}
+
+formats::Json Refusal(std::string Kind, std::vector<std::string> Values = {}) {
+    formats::Fault fault;
+    fault.Kind = std::move(Kind);
+    fault.Values = std::move(Values);
+    return {{"status", 2}, {"fault", FaultJson(fault, {})}};
+}
+
+// --lang taken out wherever it stands before a "--", as pendra-cli takes it; Language is left as
+// it was when there is none.
+std::optional<formats::Json> TakeLanguage(std::vector<std::string> &Arguments,
+                                          std::string &Language) {
+    // A refusal is worded in the environment's language: which of two was meant is not known.
+    const std::string environment = Language;
+    bool taken = false;
+    for (std::size_t i = 0; i < Arguments.size() && Arguments[i] != "--";) {
+        std::string given;
+        if (Arguments[i] == "--lang") {
+            given = i + 1 < Arguments.size() ? Arguments[i + 1] : std::string();
+            Arguments.erase(Arguments.begin() + static_cast<std::ptrdiff_t>(i),
+                            Arguments.begin() +
+                                static_cast<std::ptrdiff_t>(std::min(i + 2, Arguments.size())));
+        } else if (Arguments[i].rfind("--lang=", 0) == 0) {
+            given = Arguments[i].substr(7);
+            Arguments.erase(Arguments.begin() + static_cast<std::ptrdiff_t>(i));
+        } else {
+            ++i;
+            continue;
+        }
+        // The code in any case, as pendra-cli takes it.
+        std::string code = given;
+        for (char &c : code)
+            c = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+        if (taken || (code != "zh" && code != "en")) {
+            Language = environment;
+            return taken ? Refusal("lang-repeated") : Refusal("lang-invalid", {given});
+        }
+        taken = true;
+        Language = code;
+    }
+    return std::nullopt;
+}
+
+formats::Json Answer(const char *Request, const char *Language) {
+    std::string language = Language && std::string(Language) == "en" ? "en" : "zh";
+    const std::string text = Request ? Request : "";
+    const auto refused = [&language](std::string Kind, std::vector<std::string> Values = {}) {
+        formats::Json answer = Refusal(std::move(Kind), std::move(Values));
+        answer["lang"] = language;
+        return answer;
+    };
+    if (text.size() > MaxRequest)
+        return refused("request-too-large", {std::to_string(MaxRequest)});
+    const formats::Json parsed = formats::Json::parse(text, nullptr, false);
+    if (!parsed.is_array())
+        return refused("request-invalid");
+    std::vector<std::string> arguments;
+    for (const formats::Json &argument : parsed) {
+        if (!argument.is_string())
+            return refused("request-invalid");
+        arguments.push_back(argument.get<std::string>());
+    }
+    if (auto refused = TakeLanguage(arguments, language)) {
+        (*refused)["lang"] = language;
+        return *refused;
+    }
+    const web::Outcome outcome = web::Run(arguments);
+    formats::Json answer{{"status", outcome.Status},
+                         {"lang", language},
+                         {"json", outcome.Json},
+                         {"help", outcome.Help}};
+    if (outcome.Fault)
+        answer["fault"] = FaultJson(*outcome.Fault, outcome.Command);
+    else if (outcome.Status == 0)
+        answer["result"] = outcome.Result;
+    return answer;
+}
+
+std::string Last;
+
+} // namespace
+
+extern "C" {
+
+// The answer stays valid until the next call.
+const char *pendra_run(const char *Request, const char *Language) {
+    Last = Answer(Request, Language).dump(-1, ' ', true, formats::Json::error_handler_t::replace);
+    return Last.c_str();
+}
+}
