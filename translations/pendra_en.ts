@@ -509,6 +509,18 @@ what the best allocation saves against it are given too (current in --json).</tr
         <translation>All deducted by b: tax payable of both together %1; the best allocation saves %2 against it
 </translation>
     </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>两人：%1，%2
+
+</source>
+        <translation>The two: %1 and %2
+
+</translation>
+    </message>
 </context>
 <context>
     <name>HouseholdFile</name>
@@ -4766,6 +4778,22 @@ Please check that the folder may be written to and that there is enough disk spa
         <source>并入综合所得（较优）</source>
         <translation>With comprehensive income (better)</translation>
     </message>
+    <message>
+        <source>不适用</source>
+        <translation>Not applicable</translation>
+    </message>
+    <message>
+        <source>单独计税（不适用）</source>
+        <translation>Taxed separately (not applicable)</translation>
+    </message>
+    <message>
+        <source>并入综合所得</source>
+        <translation>Combined with comprehensive income</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <translation>.</translation>
+    </message>
 </context>
 <context>
     <name>TFrmCurDeductions</name>
@@ -5518,6 +5546,10 @@ Please check that the folder may be written to and that there is enough disk spa
         <source>取得综合所得时，有扣缴义务人依法应预扣预缴而未预扣的，不适用补税不超过%1元或收入不超过%2元免于办理年度汇算的规定（%3）。</source>
         <translation>Where a withholding agent should by law have withheld tax on comprehensive income but did not, the exemption from the annual reconciliation for tax due of at most %1 yuan or income of at most %2 yuan does not apply (%3).</translation>
     </message>
+    <message>
+        <source>。</source>
+        <translation>.</translation>
+    </message>
 </context>
 <context>
     <name>TFrmCurSeverance</name>
@@ -5881,6 +5913,14 @@ Example: a lump sum of %2 yuan, %3 months, a wage of %4 yuan: %5 + %4 − %1 = %
     <message>
         <source>任职单位：</source>
         <translation>Employer:</translation>
+    </message>
+    <message>
+        <source>“自1月”自%1起施行（%2），%3年不能采用</source>
+        <translation>&quot;自1月&quot; (from January) applies from %1 (%2) and cannot be used in %3</translation>
+    </message>
+    <message>
+        <source>“6万”自%1起施行（%2），%3年不能采用</source>
+        <translation>&quot;6万&quot; (60,000) applies from %1 (%2) and cannot be used in %3</translation>
     </message>
 </context>
 <context>
@@ -6560,10 +6600,6 @@ Write back?</translation>
         <translation>Saved against the current allocation:</translation>
     </message>
     <message>
-        <source>家庭文件未写明现在的分配</source>
-        <translation>The household file does not give the current allocation</translation>
-    </message>
-    <message>
         <source>现在的分配</source>
         <translation>Current allocation</translation>
     </message>
@@ -6605,6 +6641,18 @@ Write back?</translation>
             <numerusform>Tax year %1, %n split tried.</numerusform>
             <numerusform>Tax year %1, %n splits tried.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>现在的分配按两人年度文件中各自扣除的共同项目和比例计算。</source>
+        <translation>The split they have now is the shared items and shares their two year files claim.</translation>
+    </message>
+    <message>
+        <source>两人的年度文件没有把每个共同项目恰好扣除一次（全额或各半），不知道现在的分配。</source>
+        <translation>Their year files do not claim each shared item exactly once (wholly, or half each), so the split they have now is not known.</translation>
+    </message>
+    <message>
+        <source>年度文件或家庭文件未写明现在的分配</source>
+        <translation>Not stated by the year files or the household file</translation>
     </message>
 </context>
 <context>
@@ -8261,6 +8309,18 @@ Please install any one of them and try again.</translation>
         <source>居民身份</source>
         <translation>Residency</translation>
     </message>
+    <message>
+        <source>可不填</source>
+        <translation>optional</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>姓名：</source>
+        <translation>Name:</translation>
+    </message>
 </context>
 <context>
     <name>TYearResults</name>
@@ -8703,6 +8763,29 @@ same income and deductions every month; with --nonresident, one month of a non-r
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>命令 %1 只有 pendra-cli 才有：这里只计算 wage、bonus、labour、settle、severance 和 reverse</source>
+        <translation>Only pendra-cli has the command %1: here only wage, bonus, labour, settle, severance and reverse are computed</translation>
+    </message>
+    <message>
+        <source>这里只以 JSON 输出：请加 --json（文字表格只有 pendra-cli 才有）</source>
+        <translation>Only JSON is printed here: add --json (only pendra-cli prints text tables)</translation>
+    </message>
+    <message>
+        <source>帮助只有 pendra-cli 才有：pendra-cli %1 --help</source>
+        <translation>Only pendra-cli has the help: pendra-cli %1 --help</translation>
+    </message>
+    <message>
+        <source>参数应为字符串的数组</source>
+        <translation>The arguments should be an array of strings</translation>
+    </message>
+    <message>
+        <source>参数超过 %1 字节</source>
+        <translation>The arguments exceed %1 bytes</translation>
+    </message>
+</context>
+<context>
     <name>YearCommand</name>
     <message>
         <source>月份</source>
@@ -9036,6 +9119,10 @@ status 2.</translation>
     <message>
         <source>“自1月”自%1起施行（%2），%3 年不能采用</source>
         <translation>&quot;自1月 (from January)&quot; applies from %1 (%2) and cannot be used in %3</translation>
+    </message>
+    <message>
+        <source>姓名最长 %1 个字</source>
+        <translation>a name has at most %1 characters</translation>
     </message>
 </context>
 <context>
