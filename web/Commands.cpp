@@ -26,7 +26,7 @@ Outcome Done(const formats::Json &Result) {
     return done;
 }
 
-Outcome Refused(formats::Fault Fault) {
+Outcome Refused(OptionFault Fault) {
     Outcome refused;
     refused.Status = 2;
     refused.Fault = std::move(Fault);

@@ -15,7 +15,7 @@ namespace {
 // The most text a call takes: far beyond any command line, small beside the module's memory.
 constexpr std::size_t MaxRequest = 1 << 20;
 
-formats::Json FaultJson(const formats::Fault &Fault, const std::string &Command) {
+formats::Json FaultJson(const web::OptionFault &Fault, const std::string &Command) {
     formats::Json values = formats::Json::array();
     for (const std::string &value : Fault.Values)
         values.push_back(value);
@@ -23,7 +23,7 @@ formats::Json FaultJson(const formats::Fault &Fault, const std::string &Command)
 }
 
 formats::Json Refusal(std::string Kind, std::vector<std::string> Values = {}) {
-    formats::Fault fault;
+    web::OptionFault fault;
     fault.Kind = std::move(Kind);
     fault.Values = std::move(Values);
     return {{"status", 2}, {"fault", FaultJson(fault, {})}};

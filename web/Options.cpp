@@ -53,8 +53,8 @@ std::string IsoDate(const current::Date &Day) {
 
 } // namespace
 
-formats::Fault Fault(std::string Kind, std::vector<std::string> Values, std::string Option) {
-    formats::Fault fault;
+OptionFault Fault(std::string Kind, std::vector<std::string> Values, std::string Option) {
+    OptionFault fault;
     fault.Path = std::move(Option);
     fault.Kind = std::move(Kind);
     fault.Values = std::move(Values);

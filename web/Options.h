@@ -8,7 +8,6 @@
 #include "engine/current/Money.h"
 #include "engine/current/Rules.h"
 #include "engine/current/Wage.h"
-#include "formats/Fault.h"
 
 #include <map>
 #include <optional>
@@ -17,11 +16,18 @@
 
 namespace web {
 
-using Refusal = std::optional<formats::Fault>;
+// A fault of the command line as data: the option it is about (its path), a kind and the values its
+// words quote. The files' faults are formats::Fault; these are the command line's own.
+struct OptionFault {
+    std::string Path;
+    std::string Kind;
+    std::vector<std::string> Values;
+};
+
+using Refusal = std::optional<OptionFault>;
 
 // A fault of the command line: Kind with the values its words quote, about Option if any.
-formats::Fault Fault(std::string Kind, std::vector<std::string> Values = {},
-                     std::string Option = {});
+OptionFault Fault(std::string Kind, std::vector<std::string> Values = {}, std::string Option = {});
 
 class Options {
   public:

@@ -306,7 +306,7 @@ Cents IllnessDeduction(const std::vector<IllnessFacts> &Illness) {
 // the monthly basic deduction, less the pay's tax-exempt income, insurance and other deductions
 // but none of the person's own deductions; each payment and the bonus as a non-resident's; no
 // settlement.
-YearResult ComputeNonResidentYear(const YearFacts &Facts) {
+YearResult ComputeNonResidentYear(const YearFacts &Facts, const YearRules &Rules) {
     YearResult r;
     r.NonResident = true;
     for (std::size_t m = 0; m < r.Entitlements.size(); ++m)
@@ -346,7 +346,7 @@ YearResult ComputeYear(const YearFacts &Facts) {
 YearResult ComputeYear(const YearFacts &Facts, const YearRules &Rules) {
     const YearRules &rules = Rules;
     if (Facts.NonResident())
-        return ComputeNonResidentYear(Facts);
+        return ComputeNonResidentYear(Facts, rules);
     YearResult r;
     r.Entitlements = EntitlementsOf(Facts, rules);
 
