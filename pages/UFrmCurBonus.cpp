@@ -479,7 +479,7 @@ void TFrmCurBonus::ShowComparison(const current::BonusComparison &Result,
         ShowResult(TxtMergedBonusTax, Amount(Result.Merged.BonusTax));
         ShowResult(TxtMergedTotal, Amount(Result.Merged.Total));
         LblSeparate->setText(tr("单独计税（不适用）"));
-        LblMerged->setText(tr("并入综合所得"));
+        LblMerged->setText(sheets::Caption(current::BonusChoice::Merged));
         TxtBetter->setText(LawText::NoSeparateBonus(Rules) + tr("。"));
         return;
     }

@@ -4787,10 +4787,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Taxed separately (not applicable)</translation>
     </message>
     <message>
-        <source>并入综合所得</source>
-        <translation>Combined with comprehensive income</translation>
-    </message>
-    <message>
         <source>。</source>
         <translation>.</translation>
     </message>
