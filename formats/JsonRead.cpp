@@ -413,8 +413,10 @@ class Builder {
             frame.Container->push_back(std::move(Item));
             return &frame.Container->back();
         }
+        // A key read twice is a fault already noted; its later value takes the place of the
+        // earlier, which may be of another type (a number, then an object to fill).
         auto &object = frame.Container->get_ref<Value::object_t &>();
-        return &object.emplace(frame.Key, std::move(Item)).first->second;
+        return &object.insert_or_assign(frame.Key, std::move(Item)).first->second;
     }
 
     bool Place(Value &&Item) {

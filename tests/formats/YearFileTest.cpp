@@ -205,6 +205,12 @@ INSTANTIATE_TEST_SUITE_P(
                   FaultKind::DuplicateKey,
                   "year",
                   {}},
+        // The later value of another type than the earlier: a number, then a list to fill.
+        FaultCase{"KeyTwiceAsAList",
+                  With(Small, "\"jobs\"", "\"jobs\":13,\"jobs\""),
+                  FaultKind::DuplicateKey,
+                  "jobs",
+                  {}},
         FaultCase{"ControlInName",
                   With(Small, "\"甲\"", "\"甲\n\x1b\""),
                   FaultKind::ControlCharacter,
