@@ -212,7 +212,9 @@ TEST(HostileRun, KilledWhileWritingAWorkbook) {
     cli.kill();
     cli.waitForFinished();
     EXPECT_EQ(ReadAll(target), "old workbook");
-    EXPECT_TRUE(QDir(temporary.path()).isEmpty());
+    const QStringList left =
+        QDir(temporary.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    EXPECT_TRUE(left.isEmpty()) << left.join(u' ').toStdString();
 }
 
 // Two runs writing one file at once leave one whole file and nothing beside it.
