@@ -13,14 +13,24 @@ async function engineFactory() {
     const factory = createRequire(import.meta.url)('./dist/pendra-engine.cjs');
     return [factory, await readFile(here('pendra-engine.wasm'))];
   }
-  // A browser: the factory is a script of its own (MODULARIZE), evaluated as CommonJS would be.
-  const [script, binary] = await Promise.all([
-    fetch(here('pendra-engine.cjs')).then((r) => r.text()),
-    fetch(here('pendra-engine.wasm')).then((r) => r.arrayBuffer()),
-  ]);
-  const module = { exports: {} };
-  new Function('module', 'exports', script)(module, module.exports);
-  return [module.exports, new Uint8Array(binary)];
+  // A browser: the factory is a classic script of its own (MODULARIZE), which defines
+  // PendraModule; added as a script element, so that a Content-Security-Policy without
+  // 'unsafe-eval' lets it run. A page that inlines the binary (opened from a file, where fetch is
+  // refused) hands it over as PendraWasmBase64.
+  if (typeof globalThis.PendraModule !== 'function') {
+    await new Promise((resolve, reject) => {
+      const script = document.createElement('script');
+      script.src = here('pendra-engine.cjs').href;
+      script.onload = resolve;
+      script.onerror = () => reject(new Error(`${script.src} did not load`));
+      document.head.append(script);
+    });
+  }
+  const inline = globalThis.PendraWasmBase64;
+  const binary = inline
+    ? Uint8Array.from(atob(inline), (c) => c.charCodeAt(0))
+    : new Uint8Array(await (await fetch(here('pendra-engine.wasm'))).arrayBuffer());
+  return [globalThis.PendraModule, binary];
 }
 
 async function wordsCatalogue() {
@@ -28,7 +38,7 @@ async function wordsCatalogue() {
     const { readFile } = await import('node:fs/promises');
     return JSON.parse(await readFile(here('words.json'), 'utf8'));
   }
-  return (await fetch(here('words.json'))).json();
+  return globalThis.PendraFaultWords ?? (await fetch(here('words.json'))).json();
 }
 
 // A value as a message quotes it: control and direction characters escaped, at most 40

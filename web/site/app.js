@@ -1,0 +1,677 @@
+// The browser edition's pages over the WebAssembly module. Every figure shown comes from the
+// module's JSON; this file only reads the fields, calls the module and lays out what it answers.
+// build.mjs wraps it with the module's loader and the words catalogue into one classic script,
+// so that the page also runs when opened from a file, where modules and fetch are refused.
+
+/* global uPlot, SITE_WORDS, load */
+
+const store = (() => {
+  // Storage refused (a private window, a policy) is said where it matters, never thrown.
+  try {
+    const probe = 'pendra.probe';
+    localStorage.setItem(probe, '1');
+    localStorage.removeItem(probe);
+    return localStorage;
+  } catch {
+    return null;
+  }
+})();
+const keep = (key, value) => {
+  if (!store) return 'refused';
+  try {
+    if (value === null) store.removeItem(key);
+    else store.setItem(key, value);
+    return 'ok';
+  } catch (error) {
+    return error && error.name === 'QuotaExceededError' ? 'full' : 'refused';
+  }
+};
+const kept = (key) => (store ? store.getItem(key) : null);
+
+let lang = kept('pendra.lang') || ((navigator.language || 'zh').toLowerCase().startsWith('zh') ? 'zh' : 'en');
+const t = (zh, ...values) => {
+  const text = lang === 'en' && SITE_WORDS[zh] ? SITE_WORDS[zh] : zh;
+  return text.replace(/%(\d)/g, (all, n) => (n - 1 < values.length ? String(values[n - 1]) : all));
+};
+
+let pendra = null;
+
+// A small element builder: tag, attributes (on… as listeners), children.
+function h(tag, attrs = {}, ...children) {
+  const node = document.createElement(tag);
+  for (const [key, value] of Object.entries(attrs)) {
+    if (value === undefined || value === null || value === false) continue;
+    if (key.startsWith('on')) node.addEventListener(key.slice(2), value);
+    else if (key === 'text') node.textContent = value;
+    else node.setAttribute(key, value === true ? '' : value);
+  }
+  for (const child of children.flat()) {
+    if (child === null || child === undefined || child === false) continue;
+    node.append(child instanceof Node ? child : document.createTextNode(String(child)));
+  }
+  return node;
+}
+
+const uid = (() => {
+  let n = 0;
+  return () => `f${++n}`;
+})();
+
+// A labelled input. The path names the field as faults name it: an option (--income) or a key
+// path of the year file (jobs[0].pay[1].income).
+function field(label, path, value, onInput, { type = 'text', options = null, hint = '' } = {}) {
+  const id = uid();
+  let input;
+  if (options) {
+    input = h('select', { id, 'data-path': path },
+      options.map(([key, words]) => h('option', { value: key, selected: String(value ?? '') === String(key) }, words)));
+    input.addEventListener('change', () => onInput(input.value));
+  } else if (type === 'checkbox') {
+    input = h('input', { id, type: 'checkbox', 'data-path': path, checked: !!value });
+    input.addEventListener('change', () => onInput(input.checked));
+  } else {
+    input = h('input', { id, type: 'text', 'data-path': path, value: value ?? '', inputmode: type, placeholder: hint,
+      autocomplete: 'off' });
+    input.addEventListener('input', () => onInput(input.value));
+  }
+  return h('div', { class: type === 'checkbox' ? 'field check' : 'field' }, h('label', { for: id }, label), input,
+    h('div', { class: 'fault', 'data-fault-for': path, role: 'alert' }));
+}
+
+function showFault(root, fault, where) {
+  for (const node of root.querySelectorAll('[aria-invalid]')) node.removeAttribute('aria-invalid');
+  for (const node of root.querySelectorAll('.fault')) node.textContent = '';
+  if (!fault) return;
+  const path = fault.path || '';
+  const input = path ? root.querySelector(`[data-path="${CSS.escape(path)}"]`) : null;
+  if (input) {
+    input.setAttribute('aria-invalid', 'true');
+    root.querySelector(`[data-fault-for="${CSS.escape(path)}"]`).textContent = fault.message;
+  } else {
+    where.textContent = fault.message;
+  }
+}
+
+const table = (heads, rows, numeric = true) =>
+  h('div', { class: 'table-wrap', tabindex: '0' },
+    h('table', { class: numeric ? 'numbers' : '' },
+      h('thead', {}, h('tr', {}, heads.map((head) => h('th', { scope: 'col' }, head)))),
+      h('tbody', {}, rows.map((row) => h('tr', {}, row.map((cell, i) => (i === 0 ? h('th', { scope: 'row' }, cell) : h('td', {}, cell))))))));
+const pairs = (rows) => table([t('项目'), t('金额')], rows);
+
+// A chart that keeps its uPlot between edits: only its data changes on an edit.
+function chartHolder() {
+  const holder = { node: h('div', { class: 'chart' }), plot: null, key: '' };
+  holder.draw = (key, makeOptions, data) => {
+    const width = Math.max(260, Math.min(holder.node.clientWidth || 640, 900));
+    if (holder.plot && holder.key === key && holder.width === width) {
+      holder.plot.setData(data);
+      return;
+    }
+    if (holder.plot) holder.plot.destroy();
+    holder.key = key;
+    holder.width = width;
+    holder.plot = new uPlot(makeOptions(width), data, holder.node);
+  };
+  return holder;
+}
+
+const money = (text) => Number(text);
+const monthWords = (m) => t('%1月', m);
+
+// ---------------------------------------------------------------------------------------------
+// The calculator pages: fields as options of a pendra-cli command, the answer laid out.
+
+function optionsPage(name, fields, compute, render) {
+  const saved = JSON.parse(kept(`pendra.page.${name}`) || 'null') || {};
+  const values = Object.fromEntries(fields.map((f) => [f.key, saved[f.key] ?? f.initial ?? '']));
+  return () => {
+    const out = h('div', { class: 'results', 'aria-live': 'polite' });
+    const top = h('div', { class: 'fault top', role: 'alert' });
+    const form = h('form', { class: 'facts', onsubmit: (e) => e.preventDefault() });
+    const run = () => {
+      const options = {};
+      for (const f of fields) {
+        const value = values[f.key];
+        if (f.type === 'checkbox') options[f.key] = !!value;
+        else if (value !== '' && value !== undefined) options[f.key] = value;
+      }
+      const answer = compute(options);
+      showFault(form, answer.ok ? null : answer.fault, top);
+      if (answer.ok) top.textContent = '';
+      out.replaceChildren(...(answer.ok ? render(answer.value, options) : []));
+      keep(`pendra.page.${name}`, JSON.stringify(values));
+    };
+    for (const f of fields) {
+      form.append(field(t(f.label), `--${f.key.replace(/[A-Z]/g, (c) => `-${c.toLowerCase()}`)}`, values[f.key], (v) => {
+        values[f.key] = v;
+        run();
+      }, f));
+    }
+    queueMicrotask(run);
+    return [form, top, out];
+  };
+}
+
+const modeOptions = () => [['按月', t('按月减除')], ['自1月', t('自1月起累计减除')], ['6万', t('6万元一次减除')]];
+const monthOptions = () => Array.from({ length: 12 }, (_, i) => [String(i + 1), monthWords(i + 1)]);
+
+function wageMonths(months) {
+  return table([t('月份'), t('本月收入'), t('累计应纳税所得额'), t('税率'), t('累计应纳税额'), t('本月预扣税额'), t('税后收入')],
+    months.map((m) => [monthWords(m.month), m.income, m.cumulative_taxable ?? m.taxable, `${m.rate}%`, m.cumulative_tax ?? m.tax, m.tax, m.net]));
+}
+
+const pages = {};
+
+pages.wage = optionsPage('wage', [
+  { key: 'income', label: '每月收入', type: 'decimal', initial: '20000' },
+  { key: 'exempt', label: '免税收入', type: 'decimal' },
+  { key: 'insurance', label: '三险一金', type: 'decimal', initial: '2000' },
+  { key: 'special', label: '专项附加扣除', type: 'decimal', initial: '3000' },
+  { key: 'other', label: '其他扣除', type: 'decimal' },
+  { key: 'mode', label: '基本减除费用', options: modeOptions(), initial: '按月' },
+  { key: 'from', label: '起始月份', options: monthOptions(), initial: '1' },
+  { key: 'to', label: '截止月份', options: monthOptions(), initial: '12' },
+  { key: 'nonresident', label: '非居民个人', type: 'checkbox' },
+], (o) => pendra.wage(o, { lang }), (v) => [h('h2', {}, t('逐月累计预扣')), wageMonths(v.months ?? [v])]);
+
+const bonusChart = chartHolder();
+pages.bonus = optionsPage('bonus', [
+  { key: 'bonus', label: '全年一次性奖金', type: 'decimal', initial: '38000' },
+  { key: 'taxable', label: '其他综合所得应纳税所得额', type: 'decimal', initial: '100000' },
+  { key: 'nonresident', label: '非居民个人', type: 'checkbox' },
+], (o) => pendra.bonus(o, { lang }), (v, o) => {
+  const rows = [];
+  if (v.separate) {
+    rows.push([t('单独计税：奖金税额'), v.separate.bonus_tax], [t('单独计税：税额合计'), v.separate.total],
+      [t('并入综合所得：奖金税额'), v.merged.bonus_tax], [t('并入综合所得：税额合计'), v.merged.total],
+      [t('较优方法'), v.better === 'merged' ? t('并入综合所得') : t('单独计税')], [t('少缴'), v.saving]);
+    if (v.cliff) rows.push([t('临界区间'), `${v.cliff.from} – ${v.cliff.to}`], [t('多发反少得'), v.cliff.loss]);
+    if (v.best_split) rows.push([t('最优奖金'), v.best_split.bonus], [t('再省'), v.best_split.saving]);
+  } else {
+    for (const [key, value] of Object.entries(v)) if (typeof value !== 'object') rows.push([key, value]);
+  }
+  const nodes = [pairs(rows)];
+  if (v.separate) {
+    nodes.push(h('h2', {}, t('奖金到手：单独计税与并入综合所得')), bonusChart.node);
+    requestAnimationFrame(() => drawBonusCurve(o));
+  }
+  return nodes;
+});
+
+// What each bonus up to a little past the one typed keeps under both methods, every point the
+// module's answer; a cliff is sampled from both sides so that it shows as an upright drop.
+function drawBonusCurve(o) {
+  const top = Math.max(money(o.bonus) * 1.25, 1000);
+  const points = 160;
+  const xs = [];
+  for (let i = 0; i <= points; i++) xs.push(Math.round((top * i) / points));
+  const cliffs = [];
+  for (let i = 1; i < xs.length; i++) {
+    const answer = pendra.bonus({ bonus: xs[i], taxable: o.taxable ?? 0 }, { lang });
+    if (answer.ok && answer.value.cliff) cliffs.push(money(answer.value.cliff.from));
+  }
+  for (const c of new Set(cliffs)) if (c < top) xs.push(c, c + 0.01);
+  xs.sort((a, b) => a - b);
+  const separate = [];
+  const merged = [];
+  const xsKept = [];
+  for (const x of xs) {
+    const answer = pendra.bonus({ bonus: x.toFixed(2), taxable: o.taxable ?? 0 }, { lang });
+    if (!answer.ok) continue;
+    xsKept.push(x);
+    separate.push(x - money(answer.value.separate.bonus_tax));
+    merged.push(x - money(answer.value.merged.bonus_tax));
+  }
+  bonusChart.draw(`bonus-${lang}`, (width) => ({
+    width, height: 280,
+    scales: { x: { time: false } },
+    axes: [{ label: t('全年一次性奖金') }, { label: t('到手') , size: 70 }],
+    series: [{ label: t('奖金') }, { label: t('单独计税'), stroke: '#c0392b', width: 2 },
+      { label: t('并入综合所得'), stroke: '#2471a3', width: 2 }],
+  }), [xsKept, separate, merged]);
+}
+
+pages.labour = optionsPage('labour', [
+  { key: 'income', label: '收入', type: 'decimal', initial: '30000' },
+  { key: 'kind', label: '类别', options: [['labour', t('劳务报酬')], ['author', t('稿酬')], ['royalty', t('特许权使用费')]], initial: 'labour' },
+  { key: 'nonresident', label: '非居民个人', type: 'checkbox' },
+], (o) => pendra.labour(o, { lang }), (v) => [pairs([[t('收入'), v.income], [t('减除费用'), v.deduction],
+  [t('应纳税所得额'), v.taxable], [t('税率'), `${v.rate}%`], [t('速算扣除数'), v.quick_deduction],
+  [t('应预扣税额'), v.tax], [t('税后收入'), v.after_tax]])]);
+
+function settlementRows(s) {
+  return [[t('综合所得收入额'), s.income_amount], [t('扣除合计'), s.deductions], [t('捐赠限额'), s.donation_limit],
+    [t('捐赠扣除'), s.donations], [t('应纳税所得额'), s.taxable], [t('税率'), `${s.rate}%`],
+    [t('速算扣除数'), s.quick_deduction], [t('综合所得应纳税额'), s.tax], [t('年终奖单独计税税额'), s.bonus_tax],
+    [t('应纳税额合计'), s.total_tax], [t('已预缴税额'), s.withheld], [t('应补（退）税额'), s.balance]];
+}
+
+// The filing sentence of a settlement by its reason; the amounts are the module's.
+function sentence(s) {
+  const owed = s.balance.replace(/^-/, '');
+  switch (s.reason) {
+  case 'refund': return t('应退税 %1：可以办理汇算申请退税，也可以不办理', owed);
+  case 'none': return t('无需补税也无退税，无需办理汇算');
+  case 'owe_small': return t('应补税 %1，在免于汇算的限额之内，无需办理汇算', owed);
+  case 'income_low': return t('应补税 %1，但综合所得年收入在免于汇算的限额之内，无需办理汇算', owed);
+  default: return t('应补税 %1：须在次年汇算期内办理汇算', owed);
+  }
+}
+
+pages.settle = optionsPage('settle', [
+  { key: 'wages', label: '工资薪金收入', type: 'decimal', initial: '240000' },
+  { key: 'labour', label: '劳务报酬', type: 'decimal' },
+  { key: 'author', label: '稿酬', type: 'decimal' },
+  { key: 'royalty', label: '特许权使用费', type: 'decimal' },
+  { key: 'insurance', label: '三险一金', type: 'decimal', initial: '24000' },
+  { key: 'special', label: '专项附加扣除', type: 'decimal', initial: '36000' },
+  { key: 'bonus', label: '全年一次性奖金', type: 'decimal' },
+  { key: 'bonusMethod', label: '奖金计税方法', options: [['separate', t('单独计税')], ['merged', t('并入综合所得')]], initial: 'separate' },
+  { key: 'withheld', label: '已预缴税额', type: 'decimal', initial: '10000' },
+], (o) => pendra.settle(o, { lang }), (v) => [pairs(settlementRows(v)), h('p', { class: 'sentence' }, sentence(v))]);
+
+pages.reverse = optionsPage('reverse', [
+  { key: 'kind', label: '反算类别', options: [['wage', t('工资薪金')], ['bonus', t('全年一次性奖金')], ['labour', t('劳务报酬')]], initial: 'wage' },
+  { key: 'net', label: '税后金额', type: 'decimal', initial: '15000' },
+  { key: 'insuranceRate', label: '三险一金比例（%）', type: 'decimal', initial: '10.5' },
+  { key: 'baseMin', label: '缴费基数下限', type: 'decimal', initial: '7162' },
+  { key: 'baseMax', label: '缴费基数上限', type: 'decimal', initial: '35811' },
+], (o) => {
+  const { kind, ...rest } = o;
+  if (kind !== 'wage') {
+    delete rest.insuranceRate;
+    delete rest.baseMin;
+    delete rest.baseMax;
+  }
+  return pendra.reverse(kind, rest, { lang });
+}, (v) => {
+  const rows = [[t('税前'), v.gross]];
+  if (v.tax !== undefined) rows.push([t('税额'), v.tax]);
+  if (v.net !== undefined) rows.push([t('税后'), v.net]);
+  const nodes = [pairs(rows)];
+  if (v.months) nodes.push(wageMonths(v.months));
+  return nodes;
+});
+
+// ---------------------------------------------------------------------------------------------
+// 我的纳税年度: the year file's facts in forms, recomputed by the module on every edit.
+
+const yearKey = 'pendra.year';
+const exampleYear = () => ({
+  year: 2026,
+  jobs: [{ employer: '甲公司', from: 1, to: 12, mode: '按月', deductions_here: true,
+    pay: [{ from: 1, income: 20000, exempt: 0, insurance: 2000, other: 0 }, { from: 7, income: 25000, insurance: 2500 }] }],
+});
+let facts = (() => {
+  try {
+    return JSON.parse(kept(yearKey) || 'null') || exampleYear();
+  } catch {
+    return exampleYear();
+  }
+})();
+
+// The year file's shape as the forms show it. A list item's fields and a kind per field.
+const M = 'month';
+const A = 'amount';
+const yearForm = () => [
+  { key: 'year', label: '纳税年度', kind: 'int' },
+  { key: 'name', label: '姓名', kind: 'text' },
+  { key: 'days_in_china', label: '在华居住天数（居民可不填）', kind: 'int' },
+  { list: 'jobs', label: '任职受雇', add: () => ({ employer: '', from: nextMonth(facts.jobs, 'to'), to: 12, pay: [{ income: 0 }] }), fields: [
+    { key: 'employer', label: '单位', kind: 'text' }, { key: 'from', label: '起始月份', kind: M },
+    { key: 'to', label: '截止月份', kind: M }, { key: 'mode', label: '基本减除费用', kind: 'select', options: modeOptions },
+    { key: 'deductions_here', label: '在此单位扣除专项附加扣除', kind: 'check', initial: true },
+    { list: 'pay', label: '工资', add: (job) => ({ from: nextMonth(job.pay, 'from') }), fields: [
+      { key: 'from', label: '自', kind: M }, { key: 'income', label: '每月收入', kind: A },
+      { key: 'exempt', label: '免税收入', kind: A }, { key: 'insurance', label: '三险一金', kind: A },
+      { key: 'other', label: '其他扣除', kind: A }] }] },
+  { list: 'children', label: '子女', add: () => ({ born: '', share: 100 }), fields: [
+    { key: 'born', label: '出生日期（年-月-日）', kind: 'text' }, { key: 'share', label: '扣除比例', kind: 'select', options: () => [['100', '100%'], ['50', '50%']] },
+    { key: 'education_end', label: '学历教育结束（年-月）', kind: 'text' }] },
+  { object: 'elderly', label: '赡养老人', add: () => ({ parents_born: [''], only_child: true }), fields: [
+    { key: 'parents_born', label: '父母出生日期（年-月-日，以逗号分隔）', kind: 'dates' },
+    { key: 'only_child', label: '独生子女', kind: 'check' }, { key: 'share', label: '每月分摊额', kind: A }] },
+  { object: 'housing_loan', label: '住房贷款利息', add: () => ({ first_repayment: '', share: 100 }), fields: [
+    { key: 'first_repayment', label: '首次还款（年-月）', kind: 'text' },
+    { key: 'share', label: '扣除比例', kind: 'select', options: () => [['100', '100%'], ['50', '50%']] }] },
+  { list: 'rent', label: '住房租金', add: () => ({ from: '', to: '', amount: 1500 }), fields: [
+    { key: 'from', label: '起（年-月）', kind: 'text' }, { key: 'to', label: '止（年-月）', kind: 'text' }, { key: 'amount', label: '每月', kind: A }] },
+  { list: 'degree_study', label: '学历继续教育', add: () => ({ from: '' }), fields: [
+    { key: 'from', label: '起（年-月）', kind: 'text' }, { key: 'to', label: '止（年-月）', kind: 'text' }] },
+  { list: 'certificates', label: '职业资格证书', add: () => '', scalar: { label: '取得（年-月）', kind: 'text' } },
+  { list: 'illness', label: '大病医疗', add: () => ({ who: '本人', paid: 0 }), fields: [
+    { key: 'who', label: '患者', kind: 'select', options: () => [['本人', t('本人')], ['配偶', t('配偶')], ['子女', t('子女')]] },
+    { key: 'paid', label: '自付金额', kind: A }] },
+  { list: 'pension', label: '个人养老金', add: () => ({ month: 12, amount: 0 }), fields: [
+    { key: 'month', label: '月份', kind: M }, { key: 'amount', label: '缴费', kind: A }] },
+  { list: 'health_insurance', label: '商业健康保险', add: () => ({ from: 1, to: 12, monthly: 200 }), fields: [
+    { key: 'from', label: '起始月份', kind: M }, { key: 'to', label: '截止月份', kind: M }, { key: 'monthly', label: '每月', kind: A }] },
+  { list: 'payments', label: '劳务报酬、稿酬、特许权使用费', add: () => ({ month: 1, kind: 'labour', amount: 0 }), fields: [
+    { key: 'month', label: '月份', kind: M },
+    { key: 'kind', label: '类别', kind: 'select', options: () => [['labour', t('劳务报酬')], ['author', t('稿酬')], ['royalty', t('特许权使用费')]] },
+    { key: 'amount', label: '收入', kind: A }] },
+  { object: 'bonus', label: '全年一次性奖金', add: () => ({ month: 1, amount: 0, employer: facts.jobs?.[0]?.employer ?? '' }), fields: [
+    { key: 'month', label: '月份', kind: M }, { key: 'amount', label: '金额', kind: A }, { key: 'employer', label: '发放单位', kind: 'text' }] },
+  { key: 'bonus_method', label: '年终奖汇算方法', kind: 'select', options: () => [['', ''], ['best', t('两种方法中税额较低者')], ['separate', t('单独计税')], ['merged', t('并入综合所得')]] },
+  { list: 'donations', label: '公益慈善捐赠', add: () => ({ month: 12, amount: 0, full: false }), fields: [
+    { key: 'month', label: '月份', kind: M }, { key: 'amount', label: '金额', kind: A }, { key: 'full', label: '全额扣除', kind: 'check' }] },
+];
+
+function nextMonth(list, key) {
+  const last = list && list.length ? Number(list[list.length - 1][key]) : 0;
+  return Math.min(12, (Number.isInteger(last) ? last : 0) + 1);
+}
+
+// A typed value as the file keeps it: a plain number stays a number (as the desktop writes it),
+// anything else stays the text typed, for the module to refuse at its key.
+function fileValue(kind, text) {
+  if (kind === 'check') return !!text;
+  if (kind === 'text') return text;
+  if (kind === 'dates') return text.split(/[,，\s]+/).filter(Boolean);
+  const s = String(text).trim();
+  if (s === '') return undefined;
+  if (kind === 'select') return /^\d+$/.test(s) ? Number(s) : s;
+  if (/^\d{1,13}(\.\d{1,2})?$/.test(s) && String(Number(s)) === s.replace(/\.0+$|(\.\d*?)0+$/, '$1')) return Number(s);
+  return s;
+}
+
+let yearView = null;
+
+function yearPage() {
+  const root = h('div', { class: 'year' });
+  const top = h('div', { class: 'fault top', role: 'alert' });
+  const note = h('div', { class: 'note', role: 'status' });
+  const results = h('div', { class: 'results', 'aria-live': 'polite' });
+  const timeline = chartHolder();
+  const form = h('form', { class: 'facts year-facts', onsubmit: (e) => e.preventDefault() });
+  const picker = h('input', { type: 'file', accept: '.json,application/json', class: 'hidden', tabindex: '-1' });
+  picker.addEventListener('change', () => picker.files[0] && openFile(picker.files[0]));
+
+  const buttons = h('div', { class: 'buttons' },
+    h('button', { type: 'button', onclick: () => picker.click() }, t('打开年度文件…')),
+    h('button', { type: 'button', onclick: saveFile }, t('保存年度文件')),
+    h('button', { type: 'button', onclick: () => { facts = exampleYear(); edited(true); } }, t('新的年度')),
+    h('button', { type: 'button', onclick: forget }, t('清除本机保存的年度')), picker);
+
+  function say(text) {
+    note.textContent = text;
+  }
+
+  function remember(now) {
+    const state = keep(yearKey, JSON.stringify(facts));
+    if (state === 'full') say(t('浏览器的存储已满：年度没有保存在本机，请用“保存年度文件”保存'));
+    else if (state === 'refused') say(t('浏览器不允许本页保存数据：年度没有保存在本机，请用“保存年度文件”保存'));
+    else if (now) say('');
+  }
+
+  function forget() {
+    keep(yearKey, null);
+    say(t('已清除本机保存的年度；页面上的年度仍在，直到关闭'));
+  }
+
+  function saveFile() {
+    const text = `${JSON.stringify(facts, null, 2)}\n`;
+    const link = h('a', { href: URL.createObjectURL(new Blob([text], { type: 'application/json' })),
+      download: `${facts.year || 'year'}.json` });
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+  }
+
+  async function openFile(file) {
+    picker.value = '';
+    if (file.size > 1024 * 1024) {
+      say(t('文件“%1”超过 1 MiB，未打开；页面上的年度未变', file.name.slice(0, 40)));
+      return;
+    }
+    const text = await file.text();
+    const answer = pendra.year(text, { lang });
+    if (!answer.ok) {
+      const at = answer.fault.path ? `${answer.fault.path}：` : '';
+      say(t('文件“%1”有误，未打开；页面上的年度未变：%2', file.name.slice(0, 40), at + answer.fault.message));
+      return;
+    }
+    facts = JSON.parse(text);
+    edited(true);
+    say(t('已打开“%1”', file.name.slice(0, 40)));
+  }
+
+  // An edit of a value recomputes and redraws the results only; adding or removing a row
+  // rebuilds the form as well.
+  function edited(structure) {
+    if (structure) buildForm();
+    compute();
+    remember(false);
+  }
+
+  function input(item, f, path, render) {
+    const kind = f.kind;
+    const value = kind === 'dates' ? (item[f.key] || []).join(', ') : item[f.key];
+    const options = kind === 'select' ? f.options() : kind === 'int' || kind === M ? null : null;
+    const onInput = (v) => {
+      const stored = fileValue(kind === M || kind === 'int' ? 'amount' : kind, v);
+      if (stored === undefined || (kind === 'check' && stored === !!f.initial && f.initial !== undefined && item[f.key] === undefined)) delete item[f.key];
+      else item[f.key] = stored;
+      edited(false);
+    };
+    const shown = kind === 'check' && item[f.key] === undefined ? f.initial : value;
+    return render(field(t(f.label), path, shown, onInput,
+      { type: kind === 'check' ? 'checkbox' : kind === A ? 'decimal' : kind === 'text' || kind === 'dates' ? 'text' : 'numeric', options }));
+  }
+
+  function section(parent, owner, spec, base) {
+    const path = (key) => (base ? `${base}.${key}` : key);
+    if (spec.key) {
+      parent.append(input(owner, spec, path(spec.key), (x) => x));
+      return;
+    }
+    const box = h('fieldset', { class: 'group' }, h('legend', {}, t(spec.label)));
+    parent.append(box);
+    if (spec.object) {
+      const item = owner[spec.object];
+      if (item && typeof item === 'object') {
+        for (const f of spec.fields) section(box, item, f, path(spec.object));
+        box.append(h('button', { type: 'button', class: 'remove', onclick: () => { delete owner[spec.object]; edited(true); } },
+          t('删除%1', t(spec.label))));
+      } else {
+        box.append(h('button', { type: 'button', onclick: () => { owner[spec.object] = spec.add(owner); edited(true); } },
+          t('添加%1', t(spec.label))));
+      }
+      return;
+    }
+    const list = Array.isArray(owner[spec.list]) ? owner[spec.list] : [];
+    list.forEach((item, i) => {
+      const at = `${path(spec.list)}[${i}]`;
+      const row = h('div', { class: 'row' });
+      if (spec.scalar) {
+        row.append(field(t(spec.scalar.label), at, item, (v) => { list[i] = v; edited(false); }));
+      } else {
+        for (const f of spec.fields) section(row, item, f, at);
+      }
+      row.append(h('button', { type: 'button', class: 'remove', 'aria-label': t('删除%1 %2', t(spec.label), i + 1),
+        onclick: () => { list.splice(i, 1); if (!list.length) delete owner[spec.list]; edited(true); } }, '×'));
+      box.append(row);
+    });
+    box.append(h('button', { type: 'button', onclick: () => {
+      owner[spec.list] = list;
+      list.push(spec.add(owner));
+      edited(true);
+    } }, t('添加%1', t(spec.label))));
+  }
+
+  function buildForm() {
+    form.replaceChildren();
+    for (const spec of yearForm()) section(form, facts, spec, '');
+  }
+
+  const timelineKeys = ['children', 'infant_care', 'elderly', 'housing_loan', 'rent', 'continuing_education', 'pension', 'health_insurance'];
+  const timelineWords = () => [t('子女教育'), t('3岁以下婴幼儿照护'), t('赡养老人'), t('住房贷款利息'), t('住房租金'), t('继续教育'), t('个人养老金'), t('商业健康保险')];
+  const colours = ['#1f77b4', '#ff7f0e', '#2ca02c', '#d62728', '#9467bd', '#8c564b', '#e377c2', '#17becf'];
+
+  function drawTimeline(v) {
+    const months = v.timeline.map((m) => m.month);
+    // Stacked bars: each series is the sum up to it, drawn from the highest down.
+    const sums = [];
+    let running = months.map(() => 0);
+    for (const key of timelineKeys) {
+      running = running.map((s, i) => s + money(v.timeline[i][key]));
+      sums.push(running);
+    }
+    const order = timelineKeys.map((_, i) => i).reverse();
+    const words = timelineWords();
+    timeline.draw(`timeline-${lang}`, (width) => ({
+      width, height: 260,
+      scales: { x: { time: false, range: [0.5, 12.5] } },
+      axes: [{ values: (u, ticks) => ticks.map((m) => (Number.isInteger(m) ? monthWords(m) : '')), splits: () => months },
+        { size: 60 }],
+      legend: { live: false },
+      series: [{ label: t('月份') }, ...order.map((i) => ({ label: words[i], fill: colours[i], stroke: colours[i],
+        paths: uPlot.paths.bars({ size: [0.7, 60] }), points: { show: false } }))],
+    }), [months, ...order.map((i) => sums[i])]);
+  }
+
+  function compute() {
+    const answer = pendra.year(JSON.stringify(facts), { lang });
+    showFault(form, answer.ok ? null : answer.fault, top);
+    if (!answer.ok) {
+      results.classList.add('stale');
+      return;
+    }
+    top.textContent = '';
+    results.classList.remove('stale');
+    const v = answer.value;
+    const nodes = [h('h2', {}, t('每月可扣除的专项附加扣除等')), timeline.node,
+      table([t('月份'), t('合计'), ...timelineWords()], v.timeline.map((m) => [monthWords(m.month), m.total, ...timelineKeys.map((k) => m[k])]))];
+    for (const job of v.jobs) {
+      nodes.push(h('h2', {}, t('%1：全年预扣 %2', job.employer, job.withheld)), wageMonths(job.months));
+    }
+    const paid = [];
+    for (const p of v.payments || []) paid.push([monthWords(p.month), t(p.kind === 'author' ? '稿酬' : p.kind === 'royalty' ? '特许权使用费' : '劳务报酬'), p.amount, p.tax]);
+    if (v.bonus) paid.push([monthWords(v.bonus.month), t('全年一次性奖金'), v.bonus.amount, v.bonus.tax]);
+    if (paid.length) nodes.push(h('h2', {}, t('其他收入的预扣')), table([t('月份'), t('类别'), t('收入'), t('预扣税额')], paid));
+    const s = v.settlement;
+    if (s) {
+      nodes.push(h('h2', {}, t('年度汇算')), pairs([[t('专项附加扣除（不含大病医疗）'), s.special], [t('大病医疗'), s.illness],
+        [t('个人养老金'), s.pension], [t('商业健康保险'), s.health_insurance], ...settlementRows(s)]));
+      if (s.other_method) {
+        const other = s.other_method === 'merged' ? t('年终奖并入综合所得') : t('年终奖单独计税');
+        const d = money(s.difference);
+        nodes.push(h('p', { class: 'other' }, d > 0 ? t('若%1，应纳税额合计为 %2，多 %3', other, s.other_method_tax, s.difference)
+          : d < 0 ? t('若%1，应纳税额合计为 %2，少 %3', other, s.other_method_tax, s.difference.replace(/^-/, ''))
+            : t('若%1，应纳税额合计同为 %2', other, s.other_method_tax)));
+      }
+      nodes.push(h('p', { class: 'sentence' }, sentence(s)));
+    } else {
+      nodes.push(h('p', { class: 'sentence' }, t('非居民个人：各月单独计税，没有年度汇算')));
+    }
+    results.replaceChildren(...nodes);
+    requestAnimationFrame(() => drawTimeline(v));
+  }
+
+  buildForm();
+  root.append(buttons, note, top, h('div', { class: 'split' }, form, results));
+  yearView = { compute };
+  queueMicrotask(compute);
+  return [root];
+}
+pages.year = yearPage;
+
+// ---------------------------------------------------------------------------------------------
+// The household split: a household file (both years and the shared items) typed or opened.
+
+pages.household = () => {
+  const saved = kept('pendra.household') || '';
+  const text = h('textarea', { id: 'household-text', rows: 14, spellcheck: 'false', 'data-path': '' }, saved);
+  const top = h('div', { class: 'fault top', role: 'alert' });
+  const out = h('div', { class: 'results', 'aria-live': 'polite' });
+  const picker = h('input', { type: 'file', accept: '.json,application/json', class: 'hidden', tabindex: '-1' });
+  const run = () => {
+    keep('pendra.household', text.value);
+    if (!text.value.trim()) {
+      out.replaceChildren();
+      top.textContent = '';
+      return;
+    }
+    const answer = pendra.household(text.value, { lang });
+    top.textContent = answer.ok ? '' : (answer.fault.path ? `${answer.fault.path}：` : '') + answer.fault.message;
+    if (!answer.ok) return;
+    const v = answer.value;
+    const best = v.best;
+    const rows = [[t('两人应纳税额合计'), best.total], [t('%1 应纳税额', v.names?.a ?? 'a'), best.a?.total_tax ?? best.a_tax ?? ''],
+      [t('%1 应纳税额', v.names?.b ?? 'b'), best.b?.total_tax ?? best.b_tax ?? ''], [t('分配方案数'), v.splits ?? '']];
+    out.replaceChildren(h('h2', {}, t('最优分配')), pairs(rows),
+      h('details', {}, h('summary', {}, t('模块的完整结果')), h('pre', {}, answer.text)));
+  };
+  text.addEventListener('input', run);
+  picker.addEventListener('change', async () => {
+    const file = picker.files[0];
+    picker.value = '';
+    if (!file) return;
+    if (file.size > 3 * 1024 * 1024) {
+      top.textContent = t('文件“%1”超过 3 MiB，未打开', file.name.slice(0, 40));
+      return;
+    }
+    text.value = await file.text();
+    run();
+  });
+  queueMicrotask(run);
+  return [h('p', {}, t('家庭文件：两人的年度（a、b）与共同的扣除项目（shared）')),
+    h('div', { class: 'buttons' }, h('button', { type: 'button', onclick: () => picker.click() }, t('打开家庭文件…')), picker),
+    h('label', { for: 'household-text' }, t('家庭文件（JSON）')), text, top, out];
+};
+
+// ---------------------------------------------------------------------------------------------
+// The frame: the pages' tabs, the language, the offline cache.
+
+const pageList = () => [['year', t('我的纳税年度')], ['wage', t('工资薪金')], ['bonus', t('全年一次性奖金')],
+  ['labour', t('劳务报酬、稿酬、特许权使用费')], ['settle', t('年度汇算')], ['reverse', t('税后反算税前')], ['household', t('家庭分配')]];
+
+function currentPage() {
+  const name = location.hash.slice(1);
+  return pages[name] ? name : 'year';
+}
+
+function render() {
+  document.documentElement.lang = lang === 'en' ? 'en' : 'zh-CN';
+  document.title = t('Pendra 个人所得税');
+  const name = currentPage();
+  const nav = h('nav', { 'aria-label': t('页面') }, pageList().map(([key, words]) =>
+    h('a', { href: `#${key}`, 'aria-current': key === name ? 'page' : null }, words)));
+  const choose = h('select', { id: 'lang', 'aria-label': t('语言') },
+    h('option', { value: 'zh', selected: lang === 'zh' }, '中文'), h('option', { value: 'en', selected: lang === 'en' }, 'English'));
+  choose.addEventListener('change', () => {
+    lang = choose.value;
+    keep('pendra.lang', lang);
+    render();
+    document.getElementById('lang').focus();
+  });
+  const header = h('header', {}, h('h1', {}, t('Pendra 个人所得税')), choose, nav);
+  const main = h('main', { id: 'page', 'data-page': name }, h('h2', { class: 'title' }, pageList().find(([k]) => k === name)[1]), pages[name]());
+  const footer = h('footer', {}, t('全部在本机计算，不发送任何数据'));
+  document.body.replaceChildren(header, main, footer);
+  document.body.dataset.ready = 'true';
+}
+
+window.addEventListener('hashchange', () => pendra && render());
+
+(async () => {
+  try {
+    // Opened from a file the browser refuses to fetch the engine's binary: it comes inlined.
+    if (location.protocol === 'file:' && !globalThis.PendraWasmBase64) {
+      await new Promise((resolve, reject) => {
+        document.head.append(h('script', { src: 'engine-inline.js', onload: resolve, onerror: reject }));
+      });
+    }
+    pendra = await load();
+  } catch (error) {
+    document.body.replaceChildren(h('p', { class: 'fault top' },
+      t('计算模块未能载入：请通过网页服务器打开本页（如 scripts/web --serve），或使用支持 WebAssembly 的浏览器。'), ` (${String(error).slice(0, 120)})`));
+    return;
+  }
+  render();
+  if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
+    navigator.serviceWorker.register('sw.js').catch(() => {});
+  }
+})();

@@ -1,0 +1,113 @@
+// Makes the browser edition in web/dist/ beside the module scripts/web has built there:
+//   node web/site/build.mjs
+// The page's words are the program's: every text of web/site/Words.h (context "Site") with its
+// English from translations/pendra_en.ts; a text without English stops the build. The module's
+// loader (web/pendra.mjs), the words and the page's code become one classic script, site.js, so
+// that the page runs from a file too, where browsers refuse ES modules and fetch; the engine's
+// binary is inlined for that case in engine-inline.js, which only a page opened from a file loads.
+import { readFileSync, writeFileSync, copyFileSync, statSync, renameSync } from 'node:fs';
+import { createHash } from 'node:crypto';
+import { dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+const site = dirname(fileURLToPath(import.meta.url));
+const web = dirname(site);
+const root = dirname(web);
+const dist = join(web, 'dist');
+
+function fail(message) {
+  console.error(`web/site/build.mjs: ${message}`);
+  process.exit(1);
+}
+
+// Every write through a temporary file beside the target, renamed over it.
+function write(name, data) {
+  const target = join(dist, name);
+  writeFileSync(`${target}.tmp`, data);
+  renameSync(`${target}.tmp`, target);
+}
+
+const unescape = (text) => text.replace(/&lt;/g, '<').replace(/&gt;/g, '>').replace(/&quot;/g, '"')
+  .replace(/&apos;/g, "'").replace(/&#x([0-9a-f]+);/gi, (_, x) => String.fromCodePoint(parseInt(x, 16)))
+  .replace(/&amp;/g, '&');
+
+function siteWords() {
+  const ts = readFileSync(join(root, 'translations', 'pendra_en.ts'), 'utf8');
+  const english = new Map();
+  for (const context of ts.matchAll(/<context>\s*<name>Site<\/name>([\s\S]*?)<\/context>/g)) {
+    for (const message of context[1].matchAll(
+      /<message>\s*<source>([\s\S]*?)<\/source>\s*<translation(?: type="([^"]*)")?>([\s\S]*?)<\/translation>/g)) {
+      if (message[2] !== 'unfinished' && message[2] !== 'vanished' && message[2] !== 'obsolete')
+        english.set(unescape(message[1]), unescape(message[3]));
+    }
+  }
+  // The texts as lupdate sees them: adjacent string literals joined.
+  const header = readFileSync(join(site, 'Words.h'), 'utf8');
+  const texts = [];
+  for (const call of header.matchAll(/QT_TRANSLATE_NOOP\("Site",((?:\s*"(?:[^"\\]|\\.)*")+)\)/g)) {
+    texts.push([...call[1].matchAll(/"((?:[^"\\]|\\.)*)"/g)].map((piece) => JSON.parse(`"${piece[1]}"`)).join(''));
+  }
+  if (!texts.length) fail('no texts of the context "Site" in web/site/Words.h');
+  const words = {};
+  const missing = texts.filter((zh) => !english.has(zh));
+  if (missing.length) fail(`no English in translations/pendra_en.ts for:\n  ${missing.join('\n  ')}`);
+  for (const zh of texts) words[zh] = english.get(zh);
+  // A text the page asks for that Words.h lacks would stay Chinese in English: refused here.
+  const code = readFileSync(join(site, 'app.js'), 'utf8');
+  const asked = [...code.matchAll(/\b(?:t\(|label: )'((?:[^'\\]|\\.)*)'/g)].map((m) => m[1]);
+  const unknown = [...new Set(asked.filter((zh) => !(zh in words)))];
+  if (unknown.length) fail(`texts of web/site/app.js missing from web/site/Words.h:\n  ${unknown.join('\n  ')}`);
+  return words;
+}
+
+for (const built of ['pendra-engine.cjs', 'pendra-engine.wasm', 'words.json']) {
+  try {
+    statSync(join(dist, built));
+  } catch {
+    fail(`web/dist/${built} is missing: scripts/web builds it first`);
+  }
+}
+
+// The loader as a classic script: its one export a plain function, its files beside the page.
+let loader = readFileSync(join(web, 'pendra.mjs'), 'utf8');
+const edits = [[/^export async function load/m, 'async function load'],
+  ['new URL(`./dist/${name}`, import.meta.url)', 'new URL(name, document.baseURI)']];
+for (const [from, to] of edits) {
+  const before = loader;
+  loader = loader.replace(from, to);
+  if (loader === before) fail(`web/pendra.mjs no longer has ${from}: the bundle needs this step revised`);
+}
+if (/\bimport\.meta\b|^export /m.test(loader)) fail('web/pendra.mjs has module syntax the bundle cannot take');
+
+const words = siteWords();
+const bundle = `'use strict';\n(() => {\nconst SITE_WORDS = ${JSON.stringify(words)};\n` +
+  `globalThis.PendraFaultWords = ${readFileSync(join(dist, 'words.json'), 'utf8').trim()};\n` +
+  `${loader}\n${readFileSync(join(site, 'app.js'), 'utf8')}\n})();\n`;
+write('site.js', bundle);
+write('engine-inline.js', `globalThis.PendraWasmBase64 = '${readFileSync(join(dist, 'pendra-engine.wasm')).toString('base64')}';\n`);
+
+const uplot = join(web, 'node_modules', 'uplot', 'dist');
+try {
+  copyFileSync(join(uplot, 'uPlot.iife.min.js'), join(dist, 'uPlot.iife.min.js'));
+  copyFileSync(join(uplot, 'uPlot.min.css'), join(dist, 'uPlot.min.css'));
+} catch {
+  fail('uPlot is not in web/node_modules: scripts/web runs npm ci in web/ first');
+}
+for (const name of ['index.html', 'style.css', 'manifest.webmanifest', 'icon.svg']) {
+  copyFileSync(join(site, name), join(dist, name));
+}
+
+// The service worker caches the page's files under a name that changes with any of them, so a
+// new build replaces the old cache at the next visit.
+const files = ['./', 'index.html', 'site.js', 'style.css', 'uPlot.iife.min.js', 'uPlot.min.css', 'pendra-engine.cjs',
+  'pendra-engine.wasm', 'manifest.webmanifest', 'icon.svg'];
+const digest = createHash('sha256');
+for (const name of files.slice(1)) digest.update(readFileSync(join(dist, name)));
+const worker = readFileSync(join(site, 'sw.js'), 'utf8')
+  .replace('__VERSION__', digest.digest('hex').slice(0, 16)).replace('__FILES__', JSON.stringify(files));
+write('sw.js', worker);
+
+let total = 0;
+for (const name of [...files.slice(1), 'sw.js']) total += statSync(join(dist, name)).size;
+console.log(`web/dist: the page's files ${total} bytes (engine-inline.js for a page opened from a file: ` +
+  `${statSync(join(dist, 'engine-inline.js')).size} bytes more)`);
