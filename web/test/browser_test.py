@@ -1,0 +1,365 @@
+#!/usr/bin/python3
+"""The browser edition in headless Chromium, driven by Selenium, served by a real HTTP server on
+127.0.0.1 from web/dist/ (scripts/web builds it). PENDRA_CLI names a built pendra-cli whose
+figures the page's must equal. With --shots FOLDER it only takes the screenshots of every page
+in both languages at 1280 and 360 pixels wide.
+
+    python3 web/test/browser_test.py [-v] [--shots FOLDER]
+"""
+
+import functools
+import http.server
+import json
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import unittest
+from pathlib import Path
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import Select, WebDriverWait
+
+ROOT = Path(__file__).resolve().parents[2]
+DIST = ROOT / 'web' / 'dist'
+GOLDEN = ROOT / 'tests' / 'cli' / 'golden'
+PAGES = ['year', 'wage', 'bonus', 'labour', 'settle', 'reverse', 'household']
+
+
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+class Server:
+    """web/dist/ on a free port of 127.0.0.1, stoppable and startable again on the same port."""
+
+    def __init__(self):
+        self.port = 0
+        self.start()
+
+    def start(self):
+        handler = functools.partial(Quiet, directory=str(DIST))
+        self.httpd = http.server.ThreadingHTTPServer(('127.0.0.1', self.port), handler)
+        self.port = self.httpd.server_address[1]
+        threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
+
+    def stop(self):
+        self.httpd.shutdown()
+        self.httpd.server_close()
+
+    @property
+    def url(self):
+        return f'http://127.0.0.1:{self.port}/'
+
+
+def browser(width=1280, height=900, lang='zh-CN'):
+    options = webdriver.ChromeOptions()
+    for argument in ('--headless=new', '--no-sandbox', '--disable-dev-shm-usage', '--disable-gpu',
+                     f'--window-size={width},{height}', f'--lang={lang}', '--no-first-run'):
+        options.add_argument(argument)
+    options.add_experimental_option('prefs', {'intl.accept_languages': lang})
+    options.set_capability('goog:loggingPrefs', {'performance': 'ALL'})
+    driver = webdriver.Chrome(service=Service(shutil.which('chromedriver')), options=options)
+    driver.set_window_size(width, height)
+    return driver
+
+
+def cli_json(*args):
+    cli = os.environ.get('PENDRA_CLI')
+    if not cli:
+        return None
+    run = subprocess.run([cli, *args, '--json'], capture_output=True, text=True, timeout=60, check=True,
+                         env={**os.environ, 'LANG': 'C.UTF-8'})
+    return json.loads(run.stdout)
+
+
+class Page:
+    def __init__(self, driver, base):
+        self.driver, self.base = driver, base
+
+    def open(self, page='year', fresh=True):
+        self.driver.get(f'{self.base}#{page}')
+        if fresh:
+            self.driver.execute_script('localStorage.clear()')
+            self.driver.get(f'{self.base}#{page}')
+            self.driver.refresh()
+        self.ready()
+
+    def ready(self):
+        WebDriverWait(self.driver, 20).until(
+            lambda d: d.execute_script("return document.body.dataset.ready === 'true'"))
+
+    def field(self, path):
+        return self.driver.find_element(By.CSS_SELECTOR, f'[data-path="{path}"]')
+
+    def type(self, path, text):
+        element = self.field(path)
+        element.send_keys(Keys.CONTROL, 'a')
+        element.send_keys(Keys.DELETE)
+        element.send_keys(text)
+
+    def cells(self, heading_words):
+        """The results table under the heading holding the words, as rows of texts."""
+        return self.driver.execute_script("""
+            const h = [...document.querySelectorAll('.results h2')].find((e) => e.textContent.includes(arguments[0]));
+            let n = h && h.nextElementSibling;
+            while (n && !n.querySelector('table')) n = n.nextElementSibling;
+            return n ? [...n.querySelectorAll('tbody tr')].map((r) => [...r.children].map((c) => c.textContent)) : null;
+        """, heading_words)
+
+    def pairs(self):
+        return dict(self.driver.execute_script("""
+            return [...document.querySelectorAll('.results tbody tr')].filter((r) => r.children.length === 2)
+              .map((r) => [r.children[0].textContent, r.children[1].textContent]);"""))
+
+    def text(self, css):
+        return self.driver.find_element(By.CSS_SELECTOR, css).text
+
+    def open_file(self, path):
+        picker = self.driver.find_element(By.CSS_SELECTOR, 'input[type=file]')
+        picker.send_keys(str(path))
+
+
+@unittest.skipUnless(shutil.which('chromium') and shutil.which('chromedriver'), 'no Chromium here')
+class BrowserTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        if not (DIST / 'site.js').exists():
+            raise unittest.SkipTest('web/dist/ is not built: scripts/web')
+        cls.server = Server()
+        cls.driver = browser()
+        cls.page = Page(cls.driver, cls.server.url)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        cls.server.stop()
+
+    def open_year(self, path):
+        self.page.open('year')
+        self.page.open_file(path)
+        WebDriverWait(self.driver, 10).until(lambda d: d.find_element(By.CSS_SELECTOR, '.note').text)
+
+    def test_the_readme_year_gives_pendra_cli_figures(self):
+        readme = GOLDEN / 'in' / 'year-readme.json'
+        self.open_year(readme)
+        # Typed in the page as well: the second pay row's income changed by keyboard.
+        self.page.type('jobs[0].pay[1].income', '26000')
+        facts = json.loads(readme.read_text())
+        facts['jobs'][0]['pay'][1]['income'] = 26000
+        with tempfile.NamedTemporaryFile('w', suffix='.json', delete=False) as changed:
+            json.dump(facts, changed, ensure_ascii=False)
+        try:
+            expected = cli_json('year', changed.name)
+        finally:
+            os.unlink(changed.name)
+        if expected is None:
+            self.skipTest('PENDRA_CLI names no pendra-cli')
+        totals = [row[1] for row in self.page.cells('每月可扣除')]
+        self.assertEqual(totals, [m['total'] for m in expected['timeline']])
+        self.assertEqual(self.page.pairs()['应补（退）税额'], expected['settlement']['balance'])
+        months = self.page.cells(expected['jobs'][0]['withheld'])
+        self.assertEqual([row[5] for row in months], [m['tax'] for m in expected['jobs'][0]['months']])
+
+    def test_a_year_file_of_the_desktop_opens_with_its_settlement(self):
+        self.open_year(GOLDEN / 'in' / 'year-readme.json')
+        expected = json.loads((GOLDEN / 'out' / 'year_readme_json.out').read_text())
+        self.assertEqual(self.page.pairs()['应补（退）税额'], expected['settlement']['balance'])
+        self.assertEqual(self.page.cells('每月可扣除')[5][1], '8700.00')
+        self.assertIn('应退税 5640.00', self.page.text('.sentence'))
+
+    def test_a_year_file_at_fault_is_refused_with_nothing_lost(self):
+        self.open_year(GOLDEN / 'in' / 'year-readme.json')
+        self.page.type('jobs[0].employer', '乙公司')
+        self.page.open_file(GOLDEN / 'in' / 'year-bad-amount.json')
+        WebDriverWait(self.driver, 10).until(lambda d: '未打开' in d.find_element(By.CSS_SELECTOR, '.note').text)
+        self.assertIn('jobs[0].pay[1].income', self.page.text('.note'))
+        self.assertEqual(self.page.field('jobs[0].employer').get_attribute('value'), '乙公司')
+        self.driver.refresh()
+        self.page.ready()
+        self.assertEqual(self.page.field('jobs[0].employer').get_attribute('value'), '乙公司')
+
+    def test_wage_page_gives_pendra_cli_figures(self):
+        self.page.open('wage')
+        for path, value in (('--income', '20000'), ('--insurance', '2000'), ('--special', '3000')):
+            self.page.type(path, value)
+        expected = cli_json('wage', '--income', '20000', '--insurance', '2000', '--special', '3000') or \
+            json.loads((GOLDEN / 'out' / 'wage_readme_json.out').read_text())
+        rows = self.page.cells('逐月累计预扣')
+        self.assertEqual(len(rows), 12)
+        for row, month in zip(rows, expected['months']):
+            self.assertEqual(row[1:], [month['income'], month['cumulative_taxable'], f"{month['rate']}%",
+                                       month['cumulative_tax'], month['tax'], month['net']])
+
+    def test_bonus_page_gives_figures_and_draws_its_chart(self):
+        self.page.open('bonus')
+        self.page.type('--bonus', '38000')
+        self.page.type('--taxable', '100000')
+        expected = json.loads((GOLDEN / 'out' / 'bonus_readme_json.out').read_text())
+        pairs = self.page.pairs()
+        self.assertEqual(pairs['单独计税：税额合计'], expected['separate']['total'])
+        self.assertEqual(pairs['并入综合所得：税额合计'], expected['merged']['total'])
+        self.assertEqual(pairs['多发反少得'], expected['cliff']['loss'])
+        WebDriverWait(self.driver, 10).until(lambda d: d.find_elements(By.CSS_SELECTOR, '.chart canvas'))
+
+    def test_settle_and_reverse_pages_give_pendra_cli_figures(self):
+        self.page.open('settle')
+        expected = json.loads((GOLDEN / 'out' / 'settle_refund_json.out').read_text())
+        self.assertEqual(self.page.pairs()['应补（退）税额'], expected['balance'])
+        self.assertIn('应退税 520.00', self.page.text('.sentence'))
+        self.page.open('reverse')
+        expected = json.loads((GOLDEN / 'out' / 'reverse_wage_readme_json.out').read_text())
+        self.assertEqual(self.page.pairs()['税前'], expected['gross'])
+
+    def test_a_fault_is_shown_at_its_field_in_the_chosen_language(self):
+        self.page.open('labour')
+        Select(self.driver.find_element(By.ID, 'lang')).select_by_value('en')
+        self.page.type('--income', 'abc')
+        income = self.page.field('--income')
+        self.assertEqual(income.get_attribute('aria-invalid'), 'true')
+        self.assertIn('is not a number', self.driver.find_element(By.CSS_SELECTOR, '[data-fault-for="--income"]').text)
+        self.page.type('--income', '30000')
+        self.assertIsNone(self.page.field('--income').get_attribute('aria-invalid'))
+
+    def test_switching_language_keeps_the_facts(self):
+        self.page.open('wage')
+        self.page.type('--income', '12345.67')
+        Select(self.driver.find_element(By.ID, 'lang')).select_by_value('en')
+        self.assertEqual(self.page.field('--income').get_attribute('value'), '12345.67')
+        self.assertIn('Cumulative withholding month by month', self.driver.page_source)
+        self.assertEqual(self.driver.execute_script('return document.documentElement.lang'), 'en')
+        Select(self.driver.find_element(By.ID, 'lang')).select_by_value('zh')
+        self.assertEqual(self.page.field('--income').get_attribute('value'), '12345.67')
+        self.assertIn('逐月累计预扣', self.driver.page_source)
+
+    def test_keyboard_alone_reaches_every_field(self):
+        for name in ('year', 'wage', 'reverse'):
+            with self.subTest(page=name):
+                self.page.open(name)
+                fields = self.driver.execute_script("""
+                    return [...document.querySelectorAll('main input:not([type=file]), main select, main textarea, main button')]
+                      .filter((e) => e.offsetParent !== null).length;""")
+                reached = set()
+                body = self.driver.find_element(By.TAG_NAME, 'body')
+                body.send_keys(Keys.TAB)
+                for _ in range(fields + 40):
+                    reached.add(self.driver.execute_script("""
+                        const e = document.activeElement;
+                        return e && e.closest('main') && e.matches('input, select, textarea, button') ?
+                          [...document.querySelectorAll('main input, main select, main textarea, main button')].indexOf(e) : -1;"""))
+                    self.driver.switch_to.active_element.send_keys(Keys.TAB)
+                reached.discard(-1)
+                self.assertGreater(fields, 3)
+                self.assertEqual(len(reached), fields)
+
+    def test_nothing_is_asked_of_another_origin(self):
+        self.driver.get_log('performance')
+        for name in PAGES:
+            self.page.open(name, fresh=False)
+        urls = []
+        for entry in self.driver.get_log('performance'):
+            message = json.loads(entry['message'])['message']
+            if message['method'] == 'Network.requestWillBeSent':
+                urls.append(message['params']['request']['url'])
+        self.assertTrue(any(url.endswith('pendra-engine.wasm') or url.endswith('site.js') for url in urls) or urls)
+        strangers = [u for u in urls if not u.startswith(self.server.url) and not u.startswith(('blob:', 'data:'))]
+        self.assertEqual(strangers, [])
+
+    def test_the_page_works_with_the_server_stopped_once_loaded(self):
+        self.page.open('wage')
+        WebDriverWait(self.driver, 20).until(
+            lambda d: d.execute_script('return !!navigator.serviceWorker.controller'))
+        self.server.stop()
+        try:
+            self.driver.get(f'{self.server.url}#labour')
+            self.page.ready()
+            self.page.type('--income', '800')
+            self.assertEqual(self.page.pairs()['应预扣税额'], '0.00')
+        finally:
+            self.server.start()
+
+    def test_storage_full_is_said(self):
+        if not self.driver.execute_script('return typeof window !== "undefined"'):
+            return
+        self.page.open('year')
+        # Fill the browser's storage for this origin to the brim, then edit the year.
+        self.driver.execute_script("""
+            const chunk = 'x'.repeat(1 << 20);
+            for (let i = 0; i < 64; i++) { try { localStorage.setItem('filler' + i, chunk); } catch { break; } }
+            let small = 'x'.repeat(1024);
+            for (let i = 0; i < 8192; i++) { try { localStorage.setItem('small' + i, small); } catch { break; } }""")
+        self.page.type('year', '2025')
+        note = self.driver.find_element(By.CSS_SELECTOR, '.note').text
+        self.driver.execute_script('localStorage.clear()')
+        self.assertIn('存储已满', note)
+
+
+@unittest.skipUnless(shutil.which('chromium') and shutil.which('chromedriver'), 'no Chromium here')
+class PhoneTest(unittest.TestCase):
+    def test_a_phone_needs_no_sideways_scrolling(self):
+        if not (DIST / 'site.js').exists():
+            self.skipTest('web/dist/ is not built: scripts/web')
+        server = Server()
+        driver = browser(360, 740)
+        try:
+            page = Page(driver, server.url)
+            for lang in ('zh', 'en'):
+                for name in PAGES:
+                    with self.subTest(page=name, lang=lang):
+                        page.open(name, fresh=False)
+                        Select(driver.find_element(By.ID, 'lang')).select_by_value(lang)
+                        time.sleep(0.05)
+                        wide = driver.execute_script(
+                            'return document.documentElement.scrollWidth - document.documentElement.clientWidth')
+                        self.assertLessEqual(wide, 0)
+        finally:
+            driver.quit()
+            server.stop()
+
+    def test_opened_from_a_file_it_computes(self):
+        if not (DIST / 'engine-inline.js').exists():
+            self.skipTest('web/dist/ is not built: scripts/web')
+        driver = browser()
+        try:
+            driver.get((DIST / 'index.html').as_uri() + '#labour')
+            page = Page(driver, '')
+            page.ready()
+            page.type('--income', '30000')
+            expected = json.loads((GOLDEN / 'out' / 'labour_small_json.out').read_text())
+            page.type('--income', '800')
+            self.assertEqual(page.pairs()['应预扣税额'], expected['tax'])
+        finally:
+            driver.quit()
+
+
+def shots(folder):
+    folder = Path(folder)
+    folder.mkdir(parents=True, exist_ok=True)
+    server = Server()
+    try:
+        for width, height in ((1280, 900), (360, 740)):
+            driver = browser(width, height)
+            page = Page(driver, server.url)
+            for lang in ('zh', 'en'):
+                for name in PAGES:
+                    page.open(name, fresh=False)
+                    Select(driver.find_element(By.ID, 'lang')).select_by_value(lang)
+                    time.sleep(0.3)
+                    driver.save_screenshot(str(folder / f'web-{name}-{lang}-{width}.png'))
+            driver.quit()
+    finally:
+        server.stop()
+
+
+if __name__ == '__main__':
+    if '--shots' in sys.argv:
+        shots(sys.argv[sys.argv.index('--shots') + 1])
+    else:
+        unittest.main()
