@@ -9842,5 +9842,13 @@ Reload: give up this window&apos;s changes and read what the file holds now.</tr
         <source>全额扣除</source>
         <translation>Deducted in full</translation>
     </message>
+    <message>
+        <source>浏览器的存储已满：本页的输入没有保存在本机</source>
+        <translation>The browser&apos;s storage is full: what was typed on this page is not kept in this browser</translation>
+    </message>
+    <message>
+        <source>浏览器不允许本页保存数据：本页的输入不会保存在本机</source>
+        <translation>The browser does not let this page keep data: what is typed on this page is not kept in this browser</translation>
+    </message>
 </context>
 </TS>

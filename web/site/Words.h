@@ -171,6 +171,8 @@ inline constexpr const char *Texts[] = {
     QT_TRANSLATE_NOOP("Site", "年终奖汇算方法"),
     QT_TRANSLATE_NOOP("Site", "公益慈善捐赠"),
     QT_TRANSLATE_NOOP("Site", "全额扣除"),
+    QT_TRANSLATE_NOOP("Site", "浏览器的存储已满：本页的输入没有保存在本机"),
+    QT_TRANSLATE_NOOP("Site", "浏览器不允许本页保存数据：本页的输入不会保存在本机"),
 };
 
 } // namespace web::site

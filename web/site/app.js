@@ -16,15 +16,22 @@ const store = (() => {
     return null;
   }
 })();
+// What the browser would not keep is said at the foot of every page until a later write succeeds.
+const storageWords = { full: () => t('浏览器的存储已满：本页的输入没有保存在本机'), refused: () => t('浏览器不允许本页保存数据：本页的输入不会保存在本机') };
 const keep = (key, value) => {
-  if (!store) return 'refused';
-  try {
-    if (value === null) store.removeItem(key);
-    else store.setItem(key, value);
-    return 'ok';
-  } catch (error) {
-    return error && error.name === 'QuotaExceededError' ? 'full' : 'refused';
+  let state = 'ok';
+  if (!store) state = 'refused';
+  else {
+    try {
+      if (value === null) store.removeItem(key);
+      else store.setItem(key, value);
+    } catch (error) {
+      state = error && error.name === 'QuotaExceededError' ? 'full' : 'refused';
+    }
   }
+  const said = document.getElementById('storage');
+  if (said) said.textContent = state === 'ok' ? '' : storageWords[state]();
+  return state;
 };
 const kept = (key) => (store ? store.getItem(key) : null);
 
@@ -649,7 +656,7 @@ function render() {
   });
   const header = h('header', {}, h('h1', {}, t('Pendra 个人所得税')), choose, nav);
   const main = h('main', { id: 'page', 'data-page': name }, h('h2', { class: 'title' }, pageList().find(([k]) => k === name)[1]), pages[name]());
-  const footer = h('footer', {}, t('全部在本机计算，不发送任何数据'));
+  const footer = h('footer', {}, h('p', { id: 'storage', class: 'fault', role: 'status' }), t('全部在本机计算，不发送任何数据'));
   document.body.replaceChildren(header, main, footer);
   document.body.dataset.ready = 'true';
 }
