@@ -574,7 +574,7 @@ function yearPage() {
       nodes.push(h('p', { class: 'sentence' }, t('非居民个人：各月单独计税，没有年度汇算')));
     }
     results.replaceChildren(...nodes);
-    requestAnimationFrame(() => drawTimeline(v));
+    drawTimeline(v);
   }
 
   buildForm();
@@ -659,6 +659,7 @@ function render() {
   const footer = h('footer', {}, h('p', { id: 'storage', class: 'fault', role: 'status' }), t('全部在本机计算，不发送任何数据'));
   document.body.replaceChildren(header, main, footer);
   document.body.dataset.ready = 'true';
+  if (!document.body.dataset.readyAt) document.body.dataset.readyAt = String(performance.now());
 }
 
 window.addEventListener('hashchange', () => pendra && render());
