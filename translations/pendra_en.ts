@@ -9850,5 +9850,33 @@ Reload: give up this window&apos;s changes and read what the file holds now.</tr
         <source>浏览器不允许本页保存数据：本页的输入不会保存在本机</source>
         <translation>The browser does not let this page keep data: what is typed on this page is not kept in this browser</translation>
     </message>
+    <message>
+        <source>各 50%</source>
+        <translation>50% each</translation>
+    </message>
+    <message>
+        <source>两人应纳税额合计：最优分配</source>
+        <translation>Total tax of both: best split</translation>
+    </message>
+    <message>
+        <source>全部由 %1 扣除</source>
+        <translation>All deducted by %1</translation>
+    </message>
+    <message>
+        <source>最不利的分配</source>
+        <translation>Worst split</translation>
+    </message>
+    <message>
+        <source>共同项目</source>
+        <translation>Shared item</translation>
+    </message>
+    <message>
+        <source>最优</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>最优分配下的年度汇算</source>
+        <translation>Settlement under the best split</translation>
+    </message>
 </context>
 </TS>

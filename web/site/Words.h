@@ -173,6 +173,13 @@ inline constexpr const char *Texts[] = {
     QT_TRANSLATE_NOOP("Site", "全额扣除"),
     QT_TRANSLATE_NOOP("Site", "浏览器的存储已满：本页的输入没有保存在本机"),
     QT_TRANSLATE_NOOP("Site", "浏览器不允许本页保存数据：本页的输入不会保存在本机"),
+    QT_TRANSLATE_NOOP("Site", "各 50%"),
+    QT_TRANSLATE_NOOP("Site", "两人应纳税额合计：最优分配"),
+    QT_TRANSLATE_NOOP("Site", "全部由 %1 扣除"),
+    QT_TRANSLATE_NOOP("Site", "最不利的分配"),
+    QT_TRANSLATE_NOOP("Site", "共同项目"),
+    QT_TRANSLATE_NOOP("Site", "最优"),
+    QT_TRANSLATE_NOOP("Site", "最优分配下的年度汇算"),
 };
 
 } // namespace web::site

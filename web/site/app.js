@@ -606,10 +606,31 @@ pages.household = () => {
     if (!answer.ok) return;
     const v = answer.value;
     const best = v.best;
-    const rows = [[t('两人应纳税额合计'), best.total], [t('%1 应纳税额', v.names?.a ?? 'a'), best.a?.total_tax ?? best.a_tax ?? ''],
-      [t('%1 应纳税额', v.names?.b ?? 'b'), best.b?.total_tax ?? best.b_tax ?? ''], [t('分配方案数'), v.splits ?? '']];
-    out.replaceChildren(h('h2', {}, t('最优分配')), pairs(rows),
-      h('details', {}, h('summary', {}, t('模块的完整结果')), h('pre', {}, answer.text)));
+    const names = () => {
+      try {
+        const file = JSON.parse(text.value);
+        return [file.a?.name || 'a', file.b?.name || 'b'];
+      } catch {
+        return ['a', 'b'];
+      }
+    };
+    const [a, b] = names();
+    // Who takes each shared item in the best split, as the module answers it.
+    const who = (x) => (x === 'half' ? t('各 50%') : x === 'a' ? a : x === 'b' ? b : String(x));
+    const shares = [];
+    for (const [item, taken] of Object.entries(best.assignment)) {
+      const list = Array.isArray(taken) ? taken : [taken];
+      const itemWords = { children: t('子女'), housing_loan: t('住房贷款利息'), rent: t('住房租金'), illness: t('大病医疗'),
+        elderly: t('赡养老人') }[item] ?? item;
+      list.forEach((x, i) => shares.push([`${itemWords}${list.length > 1 ? ` ${i + 1}` : ''}`, who(x)]));
+    }
+    const rows = settlementRows(best.a).map((row, i) => [...row, settlementRows(best.b)[i][1]]);
+    out.replaceChildren(h('h2', {}, t('最优分配')),
+      pairs([[t('两人应纳税额合计：最优分配'), best.total], [t('全部由 %1 扣除', a), v.all_to_a.total],
+        [t('全部由 %1 扣除', b), v.all_to_b.total], [t('最不利的分配'), v.worst.total], [t('分配方案数'), String(v.combinations)]]),
+      table([t('共同项目'), t('最优')], shares, false),
+      table([t('最优分配下的年度汇算'), a, b], rows),
+      h('p', { class: 'sentence' }, `${a}：${sentence(best.a)}`), h('p', { class: 'sentence' }, `${b}：${sentence(best.b)}`));
   };
   text.addEventListener('input', run);
   picker.addEventListener('change', async () => {

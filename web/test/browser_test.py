@@ -287,6 +287,15 @@ class BrowserTest(unittest.TestCase):
         finally:
             self.server.start()
 
+    def test_the_readme_household_gives_its_best_split(self):
+        self.page.open('household')
+        self.page.open_file(GOLDEN / 'in' / 'household-readme.json')
+        expected = json.loads((GOLDEN / 'out' / 'household_readme_json.out').read_text())
+        WebDriverWait(self.driver, 10).until(lambda d: d.find_elements(By.CSS_SELECTOR, '.results table'))
+        pairs = self.page.pairs()
+        self.assertEqual(pairs['两人应纳税额合计：最优分配'], expected['best']['total'])
+        self.assertEqual(pairs['全部由 a 扣除'], expected['all_to_a']['total'])
+
     def test_storage_full_is_said(self):
         self.page.open('wage')
         # Fill the browser's storage for this origin to the brim, then edit the year.
