@@ -9591,24 +9591,12 @@ Reload: give up this window&apos;s changes and read what the file holds now.</tr
         <translation>Non-resident: each month is taxed on its own, with no annual reconciliation</translation>
     </message>
     <message>
-        <source>两人应纳税额合计</source>
-        <translation>Total tax of both</translation>
-    </message>
-    <message>
-        <source>%1 应纳税额</source>
-        <translation>Tax of %1</translation>
-    </message>
-    <message>
         <source>分配方案数</source>
         <translation>Splits tried</translation>
     </message>
     <message>
         <source>最优分配</source>
         <translation>Best split</translation>
-    </message>
-    <message>
-        <source>模块的完整结果</source>
-        <translation>The module&apos;s full result</translation>
     </message>
     <message>
         <source>文件“%1”超过 3 MiB，未打开</source>

@@ -383,14 +383,13 @@ function fileValue(kind, text) {
   return s;
 }
 
-let yearView = null;
-
 function yearPage() {
   const root = h('div', { class: 'year' });
   const top = h('div', { class: 'fault top', role: 'alert' });
   const note = h('div', { class: 'note', role: 'status' });
   const results = h('div', { class: 'results', 'aria-live': 'polite' });
   const timeline = chartHolder();
+  let parts = new Map();
   const form = h('form', { class: 'facts year-facts', onsubmit: (e) => e.preventDefault() });
   const picker = h('input', { type: 'file', accept: '.json,application/json', class: 'hidden', tabindex: '-1' });
   picker.addEventListener('change', () => picker.files[0] && openFile(picker.files[0]));
@@ -549,37 +548,48 @@ function yearPage() {
     top.textContent = '';
     results.classList.remove('stale');
     const v = answer.value;
-    const nodes = [h('h2', {}, t('每月可扣除的专项附加扣除等')), timeline.node,
-      table([t('月份'), t('合计'), ...timelineWords()], v.timeline.map((m) => [monthWords(m.month), m.total, ...timelineKeys.map((k) => m[k])]))];
-    for (const job of v.jobs) {
-      nodes.push(h('h2', {}, t('%1：全年预扣 %2', job.employer, job.withheld)), wageMonths(job.months));
-    }
-    const paid = [];
-    for (const p of v.payments || []) paid.push([monthWords(p.month), t(p.kind === 'author' ? '稿酬' : p.kind === 'royalty' ? '特许权使用费' : '劳务报酬'), p.amount, p.tax]);
-    if (v.bonus) paid.push([monthWords(v.bonus.month), t('全年一次性奖金'), v.bonus.amount, v.bonus.tax]);
-    if (paid.length) nodes.push(h('h2', {}, t('其他收入的预扣')), table([t('月份'), t('类别'), t('收入'), t('预扣税额')], paid));
-    const s = v.settlement;
-    if (s) {
-      nodes.push(h('h2', {}, t('年度汇算')), pairs([[t('专项附加扣除（不含大病医疗）'), s.special], [t('大病医疗'), s.illness],
-        [t('个人养老金'), s.pension], [t('商业健康保险'), s.health_insurance], ...settlementRows(s)]));
+    // An edit changes a few of the results: a part whose figures are as before keeps its nodes.
+    const last = parts;
+    parts = new Map();
+    const part = (key, data, make) => {
+      const text = `${lang}${JSON.stringify(data)}`;
+      const before = last.get(key);
+      parts.set(key, before && before.text === text ? before : { text, nodes: make() });
+      return parts.get(key).nodes;
+    };
+    const nodes = [...part('timeline', v.timeline, () => [h('h2', {}, t('每月可扣除的专项附加扣除等')), timeline.node, table([t('月份'), t('合计'), ...timelineWords()],
+        v.timeline.map((m) => [monthWords(m.month), m.total, ...timelineKeys.map((k) => m[k])]))])];
+    v.jobs.forEach((job, i) => nodes.push(...part(`job${i}`, job, () =>
+      [h('h2', {}, t('%1：全年预扣 %2', job.employer, job.withheld)), wageMonths(job.months)])));
+    nodes.push(...part('paid', [v.payments, v.bonus], () => {
+      const paid = [];
+      for (const p of v.payments || []) paid.push([monthWords(p.month), t(p.kind === 'author' ? '稿酬' : p.kind === 'royalty' ? '特许权使用费' : '劳务报酬'), p.amount, p.tax]);
+      if (v.bonus) paid.push([monthWords(v.bonus.month), t('全年一次性奖金'), v.bonus.amount, v.bonus.tax]);
+      return paid.length ? [h('h2', {}, t('其他收入的预扣')), table([t('月份'), t('类别'), t('收入'), t('预扣税额')], paid)] : [];
+    }));
+    nodes.push(...part('settlement', v.settlement, () => {
+      const s = v.settlement;
+      if (!s) return [h('p', { class: 'sentence' }, t('非居民个人：各月单独计税，没有年度汇算'))];
+      const shown = [h('h2', {}, t('年度汇算')), pairs([[t('专项附加扣除（不含大病医疗）'), s.special], [t('大病医疗'), s.illness],
+        [t('个人养老金'), s.pension], [t('商业健康保险'), s.health_insurance], ...settlementRows(s)])];
       if (s.other_method) {
         const other = s.other_method === 'merged' ? t('年终奖并入综合所得') : t('年终奖单独计税');
         const d = money(s.difference);
-        nodes.push(h('p', { class: 'other' }, d > 0 ? t('若%1，应纳税额合计为 %2，多 %3', other, s.other_method_tax, s.difference)
+        shown.push(h('p', { class: 'other' }, d > 0 ? t('若%1，应纳税额合计为 %2，多 %3', other, s.other_method_tax, s.difference)
           : d < 0 ? t('若%1，应纳税额合计为 %2，少 %3', other, s.other_method_tax, s.difference.replace(/^-/, ''))
             : t('若%1，应纳税额合计同为 %2', other, s.other_method_tax)));
       }
-      nodes.push(h('p', { class: 'sentence' }, sentence(s)));
-    } else {
-      nodes.push(h('p', { class: 'sentence' }, t('非居民个人：各月单独计税，没有年度汇算')));
-    }
-    results.replaceChildren(...nodes);
-    drawTimeline(v);
+      shown.push(h('p', { class: 'sentence' }, sentence(s)));
+      return shown;
+    }));
+    // Only what changed moves in the document.
+    const now = [...results.childNodes];
+    if (now.length !== nodes.length || nodes.some((n, i) => n !== now[i])) results.replaceChildren(...nodes);
+    if (last.get('timeline') !== parts.get('timeline') || !timeline.plot) drawTimeline(v);
   }
 
   buildForm();
   root.append(buttons, note, top, h('div', { class: 'split' }, form, results));
-  yearView = { compute };
   queueMicrotask(compute);
   return [root];
 }
