@@ -3322,6 +3322,669 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     </message>
 </context>
 <context>
+    <name>Site</name>
+    <message>
+        <source>项目</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>金额</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>%1月</source>
+        <translation>Month %1</translation>
+    </message>
+    <message>
+        <source>按月减除</source>
+        <translation>Per month</translation>
+    </message>
+    <message>
+        <source>自1月起累计减除</source>
+        <translation>From January</translation>
+    </message>
+    <message>
+        <source>6万元一次减除</source>
+        <translation>60000 at once</translation>
+    </message>
+    <message>
+        <source>月份</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>本月收入</source>
+        <translation>Income this month</translation>
+    </message>
+    <message>
+        <source>累计应纳税所得额</source>
+        <translation>Cumulative taxable income</translation>
+    </message>
+    <message>
+        <source>税率</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>累计应纳税额</source>
+        <translation>Cumulative tax</translation>
+    </message>
+    <message>
+        <source>本月预扣税额</source>
+        <translation>Withheld this month</translation>
+    </message>
+    <message>
+        <source>税后收入</source>
+        <translation>After tax</translation>
+    </message>
+    <message>
+        <source>逐月累计预扣</source>
+        <translation>Cumulative withholding month by month</translation>
+    </message>
+    <message>
+        <source>单独计税：奖金税额</source>
+        <translation>Taxed separately: tax on the bonus</translation>
+    </message>
+    <message>
+        <source>单独计税：税额合计</source>
+        <translation>Taxed separately: total tax</translation>
+    </message>
+    <message>
+        <source>并入综合所得：奖金税额</source>
+        <translation>Merged: tax on the bonus</translation>
+    </message>
+    <message>
+        <source>并入综合所得：税额合计</source>
+        <translation>Merged: total tax</translation>
+    </message>
+    <message>
+        <source>较优方法</source>
+        <translation>Better method</translation>
+    </message>
+    <message>
+        <source>并入综合所得</source>
+        <translation>Merged into comprehensive income</translation>
+    </message>
+    <message>
+        <source>单独计税</source>
+        <translation>Taxed separately</translation>
+    </message>
+    <message>
+        <source>少缴</source>
+        <translation>Tax saved</translation>
+    </message>
+    <message>
+        <source>临界区间</source>
+        <translation>Cliff range</translation>
+    </message>
+    <message>
+        <source>多发反少得</source>
+        <translation>Lost by paying more</translation>
+    </message>
+    <message>
+        <source>最优奖金</source>
+        <translation>Best bonus</translation>
+    </message>
+    <message>
+        <source>再省</source>
+        <translation>Saves a further</translation>
+    </message>
+    <message>
+        <source>奖金到手：单独计税与并入综合所得</source>
+        <translation>Bonus kept: taxed separately and merged</translation>
+    </message>
+    <message>
+        <source>全年一次性奖金</source>
+        <translation>Annual bonus</translation>
+    </message>
+    <message>
+        <source>到手</source>
+        <translation>Kept</translation>
+    </message>
+    <message>
+        <source>奖金</source>
+        <translation>Bonus</translation>
+    </message>
+    <message>
+        <source>劳务报酬</source>
+        <translation>Labour remuneration</translation>
+    </message>
+    <message>
+        <source>稿酬</source>
+        <translation>Author remuneration</translation>
+    </message>
+    <message>
+        <source>特许权使用费</source>
+        <translation>Royalties</translation>
+    </message>
+    <message>
+        <source>收入</source>
+        <translation>Income</translation>
+    </message>
+    <message>
+        <source>减除费用</source>
+        <translation>Deduction</translation>
+    </message>
+    <message>
+        <source>应纳税所得额</source>
+        <translation>Taxable income</translation>
+    </message>
+    <message>
+        <source>速算扣除数</source>
+        <translation>Quick deduction</translation>
+    </message>
+    <message>
+        <source>应预扣税额</source>
+        <translation>Tax withheld</translation>
+    </message>
+    <message>
+        <source>综合所得收入额</source>
+        <translation>Comprehensive income amount</translation>
+    </message>
+    <message>
+        <source>扣除合计</source>
+        <translation>Total deductions</translation>
+    </message>
+    <message>
+        <source>捐赠限额</source>
+        <translation>Donation limit</translation>
+    </message>
+    <message>
+        <source>捐赠扣除</source>
+        <translation>Donations deducted</translation>
+    </message>
+    <message>
+        <source>综合所得应纳税额</source>
+        <translation>Tax on comprehensive income</translation>
+    </message>
+    <message>
+        <source>年终奖单独计税税额</source>
+        <translation>Tax on the bonus taxed separately</translation>
+    </message>
+    <message>
+        <source>应纳税额合计</source>
+        <translation>Total tax</translation>
+    </message>
+    <message>
+        <source>已预缴税额</source>
+        <translation>Tax prepaid</translation>
+    </message>
+    <message>
+        <source>应补（退）税额</source>
+        <translation>Tax due (refund)</translation>
+    </message>
+    <message>
+        <source>应退税 %1：可以办理汇算申请退税，也可以不办理</source>
+        <translation>Refund due %1: you may file the annual reconciliation to claim it, or not file</translation>
+    </message>
+    <message>
+        <source>无需补税也无退税，无需办理汇算</source>
+        <translation>Nothing due and nothing refunded: no annual reconciliation needed</translation>
+    </message>
+    <message>
+        <source>应补税 %1，在免于汇算的限额之内，无需办理汇算</source>
+        <translation>Tax due %1, within the amount exempt from the annual reconciliation: no need to file</translation>
+    </message>
+    <message>
+        <source>应补税 %1，但综合所得年收入在免于汇算的限额之内，无需办理汇算</source>
+        <translation>Tax due %1, but the annual comprehensive income is within the exempt limit: no need to file</translation>
+    </message>
+    <message>
+        <source>应补税 %1：须在次年汇算期内办理汇算</source>
+        <translation>Tax due %1: file the annual reconciliation in the next year&apos;s filing period</translation>
+    </message>
+    <message>
+        <source>工资薪金</source>
+        <translation>Wages and salaries</translation>
+    </message>
+    <message>
+        <source>税前</source>
+        <translation>Gross</translation>
+    </message>
+    <message>
+        <source>税额</source>
+        <translation>Tax</translation>
+    </message>
+    <message>
+        <source>税后</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>本人</source>
+        <translation>Self</translation>
+    </message>
+    <message>
+        <source>配偶</source>
+        <translation>Spouse</translation>
+    </message>
+    <message>
+        <source>子女</source>
+        <translation>Children</translation>
+    </message>
+    <message>
+        <source>两种方法中税额较低者</source>
+        <translation>Whichever costs less</translation>
+    </message>
+    <message>
+        <source>打开年度文件…</source>
+        <translation>Open year file…</translation>
+    </message>
+    <message>
+        <source>保存年度文件</source>
+        <translation>Save year file</translation>
+    </message>
+    <message>
+        <source>新的年度</source>
+        <translation>New year</translation>
+    </message>
+    <message>
+        <source>清除本机保存的年度</source>
+        <translation>Clear the year kept in this browser</translation>
+    </message>
+    <message>
+        <source>浏览器的存储已满：年度没有保存在本机，请用“保存年度文件”保存</source>
+        <translation>The browser&apos;s storage is full: the year was not kept in this browser; use &quot;Save year file&quot;</translation>
+    </message>
+    <message>
+        <source>浏览器不允许本页保存数据：年度没有保存在本机，请用“保存年度文件”保存</source>
+        <translation>The browser does not let this page keep data: the year was not kept in this browser; use &quot;Save year file&quot;</translation>
+    </message>
+    <message>
+        <source>已清除本机保存的年度；页面上的年度仍在，直到关闭</source>
+        <translation>The year kept in this browser is cleared; the year on the page stays until it is closed</translation>
+    </message>
+    <message>
+        <source>文件“%1”超过 1 MiB，未打开；页面上的年度未变</source>
+        <translation>The file &quot;%1&quot; is larger than 1 MiB and was not opened; the year on the page is unchanged</translation>
+    </message>
+    <message>
+        <source>文件“%1”有误，未打开；页面上的年度未变：%2</source>
+        <translation>The file &quot;%1&quot; has a fault and was not opened; the year on the page is unchanged: %2</translation>
+    </message>
+    <message>
+        <source>已打开“%1”</source>
+        <translation>Opened &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>删除%1</source>
+        <translation>Remove %1</translation>
+    </message>
+    <message>
+        <source>添加%1</source>
+        <translation>Add %1</translation>
+    </message>
+    <message>
+        <source>删除%1 %2</source>
+        <translation>Remove %1 %2</translation>
+    </message>
+    <message>
+        <source>子女教育</source>
+        <translation>Children&apos;s education</translation>
+    </message>
+    <message>
+        <source>3岁以下婴幼儿照护</source>
+        <translation>Infant care under 3</translation>
+    </message>
+    <message>
+        <source>赡养老人</source>
+        <translation>Elderly support</translation>
+    </message>
+    <message>
+        <source>住房贷款利息</source>
+        <translation>Housing loan interest</translation>
+    </message>
+    <message>
+        <source>住房租金</source>
+        <translation>Housing rent</translation>
+    </message>
+    <message>
+        <source>继续教育</source>
+        <translation>Continuing education</translation>
+    </message>
+    <message>
+        <source>个人养老金</source>
+        <translation>Private pension</translation>
+    </message>
+    <message>
+        <source>商业健康保险</source>
+        <translation>Commercial health insurance</translation>
+    </message>
+    <message>
+        <source>每月可扣除的专项附加扣除等</source>
+        <translation>Deductions each month is entitled to</translation>
+    </message>
+    <message>
+        <source>合计</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>%1：全年预扣 %2</source>
+        <translation>%1: withheld %2 in the year</translation>
+    </message>
+    <message>
+        <source>其他收入的预扣</source>
+        <translation>Withholding of other income</translation>
+    </message>
+    <message>
+        <source>类别</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>预扣税额</source>
+        <translation>Tax withheld</translation>
+    </message>
+    <message>
+        <source>年度汇算</source>
+        <translation>Annual reconciliation</translation>
+    </message>
+    <message>
+        <source>专项附加扣除（不含大病医疗）</source>
+        <translation>Special additional deductions (without serious illness)</translation>
+    </message>
+    <message>
+        <source>大病医疗</source>
+        <translation>Serious illness</translation>
+    </message>
+    <message>
+        <source>年终奖并入综合所得</source>
+        <translation>the bonus merged into comprehensive income</translation>
+    </message>
+    <message>
+        <source>年终奖单独计税</source>
+        <translation>the bonus taxed separately</translation>
+    </message>
+    <message>
+        <source>若%1，应纳税额合计为 %2，多 %3</source>
+        <translation>With %1, the total tax would be %2, %3 more</translation>
+    </message>
+    <message>
+        <source>若%1，应纳税额合计为 %2，少 %3</source>
+        <translation>With %1, the total tax would be %2, %3 less</translation>
+    </message>
+    <message>
+        <source>若%1，应纳税额合计同为 %2</source>
+        <translation>With %1, the total tax would be the same %2</translation>
+    </message>
+    <message>
+        <source>非居民个人：各月单独计税，没有年度汇算</source>
+        <translation>Non-resident: each month is taxed on its own, with no annual reconciliation</translation>
+    </message>
+    <message>
+        <source>分配方案数</source>
+        <translation>Splits tried</translation>
+    </message>
+    <message>
+        <source>最优分配</source>
+        <translation>Best split</translation>
+    </message>
+    <message>
+        <source>文件“%1”超过 3 MiB，未打开</source>
+        <translation>The file &quot;%1&quot; is larger than 3 MiB and was not opened</translation>
+    </message>
+    <message>
+        <source>家庭文件：两人的年度（a、b）与共同的扣除项目（shared）</source>
+        <translation>Household file: both years (a, b) and the shared deductions (shared)</translation>
+    </message>
+    <message>
+        <source>打开家庭文件…</source>
+        <translation>Open household file…</translation>
+    </message>
+    <message>
+        <source>家庭文件（JSON）</source>
+        <translation>Household file (JSON)</translation>
+    </message>
+    <message>
+        <source>我的纳税年度</source>
+        <translation>My tax year</translation>
+    </message>
+    <message>
+        <source>劳务报酬、稿酬、特许权使用费</source>
+        <translation>Labour, author, royalty</translation>
+    </message>
+    <message>
+        <source>税后反算税前</source>
+        <translation>Net to gross</translation>
+    </message>
+    <message>
+        <source>家庭分配</source>
+        <translation>Household split</translation>
+    </message>
+    <message>
+        <source>Pendra 个人所得税</source>
+        <translation>Pendra Individual Income Tax</translation>
+    </message>
+    <message>
+        <source>页面</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>全部在本机计算，不发送任何数据</source>
+        <translation>Everything is computed on this device; nothing is sent anywhere</translation>
+    </message>
+    <message>
+        <source>计算模块未能载入：请通过网页服务器打开本页（如 scripts/web --serve），或使用支持 WebAssembly 的浏览器。</source>
+        <translation>The calculation module did not load: open this page through a web server (such as scripts/web --serve), or use a browser with WebAssembly.</translation>
+    </message>
+    <message>
+        <source>每月收入</source>
+        <translation>Monthly income</translation>
+    </message>
+    <message>
+        <source>免税收入</source>
+        <translation>Tax-exempt income</translation>
+    </message>
+    <message>
+        <source>三险一金</source>
+        <translation>Social insurance and housing fund</translation>
+    </message>
+    <message>
+        <source>专项附加扣除</source>
+        <translation>Special additional deductions</translation>
+    </message>
+    <message>
+        <source>其他扣除</source>
+        <translation>Other deductions</translation>
+    </message>
+    <message>
+        <source>基本减除费用</source>
+        <translation>Basic deduction</translation>
+    </message>
+    <message>
+        <source>起始月份</source>
+        <translation>From month</translation>
+    </message>
+    <message>
+        <source>截止月份</source>
+        <translation>To month</translation>
+    </message>
+    <message>
+        <source>非居民个人</source>
+        <translation>Non-resident</translation>
+    </message>
+    <message>
+        <source>其他综合所得应纳税所得额</source>
+        <translation>Other taxable comprehensive income</translation>
+    </message>
+    <message>
+        <source>工资薪金收入</source>
+        <translation>Wages and salaries</translation>
+    </message>
+    <message>
+        <source>奖金计税方法</source>
+        <translation>Bonus method</translation>
+    </message>
+    <message>
+        <source>反算类别</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>税后金额</source>
+        <translation>Net amount</translation>
+    </message>
+    <message>
+        <source>三险一金比例（%）</source>
+        <translation>Insurance rate (%)</translation>
+    </message>
+    <message>
+        <source>缴费基数下限</source>
+        <translation>Contribution base minimum</translation>
+    </message>
+    <message>
+        <source>缴费基数上限</source>
+        <translation>Contribution base maximum</translation>
+    </message>
+    <message>
+        <source>纳税年度</source>
+        <translation>Tax year</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>在华居住天数（居民可不填）</source>
+        <translation>Days in China (may be left empty for a resident)</translation>
+    </message>
+    <message>
+        <source>任职受雇</source>
+        <translation>Jobs</translation>
+    </message>
+    <message>
+        <source>单位</source>
+        <translation>Employer</translation>
+    </message>
+    <message>
+        <source>在此单位扣除专项附加扣除</source>
+        <translation>This employer deducts the special additional deductions</translation>
+    </message>
+    <message>
+        <source>工资</source>
+        <translation>Pay</translation>
+    </message>
+    <message>
+        <source>自</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>出生日期（年-月-日）</source>
+        <translation>Born (year-month-day)</translation>
+    </message>
+    <message>
+        <source>扣除比例</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>学历教育结束（年-月）</source>
+        <translation>Education ends (year-month)</translation>
+    </message>
+    <message>
+        <source>父母出生日期（年-月-日，以逗号分隔）</source>
+        <translation>Parents born (year-month-day, separated by commas)</translation>
+    </message>
+    <message>
+        <source>独生子女</source>
+        <translation>Only child</translation>
+    </message>
+    <message>
+        <source>每月分摊额</source>
+        <translation>Monthly share</translation>
+    </message>
+    <message>
+        <source>首次还款（年-月）</source>
+        <translation>First repayment (year-month)</translation>
+    </message>
+    <message>
+        <source>起（年-月）</source>
+        <translation>From (year-month)</translation>
+    </message>
+    <message>
+        <source>止（年-月）</source>
+        <translation>To (year-month)</translation>
+    </message>
+    <message>
+        <source>每月</source>
+        <translation>Monthly</translation>
+    </message>
+    <message>
+        <source>学历继续教育</source>
+        <translation>Degree study</translation>
+    </message>
+    <message>
+        <source>职业资格证书</source>
+        <translation>Professional certificates</translation>
+    </message>
+    <message>
+        <source>取得（年-月）</source>
+        <translation>Obtained (year-month)</translation>
+    </message>
+    <message>
+        <source>患者</source>
+        <translation>Patient</translation>
+    </message>
+    <message>
+        <source>自付金额</source>
+        <translation>Paid by oneself</translation>
+    </message>
+    <message>
+        <source>缴费</source>
+        <translation>Contribution</translation>
+    </message>
+    <message>
+        <source>发放单位</source>
+        <translation>Paid by</translation>
+    </message>
+    <message>
+        <source>年终奖汇算方法</source>
+        <translation>Bonus method at settlement</translation>
+    </message>
+    <message>
+        <source>公益慈善捐赠</source>
+        <translation>Donations to public welfare</translation>
+    </message>
+    <message>
+        <source>全额扣除</source>
+        <translation>Deducted in full</translation>
+    </message>
+    <message>
+        <source>浏览器的存储已满：本页的输入没有保存在本机</source>
+        <translation>The browser&apos;s storage is full: what was typed on this page is not kept in this browser</translation>
+    </message>
+    <message>
+        <source>浏览器不允许本页保存数据：本页的输入不会保存在本机</source>
+        <translation>The browser does not let this page keep data: what is typed on this page is not kept in this browser</translation>
+    </message>
+    <message>
+        <source>各 50%</source>
+        <translation>50% each</translation>
+    </message>
+    <message>
+        <source>两人应纳税额合计：最优分配</source>
+        <translation>Total tax of both: best split</translation>
+    </message>
+    <message>
+        <source>全部由 %1 扣除</source>
+        <translation>All deducted by %1</translation>
+    </message>
+    <message>
+        <source>最不利的分配</source>
+        <translation>Worst split</translation>
+    </message>
+    <message>
+        <source>共同项目</source>
+        <translation>Shared item</translation>
+    </message>
+    <message>
+        <source>最优</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>最优分配下的年度汇算</source>
+        <translation>Settlement under the best split</translation>
+    </message>
+</context>
+<context>
     <name>SupportContact</name>
     <message>
         <source>Pendra工作室</source>
@@ -9202,669 +9865,6 @@ Reload: give up this window&apos;s changes and read what the file holds now.</tr
     <message>
         <source>重新读取</source>
         <translation>Reload</translation>
-    </message>
-</context>
-<context>
-    <name>Site</name>
-    <message>
-        <source>项目</source>
-        <translation>Item</translation>
-    </message>
-    <message>
-        <source>金额</source>
-        <translation>Amount</translation>
-    </message>
-    <message>
-        <source>%1月</source>
-        <translation>Month %1</translation>
-    </message>
-    <message>
-        <source>按月减除</source>
-        <translation>Per month</translation>
-    </message>
-    <message>
-        <source>自1月起累计减除</source>
-        <translation>From January</translation>
-    </message>
-    <message>
-        <source>6万元一次减除</source>
-        <translation>60000 at once</translation>
-    </message>
-    <message>
-        <source>月份</source>
-        <translation>Month</translation>
-    </message>
-    <message>
-        <source>本月收入</source>
-        <translation>Income this month</translation>
-    </message>
-    <message>
-        <source>累计应纳税所得额</source>
-        <translation>Cumulative taxable income</translation>
-    </message>
-    <message>
-        <source>税率</source>
-        <translation>Rate</translation>
-    </message>
-    <message>
-        <source>累计应纳税额</source>
-        <translation>Cumulative tax</translation>
-    </message>
-    <message>
-        <source>本月预扣税额</source>
-        <translation>Withheld this month</translation>
-    </message>
-    <message>
-        <source>税后收入</source>
-        <translation>After tax</translation>
-    </message>
-    <message>
-        <source>逐月累计预扣</source>
-        <translation>Cumulative withholding month by month</translation>
-    </message>
-    <message>
-        <source>单独计税：奖金税额</source>
-        <translation>Taxed separately: tax on the bonus</translation>
-    </message>
-    <message>
-        <source>单独计税：税额合计</source>
-        <translation>Taxed separately: total tax</translation>
-    </message>
-    <message>
-        <source>并入综合所得：奖金税额</source>
-        <translation>Merged: tax on the bonus</translation>
-    </message>
-    <message>
-        <source>并入综合所得：税额合计</source>
-        <translation>Merged: total tax</translation>
-    </message>
-    <message>
-        <source>较优方法</source>
-        <translation>Better method</translation>
-    </message>
-    <message>
-        <source>并入综合所得</source>
-        <translation>Merged into comprehensive income</translation>
-    </message>
-    <message>
-        <source>单独计税</source>
-        <translation>Taxed separately</translation>
-    </message>
-    <message>
-        <source>少缴</source>
-        <translation>Tax saved</translation>
-    </message>
-    <message>
-        <source>临界区间</source>
-        <translation>Cliff range</translation>
-    </message>
-    <message>
-        <source>多发反少得</source>
-        <translation>Lost by paying more</translation>
-    </message>
-    <message>
-        <source>最优奖金</source>
-        <translation>Best bonus</translation>
-    </message>
-    <message>
-        <source>再省</source>
-        <translation>Saves a further</translation>
-    </message>
-    <message>
-        <source>奖金到手：单独计税与并入综合所得</source>
-        <translation>Bonus kept: taxed separately and merged</translation>
-    </message>
-    <message>
-        <source>全年一次性奖金</source>
-        <translation>Annual bonus</translation>
-    </message>
-    <message>
-        <source>到手</source>
-        <translation>Kept</translation>
-    </message>
-    <message>
-        <source>奖金</source>
-        <translation>Bonus</translation>
-    </message>
-    <message>
-        <source>劳务报酬</source>
-        <translation>Labour remuneration</translation>
-    </message>
-    <message>
-        <source>稿酬</source>
-        <translation>Author remuneration</translation>
-    </message>
-    <message>
-        <source>特许权使用费</source>
-        <translation>Royalties</translation>
-    </message>
-    <message>
-        <source>收入</source>
-        <translation>Income</translation>
-    </message>
-    <message>
-        <source>减除费用</source>
-        <translation>Deduction</translation>
-    </message>
-    <message>
-        <source>应纳税所得额</source>
-        <translation>Taxable income</translation>
-    </message>
-    <message>
-        <source>速算扣除数</source>
-        <translation>Quick deduction</translation>
-    </message>
-    <message>
-        <source>应预扣税额</source>
-        <translation>Tax withheld</translation>
-    </message>
-    <message>
-        <source>综合所得收入额</source>
-        <translation>Comprehensive income amount</translation>
-    </message>
-    <message>
-        <source>扣除合计</source>
-        <translation>Total deductions</translation>
-    </message>
-    <message>
-        <source>捐赠限额</source>
-        <translation>Donation limit</translation>
-    </message>
-    <message>
-        <source>捐赠扣除</source>
-        <translation>Donations deducted</translation>
-    </message>
-    <message>
-        <source>综合所得应纳税额</source>
-        <translation>Tax on comprehensive income</translation>
-    </message>
-    <message>
-        <source>年终奖单独计税税额</source>
-        <translation>Tax on the bonus taxed separately</translation>
-    </message>
-    <message>
-        <source>应纳税额合计</source>
-        <translation>Total tax</translation>
-    </message>
-    <message>
-        <source>已预缴税额</source>
-        <translation>Tax prepaid</translation>
-    </message>
-    <message>
-        <source>应补（退）税额</source>
-        <translation>Tax due (refund)</translation>
-    </message>
-    <message>
-        <source>应退税 %1：可以办理汇算申请退税，也可以不办理</source>
-        <translation>Refund due %1: you may file the annual reconciliation to claim it, or not file</translation>
-    </message>
-    <message>
-        <source>无需补税也无退税，无需办理汇算</source>
-        <translation>Nothing due and nothing refunded: no annual reconciliation needed</translation>
-    </message>
-    <message>
-        <source>应补税 %1，在免于汇算的限额之内，无需办理汇算</source>
-        <translation>Tax due %1, within the amount exempt from the annual reconciliation: no need to file</translation>
-    </message>
-    <message>
-        <source>应补税 %1，但综合所得年收入在免于汇算的限额之内，无需办理汇算</source>
-        <translation>Tax due %1, but the annual comprehensive income is within the exempt limit: no need to file</translation>
-    </message>
-    <message>
-        <source>应补税 %1：须在次年汇算期内办理汇算</source>
-        <translation>Tax due %1: file the annual reconciliation in the next year&apos;s filing period</translation>
-    </message>
-    <message>
-        <source>工资薪金</source>
-        <translation>Wages and salaries</translation>
-    </message>
-    <message>
-        <source>税前</source>
-        <translation>Gross</translation>
-    </message>
-    <message>
-        <source>税额</source>
-        <translation>Tax</translation>
-    </message>
-    <message>
-        <source>税后</source>
-        <translation>Net</translation>
-    </message>
-    <message>
-        <source>本人</source>
-        <translation>Self</translation>
-    </message>
-    <message>
-        <source>配偶</source>
-        <translation>Spouse</translation>
-    </message>
-    <message>
-        <source>子女</source>
-        <translation>Children</translation>
-    </message>
-    <message>
-        <source>两种方法中税额较低者</source>
-        <translation>Whichever costs less</translation>
-    </message>
-    <message>
-        <source>打开年度文件…</source>
-        <translation>Open year file…</translation>
-    </message>
-    <message>
-        <source>保存年度文件</source>
-        <translation>Save year file</translation>
-    </message>
-    <message>
-        <source>新的年度</source>
-        <translation>New year</translation>
-    </message>
-    <message>
-        <source>清除本机保存的年度</source>
-        <translation>Clear the year kept in this browser</translation>
-    </message>
-    <message>
-        <source>浏览器的存储已满：年度没有保存在本机，请用“保存年度文件”保存</source>
-        <translation>The browser&apos;s storage is full: the year was not kept in this browser; use &quot;Save year file&quot;</translation>
-    </message>
-    <message>
-        <source>浏览器不允许本页保存数据：年度没有保存在本机，请用“保存年度文件”保存</source>
-        <translation>The browser does not let this page keep data: the year was not kept in this browser; use &quot;Save year file&quot;</translation>
-    </message>
-    <message>
-        <source>已清除本机保存的年度；页面上的年度仍在，直到关闭</source>
-        <translation>The year kept in this browser is cleared; the year on the page stays until it is closed</translation>
-    </message>
-    <message>
-        <source>文件“%1”超过 1 MiB，未打开；页面上的年度未变</source>
-        <translation>The file &quot;%1&quot; is larger than 1 MiB and was not opened; the year on the page is unchanged</translation>
-    </message>
-    <message>
-        <source>文件“%1”有误，未打开；页面上的年度未变：%2</source>
-        <translation>The file &quot;%1&quot; has a fault and was not opened; the year on the page is unchanged: %2</translation>
-    </message>
-    <message>
-        <source>已打开“%1”</source>
-        <translation>Opened &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>删除%1</source>
-        <translation>Remove %1</translation>
-    </message>
-    <message>
-        <source>添加%1</source>
-        <translation>Add %1</translation>
-    </message>
-    <message>
-        <source>删除%1 %2</source>
-        <translation>Remove %1 %2</translation>
-    </message>
-    <message>
-        <source>子女教育</source>
-        <translation>Children&apos;s education</translation>
-    </message>
-    <message>
-        <source>3岁以下婴幼儿照护</source>
-        <translation>Infant care under 3</translation>
-    </message>
-    <message>
-        <source>赡养老人</source>
-        <translation>Elderly support</translation>
-    </message>
-    <message>
-        <source>住房贷款利息</source>
-        <translation>Housing loan interest</translation>
-    </message>
-    <message>
-        <source>住房租金</source>
-        <translation>Housing rent</translation>
-    </message>
-    <message>
-        <source>继续教育</source>
-        <translation>Continuing education</translation>
-    </message>
-    <message>
-        <source>个人养老金</source>
-        <translation>Private pension</translation>
-    </message>
-    <message>
-        <source>商业健康保险</source>
-        <translation>Commercial health insurance</translation>
-    </message>
-    <message>
-        <source>每月可扣除的专项附加扣除等</source>
-        <translation>Deductions each month is entitled to</translation>
-    </message>
-    <message>
-        <source>合计</source>
-        <translation>Total</translation>
-    </message>
-    <message>
-        <source>%1：全年预扣 %2</source>
-        <translation>%1: withheld %2 in the year</translation>
-    </message>
-    <message>
-        <source>其他收入的预扣</source>
-        <translation>Withholding of other income</translation>
-    </message>
-    <message>
-        <source>类别</source>
-        <translation>Kind</translation>
-    </message>
-    <message>
-        <source>预扣税额</source>
-        <translation>Tax withheld</translation>
-    </message>
-    <message>
-        <source>年度汇算</source>
-        <translation>Annual reconciliation</translation>
-    </message>
-    <message>
-        <source>专项附加扣除（不含大病医疗）</source>
-        <translation>Special additional deductions (without serious illness)</translation>
-    </message>
-    <message>
-        <source>大病医疗</source>
-        <translation>Serious illness</translation>
-    </message>
-    <message>
-        <source>年终奖并入综合所得</source>
-        <translation>the bonus merged into comprehensive income</translation>
-    </message>
-    <message>
-        <source>年终奖单独计税</source>
-        <translation>the bonus taxed separately</translation>
-    </message>
-    <message>
-        <source>若%1，应纳税额合计为 %2，多 %3</source>
-        <translation>With %1, the total tax would be %2, %3 more</translation>
-    </message>
-    <message>
-        <source>若%1，应纳税额合计为 %2，少 %3</source>
-        <translation>With %1, the total tax would be %2, %3 less</translation>
-    </message>
-    <message>
-        <source>若%1，应纳税额合计同为 %2</source>
-        <translation>With %1, the total tax would be the same %2</translation>
-    </message>
-    <message>
-        <source>非居民个人：各月单独计税，没有年度汇算</source>
-        <translation>Non-resident: each month is taxed on its own, with no annual reconciliation</translation>
-    </message>
-    <message>
-        <source>分配方案数</source>
-        <translation>Splits tried</translation>
-    </message>
-    <message>
-        <source>最优分配</source>
-        <translation>Best split</translation>
-    </message>
-    <message>
-        <source>文件“%1”超过 3 MiB，未打开</source>
-        <translation>The file &quot;%1&quot; is larger than 3 MiB and was not opened</translation>
-    </message>
-    <message>
-        <source>家庭文件：两人的年度（a、b）与共同的扣除项目（shared）</source>
-        <translation>Household file: both years (a, b) and the shared deductions (shared)</translation>
-    </message>
-    <message>
-        <source>打开家庭文件…</source>
-        <translation>Open household file…</translation>
-    </message>
-    <message>
-        <source>家庭文件（JSON）</source>
-        <translation>Household file (JSON)</translation>
-    </message>
-    <message>
-        <source>我的纳税年度</source>
-        <translation>My tax year</translation>
-    </message>
-    <message>
-        <source>劳务报酬、稿酬、特许权使用费</source>
-        <translation>Labour, author, royalty</translation>
-    </message>
-    <message>
-        <source>税后反算税前</source>
-        <translation>Net to gross</translation>
-    </message>
-    <message>
-        <source>家庭分配</source>
-        <translation>Household split</translation>
-    </message>
-    <message>
-        <source>Pendra 个人所得税</source>
-        <translation>Pendra Individual Income Tax</translation>
-    </message>
-    <message>
-        <source>页面</source>
-        <translation>Pages</translation>
-    </message>
-    <message>
-        <source>语言</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>全部在本机计算，不发送任何数据</source>
-        <translation>Everything is computed on this device; nothing is sent anywhere</translation>
-    </message>
-    <message>
-        <source>计算模块未能载入：请通过网页服务器打开本页（如 scripts/web --serve），或使用支持 WebAssembly 的浏览器。</source>
-        <translation>The calculation module did not load: open this page through a web server (such as scripts/web --serve), or use a browser with WebAssembly.</translation>
-    </message>
-    <message>
-        <source>每月收入</source>
-        <translation>Monthly income</translation>
-    </message>
-    <message>
-        <source>免税收入</source>
-        <translation>Tax-exempt income</translation>
-    </message>
-    <message>
-        <source>三险一金</source>
-        <translation>Social insurance and housing fund</translation>
-    </message>
-    <message>
-        <source>专项附加扣除</source>
-        <translation>Special additional deductions</translation>
-    </message>
-    <message>
-        <source>其他扣除</source>
-        <translation>Other deductions</translation>
-    </message>
-    <message>
-        <source>基本减除费用</source>
-        <translation>Basic deduction</translation>
-    </message>
-    <message>
-        <source>起始月份</source>
-        <translation>From month</translation>
-    </message>
-    <message>
-        <source>截止月份</source>
-        <translation>To month</translation>
-    </message>
-    <message>
-        <source>非居民个人</source>
-        <translation>Non-resident</translation>
-    </message>
-    <message>
-        <source>其他综合所得应纳税所得额</source>
-        <translation>Other taxable comprehensive income</translation>
-    </message>
-    <message>
-        <source>工资薪金收入</source>
-        <translation>Wages and salaries</translation>
-    </message>
-    <message>
-        <source>奖金计税方法</source>
-        <translation>Bonus method</translation>
-    </message>
-    <message>
-        <source>反算类别</source>
-        <translation>Kind</translation>
-    </message>
-    <message>
-        <source>税后金额</source>
-        <translation>Net amount</translation>
-    </message>
-    <message>
-        <source>三险一金比例（%）</source>
-        <translation>Insurance rate (%)</translation>
-    </message>
-    <message>
-        <source>缴费基数下限</source>
-        <translation>Contribution base minimum</translation>
-    </message>
-    <message>
-        <source>缴费基数上限</source>
-        <translation>Contribution base maximum</translation>
-    </message>
-    <message>
-        <source>纳税年度</source>
-        <translation>Tax year</translation>
-    </message>
-    <message>
-        <source>姓名</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>在华居住天数（居民可不填）</source>
-        <translation>Days in China (may be left empty for a resident)</translation>
-    </message>
-    <message>
-        <source>任职受雇</source>
-        <translation>Jobs</translation>
-    </message>
-    <message>
-        <source>单位</source>
-        <translation>Employer</translation>
-    </message>
-    <message>
-        <source>在此单位扣除专项附加扣除</source>
-        <translation>This employer deducts the special additional deductions</translation>
-    </message>
-    <message>
-        <source>工资</source>
-        <translation>Pay</translation>
-    </message>
-    <message>
-        <source>自</source>
-        <translation>From</translation>
-    </message>
-    <message>
-        <source>出生日期（年-月-日）</source>
-        <translation>Born (year-month-day)</translation>
-    </message>
-    <message>
-        <source>扣除比例</source>
-        <translation>Share</translation>
-    </message>
-    <message>
-        <source>学历教育结束（年-月）</source>
-        <translation>Education ends (year-month)</translation>
-    </message>
-    <message>
-        <source>父母出生日期（年-月-日，以逗号分隔）</source>
-        <translation>Parents born (year-month-day, separated by commas)</translation>
-    </message>
-    <message>
-        <source>独生子女</source>
-        <translation>Only child</translation>
-    </message>
-    <message>
-        <source>每月分摊额</source>
-        <translation>Monthly share</translation>
-    </message>
-    <message>
-        <source>首次还款（年-月）</source>
-        <translation>First repayment (year-month)</translation>
-    </message>
-    <message>
-        <source>起（年-月）</source>
-        <translation>From (year-month)</translation>
-    </message>
-    <message>
-        <source>止（年-月）</source>
-        <translation>To (year-month)</translation>
-    </message>
-    <message>
-        <source>每月</source>
-        <translation>Monthly</translation>
-    </message>
-    <message>
-        <source>学历继续教育</source>
-        <translation>Degree study</translation>
-    </message>
-    <message>
-        <source>职业资格证书</source>
-        <translation>Professional certificates</translation>
-    </message>
-    <message>
-        <source>取得（年-月）</source>
-        <translation>Obtained (year-month)</translation>
-    </message>
-    <message>
-        <source>患者</source>
-        <translation>Patient</translation>
-    </message>
-    <message>
-        <source>自付金额</source>
-        <translation>Paid by oneself</translation>
-    </message>
-    <message>
-        <source>缴费</source>
-        <translation>Contribution</translation>
-    </message>
-    <message>
-        <source>发放单位</source>
-        <translation>Paid by</translation>
-    </message>
-    <message>
-        <source>年终奖汇算方法</source>
-        <translation>Bonus method at settlement</translation>
-    </message>
-    <message>
-        <source>公益慈善捐赠</source>
-        <translation>Donations to public welfare</translation>
-    </message>
-    <message>
-        <source>全额扣除</source>
-        <translation>Deducted in full</translation>
-    </message>
-    <message>
-        <source>浏览器的存储已满：本页的输入没有保存在本机</source>
-        <translation>The browser&apos;s storage is full: what was typed on this page is not kept in this browser</translation>
-    </message>
-    <message>
-        <source>浏览器不允许本页保存数据：本页的输入不会保存在本机</source>
-        <translation>The browser does not let this page keep data: what is typed on this page is not kept in this browser</translation>
-    </message>
-    <message>
-        <source>各 50%</source>
-        <translation>50% each</translation>
-    </message>
-    <message>
-        <source>两人应纳税额合计：最优分配</source>
-        <translation>Total tax of both: best split</translation>
-    </message>
-    <message>
-        <source>全部由 %1 扣除</source>
-        <translation>All deducted by %1</translation>
-    </message>
-    <message>
-        <source>最不利的分配</source>
-        <translation>Worst split</translation>
-    </message>
-    <message>
-        <source>共同项目</source>
-        <translation>Shared item</translation>
-    </message>
-    <message>
-        <source>最优</source>
-        <translation>Best</translation>
-    </message>
-    <message>
-        <source>最优分配下的年度汇算</source>
-        <translation>Settlement under the best split</translation>
     </message>
 </context>
 </TS>
