@@ -3389,11 +3389,11 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     </message>
     <message>
         <source>并入综合所得：奖金税额</source>
-        <translation>Merged: tax on the bonus</translation>
+        <translation>Merged into comprehensive income: tax on the bonus</translation>
     </message>
     <message>
         <source>并入综合所得：税额合计</source>
-        <translation>Merged: total tax</translation>
+        <translation>Merged into comprehensive income: total tax</translation>
     </message>
     <message>
         <source>较优方法</source>
@@ -3429,7 +3429,7 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     </message>
     <message>
         <source>奖金到手：单独计税与并入综合所得</source>
-        <translation>Bonus kept: taxed separately and merged</translation>
+        <translation>Bonus kept: taxed separately and merged into comprehensive income</translation>
     </message>
     <message>
         <source>全年一次性奖金</source>
@@ -3621,7 +3621,7 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     </message>
     <message>
         <source>3岁以下婴幼儿照护</source>
-        <translation>Infant care under 3</translation>
+        <translation>Care for infants under 3</translation>
     </message>
     <message>
         <source>赡养老人</source>
@@ -3649,7 +3649,7 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     </message>
     <message>
         <source>每月可扣除的专项附加扣除等</source>
-        <translation>Deductions each month is entitled to</translation>
+        <translation>Special additional deductions and others each month is entitled to</translation>
     </message>
     <message>
         <source>合计</source>
@@ -3677,11 +3677,11 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     </message>
     <message>
         <source>专项附加扣除（不含大病医疗）</source>
-        <translation>Special additional deductions (without serious illness)</translation>
+        <translation>Special additional deductions (without medical treatment for serious illness)</translation>
     </message>
     <message>
         <source>大病医疗</source>
-        <translation>Serious illness</translation>
+        <translation>Medical treatment for serious illness</translation>
     </message>
     <message>
         <source>年终奖并入综合所得</source>
@@ -3705,7 +3705,7 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     </message>
     <message>
         <source>非居民个人：各月单独计税，没有年度汇算</source>
-        <translation>Non-resident: each month is taxed on its own, with no annual reconciliation</translation>
+        <translation>Non-resident individual: each month is taxed on its own, with no annual reconciliation</translation>
     </message>
     <message>
         <source>分配方案数</source>
@@ -3801,11 +3801,11 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     </message>
     <message>
         <source>非居民个人</source>
-        <translation>Non-resident</translation>
+        <translation>Non-resident individual</translation>
     </message>
     <message>
         <source>其他综合所得应纳税所得额</source>
-        <translation>Other taxable comprehensive income</translation>
+        <translation>Other comprehensive income: taxable income</translation>
     </message>
     <message>
         <source>工资薪金收入</source>
@@ -3909,7 +3909,7 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     </message>
     <message>
         <source>学历继续教育</source>
-        <translation>Degree study</translation>
+        <translation>Degree continuing education</translation>
     </message>
     <message>
         <source>职业资格证书</source>
@@ -3981,7 +3981,7 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     </message>
     <message>
         <source>最优分配下的年度汇算</source>
-        <translation>Settlement under the best split</translation>
+        <translation>Annual reconciliation under the best split</translation>
     </message>
 </context>
 <context>
