@@ -3400,14 +3400,6 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <translation>Better method</translation>
     </message>
     <message>
-        <source>并入综合所得</source>
-        <translation>Merged into comprehensive income</translation>
-    </message>
-    <message>
-        <source>单独计税</source>
-        <translation>Taxed separately</translation>
-    </message>
-    <message>
         <source>少缴</source>
         <translation>Tax saved</translation>
     </message>
@@ -3442,18 +3434,6 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     <message>
         <source>奖金</source>
         <translation>Bonus</translation>
-    </message>
-    <message>
-        <source>劳务报酬</source>
-        <translation>Labour remuneration</translation>
-    </message>
-    <message>
-        <source>稿酬</source>
-        <translation>Author remuneration</translation>
-    </message>
-    <message>
-        <source>特许权使用费</source>
-        <translation>Royalties</translation>
     </message>
     <message>
         <source>收入</source>
@@ -3548,18 +3528,6 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <translation>Net</translation>
     </message>
     <message>
-        <source>本人</source>
-        <translation>Self</translation>
-    </message>
-    <message>
-        <source>配偶</source>
-        <translation>Spouse</translation>
-    </message>
-    <message>
-        <source>子女</source>
-        <translation>Children</translation>
-    </message>
-    <message>
         <source>两种方法中税额较低者</source>
         <translation>Whichever costs less</translation>
     </message>
@@ -3616,36 +3584,8 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <translation>Remove %1 %2</translation>
     </message>
     <message>
-        <source>子女教育</source>
-        <translation>Children&apos;s education</translation>
-    </message>
-    <message>
         <source>3岁以下婴幼儿照护</source>
         <translation>Care for infants under 3</translation>
-    </message>
-    <message>
-        <source>赡养老人</source>
-        <translation>Elderly support</translation>
-    </message>
-    <message>
-        <source>住房贷款利息</source>
-        <translation>Housing loan interest</translation>
-    </message>
-    <message>
-        <source>住房租金</source>
-        <translation>Housing rent</translation>
-    </message>
-    <message>
-        <source>继续教育</source>
-        <translation>Continuing education</translation>
-    </message>
-    <message>
-        <source>个人养老金</source>
-        <translation>Private pension</translation>
-    </message>
-    <message>
-        <source>商业健康保险</source>
-        <translation>Commercial health insurance</translation>
     </message>
     <message>
         <source>每月可扣除的专项附加扣除等</source>

@@ -1,6 +1,7 @@
 // Makes the browser edition in web/dist/ beside the module scripts/web has built there:
 //   node web/site/build.mjs
-// The page's words are the program's: every text of web/site/Words.h (context "Site") with its
+// The page's words are the program's: every text of web/site/Words.h (context "Site") and the
+// vocabulary of the year file (context "Vocabulary"), each with its
 // English from translations/pendra_en.ts; a text without English stops the build. The module's
 // loader (web/pendra.mjs), the words and the page's code become one classic script, site.js, so
 // that the page runs from a file too, where browsers refuse ES modules and fetch; the engine's
@@ -34,11 +35,13 @@ const unescape = (text) => text.replace(/&lt;/g, '<').replace(/&gt;/g, '>').repl
 function siteWords() {
   const ts = readFileSync(join(root, 'translations', 'pendra_en.ts'), 'utf8');
   const english = new Map();
-  for (const context of ts.matchAll(/<context>\s*<name>Site<\/name>([\s\S]*?)<\/context>/g)) {
-    for (const message of context[1].matchAll(
+  const vocabulary = new Map();
+  for (const context of ts.matchAll(/<context>\s*<name>(Site|Vocabulary)<\/name>([\s\S]*?)<\/context>/g)) {
+    const into = context[1] === 'Site' ? english : vocabulary;
+    for (const message of context[2].matchAll(
       /<message>\s*<source>([\s\S]*?)<\/source>\s*<translation(?: type="([^"]*)")?>([\s\S]*?)<\/translation>/g)) {
       if (message[2] !== 'unfinished' && message[2] !== 'vanished' && message[2] !== 'obsolete')
-        english.set(unescape(message[1]), unescape(message[3]));
+        into.set(unescape(message[1]), unescape(message[3]));
     }
   }
   // The texts as lupdate sees them: adjacent string literals joined.
@@ -52,6 +55,9 @@ function siteWords() {
   const missing = texts.filter((zh) => !english.has(zh));
   if (missing.length) fail(`no English in translations/pendra_en.ts for:\n  ${missing.join('\n  ')}`);
   for (const zh of texts) words[zh] = english.get(zh);
+  // The words of the year file's vocabulary (kinds, patients, methods, the timeline's items) are
+  // translated once, in the context "Vocabulary", for every face.
+  for (const [zh, en] of vocabulary) if (!(zh in words)) words[zh] = en;
   // A text the page asks for that Words.h lacks would stay Chinese in English: refused here.
   const code = readFileSync(join(site, 'app.js'), 'utf8');
   const asked = [...code.matchAll(/\b(?:t\(|label: )'((?:[^'\\]|\\.)*)'/g)].map((m) => m[1]);
