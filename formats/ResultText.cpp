@@ -47,7 +47,10 @@ void AppendString(std::string &Out, const std::string &Text) {
         const unsigned char c = static_cast<unsigned char>(Text[i]);
         if (c >= 0x80) {
             const std::size_t length = SequenceAt(Text, i);
-            Out += length ? Text.substr(i, length) : std::string("\xef\xbf\xbd"); // U+FFFD
+            if (length)
+                Out.append(Text, i, length);
+            else
+                Out += "\xef\xbf\xbd"; // U+FFFD
             i += length ? length : 1;
             continue;
         }
@@ -91,13 +94,15 @@ template <typename Number> void AppendNumber(std::string &Out, Number Value) {
 }
 
 void Append(std::string &Out, const Json &Value, int Level) {
-    const std::string inside(4 * static_cast<std::size_t>(Level + 1), ' ');
+    // The indentation appended in place: a string made for every value, leaves included, cost
+    // more than the rest of the writing.
+    const std::size_t inside = 4 * static_cast<std::size_t>(Level + 1);
     switch (Value.type()) {
     case Json::value_t::object: {
         Out += "{\n";
         std::size_t left = Value.size();
         for (const auto &member : Value.items()) {
-            Out += inside;
+            Out.append(inside, ' ');
             AppendString(Out, member.key());
             Out += ": ";
             Append(Out, member.value(), Level + 1);
@@ -111,7 +116,7 @@ void Append(std::string &Out, const Json &Value, int Level) {
         Out += "[\n";
         std::size_t left = Value.size();
         for (const Json &element : Value) {
-            Out += inside;
+            Out.append(inside, ' ');
             Append(Out, element, Level + 1);
             Out += --left ? ",\n" : "\n";
         }

@@ -9364,8 +9364,12 @@ same income and deductions every month; with --nonresident, one month of a non-r
 <context>
     <name>Web</name>
     <message>
-        <source>命令 %1 只有 pendra-cli 才有：这里只计算 wage、bonus、labour、settle、severance 和 reverse</source>
-        <translation>Only pendra-cli has the command %1: here only wage, bonus, labour, settle, severance and reverse are computed</translation>
+        <source>命令 %1 只有 pendra-cli 才有：这里只计算 wage、bonus、labour、settle、severance、reverse、year 和 household</source>
+        <translation>Only pendra-cli has the command %1: here only wage, bonus, labour, settle, severance, reverse, year and household are computed</translation>
+    </message>
+    <message>
+        <source>%1有 %2 字节，最多 %3 字节，不读取</source>
+        <translation>the %1 has %2 bytes, more than the %3 bytes it may have: not read</translation>
     </message>
     <message>
         <source>这里只以 JSON 输出：请加 --json（文字表格只有 pendra-cli 才有）</source>

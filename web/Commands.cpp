@@ -8,6 +8,7 @@
 #include "engine/current/Settlement.h"
 #include "engine/current/Severance.h"
 #include "engine/current/Wage.h"
+#include "formats/Fault.h"
 #include "formats/Result.h"
 #include "formats/ResultKeys.h"
 #include "web/Options.h"
@@ -22,7 +23,7 @@ using Command = std::function<Outcome(Options &)>;
 
 Outcome Done(const formats::Json &Result) {
     Outcome done;
-    done.Result = formats::ResultText(Result);
+    done.Result = Printed(Result);
     return done;
 }
 
@@ -351,6 +352,22 @@ Outcome Reverse(const std::vector<std::string> &Arguments) {
 
 } // namespace
 
+std::string Printed(const formats::Json &Result) {
+    const std::string text = formats::ResultText(Result);
+    std::string shown;
+    shown.reserve(text.size());
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != '\n' && text[i] != '\t')
+            continue;
+        shown += formats::Visible(std::string_view(text).substr(start, i - start));
+        if (i < text.size())
+            shown += text[i];
+        start = i + 1;
+    }
+    return shown;
+}
+
 Outcome Run(const std::vector<std::string> &Arguments) {
     if (Arguments.empty())
         return Refused(Fault("command-missing"));
@@ -412,10 +429,20 @@ Outcome Run(const std::vector<std::string> &Arguments) {
             Severance);
     if (name == "reverse")
         return Reverse(rest);
+    if (name == "year" || name == "household")
+        return RunWith(
+            name, rest, [](Options &Line) { Line.AddPositional(); },
+            [name](Options &Line) {
+                Outcome outcome;
+                if (!Line.Positional())
+                    return Refused(Fault(name + "-file-missing"));
+                outcome.File = *Line.Positional();
+                return outcome;
+            });
     Outcome outcome;
     outcome.Status = 2;
     outcome.Help = name == "--help" || name == "-h" || name == "help";
-    const bool elsewhere = name == "payroll" || name == "year" || name == "household";
+    const bool elsewhere = name == "payroll" || name == "payslips";
     outcome.Fault = Fault(elsewhere ? "command-elsewhere" : "command-unknown", {name});
     return outcome;
 }

@@ -7,6 +7,7 @@
 #include "formats/Result.h"
 #include "web/Commands.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -64,8 +65,26 @@ std::optional<formats::Json> TakeLanguage(std::vector<std::string> &Arguments,
     return std::nullopt;
 }
 
+// The outcome's fault, file or result into the answer.
+formats::Json Finished(const web::Outcome &Outcome, formats::Json &Answer) {
+    if (Outcome.Fault)
+        Answer["fault"] = FaultJson(*Outcome.Fault, Outcome.Command);
+    else if (Outcome.File) {
+        Answer["file"] = *Outcome.File;
+        Answer["command"] = Outcome.Command;
+    } else if (Outcome.Status == 0)
+        Answer["result"] = Outcome.Result;
+    if (!Outcome.WithoutNow.empty())
+        Answer["withoutNow"] = Outcome.WithoutNow;
+    return Answer;
+}
+
+std::string LanguageOf(const char *Language) {
+    return Language && std::string(Language) == "en" ? "en" : "zh";
+}
+
 formats::Json Answer(const char *Request, const char *Language) {
-    std::string language = Language && std::string(Language) == "en" ? "en" : "zh";
+    std::string language = LanguageOf(Language);
     const std::string text = Request ? Request : "";
     const auto refused = [&language](std::string Kind, std::vector<std::string> Values = {}) {
         formats::Json answer = Refusal(std::move(Kind), std::move(Values));
@@ -92,11 +111,7 @@ formats::Json Answer(const char *Request, const char *Language) {
                          {"lang", language},
                          {"json", outcome.Json},
                          {"help", outcome.Help}};
-    if (outcome.Fault)
-        answer["fault"] = FaultJson(*outcome.Fault, outcome.Command);
-    else if (outcome.Status == 0)
-        answer["result"] = outcome.Result;
-    return answer;
+    return Finished(outcome, answer);
 }
 
 std::string Last;
@@ -108,6 +123,25 @@ extern "C" {
 // The answer stays valid until the next call.
 const char *pendra_run(const char *Request, const char *Language) {
     Last = Answer(Request, Language).dump(-1, ' ', true, formats::Json::error_handler_t::replace);
+    return Last.c_str();
+}
+
+// The most bytes the file of year or household may have.
+std::size_t pendra_most_bytes(const char *Command) {
+    return web::MostBytes(Command ? Command : "");
+}
+
+// year or household over a file's bytes (Size of them, any bytes at all; Bytes may be null
+// when Size is beyond the most): the answer as
+// pendra_run gives it.
+const char *pendra_document(const char *Command, const char *Bytes, std::size_t Size,
+                            const char *Language) {
+    const web::Outcome outcome = web::Document(Command ? Command : "", Bytes, Size);
+    formats::Json answer{{"status", outcome.Status},
+                         {"lang", LanguageOf(Language)},
+                         {"json", true},
+                         {"help", false}};
+    Last = Finished(outcome, answer).dump(-1, ' ', true, formats::Json::error_handler_t::replace);
     return Last.c_str();
 }
 }

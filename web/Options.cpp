@@ -84,6 +84,10 @@ void Options::AddFlag(const std::string &Name) {
     Entries.push_back({Name, false, false, false});
 }
 
+void Options::AddPositional() {
+    TakesPositional = true;
+}
+
 void Options::AddMonthRange() {
     AddValue("from");
     AddValue("to");
@@ -148,8 +152,11 @@ Refusal Options::Parse(const std::vector<std::string> &Arguments) {
         return misused;
     if (Help())
         return std::nullopt;
-    if (!positional.empty())
-        return Fault("extra-argument", {positional.front()});
+    const std::size_t taken = TakesPositional ? 1 : 0;
+    if (positional.size() > taken)
+        return Fault("extra-argument", {positional[taken]});
+    if (taken && !positional.empty())
+        PositionalGiven = positional.front();
     for (const auto &[name, values] : Given) {
         if (values.size() > 1)
             return Fault("repeated", {Dashed(name)}, Dashed(name));

@@ -36,6 +36,7 @@ class Options {
     void AddFlag(const std::string &Name);
     void AddMonthRange(); // --from, --to
     void AddWageMonths(); // --mode with the months
+    void AddPositional(); // one argument that is no option: the file of year and household
 
     // Reads the arguments after the command's name; adds --json and --help.
     Refusal Parse(const std::vector<std::string> &Arguments);
@@ -45,6 +46,8 @@ class Options {
     std::string Value(const std::string &Name) const;     // blanks around it taken off
     bool Json() const { return IsSet("json"); }
     bool Help() const { return IsSet("help"); }
+    // The positional argument, when one is taken and given.
+    const std::optional<std::string> &Positional() const { return PositionalGiven; }
 
     Refusal Require(const std::vector<std::string> &Names) const;
     Refusal Exclude(const std::string &Option, const std::vector<std::string> &Names) const;
@@ -65,6 +68,8 @@ class Options {
     std::vector<Entry> Entries;
     std::map<std::string, std::vector<std::string>> Given;
     std::map<std::string, current::Cents> Amounts;
+    bool TakesPositional = false;
+    std::optional<std::string> PositionalGiven;
 };
 
 // A whole number as QString::toInt reads one after trimming: an optional sign and digits.

@@ -11,7 +11,8 @@ namespace web::words {
 
 inline constexpr const char *Texts[] = {
     QT_TRANSLATE_NOOP("Web", "命令 %1 只有 pendra-cli 才有：这里只计算 wage、bonus、labour、"
-                             "settle、severance 和 reverse"),
+                             "settle、severance、reverse、year 和 household"),
+    QT_TRANSLATE_NOOP("Web", "%1有 %2 字节，最多 %3 字节，不读取"),
     QT_TRANSLATE_NOOP("Web", "这里只以 JSON 输出：请加 --json（文字表格只有 pendra-cli 才有）"),
     QT_TRANSLATE_NOOP("Web", "帮助只有 pendra-cli 才有：pendra-cli %1 --help"),
     QT_TRANSLATE_NOOP("Web", "参数应为字符串的数组"),

@@ -12,6 +12,8 @@ export interface Fault {
   /** The values its words quote. */
   values: string[];
   message?: string;
+  /** year, household: the file named in `message` ("文件“2026.json”有误：…"), when one was given. */
+  file?: string;
 }
 
 export type Outcome =
@@ -21,6 +23,20 @@ export type Outcome =
 
 export type Language = 'zh' | 'en';
 export interface Asked { lang?: Language }
+/** For year and household: the name a fault's words give the file, as pendra-cli names it. */
+export interface AskedOfFile extends Asked { file?: string }
+
+/**
+ * year and household: as Outcome; a household whose shared items say who claims them now, but
+ * not all of them, names the first without (`withoutNow`, a key path) and says so (`notice`, the
+ * words pendra-cli prints on stderr).
+ */
+export type FileOutcome =
+  | { ok: true; text: string; value: any; withoutNow?: string; notice?: string }
+  | { ok: false; fault: Fault };
+
+/** The file's bytes as they are (a file read whole), or its text (taken as UTF-8). */
+export type FileContent = string | Uint8Array | ArrayBuffer;
 
 /**
  * A command's options by their names in pendra-cli, spelt as there ("average-wage") or in
@@ -40,6 +56,9 @@ export interface Answer {
   help?: boolean;
   result?: string;
   fault?: Fault;
+  /** year, household: the file named, which the caller reads and hands to year() or household(). */
+  file?: string;
+  command?: 'year' | 'household';
 }
 
 export interface Pendra {
@@ -51,10 +70,20 @@ export interface Pendra {
   settle(options: Options, asked?: Asked): Outcome;
   severance(options: Options, asked?: Asked): Outcome;
   reverse(kind: 'wage' | 'bonus' | 'labour', options: Options, asked?: Asked): Outcome;
+  /**
+   * The year file's content: what `pendra-cli year FILE --json` prints, or the file's fault with
+   * its key path ("jobs[1].pay[0].income"), kind ("json/amount-negative", "year/no-job", ...)
+   * and values. A file above `mostBytes.year` bytes is refused by its size.
+   */
+  year(content: FileContent, asked?: AskedOfFile): FileOutcome;
+  /** The household file's content: what `pendra-cli household FILE --json` prints, or its fault. */
+  household(content: FileContent, asked?: AskedOfFile): FileOutcome;
+  /** The most bytes each file may have, as pendra-cli reads it. */
+  readonly mostBytes: { year: number; household: number };
   /** A fault's words in Chinese or English, from the program's translation. */
   words(fault: Fault, lang?: Language): string;
-  /** The fault as pendra-cli prints it on stderr. */
-  line(fault: Fault, lang?: Language): string;
+  /** The fault (or a notice's words) as pendra-cli prints it on stderr. */
+  line(fault: Fault | string, lang?: Language): string;
 }
 
 /** Loads the module: in Node from the package's folder, in a browser from beside pendra.mjs. */

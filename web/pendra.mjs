@@ -1,7 +1,7 @@
 // Pendra's engines in WebAssembly, for Node and browsers: pendra-cli's commands wage, bonus,
-// labour, settle, severance and reverse give the same JSON text as `pendra-cli ... --json`, or a
-// fault as data with its words in Chinese or English. Everything is computed by the module; this
-// file only passes text in and out.
+// labour, settle, severance, reverse, year and household give the same JSON text as
+// `pendra-cli ... --json`, or a fault as data with its words in Chinese or English. Everything is
+// computed by the module, the files read by its own readers; this file only passes text in and out.
 
 const inNode = typeof process !== 'undefined' && !!process.versions?.node;
 const here = (name) => new URL(`./dist/${name}`, import.meta.url);
@@ -68,13 +68,63 @@ function dateWords(iso, pattern) {
   })[token]);
 }
 
+// A key path as a message names it: a path a thousand levels deep by its end, where the fault is.
+function withPath(catalogue, lang, path, message) {
+  const longest = 120;
+  const shown = path.length > longest ? `…${path.slice(path.length - (longest - 1))}` : path;
+  return path ? fill(catalogue.pieces['with-path'][lang], [shown, message]) : message;
+}
+
+// The words of a fault of the year file or the household file (formats/ finds it, the engines'
+// checks refuse it), as the Qt side words it (sheets/JsonFile.cpp, YearFile.cpp, HouseholdFile.cpp).
+function documentWords(catalogue, fault, lang) {
+  const piece = (key) => catalogue.pieces[key][lang];
+  const pattern = catalogue.kinds[fault.kind][lang];
+  const what = piece(fault.command === 'household' ? 'household-file' : 'year-file');
+  const v = fault.values;
+  const place = () => fill(piece('place'), [v[0], v[1]]);
+  switch (fault.kind) {
+    case 'json/syntax': return fill(pattern, [place(), piece(v[2])]);
+    case 'json/utf16': case 'json/not-a-document': return fill(pattern, [what]);
+    case 'json/control-character': case 'json/lone-surrogate':
+      return withPath(catalogue, lang, fault.path, fill(piece('with-path'), [place(), fill(pattern, [v[2]])]));
+    case 'json/unknown-name': return withPath(catalogue, lang, fault.path, fill(pattern, [v[0], v.slice(1).join(piece('list'))]));
+    case 'json/unknown-key': return withPath(catalogue, lang, fault.path, fill(pattern, [v.join(piece('list'))]));
+    case 'year/sixty-not-yet-law': case 'year/from-january-not-yet-law': {
+      const [from, issuer, year, number, taxYear] = v;
+      return withPath(catalogue, lang, fault.path,
+        fill(pattern, [dateWords(from, piece('date')), fill(piece(issuer), [year, number]), taxYear]));
+    }
+    case 'year/pension-before-scheme':
+      return withPath(catalogue, lang, fault.path, fill(pattern, [dateWords(v[0], piece('date'))]));
+    default: return withPath(catalogue, lang, fault.path, fill(pattern, v));
+  }
+}
+
+const inDocument = (kind) => /^(json|year|household)\//.test(kind);
+
 // The kinds pendra-cli words with the usage of the command after them.
 const bare = new Set(['unreachable', 'reverse-kind-missing', 'reverse-kind-unknown', 'command-unknown',
   'command-missing', 'command-elsewhere', 'lang-repeated', 'lang-invalid', 'text-elsewhere',
-  'help-elsewhere', 'request-invalid', 'request-too-large']);
+  'help-elsewhere', 'request-invalid', 'request-too-large', 'document-too-large']);
 
 function wordsOf(catalogue, fault, lang) {
   const piece = (key) => catalogue.pieces[key][lang];
+  if (inDocument(fault.kind)) {
+    const words = documentWords(catalogue, fault, lang);
+    return fault.file === undefined ? words : fill(piece('fault-in'), [fault.file, words]);
+  }
+  if (fault.kind.startsWith('file/')) {
+    const [file, ...rest] = fault.values;
+    const what = piece(fault.command === 'household' ? 'household-file' : 'year-file');
+    const values = {
+      'file/folder': [file, what], 'file/too-large': [file, rest[0], what, rest[1]], 'file/grew': [file, what, rest[0]],
+      'file/unreadable': [file, catalogue.pieces[rest[0]]?.[lang] ?? rest[0]],
+    }[fault.kind] ?? [file];
+    return fill(catalogue.kinds[fault.kind][lang], values);
+  }
+  if (fault.kind === 'document-too-large')
+    return fill(catalogue.kinds[fault.kind][lang], [piece(fault.command === 'household' ? 'household-file' : 'year-file'), ...fault.values]);
   let values = fault.values.map(quoted);
   if (fault.kind === 'mode-not-in-law') {
     const [mode, from, issuer, year, number, taxYear] = fault.values;
@@ -121,6 +171,50 @@ export async function load() {
     }
   };
 
+  const withText = (texts, work) => {
+    const pointers = texts.map(utf8);
+    try {
+      return work(...pointers);
+    } finally {
+      pointers.forEach((at) => engine._free(at));
+    }
+  };
+  const mostBytes = Object.fromEntries(['year', 'household'].map((name) => [name, withText([name], (at) => engine._pendra_most_bytes(at))]));
+  // A file's bytes (or its text, as UTF-8) on the module's heap; a file beyond the most is refused
+  // by its size alone, its bytes never copied.
+  function documentAnswer(name, input, lang) {
+    const bytes = typeof input === 'string' ? new TextEncoder().encode(input)
+      : input instanceof ArrayBuffer ? new Uint8Array(input) : input;
+    const within = bytes.length <= mostBytes[name];
+    const at = within ? engine._malloc(bytes.length || 1) : 0;
+    try {
+      if (within) engine.writeArrayToMemory(bytes, at);
+      return withText([name, lang], (command, language) =>
+        JSON.parse(engine.UTF8ToString(engine._pendra_document(command, at, bytes.length, language))));
+    } finally {
+      if (at) engine._free(at);
+    }
+  }
+  // year or household over a file's bytes or text: {ok: true, text, value} (with withoutNow and its
+  // notice when some shared items say who claims them now and one does not), or {ok: false, fault}
+  // whose words name the file when one is given.
+  const document = (name) => (input, { lang, file } = {}) => {
+    const language = lang === 'en' ? 'en' : 'zh';
+    const answer = documentAnswer(name, input, language);
+    if (answer.status === 0) {
+      const outcome = { ok: true, text: answer.result, value: JSON.parse(answer.result) };
+      if (answer.withoutNow !== undefined) {
+        outcome.withoutNow = answer.withoutNow;
+        outcome.notice = fill(catalogue.pieces['without-now'][language], [answer.withoutNow]);
+      }
+      return outcome;
+    }
+    const fault = answer.fault;
+    if (file !== undefined) fault.file = String(file);
+    fault.message = wordsOf(catalogue, fault, language);
+    return { ok: false, fault };
+  };
+
   // pendra-cli's arguments as they are; the answer as data.
   function run(args, { lang = 'zh' } = {}) {
     const answer = JSON.parse(call(JSON.stringify(args.map(String)), lang === 'en' ? 'en' : 'zh'));
@@ -143,9 +237,16 @@ export async function load() {
     settle: one('settle'),
     severance: one('severance'),
     reverse: (kind, options, { lang } = {}) => command(['reverse', kind, ...argumentsOf(options)], lang),
+    year: document('year'),
+    household: document('household'),
+    mostBytes,
     words: (fault, lang = 'zh') => wordsOf(catalogue, fault, lang === 'en' ? 'en' : 'zh'),
     // The fault as pendra-cli prints it on stderr: the program's name, the words, a line break.
-    line: (fault, lang = 'zh') =>
-      fill(catalogue.pieces.prefix[lang === 'en' ? 'en' : 'zh'], [wordsOf(catalogue, fault, lang === 'en' ? 'en' : 'zh')]),
+    // A notice (text) is printed the same way.
+    line: (fault, lang = 'zh') => {
+      const language = lang === 'en' ? 'en' : 'zh';
+      const words = typeof fault === 'string' ? fault : wordsOf(catalogue, fault, language);
+      return fill(catalogue.pieces.prefix[language], [words]);
+    },
   };
 }

@@ -60,4 +60,19 @@ TEST(Percent, RoundsHalfCentsAwayFromZero) {
     EXPECT_EQ(MulDiv(MaxInputCents * 12, 45, 100), MaxInputCents / 100 * 540);
 }
 
+// A product that fits in 64 bits and one that does not are rounded alike (half away from zero):
+// half of an odd amount, its product with the factor on either side of 2^63; and a denominator
+// whose double is beyond 64 bits.
+TEST(MulDiv, TheSameOnEitherSideOfSixtyFourBits) {
+    constexpr std::int64_t factor = std::int64_t{1} << 20;
+    for (const Cents odd : {(Cents{1} << 41) + 1, (Cents{1} << 42) - 1, (Cents{1} << 42) + 1,
+                            (Cents{1} << 43) - 1, (Cents{1} << 43) + 1, MaxInputCents * 12 + 1}) {
+        EXPECT_EQ(MulDiv(odd, factor, factor * 2), (odd + 1) / 2) << odd;
+        EXPECT_EQ(MulDiv(-odd, factor, factor * 2), -(odd + 1) / 2) << odd;
+    }
+    constexpr std::int64_t huge = std::numeric_limits<std::int64_t>::max() / 2 + 7;
+    EXPECT_EQ(MulDiv(3, huge, huge), 3);
+    EXPECT_EQ(MulDiv(-MaxInputCents, huge, huge), -MaxInputCents);
+}
+
 } // namespace

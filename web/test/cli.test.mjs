@@ -1,22 +1,27 @@
 // node web/pendra-cli.mjs against pendra-cli: the recorded outputs of every --json case of the
-// command-line corpus (tests/cli/golden) for the commands the module runs, byte for byte with the
-// exit status; and, where PENDRA_CLI names a built pendra-cli, the README's examples and hostile
+// command-line corpus (tests/cli/golden) for the commands the module runs, and every refused file
+// of year and household, byte for byte with the exit status; and, where PENDRA_CLI names a built
+// pendra-cli, the README's examples (its year file and household file among them) and hostile
 // command lines through both.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { readFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 const root = fileURLToPath(new URL('../../', import.meta.url));
 const golden = `${root}tests/cli/golden/`;
 const twin = `${root}web/pendra-cli.mjs`;
-const commands = new Set(['wage', 'bonus', 'labour', 'settle', 'severance', 'reverse']);
+const commands = new Set(['wage', 'bonus', 'labour', 'settle', 'severance', 'reverse', 'year', 'household']);
+const files = new Set(['year', 'household']);
+const recordedStatus = (name) => readFileSync(`${golden}out/${name}.err`, 'utf8').split('\n')[0];
 
-function run(program, args, env) {
+function run(program, args, env, cwd = golden) {
   const [file, ...rest] = program;
   const done = spawnSync(file, [...rest, ...args], {
-    cwd: golden, env: { PATH: process.env.PATH, LANG: 'C.UTF-8', ...env }, maxBuffer: 1 << 24,
+    cwd, env: { PATH: process.env.PATH, LANG: 'C.UTF-8', ...env }, maxBuffer: 1 << 24,
   });
   return { status: done.status, stdout: done.stdout, stderr: done.stderr.toString() };
 }
@@ -39,7 +44,10 @@ const cases = readFileSync(`${golden}cases.txt`, 'utf8').split('\n')
     }
     return { name, env, args: words };
   })
-  .filter((c) => commands.has(commandOf(c.args)) && c.args.includes('--json'));
+  // With --json, and of year and household also each refusal of a file, worded alike with or
+  // without it.
+  .filter((c) => commands.has(commandOf(c.args)) && (c.args.includes('--json') ||
+    (files.has(commandOf(c.args)) && !c.args.includes('--help') && recordedStatus(c.name) === 'exit status 2')));
 
 test('the corpus holds cases of every command the module runs', () => {
   assert.deepEqual(new Set(cases.map((c) => commandOf(c.args))), commands);
@@ -51,14 +59,16 @@ for (const c of cases) {
     const err = readFileSync(`${golden}out/${c.name}.err`, 'utf8');
     assert.equal(`exit status ${got.status}`, err.split('\n')[0], got.stderr);
     assert.equal(got.stdout.toString('utf8'), readFileSync(`${golden}out/${c.name}.out`, 'utf8'));
-    // A refusal names its fault on stderr, as pendra-cli's does.
-    assert.equal(got.stderr === '', err.split('\n').slice(1).join('\n') === '');
+    // A refusal names its fault on stderr, as pendra-cli's does; of a file, in the same words.
+    const said = err.split('\n').slice(1).join('\n');
+    if (files.has(commandOf(c.args))) assert.equal(got.stderr, said);
+    else assert.equal(got.stderr === '', said === '');
   });
 }
 
 const native = process.env.PENDRA_CLI;
 const readme = readFileSync(`${root}README.md`, 'utf8').split('\n')
-  .map((line) => line.match(/^ {4}pendra-cli ((?:wage|bonus|labour|settle|severance|reverse) .*)$/))
+  .map((line) => line.match(/^ {4}pendra-cli ((?:wage|bonus|labour|settle|severance|reverse|year|household) .*)$/))
   .filter(Boolean).map((m) => m[1].trim().split(/\s+/))
   .map((args) => (args.includes('--json') ? args : [...args, '--json']));
 
@@ -84,18 +94,28 @@ const hostile = [
   ['reverse', 'frob', '--json'], ['reverse'], ['--lang', 'en', '--lang', 'zh', 'wage'], ['--lang', 'fr', 'wage'], ['--lang', 'EN', 'wage', '--income', 'x', '--json'], [],
 ];
 
+// The README's year file and household file, as the README names them, in a folder of their own.
+const readmeText = readFileSync(`${root}README.md`, 'utf8');
+const blockAfter = (words) => readmeText.split(words)[1].match(/```json\n([\s\S]*?)```/)[1];
+const readmeFiles = { '2026.json': blockAfter('A complete year (2026):'), '家庭.json': blockAfter('`pendra-cli household 家庭.json --json`') };
+
 for (const [group, lines] of [['README', readme], ['hostile', hostile]]) {
   test(`${group}: the same stdout, status and stderr as pendra-cli`, { skip: !native && 'PENDRA_CLI is not set' }, () => {
     assert.ok(group !== 'README' || lines.length >= 3);
+    assert.ok(group !== 'README' || lines.some((args) => files.has(args[0])));
+    const dir = mkdtempSync(join(tmpdir(), 'pendra-readme-'));
+    for (const [name, text] of Object.entries(readmeFiles)) writeFileSync(join(dir, name), text);
     for (const args of lines) {
       for (const env of [{}, { LANG: 'en_US.UTF-8' }]) {
-        const want = run([native], args, env);
-        const got = run([process.execPath, twin], args, env);
+        const want = run([native], args, env, dir);
+        const got = run([process.execPath, twin], args, env, dir);
         const shown = `${JSON.stringify(args)} ${JSON.stringify(env)}`;
         assert.equal(got.status, want.status, shown);
         assert.ok(got.stdout.equals(want.stdout), shown);
         assert.equal(got.stderr, want.stderr, shown);
+        if (files.has(args[0])) assert.equal(got.status, 0, `${shown} ${got.stderr}`);
       }
     }
+    rmSync(dir, { recursive: true, force: true });
   });
 }

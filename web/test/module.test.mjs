@@ -2,7 +2,10 @@
 // back as data with their words in both languages, and no input traps the module.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
+import { spawnSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { load } from '../pendra.mjs';
 
 const pendra = await load();
@@ -48,4 +51,45 @@ test('hostile input gives a fault, and the module goes on computing', () => {
   }
   for (let i = 0; i < 2000; ++i) pendra.bonus({ bonus: i * 997, taxable: -i });
   assert.equal(pendra.bonus({ bonus: 38000, taxable: 100000 }).text, recorded('bonus_readme_json'));
+});
+
+test('the year file and the household file give what pendra-cli --json prints, and their faults as data', () => {
+  const input = (name) => readFileSync(new URL(`../../tests/cli/golden/in/${name}`, import.meta.url));
+  assert.equal(pendra.year(input('year-readme.json')).text, recorded('year_readme_json'));
+  // Text and bytes alike.
+  assert.equal(pendra.year(input('year-readme.json').toString('utf8')).text, recorded('year_readme_json'));
+  const partial = pendra.household(input('household-partial-now.json').buffer.slice(0));
+  assert.equal(partial.text, recorded('household_partial_now_json'));
+  assert.equal(partial.withoutNow, 'shared.illness[0]');
+  assert.match(partial.notice, /^shared\.illness\[0\] 未写 now/);
+  const { fault } = pendra.year(input('year-bad-amount.json'), { file: 'in/year-bad-amount.json' });
+  assert.equal(pendra.line(fault), readFileSync(new URL('../../tests/cli/golden/out/year_refused_amount.err', import.meta.url), 'utf8').split('\n').slice(1).join('\n'));
+  const english = pendra.household('{"a": {}, "b": {"year": 2026}}', { lang: 'en' });
+  assert.deepEqual([english.fault.kind, english.fault.path], ['json/missing-key', 'a.year']);
+  assert.match(english.fault.message, /^a\.year: /);
+});
+
+// The README's examples in JavaScript, run as they stand beside the README's year file and
+// household file: each line the README shows as printed is printed.
+test("the README's JavaScript examples run and print what the README says", () => {
+  const readme = readFileSync(new URL('../../README.md', import.meta.url), 'utf8');
+  const section = readme.split('## In JavaScript')[1].split('\n## ')[0];
+  const code = [...section.matchAll(/```js\n([\s\S]*?)```/g)].map((m) => m[1]);
+  assert.ok(code.length >= 2);
+  const blockAfter = (words) => readme.split(words)[1].match(/```json\n([\s\S]*?)```/)[1];
+  const dir = mkdtempSync(join(tmpdir(), 'pendra-js-'));
+  try {
+    writeFileSync(join(dir, '2026.json'), blockAfter('A complete year (2026):'));
+    writeFileSync(join(dir, '家庭.json'), blockAfter('`pendra-cli household 家庭.json --json`'));
+    const loader = new URL('../pendra.mjs', import.meta.url).href;
+    const script = join(dir, 'example.mjs');
+    writeFileSync(script, code.join('\n').replace(/from 'pendra'/g, `from '${loader}'`));
+    const run = spawnSync(process.execPath, [script], { cwd: dir, encoding: 'utf8' });
+    assert.equal(run.status, 0, run.stderr);
+    const said = code.join('\n').split('\n').filter((line, i, lines) => /^\/\/ /.test(line) && /console\.log/.test(lines[i - 1]));
+    assert.ok(said.length >= 2);
+    for (const line of said) assert.ok(run.stdout.includes(line.slice(3)), `${line}\n${run.stdout}`);
+  } finally {
+    rmSync(dir, { recursive: true, force: true });
+  }
 });
