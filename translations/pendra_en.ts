@@ -3560,14 +3560,6 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <translation>The year kept in this browser is cleared; the year on the page stays until it is closed</translation>
     </message>
     <message>
-        <source>文件“%1”超过 1 MiB，未打开；页面上的年度未变</source>
-        <translation>The file &quot;%1&quot; is larger than 1 MiB and was not opened; the year on the page is unchanged</translation>
-    </message>
-    <message>
-        <source>文件“%1”有误，未打开；页面上的年度未变：%2</source>
-        <translation>The file &quot;%1&quot; has a fault and was not opened; the year on the page is unchanged: %2</translation>
-    </message>
-    <message>
         <source>已打开“%1”</source>
         <translation>Opened &quot;%1&quot;</translation>
     </message>
@@ -3654,10 +3646,6 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     <message>
         <source>最优分配</source>
         <translation>Best split</translation>
-    </message>
-    <message>
-        <source>文件“%1”超过 3 MiB，未打开</source>
-        <translation>The file &quot;%1&quot; is larger than 3 MiB and was not opened</translation>
     </message>
     <message>
         <source>家庭文件：两人的年度（a、b）与共同的扣除项目（shared）</source>
@@ -3922,6 +3910,10 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     <message>
         <source>最优分配下的年度汇算</source>
         <translation>Annual reconciliation under the best split</translation>
+    </message>
+    <message>
+        <source>%1（未打开，页面上的年度未变）</source>
+        <translation>%1 (not opened; the year on the page is unchanged)</translation>
     </message>
 </context>
 <context>

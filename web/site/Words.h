@@ -70,8 +70,6 @@ inline constexpr const char *Texts[] = {
     QT_TRANSLATE_NOOP("Site",
                       "浏览器不允许本页保存数据：年度没有保存在本机，请用“保存年度文件”保存"),
     QT_TRANSLATE_NOOP("Site", "已清除本机保存的年度；页面上的年度仍在，直到关闭"),
-    QT_TRANSLATE_NOOP("Site", "文件“%1”超过 1 MiB，未打开；页面上的年度未变"),
-    QT_TRANSLATE_NOOP("Site", "文件“%1”有误，未打开；页面上的年度未变：%2"),
     QT_TRANSLATE_NOOP("Site", "已打开“%1”"),
     QT_TRANSLATE_NOOP("Site", "删除%1"),
     QT_TRANSLATE_NOOP("Site", "添加%1"),
@@ -94,7 +92,6 @@ inline constexpr const char *Texts[] = {
     QT_TRANSLATE_NOOP("Site", "非居民个人：各月单独计税，没有年度汇算"),
     QT_TRANSLATE_NOOP("Site", "分配方案数"),
     QT_TRANSLATE_NOOP("Site", "最优分配"),
-    QT_TRANSLATE_NOOP("Site", "文件“%1”超过 3 MiB，未打开"),
     QT_TRANSLATE_NOOP("Site", "家庭文件：两人的年度（a、b）与共同的扣除项目（shared）"),
     QT_TRANSLATE_NOOP("Site", "打开家庭文件…"),
     QT_TRANSLATE_NOOP("Site", "家庭文件（JSON）"),
@@ -162,6 +159,7 @@ inline constexpr const char *Texts[] = {
     QT_TRANSLATE_NOOP("Site", "共同项目"),
     QT_TRANSLATE_NOOP("Site", "最优"),
     QT_TRANSLATE_NOOP("Site", "最优分配下的年度汇算"),
+    QT_TRANSLATE_NOOP("Site", "%1（未打开，页面上的年度未变）"),
 };
 
 } // namespace web::site

@@ -428,20 +428,19 @@ function yearPage() {
 
   async function openFile(file) {
     picker.value = '';
-    if (file.size > 1024 * 1024) {
-      say(t('文件“%1”超过 1 MiB，未打开；页面上的年度未变', file.name.slice(0, 40)));
-      return;
-    }
-    const text = await file.text();
-    const answer = pendra.year(text, { lang });
+    const name = file.name.slice(0, 40);
+    // A file beyond what the module reads is refused by its size, its bytes never read.
+    const answer = file.size > pendra.mostBytes.year
+      ? { ok: false, fault: { message: pendra.words({ kind: 'document-too-large', command: 'year', path: '',
+        values: [String(file.size), String(pendra.mostBytes.year)] }, lang) } }
+      : pendra.year(new Uint8Array(await file.arrayBuffer()), { lang, file: name });
     if (!answer.ok) {
-      const at = answer.fault.path ? `${answer.fault.path}：` : '';
-      say(t('文件“%1”有误，未打开；页面上的年度未变：%2', file.name.slice(0, 40), at + answer.fault.message));
+      say(t('%1（未打开，页面上的年度未变）', answer.fault.message));
       return;
     }
-    facts = JSON.parse(text);
+    facts = JSON.parse(new TextDecoder().decode(new Uint8Array(await file.arrayBuffer())).replace(/^\uFEFF/, ''));
     edited(true);
-    say(t('已打开“%1”', file.name.slice(0, 40)));
+    say(t('已打开“%1”', name));
   }
 
   // An edit of a value recomputes and redraws the results only; adding or removing a row
@@ -647,8 +646,9 @@ pages.household = () => {
     const file = picker.files[0];
     picker.value = '';
     if (!file) return;
-    if (file.size > 3 * 1024 * 1024) {
-      top.textContent = t('文件“%1”超过 3 MiB，未打开', file.name.slice(0, 40));
+    if (file.size > pendra.mostBytes.household) {
+      top.textContent = pendra.words({ kind: 'document-too-large', command: 'household', path: '',
+        values: [String(file.size), String(pendra.mostBytes.household)] }, lang);
       return;
     }
     text.value = await file.text();
