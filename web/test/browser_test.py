@@ -110,13 +110,13 @@ class Page:
         return self.driver.execute_script("""
             const h = [...document.querySelectorAll('.results h2')].find((e) => e.textContent.includes(arguments[0]));
             let n = h && h.nextElementSibling;
-            while (n && !n.querySelector('table')) n = n.nextElementSibling;
+            while (n && !n.matches('.table-wrap')) n = n.nextElementSibling;
             return n ? [...n.querySelectorAll('tbody tr')].map((r) => [...r.children].map((c) => c.textContent)) : null;
         """, heading_words)
 
     def pairs(self):
         return dict(self.driver.execute_script("""
-            return [...document.querySelectorAll('.results tbody tr')].filter((r) => r.children.length === 2)
+            return [...document.querySelectorAll('.results .table-wrap tbody tr')].filter((r) => r.children.length === 2)
               .map((r) => [r.children[0].textContent, r.children[1].textContent]);"""))
 
     def text(self, css):
