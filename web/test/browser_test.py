@@ -359,9 +359,17 @@ def shots(folder):
         for width, height in ((1280, 900), (360, 740)):
             driver = browser(width, height)
             page = Page(driver, server.url)
+            # The README's year and household on their pages.
+            page.open('year', fresh=False)
+            driver.execute_script('localStorage.setItem("pendra.year", arguments[0]);'
+                                  'localStorage.setItem("pendra.household", arguments[1])',
+                                  (GOLDEN / 'in' / 'year-readme.json').read_text(),
+                                  (GOLDEN / 'in' / 'household-readme.json').read_text())
             for lang in ('zh', 'en'):
                 for name in PAGES:
                     page.open(name, fresh=False)
+                    driver.refresh()
+                    page.ready()
                     Select(driver.find_element(By.ID, 'lang')).select_by_value(lang)
                     time.sleep(0.3)
                     driver.save_screenshot(str(folder / f'web-{name}-{lang}-{width}.png'))
