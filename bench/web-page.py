@@ -94,7 +94,7 @@ def main():
         figures[f'edit_{label}_median_ms'] = round(statistics.median(spans), 2)
         figures[f'edit_{label}_p90_ms'] = round(spans[int(len(spans) * 0.9)], 2)
         figures[f'edit_{label}_sentence'] = answer['shown']
-    files = [p for p in DIST.iterdir() if p.name not in ('engine-inline.js', 'words.json') and not p.name.endswith('.tmp')]
+    files = [p for p in DIST.iterdir() if p.name not in ('engine-inline.js', 'words.json', 'pendra-engine.cjs') and not p.name.endswith('.tmp')]
     print(json.dumps({
         **figures,
         'edits': edits,

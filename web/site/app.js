@@ -597,20 +597,48 @@ pages.year = yearPage;
 // ---------------------------------------------------------------------------------------------
 // The household split: a household file (both years and the shared items) typed or opened.
 
+// The split in its worker; a request while one runs ends that worker. Opened from a file, where
+// a page may start no worker, it runs here.
+let splitter = null;
+let splitting = false;
+let asked = 0;
+function split(text, id) {
+  if (!location.protocol.startsWith('http') || typeof Worker !== 'function')
+    return Promise.resolve(pendra.household(text, { lang }));
+  if (splitter && splitting) {
+    splitter.terminate();
+    splitter = null;
+  }
+  if (!splitter) splitter = new Worker('household-worker.js');
+  splitting = true;
+  return new Promise((resolve) => {
+    splitter.onmessage = ({ data }) => {
+      if (data.id !== id) return;
+      splitting = false;
+      resolve(data.answer);
+    };
+    splitter.postMessage({ id, text, lang });
+  });
+}
+
 pages.household = () => {
   const saved = kept('pendra.household') || '';
   const text = h('textarea', { id: 'household-text', rows: 14, spellcheck: 'false', 'data-path': '' }, saved);
   const top = h('div', { class: 'fault top', role: 'alert' });
   const out = h('div', { class: 'results', 'aria-live': 'polite' });
   const picker = h('input', { type: 'file', accept: '.json,application/json', class: 'hidden', tabindex: '-1' });
-  const run = () => {
+  const run = async () => {
     keep('pendra.household', text.value);
+    const id = ++asked;
     if (!text.value.trim()) {
       out.replaceChildren();
       top.textContent = '';
       return;
     }
-    const answer = pendra.household(text.value, { lang });
+    out.classList.add('stale');
+    const answer = await split(text.value, id);
+    if (id !== asked) return;
+    out.classList.remove('stale');
     top.textContent = answer.ok ? '' : (answer.fault.path ? `${answer.fault.path}：` : '') + answer.fault.message;
     if (!answer.ok) return;
     const v = answer.value;

@@ -92,6 +92,13 @@ const bundle = `'use strict';\n(() => {\nconst SITE_WORDS = ${JSON.stringify(wor
   `globalThis.PendraFaultWords = ${readFileSync(join(dist, 'words.json'), 'utf8').trim()};\n` +
   `${loader}\n${readFileSync(join(site, 'app.js'), 'utf8')}\n})();\n`;
 write('site.js', bundle);
+// The household split may try thousands of splits: it runs in a worker of its own, which a newer
+// request ends and replaces, so that the page never waits for it.
+const workerLoader = loader.replaceAll('document.baseURI', 'self.location.href');
+write('household-worker.js', `'use strict';\nimportScripts('engine.js');\n(() => {\n` +
+  `globalThis.PendraFaultWords = ${readFileSync(join(dist, 'words.json'), 'utf8').trim()};\n${workerLoader}\n` +
+  `const ready = load();\nself.onmessage = async ({ data }) => {\n  const pendra = await ready;\n` +
+  `  self.postMessage({ id: data.id, answer: pendra.household(data.text, { lang: data.lang }) });\n};\n})();\n`);
 write('engine-inline.js', `globalThis.PendraWasmBase64 = '${readFileSync(join(dist, 'pendra-engine.wasm')).toString('base64')}';\n`);
 
 const uplot = join(web, 'node_modules', 'uplot', 'dist');
@@ -101,13 +108,16 @@ try {
 } catch {
   fail('uPlot is not in web/node_modules: scripts/web runs npm ci in web/ first');
 }
+// The engine's loader under a name every server gives a script's type: a worker refuses to run a
+// script served as anything else, and some servers know nothing of .cjs.
+copyFileSync(join(dist, 'pendra-engine.cjs'), join(dist, 'engine.js'));
 for (const name of ['index.html', 'style.css', 'manifest.webmanifest', 'icon.svg']) {
   copyFileSync(join(site, name), join(dist, name));
 }
 
 // The service worker caches the page's files under a name that changes with any of them, so a
 // new build replaces the old cache at the next visit.
-const files = ['./', 'index.html', 'site.js', 'style.css', 'uPlot.iife.min.js', 'uPlot.min.css', 'pendra-engine.cjs',
+const files = ['./', 'index.html', 'site.js', 'household-worker.js', 'style.css', 'uPlot.iife.min.js', 'uPlot.min.css', 'engine.js',
   'pendra-engine.wasm', 'manifest.webmanifest', 'icon.svg'];
 const digest = createHash('sha256');
 for (const name of files.slice(1)) digest.update(readFileSync(join(dist, name)));
