@@ -3915,6 +3915,10 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <source>%1（未打开，页面上的年度未变）</source>
         <translation>%1 (not opened; the year on the page is unchanged)</translation>
     </message>
+    <message>
+        <source>新的年度将替换页面上的年度；未保存为文件的内容会丢失。继续？</source>
+        <translation>A new year replaces the year on the page; what has not been saved to a file is lost. Go on?</translation>
+    </message>
 </context>
 <context>
     <name>SupportContact</name>

@@ -160,6 +160,7 @@ inline constexpr const char *Texts[] = {
     QT_TRANSLATE_NOOP("Site", "最优"),
     QT_TRANSLATE_NOOP("Site", "最优分配下的年度汇算"),
     QT_TRANSLATE_NOOP("Site", "%1（未打开，页面上的年度未变）"),
+    QT_TRANSLATE_NOOP("Site", "新的年度将替换页面上的年度；未保存为文件的内容会丢失。继续？"),
 };
 
 } // namespace web::site

@@ -93,7 +93,9 @@ function showFault(root, fault, where) {
   const input = path ? root.querySelector(`[data-path="${CSS.escape(path)}"]`) : null;
   if (input) {
     input.setAttribute('aria-invalid', 'true');
-    root.querySelector(`[data-fault-for="${CSS.escape(path)}"]`).textContent = fault.message;
+    // At its field a fault of the year file needs no key path: the field is the place.
+    const words = /^(json|year|household)\//.test(fault.kind || '') ? pendra.words({ ...fault, path: '' }, lang) : fault.message;
+    root.querySelector(`[data-fault-for="${CSS.escape(path)}"]`).textContent = words;
   } else {
     where.textContent = fault.message;
   }
@@ -397,7 +399,11 @@ function yearPage() {
   const buttons = h('div', { class: 'buttons' },
     h('button', { type: 'button', onclick: () => picker.click() }, t('打开年度文件…')),
     h('button', { type: 'button', onclick: saveFile }, t('保存年度文件')),
-    h('button', { type: 'button', onclick: () => { facts = exampleYear(); edited(true); } }, t('新的年度')),
+    h('button', { type: 'button', onclick: () => {
+      if (!confirm(t('新的年度将替换页面上的年度；未保存为文件的内容会丢失。继续？'))) return;
+      facts = exampleYear();
+      edited(true);
+    } }, t('新的年度')),
     h('button', { type: 'button', onclick: forget }, t('清除本机保存的年度')), picker);
 
   function say(text) {

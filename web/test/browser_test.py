@@ -175,6 +175,17 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual(self.page.cells('每月可扣除')[5][1], '8700.00')
         self.assertIn('应退税 5640.00', self.page.text('.sentence'))
 
+    def test_a_fault_of_the_year_is_shown_at_its_field_and_the_results_kept(self):
+        self.open_year(GOLDEN / 'in' / 'year-readme.json')
+        self.page.type('jobs[0].pay[1].income', '25000.005')
+        field = self.page.field('jobs[0].pay[1].income')
+        self.assertEqual(field.get_attribute('aria-invalid'), 'true')
+        said = self.driver.find_element(By.CSS_SELECTOR, '[data-fault-for="jobs[0].pay[1].income"]').text
+        self.assertTrue(said.startswith('金额最多两位小数'), said)
+        self.assertIn('应退税 5640.00', self.page.text('.sentence'))
+        self.page.type('jobs[0].pay[1].income', '25000')
+        self.assertIsNone(self.page.field('jobs[0].pay[1].income').get_attribute('aria-invalid'))
+
     def test_a_year_file_at_fault_is_refused_with_nothing_lost(self):
         self.open_year(GOLDEN / 'in' / 'year-readme.json')
         self.page.type('jobs[0].employer', '乙公司')
