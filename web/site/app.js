@@ -151,12 +151,19 @@ function optionsPage(name, fields, compute, render) {
       out.replaceChildren(...(answer.ok ? render(answer.value, options) : []));
       keep(`pendra.page.${name}`, JSON.stringify(values));
     };
+    // A field only some choices take (the insurance of a wage) is hidden with the others.
+    const shown = [];
+    const showFields = () => shown.forEach(([f, node]) => { node.hidden = !f.when(values); });
     for (const f of fields) {
-      form.append(field(t(f.label), `--${f.key.replace(/[A-Z]/g, (c) => `-${c.toLowerCase()}`)}`, values[f.key], (v) => {
+      const node = field(t(f.label), `--${f.key.replace(/[A-Z]/g, (c) => `-${c.toLowerCase()}`)}`, values[f.key], (v) => {
         values[f.key] = v;
+        showFields();
         run();
-      }, f));
+      }, f);
+      if (f.when) shown.push([f, node]);
+      form.append(node);
     }
+    showFields();
     queueMicrotask(run);
     return [form, top, out];
   };
@@ -283,9 +290,9 @@ pages.settle = optionsPage('settle', [
 pages.reverse = optionsPage('reverse', [
   { key: 'kind', label: '反算类别', options: [['wage', t('工资薪金')], ['bonus', t('全年一次性奖金')], ['labour', t('劳务报酬')]], initial: 'wage' },
   { key: 'net', label: '税后金额', type: 'decimal', initial: '15000' },
-  { key: 'insuranceRate', label: '三险一金比例（%）', type: 'decimal', initial: '10.5' },
-  { key: 'baseMin', label: '缴费基数下限', type: 'decimal', initial: '7162' },
-  { key: 'baseMax', label: '缴费基数上限', type: 'decimal', initial: '35811' },
+  { key: 'insuranceRate', label: '三险一金比例（%）', type: 'decimal', initial: '10.5', when: (v) => v.kind === 'wage' },
+  { key: 'baseMin', label: '缴费基数下限', type: 'decimal', initial: '7162', when: (v) => v.kind === 'wage' },
+  { key: 'baseMax', label: '缴费基数上限', type: 'decimal', initial: '35811', when: (v) => v.kind === 'wage' },
 ], (o) => {
   const { kind, ...rest } = o;
   if (kind !== 'wage') {
@@ -296,7 +303,7 @@ pages.reverse = optionsPage('reverse', [
   return pendra.reverse(kind, rest, { lang });
 }, (v) => {
   const rows = [[t('税前'), v.gross]];
-  if (v.tax !== undefined) rows.push([t('税额'), v.tax]);
+  if ((v.tax ?? v.bonus_tax) !== undefined) rows.push([t('税额'), v.tax ?? v.bonus_tax]);
   if (v.net !== undefined) rows.push([t('税后'), v.net]);
   const nodes = [pairs(rows)];
   if (v.months) nodes.push(wageMonths(v.months));

@@ -228,6 +228,12 @@ class BrowserTest(unittest.TestCase):
         self.page.open('reverse')
         expected = json.loads((GOLDEN / 'out' / 'reverse_wage_readme_json.out').read_text())
         self.assertEqual(self.page.pairs()['税前'], expected['gross'])
+        # A bonus takes no insurance: its fields go, and the bonus's gross comes.
+        Select(self.page.field('--kind')).select_by_value('bonus')
+        self.assertFalse(self.page.field('--insurance-rate').is_displayed())
+        self.page.type('--net', '50000')
+        expected = json.loads((GOLDEN / 'out' / 'reverse_bonus_json.out').read_text())
+        self.assertEqual(self.page.pairs()['税前'], expected['gross'])
 
     def test_a_fault_is_shown_at_its_field_in_the_chosen_language(self):
         self.page.open('labour')
