@@ -186,6 +186,23 @@ class BrowserTest(unittest.TestCase):
         self.page.type('jobs[0].pay[1].income', '25000')
         self.assertIsNone(self.page.field('jobs[0].pay[1].income').get_attribute('aria-invalid'))
 
+    def test_a_year_saved_by_the_page_gives_pendra_cli_the_same_settlement(self):
+        self.open_year(GOLDEN / 'in' / 'year-readme.json')
+        self.page.type('jobs[0].pay[0].income', '21000')
+        folder = tempfile.mkdtemp()
+        try:
+            self.driver.execute_cdp_cmd('Page.setDownloadBehavior', {'behavior': 'allow', 'downloadPath': folder})
+            self.driver.find_element(By.XPATH, "//button[text()='保存年度文件']").click()
+            saved = Path(folder) / '2026.json'
+            WebDriverWait(self.driver, 10).until(lambda d: saved.exists() and saved.stat().st_size > 0)
+            self.assertEqual(json.loads(saved.read_text())['jobs'][0]['pay'][0]['income'], 21000)
+            expected = cli_json('year', str(saved))
+            if expected is None:
+                self.skipTest('PENDRA_CLI names no pendra-cli')
+            self.assertEqual(self.page.pairs()['应补（退）税额'], expected['settlement']['balance'])
+        finally:
+            shutil.rmtree(folder)
+
     def test_a_year_file_at_fault_is_refused_with_nothing_lost(self):
         self.open_year(GOLDEN / 'in' / 'year-readme.json')
         self.page.type('jobs[0].employer', '乙公司')
