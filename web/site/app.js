@@ -467,7 +467,7 @@ function yearPage() {
   function input(item, f, path, render) {
     const kind = f.kind;
     const value = kind === 'dates' ? (item[f.key] || []).join(', ') : item[f.key];
-    const options = kind === 'select' ? f.options() : kind === 'int' || kind === M ? null : null;
+    const options = kind === 'select' ? f.options() : null;
     const onInput = (v) => {
       const stored = fileValue(kind === M || kind === 'int' ? 'amount' : kind, v);
       if (stored === undefined || (kind === 'check' && stored === !!f.initial && f.initial !== undefined && item[f.key] === undefined)) delete item[f.key];
@@ -479,49 +479,49 @@ function yearPage() {
       { type: kind === 'check' ? 'checkbox' : kind === A ? 'decimal' : kind === 'text' || kind === 'dates' ? 'text' : 'numeric', options }));
   }
 
-  function section(parent, owner, spec, base) {
+  function section(parent, owner, shape, base) {
     const path = (key) => (base ? `${base}.${key}` : key);
-    if (spec.key) {
-      parent.append(input(owner, spec, path(spec.key), (x) => x));
+    if (shape.key) {
+      parent.append(input(owner, shape, path(shape.key), (x) => x));
       return;
     }
-    const box = h('fieldset', { class: 'group' }, h('legend', {}, t(spec.label)));
+    const box = h('fieldset', { class: 'group' }, h('legend', {}, t(shape.label)));
     parent.append(box);
-    if (spec.object) {
-      const item = owner[spec.object];
+    if (shape.object) {
+      const item = owner[shape.object];
       if (item && typeof item === 'object') {
-        for (const f of spec.fields) section(box, item, f, path(spec.object));
-        box.append(h('button', { type: 'button', class: 'remove', onclick: () => { delete owner[spec.object]; edited(true); } },
-          t('删除%1', t(spec.label))));
+        for (const f of shape.fields) section(box, item, f, path(shape.object));
+        box.append(h('button', { type: 'button', class: 'remove', onclick: () => { delete owner[shape.object]; edited(true); } },
+          t('删除%1', t(shape.label))));
       } else {
-        box.append(h('button', { type: 'button', onclick: () => { owner[spec.object] = spec.add(owner); edited(true); } },
-          t('添加%1', t(spec.label))));
+        box.append(h('button', { type: 'button', onclick: () => { owner[shape.object] = shape.add(owner); edited(true); } },
+          t('添加%1', t(shape.label))));
       }
       return;
     }
-    const list = Array.isArray(owner[spec.list]) ? owner[spec.list] : [];
+    const list = Array.isArray(owner[shape.list]) ? owner[shape.list] : [];
     list.forEach((item, i) => {
-      const at = `${path(spec.list)}[${i}]`;
+      const at = `${path(shape.list)}[${i}]`;
       const row = h('div', { class: 'row' });
-      if (spec.scalar) {
-        row.append(field(t(spec.scalar.label), at, item, (v) => { list[i] = v; edited(false); }));
+      if (shape.scalar) {
+        row.append(field(t(shape.scalar.label), at, item, (v) => { list[i] = v; edited(false); }));
       } else {
-        for (const f of spec.fields) section(row, item, f, at);
+        for (const f of shape.fields) section(row, item, f, at);
       }
-      row.append(h('button', { type: 'button', class: 'remove', 'aria-label': t('删除%1 %2', t(spec.label), i + 1),
-        onclick: () => { list.splice(i, 1); if (!list.length) delete owner[spec.list]; edited(true); } }, '×'));
+      row.append(h('button', { type: 'button', class: 'remove', 'aria-label': t('删除%1 %2', t(shape.label), i + 1),
+        onclick: () => { list.splice(i, 1); if (!list.length) delete owner[shape.list]; edited(true); } }, '×'));
       box.append(row);
     });
     box.append(h('button', { type: 'button', onclick: () => {
-      owner[spec.list] = list;
-      list.push(spec.add(owner));
+      owner[shape.list] = list;
+      list.push(shape.add(owner));
       edited(true);
-    } }, t('添加%1', t(spec.label))));
+    } }, t('添加%1', t(shape.label))));
   }
 
   function buildForm() {
     form.replaceChildren();
-    for (const spec of yearForm()) section(form, facts, spec, '');
+    for (const shape of yearForm()) section(form, facts, shape, '');
   }
 
   const timelineKeys = ['children', 'infant_care', 'elderly', 'housing_loan', 'rent', 'continuing_education', 'pension', 'health_insurance'];
