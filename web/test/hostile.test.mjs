@@ -74,7 +74,7 @@ hostileYears.push(
   { name: 'a byte beyond the year file', bytes: Buffer.alloc(most.year + 1, 0x20), kind: 'document-too-large', path: '' },
   { name: 'nested beyond the depth', bytes: Buffer.from(`{"a":${'['.repeat(5000)}`), kind: 'json/syntax', path: '' },
   { name: 'nested a hundred thousand deep', bytes: Buffer.from(`${'['.repeat(100000)}${']'.repeat(100000)}`), kind: 'json/syntax', path: '' },
-  { name: 'many jobs', bytes: Buffer.from(readmeYear.replace('"year": 2026,', `"year": 2026, "certificates": [${'"2026-06",'.repeat(80000)}"2026-06"],`)), kind: undefined },
+  { name: 'eighty thousand certificates', bytes: Buffer.from(readmeYear.replace('"certificates": ["2026-06"]', `"certificates": [${'"2026-06",'.repeat(80000)}"2026-06"]`)), kind: 'year/too-many-entries', path: 'certificates' },
   { name: 'UTF-16', bytes: Buffer.concat([Buffer.from([0xff, 0xfe]), Buffer.from(readmeYear, 'utf16le')]), kind: 'json/utf16', path: '' },
   { name: 'not UTF-8', bytes: notUtf8(), kind: 'json/syntax', path: '' },
 );
