@@ -122,7 +122,7 @@ extern "C" {
 
 // The answer stays valid until the next call.
 const char *pendra_run(const char *Request, const char *Language) {
-    Last = Answer(Request, Language).dump(-1, ' ', true, formats::Json::error_handler_t::replace);
+    Last = Answer(Request, Language).dump(-1, ' ', false, formats::Json::error_handler_t::replace);
     return Last.c_str();
 }
 
@@ -141,7 +141,7 @@ const char *pendra_document(const char *Command, const char *Bytes, std::size_t 
                          {"lang", LanguageOf(Language)},
                          {"json", true},
                          {"help", false}};
-    Last = Finished(outcome, answer).dump(-1, ' ', true, formats::Json::error_handler_t::replace);
+    Last = Finished(outcome, answer).dump(-1, ' ', false, formats::Json::error_handler_t::replace);
     return Last.c_str();
 }
 }
