@@ -1,8 +1,10 @@
 // The entry of the WebAssembly module: pendra-cli's arguments in (a JSON array of strings), an
 // answer out (a JSON object): {"status":0,"json":true,"lang":"zh","result":"<the JSON text>"} or
 // {"status":2,"lang":"en","fault":{"command":"wage","path":"--income","kind":"not-a-number",
-// "values":["--income","abc"]}}. The words of a fault are the JavaScript side's, from the
-// program's translations. Nothing here traps on any input: faults are data.
+// "values":["--income","abc"]}}. year and household answer {"status":0,"file":"2026.json",
+// "command":"year",...}: the caller reads the file and hands its bytes to pendra_document, which
+// answers alike. The words of a fault are the JavaScript side's, from the program's translations.
+// Nothing here traps on any input: faults are data.
 
 #include "formats/Result.h"
 #include "web/Commands.h"
