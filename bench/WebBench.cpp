@@ -21,7 +21,7 @@ using namespace current;
 
 // Three jobs, four children, parents, two leases, a degree course, illness, pension, health
 // insurance, remuneration and the bonus: nearly the year of bench/YearFiles.h, in code.
-YearFacts BusyYear() {
+YearFacts BusyYearFacts() {
     YearFacts y;
     y.Year = 2026;
     JobFacts first{"甲公司", 1, 6, BasicDeduction::FromJanuary, true, {}};
@@ -67,7 +67,7 @@ void Time(const char *Name, int Runs, const std::function<std::size_t()> &Work) 
 } // namespace
 
 int main() {
-    const YearFacts facts = BusyYear();
+    const YearFacts facts = BusyYearFacts();
     if (CheckYear(facts)) {
         std::puts("the benchmark's year is at fault");
         return 1;

@@ -353,7 +353,11 @@ Outcome Reverse(const std::vector<std::string> &Arguments) {
 } // namespace
 
 std::string Printed(const formats::Json &Result) {
-    const std::string text = formats::ResultText(Result);
+    std::string text = formats::ResultText(Result);
+    // Every character shown escaped begins with one of these bytes (U+007F, U+0080 to U+009F,
+    // U+2000 to U+2FFF): a text without them, nearly every one, is shown as it is.
+    if (text.find_first_of("\x7f\xc2\xe2") == std::string::npos)
+        return text;
     std::string shown;
     shown.reserve(text.size());
     std::size_t start = 0;

@@ -1,8 +1,10 @@
 // The entry of the WebAssembly module: pendra-cli's arguments in (a JSON array of strings), an
 // answer out (a JSON object): {"status":0,"json":true,"lang":"zh","result":"<the JSON text>"} or
 // {"status":2,"lang":"en","fault":{"command":"wage","path":"--income","kind":"not-a-number",
-// "values":["--income","abc"]}}. The words of a fault are the JavaScript side's, from the
-// program's translations. Nothing here traps on any input: faults are data.
+// "values":["--income","abc"]}}. year and household answer {"status":0,"file":"2026.json",
+// "command":"year",...}: the caller reads the file and hands its bytes to pendra_document, which
+// answers alike. The words of a fault are the JavaScript side's, from the program's translations.
+// Nothing here traps on any input: faults are data.
 
 #include "formats/Result.h"
 #include "web/Commands.h"
@@ -122,7 +124,7 @@ extern "C" {
 
 // The answer stays valid until the next call.
 const char *pendra_run(const char *Request, const char *Language) {
-    Last = Answer(Request, Language).dump(-1, ' ', true, formats::Json::error_handler_t::replace);
+    Last = Answer(Request, Language).dump(-1, ' ', false, formats::Json::error_handler_t::replace);
     return Last.c_str();
 }
 
@@ -141,7 +143,7 @@ const char *pendra_document(const char *Command, const char *Bytes, std::size_t 
                          {"lang", LanguageOf(Language)},
                          {"json", true},
                          {"help", false}};
-    Last = Finished(outcome, answer).dump(-1, ' ', true, formats::Json::error_handler_t::replace);
+    Last = Finished(outcome, answer).dump(-1, ' ', false, formats::Json::error_handler_t::replace);
     return Last.c_str();
 }
 }

@@ -5,9 +5,13 @@
 export interface Fault {
   /** The command whose usage it refers to ("wage", "reverse wage"); empty for the program's own. */
   command: string;
-  /** The option at fault ("--income"), or empty. */
+  /** The option at fault ("--income"), the key path in a file ("jobs[1].pay[0].income"), or empty. */
   path: string;
-  /** A stable key naming the fault ("not-a-number", "unknown-option", "unreachable", ...). */
+  /**
+   * A stable key naming the fault ("not-a-number", "unknown-option", "unreachable", ...); of a
+   * file, what its reader found ("json/amount-negative", "json/syntax": values line, column and
+   * what is wrong) or the engine's checks refused ("year/no-job", "household/years-differ").
+   */
   kind: string;
   /** The values its words quote. */
   values: string[];

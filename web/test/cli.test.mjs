@@ -8,7 +8,7 @@ import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 const root = fileURLToPath(new URL('../../', import.meta.url));
@@ -66,7 +66,8 @@ for (const c of cases) {
   });
 }
 
-const native = process.env.PENDRA_CLI;
+// Absolute, since the commands run in folders of their own.
+const native = process.env.PENDRA_CLI && resolve(process.env.PENDRA_CLI);
 const readme = readFileSync(`${root}README.md`, 'utf8').split('\n')
   .map((line) => line.match(/^ {4}pendra-cli ((?:wage|bonus|labour|settle|severance|reverse|year|household) .*)$/))
   .filter(Boolean).map((m) => m[1].trim().split(/\s+/))
@@ -97,7 +98,7 @@ const hostile = [
 // The README's year file and household file, as the README names them, in a folder of their own.
 const readmeText = readFileSync(`${root}README.md`, 'utf8');
 const blockAfter = (words) => readmeText.split(words)[1].match(/```json\n([\s\S]*?)```/)[1];
-const readmeFiles = { '2026.json': blockAfter('A complete year (2026):'), '家庭.json': blockAfter('`pendra-cli household 家庭.json --json`') };
+const readmeFiles = { '2026.json': blockAfter('A complete year (2026):'), '家庭.json': blockAfter('pendra-cli household 家庭.json --json\n') };
 
 for (const [group, lines] of [['README', readme], ['hostile', hostile]]) {
   test(`${group}: the same stdout, status and stderr as pendra-cli`, { skip: !native && 'PENDRA_CLI is not set' }, () => {

@@ -58,7 +58,8 @@ test('the year file and the household file give what pendra-cli --json prints, a
   assert.equal(pendra.year(input('year-readme.json')).text, recorded('year_readme_json'));
   // Text and bytes alike.
   assert.equal(pendra.year(input('year-readme.json').toString('utf8')).text, recorded('year_readme_json'));
-  const partial = pendra.household(input('household-partial-now.json').buffer.slice(0));
+  const bytes = input('household-partial-now.json');
+  const partial = pendra.household(bytes.buffer.slice(bytes.byteOffset, bytes.byteOffset + bytes.length));
   assert.equal(partial.text, recorded('household_partial_now_json'));
   assert.equal(partial.withoutNow, 'shared.illness[0]');
   assert.match(partial.notice, /^shared\.illness\[0\] 未写 now/);
@@ -80,7 +81,7 @@ test("the README's JavaScript examples run and print what the README says", () =
   const dir = mkdtempSync(join(tmpdir(), 'pendra-js-'));
   try {
     writeFileSync(join(dir, '2026.json'), blockAfter('A complete year (2026):'));
-    writeFileSync(join(dir, '家庭.json'), blockAfter('`pendra-cli household 家庭.json --json`'));
+    writeFileSync(join(dir, '家庭.json'), blockAfter('pendra-cli household 家庭.json --json\n'));
     const loader = new URL('../pendra.mjs', import.meta.url).href;
     const script = join(dir, 'example.mjs');
     writeFileSync(script, code.join('\n').replace(/from 'pendra'/g, `from '${loader}'`));
