@@ -105,20 +105,6 @@ TFactColumn TFactColumn::Choice(const QString &Key, const QString &Header, TValu
     return column;
 }
 
-TFactPath TFactPath::Of(const QString &Path) {
-    TFactPath path;
-    for (const QString &part : Path.split(QLatin1Char('.'), Qt::SkipEmptyParts)) {
-        Step step{part, -1};
-        const qsizetype open = part.indexOf(QLatin1Char('['));
-        if (open > 0 && part.endsWith(QLatin1Char(']'))) {
-            step.Key = part.left(open);
-            step.Index = part.mid(open + 1, part.size() - open - 2).toInt();
-        }
-        path.Steps.append(step);
-    }
-    return path;
-}
-
 // Edits a cell as its column says; the cell keeps the file's value, the list its text.
 class TFactDelegate : public QStyledItemDelegate {
   public:

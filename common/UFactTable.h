@@ -5,6 +5,8 @@
 // gives its entries as the year file's JSON, which the file's own reader then reads and refuses
 // with the file's own messages, and takes them back from the JSON the file writer makes.
 
+#include "common/UYearModel.h"
+
 #include <QHash>
 #include <QJsonArray>
 #include <QStringList>
@@ -14,20 +16,6 @@
 
 class QGroupBox;
 class QPushButton;
-
-// A key path of the year file, as a fault names its place ("jobs[1].pay[0].from"), taken apart:
-// each step a key and, for an entry of a list, its index.
-struct TFactPath {
-    struct Step {
-        QString Key;
-        int Index = -1;
-    };
-    QList<Step> Steps;
-
-    static TFactPath Of(const QString &Path);
-    // The step at Position, or an empty one.
-    Step At(qsizetype Position) const { return Steps.value(Position); }
-};
 
 struct TFactColumn {
     // How a cell's text goes into the JSON.

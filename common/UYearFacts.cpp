@@ -10,8 +10,6 @@
 #include "engine/current/RulesInUse.h"
 #include "engine/current/Wage.h"
 #include "sheets/Captions.h"
-#include "sheets/JsonFile.h"
-#include "sheets/YearFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,7 +17,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -76,23 +73,6 @@ QLabel *NoteUnderTitle(QGroupBox *Group, const QString &Text) {
 }
 
 } // namespace
-
-QJsonObject YearJson(const current::YearFacts &Facts) {
-    return QJsonDocument::fromJson(sheets::YearFileBytes(Facts)).object();
-}
-
-TYearRead ReadYearJson(const QJsonObject &Json) {
-    const QByteArray bytes = QJsonDocument(Json).toJson(QJsonDocument::Compact);
-    formats::YearRead read =
-        formats::ReadYearFacts(std::string_view(bytes.constData(), bytes.size()));
-    if (read.Error)
-        return {std::nullopt, QString::fromStdString(read.Error->Path),
-                sheets::json::FaultText(*read.Error, QString()), std::nullopt};
-    if (const auto fault = current::CheckYear(*read.Facts))
-        return {std::nullopt, QString::fromStdString(fault->Path), sheets::YearFaultText(*fault),
-                fault};
-    return {std::move(read.Facts), {}, {}, std::nullopt};
-}
 
 namespace {
 
