@@ -98,9 +98,10 @@ class TFactTable : public QTableWidget {
     void SetNewRow(std::function<void(int Row)> Fill) { NewRow = std::move(Fill); }
     void RemoveCurrent();
 
-    // The cell of a fault (Key empty or unknown: the row's first) stands out; with Focus it
-    // becomes the current one and the table takes the focus.
-    void MarkFault(int Row, const QString &Key, bool Focus = true);
+    // The cell of a fault (Key empty or unknown: the row's first) stands out, saying Fault when
+    // the pointer rests on it; with Focus it becomes the current one and the table takes the
+    // focus.
+    void MarkFault(int Row, const QString &Key, bool Focus = true, const QString &Fault = {});
     void ClearFault();
 
     // A group holding the table and its buttons 添加 and 删除 (BtnAdd<Name>, BtnRemove<Name>,

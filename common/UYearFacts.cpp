@@ -575,7 +575,7 @@ void TYearFactsForm::SetJson(const QJsonObject &Year, bool KeepAbsent) {
     Loading = false;
 }
 
-void TYearFactsForm::MarkFault(const QString &Path, bool Focus) {
+void TYearFactsForm::MarkFault(const QString &Path, bool Focus, const QString &Fault) {
     ClearFault();
     const TFactPath path = TFactPath::Of(Path);
     const TFactPath::Step first = path.At(0), second = path.At(1), third = path.At(2);
@@ -583,10 +583,10 @@ void TYearFactsForm::MarkFault(const QString &Path, bool Focus) {
         if (Focus)
             TabsFacts->setCurrentIndex(Tab);
     };
-    if (Deductions->MarkFault(path, false)) {
+    if (Deductions->MarkFault(path, false, Fault)) {
         front(1);
         if (Focus)
-            Deductions->MarkFault(path, true);
+            Deductions->MarkFault(path, true, Fault);
         return;
     }
     front(0);
@@ -597,12 +597,12 @@ void TYearFactsForm::MarkFault(const QString &Path, bool Focus) {
         if (second.Key == QLatin1String("pay") && (Focus || first.Index == PayJob)) {
             if (Focus)
                 TblJobs->setCurrentCell(first.Index, 0);
-            TblPay->MarkFault(second.Index, third.Key, Focus);
+            TblPay->MarkFault(second.Index, third.Key, Focus, Fault);
         } else {
-            TblJobs->MarkFault(first.Index, second.Key, Focus);
+            TblJobs->MarkFault(first.Index, second.Key, Focus, Fault);
         }
     } else if (first.Key == QLatin1String("payments")) {
-        TblPayments->MarkFault(first.Index, second.Key, Focus);
+        TblPayments->MarkFault(first.Index, second.Key, Focus, Fault);
     } else if (first.Key == QLatin1String("bonus")) {
         MarkField(second.Key == QLatin1String("employer") ? static_cast<QWidget *>(CmbBonusEmployer)
                   : second.Key == QLatin1String("month")  ? static_cast<QWidget *>(SpnBonusMonth)
@@ -611,7 +611,7 @@ void TYearFactsForm::MarkFault(const QString &Path, bool Focus) {
     } else if (first.Key == QLatin1String("bonus_method")) {
         MarkField(CmbBonusMethod, Focus);
     } else if (first.Key == QLatin1String("donations")) {
-        TblDonations->MarkFault(first.Index, second.Key, Focus);
+        TblDonations->MarkFault(first.Index, second.Key, Focus, Fault);
     } else if (first.Key == QLatin1String("days_in_china")) {
         MarkField(SpnDays, Focus);
     } else if (first.Key == QLatin1String("name")) {

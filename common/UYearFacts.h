@@ -46,9 +46,10 @@ class TYearFactsForm : public QWidget {
     // With KeepAbsent, the fields of a bonus (or a deduction) left out stay as they are (see
     // TDeductionFacts::SetJson).
     void SetJson(const QJsonObject &Year, bool KeepAbsent = false);
-    // Shows the place of the fault at Path (a key path of the year file); with Focus, its tab
-    // comes to the front and the field takes the focus.
-    void MarkFault(const QString &Path, bool Focus);
+    // Shows the place of the fault at Path (a key path of the year file), a cell of a table
+    // saying Fault in its tip; with Focus, its tab comes to the front and the field takes the
+    // focus.
+    void MarkFault(const QString &Path, bool Focus, const QString &Fault = {});
     void ClearFault();
     // The field at Path in the words the user sees: "甲公司的减除方式", "孩子1的出生日期".
     TFactPlace PlaceOf(const TFactPath &Path) const;

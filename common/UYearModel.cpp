@@ -1,7 +1,7 @@
 #include "common/UYearModel.h"
 
 #include "formats/JsonRead.h"
-#include "formats/YearFile.h"
+#include "formats/YearFileParts.h"
 #include "sheets/JsonFile.h"
 #include "sheets/YearFile.h"
 
