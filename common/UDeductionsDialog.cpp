@@ -7,8 +7,8 @@
 #include "common/UOpenYear.h"
 #include "common/UScrollColumn.h"
 #include "common/UYearFacts.h"
-#include "common/UYearModel.h"
 #include "common/UYearFiles.h"
+#include "common/UYearModel.h"
 #include "common/UYearResults.h"
 
 #include <QHBoxLayout>

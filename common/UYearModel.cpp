@@ -48,8 +48,8 @@ Value FileValue(const QJsonValue &Of) {
 QJsonValue QtValue(const Value &Of) {
     if (Of.is_object()) {
         QJsonObject object;
-        for (const auto &[key, item] : Of.items())
-            object.insert(QString::fromStdString(key), QtValue(item));
+        for (const auto &item : Of.items())
+            object.insert(QString::fromStdString(item.key()), QtValue(item.value()));
         return object;
     }
     if (Of.is_array()) {
@@ -82,16 +82,20 @@ QJsonValue With(const QJsonValue &Node, const QList<TFactPath::Step> &Steps, qsi
     QJsonObject object;
     QJsonValue inner = Node;
     if (!step.Key.isEmpty()) {
-        if (!container(Node, true))
-            return Done = false, Node;
+        if (!container(Node, true)) {
+            Done = false;
+            return Node;
+        }
         object = Node.toObject();
         inner = object.value(step.Key);
     }
     QJsonValue changed;
     if (step.Index >= 0) {
         QJsonArray array = inner.toArray();
-        if (!container(inner, false) || step.Index > array.size())
-            return Done = false, Node;
+        if (!container(inner, false) || step.Index > array.size()) {
+            Done = false;
+            return Node;
+        }
         const bool added = step.Index == array.size();
         const QJsonValue entry =
             With(added ? QJsonValue(QJsonValue::Undefined) : array.at(step.Index), Steps, At + 1,

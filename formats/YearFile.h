@@ -9,8 +9,6 @@
 #include "engine/current/YearFacts.h"
 #include "formats/Fault.h"
 
-#include <nlohmann/json_fwd.hpp>
-
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -31,13 +29,6 @@ YearRead ParseYearFile(std::string_view Bytes);
 // The same, not yet checked by CheckYear: for a page that checks facts edited in place.
 YearRead ReadYearFacts(std::string_view Bytes);
 
-// The facts of a year file's JSON value held in memory (a page's facts as typed), with the same
-// faults at the same key paths as its bytes would have; checked by CheckYear when Checked says so.
-YearRead ReadYearDocument(const nlohmann::json &Document, bool Checked);
-
-// The facts as the year file's JSON value: every key the text holds, numbers as the text gives
-// them (amounts in yuan).
-nlohmann::json YearFileValue(const current::YearFacts &Facts);
 // The facts as the year file's text: every key written, in the order of their names, amounts as
 // numbers in yuan, indented by four spaces.
 std::string YearFileText(const current::YearFacts &Facts);
