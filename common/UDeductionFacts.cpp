@@ -357,13 +357,13 @@ void TDeductionFacts::SetJson(const QJsonObject &Year, bool KeepAbsent) {
     FollowChoices();
 }
 
-bool TDeductionFacts::MarkFault(const TFactPath &Path, bool Focus) {
+bool TDeductionFacts::MarkFault(const TFactPath &Path, bool Focus, const QString &Fault) {
     const TFactPath::Step first = Path.At(0);
     const TFactPath::Step second = Path.At(1);
     const QString &key = first.Key;
     if (key == QLatin1String("elderly")) {
         if (second.Key == QLatin1String("parents_born"))
-            TblParents->MarkFault(second.Index, {}, Focus);
+            TblParents->MarkFault(second.Index, {}, Focus, Fault);
         else
             MarkField(second.Key == QLatin1String("share") ? static_cast<QWidget *>(TxtElderlyShare)
                                                            : CmbElderly,
@@ -382,7 +382,7 @@ bool TDeductionFacts::MarkFault(const TFactPath &Path, bool Focus) {
         {"health_insurance", TblHealth}};
     for (const auto &[name, table] : tables) {
         if (key == QLatin1String(name)) {
-            table->MarkFault(first.Index, second.Key, Focus);
+            table->MarkFault(first.Index, second.Key, Focus, Fault);
             return true;
         }
     }

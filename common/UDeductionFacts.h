@@ -40,7 +40,7 @@ class TDeductionFacts : public QWidget {
     void SetYear(int Year);
     // Shows the place of a fault whose path starts with one of Keys(), giving it the focus when
     // Focus says so; false for another path.
-    bool MarkFault(const TFactPath &Path, bool Focus);
+    bool MarkFault(const TFactPath &Path, bool Focus, const QString &Fault = {});
     void ClearFault();
     // The field at Path in the words the user sees ("孩子1的出生日期"); none for a path that
     // does not start with one of Keys().

@@ -8,6 +8,7 @@
 #include "common/UScrollColumn.h"
 #include "common/UYearFacts.h"
 #include "common/UYearFiles.h"
+#include "common/UYearModel.h"
 #include "common/UYearResults.h"
 
 #include <QHBoxLayout>
@@ -46,8 +47,12 @@ TFrmCurDeductions::TFrmCurDeductions(QWidget *Parent) : QDialog(Parent) {
     setAutoFillBackground(true);
 
     const TOpenYear &year = TOpenYear::Instance();
-    Base = YearJson(year.IsOpen() ? year.Facts() : YearFiles::FreshYear());
-    const int shownYear = Base[QLatin1String("year")].toInt();
+    Model = new TYearModel(this);
+    if (year.IsOpen())
+        Model->SetFacts(year.Facts(), year.Result());
+    else
+        Model->SetFacts(YearFiles::FreshYear());
+    const int shownYear = Model->Figures()->Facts.Year;
     setWindowTitle(tr("专项附加扣除（%1年）").arg(shownYear));
 
     auto *facts = new QVBoxLayout;
@@ -115,7 +120,7 @@ TFrmCurDeductions::TFrmCurDeductions(QWidget *Parent) : QDialog(Parent) {
     layout->addLayout(months, 1);
     resize(1000, 620);
 
-    Deductions->SetJson(Base);
+    Deductions->SetJson(Model->Typed());
     Deductions->SetYear(shownYear);
     connect(Deductions, &TDeductionFacts::Edited, this, &TFrmCurDeductions::Update);
     Update();
@@ -125,27 +130,33 @@ TFrmCurDeductions::~TFrmCurDeductions() {
     disconnect(Deductions, nullptr, this, nullptr);
 }
 
+const std::optional<current::YearFacts> &TFrmCurDeductions::Edited() const {
+    return Model->Check().Facts;
+}
+
 void TFrmCurDeductions::Update() {
-    QJsonObject json = Base;
+    // Only the deductions are edited here: the rest of the year stays as it was opened.
+    QJsonObject json = Model->Typed();
     for (const QString &key : TDeductionFacts::Keys())
         json.remove(key);
     const QJsonObject edited = Deductions->Json();
     for (auto item = edited.begin(); item != edited.end(); ++item)
         json.insert(item.key(), item.value());
-    const TYearRead read = ReadYearJson(json);
-    Facts = read.Facts;
-    FaultPath = read.Path;
+    Model->SetTyped(json);
+    const TYearRead &read = Model->Check();
     Deductions->ClearFault();
     // In the user's terms at the field, as the year page says it.
-    TxtMsg->setText(YearFaultWords(read, json, [this](const TFactPath &Path) {
+    const QString fault = YearFaultWords(read, json, [this](const TFactPath &Path) {
         return Deductions->PlaceOf(Path).value_or(TFactPlace{tr("纳税年度"), {}});
-    }));
-    if (!Facts) {
-        Deductions->MarkFault(TFactPath::Of(read.Path), false);
+    });
+    TxtMsg->setText(fault);
+    if (!read.Facts) {
+        Deductions->MarkFault(TFactPath::Of(read.Path), false, fault);
         return;
     }
-    const current::YearRules &rules = *current::RulesOf(Facts->Year);
-    ShowMonths(current::EntitlementsOf(*Facts, rules), current::IllnessDeduction(Facts->Illness));
+    const current::YearFacts &facts = *read.Facts;
+    const current::YearRules &rules = *current::RulesOf(facts.Year);
+    ShowMonths(current::EntitlementsOf(facts, rules), current::IllnessDeduction(facts.Illness));
 }
 
 // The items some month is entitled to, month by month and for the year, as the command line's
@@ -190,14 +201,15 @@ void TFrmCurDeductions::ShowMonths(const current::Timeline &Months, Cents Illnes
 }
 
 void TFrmCurDeductions::BtnOKClick() {
-    if (!Facts) {
-        Deductions->MarkFault(TFactPath::Of(FaultPath), true);
+    const TYearRead &read = Model->Check();
+    if (!read.Facts) {
+        Deductions->MarkFault(TFactPath::Of(read.Path), true, TxtMsg->text());
         return;
     }
     TOpenYear &year = TOpenYear::Instance();
     if (year.IsOpen())
-        year.Update(*Facts);
+        year.Update(*read.Facts);
     else
-        YearFiles::Begin(*Facts);
+        YearFiles::Begin(*read.Facts);
     accept();
 }

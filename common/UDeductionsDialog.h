@@ -11,6 +11,7 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class TDeductionFacts;
+class TYearModel;
 
 // The special additional deductions of the open year (common/UOpenYear.h), with the personal
 // pension and health insurance claimed alongside them, as dated facts: a child's birth date, the
@@ -32,7 +33,7 @@ class TFrmCurDeductions : public QDialog {
     QPushButton *BtnOK, *BtnCancel;
 
     // The year as edited, while its facts check.
-    const std::optional<current::YearFacts> &Edited() const { return Facts; }
+    const std::optional<current::YearFacts> &Edited() const;
 
     void BtnOKClick();
 
@@ -40,8 +41,6 @@ class TFrmCurDeductions : public QDialog {
     void Update();
     void ShowMonths(const current::Timeline &Months, current::Cents Illness);
 
-    // The whole year as it was opened, whose deductions the dialog replaces.
-    QJsonObject Base;
-    std::optional<current::YearFacts> Facts;
-    QString FaultPath; // where the facts do not check
+    // The whole year as it was opened, with the deductions as typed in place of its own.
+    TYearModel *Model;
 };

@@ -105,20 +105,6 @@ TFactColumn TFactColumn::Choice(const QString &Key, const QString &Header, TValu
     return column;
 }
 
-TFactPath TFactPath::Of(const QString &Path) {
-    TFactPath path;
-    for (const QString &part : Path.split(QLatin1Char('.'), Qt::SkipEmptyParts)) {
-        Step step{part, -1};
-        const qsizetype open = part.indexOf(QLatin1Char('['));
-        if (open > 0 && part.endsWith(QLatin1Char(']'))) {
-            step.Key = part.left(open);
-            step.Index = part.mid(open + 1, part.size() - open - 2).toInt();
-        }
-        path.Steps.append(step);
-    }
-    return path;
-}
-
 // Edits a cell as its column says; the cell keeps the file's value, the list its text.
 class TFactDelegate : public QStyledItemDelegate {
   public:
@@ -349,7 +335,7 @@ void TFactTable::RemoveCurrent() {
     emit Edited();
 }
 
-void TFactTable::MarkFault(int Row, const QString &Key, bool Focus) {
+void TFactTable::MarkFault(int Row, const QString &Key, bool Focus, const QString &Fault) {
     ClearFault();
     if (Row < 0 || Row >= rowCount()) {
         if (Focus)
@@ -357,8 +343,11 @@ void TFactTable::MarkFault(int Row, const QString &Key, bool Focus) {
         return;
     }
     const int column = std::max(0, ColumnOf(Key));
-    if (QTableWidgetItem *cell = item(Row, column))
+    if (QTableWidgetItem *cell = item(Row, column)) {
         cell->setBackground(QColor(255, 205, 205));
+        if (!Fault.isEmpty())
+            cell->setToolTip(Fault);
+    }
     if (!Focus)
         return;
     setCurrentCell(Row, column);
@@ -368,8 +357,12 @@ void TFactTable::MarkFault(int Row, const QString &Key, bool Focus) {
 void TFactTable::ClearFault() {
     for (int row = 0; row < rowCount(); ++row) {
         for (int column = 0; column < columnCount(); ++column) {
-            if (QTableWidgetItem *cell = item(row, column))
+            if (QTableWidgetItem *cell = item(row, column)) {
                 cell->setBackground(QBrush());
+                // The tip a fault replaced: the hint of an empty cell.
+                cell->setToolTip(cell->data(ValueRole).toString().isEmpty() ? Column(column).Hint
+                                                                            : QString());
+            }
         }
     }
 }

@@ -5,6 +5,8 @@
 // gives its entries as the year file's JSON, which the file's own reader then reads and refuses
 // with the file's own messages, and takes them back from the JSON the file writer makes.
 
+#include "common/UYearModel.h"
+
 #include <QHash>
 #include <QJsonArray>
 #include <QStringList>
@@ -14,20 +16,6 @@
 
 class QGroupBox;
 class QPushButton;
-
-// A key path of the year file, as a fault names its place ("jobs[1].pay[0].from"), taken apart:
-// each step a key and, for an entry of a list, its index.
-struct TFactPath {
-    struct Step {
-        QString Key;
-        int Index = -1;
-    };
-    QList<Step> Steps;
-
-    static TFactPath Of(const QString &Path);
-    // The step at Position, or an empty one.
-    Step At(qsizetype Position) const { return Steps.value(Position); }
-};
 
 struct TFactColumn {
     // How a cell's text goes into the JSON.
@@ -110,9 +98,10 @@ class TFactTable : public QTableWidget {
     void SetNewRow(std::function<void(int Row)> Fill) { NewRow = std::move(Fill); }
     void RemoveCurrent();
 
-    // The cell of a fault (Key empty or unknown: the row's first) stands out; with Focus it
-    // becomes the current one and the table takes the focus.
-    void MarkFault(int Row, const QString &Key, bool Focus = true);
+    // The cell of a fault (Key empty or unknown: the row's first) stands out, saying Fault when
+    // the pointer rests on it; with Focus it becomes the current one and the table takes the
+    // focus.
+    void MarkFault(int Row, const QString &Key, bool Focus = true, const QString &Fault = {});
     void ClearFault();
 
     // A group holding the table and its buttons 添加 and 删除 (BtnAdd<Name>, BtnRemove<Name>,

@@ -10,8 +10,6 @@
 #include "engine/current/RulesInUse.h"
 #include "engine/current/Wage.h"
 #include "sheets/Captions.h"
-#include "sheets/JsonFile.h"
-#include "sheets/YearFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,7 +17,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -76,23 +73,6 @@ QLabel *NoteUnderTitle(QGroupBox *Group, const QString &Text) {
 }
 
 } // namespace
-
-QJsonObject YearJson(const current::YearFacts &Facts) {
-    return QJsonDocument::fromJson(sheets::YearFileBytes(Facts)).object();
-}
-
-TYearRead ReadYearJson(const QJsonObject &Json) {
-    const QByteArray bytes = QJsonDocument(Json).toJson(QJsonDocument::Compact);
-    formats::YearRead read =
-        formats::ReadYearFacts(std::string_view(bytes.constData(), bytes.size()));
-    if (read.Error)
-        return {std::nullopt, QString::fromStdString(read.Error->Path),
-                sheets::json::FaultText(*read.Error, QString()), std::nullopt};
-    if (const auto fault = current::CheckYear(*read.Facts))
-        return {std::nullopt, QString::fromStdString(fault->Path), sheets::YearFaultText(*fault),
-                fault};
-    return {std::move(read.Facts), {}, {}, std::nullopt};
-}
 
 namespace {
 
@@ -595,7 +575,7 @@ void TYearFactsForm::SetJson(const QJsonObject &Year, bool KeepAbsent) {
     Loading = false;
 }
 
-void TYearFactsForm::MarkFault(const QString &Path, bool Focus) {
+void TYearFactsForm::MarkFault(const QString &Path, bool Focus, const QString &Fault) {
     ClearFault();
     const TFactPath path = TFactPath::Of(Path);
     const TFactPath::Step first = path.At(0), second = path.At(1), third = path.At(2);
@@ -603,10 +583,10 @@ void TYearFactsForm::MarkFault(const QString &Path, bool Focus) {
         if (Focus)
             TabsFacts->setCurrentIndex(Tab);
     };
-    if (Deductions->MarkFault(path, false)) {
+    if (Deductions->MarkFault(path, false, Fault)) {
         front(1);
         if (Focus)
-            Deductions->MarkFault(path, true);
+            Deductions->MarkFault(path, true, Fault);
         return;
     }
     front(0);
@@ -617,12 +597,12 @@ void TYearFactsForm::MarkFault(const QString &Path, bool Focus) {
         if (second.Key == QLatin1String("pay") && (Focus || first.Index == PayJob)) {
             if (Focus)
                 TblJobs->setCurrentCell(first.Index, 0);
-            TblPay->MarkFault(second.Index, third.Key, Focus);
+            TblPay->MarkFault(second.Index, third.Key, Focus, Fault);
         } else {
-            TblJobs->MarkFault(first.Index, second.Key, Focus);
+            TblJobs->MarkFault(first.Index, second.Key, Focus, Fault);
         }
     } else if (first.Key == QLatin1String("payments")) {
-        TblPayments->MarkFault(first.Index, second.Key, Focus);
+        TblPayments->MarkFault(first.Index, second.Key, Focus, Fault);
     } else if (first.Key == QLatin1String("bonus")) {
         MarkField(second.Key == QLatin1String("employer") ? static_cast<QWidget *>(CmbBonusEmployer)
                   : second.Key == QLatin1String("month")  ? static_cast<QWidget *>(SpnBonusMonth)
@@ -631,7 +611,7 @@ void TYearFactsForm::MarkFault(const QString &Path, bool Focus) {
     } else if (first.Key == QLatin1String("bonus_method")) {
         MarkField(CmbBonusMethod, Focus);
     } else if (first.Key == QLatin1String("donations")) {
-        TblDonations->MarkFault(first.Index, second.Key, Focus);
+        TblDonations->MarkFault(first.Index, second.Key, Focus, Fault);
     } else if (first.Key == QLatin1String("days_in_china")) {
         MarkField(SpnDays, Focus);
     } else if (first.Key == QLatin1String("name")) {

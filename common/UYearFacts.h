@@ -5,6 +5,7 @@
 // 专项附加扣除等, see common/UDeductionFacts.h). It gives the year as the year file's JSON, as
 // typed, for the file's own reader to check, and takes it back from the JSON the file writer makes.
 
+#include "common/UYearModel.h"
 #include "engine/current/YearFacts.h"
 
 #include <QJsonObject>
@@ -24,21 +25,6 @@ class TFactTable;
 class TNumKeyFilter;
 struct TFactPath;
 struct TFactPlace;
-
-// The facts as the year file's JSON, in the file writer's form.
-QJsonObject YearJson(const current::YearFacts &Facts);
-
-// Facts typed on a page, as the year file's JSON, read and checked as the year file is: the
-// same faults, in the same words, at the same key paths.
-struct TYearRead {
-    std::optional<current::YearFacts> Facts;
-    QString Path;  // of the fault
-    QString Fault; // in the year file reader's words; empty when the facts check
-    // What the check found, for a page to say in its own words; none for a fault of the reading
-    // (a key left out, a text that is no date), which only the place says.
-    std::optional<current::YearFault> Checked;
-};
-TYearRead ReadYearJson(const QJsonObject &Json);
 
 // A fault as a page says it: in the user's terms, at the field PlaceOf names, without the file's
 // keys ("孩子1的出生日期未填"); empty when Read checks. Json is what was read, for what a field
@@ -60,9 +46,10 @@ class TYearFactsForm : public QWidget {
     // With KeepAbsent, the fields of a bonus (or a deduction) left out stay as they are (see
     // TDeductionFacts::SetJson).
     void SetJson(const QJsonObject &Year, bool KeepAbsent = false);
-    // Shows the place of the fault at Path (a key path of the year file); with Focus, its tab
-    // comes to the front and the field takes the focus.
-    void MarkFault(const QString &Path, bool Focus);
+    // Shows the place of the fault at Path (a key path of the year file), a cell of a table
+    // saying Fault in its tip; with Focus, its tab comes to the front and the field takes the
+    // focus.
+    void MarkFault(const QString &Path, bool Focus, const QString &Fault = {});
     void ClearFault();
     // The field at Path in the words the user sees: "甲公司的减除方式", "孩子1的出生日期".
     TFactPlace PlaceOf(const TFactPath &Path) const;

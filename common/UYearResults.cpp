@@ -213,9 +213,10 @@ void TYearResults::CreateChart() {
     Chart->Draw(Timeline);
 }
 
-void TYearResults::Show(const current::YearFacts &ShownFacts, const current::YearResult &Shown) {
-    Facts = ShownFacts;
-    Year = Shown;
+void TYearResults::Show(const TYearFigures &Figures) {
+    Facts = Figures.Facts;
+    Year = Figures.Result;
+    const current::YearResult &Shown = Year;
     ShowTimeline();
     const int job = CmbJob->currentIndex();
     {

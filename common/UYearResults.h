@@ -6,6 +6,7 @@
 // results are first shown.
 
 #include "common/UTimelineChart.h"
+#include "common/UYearModel.h"
 #include "engine/current/Year.h"
 #include "engine/current/YearFacts.h"
 
@@ -38,7 +39,8 @@ class TYearResults : public QWidget {
   public:
     explicit TYearResults(QWidget *Parent = nullptr);
 
-    void Show(const current::YearFacts &Facts, const current::YearResult &Year);
+    // Facts and what they come to, as one: the figures of other facts are never shown beside them.
+    void Show(const TYearFigures &Figures);
     // What the chart draws, or will once it is made.
     const TTimelineBars &Bars() const { return Timeline; }
 

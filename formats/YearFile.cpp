@@ -441,8 +441,14 @@ YearRead Read(std::string_view Bytes, bool Checked) {
     Value document;
     if (auto fault = json::ParseDocument(Bytes, document))
         return {std::nullopt, std::move(fault)};
+    return ReadYearDocument(document, Checked);
+}
+
+} // namespace
+
+YearRead ReadYearDocument(const json::Value &Document, bool Checked) {
     try {
-        YearFacts facts = ReadFacts(document, std::string());
+        YearFacts facts = ReadFacts(Document, std::string());
         if (Checked) {
             if (auto fault = current::CheckYear(facts))
                 return {std::nullopt, Fault{FaultKind::Year, fault->Path, {}, 0, 0, *fault, {}}};
@@ -452,8 +458,6 @@ YearRead Read(std::string_view Bytes, bool Checked) {
         return {std::nullopt, refusal.Found};
     }
 }
-
-} // namespace
 
 current::YearFacts ReadYearValue(const json::Value &Of, const std::string &Path) {
     return ReadFacts(Of, Path);
@@ -475,14 +479,18 @@ YearRead ReadYearFacts(std::string_view Bytes) {
     return Read(Bytes, false);
 }
 
-std::string YearFileText(const YearFacts &Facts) {
+json::Value YearFileValue(const YearFacts &Facts) {
     Value root{{"year", Whole(Facts.Year)}, {"jobs", ArrayOf(Facts.Jobs, JobObject)}};
     if (!Facts.Name.empty())
         root["name"] = Facts.Name;
     AddPersonal(root, Facts);
     AddPayments(root, Facts);
+    return root;
+}
+
+std::string YearFileText(const YearFacts &Facts) {
     std::string text;
-    Write(text, root, 0);
+    Write(text, YearFileValue(Facts), 0);
     return text + '\n';
 }
 

@@ -7,6 +7,7 @@
 #include "engine/current/YearFacts.h"
 #include "formats/JsonRead.h"
 #include "formats/Vocabulary.h"
+#include "formats/YearFile.h"
 
 #include <span>
 #include <string>
@@ -18,6 +19,12 @@ namespace formats {
 current::YearFacts ReadYearValue(const json::Value &Of, const std::string &Path);
 current::LeaseFacts ReadLeaseValue(const json::Value &Of, const std::string &Path);
 current::IllnessFacts ReadIllnessValue(const json::Value &Of, const std::string &Path);
+
+// The facts of a year file's JSON value held in memory (a page's facts as typed), with the faults
+// its text would have at the same key paths; checked by CheckYear when Checked says so.
+YearRead ReadYearDocument(const json::Value &Document, bool Checked);
+// The facts as the year file's JSON value: the keys and numbers its text holds.
+json::Value YearFileValue(const current::YearFacts &Facts);
 
 // The names a file may hold for a word: each file key, then each English key besides.
 template <class T> std::vector<json::Named<T>> NamesOf(std::span<const Word<T>> Words) {

@@ -4,6 +4,7 @@
 #include "common/UOpenYear.h"
 #include "common/UYearFacts.h"
 #include "common/UYearFiles.h"
+#include "common/UYearModel.h"
 #include "common/UYearResults.h"
 
 #include <QDir>
@@ -28,6 +29,7 @@ constexpr int TabMargin = 8;
 } // namespace
 
 TFrmTaxYear::TFrmTaxYear(QWidget *Parent) : TCurrentPage(staticMetaObject, Parent) {
+    Model = new TYearModel(this);
     Body()->addLayout(BuildFileRow());
     auto *splitter = new QSplitter(Qt::Horizontal, Client());
     splitter->setObjectName(QStringLiteral("SplitYear"));
@@ -117,7 +119,12 @@ void TFrmTaxYear::LoadYear() {
     const bool wasLoading = Loading;
     Loading = true;
     const TOpenYear &year = TOpenYear::Instance();
-    Facts->SetJson(YearJson(year.IsOpen() ? year.Facts() : YearFiles::FreshYear()));
+    if (year.IsOpen())
+        Model->SetFacts(year.Facts(), year.Result());
+    else
+        Model->SetFacts(YearFiles::FreshYear());
+    Facts->SetJson(Model->Typed());
+    // The facts as the form holds them, which is what an edit changes.
     Recompute(false);
     ShownRevision = year.Revision();
     ShowFile();
@@ -139,36 +146,40 @@ void TFrmTaxYear::FactsEdited() {
 }
 
 void TFrmTaxYear::Recompute(bool Commit) {
+    Model->SetTyped(Facts->Json());
+    ShowChecked(Commit);
+}
+
+void TFrmTaxYear::ShowChecked(bool Commit) {
     TOpenYear &year = TOpenYear::Instance();
-    const TYearRead read = ReadYearJson(Facts->Json());
+    const TYearRead &read = Model->Check();
     // Said in the user's terms at the field; the file's key paths are for the file and the
     // command line.
     const QString fault = Facts->FaultWords(read);
     Facts->ClearFault();
     TxtMsgFacts->setText(fault);
+    // The figures of the last facts that checked stay, greyed, while an edit does not check.
     Results->setEnabled(read.Facts.has_value());
-    if (read.Facts)
-        Shown = *read.Facts;
-    else
-        Facts->MarkFault(read.Path, false);
+    if (!read.Facts)
+        Facts->MarkFault(read.Path, false, fault);
+    if (!Model->Figures())
+        return;
+    // What opens when a fresh year is first changed into one that does not check.
+    const TYearFigures &shown = *Model->Figures();
     if (Commit || year.IsOpen()) {
         // The open year takes what the page shows; it says so, and the page must not take it
         // for a change from elsewhere.
         Committing = true;
         if (!year.IsOpen())
-            YearFiles::Begin(Shown);
-        else if (read.Facts && Shown != year.Facts())
-            year.Update(Shown);
+            YearFiles::Begin(shown.Facts);
+        else if (read.Facts && shown.Facts != year.Facts())
+            year.Update(shown.Facts);
         year.SetPending(fault);
         Committing = false;
         ShownRevision = year.Revision();
     }
-    if (!read.Facts)
-        return;
-    if (year.IsOpen() && year.Facts() == Shown)
-        Results->Show(Shown, year.Result());
-    else
-        Results->Show(Shown, current::ComputeYear(Shown));
+    if (read.Facts)
+        Results->Show(shown);
 }
 
 // Another file, the deductions dialog or a new year: the page shows the year as it is now.
@@ -200,7 +211,7 @@ void TFrmTaxYear::EnsureOpen() {
     if (year.IsOpen())
         return;
     Committing = true;
-    YearFiles::Begin(Shown);
+    YearFiles::Begin(Model->Figures()->Facts);
     Committing = false;
     ShownRevision = year.Revision();
 }
@@ -208,7 +219,7 @@ void TFrmTaxYear::EnsureOpen() {
 void TFrmTaxYear::Save(bool As) {
     const TOpenYear &year = TOpenYear::Instance();
     if (!year.PendingFault().isEmpty())
-        Facts->MarkFault(ReadYearJson(Facts->Json()).Path, true);
+        Facts->MarkFault(Model->Check().Path, true, year.PendingFault());
     EnsureOpen();
     if (As)
         YearFiles::SaveAs(this);

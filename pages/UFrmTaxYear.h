@@ -7,6 +7,7 @@
 #include <optional>
 
 class TYearFactsForm;
+class TYearModel;
 class TYearResults;
 
 // 我的纳税年度: one person's tax year as dated facts, edited in place, and beside them what they
@@ -26,6 +27,8 @@ class TFrmTaxYear : public TCurrentPage {
     QLabel *LblFile, *TxtMsgFacts;
     TYearFactsForm *Facts;
     TYearResults *Results;
+    // The facts as typed, checked, and the last that checked with their figures.
+    TYearModel *Model;
 
     // Reads the facts as typed: a year that checks becomes the open year's facts (unless
     // Commit is false) and its figures are shown; a fault is said, and marked at its field.
@@ -49,13 +52,13 @@ class TFrmTaxYear : public TCurrentPage {
     void YearChanged();
     void ShowFile();
     void FactsEdited();
+    // What the model found in the facts typed: the fault said and marked, or the figures shown;
+    // the open year takes the facts (Commit) or follows them (when open).
+    void ShowChecked(bool Commit);
     // The year on the page opened, for a command that needs one (saving a fresh year).
     void EnsureOpen();
     void NewClick();
 
-    // The facts of the year last shown that checked: what opens when a fresh year is first
-    // changed into one that does not check.
-    current::YearFacts Shown;
     quint64 ShownRevision = 0;
     // While the page puts back what it held, nothing the widgets say is an edit of the user's.
     bool Loading = true;

@@ -3,10 +3,13 @@
 // data (its kind, key path, place and the short pieces it quotes).
 
 #include "formats/YearFile.h"
+#include "formats/JsonRead.h"
+#include "formats/YearFileParts.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -328,3 +331,21 @@ TEST(FormatsYearFile, TheEnginesFaultTravelsWhole) {
 }
 
 } // namespace
+
+// Facts held as the year file's value in memory, as a page holds what is typed, read as their
+// text is: the value written gives the facts back, and a wrong field the fault its text has.
+TEST(FormatsYearFile, TheValueInMemoryReadsAsItsText) {
+    const current::YearFacts facts = Facts(Full);
+    EXPECT_EQ(formats::ReadYearDocument(formats::YearFileValue(facts), true).Facts, facts);
+    for (const auto &[from, to] : {std::pair{"\"from\":1,", "\"from\":13,"},
+                                   std::pair{"\"income\":1", "\"income\":\"1.001\""}}) {
+        const std::string text = With(Small, from, to);
+        formats::json::Value document;
+        ASSERT_FALSE(formats::json::ParseDocument(text, document));
+        const formats::YearRead read = formats::ReadYearDocument(document, true);
+        const formats::YearRead expected = formats::ParseYearFile(text);
+        ASSERT_TRUE(read.Error && expected.Error) << to;
+        EXPECT_EQ(read.Error->Kind, expected.Error->Kind) << to;
+        EXPECT_EQ(read.Error->Path, expected.Error->Path) << to;
+    }
+}

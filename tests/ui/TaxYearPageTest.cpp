@@ -269,6 +269,31 @@ TEST_F(TaxYearPage, AFaultIsSaidInTheUsersTermsAtItsField) {
     EXPECT_EQ(TOpenYear::Instance().Facts().Children[0].Born, (current::Date{2023, 2, 28}));
 }
 
+// A value that does not check is marked at its cell, which says the fault when pointed at; the
+// figures of the last facts that checked stay on the page until the value is put right.
+TEST_F(TaxYearPage, AValueTypedWrongIsMarkedAtItsCellAndTheFiguresStay) {
+    OpenYear(Write(QStringLiteral("a.json"), ReadmeYear));
+    TFrmTaxYear page;
+    ShowActive(&page);
+    const QString total = page.Results->TxtTotalTax->text();
+    ASSERT_FALSE(total.isEmpty());
+    TFactTable *pay = page.Facts->TblPay;
+    const int from = pay->ColumnOf(QStringLiteral("from"));
+    TypeCell(pay, 1, QStringLiteral("from"), QStringLiteral("1"));
+    const QString fault = page.TxtMsgFacts->text();
+    ASSERT_FALSE(fault.isEmpty());
+    EXPECT_NE(pay->item(1, from)->background(), QBrush());
+    EXPECT_EQ(pay->item(1, from)->toolTip(), fault);
+    EXPECT_EQ(page.Results->TxtTotalTax->text(), total);
+    EXPECT_EQ(TOpenYear::Instance().Facts(), *sheets::ParseYearFile(ReadmeYear).Facts);
+
+    TypeCell(pay, 1, QStringLiteral("from"), QStringLiteral("8"));
+    EXPECT_EQ(page.TxtMsgFacts->text(), "");
+    EXPECT_EQ(pay->item(1, from)->background(), QBrush());
+    EXPECT_EQ(pay->item(1, from)->toolTip(), QString());
+    EXPECT_NE(page.Results->TxtTotalTax->text(), total);
+}
+
 // The page is deleted and built again (another page chosen, the language switched): a fault not
 // yet put right comes back as typed; once the year changes elsewhere, the year's facts do.
 TEST_F(TaxYearPage, WhatIsTypedSurvivesThePageBuiltAgain) {
