@@ -1,6 +1,7 @@
 // 工资条... in the batch window: the dialog opened from the button over the sheet shown, its
 // month, form and file chosen as a clerk chooses them, and the payslips it writes read back.
 
+#include "BatchRuns.h"
 #include "pages/UDlgPayslips.h"
 #include "pages/UFrmBatch.h"
 #include "support/UiTestSupport.h"
@@ -69,7 +70,7 @@ TEST(PayslipsDialog, WritesTheMonthChosenFromTheBatchWindow) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(Sheet) == Sheet.size());
     file.close();
     TFrmBatch window;
-    ASSERT_TRUE(window.OpenFile(sheet));
+    ASSERT_TRUE(BatchRuns::Opened(window, sheet));
     const QString out = dir.filePath(QStringLiteral("二月.pdf"));
     QStringList months;
     QString employer;
