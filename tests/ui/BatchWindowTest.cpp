@@ -2,7 +2,6 @@
 // calculated, filtered, sorted and saved through the buttons and the file dialogs, rejected rows
 // found by a double-click, broken files refused, and a long run cancelled half way.
 
-#include "BatchRuns.h"
 #include "app/UFrmMain.h"
 #include "pages/UBatchModel.h"
 #include "pages/UFrmBatch.h"
@@ -11,6 +10,7 @@
 #include "support/FifoValve.h"
 #include "support/ReadOnlyFolder.h"
 #include "support/UiTestSupport.h"
+#include "ui/BatchRuns.h"
 
 #include <QAction>
 #include <QDir>

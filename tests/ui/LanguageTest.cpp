@@ -3,7 +3,6 @@
 // first start. Chinese, the language of the sources, loads no translation of the program.
 
 #include "translations/Language.h"
-#include "BatchRuns.h"
 #include "app/UFrmMain.h"
 #include "app/UStartup.h"
 #include "cli/CliRun.h"
@@ -20,6 +19,7 @@
 #include "pages/UFrmSalary.h"
 #include "pages/UFrmTaxYear.h"
 #include "support/UiTestSupport.h"
+#include "ui/BatchRuns.h"
 #include "ui/FactInput.h"
 
 #include <QAction>

@@ -1,10 +1,10 @@
 // 工资条... in the batch window: the dialog opened from the button over the sheet shown, its
 // month, form and file chosen as a clerk chooses them, and the payslips it writes read back.
 
-#include "BatchRuns.h"
 #include "pages/UDlgPayslips.h"
 #include "pages/UFrmBatch.h"
 #include "support/UiTestSupport.h"
+#include "ui/BatchRuns.h"
 
 #include <QApplication>
 #include <QComboBox>
