@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSemaphore>
+#include <QSignalSpy>
 #include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -427,6 +428,54 @@ TEST_F(BatchWindow, CancelledRunsShowNothingHalfDone) {
     EXPECT_EQ(Window.SheetModel()->columnCount(), 9);
     EXPECT_EQ(Shown(Window.TxtYearTax), "—");
     EXPECT_TRUE(Window.BtnCalc->isEnabled());
+}
+
+// Saving cancelled half way leaves nothing behind: no file, no temporary file beside it.
+TEST_F(BatchWindow, ACancelledSaveWritesNothing) {
+    const QString big = WriteFile(Dir, "big.csv", ManyEmployees(40000));
+    ASSERT_TRUE(BatchRuns::Opened(Window, big));
+    ASSERT_TRUE(BatchRuns::Calculated(Window));
+    int reports = 0;
+    QObject::connect(&Window, &TFrmBatch::Progressed, &Window, [&](qint64 Done, qint64 Total) {
+        ++reports;
+        if (Done > 0 && Done < Total)
+            Window.RunProgress()->cancel();
+    });
+    const QString out = Dir.filePath("out.csv");
+    EXPECT_TRUE(MessageOf([&] { EXPECT_FALSE(BatchRuns::Saved(Window, out)); }).isEmpty());
+    EXPECT_GT(reports, 0);
+    EXPECT_EQ(Shown(Window.TxtStatus), "已取消保存，原有文件未被改动。");
+    EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"big.csv"});
+}
+
+// A run leaves the window to the event loop: the call that begins it returns at once, the window
+// refuses a second run meanwhile, and the sheet shows once the read has ended.
+TEST_F(BatchWindow, ARunEndsInTheBackground) {
+    QSemaphore held;
+    Window.SetReaderForTesting([&held](const QString &Path, const sheets::Progress &Hooks) {
+        held.acquire();
+        return sheets::ReadPayroll(Path, Hooks);
+    });
+    // Tied to the window, so that the read cannot outlive the test should the run hang.
+    QTimer::singleShot(30000, &Window, [&held] { held.release(); });
+    QSignalSpy finished(&Window, &TFrmBatch::Finished);
+    const QString path = WriteFile(Dir, "工资.csv", SmallSheet());
+    ASSERT_TRUE(Window.OpenFile(path));
+    EXPECT_TRUE(Window.Busy());
+    EXPECT_FALSE(Window.BtnOpen->isEnabled());
+    EXPECT_FALSE(Window.OpenFile(path));
+    EXPECT_FALSE(Window.Calculate());
+    // The event loop goes on while the read is held.
+    bool turned = false;
+    QTimer::singleShot(0, &Window, [&turned] { turned = true; });
+    EXPECT_TRUE(WaitFor([&] { return turned; }));
+    EXPECT_TRUE(finished.isEmpty());
+    held.release();
+    ASSERT_TRUE(finished.wait(30000));
+    EXPECT_TRUE(finished.first().at(0).toBool());
+    EXPECT_FALSE(Window.Busy());
+    EXPECT_TRUE(Window.BtnOpen->isEnabled());
+    EXPECT_EQ(Window.SheetModel()->rowCount(), 17);
 }
 
 // A read held up in the system (a network folder gone) ignores the cancel: the window is given
