@@ -41,7 +41,7 @@ bool &FreshTookParameterFile() {
     return took;
 }
 
-// The request reading the remembered year; busy until it is read, gone with its owner.
+// The request reading the remembered year; there until the year is opened, gone with its owner.
 QPointer<TBackground> &ReopenWorker() {
     static QPointer<TBackground> worker;
     return worker;
@@ -242,7 +242,7 @@ bool SaveTo(QWidget *Parent, const QString &Path) {
     return true;
 }
 
-void ReopenLast(QObject *Owner) {
+void ReopenLast(QObject *Owner, std::function<void(std::function<void()> Open)> When) {
     LastReopenFault().clear();
     const auto path = TFileManager::ReadLastYearFile();
     if (!path)
@@ -262,26 +262,34 @@ void ReopenLast(QObject *Owner) {
             read->Year = sheets::ReadYearFile(path, &read->Stamp);
             return read;
         },
-        [worker, before, path = *path](std::shared_ptr<Read> Got) {
-            worker->deleteLater();
-            TOpenYear &year = TOpenYear::Instance();
-            // The user chose a year of their own meanwhile: it stays.
-            if (year.Revision() != before)
-                return;
-            if (!Got->Year.Facts) {
-                // Said once, by the year's page: a file kept for the next start would be refused,
-                // and said, at every start again.
-                LastReopenFault() = Got->Year.Error;
-                TFileManager::WriteLastYearFile(QString());
-                return year.Announce();
-            }
-            TookParameterFile() = false;
-            year.Opened(*Got->Year.Facts, path, Got->Stamp);
+        [worker, before, path = *path, When = std::move(When)](std::shared_ptr<Read> Got) {
+            const auto open = [worker, before, path, Got] {
+                if (ReopenWorker() == worker)
+                    ReopenWorker() = nullptr;
+                worker->deleteLater();
+                TOpenYear &year = TOpenYear::Instance();
+                // The user chose a year of their own meanwhile: it stays.
+                if (year.Revision() != before)
+                    return;
+                if (!Got->Year.Facts) {
+                    // Said once, by the year's page: a file kept for the next start would be
+                    // refused, and said, at every start again.
+                    LastReopenFault() = Got->Year.Error;
+                    TFileManager::WriteLastYearFile(QString());
+                    return year.Announce();
+                }
+                TookParameterFile() = false;
+                year.Opened(*Got->Year.Facts, path, Got->Stamp);
+            };
+            if (When)
+                When(open);
+            else
+                open();
         });
 }
 
 bool Reopening() {
-    return ReopenWorker() && ReopenWorker()->Busy();
+    return !ReopenWorker().isNull();
 }
 
 QString ReopenFault() {
