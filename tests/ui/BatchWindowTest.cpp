@@ -232,7 +232,8 @@ TEST_F(BatchWindow, FilterByIdOrNameAndSortByAColumn) {
     const int monthColumn = 2;
     const QPoint on(header->sectionViewportPosition(monthColumn) + 5, header->height() / 2);
     for (int click = 0; click < 2; ++click) {
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, on);
+        ASSERT_TRUE(BatchRuns::Ran(
+            Window, [&] { QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, on); }));
         ASSERT_EQ(header->sortIndicatorSection(), monthColumn);
         const bool up = header->sortIndicatorOrder() == Qt::AscendingOrder;
         QList<int> months;
@@ -253,9 +254,11 @@ TEST_F(BatchWindow, SortingByAResultKeepsTheRowsLeftOutLast) {
     const int taxColumn = 9 + int(sheets::ResultColumn::Tax);
     for (int click = 0; click < 2; ++click) {
         Window.GridSheet->scrollTo(Window.SheetModel()->index(0, taxColumn));
-        QTest::mouseClick(
-            header->viewport(), Qt::LeftButton, {},
-            QPoint(header->sectionViewportPosition(taxColumn) + 5, header->height() / 2));
+        ASSERT_TRUE(BatchRuns::Ran(Window, [&] {
+            QTest::mouseClick(
+                header->viewport(), Qt::LeftButton, {},
+                QPoint(header->sectionViewportPosition(taxColumn) + 5, header->height() / 2));
+        }));
         ASSERT_EQ(header->sortIndicatorSection(), taxColumn);
         const bool up = header->sortIndicatorOrder() == Qt::AscendingOrder;
         QList<double> taxes;
