@@ -498,6 +498,9 @@ void TFrmBatch::RunInBackground(const QString &Label,
         if (!WorkEnded)
             Runs->Cancel();
         Running = nullptr;
+        // Hidden for good: its timer would otherwise show it over the box that tells the outcome.
+        disconnect(dialog, nullptr, this, nullptr);
+        dialog->cancel();
         dialog->hide();
         dialog->deleteLater();
         SetBusy(false);
