@@ -88,8 +88,14 @@ TFrmMain::TFrmMain(PageRegistry::Registry Entries, QWidget *parent)
         move(screen->availableGeometry().center() - rect().center());
 
     // The year file open when the program last ended is read while the first page is made and
-    // painted; the page follows it when it comes, and the title names it.
-    YearFiles::ReopenLast(this);
+    // painted; the page follows it once painted (at once for a window not shown), and the title
+    // names it.
+    YearFiles::ReopenLast(this, [this](std::function<void()> Open) {
+        if (isVisible())
+            FirstPaint::Then(this, std::move(Open));
+        else
+            Open();
+    });
     connect(&TOpenYear::Instance(), &TOpenYear::Changed, this,
             [this] { setWindowTitle(YearFiles::WindowTitle(Caption())); });
     setWindowTitle(YearFiles::WindowTitle(Caption()));

@@ -29,7 +29,7 @@ namespace {
 using PayrollFiles::MiB;
 using PayrollFiles::PeakMiB;
 
-// As the window runs a step: in a thread of its own, with hooks that hear progress and are asked
+// As the window runs a step: off the interface thread, with hooks that hear progress and are asked
 // whether to stop. Gives the number of progress reports.
 int InWorker(const std::function<void(const sheets::Progress &)> &Work) {
     std::atomic<int> reports{0};

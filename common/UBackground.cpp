@@ -1,5 +1,7 @@
 #include "common/UBackground.h"
 
+#include <QCoreApplication>
+#include <QPointer>
 #include <QPromise>
 #include <QThreadPool>
 #include <algorithm>
@@ -10,6 +12,17 @@ void TBackground::TTask::Progress(qint64 Done, qint64 Total) const {
         return;
     State->Promise->setProgressValue(
         static_cast<int>(std::clamp<qint64>(Done * Steps / Total, 0, Steps)));
+}
+
+void TBackground::TTask::Report(qint64 Done, qint64 Total) const {
+    if (Cancelled() || !State->Reported)
+        return;
+    // The application, not the helper, takes the call: it outlives any request, and the helper
+    // may go while the work waits here.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [State = State, Done, Total] { State->Reported(Done, Total); },
+        Qt::BlockingQueuedConnection);
 }
 
 TBackground::TBackground(QObject *Parent) : QObject(Parent) {}
@@ -23,19 +36,24 @@ void TBackground::Run(std::function<void(const TTask &)> Work, std::function<voi
     Task = TTask();
     auto *watcher = new QFutureWatcher<void>(this);
     Current = watcher;
+    const QPointer<TBackground> self(this);
+    Task.State->Reported = [self, watcher, task = std::weak_ptr(Task.State)](qint64 Count,
+                                                                             qint64 Of) {
+        const auto state = task.lock();
+        if (self && state && !state->Cancelled && self->Current == watcher)
+            emit self->Reported(Count, Of);
+    };
     connect(watcher, &QFutureWatcherBase::progressValueChanged, this, [this, watcher](int Step) {
         if (watcher == Current)
             emit Progressed(Step);
     });
-    connect(watcher, &QFutureWatcherBase::finished, this,
-            [this, watcher, task = Task, Done = std::move(Done)] {
-                watcher->deleteLater();
-                if (watcher != Current)
-                    return;
-                Current = nullptr;
-                if (!task.Cancelled())
-                    Done();
-            });
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, Done = std::move(Done)] {
+        watcher->deleteLater();
+        if (watcher != Current)
+            return;
+        Current = nullptr;
+        Done();
+    });
     // Qt Core's pool and promise rather than Qt Concurrent: one library less to load at start.
     auto promise = std::make_shared<QPromise<void>>();
     promise->setProgressRange(0, Steps);
@@ -47,6 +65,14 @@ void TBackground::Run(std::function<void(const TTask &)> Work, std::function<voi
         task.State->Promise = nullptr;
         promise->finish();
     });
+}
+
+void TBackground::Stop() {
+    Task.State->Cancelled = true;
+}
+
+void TBackground::Start(std::function<void()> Work) {
+    QThreadPool::globalInstance()->start(std::move(Work));
 }
 
 void TBackground::Cancel() {

@@ -3,7 +3,9 @@
 // QFutureWatcher, with progress and the result delivered on the interface thread. Each request
 // replaces the one before: a newer request cancels the running one, whose result is then never
 // delivered, and so do Cancel and the helper's going. Work that cannot stop half way (writing a
-// file) simply ignores the cancel and ends; its result is dropped all the same.
+// file) simply ignores the cancel and ends; its result is dropped all the same. Stop asks the
+// work to stop and still delivers what it returns: a window that has to say "cancelled" (and
+// drop what the work had done) learns it from the work's own answer.
 
 #include <QFutureWatcher>
 #include <QObject>
@@ -23,12 +25,18 @@ class TBackground : public QObject {
         const std::atomic<bool> &CancelFlag() const { return State->Cancelled; }
         // Done of Total; shown as Progressed on the interface thread, in Steps steps.
         void Progress(qint64 Done, qint64 Total) const;
+        // Done of Total, as Reported on the interface thread; returns once that has been
+        // handled, so that a Stop made there is seen by the work right after. Returns at once
+        // for a request cancelled or stopped.
+        void Report(qint64 Done, qint64 Total) const;
 
       private:
         friend class TBackground;
         struct TState {
             std::atomic<bool> Cancelled{false};
             QPromise<void> *Promise = nullptr; // the work's own, while it runs
+            // Called on the interface thread by Report.
+            std::function<void(qint64, qint64)> Reported;
         };
         std::shared_ptr<TState> State = std::make_shared<TState>();
     };
@@ -47,12 +55,19 @@ class TBackground : public QObject {
             [Done = std::move(Done), result] { Done(std::move(*result)); });
     }
     void Cancel();
+    // Asks the running request's work to stop; unlike Cancel, what it returns is still delivered.
+    void Stop();
+    // Work that delivers nothing and that nobody cancels, in the same pool (what the start-up
+    // prepares while the first window is built).
+    static void Start(std::function<void()> Work);
     // A request runs whose result is still to come.
     bool Busy() const { return Current != nullptr; }
 
   signals:
     // Of the running request, in steps of Steps.
     void Progressed(int Step);
+    // Of the running request, through TTask::Report.
+    void Reported(qint64 Done, qint64 Total);
 
   private:
     QFutureWatcher<void> *Current = nullptr;

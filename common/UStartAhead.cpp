@@ -1,14 +1,15 @@
 #include "common/UStartAhead.h"
 
+#include "common/UBackground.h"
 #include "common/ULocalPicture.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QImage>
 #include <QImageReader>
 #include <condition_variable>
 #include <dlfcn.h>
 #include <mutex>
-#include <thread>
 
 namespace {
 
@@ -24,23 +25,22 @@ struct TWork {
     qsizetype Next = 0;           // the first picture nobody has begun to decode
     QStringList Listed;           // not yet taken
     QHash<QString, QImage> Ready; // decoded, not yet taken
-    std::thread Worker;
-
-    // A program that ends before taking its pictures does not wait for them.
-    ~TWork() {
-        {
-            const std::lock_guard lock(Lock);
-            Stop = true;
-        }
-        Changed.notify_all();
-        if (Worker.joinable())
-            Worker.join();
-    }
 };
 
 TWork &Work() {
     static TWork work;
     return work;
+}
+
+// A program that ends before taking its pictures does not wait for them: the application waits
+// for the pool's work as it goes, after its post routines.
+void StopWork() {
+    TWork &work = Work();
+    {
+        const std::lock_guard lock(work.Lock);
+        work.Stop = true;
+    }
+    work.Changed.notify_all();
 }
 
 // Qt's font database on Linux reads fontconfig's configuration and caches the first time a text
@@ -91,7 +91,9 @@ void Begin() {
     if (work.Started)
         return;
     work.Started = true;
-    work.Worker = std::thread(Run, std::ref(work));
+    qAddPostRoutine(StopWork);
+    // In the pool every background request runs in: the thread is there for the next one.
+    TBackground::Start([&work] { Run(work); });
 }
 
 void Ready(const QStringList &Pictures) {
@@ -125,11 +127,7 @@ QPixmap Picture(const QString &Resource) {
     work.Changed.wait(
         lock, [&work, &Resource] { return work.Ready.contains(Resource) || work.Finished; });
     QImage image = work.Ready.take(Resource);
-    const bool done = work.Listed.isEmpty();
     lock.unlock();
-    // With the last picture taken the worker has nothing left to do.
-    if (done && work.Worker.joinable())
-        work.Worker.join();
     if (image.isNull())
         return QPixmap(Resource);
     return QPixmap::fromImage(std::move(image));

@@ -1,5 +1,6 @@
 #include "common/UYearFiles.h"
 
+#include "common/UBackground.h"
 #include "common/UFileManager.h"
 #include "common/UMsgBox.h"
 #include "common/UOpenYear.h"
@@ -15,7 +16,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QThread>
 
 #include <algorithm>
 #include <iterator>
@@ -41,9 +41,9 @@ bool &FreshTookParameterFile() {
     return took;
 }
 
-// The worker reading the remembered year; gone once it is read, or with its owner.
-QPointer<QThread> &ReopenWorker() {
-    static QPointer<QThread> worker;
+// The request reading the remembered year; there until the year is opened, gone with its owner.
+QPointer<TBackground> &ReopenWorker() {
+    static QPointer<TBackground> worker;
     return worker;
 }
 
@@ -242,7 +242,7 @@ bool SaveTo(QWidget *Parent, const QString &Path) {
     return true;
 }
 
-void ReopenLast(QObject *Owner) {
+void ReopenLast(QObject *Owner, std::function<void(std::function<void()> Open)> When) {
     LastReopenFault().clear();
     const auto path = TFileManager::ReadLastYearFile();
     if (!path)
@@ -251,31 +251,41 @@ void ReopenLast(QObject *Owner) {
         sheets::FileStamp Stamp;
         sheets::YearRead Year;
     };
-    auto read = std::make_shared<Read>();
-    // Bounded as every year file read is (see the header), so the owner never waits long.
-    QThread *worker = QThread::create(
-        [read, path = *path] { read->Year = sheets::ReadYearFile(path, &read->Stamp); });
-    worker->setParent(Owner);
+    auto *worker = new TBackground(Owner);
     ReopenWorker() = worker;
     const quint64 before = TOpenYear::Instance().Revision();
-    QObject::connect(worker, &QThread::finished, Owner, [read, path = *path, before] {
-        ReopenWorker() = nullptr;
-        TOpenYear &year = TOpenYear::Instance();
-        // The user chose a year of their own meanwhile: it stays.
-        if (year.Revision() != before)
-            return;
-        if (!read->Year.Facts) {
-            // Said once, by the year's page: a file kept for the next start would be refused,
-            // and said, at every start again.
-            LastReopenFault() = read->Year.Error;
-            TFileManager::WriteLastYearFile(QString());
-            return year.Announce();
-        }
-        TookParameterFile() = false;
-        year.Opened(*read->Year.Facts, path, read->Stamp);
-    });
-    QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
-    worker->start();
+    // Read while the first window is built and painted. Bounded as every year file read is (see
+    // the header), so the owner never waits long.
+    worker->Run<std::shared_ptr<Read>>(
+        [path = *path](const TBackground::TTask &) {
+            auto read = std::make_shared<Read>();
+            read->Year = sheets::ReadYearFile(path, &read->Stamp);
+            return read;
+        },
+        [worker, before, path = *path, When = std::move(When)](std::shared_ptr<Read> Got) {
+            const auto open = [worker, before, path, Got] {
+                if (ReopenWorker() == worker)
+                    ReopenWorker() = nullptr;
+                worker->deleteLater();
+                TOpenYear &year = TOpenYear::Instance();
+                // The user chose a year of their own meanwhile: it stays.
+                if (year.Revision() != before)
+                    return;
+                if (!Got->Year.Facts) {
+                    // Said once, by the year's page: a file kept for the next start would be
+                    // refused, and said, at every start again.
+                    LastReopenFault() = Got->Year.Error;
+                    TFileManager::WriteLastYearFile(QString());
+                    return year.Announce();
+                }
+                TookParameterFile() = false;
+                year.Opened(*Got->Year.Facts, path, Got->Stamp);
+            };
+            if (When)
+                When(open);
+            else
+                open();
+        });
 }
 
 bool Reopening() {

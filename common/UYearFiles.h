@@ -1,4 +1,6 @@
 #pragma once
+
+#include <functional>
 // Opening and saving the open year (common/UOpenYear.h) as a year file, as the 文件 menu and the
 // page 我的纳税年度 do: the user is asked where, and whether to save a year changed since, and
 // told in a box why a file could not be read or written. The file open when the program ends is
@@ -31,12 +33,13 @@ bool SaveTo(QWidget *Parent, const QString &Path);
 // or chose not to; false when the user cancelled (or the save failed).
 bool ConfirmDiscard(QWidget *Parent);
 
-// The year file open when the program last ended, opened again without a word: read on a worker
-// thread owned by Owner, so that the first window is built and painted meanwhile, and opened on
-// the interface thread once read, unless a year was opened or begun in the meantime. Why it
-// could not be, if so, stays in ReopenFault for the year's page to say (TOpenYear::Changed tells
-// the pages to look). Owner waits for the worker when it goes.
-void ReopenLast(QObject *Owner);
+// The year file open when the program last ended, opened again without a word: read in the
+// background (common/UBackground) for Owner, so that the first window is built and painted
+// meanwhile, and opened on the interface thread once read, through When (the main window's first
+// paint: the pages follow the year after it, not before), unless a year was opened or begun in
+// the meantime. Why it could not be, if so, stays in ReopenFault for the year's page to say
+// (TOpenYear::Changed tells the pages to look). The work is let go when Owner goes.
+void ReopenLast(QObject *Owner, std::function<void(std::function<void()> Open)> When = {});
 // Whether that year is still being read: a page built meanwhile follows it when it comes.
 bool Reopening();
 QString ReopenFault();

@@ -1,5 +1,6 @@
 #include "pages/UFrmBatch.h"
 
+#include "common/UBackground.h"
 #include "common/UFileManager.h"
 #include "common/UMsgBox.h"
 #include "pages/UBatchModel.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -31,11 +31,8 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTableView>
-#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
-
-#include <atomic>
 
 namespace {
 
@@ -65,6 +62,21 @@ TFrmBatch::TFrmBatch(QWidget *Parent)
     resize(1100, 700);
     Model = new TBatchModel(this);
     Errors = new TBatchErrorModel(this);
+    Runs = new TBackground(this);
+    Patience = new QTimer(this);
+    Patience->setSingleShot(true);
+    Patience->setInterval(CancelWaitMs);
+    connect(Runs, &TBackground::Reported, this, [this](qint64 Done, qint64 Total) {
+        if (!Running)
+            return;
+        if (Total > 0 && !Running->wasCanceled())
+            Running->setValue(
+                static_cast<int>(std::min<qint64>(ProgressSteps, Done * ProgressSteps / Total)));
+        emit Progressed(Done, Total);
+        // A cancel through the dialog's slot rather than its button reaches the work too.
+        if (Running && Running->wasCanceled())
+            CancelRun();
+    });
     BuildWindow();
 }
 
@@ -101,7 +113,7 @@ void TFrmBatch::changeEvent(QEvent *Event) {
     const QString filter = TxtFilter->text();
     const QObjectList parts = children();
     for (QObject *part : parts) {
-        if (part != Model && part != Errors)
+        if (part != Model && part != Errors && part != Runs && part != Patience)
             delete part;
     }
     BuildWindow();
@@ -114,6 +126,10 @@ void TFrmBatch::changeEvent(QEvent *Event) {
 
 QProgressDialog *TFrmBatch::RunProgress() const {
     return Running;
+}
+
+bool TFrmBatch::Busy() const {
+    return Running != nullptr;
 }
 
 QLayout *TFrmBatch::BuildButtons() {
@@ -458,108 +474,95 @@ void TFrmBatch::SetBusy(bool Busy) {
         shortcut->setEnabled(!Busy);
 }
 
-namespace {
-
-// What a run shares with its worker. The worker may outlive the window's wait for it: one held
-// up in a call that never returns (a read from a network folder that is gone) is left to end by
-// itself once the run is cancelled, and then touches nothing of the window.
-struct RunState {
-    std::atomic<bool> Cancelled{false};
-    bool Abandoned = false; // read and written on the interface thread only
-};
-
-} // namespace
-
-bool TFrmBatch::RunInWorker(const QString &Label,
-                            std::function<void(const sheets::Progress &)> Work, bool Counted) {
-    const auto state = std::make_shared<RunState>();
-    QProgressDialog dialog(Label, tr("取消"), 0, Counted ? ProgressSteps : 0, this);
-    dialog.setObjectName(QStringLiteral("ProgressRun"));
+void TFrmBatch::RunInBackground(const QString &Label,
+                                std::function<void(const sheets::Progress &)> Work,
+                                std::function<bool(bool WorkEnded)> Ended, bool Counted) {
+    auto *dialog = new QProgressDialog(Label, tr("取消"), 0, Counted ? ProgressSteps : 0, this);
+    dialog->setObjectName(QStringLiteral("ProgressRun"));
     if (!Counted)
-        dialog.setCancelButton(nullptr); // short, and nothing to stop it half way
-    dialog.setWindowTitle(tr("工资表批量计算"));
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.setAutoReset(false);
-    dialog.setAutoClose(false);
-    dialog.setMinimumDuration(300);
-    dialog.setValue(0);
-    connect(&dialog, &QProgressDialog::canceled, this, [state] { state->Cancelled = true; });
-    Running = &dialog;
+        dialog->setCancelButton(nullptr); // short, and nothing to stop it half way
+    dialog->setWindowTitle(tr("工资表批量计算"));
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAutoReset(false);
+    dialog->setAutoClose(false);
+    dialog->setMinimumDuration(300);
+    dialog->setValue(0);
+    connect(dialog, &QProgressDialog::canceled, this, &TFrmBatch::CancelRun);
+    Running = dialog;
+    RunCounted = Counted;
 
-    // On this thread: the dialog follows the work, and a cancel through the dialog's slot
-    // rather than its button (closing the window) reaches the worker too.
-    const QPointer<QProgressDialog> shownIn(&dialog);
-    const QPointer<TFrmBatch> window(this);
-    const auto shown = [state, shownIn, window](qint64 Done, qint64 Total) {
-        if (state->Abandoned || !shownIn || !window)
-            return;
-        if (Total > 0 && !shownIn->wasCanceled())
-            shownIn->setValue(
-                static_cast<int>(std::min<qint64>(ProgressSteps, Done * ProgressSteps / Total)));
-        emit window->Progressed(Done, Total);
-        if (shownIn->wasCanceled())
-            state->Cancelled = true;
+    // Once, whichever comes first: the work's end, or the patience with a cancelled one.
+    const auto end = [this, dialog, Ended = std::move(Ended)](bool WorkEnded) {
+        disconnect(Patience, nullptr, this, nullptr);
+        Patience->stop();
+        if (!WorkEnded)
+            Runs->Cancel();
+        Running = nullptr;
+        // Hidden for good: its timer would otherwise show it over the box that tells the outcome.
+        disconnect(dialog, nullptr, this, nullptr);
+        dialog->cancel();
+        dialog->hide();
+        dialog->deleteLater();
+        SetBusy(false);
+        const bool done = Ended(WorkEnded);
+        if (!Running)
+            emit Finished(done);
     };
-    // The worker waits while its progress is shown here (a few hundred times a run): a cancel
-    // made on seeing a report is seen by the worker right after it. The relay lives as long as
-    // the worker, which alone calls it.
-    auto *relay = new QObject;
-    const sheets::Progress hooks{[relay, shown, state](qint64 Done, qint64 Total) {
-                                     if (state->Cancelled)
-                                         return;
-                                     QMetaObject::invokeMethod(
-                                         relay, [shown, Done, Total] { shown(Done, Total); },
-                                         Qt::BlockingQueuedConnection);
-                                 },
-                                 [state] { return state->Cancelled.load(); }};
-    QThread *worker = QThread::create([Work = std::move(Work), hooks] { Work(hooks); });
-    connect(worker, &QThread::finished, relay, &QObject::deleteLater);
-    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
-
+    connect(Patience, &QTimer::timeout, this, [end] { end(false); });
+    // The work reports through the helper and waits until the report has been shown here: a
+    // cancel made on seeing a report is seen by the work right after it.
+    Runs->Run(
+        [Work = std::move(Work)](const TBackground::TTask &Task) {
+            const sheets::Progress hooks{
+                [Task](qint64 Done, qint64 Total) { Task.Report(Done, Total); },
+                [Task] { return Task.Cancelled(); }};
+            Work(hooks);
+        },
+        [end] { end(true); });
     SetBusy(true);
-    QEventLoop loop;
-    bool ended = false;
-    connect(worker, &QThread::finished, &loop, [&ended, &loop] {
-        ended = true;
-        loop.quit();
-    });
-    // A worker that has not stopped a moment after a cancel is not waited for any longer. A run
-    // without a cancel button is short and reads nothing but memory: it is always waited for.
-    QTimer patience;
-    patience.setSingleShot(true);
-    patience.setInterval(CancelWaitMs);
-    connect(&patience, &QTimer::timeout, &loop, &QEventLoop::quit);
-    if (Counted)
-        connect(&dialog, &QProgressDialog::canceled, &patience, qOverload<>(&QTimer::start));
-    worker->start();
-    loop.exec();
-    state->Abandoned = !ended;
-    state->Cancelled = state->Cancelled || !ended;
-    Running = nullptr;
-    SetBusy(false);
-    return ended;
+}
+
+// A work that has not stopped a moment after a cancel is not waited for any longer. A run without
+// a cancel button is short and reads nothing but memory: it is always waited for.
+void TFrmBatch::CancelRun() {
+    if (!Running)
+        return;
+    Runs->Stop();
+    if (RunCounted && !Patience->isActive())
+        Patience->start();
 }
 
 bool TFrmBatch::OpenFile(const QString &Path) {
     if (Running)
         return false;
     const auto read = std::make_shared<sheets::ReadOutcome>();
-    const bool ended = RunInWorker(tr("正在读取%1…").arg(QFileInfo(Path).fileName()),
-                                   [read, Path, reader = Reader](const sheets::Progress &Hooks) {
-                                       *read = reader(Path, Hooks);
-                                   });
-    if (ended && read->Result == sheets::Status::Failed) {
-        MsgBox::Show(this, tr("无法打开工资表：%1").arg(read->Error));
+    RunInBackground(
+        tr("正在读取%1…").arg(QFileInfo(Path).fileName()),
+        [read, Path, reader = Reader](const sheets::Progress &Hooks) {
+            *read = reader(Path, Hooks);
+        },
+        // A read left to end by itself may still be writing its outcome.
+        [this, read, Path](bool Ended) {
+            return ShowOpened(Path, Ended,
+                              Ended ? std::move(*read)
+                                    : sheets::ReadOutcome{sheets::Status::Cancelled, {}, {}});
+        });
+    return true;
+}
+
+bool TFrmBatch::ShowOpened(const QString &Path, bool WorkEnded, sheets::ReadOutcome Read) {
+    if (WorkEnded && Read.Result == sheets::Status::Failed) {
+        MsgBox::Show(this, tr("无法打开工资表：%1").arg(Read.Error));
         return false;
     }
-    if (!ended || read->Result != sheets::Status::Done) {
+    if (!WorkEnded || Read.Result != sheets::Status::Done) {
         TxtStatus->setText(
             Model->HasSheet()
                 ? tr("已取消打开%1，仍显示原来的工资表。").arg(QDir::toNativeSeparators(Path))
                 : tr("已取消打开%1。").arg(QDir::toNativeSeparators(Path)));
         return false;
     }
-    auto sheet = std::make_shared<const sheets::PayrollSheet>(std::move(read->Sheet));
+    auto sheet = std::make_shared<const sheets::PayrollSheet>(std::move(Read.Sheet));
     {
         const QSignalBlocker quiet(TxtFilter);
         TxtFilter->clear();
@@ -634,51 +637,71 @@ bool TFrmBatch::Calculate() {
     if (Running)
         return false;
     const std::size_t corrected = Model->Corrections().size();
-    if (corrected > 0 && !ApplyCorrections())
-        return false;
-    const std::shared_ptr<const sheets::PayrollSheet> sheet = SheetToWorkOn();
-    if (!sheet)
-        return false;
-    const auto summary = std::make_shared<std::optional<sheets::PayrollSummary>>();
-    if (!RunInWorker(tr("正在计算每位员工的累计预扣…"),
-                     [summary, sheet](const sheets::Progress &Hooks) {
-                         *summary = sheets::Summarize(*sheet, Hooks);
-                     }) ||
-        !*summary) {
-        TxtStatus->setText(tr("已取消计算。"));
-        return false;
+    if (corrected == 0) {
+        if (!SheetToWorkOn())
+            return false;
+        RunCalculation(0);
+        return true;
     }
-    Model->SetSummary(std::move(*summary));
-    ResultsUnsaved = true;
-    ShowSummary();
-    const int inputs = Model->InputColumnCount();
-    for (int column = inputs; column < Model->columnCount(); ++column)
-        GridSheet->resizeColumnToContents(column);
-    FreezeColumns();
-    ShowResultColumns();
-    TxtStatus->setText(corrected > 0 ? tr("已按改正的%1个单元格重新检查并计算。").arg(corrected)
-                                     : tr("已计算。"));
+    ApplyCorrections([this, corrected] {
+        RunCalculation(corrected);
+        return true;
+    });
     return true;
 }
 
-bool TFrmBatch::ApplyCorrections() {
+void TFrmBatch::RunCalculation(std::size_t Corrected) {
+    const std::shared_ptr<const sheets::PayrollSheet> sheet = SheetToWorkOn();
+    if (!sheet)
+        return;
+    const auto summary = std::make_shared<std::optional<sheets::PayrollSummary>>();
+    RunInBackground(
+        tr("正在计算每位员工的累计预扣…"),
+        [summary, sheet](const sheets::Progress &Hooks) {
+            *summary = sheets::Summarize(*sheet, Hooks);
+        },
+        [this, summary, Corrected](bool Ended) {
+            if (!Ended || !*summary) {
+                TxtStatus->setText(tr("已取消计算。"));
+                return false;
+            }
+            Model->SetSummary(std::move(*summary));
+            ResultsUnsaved = true;
+            ShowSummary();
+            const int inputs = Model->InputColumnCount();
+            for (int column = inputs; column < Model->columnCount(); ++column)
+                GridSheet->resizeColumnToContents(column);
+            FreezeColumns();
+            ShowResultColumns();
+            TxtStatus->setText(Corrected > 0
+                                   ? tr("已按改正的%1个单元格重新检查并计算。").arg(Corrected)
+                                   : tr("已计算。"));
+            return true;
+        });
+}
+
+void TFrmBatch::ApplyCorrections(std::function<bool()> Then) {
     const auto read = std::make_shared<sheets::ReadOutcome>();
     const TBatchModel *model = Model;
-    if (!RunInWorker(
-            tr("正在按改正的单元格重新检查…"),
-            [read, model](const sheets::Progress &) { *read = model->Corrected(); }, false))
-        return false;
-    if (read->Result != sheets::Status::Done) {
-        MsgBox::Show(this, tr("改正的单元格无法读入：%1").arg(read->Error));
-        return false;
-    }
-    {
-        const QSignalBlocker unsorted(GridSheet->horizontalHeader());
-        GridSheet->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    }
-    ShowSheet(std::make_shared<const sheets::PayrollSheet>(std::move(read->Sheet)));
-    Model->SetFilter(TxtFilter->text());
-    return true;
+    RunInBackground(
+        tr("正在按改正的单元格重新检查…"),
+        [read, model](const sheets::Progress &) { *read = model->Corrected(); },
+        [this, read, Then = std::move(Then)](bool Ended) {
+            if (!Ended)
+                return false;
+            if (read->Result != sheets::Status::Done) {
+                MsgBox::Show(this, tr("改正的单元格无法读入：%1").arg(read->Error));
+                return false;
+            }
+            {
+                const QSignalBlocker unsorted(GridSheet->horizontalHeader());
+                GridSheet->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+            }
+            ShowSheet(std::make_shared<const sheets::PayrollSheet>(std::move(read->Sheet)));
+            Model->SetFilter(TxtFilter->text());
+            return Then();
+        },
+        false);
 }
 
 bool TFrmBatch::SaveFile(const QString &Path) {
@@ -686,22 +709,31 @@ bool TFrmBatch::SaveFile(const QString &Path) {
     if (!sheet)
         return false;
     const auto written = std::make_shared<sheets::WriteOutcome>();
-    const bool ended = RunInWorker(tr("正在保存%1…").arg(QFileInfo(Path).fileName()),
-                                   [written, sheet, Path](const sheets::Progress &Hooks) {
-                                       *written = sheets::WritePayroll(Path, *sheet, Hooks);
-                                   });
-    if (ended && written->Result == sheets::Status::Failed) {
-        MsgBox::Show(this, tr("保存失败，原有文件未被改动：%1").arg(written->Error));
+    RunInBackground(
+        tr("正在保存%1…").arg(QFileInfo(Path).fileName()),
+        [written, sheet, Path](const sheets::Progress &Hooks) {
+            *written = sheets::WritePayroll(Path, *sheet, Hooks);
+        },
+        [this, written, sheet, Path](bool Ended) {
+            return ShowSaved(Path, Ended, *written, *sheet);
+        });
+    return true;
+}
+
+bool TFrmBatch::ShowSaved(const QString &Path, bool WorkEnded, const sheets::WriteOutcome &Written,
+                          const sheets::PayrollSheet &Sheet) {
+    if (WorkEnded && Written.Result == sheets::Status::Failed) {
+        MsgBox::Show(this, tr("保存失败，原有文件未被改动：%1").arg(Written.Error));
         return false;
     }
-    if (!ended || written->Result != sheets::Status::Done) {
+    if (!WorkEnded || Written.Result != sheets::Status::Done) {
         TxtStatus->setText(tr("已取消保存，原有文件未被改动。"));
         return false;
     }
     ResultsUnsaved = false;
     RememberFolder(Path);
     const QString saved = tr("已保存到%1。").arg(QDir::toNativeSeparators(Path));
-    const QString rejected = sheets::RejectedNote(*sheet, QDir::toNativeSeparators(Path));
+    const QString rejected = sheets::RejectedNote(Sheet, QDir::toNativeSeparators(Path));
     if (rejected.isEmpty()) {
         TxtStatus->setText(saved);
         return true;
@@ -835,19 +867,24 @@ void TFrmBatch::SortBy(int Column, Qt::SortOrder Order) {
     }
     const auto rows = std::make_shared<std::vector<std::uint32_t>>();
     const TBatchModel *model = Model;
-    if (RunInWorker(
-            tr("正在排序…"),
-            [rows, model, Column, Order](const sheets::Progress &) {
-                *rows = model->OrderBy(Column, Order);
-            },
-            false))
-        Model->SetOrder(Column, Order, std::move(*rows));
+    RunInBackground(
+        tr("正在排序…"),
+        [rows, model, Column, Order](const sheets::Progress &) {
+            *rows = model->OrderBy(Column, Order);
+        },
+        [this, rows, Column, Order](bool Ended) {
+            if (Ended)
+                Model->SetOrder(Column, Order, std::move(*rows));
+            return Ended;
+        },
+        false);
 }
 
 void TFrmBatch::closeEvent(QCloseEvent *Event) {
     // A run under way is cancelled rather than left without its window.
     if (Running) {
         Running->cancel();
+        CancelRun();
         Event->ignore();
         return;
     }
@@ -872,7 +909,16 @@ bool TFrmBatch::MayClose() {
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
     case QMessageBox::Save:
-        return BtnSaveClick();
+        // Closed once saved; a failed or cancelled save keeps it open.
+        if (BtnSaveClick())
+            connect(
+                this, &TFrmBatch::Finished, this,
+                [this](bool Saved) {
+                    if (Saved)
+                        close();
+                },
+                Qt::SingleShotConnection);
+        return false;
     case QMessageBox::Discard:
         return true;
     default:

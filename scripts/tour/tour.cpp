@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QJsonDocument>
 #include <QLineEdit>
@@ -220,7 +221,21 @@ std::function<void()> Prepare(QWidget *Window) {
                 return;
             }
             file.close();
-            if (!batch->OpenFile(payroll) || !batch->Calculate())
+            // The window's runs end in the background; the tour waits for each before the next.
+            const auto ran = [batch](const std::function<bool()> &Begin) {
+                QEventLoop loop;
+                bool done = false;
+                QObject::connect(batch, &TFrmBatch::Finished, &loop, [&done, &loop](bool Done) {
+                    done = Done;
+                    loop.quit();
+                });
+                if (!Begin())
+                    return false;
+                loop.exec();
+                return done;
+            };
+            if (!ran([batch, &payroll] { return batch->OpenFile(payroll); }) ||
+                !ran([batch] { return batch->Calculate(); }))
                 return;
             // The month's withholding in sight, beside the amounts it comes from.
             const int tax = batch->SheetModel()->InputColumnCount() +

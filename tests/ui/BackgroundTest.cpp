@@ -1,6 +1,7 @@
 // The helper every window runs its work in: a newer request cancels the running one, whose
-// result never arrives; a cancel leaves no result; progress arrives on the interface thread
-// before the result.
+// result never arrives; a cancel leaves no result; a stop still delivers what the work returns;
+// progress arrives on the interface thread before the result, and a report is handled there
+// before the work goes on.
 
 #include "common/UBackground.h"
 #include "support/UiTestSupport.h"
@@ -77,6 +78,45 @@ TEST(Background, ProgressArrivesBeforeTheResult) {
     EXPECT_TRUE(deliveredAfterProgress);
     ASSERT_FALSE(steps.isEmpty());
     EXPECT_EQ(steps.back(), TBackground::Steps);
+}
+
+TEST(Background, AStoppedRequestStillDeliversWhatTheWorkReturns) {
+    TBackground background;
+    THeld held;
+    QList<int> delivered;
+    background.Run<int>(held.Work(7), [&](int Result) { delivered << Result; });
+    held.Started.acquire();
+    background.Stop();
+    EXPECT_TRUE(background.Busy());
+    held.Go.release();
+    ASSERT_TRUE(WaitFor([&] { return !background.Busy(); }));
+    EXPECT_EQ(delivered, QList<int>{7});
+    EXPECT_TRUE(held.SawCancel);
+}
+
+// A stop made while a report is handled is what the work sees next: it stops at that report.
+TEST(Background, AReportIsHandledBeforeTheWorkGoesOn) {
+    TBackground background;
+    QList<qint64> reported;
+    QObject::connect(&background, &TBackground::Reported, [&](qint64 Done, qint64) {
+        reported << Done;
+        if (Done == 3)
+            background.Stop();
+    });
+    int reachedBy = -1;
+    background.Run<int>(
+        [](const TBackground::TTask &Task) {
+            for (int done = 1; done <= 10; ++done) {
+                Task.Report(done, 10);
+                if (Task.Cancelled())
+                    return done;
+            }
+            return 0;
+        },
+        [&](int Done) { reachedBy = Done; });
+    ASSERT_TRUE(WaitFor([&] { return !background.Busy(); }));
+    EXPECT_EQ(reachedBy, 3);
+    EXPECT_EQ(reported, (QList<qint64>{1, 2, 3}));
 }
 
 } // namespace

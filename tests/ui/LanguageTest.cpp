@@ -19,6 +19,7 @@
 #include "pages/UFrmSalary.h"
 #include "pages/UFrmTaxYear.h"
 #include "support/UiTestSupport.h"
+#include "ui/BatchRuns.h"
 #include "ui/FactInput.h"
 
 #include <QAction>
@@ -277,8 +278,8 @@ TEST_F(LanguageSwitch, TheBatchWindowKeepsItsSheet) {
     sheet.close();
     TFrmBatch *batch = Main.OpenBatch();
     ASSERT_NE(batch, nullptr);
-    ASSERT_TRUE(batch->OpenFile(path));
-    ASSERT_TRUE(batch->Calculate());
+    ASSERT_TRUE(BatchRuns::Opened(*batch, path));
+    ASSERT_TRUE(BatchRuns::Calculated(*batch));
     Type(batch->TxtFilter, QStringLiteral("7"));
     ASSERT_TRUE(WaitFor([&] { return batch->SheetModel()->rowCount() == 2; }));
     // The totals follow the filter: employee 7's two months.

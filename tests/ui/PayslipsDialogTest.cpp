@@ -4,6 +4,7 @@
 #include "pages/UDlgPayslips.h"
 #include "pages/UFrmBatch.h"
 #include "support/UiTestSupport.h"
+#include "ui/BatchRuns.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -69,7 +70,7 @@ TEST(PayslipsDialog, WritesTheMonthChosenFromTheBatchWindow) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(Sheet) == Sheet.size());
     file.close();
     TFrmBatch window;
-    ASSERT_TRUE(window.OpenFile(sheet));
+    ASSERT_TRUE(BatchRuns::Opened(window, sheet));
     const QString out = dir.filePath(QStringLiteral("二月.pdf"));
     QStringList months;
     QString employer;
