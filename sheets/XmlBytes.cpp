@@ -288,7 +288,7 @@ XmlBytes::Token XmlBytes::Next() {
         Ended = true;
         return Token::EndDocument;
     }
-    return Buffer[Pos] == '<' ? Markup() : Text();
+    return Buffer[Pos] == '<' ? Markup() : TextToken();
 }
 
 XmlBytes::Token XmlBytes::Markup() {
@@ -474,7 +474,7 @@ XmlBytes::Token XmlBytes::EndTag(std::size_t End) {
     return Token::EndElement;
 }
 
-XmlBytes::Token XmlBytes::Text() {
+XmlBytes::Token XmlBytes::TextToken() {
     std::size_t end = Find("<", 0);
     if (end == std::string_view::npos) {
         if (Failed || !Drained)
@@ -483,11 +483,13 @@ XmlBytes::Token XmlBytes::Text() {
     }
     const std::string_view raw(Buffer.data() + Pos, end);
     if (OpenStarts.empty()) {
-        // Outside the root element only white space may stand.
+        // Outside the root element only white space may stand, and it is no text.
         if (SkipSpaces(raw, 0) != raw.size())
             return Fail();
-        Characters = raw;
-    } else {
+        Pos += end;
+        return Token::Other;
+    }
+    {
         if (raw.find("]]>") != std::string_view::npos)
             return Fail();
         if (raw.find_first_of("&\r") == std::string_view::npos) {

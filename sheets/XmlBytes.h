@@ -83,7 +83,7 @@ class XmlBytes {
     Token Markup();
     Token StartTag(std::size_t End);
     Token EndTag(std::size_t End);
-    Token Text();
+    Token TextToken();
     // Where Pattern starts at or after From (relative to Pos), reading on as needed; npos at the
     // end of the data.
     std::size_t Find(std::string_view Pattern, std::size_t From);
