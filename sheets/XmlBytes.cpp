@@ -412,7 +412,7 @@ XmlBytes::Token XmlBytes::StartTag(std::size_t End) {
         if (prefix == "xmlns") {
             if (value.empty())
                 return Fail();
-            Prefixes.emplace_back(std::string(local), OpenStarts.size() + 1);
+            Prefixes.push_back({std::string(local), std::string(value), OpenStarts.size() + 1});
         }
         Attrs.push_back({qualified,
                          prefix == "xmlns" || qualified == "xmlns" ? std::string_view() : local,
@@ -422,12 +422,30 @@ XmlBytes::Token XmlBytes::StartTag(std::size_t End) {
     std::string_view local;
     if (!SplitName(name, prefix, local) || (!prefix.empty() && !Declared(prefix)))
         return Fail();
+    // Two attributes of one name in one namespace are one attribute twice, whatever their
+    // prefixes.
+    std::size_t namespaced = 0;
     for (const Attr &attribute : Attrs) {
         std::string_view attributePrefix;
         std::string_view attributeLocal;
         SplitName(attribute.Qualified, attributePrefix, attributeLocal);
-        if (!attributePrefix.empty() && attributePrefix != "xmlns" && attributePrefix != "xml" &&
-            !Declared(attributePrefix))
+        if (attributePrefix.empty() || attributePrefix == "xmlns")
+            continue;
+        if (attributePrefix != "xml" && !Declared(attributePrefix))
+            return Fail();
+        ++namespaced;
+    }
+    if (namespaced > 1) {
+        std::vector<std::pair<std::string_view, std::string_view>> names;
+        for (const Attr &attribute : Attrs) {
+            std::string_view attributePrefix;
+            std::string_view attributeLocal;
+            SplitName(attribute.Qualified, attributePrefix, attributeLocal);
+            if (!attributePrefix.empty() && attributePrefix != "xmlns")
+                names.emplace_back(NamespaceOf(attributePrefix), attributeLocal);
+        }
+        std::sort(names.begin(), names.end());
+        if (std::adjacent_find(names.begin(), names.end()) != names.end())
             return Fail();
     }
     // An attribute twice is a fault; a tag of many attributes is sorted rather than compared
@@ -536,8 +554,12 @@ bool XmlBytes::Decode(std::string_view Raw, bool InAttribute, std::string &Out) 
                 Out.push_back('"');
             } else if (name.size() >= 2 && name[0] == '#') {
                 const bool hex = name[1] == 'x';
-                const std::string_view digits = name.substr(hex ? 2 : 1);
-                if (digits.empty() || digits.size() > 8)
+                std::string_view digits = name.substr(hex ? 2 : 1);
+                if (digits.empty())
+                    return false;
+                while (digits.size() > 1 && digits[0] == '0')
+                    digits.remove_prefix(1);
+                if (digits.size() > 8)
                     return false;
                 std::uint32_t code = 0;
                 for (const char d : digits) {
@@ -580,11 +602,19 @@ bool XmlBytes::Declared(std::string_view Prefix) const {
     if (Prefix == "xml")
         return true;
     return std::any_of(Prefixes.begin(), Prefixes.end(),
-                       [Prefix](const auto &Declaration) { return Declaration.first == Prefix; });
+                       [Prefix](const Declaration &Made) { return Made.Prefix == Prefix; });
+}
+
+std::string_view XmlBytes::NamespaceOf(std::string_view Prefix) const {
+    for (auto made = Prefixes.rbegin(); made != Prefixes.rend(); ++made) {
+        if (made->Prefix == Prefix)
+            return made->Uri;
+    }
+    return Prefix == "xml" ? "http://www.w3.org/XML/1998/namespace" : std::string_view();
 }
 
 void XmlBytes::PopPrefixes() {
-    while (!Prefixes.empty() && Prefixes.back().second > OpenStarts.size())
+    while (!Prefixes.empty() && Prefixes.back().Depth > OpenStarts.size())
         Prefixes.pop_back();
 }
 

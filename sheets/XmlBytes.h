@@ -14,6 +14,7 @@
 #include <QIODevice>
 
 #include <cstddef>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,12 +69,17 @@ class XmlBytes {
     std::string_view Characters;
     std::vector<Attr> Attrs;
     std::string TextBuffer;
-    std::vector<std::string> ValueBuffers;
+    std::deque<std::string> ValueBuffers; // growing keeps the earlier ones where they are
     // Open elements' qualified names, one after another, and where each starts.
     std::string OpenNames;
     std::vector<std::size_t> OpenStarts;
     // Namespace prefixes declared, with the depth of the element that declared each.
-    std::vector<std::pair<std::string, std::size_t>> Prefixes;
+    struct Declaration {
+        std::string Prefix;
+        std::string Uri;
+        std::size_t Depth;
+    };
+    std::vector<Declaration> Prefixes;
 
     Token Fail();
     // Makes at least Count bytes from Pos available; false at the end of the data.
@@ -89,6 +95,7 @@ class XmlBytes {
     std::size_t Find(std::string_view Pattern, std::size_t From);
     bool Decode(std::string_view Raw, bool InAttribute, std::string &Out);
     bool Declared(std::string_view Prefix) const;
+    std::string_view NamespaceOf(std::string_view Prefix) const;
     void PopPrefixes();
 };
 
