@@ -52,9 +52,9 @@ QByteArray Workbook(std::string_view Sheet, std::string_view Strings, bool WithS
     QByteArray bytes;
     QBuffer out(&bytes);
     out.open(QIODevice::ReadWrite);
-    zlib_filefunc64_def functions{ZipInMemory::Open,  ZipInMemory::Read,  ZipInMemory::Write,
-                                  ZipInMemory::Tell,  ZipInMemory::Seek,  ZipInMemory::Close,
-                                  ZipInMemory::Error, &out};
+    zlib_filefunc64_def functions{
+        ZipInMemory::Open, ZipInMemory::Read,  ZipInMemory::Write, ZipInMemory::Tell,
+        ZipInMemory::Seek, ZipInMemory::Close, ZipInMemory::Error, &out};
     zipFile zip = zipOpen2_64("", APPEND_STATUS_CREATE, nullptr, &functions);
     const auto add = [zip](const char *Name, std::string_view Text) {
         zipOpenNewFileInZip64(zip, Name, nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, 1,
@@ -118,8 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size) {
                fast.Outcome.Error.toUtf8().constData(), qt.Outcome.Error.toUtf8().constData());
     FUZZ_CHECK(fast.Outcome.Error == qt.Outcome.Error, "%s / by Qt: %s",
                fast.Outcome.Error.toUtf8().constData(), qt.Outcome.Error.toUtf8().constData());
-    FUZZ_CHECK(fast.Cells == qt.Cells, "%s / by Qt: %s",
-               fast.Cells.join(u'|').toUtf8().constData(),
+    FUZZ_CHECK(fast.Cells == qt.Cells, "%s / by Qt: %s", fast.Cells.join(u'|').toUtf8().constData(),
                qt.Cells.join(u'|').toUtf8().constData());
     if (fast.Outcome.Result == sheets::Status::Done)
         FuzzSheets::CheckSheet(fast.Outcome.Sheet);
