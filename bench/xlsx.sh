@@ -11,6 +11,7 @@
 # shared strings.
 #   bench/xlsx.sh [PENDRA_CLI]   (default build-bench/pendra-cli, a Release build)
 #   RUNS=5 SIZES="200000" bench/xlsx.sh
+#   BOOKS=/tmp/books bench/xlsx.sh   (keeps the generated files there for the next run)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cli=${1:-build-bench/pendra-cli}
@@ -22,8 +23,10 @@ python=/usr/bin/python3
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
-make_rows() { # rows: writes $dir/rows.csv and $dir/book.xlsx holding the same rows
-  "$python" - "$1" "$dir" <<'EOF'
+make_rows() { # rows, folder: writes rows.csv and book.xlsx holding the same rows
+  [ -s "$2/book.xlsx" ] && [ -s "$2/rows.csv" ] && return
+  mkdir -p "$2"
+  "$python" - "$1" "$2" <<'EOF'
 import csv, sys
 from openpyxl import Workbook
 rows, folder = int(sys.argv[1]), sys.argv[2]
@@ -59,13 +62,14 @@ field() { cut -d' ' -f"$2" "$dir/$1" | median; }
 
 for size in $sizes; do
   rm -f "$dir"/inflate "$dir"/csv "$dir"/xlsx "$dir"/write
-  make_rows "$size"
-  echo "== $size rows: book.xlsx $(stat -c %s "$dir/book.xlsx") bytes, rows.csv $(stat -c %s "$dir/rows.csv") bytes"
+  books=${BOOKS:-$dir}/$size
+  make_rows "$size" "$books"
+  echo "== $size rows: book.xlsx $(stat -c %s "$books/book.xlsx") bytes, rows.csv $(stat -c %s "$books/rows.csv") bytes"
   for ((i = 0; i < runs; i++)); do
-    measure inflate unzip -p "$dir/book.xlsx"
-    measure csv "$cli" payroll "$dir/rows.csv" -o "$dir/from-csv.csv"
-    measure xlsx "$cli" payroll "$dir/book.xlsx" -o "$dir/from-xlsx.csv"
-    measure write "$cli" payroll "$dir/rows.csv" -o "$dir/out.xlsx"
+    measure inflate unzip -p "$books/book.xlsx"
+    measure csv "$cli" payroll "$books/rows.csv" -o "$dir/from-csv.csv"
+    measure xlsx "$cli" payroll "$books/book.xlsx" -o "$dir/from-xlsx.csv"
+    measure write "$cli" payroll "$books/rows.csv" -o "$dir/out.xlsx"
   done
   cmp -s "$dir/from-csv.csv" "$dir/from-xlsx.csv" || { echo "the workbook read otherwise than its CSV" >&2; exit 1; }
   for label in inflate csv xlsx write; do
