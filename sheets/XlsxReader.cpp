@@ -166,6 +166,18 @@ class Part : public QIODevice {
 
     bool WithinRuns(const char *Data, int Size) {
         const char *const end = Data + Size;
+        // A read shorter than the limit holds no run beyond it between two of its own "<": only
+        // the runs across its ends count, from the first "<" and to the last.
+        if (Size <= Limit::XmlRun) {
+            const auto *first = static_cast<const char *>(std::memchr(Data, '<', Size));
+            if (first == nullptr)
+                return (SinceTag += Size) <= Limit::XmlRun;
+            if (SinceTag + (first - Data) > Limit::XmlRun)
+                return false;
+            const auto *last = static_cast<const char *>(memrchr(Data, '<', Size));
+            SinceTag = end - last - 1;
+            return true;
+        }
         for (const char *p = Data; p < end;) {
             const auto *tag = static_cast<const char *>(std::memchr(p, '<', end - p));
             SinceTag += (tag == nullptr ? end : tag) - p;
@@ -349,7 +361,10 @@ class FastXml : public Walk<FastXml> {
     void Stop() { Bytes.RaiseError(); }
     bool AtEnd() const { return Bytes.AtEnd(); }
     bool HasError() const { return Bytes.HasError(); }
-    bool Is(std::string_view Name) const { return Bytes.Name() == Name; }
+    bool Is(std::string_view Name) const {
+        const std::string_view name = Bytes.Name();
+        return name.size() == Name.size() && std::equal(name.begin(), name.end(), Name.begin());
+    }
     QString Attribute(std::string_view Name) const {
         const std::string_view value = Bytes.Attribute(Name);
         return QString::fromUtf8(value.data(), qsizetype(value.size()));

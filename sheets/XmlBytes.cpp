@@ -14,6 +14,17 @@ constexpr std::size_t LongestToken = 1024 * 1024;
 // Deeper than any part is read (the workbook reader stops at its own limit long before).
 constexpr std::size_t DeepestElement = 1024;
 
+// Names are a few letters: compared here rather than by a call to memcmp.
+bool Same(std::string_view A, std::string_view B) {
+    if (A.size() != B.size())
+        return false;
+    for (std::size_t i = 0; i < A.size(); ++i) {
+        if (A[i] != B[i])
+            return false;
+    }
+    return true;
+}
+
 bool IsSpace(char C) {
     return C == ' ' || C == '\t' || C == '\n' || C == '\r';
 }
@@ -48,8 +59,10 @@ void AppendUtf8(std::string &Out, std::uint32_t C) {
 
 // A name of one part or of a prefix and a local part; the local part.
 bool SplitName(std::string_view Qualified, std::string_view &Prefix, std::string_view &Local) {
-    const std::size_t colon = Qualified.find(':');
-    if (colon == std::string_view::npos) {
+    std::size_t colon = 0;
+    while (colon < Qualified.size() && Qualified[colon] != ':')
+        ++colon;
+    if (colon == Qualified.size()) {
         Prefix = {};
         Local = Qualified;
         return true;
@@ -233,6 +246,19 @@ bool XmlBytes::CheckCharacters() {
 }
 
 std::size_t XmlBytes::Find(std::string_view Pattern, std::size_t From) {
+    if (Pattern.size() == 1) {
+        // A tag's end or a text's: a few bytes on, too near for memchr's call to pay.
+        for (;;) {
+            const char *const held = Buffer.data() + Pos;
+            const std::size_t size = Filled - Pos;
+            for (; From < size; ++From) {
+                if (held[From] == Pattern[0])
+                    return From;
+            }
+            if (!Have(size + 1))
+                return std::string_view::npos;
+        }
+    }
     for (;;) {
         const std::string_view held(Buffer.data() + Pos, Filled - Pos);
         const std::size_t at = held.find(Pattern, From);
@@ -393,12 +419,18 @@ XmlBytes::Token XmlBytes::StartTag(std::size_t End) {
         i = SkipSpaces(body, i + 1);
         if (i >= body.size() || (body[i] != '"' && body[i] != '\''))
             return Fail();
-        const std::size_t close = body.find(body[i], i + 1);
-        if (close == std::string_view::npos)
+        const char quote = body[i];
+        bool plain = true;
+        std::size_t close = i + 1;
+        for (; close < body.size() && body[close] != quote; ++close) {
+            const char c = body[close];
+            plain = plain && c != '&' && c != '\t' && c != '\n' && c != '\r';
+        }
+        if (close == body.size())
             return Fail();
         std::string_view value = body.substr(i + 1, close - i - 1);
         at = close + 1;
-        if (value.find_first_of("&\t\n\r") != std::string_view::npos) {
+        if (!plain) {
             if (ValueBuffers.size() <= values)
                 ValueBuffers.resize(values + 1);
             if (!Decode(value, true, ValueBuffers[values]))
@@ -481,7 +513,7 @@ XmlBytes::Token XmlBytes::EndTag(std::size_t End) {
     if (length == 0 || SkipSpaces(name, length) != name.size() || OpenStarts.empty())
         return Fail();
     name = name.substr(0, length);
-    if (std::string_view(OpenNames).substr(OpenStarts.back()) != name)
+    if (!Same(std::string_view(OpenNames).substr(OpenStarts.back()), name))
         return Fail();
     std::string_view prefix;
     SplitName(name, prefix, LocalName);
@@ -508,9 +540,14 @@ XmlBytes::Token XmlBytes::TextToken() {
         return Token::Other;
     }
     {
-        if (raw.find("]]>") != std::string_view::npos)
-            return Fail();
-        if (raw.find_first_of("&\r") == std::string_view::npos) {
+        bool plain = true;
+        for (std::size_t i = 0; i < raw.size(); ++i) {
+            const char c = raw[i];
+            if (c == ']' && raw.substr(i, 3) == "]]>")
+                return Fail();
+            plain = plain && c != '&' && c != '\r';
+        }
+        if (plain) {
             Characters = raw;
         } else {
             if (!Decode(raw, false, TextBuffer))
@@ -587,7 +624,7 @@ bool XmlBytes::Decode(std::string_view Raw, bool InAttribute, std::string &Out) 
 
 std::string_view XmlBytes::Attribute(std::string_view Local, bool *Found) const {
     for (const Attr &attribute : Attrs) {
-        if (attribute.Local == Local && !Local.empty()) {
+        if (Same(attribute.Local, Local) && !Local.empty()) {
             if (Found != nullptr)
                 *Found = true;
             return attribute.Value;
