@@ -31,8 +31,40 @@ bool IsSpace(char C) {
 bool IsNameStart(unsigned char C) {
     return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z') || C == '_' || C == ':' || C >= 0x80;
 }
+// After its first letter, a name goes on to a byte of markup or white space, as
+// QXmlStreamReader reads names ("a}b" is a name to it).
 bool IsNameChar(unsigned char C) {
-    return IsNameStart(C) || (C >= '0' && C <= '9') || C == '-' || C == '.';
+    switch (C) {
+    case '\n':
+    case ' ':
+    case '\t':
+    case '\r':
+    case '&':
+    case '#':
+    case '\'':
+    case '"':
+    case '<':
+    case '>':
+    case '[':
+    case ']':
+    case '=':
+    case '%':
+    case '/':
+    case ';':
+    case '?':
+    case '!':
+    case '^':
+    case '|':
+    case ',':
+    case '(':
+    case ')':
+    case '+':
+    case '*':
+    case 0:
+        return false;
+    default:
+        return true;
+    }
 }
 bool IsXmlChar(std::uint32_t C) {
     return C == 0x9 || C == 0xA || C == 0xD || (C >= 0x20 && C <= 0xD7FF) ||
