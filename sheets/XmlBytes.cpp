@@ -31,8 +31,8 @@ bool IsSpace(char C) {
 bool IsNameStart(unsigned char C) {
     return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z') || C == '_' || C == ':' || C >= 0x80;
 }
-// After its first letter, a name goes on to a byte of markup or white space, as
-// QXmlStreamReader reads names ("a}b" is a name to it).
+// After its first letter, an attribute's name goes on to a byte of markup or white space, as
+// QXmlStreamReader reads them ("a}b" is a name to it).
 bool IsNameChar(unsigned char C) {
     switch (C) {
     case '\n':
@@ -105,11 +105,26 @@ bool SplitName(std::string_view Qualified, std::string_view &Prefix, std::string
            IsNameStart(static_cast<unsigned char>(Local[0])) && Local[0] != ':';
 }
 
-std::size_t NameLength(std::string_view Text) {
-    if (Text.empty() || !IsNameStart(static_cast<unsigned char>(Text[0])))
+// An element's name holds only letters, digits, "-", ".", "_" and ":" of ASCII.
+bool IsElementNameChar(unsigned char C) {
+    return IsNameStart(C) || (C >= '0' && C <= '9') || C == '-' || C == '.';
+}
+
+// An element's name starts with a letter; an attribute's, as QXmlStreamReader reads them, with
+// any byte that may follow in a name but a digit, "-", "." or ":".
+bool IsAttributeStart(unsigned char C) {
+    return IsNameChar(C) && !(C >= '0' && C <= '9') && C != '-' && C != '.' && C != ':';
+}
+
+std::size_t NameLength(std::string_view Text, bool Attribute = false) {
+    if (Text.empty())
+        return 0;
+    const auto first = static_cast<unsigned char>(Text[0]);
+    if (!(Attribute ? IsAttributeStart(first) : IsNameStart(first)))
         return 0;
     std::size_t n = 1;
-    while (n < Text.size() && IsNameChar(static_cast<unsigned char>(Text[n])))
+    while (n < Text.size() && (Attribute ? IsNameChar(static_cast<unsigned char>(Text[n]))
+                                         : IsElementNameChar(static_cast<unsigned char>(Text[n]))))
         ++n;
     return n;
 }
@@ -441,7 +456,7 @@ XmlBytes::Token XmlBytes::StartTag(std::size_t End) {
             break;
         if (next == at)
             return Fail();
-        const std::size_t length = NameLength(body.substr(next));
+        const std::size_t length = NameLength(body.substr(next), true);
         if (length == 0)
             return Fail();
         const std::string_view qualified = body.substr(next, length);
