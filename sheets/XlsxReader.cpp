@@ -15,6 +15,7 @@
 #include "sheets/PayrollBuilder.h"
 #include "sheets/Readers.h"
 #include "sheets/SheetText.h"
+#include "sheets/XmlBytes.h"
 
 #include <QDate>
 #include <QXmlStreamReader>
@@ -24,6 +25,7 @@
 #include <climits>
 #include <cstring>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -130,12 +132,12 @@ class Part : public QIODevice {
     bool Found() const { return Problem != Fault::Missing; }
     // After reading to the end: whether the part was whole (its data inflated and its checksum
     // matched) and well formed.
-    bool Whole(const QXmlStreamReader &Xml) {
+    bool Whole(bool XmlError) {
         Closed = true;
         const bool checked = Opened && unzCloseCurrentFile(Zip) == UNZ_OK;
         if (!checked && Problem == Fault::None)
             Problem = Fault::Broken;
-        return Problem == Fault::None && !Xml.hasError();
+        return Problem == Fault::None && !XmlError;
     }
     bool isSequential() const override { return true; }
 
@@ -164,6 +166,18 @@ class Part : public QIODevice {
 
     bool WithinRuns(const char *Data, int Size) {
         const char *const end = Data + Size;
+        // A read shorter than the limit holds no run beyond it between two of its own "<": only
+        // the runs across its ends count, from the first "<" and to the last.
+        if (Size <= Limit::XmlRun) {
+            const auto *first = static_cast<const char *>(std::memchr(Data, '<', Size));
+            if (first == nullptr)
+                return (SinceTag += Size) <= Limit::XmlRun;
+            if (SinceTag + (first - Data) > Limit::XmlRun)
+                return false;
+            const auto *last = static_cast<const char *>(memrchr(Data, '<', Size));
+            SinceTag = end - last - 1;
+            return true;
+        }
         for (const char *p = Data; p < end;) {
             const auto *tag = static_cast<const char *>(std::memchr(p, '<', end - p));
             SinceTag += (tag == nullptr ? end : tag) - p;
@@ -178,39 +192,42 @@ class Part : public QIODevice {
     }
 };
 
-// A part's elements one token at a time, never deeper than the limit.
-class Xml {
-  public:
-    explicit Xml(Part &From) : Reader(&From) {}
+// A part's elements one token at a time, never deeper than the limit; Derived reads the tokens
+// (QtXml through QXmlStreamReader, FastXml from the UTF-8 bytes) and the reading below is written
+// once over both.
+enum class Token { Start, End, Characters, Other, Invalid };
 
-    QXmlStreamReader Reader;
+// A cell's type attribute t, by what the reading does with it.
+enum class CellKind { Plain, Number, Shared, Logical, Inline, Other };
+
+template <class Derived> class Walk {
+  public:
     int Depth = 0; // elements open
     bool TooDeep = false;
 
-    bool AtEnd() const { return Reader.atEnd(); }
-    QXmlStreamReader::TokenType Next() {
-        const QXmlStreamReader::TokenType token = Reader.readNext();
-        if (token == QXmlStreamReader::EndElement)
+    Token Next() {
+        const Token token = Self().Read();
+        if (token == Token::End)
             --Depth;
-        if (token == QXmlStreamReader::StartElement && ++Depth > Limit::XmlDepth) {
+        if (token == Token::Start && ++Depth > Limit::XmlDepth) {
             TooDeep = true;
-            Reader.raiseError();
-            return QXmlStreamReader::Invalid;
+            Self().Stop();
+            return Token::Invalid;
         }
         return token;
     }
     // The next element that starts; false at the end.
     bool NextStart() {
-        while (!AtEnd()) {
-            if (Next() == QXmlStreamReader::StartElement)
+        while (!Self().AtEnd()) {
+            if (Next() == Token::Start)
                 return true;
         }
         return false;
     }
     // The next element that starts inside the one at Outer; false once that one ends.
     bool NextChild(int Outer) {
-        while (!AtEnd() && Depth >= Outer) {
-            if (Next() == QXmlStreamReader::StartElement && Depth == Outer + 1)
+        while (!Self().AtEnd() && Depth >= Outer) {
+            if (Next() == Token::Start && Depth == Outer + 1)
                 return true;
         }
         return false;
@@ -218,23 +235,51 @@ class Xml {
     // Reads on to the end of the element just started.
     void Skip() {
         const int element = Depth;
-        while (!AtEnd() && Depth >= element)
+        while (!Self().AtEnd() && Depth >= element)
             Next();
     }
-    bool Is(QStringView Name) const { return Reader.name() == Name; }
-    // By its name without a prefix: r:id is the id.
-    QString Attribute(QLatin1StringView Name) const {
-        const QXmlStreamAttributes attributes = Reader.attributes();
-        for (const QXmlStreamAttribute &attribute : attributes) {
-            if (attribute.name() == Name)
-                return attribute.value().toString();
-        }
-        return {};
-    }
+
+  private:
+    Derived &Self() { return static_cast<Derived &>(*this); }
 };
 
+// Column index from a cell reference ("AB12" gives 27); -1 without one.
+int ColumnOf(std::string_view Reference) {
+    int column = 0;
+    std::size_t i = 0;
+    for (; i < Reference.size() && i < 4 && Reference[i] >= 'A' && Reference[i] <= 'Z'; ++i)
+        column = column * 26 + (Reference[i] - 'A' + 1);
+    return i == 0 || column > int(MaxWorkbookColumns) ? -1 : column - 1;
+}
+
+// What the reading does by the type attribute t.
+CellKind KindOf(std::string_view Type) {
+    if (Type.empty())
+        return CellKind::Plain;
+    if (Type == "n")
+        return CellKind::Number;
+    if (Type == "s")
+        return CellKind::Shared;
+    if (Type == "b")
+        return CellKind::Logical;
+    if (Type == "inlineStr")
+        return CellKind::Inline;
+    return CellKind::Other;
+}
+
+// The same of a text read by QXmlStreamReader: only its first letters can matter, and only
+// ASCII ones.
+std::string AsciiStart(QStringView Text) {
+    std::string ascii;
+    for (const QChar c : Text.left(10))
+        ascii.push_back(c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '\x7f');
+    if (Text.size() > 10)
+        ascii.push_back('\x7f');
+    return ascii;
+}
+
+// A text beyond the limit is kept one byte beyond it, for the builder to refuse.
 void AppendUtf8(std::string &Out, QStringView Text) {
-    // A text beyond the limit is kept one byte beyond it, for the builder to refuse.
     if (Out.size() > Limit::CellBytes)
         return;
     for (const QChar c : Text) {
@@ -247,16 +292,116 @@ void AppendUtf8(std::string &Out, QStringView Text) {
         Out.push_back(static_cast<char>(c.unicode()));
 }
 
+class QtXml : public Walk<QtXml> {
+  public:
+    explicit QtXml(Part &From) : Reader(&From) {}
+
+    Token Read() {
+        switch (Reader.readNext()) {
+        case QXmlStreamReader::StartElement:
+            Attributes = Reader.attributes();
+            return Token::Start;
+        case QXmlStreamReader::EndElement:
+            return Token::End;
+        case QXmlStreamReader::Characters:
+            return Token::Characters;
+        case QXmlStreamReader::Invalid:
+            return Token::Invalid;
+        default:
+            return Token::Other;
+        }
+    }
+    void Stop() { Reader.raiseError(); }
+    bool AtEnd() const { return Reader.atEnd(); }
+    bool HasError() const { return Reader.hasError(); }
+    bool Is(std::string_view Name) const {
+        return Reader.name() == QLatin1StringView(Name.data(), qsizetype(Name.size()));
+    }
+    // By its name without a prefix: r:id is the id.
+    QString Attribute(std::string_view Name) const { return AttributeView(Name).toString(); }
+    std::uint32_t Number(std::string_view Name) const { return AttributeView(Name).toUInt(); }
+    int Column() const { return ColumnOf(AsciiStart(AttributeView("r"))); }
+    CellKind Kind() const { return KindOf(AsciiStart(AttributeView("t"))); }
+    void AppendText(std::string &Out) const { AppendUtf8(Out, Reader.text()); }
+
+  private:
+    QXmlStreamReader Reader;
+    QXmlStreamAttributes Attributes;
+
+    QStringView AttributeView(std::string_view Name) const {
+        const QLatin1StringView name(Name.data(), qsizetype(Name.size()));
+        for (const QXmlStreamAttribute &attribute : Attributes) {
+            if (attribute.name() == name)
+                return attribute.value();
+        }
+        return {};
+    }
+};
+
+class FastXml : public Walk<FastXml> {
+  public:
+    explicit FastXml(Part &From) : Bytes(From) {}
+
+    Token Read() {
+        switch (Bytes.Next()) {
+        case XmlBytes::Token::StartElement:
+            return Token::Start;
+        case XmlBytes::Token::EndElement:
+            return Token::End;
+        case XmlBytes::Token::Characters:
+            return Token::Characters;
+        case XmlBytes::Token::Invalid:
+            return Token::Invalid;
+        case XmlBytes::Token::Other:
+        case XmlBytes::Token::EndDocument:
+            break;
+        }
+        return Token::Other;
+    }
+    void Stop() { Bytes.RaiseError(); }
+    bool AtEnd() const { return Bytes.AtEnd(); }
+    bool HasError() const { return Bytes.HasError(); }
+    bool Is(std::string_view Name) const {
+        const std::string_view name = Bytes.Name();
+        return name.size() == Name.size() && std::equal(name.begin(), name.end(), Name.begin());
+    }
+    QString Attribute(std::string_view Name) const {
+        const std::string_view value = Bytes.Attribute(Name);
+        return QString::fromUtf8(value.data(), qsizetype(value.size()));
+    }
+    // Plain digits in place; anything else as QString reads it, for the same number.
+    std::uint32_t Number(std::string_view Name) const {
+        const std::string_view value = Bytes.Attribute(Name);
+        if (!value.empty() && value.size() <= 9 &&
+            std::all_of(value.begin(), value.end(), [](char C) { return C >= '0' && C <= '9'; })) {
+            std::uint32_t number = 0;
+            for (const char c : value)
+                number = number * 10 + static_cast<std::uint32_t>(c - '0');
+            return number;
+        }
+        return Attribute(Name).toUInt();
+    }
+    int Column() const { return ColumnOf(Bytes.Attribute("r")); }
+    CellKind Kind() const { return KindOf(Bytes.Attribute("t")); }
+    void AppendText(std::string &Out) const {
+        if (Out.size() <= Limit::CellBytes)
+            Out += Bytes.Text();
+    }
+
+  private:
+    XmlBytes Bytes;
+};
+
 // The text of the element just started, phonetic runs (<rPh>) left out; ends on the element's
 // end.
-void ReadText(Xml &In, std::string &Out) {
+template <class Xml> void ReadText(Xml &In, std::string &Out) {
     const int element = In.Depth;
     while (!In.AtEnd() && In.Depth >= element) {
-        const QXmlStreamReader::TokenType token = In.Next();
-        if (token == QXmlStreamReader::StartElement && In.Is(u"rPh"))
+        const Token token = In.Next();
+        if (token == Token::Start && In.Is("rPh"))
             In.Skip();
-        else if (token == QXmlStreamReader::Characters)
-            AppendUtf8(Out, In.Reader.text());
+        else if (token == Token::Characters)
+            In.AppendText(Out);
     }
     if (Out.size() > Limit::CellBytes)
         Out.resize(Limit::CellBytes + 1);
@@ -357,36 +502,58 @@ std::optional<std::string> DateText(const std::string &Serial, bool Date1904) {
 
 class XlsxRead {
   public:
-    XlsxRead(QIODevice &File, const QString &Path, const Progress &Hooks)
-        : Zip(File), Path(Path), Hooks(Hooks), Builder(Path), Into(&Builder),
-          Cells(Limit::Columns) {}
+    XlsxRead(QIODevice &File, const QString &Path, const Progress &Hooks, XmlReading How)
+        : Zip(File), Path(Path), Hooks(Hooks), How(How), Builder(Path), Into(&Builder),
+          Cells(Limit::Columns), Views(Limit::Columns) {}
     ReadOutcome Run(bool LooksLikeZip);
 
   private:
     Archive Zip;
     const QString &Path;
     const Progress &Hooks;
+    XmlReading How;
     PayrollBuilder Builder;
     PayrollBuilder *Into; // the builder of the worksheet being read
-    // Shared strings, each followed by the next: a workbook may hold many.
+    // Shared strings, each followed by the next: a workbook may hold many. A cell of one is a
+    // view into them.
     std::string Strings;
     std::vector<std::size_t> StringEnds;
     std::vector<bool> DateStyles; // by cell format
     bool Date1904 = false;
+    // The row being read: each kept column's own text (what <v> holds), and what the builder
+    // is given, which is that text or a shared string.
     std::vector<std::string> Cells;
     std::vector<std::string_view> Views;
     std::string Scratch;
+    std::string Inline; // an inline string's text, until the cell's type decides
     QString Error;
 
+    // Reads a part by the bytes when they are UTF-8 XML without a document type, else by
+    // QXmlStreamReader; Work is called with the one chosen.
+    template <class Work> auto Parse(Part &From, Work &&Do) {
+        if (How == XmlReading::Fastest) {
+            const QByteArray start = From.peek(64 * 1024);
+            if (XmlBytes::Suits(std::string_view(start.constData(), std::size_t(start.size())))) {
+                FastXml xml(From);
+                return Do(xml);
+            }
+        }
+        QtXml xml(From);
+        return Do(xml);
+    }
+
     QString Damaged(const QString &PartName) const;
-    QString FaultOf(const Part &Read, const Xml &In, std::uint32_t Line = 0) const;
+    QString FaultOf(const Part &Read, bool TooDeep, std::uint32_t Line = 0) const;
     std::vector<Relationship> ReadRelationships(const QString &Name);
     std::optional<Parts> FindParts();
     bool ReadStrings(const QString &Name);
     bool ReadStyles(const QString &Name);
     Status ReadSheet(const QString &Name);
+    template <class Xml>
     bool ReadCell(Xml &In, std::uint32_t Line, int &NextColumn, std::size_t &Count);
-    bool TypedValue(Xml &In, std::uint32_t Line, int Column, std::string &Cell);
+    template <class Xml>
+    bool TypedValue(Xml &In, std::uint32_t Line, int Column, std::string &Cell,
+                    std::string_view &Shown);
     bool EndRow(std::uint32_t Line, std::size_t Count);
 };
 
@@ -395,10 +562,10 @@ QString XlsxRead::Damaged(const QString &PartName) const {
 }
 
 // Why a part could not be read whole, naming the place and the limit it passed.
-QString XlsxRead::FaultOf(const Part &Read, const Xml &In, std::uint32_t Line) const {
+QString XlsxRead::FaultOf(const Part &Read, bool TooDeep, std::uint32_t Line) const {
     const QString where =
         Line == 0 ? Read.Name : SheetText::tr("%1（第%2行）").arg(Read.Name).arg(Line);
-    if (In.TooDeep)
+    if (TooDeep)
         return SheetText::tr("%1已损坏或不是工资表：其中%2的元素嵌套超过了%3层")
             .arg(FileNamed(Path), where)
             .arg(Limit::XmlDepth);
@@ -427,15 +594,15 @@ std::vector<Relationship> XlsxRead::ReadRelationships(const QString &Name) {
     Part part(Zip, Name);
     if (!part.Found())
         return found;
-    Xml xml(part);
-    while (xml.NextStart()) {
-        if (xml.Is(u"Relationship"))
-            found.push_back({xml.Attribute(QLatin1StringView("Id")),
-                             xml.Attribute(QLatin1StringView("Type")),
-                             xml.Attribute(QLatin1StringView("Target"))});
-    }
-    if (!part.Whole(xml.Reader))
-        Error = FaultOf(part, xml);
+    Parse(part, [&](auto &xml) {
+        while (xml.NextStart()) {
+            if (xml.Is("Relationship"))
+                found.push_back(
+                    {xml.Attribute("Id"), xml.Attribute("Type"), xml.Attribute("Target")});
+        }
+        if (!part.Whole(xml.HasError()))
+            Error = FaultOf(part, xml.TooDeep);
+    });
     return found;
 }
 
@@ -452,26 +619,31 @@ std::optional<Parts> XlsxRead::FindParts() {
         Part part(Zip, workbook);
         if (!part.Found())
             return std::nullopt;
-        Xml xml(part);
-        while (rejectedId.isEmpty() && xml.NextStart()) {
-            if (xml.Is(u"workbookPr"))
-                parts.Date1904 = QStringList{QStringLiteral("1"), QStringLiteral("true")}.contains(
-                    xml.Attribute(QLatin1StringView("date1904")));
-            if (!xml.Is(u"sheet"))
-                continue;
-            const QString name = xml.Attribute(QLatin1StringView("name"));
-            if (firstId.isEmpty()) {
-                firstId = xml.Attribute(QLatin1StringView("id"));
-                parts.SheetName = name.left(Limit::SheetNameChars);
-            } else if (IsRejectedSheet(name)) {
-                rejectedId = xml.Attribute(QLatin1StringView("id"));
-                parts.RejectedName = name;
+        const bool read = Parse(part, [&](auto &xml) {
+            while (rejectedId.isEmpty() && xml.NextStart()) {
+                if (xml.Is("workbookPr"))
+                    parts.Date1904 =
+                        QStringList{QStringLiteral("1"), QStringLiteral("true")}.contains(
+                            xml.Attribute("date1904"));
+                if (!xml.Is("sheet"))
+                    continue;
+                const QString name = xml.Attribute("name");
+                if (firstId.isEmpty()) {
+                    firstId = xml.Attribute("id");
+                    parts.SheetName = name.left(Limit::SheetNameChars);
+                } else if (IsRejectedSheet(name)) {
+                    rejectedId = xml.Attribute("id");
+                    parts.RejectedName = name;
+                }
             }
-        }
-        if (part.Problem != Part::Fault::None || xml.TooDeep) {
-            Error = FaultOf(part, xml);
+            if (part.Problem != Part::Fault::None || xml.TooDeep) {
+                Error = FaultOf(part, xml.TooDeep);
+                return false;
+            }
+            return true;
+        });
+        if (!read)
             return std::nullopt;
-        }
     }
     const auto relationships = ReadRelationships(RelationshipsOf(workbook));
     if (!Error.isEmpty())
@@ -494,79 +666,83 @@ std::optional<Parts> XlsxRead::FindParts() {
 
 bool XlsxRead::ReadStrings(const QString &Name) {
     Part part(Zip, Name);
-    Xml xml(part);
-    std::string text;
-    while (xml.NextStart()) {
-        if (!xml.Is(u"si"))
-            continue;
-        text.clear();
-        ReadText(xml, text);
-        Strings += text;
-        StringEnds.push_back(Strings.size());
-    }
-    if (!part.Whole(xml.Reader)) {
-        Error = FaultOf(part, xml);
-        return false;
-    }
-    return true;
+    return Parse(part, [&](auto &xml) {
+        while (xml.NextStart()) {
+            if (!xml.Is("si"))
+                continue;
+            Scratch.clear();
+            ReadText(xml, Scratch);
+            Strings += Scratch;
+            StringEnds.push_back(Strings.size());
+        }
+        if (!part.Whole(xml.HasError())) {
+            Error = FaultOf(part, xml.TooDeep);
+            return false;
+        }
+        return true;
+    });
 }
 
 bool XlsxRead::ReadStyles(const QString &Name) {
     Part part(Zip, Name);
-    Xml xml(part);
-    std::vector<std::pair<int, QString>> formats; // the workbook's own number formats
-    int formatsOf = -1;                           // depth of <cellXfs> while inside it
-    while (xml.NextStart()) {
-        if (xml.Is(u"numFmt")) {
-            formats.emplace_back(xml.Attribute(QLatin1StringView("numFmtId")).toInt(),
-                                 xml.Attribute(QLatin1StringView("formatCode")));
-        } else if (xml.Is(u"cellXfs")) {
-            formatsOf = xml.Depth;
-            while (xml.NextChild(formatsOf)) {
-                const int id = xml.Attribute(QLatin1StringView("numFmtId")).toInt();
-                const auto own = std::find_if(formats.begin(), formats.end(),
-                                              [id](const auto &f) { return f.first == id; });
-                DateStyles.push_back(
-                    IsDateFormat(id, own == formats.end() ? QString() : own->second));
-                xml.Skip();
+    return Parse(part, [&](auto &xml) {
+        std::vector<std::pair<int, QString>> formats; // the workbook's own number formats
+        while (xml.NextStart()) {
+            if (xml.Is("numFmt")) {
+                formats.emplace_back(xml.Attribute("numFmtId").toInt(),
+                                     xml.Attribute("formatCode"));
+            } else if (xml.Is("cellXfs")) {
+                const int formatsOf = xml.Depth;
+                while (xml.NextChild(formatsOf)) {
+                    const int id = xml.Attribute("numFmtId").toInt();
+                    const auto own = std::find_if(formats.begin(), formats.end(),
+                                                  [id](const auto &f) { return f.first == id; });
+                    DateStyles.push_back(
+                        IsDateFormat(id, own == formats.end() ? QString() : own->second));
+                    xml.Skip();
+                }
             }
         }
-    }
-    if (!part.Whole(xml.Reader)) {
-        Error = FaultOf(part, xml);
-        return false;
-    }
-    return true;
-}
-
-// Column index from a cell reference ("AB12" gives 27); -1 without one.
-int ColumnOf(QStringView Reference) {
-    int column = 0;
-    qsizetype i = 0;
-    for (; i < Reference.size() && i < 4 && Reference[i] >= u'A' && Reference[i] <= u'Z'; ++i)
-        column = column * 26 + (Reference[i].unicode() - u'A' + 1);
-    return i == 0 || column > int(MaxWorkbookColumns) ? -1 : column - 1;
+        if (!part.Whole(xml.HasError())) {
+            Error = FaultOf(part, xml.TooDeep);
+            return false;
+        }
+        return true;
+    });
 }
 
 // The cell's value as Excel shows its text: shared strings looked up, TRUE and FALSE for the
 // logical values, a date-formatted number as the date. None of these is an amount, so a 收入
-// holding one is at fault rather than taken for 1 or for 45292.
-bool XlsxRead::TypedValue(Xml &In, std::uint32_t Line, int Column, std::string &Cell) {
-    const QString type = In.Attribute(QLatin1StringView("t"));
-    const auto style = In.Attribute(QLatin1StringView("s")).toUInt();
-    std::string value;
+// holding one is at fault rather than taken for 1 or for 45292. Cell holds what <v> holds;
+// Shown is what the cell says, in Cell or in the shared strings.
+template <class Xml>
+bool XlsxRead::TypedValue(Xml &In, std::uint32_t Line, int Column, std::string &Cell,
+                          std::string_view &Shown) {
+    const CellKind kind = In.Kind();
+    const auto style = In.Number("s");
+    Inline.clear();
     const int cell = In.Depth;
     while (In.NextChild(cell)) {
-        if (In.Is(u"v"))
-            ReadText(In, value);
-        else if (In.Is(u"is"))
+        if (In.Is("v"))
             ReadText(In, Cell);
+        else if (In.Is("is"))
+            ReadText(In, Inline);
         else
             In.Skip();
     }
-    if (type == u"s" && !value.empty()) {
-        bool ok = false;
-        const std::size_t i = QByteArray::fromStdString(value).toULongLong(&ok);
+    Shown = Cell;
+    if (kind == CellKind::Shared && !Cell.empty()) {
+        std::size_t i = 0;
+        const bool digits = Cell.size() <= 9 && std::all_of(Cell.begin(), Cell.end(), [](char C) {
+                                return C >= '0' && C <= '9';
+                            });
+        bool ok = digits;
+        if (digits) {
+            for (const char c : Cell)
+                i = i * 10 + static_cast<std::size_t>(c - '0');
+        } else {
+            i = QByteArray::fromStdString(Cell).toULongLong(&ok);
+        }
         if (!ok || i >= StringEnds.size()) {
             Error = SheetText::tr("%1已损坏：第%2行第%3列引用的共享文字不存在")
                         .arg(FileNamed(Path))
@@ -575,80 +751,88 @@ bool XlsxRead::TypedValue(Xml &In, std::uint32_t Line, int Column, std::string &
             return false;
         }
         const std::size_t start = i == 0 ? 0 : StringEnds[i - 1];
-        Cell.assign(Strings, start, StringEnds[i] - start);
-    } else if (type == u"b") {
-        Cell = value == "1" ? "TRUE" : value == "0" ? "FALSE" : value;
-    } else if (type != u"inlineStr" && type != u"s") {
-        const bool date = (type.isEmpty() || type == u"n") && style < DateStyles.size() &&
-                          DateStyles[style] && !value.empty();
-        const auto shown = date ? DateText(value, Date1904) : std::nullopt;
-        Cell = shown ? *shown : value;
+        Shown = std::string_view(Strings).substr(start, StringEnds[i] - start);
+    } else if (kind == CellKind::Shared || kind == CellKind::Inline) {
+        Cell.swap(Inline);
+        Shown = Cell;
+    } else if (kind == CellKind::Logical) {
+        if (Cell == "1" || Cell == "0")
+            Cell = Cell == "1" ? "TRUE" : "FALSE";
+        Shown = Cell;
+    } else if ((kind == CellKind::Plain || kind == CellKind::Number) && style < DateStyles.size() &&
+               DateStyles[style] && !Cell.empty()) {
+        if (auto shown = DateText(Cell, Date1904))
+            Cell = std::move(*shown);
+        Shown = Cell;
     }
     return true;
 }
 
+template <class Xml>
 bool XlsxRead::ReadCell(Xml &In, std::uint32_t Line, int &NextColumn, std::size_t &Count) {
-    const int column = ColumnOf(In.Attribute(QLatin1StringView("r")));
+    const int column = In.Column();
     const int at = column >= 0 ? column : NextColumn;
     NextColumn = at + 1;
     // Beyond the columns a sheet may use, a cell is read only to see that it is blank.
     const bool kept = static_cast<std::size_t>(at) < Cells.size();
     std::string &cell = kept ? Cells[static_cast<std::size_t>(at)] : Scratch;
     cell.clear();
-    if (!TypedValue(In, Line, at, cell))
+    std::string_view shown;
+    if (!TypedValue(In, Line, at, cell, shown))
         return false;
-    if (!kept && !TrimBlanks(cell).empty()) {
+    if (!kept && !TrimBlanks(shown).empty()) {
         Error = BeyondColumns(Path, Line, static_cast<std::size_t>(at));
         return false;
     }
-    if (kept)
+    if (kept) {
+        Views[static_cast<std::size_t>(at)] = shown;
         Count = std::max(Count, static_cast<std::size_t>(at) + 1);
+    }
     return true;
 }
 
 bool XlsxRead::EndRow(std::uint32_t Line, std::size_t Count) {
-    Views.assign(Cells.begin(), Cells.begin() + static_cast<std::ptrdiff_t>(Count));
-    if (const auto fault = Into->AddRow(Line, Views)) {
+    if (const auto fault = Into->AddRow(Line, std::span(Views).first(Count))) {
         Error = *fault;
         return false;
     }
-    for (std::size_t i = 0; i < Count; ++i)
-        Cells[i].clear();
+    std::fill_n(Views.begin(), Count, std::string_view());
     return true;
 }
 
 Status XlsxRead::ReadSheet(const QString &Name) {
     Part part(Zip, Name);
-    Xml xml(part);
-    ProgressTicker ticker(Hooks, part.Size, 0);
-    std::uint32_t line = 0;
-    qint64 rows = 0;
-    while (xml.NextStart()) {
-        if (!xml.Is(u"row"))
-            continue;
-        const uint shown = xml.Attribute(QLatin1StringView("r")).toUInt();
-        line = shown > 0 ? shown : line + 1;
-        int nextColumn = 0;
-        std::size_t count = 0;
-        const int row = xml.Depth;
-        while (xml.NextChild(row)) {
-            if (!xml.Is(u"c"))
-                xml.Skip();
-            else if (!ReadCell(xml, line, nextColumn, count))
+    return Parse(part, [&](auto &xml) {
+        ProgressTicker ticker(Hooks, part.Size, 0);
+        std::uint32_t line = 0;
+        qint64 rows = 0;
+        while (xml.NextStart()) {
+            if (!xml.Is("row"))
+                continue;
+            const std::uint32_t shown = xml.Number("r");
+            line = shown > 0 ? shown : line + 1;
+            int nextColumn = 0;
+            std::size_t count = 0;
+            const int row = xml.Depth;
+            while (xml.NextChild(row)) {
+                if (!xml.Is("c"))
+                    xml.Skip();
+                else if (!ReadCell(xml, line, nextColumn, count))
+                    return Status::Failed;
+            }
+            if (part.Problem != Part::Fault::None || xml.HasError())
+                break;
+            if (!EndRow(line, count))
                 return Status::Failed;
+            if (++rows % RowsPerTick == 0 && !ticker.Ask(part.Inflated))
+                return Status::Cancelled;
         }
-        if (part.Problem != Part::Fault::None || xml.Reader.hasError())
-            break;
-        if (!EndRow(line, count))
+        if (!part.Whole(xml.HasError())) {
+            Error = FaultOf(part, xml.TooDeep, line);
             return Status::Failed;
-        if (++rows % RowsPerTick == 0 && !ticker.Ask(part.Inflated))
-            return Status::Cancelled;
-    }
-    if (!part.Whole(xml.Reader)) {
-        Error = FaultOf(part, xml, line);
-        return Status::Failed;
-    }
-    return Status::Done;
+        }
+        return Status::Done;
+    });
 }
 
 ReadOutcome XlsxRead::Run(bool LooksLikeZip) {
@@ -708,8 +892,12 @@ ReadOutcome ReadXlsx(const QString &Path, const Progress &Hooks) {
 }
 
 ReadOutcome ReadXlsx(QIODevice &File, const QString &Path, const Progress &Hooks) {
+    return ReadXlsx(File, Path, Hooks, XmlReading::Fastest);
+}
+
+ReadOutcome ReadXlsx(QIODevice &File, const QString &Path, const Progress &Hooks, XmlReading How) {
     const bool looksLikeZip = File.peek(4) == QByteArrayLiteral("PK\x03\x04");
-    return XlsxRead(File, Path, Hooks).Run(looksLikeZip);
+    return XlsxRead(File, Path, Hooks, How).Run(looksLikeZip);
 }
 
 } // namespace sheets

@@ -4,6 +4,8 @@
     xlsx_fixtures.py make FOLDER     writes the workbooks below into FOLDER
     xlsx_fixtures.py hostile FOLDER  writes workbooks that pass a limit or mislead
     xlsx_fixtures.py bombs FOLDER    writes small workbooks that inflate to hundreds of megabytes
+    xlsx_fixtures.py xml FOLDER      writes workbooks whose worksheet XML takes the forms XML
+                                     allows (and a few it does not), as other programs write them
     xlsx_fixtures.py inspect FILE    prints how FILE looks to openpyxl, one fact a line
     xlsx_fixtures.py dump FILE       prints every worksheet of FILE, a line for its name and one
                                      for each row, the cells as openpyxl reads them joined by |
@@ -187,20 +189,22 @@ def inline(text):
     return '<c t="inlineStr"><is><t>%s</t></is></c>' % text
 
 
-def book(path, rows, target="worksheets/sheet1.xml", extra_rels="", prolog=""):
+def book(path, rows, target="worksheets/sheet1.xml", extra_rels="", prolog="", parts=None,
+         encoding="utf-8", root=("<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+               "<sheetData>", "</sheetData></worksheet>")):
     """A workbook whose first worksheet, named by target, is streamed from rows, texts or bytes."""
     with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as z:
-        for name, text in PARTS.items():
+        for name, text in dict(PARTS, **(parts or {})).items():
             z.writestr(name, text)
         z.writestr("xl/_rels/workbook.xml.rels",
                    '<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">'
                    + REL % ("rId1", "worksheet", target) + extra_rels + "</Relationships>")
         with z.open("xl/worksheets/sheet1.xml", "w") as part:
-            part.write((prolog + '<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/'
-                        '2006/main"><sheetData>').encode())
+            part.write(prolog if isinstance(prolog, bytes) else prolog.encode())
+            part.write(root[0].encode())
             for chunk in rows:
-                part.write(chunk if isinstance(chunk, bytes) else chunk.encode())
-            part.write(b"</sheetData></worksheet>")
+                part.write(chunk if isinstance(chunk, bytes) else chunk.encode(encoding))
+            part.write(root[1].encode())
     return path
 
 
@@ -266,6 +270,64 @@ def hostile(folder):
     typed.save(folder / "typed.xlsx")
 
 
+def xml_forms(folder):
+    """One worksheet of three rows under 工号, 姓名, 月份, 收入 in each form; the same names and
+    figures whatever the form, so that a reader shows them alike. Then a few that are not XML."""
+    folder = Path(folder)
+    titles = '<row r="1">%s</row>' % "".join(inline(t) for t in ("工号", "姓名", "月份", "收入"))
+    strings = {"xl/sharedStrings.xml": '<sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/'
+               '2006/main"><si><t>E1</t></si><si><r><t>张</t></r><r><rPr><b/></rPr><t>三</t></r>'
+               '<rPh sb="0" eb="1"><t>チャン</t></rPh></si><si><t xml:space="preserve"> 李&amp;四 </t></si></sst>'}
+    shared_rel = REL % ("rId9", "sharedStrings", "sharedStrings.xml")
+    forms = {
+        "entities": ['<row r="2">', inline("E&#49;"), inline("A&amp;B&lt;&gt;&quot;&apos;&#x5F20;&#19977;"),
+                     '<c><v>1</v></c><c><v>20000.5</v></c></row>'],
+        "cdata": ['<row r="2">', inline("<![CDATA[E1]]>"), inline("<![CDATA[李<四>]]>&amp;"),
+                  '<c><v><![CDATA[1]]></v></c><c><v>2<![CDATA[0000]]>.5</v></c></row>'],
+        "gaps": ['<row r="3"><c r="A3" t="inlineStr"><is><t>E1</t></is></c><c r="D3"><v>20000.5</v></c></row>',
+                 '<row r="7"><c r="C7"><v>2</v></c><c r="A7" t="inlineStr"><is><t>E2</t></is></c><c r="B7"/></row>',
+                 '<row/><row><c t="inlineStr"><is><t>E3</t></is></c><c/><c><v>3</v></c><c r="AA9"></c></row>'],
+        "order": ["<row r='2'><c s=\"0\" t='inlineStr' r=\"B2\"><is><t>王五</t></is></c>",
+                  '<c  r = "A2"  t = "inlineStr" ><is><t>E1</t></is></c ><c r="C2" t="n"><v>1</v></c>',
+                  '<c t="str" r="D2"><f>1+1</f><v>2</v></c></row >'],
+        "lines": ['<row r="2">', inline("E1"), inline("a\r\nb\rc&#13;"), '<c r="C2" t="b"><v>1</v></c>',
+                  '<c r="D2\t"><v>1</v></c></row>'],
+        "markup": ['<!-- 注释 --><?pendra 忽略?><row r="2"><!-- a --><c><v>1</v><?x?></c>',
+                   '<c><is><t>x</t></is><v>2</v></c></row>'],
+    }
+    for name, rows in forms.items():
+        book(folder / (name + ".xlsx"), [titles] + rows)
+    book(folder / "shared.xlsx", [titles, '<row r="2"><c t="s"><v>0</v></c><c t="s"><v>1</v></c>'
+                                  '<c><v>1</v></c><c t="s"><v>2</v></c></row>'],
+         extra_rels=shared_rel, parts=strings)
+    book(folder / "bom.xlsx", [titles, '<row r="2">', inline("E1"), '</row>'],
+         prolog=b'\xef\xbb\xbf<?xml version="1.0" encoding="UTF-8" standalone="yes"?>\r\n')
+    prefixed = ('<x:worksheet xmlns:x="http://schemas.openxmlformats.org/spreadsheetml/2006/main" '
+                'xmlns:r="urn:r"><x:sheetData>', "</x:sheetData></x:worksheet>")
+    book(folder / "prefixes.xlsx", [titles.replace("row", "x:row"),
+                                    '<x:row x:r="2" r:r="9"><x:c t="inlineStr"><x:is><x:t>E1</x:t></x:is>'
+                                    '</x:c></x:row>'], root=prefixed)
+    referenced = titles.encode("ascii", "xmlcharrefreplace").decode()
+    book(folder / "latin1.xlsx", [referenced, '<row r="2">', inline("E1"), inline("Jos\xe9"), "</row>"],
+         prolog='<?xml version="1.0" encoding="ISO-8859-1"?>', encoding="latin-1")
+    book(folder / "doctype.xlsx", [titles, '<row r="2">', inline("E1"), inline("&co;"), "</row>"],
+         prolog='<?xml version="1.0"?><!DOCTYPE worksheet [<!ENTITY co "有限公司">]>')
+    broken = {
+        "crossed": '<row r="2"><c><v>1</c></v></row>',
+        "undeclared": '<row r="2"><y:c><v>1</v></y:c></row>',
+        "twice": '<row r="2" r="3"><c><v>1</v></c></row>',
+        "entity": '<row r="2">%s</row>' % inline("&nbsp;"),
+        "control": '<row r="2">%s</row>' % inline("a\x01b"),
+        "brackets": '<row r="2">%s</row>' % inline("a]]>b"),
+        "unclosed": '<row r="2"><c><v>1</v></c>',
+        "badref": '<row r="2">%s</row>' % inline("&#0;"),
+    }
+    for name, row in broken.items():
+        book(folder / (name + ".xlsx"), [titles, row])
+    book(folder / "utf8.xlsx", [titles, b'<row r="2"><c t="inlineStr"><is><t>\xe5\xbc</t></is></c></row>'])
+    book(folder / "after.xlsx", [titles], root=('<worksheet><sheetData>', '</sheetData></worksheet>x'))
+
+
 def inspect(path):
     sheet = load_workbook(path).worksheets[0]
     print("freeze=%s" % sheet.freeze_panes)
@@ -283,5 +345,6 @@ def dump(path):
 
 
 if __name__ == "__main__":
-    commands = {"make": make, "hostile": hostile, "bombs": bombs, "inspect": inspect, "dump": dump}
+    commands = {"make": make, "hostile": hostile, "bombs": bombs, "xml": xml_forms, "inspect": inspect,
+                "dump": dump}
     commands[sys.argv[1]](sys.argv[2])

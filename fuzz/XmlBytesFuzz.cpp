@@ -1,0 +1,126 @@
+// The worksheet's XML read from its bytes and read by QXmlStreamReader: any bytes as a
+// worksheet (and, after a NUL byte, as the shared strings) of an otherwise sound workbook, which
+// the two must read alike, cell for cell, or refuse alike.
+
+#include "SheetChecks.h"
+#include "sheets/Readers.h"
+
+#include <QBuffer>
+#include <zip.h>
+
+#include <string_view>
+
+namespace {
+
+// minizip writing into a buffer.
+namespace ZipInMemory {
+
+QIODevice *DeviceOf(voidpf Stream) {
+    return static_cast<QIODevice *>(Stream);
+}
+voidpf Open(voidpf Device, const void *, int) {
+    return Device;
+}
+uLong Read(voidpf, voidpf Stream, void *Data, uLong Size) {
+    const qint64 read = DeviceOf(Stream)->read(static_cast<char *>(Data), qint64(Size));
+    return read < 0 ? 0 : static_cast<uLong>(read);
+}
+uLong Write(voidpf, voidpf Stream, const void *Data, uLong Size) {
+    const qint64 written = DeviceOf(Stream)->write(static_cast<const char *>(Data), qint64(Size));
+    return written < 0 ? 0 : static_cast<uLong>(written);
+}
+ZPOS64_T Tell(voidpf, voidpf Stream) {
+    return static_cast<ZPOS64_T>(DeviceOf(Stream)->pos());
+}
+long Seek(voidpf, voidpf Stream, ZPOS64_T Offset, int Origin) {
+    QIODevice *device = DeviceOf(Stream);
+    const qint64 base = Origin == ZLIB_FILEFUNC_SEEK_CUR   ? device->pos()
+                        : Origin == ZLIB_FILEFUNC_SEEK_END ? device->size()
+                                                           : 0;
+    return device->seek(base + static_cast<qint64>(Offset)) ? 0 : -1;
+}
+int Close(voidpf, voidpf) {
+    return 0;
+}
+int Error(voidpf, voidpf) {
+    return 0;
+}
+
+} // namespace ZipInMemory
+
+QByteArray Workbook(std::string_view Sheet, std::string_view Strings, bool WithStrings) {
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::ReadWrite);
+    zlib_filefunc64_def functions{
+        ZipInMemory::Open, ZipInMemory::Read,  ZipInMemory::Write, ZipInMemory::Tell,
+        ZipInMemory::Seek, ZipInMemory::Close, ZipInMemory::Error, &out};
+    zipFile zip = zipOpen2_64("", APPEND_STATUS_CREATE, nullptr, &functions);
+    const auto add = [zip](const char *Name, std::string_view Text) {
+        zipOpenNewFileInZip64(zip, Name, nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, 1,
+                              0);
+        zipWriteInFileInZip(zip, Text.data(), static_cast<unsigned>(Text.size()));
+        zipCloseFileInZip(zip);
+    };
+    add("_rels/.rels",
+        "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+        "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+        "relationships/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>");
+    add("xl/workbook.xml",
+        "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+        "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+        "<sheets><sheet name=\"S\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>");
+    add("xl/_rels/workbook.xml.rels",
+        "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+        "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+        "relationships/worksheet\" Target=\"worksheets/sheet1.xml\"/><Relationship Id=\"rId2\" "
+        "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+        "sharedStrings\" Target=\"sharedStrings.xml\"/></Relationships>");
+    add("xl/worksheets/sheet1.xml", Sheet);
+    if (WithStrings)
+        add("xl/sharedStrings.xml", Strings);
+    zipClose(zip, nullptr);
+    return bytes;
+}
+
+struct Read {
+    sheets::ReadOutcome Outcome;
+    QStringList Cells;
+};
+
+Read ReadAs(const QByteArray &Bytes, sheets::XmlReading How) {
+    QByteArray copy = Bytes;
+    QBuffer file(&copy);
+    file.open(QIODevice::ReadOnly);
+    Read read{sheets::ReadXlsx(file, QStringLiteral("fuzz.xlsx"), {}, How), {}};
+    const sheets::PayrollSheet &sheet = read.Outcome.Sheet;
+    for (std::size_t row = 0; row < sheet.RowCount(); ++row) {
+        for (std::size_t column = 0; column < sheet.Columns().size(); ++column)
+            read.Cells.push_back(sheet.Cell(row, column));
+    }
+    for (const sheets::RowError &error : sheet.Errors())
+        read.Cells.push_back(sheet.Message(error));
+    return read;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size) {
+    const std::string_view input(reinterpret_cast<const char *>(Data), Size);
+    const std::size_t nul = input.find('\0');
+    const QByteArray workbook =
+        Workbook(input.substr(0, nul), nul == std::string_view::npos ? "" : input.substr(nul + 1),
+                 nul != std::string_view::npos);
+    const Read fast = ReadAs(workbook, sheets::XmlReading::Fastest);
+    const Read qt = ReadAs(workbook, sheets::XmlReading::QtOnly);
+    FUZZ_CHECK(fast.Outcome.Result == qt.Outcome.Result, "read %d, by Qt %d: %s / %s",
+               int(fast.Outcome.Result), int(qt.Outcome.Result),
+               fast.Outcome.Error.toUtf8().constData(), qt.Outcome.Error.toUtf8().constData());
+    FUZZ_CHECK(fast.Outcome.Error == qt.Outcome.Error, "%s / by Qt: %s",
+               fast.Outcome.Error.toUtf8().constData(), qt.Outcome.Error.toUtf8().constData());
+    FUZZ_CHECK(fast.Cells == qt.Cells, "%s / by Qt: %s", fast.Cells.join(u'|').toUtf8().constData(),
+               qt.Cells.join(u'|').toUtf8().constData());
+    if (fast.Outcome.Result == sheets::Status::Done)
+        FuzzSheets::CheckSheet(fast.Outcome.Sheet);
+    return 0;
+}
