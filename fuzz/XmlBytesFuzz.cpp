@@ -103,6 +103,18 @@ Read ReadAs(const QByteArray &Bytes, sheets::XmlReading How) {
     return read;
 }
 
+// XML forbids the C0 controls other than tab and line ends anywhere in a document. The byte reader
+// refuses them wherever they stand; QXmlStreamReader lets some through (inside a name, after its
+// first character), so on such parts the two need not agree: what is read must still be sound.
+bool HoldsForbiddenControl(std::string_view Part) {
+    for (const char c : Part) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r')
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size) {
@@ -112,6 +124,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *Data, size_t Size) {
         Workbook(input.substr(0, nul), nul == std::string_view::npos ? "" : input.substr(nul + 1),
                  nul != std::string_view::npos);
     const Read fast = ReadAs(workbook, sheets::XmlReading::Fastest);
+    if (HoldsForbiddenControl(nul == std::string_view::npos ? input : input.substr(0, nul)) ||
+        (nul != std::string_view::npos && HoldsForbiddenControl(input.substr(nul + 1)))) {
+        if (fast.Outcome.Result == sheets::Status::Done)
+            FuzzSheets::CheckSheet(fast.Outcome.Sheet);
+        return 0;
+    }
     const Read qt = ReadAs(workbook, sheets::XmlReading::QtOnly);
     FUZZ_CHECK(fast.Outcome.Result == qt.Outcome.Result, "read %d, by Qt %d: %s / %s",
                int(fast.Outcome.Result), int(qt.Outcome.Result),
