@@ -166,7 +166,8 @@ QString TBatchModel::Text(std::size_t Row, int Column) const {
         return QString::fromStdString(typed->second);
     if (Column < inputs)
         return Data->Cell(Row, static_cast<std::size_t>(Column));
-    if (const auto extra = static_cast<std::size_t>(Column - inputs); extra >= sheets::ResultColumnCount) {
+    if (const auto extra = static_cast<std::size_t>(Column - inputs);
+        extra >= sheets::ResultColumnCount) {
         const sheets::ExtraResult *cell = ExtraAt(Row, extra - sheets::ResultColumnCount);
         return cell ? sheets::ExtraText(*cell) : QString();
     }
@@ -201,8 +202,8 @@ QVariant TBatchModel::data(const QModelIndex &Index, int Role) const {
             return QBrush(QColor(255, 245, 200));
         // A bonus in a cliff: paying less would leave the employee more.
         if (column >= inputs + static_cast<int>(sheets::ResultColumnCount)) {
-            const sheets::ExtraResult *cell = ExtraAt(
-                row, static_cast<std::size_t>(column - inputs) - sheets::ResultColumnCount);
+            const sheets::ExtraResult *cell =
+                ExtraAt(row, static_cast<std::size_t>(column - inputs) - sheets::ResultColumnCount);
             if (cell && cell->Flagged)
                 return QBrush(QColor(255, 190, 110));
         }

@@ -87,7 +87,7 @@ class TBatchModel : public QAbstractTableModel {
 
     std::shared_ptr<const sheets::PayrollSheet> Data;
     std::optional<sheets::PayrollSummary> Totals;
-    QStringList ExtraTitles; // of the sheet shown
+    QStringList ExtraTitles;           // of the sheet shown
     std::vector<std::uint32_t> Sorted; // every row, in the order sorted
     std::vector<std::uint32_t> Shown;  // the rows of Sorted that pass the filter
     QString FilterText;

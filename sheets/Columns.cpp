@@ -42,8 +42,12 @@ constexpr KnownTitle PartTitle(InsurancePart Part, const char *Chinese, const ch
 }
 
 constexpr KnownTitle ItemTitle(DeductionItem Item, const char *Chinese, const char *English) {
-    return {Kind::Input, static_cast<std::uint8_t>(Field::DeductionItem), Chinese, English,
-            InsurancePart::None, Item};
+    return {Kind::Input,
+            static_cast<std::uint8_t>(Field::DeductionItem),
+            Chinese,
+            English,
+            InsurancePart::None,
+            Item};
 }
 
 constexpr std::array KnownTitles{
@@ -136,8 +140,8 @@ constexpr std::array KnownTitles{
           "Cumulative housing rent"),
     Title(Kind::ItemResult, DeductionItem::ContinuingEducation,
           QT_TRANSLATE_NOOP("SheetText", "累计继续教育"), "Cumulative continuing education"),
-    Title(Kind::ItemResult, DeductionItem::Pension, QT_TRANSLATE_NOOP("SheetText", "累计个人养老金"),
-          "Cumulative private pension"),
+    Title(Kind::ItemResult, DeductionItem::Pension,
+          QT_TRANSLATE_NOOP("SheetText", "累计个人养老金"), "Cumulative private pension"),
     Title(Kind::ItemResult, DeductionItem::HealthInsurance,
           QT_TRANSLATE_NOOP("SheetText", "累计商业健康保险"),
           "Cumulative commercial health insurance"),

@@ -31,8 +31,8 @@ enum class Field : std::uint8_t {
     // blank: 单独 while the year's law has it): written back as typed.
     Bonus,
     BonusMethod,
-    // An item of 专项附加扣除 (子女教育 …继续教育) added into the row's 专项附加扣除, or 个人养老金 or
-    // 商业健康保险, deducted with 其他扣除 within the year's limits: written back as typed.
+    // An item of 专项附加扣除 (子女教育 …继续教育) added into the row's 专项附加扣除, or 个人养老金
+    // or 商业健康保险, deducted with 其他扣除 within the year's limits: written back as typed.
     DeductionItem,
     Written, // a column this program writes (a result, a reason): left out, written anew
     Extra,

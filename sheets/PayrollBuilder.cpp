@@ -184,12 +184,14 @@ std::optional<QString> PayrollBuilder::SetHeader(std::uint32_t Line,
                  Sheet.Header[std::size_t(part)].Title);
     // 专项附加扣除 likewise is the sum of its items.
     const int special = Sheet.ColumnOf(Field::Special);
-    const auto item = std::find_if(Sheet.Header.begin(), Sheet.Header.end(), [](const SheetColumn &c) {
-        return c.Role == Field::DeductionItem && PartOfSpecial(c.Item);
-    });
+    const auto item =
+        std::find_if(Sheet.Header.begin(), Sheet.Header.end(), [](const SheetColumn &c) {
+            return c.Role == Field::DeductionItem && PartOfSpecial(c.Item);
+        });
     if (special >= 0 && item != Sheet.Header.end())
-        return SheetText::tr("%1的标题行中既有「%2」列又有「%3」列：「%2」是子女教育、赡养老人等各项"
-                             "之和，不能与其中一项同时给出；请只留「%2」或只留各项")
+        return SheetText::tr(
+                   "%1的标题行中既有「%2」列又有「%3」列：「%2」是子女教育、赡养老人等各项"
+                   "之和，不能与其中一项同时给出；请只留「%2」或只留各项")
             .arg(FileNamed(Sheet.File), Sheet.Header[std::size_t(special)].Title, item->Title);
     IdColumn = SIZE_MAX;
     for (std::size_t i = 0; i < kept.size(); ++i) {
@@ -433,8 +435,8 @@ void PayrollBuilder::ReadAmount(std::uint32_t Index, std::size_t Column, std::st
         AmountOf(Sheet.Rows[Index], field) = *cents;
         return;
     }
-    current::Cents &sum = field == Field::InsurancePart ? Sheet.Rows[Index].Insurance
-                                                        : Sheet.Rows[Index].Special;
+    current::Cents &sum =
+        field == Field::InsurancePart ? Sheet.Rows[Index].Insurance : Sheet.Rows[Index].Special;
     if (*cents > LargestAmount - sum)
         return Fault(Index, Column, RowProblem::OutOfRange, Cell);
     sum += *cents;

@@ -29,9 +29,9 @@ QString OldExcelFault(const QString &Path) {
 
 // One employee of three months as the worked example a new sheet starts from.
 PayrollSheet TemplateSheet() {
-    constexpr std::array Fields{Field::Id,      Field::Name,   Field::Month, Field::Income,
-                                Field::Exempt,  Field::Insurance, Field::Special, Field::Other,
-                                Field::Mode,    Field::Bonus};
+    constexpr std::array Fields{Field::Id,     Field::Name,      Field::Month,   Field::Income,
+                                Field::Exempt, Field::Insurance, Field::Special, Field::Other,
+                                Field::Mode,   Field::Bonus};
     std::vector<QByteArray> titles;
     titles.reserve(Fields.size()); // the views below stay on their texts
     std::vector<std::string_view> header;
@@ -46,10 +46,10 @@ PayrollSheet TemplateSheet() {
     std::uint32_t line = 1;
     for (const std::string_view month : {"1", "2", "3"}) {
         const std::array<std::string_view, Fields.size()> row{
-            "E001",  std::string_view(name.constData(), std::size_t(name.size())),
-            month,   "20000",
-            "0",     "2000",
-            "3000",  "0",
+            "E001",   std::string_view(name.constData(), std::size_t(name.size())),
+            month,    "20000",
+            "0",      "2000",
+            "3000",   "0",
             perMonth, ""};
         builder.AddRow(++line, row);
     }
@@ -285,14 +285,19 @@ Status ForEachRow(const Output &What, ProgressTicker &Ticker, qint64 &Done, cons
         }
         return Ticker.Ask(Done) ? Status::Done : Status::Cancelled;
     }
+    // Most sheets have neither a bonus nor items: nothing more is made for them.
+    const bool withExtras = ExtraCount(sheet) > 0;
     for (std::uint32_t employee = 0; employee < sheet.EmployeeCount(); ++employee) {
         if (!sheet.Accepted(employee))
             continue;
         const auto rows = sheet.EmployeeRows(employee);
         const auto months = Withhold(sheet, employee);
-        const auto extras = ExtraResults(sheet, employee);
+        const auto extras =
+            withExtras ? ExtraResults(sheet, employee) : std::vector<std::vector<ExtraResult>>();
         for (std::size_t k = 0; k < rows.size(); ++k) {
-            if (!Row(rows[k], &months[k], extras[k]))
+            if (!Row(rows[k], &months[k],
+                     withExtras ? std::span<const ExtraResult>(extras[k])
+                                : std::span<const ExtraResult>()))
                 return Status::Failed;
         }
         Done += static_cast<qint64>(rows.size());

@@ -102,8 +102,7 @@ bool PayrollSheet::SeparateBonusAllowed() const {
     // A year past the rules the program knows is taken under the latest year's, which may still
     // have the method though the law ends it before that year.
     const bool known = SheetYear == 0 || current::RulesInUse(SheetYear) != nullptr;
-    return Rules().SeparateBonus &&
-           (known || SheetYear <= current::Law::SeparateBonusUntil.Year);
+    return Rules().SeparateBonus && (known || SheetYear <= current::Law::SeparateBonusUntil.Year);
 }
 
 current::Cents PayrollSheet::TypedAmount(std::size_t Row, std::size_t Column) const {
@@ -141,9 +140,10 @@ std::vector<BonusTaking> PayrollSheet::Bonuses(std::uint32_t Employee) const {
         if (bonus.Amount <= 0)
             continue;
         const BonusAsk ask =
-            askColumn < 0 ? BonusAsk::Blank
-                          : BonusAskOf(TrimBlanks(ExtraText(rows[k], Header[std::size_t(askColumn)].Extra)))
-                                .value_or(BonusAsk::Blank);
+            askColumn < 0
+                ? BonusAsk::Blank
+                : BonusAskOf(TrimBlanks(ExtraText(rows[k], Header[std::size_t(askColumn)].Extra)))
+                      .value_or(BonusAsk::Blank);
         if (!separate)
             bonus.Way = BonusWay::MergedByLaw;
         else if (ask == BonusAsk::Merged)
@@ -225,7 +225,8 @@ std::vector<current::WageMonth> PayrollSheet::Months(std::uint32_t Employee) con
                     [](DeductionItem item) { return !PartOfSpecial(item); })) {
         const std::vector<ItemAmounts> deducted = ItemsDeducted(Employee);
         for (std::size_t k = 0; k < months.size(); ++k) {
-            for (const DeductionItem item : {DeductionItem::Pension, DeductionItem::HealthInsurance})
+            for (const DeductionItem item :
+                 {DeductionItem::Pension, DeductionItem::HealthInsurance})
                 months[k].Other += deducted[k][static_cast<std::size_t>(item) - 1];
         }
     }

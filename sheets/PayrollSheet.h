@@ -90,21 +90,21 @@ struct PayrollRow {
 };
 
 enum class RowProblem : std::uint8_t {
-    EmptyId,        // 工号 empty
-    Empty,          // 月份 or 收入 empty
-    NotNumber,      // an amount that is not a number
-    OutOfRange,     // a number beyond the largest amount, or too small to be held
-    Negative,       // a negative amount
-    NotMonth,       // 月份 not a whole number from 1 to 12
-    UnknownMode,    // 减除方式 not one of 按月, 自1月, 6万
-    DuplicateMonth, // the employee's month again
-    MonthGap,       // a month missing between two of the employee's months
-    MixedModes,     // a 减除方式 other than the one of the employee's first row
-    NoTitle,        // a cell beyond the titled columns, the first of its row
-    NulByte,        // a cell holding a NUL byte, the first of its row
-    OtherYear,      // 月份 of another year than the sheet's
-    SixtyLate,      // 6万 for an employee whose months do not begin in January
-    ModeNotYetLaw,  // 自1月 or 6万 in a year before the law had it
+    EmptyId,            // 工号 empty
+    Empty,              // 月份 or 收入 empty
+    NotNumber,          // an amount that is not a number
+    OutOfRange,         // a number beyond the largest amount, or too small to be held
+    Negative,           // a negative amount
+    NotMonth,           // 月份 not a whole number from 1 to 12
+    UnknownMode,        // 减除方式 not one of 按月, 自1月, 6万
+    DuplicateMonth,     // the employee's month again
+    MonthGap,           // a month missing between two of the employee's months
+    MixedModes,         // a 减除方式 other than the one of the employee's first row
+    NoTitle,            // a cell beyond the titled columns, the first of its row
+    NulByte,            // a cell holding a NUL byte, the first of its row
+    OtherYear,          // 月份 of another year than the sheet's
+    SixtyLate,          // 6万 for an employee whose months do not begin in January
+    ModeNotYetLaw,      // 自1月 or 6万 in a year before the law had it
     UnknownBonusMethod, // 奖金计税方式 not one of 单独, 并入
     ItemNotYetLaw,      // an item of the deductions in a year the law did not have it
 };

@@ -49,7 +49,8 @@ std::vector<BonusResult> TaxBonuses(const PayrollSheet &Sheet, std::uint32_t Emp
         if (takings[k].Way != BonusWay::Separate)
             continue;
         // Alone it needs no other income: the comparison's separate side and its cliff.
-        const current::BonusComparison taxed = current::CompareBonus(takings[k].Amount, 0, Sheet.Rules());
+        const current::BonusComparison taxed =
+            current::CompareBonus(takings[k].Amount, 0, Sheet.Rules());
         result.Rate = taxed.Separate.Rate;
         result.QuickDeduction = taxed.Separate.QuickDeduction;
         result.Tax = taxed.Separate.BonusTax;
@@ -60,12 +61,15 @@ std::vector<BonusResult> TaxBonuses(const PayrollSheet &Sheet, std::uint32_t Emp
 }
 
 QString BonusNote(const BonusResult &Bonus) {
-    const auto yuan = [](current::Cents Value) { return QString::fromStdString(current::FormatCents(Value)); };
+    const auto yuan = [](current::Cents Value) {
+        return QString::fromStdString(current::FormatCents(Value));
+    };
     switch (Bonus.Taking.Way) {
     case BonusWay::Separate:
         if (!Bonus.Cliff)
             return {};
-        return SheetText::tr("临界点：奖金在%1至%2元之间，税后反而比%1元少；改发%1元，员工税后多得%3元")
+        return SheetText::tr(
+                   "临界点：奖金在%1至%2元之间，税后反而比%1元少；改发%1元，员工税后多得%3元")
             .arg(yuan(Bonus.Cliff->From), yuan(Bonus.Cliff->To), yuan(Bonus.Cliff->Loss));
     case BonusWay::MergedAsked:
         return SheetText::tr("按奖金计税方式并入当月工资计税");

@@ -113,17 +113,17 @@ Status WritePart(WorkbookSheet &Book, const Output &What, ProgressTicker &Ticker
     const std::optional<Rejections> why =
         What.What == Part::Rejected ? std::optional<Rejections>(What.Sheet) : std::nullopt;
     std::uint32_t at = header + 1;
-    return ForEachRow(
-        What, Ticker, Done,
-        [&](std::size_t row, const current::WageWithholding *result,
-            std::span<const ExtraResult> extras) {
-            const std::uint16_t inputs = why ? WriteRejection(Book, at, *why, What.Sheet, row) : 0;
-            const std::uint16_t next = WriteInputs(Book, at, inputs, What.Sheet, row);
-            if (result != nullptr)
-                WriteResults(Book, at, next, *result, extras);
-            ++at;
-            return Book.Fault().isEmpty();
-        });
+    return ForEachRow(What, Ticker, Done,
+                      [&](std::size_t row, const current::WageWithholding *result,
+                          std::span<const ExtraResult> extras) {
+                          const std::uint16_t inputs =
+                              why ? WriteRejection(Book, at, *why, What.Sheet, row) : 0;
+                          const std::uint16_t next = WriteInputs(Book, at, inputs, What.Sheet, row);
+                          if (result != nullptr)
+                              WriteResults(Book, at, next, *result, extras);
+                          ++at;
+                          return Book.Fault().isEmpty();
+                      });
 }
 
 // Why the parts do not fit in worksheets; empty when they do.

@@ -21,7 +21,8 @@ QString Write(const QTemporaryDir &Dir, const QByteArray &Bytes) {
 
 // The cell under Title of each data row of a CSV written by pendra-cli.
 QStringList Column(const QByteArray &Csv, const QString &Title) {
-    QStringList lines = QString::fromUtf8(Csv.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QStringList lines =
+        QString::fromUtf8(Csv.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     if (lines.isEmpty())
         return {};
     const qsizetype at = lines.takeFirst().split(u',').indexOf(Title);
@@ -47,7 +48,8 @@ TEST(PayrollBonus, TaxedOnItsOwnWithTheCliffsCountedOnStderr) {
               (QStringList{"34920.00", "32610.01", "116610.01", "34920.00"}));
     EXPECT_EQ(Column(run.Out, QStringLiteral("本月应预扣税额")),
               (QStringList{"390.00", "390.00", "390.00", "390.00"}));
-    EXPECT_TRUE(run.Err.contains(QStringLiteral("2笔全年一次性奖金落在临界区间"))) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains(QStringLiteral("2笔全年一次性奖金落在临界区间")))
+        << run.Err.toStdString();
 }
 
 TEST(PayrollBonus, MergedWithTheWageWhenTheYearsLawEndsTheSeparateMethod) {

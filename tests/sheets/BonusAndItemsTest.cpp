@@ -4,6 +4,7 @@
 #include "SheetTestSupport.h"
 
 #include "engine/current/RulesInUse.h"
+#include "sheets/Payslips.h"
 #include "sheets/Withholding.h"
 
 #include <QBuffer>
@@ -31,7 +32,8 @@ void PrintTo(const BonusCase &c, std::ostream *os) {
 
 QList<QStringList> CsvLines(const QByteArray &Bytes) {
     QList<QStringList> lines;
-    for (QString line : QString::fromUtf8(Bytes).remove(QChar(0xFEFF)).split("\r\n", Qt::SkipEmptyParts)) {
+    for (QString line :
+         QString::fromUtf8(Bytes).remove(QChar(0xFEFF)).split("\r\n", Qt::SkipEmptyParts)) {
         // No cell of these sheets holds a comma or a quote.
         lines << line.split(u',');
     }
@@ -100,9 +102,9 @@ INSTANTIATE_TEST_SUITE_P(
         BonusCase{"merging asked adds the bonus to the wage's withholding",
                   "工号,月份,收入,专项扣除,全年一次性奖金,奖金计税方式\n"
                   "E1,2026-01,20000,2000,36000,并入\nE2,2026-01,20000,2000,36000,单独\n",
-                  {"1:本月应预扣税额=2380.00", "1:奖金应纳税额=",
-                   "1:奖金提示=按奖金计税方式并入当月工资计税", "2:本月应预扣税额=390.00",
-                   "2:奖金应纳税额=1080.00"}},
+                  {"1:本月应预扣税额=2380.00",
+                   "1:奖金应纳税额=", "1:奖金提示=按奖金计税方式并入当月工资计税",
+                   "2:本月应预扣税额=390.00", "2:奖金应纳税额=1080.00"}},
         BonusCase{"a year past the end of the separate method merges",
                   Header + "E1,2028-01,20000,2000,36000\n",
                   {"1:本月应预扣税额=2380.00", "1:奖金应纳税额=", "1:税后奖金="}},
@@ -124,19 +126,22 @@ INSTANTIATE_TEST_SUITE_P(
                   {"1:累计其他扣除=10300.00", "1:累计个人养老金=10000.00",
                    "1:累计商业健康保险=200.00", "2:累计个人养老金=12000.00",
                    "2:累计商业健康保险=350.00", "2:累计其他扣除=12450.00"}},
-        BonusCase{"an item the year's law does not have, and a method that is none",
-                  "工号,月份,收入,3岁以下婴幼儿照护,全年一次性奖金,奖金计税方式\n"
-                  "E1,2021-01,20000,1000,,\nE2,2021-01,20000,0,1000,分开\n",
-                  {},
-                  {"第2行「3岁以下婴幼儿照护」列：2021年还没有「3岁以下婴幼儿照护」这项扣除，该列应为空",
-                   "第3行「奖金计税方式」列：“分开”不是奖金计税方式，应为单独或并入（空白即单独计税）"}}));
+        BonusCase{
+            "an item the year's law does not have, and a method that is none",
+            "工号,月份,收入,3岁以下婴幼儿照护,全年一次性奖金,奖金计税方式\n"
+            "E1,2021-01,20000,1000,,\nE2,2021-01,20000,0,1000,分开\n",
+            {},
+            {"第2行「3岁以下婴幼儿照护」列：2021年还没有「3岁以下婴幼儿照护」这项扣除，该列应为空",
+             "第3行「奖金计税方式」列：“分开”不是奖金计税方式，应为单独或并入（空白即单独计税"
+             "）"}}));
 
 TEST(BonusAndItemsHeader, TheTotalBesideAnItemIsRefusedNamingBoth) {
     QTemporaryDir dir;
     const sheets::ReadOutcome read = sheets::ReadPayroll(
         WriteFile(dir, "in.csv", "工号,月份,收入,专项附加扣除,住房租金\nE1,1,20000,1500,1500\n"));
     EXPECT_EQ(read.Result, sheets::Status::Failed);
-    EXPECT_TRUE(read.Error.contains("「专项附加扣除」列又有「住房租金」列")) << read.Error.toStdString();
+    EXPECT_TRUE(read.Error.contains("「专项附加扣除」列又有「住房租金」列"))
+        << read.Error.toStdString();
 }
 
 TEST(BonusAndItemsHeader, ResultsReadAgainLeaveTheBonusAndItemColumnsOut) {
@@ -149,6 +154,20 @@ TEST(BonusAndItemsHeader, ResultsReadAgainLeaveTheBonusAndItemColumnsOut) {
     EXPECT_EQ(again.WrittenColumnsLeftOut(),
               sheets::ResultColumnCount + sheets::BonusColumnCount + 1);
     EXPECT_EQ(Rows(again), QStringList{"E1|1|20000.00|36000.01|2000.00"});
+}
+
+TEST(BonusAndItemsPayslip, ThePaySlipShowsTheBonusAndItsTax) {
+    QTemporaryDir dir;
+    const sheets::PayrollSheet sheet =
+        ReadSheet(WriteFile(dir, "in.csv", Header + "E1,2026-01,20000,2000,36000.01\n"));
+    QString fault;
+    const auto slips = sheets::MakePayslips(sheet, 1, {}, fault);
+    ASSERT_TRUE(slips) << fault.toStdString();
+    QStringList pay;
+    for (const sheets::PayslipItem &item : slips->Slips.at(0).Pay)
+        pay << item.Title + u'=' + QString::fromStdString(current::FormatCents(item.Amount));
+    EXPECT_EQ(pay, (QStringList{"应发=20000.00", "全年一次性奖金=36000.01", "三险一金=2000.00",
+                                "个人所得税=390.00", "奖金应纳税额=3390.00", "实发=50220.01"}));
 }
 
 } // namespace
