@@ -1281,7 +1281,7 @@ Housing loan interest, Housing rent, Continuing education (added together; the r
 item&apos;s cumulative column); Private pension and Commercial health insurance are deducted with the
 other deductions within the year&apos;s limits. Annual bonus is the annual bonus paid in the row&apos;s
 month: taxed separately (once a year) while the year&apos;s law allows it, or with that month&apos;s wages
-when Bonus taxation method says 并入 (merged); the results then hold the bonus&apos;s tax, rate,
+when Bonus taxation method says merged; the results then hold the bonus&apos;s tax, rate,
 quick deduction, net and a note (for a bonus in a cliff, the amount to pay instead). A row without an employee ID that
 says total or subtotal is a totals row and is passed over. The rows not calculated last time,
 in the worksheet &quot;Not calculated&quot; or in &quot;NAME-not-calculated.csv&quot; beside the sheet, are read
