@@ -7,6 +7,7 @@
 #include "sheets/Limits.h"
 #include "sheets/PayrollBuilder.h"
 #include "sheets/PayrollIo.h"
+#include "sheets/Withholding.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -63,27 +64,51 @@ void PrintNotes(const sheets::PayrollSheet &Sheet, const QString &OutPath) {
         PrintError(rejected);
 }
 
+// A clerk who pays a bonus in a cliff would pay the employee more by paying less: told once, the
+// rows being in the 奖金提示 column.
+void PrintCliffs(const sheets::PayrollSheet &Sheet) {
+    if (!Sheet.HasBonus())
+        return;
+    int cliffs = 0;
+    for (std::uint32_t employee = 0; employee < Sheet.EmployeeCount(); ++employee) {
+        if (!Sheet.Accepted(employee))
+            continue;
+        for (const sheets::BonusResult &bonus : sheets::TaxBonuses(Sheet, employee))
+            cliffs += bonus.Cliff ? 1 : 0;
+    }
+    if (cliffs > 0)
+        PrintError(PayrollCommand::tr("%n笔全年一次性奖金落在临界区间：少发一些，员工税后反而多得，"
+                                      "见「%1」列",
+                                      nullptr, cliffs)
+                       .arg(sheets::BonusTitle(sheets::BonusColumn::Note)));
+}
+
 QString Help() {
-    return PayrollCommand::tr(
-               "工资表批量计算：按累计预扣法计算每位员工每月应预扣的税额。\n"
-               "输入为 CSV（UTF-8，可带 BOM，或 GBK）或 Excel（.xlsx，第一个工作表）。\n"
-               "标题行是前 %1 个非空行中第一个含工号、月份、收入的行，其上的表名、说明略过。\n"
-               "列的顺序不限，标题可用中文或英文（见 README）：工号（必需）、姓名、月份（必需，\n"
-               "1 至 12，也可写作 1月、2026-02、2026年2月，全表须为同一年）、收入（必需）、\n"
-               "免税收入、专项扣除、专项附加扣除、其他扣除（金额可带千位分隔符和 ¥）、\n"
-               "减除方式（按月、自1月、6万，也可写 per-month、from-january、sixty；空为按月；\n"
-               "6万 的员工须从 1 月起）。收入也可题作应发工资、应发合计、税前工资，专项扣除也可\n"
-               "题作三险一金、社保公积金，或分列基本养老保险费、基本医疗保险费、失业保险费、\n"
-               "住房公积金（相加为专项扣除）；未读取的列在标准错误上列出，像扣除项的另有警告。\n"
-               "没有工号而写着合计、总计、小计的行是合计行，略过。工作表“未计算”或旁边的\n"
-               "“名称-未计算.csv”中上次未计算的行一并读入、重新计算。\n"
-               "本程序写出的结果列（累计收入至税后收入）不作为输入，\n"
-               "按本次计算重新写出。输出每一行的输入列及各结果列，标题用当前语言，按员工首次\n"
-               "出现的顺序、按月份排列；不给 -o 或给 -o - 时以 UTF-8（带 BOM）的 CSV 写到标准\n"
-               "输出。有误的行在标准错误上列出行号和列名，其员工的各行都不计算，写在 Excel\n"
-               "结果的工作表“未计算”中或 CSV 结果旁的“名称-未计算.csv”中；其余员工照常输出，\n"
-               "退出状态为 1；没有一行可以计算时不写出结果，退出状态为 2。")
-        .arg(sheets::HeaderRows);
+    return PayrollCommand::
+        tr("工资表批量计算：按累计预扣法计算每位员工每月应预扣的税额。\n"
+           "输入为 CSV（UTF-8，可带 BOM，或 GBK）或 Excel（.xlsx，第一个工作表）。\n"
+           "标题行是前 %1 个非空行中第一个含工号、月份、收入的行，其上的表名、说明略过。\n"
+           "列的顺序不限，标题可用中文或英文（见 README）：工号（必需）、姓名、月份（必需，\n"
+           "1 至 12，也可写作 1月、2026-02、2026年2月，全表须为同一年）、收入（必需）、\n"
+           "免税收入、专项扣除、专项附加扣除、其他扣除（金额可带千位分隔符和 ¥）、\n"
+           "减除方式（按月、自1月、6万，也可写 per-month、from-january、sixty；空为按月；\n"
+           "6万 的员工须从 1 月起）。收入也可题作应发工资、应发合计、税前工资，专项扣除也可\n"
+           "题作三险一金、社保公积金，或分列基本养老保险费、基本医疗保险费、失业保险费、\n"
+           "住房公积金（相加为专项扣除）；未读取的列在标准错误上列出，像扣除项的另有警告。\n"
+           "专项附加扣除也可分列子女教育、3岁以下婴幼儿照护、赡养老人、住房贷款利息、住房租金、\n"
+           "继续教育（相加为专项附加扣除，结果另有各项的累计列）；个人养老金、商业健康保险\n"
+           "按当年限额并入其他扣除。全年一次性奖金（或年终奖）列为当月发放的奖金，当年政策\n"
+           "允许时单独计税（每年一次），奖金计税方式列写“并入”时并入当月工资；结果另有奖金的\n"
+           "税额、税率、速算扣除数、税后奖金和奖金提示（落在临界区间时给出改发的金额）。\n"
+           "没有工号而写着合计、总计、小计的行是合计行，略过。工作表“未计算”或旁边的\n"
+           "“名称-未计算.csv”中上次未计算的行一并读入、重新计算。\n"
+           "本程序写出的结果列（累计收入至税后收入）不作为输入，\n"
+           "按本次计算重新写出。输出每一行的输入列及各结果列，标题用当前语言，按员工首次\n"
+           "出现的顺序、按月份排列；不给 -o 或给 -o - 时以 UTF-8（带 BOM）的 CSV 写到标准\n"
+           "输出。有误的行在标准错误上列出行号和列名，其员工的各行都不计算，写在 Excel\n"
+           "结果的工作表“未计算”中或 CSV 结果旁的“名称-未计算.csv”中；其余员工照常输出，\n"
+           "退出状态为 1；没有一行可以计算时不写出结果，退出状态为 2。")
+            .arg(sheets::HeaderRows);
 }
 
 } // namespace
@@ -133,6 +158,7 @@ int RunPayroll(const QStringList &Arguments) {
         return Refused;
     }
     PrintNotes(read.Sheet, outPath);
+    PrintCliffs(read.Sheet);
     return read.Sheet.Errors().empty() ? Success : RowsLeftOut;
 }
 

@@ -47,6 +47,7 @@ void TBatchModel::SetSheet(std::shared_ptr<const sheets::PayrollSheet> Sheet) {
     Data = std::move(Sheet);
     Totals.reset();
     Cursor = Data ? std::make_unique<sheets::WithholdingCursor>(*Data) : nullptr;
+    ExtraTitles = Data ? sheets::ExtraTitles(*Data) : QStringList();
     FilterText.clear();
     Typed.clear();
     SortColumn = -1;
@@ -64,11 +65,11 @@ void TBatchModel::SetSummary(std::optional<sheets::PayrollSummary> Summary) {
     const bool wasShown = Totals.has_value();
     const int inputs = InputColumnCount();
     if (Summary && !wasShown) {
-        beginInsertColumns({}, inputs, inputs + static_cast<int>(sheets::ResultColumnCount) - 1);
+        beginInsertColumns({}, inputs, inputs + ResultCount() - 1);
         Totals = std::move(Summary);
         endInsertColumns();
     } else if (!Summary && wasShown) {
-        beginRemoveColumns({}, inputs, inputs + static_cast<int>(sheets::ResultColumnCount) - 1);
+        beginRemoveColumns({}, inputs, inputs + ResultCount() - 1);
         Totals.reset();
         endRemoveColumns();
     } else {
@@ -113,6 +114,15 @@ int TBatchModel::InputColumnCount() const {
     return Data ? static_cast<int>(Data->Columns().size()) : 0;
 }
 
+int TBatchModel::ResultCount() const {
+    return static_cast<int>(sheets::ResultColumnCount) + static_cast<int>(ExtraTitles.size());
+}
+
+const sheets::ExtraResult *TBatchModel::ExtraAt(std::size_t Row, std::size_t Extra) const {
+    const std::span<const sheets::ExtraResult> extras = Cursor->ExtrasAt(Row);
+    return Extra < extras.size() ? &extras[Extra] : nullptr;
+}
+
 QStringList TBatchModel::LongestTexts(sheets::Field Which, std::size_t Count) const {
     const int column = Data ? Data->ColumnOf(Which) : -1;
     if (column < 0 || Count == 0)
@@ -147,7 +157,7 @@ int TBatchModel::rowCount(const QModelIndex &Parent) const {
 int TBatchModel::columnCount(const QModelIndex &Parent) const {
     if (Parent.isValid())
         return 0;
-    return InputColumnCount() + (Totals ? static_cast<int>(sheets::ResultColumnCount) : 0);
+    return InputColumnCount() + (Totals ? ResultCount() : 0);
 }
 
 QString TBatchModel::Text(std::size_t Row, int Column) const {
@@ -156,6 +166,11 @@ QString TBatchModel::Text(std::size_t Row, int Column) const {
         return QString::fromStdString(typed->second);
     if (Column < inputs)
         return Data->Cell(Row, static_cast<std::size_t>(Column));
+    if (const auto extra = static_cast<std::size_t>(Column - inputs);
+        extra >= sheets::ResultColumnCount) {
+        const sheets::ExtraResult *cell = ExtraAt(Row, extra - sheets::ResultColumnCount);
+        return cell ? sheets::ExtraText(*cell) : QString();
+    }
     const current::WageWithholding *month = Cursor->At(Row);
     return month ? sheets::ResultText(*month, static_cast<sheets::ResultColumn>(Column - inputs))
                  : QString();
@@ -185,6 +200,13 @@ QVariant TBatchModel::data(const QModelIndex &Index, int Role) const {
         // and not yet calculated again stands out.
         if (Typed.count({row, std::size_t(column)}) > 0)
             return QBrush(QColor(255, 245, 200));
+        // A bonus in a cliff: paying less would leave the employee more.
+        if (column >= inputs + static_cast<int>(sheets::ResultColumnCount)) {
+            const sheets::ExtraResult *cell =
+                ExtraAt(row, static_cast<std::size_t>(column - inputs) - sheets::ResultColumnCount);
+            if (cell && cell->Flagged)
+                return QBrush(QColor(255, 190, 110));
+        }
         return Data->RowAccepted(row) ? QVariant() : QVariant(QBrush(QColor(255, 228, 228)));
     default:
         return {};
@@ -241,6 +263,8 @@ sheets::PayrollSummary TBatchModel::ShownSummary() const {
             ++summary.Employees;
         summary.MonthTax[Data->Row(row).Month - 1] += month->Tax;
         summary.YearTax += month->Tax;
+        for (const sheets::ExtraResult &cell : Cursor->ExtrasAt(row))
+            summary.BonusCliffs += cell.Flagged ? 1 : 0;
     }
     return summary;
 }
@@ -255,6 +279,8 @@ QVariant TBatchModel::headerData(int Section, Qt::Orientation Orientation, int R
     const int inputs = InputColumnCount();
     if (Section < inputs)
         return Data->Columns()[static_cast<std::size_t>(Section)].Title;
+    if (Section - inputs >= static_cast<int>(sheets::ResultColumnCount) && Section < columnCount())
+        return ExtraTitles.value(Section - inputs - static_cast<int>(sheets::ResultColumnCount));
     if (Section < columnCount())
         return sheets::ResultTitle(static_cast<sheets::ResultColumn>(Section - inputs));
     return {};
@@ -303,8 +329,11 @@ std::vector<std::uint32_t> TBatchModel::OrderBy(int Column, Qt::SortOrder Order)
     const sheets::PayrollSheet &sheet = *Data;
     const int inputs = InputColumnCount();
     if (Column >= inputs) {
+        const auto result = static_cast<std::size_t>(Column - inputs);
         const std::vector<current::Cents> keys =
-            ResultKeys(static_cast<sheets::ResultColumn>(Column - inputs));
+            result < sheets::ResultColumnCount
+                ? ResultKeys(static_cast<sheets::ResultColumn>(result))
+                : ExtraKeys(result - sheets::ResultColumnCount);
         std::stable_sort(sorted.begin(), sorted.end(), [&](std::uint32_t a, std::uint32_t b) {
             const bool inA = sheet.RowAccepted(a);
             const bool inB = sheet.RowAccepted(b);
@@ -335,6 +364,22 @@ std::vector<current::Cents> TBatchModel::ResultKeys(sheets::ResultColumn Column)
         const std::vector<current::WageWithholding> months = sheets::Withhold(*Data, employee);
         for (std::size_t i = 0; i < rows.size(); ++i)
             keys[rows[i]] = sheets::ResultValue(months[i], Column);
+    }
+    return keys;
+}
+
+// A text (奖金提示) sorts the rows that have one after those without.
+std::vector<current::Cents> TBatchModel::ExtraKeys(std::size_t Extra) const {
+    std::vector<current::Cents> keys(Data->RowCount(), 0);
+    for (std::uint32_t employee = 0; employee < Data->EmployeeCount(); ++employee) {
+        if (!Data->Accepted(employee))
+            continue;
+        const auto rows = Data->EmployeeRows(employee);
+        const auto cells = sheets::ExtraResults(*Data, employee);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const sheets::ExtraResult &cell = cells[i][Extra];
+            keys[rows[i]] = cell.Of == sheets::ExtraResult::Kind::Text ? 1 : cell.Value;
+        }
     }
     return keys;
 }

@@ -54,6 +54,9 @@ class TBatchModel : public QAbstractTableModel {
     int ViewRow(std::size_t SheetRow) const;
     // Where the result columns begin.
     int InputColumnCount() const;
+    // How many result columns a calculated sheet shows: the wage's, then the bonus's and the
+    // items' year to date when the sheet has them.
+    int ResultCount() const;
     // The longest texts of the 工号 or 姓名 column over the whole sheet (by their UTF-8 length),
     // at most Count of them: what a view that measures only some rows may not make room for.
     QStringList LongestTexts(sheets::Field Which, std::size_t Count) const;
@@ -77,9 +80,14 @@ class TBatchModel : public QAbstractTableModel {
     void ApplyFilter();
     // One result column for every row, rows left out last whichever the order.
     std::vector<current::Cents> ResultKeys(sheets::ResultColumn Column) const;
+    std::vector<current::Cents> ExtraKeys(std::size_t Extra) const;
+    // The cell after the wage's results, Extra counted from the first of them; none for a row
+    // left out.
+    const sheets::ExtraResult *ExtraAt(std::size_t Row, std::size_t Extra) const;
 
     std::shared_ptr<const sheets::PayrollSheet> Data;
     std::optional<sheets::PayrollSummary> Totals;
+    QStringList ExtraTitles;           // of the sheet shown
     std::vector<std::uint32_t> Sorted; // every row, in the order sorted
     std::vector<std::uint32_t> Shown;  // the rows of Sorted that pass the filter
     QString FilterText;

@@ -455,14 +455,20 @@ void TFrmBatch::ShowSummary() {
                 .arg(Model->Filter(), EmployeesText(summary->Employees), RowsText(summary->Rows)));
         return;
     }
+    // Bonuses in a cliff, their cells shaded in the table.
+    const QString cliffs = summary->BonusCliffs == 0 ? QString()
+                                                     : tr("%n笔奖金落在临界区间（已标色）；",
+                                                          nullptr, int(summary->BonusCliffs));
     if (summary->RejectedRows > 0) {
-        TxtCounts->setText(tr("员工%1，%2；另有%3、%4因错误未计算。本月应预扣税额合计：")
-                               .arg(EmployeesText(summary->Employees), RowsText(summary->Rows),
-                                    EmployeesText(summary->RejectedEmployees),
-                                    RowsText(summary->RejectedRows)));
+        TxtCounts->setText(cliffs + tr("员工%1，%2；另有%3、%4因错误未计算。本月应预扣税额合计：")
+                                        .arg(EmployeesText(summary->Employees),
+                                             RowsText(summary->Rows),
+                                             EmployeesText(summary->RejectedEmployees),
+                                             RowsText(summary->RejectedRows)));
         return;
     }
-    TxtCounts->setText(tr("员工%1，%2。本月应预扣税额合计：")
+    TxtCounts->setText(cliffs +
+                       tr("员工%1，%2。本月应预扣税额合计：")
                            .arg(EmployeesText(summary->Employees), RowsText(summary->Rows)));
 }
 

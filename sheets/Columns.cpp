@@ -11,7 +11,7 @@
 namespace sheets {
 namespace {
 
-enum class Kind : std::uint8_t { Input, Result, Rejected };
+enum class Kind : std::uint8_t { Input, Result, Rejected, BonusResult, ItemResult };
 
 // A title the program knows, by both of its fixed names: the Chinese one, which is also the source
 // of its translation, and the English one. A sheet is read by these names, never by what a
@@ -24,6 +24,7 @@ struct KnownTitle {
     const char *Source;
     const char *English;
     InsurancePart Part = InsurancePart::None;
+    DeductionItem Item = DeductionItem::None;
 };
 
 template <typename Enum>
@@ -38,6 +39,15 @@ constexpr KnownTitle Synonym(Field Which, const char *Chinese, const char *Engli
 
 constexpr KnownTitle PartTitle(InsurancePart Part, const char *Chinese, const char *English) {
     return {Kind::Input, static_cast<std::uint8_t>(Field::InsurancePart), Chinese, English, Part};
+}
+
+constexpr KnownTitle ItemTitle(DeductionItem Item, const char *Chinese, const char *English) {
+    return {Kind::Input,
+            static_cast<std::uint8_t>(Field::DeductionItem),
+            Chinese,
+            English,
+            InsurancePart::None,
+            Item};
 }
 
 constexpr std::array KnownTitles{
@@ -67,6 +77,20 @@ constexpr std::array KnownTitles{
     PartTitle(InsurancePart::Unemployment, "失业保险", "Unemployment insurance"),
     PartTitle(InsurancePart::HousingFund, "住房公积金", "Housing provident fund"),
     PartTitle(InsurancePart::HousingFund, "公积金", "Housing fund"),
+    Title(Kind::Input, Field::Bonus, QT_TRANSLATE_NOOP("SheetText", "全年一次性奖金"),
+          "Annual bonus"),
+    Synonym(Field::Bonus, "年终奖", "Annual bonus paid"),
+    Title(Kind::Input, Field::BonusMethod, QT_TRANSLATE_NOOP("SheetText", "奖金计税方式"),
+          "Bonus taxation method"),
+    ItemTitle(DeductionItem::ChildEducation, "子女教育", "Children's education"),
+    ItemTitle(DeductionItem::InfantCare, "3岁以下婴幼儿照护", "Care for infants under 3"),
+    ItemTitle(DeductionItem::InfantCare, "婴幼儿照护", "Infant care"),
+    ItemTitle(DeductionItem::Elderly, "赡养老人", "Elderly support"),
+    ItemTitle(DeductionItem::HousingLoan, "住房贷款利息", "Housing loan interest"),
+    ItemTitle(DeductionItem::Rent, "住房租金", "Housing rent"),
+    ItemTitle(DeductionItem::ContinuingEducation, "继续教育", "Continuing education"),
+    ItemTitle(DeductionItem::Pension, "个人养老金", "Private pension"),
+    ItemTitle(DeductionItem::HealthInsurance, "商业健康保险", "Commercial health insurance"),
     Title(Kind::Result, ResultColumn::CumulativeIncome, QT_TRANSLATE_NOOP("SheetText", "累计收入"),
           "Cumulative income"),
     Title(Kind::Result, ResultColumn::CumulativeExempt,
@@ -93,6 +117,34 @@ constexpr std::array KnownTitles{
     Title(Kind::Result, ResultColumn::Tax, QT_TRANSLATE_NOOP("SheetText", "本月应预扣税额"),
           "Tax to withhold this month"),
     Title(Kind::Result, ResultColumn::Net, QT_TRANSLATE_NOOP("SheetText", "税后收入"), "Net pay"),
+    Title(Kind::BonusResult, BonusColumn::Tax, QT_TRANSLATE_NOOP("SheetText", "奖金应纳税额"),
+          "Tax on the annual bonus"),
+    Title(Kind::BonusResult, BonusColumn::Rate, QT_TRANSLATE_NOOP("SheetText", "奖金税率"),
+          "Annual bonus tax rate"),
+    Title(Kind::BonusResult, BonusColumn::QuickDeduction,
+          QT_TRANSLATE_NOOP("SheetText", "奖金速算扣除数"), "Annual bonus quick deduction"),
+    Title(Kind::BonusResult, BonusColumn::Net, QT_TRANSLATE_NOOP("SheetText", "税后奖金"),
+          "Annual bonus after tax"),
+    Title(Kind::BonusResult, BonusColumn::Note, QT_TRANSLATE_NOOP("SheetText", "奖金提示"),
+          "Annual bonus note"),
+    Title(Kind::ItemResult, DeductionItem::ChildEducation,
+          QT_TRANSLATE_NOOP("SheetText", "累计子女教育"), "Cumulative children's education"),
+    Title(Kind::ItemResult, DeductionItem::InfantCare,
+          QT_TRANSLATE_NOOP("SheetText", "累计3岁以下婴幼儿照护"),
+          "Cumulative care for infants under 3"),
+    Title(Kind::ItemResult, DeductionItem::Elderly, QT_TRANSLATE_NOOP("SheetText", "累计赡养老人"),
+          "Cumulative elderly support"),
+    Title(Kind::ItemResult, DeductionItem::HousingLoan,
+          QT_TRANSLATE_NOOP("SheetText", "累计住房贷款利息"), "Cumulative housing loan interest"),
+    Title(Kind::ItemResult, DeductionItem::Rent, QT_TRANSLATE_NOOP("SheetText", "累计住房租金"),
+          "Cumulative housing rent"),
+    Title(Kind::ItemResult, DeductionItem::ContinuingEducation,
+          QT_TRANSLATE_NOOP("SheetText", "累计继续教育"), "Cumulative continuing education"),
+    Title(Kind::ItemResult, DeductionItem::Pension,
+          QT_TRANSLATE_NOOP("SheetText", "累计个人养老金"), "Cumulative private pension"),
+    Title(Kind::ItemResult, DeductionItem::HealthInsurance,
+          QT_TRANSLATE_NOOP("SheetText", "累计商业健康保险"),
+          "Cumulative commercial health insurance"),
     Title(Kind::Rejected, RejectedColumn::Line, QT_TRANSLATE_NOOP("SheetText", "原表行号"),
           "Source row"),
     Title(Kind::Rejected, RejectedColumn::Column, QT_TRANSLATE_NOOP("SheetText", "有误的列"),
@@ -119,7 +171,7 @@ TitleRole RoleOfTitle(std::string_view Title) {
         return {};
     if (found->Of != Kind::Input)
         return {Field::Written};
-    return {static_cast<Field>(found->Which), found->Part};
+    return {static_cast<Field>(found->Which), found->Part, found->Item};
 }
 
 namespace {
@@ -156,6 +208,14 @@ QString ResultTitle(ResultColumn Which) {
 
 QString RejectedTitle(RejectedColumn Which) {
     return Translated(Kind::Rejected, Which);
+}
+
+QString BonusTitle(BonusColumn Which) {
+    return Translated(Kind::BonusResult, Which);
+}
+
+QString ItemResultTitle(DeductionItem Which) {
+    return Translated(Kind::ItemResult, Which);
 }
 
 } // namespace sheets

@@ -27,6 +27,13 @@ enum class Field : std::uint8_t {
     // A part of 专项扣除 (基本养老保险费 …住房公积金): added into the row's 专项扣除, and written
     // back as it was typed.
     InsurancePart,
+    // 全年一次性奖金 paid in the row's month, and how the employee asks it to be taxed (单独, 并入;
+    // blank: 单独 while the year's law has it): written back as typed.
+    Bonus,
+    BonusMethod,
+    // An item of 专项附加扣除 (子女教育 …继续教育) added into the row's 专项附加扣除, or 个人养老金
+    // or 商业健康保险, deducted with 其他扣除 within the year's limits: written back as typed.
+    DeductionItem,
     Written, // a column this program writes (a result, a reason): left out, written anew
     Extra,
 };
@@ -49,6 +56,16 @@ enum class ResultColumn : std::uint8_t {
 };
 inline constexpr std::size_t ResultColumnCount = 13;
 
+// The columns written after the results when the sheet has a 全年一次性奖金 column, in this order.
+enum class BonusColumn : std::uint8_t {
+    Tax,            // 奖金应纳税额
+    Rate,           // 奖金税率
+    QuickDeduction, // 奖金速算扣除数
+    Net,            // 税后奖金
+    Note,           // 奖金提示: a cliff, the bonus merged and why
+};
+inline constexpr std::size_t BonusColumnCount = 5;
+
 // The columns written before the cells of a row left out of the calculation.
 enum class RejectedColumn : std::uint8_t {
     Line,   // 原表行号
@@ -60,9 +77,28 @@ inline constexpr std::size_t RejectedColumnCount = 3;
 // The parts of 专项扣除 a sheet may give in columns of their own instead of their sum.
 enum class InsurancePart : std::uint8_t { None, Pension, Medical, Unemployment, HousingFund };
 
+// The items of the deductions a sheet may give in columns of their own: the six of 专项附加扣除,
+// then the two deducted with 其他扣除.
+enum class DeductionItem : std::uint8_t {
+    None,
+    ChildEducation,      // 子女教育
+    InfantCare,          // 3岁以下婴幼儿照护
+    Elderly,             // 赡养老人
+    HousingLoan,         // 住房贷款利息
+    Rent,                // 住房租金
+    ContinuingEducation, // 继续教育
+    Pension,             // 个人养老金
+    HealthInsurance,     // 商业健康保险
+};
+inline constexpr std::size_t DeductionItemCount = 8; // None aside
+constexpr bool PartOfSpecial(DeductionItem Item) {
+    return Item != DeductionItem::None && Item < DeductionItem::Pension;
+}
+
 struct TitleRole {
     Field Role = Field::Extra;
     InsurancePart Part = InsurancePart::None; // for Field::InsurancePart
+    DeductionItem Item = DeductionItem::None; // for Field::DeductionItem
 };
 
 // The field a title (UTF-8, blanks around it removed) names, by its own name or a synonym clerks
@@ -83,5 +119,8 @@ bool SaysTotal(std::string_view Cell);
 QString FieldTitle(Field Which);
 QString ResultTitle(ResultColumn Which);
 QString RejectedTitle(RejectedColumn Which);
+QString BonusTitle(BonusColumn Which);
+// 累计子女教育 …: the year so far of an item given in a column of its own.
+QString ItemResultTitle(DeductionItem Which);
 
 } // namespace sheets

@@ -128,8 +128,34 @@ void WriteInputs(CsvOut &Out, const PayrollSheet &Sheet, std::size_t Row) {
         case Field::Other:
             Out.Amount(Sheet.Amount(Row, role));
             break;
+        case Field::Bonus:
+        case Field::DeductionItem:
+            if (TrimBlanks(Sheet.TextOf(Row, column)).empty())
+                break;
+            Out.Amount(Sheet.TypedAmount(Row, column));
+            break;
         default:
             Out.Text(Sheet.TextOf(Row, column));
+        }
+    }
+}
+
+void WriteExtras(CsvOut &Out, std::span<const ExtraResult> Cells) {
+    for (const ExtraResult &cell : Cells) {
+        Out.Next();
+        switch (cell.Of) {
+        case ExtraResult::Kind::Empty:
+            break;
+        case ExtraResult::Kind::Amount:
+            Out.Amount(cell.Value);
+            break;
+        case ExtraResult::Kind::Rate:
+            Out.Integer(cell.Value);
+            Out.Raw("%");
+            break;
+        case ExtraResult::Kind::Text:
+            Out.Text(cell.Text.toUtf8().toStdString());
+            break;
         }
     }
 }
@@ -180,12 +206,14 @@ bool WritePart(QIODevice &Device, const QString &Name, const Output &What, Progr
     const std::optional<Rejections> why =
         What.What == Part::Rejected ? std::optional<Rejections>(What.Sheet) : std::nullopt;
     const Status status = ForEachRow(What, Ticker, Done,
-                                     [&](std::size_t row, const current::WageWithholding *result) {
+                                     [&](std::size_t row, const current::WageWithholding *result,
+                                         std::span<const ExtraResult> extras) {
                                          if (why)
                                              WriteRejection(out, *why, What.Sheet, row);
                                          WriteInputs(out, What.Sheet, row);
                                          if (result != nullptr)
                                              WriteResults(out, *result);
+                                         WriteExtras(out, extras);
                                          out.EndRow();
                                          return !out.Failed;
                                      });

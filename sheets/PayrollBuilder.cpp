@@ -52,6 +52,20 @@ QString NulInHeader(const QString &File, std::uint32_t Line, std::size_t Column)
         .arg(FileNamed(File), QString::number(Line), QString::number(Column + 1));
 }
 
+// The columns whose cells are kept as they were typed, beside the row's record.
+bool KeptAsTyped(Field Role) {
+    switch (Role) {
+    case Field::Extra:
+    case Field::InsurancePart:
+    case Field::Bonus:
+    case Field::BonusMethod:
+    case Field::DeductionItem:
+        return true;
+    default:
+        return false;
+    }
+}
+
 current::Cents &AmountOf(PayrollRow &Row, Field Which) {
     switch (Which) {
     case Field::Exempt:
@@ -168,6 +182,17 @@ std::optional<QString> PayrollBuilder::SetHeader(std::uint32_t Line,
                              "公积金之和，不能与其中一项同时给出；请只留「%2」或只留各项")
             .arg(FileNamed(Sheet.File), Sheet.Header[std::size_t(whole)].Title,
                  Sheet.Header[std::size_t(part)].Title);
+    // 专项附加扣除 likewise is the sum of its items.
+    const int special = Sheet.ColumnOf(Field::Special);
+    const auto item =
+        std::find_if(Sheet.Header.begin(), Sheet.Header.end(), [](const SheetColumn &c) {
+            return c.Role == Field::DeductionItem && PartOfSpecial(c.Item);
+        });
+    if (special >= 0 && item != Sheet.Header.end())
+        return SheetText::tr(
+                   "%1的标题行中既有「%2」列又有「%3」列：「%2」是子女教育、赡养老人等各项"
+                   "之和，不能与其中一项同时给出；请只留「%2」或只留各项")
+            .arg(FileNamed(Sheet.File), Sheet.Header[std::size_t(special)].Title, item->Title);
     IdColumn = SIZE_MAX;
     for (std::size_t i = 0; i < kept.size(); ++i) {
         if (kept[i] != NotKept && Sheet.Header[kept[i]].Role == Field::Id)
@@ -190,12 +215,12 @@ std::optional<QString> PayrollBuilder::AddColumn(std::string_view Title,
         return std::nullopt;
     }
     SheetColumn column{QString::fromUtf8(Title.data(), qsizetype(Title.size())), role.Role, 0,
-                       role.Part};
+                       role.Part, role.Item};
     const auto &header = Sheet.Header;
     const auto same = std::find_if(header.begin(), header.end(), [&](const SheetColumn &c) {
         return column.Role == Field::Extra
                    ? CurrentPart > 0 && c.Role == Field::Extra && c.Title == column.Title
-                   : c.Role == column.Role && c.Part == column.Part;
+                   : c.Role == column.Role && c.Part == column.Part && c.Item == column.Item;
     });
     if (same != header.end()) {
         const auto index = static_cast<std::uint32_t>(same - header.begin());
@@ -209,7 +234,7 @@ std::optional<QString> PayrollBuilder::AddColumn(std::string_view Title,
         Kept.push_back(index);
         return std::nullopt;
     }
-    if (column.Role == Field::Extra || column.Role == Field::InsurancePart)
+    if (KeptAsTyped(column.Role))
         column.Extra = Sheet.ExtraColumns++;
     if (column.Role == Field::Month)
         MonthColumn = Sheet.Header.size();
@@ -352,9 +377,17 @@ void PayrollBuilder::ReadCell(std::uint32_t Index, std::size_t Column, std::stri
             Sheet.ExtraCells.push_back({Sheet.Header[Column].Extra, Sheet.Texts.Intern(Cell)});
         break;
     case Field::InsurancePart: // kept as typed, and added into 专项扣除
+    case Field::DeductionItem: // kept as typed, and added into 专项附加扣除 or taken when computed
+    case Field::Bonus:
         if (!Cell.empty())
             Sheet.ExtraCells.push_back({Sheet.Header[Column].Extra, Sheet.Texts.Intern(Cell)});
         ReadAmount(Index, Column, Cell);
+        break;
+    case Field::BonusMethod:
+        if (!Cell.empty())
+            Sheet.ExtraCells.push_back({Sheet.Header[Column].Extra, Sheet.Texts.Intern(Cell)});
+        if (!BonusAskOf(TrimBlanks(Cell)))
+            Fault(Index, Column, RowProblem::UnknownBonusMethod, Cell);
         break;
     default:
         ReadAmount(Index, Column, Cell);
@@ -386,7 +419,7 @@ void PayrollBuilder::ReadAmount(std::uint32_t Index, std::size_t Column, std::st
     if (!cents) { // as a spreadsheet shows an amount: "15,000.00", "¥1,500"
         text = PlainAmount(text, Scratch);
         cents = CellCents(text);
-        if (cents && field != Field::InsurancePart)
+        if (cents && !KeptAsTyped(field))
             KeepTyped(Index, Column, Cell);
     }
     if (!cents)
@@ -395,11 +428,15 @@ void PayrollBuilder::ReadAmount(std::uint32_t Index, std::size_t Column, std::st
     // Checked on the text: "-0.001" is below zero though it rounds to 0.00.
     if (*cents < 0 || (*cents == 0 && BelowZero(text)))
         return Fault(Index, Column, RowProblem::Negative, Cell);
-    if (field != Field::InsurancePart) {
+    if (field == Field::Bonus ||
+        (field == Field::DeductionItem && !PartOfSpecial(Sheet.Header[Column].Item)))
+        return; // taken from the cell when computed
+    if (!KeptAsTyped(field)) {
         AmountOf(Sheet.Rows[Index], field) = *cents;
         return;
     }
-    current::Cents &sum = Sheet.Rows[Index].Insurance;
+    current::Cents &sum =
+        field == Field::InsurancePart ? Sheet.Rows[Index].Insurance : Sheet.Rows[Index].Special;
     if (*cents > LargestAmount - sum)
         return Fault(Index, Column, RowProblem::OutOfRange, Cell);
     sum += *cents;
@@ -479,6 +516,7 @@ PayrollSheet PayrollBuilder::Finish() {
     CheckYears();
     for (std::uint32_t employee = 0; employee < Sheet.EmployeeCount(); ++employee)
         CheckMonths(employee);
+    CheckItemsInLaw();
     for (const PayrollRow &row : Sheet.Rows) {
         if (row.Faulty && row.Employee != NoEmployee)
             Sheet.People[row.Employee].Accepted = false;
@@ -534,6 +572,32 @@ void PayrollBuilder::CheckYears() {
     for (const YearOfRow &row : Years) {
         if (row.Year != year)
             Blame(row.Row, MonthColumn, RowProblem::OtherYear, row.Text, year);
+    }
+}
+
+// 3岁以下婴幼儿照护 and 个人养老金 are deducted only from the years the law has them: an amount in
+// such a column of an earlier year is at fault, a blank or zero passed over.
+void PayrollBuilder::CheckItemsInLaw() {
+    const current::YearRules &rules = Sheet.Rules();
+    for (std::size_t column = 0; column < Sheet.Header.size(); ++column) {
+        const SheetColumn &title = Sheet.Header[column];
+        if (title.Role != Field::DeductionItem ||
+            !((title.Item == DeductionItem::InfantCare && rules.InfantCare == 0) ||
+              (title.Item == DeductionItem::Pension && rules.PensionCap == 0)))
+            continue;
+        for (std::uint32_t row = 0; row < Sheet.Rows.size(); ++row) {
+            if (Sheet.TypedAmount(row, column) <= 0) // a fault of its own, or nothing
+                continue;
+            const std::uint32_t start = Sheet.ExtraStarts[row];
+            const std::uint32_t end = row + 1 < Sheet.ExtraStarts.size()
+                                          ? Sheet.ExtraStarts[row + 1]
+                                          : static_cast<std::uint32_t>(Sheet.ExtraCells.size());
+            for (std::uint32_t i = start; i < end; ++i) {
+                if (Sheet.ExtraCells[i].Extra == title.Extra)
+                    Blame(row, column, RowProblem::ItemNotYetLaw, Sheet.ExtraCells[i].Text,
+                          static_cast<std::uint32_t>(rules.Year));
+            }
+        }
     }
 }
 

@@ -101,6 +101,7 @@ class PayrollBuilder {
     void GroupByEmployee();
     void CheckYears();
     void CheckMonths(std::uint32_t Employee);
+    void CheckItemsInLaw();
 };
 
 } // namespace sheets

@@ -29,9 +29,9 @@ QString OldExcelFault(const QString &Path) {
 
 // One employee of three months as the worked example a new sheet starts from.
 PayrollSheet TemplateSheet() {
-    constexpr std::array Fields{Field::Id,      Field::Name,   Field::Month,
-                                Field::Income,  Field::Exempt, Field::Insurance,
-                                Field::Special, Field::Other,  Field::Mode};
+    constexpr std::array Fields{Field::Id,     Field::Name,      Field::Month,   Field::Income,
+                                Field::Exempt, Field::Insurance, Field::Special, Field::Other,
+                                Field::Mode,   Field::Bonus};
     std::vector<QByteArray> titles;
     titles.reserve(Fields.size()); // the views below stay on their texts
     std::vector<std::string_view> header;
@@ -46,11 +46,11 @@ PayrollSheet TemplateSheet() {
     std::uint32_t line = 1;
     for (const std::string_view month : {"1", "2", "3"}) {
         const std::array<std::string_view, Fields.size()> row{
-            "E001",  std::string_view(name.constData(), std::size_t(name.size())),
-            month,   "20000",
-            "0",     "2000",
-            "3000",  "0",
-            perMonth};
+            "E001",   std::string_view(name.constData(), std::size_t(name.size())),
+            month,    "20000",
+            "0",      "2000",
+            "3000",   "0",
+            perMonth, ""};
         builder.AddRow(++line, row);
     }
     return builder.Finish();
@@ -259,18 +259,19 @@ QStringList TitlesOf(const Output &What) {
             titles << RejectedTitle(static_cast<RejectedColumn>(i));
     }
     for (const SheetColumn &column : What.Sheet.Columns())
-        titles << (column.Role == Field::Extra || column.Role == Field::InsurancePart
+        titles << (column.Role == Field::Extra || column.Role == Field::InsurancePart ||
+                           column.Role == Field::DeductionItem
                        ? column.Title
                        : FieldTitle(column.Role));
     if (What.What == Part::Results) {
         for (std::size_t i = 0; i < ResultColumnCount; ++i)
             titles << ResultTitle(static_cast<ResultColumn>(i));
+        titles << ExtraTitles(What.Sheet);
     }
     return titles;
 }
 
-Status ForEachRow(const Output &What, ProgressTicker &Ticker, qint64 &Done,
-                  const std::function<bool(std::size_t, const current::WageWithholding *)> &Row) {
+Status ForEachRow(const Output &What, ProgressTicker &Ticker, qint64 &Done, const RowWriter &Row) {
     const PayrollSheet &sheet = What.Sheet;
     if (What.What != Part::Results) {
         const bool rejected = What.What == Part::Rejected;
@@ -279,18 +280,24 @@ Status ForEachRow(const Output &What, ProgressTicker &Ticker, qint64 &Done,
                 continue;
             if (!Ticker.Tick(Done++))
                 return Status::Cancelled;
-            if (!Row(row, nullptr))
+            if (!Row(row, nullptr, {}))
                 return Status::Failed;
         }
         return Ticker.Ask(Done) ? Status::Done : Status::Cancelled;
     }
+    // Most sheets have neither a bonus nor items: nothing more is made for them.
+    const bool withExtras = ExtraCount(sheet) > 0;
     for (std::uint32_t employee = 0; employee < sheet.EmployeeCount(); ++employee) {
         if (!sheet.Accepted(employee))
             continue;
         const auto rows = sheet.EmployeeRows(employee);
         const auto months = Withhold(sheet, employee);
+        const auto extras =
+            withExtras ? ExtraResults(sheet, employee) : std::vector<std::vector<ExtraResult>>();
         for (std::size_t k = 0; k < rows.size(); ++k) {
-            if (!Row(rows[k], &months[k]))
+            if (!Row(rows[k], &months[k],
+                     withExtras ? std::span<const ExtraResult>(extras[k])
+                                : std::span<const ExtraResult>()))
                 return Status::Failed;
         }
         Done += static_cast<qint64>(rows.size());

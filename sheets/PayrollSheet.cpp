@@ -79,6 +79,116 @@ QString ModeCellText(ModeCell Mode) {
     return FromUtf8(ModeCellWord(Mode));
 }
 
+std::optional<BonusAsk> BonusAskOf(std::string_view Text) {
+    if (Text.empty())
+        return BonusAsk::Blank;
+    if (Text == "单独" || SameIgnoringCase(Text, "separately"))
+        return BonusAsk::Separate;
+    if (Text == "并入" || Text == "并入当月工资" || SameIgnoringCase(Text, "merged with wages"))
+        return BonusAsk::Merged;
+    for (const auto &word : formats::BonusMethods()) {
+        if (Text == word.FileKey || SameIgnoringCase(Text, word.EnglishKey) ||
+            Text == word.Caption) {
+            if (word.Value == current::BonusChoice::Separate)
+                return BonusAsk::Separate;
+            if (word.Value == current::BonusChoice::Merged)
+                return BonusAsk::Merged;
+        }
+    }
+    return std::nullopt;
+}
+
+bool PayrollSheet::SeparateBonusAllowed() const {
+    // A year past the rules the program knows is taken under the latest year's, which may still
+    // have the method though the law ends it before that year.
+    const bool known = SheetYear == 0 || current::RulesInUse(SheetYear) != nullptr;
+    return Rules().SeparateBonus && (known || SheetYear <= current::Law::SeparateBonusUntil.Year);
+}
+
+current::Cents PayrollSheet::TypedAmount(std::size_t Row, std::size_t Column) const {
+    const std::string_view text = TrimBlanks(ExtraText(Row, Header[Column].Extra));
+    if (text.empty())
+        return 0;
+    if (const auto cents = CellCents(text))
+        return *cents;
+    std::string scratch;
+    return CellCents(PlainAmount(text, scratch)).value_or(0);
+}
+
+std::vector<DeductionItem> PayrollSheet::Items() const {
+    std::vector<DeductionItem> items;
+    for (const SheetColumn &column : Header) {
+        if (column.Role == Field::DeductionItem)
+            items.push_back(column.Item);
+    }
+    std::sort(items.begin(), items.end());
+    return items;
+}
+
+std::vector<BonusTaking> PayrollSheet::Bonuses(std::uint32_t Employee) const {
+    const auto rows = EmployeeRows(Employee);
+    std::vector<BonusTaking> bonuses(rows.size());
+    const int column = ColumnOf(Field::Bonus);
+    if (column < 0)
+        return bonuses;
+    const int askColumn = ColumnOf(Field::BonusMethod);
+    const bool separate = SeparateBonusAllowed();
+    std::uint8_t separateMonth = 0;
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        BonusTaking &bonus = bonuses[k];
+        bonus.Amount = TypedAmount(rows[k], std::size_t(column));
+        if (bonus.Amount <= 0)
+            continue;
+        const BonusAsk ask =
+            askColumn < 0
+                ? BonusAsk::Blank
+                : BonusAskOf(TrimBlanks(ExtraText(rows[k], Header[std::size_t(askColumn)].Extra)))
+                      .value_or(BonusAsk::Blank);
+        if (!separate)
+            bonus.Way = BonusWay::MergedByLaw;
+        else if (ask == BonusAsk::Merged)
+            bonus.Way = BonusWay::MergedAsked;
+        else if (separateMonth != 0)
+            bonus = {bonus.Amount, BonusWay::MergedSecond, separateMonth};
+        else {
+            bonus.Way = BonusWay::Separate;
+            separateMonth = Rows[rows[k]].Month;
+        }
+    }
+    return bonuses;
+}
+
+std::vector<ItemAmounts> PayrollSheet::ItemsDeducted(std::uint32_t Employee) const {
+    const auto rows = EmployeeRows(Employee);
+    std::vector<ItemAmounts> months(rows.size(), ItemAmounts{});
+    const current::YearRules &rules = Rules();
+    current::Cents pensionPaid = 0;
+    current::Cents healthDeducted = 0;
+    for (std::size_t column = 0; column < Header.size(); ++column) {
+        const DeductionItem item = Header[column].Item;
+        if (Header[column].Role != Field::DeductionItem)
+            continue;
+        const auto slot = static_cast<std::size_t>(item) - 1;
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            const current::Cents given = TypedAmount(rows[k], column);
+            current::Cents &deducted = months[k][slot];
+            if (item == DeductionItem::Pension) {
+                // Within the year's cap, what was paid by the month counts.
+                const current::Cents before = std::min(pensionPaid, rules.PensionCap);
+                pensionPaid += given;
+                deducted = std::min(pensionPaid, rules.PensionCap) - before;
+            } else if (item == DeductionItem::HealthInsurance) {
+                const current::Cents month = std::min(given, rules.HealthMonthly);
+                deducted = std::min(month, rules.HealthAnnual - healthDeducted);
+                healthDeducted += deducted;
+            } else {
+                deducted = given;
+            }
+        }
+    }
+    return months;
+}
+
 int PayrollSheet::ColumnOf(Field Which) const {
     const auto found = std::find_if(Header.begin(), Header.end(),
                                     [Which](const SheetColumn &c) { return c.Role == Which; });
@@ -103,6 +213,23 @@ std::vector<current::WageMonth> PayrollSheet::Months(std::uint32_t Employee) con
         months.push_back(
             {row.Month, row.Income, row.Exempt, row.Insurance, row.Special, row.Other});
     }
+    if (HasBonus()) {
+        const std::vector<BonusTaking> bonuses = Bonuses(Employee);
+        for (std::size_t k = 0; k < months.size(); ++k) {
+            if (bonuses[k].Way != BonusWay::None && bonuses[k].Way != BonusWay::Separate)
+                months[k].Income += bonuses[k].Amount;
+        }
+    }
+    const std::vector<DeductionItem> items = Items();
+    if (std::any_of(items.begin(), items.end(),
+                    [](DeductionItem item) { return !PartOfSpecial(item); })) {
+        const std::vector<ItemAmounts> deducted = ItemsDeducted(Employee);
+        for (std::size_t k = 0; k < months.size(); ++k) {
+            for (const DeductionItem item :
+                 {DeductionItem::Pension, DeductionItem::HealthInsurance})
+                months[k].Other += deducted[k][static_cast<std::size_t>(item) - 1];
+        }
+    }
     return months;
 }
 
@@ -118,6 +245,9 @@ std::string_view PayrollSheet::TextOf(std::size_t Row, std::size_t Column) const
         return ModeCellWord(row.Mode);
     case Field::Extra:
     case Field::InsurancePart:
+    case Field::Bonus:
+    case Field::BonusMethod:
+    case Field::DeductionItem:
         return ExtraText(Row, Header[Column].Extra);
     default:
         return {};
@@ -286,6 +416,11 @@ QString PayrollSheet::Reason(const RowError &Error) const {
         return SheetText::tr("工号%1的减除方式“6万”只适用于上年各月均在本单位任职受雇、本年1月起"
                              "仍在本单位的员工，其月份应从1月开始，不能从%2月开始")
             .arg(id, Number(Error.Other));
+    case RowProblem::UnknownBonusMethod:
+        return SheetText::tr("%1不是奖金计税方式，应为单独或并入（空白即单独计税）").arg(cell);
+    case RowProblem::ItemNotYetLaw:
+        return SheetText::tr("%1年还没有「%2」这项扣除，该列应为空")
+            .arg(Number(Error.Other), ColumnName(Error));
     case RowProblem::ModeNotYetLaw: {
         const bool sixty = row.Mode == ModeCell::Sixty;
         return SheetText::tr("工号%1的减除方式%2自%3起施行（%4），%5年不能采用")

@@ -11,12 +11,15 @@
 // bounded by sheets/Limits.h. A sheet does not change once read: its const functions may be called
 // from several threads at once.
 
+#include "engine/current/RulesInUse.h"
 #include "engine/current/Wage.h"
 #include "sheets/Columns.h"
 #include "sheets/TextPool.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <array>
 
 #include <cstdint>
 #include <optional>
@@ -35,12 +38,36 @@ std::optional<ModeCell> ModeCellOf(std::string_view Text);
 current::BasicDeduction DeductionOf(ModeCell Mode);
 QString ModeCellText(ModeCell Mode);
 
+// The 奖金计税方式 cell as written: blank takes the separate method while the law has it.
+enum class BonusAsk : std::uint8_t { Blank, Separate, Merged };
+// "单独", "单独计税" or "separate"; "并入", "并入综合所得" or "merged" (any case); blank is Blank.
+std::optional<BonusAsk> BonusAskOf(std::string_view Text);
+
+// How a bonus of a row is taxed.
+enum class BonusWay : std::uint8_t {
+    None,         // no bonus in the row
+    Separate,     // on its own, the year's one bonus so taxed
+    MergedAsked,  // with the month's wage, as 奖金计税方式 asks
+    MergedByLaw,  // with the month's wage, the year's law having no separate method
+    MergedSecond, // with the month's wage, an earlier bonus of the year taxed on its own
+};
+struct BonusTaking {
+    current::Cents Amount = 0;
+    BonusWay Way = BonusWay::None;
+    std::uint8_t SeparateMonth = 0; // MergedSecond: the month of the bonus taxed on its own
+};
+
+// What each item given in a column of its own deducts in a month, by DeductionItem less one.
+using ItemAmounts = std::array<current::Cents, DeductionItemCount>;
+
 struct SheetColumn {
     QString Title;
     Field Role = Field::Extra;
-    // For an extra column or a part of 专项扣除 (kept as typed): its place among those columns.
+    // For a column kept as typed (an extra column, a part of 专项扣除, the bonus, its method, an
+    // item of the deductions): its place among those columns.
     std::uint32_t Extra = 0;
     InsurancePart Part = InsurancePart::None;
+    DeductionItem Item = DeductionItem::None;
 };
 
 inline constexpr std::uint32_t NoEmployee = UINT32_MAX;
@@ -63,21 +90,23 @@ struct PayrollRow {
 };
 
 enum class RowProblem : std::uint8_t {
-    EmptyId,        // 工号 empty
-    Empty,          // 月份 or 收入 empty
-    NotNumber,      // an amount that is not a number
-    OutOfRange,     // a number beyond the largest amount, or too small to be held
-    Negative,       // a negative amount
-    NotMonth,       // 月份 not a whole number from 1 to 12
-    UnknownMode,    // 减除方式 not one of 按月, 自1月, 6万
-    DuplicateMonth, // the employee's month again
-    MonthGap,       // a month missing between two of the employee's months
-    MixedModes,     // a 减除方式 other than the one of the employee's first row
-    NoTitle,        // a cell beyond the titled columns, the first of its row
-    NulByte,        // a cell holding a NUL byte, the first of its row
-    OtherYear,      // 月份 of another year than the sheet's
-    SixtyLate,      // 6万 for an employee whose months do not begin in January
-    ModeNotYetLaw,  // 自1月 or 6万 in a year before the law had it
+    EmptyId,            // 工号 empty
+    Empty,              // 月份 or 收入 empty
+    NotNumber,          // an amount that is not a number
+    OutOfRange,         // a number beyond the largest amount, or too small to be held
+    Negative,           // a negative amount
+    NotMonth,           // 月份 not a whole number from 1 to 12
+    UnknownMode,        // 减除方式 not one of 按月, 自1月, 6万
+    DuplicateMonth,     // the employee's month again
+    MonthGap,           // a month missing between two of the employee's months
+    MixedModes,         // a 减除方式 other than the one of the employee's first row
+    NoTitle,            // a cell beyond the titled columns, the first of its row
+    NulByte,            // a cell holding a NUL byte, the first of its row
+    OtherYear,          // 月份 of another year than the sheet's
+    SixtyLate,          // 6万 for an employee whose months do not begin in January
+    ModeNotYetLaw,      // 自1月 or 6万 in a year before the law had it
+    UnknownBonusMethod, // 奖金计税方式 not one of 单独, 并入
+    ItemNotYetLaw,      // an item of the deductions in a year the law did not have it
 };
 
 struct RowError {
@@ -88,7 +117,8 @@ struct RowError {
     std::uint32_t Text = TextPool::Empty; // the cell as written
     // DuplicateMonth and MixedModes: the index of the row it conflicts with; MonthGap: the
     // first missing month; NoTitle: how many more untitled cells the row has; OtherYear: the
-    // sheet's year; SixtyLate: the employee's first month; ModeNotYetLaw: the sheet's year.
+    // sheet's year; SixtyLate: the employee's first month; ModeNotYetLaw, ItemNotYetLaw: the
+    // sheet's year.
     std::uint32_t Other = 0;
 };
 
@@ -132,15 +162,32 @@ class PayrollSheet {
     // The rules the sheet is withheld under: those of the year its 月份 cells name ("2020-03"),
     // the latest year's when they name none or one the program does not know.
     const current::YearRules &Rules() const {
-        const current::YearRules *rules = current::RulesOf(SheetYear);
-        return rules ? *rules : current::LatestRules();
+        const current::YearRules *rules = current::RulesInUse(SheetYear);
+        return rules ? *rules : current::LatestRulesInUse();
     }
+    // Whether the sheet's year has the separate taxation of the annual bonus: its rules say so,
+    // and a year named beyond those the program knows is not past the day the method ends.
+    bool SeparateBonusAllowed() const;
     // The year the 月份 cells name; 0 when they name none.
     int NamedYear() const { return SheetYear; }
     // The employee's rows with a month, months ascending (all of them when accepted).
     std::span<const std::uint32_t> EmployeeRows(std::uint32_t Employee) const;
-    // What the engine is given for an accepted employee, in the order of EmployeeRows.
+    // What the engine is given for an accepted employee, in the order of EmployeeRows: a bonus
+    // not taxed on its own in its month's income, the items deducted with 其他扣除 in Other.
     std::vector<current::WageMonth> Months(std::uint32_t Employee) const;
+
+    // The amount of a column kept as typed that holds one (全年一次性奖金, an item), 0 when blank.
+    current::Cents TypedAmount(std::size_t Row, std::size_t Column) const;
+    // Whether the sheet has a 全年一次性奖金 column, and which items it gives in columns, in the
+    // order of DeductionItem.
+    bool HasBonus() const { return ColumnOf(Field::Bonus) >= 0; }
+    std::vector<DeductionItem> Items() const;
+    // Each of an accepted employee's bonuses, in the order of EmployeeRows.
+    std::vector<BonusTaking> Bonuses(std::uint32_t Employee) const;
+    // What each item deducts in each of an accepted employee's months, in the order of
+    // EmployeeRows: as given, but 个人养老金 within the year's cap and 商业健康保险 within the
+    // month's and the year's.
+    std::vector<ItemAmounts> ItemsDeducted(std::uint32_t Employee) const;
 
     std::uint32_t AcceptedEmployeeCount() const { return AcceptedEmployees; }
     std::size_t AcceptedRowCount() const { return AcceptedRows; }

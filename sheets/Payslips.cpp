@@ -78,12 +78,19 @@ QString PartTitle(InsurancePart Part) {
     }
 }
 
-Payslip SlipOf(const PayrollSheet &Sheet, std::size_t Row, const current::WageWithholding &Month) {
+// A bonus of the month is paid with the wage: taxed on its own, its tax is a line of its own;
+// merged, the wage's tax holds it.
+Payslip SlipOf(const PayrollSheet &Sheet, std::size_t Row, const current::WageWithholding &Month,
+               const BonusResult &Bonus) {
     Payslip slip;
     const PayrollRow &row = Sheet.Row(Row);
     slip.Id = Sheet.EmployeeId(row.Employee);
     slip.Name = NameOf(Sheet, Row);
     slip.Pay.push_back({SheetText::tr("应发"), row.Income});
+    const current::Cents bonus = Bonus.Taking.Amount;
+    const current::Cents bonusTax = Bonus.Taking.Way == BonusWay::Separate ? Bonus.Tax : 0;
+    if (bonus > 0)
+        slip.Pay.push_back({FieldTitle(Field::Bonus), bonus});
     current::Cents deducted = 0;
     bool parts = false;
     const auto &columns = Sheet.Columns();
@@ -106,7 +113,10 @@ Payslip SlipOf(const PayrollSheet &Sheet, std::size_t Row, const current::WageWi
         deducted += row.Other;
     }
     slip.Pay.push_back({SheetText::tr("个人所得税"), Month.Tax});
-    slip.Pay.push_back({SheetText::tr("实发"), row.Income - deducted - Month.Tax});
+    if (bonusTax > 0)
+        slip.Pay.push_back({BonusTitle(BonusColumn::Tax), bonusTax});
+    slip.Pay.push_back(
+        {SheetText::tr("实发"), row.Income + bonus - deducted - Month.Tax - bonusTax});
     slip.YearToDate.push_back({SheetText::tr("累计收入"), Month.CumulativeIncome});
     slip.YearToDate.push_back({SheetText::tr("累计已预扣税额"), Month.WithheldBefore + Month.Tax});
     return slip;
@@ -312,8 +322,9 @@ std::optional<PayslipMonth> MakePayslips(const PayrollSheet &Sheet, int Month,
         if (at == rows.end())
             continue;
         const std::vector<current::WageWithholding> months = Withhold(Sheet, employee);
-        slips.Slips.push_back(
-            SlipOf(Sheet, *at, months[static_cast<std::size_t>(at - rows.begin())]));
+        const auto k = static_cast<std::size_t>(at - rows.begin());
+        const BonusResult bonus = Sheet.HasBonus() ? TaxBonuses(Sheet, employee)[k] : BonusResult{};
+        slips.Slips.push_back(SlipOf(Sheet, *at, months[k], bonus));
     }
     if (slips.Slips.empty()) {
         Fault = SheetText::tr("%1中%2月没有一名员工可以计算，没有写出工资条")

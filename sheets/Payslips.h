@@ -24,8 +24,10 @@ struct PayslipItem {
 struct Payslip {
     QString Id;
     QString Name;
-    // 应发, the deductions one by one (the parts of 专项扣除 when the sheet has them, else
-    // 三险一金; 其他扣除), 个人所得税, 实发: the pay less every deduction listed and the tax.
+    // 应发, the month's 全年一次性奖金 when one is paid, the deductions one by one (the parts of
+    // 专项扣除 when the sheet has them, else 三险一金; 其他扣除), 个人所得税, the bonus's own tax
+    // when it is taxed separately, 实发: the pay and bonus less every deduction listed and the
+    // taxes.
     std::vector<PayslipItem> Pay;
     // 累计收入 and 累计已预扣税额, this month's tax included.
     std::vector<PayslipItem> YearToDate;

@@ -3,6 +3,7 @@
 
 #include "sheets/FileFaults.h"
 #include "sheets/PayrollIo.h"
+#include "sheets/Withholding.h"
 
 #include <QStringList>
 
@@ -32,9 +33,10 @@ struct Output {
 // record of that month. Template and Rejected: their rows in the file's order, without a record.
 // Row returns false to stop, and then so does this with Status::Failed. Progress in rows, Done
 // counting on from where an earlier part of the same file ended.
-Status
-ForEachRow(const Output &What, ProgressTicker &Ticker, qint64 &Done,
-           const std::function<bool(std::size_t Row, const current::WageWithholding *)> &Row);
+// The cells after the record (ExtraResults) come with it.
+using RowWriter = std::function<bool(std::size_t Row, const current::WageWithholding *,
+                                     std::span<const ExtraResult>)>;
+Status ForEachRow(const Output &What, ProgressTicker &Ticker, qint64 &Done, const RowWriter &Row);
 std::size_t RowsWritten(const Output &What);
 std::size_t RowsWritten(std::span<const Output> Parts);
 QStringList TitlesOf(const Output &What);

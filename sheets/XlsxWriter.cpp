@@ -3,6 +3,7 @@
 // than in a temporary folder others may read, and renamed over the target once whole.
 
 #include "modules/UModules.h"
+#include "sheets/Cells.h"
 #include "sheets/Limits.h"
 #include "sheets/Readers.h"
 #include "sheets/Rejections.h"
@@ -44,6 +45,11 @@ std::uint16_t WriteInputs(WorkbookSheet &Book, std::uint32_t At, std::uint16_t C
         case Field::Other:
             Book.Amount(At, Column, Yuan(Sheet.Amount(Row, role)));
             break;
+        case Field::Bonus:
+        case Field::DeductionItem:
+            if (!TrimBlanks(Sheet.TextOf(Row, i)).empty())
+                Book.Amount(At, Column, Yuan(Sheet.TypedAmount(Row, i)));
+            break;
         default:
             Book.Text(At, Column, Sheet.TextOf(Row, i));
         }
@@ -52,13 +58,20 @@ std::uint16_t WriteInputs(WorkbookSheet &Book, std::uint32_t At, std::uint16_t C
 }
 
 void WriteResults(WorkbookSheet &Book, std::uint32_t At, std::uint16_t Column,
-                  const current::WageWithholding &Result) {
+                  const current::WageWithholding &Result, std::span<const ExtraResult> Extras) {
     for (std::size_t i = 0; i < ResultColumnCount; ++i, ++Column) {
         const auto result = static_cast<ResultColumn>(i);
         if (result == ResultColumn::Rate)
             Book.Text(At, Column, std::to_string(Result.Rate) + '%');
         else
             Book.Amount(At, Column, Yuan(ResultValue(Result, result)));
+    }
+    for (const ExtraResult &cell : Extras) {
+        if (cell.Of == ExtraResult::Kind::Amount)
+            Book.Amount(At, Column, Yuan(cell.Value));
+        else if (cell.Of != ExtraResult::Kind::Empty)
+            Book.Text(At, Column, ExtraText(cell).toUtf8().toStdString());
+        ++Column;
     }
 }
 
@@ -100,15 +113,17 @@ Status WritePart(WorkbookSheet &Book, const Output &What, ProgressTicker &Ticker
     const std::optional<Rejections> why =
         What.What == Part::Rejected ? std::optional<Rejections>(What.Sheet) : std::nullopt;
     std::uint32_t at = header + 1;
-    return ForEachRow(
-        What, Ticker, Done, [&](std::size_t row, const current::WageWithholding *result) {
-            const std::uint16_t inputs = why ? WriteRejection(Book, at, *why, What.Sheet, row) : 0;
-            const std::uint16_t next = WriteInputs(Book, at, inputs, What.Sheet, row);
-            if (result != nullptr)
-                WriteResults(Book, at, next, *result);
-            ++at;
-            return Book.Fault().isEmpty();
-        });
+    return ForEachRow(What, Ticker, Done,
+                      [&](std::size_t row, const current::WageWithholding *result,
+                          std::span<const ExtraResult> extras) {
+                          const std::uint16_t inputs =
+                              why ? WriteRejection(Book, at, *why, What.Sheet, row) : 0;
+                          const std::uint16_t next = WriteInputs(Book, at, inputs, What.Sheet, row);
+                          if (result != nullptr)
+                              WriteResults(Book, at, next, *result, extras);
+                          ++at;
+                          return Book.Fault().isEmpty();
+                      });
 }
 
 // Why the parts do not fit in worksheets; empty when they do.

@@ -1214,6 +1214,31 @@ deducted, the monthly tax table.</translation>
         <translation>cannot write to standard output</translation>
     </message>
     <message>
+        <source>警告：%1</source>
+        <translation>Warning: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>另有%n处错误未列出（只列出前%1处）</source>
+        <translation>
+            <numerusform>%n more error not listed (only the first %1 are listed)</numerusform>
+            <numerusform>%n more errors not listed (only the first %1 are listed)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>工资表中有%n列是本程序以前写出的（计算结果或未计算的原因），未作为输入读入，已按本次计算重新写出</source>
+        <translation>
+            <numerusform>%n column of the payroll sheet was written by this program before (results or reasons for not calculating); it was not read as input and has been written anew from this calculation</numerusform>
+            <numerusform>%n columns of the payroll sheet were written by this program before (results or reasons for not calculating); they were not read as input and have been written anew from this calculation</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n笔全年一次性奖金落在临界区间：少发一些，员工税后反而多得，见「%1」列</source>
+        <translation>
+            <numerusform>%n annual bonus lies in a cliff: paying a little less leaves the employee more after tax; see the “%1” column</numerusform>
+            <numerusform>%n annual bonuses lie in a cliff: paying a little less leaves the employee more after tax; see the “%1” column</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>工资表批量计算：按累计预扣法计算每位员工每月应预扣的税额。
 输入为 CSV（UTF-8，可带 BOM，或 GBK）或 Excel（.xlsx，第一个工作表）。
 标题行是前 %1 个非空行中第一个含工号、月份、收入的行，其上的表名、说明略过。
@@ -1224,6 +1249,11 @@ deducted, the monthly tax table.</translation>
 6万 的员工须从 1 月起）。收入也可题作应发工资、应发合计、税前工资，专项扣除也可
 题作三险一金、社保公积金，或分列基本养老保险费、基本医疗保险费、失业保险费、
 住房公积金（相加为专项扣除）；未读取的列在标准错误上列出，像扣除项的另有警告。
+专项附加扣除也可分列子女教育、3岁以下婴幼儿照护、赡养老人、住房贷款利息、住房租金、
+继续教育（相加为专项附加扣除，结果另有各项的累计列）；个人养老金、商业健康保险
+按当年限额并入其他扣除。全年一次性奖金（或年终奖）列为当月发放的奖金，当年政策
+允许时单独计税（每年一次），奖金计税方式列写“并入”时并入当月工资；结果另有奖金的
+税额、税率、速算扣除数、税后奖金和奖金提示（落在临界区间时给出改发的金额）。
 没有工号而写着合计、总计、小计的行是合计行，略过。工作表“未计算”或旁边的
 “名称-未计算.csv”中上次未计算的行一并读入、重新计算。
 本程序写出的结果列（累计收入至税后收入）不作为输入，
@@ -1245,7 +1275,14 @@ per-month; employees with sixty must start in month 1). Income may also be title
 Total gross pay or Pre-tax pay, Special deductions Social insurance and housing fund, or be
 given in parts: Basic pension insurance, Basic medical insurance, Unemployment insurance
 premium and Housing provident fund (added together). Columns not read are named on standard
-error, with a warning for those that look like a deduction. A row without an employee ID that
+error, with a warning for those that look like a deduction. Special additional deductions
+may be given in items: Children&apos;s education, Care for infants under 3, Elderly support,
+Housing loan interest, Housing rent, Continuing education (added together; the results also hold each
+item&apos;s cumulative column); Private pension and Commercial health insurance are deducted with the
+other deductions within the year&apos;s limits. Annual bonus is the annual bonus paid in the row&apos;s
+month: taxed separately (once a year) while the year&apos;s law allows it, or with that month&apos;s wages
+when Bonus taxation method says merged; the results then hold the bonus&apos;s tax, rate,
+quick deduction, net and a note (for a bonus in a cliff, the amount to pay instead). A row without an employee ID that
 says total or subtotal is a totals row and is passed over. The rows not calculated last time,
 in the worksheet &quot;Not calculated&quot; or in &quot;NAME-not-calculated.csv&quot; beside the sheet, are read
 and calculated again. The result columns this program writes (Cumulative income
@@ -1256,24 +1293,6 @@ are listed on standard error with row number and column name; none of their empl
 is calculated, and they are written to the worksheet &quot;Not calculated&quot; of Excel results or to
 &quot;NAME-not-calculated.csv&quot; beside CSV results; the other employees are output as usual, exit
 status 1. When no row can be calculated, no result is written, exit status 2.</translation>
-    </message>
-    <message>
-        <source>警告：%1</source>
-        <translation>Warning: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>另有%n处错误未列出（只列出前%1处）</source>
-        <translation>
-            <numerusform>%n more error not listed (only the first %1 are listed)</numerusform>
-            <numerusform>%n more errors not listed (only the first %1 are listed)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>工资表中有%n列是本程序以前写出的（计算结果或未计算的原因），未作为输入读入，已按本次计算重新写出</source>
-        <translation>
-            <numerusform>%n column of the payroll sheet was written by this program before (results or reasons for not calculating); it was not read as input and has been written anew from this calculation</numerusform>
-            <numerusform>%n columns of the payroll sheet were written by this program before (results or reasons for not calculating); they were not read as input and have been written anew from this calculation</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -3320,6 +3339,94 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <source>住房公积金</source>
         <translation>Housing provident fund</translation>
     </message>
+    <message>
+        <source>全年一次性奖金</source>
+        <translation>Annual bonus</translation>
+    </message>
+    <message>
+        <source>奖金计税方式</source>
+        <translation>Bonus taxation method</translation>
+    </message>
+    <message>
+        <source>奖金应纳税额</source>
+        <translation>Tax on the annual bonus</translation>
+    </message>
+    <message>
+        <source>奖金税率</source>
+        <translation>Annual bonus tax rate</translation>
+    </message>
+    <message>
+        <source>奖金速算扣除数</source>
+        <translation>Annual bonus quick deduction</translation>
+    </message>
+    <message>
+        <source>税后奖金</source>
+        <translation>Annual bonus after tax</translation>
+    </message>
+    <message>
+        <source>奖金提示</source>
+        <translation>Annual bonus note</translation>
+    </message>
+    <message>
+        <source>累计子女教育</source>
+        <translation>Cumulative children&apos;s education</translation>
+    </message>
+    <message>
+        <source>累计3岁以下婴幼儿照护</source>
+        <translation>Cumulative care for infants under 3</translation>
+    </message>
+    <message>
+        <source>累计赡养老人</source>
+        <translation>Cumulative elderly support</translation>
+    </message>
+    <message>
+        <source>累计住房贷款利息</source>
+        <translation>Cumulative housing loan interest</translation>
+    </message>
+    <message>
+        <source>累计住房租金</source>
+        <translation>Cumulative housing rent</translation>
+    </message>
+    <message>
+        <source>累计继续教育</source>
+        <translation>Cumulative continuing education</translation>
+    </message>
+    <message>
+        <source>累计个人养老金</source>
+        <translation>Cumulative private pension</translation>
+    </message>
+    <message>
+        <source>累计商业健康保险</source>
+        <translation>Cumulative commercial health insurance</translation>
+    </message>
+    <message>
+        <source>%1的标题行中既有「%2」列又有「%3」列：「%2」是子女教育、赡养老人等各项之和，不能与其中一项同时给出；请只留「%2」或只留各项</source>
+        <translation>The title row of %1 has both a “%2” column and a “%3” column: “%2” is the sum of the items such as children&apos;s education and elderly support and cannot be given together with one of them; keep either “%2” or the items</translation>
+    </message>
+    <message>
+        <source>%1不是奖金计税方式，应为单独或并入（空白即单独计税）</source>
+        <translation>%1 is not a bonus taxation method; it should be 单独 (separate) or 并入 (merged) (blank is separate)</translation>
+    </message>
+    <message>
+        <source>%1年还没有「%2」这项扣除，该列应为空</source>
+        <translation>%1 had no deduction “%2”; the column should be empty</translation>
+    </message>
+    <message>
+        <source>临界点：奖金在%1至%2元之间，税后反而比%1元少；改发%1元，员工税后多得%3元</source>
+        <translation>Cliff: a bonus between %1 and %2 keeps less after tax than %1; paying %1 instead leaves the employee %3 more after tax</translation>
+    </message>
+    <message>
+        <source>按奖金计税方式并入当月工资计税</source>
+        <translation>Taxed with the month&apos;s wages, as the bonus taxation method asks</translation>
+    </message>
+    <message>
+        <source>全年一次性奖金单独计税的政策执行至%1，本年的奖金并入当月工资计税</source>
+        <translation>Separate taxation of the annual bonus applies until %1; this year&apos;s bonus is taxed with the month&apos;s wages</translation>
+    </message>
+    <message>
+        <source>一年只有一次奖金可单独计税（已用于%1月），这笔并入当月工资计税</source>
+        <translation>Only one bonus a year may be taxed separately (used in month %1); this one is taxed with the month&apos;s wages</translation>
+    </message>
 </context>
 <context>
     <name>Site</name>
@@ -5010,6 +5117,13 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>写出某月每位员工的工资条（PDF或Excel）</source>
         <translation>write each employee&apos;s payslip of a month (PDF or Excel)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n笔奖金落在临界区间（已标色）；</source>
+        <translation>
+            <numerusform>%n bonus in a cliff (shaded); </numerusform>
+            <numerusform>%n bonuses in a cliff (shaded); </numerusform>
+        </translation>
     </message>
 </context>
 <context>

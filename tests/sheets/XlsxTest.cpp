@@ -115,12 +115,13 @@ TEST(Template, BothKindsReadBackAsOneEmployee) {
         const QString path = dir.filePath(name);
         ASSERT_EQ(sheets::WriteTemplate(path).Result, sheets::Status::Done);
         const sheets::PayrollSheet sheet = ReadSheet(path);
-        EXPECT_EQ(Titles(sheet),
-                  "工号|姓名|月份|收入|免税收入|专项扣除|专项附加扣除|其他扣除|减除方式");
+        EXPECT_EQ(
+            Titles(sheet),
+            "工号|姓名|月份|收入|免税收入|专项扣除|专项附加扣除|其他扣除|减除方式|全年一次性奖金");
         EXPECT_EQ(Rows(sheet),
-                  (QStringList{"E001|张三|1|20000.00|0.00|2000.00|3000.00|0.00|按月",
-                               "E001|张三|2|20000.00|0.00|2000.00|3000.00|0.00|按月",
-                               "E001|张三|3|20000.00|0.00|2000.00|3000.00|0.00|按月"}));
+                  (QStringList{"E001|张三|1|20000.00|0.00|2000.00|3000.00|0.00|按月|",
+                               "E001|张三|2|20000.00|0.00|2000.00|3000.00|0.00|按月|",
+                               "E001|张三|3|20000.00|0.00|2000.00|3000.00|0.00|按月|"}));
         EXPECT_TRUE(sheet.Errors().empty());
     }
 }
