@@ -10,7 +10,7 @@
 #include "engine/current/RulesInUse.h"
 #include "engine/current/Wage.h"
 #include "sheets/Captions.h"
-#include "sheets/JsonFile.h"
+#include "sheets/FaultWords.h"
 #include "sheets/YearFile.h"
 
 #include <QCheckBox>
