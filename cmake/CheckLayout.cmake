@@ -2,8 +2,9 @@
 # include from its own folder and from the folders listed for it below, the pure core includes
 # nothing of Qt, and the files of one folder include each other in no circle. Each folder's
 # CMakeLists.txt links its library to the libraries of the folders listed for it here and to no
-# other (cmake/LinkCheck.cmake checks that at link time). Run at configure time (included from the top-level CMakeLists.txt) and as a test
-# (cmake -DSOURCE_DIR=... -P CheckLayout.cmake), so that a stray include fails either way.
+# other (cmake/LinkCheck.cmake checks that at link time). Run at configure time (included from the
+# top-level CMakeLists.txt) and as a test (cmake -DSOURCE_DIR=... -P CheckLayout.cmake), so that a
+# stray include fails either way.
 cmake_minimum_required(VERSION 3.25)
 
 set(PENDRA_LAYOUT
