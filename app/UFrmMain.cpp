@@ -67,7 +67,11 @@ const Entry *FirstPageOf(const PageRegistry::Registry &Entries) {
 
 QStringList TFrmMain::FirstPictures() {
     const Entry *first = FirstPageOf(PageRegistry::Program());
-    return QStringList{LogoPicture} + (first ? first->Pictures : QStringList());
+    QStringList pictures;
+    for (const QString &picture :
+         QStringList{LogoPicture} + (first ? first->Pictures : QStringList()))
+        pictures << LocalPicture::Of(picture);
+    return pictures;
 }
 
 TFrmMain::TFrmMain(QWidget *parent) : TFrmMain(PageRegistry::Program(), parent) {

@@ -30,7 +30,7 @@ class TFrmMain : public QMainWindow {
     // The caption, in the language of the interface.
     static QString Caption();
     // The pictures of the first frame: the logo and the first page's, in the order they are put
-    // on screen.
+    // on screen, each the one of the language in use (LocalPicture::Of), as the pages ask for it.
     static QStringList FirstPictures();
 
     template <class TPage> void ShowPage() {

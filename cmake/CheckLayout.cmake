@@ -1,9 +1,10 @@
 # Each folder belongs to one library, and a library sees only the libraries it links: a file may
-# include from its own folder and from the folders listed for it below, and the pure core includes
-# nothing of Qt. Each folder's CMakeLists.txt links its library to the libraries of the folders
-# listed for it here and to no other (cmake/LinkCheck.cmake checks that at link time). Run at
-# configure time (included from the top-level CMakeLists.txt) and as a test
-# (cmake -DSOURCE_DIR=... -P CheckLayout.cmake), so that a stray include fails either way.
+# include from its own folder and from the folders listed for it below, the pure core includes
+# nothing of Qt, and the files of one folder include each other in no circle. Each folder's
+# CMakeLists.txt links its library to the libraries of the folders listed for it here and to no
+# other (cmake/LinkCheck.cmake checks that at link time). Run at configure time (included from the
+# top-level CMakeLists.txt) and as a test (cmake -DSOURCE_DIR=... -P CheckLayout.cmake), so that a
+# stray include fails either way.
 cmake_minimum_required(VERSION 3.25)
 
 set(PENDRA_LAYOUT
@@ -34,6 +35,10 @@ set(PENDRA_LAYOUT
 # serves one page alone: what two pages share lives below them, in common/.
 function(pendra_check_pages root faults_var)
   set(faults "")
+  if(NOT EXISTS "${root}/app/PageRegistry.cpp")
+    set(${faults_var} "" PARENT_SCOPE)
+    return()
+  endif()
   file(STRINGS "${root}/app/PageRegistry.cpp" registered REGEX "#[ \t]*include[ \t]*\"pages/")
   set(pages "")
   foreach(line IN LISTS registered)
@@ -84,6 +89,113 @@ function(pendra_check_pages root faults_var)
   set(${faults_var} "${faults}" PARENT_SCOPE)
 endfunction()
 
+# Files of one folder include each other in no circle. A unit is a header with its .cpp, and a
+# unit that includes another's header uses it; a unit that reaches itself through the units it
+# uses is in a circle with every unit on the way: such files can be neither read, tested nor moved
+# one without the other, and what they share belongs in a file of the folder that includes none
+# of them. A header without a .cpp of its own (inline code, or an interface that several files
+# define, as sheets/Readers.h) is no unit: a file that includes it includes what it includes.
+# app/ is left out: the program's main window is made from the registry of its pages and
+# commands, and the commands act on that window.
+function(pendra_check_circles root folder faults_var)
+  set(faults "")
+  if(folder STREQUAL "app")
+    set(${faults_var} "" PARENT_SCOPE)
+    return()
+  endif()
+  file(GLOB_RECURSE files "${root}/${folder}/*.h" "${root}/${folder}/*.cpp")
+  set(units "")
+  set(headers_alone "")
+  foreach(file IN LISTS files)
+    file(RELATIVE_PATH shown "${root}" "${file}")
+    string(REGEX REPLACE "\\.(h|cpp)$" "" unit "${shown}")
+    if(file MATCHES "\\.h$" AND NOT EXISTS "${root}/${unit}.cpp")
+      list(APPEND headers_alone "${unit}")
+    else()
+      list(APPEND units "${unit}")
+    endif()
+    file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"${folder}/")
+    foreach(line IN LISTS includes)
+      if(NOT line MATCHES "\"(${folder}/[^\"]+)\\.h\"" OR CMAKE_MATCH_1 STREQUAL unit)
+        continue()
+      endif()
+      list(APPEND includes_${unit} "${CMAKE_MATCH_1}")
+      list(APPEND lines_${unit} "${shown}: ${line}")
+    endforeach()
+  endforeach()
+  list(REMOVE_DUPLICATES units)
+  # The units each unit uses, read through the headers that are no unit.
+  foreach(unit IN LISTS units)
+    set(uses "")
+    set(seen "")
+    set(pending ${includes_${unit}})
+    while(pending)
+      list(POP_FRONT pending next)
+      if(next IN_LIST seen)
+        continue()
+      endif()
+      list(APPEND seen "${next}")
+      if(next IN_LIST headers_alone)
+        list(APPEND pending ${includes_${next}})
+      elseif(NOT next STREQUAL unit)
+        list(APPEND uses "${next}")
+      endif()
+    endwhile()
+    set(uses_${unit} ${uses})
+    set(through_${unit} ${seen})
+  endforeach()
+  # What each unit reaches through the units it uses: itself, when it is in a circle.
+  foreach(unit IN LISTS units)
+    set(reached "")
+    set(pending ${uses_${unit}})
+    while(pending)
+      list(POP_FRONT pending next)
+      if(next IN_LIST reached)
+        continue()
+      endif()
+      list(APPEND reached "${next}")
+      list(APPEND pending ${uses_${next}})
+    endwhile()
+    set(reaches_${unit} ${reached})
+  endforeach()
+  set(named "")
+  foreach(unit IN LISTS units)
+    if(NOT unit IN_LIST reaches_${unit} OR unit IN_LIST named)
+      continue()
+    endif()
+    set(circle "")
+    foreach(other IN LISTS reaches_${unit})
+      if(unit IN_LIST reaches_${other})
+        list(APPEND circle "${other}")
+      endif()
+    endforeach()
+    list(SORT circle)
+    list(APPEND named ${circle})
+    list(JOIN circle ", " members)
+    string(APPEND faults "\n  ${members} include each other, in a circle (what they share belongs"
+      " in a file of ${folder}/ that includes none of them):")
+    foreach(member IN LISTS circle)
+      foreach(line IN LISTS lines_${member})
+        string(REGEX MATCH "\"(${folder}/[^\"]+)\\.h\"" quoted "${line}")
+        set(used "${CMAKE_MATCH_1}")
+        # A header that is no unit is shown where the circle runs through it.
+        set(on_way OFF)
+        if(used IN_LIST headers_alone)
+          foreach(next IN LISTS uses_${member})
+            if(next IN_LIST circle AND NOT next IN_LIST includes_${member})
+              set(on_way ON)
+            endif()
+          endforeach()
+        endif()
+        if(used IN_LIST circle OR on_way)
+          string(APPEND faults "\n    ${line}")
+        endif()
+      endforeach()
+    endforeach()
+  endforeach()
+  set(${faults_var} "${faults}" PARENT_SCOPE)
+endfunction()
+
 function(pendra_check_layout root)
   set(faults "")
   foreach(entry IN LISTS PENDRA_LAYOUT)
@@ -106,6 +218,8 @@ function(pendra_check_layout root)
         endif()
       endforeach()
     endforeach()
+    pendra_check_circles("${root}" "${folder}" circle_faults)
+    string(APPEND faults "${circle_faults}")
   endforeach()
   pendra_check_pages("${root}" page_faults)
   string(APPEND faults "${page_faults}")

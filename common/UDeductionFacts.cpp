@@ -6,7 +6,7 @@
 #include "common/UNumKeyFilter.h"
 #include "engine/current/Rules.h"
 #include "sheets/Captions.h"
-#include "sheets/JsonFile.h"
+#include "sheets/FaultWords.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "common/UCalcPage.h"
 #include "common/UNumKeyFilter.h"
-#include "sheets/JsonFile.h"
+#include "sheets/FaultWords.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "common/UMsgBox.h"
 
-#include "common/UUtils.h"
+#include "common/UWebText.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -40,7 +40,7 @@ int Shown() {
 }
 
 QString Quoted(const QString &Text) {
-    const QString shown = TUtils::WithoutControls(Text);
+    const QString shown = WebText::WithoutControls(Text);
     if (shown.size() <= QuoteLength)
         return shown;
     // A character outside the basic plane is not cut in two.

@@ -1,7 +1,6 @@
 #include "common/UStartAhead.h"
 
 #include "common/UBackground.h"
-#include "common/ULocalPicture.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -101,12 +100,8 @@ void Ready(const QStringList &Pictures) {
     std::unique_lock lock(work.Lock);
     if (!work.Started || work.Go)
         return;
-    // Named in Chinese, decoded in the language in use, as the pages will ask for them.
-    QStringList pictures;
-    for (const QString &picture : Pictures)
-        pictures << LocalPicture::Of(picture);
-    work.Order = pictures;
-    work.Listed = pictures;
+    work.Order = Pictures;
+    work.Listed = Pictures;
     // The font configuration takes longer than Qt's start-up; rather than wait idle, this thread
     // decodes pictures meanwhile.
     while (!work.FontsLoaded && DecodeNext(work, lock)) {

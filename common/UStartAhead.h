@@ -14,7 +14,8 @@ namespace StartAhead {
 void Begin();
 
 // Called once the QApplication exists and before the first window is built, with the pictures
-// (compiled-in resources) that window shows first: waits for the font configuration, so that
+// (compiled-in resources, named as the pages will ask for them: those of the language in use)
+// that window shows first: waits for the font configuration, so that
 // Qt's font database finds it loaded instead of loading its own, decoding pictures meanwhile, and
 // lets the worker go on to the rest of them. The pictures are named only now because which page
 // comes first is read from the parameter file, and image plugins are looked up in the

@@ -7,7 +7,7 @@
 #include "FuzzCheck.h"
 #include "engine/current/Household.h"
 #include "formats/HouseholdFile.h"
-#include "sheets/JsonFile.h"
+#include "sheets/FaultWords.h"
 
 #include <cstdint>
 #include <string_view>

@@ -6,7 +6,7 @@
 #include "FuzzCheck.h"
 #include "engine/current/Year.h"
 #include "formats/YearFile.h"
-#include "sheets/JsonFile.h"
+#include "sheets/FaultWords.h"
 
 #include <cstdint>
 #include <string_view>

@@ -2,6 +2,7 @@
 
 #include "engine/current/HouseholdClaims.h"
 
+#include "sheets/FaultWords.h"
 #include "sheets/FileFaults.h"
 #include "sheets/HouseholdFile.h"
 #include "sheets/JsonFile.h"

@@ -31,8 +31,4 @@ HouseholdRead ReadHouseholdFile(const QString &Path);
 // The same from the file's bytes; the message names the key path only.
 HouseholdRead ParseHouseholdFile(const QByteArray &Bytes);
 
-// A fault CheckHousehold found, in words with its key path, for a page that checks a household
-// it holds as the reader checks a file.
-QString HouseholdFaultText(const current::HouseholdFault &Fault);
-
 } // namespace sheets

@@ -1,11 +1,7 @@
 #include "sheets/JsonFile.h"
 
-#include "sheets/HouseholdFile.h"
-#include "sheets/YearFile.h"
-
 #include <QCoreApplication>
 #include <QFile>
-#include <QStringList>
 
 #include <cerrno>
 
@@ -22,122 +18,6 @@ namespace {
 class JsonFile {
     Q_DECLARE_TR_FUNCTIONS(JsonFile)
 };
-
-using formats::FaultKind;
-
-// What is wrong with text that is not JSON.
-QString SyntaxProblem(FaultKind Kind) {
-    switch (Kind) {
-    case FaultKind::UnterminatedObject:
-        return JsonFile::tr("对象缺少结尾的 }");
-    case FaultKind::MissingNameSeparator:
-        return JsonFile::tr("键后缺少冒号");
-    case FaultKind::UnterminatedArray:
-        return JsonFile::tr("列表缺少结尾的 ]");
-    case FaultKind::MissingValueSeparator:
-        return JsonFile::tr("缺少分隔的逗号");
-    case FaultKind::IllegalNumber:
-        return JsonFile::tr("数字写法有误或超出范围");
-    case FaultKind::IllegalEscape:
-        return JsonFile::tr("字符串中有无效的转义");
-    case FaultKind::IllegalUtf8:
-        return JsonFile::tr("不是有效的 UTF-8 文本");
-    case FaultKind::UnterminatedString:
-        return JsonFile::tr("字符串缺少结尾的引号");
-    case FaultKind::DeepNesting:
-        return JsonFile::tr("嵌套过深");
-    case FaultKind::GarbageAtEnd:
-        return JsonFile::tr("结尾有多余的内容");
-    default:
-        return JsonFile::tr("无法识别的内容");
-    }
-}
-
-QString Place(const formats::Fault &Fault) {
-    return JsonFile::tr("第 %1 行第 %2 列").arg(Fault.Line).arg(Fault.Column);
-}
-
-QString Value(const formats::Fault &Fault, std::size_t Index = 0) {
-    return Index < Fault.Values.size() ? QString::fromStdString(Fault.Values[Index]) : QString();
-}
-
-// The values from From on, as a list in words: "a、b、shared".
-QString Listed(const formats::Fault &Fault, std::size_t From) {
-    QStringList names;
-    for (std::size_t i = From; i < Fault.Values.size(); ++i)
-        names.append(QString::fromStdString(Fault.Values[i]));
-    return names.join(JsonFile::tr("、"));
-}
-
-// The words of a fault found at the fault's key path.
-QString Words(const formats::Fault &Fault) {
-    switch (Fault.Kind) {
-    case FaultKind::ControlCharacter:
-        return JsonFile::tr("%1：%2").arg(
-            Place(Fault),
-            JsonFile::tr("字符串中有未转义的控制字符 %1（JSON 中应写作 %1）").arg(Value(Fault)));
-    case FaultKind::LoneSurrogate:
-        return JsonFile::tr("%1：%2").arg(
-            Place(Fault), JsonFile::tr("%1 是半个代理对，不是有效的字符（文本应为有效的 "
-                                       "UTF-8）")
-                              .arg(Value(Fault)));
-    case FaultKind::DuplicateKey:
-        return JsonFile::tr("同一对象中此键出现了不止一次");
-    case FaultKind::NotAnAmount:
-        return JsonFile::tr("“%1”不是金额").arg(Value(Fault));
-    case FaultKind::AmountNegative:
-        return JsonFile::tr("金额不能为负数：%1").arg(Value(Fault));
-    case FaultKind::AmountDecimals:
-        return JsonFile::tr("金额最多两位小数：%1").arg(Value(Fault));
-    case FaultKind::AmountTooLarge:
-        return JsonFile::tr("金额超出范围（最多 %1）").arg(PlainYuan(current::LargestInputCents));
-    case FaultKind::NotAmountType:
-        return JsonFile::tr("应为金额（数字或字符串）");
-    case FaultKind::NotInteger:
-        return JsonFile::tr("应为整数");
-    case FaultKind::NumberOutOfRange:
-        return JsonFile::tr("数字 %1 超出范围").arg(Value(Fault));
-    case FaultKind::NotText:
-        return JsonFile::tr("应为文本（字符串）");
-    case FaultKind::NotDate:
-        return JsonFile::tr("“%1”不是 YYYY-MM-DD 形式的日期").arg(Value(Fault));
-    case FaultKind::NotMonth:
-        return JsonFile::tr("“%1”不是 YYYY-MM 形式的年月").arg(Value(Fault));
-    case FaultKind::EducationEndBeforeBirth:
-        return JsonFile::tr("受教育结束的年月早于子女的出生日期 %1").arg(Value(Fault));
-    case FaultKind::UnknownName:
-        return JsonFile::tr("未知的值“%1”，应为 %2").arg(Value(Fault), Listed(Fault, 1));
-    case FaultKind::NotObject:
-        return JsonFile::tr("应为对象（{…}）");
-    case FaultKind::UnknownKey:
-        return JsonFile::tr("未知的键（此处可用的键：%1）").arg(Listed(Fault, 0));
-    case FaultKind::MissingKey:
-        return JsonFile::tr("缺少此键");
-    case FaultKind::NotFlag:
-        return JsonFile::tr("应为 true 或 false");
-    case FaultKind::NotList:
-        return JsonFile::tr("应为列表（[…]）");
-    case FaultKind::NotPatient:
-        return QCoreApplication::translate("YearFile",
-                                           "应为 children 中的序号（从 0 起的整数）或孩子的名字");
-    case FaultKind::NameTooLong:
-        return QCoreApplication::translate("YearFile", "姓名最长 %1 个字")
-            .arg(current::MaxNameLength);
-    case FaultKind::ShareInShared:
-        return QCoreApplication::translate("HouseholdFile",
-                                           "共同项目的扣除比例由家庭分配决定，不能填写 share");
-    case FaultKind::NowNotAllowed:
-        return QCoreApplication::translate("HouseholdFile", "税法不允许这样扣除此项");
-    case FaultKind::SignerMissing:
-        return QCoreApplication::translate(
-                   "HouseholdFile",
-                   "缺少此键：夫妻主要工作城市相同的，租房由签订租赁合同的一方扣除（%1），"
-                   "请写明签约人 a、b 或 both")
-            .arg(QString::fromUtf8(current::LeaseSignerDocument));
-    default:
-        return JsonFile::tr("无法识别的内容");
-    }
-}
 
 // Why the file at Path cannot be read, from the errno of a failed call.
 QString OpenFault(const QString &Path, int Error) {
@@ -158,52 +38,8 @@ QString Quoted(QStringView Text) {
     return QString::fromStdString(formats::Quoted(Text.toUtf8().toStdString()));
 }
 
-QString PlainYuan(current::Cents Amount) {
-    return Amount % 100 == 0 ? QString::number(Amount / 100)
-                             : QString::fromStdString(current::FormatCents(Amount));
-}
-
-QString NotAnObject(const QString &What) {
-    return JsonFile::tr("%1应为一个 JSON 对象（{…}）").arg(What);
-}
-
 QString FaultIn(const QString &Path, const QString &Fault) {
     return JsonFile::tr("文件“%1”有误：%2").arg(Path, Fault);
-}
-
-QString WithPath(const QString &Path, const QString &Message) {
-    // A path a thousand levels deep is named by its end, where the fault is.
-    constexpr qsizetype longest = 3 * MaxQuoted;
-    const QString shown = Path.size() > longest ? u'…' + Path.right(longest - 1) : Path;
-    return Path.isEmpty() ? Message : JsonFile::tr("%1：%2").arg(shown, Message);
-}
-
-QString FaultText(const formats::Fault &Fault, const QString &What) {
-    switch (Fault.Kind) {
-    case FaultKind::UnterminatedObject:
-    case FaultKind::MissingNameSeparator:
-    case FaultKind::UnterminatedArray:
-    case FaultKind::MissingValueSeparator:
-    case FaultKind::IllegalNumber:
-    case FaultKind::IllegalEscape:
-    case FaultKind::IllegalUtf8:
-    case FaultKind::UnterminatedString:
-    case FaultKind::DeepNesting:
-    case FaultKind::GarbageAtEnd:
-    case FaultKind::Unrecognised:
-        return JsonFile::tr("不是有效的 JSON：%1附近%2")
-            .arg(Place(Fault), SyntaxProblem(Fault.Kind));
-    case FaultKind::Utf16:
-        return JsonFile::tr("%1是 UTF-16 编码的：%1应为 UTF-8 编码（请以 UTF-8 另存）").arg(What);
-    case FaultKind::NotADocument:
-        return NotAnObject(What);
-    case FaultKind::Year:
-        return Fault.InYear ? YearFaultText(*Fault.InYear) : QString();
-    case FaultKind::Household:
-        return Fault.InHousehold ? HouseholdFaultText(*Fault.InHousehold) : QString();
-    default:
-        return WithPath(QString::fromStdString(Fault.Path), Words(Fault));
-    }
 }
 
 // Opening a FIFO would wait for a writer and a device may act on being opened, so only what stat

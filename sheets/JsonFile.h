@@ -1,10 +1,8 @@
 #pragma once
 // The Qt side of the JSON files of facts (the year file and the household file), which formats/
 // reads and checks: only a regular file of bounded size is read, and a fault found in it
-// (formats::Fault, data) is put in words here, in the language of the interface, with its key
-// path ("jobs[1].pay[0].income：金额不能为负数") or its line and column.
+// (formats::Fault, data) is named with the file it was found in (its words are FaultWords.h's).
 
-#include "engine/current/Money.h"
 #include "formats/Fault.h"
 #include "sheets/SafeFile.h"
 
@@ -14,11 +12,6 @@
 #include <optional>
 
 namespace sheets::json {
-
-// "path：message", or the message alone at the document's root.
-QString WithPath(const QString &Path, const QString &Message);
-// Whole yuan without decimals, anything else with two.
-QString PlainYuan(current::Cents Amount);
 
 // The bytes of the regular file at Path, at most MaxSize of them; none, with Error set, for
 // anything else (What names the kind of file in the messages: "年度文件"). Stamp, when given,
@@ -32,14 +25,8 @@ QString Visible(QStringView Text);
 inline constexpr qsizetype MaxQuoted = formats::MaxQuoted;
 QString Quoted(QStringView Text);
 
-// "What应为一个 JSON 对象（{…}）"
-QString NotAnObject(const QString &What);
 // "文件“Path”有误：Fault"
 QString FaultIn(const QString &Path, const QString &Fault);
-
-// A fault of a document of facts in words, with its key path or its place; What names the kind
-// of document ("年度文件") where the words need it.
-QString FaultText(const formats::Fault &Fault, const QString &What);
 
 // The facts of the file at Path of at most MaxSize bytes, read by Parse from its bytes (giving
 // Facts and an Error that is a formats::Fault), into Result (Facts and Error in words naming

@@ -39,8 +39,4 @@ QByteArray YearFileBytes(const current::YearFacts &Facts);
 QString WriteYearFile(const QString &Path, const current::YearFacts &Facts,
                       FileStamp *Stamp = nullptr);
 
-// A fault CheckYear found, in words with its key path, for a page that checks facts edited in
-// place as the reader checks a file.
-QString YearFaultText(const current::YearFault &Fault);
-
 } // namespace sheets

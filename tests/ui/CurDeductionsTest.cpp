@@ -5,7 +5,7 @@
 #include "app/UFrmMain.h"
 #include "common/UDeductionFacts.h"
 #include "common/UDeductionsDialog.h"
-#include "sheets/JsonFile.h"
+#include "sheets/FaultWords.h"
 #include "sheets/YearFile.h"
 #include "support/ParamFolders.h"
 #include "ui/FactInput.h"

@@ -1,0 +1,3 @@
+#include "formats/Stray.h"
+
+#include <QString>

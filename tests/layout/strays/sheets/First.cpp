@@ -1,0 +1,4 @@
+#include "sheets/First.h"
+
+#include "sheets/Interface.h"
+#include "sheets/Second.h"

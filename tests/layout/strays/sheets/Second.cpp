@@ -1,0 +1,3 @@
+#include "sheets/Second.h"
+
+#include "sheets/First.h"
