@@ -267,8 +267,16 @@ struct TemplateRole {
     std::optional<ResultColumn> Result;
 };
 
+// A title as it is matched: the client marks the columns it requires with a leading "*".
+QString Bare(const QString &Title) {
+    QString bare = Title.trimmed();
+    while (bare.startsWith(u'*') || bare.startsWith(u'＊'))
+        bare = bare.mid(1).trimmed();
+    return bare;
+}
+
 TemplateRole RoleInTemplate(const QString &Title) {
-    const std::string text = Title.trimmed().toStdString();
+    const std::string text = Bare(Title).toStdString();
     if (text == "其他")
         return {{Field::Other}, std::nullopt};
     const TitleRole role = RoleOfTitle(text);
@@ -280,7 +288,7 @@ bool IsHeader(const std::vector<HeaderCell> &Cells) {
     bool income = false;
     for (const HeaderCell &cell : Cells) {
         const Field role = RoleInTemplate(cell.Title).Role.Role;
-        who = who || role == Field::Id || cell.Title.trimmed() == u"证件号码";
+        who = who || role == Field::Id || Bare(cell.Title) == u"证件号码";
         income = income || role == Field::Income;
     }
     return who && income;
@@ -569,7 +577,7 @@ std::vector<Plan> Filler::Planned() {
             break;
         case Field::Extra:
             plan.SheetColumn = sheetColumn([&](const SheetColumn &c) {
-                return c.Role == Field::Extra && c.Title.trimmed() == cell.Title;
+                return c.Role == Field::Extra && Bare(c.Title) == Bare(cell.Title);
             });
             plan.From = plan.SheetColumn < 0 ? Source::Blank : Source::Text;
             why = SheetText::tr("工资表没有同名的列");
