@@ -4,9 +4,11 @@
     template_fixtures.py make FOLDER   writes into FOLDER:
         sheet.xlsx            a computed payroll sheet of March (E3's March row is at fault)
         template.xlsx         an import template whose titles are shared strings, as Excel saves
-        template-inline.xlsx  the same with every text an inline string, as other tools write
+        template-inline.xlsx  the same with every text an inline string, as openpyxl writes
         noheader.xlsx         a workbook whose rows name no column of a template
         notabook.xlsx         a text file under a workbook's name
+        bomb.xlsx             the template with a part that inflates to 40 MiB
+        manyparts.xlsx        the template with 4097 parts
     template_fixtures.py dump FILE     prints each worksheet's name as "[name]" and then each cell
                                        that is not empty as "A1=repr(value)", with the header's
                                        bold as "A2.bold=True" and number formats other than
@@ -27,6 +29,7 @@ SHEET_ROWS = [
     ["E1", "张三", "居民身份证", "110101199001011234", 3, 20000, 500, 1600, 400, 100, 1200, 100, "补发"],
     ["E2", "李四", "护照", "000123", 3, 9000, None, 720, 180, 45, 540, None, None],
     ["E3", "王五", "居民身份证", "110101198505055678", 3, "abc", None, None, None, None, None, None, None],
+    ["E3", "王五", "居民身份证", "110101198505055678", 4, 9000, None, None, None, None, None, None, None],
 ]
 
 TEMPLATE_HEADER = ["工号", "*姓名", "*证件类型", "*证件号码", "本期收入", "本期免税收入",
@@ -64,40 +67,58 @@ def template_workbook():
     return book
 
 
-def inline_strings(source, target):
-    """Rewrites every shared-string cell of the workbook at source as an inline string."""
-    with zipfile.ZipFile(source) as zin:
-        shared = []
-        if "xl/sharedStrings.xml" in zin.namelist():
-            text = zin.read("xl/sharedStrings.xml").decode()
-            for item in re.findall(r"<si>(.*?)</si>", text, re.S):
-                shared.append("".join(re.findall(r"<t[^>]*>(.*?)</t>", item, re.S)))
+def shared_strings(source, target):
+    """Rewrites every inline-string cell of the workbook at source (openpyxl writes them so) as
+    a shared string, as Excel saves them, adding the part of the shared strings."""
+    shared = []
 
-        def inline(match):
-            attributes, index = match.group(1), int(match.group(2))
-            attributes = attributes.replace(' t="s"', ' t="inlineStr"')
-            return f"<c{attributes}><is><t>{shared[index]}</t></is></c>"
+    def share(match):
+        attributes, text = match.group(1), match.group(2)
+        shared.append(text)
+        attributes = attributes.replace(' t="inlineStr"', ' t="s"')
+        return f"<c{attributes}><v>{len(shared) - 1}</v></c>"
 
-        with zipfile.ZipFile(target, "w", zipfile.ZIP_DEFLATED) as zout:
-            for item in zin.infolist():
-                data = zin.read(item.filename)
-                if item.filename.startswith("xl/worksheets/"):
-                    data = re.sub(r'<c([^>]*t="s"[^>]*)><v>(\d+)</v></c>',
-                                  inline, data.decode()).encode()
-                zout.writestr(item, data)
+    with zipfile.ZipFile(source) as zin, \
+            zipfile.ZipFile(target, "w", zipfile.ZIP_DEFLATED) as zout:
+        parts = {item.filename: zin.read(item.filename).decode() for item in zin.infolist()}
+        for name in sorted(parts):
+            if name.startswith("xl/worksheets/"):
+                parts[name] = re.sub(r'<c([^>]*t="inlineStr"[^>]*)><is><t>(.*?)</t></is></c>',
+                                     share, parts[name])
+        items = "".join(f"<si><t>{text}</t></si>" for text in shared)
+        parts["xl/sharedStrings.xml"] = (
+            '<sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" '
+            f'count="{len(shared)}" uniqueCount="{len(shared)}">{items}</sst>')
+        parts["[Content_Types].xml"] = parts["[Content_Types].xml"].replace(
+            "</Types>", '<Override PartName="/xl/sharedStrings.xml" ContentType="application/'
+            'vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml"/></Types>')
+        parts["xl/_rels/workbook.xml.rels"] = parts["xl/_rels/workbook.xml.rels"].replace(
+            "</Relationships>", '<Relationship Id="rIdShared" Type="http://schemas.'
+            'openxmlformats.org/officeDocument/2006/relationships/sharedStrings" '
+            'Target="sharedStrings.xml"/></Relationships>')
+        for name, text in parts.items():
+            zout.writestr(name, text.encode())
 
 
 def make(folder):
     folder = Path(folder)
     folder.mkdir(parents=True, exist_ok=True)
     sheet_workbook().save(folder / "sheet.xlsx")
-    template_workbook().save(folder / "template.xlsx")
-    inline_strings(folder / "template.xlsx", folder / "template-inline.xlsx")
+    template_workbook().save(folder / "template-inline.xlsx")
+    shared_strings(folder / "template-inline.xlsx", folder / "template.xlsx")
     book = Workbook()
     book.active.append(["部门", "人数"])
     book.active.append(["财务部", 3])
     book.save(folder / "noheader.xlsx")
     (folder / "notabook.xlsx").write_text("工号,姓名\n")
+    with zipfile.ZipFile(folder / "template.xlsx") as zin:
+        for name, extra in (("bomb.xlsx", {"xl/media/big.bin": 1}),
+                            ("manyparts.xlsx", {f"xl/media/{n}.txt": 0 for n in range(4097)})):
+            with zipfile.ZipFile(folder / name, "w", zipfile.ZIP_DEFLATED) as zout:
+                for item in zin.infolist():
+                    zout.writestr(item, zin.read(item.filename))
+                for part, big in extra.items():
+                    zout.writestr(part, bytes(40 * 1024 * 1024) if big else b"x")
 
 
 def dump(path):
