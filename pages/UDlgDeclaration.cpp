@@ -71,13 +71,13 @@ TDlgDeclaration::TDlgDeclaration(std::shared_ptr<const sheets::PayrollSheet> She
 void TDlgDeclaration::FitPath() {
     const QString chosen = TxtTemplate->text().trimmed();
     const QString folder = chosen.isEmpty() ? Folder : QFileInfo(chosen).path();
-    TxtPath->setText(QDir(folder).filePath(
-        tr("%1月申报.xlsx").arg(CmbMonth->currentData().toInt())));
+    TxtPath->setText(
+        QDir(folder).filePath(tr("%1月申报.xlsx").arg(CmbMonth->currentData().toInt())));
 }
 
 void TDlgDeclaration::BrowseTemplate() {
-    const QString chosen = QFileDialog::getOpenFileName(
-        this, tr("选择申报模板"), Folder, tr("Excel工作簿 (*.xlsx)"));
+    const QString chosen =
+        QFileDialog::getOpenFileName(this, tr("选择申报模板"), Folder, tr("Excel工作簿 (*.xlsx)"));
     if (chosen.isEmpty())
         return;
     TxtTemplate->setText(chosen);
@@ -85,8 +85,8 @@ void TDlgDeclaration::BrowseTemplate() {
 }
 
 void TDlgDeclaration::Browse() {
-    const QString chosen = QFileDialog::getSaveFileName(this, tr("填好的申报模板写入"),
-                                                        TxtPath->text(), tr("Excel工作簿 (*.xlsx)"));
+    const QString chosen = QFileDialog::getSaveFileName(
+        this, tr("填好的申报模板写入"), TxtPath->text(), tr("Excel工作簿 (*.xlsx)"));
     if (!chosen.isEmpty())
         TxtPath->setText(chosen);
 }
@@ -110,7 +110,7 @@ bool TDlgDeclaration::Write() {
         lines = lines.mid(0, ShownLines);
         lines << tr("另有%n行未列出", nullptr, static_cast<int>(more));
     }
-    MsgBox::Show(this, tr("已写出%1").arg(QDir::toNativeSeparators(path)) + u'\n' +
-                           lines.join(u'\n'));
+    MsgBox::Show(this,
+                 tr("已写出%1").arg(QDir::toNativeSeparators(path)) + u'\n' + lines.join(u'\n'));
     return true;
 }

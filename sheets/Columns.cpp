@@ -128,7 +128,8 @@ TitleRole RoleOfTitle(std::string_view Title) {
 std::optional<ResultColumn> ResultOfTitle(std::string_view Title) {
     const auto found =
         std::find_if(KnownTitles.begin(), KnownTitles.end(), [Title](const KnownTitle &t) {
-            return t.Of == Kind::Result && (t.Source == Title || SameIgnoringCase(t.English, Title));
+            return t.Of == Kind::Result &&
+                   (t.Source == Title || SameIgnoringCase(t.English, Title));
         });
     if (found == KnownTitles.end())
         return std::nullopt;

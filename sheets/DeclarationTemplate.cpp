@@ -53,8 +53,7 @@ uLong Read(voidpf, voidpf Stream, void *Buffer, uLong Size) {
     return read < 0 ? 0 : static_cast<uLong>(read);
 }
 uLong Write(voidpf, voidpf Stream, const void *Buffer, uLong Size) {
-    const qint64 written =
-        DeviceOf(Stream)->write(static_cast<const char *>(Buffer), qint64(Size));
+    const qint64 written = DeviceOf(Stream)->write(static_cast<const char *>(Buffer), qint64(Size));
     return written < 0 ? 0 : static_cast<uLong>(written);
 }
 ZPOS64_T Tell(voidpf, voidpf Stream) {
@@ -88,8 +87,8 @@ class TemplateZip {
   public:
     explicit TemplateZip(QFile &File)
         : Functions(ZipDevice::On(File)), Zip(unzOpen2_64("", &Functions)),
-          PartLimit(std::min(TemplateLimit::InflationRatio * File.size(),
-                             TemplateLimit::PartBytes)) {}
+          PartLimit(
+              std::min(TemplateLimit::InflationRatio * File.size(), TemplateLimit::PartBytes)) {}
     ~TemplateZip() {
         if (Zip != nullptr)
             unzClose(Zip);
@@ -374,7 +373,8 @@ std::vector<Worksheet> Filler::Worksheets(QString &Fault) {
         const QString id = xml.Attribute(QLatin1StringView("id"));
         for (const auto &r : rels) {
             if (r[0] == id && !id.isEmpty())
-                sheets.push_back({xml.Attribute(QLatin1StringView("name")), Resolve(workbook, r[2])});
+                sheets.push_back(
+                    {xml.Attribute(QLatin1StringView("name")), Resolve(workbook, r[2])});
         }
     }
     if (xml.Reader.hasError()) {
@@ -504,7 +504,7 @@ bool Filler::FindHeader(const Worksheet &Part, QString &Fault) {
         return false;
     // The offsets are the reader's; what stands there is checked before anything is cut.
     const QString &t = *text;
-    if (CutEnd <= CutStart || CutStart < 1 || t[CutStart - 1] != u'>' ||
+    if (CutEnd < CutStart || CutStart < 1 || t[CutStart - 1] != u'>' ||
         !QStringView(t).mid(CutEnd).startsWith(u"</")) {
         Fault = SheetText::tr("其中的%1无法按行改写").arg(Part.Part);
         return false;
@@ -546,13 +546,13 @@ std::vector<Plan> Filler::Planned() {
             plan.SheetColumn = Sheet.ColumnOf(field);
             // 专项扣除 is the sum of its parts when the sheet gives them instead.
             if (field == Field::Insurance && plan.SheetColumn < 0)
-                plan.SheetColumn =
-                    sheetColumn([](const SheetColumn &c) { return c.Role == Field::InsurancePart; });
-            plan.From = plan.SheetColumn < 0       ? Source::Blank
-                        : field == Field::Id       ? Source::Id
-                        : field == Field::Name     ? Source::Name
-                        : field == Field::Mode     ? Source::Mode
-                                                   : Source::Amount;
+                plan.SheetColumn = sheetColumn(
+                    [](const SheetColumn &c) { return c.Role == Field::InsurancePart; });
+            plan.From = plan.SheetColumn < 0   ? Source::Blank
+                        : field == Field::Id   ? Source::Id
+                        : field == Field::Name ? Source::Name
+                        : field == Field::Mode ? Source::Mode
+                                               : Source::Amount;
             why = SheetText::tr("工资表没有这一列");
             break;
         }
@@ -731,8 +731,7 @@ QString Filler::CopyArchive(const QString &Output, const QByteArray &NewSheet) {
             int read = 0;
             while (ok && (read = unzReadCurrentFile(Zip->Zip, buffer.data(),
                                                     static_cast<unsigned>(buffer.size()))) > 0)
-                ok = zipWriteInFileInZip(out, buffer.data(), static_cast<unsigned>(read)) ==
-                     ZIP_OK;
+                ok = zipWriteInFileInZip(out, buffer.data(), static_cast<unsigned>(read)) == ZIP_OK;
             ok = ok && read == 0 &&
                  zipCloseFileInZipRaw64(out, info.uncompressed_size, info.crc) == ZIP_OK;
             unzCloseCurrentFile(Zip->Zip);
@@ -759,8 +758,8 @@ TemplateOutcome Filler::Run(const QString &Output) {
         fault != OpenFault::None)
         return Refused(CannotOpen(Path, fault));
     if (file.size() > TemplateLimit::FileBytes)
-        return Refused(InTemplate(SheetText::tr("文件大于%1，不是申报模板")
-                                      .arg(SizeText(TemplateLimit::FileBytes))));
+        return Refused(InTemplate(
+            SheetText::tr("文件大于%1，不是申报模板").arg(SizeText(TemplateLimit::FileBytes))));
     const bool looksLikeZip = file.peek(4) == QByteArrayLiteral("PK\x03\x04");
     Zip.emplace(file);
     if (Zip->Zip == nullptr)
@@ -770,8 +769,7 @@ TemplateOutcome Filler::Run(const QString &Output) {
     if (unzGetGlobalInfo64(Zip->Zip, &global) != UNZ_OK)
         return Refused(InTemplate(SheetText::tr("压缩包已损坏")));
     if (global.number_entry > static_cast<ZPOS64_T>(TemplateLimit::Parts))
-        return Refused(InTemplate(
-            SheetText::tr("其中的部件超过了%1个").arg(TemplateLimit::Parts)));
+        return Refused(InTemplate(SheetText::tr("其中的部件超过了%1个").arg(TemplateLimit::Parts)));
     // What every part claims, before any is inflated or copied.
     for (int at = unzGoToFirstFile(Zip->Zip); at == UNZ_OK; at = unzGoToNextFile(Zip->Zip)) {
         unz_file_info64 info{};
@@ -804,8 +802,8 @@ TemplateOutcome Filler::Run(const QString &Output) {
     const std::vector<Plan> plans = Planned();
     const QString rows = Rows(plans);
     if (Fill.HeaderLine + Fill.RowsWritten > MaxWorkbookRows)
-        return Refused(InTemplate(SheetText::tr("标题行以下容不下%n行", nullptr,
-                                                static_cast<int>(Fill.RowsWritten))));
+        return Refused(InTemplate(
+            SheetText::tr("标题行以下容不下%n行", nullptr, static_cast<int>(Fill.RowsWritten))));
     QString spliced = SheetText_.left(CutStart);
     spliced += rows;
     spliced += QStringView(SheetText_).mid(CutEnd);
@@ -837,11 +835,11 @@ QStringList LeftOutOf(const PayrollSheet &Sheet, int Month) {
         if (!anonymous && !named.try_emplace(row.Employee, true).second)
             continue;
         const QString who =
-            anonymous ? SheetText::tr("第%1行").arg(row.Line)
-                      : (Sheet.EmployeeId(row.Employee) + u' ' +
-                         (nameColumn < 0 ? QString()
-                                         : QString::fromUtf8(Sheet.TextOf(i, nameColumn))))
-                            .trimmed();
+            anonymous
+                ? SheetText::tr("第%1行").arg(row.Line)
+                : (Sheet.EmployeeId(row.Employee) + u' ' +
+                   (nameColumn < 0 ? QString() : QString::fromUtf8(Sheet.TextOf(i, nameColumn))))
+                      .trimmed();
         const auto &faults = anonymous ? ofRow : ofEmployee;
         const auto found = faults.find(anonymous ? static_cast<std::uint32_t>(i) : row.Employee);
         out << (found == faults.end()

@@ -107,10 +107,10 @@ TEST_P(TemplateKinds, MonthIsFilledUnderTheHeaderAndTheRestKept) {
                 QStringLiteral("-o"), out});
     EXPECT_EQ(run.Status, 1) << run.Err.toStdString();
     EXPECT_EQ(Python({QStringLiteral("dump"), out}).toStdString(), Filled);
-    for (const char *line : {"已填：“本期收入”，取自工资表的“收入”列",
-                             "已填：“*证件号码”，取自工资表的“证件号码”列",
-                             "留空：“累计子女教育”，工资表没有同名的列",
-                             "留空：“准予扣除的捐赠额”", "未填入：E3 王五"})
+    for (const char *line :
+         {"已填：“本期收入”，取自工资表的“收入”列", "已填：“*证件号码”，取自工资表的“证件号码”列",
+          "留空：“累计子女教育”，工资表没有同名的列", "留空：“准予扣除的捐赠额”",
+          "未填入：E3 王五"})
         EXPECT_TRUE(run.Err.contains(QString::fromUtf8(line))) << line << run.Err.toStdString();
 }
 
@@ -138,13 +138,12 @@ TEST_P(Refusals, ExitTwoAndNothingWritten) {
     const QString out = files(c.Output);
     const bool existed = QFileInfo::exists(out);
     const auto before = QFileInfo(out).size();
-    const QString templatePath =
-        QString::fromUtf8(c.Template).startsWith(u'/') ? QString::fromUtf8(c.Template)
-                                                       : files(c.Template);
-    const Outcome run = RunCli({QStringLiteral("payroll"), files("sheet.xlsx"),
-                                QStringLiteral("--template"), templatePath,
-                                QStringLiteral("--month"), QString::fromUtf8(c.Month),
-                                QStringLiteral("-o"), out});
+    const QString templatePath = QString::fromUtf8(c.Template).startsWith(u'/')
+                                     ? QString::fromUtf8(c.Template)
+                                     : files(c.Template);
+    const Outcome run = RunCli(
+        {QStringLiteral("payroll"), files("sheet.xlsx"), QStringLiteral("--template"), templatePath,
+         QStringLiteral("--month"), QString::fromUtf8(c.Month), QStringLiteral("-o"), out});
     EXPECT_EQ(run.Status, 2) << run.Err.toStdString();
     EXPECT_TRUE(run.Err.contains(QString::fromUtf8(c.Message))) << run.Err.toStdString();
     EXPECT_EQ(QFileInfo::exists(out), existed);

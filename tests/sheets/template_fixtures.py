@@ -5,6 +5,7 @@
         sheet.xlsx            a computed payroll sheet of March (E3's March row is at fault)
         template.xlsx         an import template whose titles are shared strings, as Excel saves
         template-inline.xlsx  the same with every text an inline string, as openpyxl writes
+        template-bare.xlsx    the same without the sample rows: the header is the last row
         noheader.xlsx         a workbook whose rows name no column of a template
         notabook.xlsx         a text file under a workbook's name
         bomb.xlsx             the template with a part that inflates to 40 MiB
@@ -47,7 +48,7 @@ def sheet_workbook():
     return book
 
 
-def template_workbook():
+def template_workbook(samples=True):
     book = Workbook()
     notes = book.active
     notes.title = "填表说明"
@@ -58,6 +59,8 @@ def template_workbook():
     for column, title in enumerate(TEMPLATE_HEADER, start=1):
         cell = data.cell(row=2, column=column, value=title)
         cell.font = Font(bold=True)
+    if not samples:
+        return book
     # A sample row the client ships, to be replaced: 证件号码 formatted as text.
     for column, value in enumerate(["示例", "某某", "居民身份证", "000000000000000000", 1, 0],
                                    start=1):
@@ -106,6 +109,7 @@ def make(folder):
     sheet_workbook().save(folder / "sheet.xlsx")
     template_workbook().save(folder / "template-inline.xlsx")
     shared_strings(folder / "template-inline.xlsx", folder / "template.xlsx")
+    template_workbook(samples=False).save(folder / "template-bare.xlsx")
     book = Workbook()
     book.active.append(["部门", "人数"])
     book.active.append(["财务部", 3])
