@@ -700,8 +700,7 @@ QString Filler::CopyArchive(const QString &Output, const QByteArray &NewSheet) {
     zlib_filefunc64_def functions = ZipDevice::On(file.File());
     zipFile out = zipOpen2_64("", APPEND_STATUS_CREATE, nullptr, &functions);
     if (out == nullptr)
-        return SheetText::tr("无法写入%1").arg(FileNamed(Output));
-    const QString broken = SheetText::tr("写入%1时出错").arg(FileNamed(Output));
+        return SheetText::tr("无法写入%1：%2").arg(FileNamed(Output), file.ErrorString());
     bool ok = unzGoToFirstFile(Zip->Zip) == UNZ_OK;
     std::vector<char> buffer(65536);
     while (ok) {
@@ -747,7 +746,7 @@ QString Filler::CopyArchive(const QString &Output, const QByteArray &NewSheet) {
     if (!ok)
         return InTemplate(SheetText::tr("压缩包已损坏，无法复制"));
     if (!closed || !file.Commit())
-        return broken + SheetText::tr("：%1").arg(file.ErrorString());
+        return SheetText::tr("写入%1时出错：%2").arg(FileNamed(Output), file.ErrorString());
     return {};
 }
 
