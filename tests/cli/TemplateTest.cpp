@@ -134,6 +134,7 @@ TEST_P(Refusals, ExitTwoAndNothingWritten) {
     const Fixtures files;
     const Refusal &c = GetParam();
     QFile::link(files("template.xlsx"), files("link.xlsx"));
+    QFile::link(files("noheader.xlsx"), files("elsewhere.xlsx"));
     ::mkfifo(QFile::encodeName(files("fifo.xlsx")).constData(), 0600);
     const QString out = files(c.Output);
     const bool existed = QFileInfo::exists(out);
@@ -147,8 +148,9 @@ TEST_P(Refusals, ExitTwoAndNothingWritten) {
     EXPECT_EQ(run.Status, 2) << run.Err.toStdString();
     EXPECT_TRUE(run.Err.contains(QString::fromUtf8(c.Message))) << run.Err.toStdString();
     EXPECT_EQ(QFileInfo::exists(out), existed);
-    if (existed)
+    if (existed) {
         EXPECT_EQ(QFileInfo(out).size(), before);
+    }
     // No temporary file left beside it either.
     EXPECT_EQ(QDir(files.Dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(),
               QDir(files.Dir.path()).entryList(QDir::Files | QDir::System).size());
@@ -166,7 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Refusal{"template.xlsx", "3", "template.xlsx", "就是申报模板本身"},
                     Refusal{"template.xlsx", "3", "sheet.xlsx", "就是读入的工资表"},
                     Refusal{"template.xlsx", "3", "o.csv", "应写成 .xlsx 文件"},
-                    Refusal{"template.xlsx", "3", "link.xlsx", "符号链接"},
+                    Refusal{"template.xlsx", "3", "link.xlsx", "就是申报模板本身"},
+                    Refusal{"template.xlsx", "3", "elsewhere.xlsx", "不会通过链接写入"},
                     Refusal{"template.xlsx", "7", "o.xlsx", "没有7月的行"},
                     Refusal{"template.xlsx", "4", "o.xlsx", "4月没有一名员工可以计算"}));
 
