@@ -37,6 +37,8 @@ namespace {
 
 constexpr int CaseInsensitive = 2; // for unzLocateFile
 constexpr int XmlDepth = 64;
+// A part's name, its end included; a longer one is refused (no workbook's part has one).
+constexpr std::size_t NameBytes = 1024;
 
 // minizip over a device: the template is opened once, as a regular file, and the output is the
 // temporary file of a Replacement.
@@ -705,9 +707,9 @@ QString Filler::CopyArchive(const QString &Output, const QByteArray &NewSheet) {
     std::vector<char> buffer(65536);
     while (ok) {
         unz_file_info64 info{};
-        char name[1024];
-        if (unzGetCurrentFileInfo64(Zip->Zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) !=
-            UNZ_OK) {
+        char name[NameBytes] = {};
+        if (unzGetCurrentFileInfo64(Zip->Zip, &info, name, sizeof name - 1, nullptr, 0, nullptr,
+                                    0) != UNZ_OK) {
             ok = false;
             break;
         }
@@ -769,13 +771,19 @@ TemplateOutcome Filler::Run(const QString &Output) {
         return Refused(InTemplate(SheetText::tr("压缩包已损坏")));
     if (global.number_entry > static_cast<ZPOS64_T>(TemplateLimit::Parts))
         return Refused(InTemplate(SheetText::tr("其中的部件超过了%1个").arg(TemplateLimit::Parts)));
-    // What every part claims, before any is inflated or copied.
+    // What every part claims, before any is inflated or copied; the directory is counted as it
+    // is walked, whatever its end claims.
+    qint64 parts = 0;
     for (int at = unzGoToFirstFile(Zip->Zip); at == UNZ_OK; at = unzGoToNextFile(Zip->Zip)) {
         unz_file_info64 info{};
-        char name[1024];
-        if (unzGetCurrentFileInfo64(Zip->Zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) !=
-            UNZ_OK)
+        char name[NameBytes] = {};
+        if (unzGetCurrentFileInfo64(Zip->Zip, &info, name, sizeof name - 1, nullptr, 0, nullptr,
+                                    0) != UNZ_OK ||
+            info.size_filename >= sizeof name - 1)
             return Refused(InTemplate(SheetText::tr("压缩包已损坏")));
+        if (++parts > TemplateLimit::Parts)
+            return Refused(
+                InTemplate(SheetText::tr("其中的部件超过了%1个").arg(TemplateLimit::Parts)));
         if (static_cast<qint64>(std::min<ZPOS64_T>(info.uncompressed_size, LLONG_MAX)) >
             Zip->PartLimit)
             return Refused(InTemplate(Zip->Beyond(QString::fromUtf8(name))));
