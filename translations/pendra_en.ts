@@ -1255,7 +1255,30 @@ deducted, the monthly tax table.</translation>
 各项保险费、其他等填该月金额，证件类型、证件号码、备注等取工资表同名的列（作为
 文字），工资表给不出的列留空；模板的其他工作表、标题行以上各行和格式不变，写到
 -o 所给的 .xlsx 文件。填了哪些列、哪些留空及原因列在标准错误上。</source>
-        <translation>payroll: the cumulative withholding of every employee and month of a CSV or Excel sheet
+        <translation>Batch calculation of a payroll sheet: the tax to withhold for each employee and month by the
+cumulative withholding method. Input: CSV (UTF-8, with or without BOM, or GBK) or Excel (.xlsx,
+the first worksheet). The title row is the first of the first %1 non-empty rows that has
+Employee ID, Month and Income; a sheet name or notes above it are skipped.
+Columns in any order, titled in English or Chinese (see the README): Employee ID (required),
+Name, Month (required, 1 to 12, or written as 2026-02, 1月 or 2026年2月; one year for the whole
+sheet), Income (required), Tax-exempt income, Special deductions,
+Special additional deductions, Other deductions (amounts may have thousands separators and ¥),
+Deduction method (per-month, from-january or sixty, also written 按月, 自1月, 6万; blank is
+per-month; employees with sixty must start in month 1). Income may also be titled Gross pay,
+Total gross pay or Pre-tax pay, Special deductions Social insurance and housing fund, or be
+given in parts: Basic pension insurance, Basic medical insurance, Unemployment insurance
+premium and Housing provident fund (added together). Columns not read are named on standard
+error, with a warning for those that look like a deduction. A row without an employee ID that
+says total or subtotal is a totals row and is passed over. The rows not calculated last time,
+in the worksheet &quot;Not calculated&quot; or in &quot;NAME-not-calculated.csv&quot; beside the sheet, are read
+and calculated again. The result columns this program writes (Cumulative income
+to Net pay) are not read as input but written anew. Output: the input columns of each row and
+the result columns, titled in the language in use, employees in the order they first appear,
+by month; without -o or with -o -, CSV in UTF-8 (with BOM) to standard output. Rows at fault
+are listed on standard error with row number and column name; none of their employee&apos;s rows
+is calculated, and they are written to the worksheet &quot;Not calculated&quot; of Excel results or to
+&quot;NAME-not-calculated.csv&quot; beside CSV results; the other employees are output as usual, exit
+status 1. When no row can be calculated, no result is written, exit status 2.
 With --template, no results are written: instead the employees calculated in the month of
 --month are filled into the import template (.xlsx) of the Individual Income Tax withholding
 client. Its title row is recognised by the column titles of a payroll sheet; Income of the period,
