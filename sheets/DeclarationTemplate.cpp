@@ -755,9 +755,13 @@ QString Filler::CopyArchive(const QString &Output, const QByteArray &NewSheet) {
 TemplateOutcome Filler::Run(const QString &Output) {
     QFile file;
     struct stat opened {};
-    if (const OpenFault fault = OpenRegular(Path, file, &opened, O_NOFOLLOW);
-        fault != OpenFault::None)
-        return Refused(CannotOpen(Path, fault));
+    const OpenFault opening = OpenRegular(Path, file, &opened, O_NOFOLLOW);
+    // Said of the template, not of a payroll sheet, whose words CannotOpen has for this one.
+    if (opening == OpenFault::NotRegular)
+        return Refused(SheetText::tr("申报模板%1不是普通文件（而是设备、管道、套接字之类），不读它")
+                           .arg(FileNamed(Path)));
+    if (opening != OpenFault::None)
+        return Refused(CannotOpen(Path, opening));
     if (file.size() > TemplateLimit::FileBytes)
         return Refused(InTemplate(
             SheetText::tr("文件大于%1，不是申报模板").arg(SizeText(TemplateLimit::FileBytes))));

@@ -3499,6 +3499,10 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <source>未填入：%1</source>
         <translation>Not filled in: %1</translation>
     </message>
+    <message>
+        <source>申报模板%1不是普通文件（而是设备、管道、套接字之类），不读它</source>
+        <translation>declaration template %1 is not a regular file (but a device, a pipe, a socket or the like) and is not read</translation>
+    </message>
 </context>
 <context>
     <name>SupportContact</name>
