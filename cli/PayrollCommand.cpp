@@ -4,6 +4,8 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Output.h"
+#include "sheets/Cells.h"
+#include "sheets/DeclarationTemplate.h"
 #include "sheets/Limits.h"
 #include "sheets/PayrollBuilder.h"
 #include "sheets/PayrollIo.h"
@@ -18,6 +20,8 @@ namespace Cli {
 namespace {
 
 const QString OutputOption = QStringLiteral("output");
+const QString TemplateOption = QStringLiteral("template");
+const QString MonthOption = QStringLiteral("month");
 // "-o -", as other tools take it.
 const QString StandardOutput = QStringLiteral("-");
 
@@ -107,8 +111,54 @@ QString Help() {
            "出现的顺序、按月份排列；不给 -o 或给 -o - 时以 UTF-8（带 BOM）的 CSV 写到标准\n"
            "输出。有误的行在标准错误上列出行号和列名，其员工的各行都不计算，写在 Excel\n"
            "结果的工作表“未计算”中或 CSV 结果旁的“名称-未计算.csv”中；其余员工照常输出，\n"
-           "退出状态为 1；没有一行可以计算时不写出结果，退出状态为 2。")
+           "退出状态为 1；没有一行可以计算时不写出结果，退出状态为 2。\n"
+           "给出 --template 时不写结果，而是把 --month 那个月每位算出的员工填入个人所得税\n"
+           "扣缴客户端的导入模板（.xlsx）：标题行按工资表的列名认出，本期收入、本期免税收入、\n"
+           "各项保险费、其他等填该月金额，证件类型、证件号码、备注等取工资表同名的列（作为\n"
+           "文字），工资表给不出的列留空；模板的其他工作表、标题行以上各行和格式不变，写到\n"
+           "-o 所给的 .xlsx 文件。填了哪些列、哪些留空及原因列在标准错误上。")
             .arg(sheets::HeaderRows);
+}
+
+// The month of a computed sheet filled into the withholding client's import template.
+int FillTemplate(const CommandLine &Line, const QString &Input, const QString &OutPath) {
+    const auto month = sheets::ReadMonthCell(Line.Value(MonthOption).toUtf8().toStdString());
+    if (!month)
+        return Line.Refuse(PayrollCommand::tr("--month 应为 1 至 12 的月份，而不是“%1”")
+                               .arg(Line.Shown(MonthOption)));
+    const QString templatePath = Line.Value(TemplateOption);
+    if (const QString fault = sheets::TemplateTargetFault(templatePath, OutPath, Input);
+        !fault.isEmpty()) {
+        PrintError(fault);
+        return Refused;
+    }
+    const sheets::ReadOutcome read = sheets::ReadPayroll(Input);
+    if (read.Result != sheets::Status::Done) {
+        PrintError(read.Error);
+        return Refused;
+    }
+    const int year = read.Sheet.NamedYear();
+    if (month->Year != 0 && year != 0 && month->Year != year) {
+        PrintError(PayrollCommand::tr("工资表是%1年的，没有%2年%3月")
+                       .arg(year)
+                       .arg(month->Year)
+                       .arg(month->Month));
+        return Refused;
+    }
+    const sheets::TemplateOutcome filled =
+        sheets::FillDeclarationTemplate(read.Sheet, month->Month, templatePath, OutPath);
+    if (filled.Result != sheets::Status::Done) {
+        PrintError(filled.Error);
+        return Refused;
+    }
+    const QStringList report = sheets::TemplateReport(filled.Fill);
+    const auto listed = std::min<qsizetype>(report.size(), qsizetype(sheets::Limit::ListedFaults));
+    for (qsizetype i = 0; i < listed; ++i)
+        PrintError(report[i]);
+    if (report.size() > listed)
+        PrintError(PayrollCommand::tr("另有%n行未列出", nullptr,
+                                      static_cast<int>(report.size() - listed)));
+    return filled.Fill.LeftOut.isEmpty() ? Success : RowsLeftOut;
 }
 
 } // namespace
@@ -117,18 +167,31 @@ int RunPayroll(const QStringList &Arguments) {
     CommandLine line(QStringLiteral("payroll"), Help(),
                      {PayrollCommand::tr("pendra-cli payroll 工资表.csv -o 预扣结果.csv"),
                       PayrollCommand::tr("pendra-cli payroll 工资表.xlsx -o 预扣结果.xlsx"),
-                      PayrollCommand::tr("pendra-cli payroll 工资表.csv > 预扣结果.csv")});
+                      PayrollCommand::tr("pendra-cli payroll 工资表.csv > 预扣结果.csv"),
+                      PayrollCommand::tr("pendra-cli payroll 工资表.xlsx --template 申报模板.xlsx "
+                                         "--month 3 -o 3月申报.xlsx")});
     line.AddPositional(PayrollCommand::tr("工资表"),
                        PayrollCommand::tr("输入的 .csv 或 .xlsx 文件"));
     line.AddValue(
         u'o', OutputOption, PayrollCommand::tr("文件"),
         PayrollCommand::tr("结果写入此文件，按扩展名写 CSV 或 Excel（.xlsx）；- 为标准输出"));
+    line.AddValue(TemplateOption, PayrollCommand::tr("模板"),
+                  PayrollCommand::tr("把 --month 那个月填入此扣缴申报导入模板（.xlsx），写到 -o"));
+    line.AddValue(MonthOption, PayrollCommand::tr("月份"),
+                  PayrollCommand::tr("与 --template 同用：填入模板的月份，1 至 12"));
     line.WithoutJson();
     if (auto done = line.Parse(Arguments))
         return *done;
     if (line.Positional().isEmpty())
         return line.Refuse(PayrollCommand::tr("缺少工资表文件"));
     const QString input = line.Positional().constFirst();
+    if (line.IsSet(TemplateOption)) {
+        if (auto missing = line.Require({MonthOption, OutputOption}))
+            return *missing;
+        return FillTemplate(line, input, line.Value(OutputOption));
+    }
+    if (line.IsSet(MonthOption))
+        return line.Refuse(PayrollCommand::tr("--month 只与 --template 同用"));
     const QString outPath = line.IsSet(OutputOption) ? line.Value(OutputOption) : StandardOutput;
     if (outPath.isEmpty())
         return line.Refuse(PayrollCommand::tr("选项 -o 的文件名为空"));

@@ -4,6 +4,7 @@
 #include "common/UFileManager.h"
 #include "common/UMsgBox.h"
 #include "pages/UBatchModel.h"
+#include "pages/UDlgDeclaration.h"
 #include "pages/UDlgPayslips.h"
 #include "sheets/PayrollIo.h"
 #include "sheets/Withholding.h"
@@ -152,6 +153,9 @@ QLayout *TFrmBatch::BuildButtons() {
     BtnPayslips = button(QStringLiteral("BtnPayslips"), tr("工资条..."));
     BtnPayslips->setToolTip(tr("写出某月每位员工的工资条（PDF或Excel）"));
     connect(BtnPayslips, &QPushButton::clicked, this, &TFrmBatch::BtnPayslipsClick);
+    BtnDeclaration = button(QStringLiteral("BtnDeclaration"), tr("填入申报模板..."));
+    BtnDeclaration->setToolTip(tr("把某月的工资填入个人所得税扣缴客户端的导入模板"));
+    connect(BtnDeclaration, &QPushButton::clicked, this, &TFrmBatch::FillDeclaration);
 
     TxtFilter = new QLineEdit(this);
     TxtFilter->setObjectName(QStringLiteral("TxtFilter"));
@@ -171,7 +175,7 @@ QLayout *TFrmBatch::BuildButtons() {
     caption->setBuddy(TxtFilter);
 
     auto *row = new QHBoxLayout;
-    for (QPushButton *b : {BtnOpen, BtnCalc, BtnSave, BtnTemplate, BtnPayslips})
+    for (QPushButton *b : {BtnOpen, BtnCalc, BtnSave, BtnTemplate, BtnPayslips, BtnDeclaration})
         row->addWidget(b);
     row->addStretch(1);
     row->addWidget(caption);
@@ -839,6 +843,13 @@ void TFrmBatch::BtnTemplateClick() {
 void TFrmBatch::BtnPayslipsClick() {
     if (std::shared_ptr<const sheets::PayrollSheet> sheet = SheetToWorkOn()) {
         TDlgPayslips dialog(std::move(sheet), StartFolder(), this);
+        dialog.exec();
+    }
+}
+
+void TFrmBatch::FillDeclaration() {
+    if (std::shared_ptr<const sheets::PayrollSheet> sheet = SheetToWorkOn()) {
+        TDlgDeclaration dialog(std::move(sheet), StartFolder(), this);
         dialog.exec();
     }
 }

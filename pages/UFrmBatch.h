@@ -45,6 +45,8 @@ class TFrmBatch : public QWidget {
     QPushButton *BtnOpen, *BtnCalc, *BtnSave, *BtnTemplate;
     // 工资条...: the month's payslips (pages/UDlgPayslips).
     QPushButton *BtnPayslips;
+    // 填入申报模板...: the month into the withholding client's template (pages/UDlgDeclaration).
+    QPushButton *BtnDeclaration;
     QLineEdit *TxtFilter;
     QTableView *GridSheet, *GridErrors;
     // 工号 and 姓名 over the left of GridSheet, staying there while it scrolls sideways.
@@ -80,6 +82,7 @@ class TFrmBatch : public QWidget {
     bool BtnSaveClick();
     void BtnTemplateClick();
     void BtnPayslipsClick();
+    void FillDeclaration();
     void FocusFilter();
     void GridErrorsDoubleClick(const QModelIndex &Index);
     // A click on a column's title: the rows ordered by it in the worker.

@@ -67,6 +67,9 @@ constexpr std::array KnownTitles{
     Synonym(Field::Income, "应发工资", "Gross pay"),
     Synonym(Field::Income, "应发合计", "Total gross pay"),
     Synonym(Field::Income, "税前工资", "Pre-tax pay"),
+    // The withholding client's import templates title the month's figures so.
+    Synonym(Field::Income, "本期收入", "Income of the period"),
+    Synonym(Field::Exempt, "本期免税收入", "Tax-exempt income of the period"),
     Synonym(Field::Insurance, "三险一金", "Social insurance and housing fund"),
     Synonym(Field::Insurance, "社保公积金", "Social security and housing fund"),
     PartTitle(InsurancePart::Pension, "基本养老保险费", "Basic pension insurance"),
@@ -172,6 +175,17 @@ TitleRole RoleOfTitle(std::string_view Title) {
     if (found->Of != Kind::Input)
         return {Field::Written};
     return {static_cast<Field>(found->Which), found->Part, found->Item};
+}
+
+std::optional<ResultColumn> ResultOfTitle(std::string_view Title) {
+    const auto found =
+        std::find_if(KnownTitles.begin(), KnownTitles.end(), [Title](const KnownTitle &t) {
+            return t.Of == Kind::Result &&
+                   (t.Source == Title || SameIgnoringCase(t.English, Title));
+        });
+    if (found == KnownTitles.end())
+        return std::nullopt;
+    return static_cast<ResultColumn>(found->Which);
 }
 
 namespace {

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace sheets {
@@ -105,6 +106,8 @@ struct TitleRole {
 // use (三险一金 for 专项扣除), in Chinese or in English (in any case): Field::Written for a column
 // this program writes, Field::Extra for a title it does not know.
 TitleRole RoleOfTitle(std::string_view Title);
+// The result column a title names (Field::Written's), by the same names; none for any other.
+std::optional<ResultColumn> ResultOfTitle(std::string_view Title);
 inline Field FieldOfTitle(std::string_view Title) {
     return RoleOfTitle(Title).Role;
 }

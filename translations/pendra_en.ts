@@ -1261,7 +1261,12 @@ deducted, the monthly tax table.</translation>
 出现的顺序、按月份排列；不给 -o 或给 -o - 时以 UTF-8（带 BOM）的 CSV 写到标准
 输出。有误的行在标准错误上列出行号和列名，其员工的各行都不计算，写在 Excel
 结果的工作表“未计算”中或 CSV 结果旁的“名称-未计算.csv”中；其余员工照常输出，
-退出状态为 1；没有一行可以计算时不写出结果，退出状态为 2。</source>
+退出状态为 1；没有一行可以计算时不写出结果，退出状态为 2。
+给出 --template 时不写结果，而是把 --month 那个月每位算出的员工填入个人所得税
+扣缴客户端的导入模板（.xlsx）：标题行按工资表的列名认出，本期收入、本期免税收入、
+各项保险费、其他等填该月金额，证件类型、证件号码、备注等取工资表同名的列（作为
+文字），工资表给不出的列留空；模板的其他工作表、标题行以上各行和格式不变，写到
+-o 所给的 .xlsx 文件。填了哪些列、哪些留空及原因列在标准错误上。</source>
         <translation>Batch calculation of a payroll sheet: the tax to withhold for each employee and month by the
 cumulative withholding method. Input: CSV (UTF-8, with or without BOM, or GBK) or Excel (.xlsx,
 the first worksheet). The title row is the first of the first %1 non-empty rows that has
@@ -1292,7 +1297,55 @@ by month; without -o or with -o -, CSV in UTF-8 (with BOM) to standard output. R
 are listed on standard error with row number and column name; none of their employee&apos;s rows
 is calculated, and they are written to the worksheet &quot;Not calculated&quot; of Excel results or to
 &quot;NAME-not-calculated.csv&quot; beside CSV results; the other employees are output as usual, exit
-status 1. When no row can be calculated, no result is written, exit status 2.</translation>
+status 1. When no row can be calculated, no result is written, exit status 2.
+With --template, no results are written: instead the employees calculated in the month of
+--month are filled into the import template (.xlsx) of the Individual Income Tax withholding
+client. Its title row is recognised by the column titles of a payroll sheet; Income of the period,
+Tax-exempt income of the period, the insurance premiums, Other and the like take the month&apos;s
+amounts, ID type, ID number, Remarks and the like are taken as text from the payroll sheet&apos;s
+column of the same title, and a column the payroll sheet cannot give is left blank. The
+template&apos;s other worksheets, the rows above its title row and its formats stay as they were;
+it is written to the .xlsx file of -o. The columns filled, those left blank and why are listed
+on standard error.</translation>
+    </message>
+    <message>
+        <source>--month 应为 1 至 12 的月份，而不是“%1”</source>
+        <translation>--month takes a month from 1 to 12, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>工资表是%1年的，没有%2年%3月</source>
+        <translation>the payroll sheet is of %1 and holds no month %3 of %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>另有%n行未列出</source>
+        <translation>
+            <numerusform>%n more line not listed</numerusform>
+            <numerusform>%n more lines not listed</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>pendra-cli payroll 工资表.xlsx --template 申报模板.xlsx --month 3 -o 3月申报.xlsx</source>
+        <translation>pendra-cli payroll payroll.xlsx --template declaration-template.xlsx --month 3 -o march-declaration.xlsx</translation>
+    </message>
+    <message>
+        <source>模板</source>
+        <translation>TEMPLATE</translation>
+    </message>
+    <message>
+        <source>把 --month 那个月填入此扣缴申报导入模板（.xlsx），写到 -o</source>
+        <translation>fill the month of --month into this import template of the withholding declaration (.xlsx), written to -o</translation>
+    </message>
+    <message>
+        <source>月份</source>
+        <translation>MONTH</translation>
+    </message>
+    <message>
+        <source>与 --template 同用：填入模板的月份，1 至 12</source>
+        <translation>with --template: the month filled into the template, 1 to 12</translation>
+    </message>
+    <message>
+        <source>--month 只与 --template 同用</source>
+        <translation>--month is used only with --template</translation>
     </message>
 </context>
 <context>
@@ -3427,6 +3480,136 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <source>一年只有一次奖金可单独计税（已用于%1月），这笔并入当月工资计税</source>
         <translation>Only one bonus a year may be taxed separately (used in month %1); this one is taxed with the month&apos;s wages</translation>
     </message>
+    <message>
+        <source>其中的%1无法解压</source>
+        <translation>its %1 cannot be decompressed</translation>
+    </message>
+    <message>
+        <source>其中的%1不完整或无法解压</source>
+        <translation>its %1 is incomplete or cannot be decompressed</translation>
+    </message>
+    <message>
+        <source>其中的%1解压后超过了%2（最多解压到文件大小的%3倍，且不超过%4）</source>
+        <translation>its %1 decompresses to more than %2 (at most %3 times the size of the file, and never more than %4)</translation>
+    </message>
+    <message>
+        <source>申报模板%1：%2</source>
+        <translation>declaration template %1: %2</translation>
+    </message>
+    <message>
+        <source>其中的%1已损坏（%2）</source>
+        <translation>its %1 is damaged (%2)</translation>
+    </message>
+    <message>
+        <source>其中的%1无法按行改写</source>
+        <translation>its %1 cannot be rewritten row by row</translation>
+    </message>
+    <message>
+        <source>工资表的“%1”列</source>
+        <translation>the column &quot;%1&quot; of the payroll sheet</translation>
+    </message>
+    <message>
+        <source>工资表没有这一列</source>
+        <translation>the payroll sheet has no such column</translation>
+    </message>
+    <message>
+        <source>工资表只有专项扣除的合计，分不出这一项</source>
+        <translation>the payroll sheet has only the total of special deductions, which cannot be split into this item</translation>
+    </message>
+    <message>
+        <source>本程序不计算这一项</source>
+        <translation>this program does not calculate this item</translation>
+    </message>
+    <message>
+        <source>工资表没有同名的列</source>
+        <translation>the payroll sheet has no column of the same title</translation>
+    </message>
+    <message>
+        <source>所填的月份</source>
+        <translation>the month filled in</translation>
+    </message>
+    <message>
+        <source>本程序算出的“%1”</source>
+        <translation>&quot;%1&quot; as this program calculated it</translation>
+    </message>
+    <message>
+        <source>压缩包已损坏，无法复制</source>
+        <translation>the zip archive is damaged and cannot be copied</translation>
+    </message>
+    <message>
+        <source>申报模板%1不是普通文件（而是设备、管道、套接字之类），不读它</source>
+        <translation>declaration template %1 is not a regular file (but a device, a pipe, a socket or the like) and is not read</translation>
+    </message>
+    <message>
+        <source>文件大于%1，不是申报模板</source>
+        <translation>the file is larger than %1 and is not a declaration template</translation>
+    </message>
+    <message>
+        <source>压缩包已损坏</source>
+        <translation>the zip archive is damaged</translation>
+    </message>
+    <message>
+        <source>不是Excel文件（.xlsx）</source>
+        <translation>not an Excel file (.xlsx)</translation>
+    </message>
+    <message>
+        <source>其中的部件超过了%1个</source>
+        <translation>it has more than %1 parts</translation>
+    </message>
+    <message>
+        <source>不是Excel工作簿（其中没有工作表）</source>
+        <translation>not an Excel workbook (it has no worksheet)</translation>
+    </message>
+    <message>
+        <source>任何工作表的前%1个非空行中都没有可以认出的标题行（须有工号或证件号码，以及本期收入或收入）</source>
+        <translation>no worksheet has a recognisable title row among its first %1 non-empty rows (one with Employee ID or ID number, and Income of the period or Income)</translation>
+    </message>
+    <message numerus="yes">
+        <source>标题行以下容不下%n行</source>
+        <translation>
+            <numerusform>there is no room for %n row below the title row</numerusform>
+            <numerusform>there is no room for %n rows below the title row</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>填好的申报模板应写成 .xlsx 文件，而不是%1</source>
+        <translation>the filled declaration template is written as an .xlsx file, not as %1</translation>
+    </message>
+    <message>
+        <source>申报模板%1是符号链接，不读它；请选链接所指的文件</source>
+        <translation>declaration template %1 is a symbolic link and is not read; choose the file it points to</translation>
+    </message>
+    <message>
+        <source>%1就是申报模板本身，填好的模板不会写在它上面；请另选一个文件</source>
+        <translation>%1 is the declaration template itself; the filled template is not written over it. Choose another file</translation>
+    </message>
+    <message>
+        <source>%1中没有%2月的行，申报模板没有填写</source>
+        <translation>%1 has no rows of month %2; the declaration template was not filled</translation>
+    </message>
+    <message>
+        <source>%1中%2月没有一名员工可以计算，申报模板没有填写</source>
+        <translation>in %1 no employee of month %2 could be calculated; the declaration template was not filled</translation>
+    </message>
+    <message numerus="yes">
+        <source>已在工作表“%1”第%2行的标题下填入%n名员工</source>
+        <translation>
+            <numerusform>%n employee filled in below the title row %2 of the worksheet &quot;%1&quot;</numerusform>
+            <numerusform>%n employees filled in below the title row %2 of the worksheet &quot;%1&quot;</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>已填：“%1”，取自%2</source>
+        <translation>Filled: &quot;%1&quot;, from %2</translation>
+    </message>
+    <message>
+        <source>留空：“%1”，%2</source>
+        <translation>Left blank: &quot;%1&quot;, %2</translation>
+    </message>
+    <message>
+        <source>未填入：%1</source>
+        <translation>Not filled in: %1</translation>
+    </message>
 </context>
 <context>
     <name>Site</name>
@@ -4492,6 +4675,68 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     </message>
 </context>
 <context>
+    <name>TDlgDeclaration</name>
+    <message>
+        <source>填入申报模板</source>
+        <translation>Fill in the declaration template</translation>
+    </message>
+    <message>
+        <source>%1月</source>
+        <translation>month %1</translation>
+    </message>
+    <message>
+        <source>扣缴客户端导出的导入模板（.xlsx）</source>
+        <translation>the import template of the withholding client (.xlsx)</translation>
+    </message>
+    <message>
+        <source>浏览...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>月份(&amp;M)：</source>
+        <translation>&amp;Month:</translation>
+    </message>
+    <message>
+        <source>申报模板(&amp;T)：</source>
+        <translation>Declaration &amp;template:</translation>
+    </message>
+    <message>
+        <source>写入(&amp;W)：</source>
+        <translation>&amp;Write to:</translation>
+    </message>
+    <message>
+        <source>%1月申报.xlsx</source>
+        <translation>declaration-month-%1.xlsx</translation>
+    </message>
+    <message>
+        <source>选择申报模板</source>
+        <translation>Choose the declaration template</translation>
+    </message>
+    <message>
+        <source>Excel工作簿 (*.xlsx)</source>
+        <translation>Excel workbooks (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>填好的申报模板写入</source>
+        <translation>Write the filled declaration template to</translation>
+    </message>
+    <message>
+        <source>请选择月份、申报模板和写入的文件。</source>
+        <translation>Choose the month, the declaration template and the file to write.</translation>
+    </message>
+    <message numerus="yes">
+        <source>另有%n行未列出</source>
+        <translation>
+            <numerusform>%n more line not listed</numerusform>
+            <numerusform>%n more lines not listed</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>已写出%1</source>
+        <translation>Written: %1</translation>
+    </message>
+</context>
+<context>
     <name>TDlgPayslips</name>
     <message>
         <source>工资条</source>
@@ -5124,6 +5369,14 @@ Please check that the folder may be written to and that there is enough disk spa
             <numerusform>%n bonus in a cliff (shaded); </numerusform>
             <numerusform>%n bonuses in a cliff (shaded); </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>填入申报模板...</source>
+        <translation>Fill in declaration template...</translation>
+    </message>
+    <message>
+        <source>把某月的工资填入个人所得税扣缴客户端的导入模板</source>
+        <translation>Fill a month&apos;s wages into the import template of the Individual Income Tax withholding client</translation>
     </message>
 </context>
 <context>
