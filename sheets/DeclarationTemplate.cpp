@@ -577,6 +577,19 @@ std::vector<Plan> Filler::Planned() {
             }
             why = SheetText::tr("本程序不计算这一项");
             break;
+        case Field::DeductionItem:
+            plan.SheetColumn = sheetColumn([&](const SheetColumn &c) {
+                return c.Role == Field::DeductionItem && c.Item == role.Role.Item;
+            });
+            plan.From = plan.SheetColumn < 0 ? Source::Blank : Source::Part;
+            why = SheetText::tr("工资表没有这一列");
+            break;
+        case Field::Bonus:
+        case Field::BonusMethod:
+            // A bonus taxed on its own is declared apart from the month's wages; one merged is
+            // already in 本期收入.
+            why = SheetText::tr("全年一次性奖金不在工资薪金的模板中单列");
+            break;
         case Field::Extra:
             plan.SheetColumn = sheetColumn([&](const SheetColumn &c) {
                 return c.Role == Field::Extra && Bare(c.Title) == Bare(cell.Title);
@@ -638,6 +651,14 @@ QString Filler::Rows(const std::vector<Plan> &Plans) {
             continue;
         const std::size_t row = *at;
         std::vector<current::WageWithholding> months;
+        // A bonus taxed with the month's wage is income of the month as the withholding was.
+        current::Cents mergedBonus = 0;
+        if (Sheet.HasBonus()) {
+            const BonusTaking taken =
+                Sheet.Bonuses(employee)[static_cast<std::size_t>(at - rows.begin())];
+            if (taken.Way != BonusWay::None && taken.Way != BonusWay::Separate)
+                mergedBonus = taken.Amount;
+        }
         ++line;
         ++Fill.RowsWritten;
         out += QStringLiteral("<row r=\"%1\">").arg(line);
@@ -662,7 +683,10 @@ QString Filler::Rows(const std::vector<Plan> &Plans) {
                 cell(column, QString::number(Month), true);
                 break;
             case Source::Amount:
-                cell(column, amount(Sheet.Amount(row, plan.Which)), true);
+                cell(column,
+                     amount(Sheet.Amount(row, plan.Which) +
+                            (plan.Which == Field::Income ? mergedBonus : 0)),
+                     true);
                 break;
             case Source::Part: {
                 std::string buffer;

@@ -3610,6 +3610,10 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <source>未填入：%1</source>
         <translation>Not filled in: %1</translation>
     </message>
+    <message>
+        <source>全年一次性奖金不在工资薪金的模板中单列</source>
+        <translation>The annual bonus has no column of its own in the template of wages</translation>
+    </message>
 </context>
 <context>
     <name>Site</name>
