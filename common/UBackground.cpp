@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QPromise>
+#include <QSemaphore>
 #include <QThreadPool>
 #include <algorithm>
 #include <utility>
@@ -19,10 +20,21 @@ void TBackground::TTask::Report(qint64 Done, qint64 Total) const {
         return;
     // The application, not the helper, takes the call: it outlives any request, and the helper
     // may go while the work waits here.
+    auto handled = std::make_shared<QSemaphore>();
     QMetaObject::invokeMethod(
         QCoreApplication::instance(),
-        [State = State, Done, Total] { State->Reported(Done, Total); },
-        Qt::BlockingQueuedConnection);
+        [State = State, Done, Total, handled] {
+            State->Reported(Done, Total);
+            handled->release();
+        },
+        Qt::QueuedConnection);
+    // The work waits for the report to be handled, but not past a cancel: a window closed while
+    // the report waits in the queue (the program ending, say) would hold the work, and the
+    // program's wait for its pool, forever.
+    while (!handled->tryAcquire(1, 20)) {
+        if (Cancelled())
+            return;
+    }
 }
 
 TBackground::TBackground(QObject *Parent) : QObject(Parent) {}

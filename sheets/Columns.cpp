@@ -177,15 +177,26 @@ TitleRole RoleOfTitle(std::string_view Title) {
     return {static_cast<Field>(found->Which), found->Part, found->Item};
 }
 
-std::optional<ResultColumn> ResultOfTitle(std::string_view Title) {
+namespace {
+
+template <typename Enum> std::optional<Enum> WrittenOfTitle(Kind Of, std::string_view Title) {
     const auto found =
-        std::find_if(KnownTitles.begin(), KnownTitles.end(), [Title](const KnownTitle &t) {
-            return t.Of == Kind::Result &&
-                   (t.Source == Title || SameIgnoringCase(t.English, Title));
+        std::find_if(KnownTitles.begin(), KnownTitles.end(), [Of, Title](const KnownTitle &t) {
+            return t.Of == Of && (t.Source == Title || SameIgnoringCase(t.English, Title));
         });
     if (found == KnownTitles.end())
         return std::nullopt;
-    return static_cast<ResultColumn>(found->Which);
+    return static_cast<Enum>(found->Which);
+}
+
+} // namespace
+
+std::optional<ResultColumn> ResultOfTitle(std::string_view Title) {
+    return WrittenOfTitle<ResultColumn>(Kind::Result, Title);
+}
+
+std::optional<DeductionItem> ItemResultOfTitle(std::string_view Title) {
+    return WrittenOfTitle<DeductionItem>(Kind::ItemResult, Title);
 }
 
 namespace {

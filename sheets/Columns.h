@@ -108,6 +108,8 @@ struct TitleRole {
 TitleRole RoleOfTitle(std::string_view Title);
 // The result column a title names (Field::Written's), by the same names; none for any other.
 std::optional<ResultColumn> ResultOfTitle(std::string_view Title);
+// The item whose year so far a title names (累计子女教育 …); none for any other.
+std::optional<DeductionItem> ItemResultOfTitle(std::string_view Title);
 inline Field FieldOfTitle(std::string_view Title) {
     return RoleOfTitle(Title).Role;
 }

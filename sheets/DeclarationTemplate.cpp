@@ -202,8 +202,9 @@ enum class Source : std::uint8_t {
     Id,
     Name,
     Month,
-    Amount, // an amount field of the month's row
-    Part,   // a part of 专项扣除 in a column of the sheet
+    Amount,   // an amount field of the month's row
+    ItemYear, // an item of the deductions given in its own column, the year so far
+    Part,     // a part of 专项扣除 in a column of the sheet
     Mode,
     Result, // a result of the calculation
     Text,   // a column of the sheet of the same title, as text
@@ -214,6 +215,7 @@ struct Plan {
     Source From = Source::Blank;
     Field Which = Field::Extra;
     ResultColumn Result = ResultColumn::Tax;
+    DeductionItem Item = DeductionItem::None;
     int SheetColumn = -1;
 };
 
@@ -266,6 +268,7 @@ QString Escaped(QStringView Text) {
 struct TemplateRole {
     TitleRole Role;
     std::optional<ResultColumn> Result;
+    std::optional<DeductionItem> ItemYear; // 累计子女教育 …
 };
 
 // A title as it is matched: the client marks the columns it requires with a leading "*".
@@ -279,9 +282,11 @@ QString Bare(const QString &Title) {
 TemplateRole RoleInTemplate(const QString &Title) {
     const std::string text = Bare(Title).toStdString();
     if (text == "其他")
-        return {{Field::Other}, std::nullopt};
+        return {{Field::Other}, std::nullopt, std::nullopt};
     const TitleRole role = RoleOfTitle(text);
-    return {role, role.Role == Field::Written ? ResultOfTitle(text) : std::nullopt};
+    if (role.Role != Field::Written)
+        return {role, std::nullopt, std::nullopt};
+    return {role, ResultOfTitle(text), ItemResultOfTitle(text)};
 }
 
 bool IsHeader(const std::vector<HeaderCell> &Cells) {
@@ -574,6 +579,17 @@ std::vector<Plan> Filler::Planned() {
             if (role.Result) {
                 plan.From = Source::Result;
                 plan.Result = *role.Result;
+            } else if (role.ItemYear) {
+                const std::vector<DeductionItem> items = Sheet.Items();
+                const bool given =
+                    std::find(items.begin(), items.end(), *role.ItemYear) != items.end();
+                plan.From = given ? Source::ItemYear : Source::Blank;
+                plan.Item = *role.ItemYear;
+                plan.SheetColumn = sheetColumn([&](const SheetColumn &c) {
+                    return c.Role == Field::DeductionItem && c.Item == *role.ItemYear;
+                });
+                why = SheetText::tr("工资表没有这一项的列");
+                break;
             }
             why = SheetText::tr("本程序不计算这一项");
             break;
@@ -651,6 +667,7 @@ QString Filler::Rows(const std::vector<Plan> &Plans) {
             continue;
         const std::size_t row = *at;
         std::vector<current::WageWithholding> months;
+        std::vector<ItemAmounts> deducted;
         // A bonus taxed with the month's wage is income of the month as the withholding was.
         current::Cents mergedBonus = 0;
         if (Sheet.HasBonus()) {
@@ -695,6 +712,16 @@ QString Filler::Rows(const std::vector<Plan> &Plans) {
                 // A part left empty in the sheet stays empty: it is not known to be nothing.
                 if (const auto cents = CellCents(PlainAmount(typed, buffer)))
                     cell(column, amount(*cents), true);
+                break;
+            }
+            case Source::ItemYear: {
+                if (deducted.empty())
+                    deducted = Sheet.ItemsDeducted(employee);
+                const auto slot = static_cast<std::size_t>(plan.Item) - 1;
+                current::Cents sum = 0;
+                for (std::size_t k = 0; k <= static_cast<std::size_t>(at - rows.begin()); ++k)
+                    sum += deducted[k][slot];
+                cell(column, amount(sum), true);
                 break;
             }
             case Source::Result: {

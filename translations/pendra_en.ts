@@ -3614,6 +3614,10 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <source>全年一次性奖金不在工资薪金的模板中单列</source>
         <translation>The annual bonus has no column of its own in the template of wages</translation>
     </message>
+    <message>
+        <source>工资表没有这一项的列</source>
+        <translation>the payroll sheet has no column of this item</translation>
+    </message>
 </context>
 <context>
     <name>Site</name>

@@ -33,9 +33,10 @@ struct Fixtures {
     QString operator()(const char *Name) const { return Dir.filePath(QString::fromUtf8(Name)); }
 };
 
-// March: E1 with every part of 专项扣除 and a remark, E2 with a passport; E3's March is at fault.
-// Rows above the header, the header's bold, the other sheet and the merged title stay; the
-// sample rows below the header go, and 证件号码 keeps the sample row's text format.
+// March: E1 with every part of 专项扣除, children's education since February, a remark and a bonus
+// taxed on its own (declared apart), E2 with a passport and a bonus merged into the month's income;
+// E3's March is at fault. Rows above the header, the header's bold, the other sheet and the merged
+// title stay; the sample rows below the header go, and 证件号码 keeps the sample row's text format.
 const char *const Filled = R"([填表说明]
 A1='请按表头填写，证件号码按文本填写'
 [正常工资薪金所得]
@@ -79,6 +80,7 @@ G3=1600.0
 H3=400.0
 I3=100.0
 J3=1200.0
+K3=4000.0
 L3=100.0
 N3='补发'
 A4='E2'
@@ -86,12 +88,13 @@ B4='李四'
 C4='护照'
 D4='000123'
 D4.format=@
-E4=9000.0
+E4=10000.0
 F4=0.0
 G4=720.0
 H4=180.0
 I4=45.0
 J4=540.0
+K4=0.0
 L4=0.0
 merged=A1:D1
 )";
@@ -109,7 +112,7 @@ TEST_P(TemplateKinds, MonthIsFilledUnderTheHeaderAndTheRestKept) {
     EXPECT_EQ(Python({QStringLiteral("dump"), out}).toStdString(), Filled);
     for (const char *line :
          {"已填：“本期收入”，取自工资表的“收入”列", "已填：“*证件号码”，取自工资表的“证件号码”列",
-          "留空：“累计子女教育”，工资表没有同名的列", "留空：“准予扣除的捐赠额”",
+          "已填：“累计子女教育”，取自工资表的“子女教育”列", "留空：“准予扣除的捐赠额”",
           "未填入：E3 王五"})
         EXPECT_TRUE(run.Err.contains(QString::fromUtf8(line))) << line << run.Err.toStdString();
 }

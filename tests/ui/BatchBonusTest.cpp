@@ -1,6 +1,7 @@
 // The batch window with a sheet that pays annual bonuses: a bonus in a cliff is shaded in its note
 // column and counted on the status line, a bonus outside one is not.
 
+#include "BatchRuns.h"
 #include "pages/UBatchModel.h"
 #include "pages/UFrmBatch.h"
 #include "support/UiTestSupport.h"
@@ -25,8 +26,8 @@ TEST(BatchBonus, ACliffIsShadedAndCountedOnTheStatusLine) {
     file.close();
     TFrmBatch window;
     ShowActive(&window);
-    ASSERT_TRUE(ClickAndChoose(window.BtnOpen, path));
-    Click(window.BtnCalc);
+    ASSERT_TRUE(BatchRuns::Ran(window, [&] { ASSERT_TRUE(ClickAndChoose(window.BtnOpen, path)); }));
+    ASSERT_TRUE(BatchRuns::Clicked(window, window.BtnCalc));
     TBatchModel *model = window.SheetModel();
     int note = -1;
     for (int column = 0; column < model->columnCount(); ++column) {
