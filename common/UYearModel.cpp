@@ -2,8 +2,8 @@
 
 #include "formats/JsonRead.h"
 #include "formats/YearFileParts.h"
-#include "sheets/JsonFile.h"
 #include "sheets/FaultWords.h"
+#include "sheets/JsonFile.h"
 #include "sheets/YearFile.h"
 
 #include <QJsonArray>
