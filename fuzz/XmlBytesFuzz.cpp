@@ -4,6 +4,7 @@
 
 #include "SheetChecks.h"
 #include "sheets/Readers.h"
+#include "sheets/ZipDevice.h"
 
 #include <QBuffer>
 #include <zip.h>
@@ -12,49 +13,11 @@
 
 namespace {
 
-// minizip writing into a buffer.
-namespace ZipInMemory {
-
-QIODevice *DeviceOf(voidpf Stream) {
-    return static_cast<QIODevice *>(Stream);
-}
-voidpf Open(voidpf Device, const void *, int) {
-    return Device;
-}
-uLong Read(voidpf, voidpf Stream, void *Data, uLong Size) {
-    const qint64 read = DeviceOf(Stream)->read(static_cast<char *>(Data), qint64(Size));
-    return read < 0 ? 0 : static_cast<uLong>(read);
-}
-uLong Write(voidpf, voidpf Stream, const void *Data, uLong Size) {
-    const qint64 written = DeviceOf(Stream)->write(static_cast<const char *>(Data), qint64(Size));
-    return written < 0 ? 0 : static_cast<uLong>(written);
-}
-ZPOS64_T Tell(voidpf, voidpf Stream) {
-    return static_cast<ZPOS64_T>(DeviceOf(Stream)->pos());
-}
-long Seek(voidpf, voidpf Stream, ZPOS64_T Offset, int Origin) {
-    QIODevice *device = DeviceOf(Stream);
-    const qint64 base = Origin == ZLIB_FILEFUNC_SEEK_CUR   ? device->pos()
-                        : Origin == ZLIB_FILEFUNC_SEEK_END ? device->size()
-                                                           : 0;
-    return device->seek(base + static_cast<qint64>(Offset)) ? 0 : -1;
-}
-int Close(voidpf, voidpf) {
-    return 0;
-}
-int Error(voidpf, voidpf) {
-    return 0;
-}
-
-} // namespace ZipInMemory
-
 QByteArray Workbook(std::string_view Sheet, std::string_view Strings, bool WithStrings) {
     QByteArray bytes;
     QBuffer out(&bytes);
     out.open(QIODevice::ReadWrite);
-    zlib_filefunc64_def functions{
-        ZipInMemory::Open, ZipInMemory::Read,  ZipInMemory::Write, ZipInMemory::Tell,
-        ZipInMemory::Seek, ZipInMemory::Close, ZipInMemory::Error, &out};
+    zlib_filefunc64_def functions = sheets::ZipDevice::On(out);
     zipFile zip = zipOpen2_64("", APPEND_STATUS_CREATE, nullptr, &functions);
     const auto add = [zip](const char *Name, std::string_view Text) {
         zipOpenNewFileInZip64(zip, Name, nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, 1,

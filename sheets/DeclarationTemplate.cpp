@@ -17,6 +17,7 @@
 #include "sheets/SheetText.h"
 #include "sheets/Withholding.h"
 #include "sheets/Workbook.h"
+#include "sheets/ZipDevice.h"
 
 #include <QFileInfo>
 #include <QXmlStreamReader>
@@ -39,46 +40,6 @@ constexpr int CaseInsensitive = 2; // for unzLocateFile
 constexpr int XmlDepth = 64;
 // A part's name, its end included; a longer one is refused (no workbook's part has one).
 constexpr std::size_t NameBytes = 1024;
-
-// minizip over a device: the template is opened once, as a regular file, and the output is the
-// temporary file of a Replacement.
-namespace ZipDevice {
-
-QIODevice *DeviceOf(voidpf Stream) {
-    return static_cast<QIODevice *>(Stream);
-}
-voidpf Open(voidpf Device, const void *, int) {
-    return Device;
-}
-uLong Read(voidpf, voidpf Stream, void *Buffer, uLong Size) {
-    const qint64 read = DeviceOf(Stream)->read(static_cast<char *>(Buffer), qint64(Size));
-    return read < 0 ? 0 : static_cast<uLong>(read);
-}
-uLong Write(voidpf, voidpf Stream, const void *Buffer, uLong Size) {
-    const qint64 written = DeviceOf(Stream)->write(static_cast<const char *>(Buffer), qint64(Size));
-    return written < 0 ? 0 : static_cast<uLong>(written);
-}
-ZPOS64_T Tell(voidpf, voidpf Stream) {
-    return static_cast<ZPOS64_T>(DeviceOf(Stream)->pos());
-}
-long Seek(voidpf, voidpf Stream, ZPOS64_T Offset, int Origin) {
-    QIODevice *device = DeviceOf(Stream);
-    const qint64 base = Origin == ZLIB_FILEFUNC_SEEK_CUR   ? device->pos()
-                        : Origin == ZLIB_FILEFUNC_SEEK_END ? device->size()
-                                                           : 0;
-    return device->seek(base + static_cast<qint64>(Offset)) ? 0 : -1;
-}
-int Close(voidpf, voidpf) {
-    return 0;
-}
-int Error(voidpf, voidpf) {
-    return 0;
-}
-zlib_filefunc64_def On(QIODevice &Device) {
-    return {Open, Read, Write, Tell, Seek, Close, Error, &Device};
-}
-
-} // namespace ZipDevice
 
 TemplateOutcome Refused(const QString &Error) {
     return {Status::Failed, Error, {}};

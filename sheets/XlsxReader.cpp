@@ -16,6 +16,7 @@
 #include "sheets/Readers.h"
 #include "sheets/SheetText.h"
 #include "sheets/XmlBytes.h"
+#include "sheets/ZipDevice.h"
 
 #include <QDate>
 #include <QXmlStreamReader>
@@ -35,48 +36,11 @@ namespace {
 constexpr qint64 RowsPerTick = 4096;
 constexpr int CaseInsensitive = 2; // for unzLocateFile
 
-// minizip reading the archive from a device rather than by its name: the file was opened once,
-// as a regular file, and is not opened again.
-namespace ZipOnDevice {
-
-QIODevice *DeviceOf(voidpf Stream) {
-    return static_cast<QIODevice *>(Stream);
-}
-voidpf Open(voidpf Device, const void *, int) {
-    return Device;
-}
-uLong Read(voidpf, voidpf Stream, void *Buffer, uLong Size) {
-    const qint64 read = DeviceOf(Stream)->read(static_cast<char *>(Buffer), qint64(Size));
-    return read < 0 ? 0 : static_cast<uLong>(read);
-}
-uLong Write(voidpf, voidpf, const void *, uLong) {
-    return 0;
-}
-ZPOS64_T Tell(voidpf, voidpf Stream) {
-    return static_cast<ZPOS64_T>(DeviceOf(Stream)->pos());
-}
-long Seek(voidpf, voidpf Stream, ZPOS64_T Offset, int Origin) {
-    QIODevice *device = DeviceOf(Stream);
-    const qint64 base = Origin == ZLIB_FILEFUNC_SEEK_CUR   ? device->pos()
-                        : Origin == ZLIB_FILEFUNC_SEEK_END ? device->size()
-                                                           : 0;
-    return device->seek(base + static_cast<qint64>(Offset)) ? 0 : -1;
-}
-int Close(voidpf, voidpf) {
-    return 0;
-}
-int Error(voidpf, voidpf) {
-    return 0;
-}
-
-} // namespace ZipOnDevice
-
 class Archive {
   public:
     explicit Archive(QIODevice &File)
-        : Functions{ZipOnDevice::Open, ZipOnDevice::Read,  ZipOnDevice::Write, ZipOnDevice::Tell,
-                    ZipOnDevice::Seek, ZipOnDevice::Close, ZipOnDevice::Error, &File},
-          Zip(unzOpen2_64("", &Functions)),
+        // The file was opened once, as a regular file, and is not opened again by its name.
+        : Functions(ZipDevice::On(File)), Zip(unzOpen2_64("", &Functions)),
           PartLimit(std::min(Limit::InflationRatio * File.size(), Limit::InflatedCap)) {}
     ~Archive() {
         if (Zip != nullptr)
