@@ -68,14 +68,21 @@ std::optional<formats::Json> TakeLanguage(std::vector<std::string> &Arguments,
 }
 
 // The outcome's fault, file or result into the answer.
+std::string LastResult;
+
 formats::Json Finished(const web::Outcome &Outcome, formats::Json &Answer) {
+    LastResult.clear();
     if (Outcome.Fault)
         Answer["fault"] = FaultJson(*Outcome.Fault, Outcome.Command);
     else if (Outcome.File) {
         Answer["file"] = *Outcome.File;
         Answer["command"] = Outcome.Command;
-    } else if (Outcome.Status == 0)
-        Answer["result"] = Outcome.Result;
+    } else if (Outcome.Status == 0) {
+        // The result's text goes out as it is, beside the answer (pendra_result): embedded, it
+        // would be escaped here and read twice over there, which cost more than the year itself.
+        LastResult = Outcome.Result;
+        Answer["result"] = true;
+    }
     if (!Outcome.WithoutNow.empty())
         Answer["withoutNow"] = Outcome.WithoutNow;
     return Answer;
@@ -126,6 +133,12 @@ extern "C" {
 const char *pendra_run(const char *Request, const char *Language) {
     Last = Answer(Request, Language).dump(-1, ' ', false, formats::Json::error_handler_t::replace);
     return Last.c_str();
+}
+
+// The result's JSON text of the last call whose answer says "result": true; valid until the next
+// call.
+const char *pendra_result() {
+    return LastResult.c_str();
 }
 
 // The most bytes the file of year or household may have.

@@ -161,10 +161,28 @@ export async function load() {
     engine.stringToUTF8(text, at, size);
     return at;
   };
+  // {ok: true, text, value}: the value is the text read by JSON.parse when first asked for, so a
+  // caller that shows or saves the text does not pay for reading it.
+  const succeeded = (text) => {
+    let value;
+    return {
+      ok: true,
+      text,
+      get value() {
+        if (value === undefined) value = JSON.parse(text);
+        return value;
+      },
+    };
+  };
+  // The result's text comes beside the answer, as the module wrote it.
+  const withResult = (answer) => {
+    if (answer.result === true) answer.result = engine.UTF8ToString(engine._pendra_result());
+    return answer;
+  };
   const call = (request, lang) => {
     const [text, language] = [utf8(request), utf8(lang)];
     try {
-      return engine.UTF8ToString(engine._pendra_run(text, language));
+      return withResult(JSON.parse(engine.UTF8ToString(engine._pendra_run(text, language))));
     } finally {
       engine._free(text);
       engine._free(language);
@@ -190,7 +208,7 @@ export async function load() {
     try {
       if (within) engine.writeArrayToMemory(bytes, at);
       return withText([name, lang], (command, language) =>
-        JSON.parse(engine.UTF8ToString(engine._pendra_document(command, at, bytes.length, language))));
+        withResult(JSON.parse(engine.UTF8ToString(engine._pendra_document(command, at, bytes.length, language)))));
     } finally {
       if (at) engine._free(at);
     }
@@ -202,7 +220,7 @@ export async function load() {
     const language = lang === 'en' ? 'en' : 'zh';
     const answer = documentAnswer(name, input, language);
     if (answer.status === 0) {
-      const outcome = { ok: true, text: answer.result, value: JSON.parse(answer.result) };
+      const outcome = succeeded(answer.result);
       if (answer.withoutNow !== undefined) {
         outcome.withoutNow = answer.withoutNow;
         outcome.notice = fill(catalogue.pieces['without-now'][language], [answer.withoutNow]);
@@ -217,7 +235,7 @@ export async function load() {
 
   // pendra-cli's arguments as they are; the answer as data.
   function run(args, { lang = 'zh' } = {}) {
-    const answer = JSON.parse(call(JSON.stringify(args.map(String)), lang === 'en' ? 'en' : 'zh'));
+    const answer = call(JSON.stringify(args.map(String)), lang === 'en' ? 'en' : 'zh');
     if (answer.fault) answer.fault.message = wordsOf(catalogue, answer.fault, answer.lang);
     return answer;
   }
@@ -225,7 +243,7 @@ export async function load() {
   function command(args, lang) {
     const answer = run([...args, '--json'], { lang });
     if (answer.status === 0 && answer.result !== undefined)
-      return { ok: true, text: answer.result, value: JSON.parse(answer.result) };
+      return succeeded(answer.result);
     return { ok: false, fault: answer.fault ?? { kind: 'help-elsewhere', path: '', values: [], command: '' } };
   }
   const one = (name) => (options, { lang } = {}) => command([name, ...argumentsOf(options)], lang);
