@@ -620,22 +620,17 @@ QString Filler::Rows(const std::vector<Plan> &Plans) {
     for (std::uint32_t employee = 0; employee < Sheet.EmployeeCount(); ++employee) {
         if (!Sheet.Accepted(employee))
             continue;
-        const auto rows = Sheet.EmployeeRows(employee);
-        const auto at = std::find_if(rows.begin(), rows.end(), [&](std::uint32_t row) {
-            return Sheet.Row(row).Month == Month;
-        });
-        if (at == rows.end())
+        const auto k = Sheet.IndexOfMonth(employee, Month);
+        if (!k)
             continue;
-        const std::size_t row = *at;
+        const std::size_t row = Sheet.EmployeeRows(employee)[*k];
         std::vector<current::WageWithholding> months;
         std::vector<ItemAmounts> deducted;
         // A bonus taxed with the month's wage is income of the month as the withholding was.
         current::Cents mergedBonus = 0;
         if (Sheet.HasBonus()) {
-            const BonusTaking taken =
-                Sheet.Bonuses(employee)[static_cast<std::size_t>(at - rows.begin())];
-            if (taken.Way != BonusWay::None && taken.Way != BonusWay::Separate)
-                mergedBonus = taken.Amount;
+            const BonusTaking taken = Sheet.Bonuses(employee)[*k];
+            mergedBonus = taken.MergedWithWage() ? taken.Amount : 0;
         }
         ++line;
         ++Fill.RowsWritten;
@@ -680,15 +675,15 @@ QString Filler::Rows(const std::vector<Plan> &Plans) {
                     deducted = Sheet.ItemsDeducted(employee);
                 const auto slot = static_cast<std::size_t>(plan.Item) - 1;
                 current::Cents sum = 0;
-                for (std::size_t k = 0; k <= static_cast<std::size_t>(at - rows.begin()); ++k)
-                    sum += deducted[k][slot];
+                for (std::size_t i = 0; i <= *k; ++i)
+                    sum += deducted[i][slot];
                 cell(column, amount(sum), true);
                 break;
             }
             case Source::Result: {
                 if (months.empty())
                     months = Withhold(Sheet, employee);
-                const auto &month = months[static_cast<std::size_t>(at - rows.begin())];
+                const auto &month = months[*k];
                 if (plan.Result == ResultColumn::Rate)
                     cell(column, ResultText(month, plan.Result), false);
                 else

@@ -125,6 +125,15 @@ std::vector<DeductionItem> PayrollSheet::Items() const {
     return items;
 }
 
+std::optional<std::size_t> PayrollSheet::IndexOfMonth(std::uint32_t Employee, int Month) const {
+    const auto rows = EmployeeRows(Employee);
+    const auto at = std::find_if(rows.begin(), rows.end(),
+                                 [&](std::uint32_t row) { return Rows[row].Month == Month; });
+    if (at == rows.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(at - rows.begin());
+}
+
 std::vector<BonusTaking> PayrollSheet::Bonuses(std::uint32_t Employee) const {
     const auto rows = EmployeeRows(Employee);
     std::vector<BonusTaking> bonuses(rows.size());
@@ -216,7 +225,7 @@ std::vector<current::WageMonth> PayrollSheet::Months(std::uint32_t Employee) con
     if (HasBonus()) {
         const std::vector<BonusTaking> bonuses = Bonuses(Employee);
         for (std::size_t k = 0; k < months.size(); ++k) {
-            if (bonuses[k].Way != BonusWay::None && bonuses[k].Way != BonusWay::Separate)
+            if (bonuses[k].MergedWithWage())
                 months[k].Income += bonuses[k].Amount;
         }
     }

@@ -55,6 +55,8 @@ struct BonusTaking {
     current::Cents Amount = 0;
     BonusWay Way = BonusWay::None;
     std::uint8_t SeparateMonth = 0; // MergedSecond: the month of the bonus taxed on its own
+    // Added to the month's wage, and so to its income as withheld.
+    bool MergedWithWage() const { return Way != BonusWay::None && Way != BonusWay::Separate; }
 };
 
 // What each item given in a column of its own deducts in a month, by DeductionItem less one.
@@ -182,6 +184,8 @@ class PayrollSheet {
     // order of DeductionItem.
     bool HasBonus() const { return ColumnOf(Field::Bonus) >= 0; }
     std::vector<DeductionItem> Items() const;
+    // Where among EmployeeRows(Employee) the row of Month stands; none when the employee has none.
+    std::optional<std::size_t> IndexOfMonth(std::uint32_t Employee, int Month) const;
     // Each of an accepted employee's bonuses, in the order of EmployeeRows.
     std::vector<BonusTaking> Bonuses(std::uint32_t Employee) const;
     // What each item deducts in each of an accepted employee's months, in the order of

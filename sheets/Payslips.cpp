@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QSet>
 
-#include <algorithm>
 #include <string>
 #include <unordered_map>
 
@@ -315,16 +314,13 @@ std::optional<PayslipMonth> MakePayslips(const PayrollSheet &Sheet, int Month,
     for (std::uint32_t employee = 0; employee < Sheet.EmployeeCount(); ++employee) {
         if (!Sheet.Accepted(employee))
             continue;
-        const auto rows = Sheet.EmployeeRows(employee);
-        const auto at = std::find_if(rows.begin(), rows.end(), [&](std::uint32_t row) {
-            return Sheet.Row(row).Month == Month;
-        });
-        if (at == rows.end())
+        const auto k = Sheet.IndexOfMonth(employee, Month);
+        if (!k)
             continue;
         const std::vector<current::WageWithholding> months = Withhold(Sheet, employee);
-        const auto k = static_cast<std::size_t>(at - rows.begin());
-        const BonusResult bonus = Sheet.HasBonus() ? TaxBonuses(Sheet, employee)[k] : BonusResult{};
-        slips.Slips.push_back(SlipOf(Sheet, *at, months[k], bonus));
+        const BonusResult bonus =
+            Sheet.HasBonus() ? TaxBonuses(Sheet, employee)[*k] : BonusResult{};
+        slips.Slips.push_back(SlipOf(Sheet, Sheet.EmployeeRows(employee)[*k], months[*k], bonus));
     }
     if (slips.Slips.empty()) {
         Fault = SheetText::tr("%1中%2月没有一名员工可以计算，没有写出工资条")
