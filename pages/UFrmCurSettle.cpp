@@ -6,10 +6,10 @@
 #include "common/ULawText.h"
 #include "common/UOpenYear.h"
 #include "common/UScrollColumn.h"
-#include "common/USettlementSentences.h"
 #include "common/UUtils.h"
 #include "common/UYearLink.h"
 #include "engine/current/RulesInUse.h"
+#include "pages/USettlementForm.h"
 #include "sheets/Captions.h"
 
 #include <QCheckBox>
@@ -27,6 +27,7 @@
 
 using current::BonusMethod;
 using current::Cents;
+using Field = SettlementForm::Field;
 
 TFrmCurSettle::TFrmCurSettle(QWidget *Parent) : TCurrentPage(staticMetaObject, Parent) {
     auto *columns = new QHBoxLayout;
@@ -46,7 +47,7 @@ TFrmCurSettle::TFrmCurSettle(QWidget *Parent) : TCurrentPage(staticMetaObject, P
     connect(BtnDeductions, &QPushButton::clicked, this, &TFrmCurSettle::BtnDeductionsClick);
     connect(BtnFromWage, &QPushButton::clicked, this, &TFrmCurSettle::BtnFromWageClick);
     RBtnSeparate->setChecked(true);
-    ShowMethodsOf(current::LatestRulesInUse());
+    ShowMethodsOf(current::LastRulesYear);
     for (QLineEdit *edit : Inputs()) {
         OnEnter(edit, [this] { BtnCalcClick(); });
         connect(edit, &QLineEdit::textChanged, this, &TFrmCurSettle::InputChanged);
@@ -100,27 +101,36 @@ QWidget *TFrmCurSettle::BuildInputColumn() {
     BtnFromWage->setAccessibleName(tr("从工资薪金页填入"));
     BtnFromWage->setToolTip(tr("按工资薪金(累计预扣)页上次输入的各月数额，填入全年工资薪金、免税"
                                "收入、三险一金、专项附加扣除、其他扣除和已预扣的税额"));
-    TxtWages = AddInputRow(form, QStringLiteral("TxtWages"), tr("全年工资薪金："), BtnFromWage);
+    TxtWages = AddInputRow(form, QStringLiteral("TxtWages"), SettlementForm::Caption(Field::Wages),
+                           BtnFromWage);
     TxtWages->setToolTip(tr("全年工资薪金收入，不含全年一次性奖金"));
-    TxtLabour = AddInputRow(form, QStringLiteral("TxtLabour"), tr("全年劳务报酬："));
-    TxtAuthor = AddInputRow(form, QStringLiteral("TxtAuthor"), tr("全年稿酬："));
-    TxtRoyalty = AddInputRow(form, QStringLiteral("TxtRoyalty"), tr("全年特许权使用费："));
-    TxtExempt = AddInputRow(form, QStringLiteral("TxtExempt"), tr("全年免税收入："));
-    TxtInsurance = AddInputRow(form, QStringLiteral("TxtInsurance"), tr("全年三险一金："));
+    TxtLabour =
+        AddInputRow(form, QStringLiteral("TxtLabour"), SettlementForm::Caption(Field::Labour));
+    TxtAuthor =
+        AddInputRow(form, QStringLiteral("TxtAuthor"), SettlementForm::Caption(Field::Author));
+    TxtRoyalty =
+        AddInputRow(form, QStringLiteral("TxtRoyalty"), SettlementForm::Caption(Field::Royalty));
+    TxtExempt =
+        AddInputRow(form, QStringLiteral("TxtExempt"), SettlementForm::Caption(Field::Exempt));
+    TxtInsurance = AddInputRow(form, QStringLiteral("TxtInsurance"),
+                               SettlementForm::Caption(Field::Insurance));
     TxtSpecial = SpecialRow(form);
-    TxtPension = AddInputRow(form, QStringLiteral("TxtPension"), tr("全年个人养老金："));
+    TxtPension =
+        AddInputRow(form, QStringLiteral("TxtPension"), SettlementForm::Caption(Field::Pension));
     const current::YearRules &rules = current::LatestRules();
     TxtPension->setToolTip(tr("每年最多扣除%1元").arg(LawText::Amount(rules.PensionCap)));
-    TxtHealth = AddInputRow(form, QStringLiteral("TxtHealth"), tr("全年商业健康保险："));
+    TxtHealth =
+        AddInputRow(form, QStringLiteral("TxtHealth"), SettlementForm::Caption(Field::Health));
     TxtHealth->setToolTip(tr("每年最多扣除%1元").arg(LawText::Amount(rules.HealthAnnual)));
-    TxtOther = AddInputRow(form, QStringLiteral("TxtOther"), tr("全年其他扣除："));
-    TxtDonation = AddInputRow(form, QStringLiteral("TxtDonation"), tr("公益慈善捐赠（限额）："));
+    TxtOther = AddInputRow(form, QStringLiteral("TxtOther"), SettlementForm::Caption(Field::Other));
+    TxtDonation =
+        AddInputRow(form, QStringLiteral("TxtDonation"), SettlementForm::Caption(Field::Donation));
     TxtDonation->setToolTip(
         tr("不超过扣除捐赠前应纳税所得额的%1%").arg(current::Law::DonationLimitShare));
-    TxtDonationFull =
-        AddInputRow(form, QStringLiteral("TxtDonationFull"), tr("公益慈善捐赠（全额）："));
+    TxtDonationFull = AddInputRow(form, QStringLiteral("TxtDonationFull"),
+                                  SettlementForm::Caption(Field::DonationFull));
     TxtDonationFull->setToolTip(tr("准予在税前全额扣除的公益慈善捐赠"));
-    TxtBonus = AddInputRow(form, QStringLiteral("TxtBonus"), tr("全年一次性奖金："));
+    TxtBonus = AddInputRow(form, QStringLiteral("TxtBonus"), SettlementForm::Caption(Field::Bonus));
 
     RBtnSeparate = new QRadioButton(sheets::Caption(current::BonusChoice::Separate), Client());
     RBtnSeparate->setObjectName(QStringLiteral("RBtnSeparate"));
@@ -133,7 +143,8 @@ QWidget *TFrmCurSettle::BuildInputColumn() {
     methods->addWidget(RBtnMerged);
     methods->addStretch();
     form->addRow(tr("奖金计税方式："), methods);
-    TxtWithheld = AddInputRow(form, QStringLiteral("TxtWithheld"), tr("全年已预缴税额："));
+    TxtWithheld =
+        AddInputRow(form, QStringLiteral("TxtWithheld"), SettlementForm::Caption(Field::Withheld));
     ChkUnwithheld = new QCheckBox(tr("有扣缴义务人应预扣预缴而未预扣"), Client());
     ChkUnwithheld->setObjectName(QStringLiteral("ChkUnwithheld"));
     Describe(ChkUnwithheld, ChkUnwithheld->text());
@@ -158,8 +169,8 @@ QLineEdit *TFrmCurSettle::SpecialRow(QFormLayout *Form) {
     BtnDeductions->setAccessibleName(tr("从专项附加扣除设置填入"));
     BtnDeductions->setToolTip(tr("打开专项附加扣除设置，确定后按全年数额填入专项附加扣除、"
                                  "个人养老金和商业健康保险"));
-    QLineEdit *edit =
-        AddInputRow(Form, QStringLiteral("TxtSpecial"), tr("全年专项附加扣除："), BtnDeductions);
+    QLineEdit *edit = AddInputRow(Form, QStringLiteral("TxtSpecial"),
+                                  SettlementForm::Caption(Field::Special), BtnDeductions);
     edit->setToolTip(tr("子女教育、婴幼儿照护、赡养老人、住房贷款利息或住房租金、"
                         "继续教育和大病医疗的全年合计"));
     return edit;
@@ -275,46 +286,24 @@ void TFrmCurSettle::ShowBalanceCaption(const QString &CaptionText) {
 }
 
 std::optional<current::SettlementInput> TFrmCurSettle::ReadYear(bool Report) {
-    const auto fault = [this, Report](const QString &Message, QLineEdit *Edit) {
-        if (Report)
-            ReportInline(TxtMsgInput, Message, Edit);
-    };
-    current::SettlementInput year;
-    const struct {
-        QLineEdit *Edit;
-        Cents *Field;
-        bool Required;
-    } fields[] = {
-        {TxtWages, &year.Wages, true},         {TxtLabour, &year.Labour, false},
-        {TxtAuthor, &year.Author, false},      {TxtRoyalty, &year.Royalty, false},
-        {TxtExempt, &year.Exempt, false},      {TxtInsurance, &year.Insurance, false},
-        {TxtSpecial, &year.Special, false},    {TxtPension, &year.Pension, false},
-        {TxtHealth, &year.Health, false},      {TxtOther, &year.Other, false},
-        {TxtDonation, &year.Donations, false}, {TxtDonationFull, &year.DonationsFull, false},
-        {TxtBonus, &year.Bonus, false},        {TxtWithheld, &year.Withheld, true}};
-    for (const auto &field : fields) {
-        const auto value = field.Required ? ReadCents(field.Edit) : ReadOptionalCents(field.Edit);
-        if (!value) {
-            // The edit's accessible name is its caption: 全年工资薪金 and so on.
-            fault(tr("%1数据无效，请重新输入。").arg(field.Edit->accessibleName()), field.Edit);
-            return std::nullopt;
-        }
-        *field.Field = *value;
-    }
-    // Tax-free income is a part of the income, never more than all of it.
-    if (year.Exempt > year.Wages + year.Labour + year.Author + year.Royalty) {
-        fault(tr("全年免税收入不能大于全年收入合计，请重新输入。"), TxtExempt);
-        return std::nullopt;
-    }
-    year.Method = RBtnMerged->isChecked() ? BonusMethod::Merged : BonusMethod::Separate;
-    year.Unwithheld = ChkUnwithheld->isChecked();
+    SettlementForm::Typed typed;
+    const QList<QLineEdit *> inputs = Inputs();
+    for (std::size_t i = 0; i < SettlementForm::FieldCount; ++i)
+        typed.Texts[i] = inputs[static_cast<qsizetype>(i)]->text();
+    typed.Merged = RBtnMerged->isChecked();
+    typed.Unwithheld = ChkUnwithheld->isChecked();
     // The open year's totals settle under that year's law while the page shows them.
     const TOpenYear &open = TOpenYear::Instance();
     if (YearLink->Following() && open.IsOpen() && current::RulesInUse(open.Facts().Year))
-        year.Year = open.Facts().Year;
-    ShowMethodsOf(*current::RulesInUse(year.Year));
-    if (!RBtnSeparate->isEnabled())
-        year.Method = BonusMethod::Merged;
+        typed.Year = open.Facts().Year;
+    const auto read = SettlementForm::Read(typed);
+    if (const auto *fault = std::get_if<SettlementForm::Fault>(&read)) {
+        if (Report)
+            ReportInline(TxtMsgInput, fault->Message, inputs[static_cast<qsizetype>(fault->At)]);
+        return std::nullopt;
+    }
+    const auto &year = std::get<current::SettlementInput>(read);
+    ShowMethodsOf(year.Year);
     return year;
 }
 
@@ -338,60 +327,43 @@ void TFrmCurSettle::InputChanged() {
     ShowYear(*year);
 }
 
-// A year whose law has no separate bonus takes it merged: the choice is greyed, with the reason.
-void TFrmCurSettle::ShowMethodsOf(const current::YearRules &Rules) {
-    RBtnSeparate->setEnabled(Rules.SeparateBonus);
-    RBtnSeparate->setToolTip(Rules.SeparateBonus ? QString() : LawText::NoSeparateBonus(Rules));
-    if (!Rules.SeparateBonus && RBtnSeparate->isChecked()) {
+void TFrmCurSettle::ShowMethodsOf(int Year) {
+    const SettlementForm::Methods methods = SettlementForm::MethodsOf(Year);
+    RBtnSeparate->setEnabled(methods.Separate);
+    RBtnSeparate->setToolTip(methods.SeparateTip);
+    if (!methods.Separate && RBtnSeparate->isChecked()) {
         const QSignalBlocker quiet(RBtnMerged);
         RBtnMerged->setChecked(true);
     }
 }
 
-void TFrmCurSettle::ShowYear(const current::SettlementInput &Year) {
-    const current::YearRules *found = current::RulesInUse(Year.Year);
-    const current::YearRules &rules = found ? *found : current::LatestRulesInUse();
-    ShowSettlement(current::Settle(Year, rules), rules);
-    TxtOtherMethod->setText(Year.Bonus > 0 && !rules.SeparateBonus
-                                ? LawText::NoSeparateBonus(rules) + tr("。")
-                                : SettlementSentences::OtherMethodSentence(Year));
-}
-
-void TFrmCurSettle::ShowSettlement(const current::Settlement &Result,
-                                   const current::YearRules &Rules) {
-    ShowResult(TxtIncomeAmount, Amount(Result.IncomeAmount));
-    ShowResult(TxtDeductions, Amount(Result.Deductions));
-    ShowResult(TxtDonations, Amount(Result.Donations));
-    ShowResult(TxtTaxable, Amount(Result.Taxable));
-    ShowResult(TxtRate, RatePercent(Result.Rate));
-    ShowResult(TxtQuickDeduction, Amount(Result.QuickDeduction));
-    ShowResult(TxtTax, Amount(Result.Tax));
-    ShowResult(TxtBonusTax, Amount(Result.BonusTax));
-    ShowResult(TxtTotalTax, Amount(Result.TotalTax));
-    ShowResult(TxtWithheldShown, Amount(Result.Withheld));
-    if (Result.Balance < 0)
-        ShowBalanceCaption(tr("应退税额："));
-    else if (Result.Balance > 0)
-        ShowBalanceCaption(tr("应补税额："));
-    else
-        ShowBalanceCaption(tr("应补（退）税额："));
-    // The caption says the direction; the amount is shown without a sign.
-    ShowResult(TxtBalance, Amount(Result.Balance < 0 ? -Result.Balance : Result.Balance));
-    TxtFiling->setText(SettlementSentences::FilingHeadline(Result));
-    TxtFiling->setStyleSheet(Result.MustFile ? QStringLiteral("color: red;") : QString());
-    TxtReason->setText(SettlementSentences::ReasonSentence(Result, Rules));
+void TFrmCurSettle::ShowYear(const std::optional<current::SettlementInput> &Year) {
+    const SettlementForm::Shown shown = SettlementForm::Show(Year);
+    const struct {
+        QLineEdit *Edit;
+        const QString &Text;
+    } figures[] = {{TxtIncomeAmount, shown.IncomeAmount},
+                   {TxtDeductions, shown.Deductions},
+                   {TxtDonations, shown.Donations},
+                   {TxtTaxable, shown.Taxable},
+                   {TxtRate, shown.Rate},
+                   {TxtQuickDeduction, shown.QuickDeduction},
+                   {TxtTax, shown.Tax},
+                   {TxtBonusTax, shown.BonusTax},
+                   {TxtTotalTax, shown.TotalTax},
+                   {TxtWithheldShown, shown.Withheld},
+                   {TxtBalance, shown.Balance}};
+    ShowBalanceCaption(shown.BalanceCaption);
+    for (const auto &figure : figures)
+        ShowResult(figure.Edit, figure.Text);
+    TxtOtherMethod->setText(shown.OtherMethod);
+    TxtFiling->setText(shown.Filing);
+    TxtFiling->setStyleSheet(shown.MustFile ? QStringLiteral("color: red;") : QString());
+    TxtReason->setText(shown.Reason);
 }
 
 void TFrmCurSettle::ClearResults() {
-    for (QLineEdit *edit :
-         {TxtIncomeAmount, TxtDeductions, TxtDonations, TxtTaxable, TxtRate, TxtQuickDeduction,
-          TxtTax, TxtBonusTax, TxtTotalTax, TxtWithheldShown, TxtBalance})
-        edit->clear();
-    ShowBalanceCaption(tr("应补（退）税额："));
-    TxtOtherMethod->clear();
-    TxtFiling->clear();
-    TxtFiling->setStyleSheet(QString());
-    TxtReason->clear();
+    ShowYear(std::nullopt);
 }
 
 void TFrmCurSettle::BtnResetClick() {
@@ -399,7 +371,7 @@ void TFrmCurSettle::BtnResetClick() {
     for (QLineEdit *edit : Inputs())
         edit->clear();
     RBtnSeparate->setChecked(true);
-    ShowMethodsOf(current::LatestRulesInUse());
+    ShowMethodsOf(current::LastRulesYear);
     ChkUnwithheld->setChecked(false);
     ClearMessages({TxtMsgInput});
     ClearResults();

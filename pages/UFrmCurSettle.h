@@ -51,11 +51,12 @@ class TFrmCurSettle : public TCurrentPage {
     std::optional<current::SettlementInput> ReadYear(bool Report);
     // Any change of an input or an option: the results follow it, or go while it is not valid.
     void InputChanged();
-    void ShowYear(const current::SettlementInput &Year);
-    void ShowMethodsOf(const current::YearRules &Rules);
-    void ShowSettlement(const current::Settlement &Result, const current::YearRules &Rules);
+    void ShowMethodsOf(int Year);
+    // The results of Year, or none.
+    void ShowYear(const std::optional<current::SettlementInput> &Year);
     void ShowBalanceCaption(const QString &CaptionText);
     void ClearResults();
+    // The amounts in the order of SettlementForm::Field.
     QList<QLineEdit *> Inputs() const;
 
     QPushButton *CopyBalance = nullptr;

@@ -2456,6 +2456,89 @@ default; for labour remuneration, author&apos;s remuneration and royalties give 
     </message>
 </context>
 <context>
+    <name>SettlementForm</name>
+    <message>
+        <source>全年工资薪金：</source>
+        <translation>Wages and salaries for the year:</translation>
+    </message>
+    <message>
+        <source>全年劳务报酬：</source>
+        <translation>Labour remuneration for the year:</translation>
+    </message>
+    <message>
+        <source>全年稿酬：</source>
+        <translation>Author&apos;s remuneration for the year:</translation>
+    </message>
+    <message>
+        <source>全年特许权使用费：</source>
+        <translation>Royalties for the year:</translation>
+    </message>
+    <message>
+        <source>全年免税收入：</source>
+        <translation>Tax-exempt income for the year:</translation>
+    </message>
+    <message>
+        <source>全年三险一金：</source>
+        <translation>Social insurance and housing fund for the year:</translation>
+    </message>
+    <message>
+        <source>全年专项附加扣除：</source>
+        <translation>Special additional deductions for the year:</translation>
+    </message>
+    <message>
+        <source>全年个人养老金：</source>
+        <translation>Private pension for the year:</translation>
+    </message>
+    <message>
+        <source>全年商业健康保险：</source>
+        <translation>Commercial health insurance for the year:</translation>
+    </message>
+    <message>
+        <source>全年其他扣除：</source>
+        <translation>Other deductions for the year:</translation>
+    </message>
+    <message>
+        <source>公益慈善捐赠（限额）：</source>
+        <translation>Donations within the limit:</translation>
+    </message>
+    <message>
+        <source>公益慈善捐赠（全额）：</source>
+        <translation>Donations allowed in full:</translation>
+    </message>
+    <message>
+        <source>全年一次性奖金：</source>
+        <translation>Annual bonus:</translation>
+    </message>
+    <message>
+        <source>全年已预缴税额：</source>
+        <translation>Tax prepaid for the year:</translation>
+    </message>
+    <message>
+        <source>%1数据无效，请重新输入。</source>
+        <translation>%1: invalid figure, please enter it again.</translation>
+    </message>
+    <message>
+        <source>全年免税收入不能大于全年收入合计，请重新输入。</source>
+        <translation>Tax-exempt income for the year cannot exceed the year&apos;s total income; please re-enter.</translation>
+    </message>
+    <message>
+        <source>应补（退）税额：</source>
+        <translation>Tax to pay (refund):</translation>
+    </message>
+    <message>
+        <source>应退税额：</source>
+        <translation>Tax to refund:</translation>
+    </message>
+    <message>
+        <source>应补税额：</source>
+        <translation>Tax to pay:</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <translation>.</translation>
+    </message>
+</context>
+<context>
     <name>SettlementOutput</name>
     <message>
         <source>专项附加扣除（不含大病医疗）</source>
@@ -6305,60 +6388,16 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Fill in the year&apos;s wages and salaries, tax-exempt income, social insurance and housing fund, special additional deductions, other deductions and tax withheld from the monthly amounts last entered on the Wages and salaries (cumulative withholding) page</translation>
     </message>
     <message>
-        <source>全年工资薪金：</source>
-        <translation>Wages and salaries for the year:</translation>
-    </message>
-    <message>
         <source>全年工资薪金收入，不含全年一次性奖金</source>
         <translation>The year&apos;s wages and salaries, annual bonus excluded</translation>
-    </message>
-    <message>
-        <source>全年劳务报酬：</source>
-        <translation>Labour remuneration for the year:</translation>
-    </message>
-    <message>
-        <source>全年稿酬：</source>
-        <translation>Author&apos;s remuneration for the year:</translation>
-    </message>
-    <message>
-        <source>全年特许权使用费：</source>
-        <translation>Royalties for the year:</translation>
-    </message>
-    <message>
-        <source>全年免税收入：</source>
-        <translation>Tax-exempt income for the year:</translation>
-    </message>
-    <message>
-        <source>全年三险一金：</source>
-        <translation>Social insurance and housing fund for the year:</translation>
-    </message>
-    <message>
-        <source>全年个人养老金：</source>
-        <translation>Private pension for the year:</translation>
     </message>
     <message>
         <source>每年最多扣除%1元</source>
         <translation>At most %1 yuan deducted a year</translation>
     </message>
     <message>
-        <source>全年商业健康保险：</source>
-        <translation>Commercial health insurance for the year:</translation>
-    </message>
-    <message>
-        <source>全年其他扣除：</source>
-        <translation>Other deductions for the year:</translation>
-    </message>
-    <message>
-        <source>全年一次性奖金：</source>
-        <translation>Annual bonus:</translation>
-    </message>
-    <message>
         <source>奖金计税方式：</source>
         <translation>Bonus tax method:</translation>
-    </message>
-    <message>
-        <source>全年已预缴税额：</source>
-        <translation>Tax prepaid for the year:</translation>
     </message>
     <message>
         <source>有扣缴义务人应预扣预缴而未预扣</source>
@@ -6383,10 +6422,6 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>打开专项附加扣除设置，确定后按全年数额填入专项附加扣除、个人养老金和商业健康保险</source>
         <translation>Open the special additional deductions settings; on OK, the special additional deductions, private pension and commercial health insurance are filled in with the amounts for the year</translation>
-    </message>
-    <message>
-        <source>全年专项附加扣除：</source>
-        <translation>Special additional deductions for the year:</translation>
     </message>
     <message>
         <source>子女教育、婴幼儿照护、赡养老人、住房贷款利息或住房租金、继续教育和大病医疗的全年合计</source>
@@ -6457,22 +6492,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Copy</translation>
     </message>
     <message>
-        <source>全年免税收入不能大于全年收入合计，请重新输入。</source>
-        <translation>Tax-exempt income for the year cannot exceed the year&apos;s total income; please re-enter.</translation>
-    </message>
-    <message>
-        <source>应退税额：</source>
-        <translation>Tax to refund:</translation>
-    </message>
-    <message>
-        <source>应补税额：</source>
-        <translation>Tax to pay:</translation>
-    </message>
-    <message>
-        <source>应补（退）税额：</source>
-        <translation>Tax to pay (refund):</translation>
-    </message>
-    <message>
         <source>从纳税年度填入</source>
         <translation>Fill in from tax year</translation>
     </message>
@@ -6489,18 +6508,6 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Copy %1</translation>
     </message>
     <message>
-        <source>%1数据无效，请重新输入。</source>
-        <translation>%1: invalid figure, please enter it again.</translation>
-    </message>
-    <message>
-        <source>公益慈善捐赠（限额）：</source>
-        <translation>Donations within the limit:</translation>
-    </message>
-    <message>
-        <source>公益慈善捐赠（全额）：</source>
-        <translation>Donations allowed in full:</translation>
-    </message>
-    <message>
         <source>准予在税前全额扣除的公益慈善捐赠</source>
         <translation>Donations to public welfare the law allows to deduct in full</translation>
     </message>
@@ -6515,10 +6522,6 @@ Please check that the folder may be written to and that there is enough disk spa
     <message>
         <source>取得综合所得时，有扣缴义务人依法应预扣预缴而未预扣的，不适用补税不超过%1元或收入不超过%2元免于办理年度汇算的规定（%3）。</source>
         <translation>Where a withholding agent should by law have withheld tax on comprehensive income but did not, the exemption from the annual reconciliation for tax due of at most %1 yuan or income of at most %2 yuan does not apply (%3).</translation>
-    </message>
-    <message>
-        <source>。</source>
-        <translation>.</translation>
     </message>
 </context>
 <context>
