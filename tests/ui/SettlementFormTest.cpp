@@ -63,16 +63,7 @@ const FormCase Cases[] = {
      .Caption = "应补税额：",
      .Filing = "需要办理年度汇算",
      .OtherMethod = "若改为单独计税：应纳税额合计1296.00元，少缴504.00元；单独计税较低。"},
-    {.Name = "donations within their limit",
-     .Typed = {{Field::Wages, "100000"},
-               {Field::Donation, "20000"},
-               {Field::DonationFull, "1000"},
-               {Field::Withheld, "0"}},
-     .Figures = {"100000.00", "60000.00", "13000.00", "27000.00", "3%", "0.00", "810.00", "0.00",
-                 "810.00", "0.00", "810.00"},
-     .Caption = "应补税额：",
-     .Filing = "无需办理年度汇算"},
-    // No private pension in 2019: all 40000 is taxed; in the latest year 12000 of it comes off.
+    // No private pension in 2019: all 40000 is taxed, where the latest year takes 12000 off.
     {.Name = "2019 without the pension",
      .Typed = {{Field::Wages, "100000"}, {Field::Pension, "12000"}, {Field::Withheld, "1480"}},
      .Year = 2019,
@@ -80,20 +71,10 @@ const FormCase Cases[] = {
                  "1480.00", "1480.00", "0.00"},
      .Caption = "应补（退）税额：",
      .Filing = "无需办理年度汇算"},
-    {.Name = "the latest year with the pension",
-     .Typed = {{Field::Wages, "100000"}, {Field::Pension, "12000"}, {Field::Withheld, "1480"}},
-     .Figures = {"100000.00", "72000.00", "0.00", "28000.00", "3%", "0.00", "840.00", "0.00",
-                 "840.00", "1480.00", "640.00"},
-     .Caption = "应退税额：",
-     .Filing = "可以办理年度汇算申请退税"},
     {.Name = "wages left blank",
      .Typed = {{Field::Withheld, "0"}},
      .FaultAt = Field::Wages,
      .Message = "全年工资薪金数据无效，请重新输入。"},
-    {.Name = "a point for an optional amount",
-     .Typed = {{Field::Wages, "100000"}, {Field::Health, "."}, {Field::Withheld, "0"}},
-     .FaultAt = Field::Health,
-     .Message = "全年商业健康保险数据无效，请重新输入。"},
     {.Name = "the first of two faults",
      .Typed = {{Field::Wages, "1"}, {Field::Exempt, "2"}, {Field::Bonus, "x"}},
      .FaultAt = Field::Bonus,
@@ -136,14 +117,6 @@ TEST(SettlementForm, ReadsTheFieldsOrNamesTheOneAtFaultAndShowsTheResults) {
             EXPECT_EQ(shown.Reason, QString::fromUtf8(c.Reason));
         }
     }
-}
-
-TEST(SettlementForm, NoYearShowsNothingButTheCaptionOfBothWays) {
-    const SettlementForm::Shown shown = SettlementForm::Show(std::nullopt);
-    EXPECT_EQ(FiguresOf(shown), QStringList(11, QString()));
-    EXPECT_EQ(shown.BalanceCaption, QStringLiteral("应补（退）税额："));
-    EXPECT_TRUE(shown.Filing.isEmpty() && shown.Reason.isEmpty() && shown.OtherMethod.isEmpty());
-    EXPECT_FALSE(shown.MustFile);
 }
 
 // A law without the separate bonus greys that method with the reason and settles the bonus merged
