@@ -172,7 +172,7 @@ class TFactDelegate : public QStyledItemDelegate {
         if (value == Index.data(ValueRole).toString())
             return;
         Table->Put(Index.row(), Index.column(), value);
-        emit Table->Edited();
+        emit Table->Edited(Index.row(), Table->Column(Index.column()).Key);
     }
 
   private:
@@ -278,19 +278,26 @@ void TFactTable::SetPayload(int Row, const QJsonArray &Entries) {
         cell->setData(PayloadRole, Entries);
 }
 
+QJsonValue TFactTable::CellJson(int Row, const QString &Key) const {
+    const int column = ColumnOf(Key);
+    const QString text = Value(Row, Key);
+    if (column < 0 || text.trimmed().isEmpty())
+        return Key.isEmpty() ? QJsonValue() : QJsonValue(QJsonValue::Undefined);
+    return JsonOf(Column(column), text);
+}
+
 QJsonArray TFactTable::Json() const {
     QJsonArray entries;
     for (int row = 0; row < rowCount(); ++row) {
         if (Specs.size() == 1 && Specs.front().Key.isEmpty()) {
-            const QString text = Value(row, QString());
-            entries.append(text.trimmed().isEmpty() ? QJsonValue() : JsonOf(Specs.front(), text));
+            entries.append(CellJson(row, QString()));
             continue;
         }
         QJsonObject entry;
-        for (std::size_t i = 0; i < Specs.size(); ++i) {
-            const QString text = Value(row, Specs[i].Key);
-            if (!text.trimmed().isEmpty())
-                entry.insert(Specs[i].Key, JsonOf(Specs[i], text));
+        for (const TFactColumn &column : Specs) {
+            const QJsonValue value = CellJson(row, column.Key);
+            if (!value.isUndefined())
+                entry.insert(column.Key, value);
         }
         if (!PayloadKey.isEmpty())
             entry.insert(PayloadKey, Payload(row));
@@ -323,7 +330,7 @@ void TFactTable::AddEntry() {
         NewRow(row);
     setCurrentCell(row, 0);
     FitHeight();
-    emit Edited();
+    emit Edited(-1, {});
 }
 
 void TFactTable::RemoveCurrent() {
@@ -332,7 +339,7 @@ void TFactTable::RemoveCurrent() {
         return;
     removeRow(row);
     FitHeight();
-    emit Edited();
+    emit Edited(-1, {});
 }
 
 void TFactTable::MarkFault(int Row, const QString &Key, bool Focus, const QString &Fault) {

@@ -74,6 +74,8 @@ class TFactTable : public QTableWidget {
     // The entries as typed: a blank cell leaves its key out, a number column gives a number when
     // the text is one and the text otherwise, for the reader to name.
     QJsonArray Json() const;
+    // One cell of that: undefined for a blank cell of an entry with keys, whose key is left out.
+    QJsonValue CellJson(int Row, const QString &Key) const;
     // The entries as the file writer gives them, each cell in the form a user would type it.
     void SetJson(const QJsonArray &Entries);
 
@@ -110,8 +112,8 @@ class TFactTable : public QTableWidget {
     QPushButton *BtnAdd = nullptr, *BtnRemove = nullptr;
 
   signals:
-    // The user changed a cell, or added or removed an entry.
-    void Edited();
+    // The user changed the cell of Key in Row, or added or removed an entry (Row -1).
+    void Edited(int Row, const QString &Key);
 
   private:
     friend class TFactDelegate;

@@ -277,7 +277,11 @@ QWidget *TYearFactsForm::BuildIncome() {
     TxtName->setPlaceholderText(tr("可不填"));
     TCalcPage::Describe(TxtName, tr("姓名"));
     year->addRow(tr("姓名："), TxtName);
-    connect(TxtName, &QLineEdit::textEdited, this, &TYearFactsForm::UserEdit);
+    connect(TxtName, &QLineEdit::textEdited, this, [this] {
+        const QString name = TxtName->text().trimmed();
+        FieldEdit(QStringLiteral("name"),
+                  name.isEmpty() ? QJsonValue(QJsonValue::Undefined) : QJsonValue(name));
+    });
     auto *days = new QHBoxLayout;
     SpnDays = new QSpinBox;
     SpnDays->setObjectName(QStringLiteral("SpnDays"));
@@ -292,9 +296,10 @@ QWidget *TYearFactsForm::BuildIncome() {
     days->addWidget(TxtResidency, 1);
     year->addRow(tr("在中国境内天数："), days);
     column->addLayout(year);
-    connect(SpnDays, &QSpinBox::valueChanged, this, [this] {
+    connect(SpnDays, &QSpinBox::valueChanged, this, [this](int Days) {
         ShowResidency();
-        UserEdit();
+        FieldEdit(QStringLiteral("days_in_china"),
+                  Days > 0 ? QJsonValue(Days) : QJsonValue(QJsonValue::Undefined));
     });
     ShowResidency();
     connect(SpnYear, &QSpinBox::valueChanged, this, [this](int Year) {
@@ -350,7 +355,9 @@ QWidget *TYearFactsForm::BuildIncome() {
                                           sheets::Caption(current::RemunerationKind::Royalty)}),
                                   Amount("amount", tr("收入"))});
     column->addWidget(TblPayments->Group(tr("劳务报酬、稿酬、特许权使用费")));
-    connect(TblPayments, &TFactTable::Edited, this, &TYearFactsForm::UserEdit);
+    connect(TblPayments, &TFactTable::Edited, this, [this](int Row, const QString &Key) {
+        TableEdit(QStringLiteral("payments"), TblPayments, Row, Key);
+    });
     column->addWidget(BuildBonus());
     TblDonations = new TFactTable(
         QStringLiteral("TblDonations"), tr("公益慈善捐赠"),
@@ -364,7 +371,9 @@ QWidget *TYearFactsForm::BuildIncome() {
                       "%1%，准予全额扣除的全额扣除。")
                        .arg(current::Law::DonationLimitShare));
     column->addWidget(donations);
-    connect(TblDonations, &TFactTable::Edited, this, &TYearFactsForm::UserEdit);
+    connect(TblDonations, &TFactTable::Edited, this, [this](int Row, const QString &Key) {
+        TableEdit(QStringLiteral("donations"), TblDonations, Row, Key);
+    });
     column->addStretch();
     return ScrollColumn(column, this, QStringLiteral("ScrollIncome"));
 }
@@ -420,10 +429,18 @@ QGroupBox *TYearFactsForm::BuildBonus() {
         SetModesOf(SpnYear->value());
         UserEdit();
     });
-    connect(SpnBonusMonth, &QSpinBox::valueChanged, this, &TYearFactsForm::UserEdit);
-    connect(TxtBonus, &QLineEdit::textEdited, this, &TYearFactsForm::UserEdit);
-    connect(CmbBonusEmployer, &QComboBox::activated, this, &TYearFactsForm::UserEdit);
-    connect(CmbBonusMethod, &QComboBox::activated, this, &TYearFactsForm::UserEdit);
+    connect(SpnBonusMonth, &QSpinBox::valueChanged, this,
+            [this](int Month) { BonusEdit(QStringLiteral("month"), Month); });
+    connect(TxtBonus, &QLineEdit::textEdited, this, [this] {
+        const QString amount = TxtBonus->text().trimmed();
+        BonusEdit(QStringLiteral("amount"),
+                  amount.isEmpty() ? QJsonValue(QJsonValue::Undefined) : QJsonValue(amount));
+    });
+    connect(CmbBonusEmployer, &QComboBox::activated, this,
+            [this] { BonusEdit(QStringLiteral("employer"), CmbBonusEmployer->currentText()); });
+    connect(CmbBonusMethod, &QComboBox::activated, this, [this](int Index) {
+        FieldEdit(QStringLiteral("bonus_method"), Methods().value(std::max(0, Index)));
+    });
     for (QWidget *w : std::initializer_list<QWidget *>{SpnBonusMonth, TxtBonus, CmbBonusEmployer,
                                                        CmbBonusMethod})
         w->setEnabled(false);
@@ -444,6 +461,27 @@ void TYearFactsForm::ShowResidency() {
 void TYearFactsForm::UserEdit() {
     if (!Loading)
         emit Edited();
+}
+
+void TYearFactsForm::FieldEdit(const QString &Path, const QJsonValue &Value) {
+    if (!Loading)
+        emit FieldEdited(Path, Value);
+}
+
+void TYearFactsForm::TableEdit(const QString &Path, const TFactTable *Table, int Row,
+                               const QString &Key) {
+    if (Row < 0)
+        return FieldEdit(Path, Table->Json());
+    const QString entry = QStringLiteral("%1[%2]").arg(Path).arg(Row);
+    FieldEdit(Key.isEmpty() ? entry : entry + u'.' + Key, Table->CellJson(Row, Key));
+}
+
+// Without a bonus the year has none of its fields; ticking it gives them all at once.
+void TYearFactsForm::BonusEdit(const QString &Key, const QJsonValue &Value) {
+    if (ChkBonus->isChecked())
+        FieldEdit(QStringLiteral("bonus.") + Key, Value);
+    else
+        UserEdit();
 }
 
 void TYearFactsForm::ShowPayOf(int Job) {
@@ -480,10 +518,11 @@ void TYearFactsForm::JobsEdited() {
     UserEdit();
 }
 
-void TYearFactsForm::PayEdited() {
-    if (PayJob >= 0 && PayJob < TblJobs->rowCount())
-        TblJobs->SetPayload(PayJob, TblPay->Json());
-    UserEdit();
+void TYearFactsForm::PayEdited(int Row, const QString &Key) {
+    if (PayJob < 0 || PayJob >= TblJobs->rowCount())
+        return UserEdit();
+    TblJobs->SetPayload(PayJob, TblPay->Json());
+    TableEdit(QStringLiteral("jobs[%1].pay").arg(PayJob), TblPay, Row, Key);
 }
 
 // The bonus is paid by one of the jobs: the list follows their names, keeping the one chosen

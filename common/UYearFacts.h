@@ -72,7 +72,10 @@ class TYearFactsForm : public QWidget {
     TDeductionFacts *Deductions;
 
   signals:
-    // The user changed a fact.
+    // The user changed the facts: one field at a key path of the year file ("payments[1].amount",
+    // "bonus.amount"), given as Json() has it (undefined when its key is left out), or, by Edited,
+    // more than one, which Json() gives whole.
+    void FieldEdited(const QString &Path, const QJsonValue &Value);
     void Edited();
 
   private:
@@ -83,9 +86,14 @@ class TYearFactsForm : public QWidget {
     void ShowPayOf(int Job);
     void JobsEdited();
     void SetModesOf(int Year);
-    void PayEdited();
+    void PayEdited(int Row, const QString &Key);
     void FollowEmployers(const QString &Keep);
     void UserEdit();
+    void FieldEdit(const QString &Path, const QJsonValue &Value);
+    // A cell (Row, Key) of Table, the list at Path, or the list whole (Row -1).
+    void TableEdit(const QString &Path, const TFactTable *Table, int Row, const QString &Key);
+    // The bonus's field Key, while the year has a bonus.
+    void BonusEdit(const QString &Key, const QJsonValue &Value);
 
     TNumKeyFilter *KeyFilter;
     int PayJob = -1; // the job whose pay the pay table shows

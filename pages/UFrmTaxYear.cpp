@@ -62,6 +62,7 @@ TFrmTaxYear::TFrmTaxYear(QWidget *Parent) : TCurrentPage(staticMetaObject, Paren
     Body()->addWidget(splitter, 1);
 
     connect(Facts, &TYearFactsForm::Edited, this, &TFrmTaxYear::FactsEdited);
+    connect(Facts, &TYearFactsForm::FieldEdited, this, &TFrmTaxYear::FactEdited);
     connect(&TOpenYear::Instance(), &TOpenYear::Changed, this, &TFrmTaxYear::YearChanged);
     // What is typed, valid or not, comes back when the page is built again, unless the year
     // changed meanwhile (another file, the deductions dialog): then the year's facts do.
@@ -143,6 +144,16 @@ void TFrmTaxYear::RestoreDraft(const QVariant &Draft) {
 void TFrmTaxYear::FactsEdited() {
     if (!Loading)
         Recompute(true);
+}
+
+// One field goes into the model as a field; should its path not be there (never, while the model
+// holds what the form shows), the model takes the year whole.
+void TFrmTaxYear::FactEdited(const QString &Path, const QJsonValue &Value) {
+    if (Loading)
+        return;
+    if (!Model->SetField(Path, Value))
+        Model->SetTyped(Facts->Json());
+    ShowChecked(true);
 }
 
 void TFrmTaxYear::Recompute(bool Commit) {

@@ -52,6 +52,7 @@ class TFrmTaxYear : public TCurrentPage {
     void YearChanged();
     void ShowFile();
     void FactsEdited();
+    void FactEdited(const QString &Path, const QJsonValue &Value);
     // What the model found in the facts typed: the fault said and marked, or the figures shown;
     // the open year takes the facts (Commit) or follows them (when open).
     void ShowChecked(bool Commit);

@@ -32,6 +32,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <functional>
 #include <memory>
 #include <tuple>
 
@@ -201,6 +202,56 @@ TEST_F(TaxYearPage, EditingAFactRecomputesTheYear) {
     EXPECT_EQ(BarOf(page.Results->Bars(), QStringLiteral("婴幼儿照护"), 3), "2000.00");
     EXPECT_EQ(BarOf(page.Results->Bars(), QStringLiteral("婴幼儿照护"), 4), "4000.00");
     EXPECT_EQ(BarOf(page.Results->Bars(), QStringLiteral("婴幼儿照护"), 5), "2000.00");
+}
+
+// An edit of one field reaches the model as that field: after each, what the model holds checks
+// as the whole form read anew does, to the same facts or the same fault, and the open year has
+// the facts.
+TEST_F(TaxYearPage, EachFieldEditedIsTheModelsAsTheFormHasIt) {
+    OpenYear(Write(QStringLiteral("busy.json"), BusyYear));
+    TFrmTaxYear page;
+    ShowActive(&page);
+    TYearFactsForm &form = *page.Facts;
+    const std::pair<const char *, std::function<void()>> edits[] = {
+        {"a payment's amount",
+         [&] { TypeCell(form.TblPayments, 1, QStringLiteral("amount"), QStringLiteral("12500")); }},
+        {"a pay's income",
+         [&] { TypeCell(form.TblPay, 1, QStringLiteral("income"), QStringLiteral("32000")); }},
+        {"a pay's month taken by the one before",
+         [&] { TypeCell(form.TblPay, 1, QStringLiteral("from"), QStringLiteral("1")); }},
+        {"the month put back",
+         [&] { TypeCell(form.TblPay, 1, QStringLiteral("from"), QStringLiteral("4")); }},
+        {"a donation added",
+         [&] {
+             AddEntry(form.TblDonations,
+                      {{"month", QStringLiteral("3")}, {"amount", QStringLiteral("1000")}});
+         }},
+        {"the bonus", [&] { Type(form.TxtBonus, QStringLiteral("1")); }},
+        {"the bonus's method", [&] { ChooseEntry(form.CmbBonusMethod, 1); }},
+        {"the name", [&] { Type(form.TxtName, QStringLiteral("Zhang")); }},
+        {"the days in China", [&] { form.SpnDays->setValue(200); }},
+    };
+    bool faulted = false;
+    for (const auto &[name, edit] : edits) {
+        SCOPED_TRACE(name);
+        edit();
+        const TYearRead whole = ReadYearJson(form.Json());
+        EXPECT_EQ(page.Model->Check().Facts, whole.Facts);
+        EXPECT_EQ(page.Model->Check().Path, whole.Path);
+        faulted = faulted || !whole.Facts;
+        if (whole.Facts) {
+            EXPECT_EQ(TOpenYear::Instance().Facts(), *whole.Facts);
+        }
+    }
+    EXPECT_TRUE(faulted) << "two pay changes in one month are a fault";
+    const current::YearFacts &facts = TOpenYear::Instance().Facts();
+    EXPECT_EQ(facts.Payments[1].Amount, current::Yuan(12500));
+    EXPECT_EQ(facts.Jobs[0].Pay[1].Income, current::Yuan(32000));
+    EXPECT_EQ(facts.Donations.size(), 1u);
+    EXPECT_EQ(facts.Bonus->Amount, current::Yuan(600001));
+    EXPECT_EQ(facts.BonusMethod, current::BonusChoice::Separate);
+    EXPECT_EQ(facts.Name, "Zhang");
+    EXPECT_EQ(facts.DaysInChina, 200);
 }
 
 // Days in China and donations on the page: 182 days is a non-resident, with no settlement; 200
