@@ -78,9 +78,27 @@ TDeductionFacts::TDeductionFacts(QWidget *Parent) : QWidget(Parent) {
     BuildStudies(column);
     BuildPayments(column);
     column->addStretch();
-    for (TFactTable *table : {TblChildren, TblParents, TblRent, TblDegree, TblCertificates,
-                              TblIllness, TblPension, TblHealth})
-        connect(table, &TFactTable::Edited, this, &TDeductionFacts::Edited);
+    const std::pair<TFactTable *, QString> lists[] = {
+        {TblChildren, QStringLiteral("children")},
+        {TblParents, QStringLiteral("elderly.parents_born")},
+        {TblRent, QStringLiteral("rent")},
+        {TblDegree, QStringLiteral("degree_study")},
+        {TblCertificates, QStringLiteral("certificates")},
+        {TblIllness, QStringLiteral("illness")},
+        {TblPension, QStringLiteral("pension")},
+        {TblHealth, QStringLiteral("health_insurance")}};
+    for (const auto &entry : lists) {
+        connect(entry.first, &TFactTable::Edited, this,
+                [this, table = entry.first, list = entry.second](int Row, const QString &Key) {
+                    // The parents are the year's only while the elderly are cared for.
+                    if (table == TblParents && CmbElderly->currentIndex() == 0) {
+                        emit Edited();
+                        return;
+                    }
+                    const TFactEdit edit = table->EditOf(list, Row, Key);
+                    emit FieldEdited(edit.Path, edit.Value);
+                });
+    }
     SetYear(current::LatestRules().Year);
     FollowChoices();
 }

@@ -55,7 +55,9 @@ class TDeductionFacts : public QWidget {
     QComboBox *CmbLoanShare;
 
   signals:
-    // The user changed something.
+    // The user changed one field at a key path of the year file (a cell of a table), given as
+    // Json() has it, or, by Edited, more than one.
+    void FieldEdited(const QString &Path, const QJsonValue &Value);
     void Edited();
 
   private:

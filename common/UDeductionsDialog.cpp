@@ -123,6 +123,7 @@ TFrmCurDeductions::TFrmCurDeductions(QWidget *Parent) : QDialog(Parent) {
     Deductions->SetJson(Model->Typed());
     Deductions->SetYear(shownYear);
     connect(Deductions, &TDeductionFacts::Edited, this, &TFrmCurDeductions::Update);
+    connect(Deductions, &TDeductionFacts::FieldEdited, this, &TFrmCurDeductions::Update);
     Update();
 }
 

@@ -286,6 +286,13 @@ QJsonValue TFactTable::CellJson(int Row, const QString &Key) const {
     return JsonOf(Column(column), text);
 }
 
+TFactEdit TFactTable::EditOf(const QString &List, int Row, const QString &Key) const {
+    if (Row < 0)
+        return {List, Json()};
+    const QString entry = QStringLiteral("%1[%2]").arg(List).arg(Row);
+    return {Key.isEmpty() ? entry : entry + u'.' + Key, CellJson(Row, Key)};
+}
+
 QJsonArray TFactTable::Json() const {
     QJsonArray entries;
     for (int row = 0; row < rowCount(); ++row) {

@@ -55,6 +55,13 @@ struct TFactPlace {
     QString Hint;
 };
 
+// What an edit of a table changed: the key path of the cell under the list's ("rent[1].amount"),
+// or of the list itself for an entry added or removed, and its value as the list's JSON has it.
+struct TFactEdit {
+    QString Path;
+    QJsonValue Value;
+};
+
 // A field beside the tables at fault: it stands out, and takes the focus when Focus says so.
 void MarkField(QWidget *Field, bool Focus);
 
@@ -76,6 +83,8 @@ class TFactTable : public QTableWidget {
     QJsonArray Json() const;
     // One cell of that: undefined for a blank cell of an entry with keys, whose key is left out.
     QJsonValue CellJson(int Row, const QString &Key) const;
+    // The edit Edited(Row, Key) told of, in the list at the key path List.
+    TFactEdit EditOf(const QString &List, int Row, const QString &Key) const;
     // The entries as the file writer gives them, each cell in the form a user would type it.
     void SetJson(const QJsonArray &Entries);
 

@@ -242,6 +242,7 @@ TYearFactsForm::TYearFactsForm(QWidget *Parent) : QWidget(Parent) {
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(TabsFacts);
     connect(Deductions, &TDeductionFacts::Edited, this, &TYearFactsForm::Edited);
+    connect(Deductions, &TDeductionFacts::FieldEdited, this, &TYearFactsForm::FieldEdited);
 }
 
 QString JobTitle(const current::JobFacts &Job) {
@@ -470,10 +471,8 @@ void TYearFactsForm::FieldEdit(const QString &Path, const QJsonValue &Value) {
 
 void TYearFactsForm::TableEdit(const QString &Path, const TFactTable *Table, int Row,
                                const QString &Key) {
-    if (Row < 0)
-        return FieldEdit(Path, Table->Json());
-    const QString entry = QStringLiteral("%1[%2]").arg(Path).arg(Row);
-    FieldEdit(Key.isEmpty() ? entry : entry + u'.' + Key, Table->CellJson(Row, Key));
+    const TFactEdit edit = Table->EditOf(Path, Row, Key);
+    FieldEdit(edit.Path, edit.Value);
 }
 
 // Without a bonus the year has none of its fields; ticking it gives them all at once.

@@ -230,6 +230,17 @@ TEST_F(TaxYearPage, EachFieldEditedIsTheModelsAsTheFormHasIt) {
         {"the bonus's method", [&] { ChooseEntry(form.CmbBonusMethod, 1); }},
         {"the name", [&] { Type(form.TxtName, QStringLiteral("Zhang")); }},
         {"the days in China", [&] { form.SpnDays->setValue(200); }},
+        {"a child's birthday",
+         [&] {
+             form.TabsFacts->setCurrentIndex(1);
+             TypeCell(form.Deductions->TblChildren, 0, QStringLiteral("born"),
+                      QStringLiteral("2012-09-02"));
+         }},
+        {"an illness's amount",
+         [&] {
+             TypeCell(form.Deductions->TblIllness, 1, QStringLiteral("paid"),
+                      QStringLiteral("42000"));
+         }},
     };
     bool faulted = false;
     for (const auto &[name, edit] : edits) {
@@ -252,6 +263,8 @@ TEST_F(TaxYearPage, EachFieldEditedIsTheModelsAsTheFormHasIt) {
     EXPECT_EQ(facts.BonusMethod, current::BonusChoice::Separate);
     EXPECT_EQ(facts.Name, "Zhang");
     EXPECT_EQ(facts.DaysInChina, 200);
+    EXPECT_EQ(facts.Children[0].Born, (current::Date{2012, 9, 2}));
+    EXPECT_EQ(facts.Illness[1].Paid, current::Yuan(42000));
 }
 
 // Days in China and donations on the page: 182 days is a non-resident, with no settlement; 200
