@@ -74,7 +74,7 @@ TFrmCurDeductions::TFrmCurDeductions(QWidget *Parent) : QDialog(Parent) {
     TblMonths->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TblMonths->verticalHeader()->hide();
     TblMonths->verticalHeader()->setDefaultSectionSize(TblMonths->fontMetrics().height() + 6);
-    TblMonths->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    DesktopHabits::ColumnsFitContents(TblMonths);
     TxtYearTotal = new QLabel(this);
     TxtYearTotal->setObjectName(QStringLiteral("TxtYearTotal"));
     TxtYearTotal->setWordWrap(true);

@@ -1,10 +1,15 @@
 #include "common/UDesktopHabits.h"
 
+#include <QAbstractItemModel>
+#include <QEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTableView>
+#include <QTimer>
 
 namespace {
 
@@ -48,6 +53,62 @@ class EnterClicks : public QObject {
     }
 };
 
+// Fits the columns of its table now, and again after each change of the model, the font or the
+// style and after a hidden column is shown, once however many changes come in one turn of the
+// event loop.
+class ColumnFitter : public QObject {
+  public:
+    explicit ColumnFitter(QTableView *Table) : QObject(Table), Table(Table) {
+        QHeaderView *header = Table->horizontalHeader();
+        header->setSectionResizeMode(QHeaderView::Fixed);
+        Table->installEventFilter(this);
+        Follow(Table->model());
+        // A hidden column is not fitted; shown again, it comes back at its old width.
+        connect(header, &QHeaderView::sectionResized, this, [this](int, int Old, int New) {
+            if (Old == 0 && New > 0)
+                FitSoon();
+        });
+        Table->resizeColumnsToContents();
+    }
+
+  protected:
+    bool eventFilter(QObject *Watched, QEvent *Event) override {
+        if (Watched == Table &&
+            (Event->type() == QEvent::FontChange || Event->type() == QEvent::StyleChange))
+            FitSoon();
+        return false;
+    }
+
+  private:
+    void Follow(const QAbstractItemModel *Model) {
+        if (!Model)
+            return;
+        using M = QAbstractItemModel;
+        const auto soon = [this] { FitSoon(); };
+        connect(Model, &M::dataChanged, this, soon);
+        connect(Model, &M::headerDataChanged, this, soon);
+        connect(Model, &M::modelReset, this, soon);
+        connect(Model, &M::layoutChanged, this, soon);
+        connect(Model, &M::rowsInserted, this, soon);
+        connect(Model, &M::rowsRemoved, this, soon);
+        connect(Model, &M::columnsInserted, this, soon);
+        connect(Model, &M::columnsRemoved, this, soon);
+    }
+
+    void FitSoon() {
+        if (Pending)
+            return;
+        Pending = true;
+        QTimer::singleShot(0, this, [this] {
+            Pending = false;
+            Table->resizeColumnsToContents();
+        });
+    }
+
+    QTableView *Table;
+    bool Pending = false;
+};
+
 } // namespace
 
 namespace DesktopHabits {
@@ -66,6 +127,10 @@ void TipWhenClipped(QLineEdit *Edit) {
 void SelectAllFromStart(QLineEdit *Edit) {
     const int length = static_cast<int>(Edit->text().size());
     Edit->setSelection(length, -length);
+}
+
+void ColumnsFitContents(QTableView *Table) {
+    new ColumnFitter(Table);
 }
 
 void ClickOnEnter(QPushButton *Button) {

@@ -6,6 +6,7 @@
 
 class QLineEdit;
 class QPushButton;
+class QTableView;
 
 namespace DesktopHabits {
 
@@ -17,6 +18,12 @@ void ShowResult(QLineEdit *Edit, const QString &Text);
 void TipWhenClipped(QLineEdit *Edit);
 // Selects the whole text with the caret at its start, so that a long text shows its beginning.
 void SelectAllFromStart(QLineEdit *Edit);
+
+// The table's columns keep as wide as their widest text, header or cell, as a spreadsheet's
+// columns fitted to their contents. Worked out once when the contents change, not at every
+// layout pass as the header's own fitting does, which measures every text of the table again
+// each time a window is laid out.
+void ColumnsFitContents(QTableView *Table);
 
 // Return and Enter click the button while it has the focus, as Space does.
 void ClickOnEnter(QPushButton *Button);

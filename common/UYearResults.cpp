@@ -122,7 +122,7 @@ QWidget *TYearResults::BuildJobs() {
     TblJobMonths->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TblJobMonths->verticalHeader()->hide();
     TblJobMonths->verticalHeader()->setDefaultSectionSize(TblJobMonths->fontMetrics().height() + 6);
-    TblJobMonths->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    DesktopHabits::ColumnsFitContents(TblJobMonths);
     box->addWidget(TblJobMonths, 1);
     TxtJobWithheld = TextLabel(QStringLiteral("TxtJobWithheld"), tr("全年预扣税额"), tab);
     box->addWidget(TxtJobWithheld);

@@ -1,5 +1,6 @@
 #include "pages/UFrmCurLabour.h"
 
+#include "common/UDesktopHabits.h"
 #include "common/UReverseDialog.h"
 #include "common/UScrollColumn.h"
 #include "engine/current/Rules.h"
@@ -158,7 +159,7 @@ QTableWidget *TFrmCurLabour::BuildMonthTable() {
     TblMonths->setAccessibleName(tr("实习逐月预扣明细"));
     TblMonths->setHorizontalHeaderLabels(titles);
     TblMonths->verticalHeader()->hide();
-    TblMonths->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    DesktopHabits::ColumnsFitContents(TblMonths);
     TblMonths->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TblMonths->verticalHeader()->setDefaultSectionSize(TblMonths->fontMetrics().height() + 8);
     // As tall as its months, the page scrolling rather than the table.

@@ -419,7 +419,7 @@ QWidget *TFrmCurWage::BuildTable() {
     TblMonths->verticalHeader()->hide();
     // Rows as high as their text, as in a spreadsheet, so that the year shows whole.
     TblMonths->verticalHeader()->setDefaultSectionSize(TblMonths->fontMetrics().height() + 6);
-    TblMonths->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    DesktopHabits::ColumnsFitContents(TblMonths);
     TblMonths->setEditTriggers(QAbstractItemView::DoubleClicked |
                                QAbstractItemView::EditKeyPressed |
                                QAbstractItemView::AnyKeyPressed);

@@ -1,6 +1,7 @@
 #include "pages/UFrmHousehold.h"
 
 #include "common/UBackground.h"
+#include "common/UDesktopHabits.h"
 #include "common/UMsgBox.h"
 #include "common/UOpenYear.h"
 #include "common/UScrollColumn.h"
@@ -120,7 +121,7 @@ QTableWidget *NewTable(QWidget *Parent, const QString &Name, const QString &Desc
     table->setHorizontalHeaderLabels(Titles);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    DesktopHabits::ColumnsFitContents(table);
     table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     return table;
 }

@@ -393,6 +393,33 @@ TEST_F(CurWagePage, NonResidentMonthByMonth) {
     EXPECT_EQ(Page.TxtYearTax->text(), "19080.00");
 }
 
+// Every figure of the table shows whole, whatever its size and whichever columns the options
+// show: the columns follow what they hold.
+TEST_F(CurWagePage, TheColumnsWidenToTheirFigures) {
+    const auto clipped = [this] {
+        QStringList cut;
+        const QFontMetrics metrics = Page.TblMonths->fontMetrics();
+        for (int column = 0; column < Page.Model->columnCount(); ++column) {
+            if (Page.TblMonths->isColumnHidden(column))
+                continue;
+            const int width = Page.TblMonths->columnWidth(column);
+            for (int row = 0; row < Page.Model->rowCount(); ++row) {
+                const QString text = Page.Model->index(row, column).data().toString();
+                if (metrics.horizontalAdvance(text) >= width)
+                    cut << text;
+            }
+        }
+        return cut;
+    };
+    TypeAndEnter(Page.TxtIncome, QStringLiteral("9876543.21"));
+    EXPECT_TRUE(WaitFor([&] { return clipped().isEmpty(); })) << clipped().join(u' ').toStdString();
+    Click(Page.ChkCumulative);
+    EXPECT_TRUE(WaitFor([&] { return clipped().isEmpty(); })) << clipped().join(u' ').toStdString();
+    Click(Page.ChkNonResident);
+    TypeAndEnter(Page.TxtIncome, QStringLiteral("98765432.10"));
+    EXPECT_TRUE(WaitFor([&] { return clipped().isEmpty(); })) << clipped().join(u' ').toStdString();
+}
+
 TEST_F(CurWagePage, ResetEmptiesThePage) {
     EnterExample(Page);
     EditCell(Page, 0, QStringLiteral("其他扣除"), QStringLiteral("100"));
