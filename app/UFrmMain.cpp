@@ -4,6 +4,7 @@
 #include "app/UWebBrowser.h"
 #include "common/UBusyCursor.h"
 #include "common/UFileManager.h"
+#include "common/UHttpClient.h"
 #include "common/ULocalPicture.h"
 #include "common/UMsgBox.h"
 #include "common/UOpenYear.h"
@@ -23,9 +24,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
-#include <QSemaphore>
-#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -119,14 +119,7 @@ TFrmMain::TFrmMain(PageRegistry::Registry Entries, QWidget *parent)
     });
 }
 
-TFrmMain::~TFrmMain() {
-    // A background fetch still running is ended (its request is abandoned) before the window
-    // goes, so that it never outlives what it reports to.
-    for (QThread *worker : findChildren<QThread *>(Qt::FindDirectChildrenOnly)) {
-        worker->quit();
-        worker->wait();
-    }
-}
+TFrmMain::~TFrmMain() = default;
 
 void TFrmMain::CreateMenus() {
     MainMenu1 = menuBar();
@@ -474,7 +467,7 @@ void TFrmMain::WebBrowser1TitleChange(const QString &Title) {
         PanelAds->hide();
 }
 
-const QString TFrmMain::ThreadFailedText = QStringLiteral("Didn’tCreateaThread");
+const QString TFrmMain::VersionRequestName = QStringLiteral("VersionRequest");
 
 void TFrmMain::MUpdateClick() {
     const TBusyCursor busy;
@@ -488,25 +481,21 @@ void TFrmMain::MUpdateClick() {
 }
 
 void TFrmMain::N23Click() {
-    const QString address = TUtils::SitePage(QStringLiteral("/version.html"));
-    auto text = std::make_shared<QString>();
-    auto go = std::make_shared<QSemaphore>();
-    QThread *worker = QThread::create([address, text, go] {
-        go->acquire();
-        *text = TUtils::HttpGet(address);
-    });
-    worker->setParent(this);
-    // Delivered on the interface thread, and dropped if the window is gone by then.
-    connect(worker, &QThread::finished, this,
-            [this, text] { setWindowTitle(TUtils::WithoutControls(*text).left(CaptionLimit)); });
-    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
-    worker->start();
-    // The worker waits for the semaphore, so a thread that started is still running here.
-    if (!worker->isRunning()) {
-        delete worker;
-        return MsgBox::Show(this, ThreadFailedText, MsgBox::ApplicationTitle());
-    }
-    go->release();
+    // The version page comes as the advertisement does, on the event loop without a thread of
+    // its own: the request belongs to the window, which abandons it when it goes. One byte over
+    // the limit is read, so that a page over it is refused as HttpGet refuses it.
+    THttpClient *client = HttpClient();
+    if (!client)
+        return setWindowTitle(QString());
+    auto request = std::make_shared<QPointer<QObject>>();
+    *request = client->Start(
+        this, TUtils::SitePage(QStringLiteral("/version.html")), TUtils::HttpTimeoutMs,
+        TUtils::HttpMaxBody + 1, [this, request](const THttpAnswer &Answer) {
+            setWindowTitle(TUtils::WithoutControls(TUtils::AnswerText(Answer)).left(CaptionLimit));
+            if (*request)
+                (*request)->deleteLater();
+        });
+    (*request)->setObjectName(VersionRequestName);
 }
 
 TFrmBatch *TFrmMain::OpenBatch(const QString &Path) {

@@ -72,7 +72,8 @@ class TFrmMain : public QMainWindow {
     // in that language (see changeEvent).
     void ChooseLanguage(Translations::Language Lang);
 
-    static const QString ThreadFailedText;
+    // The object of the 线程 command's request while it runs, a child of the window.
+    static const QString VersionRequestName;
     // The background fetch shows at most this much of the page in the caption.
     static constexpr qsizetype CaptionLimit = 200;
     static constexpr int ToolButtonWidth = 63;

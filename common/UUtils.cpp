@@ -42,12 +42,15 @@ QString TUtils::HttpGet(const QString &Address) {
     THttpClient *client = HttpClient();
     if (!client)
         return {};
-    const THttpAnswer answer = client->Get(Address, HttpTimeoutMs, HttpMaxBody);
-    if (answer.Status == 304)
-        return QStringLiteral("location=") + QString::fromUtf8(answer.Location);
-    if (answer.TooLarge || answer.Failed || answer.Status < 200 || answer.Status > 299)
+    return AnswerText(client->Get(Address, HttpTimeoutMs, HttpMaxBody));
+}
+
+QString TUtils::AnswerText(const THttpAnswer &Answer) {
+    if (Answer.Status == 304)
+        return QStringLiteral("location=") + QString::fromUtf8(Answer.Location);
+    if (Answer.TooLarge || Answer.Failed || Answer.Status < 200 || Answer.Status > 299)
         return {};
-    return QString::fromUtf8(answer.Body);
+    return QString::fromUtf8(Answer.Body);
 }
 
 void TUtils::CopyToClipboard(const QString &Text) {

@@ -10,6 +10,7 @@
 #include <functional>
 
 class QLineEdit;
+struct THttpAnswer;
 class QKeyEvent;
 class QWidget;
 
@@ -20,6 +21,8 @@ class TUtils {
     // Response body of one blocking GET; empty on any failure, "location=<Location>" for a 304.
     // At most HttpMaxBody bytes are read, and the request gives up after HttpTimeoutMs.
     static QString HttpGet(const QString &Address);
+    // What HttpGet makes of an answer, for a request started in the background.
+    static QString AnswerText(const THttpAnswer &Answer);
     static void CopyToClipboard(const QString &Text);
     static void OpenUrl(const QString &Address);
     static void OpenChat();

@@ -148,8 +148,8 @@ TEST_P(BackgroundFetch, SetsTheCaption) {
     EXPECT_EQ(main.windowTitle(), c.Caption);
     EXPECT_TRUE(Server.Requests().contains("/version.html")) << c.Rule;
     ASSERT_TRUE(UiTest::WaitFor([&] {
-        return main.findChildren<QThread *>().isEmpty();
-    })); // the finished worker is released
+        return !main.findChild<QObject *>(TFrmMain::VersionRequestName);
+    })); // the finished request is released
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -171,10 +171,10 @@ TEST_F(MainWindowShell, ClosingTheWindowEndsARunningFetch) {
     auto *main = new TFrmMain;
     main->findChild<QAction *>(QStringLiteral("N23"))->trigger();
     ASSERT_TRUE(UiTest::WaitFor([&] { return Server.Requests().contains("/version.html"); }));
-    QPointer<QThread> worker = main->findChild<QThread *>();
-    ASSERT_TRUE(worker);
-    delete main; // must neither wait for the time-out nor leave the worker behind
-    EXPECT_TRUE(worker.isNull());
+    QPointer<QObject> request = main->findChild<QObject *>(TFrmMain::VersionRequestName);
+    ASSERT_TRUE(request);
+    delete main; // must neither wait for the time-out nor leave the request behind
+    EXPECT_TRUE(request.isNull());
 }
 
 class StartupWindows : public ParamFolders {};
