@@ -40,7 +40,7 @@ void Print(const current::SettlementInput &Year, const current::YearRules &Rules
     const current::Settlement s = current::Settle(Year, Rules);
     const bool mergedByLaw = Year.Bonus > 0 && !Rules.SeparateBonus;
     if (Json)
-        return PrintJson(formats::SettlementJson(s));
+        return PrintJson(formats::SettlementJson(s, Rules));
     PrintOut(Pairs(SettlementPairs(s)) + u'\n' +
              (mergedByLaw ? LawText::NoSeparateBonus(Rules) + u'\n' : QString()) +
              ReasonText(s, Rules) + u'\n');

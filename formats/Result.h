@@ -38,9 +38,11 @@ Json NonResidentBonusJson(const current::NonResidentBonus &Bonus);
 Json RemunerationJson(const current::Remuneration &Payment);
 Json InternshipJson(const std::vector<current::InternshipMonth> &Months);
 
-// settle: the settlement of the year's totals; the year's settlement with its deductions and the
-// method not taken, as in a year's and a household's results.
-Json SettlementJson(const current::Settlement &Settlement);
+// settle: the settlement of the year's totals under Rules, with the figures of the law its filing
+// sentence quotes (the exemptions' thresholds, their announcement and last day, the settlement
+// period); the year's settlement with its deductions and the method not taken, under the rules of
+// its own year, as in a year's and a household's results.
+Json SettlementJson(const current::Settlement &Settlement, const current::YearRules &Rules);
 Json YearSettlementJson(const current::YearSettlement &Settlement);
 
 // severance: the compensation, early retirement, internal retirement.

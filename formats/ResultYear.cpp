@@ -7,6 +7,10 @@
 #include "formats/ResultParts.h"
 #include "formats/Vocabulary.h"
 
+#include "engine/current/RulesInUse.h"
+
+#include <cstdio>
+
 namespace formats {
 namespace {
 
@@ -92,9 +96,8 @@ Json ChoiceJson(const current::HouseholdChoice &Choice) {
             {"total", Money(Choice.Total)}};
 }
 
-} // namespace
-
-Json SettlementJson(const current::Settlement &s) {
+// The figures of the settlement itself.
+Json SettlementFigures(const current::Settlement &s) {
     return {{"income_amount", Money(s.IncomeAmount)},
             {"deductions", Money(s.Deductions)},
             {"donation_limit", Money(s.DonationLimit)},
@@ -111,8 +114,43 @@ Json SettlementJson(const current::Settlement &s) {
             {"reason", keys::Reason(s.Reason)}};
 }
 
+
+// A day as the year file writes one: "2027-12-31".
+Json IsoDate(int Year, int Month, int Day) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", Year, Month, Day);
+    return text;
+}
+
+// An announcement by its parts, which each face words in its own language.
+Json DocumentJson(const current::Document &Law) {
+    return {{"issuer", Law.By == current::Issuer::Sat ? "sat" : "mof-sat"},
+            {"year", Law.Year},
+            {"number", Law.Number}};
+}
+
+} // namespace
+
+Json SettlementJson(const current::Settlement &s, const current::YearRules &Rules) {
+    using current::Law::SettlementFrom;
+    using current::Law::SettlementUntil;
+    // The settlement of a tax year is made in the year after it.
+    const int settledIn = Rules.Year + 1;
+    Json json = SettlementFigures(s);
+    json["exemption_barred"] = s.ExemptionBarred;
+    json["small_owed"] = Money(Rules.SmallOwed);
+    json["low_income"] = Money(Rules.LowIncome);
+    json["exemptions"] = DocumentJson(Rules.Exemptions);
+    json["exemptions_until"] =
+        IsoDate(Rules.ExemptionsUntil.Year, Rules.ExemptionsUntil.Month, Rules.ExemptionsUntil.Day);
+    json["settlement_from"] = IsoDate(settledIn, SettlementFrom.Month, SettlementFrom.Day);
+    json["settlement_until"] = IsoDate(settledIn, SettlementUntil.Month, SettlementUntil.Day);
+    return json;
+}
+
 Json YearSettlementJson(const current::YearSettlement &s) {
-    Json json = SettlementJson(s.Figures);
+    const current::YearRules *rules = current::RulesInUse(s.Input.Year);
+    Json json = SettlementJson(s.Figures, rules ? *rules : current::LatestRulesInUse());
     json["bonus_method"] = keys::Method(s.Method);
     json["special"] = Money(s.Special);
     json["illness"] = Money(s.Illness);

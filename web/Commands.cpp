@@ -5,6 +5,7 @@
 #include "engine/current/Remuneration.h"
 #include "engine/current/Reverse.h"
 #include "engine/current/Rules.h"
+#include "engine/current/RulesInUse.h"
 #include "engine/current/Settlement.h"
 #include "engine/current/Severance.h"
 #include "engine/current/Wage.h"
@@ -182,7 +183,9 @@ Outcome Settle(Options &Line) {
     year.Bonus = Line.Amount("bonus");
     year.Method = *method;
     year.Withheld = Line.Amount("withheld");
-    return Done(formats::SettlementJson(current::Settle(year)));
+    const current::YearRules &rules = current::LatestRulesInUse();
+    year.Year = rules.Year;
+    return Done(formats::SettlementJson(current::Settle(year, rules), rules));
 }
 
 Outcome Severance(Options &Line) {
