@@ -20,10 +20,51 @@ export interface Fault {
   file?: string;
 }
 
-export type Outcome =
+export type Outcome<Value = any> =
   /** `text` is byte for byte what `pendra-cli ... --json` prints; `value` is it parsed. */
-  | { ok: true; text: string; value: any }
+  | { ok: true; text: string; value: Value }
   | { ok: false; fault: Fault };
+
+/** An announcement of the law, which each face words in its own language. */
+export interface LawDocument {
+  /** "sat": 国家税务总局公告; "mof-sat": 财政部 税务总局公告. */
+  issuer: 'sat' | 'mof-sat';
+  year: number;
+  number: number;
+}
+
+/**
+ * settle's result, and the `settlement` of year's (which adds the deductions and the bonus
+ * method's keys); amounts as strings with two decimals, days as "2027-12-31".
+ */
+export interface Settlement {
+  income_amount: string;
+  deductions: string;
+  donation_limit: string;
+  donations: string;
+  taxable: string;
+  rate: number;
+  quick_deduction: string;
+  tax: string;
+  bonus_tax: string;
+  total_tax: string;
+  withheld: string;
+  /** Positive owes, negative is refunded. */
+  balance: string;
+  must_file: boolean;
+  reason: 'refund' | 'none' | 'owe_small' | 'income_low' | 'owe';
+  /** Owes within the thresholds, which do not apply since an employer did not withhold. */
+  exemption_barred: boolean;
+  /** The year's thresholds: owing at most small_owed, or earning at most low_income, needs no return. */
+  small_owed: string;
+  low_income: string;
+  /** The announcement granting the thresholds, and the last day of the tax years it covers. */
+  exemptions: LawDocument;
+  exemptions_until: string;
+  /** The first and last day of the settlement, in the year after the tax year. */
+  settlement_from: string;
+  settlement_until: string;
+}
 
 export type Language = 'zh' | 'en';
 export interface Asked { lang?: Language }
@@ -71,7 +112,7 @@ export interface Pendra {
   wage(options: Options, asked?: Asked): Outcome;
   bonus(options: Options, asked?: Asked): Outcome;
   labour(options: Options, asked?: Asked): Outcome;
-  settle(options: Options, asked?: Asked): Outcome;
+  settle(options: Options, asked?: Asked): Outcome<Settlement>;
   severance(options: Options, asked?: Asked): Outcome;
   reverse(kind: 'wage' | 'bonus' | 'labour', options: Options, asked?: Asked): Outcome;
   /**

@@ -40,9 +40,11 @@ INSTANTIATE_TEST_SUITE_P(
         KeysCase{"labour --income 4000",
                  "after_tax deduction income quick_deduction rate tax taxable"},
         KeysCase{"bonus --bonus 38000", "best_split better cliff merged saving separate"},
-        KeysCase{"settle --wages 100000", "balance bonus_tax deductions donation_limit donations "
-                                          "income_amount must_file quick_deduction rate reason "
-                                          "tax taxable total_tax withheld"},
+        KeysCase{"settle --wages 100000",
+                 "balance bonus_tax deductions donation_limit donations exemption_barred "
+                 "exemptions exemptions_until income_amount low_income must_file quick_deduction "
+                 "rate reason settlement_from settlement_until small_owed tax taxable total_tax "
+                 "withheld"},
         KeysCase{"severance --amount 300000 --average-wage 60000",
                  "after_tax exempt income quick_deduction rate tax taxable"}));
 

@@ -57,9 +57,10 @@ TEST(Year, JsonOfTheContractWithTheHandWorkedFigures) {
     EXPECT_EQ(
         KeysOf(s).join(u' '),
         u"balance bonus_method bonus_tax deductions difference donation_limit donations "
-        u"donations_full_given donations_given health_insurance illness income_amount "
-        u"must_file other_method other_method_tax pension quick_deduction rate reason special "
-        u"tax taxable total_tax withheld");
+        u"donations_full_given donations_given exemption_barred exemptions exemptions_until "
+        u"health_insurance illness income_amount low_income must_file other_method "
+        u"other_method_tax pension quick_deduction rate reason settlement_from settlement_until "
+        u"small_owed special tax taxable total_tax withheld");
     EXPECT_EQ(s.value(u"bonus_method").toString(), u"separate");
     // By how much: merged, the year would cost 8040.00, 210.00 more.
     EXPECT_EQ(s.value(u"other_method").toString(), u"merged");
