@@ -3873,26 +3873,6 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
         <translation>Tax due (refund)</translation>
     </message>
     <message>
-        <source>应退税 %1：可以办理汇算申请退税，也可以不办理</source>
-        <translation>Refund due %1: you may file the annual reconciliation to claim it, or not file</translation>
-    </message>
-    <message>
-        <source>无需补税也无退税，无需办理汇算</source>
-        <translation>Nothing due and nothing refunded: no annual reconciliation needed</translation>
-    </message>
-    <message>
-        <source>应补税 %1，在免于汇算的限额之内，无需办理汇算</source>
-        <translation>Tax due %1, within the amount exempt from the annual reconciliation: no need to file</translation>
-    </message>
-    <message>
-        <source>应补税 %1，但综合所得年收入在免于汇算的限额之内，无需办理汇算</source>
-        <translation>Tax due %1, but the annual comprehensive income is within the exempt limit: no need to file</translation>
-    </message>
-    <message>
-        <source>应补税 %1：须在次年汇算期内办理汇算</source>
-        <translation>Tax due %1: file the annual reconciliation in the next year&apos;s filing period</translation>
-    </message>
-    <message>
         <source>工资薪金</source>
         <translation>Wages and salaries</translation>
     </message>

@@ -3,7 +3,7 @@
 // build.mjs wraps it with the module's loader and the words catalogue into one classic script,
 // so that the page also runs when opened from a file, where modules and fetch are refused.
 
-/* global uPlot, SITE_WORDS, load */
+/* global uPlot, SITE_WORDS, load, dateWords */
 
 const store = (() => {
   // Storage refused (a private window, a policy) is said where it matters, never thrown.
@@ -263,17 +263,51 @@ function settlementRows(s) {
     [t('应纳税额合计'), s.total_tax], [t('已预缴税额'), s.withheld], [t('应补（退）税额'), s.balance]];
 }
 
-// The filing sentence of a settlement by its reason; the amounts are the module's.
-function sentence(s) {
-  const owed = s.balance.replace(/^-/, '');
-  switch (s.reason) {
-  case 'refund': return t('应退税 %1：可以办理汇算申请退税，也可以不办理', owed);
-  case 'none': return t('无需补税也无退税，无需办理汇算');
-  case 'owe_small': return t('应补税 %1，在免于汇算的限额之内，无需办理汇算', owed);
-  case 'income_low': return t('应补税 %1，但综合所得年收入在免于汇算的限额之内，无需办理汇算', owed);
-  default: return t('应补税 %1：须在次年汇算期内办理汇算', owed);
-  }
+// The settlement in the desktop program's words (common/USettlementSentences.cpp, whose texts
+// build.mjs takes with their English): every figure of the law is the module's, from the year's
+// rules; here they are only written as the desktop writes them.
+const yuan = (amount) => t('%1元', amount.replace(/^-/, ''));
+// An amount of the law without its decimals when it is whole: "400", "38566.67".
+const lawAmount = (amount) => amount.replace(/\.00$/, '');
+const lawDate = (iso) => dateWords(iso, t('yyyy年M月d日'));
+const lawDocument = ({ issuer, year, number }) =>
+  t(issuer === 'sat' ? '国家税务总局公告%1年第%2号' : '财政部 税务总局公告%1年第%2号', year, number);
+function settlementPeriod(s) {
+  const [from, until] = [s.settlement_from, s.settlement_until].map((iso) => iso.split('-').slice(1).map(Number));
+  return t('次年%1月%2日至%3月%4日', from[0], from[1], until[0], until[1]);
 }
+
+// Whether a return is needed, in a few words.
+function filingHeadline(s) {
+  if (s.reason === 'refund') return t('可以办理年度汇算申请退税');
+  return s.reason === 'owe' ? t('需要办理年度汇算') : t('无需办理年度汇算');
+}
+
+// Why, citing the announcement of the settlement's year.
+function sentence(s) {
+  const until = () => t('（%1，此项免于办理的规定施行至%2）', lawDocument(s.exemptions), lawDate(s.exemptions_until));
+  switch (s.reason) {
+  case 'refund': return t('已预缴税额比全年应纳税额多%1：可在%2办理年度汇算申请退税；放弃退税的，可以不办理。',
+    yuan(s.balance), settlementPeriod(s));
+  case 'none': return t('已预缴税额与全年应纳税额相等，既不需补税，也没有退税。');
+  case 'owe_small': return t('需补税%1，不超过%2元，依规定无需办理年度汇算，也不必补缴%3。',
+    yuan(s.balance), lawAmount(s.small_owed), until());
+  case 'income_low': return t('需补税%1，但全年综合所得收入不超过%2元，依规定无需办理年度汇算，也不必补缴%3。',
+    yuan(s.balance), lawAmount(s.low_income), until());
+  default: break;
+  }
+  if (s.exemption_barred)
+    return t('需补税%1。有扣缴义务人应预扣预缴而未预扣，不适用补税不超过%2元或收入不超过%3元免于办理的规定：须在%4办理年度汇算并补缴税款。',
+      yuan(s.balance), lawAmount(s.small_owed), lawAmount(s.low_income), settlementPeriod(s));
+  return t('需补税%1，超过%2元，且全年综合所得收入超过%3元：须在%4办理年度汇算并补缴税款。',
+    yuan(s.balance), lawAmount(s.small_owed), lawAmount(s.low_income), settlementPeriod(s));
+}
+
+// The headline above its reason, as the settlement page and the year's results show them: red
+// when a return must be made.
+const filing = (s) => [h('p', { class: s.must_file ? 'filing must' : 'filing' }, filingHeadline(s)), h('p', { class: 'sentence' }, sentence(s))];
+// One person of a household in one line, as the household page says it.
+const filingOf = (who, s) => h('p', { class: 'sentence' }, t('%1：%2。%3', who, filingHeadline(s), sentence(s)));
 
 pages.settle = optionsPage('settle', [
   { key: 'wages', label: '工资薪金收入', type: 'decimal', initial: '240000' },
@@ -285,7 +319,7 @@ pages.settle = optionsPage('settle', [
   { key: 'bonus', label: '全年一次性奖金', type: 'decimal' },
   { key: 'bonusMethod', label: '奖金计税方法', options: [['separate', t('单独计税')], ['merged', t('并入综合所得')]], initial: 'separate' },
   { key: 'withheld', label: '已预缴税额', type: 'decimal', initial: '10000' },
-], (o) => pendra.settle(o, { lang }), (v) => [pairs(settlementRows(v)), h('p', { class: 'sentence' }, sentence(v))]);
+], (o) => pendra.settle(o, { lang }), (v) => [pairs(settlementRows(v)), ...filing(v)]);
 
 pages.reverse = optionsPage('reverse', [
   { key: 'kind', label: '反算类别', options: [['wage', t('工资薪金')], ['bonus', t('全年一次性奖金')], ['labour', t('劳务报酬')]], initial: 'wage' },
@@ -591,7 +625,7 @@ function yearPage() {
           : d < 0 ? t('若%1，应纳税额合计为 %2，少 %3', other, s.other_method_tax, s.difference.replace(/^-/, ''))
             : t('若%1，应纳税额合计同为 %2', other, s.other_method_tax)));
       }
-      shown.push(h('p', { class: 'sentence' }, sentence(s)));
+      shown.push(...filing(s));
       return shown;
     }));
     // Only what changed moves in the document.
@@ -680,7 +714,7 @@ pages.household = () => {
         [t('全部由 %1 扣除', b), v.all_to_b.total], [t('最不利的分配'), v.worst.total], [t('分配方案数'), String(v.combinations)]]),
       table([t('共同项目'), t('最优')], shares, false),
       table([t('最优分配下的年度汇算'), a, b], rows),
-      h('p', { class: 'sentence' }, `${a}：${sentence(best.a)}`), h('p', { class: 'sentence' }, `${b}：${sentence(best.b)}`));
+      filingOf(a, best.a), filingOf(b, best.b));
   };
   text.addEventListener('input', run);
   picker.addEventListener('change', async () => {

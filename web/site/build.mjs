@@ -1,7 +1,7 @@
 // Makes the browser edition in web/dist/ beside the module scripts/web has built there:
 //   node web/site/build.mjs
-// The page's words are the program's: every text of web/site/Words.h (context "Site") and the
-// vocabulary of the year file (context "Vocabulary"), each with its
+// The page's words are the program's: every text of web/site/Words.h (context "Site"), the
+// vocabulary of the year file (context "Vocabulary") and the desktop's settlement sentences, each with its
 // English from translations/pendra_en.ts; a text without English stops the build. The module's
 // loader (web/pendra.mjs), the words and the page's code become one classic script, site.js, so
 // that the page runs from a file too, where browsers refuse ES modules and fetch; the engine's
@@ -32,18 +32,37 @@ const unescape = (text) => text.replace(/&lt;/g, '<').replace(/&gt;/g, '>').repl
   .replace(/&apos;/g, "'").replace(/&#x([0-9a-f]+);/gi, (_, x) => String.fromCodePoint(parseInt(x, 16)))
   .replace(/&amp;/g, '&');
 
+// What the page says as the desktop program does, in the desktop's own words: the filing sentences
+// of the settlement (the whole context), and the pieces they are put together with, from the
+// contexts that word them on the desktop. A text named here that the translation lacks stops the
+// build, so that a rewording on the desktop cannot leave the page saying the old sentence.
+const desktopWords = {
+  SettlementSentences: null,
+  TCurrentPage: ['%1元'],
+  TFrmHousehold: ['%1：%2。%3'],
+  LawText: ['yyyy年M月d日', '国家税务总局公告%1年第%2号', '财政部 税务总局公告%1年第%2号'],
+};
+
 function siteWords() {
   const ts = readFileSync(join(root, 'translations', 'pendra_en.ts'), 'utf8');
   const english = new Map();
   const vocabulary = new Map();
-  for (const context of ts.matchAll(/<context>\s*<name>(Site|Vocabulary)<\/name>([\s\S]*?)<\/context>/g)) {
-    const into = context[1] === 'Site' ? english : vocabulary;
+  const desktop = new Map();
+  for (const context of ts.matchAll(/<context>\s*<name>([^<]*)<\/name>([\s\S]*?)<\/context>/g)) {
+    const name = context[1];
+    if (name !== 'Site' && name !== 'Vocabulary' && !(name in desktopWords)) continue;
+    const into = name === 'Site' ? english : name === 'Vocabulary' ? vocabulary : desktop;
     for (const message of context[2].matchAll(
       /<message>\s*<source>([\s\S]*?)<\/source>\s*<translation(?: type="([^"]*)")?>([\s\S]*?)<\/translation>/g)) {
+      const zh = unescape(message[1]);
+      if (into === desktop && desktopWords[name] && !desktopWords[name].includes(zh)) continue;
       if (message[2] !== 'unfinished' && message[2] !== 'vanished' && message[2] !== 'obsolete')
-        into.set(unescape(message[1]), unescape(message[3]));
+        into.set(zh, unescape(message[3]));
     }
   }
+  const lacking = Object.entries(desktopWords).flatMap(([name, texts]) =>
+    (texts ?? []).filter((zh) => !desktop.has(zh)).map((zh) => `${name}: ${zh}`));
+  if (!desktop.size || lacking.length) fail(`no English in translations/pendra_en.ts for the desktop's:\n  ${lacking.join('\n  ')}`);
   // The texts as lupdate sees them: adjacent string literals joined.
   const header = readFileSync(join(site, 'Words.h'), 'utf8');
   const texts = [];
@@ -58,6 +77,8 @@ function siteWords() {
   // The words of the year file's vocabulary (kinds, patients, methods, the timeline's items) are
   // translated once, in the context "Vocabulary", for every face.
   for (const [zh, en] of vocabulary) if (!(zh in words)) words[zh] = en;
+  // The desktop's sentences come first: the page says them exactly as the program does.
+  for (const [zh, en] of desktop) words[zh] = en;
   // A text the page asks for that Words.h lacks would stay Chinese in English: refused here.
   const code = readFileSync(join(site, 'app.js'), 'utf8');
   const asked = [...code.matchAll(/\b(?:t\(|label: )'((?:[^'\\]|\\.)*)'/g)].map((m) => m[1]);

@@ -94,3 +94,28 @@ test("the README's JavaScript examples run and print what the README says", () =
     rmSync(dir, { recursive: true, force: true });
   }
 });
+
+test("a settlement carries the law's figures of its own year, which its sentence quotes", () => {
+  const input = (name) => readFileSync(new URL(`../../tests/cli/golden/in/${name}`, import.meta.url));
+  const law = (s) => [s.small_owed, s.low_income, s.exemptions, s.exemptions_until];
+  // The announcements the README names: 2019年第94号 for 2020, 2021年第42号 for 2021, 2023年第32号
+  // for the latest year, which settle computes.
+  const years = [[input('year-2020-from-january.json'), 2020, { issuer: 'mof-sat', year: 2019, number: 94 }],
+    [input('year-2021-sixty.json'), 2021, { issuer: 'mof-sat', year: 2021, number: 42 }]];
+  const settled = years.map(([file, taxYear, announcement]) => {
+    const { year, settlement: s } = pendra.year(file).value;
+    assert.equal(year, taxYear);
+    assert.deepEqual(s.exemptions, announcement);
+    // Granted for the tax year, and settled in the one after it.
+    assert.ok(Number(s.exemptions_until.slice(0, 4)) >= taxYear, s.exemptions_until);
+    assert.match(s.settlement_from, new RegExp(`^${taxYear + 1}-\\d\\d-\\d\\d$`));
+    assert.ok(s.settlement_from < s.settlement_until);
+    assert.equal(s.exemption_barred, false);
+    return s;
+  });
+  assert.notDeepEqual(law(settled[0]), law(settled[1]));
+  const latest = pendra.settle({ wages: 70000 }).value;
+  assert.deepEqual(latest.exemptions, { issuer: 'mof-sat', year: 2023, number: 32 });
+  assert.equal(latest.reason, 'owe_small');
+  assert.ok(Number(latest.balance) <= Number(latest.small_owed));
+});
