@@ -114,7 +114,6 @@ Json SettlementFigures(const current::Settlement &s) {
             {"reason", keys::Reason(s.Reason)}};
 }
 
-
 // A day as the year file writes one: "2027-12-31".
 Json IsoDate(int Year, int Month, int Day) {
     char text[16];
