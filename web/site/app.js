@@ -70,8 +70,10 @@ function field(label, path, value, onInput, { type = 'text', options = null, hin
   const id = uid();
   let input;
   if (options) {
+    // Choices worded when the field is made, so that they follow the language in use.
+    const choices = typeof options === 'function' ? options() : options;
     input = h('select', { id, 'data-path': path },
-      options.map(([key, words]) => h('option', { value: key, selected: String(value ?? '') === String(key) }, words)));
+      choices.map(([key, words]) => h('option', { value: key, selected: String(value ?? '') === String(key) }, words)));
     input.addEventListener('change', () => onInput(input.value));
   } else if (type === 'checkbox') {
     input = h('input', { id, type: 'checkbox', 'data-path': path, checked: !!value });
@@ -185,9 +187,9 @@ pages.wage = optionsPage('wage', [
   { key: 'insurance', label: '三险一金', type: 'decimal', initial: '2000' },
   { key: 'special', label: '专项附加扣除', type: 'decimal', initial: '3000' },
   { key: 'other', label: '其他扣除', type: 'decimal' },
-  { key: 'mode', label: '基本减除费用', options: modeOptions(), initial: '按月' },
-  { key: 'from', label: '起始月份', options: monthOptions(), initial: '1' },
-  { key: 'to', label: '截止月份', options: monthOptions(), initial: '12' },
+  { key: 'mode', label: '基本减除费用', options: modeOptions, initial: '按月' },
+  { key: 'from', label: '起始月份', options: monthOptions, initial: '1' },
+  { key: 'to', label: '截止月份', options: monthOptions, initial: '12' },
   { key: 'nonresident', label: '非居民个人', type: 'checkbox' },
 ], (o) => pendra.wage(o, { lang }), (v) => [h('h2', {}, t('逐月累计预扣')), wageMonths(v.months ?? [v])]);
 
@@ -250,7 +252,7 @@ function drawBonusCurve(o) {
 
 pages.labour = optionsPage('labour', [
   { key: 'income', label: '收入', type: 'decimal', initial: '30000' },
-  { key: 'kind', label: '类别', options: [['labour', t('劳务报酬')], ['author', t('稿酬')], ['royalty', t('特许权使用费')]], initial: 'labour' },
+  { key: 'kind', label: '类别', options: () => [['labour', t('劳务报酬')], ['author', t('稿酬')], ['royalty', t('特许权使用费')]], initial: 'labour' },
   { key: 'nonresident', label: '非居民个人', type: 'checkbox' },
 ], (o) => pendra.labour(o, { lang }), (v) => [pairs([[t('收入'), v.income], [t('减除费用'), v.deduction],
   [t('应纳税所得额'), v.taxable], [t('税率'), `${v.rate}%`], [t('速算扣除数'), v.quick_deduction],
@@ -317,12 +319,12 @@ pages.settle = optionsPage('settle', [
   { key: 'insurance', label: '三险一金', type: 'decimal', initial: '24000' },
   { key: 'special', label: '专项附加扣除', type: 'decimal', initial: '36000' },
   { key: 'bonus', label: '全年一次性奖金', type: 'decimal' },
-  { key: 'bonusMethod', label: '奖金计税方法', options: [['separate', t('单独计税')], ['merged', t('并入综合所得')]], initial: 'separate' },
+  { key: 'bonusMethod', label: '奖金计税方法', options: () => [['separate', t('单独计税')], ['merged', t('并入综合所得')]], initial: 'separate' },
   { key: 'withheld', label: '已预缴税额', type: 'decimal', initial: '10000' },
 ], (o) => pendra.settle(o, { lang }), (v) => [pairs(settlementRows(v)), ...filing(v)]);
 
 pages.reverse = optionsPage('reverse', [
-  { key: 'kind', label: '反算类别', options: [['wage', t('工资薪金')], ['bonus', t('全年一次性奖金')], ['labour', t('劳务报酬')]], initial: 'wage' },
+  { key: 'kind', label: '反算类别', options: () => [['wage', t('工资薪金')], ['bonus', t('全年一次性奖金')], ['labour', t('劳务报酬')]], initial: 'wage' },
   { key: 'net', label: '税后金额', type: 'decimal', initial: '15000' },
   { key: 'insuranceRate', label: '三险一金比例（%）', type: 'decimal', initial: '10.5', when: (v) => v.kind === 'wage' },
   { key: 'baseMin', label: '缴费基数下限', type: 'decimal', initial: '7162', when: (v) => v.kind === 'wage' },

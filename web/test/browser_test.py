@@ -344,6 +344,14 @@ class BrowserTest(unittest.TestCase):
         self.assertEqual(self.page.field('--income').get_attribute('value'), '12345.67')
         self.assertIn('Cumulative withholding month by month', self.driver.page_source)
         self.assertEqual(self.driver.execute_script('return document.documentElement.lang'), 'en')
+        for name in ('wage', 'labour', 'settle', 'reverse'):
+            with self.subTest(page=name):
+                self.page.open(name, fresh=False)
+                choices = self.driver.execute_script(
+                    "return [...document.querySelectorAll('main select option')].map((o) => o.textContent);")
+                self.assertTrue(choices)
+                self.assertEqual([c for c in choices if re.search('[\u4e00-\u9fff]', c)], [])
+        self.page.open('wage', fresh=False)
         Select(self.driver.find_element(By.ID, 'lang')).select_by_value('zh')
         self.assertEqual(self.page.field('--income').get_attribute('value'), '12345.67')
         self.assertIn('逐月累计预扣', self.driver.page_source)
