@@ -27,6 +27,12 @@ bool IsAmount(Field Role) {
     }
 }
 
+// An amount kept as it was typed (a part of 专项扣除, 全年一次性奖金, an item): shown as typed but
+// ordered by its cents, or "100000" would come before "36000".
+bool IsTypedAmount(Field Role) {
+    return Role == Field::InsurancePart || Role == Field::Bonus || Role == Field::DeductionItem;
+}
+
 char FoldAscii(char C) {
     return C >= 'A' && C <= 'Z' ? static_cast<char>(C - 'A' + 'a') : C;
 }
@@ -190,9 +196,10 @@ QVariant TBatchModel::data(const QModelIndex &Index, int Role) const {
         return flags(Index).testFlag(Qt::ItemIsEditable) ? tr("双击改正这个单元格，再点“计算”")
                                                          : QVariant();
     case Qt::TextAlignmentRole: {
-        const bool number = column >= inputs ||
-                            IsAmount(Data->Columns()[static_cast<std::size_t>(column)].Role) ||
-                            Data->Columns()[static_cast<std::size_t>(column)].Role == Field::Month;
+        const Field role = column < inputs ? Data->Columns()[static_cast<std::size_t>(column)].Role
+                                           : Field::Written;
+        const bool number =
+            column >= inputs || IsAmount(role) || IsTypedAmount(role) || role == Field::Month;
         return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
     }
     case Qt::BackgroundRole:
@@ -346,6 +353,10 @@ std::vector<std::uint32_t> TBatchModel::OrderBy(int Column, Qt::SortOrder Order)
     const Field role = sheet.Columns()[static_cast<std::size_t>(Column)].Role;
     if (IsAmount(role))
         by([&sheet, role](std::uint32_t r) { return sheet.Amount(r, role); });
+    else if (IsTypedAmount(role))
+        by([&sheet, Column](std::uint32_t r) {
+            return sheet.TypedAmount(r, static_cast<std::size_t>(Column));
+        });
     else if (role == Field::Month)
         by([&sheet](std::uint32_t r) { return sheet.Row(r).Month; });
     else

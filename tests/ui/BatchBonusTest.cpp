@@ -1,5 +1,6 @@
 // The batch window with a sheet that pays annual bonuses: a bonus in a cliff is shaded in its note
-// column and counted on the status line, a bonus outside one is not.
+// column and counted on the status line, a bonus outside one is not; the amounts kept as typed
+// sort as amounts.
 
 #include "BatchRuns.h"
 #include "pages/UBatchModel.h"
@@ -8,10 +9,16 @@
 
 #include <QBrush>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 using namespace UiTest;
 
@@ -42,6 +49,50 @@ TEST(BatchBonus, ACliffIsShadedAndCountedOnTheStatusLine) {
     EXPECT_NE(shade.value<QBrush>().style(), Qt::NoBrush);
     EXPECT_TRUE(window.TxtCounts->text().contains(QStringLiteral("1笔奖金落在临界区间")))
         << window.TxtCounts->text().toStdString();
+}
+
+// Each column holds E1's amount longest and smallest as text, E3's shortest and smallest as a
+// number: ordered as text the rows would come E1, E2, E3.
+TEST(BatchBonus, AmountsKeptAsTypedSortByTheirCents) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("奖金.csv"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("工号,月份,收入,养老保险,全年一次性奖金,子女教育\n"
+               "E1,1,20000,1000,100000,1000\n"
+               "E2,1,20000,360,36000,400\n"
+               "E3,1,20000,90.5,9000.5,50\n");
+    file.close();
+    TFrmBatch window;
+    ShowActive(&window);
+    ASSERT_TRUE(BatchRuns::Ran(window, [&] { ASSERT_TRUE(ClickAndChoose(window.BtnOpen, path)); }));
+    TBatchModel *model = window.SheetModel();
+    QHeaderView *header = window.GridSheet->horizontalHeader();
+    for (const QString title : {QStringLiteral("养老保险"), QStringLiteral("全年一次性奖金"),
+                                QStringLiteral("子女教育")}) {
+        int column = -1;
+        for (int c = 0; c < model->columnCount(); ++c) {
+            if (model->headerData(c, Qt::Horizontal).toString() == title)
+                column = c;
+        }
+        ASSERT_GE(column, 0) << title.toStdString();
+        for (int click = 0; click < 2; ++click) {
+            window.GridSheet->scrollTo(model->index(0, column));
+            ASSERT_TRUE(BatchRuns::Ran(window, [&] {
+                QTest::mouseClick(
+                    header->viewport(), Qt::LeftButton, {},
+                    QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+            }));
+            ASSERT_EQ(header->sortIndicatorSection(), column) << title.toStdString();
+            const bool up = header->sortIndicatorOrder() == Qt::AscendingOrder;
+            std::vector<std::string> ids;
+            for (int row = 0; row < model->rowCount(); ++row)
+                ids.push_back(model->index(row, 0).data().toString().toStdString());
+            EXPECT_EQ(ids, up ? std::vector<std::string>{"E3", "E2", "E1"}
+                              : std::vector<std::string>{"E1", "E2", "E3"})
+                << title.toStdString() << " click " << click;
+        }
+    }
 }
 
 } // namespace
