@@ -118,7 +118,31 @@ TEST_P(TemplateKinds, MonthIsFilledUnderTheHeaderAndTheRestKept) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Template, TemplateKinds,
-                         testing::Values("template.xlsx", "template-inline.xlsx"));
+                         testing::Values("template.xlsx", "template-inline.xlsx",
+                                         "template-formulas.xlsx"));
+
+// The sample rows' formulas go with the rows, and the calculation chain naming their cells with
+// them, its relationship and content type cut from parts otherwise kept as they were; the used
+// range is the header's columns down to the last row written, not the sample rows' P9.
+TEST(TemplateFormulas, CalcChainLeftOutAndTheUsedRangeThatWritten) {
+    const Fixtures files;
+    const QString out = files("申报.xlsx");
+    const Outcome run =
+        RunCli({QStringLiteral("payroll"), files("sheet.xlsx"), QStringLiteral("--template"),
+                files("template-formulas.xlsx"), QStringLiteral("--month"), QStringLiteral("3"),
+                QStringLiteral("-o"), out});
+    EXPECT_EQ(run.Status, 1) << run.Err.toStdString();
+    EXPECT_EQ(Python({QStringLiteral("check"), out, files("template-formulas.xlsx")}).toStdString(),
+              R"(calcChain: none
+relationships to no part: none
+content types of no part: none
+dimension of xl/worksheets/sheet1.xml: A1:A1
+dimension of xl/worksheets/sheet2.xml: A1:N4
+changed: [Content_Types].xml, xl/_rels/workbook.xml.rels, xl/worksheets/sheet2.xml
+relationships and content types otherwise as given: True
+openpyxl loads: 填表说明, 正常工资薪金所得
+)");
+}
 
 struct Refusal {
     const char *Template;

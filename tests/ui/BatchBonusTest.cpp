@@ -68,8 +68,8 @@ TEST(BatchBonus, AmountsKeptAsTypedSortByTheirCents) {
     ASSERT_TRUE(BatchRuns::Ran(window, [&] { ASSERT_TRUE(ClickAndChoose(window.BtnOpen, path)); }));
     TBatchModel *model = window.SheetModel();
     QHeaderView *header = window.GridSheet->horizontalHeader();
-    for (const QString title : {QStringLiteral("养老保险"), QStringLiteral("全年一次性奖金"),
-                                QStringLiteral("子女教育")}) {
+    for (const QString &title : {QStringLiteral("养老保险"), QStringLiteral("全年一次性奖金"),
+                                 QStringLiteral("子女教育")}) {
         int column = -1;
         for (int c = 0; c < model->columnCount(); ++c) {
             if (model->headerData(c, Qt::Horizontal).toString() == title)
@@ -88,8 +88,9 @@ TEST(BatchBonus, AmountsKeptAsTypedSortByTheirCents) {
             std::vector<std::string> ids;
             for (int row = 0; row < model->rowCount(); ++row)
                 ids.push_back(model->index(row, 0).data().toString().toStdString());
-            EXPECT_EQ(ids, up ? std::vector<std::string>{"E3", "E2", "E1"}
-                              : std::vector<std::string>{"E1", "E2", "E3"})
+            const std::vector<std::string> ascending{"E3", "E2", "E1"};
+            const std::vector<std::string> descending{"E1", "E2", "E3"};
+            EXPECT_EQ(ids, up ? ascending : descending)
                 << title.toStdString() << " click " << click;
         }
     }
