@@ -56,6 +56,7 @@ void TBatchModel::SetSheet(std::shared_ptr<const sheets::PayrollSheet> Sheet) {
     ExtraTitles = Data ? sheets::ExtraTitles(*Data) : QStringList();
     FilterText.clear();
     Typed.clear();
+    Cliffs.clear();
     SortColumn = -1;
     SortOrder = Qt::AscendingOrder;
     Sorted.resize(Data ? Data->RowCount() : 0);
@@ -65,9 +66,11 @@ void TBatchModel::SetSheet(std::shared_ptr<const sheets::PayrollSheet> Sheet) {
     endResetModel();
 }
 
-void TBatchModel::SetSummary(std::optional<sheets::PayrollSummary> Summary) {
+void TBatchModel::SetSummary(std::optional<sheets::PayrollSummary> Summary,
+                             std::vector<std::uint32_t> CliffRows) {
     if (!Data)
         return;
+    Cliffs = Summary ? std::move(CliffRows) : std::vector<std::uint32_t>();
     const bool wasShown = Totals.has_value();
     const int inputs = InputColumnCount();
     if (Summary && !wasShown) {
@@ -364,6 +367,46 @@ std::vector<std::uint32_t> TBatchModel::OrderBy(int Column, Qt::SortOrder Order)
             return sheet.TextOf(r, static_cast<std::size_t>(Column));
         });
     return sorted;
+}
+
+std::vector<std::uint32_t> TBatchModel::CliffRows(const sheets::PayrollSheet &Sheet) {
+    std::vector<std::uint32_t> rows;
+    if (!Sheet.HasBonus())
+        return rows;
+    for (std::uint32_t employee = 0; employee < Sheet.EmployeeCount(); ++employee) {
+        if (!Sheet.Accepted(employee))
+            continue;
+        const auto months = Sheet.EmployeeRows(employee);
+        const std::vector<sheets::BonusResult> bonuses = sheets::TaxBonuses(Sheet, employee);
+        for (std::size_t k = 0; k < bonuses.size() && k < months.size(); ++k) {
+            if (bonuses[k].Cliff)
+                rows.push_back(months[k]);
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+QModelIndex TBatchModel::NextCliff(const QModelIndex &After) const {
+    if (!Data || !Totals || Cliffs.empty() || Shown.empty())
+        return {};
+    const std::size_t count = Shown.size();
+    const std::size_t start =
+        After.isValid() && After.row() < rowCount() ? static_cast<std::size_t>(After.row()) + 1 : 0;
+    for (std::size_t step = 0; step < count; ++step) {
+        const std::size_t at = (start + step) % count;
+        if (!std::binary_search(Cliffs.begin(), Cliffs.end(), Shown[at]))
+            continue;
+        const std::span<const sheets::ExtraResult> extras = Cursor->ExtrasAt(Shown[at]);
+        const auto flagged = std::find_if(extras.begin(), extras.end(),
+                                          [](const sheets::ExtraResult &c) { return c.Flagged; });
+        if (flagged == extras.end())
+            continue;
+        return index(static_cast<int>(at), InputColumnCount() +
+                                               static_cast<int>(sheets::ResultColumnCount) +
+                                               static_cast<int>(flagged - extras.begin()));
+    }
+    return {};
 }
 
 std::vector<current::Cents> TBatchModel::ResultKeys(sheets::ResultColumn Column) const {

@@ -1,6 +1,6 @@
 // The batch window with a sheet that pays annual bonuses: a bonus in a cliff is shaded in its note
-// column and counted on the status line, a bonus outside one is not; the amounts kept as typed
-// sort as amounts.
+// column and counted on the status line, a bonus outside one is not, and the button beside the
+// count goes from one such cell to the next; the amounts kept as typed sort as amounts.
 
 #include "BatchRuns.h"
 #include "pages/UBatchModel.h"
@@ -93,6 +93,40 @@ TEST(BatchBonus, AmountsKeptAsTypedSortByTheirCents) {
             EXPECT_EQ(ids, up ? ascending : descending)
                 << title.toStdString() << " click " << click;
         }
+    }
+}
+
+// The note column is the table's last: each click selects the next shaded cell and scrolls to it,
+// from the top again past the last.
+TEST(BatchBonus, TheButtonBesideTheCountSelectsEachCliffInTurn) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("奖金.csv"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("工号,月份,收入,全年一次性奖金\n"
+               "E1,1,20000,36000.01\nE2,1,20000,36000.00\nE3,1,20000,150000\n");
+    file.close();
+    TFrmBatch window;
+    window.resize(1366, 768);
+    ShowActive(&window);
+    ASSERT_TRUE(BatchRuns::Ran(window, [&] { ASSERT_TRUE(ClickAndChoose(window.BtnOpen, path)); }));
+    EXPECT_FALSE(window.BtnCliffs->isVisible()) << "shown before anything was calculated";
+    ASSERT_TRUE(BatchRuns::Clicked(window, window.BtnCalc));
+    ASSERT_TRUE(window.BtnCliffs->isVisible());
+    TBatchModel *model = window.SheetModel();
+    QTableView *grid = window.GridSheet;
+    // Where the results leave the view: the note column out of sight.
+    grid->scrollTo(model->index(0, 0));
+    for (const char *id : {"E1", "E3", "E1"}) {
+        Click(window.BtnCliffs);
+        const QModelIndex cell = grid->currentIndex();
+        ASSERT_TRUE(cell.isValid());
+        EXPECT_EQ(model->index(cell.row(), 0).data().toString().toStdString(), id);
+        EXPECT_EQ(model->headerData(cell.column(), Qt::Horizontal).toString(),
+                  QStringLiteral("奖金提示"));
+        EXPECT_NE(cell.data(Qt::BackgroundRole).value<QBrush>().style(), Qt::NoBrush) << id;
+        EXPECT_TRUE(grid->selectionModel()->isSelected(cell)) << id;
+        EXPECT_TRUE(grid->viewport()->rect().intersects(grid->visualRect(cell))) << id;
     }
 }
 
