@@ -201,8 +201,14 @@ QVariant TBatchModel::data(const QModelIndex &Index, int Role) const {
     case Qt::TextAlignmentRole: {
         const Field role = column < inputs ? Data->Columns()[static_cast<std::size_t>(column)].Role
                                            : Field::Written;
-        const bool number =
+        bool number =
             column >= inputs || IsAmount(role) || IsTypedAmount(role) || role == Field::Month;
+        // A note (奖金提示) reads from its start, which a cell narrower than it would cut off.
+        if (column >= inputs + static_cast<int>(sheets::ResultColumnCount)) {
+            const sheets::ExtraResult *cell =
+                ExtraAt(row, static_cast<std::size_t>(column - inputs) - sheets::ResultColumnCount);
+            number = !cell || cell->Of != sheets::ExtraResult::Kind::Text;
+        }
         return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
     }
     case Qt::BackgroundRole:

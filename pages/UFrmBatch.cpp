@@ -284,15 +284,14 @@ QWidget *TFrmBatch::BuildSummary() {
     TxtCounts->setObjectName(QStringLiteral("TxtCounts"));
     TxtCounts->setAccessibleName(tr("人数与行数"));
     // The shaded cells stand in the last column, out of sight until the table is scrolled there.
-    BtnCliffs = new QPushButton(tr("查看"), box);
+    BtnCliffs = new QPushButton(tr("下一笔临界奖金"), box);
     BtnCliffs->setObjectName(QStringLiteral("BtnCliffs"));
-    BtnCliffs->setAccessibleName(tr("查看落在临界区间的奖金"));
     BtnCliffs->setToolTip(tr("选中下一笔落在临界区间的奖金（标色的单元格）"));
     BtnCliffs->hide();
     connect(BtnCliffs, &QPushButton::clicked, this, &TFrmBatch::BtnCliffsClick);
     auto *counts = new QHBoxLayout;
-    counts->addWidget(TxtCounts);
     counts->addWidget(BtnCliffs);
+    counts->addWidget(TxtCounts);
     counts->addStretch(1);
     grid->addLayout(counts);
     grid->addWidget(BuildTotals());

@@ -53,7 +53,7 @@ class TFrmBatch : public QWidget {
     QTableView *GridFrozen;
     QLabel *LblErrors;
     QLabel *TxtCounts, *TxtYearTax, *TxtStatus;
-    // Beside the count of bonuses in a cliff: selects the next one's shaded cell, far right.
+    // Before the count of bonuses in a cliff: selects the next one's shaded cell, far right.
     QPushButton *BtnCliffs;
     QLabel *TxtMonthTax[12];
 

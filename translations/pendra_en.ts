@@ -5470,16 +5470,12 @@ Please check that the folder may be written to and that there is enough disk spa
         <translation>Fill a month&apos;s wages into the import template of the Individual Income Tax withholding client</translation>
     </message>
     <message>
-        <source>查看</source>
-        <translation>Show</translation>
-    </message>
-    <message>
-        <source>查看落在临界区间的奖金</source>
-        <translation>Show the bonuses in a cliff</translation>
-    </message>
-    <message>
         <source>选中下一笔落在临界区间的奖金（标色的单元格）</source>
         <translation>Select the next bonus in a cliff (a shaded cell)</translation>
+    </message>
+    <message>
+        <source>下一笔临界奖金</source>
+        <translation>Next bonus in a cliff</translation>
     </message>
 </context>
 <context>

@@ -126,6 +126,8 @@ TEST(BatchBonus, TheButtonBesideTheCountSelectsEachCliffInTurn) {
                   QStringLiteral("奖金提示"));
         EXPECT_NE(cell.data(Qt::BackgroundRole).value<QBrush>().style(), Qt::NoBrush) << id;
         EXPECT_TRUE(grid->selectionModel()->isSelected(cell)) << id;
+        // A note longer than its cell is read from its start.
+        EXPECT_TRUE(cell.data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignLeft) << id;
         EXPECT_TRUE(grid->viewport()->rect().intersects(grid->visualRect(cell))) << id;
     }
 }
