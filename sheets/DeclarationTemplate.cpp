@@ -302,7 +302,7 @@ class Filler {
     QString Dimension() const;
     std::optional<QByteArray> WithoutElement(const QString &Part, QLatin1StringView Element,
                                              QLatin1StringView Attribute, const QString &Value,
-                                             QString &Fault) const;
+                                             Qt::CaseSensitivity Case, QString &Fault) const;
     QString CopyArchive(const QString &Output, const std::map<QString, QByteArray> &Replaced);
 };
 
@@ -728,22 +728,11 @@ QString Filler::Dimension() const {
            CellName(std::max(KeptColumns, 1) - 1, Fill.HeaderLine + Fill.RowsWritten);
 }
 
-// An attribute's value in the text of a start tag; none when it has none.
-std::optional<QString> AttributeIn(const QString &Tag, QLatin1StringView Name) {
-    const QRegularExpression pattern(QStringLiteral("\\s%1\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)')")
-                                         .arg(QRegularExpression::escape(Name)));
-    const QRegularExpressionMatch match = pattern.match(Tag);
-    if (!match.hasMatch())
-        return std::nullopt;
-    return match.capturedStart(1) >= 0 ? match.captured(1) : match.captured(2);
-}
-
-// The part with its elements named Element whose Attribute is Value (the part names compared
-// as OPC compares them, without case) taken out, every other byte as it was; none when the part
-// is missing or names no such element.
+// The part with its elements named Element whose Attribute is Value taken out, every other byte
+// as it was; none when the part is missing or names no such element.
 std::optional<QByteArray> Filler::WithoutElement(const QString &Part, QLatin1StringView Element,
                                                  QLatin1StringView Attribute, const QString &Value,
-                                                 QString &Fault) const {
+                                                 Qt::CaseSensitivity Case, QString &Fault) const {
     const auto bytes = Zip->Inflate(Part, Fault);
     if (!bytes)
         return std::nullopt;
@@ -753,13 +742,16 @@ std::optional<QByteArray> Filler::WithoutElement(const QString &Part, QLatin1Str
     const QRegularExpression element(
         QStringLiteral("<((?:[A-Za-z_][\\w.-]*:)?)%1(\\s[^>]*?)?(?:/>|>\\s*</\\1%1\\s*>)")
             .arg(QRegularExpression::escape(Element)));
+    const QRegularExpression attribute(QStringLiteral("\\s%1\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)')")
+                                           .arg(QRegularExpression::escape(Attribute)));
     bool cut = false;
     for (qsizetype from = 0;;) {
         const QRegularExpressionMatch match = element.match(text, from);
         if (!match.hasMatch())
             break;
-        const auto value = AttributeIn(match.captured(2), Attribute);
-        if (value && value->compare(Value, Qt::CaseInsensitive) == 0) {
+        const QRegularExpressionMatch named = attribute.match(match.captured(2));
+        const QString value = named.capturedStart(1) >= 0 ? named.captured(1) : named.captured(2);
+        if (named.hasMatch() && value.compare(Value, Case) == 0) {
             text.remove(match.capturedStart(), match.capturedLength());
             from = match.capturedStart();
             cut = true;
@@ -922,13 +914,15 @@ TemplateOutcome Filler::Run(const QString &Output) {
             return QString::fromUtf8(name);
         };
         const QString rels = stored(WorkbookRels);
-        if (const auto cut = WithoutElement(WorkbookRels, QLatin1StringView("Relationship"),
-                                            QLatin1StringView("Id"), CalcChainId, fault))
+        if (const auto cut =
+                WithoutElement(WorkbookRels, QLatin1StringView("Relationship"),
+                               QLatin1StringView("Id"), CalcChainId, Qt::CaseSensitive, fault))
             replaced[rels] = *cut;
         const QString types = stored(QStringLiteral("[Content_Types].xml"));
         if (const auto cut =
                 WithoutElement(QStringLiteral("[Content_Types].xml"), QLatin1StringView("Override"),
-                               QLatin1StringView("PartName"), u'/' + CalcChainPart, fault))
+                               QLatin1StringView("PartName"), u'/' + CalcChainPart,
+                               Qt::CaseInsensitive, fault)) // as OPC compares part names
             replaced[types] = *cut;
         if (!fault.isEmpty())
             return Refused(InTemplate(fault));
