@@ -12,35 +12,42 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 using namespace UiTest;
 
 namespace {
 
-TEST(BatchBonus, ACliffIsShadedAndCountedOnTheStatusLine) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("奖金.csv"));
+// Csv written to a file and opened through the 打开 button.
+void Open(TFrmBatch &Window, const QTemporaryDir &Dir, const char *Csv) {
+    const QString path = Dir.filePath(QStringLiteral("奖金.csv"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("工号,月份,收入,全年一次性奖金\nE1,1,20000,36000.00\nE2,1,20000,36000.01\n");
+    file.write(Csv);
     file.close();
+    ShowActive(&Window);
+    ASSERT_TRUE(BatchRuns::Ran(Window, [&] { ASSERT_TRUE(ClickAndChoose(Window.BtnOpen, path)); }));
+}
+
+int ColumnTitled(const TBatchModel &Model, const QString &Title) {
+    for (int column = 0; column < Model.columnCount(); ++column) {
+        if (Model.headerData(column, Qt::Horizontal).toString() == Title)
+            return column;
+    }
+    return -1;
+}
+
+TEST(BatchBonus, ACliffIsShadedAndCountedOnTheStatusLine) {
+    QTemporaryDir dir;
     TFrmBatch window;
-    ShowActive(&window);
-    ASSERT_TRUE(BatchRuns::Ran(window, [&] { ASSERT_TRUE(ClickAndChoose(window.BtnOpen, path)); }));
+    Open(window, dir, "工号,月份,收入,全年一次性奖金\nE1,1,20000,36000.00\nE2,1,20000,36000.01\n");
     ASSERT_TRUE(BatchRuns::Clicked(window, window.BtnCalc));
     TBatchModel *model = window.SheetModel();
-    int note = -1;
-    for (int column = 0; column < model->columnCount(); ++column) {
-        if (model->headerData(column, Qt::Horizontal).toString() == QStringLiteral("奖金提示"))
-            note = column;
-    }
+    const int note = ColumnTitled(*model, QStringLiteral("奖金提示"));
     ASSERT_GE(note, 0) << "no note column after calculating";
     EXPECT_FALSE(model->index(0, note).data(Qt::BackgroundRole).isValid());
     EXPECT_TRUE(model->index(1, note).data().toString().contains(QStringLiteral("改发36000.00元")));
@@ -55,26 +62,15 @@ TEST(BatchBonus, ACliffIsShadedAndCountedOnTheStatusLine) {
 // number: ordered as text the rows would come E1, E2, E3.
 TEST(BatchBonus, AmountsKeptAsTypedSortByTheirCents) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("奖金.csv"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("工号,月份,收入,养老保险,全年一次性奖金,子女教育\n"
-               "E1,1,20000,1000,100000,1000\n"
-               "E2,1,20000,360,36000,400\n"
-               "E3,1,20000,90.5,9000.5,50\n");
-    file.close();
     TFrmBatch window;
-    ShowActive(&window);
-    ASSERT_TRUE(BatchRuns::Ran(window, [&] { ASSERT_TRUE(ClickAndChoose(window.BtnOpen, path)); }));
+    Open(window, dir,
+         "工号,月份,收入,养老保险,全年一次性奖金,子女教育\nE1,1,20000,1000,100000,1000\n"
+         "E2,1,20000,360,36000,400\nE3,1,20000,90.5,9000.5,50\n");
     TBatchModel *model = window.SheetModel();
     QHeaderView *header = window.GridSheet->horizontalHeader();
     for (const QString &title : {QStringLiteral("养老保险"), QStringLiteral("全年一次性奖金"),
                                  QStringLiteral("子女教育")}) {
-        int column = -1;
-        for (int c = 0; c < model->columnCount(); ++c) {
-            if (model->headerData(c, Qt::Horizontal).toString() == title)
-                column = c;
-        }
+        const int column = ColumnTitled(*model, title);
         ASSERT_GE(column, 0) << title.toStdString();
         for (int click = 0; click < 2; ++click) {
             window.GridSheet->scrollTo(model->index(0, column));
@@ -85,12 +81,10 @@ TEST(BatchBonus, AmountsKeptAsTypedSortByTheirCents) {
             }));
             ASSERT_EQ(header->sortIndicatorSection(), column) << title.toStdString();
             const bool up = header->sortIndicatorOrder() == Qt::AscendingOrder;
-            std::vector<std::string> ids;
+            QStringList ids;
             for (int row = 0; row < model->rowCount(); ++row)
-                ids.push_back(model->index(row, 0).data().toString().toStdString());
-            const std::vector<std::string> ascending{"E3", "E2", "E1"};
-            const std::vector<std::string> descending{"E1", "E2", "E3"};
-            EXPECT_EQ(ids, up ? ascending : descending)
+                ids << model->index(row, 0).data().toString();
+            EXPECT_EQ(ids.join(u' ').toStdString(), up ? "E3 E2 E1" : "E1 E2 E3")
                 << title.toStdString() << " click " << click;
         }
     }
@@ -100,16 +94,11 @@ TEST(BatchBonus, AmountsKeptAsTypedSortByTheirCents) {
 // from the top again past the last.
 TEST(BatchBonus, TheButtonBesideTheCountSelectsEachCliffInTurn) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("奖金.csv"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("工号,月份,收入,全年一次性奖金\n"
-               "E1,1,20000,36000.01\nE2,1,20000,36000.00\nE3,1,20000,150000\n");
-    file.close();
     TFrmBatch window;
     window.resize(1366, 768);
-    ShowActive(&window);
-    ASSERT_TRUE(BatchRuns::Ran(window, [&] { ASSERT_TRUE(ClickAndChoose(window.BtnOpen, path)); }));
+    Open(window, dir,
+         "工号,月份,收入,全年一次性奖金\nE1,1,20000,36000.01\nE2,1,20000,36000.00\n"
+         "E3,1,20000,150000\n");
     EXPECT_FALSE(window.BtnCliffs->isVisible()) << "shown before anything was calculated";
     ASSERT_TRUE(BatchRuns::Clicked(window, window.BtnCalc));
     ASSERT_TRUE(window.BtnCliffs->isVisible());
