@@ -348,6 +348,19 @@ std::vector<Worksheet> Filler::Worksheets(QString &Fault) {
             CalcChainPart = Resolve(workbook, r[2]);
         }
     }
+    // A chain naming a part that is something else too (as a hostile file may) is not left out.
+    const auto isChain = [this](const QString &Part) {
+        return Part.compare(CalcChainPart, Qt::CaseInsensitive) == 0;
+    };
+    bool elsewhere = isChain(workbook) || isChain(WorkbookRels) ||
+                     isChain(QStringLiteral("[Content_Types].xml")) ||
+                     isChain(QStringLiteral("_rels/.rels"));
+    for (const auto &r : rels)
+        elsewhere = elsewhere || (r[0] != CalcChainId && isChain(Resolve(workbook, r[2])));
+    if (elsewhere) {
+        CalcChainId.clear();
+        CalcChainPart.clear();
+    }
     std::vector<Worksheet> sheets;
     const auto text = Text(workbook, Fault);
     if (!text)

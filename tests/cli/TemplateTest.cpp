@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Template, TemplateKinds,
 // calculation chain naming their cells goes with the rows, its relationship and content type cut
 // from parts otherwise kept as they were, and the used range is the header's columns down to the
 // last row written, not the sample rows' P9; without sample rows the range grows to the rows
-// written; without a chain only the worksheet changes.
+// written; without a chain, or with one that names the worksheet, only the worksheet changes.
 struct Holding {
     const char *Template;
     const char *Changed; // the parts that differ from the template's
@@ -160,13 +160,14 @@ openpyxl loads: 填表说明, 正常工资薪金所得
 )");
 }
 
-INSTANTIATE_TEST_SUITE_P(Template, TemplateHolds,
-                         testing::Values(Holding{"template-formulas.xlsx",
-                                                 "[Content_Types].xml, "
-                                                 "xl/_rels/workbook.xml.rels, "
-                                                 "xl/worksheets/sheet2.xml"},
-                                         Holding{"template-bare.xlsx", "xl/worksheets/sheet2.xml"},
-                                         Holding{"template.xlsx", "xl/worksheets/sheet2.xml"}));
+INSTANTIATE_TEST_SUITE_P(
+    Template, TemplateHolds,
+    testing::Values(Holding{"template-formulas.xlsx", "[Content_Types].xml, "
+                                                      "xl/_rels/workbook.xml.rels, "
+                                                      "xl/worksheets/sheet2.xml"},
+                    Holding{"template-bare.xlsx", "xl/worksheets/sheet2.xml"},
+                    Holding{"template.xlsx", "xl/worksheets/sheet2.xml"},
+                    Holding{"template-chainsheet.xlsx", "xl/worksheets/sheet2.xml"}));
 
 struct Refusal {
     const char *Template;

@@ -9,6 +9,8 @@
         template-formulas.xlsx  the inline one with formulas in its sample rows, a used range to
                               column P and row 9, and a calculation chain (which openpyxl does
                               not write) naming the formulas' cells
+        template-chainsheet.xlsx  the inline one whose relationship of the calculation chain
+                              names its worksheet, as a hostile file may
         noheader.xlsx         a workbook whose rows name no column of a template
         notabook.xlsx         a text file under a workbook's name
         bomb.xlsx             the template with a part that inflates to 40 MiB
@@ -125,6 +127,16 @@ CALC_CHAIN_OVERRIDE = ('<Override PartName="/xl/calcChain.xml" ContentType="appl
                        'vnd.openxmlformats-officedocument.spreadsheetml.calcChain+xml"/>')
 
 
+def with_chain_naming_the_sheet(source, target):
+    with zipfile.ZipFile(source) as zin, zipfile.ZipFile(target, "w", zipfile.ZIP_DEFLATED) as zout:
+        for item in zin.infolist():
+            data = zin.read(item.filename)
+            if item.filename == "xl/_rels/workbook.xml.rels":
+                data = data.replace(b"</Relationships>", CALC_CHAIN_RELATIONSHIP.replace(
+                    "calcChain.xml", "worksheets/sheet2.xml").encode() + b"</Relationships>")
+            zout.writestr(item, data)
+
+
 def with_calc_chain(target):
     """The template with formulas in its sample rows and cells out to P9, and the calculation
     chain Excel saves beside such formulas."""
@@ -158,6 +170,7 @@ def make(folder):
     shared_strings(folder / "template-inline.xlsx", folder / "template.xlsx")
     template_workbook(samples=False).save(folder / "template-bare.xlsx")
     with_calc_chain(folder / "template-formulas.xlsx")
+    with_chain_naming_the_sheet(folder / "template-inline.xlsx", folder / "template-chainsheet.xlsx")
     book = Workbook()
     book.active.append(["部门", "人数"])
     book.active.append(["财务部", 3])
