@@ -348,18 +348,23 @@ std::vector<Worksheet> Filler::Worksheets(QString &Fault) {
             CalcChainPart = Resolve(workbook, r[2]);
         }
     }
-    // A chain naming a part that is something else too (as a hostile file may) is not left out.
-    const auto isChain = [this](const QString &Part) {
-        return Part.compare(CalcChainPart, Qt::CaseInsensitive) == 0;
-    };
-    bool elsewhere = isChain(workbook) || isChain(WorkbookRels) ||
-                     isChain(QStringLiteral("[Content_Types].xml")) ||
-                     isChain(QStringLiteral("_rels/.rels"));
-    for (const auto &r : rels)
-        elsewhere = elsewhere || (r[0] != CalcChainId && isChain(Resolve(workbook, r[2])));
-    if (elsewhere) {
-        CalcChainId.clear();
-        CalcChainPart.clear();
+    // Only a calculation chain is left out: a relationship of that type naming another part (the
+    // worksheet, a drawing, as a hostile file may) leaves the part and the relationship alone. A
+    // chain the archive lacks has only its relationship and content type to be cut.
+    if (!CalcChainPart.isEmpty()) {
+        QString broken;
+        const auto chain = Zip->Inflate(CalcChainPart, broken);
+        bool isChain = !chain && broken.isEmpty();
+        if (chain) {
+            Tokens xml(QString::fromUtf8(*chain));
+            while (xml.Next() && !xml.Start())
+                continue;
+            isChain = xml.Start() && xml.Is(u"calcChain");
+        }
+        if (!isChain) {
+            CalcChainId.clear();
+            CalcChainPart.clear();
+        }
     }
     std::vector<Worksheet> sheets;
     const auto text = Text(workbook, Fault);
