@@ -27,6 +27,12 @@ bool IsAmount(Field Role) {
     }
 }
 
+// An amount kept as it was typed (a part of 专项扣除, 全年一次性奖金, an item): shown as typed but
+// ordered by its cents, or "100000" would come before "36000".
+bool IsTypedAmount(Field Role) {
+    return Role == Field::InsurancePart || Role == Field::Bonus || Role == Field::DeductionItem;
+}
+
 char FoldAscii(char C) {
     return C >= 'A' && C <= 'Z' ? static_cast<char>(C - 'A' + 'a') : C;
 }
@@ -50,6 +56,7 @@ void TBatchModel::SetSheet(std::shared_ptr<const sheets::PayrollSheet> Sheet) {
     ExtraTitles = Data ? sheets::ExtraTitles(*Data) : QStringList();
     FilterText.clear();
     Typed.clear();
+    Cliffs.clear();
     SortColumn = -1;
     SortOrder = Qt::AscendingOrder;
     Sorted.resize(Data ? Data->RowCount() : 0);
@@ -59,9 +66,11 @@ void TBatchModel::SetSheet(std::shared_ptr<const sheets::PayrollSheet> Sheet) {
     endResetModel();
 }
 
-void TBatchModel::SetSummary(std::optional<sheets::PayrollSummary> Summary) {
+void TBatchModel::SetSummary(std::optional<sheets::PayrollSummary> Summary,
+                             std::vector<std::uint32_t> CliffRows) {
     if (!Data)
         return;
+    Cliffs = Summary ? std::move(CliffRows) : std::vector<std::uint32_t>();
     const bool wasShown = Totals.has_value();
     const int inputs = InputColumnCount();
     if (Summary && !wasShown) {
@@ -190,9 +199,16 @@ QVariant TBatchModel::data(const QModelIndex &Index, int Role) const {
         return flags(Index).testFlag(Qt::ItemIsEditable) ? tr("双击改正这个单元格，再点“计算”")
                                                          : QVariant();
     case Qt::TextAlignmentRole: {
-        const bool number = column >= inputs ||
-                            IsAmount(Data->Columns()[static_cast<std::size_t>(column)].Role) ||
-                            Data->Columns()[static_cast<std::size_t>(column)].Role == Field::Month;
+        const Field role = column < inputs ? Data->Columns()[static_cast<std::size_t>(column)].Role
+                                           : Field::Written;
+        bool number =
+            column >= inputs || IsAmount(role) || IsTypedAmount(role) || role == Field::Month;
+        // A note (奖金提示) reads from its start, which a cell narrower than it would cut off.
+        if (column >= inputs + static_cast<int>(sheets::ResultColumnCount)) {
+            const sheets::ExtraResult *cell =
+                ExtraAt(row, static_cast<std::size_t>(column - inputs) - sheets::ResultColumnCount);
+            number = !cell || cell->Of != sheets::ExtraResult::Kind::Text;
+        }
         return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
     }
     case Qt::BackgroundRole:
@@ -346,6 +362,10 @@ std::vector<std::uint32_t> TBatchModel::OrderBy(int Column, Qt::SortOrder Order)
     const Field role = sheet.Columns()[static_cast<std::size_t>(Column)].Role;
     if (IsAmount(role))
         by([&sheet, role](std::uint32_t r) { return sheet.Amount(r, role); });
+    else if (IsTypedAmount(role))
+        by([&sheet, Column](std::uint32_t r) {
+            return sheet.TypedAmount(r, static_cast<std::size_t>(Column));
+        });
     else if (role == Field::Month)
         by([&sheet](std::uint32_t r) { return sheet.Row(r).Month; });
     else
@@ -353,6 +373,46 @@ std::vector<std::uint32_t> TBatchModel::OrderBy(int Column, Qt::SortOrder Order)
             return sheet.TextOf(r, static_cast<std::size_t>(Column));
         });
     return sorted;
+}
+
+std::vector<std::uint32_t> TBatchModel::CliffRows(const sheets::PayrollSheet &Sheet) {
+    std::vector<std::uint32_t> rows;
+    if (!Sheet.HasBonus())
+        return rows;
+    for (std::uint32_t employee = 0; employee < Sheet.EmployeeCount(); ++employee) {
+        if (!Sheet.Accepted(employee))
+            continue;
+        const auto months = Sheet.EmployeeRows(employee);
+        const std::vector<sheets::BonusResult> bonuses = sheets::TaxBonuses(Sheet, employee);
+        for (std::size_t k = 0; k < bonuses.size() && k < months.size(); ++k) {
+            if (bonuses[k].Cliff)
+                rows.push_back(months[k]);
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+QModelIndex TBatchModel::NextCliff(const QModelIndex &After) const {
+    if (!Data || !Totals || Cliffs.empty() || Shown.empty())
+        return {};
+    const std::size_t count = Shown.size();
+    const std::size_t start =
+        After.isValid() && After.row() < rowCount() ? static_cast<std::size_t>(After.row()) + 1 : 0;
+    for (std::size_t step = 0; step < count; ++step) {
+        const std::size_t at = (start + step) % count;
+        if (!std::binary_search(Cliffs.begin(), Cliffs.end(), Shown[at]))
+            continue;
+        const std::span<const sheets::ExtraResult> extras = Cursor->ExtrasAt(Shown[at]);
+        const auto flagged = std::find_if(extras.begin(), extras.end(),
+                                          [](const sheets::ExtraResult &c) { return c.Flagged; });
+        if (flagged == extras.end())
+            continue;
+        return index(static_cast<int>(at), InputColumnCount() +
+                                               static_cast<int>(sheets::ResultColumnCount) +
+                                               static_cast<int>(flagged - extras.begin()));
+    }
+    return {};
 }
 
 std::vector<current::Cents> TBatchModel::ResultKeys(sheets::ResultColumn Column) const {

@@ -26,8 +26,16 @@ class TBatchModel : public QAbstractTableModel {
 
     // Shows a sheet just read: in the file's order, unfiltered, without results.
     void SetSheet(std::shared_ptr<const sheets::PayrollSheet> Sheet);
-    // Shows the result columns of a calculated sheet, or hides them (no summary).
-    void SetSummary(std::optional<sheets::PayrollSummary> Summary);
+    // Shows the result columns of a calculated sheet, or hides them (no summary). Cliffs: the rows
+    // whose bonus lies in a cliff (CliffRows).
+    void SetSummary(std::optional<sheets::PayrollSummary> Summary,
+                    std::vector<std::uint32_t> Cliffs = {});
+    // The rows of the sheet whose bonus lies in a cliff, ascending: made in the worker with the
+    // summary, so that finding the next one is a look-up and not the years computed again.
+    static std::vector<std::uint32_t> CliffRows(const sheets::PayrollSheet &Sheet);
+    // The shaded cell of the first row shown below After's whose bonus lies in a cliff, from the
+    // top again past the last; invalid when no row shown has one.
+    QModelIndex NextCliff(const QModelIndex &After) const;
 
     bool HasSheet() const { return Data != nullptr; }
     const sheets::PayrollSheet &Sheet() const { return *Data; }
@@ -87,6 +95,7 @@ class TBatchModel : public QAbstractTableModel {
 
     std::shared_ptr<const sheets::PayrollSheet> Data;
     std::optional<sheets::PayrollSummary> Totals;
+    std::vector<std::uint32_t> Cliffs; // CliffRows of the sheet calculated
     QStringList ExtraTitles;           // of the sheet shown
     std::vector<std::uint32_t> Sorted; // every row, in the order sorted
     std::vector<std::uint32_t> Shown;  // the rows of Sorted that pass the filter

@@ -283,7 +283,17 @@ QWidget *TFrmBatch::BuildSummary() {
     TxtCounts = new QLabel(box);
     TxtCounts->setObjectName(QStringLiteral("TxtCounts"));
     TxtCounts->setAccessibleName(tr("人数与行数"));
-    grid->addWidget(TxtCounts);
+    // The shaded cells stand in the last column, out of sight until the table is scrolled there.
+    BtnCliffs = new QPushButton(tr("下一笔临界奖金"), box);
+    BtnCliffs->setObjectName(QStringLiteral("BtnCliffs"));
+    BtnCliffs->setToolTip(tr("选中下一笔落在临界区间的奖金（标色的单元格）"));
+    BtnCliffs->hide();
+    connect(BtnCliffs, &QPushButton::clicked, this, &TFrmBatch::BtnCliffsClick);
+    auto *counts = new QHBoxLayout;
+    counts->addWidget(BtnCliffs);
+    counts->addWidget(TxtCounts);
+    counts->addStretch(1);
+    grid->addLayout(counts);
     grid->addWidget(BuildTotals());
     TxtStatus = new QLabel(box);
     TxtStatus->setObjectName(QStringLiteral("TxtStatus"));
@@ -442,6 +452,7 @@ void TFrmBatch::ShowSummary() {
     for (int month = 0; month < 12; ++month)
         TxtMonthTax[month]->setText(summary ? sheets::TotalText(summary->MonthTax[month]) : Dash());
     TxtYearTax->setText(summary ? sheets::TotalText(summary->YearTax) : Dash());
+    BtnCliffs->hide();
     if (!Model->HasSheet()) {
         TxtCounts->setText(tr("打开一份工资表（CSV或Excel），或把文件拖到这里。"));
         return;
@@ -463,6 +474,7 @@ void TFrmBatch::ShowSummary() {
     const QString cliffs = summary->BonusCliffs == 0 ? QString()
                                                      : tr("%n笔奖金落在临界区间（已标色）；",
                                                           nullptr, int(summary->BonusCliffs));
+    BtnCliffs->setVisible(summary->BonusCliffs > 0);
     if (summary->RejectedRows > 0) {
         TxtCounts->setText(cliffs + tr("员工%1，%2；另有%3、%4因错误未计算。本月应预扣税额合计：")
                                         .arg(EmployeesText(summary->Employees),
@@ -478,7 +490,7 @@ void TFrmBatch::ShowSummary() {
 
 void TFrmBatch::SetBusy(bool Busy) {
     for (QWidget *w : std::initializer_list<QWidget *>{BtnOpen, BtnCalc, BtnSave, BtnTemplate,
-                                                       TxtFilter, GridSheet, GridErrors})
+                                                       BtnCliffs, TxtFilter, GridSheet, GridErrors})
         w->setEnabled(!Busy);
     for (QShortcut *shortcut : std::as_const(Shortcuts))
         shortcut->setEnabled(!Busy);
@@ -665,17 +677,20 @@ void TFrmBatch::RunCalculation(std::size_t Corrected) {
     if (!sheet)
         return;
     const auto summary = std::make_shared<std::optional<sheets::PayrollSummary>>();
+    const auto cliffs = std::make_shared<std::vector<std::uint32_t>>();
     RunInBackground(
         tr("正在计算每位员工的累计预扣…"),
-        [summary, sheet](const sheets::Progress &Hooks) {
+        [summary, cliffs, sheet](const sheets::Progress &Hooks) {
             *summary = sheets::Summarize(*sheet, Hooks);
+            if (*summary && (*summary)->BonusCliffs > 0)
+                *cliffs = TBatchModel::CliffRows(*sheet);
         },
-        [this, summary, Corrected](bool Ended) {
+        [this, summary, cliffs, Corrected](bool Ended) {
             if (!Ended || !*summary) {
                 TxtStatus->setText(tr("已取消计算。"));
                 return false;
             }
-            Model->SetSummary(std::move(*summary));
+            Model->SetSummary(std::move(*summary), std::move(*cliffs));
             ResultsUnsaved = true;
             ShowSummary();
             const int inputs = Model->InputColumnCount();
@@ -871,6 +886,17 @@ void TFrmBatch::GridErrorsDoubleClick(const QModelIndex &Index) {
         return;
     GridSheet->selectRow(shown);
     GridSheet->scrollTo(Model->index(shown, 0), QAbstractItemView::PositionAtCenter);
+    GridSheet->setFocus();
+}
+
+// The next bonus in a cliff below the current row, in the order shown, from the top again past
+// the last.
+void TFrmBatch::BtnCliffsClick() {
+    const QModelIndex cell = Model->NextCliff(GridSheet->currentIndex());
+    if (!cell.isValid())
+        return;
+    GridSheet->setCurrentIndex(cell);
+    GridSheet->scrollTo(cell);
     GridSheet->setFocus();
 }
 

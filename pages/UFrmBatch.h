@@ -53,6 +53,8 @@ class TFrmBatch : public QWidget {
     QTableView *GridFrozen;
     QLabel *LblErrors;
     QLabel *TxtCounts, *TxtYearTax, *TxtStatus;
+    // Before the count of bonuses in a cliff: selects the next one's shaded cell, far right.
+    QPushButton *BtnCliffs;
     QLabel *TxtMonthTax[12];
 
     TBatchModel *SheetModel() const { return Model; }
@@ -85,6 +87,7 @@ class TFrmBatch : public QWidget {
     void FillDeclaration();
     void FocusFilter();
     void GridErrorsDoubleClick(const QModelIndex &Index);
+    void BtnCliffsClick();
     // A click on a column's title: the rows ordered by it in the worker.
     void SortBy(int Column, Qt::SortOrder Order);
 

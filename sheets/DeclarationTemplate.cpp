@@ -20,6 +20,7 @@
 #include "sheets/ZipDevice.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <unzip.h>
 #include <zip.h>
@@ -278,10 +279,16 @@ class Filler {
     // Found in the worksheet holding the header.
     std::vector<HeaderCell> Header;
     std::map<int, QString> Styles; // by column, from the first row below the header
-    qsizetype CutStart = 0;        // after the header row
-    qsizetype CutEnd = 0;          // where </sheetData> begins
+    int KeptColumns = 0;    // the columns of the cells up to the header row, its own included
+    qsizetype CutStart = 0; // after the header row
+    qsizetype CutEnd = 0;   // where </sheetData> begins
     QString SheetText_;
     QString SheetPart;
+    // The calculation chain names cells of the rows written anew: it is left out, with its
+    // relationship and content type, and Excel builds it again when it next calculates.
+    QString WorkbookRels;
+    QString CalcChainId;
+    QString CalcChainPart;
 
     QString InTemplate(const QString &What) const {
         return SheetText::tr("申报模板%1：%2").arg(FileNamed(Path), What);
@@ -292,7 +299,11 @@ class Filler {
     bool FindHeader(const Worksheet &Sheet, QString &Fault);
     std::vector<Plan> Planned();
     QString Rows(const std::vector<Plan> &Plans);
-    QString CopyArchive(const QString &Output, const QByteArray &NewSheet);
+    QString Dimension() const;
+    std::optional<QByteArray> WithoutElement(const QString &Part, QLatin1StringView Element,
+                                             QLatin1StringView Attribute, const QString &Value,
+                                             Qt::CaseSensitivity Case, QString &Fault) const;
+    QString CopyArchive(const QString &Output, const std::map<QString, QByteArray> &Replaced);
 };
 
 std::optional<QString> Filler::Text(const QString &Part, QString &Fault) const {
@@ -327,9 +338,34 @@ std::vector<Worksheet> Filler::Worksheets(QString &Fault) {
     }
     if (!Fault.isEmpty())
         return {};
-    const auto rels = relationships(RelationshipsOf(workbook));
+    WorkbookRels = RelationshipsOf(workbook);
+    const auto rels = relationships(WorkbookRels);
     if (!Fault.isEmpty())
         return {};
+    for (const auto &r : rels) {
+        if (r[1].endsWith(u"/calcChain") && !r[0].isEmpty()) {
+            CalcChainId = r[0];
+            CalcChainPart = Resolve(workbook, r[2]);
+        }
+    }
+    // Only a calculation chain is left out: a relationship of that type naming another part (the
+    // worksheet, a drawing, as a hostile file may) leaves the part and the relationship alone. A
+    // chain the archive lacks has only its relationship and content type to be cut.
+    if (!CalcChainPart.isEmpty()) {
+        QString broken;
+        const auto chain = Zip->Inflate(CalcChainPart, broken);
+        bool isChain = !chain && broken.isEmpty();
+        if (chain) {
+            Tokens xml(QString::fromUtf8(*chain));
+            while (xml.Next() && !xml.Start())
+                continue;
+            isChain = xml.Start() && xml.Is(u"calcChain");
+        }
+        if (!isChain) {
+            CalcChainId.clear();
+            CalcChainPart.clear();
+        }
+    }
     std::vector<Worksheet> sheets;
     const auto text = Text(workbook, Fault);
     if (!text)
@@ -391,6 +427,7 @@ bool Filler::FindHeader(const Worksheet &Part, QString &Fault) {
     Tokens xml(*text);
     std::uint32_t line = 0;
     std::uint32_t nonBlank = 0;
+    KeptColumns = 0;
     std::vector<HeaderCell> cells;
     bool found = false;
     bool styled = false; // the row below the header read
@@ -413,6 +450,7 @@ bool Filler::FindHeader(const Worksheet &Part, QString &Fault) {
         const int rowDepth = xml.Depth;
         cells.clear();
         int next = 0;
+        int lastColumn = -1;
         std::map<int, QString> styles;
         while (xml.Next() && xml.Depth >= rowDepth) {
             if (!xml.Start() || !xml.Is(u"c"))
@@ -424,6 +462,7 @@ bool Filler::FindHeader(const Worksheet &Part, QString &Fault) {
                 column = column * 26 + (ref[i].unicode() - u'A' + 1);
             column = i == 0 ? next : column - 1;
             next = column + 1;
+            lastColumn = std::max(lastColumn, column);
             const QString type = xml.Attribute(QLatin1StringView("t"));
             if (const QString s = xml.Attribute(QLatin1StringView("s")); !s.isEmpty())
                 styles[column] = s;
@@ -453,6 +492,7 @@ bool Filler::FindHeader(const Worksheet &Part, QString &Fault) {
             styled = true;
             continue;
         }
+        KeptColumns = std::max(KeptColumns, lastColumn + 1);
         if (cells.empty())
             continue;
         if (IsHeader(cells)) {
@@ -699,8 +739,52 @@ QString Filler::Rows(const std::vector<Plan> &Plans) {
     return out;
 }
 
-// The archive written anew: each part as it was compressed, the worksheet replaced.
-QString Filler::CopyArchive(const QString &Output, const QByteArray &NewSheet) {
+// The used range of the worksheet filled: from A1 to the last column kept up to the header and
+// the last row written (the header's when none was).
+QString Filler::Dimension() const {
+    return QStringLiteral("A1:") +
+           CellName(std::max(KeptColumns, 1) - 1, Fill.HeaderLine + Fill.RowsWritten);
+}
+
+// The part with its elements named Element whose Attribute is Value taken out, every other byte
+// as it was; none when the part is missing or names no such element.
+std::optional<QByteArray> Filler::WithoutElement(const QString &Part, QLatin1StringView Element,
+                                                 QLatin1StringView Attribute, const QString &Value,
+                                                 Qt::CaseSensitivity Case, QString &Fault) const {
+    const auto bytes = Zip->Inflate(Part, Fault);
+    if (!bytes)
+        return std::nullopt;
+    // Latin-1 maps each byte to one character and back, so that what is not cut stays as it was
+    // whatever its encoding; the names and values sought are ASCII.
+    QString text = QString::fromLatin1(*bytes);
+    const QRegularExpression element(
+        QStringLiteral("<((?:[A-Za-z_][\\w.-]*:)?)%1(\\s[^>]*?)?(?:/>|>\\s*</\\1%1\\s*>)")
+            .arg(QRegularExpression::escape(Element)));
+    const QRegularExpression attribute(QStringLiteral("\\s%1\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)')")
+                                           .arg(QRegularExpression::escape(Attribute)));
+    bool cut = false;
+    for (qsizetype from = 0;;) {
+        const QRegularExpressionMatch match = element.match(text, from);
+        if (!match.hasMatch())
+            break;
+        const QRegularExpressionMatch named = attribute.match(match.captured(2));
+        const QString value = named.capturedStart(1) >= 0 ? named.captured(1) : named.captured(2);
+        if (named.hasMatch() && value.compare(Value, Case) == 0) {
+            text.remove(match.capturedStart(), match.capturedLength());
+            from = match.capturedStart();
+            cut = true;
+        } else {
+            from = match.capturedEnd();
+        }
+    }
+    if (!cut)
+        return std::nullopt;
+    return text.toLatin1();
+}
+
+// The archive written anew: each part as it was compressed, those in Replaced written from their
+// new bytes, the calculation chain left out.
+QString Filler::CopyArchive(const QString &Output, const std::map<QString, QByteArray> &Replaced) {
     Replacement file(Output);
     if (const auto refused = file.Refused())
         return RefusalText(Output, *refused);
@@ -724,11 +808,16 @@ QString Filler::CopyArchive(const QString &Output, const QByteArray &NewSheet) {
         stamp.dosDate = info.dosDate;
         stamp.internal_fa = info.internal_fa;
         stamp.external_fa = info.external_fa;
-        if (QString::fromUtf8(name) == SheetPart) {
+        const QString part = QString::fromUtf8(name);
+        const auto replaced = Replaced.find(part);
+        if (!CalcChainPart.isEmpty() && part.compare(CalcChainPart, Qt::CaseInsensitive) == 0) {
+            // left out
+        } else if (replaced != Replaced.end()) {
+            const QByteArray &bytes = replaced->second;
             ok = zipOpenNewFileInZip64(out, name, &stamp, nullptr, 0, nullptr, 0, nullptr,
                                        Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0) == ZIP_OK &&
-                 zipWriteInFileInZip(out, NewSheet.constData(),
-                                     static_cast<unsigned>(NewSheet.size())) == ZIP_OK &&
+                 zipWriteInFileInZip(out, bytes.constData(), static_cast<unsigned>(bytes.size())) ==
+                     ZIP_OK &&
                  zipCloseFileInZip(out) == ZIP_OK;
         } else {
             int method = 0;
@@ -823,10 +912,40 @@ TemplateOutcome Filler::Run(const QString &Output) {
         return Refused(InTemplate(
             SheetText::tr("标题行以下容不下%n行", nullptr, static_cast<int>(Fill.RowsWritten))));
     QString spliced = SheetText_.left(CutStart);
+    // The used range Excel shows and scrolls to is that of the rows written, not the template's.
+    static const QRegularExpression dimension(QStringLiteral(
+        "<(?:[A-Za-z_][\\w.-]*:)?dimension\\s[^>]*?\\bref\\s*=\\s*([\"'])([^\"']*)\\1"));
+    if (const QRegularExpressionMatch match = dimension.match(spliced); match.hasMatch())
+        spliced.replace(match.capturedStart(2), match.capturedLength(2), Dimension());
     spliced += rows;
     spliced += QStringView(SheetText_).mid(CutEnd);
-    const QByteArray sheet = spliced.toUtf8();
-    if (const QString written = CopyArchive(Output, sheet); !written.isEmpty())
+    // By the names the archive stores, which the relationships may spell in another case.
+    std::map<QString, QByteArray> replaced{{SheetPart, spliced.toUtf8()}};
+    if (!CalcChainPart.isEmpty()) {
+        const auto stored = [this](const QString &Part) {
+            char name[NameBytes] = {};
+            unz_file_info64 info{};
+            if (unzLocateFile(Zip->Zip, Part.toUtf8().constData(), CaseInsensitive) != UNZ_OK ||
+                unzGetCurrentFileInfo64(Zip->Zip, &info, name, sizeof name - 1, nullptr, 0, nullptr,
+                                        0) != UNZ_OK)
+                return QString();
+            return QString::fromUtf8(name);
+        };
+        const QString rels = stored(WorkbookRels);
+        if (const auto cut =
+                WithoutElement(WorkbookRels, QLatin1StringView("Relationship"),
+                               QLatin1StringView("Id"), CalcChainId, Qt::CaseSensitive, fault))
+            replaced[rels] = *cut;
+        const QString types = stored(QStringLiteral("[Content_Types].xml"));
+        if (const auto cut =
+                WithoutElement(QStringLiteral("[Content_Types].xml"), QLatin1StringView("Override"),
+                               QLatin1StringView("PartName"), u'/' + CalcChainPart,
+                               Qt::CaseInsensitive, fault)) // as OPC compares part names
+            replaced[types] = *cut;
+        if (!fault.isEmpty())
+            return Refused(InTemplate(fault));
+    }
+    if (const QString written = CopyArchive(Output, replaced); !written.isEmpty())
         return Refused(written);
     return {Status::Done, {}, std::move(Fill)};
 }

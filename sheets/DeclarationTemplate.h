@@ -4,7 +4,9 @@
 // next. A clerk gives the template they were handed; the month of a computed payroll sheet is
 // filled in under that header, one row per employee computed that month, and nothing else of
 // the workbook changes: every other part is copied as it was compressed, and in the worksheet
-// holding the header only the rows below it are written anew. A column is filled only with what
+// holding the header only the rows below it are written anew, with its used range (dimension).
+// The calculation chain, which names cells of the rows replaced, is left out with its
+// relationship and content type, as Excel builds it again. A column is filled only with what
 // the sheet gives (an amount of the month, a text carried from a column of the same title, a
 // result of the calculation); every other column is left blank, and the report says why.
 

@@ -5449,6 +5449,14 @@ Please check that the folder may be written to and that there is enough disk spa
         <source>把某月的工资填入个人所得税扣缴客户端的导入模板</source>
         <translation>Fill a month&apos;s wages into the import template of the Individual Income Tax withholding client</translation>
     </message>
+    <message>
+        <source>选中下一笔落在临界区间的奖金（标色的单元格）</source>
+        <translation>Select the next bonus in a cliff (a shaded cell)</translation>
+    </message>
+    <message>
+        <source>下一笔临界奖金</source>
+        <translation>Next bonus in a cliff</translation>
+    </message>
 </context>
 <context>
     <name>TFrmCompany</name>

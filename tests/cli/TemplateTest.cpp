@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <string>
+
 using namespace CliTest;
 
 namespace {
@@ -118,7 +120,54 @@ TEST_P(TemplateKinds, MonthIsFilledUnderTheHeaderAndTheRestKept) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Template, TemplateKinds,
-                         testing::Values("template.xlsx", "template-inline.xlsx"));
+                         testing::Values("template.xlsx", "template-inline.xlsx",
+                                         "template-formulas.xlsx"));
+
+// What the workbook must hold together once filled: with formulas in the sample rows, the
+// calculation chain naming their cells goes with the rows, its relationship and content type cut
+// from parts otherwise kept as they were, and the used range is the header's columns down to the
+// last row written, not the sample rows' P9; without sample rows the range grows to the rows
+// written; without a chain, or with one that names the worksheet, only the worksheet changes.
+struct Holding {
+    const char *Template;
+    const char *Changed; // the parts that differ from the template's
+};
+
+void PrintTo(const Holding &Case, std::ostream *Out) {
+    *Out << Case.Template;
+}
+
+class TemplateHolds : public testing::TestWithParam<Holding> {};
+
+TEST_P(TemplateHolds, NoCalcChainOfRowsGoneAndTheUsedRangeThatWritten) {
+    const Fixtures files;
+    const QString out = files("申报.xlsx");
+    const Outcome run =
+        RunCli({QStringLiteral("payroll"), files("sheet.xlsx"), QStringLiteral("--template"),
+                files(GetParam().Template), QStringLiteral("--month"), QStringLiteral("3"),
+                QStringLiteral("-o"), out});
+    EXPECT_EQ(run.Status, 1) << run.Err.toStdString();
+    EXPECT_EQ(Python({QStringLiteral("check"), out, files(GetParam().Template)}).toStdString(),
+              std::string(R"(calcChain: none
+relationships to no part: none
+content types of no part: none
+dimension of xl/worksheets/sheet1.xml: A1:A1
+dimension of xl/worksheets/sheet2.xml: A1:N4
+changed: )") + GetParam().Changed +
+                  R"(
+relationships and content types otherwise as given: True
+openpyxl loads: 填表说明, 正常工资薪金所得
+)");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Template, TemplateHolds,
+    testing::Values(Holding{"template-formulas.xlsx", "[Content_Types].xml, "
+                                                      "xl/_rels/workbook.xml.rels, "
+                                                      "xl/worksheets/sheet2.xml"},
+                    Holding{"template-bare.xlsx", "xl/worksheets/sheet2.xml"},
+                    Holding{"template.xlsx", "xl/worksheets/sheet2.xml"},
+                    Holding{"template-chainsheet.xlsx", "xl/worksheets/sheet2.xml"}));
 
 struct Refusal {
     const char *Template;

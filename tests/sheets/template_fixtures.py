@@ -6,6 +6,11 @@
         template.xlsx         an import template whose titles are shared strings, as Excel saves
         template-inline.xlsx  the same with every text an inline string, as openpyxl writes
         template-bare.xlsx    the same without the sample rows: the header is the last row
+        template-formulas.xlsx  the inline one with formulas in its sample rows, a used range to
+                              column P and row 9, and a calculation chain (which openpyxl does
+                              not write) naming the formulas' cells
+        template-chainsheet.xlsx  the inline one whose relationship of the calculation chain
+                              names its worksheet, as a hostile file may
         noheader.xlsx         a workbook whose rows name no column of a template
         notabook.xlsx         a text file under a workbook's name
         bomb.xlsx             the template with a part that inflates to 40 MiB
@@ -14,6 +19,13 @@
                                        that is not empty as "A1=repr(value)", with the header's
                                        bold as "A2.bold=True" and number formats other than
                                        General as "D3.format=@"
+    template_fixtures.py check FILE TEMPLATE
+                                       prints what a filled template must hold together: its
+                                       calculation chain, relationships and content types naming
+                                       parts it lacks, each worksheet's dimension, the parts
+                                       changed from TEMPLATE, whether the relationships and
+                                       content types changed beyond the calculation chain's
+                                       entries, and whether openpyxl loads it
 """
 import re
 import sys
@@ -109,6 +121,47 @@ def shared_strings(source, target):
             zout.writestr(name, text.encode())
 
 
+CALC_CHAIN_TYPE = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/calcChain"
+CALC_CHAIN_RELATIONSHIP = f'<Relationship Id="rIdChain" Type="{CALC_CHAIN_TYPE}" Target="calcChain.xml"/>'
+CALC_CHAIN_OVERRIDE = ('<Override PartName="/xl/calcChain.xml" ContentType="application/'
+                       'vnd.openxmlformats-officedocument.spreadsheetml.calcChain+xml"/>')
+
+
+def with_chain_naming_the_sheet(source, target):
+    with zipfile.ZipFile(source) as zin, zipfile.ZipFile(target, "w", zipfile.ZIP_DEFLATED) as zout:
+        for item in zin.infolist():
+            data = zin.read(item.filename)
+            if item.filename == "xl/_rels/workbook.xml.rels":
+                data = data.replace(b"</Relationships>", CALC_CHAIN_RELATIONSHIP.replace(
+                    "calcChain.xml", "worksheets/sheet2.xml").encode() + b"</Relationships>")
+            zout.writestr(item, data)
+
+
+def with_calc_chain(target):
+    """The template with formulas in its sample rows and cells out to P9, and the calculation
+    chain Excel saves beside such formulas."""
+    book = template_workbook()
+    data = book["正常工资薪金所得"]
+    data["F3"] = "=E3*0.1"
+    data["G3"] = "=E3-F3"
+    data["E4"] = "=SUM(E3:E3)"
+    data["P9"] = "样例结束"
+    book.save(target)
+    with zipfile.ZipFile(target) as zin:
+        parts = {item.filename: zin.read(item.filename) for item in zin.infolist()}
+    chain = "".join(f'<c r="{cell}" i="2"/>' for cell in ("F3", "G3", "E4"))
+    parts["xl/calcChain.xml"] = (
+        '<calcChain xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">'
+        f"{chain}</calcChain>").encode()
+    parts["xl/_rels/workbook.xml.rels"] = parts["xl/_rels/workbook.xml.rels"].replace(
+        b"</Relationships>", CALC_CHAIN_RELATIONSHIP.encode() + b"</Relationships>")
+    parts["[Content_Types].xml"] = parts["[Content_Types].xml"].replace(
+        b"</Types>", CALC_CHAIN_OVERRIDE.encode() + b"</Types>")
+    with zipfile.ZipFile(target, "w", zipfile.ZIP_DEFLATED) as zout:
+        for name, data in parts.items():
+            zout.writestr(name, data)
+
+
 def make(folder):
     folder = Path(folder)
     folder.mkdir(parents=True, exist_ok=True)
@@ -116,6 +169,8 @@ def make(folder):
     template_workbook().save(folder / "template-inline.xlsx")
     shared_strings(folder / "template-inline.xlsx", folder / "template.xlsx")
     template_workbook(samples=False).save(folder / "template-bare.xlsx")
+    with_calc_chain(folder / "template-formulas.xlsx")
+    with_chain_naming_the_sheet(folder / "template-inline.xlsx", folder / "template-chainsheet.xlsx")
     book = Workbook()
     book.active.append(["部门", "人数"])
     book.active.append(["财务部", 3])
@@ -148,10 +203,43 @@ def dump(path):
             print(f"merged={merged}")
 
 
+def check(path, template):
+    with zipfile.ZipFile(path) as filled, zipfile.ZipFile(template) as given:
+        names = set(filled.namelist())
+        print("calcChain:", ", ".join(n for n in sorted(names) if "calcchain" in n.lower()) or "none")
+        dangling = []
+        for rels in sorted(n for n in names if n.endswith(".rels")):
+            base = rels.replace("_rels/", "").removesuffix(".rels").rsplit("/", 1)
+            folder = base[0] + "/" if len(base) == 2 else ""
+            for target, mode in re.findall(r'Target="([^"]*)"(?:[^>]*TargetMode="([^"]*)")?',
+                                           filled.read(rels).decode()):
+                part = target.lstrip("/") if target.startswith("/") else folder + target
+                if mode != "External" and part not in names:
+                    dangling.append(f"{rels}→{target}")
+        print("relationships to no part:", ", ".join(dangling) or "none")
+        overrides = re.findall(r'PartName="/([^"]*)"', filled.read("[Content_Types].xml").decode())
+        print("content types of no part:",
+              ", ".join(o for o in overrides if o not in names) or "none")
+        for name in sorted(n for n in names if n.startswith("xl/worksheets/") and n.endswith(".xml")):
+            found = re.search(r'<dimension ref="([^"]*)"', filled.read(name).decode())
+            print(f"dimension of {name}:", found.group(1) if found else "none")
+        print("changed:", ", ".join(n for n in sorted(names)
+                                    if n not in given.namelist() or filled.read(n) != given.read(n)))
+        rels = given.read("xl/_rels/workbook.xml.rels").decode().replace(CALC_CHAIN_RELATIONSHIP, "")
+        types = given.read("[Content_Types].xml").decode().replace(CALC_CHAIN_OVERRIDE, "")
+        print("relationships and content types otherwise as given:",
+              filled.read("xl/_rels/workbook.xml.rels").decode() == rels and
+              filled.read("[Content_Types].xml").decode() == types)
+    book = load_workbook(path)
+    print("openpyxl loads:", ", ".join(sheet.title for sheet in book.worksheets))
+
+
 if __name__ == "__main__":
     if len(sys.argv) == 3 and sys.argv[1] == "make":
         make(sys.argv[2])
     elif len(sys.argv) == 3 and sys.argv[1] == "dump":
         dump(sys.argv[2])
+    elif len(sys.argv) == 4 and sys.argv[1] == "check":
+        check(sys.argv[2], sys.argv[3])
     else:
         sys.exit(__doc__)
