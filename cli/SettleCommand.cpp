@@ -78,6 +78,10 @@ int RunSettle(const QStringList &Arguments) {
     line.AddValue("bonus-method", Words::tr("方法"),
                   Words::tr("separate（单独计税，默认）或 merged（并入综合所得）"));
     line.AddAmount("withheld", Words::tr("全年已预缴税额"));
+    line.AddFlag("unwithheld",
+                 Words::tr("有扣缴义务人应预扣预缴而未预扣：补税不超过 %1 或收入不超过 %2 "
+                           "也须办理汇算")
+                     .arg(LawAmount(rules.SmallOwed), LawAmount(rules.LowIncome)));
     if (auto done = line.Parse(Arguments))
         return *done;
     const auto method = line.IsSet("bonus-method") ? MethodNamed(line.Value("bonus-method"))
@@ -107,6 +111,7 @@ int RunSettle(const QStringList &Arguments) {
     year.Method = law.SeparateBonus ? *method : current::BonusMethod::Merged;
     year.Year = law.Year;
     year.Withheld = line.Amount("withheld");
+    year.Unwithheld = line.IsSet("unwithheld");
     Print(year, law, line.Json());
     return Success;
 }

@@ -2454,6 +2454,10 @@ default; for labour remuneration, author&apos;s remuneration and royalties give 
         <source>准予全额扣除的公益慈善事业捐赠</source>
         <translation>donations to public welfare allowed in full</translation>
     </message>
+    <message>
+        <source>有扣缴义务人应预扣预缴而未预扣：补税不超过 %1 或收入不超过 %2 也须办理汇算</source>
+        <translation>A withholding agent should have withheld tax but did not: the reconciliation is needed even for tax due of at most %1 or income of at most %2</translation>
+    </message>
 </context>
 <context>
     <name>SettlementForm</name>
@@ -4279,6 +4283,10 @@ tax table; the month&apos;s tax = (wage + lump sum − %4) × rate − quick ded
     <message>
         <source>新的年度将替换页面上的年度；未保存为文件的内容会丢失。继续？</source>
         <translation>A new year replaces the year on the page; what has not been saved to a file is lost. Go on?</translation>
+    </message>
+    <message>
+        <source>有扣缴义务人应预扣预缴而未预扣</source>
+        <translation>A withholding agent should have withheld tax but did not</translation>
     </message>
 </context>
 <context>

@@ -183,6 +183,7 @@ Outcome Settle(Options &Line) {
     year.Bonus = Line.Amount("bonus");
     year.Method = *method;
     year.Withheld = Line.Amount("withheld");
+    year.Unwithheld = Line.IsSet("unwithheld");
     const current::YearRules &rules = current::LatestRulesInUse();
     year.Year = rules.Year;
     return Done(formats::SettlementJson(current::Settle(year, rules), rules));
@@ -419,6 +420,7 @@ Outcome Run(const std::vector<std::string> &Arguments) {
                     if (std::string(amount) == "bonus")
                         Line.AddValue("bonus-method");
                 }
+                Line.AddFlag("unwithheld");
             },
             Settle);
     if (name == "severance")

@@ -110,6 +110,7 @@ struct ReasonCase {
     const char *Wages;
     const char *Reason;
     bool MustFile;
+    bool Unwithheld = false; // an employer should have withheld and did not
 };
 
 class SettleReasons : public ::testing::TestWithParam<ReasonCase> {};
@@ -117,11 +118,15 @@ class SettleReasons : public ::testing::TestWithParam<ReasonCase> {};
 // Insurance 10000: taxable is wages − 70000.
 TEST_P(SettleReasons, NamedAsDocumented) {
     const ReasonCase &c = GetParam();
-    const QJsonObject json = JsonOf(RunCli({"settle", "--wages", c.Wages, "--insurance", "10000",
-                                            "--withheld", c.Withheld, "--json"}));
+    QStringList arguments{"settle", "--wages",    c.Wages,    "--insurance",
+                          "10000",  "--withheld", c.Withheld, "--json"};
+    if (c.Unwithheld)
+        arguments << "--unwithheld";
+    const QJsonObject json = JsonOf(RunCli(arguments));
     EXPECT_EQ(json.value(u"reason").toString().toStdString(), c.Reason);
     EXPECT_TRUE(json.value(u"must_file").isBool());
     EXPECT_EQ(json.value(u"must_file").toBool(), c.MustFile);
+    EXPECT_EQ(json.value(u"exemption_barred").toBool(), c.Unwithheld && c.MustFile);
 }
 
 INSTANTIATE_TEST_SUITE_P(Reasons, SettleReasons,
@@ -129,7 +134,10 @@ INSTANTIATE_TEST_SUITE_P(Reasons, SettleReasons,
                                            ReasonCase{"900", "100000", "none", false},
                                            ReasonCase{"500", "100000", "owe_small", false},
                                            ReasonCase{"0", "120000", "income_low", false},
-                                           ReasonCase{"0", "120000.01", "owe", true}));
+                                           ReasonCase{"0", "120000.01", "owe", true},
+                                           ReasonCase{"500", "100000", "owe", true, true},
+                                           ReasonCase{"0", "120000", "owe", true, true},
+                                           ReasonCase{"2000", "100000", "refund", false, true}));
 
 TEST(TextOutput, AChineseTableByDefault) {
     const Outcome run = RunCli(Args("labour --income 4000"));

@@ -51,6 +51,7 @@ inline constexpr const char *Texts[] = {
     QT_TRANSLATE_NOOP("Site", "年终奖单独计税税额"),
     QT_TRANSLATE_NOOP("Site", "应纳税额合计"),
     QT_TRANSLATE_NOOP("Site", "已预缴税额"),
+    QT_TRANSLATE_NOOP("Site", "有扣缴义务人应预扣预缴而未预扣"),
     QT_TRANSLATE_NOOP("Site", "应补（退）税额"),
     QT_TRANSLATE_NOOP("Site", "工资薪金"),
     QT_TRANSLATE_NOOP("Site", "税前"),

@@ -321,6 +321,7 @@ pages.settle = optionsPage('settle', [
   { key: 'bonus', label: '全年一次性奖金', type: 'decimal' },
   { key: 'bonusMethod', label: '奖金计税方法', options: () => [['separate', t('单独计税')], ['merged', t('并入综合所得')]], initial: 'separate' },
   { key: 'withheld', label: '已预缴税额', type: 'decimal', initial: '10000' },
+  { key: 'unwithheld', label: '有扣缴义务人应预扣预缴而未预扣', type: 'checkbox' },
 ], (o) => pendra.settle(o, { lang }), (v) => [pairs(settlementRows(v)), ...filing(v)]);
 
 pages.reverse = optionsPage('reverse', [

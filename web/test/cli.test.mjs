@@ -87,6 +87,7 @@ const hostile = [
   ['bonus', '--bonus', '-1', '--json'], ['bonus', '--bonus', '9999999999999.99', '--taxable', '-9999999999999.99', '--json'],
   ['labour', '--income', '1', '--kind', 'x', '--json'], ['labour', '--intern', '--income', '1', '--kind', 'author', '--json'],
   ['settle', '--bonus-method', 'both', '--json'], ['settle', '--wages', '9999999999999.99', '--labour', '9999999999999.99', '--json'],
+  ['settle', '--wages', '100000', '--insurance', '10000', '--withheld', '500', '--unwithheld', '--json'],
   ['severance', '--early-retirement', '--amount', '1', '--years', '0', '--json'],
   ['severance', '--internal-retirement', '--amount', '1', '--months', '1201', '--wage', '1', '--json'],
   ['reverse', 'wage', '--net', '9999999999999.99', '--json'], ['reverse', 'wage', '--net', '1', '--insurance-rate', '100.01', '--json'],
