@@ -25,7 +25,7 @@ struct Drawn {
     std::map<QString, QImage> Pictures;
     QString IconSvg;
     QImage Icon;
-    QString Qrc, QrcEnglish;
+    QString Qrc, QrcEnglish, QrcWindows;
 };
 
 // Every picture that carries words, in the language in use; the English ones are named with
@@ -71,19 +71,29 @@ Drawn DrawAll() {
 
     // The English pictures in a resource file of their own, so that their data lies in one block
     // of the program file, apart from the Chinese ones: a Chinese start, reading its pictures,
-    // brings none of the English pages of the file into memory with them.
+    // brings none of the English pages of the file into memory with them. The windows' own
+    // Chinese pictures (the logo, the icon, those of the small windows made at start) in a third:
+    // all of them are read in the first second, and the kernel maps a file's pages in windows of
+    // 64 KiB around each read, which among the pages' pictures would bring in a window of those
+    // for each of them.
     const QString head =
         QStringLiteral("<!DOCTYPE RCC>\n<!-- Written by scripts/make-pictures. -->\n"
                        "<RCC version=\"1.0\">\n  <qresource prefix=\"/\">\n");
     const QString tail = QStringLiteral("  </qresource>\n</RCC>\n");
     drawn.Qrc = head;
     drawn.QrcEnglish = head;
+    drawn.QrcWindows = head;
     for (const auto &picture : drawn.Pictures) {
-        QString &qrc =
-            picture.first.endsWith(QStringLiteral("_en.png")) ? drawn.QrcEnglish : drawn.Qrc;
-        qrc += QStringLiteral("    <file>pictures/%1</file>\n").arg(picture.first);
+        const QString &name = picture.first;
+        const bool ofAPage = name.endsWith(QStringLiteral("_method.png")) ||
+                             name.endsWith(QStringLiteral("_illustration.png"));
+        QString &qrc = name.endsWith(QStringLiteral("_en.png")) ? drawn.QrcEnglish
+                       : ofAPage                                ? drawn.Qrc
+                                                                : drawn.QrcWindows;
+        qrc += QStringLiteral("    <file>pictures/%1</file>\n").arg(name);
     }
-    drawn.Qrc +=
+    drawn.Qrc += tail;
+    drawn.QrcWindows +=
         QStringLiteral("    <file alias=\"pictures/icon.png\">icons/pendra-48.png</file>\n") + tail;
     drawn.QrcEnglish += tail;
     return drawn;
@@ -121,6 +131,7 @@ void Write(const Drawn &Drawn, const QDir &Resources) {
     Save(Drawn.Icon, icons.filePath(QStringLiteral("pendra-48.png")));
     WriteText(Resources.filePath(QStringLiteral("pendra.qrc")), Drawn.Qrc);
     WriteText(Resources.filePath(QStringLiteral("pendra_en.qrc")), Drawn.QrcEnglish);
+    WriteText(Resources.filePath(QStringLiteral("pendra_windows.qrc")), Drawn.QrcWindows);
     std::printf("%zu pictures written to %s\n", Drawn.Pictures.size(), qPrintable(pictures.path()));
 }
 
@@ -168,6 +179,8 @@ QStringList Differences(const Drawn &Drawn, const QDir &Resources) {
         differences << QStringLiteral("pendra.qrc");
     if (ReadText(Resources.filePath(QStringLiteral("pendra_en.qrc"))) != Drawn.QrcEnglish)
         differences << QStringLiteral("pendra_en.qrc");
+    if (ReadText(Resources.filePath(QStringLiteral("pendra_windows.qrc"))) != Drawn.QrcWindows)
+        differences << QStringLiteral("pendra_windows.qrc");
     return differences;
 }
 
