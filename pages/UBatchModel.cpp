@@ -196,8 +196,14 @@ QVariant TBatchModel::data(const QModelIndex &Index, int Role) const {
     case Qt::EditRole:
         return Text(row, column);
     case Qt::ToolTipRole:
-        return flags(Index).testFlag(Qt::ItemIsEditable) ? tr("双击改正这个单元格，再点“计算”")
-                                                         : QVariant();
+        if (flags(Index).testFlag(Qt::ItemIsEditable))
+            return tr("双击改正这个单元格，再点“计算”");
+        // A note's whole text, for a column cut to the window.
+        if (column >= inputs + static_cast<int>(sheets::ResultColumnCount)) {
+            const QString text = Text(row, column);
+            return text.isEmpty() ? QVariant() : QVariant(text);
+        }
+        return QVariant();
     case Qt::TextAlignmentRole: {
         const Field role = column < inputs ? Data->Columns()[static_cast<std::size_t>(column)].Role
                                            : Field::Written;

@@ -643,6 +643,23 @@ void TFrmBatch::FitTextColumns() {
     }
 }
 
+// A result column wider than the room beside the frozen 工号 and 姓名 (a long note, in English)
+// would keep its beginning under them however far the table scrolls: it is cut to that room, the
+// whole text in its cells' tooltips.
+void TFrmBatch::KeepResultsInView() {
+    int frozen = 0;
+    for (const sheets::Field field : {sheets::Field::Id, sheets::Field::Name}) {
+        const int column = Model->Sheet().ColumnOf(field);
+        if (column >= 0)
+            frozen += GridSheet->columnWidth(column);
+    }
+    const int room = std::max(GridSheet->viewport()->width() - frozen, MinimumResultWidth);
+    for (int column = Model->InputColumnCount(); column < Model->columnCount(); ++column) {
+        if (GridSheet->columnWidth(column) > room)
+            GridSheet->setColumnWidth(column, room);
+    }
+}
+
 // The open sheet, shared with a run about to start; none while a run is going, or with a box
 // before any sheet is open.
 std::shared_ptr<const sheets::PayrollSheet> TFrmBatch::SheetToWorkOn() {
@@ -697,6 +714,7 @@ void TFrmBatch::RunCalculation(std::size_t Corrected) {
             for (int column = inputs; column < Model->columnCount(); ++column)
                 GridSheet->resizeColumnToContents(column);
             FreezeColumns();
+            KeepResultsInView();
             ShowResultColumns();
             TxtStatus->setText(Corrected > 0
                                    ? tr("已按改正的%1个单元格重新检查并计算。").arg(Corrected)

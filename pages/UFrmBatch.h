@@ -119,6 +119,9 @@ class TFrmBatch : public QWidget {
     void ShowSheet(std::shared_ptr<const sheets::PayrollSheet> Sheet);
     // The frozen view: its columns (工号 and 姓名, first in both views) and its place.
     void FreezeColumns();
+    void KeepResultsInView();
+    // However small the window, a result column keeps this many pixels.
+    static constexpr int MinimumResultWidth = 120;
     void PlaceFrozen();
     // Scrolled sideways so that 本月应预扣税额 and 税后收入 show.
     void ShowResultColumns();

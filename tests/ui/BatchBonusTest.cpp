@@ -6,6 +6,7 @@
 #include "pages/UBatchModel.h"
 #include "pages/UFrmBatch.h"
 #include "support/UiTestSupport.h"
+#include "translations/Language.h"
 
 #include <QBrush>
 #include <QFile>
@@ -119,6 +120,34 @@ TEST(BatchBonus, TheButtonBesideTheCountSelectsEachCliffInTurn) {
         EXPECT_TRUE(cell.data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignLeft) << id;
         EXPECT_TRUE(grid->viewport()->rect().intersects(grid->visualRect(cell))) << id;
     }
+}
+
+// An English note is longer than the room beside the frozen 工号 and 姓名: its column is cut to
+// that room, so that its start shows when the table is scrolled to it, and its cells carry the
+// whole note.
+TEST(BatchBonus, ALongNoteStartsInViewAndIsWholeInItsTooltip) {
+    ASSERT_TRUE(Translations::Apply(Translations::Language::English, Translations::Scope::Qt));
+    struct Chinese {
+        ~Chinese() {
+            Translations::Apply(Translations::Language::Chinese, Translations::Scope::Qt);
+        }
+    } back;
+    QTemporaryDir dir;
+    TFrmBatch window;
+    window.resize(1000, 700);
+    Open(window, dir, "工号,姓名,月份,收入,全年一次性奖金\nE1,张三,1,20000,36000.01\n");
+    ASSERT_TRUE(BatchRuns::Clicked(window, window.BtnCalc));
+    TBatchModel *model = window.SheetModel();
+    QTableView *grid = window.GridSheet;
+    const int note = model->columnCount() - 1;
+    const QModelIndex cell = model->index(0, note);
+    const QString text = cell.data().toString();
+    ASSERT_GT(grid->fontMetrics().horizontalAdvance(text), grid->viewport()->width())
+        << "too short";
+    EXPECT_EQ(cell.data(Qt::ToolTipRole).toString(), text);
+    grid->scrollTo(cell);
+    const int frozen = grid->columnWidth(0) + grid->columnWidth(1);
+    EXPECT_GE(grid->visualRect(cell).left(), frozen - 1) << "the note starts under 工号 and 姓名";
 }
 
 } // namespace
